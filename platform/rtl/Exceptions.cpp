@@ -1,0 +1,7 @@
+// Raising the silent exception.
+#include "platform/rtl/Exceptions.h"
+
+void Abort()
+{
+    throw EAbort("Operation aborted");
+}
