@@ -44,6 +44,8 @@ VISTRA_EXCEPTION(EWriteError, EStreamError);
 VISTRA_EXCEPTION(EResNotFound, Exception);
 VISTRA_EXCEPTION(EIniFileException, Exception);
 VISTRA_EXCEPTION(ERegistryException, Exception);
+VISTRA_EXCEPTION(EMathError, Exception);
+VISTRA_EXCEPTION(EInvalidOp, EMathError);
 
 #undef VISTRA_EXCEPTION
 
