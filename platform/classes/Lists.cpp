@@ -1,6 +1,8 @@
 // The pointer list and the owning object list.
 #include "platform/classes/Lists.h"
 
+#include "platform/classes/QuickSort.h"
+
 #include "platform/rtl/Exceptions.h"
 
 #include <string>
@@ -140,37 +142,10 @@ void TList::Clear()
 
 void TList::Sort(const TListSortCompare& Compare)
 {
-    if (Count() > 1)
-        QuickSort(0, Count() - 1, Compare);
-}
-
-void TList::QuickSort(int low, int high, const TListSortCompare& compare)
-{
-    // Recurse into the smaller part and loop over the larger one, so the
-    // depth stays logarithmic whatever the comparer answers.
-    while (low < high) {
-        int i = low;
-        int j = high;
-        void* pivot = FItems[static_cast<std::size_t>((low + high) / 2)];
-        do {
-            while (compare(FItems[static_cast<std::size_t>(i)], pivot) < 0 && i < high)
-                ++i;
-            while (compare(FItems[static_cast<std::size_t>(j)], pivot) > 0 && j > low)
-                --j;
-            if (i <= j) {
-                std::swap(FItems[static_cast<std::size_t>(i)], FItems[static_cast<std::size_t>(j)]);
-                ++i;
-                --j;
-            }
-        } while (i <= j);
-        if (j - low < high - i) {
-            QuickSort(low, j, compare);
-            low = i;
-        } else {
-            QuickSort(i, high, compare);
-            high = j;
-        }
-    }
+    auto at = [this](int i) { return FItems[static_cast<std::size_t>(i)]; };
+    classes::QuickSort(
+        0, Count() - 1, [&](int i, int j) { return Compare(at(i), at(j)); },
+        [this](int i, int j) { std::swap(FItems[static_cast<std::size_t>(i)], FItems[static_cast<std::size_t>(j)]); });
 }
 
 void TList::Notify(void*, TListNotification)

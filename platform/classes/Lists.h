@@ -54,7 +54,6 @@ protected:
 
 private:
     void CheckIndex(int Index) const;
-    void QuickSort(int low, int high, const TListSortCompare& compare);
 
     std::vector<void*> FItems;
 };
