@@ -75,7 +75,7 @@ NodeType Node::Type() const noexcept
 bool Node::IsTextElement() const
 {
     const pugi::xml_node node = Wrap(FNode);
-    if (FAttribute || node.type() != pugi::node_element || !node.first_child()) return false;
+    if (FAttribute || node.type() != pugi::node_element) return false;
     for (const pugi::xml_node& child : node.children())
         if (!IsTextNode(child)) return false;
     return true;

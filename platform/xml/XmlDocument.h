@@ -58,7 +58,8 @@ public:
 
     NodeType Type() const noexcept;
     bool IsElement() const noexcept { return Type() == NodeType::Element; }
-    // An element with content whose every child is text or CDATA.
+    // An element whose content is text only: every child is text or CDATA,
+    // and an empty element counts (its text is "").
     bool IsTextElement() const;
 
     // The element's or attribute's name; "" for other nodes.
