@@ -1,0 +1,108 @@
+// The font-name map and the private font set that keeps text metrics identical on every machine.
+#include "platform/graphics/FontMap.h"
+
+#include "platform/graphics/TextContext.h"
+
+#include <cairo.h>
+#include <fontconfig/fontconfig.h>
+#include <pango/pangocairo.h>
+#include <pango/pangofc-fontmap.h>
+
+#include <strings.h>
+
+namespace graphics {
+namespace {
+
+constexpr const char* sansFamily = "Liberation Sans";
+constexpr const char* serifFamily = "Liberation Serif";
+constexpr const char* monoFamily = "Liberation Mono";
+constexpr const char* symbolFamily = "DejaVu Sans";
+
+struct FontAlias {
+    const char* Requested;
+    const char* Family;
+};
+
+constexpr FontAlias fontAliases[] = {
+    {"Tahoma", sansFamily}, {"MS Sans Serif", sansFamily}, {"Microsoft Sans Serif", sansFamily},
+    {"MS Shell Dlg", sansFamily}, {"MS Shell Dlg 2", sansFamily}, {"Segoe UI", sansFamily},
+    {"Arial", sansFamily}, {"Helvetica", sansFamily}, {"Verdana", sansFamily}, {"Calibri", sansFamily},
+    {"Comic Sans MS", sansFamily}, {"Century Gothic", sansFamily}, {"System", sansFamily},
+    {"Sans", sansFamily}, {"sans-serif", sansFamily}, {"Liberation Sans", sansFamily},
+    {"Times New Roman", serifFamily}, {"Times", serifFamily}, {"Century", serifFamily},
+    {"Georgia", serifFamily}, {"Cambria", serifFamily}, {"Serif", serifFamily},
+    {"Liberation Serif", serifFamily},
+    {"Courier New", monoFamily}, {"Courier", monoFamily}, {"FixedSys", monoFamily},
+    {"Lucida Console", monoFamily}, {"Consolas", monoFamily}, {"Terminal", monoFamily},
+    {"Monospace", monoFamily}, {"Liberation Mono", monoFamily},
+    {"Symbol", symbolFamily}, {"Wingdings", symbolFamily}, {"Marlett", symbolFamily},
+    {"DejaVu Sans", symbolFamily}, {"DejaVu Serif", "DejaVu Serif"}, {"DejaVu Sans Mono", "DejaVu Sans Mono"},
+};
+
+constexpr const char* fontFiles[] = {
+    "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationSans-Italic.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationSans-BoldItalic.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationSerif-Italic.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationSerif-BoldItalic.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationMono-Regular.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationMono-Bold.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationMono-Italic.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationMono-BoldItalic.ttf",
+    "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+    "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+    "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf",
+    "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf",
+    nullptr,
+};
+
+PangoContext* createContext()
+{
+    // A configuration of our own holds only the fixed files, so fonts the
+    // machine happens to have installed never take part in matching.
+    FcConfig* config = FcConfigCreate();
+    for (const char* const* file = fontFiles; *file; ++file)
+        FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(*file));
+    PangoFontMap* fontMap = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
+    pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(fontMap), config);
+    FcConfigDestroy(config);
+    pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(fontMap), ScreenDpi);
+
+    PangoContext* context = pango_font_map_create_context(fontMap);
+    g_object_unref(fontMap);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+    cairo_font_options_set_subpixel_order(options, CAIRO_SUBPIXEL_ORDER_DEFAULT);
+    pango_cairo_context_set_font_options(context, options);
+    cairo_font_options_destroy(options);
+    pango_cairo_context_set_resolution(context, ScreenDpi);
+    pango_context_set_round_glyph_positions(context, TRUE);
+    return context;
+}
+
+} // namespace
+
+std::string MapFontName(std::string_view Name)
+{
+    for (const auto& alias : fontAliases) {
+        std::string_view requested(alias.Requested);
+        if (requested.size() == Name.size() && strncasecmp(requested.data(), Name.data(), Name.size()) == 0)
+            return alias.Family;
+    }
+    return sansFamily;
+}
+
+const char* const* FixedFontFiles() { return fontFiles; }
+
+PangoContext* SharedTextContext()
+{
+    static PangoContext* context = createContext();
+    return context;
+}
+
+} // namespace graphics
