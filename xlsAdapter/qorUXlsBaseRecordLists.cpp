@@ -1,0 +1,323 @@
+// Record lists: running sizes, column search, joined cell runs and ROW
+// records by row number.
+#include "xlsAdapter/qorUXlsBaseRecordLists.h"
+
+#include "xlsAdapter/qorUOle2Impl.h"
+
+#include <algorithm>
+
+using namespace xlsAdapter;
+
+namespace {
+
+std::int64_t SizeOf(const TBaseRecord* record)
+{
+    return record ? record->TotalSize() : 0;
+}
+
+bool InRange(int value, int low, int high)
+{
+    return value >= low && value <= high;
+}
+
+} // namespace
+
+int TBaseRecordList::Add(std::unique_ptr<TBaseRecord> Record)
+{
+    FTotalSize += SizeOf(Record.get());
+    FItems.push_back(std::move(Record));
+    return Count() - 1;
+}
+
+void TBaseRecordList::Insert(int Index, std::unique_ptr<TBaseRecord> Record)
+{
+    if (Index < 0 || Index > Count())
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    FTotalSize += SizeOf(Record.get());
+    FItems.insert(FItems.begin() + Index, std::move(Record));
+}
+
+void TBaseRecordList::Delete(int Index)
+{
+    if (Index < 0 || Index >= Count())
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    FTotalSize -= SizeOf(FItems[static_cast<std::size_t>(Index)].get());
+    FItems.erase(FItems.begin() + Index);
+}
+
+void TBaseRecordList::Clear()
+{
+    FItems.clear();
+    FTotalSize = 0;
+}
+
+void TBaseRecordList::SaveToStream(TOle2File& DataStream)
+{
+    for (const auto& record : FItems)
+        if (record)
+            record->SaveToStream(DataStream);
+}
+
+void TBaseRecordList::CopyFrom(const TBaseRecordList* aBaseRecordList)
+{
+    if (!aBaseRecordList)
+        return;
+    for (int i = 0; i < aBaseRecordList->Count(); ++i)
+        Add(TBaseRecord::CopyTo(aBaseRecordList->Items(i)));
+}
+
+int TBaseRowColRecordList::Add(std::unique_ptr<TBaseRowColRecord> Record)
+{
+    Sorted = false;
+    return TBaseRecordList::Add(std::move(Record));
+}
+
+void TBaseRowColRecordList::Insert(int Index, std::unique_ptr<TBaseRowColRecord> Record)
+{
+    TBaseRecordList::Insert(Index, std::move(Record));
+}
+
+void TBaseRowColRecordList::Sort()
+{
+    std::stable_sort(FItems.begin(), FItems.end(), [](const auto& a, const auto& b) {
+        if (!a || !b)
+            return a && !b;
+        return static_cast<const TBaseRowColRecord*>(a.get())->Column() <
+               static_cast<const TBaseRowColRecord*>(b.get())->Column();
+    });
+    Sorted = true;
+}
+
+bool TBaseRowColRecordList::Find(int aItem, int& Index)
+{
+    if (!Sorted)
+        Sort();
+    int lo = 0;
+    int hi = Count() - 1;
+    bool found = false;
+    while (hi >= lo) {
+        const int mid = (lo + hi) / 2;
+        const TBaseRowColRecord* record = Items(mid);
+        if (!record || record->Column() < aItem) {
+            lo = mid + 1;
+        } else {
+            hi = mid - 1;
+            if (record->Column() == aItem) {
+                lo = mid;
+                found = true;
+            }
+        }
+    }
+    Index = lo;
+    return found;
+}
+
+void TBaseRowColRecordList::ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount,
+                                                     const TSheetInfo& SheetInfo)
+{
+    for (int i = 0; i < Count(); ++i)
+        if (TBaseRowColRecord* record = Items(i))
+            record->ArrangeInsertRowsAndCols(aRowPos, aRowCount, aColPos, aColCount, SheetInfo);
+}
+
+void TBaseRowColRecordList::ArrangeCopyRowsAndCols(int RowOffset, int ColOffset)
+{
+    for (int i = 0; i < Count(); ++i)
+        if (TBaseRowColRecord* record = Items(i))
+            record->ArrangeCopyRowsAndCols(RowOffset, ColOffset);
+}
+
+void TBaseRowColRecordList::SaveRangeToStream(TOle2File& DataStream, const TXlsCellRange& CellRange)
+{
+    for (int i = 0; i < Count(); ++i) {
+        TBaseRowColRecord* record = Items(i);
+        if (record && InRange(record->Row(), CellRange.Top, CellRange.Bottom) &&
+            InRange(record->Column(), CellRange.Left, CellRange.Right))
+            record->SaveToStream(DataStream);
+    }
+}
+
+std::int64_t TBaseRowColRecordList::TotalRangeSize(const TXlsCellRange& CellRange, bool NeedsRecalc)
+{
+    std::int64_t size = 0;
+    for (int i = 0; i < Count(); ++i) {
+        TBaseRowColRecord* record = Items(i);
+        if (record && InRange(record->Row(), CellRange.Top, CellRange.Bottom) &&
+            InRange(record->Column(), CellRange.Left, CellRange.Right))
+            size += record->FixTotalSize(NeedsRecalc);
+    }
+    return size;
+}
+
+namespace {
+constexpr TXlsCellRange WholeSheet{0, 0, 255, 65535};
+}
+
+void TCellRecordList::SaveToStream(TOle2File& DataStream)
+{
+    SaveRangeToStream(DataStream, WholeSheet);
+}
+
+std::int64_t TCellRecordList::GetTotalSize() const
+{
+    return FixTotalSize(false);
+}
+
+std::int64_t TCellRecordList::FixTotalSize(bool NeedsRecalc) const
+{
+    return WriteRange(nullptr, WholeSheet, NeedsRecalc);
+}
+
+void TCellRecordList::SaveRangeToStream(TOle2File& DataStream, const TXlsCellRange& CellRange)
+{
+    WriteRange(&DataStream, CellRange, false);
+}
+
+std::int64_t TCellRecordList::TotalRangeSize(const TXlsCellRange& CellRange, bool NeedsRecalc)
+{
+    return WriteRange(nullptr, CellRange, NeedsRecalc);
+}
+
+std::int64_t TCellRecordList::WriteRange(TOle2File* DataStream, const TXlsCellRange& CellRange, bool NeedsRecalc) const
+{
+    // All cells of the list share one row.
+    if (Count() == 0 || !Items(0) || !InRange(Items(0)->Row(), CellRange.Top, CellRange.Bottom))
+        return 0;
+    const auto next = [this](int i) { return i + 1 < Count() ? Items(i + 1) : nullptr; };
+    std::int64_t total = 0;
+    int i = 0;
+    while (i < Count()) {
+        TCellRecord* cell = Items(i);
+        if (!cell || !InRange(cell->Column(), CellRange.Left, CellRange.Right)) {
+            ++i;
+            continue;
+        }
+        if (!cell->CanJoinNext(next(i), CellRange.Right)) {
+            if (DataStream)
+                cell->SaveToStream(*DataStream);
+            total += cell->FixTotalSize(NeedsRecalc);
+            ++i;
+            continue;
+        }
+        // A run: the first cell, every following cell that joins its next,
+        // and the cell that ends the run.
+        int last = i + 1;
+        std::int64_t runSize = cell->TotalSizeFirst();
+        while (Items(last)->CanJoinNext(next(last), CellRange.Right)) {
+            runSize += Items(last)->TotalSizeMid();
+            ++last;
+        }
+        runSize += Items(last)->TotalSizeLast();
+        total += runSize;
+        if (DataStream) {
+            cell->SaveFirstMul(*DataStream, static_cast<std::uint16_t>(runSize));
+            for (int k = i + 1; k < last; ++k)
+                Items(k)->SaveMidMul(*DataStream);
+            Items(last)->SaveLastMul(*DataStream);
+        }
+        i = last + 1;
+    }
+    return total;
+}
+
+void TRowRecordList::AddRecord(std::unique_ptr<TRowRecord> aRecord)
+{
+    const int row = aRecord->Row();
+    if (row < Count()) {
+        if (Items(row))
+            ExcelError(msg::DuplicatedRowRecord);
+        FTotalSize += aRecord->TotalSize();
+        FItems[static_cast<std::size_t>(row)] = std::move(aRecord);
+        return;
+    }
+    FItems.resize(static_cast<std::size_t>(row));
+    TBaseRecordList::Add(std::move(aRecord));
+}
+
+TRowRecord* TRowRecordList::GetItems(int Index) const
+{
+    TRowRecord* record = HasRow(Index) ? static_cast<TRowRecord*>(Items(Index)) : nullptr;
+    if (!record)
+        ExcelError(msg::MissingRowRecord, Index);
+    return record;
+}
+
+bool TRowRecordList::HasRow(int Index) const
+{
+    return Index >= 0 && Index < Count() && Items(Index);
+}
+
+void TRowRecordList::AddRow(int Index)
+{
+    if (!HasRow(Index))
+        AddRecord(TRowRecord::CreateStandard(static_cast<std::uint16_t>(Index)));
+}
+
+int TRowRecordList::RowHeight(int aRow) const
+{
+    return HasRow(aRow) ? GetItems(aRow)->Height() : 0;
+}
+
+void TRowRecordList::SetRowHeight(int aRow, int Height)
+{
+    AddRow(aRow);
+    GetItems(aRow)->SetHeight(static_cast<std::uint16_t>(Height));
+    GetItems(aRow)->ManualHeight();
+}
+
+void TRowRecordList::AutoRowHeight(int aRow, bool Value)
+{
+    if (!HasRow(aRow))
+        return;
+    if (Value)
+        GetItems(aRow)->AutoHeight();
+    else
+        GetItems(aRow)->ManualHeight();
+}
+
+bool TRowRecordList::IsAutoRowHeight(int aRow) const
+{
+    return !HasRow(aRow) || GetItems(aRow)->IsAutoHeight();
+}
+
+void TRowRecordList::DeleteRows(int aRow, int aRowCount, const TSheetInfo& SheetInfo)
+{
+    for (int i = std::min(aRow + aRowCount, Count()) - 1; i >= aRow; --i)
+        Delete(i);
+    for (int i = aRow; i < Count(); ++i)
+        if (HasRow(i))
+            Items(i)->ArrangeInsertRowsAndCols(aRow, -aRowCount, 0, 0, SheetInfo);
+}
+
+void TRowRecordList::InsertAndCopyRows(int FirstRow, int LastRow, int DestRow, int aCount, const TSheetInfo& SheetInfo)
+{
+    const int rows = LastRow - FirstRow + 1;
+    for (int i = DestRow; i < Count(); ++i)
+        if (HasRow(i))
+            Items(i)->ArrangeInsertRowsAndCols(DestRow, rows * aCount, 0, 0, SheetInfo);
+    int dest = DestRow;
+    int inserted = 0;
+    for (int k = 0; k < aCount; ++k) {
+        for (int row = FirstRow; row <= LastRow; ++row) {
+            const int source = FirstRow >= DestRow ? row + inserted : row;
+            std::unique_ptr<TBaseRowColRecord> copy;
+            if (HasRow(source)) {
+                copy.reset(static_cast<TBaseRowColRecord*>(Items(source)->DoCopyTo().release()));
+                copy->ArrangeCopyRowsAndCols(dest - copy->Row(), 0);
+            }
+            if (dest > Count())
+                FItems.resize(static_cast<std::size_t>(dest));
+            Insert(dest, std::move(copy));
+            ++dest;
+            ++inserted;
+        }
+    }
+}
+
+std::int64_t TRowRecordList::TotalRangeSize(const TXlsCellRange& CellRange, bool NeedsRecalc)
+{
+    std::int64_t size = 0;
+    for (int row = CellRange.Top; row <= CellRange.Bottom; ++row)
+        size += GetItems(row)->FixTotalSize(NeedsRecalc);
+    return size;
+}

@@ -1,0 +1,174 @@
+// Reading records, their CONTINUE chains and companions from the workbook
+// stream, and reading data and strings across CONTINUE boundaries.
+#include "xlsAdapter/qorUXlsRecordReader.h"
+
+#include "xlsAdapter/qorUOle2Impl.h"
+#include "xlsAdapter/qorUXlsRecordFactory.h"
+
+#include <algorithm>
+#include <cstring>
+
+using namespace xlsAdapter;
+
+bool ReadRecordHeader(TOle2File& DataStream, TRecordHeader& RecordHeader)
+{
+    if (DataStream.NextEof(3)) {
+        RecordHeader = {xlr::EOF_, 0, true};
+        return false;
+    }
+    std::uint8_t bytes[4];
+    DataStream.ReadMem(bytes, 4);
+    RecordHeader = {GetWord(bytes, 0), GetWord(bytes, 2), false};
+    return true;
+}
+
+namespace {
+
+// Reads a record's data and creates its object; a refusal names the record's
+// place in the stream.
+std::unique_ptr<TBaseRecord> ReadOneRecord(TOle2File& DataStream, const TRecordHeader& header,
+                                           TRecordCreator create)
+{
+    const std::int64_t offset = DataStream.Position() - 4;
+    ByteArray data(header.Size);
+    DataStream.ReadMem(data.data(), header.Size);
+    std::unique_ptr<TBaseRecord> record;
+    try {
+        record = create(header.Id, std::move(data));
+    } catch (const EExcelException& e) {
+        throw EExcelException(e.Message() + FormatMessage(" (record 0x%04x at offset %lld)", header.Id,
+                                                          static_cast<long long>(offset)));
+    }
+    record->StreamOffset = offset;
+    return record;
+}
+
+std::unique_ptr<TBaseRecord> CreateContinue(std::uint16_t id, ByteArray data)
+{
+    return std::make_unique<TContinueRecord>(id, std::move(data));
+}
+
+bool CanPrecedeString(std::uint16_t id)
+{
+    return id == xlr::FORMULA || id == xlr::SHRFMLA || id == xlr::ARRAY || id == xlr::TABLE;
+}
+
+} // namespace
+
+std::uint16_t AddContinueRecords(TOle2File& DataStream, TBaseRecord& Record, TRecordHeader& RecordHeader)
+{
+    TBaseRecord* last = &Record;
+    while (RecordHeader.Id == xlr::CONTINUE && !RecordHeader.EndOfStream) {
+        std::unique_ptr<TBaseRecord> link = ReadOneRecord(DataStream, RecordHeader, CreateContinue);
+        auto* continueRecord = static_cast<TContinueRecord*>(link.release());
+        last->AddContinue(std::unique_ptr<TContinueRecord>(continueRecord));
+        last = continueRecord;
+        ReadRecordHeader(DataStream, RecordHeader);
+    }
+    return RecordHeader.Id;
+}
+
+std::unique_ptr<TBaseRecord> LoadRecord(TOle2File& DataStream, TRecordHeader& RecordHeader)
+{
+    if (RecordHeader.Id == xlr::FILEPASS)
+        ExcelError(msg::FileIsPasswordProtected);
+    const TRecordClass* recordClass = FindRecordClass(RecordHeader.Id);
+    std::unique_ptr<TBaseRecord> record =
+        ReadOneRecord(DataStream, RecordHeader, recordClass ? recordClass->Create : [](std::uint16_t id, ByteArray data) {
+            return std::make_unique<TBaseRecord>(id, std::move(data));
+        });
+    ReadRecordHeader(DataStream, RecordHeader);
+    if (RecordHeader.EndOfStream)
+        return record;
+
+    const std::uint16_t id = record->Id;
+    switch (RecordHeader.Id) {
+    case xlr::CONTINUE:
+        AddContinueRecords(DataStream, *record, RecordHeader);
+        break;
+    case xlr::TABLE:
+    case xlr::ARRAY:
+    case xlr::HLINKTOOLTIP: {
+        const std::uint16_t owner = RecordHeader.Id == xlr::HLINKTOOLTIP ? xlr::HLINK : xlr::FORMULA;
+        if (id != owner)
+            ExcelError(msg::ErrExcelInvalid);
+        // Until the owner's class models its companion, the companion comes
+        // back from the next call as a record of its own.
+        if (recordClass && recordClass->AttachCompanion)
+            recordClass->AttachCompanion(*record, LoadRecord(DataStream, RecordHeader));
+        break;
+    }
+    case xlr::STRING:
+        if (!CanPrecedeString(id))
+            ExcelError(msg::ErrExcelInvalid);
+        break;
+    default:
+        break;
+    }
+    return record;
+}
+
+void ReadMemAcrossContinue(const TBaseRecord*& Record, int& Pos, int Count, void* Dest)
+{
+    auto* out = static_cast<std::uint8_t*>(Dest);
+    int done = 0;
+    while (done < Count) {
+        if (Pos > Record->DataSize())
+            ExcelError(msg::ErrReadingRecord);
+        if (Pos == Record->DataSize()) {
+            if (!Record->Continue)
+                ExcelError(msg::ErrReadingRecord);
+            Record = Record->Continue.get();
+            Pos = 0;
+            continue;
+        }
+        const int n = std::min(Count - done, Record->DataSize() - Pos);
+        if (out)
+            std::memcpy(out + done, Record->Data.data() + Pos, static_cast<std::size_t>(n));
+        done += n;
+        Pos += n;
+    }
+}
+
+void ReadStrAcrossContinue(const TBaseRecord*& Record, int& Pos, std::string& ShortData, int Count, int& CharsRead,
+                           std::uint8_t& OptionFlags, std::uint8_t& ActiveOptionFlags, std::u16string& WideData)
+{
+    while (CharsRead < Count) {
+        if (Pos > Record->DataSize())
+            ExcelError(msg::ErrReadingRecord);
+        if (Pos == Record->DataSize()) {
+            // Each CONTINUE that carries string characters starts with an
+            // option byte of its own.
+            if (!Record->Continue || Record->Continue->DataSize() < 1)
+                ExcelError(msg::ErrReadingRecord);
+            Record = Record->Continue.get();
+            OptionFlags = Record->Data[0];
+            Pos = 1;
+            continue;
+        }
+        // Any 16-bit part turns the whole string 16-bit.
+        if ((OptionFlags & 1) && !(ActiveOptionFlags & 1)) {
+            const std::size_t kept = std::min<std::size_t>(ShortData.size(), static_cast<std::size_t>(CharsRead));
+            WideData.assign(kept, u'\0');
+            for (std::size_t i = 0; i < kept; ++i)
+                WideData[i] = static_cast<std::uint8_t>(ShortData[i]);
+            ActiveOptionFlags |= 1;
+        }
+        const int width = (OptionFlags & 1) ? 2 : 1;
+        const int chars = std::min(Count - CharsRead, (Record->DataSize() - Pos) / width);
+        if (chars == 0)
+            ExcelError(msg::ErrReadingRecord); // a 16-bit character cut in half
+        const std::uint8_t* bytes = Record->Data.data() + Pos;
+        if (ActiveOptionFlags & 1) {
+            WideData.resize(std::max<std::size_t>(WideData.size(), static_cast<std::size_t>(CharsRead + chars)));
+            for (int i = 0; i < chars; ++i)
+                WideData[CharsRead + i] = width == 2 ? static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8))
+                                                     : static_cast<char16_t>(bytes[i]);
+        } else {
+            ShortData.resize(std::max<std::size_t>(ShortData.size(), static_cast<std::size_t>(CharsRead + chars)));
+            std::memcpy(ShortData.data() + CharsRead, bytes, static_cast<std::size_t>(chars));
+        }
+        CharsRead += chars;
+        Pos += chars * width;
+    }
+}
