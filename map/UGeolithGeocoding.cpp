@@ -74,7 +74,7 @@ TGeocodingResult TGeolithGeocoding::LaunchGeocoding()
 {
     try {
         net::HttpClient client(FRequestOptions);
-        const net::HttpReply reply = client.Get(std::string(GeocodingServiceHost) + std::string(GeocodingServicePath) +
+        const net::HttpReply reply = client.Get(std::string(ServiceHost) + std::string(ServicePath) +
                                                 EncodeAddress(FAddress) + "&sensor=false");
         xml::Document document;
         document.LoadFromString(reply.Body);

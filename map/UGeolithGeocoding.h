@@ -33,15 +33,15 @@ class TGeolithGeocodingService : public TComponent {
     using TComponent::TComponent;
 };
 
-// The service is reached at its public address; the HTTP client takes a proxy
-// from http_proxy, which is also how tests answer in its place.
-inline constexpr std::string_view GeocodingServiceHost = "http://maps.googleapis.com";
-inline constexpr std::string_view GeocodingServicePath = "/maps/api/geocode/xml?address=";
-
 class TGeolithGeocoding : public TGeolithGeocodingService {
     VISTRA_CLASS(TGeolithGeocoding, TGeolithGeocodingService)
 
     explicit TGeolithGeocoding(TComponent* AOwner);
+
+    // The service is reached at its public address; the HTTP client takes a
+    // proxy from http_proxy, which is also how tests answer in its place.
+    static constexpr std::string_view ServiceHost = "http://maps.googleapis.com";
+    static constexpr std::string_view ServicePath = "/maps/api/geocode/xml?address=";
 
     const std::string& Address() const noexcept { return FAddress; }
     void SetAddress(const std::string& Value) { FAddress = Value; }

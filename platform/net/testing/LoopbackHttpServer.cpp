@@ -10,11 +10,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <mutex>
-#include <optional>
 #include <system_error>
 #include <thread>
 
