@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 namespace web {
 
@@ -93,6 +94,11 @@ std::string ScriptValue::Describe() const
     if (IsString())
         return "\"" + std::get<std::string>(FValue) + "\"";
     return ToString();
+}
+
+std::ostream& operator<<(std::ostream& out, const ScriptValue& value)
+{
+    return out << value.Describe();
 }
 
 }  // namespace web

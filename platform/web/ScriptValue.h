@@ -1,6 +1,7 @@
 // One value that crosses between page script and C++: null, a boolean, a number or a string.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -42,5 +43,8 @@ public:
 private:
     std::variant<std::monostate, bool, double, std::string> FValue;
 };
+
+// Writes Describe(), so test failures show values rather than bytes.
+std::ostream& operator<<(std::ostream& out, const ScriptValue& value);
 
 }  // namespace web

@@ -58,7 +58,8 @@ std::string Millis(BrowserEngine::Milliseconds timeout)
 // passes; returns ready(). Nested calls each keep their own limit.
 bool PumpUntil(const std::function<bool()>& ready, BrowserEngine::Milliseconds timeout)
 {
-    if (ready())
+    bool done = ready();
+    if (done)
         return true;
     bool timedOut = false;
     const guint timer = g_timeout_add(static_cast<guint>(std::max<long long>(timeout.count(), 0)),
@@ -67,11 +68,13 @@ bool PumpUntil(const std::function<bool()>& ready, BrowserEngine::Milliseconds t
                                           return G_SOURCE_REMOVE;
                                       },
                                       &timedOut);
-    while (!ready() && !timedOut)
+    while (!done && !timedOut) {
         g_main_context_iteration(nullptr, TRUE);
+        done = ready();
+    }
     if (!timedOut)
         g_source_remove(timer);
-    return ready();
+    return done;
 }
 
 // An asynchronous WebKit request outlives a wait that gave up on it, so its

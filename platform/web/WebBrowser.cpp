@@ -1,0 +1,122 @@
+// The browser control over its engine.
+#include "platform/web/WebBrowser.h"
+
+#include "platform/web/WebKitEngine.h"
+
+#include <exception>
+
+namespace {
+
+std::unique_ptr<web::BrowserEngine> MakeWebKitEngine(int width, int height)
+{
+    return std::make_unique<web::WebKitEngine>(width, height);
+}
+
+TWebBrowser::EngineFactory& CurrentFactory()
+{
+    static TWebBrowser::EngineFactory factory = MakeWebKitEngine;
+    return factory;
+}
+
+}  // namespace
+
+TWebBrowser::TWebBrowser(TComponent* AOwner) : TComponent(AOwner) {}
+
+TWebBrowser::~TWebBrowser() = default;
+
+TWebBrowser::EngineFactory TWebBrowser::SetEngineFactory(EngineFactory factory)
+{
+    EngineFactory previous = CurrentFactory();
+    CurrentFactory() = factory ? std::move(factory) : EngineFactory(MakeWebKitEngine);
+    return previous;
+}
+
+web::BrowserEngine* TWebBrowser::Engine()
+{
+    if (FEngine || !FEngineError.empty()) return FEngine.get();
+    try {
+        FEngine = CurrentFactory()(FWidth, FHeight);
+    } catch (const std::exception& e) {
+        FEngineError = e.what();
+        if (FEngineError.empty()) FEngineError = "the browser engine could not start";
+        return nullptr;
+    }
+    if (!FEngine) {
+        FEngineError = "the browser engine could not start";
+        return nullptr;
+    }
+    FEngine->SetTimeout(FTimeout);
+    FEngine->SetVisible(FVisible);
+    FEngine->OnBeforeNavigate = [this](std::string_view url) {
+        if (OnBeforeNavigate2) OnBeforeNavigate2(this, std::string(url));
+    };
+    FEngine->OnProgressChange = [this](int progress, int progressMax) {
+        if (OnProgressChange) OnProgressChange(this, progress, progressMax);
+    };
+    return FEngine.get();
+}
+
+web::Outcome TWebBrowser::NoEngine() const { return web::Outcome::Failure("no browser engine: " + FEngineError); }
+
+void TWebBrowser::Navigate(std::string_view URL)
+{
+    if (auto* engine = Engine()) engine->Navigate(URL);
+}
+
+int TWebBrowser::ReadyState() const { return FEngine ? static_cast<int>(FEngine->GetReadyState()) : 0; }
+
+bool TWebBrowser::HasDocument() const { return FEngine && FEngine->HasDocument(); }
+
+web::Outcome TWebBrowser::WaitUntilComplete(web::BrowserEngine::Milliseconds timeout)
+{
+    auto* engine = Engine();
+    return engine ? engine->WaitUntilComplete(timeout) : NoEngine();
+}
+
+web::Outcome TWebBrowser::LoadFromString(std::string_view Html, std::string_view BaseUrl)
+{
+    auto* engine = Engine();
+    if (!engine) return NoEngine();
+    web::ExternalMethodTable methods;
+    if (GetExternal(methods)) engine->SetExternalMethods(std::move(methods));
+    return engine->LoadDocument(Html, BaseUrl);
+}
+
+web::Outcome TWebBrowser::ExecScript(std::string_view Script)
+{
+    auto* engine = Engine();
+    return engine ? engine->RunScript(Script) : NoEngine();
+}
+
+web::Outcome TWebBrowser::SetBodyStyle(std::string_view Property, std::string_view Value)
+{
+    auto* engine = Engine();
+    return engine ? engine->SetBodyStyle(Property, Value) : NoEngine();
+}
+
+web::Outcome TWebBrowser::Snapshot(web::PixelBuffer& Picture)
+{
+    auto* engine = Engine();
+    return engine ? engine->Snapshot(Picture) : NoEngine();
+}
+
+void TWebBrowser::SetVisible(bool Value)
+{
+    FVisible = Value;
+    if (FEngine) FEngine->SetVisible(Value);
+}
+
+void TWebBrowser::SetBounds(int Width, int Height)
+{
+    FWidth = Width;
+    FHeight = Height;
+    if (FEngine) FEngine->SetSize(Width, Height);
+}
+
+void TWebBrowser::SetTimeout(web::BrowserEngine::Milliseconds timeout)
+{
+    FTimeout = timeout;
+    if (FEngine) FEngine->SetTimeout(timeout);
+}
+
+bool TWebBrowser::GetExternal(web::ExternalMethodTable&) { return false; }

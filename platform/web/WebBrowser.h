@@ -1,0 +1,75 @@
+// TWebBrowser: the browser control, a component over one browser engine.
+//
+// The engine is made on first use by the process-wide engine factory (the
+// WebKit engine unless a test installs another). When no engine can be made,
+// every operation fails with the reason instead of throwing.
+#pragma once
+
+#include "platform/classes/Component.h"
+#include "platform/web/BrowserEngine.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+using TWebBrowserBeforeNavigate = std::function<void(TObject* Sender, const std::string& URL)>;
+using TWebBrowserProgressChange = std::function<void(TObject* ASender, int Progress, int ProgressMax)>;
+
+class TWebBrowser : public TComponent {
+    VISTRA_CLASS(TWebBrowser, TComponent)
+
+    using EngineFactory = std::function<std::unique_ptr<web::BrowserEngine>(int width, int height)>;
+
+    explicit TWebBrowser(TComponent* AOwner);
+    ~TWebBrowser() override;
+
+    // The factory later browsers make their engine with; an empty one
+    // restores the WebKit engine. Returns the previous factory.
+    static EngineFactory SetEngineFactory(EngineFactory factory);
+
+    // Starts navigating; does not wait.
+    void Navigate(std::string_view URL);
+    // Complete is 4, as script hosts number it; 0 without an engine.
+    int ReadyState() const;
+    bool HasDocument() const;
+    web::Outcome WaitUntilComplete(web::BrowserEngine::Milliseconds timeout);
+    // Replaces the document with Html and waits until it runs script. The
+    // external object the browser offers (GetExternal) is built into it.
+    web::Outcome LoadFromString(std::string_view Html, std::string_view BaseUrl);
+    web::Outcome ExecScript(std::string_view Script);
+    web::Outcome SetBodyStyle(std::string_view Property, std::string_view Value);
+    web::Outcome Snapshot(web::PixelBuffer& Picture);
+
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value);
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    void SetBounds(int Width, int Height);
+
+    // The limit of every wait of the engine.
+    web::BrowserEngine::Milliseconds Timeout() const { return FTimeout; }
+    void SetTimeout(web::BrowserEngine::Milliseconds timeout);
+
+    // The engine, made now when it does not exist yet; null when none can be made.
+    web::BrowserEngine* Engine();
+    // Why no engine could be made.
+    const std::string& EngineError() const { return FEngineError; }
+
+    TWebBrowserBeforeNavigate OnBeforeNavigate2;
+    TWebBrowserProgressChange OnProgressChange;
+
+protected:
+    // The methods of the page's external object; false offers none.
+    virtual bool GetExternal(web::ExternalMethodTable& Methods);
+
+private:
+    web::Outcome NoEngine() const;
+
+    std::unique_ptr<web::BrowserEngine> FEngine;
+    std::string FEngineError;
+    bool FVisible = true;
+    int FWidth = 400;
+    int FHeight = 250;
+    web::BrowserEngine::Milliseconds FTimeout = web::BrowserEngine::DefaultTimeout;
+};
