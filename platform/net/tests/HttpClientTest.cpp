@@ -49,6 +49,15 @@ TEST(HttpClient, GetsBodyStatusAndContentTypeAndReusesTheClient)
     EXPECT_FALSE(server.Requests()[0].ViaProxy);
 }
 
+TEST(HttpClient, LargeBodiesArriveWhole)
+{
+    std::string big(3 * 1024 * 1024, '\0');
+    for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>('a' + i % 26);
+    LoopbackHttpServer server([&big](const HttpRequest&) { return HttpResponse{200, {}, big}; });
+    HttpClient client(QuickOptions());
+    EXPECT_TRUE(client.Get(server.Url("/big")).Body == big);
+}
+
 TEST(HttpClient, ReachesARealAddressThroughHttpProxy)
 {
     LoopbackHttpServer server([](const HttpRequest&) { return HttpResponse{200, {}, "proxied"}; });
