@@ -147,19 +147,8 @@ void IniDocument::Set(std::string_view SectionName, std::string_view Key, std::s
     std::string sectionName = Trim(SectionName);
     std::string value = Trim(Value);
 
+    AddSection(sectionName);
     Section* section = FindSection(sectionName);
-    if (section == nullptr) {
-        if (FSections.empty())
-            FSections.push_back(Section{"", false, {}});
-        // Keep a blank line between sections, as people write them.
-        Section& last = FSections.back();
-        bool documentEmpty = FSections.size() == 1 && last.Lines.empty();
-        bool endsBlank = !last.Lines.empty() && !last.Lines.back().IsEntry && Trim(last.Lines.back().Text).empty();
-        if (!documentEmpty && !endsBlank)
-            last.Lines.push_back(Line{});
-        FSections.push_back(Section{sectionName, true, {}});
-        section = &FSections.back();
-    }
     for (Line& line : section->Lines)
         if (line.IsEntry && AnsiSameText(line.Key, key)) {
             line.Value = value;
@@ -174,6 +163,23 @@ void IniDocument::Set(std::string_view SectionName, std::string_view Key, std::s
     line.Key = key;
     line.Value = value;
     section->Lines.insert(where, std::move(line));
+}
+
+void IniDocument::AddSection(std::string_view SectionName)
+{
+    CheckText(SectionName, "section names");
+    std::string name = Trim(SectionName);
+    if (FindSection(name) != nullptr)
+        return;
+    if (FSections.empty())
+        FSections.push_back(Section{"", false, {}});
+    // Keep a blank line between sections, as people write them.
+    Section& last = FSections.back();
+    bool documentEmpty = FSections.size() == 1 && last.Lines.empty();
+    bool endsBlank = !last.Lines.empty() && !last.Lines.back().IsEntry && Trim(last.Lines.back().Text).empty();
+    if (!documentEmpty && !endsBlank)
+        last.Lines.push_back(Line{});
+    FSections.push_back(Section{name, true, {}});
 }
 
 bool IniDocument::DeleteKey(std::string_view SectionName, std::string_view Key)

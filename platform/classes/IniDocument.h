@@ -35,6 +35,8 @@ public:
     const std::string* Find(std::string_view Section, std::string_view Key) const;
     // Raises EIniFileException for a name or value the file could not hold.
     void Set(std::string_view Section, std::string_view Key, std::string_view Value);
+    // Adds an empty section unless one of that name exists.
+    void AddSection(std::string_view Section);
     // Remove every entry or section of that name; false when there was none.
     bool DeleteKey(std::string_view Section, std::string_view Key);
     bool EraseSection(std::string_view Section);

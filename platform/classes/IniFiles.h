@@ -42,9 +42,9 @@ class TCustomIniFile : public TObject {
     // are written "1" and "0" and read as integers (non-zero is true).
     // Floats and dates use the process-wide format settings.
     int ReadInteger(std::string_view Section, std::string_view Ident, int Default);
-    void WriteInteger(std::string_view Section, std::string_view Ident, int Value);
+    virtual void WriteInteger(std::string_view Section, std::string_view Ident, int Value);
     bool ReadBool(std::string_view Section, std::string_view Ident, bool Default);
-    void WriteBool(std::string_view Section, std::string_view Ident, bool Value);
+    virtual void WriteBool(std::string_view Section, std::string_view Ident, bool Value);
     double ReadFloat(std::string_view Section, std::string_view Ident, double Default);
     void WriteFloat(std::string_view Section, std::string_view Ident, double Value);
     double ReadDate(std::string_view Section, std::string_view Ident, double Default);
