@@ -404,6 +404,12 @@ char32_t UnicodeUpper(char32_t Ch) { return static_cast<char32_t>(g_unichar_toup
 char32_t UnicodeLower(char32_t Ch) { return static_cast<char32_t>(g_unichar_tolower(static_cast<gunichar>(Ch))); }
 bool IsLetter(char32_t Ch) { return g_unichar_isalpha(static_cast<gunichar>(Ch)) != FALSE; }
 
+bool IsNumber(char32_t Ch)
+{
+    const GUnicodeType type = g_unichar_type(static_cast<gunichar>(Ch));
+    return type == G_UNICODE_DECIMAL_NUMBER || type == G_UNICODE_LETTER_NUMBER || type == G_UNICODE_OTHER_NUMBER;
+}
+
 size_t PosIgnoreCase(std::string_view Substr, std::string_view S, size_t Offset, size_t* MatchLength)
 {
     if (Substr.empty() || Offset == 0 || Offset > S.size())

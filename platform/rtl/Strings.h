@@ -94,6 +94,8 @@ std::string Utf8ToLatin1(std::string_view S, char Replacement = '?');
 char32_t UnicodeUpper(char32_t Ch);
 char32_t UnicodeLower(char32_t Ch);
 bool IsLetter(char32_t Ch);
+// Decimal digits, letter-like numbers (Roman numerals) and other numbers (superscripts, fractions).
+bool IsNumber(char32_t Ch);
 
 // 1-based byte position of Substr in S at or after Offset, matching with Unicode
 // simple case folding; 0 when absent. MatchLength receives the matched byte length.

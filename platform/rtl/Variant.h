@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 enum TVarType {
@@ -39,21 +40,16 @@ public:
     template <std::integral T>
         requires(!std::same_as<T, bool>)
     Variant(T value)
+        : FType(std::is_signed_v<T> ? (sizeof(T) <= 4 ? varInteger : varInt64)
+                                    : (sizeof(T) <= 4 ? varLongWord : varUInt64)),
+          FValue(static_cast<std::conditional_t<std::is_signed_v<T>, int64_t, uint64_t>>(value))
     {
-        if constexpr (std::is_signed_v<T> && sizeof(T) <= 4)
-            FType = varInteger, FValue = static_cast<int64_t>(value);
-        else if constexpr (std::is_signed_v<T>)
-            FType = varInt64, FValue = static_cast<int64_t>(value);
-        else if constexpr (sizeof(T) <= 4)
-            FType = varLongWord, FValue = static_cast<uint64_t>(value);
-        else
-            FType = varUInt64, FValue = static_cast<uint64_t>(value);
     }
     Variant(double value) : FType(varDouble), FValue(value) {}
     Variant(Currency value) : FType(varCurrency), FValue(value) {}
     Variant(std::string value) : FType(varString), FValue(std::move(value)) {}
     Variant(std::string_view value) : Variant(std::string(value)) {}
-    Variant(const char* value) : Variant(std::string(value)) {}
+    Variant(const char* value) : Variant(std::string(value ? value : "")) {}
 
     static Variant Null();
     static Variant FromDate(double dateTime);

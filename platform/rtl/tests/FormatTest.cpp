@@ -29,6 +29,7 @@ TEST(Format, Specifiers)
         {"%f", {1.0 / 3}, "0.33"},
         {"%12.6f", {3.14159265}, "    3.141593"},
         {"%.0f", {2.5}, "3"},
+        {"%.2f|%.2n", {1.005, 2.675}, "1.01|2.68"}, // ties at the shown digits go away from zero
         {"%f", {7}, "7.00"}, // integers are accepted where a float is asked
         {"%e", {12345.678}, "1.23456780000000E+004"},
         {"%.3e", {-0.00012}, "-1.20E-004"},

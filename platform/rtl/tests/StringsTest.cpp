@@ -142,6 +142,9 @@ TEST(Strings, CharacterClasses)
 {
     EXPECT_TRUE(rtl::IsLetter(U'ж'));
     EXPECT_FALSE(rtl::IsLetter(U'1'));
+    for (char32_t number : {U'7', U'٣', U'Ⅻ', U'½'})
+        EXPECT_TRUE(rtl::IsNumber(number)) << static_cast<uint32_t>(number);
+    EXPECT_FALSE(rtl::IsNumber(U'x'));
     EXPECT_EQ(rtl::UnicodeUpper(U'ж'), U'Ж');
     EXPECT_EQ(rtl::UnicodeLower(U'Σ'), U'σ');
 }
