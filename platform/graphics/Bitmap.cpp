@@ -8,6 +8,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/GdiState.h"
+#include "platform/graphics/RasterGraphic.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <cairo.h>
@@ -36,16 +37,6 @@ protected:
 private:
     TBitmap& FBitmap;
 };
-
-std::vector<std::uint8_t> readAll(TStream& stream)
-{
-    std::int64_t remaining = stream.Size() - stream.Position();
-    if (remaining < 0) remaining = 0;
-    if (remaining > (std::int64_t(1) << 31)) throw EInvalidGraphic("Picture stream is too large");
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(remaining));
-    if (!bytes.empty()) stream.ReadBuffer(bytes.data(), remaining);
-    return bytes;
-}
 
 } // namespace
 
@@ -179,6 +170,10 @@ void TBitmap::Assign(const TPersistent* Source)
         Changed();
         return;
     }
+    if (auto* raster = dynamic_cast<const TRasterGraphic*>(Source)) {
+        Assign(&raster->Bitmap());
+        return;
+    }
     if (auto* graphic = dynamic_cast<const TGraphic*>(Source)) {
         // Any other picture is drawn onto a bitmap of its size.
         auto image = std::make_unique<TBitmapImage>(graphic->Width(), graphic->Height(), true);
@@ -205,7 +200,7 @@ void TBitmap::Assign(const TPersistent* Source)
 
 void TBitmap::LoadFromStream(TStream& Stream)
 {
-    std::vector<std::uint8_t> bytes = readAll(Stream);
+    std::vector<std::uint8_t> bytes = ReadRemaining(Stream);
     TDibImage dib = ReadBmp(bytes.data(), bytes.size());
     ReplaceImage(ToImage(dib.Pixels));
     switch (dib.BitsPerPixel) {

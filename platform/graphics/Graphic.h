@@ -38,9 +38,10 @@ class TGraphic : public TPersistent {
     // Clipboard forms are not offered by pictures here; both do nothing.
     virtual void LoadFromClipboardFormat(unsigned Format, const void* Data) { (void)Format; (void)Data; }
     virtual void SaveToClipboardFormat(unsigned& Format) const { Format = 0; }
-    // The picture inside another stream (a picture property): by default its file form.
-    virtual void ReadData(TStream& Stream) { LoadFromStream(Stream); }
-    virtual void WriteData(TStream& Stream) const { SaveToStream(Stream); }
+    // The picture inside another stream (a picture property): a 32-bit byte
+    // count, then the file form.
+    virtual void ReadData(TStream& Stream);
+    virtual void WriteData(TStream& Stream) const;
 
     // Draws the picture scaled into Rect of the canvas.
     virtual void Draw(TCanvas& ACanvas, const TRect& Rect) const = 0;

@@ -3,6 +3,8 @@
 
 #include "platform/graphics/Bitmap.h"
 
+#include <cstring>
+
 namespace graphics {
 
 TPixelBuffer::TPixelBuffer(int width, int height, bool hasAlpha) : Width(width), Height(height), HasAlpha(hasAlpha)
@@ -52,6 +54,22 @@ TPixelBuffer FromImage(const TBitmapImage& image)
         }
     }
     return pixels;
+}
+
+} // namespace graphics
+
+namespace graphics {
+
+void StoreInBitmap(TBitmap& bitmap, const TPixelBuffer& pixels)
+{
+    bitmap.SetPixelFormat(pixels.HasAlpha ? pf32bit : pf24bit);
+    bitmap.SetSize(pixels.Width, pixels.Height);
+    std::unique_ptr<TBitmapImage> image = ToImage(pixels);
+    image->Flush();
+    for (int y = 0; y < pixels.Height; ++y) {
+        TRGBQuad* row = bitmap.ScanLine(y);
+        std::memcpy(row, image->Row(y), std::size_t(pixels.Width) * 4);
+    }
 }
 
 } // namespace graphics
