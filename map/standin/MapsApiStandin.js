@@ -314,10 +314,13 @@
     return element;
   }
 
-  function controlCss(position) {
+  // Controls sharing a position are stacked, `slot` boxes away from the edge.
+  function controlCss(position, slot) {
     var name = position || "TOP_LEFT";
-    var vertical = /^(TOP|LEFT_TOP|RIGHT_TOP)/.test(name) ? "top:6px;"
-                 : /^(BOTTOM|LEFT_BOTTOM|RIGHT_BOTTOM)/.test(name) ? "bottom:6px;" : "top:45%;";
+    var offset = 6 + slot * 20;
+    var vertical = /^(TOP|LEFT_TOP|RIGHT_TOP)/.test(name) ? "top:" + offset + "px;"
+                 : /^(BOTTOM|LEFT_BOTTOM|RIGHT_BOTTOM)/.test(name) ? "bottom:" + offset + "px;"
+                 : "top:calc(45% + " + (offset - 6) + "px);";
     var horizontal = /^(LEFT|TOP_LEFT|BOTTOM_LEFT)/.test(name) ? "left:6px;"
                    : /^(RIGHT|TOP_RIGHT|BOTTOM_RIGHT)/.test(name) ? "right:6px;" : "left:45%;";
     return vertical + horizontal;
@@ -378,10 +381,13 @@
       closer.addEventListener("click", infoWindow.__closeClicked.bind(infoWindow), false);
     }
 
+    var slots = {};
     for (var c = 0; c < CONTROLS.length; ++c) {
       var state = this.__controlState(CONTROLS[c]);
       if (!state.visible) continue;
-      box(surface, controlCss(state.position) + "padding:1px 3px;background:#fff;border:1px solid #888;" +
+      var place = state.position || "TOP_LEFT";
+      slots[place] = (slots[place] || 0) + 1;
+      box(surface, controlCss(place, slots[place] - 1) + "padding:1px 3px;background:#fff;border:1px solid #888;" +
         "z-index:1001;", CONTROLS[c].name).className = "standin-control";
     }
 
