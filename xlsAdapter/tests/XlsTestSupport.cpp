@@ -1,0 +1,116 @@
+// Helpers shared by the workbook engine's tests.
+#include "xlsAdapter/tests/XlsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sys/wait.h>
+
+namespace xlstest {
+
+TTempDir::TTempDir()
+{
+    std::random_device random;
+    FPath = std::filesystem::temp_directory_path() / ("xls-test-" + std::to_string(random()));
+    std::filesystem::create_directories(FPath);
+}
+
+TTempDir::~TTempDir()
+{
+    std::error_code error;
+    std::filesystem::remove_all(FPath, error);
+}
+
+int RunCommand(const std::string& command, std::string* output)
+{
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe)
+        return -1;
+    std::array<char, 4096> buffer;
+    std::string text;
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        text.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    if (output)
+        *output = text;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string PeerCheck(const std::string& arguments)
+{
+    return std::string("/usr/bin/python3 " VISTRA_SOURCE_DIR "/xlsAdapter/tests/peers/peer_check.py ") + arguments;
+}
+
+std::string CfbTool(const std::string& arguments)
+{
+    return std::string("node " VISTRA_SOURCE_DIR "/xlsAdapter/tests/peers/cfb_tool.js ") + arguments;
+}
+
+std::string XlsDump()
+{
+    return XLSDUMP_PATH;
+}
+
+ByteArray ReadFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return ByteArray(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFileBytes(const std::string& path, const ByteArray& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+ByteArray Rec(std::uint16_t id, const ByteArray& data)
+{
+    ByteArray bytes{static_cast<std::uint8_t>(id), static_cast<std::uint8_t>(id >> 8),
+                    static_cast<std::uint8_t>(data.size()), static_cast<std::uint8_t>(data.size() >> 8)};
+    bytes.insert(bytes.end(), data.begin(), data.end());
+    return bytes;
+}
+
+ByteArray Concat(std::initializer_list<ByteArray> parts)
+{
+    ByteArray bytes;
+    for (const ByteArray& part : parts)
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    return bytes;
+}
+
+std::string MakeContainer(const TTempDir& dir, const std::string& name, const ByteArray& workbook)
+{
+    const std::string streamFile = dir.Path(name + ".stream");
+    const std::string file = dir.Path(name);
+    WriteFileBytes(streamFile, workbook);
+    std::string output;
+    EXPECT_EQ(0, RunCommand(CfbTool("write " + file + " Workbook=" + streamFile), &output)) << output;
+    return file;
+}
+
+ByteArray ReadStream(const std::string& file, std::u16string_view name)
+{
+    TFileStream input(file, fmOpenRead);
+    TOle2File container(input);
+    container.SelectStream(name);
+    ByteArray bytes(static_cast<std::size_t>(container.Length()));
+    container.ReadMem(bytes.data(), container.Length());
+    return bytes;
+}
+
+void RewriteWorkbook(const std::string& in, const std::string& out, const ByteArray& workbook)
+{
+    TFileStream input(in, fmOpenRead);
+    TOle2File container(input);
+    TFileStream output(out, fmCreate);
+    container.PrepareForWrite(output, u"Workbook");
+    container.Write(workbook);
+    container.FinishWrite();
+}
+
+} // namespace xlstest
