@@ -1,0 +1,184 @@
+// TApplication: the message loop, exception reporting and hints.
+#include "platform/ui/Application.h"
+
+
+#include <filesystem>
+
+#include "platform/ui/Backend.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Hints.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/Screen.h"
+
+namespace {
+// The hint timer belongs to no window.
+constexpr std::uintptr_t HintTimerId = 0x7F01;
+} // namespace
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
+
+TApplication::~TApplication()
+{
+    Destroying();
+    FHintWindow.reset();
+}
+
+void TApplication::Initialize() { vistra::ui::Backend(); }
+
+std::string TApplication::ExeName() const
+{
+    std::error_code ec;
+    auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : p.string();
+}
+
+void TApplication::Run()
+{
+    FRunning = true;
+    if (FMainForm) FMainForm->Show();
+    while (!FTerminated) HandleMessage();
+    FRunning = false;
+}
+
+void TApplication::Terminate()
+{
+    FTerminated = true;
+    if (vistra::ui::BackendCreated()) vistra::ui::Backend().Wake();
+}
+
+void TApplication::ProcessMessages()
+{
+    auto& backend = vistra::ui::Backend();
+    backend.PollEvents();
+    // Bounded: a handler that keeps posting cannot hold the caller here forever.
+    for (int pass = 0; pass < 64 && !FTerminated; ++pass) {
+        if (!vistra::ui::ProcessPending()) break;
+        backend.PollEvents();
+    }
+}
+
+bool TApplication::Idle()
+{
+    bool done = true;
+    if (OnIdle) {
+        try {
+            OnIdle(this, done);
+        } catch (...) {
+            HandleException(this);
+        }
+    }
+    return done;
+}
+
+void TApplication::HandleMessage()
+{
+    auto& backend = vistra::ui::Backend();
+    backend.PollEvents();
+    if (vistra::ui::ProcessPending() || FTerminated) return;
+    if (!Idle() || vistra::ui::HasPending() || FTerminated) return;
+    backend.WaitForEvents(vistra::ui::NextTimerDeadline());
+    vistra::ui::ProcessPending();
+}
+
+void TApplication::ThreadMessage(TMessage& Message)
+{
+    bool handled = false;
+    if (OnMessage) OnMessage(Message, handled);
+    if (!handled && Message.Msg == WM_QUIT) Terminate();
+}
+
+void TApplication::HandleException(TObject* Sender)
+{
+    std::exception_ptr current = std::current_exception();
+    if (!current) return;
+    try {
+        std::rethrow_exception(current);
+    } catch (const EAbort&) {
+    } catch (const Exception& e) {
+        if (OnException) OnException(Sender, e);
+        else ShowException(e);
+    } catch (const std::exception& e) {
+        Exception wrapped(e.what());
+        if (OnException) OnException(Sender, wrapped);
+        else ShowException(wrapped);
+    } catch (...) {
+        Exception wrapped("Unknown error");
+        if (OnException) OnException(Sender, wrapped);
+        else ShowException(wrapped);
+    }
+}
+
+void TApplication::ShowException(const Exception& E)
+{
+    std::string text = E.Message();
+    if (!text.empty() && text.back() != '.') text += '.';
+    MessageBox(text, FTitle, MB_OK | MB_ICONSTOP);
+}
+
+int TApplication::MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags)
+{
+    return vistra::ui::RunMessageBox(Text, Caption.empty() ? FTitle : Caption, Flags);
+}
+
+void TApplication::FormDestroyed(TCustomForm* Form)
+{
+    if (FMainForm == Form) FMainForm = nullptr;
+    if (FHintControl && FHintControl->GetParentForm() == Form) CancelHint();
+}
+
+void TApplication::SetShowHint(bool Value)
+{
+    FShowHint = Value;
+    if (!Value) CancelHint();
+}
+
+void TApplication::CancelHint()
+{
+    KillTimer(0, HintTimerId);
+    FHintControl = nullptr;
+    if (FHintShown && FHintWindow) FHintWindow->ReleaseHandle();
+    FHintShown = false;
+}
+
+namespace {
+bool ControlShowsHint(TControl* c)
+{
+    return c && c->ShowHint() && !c->Hint().empty();
+}
+} // namespace
+
+void TApplication::HintMouseMessage(TControl* Control, TPoint)
+{
+    if (!FShowHint || Control == FHintControl) return;
+    CancelHint();
+    if (!ControlShowsHint(Control)) return;
+    FHintControl = Control;
+    SetTimer(0, HintTimerId, FHintPause, [this](HWND, unsigned, std::uintptr_t, std::uint64_t) { HintTimerExpired(); });
+}
+
+void TApplication::HintTimerExpired()
+{
+    KillTimer(0, HintTimerId);
+    if (!FHintControl) return;
+    ActivateHint(Mouse ? Mouse->CursorPos() : TPoint{});
+}
+
+void TApplication::ActivateHint(TPoint CursorPos)
+{
+    TControl* control = FHintControl;
+    if (!control) return;
+    THintInfo info;
+    info.HintControl = control;
+    info.HintStr = control->Hint();
+    info.CursorPos = control->ScreenToClient(CursorPos);
+    info.HintPos = {CursorPos.X, CursorPos.Y + 20};
+    info.HintMaxWidth = 300;
+    if (control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0 || info.HintStr.empty()) return;
+    FHint = info.HintStr;
+    if (OnHint) OnHint(this);
+    if (!FHintWindow) FHintWindow = std::make_unique<THintWindow>(nullptr);
+    TRect r = FHintWindow->CalcHintRect(info.HintMaxWidth, info.HintStr);
+    OffsetRect(r, info.HintPos.X, info.HintPos.Y);
+    FHintWindow->ActivateHint(r, info.HintStr);
+    FHintShown = true;
+}

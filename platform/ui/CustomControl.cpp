@@ -1,0 +1,112 @@
+// TCustomControl, TGraphicControl, TControlCanvas, and contexts outside painting.
+#include "platform/ui/CustomControl.h"
+
+#include "platform/graphics/DeviceContext.h"
+#include "platform/ui/Forms.h"
+
+namespace vistra::ui {
+
+HDC GetControlDC(TControl& control, bool wholeWindow)
+{
+    TCustomForm* form = control.GetParentForm();
+    if (!form) return nullptr;
+    return form->GetControlDC(&control, wholeWindow);
+}
+
+void ReleaseControlDC(TControl& control, HDC dc)
+{
+    if (!dc) return;
+    DeleteDC(dc);
+    // What was drawn stays in the surface; the host only needs to see it.
+    if (TCustomForm* form = control.GetParentForm()) form->PresentControl(&control);
+}
+
+} // namespace vistra::ui
+
+HDC GetDC(HWND hWnd)
+{
+    TWinControl* c = FindControl(hWnd);
+    return c ? vistra::ui::GetControlDC(*c, false) : nullptr;
+}
+
+HDC GetWindowDC(HWND hWnd)
+{
+    TWinControl* c = FindControl(hWnd);
+    return c ? vistra::ui::GetControlDC(*c, true) : nullptr;
+}
+
+int ReleaseDC(HWND hWnd, HDC hDC)
+{
+    TWinControl* c = FindControl(hWnd);
+    if (!c || !hDC) return 0;
+    vistra::ui::ReleaseControlDC(*c, hDC);
+    return 1;
+}
+
+TControlCanvas::~TControlCanvas() { FreeHandle(); }
+
+void TControlCanvas::CreateHandle()
+{
+    FOwnDC = vistra::ui::GetControlDC(FControl, false);
+    if (FOwnDC) SetHandle(FOwnDC);
+}
+
+void TControlCanvas::FreeHandle()
+{
+    if (!FOwnDC) return;
+    SetHandle(nullptr);
+    vistra::ui::ReleaseControlDC(FControl, FOwnDC);
+    FOwnDC = nullptr;
+}
+
+TCustomControl::TCustomControl(TComponent* AOwner)
+    : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>(*this))
+{
+}
+
+TCustomControl::~TCustomControl() = default;
+
+void TCustomControl::Paint() {}
+
+void TCustomControl::PaintWindow(TCanvas& ACanvas)
+{
+    FCanvas->FreeHandle();
+    FCanvas->SetHandle(ACanvas.Handle());
+    FCanvas->Font()->Assign(&Font());
+    FCanvas->Brush()->SetColor(Color());
+    try {
+        Paint();
+    } catch (...) {
+        FCanvas->SetHandle(nullptr);
+        throw;
+    }
+    FCanvas->SetHandle(nullptr);
+}
+
+TGraphicControl::TGraphicControl(TComponent* AOwner)
+    : TControl(AOwner), FCanvas(std::make_unique<TControlCanvas>(*this))
+{
+}
+
+TGraphicControl::~TGraphicControl() = default;
+
+void TGraphicControl::Paint() {}
+
+void TGraphicControl::Dispatch(TMessage& Message)
+{
+    if (Message.Msg != WM_PAINT) {
+        TControl::Dispatch(Message);
+        return;
+    }
+    FCanvas->FreeHandle();
+    FCanvas->SetHandle(reinterpret_cast<HDC>(Message.WParam));
+    FCanvas->Font()->Assign(&Font());
+    FCanvas->Brush()->SetColor(Color());
+    try {
+        Paint();
+    } catch (...) {
+        FCanvas->SetHandle(nullptr);
+        throw;
+    }
+    FCanvas->SetHandle(nullptr);
+}

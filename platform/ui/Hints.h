@@ -1,0 +1,32 @@
+// Hints: the small window that shows a control's hint text.
+#pragma once
+
+#include <string>
+
+#include "platform/ui/Forms.h"
+
+// What CM_HINTSHOW carries in LParam; a handler may change it or answer 1 to
+// show nothing.
+struct THintInfo {
+    TControl* HintControl = nullptr;
+    TPoint CursorPos;   // client coordinates of HintControl
+    TPoint HintPos;     // screen coordinates of the hint window
+    int HintMaxWidth = 300;
+    std::string HintStr;
+};
+
+class THintWindow : public TCustomForm {
+    VISTRA_CLASS(THintWindow, TCustomForm)
+
+    explicit THintWindow(TComponent* AOwner);
+
+    // The size the text needs, at (0, 0).
+    virtual TRect CalcHintRect(int MaxWidth, const std::string& AHint);
+    // Shows the text at Rect (screen coordinates).
+    virtual void ActivateHint(TRect Rect, const std::string& AHint);
+    // Hides the window.
+    void ReleaseHandle();
+
+protected:
+    void Paint() override;
+};
