@@ -71,8 +71,10 @@ void TCanvas::SelectObjects()
     }
     if (FBrushDirty) {
         state.Brush = {ToColorRef(FBrush->Color()), FBrush->Style(), FBrush->Bitmap()};
-        state.BkColor = ToColorRef(FBrush->Color());
-        state.BkMode = FBrush->Style() == bsClear ? TRANSPARENT_MODE : OPAQUE_MODE;
+        // A hatched brush draws only its lines: the background shows through.
+        bool solid = FBrush->Style() == bsSolid;
+        state.BkColor = solid ? ToColorRef(FBrush->Color()) : ~ToColorRef(FBrush->Color()) & 0xFFFFFF;
+        state.BkMode = solid ? OPAQUE_MODE : TRANSPARENT_MODE;
         FBrushDirty = false;
     }
     state.PenPos = FPenPos;

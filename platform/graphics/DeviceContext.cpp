@@ -100,6 +100,13 @@ TRect TDeviceContext::LogicalToDevice(const TRect& r) const
     return d;
 }
 
+bool TDeviceContext::InClip(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= Width || y >= Height) return false;
+    if (!State.Clipped) return true;
+    return std::any_of(State.ClipRects.begin(), State.ClipRects.end(), [&](const TRect& r) { return r.Contains({x, y}); });
+}
+
 HGDIOBJ TDeviceContext::Snapshot(TGdiKind kind)
 {
     int k = static_cast<int>(kind);

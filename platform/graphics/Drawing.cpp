@@ -486,17 +486,12 @@ bool DrawFocusRect(HDC DC, const TRect& R)
 {
     if (!DC || R.IsEmpty()) return false;
     // Every other pixel of the one-pixel frame, inverted.
-    TRect clip = DC->ClipBox();
     DC->BeginDirectAccess();
     std::uint8_t* data = cairo_image_surface_get_data(DC->Surface);
     int stride = cairo_image_surface_get_stride(DC->Surface);
     auto flip = [&](int x, int y) {
         int dx, dy;
-        if (!toDevice(DC, x, y, dx, dy) || !clip.Contains({dx, dy})) return;
-        if (DC->State.Clipped &&
-            std::none_of(DC->State.ClipRects.begin(), DC->State.ClipRects.end(),
-                         [&](const TRect& r) { return r.Contains({dx, dy}); }))
-            return;
+        if (!toDevice(DC, x, y, dx, dy) || !DC->InClip(dx, dy)) return;
         auto* pixel = reinterpret_cast<std::uint32_t*>(data + dy * stride) + dx;
         *pixel = 0xFF000000u | (~*pixel & 0xFFFFFF);
     };
@@ -515,7 +510,7 @@ bool DrawFocusRect(HDC DC, const TRect& R)
 TColorRef GetPixel(HDC DC, int X, int Y)
 {
     int dx, dy;
-    if (!DC || !toDevice(DC, X, Y, dx, dy) || !DC->ClipBox().Contains({dx, dy})) return CLR_INVALID;
+    if (!DC || !toDevice(DC, X, Y, dx, dy) || !DC->InClip(dx, dy)) return CLR_INVALID;
     DC->BeginDirectAccess();
     const std::uint8_t* data = cairo_image_surface_get_data(DC->Surface);
     std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(data + dy * cairo_image_surface_get_stride(DC->Surface))[dx];
@@ -525,7 +520,7 @@ TColorRef GetPixel(HDC DC, int X, int Y)
 TColorRef SetPixel(HDC DC, int X, int Y, TColorRef Color)
 {
     int dx, dy;
-    if (!DC || !toDevice(DC, X, Y, dx, dy) || !DC->ClipBox().Contains({dx, dy})) return CLR_INVALID;
+    if (!DC || !toDevice(DC, X, Y, dx, dy) || !DC->InClip(dx, dy)) return CLR_INVALID;
     DC->BeginDirectAccess();
     std::uint8_t* data = cairo_image_surface_get_data(DC->Surface);
     reinterpret_cast<std::uint32_t*>(data + dy * cairo_image_surface_get_stride(DC->Surface))[dx] =

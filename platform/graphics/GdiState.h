@@ -122,6 +122,8 @@ struct TDeviceContext {
         return {State.ViewportOrg.X - State.WindowOrg.X, State.ViewportOrg.Y - State.WindowOrg.Y};
     }
     TRect LogicalToDevice(const TRect& r) const;
+    // Whether a device pixel is inside the surface and the clip.
+    bool InClip(int x, int y) const;
     // The pixels are about to be written directly; flush Cairo first and mark them dirty after.
     void BeginDirectAccess();
     void EndDirectAccess();

@@ -57,18 +57,27 @@ RawMetrics rawMetrics(const std::string& family, int weight, bool italic, double
 
 // The character height in pixels of a logical font: a negative height is it,
 // a positive one is the cell height (ascent + descent) it must fit.
+int cellHeight(const std::string& family, int weight, bool italic, double emPixels)
+{
+    RawMetrics r = rawMetrics(family, weight, italic, emPixels);
+    return static_cast<int>(std::ceil(r.Ascent - 0.01)) + static_cast<int>(std::ceil(r.Descent - 0.01));
+}
+
+// The character height in pixels of a logical font: a negative height is it,
+// a positive one is the cell height (ascent + descent) it must fit.
 double emPixelsOf(const LOGFONT& font, const std::string& family)
 {
     if (font.lfHeight < 0) return -font.lfHeight;
     if (font.lfHeight == 0) return 11;
-    static std::map<std::tuple<std::string, int, bool>, double> cellRatio;
-    auto key = std::make_tuple(family, font.lfWeight, font.lfItalic != 0);
-    auto it = cellRatio.find(key);
-    if (it == cellRatio.end()) {
-        RawMetrics r = rawMetrics(family, font.lfWeight, font.lfItalic, referencePixels);
-        it = cellRatio.emplace(key, referencePixels / (r.Ascent + r.Descent)).first;
-    }
-    return std::max(1.0, std::round(font.lfHeight * it->second));
+    static std::map<std::tuple<std::string, int, bool, int>, double> cache;
+    auto key = std::make_tuple(family, font.lfWeight, font.lfItalic != 0, font.lfHeight);
+    if (auto it = cache.find(key); it != cache.end()) return it->second;
+    RawMetrics r = rawMetrics(family, font.lfWeight, font.lfItalic, referencePixels);
+    double em = std::max(1.0, std::round(font.lfHeight * referencePixels / (r.Ascent + r.Descent)));
+    // Rounding each metric up can overshoot the cell; step down until it fits.
+    for (int step = 0; step < 4 && em > 1 && cellHeight(family, font.lfWeight, font.lfItalic, em) > font.lfHeight; ++step)
+        em -= 1;
+    return cache.emplace(key, em).first->second;
 }
 
 std::string familyOf(const LOGFONT& font)
@@ -306,6 +315,8 @@ int DrawTextEx(HDC DC, std::string_view Text, TRect& Rect, unsigned Format, DRAW
     std::string shown = (Format & DT_NOPREFIX)
                             ? std::string(Text)
                             : stripPrefixes(Text, !(Format & (DT_HIDEPREFIX | DT_PREFIXONLY)), prefixAttrs);
+    // On a single line, line breaks show as spaces rather than as glyphs for control characters.
+    if (Format & DT_SINGLELINE) std::replace_if(shown.begin(), shown.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     mergeFontAttributes(layout, prefixAttrs);
     pango_attr_list_unref(prefixAttrs);
 
