@@ -81,7 +81,7 @@ void TBaseRecord::AddContinue(std::unique_ptr<TContinueRecord> aContinue)
 void TBaseRecord::RequireSize(int Needed) const
 {
     if (DataSize() < Needed)
-        ExcelError(msg::ShortRecord, Id, static_cast<long long>(StreamOffset), DataSize(), Needed);
+        ExcelError(msg::ShortRecord, Id, DataSize(), Needed);
 }
 
 std::unique_ptr<TSubListRecord> TSubListRecord::CreateAndAssign(TBaseRecordList* aSubList)

@@ -36,7 +36,7 @@ std::unique_ptr<TBaseRecord> ReadOneRecord(TOle2File& DataStream, const TRecordH
     try {
         record = create(header.Id, std::move(data));
     } catch (const EExcelException& e) {
-        throw EExcelException(e.Message() + FormatMessage(" (record 0x%04x at offset %lld)", header.Id,
+        throw EExcelException(e.Message() + FormatMessage(msg::AtStreamOffset, header.Id,
                                                           static_cast<long long>(offset)));
     }
     record->StreamOffset = offset;

@@ -86,7 +86,8 @@ inline constexpr const char* DefaultSheetName = "Sheet";
 inline constexpr const char* WorkbookStreamName = "Workbook";
 
 // Texts of hostile-input checks that the engine adds to the table above.
-inline constexpr const char* ShortRecord = "Record 0x%04x at offset %lld is %d bytes, needs %d";
+inline constexpr const char* ShortRecord = "Record 0x%04x is %d bytes, needs %d";
+inline constexpr const char* AtStreamOffset = " (record 0x%04x at stream offset %lld)";
 inline constexpr const char* ShortBlock = "Reading %d bytes at position %lld of a %lld-byte block";
 inline constexpr const char* BadSectorShift = "The file's sector size shift %d is not supported (only 9 and 12)";
 inline constexpr const char* BadMiniSectorShift = "The file's mini-sector size shift %d is not supported (only 6)";
