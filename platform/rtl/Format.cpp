@@ -6,8 +6,10 @@
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/Variant.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -38,8 +40,8 @@ private:
             throw EConvertError("No argument for format '" + std::string(FFormat) + "'");
         return FArgs[FArgIndex++];
     }
-    // Digits or "*"; -1 when neither is there.
-    int NumberOrStar();
+    // Digits or "*" (the next argument); nothing when neither is there.
+    std::optional<int> NumberOrStar();
     Spec ParseSpec();
     std::string Convert(const Spec& spec, const TFormatArg& arg) const;
     std::string IntegerText(const Spec& spec, const TFormatArg& arg) const;
@@ -52,21 +54,23 @@ private:
     size_t FArgIndex = 0;
 };
 
-int Formatter::NumberOrStar()
+std::optional<int> Formatter::NumberOrStar()
 {
     if (FPos < FFormat.size() && FFormat[FPos] == '*') {
         ++FPos;
         const TFormatArg& arg = NextArg();
         if (arg.ArgKind() != TFormatArg::Signed && arg.ArgKind() != TFormatArg::Unsigned)
             Invalid();
+        if (arg.ArgKind() == TFormatArg::Unsigned && arg.UnsignedValue() > static_cast<uint64_t>(MaxWidth))
+            Invalid();
         const int64_t value = arg.ArgKind() == TFormatArg::Signed ? arg.SignedValue()
-                                                                  : static_cast<int64_t>(arg.UnsignedValue() & 0x7FFFFFFF);
+                                                                  : static_cast<int64_t>(arg.UnsignedValue());
         if (value > MaxWidth || value < -MaxWidth)
             Invalid();
         return static_cast<int>(value);
     }
     if (FPos >= FFormat.size() || !std::isdigit(static_cast<unsigned char>(FFormat[FPos])))
-        return -1;
+        return std::nullopt;
     int value = 0;
     while (FPos < FFormat.size() && std::isdigit(static_cast<unsigned char>(FFormat[FPos]))) {
         value = value * 10 + (FFormat[FPos++] - '0');
@@ -86,7 +90,7 @@ Spec Formatter::ParseSpec()
     const bool digitIndex = afterDigits > FPos && afterDigits < FFormat.size() && FFormat[afterDigits] == ':';
     const bool starIndex = FPos + 1 < FFormat.size() && FFormat[FPos] == '*' && FFormat[FPos + 1] == ':';
     if (digitIndex || starIndex) {
-        const int index = NumberOrStar();
+        const int index = *NumberOrStar();
         ++FPos; // the ':'
         if (index < 0)
             Invalid();
@@ -96,18 +100,16 @@ Spec Formatter::ParseSpec()
         spec.leftJustify = true;
         ++FPos;
     }
-    spec.width = NumberOrStar();
-    if (spec.width < -1) {
-        spec.leftJustify = true;
-        spec.width = -spec.width;
+    if (const std::optional<int> width = NumberOrStar()) {
+        // A negative width from "*" left-justifies.
+        spec.leftJustify = spec.leftJustify || *width < 0;
+        spec.width = std::abs(*width);
     }
     if (FPos < FFormat.size() && FFormat[FPos] == '.') {
         ++FPos;
-        spec.precision = NumberOrStar();
-        if (spec.precision < -1)
-            spec.precision = -1;
-        else if (spec.precision == -1)
-            spec.precision = 0;
+        // "." alone is precision 0; a negative precision from "*" means the default.
+        const std::optional<int> precision = NumberOrStar();
+        spec.precision = !precision ? 0 : std::max(*precision, -1);
     }
     if (FPos >= FFormat.size())
         Invalid();

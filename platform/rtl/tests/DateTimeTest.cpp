@@ -153,6 +153,7 @@ TEST(DateTime, ReadingDatesAndTimes)
         {"3/7/2026x", false, 0},
         {"3-7-2026", false, 0},
         {"", false, 0},
+        {"   ", false, 0},
         {"3", false, 0},
         {"3/7/20260", false, 0},
     };
