@@ -338,7 +338,10 @@ WebKitEngine::WebKitEngine(int width, int height)
     FImpl = std::make_unique<Impl>(*this, width, height);
 }
 
-WebKitEngine::~WebKitEngine() = default;
+WebKitEngine::~WebKitEngine()
+{
+    Detach();
+}
 
 ReadyState WebKitEngine::GetReadyState() const
 {
@@ -523,12 +526,19 @@ void WebKitEngine::AttachTo(void* parentContainer)
     GtkWidget* view = FImpl->ViewWidget();
     if (!parentContainer || !GTK_IS_CONTAINER(parentContainer))
         return;
+    Detach();
     if (GtkWidget* current = gtk_widget_get_parent(view))
         gtk_container_remove(GTK_CONTAINER(current), view);
     // The host's container decides the size from now on.
     gtk_widget_set_size_request(view, -1, -1);
     gtk_container_add(GTK_CONTAINER(parentContainer), view);
     FImpl->Parent = GTK_WIDGET(parentContainer);
+    // A host that destroys its container first would destroy the view with it;
+    // the view goes back to the offscreen window instead, page and all.
+    g_signal_connect(FImpl->Parent, "destroy", G_CALLBACK(+[](GtkWidget*, gpointer engine) {
+                         static_cast<WebKitEngine*>(engine)->Detach();
+                     }),
+                     this);
 }
 
 void WebKitEngine::Detach()
@@ -536,6 +546,7 @@ void WebKitEngine::Detach()
     if (!FImpl->Parent)
         return;
     GtkWidget* view = FImpl->ViewWidget();
+    g_signal_handlers_disconnect_by_data(FImpl->Parent, this);
     if (GtkWidget* current = gtk_widget_get_parent(view))
         gtk_container_remove(GTK_CONTAINER(current), view);
     FImpl->Parent = nullptr;

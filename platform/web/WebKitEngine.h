@@ -46,7 +46,8 @@ public:
     using BrowserEngine::WaitUntilComplete;
 
     // Moves the view into parentContainer (a GtkContainer*), or back into the
-    // engine's own offscreen window.
+    // engine's own offscreen window. A container destroyed while the view is
+    // in it gives the view back first, so the page outlives its host window.
     void AttachTo(void* parentContainer);
     void Detach();
 

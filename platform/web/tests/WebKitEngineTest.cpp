@@ -214,13 +214,39 @@ TEST_F(WebKitEngineTest, PageSurvivesMovingIntoAHostWindowAndBack)
     EXPECT_EQ(engine->RunScript("kept").Value, "\"still here\"");
 
     engine->Detach();
-    gtk_widget_destroy(window);
     EXPECT_EQ(engine->Width(), 320);
     EXPECT_EQ(engine->RunScript("kept").Value, "\"still here\"");
     web::PixelBuffer picture;
     ASSERT_TRUE(engine->Snapshot(picture).Ok);
     EXPECT_EQ(picture.Width, 320);
     EXPECT_EQ(picture.Height, 200);
+
+    // A host that destroys its window without detaching first does not take the page with it.
+    engine->AttachTo(window);
+    gtk_widget_destroy(window);
+    EXPECT_EQ(engine->RunScript("kept").Value, "\"still here\"");
+}
+
+// GTK reads the display scale once, so the scaled case runs in a child process.
+TEST(WebKitEngineScaledDisplay, SnapshotKeepsTheViewSize)
+{
+    std::string whyNot;
+    if (!WebKitEngine::DisplayAvailable(&whyNot))
+        GTEST_SKIP() << whyNot;
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            setenv("GDK_SCALE", "2", 1);
+            WebKitEngine engine(200, 100);
+            web::PixelBuffer picture;
+            const bool ok = engine.LoadDocument("<body style='margin:0; background: rgb(0, 255, 0)'></body>",
+                                                "file:///").Ok &&
+                            engine.WaitUntilComplete().Ok && engine.Snapshot(picture).Ok;
+            std::exit(!ok ? 1 : picture.Width != 200 || picture.Height != 100 ? 2
+                              : picture.Pixel(199, 99) != 0xFF00FF00u     ? 3
+                                                                          : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(WebKitEngineWithoutDisplay, CreationFailsWithAClearError)
