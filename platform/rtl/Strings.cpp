@@ -221,7 +221,7 @@ char32_t Utf8Decode(std::string_view S, size_t& Offset)
         ++Offset;
         return ReplacementChar;
     }
-    if (Offset + extra >= S.size() + 1) {
+    if (Offset + extra >= S.size()) { // truncated at the end
         ++Offset;
         return ReplacementChar;
     }

@@ -120,6 +120,11 @@ TEST(Strings, InvalidUtf8CountsBytewiseAndDecodesToReplacement)
         EXPECT_EQ(rtl::Utf8ToUtf16(row.bytes), row.utf16) << row.bytes;
     }
     EXPECT_EQ(rtl::Utf8Prev("a\x80\x80", 3), 2u);
+    // A sequence cut by the end of a view is not completed from the bytes beyond it.
+    const std::string buffer = "a\xc3\xa9";
+    const std::string_view cut(buffer.data(), 2);
+    EXPECT_EQ(rtl::Utf8Length(cut), 2u);
+    EXPECT_EQ(rtl::Utf8Next(cut, 1), 2u);
 }
 
 TEST(Strings, Utf16AndLatin1Conversions)
