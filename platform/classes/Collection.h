@@ -63,9 +63,11 @@ class TCollectionItem : public TPersistent {
     virtual std::string DisplayName() const { return ClassName(); }
     virtual void SetDisplayName(const std::string& Value);
 
-protected:
     // Reports a change of this item (AllItems false) or of the collection.
+    // Public so that a collection can report a change of an item it filled.
     void Changed(bool AllItems);
+
+protected:
     TPersistent* GetOwner() const override;
 
 private:
