@@ -152,11 +152,8 @@ TEST(XlsRecordReader, RefusedAndBrokenStreams)
          "Record with ID 0x208 is invalid (record 0x0208 at stream offset 20)"},
         {"record longer than the stream", Concat({Bof, ByteArray{0x03, 0x02, 0x00, 0x10}, Bytes(20, 0)}), 1,
          "End of stream reached with 4076 bytes left to read"},
-        {"second CONTINUE on one record", {}, 0, ""},
     };
     for (const Case& c : cases) {
-        if (c.workbook.empty())
-            continue;
         SCOPED_TRACE(c.name);
         EXPECT_EQ(c.expected, LoadError(c.workbook, c.recordsBefore));
     }
