@@ -33,6 +33,8 @@ void IniDocument::LoadFromFile(const std::string& FileName)
     std::error_code ec;
     if (!std::filesystem::exists(FileName, ec)) {
         Clear();
+        FEncoding = TEncoding::UTF8;
+        FWriteBOM = false;
         return;
     }
     TStringList lines;

@@ -98,6 +98,12 @@ TEST_F(IniFileTest, HostileContentReadsSafelyAndSurvivesARewrite)
     EXPECT_EQ(again.ReadString("Settings", "bin", ""), ini.ReadString("Settings", "bin", ""));
     EXPECT_TRUE(again.ReadString("Long", "k", "") == longValue);
     std::string saved = ReadFile();
+    // Deleting a repeated key or section removes every copy, so none
+    // resurfaces.
+    again.DeleteKey("Settings", "dup");
+    EXPECT_FALSE(again.ValueExists("Settings", "dup"));
+    again.EraseSection("SETTINGS");
+    EXPECT_FALSE(again.SectionExists("Settings"));
     for (const char* kept : {"orphan=before any section", "no equals sign at all", "; a comment=not a key",
                              "junk line", "opt1=from the twin", "dup=second"})
         EXPECT_NE(saved.find(kept), std::string::npos) << kept;
