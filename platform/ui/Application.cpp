@@ -75,7 +75,9 @@ void TApplication::HandleMessage()
     auto& backend = vistra::ui::Backend();
     backend.PollEvents();
     if (vistra::ui::ProcessPending() || FTerminated) return;
-    if (!Idle() || vistra::ui::HasPending() || FTerminated) return;
+    // Idle handlers that delivered messages did work: the caller looks again first.
+    std::uint64_t before = vistra::ui::DispatchedMessageCount();
+    if (!Idle() || vistra::ui::HasPending() || FTerminated || vistra::ui::DispatchedMessageCount() != before) return;
     backend.WaitForEvents(vistra::ui::NextTimerDeadline());
     vistra::ui::ProcessPending();
 }

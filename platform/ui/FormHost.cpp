@@ -230,6 +230,7 @@ unsigned TFormHost::DoubleClickMessage(unsigned msg, TControl* target, TPoint po
 
 void TFormHost::NativeKey(unsigned msg, unsigned short vk, std::uint32_t keyData)
 {
+    NoteInput();
     bool down = msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN;
     SetKeyDown(vk, down);
     if (BlockedByModal(FForm)) return;
@@ -269,6 +270,7 @@ void TFormHost::NativeKey(unsigned msg, unsigned short vk, std::uint32_t keyData
 
 void TFormHost::NativeChar(char32_t ch, std::uint32_t keyData, bool sysChar)
 {
+    NoteInput();
     if (FSuppressChar || BlockedByModal(FForm)) return;
     if (TMenuTracker* tracker = ActiveMenuTracker()) {
         tracker->HandleChar(ch);
@@ -288,6 +290,7 @@ void TFormHost::NativeChar(char32_t ch, std::uint32_t keyData, bool sysChar)
 
 void TFormHost::NativeMouse(unsigned msg, TPoint pos, TShiftState shift)
 {
+    NoteInput();
     TPoint surfaceOrigin = FForm.ClientToScreen({0, -FForm.MenuBarHeight()});
     TPoint screenPos{surfaceOrigin.X + pos.X, surfaceOrigin.Y + pos.Y};
     if (Mouse) Mouse->SetCursorPosition(screenPos);

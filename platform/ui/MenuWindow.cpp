@@ -54,10 +54,10 @@ public:
     {
         int n = Count();
         if (n == 0) return;
-        int i = FHot;
+        // With nothing hot, Down starts at the first item and Up at the last.
+        int i = FHot >= 0 ? FHot : (step > 0 ? -1 : n);
         for (int k = 0; k < n; ++k) {
-            i = (i + step + n) % n;
-            if (i < 0) i = step > 0 ? 0 : n - 1;
+            i = ((i + step) % n + n) % n;
             if (Selectable(ItemAt(i))) {
                 SetHot(i);
                 return;

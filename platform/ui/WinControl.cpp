@@ -31,6 +31,9 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 TWinControl::~TWinControl()
 {
     Destroying();
+    // Leave the parent while this is still a windowed control, so the form
+    // forgets it as focus and active control.
+    if (Parent()) Parent()->RemoveControl(this);
     // Children that this control does not own stay alive but lose their parent.
     while (!FControls.empty()) FControls.back()->SetParent(nullptr);
     if (vistra::ui::FocusedControl() == this) vistra::ui::SetFocus(0);
@@ -346,8 +349,17 @@ void TWinControl::CMFontChanged(TMessage& Message)
     for (TControl* c : FControls) c->Perform(CM_PARENTFONTCHANGED, 0, 0);
 }
 
+namespace {
+std::uint64_t gDispatched = 0;
+}
+
+std::uint64_t vistra::ui::DispatchedMessageCount() { return gDispatched; }
+
+void vistra::ui::NoteInput() { ++gDispatched; }
+
 void TWinControl::MainWndProc(TMessage& Message)
 {
+    ++gDispatched;
     try {
         WindowProc(Message);
     } catch (...) {

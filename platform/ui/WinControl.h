@@ -179,6 +179,9 @@ HWND GetFocus();
 // Moves the keyboard focus: WM_KILLFOCUS goes to the old control carrying the
 // new one's handle, WM_SETFOCUS to the new one carrying the old handle.
 HWND SetFocus(HWND hWnd);
+// How many messages and host inputs have been handled so far.
+std::uint64_t DispatchedMessageCount();
+void NoteInput();
 } // namespace vistra::ui
 
 // The control owning a handle, or null.

@@ -1,0 +1,110 @@
+// Menus: auto-check, radio groups, shortcuts, and popups by keyboard.
+#include "UiFixture.h"
+
+#include "platform/ui/Menus.h"
+
+using namespace vistra::backend;
+
+namespace {
+TMenuItem* Item(TComponent* owner, TMenuItem* parent, const std::string& caption)
+{
+    auto* item = new TMenuItem(owner);
+    item->SetCaption(caption);
+    parent->Add(item);
+    return item;
+}
+} // namespace
+
+TEST_F(UiTest, AutoCheckTogglesAndRadioItemsKeepOneChecked)
+{
+    TMainMenu menu(Form);
+    TMenuItem* view = Item(Form, menu.Items(), "&View");
+    TMenuItem* road = Item(Form, view, "&Road Map");
+    TMenuItem* sat = Item(Form, view, "&Satellite View");
+    TMenuItem* traffic = Item(Form, view, "Show &Traffic");
+    for (TMenuItem* radio : {road, sat}) {
+        radio->SetRadioItem(true);
+        radio->SetAutoCheck(true);
+    }
+    road->SetChecked(true);
+    traffic->SetAutoCheck(true);
+
+    sat->Click();
+    EXPECT_TRUE(sat->Checked());
+    EXPECT_FALSE(road->Checked());
+    sat->Click();
+    EXPECT_TRUE(sat->Checked()) << "choosing the checked radio item keeps it checked";
+    traffic->Click();
+    EXPECT_TRUE(traffic->Checked());
+    traffic->Click();
+    EXPECT_FALSE(traffic->Checked());
+    EXPECT_FALSE(road->Checked()) << "toggles are outside the radio group";
+    EXPECT_EQ(menu.FindItem(sat->Command(), fkCommand), sat);
+}
+
+TEST_F(UiTest, ShortcutOfTheMainMenuRunsBeforeTheControlSeesTheKey)
+{
+    TMainMenu menu(Form);
+    Form->SetMenu(&menu);
+    TMenuItem* file = Item(Form, menu.Items(), "&File");
+    TMenuItem* save = Item(Form, file, "&Save");
+    save->SetShortCut(ShortCut('S', TShiftState{ssCtrl}));
+    int saves = 0;
+    save->OnClick = [&](TObject*) { ++saves; };
+    auto* edit = AddControl("edit");
+    bool editSaw = false;
+    edit->OnKeyDown = [&](TObject*, unsigned short& key, TShiftState) { editSaw |= key == 'S'; };
+    Form->Show();
+    edit->SetFocus();
+    input::PressKey(*Form, 'S', TShiftState{ssCtrl});
+    EXPECT_EQ(saves, 1);
+    EXPECT_FALSE(editSaw);
+    EXPECT_EQ(ShortCutToText(save->ShortCut()), "Ctrl+S");
+}
+
+TEST_F(UiTest, PopupMenuWorksByKeyboard)
+{
+    TPopupMenu popup(Form);
+    Item(Form, popup.Items(), "&Cut");
+    TMenuItem* sep = Item(Form, popup.Items(), "-");
+    (void)sep;
+    TMenuItem* paste = Item(Form, popup.Items(), "&Paste");
+    TMenuItem* more = Item(Form, popup.Items(), "&More");
+    TMenuItem* deep = Item(Form, more, "&Deep");
+    int pastes = 0, deeps = 0;
+    paste->OnClick = [&](TObject*) { ++pastes; };
+    deep->OnClick = [&](TObject*) { ++deeps; };
+    Form->Show();
+
+    // Down twice skips the separator and lands on Paste.
+    int step = 0;
+    Application->OnIdle = [&](TObject*, bool&) {
+        if (step++ == 0) {
+            input::PressKey(*Form, VK_DOWN);
+            input::PressKey(*Form, VK_DOWN);
+            input::PressKey(*Form, VK_RETURN);
+        }
+    };
+    popup.Popup(200, 200);
+    EXPECT_EQ(pastes, 1);
+
+    // An access key inside a submenu, reached with Right.
+    step = 0;
+    Application->OnIdle = [&](TObject*, bool&) {
+        if (step++ == 0) {
+            input::PressKey(*Form, VK_UP);
+            input::PressKey(*Form, VK_RIGHT);
+            input::PressKey(*Form, 'D');
+        }
+    };
+    popup.Popup(200, 200);
+    EXPECT_EQ(deeps, 1);
+
+    // Esc dismisses without choosing.
+    step = 0;
+    Application->OnIdle = [&](TObject*, bool&) {
+        if (step++ == 0) input::PressKey(*Form, VK_ESCAPE);
+    };
+    popup.Popup(200, 200);
+    EXPECT_EQ(pastes + deeps, 2);
+}
