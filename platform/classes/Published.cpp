@@ -5,6 +5,7 @@
 #include "platform/classes/Component.h"
 #include "platform/rtl/Strings.h"
 
+#include <algorithm>
 #include <map>
 
 namespace classes {
@@ -16,25 +17,26 @@ struct ClassMembers {
     std::vector<TPublishedMethod> Methods;
 };
 
-std::map<TClass, ClassMembers>& Registry()
+void RegisterBuiltIns();
+
+// The registry, with the component base's members in it before anything
+// else is added or looked up, so a later registration can replace them.
+std::map<TClass, ClassMembers>& Members()
 {
     static std::map<TClass, ClassMembers> registry;
+    static bool builtInsRegistered = false;
+    if (!builtInsRegistered) {
+        builtInsRegistered = true; // set first: the registration comes back here
+        RegisterBuiltIns();
+    }
     return registry;
 }
 
-// What the component base publishes; registered before the first lookup.
 void RegisterBuiltIns()
 {
     Publish<TComponent>()
         .Property("Name", &TComponent::Name, &TComponent::SetName)
         .Property("Tag", &TComponent::Tag, &TComponent::SetTag);
-}
-
-std::map<TClass, ClassMembers>& Members()
-{
-    static const bool registered = (RegisterBuiltIns(), true);
-    (void)registered;
-    return Registry();
 }
 
 template <class Member>
@@ -76,12 +78,12 @@ const Variant& TPublishedValue::AsVariant() const
 
 void AddPublishedProperty(TClass Class, TPublishedProperty Property)
 {
-    AddOrReplace(Registry()[Class].Properties, std::move(Property));
+    AddOrReplace(Members()[Class].Properties, std::move(Property));
 }
 
 void AddPublishedMethod(TClass Class, TPublishedMethod Method)
 {
-    AddOrReplace(Registry()[Class].Methods, std::move(Method));
+    AddOrReplace(Members()[Class].Methods, std::move(Method));
 }
 
 const TPublishedProperty* FindPublishedProperty(TClass Class, std::string_view Name)
