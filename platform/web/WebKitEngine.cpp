@@ -169,6 +169,9 @@ struct WebKitEngine::Impl {
     ReadyState State = ReadyState::Uninitialized;
     bool DocumentLives = false;
     Load CurrentLoad;
+    // Set when we start a load and cleared by its start event: what the view
+    // reports before that belongs to the load it replaces.
+    bool AwaitingStart = false;
 
     Impl(WebKitEngine& owner, int width, int height);
     ~Impl();
@@ -228,15 +231,24 @@ WebKitEngine::Impl::~Impl()
 void WebKitEngine::Impl::StartLoad()
 {
     CurrentLoad = Load{};
+    AwaitingStart = true;
     State = ReadyState::Loading;
 }
 
 void WebKitEngine::Impl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer self)
 {
     auto& impl = *static_cast<Impl*>(self);
+    if (event == WEBKIT_LOAD_STARTED) {
+        // Also the start of a navigation the page made itself.
+        impl.AwaitingStart = false;
+        impl.CurrentLoad = Load{};
+        impl.State = ReadyState::Loading;
+        return;
+    }
+    if (impl.AwaitingStart)
+        return;
     switch (event) {
     case WEBKIT_LOAD_STARTED:
-        impl.State = ReadyState::Loading;
         break;
     case WEBKIT_LOAD_REDIRECTED:
         break;
@@ -257,7 +269,7 @@ gboolean WebKitEngine::Impl::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar
 {
     auto& impl = *static_cast<Impl*>(self);
     // A load replaced by a newer one reports itself cancelled; that is not a failure of the newer one.
-    if (!g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED))
+    if (!impl.AwaitingStart && !g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED))
         impl.CurrentLoad.Error = std::string("loading ") + (uri ? uri : "the page") + " failed: " + error->message;
     // Handled: no error page replaces the document (its own load would look
     // like a later one finishing); WebKit still ends this load with a finished event.

@@ -188,10 +188,13 @@ TEST_F(WebKitEngineTest, FailedAndStalledLoadsEndInTime)
 {
     net::testing::LoopbackHttpServer server;
     server.SetMode(net::testing::LoopbackMode::CloseAtOnce);
-    engine->Navigate(server.Url("/page"));
-    const Outcome broken = engine->WaitUntilComplete();
-    EXPECT_FALSE(broken.Ok);
-    EXPECT_FALSE(broken.Error.empty());
+    for (const std::string& url : {server.Url("/page"), std::string("nosuchscheme://x"),
+                                   std::string("file:///no/such/file.html")}) {
+        engine->Navigate(url);
+        const Outcome broken = engine->WaitUntilComplete();
+        EXPECT_FALSE(broken.Ok) << url;
+        EXPECT_NE(broken.Error.find("failed"), std::string::npos) << url << ": " << broken.Error;
+    }
 
     server.SetMode(net::testing::LoopbackMode::NeverAnswer);
     engine->Navigate(server.Url("/stalled"));
