@@ -67,7 +67,7 @@ TDibImage readDib(TByteReader& r, std::size_t pixelOffset, bool icon)
     if (topDown) height = -height;
     if (icon) height /= 2;
     if (width <= 0 || height <= 0) r.Fail("image size " + std::to_string(width) + " x " + std::to_string(height));
-    CheckBitmapSize(width, height);
+    CheckImageSize("BMP", width, height);
 
     Mask red, green, blue, alpha;
     if (compression == BI_BITFIELDS || compression == BI_ALPHABITFIELDS) {

@@ -1,6 +1,7 @@
 // Inside the graphics library: the bounds-checked cursor every picture decoder reads through.
 #pragma once
 
+#include "platform/graphics/BitmapImage.h"
 #include "platform/graphics/Graphic.h"
 
 #include <cstddef>
@@ -59,5 +60,13 @@ private:
     std::size_t FPos = 0;
     const char* FFormat;
 };
+
+// A size a file declares, refused with EInvalidGraphic when no bitmap may have it.
+inline void CheckImageSize(const char* format, std::int64_t width, std::int64_t height)
+{
+    if (width < 0 || height < 0 || width > MaxBitmapSide || height > MaxBitmapSide || width * height > MaxBitmapPixels)
+        throw EInvalidGraphic(std::string(format) + ": image of " + std::to_string(width) + " x " +
+                              std::to_string(height) + " pixels is too large");
+}
 
 } // namespace graphics

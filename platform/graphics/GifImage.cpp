@@ -2,6 +2,7 @@
 #include "platform/graphics/GifImage.h"
 
 #include "platform/classes/Streams.h"
+#include "platform/graphics/ByteReader.h"
 #include "platform/graphics/PixelBuffer.h"
 #include "platform/graphics/RasterGraphic.h"
 #include "platform/rtl/Exceptions.h"
@@ -202,13 +203,13 @@ void TGIFImage::LoadFromStream(TStream& Stream)
                 screenWidth = desc.Left + desc.Width;
                 screenHeight = desc.Top + desc.Height;
             }
-            CheckBitmapSize(screenWidth, screenHeight);
+            CheckImageSize("GIF", screenWidth, screenHeight);
             screen = TPixelBuffer(screenWidth, screenHeight, true);
             std::fill(screen.Pixels.begin(), screen.Pixels.end(), 0u);
         }
         totalPixels += std::int64_t(screenWidth) * screenHeight + std::int64_t(desc.Width) * desc.Height;
         if (frames.size() >= MaxFrames || totalPixels > MaxTotalFramePixels) fail("too many frames");
-        CheckBitmapSize(desc.Width, desc.Height);
+        CheckImageSize("GIF", desc.Width, desc.Height);
 
         const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
         std::vector<GifPixelType> indexes(std::size_t(desc.Width) * desc.Height);

@@ -1,6 +1,7 @@
 // PNG decoding and encoding through libpng's simplified interface, which reports every error as a result.
 #include "platform/graphics/PngImage.h"
 
+#include "platform/graphics/ByteReader.h"
 #include "platform/graphics/PixelBuffer.h"
 
 #include <png.h>
@@ -16,7 +17,7 @@ void TPngImage::Decode(const std::vector<std::uint8_t>& Data, TBitmap& Into)
     if (!png_image_begin_read_from_memory(&image, Data.data(), Data.size()))
         throw EInvalidGraphic(std::string("PNG: ") + image.message);
     try {
-        CheckBitmapSize(image.width, image.height);
+        CheckImageSize("PNG", image.width, image.height);
     } catch (...) {
         png_image_free(&image);
         throw;
