@@ -1,0 +1,365 @@
+// The map control: page launch, script running, the first tiles-loaded report, options and callbacks.
+#include "map/UGeolith.h"
+
+#include "map/UGeolithBrowser.h"
+#include "map/UGeolithControls.h"
+#include "map/UGeolithMarkers.h"
+#include "map/UGeolithPage.h"
+#include "map/UGeolithScripts.h"
+#include "platform/rtl/Numbers.h"
+
+#include <exception>
+
+namespace {
+
+constexpr std::uint32_t clWhite = 0x00FFFFFF;
+// Documents loaded from text resolve relative and file addresses against this.
+constexpr std::string_view PageBaseUrl = "file:///";
+
+template <class Event, class... Args>
+void Raise(const Event& event, Args&&... args)
+{
+    if (event) event(std::forward<Args>(args)...);
+}
+
+}  // namespace
+
+void TGeolithBrowser::SetBounds(int Width, int Height)
+{
+    FWidth = Width;
+    FHeight = Height;
+}
+
+// ---------------------------------------------------------------- options
+
+void TMapOptions::SendWithWindow(const std::string& script) const
+{
+    if (FGeolith) (void)FGeolith->ExecJScript(script);
+}
+
+void TMapOptions::SendWhenLive(const std::string& script) const
+{
+    if (FGeolith && FGeolith->PageLive()) (void)FGeolith->ExecJScript(script);
+}
+
+void TMapOptions::SetLanguage(TLanguageName Value)
+{
+    FLanguage = Value;
+    if (FGeolith && FGeolith->PageLive()) (void)FGeolith->Launch();
+}
+
+void TMapOptions::SetDraggable(bool Value)
+{
+    FDraggable = Value;
+    SendWithWindow(map::scripts::MapSetBooleanOption("draggable", Value));
+}
+
+void TMapOptions::SetDisableDoubleClickZoom(bool Value)
+{
+    FDisableDoubleClickZoom = Value;
+    SendWithWindow(map::scripts::MapSetBooleanOption("disableDoubleClickZoom", Value));
+}
+
+void TMapOptions::SetEnableKeyboard(bool Value)
+{
+    FEnableKeyboard = Value;
+    SendWithWindow(map::scripts::MapSetBooleanOption("keyboardShortcuts", Value));
+}
+
+void TMapOptions::SetScrollWheel(bool Value)
+{
+    FScrollWheel = Value;
+    SendWithWindow(map::scripts::MapSetBooleanOption("scrollwheel", Value));
+}
+
+void TMapOptions::SetDisableControls(bool Value)
+{
+    FDisableControls = Value;
+    SendWithWindow(map::scripts::MapSetBooleanOption("disableDefaultUI", Value));
+}
+
+void TMapOptions::SetZoomMap(TZoomMap Value)
+{
+    FZoomMap = Value;
+    SendWhenLive(map::scripts::SetZoomMap(Value));
+}
+
+void TMapOptions::SetMapType(TMapType Value)
+{
+    FMapType = Value;
+    SendWhenLive(map::scripts::MapSetMapType(Value));
+}
+
+void TMapOptions::SetShowTraffic(bool Value)
+{
+    FShowTraffic = Value;
+    SendWhenLive(map::scripts::ShowLayer("ShowTraffic", "HideTraffic", Value));
+}
+
+void TMapOptions::SetShowBicycling(bool Value)
+{
+    FShowBicycling = Value;
+    SendWhenLive(map::scripts::ShowLayer("ShowBicycling", "HideBicyling", Value));
+}
+
+void TMapOptions::SetShowPanoramio(bool Value)
+{
+    FShowPanoramio = Value;
+    SendWhenLive(map::scripts::ShowLayer("ShowPanoramio", "HidePanoramio", Value));
+}
+
+void TStreetViewOptions::SetVisible(bool Value)
+{
+    FVisible = Value;
+    if (!FGeolith || !FGeolith->PageLive()) return;
+    if (Value)
+        OpenStreetView();
+    else
+        (void)FGeolith->ExecJScript(map::scripts::HideStreetView());
+}
+
+void TStreetViewOptions::OpenStreetView() const
+{
+    if (!FGeolith || !FGeolith->HasPageWindow() || FGeolith->ComponentState().Contains(csDesigning)) return;
+    (void)FGeolith->ExecJScript(map::scripts::ShowStreetView(FDefaultLatitude, FDefaultLongitude, FHeading, FZoom, FPitch));
+}
+
+// ---------------------------------------------------------------- control
+
+TGeolith::TGeolith(TComponent* AOwner) : TGeolithBrowser(AOwner)
+{
+    FMapOptions = std::make_unique<TMapOptions>(this);
+    FStreetViewOptions = std::make_unique<TStreetViewOptions>(this);
+    FControlsOptions = std::make_unique<TControlsOptions>(this);
+    SetColor(clWhite);
+    if (!ComponentState().Contains(csDesigning)) FPreloader = new map::TPreloader(this);
+    FWebBrowser = new TNewWebBrowser(this);
+    FWebBrowser->SetVisible(false);
+    ConnectBrowserEvents();
+    FMarkers = std::make_unique<TMarkers>(this);
+    SetBounds(400, 250);
+}
+
+TGeolith::~TGeolith()
+{
+    // The markers go first, while the browser can still hear their delete calls.
+    FMarkers.reset();
+    delete FWebBrowser;
+    FWebBrowser = nullptr;
+    delete FPreloader;
+    FPreloader = nullptr;
+    FMapOptions.reset();
+    FStreetViewOptions.reset();
+    FControlsOptions.reset();
+}
+
+void TGeolith::SetBounds(int Width, int Height)
+{
+    TGeolithBrowser::SetBounds(Width, Height);
+    if (FWebBrowser) FWebBrowser->SetBounds(Width, Height);
+}
+
+int TGeolith::GetVersionNr() const { return (1 << 24) | (0 << 16) | (2 << 8) | 0; }
+
+std::string TGeolith::Version() const
+{
+    const int v = GetVersionNr();
+    return IntToStr((v >> 24) & 0xFF) + "." + IntToStr((v >> 16) & 0xFF) + "." + IntToStr((v >> 8) & 0xFF) + "." +
+           IntToStr(v & 0xFF);
+}
+
+void TGeolith::RaiseError(TErrorType ErrorType) { Raise(OnGeolithError, this, ErrorType); }
+
+bool TGeolith::HasPageWindow() const { return FWebBrowser && FWebBrowser->HasDocument(); }
+
+bool TGeolith::PageLive() const
+{
+    return HasPageWindow() && FWebBrowser->Visible() && !ComponentState().Contains(csDesigning);
+}
+
+void TGeolith::BuildMapPage(std::string& Text) const { Text = map::BuildMapPage(*FMapOptions, *FControlsOptions); }
+
+void TGeolith::ShowPreloader(bool Show)
+{
+    if (!FPreloader) return;
+    FPreloader->SetVisible(Show);
+    FPreloader->SetAnimate(Show);
+}
+
+bool TGeolith::LoadPage(const std::string& page)
+{
+    FWebBrowser->Navigate("about:blank");
+    if (!FWebBrowser->WaitUntilComplete(FWebBrowser->Timeout())) return false;
+    if (!FWebBrowser->HasDocument()) return false;
+    return static_cast<bool>(FWebBrowser->LoadFromString(page, PageBaseUrl));
+}
+
+bool TGeolith::Launch()
+{
+    // A Launch from inside the wait of another (a callback or a timer) would
+    // replace the page under it.
+    if (FLaunching) return false;
+    FLaunching = true;
+    bool loaded = false;
+    try {
+        std::string page;
+        BuildMapPage(page);
+        if (FMapOptions->PreloaderVisible()) ShowPreloader(true);
+        loaded = LoadPage(page);
+    } catch (const std::exception&) {
+        loaded = false;
+    }
+    FLaunching = false;
+    if (!loaded) {
+        // A failed launch must not leave the loading picture over the map.
+        ShowPreloader(false);
+        RaiseError(etVistraProblem);
+        return false;
+    }
+    bLaunchFinish = false;
+    FMarkers->PageReset();
+    return true;
+}
+
+bool TGeolith::ExecJScript(const std::string& Script)
+{
+    if (!HasPageWindow()) return false;
+    if (FWebBrowser->ExecScript(Script)) return true;
+    RaiseError(etJavascriptError);
+    return false;
+}
+
+void TGeolith::DoMapTilesLoad()
+{
+    if (bLaunchFinish) return;
+    bLaunchFinish = true;
+    if (HasPageWindow()) {
+        (void)FWebBrowser->SetBodyStyle("overflow", "hidden");
+        (void)FWebBrowser->SetBodyStyle("borderStyle", "none");
+    }
+    ShowPreloader(false);
+    FMarkers->CreateAllInPage(false);
+    if (FStreetViewOptions->Visible()) FStreetViewOptions->OpenStreetView();
+    FWebBrowser->SetVisible(true);
+    Raise(OnDownloadFinish, this);
+}
+
+bool TGeolith::ScreenShotPixels(web::PixelBuffer& Picture)
+{
+    if (!HasPageWindow()) return false;
+    try {
+        if (FWebBrowser->Snapshot(Picture) && Picture.Width == Width() && Picture.Height == Height()) return true;
+    } catch (const std::exception&) {
+    }
+    Picture = {};
+    RaiseError(etScreenshotProblem);
+    return false;
+}
+
+bool TGeolith::CreateMapMarker(const TMarker* Marker)
+{
+    map::scripts::MarkerValues values;
+    values.Latitude = Marker->Latitude();
+    values.Longitude = Marker->Longitude();
+    values.Title = Marker->Title();
+    values.Icon = Marker->Icon();
+    values.Draggable = Marker->Draggable();
+    values.Visible = Marker->Visible();
+    values.Clickable = Marker->Clickable();
+    values.Flat = Marker->Flat();
+    values.InitialDropAnimation = Marker->InitialDropAnimation();
+    values.Zindex = Marker->Zindex();
+    return ExecJScript(map::scripts::CreateMapMarker(values));
+}
+
+bool TGeolith::DeleteMapMarker(int Id) { return ExecJScript(map::scripts::DeleteMapMarker(Id)); }
+bool TGeolith::DeleteAllMapMarker() { return ExecJScript(map::scripts::DeleteAllMapMarker()); }
+bool TGeolith::openMarkerInfoWindowHtml(int Id, const std::string& HtmlText)
+{
+    return ExecJScript(map::scripts::OpenMarkerInfoWindowHtml(Id, HtmlText));
+}
+bool TGeolith::CloseMarkerInfoWindowHtml(int Id) { return ExecJScript(map::scripts::CloseMarkerInfoWindowHtml(Id)); }
+bool TGeolith::StartMarkerBounceAnimation(int Id) { return ExecJScript(map::scripts::StartMarkerBounceAnimation(Id)); }
+bool TGeolith::StopMarkerBounceAnimation(int Id) { return ExecJScript(map::scripts::StopMarkerBounceAnimation(Id)); }
+bool TGeolith::MapPanTo(double Latitude, double Longitude) { return ExecJScript(map::scripts::MapPanTo(Latitude, Longitude)); }
+bool TGeolith::MapPanBy(int X, int Y) { return ExecJScript(map::scripts::MapPanBy(X, Y)); }
+
+void TGeolith::SwitchToStreetView()
+{
+    FStreetViewOptions->SetDefaultLatitude(FMapOptions->DefaultLatitude());
+    FStreetViewOptions->SetDefaultLongitude(FMapOptions->DefaultLongitude());
+    FStreetViewOptions->SetVisible(true);
+}
+
+void TGeolith::SwitchToMap()
+{
+    FMapOptions->SetDefaultLatitude(FStreetViewOptions->DefaultLatitude());
+    FMapOptions->SetDefaultLongitude(FStreetViewOptions->DefaultLongitude());
+    FStreetViewOptions->SetVisible(false);
+}
+
+// ---------------------------------------------------------------- callbacks
+
+void TGeolith::ConnectBrowserEvents()
+{
+    TNewWebBrowser& b = *FWebBrowser;
+    b.OnBeforeNavigate2 = [this](TObject*, const std::string&) { Raise(OnDownloadStart, this); };
+    b.OnProgressChange = [this](TObject* sender, int progress, int progressMax) {
+        Raise(OnDownloadProgress, sender, progress, progressMax);
+    };
+    auto forwardMarker = [](TEventMarker TGeolith::*event, TGeolith* self) {
+        return [self, event](const std::string& title, int id, double lat, double lng) {
+            Raise(self->*event, title, id, lat, lng);
+        };
+    };
+    b.OnMarkerClick = [this](const std::string& title, int id, double lat, double lng, TMouseButton button) {
+        Raise(OnMarkerClick, title, id, lat, lng, button);
+    };
+    b.OnMarkerDblClick = forwardMarker(&TGeolith::OnMarkerDblClick, this);
+    b.OnMarkerDragStart = forwardMarker(&TGeolith::OnMarkerDragStart, this);
+    b.OnMarkerDrag = forwardMarker(&TGeolith::OnMarkerDrag, this);
+    b.OnMarkerDragEnd = forwardMarker(&TGeolith::OnMarkerDragEnd, this);
+    b.OnMarkerMouseDown = forwardMarker(&TGeolith::OnMarkerMouseDown, this);
+    b.OnMarkerMouseUp = forwardMarker(&TGeolith::OnMarkerMouseUp, this);
+    b.OnMarkerMouseEnter = forwardMarker(&TGeolith::OnMarkerMouseEnter, this);
+    b.OnMarkerMouseExit = forwardMarker(&TGeolith::OnMarkerMouseExit, this);
+    b.OnMarkerInfoWindowCloseClick = [this](int id) { Raise(OnMarkerInfoWindowCloseClick, id); };
+
+    // The cursor position is not known to the control here: map events carry
+    // X and Y 0, as when the cursor cannot be read.
+    auto forwardPosition = [](TPositionMap TGeolith::*event, TGeolith* self) {
+        return [self, event](double lat, double lng, int, int) { Raise(self->*event, lat, lng, 0, 0); };
+    };
+    b.OnMapClick = [this](double lat, double lng, int, int, TMouseButton button) {
+        Raise(OnMapClick, lat, lng, 0, 0, button);
+    };
+    b.OnMapDblClick = forwardPosition(&TGeolith::OnMapDblClick, this);
+    b.OnMapMouseMove = forwardPosition(&TGeolith::OnMapMouseMove, this);
+    b.OnMapMouseEnter = forwardPosition(&TGeolith::OnMapMouseEnter, this);
+    b.OnMapMouseExit = forwardPosition(&TGeolith::OnMapMouseExit, this);
+    b.OnMapMoveStart = forwardPosition(&TGeolith::OnMapMoveStart, this);
+    b.OnMapMove = forwardPosition(&TGeolith::OnMapMove, this);
+    b.OnMapMoveEnd = [this](double lat, double lng, int, int) {
+        FMapOptions->FDefaultLatitude = lat;
+        FMapOptions->FDefaultLongitude = lng;
+        Raise(OnMapMoveEnd, lat, lng, 0, 0);
+    };
+    b.OnStreetViewMove = [this](double lat, double lng, int, int) {
+        FStreetViewOptions->FDefaultLatitude = lat;
+        FStreetViewOptions->FDefaultLongitude = lng;
+        Raise(OnStreetViewMove, lat, lng, 0, 0);
+    };
+    b.OnMapZoomChange = [this](int level) {
+        // The page's zoom is 0..21; anything else is not a level to store.
+        if (level >= 0 && level <= 21) FMapOptions->FZoomMap = static_cast<TZoomMap>(level);
+        Raise(OnMapZoomChange, level);
+    };
+    b.OnMapTypeChange = [this](int type) {
+        const TMapType mapType = type >= mtDefault && type <= mtTerrain ? static_cast<TMapType>(type) : mtDefault;
+        FMapOptions->FMapType = mapType;
+        Raise(OnMapTypeChange, mapType);
+    };
+    b.OnMapTilesLoad = [this](TObject*) { DoMapTilesLoad(); };
+    b.OnMapIdle = [this](TObject*) { Raise(OnMapIdle, this); };
+    b.OnVistraError = [this](TErrorType error) { RaiseError(error); };
+}

@@ -1,0 +1,240 @@
+// TGeolith, the map control: builds its page, loads it into its browser and drives it with script.
+#pragma once
+
+#include "map/UGeolithCommon.h"
+#include "platform/classes/Component.h"
+#include "platform/web/BrowserEngine.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class TGeolith;
+class TMarkers;
+class TControlsOptions;
+class TNewWebBrowser;
+
+using TGeolithErrorEvent = std::function<void(TObject* Sender, TErrorType ErrorType)>;
+using TMapTypeChange = std::function<void(TMapType NewMapType)>;
+using TWebBrowserProgressChange = std::function<void(TObject* ASender, int Progress, int ProgressMax)>;
+
+// The windowed control the map derives from. It stands on the component base
+// until the platform's windowed control is part of the build, and carries the
+// few control members the map uses.
+class TGeolithBrowser : public TComponent {
+    VISTRA_CLASS(TGeolithBrowser, TComponent)
+    using TComponent::TComponent;
+
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    virtual void SetBounds(int Width, int Height);
+    std::uint32_t Color() const { return FColor; }
+    void SetColor(std::uint32_t Value) { FColor = Value; }
+
+private:
+    int FWidth = 0;
+    int FHeight = 0;
+    std::uint32_t FColor = 0;
+};
+
+class TMapOptions : public TPersistent {
+    VISTRA_CLASS(TMapOptions, TPersistent)
+
+    explicit TMapOptions(TGeolith* AGeolith) : FGeolith(AGeolith) {}
+
+    TLanguageName Language() const { return FLanguage; }
+    void SetLanguage(TLanguageName Value);
+    bool Draggable() const { return FDraggable; }
+    void SetDraggable(bool Value);
+    TZoomMap ZoomMap() const { return FZoomMap; }
+    void SetZoomMap(TZoomMap Value);
+    TMapType MapType() const { return FMapType; }
+    void SetMapType(TMapType Value);
+    double DefaultLatitude() const { return FDefaultLatitude; }
+    void SetDefaultLatitude(double Value) { FDefaultLatitude = Value; }
+    double DefaultLongitude() const { return FDefaultLongitude; }
+    void SetDefaultLongitude(double Value) { FDefaultLongitude = Value; }
+    bool PreloaderVisible() const { return FPreloaderVisible; }
+    void SetPreloaderVisible(bool Value) { FPreloaderVisible = Value; }
+    bool DisableDoubleClickZoom() const { return FDisableDoubleClickZoom; }
+    void SetDisableDoubleClickZoom(bool Value);
+    bool EnableKeyboard() const { return FEnableKeyboard; }
+    void SetEnableKeyboard(bool Value);
+    bool ShowTraffic() const { return FShowTraffic; }
+    void SetShowTraffic(bool Value);
+    bool ShowBicycling() const { return FShowBicycling; }
+    void SetShowBicycling(bool Value);
+    bool ShowPanoramio() const { return FShowPanoramio; }
+    void SetShowPanoramio(bool Value);
+    bool ScrollWheel() const { return FScrollWheel; }
+    void SetScrollWheel(bool Value);
+    bool DisableControls() const { return FDisableControls; }
+    void SetDisableControls(bool Value);
+
+private:
+    friend class TGeolith;  // page callbacks store the map's state without script
+    void SendWithWindow(const std::string& script) const;
+    void SendWhenLive(const std::string& script) const;
+
+    bool FDraggable = true;
+    double FDefaultLongitude = 2.294297;
+    bool FDisableDoubleClickZoom = false;
+    bool FPreloaderVisible = true;
+    double FDefaultLatitude = 48.85904;
+    TZoomMap FZoomMap = 10;
+    TMapType FMapType = mtDefault;
+    TGeolith* FGeolith;
+    bool FEnableKeyboard = true;
+    bool FScrollWheel = true;
+    bool FDisableControls = false;
+    bool FShowTraffic = false;
+    TLanguageName FLanguage = lnDefault;
+    bool FShowBicycling = false;
+    bool FShowPanoramio = false;
+};
+
+class TStreetViewOptions : public TPersistent {
+    VISTRA_CLASS(TStreetViewOptions, TPersistent)
+
+    explicit TStreetViewOptions(TGeolith* AGeolith) : FGeolith(AGeolith) {}
+
+    double DefaultLatitude() const { return FDefaultLatitude; }
+    void SetDefaultLatitude(double Value) { FDefaultLatitude = Value; }
+    double DefaultLongitude() const { return FDefaultLongitude; }
+    void SetDefaultLongitude(double Value) { FDefaultLongitude = Value; }
+    THeadingStreetView Heading() const { return FHeading; }
+    void SetHeading(THeadingStreetView Value) { FHeading = Value; }
+    TPitchStreetView Pitch() const { return FPitch; }
+    void SetPitch(TPitchStreetView Value) { FPitch = Value; }
+    TZoomStreetView Zoom() const { return FZoom; }
+    void SetZoom(TZoomStreetView Value) { FZoom = Value; }
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value);
+
+    // Shows the panorama nearest the default position when the page has a window.
+    void OpenStreetView() const;
+
+private:
+    friend class TGeolith;
+    double FDefaultLongitude = 2.294297;
+    TPitchStreetView FPitch = 0;
+    double FDefaultLatitude = 48.85904;
+    THeadingStreetView FHeading = 0;
+    TZoomStreetView FZoom = 0;
+    TGeolith* FGeolith;
+    bool FVisible = false;
+};
+
+namespace map {
+
+// The loading picture laid over the map while its page loads.
+class TPreloader : public TComponent {
+    VISTRA_CLASS(TPreloader, TComponent)
+    using TComponent::TComponent;
+
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value) { FVisible = Value; }
+    bool Animate() const { return FAnimate; }
+    void SetAnimate(bool Value) { FAnimate = Value; }
+
+private:
+    bool FVisible = false;
+    bool FAnimate = false;
+};
+
+}  // namespace map
+
+class TGeolith : public TGeolithBrowser {
+    VISTRA_CLASS(TGeolith, TGeolithBrowser)
+
+    explicit TGeolith(TComponent* AOwner);
+    ~TGeolith() override;
+
+    [[nodiscard]] bool Launch();
+    // Runs one script text in the page; False without a page, and False with
+    // OnGeolithError(etJavascriptError) when the page rejects it.
+    bool ExecJScript(const std::string& Script);
+
+    // The page as the current options build it.
+    void BuildMapPage(std::string& Text) const;
+
+    // A picture of the page as its pixels, exactly Width × Height; false with
+    // OnGeolithError(etScreenshotProblem) when the browser cannot draw it, and
+    // false without an event before a page exists.
+    bool ScreenShotPixels(web::PixelBuffer& Picture);
+
+    bool CreateMapMarker(const class TMarker* Marker);
+    bool DeleteMapMarker(int Id);
+    bool DeleteAllMapMarker();
+    bool openMarkerInfoWindowHtml(int Id, const std::string& HtmlText);
+    bool CloseMarkerInfoWindowHtml(int Id);
+    bool StartMarkerBounceAnimation(int Id);
+    bool StopMarkerBounceAnimation(int Id);
+    bool MapPanTo(double Latitude, double Longitude);
+    bool MapPanBy(int X, int Y);
+
+    void SwitchToStreetView();
+    void SwitchToMap();
+
+    virtual int GetVersionNr() const;
+    std::string Version() const;
+    void SetVersion(const std::string&) {}
+
+    void SetBounds(int Width, int Height) override;
+
+    TMarkers* Markers() const { return FMarkers.get(); }
+    TMapOptions* MapOptions() const { return FMapOptions.get(); }
+    TStreetViewOptions* StreetViewOptions() const { return FStreetViewOptions.get(); }
+    TControlsOptions* ControlsOptions() const { return FControlsOptions.get(); }
+    TNewWebBrowser* WebBrowser() const { return FWebBrowser; }
+    map::TPreloader* Preloader() const { return FPreloader; }
+
+    // The page has a window that runs script.
+    bool HasPageWindow() const;
+    // The page has a window, the browser shows and the control is not being designed.
+    bool PageLive() const;
+    bool LaunchFinished() const { return bLaunchFinish; }
+
+    TGeolithErrorEvent OnGeolithError;
+    TNotifyEvent OnDownloadStart;
+    TNotifyEvent OnDownloadFinish;
+    TWebBrowserProgressChange OnDownloadProgress;
+    TNotifyEvent OnMapIdle;
+    TEventMarkerClick OnMarkerClick;
+    TEventMarker OnMarkerDblClick;
+    TEventInfoWindow OnMarkerInfoWindowCloseClick;
+    TEventMarker OnMarkerDragStart;
+    TEventMarker OnMarkerDrag;
+    TEventMarker OnMarkerDragEnd;
+    TEventMarker OnMarkerMouseDown;
+    TEventMarker OnMarkerMouseUp;
+    TEventMarker OnMarkerMouseEnter;
+    TEventMarker OnMarkerMouseExit;
+    TPositionMouseMap OnMapClick;
+    TPositionMap OnMapDblClick;
+    TPositionMap OnMapMoveStart;
+    TPositionMap OnMapMoveEnd;
+    TPositionMap OnMapMove;
+    TPositionMap OnStreetViewMove;
+    TMapZoomChange OnMapZoomChange;
+    TMapTypeChange OnMapTypeChange;
+    TPositionMap OnMapMouseMove;
+    TPositionMap OnMapMouseEnter;
+    TPositionMap OnMapMouseExit;
+
+private:
+    void ConnectBrowserEvents();
+    void RaiseError(TErrorType ErrorType);
+    bool LoadPage(const std::string& page);
+    void DoMapTilesLoad();
+    void ShowPreloader(bool Show);
+
+    bool bLaunchFinish = false;
+    bool FLaunching = false;
+    map::TPreloader* FPreloader = nullptr;       // owned as a component
+    TNewWebBrowser* FWebBrowser = nullptr;       // owned as a component
+    std::unique_ptr<TMapOptions> FMapOptions;
+    std::unique_ptr<TControlsOptions> FControlsOptions;
+    std::unique_ptr<TStreetViewOptions> FStreetViewOptions;
+    std::unique_ptr<TMarkers> FMarkers;
+};

@@ -1,0 +1,119 @@
+// Control settings objects: defaults and the setters that script a live page.
+#include "map/UGeolithControls.h"
+
+#include "map/UGeolith.h"
+#include "map/UGeolithScripts.h"
+
+namespace map {
+
+void TControlBase::SendWhenLive(const std::string& script) const
+{
+    if (FGeolith && FGeolith->PageLive()) (void)FGeolith->ExecJScript(script);
+}
+
+}  // namespace map
+
+namespace scripts = map::scripts;
+
+void TPanControl::SetPosition(TControlPosition Value)
+{
+    FPosition = Value;
+    SendWhenLive(scripts::ControlPositionOption("panControlOptions", Value));
+}
+
+void TPanControl::SetVisible(bool Value)
+{
+    FVisible = Value;
+    SendWhenLive(scripts::MapSetBooleanOption("panControl", Value));
+}
+
+void TZoomControl::SetPosition(TControlPosition Value)
+{
+    FPosition = Value;
+    SendWhenLive(scripts::ControlPositionOption("zoomControlOptions", Value));
+}
+
+void TZoomControl::SetStyle(TZoomStyle Value)
+{
+    FStyle = Value;
+    SendWhenLive(scripts::ZoomControlStyleOption(Value));
+}
+
+void TZoomControl::SetVisible(bool Value)
+{
+    FVisible = Value;
+    SendWhenLive(scripts::MapSetBooleanOption("zoomControl", Value));
+}
+
+void TMapTypeControl::SetPosition(TControlPosition Value)
+{
+    FPosition = Value;
+    SendWhenLive(scripts::ControlPositionOption("mapTypeControlOptions", Value));
+}
+
+void TMapTypeControl::SetStyle(TMapTypeStyle Value)
+{
+    FStyle = Value;
+    SendWhenLive(scripts::MapTypeControlStyleOption(Value));
+}
+
+void TMapTypeControl::SetVisible(bool Value)
+{
+    FVisible = Value;
+    SendWhenLive(scripts::MapSetBooleanOption("mapTypeControl", Value));
+}
+
+void TScaleControl::SetPosition(TControlPosition Value)
+{
+    FPosition = Value;
+    SendWhenLive(scripts::ControlPositionOption("scaleControlOptions", Value));
+}
+
+void TScaleControl::SetVisible(bool Value)
+{
+    FVisible = Value;
+    SendWhenLive(scripts::MapSetBooleanOption("scaleControl", Value));
+}
+
+void TStreetViewControl::SetPosition(TControlPosition Value)
+{
+    FPosition = Value;
+    SendWhenLive(scripts::ControlPositionOption("streetViewControlOptions", Value));
+}
+
+void TStreetViewControl::SetVisible(bool Value)
+{
+    FVisible = Value;
+    SendWhenLive(scripts::MapSetBooleanOption("streetViewControl", Value));
+}
+
+void TOverviewMapControl::SetVisible(bool Value)
+{
+    FVisible = Value;
+    SendWhenLive(scripts::MapSetBooleanOption("overviewMapControl", Value));
+}
+
+void TOverviewMapControl::SetOpen(bool Value)
+{
+    FOpen = Value;
+    SendWhenLive(scripts::OverviewOpenedOption(Value));
+}
+
+TControlsOptions::TControlsOptions(TGeolith* AGeolith)
+    : TControlBase(AGeolith),
+      FOverviewMapControl(std::make_unique<TOverviewMapControl>(AGeolith)),
+      FScaleControl(std::make_unique<TScaleControl>(AGeolith)),
+      FZoomControl(std::make_unique<TZoomControl>(AGeolith)),
+      FMapTypeControl(std::make_unique<TMapTypeControl>(AGeolith)),
+      FPanControl(std::make_unique<TPanControl>(AGeolith)),
+      FStreetViewControl(std::make_unique<TStreetViewControl>(AGeolith))
+{
+}
+
+TControlsOptions::~TControlsOptions() = default;
+
+void TControlsOptions::SetControlsType(TControlsType Value)
+{
+    FControlsType = Value;
+    SendWhenLive(scripts::ControlsTypeOption(Value));
+}
