@@ -58,6 +58,9 @@ TEST(RecordingEngine, ReportsReadyStateAndNavigationEvents)
     EXPECT_EQ(navigations, std::vector<std::string>{"about:blank"});
     EXPECT_EQ(progress, (std::vector<int>{0, 100}));
 
+    ASSERT_TRUE(engine.LoadDocument("<p>", "file:///").Ok);
+    EXPECT_EQ(navigations, (std::vector<std::string>{"about:blank", "file:///"})) << "as the browser reports it";
+
     engine.StopLoadsAt(ReadyState::Loading);
     engine.Navigate("about:blank");
     EXPECT_EQ(engine.GetReadyState(), ReadyState::Loading);

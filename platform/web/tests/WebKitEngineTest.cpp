@@ -64,6 +64,7 @@ TEST_F(WebKitEngineTest, NavigatesWithReadyStateAndEvents)
     ASSERT_TRUE(engine->LoadDocument("<html><body><p id='p'>fresh</p></body></html>", "file:///").Ok);
     EXPECT_EQ(engine->RunScript("document.getElementById('p').textContent").Value, "\"fresh\"");
     EXPECT_TRUE(engine->WaitUntilComplete().Ok);
+    EXPECT_EQ(navigations, (std::vector<std::string>{"about:blank", "file:///"})) << "a document load navigates too";
 }
 
 TEST_F(WebKitEngineTest, ScriptsReportSuccessAndFailure)
