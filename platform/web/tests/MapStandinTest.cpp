@@ -155,6 +155,22 @@ TEST_F(MapStandinTest, MapEventsReachTheirListeners)
     EXPECT_EQ(NextCall("ExternalMapTypeChanged"), (Args{3}));
 }
 
+TEST_F(MapStandinTest, PanningMovesTheCentreAndReportsIdle)
+{
+    ASSERT_TRUE(engine->RunScript("map.panTo(new google.maps.LatLng(45.5, 4.25));").Ok);
+    EXPECT_EQ(Eval("__standin.state().center.lat"), "45.5");
+    EXPECT_EQ(Eval("__standin.state().center.lng"), "4.25");
+    EXPECT_TRUE(NextCall("ExternalMapIdle"));
+
+    // At zoom 10 the world is 2^18 pixels wide: 256 pixels east is 360 / 1024 degrees.
+    ASSERT_TRUE(engine->RunScript("map.panBy(256, 0);").Ok);
+    EXPECT_EQ(Eval("Math.abs(__standin.state().center.lng - (4.25 + 360 / 1024)) < 1e-9"), "true");
+    EXPECT_EQ(Eval("Math.abs(__standin.state().center.lat - 45.5) < 1e-9"), "true");
+    ASSERT_TRUE(engine->RunScript("map.panBy(0, 100);").Ok);
+    EXPECT_EQ(Eval("__standin.state().center.lat < 45.5"), "true") << "down is south";
+    EXPECT_EQ(Eval("__standin.problems().length"), "0");
+}
+
 TEST_F(MapStandinTest, MarkerEventsCarryTheMarkerAndItsIndex)
 {
     CreateMarker("48.85904", "2.294297", "Tower");
