@@ -261,6 +261,7 @@ HDC TCustomForm::GetControlDC(TControl* Control, bool WholeWindow)
 void TCustomForm::PresentControl(TControl* Control)
 {
     if (!HandleAllocated()) return;
+    FHost->Surface().PixelsChanged();
     TPoint o = FHost->ClientOffset();
     TRect r{0, 0, FHost->Surface().Width(), FHost->Surface().Height()};
     if (Control != this) {

@@ -73,6 +73,9 @@ void TWinControl::CreateWnd()
     ControlState().Exclude(csCreating);
     CreateHandle();
     Perform(WM_CREATE, 0, 0);
+    // Child windows come into being with their parent.
+    for (TControl* c : std::vector<TControl*>(FControls))
+        if (auto* w = dynamic_cast<TWinControl*>(c)) w->HandleNeeded();
     Realign();
     Invalidate();
 }
