@@ -89,8 +89,9 @@ class TCustomGrid : public TCustomControl {
     // Moves the current cell after the select-cell check; with MoveAnchor the
     // selection collapses onto it, otherwise it extends from the anchor; with
     // Show the cell is scrolled into view.
-    void MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);
-    void FocusCell(int ACol, int ARow, bool MoveAnchor) { MoveCurrent(ACol, ARow, MoveAnchor, true); }
+    // False when the check refused the move.
+    bool MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);
+    void FocusCell(int ACol, int ARow, bool MoveAnchor) { (void)MoveCurrent(ACol, ARow, MoveAnchor, true); }
 
     // The in-place editor.
     bool EditorMode() const noexcept { return FEditorMode; }
