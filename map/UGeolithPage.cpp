@@ -12,7 +12,9 @@ namespace map {
 namespace {
 
 // Values the page reads as booleans, numbers, layers or library constants are
-// written bare: a quoted "false" would be a true string in script.
+// written bare: a quoted "false" would be a true string in script. The marker
+// listeners are made outside createMapMarker, whose parameters lat and lng
+// would otherwise hide the globals the listeners report.
 constexpr std::string_view PageTemplate = R"PAGE(<!DOCTYPE html>
 <html>
 <head>
@@ -68,11 +70,15 @@ function locateMarker(marker) {
   title = marker.getTitle();
 }
 
-function addMarkerListener(marker, name, reset, report) {
+function addMarkerListener(marker, name, reset, method, button) {
   google.maps.event.addListener(marker, name, function() {
     if (reset) { IdMarker = -1; }
     locateMarker(this);
-    report();
+    if (button === undefined) {
+      window.external[method](title, IdMarker, lat, lng);
+    } else {
+      window.external[method](title, IdMarker, lat, lng, button);
+    }
   });
 }
 
@@ -101,16 +107,16 @@ function createMapMarker(lat, lng, html, drag, vis, clickble, flaticon, dropanim
     }
     window.external.ExternalMarkerInfoWindowCloseClick(IdMarker);
   });
-  addMarkerListener(marker, "click", true, function() { window.external.ExternalMarkerClick(title, IdMarker, lat, lng, 0); });
-  addMarkerListener(marker, "rightclick", true, function() { window.external.ExternalMarkerClick(title, IdMarker, lat, lng, 1); });
-  addMarkerListener(marker, "dblclick", true, function() { window.external.ExternalMarkerDblClick(title, IdMarker, lat, lng); });
-  addMarkerListener(marker, "dragstart", false, function() { window.external.ExternalMarkerDragStart(title, IdMarker, lat, lng); });
-  addMarkerListener(marker, "drag", false, function() { window.external.ExternalMarkerDrag(title, IdMarker, lat, lng); });
-  addMarkerListener(marker, "dragend", false, function() { window.external.ExternalMarkerDragEnd(title, IdMarker, lat, lng); });
-  addMarkerListener(marker, "mousedown", false, function() { window.external.ExternalMarkerMouseDown(title, IdMarker, lat, lng); });
-  addMarkerListener(marker, "mouseout", false, function() { window.external.ExternalMarkerMouseExit(title, IdMarker, lat, lng); });
-  addMarkerListener(marker, "mouseover", false, function() { window.external.ExternalMarkerMouseEnter(title, IdMarker, lat, lng); });
-  addMarkerListener(marker, "mouseup", false, function() { window.external.ExternalMarkerMouseUp(title, IdMarker, lat, lng); });
+  addMarkerListener(marker, "click", true, "ExternalMarkerClick", 0);
+  addMarkerListener(marker, "rightclick", true, "ExternalMarkerClick", 1);
+  addMarkerListener(marker, "dblclick", true, "ExternalMarkerDblClick");
+  addMarkerListener(marker, "dragstart", false, "ExternalMarkerDragStart");
+  addMarkerListener(marker, "drag", false, "ExternalMarkerDrag");
+  addMarkerListener(marker, "dragend", false, "ExternalMarkerDragEnd");
+  addMarkerListener(marker, "mousedown", false, "ExternalMarkerMouseDown");
+  addMarkerListener(marker, "mouseout", false, "ExternalMarkerMouseExit");
+  addMarkerListener(marker, "mouseover", false, "ExternalMarkerMouseEnter");
+  addMarkerListener(marker, "mouseup", false, "ExternalMarkerMouseUp");
 }
 
 function validMarker(IdMarker) {

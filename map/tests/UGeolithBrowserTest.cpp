@@ -1,1 +1,265 @@
+// The map control in the real browser engine, against the map library stand-in served on loopback.
+#include "map/UGeolith.h"
+#include "map/UGeolithBrowser.h"
+#include "map/UGeolithMarkers.h"
+#include "platform/web/ScriptText.h"
+#include "platform/web/WebKitEngine.h"
+#include "platform/web/testing/MapStandinServer.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using Strings = std::vector<std::string>;
+
+class UGeolithBrowserTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string whyNot;
+        if (!web::WebKitEngine::DisplayAvailable(&whyNot)) GTEST_SKIP() << "needs a display: " << whyNot;
+        // The server sets http_proxy before the engine exists, so the page's
+        // library request reaches the stand-in.
+        server = std::make_unique<web::testing::MapStandinServer>();
+        geolith = std::make_unique<TGeolith>(nullptr);
+        geolith->OnGeolithError = [this](TObject*, TErrorType e) { errors.push_back(e); };
+        geolith->OnDownloadFinish = [this](TObject*) { ++finished; };
+    }
+
+    void TearDown() override
+    {
+        geolith.reset();
+        server.reset();
+    }
+
+    static bool WaitFor(const std::function<bool()>& until)
+    {
+        web::WebKitEngine::ProcessEvents(10s, until);
+        return until();
+    }
+
+    void LaunchAndWait()
+    {
+        ASSERT_TRUE(geolith->Launch());
+        ASSERT_TRUE(WaitFor([this] { return finished > 0; })) << "no tiles-loaded report";
+    }
+
+    // A page expression's value as JSON text.
+    std::string Page(const std::string& expression)
+    {
+        const web::Outcome result = geolith->WebBrowser()->ExecScript("(" + expression + ");");
+        EXPECT_TRUE(result.Ok) << expression << ": " << result.Error;
+        return result.Value;
+    }
+
+    std::string PageMarkerTitles() { return Page("__standin.state().markers.map(function(m){return m.title;}).join('|')"); }
+
+    static std::string Json(const std::string& text) { return "\"" + text + "\""; }
+
+    std::unique_ptr<web::testing::MapStandinServer> server;
+    std::unique_ptr<TGeolith> geolith;
+    std::vector<TErrorType> errors;
+    int finished = 0;
+};
+
+TEST_F(UGeolithBrowserTest, LaunchLoadsTheLibraryAndFinishesOnTheFirstTiles)
+{
+    LaunchAndWait();
+    EXPECT_EQ(finished, 1);
+    EXPECT_TRUE(geolith->WebBrowser()->Visible());
+    EXPECT_TRUE(geolith->PageLive());
+    EXPECT_EQ(server->ScriptRequests(), 1);
+    // The stand-in reports every option the page got wrong (a quoted boolean, an unknown constant).
+    EXPECT_EQ(Page("__standin.problems().join('; ')"), "\"\"");
+    EXPECT_EQ(Page("__standin.state().zoom"), "10");
+    EXPECT_EQ(Page("__standin.state().center.lat"), "48.85904");
+    EXPECT_EQ(Page("document.body.style.overflow"), Json("hidden"));
+
+    // A repeated report changes nothing.
+    int idles = 0;
+    geolith->OnMapIdle = [&](TObject*) { ++idles; };
+    EXPECT_TRUE(geolith->WebBrowser()->ExecScript("__standin.fireMap('tilesloaded'); __standin.fireMap('idle');").Ok);
+    ASSERT_TRUE(WaitFor([&] { return idles > 0; })) << "calls arrive in order, so the report came before";
+    EXPECT_EQ(finished, 1);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(UGeolithBrowserTest, MarkersMatchIndexForIndexBeforeAndAfterTheFirstReport)
+{
+    TMarkers& markers = *geolith->Markers();
+    markers.Add(1, 1, "before-0");
+    markers.Add(2, 2, "before-1");
+    ASSERT_TRUE(geolith->Launch());
+    markers.Add(3, 3, "loading-2");  // the page runs, its first report has not come yet
+    ASSERT_TRUE(WaitFor([this] { return finished > 0; }));
+    markers.Add(4, 4, "after-3");
+    EXPECT_EQ(PageMarkerTitles(), Json("before-0|before-1|loading-2|after-3"));
+
+    markers.Delete(1);
+    markers.Items(1)->SetTitle("renamed");
+    EXPECT_EQ(PageMarkerTitles(), Json("before-0|renamed|after-3"));
+    markers.Items(0)->SetIndex(2);
+    EXPECT_EQ(PageMarkerTitles(), Json("renamed|after-3|before-0"));
+    EXPECT_TRUE(errors.empty());
+
+    // A language change reloads the page, and the new page gets the markers again.
+    geolith->MapOptions()->SetLanguage(lnGerman);
+    ASSERT_TRUE(WaitFor([this] { return finished > 1; }));
+    EXPECT_EQ(PageMarkerTitles(), Json("renamed|after-3|before-0"));
+    EXPECT_EQ(server->ScriptRequests(), 2);
+}
+
+TEST_F(UGeolithBrowserTest, EveryCallbackReachesItsEvent)
+{
+    geolith->Markers()->Add(10, 20, "m0");
+    geolith->Markers()->Add(30, 40, "m1");
+    LaunchAndWait();
+    ASSERT_TRUE(geolith->openMarkerInfoWindowHtml(1, "<i>info</i>"));
+
+    Strings seen;
+    auto note = [&](std::string s) { seen.push_back(std::move(s)); };
+    auto marker = [&](const char* name) {
+        return [&, name](const std::string& t, int id, double la, double lo) {
+            note(std::string(name) + " " + t + " " + std::to_string(id) + " " + std::to_string(static_cast<int>(la)) +
+                 "," + std::to_string(static_cast<int>(lo)));
+        };
+    };
+    auto position = [&](const char* name) {
+        return [&, name](double la, double lo, int, int) {
+            note(std::string(name) + " " + std::to_string(static_cast<int>(la)) + "," + std::to_string(static_cast<int>(lo)));
+        };
+    };
+    TGeolith& g = *geolith;
+    g.OnMarkerClick = [&](const std::string& t, int id, double, double, TMouseButton b) {
+        note("MarkerClick " + t + " " + std::to_string(id) + " " + std::to_string(b));
+    };
+    g.OnMarkerDblClick = marker("MarkerDblClick");
+    g.OnMarkerDragStart = marker("MarkerDragStart");
+    g.OnMarkerDrag = marker("MarkerDrag");
+    g.OnMarkerDragEnd = marker("MarkerDragEnd");
+    g.OnMarkerMouseDown = marker("MarkerMouseDown");
+    g.OnMarkerMouseUp = marker("MarkerMouseUp");
+    g.OnMarkerMouseEnter = marker("MarkerMouseEnter");
+    g.OnMarkerMouseExit = marker("MarkerMouseExit");
+    g.OnMarkerInfoWindowCloseClick = [&](int id) { note("InfoWindowClose " + std::to_string(id)); };
+    g.OnMapClick = [&](double la, double lo, int, int, TMouseButton b) {
+        note("MapClick " + std::to_string(static_cast<int>(la)) + "," + std::to_string(static_cast<int>(lo)) + " " +
+             std::to_string(b));
+    };
+    g.OnMapDblClick = position("MapDblClick");
+    g.OnMapMouseMove = position("MapMouseMove");
+    g.OnMapMouseExit = position("MapMouseExit");
+    g.OnMapMouseEnter = position("MapMouseEnter");
+    g.OnMapMoveStart = position("MapMoveStart");
+    g.OnMapMove = position("MapMove");
+    g.OnMapMoveEnd = position("MapMoveEnd");
+    g.OnStreetViewMove = position("StreetViewMove");
+    g.OnMapIdle = [&](TObject* sender) { note(sender == &g ? "MapIdle" : "MapIdle from elsewhere"); };
+    g.OnMapZoomChange = [&](int level) { note("MapZoomChange " + std::to_string(level)); };
+    g.OnMapTypeChange = [&](TMapType type) { note("MapTypeChange " + std::to_string(type)); };
+
+    struct Row {
+        const char* script;
+        Strings expected;
+    };
+    // Zoom and type changes make the map idle too; the idle report is counted apart.
+    const Row rows[] = {
+        {"__standin.fireMap('click', 1, 2)", {"MapClick 1,2 0"}},
+        {"__standin.fireMap('rightclick', 1, 2)", {"MapClick 1,2 1"}},
+        {"__standin.fireMap('dblclick', 3, 4)", {"MapDblClick 3,4"}},
+        {"__standin.fireMap('mousemove', 5, 6)", {"MapMouseMove 5,6"}},
+        {"__standin.fireMap('mouseout', 5, 6)", {"MapMouseExit 5,6"}},
+        {"__standin.fireMap('mouseover', 5, 6)", {"MapMouseEnter 5,6"}},
+        {"__standin.fireMap('dragstart', 7, 8)", {"MapMoveStart 7,8"}},
+        {"__standin.fireMap('drag', 9, 10)", {"MapMove 9,10"}},
+        {"__standin.fireMap('dragend', 11, 12)", {"MapMoveEnd 11,12"}},
+        {"__standin.fireMap('idle')", {"MapIdle"}},
+        {"__standin.zoomTo(12)", {"MapZoomChange 12"}},
+        {"__standin.selectMapType('satellite')", {"MapTypeChange 1"}},
+        {"__standin.fireMarker(1, 'click')", {"MarkerClick m1 1 0"}},
+        {"__standin.fireMarker(1, 'rightclick')", {"MarkerClick m1 1 1"}},
+        {"__standin.fireMarker(0, 'dblclick')", {"MarkerDblClick m0 0 10,20"}},
+        {"__standin.fireMarker(0, 'dragstart')", {"MarkerDragStart m0 0 10,20"}},
+        {"__standin.fireMarker(0, 'drag', 15, 25)", {"MarkerDrag m0 0 15,25"}},
+        {"__standin.fireMarker(0, 'dragend', 16, 26)", {"MarkerDragEnd m0 0 16,26"}},
+        {"__standin.fireMarker(1, 'mousedown')", {"MarkerMouseDown m1 1 30,40"}},
+        {"__standin.fireMarker(1, 'mouseup')", {"MarkerMouseUp m1 1 30,40"}},
+        {"__standin.fireMarker(1, 'mouseover')", {"MarkerMouseEnter m1 1 30,40"}},
+        {"__standin.fireMarker(1, 'mouseout')", {"MarkerMouseExit m1 1 30,40"}},
+        {"__standin.fireInfoWindowClose(1)", {"InfoWindowClose 1"}},
+        {"__standin.movePanorama(50, 60)", {"StreetViewMove 50,60"}},
+    };
+    for (const Row& row : rows) {
+        seen.clear();
+        const bool wantsIdle = row.expected[0] == "MapIdle";
+        auto relevant = [&] {
+            Strings kept;
+            for (const auto& s : seen)
+                if ((s == "MapIdle") == wantsIdle) kept.push_back(s);
+            if (wantsIdle && kept.size() > 1) kept.resize(1);
+            return kept;
+        };
+        ASSERT_TRUE(geolith->WebBrowser()->ExecScript(std::string(row.script) + ";").Ok) << row.script;
+        WaitFor([&] { return relevant().size() >= row.expected.size(); });
+        EXPECT_EQ(relevant(), row.expected) << row.script;
+    }
+    EXPECT_EQ(g.MapOptions()->ZoomMap(), 12);
+    EXPECT_EQ(g.MapOptions()->MapType(), mtSatellite);
+    EXPECT_EQ(g.MapOptions()->DefaultLatitude(), 11);
+    EXPECT_EQ(g.StreetViewOptions()->DefaultLongitude(), 60);
+    EXPECT_EQ(g.Markers()->Items(0)->Latitude(), 10) << "a drag in the page leaves the collection as it was";
+
+    // The page's error reports.
+    ASSERT_TRUE(geolith->StopMarkerBounceAnimation(2));
+    ASSERT_TRUE(WaitFor([&] { return !errors.empty(); }));
+    EXPECT_EQ(errors, std::vector<TErrorType>{etNotValidMarker});
+    for (const char* status : {"UNKNOWN_ERROR", "ZERO_RESULTS"}) {
+        ASSERT_TRUE(geolith->WebBrowser()->ExecScript(std::string("__standin.setStreetViewStatus('") + status + "');").Ok);
+        geolith->SwitchToStreetView();
+    }
+    ASSERT_TRUE(WaitFor([&] { return errors.size() >= 3; }));
+    EXPECT_EQ(errors, (std::vector<TErrorType>{etNotValidMarker, etStreetViewUnknownError, etStreetViewNoResults}));
+}
+
+TEST_F(UGeolithBrowserTest, FailingScriptRaisesJavascriptError)
+{
+    LaunchAndWait();
+    EXPECT_FALSE(geolith->StartMarkerBounceAnimation(-1)) << "allmarkers[-1] is undefined in the page";
+    EXPECT_FALSE(geolith->ExecJScript("this is not script"));
+    EXPECT_EQ(errors, (std::vector<TErrorType>{etJavascriptError, etJavascriptError}));
+}
+
+TEST_F(UGeolithBrowserTest, HostileTitleArrivesIntact)
+{
+    const std::string title = "quote \" backslash \\ end </script> line\nbreak";
+    std::string clicked;
+    geolith->OnMarkerClick = [&](const std::string& t, int, double, double, TMouseButton) { clicked = t; };
+    LaunchAndWait();
+    geolith->Markers()->Add(1, 2, title);
+    ASSERT_TRUE(geolith->openMarkerInfoWindowHtml(0, title));
+    EXPECT_EQ(Page("__standin.state().markers[0].title === " + web::ScriptStringLiteral(title)), "true");
+    EXPECT_EQ(Page("__standin.state().infoWindows[0].content === " + web::ScriptStringLiteral(title)), "true");
+    EXPECT_EQ(Page("__standin.state().markers.length"), "1");
+    ASSERT_TRUE(geolith->WebBrowser()->ExecScript("__standin.fireMarker(0, 'click');").Ok);
+    ASSERT_TRUE(WaitFor([&] { return !clicked.empty(); }));
+    EXPECT_EQ(clicked, title);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(UGeolithBrowserTest, ScreenShotIsExactlyTheControlsSize)
+{
+    geolith->SetBounds(360, 240);
+    LaunchAndWait();
+    web::PixelBuffer picture;
+    ASSERT_TRUE(geolith->ScreenShotPixels(picture));
+    EXPECT_EQ(picture.Width, 360);
+    EXPECT_EQ(picture.Height, 240);
+    EXPECT_TRUE(errors.empty());
+}
+
+}  // namespace
