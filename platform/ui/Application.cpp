@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/classes/ExceptionHook.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Hints.h"
@@ -89,25 +90,15 @@ void TApplication::ThreadMessage(TMessage& Message)
     if (!handled && Message.Msg == WM_QUIT) Terminate();
 }
 
-void TApplication::HandleException(TObject* Sender)
+void TApplication::HandleException(TObject* Sender) { ::HandleException(Sender); }
+
+void TApplication::ReportException(TObject* Sender, const std::exception& E)
 {
-    std::exception_ptr current = std::current_exception();
-    if (!current) return;
-    try {
-        std::rethrow_exception(current);
-    } catch (const EAbort&) {
-    } catch (const Exception& e) {
-        if (OnException) OnException(Sender, e);
-        else ShowException(e);
-    } catch (const std::exception& e) {
-        Exception wrapped(e.what());
-        if (OnException) OnException(Sender, wrapped);
-        else ShowException(wrapped);
-    } catch (...) {
-        Exception wrapped("Unknown error");
-        if (OnException) OnException(Sender, wrapped);
-        else ShowException(wrapped);
-    }
+    auto* known = dynamic_cast<const Exception*>(&E);
+    Exception wrapped(E.what());
+    const Exception& e = known ? *known : wrapped;
+    if (OnException) OnException(Sender, e);
+    else ShowException(e);
 }
 
 void TApplication::ShowException(const Exception& E)

@@ -55,8 +55,10 @@ class TApplication : public TComponent {
     std::string ExeName() const;
 
     // Reports the exception being handled: OnException when set, else
-    // ShowException. Call only inside a catch block. EAbort is silent.
+    // ShowException. Call only inside a catch block. EAbort is silent. The
+    // program-wide HandleException reaches the same place.
     void HandleException(TObject* Sender);
+    void ReportException(TObject* Sender, const std::exception& E);
     // Shows the exception's message in a message box.
     void ShowException(const Exception& E);
     // A message box with the application's title when Caption is empty.

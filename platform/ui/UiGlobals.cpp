@@ -2,6 +2,7 @@
 // place so their order is fixed: forms go before the screen, the backend last.
 #include <memory>
 
+#include "platform/classes/ExceptionHook.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
@@ -25,9 +26,14 @@ struct TUiGlobals {
         Mouse = MouseObject.get();
         Screen = ScreenObject.get();
         Application = ApplicationObject.get();
+        // Exceptions that escape handlers anywhere are reported by the application.
+        classes::SetExceptionHandler([](TObject* sender, const std::exception& e) {
+            if (Application) Application->ReportException(sender, e);
+        });
     }
     ~TUiGlobals()
     {
+        classes::SetExceptionHandler(nullptr);
         ApplicationObject.reset();
         Application = nullptr;
         ScreenObject.reset();

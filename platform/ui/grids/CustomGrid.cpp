@@ -261,7 +261,10 @@ void TCustomGrid::UpdateEdit()
     if (!FInplaceEdit) FInplaceEdit = HandleCreateEditor();
     if (CellRect(FCurrent.X, FCurrent.Y).IsEmpty()) ClampInView(FCurrent.X, FCurrent.Y);
     bool wasShown = FInplaceEdit->Visible();
-    if (!wasShown) FInplaceEdit->UpdateContents();
+    if (!wasShown) {
+        FInplaceEdit->UpdateContents();
+        FEditOriginal = FInplaceEdit->Text();
+    }
     FInplaceEdit->Move(CellRect(FCurrent.X, FCurrent.Y));
     if (Focused() && FInplaceEdit->CanFocus()) FInplaceEdit->SetFocus();
 }

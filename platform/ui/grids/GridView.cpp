@@ -116,14 +116,15 @@ TGridCoord TCustomGrid::MaxTopLeft() const
     return {maxFirst(FCols, FFixedCols, ClientWidth()), maxFirst(FRows, FFixedRows, ClientHeight())};
 }
 
+// The view never scrolls past the page that shows the last cell.
 void TCustomGrid::SetLeftCol(int Value)
 {
-    MoveTopLeft(std::clamp(Value, FFixedCols, ColCount() - 1), FTopLeft.Y);
+    MoveTopLeft(std::clamp(Value, FFixedCols, std::max(MaxTopLeft().X, FFixedCols)), FTopLeft.Y);
 }
 
 void TCustomGrid::SetTopRow(int Value)
 {
-    MoveTopLeft(FTopLeft.X, std::clamp(Value, FFixedRows, RowCount() - 1));
+    MoveTopLeft(FTopLeft.X, std::clamp(Value, FFixedRows, std::max(MaxTopLeft().Y, FFixedRows)));
 }
 
 void TCustomGrid::MoveTopLeft(int ALeft, int ATop)
@@ -176,7 +177,6 @@ void TCustomGrid::UpdateScrollBars()
 
 void TCustomGrid::ScrollMessage(bool Vertical, unsigned Code, int ThumbPos)
 {
-    const TGridAxis& axis = Vertical ? FRows : FCols;
     int fixed = Vertical ? FFixedRows : FFixedCols;
     int first = Vertical ? FTopLeft.Y : FTopLeft.X;
     TGridCoord maxTL = MaxTopLeft();
@@ -198,7 +198,6 @@ void TCustomGrid::ScrollMessage(bool Vertical, unsigned Code, int ThumbPos)
     case SB_BOTTOM: target = maxFirst; break;
     default: return;
     }
-    (void)axis;
     target = std::clamp(target, fixed, maxFirst);
     if (Vertical) MoveTopLeft(FTopLeft.X, target);
     else MoveTopLeft(target, FTopLeft.Y);

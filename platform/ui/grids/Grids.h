@@ -216,13 +216,14 @@ private:
     TGridCoord FCurrent{1, 1};
     TGridCoord FAnchor{1, 1};
     bool FEditorMode = false;
+    // The cell's edit text when the editor opened, for Escape.
+    std::string FEditOriginal;
     TInplaceEdit* FInplaceEdit = nullptr;
     // Mouse drags: the cell or border grabbed.
     int FSizingIndex = -1;
     int FSizingPos = 0;
     int FSizingOfs = 0;
     int FMoveIndex = -1;
-    bool FClickOnCurrent = false;
 };
 
 // A grid whose cells the application paints through OnDrawCell.
