@@ -168,6 +168,7 @@ struct WebKitEngine::Impl {
     int RequestedHeight;
     ReadyState State = ReadyState::Uninitialized;
     bool DocumentLives = false;
+    bool ShownToUser = true;
     Load CurrentLoad;
     // Set when we start a load and cleared by its start event: what the view
     // reports before that belongs to the load it replaces.
@@ -525,12 +526,18 @@ void WebKitEngine::SetSize(int width, int height)
 
 bool WebKitEngine::Visible() const
 {
-    return gtk_widget_get_visible(FImpl->ViewWidget()) != FALSE;
+    return FImpl->ShownToUser;
 }
 
+// An unmapped view counts as hidden to the browser, which then throttles the
+// page's timers and stops its animation frames, so a page loading out of
+// sight would never finish. The view therefore stays mapped: hiding makes it
+// transparent and deaf to input instead.
 void WebKitEngine::SetVisible(bool visible)
 {
-    gtk_widget_set_visible(FImpl->ViewWidget(), visible ? TRUE : FALSE);
+    FImpl->ShownToUser = visible;
+    gtk_widget_set_opacity(FImpl->ViewWidget(), visible ? 1.0 : 0.0);
+    gtk_widget_set_sensitive(FImpl->ViewWidget(), visible ? TRUE : FALSE);
 }
 
 void WebKitEngine::AttachTo(void* parentContainer)

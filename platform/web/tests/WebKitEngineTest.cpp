@@ -164,6 +164,24 @@ TEST_F(WebKitEngineTest, BodyStyleReachesTheDocument)
     EXPECT_EQ(engine->RunScript("document.body.style.borderStyle").Value, "\"none\"");
 }
 
+TEST_F(WebKitEngineTest, HiddenViewKeepsRunningItsPage)
+{
+    // A page loading out of sight must still reach the point where it reports back.
+    engine->SetVisible(false);
+    EXPECT_FALSE(engine->Visible());
+    bool framed = false;
+    engine->SetExternalMethods({{"ExternalMapTilesLoad", [&](const std::vector<ScriptValue>&) { framed = true; }}});
+    LoadPage("<html><body><script>requestAnimationFrame(function () {"
+             " setTimeout(function () { window.external.ExternalMapTilesLoad(); }, 0); });</script></body></html>");
+    WebKitEngine::ProcessEvents(5000ms, [&] { return framed; });
+    EXPECT_TRUE(framed) << "animation frames and timers stopped while hidden";
+
+    engine->SetSize(200, 120);
+    EXPECT_EQ(engine->RunScript("window.innerWidth + 'x' + window.innerHeight").Value, "\"200x120\"");
+    engine->SetVisible(true);
+    EXPECT_TRUE(engine->Visible());
+}
+
 TEST_F(WebKitEngineTest, SnapshotHasExactlyTheViewSize)
 {
     LoadPage("<html><body style='margin:0; background: rgb(255, 0, 0)'>"
