@@ -438,6 +438,8 @@
     if (this.__map) this.__map.__render();
   };
   Marker.prototype.setMap = function (map) {
+    // Putting a marker again on its own map keeps its place in the map's order.
+    if ((map || null) === this.__map) return;
     if (this.__map) {
       var list = this.__map.__markers;
       list.splice(list.indexOf(this), 1);

@@ -46,8 +46,10 @@ public:
     using BrowserEngine::WaitUntilComplete;
 
     // Moves the view into parentContainer (a GtkContainer*), or back into the
-    // engine's own offscreen window. A container destroyed while the view is
-    // in it gives the view back first, so the page outlives its host window.
+    // engine's own offscreen window. While attached, the container decides the
+    // view's size (SetSize applies again after Detach). A container destroyed
+    // while the view is in it gives the view back first, so the page outlives
+    // its host window.
     void AttachTo(void* parentContainer);
     void Detach();
 

@@ -187,6 +187,9 @@ TEST_F(MapStandinTest, MarkerEventsCarryTheMarkerAndItsIndex)
     EXPECT_EQ(NextCall("ExternalMarkerDragEnd"), (Args{"Museum", 1, 45.5, 4.25}));
     EXPECT_EQ(Eval("__standin.state().markers[1].position.lat"), "45.5");
 
+    ASSERT_TRUE(engine->RunScript("allmarkers[0].setMap(map);").Ok);
+    EXPECT_EQ(Eval("__standin.state().markers[0].title"), "\"Tower\"") << "same map, same place";
+
     // Removing a marker moves the later ones down, as the page's own list does.
     ASSERT_TRUE(engine->RunScript("deleteMapMarker(0);").Ok);
     EXPECT_EQ(Eval("__standin.state().markers.length"), "1");
