@@ -1,6 +1,8 @@
 // TControl: geometry, appearance, shared message handlers and mouse input.
 #include "platform/ui/Controls.h"
 
+#include <cctype>
+
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
@@ -48,6 +50,21 @@ WPARAM ShiftStateToMouseKeys(TShiftState shift)
 }
 
 } // namespace vistra::ui
+
+bool IsAccel(char32_t Key, const std::string& Text)
+{
+    if (Key >= 128) return false;
+    int wanted = std::tolower(static_cast<int>(Key));
+    for (std::size_t i = 0; i + 1 < Text.size(); ++i) {
+        if (Text[i] != '&') continue;
+        if (Text[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return std::tolower(static_cast<unsigned char>(Text[i + 1])) == wanted;
+    }
+    return false;
+}
 
 // ---- TSizeConstraints
 

@@ -263,6 +263,9 @@ private:
     TControlState FControlState;
 };
 
+// True when Text has "&" before the character Key (either case).
+bool IsAccel(char32_t Key, const std::string& Text);
+
 namespace vistra::ui {
 // The control holding the mouse capture, or null.
 TControl* CaptureControl();
