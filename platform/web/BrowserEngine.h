@@ -69,8 +69,8 @@ public:
     BrowserEngine& operator=(const BrowserEngine&) = delete;
     virtual ~BrowserEngine() = default;
 
-    // Raised before every navigation of the top document (a document loaded
-    // from text included), with its address.
+    // Raised before every navigation, of the document or of a frame in it (a
+    // document loaded from text included, with its base address), with its address.
     std::function<void(std::string_view url)> OnBeforeNavigate;
     // Raised as a load advances; progressMax is 100.
     std::function<void(int progress, int progressMax)> OnProgressChange;
