@@ -2,6 +2,8 @@
 // text, upper-casing, and the plain range records of the file interface.
 #pragma once
 
+#include "platform/rtl/FormatSettings.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -55,6 +57,25 @@ bool MatchesAt(std::u16string_view Sub, std::u16string_view S, std::int64_t Pos)
 // double-quoted parts of S.
 std::u16string ReplaceUnquoted(std::u16string_view S, std::u16string_view OldPattern,
                                std::u16string_view NewPattern);
+
+// The same over UTF-8 text, folding only ASCII letters (format patterns).
+std::string ReplaceUnquoted(std::string_view S, std::string_view OldPattern, std::string_view NewPattern);
+
+// Empty AM and PM designators become "AM" and "PM".
+void EnsureAmPmStrings(TFormatSettings& Settings);
+// The user's settings, taken once from the program's settings on first use.
+// The settings of US English are the platform's InvariantFormatSettings().
+const TFormatSettings& LocaleFormatSettings();
+
+// Recognises a date, a time or both in Text and gives the format to show it
+// with: DateFormat, TimeFormat or both joined by a blank. Settings default
+// to LocaleFormatSettings(), the formats to the settings' short ones.
+bool TryTextToDateTime(std::string_view Text, double& Value, std::string& Format, const TFormatSettings* Settings,
+                       std::string_view TimeFormat, std::string_view DateFormat, bool& HasTime, bool& HasDate);
+// Formats Value, shifted by 1462 days in the 1904 date system; "##" when the
+// value cannot be formatted.
+std::string FormatDateTime1904(std::string_view Format, bool Dates1904, const TFormatSettings& Settings, double Value);
+std::string FormatDateTime1904Default(std::string_view Format, bool Dates1904, double Value);
 
 // Moves Top and Bottom by dRow, Left and Right by dCol.
 TXlsCellRange OffsetCellRange(const TXlsCellRange& Range, int dRow, int dCol);

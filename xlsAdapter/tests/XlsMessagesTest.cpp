@@ -110,3 +110,45 @@ TEST(XlsMessages, LocatingFiles)
               ErrorOf([] { LocateFile(VISTRA_TEST_DATA "/", "missing.xls"); }));
     EXPECT_EQ("Can't find the file \"missing.xls\"", ErrorOf([] { LocateFile(" ", "missing.xls"); }));
 }
+
+TEST(XlsMessages, DatesAndTimesInText)
+{
+    struct Case {
+        const char* text;
+        bool ok;
+        bool hasDate;
+        bool hasTime;
+        const char* format;
+    };
+    const Case cases[] = {
+        {"12.30", false, false, false, ""},
+        {"1.2.3", false, false, false, ""},
+        {"3/4/2011", true, true, false, "m/d/yyyy"},
+        {"10:15", true, false, true, "h:nn AM/PM"},
+        {"3/4/2011 10:15", true, true, true, "m/d/yyyy h:nn AM/PM"},
+        {"hello", false, false, false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        double value = -1;
+        std::string format;
+        bool hasTime = true;
+        bool hasDate = true;
+        EXPECT_EQ(c.ok, TryTextToDateTime(c.text, value, format, nullptr, "", "", hasTime, hasDate));
+        if (c.ok) {
+            EXPECT_EQ(c.hasDate, hasDate);
+            EXPECT_EQ(c.hasTime, hasTime);
+            EXPECT_EQ(c.format, format);
+        }
+    }
+    double value = 0;
+    std::string format;
+    bool hasTime = false;
+    bool hasDate = false;
+    ASSERT_TRUE(TryTextToDateTime("3/4/2011", value, format, nullptr, "", "", hasTime, hasDate));
+    EXPECT_EQ(40606, value);
+
+    EXPECT_EQ("1/1/1904", FormatDateTime1904("m/d/yyyy", true, InvariantFormatSettings(), 0));
+    EXPECT_EQ("12/30/1899", FormatDateTime1904Default("m/d/yyyy", false, 0));
+    EXPECT_EQ("hh:mm AM/PM \"ampm\"", ReplaceUnquoted(std::string_view("hh:mm ampm \"ampm\""), "AMPM", "AM/PM"));
+}
