@@ -90,7 +90,8 @@ private:
     void LoadMiniFAT();
     std::vector<std::uint32_t> DirectoryChain() const;
     const std::vector<std::uint32_t>& MiniStreamChain();
-    void CopyStreamSectors(std::span<std::uint8_t> Entry, TOle2FAT& NewFat, TStream& Out, std::int64_t OutStart);
+    void CopyStreamSectors(std::span<std::uint8_t> Entry, TOle2FAT& NewFat, std::vector<bool>& Copied, TStream& Out,
+                           std::int64_t OutStart);
 
     TStream* FStream;
     std::unique_ptr<TOle2Header> FHeader;

@@ -65,7 +65,8 @@ void TOle2File::CheckWritable() const
         ExcelError(msg::InvalidOle2Stream, std::string());
 }
 
-void TOle2File::CopyStreamSectors(std::span<std::uint8_t> Entry, TOle2FAT& NewFat, TStream& Out, std::int64_t OutStart)
+void TOle2File::CopyStreamSectors(std::span<std::uint8_t> Entry, TOle2FAT& NewFat, std::vector<bool>& Copied,
+                                  TStream& Out, std::int64_t OutStart)
 {
     const std::int64_t size = TOle2Directory::GetSize(Entry, 0);
     const std::int64_t needed = CeilDiv(size, FHeader->SectorSize);
@@ -77,6 +78,10 @@ void TOle2File::CopyStreamSectors(std::span<std::uint8_t> Entry, TOle2FAT& NewFa
         return;
     TOle2Directory::SetSectStart(Entry, 0, static_cast<std::uint32_t>(NewFat.Count()));
     for (std::size_t i = 0; i < chain.size(); ++i) {
+        // Entries that share sectors would multiply the output.
+        if (Copied[chain[i]])
+            ExcelError(msg::SharedSector, chain[i]);
+        Copied[chain[i]] = true;
         SectorBuffer->Load(chain[i]);
         // Stream bytes the file does not hold are an error, not zeros.
         const std::int64_t used =
@@ -108,6 +113,7 @@ void TOle2File::PrepareForWrite(TStream& OutStream, std::u16string_view OStreamN
         WriteZeros(OutStream, FHeader->SectorSize);
         std::vector<std::uint8_t> sector(FHeader->SectorSize);
         std::int64_t previousDirIndex = -1;
+        std::vector<bool> copied(static_cast<std::size_t>(FAT.Count()));
         for (std::uint32_t dirSect : DirectoryChain()) {
             ReadSector(dirSect, sector.data());
             std::int64_t targetPosInSector = -1;
@@ -124,7 +130,7 @@ void TOle2File::PrepareForWrite(TStream& OutStream, std::u16string_view OStreamN
                 } else if (type == STGTY_ROOT ||
                            (type == STGTY_STREAM && TOle2Directory::GetSize(entry, 0) >= FHeader->ulMiniSectorCutoff)) {
                     // Small streams live in the root's mini stream and travel with it.
-                    CopyStreamSectors(entry, newFat, OutStream, outStart);
+                    CopyStreamSectors(entry, newFat, copied, OutStream, outStart);
                 }
             }
             if (targetPosInSector >= 0)

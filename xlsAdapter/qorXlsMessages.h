@@ -98,6 +98,7 @@ inline constexpr const char* SectorOutsideFat = "Sector %u is not in the allocat
 inline constexpr const char* ChainLoops = "The sector chain of %s loops back to sector %u";
 inline constexpr const char* ChainTooShort = "The sector chain of %s ends after %lld bytes, its size is %lld";
 inline constexpr const char* FileTruncated = "The file is truncated: stream data at offset %lld lies beyond its end (%lld bytes)";
+inline constexpr const char* SharedSector = "Sector %u belongs to more than one stream";
 inline constexpr const char* NotAStream = "The directory entry \"%s\" is not a stream";
 } // namespace msg
 

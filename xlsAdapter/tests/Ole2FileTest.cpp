@@ -217,6 +217,7 @@ struct THostileBase {
     std::uint32_t fatSector;
     std::uint32_t workbookStart;
     std::size_t workbookEntry; // file offset of the Workbook directory entry
+    std::size_t placeholderEntry; // cfb's own small stream
 
     std::size_t SectorOffset(std::uint32_t sect) const { return 512 + std::size_t{sect} * 512; }
     std::size_t FatEntryOffset(std::uint32_t sect) const { return SectorOffset(fatSector) + 4 * sect; }
@@ -236,6 +237,8 @@ THostileBase MakeHostileBase(const TTempDir& dir, std::size_t workbookSize)
         if (TOle2Directory::GetName(base.bytes, static_cast<std::int64_t>(pos)) == u"Workbook") {
             base.workbookEntry = pos;
             base.workbookStart = TOle2Directory::GetSectStart(base.bytes, static_cast<std::int64_t>(pos));
+        } else if (TOle2Directory::GetType(base.bytes, static_cast<std::int64_t>(pos)) == STGTY_STREAM) {
+            base.placeholderEntry = pos;
         }
     return base;
 }
@@ -291,6 +294,15 @@ TEST(Ole2File, HostileContainersGiveClearErrors)
          "The sector chain of the directory loops back"},
         {"file cut inside the workbook", [](THostileBase& b) { b.bytes.resize(b.SectorOffset(b.workbookStart) + 5000); },
          "The file is truncated"},
+        {"two streams share sectors",
+         [](THostileBase& b) {
+             const std::size_t root = b.SectorOffset(GetCardinal(b.bytes, 48));
+             for (const std::size_t entry : {root, b.placeholderEntry}) {
+                 b.Put32(entry + 116, b.workbookStart);
+                 b.Put32(entry + 120, 20000);
+             }
+         },
+         "belongs to more than one stream"},
         {"workbook entry is a storage", [](THostileBase& b) { b.bytes[b.workbookEntry + 66] = STGTY_STORAGE; },
          "The directory entry \"Workbook\" is not a stream"},
     };
@@ -298,6 +310,7 @@ TEST(Ole2File, HostileContainersGiveClearErrors)
         SCOPED_TRACE(c.name);
         THostileBase hostile = base;
         c.mutate(hostile);
-        EXPECT_EQ(0u, OpenAndReadAll(hostile.bytes).find(c.expected)) << OpenAndReadAll(hostile.bytes);
+        const std::string error = OpenAndReadAll(hostile.bytes);
+        EXPECT_NE(std::string::npos, error.find(c.expected)) << error;
     }
 }
