@@ -111,8 +111,10 @@ std::string WriteSection(std::string_view section, const SectionLayout& layout, 
             if (integerPlace == 0)
                 for (int index = 0; index < leading; ++index)
                     putIntegerDigit(index);
+            // Placeholders past the exponent are not counted by Analyse and
+            // have no digit left to show.
             const int index = leading + integerPlace;
-            if (index >= 0)
+            if (index >= 0 && index < static_cast<int>(integerDigits.size()))
                 putIntegerDigit(index);
             ++integerPlace;
         } else if ((c == '0' || c == '#') && afterPoint) {

@@ -252,6 +252,8 @@ TEST(Numbers, FormatFloatPatterns)
         {"0.00", NaN, "NAN"},
         {"0", 1e30, "1E30"},
         {"\"unclosed", 1, "unclosed"},
+        {"0E+0#", 12345, "1E+4"}, // a placeholder after the exponent has no digit
+        {"#e+#-##", 12345, "1e+4-"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(FormatFloat(row.pattern, row.value), row.text) << row.pattern << " with " << row.value;
