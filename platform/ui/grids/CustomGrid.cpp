@@ -273,7 +273,9 @@ void TCustomGrid::HideEdit()
 {
     if (!FInplaceEdit || !FInplaceEdit->Visible()) return;
     if (FInplaceEdit->Modified()) UpdateText();
+    FHidingEdit = true;
     FInplaceEdit->Hide();
+    FHidingEdit = false;
 }
 
 void TCustomGrid::InvalidateEditor()
@@ -285,7 +287,10 @@ void TCustomGrid::InvalidateEditor()
 
 void TCustomGrid::UpdateText()
 {
-    if (FInplaceEdit) ApplyEditText(FCurrent.X, FCurrent.Y, FInplaceEdit->Text());
+    if (!FInplaceEdit) return;
+    ApplyEditText(FCurrent.X, FCurrent.Y, FInplaceEdit->Text());
+    // The cell now holds the text; hiding the editor need not store it again.
+    FInplaceEdit->SetModified(false);
 }
 
 void TCustomGrid::WMGetDlgCode(TMessage& Message)
@@ -301,7 +306,7 @@ void TCustomGrid::WMSetFocus(TMessage& Message)
     TCustomControl::WMSetFocus(Message);
     InvalidateCell(FCurrent.X, FCurrent.Y);
     if (FInplaceEdit && FInplaceEdit->Visible()) FInplaceEdit->SetFocus();
-    else if (FOptions.Contains(goAlwaysShowEditor) && FOptions.Contains(goEditing)) ShowEditor();
+    else if (!FHidingEdit && FOptions.Contains(goAlwaysShowEditor) && FOptions.Contains(goEditing)) ShowEditor();
 }
 
 void TCustomGrid::WMKillFocus(TMessage& Message)

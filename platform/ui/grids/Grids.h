@@ -218,6 +218,8 @@ private:
     bool FEditorMode = false;
     // The cell's edit text when the editor opened, for Escape.
     std::string FEditOriginal;
+    // Set while the editor hides and hands the focus back to the grid.
+    bool FHidingEdit = false;
     TInplaceEdit* FInplaceEdit = nullptr;
     // Mouse drags: the cell or border grabbed.
     int FSizingIndex = -1;

@@ -1,0 +1,549 @@
+// TCustomEdit: selection, caret, typing, deleting, undo, clipboard and the
+// edit messages, for one line (TEdit) or many (TMemo).
+#include <algorithm>
+
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/FrameDrawing.h"
+#include "platform/rtl/Strings.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/EditControls.h"
+
+namespace {
+
+std::u32string Decode(std::string_view s)
+{
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) out += rtl::Utf8Decode(s, i);
+    return out;
+}
+
+std::string Encode(std::u32string_view s)
+{
+    std::string out;
+    for (char32_t c : s) rtl::Utf8Append(out, c);
+    return out;
+}
+
+bool IsWordChar(char32_t c) { return c > 127 || std::isalnum(static_cast<int>(c)) || c == '_'; }
+
+// A canvas for measuring text with a control's font, outside painting.
+TCanvas& MeasureCanvas(const TFont& font)
+{
+    static TBitmap probe(1, 1);
+    TCanvas* c = probe.Canvas();
+    c->Font()->Assign(&font);
+    return *c;
+}
+
+constexpr int TextMargin = 2;
+
+} // namespace
+
+TCustomEdit::TCustomEdit(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    SetTabStop(true);
+    FColor = clWindow;
+    SetCursor(crIBeam);
+    ControlStyle().Exclude(csSetCaption);
+    SetBounds(0, 0, 121, 21);
+}
+
+TCustomEdit::~TCustomEdit() = default;
+
+TRect TCustomEdit::NonClientMargins() const
+{
+    TRect m = TCustomControl::NonClientMargins();
+    if (FBorderStyle == bsSingle) {
+        m.Left += 2;
+        m.Top += 2;
+        m.Right += 2;
+        m.Bottom += 2;
+    }
+    return m;
+}
+
+void TCustomEdit::PaintNonClient(TCanvas& Canvas)
+{
+    TRect r{0, 0, Width(), Height()};
+    if (FBorderStyle == bsSingle) DrawEdge(Canvas.Handle(), r, EDGE_SUNKEN, BF_RECT);
+}
+
+void TCustomEdit::SetBorderStyle(TBorderStyle Value)
+{
+    FBorderStyle = Value;
+    Realign();
+    Invalidate();
+}
+
+// ---- Text and selection
+
+void TCustomEdit::TextChanged()
+{
+    if (!FSyncing) {
+        // Set by code: the caret goes to the start and nothing is left to undo.
+        FText32 = Decode(FText);
+        FAnchor = FCaret = 0;
+        FScroll = {};
+        FUndo.reset();
+        FModified = false;
+        Perform(CN_COMMAND, MakeWParam(0, EN_CHANGE), 0);
+    }
+    TCustomControl::TextChanged();
+}
+
+void TCustomEdit::SyncText()
+{
+    FSyncing = true;
+    FText = Encode(FText32);
+    FModified = true;
+    try {
+        Perform(CM_TEXTCHANGED, 0, 0);
+        Perform(CN_COMMAND, MakeWParam(0, EN_CHANGE), 0);
+    } catch (...) {
+        FSyncing = false;
+        throw;
+    }
+    FSyncing = false;
+}
+
+void TCustomEdit::Change()
+{
+    if (OnChange) OnChange(this);
+}
+
+int TCustomEdit::SelStart() const { return std::min(FAnchor, FCaret); }
+
+int TCustomEdit::SelLength() const { return std::abs(FCaret - FAnchor); }
+
+void TCustomEdit::SetSel(int Anchor, int Caret)
+{
+    int n = static_cast<int>(FText32.size());
+    FAnchor = std::clamp(Anchor, 0, n);
+    FCaret = std::clamp(Caret, 0, n);
+    ScrollCaretIntoView();
+    Invalidate();
+}
+
+void TCustomEdit::SetSelStart(int Value) { SetSel(Value, Value); }
+
+void TCustomEdit::SetSelLength(int Value) { SetSel(SelStart(), SelStart() + std::max(0, Value)); }
+
+std::string TCustomEdit::SelText() const
+{
+    return Encode(std::u32string_view(FText32).substr(static_cast<std::size_t>(SelStart()),
+                                                      static_cast<std::size_t>(SelLength())));
+}
+
+void TCustomEdit::SetSelText(const std::string& Value) { ReplaceSelection(Decode(Value), true); }
+
+void TCustomEdit::SelectAll() { SetSel(0, static_cast<int>(FText32.size())); }
+
+void TCustomEdit::ClearSelection() { ReplaceSelection(U"", true); }
+
+void TCustomEdit::Clear() { SetText(""); }
+
+void TCustomEdit::SetMaxLength(int Value) { FMaxLength = std::max(0, Value); }
+
+void TCustomEdit::SetReadOnly(bool Value)
+{
+    FReadOnly = Value;
+    Invalidate();
+}
+
+void TCustomEdit::SetPasswordChar(char32_t Value)
+{
+    FPasswordChar = Value;
+    Invalidate();
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase Value)
+{
+    FCharCase = Value;
+    if (Value == ecNormal) return;
+    SetText(Value == ecUpperCase ? AnsiUpperCase(FText) : AnsiLowerCase(FText));
+}
+
+void TCustomEdit::ReplaceSelection(const std::u32string& Text, bool CanUndoIt)
+{
+    if (FReadOnly) return;
+    std::u32string insert;
+    for (char32_t c : Text) {
+        // One line holds no line breaks.
+        if (!FMultiline && (c == U'\r' || c == U'\n')) continue;
+        if (FMultiline && c == U'\r') continue;
+        insert += c;
+    }
+    if (FCharCase != ecNormal) {
+        std::string cased = FCharCase == ecUpperCase ? AnsiUpperCase(Encode(insert)) : AnsiLowerCase(Encode(insert));
+        insert = Decode(cased);
+    }
+    int start = SelStart(), length = SelLength();
+    if (FMaxLength > 0) {
+        int room = FMaxLength - (static_cast<int>(FText32.size()) - length);
+        if (room < static_cast<int>(insert.size())) insert.resize(static_cast<std::size_t>(std::max(0, room)));
+    }
+    if (length == 0 && insert.empty()) return;
+    if (CanUndoIt) FUndo = TUndoStep{FText32, FAnchor, FCaret};
+    FText32.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(length), insert);
+    FAnchor = FCaret = start + static_cast<int>(insert.size());
+    ScrollCaretIntoView();
+    Invalidate();
+    SyncText();
+}
+
+void TCustomEdit::Undo()
+{
+    if (!FUndo || FReadOnly) return;
+    // Undoing twice redoes, as a single-step undo does.
+    TUndoStep step = *FUndo;
+    FUndo = TUndoStep{FText32, FAnchor, FCaret};
+    FText32 = step.Text;
+    FAnchor = step.Anchor;
+    FCaret = step.Caret;
+    ScrollCaretIntoView();
+    Invalidate();
+    SyncText();
+}
+
+void TCustomEdit::CopyToClipboard() { Perform(WM_COPY, 0, 0); }
+void TCustomEdit::CutToClipboard() { Perform(WM_CUT, 0, 0); }
+void TCustomEdit::PasteFromClipboard() { Perform(WM_PASTE, 0, 0); }
+
+std::u32string TCustomEdit::Displayed() const
+{
+    if (FPasswordChar == 0) return FText32;
+    return std::u32string(FText32.size(), FPasswordChar);
+}
+
+// ---- Layout
+
+std::vector<TCustomEdit::TLine> TCustomEdit::Lines() const
+{
+    std::vector<TLine> lines;
+    int start = 0, n = static_cast<int>(FText32.size());
+    for (int i = 0; i < n; ++i)
+        if (FMultiline && FText32[static_cast<std::size_t>(i)] == U'\n') {
+            lines.push_back({start, i - start});
+            start = i + 1;
+        }
+    lines.push_back({start, n - start});
+    return lines;
+}
+
+int TCustomEdit::LineOf(int CharIndex) const
+{
+    auto lines = Lines();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (CharIndex <= lines[i].Start + lines[i].Length) return static_cast<int>(i);
+    return static_cast<int>(lines.size()) - 1;
+}
+
+int TCustomEdit::LineHeight() { return MeasureCanvas(Font()).TextHeight("Wg") + 1; }
+
+TPoint TCustomEdit::PosFromChar(int CharIndex)
+{
+    auto lines = Lines();
+    int li = LineOf(CharIndex);
+    const TLine& line = lines[static_cast<std::size_t>(li)];
+    std::u32string shown = Displayed();
+    std::string before = Encode(std::u32string_view(shown).substr(static_cast<std::size_t>(line.Start),
+                                                                  static_cast<std::size_t>(CharIndex - line.Start)));
+    int x = TextMargin + MeasureCanvas(Font()).TextWidth(before) - FScroll.X;
+    int y = (li - FScroll.Y) * LineHeight() + 1;
+    return {x, y};
+}
+
+int TCustomEdit::CharFromPos(TPoint P)
+{
+    auto lines = Lines();
+    int lh = LineHeight();
+    int li = std::clamp((P.Y - 1) / std::max(1, lh) + FScroll.Y, 0, static_cast<int>(lines.size()) - 1);
+    if (P.Y < 0) li = std::max(0, FScroll.Y - 1);
+    const TLine& line = lines[static_cast<std::size_t>(li)];
+    std::u32string shown = Displayed();
+    TCanvas& c = MeasureCanvas(Font());
+    int target = P.X + FScroll.X - TextMargin;
+    int previous = 0;
+    for (int k = 1; k <= line.Length; ++k) {
+        int w = c.TextWidth(Encode(std::u32string_view(shown).substr(static_cast<std::size_t>(line.Start),
+                                                                      static_cast<std::size_t>(k))));
+        // The nearer edge of the character decides.
+        if (target < (previous + w) / 2) return line.Start + k - 1;
+        previous = w;
+    }
+    return line.Start + line.Length;
+}
+
+void TCustomEdit::ScrollCaretIntoView()
+{
+    int clientW = ClientWidth(), lh = LineHeight();
+    int visibleLines = std::max(1, ClientHeight() / std::max(1, lh));
+    int li = LineOf(FCaret);
+    if (li < FScroll.Y) FScroll.Y = li;
+    else if (li >= FScroll.Y + visibleLines) FScroll.Y = li - visibleLines + 1;
+    TPoint p = PosFromChar(FCaret);
+    int right = clientW - TextMargin;
+    if (p.X < TextMargin) FScroll.X = std::max(0, FScroll.X - (TextMargin - p.X) - clientW / 4);
+    else if (p.X > right) FScroll.X += p.X - right + clientW / 4;
+}
+
+// ---- Painting
+
+void TCustomEdit::Paint()
+{
+    TCanvas& c = *Canvas();
+    TRect client = ClientRect();
+    c.Brush()->SetColor(Color());
+    c.FillRect(client);
+    c.Font()->Assign(&Font());
+    if (!IsEnabledWithParents()) c.Font()->SetColor(clGrayText);
+    int lh = LineHeight();
+    std::u32string shown = Displayed();
+    bool showSelection = SelLength() > 0 && (Focused() || !FHideSelection);
+    int selFrom = SelStart(), selTo = SelStart() + SelLength();
+    auto lines = Lines();
+    for (std::size_t i = static_cast<std::size_t>(std::max(0, FScroll.Y)); i < lines.size(); ++i) {
+        int y = (static_cast<int>(i) - FScroll.Y) * lh + 1;
+        if (y > client.Bottom) break;
+        const TLine& line = lines[i];
+        int x = TextMargin - FScroll.X;
+        std::string text = Encode(std::u32string_view(shown).substr(static_cast<std::size_t>(line.Start),
+                                                                     static_cast<std::size_t>(line.Length)));
+        c.Brush()->SetStyle(bsClear);
+        c.TextOut(x, y, text);
+        if (showSelection && selFrom <= line.Start + line.Length && selTo >= line.Start) {
+            int a = std::max(selFrom, line.Start), b = std::min(selTo, line.Start + line.Length);
+            int xa = PosFromChar(a).X, xb = PosFromChar(b).X;
+            if (b > a || (selTo > line.Start + line.Length)) {
+                if (selTo > line.Start + line.Length && FMultiline) xb += c.TextWidth(" ");
+                TRect sel{xa, y, xb, y + lh - 1};
+                c.Brush()->SetStyle(bsSolid);
+                c.Brush()->SetColor(clHighlight);
+                c.FillRect(sel);
+                c.Font()->SetColor(clHighlightText);
+                c.Brush()->SetStyle(bsClear);
+                std::string part = Encode(std::u32string_view(shown).substr(static_cast<std::size_t>(a),
+                                                                             static_cast<std::size_t>(b - a)));
+                c.TextOut(xa, y, part);
+                c.Font()->Assign(&Font());
+            }
+        }
+    }
+    c.Brush()->SetStyle(bsSolid);
+    if (Focused()) {
+        TPoint p = PosFromChar(FCaret);
+        c.Pen()->SetColor(clWindowText);
+        c.MoveTo(p.X, p.Y);
+        c.LineTo(p.X, p.Y + lh - 1);
+    }
+}
+
+// ---- Messages
+
+void TCustomEdit::Dispatch(TMessage& Message)
+{
+    switch (Message.Msg) {
+    case CN_COMMAND:
+        if (Message.WParamHi() == EN_CHANGE) Change();
+        return;
+    case EM_GETSEL: {
+        if (auto* s = reinterpret_cast<int*>(Message.WParam)) *s = SelStart();
+        if (auto* e = reinterpret_cast<int*>(Message.LParam)) *e = SelStart() + SelLength();
+        Message.Result = static_cast<LRESULT>(MakeWParam(static_cast<unsigned>(SelStart()),
+                                                         static_cast<unsigned>(SelStart() + SelLength())));
+        return;
+    }
+    case EM_SETSEL: {
+        auto a = static_cast<int>(static_cast<std::intptr_t>(Message.WParam));
+        auto b = static_cast<int>(Message.LParam);
+        int n = static_cast<int>(FText32.size());
+        if (a == -1) SetSel(FCaret, FCaret);
+        else SetSel(a, b < 0 ? n : b);
+        return;
+    }
+    case EM_REPLACESEL:
+        if (auto* text = reinterpret_cast<const std::string*>(Message.LParam))
+            ReplaceSelection(Decode(*text), Message.WParam != 0);
+        return;
+    case EM_SETREADONLY: SetReadOnly(Message.WParam != 0); Message.Result = 1; return;
+    case EM_LIMITTEXT: SetMaxLength(static_cast<int>(Message.WParam)); return;
+    case EM_GETMODIFY: Message.Result = FModified ? 1 : 0; return;
+    case EM_SETMODIFY: FModified = Message.WParam != 0; return;
+    case EM_CANUNDO: Message.Result = CanUndo() ? 1 : 0; return;
+    case EM_UNDO: case WM_UNDO: Message.Result = CanUndo() ? 1 : 0; Undo(); return;
+    case EM_GETLINECOUNT: Message.Result = static_cast<LRESULT>(Lines().size()); return;
+    case EM_CHARFROMPOS: {
+        int i = CharFromPos({Message.LParamLoSigned(), Message.LParamHiSigned()});
+        Message.Result = static_cast<LRESULT>(MakeWParam(static_cast<unsigned>(i), static_cast<unsigned>(LineOf(i))));
+        return;
+    }
+    case EM_POSFROMCHAR: {
+        int i = static_cast<int>(Message.WParam);
+        if (i < 0 || i >= static_cast<int>(FText32.size())) {
+            Message.Result = -1;
+            return;
+        }
+        TPoint p = PosFromChar(i);
+        Message.Result = MakeLParam(p.X, p.Y);
+        return;
+    }
+    case WM_COPY:
+    case WM_CUT:
+        // A password is never handed out.
+        if (FPasswordChar == 0 && SelLength() > 0) {
+            Clipboard()->SetAsText(SelText());
+            if (Message.Msg == WM_CUT) ReplaceSelection(U"", true);
+        }
+        return;
+    case WM_PASTE:
+        if (Clipboard()->HasFormat(CF_TEXT)) ReplaceSelection(Decode(Clipboard()->AsText()), true);
+        return;
+    case WM_CLEAR: ReplaceSelection(U"", true); return;
+    default: TCustomControl::Dispatch(Message); return;
+    }
+}
+
+void TCustomEdit::WMGetDlgCode(TMessage& Message) { Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL; }
+
+void TCustomEdit::DefaultHandler(TMessage& Message)
+{
+    if (Message.Msg == WM_KEYDOWN) HandleKeyDown(Message);
+    else if (Message.Msg == WM_CHAR) HandleChar(Message);
+    else TCustomControl::DefaultHandler(Message);
+}
+
+int TCustomEdit::WordStart(int At) const
+{
+    while (At > 0 && !IsWordChar(FText32[static_cast<std::size_t>(At - 1)])) --At;
+    while (At > 0 && IsWordChar(FText32[static_cast<std::size_t>(At - 1)])) --At;
+    return At;
+}
+
+int TCustomEdit::WordEnd(int At) const
+{
+    int n = static_cast<int>(FText32.size());
+    while (At < n && IsWordChar(FText32[static_cast<std::size_t>(At)])) ++At;
+    while (At < n && !IsWordChar(FText32[static_cast<std::size_t>(At)])) ++At;
+    return At;
+}
+
+void TCustomEdit::HandleKeyDown(TMessage& Message)
+{
+    auto key = static_cast<unsigned short>(Message.WParam);
+    bool shift = GetKeyState(VK_SHIFT) < 0, ctrl = GetKeyState(VK_CONTROL) < 0;
+    int n = static_cast<int>(FText32.size());
+    auto lines = Lines();
+    int li = LineOf(FCaret);
+    const TLine& line = lines[static_cast<std::size_t>(li)];
+    int target = -1;
+    switch (key) {
+    case VK_LEFT:
+        target = !shift && SelLength() > 0 ? SelStart() : ctrl ? WordStart(FCaret) : std::max(0, FCaret - 1);
+        break;
+    case VK_RIGHT:
+        target = !shift && SelLength() > 0 ? SelStart() + SelLength() : ctrl ? WordEnd(FCaret) : std::min(n, FCaret + 1);
+        break;
+    case VK_HOME: target = ctrl ? 0 : line.Start; break;
+    case VK_END: target = ctrl ? n : line.Start + line.Length; break;
+    case VK_UP: case VK_DOWN: {
+        if (!FMultiline) break;
+        int to = li + (key == VK_UP ? -1 : 1);
+        if (to < 0 || to >= static_cast<int>(lines.size())) break;
+        TPoint p = PosFromChar(FCaret);
+        target = CharFromPos({p.X, p.Y + (key == VK_UP ? -1 : 1) * LineHeight() + 1});
+        break;
+    }
+    case VK_DELETE:
+        if (shift) Perform(WM_CUT, 0, 0);
+        else if (SelLength() > 0) ReplaceSelection(U"", true);
+        else if (FCaret < n && !FReadOnly) {
+            FAnchor = FCaret + 1;
+            ReplaceSelection(U"", true);
+        }
+        return;
+    case VK_INSERT:
+        if (ctrl) Perform(WM_COPY, 0, 0);
+        else if (shift) Perform(WM_PASTE, 0, 0);
+        return;
+    default: return;
+    }
+    if (target < 0) return;
+    SetSel(shift ? FAnchor : target, target);
+}
+
+void TCustomEdit::HandleChar(TMessage& Message)
+{
+    auto ch = static_cast<char32_t>(Message.WParam);
+    switch (ch) {
+    case 1: SelectAll(); return;
+    case 3: Perform(WM_COPY, 0, 0); return;
+    case 22: Perform(WM_PASTE, 0, 0); return;
+    case 24: Perform(WM_CUT, 0, 0); return;
+    case 26: Perform(WM_UNDO, 0, 0); return;
+    case 8:
+        // Backspace deletes here, on the character, not on the key-down.
+        if (SelLength() == 0) {
+            if (FCaret == 0 || FReadOnly) return;
+            FAnchor = FCaret - 1;
+        }
+        ReplaceSelection(U"", true);
+        return;
+    case U'\r':
+        if (FMultiline) ReplaceSelection(U"\n", true);
+        return;
+    case U'\t':
+        if (FMultiline) ReplaceSelection(U"\t", true);
+        return;
+    default:
+        if (ch < 32 || ch == 127) return;
+        ReplaceSelection(std::u32string(1, ch), true);
+    }
+}
+
+void TCustomEdit::WMSetFocus(TMessage& Message)
+{
+    TCustomControl::WMSetFocus(Message);
+    Invalidate();
+}
+
+void TCustomEdit::WMKillFocus(TMessage& Message)
+{
+    TCustomControl::WMKillFocus(Message);
+    FMouseSelecting = false;
+    Invalidate();
+}
+
+void TCustomEdit::CMEnter(TMessage& Message)
+{
+    if (FAutoSelect && !FMultiline && GetKeyState(VK_LBUTTON) >= 0) SelectAll();
+    TCustomControl::CMEnter(Message);
+}
+
+void TCustomEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (Button == mbLeft) {
+        if (CanFocus() && !Focused()) SetFocus();
+        int at = CharFromPos({X, Y});
+        SetSel(Shift.Contains(ssShift) ? FAnchor : at, at);
+        FMouseSelecting = true;
+    }
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TCustomEdit::MouseMove(TShiftState Shift, int X, int Y)
+{
+    if (FMouseSelecting && MouseCapture()) SetSel(FAnchor, CharFromPos({X, Y}));
+    else FMouseSelecting = false;
+    TCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TCustomEdit::DblClick()
+{
+    int at = std::min(FCaret, static_cast<int>(FText32.size()));
+    int start = at, end = at, n = static_cast<int>(FText32.size());
+    while (start > 0 && IsWordChar(FText32[static_cast<std::size_t>(start - 1)])) --start;
+    while (end < n && IsWordChar(FText32[static_cast<std::size_t>(end)])) ++end;
+    FMouseSelecting = false;
+    SetSel(start, end);
+    TCustomControl::DblClick();
+}

@@ -1,0 +1,154 @@
+// Text editing controls: the single-line edit and the memo.
+//
+// Change notifications: every change of the text, typed or set by code,
+// sends CN_COMMAND with EN_CHANGE to the control at once; its handler calls
+// the virtual Change, which raises OnChange. After a programmatic change the
+// caret stands at the start and the undo step is cleared.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/ui/CustomControl.h"
+
+class TStrings;
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
+class TCustomEdit : public TCustomControl {
+    VISTRA_CLASS(TCustomEdit, TCustomControl)
+
+    explicit TCustomEdit(TComponent* AOwner);
+    ~TCustomEdit() override;
+
+    // Positions count characters, not bytes.
+    int SelStart() const;
+    void SetSelStart(int Value);
+    int SelLength() const;
+    void SetSelLength(int Value);
+    std::string SelText() const;
+    void SetSelText(const std::string& Value);
+    void SelectAll();
+    void ClearSelection();
+    void Clear();
+    // The caret; it may stand before the anchor (selection made backwards).
+    int CaretPos() const noexcept { return FCaret; }
+
+    int MaxLength() const noexcept { return FMaxLength; }
+    void SetMaxLength(int Value);
+    bool ReadOnly() const noexcept { return FReadOnly; }
+    void SetReadOnly(bool Value);
+    char32_t PasswordChar() const noexcept { return FPasswordChar; }
+    void SetPasswordChar(char32_t Value);
+    bool Modified() const noexcept { return FModified; }
+    void SetModified(bool Value) { FModified = Value; }
+    bool AutoSelect() const noexcept { return FAutoSelect; }
+    void SetAutoSelect(bool Value) { FAutoSelect = Value; }
+    TEditCharCase CharCase() const noexcept { return FCharCase; }
+    void SetCharCase(TEditCharCase Value);
+    TBorderStyle BorderStyle() const noexcept { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle Value);
+    bool HideSelection() const noexcept { return FHideSelection; }
+    void SetHideSelection(bool Value) { FHideSelection = Value; }
+
+    bool CanUndo() const noexcept { return FUndo.has_value(); }
+    void Undo();
+    void ClearUndo() { FUndo.reset(); }
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+
+    TNotifyEvent OnChange;
+
+protected:
+    virtual void Change();
+    bool Multiline() const noexcept { return FMultiline; }
+    void SetMultiline(bool Value) { FMultiline = Value; }
+    // Replaces the selection with text typed or pasted: checks read-only and
+    // the maximum length, keeps one undo step, and raises the change.
+    void ReplaceSelection(const std::u32string& Text, bool CanUndoIt);
+    void Paint() override;
+    TRect NonClientMargins() const override;
+    void PaintNonClient(TCanvas& Canvas) override;
+    void TextChanged() override;
+    void Dispatch(TMessage& Message) override;
+    void DefaultHandler(TMessage& Message) override;
+    void WMGetDlgCode(TMessage& Message) override;
+    void WMSetFocus(TMessage& Message) override;
+    void WMKillFocus(TMessage& Message) override;
+    void CMEnter(TMessage& Message) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void DblClick() override;
+
+    // Layout of the text, in client coordinates; the memo lays out lines.
+    struct TLine {
+        int Start;  // first character
+        int Length; // characters, without the line break
+    };
+    std::vector<TLine> Lines() const;
+    int LineOf(int CharIndex) const;
+    TPoint PosFromChar(int CharIndex);
+    int CharFromPos(TPoint P);
+    int LineHeight();
+    void ScrollCaretIntoView();
+
+    std::u32string FText32;
+    int FAnchor = 0;
+    int FCaret = 0;
+    TPoint FScroll; // pixels scrolled: X across, Y in lines
+
+private:
+    void SyncText();
+    void SetSel(int Anchor, int Caret);
+    void HandleKeyDown(TMessage& Message);
+    void HandleChar(TMessage& Message);
+    std::u32string Displayed() const;
+    int WordStart(int At) const;
+    int WordEnd(int At) const;
+
+    struct TUndoStep {
+        std::u32string Text;
+        int Anchor, Caret;
+    };
+    std::optional<TUndoStep> FUndo;
+    int FMaxLength = 0;
+    bool FReadOnly = false, FModified = false, FAutoSelect = true, FMultiline = false, FHideSelection = true;
+    bool FSyncing = false, FMouseSelecting = false;
+    char32_t FPasswordChar = 0;
+    TEditCharCase FCharCase = ecNormal;
+    TBorderStyle FBorderStyle = bsSingle;
+};
+
+class TEdit : public TCustomEdit {
+    VISTRA_CLASS(TEdit, TCustomEdit)
+    using TCustomEdit::TCustomEdit;
+};
+
+class TMemo : public TCustomEdit {
+    VISTRA_CLASS(TMemo, TCustomEdit)
+
+    explicit TMemo(TComponent* AOwner);
+    ~TMemo() override;
+    // The text as lines; changing them changes the memo and the other way round.
+    TStrings& Lines();
+    // Kept for the callers that set it; the memo scrolls with its caret and
+    // draws no bars of its own.
+    TScrollStyle ScrollBars() const noexcept { return FScrollBars; }
+    void SetScrollBars(TScrollStyle Value) { FScrollBars = Value; Invalidate(); }
+    bool WantReturns() const noexcept { return FWantReturns; }
+    void SetWantReturns(bool Value) { FWantReturns = Value; }
+    bool WantTabs() const noexcept { return FWantTabs; }
+    void SetWantTabs(bool Value) { FWantTabs = Value; }
+
+protected:
+    void WMGetDlgCode(TMessage& Message) override;
+    void DefaultHandler(TMessage& Message) override;
+
+private:
+    class TMemoStrings;
+    std::unique_ptr<TMemoStrings> FLines;
+    TScrollStyle FScrollBars = ssNone;
+    bool FWantReturns = true, FWantTabs = false;
+};

@@ -1,0 +1,117 @@
+// TMemo: the multi-line edit and its lines as a string list.
+#include "platform/classes/StringList.h"
+#include "platform/ui/EditControls.h"
+
+// The memo's text seen as lines: line breaks end lines, and a last empty line
+// after a final break is not counted.
+class TMemo::TMemoStrings final : public TStrings {
+public:
+    explicit TMemoStrings(TMemo& memo) : FMemo(memo) {}
+
+    int Count() const override { return static_cast<int>(Split().size()); }
+
+    std::string Strings(int Index) const override
+    {
+        auto lines = Split();
+        Check(Index, static_cast<int>(lines.size()));
+        return lines[static_cast<std::size_t>(Index)];
+    }
+
+    void SetStrings(int Index, const std::string& S) override
+    {
+        auto lines = Split();
+        Check(Index, static_cast<int>(lines.size()));
+        lines[static_cast<std::size_t>(Index)] = S;
+        Store(lines, EndsWithBreak());
+    }
+
+    void Insert(int Index, const std::string& S) override
+    {
+        auto lines = Split();
+        if (Index < 0 || Index > static_cast<int>(lines.size()))
+            throw EStringListError("List index out of bounds (" + std::to_string(Index) + ")");
+        lines.insert(lines.begin() + Index, S);
+        // Lines added with Add or Insert end with a break, as the platform's memo does.
+        Store(lines, true);
+    }
+
+    void Delete(int Index) override
+    {
+        auto lines = Split();
+        Check(Index, static_cast<int>(lines.size()));
+        lines.erase(lines.begin() + Index);
+        Store(lines, EndsWithBreak() && !lines.empty());
+    }
+
+    void Clear() override { FMemo.SetText(""); }
+
+    void SetText(std::string_view Value) override { FMemo.SetText(std::string(Value)); }
+
+private:
+    static void Check(int Index, int Count)
+    {
+        if (Index < 0 || Index >= Count) throw EStringListError("List index out of bounds (" + std::to_string(Index) + ")");
+    }
+
+    bool EndsWithBreak() const
+    {
+        std::string t = FMemo.Text();
+        return !t.empty() && t.back() == '\n';
+    }
+
+    std::vector<std::string> Split() const
+    {
+        std::string t = FMemo.Text();
+        std::vector<std::string> lines;
+        std::size_t start = 0;
+        while (start < t.size()) {
+            std::size_t nl = t.find('\n', start);
+            if (nl == std::string::npos) {
+                lines.push_back(t.substr(start));
+                break;
+            }
+            std::size_t end = nl > start && t[nl - 1] == '\r' ? nl - 1 : nl;
+            lines.push_back(t.substr(start, end - start));
+            start = nl + 1;
+        }
+        return lines;
+    }
+
+    void Store(const std::vector<std::string>& lines, bool finalBreak)
+    {
+        std::string t;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            t += lines[i];
+            if (i + 1 < lines.size() || finalBreak) t += '\n';
+        }
+        FMemo.SetText(t);
+    }
+
+    TMemo& FMemo;
+};
+
+TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner), FLines(std::make_unique<TMemoStrings>(*this))
+{
+    SetMultiline(true);
+    SetBounds(0, 0, 185, 89);
+}
+
+TMemo::~TMemo() = default;
+
+TStrings& TMemo::Lines() { return *FLines; }
+
+void TMemo::WMGetDlgCode(TMessage& Message)
+{
+    TCustomEdit::WMGetDlgCode(Message);
+    // Without WantReturns, Enter and Esc go to the form (default and cancel buttons).
+    if (FWantReturns) Message.Result |= DLGC_WANTALLKEYS;
+    if (FWantTabs) Message.Result |= DLGC_WANTTAB;
+}
+
+void TMemo::DefaultHandler(TMessage& Message)
+{
+    // Without WantReturns, Enter belongs to the form (its default button).
+    if (Message.Msg == WM_CHAR && ((Message.WParam == U'\r' && !FWantReturns) || (Message.WParam == U'\t' && !FWantTabs)))
+        return;
+    TCustomEdit::DefaultHandler(Message);
+}
