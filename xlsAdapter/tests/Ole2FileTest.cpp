@@ -77,6 +77,11 @@ TEST(Ole2File, PeerContainersRoundTripWithOtherStreamsUnchanged)
         ExpectRoundTrip(c.file, out);
         if (c.isWorkbook) {
             EXPECT_EQ(XlrdValues(c.file), XlrdValues(out));
+            std::string before;
+            std::string after;
+            EXPECT_EQ(0, RunCommand(CfbTool("sheets " + c.file), &before)) << before;
+            EXPECT_EQ(0, RunCommand(CfbTool("sheets " + out), &after)) << after;
+            EXPECT_EQ(before, after);
         }
     }
     EXPECT_EQ(Pattern(9000, 1), ReadStream(v4File, u"Workbook"));
@@ -313,4 +318,19 @@ TEST(Ole2File, HostileContainersGiveClearErrors)
         const std::string error = OpenAndReadAll(hostile.bytes);
         EXPECT_NE(std::string::npos, error.find(c.expected)) << error;
     }
+}
+
+TEST(Ole2File, FatChainWalks)
+{
+    TOle2FAT fat;
+    fat.Entries = {1, 2, xlsAdapter::ENDOFCHAIN, 3};
+    EXPECT_EQ(0u, fat.FindSector(0, 0));
+    EXPECT_EQ(2u, fat.FindSector(0, 2));
+    EXPECT_EQ(2u, fat.FindSector(0, 2)); // resumes from the previous answer
+    EXPECT_EQ(1u, fat.FindSector(0, 1));
+    EXPECT_EQ((std::vector<std::uint32_t>{0, 1, 2}), fat.Chain(0, -1, "test"));
+    EXPECT_EQ((std::vector<std::uint32_t>{0, 1}), fat.Chain(0, 2, "test"));
+    EXPECT_EQ("The sector chain of test loops back to sector 3", ExceptionText([&] { fat.Chain(3, -1, "test"); }));
+    EXPECT_EQ("Sector 9 is not in the allocation table (4 entries)", ExceptionText([&] { fat.GetNextSector(9); }));
+    EXPECT_NE("no exception", ExceptionText([&] { fat.FindSector(3, 50); }));
 }
