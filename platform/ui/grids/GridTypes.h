@@ -6,6 +6,8 @@
 
 #include "platform/classes/Sets.h"
 #include "platform/graphics/Types.h"
+// TScrollStyle is the window layer's, shared with the memo.
+#include "platform/ui/EditControls.h"
 
 class TObject;
 
@@ -41,8 +43,6 @@ using TGridDrawState = TSet<TGridDrawStateItem, 4>;
 
 // What a mouse drag is doing.
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
-
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // The layout of one axis as painting and hit testing see it: pixels from the
 // client edge, cells by index.
