@@ -69,4 +69,19 @@ inline void CheckImageSize(const char* format, std::int64_t width, std::int64_t 
                               std::to_string(height) + " pixels is too large");
 }
 
+// A compressed format cannot pack more than so many pixels into one byte of
+// input; a small file that claims a huge picture is refused before the
+// pixels are allocated. Up to MinCheckedPixels anything is accepted.
+constexpr std::int64_t MinCheckedPixels = std::int64_t(1) << 22;
+
+inline void CheckImageSize(const char* format, std::int64_t width, std::int64_t height, std::size_t dataSize,
+                           std::int64_t maxPixelsPerByte)
+{
+    CheckImageSize(format, width, height);
+    std::int64_t pixels = width * height;
+    if (pixels > MinCheckedPixels && pixels / maxPixelsPerByte > static_cast<std::int64_t>(dataSize))
+        throw EInvalidGraphic(std::string(format) + ": " + std::to_string(dataSize) + " bytes cannot hold an image of " +
+                              std::to_string(width) + " x " + std::to_string(height) + " pixels");
+}
+
 } // namespace graphics

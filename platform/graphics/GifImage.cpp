@@ -33,6 +33,7 @@ int readFromMemory(GifFileType* gif, GifByteType* buffer, int count)
 {
     auto* in = static_cast<MemoryInput*>(gif->UserData);
     std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(std::max(count, 0)), in->Size - in->Pos);
+    if (n == 0) return 0;
     std::memcpy(buffer, in->Data + in->Pos, n);
     in->Pos += n;
     return static_cast<int>(n);
@@ -203,13 +204,14 @@ void TGIFImage::LoadFromStream(TStream& Stream)
                 screenWidth = desc.Left + desc.Width;
                 screenHeight = desc.Top + desc.Height;
             }
-            CheckImageSize("GIF", screenWidth, screenHeight);
+            // LZW codes of at most 12 bits stand for at most 4096 pixels each.
+            CheckImageSize("GIF", screenWidth, screenHeight, data.size(), 4096);
             screen = TPixelBuffer(screenWidth, screenHeight, true);
             std::fill(screen.Pixels.begin(), screen.Pixels.end(), 0u);
         }
+        CheckImageSize("GIF", desc.Width, desc.Height, data.size(), 4096);
         totalPixels += std::int64_t(screenWidth) * screenHeight + std::int64_t(desc.Width) * desc.Height;
         if (frames.size() >= MaxFrames || totalPixels > MaxTotalFramePixels) fail("too many frames");
-        CheckImageSize("GIF", desc.Width, desc.Height);
 
         const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
         std::vector<GifPixelType> indexes(std::size_t(desc.Width) * desc.Height);

@@ -1,6 +1,7 @@
 // JPEG decoding and encoding through libjpeg; its fatal errors come back here by longjmp.
 #include "platform/graphics/JpegImage.h"
 
+#include "platform/graphics/ByteReader.h"
 #include "platform/graphics/PixelBuffer.h"
 
 #include <algorithm>
@@ -73,11 +74,17 @@ std::string decodeInto(const std::vector<std::uint8_t>& data, DecodeState& s)
     jpeg_read_header(&s.Info, TRUE);
     bool cmyk = s.Info.jpeg_color_space == JCS_CMYK || s.Info.jpeg_color_space == JCS_YCCK;
     s.Info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+    // Huffman coding spends at least a few bits on every 8 x 8 block, so
+    // fewer than 4096 pixels fit in a byte; larger claims are refused before
+    // libjpeg allocates for them.
+    std::int64_t pixels = std::int64_t(s.Info.image_width) * s.Info.image_height;
     if (s.Info.image_width > unsigned(MaxBitmapSide) || s.Info.image_height > unsigned(MaxBitmapSide) ||
-        std::int64_t(s.Info.image_width) * s.Info.image_height > MaxBitmapPixels) {
+        pixels > MaxBitmapPixels || (pixels > MinCheckedPixels && pixels / 4096 > std::int64_t(data.size()))) {
+        std::string message = "image of " + std::to_string(s.Info.image_width) + " x " +
+                              std::to_string(s.Info.image_height) + " pixels is too large for its " +
+                              std::to_string(data.size()) + " bytes";
         jpeg_destroy_decompress(&s.Info);
-        return "image of " + std::to_string(s.Info.image_width) + " x " + std::to_string(s.Info.image_height) +
-               " pixels is too large";
+        return message;
     }
     jpeg_start_decompress(&s.Info);
     *s.Pixels = TPixelBuffer(static_cast<int>(s.Info.output_width), static_cast<int>(s.Info.output_height), false);

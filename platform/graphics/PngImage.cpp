@@ -17,7 +17,8 @@ void TPngImage::Decode(const std::vector<std::uint8_t>& Data, TBitmap& Into)
     if (!png_image_begin_read_from_memory(&image, Data.data(), Data.size()))
         throw EInvalidGraphic(std::string("PNG: ") + image.message);
     try {
-        CheckImageSize("PNG", image.width, image.height);
+        // Deflate expands at most 1032 times and a pixel takes at least one bit.
+        CheckImageSize("PNG", image.width, image.height, Data.size(), 8 * 1032);
     } catch (...) {
         png_image_free(&image);
         throw;

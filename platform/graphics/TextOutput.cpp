@@ -12,9 +12,14 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <tuple>
 
 namespace graphics {
+
+// The metrics of a face, measured once and kept.
+TFontMetrics MetricsOfFace(const LOGFONT& font);
+
 namespace {
 
 constexpr double referencePixels = 100.0;
@@ -87,18 +92,29 @@ std::string familyOf(const LOGFONT& font)
 
 } // namespace
 
+namespace {
+
+bool sameFace(const LOGFONT& a, const LOGFONT& b)
+{
+    return a.lfHeight == b.lfHeight && a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
+           a.lfFaceName == b.lfFaceName;
+}
+
+} // namespace
+
 PangoLayout* LayoutFor(TDeviceContext&, const LOGFONT& font)
 {
     static PangoLayout* layout = pango_layout_new(SharedTextContext());
-    static PangoFontDescription* lastDesc = nullptr;
-    std::string family = familyOf(font);
-    PangoFontDescription* desc = describe(family, font.lfWeight, font.lfItalic, emPixelsOf(font, family));
-    if (!lastDesc || !pango_font_description_equal(desc, lastDesc)) {
+    // Text is drawn cell after cell in one font: describe it only when it changes.
+    static LOGFONT lastFont;
+    static bool described = false;
+    if (!described || !sameFace(font, lastFont)) {
+        std::string family = familyOf(font);
+        PangoFontDescription* desc = describe(family, font.lfWeight, font.lfItalic, emPixelsOf(font, family));
         pango_layout_set_font_description(layout, desc);
-        if (lastDesc) pango_font_description_free(lastDesc);
-        lastDesc = desc;
-    } else {
         pango_font_description_free(desc);
+        lastFont = font;
+        described = true;
     }
     pango_layout_set_attributes(layout, nullptr);
     pango_layout_set_width(layout, -1);
@@ -120,6 +136,16 @@ PangoLayout* LayoutFor(TDeviceContext&, const LOGFONT& font)
 }
 
 TFontMetrics MetricsFor(const LOGFONT& font)
+{
+    static LOGFONT lastFont;
+    static std::optional<TFontMetrics> lastMetrics;
+    if (lastMetrics && sameFace(font, lastFont)) return *lastMetrics;
+    lastFont = font;
+    lastMetrics = MetricsOfFace(font);
+    return *lastMetrics;
+}
+
+TFontMetrics MetricsOfFace(const LOGFONT& font)
 {
     std::string family = familyOf(font);
     int em = static_cast<int>(emPixelsOf(font, family));

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <random>
@@ -84,7 +85,17 @@ std::vector<Format> formats()
 
 TEST(HostileInput, EveryTruncationIsRefusedCleanly)
 {
-    for (const Format& format : formats()) {
+    // Our own files and those of another writer (the fuzzers' seeds).
+    std::vector<Format> all = formats();
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(VISTRA_TEST_DATA) + "/seeds")) {
+        std::string path = entry.path().string();
+        all.push_back({"seed", [path] {
+                           TMemoryStream file;
+                           file.LoadFromFile(path);
+                           return file.Bytes();
+                       }});
+    }
+    for (const Format& format : all) {
         Bytes whole = format.Make();
         ASSERT_TRUE(load(whole)) << format.Name;
         for (std::size_t length = 0; length < whole.size(); ++length) {
@@ -166,4 +177,42 @@ TEST(HostileInput, CraftedHeadersGiveClearErrors)
         }
     }
     EXPECT_FALSE(load(g));
+}
+
+TEST(HostileInput, SmallFilesClaimingHugePicturesAreRefusedBeforeAllocating)
+{
+    // Found by the fuzzers: tiny files whose headers claim pictures of a gigabyte.
+    Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 0xFF, 0x7F, 0x00, 0x20, 0x00, 0x00, 0x00,
+                 0x2C, 0, 0, 0, 0, 0xFF, 0x7F, 0x00, 0x20, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
+    TMemoryStream gifStream;
+    gifStream.WriteBuffer(gif.data(), static_cast<std::int64_t>(gif.size()));
+    gifStream.SetPosition(0);
+    TGIFImage image;
+    try {
+        image.LoadFromStream(gifStream);
+        ADD_FAILURE() << "accepted";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_NE(e.Message().find("cannot hold"), std::string::npos) << e.Message();
+    }
+
+    TMemoryStream seed;
+    seed.LoadFromFile(std::string(VISTRA_TEST_DATA) + "/seeds/seed.jpg");
+    Bytes jpeg = seed.Bytes();
+    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) { // start of frame: height and width follow the precision
+            jpeg[i + 5] = jpeg[i + 7] = 0x7F;
+            jpeg[i + 6] = jpeg[i + 8] = 0xFF;
+            break;
+        }
+    EXPECT_FALSE(load(jpeg));
+
+    // Nothing at all, for each decoder on its own.
+    TMemoryStream empty;
+    std::unique_ptr<TGraphic> decoders[] = {std::make_unique<TBitmap>(), std::make_unique<TPngImage>(),
+                                            std::make_unique<TJPEGImage>(), std::make_unique<TGIFImage>(),
+                                            std::make_unique<TIcon>()};
+    for (auto& decoder : decoders) {
+        empty.SetPosition(0);
+        EXPECT_THROW(decoder->LoadFromStream(empty), EInvalidGraphic) << decoder->ClassName();
+    }
 }
