@@ -42,7 +42,8 @@ endfunction()
 # Compiles every file of <folder> into <target> as a named resource that
 # TResourceStream reads: the name is the file name without its extension in
 # capitals ("LOADER.gif" -> "LOADER"), the type follows the extension (.bmp
-# BITMAP, .ico ICON, .cur CURSOR, anything else RCDATA). A program that links
+# BITMAP, .ico ICON, .cur CURSOR, .gif GIF, .png PNG, .jpg JPEG, anything else
+# RCDATA). A program that links
 # the target always gets the resources, even from a static library.
 function(vistra_resources target folder)
   get_filename_component(folder "${folder}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
@@ -70,6 +71,12 @@ foreach(file IN LISTS FILES)
     set(type ICON)
   elseif(ext STREQUAL ".cur")
     set(type CURSOR)
+  elseif(ext STREQUAL ".gif")
+    set(type GIF)
+  elseif(ext STREQUAL ".png")
+    set(type PNG)
+  elseif(ext STREQUAL ".jpg" OR ext STREQUAL ".jpeg")
+    set(type JPEG)
   endif()
   file(READ "${file}" hex HEX)
   string(LENGTH "${hex}" digits)

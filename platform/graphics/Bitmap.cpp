@@ -8,6 +8,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/GdiState.h"
+#include "platform/graphics/PixelBuffer.h"
 #include "platform/graphics/RasterGraphic.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -234,15 +235,28 @@ void TBitmap::Draw(TCanvas& ACanvas, const TRect& Rect) const
     HDC dc = ACanvas.Handle();
     cairo_surface_t* source = FImage->Surface;
     cairo_surface_t* keyed = nullptr;
-    if (Transparent()) {
+    if (Monochrome()) {
+        // A black-and-white glyph takes the context's colours: dark pixels the
+        // text colour, light ones the background colour (or nothing when the
+        // background mode is transparent).
+        TPixelBuffer pixels = FromImage(*FImage);
+        std::uint32_t text = ColorRefToPixel(dc->State.TextColor);
+        std::uint32_t back = dc->State.BkMode == TRANSPARENT_MODE ? 0u : ColorRefToPixel(dc->State.BkColor);
+        for (auto& p : pixels.Pixels) {
+            int luminance = (299 * ((p >> 16) & 0xFF) + 587 * ((p >> 8) & 0xFF) + 114 * (p & 0xFF)) / 1000;
+            p = luminance < 128 ? text : back;
+        }
+        pixels.HasAlpha = true;
+        keyed = cairo_surface_reference(ToImage(pixels)->Surface);
+        source = keyed;
+    } else if (Transparent()) {
         // The transparent colour's pixels become clear in a copy that is drawn instead.
         TPixelBuffer pixels = FromImage(*FImage);
         std::uint32_t key = ColorRefToPixel(ToColorRef(TransparentColor())) & 0xFFFFFF;
         for (auto& p : pixels.Pixels)
             if ((p & 0xFFFFFF) == key && (p >> 24) == 0xFF) p = 0;
         pixels.HasAlpha = true;
-        auto image = ToImage(pixels);
-        keyed = cairo_surface_reference(image->Surface);
+        keyed = cairo_surface_reference(ToImage(pixels)->Surface);
         source = keyed;
     }
     cairo_t* cr = dc->Cr;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -234,4 +235,46 @@ TEST(Canvas, BitmapResizeKeepsPixelsAndCanvas)
     EXPECT_EQ(bitmap.ScanLine(1)[1].rgbReserved, 255);
     EXPECT_THROW(bitmap.ScanLine(6), EInvalidOperation);
     EXPECT_THROW(TBitmap(100000, 100000), EOutOfResources);
+}
+
+TEST(Canvas, RotatedTextAndFormattedTextRect)
+{
+    TBitmap bitmap(60, 60);
+    TCanvas* canvas = bitmap.Canvas();
+    canvas->Font()->SetName("Arial");
+    canvas->Font()->SetSize(10);
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Font()->SetOrientation(900); // upwards
+    canvas->TextOut(20, 55, "Rotated");
+    int top = 60, bottom = -1, left = 60, right = -1;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 60; ++x)
+            if (canvas->Pixels(x, y) != clWhite) {
+                top = std::min(top, y), bottom = std::max(bottom, y);
+                left = std::min(left, x), right = std::max(right, x);
+            }
+    EXPECT_GT(bottom - top, right - left) << "the text runs vertically";
+    EXPECT_LE(bottom, 55);
+    EXPECT_GE(left, 20);
+
+    canvas->Font()->SetOrientation(0);
+    TRect r = Rect(0, 0, 60, 20);
+    std::string text = "&Save";
+    canvas->TextRect(r, text, {tfCalcRect, tfSingleLine});
+    EXPECT_EQ(r.Width(), canvas->TextWidth("Save"));
+    EXPECT_EQ(r.Height(), canvas->TextHeight("Save"));
+}
+
+TEST(Canvas, MonochromeBitmapsTakeTheTextColour)
+{
+    TBitmap glyph(2, 1);
+    glyph.Canvas()->SetPixels(0, 0, clBlack);
+    glyph.SetMonochrome(true);
+    TBitmap target(4, 4);
+    TCanvas* canvas = target.Canvas();
+    canvas->Font()->SetColor(clRed);
+    canvas->Brush()->SetColor(clYellow);
+    canvas->Draw(0, 0, &glyph);
+    EXPECT_EQ(canvas->Pixels(0, 0), clRed);
+    EXPECT_EQ(canvas->Pixels(1, 0), clYellow);
 }

@@ -21,7 +21,13 @@ TEST(Resources, CompiledFilesReadAsStreams)
     EXPECT_EQ(glyph.Height(), 11);
     EXPECT_EQ(glyph.TransparentColor(), clFuchsia) << "the bottom-left pixel";
 
+    TResourceStream spinner(HInstance, "SPINNER", "GIF");
+    TGIFImage animation;
+    animation.LoadFromStream(spinner);
+    EXPECT_EQ(animation.FrameCount(), 2);
+
     EXPECT_TRUE(classes::ResourceExists("TESTGLYPH", RT_BITMAP));
+    EXPECT_FALSE(classes::ResourceExists("SPINNER", RT_RCDATA)) << "typed resources keep their type";
     EXPECT_FALSE(classes::ResourceExists("TESTGLYPH", RT_ICON));
     try {
         TResourceStream missing(HInstance, "NOSUCH", RT_RCDATA);
