@@ -1,27 +1,34 @@
-// Picks the backend at start-up. Only the headless backend exists so far;
-// VISTRA_BACKEND=gtk says so instead of silently running without windows.
+// Picks the backend at start-up: VISTRA_BACKEND=headless|gtk forces one;
+// otherwise GTK with a display and headless without.
 #include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "platform/backend/Backends.h"
 #include "platform/rtl/Exceptions.h"
-#include "platform/ui/Backend.h"
 
 namespace vistra::backend {
-
-std::unique_ptr<ui::TBackend> CreateHeadlessBackend();
 
 std::unique_ptr<ui::TBackend> CreateBackend()
 {
     const char* forced = std::getenv("VISTRA_BACKEND");
     std::string choice = forced ? forced : "";
     if (choice == "headless") return CreateHeadlessBackend();
-    if (choice == "gtk") throw EInvalidOperation("This build has no GTK backend yet");
+    if (choice == "gtk") {
+        auto gtk = CreateGtkBackend();
+        if (!gtk) throw EInvalidOperation("VISTRA_BACKEND=gtk, but GTK could not open a display");
+        return gtk;
+    }
     if (!choice.empty()) throw EInvalidOperation("VISTRA_BACKEND must be \"headless\" or \"gtk\", not \"" + choice + "\"");
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((display && *display) || (wayland && *wayland))
+        if (auto gtk = CreateGtkBackend()) return gtk;
     return CreateHeadlessBackend();
 }
 
 } // namespace vistra::backend
+
 // Every program that links the backend library gets this object (the library
 // asks the linker for it by name), and with it the factory at start-up.
 extern "C" const bool vistra_backend_registered = [] {

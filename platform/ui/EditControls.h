@@ -12,7 +12,7 @@
 
 #include "platform/ui/CustomControl.h"
 
-class TStrings;
+#include "platform/classes/StringList.h"
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 

@@ -1,4 +1,5 @@
 // What the headless backend provides: its factory and the test set-up.
+#include "platform/backend/Backends.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 
 #include "platform/ui/Application.h"

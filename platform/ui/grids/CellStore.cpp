@@ -32,15 +32,15 @@ TGridCellStore::~TGridCellStore() = default;
 const TGridCellStore::TRowCells* TGridCellStore::FindRow(int ARow) const noexcept
 {
     auto r = static_cast<std::size_t>(ARow);
-    return r < FRows.size() ? FRows[r].get() : nullptr;
+    return r < FRows.size() ? &FRows[r] : nullptr;
 }
 
 TGridCellStore::TRowCells& TGridCellStore::RowFor(int ACol, int ARow)
 {
     auto r = static_cast<std::size_t>(ARow);
     if (r >= FRows.size()) FRows.resize(r + 1);
-    if (!FRows[r]) FRows[r] = std::make_unique<TRowCells>();
-    TRowCells& row = *FRows[r];
+    TRowCells& row = FRows[r];
+    if (row.Texts.capacity() == 0) row.Texts.reserve(static_cast<std::size_t>(std::max(FRowWidthHint, ACol + 1)));
     auto c = static_cast<std::size_t>(ACol);
     if (c >= row.Texts.size()) row.Texts.resize(c + 1);
     return row;
@@ -97,12 +97,11 @@ void TGridCellStore::MoveColumn(int From, int To)
     CheckIndex(From);
     CheckIndex(To);
     if (From == To) return;
+    const std::size_t lo = static_cast<std::size_t>(std::min(From, To));
     for (auto& row : FRows) {
-        if (!row) continue;
         // A row that holds nothing in the moved range keeps its short arrays.
-        std::size_t lo = static_cast<std::size_t>(std::min(From, To));
-        if (row->Texts.size() > lo) MoveItem(row->Texts, From, To);
-        if (row->Objects.size() > lo) MoveItem(row->Objects, From, To);
+        if (row.Texts.size() > lo) MoveItem(row.Texts, From, To);
+        if (row.Objects.size() > lo) MoveItem(row.Objects, From, To);
     }
 }
 
@@ -110,5 +109,6 @@ void TGridCellStore::Clear() { FRows.clear(); }
 
 std::size_t TGridCellStore::AllocatedRows() const noexcept
 {
-    return static_cast<std::size_t>(std::count_if(FRows.begin(), FRows.end(), [](const auto& r) { return r != nullptr; }));
+    return static_cast<std::size_t>(
+        std::count_if(FRows.begin(), FRows.end(), [](const TRowCells& r) { return !r.Texts.empty() || !r.Objects.empty(); }));
 }

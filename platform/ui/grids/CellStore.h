@@ -3,14 +3,13 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <vector>
 
 class TObject;
 
-// Rows are allocated on their first write and hold only as many columns as
-// were written, so empty regions cost one pointer per row. Data beyond the
+// Rows get their cell arrays on their first write and hold only as many
+// columns as were written, so rows never written cost one empty record each. Data beyond the
 // grid's counts stays where it is: shrinking a grid and growing it again
 // shows the old cells. Objects are referenced, never owned.
 class TGridCellStore {
@@ -31,8 +30,11 @@ public:
     void MoveColumn(int From, int To);
     // Forgets every cell.
     void Clear();
-    // Rows that hold a row record (written at least once).
+    // Rows that hold cells (written at least once).
     std::size_t AllocatedRows() const noexcept;
+    // How many columns a row makes room for when it is first written, so that
+    // filling a row cell by cell does not grow it again and again.
+    void SetRowWidthHint(int Columns) noexcept { FRowWidthHint = Columns < 1 ? 1 : Columns; }
 
 private:
     struct TRowCells {
@@ -42,5 +44,6 @@ private:
     TRowCells& RowFor(int ACol, int ARow);
     const TRowCells* FindRow(int ARow) const noexcept;
 
-    std::vector<std::unique_ptr<TRowCells>> FRows;
+    std::vector<TRowCells> FRows;
+    int FRowWidthHint = 1;
 };

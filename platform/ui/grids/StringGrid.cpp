@@ -4,7 +4,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/grids/InplaceEdit.h"
 
-TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner) {}
+TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner) { FStore.SetRowWidthHint(ColCount()); }
 
 TStringGrid::~TStringGrid() = default;
 
@@ -27,6 +27,12 @@ std::unique_ptr<TStringGridStrings> TStringGrid::Cols(int ACol)
 {
     if (ACol < 0) throw EListError("List index out of bounds (" + std::to_string(ACol) + ")");
     return std::make_unique<TStringGridStrings>(*this, false, ACol);
+}
+
+void TStringGrid::HandleSizeChanged(int OldColCount, int OldRowCount)
+{
+    FStore.SetRowWidthHint(ColCount());
+    TDrawGrid::HandleSizeChanged(OldColCount, OldRowCount);
 }
 
 void TStringGrid::ColumnMoved(int FromIndex, int ToIndex)

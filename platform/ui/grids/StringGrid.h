@@ -62,6 +62,7 @@ class TStringGrid : public TDrawGrid {
     const TGridCellStore& Store() const noexcept { return FStore; }
 
 protected:
+    void HandleSizeChanged(int OldColCount, int OldRowCount) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
     void HandleDrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;

@@ -1,0 +1,18 @@
+// Translating the host's keys into our key messages.
+#pragma once
+
+#include <cstdint>
+
+namespace vistra::backend::gtk {
+
+struct TTranslatedKey {
+    unsigned short VirtualKey = 0; // 0 when the key has no code of ours
+    std::uint32_t KeyData = 0;
+    char32_t Char = 0;             // 0 when the key makes no character
+    bool System = false;           // Alt held (or F10): WM_SYSKEYDOWN and WM_SYSCHAR
+};
+
+// keyval and modifierState are GDK's; hardwareKeycode gives the scan code byte.
+TTranslatedKey TranslateKey(unsigned keyval, unsigned hardwareKeycode, unsigned modifierState, bool release);
+
+} // namespace vistra::backend::gtk

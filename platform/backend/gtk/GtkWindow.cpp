@@ -1,0 +1,344 @@
+// One form on GTK: a GtkWindow showing the form's finished image, with the
+// host's input turned into calls on the form's events.
+#include "platform/backend/gtk/GtkWindow.h"
+
+#include <gtk/gtk.h>
+
+#include <memory>
+
+#include "platform/backend/gtk/GtkKeys.h"
+#include "platform/classes/ExceptionHook.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/BitmapImage.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/VirtualKeys.h"
+
+namespace vistra::backend::gtk {
+
+namespace {
+
+struct SurfaceDeleter {
+    void operator()(cairo_surface_t* s) const noexcept { cairo_surface_destroy(s); }
+};
+struct CursorDeleter {
+    void operator()(GdkCursor* c) const noexcept { g_object_unref(c); }
+};
+
+// A GTK callback must not let an exception out: it is reported instead.
+template <class F>
+void Guarded(F&& f)
+{
+    try {
+        f();
+    } catch (...) {
+        HandleException(nullptr);
+    }
+}
+
+TShiftState ShiftOf(unsigned state)
+{
+    TShiftState s;
+    if (state & GDK_SHIFT_MASK) s.Include(ssShift);
+    if (state & GDK_CONTROL_MASK) s.Include(ssCtrl);
+    if (state & GDK_MOD1_MASK) s.Include(ssAlt);
+    if (state & GDK_BUTTON1_MASK) s.Include(ssLeft);
+    if (state & GDK_BUTTON2_MASK) s.Include(ssMiddle);
+    if (state & GDK_BUTTON3_MASK) s.Include(ssRight);
+    return s;
+}
+
+// Keeps the keyboard state's modifiers in step with the event's, in case the
+// modifier's own key event went to another program (or was never sent).
+void SyncModifiers(unsigned state, unsigned short exceptKey)
+{
+    struct Modifier {
+        unsigned Mask;
+        unsigned short Generic, Left, Right;
+    };
+    static constexpr Modifier modifiers[] = {{GDK_SHIFT_MASK, VK_SHIFT, VK_LSHIFT, VK_RSHIFT},
+                                             {GDK_CONTROL_MASK, VK_CONTROL, VK_LCONTROL, VK_RCONTROL},
+                                             {GDK_MOD1_MASK, VK_MENU, VK_LMENU, VK_RMENU}};
+    for (const Modifier& m : modifiers) {
+        if (exceptKey == m.Left || exceptKey == m.Right) continue;
+        bool down = (state & m.Mask) != 0;
+        if ((GetKeyState(m.Generic) < 0) != down) ui::SetKeyDown(m.Left, down);
+    }
+}
+
+const char* CursorName(ui::TNativeCursor c)
+{
+    using ui::TNativeCursor;
+    switch (c) {
+    case TNativeCursor::IBeam: return "text";
+    case TNativeCursor::Wait: return "wait";
+    case TNativeCursor::Cross: return "crosshair";
+    case TNativeCursor::UpArrow: return "n-resize";
+    case TNativeCursor::SizeAll: return "move";
+    case TNativeCursor::SizeNESW: return "nesw-resize";
+    case TNativeCursor::SizeNS: return "ns-resize";
+    case TNativeCursor::SizeNWSE: return "nwse-resize";
+    case TNativeCursor::SizeWE: return "ew-resize";
+    case TNativeCursor::No: return "not-allowed";
+    case TNativeCursor::HandPoint: return "pointer";
+    case TNativeCursor::Help: return "help";
+    case TNativeCursor::Hidden: return "none";
+    default: return "default";
+    }
+}
+
+// A native view laid over the form at given bounds.
+class TGtkChildView final : public ui::TNativeChildView {
+public:
+    TGtkChildView(GtkWidget* fixed, GtkWidget* view) : FFixed(fixed), FView(view)
+    {
+        gtk_fixed_put(GTK_FIXED(FFixed), FView, 0, 0);
+        gtk_widget_show(FView);
+    }
+    ~TGtkChildView() override { gtk_container_remove(GTK_CONTAINER(FFixed), FView); }
+    void SetBounds(const TRect& r) override
+    {
+        gtk_fixed_move(GTK_FIXED(FFixed), FView, r.Left, r.Top);
+        gtk_widget_set_size_request(FView, r.Width(), r.Height());
+    }
+    void SetVisible(bool visible) override { gtk_widget_set_visible(FView, visible); }
+
+private:
+    GtkWidget* FFixed;
+    GtkWidget* FView;
+};
+
+} // namespace
+
+struct TGtkWindow::TImpl {
+    ui::TNativeWindowEvents& Events;
+    GtkWidget* Window = nullptr;
+    GtkWidget* Area = nullptr;
+    GtkWidget* Fixed = nullptr;
+    std::unique_ptr<cairo_surface_t, SurfaceDeleter> Image;
+    std::unique_ptr<GdkCursor, CursorDeleter> Cursor;
+    ui::TNativeCursor CursorShape = ui::TNativeCursor::Arrow;
+    TRect Bounds;
+
+    explicit TImpl(ui::TNativeWindowEvents& events) : Events(events) {}
+
+    static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer self)
+    {
+        auto* impl = static_cast<TImpl*>(self);
+        if (impl->Image) {
+            cairo_set_source_surface(cr, impl->Image.get(), 0, 0);
+            cairo_paint(cr);
+        }
+        return TRUE;
+    }
+
+    static gboolean OnKey(GtkWidget*, GdkEventKey* e, gpointer self)
+    {
+        auto* impl = static_cast<TImpl*>(self);
+        Guarded([&] {
+            bool release = e->type == GDK_KEY_RELEASE;
+            TTranslatedKey k = TranslateKey(e->keyval, e->hardware_keycode, e->state, release);
+            SyncModifiers(e->state, k.VirtualKey);
+            if (k.VirtualKey != 0) {
+                unsigned msg = release ? (k.System ? WM_SYSKEYUP : WM_KEYUP) : (k.System ? WM_SYSKEYDOWN : WM_KEYDOWN);
+                impl->Events.NativeKey(msg, k.VirtualKey, k.KeyData);
+            }
+            if (k.Char != 0) impl->Events.NativeChar(k.Char, k.KeyData, k.System);
+        });
+        return TRUE;
+    }
+
+    static gboolean OnButton(GtkWidget*, GdkEventButton* e, gpointer self)
+    {
+        auto* impl = static_cast<TImpl*>(self);
+        // Double clicks are told apart by the window layer from the presses themselves.
+        if (e->type != GDK_BUTTON_PRESS && e->type != GDK_BUTTON_RELEASE) return TRUE;
+        bool down = e->type == GDK_BUTTON_PRESS;
+        unsigned msg = 0;
+        switch (e->button) {
+        case 1: msg = down ? WM_LBUTTONDOWN : WM_LBUTTONUP; break;
+        case 2: msg = down ? WM_MBUTTONDOWN : WM_MBUTTONUP; break;
+        case 3: msg = down ? WM_RBUTTONDOWN : WM_RBUTTONUP; break;
+        default: return TRUE;
+        }
+        SyncModifiers(e->state, 0);
+        TShiftState shift = ShiftOf(e->state);
+        if (down) shift.Include(e->button == 1 ? ssLeft : e->button == 2 ? ssMiddle : ssRight);
+        Guarded([&] { impl->Events.NativeMouse(msg, {static_cast<int>(e->x), static_cast<int>(e->y)}, shift); });
+        return TRUE;
+    }
+
+    static gboolean OnMotion(GtkWidget*, GdkEventMotion* e, gpointer self)
+    {
+        auto* impl = static_cast<TImpl*>(self);
+        Guarded([&] {
+            impl->Events.NativeMouse(WM_MOUSEMOVE, {static_cast<int>(e->x), static_cast<int>(e->y)}, ShiftOf(e->state));
+        });
+        return TRUE;
+    }
+
+    static gboolean OnScroll(GtkWidget*, GdkEventScroll* e, gpointer self)
+    {
+        auto* impl = static_cast<TImpl*>(self);
+        int delta = 0;
+        if (e->direction == GDK_SCROLL_UP) delta = 120;
+        else if (e->direction == GDK_SCROLL_DOWN) delta = -120;
+        else if (e->direction == GDK_SCROLL_SMOOTH) delta = static_cast<int>(-e->delta_y * 120);
+        if (delta == 0) return TRUE;
+        Guarded([&] { impl->Events.NativeWheel(delta, {static_cast<int>(e->x), static_cast<int>(e->y)}, ShiftOf(e->state)); });
+        return TRUE;
+    }
+
+    static gboolean OnLeave(GtkWidget*, GdkEventCrossing*, gpointer self)
+    {
+        Guarded([&] { static_cast<TImpl*>(self)->Events.NativeMouseLeave(); });
+        return FALSE;
+    }
+
+    static gboolean OnConfigure(GtkWidget*, GdkEventConfigure* e, gpointer self)
+    {
+        auto* impl = static_cast<TImpl*>(self);
+        Guarded([&] {
+            impl->Events.NativeMoved({e->x, e->y});
+            impl->Events.NativeResized(e->width, e->height);
+        });
+        return FALSE;
+    }
+
+    static gboolean OnFocus(GtkWidget*, GdkEventFocus* e, gpointer self)
+    {
+        Guarded([&] { static_cast<TImpl*>(self)->Events.NativeActivated(e->in != 0); });
+        return FALSE;
+    }
+
+    static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self)
+    {
+        Guarded([&] { static_cast<TImpl*>(self)->Events.NativeCloseRequested(); });
+        // The form decides; the window stays until the form destroys it.
+        return TRUE;
+    }
+};
+
+TGtkWindow::TGtkWindow(const ui::TNativeWindowParams& params, ui::TNativeWindowEvents& events)
+    : FImpl(std::make_unique<TImpl>(events))
+{
+    TImpl& d = *FImpl;
+    d.Window = gtk_window_new(params.Popup ? GTK_WINDOW_POPUP : GTK_WINDOW_TOPLEVEL);
+    g_object_ref_sink(d.Window);
+    gtk_window_set_title(GTK_WINDOW(d.Window), params.Caption.c_str());
+    if (params.Frame == ui::TNativeFrame::None) gtk_window_set_decorated(GTK_WINDOW(d.Window), FALSE);
+    if (params.Frame == ui::TNativeFrame::Dialog || params.Frame == ui::TNativeFrame::Single)
+        gtk_window_set_resizable(GTK_WINDOW(d.Window), FALSE);
+    if (params.Frame == ui::TNativeFrame::ToolWindow)
+        gtk_window_set_type_hint(GTK_WINDOW(d.Window), GDK_WINDOW_TYPE_HINT_UTILITY);
+    if (params.StayOnTop) gtk_window_set_keep_above(GTK_WINDOW(d.Window), TRUE);
+    if (auto* owner = dynamic_cast<TGtkWindow*>(params.Owner))
+        gtk_window_set_transient_for(GTK_WINDOW(d.Window), GTK_WINDOW(owner->FImpl->Window));
+
+    // The drawing area fills the window; native views lie above it in a fixed layer.
+    GtkWidget* overlay = gtk_overlay_new();
+    d.Area = gtk_drawing_area_new();
+    d.Fixed = gtk_fixed_new();
+    gtk_widget_set_can_focus(d.Area, TRUE);
+    gtk_widget_add_events(d.Area, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK |
+                                      GDK_SCROLL_MASK | GDK_SMOOTH_SCROLL_MASK | GDK_LEAVE_NOTIFY_MASK |
+                                      GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK);
+    gtk_container_add(GTK_CONTAINER(overlay), d.Area);
+    gtk_overlay_add_overlay(GTK_OVERLAY(overlay), d.Fixed);
+    gtk_overlay_set_overlay_pass_through(GTK_OVERLAY(overlay), d.Fixed, TRUE);
+    gtk_container_add(GTK_CONTAINER(d.Window), overlay);
+
+    g_signal_connect(d.Area, "draw", G_CALLBACK(TImpl::OnDraw), &d);
+    g_signal_connect(d.Area, "button-press-event", G_CALLBACK(TImpl::OnButton), &d);
+    g_signal_connect(d.Area, "button-release-event", G_CALLBACK(TImpl::OnButton), &d);
+    g_signal_connect(d.Area, "motion-notify-event", G_CALLBACK(TImpl::OnMotion), &d);
+    g_signal_connect(d.Area, "scroll-event", G_CALLBACK(TImpl::OnScroll), &d);
+    g_signal_connect(d.Area, "leave-notify-event", G_CALLBACK(TImpl::OnLeave), &d);
+    g_signal_connect(d.Window, "key-press-event", G_CALLBACK(TImpl::OnKey), &d);
+    g_signal_connect(d.Window, "key-release-event", G_CALLBACK(TImpl::OnKey), &d);
+    g_signal_connect(d.Window, "configure-event", G_CALLBACK(TImpl::OnConfigure), &d);
+    g_signal_connect(d.Window, "focus-in-event", G_CALLBACK(TImpl::OnFocus), &d);
+    g_signal_connect(d.Window, "focus-out-event", G_CALLBACK(TImpl::OnFocus), &d);
+    g_signal_connect(d.Window, "delete-event", G_CALLBACK(TImpl::OnDelete), &d);
+    gtk_widget_show_all(overlay);
+    SetBounds(params.Bounds);
+}
+
+TGtkWindow::~TGtkWindow()
+{
+    TImpl& d = *FImpl;
+    // No signal may reach the events object once this window is going.
+    g_signal_handlers_disconnect_by_data(d.Area, &d);
+    g_signal_handlers_disconnect_by_data(d.Window, &d);
+    gtk_widget_destroy(d.Window);
+    g_object_unref(d.Window);
+}
+
+void TGtkWindow::SetCaption(const std::string& caption) { gtk_window_set_title(GTK_WINDOW(FImpl->Window), caption.c_str()); }
+
+void TGtkWindow::SetBounds(const TRect& bounds)
+{
+    TImpl& d = *FImpl;
+    d.Bounds = bounds;
+    gtk_window_move(GTK_WINDOW(d.Window), bounds.Left, bounds.Top);
+    gtk_window_resize(GTK_WINDOW(d.Window), std::max(1, bounds.Width()), std::max(1, bounds.Height()));
+    gtk_widget_set_size_request(d.Area, std::max(1, bounds.Width()), std::max(1, bounds.Height()));
+}
+
+void TGtkWindow::Show(bool activate)
+{
+    TImpl& d = *FImpl;
+    gtk_window_set_accept_focus(GTK_WINDOW(d.Window), activate);
+    gtk_widget_show(d.Window);
+    if (activate) gtk_window_present(GTK_WINDOW(d.Window));
+}
+
+void TGtkWindow::Hide() { gtk_widget_hide(FImpl->Window); }
+
+void TGtkWindow::Activate() { gtk_window_present(GTK_WINDOW(FImpl->Window)); }
+
+void TGtkWindow::Present(const TBitmap& image, const TRect& dirty)
+{
+    TImpl& d = *FImpl;
+    int w = image.Width(), h = image.Height();
+    if (!d.Image || cairo_image_surface_get_width(d.Image.get()) != w || cairo_image_surface_get_height(d.Image.get()) != h)
+        d.Image.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(1, w), std::max(1, h)));
+    // The form's surface keeps changing; the window shows a copy of the last image.
+    cairo_surface_t* source = image.Image().Surface;
+    cairo_surface_flush(source);
+    cairo_t* cr = cairo_create(d.Image.get());
+    cairo_rectangle(cr, dirty.Left, dirty.Top, dirty.Width(), dirty.Height());
+    cairo_clip(cr);
+    cairo_set_source_surface(cr, source, 0, 0);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    gtk_widget_queue_draw_area(d.Area, dirty.Left, dirty.Top, dirty.Width(), dirty.Height());
+}
+
+void TGtkWindow::SetCursor(ui::TNativeCursor cursor)
+{
+    TImpl& d = *FImpl;
+    if (cursor == d.CursorShape) return;
+    GdkWindow* gw = gtk_widget_get_window(d.Area);
+    if (!gw) return;
+    d.CursorShape = cursor;
+    d.Cursor.reset(gdk_cursor_new_from_name(gdk_window_get_display(gw), CursorName(cursor)));
+    gdk_window_set_cursor(gw, d.Cursor.get());
+}
+
+void TGtkWindow::SetMouseCapture(bool)
+{
+    // GTK keeps the pointer with the window while a button is held; nothing more is needed.
+}
+
+void TGtkWindow::SetModal(bool modal) { gtk_window_set_modal(GTK_WINDOW(FImpl->Window), modal); }
+
+std::unique_ptr<ui::TNativeChildView> TGtkWindow::EmbedNativeView(void* nativeView)
+{
+    if (!nativeView) return nullptr;
+    return std::make_unique<TGtkChildView>(FImpl->Fixed, static_cast<GtkWidget*>(nativeView));
+}
+
+void* TGtkWindow::Widget() const noexcept { return FImpl->Window; }
+
+} // namespace vistra::backend::gtk

@@ -1,0 +1,35 @@
+// A form's window on GTK.
+#pragma once
+
+#include <memory>
+
+#include "platform/ui/Backend.h"
+
+namespace vistra::backend::gtk {
+
+class TGtkWindow final : public ui::TNativeWindow {
+public:
+    TGtkWindow(const ui::TNativeWindowParams& params, ui::TNativeWindowEvents& events);
+    ~TGtkWindow() override;
+
+    void SetCaption(const std::string& caption) override;
+    void SetBounds(const TRect& bounds) override;
+    void Show(bool activate) override;
+    void Hide() override;
+    void Activate() override;
+    void Present(const TBitmap& image, const TRect& dirty) override;
+    void SetCursor(ui::TNativeCursor cursor) override;
+    void SetMouseCapture(bool capture) override;
+    void SetModal(bool modal) override;
+    // nativeView is a GtkWidget*.
+    std::unique_ptr<ui::TNativeChildView> EmbedNativeView(void* nativeView) override;
+
+    // The GtkWindow* (tests send it events and read its pixels).
+    void* Widget() const noexcept;
+
+private:
+    struct TImpl;
+    std::unique_ptr<TImpl> FImpl;
+};
+
+} // namespace vistra::backend::gtk
