@@ -1,0 +1,189 @@
+// Reading and writing marker files.
+#include "app/MarkerFile.h"
+
+#include "map/UGeolithMarkers.h"
+#include "platform/classes/StringList.h"
+#include "platform/classes/Streams.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Numbers.h"
+#include "platform/rtl/Strings.h"
+
+#include <cctype>
+
+namespace app {
+
+namespace {
+
+// The escapes a title may carry, with the character each stands for.
+struct TTitleEscape {
+    char Character;
+    const char* Code;  // the two hex digits after "%"
+};
+constexpr TTitleEscape TitleEscapes[] = {{'%', "25"}, {';', "3B"}, {'\r', "0D"}, {'\n', "0A"}};
+
+// The escape that starts at Text[at] ("%" and two hex digits), or null.
+const TTitleEscape* EscapeAt(std::string_view Text, size_t at)
+{
+    if (at + 3 > Text.size() || Text[at] != '%') return nullptr;
+    for (const auto& escape : TitleEscapes)
+        if (std::toupper(static_cast<unsigned char>(Text[at + 1])) == escape.Code[0] &&
+            std::toupper(static_cast<unsigned char>(Text[at + 2])) == escape.Code[1])
+            return &escape;
+    return nullptr;
+}
+
+double ReadNumber(const std::string& text, const char* field)
+{
+    double value = 0;
+    if (!TryStrToFloat(text, value))
+        throw EConvertError(std::string(field) + ": '" + text + "' is not a valid floating point value");
+    return value;
+}
+
+bool ReadBool(const std::string& text, const char* field)
+{
+    bool value = false;
+    if (!TryStrToBool(text, value))
+        throw EConvertError(std::string(field) + ": '" + text + "' is not a valid boolean value");
+    return value;
+}
+
+}  // namespace
+
+std::string PrepareIconString(std::string_view inpstr)
+{
+    std::string result(inpstr);
+    if (result.find("://") == std::string::npos) result.insert(0, "file://");
+    for (char& c : result)
+        if (c == '\\') c = '/';
+    return result;
+}
+
+std::string EncodeMarkerTitle(std::string_view Title)
+{
+    std::string result;
+    result.reserve(Title.size());
+    for (size_t i = 0; i < Title.size(); ++i) {
+        const char c = Title[i];
+        // A "%" is escaped only where it would otherwise read as an escape,
+        // so ordinary titles stay as readable as they always were.
+        if (c == '%' && !EscapeAt(Title, i)) {
+            result += c;
+            continue;
+        }
+        const TTitleEscape* escape = nullptr;
+        for (const auto& e : TitleEscapes)
+            if (e.Character == c) escape = &e;
+        if (escape) {
+            result += '%';
+            result += escape->Code;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+std::string DecodeMarkerTitle(std::string_view Field)
+{
+    std::string result;
+    result.reserve(Field.size());
+    for (size_t i = 0; i < Field.size(); ++i) {
+        if (const TTitleEscape* escape = EscapeAt(Field, i)) {
+            result += escape->Character;
+            i += 2;
+        } else {
+            result += Field[i];
+        }
+    }
+    return result;
+}
+
+std::array<std::string, 10> CutMarkerFields(std::string& Line)
+{
+    std::array<std::string, 10> fields;
+    size_t start = 0;
+    for (auto& field : fields) {
+        const size_t end = Line.find(';', start);
+        if (end == std::string::npos) break;
+        field = Line.substr(start, end - start);
+        start = end + 1;
+    }
+    Line.erase(0, start);
+    return fields;
+}
+
+TMarkerLine ParseMarkerLine(std::string_view Line, std::string_view IconFolder)
+{
+    std::string rest(Line);
+    const auto f = CutMarkerFields(rest);
+    TMarkerLine m;
+    m.Draggable = ReadBool(f[4], "Draggable");
+    m.Visible = ReadBool(f[5], "Visible");
+    m.Clickable = ReadBool(f[6], "Clickable");
+    m.Flat = ReadBool(f[7], "Flat");
+    m.InitialDropAnimation = ReadBool(f[8], "InitialDropAnimation");
+    // A full address or no icon at all is what the marker held when it was saved.
+    if (f[3].empty())
+        m.Icon.clear();
+    else if (f[3].find("://") != std::string::npos)
+        m.Icon = PrepareIconString(f[3]);
+    else
+        m.Icon = PrepareIconString(std::string(IconFolder) + f[3]);
+    m.Latitude = ReadNumber(f[1], "Latitude");
+    m.Longitude = ReadNumber(f[2], "Longitude");
+    if (!TryStrToInt(f[9], m.Zindex)) throw EConvertError("zIndex: '" + f[9] + "' is not a valid integer value");
+    m.Title = DecodeMarkerTitle(f[0]);
+    m.LatitudeText = f[1];
+    m.LongitudeText = f[2];
+    return m;
+}
+
+std::string MarkerLineText(const TMarker& Marker)
+{
+    std::string line = EncodeMarkerTitle(Marker.Title());
+    for (const std::string& field : {FloatToStr(Marker.Latitude()), FloatToStr(Marker.Longitude()), Marker.Icon(),
+                                     BoolToStr(Marker.Draggable()), BoolToStr(Marker.Visible()),
+                                     BoolToStr(Marker.Clickable()), BoolToStr(Marker.Flat()),
+                                     BoolToStr(Marker.InitialDropAnimation()), IntToStr(Marker.Zindex())}) {
+        line += ';';
+        line += field;
+    }
+    return line + ';';
+}
+
+std::vector<std::string> ReadMarkerFileLines(const std::string& FileName)
+{
+    TStringList list;
+    list.LoadFromFile(FileName);
+    std::vector<std::string> lines;
+    lines.reserve(list.Count());
+    for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Strings(i));
+    return lines;
+}
+
+void AddMarkerLines(const std::vector<std::string>& Lines, std::string_view IconFolder, TMarkers& Markers,
+                    const std::function<void(int Index, const TMarkerLine& Line)>& OnLine)
+{
+    for (size_t i = 0; i < Lines.size(); ++i) {
+        TMarkerLine m;
+        try {
+            m = ParseMarkerLine(Lines[i], IconFolder);
+        } catch (const EConvertError& e) {
+            throw EConvertError("Marker file line " + std::to_string(i + 1) + ": " + e.Message());
+        }
+        Markers.Add(m.Latitude, m.Longitude, m.Title, m.Icon, m.Draggable, m.Visible, m.Clickable, m.Flat,
+                    m.InitialDropAnimation, m.Zindex);
+        if (OnLine) OnLine(static_cast<int>(i), m);
+    }
+}
+
+void WriteMarkerFile(const std::string& FileName, const TMarkers& Markers)
+{
+    std::string text;
+    for (int i = 0; i < Markers.Count(); ++i) text += MarkerLineText(*Markers.Items(i)) + "\r\n";
+    TFileStream file(FileName, fmCreate);
+    file.WriteBuffer(text.data(), static_cast<std::int64_t>(text.size()));
+}
+
+}  // namespace app

@@ -1,0 +1,201 @@
+// Marker files: reading (encodings, line ends, bad fields), writing, the round trip, icons and titles.
+#include "app/MarkerFile.h"
+
+#include "app/tests/TempFolder.h"
+#include "map/UGeolith.h"
+#include "map/UGeolithMarkers.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/web/RecordingEngine.h"
+#include "platform/web/WebBrowser.h"
+
+#include <gtest/gtest.h>
+
+using app::testing::ReadAll;
+using app::testing::TempFolder;
+using app::testing::WriteAll;
+
+namespace {
+
+class MarkerFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved = TWebBrowser::SetEngineFactory(
+            [](int w, int h) { return std::make_unique<web::RecordingEngine>(w, h); });
+        geolith = std::make_unique<TGeolith>(nullptr);
+    }
+    void TearDown() override
+    {
+        geolith.reset();
+        TWebBrowser::SetEngineFactory(saved);
+    }
+
+    TMarkers& Markers() { return *geolith->Markers(); }
+
+    // Loads FileName's lines into the collection; the rows the reader reported.
+    std::vector<std::string> Load(const std::string& fileName, const std::string& folder = "/icons/")
+    {
+        std::vector<std::string> rows;
+        app::AddMarkerLines(app::ReadMarkerFileLines(fileName), folder, Markers(),
+                            [&](int i, const app::TMarkerLine& m) {
+                                rows.push_back(std::to_string(i + 1) + " - " + m.Title + "|" + m.LatitudeText + "|" +
+                                               m.LongitudeText);
+                            });
+        return rows;
+    }
+
+    TempFolder dir{"markers"};
+    TWebBrowser::EngineFactory saved;
+    std::unique_ptr<TGeolith> geolith;
+};
+
+TEST(PrepareIconStringTest, AddsTheSchemeOnlyWhenMissingAndTurnsBackslashes)
+{
+    EXPECT_EQ(app::PrepareIconString("c:\\vistra\\rc.png"), "file://c:/vistra/rc.png");
+    EXPECT_EQ(app::PrepareIconString("/home/u/rc.png"), "file:///home/u/rc.png");
+    EXPECT_EQ(app::PrepareIconString("http://host\\a.png"), "http://host/a.png");
+}
+
+TEST(CutMarkerFieldsTest, TenFieldsThenTheRestStays)
+{
+    std::string line = "a;1;2;i;-1;-1;-1;0;-1;3;extra;";
+    auto f = app::CutMarkerFields(line);
+    EXPECT_EQ(f[0], "a");
+    EXPECT_EQ(f[9], "3");
+    EXPECT_EQ(line, "extra;");
+
+    std::string shortLine = "a;1;2;i;-1;-1;-1;0;-1;3";
+    f = app::CutMarkerFields(shortLine);
+    EXPECT_EQ(f[8], "-1");
+    EXPECT_EQ(f[9], "");
+    EXPECT_EQ(shortLine, "3");
+}
+
+TEST_F(MarkerFileTest, ReadsEveryLineEndAndEncodingIntoMarkersAndRows)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"crlf", "A;38.92;-94.85;rc.png;-1;-1;-1;0;-1;3;\r\nB;1.5;2.5;;0;-1;0;-1;0;0;\r\n"},
+        {"lf-no-final-break", "A;38.92;-94.85;rc.png;-1;-1;-1;0;-1;3;\nB;1.5;2.5;;0;-1;0;-1;0;0;"},
+        {"utf8-bom", "\xEF\xBB\xBF" "A;38.92;-94.85;rc.png;-1;-1;-1;0;-1;3;\r\nB;1.5;2.5;;0;-1;0;-1;0;0;\r\n"},
+        {"utf16-bom", std::string("\xFF\xFE", 2)},
+    };
+    // The UTF-16 case holds the same text, two bytes a character.
+    for (char c : std::string("A;38.92;-94.85;rc.png;-1;-1;-1;0;-1;3;\r\nB;1.5;2.5;;0;-1;0;-1;0;0;\r\n"))
+        cases[3].bytes += std::string{c, '\0'};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Markers().Clear();
+        WriteAll(dir / "m.csv", c.bytes);
+        const auto rows = Load(dir / "m.csv");
+        ASSERT_EQ(Markers().Count(), 2);
+        EXPECT_EQ(rows, (std::vector<std::string>{"1 - A|38.92|-94.85", "2 - B|1.5|2.5"}));
+        const TMarker& a = *Markers().Items(0);
+        EXPECT_EQ(a.Title(), "A");
+        EXPECT_DOUBLE_EQ(a.Latitude(), 38.92);
+        EXPECT_DOUBLE_EQ(a.Longitude(), -94.85);
+        EXPECT_EQ(a.Icon(), "file:///icons/rc.png");
+        EXPECT_TRUE(a.Draggable());
+        EXPECT_FALSE(a.Flat());
+        EXPECT_TRUE(a.InitialDropAnimation());
+        EXPECT_EQ(a.Zindex(), 3);
+        const TMarker& b = *Markers().Items(1);
+        EXPECT_EQ(b.Icon(), "");
+        EXPECT_FALSE(b.Draggable());
+        EXPECT_FALSE(b.Clickable());
+        EXPECT_TRUE(b.Flat());
+    }
+}
+
+TEST_F(MarkerFileTest, BadLinesStopTheReadingAndKeepTheMarkersBefore)
+{
+    struct Case {
+        const char* name;
+        const char* secondLine;
+        const char* fieldInMessage;
+    } cases[] = {
+        {"bad latitude", "B;north;2;;-1;-1;-1;0;-1;0;", "Latitude"},
+        {"comma decimal", "B;1,5;2;;-1;-1;-1;0;-1;0;", "Latitude"},
+        {"bad boolean", "B;1;2;;yes;-1;-1;0;-1;0;", "Draggable"},
+        {"empty line", "", "Draggable"},
+        {"no final semicolon", "B;1;2;;-1;-1;-1;0;-1;0", "zIndex"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Markers().Clear();
+        WriteAll(dir / "bad.csv", std::string("A;1;2;;-1;-1;-1;0;-1;0;\r\n") + c.secondLine + "\r\nC;1;2;;-1;-1;-1;0;-1;0;\r\n");
+        try {
+            Load(dir / "bad.csv");
+            ADD_FAILURE() << "no error";
+        } catch (const EConvertError& e) {
+            EXPECT_NE(e.Message().find("line 2"), std::string::npos) << e.Message();
+            EXPECT_NE(e.Message().find(c.fieldInMessage), std::string::npos) << e.Message();
+        }
+        ASSERT_EQ(Markers().Count(), 1);
+        EXPECT_EQ(Markers().Items(0)->Title(), "A");
+    }
+}
+
+TEST_F(MarkerFileTest, MissingFileRaisesOpenError)
+{
+    EXPECT_THROW(app::ReadMarkerFileLines(dir / "missing.csv"), EFOpenError);
+}
+
+TEST_F(MarkerFileTest, WritesTenFieldsPerMarkerWithCrLf)
+{
+    Markers().Add(38.92, -94.85, "A", "file://c:/vistra/rc.png", true, true, true, false, false, 3);
+    Markers().Add(38.92, -94.85, "B", "file://c:/vistra/rc.png", true, true, true, false, false, 0);
+    app::WriteMarkerFile(dir / "out.csv", Markers());
+    EXPECT_EQ(ReadAll(dir / "out.csv"),
+              "A;38.92;-94.85;file://c:/vistra/rc.png;-1;-1;-1;0;0;3;\r\n"
+              "B;38.92;-94.85;file://c:/vistra/rc.png;-1;-1;-1;0;0;0;\r\n");
+
+    Markers().Clear();
+    app::WriteMarkerFile(dir / "empty.csv", Markers());
+    EXPECT_EQ(ReadAll(dir / "empty.csv"), "");
+    EXPECT_THROW(app::WriteMarkerFile(dir / "no-such-folder/x.csv", Markers()), EFCreateError);
+}
+
+TEST_F(MarkerFileTest, AwkwardTitlesAndIconsSurviveASaveAndALoad)
+{
+    const std::vector<std::pair<std::string, std::string>> markers = {
+        {"Smith; Sons", "file:///home/u/icons/rc.png"},
+        {"two\r\nlines\nand\rmore", "http://example.com/pin.png"},
+        {"50% off, 100%3B literally, %25 too", ""},
+        {"quote \" and <b>tag</b>", "file://c:/vistra/rc.png"},
+        {"", "file:///icons/rc.png"},
+    };
+    for (const auto& [title, icon] : markers)
+        Markers().Add(-33.8675, 151.2070125, title, icon, false, true, false, true, true, -4);
+    app::WriteMarkerFile(dir / "round.csv", Markers());
+    // Every marker stays on one line of ten fields.
+    const std::string text = ReadAll(dir / "round.csv");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
+    EXPECT_EQ(std::count(text.begin(), text.end(), ';'), 50);
+    EXPECT_NE(text.find("50% off"), std::string::npos) << "an ordinary % is left readable";
+
+    Markers().Clear();
+    Load(dir / "round.csv", "/some/other/folder/");
+    ASSERT_EQ(Markers().Count(), 5);
+    for (int i = 0; i < 5; ++i) {
+        const TMarker& m = *Markers().Items(i);
+        EXPECT_EQ(m.Title(), markers[i].first);
+        EXPECT_EQ(m.Icon(), markers[i].second);
+        EXPECT_DOUBLE_EQ(m.Latitude(), -33.8675);
+        EXPECT_DOUBLE_EQ(m.Longitude(), 151.2070125);
+        EXPECT_FALSE(m.Draggable());
+        EXPECT_TRUE(m.Flat());
+        EXPECT_EQ(m.Zindex(), -4);
+    }
+}
+
+TEST(MarkerTitleTest, FilesWithoutEscapesReadAsBefore)
+{
+    for (const char* title : {"Main Street", "50% off", "%41", "100 %"})
+        EXPECT_EQ(app::DecodeMarkerTitle(title), title);
+    EXPECT_EQ(app::DecodeMarkerTitle("a%3bb%0d%0A"), "a;b\r\n");
+}
+
+}  // namespace
