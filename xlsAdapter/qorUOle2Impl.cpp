@@ -15,25 +15,6 @@ int TEncryptionEngine::GetFilePassRecordLen() { throw EAbstractError("Abstract e
 
 namespace {
 
-char16_t AsciiUpper(char16_t c)
-{
-    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
-}
-
-bool SameTextAscii(std::u16string_view a, std::u16string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return AsciiUpper(x) == AsciiUpper(y); });
-}
-
-std::string Narrow(std::u16string_view text)
-{
-    std::string result;
-    for (char16_t c : text)
-        result += c < 128 ? static_cast<char>(c) : '?';
-    return result;
-}
-
 std::int64_t SectorsFor(std::int64_t bytes, int shift)
 {
     return (bytes + (std::int64_t{1} << shift) - 1) >> shift;
@@ -173,7 +154,7 @@ std::vector<std::uint32_t> TOle2File::DirectoryChain() const
 void TOle2File::CheckReadable(std::u16string_view StreamName) const
 {
     if (PreparedForWrite)
-        ExcelError(msg::InvalidOle2Stream, Narrow(StreamName));
+        ExcelError(msg::InvalidOle2Stream, NarrowName(StreamName));
 }
 
 std::unique_ptr<TOle2Directory> TOle2File::FindDir(std::u16string_view DirName)
@@ -186,11 +167,6 @@ std::unique_ptr<TOle2Directory> TOle2File::FindDir(std::u16string_view DirName)
                 return std::make_unique<TOle2Directory>(std::span(sector).subspan(pos, DirEntrySize));
     }
     return nullptr;
-}
-
-bool TOle2File::FindString(std::u16string_view s, std::span<const std::u16string> list)
-{
-    return std::find(list.begin(), list.end(), s) != list.end();
 }
 
 std::vector<TOle2File::TStreamInfo> TOle2File::ListEntries()
@@ -232,7 +208,7 @@ void TOle2File::SelectStream(std::u16string_view StreamName)
     std::unique_ptr<TOle2Directory> entry = FindDir(StreamName);
     if (!entry)
         ExcelError(msg::FileIsInvalid, FileName());
-    const std::string name = Narrow(StreamName);
+    const std::string name = NarrowName(StreamName);
     if (entry->Type() != STGTY_STREAM)
         ExcelError(msg::NotAStream, name);
     FDirInMiniStream = entry->ulSize < FHeader->ulMiniSectorCutoff;

@@ -56,7 +56,6 @@ public:
 
     // The first entry of that name (ASCII case-insensitive), or none.
     std::unique_ptr<TOle2Directory> FindDir(std::u16string_view DirName);
-    static bool FindString(std::u16string_view s, std::span<const std::u16string> list);
 
     // The streams of the container, in directory order, for inspection.
     struct TStreamInfo {

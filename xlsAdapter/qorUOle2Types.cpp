@@ -22,6 +22,21 @@ std::int64_t xlsAdapter::ReadZeroFilled(TStream& Stream, std::uint8_t* Bytes, st
     return done;
 }
 
+bool xlsAdapter::SameTextAscii(std::u16string_view a, std::u16string_view b)
+{
+    const auto fold = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char16_t x, char16_t y) { return fold(x) == fold(y); });
+}
+
+std::string xlsAdapter::NarrowName(std::u16string_view name)
+{
+    std::string result;
+    for (char16_t c : name)
+        result += c >= 32 && c < 127 ? static_cast<char>(c) : '?';
+    return result;
+}
+
 TOle2Header::TOle2Header(TStream& Stream)
 {
     StartOfs = Stream.Position();

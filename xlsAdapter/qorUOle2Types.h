@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TStream;
@@ -29,6 +30,10 @@ inline constexpr int DirEntrySize = 128;
 // Reads up to Count bytes and zeros the rest of the block; returns the bytes
 // the stream supplied.
 std::int64_t ReadZeroFilled(TStream& Stream, std::uint8_t* Bytes, std::int64_t Count);
+// Entry names compare with ASCII letters folded.
+bool SameTextAscii(std::u16string_view a, std::u16string_view b);
+// An entry name for messages: ASCII kept, everything else as "?".
+std::string NarrowName(std::u16string_view name);
 } // namespace xlsAdapter
 
 enum STGTY : std::uint8_t {
@@ -57,8 +62,6 @@ public:
     int uMiniSectorShift = 6;
     std::uint32_t ulMiniSectorCutoff = 4096;
 
-    std::uint32_t MiniSectorSize() const { return 1u << uMiniSectorShift; }
-    int uDIFEntryShift() const { return uSectorShift - 2; }
     std::uint32_t EntriesPerSector() const { return SectorSize / 4; }
 
     std::uint32_t csectFat() const { return GetCardinal(Data, 44); }

@@ -17,17 +17,6 @@ std::int64_t CeilDiv(std::int64_t a, std::int64_t b)
     return (a + b - 1) / b;
 }
 
-bool SameTextAscii(std::u16string_view a, std::u16string_view b)
-{
-    const auto fold = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (fold(a[i]) != fold(b[i]))
-            return false;
-    return true;
-}
-
 void WriteZeros(TStream& out, std::int64_t count)
 {
     static const std::uint8_t zeros[4096] = {};
@@ -122,7 +111,7 @@ void TOle2File::PrepareForWrite(TStream& OutStream, std::u16string_view OStreamN
                 const STGTY type = TOle2Directory::GetType(entry, 0);
                 if (!DIR && type != STGTY_INVALID && SameTextAscii(TOle2Directory::GetName(entry, 0), OStreamName)) {
                     if (type != STGTY_STREAM)
-                        ExcelError(msg::NotAStream, std::string("Workbook"));
+                        ExcelError(msg::NotAStream, NarrowName(OStreamName));
                     TOle2Directory::SetSectStart(entry, 0, ENDOFCHAIN);
                     TOle2Directory::SetSize(entry, 0, 0);
                     DIR = std::make_unique<TOle2Directory>(entry);
