@@ -114,6 +114,7 @@ void TOle2File::PrepareForWrite(TStream& OutStream, std::u16string_view OStreamN
                         ExcelError(msg::NotAStream, NarrowName(OStreamName));
                     TOle2Directory::SetSectStart(entry, 0, ENDOFCHAIN);
                     TOle2Directory::SetSize(entry, 0, 0);
+                    SetCardinal(entry, 124, 0); // high half of the size in 4096-byte-sector files
                     DIR = std::make_unique<TOle2Directory>(entry);
                     targetPosInSector = pos;
                 } else if (type == STGTY_ROOT ||
