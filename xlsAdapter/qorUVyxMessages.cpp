@@ -157,3 +157,8 @@ void InitNamedRange(TXlsNamedRange& Range)
 {
     Range = TXlsNamedRange{};
 }
+
+std::string VariantToText(const Variant& Value)
+{
+    return Value.AsString();
+}

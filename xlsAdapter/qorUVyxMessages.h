@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/Variant.h"
 
 #include <cstdint>
 #include <string>
@@ -76,6 +77,9 @@ bool TryTextToDateTime(std::string_view Text, double& Value, std::string& Format
 // value cannot be formatted.
 std::string FormatDateTime1904(std::string_view Format, bool Dates1904, const TFormatSettings& Settings, double Value);
 std::string FormatDateTime1904Default(std::string_view Format, bool Dates1904, double Value);
+
+// The platform's text of a value.
+std::string VariantToText(const Variant& Value);
 
 // Moves Top and Bottom by dRow, Left and Right by dCol.
 TXlsCellRange OffsetCellRange(const TXlsCellRange& Range, int dRow, int dCol);

@@ -2,6 +2,7 @@
 // CONTINUE records and writes itself back byte for byte.
 #pragma once
 
+#include "platform/rtl/Variant.h"
 #include "xlsAdapter/qorXlsMessages.h"
 
 #include <cstdint>
@@ -160,6 +161,10 @@ public:
 
     std::uint16_t XF() const { return GetWord(Data, 4); }
     void SetXF(std::uint16_t Value) { SetWord(Data, 4, Value); }
+
+    // The cell's value; cells without one are empty and ignore writes.
+    virtual Variant GetValue() const { return {}; }
+    virtual void SetValue(const Variant&) {}
 
     // Cells that can be joined with the next into one multiple-cell record
     // override these; the base writes every cell on its own.

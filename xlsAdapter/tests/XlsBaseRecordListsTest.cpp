@@ -126,6 +126,7 @@ TEST(XlsBaseRecords, ShiftingRowsAndColumns)
     cell.ArrangeCopyRowsAndCols(10, -11);
     EXPECT_EQ(4, cell.Row());
     EXPECT_EQ(65535, cell.Column());
+    EXPECT_TRUE(cell.GetValue().IsEmpty());
     EXPECT_EQ("Record with ID 0x201 is invalid", ErrorOf([] { TBaseRowColRecord tiny(0x0201, ByteArray(3)); }));
     EXPECT_EQ("Record 0x0201 is 5 bytes, needs 6", ErrorOf([] { TCellRecord small(0x0201, ByteArray(5)); }));
 }

@@ -95,6 +95,7 @@ TEST(XlsMessages, NumberTextAndCase)
     }
     EXPECT_EQ(u"\u00C9T\u00C9 \u0416", UpperCaseUnicode(u"\u00E9t\u00E9 \u0436"));
     EXPECT_EQ(u"hh:mm AM/PM \"ampm\"", ReplaceUnquoted(u"hh:mm ampm \"ampm\"", u"AMPM", u"AM/PM"));
+    EXPECT_EQ("2.5", VariantToText(Variant(2.5)));
     EXPECT_TRUE(MatchesAt(u"bc", u"abcd", 2));
     EXPECT_FALSE(MatchesAt(u"cd", u"abcd", 4));
     EXPECT_FALSE(MatchesAt(u"a", u"abcd", 0));
