@@ -36,6 +36,7 @@ void TCanvas::SetHandle(HDC Value)
     DeleteHandle();
     FHandle = Value;
     FOwnsHandle = false;
+    if (FHandle) FHandle->State.PenPos = FPenPos;
     Refresh();
 }
 
@@ -44,11 +45,13 @@ void TCanvas::SetOwnedHandle(HDC Value)
     DeleteHandle();
     FHandle = Value;
     FOwnsHandle = true;
+    if (FHandle) FHandle->State.PenPos = FPenPos;
     Refresh();
 }
 
 void TCanvas::DeleteHandle()
 {
+    if (FHandle) FPenPos = FHandle->State.PenPos;
     if (FOwnsHandle && FHandle) DeleteDC(FHandle);
     FHandle = nullptr;
     FOwnsHandle = false;
@@ -59,12 +62,14 @@ void TCanvas::Refresh() { FFontDirty = FPenDirty = FBrushDirty = true; }
 void TCanvas::SelectObjects()
 {
     TDcState& state = FHandle->State;
+    // The text colour follows the font and the background the brush; both are
+    // set only when those change, so that a caller's SetTextColor on the
+    // handle holds until then.
     if (FFontDirty) {
         state.Font = FFont->LogFont();
+        state.TextColor = ToColorRef(FFont->Color());
         FFontDirty = false;
     }
-    // The text colour follows the font and the background the brush, as every caller expects.
-    state.TextColor = ToColorRef(FFont->Color());
     if (FPenDirty) {
         state.Pen = {ToColorRef(FPen->Color()), FPen->Width(), FPen->Style(), FPen->Mode()};
         FPenDirty = false;
@@ -77,7 +82,6 @@ void TCanvas::SelectObjects()
         state.BkMode = solid ? OPAQUE_MODE : TRANSPARENT_MODE;
         FBrushDirty = false;
     }
-    state.PenPos = FPenPos;
 }
 
 void TCanvas::Changing()
@@ -89,6 +93,8 @@ void TCanvas::Changed()
 {
     if (OnChange) OnChange(this);
 }
+
+TPoint TCanvas::PenPos() const noexcept { return FHandle ? FHandle->State.PenPos : FPenPos; }
 
 void TCanvas::SetPenPos(TPoint Value)
 {
@@ -103,18 +109,13 @@ TRect TCanvas::ClipRect()
     return box;
 }
 
-void TCanvas::MoveTo(int X, int Y)
-{
-    ::MoveToEx(Handle(), X, Y);
-    FPenPos = {X, Y};
-}
+void TCanvas::MoveTo(int X, int Y) { ::MoveToEx(Handle(), X, Y); }
 
 void TCanvas::LineTo(int X, int Y)
 {
     HDC dc = Handle();
     Changing();
     ::LineTo(dc, X, Y);
-    FPenPos = {X, Y};
     Changed();
 }
 
@@ -229,7 +230,7 @@ void TCanvas::TextOut(int X, int Y, std::string_view Text)
     HDC dc = Handle();
     Changing();
     ::ExtTextOut(dc, X, Y, 0, nullptr, Text);
-    FPenPos = {X + TextWidth(Text), Y};
+    dc->State.PenPos = {X + TextWidth(Text), Y};
     Changed();
 }
 

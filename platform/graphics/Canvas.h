@@ -45,7 +45,7 @@ class TCanvas : public TPersistent {
     void SetHandle(HDC Value);
     bool HandleAllocated() const noexcept { return FHandle != nullptr; }
 
-    TPoint PenPos() const noexcept { return FPenPos; }
+    TPoint PenPos() const noexcept;
     void SetPenPos(TPoint Value);
     unsigned CopyMode() const noexcept { return FCopyMode; }
     void SetCopyMode(unsigned Value) { FCopyMode = Value; }
@@ -119,6 +119,6 @@ private:
     bool FFontDirty = true;
     bool FPenDirty = true;
     bool FBrushDirty = true;
-    TPoint FPenPos;
+    TPoint FPenPos; // kept while there is no handle
     unsigned FCopyMode = 0x00CC0020;
 };

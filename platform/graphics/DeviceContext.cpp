@@ -173,7 +173,6 @@ HGDIOBJ SelectObject(HDC DC, HGDIOBJ Object)
         SelectClipRgn(DC, Object);
         return nullptr;
     }
-    if (Object->Kind == TGdiKind::Bitmap) return nullptr;
     // The context keeps copies of what is selected, so the objects may be freed
     // while selected; the handle returned is a snapshot that restores the old state.
     HGDIOBJ previous = DC->Snapshot(Object->Kind);

@@ -97,8 +97,6 @@ std::string MapFontName(std::string_view Name)
     return sansFamily;
 }
 
-const char* const* FixedFontFiles() { return fontFiles; }
-
 PangoContext* SharedTextContext()
 {
     static PangoContext* context = createContext();

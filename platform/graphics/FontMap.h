@@ -10,7 +10,4 @@ namespace graphics {
 // match among the fixed fonts; any other name gets the default family.
 std::string MapFontName(std::string_view Name);
 
-// The font files every text measurement uses; none of the machine's other fonts are seen.
-const char* const* FixedFontFiles();
-
 } // namespace graphics

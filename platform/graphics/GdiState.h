@@ -17,7 +17,7 @@ struct _PangoLayout;
 
 namespace graphics {
 
-enum class TGdiKind { Font, Pen, Brush, Region, Bitmap };
+enum class TGdiKind { Font, Pen, Brush, Region };
 
 class TGdiObject {
 public:
@@ -62,11 +62,6 @@ struct TRegionObject : TGdiObject {
     explicit TRegionObject(const TRect& r);
     ~TRegionObject() override;
     _cairo_region* Region;
-};
-
-struct TBitmapObject : TGdiObject {
-    explicit TBitmapObject(TBitmap* bitmap) : TGdiObject(TGdiKind::Bitmap), Bitmap(bitmap) {}
-    TBitmap* Bitmap;
 };
 
 // The background modes of SetBkMode (TRANSPARENT and OPAQUE).

@@ -11,13 +11,12 @@ class TGdiObject;
 
 // A device context: the drawing target with its selected objects, origin and clip.
 using HDC = graphics::TDeviceContext*;
-// A font, pen, brush, region or bitmap selected into or used with a device context.
+// A font, pen, brush or region selected into or used with a device context.
 using HGDIOBJ = graphics::TGdiObject*;
 using HFONT = HGDIOBJ;
 using HPEN = HGDIOBJ;
 using HBRUSH = HGDIOBJ;
 using HRGN = HGDIOBJ;
-using HBITMAP = HGDIOBJ;
 
 constexpr int LF_FACESIZE = 32;
 

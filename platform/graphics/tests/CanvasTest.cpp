@@ -278,3 +278,17 @@ TEST(Canvas, MonochromeBitmapsTakeTheTextColour)
     EXPECT_EQ(canvas->Pixels(0, 0), clRed);
     EXPECT_EQ(canvas->Pixels(1, 0), clYellow);
 }
+
+TEST(Canvas, StateSetOnTheHandleHoldsUntilTheCanvasChangesIt)
+{
+    TBitmap bitmap(20, 20);
+    TCanvas* canvas = bitmap.Canvas();
+    SetTextColor(canvas->Handle(), RGB(0, 0, 255));
+    MoveToEx(canvas->Handle(), 3, 4);
+    EXPECT_EQ(GetTextColor(canvas->Handle()), RGB(0, 0, 255));
+    EXPECT_EQ(canvas->PenPos(), Point(3, 4));
+    canvas->LineTo(10, 4);
+    EXPECT_EQ(canvas->Pixels(3, 4), clBlack);
+    canvas->Font()->SetColor(clGreen);
+    EXPECT_EQ(GetTextColor(canvas->Handle()), static_cast<TColorRef>(clGreen)) << "the font's colour wins once set";
+}
