@@ -35,6 +35,10 @@ using TControlStyle = TSet<TControlStyleItem, 16>;
 enum TControlStateItem { csLButtonDown, csClicked, csAlignmentNeeded, csFocusing, csCreating, csCustomPaint, csDestroyingHandle };
 using TControlState = TSet<TControlStateItem, 8>;
 
+// How an owner-drawn item (of a menu or a list) is to be drawn.
+enum TOwnerDrawStateItem { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odHotLight, odInactive, odNoAccel, odNoFocusRect };
+using TOwnerDrawState = TSet<TOwnerDrawStateItem, 16>;
+
 // Cursor identifiers; positive numbers are cursors an application registers.
 using TCursor = int;
 inline constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4,

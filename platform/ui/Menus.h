@@ -13,8 +13,6 @@ class TCanvas;
 class TMenu;
 class TCustomImageList;
 
-enum TOwnerDrawStateItem { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odHotLight, odInactive, odNoAccel, odNoFocusRect };
-using TOwnerDrawState = TSet<TOwnerDrawStateItem, 16>;
 enum TFindItemKind { fkCommand, fkHandle, fkShortCut };
 enum TPopupAlignment { paLeft, paRight, paCenter };
 

@@ -5,7 +5,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/grids/CellStore.h"
 
-TEST(CellStore, UnwrittenCellsReadEmptyAndClearingThemAllocatesNothing)
+TEST(GridCellStore, UnwrittenCellsReadEmptyAndClearingThemAllocatesNothing)
 {
     TGridCellStore store;
     EXPECT_EQ(store.Text(7, 1'000'000), "");
@@ -24,7 +24,7 @@ TEST(CellStore, UnwrittenCellsReadEmptyAndClearingThemAllocatesNothing)
     EXPECT_EQ(store.AllocatedRows(), 1u);
 }
 
-TEST(CellStore, NegativeIndexesRaiseTheListIndexError)
+TEST(GridCellStore, NegativeIndexesRaiseTheListIndexError)
 {
     TGridCellStore store;
     TObject marker;
@@ -37,7 +37,7 @@ TEST(CellStore, NegativeIndexesRaiseTheListIndexError)
     EXPECT_THROW(store.MoveColumn(0, -1), EListError);
 }
 
-TEST(CellStore, MovesCarryTextsAndObjectsAndShiftTheCellsBetween)
+TEST(GridCellStore, MovesCarryTextsAndObjectsAndShiftTheCellsBetween)
 {
     TGridCellStore store;
     TObject a, b;

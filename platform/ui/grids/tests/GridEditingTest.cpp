@@ -4,11 +4,11 @@
 
 using namespace vistra::backend;
 
-class GridEditingTest : public GridTest {
+class FrameworkGridEditing : public FrameworkGrid {
 protected:
     void SetUp() override
     {
-        GridTest::SetUp();
+        FrameworkGrid::SetUp();
         Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
         Grid->SetCells(2, 2, "old");
         Grid->FocusCell(2, 2, true);
@@ -17,7 +17,7 @@ protected:
     bool EditorShown() const { return Grid->InplaceEditor() && Grid->InplaceEditor()->Visible(); }
 };
 
-TEST_F(GridEditingTest, F2OpensTheEditorOverTheCellWithItsText)
+TEST_F(FrameworkGridEditing, F2OpensTheEditorOverTheCellWithItsText)
 {
     Press(VK_F2);
     ASSERT_TRUE(EditorShown());
@@ -49,7 +49,7 @@ TEST_F(GridEditingTest, F2OpensTheEditorOverTheCellWithItsText)
                                                    "SetEditText 2,2 n", "SetEditText 2,2 on"}));
 }
 
-TEST_F(GridEditingTest, ATypedCharacterStartsEditingWithThatCharacter)
+TEST_F(FrameworkGridEditing, ATypedCharacterStartsEditingWithThatCharacter)
 {
     Type("x");
     ASSERT_TRUE(EditorShown());
@@ -60,7 +60,7 @@ TEST_F(GridEditingTest, ATypedCharacterStartsEditingWithThatCharacter)
     EXPECT_EQ(Grid->Cells(2, 2), "x") << "Backspace removes the whole character";
 }
 
-TEST_F(GridEditingTest, EscapeRestoresTheTextTheEditorOpenedWith)
+TEST_F(FrameworkGridEditing, EscapeRestoresTheTextTheEditorOpenedWith)
 {
     Type("zz");
     ASSERT_EQ(Grid->Cells(2, 2), "zz");
@@ -70,7 +70,7 @@ TEST_F(GridEditingTest, EscapeRestoresTheTextTheEditorOpenedWith)
     EXPECT_TRUE(Grid->Focused());
 }
 
-TEST_F(GridEditingTest, NavigationKeysLeaveTheEditorAndMoveTheCurrentCell)
+TEST_F(FrameworkGridEditing, NavigationKeysLeaveTheEditorAndMoveTheCurrentCell)
 {
     Press(VK_F2);
     Type("a");
@@ -92,7 +92,7 @@ TEST_F(GridEditingTest, NavigationKeysLeaveTheEditorAndMoveTheCurrentCell)
     EXPECT_EQ(Grid->Cells(2, 3), "bc");
 }
 
-TEST_F(GridEditingTest, ARefusedMoveKeepsTheEditorOpen)
+TEST_F(FrameworkGridEditing, ARefusedMoveKeepsTheEditorOpen)
 {
     Grid->Refused = {{2, 3}};
     Type("q");
@@ -101,7 +101,7 @@ TEST_F(GridEditingTest, ARefusedMoveKeepsTheEditorOpen)
     EXPECT_EQ(Current(), (TGridCoord{2, 2}));
 }
 
-TEST_F(GridEditingTest, AlwaysShowEditorReopensOnEveryCellItMovesTo)
+TEST_F(FrameworkGridEditing, AlwaysShowEditorReopensOnEveryCellItMovesTo)
 {
     Grid->SetCells(3, 2, "next");
     Grid->SetOptions(Grid->Options() + TGridOptions{goAlwaysShowEditor});
@@ -119,7 +119,7 @@ TEST_F(GridEditingTest, AlwaysShowEditorReopensOnEveryCellItMovesTo)
     EXPECT_TRUE(EditorShown());
 }
 
-TEST_F(GridEditingTest, ClickingTheCurrentCellOpensTheEditorAndClickingElsewhereClosesIt)
+TEST_F(FrameworkGridEditing, ClickingTheCurrentCellOpensTheEditorAndClickingElsewhereClosesIt)
 {
     input::Click(*Grid, Centre(2, 2));
     ASSERT_TRUE(EditorShown());
@@ -130,7 +130,7 @@ TEST_F(GridEditingTest, ClickingTheCurrentCellOpensTheEditorAndClickingElsewhere
     EXPECT_EQ(Current(), (TGridCoord{3, 3}));
 }
 
-TEST_F(GridEditingTest, NoEditorWithoutEditingOrWithRowSelect)
+TEST_F(FrameworkGridEditing, NoEditorWithoutEditingOrWithRowSelect)
 {
     for (TGridOptions options : {Grid->Options() - TGridOptions{goEditing}, Grid->Options() + TGridOptions{goRowSelect}}) {
         Grid->SetOptions(options);
@@ -141,7 +141,7 @@ TEST_F(GridEditingTest, NoEditorWithoutEditingOrWithRowSelect)
     }
 }
 
-TEST_F(GridEditingTest, WritingTheCurrentCellReloadsAShownEditor)
+TEST_F(FrameworkGridEditing, WritingTheCurrentCellReloadsAShownEditor)
 {
     Press(VK_F2);
     Grid->SetCells(2, 2, "from code");

@@ -84,7 +84,7 @@ private:
 // Columns 50 wide and rows 20 high with 1-pixel lines: each column takes 51
 // pixels and each row 21. The client is 255 x 105, so five columns and five
 // rows fit exactly, one of each being fixed.
-class GridTest : public testing::Test {
+class FrameworkGrid : public testing::Test {
 protected:
     void SetUp() override
     {

@@ -4,7 +4,7 @@
 
 using namespace vistra::backend;
 
-TEST_F(GridTest, KeysMoveTheCurrentCellAndTheSelection)
+TEST_F(FrameworkGrid, KeysMoveTheCurrentCellAndTheSelection)
 {
     const TGridOptions range = TGridOptions{goRangeSelect};
     struct Case {
@@ -53,7 +53,7 @@ TEST_F(GridTest, KeysMoveTheCurrentCellAndTheSelection)
     }
 }
 
-TEST_F(GridTest, ARefusedCellStopsTheMoveAndTheScroll)
+TEST_F(FrameworkGrid, ARefusedCellStopsTheMoveAndTheScroll)
 {
     // Page Down aims at the last row; when that row is refused, nothing moves.
     Grid->FocusCell(1, 98, true);
@@ -69,7 +69,7 @@ TEST_F(GridTest, ARefusedCellStopsTheMoveAndTheScroll)
     EXPECT_EQ(Grid->Row(), 98);
 }
 
-TEST_F(GridTest, MovingPastTheViewAsksTheCellFirstThenReportsTheScroll)
+TEST_F(FrameworkGrid, MovingPastTheViewAsksTheCellFirstThenReportsTheScroll)
 {
     Grid->FocusCell(4, 4, true);
     Grid->ClearLog();
@@ -78,7 +78,7 @@ TEST_F(GridTest, MovingPastTheViewAsksTheCellFirstThenReportsTheScroll)
     EXPECT_EQ(Grid->LeftCol(), 2);
 }
 
-TEST_F(GridTest, MouseSelectsExtendsAndDragsASelection)
+TEST_F(FrameworkGrid, MouseSelectsExtendsAndDragsASelection)
 {
     input::Click(*Grid, Centre(2, 2));
     EXPECT_EQ(Current(), (TGridCoord{2, 2}));
@@ -109,7 +109,7 @@ TEST_F(GridTest, MouseSelectsExtendsAndDragsASelection)
     EXPECT_EQ(Grid->Selection(), (TGridRect{1, 1, 3, 5}));
 }
 
-TEST_F(GridTest, TheWheelMovesTheCurrentRowByOne)
+TEST_F(FrameworkGrid, TheWheelMovesTheCurrentRowByOne)
 {
     Grid->FocusCell(2, 4, true);
     input::Wheel(*Grid, -WHEEL_DELTA, Centre(2, 2));

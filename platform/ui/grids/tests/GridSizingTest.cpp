@@ -3,7 +3,7 @@
 
 using namespace vistra::backend;
 
-TEST_F(GridTest, DraggingAColumnBorderInAFixedRowSizesTheColumn)
+TEST_F(FrameworkGrid, DraggingAColumnBorderInAFixedRowSizesTheColumn)
 {
     Grid->SetOptions(Grid->Options() + TGridOptions{goColSizing, goRowSizing});
     // Column 2's far border is at x = 152 (its line follows).
@@ -30,7 +30,7 @@ TEST_F(GridTest, DraggingAColumnBorderInAFixedRowSizesTheColumn)
     input::MouseUp(*Grid, {181, 50});
 }
 
-TEST_F(GridTest, NoSizingWithoutTheOption)
+TEST_F(FrameworkGrid, NoSizingWithoutTheOption)
 {
     input::MouseDown(*Grid, {150, 10});
     EXPECT_EQ(Grid->GridState(), gsNormal);
@@ -38,7 +38,7 @@ TEST_F(GridTest, NoSizingWithoutTheOption)
     EXPECT_EQ(Grid->ColWidths(2), 50);
 }
 
-TEST_F(GridTest, DraggingAHeaderMovesTheColumnWithItsCellsAndWidth)
+TEST_F(FrameworkGrid, DraggingAHeaderMovesTheColumnWithItsCellsAndWidth)
 {
     Grid->SetOptions(Grid->Options() + TGridOptions{goColMoving});
     for (int c = 0; c < 5; ++c) Grid->SetCells(c, 3, "c" + std::to_string(c));
@@ -57,7 +57,7 @@ TEST_F(GridTest, DraggingAHeaderMovesTheColumnWithItsCellsAndWidth)
     EXPECT_EQ(Grid->Col(), 3) << "the current cell moved with its column";
 }
 
-TEST_F(GridTest, MovingRowsByCodeCarriesHeightsCellsAndTheCurrentRow)
+TEST_F(FrameworkGrid, MovingRowsByCodeCarriesHeightsCellsAndTheCurrentRow)
 {
     TObject slot;
     for (int r = 0; r < 6; ++r) Grid->SetCells(1, r, "r" + std::to_string(r));
@@ -73,7 +73,7 @@ TEST_F(GridTest, MovingRowsByCodeCarriesHeightsCellsAndTheCurrentRow)
     EXPECT_THROW(Grid->MoveRow(0, 100), EListError);
 }
 
-TEST_F(GridTest, DeletingARowMovesItToTheEndAndCutsItOff)
+TEST_F(FrameworkGrid, DeletingARowMovesItToTheEndAndCutsItOff)
 {
     TObject slot;
     Grid->SetRowCount(6);

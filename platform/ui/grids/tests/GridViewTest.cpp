@@ -3,7 +3,7 @@
 
 #include "platform/rtl/Exceptions.h"
 
-TEST_F(GridTest, CellRectsOfFixedScrolledAndHiddenCells)
+TEST_F(FrameworkGrid, CellRectsOfFixedScrolledAndHiddenCells)
 {
     EXPECT_EQ(Grid->VisibleColCount(), 4);
     EXPECT_EQ(Grid->VisibleRowCount(), 4);
@@ -30,7 +30,7 @@ TEST_F(GridTest, CellRectsOfFixedScrolledAndHiddenCells)
     EXPECT_EQ(Grid->CellRect(6, 10).Left, 223) << "and takes no room";
 }
 
-TEST_F(GridTest, MouseToCellAnswersTheCellUnderAPointOrMinusOne)
+TEST_F(FrameworkGrid, MouseToCellAnswersTheCellUnderAPointOrMinusOne)
 {
     Grid->SetTopRow(10);
     Grid->SetLeftCol(3);
@@ -53,7 +53,7 @@ TEST_F(GridTest, MouseToCellAnswersTheCellUnderAPointOrMinusOne)
     EXPECT_EQ(Grid->MouseCoord(200, 30), (TGridCoord{-1, -1}));
 }
 
-TEST_F(GridTest, ScrollMessagesMoveTheViewWithAThumbOfZeroTo127)
+TEST_F(FrameworkGrid, ScrollMessagesMoveTheViewWithAThumbOfZeroTo127)
 {
     ASSERT_EQ(Grid->MaxTopLeft(), (TGridCoord{16, 96}));
     struct Case {
@@ -94,7 +94,7 @@ TEST_F(GridTest, ScrollMessagesMoveTheViewWithAThumbOfZeroTo127)
     EXPECT_EQ(Grid->Row(), 1) << "scrolling leaves the current cell alone";
 }
 
-TEST_F(GridTest, ScrollBarsShowOnlyWhenTheCellsDoNotFit)
+TEST_F(FrameworkGrid, ScrollBarsShowOnlyWhenTheCellsDoNotFit)
 {
     EXPECT_TRUE(Grid->HorzScrollBar().Visible);
     EXPECT_TRUE(Grid->VertScrollBar().Visible);
@@ -105,7 +105,7 @@ TEST_F(GridTest, ScrollBarsShowOnlyWhenTheCellsDoNotFit)
     EXPECT_EQ(Grid->MaxTopLeft().Y, 1);
 }
 
-TEST_F(GridTest, ViewAndCurrentCellFollowShrinkingCountsAndTheHooksReportIt)
+TEST_F(FrameworkGrid, ViewAndCurrentCellFollowShrinkingCountsAndTheHooksReportIt)
 {
     Grid->SetTopRow(90);
     Grid->SetRow(92);
@@ -126,7 +126,7 @@ TEST_F(GridTest, ViewAndCurrentCellFollowShrinkingCountsAndTheHooksReportIt)
     EXPECT_EQ(Grid->FixedRows(), 0);
 }
 
-TEST_F(GridTest, CellsSurviveShrinkingAndStayAddressableBeyondTheCounts)
+TEST_F(FrameworkGrid, CellsSurviveShrinkingAndStayAddressableBeyondTheCounts)
 {
     TObject slot;
     Grid->SetCells(3, 80, "kept");
@@ -145,7 +145,7 @@ TEST_F(GridTest, CellsSurviveShrinkingAndStayAddressableBeyondTheCounts)
     EXPECT_THROW(Grid->Rows(-1), EListError);
 }
 
-TEST_F(GridTest, RowAndColumnViewsReadWriteAndAssign)
+TEST_F(FrameworkGrid, RowAndColumnViewsReadWriteAndAssign)
 {
     Grid->SetColCount(3);
     TObject a;
@@ -172,7 +172,7 @@ TEST_F(GridTest, RowAndColumnViewsReadWriteAndAssign)
     EXPECT_EQ(Grid->Objects(1, 7), &a) << "clearing one row leaves the copy";
 }
 
-TEST_F(GridTest, ObjectSlotsAreNotOwned)
+TEST_F(FrameworkGrid, ObjectSlotsAreNotOwned)
 {
     struct TWatched : TObject {
         bool* Gone;
@@ -187,7 +187,7 @@ TEST_F(GridTest, ObjectSlotsAreNotOwned)
     EXPECT_FALSE(gone);
 }
 
-TEST_F(GridTest, PaintingDrawsScrolledCellsThenFixedOnesWithTheirStates)
+TEST_F(FrameworkGrid, PaintingDrawsScrolledCellsThenFixedOnesWithTheirStates)
 {
     Grid->SetColCount(3);
     Grid->SetRowCount(3);
@@ -205,7 +205,7 @@ TEST_F(GridTest, PaintingDrawsScrolledCellsThenFixedOnesWithTheirStates)
                              "Draw 0,0 F"}));
 }
 
-TEST_F(GridTest, PaintingVisitsOnlyTheCellsInView)
+TEST_F(FrameworkGrid, PaintingVisitsOnlyTheCellsInView)
 {
     Grid->SetRowCount(1'000'000);
     Grid->SetTopRow(999'990);
@@ -220,7 +220,7 @@ TEST_F(GridTest, PaintingVisitsOnlyTheCellsInView)
     EXPECT_EQ(Grid->CellRect(1, 999'993), (TRect{51, 84, 101, 104}));
 }
 
-TEST_F(GridTest, ASelectionOutsideTheGridIsKeptAndSelectsNothing)
+TEST_F(FrameworkGrid, ASelectionOutsideTheGridIsKeptAndSelectsNothing)
 {
     Grid->SetSelection({Grid->ColCount(), Grid->RowCount(), Grid->ColCount(), Grid->RowCount()});
     EXPECT_EQ(Grid->Selection(), (TGridRect{20, 100, 20, 100}));

@@ -1,0 +1,66 @@
+// The list box and the combo box by keyboard and mouse.
+#include "UiFixture.h"
+
+#include "platform/ui/ListControls.h"
+
+using namespace vistra::backend;
+
+TEST_F(UiTest, ListBoxChoosesByArrowsLettersAndClicks)
+{
+    auto* list = new TListBox(Form);
+    list->SetParent(Form);
+    for (const char* s : {"apple", "banana", "blueberry", "cherry"}) list->Items().Add(s);
+    int clicks = 0;
+    list->OnClick = [&](TObject*) { ++clicks; };
+    Form->Show();
+    EXPECT_EQ(list->ItemIndex(), -1);
+    input::PressKey(*Form, VK_DOWN);
+    EXPECT_EQ(list->ItemIndex(), 0);
+    input::PressKey(*Form, 'B');
+    EXPECT_EQ(list->ItemIndex(), 1);
+    input::PressKey(*Form, 'B');
+    EXPECT_EQ(list->ItemIndex(), 2) << "the next item with that letter";
+    input::PressKey(*Form, VK_END);
+    EXPECT_EQ(list->ItemIndex(), 3);
+    TRect second = list->ItemRect(1);
+    input::Click(*list, {second.Left + 3, second.Top + 2});
+    EXPECT_EQ(list->ItemIndex(), 1);
+    EXPECT_EQ(clicks, 5);
+    list->SetItemIndex(1);
+    EXPECT_EQ(clicks, 5) << "setting the index in code raises no click";
+    list->Items().Delete(3);
+    list->Items().Delete(2);
+    list->Items().Delete(1);
+    EXPECT_EQ(list->ItemIndex(), -1) << "an index past the end is dropped";
+}
+
+TEST_F(UiTest, ComboBoxSelectsFromItsListAndDropsDown)
+{
+    auto* combo = new TComboBox(Form);
+    combo->SetParent(Form);
+    combo->SetStyle(csDropDownList);
+    for (const char* s : {"Default", "Android", "Small"}) combo->Items().Add(s);
+    int selects = 0;
+    combo->OnSelect = [&](TObject*) { ++selects; };
+    Form->Show();
+    input::PressKey(*Form, VK_DOWN);
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    EXPECT_EQ(combo->Text(), "Default");
+    input::PressKey(*Form, 'S');
+    EXPECT_EQ(combo->Text(), "Small");
+    EXPECT_EQ(selects, 2);
+
+    input::PressKey(*Form, VK_DOWN, TShiftState{ssAlt});
+    ASSERT_TRUE(combo->DroppedDown());
+    input::PressKey(*Form, VK_UP);
+    input::PressKey(*Form, VK_RETURN);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->Text(), "Android");
+
+    input::Click(*combo, {combo->ClientWidth() + 5, 5});
+    EXPECT_TRUE(combo->DroppedDown()) << "the button drops the list";
+    input::PressKey(*Form, VK_ESCAPE);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->Text(), "Android");
+    input::Pump();
+}
