@@ -1,0 +1,137 @@
+// TQuillEdit's attached label: created on first caption, placed in one of
+// fifteen positions around the edit, and kept in step with the edit's parent,
+// visibility, enabled state and font.
+#include "controls/QuillEdit.h"
+
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/ui/ExtCtrls.h"
+
+void TQuillEdit::CreateLabel()
+{
+    FLabel = new TLabel(this);
+    FLabel->SetParent(Parent());
+    FLabel->SetFocusControl(this);
+    FLabel->SetFont(*FLabelFont);
+    FLabel->SetParentFont(ParentFont());
+    FLabel->OnClick = [this](TObject*) {
+        if (OnLabelClick) OnLabelClick(this);
+    };
+    FLabel->OnDblClick = [this](TObject*) {
+        if (OnLabelDblClick) OnLabelDblClick(this);
+    };
+}
+
+std::string TQuillEdit::LabelCaption() const { return FLabel ? FLabel->Caption() : std::string(); }
+
+void TQuillEdit::SetLabelCaption(const std::string& Value)
+{
+    if (!FLabel) CreateLabel();
+    FLabel->SetCaption(Value);
+    UpdateLabel();
+}
+
+void TQuillEdit::SetLabelPosition(TLabelPosition Value)
+{
+    FLabelPosition = Value;
+    UpdateLabel();
+}
+
+void TQuillEdit::SetLabelMargin(int Value)
+{
+    FLabelMargin = Value;
+    UpdateLabel();
+}
+
+void TQuillEdit::SetLabelTransparent(bool Value)
+{
+    FLabelTransparent = Value;
+    UpdateLabel();
+}
+
+void TQuillEdit::SetLabelAlwaysEnabled(bool Value)
+{
+    FLabelAlwaysEnabled = Value;
+    if (FLabel && Value) FLabel->SetEnabled(true);
+}
+
+void TQuillEdit::SetLabelFont(const TFont& Value)
+{
+    FLabelFont->Assign(&Value);
+    UpdateLabel();
+}
+
+void TQuillEdit::UpdateLabel()
+{
+    if (!FLabel) return;
+    FLabel->SetTransparent(FLabelTransparent);
+    FLabel->SetFont(FParentFnt ? Font() : *FLabelFont);
+    TBitmap probe(1, 1);
+    probe.Canvas()->Font()->Assign(&FLabel->Font());
+    TRect extent{0, 0, 1000, 255};
+    std::string caption = FLabel->Caption();
+    probe.Canvas()->TextRect(extent, caption, TTextFormat{}.Include(tfCalcRect).Include(tfHidePrefix));
+    const int w = extent.Width();
+    const int top = Top(), left = Left(), height = Height(), width = Width();
+    const int lh = FLabel->Height(), lw = FLabel->Width(), m = FLabelMargin;
+    const int besideTop = top, centerTop = top + (height - lh) / 2, bottomTop = top + height - lh;
+    const int aboveTop = top - lh - m, belowTop = top + height + m;
+    int labelTop = top, labelLeft = left;
+    switch (FLabelPosition) {
+    case lpLeftTop: labelTop = besideTop, labelLeft = left - w - m; break;
+    case lpLeftCenter: labelTop = centerTop, labelLeft = left - w - m; break;
+    case lpLeftBottom: labelTop = bottomTop, labelLeft = left - w - m; break;
+    case lpTopLeft: labelTop = aboveTop, labelLeft = left; break;
+    case lpBottomLeft: labelTop = belowTop, labelLeft = left; break;
+    case lpLeftTopLeft: labelTop = besideTop, labelLeft = left - m; break;
+    case lpLeftCenterLeft: labelTop = centerTop, labelLeft = left - m; break;
+    case lpLeftBottomLeft: labelTop = bottomTop, labelLeft = left - m; break;
+    case lpTopCenter: labelTop = aboveTop, labelLeft = left + (width - lw) / 2; break;
+    case lpBottomCenter: labelTop = belowTop, labelLeft = left + (width - lw) / 2; break;
+    case lpRightTop: labelTop = besideTop, labelLeft = left + width + m; break;
+    case lpRightCenter: labelTop = centerTop, labelLeft = left + width + m; break;
+    case lpRighBottom: labelTop = bottomTop, labelLeft = left + width + m; break;
+    case lpTopRight: labelTop = aboveTop, labelLeft = left + width - lw; break;
+    case lpBottomRight: labelTop = belowTop, labelLeft = left + width - lw; break;
+    }
+    FLabel->SetBounds(labelLeft, labelTop, lw, lh);
+    FLabel->SetVisible(Visible());
+}
+
+void TQuillEdit::SetParent(TWinControl* AParent)
+{
+    TCustomEdit::SetParent(AParent);
+    if (FLabel) {
+        FLabel->SetParent(AParent);
+        UpdateLabel();
+    }
+}
+
+void TQuillEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    TCustomEdit::SetBounds(ALeft, ATop, AWidth, AHeight);
+    ApplyEditMargins(FFlat);
+    if (FLabel && FLabel->Parent()) UpdateLabel();
+}
+
+void TQuillEdit::CMVisibleChanged(TMessage& Message)
+{
+    TCustomEdit::CMVisibleChanged(Message);
+    if (FLabel) FLabel->SetVisible(Visible());
+}
+
+void TQuillEdit::CMFontChanged(TMessage& Message)
+{
+    TCustomEdit::CMFontChanged(Message);
+    ApplyEditMargins(FFlat);
+}
+
+void TQuillEdit::CMParentFontChanged(TMessage& Message)
+{
+    TCustomEdit::CMParentFontChanged(Message);
+    if (FLabel && FParentFnt) {
+        FLabel->SetFont(Font());
+        UpdateLabel();
+    }
+}
