@@ -74,9 +74,7 @@ std::unique_ptr<TBaseRecord> LoadRecord(TOle2File& DataStream, TRecordHeader& Re
         ExcelError(msg::FileIsPasswordProtected);
     const TRecordClass* recordClass = FindRecordClass(RecordHeader.Id);
     std::unique_ptr<TBaseRecord> record =
-        ReadOneRecord(DataStream, RecordHeader, recordClass ? recordClass->Create : [](std::uint16_t id, ByteArray data) {
-            return std::make_unique<TBaseRecord>(id, std::move(data));
-        });
+        ReadOneRecord(DataStream, RecordHeader, recordClass ? recordClass->Create : CreateRecord);
     ReadRecordHeader(DataStream, RecordHeader);
     if (RecordHeader.EndOfStream)
         return record;
