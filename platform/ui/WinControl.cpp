@@ -7,6 +7,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 
@@ -96,6 +97,7 @@ void TWinControl::DestroyWnd()
     if (vistra::ui::FocusedControl() == this) vistra::ui::SetFocus(0);
     Perform(WM_DESTROY, 0, 0);
     vistra::ui::KillTimersOf(FHandle);
+    vistra::ui::ForgetWindowScrollBars(FHandle);
     HandleTable().erase(FHandle);
     FHandle = 0;
     ControlState().Exclude(csDestroyingHandle);
@@ -174,7 +176,8 @@ void TWinControl::Broadcast(TMessage& Message)
 TRect TWinControl::NonClientMargins() const
 {
     int b = FBorderWidth;
-    return {b, b, b, b};
+    TSize bars = vistra::ui::WindowScrollBarSpace(*this);
+    return {b, b, b + bars.cx, b + bars.cy};
 }
 
 TRect TWinControl::WindowClientRect() const
@@ -379,6 +382,10 @@ void TWinControl::WndProc(TMessage& Message)
         TCustomForm* form = GetParentForm();
         if (form && !form->SetFocusedControl(this)) return;
     }
+    bool mouse = Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONUP || Message.Msg == WM_LBUTTONDBLCLK ||
+                 Message.Msg == WM_MOUSEMOVE;
+    // Presses on the window's own scroll bars never reach the control's handlers.
+    if (mouse && vistra::ui::WindowScrollBarMouse(*this, Message)) return;
     TControl::WndProc(Message);
 }
 
@@ -406,6 +413,7 @@ void TWinControl::WMNCPaint(TMessage& Message)
     TCanvas c;
     c.SetHandle(reinterpret_cast<HDC>(Message.WParam));
     PaintNonClient(c);
+    vistra::ui::PaintWindowScrollBars(*this, c);
     c.SetHandle(nullptr);
 }
 
