@@ -193,6 +193,7 @@ class TQuillEdit : public TCustomEdit {
 
 protected:
     void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     void Change() override;
     void Dispatch(TMessage& Message) override;
     void WMKeyDown(TMessage& Message) override;

@@ -23,6 +23,12 @@ void TQuillEdit::CreateLabel()
     };
 }
 
+void TQuillEdit::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomEdit::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FLabel) FLabel = nullptr;
+}
+
 std::string TQuillEdit::LabelCaption() const { return FLabel ? FLabel->Caption() : std::string(); }
 
 void TQuillEdit::SetLabelCaption(const std::string& Value)
