@@ -252,6 +252,7 @@ private:
     void FocusArrived();
     void FocusLeaving();
     void FocusLeft();
+    void UnboldLabel();
     void SetURLLook(bool On);
     void ApplyEditMargins(bool FlatMargins);
     void PaintOverlay(TCanvas& Canvas);
@@ -260,7 +261,6 @@ private:
     void RedrawBorder(TCanvas& Canvas);
     bool NeedsOwnBorder(bool CountBorder3D) const;
     bool IsHot() const;
-    void NudgeWidth();
     void SetFontColor(TColor Value);
     bool Loading() const { return ComponentState().Contains(csLoading); }
 

@@ -99,15 +99,24 @@ void TQuillEdit::FocusLeaving()
 {
     if (!FError && TCustomEdit::Color() != FNormalColor) TCustomEdit::SetColor(FNormalColor);
     if (!(FError && FShowError) && !FShowModified && !FIsUrl) SetFontColor(FFontColor);
-    if (FLabel) FLabel->Font().SetStyle(FLabel->Font().Style().Exclude(fsBold));
+    UnboldLabel();
 }
 
 void TQuillEdit::FocusLeft()
 {
-    if (FAlignChanging) return;
-    if (FFocusWidthInc > 0) SetWidth(Width() - FFocusWidthInc);
-    if (FFocusAlign != eaDefault) SetEditAlign(FOldEditAlign);
+    if (!FAlignChanging) {
+        if (FFocusWidthInc > 0) SetWidth(Width() - FFocusWidthInc);
+        if (FFocusAlign != eaDefault) SetEditAlign(FOldEditAlign);
+    }
+    // The focus moves on only after this handler, so re-placing the label
+    // above still saw the edit focused.
+    UnboldLabel();
     Invalidate();
+}
+
+void TQuillEdit::UnboldLabel()
+{
+    if (FLabel) FLabel->Font().SetStyle(FLabel->Font().Style().Exclude(fsBold));
 }
 
 void TQuillEdit::SetFontColor(TColor Value)

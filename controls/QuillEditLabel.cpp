@@ -73,6 +73,8 @@ void TQuillEdit::UpdateLabel()
     if (!FLabel) return;
     FLabel->SetTransparent(FLabelTransparent);
     FLabel->SetFont(FParentFnt ? Font() : *FLabelFont);
+    // A focus label stays bold while the edit is focused, whatever moved it.
+    if (FFocusLabel && Focused()) FLabel->Font().SetStyle(FLabel->Font().Style().Include(fsBold));
     TBitmap probe(1, 1);
     probe.Canvas()->Font()->Assign(&FLabel->Font());
     TRect extent{0, 0, 1000, 255};

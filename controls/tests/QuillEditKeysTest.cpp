@@ -1,6 +1,7 @@
 // Typing into each edit type through the real key pipeline: filtering,
 // sign toggles, separators, decimals, length limits and the prefix guards.
 #include <functional>
+#include <vector>
 
 #include "QuillEditFixture.h"
 
@@ -269,4 +270,35 @@ TEST_F(QuillEditTest, FocusColourFollowsValidation)
     valid = false;
     Focus();
     EXPECT_EQ(Edit->Color(), clWindow) << "a refused value keeps its colour";
+}
+
+TEST_F(QuillEditTest, KeypadSeparatorTypesTheDecimalSeparator)
+{
+    FormatSettings().DecimalSeparator = ',';
+    FormatSettings().ThousandSeparator = '.';
+    Edit->SetEditType(etFloat);
+    Edit->SetPrecision(2);
+    Edit->SetAllowNumericNullValue(true);
+    Edit->SetExcelStyleDecimalSeparator(true);
+    Edit->SetText("");
+    Focus();
+    Type("3");
+    // The host reports the keypad's "." with the keypad bit in its key data.
+    auto& window = static_cast<vistra::backend::THeadlessWindow&>(*Form->NativeWindow());
+    window.Events().NativeChar(U'.', KF_KEYPAD_BIT | 1, false);
+    Type("5");
+    EXPECT_EQ(Edit->Text(), "3,5");
+}
+
+TEST_F(QuillEditTest, EnterAndEscGoToTheParentWithoutDefaultHandling)
+{
+    std::vector<unsigned short> parentKeys;
+    Form->OnKeyDown = [&](TObject*, unsigned short& key, TShiftState) { parentKeys.push_back(key); };
+    Edit->SetDefaultHandling(false);
+    Edit->SetCanUndo(false);
+    Focus();
+    Press(VK_RETURN);
+    Press(VK_ESCAPE);
+    vistra::backend::input::Pump();
+    EXPECT_EQ(parentKeys, (std::vector<unsigned short>{VK_RETURN, VK_ESCAPE}));
 }

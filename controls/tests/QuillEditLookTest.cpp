@@ -164,3 +164,55 @@ TEST_F(QuillEditTest, RenderedStates)
     vistra::backend::input::Pump();
     graphics::testing::ExpectMatchesGolden(Form->Surface(), "quill-edit-states");
 }
+
+namespace {
+
+// How many pixels of the edit's client area show the grey of the empty text.
+int GreyPixels(TForm& form, TQuillEdit& edit)
+{
+    vistra::backend::input::Pump();
+    const TBitmap& surface = form.Surface();
+    const TPoint origin = edit.ClientToParent({0, 0}, &form);
+    int count = 0;
+    for (int y = origin.Y; y < origin.Y + edit.ClientHeight(); ++y)
+        for (int x = origin.X; x < origin.X + edit.ClientWidth(); ++x) {
+            const TRGBQuad& p = surface.ScanLine(y)[x];
+            count += p.rgbRed < 0xA0 && p.rgbRed > 0x60 && p.rgbRed == p.rgbGreen && p.rgbGreen == p.rgbBlue;
+        }
+    return count;
+}
+
+} // namespace
+
+TEST_F(QuillEditTest, FocusLook)
+{
+    Edit->SetEmptyText("hint");
+    Edit->SetLabelCaption("Name");
+    Edit->SetFocusLabel(true);
+    Edit->SetFocusWidthInc(20);
+    Edit->SetFocusFontColor(clNavy);
+    EXPECT_GT(GreyPixels(*Form, *Edit), 0) << "the empty text shows while unfocused";
+
+    Focus();
+    EXPECT_EQ(GreyPixels(*Form, *Edit), 0) << "and hides on focus";
+    EXPECT_TRUE(Edit->EditLabel()->Font().Style().Contains(fsBold));
+    EXPECT_EQ(Edit->Width(), 170);
+    EXPECT_EQ(Edit->Font().Color(), clNavy);
+
+    After->SetFocus();
+    EXPECT_FALSE(Edit->EditLabel()->Font().Style().Contains(fsBold));
+    EXPECT_EQ(Edit->Width(), 150);
+    EXPECT_EQ(Edit->Font().Color(), clWindowText);
+
+    Edit->SetEmptyTextFocused(true);
+    Focus();
+    EXPECT_GT(GreyPixels(*Form, *Edit), 0) << "unless it is asked for while focused";
+}
+
+TEST_F(QuillEditTest, FocusSelectsAnAddressAfterItsScheme)
+{
+    Edit->SetShowURL(true);
+    Edit->SetText("https://example.org");
+    Focus();
+    EXPECT_EQ(Edit->SelText(), "example.org");
+}
