@@ -216,3 +216,16 @@ TEST_F(QuillEditTest, FocusSelectsAnAddressAfterItsScheme)
     Focus();
     EXPECT_EQ(Edit->SelText(), "example.org");
 }
+
+TEST_F(QuillEditTest, ModifiedLook)
+{
+    Edit->SetShowModified(true);
+    Edit->SetText("abc");
+    Focus();
+    Caret(3);
+    Type("d");
+    EXPECT_EQ(Edit->Font().Color(), clHighlight);
+    Edit->SetText("fresh");
+    EXPECT_EQ(Edit->Font().Color(), clWindowText);
+    EXPECT_FALSE(Edit->Modified());
+}
