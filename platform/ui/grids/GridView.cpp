@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/grids/InplaceEdit.h"
 
 namespace {
@@ -173,6 +174,32 @@ void TCustomGrid::UpdateScrollBars()
     };
     update(FHorzBar, FScrollBars == ssHorizontal || FScrollBars == ssBoth, FFixedCols, FTopLeft.X, maxTL.X);
     update(FVertBar, FScrollBars == ssVertical || FScrollBars == ssBoth, FFixedRows, FTopLeft.Y, maxTL.Y);
+    if (!HandleAllocated()) return;
+
+    const TSize clientBefore{ClientWidth(), ClientHeight()};
+    for (int bar : {SB_HORZ, SB_VERT}) {
+        const TGridScrollBar& b = bar == SB_HORZ ? FHorzBar : FVertBar;
+        SCROLLINFO info;
+        info.fMask = SIF_RANGE | SIF_POS | SIF_PAGE;
+        info.nMin = 0;
+        info.nMax = b.Visible ? ThumbRange : 0; // an empty range hides the bar
+        info.nPage = 0;
+        info.nPos = b.Position;
+        SetScrollInfo(Handle(), bar, info, true);
+    }
+    // A bar that came or went changed the client area and so the last page.
+    // Showing bars only shrinks the client, so this settles within two rounds.
+    if (!(clientBefore == TSize{ClientWidth(), ClientHeight()}) && FBarRelayoutDepth < 2) {
+        ++FBarRelayoutDepth;
+        RepairAfterSizeChange();
+        --FBarRelayoutDepth;
+    }
+}
+
+void TCustomGrid::CreateHandle()
+{
+    TCustomControl::CreateHandle();
+    UpdateScrollBars();
 }
 
 void TCustomGrid::ScrollMessage(bool Vertical, unsigned Code, int ThumbPos)

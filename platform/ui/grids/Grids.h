@@ -54,7 +54,8 @@ class TCustomGrid : public TCustomControl {
     void SetOptions(TGridOptions Value);
     TScrollStyle ScrollBars() const noexcept { return FScrollBars; }
     void SetScrollBars(TScrollStyle Value);
-    // The grid's scroll bars; the thumb positions run from 0 to 127.
+    // The grid's scroll bars, shown as the window's own; the thumb positions
+    // run from 0 to 127.
     const TGridScrollBar& HorzScrollBar() const noexcept { return FHorzBar; }
     const TGridScrollBar& VertScrollBar() const noexcept { return FVertBar; }
 
@@ -174,6 +175,7 @@ protected:
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
     void BoundsChanged() override;
+    void CreateHandle() override;
 
     // Scroll messages: SB_ codes with the thumb position in the high word.
     void ScrollMessage(bool Vertical, unsigned Code, int ThumbPos);
@@ -212,6 +214,7 @@ private:
     TScrollStyle FScrollBars = ssBoth;
     TGridScrollBar FHorzBar;
     TGridScrollBar FVertBar;
+    int FBarRelayoutDepth = 0;
     TGridCoord FTopLeft{1, 1};
     TGridCoord FCurrent{1, 1};
     TGridCoord FAnchor{1, 1};

@@ -11,6 +11,7 @@
 #include "platform/backend/headless/HeadlessInput.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/grids/InplaceEdit.h"
 #include "platform/ui/grids/StringGrid.h"
 
@@ -82,8 +83,8 @@ private:
 };
 
 // Columns 50 wide and rows 20 high with 1-pixel lines: each column takes 51
-// pixels and each row 21. The client is 255 x 105, so five columns and five
-// rows fit exactly, one of each being fixed.
+// pixels and each row 21. The client is 255 x 105 inside the scroll bars, so
+// five columns and five rows fit exactly, one of each being fixed.
 class FrameworkGrid : public testing::Test {
 protected:
     void SetUp() override
@@ -98,9 +99,13 @@ protected:
         Grid->SetDefaultRowHeight(20);
         Grid->SetColCount(20);
         Grid->SetRowCount(100);
-        Grid->SetBounds(0, 0, 255, 105);
-        ASSERT_EQ(Grid->ClientWidth(), 255) << "the grid draws no frame of its own";
         Form->Show();
+        // Both scroll bars show (the cells do not fit) and take their room
+        // outside this client area.
+        Grid->HandleNeeded();
+        Grid->SetBounds(0, 0, 255 + GetSystemMetrics(SM_CXVSCROLL), 105 + GetSystemMetrics(SM_CYHSCROLL));
+        ASSERT_EQ(Grid->ClientWidth(), 255);
+        ASSERT_EQ(Grid->ClientHeight(), 105);
         Grid->SetFocus();
         Grid->ClearLog();
     }

@@ -231,3 +231,23 @@ TEST_F(FrameworkGrid, ASelectionOutsideTheGridIsKeptAndSelectsNothing)
     Press(VK_UP);
     EXPECT_EQ(Current(), (TGridCoord{19, 99}));
 }
+
+TEST_F(FrameworkGrid, TheWindowShowsTheScrollBarsAndTheyTakeRoom)
+{
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(Grid->Handle(), SB_VERT, info));
+    EXPECT_EQ(info.nMin, 0);
+    EXPECT_EQ(info.nMax, 127);
+    EXPECT_EQ(Grid->Width() - Grid->ClientWidth(), GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_EQ(Grid->Height() - Grid->ClientHeight(), GetSystemMetrics(SM_CYHSCROLL));
+    Grid->SetTopRow(Grid->MaxTopLeft().Y);
+    ASSERT_TRUE(GetScrollInfo(Grid->Handle(), SB_VERT, info));
+    EXPECT_EQ(info.nPos, 127);
+
+    // Without bars the client gets its room back and the view stays on the
+    // last page, which now starts further down.
+    Grid->SetScrollBars(ssNone);
+    EXPECT_EQ(Grid->ClientWidth(), Grid->Width());
+    EXPECT_EQ(Grid->TopRow(), Grid->MaxTopLeft().Y);
+}
