@@ -6,13 +6,18 @@
 #include "map/UGeolithMarkers.h"
 #include "map/UGeolithPage.h"
 #include "map/UGeolithScripts.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/JpegImage.h"
+#include "platform/graphics/PngImage.h"
 #include "platform/rtl/Numbers.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Screen.h"
+#include "platform/web/WebBrowser.h"
 
 #include <exception>
 
 namespace {
 
-constexpr std::uint32_t clWhite = 0x00FFFFFF;
 // Documents loaded from text resolve relative and file addresses against this.
 constexpr std::string_view PageBaseUrl = "file:///";
 
@@ -23,12 +28,6 @@ void Raise(const Event& event, Args&&... args)
 }
 
 }  // namespace
-
-void TGeolithBrowser::SetBounds(int Width, int Height)
-{
-    FWidth = Width;
-    FHeight = Height;
-}
 
 // ---------------------------------------------------------------- options
 
@@ -135,9 +134,13 @@ TGeolith::TGeolith(TComponent* AOwner) : TGeolithBrowser(AOwner)
     if (!ComponentState().Contains(csDesigning)) FPreloader = new map::TPreloader(this);
     FWebBrowser = new TNewWebBrowser(this);
     FWebBrowser->SetVisible(false);
+    FWebBrowser->SetParent(this);
+    FWebBrowser->SetAlign(alClient);
+    FWebBrowser->SetApplicationObject(Application);
     ConnectBrowserEvents();
     FMarkers = std::make_unique<TMarkers>(this);
-    SetBounds(400, 250);
+    SetBorderWidth(0);
+    SetBounds(Left(), Top(), 400, 250);
 }
 
 TGeolith::~TGeolith()
@@ -153,12 +156,6 @@ TGeolith::~TGeolith()
     FControlsOptions.reset();
 }
 
-void TGeolith::SetBounds(int Width, int Height)
-{
-    TGeolithBrowser::SetBounds(Width, Height);
-    if (FWebBrowser) FWebBrowser->SetBounds(Width, Height);
-}
-
 int TGeolith::GetVersionNr() const { return (1 << 24) | (0 << 16) | (2 << 8) | 0; }
 
 std::string TGeolith::Version() const
@@ -166,6 +163,16 @@ std::string TGeolith::Version() const
     const int v = GetVersionNr();
     return IntToStr((v >> 24) & 0xFF) + "." + IntToStr((v >> 16) & 0xFF) + "." + IntToStr((v >> 8) & 0xFF) + "." +
            IntToStr(v & 0xFF);
+}
+
+TPoint TGeolith::CursorInBrowser() const
+{
+    if (!Mouse || !FWebBrowser) return {};
+    try {
+        return FWebBrowser->ScreenToClient(Mouse->CursorPos());
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 void TGeolith::RaiseError(TErrorType ErrorType) { Raise(OnGeolithError, this, ErrorType); }
@@ -244,16 +251,30 @@ void TGeolith::DoMapTilesLoad()
     Raise(OnDownloadFinish, this);
 }
 
-bool TGeolith::ScreenShotPixels(web::PixelBuffer& Picture)
+std::unique_ptr<TGraphic> TGeolith::ScreenShot(TImgType ImgType)
 {
-    if (!HasPageWindow()) return false;
+    if (!HasPageWindow()) return nullptr;
     try {
-        if (FWebBrowser->Snapshot(Picture) && Picture.Width == Width() && Picture.Height == Height()) return true;
+        TBitmap work;
+        work.SetHeight(Height());
+        work.SetWidth(Width());
+        const web::Outcome drawn = FWebBrowser->Snapshot(work);
+        if (drawn && work.Width() == Width() && work.Height() == Height()) {
+            std::unique_ptr<TGraphic> result;
+            switch (ImgType) {
+            case itBitmap: result = std::make_unique<TBitmap>(); break;
+            case itJpeg: result = std::make_unique<TJPEGImage>(); break;
+            case itPng: result = std::make_unique<TPngImage>(); break;
+            }
+            if (result) {
+                result->Assign(&work);
+                return result;
+            }
+        }
     } catch (const std::exception&) {
     }
-    Picture = {};
     RaiseError(etScreenshotProblem);
-    return false;
+    return nullptr;
 }
 
 bool TGeolith::CreateMapMarker(const TMarker* Marker)
@@ -325,13 +346,18 @@ void TGeolith::ConnectBrowserEvents()
     b.OnMarkerMouseExit = forwardMarker(&TGeolith::OnMarkerMouseExit, this);
     b.OnMarkerInfoWindowCloseClick = [this](int id) { Raise(OnMarkerInfoWindowCloseClick, id); };
 
-    // The cursor position is not known to the control here: map events carry
-    // X and Y 0, as when the cursor cannot be read.
+    // Map events carry where the cursor is over the browser.
     auto forwardPosition = [](TPositionMap TGeolith::*event, TGeolith* self) {
-        return [self, event](double lat, double lng, int, int) { Raise(self->*event, lat, lng, 0, 0); };
+        return [self, event](double lat, double lng, int, int) {
+            if (!(self->*event)) return;
+            const TPoint at = self->CursorInBrowser();
+            (self->*event)(lat, lng, at.X, at.Y);
+        };
     };
     b.OnMapClick = [this](double lat, double lng, int, int, TMouseButton button) {
-        Raise(OnMapClick, lat, lng, 0, 0, button);
+        if (!OnMapClick) return;
+        const TPoint at = CursorInBrowser();
+        OnMapClick(lat, lng, at.X, at.Y, button);
     };
     b.OnMapDblClick = forwardPosition(&TGeolith::OnMapDblClick, this);
     b.OnMapMouseMove = forwardPosition(&TGeolith::OnMapMouseMove, this);
@@ -339,15 +365,17 @@ void TGeolith::ConnectBrowserEvents()
     b.OnMapMouseExit = forwardPosition(&TGeolith::OnMapMouseExit, this);
     b.OnMapMoveStart = forwardPosition(&TGeolith::OnMapMoveStart, this);
     b.OnMapMove = forwardPosition(&TGeolith::OnMapMove, this);
-    b.OnMapMoveEnd = [this](double lat, double lng, int, int) {
+    auto moveEnd = forwardPosition(&TGeolith::OnMapMoveEnd, this);
+    b.OnMapMoveEnd = [this, moveEnd](double lat, double lng, int x, int y) {
         FMapOptions->FDefaultLatitude = lat;
         FMapOptions->FDefaultLongitude = lng;
-        Raise(OnMapMoveEnd, lat, lng, 0, 0);
+        moveEnd(lat, lng, x, y);
     };
-    b.OnStreetViewMove = [this](double lat, double lng, int, int) {
+    auto streetViewMove = forwardPosition(&TGeolith::OnStreetViewMove, this);
+    b.OnStreetViewMove = [this, streetViewMove](double lat, double lng, int x, int y) {
         FStreetViewOptions->FDefaultLatitude = lat;
         FStreetViewOptions->FDefaultLongitude = lng;
-        Raise(OnStreetViewMove, lat, lng, 0, 0);
+        streetViewMove(lat, lng, x, y);
     };
     b.OnMapZoomChange = [this](int level) {
         // The page's zoom is 0..21; anything else is not a level to store.

@@ -2,8 +2,7 @@
 #pragma once
 
 #include "map/UGeolithCommon.h"
-#include "platform/classes/Component.h"
-#include "platform/web/BrowserEngine.h"
+#include "platform/ui/WinControl.h"
 
 #include <functional>
 #include <memory>
@@ -13,28 +12,16 @@ class TGeolith;
 class TMarkers;
 class TControlsOptions;
 class TNewWebBrowser;
+class TGraphic;
 
 using TGeolithErrorEvent = std::function<void(TObject* Sender, TErrorType ErrorType)>;
 using TMapTypeChange = std::function<void(TMapType NewMapType)>;
 using TWebBrowserProgressChange = std::function<void(TObject* ASender, int Progress, int ProgressMax)>;
 
-// The windowed control the map derives from. It stands on the component base
-// until the platform's windowed control is part of the build, and carries the
-// few control members the map uses.
-class TGeolithBrowser : public TComponent {
-    VISTRA_CLASS(TGeolithBrowser, TComponent)
-    using TComponent::TComponent;
-
-    int Width() const { return FWidth; }
-    int Height() const { return FHeight; }
-    virtual void SetBounds(int Width, int Height);
-    std::uint32_t Color() const { return FColor; }
-    void SetColor(std::uint32_t Value) { FColor = Value; }
-
-private:
-    int FWidth = 0;
-    int FHeight = 0;
-    std::uint32_t FColor = 0;
+// The windowed control the map derives from.
+class TGeolithBrowser : public TWinControl {
+    VISTRA_CLASS(TGeolithBrowser, TWinControl)
+    using TWinControl::TWinControl;
 };
 
 class TMapOptions : public TPersistent {
@@ -127,7 +114,9 @@ private:
 
 namespace map {
 
-// The loading picture laid over the map while its page loads.
+// The loading picture laid over the map while its page loads: whether it
+// shows and animates. It stands in for a picture control until the window
+// layer has one.
 class TPreloader : public TComponent {
     VISTRA_CLASS(TPreloader, TComponent)
     using TComponent::TComponent;
@@ -158,10 +147,10 @@ class TGeolith : public TGeolithBrowser {
     // The page as the current options build it.
     void BuildMapPage(std::string& Text) const;
 
-    // A picture of the page as its pixels, exactly Width × Height; false with
-    // OnGeolithError(etScreenshotProblem) when the browser cannot draw it, and
-    // false without an event before a page exists.
-    bool ScreenShotPixels(web::PixelBuffer& Picture);
+    // A picture of the control's content, exactly Width × Height, that the
+    // caller owns; null with OnGeolithError(etScreenshotProblem) when it
+    // cannot be drawn, and null without an event before a page exists.
+    std::unique_ptr<TGraphic> ScreenShot(TImgType ImgType);
 
     bool CreateMapMarker(const class TMarker* Marker);
     bool DeleteMapMarker(int Id);
@@ -179,8 +168,6 @@ class TGeolith : public TGeolithBrowser {
     virtual int GetVersionNr() const;
     std::string Version() const;
     void SetVersion(const std::string&) {}
-
-    void SetBounds(int Width, int Height) override;
 
     TMarkers* Markers() const { return FMarkers.get(); }
     TMapOptions* MapOptions() const { return FMapOptions.get(); }
@@ -228,6 +215,8 @@ private:
     bool LoadPage(const std::string& page);
     void DoMapTilesLoad();
     void ShowPreloader(bool Show);
+    // The cursor in the browser's client coordinates; (0, 0) when unknown.
+    TPoint CursorInBrowser() const;
 
     bool bLaunchFinish = false;
     bool FLaunching = false;

@@ -1,19 +1,21 @@
 // Script access to program objects by name: the dispatcher, the class map and the wrapper classes.
 //
-// A dispatcher makes one object callable by member name. TAutoObjectDispatch
-// works over a wrapper: names the wrapper does not publish are looked up on
-// the wrapped object, then among the components it owns, and every object a
-// call returns is wrapped again with the wrapper the class map names for it.
+// A dispatcher makes one object callable by member name through the
+// published-member registry. TAutoObjectDispatch works over a wrapper: names
+// the wrapper does not publish are looked up on the wrapped object, then
+// among the components it owns, and every object a call returns is wrapped
+// again with the wrapper the class map names for its class.
 #pragma once
 
-#include "map/AutoPublished.h"
 #include "platform/classes/Lists.h"
-#include "platform/rtl/Exceptions.h"
+#include "platform/classes/Published.h"
+#include "platform/graphics/Types.h"
+#include "platform/rtl/Variant.h"
+#include "platform/web/ScriptValue.h"
 
 #include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 class TObjectWrapper;
@@ -39,18 +41,16 @@ TObjectWrapperClass WrapperClassOf()
 
 namespace map {
 
-// A name that no lookup of a dispatcher resolves.
-class EUnknownName : public Exception {
-public:
-    using Exception::Exception;
-};
-
 class TObjectDispatch;
 
+// What a call gives script: a value, or an object as its own dispatcher.
 struct TAutoResult {
-    TAutoValue Value;                          // the result, when not an object
-    std::shared_ptr<TObjectDispatch> Object;   // an object result, as script receives it
+    Variant Value;
+    std::shared_ptr<TObjectDispatch> Object;
 };
+
+// The published value a script value stands for.
+classes::TPublishedValue FromScript(const web::ScriptValue& Value);
 
 // Calls published members of one object by name. An owned instance is freed
 // with the dispatcher (script holds dispatchers by shared pointer).
@@ -63,12 +63,10 @@ public:
 
     TObject* Instance() const { return FInstance; }
 
-    // A method call, or with no arguments also a property read or an owned
-    // component by name. Throws EUnknownName, or EConvertError for an argument.
+    // A method call; with no arguments also a property read or an owned
+    // component by name. An unknown name raises EPropertyError; argument
+    // conversions raise their own errors.
     TAutoResult Invoke(std::string_view Name, const std::vector<web::ScriptValue>& Args);
-    // The same with arguments given by parameter name (case ignored).
-    TAutoResult InvokeNamed(std::string_view Name,
-                            const std::vector<std::pair<std::string, web::ScriptValue>>& Args);
     TAutoResult GetProperty(std::string_view Name);
     void SetProperty(std::string_view Name, const web::ScriptValue& Value);
 
@@ -76,16 +74,16 @@ protected:
     // The dispatcher script receives for an object result; none by default.
     virtual std::shared_ptr<TObjectDispatch> GetObjectDispatch(TObject* Obj);
     // The method of that name and the object it is called on.
-    virtual const TPublishedMethod* GetMethodInfo(std::string_view Name, TObject*& Target);
+    virtual const classes::TPublishedMethod* GetMethodInfo(std::string_view Name, TObject*& Target);
     // The property of that name and its object; or, with a null result and
     // ComponentIndex set, the component Target owns at that index.
-    virtual const TPublishedProperty* GetPropInfo(std::string_view Name, TObject*& Target, int& ComponentIndex);
+    virtual const classes::TPublishedProperty* GetPropInfo(std::string_view Name, TObject*& Target,
+                                                           int& ComponentIndex);
 
     static int FindOwnedComponent(TObject* Owner, std::string_view Name);
 
 private:
-    TAutoResult Call(const TPublishedMethod& method, TObject* target, const TAutoArgs& args);
-    TAutoResult Wrap(const TAutoValue& value);
+    TAutoResult Wrap(const classes::TPublishedValue& value);
 
     TObject* FInstance;
     bool FOwned;
@@ -99,8 +97,9 @@ public:
 
 protected:
     std::shared_ptr<map::TObjectDispatch> GetObjectDispatch(TObject* Obj) override;
-    const map::TPublishedMethod* GetMethodInfo(std::string_view Name, TObject*& Target) override;
-    const map::TPublishedProperty* GetPropInfo(std::string_view Name, TObject*& Target, int& ComponentIndex) override;
+    const classes::TPublishedMethod* GetMethodInfo(std::string_view Name, TObject*& Target) override;
+    const classes::TPublishedProperty* GetPropInfo(std::string_view Name, TObject*& Target,
+                                                   int& ComponentIndex) override;
 };
 
 class TAutoRecord : public TObject {
@@ -109,8 +108,8 @@ class TAutoRecord : public TObject {
     TAutoRecord(TClass AClass, TObjectWrapperClass AObjWrapper) : FClass(AClass), FObjWrapper(AObjWrapper) {}
 
     bool Equal(TClass AClass) const { return AClass == FClass; }
+    // The wrapper when AClass is this record's class or descends from it.
     TObjectWrapperClass GetWrapper(TClass AClass) const;
-    TClass Class() const { return FClass; }
 
 private:
     TClass FClass;
@@ -139,9 +138,11 @@ TClassMap& GetClassMap();
 class TObjectWrapper : public TObject {
     VISTRA_CLASS(TObjectWrapper, TObject)
 
+    // Connects the wrapper to the object it stands for; it does not own it.
     virtual void Connect(TObject* AObject) { FObject = AObject; }
     TObject* Object() const { return FObject; }
 
+    // The class name of the wrapped object's parent class; empty without one.
     std::string ParentClass() const;
     // Published to script as InheritsFrom: whether the wrapped object's class
     // or an ancestor has that name (case ignored).
@@ -149,13 +150,6 @@ class TObjectWrapper : public TObject {
 
 protected:
     TObject* FObject = nullptr;
-};
-
-struct TRect {
-    int Left = 0, Top = 0, Right = 0, Bottom = 0;
-};
-struct TPoint {
-    int X = 0, Y = 0;
 };
 
 class TPointClass : public TObject {
@@ -184,18 +178,36 @@ class TRectPointWrapper : public TObjectWrapper {
     ~TRectPointWrapper() override { delete FObject; }
 };
 
-class TComponentWrapper : public TObjectWrapper {
-    VISTRA_CLASS(TComponentWrapper, TObjectWrapper)
+// The framework's wrappers; their members are published in UGeolithWrappers.cpp.
+#define VISTRA_WRAPPER(Self, Base) \
+    class Self : public Base {     \
+        VISTRA_CLASS(Self, Base)   \
+    };
+VISTRA_WRAPPER(TComponentWrapper, TObjectWrapper)
+VISTRA_WRAPPER(TControlWrapper, TComponentWrapper)
+VISTRA_WRAPPER(TWinControlWrapper, TControlWrapper)
+VISTRA_WRAPPER(TScreenWrapper, TComponentWrapper)
+VISTRA_WRAPPER(TCollectionItemWrapper, TObjectWrapper)
+VISTRA_WRAPPER(TCollectionWrapper, TObjectWrapper)
+VISTRA_WRAPPER(TCustomGridWrapper, TWinControlWrapper)
+VISTRA_WRAPPER(TStringGridWrapper, TCustomGridWrapper)
+VISTRA_WRAPPER(TMenuWrapper, TComponentWrapper)
+VISTRA_WRAPPER(TMenuItemWrapper, TComponentWrapper)
+VISTRA_WRAPPER(TStringsWrapper, TObjectWrapper)
+VISTRA_WRAPPER(TPictureWrapper, TObjectWrapper)
+VISTRA_WRAPPER(TGraphicWrapper, TObjectWrapper)
+VISTRA_WRAPPER(TBitmapWrapper, TGraphicWrapper)
+#undef VISTRA_WRAPPER
+
+// Stands for the application object alone.
+class TApplicationWrapper : public TComponentWrapper {
+    VISTRA_CLASS(TApplicationWrapper, TComponentWrapper)
+
+    // Raises Exception for any object but the application.
+    void Connect(TObject* AObject) override;
 };
 
-class TCollectionItemWrapper : public TObjectWrapper {
-    VISTRA_CLASS(TCollectionItemWrapper, TObjectWrapper)
-};
-
-class TCollectionWrapper : public TObjectWrapper {
-    VISTRA_CLASS(TCollectionWrapper, TObjectWrapper)
-};
-
-class TStringsWrapper : public TObjectWrapper {
-    VISTRA_CLASS(TStringsWrapper, TObjectWrapper)
-};
+namespace map {
+// Publishes the wrappers' members and fills the class map with the standard pairs.
+void RegisterStandardWrappers(TClassMap& ClassMap);
+}  // namespace map

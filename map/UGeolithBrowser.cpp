@@ -1,6 +1,9 @@
 // The page's callbacks: TAppWrapper's published methods and the browser's external object.
 #include "map/UGeolithBrowser.h"
 
+#include "platform/rtl/Exceptions.h"
+
+#include <array>
 #include <memory>
 
 namespace {
@@ -44,113 +47,87 @@ void TAppWrapper::ExternalVistraError(TErrorType ErrorType) { Raise(OnVistraErro
 
 namespace {
 
-using map::TAutoArgs;
-using map::TAutoKind;
-using map::TAutoValue;
-using map::TParamInfo;
-using map::TPublishedMethod;
+using classes::TPublishedArgs;
+using classes::TPublishedValue;
 
-const TParamInfo Title{"MarkerTitle", TAutoKind::String};
-const TParamInfo Id{"IdMarker", TAutoKind::Integer};
-const TParamInfo Lat{"Latitude", TAutoKind::Double};
-const TParamInfo Lng{"Longitude", TAutoKind::Double};
-const TParamInfo Button{"Button", TAutoKind::Enumeration, 3};
-
-TAppWrapper* App(TObject* self) { return static_cast<TAppWrapper*>(self); }
-
-using MarkerMethod = void (TAppWrapper::*)(const std::string&, int, double, double);
-using PositionMethod = void (TAppWrapper::*)(double, double);
-
-TPublishedMethod Marker(std::string name, MarkerMethod method)
+// Page values for enumerations are ordinals; one out of range is refused.
+template <class E>
+E Ordinal(const TPublishedValue& value, int count, std::string_view what)
 {
-    return {std::move(name), {Title, Id, Lat, Lng}, [method](TObject* s, const TAutoArgs& a) {
-                (App(s)->*method)(a[0].AsString(), a[1].AsInteger(), a[2].AsDouble(), a[3].AsDouble());
-                return TAutoValue();
-            }};
+    const int ordinal = value.AsVariant().AsInteger();
+    if (ordinal < 0 || ordinal >= count)
+        throw EConvertError(std::to_string(ordinal) + " is not a " + std::string(what));
+    return static_cast<E>(ordinal);
 }
 
-TPublishedMethod Position(std::string name, PositionMethod method)
+void CheckCount(const TPublishedArgs& a, std::size_t count, std::string_view method)
 {
-    return {std::move(name), {Lat, Lng}, [method](TObject* s, const TAutoArgs& a) {
-                (App(s)->*method)(a[0].AsDouble(), a[1].AsDouble());
-                return TAutoValue();
-            }};
+    if (a.size() != count)
+        throw EPropertyError("Method " + std::string(method) + " takes " + std::to_string(count) + " arguments, not " +
+                             std::to_string(a.size()));
 }
 
-TPublishedMethod WithInteger(std::string name, TParamInfo param, std::function<void(TAppWrapper*, int)> call)
-{
-    return {std::move(name), {std::move(param)}, [call](TObject* s, const TAutoArgs& a) {
-                call(App(s), a[0].AsInteger());
-                return TAutoValue();
-            }};
-}
+constexpr std::array<std::string_view, 24> CallbackNames = {
+    "ExternalMarkerClick", "ExternalMarkerDblClick", "ExternalMarkerMouseDown", "ExternalMarkerMouseUp",
+    "ExternalMarkerMouseEnter", "ExternalMarkerMouseExit", "ExternalMarkerInfoWindowCloseClick",
+    "ExternalMarkerDragStart", "ExternalMarkerDrag", "ExternalMarkerDragEnd", "ExternalMapClick",
+    "ExternalMapDblClick", "ExternalMapMouseExit", "ExternalMapMouseEnter", "ExternalMapMoveStart",
+    "ExternalStreetViewMove", "ExternalMapMoveEnd", "ExternalMapMove", "ExternalMapTilesLoad", "ExternalMapIdle",
+    "ExternalMapMouseMove", "ExternalMapTypeChanged", "ExternalMapZoomChange", "ExternalVistraError"};
 
-TPublishedMethod NoArguments(std::string name, void (TAppWrapper::*method)())
+void PublishCallbacks()
 {
-    return {std::move(name), {}, [method](TObject* s, const TAutoArgs&) {
-                (App(s)->*method)();
-                return TAutoValue();
-            }};
-}
-
-std::vector<TPublishedMethod> CallbackMethods()
-{
-    return {
-        {"ExternalMarkerClick", {Title, Id, Lat, Lng, Button},
-         [](TObject* s, const TAutoArgs& a) {
-             App(s)->ExternalMarkerClick(a[0].AsString(), a[1].AsInteger(), a[2].AsDouble(), a[3].AsDouble(),
-                                         static_cast<TMouseButton>(a[4].AsInteger()));
-             return TAutoValue();
-         }},
-        Marker("ExternalMarkerDblClick", &TAppWrapper::ExternalMarkerDblClick),
-        Marker("ExternalMarkerMouseDown", &TAppWrapper::ExternalMarkerMouseDown),
-        Marker("ExternalMarkerMouseUp", &TAppWrapper::ExternalMarkerMouseUp),
-        Marker("ExternalMarkerMouseEnter", &TAppWrapper::ExternalMarkerMouseEnter),
-        Marker("ExternalMarkerMouseExit", &TAppWrapper::ExternalMarkerMouseExit),
-        WithInteger("ExternalMarkerInfoWindowCloseClick", Id,
-                    [](TAppWrapper* w, int v) { w->ExternalMarkerInfoWindowCloseClick(v); }),
-        Marker("ExternalMarkerDragStart", &TAppWrapper::ExternalMarkerDragStart),
-        Marker("ExternalMarkerDrag", &TAppWrapper::ExternalMarkerDrag),
-        Marker("ExternalMarkerDragEnd", &TAppWrapper::ExternalMarkerDragEnd),
-        {"ExternalMapClick", {Lat, Lng, Button},
-         [](TObject* s, const TAutoArgs& a) {
-             App(s)->ExternalMapClick(a[0].AsDouble(), a[1].AsDouble(), static_cast<TMouseButton>(a[2].AsInteger()));
-             return TAutoValue();
-         }},
-        Position("ExternalMapDblClick", &TAppWrapper::ExternalMapDblClick),
-        Position("ExternalMapMouseExit", &TAppWrapper::ExternalMapMouseExit),
-        Position("ExternalMapMouseEnter", &TAppWrapper::ExternalMapMouseEnter),
-        Position("ExternalMapMoveStart", &TAppWrapper::ExternalMapMoveStart),
-        Position("ExternalStreetViewMove", &TAppWrapper::ExternalStreetViewMove),
-        Position("ExternalMapMoveEnd", &TAppWrapper::ExternalMapMoveEnd),
-        Position("ExternalMapMove", &TAppWrapper::ExternalMapMove),
-        NoArguments("ExternalMapTilesLoad", &TAppWrapper::ExternalMapTilesLoad),
-        NoArguments("ExternalMapIdle", &TAppWrapper::ExternalMapIdle),
-        Position("ExternalMapMouseMove", &TAppWrapper::ExternalMapMouseMove),
-        WithInteger("ExternalMapTypeChanged", {"NewMapType", TAutoKind::Integer},
-                    [](TAppWrapper* w, int v) { w->ExternalMapTypeChanged(v); }),
-        WithInteger("ExternalMapZoomChange", {"NewLevel", TAutoKind::Integer},
-                    [](TAppWrapper* w, int v) { w->ExternalMapZoomChange(v); }),
-        WithInteger("ExternalVistraError", {"ErrorType", TAutoKind::Enumeration, ErrorTypeCount},
-                    [](TAppWrapper* w, int v) { w->ExternalVistraError(static_cast<TErrorType>(v)); }),
-    };
-}
-
-const std::vector<std::string>& PublishCallbacks()
-{
-    static const std::vector<std::string> names = [] {
-        std::vector<TPublishedMethod> methods = CallbackMethods();
-        std::vector<std::string> list;
-        for (const auto& m : methods) list.push_back(m.Name);
-        map::PublishMembers(TAppWrapper::StaticClass(), {std::move(methods), {}});
-        return list;
-    }();
-    return names;
+    classes::Publish<TAppWrapper>()
+        .Method("ExternalMarkerClick", [](TAppWrapper& w, const TPublishedArgs& a) -> TPublishedValue {
+            CheckCount(a, 5, "ExternalMarkerClick");
+            w.ExternalMarkerClick(a[0].AsVariant().AsString(), a[1].AsVariant().AsInteger(), a[2].AsVariant().AsDouble(),
+                                  a[3].AsVariant().AsDouble(), Ordinal<TMouseButton>(a[4], 3, "mouse button"));
+            return {};
+        })
+        .Method("ExternalMarkerDblClick", &TAppWrapper::ExternalMarkerDblClick)
+        .Method("ExternalMarkerMouseDown", &TAppWrapper::ExternalMarkerMouseDown)
+        .Method("ExternalMarkerMouseUp", &TAppWrapper::ExternalMarkerMouseUp)
+        .Method("ExternalMarkerMouseEnter", &TAppWrapper::ExternalMarkerMouseEnter)
+        .Method("ExternalMarkerMouseExit", &TAppWrapper::ExternalMarkerMouseExit)
+        .Method("ExternalMarkerInfoWindowCloseClick", &TAppWrapper::ExternalMarkerInfoWindowCloseClick)
+        .Method("ExternalMarkerDragStart", &TAppWrapper::ExternalMarkerDragStart)
+        .Method("ExternalMarkerDrag", &TAppWrapper::ExternalMarkerDrag)
+        .Method("ExternalMarkerDragEnd", &TAppWrapper::ExternalMarkerDragEnd)
+        .Method("ExternalMapClick", [](TAppWrapper& w, const TPublishedArgs& a) -> TPublishedValue {
+            CheckCount(a, 3, "ExternalMapClick");
+            w.ExternalMapClick(a[0].AsVariant().AsDouble(), a[1].AsVariant().AsDouble(),
+                               Ordinal<TMouseButton>(a[2], 3, "mouse button"));
+            return {};
+        })
+        .Method("ExternalMapDblClick", &TAppWrapper::ExternalMapDblClick)
+        .Method("ExternalMapMouseExit", &TAppWrapper::ExternalMapMouseExit)
+        .Method("ExternalMapMouseEnter", &TAppWrapper::ExternalMapMouseEnter)
+        .Method("ExternalMapMoveStart", &TAppWrapper::ExternalMapMoveStart)
+        .Method("ExternalStreetViewMove", &TAppWrapper::ExternalStreetViewMove)
+        .Method("ExternalMapMoveEnd", &TAppWrapper::ExternalMapMoveEnd)
+        .Method("ExternalMapMove", &TAppWrapper::ExternalMapMove)
+        .Method("ExternalMapTilesLoad", &TAppWrapper::ExternalMapTilesLoad)
+        .Method("ExternalMapIdle", &TAppWrapper::ExternalMapIdle)
+        .Method("ExternalMapMouseMove", &TAppWrapper::ExternalMapMouseMove)
+        .Method("ExternalMapTypeChanged", &TAppWrapper::ExternalMapTypeChanged)
+        .Method("ExternalMapZoomChange", &TAppWrapper::ExternalMapZoomChange)
+        .Method("ExternalVistraError", [](TAppWrapper& w, const TPublishedArgs& a) -> TPublishedValue {
+            CheckCount(a, 1, "ExternalVistraError");
+            w.ExternalVistraError(Ordinal<TErrorType>(a[0], ErrorTypeCount, "map error kind"));
+            return {};
+        });
 }
 
 }  // namespace
 
-const std::vector<std::string>& map::ExternalCallbackNames() { return PublishCallbacks(); }
+const std::vector<std::string>& map::ExternalCallbackNames()
+{
+    static const std::vector<std::string> names = [] {
+        PublishCallbacks();
+        return std::vector<std::string>(CallbackNames.begin(), CallbackNames.end());
+    }();
+    return names;
+}
 
 bool TNewWebBrowser::GetExternal(web::ExternalMethodTable& Methods)
 {

@@ -5,7 +5,9 @@
 #include "map/UGeolithCommon.h"
 #include "platform/web/WebBrowser.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 // The page's external object: its 24 published methods are the callbacks the
 // page makes, each forwarding to the event of the same name.

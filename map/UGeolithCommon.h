@@ -2,15 +2,12 @@
 #pragma once
 
 #include "platform/classes/Object.h"
+#include "platform/ui/Controls.h"
 
 #include <array>
 #include <functional>
 #include <string>
 #include <string_view>
-
-// The mouse buttons the page reports (0 left, 1 right). Kept here until the
-// platform's control unit is part of the build; the values match it.
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 enum TErrorType {
     etVistraProblem,

@@ -3,6 +3,9 @@
 #include "map/UGeolithBrowser.h"
 #include "map/UGeolithControls.h"
 #include "map/UGeolithMarkers.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/JpegImage.h"
+#include "platform/graphics/PngImage.h"
 #include "platform/web/RecordingEngine.h"
 #include "platform/web/ScriptText.h"
 #include "platform/web/WebBrowser.h"
@@ -57,7 +60,9 @@ TEST_F(UGeolithTest, NewControlIsAHiddenWhiteMapWithItsVersion)
 {
     EXPECT_EQ(geolith->Width(), 400);
     EXPECT_EQ(geolith->Height(), 250);
-    EXPECT_EQ(geolith->Color(), 0x00FFFFFFu);
+    EXPECT_EQ(geolith->Color(), clWhite);
+    EXPECT_EQ(geolith->WebBrowser()->Parent(), geolith.get());
+    EXPECT_EQ(geolith->WebBrowser()->Align(), alClient);
     EXPECT_FALSE(geolith->WebBrowser()->Visible());
     ASSERT_NE(geolith->Preloader(), nullptr);
     EXPECT_FALSE(geolith->Preloader()->Visible());
@@ -71,8 +76,7 @@ TEST_F(UGeolithTest, ScriptsBeforeAnyPageAreDroppedSilently)
 {
     EXPECT_FALSE(geolith->ExecJScript("map.panBy(1, 1);"));
     EXPECT_FALSE(geolith->MapPanTo(1, 2));
-    web::PixelBuffer picture;
-    EXPECT_FALSE(geolith->ScreenShotPixels(picture));
+    EXPECT_EQ(geolith->ScreenShot(itPng), nullptr);
     EXPECT_TRUE(errors.empty());
 }
 
@@ -502,14 +506,18 @@ TEST_F(UGeolithTest, ThePageReachesOnlyTheCallbacks)
 
 TEST_F(UGeolithTest, ScreenShotIsExactlyTheControlsSize)
 {
+    geolith->SetBounds(0, 0, 320, 200);
     GoLive();
-    geolith->SetBounds(320, 200);
-    web::PixelBuffer picture;
-    ASSERT_TRUE(geolith->ScreenShotPixels(picture));
-    EXPECT_EQ(picture.Width, 320);
-    EXPECT_EQ(picture.Height, 200);
+    for (TImgType type : {itBitmap, itJpeg, itPng}) {
+        std::unique_ptr<TGraphic> picture = geolith->ScreenShot(type);
+        ASSERT_NE(picture, nullptr) << type;
+        EXPECT_EQ(picture->Width(), 320) << type;
+        EXPECT_EQ(picture->Height(), 200) << type;
+    }
+    EXPECT_TRUE(dynamic_cast<TJPEGImage*>(geolith->ScreenShot(itJpeg).get()));
+    EXPECT_TRUE(dynamic_cast<TPngImage*>(geolith->ScreenShot(itPng).get()));
     Engine().FailSnapshots(true);
-    EXPECT_FALSE(geolith->ScreenShotPixels(picture));
+    EXPECT_EQ(geolith->ScreenShot(itBitmap), nullptr);
     EXPECT_EQ(errors, std::vector<TErrorType>{etScreenshotProblem});
 }
 

@@ -1,6 +1,7 @@
 // The browser control over its engine.
 #include "platform/web/WebBrowser.h"
 
+#include "platform/web/SnapshotBitmap.h"
 #include "platform/web/WebKitEngine.h"
 
 #include <exception>
@@ -20,7 +21,7 @@ TWebBrowser::EngineFactory& CurrentFactory()
 
 }  // namespace
 
-TWebBrowser::TWebBrowser(TComponent* AOwner) : TComponent(AOwner) {}
+TWebBrowser::TWebBrowser(TComponent* AOwner) : TWinControl(AOwner) {}
 
 TWebBrowser::~TWebBrowser() = default;
 
@@ -35,7 +36,7 @@ web::BrowserEngine* TWebBrowser::Engine()
 {
     if (FEngine || !FEngineError.empty()) return FEngine.get();
     try {
-        FEngine = CurrentFactory()(FWidth, FHeight);
+        FEngine = CurrentFactory()(Width(), Height());
     } catch (const std::exception& e) {
         FEngineError = e.what();
         if (FEngineError.empty()) FEngineError = "the browser engine could not start";
@@ -46,7 +47,7 @@ web::BrowserEngine* TWebBrowser::Engine()
         return nullptr;
     }
     FEngine->SetTimeout(FTimeout);
-    FEngine->SetVisible(FVisible);
+    FEngine->SetVisible(Visible());
     FEngine->OnBeforeNavigate = [this](std::string_view url) {
         if (OnBeforeNavigate2) OnBeforeNavigate2(this, std::string(url));
     };
@@ -94,23 +95,22 @@ web::Outcome TWebBrowser::SetBodyStyle(std::string_view Property, std::string_vi
     return engine ? engine->SetBodyStyle(Property, Value) : NoEngine();
 }
 
-web::Outcome TWebBrowser::Snapshot(web::PixelBuffer& Picture)
+web::Outcome TWebBrowser::Snapshot(TBitmap& Picture)
 {
     auto* engine = Engine();
-    return engine ? engine->Snapshot(Picture) : NoEngine();
+    return engine ? web::SnapshotToBitmap(*engine, Picture) : NoEngine();
 }
 
-void TWebBrowser::SetVisible(bool Value)
+void TWebBrowser::BoundsChanged()
 {
-    FVisible = Value;
-    if (FEngine) FEngine->SetVisible(Value);
+    TWinControl::BoundsChanged();
+    if (FEngine && Width() > 0 && Height() > 0) FEngine->SetSize(Width(), Height());
 }
 
-void TWebBrowser::SetBounds(int Width, int Height)
+void TWebBrowser::CMVisibleChanged(TMessage& Message)
 {
-    FWidth = Width;
-    FHeight = Height;
-    if (FEngine) FEngine->SetSize(Width, Height);
+    TWinControl::CMVisibleChanged(Message);
+    if (FEngine) FEngine->SetVisible(Visible());
 }
 
 void TWebBrowser::SetTimeout(web::BrowserEngine::Milliseconds timeout)

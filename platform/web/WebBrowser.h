@@ -1,11 +1,11 @@
-// TWebBrowser: the browser control, a component over one browser engine.
+// TWebBrowser: the browser control, a windowed control over one browser engine.
 //
 // The engine is made on first use by the process-wide engine factory (the
 // WebKit engine unless a test installs another). When no engine can be made,
 // every operation fails with the reason instead of throwing.
 #pragma once
 
-#include "platform/classes/Component.h"
+#include "platform/ui/WinControl.h"
 #include "platform/web/BrowserEngine.h"
 
 #include <functional>
@@ -16,8 +16,10 @@
 using TWebBrowserBeforeNavigate = std::function<void(TObject* Sender, const std::string& URL)>;
 using TWebBrowserProgressChange = std::function<void(TObject* ASender, int Progress, int ProgressMax)>;
 
-class TWebBrowser : public TComponent {
-    VISTRA_CLASS(TWebBrowser, TComponent)
+class TBitmap;
+
+class TWebBrowser : public TWinControl {
+    VISTRA_CLASS(TWebBrowser, TWinControl)
 
     using EngineFactory = std::function<std::unique_ptr<web::BrowserEngine>(int width, int height)>;
 
@@ -39,13 +41,8 @@ class TWebBrowser : public TComponent {
     web::Outcome LoadFromString(std::string_view Html, std::string_view BaseUrl);
     web::Outcome ExecScript(std::string_view Script);
     web::Outcome SetBodyStyle(std::string_view Property, std::string_view Value);
-    web::Outcome Snapshot(web::PixelBuffer& Picture);
-
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool Value);
-    int Width() const { return FWidth; }
-    int Height() const { return FHeight; }
-    void SetBounds(int Width, int Height);
+    // The view as an opaque bitmap of the view's size.
+    web::Outcome Snapshot(TBitmap& Picture);
 
     // The limit of every wait of the engine.
     web::BrowserEngine::Milliseconds Timeout() const { return FTimeout; }
@@ -62,14 +59,14 @@ class TWebBrowser : public TComponent {
 protected:
     // The methods of the page's external object; false offers none.
     virtual bool GetExternal(web::ExternalMethodTable& Methods);
+    // The engine's view follows the control's size and visibility.
+    void BoundsChanged() override;
+    void CMVisibleChanged(TMessage& Message) override;
 
 private:
     web::Outcome NoEngine() const;
 
     std::unique_ptr<web::BrowserEngine> FEngine;
     std::string FEngineError;
-    bool FVisible = true;
-    int FWidth = 400;
-    int FHeight = 250;
     web::BrowserEngine::Milliseconds FTimeout = web::BrowserEngine::DefaultTimeout;
 };
