@@ -210,6 +210,8 @@ void TCustomGrid::RowMoved(int, int) {}
 void TCustomGrid::HandleDrawCell(int, int, const TRect&, TGridDrawState) {}
 std::string TCustomGrid::ProvideEditText(int, int) { return {}; }
 void TCustomGrid::ApplyEditText(int, int, const std::string&) {}
+int TCustomGrid::ProvideEditLimit() { return 0; }
+std::string TCustomGrid::ProvideEditMask(int, int) { return {}; }
 
 TInplaceEdit* TCustomGrid::HandleCreateEditor() { return new TInplaceEdit(this); }
 

@@ -159,6 +159,10 @@ protected:
     // question whether it may show now.
     virtual std::string ProvideEditText(int ACol, int ARow);
     virtual void ApplyEditText(int ACol, int ARow, const std::string& Value);
+    // The editor's length limit in characters (0: none) and its edit mask,
+    // asked each time it loads a cell.
+    virtual int ProvideEditLimit();
+    virtual std::string ProvideEditMask(int ACol, int ARow);
     virtual TInplaceEdit* HandleCreateEditor();
     virtual bool HandleCanEditShow();
 

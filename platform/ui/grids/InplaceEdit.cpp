@@ -16,6 +16,8 @@ TInplaceEdit::~TInplaceEdit() = default;
 
 void TInplaceEdit::UpdateContents()
 {
+    FEditMask = FGrid->ProvideEditMask(FGrid->Col(), FGrid->Row());
+    SetMaxLength(FGrid->ProvideEditLimit());
     FLoading = true;
     try {
         SetText(FGrid->ProvideEditText(FGrid->Col(), FGrid->Row()));

@@ -2,6 +2,8 @@
 // cell, loading the cell's edit text and handing its text back on every change.
 #pragma once
 
+#include <string>
+
 #include "platform/ui/EditControls.h"
 
 class TCustomGrid;
@@ -17,8 +19,12 @@ class TInplaceEdit : public TCustomEdit {
     ~TInplaceEdit() override;
 
     TCustomGrid* Grid() const noexcept { return FGrid; }
-    // Loads the grid's edit text of its current cell, all of it selected.
+    // Loads the grid's edit text of its current cell, all of it selected,
+    // with the grid's length limit and edit mask for that cell.
     void UpdateContents();
+    // The mask the grid gave for the cell. The window layer's edit has no
+    // masked input, so the mask is only handed on to whoever asks.
+    const std::string& EditMask() const noexcept { return FEditMask; }
     // Places the edit over a cell and shows it.
     void Move(const TRect& Loc);
     // Hides the edit, giving the focus back to the grid when it had it.
@@ -35,5 +41,6 @@ private:
     void SendToGrid(unsigned short& Key, TShiftState Shift);
 
     TCustomGrid* FGrid;
+    std::string FEditMask;
     bool FLoading = false;
 };

@@ -146,9 +146,13 @@ TEST_F(FrameworkGridEditing, WritingTheCurrentCellReloadsAShownEditor)
     Press(VK_F2);
     Grid->SetCells(2, 2, "from code");
     EXPECT_EQ(Grid->InplaceEditor()->Text(), "from code");
-    // A length limit holds for typed text.
-    Grid->InplaceEditor()->SetMaxLength(10);
+}
+
+TEST_F(FrameworkGridEditing, TheGridsLengthLimitHoldsForTypedText)
+{
+    Grid->EditLimit = 5;
+    Press(VK_F2);
     Press(VK_END);
     Type("xyz");
-    EXPECT_EQ(Grid->Cells(2, 2), "from codex");
+    EXPECT_EQ(Grid->Cells(2, 2), "oldxy");
 }

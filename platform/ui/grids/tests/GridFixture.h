@@ -23,6 +23,7 @@ public:
     // Cells HandleSelectCell refuses.
     std::vector<TGridCoord> Refused;
     bool LogDraws = false;
+    int EditLimit = 0;
 
     void ClearLog() { Log.clear(); }
     using TCustomGrid::CalcDrawInfo;
@@ -67,6 +68,7 @@ protected:
         }
         TStringGrid::HandleDrawCell(c, r, rect, s);
     }
+    int ProvideEditLimit() override { return EditLimit; }
     std::string ProvideEditText(int c, int r) override
     {
         Note("GetEditText", c, r);
