@@ -1,0 +1,304 @@
+// The main window on the headless backend: creation, first showing, the event log, marker clicks and commands.
+#include "app/tests/AppFixture.h"
+
+#include "app/UAboutBox.h"
+#include "app/UMarkers.h"
+#include "platform/rtl/FormatSettings.h"
+#include "platform/ui/ComCtrls.h"
+#include "platform/ui/ExtCtrls.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/grids/StringGrid.h"
+#include "platform/web/ScriptText.h"
+
+#include <functional>
+
+using app::testing::ReadAll;
+using app::testing::WriteAll;
+
+namespace {
+
+class UMainTest : public app::testing::AppFixture {};
+
+TMenuItem* FindMenuItem(TMenuItem* parent, const std::string& caption)
+{
+    for (int i = 0; i < parent->Count(); ++i) {
+        TMenuItem* item = parent->Items(i);
+        if (item->Caption() == caption) return item;
+        if (TMenuItem* found = FindMenuItem(item, caption)) return found;
+    }
+    return nullptr;
+}
+
+TEST_F(UMainTest, CreationPreparesTheWindowBeforeAnySettingIsRead)
+{
+    EXPECT_EQ(FrmMain->Caption(), "Corvanta Vistra - Markerfile: ");
+    EXPECT_EQ(FrmMain->Label4->Caption(), "11");
+    EXPECT_EQ(FrmMain->ELatitude->Text(), "0");
+    EXPECT_EQ(FrmMain->ELongitude->Text(), "0");
+    EXPECT_EQ(FrmMain->DeleteMarker, -1);
+    EXPECT_EQ(FormatSettings().DecimalSeparator, '.');
+    EXPECT_EQ(vistra::ui::ParseFilter(FrmMain->SavePictureDialog1->Filter()).size(), 3u);
+    EXPECT_EQ(FrmMain->OpenTextFileDialog1->InitialDir(), FrmMain->GlobalPath() + "Files/MarkerFiles");
+    EXPECT_EQ(FrmMain->MainMenu1->Items()->Count(), 7);
+    EXPECT_EQ(Application->MainForm(), FrmMain);
+    // The markers list is as wide as its three columns and a margin.
+    EXPECT_EQ(FrmMarkers->Width(), 484);
+}
+
+TEST_F(UMainTest, FirstShowingReadsSettingsLoadsMarkersAndLaunchesThePage)
+{
+    WriteAll(dir / "m.csv", "A;38.5;-94.25;rc.png;-1;-1;-1;0;-1;3;\r\nB;1;2;;0;-1;0;0;0;0;\r\nC;3;4;;0;-1;0;0;0;0;\r\n");
+    WriteSettings(dir / "m.csv", "14");
+    FrmMain->Show();
+    EXPECT_EQ(FrmMain->Caption(), "Corvanta Vistra - Markerfile: m.csv");
+    EXPECT_EQ(FrmMain->Geolith1->MapOptions()->ZoomMap(), 14);
+    EXPECT_DOUBLE_EQ(FrmMain->Geolith1->MapOptions()->DefaultLatitude(), 38.920346);
+    EXPECT_DOUBLE_EQ(FrmMain->Geolith1->MapOptions()->DefaultLongitude(), -94.854674);
+    // The edits show the stored texts, not the first marker's position.
+    EXPECT_EQ(FrmMain->ELatitude->Text(), "38.920346");
+    EXPECT_EQ(FrmMain->ELongitude->Text(), "-94.854674");
+    EXPECT_EQ(Engine().Documents().size(), 1u);
+    ASSERT_EQ(Markers().Count(), 3);
+    EXPECT_EQ(Markers().Items(0)->Icon(), "file://" + dir.Path() + "rc.png");
+    EXPECT_EQ(FrmMarkers->SGMarkers->RowCount(), 3);
+    EXPECT_EQ(FrmMarkers->SGMarkers->Cells(0, 2), "3 - C");
+    EXPECT_EQ(FrmMarkers->SGMarkers->Cells(1, 0), "38.5");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(LogLines().front(), "DownloadStart");
+}
+
+TEST_F(UMainTest, AMissingSettingsFileIsReportedAndLeavesTheWindowWithoutAPage)
+{
+    FrmMain->Show();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("not a valid integer"), std::string::npos) << messages[0];
+    EXPECT_TRUE(Engine().Documents().empty());
+    EXPECT_EQ(FrmMain->ELatitude->Text(), "0");
+    EXPECT_TRUE(FrmMain->Visible());
+}
+
+TEST_F(UMainTest, EveryMapEventWritesItsLine)
+{
+    WriteSettings("");
+    ShowAndGoLive();
+    TGeolith& g = *FrmMain->Geolith1;
+    struct Case {
+        std::function<void()> raise;
+        const char* line;
+    } cases[] = {
+        {[&] { g.OnDownloadStart(&g); }, "DownloadStart"},
+        {[&] { g.OnDownloadFinish(&g); }, "DownloadFinish"},
+        {[&] { g.OnDownloadProgress(&g, 40, 100); }, "DownloadProgress : Max :100, Current : 40"},
+        {[&] { g.OnMapIdle(&g); }, "MapIdle"},
+        {[&] { g.OnMapClick(38.5, -94.25, 10, 20, mbLeft); }, "LeftClick , Lat : 38.5, Long :-94.25, X :10, Y :20"},
+        {[&] { g.OnMapClick(38.5, -94.25, 10, 20, mbRight); }, "RightClick , Lat : 38.5, Long :-94.25, X :10, Y :20"},
+        {[&] { g.OnMapDblClick(1.5, 2, 3, 4); }, "DblClick , Lat : 1.5, Long :2, X :3, Y :4"},
+        {[&] { g.OnMapMouseEnter(1.5, 2, 3, 4); }, "MouseEnter , Lat : 1.5, Long :2, X :3, Y :4"},
+        {[&] { g.OnMapMouseExit(1.5, 2, 3, 4); }, "MouseExit , Lat : 1.5, Long :2, X :3, Y :4"},
+        {[&] { g.OnMapMouseMove(1.5, 2, 3, 4); }, "MouseMove , Lat : 1.5, Long :2, X :3, Y :4"},
+        {[&] { g.OnMapMove(1.5, 2, 3, 4); }, "MapMove , Lat : 1.5, Long :2, X :3, Y :4"},
+        {[&] { g.OnMapMoveEnd(1.5, 2, 3, 4); }, "MapMoveEnd , Lat : 1.5, Long :2, X :3, Y :4"},
+        {[&] { g.OnMapMoveStart(1.5, 2, 3, 4); }, "MapMoveStart , Lat : 1.5, Long :2, X :3, Y :4"},
+        {[&] { g.OnStreetViewMove(0.00001, 2, 3, 4); }, "StreetViewMove , Lat : 1E-5, Long :2, X :3, Y :4"},
+        {[&] { g.OnMapTypeChange(mtDefault); }, "MapTypeChanged : Default"},
+        {[&] { g.OnMapTypeChange(mtSatellite); }, "MapTypeChanged : Satellite"},
+        {[&] { g.OnMapTypeChange(mtHybrid); }, "MapTypeChanged : Hybrid"},
+        {[&] { g.OnMapTypeChange(mtTerrain); }, "MapTypeChanged : Terrain"},
+        {[&] { g.OnMapZoomChange(14); }, "ZoomChange : 14"},
+        {[&] { g.OnMarkerClick("T", 7, 1, 2, mbRight); }, "MarkerRightClick , Title :T, IdMarker :7"},
+        {[&] { g.OnMarkerClick("T", 7, 1, 2, mbLeft); }, "MarkerLeftClick , Title :T, IdMarker :7"},
+        {[&] { g.OnMarkerDblClick("T", 7, 1, 2); }, "MarkerDblClick , Title :T, IdMarker :7"},
+        {[&] { g.OnMarkerDrag("T", 7, 1.25, -2); }, "MarkerDrag , Lat : 1.25, Long :-2, IdMarker :7, TitleMarker :T"},
+        {[&] { g.OnMarkerDragEnd("T", 7, 1.25, -2); }, "MarkerDragEnd , Lat : 1.25, Long :-2, IdMarker :7, TitleMarker :T"},
+        {[&] { g.OnMarkerDragStart("T", 7, 1.25, -2); }, "MarkerDragStart , Lat : 1.25, Long :-2, IdMarker :7, TitleMarker :T"},
+        {[&] { g.OnMarkerMouseDown("T", 7, 1.25, -2); }, "MarkerMouseDown , Lat : 1.25, Long :-2, IdMarker :7, TitleMarker :T"},
+        {[&] { g.OnMarkerMouseEnter("T", 7, 1.25, -2); }, "MarkerMouseEnter , Lat : 1.25, Long :-2, IdMarker :7, TitleMarker :T"},
+        {[&] { g.OnMarkerMouseExit("T", 7, 1.25, -2); }, "MarkerMouseExit , Lat : 1.25, Long :-2, IdMarker :7, TitleMarker :T"},
+        {[&] { g.OnMarkerMouseUp("T", 7, 1.25, -2); }, "MarkerMouseUp , Lat : 1.25, Long :-2, IdMarker :7, TitleMarker :T"},
+        {[&] { g.OnMarkerInfoWindowCloseClick(7); }, "MarkerInfoWindowCloseClick , , IdMarker :7"},
+    };
+    for (const auto& c : cases) {
+        const size_t before = LogLines().size();
+        c.raise();
+        EXPECT_EQ(LogLines().size(), before + 1) << c.line;
+        EXPECT_EQ(LastLogLine(), c.line);
+    }
+    EXPECT_FALSE(g.OnGeolithError) << "the map's error event stays unconnected";
+}
+
+TEST_F(UMainTest, PageCallbacksReachTheLogThroughTheBrowser)
+{
+    WriteSettings("");
+    ShowAndGoLive();
+    ASSERT_TRUE(Engine().InjectExternalCall("ExternalMapClick", {38.5, -94.25, 0}));
+    EXPECT_TRUE(LastLogLine().starts_with("LeftClick , Lat : 38.5, Long :-94.25, X :")) << LastLogLine();
+    EXPECT_EQ(FrmMain->ELatitude->Text(), "38.5");
+    EXPECT_EQ(FrmMain->ELongitude->Text(), "-94.25");
+    ASSERT_TRUE(Engine().InjectExternalCall("ExternalMapZoomChange", {14}));
+    EXPECT_EQ(LastLogLine(), "ZoomChange : 14");
+    EXPECT_EQ(FrmMain->TrbZoom->Position(), 14);
+    EXPECT_EQ(FrmMain->Label4->Caption(), "14");
+}
+
+TEST_F(UMainTest, LeftClickOnAMarkerRaisesItOpensItsInfoAndChoosesItForDeletion)
+{
+    WriteSettings("");
+    ShowAndGoLive();
+    Markers().Add(1, 1, "A", "", true, true, true, false, false, 0);
+    Markers().Add(2, 2, "B", "", true, true, true, false, false, 5);
+    Markers().Add(3, 3, "<i>C</i>", "", true, true, true, false, false, 3);
+    Engine().ClearScripts();
+    ASSERT_TRUE(Engine().InjectExternalCall("ExternalMarkerClick", {"<i>C</i>", 2, 3.5, -4.25, 0}));
+    EXPECT_EQ(LastLogLine(), "MarkerLeftClick , Title :<i>C</i>, IdMarker :2");
+    EXPECT_EQ(Markers().Items(2)->Zindex(), 6);
+    const std::string infoWindow = "<b><font face=arial size=1>&lt;i&gt;C&lt;/i&gt;<br />Lat : 3.5<br />Lon : -4.25</b><br />";
+    EXPECT_EQ(Scripts(), (std::vector<std::string>{"allmarkers[2].setZIndex(6);",
+                                                   "openMarkerInfoWindowHtml(2," + web::ScriptStringLiteral(infoWindow) + ");"}));
+    EXPECT_EQ(FrmMain->ELatitude->Text(), "3.5");
+    EXPECT_EQ(FrmMain->DeleteMarker, 2);
+
+    // A second click counts the marker's own raised z-index.
+    FrmMain->Geolith1MarkerClick("C", 2, 3.5, -4.25, mbLeft);
+    EXPECT_EQ(Markers().Items(2)->Zindex(), 7);
+
+    // Clicks that name no marker of ours, and right clicks, change nothing.
+    for (int id : {-1, 3}) FrmMain->Geolith1MarkerClick("?", id, 0, 0, mbLeft);
+    FrmMain->Geolith1MarkerClick("A", 0, 0, 0, mbRight);
+    EXPECT_EQ(FrmMain->DeleteMarker, 2);
+    EXPECT_EQ(Markers().Items(0)->Zindex(), 0);
+
+    FrmMain->Deleteselectedmarker1Click(nullptr);
+    EXPECT_EQ(LastLogLine(), "DeleteMarker , ID :2");
+    ASSERT_EQ(Markers().Count(), 2);
+    EXPECT_EQ(Markers().Items(1)->Title(), "B");
+}
+
+TEST_F(UMainTest, DeleteReachesOnlyTheClickedMarker)
+{
+    WriteSettings("");
+    ShowAndGoLive();
+    FrmMain->Deleteselectedmarker1Click(nullptr);
+    EXPECT_EQ(LastLogLine(), "DeleteMarker , ID :-1");
+
+    for (const char* title : {"A", "B", "C"}) Markers().Add(1, 1, title, "", true, true, true, false, false, 0);
+    FrmMain->Geolith1MarkerClick("B", 1, 1, 1, mbLeft);
+    // Another marker goes first: the clicked one moves to index 0 and is still the one deleted.
+    Markers().Delete(0);
+    FrmMain->Deleteselectedmarker1Click(nullptr);
+    ASSERT_EQ(Markers().Count(), 1);
+    EXPECT_EQ(Markers().Items(0)->Title(), "C");
+    // Once it is gone, the command deletes nothing else, even when a marker now has that index.
+    Markers().Add(1, 1, "D", "", true, true, true, false, false, 0);
+    FrmMain->Deleteselectedmarker1Click(nullptr);
+    EXPECT_EQ(LastLogLine(), "DeleteMarker , ID :1");
+    EXPECT_EQ(Markers().Count(), 2);
+}
+
+TEST_F(UMainTest, PositionEditsTakeOnlyNumberCharactersAndPanOnExit)
+{
+    WriteSettings("");
+    ShowAndGoLive();
+    for (char32_t key : {U'a', U' ', U',', U'e'}) {
+        char32_t k = key;
+        FrmMain->ELatitudeKeyPress(FrmMain->ELatitude, k);
+        EXPECT_EQ(k, 0u);
+    }
+    for (char32_t key : {U'0', U'9', U'.', U'-', char32_t(8), char32_t(13)}) {
+        char32_t k = key;
+        FrmMain->ELatitudeKeyPress(FrmMain->ELatitude, k);
+        EXPECT_EQ(k, key);
+    }
+    FrmMain->ELatitude->SetText("10.5");
+    FrmMain->ELongitude->SetText("-3");
+    FrmMain->ELatitudeExit(FrmMain->ELatitude);
+    EXPECT_EQ(Scripts().back(), "map.panTo(new google.maps.LatLng(10.5, -3));");
+    FrmMain->ELatitude->SetText("-");
+    EXPECT_THROW(FrmMain->Pantopostition1Click(nullptr), EConvertError);
+}
+
+TEST_F(UMainTest, ScreenshotIsSavedInTheChosenTypeOrRefusedWithoutAPicture)
+{
+    // Before a page exists the map has no picture: a message, no file, no crash.
+    AnswerFileDialog(dir / "none.png");
+    FrmMain->ExportScreenShot1Click(nullptr);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "The map has no picture to save yet.");
+    EXPECT_TRUE(ReadAll(dir / "none.png").empty());
+
+    WriteSettings("");
+    ShowAndGoLive();
+    AnswerFileDialog(dir / "shot.jpg", 2);
+    FrmMain->ExportScreenShot1Click(nullptr);
+    EXPECT_TRUE(ReadAll(dir / "shot.jpg").starts_with("\xFF\xD8"));
+    AnswerFileDialog(dir / "shot.png", 1);
+    FrmMain->ExportScreenShot1Click(nullptr);
+    EXPECT_TRUE(ReadAll(dir / "shot.png").starts_with("\x89PNG"));
+    EXPECT_EQ(opened, (std::vector<std::string>{dir / "shot.jpg", dir / "shot.png"}));
+
+    FrmMain->SavePictureDialog1->SetFilterIndex(2);
+    FrmMain->SavePictureDialog1TypeChange(nullptr);
+    EXPECT_EQ(FrmMain->SavePictureDialog1->DefaultExt(), "jpg");
+}
+
+TEST_F(UMainTest, MarkersSavedAndLoadedThroughTheMenu)
+{
+    WriteSettings("");
+    ShowAndGoLive();
+    Markers().Add(38.92, -94.85, "A; B", "file:///x/rc.png", true, true, true, false, false, 3);
+    AnswerFileDialog(dir / "saved.csv");
+    FrmMain->Savemarkers1Click(nullptr);
+    EXPECT_EQ(FrmMain->MarkerFileName(), dir / "saved.csv");
+    EXPECT_EQ(ReadAll(dir / "saved.csv"), "A%3B B;38.92;-94.85;file:///x/rc.png;-1;-1;-1;0;0;3;\r\n");
+
+    FrmMain->DeleteAllMarkers1Click(nullptr);
+    EXPECT_EQ(Markers().Count(), 0);
+    AnswerFileDialog(dir / "saved.csv");
+    FrmMain->Loadmarkers1Click(nullptr);
+    ASSERT_EQ(Markers().Count(), 1);
+    EXPECT_EQ(Markers().Items(0)->Title(), "A; B");
+    EXPECT_EQ(Markers().Items(0)->Icon(), "file:///x/rc.png");
+    EXPECT_EQ(FrmMain->ELatitude->Text(), "38.92");
+    EXPECT_EQ(Scripts().back(), "map.panTo(new google.maps.LatLng(38.92, -94.85));");
+
+    // A file that no longer exists clears the map and keeps the list's rows.
+    FrmMain->SetMarkerFileName(dir / "gone.csv");
+    FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName());
+    EXPECT_EQ(Markers().Count(), 0);
+    EXPECT_EQ(FrmMarkers->SGMarkers->Cells(0, 0), "1 - A; B");
+}
+
+TEST_F(UMainTest, MenuTogglesSendTheirNewState)
+{
+    WriteSettings("");
+    ShowAndGoLive();
+    TMenuItem* traffic = FindMenuItem(FrmMain->MainMenu1->Items(), "Show &Traffic");
+    ASSERT_NE(traffic, nullptr);
+    traffic->Click();
+    EXPECT_TRUE(FrmMain->Geolith1->MapOptions()->ShowTraffic());
+    TMenuItem* hybrid = FindMenuItem(FrmMain->MainMenu1->Items(), "&Hybrid View");
+    hybrid->Click();
+    EXPECT_EQ(FrmMain->Geolith1->MapOptions()->MapType(), mtHybrid);
+    EXPECT_FALSE(FindMenuItem(FrmMain->MainMenu1->Items(), "&Road Map")->Checked());
+    // The items start in their own states, so choosing one sends the inverse of the item, not of the option.
+    TMenuItem* disableControls = FindMenuItem(FrmMain->MainMenu1->Items(), "DisableControls");
+    disableControls->Click();
+    EXPECT_FALSE(FrmMain->Geolith1->MapOptions()->DisableControls());
+
+    FindMenuItem(FrmMain->MainMenu1->Items(), "&About")->Click();
+    EXPECT_TRUE(FrmAboutBox->Visible());
+    FindMenuItem(FrmMain->MainMenu1->Items(), "&Operations")->Click();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(opened[0].starts_with("https://"));
+}
+
+TEST_F(UMainTest, ShowEventsChecksItsItemAndClosingTheViewerClearsIt)
+{
+    FrmMain->ShowEvents1->Click();
+    EXPECT_TRUE(FrmMain->ShowEvents1->Checked());
+    EXPECT_TRUE(FrmEvent->Visible());
+    FrmEvent->Close();
+    EXPECT_FALSE(FrmEvent->Visible());
+    EXPECT_FALSE(FrmMain->ShowEvents1->Checked());
+}
+
+}  // namespace
