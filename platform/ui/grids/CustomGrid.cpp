@@ -16,6 +16,9 @@ TCustomGrid::TCustomGrid(TComponent* AOwner)
     : TCustomControl(AOwner), FCols(InitialCount, InitialColWidth, 1), FRows(InitialCount, InitialRowHeight, 1)
 {
     SetTabStop(true);
+    // Clicks are reported when the current cell moves (by mouse or key), not
+    // on every mouse release.
+    ControlStyle().Exclude(csClickEvents);
     SetColor(clWindow);
     SetBounds(0, 0, 320, 120);
     UpdateScrollBars();

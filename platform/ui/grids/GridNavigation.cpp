@@ -68,6 +68,7 @@ bool TCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show)
     if (Show) ClampInView(ACol, ARow);
     SelectionMoved(old);
     if (moved && FOptions.Contains(goAlwaysShowEditor)) ShowEditor();
+    Click();
     return true;
 }
 

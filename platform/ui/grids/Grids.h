@@ -89,7 +89,7 @@ class TCustomGrid : public TCustomControl {
     void SetSelection(const TGridRect& Value);
     // Moves the current cell after the select-cell check; with MoveAnchor the
     // selection collapses onto it, otherwise it extends from the anchor; with
-    // Show the cell is scrolled into view.
+    // Show the cell is scrolled into view. Then raises OnClick.
     // False when the check refused the move.
     bool MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);
     void FocusCell(int ACol, int ARow, bool MoveAnchor) { (void)MoveCurrent(ACol, ARow, MoveAnchor, true); }

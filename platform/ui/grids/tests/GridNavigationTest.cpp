@@ -109,6 +109,18 @@ TEST_F(FrameworkGrid, MouseSelectsExtendsAndDragsASelection)
     EXPECT_EQ(Grid->Selection(), (TGridRect{1, 1, 3, 5}));
 }
 
+TEST_F(FrameworkGrid, ClicksAreReportedWhenTheCurrentCellMoves)
+{
+    std::vector<int> rows;
+    Grid->OnClick = [&](TObject*) { rows.push_back(Grid->Row()); };
+    input::Click(*Grid, Centre(2, 3));
+    Press(VK_DOWN);
+    Grid->Refused = {{2, 5}};
+    Press(VK_DOWN);
+    input::Click(*Grid, Centre(0, 0));
+    EXPECT_EQ(rows, (std::vector<int>{3, 4})) << "one click each; none for a refused move or a fixed cell";
+}
+
 TEST_F(FrameworkGrid, TheWheelMovesTheCurrentRowByOne)
 {
     Grid->FocusCell(2, 4, true);
