@@ -212,7 +212,6 @@ void TBitmap::LoadFromStream(TStream& Stream)
     case 24: FPixelFormat = pf24bit; break;
     default: FPixelFormat = dib.Pixels.HasAlpha ? pf32bit : pf24bit; break;
     }
-    if (FPixelFormat != pf32bit && FImage->Alpha) ReplaceImage(ToImage(dib.Pixels));
     Changed();
 }
 
