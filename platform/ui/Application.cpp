@@ -35,10 +35,8 @@ std::string TApplication::ExeName() const
 
 void TApplication::Run()
 {
-    FRunning = true;
     if (FMainForm) FMainForm->Show();
     while (!FTerminated) HandleMessage();
-    FRunning = false;
 }
 
 void TApplication::Terminate()
@@ -140,7 +138,7 @@ bool ControlShowsHint(TControl* c)
 }
 } // namespace
 
-void TApplication::HintMouseMessage(TControl* Control, TPoint)
+void TApplication::HintMouseMessage(TControl* Control)
 {
     if (!FShowHint || Control == FHintControl) return;
     CancelHint();

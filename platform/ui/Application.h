@@ -85,14 +85,13 @@ class TApplication : public TComponent {
     // Used by the window layer.
     void FormDestroyed(TCustomForm* Form);
     void ThreadMessage(TMessage& Message);
-    void HintMouseMessage(TControl* Control, TPoint LocalPos);
+    void HintMouseMessage(TControl* Control);
     void HintTimerExpired();
 
 private:
     bool Idle();
 
     bool FTerminated = false;
-    bool FRunning = false;
     TCustomForm* FMainForm = nullptr;
     bool FMainFormOnTaskBar = false;
     std::string FTitle;

@@ -325,7 +325,7 @@ void TFormHost::NativeMouse(unsigned msg, TPoint pos, TShiftState shift)
         TCursor cursor = Screen && Screen->Cursor() != crDefault ? Screen->Cursor() : target->Cursor();
         for (TControl* c = target; cursor == crDefault && c->Parent(); c = c->Parent()) cursor = c->Parent()->Cursor();
         FNative->SetCursor(NativeCursorOf(cursor));
-        if (Application) Application->HintMouseMessage(target, local);
+        if (Application) Application->HintMouseMessage(target);
     }
     TMessage m{msg, ShiftStateToMouseKeys(shift), MakeLParam(local.X, local.Y), 0};
     Deliver(*target, m);

@@ -7,6 +7,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/FrameDrawing.h"
+#include "platform/graphics/ImageList.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Screen.h"
@@ -27,7 +29,7 @@ std::string ShortCutText(const TMenuItem& item) { return ShortCutToText(item.Sho
 // One level of an open popup menu.
 class TPopupLevel final : public TCustomForm {
 public:
-    TPopupLevel(TMenuItem& parent, bool ownerDraw) : TCustomForm(nullptr), FParentItem(parent), FOwnerDraw(ownerDraw)
+    explicit TPopupLevel(TMenuItem& parent) : TCustomForm(nullptr), FParentItem(parent)
     {
         SetPopup(true);
         SetBorderStyle(bsNone);
@@ -152,11 +154,9 @@ private:
         }
         closeColumn(FItemsShown.size());
         SetBounds(0, 0, x + PopupInset, maxBottom + PopupInset);
-        (void)FOwnerDraw;
     }
 
     TMenuItem& FParentItem;
-    bool FOwnerDraw;
     std::vector<TMenuItem*> FItemsShown;
     std::vector<TRect> FRects;
     int FHot = -1;
@@ -165,7 +165,7 @@ private:
 // Tracks one popup menu and its open submenus.
 class TPopupTracker final : public TMenuTracker {
 public:
-    TPopupTracker(TMenuItem& root, TPoint at, TPopupAlignment alignment) : FRoot(root)
+    TPopupTracker(TMenuItem& root, TPoint at, TPopupAlignment alignment)
     {
         FPrevious = gTracker;
         gTracker = this;
@@ -234,7 +234,7 @@ public:
 private:
     void Open(TMenuItem& parent, TPoint at, TPopupAlignment alignment)
     {
-        auto level = std::make_unique<TPopupLevel>(parent, parent.GetParentMenu() && parent.GetParentMenu()->OwnerDraw());
+        auto level = std::make_unique<TPopupLevel>(parent);
         TPopupLevel* raw = level.get();
         TRect work = Screen ? Screen->WorkAreaRect() : TRect{0, 0, 1920, 1080};
         int x = at.X, y = at.Y;
@@ -292,7 +292,6 @@ private:
         while (!FLevels.empty()) CloseTop();
     }
 
-    TMenuItem& FRoot;
     TMenuTracker* FPrevious = nullptr;
     std::vector<std::unique_ptr<TPopupLevel>> FLevels;
     TMenuItem* FChosen = nullptr;
@@ -339,7 +338,17 @@ void DefaultDrawMenuItem(const TMenuItem& item, TCanvas* canvas, TRect rect, TOw
     std::string caption = item.Caption();
     canvas->TextRect(textRect, caption, TTextFormat{tfSingleLine, tfVerticalCenter, tfLeft});
     if (!topLevel) {
-        if (item.Checked()) {
+        const TImageList* images = item.GetImageList();
+        bool hasImage = images && item.ImageIndex() >= 0 && item.ImageIndex() < images->Count();
+        if (hasImage) {
+            // The picture takes the place of the check mark; a checked one sits in a sunken square.
+            int y = rect.Top + (rect.Height() - images->Height()) / 2;
+            if (item.Checked()) {
+                TRect box = Bounds(rect.Left, y - 1, images->Width() + 2, images->Height() + 2);
+                DrawEdge(canvas->Handle(), box, BDR_SUNKENOUTER, BF_RECT);
+            }
+            images->Draw(canvas, rect.Left + 1, y, item.ImageIndex(), !state.Contains(odDisabled));
+        } else if (item.Checked()) {
             int cy = rect.Top + rect.Height() / 2;
             canvas->Pen()->SetColor(canvas->Font()->Color());
             if (item.RadioItem()) {

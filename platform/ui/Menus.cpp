@@ -213,7 +213,7 @@ TMenu* TMenuItem::GetParentMenu() const
     return top->FMenu;
 }
 
-TCustomImageList* TMenuItem::GetImageList() const
+TImageList* TMenuItem::GetImageList() const
 {
     for (const TMenuItem* p = FParent; p; p = p->FParent)
         if (p->FSubMenuImages) return p->FSubMenuImages;
@@ -271,7 +271,7 @@ void TMenu::SetOwnerDraw(bool Value)
     MenuChanged(this, nullptr, true);
 }
 
-void TMenu::SetImages(TCustomImageList* Value)
+void TMenu::SetImages(TImageList* Value)
 {
     FImages = Value;
     MenuChanged(this, nullptr, true);

@@ -11,7 +11,7 @@
 
 class TCanvas;
 class TMenu;
-class TCustomImageList;
+class TImageList;
 
 enum TFindItemKind { fkCommand, fkHandle, fkShortCut };
 enum TPopupAlignment { paLeft, paRight, paCenter };
@@ -71,9 +71,9 @@ class TMenuItem : public TComponent {
     TMenuItem* Find(const std::string& ACaption) const;
     TMenu* GetParentMenu() const;
     // Images of this item's submenu, else the menu's.
-    TCustomImageList* GetImageList() const;
-    TCustomImageList* SubMenuImages() const noexcept { return FSubMenuImages; }
-    void SetSubMenuImages(TCustomImageList* Value) { FSubMenuImages = Value; }
+    TImageList* GetImageList() const;
+    TImageList* SubMenuImages() const noexcept { return FSubMenuImages; }
+    void SetSubMenuImages(TImageList* Value) { FSubMenuImages = Value; }
 
     // Chooses the item: auto-check, then OnClick.
     virtual void Click();
@@ -108,7 +108,7 @@ private:
     TMenuItem* FParent = nullptr;
     TMenu* FMenu = nullptr;
     std::vector<TMenuItem*> FItems;
-    TCustomImageList* FSubMenuImages = nullptr;
+    TImageList* FSubMenuImages = nullptr;
 };
 
 class TMenu : public TComponent {
@@ -120,8 +120,8 @@ class TMenu : public TComponent {
     TMenuItem* Items() const noexcept { return FItems.get(); }
     bool OwnerDraw() const noexcept { return FOwnerDraw; }
     void SetOwnerDraw(bool Value);
-    TCustomImageList* Images() const noexcept { return FImages; }
-    void SetImages(TCustomImageList* Value);
+    TImageList* Images() const noexcept { return FImages; }
+    void SetImages(TImageList* Value);
     // The item with that command, handle or shortcut anywhere in the menu.
     TMenuItem* FindItem(unsigned Value, TFindItemKind Kind) const;
     // Chooses the enabled item with this shortcut; false when there is none.
@@ -138,7 +138,7 @@ class TMenu : public TComponent {
 private:
     std::unique_ptr<TMenuItem> FItems;
     bool FOwnerDraw = false;
-    TCustomImageList* FImages = nullptr;
+    TImageList* FImages = nullptr;
 };
 
 class TMainMenu : public TMenu {

@@ -202,12 +202,6 @@ void TWinControl::SetBorderWidth(int Value)
     Invalidate();
 }
 
-void TWinControl::SetParent(TWinControl* AParent)
-{
-    if (AParent == Parent()) return;
-    TControl::SetParent(AParent);
-}
-
 void TWinControl::BoundsChanged()
 {
     if (FHandle) {

@@ -79,7 +79,6 @@ class TWinControl : public TControl {
     void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
     // Every descendant that takes part in tab order, in that order.
     void GetTabOrderList(std::vector<TWinControl*>& List) const;
-    void SetParent(TWinControl* AParent) override;
     void Invalidate() override;
     void Update() override;
     // Marks part of the client area for repainting (null rect: all of it).

@@ -20,17 +20,15 @@ TGridRect TCustomGrid::Selection() const
 
 void TCustomGrid::SetSelection(const TGridRect& Value)
 {
-    TGridRect old = Selection();
     HideEdit();
     FAnchor = {Value.Left, Value.Top};
     FCurrent = {Value.Right, Value.Bottom};
-    SelectionMoved(old);
+    SelectionMoved();
     if (FEditorMode) UpdateEdit();
 }
 
-void TCustomGrid::SelectionMoved(const TGridRect& OldSel)
+void TCustomGrid::SelectionMoved()
 {
-    (void)OldSel;
     // Repainting the whole grid is cheap next to working out the union of two
     // blocks that may be far apart, and painting only walks the cells in view.
     Invalidate();
@@ -56,7 +54,6 @@ bool TCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show)
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
         throw EInvalidOperation("Grid index out of range");
     if (!HandleSelectCell(ACol, ARow)) return false;
-    TGridRect old = Selection();
     // The editor's text belongs to the cell being left.
     bool moved = ACol != FCurrent.X || ARow != FCurrent.Y;
     if (moved) {
@@ -66,7 +63,7 @@ bool TCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show)
     FCurrent = {ACol, ARow};
     if (MoveAnchor || !FOptions.Contains(goRangeSelect)) FAnchor = FCurrent;
     if (Show) ClampInView(ACol, ARow);
-    SelectionMoved(old);
+    SelectionMoved();
     if (moved && FOptions.Contains(goAlwaysShowEditor)) ShowEditor();
     Click();
     return true;

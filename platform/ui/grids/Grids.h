@@ -186,8 +186,8 @@ protected:
     // Largest useful LeftCol and TopRow (the last page shown whole).
     TGridCoord MaxTopLeft() const;
     void ClampInView(int ACol, int ARow);
-    // Redraws what the selection change touched.
-    void SelectionMoved(const TGridRect& OldSel);
+    // Redraws after the selection changed.
+    void SelectionMoved();
 
     TGridState FGridState = gsNormal;
 
