@@ -308,6 +308,47 @@ HRGN CreateRectRgn(int Left, int Top, int Right, int Bottom)
 
 HRGN CreateRectRgnIndirect(const TRect& R) { return new TRegionObject(R); }
 
+HRGN CreatePolygonRgn(const TPoint* Points, int Count, int FillMode)
+{
+    auto* region = new TRegionObject();
+    if (!Points || Count < 3) return region;
+    int left = Points[0].X, right = Points[0].X, top = Points[0].Y, bottom = Points[0].Y;
+    for (int i = 1; i < Count; ++i) {
+        left = std::min(left, Points[i].X), right = std::max(right, Points[i].X);
+        top = std::min(top, Points[i].Y), bottom = std::max(bottom, Points[i].Y);
+    }
+    if (right == left || bottom == top) return region;
+    CheckBitmapSize(right - left, bottom - top);
+    // Rasterise without antialiasing, then collect each row's runs as rectangles.
+    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, right - left, bottom - top);
+    cairo_t* cr = cairo_create(mask);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_fill_rule(cr, FillMode == WINDING ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_move_to(cr, Points[0].X - left, Points[0].Y - top);
+    for (int i = 1; i < Count; ++i) cairo_line_to(cr, Points[i].X - left, Points[i].Y - top);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(mask);
+    const unsigned char* data = cairo_image_surface_get_data(mask);
+    int stride = cairo_image_surface_get_stride(mask);
+    for (int y = 0; y < bottom - top; ++y) {
+        const unsigned char* row = data + y * stride;
+        for (int x = 0; x < right - left;) {
+            if (row[x] < 128) {
+                ++x;
+                continue;
+            }
+            int start = x;
+            while (x < right - left && row[x] >= 128) ++x;
+            cairo_rectangle_int_t run{left + start, top + y, x - start, 1};
+            cairo_region_union_rectangle(region->Region, &run);
+        }
+    }
+    cairo_surface_destroy(mask);
+    return region;
+}
+
 int CombineRgn(HRGN Dest, HRGN Source1, HRGN Source2, int Mode)
 {
     TRegionObject* dest = asRegion(Dest);

@@ -69,6 +69,10 @@ constexpr int RGN_DIFF = 4;
 constexpr int RGN_COPY = 5;
 HRGN CreateRectRgn(int Left, int Top, int Right, int Bottom);
 HRGN CreateRectRgnIndirect(const TRect& R);
+constexpr int ALTERNATE = 1;
+constexpr int WINDING = 2;
+// The pixels whose centres lie inside the polygon, by the alternate (even-odd) or winding rule.
+HRGN CreatePolygonRgn(const TPoint* Points, int Count, int FillMode);
 int CombineRgn(HRGN Dest, HRGN Source1, HRGN Source2, int Mode);
 int OffsetRgn(HRGN Region, int DX, int DY);
 bool PtInRegion(HRGN Region, int X, int Y);

@@ -292,3 +292,25 @@ TEST(Canvas, StateSetOnTheHandleHoldsUntilTheCanvasChangesIt)
     canvas->Font()->SetColor(clGreen);
     EXPECT_EQ(GetTextColor(canvas->Handle()), static_cast<TColorRef>(clGreen)) << "the font's colour wins once set";
 }
+
+TEST(Canvas, PolygonRegions)
+{
+    // A five-pointed star: its centre is outside by the alternate rule, inside by winding.
+    const TPoint star[] = {{50, 0}, {79, 90}, {2, 35}, {98, 35}, {21, 90}};
+    HRGN alternate = CreatePolygonRgn(star, 5, ALTERNATE);
+    HRGN winding = CreatePolygonRgn(star, 5, WINDING);
+    EXPECT_FALSE(PtInRegion(alternate, 50, 50));
+    EXPECT_TRUE(PtInRegion(winding, 50, 50));
+    EXPECT_TRUE(PtInRegion(alternate, 50, 10));
+    EXPECT_FALSE(PtInRegion(winding, 5, 80));
+    TRect box;
+    EXPECT_EQ(GetRgnBox(winding, box), COMPLEXREGION);
+    // Thin tips cover no pixel centre, so the box may be a pixel or two inside the points' bounds.
+    EXPECT_NEAR(box.Left, 2, 2);
+    EXPECT_NEAR(box.Top, 0, 3);
+    EXPECT_NEAR(box.Right, 98, 2);
+    EXPECT_EQ(box.Bottom, 90);
+    HRGN degenerate = CreatePolygonRgn(star, 2, WINDING);
+    EXPECT_EQ(GetRgnBox(degenerate, box), NULLREGION);
+    for (HRGN r : {alternate, winding, degenerate}) DeleteObject(r);
+}
