@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "platform/rtl/Exceptions.h"
-#include "platform/ui/grids/InplaceEdit.h"
 
 namespace {
 

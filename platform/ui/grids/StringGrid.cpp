@@ -2,7 +2,6 @@
 #include "platform/ui/grids/StringGrid.h"
 
 #include "platform/rtl/Exceptions.h"
-#include "platform/ui/grids/InplaceEdit.h"
 
 TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner) { FStore.SetRowWidthHint(ColCount()); }
 

@@ -102,3 +102,18 @@ TEST_F(UiTest, SecondPressInTimeIsADoubleClick)
     input::Click(*a);
     EXPECT_EQ(doubles, 1) << "presses too far apart are two clicks";
 }
+
+TEST_F(UiTest, MouseEnterAndLeaveFollowThePointer)
+{
+    auto* a = AddControl("a");
+    auto* b = AddControl("b", 100);
+    std::vector<std::string> events;
+    a->OnMouseEnter = [&](TObject*) { events.push_back("enter a"); };
+    a->OnMouseLeave = [&](TObject*) { events.push_back("leave a"); };
+    b->OnMouseEnter = [&](TObject*) { events.push_back("enter b"); };
+    Form->Show();
+    input::MouseMove(*a, {1, 1});
+    input::MouseMove(*a, {2, 2});
+    input::MouseMove(*b, {1, 1});
+    EXPECT_EQ(events, (std::vector<std::string>{"enter a", "leave a", "enter b"}));
+}

@@ -108,3 +108,40 @@ TEST_F(UiTest, PopupMenuWorksByKeyboard)
     popup.Popup(200, 200);
     EXPECT_EQ(pastes + deeps, 2);
 }
+
+TEST_F(UiTest, MenuBarOpensByMouseAndByAccessKey)
+{
+    TMainMenu menu(Form);
+    TMenuItem* file = Item(Form, menu.Items(), "&File");
+    TMenuItem* open = Item(Form, file, "&Open");
+    TMenuItem* exit = Item(Form, file, "E&xit");
+    Item(Form, menu.Items(), "&Help");
+    int opens = 0, exits = 0;
+    open->OnClick = [&](TObject*) { ++opens; };
+    exit->OnClick = [&](TObject*) { ++exits; };
+    auto* edit = AddControl("edit");
+    Form->SetMenu(&menu);
+    Form->Show();
+    EXPECT_GT(Form->MenuBarHeight(), 0);
+    int clientTop = Form->ClientOrigin().Y;
+    EXPECT_EQ(edit->ClientOrigin().Y, clientTop) << "controls start below the menu bar";
+
+    int step = 0;
+    Application->OnIdle = [&](TObject*, bool&) {
+        if (step++ == 0) {
+            input::PressKey(*Form, VK_DOWN);
+            input::PressKey(*Form, VK_RETURN);
+        }
+    };
+    input::SurfaceMouse(*Form, WM_LBUTTONDOWN, {5, 5});
+    EXPECT_EQ(opens, 1);
+
+    step = 0;
+    Application->OnIdle = [&](TObject*, bool&) {
+        if (step++ == 0) input::PressKey(*Form, 'X');
+    };
+    edit->SetFocus();
+    input::PressKey(*Form, 'F', TShiftState{ssAlt});
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(Log.end(), std::find(Log.begin(), Log.end(), "edit:WM_CHAR")) << "menu keys make no characters";
+}
