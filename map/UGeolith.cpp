@@ -277,21 +277,7 @@ std::unique_ptr<TGraphic> TGeolith::ScreenShot(TImgType ImgType)
     return nullptr;
 }
 
-bool TGeolith::CreateMapMarker(const TMarker* Marker)
-{
-    map::scripts::MarkerValues values;
-    values.Latitude = Marker->Latitude();
-    values.Longitude = Marker->Longitude();
-    values.Title = Marker->Title();
-    values.Icon = Marker->Icon();
-    values.Draggable = Marker->Draggable();
-    values.Visible = Marker->Visible();
-    values.Clickable = Marker->Clickable();
-    values.Flat = Marker->Flat();
-    values.InitialDropAnimation = Marker->InitialDropAnimation();
-    values.Zindex = Marker->Zindex();
-    return ExecJScript(map::scripts::CreateMapMarker(values));
-}
+bool TGeolith::CreateMapMarker(const TMarker* Marker) { return ExecJScript(map::CreateMarkerScript(*Marker)); }
 
 bool TGeolith::DeleteMapMarker(int Id) { return ExecJScript(map::scripts::DeleteMapMarker(Id)); }
 bool TGeolith::DeleteAllMapMarker() { return ExecJScript(map::scripts::DeleteAllMapMarker()); }

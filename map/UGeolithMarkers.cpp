@@ -17,8 +17,23 @@ TMarkers* TMarker::Markers() const { return dynamic_cast<TMarkers*>(Collection()
 
 void TMarker::SendToPage(const std::string& script) const
 {
-    auto* markers = Markers();
-    if (markers && markers->PageInStep() && FGeolith) (void)FGeolith->ExecJScript(script);
+    if (auto* markers = Markers()) markers->SendToPage(script, false);
+}
+
+std::string map::CreateMarkerScript(const TMarker& m)
+{
+    map::scripts::MarkerValues values;
+    values.Latitude = m.Latitude();
+    values.Longitude = m.Longitude();
+    values.Title = m.Title();
+    values.Icon = m.Icon();
+    values.Draggable = m.Draggable();
+    values.Visible = m.Visible();
+    values.Clickable = m.Clickable();
+    values.Flat = m.Flat();
+    values.InitialDropAnimation = m.InitialDropAnimation();
+    values.Zindex = m.Zindex();
+    return map::scripts::CreateMapMarker(values);
 }
 
 void TMarker::Assign(const TPersistent* Source)
@@ -130,7 +145,12 @@ TMarker* TMarkers::Add(double Latitude, double Longitude, const std::string& Tit
     marker->FFlat = Flat;
     marker->FInitialDropAnimation = InitialDropAnimation;
     marker->FZindex = zIndex;
-    marker->Changed(false);
+    // Inside an update block the collection hears of no single item's
+    // change, but the page must still get the marker.
+    if (UpdateCount() > 0)
+        SendToPage(map::CreateMarkerScript(*marker), true);
+    else
+        marker->Changed(false);
     FAddingWithValues = false;
     return marker;
 }
@@ -150,18 +170,40 @@ void TMarkers::PageReset()
     FResyncNeeded = false;
 }
 
-bool TMarkers::CreateInPage(TMarker* marker)
+void TMarkers::SendToPage(const std::string& script, bool KeepsStep)
 {
-    return FGeolith && FGeolith->CreateMapMarker(marker);
+    if (!FPageInStep || !FGeolith) return;
+    if (UpdateCount() > 0) {
+        FPendingScript += script;
+        FPendingKeepsStep = FPendingKeepsStep || KeepsStep;
+        return;
+    }
+    if (!FGeolith->ExecJScript(script) && KeepsStep) Resync();
+}
+
+void TMarkers::EndUpdate()
+{
+    if (UpdateCount() == 1 && !FPendingScript.empty()) {
+        const std::string script = std::move(FPendingScript);
+        const bool keepsStep = FPendingKeepsStep;
+        FPendingScript.clear();
+        FPendingKeepsStep = false;
+        // The base's EndUpdate reports the change that runs the rebuild.
+        if (FPageInStep && FGeolith && !FGeolith->ExecJScript(script) && keepsStep) FResyncNeeded = true;
+    }
+    TCollection::EndUpdate();
 }
 
 bool TMarkers::CreateAllInPage(bool ClearFirst)
 {
     FResyncNeeded = false;
-    bool ok = !FGeolith ? false : !ClearFirst || FGeolith->DeleteAllMapMarker();
-    for (int i = 0; ok && i < Count(); ++i) ok = CreateInPage(Items(i));
-    FPageInStep = ok;
-    return ok;
+    FPendingScript.clear();
+    FPendingKeepsStep = false;
+    std::string script = ClearFirst ? map::scripts::DeleteAllMapMarker() : std::string();
+    for (int i = 0; i < Count(); ++i) script += map::CreateMarkerScript(*Items(i));
+    // One script for the whole list: one browser round trip however many markers.
+    FPageInStep = FGeolith && (script.empty() || FGeolith->ExecJScript(script));
+    return FPageInStep;
 }
 
 void TMarkers::Resync() { CreateAllInPage(true); }
@@ -172,7 +214,7 @@ void TMarkers::Update(TCollectionItem* Item)
     auto* marker = dynamic_cast<TMarker*>(Item);
     if (marker) {
         // The change that ends Add with values: the one create call for it.
-        if (FAddingWithValues && FPageInStep && !CreateInPage(marker)) Resync();
+        if (FAddingWithValues) SendToPage(map::CreateMarkerScript(*marker), true);
     } else if (FResyncNeeded && FPageInStep) {
         Resync();
     }
@@ -181,13 +223,12 @@ void TMarkers::Update(TCollectionItem* Item)
 void TMarkers::Notify(TCollectionItem* Item, TCollectionNotification Action)
 {
     TCollection::Notify(Item, Action);
-    if (!FPageInStep || !FGeolith) return;
     auto* marker = static_cast<TMarker*>(Item);
     if (Action == cnAdded) {
         // A bare Add joins the page at once with its default values, so that
         // later indexes keep naming the same markers.
-        if (!FAddingWithValues && !CreateInPage(marker)) FResyncNeeded = true;
+        if (!FAddingWithValues) SendToPage(map::CreateMarkerScript(*marker), true);
     } else if (Action == cnExtracting) {
-        if (!FGeolith->DeleteMapMarker(marker->Index())) FResyncNeeded = true;
+        SendToPage(map::scripts::DeleteMapMarker(marker->Index()), true);
     }
 }

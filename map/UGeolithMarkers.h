@@ -6,6 +6,10 @@
 // every marker, until a create or delete call fails and a rebuild of the
 // page's list fails too. Out of step, no marker script is sent, so no call
 // can reach the wrong page marker; the next page's first report rebuilds it.
+//
+// Inside BeginUpdate/EndUpdate the marker scripts are collected and sent as
+// one script when the outermost block ends, which saves a browser round trip
+// per marker when many change at once.
 #pragma once
 
 #include "platform/classes/Collection.h"
@@ -79,6 +83,8 @@ class TMarkers : public TCollection {
 
     TGeolith* Geolith() const { return FGeolith; }
 
+    void EndUpdate() override;
+
     // Whether the page's marker list is known to match the collection.
     bool PageInStep() const { return FPageInStep; }
     // A new page is loading: it holds no markers yet.
@@ -94,11 +100,20 @@ protected:
 
 private:
     friend class TMarker;
-    bool CreateInPage(TMarker* marker);
+    // Sends (or, inside an update block, collects) a marker script; a failed
+    // create or delete (KeepsStep) rebuilds the page's list.
+    void SendToPage(const std::string& script, bool KeepsStep);
     void Resync();
 
     TGeolith* FGeolith;
     bool FPageInStep = false;
     bool FAddingWithValues = false;
     bool FResyncNeeded = false;
+    std::string FPendingScript;
+    bool FPendingKeepsStep = false;
 };
+
+namespace map {
+// The page's create call for the marker with all its values.
+std::string CreateMarkerScript(const TMarker& Marker);
+}  // namespace map
