@@ -10,7 +10,10 @@
 #include "platform/graphics/JpegImage.h"
 #include "platform/graphics/PngImage.h"
 #include "platform/rtl/Numbers.h"
+#include "platform/classes/Resources.h"
+#include "platform/graphics/Picture.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Screen.h"
 #include "platform/web/WebBrowser.h"
 
@@ -131,7 +134,7 @@ TGeolith::TGeolith(TComponent* AOwner) : TGeolithBrowser(AOwner)
     FStreetViewOptions = std::make_unique<TStreetViewOptions>(this);
     FControlsOptions = std::make_unique<TControlsOptions>(this);
     SetColor(clWhite);
-    if (!ComponentState().Contains(csDesigning)) FPreloader = new map::TPreloader(this);
+    if (!ComponentState().Contains(csDesigning)) CreatePreloader();
     FWebBrowser = new TNewWebBrowser(this);
     FWebBrowser->SetVisible(false);
     FWebBrowser->SetParent(this);
@@ -185,6 +188,22 @@ bool TGeolith::PageLive() const
 }
 
 void TGeolith::BuildMapPage(std::string& Text) const { Text = map::BuildMapPage(*FMapOptions, *FControlsOptions); }
+
+void TGeolith::CreatePreloader()
+{
+    FPreloader = new TImage(this);
+    FPreloader->SetAnimate(false);
+    FPreloader->SetTransparent(true);
+    FPreloader->SetVisible(false);
+    FPreloader->SetParent(this);
+    FPreloader->SetAlign(alClient);
+    FPreloader->SetCenter(true);
+    // A program built without the picture still has a map, only no animation.
+    if (classes::ResourceExists("LOADER", "GIF")) {
+        TResourceStream picture(0, "LOADER", "GIF");
+        FPreloader->Picture().LoadFromStream(picture);
+    }
+}
 
 void TGeolith::ShowPreloader(bool Show)
 {

@@ -13,6 +13,7 @@ class TMarkers;
 class TControlsOptions;
 class TNewWebBrowser;
 class TGraphic;
+class TImage;
 
 using TGeolithErrorEvent = std::function<void(TObject* Sender, TErrorType ErrorType)>;
 using TMapTypeChange = std::function<void(TMapType NewMapType)>;
@@ -112,27 +113,6 @@ private:
     bool FVisible = false;
 };
 
-namespace map {
-
-// The loading picture laid over the map while its page loads: whether it
-// shows and animates. It stands in for a picture control until the window
-// layer has one.
-class TPreloader : public TComponent {
-    VISTRA_CLASS(TPreloader, TComponent)
-    using TComponent::TComponent;
-
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool Value) { FVisible = Value; }
-    bool Animate() const { return FAnimate; }
-    void SetAnimate(bool Value) { FAnimate = Value; }
-
-private:
-    bool FVisible = false;
-    bool FAnimate = false;
-};
-
-}  // namespace map
-
 class TGeolith : public TGeolithBrowser {
     VISTRA_CLASS(TGeolith, TGeolithBrowser)
 
@@ -174,7 +154,8 @@ class TGeolith : public TGeolithBrowser {
     TStreetViewOptions* StreetViewOptions() const { return FStreetViewOptions.get(); }
     TControlsOptions* ControlsOptions() const { return FControlsOptions.get(); }
     TNewWebBrowser* WebBrowser() const { return FWebBrowser; }
-    map::TPreloader* Preloader() const { return FPreloader; }
+    // The loading picture; null when the control is being designed.
+    TImage* Preloader() const { return FPreloader; }
 
     // The page has a window that runs script.
     bool HasPageWindow() const;
@@ -214,13 +195,14 @@ private:
     void RaiseError(TErrorType ErrorType);
     bool LoadPage(const std::string& page);
     void DoMapTilesLoad();
+    void CreatePreloader();
     void ShowPreloader(bool Show);
     // The cursor in the browser's client coordinates; (0, 0) when unknown.
     TPoint CursorInBrowser() const;
 
     bool bLaunchFinish = false;
     bool FLaunching = false;
-    map::TPreloader* FPreloader = nullptr;       // owned as a component
+    TImage* FPreloader = nullptr;                // owned as a component
     TNewWebBrowser* FWebBrowser = nullptr;       // owned as a component
     std::unique_ptr<TMapOptions> FMapOptions;
     std::unique_ptr<TControlsOptions> FControlsOptions;

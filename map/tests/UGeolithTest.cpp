@@ -6,6 +6,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/JpegImage.h"
 #include "platform/graphics/PngImage.h"
+#include "platform/graphics/Picture.h"
+#include "platform/ui/ExtCtrls.h"
 #include "platform/web/RecordingEngine.h"
 #include "platform/web/ScriptText.h"
 #include "platform/web/WebBrowser.h"
@@ -66,6 +68,7 @@ TEST_F(UGeolithTest, NewControlIsAHiddenWhiteMapWithItsVersion)
     EXPECT_FALSE(geolith->WebBrowser()->Visible());
     ASSERT_NE(geolith->Preloader(), nullptr);
     EXPECT_FALSE(geolith->Preloader()->Visible());
+    EXPECT_EQ(geolith->Preloader()->Picture().Width(), 32) << "the LOADER picture from the resources";
     EXPECT_EQ(geolith->Version(), "1.0.2.0");
     geolith->SetVersion("9.9");
     EXPECT_EQ(geolith->Version(), "1.0.2.0");
