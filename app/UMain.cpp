@@ -198,24 +198,40 @@ void TFrmMain::FormShow(TObject*)
 
 std::string TFrmMain::PrepareIconString(const std::string& inpstr) const { return app::PrepareIconString(inpstr); }
 
+namespace {
+
+// The markers' scripts collected and sent as one when the block ends, also
+// when a line fails, so the markers read before it still reach the page.
+struct TMarkersUpdateBlock {
+    TMarkers& markers;
+    explicit TMarkersUpdateBlock(TMarkers& m) : markers(m) { markers.BeginUpdate(); }
+    ~TMarkersUpdateBlock() { markers.EndUpdate(); }
+};
+
+}  // namespace
+
 void TFrmMain::LoadCSVMarkers(const std::string&)
 {
-    Geolith1->Markers()->Clear();
-    if (!FileExists(MarkerFileName())) return;
-    const std::vector<std::string> lines = app::ReadMarkerFileLines(MarkerFileName());
-    TStringGrid* list = FrmMarkers ? FrmMarkers->SGMarkers : nullptr;
-    if (list) {
-        for (int row = 0; row < list->RowCount(); ++row) list->Rows(row)->Clear();
-        list->SetRowCount(std::max<int>(1, static_cast<int>(lines.size())));
+    TMarkers& markers = *Geolith1->Markers();
+    {
+        TMarkersUpdateBlock block(markers);
+        markers.Clear();
+        if (!FileExists(MarkerFileName())) return;
+        const std::vector<std::string> lines = app::ReadMarkerFileLines(MarkerFileName());
+        TStringGrid* list = FrmMarkers ? FrmMarkers->SGMarkers : nullptr;
+        if (list) {
+            for (int row = 0; row < list->RowCount(); ++row) list->Rows(row)->Clear();
+            list->SetRowCount(std::max<int>(1, static_cast<int>(lines.size())));
+        }
+        app::AddMarkerLines(lines, Settings().opt3, markers, [&](int i, const app::TMarkerLine& m) {
+            if (!list) return;
+            list->SetCells(0, i, IntToStr(i + 1) + " - " + m.Title);
+            list->SetCells(1, i, m.LatitudeText);
+            list->SetCells(2, i, m.LongitudeText);
+        });
     }
-    app::AddMarkerLines(lines, Settings().opt3, *Geolith1->Markers(), [&](int i, const app::TMarkerLine& m) {
-        if (!list) return;
-        list->SetCells(0, i, IntToStr(i + 1) + " - " + m.Title);
-        list->SetCells(1, i, m.LatitudeText);
-        list->SetCells(2, i, m.LongitudeText);
-    });
-    if (Geolith1->Markers()->Count() > 0) {
-        const TMarker* first = Geolith1->Markers()->Items(0);
+    if (markers.Count() > 0) {
+        const TMarker* first = markers.Items(0);
         ELatitude->SetText(FloatToStr(first->Latitude()));
         ELongitude->SetText(FloatToStr(first->Longitude()));
         Geolith1->MapPanTo(first->Latitude(), first->Longitude());

@@ -267,6 +267,23 @@ TEST_F(UMainTest, MarkersSavedAndLoadedThroughTheMenu)
     EXPECT_EQ(FrmMarkers->SGMarkers->Cells(0, 0), "1 - A; B");
 }
 
+TEST_F(UMainTest, ABadLineStopsTheLoadButTheMarkersBeforeItReachThePage)
+{
+    WriteSettings("");
+    ShowAndGoLive();
+    WriteAll(dir / "bad.csv", "Kept;1;2;;-1;-1;-1;0;-1;0;\r\nBad;x;2;;-1;-1;-1;0;-1;0;\r\nNever;1;2;;-1;-1;-1;0;-1;0;\r\n");
+    FrmMain->SetMarkerFileName(dir / "bad.csv");
+    EXPECT_THROW(FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName()), EConvertError);
+    ASSERT_EQ(Markers().Count(), 1);
+    EXPECT_TRUE(Markers().PageInStep());
+    std::string sent;
+    for (const auto& s : Scripts()) sent += s;
+    EXPECT_NE(sent.find("Kept"), std::string::npos);
+    EXPECT_EQ(sent.find("Never"), std::string::npos);
+    EXPECT_EQ(FrmMarkers->SGMarkers->Cells(0, 0), "1 - Kept");
+    EXPECT_EQ(FrmMarkers->SGMarkers->Cells(0, 2), "");
+}
+
 TEST_F(UMainTest, MenuTogglesSendTheirNewState)
 {
     WriteSettings("");
