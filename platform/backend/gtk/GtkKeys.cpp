@@ -59,7 +59,9 @@ TTranslatedKey TranslateKey(unsigned keyval, unsigned hardwareKeycode, unsigned 
     }
     bool alt = (modifierState & GDK_MOD1_MASK) != 0 || k.VirtualKey == VK_LMENU || k.VirtualKey == VK_RMENU;
     bool ctrl = (modifierState & GDK_CONTROL_MASK) != 0;
-    k.KeyData = 1 | ((hardwareKeycode & 0xFF) << 16);
+    // The scan-code byte holds the host key code's low six bits; its 0x40 bit
+    // (bit 22 of the key data) is kept for keys of the numeric keypad.
+    k.KeyData = 1 | ((hardwareKeycode & 0x3F) << 16);
     if (keyval >= GDK_KEY_KP_Space && keyval <= GDK_KEY_KP_9) k.KeyData |= KF_KEYPAD_BIT;
     if (alt) k.KeyData |= KF_ALTDOWN_BIT;
     if (release) k.KeyData |= KF_REPEAT_BIT | KF_UP_BIT;
@@ -74,6 +76,8 @@ TTranslatedKey TranslateKey(unsigned keyval, unsigned hardwareKeycode, unsigned 
     else if (k.VirtualKey == VK_ESCAPE) k.Char = 27;
     else if (k.VirtualKey == VK_TAB) k.Char = 9;
     else if (!ctrl) k.Char = gdk_keyval_to_unicode(keyval);
+    // Delete makes no character here, as on the platform the key codes come from.
+    if (k.Char == 0x7F) k.Char = 0;
     return k;
 }
 

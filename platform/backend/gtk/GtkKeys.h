@@ -12,7 +12,8 @@ struct TTranslatedKey {
     bool System = false;           // Alt held (or F10): WM_SYSKEYDOWN and WM_SYSCHAR
 };
 
-// keyval and modifierState are GDK's; hardwareKeycode gives the scan code byte.
+// keyval and modifierState are GDK's; hardwareKeycode's low six bits become
+// the scan-code byte, whose 0x40 bit marks the numeric keypad.
 TTranslatedKey TranslateKey(unsigned keyval, unsigned hardwareKeycode, unsigned modifierState, bool release);
 
 } // namespace vistra::backend::gtk
