@@ -92,6 +92,11 @@ void TObjectDispatch::SetProperty(std::string_view Name, const web::ScriptValue&
 
 }  // namespace map
 
+TAutoObjectDispatch::TAutoObjectDispatch(TObject* Instance, bool Owned) : TObjectDispatch(Instance, Owned)
+{
+    (void)GetClassMap();
+}
+
 std::shared_ptr<map::TObjectDispatch> TAutoObjectDispatch::GetObjectDispatch(TObject* Obj)
 {
     const TObjectWrapperClass wrapperClass = GetClassMap().FindObjectWrapper(Obj->ClassType());

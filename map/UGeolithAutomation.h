@@ -93,7 +93,8 @@ private:
 
 class TAutoObjectDispatch : public map::TObjectDispatch {
 public:
-    using TObjectDispatch::TObjectDispatch;
+    // The wrappers' members are published with the class map, so it is made first.
+    TAutoObjectDispatch(TObject* Instance, bool Owned);
 
 protected:
     std::shared_ptr<map::TObjectDispatch> GetObjectDispatch(TObject* Obj) override;
