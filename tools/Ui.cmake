@@ -7,5 +7,8 @@ vistra_library(vistra_uidemo_form SOURCES uidemo/DemoForm.cpp DEPENDS vistra_ui)
 add_executable(vistra_uidemo uidemo/UiDemo.cpp)
 target_link_libraries(vistra_uidemo PRIVATE vistra_uidemo_form vistra_backend)
 
+# Alone on the display: another program's window would take the focus or
+# cover the window being photographed.
 vistra_tests(uidemo_tests SOURCES uidemo/tests/UiDemoTest.cpp
-  DEPENDS vistra_uidemo_form vistra_backend PkgConfig::UIDEMO_GTK3)
+  DEPENDS vistra_uidemo_form vistra_backend PkgConfig::UIDEMO_GTK3
+  PROPERTIES RUN_SERIAL TRUE)
