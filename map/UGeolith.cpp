@@ -148,7 +148,9 @@ TGeolith::TGeolith(TComponent* AOwner) : TGeolithBrowser(AOwner)
 
 TGeolith::~TGeolith()
 {
-    // The markers go first, while the browser can still hear their delete calls.
+    // The markers go first, while the browser can still hear their delete
+    // calls: last to first, in one script.
+    FMarkers->Clear();
     FMarkers.reset();
     delete FWebBrowser;
     FWebBrowser = nullptr;

@@ -188,6 +188,20 @@ TEST_F(UGeolithTest, MarkersStayInStepWithThePage)
         << "last to first, in one script";
 }
 
+TEST_F(UGeolithTest, DestructionDeletesThePageMarkersFirst)
+{
+    GoLive();
+    geolith->Markers()->Add(1, 1, "a");
+    geolith->Markers()->Add(2, 2, "b");
+    Strings sent;  // outlives the engine, which goes with the control
+    Engine().FailScriptsWhen([&sent](std::string_view s) {
+        sent.emplace_back(s);
+        return false;
+    });
+    geolith.reset();
+    EXPECT_EQ(sent, Strings{"deleteMapMarker(1);deleteMapMarker(0);"});
+}
+
 TEST_F(UGeolithTest, MarkerSettersScriptTheirPageMarker)
 {
     GoLive();
