@@ -84,6 +84,7 @@ void TCustomEdit::TextChanged()
         FText32 = Decode(FText);
         FAnchor = FCaret = 0;
         FScroll = {};
+        ScrollChanged();
         FUndo.reset();
         FModified = false;
         Perform(CN_COMMAND, MakeWParam(0, EN_CHANGE), 0);
@@ -217,7 +218,7 @@ std::u32string TCustomEdit::Displayed() const
 
 // ---- Layout
 
-std::vector<TCustomEdit::TLine> TCustomEdit::Lines() const
+std::vector<TCustomEdit::TLine> TCustomEdit::LayoutLines() const
 {
     std::vector<TLine> lines;
     int start = 0, n = static_cast<int>(FText32.size());
@@ -232,7 +233,7 @@ std::vector<TCustomEdit::TLine> TCustomEdit::Lines() const
 
 int TCustomEdit::LineOf(int CharIndex) const
 {
-    auto lines = Lines();
+    auto lines = LayoutLines();
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (CharIndex <= lines[i].Start + lines[i].Length) return static_cast<int>(i);
     return static_cast<int>(lines.size()) - 1;
@@ -242,7 +243,7 @@ int TCustomEdit::LineHeight() { return MeasureCanvas(Font()).TextHeight("Wg") + 
 
 TPoint TCustomEdit::PosFromChar(int CharIndex)
 {
-    auto lines = Lines();
+    auto lines = LayoutLines();
     int li = LineOf(CharIndex);
     const TLine& line = lines[static_cast<std::size_t>(li)];
     std::u32string shown = Displayed();
@@ -255,7 +256,7 @@ TPoint TCustomEdit::PosFromChar(int CharIndex)
 
 int TCustomEdit::CharFromPos(TPoint P)
 {
-    auto lines = Lines();
+    auto lines = LayoutLines();
     int lh = LineHeight();
     int li = std::clamp((P.Y - 1) / std::max(1, lh) + FScroll.Y, 0, static_cast<int>(lines.size()) - 1);
     if (P.Y < 0) li = std::max(0, FScroll.Y - 1);
@@ -285,7 +286,10 @@ void TCustomEdit::ScrollCaretIntoView()
     int right = clientW - TextMargin;
     if (p.X < TextMargin) FScroll.X = std::max(0, FScroll.X - (TextMargin - p.X) - clientW / 4);
     else if (p.X > right) FScroll.X += p.X - right + clientW / 4;
+    ScrollChanged();
 }
+
+void TCustomEdit::ScrollChanged() {}
 
 // ---- Painting
 
@@ -301,7 +305,7 @@ void TCustomEdit::Paint()
     std::u32string shown = Displayed();
     bool showSelection = SelLength() > 0 && (Focused() || !FHideSelection);
     int selFrom = SelStart(), selTo = SelStart() + SelLength();
-    auto lines = Lines();
+    auto lines = LayoutLines();
     for (std::size_t i = static_cast<std::size_t>(std::max(0, FScroll.Y)); i < lines.size(); ++i) {
         int y = (static_cast<int>(i) - FScroll.Y) * lh + 1;
         if (y > client.Bottom) break;
@@ -371,7 +375,7 @@ void TCustomEdit::Dispatch(TMessage& Message)
     case EM_SETMODIFY: FModified = Message.WParam != 0; return;
     case EM_CANUNDO: Message.Result = CanUndo() ? 1 : 0; return;
     case EM_UNDO: case WM_UNDO: Message.Result = CanUndo() ? 1 : 0; Undo(); return;
-    case EM_GETLINECOUNT: Message.Result = static_cast<LRESULT>(Lines().size()); return;
+    case EM_GETLINECOUNT: Message.Result = static_cast<LRESULT>(LayoutLines().size()); return;
     case EM_CHARFROMPOS: {
         int i = CharFromPos({Message.LParamLoSigned(), Message.LParamHiSigned()});
         Message.Result = static_cast<LRESULT>(MakeWParam(static_cast<unsigned>(i), static_cast<unsigned>(LineOf(i))));
@@ -432,7 +436,7 @@ void TCustomEdit::HandleKeyDown(TMessage& Message)
     auto key = static_cast<unsigned short>(Message.WParam);
     bool shift = GetKeyState(VK_SHIFT) < 0, ctrl = GetKeyState(VK_CONTROL) < 0;
     int n = static_cast<int>(FText32.size());
-    auto lines = Lines();
+    auto lines = LayoutLines();
     int li = LineOf(FCaret);
     const TLine& line = lines[static_cast<std::size_t>(li)];
     int target = -1;

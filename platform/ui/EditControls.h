@@ -87,12 +87,14 @@ protected:
         int Start;  // first character
         int Length; // characters, without the line break
     };
-    std::vector<TLine> Lines() const;
+    std::vector<TLine> LayoutLines() const;
     int LineOf(int CharIndex) const;
     TPoint PosFromChar(int CharIndex);
     int CharFromPos(TPoint P);
     int LineHeight();
     void ScrollCaretIntoView();
+    // The text scrolled or its extent changed; the memo updates its scroll bar.
+    virtual void ScrollChanged();
 
     std::u32string FText32;
     int FAnchor = 0;
@@ -133,10 +135,11 @@ class TMemo : public TCustomEdit {
     ~TMemo() override;
     // The text as lines; changing them changes the memo and the other way round.
     TStrings& Lines();
-    // Kept for the callers that set it; the memo scrolls with its caret and
-    // draws no bars of its own.
+    // A vertical scroll bar follows the lines (shown always, as a memo's is);
+    // the horizontal setting is kept but shows no bar: the memo scrolls
+    // sideways with its caret.
     TScrollStyle ScrollBars() const noexcept { return FScrollBars; }
-    void SetScrollBars(TScrollStyle Value) { FScrollBars = Value; Invalidate(); }
+    void SetScrollBars(TScrollStyle Value);
     bool WantReturns() const noexcept { return FWantReturns; }
     void SetWantReturns(bool Value) { FWantReturns = Value; }
     bool WantTabs() const noexcept { return FWantTabs; }
@@ -145,8 +148,13 @@ class TMemo : public TCustomEdit {
 protected:
     void WMGetDlgCode(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
+    void ScrollChanged() override;
+    void Dispatch(TMessage& Message) override;
+    bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+    void CreateHandle() override;
 
 private:
+    void ScrollToLine(int Line);
     class TMemoStrings;
     std::unique_ptr<TMemoStrings> FLines;
     TScrollStyle FScrollBars = ssNone;

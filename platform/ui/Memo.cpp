@@ -2,6 +2,10 @@
 #include "platform/classes/StringList.h"
 #include "platform/ui/EditControls.h"
 
+#include <algorithm>
+
+#include "platform/ui/ScrollBars.h"
+
 // The memo's text seen as lines: line breaks end lines, and a last empty line
 // after a final break is not counted.
 class TMemo::TMemoStrings final : public TStrings {
@@ -114,4 +118,65 @@ void TMemo::DefaultHandler(TMessage& Message)
     if (Message.Msg == WM_CHAR && ((Message.WParam == U'\r' && !FWantReturns) || (Message.WParam == U'\t' && !FWantTabs)))
         return;
     TCustomEdit::DefaultHandler(Message);
+}
+
+void TMemo::SetScrollBars(TScrollStyle Value)
+{
+    FScrollBars = Value;
+    if (HandleAllocated() && Value != ssVertical && Value != ssBoth) ShowScrollBar(Handle(), SB_VERT, false);
+    ScrollChanged();
+}
+
+void TMemo::CreateHandle()
+{
+    TCustomEdit::CreateHandle();
+    ScrollChanged();
+}
+
+void TMemo::ScrollChanged()
+{
+    if (!HandleAllocated() || (FScrollBars != ssVertical && FScrollBars != ssBoth)) return;
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    si.nMin = 0;
+    si.nMax = static_cast<int>(LayoutLines().size()) - 1;
+    si.nPage = static_cast<unsigned>(std::max(1, ClientHeight() / std::max(1, LineHeight())));
+    si.nPos = FScroll.Y;
+    SetScrollInfo(Handle(), SB_VERT, si, true);
+}
+
+void TMemo::ScrollToLine(int Line)
+{
+    int last = std::max(0, static_cast<int>(LayoutLines().size()) - 1);
+    Line = std::clamp(Line, 0, last);
+    if (Line == FScroll.Y) return;
+    FScroll.Y = Line;
+    ScrollChanged();
+    Invalidate();
+}
+
+void TMemo::Dispatch(TMessage& Message)
+{
+    if (Message.Msg != WM_VSCROLL) {
+        TCustomEdit::Dispatch(Message);
+        return;
+    }
+    int page = std::max(1, ClientHeight() / std::max(1, LineHeight()));
+    switch (Message.WParamLo()) {
+    case SB_LINEUP: ScrollToLine(FScroll.Y - 1); break;
+    case SB_LINEDOWN: ScrollToLine(FScroll.Y + 1); break;
+    case SB_PAGEUP: ScrollToLine(FScroll.Y - page); break;
+    case SB_PAGEDOWN: ScrollToLine(FScroll.Y + page); break;
+    case SB_THUMBTRACK: case SB_THUMBPOSITION: ScrollToLine(static_cast<int>(Message.WParamHi())); break;
+    case SB_TOP: ScrollToLine(0); break;
+    case SB_BOTTOM: ScrollToLine(static_cast<int>(LayoutLines().size())); break;
+    default: break;
+    }
+}
+
+bool TMemo::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
+{
+    if (TCustomEdit::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+    ScrollToLine(FScroll.Y + (WheelDelta > 0 ? -3 : 3));
+    return true;
 }

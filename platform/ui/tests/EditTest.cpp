@@ -5,6 +5,7 @@
 #include "platform/classes/StringList.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/EditControls.h"
+#include "platform/ui/ScrollBars.h"
 
 using namespace vistra::backend;
 
@@ -163,4 +164,26 @@ TEST_F(EditTest, MemoLinesFollowTheText)
     EXPECT_EQ(memo->Lines().Strings(2), "third");
     memo->Lines().Delete(0);
     EXPECT_EQ(memo->Text(), "second\nthird\n");
+}
+
+TEST_F(EditTest, MemoVerticalScrollBarFollowsAndScrollsTheLines)
+{
+    auto* memo = new TMemo(Form);
+    memo->SetParent(Form);
+    memo->SetBounds(0, 40, 200, 100);
+    memo->SetScrollBars(ssVertical);
+    for (int i = 0; i < 30; ++i) memo->Lines().Add("line " + std::to_string(i));
+    SCROLLINFO si;
+    si.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(memo->Handle(), SB_VERT, si));
+    EXPECT_EQ(si.nMax, 30) << "thirty lines and the empty one after the last break";
+    EXPECT_EQ(si.nPos, 0);
+    memo->Perform(WM_VSCROLL, SB_PAGEDOWN, 0);
+    si.fMask = SIF_POS | SIF_PAGE;
+    GetScrollInfo(memo->Handle(), SB_VERT, si);
+    EXPECT_EQ(si.nPos, static_cast<int>(si.nPage));
+    memo->SetFocus();
+    input::PressKey(*Form, VK_HOME, TShiftState{ssCtrl});
+    GetScrollInfo(memo->Handle(), SB_VERT, si);
+    EXPECT_EQ(si.nPos, 0) << "moving the caret scrolls it into view";
 }
