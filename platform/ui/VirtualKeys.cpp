@@ -1,6 +1,8 @@
 // The keyboard state the input pipeline keeps, and shortcut texts.
 #include "platform/ui/VirtualKeys.h"
 
+#include <utility>
+
 #include <array>
 
 namespace {
@@ -89,5 +91,28 @@ void SetKeyDown(unsigned short vk, bool down)
 }
 
 void ResetKeyboardState() { gKeys.fill(0); }
+
+unsigned short VirtualKeyForCharacter(char32_t Character)
+{
+    if (Character >= 'a' && Character <= 'z')
+        return static_cast<unsigned short>(Character - 'a' + 'A');
+    if ((Character >= 'A' && Character <= 'Z') || (Character >= '0' && Character <= '9'))
+        return static_cast<unsigned short>(Character);
+    // Punctuation and the shifted digits, each with the key that carries it.
+    static constexpr std::pair<char, unsigned short> Keys[] = {
+        {' ', VK_SPACE}, {'\t', VK_TAB}, {'\r', VK_RETURN}, {'\n', VK_RETURN}, {'\b', VK_BACK},
+        {';', VK_OEM_1}, {':', VK_OEM_1}, {'=', VK_OEM_PLUS}, {'+', VK_OEM_PLUS},
+        {',', VK_OEM_COMMA}, {'<', VK_OEM_COMMA}, {'-', VK_OEM_MINUS}, {'_', VK_OEM_MINUS},
+        {'.', VK_OEM_PERIOD}, {'>', VK_OEM_PERIOD}, {'/', VK_OEM_2}, {'?', VK_OEM_2},
+        {'`', VK_OEM_3}, {'~', VK_OEM_3}, {'[', VK_OEM_4}, {'{', VK_OEM_4},
+        {'\\', VK_OEM_5}, {'|', VK_OEM_5}, {']', VK_OEM_6}, {'}', VK_OEM_6},
+        {'\'', VK_OEM_7}, {'"', VK_OEM_7}, {')', '0'}, {'!', '1'}, {'@', '2'}, {'#', '3'},
+        {'$', '4'}, {'%', '5'}, {'^', '6'}, {'&', '7'}, {'*', '8'}, {'(', '9'},
+    };
+    for (const auto& [character, vk] : Keys)
+        if (static_cast<char32_t>(character) == Character)
+            return vk;
+    return 0;
+}
 
 } // namespace vistra::ui

@@ -77,4 +77,7 @@ namespace vistra::ui {
 void SetKeyDown(unsigned short vk, bool down);
 // Forgets every held key and button (tests start from a clean keyboard).
 void ResetKeyboardState();
+// The key that types Character on a US keyboard ('.' is VK_OEM_PERIOD, '!' is
+// '1'); 0 for a character no key types directly.
+unsigned short VirtualKeyForCharacter(char32_t Character);
 } // namespace vistra::ui

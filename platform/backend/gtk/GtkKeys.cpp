@@ -30,14 +30,6 @@ constexpr std::pair<unsigned, unsigned short> KeyTable[] = {
     {GDK_KEY_KP_Home, VK_HOME}, {GDK_KEY_KP_End, VK_END}, {GDK_KEY_KP_Left, VK_LEFT}, {GDK_KEY_KP_Right, VK_RIGHT},
     {GDK_KEY_KP_Up, VK_UP}, {GDK_KEY_KP_Down, VK_DOWN}, {GDK_KEY_KP_Page_Up, VK_PRIOR},
     {GDK_KEY_KP_Page_Down, VK_NEXT}, {GDK_KEY_KP_Insert, VK_INSERT}, {GDK_KEY_KP_Delete, VK_DELETE},
-    {GDK_KEY_semicolon, VK_OEM_1}, {GDK_KEY_colon, VK_OEM_1}, {GDK_KEY_equal, VK_OEM_PLUS},
-    {GDK_KEY_plus, VK_OEM_PLUS}, {GDK_KEY_comma, VK_OEM_COMMA}, {GDK_KEY_less, VK_OEM_COMMA},
-    {GDK_KEY_minus, VK_OEM_MINUS}, {GDK_KEY_underscore, VK_OEM_MINUS}, {GDK_KEY_period, VK_OEM_PERIOD},
-    {GDK_KEY_greater, VK_OEM_PERIOD}, {GDK_KEY_slash, VK_OEM_2}, {GDK_KEY_question, VK_OEM_2},
-    {GDK_KEY_grave, VK_OEM_3}, {GDK_KEY_asciitilde, VK_OEM_3}, {GDK_KEY_bracketleft, VK_OEM_4},
-    {GDK_KEY_braceleft, VK_OEM_4}, {GDK_KEY_backslash, VK_OEM_5}, {GDK_KEY_bar, VK_OEM_5},
-    {GDK_KEY_bracketright, VK_OEM_6}, {GDK_KEY_braceright, VK_OEM_6}, {GDK_KEY_apostrophe, VK_OEM_7},
-    {GDK_KEY_quotedbl, VK_OEM_7},
 };
 
 } // namespace
@@ -50,6 +42,8 @@ TTranslatedKey TranslateKey(unsigned keyval, unsigned hardwareKeycode, unsigned 
     else if (keyval >= GDK_KEY_0 && keyval <= GDK_KEY_9) k.VirtualKey = static_cast<unsigned short>('0' + (keyval - GDK_KEY_0));
     else if (keyval >= GDK_KEY_KP_0 && keyval <= GDK_KEY_KP_9) k.VirtualKey = static_cast<unsigned short>(VK_NUMPAD0 + (keyval - GDK_KEY_KP_0));
     else if (keyval >= GDK_KEY_F1 && keyval <= GDK_KEY_F24) k.VirtualKey = static_cast<unsigned short>(VK_F1 + (keyval - GDK_KEY_F1));
+    // Printable ASCII key values are their characters.
+    else if (keyval > GDK_KEY_space && keyval < 0x7F) k.VirtualKey = vistra::ui::VirtualKeyForCharacter(keyval);
     else {
         for (auto [gdk, vk] : KeyTable)
             if (gdk == keyval) {

@@ -114,8 +114,7 @@ void TypeText(TCustomForm& form, std::string_view utf8)
         for (std::size_t k = 1; k < len && i + k < utf8.size(); ++k)
             cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         i += len;
-        unsigned short vk = cp >= 'a' && cp <= 'z' ? static_cast<unsigned short>(cp - 32)
-                            : cp < 0x80 ? static_cast<unsigned short>(cp) : 0;
+        const unsigned short vk = vistra::ui::VirtualKeyForCharacter(cp);
         if (vk) KeyDown(form, vk);
         Char(form, cp);
         if (vk) KeyUp(form, vk);

@@ -31,6 +31,8 @@ TEST(GtkKeysTest, KeysTranslateToCodesCharactersAndFlags)
         {"Alt+x is a system key", GDK_KEY_x, GDK_MOD1_MASK, 'X', U'x', true},
         {"Shift+Tab", GDK_KEY_ISO_Left_Tab, GDK_SHIFT_MASK, VK_TAB, 9, false},
         {"e acute", GDK_KEY_eacute, 0, 0, U'é', false},
+        {"period", GDK_KEY_period, 0, VK_OEM_PERIOD, U'.', false},
+        {"dollar is on the 4 key", GDK_KEY_dollar, GDK_SHIFT_MASK, '4', U'$', false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

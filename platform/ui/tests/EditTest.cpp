@@ -55,6 +55,15 @@ TEST_F(EditTest, TypingInsertsAndEachEditRaisesOneChange)
     EXPECT_FALSE(Edit->CanUndo());
 }
 
+TEST_F(EditTest, PunctuationIsTypedWithItsOwnKeys)
+{
+    // '.' shares its code with the Delete key and '$' with Home: typed text
+    // must press the punctuation keys, not those.
+    input::TypeText(*Form, "ab");
+    input::TypeText(*Form, "$1.5-'x'");
+    EXPECT_EQ(Edit->Text(), "ab$1.5-'x'");
+}
+
 TEST_F(EditTest, BackspaceDeletesOnTheCharacterAndDeleteOnTheKeyDown)
 {
     Edit->SetText("abcd");
