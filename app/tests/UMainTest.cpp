@@ -3,6 +3,10 @@
 
 #include "app/UAboutBox.h"
 #include "app/UMarkers.h"
+#include "app/USettings.h"
+#include "app/msg.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/Screen.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/ui/ComCtrls.h"
 #include "platform/ui/ExtCtrls.h"
@@ -316,6 +320,64 @@ TEST_F(UMainTest, ShowEventsChecksItsItemAndClosingTheViewerClearsIt)
     FrmEvent->Close();
     EXPECT_FALSE(FrmEvent->Visible());
     EXPECT_FALSE(FrmMain->ShowEvents1->Checked());
+}
+
+}  // namespace
+
+namespace {
+
+// The windows the main window opens modally, each closed by the next idle moment.
+class UMainModalTest : public app::testing::AppFixture {
+protected:
+    // Each modal window is recorded and answered as soon as it becomes active;
+    // a posted message lets its modal loop see the answer.
+    void CloseModalWindowsWhenIdle(const std::function<void(TCustomForm&)>& seen)
+    {
+        Screen->OnActiveFormChange = [seen](TObject*) {
+            TCustomForm* form = Screen->ActiveForm();
+            if (!form || !form->Modal() || form->ModalResult() != mrNone) return;
+            seen(*form);
+            form->SetModalResult(mrOk);
+            PostMessage(form->Handle(), WM_NULL, 0, 0);
+        };
+    }
+    void TearDown() override
+    {
+        Screen->OnActiveFormChange = nullptr;
+        AppFixture::TearDown();
+    }
+};
+
+TEST_F(UMainModalTest, GeocodeShowsItsNotesThenTheGridWindow)
+{
+    std::vector<std::string> shown;
+    std::vector<std::string> notes;
+    CloseModalWindowsWhenIdle([&](TCustomForm& form) {
+        shown.push_back(form.Caption());
+        if (&form == FrmMsg)
+            for (int i = 0; i < FrmMsg->Memo1->Lines().Count(); ++i) notes.push_back(FrmMsg->Memo1->Lines().Strings(i));
+    });
+    TFrmMsg* first = FrmMsg;
+    FrmMain->Geocode1Click(nullptr);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Info", "SpreadGrid"}));
+    ASSERT_EQ(notes.size(), 4u);
+    EXPECT_EQ(notes[0], "Notes about using Geocoder ...");
+    EXPECT_EQ(notes[1], "Google Terms of Service limits geocoding to 2,500 addresses per day.");
+    EXPECT_EQ(notes[3], "Close this form; proceed with geocoding.");
+    EXPECT_NE(FrmMsg, first) << "a new info window each time";
+    EXPECT_EQ(FrmMsg->Owner(), FrmMain);
+}
+
+TEST_F(UMainModalTest, SettingsAndMergeOpenANewWindowEachTime)
+{
+    std::vector<std::string> shown;
+    CloseModalWindowsWhenIdle([&](TCustomForm& form) { shown.push_back(form.Caption()); });
+    TFrmSettings* created = FrmSettings;
+    FrmMain->Settings1Click(nullptr);
+    FrmMain->MergeFiles1Click(nullptr);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Settings", "Merge Marker Files"}));
+    EXPECT_NE(FrmSettings, created);
+    EXPECT_EQ(FrmSettings->Owner(), FrmMain);
 }
 
 }  // namespace
