@@ -139,9 +139,11 @@ class TControl : public TComponent {
     virtual void SetEnabled(bool Value);
     bool IsEnabledWithParents() const;
 
-    // Caption and Text are one string: the control's window text.
-    std::string Text() const { return GetText(); }
-    void SetText(const std::string& Value) { SetTextBuf(Value); }
+    // Caption and Text are one string: the control's window text. Text is
+    // virtual so that a control whose Text means something else (a value
+    // shown between fixed parts) answers callers holding a TControl*.
+    virtual std::string Text() const { return GetText(); }
+    virtual void SetText(const std::string& Value) { SetTextBuf(Value); }
     std::string Caption() const { return GetText(); }
     void SetCaption(const std::string& Value) { SetTextBuf(Value); }
 

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/FrameDrawing.h"
 #include "platform/rtl/Strings.h"
+#include "platform/ui/Caret.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/EditControls.h"
 
@@ -35,6 +37,7 @@ TCanvas& MeasureCanvas(const TFont& font)
     return *c;
 }
 
+// Room between the frame and the text when no text rectangle is set.
 constexpr int TextMargin = 2;
 
 } // namespace
@@ -48,7 +51,10 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TCustomControl(AOwner)
     SetBounds(0, 0, 121, 21);
 }
 
-TCustomEdit::~TCustomEdit() = default;
+TCustomEdit::~TCustomEdit()
+{
+    if (auto caret = vistra::ui::CaretState(); caret && HandleAllocated() && caret->Owner == Handle()) DestroyCaret();
+}
 
 TRect TCustomEdit::NonClientMargins() const
 {
@@ -75,6 +81,43 @@ void TCustomEdit::SetBorderStyle(TBorderStyle Value)
     Invalidate();
 }
 
+void TCustomEdit::SetAlignment(TAlignment Value)
+{
+    if (Value == FAlignment) return;
+    FAlignment = Value;
+    FScroll.X = 0;
+    ScrollCaretIntoView();
+    Invalidate();
+}
+
+void TCustomEdit::SetTransparent(bool Value)
+{
+    if (Value == FTransparent) return;
+    FTransparent = Value;
+    Invalidate();
+}
+
+TRect TCustomEdit::TextRect() const
+{
+    if (FTextRect) return *FTextRect;
+    return {TextMargin + FLeftMargin, 1, ClientWidth() - TextMargin - FRightMargin, ClientHeight()};
+}
+
+void TCustomEdit::SetTextRectFromMessage(const TRect* Rect, bool Repaint)
+{
+    // No rectangle brings back the one made from the client area.
+    if (Rect) FTextRect = *Rect;
+    else FTextRect.reset();
+    ScrollCaretIntoView();
+    if (Repaint) Invalidate();
+}
+
+void TCustomEdit::BoundsChanged()
+{
+    TCustomControl::BoundsChanged();
+    PlaceCaret();
+}
+
 // ---- Text and selection
 
 void TCustomEdit::TextChanged()
@@ -85,6 +128,7 @@ void TCustomEdit::TextChanged()
         FAnchor = FCaret = 0;
         FScroll = {};
         ScrollChanged();
+        PlaceCaret();
         FUndo.reset();
         FModified = false;
         Perform(CN_COMMAND, MakeWParam(0, EN_CHANGE), 0);
@@ -161,7 +205,8 @@ void TCustomEdit::SetCharCase(TEditCharCase Value)
 {
     FCharCase = Value;
     if (Value == ecNormal) return;
-    SetText(Value == ecUpperCase ? AnsiUpperCase(FText) : AnsiLowerCase(FText));
+    // The window text as a whole, whatever a descendant's Text means.
+    TControl::SetText(Value == ecUpperCase ? AnsiUpperCase(FText) : AnsiLowerCase(FText));
 }
 
 void TCustomEdit::ReplaceSelection(const std::u32string& Text, bool CanUndoIt)
@@ -241,6 +286,22 @@ int TCustomEdit::LineOf(int CharIndex) const
 
 int TCustomEdit::LineHeight() { return MeasureCanvas(Font()).TextHeight("Wg") + 1; }
 
+int TCustomEdit::LineWidth(const TLine& Line)
+{
+    std::u32string shown = Displayed();
+    return MeasureCanvas(Font()).TextWidth(Encode(std::u32string_view(shown).substr(
+        static_cast<std::size_t>(Line.Start), static_cast<std::size_t>(Line.Length))));
+}
+
+int TCustomEdit::LineLeft(const TLine& Line)
+{
+    TRect r = TextRect();
+    int room = r.Width() - LineWidth(Line);
+    // A line that does not fit starts at the left and scrolls.
+    int offset = room <= 0 || FAlignment == taLeftJustify ? 0 : FAlignment == taRightJustify ? room : room / 2;
+    return r.Left + offset - FScroll.X;
+}
+
 TPoint TCustomEdit::PosFromChar(int CharIndex)
 {
     auto lines = LayoutLines();
@@ -249,8 +310,8 @@ TPoint TCustomEdit::PosFromChar(int CharIndex)
     std::u32string shown = Displayed();
     std::string before = Encode(std::u32string_view(shown).substr(static_cast<std::size_t>(line.Start),
                                                                   static_cast<std::size_t>(CharIndex - line.Start)));
-    int x = TextMargin + MeasureCanvas(Font()).TextWidth(before) - FScroll.X;
-    int y = (li - FScroll.Y) * LineHeight() + 1;
+    int x = LineLeft(line) + MeasureCanvas(Font()).TextWidth(before);
+    int y = (li - FScroll.Y) * LineHeight() + TextRect().Top;
     return {x, y};
 }
 
@@ -258,12 +319,13 @@ int TCustomEdit::CharFromPos(TPoint P)
 {
     auto lines = LayoutLines();
     int lh = LineHeight();
-    int li = std::clamp((P.Y - 1) / std::max(1, lh) + FScroll.Y, 0, static_cast<int>(lines.size()) - 1);
-    if (P.Y < 0) li = std::max(0, FScroll.Y - 1);
+    int top = TextRect().Top;
+    int li = std::clamp((P.Y - top) / std::max(1, lh) + FScroll.Y, 0, static_cast<int>(lines.size()) - 1);
+    if (P.Y < top) li = std::max(0, FScroll.Y - 1);
     const TLine& line = lines[static_cast<std::size_t>(li)];
     std::u32string shown = Displayed();
     TCanvas& c = MeasureCanvas(Font());
-    int target = P.X + FScroll.X - TextMargin;
+    int target = P.X - LineLeft(line);
     int previous = 0;
     for (int k = 1; k <= line.Length; ++k) {
         int w = c.TextWidth(Encode(std::u32string_view(shown).substr(static_cast<std::size_t>(line.Start),
@@ -277,19 +339,30 @@ int TCustomEdit::CharFromPos(TPoint P)
 
 void TCustomEdit::ScrollCaretIntoView()
 {
-    int clientW = ClientWidth(), lh = LineHeight();
-    int visibleLines = std::max(1, ClientHeight() / std::max(1, lh));
+    TRect r = TextRect();
+    int textW = r.Width(), lh = LineHeight();
+    int visibleLines = std::max(1, r.Height() / std::max(1, lh));
     int li = LineOf(FCaret);
     if (li < FScroll.Y) FScroll.Y = li;
     else if (li >= FScroll.Y + visibleLines) FScroll.Y = li - visibleLines + 1;
     TPoint p = PosFromChar(FCaret);
-    int right = clientW - TextMargin;
-    if (p.X < TextMargin) FScroll.X = std::max(0, FScroll.X - (TextMargin - p.X) - clientW / 4);
-    else if (p.X > right) FScroll.X += p.X - right + clientW / 4;
+    if (p.X < r.Left) FScroll.X = std::max(0, FScroll.X - (r.Left - p.X) - textW / 4);
+    else if (p.X > r.Right) FScroll.X += p.X - r.Right + textW / 4;
+    // Text that fits again needs no scrolling.
+    if (FScroll.X > 0 && LineWidth(LayoutLines()[static_cast<std::size_t>(li)]) <= textW) FScroll.X = 0;
     ScrollChanged();
+    PlaceCaret();
 }
 
 void TCustomEdit::ScrollChanged() {}
+
+void TCustomEdit::PlaceCaret()
+{
+    auto caret = vistra::ui::CaretState();
+    if (!caret || !HandleAllocated() || caret->Owner != Handle()) return;
+    TPoint p = PosFromChar(FCaret);
+    SetCaretPos(p.X, p.Y);
+}
 
 // ---- Painting
 
@@ -297,8 +370,14 @@ void TCustomEdit::Paint()
 {
     TCanvas& c = *Canvas();
     TRect client = ClientRect();
-    c.Brush()->SetColor(Color());
-    c.FillRect(client);
+    if (!FTransparent) {
+        c.Brush()->SetColor(Color());
+        c.FillRect(client);
+    }
+    TRect area = TextRect();
+    int saved = SaveDC(c.Handle());
+    // Text stays inside its rectangle, as the margins ask.
+    IntersectClipRect(c.Handle(), area.Left, area.Top, area.Right, area.Bottom);
     c.Font()->Assign(&Font());
     if (!IsEnabledWithParents()) c.Font()->SetColor(clGrayText);
     int lh = LineHeight();
@@ -307,10 +386,10 @@ void TCustomEdit::Paint()
     int selFrom = SelStart(), selTo = SelStart() + SelLength();
     auto lines = LayoutLines();
     for (std::size_t i = static_cast<std::size_t>(std::max(0, FScroll.Y)); i < lines.size(); ++i) {
-        int y = (static_cast<int>(i) - FScroll.Y) * lh + 1;
-        if (y > client.Bottom) break;
+        int y = (static_cast<int>(i) - FScroll.Y) * lh + area.Top;
+        if (y > area.Bottom) break;
         const TLine& line = lines[i];
-        int x = TextMargin - FScroll.X;
+        int x = LineLeft(line);
         std::string text = Encode(std::u32string_view(shown).substr(static_cast<std::size_t>(line.Start),
                                                                      static_cast<std::size_t>(line.Length)));
         c.Brush()->SetStyle(bsClear);
@@ -334,12 +413,22 @@ void TCustomEdit::Paint()
         }
     }
     c.Brush()->SetStyle(bsSolid);
-    if (Focused()) {
-        TPoint p = PosFromChar(FCaret);
-        c.Pen()->SetColor(clWindowText);
-        c.MoveTo(p.X, p.Y);
-        c.LineTo(p.X, p.Y + lh - 1);
-    }
+    RestoreDC(c.Handle(), saved);
+}
+
+void TCustomEdit::PaintWindow(TCanvas& ACanvas)
+{
+    TCustomControl::PaintWindow(ACanvas);
+    // The caret goes on top of whatever descendants paint.
+    PlaceCaret();
+    if (HandleAllocated()) vistra::ui::PaintCaret(Handle(), ACanvas);
+}
+
+void TCustomEdit::WMEraseBkgnd(TMessage& Message)
+{
+    // Transparent: what the parent painted below stays.
+    if (FTransparent) Message.Result = 1;
+    else TCustomControl::WMEraseBkgnd(Message);
 }
 
 // ---- Messages
@@ -375,6 +464,23 @@ void TCustomEdit::Dispatch(TMessage& Message)
     case EM_SETMODIFY: FModified = Message.WParam != 0; return;
     case EM_CANUNDO: Message.Result = CanUndo() ? 1 : 0; return;
     case EM_UNDO: case WM_UNDO: Message.Result = CanUndo() ? 1 : 0; Undo(); return;
+    case EM_GETRECT:
+        if (auto* r = reinterpret_cast<TRect*>(Message.LParam)) *r = TextRect();
+        return;
+    case EM_SETRECT:
+    case EM_SETRECTNP:
+        SetTextRectFromMessage(reinterpret_cast<const TRect*>(Message.LParam), Message.Msg == EM_SETRECT);
+        return;
+    case EM_SETMARGINS: {
+        // Margins are measured from the client area: they replace a set rectangle.
+        if (Message.WParam & EC_LEFTMARGIN) FLeftMargin = std::max(0, static_cast<int>(Message.LParamLoSigned()));
+        if (Message.WParam & EC_RIGHTMARGIN) FRightMargin = std::max(0, static_cast<int>(Message.LParamHiSigned()));
+        SetTextRectFromMessage(nullptr, true);
+        return;
+    }
+    case EM_GETMARGINS:
+        Message.Result = MakeLParam(FLeftMargin, FRightMargin);
+        return;
     case EM_GETLINECOUNT: Message.Result = static_cast<LRESULT>(LayoutLines().size()); return;
     case EM_CHARFROMPOS: {
         int i = CharFromPos({Message.LParamLoSigned(), Message.LParamHiSigned()});
@@ -507,11 +613,16 @@ void TCustomEdit::HandleChar(TMessage& Message)
 void TCustomEdit::WMSetFocus(TMessage& Message)
 {
     TCustomControl::WMSetFocus(Message);
+    CreateCaret(Handle(), 1, LineHeight() - 1);
+    PlaceCaret();
+    ShowCaret(Handle());
     Invalidate();
 }
 
 void TCustomEdit::WMKillFocus(TMessage& Message)
 {
+    // The caret belongs to the focused window; it goes with the focus.
+    if (auto caret = vistra::ui::CaretState(); caret && caret->Owner == Handle()) DestroyCaret();
     TCustomControl::WMKillFocus(Message);
     FMouseSelecting = false;
     Invalidate();

@@ -11,10 +11,16 @@
 #include <vector>
 
 #include "platform/ui/CustomControl.h"
+#include "platform/ui/ExtCtrls.h"
 
 #include "platform/classes/StringList.h"
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
+// EM_SETMARGINS: which margins WParam sets; LParam holds the left margin in
+// its low word and the right one in its high word (EM_GETMARGINS answers alike).
+constexpr unsigned EC_LEFTMARGIN = 0x0001;
+constexpr unsigned EC_RIGHTMARGIN = 0x0002;
 
 class TCustomEdit : public TCustomControl {
     VISTRA_CLASS(TCustomEdit, TCustomControl)
@@ -29,7 +35,8 @@ class TCustomEdit : public TCustomControl {
     void SetSelLength(int Value);
     std::string SelText() const;
     void SetSelText(const std::string& Value);
-    void SelectAll();
+    // Virtual so that entering with AutoSelect selects what a descendant means by "all".
+    virtual void SelectAll();
     void ClearSelection();
     void Clear();
     // The caret; it may stand before the anchor (selection made backwards).
@@ -49,6 +56,16 @@ class TCustomEdit : public TCustomControl {
     void SetCharCase(TEditCharCase Value);
     TBorderStyle BorderStyle() const noexcept { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle Value);
+    // Alignment of each line inside the text rectangle; a line wider than the
+    // rectangle scrolls as a left-aligned one does.
+    TAlignment Alignment() const noexcept { return FAlignment; }
+    void SetAlignment(TAlignment Value);
+    // A transparent edit paints no background: its parent's shows through.
+    bool Transparent() const noexcept { return FTransparent; }
+    void SetTransparent(bool Value);
+    // Where text is laid out, in client coordinates: the rectangle given by
+    // EM_SETRECT/EM_SETRECTNP, else the client area less the margins.
+    TRect TextRect() const;
     bool HideSelection() const noexcept { return FHideSelection; }
     void SetHideSelection(bool Value) { FHideSelection = Value; }
 
@@ -69,6 +86,8 @@ protected:
     // the maximum length, keeps one undo step, and raises the change.
     void ReplaceSelection(const std::u32string& Text, bool CanUndoIt);
     void Paint() override;
+    void PaintWindow(TCanvas& ACanvas) override;
+    void WMEraseBkgnd(TMessage& Message) override;
     TRect NonClientMargins() const override;
     void PaintNonClient(TCanvas& Canvas) override;
     void TextChanged() override;
@@ -78,6 +97,7 @@ protected:
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
     void CMEnter(TMessage& Message) override;
+    void BoundsChanged() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void DblClick() override;
@@ -107,6 +127,11 @@ private:
     void HandleKeyDown(TMessage& Message);
     void HandleChar(TMessage& Message);
     std::u32string Displayed() const;
+    // Client x of a line's first character, after alignment and scrolling.
+    int LineLeft(const TLine& Line);
+    int LineWidth(const TLine& Line);
+    void PlaceCaret();
+    void SetTextRectFromMessage(const TRect* Rect, bool Repaint);
     int WordStart(int At) const;
     int WordEnd(int At) const;
 
@@ -121,6 +146,10 @@ private:
     char32_t FPasswordChar = 0;
     TEditCharCase FCharCase = ecNormal;
     TBorderStyle FBorderStyle = bsSingle;
+    TAlignment FAlignment = taLeftJustify;
+    bool FTransparent = false;
+    std::optional<TRect> FTextRect;
+    int FLeftMargin = 0, FRightMargin = 0;
 };
 
 class TEdit : public TCustomEdit {
