@@ -296,7 +296,7 @@ void TQuillEdit::HandleCommand(TMessage& Message)
         FBlockChange = false;
         return;
     }
-    if (FTransparent) Invalidate();
+    if (Transparent()) Invalidate();
     if (FShowURL) SetURLLook(TextIsURL());
     TCustomEdit::Dispatch(Message);
 }

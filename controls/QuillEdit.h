@@ -21,10 +21,10 @@ class TQuillEdit : public TCustomEdit {
 
     // ---- Value and typed input
     // The value: the display text without Prefix and Suffix.
-    std::string Text() const;
+    std::string Text() const override;
     // Writes the value formatted by the edit type; the display becomes
     // Prefix + value + Suffix and Modified is cleared.
-    void SetText(const std::string& Value);
+    void SetText(const std::string& Value) override;
     // The control's own text: Prefix + value + Suffix.
     std::string DisplayText() const { return TCustomEdit::GetText(); }
     double FloatValue() const;
@@ -86,7 +86,7 @@ class TQuillEdit : public TCustomEdit {
     // ---- Selection and range lists
     // Selects the value (without prefix and suffix; after "://" or "mailto:"
     // for an address shown as a link).
-    void SelectAll();
+    void SelectAll() override;
     void SelectBeforeDecimal();
     void SelectAfterDecimal();
     bool RangeStrToList(TRangeList& RangeList) const;
@@ -133,8 +133,6 @@ class TQuillEdit : public TCustomEdit {
     void SetShowURL(bool Value);
     TColor URLColor() const noexcept { return FURLColor; }
     void SetURLColor(TColor Value) { FURLColor = Value; }
-    bool Transparent() const noexcept { return FTransparent; }
-    void SetTransparent(bool Value) { FTransparent = Value; Invalidate(); }
     const std::string& EmptyText() const noexcept { return FEmptyText; }
     void SetEmptyText(const std::string& Value) { FEmptyText = Value; Invalidate(); }
     bool EmptyTextFocused() const noexcept { return FEmptyTextFocused; }
@@ -193,6 +191,7 @@ class TQuillEdit : public TCustomEdit {
 
 protected:
     void Loaded() override;
+    void CreateWnd() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Change() override;
     void Dispatch(TMessage& Message) override;
@@ -201,7 +200,6 @@ protected:
     void CMWantSpecialKey(TMessage& Message) override;
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
-    void CMEnter(TMessage& Message) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void CMMouseEnter(TMessage& Message) override;
     void CMMouseLeave(TMessage& Message) override;
@@ -320,7 +318,6 @@ private:
     bool FShowURL = false;
     TColor FURLColor = clBlue;
     bool FIsUrl = false;
-    bool FTransparent = false;
     std::string FEmptyText;
     bool FEmptyTextFocused = false;
     int FErrorMarkerPos = 0;

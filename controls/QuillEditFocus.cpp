@@ -35,13 +35,6 @@ std::string OpenTarget(const std::string& Value)
 
 // ---- Focus
 
-void TQuillEdit::CMEnter(TMessage& Message)
-{
-    // The framework's select-all would take the prefix and suffix too; the
-    // focus handler selects the value itself.
-    TCustomControl::CMEnter(Message);
-}
-
 void TQuillEdit::WMSetFocus(TMessage& Message)
 {
     TCustomEdit::WMSetFocus(Message);
@@ -192,7 +185,7 @@ void TQuillEdit::SetFlat(bool Value)
 void TQuillEdit::SetEditAlign(TEditAlign Value)
 {
     FEditAlign = Value;
-    Invalidate();
+    SetAlignment(Value == eaRight ? taRightJustify : Value == eaCenter ? taCenter : taLeftJustify);
 }
 
 void TQuillEdit::ApplyEditMargins(bool FlatMargins)
@@ -201,6 +194,8 @@ void TQuillEdit::ApplyEditMargins(bool FlatMargins)
     const TRect r = ClientRect();
     FEditRect = FlatMargins ? TRect{FIndentL + 4, 3, r.Right - FIndentR - 4, r.Bottom - 4}
                             : TRect{FIndentL, 0, r.Right - FIndentR, r.Bottom};
+    // Set without repainting: callers repaint when they need to.
+    Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&FEditRect));
 }
 
 void TQuillEdit::Init()
@@ -213,6 +208,12 @@ void TQuillEdit::Init()
     SetFlat(flat);
     UpdateLabel();
     if (!Enabled()) TCustomEdit::SetColor(FDisabledColor);
+}
+
+void TQuillEdit::CreateWnd()
+{
+    TCustomEdit::CreateWnd();
+    ApplyEditMargins(FFlat);
 }
 
 void TQuillEdit::Loaded()

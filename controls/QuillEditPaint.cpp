@@ -61,9 +61,10 @@ void TQuillEdit::PaintOverlay(TCanvas& Canvas)
     if (Text().empty() && !FEmptyText.empty() && (!Focused() || FEmptyTextFocused)) {
         Canvas.Font()->Assign(&Font());
         Canvas.Font()->SetColor(Grey);
-        Canvas.Brush()->SetStyle(bsSolid);
+        Canvas.Brush()->SetStyle(Transparent() ? bsClear : bsSolid);
         Canvas.Brush()->SetColor(TCustomEdit::Color());
         Canvas.TextOut(3, 2, FEmptyText);
+        Canvas.Brush()->SetStyle(bsSolid);
     }
     if (!Focused() && FErrorMarkerLen > 0) DrawErrorMarker(Canvas);
 }
