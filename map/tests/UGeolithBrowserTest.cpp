@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <unistd.h>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -285,7 +286,7 @@ TEST_F(UGeolithBrowserTest, ScreenShotIsExactlyTheControlsSize)
         ASSERT_NE(picture, nullptr) << row.file;
         EXPECT_EQ(picture->Width(), 360) << row.file;
         EXPECT_EQ(picture->Height(), 240) << row.file;
-        const std::string file = (std::filesystem::temp_directory_path() / ("vistra-map-" + std::string(row.file))).string();
+        const std::string file = (std::filesystem::temp_directory_path() / ("vistra-map-" + std::to_string(::getpid()) + "-" + row.file)).string();
         picture->SaveToFile(file);
         if (peer) {
             EXPECT_EQ(PeerReads(file), row.peer) << row.file;

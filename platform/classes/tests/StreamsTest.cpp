@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 TEST(MemoryStream, WritingPastTheEndZeroFillsTheGap)
 {
@@ -29,7 +30,7 @@ TEST(MemoryStream, ShortReadsAtTheEndAndReadBufferFails)
 
 TEST(FileStream, RoundTripAndOpenErrors)
 {
-    const auto path = std::filesystem::temp_directory_path() / "vistra-stream-test.bin";
+    const auto path = std::filesystem::temp_directory_path() / ("vistra-stream-" + std::to_string(::getpid()) + ".bin");
     {
         TFileStream f(path.string(), fmCreate);
         f.WriteString("hello world");

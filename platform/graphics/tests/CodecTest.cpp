@@ -15,8 +15,27 @@
 #include <filesystem>
 #include <memory>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
+
+// Test cases run as parallel processes: each works in a folder of its own,
+// removed when the process ends.
+std::filesystem::path scratchFolder()
+{
+    struct Folder {
+        std::filesystem::path Path =
+            std::filesystem::temp_directory_path() / ("vistra-graphics-" + std::to_string(::getpid()));
+        Folder() { std::filesystem::create_directories(Path); }
+        ~Folder()
+        {
+            std::error_code ignored;
+            std::filesystem::remove_all(Path, ignored);
+        }
+    };
+    static const Folder folder;
+    return folder.Path;
+}
 
 const char* peerPython()
 {
@@ -33,7 +52,7 @@ const char* peerPython()
 // Runs a Python script with python3-pil and returns what it prints.
 std::string runPeer(const std::string& script)
 {
-    std::filesystem::path file = std::filesystem::temp_directory_path() / "vistra-graphics-peer.py";
+    std::filesystem::path file = scratchFolder() / "peer.py";
     {
         TFileStream out(file.string(), fmCreate);
         out.WriteString(script);
@@ -46,7 +65,7 @@ std::string runPeer(const std::string& script)
     return output;
 }
 
-std::string tempPath(const std::string& name) { return (std::filesystem::temp_directory_path() / name).string(); }
+std::string tempPath(const std::string& name) { return (scratchFolder() / name).string(); }
 
 // A small picture with distinct colours in its corners and a clear pixel when asked.
 std::unique_ptr<TBitmap> testPattern(bool alpha)
