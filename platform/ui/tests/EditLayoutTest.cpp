@@ -143,6 +143,10 @@ TEST_F(EditLayoutTest, AlignmentPlacesTextCaretAndHitTesting)
         EXPECT_EQ(CharAt(Edit, start + 1, 5), 0);
         EXPECT_EQ(CharAt(Edit, end + 3, 5), 4);
         EXPECT_EQ(CharAt(Edit, start - 20 < 0 ? 0 : start - 20, 5), 0);
+        input::Click(*Edit, {end + 3, 5});
+        EXPECT_EQ(Edit->CaretPos(), 4) << "a click right of the text";
+        input::Click(*Edit, {start + 2, 5});
+        EXPECT_EQ(Edit->CaretPos(), 0) << "a click on the first character's left half";
         Other->SetFocus();
         TInk ink = Ink(Edit);
         EXPECT_NEAR(ink.Left, start, 2);
