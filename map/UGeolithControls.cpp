@@ -11,27 +11,21 @@ void TControlBase::SendWhenLive(const std::string& script) const
     if (FGeolith && FGeolith->PageLive()) (void)FGeolith->ExecJScript(script);
 }
 
+void TToggledControl::SetVisible(bool Value)
+{
+    FVisible = Value;
+    SendWhenLive(scripts::MapSetBooleanOption(FOptionName, Value));
+}
+
+void TPlacedControl::SetPosition(TControlPosition Value)
+{
+    FPosition = Value;
+    SendWhenLive(scripts::ControlPositionOption(FOptionName + "Options", Value));
+}
+
 }  // namespace map
 
 namespace scripts = map::scripts;
-
-void TPanControl::SetPosition(TControlPosition Value)
-{
-    FPosition = Value;
-    SendWhenLive(scripts::ControlPositionOption("panControlOptions", Value));
-}
-
-void TPanControl::SetVisible(bool Value)
-{
-    FVisible = Value;
-    SendWhenLive(scripts::MapSetBooleanOption("panControl", Value));
-}
-
-void TZoomControl::SetPosition(TControlPosition Value)
-{
-    FPosition = Value;
-    SendWhenLive(scripts::ControlPositionOption("zoomControlOptions", Value));
-}
 
 void TZoomControl::SetStyle(TZoomStyle Value)
 {
@@ -39,58 +33,10 @@ void TZoomControl::SetStyle(TZoomStyle Value)
     SendWhenLive(scripts::ZoomControlStyleOption(Value));
 }
 
-void TZoomControl::SetVisible(bool Value)
-{
-    FVisible = Value;
-    SendWhenLive(scripts::MapSetBooleanOption("zoomControl", Value));
-}
-
-void TMapTypeControl::SetPosition(TControlPosition Value)
-{
-    FPosition = Value;
-    SendWhenLive(scripts::ControlPositionOption("mapTypeControlOptions", Value));
-}
-
 void TMapTypeControl::SetStyle(TMapTypeStyle Value)
 {
     FStyle = Value;
     SendWhenLive(scripts::MapTypeControlStyleOption(Value));
-}
-
-void TMapTypeControl::SetVisible(bool Value)
-{
-    FVisible = Value;
-    SendWhenLive(scripts::MapSetBooleanOption("mapTypeControl", Value));
-}
-
-void TScaleControl::SetPosition(TControlPosition Value)
-{
-    FPosition = Value;
-    SendWhenLive(scripts::ControlPositionOption("scaleControlOptions", Value));
-}
-
-void TScaleControl::SetVisible(bool Value)
-{
-    FVisible = Value;
-    SendWhenLive(scripts::MapSetBooleanOption("scaleControl", Value));
-}
-
-void TStreetViewControl::SetPosition(TControlPosition Value)
-{
-    FPosition = Value;
-    SendWhenLive(scripts::ControlPositionOption("streetViewControlOptions", Value));
-}
-
-void TStreetViewControl::SetVisible(bool Value)
-{
-    FVisible = Value;
-    SendWhenLive(scripts::MapSetBooleanOption("streetViewControl", Value));
-}
-
-void TOverviewMapControl::SetVisible(bool Value)
-{
-    FVisible = Value;
-    SendWhenLive(scripts::MapSetBooleanOption("overviewMapControl", Value));
 }
 
 void TOverviewMapControl::SetOpen(bool Value)

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 class TGeolith;
 
@@ -22,96 +23,85 @@ protected:
     TGeolith* FGeolith;
 };
 
-}  // namespace map
+// A control the map shows or hides through its page option OptionName.
+class TToggledControl : public TControlBase {
+    VISTRA_CLASS(TToggledControl, TControlBase)
 
-class TPanControl : public map::TControlBase {
-    VISTRA_CLASS(TPanControl, map::TControlBase)
-    using TControlBase::TControlBase;
+    TToggledControl(TGeolith* AGeolith, std::string OptionName)
+        : TControlBase(AGeolith), FOptionName(std::move(OptionName)) {}
 
-    TControlPosition Position() const { return FPosition; }
-    void SetPosition(TControlPosition Value);
     bool Visible() const { return FVisible; }
     void SetVisible(bool Value);
 
+protected:
+    const std::string FOptionName;
+
 private:
-    TControlPosition FPosition = cpTopLeft;
     bool FVisible = true;
 };
 
-class TZoomControl : public map::TControlBase {
-    VISTRA_CLASS(TZoomControl, map::TControlBase)
-    using TControlBase::TControlBase;
+// A shown-or-hidden control that also has a place on the map.
+class TPlacedControl : public TToggledControl {
+    VISTRA_CLASS(TPlacedControl, TToggledControl)
+
+    TPlacedControl(TGeolith* AGeolith, std::string OptionName, TControlPosition DefaultPosition)
+        : TToggledControl(AGeolith, std::move(OptionName)), FPosition(DefaultPosition) {}
 
     TControlPosition Position() const { return FPosition; }
     void SetPosition(TControlPosition Value);
-    TZoomStyle Style() const { return FStyle; }
-    void SetStyle(TZoomStyle Value);
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool Value);
 
 private:
-    TControlPosition FPosition = cpTopLeft;
-    bool FVisible = true;
+    TControlPosition FPosition;
+};
+
+}  // namespace map
+
+class TPanControl : public map::TPlacedControl {
+    VISTRA_CLASS(TPanControl, map::TPlacedControl)
+    explicit TPanControl(TGeolith* AGeolith) : TPlacedControl(AGeolith, "panControl", cpTopLeft) {}
+};
+
+class TZoomControl : public map::TPlacedControl {
+    VISTRA_CLASS(TZoomControl, map::TPlacedControl)
+    explicit TZoomControl(TGeolith* AGeolith) : TPlacedControl(AGeolith, "zoomControl", cpTopLeft) {}
+
+    TZoomStyle Style() const { return FStyle; }
+    void SetStyle(TZoomStyle Value);
+
+private:
     TZoomStyle FStyle = zsDefault;
 };
 
-class TMapTypeControl : public map::TControlBase {
-    VISTRA_CLASS(TMapTypeControl, map::TControlBase)
-    using TControlBase::TControlBase;
+class TMapTypeControl : public map::TPlacedControl {
+    VISTRA_CLASS(TMapTypeControl, map::TPlacedControl)
+    explicit TMapTypeControl(TGeolith* AGeolith) : TPlacedControl(AGeolith, "mapTypeControl", cpTopRight) {}
 
-    TControlPosition Position() const { return FPosition; }
-    void SetPosition(TControlPosition Value);
     TMapTypeStyle Style() const { return FStyle; }
     void SetStyle(TMapTypeStyle Value);
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool Value);
 
 private:
-    bool FVisible = true;
     TMapTypeStyle FStyle = mtsDefault;
-    TControlPosition FPosition = cpTopRight;
 };
 
-class TScaleControl : public map::TControlBase {
-    VISTRA_CLASS(TScaleControl, map::TControlBase)
-    using TControlBase::TControlBase;
-
-    TControlPosition Position() const { return FPosition; }
-    void SetPosition(TControlPosition Value);
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool Value);
-
-private:
-    bool FVisible = true;
-    TControlPosition FPosition = cpBottomLeft;
+class TScaleControl : public map::TPlacedControl {
+    VISTRA_CLASS(TScaleControl, map::TPlacedControl)
+    explicit TScaleControl(TGeolith* AGeolith) : TPlacedControl(AGeolith, "scaleControl", cpBottomLeft) {}
 };
 
-class TStreetViewControl : public map::TControlBase {
-    VISTRA_CLASS(TStreetViewControl, map::TControlBase)
-    using TControlBase::TControlBase;
-
-    TControlPosition Position() const { return FPosition; }
-    void SetPosition(TControlPosition Value);
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool Value);
-
-private:
-    bool FVisible = true;
-    TControlPosition FPosition = cpTopLeft;
+class TStreetViewControl : public map::TPlacedControl {
+    VISTRA_CLASS(TStreetViewControl, map::TPlacedControl)
+    explicit TStreetViewControl(TGeolith* AGeolith) : TPlacedControl(AGeolith, "streetViewControl", cpTopLeft) {}
 };
 
-class TOverviewMapControl : public map::TControlBase {
-    VISTRA_CLASS(TOverviewMapControl, map::TControlBase)
-    using TControlBase::TControlBase;
+class TOverviewMapControl : public map::TToggledControl {
+    VISTRA_CLASS(TOverviewMapControl, map::TToggledControl)
+    explicit TOverviewMapControl(TGeolith* AGeolith) : TToggledControl(AGeolith, "overviewMapControl") {}
 
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool Value);
     bool Open() const { return FOpen; }
     void SetOpen(bool Value);
 
 private:
     bool FOpen = false;
-    bool FVisible = true;
 };
 
 class TControlsOptions : public map::TControlBase {
