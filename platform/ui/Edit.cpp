@@ -97,6 +97,20 @@ void TCustomEdit::SetTransparent(bool Value)
     Invalidate();
 }
 
+void TCustomEdit::CreateParams(TCreateParams& Params)
+{
+    TCustomControl::CreateParams(Params);
+    Params.Style &= ~(ES_CENTER | ES_RIGHT);
+    Params.Style |= FAlignment == taRightJustify ? ES_RIGHT : FAlignment == taCenter ? ES_CENTER : ES_LEFT;
+}
+
+void TCustomEdit::CreateWnd()
+{
+    TCustomControl::CreateWnd();
+    const std::uint32_t style = WindowParams().Style;
+    SetAlignment(style & ES_RIGHT ? taRightJustify : style & ES_CENTER ? taCenter : taLeftJustify);
+}
+
 TRect TCustomEdit::TextRect() const
 {
     if (FTextRect) return *FTextRect;

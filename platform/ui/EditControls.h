@@ -87,6 +87,10 @@ protected:
     void ReplaceSelection(const std::u32string& Text, bool CanUndoIt);
     void Paint() override;
     void PaintWindow(TCanvas& ACanvas) override;
+    // The window style carries the alignment (ES_RIGHT, ES_CENTER); a style
+    // a descendant asks for in CreateParams becomes the edit's alignment.
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
     void WMEraseBkgnd(TMessage& Message) override;
     TRect NonClientMargins() const override;
     void PaintNonClient(TCanvas& Canvas) override;

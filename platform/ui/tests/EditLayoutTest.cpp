@@ -153,6 +153,32 @@ TEST_F(EditLayoutTest, AlignmentPlacesTextCaretAndHitTesting)
     }
 }
 
+TEST_F(EditLayoutTest, AlignmentAndWindowStyleAgree)
+{
+    // An edit that asks for centred text through its window style.
+    class TCentredEdit : public TEdit {
+    public:
+        using TEdit::TEdit;
+
+    protected:
+        void CreateParams(TCreateParams& Params) override
+        {
+            TEdit::CreateParams(Params);
+            Params.Style |= ES_CENTER;
+        }
+    };
+    auto* centred = new TCentredEdit(Form);
+    centred->SetParent(Form);
+    centred->HandleNeeded();
+    EXPECT_EQ(centred->Alignment(), taCenter);
+
+    Edit->SetAlignment(taRightJustify);
+    Edit->RecreateWnd();
+    Edit->HandleNeeded();
+    EXPECT_EQ(Edit->WindowParams().Style & (ES_CENTER | ES_RIGHT), ES_RIGHT);
+    EXPECT_EQ(Edit->Alignment(), taRightJustify) << "recreating keeps the alignment";
+}
+
 TEST_F(EditLayoutTest, OverlongTextScrollsWhateverTheAlignment)
 {
     Edit->SetAlignment(taRightJustify);
