@@ -126,6 +126,13 @@ void TCustomEdit::SetTextRectFromMessage(const TRect* Rect, bool Repaint)
     if (Repaint) Invalidate();
 }
 
+void TCustomEdit::CMFontChanged(TMessage& Message)
+{
+    TCustomControl::CMFontChanged(Message);
+    // New glyph widths and line height: the scroll and the caret follow.
+    ScrollCaretIntoView();
+}
+
 void TCustomEdit::BoundsChanged()
 {
     TCustomControl::BoundsChanged();
@@ -300,6 +307,8 @@ int TCustomEdit::LineOf(int CharIndex) const
 
 int TCustomEdit::LineHeight() { return MeasureCanvas(Font()).TextHeight("Wg") + 1; }
 
+int TCustomEdit::CaretHeight() { return LineHeight() - 1; }
+
 int TCustomEdit::LineWidth(const TLine& Line)
 {
     std::u32string shown = Displayed();
@@ -374,6 +383,11 @@ void TCustomEdit::PlaceCaret()
 {
     auto caret = vistra::ui::CaretState();
     if (!caret || !HandleAllocated() || caret->Owner != Handle()) return;
+    // The caret is as tall as a line: a new font makes it anew.
+    if (const int height = CaretHeight(); caret->Bounds.Height() != height) {
+        CreateCaret(Handle(), 1, height);
+        if (caret->HideCount == 0) ShowCaret(Handle());
+    }
     TPoint p = PosFromChar(FCaret);
     SetCaretPos(p.X, p.Y);
 }
@@ -627,7 +641,7 @@ void TCustomEdit::HandleChar(TMessage& Message)
 void TCustomEdit::WMSetFocus(TMessage& Message)
 {
     TCustomControl::WMSetFocus(Message);
-    CreateCaret(Handle(), 1, LineHeight() - 1);
+    CreateCaret(Handle(), 1, CaretHeight());
     PlaceCaret();
     ShowCaret(Handle());
     Invalidate();

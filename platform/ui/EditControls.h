@@ -102,6 +102,7 @@ protected:
     void WMKillFocus(TMessage& Message) override;
     void CMEnter(TMessage& Message) override;
     void BoundsChanged() override;
+    void CMFontChanged(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void DblClick() override;
@@ -134,6 +135,7 @@ private:
     // Client x of a line's first character, after alignment and scrolling.
     int LineLeft(const TLine& Line);
     int LineWidth(const TLine& Line);
+    int CaretHeight();
     void PlaceCaret();
     void SetTextRectFromMessage(const TRect* Rect, bool Repaint);
     int WordStart(int At) const;

@@ -217,6 +217,12 @@ TEST_F(EditLayoutTest, TheCaretFollowsTheFocus)
     ASSERT_TRUE(GetCaretPos(p));
     EXPECT_EQ(p, PosOf(Edit, 2));
 
+    const int height = caret->Bounds.Height();
+    Edit->Font().SetSize(Edit->Font().Size() * 2);
+    ASSERT_TRUE(vistra::ui::CaretState());
+    EXPECT_GT(vistra::ui::CaretState()->Bounds.Height(), height) << "a larger font, a taller caret";
+    EXPECT_TRUE(vistra::ui::CaretState()->Visible());
+
     Other->SetFocus();
     caret = vistra::ui::CaretState();
     ASSERT_TRUE(caret);
