@@ -123,6 +123,11 @@ public:
     virtual bool Visible() const = 0;
     virtual void SetVisible(bool visible) = 0;
 
+    // The view as the host's own widget, for a window to embed; null when the
+    // engine has nothing to show. The engine keeps ownership; a host that
+    // borrows the view gives it back to where it found it.
+    virtual void* NativeView() { return nullptr; }
+
 protected:
     virtual void ExternalMethodsChanged() = 0;
     // Runs the external method `name` with args; false when there is none.

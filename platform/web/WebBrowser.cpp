@@ -1,6 +1,9 @@
 // The browser control over its engine.
 #include "platform/web/WebBrowser.h"
 
+#include "platform/ui/Backend.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Messages.h"
 #include "platform/web/SnapshotBitmap.h"
 #include "platform/web/WebKitEngine.h"
 
@@ -23,7 +26,10 @@ TWebBrowser::EngineFactory& CurrentFactory()
 
 TWebBrowser::TWebBrowser(TComponent* AOwner) : TWinControl(AOwner) {}
 
-TWebBrowser::~TWebBrowser() = default;
+TWebBrowser::~TWebBrowser()
+{
+    FNativeView.reset();
+}
 
 TWebBrowser::EngineFactory TWebBrowser::SetEngineFactory(EngineFactory factory)
 {
@@ -54,6 +60,7 @@ web::BrowserEngine* TWebBrowser::Engine()
     FEngine->OnProgressChange = [this](int progress, int progressMax) {
         if (OnProgressChange) OnProgressChange(this, progress, progressMax);
     };
+    UpdateNativeView();
     return FEngine.get();
 }
 
@@ -105,12 +112,68 @@ void TWebBrowser::BoundsChanged()
 {
     TWinControl::BoundsChanged();
     if (FEngine && Width() > 0 && Height() > 0) FEngine->SetSize(Width(), Height());
+    UpdateNativeView();
 }
 
 void TWebBrowser::CMVisibleChanged(TMessage& Message)
 {
     TWinControl::CMVisibleChanged(Message);
     if (FEngine) FEngine->SetVisible(Visible());
+    UpdateNativeView();
+}
+
+void TWebBrowser::SetParent(TWinControl* AParent)
+{
+    TWinControl::SetParent(AParent);
+    UpdateNativeView();
+}
+
+void TWebBrowser::Dispatch(TMessage& Message)
+{
+    TWinControl::Dispatch(Message);
+    if (Message.Msg == CM_SHOWINGCHANGED) UpdateNativeView();
+}
+
+// Painting follows every change that moves the control within its form
+// (parents moved or realigned, a menu bar added), so the view follows here too.
+void TWebBrowser::PaintWindow(TCanvas& Canvas)
+{
+    TWinControl::PaintWindow(Canvas);
+    UpdateNativeView();
+}
+
+void TWebBrowser::DestroyWnd()
+{
+    // The form's window may be made anew, possibly at the same address.
+    FNativeView.reset();
+    FEmbeddedIn = nullptr;
+    TWinControl::DestroyWnd();
+}
+
+void TWebBrowser::UpdateNativeView()
+{
+    TCustomForm* form = Parent() ? GetParentForm() : nullptr;
+    vistra::ui::TNativeWindow* window = nullptr;
+    if (FEngine && form && form->HandleAllocated() && !ControlState().Contains(csDestroyingHandle) &&
+        !ComponentState().Contains(csDestroying))
+        window = form->NativeWindow();
+    if (window != FEmbeddedIn) {
+        FNativeView.reset();
+        FEmbeddedIn = nullptr;
+        if (!window || !FEngine->NativeView()) return;
+        FNativeView = window->EmbedNativeView(FEngine->NativeView());
+        if (!FNativeView) return;
+        FEmbeddedIn = window;
+    }
+    if (!FNativeView) return;
+    // The window shows the menu bar above the client area; the view covers
+    // the whole control, frame included.
+    TPoint client = ClientToParent({0, 0}, form);
+    TRect frame = WindowClientRect();
+    int left = client.X - frame.Left;
+    int top = client.Y - frame.Top + form->MenuBarHeight();
+    FNativeView->SetBounds(Bounds(left, top, Width(), Height()));
+    FNativeView->SetVisible(Showing());
 }
 
 void TWebBrowser::SetTimeout(web::BrowserEngine::Milliseconds timeout)

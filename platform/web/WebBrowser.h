@@ -3,6 +3,9 @@
 // The engine is made on first use by the process-wide engine factory (the
 // WebKit engine unless a test installs another). When no engine can be made,
 // every operation fails with the reason instead of throwing.
+//
+// While the control shows in a form whose window can embed views, the
+// engine's view is placed in that window over the control's rectangle.
 #pragma once
 
 #include "platform/ui/WinControl.h"
@@ -17,6 +20,10 @@ using TWebBrowserBeforeNavigate = std::function<void(TObject* Sender, const std:
 using TWebBrowserProgressChange = std::function<void(TObject* ASender, int Progress, int ProgressMax)>;
 
 class TBitmap;
+namespace vistra::ui {
+class TNativeChildView;
+class TNativeWindow;
+}  // namespace vistra::ui
 
 class TWebBrowser : public TWinControl {
     VISTRA_CLASS(TWebBrowser, TWinControl)
@@ -53,6 +60,8 @@ class TWebBrowser : public TWinControl {
     // Why no engine could be made.
     const std::string& EngineError() const { return FEngineError; }
 
+    void SetParent(TWinControl* AParent) override;
+
     TWebBrowserBeforeNavigate OnBeforeNavigate2;
     TWebBrowserProgressChange OnProgressChange;
 
@@ -62,11 +71,20 @@ protected:
     // The engine's view follows the control's size and visibility.
     void BoundsChanged() override;
     void CMVisibleChanged(TMessage& Message) override;
+    void Dispatch(TMessage& Message) override;
+    void PaintWindow(TCanvas& Canvas) override;
+    void DestroyWnd() override;
 
 private:
     web::Outcome NoEngine() const;
+    // Embeds, moves, shows or gives back the engine's view to match the
+    // control: its place in the form's window, and whether it shows.
+    void UpdateNativeView();
 
     std::unique_ptr<web::BrowserEngine> FEngine;
+    // Declared after the engine so the view is given back before the engine goes.
+    std::unique_ptr<vistra::ui::TNativeChildView> FNativeView;
+    vistra::ui::TNativeWindow* FEmbeddedIn = nullptr;
     std::string FEngineError;
     web::BrowserEngine::Milliseconds FTimeout = web::BrowserEngine::DefaultTimeout;
 };

@@ -163,7 +163,6 @@ struct WebKitEngine::Impl {
     GObjectPtr<WebKitUserContentManager> ContentManager;
     GObjectPtr<WebKitWebView> View;  // our own reference, whoever the parent is
     GtkWidget* Offscreen = nullptr;   // owned by GTK's toplevel list until destroyed
-    GtkWidget* Parent = nullptr;      // the host's container while attached
     int RequestedWidth;
     int RequestedHeight;
     ReadyState State = ReadyState::Uninitialized;
@@ -185,6 +184,7 @@ struct WebKitEngine::Impl {
     static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision, WebKitPolicyDecisionType type,
                                    gpointer self);
     static void OnProgress(GObject*, GParamSpec*, gpointer self);
+    static void OnParentSet(GtkWidget* view, GtkWidget* previous, gpointer self);
     static void OnProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationReason, gpointer self);
     static void OnScriptMessage(WebKitUserContentManager*, WebKitJavascriptResult* message, gpointer self);
 };
@@ -211,6 +211,7 @@ WebKitEngine::Impl::Impl(WebKitEngine& owner, int width, int height)
     g_signal_connect(view, "decide-policy", G_CALLBACK(OnDecidePolicy), this);
     g_signal_connect(view, "notify::estimated-load-progress", G_CALLBACK(OnProgress), this);
     g_signal_connect(view, "web-process-terminated", G_CALLBACK(OnProcessTerminated), this);
+    g_signal_connect(view, "parent-set", G_CALLBACK(OnParentSet), this);
 
     Offscreen = gtk_offscreen_window_new();
     gtk_widget_set_size_request(ViewWidget(), RequestedWidth, RequestedHeight);
@@ -227,6 +228,16 @@ WebKitEngine::Impl::~Impl()
         gtk_container_remove(GTK_CONTAINER(parent), ViewWidget());
     gtk_widget_destroy(Offscreen);
     // View, ContentManager and Context go in member order, view first.
+}
+
+// A view given back by a window takes the size asked of the engine meanwhile.
+void WebKitEngine::Impl::OnParentSet(GtkWidget* view, GtkWidget*, gpointer self)
+{
+    auto* impl = static_cast<Impl*>(self);
+    if (!impl->Offscreen || gtk_widget_get_parent(view) != impl->Offscreen)
+        return;
+    gtk_widget_set_size_request(view, impl->RequestedWidth, impl->RequestedHeight);
+    gtk_window_resize(GTK_WINDOW(impl->Offscreen), impl->RequestedWidth, impl->RequestedHeight);
 }
 
 void WebKitEngine::Impl::StartLoad()
@@ -351,10 +362,7 @@ WebKitEngine::WebKitEngine(int width, int height)
     FImpl = std::make_unique<Impl>(*this, width, height);
 }
 
-WebKitEngine::~WebKitEngine()
-{
-    Detach();
-}
+WebKitEngine::~WebKitEngine() = default;
 
 ReadyState WebKitEngine::GetReadyState() const
 {
@@ -495,15 +503,11 @@ Outcome WebKitEngine::Snapshot(PixelBuffer& picture)
 
 int WebKitEngine::Width() const
 {
-    if (FImpl->Parent)
-        return gtk_widget_get_allocated_width(FImpl->ViewWidget());
     return FImpl->RequestedWidth;
 }
 
 int WebKitEngine::Height() const
 {
-    if (FImpl->Parent)
-        return gtk_widget_get_allocated_height(FImpl->ViewWidget());
     return FImpl->RequestedHeight;
 }
 
@@ -511,7 +515,8 @@ void WebKitEngine::SetSize(int width, int height)
 {
     FImpl->RequestedWidth = std::max(width, 1);
     FImpl->RequestedHeight = std::max(height, 1);
-    if (!FImpl->Parent) {
+    // A window that borrowed the view sizes it; the size applies when it comes home.
+    if (gtk_widget_get_parent(FImpl->ViewWidget()) == FImpl->Offscreen) {
         gtk_widget_set_size_request(FImpl->ViewWidget(), FImpl->RequestedWidth, FImpl->RequestedHeight);
         gtk_window_resize(GTK_WINDOW(FImpl->Offscreen), FImpl->RequestedWidth, FImpl->RequestedHeight);
         // Let the new size reach the page before anyone draws or measures it.
@@ -540,38 +545,7 @@ void WebKitEngine::SetVisible(bool visible)
     gtk_widget_set_sensitive(FImpl->ViewWidget(), visible ? TRUE : FALSE);
 }
 
-void WebKitEngine::AttachTo(void* parentContainer)
-{
-    GtkWidget* view = FImpl->ViewWidget();
-    if (!parentContainer || !GTK_IS_CONTAINER(parentContainer))
-        return;
-    Detach();
-    if (GtkWidget* current = gtk_widget_get_parent(view))
-        gtk_container_remove(GTK_CONTAINER(current), view);
-    // The host's container decides the size from now on.
-    gtk_widget_set_size_request(view, -1, -1);
-    gtk_container_add(GTK_CONTAINER(parentContainer), view);
-    FImpl->Parent = GTK_WIDGET(parentContainer);
-    // A host that destroys its container first would destroy the view with it;
-    // the view goes back to the offscreen window instead, page and all.
-    g_signal_connect(FImpl->Parent, "destroy", G_CALLBACK(+[](GtkWidget*, gpointer engine) {
-                         static_cast<WebKitEngine*>(engine)->Detach();
-                     }),
-                     this);
-}
-
-void WebKitEngine::Detach()
-{
-    if (!FImpl->Parent)
-        return;
-    GtkWidget* view = FImpl->ViewWidget();
-    g_signal_handlers_disconnect_by_data(FImpl->Parent, this);
-    if (GtkWidget* current = gtk_widget_get_parent(view))
-        gtk_container_remove(GTK_CONTAINER(current), view);
-    FImpl->Parent = nullptr;
-    gtk_widget_set_size_request(view, FImpl->RequestedWidth, FImpl->RequestedHeight);
-    gtk_container_add(GTK_CONTAINER(FImpl->Offscreen), view);
-}
+void* WebKitEngine::NativeView() { return FImpl->ViewWidget(); }
 
 void WebKitEngine::ProcessEvents(Milliseconds duration, const std::function<bool()>& until)
 {

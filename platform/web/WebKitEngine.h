@@ -1,10 +1,9 @@
 // The browser engine over WebKitGTK: a real page with script, the external object and snapshots.
 //
-// The view lives in an offscreen GTK window of its own until a host gives it
-// a parent. The seam for the GTK backend's browser control: AttachTo(parent)
-// moves the view into a GtkContainer (passed as an opaque pointer so that no
-// GTK header leaks here) and Detach() takes it back into the offscreen window;
-// the page survives both moves. Everything runs on the thread that created
+// The view lives in an offscreen GTK window of its own, where it stays mapped
+// so the page runs at full speed out of sight. NativeView() hands it (a
+// GtkWidget*) to a window that shows it; that window gives it back to the
+// offscreen window, and the page survives both moves. Everything runs on the thread that created
 // the engine and drives GTK's main loop; waits run a nested main loop with a
 // time limit, so page callbacks, timers and other GTK events can be handled
 // inside them. Do not destroy the engine from inside one of its callbacks.
@@ -41,17 +40,10 @@ public:
     void SetSize(int width, int height) override;
     bool Visible() const override;
     void SetVisible(bool visible) override;
+    void* NativeView() override;
 
     using BrowserEngine::RunScript;
     using BrowserEngine::WaitUntilComplete;
-
-    // Moves the view into parentContainer (a GtkContainer*), or back into the
-    // engine's own offscreen window. While attached, the container decides the
-    // view's size (SetSize applies again after Detach). A container destroyed
-    // while the view is in it gives the view back first, so the page outlives
-    // its host window.
-    void AttachTo(void* parentContainer);
-    void Detach();
 
     // Handles the pending events of the main loop for up to `duration`, for
     // callers that need page activity (timers, external calls) to happen

@@ -4,7 +4,9 @@
 
 #include <gtk/gtk.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "platform/backend/gtk/GtkKeys.h"
 #include "platform/classes/ExceptionHook.h"
@@ -86,28 +88,38 @@ const char* CursorName(ui::TNativeCursor c)
     }
 }
 
-// A native view laid over the form at given bounds.
+} // namespace
+
+// A native view laid over the form at given bounds. The view is borrowed
+// from wherever it lived (a browser keeps its view in an offscreen window of
+// its own) and given back whenever it is not shown here: while hidden, while
+// the form's window is hidden, and for good when either goes away. A view
+// inside an unmapped window counts as hidden to its owner, and one inside a
+// destroyed window would be destroyed with it.
 class TGtkChildView final : public ui::TNativeChildView {
 public:
-    TGtkChildView(GtkWidget* fixed, GtkWidget* view) : FFixed(fixed), FView(view)
-    {
-        gtk_fixed_put(GTK_FIXED(FFixed), FView, 0, 0);
-        gtk_widget_show(FView);
-    }
-    ~TGtkChildView() override { gtk_container_remove(GTK_CONTAINER(FFixed), FView); }
-    void SetBounds(const TRect& r) override
-    {
-        gtk_fixed_move(GTK_FIXED(FFixed), FView, r.Left, r.Top);
-        gtk_widget_set_size_request(FView, r.Width(), r.Height());
-    }
-    void SetVisible(bool visible) override { gtk_widget_set_visible(FView, visible); }
+    TGtkChildView(TGtkWindow::TImpl& window, GtkWidget* view);
+    ~TGtkChildView() override;
+    void SetBounds(const TRect& r) override;
+    void SetVisible(bool visible) override;
+
+    // The window's state changed: borrow or give back as it now calls for.
+    void Update();
+    // The window is going: give the view back for good.
+    void Orphan();
 
 private:
-    GtkWidget* FFixed;
-    GtkWidget* FView;
-};
+    void Borrow();
+    void GiveBack();
 
-} // namespace
+    TGtkWindow::TImpl* FWindow;
+    GtkWidget* FView;
+    GtkWidget* FHome;  // where the view lived before, null when nowhere
+    int FHomeWidth = -1, FHomeHeight = -1;
+    TRect FBounds;
+    bool FVisible = true;
+    bool FBorrowed = false;
+};
 
 struct TGtkWindow::TImpl {
     ui::TNativeWindowEvents& Events;
@@ -118,6 +130,7 @@ struct TGtkWindow::TImpl {
     std::unique_ptr<GdkCursor, CursorDeleter> Cursor;
     ui::TNativeCursor CursorShape = ui::TNativeCursor::Arrow;
     TRect Bounds;
+    std::vector<TGtkChildView*> ChildViews;
 
     explicit TImpl(ui::TNativeWindowEvents& events) : Events(events) {}
 
@@ -218,6 +231,71 @@ struct TGtkWindow::TImpl {
     }
 };
 
+TGtkChildView::TGtkChildView(TGtkWindow::TImpl& window, GtkWidget* view)
+    : FWindow(&window), FView(GTK_WIDGET(g_object_ref(view))), FHome(gtk_widget_get_parent(view))
+{
+    if (FHome) g_object_ref(FHome);
+    gtk_widget_get_size_request(FView, &FHomeWidth, &FHomeHeight);
+    FWindow->ChildViews.push_back(this);
+    Update();
+}
+
+TGtkChildView::~TGtkChildView()
+{
+    Orphan();
+    if (FHome) g_object_unref(FHome);
+    g_object_unref(FView);
+}
+
+void TGtkChildView::SetBounds(const TRect& r)
+{
+    FBounds = r;
+    if (!FBorrowed) return Update();
+    gtk_fixed_move(GTK_FIXED(FWindow->Fixed), FView, r.Left, r.Top);
+    gtk_widget_set_size_request(FView, std::max(1, r.Width()), std::max(1, r.Height()));
+}
+
+void TGtkChildView::SetVisible(bool visible)
+{
+    FVisible = visible;
+    Update();
+}
+
+void TGtkChildView::Update()
+{
+    if (!FWindow) return;
+    bool wanted = FVisible && !FBounds.IsEmpty() && gtk_widget_get_visible(FWindow->Window);
+    if (wanted && !FBorrowed) Borrow();
+    else if (!wanted && FBorrowed) GiveBack();
+}
+
+void TGtkChildView::Orphan()
+{
+    if (!FWindow) return;
+    GiveBack();
+    std::erase(FWindow->ChildViews, this);
+    FWindow = nullptr;
+}
+
+void TGtkChildView::Borrow()
+{
+    if (GtkWidget* parent = gtk_widget_get_parent(FView)) gtk_container_remove(GTK_CONTAINER(parent), FView);
+    gtk_widget_set_size_request(FView, std::max(1, FBounds.Width()), std::max(1, FBounds.Height()));
+    gtk_fixed_put(GTK_FIXED(FWindow->Fixed), FView, FBounds.Left, FBounds.Top);
+    gtk_widget_show(FView);
+    FBorrowed = true;
+}
+
+void TGtkChildView::GiveBack()
+{
+    if (!FBorrowed) return;
+    FBorrowed = false;
+    if (gtk_widget_get_parent(FView) == FWindow->Fixed) gtk_container_remove(GTK_CONTAINER(FWindow->Fixed), FView);
+    gtk_widget_set_size_request(FView, FHomeWidth, FHomeHeight);
+    if (FHome && !gtk_widget_in_destruction(FHome) && !gtk_widget_get_parent(FView))
+        gtk_container_add(GTK_CONTAINER(FHome), FView);
+}
+
 TGtkWindow::TGtkWindow(const ui::TNativeWindowParams& params, ui::TNativeWindowEvents& events)
     : FImpl(std::make_unique<TImpl>(events))
 {
@@ -266,6 +344,8 @@ TGtkWindow::TGtkWindow(const ui::TNativeWindowParams& params, ui::TNativeWindowE
 TGtkWindow::~TGtkWindow()
 {
     TImpl& d = *FImpl;
+    // Borrowed views go home before the window (and everything in it) is destroyed.
+    while (!d.ChildViews.empty()) d.ChildViews.back()->Orphan();
     // No signal may reach the events object once this window is going.
     g_signal_handlers_disconnect_by_data(d.Area, &d);
     g_signal_handlers_disconnect_by_data(d.Window, &d);
@@ -290,9 +370,19 @@ void TGtkWindow::Show(bool activate)
     gtk_window_set_accept_focus(GTK_WINDOW(d.Window), activate);
     gtk_widget_show(d.Window);
     if (activate) gtk_window_present(GTK_WINDOW(d.Window));
+    UpdateChildViews();
 }
 
-void TGtkWindow::Hide() { gtk_widget_hide(FImpl->Window); }
+void TGtkWindow::Hide()
+{
+    gtk_widget_hide(FImpl->Window);
+    UpdateChildViews();
+}
+
+void TGtkWindow::UpdateChildViews()
+{
+    for (TGtkChildView* v : std::vector<TGtkChildView*>(FImpl->ChildViews)) v->Update();
+}
 
 void TGtkWindow::Activate() { gtk_window_present(GTK_WINDOW(FImpl->Window)); }
 
@@ -336,7 +426,8 @@ void TGtkWindow::SetModal(bool modal) { gtk_window_set_modal(GTK_WINDOW(FImpl->W
 std::unique_ptr<ui::TNativeChildView> TGtkWindow::EmbedNativeView(void* nativeView)
 {
     if (!nativeView) return nullptr;
-    return std::make_unique<TGtkChildView>(FImpl->Fixed, static_cast<GtkWidget*>(nativeView));
+    if (!GTK_IS_WIDGET(nativeView)) return nullptr;
+    return std::make_unique<TGtkChildView>(*FImpl, static_cast<GtkWidget*>(nativeView));
 }
 
 void* TGtkWindow::Widget() const noexcept { return FImpl->Window; }

@@ -27,8 +27,11 @@ public:
     // The GtkWindow* (tests send it events and read its pixels).
     void* Widget() const noexcept;
 
-private:
     struct TImpl;
+
+private:
+    void UpdateChildViews();
+
     std::unique_ptr<TImpl> FImpl;
 };
 

@@ -223,32 +223,6 @@ TEST_F(WebKitEngineTest, FailedAndStalledLoadsEndInTime)
     EXPECT_NE(engine->GetReadyState(), ReadyState::Complete);
 }
 
-TEST_F(WebKitEngineTest, PageSurvivesMovingIntoAHostWindowAndBack)
-{
-    LoadPage("<html><body><script>var kept = 'still here';</script></body></html>");
-    GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-    gtk_window_set_default_size(GTK_WINDOW(window), 300, 180);
-    engine->AttachTo(window);
-    gtk_widget_show_all(window);
-    WebKitEngine::ProcessEvents(5000ms, [&] { return engine->Width() == 300 && engine->Height() == 180; });
-    EXPECT_EQ(engine->Width(), 300);
-    EXPECT_EQ(engine->Height(), 180);
-    EXPECT_EQ(engine->RunScript("kept").Value, "\"still here\"");
-
-    engine->Detach();
-    EXPECT_EQ(engine->Width(), 320);
-    EXPECT_EQ(engine->RunScript("kept").Value, "\"still here\"");
-    web::PixelBuffer picture;
-    ASSERT_TRUE(engine->Snapshot(picture).Ok);
-    EXPECT_EQ(picture.Width, 320);
-    EXPECT_EQ(picture.Height, 200);
-
-    // A host that destroys its window without detaching first does not take the page with it.
-    engine->AttachTo(window);
-    gtk_widget_destroy(window);
-    EXPECT_EQ(engine->RunScript("kept").Value, "\"still here\"");
-}
-
 // GTK reads the display scale once, so the scaled case runs in a child process.
 TEST(WebKitEngineScaledDisplay, SnapshotKeepsTheViewSize)
 {
