@@ -1,12 +1,15 @@
 // The members the wrapper classes publish to script, and the standard class-to-wrapper pairs.
 #include "map/UGeolithAutomation.h"
 
+#include "map/AutomationStandins.h"
+
 #include "platform/classes/Collection.h"
 #include "platform/classes/StringList.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Icon.h"
 #include "platform/graphics/Picture.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/EditControls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Screen.h"
@@ -47,12 +50,17 @@ auto Write(Setter setter)
     return [setter](W& w, V value) { setter(Wrapped<T>(w), value); };
 }
 
-int IntArg(const TPublishedArgs& args, std::size_t index, std::size_t count, std::string_view method)
+const Variant& Arg(const TPublishedArgs& args, std::size_t index, std::size_t count, std::string_view method)
 {
     if (args.size() != count)
         throw EPropertyError("Method " + std::string(method) + " takes " + std::to_string(count) + " arguments, not " +
                              std::to_string(args.size()));
-    return args[index].AsVariant().AsInteger();
+    return args[index].AsVariant();
+}
+
+int IntArg(const TPublishedArgs& args, std::size_t index, std::size_t count, std::string_view method)
+{
+    return Arg(args, index, count, method).AsInteger();
 }
 
 TObject* NewRect(const TRect& rect) { return new TRectClass(rect); }
@@ -235,18 +243,152 @@ void PublishMenusAndPictures()
         .Property("Width", Read<TBitmap, B>([](TBitmap& b) { return b.Width(); }));
 }
 
+void PublishTabsAndTrees()
+{
+    using namespace standin;
+    using TS = TTabSheetWrapper;
+    Publish<TS>().Property("TabIndex", Read<TTabSheet, TS>([](TTabSheet& t) { return t.TabIndex(); }));
+
+    using TC = TCustomTabControlWrapper;
+    Publish<TC>()
+        .Property("Tabs", Read<TCustomTabControl, TC>([](TCustomTabControl& t) { return &t.Tabs(); }))
+        .Method("GetTabRect", [](TC& w, const TPublishedArgs& a) -> TPublishedValue {
+            return NewRect(Wrapped<TCustomTabControl>(w).TabRect(IntArg(a, 0, 1, "GetTabRect")));
+        });
+
+    using TB = TTabSetWrapper;
+    Publish<TB>().Method("GetItemRect", [](TB& w, const TPublishedArgs& a) -> TPublishedValue {
+        return NewRect(Wrapped<TTabSet>(w).ItemRect(IntArg(a, 0, 1, "GetItemRect")));
+    });
+
+    using TV = TCustomTreeViewWrapper;
+    Publish<TV>().Property("Selected", Read<TCustomTreeView, TV>([](TCustomTreeView& t) { return t.Selected(); }));
+
+    using NS = TTreeNodesWrapper;
+    Publish<NS>()
+        .Property("Count", Read<TTreeNodes, NS>([](TTreeNodes& n) { return n.Count(); }))
+        .Method("GetItem", [](NS& w, const TPublishedArgs& a) -> TPublishedValue {
+            return Wrapped<TTreeNodes>(w).Item(IntArg(a, 0, 1, "GetItem"));
+        });
+
+    using N = TTreeNodeWrapper;
+    Publish<N>()
+        .Property("Count", Read<TTreeNode, N>([](TTreeNode& n) { return n.Count(); }))
+        .Property("Text", Read<TTreeNode, N>([](TTreeNode& n) { return n.Text(); }),
+                  Write<TTreeNode, N, std::string>([](TTreeNode& n, const std::string& v) { n.SetText(v); }))
+        .Property("SelectedIndex", Read<TTreeNode, N>([](TTreeNode& n) { return n.SelectedIndex(); }))
+        .Property("Selected", Read<TTreeNode, N>([](TTreeNode& n) { return n.Selected(); }),
+                  Write<TTreeNode, N, bool>([](TTreeNode& n, bool v) { n.SetSelected(v); }))
+        .Property("Expanded", Read<TTreeNode, N>([](TTreeNode& n) { return n.Expanded(); }),
+                  Write<TTreeNode, N, bool>([](TTreeNode& n, bool v) { n.SetExpanded(v); }))
+        .Property("HasChildren", Read<TTreeNode, N>([](TTreeNode& n) { return n.HasChildren(); }))
+        .Property("IsVisible", Read<TTreeNode, N>([](TTreeNode& n) { return n.IsVisible(); }))
+        .Property("Index", Read<TTreeNode, N>([](TTreeNode& n) { return n.Index(); }))
+        .Property("Focused", Read<TTreeNode, N>([](TTreeNode& n) { return n.Focused(); }),
+                  Write<TTreeNode, N, bool>([](TTreeNode& n, bool v) { n.SetFocused(v); }))
+        .Property("Level", Read<TTreeNode, N>([](TTreeNode& n) { return n.Level(); }))
+        .Method("GetItem", [](N& w, const TPublishedArgs& a) -> TPublishedValue {
+            return Wrapped<TTreeNode>(w).Item(IntArg(a, 0, 1, "GetItem"));
+        })
+        .Method("Expand", [](N& w, const TPublishedArgs& a) -> TPublishedValue {
+            Wrapped<TTreeNode>(w).Expand(Arg(a, 0, 1, "Expand").AsBoolean());
+            return {};
+        });
+}
+
+void PublishListsAndHeaders()
+{
+    using namespace standin;
+    using LS = TListItemsWrapper;
+    Publish<LS>()
+        .Property("Count", Read<TListItems, LS>([](TListItems& l) { return l.Count(); }))
+        .Method("GetItem", [](LS& w, const TPublishedArgs& a) -> TPublishedValue {
+            return Wrapped<TListItems>(w).Item(IntArg(a, 0, 1, "GetItem"));
+        });
+
+    using LI = TListItemWrapper;
+    Publish<LI>()
+        .Property("SubItems", Read<TListItem, LI>([](TListItem& i) { return &i.SubItems(); }))
+        .Property("Caption", Read<TListItem, LI>([](TListItem& i) { return i.Caption(); }),
+                  Write<TListItem, LI, std::string>([](TListItem& i, const std::string& v) { i.SetCaption(v); }))
+        .Property("Focused", Read<TListItem, LI>([](TListItem& i) { return i.Focused(); }),
+                  Write<TListItem, LI, bool>([](TListItem& i, bool v) { i.SetFocused(v); }))
+        .Property("Indent", Read<TListItem, LI>([](TListItem& i) { return i.Indent(); }),
+                  Write<TListItem, LI, int>([](TListItem& i, int v) { i.SetIndent(v); }))
+        .Property("Index", Read<TListItem, LI>([](TListItem& i) { return i.Index(); }))
+        .Property("Selected", Read<TListItem, LI>([](TListItem& i) { return i.Selected(); }),
+                  Write<TListItem, LI, bool>([](TListItem& i, bool v) { i.SetSelected(v); }))
+        .Property("Left", Read<TListItem, LI>([](TListItem& i) { return i.Left(); }))
+        .Property("Top", Read<TListItem, LI>([](TListItem& i) { return i.Top(); }));
+
+    using HS = THeaderSectionWrapper;
+    Publish<HS>()
+        .Property("Left", Read<THeaderSection, HS>([](THeaderSection& h) { return h.Left(); }))
+        .Property("Right", Read<THeaderSection, HS>([](THeaderSection& h) { return h.Right(); }));
+
+    // Index and value of a setter, the count checked before either is read.
+    using CL = TCheckListBoxWrapper;
+    auto indexValue = [](const TPublishedArgs& a, std::string_view method) {
+        const int index = IntArg(a, 0, 2, method);
+        return std::pair<int, const Variant&>(index, a[1].AsVariant());
+    };
+    Publish<CL>()
+        .Method("GetChecked", [](CL& w, const TPublishedArgs& a) -> TPublishedValue {
+            return Wrapped<TCheckListBox>(w).Checked(IntArg(a, 0, 1, "GetChecked"));
+        })
+        .Method("GetState", [](CL& w, const TPublishedArgs& a) -> TPublishedValue {
+            return static_cast<int>(Wrapped<TCheckListBox>(w).State(IntArg(a, 0, 1, "GetState")));
+        })
+        .Method("GetHeader", [](CL& w, const TPublishedArgs& a) -> TPublishedValue {
+            return Wrapped<TCheckListBox>(w).Header(IntArg(a, 0, 1, "GetHeader"));
+        })
+        .Method("GetItemEnabled", [](CL& w, const TPublishedArgs& a) -> TPublishedValue {
+            return Wrapped<TCheckListBox>(w).ItemEnabled(IntArg(a, 0, 1, "GetItemEnabled"));
+        })
+        .Method("SetChecked", [indexValue](CL& w, const TPublishedArgs& a) -> TPublishedValue {
+            const auto [index, value] = indexValue(a, "SetChecked");
+            Wrapped<TCheckListBox>(w).SetChecked(index, value.AsBoolean());
+            return {};
+        })
+        .Method("SetState", [indexValue](CL& w, const TPublishedArgs& a) -> TPublishedValue {
+            const auto [index, value] = indexValue(a, "SetState");
+            const int state = value.AsInteger();
+            if (state < cbUnchecked || state > cbGrayed)
+                throw EConvertError("Check state " + std::to_string(state) + " is out of range");
+            Wrapped<TCheckListBox>(w).SetState(index, static_cast<TCheckBoxState>(state));
+            return {};
+        })
+        .Method("SetHeader", [indexValue](CL& w, const TPublishedArgs& a) -> TPublishedValue {
+            const auto [index, value] = indexValue(a, "SetHeader");
+            Wrapped<TCheckListBox>(w).SetHeader(index, value.AsBoolean());
+            return {};
+        })
+        .Method("SetItemEnabled", [indexValue](CL& w, const TPublishedArgs& a) -> TPublishedValue {
+            const auto [index, value] = indexValue(a, "SetItemEnabled");
+            Wrapped<TCheckListBox>(w).SetItemEnabled(index, value.AsBoolean());
+            return {};
+        });
+
+    using ME = TMemoWrapper;
+    Publish<ME>().Property("Lines", Read<TMemo, ME>([](TMemo& m) { return &m.Lines(); }));
+}
+
 }  // namespace
 
 // The pairs in the order the map is filled. The tab, tree, list-view, header,
-// status-bar, list-box, check-list-box, tab-set and memo controls join when
-// the window layer has them.
+// status-panel, check-list-box and tab-set classes are the stand-ins until the
+// window layer has those controls; the window layer's memo has no separate
+// custom-memo class, so the memo class itself takes that place.
 void RegisterStandardWrappers(TClassMap& ClassMap)
 {
     PublishShapes();
     PublishComponents();
     PublishCollectionsAndLists();
     PublishMenusAndPictures();
+    PublishTabsAndTrees();
+    PublishListsAndHeaders();
 
+    using namespace standin;
     ClassMap.AddClass(TObject::StaticClass(), WrapperClassOf<TObjectWrapper>());
     ClassMap.AddClass(TApplication::StaticClass(), WrapperClassOf<TApplicationWrapper>());
     ClassMap.AddClass(TComponent::StaticClass(), WrapperClassOf<TComponentWrapper>());
@@ -257,14 +399,28 @@ void RegisterStandardWrappers(TClassMap& ClassMap)
     ClassMap.AddClass(TScreen::StaticClass(), WrapperClassOf<TScreenWrapper>());
     ClassMap.AddClass(TCollectionItem::StaticClass(), WrapperClassOf<TCollectionItemWrapper>());
     ClassMap.AddClass(TCollection::StaticClass(), WrapperClassOf<TCollectionWrapper>());
+    ClassMap.AddClass(TTabSheet::StaticClass(), WrapperClassOf<TTabSheetWrapper>());
+    ClassMap.AddClass(TCustomTabControl::StaticClass(), WrapperClassOf<TCustomTabControlWrapper>());
     ClassMap.AddClass(TCustomGrid::StaticClass(), WrapperClassOf<TCustomGridWrapper>());
     ClassMap.AddClass(TStringGrid::StaticClass(), WrapperClassOf<TStringGridWrapper>());
     ClassMap.AddClass(TStrings::StaticClass(), WrapperClassOf<TStringsWrapper>());
+    ClassMap.AddClass(TCustomTreeView::StaticClass(), WrapperClassOf<TCustomTreeViewWrapper>());
+    ClassMap.AddClass(TTreeNodes::StaticClass(), WrapperClassOf<TTreeNodesWrapper>());
+    ClassMap.AddClass(TTreeNode::StaticClass(), WrapperClassOf<TTreeNodeWrapper>());
+    ClassMap.AddClass(TCustomListView::StaticClass(), WrapperClassOf<TCustomListViewWrapper>());
+    ClassMap.AddClass(TListItems::StaticClass(), WrapperClassOf<TListItemsWrapper>());
+    ClassMap.AddClass(TListItem::StaticClass(), WrapperClassOf<TListItemWrapper>());
+    ClassMap.AddClass(THeaderSection::StaticClass(), WrapperClassOf<THeaderSectionWrapper>());
+    ClassMap.AddClass(TStatusPanel::StaticClass(), WrapperClassOf<TStatusPanelWrapper>());
     ClassMap.AddClass(TMenu::StaticClass(), WrapperClassOf<TMenuWrapper>());
     ClassMap.AddClass(TMenuItem::StaticClass(), WrapperClassOf<TMenuItemWrapper>());
+    ClassMap.AddClass(TCustomListBox::StaticClass(), WrapperClassOf<TCustomListboxWrapper>());
+    ClassMap.AddClass(TCheckListBox::StaticClass(), WrapperClassOf<TCheckListBoxWrapper>());
+    ClassMap.AddClass(TTabSet::StaticClass(), WrapperClassOf<TTabSetWrapper>());
     ClassMap.AddClass(TPicture::StaticClass(), WrapperClassOf<TPictureWrapper>());
     ClassMap.AddClass(TGraphic::StaticClass(), WrapperClassOf<TGraphicWrapper>());
     ClassMap.AddClass(TBitmap::StaticClass(), WrapperClassOf<TBitmapWrapper>());
+    ClassMap.AddClass(TMemo::StaticClass(), WrapperClassOf<TMemoWrapper>());
 }
 
 }  // namespace map
