@@ -53,12 +53,6 @@ TRect TTabSet::ItemRect(int Item) const { return TabCellRect(Item, FTabs.Count()
 
 // ---- Tree view
 
-TTreeNode::~TTreeNode()
-{
-    // The tree view must not keep a selection that is going away.
-    if (Selected()) FOwner.Owner().SetSelected(nullptr);
-}
-
 TTreeNode* TTreeNode::Item(int Index) const
 {
     CheckIndex(Index, Count());
@@ -165,11 +159,7 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
     SetTabStop(true);
 }
 
-TCustomTreeView::~TCustomTreeView()
-{
-    FSelected = nullptr;
-    FItems.reset();
-}
+TCustomTreeView::~TCustomTreeView() = default;
 
 void TCustomTreeView::SetSelected(TTreeNode* Value)
 {

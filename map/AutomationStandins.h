@@ -68,7 +68,6 @@ class TTreeNode : public TPersistent {
     VISTRA_CLASS(TTreeNode, TPersistent)
 
     TTreeNode(TTreeNodes& Owner, TTreeNode* Parent) : FOwner(Owner), FParent(Parent) {}
-    ~TTreeNode() override;
 
     TTreeNodes& Owner() const noexcept { return FOwner; }
     TTreeNode* Parent() const noexcept { return FParent; }
