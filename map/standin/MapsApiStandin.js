@@ -226,6 +226,7 @@
     this.__infoWindows = [];
     this.__layers = [];
     this.__idlePending = false;
+    this.__drawPending = false;
     this.__streetView = new StreetViewPanorama(this);
     createdMaps.push(this);
     this.setOptions(options || {});
@@ -326,7 +327,20 @@
     return vertical + horizontal;
   }
 
+  // Changes come in bursts (a page puts thousands of markers on the map in one
+  // script), so a change only marks the map for drawing; it is drawn once,
+  // after the script that changed it.
   Map.prototype.__render = function () {
+    if (this.__drawPending) return;
+    this.__drawPending = true;
+    var map = this;
+    later(function () {
+      map.__drawPending = false;
+      map.__draw();
+    });
+  };
+
+  Map.prototype.__draw = function () {
     var div = this.__div;
     if (!div || !div.appendChild) return;
     var width = div.clientWidth || 400;

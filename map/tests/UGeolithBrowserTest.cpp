@@ -120,6 +120,26 @@ TEST_F(UGeolithBrowserTest, MarkersMatchIndexForIndexBeforeAndAfterTheFirstRepor
     EXPECT_EQ(server->ScriptRequests(), 2);
 }
 
+TEST_F(UGeolithBrowserTest, ThousandsOfMarkersWaitingAtTheFirstReportAllReachThePage)
+{
+    constexpr int Count = 5000;
+    TMarkers& markers = *geolith->Markers();
+    markers.BeginUpdate();
+    for (int i = 0; i < Count; ++i) markers.Add(40.0 + i * 0.001, 2.0 - i * 0.001, "m" + std::to_string(i));
+    markers.EndUpdate();
+    LaunchAndWait();
+    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(markers.PageInStep());
+
+    // Index for index: the title and place of every marker on the page.
+    std::string expected, actual = Page(
+        "__standin.state().markers.map(function(m,i){"
+        "return m.title+'@'+Math.round(m.position.lat*1000)+','+Math.round(m.position.lng*1000);}).join('|')");
+    for (int i = 0; i < Count; ++i)
+        expected += (i ? "|m" : "m") + std::to_string(i) + "@" + std::to_string(40000 + i) + "," + std::to_string(2000 - i);
+    EXPECT_EQ(actual, Json(expected));
+}
+
 TEST_F(UGeolithBrowserTest, EveryCallbackReachesItsEvent)
 {
     geolith->Markers()->Add(10, 20, "m0");

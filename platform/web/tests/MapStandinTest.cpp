@@ -262,9 +262,24 @@ TEST_F(MapStandinTest, LayersAndOptionsFollowThePage)
     EXPECT_NE(Eval("__standin.problems()[0]").find("draggable"), std::string::npos);
 }
 
+TEST_F(MapStandinTest, ManyChangesInOneScriptAreDrawnOnceAfterIt)
+{
+    ASSERT_TRUE(engine->RunScript("var draws = 0, draw = map.__draw;"
+                                  "map.__draw = function () { ++draws; draw.call(this); };"
+                                  "for (var i = 0; i < 3000; ++i)"
+                                  "  new google.maps.Marker({position: new google.maps.LatLng(i / 100, 0), map: map, title: 'm' + i});"
+                                  "map.setZoom(5);").Ok);
+    WebKitEngine::ProcessEvents(5000ms, [&] { return Eval("draws") != "0"; });
+    EXPECT_EQ(Eval("draws"), "1");
+    EXPECT_EQ(Eval("document.querySelectorAll('.standin-marker').length"), "3000");
+    EXPECT_EQ(Eval("__standin.state().markers[2999].title"), "\"m2999\"");
+}
+
 TEST_F(MapStandinTest, SnapshotShowsTheMapAndItsMarkers)
 {
     CreateMarker("48.85904", "2.294297", "Tower");
+    // The map is drawn after the script that changed it.
+    WebKitEngine::ProcessEvents(5000ms, [&] { return Eval("document.querySelectorAll('.standin-marker').length") == "1"; });
     web::PixelBuffer picture;
     const Outcome taken = engine->Snapshot(picture);
     ASSERT_TRUE(taken.Ok) << taken.Error;
