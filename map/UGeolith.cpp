@@ -170,14 +170,12 @@ std::string TGeolith::Version() const
            IntToStr(v & 0xFF);
 }
 
-TPoint TGeolith::CursorInBrowser() const
+TPoint TGeolith::CursorInBrowser(bool overMap) const
 {
-    if (!Mouse || !FWebBrowser) return {};
-    try {
-        return FWebBrowser->ScreenToClient(Mouse->CursorPos());
-    } catch (const std::exception&) {
-        return {};
-    }
+    if (!Mouse || !FWebBrowser || !FWebBrowser->Showing()) return {};
+    const TPoint at = FWebBrowser->ScreenToClient(Mouse->CursorPos());
+    const bool inside = at.X >= 0 && at.Y >= 0 && at.X < FWebBrowser->Width() && at.Y < FWebBrowser->Height();
+    return overMap && !inside ? TPoint{} : at;
 }
 
 void TGeolith::RaiseError(TErrorType ErrorType) { Raise(OnGeolithError, this, ErrorType); }
@@ -353,32 +351,35 @@ void TGeolith::ConnectBrowserEvents()
     b.OnMarkerMouseExit = forwardMarker(&TGeolith::OnMarkerMouseExit, this);
     b.OnMarkerInfoWindowCloseClick = [this](int id) { Raise(OnMarkerInfoWindowCloseClick, id); };
 
-    // Map events carry where the cursor is over the browser.
-    auto forwardPosition = [](TPositionMap TGeolith::*event, TGeolith* self) {
-        return [self, event](double lat, double lng, int, int) {
+    // Map events carry where the cursor is over the browser. Clicks, moves
+    // over the map, entering it and starting a drag happen with the cursor on
+    // the map; leaving it and dragging on may take the cursor outside.
+    enum class Cursor { OverMap, Anywhere };
+    auto forwardPosition = [](TPositionMap TGeolith::*event, TGeolith* self, Cursor where) {
+        return [self, event, where](double lat, double lng, int, int) {
             if (!(self->*event)) return;
-            const TPoint at = self->CursorInBrowser();
+            const TPoint at = self->CursorInBrowser(where == Cursor::OverMap);
             (self->*event)(lat, lng, at.X, at.Y);
         };
     };
     b.OnMapClick = [this](double lat, double lng, int, int, TMouseButton button) {
         if (!OnMapClick) return;
-        const TPoint at = CursorInBrowser();
+        const TPoint at = CursorInBrowser(true);
         OnMapClick(lat, lng, at.X, at.Y, button);
     };
-    b.OnMapDblClick = forwardPosition(&TGeolith::OnMapDblClick, this);
-    b.OnMapMouseMove = forwardPosition(&TGeolith::OnMapMouseMove, this);
-    b.OnMapMouseEnter = forwardPosition(&TGeolith::OnMapMouseEnter, this);
-    b.OnMapMouseExit = forwardPosition(&TGeolith::OnMapMouseExit, this);
-    b.OnMapMoveStart = forwardPosition(&TGeolith::OnMapMoveStart, this);
-    b.OnMapMove = forwardPosition(&TGeolith::OnMapMove, this);
-    auto moveEnd = forwardPosition(&TGeolith::OnMapMoveEnd, this);
+    b.OnMapDblClick = forwardPosition(&TGeolith::OnMapDblClick, this, Cursor::OverMap);
+    b.OnMapMouseMove = forwardPosition(&TGeolith::OnMapMouseMove, this, Cursor::OverMap);
+    b.OnMapMouseEnter = forwardPosition(&TGeolith::OnMapMouseEnter, this, Cursor::OverMap);
+    b.OnMapMouseExit = forwardPosition(&TGeolith::OnMapMouseExit, this, Cursor::Anywhere);
+    b.OnMapMoveStart = forwardPosition(&TGeolith::OnMapMoveStart, this, Cursor::OverMap);
+    b.OnMapMove = forwardPosition(&TGeolith::OnMapMove, this, Cursor::Anywhere);
+    auto moveEnd = forwardPosition(&TGeolith::OnMapMoveEnd, this, Cursor::Anywhere);
     b.OnMapMoveEnd = [this, moveEnd](double lat, double lng, int x, int y) {
         FMapOptions->FDefaultLatitude = lat;
         FMapOptions->FDefaultLongitude = lng;
         moveEnd(lat, lng, x, y);
     };
-    auto streetViewMove = forwardPosition(&TGeolith::OnStreetViewMove, this);
+    auto streetViewMove = forwardPosition(&TGeolith::OnStreetViewMove, this, Cursor::Anywhere);
     b.OnStreetViewMove = [this, streetViewMove](double lat, double lng, int x, int y) {
         FStreetViewOptions->FDefaultLatitude = lat;
         FStreetViewOptions->FDefaultLongitude = lng;

@@ -198,7 +198,9 @@ private:
     void CreatePreloader();
     void ShowPreloader(bool Show);
     // The cursor in the browser's client coordinates; (0, 0) when unknown.
-    TPoint CursorInBrowser() const;
+    // For events that only happen with the cursor over the map (overMap), a
+    // known position that is not over the browser is a stale one: (0, 0) too.
+    TPoint CursorInBrowser(bool overMap) const;
 
     bool bLaunchFinish = false;
     bool FLaunching = false;

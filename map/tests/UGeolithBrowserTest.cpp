@@ -1,7 +1,12 @@
-// The map control in the real browser engine, against the map library stand-in served on loopback.
+// The map control in the real browser engine, against the map library stand-in served on loopback;
+// and where page callbacks put the cursor, on the recording engine in a headless form.
 #include "map/UGeolith.h"
 #include "map/UGeolithBrowser.h"
 #include "map/UGeolithMarkers.h"
+#include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/backend/headless/HeadlessInput.h"
+#include "platform/ui/Forms.h"
+#include "platform/web/RecordingEngine.h"
 #include "platform/web/ScriptText.h"
 #include "platform/web/WebKitEngine.h"
 #include "platform/web/testing/MapStandinServer.h"
@@ -315,6 +320,59 @@ TEST_F(UGeolithBrowserTest, ScreenShotIsExactlyTheControlsSize)
     }
     EXPECT_TRUE(errors.empty());
     if (!peer) GTEST_SKIP() << "python3-pil is not installed: the files were not read back by a peer";
+}
+
+// Page callbacks carry the cursor in the browser's client coordinates.
+TEST(UGeolithCursor, MapEventsCarryTheCursorOverTheBrowser)
+{
+    vistra::backend::InstallHeadlessBackend();
+    auto saved = TWebBrowser::SetEngineFactory([](int w, int h) { return std::make_unique<web::RecordingEngine>(w, h); });
+    auto form = std::make_unique<TForm>(nullptr);
+    form->SetBounds(480, 285, 600, 400);
+    auto* geolith = new TGeolith(form.get());
+    geolith->SetParent(form.get());
+    geolith->SetBounds(50, 40, 400, 250);
+    form->Show();
+    ASSERT_TRUE(geolith->Launch());
+    auto& engine = *static_cast<web::RecordingEngine*>(geolith->WebBrowser()->Engine());
+    ASSERT_TRUE(engine.InjectExternalCall("ExternalMapTilesLoad"));
+
+    std::string seen;
+    auto note = [&](double, double, int x, int y) { seen = std::to_string(x) + "," + std::to_string(y); };
+    geolith->OnMapClick = [&](double la, double lo, int x, int y, TMouseButton) { note(la, lo, x, y); };
+    geolith->OnMapDblClick = geolith->OnMapMouseMove = geolith->OnMapMouseEnter = geolith->OnMapMouseExit = note;
+    geolith->OnMapMoveStart = geolith->OnMapMove = geolith->OnMapMoveEnd = geolith->OnStreetViewMove = note;
+
+    struct Case {
+        const char* call;
+        const char* overMap;     // the cursor over the browser at (120, 80)
+        const char* offTheMap;   // the cursor last seen at (5, 5) of the form, outside the browser
+    };
+    const Case cases[] = {
+        {"ExternalMapClick", "120,80", "0,0"},      {"ExternalMapDblClick", "120,80", "0,0"},
+        {"ExternalMapMouseMove", "120,80", "0,0"},  {"ExternalMapMouseEnter", "120,80", "0,0"},
+        {"ExternalMapMoveStart", "120,80", "0,0"},  {"ExternalMapMouseExit", "120,80", "-45,-35"},
+        {"ExternalMapMove", "120,80", "-45,-35"},    {"ExternalMapMoveEnd", "120,80", "-45,-35"},
+        {"ExternalStreetViewMove", "120,80", "-45,-35"},
+    };
+    auto args = [](const char* call) {
+        return std::string(call) == "ExternalMapClick" ? std::vector<web::ScriptValue>{1.0, 2.0, 1}
+                                                       : std::vector<web::ScriptValue>{1.0, 2.0};
+    };
+    vistra::backend::input::MouseMove(*geolith->WebBrowser(), {120, 80});
+    for (const Case& c : cases) {
+        seen.clear();
+        EXPECT_TRUE(engine.InjectExternalCall(c.call, args(c.call)));
+        EXPECT_EQ(seen, c.overMap) << c.call;
+    }
+    vistra::backend::input::MouseMove(*form, {5, 5});
+    for (const Case& c : cases) {
+        seen.clear();
+        EXPECT_TRUE(engine.InjectExternalCall(c.call, args(c.call)));
+        EXPECT_EQ(seen, c.offTheMap) << c.call;
+    }
+    form.reset();
+    TWebBrowser::SetEngineFactory(saved);
 }
 
 }  // namespace
