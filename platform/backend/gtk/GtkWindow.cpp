@@ -111,6 +111,8 @@ public:
 private:
     void Borrow();
     void GiveBack();
+    // The form still learns where the mouse is while it is over the view.
+    static gboolean OnViewMotion(GtkWidget*, GdkEventMotion* e, gpointer self);
 
     TGtkWindow::TImpl* FWindow;
     GtkWidget* FView;
@@ -283,13 +285,28 @@ void TGtkChildView::Borrow()
     gtk_widget_set_size_request(FView, std::max(1, FBounds.Width()), std::max(1, FBounds.Height()));
     gtk_fixed_put(GTK_FIXED(FWindow->Fixed), FView, FBounds.Left, FBounds.Top);
     gtk_widget_show(FView);
+    g_signal_connect(FView, "motion-notify-event", G_CALLBACK(OnViewMotion), this);
     FBorrowed = true;
+}
+
+gboolean TGtkChildView::OnViewMotion(GtkWidget*, GdkEventMotion* e, gpointer self)
+{
+    auto* view = static_cast<TGtkChildView*>(self);
+    GdkWindow* area = view->FWindow ? gtk_widget_get_window(view->FWindow->Area) : nullptr;
+    if (!area) return FALSE;
+    int originX = 0, originY = 0;
+    gdk_window_get_origin(area, &originX, &originY);
+    TPoint pos{static_cast<int>(e->x_root) - originX, static_cast<int>(e->y_root) - originY};
+    Guarded([&] { view->FWindow->Events.NativeMouse(WM_MOUSEMOVE, pos, ShiftOf(e->state)); });
+    // The view handles the motion as well.
+    return FALSE;
 }
 
 void TGtkChildView::GiveBack()
 {
     if (!FBorrowed) return;
     FBorrowed = false;
+    g_signal_handlers_disconnect_by_data(FView, this);
     if (gtk_widget_get_parent(FView) == FWindow->Fixed) gtk_container_remove(GTK_CONTAINER(FWindow->Fixed), FView);
     gtk_widget_set_size_request(FView, FHomeWidth, FHomeHeight);
     if (FHome && !gtk_widget_in_destruction(FHome) && !gtk_widget_get_parent(FView))

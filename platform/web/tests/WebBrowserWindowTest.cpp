@@ -12,6 +12,7 @@
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/Screen.h"
 #include "platform/web/WebBrowser.h"
 #include "platform/web/WebKitEngine.h"
 
@@ -137,4 +138,17 @@ TEST_F(WebBrowserWindowTest, ViewFollowsTheMenuBarAndParentsWithinTheForm)
     panel->SetLeft(20);
     EXPECT_TRUE(WaitForPixel(left - 80 + 50, top + 40, true));
     EXPECT_TRUE(WaitForPixel(left + 90, top + 40, false));
+}
+
+TEST_F(WebBrowserWindowTest, MouseOverThePageIsStillKnownToTheForm)
+{
+    ASSERT_TRUE(WaitForPixel(100, 100, true));
+    auto* window = static_cast<vistra::backend::gtk::TGtkWindow*>(Form->NativeWindow());
+    GdkWindow* gdk = gtk_widget_get_window(static_cast<GtkWidget*>(window->Widget()));
+    int originX = 0, originY = 0;
+    gdk_window_get_origin(gdk, &originX, &originY);
+    GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_display_get_default()));
+    gdk_device_warp(pointer, gdk_screen_get_default(), originX + 30 + 17, originY + 40 + 23);
+    web::WebKitEngine::ProcessEvents(5000ms, [&] { return Browser->ScreenToClient(Mouse->CursorPos()) == TPoint{17, 23}; });
+    EXPECT_EQ(Browser->ScreenToClient(Mouse->CursorPos()), (TPoint{17, 23}));
 }
