@@ -3,8 +3,8 @@
 // The view lives in an offscreen GTK window of its own, where it stays mapped
 // so the page runs at full speed out of sight. NativeView() hands it (a
 // GtkWidget*) to a window that shows it; that window gives it back to the
-// offscreen window, and the page survives both moves. Everything runs on the thread that created
-// the engine and drives GTK's main loop; waits run a nested main loop with a
+// offscreen window, and the page survives both moves. Everything runs on the
+// thread that created the engine and drives GTK's main loop; waits run a nested main loop with a
 // time limit, so page callbacks, timers and other GTK events can be handled
 // inside them. Do not destroy the engine from inside one of its callbacks.
 //
