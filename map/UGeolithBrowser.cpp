@@ -133,30 +133,7 @@ bool TNewWebBrowser::GetExternal(web::ExternalMethodTable& Methods)
 {
     auto wrapper = std::make_unique<TAppWrapper>();
     wrapper->Connect(FApplication);
-    wrapper->OnMarkerClick = OnMarkerClick;
-    wrapper->OnVistraError = OnVistraError;
-    wrapper->OnMapClick = OnMapClick;
-    wrapper->OnMapMouseMove = OnMapMouseMove;
-    wrapper->OnMapMoveStart = OnMapMoveStart;
-    wrapper->OnMapMoveEnd = OnMapMoveEnd;
-    wrapper->OnMapZoomChange = OnMapZoomChange;
-    wrapper->OnMarkerDragStart = OnMarkerDragStart;
-    wrapper->OnMarkerDragEnd = OnMarkerDragEnd;
-    wrapper->OnMapTilesLoad = OnMapTilesLoad;
-    wrapper->OnMapTypeChange = OnMapTypeChange;
-    wrapper->OnMapDblClick = OnMapDblClick;
-    wrapper->OnMapMouseEnter = OnMapMouseEnter;
-    wrapper->OnMapMouseExit = OnMapMouseExit;
-    wrapper->OnMapMove = OnMapMove;
-    wrapper->OnMapIdle = OnMapIdle;
-    wrapper->OnMarkerInfoWindowCloseClick = OnMarkerInfoWindowCloseClick;
-    wrapper->OnMarkerDblClick = OnMarkerDblClick;
-    wrapper->OnMarkerMouseDown = OnMarkerMouseDown;
-    wrapper->OnMarkerMouseEnter = OnMarkerMouseEnter;
-    wrapper->OnMarkerMouseUp = OnMarkerMouseUp;
-    wrapper->OnMarkerMouseExit = OnMarkerMouseExit;
-    wrapper->OnMarkerDrag = OnMarkerDrag;
-    wrapper->OnStreetViewMove = OnStreetViewMove;
+    static_cast<map::TPageCallbackEvents&>(*wrapper) = *this;
 
     // The plain dispatcher reaches the wrapper's own members only: no
     // fall-through to the application object or its components.

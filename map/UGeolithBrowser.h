@@ -9,11 +9,11 @@
 #include <string_view>
 #include <vector>
 
-// The page's external object: its 24 published methods are the callbacks the
-// page makes, each forwarding to the event of the same name.
-class TAppWrapper : public TObjectWrapper {
-    VISTRA_CLASS(TAppWrapper, TObjectWrapper)
+namespace map {
 
+// The events the page's callbacks end in, held alike by the page's external
+// object and by the browser that hands them on to the map.
+struct TPageCallbackEvents {
     TEventMarkerClick OnMarkerClick;
     TVistraError OnVistraError;
     TPositionMouseMap OnMapClick;
@@ -38,6 +38,14 @@ class TAppWrapper : public TObjectWrapper {
     TEventMarker OnMarkerMouseExit;
     TEventMarker OnMarkerDrag;
     TPositionMap OnStreetViewMove;
+};
+
+}  // namespace map
+
+// The page's external object: its 24 published methods are the callbacks the
+// page makes, each forwarding to the event of the same name.
+class TAppWrapper : public TObjectWrapper, public map::TPageCallbackEvents {
+    VISTRA_CLASS(TAppWrapper, TObjectWrapper)
 
     void ExternalMarkerClick(const std::string& MarkerTitle, int IdMarker, double Latitude, double Longitude,
                              TMouseButton Button);
@@ -71,35 +79,10 @@ namespace map {
 const std::vector<std::string>& ExternalCallbackNames();
 }  // namespace map
 
-class TNewWebBrowser : public TWebBrowser {
+class TNewWebBrowser : public TWebBrowser, public map::TPageCallbackEvents {
     VISTRA_CLASS(TNewWebBrowser, TWebBrowser)
 
     explicit TNewWebBrowser(TComponent* AOwner) : TWebBrowser(AOwner) {}
-
-    TEventMarkerClick OnMarkerClick;
-    TVistraError OnVistraError;
-    TPositionMouseMap OnMapClick;
-    TPositionMap OnMapMouseMove;
-    TPositionMap OnMapMoveStart;
-    TPositionMap OnMapMoveEnd;
-    TMapZoomChange OnMapZoomChange;
-    TEventMarker OnMarkerDragStart;
-    TEventMarker OnMarkerDragEnd;
-    TNotifyEvent OnMapTilesLoad;
-    TExternalMapTypeChange OnMapTypeChange;
-    TPositionMap OnMapDblClick;
-    TPositionMap OnMapMouseEnter;
-    TPositionMap OnMapMouseExit;
-    TPositionMap OnMapMove;
-    TNotifyEvent OnMapIdle;
-    TEventInfoWindow OnMarkerInfoWindowCloseClick;
-    TEventMarker OnMarkerDblClick;
-    TEventMarker OnMarkerMouseDown;
-    TEventMarker OnMarkerMouseEnter;
-    TEventMarker OnMarkerMouseUp;
-    TEventMarker OnMarkerMouseExit;
-    TEventMarker OnMarkerDrag;
-    TPositionMap OnStreetViewMove;
 
     // The object the application is reached through; the wrapper is bound to it.
     void SetApplicationObject(TObject* Application) { FApplication = Application; }
