@@ -4,7 +4,6 @@
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/DeviceContext.h"
-#include "platform/graphics/FrameDrawing.h"
 #include "platform/rtl/Strings.h"
 #include "platform/ui/Caret.h"
 #include "platform/ui/Clipboard.h"
@@ -58,20 +57,12 @@ TCustomEdit::~TCustomEdit()
 
 TRect TCustomEdit::NonClientMargins() const
 {
-    TRect m = TCustomControl::NonClientMargins();
-    if (FBorderStyle == bsSingle) {
-        m.Left += 2;
-        m.Top += 2;
-        m.Right += 2;
-        m.Bottom += 2;
-    }
-    return m;
+    return WithSingleBorder(TCustomControl::NonClientMargins(), FBorderStyle);
 }
 
 void TCustomEdit::PaintNonClient(TCanvas& Canvas)
 {
-    TRect r{0, 0, Width(), Height()};
-    if (FBorderStyle == bsSingle) DrawEdge(Canvas.Handle(), r, EDGE_SUNKEN, BF_RECT);
+    PaintSingleBorder(Canvas, FBorderStyle);
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle Value)

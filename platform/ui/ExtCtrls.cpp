@@ -78,14 +78,7 @@ void TCustomPanel::SetBorderStyle(TBorderStyle Value)
 
 TRect TCustomPanel::NonClientMargins() const
 {
-    TRect m = TCustomControl::NonClientMargins();
-    if (FBorderStyle == bsSingle) {
-        m.Left += 2;
-        m.Top += 2;
-        m.Right += 2;
-        m.Bottom += 2;
-    }
-    return m;
+    return WithSingleBorder(TCustomControl::NonClientMargins(), FBorderStyle);
 }
 
 void TCustomPanel::AdjustClientRect(TRect& Rect)

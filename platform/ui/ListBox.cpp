@@ -3,7 +3,6 @@
 #include <cctype>
 
 #include "platform/graphics/Bitmap.h"
-#include "platform/graphics/FrameDrawing.h"
 #include "platform/ui/ListControls.h"
 
 TCustomListBox::TCustomListBox(TComponent* AOwner)
@@ -78,15 +77,12 @@ void TCustomListBox::SetBorderStyle(TBorderStyle Value)
 
 TRect TCustomListBox::NonClientMargins() const
 {
-    TRect m = TCustomControl::NonClientMargins();
-    int b = FBorderStyle == bsSingle ? 2 : 0;
-    return {m.Left + b, m.Top + b, m.Right + b, m.Bottom + b};
+    return WithSingleBorder(TCustomControl::NonClientMargins(), FBorderStyle);
 }
 
 void TCustomListBox::PaintNonClient(TCanvas& Canvas)
 {
-    TRect r{0, 0, Width(), Height()};
-    if (FBorderStyle == bsSingle) DrawEdge(Canvas.Handle(), r, EDGE_SUNKEN, BF_RECT);
+    PaintSingleBorder(Canvas, FBorderStyle);
 }
 
 TRect TCustomListBox::ItemRect(int Index) const

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/FrameDrawing.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/ScrollBars.h"
@@ -178,6 +179,18 @@ TRect TWinControl::NonClientMargins() const
     int b = FBorderWidth;
     TSize bars = vistra::ui::WindowScrollBarSpace(*this);
     return {b, b, b + bars.cx, b + bars.cy};
+}
+
+TRect TWinControl::WithSingleBorder(TRect Margins, TBorderStyle Style)
+{
+    const int b = Style == bsSingle ? 2 : 0;
+    return {Margins.Left + b, Margins.Top + b, Margins.Right + b, Margins.Bottom + b};
+}
+
+void TWinControl::PaintSingleBorder(TCanvas& Canvas, TBorderStyle Style) const
+{
+    TRect r{0, 0, Width(), Height()};
+    if (Style == bsSingle) DrawEdge(Canvas.Handle(), r, EDGE_SUNKEN, BF_RECT);
 }
 
 TRect TWinControl::WindowClientRect() const

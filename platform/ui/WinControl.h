@@ -155,6 +155,10 @@ protected:
     virtual void PaintWindow(TCanvas& Canvas);
     // Draws the frame in the non-client area (window coordinates).
     virtual void PaintNonClient(TCanvas& Canvas);
+    // The sunken two-pixel frame of a bsSingle edit, list box or panel: the
+    // margins it adds around Margins, and its drawing.
+    static TRect WithSingleBorder(TRect Margins, TBorderStyle Style);
+    void PaintSingleBorder(TCanvas& Canvas, TBorderStyle Style) const;
 
     std::vector<TControl*> FControls;
 
