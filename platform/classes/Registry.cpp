@@ -8,9 +8,16 @@
 #include "platform/rtl/Strings.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <vector>
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 
@@ -121,6 +128,15 @@ std::string JoinParts(const std::vector<std::string>& parts)
     return path;
 }
 
+// The store's section of a key: the root's name, then the escaped parts.
+std::string SectionName(HKEY root, std::string_view path)
+{
+    std::string section = RootName(root);
+    for (const auto& p : PathParts(path))
+        section += "\\" + Escape(p);
+    return section;
+}
+
 IniDocument LoadStore()
 {
     IniDocument doc;
@@ -191,10 +207,7 @@ std::string TRegistry::Resolve(std::string_view Key) const
 
 std::string TRegistry::SectionOf(std::string_view Path) const
 {
-    std::string section = RootName(FRootKey);
-    for (const auto& p : PathParts(Path))
-        section += "\\" + Escape(p);
-    return section;
+    return SectionName(FRootKey, Path);
 }
 
 bool TRegistry::OpenKey(std::string_view Key, bool CanCreate)
@@ -363,6 +376,100 @@ void TRegistry::WriteInteger(std::string_view Name, int Value)
 void TRegistry::WriteBool(std::string_view Name, bool Value)
 {
     WriteInteger(Name, Value ? 1 : 0);
+}
+
+// ---- TRegistryChangeWatch ----
+
+TRegistryChangeWatch::TRegistryChangeWatch(HKEY Root, std::string_view Key, bool WatchSubtree)
+    : FWatchSubtree(WatchSubtree)
+{
+    namespace fs = std::filesystem;
+    if (RootName(Root) == nullptr)
+        throw ERegistryException("Invalid root key " + IntToStr(Root));
+    FSection = SectionName(Root, Key);
+    // The store is replaced by a rename on every write, so its folder is
+    // watched rather than the file itself.
+    fs::path folder = fs::path(TRegistry::StoreFileName()).parent_path();
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    FNotifyFd = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    FCancelFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (FNotifyFd < 0 || FCancelFd < 0
+        || inotify_add_watch(FNotifyFd, folder.c_str(),
+               IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_CREATE | IN_DELETE) < 0) {
+        if (FNotifyFd >= 0)
+            close(FNotifyFd);
+        if (FCancelFd >= 0)
+            close(FCancelFd);
+        throw ERegistryException("Unable to watch the registry file " + TRegistry::StoreFileName());
+    }
+    FLastSeen = Snapshot();
+}
+
+TRegistryChangeWatch::~TRegistryChangeWatch()
+{
+    close(FNotifyFd);
+    close(FCancelFd);
+}
+
+// The watched key's sections and values as one text, to compare between events.
+std::string TRegistryChangeWatch::Snapshot() const
+{
+    IniDocument doc = LoadStore();
+    std::string text;
+    for (const auto& name : doc.SectionNames()) {
+        if (FWatchSubtree ? !IsAtOrBelow(name, FSection) : !AnsiSameText(name, FSection))
+            continue;
+        text += "[" + name + "]\n";
+        for (const auto& [key, value] : doc.Entries(name))
+            text += key + "=" + value + "\n";
+    }
+    return text;
+}
+
+bool TRegistryChangeWatch::WaitForChange()
+{
+    const std::string storeName = std::filesystem::path(TRegistry::StoreFileName()).filename().string();
+    alignas(inotify_event) std::array<char, 4096> events;
+    for (;;) {
+        std::array<pollfd, 2> fds{{{FNotifyFd, POLLIN, 0}, {FCancelFd, POLLIN, 0}}};
+        if (poll(fds.data(), fds.size(), -1) < 0)
+            continue; // interrupted by a signal
+        if (fds[1].revents != 0)
+            return false;
+        bool storeTouched = false;
+        ssize_t length;
+        while ((length = read(FNotifyFd, events.data(), events.size())) > 0) {
+            for (ssize_t at = 0; at + static_cast<ssize_t>(sizeof(inotify_event)) <= length;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(events.data() + at);
+                ssize_t next = at + static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+                if (next > length)
+                    break;
+                if (event->len > 0 && storeName == std::string_view(event->name, strnlen(event->name, event->len)))
+                    storeTouched = true;
+                at = next;
+            }
+        }
+        if (!storeTouched)
+            continue;
+        std::string now;
+        try {
+            now = Snapshot();
+        } catch (const ERegistryException&) {
+            continue; // unreadable for a moment; the next write tells again
+        }
+        if (now != FLastSeen) {
+            FLastSeen = std::move(now);
+            return true;
+        }
+    }
+}
+
+void TRegistryChangeWatch::Cancel()
+{
+    const std::uint64_t one = 1;
+    // The counter stays set, so a wait that starts later returns at once.
+    [[maybe_unused]] ssize_t written = write(FCancelFd, &one, sizeof(one));
 }
 
 // ---- TRegistryIniFile ----

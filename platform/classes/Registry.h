@@ -79,6 +79,32 @@ private:
     bool FReadOnly = false;
 };
 
+// Waits for changes to a key of the store (its values, and with WatchSubtree
+// everything below it), made by this or any other program that writes the
+// file. One thread waits; any thread may cancel. Creating the watch raises
+// ERegistryException when the store's folder cannot be watched.
+class TRegistryChangeWatch {
+public:
+    TRegistryChangeWatch(HKEY Root, std::string_view Key, bool WatchSubtree);
+    ~TRegistryChangeWatch();
+    TRegistryChangeWatch(const TRegistryChangeWatch&) = delete;
+    TRegistryChangeWatch& operator=(const TRegistryChangeWatch&) = delete;
+
+    // Blocks until the key differs from when the watch was made or last
+    // reported a change; false once Cancel was called.
+    bool WaitForChange();
+    void Cancel();
+
+private:
+    std::string Snapshot() const;
+
+    std::string FSection;
+    bool FWatchSubtree;
+    std::string FLastSeen;
+    int FNotifyFd = -1;
+    int FCancelFd = -1;
+};
+
 // INI-file access to one registry key below HKEY_CURRENT_USER: sections are
 // its sub-keys and entries their values. Integer values read as their
 // decimal text.

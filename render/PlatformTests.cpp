@@ -1,0 +1,44 @@
+// The platform tests, answered from one set of operating-system facts.
+#include "render/QuillStyleIF.h"
+
+namespace vistra::render {
+
+namespace {
+
+TOperatingSystemFacts& Facts()
+{
+    static TOperatingSystemFacts facts;
+    return facts;
+}
+
+} // namespace
+
+const TOperatingSystemFacts& OperatingSystem()
+{
+    return Facts();
+}
+
+TOperatingSystemFacts SetOperatingSystemForTesting(const TOperatingSystemFacts& NewFacts)
+{
+    TOperatingSystemFacts old = Facts();
+    Facts() = NewFacts;
+    return old;
+}
+
+} // namespace vistra::render
+
+bool CommonControlsThemed()
+{
+    return vistra::render::OperatingSystem().CommonControlsMajorVersion > 5;
+}
+
+bool IsVistaOrNewer()
+{
+    return vistra::render::OperatingSystem().KernelHasGetLocaleInfoEx;
+}
+
+bool IsWindowsXPOrNewer()
+{
+    const auto& os = vistra::render::OperatingSystem();
+    return os.MajorVersion > 5 || (os.MajorVersion == 5 && os.MinorVersion != 0);
+}
