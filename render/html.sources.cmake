@@ -1,0 +1,7 @@
+# Mini-HTML text: utilities, tag vocabulary and the markup renderer.
+list(APPEND RENDER_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/HTMLUtils.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HTMLEntities.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HTMLColors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HTMLMatchTags.cpp
+)
