@@ -30,14 +30,6 @@ void InvalidateCaret(const TCaretState& Caret)
     TWinControl* owner = FindControl(Caret.Owner);
     if (!owner) return;
     owner->InvalidateRect(&Caret.Bounds, false);
-    // Client coordinates of a framed window are taken from its outer corner
-    // when invalidating; the caret's pixels lie inside the frame, so the
-    // area shifted by the frame is invalidated as well.
-    TRect frame = owner->WindowClientRect();
-    if (frame.Left == 0 && frame.Top == 0) return;
-    TRect shifted = Caret.Bounds;
-    OffsetRect(shifted, frame.Left, frame.Top);
-    owner->InvalidateRect(&shifted, false);
 }
 
 void RestartBlink()

@@ -208,6 +208,13 @@ TRect TWinControl::ClientRect() const
     return {0, 0, r.Width(), r.Height()};
 }
 
+TPoint TWinControl::ClientOrigin() const
+{
+    TPoint outer = TControl::ClientOrigin();
+    TRect m = NonClientMargins();
+    return {outer.X + m.Left, outer.Y + m.Top};
+}
+
 void TWinControl::SetBorderWidth(int Value)
 {
     FBorderWidth = std::max(0, Value);

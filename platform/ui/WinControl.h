@@ -59,6 +59,8 @@ class TWinControl : public TControl {
     void DisableAlign() { ++FAlignLevel; }
     void EnableAlign();
     TRect ClientRect() const override;
+    // The corner of the client area, inside the frame and above the scroll bars' space.
+    TPoint ClientOrigin() const override;
     // The window's rectangle relative to its own top-left (0, 0, Width, Height)
     // and the client area inside it after the non-client frame.
     TRect WindowClientRect() const;

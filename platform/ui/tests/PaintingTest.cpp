@@ -70,3 +70,39 @@ TEST_F(UiTest, DrawingOutsidePaintingStaysUntilTheNextPaint)
     // The context is clipped to the control.
     EXPECT_EQ(ColorToRGB(PixelAt(Form->Surface(), 8, 18)), ColorToRGB(clBtnFace));
 }
+
+namespace {
+
+// A square with a frame that remembers where the last press landed.
+class TFramedSquare : public TSquare {
+public:
+    using TSquare::TSquare;
+    TPoint LastPress{-1, -1};
+
+protected:
+    void MouseDown(TMouseButton, TShiftState, int X, int Y) override { LastPress = {X, Y}; }
+};
+
+} // namespace
+
+TEST_F(UiTest, FramedControlsCountFromTheirClientCorner)
+{
+    auto* square = new TFramedSquare(Form);
+    square->SetParent(Form);
+    square->SetBounds(10, 20, 30, 30);
+    square->SetBorderWidth(3);
+    Form->Show();
+    input::Pump();
+
+    // A press on the first client pixel arrives as (0, 0), not as a point in the frame.
+    input::MouseDown(*Form, {13, 23});
+    EXPECT_EQ(square->LastPress, (TPoint{0, 0}));
+
+    // Invalidating part of the client area repaints that part, not one shifted onto the frame.
+    square->Fill = clBlue;
+    TRect corner{0, 0, 4, 4};
+    square->InvalidateRect(&corner, false);
+    input::Pump();
+    EXPECT_EQ(ColorToRGB(PixelAt(Form->Surface(), 16, 26)), ColorToRGB(clBlue));
+    EXPECT_EQ(ColorToRGB(PixelAt(Form->Surface(), 30, 40)), ColorToRGB(clRed));
+}
