@@ -1,0 +1,9 @@
+# Tests of the text, CSV, parsing and filter utilities, auxiliary and settings objects and undo.
+vistra_tests(grid_util_tests SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/PythonPeer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilTextTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilCellTextTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilLineBreaksTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilCsvTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilHtmlTest.cpp
+  DEPENDS vistra_grid_base)

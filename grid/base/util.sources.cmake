@@ -1,0 +1,10 @@
+# Text, CSV, parsing and filter utilities, auxiliary objects, settings objects and undo.
+list(APPEND GRID_BASE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilCellText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilLineBreaks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilCsv.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilHtml.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilParse.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilDates.cpp
+)
