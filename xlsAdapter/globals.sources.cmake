@@ -1,0 +1,10 @@
+# Section and option records, rich strings and the shared string table,
+# workbook loading and saving, and the workbook globals.
+list(APPEND XLS_SOURCES
+  qorUXlsStrings.cpp
+  qorUXlsOtherRecords.cpp
+  qorUXlsWindowRecords.cpp
+  qorUXlsPageSetupRecords.cpp)
+list(APPEND XLS_TEST_SOURCES
+  tests/XlsGlobalsTestSupport.cpp
+  tests/XlsSectionRecordsTest.cpp)
