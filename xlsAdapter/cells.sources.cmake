@@ -1,0 +1,8 @@
+# Cell formats, fonts, palette, cell records and cell storage.
+list(APPEND XLS_SOURCES
+  qorUXlsXF.cpp
+  qorUXlsXFFont.cpp
+  qorUXlsXFNumberFormats.cpp
+  qorUXlsPalette.cpp)
+list(APPEND XLS_TEST_SOURCES
+  tests/XlsFormatsTest.cpp)

@@ -1,0 +1,313 @@
+// Cell formats, fonts, number formats and the palette: byte layouts, the
+// conversion to and from the exchange records, and the built-in tables.
+#include "xlsAdapter/qorUXlsPalette.h"
+#include "xlsAdapter/qorUXlsXF.h"
+#include "xlsAdapter/tests/XlsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace xlstest;
+
+namespace {
+
+TVyxFont MakeFont(const std::string& name, std::uint16_t size20 = 200)
+{
+    TVyxFont font;
+    font.Name = name;
+    font.Size20 = size20;
+    font.ColorIndex = 0x7FFF - 7; // automatic
+    return font;
+}
+
+// A list with n distinct fonts "F0".."Fn-1".
+void FillFonts(TFontRecordList& fonts, int n)
+{
+    for (int i = 0; i < n; ++i)
+        fonts.Add(TFontRecord::CreateFromVyxFont(MakeFont("F" + std::to_string(i))));
+}
+
+std::string ErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const EExcelException& e) {
+        return e.Message();
+    }
+    return "no exception";
+}
+
+} // namespace
+
+TEST(XlsFormats, BuiltInNumberFormatsInTheInvariantLocale)
+{
+    const TFormatSettings& us = InvariantFormatSettings();
+    const std::pair<int, const char*> table[] = {
+        {0, ""}, {1, "0"}, {2, "0.00"}, {3, "#,##0"}, {4, "#,##0.00"}, {5, ""}, {8, ""}, {9, "0%"},
+        {10, "0.00%"}, {11, "0.00E+00"}, {12, "?/?"}, {13, "# ??" "/??"}, {14, "mm/dd/YYYY"}, {15, "DD-MMM-YY"},
+        {16, "DD-MMM"}, {17, "MMM-YY"}, {18, "h:mm AM/PM"}, {19, "h:mm:ss AM/PM"}, {20, "hh:mm"},
+        {21, "hh:mm:ss"}, {22, "mm/dd/YYYY hh:mm"}, {23, ""}, {36, ""}, {37, "#,##0 _$;-#,##0 _$"},
+        {38, "#,##0 _$;[Red]-#,##0 _$"}, {39, "#,##0.00 _$;-#,##0.00 _$"},
+        {40, "#,##0.00 _$;[Red]-#,##0.00 _$"}, {41, ""}, {44, ""}, {45, "mm:ss"}, {46, "[h]:mm:ss"},
+        {47, "mm:ss,0"}, {48, "##0.0E+0"}, {49, "@"}, {50, ""}, {-1, ""},
+    };
+    for (const auto& [id, text] : table)
+        EXPECT_EQ(text, BuiltInFormat(id, us)) << id;
+}
+
+TEST(XlsFormats, ShortDatesFollowTheLocaleOrder)
+{
+    TFormatSettings settings = InvariantFormatSettings();
+    const struct {
+        const char* shortDate;
+        char dateSeparator;
+        char timeSeparator;
+        const char* id14;
+        const char* id22;
+    } cases[] = {
+        {"d/m/yyyy", '/', ':', "dd/mm/YYYY", "dd/mm/YYYY hh:mm"},
+        {"yyyy-MM-dd", '-', '.', "YYYY-mm-dd", "YYYY-mm-dd hh.mm"},
+        {"M.d.yy", '.', ':', "mm.dd.YYYY", "mm.dd.YYYY hh:mm"},
+        {"ggg", '/', ':', "mm/dd/YYYY", "mm/dd/YYYY hh:mm"}, // no date letter: the table text
+    };
+    for (const auto& c : cases) {
+        settings.ShortDateFormat = c.shortDate;
+        settings.DateSeparator = c.dateSeparator;
+        settings.TimeSeparator = c.timeSeparator;
+        EXPECT_EQ(c.id14, BuiltInFormat(14, settings)) << c.shortDate;
+        EXPECT_EQ(c.id22, BuiltInFormat(22, settings)) << c.shortDate;
+    }
+}
+
+TEST(XlsFormats, AddFormatPrefersRecordsThenBuiltInsThenANewId)
+{
+    TFormatRecordList formats;
+    EXPECT_EQ(2, formats.AddFormat("0.00"));
+    EXPECT_EQ(0, formats.AddFormat(""));
+    EXPECT_EQ(164, formats.AddFormat("0.000")); // empty list
+    EXPECT_EQ(164, formats.AddFormat("0.000"));
+    EXPECT_EQ(1, formats.Count());
+
+    TFormatRecordList low;
+    low.Add(TFormatRecord::CreateFromData("#,##0.0", 100));
+    EXPECT_EQ(164, low.AddFormat("x0"));
+
+    TFormatRecordList loaded;
+    loaded.Add(TFormatRecord::CreateFromData("0.0", 170));
+    loaded.Add(TFormatRecord::CreateFromData("0.00", 165)); // a record wins over built-in 2
+    EXPECT_EQ(165, loaded.AddFormat("0.00"));
+    EXPECT_EQ(171, loaded.AddFormat("€ 0.00"));
+    EXPECT_EQ("€ 0.00", loaded.GetFormat(171));
+    EXPECT_EQ("0.0", loaded.GetFormat(170));
+    EXPECT_EQ("0.00%", loaded.GetFormat(10));
+    EXPECT_EQ("", loaded.GetFormat(300));
+    EXPECT_EQ(165, loaded.AddFormat("0.00")) << "case-sensitive exact text";
+    EXPECT_EQ(172, loaded.AddFormat("0.00 ")) << "not trimmed";
+}
+
+TEST(XlsFormats, FormatTextsReadAcrossContinueRecords)
+{
+    // "ab" 8-bit, then a CONTINUE holding "\u20ACc" 16-bit.
+    TFormatRecord record(xlsAdapter::xlr::FORMAT, {0xA4, 0x00, 4, 0, 0, 'a', 'b'});
+    record.AddContinue(std::make_unique<TContinueRecord>(0x003C, ByteArray{1, 0xAC, 0x20, 'c', 0}));
+    EXPECT_EQ(164, record.FormatId());
+    EXPECT_EQ("ab\u20ACc", record.Value());
+
+    TFormatRecord cut(xlsAdapter::xlr::FORMAT, {0xA4, 0x00, 9, 0, 0, 'a', 'b'});
+    EXPECT_NE("no exception", ErrorOf([&] { cut.Value(); }));
+    EXPECT_NE("no exception", ErrorOf([] { TFormatRecord(xlsAdapter::xlr::FORMAT, {0xA4, 0, 1, 0}); }));
+}
+
+TEST(XlsFormats, FontIndexFourDoesNotExist)
+{
+    TFontRecordList fonts;
+    FillFonts(fonts, 5);
+    EXPECT_EQ(5, fonts.AddFont(MakeFont("F4")));
+    EXPECT_EQ(3, fonts.AddFont(MakeFont("F3")));
+    EXPECT_EQ(6, fonts.AddFont(MakeFont("New")));
+    EXPECT_EQ(6, fonts.Count());
+
+    ByteArray xf(20);
+    SetWord(xf, 0, 5);
+    EXPECT_EQ(4, TXFRecord(xlsAdapter::xlr::XF, xf).GetActualFontIndex(fonts));
+    SetWord(xf, 0, 4); // the missing index reads as position 3
+    EXPECT_EQ(3, TXFRecord(xlsAdapter::xlr::XF, xf).GetActualFontIndex(fonts));
+    SetWord(xf, 0, 40); // past the list: font 0
+    EXPECT_EQ(0, TXFRecord(xlsAdapter::xlr::XF, xf).GetActualFontIndex(fonts));
+}
+
+TEST(XlsFormats, FontsRoundTripThroughTheirRecords)
+{
+    TVyxFont font = MakeFont("Ärial \u4E2D", 240);
+    font.ColorIndex = 3;
+    font.Style = {flsBold, flsItalic, flsStrikeOut, flsSubscript};
+    font.Underline = fu_DoubleAccounting;
+    font.Family = 2;
+    font.CharSet = 161;
+    const auto record = TFontRecord::CreateFromVyxFont(font);
+    EXPECT_EQ(10, GetWord(record->Data, 4)) << "file colour = API + 7";
+    EXPECT_EQ(700, GetWord(record->Data, 6));
+    EXPECT_EQ(2, GetWord(record->Data, 8));
+    EXPECT_EQ(0x22, record->Data[10]);
+    const TVyxFont back = record->VyxFont();
+    EXPECT_EQ(font.Name, back.Name);
+    EXPECT_EQ(font.Size20, back.Size20);
+    EXPECT_EQ(font.ColorIndex, back.ColorIndex);
+    EXPECT_EQ(font.Style, back.Style);
+    EXPECT_EQ(font.Underline, back.Underline);
+    EXPECT_EQ(font.Family, back.Family);
+    EXPECT_EQ(font.CharSet, back.CharSet);
+
+    // Read side: weights heavier than bold are bold, unknown underline codes are none.
+    ByteArray data = record->Data;
+    SetWord(data, 6, 900);
+    data[10] = 0x05;
+    SetWord(data, 8, 1);
+    const TFontRecord heavy(xlsAdapter::xlr::FONT, data);
+    EXPECT_TRUE(heavy.Style().Contains(flsBold));
+    EXPECT_TRUE(heavy.Style().Contains(flsSuperscript));
+    EXPECT_EQ(fu_None, heavy.Underline());
+    SetWord(data, 6, 400);
+    EXPECT_FALSE(TFontRecord(xlsAdapter::xlr::FONT, data).Style().Contains(flsBold));
+}
+
+TEST(XlsFormats, HostileFontRecordsAreRefused)
+{
+    ByteArray data(16);
+    data[14] = 3; // three characters, none present
+    EXPECT_NE("no exception", ErrorOf([&] { TFontRecord(xlsAdapter::xlr::FONT, data); }));
+    EXPECT_NE("no exception", ErrorOf([] { TFontRecord(xlsAdapter::xlr::FONT, ByteArray(10)); }));
+    EXPECT_EQ("no exception", ErrorOf([] { TFontRecord(xlsAdapter::xlr::FONT, ByteArray(15)); }));
+}
+
+TEST(XlsFormats, XFBytesFromAFormat)
+{
+    TFontRecordList fonts;
+    TFormatRecordList formats;
+    TVyxFormat fmt;
+    fmt.Font = MakeFont("Arial");
+    fmt.Format = "0.00%";
+    fmt.Locked = true;
+    fmt.HAlignment = fha_center;
+    fmt.VAlignment = fva_bottom;
+    fmt.WrapText = true;
+    fmt.Rotation = 90;
+    fmt.Indent = 3;
+    fmt.ShrinkToFit = true;
+    fmt.Borders.Left = {fbs_Thin, 0};    // API 0 is written as the first palette colour
+    fmt.Borders.Right = {fbs_Double, 60}; // past the palette: the automatic colour
+    fmt.Borders.Top = {fbs_Medium, 2};
+    fmt.Borders.Bottom = {fbs_Hair, 57};
+    fmt.Borders.Diagonal = {fbs_Dashed, 5};
+    fmt.Borders.DiagonalStyle = fdb_Both;
+    fmt.FillPattern = {2, 10, 65};
+    const auto xf = TXFRecord::CreateFromFormat(fmt, fonts, formats);
+    const ByteArray expected{0,    0,    10,   0,    0x01, 0x00, 0x2A, 90,   0x13, 0xFC,
+                             0x61, 0x72, 0x08, 0xE0, 0x09, 0x20, 0x63, 0x04, 0x11, 0x24};
+    EXPECT_EQ(expected, xf->Data);
+    EXPECT_EQ(1, fonts.Count());
+    EXPECT_EQ(0, formats.Count());
+}
+
+TEST(XlsFormats, XFToFormatAndBackKeepsTheBytes)
+{
+    TFontRecordList fonts;
+    FillFonts(fonts, 6);
+    TFormatRecordList formats;
+    formats.Add(TFormatRecord::CreateFromData("0.0\" kg\"", 170));
+    // Colours between 8 and 64, pattern 3, font index 5, a parent, the
+    // style bit and partial attribute flags (the last three are not kept).
+    const ByteArray loaded{5,    0,    170,  0,    0x17, 0x01, 0x3D, 45,   0x1A, 0x30,
+                           0x12, 0xD7, 0x0C, 0x58, 0x0A, 0x0A, 0x88, 0x0C, 0x28, 0x08};
+    const TXFRecord xf(xlsAdapter::xlr::XF, loaded);
+    const TVyxFormat fmt = xf.VyxFormat(fonts, formats);
+    EXPECT_EQ("F4", fmt.Font.Name);
+    EXPECT_EQ("0.0\" kg\"", fmt.Format);
+    EXPECT_EQ(fha_justify, fmt.HAlignment);
+    EXPECT_EQ(fva_justify, fmt.VAlignment);
+    EXPECT_TRUE(fmt.WrapText);
+    EXPECT_TRUE(fmt.Locked);
+    EXPECT_TRUE(fmt.Hidden);
+    EXPECT_EQ(0x11, fmt.Parent);
+    EXPECT_EQ(4, fmt.FillPattern.Pattern);
+    EXPECT_EQ(fbs_Thin, fmt.Borders.Right.Style);
+    EXPECT_EQ(0x0C - 7, fmt.Borders.Left.ColorIndex);
+
+    const auto back = TXFRecord::CreateFromFormat(fmt, fonts, formats);
+    ByteArray expected = loaded;
+    expected[4] = 0x03; // no parent, no style bit
+    expected[5] = 0x00;
+    expected[9] = 0xFC; // every attribute group
+    EXPECT_EQ(expected, back->Data);
+    EXPECT_EQ(6, fonts.Count());
+    EXPECT_EQ(1, formats.Count());
+}
+
+TEST(XlsFormats, FillPatternsOutsideTheFormatAreWrittenAsNoFill)
+{
+    TFontRecordList fonts;
+    TFormatRecordList formats;
+    TVyxFormat fmt; // a zero-initialised format has pattern 0
+    fmt.Borders.Diagonal.ColorIndex = 1;
+    for (int pattern : {0, 20, 255}) {
+        fmt.FillPattern.Pattern = static_cast<TVyxPatternStyle>(pattern);
+        const auto xf = TXFRecord::CreateFromFormat(fmt, fonts, formats);
+        EXPECT_EQ(0, xf->CellPattern()) << pattern;
+        EXPECT_EQ(0, xf->GetBorderStyleExt(14, 21)) << "diagonal style untouched";
+    }
+    fmt.FillPattern.Pattern = 19;
+    EXPECT_EQ(18, TXFRecord::CreateFromFormat(fmt, fonts, formats)->CellPattern());
+}
+
+TEST(XlsFormats, FindingFormatsAndUsedColours)
+{
+    TFontRecordList fonts;
+    TFormatRecordList formats;
+    TXFRecordList xfs;
+    TVyxFormat plain;
+    plain.Font = MakeFont("Arial");
+    plain.Font.ColorIndex = 9;
+    plain.FillPattern.Pattern = 1;
+    xfs.Add(TXFRecord::CreateFromFormat(plain, fonts, formats));
+    TVyxFormat bordered = plain;
+    bordered.Borders.Top = {fbs_Thin, 20};
+    bordered.Borders.Left = {fbs_None, 21}; // no line: colour not used
+    bordered.FillPattern = {3, 30, 31};
+    xfs.Add(TXFRecord::CreateFromFormat(bordered, fonts, formats));
+    TVyxFormat solid = plain;
+    solid.FillPattern = {2, 40, 41}; // solid: the background does not show
+    xfs.Add(TXFRecord::CreateFromFormat(solid, fonts, formats));
+
+    int index = 0;
+    EXPECT_TRUE(xfs.FindFormat(*TXFRecord::CreateFromFormat(bordered, fonts, formats), index));
+    EXPECT_EQ(1, index);
+    bordered.Rotation = 1;
+    EXPECT_FALSE(xfs.FindFormat(*TXFRecord::CreateFromFormat(bordered, fonts, formats), index));
+    EXPECT_EQ(-1, index);
+
+    const BooleanArray used = xfs.GetUsedColors(57, fonts);
+    std::vector<int> usedIndexes;
+    for (int i = 0; i < 57; ++i)
+        if (used[static_cast<std::size_t>(i)])
+            usedIndexes.push_back(i);
+    EXPECT_EQ((std::vector<int>{9, 20, 30, 31, 40}), usedIndexes);
+    EXPECT_EQ(3u, xfs.GetUsedColors(3, fonts).size());
+}
+
+TEST(XlsFormats, ThePaletteRecord)
+{
+    const auto palette = TPaletteRecord::CreateStandard();
+    EXPECT_EQ(226, palette->DataSize());
+    EXPECT_EQ(56, palette->Count());
+    EXPECT_EQ(0x0000FFu, palette->GetColor(2)) << "red in the lowest byte";
+    EXPECT_EQ(0xFF6633u, palette->GetColor(40));
+    palette->SetColor(55, 0x123456);
+    EXPECT_EQ(0x123456u, palette->GetColor(55));
+    EXPECT_EQ("The index \"56\" of the property \"Palette Color Index\" is not in the range 0-55",
+              ErrorOf([&] { palette->GetColor(56); }));
+    EXPECT_EQ("Too many entries for this kind of record (-1 out of a maximum of 55)",
+              ErrorOf([&] { palette->SetColor(-1, 0); }));
+    EXPECT_EQ("The index \"56\" of the property \"Palette index\" is not in the range 0-55",
+              ErrorOf([] { StandardPaletteColor(56); }));
+    // A count larger than the record is refused on load.
+    EXPECT_NE("no exception", ErrorOf([] { TPaletteRecord(xlsAdapter::xlr::PALETTE, {56, 0, 1, 2, 3, 4}); }));
+}
