@@ -20,7 +20,7 @@ class THTMLPictureCache;
 void DrawSystemIcon(TCanvas& Canvas, int X, int Y, TSize& Size, double PrintScale, bool Printing, bool Draw, bool Large,
                     const std::string& Name);
 // Copies the whole bitmap, stretched, into Rect.
-void StretchBitmapToRect(TCanvas& Canvas, const TRect& Rect, const TBitmap& Bitmap);
+void StretchBitmapToRect(TCanvas& Canvas, const TRect& Rect, TBitmap& Bitmap);
 bool IsDirectory(const std::string& Path);
 
 namespace vistra::render {

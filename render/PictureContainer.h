@@ -49,9 +49,9 @@ class THTMLPicture : public TGraphic {
     void LoadFromURL(const std::string& URL);
     // Writes the encoded bytes exactly as they were loaded.
     void SaveToStream(TStream& Stream) const override;
-    // The picture inside another stream; reading decodes without a change report.
+    // The picture inside another stream (byte count, then the encoded bytes);
+    // reading decodes without a change report.
     void ReadData(TStream& Stream) override;
-    void WriteData(TStream& Stream) const override;
 
     // Stretched: fills Rect. Otherwise at Rect's top-left at the natural size
     // for the device's pixels per inch. Nothing when nothing is decoded.
