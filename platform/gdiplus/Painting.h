@@ -1,0 +1,25 @@
+// Inside the drawing library: the one path every drawing operation takes onto a surface.
+#pragma once
+
+#include "platform/gdiplus/Objects.h"
+
+#include <functional>
+
+namespace gdiplus {
+
+enum class DrawKind { Shape, Text, Image };
+
+// Runs draw with the surface's world transform and clip in effect; shapes get
+// the smoothing mode. Reports a Cairo failure as a status.
+Status Paint(GpGraphics& graphics, DrawKind kind, const std::function<void(_cairo*)>& draw);
+// The brush as the current source (in user space).
+void SetSourceBrush(_cairo* cr, const GpBrush& brush);
+
+} // namespace gdiplus
+
+namespace gdiplus {
+
+// A copy of an image surface's pixels with the attributes applied; nullptr when out of memory.
+SurfacePtr AdjustedCopy(const GpImageAttributes& attributes, _cairo_surface* source, int width, int height);
+
+} // namespace gdiplus
