@@ -73,6 +73,15 @@ TObject* TGridCellStore::Object(int ACol, int ARow) const
     return row && c < row->Objects.size() ? row->Objects[c] : nullptr;
 }
 
+std::vector<TGridCoord> TGridCellStore::ObjectCells() const
+{
+    std::vector<TGridCoord> cells;
+    for (std::size_t r = 0; r < FRows.size(); ++r)
+        for (std::size_t c = 0; c < FRows[r].Objects.size(); ++c)
+            if (FRows[r].Objects[c]) cells.push_back({static_cast<int>(c), static_cast<int>(r)});
+    return cells;
+}
+
 void TGridCellStore::SetObject(int ACol, int ARow, TObject* Value)
 {
     CheckIndex(ACol);

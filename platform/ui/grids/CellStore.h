@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/grids/GridTypes.h"
+
 class TObject;
 
 // Rows get their cell arrays on their first write and hold only as many
@@ -28,6 +30,8 @@ public:
     // index; the ones between shift by one.
     void MoveRow(int From, int To);
     void MoveColumn(int From, int To);
+    // Every cell whose object slot is set, row by row, wherever it lies.
+    std::vector<TGridCoord> ObjectCells() const;
     // Forgets every cell.
     void Clear();
     // Rows that hold cells (written at least once).

@@ -62,6 +62,10 @@ class TStringGrid : public TDrawGrid {
     const TGridCellStore& Store() const noexcept { return FStore; }
 
 protected:
+    // Writes a cell's text without repainting it or reloading the editor,
+    // for descendants that repaint what they choose.
+    void StoreCellText(int ACol, int ARow, const std::string& Value) { FStore.SetText(ACol, ARow, Value); }
+
     void HandleSizeChanged(int OldColCount, int OldRowCount) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
