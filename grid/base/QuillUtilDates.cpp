@@ -115,9 +115,6 @@ TDateTime ParseShortDate(std::string_view text, bool monthFirst)
 
 bool ParseLocaleDateTime(std::string_view Text, TDateTime& Value)
 {
-    const auto order = FieldOrder();
-    if (!order)
-        return false;
     const char separator = LocaleDateSeparator();
     std::string_view rest = Text;
     const auto firstText = CutField(rest, separator);
@@ -143,6 +140,9 @@ bool ParseLocaleDateTime(std::string_view Text, TDateTime& Value)
     }
     const auto lastValue = ReadField(lastField);
     if (!lastValue)
+        return false;
+    const auto order = FieldOrder();
+    if (!order)
         return false;
 
     std::array<int, 3> parts{};

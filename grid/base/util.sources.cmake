@@ -7,4 +7,5 @@ list(APPEND GRID_BASE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilHtml.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilParse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilDates.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FilterMatch.cpp
 )

@@ -6,4 +6,7 @@ vistra_tests(grid_util_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilLineBreaksTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilCsvTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilHtmlTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilParseTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillUtilDatesTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FilterMatchTest.cpp
   DEPENDS vistra_grid_base)

@@ -1,0 +1,24 @@
+// The filter condition language: wildcards, comparisons and their combination, used by
+// the grid's filter, its wildcard search and the spreadsheet's COUNTIF family.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Does Value satisfy the whole Condition? Terms are joined left to right without
+// precedence: "&" is AND, ";", "^" and "|" are OR, and parentheses group. A "(" that no
+// ")" closes groups everything after it.
+bool MatchFilterExpr(std::string_view Condition, std::string_view Value, bool CaseSensitive);
+// Does Value satisfy one condition term (">5", "<=b", ">=5&<=10", "a*c", "!abc")?
+bool MatchFilterTerm(std::string_view Term, std::string_view Value, bool CaseSensitive);
+// The term matcher proper, on texts already in the case they are compared in.
+bool MatchConditionText(std::string_view Term, std::string_view Value);
+
+// Drops every space that stands outside double quotes.
+std::string RemoveUnquotedSpaces(std::string_view Text);
+// The first character of Operators that stands outside double quotes, with its 0-based
+// position; 0 and -1 when there is none.
+char FindUnquotedOperator(std::string_view Operators, std::string_view Text, int& Position);
+// The 1-based position of the ")" at which as many ")" as "(" have been counted from
+// the start; 0 when there is none.
+size_t FindClosingParenthesis(std::string_view Text);
