@@ -4,7 +4,10 @@ list(APPEND XLS_SOURCES
   qorUXlsStrings.cpp
   qorUXlsOtherRecords.cpp
   qorUXlsWindowRecords.cpp
-  qorUXlsPageSetupRecords.cpp)
+  qorUXlsPageSetupRecords.cpp
+  qorUXlsSST.cpp
+  qorUXlsLabelRecords.cpp)
 list(APPEND XLS_TEST_SOURCES
   tests/XlsGlobalsTestSupport.cpp
-  tests/XlsSectionRecordsTest.cpp)
+  tests/XlsSectionRecordsTest.cpp
+  tests/XlsSharedStringsTest.cpp)
