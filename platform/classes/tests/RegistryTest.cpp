@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -171,4 +172,40 @@ TEST_F(RegistryTest, UnwritableStoreRaisesAndStoreNameFollowsTheEnvironment)
         ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
     else
         ::unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST_F(RegistryTest, ChangeWatchWakesOnChangesBelowItsKeyFromAnotherWriter)
+{
+    TRegistry setup;
+    setup.OpenKey("Software\\Office\\14.0\\Common", true);
+    setup.WriteInteger("Theme", 1);
+    setup.CloseKey();
+
+    TRegistryChangeWatch watch(HKEY_CURRENT_USER, "Software\\Office\\14.0\\Common", true);
+    std::thread writer([] {
+        TRegistry other;
+        // A key outside the watched one and a rewrite of an unchanged value come first.
+        other.OpenKey("Software\\Elsewhere", true);
+        other.WriteInteger("Theme", 5);
+        other.OpenKey("\\Software\\Office\\14.0\\Common", false);
+        other.WriteInteger("Theme", 1);
+        other.OpenKey("\\Software\\Office\\14.0\\Common\\Deeper", true);
+        other.WriteString("Scheme", "dark");
+    });
+    EXPECT_TRUE(watch.WaitForChange());
+    writer.join();
+
+    TRegistry check;
+    ASSERT_TRUE(check.OpenKeyReadOnly("Software\\Office\\14.0\\Common\\Deeper"));
+    EXPECT_EQ(check.ReadString("Scheme"), "dark");
+}
+
+TEST_F(RegistryTest, ChangeWatchCancelEndsTheWaitAndStaysCancelled)
+{
+    TRegistryChangeWatch watch(HKEY_CURRENT_USER, "Software\\Office", true);
+    std::thread canceller([&watch] { watch.Cancel(); });
+    EXPECT_FALSE(watch.WaitForChange());
+    canceller.join();
+    EXPECT_FALSE(watch.WaitForChange());
+    EXPECT_THROW(TRegistryChangeWatch(0x1234, "Software", true), ERegistryException);
 }
