@@ -3,6 +3,8 @@ list(APPEND XLS_SOURCES
   qorUXlsXF.cpp
   qorUXlsXFFont.cpp
   qorUXlsXFNumberFormats.cpp
-  qorUXlsPalette.cpp)
+  qorUXlsPalette.cpp
+  qorUXlsCellRecords.cpp)
 list(APPEND XLS_TEST_SOURCES
-  tests/XlsFormatsTest.cpp)
+  tests/XlsFormatsTest.cpp
+  tests/XlsCellRecordsTest.cpp)
