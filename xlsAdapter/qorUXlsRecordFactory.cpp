@@ -2,6 +2,7 @@
 // plain records that keep their bytes and are written back unchanged.
 #include "xlsAdapter/qorUXlsRecordFactory.h"
 
+#include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
 #include "xlsAdapter/qorUXlsOtherRecords.h"
 #include "xlsAdapter/qorUXlsPageSetupRecords.h"
@@ -54,6 +55,8 @@ constexpr std::array RecordClasses{
     TRecordClass{0x009D, Make<TAutoFilterInfoRecord>, nullptr}, // AUTOFILTERINFO
     TRecordClass{0x00A0, Make<TSCLRecord>, nullptr},            // SCL
     TRecordClass{0x00A1, Make<TSetupRecord>, nullptr},          // SETUP
+    TRecordClass{0x00BD, Make<TMulRKRecord>, nullptr},          // MULRK
+    TRecordClass{0x00BE, Make<TMulBlankRecord>, nullptr},       // MULBLANK
     TRecordClass{0x00D3, Make<TObProjRecord>, nullptr},         // OBPROJ
     TRecordClass{0x00D6, Make<TRStringRecord>, nullptr},        // RSTRING
     TRecordClass{0x00D7, Make<TIgnoreRecord>, nullptr},         // DBCELL
@@ -70,11 +73,15 @@ constexpr std::array RecordClasses{
     TRecordClass{0x01BA, Make<TCodeNameRecord>, nullptr},       // CODENAME
     TRecordClass{0x01C1, Make<TIgnoreRecord>, nullptr},         // RECALCID
     TRecordClass{0x0200, Make<TDimensionsRecord>, nullptr},     // DIMENSIONS
+    TRecordClass{0x0201, Make<TBlankRecord>, nullptr},          // BLANK
+    TRecordClass{0x0203, Make<TNumberRecord>, nullptr},         // NUMBER
     TRecordClass{0x0204, Make<TLabelRecord>, nullptr},          // LABEL
+    TRecordClass{0x0205, Make<TBoolErrRecord>, nullptr},        // BOOLERR
     TRecordClass{0x0208, Make<TRowRecord>, nullptr},            // ROW
     TRecordClass{0x020B, Make<TIgnoreRecord>, nullptr},         // INDEX
     TRecordClass{0x0225, Make<TDefRowHeightRecord>, nullptr},   // DEFAULTROWHEIGHT
     TRecordClass{0x023E, Make<TWindow2Record>, nullptr},        // WINDOW2
+    TRecordClass{0x027E, Make<TRKRecord>, nullptr},             // RK
     TRecordClass{0x0293, Make<TStyleRecord>, nullptr},          // STYLE
     TRecordClass{0x041E, Make<TFormatRecord>, nullptr},         // FORMAT
     TRecordClass{0x0809, Make<TBOFRecord>, nullptr},            // BOF
