@@ -3,4 +3,8 @@ vistra_tests(render_objects_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PictureContainerTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureTestFiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HTMLControlTagsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HTMLControlLayoutTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HTMLImagesTest.cpp
+    ${PROJECT_SOURCE_DIR}/platform/graphics/tests/GoldenImage.cpp
   DEPENDS vistra_render)
