@@ -123,11 +123,12 @@ void TBaseGrid::PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect,
     const bool fixed = AState.Contains(gdFixed);
 
     // An area scrolled partly under the fixed cells must not paint over
-    // them; each axis is clipped only where it runs under them.
+    // them; each axis is clipped only where it runs under them. A picture
+    // painted elsewhere (UseCellRect off) has no fixed cells to spare.
     HDC dc = ACanvas.Handle();
     const int fixedW = FixedColsWidth(), fixedH = FixedRowsHeight();
-    const bool clipLeft = ACol >= FixedCols() && FixedCols() > 0 && ARect.Left < fixedW;
-    const bool clipTop = ARow >= FixedRows() && FixedRows() > 0 && ARect.Top < fixedH;
+    const bool clipLeft = UseCellRect && ACol >= FixedCols() && FixedCols() > 0 && ARect.Left < fixedW;
+    const bool clipTop = UseCellRect && ARow >= FixedRows() && FixedRows() > 0 && ARect.Top < fixedH;
     const int savedClip = clipLeft || clipTop ? SaveDC(dc) : 0;
     if (savedClip) IntersectClipRect(dc, clipLeft ? fixedW : 0, clipTop ? fixedH : 0, Width(), Height());
 
