@@ -8,4 +8,8 @@ list(APPEND GRID_BASE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilParse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilDates.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FilterMatch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AuxLists.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FilePicture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlowMask.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ArrowWindow.cpp
 )

@@ -1,5 +1,6 @@
 # Tests of the text, CSV, parsing and filter utilities, auxiliary and settings objects and undo.
 vistra_tests(grid_util_tests SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/GridBaseTestMain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PythonPeer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilTextTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilCellTextTest.cpp
@@ -9,4 +10,8 @@ vistra_tests(grid_util_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilParseTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilDatesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FilterMatchTest.cpp
-  DEPENDS vistra_grid_base)
+  ${CMAKE_CURRENT_LIST_DIR}/AuxListsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlowMaskTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ArrowWindowTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FilePictureTest.cpp
+  DEPENDS vistra_grid_base vistra_backend)
