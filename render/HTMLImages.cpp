@@ -157,10 +157,17 @@ void DrawPicture(const THTMLInlinePass& pass, const THTMLImageSources& sources, 
         // Each frame comes composed over the earlier ones at the size of the
         // whole animation, so it is drawn at the animation's origin after
         // clearing the animation's rectangle.
+        const TColor penColor = canvas.Pen()->Color();
+        const TColor brushColor = canvas.Brush()->Color();
+        const TBrushStyle brushStyle = canvas.Brush()->Style();
         canvas.Pen()->SetColor(sources.EntryBrushColor);
         canvas.Brush()->SetColor(sources.EntryBrushColor);
         canvas.Brush()->SetStyle(bsSolid);
         canvas.Rectangle(pass.DrawX, pass.Top, pass.DrawX + picture.MaxWidth(), pass.Top + picture.MaxHeight());
+        // The text after the image keeps the line's pen and brush.
+        canvas.Pen()->SetColor(penColor);
+        canvas.Brush()->SetColor(brushColor);
+        canvas.Brush()->SetStyle(brushStyle);
     }
     canvas.Draw(pass.DrawX, pass.Top, &picture);
 }

@@ -217,6 +217,23 @@ TEST_F(ImageLine, AnimatedPictureDrawsItsCurrentFrameInTheAnimationRectangle)
     EXPECT_EQ(canvas->Pixels(10 + 20, 5 + 9), clBlack);
 }
 
+TEST_F(ImageLine, AnimationRectangleIsClearedToTheEntryBrushColour)
+{
+    TPictureItem* item = container.Items()->Add();
+    item->SetName("ghost");
+    LoadFixture(*item->Picture(), "transparent_frames.gif");
+    sources.EntryBrushColor = clYellow;
+    canvas->Pen()->SetColor(clGreen);
+    canvas->Brush()->SetStyle(bsClear);
+
+    Pass(R"(<IMG SRC="ghost">)", true);
+    EXPECT_EQ(canvas->Pixels(10 + 1, 5 + 1), clYellow) << "transparent half shows the cleared rectangle";
+    EXPECT_EQ(canvas->Pixels(10 + 6, 5 + 1), clRed);
+    EXPECT_EQ(canvas->Pixels(10 + 10, 5 + 1), clBlack);
+    EXPECT_EQ(canvas->Pen()->Color(), clGreen);
+    EXPECT_EQ(canvas->Brush()->Style(), bsClear);
+}
+
 TEST_F(ImageLine, WrapsOnlyImagesNarrowerThanTheLine)
 {
     auto pass = Pass(R"(<IMG SRC="quad">)", false, {-100, -100}, 195);

@@ -28,3 +28,14 @@ base = solid((20, 10), (255, 0, 0))
 changed = base.copy()
 ImageDraw.Draw(changed).rectangle([8, 3, 12, 6], fill=(0, 0, 255))
 base.save("offset_frames.gif", save_all=True, append_images=[changed], duration=[100, 100], loop=0)
+
+# Two frames whose left half is transparent (palette index 0).
+def half_transparent(colour):
+    frame = Image.new("P", (10, 10), 0)
+    frame.putpalette([0, 0, 0] + list(colour) + [0, 0, 0] * 254)
+    ImageDraw.Draw(frame).rectangle([5, 0, 9, 9], fill=1)
+    return frame
+
+first, second = half_transparent((255, 0, 0)), half_transparent((0, 0, 255))
+first.save("transparent_frames.gif", save_all=True, append_images=[second], duration=[100, 100], loop=0,
+           transparency=0, disposal=2)
