@@ -232,3 +232,17 @@ Status GdipMeasureString(GpGraphics* graphics, std::string_view text, const GpFo
                          int* linesFilled);
 Status GdipDrawString(GpGraphics* graphics, std::string_view text, const GpFont* font, const TGPRectF* layoutRect,
                       const GpStringFormat* stringFormat, const GpBrush* brush);
+
+namespace gdiplus {
+
+// A brush of any kind is a brush; a brush is a gradient only when it was made as one (nullptr otherwise).
+GpBrush* BrushOf(GpSolidFill* brush) noexcept;
+GpBrush* BrushOf(GpLineGradient* brush) noexcept;
+GpBrush* BrushOf(GpPathGradient* brush) noexcept;
+GpLineGradient* LineGradientOf(GpBrush* brush) noexcept;
+GpPathGradient* PathGradientOf(GpBrush* brush) noexcept;
+// A bitmap is an image; an image is a bitmap only when it was made as one (nullptr otherwise).
+GpImage* ImageOf(GpBitmap* bitmap) noexcept;
+GpBitmap* BitmapOf(GpImage* image) noexcept;
+
+} // namespace gdiplus

@@ -260,3 +260,10 @@ Status GdipBitmapSetPixel(GpBitmap* bitmap, int x, int y, ARGB color)
     cairo_surface_mark_dirty(bitmap->Surface.get());
     return Ok;
 }
+
+namespace gdiplus {
+
+GpImage* ImageOf(GpBitmap* bitmap) noexcept { return bitmap; }
+GpBitmap* BitmapOf(GpImage* image) noexcept { return dynamic_cast<GpBitmap*>(image); }
+
+} // namespace gdiplus

@@ -174,3 +174,13 @@ Status GdipSetLinePresetBlend(GpLineGradient* brush, const ARGB* blend, const fl
     brush->Preset = gdiplus::MakePreset(blend, positions, count);
     return Ok;
 }
+
+namespace gdiplus {
+
+GpBrush* BrushOf(GpSolidFill* brush) noexcept { return brush; }
+GpBrush* BrushOf(GpLineGradient* brush) noexcept { return brush; }
+GpBrush* BrushOf(GpPathGradient* brush) noexcept { return brush; }
+GpLineGradient* LineGradientOf(GpBrush* brush) noexcept { return dynamic_cast<GpLineGradient*>(brush); }
+GpPathGradient* PathGradientOf(GpBrush* brush) noexcept { return dynamic_cast<GpPathGradient*>(brush); }
+
+} // namespace gdiplus

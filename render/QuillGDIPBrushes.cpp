@@ -1,0 +1,196 @@
+// Wrappers of brushes and pens: each operation forwards to the flat API and keeps its status.
+#include "render/QuillGDIPBrushes.h"
+
+#include "platform/gdiplus/GdiPlusFlat.h"
+#include "render/QuillGDIPGeometry.h"
+
+using render::NativeOf;
+
+TGPBrush::TGPBrush() : lastResult(NotImplemented) {}
+
+TGPBrush::~TGPBrush() { GdipDeleteBrush(nativeBrush); }
+
+TGPSolidBrush::TGPSolidBrush(ARGB color)
+{
+    GpSolidFill* brush = nullptr;
+    lastResult = GdipCreateSolidFill(color, &brush);
+    nativeBrush = gdiplus::BrushOf(brush);
+}
+
+GpLineGradient* TGPLinearGradientBrush::Gradient() const noexcept
+{
+    return gdiplus::LineGradientOf(nativeBrush);
+}
+
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPPointF& point1, const TGPPointF& point2, ARGB color1, ARGB color2)
+{
+    GpLineGradient* brush = nullptr;
+    lastResult = GdipCreateLineBrush(&point1, &point2, color1, color2, WrapModeTile, &brush);
+    nativeBrush = gdiplus::BrushOf(brush);
+}
+
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPPoint& point1, const TGPPoint& point2, ARGB color1, ARGB color2)
+{
+    GpLineGradient* brush = nullptr;
+    lastResult = GdipCreateLineBrushI(&point1, &point2, color1, color2, WrapModeTile, &brush);
+    nativeBrush = gdiplus::BrushOf(brush);
+}
+
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, LinearGradientMode mode)
+{
+    GpLineGradient* brush = nullptr;
+    lastResult = GdipCreateLineBrushFromRect(&rect, color1, color2, mode, WrapModeTile, &brush);
+    nativeBrush = gdiplus::BrushOf(brush);
+}
+
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, LinearGradientMode mode)
+{
+    GpLineGradient* brush = nullptr;
+    lastResult = GdipCreateLineBrushFromRectI(&rect, color1, color2, mode, WrapModeTile, &brush);
+    nativeBrush = gdiplus::BrushOf(brush);
+}
+
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, float angle,
+                                               bool isAngleScalable)
+{
+    GpLineGradient* brush = nullptr;
+    lastResult = GdipCreateLineBrushFromRectWithAngle(&rect, color1, color2, angle, isAngleScalable, WrapModeTile, &brush);
+    nativeBrush = gdiplus::BrushOf(brush);
+}
+
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, float angle,
+                                               bool isAngleScalable)
+{
+    GpLineGradient* brush = nullptr;
+    lastResult = GdipCreateLineBrushFromRectWithAngleI(&rect, color1, color2, angle, isAngleScalable, WrapModeTile, &brush);
+    nativeBrush = gdiplus::BrushOf(brush);
+}
+
+Status TGPLinearGradientBrush::SetGammaCorrection(bool useGammaCorrection)
+{
+    return SetStatus(GdipSetLineGammaCorrection(Gradient(), useGammaCorrection));
+}
+
+Status TGPLinearGradientBrush::SetInterpolationColors(const ARGB* presetColors, const float* blendPositions, int count)
+{
+    return SetStatus(GdipSetLinePresetBlend(Gradient(), presetColors, blendPositions, count));
+}
+
+GpPathGradient* TGPPathGradientBrush::Gradient() const noexcept
+{
+    return gdiplus::PathGradientOf(nativeBrush);
+}
+
+TGPPathGradientBrush::TGPPathGradientBrush(const TGPGraphicsPath* path)
+{
+    GpPathGradient* brush = nullptr;
+    lastResult = GdipCreatePathGradientFromPath(NativeOf(path), &brush);
+    nativeBrush = gdiplus::BrushOf(brush);
+}
+
+Status TGPPathGradientBrush::GetCenterColor(ARGB& color)
+{
+    return SetStatus(GdipGetPathGradientCenterColor(Gradient(), &color));
+}
+
+Status TGPPathGradientBrush::SetCenterColor(ARGB color)
+{
+    return SetStatus(GdipSetPathGradientCenterColor(Gradient(), color));
+}
+
+int TGPPathGradientBrush::GetPointCount()
+{
+    int count = 0;
+    SetStatus(GdipGetPathGradientPointCount(Gradient(), &count));
+    return count;
+}
+
+Status TGPPathGradientBrush::GetSurroundColors(ARGB* colors, int& count)
+{
+    if (!colors) return SetStatus(InvalidParameter);
+    int colorCount = 0;
+    if (Status status = SetStatus(GdipGetPathGradientSurroundColorCount(Gradient(), &colorCount)); status != Ok)
+        return status;
+    if (count < colorCount || colorCount <= 0) return SetStatus(InsufficientBuffer);
+    Status status = SetStatus(GdipGetPathGradientSurroundColorsWithCount(Gradient(), colors, &colorCount));
+    if (status == Ok) count = colorCount;
+    return status;
+}
+
+Status TGPPathGradientBrush::SetSurroundColors(const ARGB* colors, int& count)
+{
+    if (!colors) return SetStatus(InvalidParameter);
+    const int pointCount = GetPointCount();
+    if (count > pointCount || pointCount <= 0) return SetStatus(InvalidParameter);
+    return SetStatus(GdipSetPathGradientSurroundColorsWithCount(Gradient(), colors, &count));
+}
+
+Status TGPPathGradientBrush::GetCenterPoint(TGPPointF& point)
+{
+    return SetStatus(GdipGetPathGradientCenterPoint(Gradient(), &point));
+}
+
+Status TGPPathGradientBrush::GetCenterPoint(TGPPoint& point)
+{
+    return SetStatus(GdipGetPathGradientCenterPointI(Gradient(), &point));
+}
+
+Status TGPPathGradientBrush::SetCenterPoint(const TGPPointF& point)
+{
+    return SetStatus(GdipSetPathGradientCenterPoint(Gradient(), &point));
+}
+
+Status TGPPathGradientBrush::SetCenterPoint(const TGPPoint& point)
+{
+    return SetStatus(GdipSetPathGradientCenterPointI(Gradient(), &point));
+}
+
+Status TGPPathGradientBrush::SetInterpolationColors(const ARGB* presetColors, const float* blendPositions, int count)
+{
+    return SetStatus(GdipSetPathGradientPresetBlend(Gradient(), presetColors, blendPositions, count));
+}
+
+Status TGPPathGradientBrush::SetGammaCorrection(bool useGammaCorrection)
+{
+    return SetStatus(GdipSetPathGradientGammaCorrection(Gradient(), useGammaCorrection));
+}
+
+Status TGPPathGradientBrush::SetWrapMode(WrapMode wrapMode)
+{
+    return SetStatus(GdipSetPathGradientWrapMode(Gradient(), wrapMode));
+}
+
+TGPPen::TGPPen(ARGB color, float width) { lastResult = GdipCreatePen1(color, width, UnitWorld, &nativePen); }
+
+TGPPen::TGPPen(const TGPBrush* brush, float width)
+{
+    lastResult = GdipCreatePen2(NativeOf(brush), width, UnitWorld, &nativePen);
+}
+
+TGPPen::~TGPPen() { GdipDeletePen(nativePen); }
+
+std::unique_ptr<TGPBrush> TGPPen::GetBrush()
+{
+    PenType type = PenTypeUnknown;
+    if (SetStatus(GdipGetPenFillType(nativePen, &type)) != Ok) return nullptr;
+    GpBrush* fill = nullptr;
+    Status status = SetStatus(GdipGetPenBrushFill(nativePen, &fill));
+    switch (type) {
+    case PenTypeSolidColor: return std::unique_ptr<TGPBrush>(new TGPSolidBrush(fill, status));
+    case PenTypeLinearGradient: return std::unique_ptr<TGPBrush>(new TGPLinearGradientBrush(fill, status));
+    default: return std::unique_ptr<TGPBrush>(new TGPBrush(fill, status));
+    }
+}
+
+Status TGPPen::SetBrush(const TGPBrush* brush) { return SetStatus(GdipSetPenBrushFill(nativePen, NativeOf(brush))); }
+
+DashStyle TGPPen::GetDashStyle()
+{
+    DashStyle style = DashStyleSolid;
+    SetStatus(GdipGetPenDashStyle(nativePen, &style));
+    return style;
+}
+
+Status TGPPen::SetDashStyle(DashStyle dashStyle) { return SetStatus(GdipSetPenDashStyle(nativePen, dashStyle)); }
+
+Status TGPPen::SetEndCap(LineCap endCap) { return SetStatus(GdipSetPenEndCap(nativePen, endCap)); }

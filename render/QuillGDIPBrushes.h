@@ -1,0 +1,109 @@
+// Wrappers of brushes and pens.
+#pragma once
+
+#include "render/QuillGDIPBase.h"
+
+#include <memory>
+
+class TGPGraphicsPath;
+
+class TGPBrush : public TGdiplusBase {
+public:
+    // A brush of no kind: its status is NotImplemented.
+    TGPBrush();
+    virtual ~TGPBrush();
+    TGPBrush(const TGPBrush&) = delete;
+    TGPBrush& operator=(const TGPBrush&) = delete;
+
+    Status GetLastStatus() noexcept { return render::TakeStatus(lastResult); }
+    GpBrush* Native() const noexcept { return nativeBrush; }
+
+protected:
+    TGPBrush(GpBrush* native, Status status) : nativeBrush(native), lastResult(status) {}
+    Status SetStatus(Status status) noexcept { return render::RecordStatus(lastResult, status); }
+    GpBrush* nativeBrush = nullptr;
+    Status lastResult = Ok;
+
+    friend class TGPPen;
+};
+
+class TGPSolidBrush : public TGPBrush {
+public:
+    explicit TGPSolidBrush(ARGB color);
+    // A wrapper without a brush, for callers that fill one in later.
+    TGPSolidBrush() = default;
+
+private:
+    using TGPBrush::TGPBrush;
+    friend class TGPPen;
+};
+
+class TGPLinearGradientBrush : public TGPBrush {
+public:
+    TGPLinearGradientBrush(const TGPPointF& point1, const TGPPointF& point2, ARGB color1, ARGB color2);
+    TGPLinearGradientBrush(const TGPPoint& point1, const TGPPoint& point2, ARGB color1, ARGB color2);
+    // Across the rectangle: horizontally, vertically or along a diagonal.
+    TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, LinearGradientMode mode);
+    TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, LinearGradientMode mode);
+    // Across the rectangle at an angle in degrees, clockwise from the x axis.
+    TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, float angle, bool isAngleScalable = false);
+    TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, float angle, bool isAngleScalable = false);
+
+    Status SetGammaCorrection(bool useGammaCorrection);
+    // Colours at positions from 0 (the start) to 1 (the end) in place of the two colours.
+    Status SetInterpolationColors(const ARGB* presetColors, const float* blendPositions, int count);
+
+private:
+    using TGPBrush::TGPBrush;
+    GpLineGradient* Gradient() const noexcept;
+    friend class TGPPen;
+};
+
+class TGPPathGradientBrush : public TGPBrush {
+public:
+    explicit TGPPathGradientBrush(const TGPGraphicsPath* path);
+
+    Status GetCenterColor(ARGB& color);
+    Status SetCenterColor(ARGB color);
+    int GetPointCount();
+    // Fills colors with one colour per path point; count gives the room and gets the number written.
+    Status GetSurroundColors(ARGB* colors, int& count);
+    // One colour per path point from the first; the last one given repeats for the rest.
+    Status SetSurroundColors(const ARGB* colors, int& count);
+    Status GetCenterPoint(TGPPointF& point);
+    Status GetCenterPoint(TGPPoint& point);
+    Status SetCenterPoint(const TGPPointF& point);
+    Status SetCenterPoint(const TGPPoint& point);
+    // Colours from the path's edge (position 0) to the centre point (position 1).
+    Status SetInterpolationColors(const ARGB* presetColors, const float* blendPositions, int count);
+    Status SetGammaCorrection(bool useGammaCorrection);
+    Status SetWrapMode(WrapMode wrapMode);
+
+private:
+    GpPathGradient* Gradient() const noexcept;
+};
+
+class TGPPen : public TGdiplusBase {
+public:
+    explicit TGPPen(ARGB color, float width = 1.0f);
+    explicit TGPPen(const TGPBrush* brush, float width = 1.0f);
+    ~TGPPen();
+    TGPPen(const TGPPen&) = delete;
+    TGPPen& operator=(const TGPPen&) = delete;
+
+    // A new wrapper around a copy of the pen's fill: solid, linear gradient, or a plain brush for other kinds.
+    std::unique_ptr<TGPBrush> GetBrush();
+    Status SetBrush(const TGPBrush* brush);
+    DashStyle GetDashStyle();
+    Status SetDashStyle(DashStyle dashStyle);
+    Status SetEndCap(LineCap endCap);
+    Status GetLastStatus() noexcept { return render::TakeStatus(lastResult); }
+
+    GpPen* Native() const noexcept { return nativePen; }
+
+private:
+    Status SetStatus(Status status) noexcept { return render::RecordStatus(lastResult, status); }
+
+    GpPen* nativePen = nullptr;
+    Status lastResult = Ok;
+};
