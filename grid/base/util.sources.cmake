@@ -12,4 +12,8 @@ list(APPEND GRID_BASE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FilePicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GlowMask.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ArrowWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NavigationSettings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MouseActions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SearchFooter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridSettings.cpp
 )

@@ -14,4 +14,5 @@ vistra_tests(grid_util_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/GlowMaskTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ArrowWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FilePictureTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridSettingsTest.cpp
   DEPENDS vistra_grid_base vistra_backend)
