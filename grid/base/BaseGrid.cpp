@@ -89,6 +89,7 @@ void TBaseGrid::SetSelectionStyle(TGridSelectionStyle Value)
 
 void TBaseGrid::Paint()
 {
+    FPaintRegion = -1;
     TObjStringGrid::Paint();
     ++FPaintID;
 }

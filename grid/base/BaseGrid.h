@@ -208,6 +208,8 @@ private:
     TColor FGridLineColor = 0xC0C0C0;
     TColor FGridFixedLineColor = 0x808080;
     int FPaintID = 1;
+    // The part of the client area being painted: fixed columns 1, fixed rows 2.
+    int FPaintRegion = -1;
     TQuillGridUndoRedo* FUndoRedo = nullptr;
     bool FWordWrap = true;
     bool FActiveRowShow = false;

@@ -73,6 +73,14 @@ TPoint TBaseGrid::CellSize(int ACol, int ARow)
 
 void TBaseGrid::HandleDrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
 {
+    // The framework paints the scrolling cells, the fixed rows, the fixed
+    // columns and the corner one after another, each clipped to its part, so
+    // an area reaching into several parts is painted once in each.
+    const int region = (ACol < FixedCols() ? 1 : 0) + (ARow < FixedRows() ? 2 : 0);
+    if (region != FPaintRegion) {
+        FPaintRegion = region;
+        ++FPaintID;
+    }
     PaintGridCell(*Canvas(), ACol, ARow, ARect, AState, true);
 }
 
@@ -105,6 +113,12 @@ void TBaseGrid::PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect,
         if (!props->IsBaseCell() && baseProps) {
             if (baseProps->PaintID() == FPaintID) return;
             baseProps->SetPaintID(FPaintID);
+            // The area looks like its base cell, also where it reaches out
+            // of the fixed cells.
+            if (base.X < FixedCols() || base.Y < FixedRows()) {
+                AState.Include(gdFixed);
+                AState.Exclude(gdSelected);
+            }
             PaintCell(ACanvas, base.X, base.Y, ARect, AState);
             return;
         }

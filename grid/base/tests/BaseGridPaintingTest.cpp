@@ -81,6 +81,17 @@ TEST_F(BaseGridTest, AnAreaScrolledUnderTheFixedCellsLeavesThemAlone)
     EXPECT_EQ(PixelAt(25, 30), ColorToRGB(clRed)) << "the fixed column keeps its own look";
 }
 
+TEST_F(BaseGridTest, AnAreaFromTheCornerIsPaintedWholeInTheFixedLook)
+{
+    Grid->MergeCells(0, 0, 2, 2);
+    Grid->SetFixedColor(clRed);
+    const struct {
+        const char* part;
+        int x, y;
+    } parts[] = {{"corner", 25, 10}, {"fixed row", 75, 10}, {"fixed column", 25, 30}, {"scrolling cells", 75, 30}};
+    for (const auto& p : parts) EXPECT_EQ(PixelAt(p.x, p.y), ColorToRGB(clRed)) << p.part;
+}
+
 TEST_F(BaseGridTest, TheHiddenFooterRowShowsOnlyTheGridColour)
 {
     Grid->SetGridCell(1, 4, "footer");
