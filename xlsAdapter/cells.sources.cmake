@@ -4,7 +4,12 @@ list(APPEND XLS_SOURCES
   qorUXlsXFFont.cpp
   qorUXlsXFNumberFormats.cpp
   qorUXlsPalette.cpp
-  qorUXlsCellRecords.cpp)
+  qorUXlsCellRecords.cpp
+  qorUXlsRowColList.cpp
+  qorUXlsCellList.cpp
+  qorUXlsCells.cpp)
 list(APPEND XLS_TEST_SOURCES
   tests/XlsFormatsTest.cpp
-  tests/XlsCellRecordsTest.cpp)
+  tests/XlsCellRecordsTest.cpp
+  tests/XlsCellsTestSupport.cpp
+  tests/XlsCellPeersTest.cpp)

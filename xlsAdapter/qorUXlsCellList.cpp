@@ -1,0 +1,243 @@
+// Reading and writing typed cell values, with the ROW records kept in step.
+#include "xlsAdapter/qorUXlsCellList.h"
+
+#include "platform/rtl/Strings.h"
+#include "xlsAdapter/qorUXlsCellRecords.h"
+#include "xlsAdapter/qorUXlsLabelRecords.h"
+
+using namespace xlsAdapter;
+
+namespace {
+
+constexpr int MaxRow = 65535;
+constexpr int MaxCol = 255;
+constexpr int NormalStyleXF = 15;
+// Days from the 1900 date system's origin to the 1904 one's.
+constexpr double Dates1904Offset = 1462;
+
+void CheckCell(int Row, int Col)
+{
+    if (Row < 0 || Row > MaxRow)
+        ExcelError(msg::InvalidRow, Row);
+    if (Col < 0 || Col > MaxCol)
+        ExcelError(msg::InvalidCol, Col);
+}
+
+[[noreturn]] void UnsupportedValue(const Variant& Value)
+{
+    std::string text;
+    try {
+        text = VariantToText(Value);
+    } catch (const Exception&) {
+        text = VarTypeName(Value.VarType());
+    }
+    ExcelError(msg::InvalidCellValue, text);
+}
+
+std::unique_ptr<TCellRecord> NumberCell(int Row, int Col, std::uint16_t XF, double Value)
+{
+    const auto row = static_cast<std::uint16_t>(Row);
+    const auto col = static_cast<std::uint16_t>(Col);
+    std::unique_ptr<TCellRecord> cell;
+    if (IsRKEncodable(Value))
+        cell = TRKRecord::CreateFromData(row, col, XF);
+    else
+        cell = TNumberRecord::CreateFromData(row, col, XF);
+    cell->SetValue(Value);
+    return cell;
+}
+
+} // namespace
+
+TCellList::TCellList(TSST& aSST, TRowRecordList& aRowRecordList, TColumnXFLookup aColumnXF)
+    : FSST(aSST), FRowRecordList(aRowRecordList), FColumnXF(std::move(aColumnXF))
+{
+}
+
+std::unique_ptr<TBaseRowColRecordList> TCellList::CreateRowList() const
+{
+    return std::make_unique<TCellRecordList>();
+}
+
+TCellRecord* TCellList::FindCell(int Row, int Col) const
+{
+    TCellRecordList* cells = CellRow(Row);
+    int index = 0;
+    return cells && cells->Find(Col, index) ? cells->Items(index) : nullptr;
+}
+
+void TCellList::GetValueX2(int Row, int Col, TXlsCellValue& V, TRTFRunList& RTFRuns) const
+{
+    CheckCell(Row, Col);
+    RTFRuns.clear();
+    V = TXlsCellValue();
+    const TCellRecord* cell = FindCell(Row, Col);
+    if (!cell)
+        return;
+    V.XF = cell->XF();
+    V.IsFormula = cell->Id == xlr::FORMULA;
+    TRichString rich;
+    if (const auto* label = dynamic_cast<const TLabelSSTRecord*>(cell))
+        rich = label->AsRichString();
+    else if (const auto* rstring = dynamic_cast<const TRStringRecord*>(cell))
+        rich = rstring->AsRichString();
+    else {
+        V.Value = cell->GetValue();
+        return;
+    }
+    V.Value = rtl::Utf16ToUtf8(rich.Value);
+    RTFRuns = std::move(rich.RTFRuns);
+}
+
+TXlsCellValue TCellList::GetValue(int Row, int Col) const
+{
+    TXlsCellValue value;
+    TRTFRunList runs;
+    GetValueX2(Row, Col, value, runs);
+    return value;
+}
+
+int TCellList::DefaultXF(int Row, int Col) const
+{
+    if (FRowRecordList.HasRow(Row) && FRowRecordList.GetItems(Row)->IsFormatted())
+        return FRowRecordList.GetItems(Row)->XF();
+    const int columnXF = FColumnXF ? FColumnXF(Col) : -1;
+    return columnXF >= 0 ? columnXF : NormalStyleXF;
+}
+
+std::unique_ptr<TCellRecord> TCellList::CreateCell(int Row, int Col, int XF, int DefaultFormat, const Variant& Value,
+                                                   const TRTFRunList& RTFRuns, bool Options1904) const
+{
+    const auto row = static_cast<std::uint16_t>(Row);
+    const auto col = static_cast<std::uint16_t>(Col);
+    const auto xf = static_cast<std::uint16_t>(XF);
+    switch (Value.VarType()) {
+    case varEmpty:
+    case varNull:
+        break;
+    case varString: {
+        const std::string text = Value.AsString();
+        if (text.empty())
+            break;
+        auto label = TLabelSSTRecord::CreateFromData(row, col, xf, &FSST);
+        if (RTFRuns.empty())
+            label->SetValue(Value);
+        else
+            label->SetAsRichString({rtl::Utf8ToUtf16(text), RTFRuns});
+        return label;
+    }
+    case varBoolean: {
+        auto cell = TBoolErrRecord::CreateFromData(row, col, xf);
+        cell->SetValue(Value);
+        return cell;
+    }
+    case varDate:
+        return NumberCell(Row, Col, xf, Value.AsDate() - (Options1904 ? Dates1904Offset : 0));
+    case varInteger:
+    case varLongWord:
+    case varInt64:
+    case varDouble:
+    case varCurrency:
+        return NumberCell(Row, Col, xf, Value.AsDouble());
+    default:
+        // Error values and unsigned 64-bit integers have no cell record;
+        // dropping the cell would lose the caller's data without a word.
+        UnsupportedValue(Value);
+    }
+    return XF != DefaultFormat ? TBlankRecord::CreateFromData(row, col, xf) : nullptr;
+}
+
+void TCellList::SetValueX2(int Row, int Col, const TXlsCellValue& Value, const TRTFRunList& RTFRuns,
+                           bool Options1904)
+{
+    CheckCell(Row, Col);
+    if (Value.XF > 0xFFFF)
+        ExcelError(msg::IndexOutOfRange, Value.XF, "XF", 0, 0xFFFF);
+    const int defaultXF = DefaultXF(Row, Col);
+    TCellRecordList* cells = CellRow(Row);
+    int index = 0;
+    const bool existed = cells && cells->Find(Col, index);
+    const int oldXF = existed ? cells->Items(index)->XF() : defaultXF;
+    // Built before anything changes, so a value no cell can hold leaves the
+    // sheet as it was.
+    std::unique_ptr<TCellRecord> cell =
+        CreateCell(Row, Col, Value.XF >= 0 ? Value.XF : oldXF, defaultXF, Value.Value, RTFRuns, Options1904);
+
+    FRowRecordList.AddRow(Row);
+    if (existed)
+        cells->Delete(index);
+    if (existed && !cell)
+        RepairRowBounds(Row);
+    TrimTrailingRows(Row, cell != nullptr);
+    if (!cell)
+        return;
+
+    TRowRecord* rowRecord = FRowRecordList.GetItems(Row);
+    if (rowRecord->MaxCol() < Col + 1)
+        rowRecord->SetMaxCol(static_cast<std::uint16_t>(Col + 1));
+    if (rowRecord->MinCol() > Col)
+        rowRecord->SetMinCol(static_cast<std::uint16_t>(Col));
+    if (cells)
+        cells->Insert(index, std::move(cell));
+    else
+        AddRecord(std::move(cell), Row);
+}
+
+void TCellList::SetFormat(int Row, int Col, int XF)
+{
+    CheckCell(Row, Col);
+    TCellRecord* cell = FRowRecordList.HasRow(Row) ? FindCell(Row, Col) : nullptr;
+    if (cell && XF >= 0 && XF <= 0xFFFF) {
+        cell->SetXF(static_cast<std::uint16_t>(XF));
+        return;
+    }
+    TXlsCellValue value;
+    value.XF = XF;
+    SetValueX2(Row, Col, value, {}, false);
+}
+
+void TCellList::RepairRowBounds(int Row)
+{
+    TRowRecord* rowRecord = FRowRecordList.GetItems(Row);
+    TCellRecordList* cells = CellRow(Row);
+    if (cells && cells->Count() > 0) {
+        if (!cells->Sorted)
+            cells->Sort();
+        rowRecord->SetMinCol(cells->Items(0)->Column());
+        rowRecord->SetMaxCol(static_cast<std::uint16_t>(cells->Items(cells->Count() - 1)->Column() + 1));
+    } else if (rowRecord->IsModified()) {
+        rowRecord->SetMinCol(0);
+        rowRecord->SetMaxCol(0);
+    } else {
+        // Rows keep their numbers: an inner row leaves an empty item.
+        FRowRecordList.Delete(Row);
+        if (Row < FRowRecordList.Count())
+            FRowRecordList.Insert(Row, nullptr);
+    }
+}
+
+void TCellList::TrimTrailingRows(int Row, bool KeepRow)
+{
+    for (int i = FRowRecordList.Count() - 1; i >= 0; --i) {
+        if (KeepRow && i <= Row)
+            break;
+        if (FRowRecordList.HasRow(i) && FRowRecordList.GetItems(i)->IsModified())
+            break;
+        if (CellRow(i) && CellRow(i)->Count() > 0)
+            break;
+        FRowRecordList.Delete(i);
+    }
+    // Cell rows past the last ROW record hold nothing once the walk is done.
+    int last = Count() - 1;
+    while (last >= FRowRecordList.Count() && CellRow(last)->Count() == 0)
+        --last;
+    TruncateRows(last + 1);
+}
+
+std::int64_t TCellList::FixTotalSize(bool NeedsRecalc) const
+{
+    std::int64_t size = 0;
+    for (int row = 0; row < Count(); ++row)
+        size += CellRow(row)->FixTotalSize(NeedsRecalc);
+    return size;
+}

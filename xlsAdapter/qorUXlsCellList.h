@@ -1,0 +1,107 @@
+// The cells of a worksheet: cell records by row with the ROW records that
+// describe the rows, reading and writing typed values, and saving the cell
+// block (DIMENSIONS, ROW records and cells in blocks of 32 rows).
+#pragma once
+
+#include "xlsAdapter/qorUVyxFormats.h"
+#include "xlsAdapter/qorUXlsRowColList.h"
+
+#include <functional>
+#include <memory>
+
+class TSST;
+class TMultipleValueRecord;
+
+// The format index of a column's column-info entry, or -1 when the column
+// has none.
+using TColumnXFLookup = std::function<int(int Col)>;
+
+// Cell records by row; every record in row list i has row i, at most one
+// per column.
+class TCellList : public TBaseRowColList {
+public:
+    // The list keeps no ownership of the string table or the ROW records.
+    TCellList(TSST& aSST, TRowRecordList& aRowRecordList, TColumnXFLookup aColumnXF);
+
+    TCellRecordList* CellRow(int Row) const { return static_cast<TCellRecordList*>(RowList(Row)); }
+    // The record at (Row, Col), or null.
+    TCellRecord* FindCell(int Row, int Col) const;
+
+    // Rows 0..65535 and columns 0..255, else "Invalid Row" or "Invalid
+    // Column". An empty cell gives an unassigned value with XF -1.
+    void GetValueX2(int Row, int Col, TXlsCellValue& V, TRTFRunList& RTFRuns) const;
+    TXlsCellValue GetValue(int Row, int Col) const;
+    // Stores Value in the record kind it needs (none for an empty value in
+    // the default format). Value kinds no cell can hold raise "Invalid cell
+    // value" and leave the cell as it was.
+    void SetValueX2(int Row, int Col, const TXlsCellValue& Value, const TRTFRunList& RTFRuns, bool Options1904);
+    void SetFormat(int Row, int Col, int XF);
+
+    // The format a new cell gets: the row's, else the column's, else 15.
+    int DefaultXF(int Row, int Col) const;
+    std::int64_t FixTotalSize(bool NeedsRecalc) const;
+
+protected:
+    std::unique_ptr<TBaseRowColRecordList> CreateRowList() const override;
+
+private:
+    // Turns Value into a new record at (Row, Col) with format XF, or null.
+    std::unique_ptr<TCellRecord> CreateCell(int Row, int Col, int XF, int DefaultFormat, const Variant& Value,
+                                            const TRTFRunList& RTFRuns, bool Options1904) const;
+    // Makes the ROW record's column span fit the row's cells, or removes the
+    // record when the row is empty and standard.
+    void RepairRowBounds(int Row);
+    // Removes empty, standard rows at the end; from above Row only, unless
+    // KeepRow is false.
+    void TrimTrailingRows(int Row, bool KeepRow);
+
+    TSST& FSST;
+    TRowRecordList& FRowRecordList;
+    TColumnXFLookup FColumnXF;
+};
+
+// A worksheet's ROW records and cells.
+class TCells {
+public:
+    TCells(TSST& aSST, TColumnXFLookup aColumnXF);
+
+    TRowRecordList& RowList() { return FRowList; }
+    const TRowRecordList& RowList() const { return FRowList; }
+    TCellList& CellList() { return FCellList; }
+    const TCellList& CellList() const { return FCellList; }
+
+    // Loading: a ROW record, a cell of row aRow, and the single cells of a
+    // MULBLANK or MULRK (which the caller keeps).
+    void AddRow(std::unique_ptr<TRowRecord> aRecord);
+    void AddCell(std::unique_ptr<TCellRecord> aRecord, int aRow);
+    void AddMultipleCells(TMultipleValueRecord& aRecord);
+    // After loading: every row with cells gets a ROW record.
+    void FixRows();
+
+    void Clear();
+    void CopyFrom(const TCells& aList);
+
+    void InsertAndCopyRows(int FirstRow, int LastRow, int DestRow, int aCount, const TSheetInfo& SheetInfo,
+                           bool OnlyFormulas);
+    void DeleteRows(int aRow, int aCount, const TSheetInfo& SheetInfo);
+    void InsertAndCopyCols(int FirstCol, int LastCol, int DestCol, int aCount, const TSheetInfo& SheetInfo,
+                           bool OnlyFormulas);
+    void DeleteCols(int aCol, int aCount, const TSheetInfo& SheetInfo);
+    void ArrangeInsertRowsAndCols(int InsRowPos, int InsRowCount, int InsColPos, int InsColCount,
+                                  const TSheetInfo& SheetInfo);
+
+    // Every ROW record's column span becomes that of its row's cells.
+    void UpdateRowBounds();
+    // The rows with ROW records and the columns up to the widest span.
+    TXlsCellRange GetUsedRange() const;
+
+    void SaveToStream(TOle2File& DataStream);
+    void SaveRangeToStream(TOle2File& DataStream, const TXlsCellRange& CellRange);
+    std::int64_t TotalSize() const { return FixTotalSize(false); }
+    std::int64_t FixTotalSize(bool NeedsRecalc) const;
+    std::int64_t TotalRangeSize(const TXlsCellRange& CellRange) const;
+
+private:
+    TRowRecordList FRowList;
+    TCellList FCellList;
+};
