@@ -180,7 +180,8 @@ void TBaseGrid::SetCellEx(int ACol, int ARow, const std::string& Value)
 
 void TBaseGrid::RepaintCell(int ACol, int ARow)
 {
-    if (!HandleAllocated()) return;
+    // Cells beyond the counts keep their data but have no place on screen.
+    if (!HandleAllocated() || ACol < 0 || ACol >= ColCount() || ARow < 0 || ARow >= RowCount()) return;
     const TRect rect = CellRect(ACol, ARow);
     InvalidateRect(&rect, true);
 }

@@ -2,6 +2,8 @@
 // with the grid together with the cell graphics they own.
 #include "BaseGridFixture.h"
 
+#include "platform/rtl/Exceptions.h"
+
 namespace {
 
 int graphicsAlive = 0;
@@ -80,6 +82,16 @@ TEST_F(BaseGridTest, AUserObjectOnAnEmptyCellLeavesItEmpty)
     EXPECT_EQ(Grid->GetGridCell(2, 1), "kept");
     EXPECT_EQ(Grid->GetGraphicObjectEx(2, 1), &user);
     Grid->SetGraphicObjectEx(2, 1, nullptr);
+}
+
+TEST_F(BaseGridTest, PropertiesBeyondTheCountsWaitForTheGridToGrow)
+{
+    TOtherGraphic user;
+    Grid->SetObjectEx(15, 2, &user);
+    EXPECT_EQ(Grid->GetObjectEx(15, 2), nullptr) << "outside the grid a cell answers as plain";
+    Grid->SetColCount(16);
+    EXPECT_EQ(Grid->GetObjectEx(15, 2), &user);
+    EXPECT_THROW(Grid->GetCellProperties(-1, 2), EListError);
 }
 
 TEST_F(BaseGridTest, FreeingCellsFreesOnlyTheCellGraphicsTheyOwn)
