@@ -6,8 +6,16 @@ list(APPEND XLS_SOURCES
   qorUXlsWindowRecords.cpp
   qorUXlsPageSetupRecords.cpp
   qorUXlsSST.cpp
-  qorUXlsLabelRecords.cpp)
+  qorUXlsLabelRecords.cpp
+  qorUSheetNameList.cpp
+  qorUXlsSections.cpp
+  qorUXlsSheet.cpp
+  qorUXlsGlobalsKeptRecords.cpp
+  qorUXlsWorkbookGlobals.cpp
+  qorUExcelRecords.cpp)
 list(APPEND XLS_TEST_SOURCES
   tests/XlsGlobalsTestSupport.cpp
   tests/XlsSectionRecordsTest.cpp
-  tests/XlsSharedStringsTest.cpp)
+  tests/XlsSharedStringsTest.cpp
+  tests/XlsSheetNameListTest.cpp
+  tests/XlsWorkbookTest.cpp)

@@ -17,17 +17,9 @@ std::unique_ptr<T> Make(std::uint16_t id, ByteArray data)
     return std::make_unique<T>(id, std::move(data));
 }
 
-ByteArray Words(std::initializer_list<std::uint16_t> words)
-{
-    ByteArray data;
-    for (std::uint16_t w : words) {
-        data.push_back(static_cast<std::uint8_t>(w));
-        data.push_back(static_cast<std::uint8_t>(w >> 8));
-    }
-    return data;
-}
-
 } // namespace
+
+using xlstest::Words;
 
 TEST(SectionRecords, BofRefusesOtherVersionsAndGivesItsType)
 {

@@ -1,0 +1,262 @@
+// Splitting the workbook stream into sections, saving them with the sheet
+// offsets computed first, and the operations that reach every sheet.
+#include "xlsAdapter/qorUExcelRecords.h"
+
+#include "platform/rtl/Strings.h"
+#include "xlsAdapter/qorUOle2Impl.h"
+#include "xlsAdapter/qorUXlsRecordReader.h"
+
+#include <set>
+
+using namespace xlsAdapter;
+
+namespace xlsAdapter::msg {
+inline constexpr const char* NoEmptySheetModel = "New empty sheets can't be created in this workbook";
+} // namespace xlsAdapter::msg
+
+int TSheetList::Add(std::unique_ptr<TSheet> Sheet)
+{
+    FItems.push_back(std::move(Sheet));
+    return Count() - 1;
+}
+
+void TSheetList::Insert(int Index, std::unique_ptr<TSheet> Sheet)
+{
+    FItems.insert(FItems.begin() + Index, std::move(Sheet));
+}
+
+void TSheetList::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow, int aRowCount, int FirstCol,
+                                          int LastCol, int DestCol, int aColCount, TSheetInfo SheetInfo,
+                                          bool OnlyFormulas)
+{
+    const int changed = SheetInfo.InsSheet;
+    for (int i = 0; i < Count(); ++i) {
+        SheetInfo.FormulaSheet = i;
+        if (i == changed)
+            GetItems(i)->InsertAndCopyRowsAndCols(FirstRow, LastRow, DestRow, aRowCount, FirstCol, LastCol, DestCol,
+                                                  aColCount, SheetInfo, OnlyFormulas);
+        else
+            GetItems(i)->ArrangeInsertRowsAndCols(DestRow, aRowCount * (LastRow - FirstRow + 1), DestCol,
+                                                  aColCount * (LastCol - FirstCol + 1), SheetInfo);
+    }
+}
+
+void TSheetList::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCount, TSheetInfo SheetInfo)
+{
+    const int changed = SheetInfo.InsSheet;
+    for (int i = 0; i < Count(); ++i) {
+        SheetInfo.FormulaSheet = i;
+        if (i == changed)
+            GetItems(i)->DeleteRowsAndCols(aRow, aRowCount, aCol, aColCount, SheetInfo);
+        else
+            GetItems(i)->ArrangeInsertRowsAndCols(aRow, -aRowCount, aCol, -aColCount, SheetInfo);
+    }
+}
+
+void TSheetList::DeleteSheets(int SheetIndex, int SheetCount)
+{
+    for (int i = 0; i < SheetCount && SheetIndex < Count(); ++i)
+        FItems.erase(FItems.begin() + SheetIndex);
+}
+
+void TSheetList::SaveToStream(TOle2File& DataStream)
+{
+    for (const auto& sheet : FItems)
+        sheet->SaveToStream(DataStream);
+}
+
+TWorkbook::TWorkbook() : FGlobals(std::make_unique<TWorkbookGlobals>())
+{
+}
+
+TWorkbook::~TWorkbook()
+{
+    // Sheets hold references into the globals' string table.
+    FSheets.Clear();
+}
+
+void TWorkbook::SetActiveSheet(int Value)
+{
+    for (int i = 0; i < FSheets.Count(); ++i)
+        FSheets.GetItems(i)->SetSelected(false);
+    FGlobals->SetActiveSheet(Value);
+    if (Value >= 0 && Value < FSheets.Count())
+        FSheets.GetItems(Value)->SetSelected(true);
+}
+
+void TWorkbook::LoadFromStream(TOle2File& DataStream)
+{
+    FSheets.Clear();
+    FGlobals->Clear();
+    TRecordHeader header;
+    ReadRecordHeader(DataStream, header);
+    // Zero bytes after the last section are the container's padding.
+    while (!header.EndOfStream && header.Id != 0) {
+        std::unique_ptr<TBaseRecord> record = LoadRecord(DataStream, header);
+        if (record->Id == xlr::BOF) {
+            std::unique_ptr<TBOFRecord> bof(static_cast<TBOFRecord*>(record.release()));
+            if (bof->BOFType() == xlr::BofGlobals) {
+                FGlobals->LoadFromStream(DataStream, header, std::move(bof), &FGlobals->SST());
+            } else {
+                // Worksheets and charts are kept record by record until
+                // their models parse them.
+                TSheet* sheet = FSheets.GetItems(FSheets.Add(std::make_unique<TVyxUnsupportedSheet>(FGlobals.get())));
+                sheet->LoadFromStream(DataStream, header, std::move(bof), &FGlobals->SST());
+            }
+        } else if (record->Id != xlr::EOF_) {
+            ExcelError(msg::ErrExcelInvalid);
+        }
+        if (FGlobals->SheetCount() > 0 && FSheets.Count() >= FGlobals->SheetCount())
+            break;
+    }
+    FGlobals->SST().Sort();
+}
+
+void TWorkbook::FixCodeNames()
+{
+    if (!FGlobals->HasMacro())
+        return;
+    std::set<std::u16string> taken;
+    auto key = [](std::u16string_view name) { return UpperCaseUnicode(name); };
+    taken.insert(key(FGlobals->CodeName()));
+    for (int i = 0; i < FSheets.Count(); ++i)
+        taken.insert(key(FSheets.GetItems(i)->CodeName()));
+    for (int i = 0; i < FSheets.Count(); ++i) {
+        TSheet* sheet = FSheets.GetItems(i);
+        if (!sheet->CodeName().empty())
+            continue;
+        const std::u16string name = FGlobals->GetSheetName(i);
+        std::size_t digits = name.size();
+        while (digits > 0 && name[digits - 1] >= u'0' && name[digits - 1] <= u'9')
+            --digits;
+        const std::u16string base = name.substr(0, digits);
+        // A run of digits too long for a number counts from 0.
+        const std::string digitText = rtl::Utf16ToUtf8(name.substr(digits));
+        unsigned long long number = digitText.empty() || digitText.size() > 18 ? 0 : std::stoull(digitText);
+        std::u16string candidate = base + rtl::Utf8ToUtf16(digitText);
+        while (taken.count(key(candidate)))
+            candidate = base + rtl::Utf8ToUtf16(std::to_string(++number));
+        sheet->SetCodeName(candidate);
+        taken.insert(key(candidate));
+    }
+}
+
+void TWorkbook::FixAllRows()
+{
+    for (int i = 0; i < FSheets.Count(); ++i)
+        FSheets.GetItems(i)->FixRows();
+}
+
+void TWorkbook::FixBoundSheetOffsets(bool NeedsRecalc)
+{
+    FGlobals->SST().FixRefs();
+    std::int64_t offset = FGlobals->TotalSize();
+    if (FGlobals->SheetCount() != FSheets.Count())
+        ExcelError(msg::ErrExcelInvalid);
+    for (int i = 0; i < FSheets.Count(); ++i) {
+        FGlobals->SheetSetOffset(i, static_cast<std::uint32_t>(offset));
+        offset += FSheets.GetItems(i)->FixTotalSize(NeedsRecalc);
+    }
+}
+
+void TWorkbook::CheckVisibleSheets()
+{
+    int firstVisible = -1;
+    for (int i = FSheets.Count() - 1; i >= 0; --i) {
+        if (FGlobals->GetSheetVisible(i) == sv_Visible)
+            firstVisible = i;
+        else if (FSheets.GetItems(i)->Selected())
+            ExcelError(msg::NoVisibleSheetSelected);
+    }
+    if (firstVisible < 0)
+        ExcelError(msg::NoVisibleSheets);
+    FGlobals->SetFirstSheetVisible(firstVisible);
+}
+
+void TWorkbook::SaveToStream(TOle2File& DataStream, bool NeedsRecalc)
+{
+    FixCodeNames();
+    FixAllRows();
+    FixBoundSheetOffsets(NeedsRecalc);
+    CheckVisibleSheets();
+    FGlobals->SaveToStream(DataStream);
+    FSheets.SaveToStream(DataStream);
+}
+
+void TWorkbook::SaveRangeToStream(TOle2File& DataStream, int SheetIndex, const TXlsCellRange& CellRange,
+                                  bool NeedsRecalc)
+{
+    FixCodeNames();
+    FixAllRows();
+    TSheet& sheet = CheckedSheet(SheetIndex);
+    FGlobals->SST().FixRefs();
+    const std::int64_t offset = FGlobals->TotalRangeSize(SheetIndex, CellRange);
+    if (FGlobals->SheetCount() != FSheets.Count())
+        ExcelError(msg::ErrExcelInvalid);
+    sheet.FixTotalSize(NeedsRecalc);
+    FGlobals->SheetSetOffset(SheetIndex, static_cast<std::uint32_t>(offset));
+    FGlobals->SaveRangeToStream(DataStream, SheetIndex, CellRange);
+    sheet.SaveRangeToStream(DataStream, SheetIndex, CellRange);
+}
+
+TSheet& TWorkbook::CheckedSheet(int SheetNo)
+{
+    if (SheetNo < 0 || SheetNo >= FSheets.Count())
+        ExcelError(msg::InvalidSheetNumber, SheetNo, 0, FSheets.Count() - 1);
+    return *FSheets.GetItems(SheetNo);
+}
+
+TSheetInfo TWorkbook::SheetInfoFor(int Sheet) const
+{
+    TSheetInfo info;
+    info.InsSheet = Sheet;
+    info.FormulaSheet = Sheet;
+    return info;
+}
+
+void TWorkbook::InsertAndCopyRowsAndCols(int SheetNo, int FirstRow, int LastRow, int DestRow, int aRowCount,
+                                         int FirstCol, int LastCol, int DestCol, int aColCount, bool OnlyFormulas)
+{
+    auto invalid = [](int first, int last, int dest, int count, int max) {
+        return last < first || first < 0 || last > max || (first < dest && dest <= last) || dest < 0 ||
+               static_cast<std::int64_t>(dest) + static_cast<std::int64_t>(count) * (last - first + 1) > max;
+    };
+    if (invalid(FirstRow, LastRow, DestRow, aRowCount, 65535) || invalid(FirstCol, LastCol, DestCol, aColCount, 255))
+        ExcelError(msg::InvalidInsertAndCopyArgs);
+    CheckedSheet(SheetNo);
+    FSheets.InsertAndCopyRowsAndCols(FirstRow, LastRow, DestRow, aRowCount, FirstCol, LastCol, DestCol, aColCount,
+                                     SheetInfoFor(SheetNo), OnlyFormulas);
+}
+
+void TWorkbook::DeleteRowsAndCols(int SheetNo, int aRow, int aRowCount, int aCol, int aColCount)
+{
+    CheckedSheet(SheetNo);
+    FSheets.DeleteRowsAndCols(aRow, aRowCount, aCol, aColCount, SheetInfoFor(SheetNo));
+}
+
+void TWorkbook::InsertSheets(int CopyFrom, int InsertBefore, int SheetCount)
+{
+    if (CopyFrom >= FSheets.Count())
+        ExcelError(msg::InvalidSheetNumber, CopyFrom, -1, FSheets.Count() - 1);
+    if (InsertBefore < 0 || InsertBefore > FSheets.Count())
+        ExcelError(msg::InvalidSheetNumber, InsertBefore, 0, FSheets.Count());
+    const TSheet* source = CopyFrom >= 0 ? FSheets.GetItems(CopyFrom) : nullptr;
+    if (!source && SheetCount > 0)
+        ExcelError(msg::NoEmptySheetModel);
+    const std::uint16_t flags = source ? FGlobals->GetSheetOptionFlags(CopyFrom) : 0;
+    FGlobals->InsertSheets(CopyFrom, InsertBefore, flags, rtl::Utf8ToUtf16(msg::DefaultSheetName), SheetCount);
+    for (int k = 0; k < SheetCount; ++k) {
+        FSheets.Insert(InsertBefore, TSheet::CopyTo(source));
+        TSheetInfo info = SheetInfoFor(InsertBefore + SheetCount - 1 - k);
+        info.FormulaSheet = CopyFrom;
+        FSheets.GetItems(InsertBefore)->ArrangeCopySheet(info);
+    }
+}
+
+void TWorkbook::DeleteSheets(int SheetPos, int SheetCount)
+{
+    if (SheetPos < 0 || SheetPos > FSheets.Count())
+        ExcelError(msg::InvalidSheetNumber, SheetPos, 0, FSheets.Count());
+    FGlobals->DeleteSheets(SheetPos, SheetCount);
+    FSheets.DeleteSheets(SheetPos, SheetCount);
+}

@@ -1,0 +1,155 @@
+// The sheet base and the sheet kept record by record.
+#include "xlsAdapter/qorUXlsSheet.h"
+
+#include "xlsAdapter/qorUXlsLabelRecords.h"
+#include "xlsAdapter/qorUXlsRecordReader.h"
+#include "xlsAdapter/qorUXlsWindowRecords.h"
+#include "xlsAdapter/qorUXlsWorkbookGlobals.h"
+
+
+
+using namespace xlsAdapter;
+
+void TSheet::Clear()
+{
+    TBaseSection::Clear();
+    FWindow2 = nullptr;
+}
+
+std::int64_t TSheet::TotalSize() const
+{
+    return TBaseSection::TotalSize() + (FCodeName ? FCodeName->TotalSize() : 0);
+}
+
+std::int64_t TSheet::TotalRangeSize(int, const TXlsCellRange&) const
+{
+    return TSheet::TotalSize();
+}
+
+std::unique_ptr<TSheet> TSheet::CopyTo(const TSheet* Sheet)
+{
+    return Sheet ? Sheet->DoCopyTo() : nullptr;
+}
+
+bool TSheet::Selected() const
+{
+    return FWindow2 && FWindow2->Selected();
+}
+
+void TSheet::SetSelected(bool Value)
+{
+    if (FWindow2)
+        FWindow2->SetSelected(Value);
+}
+
+std::u16string TSheet::CodeName() const
+{
+    return FCodeName ? FCodeName->SheetName() : std::u16string();
+}
+
+void TSheet::SetCodeName(std::u16string_view Value)
+{
+    FCodeName = TCodeNameRecord::CreateNew(Value);
+}
+
+void TSheet::LinkRecord(TBaseRecord* Record)
+{
+    if (Record->Id == xlr::WINDOW2)
+        FWindow2 = static_cast<TWindow2Record*>(Record);
+}
+
+void TSheet::SaveSection(TOle2File& DataStream, TBaseRecordList& Records) const
+{
+    CheckLoaded();
+    FBOF->SaveToStream(DataStream);
+    Records.SaveToStream(DataStream);
+    if (FCodeName)
+        FCodeName->SaveToStream(DataStream);
+    FEOF->SaveToStream(DataStream);
+}
+
+void TSheet::CopySectionTo(TSheet& Copy) const
+{
+    Copy.FBOF.reset(static_cast<TBOFRecord*>(TBaseRecord::CopyTo(FBOF.get()).release()));
+    Copy.FEOF.reset(static_cast<TEOFRecord*>(TBaseRecord::CopyTo(FEOF.get()).release()));
+}
+
+void TVyxUnsupportedSheet::Clear()
+{
+    TSheet::Clear();
+    FSheetRecords.Clear();
+    FCodeName.reset();
+}
+
+std::int64_t TVyxUnsupportedSheet::TotalSize() const
+{
+    return TSheet::TotalSize() + FSheetRecords.TotalSize();
+}
+
+std::int64_t TVyxUnsupportedSheet::TotalRangeSize(int, const TXlsCellRange&) const
+{
+    return TotalSize();
+}
+
+void TVyxUnsupportedSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHeader,
+                                          std::unique_ptr<TBOFRecord> First, TSST* SST)
+{
+    Clear();
+    // An embedded chart is a substream of its own, from its BOF to its EOF,
+    // inside the sheet's records; it is kept with them. Substreams do not
+    // nest further.
+    bool inSubstream = false;
+    while (!FEOF) {
+        if (RecordHeader.EndOfStream || RecordHeader.Id == 0)
+            ExcelError(msg::SectionNotClosed);
+        std::unique_ptr<TBaseRecord> record = LoadRecord(DataStream, RecordHeader);
+        switch (record->Id) {
+        case xlr::BOF:
+            if (inSubstream)
+                ExcelError(msg::ErrExcelInvalid);
+            inSubstream = true;
+            FSheetRecords.Add(std::move(record));
+            break;
+        case xlr::EOF_:
+            if (inSubstream) {
+                inSubstream = false;
+                FSheetRecords.Add(std::move(record));
+            } else {
+                FEOF.reset(static_cast<TEOFRecord*>(record.release()));
+            }
+            break;
+        case xlr::CODENAME:
+            FCodeName.reset(static_cast<TCodeNameRecord*>(record.release()));
+            break;
+        case xlr::LABELSST:
+            static_cast<TLabelSSTRecord&>(*record).AttachToSST(SST);
+            [[fallthrough]];
+        default:
+            if (dynamic_cast<TIgnoreRecord*>(record.get()))
+                break;
+            LinkRecord(record.get());
+            FSheetRecords.Add(std::move(record));
+        }
+    }
+    FBOF = std::move(First);
+}
+
+void TVyxUnsupportedSheet::SaveToStream(TOle2File& DataStream)
+{
+    SaveSection(DataStream, FSheetRecords);
+}
+
+void TVyxUnsupportedSheet::SaveRangeToStream(TOle2File& DataStream, int, const TXlsCellRange&)
+{
+    SaveToStream(DataStream);
+}
+
+std::unique_ptr<TSheet> TVyxUnsupportedSheet::DoCopyTo() const
+{
+    auto copy = std::make_unique<TVyxUnsupportedSheet>(FWorkbookGlobals);
+    CopySectionTo(*copy);
+    copy->FSheetRecords.CopyFrom(&FSheetRecords);
+    for (int i = 0; i < copy->FSheetRecords.Count(); ++i)
+        copy->LinkRecord(copy->FSheetRecords.Items(i));
+    return copy;
+}

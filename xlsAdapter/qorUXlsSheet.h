@@ -1,0 +1,85 @@
+// Sheet sections: the sheet base and the sheet kept record by record.
+// Worksheets and chart sheets are kept the same way until their own models
+// parse them.
+#pragma once
+
+#include "xlsAdapter/qorUXlsBaseRecordLists.h"
+#include "xlsAdapter/qorUXlsSections.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+class TWorkbookGlobals;
+class TWindow2Record;
+class TCodeNameRecord;
+
+class TSheet : public TBaseSection {
+public:
+    explicit TSheet(TWorkbookGlobals* aWorkbookGlobals) : FWorkbookGlobals(aWorkbookGlobals) {}
+
+    // Forgets the linked records; the records stay in their lists.
+    void Clear() override;
+    // BOF, EOF and CODENAME.
+    std::int64_t TotalSize() const override;
+    std::int64_t TotalRangeSize(int SheetIndex, const TXlsCellRange& CellRange) const override;
+
+    // A copy of the same class on the same globals, without a code name.
+    virtual std::unique_ptr<TSheet> DoCopyTo() const = 0;
+    static std::unique_ptr<TSheet> CopyTo(const TSheet* Sheet);
+
+    virtual void InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow, int aRowCount, int FirstCol,
+                                          int LastCol, int DestCol, int aColCount, const TSheetInfo& SheetInfo,
+                                          bool OnlyFormulas) = 0;
+    virtual void DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCount, const TSheetInfo& SheetInfo) = 0;
+    virtual void ArrangeInsertRowsAndCols(int InsRowPos, int InsRowCount, int InsColPos, int InsColCount,
+                                          const TSheetInfo& SheetInfo) = 0;
+    virtual void ArrangeCopySheet(const TSheetInfo&) {}
+    virtual void InsertHPageBreak(int) {}
+    virtual void InsertVPageBreak(int) {}
+    virtual std::int64_t FixTotalSize(bool) { return TotalSize(); }
+    virtual void RestoreObjectCoords() {}
+    virtual void FixRows() {}
+
+    // The WINDOW2 selection flag; False for a sheet without WINDOW2.
+    bool Selected() const;
+    void SetSelected(bool Value);
+    std::u16string CodeName() const;
+    void SetCodeName(std::u16string_view Value);
+
+protected:
+    // Remembers records the sheet reaches directly.
+    void LinkRecord(TBaseRecord* Record);
+    // Saves BOF, the records, CODENAME and EOF.
+    void SaveSection(TOle2File& DataStream, TBaseRecordList& Records) const;
+    void CopySectionTo(TSheet& Copy) const;
+
+    TWorkbookGlobals* FWorkbookGlobals;
+    TWindow2Record* FWindow2 = nullptr;
+    std::unique_ptr<TCodeNameRecord> FCodeName;
+};
+
+// A sheet whose records are all kept and written back as read; label
+// records follow the shared string table.
+class TVyxUnsupportedSheet : public TSheet {
+public:
+    using TSheet::TSheet;
+
+    void Clear() override;
+    std::int64_t TotalSize() const override;
+    std::int64_t TotalRangeSize(int SheetIndex, const TXlsCellRange& CellRange) const override;
+    void LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHeader, std::unique_ptr<TBOFRecord> First,
+                        TSST* SST) override;
+    void SaveToStream(TOle2File& DataStream) override;
+    void SaveRangeToStream(TOle2File& DataStream, int SheetIndex, const TXlsCellRange& CellRange) override;
+    std::unique_ptr<TSheet> DoCopyTo() const override;
+
+    void InsertAndCopyRowsAndCols(int, int, int, int, int, int, int, int, const TSheetInfo&, bool) override {}
+    void DeleteRowsAndCols(int, int, int, int, const TSheetInfo&) override {}
+    void ArrangeInsertRowsAndCols(int, int, int, int, const TSheetInfo&) override {}
+
+    const TBaseRecordList& SheetRecords() const { return FSheetRecords; }
+
+private:
+    TBaseRecordList FSheetRecords;
+};

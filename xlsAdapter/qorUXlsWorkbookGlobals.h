@@ -1,0 +1,132 @@
+// The globals section of a workbook: shared strings, formats, fonts, the
+// palette, the sheet directory, names and every other workbook record, kept
+// in file order and written back with an exact size known beforehand.
+#pragma once
+
+#include "xlsAdapter/qorUSheetNameList.h"
+#include "xlsAdapter/qorUXlsGlobalsKeptRecords.h"
+#include "xlsAdapter/qorUXlsSST.h"
+#include "xlsAdapter/qorUXlsSections.h"
+#include "xlsAdapter/qorUXlsXF.h"
+
+#include <string>
+#include <string_view>
+
+class TWindow1Record;
+class T1904Record;
+class TBookBoolRecord;
+class TPrecisionRecord;
+class TPaletteRecord;
+
+namespace xlsAdapter::msg {
+inline constexpr const char* SectionNotClosed = "Error reading Excel records. A section has no EOF record";
+inline constexpr const char* SheetsWithReferences =
+    "Sheets can't be inserted or deleted in a workbook with defined names or external references";
+} // namespace xlsAdapter::msg
+
+enum TXlsSheetVisible : std::uint8_t { sv_Visible, sv_Hidden, sv_VeryHidden };
+
+// The BOUNDSHEET records in sheet order, with their names kept sorted for
+// duplicate checks and unique naming.
+class TBoundSheetList {
+public:
+    int Count() const { return FBoundSheets.Count(); }
+    TBoundSheetRecord* BoundSheets(int Index) const;
+    void Clear();
+    // Raises "Sheet name already exists" for a name already used.
+    void Add(std::unique_ptr<TBoundSheetRecord> aRecord);
+    void InsertSheet(int BeforeSheet, std::uint16_t OptionFlags, std::u16string_view SheetName);
+    void DeleteSheet(int SheetIndex);
+    void Rename(int SheetIndex, std::u16string_view NewName);
+    void SaveToStream(TOle2File& DataStream) { FBoundSheets.SaveToStream(DataStream); }
+    void SaveRangeToStream(TOle2File& DataStream, int SheetIndex);
+    std::int64_t TotalSize() const { return FBoundSheets.TotalSize(); }
+    std::int64_t TotalRangeSize(int SheetIndex) const;
+
+private:
+    void CheckIndex(int SheetIndex) const;
+
+    TSheetNameList FSheetNames;
+    TBaseRecordList FBoundSheets;
+};
+
+class TWorkbookGlobals : public TBaseSection {
+public:
+    TWorkbookGlobals() = default;
+
+    void Clear() override;
+    std::int64_t TotalSize() const override;
+    std::int64_t TotalRangeSize(int SheetIndex, const TXlsCellRange& CellRange) const override;
+    // Loads into its own string table; the SST argument is not used.
+    void LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHeader, std::unique_ptr<TBOFRecord> First,
+                        TSST* SST) override;
+    void SaveToStream(TOle2File& DataStream) override;
+    void SaveRangeToStream(TOle2File& DataStream, int SheetIndex, const TXlsCellRange& CellRange) override;
+
+    TSST& SST() { return FSST; }
+    TXFRecordList& XF() { return FXF; }
+    TFontRecordList& Fonts() { return FFonts; }
+    TFormatRecordList& Formats() { return FFormats; }
+    const TBaseRecordList& Names() const { return FNames; }
+    bool HasMacro() const { return FHasMacro; }
+    bool IsXltTemplate() const { return FIsXltTemplate; }
+    void SetIsXltTemplate(bool Value) { FIsXltTemplate = Value; }
+    std::u16string CodeName() const { return FCodeName; }
+
+    // Sheet directory.
+    int SheetCount() const { return FBoundSheets.Count(); }
+    void SheetSetOffset(int index, std::uint32_t Offset);
+    std::u16string GetSheetName(int index) const;
+    // The name is made valid first; a name already used raises.
+    void SetSheetName(int index, std::u16string_view Value);
+    TXlsSheetVisible GetSheetVisible(int index) const;
+    void SetSheetVisible(int index, TXlsSheetVisible Value);
+    std::uint16_t GetSheetOptionFlags(int index) const;
+    void SetFirstSheetVisible(int index);
+    void InsertSheets(int CopyFrom, int BeforeSheet, std::uint16_t OptionFlags, std::u16string_view Name,
+                      int SheetCount);
+    void DeleteSheets(int SheetIndex, int SheetCount);
+
+    // Window and options; without their records these read 0 or False and
+    // writes are ignored.
+    int ActiveSheet() const;
+    void SetActiveSheet(int Value);
+    bool Is1904() const;
+    void SetIs1904(bool Value);
+    bool PrecisionAsDisplayed() const;
+    void SetPrecisionAsDisplayed(bool Value);
+    bool SaveExternalLinkValues() const;
+    void SetSaveExternalLinkValues(bool Value);
+
+    // Colours are 0x00BBGGRR; Index 0..55 is file colour index Index + 8.
+    std::uint32_t GetColorPalette(int Index) const;
+    void SetColorPalette(int Index, std::uint32_t Value);
+
+private:
+    void Dispatch(std::unique_ptr<TBaseRecord> Record);
+    void AddPlaceHolder(TBaseRecordList& List);
+    // Sheets inserted or deleted would leave NAME and EXTERNSHEET records
+    // pointing at the wrong sheets until those records are modelled.
+    void CheckSheetsCanMove() const;
+    template <typename Write>
+    void SaveSequence(TOle2File& DataStream, Write WriteBoundSheets, bool WithDrawingGroup);
+
+    TSST FSST;
+    TKeptReferences FReferences;
+    TBoundSheetList FBoundSheets;
+    TBaseRecordList FMiscRecords;
+    TBaseRecordList FNames;
+    TKeptDrawingGroup FDrawingGroup;
+    TWindow1Record* FWindow1 = nullptr;
+    T1904Record* F1904 = nullptr;
+    TBookBoolRecord* FBookBool = nullptr;
+    TPrecisionRecord* FPrecision = nullptr;
+    TXFRecordList FXF;
+    TFontRecordList FFonts;
+    TFormatRecordList FFormats;
+    TPaletteRecord* FPaletteCache = nullptr;
+    int FPaletteIndex = 0;
+    bool FHasMacro = false;
+    bool FIsXltTemplate = false;
+    std::u16string FCodeName;
+};

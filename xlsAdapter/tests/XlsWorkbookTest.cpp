@@ -1,0 +1,344 @@
+// Workbook loading and saving through the globals and sheet sections: peer
+// files read back the same by independent readers, kept records unchanged,
+// exact sizes, visibility and code names, and hostile streams refused.
+#include "platform/rtl/Strings.h"
+#include "xlsAdapter/qorUExcelRecords.h"
+#include "xlsAdapter/qorUXlsLabelRecords.h"
+#include "xlsAdapter/qorUXlsPalette.h"
+#include "xlsAdapter/tests/XlsGlobalsTestSupport.h"
+#include "xlsAdapter/tests/XlsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+using namespace xlsAdapter;
+using namespace xlstest;
+
+namespace {
+
+std::string GlobalsPeers(const std::string& arguments)
+{
+    return "/usr/bin/python3 " VISTRA_SOURCE_DIR "/xlsAdapter/tests/peers/globals_peers.py " + arguments;
+}
+
+std::string Peer(const std::string& command)
+{
+    std::string output;
+    EXPECT_EQ(0, RunCommand(command, &output)) << output;
+    return output;
+}
+
+// Records whose bytes saving rebuilds: the string table and its index, the
+// sheet offsets, label indexes, and what the reader drops.
+bool Rebuilt(std::uint16_t id)
+{
+    static const std::set<std::uint16_t> ids{0x00FC, 0x00FF, 0x0085, 0x00FD, 0x020B, 0x00D7, 0x0208,
+                                             0x00ED, 0x013D, 0x01C1, 0x0059, 0x005A, 0x1060};
+    return ids.count(id) != 0;
+}
+
+std::vector<TRawRecord> KeptRecords(const ByteArray& stream)
+{
+    std::vector<TRawRecord> kept;
+    for (TRawRecord& record : RawRecords(stream))
+        if (!Rebuilt(record.Id))
+            kept.push_back(std::move(record));
+    std::sort(kept.begin(), kept.end());
+    return kept;
+}
+
+ByteArray Stream(std::initializer_list<ByteArray> parts)
+{
+    return Concat(parts);
+}
+
+std::string LoadError(const ByteArray& stream)
+{
+    TWorkbook workbook;
+    try {
+        LoadWorkbook(stream, workbook);
+    } catch (const EExcelException& e) {
+        return e.Message();
+    }
+    return "loaded";
+}
+
+} // namespace
+
+class WorkbookPeerFiles : public testing::TestWithParam<const char*> {};
+
+TEST_P(WorkbookPeerFiles, SaveBackReadsTheSameForEveryPeer)
+{
+    TTempDir dir;
+    const std::string in = Fixture(GetParam());
+    const std::string out = dir.Path("saved.xls");
+    RoundTripFile(in, out);
+
+    EXPECT_EQ(Peer(GlobalsPeers("xlrd " + in)), Peer(GlobalsPeers("xlrd " + out)));
+    EXPECT_EQ(Peer(CfbTool("sheets " + in)), Peer(CfbTool("sheets " + out)));
+    // Nothing kept is lost or changed, and a second round trip changes
+    // nothing at all.
+    const ByteArray original = ReadStream(in, u"Workbook");
+    const ByteArray saved = ReadStream(out, u"Workbook");
+    EXPECT_EQ(KeptRecords(original), KeptRecords(saved));
+    const std::string again = dir.Path("again.xls");
+    RoundTripFile(out, again);
+    EXPECT_EQ(saved, ReadStream(again, u"Workbook"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, WorkbookPeerFiles,
+                         testing::Values("globals-xlwt.xls", "globals-libreoffice.xls", "libreoffice.xls"));
+
+TEST(WorkbookPeerFiles, LibreOfficeReadsEverySheetOfOurFiles)
+{
+    TTempDir dir;
+    const std::string out = dir.Path("saved.xls");
+    RoundTripFile(Fixture("globals-libreoffice.xls"), out);
+    const std::string csv = "'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1'";
+    Peer("soffice -env:UserInstallation=file://" + dir.Path("profile") + " --headless --convert-to " + csv +
+         " --outdir " + dir.Path("") + " " + out);
+    auto text = [&](const std::string& name) {
+        const ByteArray bytes = ReadFileBytes(dir.Path(name));
+        return std::string(bytes.begin(), bytes.end());
+    };
+    EXPECT_EQ("plain bold and italic,1.5\nЖук,2\nЖук!,3.5\n", text("saved-Données.csv"));
+    EXPECT_EQ("noted,plain\n", text("saved-Second.csv"));
+}
+
+TEST(Workbook, OurOwnStringsWithRunsAndSplitsReadBackInEveryPeer)
+{
+    // A label replaced by a long rich 16-bit text makes the table split
+    // inside it; the old text, no longer used, leaves the table.
+    TTempDir dir;
+    const std::string in = Fixture("globals-xlwt.xls");
+    TFileStream input(in, fmOpenRead);
+    TOle2File container(input);
+    container.SelectStream(u"Workbook");
+    TWorkbook workbook;
+    workbook.LoadFromStream(container);
+    const std::u16string text = u"\u0416" + std::u16string(9000, u'r') + u"\u0416";
+    const auto& records = static_cast<TVyxUnsupportedSheet&>(*workbook.Sheets().GetItems(0)).SheetRecords();
+    for (int i = 0; i < records.Count(); ++i)
+        if (auto* label = dynamic_cast<TLabelSSTRecord*>(records.Items(i)); label && label->AsString() == u"plain")
+            label->SetAsRichString({text, {{0, 6}, {1, 0}}});
+    const std::string out = dir.Path("changed.xls");
+    {
+        TFileStream output(out, fmCreate);
+        container.PrepareForWrite(output, u"Workbook");
+        workbook.SaveToStream(container, false);
+        container.FinishWrite();
+    }
+    const std::string xlrd = Peer(GlobalsPeers("xlrd " + out));
+    EXPECT_NE(std::string::npos, xlrd.find(rtl::Utf16ToUtf8(text)));
+    EXPECT_NE(std::string::npos, xlrd.find("\"0,0\": [[0, 6], [1, 0]]"));
+    EXPECT_EQ(std::string::npos, xlrd.find("\"plain\""));
+    EXPECT_NE(std::string::npos, Peer(CfbTool("sheets " + out)).find(rtl::Utf16ToUtf8(text)));
+}
+
+TEST(Workbook, LoadingStopsWhenEverySheetOfTheDirectoryIsRead)
+{
+    // Two sheets announced, three sections present; a section before the
+    // globals is a sheet too.
+    TWorkbook workbook;
+    LoadWorkbook(Stream({SheetSection(), Bof(0x0005), BoundSheet("A"), BoundSheet("B"), Window1(), Eof(),
+                         SheetSection(true), Bof(0x0040), Rec(0x1234, {1, 2, 3}), Eof()}),
+                 workbook);
+    EXPECT_EQ(2, workbook.Sheets().Count());
+    EXPECT_EQ(u"B", workbook.Globals().GetSheetName(1));
+}
+
+TEST(Workbook, UnsupportedSheetsAreWrittenBackUnchanged)
+{
+    const ByteArray macroSheet = Concat({Bof(0x0040), Rec(0x0200, ByteArray(14)), Rec(0x1234, {1, 2, 3}), Eof()});
+    const ByteArray globals = Concat({Bof(0x0005), Window1(), BoundSheet("Macro1"), Eof()});
+    TWorkbook workbook;
+    LoadWorkbook(Concat({globals, macroSheet}), workbook);
+    const ByteArray saved = SaveWorkbook(workbook);
+    EXPECT_TRUE(std::equal(macroSheet.rbegin(), macroSheet.rend(), saved.rbegin()));
+    // The BOUNDSHEET points at the sheet's BOF.
+    const auto records = RawRecords(saved);
+    const auto sheet = std::find_if(records.begin(), records.end(), [](auto& r) { return r.Id == 0x0085; });
+    ASSERT_NE(records.end(), sheet);
+    EXPECT_EQ(saved.size() - macroSheet.size(), GetCardinal(sheet->Data, 0));
+}
+
+TEST(Workbook, SavingNeedsAVisibleSelectedSheet)
+{
+    const ByteArray hidden = BoundSheet("Hidden", 1);
+    const struct { ByteArray stream; std::string error; int firstTab; } cases[] = {
+        {Stream({Bof(5), Window1(), hidden, BoundSheet("Shown"), BoundSheet("Last"), Eof(), SheetSection(),
+                 SheetSection(true), SheetSection()}), "", 1},
+        {Stream({Bof(5), Window1(), hidden, BoundSheet("Shown"), Eof(), SheetSection(true), SheetSection()}),
+         "To save this file, you must select a visible sheet", -1},
+        {Stream({Bof(5), Window1(), hidden, Eof(), SheetSection()}), "There are not visible sheets on the file", -1},
+    };
+    for (const auto& c : cases) {
+        TWorkbook workbook;
+        LoadWorkbook(c.stream, workbook);
+        if (c.error.empty()) {
+            const auto window1 = RawRecords(SaveWorkbook(workbook)).at(1);
+            EXPECT_EQ(c.firstTab, GetWord(window1.Data, 12));
+        } else {
+            try {
+                SaveWorkbook(workbook);
+                ADD_FAILURE() << "saved";
+            } catch (const EExcelException& e) {
+                EXPECT_EQ(c.error, e.Message());
+            }
+        }
+    }
+}
+
+TEST(Workbook, MacroWorkbooksGiveEverySheetACodeName)
+{
+    auto codeName = [](const std::string& name) {
+        ByteArray data = Words({static_cast<std::uint16_t>(name.size())});
+        data.push_back(0);
+        data.insert(data.end(), name.begin(), name.end());
+        return Rec(0x01BA, data);
+    };
+    TWorkbook workbook;
+    LoadWorkbook(Stream({Bof(5), Window1(), Rec(0x00D3, {}), codeName("DATA"), BoundSheet("Data"), BoundSheet("Data2"),
+                         BoundSheet("Sheet"), Eof(), SheetSection(true), SheetSection(), SheetSection()}),
+                 workbook);
+    SaveWorkbook(workbook);
+    EXPECT_EQ(u"Data1", workbook.Sheets().GetItems(0)->CodeName());
+    EXPECT_EQ(u"Data2", workbook.Sheets().GetItems(1)->CodeName());
+    EXPECT_EQ(u"Sheet", workbook.Sheets().GetItems(2)->CodeName());
+    EXPECT_THROW(workbook.DeleteSheets(0, 1), EExcelException);
+}
+
+TEST(Workbook, HostileStreamsAreRefused)
+{
+    const ByteArray sst = Rec(0x00FC, Concat({Words({5, 0, 200, 0}), Words({1}), ByteArray{0, 'a'}}));
+    const struct { const char* name; const char* error; ByteArray stream; } cases[] = {
+        {"globals without EOF", "has no EOF", Stream({Bof(5), BoundSheet("A")})},
+        {"sheet without EOF", "has no EOF", Stream({Bof(5), BoundSheet("A"), Eof(), Bof(0x10), Rec(0x1234, {1})})},
+        {"SST counting more strings than it holds", "Error reading record", Stream({Bof(5), sst, Eof()})},
+        {"label index past the table", "File invalid", Stream({Bof(5), BoundSheet("A"), Eof(), Bof(0x10),
+                                                Rec(0x00FD, Concat({Words({0, 0, 15}), Words({7, 0})})), Eof()})},
+        {"sheet name past its record", "Reading 40 bytes", Stream({Bof(5), Rec(0x0085, Concat({Words({0, 0, 0}), ByteArray{40, 0, 'a'}})), Eof()})},
+        {"the same sheet name twice", "Sheet name already exists: a", Stream({Bof(5), BoundSheet("A"), BoundSheet("a"), Eof()})},
+        {"a record between sections", "File invalid", Stream({Bof(5), Eof(), Rec(0x1234, {1})})},
+        {"a BOF inside the globals", "File invalid", Stream({Bof(5), Bof(5), Eof()})},
+        {"an old BOF version", "invalid Excel version", Stream({Rec(0x0809, Words({0x0500, 5, 0, 0}))})},
+        {"an external name before its book", "File invalid", Stream({Bof(5), Rec(0x0023, ByteArray(8)), Eof()})},
+        {"a window record cut short", "is 6 bytes, needs 16", Stream({Bof(5), Rec(0x003D, ByteArray(6)), Eof()})},
+    };
+    for (const auto& c : cases)
+        EXPECT_NE(std::string::npos, LoadError(c.stream).find(c.error)) << c.name << ": " << LoadError(c.stream);
+}
+
+TEST(WorkbookGlobals, TotalSizeIsWhatSavingWrites)
+{
+    for (bool isTemplate : {false, true}) {
+        TTempDir dir;
+        TFileStream input(Fixture("globals-libreoffice.xls"), fmOpenRead);
+        TOle2File container(input);
+        container.SelectStream(u"Workbook");
+        TWorkbook workbook;
+        workbook.LoadFromStream(container);
+        workbook.Globals().SetIsXltTemplate(isTemplate);
+        const std::int64_t predicted = workbook.Globals().TotalSize();
+        const ByteArray globals = WrittenBytes([&](TOle2File& out) { workbook.Globals().SaveToStream(out); });
+        EXPECT_EQ(predicted, static_cast<std::int64_t>(globals.size())) << isTemplate;
+        EXPECT_EQ(isTemplate, RawRecords(globals).at(1).Id == 0x0060);
+    }
+}
+
+TEST(WorkbookGlobals, MissingOptionRecordsReadAsDefaultsAndIgnoreWrites)
+{
+    TWorkbook workbook;
+    const ByteArray stream = Stream({Bof(5), BoundSheet("A"), Eof(), SheetSection(true)});
+    LoadWorkbook(stream, workbook);
+    TWorkbookGlobals& globals = workbook.Globals();
+    EXPECT_EQ(0, globals.ActiveSheet());
+    globals.SetActiveSheet(3);
+    globals.SetIs1904(true);
+    globals.SetPrecisionAsDisplayed(true);
+    globals.SetSaveExternalLinkValues(true);
+    EXPECT_EQ(0, globals.ActiveSheet());
+    EXPECT_FALSE(globals.Is1904() || globals.PrecisionAsDisplayed() || globals.SaveExternalLinkValues());
+    EXPECT_EQ(KeptRecords(stream), KeptRecords(SaveWorkbook(workbook)));
+}
+
+TEST(WorkbookGlobals, RecordsAfterTheDirectoryComeBeforeItOnSaving)
+{
+    const ByteArray country = Rec(0x008C, Words({1, 49}));
+    TWorkbook workbook;
+    LoadWorkbook(Stream({Bof(5), Window1(), BoundSheet("A"), country, Eof(), SheetSection(true)}), workbook);
+    const auto records = RawRecords(SaveWorkbook(workbook));
+    std::vector<std::uint16_t> ids;
+    for (const auto& r : records)
+        ids.push_back(r.Id);
+    EXPECT_EQ((std::vector<std::uint16_t>{0x0809, 0x003D, 0x008C, 0x0085, 0x00FC, 0x00FF, 0x000A, 0x0809, 0x023E,
+                                          0x000A}),
+              ids);
+}
+
+TEST(WorkbookGlobals, FirstPaletteChangeAddsAStandardPaletteAfterTheStyles)
+{
+    const ByteArray style = Rec(0x0293, Words({0x8000, 0xFF00}));
+    const ByteArray xf = Rec(0x00E0, ByteArray(20));
+    TWorkbook workbook;
+    LoadWorkbook(Stream({Bof(5), Window1(), xf, style, Rec(0x0160, Words({0})), BoundSheet("A"), Eof(),
+                         SheetSection(true)}),
+                 workbook);
+    TWorkbookGlobals& globals = workbook.Globals();
+    EXPECT_EQ(StandardPaletteColor(3), globals.GetColorPalette(3));
+    EXPECT_THROW(globals.GetColorPalette(56), EExcelException);
+    globals.SetColorPalette(3, 0x123456);
+    globals.SetColorPalette(4, 0x654321);
+    const auto records = RawRecords(SaveWorkbook(workbook));
+    ASSERT_EQ(0x0092, records.at(4).Id);  // BOF, WINDOW1, XF, STYLE, PALETTE
+    EXPECT_EQ(0x0160, records.at(5).Id);
+    EXPECT_EQ(1, std::count_if(records.begin(), records.end(), [](auto& r) { return r.Id == 0x0092; }));
+    EXPECT_EQ(0x123456u, globals.GetColorPalette(3));
+    EXPECT_EQ(StandardPaletteColor(5), globals.GetColorPalette(5));
+}
+
+TEST(WorkbookGlobals, SheetNamesStayValidAndUnique)
+{
+    TWorkbook workbook;
+    LoadWorkbook(Stream({Bof(5), Window1(), BoundSheet("Data"), Eof(), SheetSection(true)}), workbook);
+    TWorkbookGlobals& globals = workbook.Globals();
+    globals.InsertSheets(-1, 0, 0, u"Data", 2);
+    EXPECT_EQ(u"Data2", globals.GetSheetName(0));
+    EXPECT_EQ(u"Data1", globals.GetSheetName(1));
+    EXPECT_EQ(u"Data", globals.GetSheetName(2));
+    globals.SetSheetName(0, u"a/b:c");
+    EXPECT_EQ(u"a_b.c", globals.GetSheetName(0));
+    EXPECT_THROW(globals.SetSheetName(0, u"DATA"), EExcelException);
+    EXPECT_EQ(u"a_b.c", globals.GetSheetName(0));
+    globals.SetSheetName(0, std::u16string(40, u'n'));
+    EXPECT_EQ(31u, globals.GetSheetName(0).size());
+}
+
+TEST(Workbook, CopiedSheetsGetNumberedNamesAndNoCodeName)
+{
+    TWorkbook workbook;
+    LoadWorkbook(Stream({Bof(5), Window1(), BoundSheet("Sheet"), BoundSheet("Other"), Eof(), SheetSection(true),
+                         SheetSection()}),
+                 workbook);
+    workbook.Sheets().GetItems(0)->SetCodeName(u"First");
+    workbook.InsertSheets(0, 1, 2);
+    ASSERT_EQ(4, workbook.Sheets().Count());
+    EXPECT_EQ(u"Sheet2", workbook.Globals().GetSheetName(1));
+    EXPECT_EQ(u"Sheet1", workbook.Globals().GetSheetName(2));
+    EXPECT_EQ(u"", workbook.Sheets().GetItems(1)->CodeName());
+    EXPECT_FALSE(workbook.Sheets().GetItems(1)->Selected());
+    workbook.DeleteSheets(1, 2);
+    EXPECT_EQ(2, workbook.Sheets().Count());
+    EXPECT_EQ(u"Other", workbook.Globals().GetSheetName(1));
+    EXPECT_THROW(workbook.InsertSheets(5, 0, 1), EExcelException);
+    EXPECT_THROW(workbook.InsertSheets(0, -1, 1), EExcelException);
+    EXPECT_THROW(workbook.DeleteRowsAndCols(-1, 0, 1, 0, 0), EExcelException);
+    EXPECT_THROW(workbook.InsertAndCopyRowsAndCols(0, 5, 4, 0, 1, 0, 0, 0, 0, false), EExcelException);
+    // Selecting a sheet clears the others.
+    workbook.SetActiveSheet(1);
+    EXPECT_FALSE(workbook.Sheets().GetItems(0)->Selected());
+    EXPECT_TRUE(workbook.Sheets().GetItems(1)->Selected());
+    EXPECT_EQ(1, workbook.ActiveSheet());
+}
