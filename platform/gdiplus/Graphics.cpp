@@ -143,7 +143,11 @@ Status Paint(GpGraphics& graphics, DrawKind kind, const std::function<void(cairo
     }
     draw(cr);
     if (graphics.ClipMask) {
+        // The group goes onto the surface the way the drawing would have: a
+        // clear replaces what is under the clip instead of blending with it.
+        const cairo_operator_t drawnWith = cairo_get_operator(cr);
         cairo_pop_group_to_source(cr);
+        cairo_set_operator(cr, drawnWith);
         cairo_identity_matrix(cr);
         cairo_mask_surface(cr, graphics.ClipMask.get(), 0, 0);
     }

@@ -42,8 +42,9 @@ void closeFigure(GpPath& path)
 // The parametric angle of the point where a ray at the given angle meets the ellipse.
 double parametricAngle(double degrees, double rx, double ry)
 {
-    double radians = degrees * M_PI / 180.0;
-    double turns = std::floor(radians / (2 * M_PI));
+    // Whole turns are split off in degrees, so 360 is exactly one turn.
+    const double turns = std::floor(degrees / 360.0);
+    const double radians = (degrees - turns * 360.0) * M_PI / 180.0;
     double t = std::atan2(rx * std::sin(radians), ry * std::cos(radians));
     if (t < 0) t += 2 * M_PI;
     return t + turns * 2 * M_PI;

@@ -41,7 +41,7 @@ std::vector<std::vector<EdgeVertex>> outlineOf(const GpPathGradient& brush)
             continue;
         }
         if (kind == gdiplus::PathPointBezier && i + 2 < n) {
-            const EdgeVertex& from = figures.back().back();
+            const EdgeVertex from = figures.back().back();
             const TGPPointF &c2 = path.Points[i + 1], &end = path.Points[i + 2];
             ARGB endColor = surroundColor(brush, i + 2);
             std::vector<GradientStop> blend{{0, from.Color}, {1, endColor}};
