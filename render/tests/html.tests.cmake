@@ -2,4 +2,7 @@
 vistra_tests(render_html_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/HTMLUtilsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HTMLMatchTagsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HTMLTagsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HTMLRendererTest.cpp
+  ${PROJECT_SOURCE_DIR}/platform/graphics/tests/GoldenImage.cpp
   DEPENDS vistra_render)
