@@ -73,9 +73,10 @@ void THTMLPicture::ForgetDecoded()
 void THTMLPicture::LoadData(TStream& Stream)
 {
     FDatastream->LoadFromStream(Stream);
-    FIsEmpty = false;
     // Frame counts and animation times belong to the bytes they were read from.
     ForgetDecoded();
+    FIsEmpty = FDatastream->Size() == 0;
+    if (FIsEmpty) throw EInvalidGraphic("Could not load image");
     DecodeCurrentFrame();
 }
 
@@ -91,8 +92,13 @@ void THTMLPicture::ReadData(TStream& Stream)
     Stream.ReadBuffer(&size, 4);
     if (size < 0 || size > Stream.Size() - Stream.Position())
         throw EInvalidGraphic("Picture data of " + std::to_string(size) + " bytes runs past the end of the stream");
+    if (size == 0) {
+        // The stored form of an empty picture.
+        Assign(nullptr);
+        return;
+    }
     TMemoryStream data;
-    if (size > 0) data.CopyFrom(Stream, size);
+    data.CopyFrom(Stream, size);
     LoadData(data);
 }
 

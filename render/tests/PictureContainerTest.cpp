@@ -167,6 +167,7 @@ TEST(HTMLPicture, UndecodableBytesRaiseWithFixedTexts)
 
     THTMLPicture empty;
     EXPECT_THROW(LoadBytes(empty, {}), EInvalidGraphic);
+    EXPECT_TRUE(empty.Empty()) << "no bytes, no picture";
 }
 
 TEST(HTMLPicture, TruncatedAndDamagedFilesNeverCrash)
@@ -278,6 +279,14 @@ TEST(HTMLPicture, StoredFormIsTheEncodedBytesUnchanged)
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(read.FrameCount(), 2);
     EXPECT_EQ(read.Width(), 20);
+
+    // An empty picture is stored as no bytes and read back as empty.
+    TMemoryStream emptyData;
+    THTMLPicture().WriteData(emptyData);
+    emptyData.SetPosition(0);
+    read.ReadData(emptyData);
+    EXPECT_TRUE(read.Empty());
+    EXPECT_EQ(read.Width(), 0);
 }
 
 TEST(HTMLPicture, AssignCopiesBytesFrameStretchAndID)
