@@ -12,4 +12,5 @@ list(APPEND XLS_TEST_SOURCES
   tests/XlsFormatsTest.cpp
   tests/XlsCellRecordsTest.cpp
   tests/XlsCellsTestSupport.cpp
-  tests/XlsCellPeersTest.cpp)
+  tests/XlsCellPeersTest.cpp
+  tests/XlsCellStorageTest.cpp)

@@ -53,18 +53,21 @@ void TCells::AddMultipleCells(TMultipleValueRecord& aRecord)
 void TCells::FixRows()
 {
     const int lastCellRow = FCellList.Count() - 1;
-    if (lastCellRow >= 0)
-        FRowList.AddRow(lastCellRow);
     for (int row = 0; row <= lastCellRow; ++row) {
         TCellRecordList* cells = FCellList.CellRow(row);
-        if (cells->Count() == 0)
+        if (cells->Count() == 0 && row < lastCellRow)
             continue;
-        FRowList.AddRow(row);
+        const auto [first, lastPlusOne] = CellSpan(cells);
+        if (!FRowList.HasRow(row)) {
+            FRowList.AddRow(row);
+            FRowList.GetItems(row)->SetMinCol(first);
+            FRowList.GetItems(row)->SetMaxCol(lastPlusOne);
+            continue;
+        }
         // The saved range follows the ROW records' spans, so a span that
         // misses some of its cells would drop them on saving.
         TRowRecord* rowRecord = FRowList.GetItems(row);
-        const auto [first, lastPlusOne] = CellSpan(cells);
-        if (rowRecord->MinCol() > first)
+        if (cells->Count() > 0 && rowRecord->MinCol() > first)
             rowRecord->SetMinCol(first);
         if (rowRecord->MaxCol() < lastPlusOne)
             rowRecord->SetMaxCol(lastPlusOne);

@@ -3,6 +3,7 @@
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
 #include "xlsAdapter/qorUXlsRecordFactory.h"
+#include "xlsAdapter/tests/XlsCellsTestSupport.h"
 #include "xlsAdapter/tests/XlsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -38,19 +39,9 @@ ByteArray Words(std::initializer_list<std::uint16_t> words)
 // The bytes a row of cells writes, range limited to columns Left..Right.
 ByteArray Saved(TCellRecordList& cells, int Left = 0, int Right = 255)
 {
-    TTempDir dir;
-    const std::string file = MakeContainer(dir, "template.xls", ByteArray(100));
-    TFileStream input(file, fmOpenRead);
-    TMemoryStream output;
-    TOle2File container(input);
-    container.PrepareForWrite(output, u"Workbook");
-    cells.SaveRangeToStream(container, {Left, 0, Right, 0});
-    container.FinishWrite();
-    const std::string out = dir.Path("out.xls");
-    output.SaveToFile(out);
-    ByteArray written = ReadStream(out, u"Workbook");
-    written.resize(static_cast<std::size_t>(cells.TotalRangeSize({Left, 0, Right, 0}, false)));
-    return written;
+    const TXlsCellRange range{Left, 0, Right, 0};
+    return WrittenBytes([&](TOle2File& out) { cells.SaveRangeToStream(out, range); },
+                        cells.TotalRangeSize(range, false));
 }
 
 } // namespace

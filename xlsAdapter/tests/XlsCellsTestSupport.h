@@ -6,6 +6,7 @@
 #include "xlsAdapter/qorUXlsCellList.h"
 #include "xlsAdapter/qorUXlsSST.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,9 @@ private:
     std::vector<std::unique_ptr<TBaseRecord>> FSheetBefore; // up to the cell block
     std::vector<std::unique_ptr<TBaseRecord>> FSheetAfter;
 };
+
+// The first Size bytes that Write puts into a new Workbook stream.
+ByteArray WrittenBytes(const std::function<void(TOle2File&)>& Write, std::int64_t Size);
 
 // The ids of the records of the first sheet's cell block as written.
 std::vector<std::uint16_t> SavedCellRecordIds(const std::string& file);
