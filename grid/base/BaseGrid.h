@@ -55,8 +55,10 @@ class TBaseGrid : public TObjStringGrid {
     // Word wrap handed to new cell property objects.
     bool WordWrap() const noexcept { return FWordWrap; }
     void SetWordWrap(bool Value) noexcept { FWordWrap = Value; }
-    // Referenced, not owned.
+    // Referenced, not owned; the component learns its grid from here and the
+    // grid forgets it when it is freed.
     TQuillGridUndoRedo* UndoRedo() const noexcept { return FUndoRedo; }
+    void SetUndoRedo(TQuillGridUndoRedo* Value);
     int PaintID() const noexcept { return FPaintID; }
 
     TGetDisplTextEvent OnGetDisplText;
@@ -97,6 +99,11 @@ class TBaseGrid : public TObjStringGrid {
     // Invalidates the cell's rectangle while the window exists.
     void RepaintCell(int ACol, int ARow);
 
+    // The displayed column of a real column (hidden columns shift it).
+    virtual int DisplColIndex(int ACol);
+    // ColCount plus any hidden columns.
+    virtual int TotalColCount() const;
+
     // Merges the area of SpanX columns and SpanY rows whose top-left cell is
     // (ACol, ARow); splits the area a cell belongs to.
     virtual void MergeCells(int ACol, int ARow, int SpanX, int SpanY);
@@ -121,6 +128,7 @@ class TBaseGrid : public TObjStringGrid {
     bool ColSpanIdentical(int ACol1, int ACol2) const;
 
 protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     void Paint() override;
     void HandleDrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     bool HandleSelectCell(int ACol, int ARow) override;
@@ -152,10 +160,6 @@ protected:
                                      bool Remap, TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
                                      TColor& AMirrorColorTo, TFont& AFont, TAlignment& HA, TVAlignment& VA,
                                      bool& WW, TCellGradientDirection& GD);
-    // The displayed column of a real column (hidden columns shift it).
-    virtual int DisplColIndex(int ACol);
-    // ColCount plus any hidden columns.
-    virtual int TotalColCount() const;
 
     // A cell's rectangle wherever it lies, in view or not.
     TRect ComputeCellRect(int ACol, int ARow) const;

@@ -2,6 +2,7 @@
 // framework grid must not see.
 #include "BaseGridFixture.h"
 
+#include "grid/base/GridUndoRedo.h"
 #include "grid/base/QuillUtilCellText.h"
 
 TEST_F(BaseGridTest, ShownTextRunsTheDisplayEventsOnNormalRowsOnly)
@@ -55,4 +56,18 @@ TEST_F(BaseGridTest, TheFrameworkGridKeepsItsOwnDrawingAndLinesOff)
     Grid->SetGridLineWidth(3);
     EXPECT_EQ(Grid->GridLineWidth(), 3);
     EXPECT_EQ(static_cast<TCustomGrid*>(Grid)->GridLineWidth(), 0);
+}
+
+TEST_F(BaseGridTest, TheUndoComponentLearnsItsGridAndIsForgottenWhenFreed)
+{
+    auto* undo = new TQuillGridUndoRedo(Form);
+    Grid->SetUndoRedo(undo);
+    EXPECT_EQ(undo->Grid(), Grid);
+    delete undo;
+    EXPECT_EQ(Grid->UndoRedo(), nullptr);
+
+    TQuillGridUndoRedo kept(nullptr);
+    Grid->SetUndoRedo(&kept);
+    Grid->SetUndoRedo(nullptr);
+    EXPECT_EQ(Grid->UndoRedo(), nullptr);
 }
