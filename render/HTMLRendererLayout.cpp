@@ -158,6 +158,8 @@ bool RenderHTMLText(TCanvas* Canvas, std::string_view Text, const TRect& Bounds,
         THTMLLinePass measure = StartPass(call, THTMLPassMode::Calculating, TRect{Bounds.Left + 1, top, Bounds.Right,
                                                                                   Bounds.Bottom});
         measure.Measuring = true;
+        // Lines are drawn shifted by the paragraph indent, so they are measured in the room it leaves.
+        measure.Geometry.AvailableWidth -= call.ParagraphIndent;
         measure.Geometry.LineHeight = startHeight;
         call.Flow.Subscript = call.Flow.Superscript = false;
         const THTMLLineStartState lineStart = LineStart(call);

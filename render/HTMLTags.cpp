@@ -62,7 +62,11 @@ void ApplyParagraph(THTMLRenderCall& call, THTMLLinePass& pass, std::string_view
         if (value.find("LEFT") != std::string::npos) call.ParagraphAlignment = THTMLAlignment::Left;
         if (value.find("CENTER") != std::string::npos) call.ParagraphAlignment = THTMLAlignment::Center;
     }
-    if (auto indent = HTMLTagAttribute(body, "INDENT")) call.ParagraphIndent = ClampCoordinate(TextToIntLoose(*indent));
+    if (auto indent = HTMLTagAttribute(body, "INDENT")) {
+        call.ParagraphIndent = ClampCoordinate(TextToIntLoose(*indent));
+        // The line will be drawn indented, so it is measured in the room left.
+        if (pass.Measuring) pass.Geometry.AvailableWidth = pass.Right - pass.Geometry.Left - call.ParagraphIndent;
+    }
     auto back = HTMLTagAttribute(body, "BGCOLOR");
     if (!back || !pass.Painting()) return;
     TCanvas& canvas = call.Canvas;

@@ -1,6 +1,8 @@
 // Measuring, drawing and hit-testing mini-HTML: sizes, line breaking, links and bad markup.
 #include "render/tests/HTMLRenderFixture.h"
 
+#include "platform/graphics/ImageList.h"
+
 #include <random>
 
 
@@ -232,4 +234,34 @@ TEST_F(HTMLRenderFixture, HostileMarkupNeverRaisesOrHangs)
         EXPECT_NO_THROW(Draw(text, TRect{0, 0, 30, 200}, params)) << text;
         EXPECT_NO_THROW(HitTest(text, 10, 10, r, params, TRect{0, 0, 30, 200})) << text;
     }
+}
+
+TEST_F(HTMLRenderFixture, ImagesAndControlsTakeRoomAndAreHit)
+{
+    TImageList images(16, 16);
+    TBitmap red(16, 16);
+    red.Canvas()->Brush()->SetColor(clRed);
+    red.Canvas()->FillRect(TRect{0, 0, 16, 16});
+    images.AddMasked(&red, clNone);
+    THTMLRenderParams params;
+    params.Images = &images;
+
+    const char* linked = "a<a href=\"pic\"><img src=\"idx:0\"></a>b";
+    const THTMLRenderResult measured = Measure(linked, 400, params);
+    EXPECT_EQ(measured.Width, TextWidth("a") + 16 + TextWidth("b"));
+    EXPECT_EQ(measured.Height, std::max(gh, 16));
+    THTMLRenderResult hit;
+    ASSERT_TRUE(HitTest(linked, 1 + TextWidth("a") + 8, 8, hit, params));
+    EXPECT_EQ(hit.LinkValue, "pic");
+    Draw(linked, TRect{0, 0, 400, 200}, params);
+    EXPECT_EQ(CountColor(clRed), 16 * 16);
+
+    const char* control = "x<control type=\"CHECK\" id=\"c1\" width=\"16\" value=\"true\">";
+    ASSERT_TRUE(HitTest(control, 1 + TextWidth("x") + 8, 8, hit));
+    EXPECT_EQ(hit.LinkValue, "ctrl");
+    EXPECT_EQ(hit.ControlID, "c1");
+    EXPECT_EQ(hit.ControlType, "CHECK");
+    EXPECT_EQ(hit.ControlValue, "true");
+    EXPECT_FALSE(HitTest(control, 300, 8, hit));
+    EXPECT_EQ(hit.ControlID, "");
 }

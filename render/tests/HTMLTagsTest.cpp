@@ -182,3 +182,12 @@ TEST_F(HTMLTagsFixture, RotatedText)
     const auto [first, last] = InkColumns(0, 200);
     EXPECT_GT(bottom - top, last - first) << "the text runs upward";
 }
+
+TEST_F(HTMLTagsFixture, IndentedParagraphsWrapInsideTheBounds)
+{
+    const char* text = "<p indent=\"40\">aaaa bbbb cccc dddd</p>";
+    const int room = 1 + 40 + TextWidth("aaaa ") + TextWidth("bbbb ") + 2;
+    EXPECT_EQ(Measure(text, room).Height, 2 * gh);
+    Draw(text, TRect{0, 0, room, 200});
+    EXPECT_LT(InkColumns(0, 2 * gh).second, room);
+}
