@@ -387,23 +387,29 @@ TRegistryChangeWatch::TRegistryChangeWatch(HKEY Root, std::string_view Key, bool
     if (RootName(Root) == nullptr)
         throw ERegistryException("Invalid root key " + IntToStr(Root));
     FSection = SectionName(Root, Key);
-    // The store is replaced by a rename on every write, so its folder is
-    // watched rather than the file itself.
-    fs::path folder = fs::path(TRegistry::StoreFileName()).parent_path();
+    // The store is replaced by a rename on every write, so the folder of the
+    // file actually written (a link's target) is watched, not the file.
+    fs::path store = TRegistry::StoreFileName();
     std::error_code ec;
-    fs::create_directories(folder, ec);
+    if (fs::exists(store, ec))
+        store = fs::canonical(store, ec);
+    FStoreName = store.filename().string();
+    fs::create_directories(store.parent_path(), ec);
     FNotifyFd = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
     FCancelFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (FNotifyFd < 0 || FCancelFd < 0
-        || inotify_add_watch(FNotifyFd, folder.c_str(),
-               IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_CREATE | IN_DELETE) < 0) {
+    try {
+        if (FNotifyFd < 0 || FCancelFd < 0
+            || inotify_add_watch(FNotifyFd, store.parent_path().c_str(),
+                   IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_CREATE | IN_DELETE) < 0)
+            throw ERegistryException("Unable to watch the registry file " + store.string());
+        FLastSeen = Snapshot();
+    } catch (...) {
         if (FNotifyFd >= 0)
             close(FNotifyFd);
         if (FCancelFd >= 0)
             close(FCancelFd);
-        throw ERegistryException("Unable to watch the registry file " + TRegistry::StoreFileName());
+        throw;
     }
-    FLastSeen = Snapshot();
 }
 
 TRegistryChangeWatch::~TRegistryChangeWatch()
@@ -429,7 +435,6 @@ std::string TRegistryChangeWatch::Snapshot() const
 
 bool TRegistryChangeWatch::WaitForChange()
 {
-    const std::string storeName = std::filesystem::path(TRegistry::StoreFileName()).filename().string();
     alignas(inotify_event) std::array<char, 4096> events;
     for (;;) {
         std::array<pollfd, 2> fds{{{FNotifyFd, POLLIN, 0}, {FCancelFd, POLLIN, 0}}};
@@ -445,7 +450,7 @@ bool TRegistryChangeWatch::WaitForChange()
                 ssize_t next = at + static_cast<ssize_t>(sizeof(inotify_event) + event->len);
                 if (next > length)
                     break;
-                if (event->len > 0 && storeName == std::string_view(event->name, strnlen(event->name, event->len)))
+                if (event->len > 0 && FStoreName == std::string_view(event->name, strnlen(event->name, event->len)))
                     storeTouched = true;
                 at = next;
             }

@@ -99,6 +99,7 @@ private:
     std::string Snapshot() const;
 
     std::string FSection;
+    std::string FStoreName;
     bool FWatchSubtree;
     std::string FLastSeen;
     int FNotifyFd = -1;

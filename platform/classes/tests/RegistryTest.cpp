@@ -209,3 +209,25 @@ TEST_F(RegistryTest, ChangeWatchCancelEndsTheWaitAndStaysCancelled)
     EXPECT_FALSE(watch.WaitForChange());
     EXPECT_THROW(TRegistryChangeWatch(0x1234, "Software", true), ERegistryException);
 }
+
+TEST_F(RegistryTest, ChangeWatchFollowsAStoreThatIsALink)
+{
+    fs::create_directories(FDir / "real");
+    fs::create_directories(FDir / "store");
+    {
+        TRegistry reg;
+        reg.OpenKey("Software\\Office", true);
+    }
+    fs::rename(TRegistry::StoreFileName(), FDir / "real" / "target.ini");
+    fs::create_symlink(FDir / "real" / "target.ini", TRegistry::StoreFileName());
+
+    TRegistryChangeWatch watch(HKEY_CURRENT_USER, "Software\\Office", true);
+    std::thread writer([] {
+        TRegistry other;
+        other.OpenKey("Software\\Office", false);
+        other.WriteInteger("Theme", 2);
+    });
+    EXPECT_TRUE(watch.WaitForChange());
+    writer.join();
+    EXPECT_TRUE(fs::is_symlink(TRegistry::StoreFileName()));
+}
