@@ -1,4 +1,4 @@
-// The platform tests, answered from one set of operating-system facts.
+// The platform tests (system and common-controls versions), answered from one set of facts.
 #include "render/QuillStyleIF.h"
 
 namespace vistra::render {
