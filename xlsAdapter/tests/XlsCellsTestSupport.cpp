@@ -22,8 +22,9 @@ bool IsCellBlockRecord(const TBaseRecord& record)
            dynamic_cast<const TIgnoreRecord*>(&record);
 }
 
-// Every record of the Workbook stream up to the second EOF.
-std::vector<std::unique_ptr<TBaseRecord>> ReadRecords(const std::string& file)
+} // namespace
+
+std::vector<std::unique_ptr<TBaseRecord>> ReadWorkbookRecords(const std::string& file)
 {
     TFileStream input(file, fmOpenRead);
     TOle2File container(input);
@@ -40,14 +41,12 @@ std::vector<std::unique_ptr<TBaseRecord>> ReadRecords(const std::string& file)
     return records;
 }
 
-} // namespace
-
 TLoadedWorkbook::TLoadedWorkbook(const std::string& file)
 {
     bool inSheet = false;
     bool blockSeen = false;
     std::vector<TLabelSSTRecord*> labels;
-    for (auto& record : ReadRecords(file)) {
+    for (auto& record : ReadWorkbookRecords(file)) {
         if (!inSheet) {
             if (const auto* sst = dynamic_cast<const TSSTRecord*>(record.get()))
                 SST.Load(*sst);
@@ -131,7 +130,7 @@ std::vector<std::uint16_t> SavedCellRecordIds(const std::string& file)
 {
     std::vector<std::uint16_t> ids;
     bool inSheet = false;
-    for (const auto& record : ReadRecords(file)) {
+    for (const auto& record : ReadWorkbookRecords(file)) {
         if (inSheet && (dynamic_cast<const TCellRecord*>(record.get()) ||
                         dynamic_cast<const TMultipleValueRecord*>(record.get())))
             ids.push_back(record->Id);

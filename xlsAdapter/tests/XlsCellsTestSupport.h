@@ -32,6 +32,9 @@ private:
     std::vector<std::unique_ptr<TBaseRecord>> FSheetAfter;
 };
 
+// Every record of a file's Workbook stream up to the first sheet's EOF.
+std::vector<std::unique_ptr<TBaseRecord>> ReadWorkbookRecords(const std::string& file);
+
 // The first Size bytes that Write puts into a new Workbook stream.
 ByteArray WrittenBytes(const std::function<void(TOle2File&)>& Write, std::int64_t Size);
 

@@ -2,9 +2,12 @@
 // conversion to and from the exchange records, and the built-in tables.
 #include "xlsAdapter/qorUXlsPalette.h"
 #include "xlsAdapter/qorUXlsXF.h"
+#include "xlsAdapter/tests/XlsCellsTestSupport.h"
 #include "xlsAdapter/tests/XlsTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 using namespace xlstest;
 
@@ -36,7 +39,75 @@ std::string ErrorOf(const std::function<void()>& action)
     return "no exception";
 }
 
+std::string CellsPeer(const std::string& arguments)
+{
+    std::string output;
+    EXPECT_EQ(0, RunCommand("/usr/bin/python3 " VISTRA_SOURCE_DIR "/xlsAdapter/tests/peers/cells_peer.py " + arguments,
+                            &output))
+        << output;
+    return output;
+}
+
+// A border's colour as a file index where it has a line.
+std::string BorderColor(const TVyxOneBorder& border)
+{
+    return border.Style == fbs_None ? "-" : std::to_string(border.ColorIndex + 7);
+}
+
+// Our reading of every XF of a file, in the form of the peer's listing.
+std::string OurFormats(const std::string& file)
+{
+    TFontRecordList fonts;
+    TFormatRecordList formats;
+    TXFRecordList xfs;
+    for (auto& record : ReadWorkbookRecords(file)) {
+        if (auto* font = dynamic_cast<TFontRecord*>(record.get()); font && record.release())
+            fonts.Add(std::unique_ptr<TFontRecord>(font));
+        else if (auto* format = dynamic_cast<TFormatRecord*>(record.get()); format && record.release())
+            formats.Add(std::unique_ptr<TFormatRecord>(format));
+        else if (auto* xf = dynamic_cast<TXFRecord*>(record.get()); xf && record.release())
+            xfs.Add(std::unique_ptr<TXFRecord>(xf));
+    }
+    constexpr int UnderlineCodes[] = {0, 1, 2, 0x21, 0x22};
+    std::ostringstream out;
+    for (int i = 0; i < xfs.Count(); ++i) {
+        const TVyxFormat f = xfs.GetItems(i)->VyxFormat(fonts, formats);
+        const int formatId = xfs.GetItems(i)->FormatIndex();
+        const TVyxBorders& b = f.Borders;
+        const int escapement = f.Font.Style.Contains(flsSuperscript) ? 1 : f.Font.Style.Contains(flsSubscript) ? 2 : 0;
+        out << i << " | " << f.Font.Name << ' ' << f.Font.Size20 << ' ' << f.Font.Style.Contains(flsBold) << ' '
+            << f.Font.Style.Contains(flsItalic) << ' ' << f.Font.Style.Contains(flsStrikeOut) << ' '
+            << UnderlineCodes[f.Font.Underline] << ' ' << f.Font.ColorIndex + 7 << ' ' << escapement << " | "
+            << formatId << ' ' << (formatId >= 164 ? f.Format : "") << " | " << f.FillPattern.Pattern - 1 << ' '
+            << f.FillPattern.FgColorIndex + 7 << ' ' << f.FillPattern.BgColorIndex + 7 << " | "
+            << int(b.Left.Style) << ' ' << int(b.Right.Style) << ' ' << int(b.Top.Style) << ' ' << int(b.Bottom.Style)
+            << ' ' << BorderColor(b.Left) << ' ' << BorderColor(b.Right) << ' ' << BorderColor(b.Top) << ' '
+            << BorderColor(b.Bottom) << " | " << int(f.HAlignment) << ' ' << int(f.VAlignment) << ' '
+            << int(f.Rotation) << ' ' << f.WrapText << ' ' << int(f.Indent) << ' ' << f.ShrinkToFit << " | "
+            << f.Locked << ' ' << f.Hidden << '\n';
+    }
+    return out.str();
+}
+
 } // namespace
+
+TEST(XlsFormats, FormatsWrittenByXlwtReadAsXlrdReadsThem)
+{
+    const std::string file = VISTRA_TEST_DATA "/formats-xlwt.xls";
+    EXPECT_EQ(CellsPeer("xlrd-formats " + file), OurFormats(file));
+}
+
+TEST(XlsFormats, TheStandardPaletteIsTheOneXlrdKnows)
+{
+    std::string ours;
+    char rgb[8];
+    for (int i = 0; i < StandardPaletteCount; ++i) {
+        const std::uint32_t color = StandardPaletteColor(i); // 0x00BBGGRR
+        std::snprintf(rgb, sizeof rgb, "%02X%02X%02X\n", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+        ours += rgb;
+    }
+    EXPECT_EQ(CellsPeer("palette"), ours);
+}
 
 TEST(XlsFormats, BuiltInNumberFormatsInTheInvariantLocale)
 {

@@ -7,6 +7,11 @@
   xlrd FILE       prints "row col type value xf" for every cell of the first
                   sheet that is not an empty unformatted cell; numbers as the
                   hex of their 8 little-endian IEEE bytes, so no digit is lost
+  xlwt-formats OUT writes a workbook whose cells use fonts, number formats,
+                  borders, fills, alignment and protection
+  xlrd-formats FILE prints one line per XF: its font, number format, fill,
+                  borders, alignment and protection, colours as file indexes
+  palette         prints xlrd's standard palette, one RRGGBB per line
 """
 import struct
 import sys
@@ -36,6 +41,54 @@ def cmd_xlwt(out):
     book.save(out)
 
 
+def cmd_xlwt_formats(out):
+    import xlwt
+    book = xlwt.Workbook()
+    sheet = book.add_sheet("Formats")
+    styles = [
+        "font: name Arial, bold on, height 240, colour red",
+        "font: name Times New Roman, italic on, struck_out on, underline double, colour 0x1F, escapement superscript",
+        "font: name Courier New, underline single_acc, escapement subscript; align: horiz right, vert top, wrap on",
+        "pattern: pattern solid, fore_colour yellow; borders: left thin, right double, top medium, bottom hair",
+        "pattern: pattern thick_forward_diag, fore_colour blue, back_colour green; align: horiz center, rotation 45",
+        "borders: left dashed, right dotted, top thick, bottom medium_dashed, left_colour 0x0A, right_colour 0x0C,"
+        " top_colour 0x30, bottom_colour 0x3F; protection: cell_locked false, formula_hidden true",
+        "align: horiz justified, vert distributed, indent 3, shrink_to_fit on",
+    ]
+    formats = ["0.00%", "#,##0.0\" kg\"", "yyyy-mm-dd hh:mm", "0.000", "\u20ac #,##0.00"]
+    for i, text in enumerate(styles):
+        sheet.write(i, 0, i, xlwt.easyxf(text, num_format_str=formats[i % len(formats)]))
+    book.save(out)
+
+
+def cmd_xlrd_formats(path):
+    import xlrd
+    book = xlrd.open_workbook(path, formatting_info=True)
+    for i, xf in enumerate(book.xf_list):
+        font = book.font_list[xf.font_index]
+        fmt = book.format_map[xf.format_key].format_str if xf.format_key >= 164 else ""
+        b, a, p, bg = xf.border, xf.alignment, xf.protection, xf.background
+        # A border's colour means something only where it has a line.
+        colours = [c if s else "-" for s, c in ((b.left_line_style, b.left_colour_index),
+                                                (b.right_line_style, b.right_colour_index),
+                                                (b.top_line_style, b.top_colour_index),
+                                                (b.bottom_line_style, b.bottom_colour_index))]
+        print(i, "|", font.name, font.height, int(font.weight >= 700), int(font.italic), int(font.struck_out),
+              font.underline_type, font.colour_index, font.escapement,
+              "|", xf.format_key, fmt,
+              "|", bg.fill_pattern, bg.pattern_colour_index, bg.background_colour_index,
+              "|", b.left_line_style, b.right_line_style, b.top_line_style, b.bottom_line_style,
+              *colours,
+              "|", a.hor_align, a.vert_align, a.rotation, int(a.text_wrapped), a.indent_level, int(a.shrink_to_fit),
+              "|", int(p.cell_locked), int(p.formula_hidden))
+
+
+def cmd_palette():
+    from xlrd.formatting import excel_default_palette_b8
+    for r, g, b in excel_default_palette_b8:
+        print("%02X%02X%02X" % (r, g, b))
+
+
 def cmd_xlrd(path):
     import xlrd
     book = xlrd.open_workbook(path, formatting_info=True)
@@ -59,4 +112,5 @@ def cmd_xlrd(path):
 
 if __name__ == "__main__":
     command, args = sys.argv[1], sys.argv[2:]
-    {"xlwt": cmd_xlwt, "xlrd": cmd_xlrd}[command](*args)
+    {"xlwt": cmd_xlwt, "xlrd": cmd_xlrd, "xlwt-formats": cmd_xlwt_formats, "xlrd-formats": cmd_xlrd_formats,
+     "palette": cmd_palette}[command](*args)
