@@ -57,6 +57,8 @@ Status fill(GpImage& image, const std::vector<std::uint8_t>& bytes)
         graphic->LoadFromStream(memory);
     } catch (const EOutOfResources&) {
         return OutOfMemory;
+    } catch (const std::bad_alloc&) {
+        return OutOfMemory;
     } catch (const Exception&) {
         return InvalidParameter;
     }
@@ -91,6 +93,8 @@ Status decode(TStream* stream, Image** out)
         if (remaining > maxEncodedBytes) return OutOfMemory;
         bytes.resize(static_cast<std::size_t>(remaining));
         bytes.resize(static_cast<std::size_t>(stream->Read(bytes.data(), remaining)));
+    } catch (const std::bad_alloc&) {
+        return OutOfMemory;
     } catch (const Exception&) {
         return Win32Error;
     }
