@@ -120,17 +120,22 @@ void TakePiece(THTMLRenderCall& call, THTMLLinePass& pass, std::string_view& tex
     THTMLInlinePass& g = pass.Geometry;
     const size_t n = PieceLength(text, call.Params.WordWrap);
     const std::string piece = DecodePieceEntities(text.substr(0, n));
-    const int h = canvas.TextHeight(piece);
-    g.LineHeight = std::max(g.LineHeight, h);
-    if (call.Flow.Subscript) pass.SpaceBelow = std::max(pass.SpaceBelow, h / 4);
-    if (call.Flow.Superscript) pass.SpaceAbove = std::max(pass.SpaceAbove, h / 4);
+    int width = -1;
+    // The measuring pass sets the line's heights; the second pass starts from them.
+    if (pass.Measuring) {
+        const TSize size = canvas.TextExtent(piece);
+        // Ampersands and tabs make the formatted width differ from the plain one.
+        if (piece.find_first_of("&\t") == std::string::npos) width = size.cx;
+        g.LineHeight = std::max(g.LineHeight, size.cy);
+        if (call.Flow.Subscript) pass.SpaceBelow = std::max(pass.SpaceBelow, size.cy / 4);
+        if (call.Flow.Superscript) pass.SpaceAbove = std::max(pass.SpaceAbove, size.cy / 4);
+    }
     if (call.Flow.Hidden) {
         if (pass.Measuring) AppendPlainText(call.PlainText, piece);
         text.remove_prefix(n);
         return;
     }
 
-    int width;
     const int xBefore = g.X;
     if (pass.Painting()) {
         width = DrawHTMLPiece(call, pass, piece);
@@ -139,7 +144,7 @@ void TakePiece(THTMLRenderCall& call, THTMLLinePass& pass, std::string_view& tex
         else
             g.DrawX += width;
     } else {
-        width = MeasureHTMLPiece(call, pass, piece);
+        if (width < 0) width = MeasureHTMLPiece(call, pass, piece);
         g.X += width;
         HitTestPiece(call, pass, xBefore);
     }
@@ -161,8 +166,10 @@ void TakePiece(THTMLRenderCall& call, THTMLLinePass& pass, std::string_view& tex
     text.remove_prefix(n);
     if (endsText) text = {}; // without word wrap the first piece that overflows ends the text
     pass.LineText += piece;
+    // Only the calculating passes count text widths in x.
     const bool entityReplaced = piece.size() != n;
-    pass.TrailingSpaceWidth = !piece.empty() && piece.back() == ' ' && !entityReplaced ? canvas.TextWidth(" ") : 0;
+    const bool trailingSpace = !pass.Painting() && piece.back() == ' ' && !entityReplaced;
+    pass.TrailingSpaceWidth = trailingSpace ? canvas.TextWidth(" ") : 0;
 }
 
 } // namespace
