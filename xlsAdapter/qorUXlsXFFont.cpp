@@ -2,6 +2,7 @@
 #include "xlsAdapter/qorUXlsXF.h"
 
 #include "platform/rtl/Strings.h"
+#include "xlsAdapter/qorUXlsStrings.h"
 
 #include <algorithm>
 #include <array>
@@ -43,7 +44,8 @@ std::unique_ptr<TFontRecord> TFontRecord::CreateFromVyxFont(const TVyxFont& aFon
     // The count field is one byte.
     if (name.size() > 255)
         name.resize(255);
-    ByteArray data(NameOffset + 2 + 2 * name.size());
+    const TExcelString nameString(1, name, true);
+    ByteArray data(static_cast<std::size_t>(NameOffset + nameString.TotalSize()));
     SetWord(data, 0, aFont.Size20);
     std::uint16_t options = 0;
     if (aFont.Style.Contains(flsItalic))
@@ -57,10 +59,7 @@ std::unique_ptr<TFontRecord> TFontRecord::CreateFromVyxFont(const TVyxFont& aFon
     data[10] = UnderlineCodes[std::min<std::size_t>(aFont.Underline, UnderlineCodes.size() - 1)];
     data[11] = aFont.Family;
     data[12] = aFont.CharSet;
-    data[NameOffset] = static_cast<std::uint8_t>(name.size());
-    data[NameOffset + 1] = 1; // 16-bit characters
-    for (std::size_t i = 0; i < name.size(); ++i)
-        SetWord(data, NameOffset + 2 + 2 * static_cast<std::int64_t>(i), name[i]);
+    nameString.CopyToPtr(data, NameOffset);
     return std::make_unique<TFontRecord>(xlr::FONT, std::move(data));
 }
 

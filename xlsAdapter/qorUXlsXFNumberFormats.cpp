@@ -3,7 +3,7 @@
 
 #include "platform/rtl/Strings.h"
 #include "xlsAdapter/qorUVyxMessages.h"
-#include "xlsAdapter/qorUXlsRecordReader.h"
+#include "xlsAdapter/qorUXlsStrings.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +13,6 @@ using namespace xlsAdapter;
 
 namespace {
 
-constexpr int TextOffset = 5; // id, character count, option byte
 // Ids below this one belong to built-in formats, even those without a text.
 constexpr int FirstUserFormatId = 164;
 
@@ -101,26 +100,18 @@ std::string BuiltInFormat(int Index)
 
 TFormatRecord::TFormatRecord(std::uint16_t aId, ByteArray aData) : TBaseRecord(aId, std::move(aData))
 {
-    RequireSize(TextOffset);
+    RequireSize(5); // id, character count, option byte
 }
 
 std::unique_ptr<TFormatRecord> TFormatRecord::CreateFromData(const std::string& Fmt, int NewID)
 {
-    const std::u16string text = rtl::Utf8ToUtf16(Fmt);
-    const bool wide = IsWideText(text);
-    const std::size_t size = TextOffset + text.size() * (wide ? 2 : 1);
-    if (size > static_cast<std::size_t>(xlr::MaxRecordDataSize))
+    const TExcelString text(2, rtl::Utf8ToUtf16(Fmt));
+    const std::int64_t size = 2 + text.TotalSize();
+    if (size > xlr::MaxRecordDataSize)
         ExcelError(msg::TooManyEntries, static_cast<int>(size), xlr::MaxRecordDataSize);
-    ByteArray data(size);
+    ByteArray data(static_cast<std::size_t>(size));
     SetWord(data, 0, static_cast<std::uint16_t>(NewID));
-    SetWord(data, 2, static_cast<std::uint16_t>(text.size()));
-    data[4] = wide ? 1 : 0;
-    if (wide) {
-        for (std::size_t i = 0; i < text.size(); ++i)
-            SetWord(data, TextOffset + 2 * static_cast<std::int64_t>(i), text[i]);
-    } else {
-        CompressText(text, data, TextOffset);
-    }
+    text.CopyToPtr(data, 2);
     return std::make_unique<TFormatRecord>(xlr::FORMAT, std::move(data));
 }
 
@@ -128,22 +119,7 @@ std::string TFormatRecord::Value() const
 {
     const TBaseRecord* record = this;
     int pos = 2;
-    std::uint8_t header[3];
-    ReadMemAcrossContinue(record, pos, 3, header);
-    const int count = header[0] | (header[1] << 8);
-    std::uint8_t options = header[2];
-    // Rich-text run counts and far-east sizes are not expected here, but
-    // when present they come before the characters.
-    const int extra = ((options & 0x08) ? 2 : 0) + ((options & 0x04) ? 4 : 0);
-    ReadMemAcrossContinue(record, pos, extra, nullptr);
-    std::string shortData;
-    std::u16string wideData;
-    int charsRead = 0;
-    std::uint8_t activeOptions = 0;
-    ReadStrAcrossContinue(record, pos, shortData, count, charsRead, options, activeOptions, wideData);
-    if (activeOptions & 1)
-        return rtl::Utf16ToUtf8(wideData);
-    return rtl::Latin1ToUtf8(shortData);
+    return rtl::Utf16ToUtf8(TExcelString(2, record, pos).Value());
 }
 
 void TFormatRecordList::SetItems(int Index, std::unique_ptr<TFormatRecord> Record)
