@@ -2,6 +2,7 @@
 #include "render/QuillGDIPBase.h"
 
 #include "platform/gdiplus/GdiPlusFlat.h"
+#include "platform/rtl/Strings.h"
 
 #include <cstring>
 #include <new>
@@ -25,6 +26,11 @@ const LibraryLifetime lifetime;
 namespace render {
 
 std::uintptr_t GdiplusToken() noexcept { return gdiplusToken; }
+
+std::string_view LeadingCharacters(std::string_view text, int length)
+{
+    return length < 0 ? text : text.substr(0, rtl::Utf8ByteOffset(text, static_cast<std::size_t>(length)));
+}
 
 } // namespace render
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // Text quality of the styled menus: GDI text, or drawing-library text with ClearType or greyscale smoothing.
 enum TAntiAlias { aaNone, aaClearType, aaAntiAlias };
@@ -55,6 +56,9 @@ inline Status TakeStatus(Status& last) noexcept
     last = Ok;
     return status;
 }
+
+// The first length characters of UTF-8 text; all of it for a negative length.
+std::string_view LeadingCharacters(std::string_view text, int length);
 
 // The native handle of a wrapper, or none for an absent one.
 template <typename Wrapper>

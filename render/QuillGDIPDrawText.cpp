@@ -3,7 +3,6 @@
 
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/Numbers.h"
-#include "platform/rtl/Strings.h"
 #include "render/QuillGDIPBrushes.h"
 #include "render/QuillGDIPText.h"
 
@@ -53,7 +52,7 @@ int TGPGraphics::DrawText(std::string_view string_, int len, TRect& rect, const 
                           TColor bkColor)
 {
     std::unique_ptr<TGPFont> gpFont = MakeFont(font);
-    const std::string text(len < 0 ? string_ : string_.substr(0, rtl::Utf8ByteOffset(string_, static_cast<std::size_t>(len))));
+    const std::string text(render::LeadingCharacters(string_, len));
     const bool calculating = (style & GPDrawTextCalcRect) != 0;
     if (calculating || bkColor != clNone) {
         const int pointSize = font ? font->Size() : 0;

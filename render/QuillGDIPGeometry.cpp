@@ -2,6 +2,7 @@
 #include "render/QuillGDIPGeometry.h"
 
 #include "platform/gdiplus/GdiPlusFlat.h"
+#include "render/QuillGDIPText.h"
 
 #include <vector>
 
@@ -222,6 +223,19 @@ Status TGPGraphicsPath::AddBezier(const TGPPoint& pt1, const TGPPoint& pt2, cons
 Status TGPGraphicsPath::AddBezier(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4)
 {
     return SetStatus(GdipAddPathBezier(nativePath, x1, y1, x2, y2, x3, y3, x4, y4));
+}
+
+Status TGPGraphicsPath::AddString(std::string_view string_, int length, const TGPFontFamily* family, int style,
+                                  float emSize, const TGPPointF& origin, const TGPStringFormat* format)
+{
+    return AddString(string_, length, family, style, emSize, TGPRectF{origin.X, origin.Y, 0, 0}, format);
+}
+
+Status TGPGraphicsPath::AddString(std::string_view string_, int length, const TGPFontFamily* family, int style,
+                                  float emSize, const TGPRectF& layoutRect, const TGPStringFormat* format)
+{
+    return SetStatus(GdipAddPathString(nativePath, render::LeadingCharacters(string_, length), NativeOf(family), style,
+                                       emSize, &layoutRect, NativeOf(format)));
 }
 
 TGPRegion::TGPRegion(const TGPRectF& rect) { lastResult = GdipCreateRegionRect(&rect, &nativeRegion); }

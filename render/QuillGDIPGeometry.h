@@ -4,6 +4,10 @@
 #include "render/QuillGDIPBase.h"
 
 #include <memory>
+#include <string_view>
+
+class TGPFontFamily;
+class TGPStringFormat;
 
 class TGPMatrix : public TGdiplusBase {
 public:
@@ -80,6 +84,11 @@ public:
     Status AddBezier(const TGPPointF& pt1, const TGPPointF& pt2, const TGPPointF& pt3, const TGPPointF& pt4);
     Status AddBezier(const TGPPoint& pt1, const TGPPoint& pt2, const TGPPoint& pt3, const TGPPoint& pt4);
     Status AddBezier(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4);
+    // The glyph outlines of the first length characters (all for -1), emSize in world units.
+    Status AddString(std::string_view string_, int length, const TGPFontFamily* family, int style, float emSize,
+                     const TGPPointF& origin, const TGPStringFormat* format);
+    Status AddString(std::string_view string_, int length, const TGPFontFamily* family, int style, float emSize,
+                     const TGPRectF& layoutRect, const TGPStringFormat* format);
     Status GetLastStatus() noexcept { return render::TakeStatus(lastResult); }
 
     GpPath* Native() const noexcept { return nativePath; }

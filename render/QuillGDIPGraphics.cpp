@@ -2,7 +2,6 @@
 #include "render/QuillGDIPGraphics.h"
 
 #include "platform/gdiplus/GdiPlusFlat.h"
-#include "platform/rtl/Strings.h"
 #include "render/QuillGDIPBrushes.h"
 #include "render/QuillGDIPGeometry.h"
 #include "render/QuillGDIPImages.h"
@@ -11,16 +10,6 @@
 #include <cmath>
 
 using render::NativeOf;
-
-namespace {
-
-// The first length characters of UTF-8 text; all of it for a negative length.
-std::string_view leadingCharacters(std::string_view text, int length)
-{
-    return length < 0 ? text : text.substr(0, rtl::Utf8ByteOffset(text, static_cast<std::size_t>(length)));
-}
-
-} // namespace
 
 TGPGraphics::TGPGraphics(HDC hdc) { lastResult = GdipCreateFromHDC(hdc, &nativeGraphics); }
 
@@ -254,7 +243,7 @@ Status TGPGraphics::MeasureString(std::string_view string_, int length, const TG
                                   const TGPStringFormat* stringFormat, TGPRectF& boundingBox, int* codepointsFitted,
                                   int* linesFilled)
 {
-    return SetStatus(GdipMeasureString(nativeGraphics, leadingCharacters(string_, length), NativeOf(font), &layoutRect,
+    return SetStatus(GdipMeasureString(nativeGraphics, render::LeadingCharacters(string_, length), NativeOf(font), &layoutRect,
                                        NativeOf(stringFormat), &boundingBox, codepointsFitted, linesFilled));
 }
 
@@ -273,7 +262,7 @@ Status TGPGraphics::MeasureString(std::string_view string_, int length, const TG
 Status TGPGraphics::DrawString(std::string_view string_, int length, const TGPFont* font, const TGPRectF& layoutRect,
                                const TGPStringFormat* stringFormat, const TGPBrush* brush)
 {
-    return SetStatus(GdipDrawString(nativeGraphics, leadingCharacters(string_, length), NativeOf(font), &layoutRect,
+    return SetStatus(GdipDrawString(nativeGraphics, render::LeadingCharacters(string_, length), NativeOf(font), &layoutRect,
                                     NativeOf(stringFormat), NativeOf(brush)));
 }
 

@@ -67,6 +67,13 @@ Status TGPImage::RotateFlip(RotateFlipType rotateFlipType)
 }
 
 
+std::unique_ptr<TGPImage> TGPImage::GetThumbnailImage(unsigned thumbWidth, unsigned thumbHeight)
+{
+    GpImage* thumb = nullptr;
+    Status status = SetStatus(GdipGetImageThumbnail(nativeImage, thumbWidth, thumbHeight, &thumb));
+    return std::make_unique<TGPImage>(thumb, status);
+}
+
 TGPBitmap::TGPBitmap(TStream* stream, bool useEmbeddedColorManagement)
 {
     GpBitmap* bitmap = nullptr;

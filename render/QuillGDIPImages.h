@@ -28,6 +28,8 @@ public:
     // The encoded form the image was read from; ifUndefined when unknown.
     TGPImageFormat GetFormat();
     Status RotateFlip(RotateFlipType rotateFlipType);
+    // A new image of the size given with this one scaled into it.
+    std::unique_ptr<TGPImage> GetThumbnailImage(unsigned thumbWidth, unsigned thumbHeight);
     Status GetLastStatus() noexcept { return render::TakeStatus(lastResult); }
 
     GpImage* Native() const noexcept { return nativeImage; }

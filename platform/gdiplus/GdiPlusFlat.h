@@ -63,6 +63,9 @@ Status GdipAddPathBezier(GpPath* path, float x1, float y1, float x2, float y2, f
 Status GdipAddPathBezierI(GpPath* path, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
 Status GdipAddPathBeziers(GpPath* path, const TGPPointF* points, int count);
 Status GdipAddPathCurve2(GpPath* path, const TGPPointF* points, int count, float tension);
+// The outlines of the text's glyphs, laid out in the rectangle; emSize is in world units.
+Status GdipAddPathString(GpPath* path, std::string_view text, const GpFontFamily* family, int style, float emSize,
+                         const TGPRectF* layoutRect, const GpStringFormat* format);
 
 // Regions: a rectangle or path combined with further paths and regions.
 Status GdipCreateRegionRect(const TGPRectF* rect, GpRegion** region);
@@ -158,6 +161,8 @@ Status GdipGetImageHeight(GpImage* image, unsigned* height);
 Status GdipGetImagePixelFormat(GpImage* image, PixelFormat* format);
 Status GdipGetImageRawFormat(GpImage* image, ImageFormatId* format);
 Status GdipImageRotateFlip(GpImage* image, RotateFlipType rfType);
+// A new image of the size given with the image scaled into it (120 x 120 when both are 0).
+Status GdipGetImageThumbnail(GpImage* image, unsigned thumbWidth, unsigned thumbHeight, GpImage** thumbImage);
 Status GdipCreateBitmapFromStream(TStream* stream, GpBitmap** bitmap);
 Status GdipCreateBitmapFromStreamICM(TStream* stream, GpBitmap** bitmap);
 // A bitmap of the size given, transparent black, over pixels of our own (scan0 may be nullptr).

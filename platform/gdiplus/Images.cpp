@@ -216,6 +216,31 @@ Status GdipImageRotateFlip(GpImage* image, RotateFlipType rfType)
     return Ok;
 }
 
+Status GdipGetImageThumbnail(GpImage* image, unsigned thumbWidth, unsigned thumbHeight, GpImage** thumbImage)
+{
+    if (!image || !image->Surface || !thumbImage) return InvalidParameter;
+    if (thumbWidth == 0 && thumbHeight == 0) thumbWidth = thumbHeight = 120;
+    if (thumbWidth == 0 || thumbHeight == 0 || thumbWidth > unsigned(graphics::MaxBitmapSide) ||
+        thumbHeight > unsigned(graphics::MaxBitmapSide))
+        return InvalidParameter;
+    auto thumb = std::make_unique<GpImage>();
+    thumb->Width = static_cast<int>(thumbWidth);
+    thumb->Height = static_cast<int>(thumbHeight);
+    thumb->Surface = newSurface(thumb->Width, thumb->Height);
+    if (!thumb->Surface) return OutOfMemory;
+    cairo_t* cr = cairo_create(thumb->Surface.get());
+    cairo_scale(cr, double(thumb->Width) / image->Width, double(thumb->Height) / image->Height);
+    cairo_set_source_surface(cr, image->Surface.get(), 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    thumb->Format = ImageFormatId::MemoryBMP;
+    thumb->Pixels = PixelFormat32bppARGB;
+    *thumbImage = thumb.release();
+    return Ok;
+}
+
 Status GdipCreateBitmapFromScan0(int width, int height, int stride, PixelFormat format, const std::uint8_t* scan0,
                                  GpBitmap** bitmap)
 {

@@ -182,3 +182,41 @@ Status GdipDrawString(GpGraphics* graphics, std::string_view text, const GpFont*
         pango_cairo_show_layout(cr, block.Layout.get());
     });
 }
+
+Status GdipAddPathString(GpPath* path, std::string_view text, const GpFontFamily* family, int style, float emSize,
+                         const TGPRectF* layoutRect, const GpStringFormat* format)
+{
+    if (!path || !family || !layoutRect || !(emSize > 0)) return InvalidParameter;
+    if (text.empty()) return Ok;
+    const GpFont font{*family, emSize, style, UnitPixel};
+    TextBlock block = layOut(TextRenderingHintAntiAlias, text, font, *layoutRect, format);
+    cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    cairo_t* cr = cairo_create(scratch);
+    cairo_move_to(cr, block.X, block.Y);
+    pango_cairo_layout_path(cr, block.Layout.get());
+    cairo_path_t* outline = cairo_copy_path(cr);
+    // Each glyph contour becomes a figure of its own.
+    for (int i = 0; outline->status == CAIRO_STATUS_SUCCESS && i < outline->num_data; i += outline->data[i].header.length) {
+        const cairo_path_data_t* element = &outline->data[i];
+        auto add = [&](int point, std::uint8_t type) {
+            path->Points.push_back({static_cast<float>(element[point].point.x), static_cast<float>(element[point].point.y)});
+            path->Types.push_back(type);
+        };
+        switch (element->header.type) {
+        case CAIRO_PATH_MOVE_TO: add(1, gdiplus::PathPointStart); break;
+        case CAIRO_PATH_LINE_TO: add(1, gdiplus::PathPointLine); break;
+        case CAIRO_PATH_CURVE_TO:
+            for (int k = 1; k <= 3; ++k) add(k, gdiplus::PathPointBezier);
+            break;
+        case CAIRO_PATH_CLOSE_PATH:
+            if (!path->Types.empty()) path->Types.back() |= gdiplus::PathPointCloseFigure;
+            break;
+        }
+    }
+    const bool ok = outline->status == CAIRO_STATUS_SUCCESS;
+    cairo_path_destroy(outline);
+    cairo_destroy(cr);
+    cairo_surface_destroy(scratch);
+    path->NewFigure = true;
+    return ok ? Ok : OutOfMemory;
+}

@@ -250,3 +250,36 @@ TEST(QuillGDIP, ImagesReportTheirKindAndPixels)
     EXPECT_EQ(d.At(0, 0), clWhite);
     EXPECT_NE(d.At(3, 0), clWhite);
 }
+
+TEST(QuillGDIP, TextOutlinesFillLikeText)
+{
+    TGPGraphicsPath path;
+    TGPFontFamily arial("Arial");
+    ASSERT_EQ(path.AddString("H", -1, &arial, FontStyleBold, 40, TGPPointF{0, 0}, nullptr), Ok);
+    EXPECT_EQ(path.AddString("", -1, &arial, FontStyleRegular, 40, TGPPointF{0, 0}, nullptr), Ok);
+    EXPECT_EQ(path.AddString("H", -1, nullptr, FontStyleRegular, 40, TGPPointF{0, 0}, nullptr), InvalidParameter);
+    Drawing d(60, 60);
+    TGPSolidBrush black(0xFF000000);
+    d.Graphics.FillPath(&black, &path);
+    // The stems of the H are inked, the space between them is not.
+    int stemPixels = 0;
+    for (int x = 0; x < 60; ++x) stemPixels += d.At(x, 12) == clBlack;
+    EXPECT_GE(stemPixels, 8);
+    EXPECT_EQ(d.At(20, 12), clWhite);
+}
+
+TEST(QuillGDIP, ThumbnailScalesTheImage)
+{
+    TMemoryStream png;
+    png.LoadFromFile(std::string(VISTRA_SOURCE_DIR) + "/platform/gdiplus/tests/data/alpha.png");
+    png.SetPosition(0);
+    TGPImage image(&png);
+    std::unique_ptr<TGPImage> thumb = image.GetThumbnailImage(8, 4);
+    EXPECT_EQ(thumb->GetLastStatus(), Ok);
+    EXPECT_EQ(thumb->GetWidth(), 8u);
+    EXPECT_EQ(thumb->GetHeight(), 4u);
+    Drawing d(8, 4);
+    d.Graphics.DrawImage(thumb.get(), 0, 0);
+    EXPECT_EQ(d.At(1, 1), clRed);
+    EXPECT_EQ(image.GetThumbnailImage(0, 5)->GetLastStatus(), InvalidParameter);
+}
