@@ -4,7 +4,7 @@
 #include "xlsAdapter/qorUXlsCellList.h"
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsRecordFactory.h"
-#include "xlsAdapter/qorUXlsSST.h"
+#include "xlsAdapter/qorUXlsWorkbookGlobals.h"
 
 #include <benchmark/benchmark.h>
 
@@ -85,8 +85,8 @@ void BM_LoadCellRecords(benchmark::State& state)
 {
     SheetRecords();
     for (auto _ : state) {
-        TSST sst;
-        TCells cells(sst, nullptr);
+        TWorkbookGlobals globals;
+        TCells cells(globals, nullptr);
         LoadInto(cells);
         benchmark::DoNotOptimize(cells.CellList().Count());
         state.PauseTiming(); // freeing is not loading
@@ -100,8 +100,8 @@ BENCHMARK(BM_LoadCellRecords)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_SetCellValues(benchmark::State& state)
 {
     for (auto _ : state) {
-        TSST sst;
-        TCells cells(sst, nullptr);
+        TWorkbookGlobals globals;
+        TCells cells(globals, nullptr);
         for (int row = 0; row < Rows; ++row)
             for (int col = 0; col < Columns; ++col)
                 cells.CellList().SetValueX2(row, col, {col < RKColumns ? row + col * 0.25 : row / 7.0 + col, -1, false},
@@ -118,8 +118,8 @@ BENCHMARK(BM_SetCellValues)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The size of the cell block, which saving computes before it writes.
 void BM_CellBlockSize(benchmark::State& state)
 {
-    TSST sst;
-    TCells cells(sst, nullptr);
+    TWorkbookGlobals globals;
+    TCells cells(globals, nullptr);
     LoadInto(cells);
     std::int64_t size = 0;
     for (auto _ : state)

@@ -4,6 +4,7 @@
 #include "platform/rtl/Strings.h"
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
+#include "xlsAdapter/qorUXlsWorkbookGlobals.h"
 
 using namespace xlsAdapter;
 
@@ -49,8 +50,8 @@ std::unique_ptr<TCellRecord> NumberCell(int Row, int Col, std::uint16_t XF, doub
 
 } // namespace
 
-TCellList::TCellList(TSST& aSST, TRowRecordList& aRowRecordList, TColumnXFLookup aColumnXF)
-    : FSST(aSST), FRowRecordList(aRowRecordList), FColumnXF(std::move(aColumnXF))
+TCellList::TCellList(TWorkbookGlobals& aGlobals, TRowRecordList& aRowRecordList, TColumnXFLookup aColumnXF)
+    : FGlobals(aGlobals), FRowRecordList(aRowRecordList), FColumnXF(std::move(aColumnXF))
 {
 }
 
@@ -119,7 +120,7 @@ std::unique_ptr<TCellRecord> TCellList::CreateCell(int Row, int Col, int XF, int
         const std::string text = Value.AsString();
         if (text.empty())
             break;
-        auto label = TLabelSSTRecord::CreateFromData(row, col, xf, &FSST);
+        auto label = TLabelSSTRecord::CreateFromData(row, col, xf, &FGlobals.SST());
         if (RTFRuns.empty())
             label->SetValue(Value);
         else

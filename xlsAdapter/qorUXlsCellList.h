@@ -9,8 +9,8 @@
 #include <functional>
 #include <memory>
 
-class TSST;
 class TMultipleValueRecord;
+class TWorkbookGlobals;
 
 // The format index of a column's column-info entry, or -1 when the column
 // has none.
@@ -20,8 +20,8 @@ using TColumnXFLookup = std::function<int(int Col)>;
 // per column.
 class TCellList : public TBaseRowColList {
 public:
-    // The list keeps no ownership of the string table or the ROW records.
-    TCellList(TSST& aSST, TRowRecordList& aRowRecordList, TColumnXFLookup aColumnXF);
+    // The list keeps no ownership of the globals or the ROW records.
+    TCellList(TWorkbookGlobals& aGlobals, TRowRecordList& aRowRecordList, TColumnXFLookup aColumnXF);
 
     TCellRecordList* CellRow(int Row) const { return static_cast<TCellRecordList*>(RowList(Row)); }
     // The record at (Row, Col), or null.
@@ -55,7 +55,7 @@ private:
     // KeepRow is false.
     void TrimTrailingRows(int Row, bool KeepRow);
 
-    TSST& FSST;
+    TWorkbookGlobals& FGlobals;
     TRowRecordList& FRowRecordList;
     TColumnXFLookup FColumnXF;
 };
@@ -63,7 +63,7 @@ private:
 // A worksheet's ROW records and cells.
 class TCells {
 public:
-    TCells(TSST& aSST, TColumnXFLookup aColumnXF);
+    TCells(TWorkbookGlobals& aGlobals, TColumnXFLookup aColumnXF);
 
     TRowRecordList& RowList() { return FRowList; }
     const TRowRecordList& RowList() const { return FRowList; }

@@ -27,7 +27,8 @@ std::pair<std::uint16_t, std::uint16_t> CellSpan(TCellRecordList* Cells)
 
 } // namespace
 
-TCells::TCells(TSST& aSST, TColumnXFLookup aColumnXF) : FCellList(aSST, FRowList, std::move(aColumnXF))
+TCells::TCells(TWorkbookGlobals& aGlobals, TColumnXFLookup aColumnXF)
+    : FCellList(aGlobals, FRowList, std::move(aColumnXF))
 {
 }
 

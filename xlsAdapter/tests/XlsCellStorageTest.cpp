@@ -4,7 +4,7 @@
 #include "xlsAdapter/qorUXlsCellList.h"
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
-#include "xlsAdapter/qorUXlsSST.h"
+#include "xlsAdapter/qorUXlsWorkbookGlobals.h"
 #include "xlsAdapter/qorUXlsWindowRecords.h"
 #include "xlsAdapter/tests/XlsCellsTestSupport.h"
 #include "xlsAdapter/tests/XlsTestSupport.h"
@@ -36,9 +36,9 @@ TSheetInfo SameSheet()
 
 class XlsCellStorage : public ::testing::Test {
 protected:
-    TSST SST;
+    TWorkbookGlobals Globals;
     int ColumnXF = -1; // the column-info format of every column
-    TCells Cells{SST, [this](int) { return ColumnXF; }};
+    TCells Cells{Globals, [this](int) { return ColumnXF; }};
     TCellList& List = Cells.CellList();
     TRowRecordList& Rows = Cells.RowList();
 
@@ -264,7 +264,7 @@ TEST_F(XlsCellStorage, ColumnsCopiedAndDeleted)
     EXPECT_EQ(Variant("b"), Value(2, 0));
     EXPECT_EQ(1, Rows.GetItems(2)->MaxCol());
 
-    TCells copy(SST, nullptr);
+    TCells copy(Globals, nullptr);
     copy.CopyFrom(Cells);
     Set(0, 0, 99.0);
     EXPECT_EQ(Variant(2.0), copy.CellList().GetValue(0, 0).Value);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "xlsAdapter/qorUXlsCellList.h"
-#include "xlsAdapter/qorUXlsSST.h"
+#include "xlsAdapter/qorUXlsWorkbookGlobals.h"
 
 #include <functional>
 #include <memory>
@@ -17,8 +17,9 @@ class TLoadedWorkbook {
 public:
     explicit TLoadedWorkbook(const std::string& file);
 
-    TSST SST;
-    TCells Cells{SST, nullptr};
+    TWorkbookGlobals Globals;
+    TSST& SST = Globals.SST();
+    TCells Cells{Globals, nullptr};
     // Ids of the cell records as the file held them, in order.
     std::vector<std::uint16_t> CellRecordIds;
 
