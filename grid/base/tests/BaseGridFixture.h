@@ -28,6 +28,8 @@ public:
 
     using TBaseGrid::ComputeCellRect;
     using TBaseGrid::FHideLastRow;
+    using TBaseGrid::FHoverRowIdx;
+    using TBaseGrid::FShowSel;
     using TBaseGrid::FMergeCount;
     using TBaseGrid::FNormalRowCount;
     using TBaseGrid::FreeCellPropertiesRect;

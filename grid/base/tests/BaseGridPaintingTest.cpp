@@ -92,6 +92,36 @@ TEST_F(BaseGridTest, AnAreaFromTheCornerIsPaintedWholeInTheFixedLook)
     for (const auto& p : parts) EXPECT_EQ(PixelAt(p.x, p.y), ColorToRGB(clRed)) << p.part;
 }
 
+TEST_F(BaseGridTest, HoverAndActiveRowsTakeTheirColours)
+{
+    Grid->SetHoverRow(true);
+    Grid->SetHoverRowColor(clAqua);
+    Grid->FHoverRowIdx = 3;
+    Grid->SetActiveRowShow(true);
+    Grid->SetActiveRowColor(clLime);
+    Grid->SetOptions(Grid->Options() + TGridOptions{goRangeSelect});
+    Grid->FocusCell(1, 2, true);
+    Grid->MoveCurrent(2, 2, false, false);  // (1, 2) selected, (2, 2) current
+    const struct {
+        const char* cell;
+        int x, y;
+        TColor colour;
+    } cases[] = {
+        {"hover row", 75, 70, clAqua},
+        {"active row", 175, 50, clLime},
+        {"selected cell of the active row", 75, 50, clLime},
+        {"the current cell keeps its own look", 125, 50, clWindow},
+        {"fixed cell of the active row", 25, 50, clBtnFace},
+        {"other rows", 75, 90, clWindow},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PixelAt(c.x, c.y), ColorToRGB(c.colour)) << c.cell;
+
+    Grid->FShowSel = false;
+    EXPECT_EQ(PixelAt(125, 50), ColorToRGB(clLime)) << "without the selection shown the current cell is in the row too";
+    Grid->FHoverRowIdx = 2;
+    EXPECT_EQ(PixelAt(125, 50), ColorToRGB(clLime)) << "the active row wins over the hover row";
+}
+
 TEST_F(BaseGridTest, TheHiddenFooterRowShowsOnlyTheGridColour)
 {
     Grid->SetGridCell(1, 4, "footer");
