@@ -67,7 +67,6 @@ struct THTMLRenderCall {
     std::string PlainText;
     std::string FocusValue;
     int Width = 0;
-    int LinkCount = 0;
     int HoveredLink = -1;
     TRect HoverRect;
 };

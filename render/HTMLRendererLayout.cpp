@@ -115,6 +115,103 @@ void TakeHit(THTMLRenderCall& call, const THTMLLinePass& pass)
     }
 }
 
+// The hit results items write. Only the second pass sees a line where it is
+// drawn, so what the measuring pass wrote is set aside.
+struct ItemHitResults {
+    std::string LinkValue;
+    std::string LinkTitle;
+    TRect ControlRect;
+    std::string ControlID;
+    std::string ControlValue;
+    std::string ControlType;
+};
+
+ItemHitResults SaveHitResults(const THTMLItemCallState& items)
+{
+    return {items.LinkValue, items.LinkTitle, items.ControlRect, items.ControlID, items.ControlValue, items.ControlType};
+}
+
+void RestoreHitResults(THTMLItemCallState& items, ItemHitResults&& saved)
+{
+    items.LinkValue = std::move(saved.LinkValue);
+    items.LinkTitle = std::move(saved.LinkTitle);
+    items.ControlRect = saved.ControlRect;
+    items.ControlID = std::move(saved.ControlID);
+    items.ControlValue = std::move(saved.ControlValue);
+    items.ControlType = std::move(saved.ControlType);
+}
+
+struct LineOutcome {
+    bool LaidOut = false;  // false when the line could take nothing from the text
+    int StartHeight = 0;   // height of "gh" in the font the line started with
+    int Advance = 0;       // line height with the room for subscript and superscript
+    bool Hit = false;
+};
+
+// Measures the next line from the front of Remaining, then (unless only
+// measuring) draws or hit-tests it at its aligned place.
+LineOutcome LayOutLine(THTMLRenderCall& call, std::string_view& remaining, int top)
+{
+    const THTMLRenderParams& params = call.Params;
+    const TRect& bounds = call.Bounds;
+    LineOutcome outcome;
+    call.Canvas.Font()->Assign(&call.MeasureFont);
+    outcome.StartHeight = LineStartHeight(call.Canvas);
+    THTMLLinePass measure =
+        StartPass(call, THTMLPassMode::Calculating, TRect{bounds.Left + 1, top, bounds.Right, bounds.Bottom});
+    measure.Measuring = true;
+    // Lines are drawn shifted by the paragraph indent, so they are measured in the room it leaves.
+    measure.Geometry.AvailableWidth -= call.ParagraphIndent;
+    measure.Geometry.LineHeight = outcome.StartHeight;
+    call.Flow.Subscript = call.Flow.Superscript = false;
+    const THTMLLineStartState lineStart = LineStart(call);
+    ItemHitResults hitResults = SaveHitResults(call.Items);
+    const size_t before = remaining.size();
+    RunPass(call, measure, call.MeasureFont, remaining);
+    RestoreHitResults(call.Items, std::move(hitResults));
+    if (remaining.size() == before) return outcome;
+    outcome.LaidOut = true;
+    outcome.Advance = measure.Geometry.LineHeight + measure.SpaceBelow + measure.SpaceAbove;
+    if (params.MeasureOnly) return outcome;
+
+    RewindTo(call, lineStart);
+    const int left = AlignedLeft(call, measure.Geometry.X);
+    const int lineBottom = top + outcome.Advance;
+    THTMLLinePass second = StartPass(call, params.HitTest ? THTMLPassMode::Calculating : THTMLPassMode::Painting,
+                                     TRect{left, top, bounds.Right, lineBottom - measure.SpaceBelow});
+    second.Geometry.LineHeight = measure.Geometry.LineHeight;
+    second.SpaceBelow = measure.SpaceBelow;
+    second.SpaceAbove = measure.SpaceAbove;
+    second.BaselineLift = measure.BaselineLift;
+    if (call.FocusOpen) call.FocusStartX = left + 1;
+    std::string_view line = measure.Consumed;
+    RunPass(call, second, call.PaintFont, line);
+    const int textBottom = lineBottom - second.BaselineLift;
+    const bool linkHit =
+        second.LinkHit && textBottom - outcome.StartHeight < params.YPos && params.YPos < textBottom;
+    outcome.Hit = linkHit || second.Geometry.ItemHit;
+    if (outcome.Hit) TakeHit(call, second);
+    return outcome;
+}
+
+void WriteResult(THTMLRenderCall& call, int height, bool hit, THTMLRenderResult& result)
+{
+    result.PlainText = std::move(call.PlainText);
+    result.FocusValue = std::move(call.FocusValue);
+    result.Width = call.Width;
+    result.Height = height;
+    result.LinkCount = call.Flow.LinkCounter;
+    // The link value is written only on a hit; the rest always.
+    if (hit) result.LinkValue = call.Items.LinkValue;
+    result.LinkTitle = hit ? call.Items.LinkTitle : std::string();
+    result.HoveredLink = call.HoveredLink;
+    result.HoverRect = call.HoverRect;
+    result.ControlRect = call.Items.ControlRect;
+    result.ControlID = call.Items.ControlID;
+    result.ControlValue = call.Items.ControlValue;
+    result.ControlType = call.Items.ControlType;
+}
+
 } // namespace
 
 THTMLRenderCall::THTMLRenderCall(TCanvas& canvas, const TRect& bounds, const THTMLRenderParams& params)
@@ -123,6 +220,14 @@ THTMLRenderCall::THTMLRenderCall(TCanvas& canvas, const TRect& bounds, const THT
     BaseFont.Assign(canvas.Font());
     MeasureFont.Assign(canvas.Font());
     PaintFont.Assign(canvas.Font());
+    EntryBrushColor = canvas.Brush()->Color();
+    ImageSources = THTMLImageSources{params.Images,   params.PictureContainer, params.PictureCache,
+                                     params.Printing, params.PrintScale,       EntryBrushColor};
+    Items.HitTestCall = params.HitTest;
+    Items.MouseDown = params.MouseDown;
+    if (params.HitTest) Items.ControlID = params.ControlID;
+    TextFormat = BiDiDrawTextFlags(pieceFormat | (params.WordWrap ? 0u : DT_END_ELLIPSIS), params.ReadingMode);
+    RightToLeftReading = (TextFormat & DT_RTLREADING) != 0;
 }
 
 bool RenderHTMLText(TCanvas* Canvas, std::string_view Text, const TRect& Bounds, const THTMLRenderParams& Params,
@@ -135,15 +240,6 @@ bool RenderHTMLText(TCanvas* Canvas, std::string_view Text, const TRect& Bounds,
     const int penWidth = canvas.Pen()->Width();
     TBrush entryBrush;
     entryBrush.Assign(canvas.Brush());
-    call.EntryBrushColor = canvas.Brush()->Color();
-    call.ImageSources = THTMLImageSources{Params.Images, Params.PictureContainer, Params.PictureCache,
-                                          Params.Printing, Params.PrintScale, call.EntryBrushColor};
-    call.Items.HitTestCall = Params.HitTest;
-    call.Items.MouseDown = Params.MouseDown;
-    call.Items.LinkValue = Result.LinkValue;
-    if (Params.HitTest) call.Items.ControlID = Params.ControlID;
-    call.TextFormat = BiDiDrawTextFlags(pieceFormat | (Params.WordWrap ? 0u : DT_END_ELLIPSIS), Params.ReadingMode);
-    call.RightToLeftReading = (call.TextFormat & DT_RTLREADING) != 0;
     SetBrushColorOrNone(canvas, clNone);
     SetBkMode(canvas.Handle(), TRANSPARENT);
 
@@ -153,45 +249,13 @@ bool RenderHTMLText(TCanvas* Canvas, std::string_view Text, const TRect& Bounds,
     int top = Bounds.Top;
     int height = 0;
     while (!remaining.empty()) {
-        canvas.Font()->Assign(&call.MeasureFont);
-        const int startHeight = LineStartHeight(canvas);
-        THTMLLinePass measure = StartPass(call, THTMLPassMode::Calculating, TRect{Bounds.Left + 1, top, Bounds.Right,
-                                                                                  Bounds.Bottom});
-        measure.Measuring = true;
-        // Lines are drawn shifted by the paragraph indent, so they are measured in the room it leaves.
-        measure.Geometry.AvailableWidth -= call.ParagraphIndent;
-        measure.Geometry.LineHeight = startHeight;
-        call.Flow.Subscript = call.Flow.Superscript = false;
-        const THTMLLineStartState lineStart = LineStart(call);
-        const size_t before = remaining.size();
-        RunPass(call, measure, call.MeasureFont, remaining);
-        if (remaining.size() == before) break; // nothing could be laid out
-
-        const int lineHeight = measure.Geometry.LineHeight;
-        const int lineBottom = top + lineHeight + measure.SpaceBelow + measure.SpaceAbove;
-        if (!Params.MeasureOnly) {
-            RewindTo(call, lineStart);
-            const int left = AlignedLeft(call, measure.Geometry.X);
-            THTMLLinePass second = StartPass(call, Params.HitTest ? THTMLPassMode::Calculating : THTMLPassMode::Painting,
-                                             TRect{left, top, Bounds.Right, lineBottom - measure.SpaceBelow});
-            second.Geometry.LineHeight = lineHeight;
-            second.SpaceBelow = measure.SpaceBelow;
-            second.SpaceAbove = measure.SpaceAbove;
-            second.BaselineLift = measure.BaselineLift;
-            if (call.FocusOpen) call.FocusStartX = left + 1;
-            std::string_view line = measure.Consumed;
-            RunPass(call, second, call.PaintFont, line);
-            const int textBottom = lineBottom - second.BaselineLift;
-            const bool linkHit = second.LinkHit && textBottom - startHeight < Params.YPos && Params.YPos < textBottom;
-            if (linkHit || second.Geometry.ItemHit) {
-                hit = true;
-                TakeHit(call, second);
-            }
-        }
-        const int advance = lineHeight + measure.SpaceBelow + measure.SpaceAbove;
-        top += advance;
-        height += advance;
-        if (!Params.MeasureOnly && top + startHeight > Bounds.Bottom) break;
+        const LineOutcome line = LayOutLine(call, remaining, top);
+        if (!line.LaidOut) break;
+        hit = hit || line.Hit;
+        top += line.Advance;
+        height += line.Advance;
+        // The first line is always laid out; a later one only when it starts inside the bounds.
+        if (!Params.MeasureOnly && top + line.StartHeight > Bounds.Bottom) break;
     }
 
     canvas.Font()->Assign(&call.BaseFont);
@@ -200,29 +264,6 @@ bool RenderHTMLText(TCanvas* Canvas, std::string_view Text, const TRect& Bounds,
     canvas.Pen()->SetColor(penColor);
     canvas.Pen()->SetWidth(penWidth);
     canvas.Brush()->Assign(&entryBrush);
-
-    Result.PlainText = std::move(call.PlainText);
-    Result.FocusValue = std::move(call.FocusValue);
-    Result.Width = call.Width;
-    Result.Height = height;
-    Result.LinkCount = call.Flow.LinkCounter;
-    Result.HoveredLink = -1;
-    Result.HoverRect = TRect{};
-    Result.LinkTitle.clear();
-    Result.ControlRect = TRect{};
-    Result.ControlID = Params.HitTest ? Params.ControlID : std::string();
-    Result.ControlValue.clear();
-    Result.ControlType.clear();
-    if (Params.MeasureOnly) return false;
-    if (hit) {
-        Result.LinkValue = call.Items.LinkValue;
-        Result.LinkTitle = call.Items.LinkTitle;
-    }
-    Result.HoveredLink = call.HoveredLink;
-    Result.HoverRect = call.HoverRect;
-    Result.ControlRect = call.Items.ControlRect;
-    Result.ControlID = call.Items.ControlID;
-    Result.ControlValue = call.Items.ControlValue;
-    Result.ControlType = call.Items.ControlType;
+    WriteResult(call, height, hit, Result);
     return hit;
 }

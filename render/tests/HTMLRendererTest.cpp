@@ -264,4 +264,11 @@ TEST_F(HTMLRenderFixture, ImagesAndControlsTakeRoomAndAreHit)
     EXPECT_EQ(hit.ControlValue, "true");
     EXPECT_FALSE(HitTest(control, 300, 8, hit));
     EXPECT_EQ(hit.ControlID, "");
+    // A centred control is hit where it is drawn, not where the line was first measured.
+    const char* centred = "<p align=\"center\"><control type=\"CHECK\" id=\"c2\" width=\"16\">";
+    EXPECT_FALSE(HitTest(centred, 8, 8, hit));
+    EXPECT_EQ(hit.ControlID, "");
+    EXPECT_EQ(hit.ControlRect, TRect{});
+    EXPECT_TRUE(HitTest(centred, 200, 8, hit));
+    EXPECT_EQ(hit.ControlID, "c2");
 }
