@@ -79,7 +79,6 @@ void DrawControl(const THTMLInlinePass& pass, THTMLItemCallState& call, TControl
         break;
     case TControlKind::Check:
     case TControlKind::Radio: {
-        call.Control.Width = call.Control.ItemHeight = BoxSize;
         canvas.Pen()->SetColor(BorderColor);
         canvas.Brush()->SetStyle(bsClear);
         bool checked = UpperCase(tag.Value) == "TRUE";
@@ -92,7 +91,6 @@ void DrawControl(const THTMLInlinePass& pass, THTMLItemCallState& call, TControl
         break;
     }
     case TControlKind::Button: {
-        call.Control.ItemHeight = ButtonHoverHeight;
         canvas.Pen()->SetColor(BorderColor);
         canvas.Brush()->SetStyle(bsClear);
         TRect r{x + 2, b - call.Control.Height, x + width - 2, b};

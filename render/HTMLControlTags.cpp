@@ -2,14 +2,14 @@
 #include "render/HTMLControls.h"
 
 #include "render/HTMLUtils.h"
-#include "render/TagAttributes.h"
+#include "render/HTMLTags.h"
 
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
 #include <vector>
 
-using vistra::render::TagAttribute;
+using vistra::render::HTMLTagAttribute;
 
 namespace {
 
@@ -63,13 +63,13 @@ void AppendAttribute(std::string& out, std::string_view name, std::string_view v
 TControlTagAttributes ParseControlTag(std::string_view TagText)
 {
     TControlTagAttributes attributes;
-    attributes.Type = UpperCase(TagAttribute(TagText, "TYPE"));
-    attributes.ID = TagAttribute(TagText, "ID");
-    attributes.Value = UnescapeHTMLChars(TagAttribute(TagText, "VALUE"));
-    attributes.Width = TagAttribute(TagText, "WIDTH");
-    attributes.Height = TagAttribute(TagText, "HEIGHT");
-    attributes.Prop = UnescapeHTMLChars(TagAttribute(TagText, "PROP"));
-    attributes.MaxLen = TagAttribute(TagText, "MAXLEN");
+    attributes.Type = UpperCase(HTMLTagAttribute(TagText, "TYPE").value_or(""));
+    attributes.ID = HTMLTagAttribute(TagText, "ID").value_or("");
+    attributes.Value = UnescapeHTMLChars(HTMLTagAttribute(TagText, "VALUE").value_or(""));
+    attributes.Width = HTMLTagAttribute(TagText, "WIDTH").value_or("");
+    attributes.Height = HTMLTagAttribute(TagText, "HEIGHT").value_or("");
+    attributes.Prop = UnescapeHTMLChars(HTMLTagAttribute(TagText, "PROP").value_or(""));
+    attributes.MaxLen = HTMLTagAttribute(TagText, "MAXLEN").value_or("");
     return attributes;
 }
 

@@ -4,7 +4,7 @@
 
 #include "render/HTMLUtils.h"
 #include "render/PictureContainer.h"
-#include "render/TagAttributes.h"
+#include "render/HTMLTags.h"
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -15,8 +15,7 @@
 #include <cmath>
 #include <filesystem>
 
-using vistra::render::FindTagAttribute;
-using vistra::render::TagAttribute;
+using vistra::render::HTMLTagAttribute;
 
 namespace {
 
@@ -174,7 +173,7 @@ void DrawPicture(const THTMLInlinePass& pass, const THTMLImageSources& sources, 
 
 void ApplyAlignment(const THTMLInlinePass& pass, std::string_view tag, int& lift)
 {
-    auto align = FindTagAttribute(tag, "ALIGN");
+    auto align = HTMLTagAttribute(tag, "ALIGN");
     if (!align) return;
     const std::string value = UpperCase(*align);
     const int textHeight = pass.Canvas->TextHeight("gh");
@@ -190,11 +189,11 @@ void LayoutHTMLImage(THTMLInlinePass& Pass, THTMLItemCallState& Call, const THTM
                      const THTMLLinkState& Link, std::string_view Tag, int& BaselineLift)
 {
     ++Call.ImageCounter;
-    std::string source = TagAttribute(Tag, "SRC");
+    std::string source = HTMLTagAttribute(Tag, "SRC").value_or("");
     // The ALT picture shows while the point lies on this (linked) image.
-    if (auto alt = FindTagAttribute(Tag, "ALT"); alt && Call.ImageCounter == Call.ImageHit) source = *alt;
-    const int width = TextToIntLoose(TagAttribute(Tag, "WIDTH"));
-    const int height = TextToIntLoose(TagAttribute(Tag, "HEIGHT"));
+    if (auto alt = HTMLTagAttribute(Tag, "ALT"); alt && Call.ImageCounter == Call.ImageHit) source = *alt;
+    const int width = TextToIntLoose(HTMLTagAttribute(Tag, "WIDTH").value_or(""));
+    const int height = TextToIntLoose(HTMLTagAttribute(Tag, "HEIGHT").value_or(""));
     const bool requested = width > 0 || height > 0;
 
     TImageItem item = ResolveSource(Pass, Sources, source);

@@ -3,7 +3,6 @@ list(APPEND RENDER_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/GifFrameHeaders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HTMLPicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureContainer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TagAttributes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HTMLControlTags.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HTMLControlLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HTMLImages.cpp
