@@ -3,6 +3,9 @@
 
 #include "platform/gdiplus/GdiPlusFlat.h"
 #include "render/QuillGDIPGeometry.h"
+#include "render/QuillGDIPImages.h"
+
+#include <new>
 
 using render::NativeOf;
 
@@ -160,6 +163,94 @@ Status TGPPathGradientBrush::SetWrapMode(WrapMode wrapMode)
     return SetStatus(GdipSetPathGradientWrapMode(Gradient(), wrapMode));
 }
 
+GpTexture* TGPTextureBrush::Texture() const noexcept { return gdiplus::TextureOf(nativeBrush); }
+
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode)
+{
+    GpTexture* texture = nullptr;
+    lastResult = GdipCreateTexture(NativeOf(image), wrapMode, &texture);
+    nativeBrush = gdiplus::BrushOf(texture);
+}
+
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRectF& dstRect)
+    : TGPTextureBrush(image, wrapMode, dstRect.X, dstRect.Y, dstRect.Width, dstRect.Height)
+{
+}
+
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, const TGPRectF& dstRect, const TGPImageAttributes* imageAttributes)
+{
+    GpTexture* texture = nullptr;
+    lastResult = GdipCreateTextureIA(NativeOf(image), NativeOf(imageAttributes), dstRect.X, dstRect.Y, dstRect.Width,
+                                     dstRect.Height, &texture);
+    nativeBrush = gdiplus::BrushOf(texture);
+}
+
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, const TGPRect& dstRect, const TGPImageAttributes* imageAttributes)
+{
+    GpTexture* texture = nullptr;
+    lastResult = GdipCreateTextureIAI(NativeOf(image), NativeOf(imageAttributes), dstRect.X, dstRect.Y, dstRect.Width,
+                                      dstRect.Height, &texture);
+    nativeBrush = gdiplus::BrushOf(texture);
+}
+
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRect& dstRect)
+    : TGPTextureBrush(image, wrapMode, dstRect.X, dstRect.Y, dstRect.Width, dstRect.Height)
+{
+}
+
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, float dstX, float dstY, float dstWidth,
+                                 float dstHeight)
+{
+    GpTexture* texture = nullptr;
+    lastResult = GdipCreateTexture2(NativeOf(image), wrapMode, dstX, dstY, dstWidth, dstHeight, &texture);
+    nativeBrush = gdiplus::BrushOf(texture);
+}
+
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, int dstX, int dstY, int dstWidth, int dstHeight)
+{
+    GpTexture* texture = nullptr;
+    lastResult = GdipCreateTexture2I(NativeOf(image), wrapMode, dstX, dstY, dstWidth, dstHeight, &texture);
+    nativeBrush = gdiplus::BrushOf(texture);
+}
+
+Status TGPTextureBrush::ResetTransform() { return SetStatus(GdipResetTextureTransform(Texture())); }
+
+Status TGPTextureBrush::TranslateTransform(float dx, float dy, MatrixOrder order)
+{
+    return SetStatus(GdipTranslateTextureTransform(Texture(), dx, dy, order));
+}
+
+Status TGPTextureBrush::ScaleTransform(float sx, float sy, MatrixOrder order)
+{
+    return SetStatus(GdipScaleTextureTransform(Texture(), sx, sy, order));
+}
+
+Status TGPTextureBrush::RotateTransform(float angle, MatrixOrder order)
+{
+    return SetStatus(GdipRotateTextureTransform(Texture(), angle, order));
+}
+
+Status TGPTextureBrush::SetWrapMode(WrapMode wrapMode) { return SetStatus(GdipSetTextureWrapMode(Texture(), wrapMode)); }
+
+WrapMode TGPTextureBrush::GetWrapMode()
+{
+    WrapMode mode = WrapModeTile;
+    SetStatus(GdipGetTextureWrapMode(Texture(), &mode));
+    return mode;
+}
+
+std::unique_ptr<TGPImage> TGPTextureBrush::GetImage()
+{
+    GpImage* image = nullptr;
+    Status status = SetStatus(GdipGetTextureImage(Texture(), &image));
+    try {
+        return std::make_unique<TGPImage>(image, status);
+    } catch (const std::bad_alloc&) {
+        GdipDisposeImage(image);
+        return nullptr;
+    }
+}
+
 TGPPen::TGPPen(ARGB color, float width) { lastResult = GdipCreatePen1(color, width, UnitWorld, &nativePen); }
 
 TGPPen::TGPPen(const TGPBrush* brush, float width)
@@ -177,6 +268,7 @@ std::unique_ptr<TGPBrush> TGPPen::GetBrush()
     Status status = SetStatus(GdipGetPenBrushFill(nativePen, &fill));
     switch (type) {
     case PenTypeSolidColor: return std::unique_ptr<TGPBrush>(new TGPSolidBrush(fill, status));
+    case PenTypeTextureFill: return std::unique_ptr<TGPBrush>(new TGPTextureBrush(fill, status));
     case PenTypeLinearGradient: return std::unique_ptr<TGPBrush>(new TGPLinearGradientBrush(fill, status));
     default: return std::unique_ptr<TGPBrush>(new TGPBrush(fill, status));
     }

@@ -6,6 +6,8 @@
 #include <memory>
 
 class TGPGraphicsPath;
+class TGPImage;
+class TGPImageAttributes;
 
 class TGPBrush : public TGdiplusBase {
 public:
@@ -83,6 +85,34 @@ private:
     GpPathGradient* Gradient() const noexcept;
 };
 
+class TGPTextureBrush : public TGPBrush {
+public:
+    // The image, or a rectangle of it in pixels, repeated as the wrap mode says.
+    explicit TGPTextureBrush(TGPImage* image, WrapMode wrapMode = WrapModeTile);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRectF& dstRect);
+    TGPTextureBrush(TGPImage* image, const TGPRectF& dstRect, const TGPImageAttributes* imageAttributes = nullptr);
+    TGPTextureBrush(TGPImage* image, const TGPRect& dstRect, const TGPImageAttributes* imageAttributes = nullptr);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRect& dstRect);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, float dstX, float dstY, float dstWidth, float dstHeight);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, int dstX, int dstY, int dstWidth, int dstHeight);
+    // A wrapper without a brush.
+    TGPTextureBrush() = default;
+
+    Status ResetTransform();
+    Status TranslateTransform(float dx, float dy, MatrixOrder order = MatrixOrderPrepend);
+    Status ScaleTransform(float sx, float sy, MatrixOrder order = MatrixOrderPrepend);
+    Status RotateTransform(float angle, MatrixOrder order = MatrixOrderPrepend);
+    Status SetWrapMode(WrapMode wrapMode);
+    WrapMode GetWrapMode();
+    // A new image of the texture's pixels; nullptr when none could be made.
+    std::unique_ptr<TGPImage> GetImage();
+
+private:
+    using TGPBrush::TGPBrush;
+    GpTexture* Texture() const noexcept;
+    friend class TGPPen;
+};
+
 class TGPPen : public TGdiplusBase {
 public:
     explicit TGPPen(ARGB color, float width = 1.0f);
@@ -91,7 +121,7 @@ public:
     TGPPen(const TGPPen&) = delete;
     TGPPen& operator=(const TGPPen&) = delete;
 
-    // A new wrapper around a copy of the pen's fill: solid, linear gradient, or a plain brush for other kinds.
+    // A new wrapper around a copy of the pen's fill: solid, texture, linear gradient, or a plain brush for other kinds.
     std::unique_ptr<TGPBrush> GetBrush();
     Status SetBrush(const TGPBrush* brush);
     DashStyle GetDashStyle();

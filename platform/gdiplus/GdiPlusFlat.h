@@ -110,6 +110,24 @@ Status GdipSetPathGradientPresetBlend(GpPathGradient* brush, const ARGB* blend, 
 Status GdipSetPathGradientGammaCorrection(GpPathGradient* brush, bool useGammaCorrection);
 Status GdipSetPathGradientWrapMode(GpPathGradient* brush, WrapMode wrapmode);
 
+// Texture brushes: an image, or a rectangle of it, repeated as the wrap mode says.
+Status GdipCreateTexture(GpImage* image, WrapMode wrapmode, GpTexture** texture);
+Status GdipCreateTexture2(GpImage* image, WrapMode wrapmode, float x, float y, float width, float height,
+                          GpTexture** texture);
+Status GdipCreateTexture2I(GpImage* image, WrapMode wrapmode, int x, int y, int width, int height, GpTexture** texture);
+Status GdipCreateTextureIA(GpImage* image, const GpImageAttributes* imageAttributes, float x, float y, float width,
+                           float height, GpTexture** texture);
+Status GdipCreateTextureIAI(GpImage* image, const GpImageAttributes* imageAttributes, int x, int y, int width,
+                            int height, GpTexture** texture);
+Status GdipResetTextureTransform(GpTexture* brush);
+Status GdipTranslateTextureTransform(GpTexture* brush, float dx, float dy, MatrixOrder order);
+Status GdipScaleTextureTransform(GpTexture* brush, float sx, float sy, MatrixOrder order);
+Status GdipRotateTextureTransform(GpTexture* brush, float angle, MatrixOrder order);
+Status GdipSetTextureWrapMode(GpTexture* brush, WrapMode wrapmode);
+Status GdipGetTextureWrapMode(GpTexture* brush, WrapMode* wrapmode);
+// A new image of the texture's pixels; the caller disposes it.
+Status GdipGetTextureImage(GpTexture* brush, GpImage** image);
+
 // Pens.
 Status GdipCreatePen1(ARGB color, float width, Unit_ unit, GpPen** pen);
 Status GdipCreatePen2(GpBrush* brush, float width, Unit_ unit, GpPen** pen);
@@ -244,8 +262,10 @@ namespace gdiplus {
 GpBrush* BrushOf(GpSolidFill* brush) noexcept;
 GpBrush* BrushOf(GpLineGradient* brush) noexcept;
 GpBrush* BrushOf(GpPathGradient* brush) noexcept;
+GpBrush* BrushOf(GpTexture* brush) noexcept;
 GpLineGradient* LineGradientOf(GpBrush* brush) noexcept;
 GpPathGradient* PathGradientOf(GpBrush* brush) noexcept;
+GpTexture* TextureOf(GpBrush* brush) noexcept;
 // A bitmap is an image; an image is a bitmap only when it was made as one (nullptr otherwise).
 GpImage* ImageOf(GpBitmap* bitmap) noexcept;
 GpBitmap* BitmapOf(GpImage* image) noexcept;

@@ -239,6 +239,7 @@ struct GpBrush;
 struct GpSolidFill;
 struct GpLineGradient;
 struct GpPathGradient;
+struct GpTexture;
 struct GpPen;
 struct GpFontFamily;
 struct GpFont;

@@ -13,8 +13,6 @@ namespace {
 
 using gdiplus::SurfacePtr;
 
-cairo_matrix_t toCairo(const gdiplus::Affine& a) { return {a.xx, a.yx, a.xy, a.yy, a.x0, a.y0}; }
-
 bool invertible(const gdiplus::Affine& a)
 {
     double determinant = a.xx * a.yy - a.yx * a.xy;
@@ -24,7 +22,7 @@ bool invertible(const gdiplus::Affine& a)
 // World coordinates to device pixels: the world transform, then the device context's origin.
 cairo_matrix_t deviceMatrix(const GpGraphics& g)
 {
-    cairo_matrix_t world = toCairo(g.World), origin = toCairo(g.Origin), result;
+    cairo_matrix_t world = gdiplus::ToCairo(g.World), origin = gdiplus::ToCairo(g.Origin), result;
     cairo_matrix_multiply(&result, &world, &origin);
     return result;
 }

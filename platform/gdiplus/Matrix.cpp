@@ -9,19 +9,13 @@
 
 namespace {
 
-cairo_matrix_t toCairo(const gdiplus::Affine& a) { return {a.xx, a.yx, a.xy, a.yy, a.x0, a.y0}; }
-gdiplus::Affine fromCairo(const cairo_matrix_t& m) { return {m.xx, m.yx, m.xy, m.yy, m.x0, m.y0}; }
+using gdiplus::FromCairo;
+using gdiplus::ToCairo;
 
-// Combines the matrix with an operation: prepended, the operation applies to points first.
 Status combine(GpMatrix* matrix, const cairo_matrix_t& operation, MatrixOrder order)
 {
     if (!matrix) return InvalidParameter;
-    cairo_matrix_t m = toCairo(matrix->M), result;
-    if (order == MatrixOrderAppend)
-        cairo_matrix_multiply(&result, &m, &operation);
-    else
-        cairo_matrix_multiply(&result, &operation, &m);
-    matrix->M = fromCairo(result);
+    matrix->M = gdiplus::Combine(matrix->M, operation, order);
     return Ok;
 }
 
@@ -51,7 +45,7 @@ template <typename Point>
 Status transform(GpMatrix* matrix, Point* pts, int count, bool vectors)
 {
     if (!matrix || !pts || count <= 0) return InvalidParameter;
-    cairo_matrix_t m = toCairo(matrix->M);
+    cairo_matrix_t m = ToCairo(matrix->M);
     for (int i = 0; i < count; ++i) {
         double x = pts[i].X, y = pts[i].Y;
         if (vectors)
@@ -70,6 +64,23 @@ Status transform(GpMatrix* matrix, Point* pts, int count, bool vectors)
 }
 
 } // namespace
+
+namespace gdiplus {
+
+cairo_matrix_t ToCairo(const Affine& a) noexcept { return {a.xx, a.yx, a.xy, a.yy, a.x0, a.y0}; }
+Affine FromCairo(const cairo_matrix_t& m) noexcept { return {m.xx, m.yx, m.xy, m.yy, m.x0, m.y0}; }
+
+Affine Combine(const Affine& matrix, const cairo_matrix_t& operation, MatrixOrder order) noexcept
+{
+    cairo_matrix_t m = ToCairo(matrix), result;
+    if (order == MatrixOrderAppend)
+        cairo_matrix_multiply(&result, &m, &operation);
+    else
+        cairo_matrix_multiply(&result, &operation, &m);
+    return FromCairo(result);
+}
+
+} // namespace gdiplus
 
 Status GdipCreateMatrix(GpMatrix** matrix) { return create({}, matrix); }
 
@@ -124,7 +135,7 @@ Status GdipGetMatrixElements(const GpMatrix* matrix, float* matrixOut)
 Status GdipMultiplyMatrix(GpMatrix* matrix, GpMatrix* matrix2, MatrixOrder order)
 {
     if (!matrix2) return InvalidParameter;
-    return combine(matrix, toCairo(matrix2->M), order);
+    return combine(matrix, ToCairo(matrix2->M), order);
 }
 
 Status GdipTranslateMatrix(GpMatrix* matrix, float offsetX, float offsetY, MatrixOrder order)
@@ -159,9 +170,9 @@ Status GdipShearMatrix(GpMatrix* matrix, float shearX, float shearY, MatrixOrder
 Status GdipInvertMatrix(GpMatrix* matrix)
 {
     if (!matrix) return InvalidParameter;
-    cairo_matrix_t m = toCairo(matrix->M);
+    cairo_matrix_t m = ToCairo(matrix->M);
     if (cairo_matrix_invert(&m) != CAIRO_STATUS_SUCCESS) return InvalidParameter;
-    matrix->M = fromCairo(m);
+    matrix->M = FromCairo(m);
     return Ok;
 }
 

@@ -12,6 +12,7 @@
 struct _cairo;
 struct _cairo_surface;
 struct _cairo_pattern;
+struct _cairo_matrix;
 
 namespace gdiplus {
 
@@ -19,6 +20,11 @@ namespace gdiplus {
 struct Affine {
     double xx = 1, yx = 0, xy = 0, yy = 1, x0 = 0, y0 = 0;
 };
+
+_cairo_matrix ToCairo(const Affine& a) noexcept;
+Affine FromCairo(const _cairo_matrix& m) noexcept;
+// The matrix combined with an operation: prepended, the operation applies to points first.
+Affine Combine(const Affine& matrix, const _cairo_matrix& operation, MatrixOrder order) noexcept;
 
 // Point kinds of a path, as the path stores them beside its points.
 constexpr std::uint8_t PathPointStart = 0;
@@ -112,6 +118,17 @@ struct GpPathGradient : GpBrush {
     std::vector<gdiplus::GradientStop> Preset;
     bool GammaCorrection = false;
     WrapMode Wrap = WrapModeClamp;
+};
+
+struct GpTexture : GpBrush {
+    GpTexture() : GpBrush(BrushTypeTextureFill) {}
+    std::unique_ptr<GpBrush> Clone() const override;
+    _cairo_pattern* CreatePattern() const override;
+    std::shared_ptr<_cairo_surface> Pixels; // shared by copies; never written after creation
+    int Width = 0;
+    int Height = 0;
+    WrapMode Wrap = WrapModeTile;
+    gdiplus::Affine Transform; // texture space to world space
 };
 
 struct GpPen {

@@ -283,3 +283,30 @@ TEST(QuillGDIP, ThumbnailScalesTheImage)
     EXPECT_EQ(d.At(1, 1), clRed);
     EXPECT_EQ(image.GetThumbnailImage(0, 5)->GetLastStatus(), InvalidParameter);
 }
+
+TEST(QuillGDIP, TextureRepeatsItsImageAsTheWrapModeSays)
+{
+    TGPBitmap tile(2, 1);
+    tile.SetPixel(0, 0, 0xFFFF0000);
+    tile.SetPixel(1, 0, 0xFF0000FF);
+    TGPTextureBrush repeated(&tile);
+    Drawing d(8, 2);
+    d.Graphics.FillRectangle(&repeated, 0.0f, 0.0f, 8.0f, 2.0f);
+    EXPECT_EQ(d.At(4, 0), clRed);
+    EXPECT_EQ(d.At(5, 1), clBlue);
+
+    TGPTextureBrush once(&tile, WrapModeClamp);
+    once.TranslateTransform(4, 0);
+    Drawing clamped(8, 1);
+    clamped.Graphics.FillRectangle(&once, 0.0f, 0.0f, 8.0f, 1.0f);
+    EXPECT_EQ(clamped.At(4, 0), clRed);
+    EXPECT_EQ(clamped.At(2, 0), clWhite);
+    EXPECT_EQ(clamped.At(6, 0), clWhite);
+
+    TGPTextureBrush blueOnly(&tile, WrapModeTile, 1, 0, 1, 1);
+    EXPECT_EQ(blueOnly.GetImage()->GetWidth(), 1u);
+    TGPTextureBrush outside(&tile, WrapModeTile, 1, 0, 2, 1);
+    EXPECT_EQ(outside.GetLastStatus(), OutOfMemory);
+    EXPECT_EQ(outside.GetWrapMode(), WrapModeTile);
+    EXPECT_EQ(outside.GetLastStatus(), InvalidParameter) << "a brush that was never made";
+}
