@@ -3,7 +3,7 @@
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
 #include "xlsAdapter/qorUXlsRecordFactory.h"
-#include "xlsAdapter/tests/XlsCellsTestSupport.h"
+#include "xlsAdapter/tests/XlsGlobalsTestSupport.h"
 #include "xlsAdapter/tests/XlsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -26,22 +26,13 @@ std::string ErrorOf(const std::function<void()>& action)
     return "no exception";
 }
 
-ByteArray Words(std::initializer_list<std::uint16_t> words)
-{
-    ByteArray bytes;
-    for (std::uint16_t w : words) {
-        bytes.push_back(static_cast<std::uint8_t>(w));
-        bytes.push_back(static_cast<std::uint8_t>(w >> 8));
-    }
-    return bytes;
-}
-
 // The bytes a row of cells writes, range limited to columns Left..Right.
 ByteArray Saved(TCellRecordList& cells, int Left = 0, int Right = 255)
 {
     const TXlsCellRange range{Left, 0, Right, 0};
-    return WrittenBytes([&](TOle2File& out) { cells.SaveRangeToStream(out, range); },
-                        cells.TotalRangeSize(range, false));
+    const ByteArray written = WrittenBytes([&](TOle2File& out) { cells.SaveRangeToStream(out, range); });
+    EXPECT_EQ(static_cast<std::int64_t>(written.size()), cells.TotalRangeSize(range, false));
+    return written;
 }
 
 } // namespace

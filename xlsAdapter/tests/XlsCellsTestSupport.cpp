@@ -109,23 +109,6 @@ void TLoadedWorkbook::Save(const std::string& in, const std::string& out)
     container.FinishWrite();
 }
 
-ByteArray WrittenBytes(const std::function<void(TOle2File&)>& Write, std::int64_t Size)
-{
-    TTempDir dir;
-    const std::string file = MakeContainer(dir, "template.xls", ByteArray(100));
-    TFileStream input(file, fmOpenRead);
-    TMemoryStream output;
-    TOle2File container(input);
-    container.PrepareForWrite(output, u"Workbook");
-    Write(container);
-    container.FinishWrite();
-    const std::string out = dir.Path("out.xls");
-    output.SaveToFile(out);
-    ByteArray written = ReadStream(out, u"Workbook");
-    written.resize(static_cast<std::size_t>(Size));
-    return written;
-}
-
 std::vector<std::uint16_t> SavedCellRecordIds(const std::string& file)
 {
     std::vector<std::uint16_t> ids;

@@ -6,7 +6,6 @@
 #include "xlsAdapter/qorUXlsCellList.h"
 #include "xlsAdapter/qorUXlsWorkbookGlobals.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,9 +34,6 @@ private:
 
 // Every record of a file's Workbook stream up to the first sheet's EOF.
 std::vector<std::unique_ptr<TBaseRecord>> ReadWorkbookRecords(const std::string& file);
-
-// The first Size bytes that Write puts into a new Workbook stream.
-ByteArray WrittenBytes(const std::function<void(TOle2File&)>& Write, std::int64_t Size);
 
 // The ids of the records of the first sheet's cell block as written.
 std::vector<std::uint16_t> SavedCellRecordIds(const std::string& file);

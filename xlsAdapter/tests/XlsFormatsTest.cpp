@@ -1,5 +1,6 @@
 // Cell formats, fonts, number formats and the palette: byte layouts, the
 // conversion to and from the exchange records, and the built-in tables.
+#include "xlsAdapter/qorUExcelRecords.h"
 #include "xlsAdapter/qorUXlsPalette.h"
 #include "xlsAdapter/qorUXlsXF.h"
 #include "xlsAdapter/tests/XlsCellsTestSupport.h"
@@ -95,6 +96,51 @@ TEST(XlsFormats, FormatsWrittenByXlwtReadAsXlrdReadsThem)
 {
     const std::string file = VISTRA_TEST_DATA "/formats-xlwt.xls";
     EXPECT_EQ(CellsPeer("xlrd-formats " + file), OurFormats(file));
+}
+
+TEST(XlsFormats, FormatsAndPaletteWeWriteReadAsWeMeantThem)
+{
+    TTempDir dir;
+    const std::string in = VISTRA_TEST_DATA "/formats-xlwt.xls";
+    const std::string out = dir.Path("formats.xls");
+    TFileStream input(in, fmOpenRead);
+    TOle2File container(input);
+    container.SelectStream(u"Workbook");
+    TWorkbook workbook;
+    workbook.LoadFromStream(container);
+    TWorkbookGlobals& globals = workbook.Globals();
+
+    TVyxFormat fmt;
+    fmt.Font = MakeFont("Verdana", 280);
+    fmt.Font.ColorIndex = 3;
+    fmt.Font.Style = {flsBold, flsItalic};
+    fmt.Font.Underline = fu_Single;
+    fmt.Format = "0.0000\" m\"";
+    fmt.FillPattern = {2, 6, 1};
+    fmt.Borders.Left = {fbs_Thin, 10};
+    fmt.HAlignment = fha_right;
+    fmt.VAlignment = fva_center;
+    fmt.WrapText = true;
+    fmt.Rotation = 90;
+    fmt.Indent = 2;
+    fmt.Locked = true;
+    const int xf = globals.XF().Add(TXFRecord::CreateFromFormat(fmt, globals.Fonts(), globals.Formats()));
+    globals.SetColorPalette(5, 0x00332211);
+
+    TFileStream output(out, fmCreate);
+    container.PrepareForWrite(output, u"Workbook");
+    workbook.SaveToStream(container, false);
+    container.FinishWrite();
+
+    std::istringstream lines(CellsPeer("xlrd-formats " + out));
+    std::string line, last;
+    while (std::getline(lines, line))
+        last = line;
+    EXPECT_EQ(std::to_string(xf) + " | Verdana 280 1 1 0 1 10 0 | 169 0.0000\" m\" | 1 13 8 | 1 0 0 0 17 - - - | "
+                                   "3 1 90 1 2 0 | 1 0",
+              last);
+    const std::string palette = CellsPeer("palette " + out);
+    EXPECT_EQ("112233", palette.substr(5 * 7, 6));
 }
 
 TEST(XlsFormats, TheStandardPaletteIsTheOneXlrdKnows)
@@ -241,8 +287,9 @@ TEST(XlsFormats, FontsRoundTripThroughTheirRecords)
     EXPECT_FALSE(TFontRecord(xlsAdapter::xlr::FONT, data).Style().Contains(flsBold));
 }
 
-TEST(XlsFormats, HostileFontRecordsAreRefused)
+TEST(XlsFormats, HostileFontAndXFRecordsAreRefused)
 {
+    EXPECT_NE("no exception", ErrorOf([] { TXFRecord(xlsAdapter::xlr::XF, ByteArray(19)); }));
     ByteArray data(16);
     data[14] = 3; // three characters, none present
     EXPECT_NE("no exception", ErrorOf([&] { TFontRecord(xlsAdapter::xlr::FONT, data); }));

@@ -11,7 +11,8 @@
                   borders, fills, alignment and protection
   xlrd-formats FILE prints one line per XF: its font, number format, fill,
                   borders, alignment and protection, colours as file indexes
-  palette         prints xlrd's standard palette, one RRGGBB per line
+  palette [FILE]  prints the palette, one RRGGBB per line: xlrd's standard
+                  one, or the one xlrd reads from FILE
 """
 import struct
 import sys
@@ -83,9 +84,14 @@ def cmd_xlrd_formats(path):
               "|", int(p.cell_locked), int(p.formula_hidden))
 
 
-def cmd_palette():
+def cmd_palette(path=None):
     from xlrd.formatting import excel_default_palette_b8
-    for r, g, b in excel_default_palette_b8:
+    colours = excel_default_palette_b8
+    if path:
+        import xlrd
+        book = xlrd.open_workbook(path, formatting_info=True)
+        colours = [book.colour_map[i] for i in range(8, 64)]
+    for r, g, b in colours:
         print("%02X%02X%02X" % (r, g, b))
 
 
