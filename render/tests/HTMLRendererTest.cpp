@@ -178,6 +178,24 @@ TEST_F(HTMLRenderFixture, HoverColours)
     EXPECT_EQ(CountColor(clRed, TRect{0, 0, split, gh}), 0);
     EXPECT_GT(CountColor(clRed, TRect{split, 0, 400, gh}), 0);
     EXPECT_EQ(CountColor(clBlue, TRect{split, 0, 400, gh}), 0);
+
+    // Without hover-only every link is hovered, and the link colour wins.
+    params.HoverOnly = false;
+    Draw(text, TRect{0, 50, 400, 200}, params);
+    EXPECT_GT(CountColor(clBlue, TRect{split, 50, 400, 50 + gh}), 0);
+    EXPECT_EQ(CountColor(clRed, TRect{0, 50, 400, 50 + gh}), 0);
+}
+
+TEST_F(HTMLRenderFixture, FocusLink)
+{
+    THTMLRenderParams params;
+    params.FocusLink = 1;
+    const THTMLRenderResult r = Draw("<a href=\"1\">one</a> <a href=\"2\">two</a>", TRect{0, 0, 400, 200}, params);
+    EXPECT_EQ(r.FocusValue, "2");
+    // The dotted rectangle runs one pixel outside the link's text.
+    const int left = 1 + TextWidth("one") + TextWidth(" ") - 1;
+    EXPECT_NE(canvas->Pixels(left, gh - 1), clWhite);
+    EXPECT_EQ(InkColumns(0, gh).second, left + TextWidth("two") + 1);
 }
 
 TEST_F(HTMLRenderFixture, SelectedTextKeepsTheFontColour)
