@@ -59,7 +59,6 @@ class TBaseGrid : public TObjStringGrid {
     // grid forgets it when it is freed.
     TQuillGridUndoRedo* UndoRedo() const noexcept { return FUndoRedo; }
     void SetUndoRedo(TQuillGridUndoRedo* Value);
-    int PaintID() const noexcept { return FPaintID; }
 
     TGetDisplTextEvent OnGetDisplText;
     TGetDisplWideTextEvent OnGetDisplWideText;
