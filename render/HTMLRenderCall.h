@@ -42,7 +42,7 @@ struct THTMLRenderCall {
     TFont PaintFont;
     TColor EntryBrushColor = clNone;
 
-    THTMLLineStartState Flow;
+    THTMLLineStartState Flow;            // the running state, saved at each line start
     THTMLItemCallState Items;            // image counter, controls and the hit results
     THTMLImageSources ImageSources;
 

@@ -143,11 +143,13 @@ void TakePiece(THTMLRenderCall& call, THTMLLinePass& pass, std::string_view& tex
             pass.RightEdge -= width;
         else
             g.DrawX += width;
-    } else {
-        if (width < 0) width = MeasureHTMLPiece(call, pass, piece);
-        g.X += width;
-        HitTestPiece(call, pass, xBefore);
+    } else if (width < 0) {
+        width = MeasureHTMLPiece(call, pass, piece);
     }
+    // Every pass counts text in x, so that IND tags and items find the line
+    // where the measuring pass left it.
+    g.X += width;
+    if (!pass.Painting()) HitTestPiece(call, pass, xBefore);
 
     bool endsText = false;
     if (pass.Measuring) {
@@ -166,7 +168,7 @@ void TakePiece(THTMLRenderCall& call, THTMLLinePass& pass, std::string_view& tex
     text.remove_prefix(n);
     if (endsText) text = {}; // without word wrap the first piece that overflows ends the text
     pass.LineText += piece;
-    // Only the calculating passes count text widths in x.
+    // A trailing space only matters to the line's width, which painting does not report.
     const bool entityReplaced = piece.size() != n;
     const bool trailingSpace = !pass.Painting() && piece.back() == ' ' && !entityReplaced;
     pass.TrailingSpaceWidth = trailingSpace ? canvas.TextWidth(" ") : 0;

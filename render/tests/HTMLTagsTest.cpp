@@ -191,3 +191,10 @@ TEST_F(HTMLTagsFixture, IndentedParagraphsWrapInsideTheBounds)
     Draw(text, TRect{0, 0, room, 200});
     EXPECT_LT(InkColumns(0, 2 * gh).second, room);
 }
+
+TEST_F(HTMLTagsFixture, IndentToAPlacePassedAlreadyDrawsOnInPlace)
+{
+    Draw("abc<ind x=\"2\">d");
+    Draw("abc<x>d", TRect{0, 50, 400, 200});
+    EXPECT_TRUE(SamePixels(TRect{0, 0, 400, gh}, 50));
+}
