@@ -190,6 +190,6 @@ void RenderHTMLLine(THTMLRenderCall& Call, THTMLLinePass& Pass, std::string_view
             TakeTag(Call, Pass, Text);
     }
     g.X -= Pass.TrailingSpaceWidth;
-    Call.Width = std::max(Call.Width, g.X);
+    if (Pass.Measuring) Call.Width = std::max(Call.Width, g.X);
     EndHTMLLinkLine(Call, Pass);
 }

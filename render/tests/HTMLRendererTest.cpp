@@ -36,6 +36,9 @@ TEST_F(HTMLRenderFixture, MeasuredSizes)
         const THTMLRenderResult r = Measure(c.Text);
         EXPECT_EQ(r.Width, c.Width) << c.Name;
         EXPECT_EQ(r.Height, gh) << c.Name;
+        const THTMLRenderResult drawn = Draw(c.Text);
+        EXPECT_EQ(drawn.Width, c.Width) << c.Name << ", drawn";
+        EXPECT_EQ(drawn.Height, gh) << c.Name << ", drawn";
     }
 }
 
