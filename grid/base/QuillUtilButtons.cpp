@@ -9,6 +9,8 @@
 
 namespace {
 
+using namespace vistra::grid;
+
 // This platform has no theme library, so the themed look falls back to the
 // classic frame control, as it does wherever the library is missing.
 unsigned FlatFlag(int look)

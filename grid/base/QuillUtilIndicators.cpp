@@ -17,6 +17,8 @@
 
 namespace {
 
+using vistra::grid::TLevelProgressSettings;
+
 int Rounded(double value)
 {
     return static_cast<int>(Round(value));
@@ -218,7 +220,8 @@ void DrawProgressBar(TCanvas& Canvas, const TRect& R, TColor FilledColor, TColor
     Frame(Canvas, Inflated(bar, 2, 2), brushBefore);
 }
 
-void DrawLevelProgressBar(TCanvas& Canvas, const TRect& R, int Percent, const TLevelProgressSettings& Settings)
+void DrawLevelProgressBar(
+    TCanvas& Canvas, const TRect& R, int Percent, const vistra::grid::TLevelProgressSettings& Settings)
 {
     const TColor border = Settings.ShowBorder ? Settings.BorderColor : Settings.UnCompleteColor;
     Canvas.Pen()->SetColor(border);

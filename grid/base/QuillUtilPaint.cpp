@@ -80,7 +80,9 @@ void DrawSteppedGradient(TCanvas& Canvas, TColor Color, TColor ColorTo, int Step
     const TChannels to = ChannelsOf(ColorTo);
     const int farEdge = Horizontal ? R.Right : R.Bottom;
     for (int i = 0; i <= Steps; ++i) {
-        auto channel = [&](int start, int end) { return start + Rounded(i * (end - start) / static_cast<double>(Steps)); };
+        auto channel = [&](int start, int end) {
+            return start + Rounded(i * (end - start) / static_cast<double>(Steps));
+        };
         SetPenAndBrush(Canvas, ColorOf(channel(from.R, to.R), channel(from.G, to.G), channel(from.B, to.B)));
         const int begin = (Horizontal ? R.Left : R.Top) + static_cast<int>(Trunc(i * bandWidth));
         const int end = std::min(begin + static_cast<int>(Trunc(bandWidth + 1)), farEdge);
@@ -189,7 +191,9 @@ void DrawStyledSelection(TCanvas& Canvas, TColor Color, TColor ColorTo, TColor M
         Line(Canvas, L, T + 2, L, B - 1);
 
     auto corners = [&](int outer, int inner) {
-        for (TPoint p : std::array<TPoint, 6>{{{inner, T}, {inner, T + 1}, {outer, T + 1}, {inner, B}, {inner, B - 1}, {outer, B - 1}}})
+        const std::array<TPoint, 6> rounding{
+            {{inner, T}, {inner, T + 1}, {outer, T + 1}, {inner, B}, {inner, B - 1}, {outer, B - 1}}};
+        for (TPoint p : rounding)
             Canvas.SetPixels(p.X, p.Y, CornerColor);
         Canvas.SetPixels(outer, T, BackgroundColor);
         Canvas.SetPixels(outer, B, BackgroundColor);

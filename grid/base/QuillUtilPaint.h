@@ -43,6 +43,8 @@ enum TCellShape {
     csHalfStar
 };
 
+namespace vistra::grid {
+
 // Button states and looks taken by the button routines.
 constexpr int kButtonNormal = 0;
 constexpr int kButtonHot = 1;
@@ -53,6 +55,8 @@ constexpr int kButtonLookThemed = 0;
 constexpr int kButtonLookClassic = 1;
 constexpr int kButtonLookFlat = 2;
 constexpr int kButtonLookTones = 3;
+
+} // namespace vistra::grid
 
 // Banded gradient from Color to ColorTo across R (left to right when
 // Horizontal, else top to bottom) in Steps + 1 bands, Steps kept within

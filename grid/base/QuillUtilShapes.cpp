@@ -4,6 +4,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>

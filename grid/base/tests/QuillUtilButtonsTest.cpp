@@ -12,6 +12,8 @@
 
 namespace {
 
+using namespace vistra::grid;
+
 TColorTones SampleTones()
 {
     TColorTones tones;

@@ -9,11 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
 namespace {
+
+using vistra::grid::TLevelProgressSettings;
 
 constexpr TColor kFilled = RGB(0, 160, 0);
 constexpr TColor kEmpty = RGB(230, 230, 230);
@@ -219,7 +223,9 @@ TEST(ErrorUnderlineTest, ZigZagSpansTheCharactersAsAnEditPlacesThem)
     probe.SetParent(&grid);
     probe.SetBoundsRect(cell);
     probe.SetText(text);
-    auto xOf = [&](int index) { return cell.Left + static_cast<std::int16_t>(probe.Perform(EM_POSFROMCHAR, index, 0) & 0xFFFF); };
+    auto xOf = [&](int index) {
+        return cell.Left + static_cast<std::int16_t>(probe.Perform(EM_POSFROMCHAR, index, 0) & 0xFFFF);
+    };
     int leftmost = 1000, rightmost = -1;
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 200; ++x)

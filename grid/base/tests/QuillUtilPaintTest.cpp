@@ -71,7 +71,8 @@ TEST(SteppedGradientTest, EndpointsAndBandsArePixelExact)
     std::vector<TColor> column;
     for (int y = 0; y < 5; ++y)
         column.push_back(tall.At(1, y));
-    EXPECT_EQ(column, (std::vector<TColor>{RGB(0, 0, 0), RGB(0, 64, 0), RGB(0, 128, 0), RGB(0, 191, 0), RGB(0, 255, 0)}));
+    const std::vector<TColor> perPixel{RGB(0, 0, 0), RGB(0, 64, 0), RGB(0, 128, 0), RGB(0, 191, 0), RGB(0, 255, 0)};
+    EXPECT_EQ(column, perPixel);
 
     // A rectangle given bottom-up is drawn the same.
     TSheet reversed(2, 5);
@@ -127,7 +128,8 @@ TEST(StyledSelectionTest, RoundedEndsAndMiddlePieces)
         DrawStyledSelection(sheet.Canvas(), fill, clNone, clNone, clNone, inner, innerBottom, border, corner,
             background, {part * 24, 0, part * 24 + 24, 20}, part);
         DrawStyledSelection(sheet.Canvas(), RGB(255, 250, 220), RGB(255, 225, 150), RGB(255, 210, 110),
-            RGB(255, 235, 170), inner, innerBottom, border, corner, background, {part * 24, 20, part * 24 + 24, 40}, part);
+            RGB(255, 235, 170), inner, innerBottom, border, corner, background, {part * 24, 20, part * 24 + 24, 40},
+            part);
     }
     graphics::testing::ExpectMatchesGolden(sheet.Bitmap, "styled-selection");
 
@@ -157,7 +159,8 @@ TEST(CellShapeTest, EveryShapeAndTheSquaredOnes)
 {
     TSheet sheet(19 * 22, 22);
     for (int s = 0; s <= csHalfStar; ++s)
-        DrawCellShape(sheet.Canvas(), s * 22 + 1, 1, 20, 16, static_cast<TCellShape>(s), RGB(250, 200, 0), RGB(0, 0, 128));
+        DrawCellShape(
+            sheet.Canvas(), s * 22 + 1, 1, 20, 16, static_cast<TCellShape>(s), RGB(250, 200, 0), RGB(0, 0, 128));
     graphics::testing::ExpectMatchesGolden(sheet.Bitmap, "cell-shapes");
 
     // A circle in 30 x 20 is 20 x 20; a shape past the last draws nothing.
