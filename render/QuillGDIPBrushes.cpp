@@ -20,6 +20,25 @@ TGPSolidBrush::TGPSolidBrush(ARGB color)
     nativeBrush = gdiplus::BrushOf(brush);
 }
 
+GpHatch* TGPHatchBrush::Hatch() const noexcept { return gdiplus::HatchOf(nativeBrush); }
+
+TGPHatchBrush::TGPHatchBrush(HatchStyle hatchStyle, ARGB foreColor, ARGB backColor)
+{
+    GpHatch* brush = nullptr;
+    lastResult = GdipCreateHatchBrush(hatchStyle, foreColor, backColor, &brush);
+    nativeBrush = gdiplus::BrushOf(brush);
+}
+
+HatchStyle TGPHatchBrush::GetHatchStyle()
+{
+    HatchStyle style = HatchStyleHorizontal;
+    SetStatus(GdipGetHatchStyle(Hatch(), &style));
+    return style;
+}
+
+Status TGPHatchBrush::GetForegroundColor(ARGB& color) { return SetStatus(GdipGetHatchForegroundColor(Hatch(), &color)); }
+Status TGPHatchBrush::GetBackgroundColor(ARGB& color) { return SetStatus(GdipGetHatchBackgroundColor(Hatch(), &color)); }
+
 GpLineGradient* TGPLinearGradientBrush::Gradient() const noexcept
 {
     return gdiplus::LineGradientOf(nativeBrush);
@@ -268,6 +287,7 @@ std::unique_ptr<TGPBrush> TGPPen::GetBrush()
     Status status = SetStatus(GdipGetPenBrushFill(nativePen, &fill));
     switch (type) {
     case PenTypeSolidColor: return std::unique_ptr<TGPBrush>(new TGPSolidBrush(fill, status));
+    case PenTypeHatchFill: return std::unique_ptr<TGPBrush>(new TGPHatchBrush(fill, status));
     case PenTypeTextureFill: return std::unique_ptr<TGPBrush>(new TGPTextureBrush(fill, status));
     case PenTypeLinearGradient: return std::unique_ptr<TGPBrush>(new TGPLinearGradientBrush(fill, status));
     default: return std::unique_ptr<TGPBrush>(new TGPBrush(fill, status));

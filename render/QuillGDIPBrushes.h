@@ -40,6 +40,22 @@ private:
     friend class TGPPen;
 };
 
+class TGPHatchBrush : public TGPBrush {
+public:
+    TGPHatchBrush(HatchStyle hatchStyle, ARGB foreColor, ARGB backColor = 0xFF000000);
+    // A wrapper without a brush.
+    TGPHatchBrush() = default;
+
+    HatchStyle GetHatchStyle();
+    Status GetForegroundColor(ARGB& color);
+    Status GetBackgroundColor(ARGB& color);
+
+private:
+    using TGPBrush::TGPBrush;
+    GpHatch* Hatch() const noexcept;
+    friend class TGPPen;
+};
+
 class TGPLinearGradientBrush : public TGPBrush {
 public:
     TGPLinearGradientBrush(const TGPPointF& point1, const TGPPointF& point2, ARGB color1, ARGB color2);
@@ -121,7 +137,7 @@ public:
     TGPPen(const TGPPen&) = delete;
     TGPPen& operator=(const TGPPen&) = delete;
 
-    // A new wrapper around a copy of the pen's fill: solid, texture, linear gradient, or a plain brush for other kinds.
+    // A new wrapper around a copy of the pen's fill: solid, hatch, texture, linear gradient, or a plain brush otherwise.
     std::unique_ptr<TGPBrush> GetBrush();
     Status SetBrush(const TGPBrush* brush);
     DashStyle GetDashStyle();

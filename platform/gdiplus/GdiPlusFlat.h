@@ -110,6 +110,12 @@ Status GdipSetPathGradientPresetBlend(GpPathGradient* brush, const ARGB* blend, 
 Status GdipSetPathGradientGammaCorrection(GpPathGradient* brush, bool useGammaCorrection);
 Status GdipSetPathGradientWrapMode(GpPathGradient* brush, WrapMode wrapmode);
 
+// Hatch brushes: an 8 x 8 pattern of the foreground colour over the background colour.
+Status GdipCreateHatchBrush(HatchStyle hatchstyle, ARGB forecol, ARGB backcol, GpHatch** brush);
+Status GdipGetHatchStyle(GpHatch* brush, HatchStyle* hatchstyle);
+Status GdipGetHatchForegroundColor(GpHatch* brush, ARGB* forecol);
+Status GdipGetHatchBackgroundColor(GpHatch* brush, ARGB* backcol);
+
 // Texture brushes: an image, or a rectangle of it, repeated as the wrap mode says.
 Status GdipCreateTexture(GpImage* image, WrapMode wrapmode, GpTexture** texture);
 Status GdipCreateTexture2(GpImage* image, WrapMode wrapmode, float x, float y, float width, float height,
@@ -263,9 +269,11 @@ GpBrush* BrushOf(GpSolidFill* brush) noexcept;
 GpBrush* BrushOf(GpLineGradient* brush) noexcept;
 GpBrush* BrushOf(GpPathGradient* brush) noexcept;
 GpBrush* BrushOf(GpTexture* brush) noexcept;
+GpBrush* BrushOf(GpHatch* brush) noexcept;
 GpLineGradient* LineGradientOf(GpBrush* brush) noexcept;
 GpPathGradient* PathGradientOf(GpBrush* brush) noexcept;
 GpTexture* TextureOf(GpBrush* brush) noexcept;
+GpHatch* HatchOf(GpBrush* brush) noexcept;
 // A bitmap is an image; an image is a bitmap only when it was made as one (nullptr otherwise).
 GpImage* ImageOf(GpBitmap* bitmap) noexcept;
 GpBitmap* BitmapOf(GpImage* image) noexcept;

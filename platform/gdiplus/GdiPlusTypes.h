@@ -143,6 +143,64 @@ enum LineCap {
     LineCapArrowAnchor = 0x14,
 };
 
+enum HatchStyle {
+    HatchStyleHorizontal,
+    HatchStyleVertical,
+    HatchStyleForwardDiagonal,
+    HatchStyleBackwardDiagonal,
+    HatchStyleCross,
+    HatchStyleDiagonalCross,
+    HatchStyle05Percent,
+    HatchStyle10Percent,
+    HatchStyle20Percent,
+    HatchStyle25Percent,
+    HatchStyle30Percent,
+    HatchStyle40Percent,
+    HatchStyle50Percent,
+    HatchStyle60Percent,
+    HatchStyle70Percent,
+    HatchStyle75Percent,
+    HatchStyle80Percent,
+    HatchStyle90Percent,
+    HatchStyleLightDownwardDiagonal,
+    HatchStyleLightUpwardDiagonal,
+    HatchStyleDarkDownwardDiagonal,
+    HatchStyleDarkUpwardDiagonal,
+    HatchStyleWideDownwardDiagonal,
+    HatchStyleWideUpwardDiagonal,
+    HatchStyleLightVertical,
+    HatchStyleLightHorizontal,
+    HatchStyleNarrowVertical,
+    HatchStyleNarrowHorizontal,
+    HatchStyleDarkVertical,
+    HatchStyleDarkHorizontal,
+    HatchStyleDashedDownwardDiagonal,
+    HatchStyleDashedUpwardDiagonal,
+    HatchStyleDashedHorizontal,
+    HatchStyleDashedVertical,
+    HatchStyleSmallConfetti,
+    HatchStyleLargeConfetti,
+    HatchStyleZigZag,
+    HatchStyleWave,
+    HatchStyleDiagonalBrick,
+    HatchStyleHorizontalBrick,
+    HatchStyleWeave,
+    HatchStylePlaid,
+    HatchStyleDivot,
+    HatchStyleDottedGrid,
+    HatchStyleDottedDiamond,
+    HatchStyleShingle,
+    HatchStyleTrellis,
+    HatchStyleSphere,
+    HatchStyleSmallGrid,
+    HatchStyleSmallCheckerBoard,
+    HatchStyleLargeCheckerBoard,
+    HatchStyleOutlinedDiamond,
+    HatchStyleSolidDiamond,
+    HatchStyleTotal,
+    HatchStyleLargeGrid = HatchStyleCross,
+};
+
 enum BrushType { BrushTypeSolidColor, BrushTypeHatchFill, BrushTypeTextureFill, BrushTypePathGradient, BrushTypeLinearGradient };
 
 enum PenType { PenTypeSolidColor, PenTypeHatchFill, PenTypeTextureFill, PenTypePathGradient, PenTypeLinearGradient, PenTypeUnknown = -1 };
@@ -240,6 +298,7 @@ struct GpSolidFill;
 struct GpLineGradient;
 struct GpPathGradient;
 struct GpTexture;
+struct GpHatch;
 struct GpPen;
 struct GpFontFamily;
 struct GpFont;

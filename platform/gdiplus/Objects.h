@@ -120,6 +120,15 @@ struct GpPathGradient : GpBrush {
     WrapMode Wrap = WrapModeClamp;
 };
 
+struct GpHatch : GpBrush {
+    GpHatch() : GpBrush(BrushTypeHatchFill) {}
+    std::unique_ptr<GpBrush> Clone() const override;
+    _cairo_pattern* CreatePattern() const override;
+    HatchStyle Style = HatchStyleHorizontal;
+    ARGB ForeColor = 0;
+    ARGB BackColor = 0;
+};
+
 struct GpTexture : GpBrush {
     GpTexture() : GpBrush(BrushTypeTextureFill) {}
     std::unique_ptr<GpBrush> Clone() const override;

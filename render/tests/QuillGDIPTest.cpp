@@ -310,3 +310,23 @@ TEST(QuillGDIP, TextureRepeatsItsImageAsTheWrapModeSays)
     EXPECT_EQ(outside.GetWrapMode(), WrapModeTile);
     EXPECT_EQ(outside.GetLastStatus(), InvalidParameter) << "a brush that was never made";
 }
+
+TEST(QuillGDIP, HatchRepeatsItsPatternInTheTwoColours)
+{
+    TGPHatchBrush cross(HatchStyleCross, 0xFF000000, 0xFFFFFF00);
+    ARGB fore = 0, back = 0;
+    cross.GetForegroundColor(fore);
+    cross.GetBackgroundColor(back);
+    EXPECT_EQ(fore, 0xFF000000u);
+    EXPECT_EQ(back, 0xFFFFFF00u);
+    EXPECT_EQ(cross.GetHatchStyle(), HatchStyleLargeGrid);
+    Drawing d(16, 16);
+    d.Graphics.FillRectangle(&cross, 0.0f, 0.0f, 16.0f, 16.0f);
+    EXPECT_EQ(d.At(5, 8), clBlack) << "a grid line every 8 pixels";
+    EXPECT_EQ(d.At(8, 5), clBlack);
+    EXPECT_EQ(d.At(5, 5), clYellow);
+    TGPHatchBrush bad(static_cast<HatchStyle>(HatchStyleTotal), 0, 0);
+    EXPECT_EQ(bad.GetLastStatus(), InvalidParameter);
+    TGPPen pen(&cross);
+    EXPECT_NE(dynamic_cast<TGPHatchBrush*>(pen.GetBrush().get()), nullptr);
+}
