@@ -85,7 +85,8 @@ struct THTMLLinePass {
     bool LinkHit = false;
     bool ListItemMet = false;
     int TrailingSpaceWidth = 0;
-    std::string LineText;                // the text pieces of this line so far
+    bool LineHasText = false;
+    char LastTextChar = ' ';             // the last character of text on this line
     std::string Consumed;                // the source this pass laid out
     int RightEdge = 0;                   // right-to-left reading: where the next piece ends
 

@@ -154,20 +154,21 @@ void TakePiece(THTMLRenderCall& call, THTMLLinePass& pass, std::string_view& tex
     bool endsText = false;
     if (pass.Measuring) {
         // No break inside a word: a piece glued to the text before it stays.
-        const bool glued = !pass.LineText.empty() && pass.LineText.back() != ' ';
+        const bool glued = pass.LineHasText && pass.LastTextChar != ' ';
         const bool fits = g.X < pass.AvailableWidth() || width >= pass.AvailableWidth() || glued;
         if (!fits && call.Params.WordWrap) {
             pass.LineEnd = true;
             g.X -= width;
             return;
         }
-        endsText = !fits && !pass.LineText.empty();
+        endsText = !fits && pass.LineHasText;
         AppendPlainText(call.PlainText, piece);
     }
     pass.Consumed += text.substr(0, n);
     text.remove_prefix(n);
     if (endsText) text = {}; // without word wrap the first piece that overflows ends the text
-    pass.LineText += piece;
+    pass.LineHasText = true;
+    pass.LastTextChar = piece.back();
     // A trailing space only matters to the line's width, which painting does not report.
     const bool entityReplaced = piece.size() != n;
     const bool trailingSpace = !pass.Painting() && piece.back() == ' ' && !entityReplaced;
