@@ -115,6 +115,11 @@ TEST(LevelProgressBarTest, LevelColoursBlocksAndStacking)
     EXPECT_EQ(bar(99)->Canvas()->Pixels(25, 6), s.Level2Color);
     EXPECT_EQ(bar(45)->Canvas()->Pixels(10, 6), s.Level1Color);
     EXPECT_EQ(bar(10)->Canvas()->Pixels(3, 6), s.Level0Color);
+    // Past 100 the bar stays inside its frame.
+    auto over = Render(60, 12, [&](TCanvas& c) { DrawLevelProgressBar(c, {0, 0, 52, 12}, 150, s); });
+    EXPECT_EQ(over->Canvas()->Pixels(50, 6), s.Level3Color);
+    EXPECT_EQ(over->Canvas()->Pixels(51, 6), kBorder);
+    EXPECT_EQ(over->Canvas()->Pixels(55, 6), clWhite);
     auto empty = bar(0);
     EXPECT_EQ(empty->Canvas()->Pixels(25, 6), kEmpty);
     EXPECT_EQ(empty->Canvas()->Pixels(0, 0), kBorder);
