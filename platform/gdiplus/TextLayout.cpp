@@ -151,6 +151,12 @@ Status GdipMeasureString(GpGraphics* graphics, std::string_view text, const GpFo
                          int* linesFilled)
 {
     if (!graphics || !font || !layoutRect || !boundingBox) return InvalidParameter;
+    if (text.empty()) {
+        *boundingBox = {layoutRect->X, layoutRect->Y, 0, 0};
+        if (codepointsFitted) *codepointsFitted = 0;
+        if (linesFilled) *linesFilled = 0;
+        return Ok;
+    }
     TextBlock block = layOut(hintOf(graphics), text, *font, *layoutRect, stringFormat);
     double width = block.Width > 0 ? block.Width + 2 * block.Padding : 0;
     if (layoutRect->Width > 0) width = std::min<double>(width, layoutRect->Width);
@@ -160,7 +166,7 @@ Status GdipMeasureString(GpGraphics* graphics, std::string_view text, const GpFo
         *codepointsFitted = static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
             return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
         }));
-    if (linesFilled) *linesFilled = text.empty() ? 0 : pango_layout_get_line_count(block.Layout.get());
+    if (linesFilled) *linesFilled = pango_layout_get_line_count(block.Layout.get());
     return Ok;
 }
 

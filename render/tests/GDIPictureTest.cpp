@@ -184,6 +184,22 @@ TEST(GDIPicture, StoredFormKeepsTheBytesAndSizeWaitsForADecode)
     EXPECT_TRUE(loaded.GetImageSizes());
     EXPECT_EQ(loaded.Width(), 4);
 
+    // Drawing a picture that is not a bitmap finds its size too; drawing a bitmap does not.
+    TBitmap canvas(8, 8);
+    stored.SetPosition(0);
+    TGDIPPicture drawn;
+    drawn.ReadData(stored);
+    drawn.Draw(*canvas.Canvas(), TRect{0, 0, 8, 8});
+    EXPECT_EQ(drawn.Height(), 2);
+    TGDIPPicture bitmapPicture, bitmapLoaded;
+    bitmapPicture.LoadFromFile(fixture("small.bmp"));
+    TMemoryStream bitmapStored;
+    bitmapPicture.WriteData(bitmapStored);
+    bitmapStored.SetPosition(0);
+    bitmapLoaded.ReadData(bitmapStored);
+    bitmapLoaded.Draw(*canvas.Canvas(), TRect{0, 0, 8, 8});
+    EXPECT_EQ(bitmapLoaded.Width(), 0);
+
     TMemoryStream overlong;
     const std::int32_t claimed = 1000;
     overlong.WriteBuffer(&claimed, 4);

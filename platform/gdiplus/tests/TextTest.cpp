@@ -63,6 +63,7 @@ TEST(Text, MeasuredBoxHasASixthOfAnEmEachSideAndNoTrailingSpaces)
     GpFont font = fontOf("Arial", 12); // a 16-pixel em
     const TGPRectF empty = measure(s.Graphics, "", font);
     EXPECT_EQ(empty.Width, 0);
+    EXPECT_EQ(empty.Height, 0);
     const TGPRectF word = measure(s.Graphics, "Word", font);
     const TGPRectF words = measure(s.Graphics, "Word Word", font);
     EXPECT_GT(word.Height, 14);
