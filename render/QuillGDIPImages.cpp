@@ -11,6 +11,12 @@ constexpr ImageFormatId knownFormats[] = {
     ImageFormatId::PNG,       ImageFormatId::GIF, ImageFormatId::TIFF, ImageFormatId::EXIF, ImageFormatId::Icon,
 };
 
+ImageFormatId formatId(TGPImageFormat format)
+{
+    const auto index = static_cast<std::size_t>(format) - ifMemoryBMP;
+    return index < std::size(knownFormats) ? knownFormats[index] : ImageFormatId::Undefined;
+}
+
 } // namespace
 
 TGPImage::TGPImage(std::string_view filename, bool useEmbeddedColorManagement)
@@ -66,6 +72,16 @@ Status TGPImage::RotateFlip(RotateFlipType rotateFlipType)
     return SetStatus(GdipImageRotateFlip(nativeImage, rotateFlipType));
 }
 
+
+Status TGPImage::Save(std::string_view filename, TGPImageFormat format)
+{
+    return SetStatus(GdipSaveImageToFile(nativeImage, filename, formatId(format)));
+}
+
+Status TGPImage::Save(TStream* stream, TGPImageFormat format)
+{
+    return SetStatus(GdipSaveImageToStream(nativeImage, stream, formatId(format)));
+}
 
 std::unique_ptr<TGPImage> TGPImage::GetThumbnailImage(unsigned thumbWidth, unsigned thumbHeight)
 {

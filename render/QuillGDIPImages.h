@@ -28,6 +28,9 @@ public:
     // The encoded form the image was read from; ifUndefined when unknown.
     TGPImageFormat GetFormat();
     Status RotateFlip(RotateFlipType rotateFlipType);
+    // Writes the image as a BMP, PNG, JPEG or GIF file; UnknownImageFormat for other formats.
+    Status Save(std::string_view filename, TGPImageFormat format);
+    Status Save(TStream* stream, TGPImageFormat format);
     // A new image of the size given with this one scaled into it.
     std::unique_ptr<TGPImage> GetThumbnailImage(unsigned thumbWidth, unsigned thumbHeight);
     Status GetLastStatus() noexcept { return render::TakeStatus(lastResult); }

@@ -187,6 +187,9 @@ Status GdipGetImageRawFormat(GpImage* image, ImageFormatId* format);
 Status GdipImageRotateFlip(GpImage* image, RotateFlipType rfType);
 // A new image of the size given with the image scaled into it (120 x 120 when both are 0).
 Status GdipGetImageThumbnail(GpImage* image, unsigned thumbWidth, unsigned thumbHeight, GpImage** thumbImage);
+// Writes the image in the encoder's format (BMP, PNG, JPEG or GIF); UnknownImageFormat for others.
+Status GdipSaveImageToStream(GpImage* image, TStream* stream, ImageFormatId encoder);
+Status GdipSaveImageToFile(GpImage* image, std::string_view filename, ImageFormatId encoder);
 Status GdipCreateBitmapFromStream(TStream* stream, GpBitmap** bitmap);
 Status GdipCreateBitmapFromStreamICM(TStream* stream, GpBitmap** bitmap);
 // A bitmap of the size given, transparent black, over pixels of our own (scan0 may be nullptr).

@@ -330,3 +330,23 @@ TEST(QuillGDIP, HatchRepeatsItsPatternInTheTwoColours)
     TGPPen pen(&cross);
     EXPECT_NE(dynamic_cast<TGPHatchBrush*>(pen.GetBrush().get()), nullptr);
 }
+
+TEST(QuillGDIP, SavedImagesReadBackInAnIndependentReader)
+{
+    TGPBitmap bitmap(3, 1);
+    bitmap.SetPixel(0, 0, 0xFFFF0000);
+    bitmap.SetPixel(1, 0, 0x8000FF00);
+    const std::string file = ::testing::TempDir() + "/quillgdip-saved.png";
+    ASSERT_EQ(bitmap.Save(file, ifPNG), Ok);
+    const std::string script = "/usr/bin/python3 -c \"from PIL import Image; im = Image.open('" + file +
+                               "').convert('RGBA'); print(*[im.getpixel((x, 0)) for x in range(3)])\"";
+    FILE* peer = popen(script.c_str(), "r");
+    ASSERT_NE(peer, nullptr);
+    char line[256] = {};
+    const bool read = fgets(line, sizeof line, peer) != nullptr;
+    const int exitCode = pclose(peer);
+    if (!read || exitCode != 0) GTEST_SKIP() << "python3 with PIL is not available to read the file back";
+    EXPECT_STREQ(line, "(255, 0, 0, 255) (0, 255, 0, 128) (0, 0, 0, 0)\n");
+    TMemoryStream stream;
+    EXPECT_EQ(bitmap.Save(&stream, ifTIFF), UnknownImageFormat);
+}
