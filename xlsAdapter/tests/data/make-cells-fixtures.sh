@@ -10,3 +10,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 profile=$(mktemp -d)
 soffice -env:UserInstallation=file://"$profile" --headless --convert-to xls --outdir "$here" "$here/cells-libreoffice.csv"
 rm -rf "$profile"
+# The bare Workbook streams seed the record and cell fuzzers.
+for name in cells-xlwt cells-libreoffice formats-xlwt; do
+  /usr/bin/python3 -c "import olefile, sys; sys.stdout.buffer.write(olefile.OleFileIO('$here/$name.xls').openstream('Workbook').read())" \
+    > "$here/$name.workbook"
+done
