@@ -8,16 +8,6 @@
 namespace vistra::render {
 namespace {
 
-void SetUnderline(TCanvas& canvas, bool on)
-{
-    TFontStyles styles = canvas.Font()->Style();
-    if (on)
-        styles.Include(fsUnderline);
-    else
-        styles.Exclude(fsUnderline);
-    canvas.Font()->SetStyle(styles);
-}
-
 bool DrawsHovered(const THTMLRenderParams& params, int number)
 {
     return !params.HoverOnly || number == params.HoverLink;
@@ -53,7 +43,7 @@ void OpenHTMLLink(THTMLRenderCall& Call, THTMLLinePass& Pass, std::string_view B
     }
     const int number = ++Call.Flow.LinkCounter;
     if (Pass.Painting() && DrawsHovered(params, number)) {
-        SetUnderline(canvas, true);
+        SetFontStyle(canvas, fsUnderline, true);
         if (params.HoverColor != clNone) {
             Call.HoverBrushSaved = BrushColorOrNone(canvas);
             SetBrushColorOrNone(canvas, params.HoverColor);
@@ -82,7 +72,7 @@ void CloseHTMLLink(THTMLRenderCall& Call, THTMLLinePass& Pass)
     THTMLInlinePass& g = Pass.Geometry;
     const int number = Call.Flow.LinkCounter;
     if (Pass.Painting() && DrawsHovered(params, number)) {
-        SetUnderline(canvas, false);
+        SetFontStyle(canvas, fsUnderline, false);
         if (params.HoverColor != clNone) SetBrushColorOrNone(canvas, Call.HoverBrushSaved);
         if (params.HoverFontColor != clNone) canvas.Font()->SetColor(Call.HoverTextSaved);
     }

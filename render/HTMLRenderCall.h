@@ -110,6 +110,8 @@ struct THTMLLinePass {
 TColor BrushColorOrNone(const TCanvas& canvas);
 // A solid brush of the colour, or a clear brush for none.
 void SetBrushColorOrNone(TCanvas& canvas, TColor color);
+// Switches one style of the canvas font on or off.
+void SetFontStyle(TCanvas& canvas, TFontStyle style, bool on);
 // The height of "gh" in the canvas font: the height of an empty line.
 int LineStartHeight(TCanvas& canvas);
 // The brush and text colours of HI text.

@@ -71,6 +71,16 @@ void SetBrushColorOrNone(TCanvas& canvas, TColor color)
         canvas.Brush()->SetColor(color);
 }
 
+void SetFontStyle(TCanvas& canvas, TFontStyle style, bool on)
+{
+    TFontStyles styles = canvas.Font()->Style();
+    if (on)
+        styles.Include(style);
+    else
+        styles.Exclude(style);
+    canvas.Font()->SetStyle(styles);
+}
+
 int LineStartHeight(TCanvas& canvas) { return canvas.TextHeight("gh"); }
 
 TColor HighlightBackgroundColor() { return highlightBackground; }

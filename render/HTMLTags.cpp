@@ -23,16 +23,6 @@ constexpr int listIndent = 12;
 
 int ClampCoordinate(int v) { return std::clamp(v, -maxCoordinate, maxCoordinate); }
 
-void SetFontStyle(TCanvas& canvas, TFontStyle style, bool on)
-{
-    TFontStyles styles = canvas.Font()->Style();
-    if (on)
-        styles.Include(style);
-    else
-        styles.Exclude(style);
-    canvas.Font()->SetStyle(styles);
-}
-
 // FONT SIZE: 1 to 5 are the classic steps, anything else is a point size.
 int FontPointSize(int size)
 {
