@@ -255,7 +255,9 @@ void TSST::Load(const TSSTRecord& aSSTRecord)
 
 void TSST::Sort()
 {
-    std::sort(FItems.begin(), FItems.end(), [this](std::uint32_t a, std::uint32_t b) {
+    // Stable, so that equal strings read from a file keep their order and
+    // a saved workbook saves again to the same bytes.
+    std::stable_sort(FItems.begin(), FItems.end(), [this](std::uint32_t a, std::uint32_t b) {
         return CompareSSTEntries(EntryBytes(a), EntryBytes(b)) < 0;
     });
 }

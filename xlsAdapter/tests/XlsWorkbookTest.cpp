@@ -342,3 +342,24 @@ TEST(Workbook, CopiedSheetsGetNumberedNamesAndNoCodeName)
     EXPECT_TRUE(workbook.Sheets().GetItems(1)->Selected());
     EXPECT_EQ(1, workbook.ActiveSheet());
 }
+
+TEST(Workbook, EqualStringsReadFromAFileKeepTheirPlaceThroughSaves)
+{
+    // Many equal strings, each used by one label, among others.
+    const int count = 60;
+    ByteArray strings = Words({count, 0, count, 0});
+    ByteArray labels;
+    for (int i = 0; i < count; ++i) {
+        const std::uint8_t letter = i % 3 ? 'a' : 'b';
+        strings = Concat({strings, Words({1}), ByteArray{0, letter}});
+        labels = Concat({labels, Rec(0x00FD, Concat({Words({std::uint16_t(i), 0, 15}), Words({std::uint16_t(count - 1 - i), 0})}))});
+    }
+    const ByteArray stream = Stream({Bof(5), Window1(), BoundSheet("A"), Rec(0x00FC, strings), Eof(), Bof(0x10), labels,
+                                     Rec(0x023E, Words({0x06B6, 0, 0, 0, 0})), Eof()});
+    TWorkbook first;
+    LoadWorkbook(stream, first);
+    const ByteArray once = SaveWorkbook(first);
+    TWorkbook second;
+    LoadWorkbook(once, second);
+    EXPECT_EQ(once, SaveWorkbook(second));
+}
