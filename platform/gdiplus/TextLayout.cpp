@@ -70,6 +70,7 @@ struct TextBlock {
     LayoutPtr Layout;
     double X = 0, Y = 0;          // where the layout is drawn
     double Width = 0, Height = 0; // of the laid-out text
+    double TextX = 0;             // where the text starts inside the layout, after alignment
     double Padding = 0;           // left and right of the text inside its box
 };
 
@@ -120,6 +121,7 @@ TextBlock layOut(TextRenderingHint hint, std::string_view text, const GpFont& fo
     const double layoutWidth = pango_layout_get_width(layout) > 0 ? pango_layout_get_width(layout) / double(PANGO_SCALE)
                                                                   : logical.width / double(PANGO_SCALE);
     block.Width = logical.width / double(PANGO_SCALE);
+    block.TextX = logical.x / double(PANGO_SCALE);
     block.Height = logical.height / double(PANGO_SCALE);
     if (text.empty()) block.Width = 0;
 
@@ -160,7 +162,7 @@ Status GdipMeasureString(GpGraphics* graphics, std::string_view text, const GpFo
     TextBlock block = layOut(hintOf(graphics), text, *font, *layoutRect, stringFormat);
     double width = block.Width > 0 ? block.Width + 2 * block.Padding : 0;
     if (layoutRect->Width > 0) width = std::min<double>(width, layoutRect->Width);
-    *boundingBox = {static_cast<float>(block.X - block.Padding), static_cast<float>(block.Y), static_cast<float>(width),
+    *boundingBox = {static_cast<float>(block.X + block.TextX - block.Padding), static_cast<float>(block.Y), static_cast<float>(width),
                     static_cast<float>(block.Height)};
     if (codepointsFitted)
         *codepointsFitted = static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {

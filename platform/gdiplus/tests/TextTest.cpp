@@ -123,6 +123,12 @@ TEST(Text, AlignmentPlacesTheBoxInTheLayoutRectangle)
     EXPECT_NEAR(centred.Y + centred.Height / 2, 80, 0.5);
     EXPECT_NEAR(far.X + far.Width, 300, 0.5);
     EXPECT_NEAR(far.Y + far.Height, 110, 0.5);
+
+    // Wrapped text is aligned line by line inside the rectangle, and so is its box.
+    format.Flags = 0;
+    format.Align = StringAlignmentCenter;
+    const TGPRectF wrapped = measure(s.Graphics, "Caption", font, layout, &format);
+    EXPECT_NEAR(wrapped.X + wrapped.Width / 2, 200, 0.5);
 }
 
 TEST(Text, HotkeyPrefixIsDroppedAndUnderlinedOnlyWhenShown)
