@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vistra::render {
 
@@ -88,6 +89,11 @@ struct THTMLLinePass {
     bool LineHasText = false;
     char LastTextChar = ' ';             // the last character of text on this line
     std::string Consumed;                // the source this pass laid out
+    // Widths of the text pieces the measuring pass laid out, in order; the
+    // second pass, meeting the same pieces in the same fonts, reuses them.
+    std::vector<int> PieceWidths;
+    const std::vector<int>* MeasuredWidths = nullptr;
+    size_t NextMeasuredWidth = 0;
     int RightEdge = 0;                   // right-to-left reading: where the next piece ends
 
     // Where the open link started on this line; x is -1 when it started on an earlier one.
@@ -119,8 +125,9 @@ TColor HighlightBackgroundColor();
 TColor HighlightTextColor();
 // The width of a text piece at the pass's draw position.
 int MeasureHTMLPiece(THTMLRenderCall& Call, const THTMLLinePass& Pass, std::string_view Piece);
-// Draws a text piece (with its shadow and error wave) and returns its width.
-int DrawHTMLPiece(THTMLRenderCall& Call, THTMLLinePass& Pass, std::string_view Piece);
+// Draws a text piece (with its shadow and error wave) and returns its width,
+// which is measured unless Width already gives it.
+int DrawHTMLPiece(THTMLRenderCall& Call, THTMLLinePass& Pass, std::string_view Piece, int Width);
 
 } // namespace vistra::render
 

@@ -121,7 +121,7 @@ int MeasureHTMLPiece(THTMLRenderCall& Call, const THTMLLinePass& Pass, std::stri
     return r.Width();
 }
 
-int DrawHTMLPiece(THTMLRenderCall& Call, THTMLLinePass& Pass, std::string_view Piece)
+int DrawHTMLPiece(THTMLRenderCall& Call, THTMLLinePass& Pass, std::string_view Piece, int Width)
 {
     TCanvas& canvas = Call.Canvas;
     const TRect r = PieceRect(Call, Pass);
@@ -134,7 +134,7 @@ int DrawHTMLPiece(THTMLRenderCall& Call, THTMLLinePass& Pass, std::string_view P
         SetTextColor(dc, textColor);
     }
     DrawPieceText(Call, r, Piece);
-    const int width = MeasureHTMLPiece(Call, Pass, Piece);
+    const int width = Width >= 0 ? Width : MeasureHTMLPiece(Call, Pass, Piece);
     if (Call.Flow.Link.InLink && Call.Flow.LinkCounter == Call.Params.FocusLink + 1)
         Call.FocusValue = Call.Flow.Link.Href;
     if (Call.ErrorMark) DrawErrorZigZag(canvas, r.Left, r.Left + width, Pass.Geometry.Bottom);

@@ -184,6 +184,7 @@ LineOutcome LayOutLine(THTMLRenderCall& call, std::string_view& remaining, int t
     second.SpaceAbove = measure.SpaceAbove;
     second.BaselineLift = measure.BaselineLift;
     if (call.FocusOpen) call.FocusStartX = left + 1;
+    second.MeasuredWidths = &measure.PieceWidths;
     std::string_view line = measure.Consumed;
     RunPass(call, second, call.PaintFont, line);
     const int textBottom = lineBottom - second.BaselineLift;

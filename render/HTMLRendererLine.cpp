@@ -136,9 +136,11 @@ void TakePiece(THTMLRenderCall& call, THTMLLinePass& pass, std::string_view& tex
         return;
     }
 
+    if (pass.MeasuredWidths && pass.NextMeasuredWidth < pass.MeasuredWidths->size())
+        width = (*pass.MeasuredWidths)[pass.NextMeasuredWidth++];
     const int xBefore = g.X;
     if (pass.Painting()) {
-        width = DrawHTMLPiece(call, pass, piece);
+        width = DrawHTMLPiece(call, pass, piece, width);
         if (call.RightToLeftReading)
             pass.RightEdge -= width;
         else
@@ -163,6 +165,7 @@ void TakePiece(THTMLRenderCall& call, THTMLLinePass& pass, std::string_view& tex
         }
         endsText = !fits && pass.LineHasText;
         AppendPlainText(call.PlainText, piece);
+        pass.PieceWidths.push_back(width);
     }
     pass.Consumed += text.substr(0, n);
     text.remove_prefix(n);
