@@ -2,6 +2,7 @@
 #include "xlsAdapter/qorUXlsCellList.h"
 
 #include "platform/rtl/Strings.h"
+#include "xlsAdapter/qorUVyxMessages.h"
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
 #include "xlsAdapter/qorUXlsWorkbookGlobals.h"
@@ -96,6 +97,24 @@ TXlsCellValue TCellList::GetValue(int Row, int Col) const
     TRTFRunList runs;
     GetValueX2(Row, Col, value, runs);
     return value;
+}
+
+std::u16string TCellList::GetSheetName(int SheetNumber) const
+{
+    return FGlobals.GetSheetName(SheetNumber);
+}
+
+bool TCellList::FindSheet(std::u16string_view SheetName, int& SheetIndex) const
+{
+    const std::u16string wanted = UpperCaseUnicode(SheetName);
+    for (int i = 0; i < FGlobals.SheetCount(); ++i) {
+        if (UpperCaseUnicode(FGlobals.GetSheetName(i)) == wanted) {
+            SheetIndex = i;
+            return true;
+        }
+    }
+    SheetIndex = -1;
+    return false;
 }
 
 int TCellList::DefaultXF(int Row, int Col) const

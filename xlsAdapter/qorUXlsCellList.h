@@ -8,6 +8,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
 
 class TMultipleValueRecord;
 class TWorkbookGlobals;
@@ -36,6 +38,12 @@ public:
     // value" and leave the cell as it was.
     void SetValueX2(int Row, int Col, const TXlsCellValue& Value, const TRTFRunList& RTFRuns, bool Options1904);
     void SetFormat(int Row, int Col, int XF);
+
+    // Sheets for the formulas of these cells: a sheet's name, and the first
+    // sheet whose name equals SheetName ignoring case (-1 and false when
+    // none does).
+    std::u16string GetSheetName(int SheetNumber) const;
+    bool FindSheet(std::u16string_view SheetName, int& SheetIndex) const;
 
     // The format a new cell gets: the row's, else the column's, else 15.
     int DefaultXF(int Row, int Col) const;

@@ -1,6 +1,7 @@
 // Cell storage: which record a value becomes, default formats, ROW records
 // kept in step with the cells, row and column operations, and the saved
 // cell block.
+#include "xlsAdapter/qorUExcelRecords.h"
 #include "xlsAdapter/qorUXlsCellList.h"
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
@@ -321,4 +322,20 @@ TEST_F(XlsCellStorage, LoadedCellsGetRowRecordsThatCoverThem)
     EXPECT_EQ(7, Cells.GetUsedRange().Right);
 
     EXPECT_EQ("Invalid Column (300)", ErrorOf([&] { Cells.AddCell(TRKRecord::CreateFromData(1, 300, 15), 1); }));
+}
+
+TEST(XlsCellStorageSheets, SheetsAreFoundIgnoringCase)
+{
+    TWorkbook workbook;
+    LoadWorkbook(Concat({Bof(0x0005), BoundSheet("Data"), BoundSheet("Sales"), Eof(), SheetSection(), SheetSection()}),
+                 workbook);
+    TCells cells(workbook.Globals(), nullptr);
+    EXPECT_EQ(u"Sales", cells.CellList().GetSheetName(1));
+    int index = 0;
+    EXPECT_TRUE(cells.CellList().FindSheet(u"SALES", index));
+    EXPECT_EQ(1, index);
+    EXPECT_TRUE(cells.CellList().FindSheet(u"data", index));
+    EXPECT_EQ(0, index);
+    EXPECT_FALSE(cells.CellList().FindSheet(u"Dat", index));
+    EXPECT_EQ(-1, index);
 }
