@@ -16,4 +16,5 @@ list(APPEND GRID_BASE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MouseActions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SearchFooter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSettings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridUndoRedo.cpp
 )

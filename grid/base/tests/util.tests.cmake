@@ -15,4 +15,5 @@ vistra_tests(grid_util_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ArrowWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FilePictureTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSettingsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridUndoRedoTest.cpp
   DEPENDS vistra_grid_base vistra_backend)
