@@ -168,6 +168,14 @@ bool MatchWildcards(std::string_view term, std::string_view value)
     return matched != negate;
 }
 
+// The locale's upper case. Plain ASCII text takes the ASCII rule, which gives the same
+// result everywhere but in Turkic locales and is many times quicker.
+std::string LocaleUpperCase(std::string_view text)
+{
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? UpperCase(text) : AnsiUpperCase(text);
+}
+
 bool Contains(std::string_view text, char c)
 {
     return text.find(c) != std::string_view::npos;
@@ -340,7 +348,7 @@ bool MatchFilterTerm(std::string_view Term, std::string_view Value, bool CaseSen
 {
     if (CaseSensitive)
         return MatchConditionText(Term, Value);
-    return MatchConditionText(AnsiUpperCase(Term), AnsiUpperCase(Value));
+    return MatchConditionText(LocaleUpperCase(Term), LocaleUpperCase(Value));
 }
 
 bool MatchFilterExpr(std::string_view Condition, std::string_view Value, bool CaseSensitive)

@@ -38,6 +38,8 @@ TEST(FilterMatch, Wildcards)
                {"a?c", "abc", true, true},
                {"a?c", "ac", true, false},
                {"a?c", "aéc", true, true},
+               {"é*", "ÉCOLE", false, true},
+               {"é*", "ÉCOLE", true, false},
                {"a*a", "a", true, false},
                {"a**b", "ab", true, true},
                {"*", "", true, true},
