@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <map>
 #include <set>
 
 using namespace xlsAdapter;
@@ -91,20 +93,30 @@ TEST_P(WorkbookPeerFiles, SaveBackReadsTheSameForEveryPeer)
 INSTANTIATE_TEST_SUITE_P(Fixtures, WorkbookPeerFiles,
                          testing::Values("globals-xlwt.xls", "globals-libreoffice.xls", "libreoffice.xls"));
 
-TEST(WorkbookPeerFiles, LibreOfficeReadsEverySheetOfOurFiles)
+TEST(WorkbookPeerFiles, LibreOfficeReadsEverySheetOfOurFilesAsItReadsTheOriginals)
 {
+    // The originals as "o-NAME" and ours as "s-NAME", converted in one run.
     TTempDir dir;
-    const std::string out = dir.Path("saved.xls");
-    RoundTripFile(Fixture("globals-libreoffice.xls"), out);
+    std::string list;
+    for (const std::string name : {"globals-libreoffice.xls", "globals-xlwt.xls"}) {
+        std::filesystem::copy_file(Fixture(name), dir.Path("o-" + name));
+        RoundTripFile(Fixture(name), dir.Path("s-" + name));
+        list += " o-" + name + " s-" + name;
+    }
+    // One CSV file per sheet, named after the file and the sheet.
     const std::string csv = "'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1'";
-    Peer("soffice -env:UserInstallation=file://" + dir.Path("profile") + " --headless --convert-to " + csv +
-         " --outdir " + dir.Path("") + " " + out);
-    auto text = [&](const std::string& name) {
-        const ByteArray bytes = ReadFileBytes(dir.Path(name));
-        return std::string(bytes.begin(), bytes.end());
-    };
-    EXPECT_EQ("plain bold and italic,1.5\nЖук,2\nЖук!,3.5\n", text("saved-Données.csv"));
-    EXPECT_EQ("noted,plain\n", text("saved-Second.csv"));
+    Peer("cd " + dir.Path("") + " && soffice -env:UserInstallation=file://" + dir.Path("profile") +
+         " --headless --convert-to " + csv + list);
+    std::map<std::string, std::string> sheets[2];
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path("")))
+        if (entry.path().extension() == ".csv") {
+            const std::string name = entry.path().filename().string();
+            const ByteArray bytes = ReadFileBytes(entry.path().string());
+            sheets[name[0] == 's'][name.substr(2)] = std::string(bytes.begin(), bytes.end());
+        }
+    EXPECT_EQ(5u, sheets[0].size());
+    EXPECT_EQ(sheets[0], sheets[1]);
+    EXPECT_EQ("plain bold and italic,1.5\nЖук,2\nЖук!,3.5\n", sheets[1]["globals-libreoffice-Données.csv"]);
 }
 
 TEST(Workbook, OurOwnStringsWithRunsAndSplitsReadBackInEveryPeer)
@@ -229,6 +241,24 @@ TEST(Workbook, HostileStreamsAreRefused)
     };
     for (const auto& c : cases)
         EXPECT_NE(std::string::npos, LoadError(c.stream).find(c.error)) << c.name << ": " << LoadError(c.stream);
+}
+
+TEST(Workbook, RangeSavesWriteTheGlobalsWithOneSheet)
+{
+    TWorkbook workbook;
+    LoadWorkbook(Stream({Bof(5), Window1(), BoundSheet("A"), BoundSheet("B"), Eof(), SheetSection(true),
+                         SheetSection()}),
+                 workbook);
+    const ByteArray saved = WrittenBytes([&](TOle2File& out) { workbook.SaveRangeToStream(out, 1, {0, 0, 3, 3}, false); });
+    const auto records = RawRecords(saved);
+    const auto sheets = std::count_if(records.begin(), records.end(), [](auto& r) { return r.Id == 0x0085; });
+    EXPECT_EQ(1, sheets);
+    const auto sheet = std::find_if(records.begin(), records.end(), [](auto& r) { return r.Id == 0x0085; });
+    EXPECT_EQ(u'B', sheet->Data.at(8));
+    EXPECT_EQ(0x0809, GetWord(saved, GetCardinal(sheet->Data, 0)));
+    EXPECT_EQ(0x0010, GetWord(saved, GetCardinal(sheet->Data, 0) + 6));
+    EXPECT_THROW(WrittenBytes([&](TOle2File& out) { workbook.SaveRangeToStream(out, 2, {0, 0, 3, 3}, false); }),
+                 EExcelException);
 }
 
 TEST(WorkbookGlobals, TotalSizeIsWhatSavingWrites)
