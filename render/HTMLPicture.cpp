@@ -14,6 +14,7 @@
 #include <thread>
 
 using vistra::render::TGifFrameHeader;
+using vistra::render::TGifLayout;
 
 namespace {
 
@@ -28,6 +29,22 @@ public:
         std::thread([HTMLPicture] { (void)HTMLPicture; }).detach();
     }
 };
+
+std::unique_ptr<TGraphic> DecodeBytes(TMemoryStream& data)
+{
+    const auto size = static_cast<std::size_t>(data.Size());
+    if (size == 0) throw EInvalidGraphic("Could not load image");
+    std::unique_ptr<TGraphic> graphic = graphics::GraphicForContent(data.Memory(), size);
+    if (!graphic) throw EInvalidGraphic("Could not load image. Invalid format");
+    try {
+        data.SetPosition(0);
+        graphic->LoadFromStream(data);
+    } catch (const Exception&) {
+        throw EInvalidGraphic("Could not load image. Invalid format");
+    }
+    if (graphic->Empty()) throw EInvalidGraphic("Could not load image");
+    return graphic;
+}
 
 bool StartsWith(const std::string& text, std::string_view prefix)
 {
@@ -64,7 +81,7 @@ bool THTMLPicture::IsGIF() const
 void THTMLPicture::ForgetDecoded()
 {
     FDecoded.reset();
-    FHeaders.reset();
+    FGifLayout.reset();
     FFrameCount = -1;
     FNextCount = -1;
     FTimerCount = -1;
@@ -158,29 +175,28 @@ void THTMLPicture::SaveToStream(TStream& Stream) const
     if (FDatastream->Size() > 0) Stream.WriteBuffer(FDatastream->Memory(), FDatastream->Size());
 }
 
-const std::vector<TGifFrameHeader>& THTMLPicture::FrameHeaders()
+const TGifLayout& THTMLPicture::GifLayout()
 {
-    if (!FHeaders) {
-        auto layout = vistra::render::ScanGifFrames(FDatastream->Memory(), static_cast<std::size_t>(FDatastream->Size()));
-        FHeaders = std::make_unique<std::vector<TGifFrameHeader>>(std::move(layout.Frames));
-    }
-    return *FHeaders;
+    if (!FGifLayout)
+        FGifLayout = std::make_unique<TGifLayout>(
+            vistra::render::ScanGifFrames(FDatastream->Memory(), static_cast<std::size_t>(FDatastream->Size())));
+    return *FGifLayout;
 }
 
 int THTMLPicture::FrameCount()
 {
     if (FFrameCount != -1) return FFrameCount;
     if (!IsGIF()) return -1;
-    FFrameCount = static_cast<int>(FrameHeaders().size());
+    FFrameCount = static_cast<int>(GifLayout().Frames.size());
     return FFrameCount;
 }
 
 int THTMLPicture::FrameTime(int I)
 {
     if (!IsGIF()) return -1;
-    const auto& headers = FrameHeaders();
-    if (I < 1 || I > static_cast<int>(headers.size())) return -1;
-    const TGifFrameHeader& header = headers[static_cast<std::size_t>(I - 1)];
+    const auto& frames = GifLayout().Frames;
+    if (I < 1 || I > static_cast<int>(frames.size())) return -1;
+    const TGifFrameHeader& header = frames[static_cast<std::size_t>(I - 1)];
     FFrameTransp = header.Transparent;
     FFrameDisposal = header.Disposal;
     return header.DelayHundredths;
@@ -188,42 +204,29 @@ int THTMLPicture::FrameTime(int I)
 
 void THTMLPicture::DecodeCurrentFrame()
 {
-    FDecoded.reset();
     FFrameXPos = FFrameYPos = FFrameXSize = FFrameYSize = 0;
     FAnimMaxX = FAnimMaxY = 0;
-
-    const auto* bytes = FDatastream->Memory();
-    const auto size = static_cast<std::size_t>(FDatastream->Size());
-    if (size == 0) throw EInvalidGraphic("Could not load image");
-    std::unique_ptr<TGraphic> graphic = graphics::GraphicForContent(bytes, size);
-    if (!graphic) throw EInvalidGraphic("Could not load image. Invalid format");
-    try {
-        FDatastream->SetPosition(0);
-        graphic->LoadFromStream(*FDatastream);
-    } catch (const Exception&) {
-        throw EInvalidGraphic("Could not load image. Invalid format");
-    }
-    if (graphic->Empty()) throw EInvalidGraphic("Could not load image");
+    // The bytes are decoded once; moving to another frame only picks it from the decoded picture.
+    if (!FDecoded) FDecoded = DecodeBytes(*FDatastream);
 
     // The GIF decoder composes every frame over the earlier ones, so the frame
     // shown is taken from it directly rather than from a shortened stream.
-    auto* gif = dynamic_cast<TGIFImage*>(graphic.get());
-    if (gif && FrameCount() > 0) {
-        auto layout = vistra::render::ScanGifFrames(bytes, size);
-        FAnimMaxX = layout.ScreenWidth;
-        FAnimMaxY = layout.ScreenHeight;
-        const auto& headers = FrameHeaders();
-        // A frame number outside the animation shows the first image.
-        if (FFrame >= 1 && FFrame <= static_cast<int>(headers.size())) {
-            const TGifFrameHeader& header = headers[static_cast<std::size_t>(FFrame - 1)];
-            FFrameXPos = header.Left;
-            FFrameYPos = header.Top;
-            FFrameXSize = header.Width;
-            FFrameYSize = header.Height;
-            if (header.ImageIndex < gif->FrameCount()) gif->SetCurrentFrame(header.ImageIndex);
-        }
+    auto* gif = dynamic_cast<TGIFImage*>(FDecoded.get());
+    if (!gif || FrameCount() <= 0) return;
+    const TGifLayout& layout = GifLayout();
+    FAnimMaxX = layout.ScreenWidth;
+    FAnimMaxY = layout.ScreenHeight;
+    // A frame number outside the animation shows the first image.
+    int image = 0;
+    if (FFrame >= 1 && FFrame <= static_cast<int>(layout.Frames.size())) {
+        const TGifFrameHeader& header = layout.Frames[static_cast<std::size_t>(FFrame - 1)];
+        FFrameXPos = header.Left;
+        FFrameYPos = header.Top;
+        FFrameXSize = header.Width;
+        FFrameYSize = header.Height;
+        image = header.ImageIndex;
     }
-    FDecoded = std::move(graphic);
+    if (image < gif->FrameCount()) gif->SetCurrentFrame(image);
 }
 
 void THTMLPicture::SetFrame(int Value)

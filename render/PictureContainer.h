@@ -14,7 +14,7 @@
 class TMemoryStream;
 
 namespace vistra::render {
-struct TGifFrameHeader;
+struct TGifLayout;
 }
 
 // A picture kept as the bytes it was loaded from, decoded on demand. Animated
@@ -106,12 +106,12 @@ private:
     void LoadData(TStream& Stream);
     void DecodeCurrentFrame();
     void ForgetDecoded();
-    const std::vector<vistra::render::TGifFrameHeader>& FrameHeaders();
+    const vistra::render::TGifLayout& GifLayout();
     void StartDownload();
 
     std::unique_ptr<TMemoryStream> FDatastream;
     std::unique_ptr<TGraphic> FDecoded;
-    std::unique_ptr<std::vector<vistra::render::TGifFrameHeader>> FHeaders;
+    std::unique_ptr<vistra::render::TGifLayout> FGifLayout;
     bool FIsEmpty = true;
     bool FStretched = false;
     std::string FURL;

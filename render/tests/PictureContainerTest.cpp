@@ -108,6 +108,16 @@ TEST(HTMLPicture, FramesShowTheirOwnPixelsAndPlace)
     EXPECT_EQ(target.Canvas()->Pixels(9, 4), clBlue);
     EXPECT_EQ(target.Canvas()->Pixels(2, 2), clRed);
 
+    // Back to frame 1, and to a frame the animation does not have: both show the first image.
+    for (int frame : {1, 5}) {
+        picture.SetFrame(frame);
+        picture.Draw(*target.Canvas(), TRect{0, 0, 20, 10});
+        EXPECT_EQ(target.Canvas()->Pixels(9, 4), clRed) << frame;
+        EXPECT_EQ(picture.FrameXPos(), 0);
+    }
+    EXPECT_EQ(changes, 3);
+
+    picture.SetFrame(2);
     picture.FrameNext();
     EXPECT_EQ(picture.Frame(), 1);
     picture.FramePrev();
