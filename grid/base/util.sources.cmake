@@ -17,4 +17,5 @@ list(APPEND GRID_BASE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SearchFooter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSettings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridUndoRedo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ThemedComCtl.cpp
 )

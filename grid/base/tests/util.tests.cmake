@@ -16,4 +16,5 @@ vistra_tests(grid_util_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FilePictureTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSettingsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridUndoRedoTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ThemedComCtlTest.cpp
   DEPENDS vistra_grid_base vistra_backend)
