@@ -90,12 +90,18 @@ void TWorkbook::LoadFromStream(TOle2File& DataStream)
     FGlobals->Clear();
     TRecordHeader header;
     ReadRecordHeader(DataStream, header);
+    bool globalsRead = false;
     // Zero bytes after the last section are the container's padding.
     while (!header.EndOfStream && header.Id != 0) {
         std::unique_ptr<TBaseRecord> record = LoadRecord(DataStream, header);
         if (record->Id == xlr::BOF) {
             std::unique_ptr<TBOFRecord> bof(static_cast<TBOFRecord*>(record.release()));
             if (bof->BOFType() == xlr::BofGlobals) {
+                // A second globals section would empty the string table
+                // that the sheets read so far use.
+                if (globalsRead)
+                    ExcelError(msg::ErrExcelInvalid);
+                globalsRead = true;
                 FGlobals->LoadFromStream(DataStream, header, std::move(bof), &FGlobals->SST());
             } else {
                 // Worksheets and charts are kept record by record until

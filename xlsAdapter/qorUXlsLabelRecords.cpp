@@ -29,7 +29,7 @@ std::unique_ptr<TLabelSSTRecord> TLabelSSTRecord::CreateFromData(std::uint16_t a
 TLabelSSTRecord::~TLabelSSTRecord()
 {
     if (SST && pSSTEntry >= 0)
-        SST->AddReference(static_cast<std::uint32_t>(pSSTEntry), -1);
+        SST->Release(static_cast<std::uint32_t>(pSSTEntry));
 }
 
 void TLabelSSTRecord::AttachToSST(TSST* aSST)

@@ -278,6 +278,18 @@ void TSST::AddReference(std::uint32_t Entry, int Delta)
     SetCardinal(MemSST.Buffer, Entry, static_cast<std::uint32_t>(std::max<std::int64_t>(refs, 0)));
 }
 
+void TSST::Release(std::uint32_t Entry) noexcept
+{
+    if (static_cast<std::uint64_t>(Entry) + 4 > MemSST.UsedSize)
+        return;
+    std::uint8_t* refs = MemSST.Buffer.data() + Entry;
+    std::uint32_t count = refs[0] | (refs[1] << 8) | (refs[2] << 16) | (static_cast<std::uint32_t>(refs[3]) << 24);
+    if (count > 0)
+        --count;
+    for (int i = 0; i < 4; ++i)
+        refs[i] = static_cast<std::uint8_t>(count >> (8 * i));
+}
+
 std::uint32_t TSST::SavedIndex(std::uint32_t Entry) const
 {
     return GetCardinal(MemSST.Buffer, Entry + 10);

@@ -58,6 +58,8 @@ public:
     // Fields of the entry at a buffer offset.
     std::uint32_t References(std::uint32_t Entry) const;
     void AddReference(std::uint32_t Entry, int Delta);
+    // Gives back one reference; for destructors, so it never raises.
+    void Release(std::uint32_t Entry) noexcept;
     std::uint32_t SavedIndex(std::uint32_t Entry) const;
     std::u16string Text(std::uint32_t Entry) const;
     TRTFRunList Runs(std::uint32_t Entry) const;

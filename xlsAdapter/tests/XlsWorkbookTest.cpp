@@ -225,6 +225,8 @@ TEST(Workbook, MacroWorkbooksGiveEverySheetACodeName)
 TEST(Workbook, HostileStreamsAreRefused)
 {
     const ByteArray sst = Rec(0x00FC, Concat({Words({5, 0, 200, 0}), Words({1}), ByteArray{0, 'a'}}));
+    const ByteArray sst1 = Rec(0x00FC, Concat({Words({1, 0, 1, 0}), Words({1}), ByteArray{0, 'a'}}));
+    const ByteArray label0 = Rec(0x00FD, Concat({Words({0, 0, 15}), Words({0, 0})}));
     const struct { const char* name; const char* error; ByteArray stream; } cases[] = {
         {"globals without EOF", "has no EOF", Stream({Bof(5), BoundSheet("A")})},
         {"sheet without EOF", "has no EOF", Stream({Bof(5), BoundSheet("A"), Eof(), Bof(0x10), Rec(0x1234, {1})})},
@@ -237,6 +239,8 @@ TEST(Workbook, HostileStreamsAreRefused)
         {"a BOF inside the globals", "File invalid", Stream({Bof(5), Bof(5), Eof()})},
         {"an old BOF version", "invalid Excel version", Stream({Rec(0x0809, Words({0x0500, 5, 0, 0}))})},
         {"an external name before its book", "File invalid", Stream({Bof(5), Rec(0x0023, ByteArray(8)), Eof()})},
+        {"a second globals section", "File invalid",
+         Stream({Bof(5), BoundSheet("A"), BoundSheet("B"), sst1, Eof(), Bof(0x10), label0, Eof(), Bof(5), Eof()})},
         {"a window record cut short", "is 6 bytes, needs 16", Stream({Bof(5), Rec(0x003D, ByteArray(6)), Eof()})},
     };
     for (const auto& c : cases)
