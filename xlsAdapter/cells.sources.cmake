@@ -9,8 +9,9 @@ list(APPEND XLS_SOURCES
   qorUXlsCellList.cpp
   qorUXlsCells.cpp)
 list(APPEND XLS_TEST_SOURCES
-  tests/XlsFormatsTest.cpp
+  tests/XlsXFTest.cpp
+  tests/XlsPaletteTest.cpp
   tests/XlsCellRecordsTest.cpp
   tests/XlsCellsTestSupport.cpp
-  tests/XlsCellPeersTest.cpp
-  tests/XlsCellStorageTest.cpp)
+  tests/XlsCellListPeersTest.cpp
+  tests/XlsCellListTest.cpp)

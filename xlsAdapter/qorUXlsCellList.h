@@ -14,16 +14,18 @@
 class TMultipleValueRecord;
 class TWorkbookGlobals;
 
+namespace xlsAdapter {
 // The format index of a column's column-info entry, or -1 when the column
 // has none.
 using TColumnXFLookup = std::function<int(int Col)>;
+} // namespace xlsAdapter
 
 // Cell records by row; every record in row list i has row i, at most one
 // per column.
 class TCellList : public TBaseRowColList {
 public:
     // The list keeps no ownership of the globals or the ROW records.
-    TCellList(TWorkbookGlobals& aGlobals, TRowRecordList& aRowRecordList, TColumnXFLookup aColumnXF);
+    TCellList(TWorkbookGlobals& aGlobals, TRowRecordList& aRowRecordList, xlsAdapter::TColumnXFLookup aColumnXF);
 
     TCellRecordList* CellRow(int Row) const { return static_cast<TCellRecordList*>(RowList(Row)); }
     // The record at (Row, Col), or null.
@@ -43,7 +45,7 @@ public:
     // sheet whose name equals SheetName ignoring case (-1 and false when
     // none does).
     std::u16string GetSheetName(int SheetNumber) const;
-    bool FindSheet(std::u16string_view SheetName, int& SheetIndex) const;
+    [[nodiscard]] bool FindSheet(std::u16string_view SheetName, int& SheetIndex) const;
 
     // The format a new cell gets: the row's, else the column's, else 15.
     int DefaultXF(int Row, int Col) const;
@@ -65,13 +67,13 @@ private:
 
     TWorkbookGlobals& FGlobals;
     TRowRecordList& FRowRecordList;
-    TColumnXFLookup FColumnXF;
+    xlsAdapter::TColumnXFLookup FColumnXF;
 };
 
 // A worksheet's ROW records and cells.
 class TCells {
 public:
-    TCells(TWorkbookGlobals& aGlobals, TColumnXFLookup aColumnXF);
+    TCells(TWorkbookGlobals& aGlobals, xlsAdapter::TColumnXFLookup aColumnXF);
 
     TRowRecordList& RowList() { return FRowList; }
     const TRowRecordList& RowList() const { return FRowList; }

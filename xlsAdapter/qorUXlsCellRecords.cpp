@@ -94,7 +94,7 @@ bool ContinuesRun(const TCellRecord& Record, const TCellRecord* NextRecord, int 
 
 } // namespace
 
-double DecodeRK(std::uint32_t RK)
+double xlsAdapter::DecodeRK(std::uint32_t RK)
 {
     double value = (RK & IntegerForm) ? static_cast<double>(static_cast<std::int32_t>(RK) >> 2)
                                       : std::bit_cast<double>(static_cast<std::uint64_t>(RK & ~3u) << 32);

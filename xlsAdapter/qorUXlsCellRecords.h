@@ -17,11 +17,13 @@ inline constexpr std::uint16_t BOOLERR = 0x0205;
 inline constexpr std::uint16_t RK = 0x027E;
 } // namespace xlsAdapter::xlr
 
+namespace xlsAdapter {
 // The number an RK value stands for.
 double DecodeRK(std::uint32_t RK);
+} // namespace xlsAdapter
 // True, with the RK value, when X can be stored as RK and reads back as
 // exactly X.
-bool EncodeRK(std::uint32_t& RK, double X);
+[[nodiscard]] bool EncodeRK(std::uint32_t& RK, double X);
 bool IsRKEncodable(double X);
 
 class TBlankRecord : public TCellRecord {

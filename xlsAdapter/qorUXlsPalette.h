@@ -10,7 +10,9 @@ namespace xlsAdapter::xlr {
 inline constexpr std::uint16_t PALETTE = 0x0092;
 } // namespace xlsAdapter::xlr
 
+namespace xlsAdapter {
 inline constexpr int StandardPaletteCount = 56;
+}
 
 // Colours are 0x00BBGGRR (red in the lowest byte).
 class TPaletteRecord : public TBaseRecord {

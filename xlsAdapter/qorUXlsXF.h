@@ -52,9 +52,11 @@ public:
     int AddFont(const TVyxFont& aFont);
 };
 
+namespace xlsAdapter {
 // The file has no font index 4: indexes above 3 are list positions plus 1.
 int FontPositionToIndex(int Position);
 int FontIndexToPosition(int FontIndex);
+} // namespace xlsAdapter
 
 // FORMAT: a number-format id and its text.
 class TFormatRecord : public TBaseRecord {
@@ -141,13 +143,15 @@ public:
     void Insert(int Index, std::unique_ptr<TXFRecord> Record) { TBaseRecordList::Insert(Index, std::move(Record)); }
 
     // The first record with the same bytes as XF.
-    bool FindFormat(const TXFRecord& XF, int& Index) const;
+    [[nodiscard]] bool FindFormat(const TXFRecord& XF, int& Index) const;
     BooleanArray GetUsedColors(int ColorCount, const TFontRecordList& FontList) const;
 };
 
 // Number formats 0..49 that need no FORMAT record. Dates 14 and 22 follow
 // the short date order and separators of Settings.
+namespace xlsAdapter {
 inline constexpr int BuiltInFormatCount = 50;
+}
 std::string BuiltInFormat(int Index, const TFormatSettings& Settings);
 // The same with the user's locale settings.
 std::string BuiltInFormat(int Index);

@@ -22,12 +22,12 @@ constexpr std::array<std::uint8_t, 5> UnderlineCodes{0x00, 0x01, 0x02, 0x21, 0x2
 
 } // namespace
 
-int FontPositionToIndex(int Position)
+int xlsAdapter::FontPositionToIndex(int Position)
 {
     return Position > 3 ? Position + 1 : Position;
 }
 
-int FontIndexToPosition(int FontIndex)
+int xlsAdapter::FontIndexToPosition(int FontIndex)
 {
     return FontIndex > 3 ? FontIndex - 1 : FontIndex;
 }

@@ -45,7 +45,7 @@ TEST(XlsCellRecords, RKValuesDecode)
         {0xC0590000, -100}, {0x40C81C81, 123.45},
     };
     for (const auto& [rk, value] : table)
-        EXPECT_EQ(value, DecodeRK(rk)) << std::hex << rk;
+        EXPECT_EQ(value, xlsAdapter::DecodeRK(rk)) << std::hex << rk;
 }
 
 TEST(XlsCellRecords, RKEncodingTable)
@@ -65,7 +65,7 @@ TEST(XlsCellRecords, RKEncodingTable)
         }
         ASSERT_TRUE(EncodeRK(encoded, value));
         EXPECT_EQ(rk, encoded);
-        EXPECT_EQ(value, DecodeRK(encoded));
+        EXPECT_EQ(value, xlsAdapter::DecodeRK(encoded));
     }
     // Values RK cannot hold, and values one unit in the last place away from
     // a ×100 value, which the ×100 form would silently round.
@@ -87,7 +87,7 @@ TEST(XlsCellRecords, EveryRKEncodingReadsBackExactly)
         std::uint32_t rk = 0;
         if (EncodeRK(rk, value)) {
             ++encoded;
-            ASSERT_EQ(value, DecodeRK(rk)) << value;
+            ASSERT_EQ(value, xlsAdapter::DecodeRK(rk)) << value;
         }
     }
     EXPECT_GT(encoded, 100000) << "most cent values in the integer range encode";

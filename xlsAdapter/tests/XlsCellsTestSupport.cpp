@@ -109,6 +109,15 @@ void TLoadedWorkbook::Save(const std::string& in, const std::string& out)
     container.FinishWrite();
 }
 
+std::string CellsPeer(const std::string& Arguments)
+{
+    std::string output;
+    EXPECT_EQ(0, RunCommand("/usr/bin/python3 " VISTRA_SOURCE_DIR "/xlsAdapter/tests/peers/cells_peer.py " + Arguments,
+                            &output))
+        << output;
+    return output;
+}
+
 std::vector<std::uint16_t> SavedCellRecordIds(const std::string& file)
 {
     std::vector<std::uint16_t> ids;

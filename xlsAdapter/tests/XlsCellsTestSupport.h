@@ -32,6 +32,9 @@ private:
     std::vector<std::unique_ptr<TBaseRecord>> FSheetAfter;
 };
 
+// The output of the cells peer script run with Arguments.
+std::string CellsPeer(const std::string& Arguments);
+
 // Every record of a file's Workbook stream up to the first sheet's EOF.
 std::vector<std::unique_ptr<TBaseRecord>> ReadWorkbookRecords(const std::string& file);
 

@@ -27,7 +27,7 @@ std::string Peer(const std::string& command)
 
 std::string XlrdCells(const std::string& file)
 {
-    return Peer("/usr/bin/python3 " VISTRA_SOURCE_DIR "/xlsAdapter/tests/peers/cells_peer.py xlrd " + file);
+    return CellsPeer("xlrd " + file);
 }
 
 std::string SheetJsCells(const std::string& file)
@@ -89,7 +89,7 @@ std::string OurCells(const TCells& cells)
 
 } // namespace
 
-TEST(XlsCellPeers, PeerFilesReadToTheValuesXlrdReads)
+TEST(XlsCellListPeers, PeerFilesReadToTheValuesXlrdReads)
 {
     for (const std::string& file : {XlwtFixture, LibreOfficeFixture}) {
         SCOPED_TRACE(file);
@@ -102,7 +102,7 @@ TEST(XlsCellPeers, PeerFilesReadToTheValuesXlrdReads)
     EXPECT_NE(ids.end(), std::find(ids.begin(), ids.end(), xlr::MULBLANK));
 }
 
-TEST(XlsCellPeers, SavedCellsReadBackIdentically)
+TEST(XlsCellListPeers, SavedCellsReadBackIdentically)
 {
     TTempDir dir;
     for (const std::string& file : {XlwtFixture, LibreOfficeFixture}) {
@@ -117,7 +117,7 @@ TEST(XlsCellPeers, SavedCellsReadBackIdentically)
     }
 }
 
-TEST(XlsCellPeers, NumbersWeWriteReadBackExactly)
+TEST(XlsCellListPeers, NumbersWeWriteReadBackExactly)
 {
     const struct {
         double value;

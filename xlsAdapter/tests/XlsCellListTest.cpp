@@ -35,7 +35,7 @@ TSheetInfo SameSheet()
     return info;
 }
 
-class XlsCellStorage : public ::testing::Test {
+class XlsCellList : public ::testing::Test {
 protected:
     TWorkbookGlobals Globals;
     int ColumnXF = -1; // the column-info format of every column
@@ -58,7 +58,7 @@ protected:
 
 } // namespace
 
-TEST_F(XlsCellStorage, ValuesChooseTheirRecordKind)
+TEST_F(XlsCellList, ValuesChooseTheirRecordKind)
 {
     const struct {
         Variant value;
@@ -94,7 +94,7 @@ TEST_F(XlsCellStorage, ValuesChooseTheirRecordKind)
     }
 }
 
-TEST_F(XlsCellStorage, EmptyValuesWithAFormatAreBlanks)
+TEST_F(XlsCellList, EmptyValuesWithAFormatAreBlanks)
 {
     Set(0, 0, "", 20);
     EXPECT_EQ(xlr::BLANK, Kind(0, 0));
@@ -107,7 +107,7 @@ TEST_F(XlsCellStorage, EmptyValuesWithAFormatAreBlanks)
     EXPECT_EQ(xlr::BLANK, Kind(0, 0));
 }
 
-TEST_F(XlsCellStorage, DefaultFormatComesFromRowThenColumn)
+TEST_F(XlsCellList, DefaultFormatComesFromRowThenColumn)
 {
     EXPECT_EQ(15, List.DefaultXF(0, 0));
     ColumnXF = 30;
@@ -122,7 +122,7 @@ TEST_F(XlsCellStorage, DefaultFormatComesFromRowThenColumn)
     EXPECT_EQ(xlr::BLANK, Kind(1, 5));
 }
 
-TEST_F(XlsCellStorage, RangeAndValueErrorsChangeNothing)
+TEST_F(XlsCellList, RangeAndValueErrorsChangeNothing)
 {
     EXPECT_EQ("Invalid Row (65536)", ErrorOf([&] { Set(65536, 0, 1.0); }));
     EXPECT_EQ("Invalid Row (-1)", ErrorOf([&] { List.GetValue(-1, 0); }));
@@ -142,7 +142,7 @@ TEST_F(XlsCellStorage, RangeAndValueErrorsChangeNothing)
     EXPECT_EQ(3, Rows.Count());
 }
 
-TEST_F(XlsCellStorage, DatesIn1904WorkbooksMoveBy1462Days)
+TEST_F(XlsCellList, DatesIn1904WorkbooksMoveBy1462Days)
 {
     List.SetValueX2(0, 0, {Variant::FromDate(45000.0), -1, false}, {}, true);
     EXPECT_EQ(Variant(43538.0), Value(0, 0));
@@ -150,7 +150,7 @@ TEST_F(XlsCellStorage, DatesIn1904WorkbooksMoveBy1462Days)
     EXPECT_EQ(Variant(45000.0), Value(0, 1));
 }
 
-TEST_F(XlsCellStorage, RichTextKeepsItsRuns)
+TEST_F(XlsCellList, RichTextKeepsItsRuns)
 {
     const TRTFRunList runs{{0, 5}, {3, 6}};
     List.SetValueX2(0, 0, {"abcdef", -1, false}, runs, false);
@@ -166,7 +166,7 @@ TEST_F(XlsCellStorage, RichTextKeepsItsRuns)
     EXPECT_EQ(-1, v.XF);
 }
 
-TEST_F(XlsCellStorage, RowRecordsFollowTheCells)
+TEST_F(XlsCellList, RowRecordsFollowTheCells)
 {
     // An empty write to an empty sheet leaves no ROW record behind.
     Set(3, 0, Variant());
@@ -202,7 +202,7 @@ TEST_F(XlsCellStorage, RowRecordsFollowTheCells)
     EXPECT_EQ(6, Rows.Count());
 }
 
-TEST_F(XlsCellStorage, SetFormatChangesOnlyTheFormat)
+TEST_F(XlsCellList, SetFormatChangesOnlyTheFormat)
 {
     Set(0, 0, 4.5);
     List.SetFormat(0, 0, 22);
@@ -215,7 +215,7 @@ TEST_F(XlsCellStorage, SetFormatChangesOnlyTheFormat)
     EXPECT_EQ(2, Rows.Count());
 }
 
-TEST_F(XlsCellStorage, CopiedRowsBelowTheSource)
+TEST_F(XlsCellList, CopiedRowsBelowTheSource)
 {
     for (int row = 0; row < 8; ++row)
         Set(row, 1, row * 10.0);
@@ -243,7 +243,7 @@ TEST_F(XlsCellStorage, CopiedRowsBelowTheSource)
     EXPECT_EQ(10, Rows.Count());
 }
 
-TEST_F(XlsCellStorage, ColumnsCopiedAndDeleted)
+TEST_F(XlsCellList, ColumnsCopiedAndDeleted)
 {
     for (int col = 0; col < 4; ++col)
         Set(0, col, col + 1.0);
@@ -272,14 +272,14 @@ TEST_F(XlsCellStorage, ColumnsCopiedAndDeleted)
     EXPECT_EQ(Variant("b"), copy.CellList().GetValue(2, 0).Value);
 }
 
-TEST_F(XlsCellStorage, AnEmptySheetSavesItsDimensions)
+TEST_F(XlsCellList, AnEmptySheetSavesItsDimensions)
 {
     EXPECT_EQ(18, Cells.TotalSize());
     EXPECT_EQ(Rec(xlr::DIMENSIONS, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}),
               WrittenBytes([&](TOle2File& out) { Cells.SaveToStream(out); }));
 }
 
-TEST_F(XlsCellStorage, CellsAreSavedInBlocksOf32Rows)
+TEST_F(XlsCellList, CellsAreSavedInBlocksOf32Rows)
 {
     for (int row = 2; row < 40; ++row) {
         Set(row, 3, row * 1.0);
@@ -307,7 +307,7 @@ TEST_F(XlsCellStorage, CellsAreSavedInBlocksOf32Rows)
     EXPECT_EQ(expected, ids);
 }
 
-TEST_F(XlsCellStorage, LoadedCellsGetRowRecordsThatCoverThem)
+TEST_F(XlsCellList, LoadedCellsGetRowRecordsThatCoverThem)
 {
     // A writer that leaves out ROW records, or gives one too narrow a span:
     // saving follows the ROW records, so the cells would be lost.
@@ -324,7 +324,7 @@ TEST_F(XlsCellStorage, LoadedCellsGetRowRecordsThatCoverThem)
     EXPECT_EQ("Invalid Column (300)", ErrorOf([&] { Cells.AddCell(TRKRecord::CreateFromData(1, 300, 15), 1); }));
 }
 
-TEST(XlsCellStorageSheets, SheetsAreFoundIgnoringCase)
+TEST(XlsCellListSheets, SheetsAreFoundIgnoringCase)
 {
     TWorkbook workbook;
     LoadWorkbook(Concat({Bof(0x0005), BoundSheet("Data"), BoundSheet("Sales"), Eof(), SheetSection(), SheetSection()}),

@@ -1,7 +1,6 @@
 // Cell formats, fonts, number formats and the palette: byte layouts, the
 // conversion to and from the exchange records, and the built-in tables.
 #include "xlsAdapter/qorUExcelRecords.h"
-#include "xlsAdapter/qorUXlsPalette.h"
 #include "xlsAdapter/qorUXlsXF.h"
 #include "xlsAdapter/tests/XlsCellsTestSupport.h"
 #include "xlsAdapter/tests/XlsTestSupport.h"
@@ -38,15 +37,6 @@ std::string ErrorOf(const std::function<void()>& action)
         return e.Message();
     }
     return "no exception";
-}
-
-std::string CellsPeer(const std::string& arguments)
-{
-    std::string output;
-    EXPECT_EQ(0, RunCommand("/usr/bin/python3 " VISTRA_SOURCE_DIR "/xlsAdapter/tests/peers/cells_peer.py " + arguments,
-                            &output))
-        << output;
-    return output;
 }
 
 // A border's colour as a file index where it has a line.
@@ -92,13 +82,13 @@ std::string OurFormats(const std::string& file)
 
 } // namespace
 
-TEST(XlsFormats, FormatsWrittenByXlwtReadAsXlrdReadsThem)
+TEST(XlsXF, FormatsWrittenByXlwtReadAsXlrdReadsThem)
 {
     const std::string file = VISTRA_TEST_DATA "/formats-xlwt.xls";
     EXPECT_EQ(CellsPeer("xlrd-formats " + file), OurFormats(file));
 }
 
-TEST(XlsFormats, FormatsAndPaletteWeWriteReadAsWeMeantThem)
+TEST(XlsXF, FormatsAndPaletteWeWriteReadAsWeMeantThem)
 {
     TTempDir dir;
     const std::string in = VISTRA_TEST_DATA "/formats-xlwt.xls";
@@ -143,19 +133,7 @@ TEST(XlsFormats, FormatsAndPaletteWeWriteReadAsWeMeantThem)
     EXPECT_EQ("112233", palette.substr(5 * 7, 6));
 }
 
-TEST(XlsFormats, TheStandardPaletteIsTheOneXlrdKnows)
-{
-    std::string ours;
-    char rgb[8];
-    for (int i = 0; i < StandardPaletteCount; ++i) {
-        const std::uint32_t color = StandardPaletteColor(i); // 0x00BBGGRR
-        std::snprintf(rgb, sizeof rgb, "%02X%02X%02X\n", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-        ours += rgb;
-    }
-    EXPECT_EQ(CellsPeer("palette"), ours);
-}
-
-TEST(XlsFormats, BuiltInNumberFormatsInTheInvariantLocale)
+TEST(XlsXF, BuiltInNumberFormatsInTheInvariantLocale)
 {
     const TFormatSettings& us = InvariantFormatSettings();
     const std::pair<int, const char*> table[] = {
@@ -171,7 +149,7 @@ TEST(XlsFormats, BuiltInNumberFormatsInTheInvariantLocale)
         EXPECT_EQ(text, BuiltInFormat(id, us)) << id;
 }
 
-TEST(XlsFormats, ShortDatesFollowTheLocaleOrder)
+TEST(XlsXF, ShortDatesFollowTheLocaleOrder)
 {
     TFormatSettings settings = InvariantFormatSettings();
     const struct {
@@ -195,7 +173,7 @@ TEST(XlsFormats, ShortDatesFollowTheLocaleOrder)
     }
 }
 
-TEST(XlsFormats, AddFormatPrefersRecordsThenBuiltInsThenANewId)
+TEST(XlsXF, AddFormatPrefersRecordsThenBuiltInsThenANewId)
 {
     TFormatRecordList formats;
     EXPECT_EQ(2, formats.AddFormat("0.00"));
@@ -221,7 +199,7 @@ TEST(XlsFormats, AddFormatPrefersRecordsThenBuiltInsThenANewId)
     EXPECT_EQ(172, loaded.AddFormat("0.00 ")) << "not trimmed";
 }
 
-TEST(XlsFormats, FormatTextsReadAcrossContinueRecords)
+TEST(XlsXF, FormatTextsReadAcrossContinueRecords)
 {
     // "ab" 8-bit, then a CONTINUE holding "\u20ACc" 16-bit.
     TFormatRecord record(xlsAdapter::xlr::FORMAT, {0xA4, 0x00, 4, 0, 0, 'a', 'b'});
@@ -234,7 +212,7 @@ TEST(XlsFormats, FormatTextsReadAcrossContinueRecords)
     EXPECT_NE("no exception", ErrorOf([] { TFormatRecord(xlsAdapter::xlr::FORMAT, {0xA4, 0, 1, 0}); }));
 }
 
-TEST(XlsFormats, FontIndexFourDoesNotExist)
+TEST(XlsXF, FontIndexFourDoesNotExist)
 {
     TFontRecordList fonts;
     FillFonts(fonts, 5);
@@ -252,7 +230,7 @@ TEST(XlsFormats, FontIndexFourDoesNotExist)
     EXPECT_EQ(0, TXFRecord(xlsAdapter::xlr::XF, xf).GetActualFontIndex(fonts));
 }
 
-TEST(XlsFormats, FontsRoundTripThroughTheirRecords)
+TEST(XlsXF, FontsRoundTripThroughTheirRecords)
 {
     TVyxFont font = MakeFont("Ärial \u4E2D", 240);
     font.ColorIndex = 3;
@@ -287,7 +265,7 @@ TEST(XlsFormats, FontsRoundTripThroughTheirRecords)
     EXPECT_FALSE(TFontRecord(xlsAdapter::xlr::FONT, data).Style().Contains(flsBold));
 }
 
-TEST(XlsFormats, HostileFontAndXFRecordsAreRefused)
+TEST(XlsXF, HostileFontAndXFRecordsAreRefused)
 {
     EXPECT_NE("no exception", ErrorOf([] { TXFRecord(xlsAdapter::xlr::XF, ByteArray(19)); }));
     ByteArray data(16);
@@ -297,7 +275,7 @@ TEST(XlsFormats, HostileFontAndXFRecordsAreRefused)
     EXPECT_EQ("no exception", ErrorOf([] { TFontRecord(xlsAdapter::xlr::FONT, ByteArray(15)); }));
 }
 
-TEST(XlsFormats, XFBytesFromAFormat)
+TEST(XlsXF, XFBytesFromAFormat)
 {
     TFontRecordList fonts;
     TFormatRecordList formats;
@@ -326,7 +304,7 @@ TEST(XlsFormats, XFBytesFromAFormat)
     EXPECT_EQ(0, formats.Count());
 }
 
-TEST(XlsFormats, XFToFormatAndBackKeepsTheBytes)
+TEST(XlsXF, XFToFormatAndBackKeepsTheBytes)
 {
     TFontRecordList fonts;
     FillFonts(fonts, 6);
@@ -360,7 +338,7 @@ TEST(XlsFormats, XFToFormatAndBackKeepsTheBytes)
     EXPECT_EQ(1, formats.Count());
 }
 
-TEST(XlsFormats, FillPatternsOutsideTheFormatAreWrittenAsNoFill)
+TEST(XlsXF, FillPatternsOutsideTheFormatAreWrittenAsNoFill)
 {
     TFontRecordList fonts;
     TFormatRecordList formats;
@@ -376,7 +354,7 @@ TEST(XlsFormats, FillPatternsOutsideTheFormatAreWrittenAsNoFill)
     EXPECT_EQ(18, TXFRecord::CreateFromFormat(fmt, fonts, formats)->CellPattern());
 }
 
-TEST(XlsFormats, FindingFormatsAndUsedColours)
+TEST(XlsXF, FindingFormatsAndUsedColours)
 {
     TFontRecordList fonts;
     TFormatRecordList formats;
@@ -409,23 +387,4 @@ TEST(XlsFormats, FindingFormatsAndUsedColours)
             usedIndexes.push_back(i);
     EXPECT_EQ((std::vector<int>{9, 20, 30, 31, 40}), usedIndexes);
     EXPECT_EQ(3u, xfs.GetUsedColors(3, fonts).size());
-}
-
-TEST(XlsFormats, ThePaletteRecord)
-{
-    const auto palette = TPaletteRecord::CreateStandard();
-    EXPECT_EQ(226, palette->DataSize());
-    EXPECT_EQ(56, palette->Count());
-    EXPECT_EQ(0x0000FFu, palette->GetColor(2)) << "red in the lowest byte";
-    EXPECT_EQ(0xFF6633u, palette->GetColor(40));
-    palette->SetColor(55, 0x123456);
-    EXPECT_EQ(0x123456u, palette->GetColor(55));
-    EXPECT_EQ("The index \"56\" of the property \"Palette Color Index\" is not in the range 0-55",
-              ErrorOf([&] { palette->GetColor(56); }));
-    EXPECT_EQ("Too many entries for this kind of record (-1 out of a maximum of 55)",
-              ErrorOf([&] { palette->SetColor(-1, 0); }));
-    EXPECT_EQ("The index \"56\" of the property \"Palette index\" is not in the range 0-55",
-              ErrorOf([] { StandardPaletteColor(56); }));
-    // A count larger than the record is refused on load.
-    EXPECT_NE("no exception", ErrorOf([] { TPaletteRecord(xlsAdapter::xlr::PALETTE, {56, 0, 1, 2, 3, 4}); }));
 }
