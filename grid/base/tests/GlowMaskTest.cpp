@@ -59,6 +59,16 @@ TEST(GlowMask, BlurNeedsA24BitBitmap)
     }
 }
 
+TEST(GlowMask, BlurWithoutRadiusChangesNothing)
+{
+    TBitmap mask;
+    BuildRoundRectMask(mask, 30, 30, 0, 8, 0);
+    const std::string sharp = Pixels(mask);
+    GaussianBlur24(mask, 0);
+    GaussianBlur24(mask, -2);
+    EXPECT_EQ(Pixels(mask), sharp);
+}
+
 TEST(GlowMask, BlurredMaskMatchesAnIndependentComputation)
 {
     TBitmap mask;
