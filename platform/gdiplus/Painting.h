@@ -1,4 +1,4 @@
-// Inside the drawing library: the one path every drawing operation takes onto a surface.
+// Inside the drawing library: how drawing reaches a surface, with its transform, clip, brush and image attributes.
 #pragma once
 
 #include "platform/gdiplus/Objects.h"
@@ -14,11 +14,6 @@ enum class DrawKind { Shape, Text, Image };
 Status Paint(GpGraphics& graphics, DrawKind kind, const std::function<void(_cairo*)>& draw);
 // The brush as the current source (in user space).
 void SetSourceBrush(_cairo* cr, const GpBrush& brush);
-
-} // namespace gdiplus
-
-namespace gdiplus {
-
 // A copy of an image surface's pixels with the attributes applied; nullptr when out of memory.
 SurfacePtr AdjustedCopy(const GpImageAttributes& attributes, _cairo_surface* source, int width, int height);
 

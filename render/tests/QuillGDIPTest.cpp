@@ -1,6 +1,8 @@
 // The drawing wrappers: status keeping, start-up on demand, colour helpers, path-gradient colours and platform-font text.
 #include "render/QuillGDIP.h"
 
+#include "GoldenImage.h"
+
 #include "platform/classes/Streams.h"
 #include "platform/gdiplus/GdiPlusFlat.h"
 #include "platform/graphics/Bitmap.h"
@@ -349,4 +351,29 @@ TEST(QuillGDIP, SavedImagesReadBackInAnIndependentReader)
     EXPECT_STREQ(line, "(255, 0, 0, 255) (0, 255, 0, 128) (0, 0, 0, 0)\n");
     TMemoryStream stream;
     EXPECT_EQ(bitmap.Save(&stream, ifTIFF), UnknownImageFormat);
+}
+
+TEST(QuillGDIP, TextLooksAsTheMenusAndDropDownsDrawIt)
+{
+    Drawing d(220, 96);
+    const auto font = fontOf("Tahoma", 9);
+    std::unique_ptr<TGPFont> gpFont = d.Graphics.MakeFont(font.get());
+    TGPSolidBrush black(ColorToOpaqueARGB(clBlack));
+    TGPStringFormat menuFormat(StringFormatFlagsNoWrap);
+    menuFormat.SetHotkeyPrefix(HotkeyPrefixShow);
+    menuFormat.SetLineAlignment(StringAlignmentCenter);
+    menuFormat.SetAlignment(StringAlignmentCenter);
+    d.Graphics.SetTextRenderingHint(TextRenderingHintAntiAlias);
+    d.Graphics.DrawString("&File && Edit", -1, gpFont.get(), TGPRectF{0, 0, 110, 24}, &menuFormat, &black);
+    menuFormat.SetAlignment(StringAlignmentFar);
+    d.Graphics.SetTextRenderingHint(TextRenderingHintClearTypeGridFit);
+    d.Graphics.DrawString("Ctrl+S", -1, gpFont.get(), TGPRectF{110, 0, 110, 24}, &menuFormat, &black);
+    d.Graphics.SetTextRenderingHint(TextRenderingHintAntiAlias);
+    TRect r{4, 30, 4, 30};
+    d.Graphics.DrawText("Highlighted ", -1, r, font.get(), 0, clAqua);
+    const auto big = fontOf("Times New Roman", 16, TFontStyles{fsBold, fsItalic, fsUnderline});
+    TRect large{4, 54, 4, 54};
+    d.Graphics.DrawText("AM PM", -1, large, big.get(), 0, clNone);
+    d.Bitmap.PixelsChanged();
+    graphics::testing::ExpectMatchesGolden(d.Bitmap, "gdiplus-text");
 }
