@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -79,6 +80,14 @@ TextBlock layOut(TextRenderingHint hint, std::string_view text, const GpFont& fo
 {
     const GpStringFormat defaults;
     const GpStringFormat& f = format ? *format : defaults;
+    // Text from files may hold bytes that are not UTF-8; they show as replacement characters.
+    std::string repaired;
+    if (!g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
+        gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
+        repaired = valid;
+        g_free(valid);
+        text = repaired;
+    }
     if (!(f.Flags & StringFormatFlagsMeasureTrailingSpaces))
         while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 using gdiplus::testing::TestSurface;
 
@@ -164,4 +165,15 @@ TEST(Text, DrawnTextIsClippedToItsLayoutRectangle)
     GdipGraphicsClear(s.Graphics, 0);
     GdipDrawString(s.Graphics, "Clipped", &font, &layout, &format, &black);
     EXPECT_GT(inkedRows(s, 200, 40).second, 9);
+}
+
+TEST(Text, BytesThatAreNotUtf8AreDrawnAsReplacements)
+{
+    TestSurface s(100, 30);
+    GpFont font = fontOf("Arial", 10);
+    const std::string broken = "ab\xff\xfe" "cd\xc3";
+    EXPECT_GT(measure(s.Graphics, broken, font).Width, measure(s.Graphics, "abcd", font).Width);
+    GpSolidFill black(0xFF000000);
+    const TGPRectF layout{0, 0, 100, 30};
+    EXPECT_EQ(GdipDrawString(s.Graphics, broken, &font, &layout, nullptr, &black), Ok);
 }
