@@ -5,6 +5,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/Picture.h"
 #include "render/QuillGDIP.h"
 
 #include <gtest/gtest.h>
@@ -152,6 +153,12 @@ TEST(GDIPicture, AssigningCopiesBytesOrClears)
     TMemoryStream saved;
     target.SaveToStream(saved);
     EXPECT_EQ(saved.Memory()[0], 'B') << "a bitmap is kept in its BMP form";
+
+    TPicture holder;
+    holder.LoadFromFile(fixture("yellow.gif"));
+    target.Assign(&holder);
+    EXPECT_FALSE(target.Empty());
+    EXPECT_EQ(target.Width(), 5);
 }
 
 TEST(GDIPicture, FilesRaiseClearAndMissingOnesLeaveThePictureEmpty)
