@@ -269,3 +269,26 @@ TEST(Fill, DeviceContextOriginAndClipApply)
     EXPECT_EQ(devicePixel(9, 5), RGB(255, 255, 255));
     EXPECT_EQ(devicePixel(30, 24), RGB(255, 255, 255));
 }
+
+TEST(Fill, DegenerateShapesAreRefusedOrDrawNothing)
+{
+    TestSurface s(10, 10);
+    GpSolidFill brush(opaqueRed);
+    GpPath line;
+    GdipAddPathLine(&line, 1, 1, 8, 8);
+    GpPathGradient* flat = nullptr;
+    ASSERT_EQ(GdipCreatePathGradientFromPath(&line, &flat), Ok);
+    EXPECT_EQ(GdipFillPath(s.Graphics, gdiplus::BrushOf(flat), &line), Ok);
+    GdipDeleteBrush(gdiplus::BrushOf(flat));
+    GpPath empty;
+    GpPathGradient* none = nullptr;
+    EXPECT_EQ(GdipCreatePathGradientFromPath(&empty, &none), OutOfMemory);
+    EXPECT_EQ(GdipFillPath(s.Graphics, &brush, &empty), Ok);
+    EXPECT_EQ(GdipFillEllipse(s.Graphics, &brush, 0, 0, 0, 5), InvalidParameter);
+    const TGPPointF two[2] = {{0, 0}, {5, 5}};
+    EXPECT_EQ(GdipFillPolygon(s.Graphics, &brush, two, 2, FillModeAlternate), InvalidParameter);
+    EXPECT_EQ(GdipSetClipPath(s.Graphics, &empty, CombineModeReplace), Ok);
+    EXPECT_EQ(GdipFillRectangle(s.Graphics, &brush, 0, 0, 10, 10), Ok);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) ASSERT_EQ(s.Pixel(x, y), 0u) << "an empty clip shows nothing";
+}
