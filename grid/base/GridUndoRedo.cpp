@@ -4,17 +4,6 @@
 
 #include "grid/base/BaseGrid.h"
 
-namespace {
-
-// The grid keeps its column mapping for its own family; the undo history belongs to
-// that family and reaches the mapping through a derived class's view of it.
-struct GridColumns : TBaseGrid {
-    static int Display(TBaseGrid& grid, int col) { return (grid.*(&GridColumns::DisplColIndex))(col); }
-    static int Total(const TBaseGrid& grid) { return (grid.*(&GridColumns::TotalColCount))(); }
-};
-
-} // namespace
-
 void TUndoRedoItem::Assign(const TPersistent* Source)
 {
     const auto* item = dynamic_cast<const TUndoRedoItem*>(Source);
@@ -41,10 +30,7 @@ TQuillGridUndoRedo::~TQuillGridUndoRedo() = default;
 
 void TQuillGridUndoRedo::SetGrid(TBaseGrid* Value)
 {
-    if (FGrid == Value)
-        return;
-    if (FGrid)
-        FGrid->RemoveFreeNotification(this);
+    // A former grid keeps its notification link: it may still refer to this history.
     FGrid = Value;
     if (FGrid)
         FGrid->FreeNotification(this);
@@ -105,7 +91,7 @@ void TQuillGridUndoRedo::Reset()
 void TQuillGridUndoRedo::PlayBack(const TUndoRedoItem& Item, Direction Way)
 {
     // Markers, and changes of cells the grid no longer has, never reach the grid.
-    if (Item.IsMarker() || Item.Col() < 0 || Item.Row() < 0 || Item.Col() >= GridColumns::Total(*FGrid) ||
+    if (Item.IsMarker() || Item.Col() < 0 || Item.Row() < 0 || Item.Col() >= FGrid->TotalColCount() ||
         Item.Row() >= FGrid->RowCount())
         return;
     const std::string& text = Way == Direction::Undo ? Item.OrigValue() : Item.Value();
@@ -113,7 +99,7 @@ void TQuillGridUndoRedo::PlayBack(const TUndoRedoItem& Item, Direction Way)
     if (event)
         event(this, FGrid, Item.Col(), Item.Row(), FGrid->GetCellEx(Item.Col(), Item.Row()), text);
     FGrid->SetCellEx(Item.Col(), Item.Row(), text);
-    FGrid->SetCol(GridColumns::Display(*FGrid, Item.Col()));
+    FGrid->SetCol(FGrid->DisplColIndex(Item.Col()));
     FGrid->SetRow(Item.Row());
 }
 

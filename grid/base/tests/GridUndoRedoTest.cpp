@@ -26,7 +26,7 @@ protected:
         Grid->SetColCount(5);
         Grid->SetRowCount(5);
         History = new TQuillGridUndoRedo(Form.get());
-        History->SetGrid(Grid);
+        Grid->SetUndoRedo(History);
         History->OnUndo = [this](TObject*, TBaseGrid*, int Col, int Row, const std::string& Orig, const std::string& New) {
             Undone.emplace_back(Col, Row, Orig, New);
         };
@@ -179,9 +179,14 @@ TEST_F(GridUndoRedoTest, ChangesOutsideTheGridAreSkipped)
     EXPECT_EQ(History->Level(), 0);
 }
 
-TEST_F(GridUndoRedoTest, ForgetsAFreedGrid)
+TEST_F(GridUndoRedoTest, GridAndHistoryForgetEachOtherWhenFreed)
 {
+    EXPECT_EQ(History->Grid(), Grid) << "the grid's link fills in the history's grid";
+    auto* other = new TQuillGridUndoRedo(Form.get());
+    other->SetGrid(Grid);
+    delete History;
+    EXPECT_EQ(Grid->UndoRedo(), nullptr);
     delete Grid;
-    EXPECT_EQ(History->Grid(), nullptr);
-    History->Undo();
+    EXPECT_EQ(other->Grid(), nullptr);
+    other->Undo();
 }
