@@ -86,6 +86,22 @@ TEST(ExcelString, SizesThatRunPastTheDataAreRefusedBeforeAnythingIsAllocated)
     EXPECT_THROW(TExcelString(1, Repeat(u'x', 256)), EExcelException);
 }
 
+TEST(ExcelString, ComparesByWidthOptionsAndThenText)
+{
+    const struct { TExcelString a, b; int expected; } cases[] = {
+        {TExcelString(1, u"zz"), TExcelString(2, u"a"), -1},        // length field first
+        {TExcelString(2, u"b"), TExcelString(2, u"a", true), -1},   // then the option byte
+        {TExcelString(2, u"b"), TExcelString(2, u"aa"), -1},        // 8-bit: shorter first
+        {TExcelString(2, u"ab"), TExcelString(2, u"aa"), 1},
+        {TExcelString(2, u"b", true), TExcelString(2, u"aa", true), 1},  // 16-bit: by code units
+        {TExcelString(2, u"\u0416"), TExcelString(2, u"\u0416"), 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.expected, c.a.Compare(c.b)) << rtl::Utf16ToUtf8(c.a.Value()) << " " << rtl::Utf16ToUtf8(c.b.Value());
+        EXPECT_EQ(-c.expected, c.b.Compare(c.a));
+    }
+}
+
 TEST(SharedStrings, EqualStringsShareOneEntry)
 {
     TSST sst;
@@ -223,6 +239,8 @@ TEST(LabelRecords, ReplacedTextLeavesTheTableWhenUnused)
     TSST sst;
     auto label = TLabelSSTRecord::CreateFromData(3, 4, 15, &sst);
     label->SetAsString(u"old");
+    label->SetValue(Variant("older"));
+    EXPECT_EQ(u"older", label->AsString());
     label->SetAsRichString({u"new", {{0, 6}}});
     EXPECT_EQ(u"new", label->AsRichString().Value);
     EXPECT_EQ(1u, label->AsRichString().RTFRuns.size());
