@@ -2,12 +2,12 @@
 #pragma once
 
 #include "platform/graphics/Colors.h"
-#include "platform/ui/grids/GridTypes.h"
 
 #include <string>
 #include <string_view>
 
 class TStrings;
+struct TGridRect;
 
 // Text is UTF-8. Positions are 1-based byte positions, the same as Pos, Copy and
 // Delete count them, so a result can be handed to those directly; 0 means not found.

@@ -2,6 +2,7 @@
 #include "grid/base/QuillUtilText.h"
 
 #include "platform/classes/StringList.h"
+#include "platform/ui/grids/GridTypes.h"
 
 #include <gtest/gtest.h>
 
