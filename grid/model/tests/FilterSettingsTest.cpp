@@ -1,5 +1,4 @@
 #include "grid/model/FilterSettings.h"
-#include "grid/model/GridItem.h"
 
 #include "RecordingGridOwner.h"
 #include "platform/rtl/Exceptions.h"
@@ -89,28 +88,6 @@ TEST(FilterDataTest, SetItemCopiesIntoTheCondition)
     filter.SetItem(0, other.GetItem(0));
     EXPECT_EQ(filter.GetItem(0)->Condition(), "b*");
     EXPECT_NE(filter.GetItem(0), other.GetItem(0));
-}
-
-TEST(GridItemTest, HoldsAHiddenRowWithItsOwnTexts)
-{
-    TCollection store(ItemClassOf<TGridItem>());
-    auto* item = static_cast<TGridItem*>(store.Add());
-    item->SetIdx(12);
-    item->SetHeight(24);
-    item->SetLevel(1);
-    item->Items()->Add("first");
-
-    TStringList texts;
-    texts.Add("a");
-    texts.Add("b");
-    item->SetItems(&texts);
-    texts.Clear();
-
-    EXPECT_EQ(item->Idx(), 12);
-    EXPECT_EQ(item->Height(), 24);
-    EXPECT_EQ(item->Level(), 1);
-    ASSERT_EQ(item->Items()->Count(), 2) << "setting copies the caller's texts";
-    EXPECT_EQ(item->Items()->Strings(1), "b");
 }
 
 } // namespace
