@@ -1,0 +1,9 @@
+# The grid's painted button and check box with their action link, the hint
+# content and the cell checker.
+list(APPEND GRID_BASE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/GridButtonAction.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridButtonLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillGridButton.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillGridButtonPaint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillHintInfo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StringGridCheck.cpp)
