@@ -127,6 +127,8 @@ struct TXlsCellValue {
     bool IsFormula = false;
 };
 
+using BooleanArray = std::vector<bool>;
+
 // A run of rich text: from FirstChar on the text uses font FontIndex.
 struct TRTFRun {
     std::uint16_t FirstChar = 0;

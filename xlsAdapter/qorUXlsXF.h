@@ -18,8 +18,6 @@ inline constexpr std::uint16_t STYLE = 0x0293;
 inline constexpr std::uint16_t FORMAT = 0x041E;
 } // namespace xlsAdapter::xlr
 
-using BooleanArray = std::vector<bool>;
-
 // FONT: height, options, colour, weight, escapement, underline, family,
 // character set and name.
 class TFontRecord : public TBaseRecord {
