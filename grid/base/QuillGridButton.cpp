@@ -25,10 +25,18 @@ constexpr std::array<TButtonLook, 7> kLooks{{
     {0xCAFFFF, 0xA6FFFF, 0xA8F0FD, 0x7CE9FC, 0x4DE0FB, 0x7AE9FC, 0xB5E6F2, 0x9CDDED, 0x808080, 0x808080, false},
 }};
 
+// Glyphs always draw with their bottom-left colour left out, whatever the source bitmap said.
+void CopyGlyph(TBitmap& Glyph, const TBitmap& Source)
+{
+    Glyph.Assign(&Source);
+    Glyph.SetTransparentMode(tmAuto);
+    Glyph.SetTransparent(true);
+}
+
 // Each pixel becomes grey at half its brightness, lifted by 96.
 void MakeDisabledGlyph(const TBitmap& Glyph, TBitmap& Disabled)
 {
-    Disabled.Assign(&Glyph);
+    CopyGlyph(Disabled, Glyph);
     for (int y = 0; y < Disabled.Height(); ++y) {
         TRGBQuad* row = Disabled.ScanLine(y);
         for (int x = 0; x < Disabled.Width(); ++x) {
@@ -44,7 +52,7 @@ void MakeDisabledGlyph(const TBitmap& Glyph, TBitmap& Disabled)
 // bottom-left corner, so it is the shade's transparent colour too.
 void MakeShadeGlyph(const TBitmap& Glyph, TBitmap& Shade)
 {
-    Shade.Assign(&Glyph);
+    CopyGlyph(Shade, Glyph);
     if (Shade.Empty()) return;
     const TRGBQuad key = Glyph.ScanLine(Glyph.Height() - 1)[0];
     for (int y = 0; y < Shade.Height(); ++y) {
@@ -97,8 +105,6 @@ TQuillGridButton::TQuillGridButton(TComponent* AOwner)
       FGlyphShade(std::make_unique<TBitmap>())
 {
     FGlyph->OnChange = [this](TObject* Sender) { GlyphChanged(Sender); };
-    for (TBitmap* glyph : {FGlyph.get(), FGlyphDisabled.get(), FGlyphHot.get(), FGlyphDown.get(), FGlyphShade.get()})
-        glyph->SetTransparent(true);
     SetColor(clBtnFace);
     SetBounds(0, 0, 23, 22);
     ControlStyle() = TControlStyle{csCaptureMouse, csDoubleClicks};
@@ -154,23 +160,23 @@ void TQuillGridButton::SetDown(bool Value)
 
 void TQuillGridButton::SetGlyph(const TBitmap& Value)
 {
-    FGlyph->Assign(&Value);
+    CopyGlyph(*FGlyph, Value);
     if (FGlyphDisabled->Empty()) MakeDisabledGlyph(*FGlyph, *FGlyphDisabled);
 }
 
 void TQuillGridButton::SetGlyphDisabled(const TBitmap& Value)
 {
-    FGlyphDisabled->Assign(&Value);
+    CopyGlyph(*FGlyphDisabled, Value);
 }
 
 void TQuillGridButton::SetGlyphHot(const TBitmap& Value)
 {
-    FGlyphHot->Assign(&Value);
+    CopyGlyph(*FGlyphHot, Value);
 }
 
 void TQuillGridButton::SetGlyphDown(const TBitmap& Value)
 {
-    FGlyphDown->Assign(&Value);
+    CopyGlyph(*FGlyphDown, Value);
 }
 
 void TQuillGridButton::GlyphChanged(TObject*)

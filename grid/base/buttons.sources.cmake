@@ -3,6 +3,7 @@
 list(APPEND GRID_BASE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/GridButtonAction.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridButtonLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillCheckBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillGridButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillGridButtonPaint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillHintInfo.cpp

@@ -1,0 +1,9 @@
+# Tests of the grid button and check box, the hint content and the cell checker.
+vistra_tests(grid_buttons_tests SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ButtonsTestMain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillGridButtonTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillGridButtonPaintTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillCheckBoxTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillHintInfoTest.cpp
+  ${PROJECT_SOURCE_DIR}/platform/graphics/tests/GoldenImage.cpp
+  DEPENDS vistra_grid_base vistra_backend)
