@@ -1,0 +1,97 @@
+// The grid's date-time picker: a flat border, a hot frame and its own
+// drop-down button colours in the "metro" look.
+#pragma once
+
+#include <string>
+
+#include "grid/base/PlainDateTimePicker.h"
+
+class TSarnDateTimePicker : public vistra::grid::TPlainDateTimePicker {
+    VISTRA_CLASS(TSarnDateTimePicker, vistra::grid::TPlainDateTimePicker)
+
+    explicit TSarnDateTimePicker(TComponent* AOwner);
+
+    // The flat border style used while the 3-D look is off: bsNone or bsSingle.
+    TBorderStyle BorderStyle() const noexcept { return FBorderStyle; }
+    virtual void ApplyBorderStyle(TBorderStyle Value);
+    TColor BorderColor() const noexcept { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+    // Show the sunken hot frame while hot or active.
+    bool FocusBorder() const noexcept { return FFocusBorder; }
+    void SetFocusBorder(bool Value) { FFocusBorder = Value; }
+    TColor FocusBorderColor() const noexcept { return FFocusBorderColor; }
+    void SetFocusBorderColor(TColor Value) { FFocusBorderColor = Value; }
+    // When false, a disabled themed picker gets a frame of its own.
+    bool DisabledBorder() const noexcept { return FDisabledBorder; }
+    void SetDisabledBorder(bool Value) { FDisabledBorder = Value; }
+    bool MetroStyle() const noexcept { return FMetroStyle; }
+    void SetMetroStyle(bool Value);
+    int ButtonWidth() const noexcept { return FButtonWidth; }
+    void SetButtonWidth(int Value) { FButtonWidth = Value; }
+    TColor ButtonColor() const noexcept { return FButtonColor; }
+    void SetButtonColor(TColor Value) { FButtonColor = Value; }
+    TColor ButtonColorHot() const noexcept { return FButtonColorHot; }
+    void SetButtonColorHot(TColor Value) { FButtonColorHot = Value; }
+    TColor ButtonColorDown() const noexcept { return FButtonColorDown; }
+    void SetButtonColorDown(TColor Value) { FButtonColorDown = Value; }
+    TColor ButtonTextColor() const noexcept { return FButtonTextColor; }
+    void SetButtonTextColor(TColor Value) { FButtonTextColor = Value; }
+    TColor ButtonTextColorHot() const noexcept { return FButtonTextColorHot; }
+    void SetButtonTextColorHot(TColor Value) { FButtonTextColorHot = Value; }
+    TColor ButtonTextColorDown() const noexcept { return FButtonTextColorDown; }
+    void SetButtonTextColorDown(TColor Value) { FButtonTextColorDown = Value; }
+    TColor ButtonBorderColor() const noexcept { return FButtonBorderColor; }
+    void SetButtonBorderColor(TColor Value) { FButtonBorderColor = Value; }
+    // Always "1.0.0.0"; assigning changes nothing.
+    std::string Version() const { return "1.0.0.0"; }
+    void SetVersion(const std::string&) {}
+
+    bool MouseInControl() const noexcept { return FMouseInControl; }
+    bool ButtonHover() const noexcept { return FButtonHover; }
+
+protected:
+    void Paint() override;
+    void PaintNonClient(TCanvas& Canvas) override;
+    void Dispatch(TMessage& Message) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void CMMouseEnter(TMessage& Message) override;
+    void CMMouseLeave(TMessage& Message) override;
+    void CMEnter(TMessage& Message) override;
+    void CMExit(TMessage& Message) override;
+
+private:
+    bool MetroActive() const;
+    bool UsesTheme() const;
+    bool Active() const;
+    bool Hot() const;
+    // Painting steps, in SarnDateTimePickerPaint.cpp.
+    TRect OwnButtonRect() const;
+    void PaintButton(TCanvas& C);
+    void PaintButtonRing(TCanvas& C);
+    void PaintFlatBorder(TCanvas& C);
+    void PaintFrame(TCanvas& C);
+
+    TBorderStyle FBorderStyle = bsSingle;
+    TColor FBorderColor = clNone;
+    bool FFocusBorder = false;
+    TColor FFocusBorderColor = clNone;
+    bool FDisabledBorder = false;
+    bool FMetroStyle = false;
+    int FButtonWidth;
+    TColor FButtonColor = clNone;
+    TColor FButtonColorHot = clNone;
+    TColor FButtonColorDown = clNone;
+    TColor FButtonTextColor = clNone;
+    TColor FButtonTextColorHot = clNone;
+    TColor FButtonTextColorDown = clNone;
+    TColor FButtonBorderColor = clNone;
+    bool FIsWinXP;
+    bool FIsThemed;
+    bool FMouseInControl = false;
+    bool FButtonHover = false;
+    bool FHasFocus = false;
+    // A mouse button went down on the picker and is still held.
+    bool FMouseButtonDown = false;
+};
