@@ -3,8 +3,6 @@
 // visibility, enabled state and font.
 #include "controls/QuillEdit.h"
 
-#include "platform/graphics/Bitmap.h"
-#include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/ui/ExtCtrls.h"
 
@@ -75,35 +73,7 @@ void TQuillEdit::UpdateLabel()
     FLabel->SetFont(FParentFnt ? Font() : *FLabelFont);
     // A focus label stays bold while the edit is focused, whatever moved it.
     if (FFocusLabel && Focused()) FLabel->Font().SetStyle(FLabel->Font().Style().Include(fsBold));
-    TBitmap probe(1, 1);
-    probe.Canvas()->Font()->Assign(&FLabel->Font());
-    TRect extent{0, 0, 1000, 255};
-    std::string caption = FLabel->Caption();
-    probe.Canvas()->TextRect(extent, caption, TTextFormat{}.Include(tfCalcRect).Include(tfHidePrefix));
-    const int w = extent.Width();
-    const int top = Top(), left = Left(), height = Height(), width = Width();
-    const int lh = FLabel->Height(), lw = FLabel->Width(), m = FLabelMargin;
-    const int besideTop = top, centerTop = top + (height - lh) / 2, bottomTop = top + height - lh;
-    const int aboveTop = top - lh - m, belowTop = top + height + m;
-    int labelTop = top, labelLeft = left;
-    switch (FLabelPosition) {
-    case lpLeftTop: labelTop = besideTop, labelLeft = left - w - m; break;
-    case lpLeftCenter: labelTop = centerTop, labelLeft = left - w - m; break;
-    case lpLeftBottom: labelTop = bottomTop, labelLeft = left - w - m; break;
-    case lpTopLeft: labelTop = aboveTop, labelLeft = left; break;
-    case lpBottomLeft: labelTop = belowTop, labelLeft = left; break;
-    case lpLeftTopLeft: labelTop = besideTop, labelLeft = left - m; break;
-    case lpLeftCenterLeft: labelTop = centerTop, labelLeft = left - m; break;
-    case lpLeftBottomLeft: labelTop = bottomTop, labelLeft = left - m; break;
-    case lpTopCenter: labelTop = aboveTop, labelLeft = left + (width - lw) / 2; break;
-    case lpBottomCenter: labelTop = belowTop, labelLeft = left + (width - lw) / 2; break;
-    case lpRightTop: labelTop = besideTop, labelLeft = left + width + m; break;
-    case lpRightCenter: labelTop = centerTop, labelLeft = left + width + m; break;
-    case lpRighBottom: labelTop = bottomTop, labelLeft = left + width + m; break;
-    case lpTopRight: labelTop = aboveTop, labelLeft = left + width - lw; break;
-    case lpBottomRight: labelTop = belowTop, labelLeft = left + width - lw; break;
-    }
-    FLabel->SetBounds(labelLeft, labelTop, lw, lh);
+    PlaceEditLabel(*FLabel, *this, FLabelPosition, FLabelMargin);
     FLabel->SetVisible(Visible());
 }
 

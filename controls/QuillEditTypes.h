@@ -14,13 +14,6 @@ enum TQuillEditType {
 
 enum TPrecisionDisplay { pdNormal, pdShortest };
 
-// Where the attached label sits around the edit, in their stored order.
-enum TLabelPosition {
-    lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
-    lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom, lpTopRight,
-    lpBottomRight
-};
-
 enum TEditAlign { eaLeft, eaRight, eaDefault, eaCenter };
 
 using TValueValidateEvent = std::function<void(TObject* Sender, const std::string& Value, bool& IsValid)>;

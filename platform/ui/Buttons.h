@@ -97,6 +97,8 @@ protected:
     void CMMouseEnter(TMessage& Message) override;
     void CMMouseLeave(TMessage& Message) override;
     void Dispatch(TMessage& Message) override;
+    // The left button went down on it and has not been released yet.
+    bool Pressing() const noexcept { return FPressing; }
 
 private:
     std::unique_ptr<TBitmap> FGlyph;

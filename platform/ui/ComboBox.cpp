@@ -5,10 +5,6 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/ListControls.h"
 
-namespace {
-constexpr int ButtonWidth = 17;
-}
-
 // The drop-down: a popup form holding a list box under the combo box.
 class TCustomComboBox::TDropForm final : public TCustomForm {
 public:
@@ -56,14 +52,14 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value)
 TRect TCustomComboBox::NonClientMargins() const
 {
     TRect m = TCustomEdit::NonClientMargins();
-    m.Right += ButtonWidth;
+    m.Right += DropButtonWidth();
     return m;
 }
 
 void TCustomComboBox::PaintNonClient(TCanvas& Canvas)
 {
     TCustomEdit::PaintNonClient(Canvas);
-    TRect button{Width() - 2 - ButtonWidth, 2, Width() - 2, Height() - 2};
+    TRect button{Width() - 2 - DropButtonWidth(), 2, Width() - 2, Height() - 2};
     DrawFrameControl(Canvas.Handle(), button, DFC_SCROLL,
                      DFCS_SCROLLCOMBOBOX | (DroppedDown() ? DFCS_PUSHED : 0) | (IsEnabledWithParents() ? 0 : DFCS_INACTIVE));
 }
@@ -102,9 +98,10 @@ void TCustomComboBox::SetDroppedDown(bool Value)
     int rows = std::clamp(FItems->Count(), 1, FDropDownCount);
     int height = rows * FDropForm->List->ItemHeight() + 4;
     TPoint below = ClientToScreen({-NonClientMargins().Left, ClientHeight() + NonClientMargins().Bottom});
-    FDropForm->SetBounds(below.X, below.Y, Width(), height);
+    FDropForm->SetBounds(below.X, below.Y, std::max(Width(), FDroppedWidth), height);
     FDropForm->Show();
     Invalidate();
+    Perform(CN_COMMAND, MakeWParam(0, CBN_DROPDOWN), 0);
 }
 
 void TCustomComboBox::CloseUp(bool Accept)
@@ -116,6 +113,7 @@ void TCustomComboBox::CloseUp(bool Accept)
     FDropForm = nullptr;
     if (Accept && chosen >= 0) ChooseIndex(chosen, true);
     Invalidate();
+    Perform(CN_COMMAND, MakeWParam(0, CBN_CLOSEUP), 0);
     if (OnCloseUp) OnCloseUp(this);
 }
 

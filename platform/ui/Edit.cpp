@@ -681,3 +681,38 @@ void TCustomEdit::DblClick()
     SetSel(start, end);
     TCustomControl::DblClick();
 }
+
+// ---- Attached caption label
+
+void PlaceEditLabel(TLabel& Label, const TControl& Control, TLabelPosition Position, int Margin)
+{
+    TBitmap probe(1, 1);
+    probe.Canvas()->Font()->Assign(&Label.Font());
+    TRect extent{0, 0, 1000, 255};
+    std::string caption = Label.Caption();
+    probe.Canvas()->TextRect(extent, caption, TTextFormat{}.Include(tfCalcRect).Include(tfHidePrefix));
+    const int w = extent.Width();
+    const int top = Control.Top(), left = Control.Left(), height = Control.Height(), width = Control.Width();
+    const int lh = Label.Height(), lw = Label.Width(), m = Margin;
+    const int besideTop = top, centerTop = top + (height - lh) / 2, bottomTop = top + height - lh;
+    const int aboveTop = top - lh - m, belowTop = top + height + m;
+    int labelTop = top, labelLeft = left;
+    switch (Position) {
+    case lpLeftTop: labelTop = besideTop, labelLeft = left - w - m; break;
+    case lpLeftCenter: labelTop = centerTop, labelLeft = left - w - m; break;
+    case lpLeftBottom: labelTop = bottomTop, labelLeft = left - w - m; break;
+    case lpTopLeft: labelTop = aboveTop, labelLeft = left; break;
+    case lpBottomLeft: labelTop = belowTop, labelLeft = left; break;
+    case lpLeftTopLeft: labelTop = besideTop, labelLeft = left - m; break;
+    case lpLeftCenterLeft: labelTop = centerTop, labelLeft = left - m; break;
+    case lpLeftBottomLeft: labelTop = bottomTop, labelLeft = left - m; break;
+    case lpTopCenter: labelTop = aboveTop, labelLeft = left + (width - lw) / 2; break;
+    case lpBottomCenter: labelTop = belowTop, labelLeft = left + (width - lw) / 2; break;
+    case lpRightTop: labelTop = besideTop, labelLeft = left + width + m; break;
+    case lpRightCenter: labelTop = centerTop, labelLeft = left + width + m; break;
+    case lpRighBottom: labelTop = bottomTop, labelLeft = left + width + m; break;
+    case lpTopRight: labelTop = aboveTop, labelLeft = left + width - lw; break;
+    case lpBottomRight: labelTop = belowTop, labelLeft = left + width - lw; break;
+    }
+    Label.SetBounds(labelLeft, labelTop, lw, lh);
+}

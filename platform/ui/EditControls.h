@@ -22,6 +22,18 @@ enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 constexpr unsigned EC_LEFTMARGIN = 0x0001;
 constexpr unsigned EC_RIGHTMARGIN = 0x0002;
 
+// Where a caption label attached to an edit stands around it, in their stored order.
+enum TLabelPosition {
+    lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
+    lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom, lpTopRight,
+    lpBottomRight
+};
+
+// Moves Label beside Control (both on one parent), Margin pixels away. The
+// label keeps its size; positions left of the control measure the caption in
+// the label's font, so a label wider than its text still ends at the margin.
+void PlaceEditLabel(TLabel& Label, const TControl& Control, TLabelPosition Position, int Margin);
+
 class TCustomEdit : public TCustomControl {
     VISTRA_CLASS(TCustomEdit, TCustomControl)
 

@@ -1,6 +1,7 @@
 // Lists: the list box and the combo box with its drop-down list.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/classes/StringList.h"
@@ -69,6 +70,11 @@ class TListBox : public TCustomListBox {
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
+// List notifications a combo box sends itself in the high word of CN_COMMAND's
+// WParam, after the list has dropped and after it has closed.
+inline constexpr unsigned CBN_DROPDOWN = 7;
+inline constexpr unsigned CBN_CLOSEUP = 8;
+
 // An edit with a list: typing edits the text (csDropDown), or the text is
 // always one of the items (csDropDownList). The button or Alt+Down drops the list.
 class TCustomComboBox : public TCustomEdit {
@@ -88,6 +94,9 @@ class TCustomComboBox : public TCustomEdit {
     void SetSorted(bool Value) { FItems->SetSorted(Value); }
     bool DroppedDown() const noexcept { return FDropForm != nullptr; }
     void SetDroppedDown(bool Value);
+    // The least width of the dropped list; it is never narrower than the combo box.
+    int DroppedWidth() const noexcept { return FDroppedWidth; }
+    void SetDroppedWidth(int Value) { FDroppedWidth = std::max(0, Value); }
 
     TNotifyEvent OnSelect;
     TNotifyEvent OnDropDown;
@@ -103,6 +112,8 @@ protected:
     void WMKillFocus(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     virtual void Select();
+    // Width of the drop button at the right, inside the frame.
+    virtual int DropButtonWidth() const { return 17; }
 
 private:
     void ChooseIndex(int Index, bool ByUser);
@@ -111,6 +122,7 @@ private:
     std::unique_ptr<TStringList> FItems;
     int FItemIndex = -1;
     int FDropDownCount = 8;
+    int FDroppedWidth = 0;
     TComboBoxStyle FStyle = csDropDown;
     TDropForm* FDropForm = nullptr;
 };
