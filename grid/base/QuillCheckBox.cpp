@@ -195,7 +195,8 @@ void TQuillCheckBox::KeyDown(unsigned short& Key, TShiftState Shift)
 {
     if (Key == VK_RETURN && FReturnIsTab) {
         Key = VK_TAB;
-        PostMessage(Handle(), WM_KEYDOWN, VK_TAB, 0);
+        // Posted into the key pipeline at its start, so the form moves the focus as for a typed Tab.
+        PostMessage(Handle(), CN_KEYDOWN, VK_TAB, 0);
     } else if (Key == VK_SPACE) {
         FDown = true;
         InvalidateBoxCorner();

@@ -116,3 +116,17 @@ TEST_F(CheckBoxTest, StatesMatchTheirReference)
     unchecked->SetFocus();
     graphics::testing::ExpectMatchesGolden(*Snapshot({0, 0, 140, 134}), "quill-check-box");
 }
+
+TEST_F(CheckBoxTest, ReturnMovesOnLikeTabWhenAsked)
+{
+    TQuillCheckBox* first = AddBox(10, "First");
+    TQuillCheckBox* second = AddBox(40, "Second");
+    first->SetFocus();
+    input::PressKey(*Form, VK_RETURN);
+    EXPECT_TRUE(first->Focused());
+    first->SetReturnIsTab(true);
+    input::PressKey(*Form, VK_RETURN);
+    input::Pump();
+    EXPECT_TRUE(second->Focused());
+    EXPECT_FALSE(first->Checked());
+}
