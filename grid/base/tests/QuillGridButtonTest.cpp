@@ -4,6 +4,7 @@
 
 #include "grid/base/QuillGridButton.h"
 #include "platform/ui/Menus.h"
+#include "render/QuillStyleIF.h"
 
 using namespace vistra::backend;
 
@@ -238,11 +239,38 @@ TEST_F(GridButtonTest, LooksApplyTheirPresetAndIgnoreUnknownNumbers)
     EXPECT_EQ(button->ColorHot(), 0xA8F0FD);
 }
 
-TEST_F(GridButtonTest, ThemeAdaptationPicksTheClassicLookWithoutAColourScheme)
+TEST_F(GridButtonTest, ThemeAdaptationFollowsTheDesktopColourScheme)
 {
     TQuillGridButton* button = AddButton(10);
     button->SetAutoThemeAdapt(true);
-    EXPECT_EQ(button->Look(), 1);
+    EXPECT_EQ(button->Look(), 1) << "no theme library";
+
+    std::string scheme;
+    vistra::render::SetThemeLibraryProbeForTesting(
+        [&] { return std::optional<vistra::render::TThemeLibraryState>({true, scheme}); });
+    const std::pair<const char*, int> cases[] = {{"Royale", 1}, {"NormalColor", 2}, {"HomeStead", 3}, {"Metallic", 4}};
+    for (const auto& [name, look] : cases) {
+        scheme = name;
+        // The theme-change message makes the button look again.
+        button->Perform(WM_THEMECHANGED);
+        EXPECT_EQ(button->Look(), look) << name;
+    }
+    button->SetAutoThemeAdapt(false);
+    scheme = "NormalColor";
+    button->Perform(WM_THEMECHANGED);
+    EXPECT_EQ(button->Look(), 4);
+    vistra::render::SetThemeLibraryProbeForTesting(nullptr);
+}
+
+TEST_F(GridButtonTest, AcceleratorClicksAnEnabledButton)
+{
+    TQuillGridButton* button = AddButton(10);
+    button->SetCaption("&Find");
+    input::PressKey(*Form, 'F', {ssAlt});
+    EXPECT_EQ(Clicks.size(), 1u);
+    button->SetEnabled(false);
+    input::PressKey(*Form, 'F', {ssAlt});
+    EXPECT_EQ(Clicks.size(), 1u);
 }
 
 TEST_F(GridButtonTest, ConstructorDefaults)
