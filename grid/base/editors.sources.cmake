@@ -3,4 +3,6 @@ list(APPEND GRID_BASE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SarnEditButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SarnEditBtn.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SarnUnitEditBtn.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SarnComboBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SarnComboPaint.cpp
 )
