@@ -127,6 +127,19 @@ TEST_F(EditorsTest, ComboFocusColourComesAndGoes)
     }
 }
 
+TEST_F(EditorsTest, ComboWithAutoFocusTakesTheFocusWhenTheMouseEnters)
+{
+    auto* plain = Add<TSarnComboBox>(120, 40, 121, 21);
+    auto* autoFocus = Add<TSarnComboBox>(120, 80, 121, 21);
+    autoFocus->SetAutoFocus(true);
+    Form->Show();
+    Other->SetFocus();
+    input::MouseMove(*plain, {5, 5});
+    EXPECT_TRUE(Other->Focused());
+    input::MouseMove(*autoFocus, {5, 5});
+    EXPECT_TRUE(autoFocus->Focused());
+}
+
 TEST_F(EditorsTest, ComboButtonWidthTakesOnly14To32)
 {
     auto* combo = Add<TSarnComboBox>(120, 80, 121, 21);
