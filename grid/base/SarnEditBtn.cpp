@@ -2,26 +2,11 @@
 // formatting rectangle, minimum height, F4, and the typing lock.
 #include "grid/base/SarnEditBtn.h"
 
-#include <algorithm>
-
-#include "platform/graphics/Bitmap.h"
-#include "platform/graphics/GraphicsObjects.h"
-#include "platform/graphics/TextOutput.h"
+#include "grid/base/EditorLayout.h"
 
 namespace {
-
 constexpr int InitialButtonSize = 18;
-
-int FontHeight(const TFont& Font)
-{
-    TBitmap probe(1, 1);
-    probe.Canvas()->Font()->Assign(&Font);
-    TEXTMETRIC metrics{};
-    GetTextMetrics(probe.Canvas()->Handle(), metrics);
-    return metrics.tmHeight;
 }
-
-} // namespace
 
 TSarnEditBtn::TSarnEditBtn(TComponent* AOwner) : TCustomEdit(AOwner)
 {
@@ -102,22 +87,17 @@ void TSarnEditBtn::CMFontChanged(TMessage& Message)
 
 void TSarnEditBtn::RaiseToMinimumHeight()
 {
-    const int fontHeight = FontHeight(Font());
-    const int minimum = fontHeight + std::min(FontHeight(TFont()), fontHeight) / 4;
+    const int minimum = vistra::grid::EditMinimumHeight(Font());
     if (Height() < minimum) SetHeight(minimum);
 }
 
 void TSarnEditBtn::LayoutButtonAndText()
 {
     if (!FButton) return;
-    const bool bordered = BorderStyle() == bsSingle;
-    const int buttonWidth = FButton->Width();
-    // Inside the client area, one pixel clear of the frame; a borderless edit
-    // has four pixels more on each count.
-    const int extra = bordered ? 0 : 4;
-    FButton->SetBounds(Width() - buttonWidth - 5 + extra, 0, buttonWidth, Height() - 5 + extra);
-    const int inset = bordered ? 1 : 3;
-    TRect text{inset, inset, ClientWidth() - buttonWidth - FUnitSpace - 5 - (FUnitSpace > 0 ? 3 : 0), ClientHeight() + 1};
+    vistra::grid::PlaceEmbeddedButton(*FButton, *this);
+    const int inset = BorderStyle() == bsSingle ? 1 : 3;
+    const int right = ClientWidth() - FButton->Width() - FUnitSpace - 5 - (FUnitSpace > 0 ? 3 : 0);
+    TRect text{inset, inset, right, ClientHeight() + 1};
     Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&text));
 }
 

@@ -6,9 +6,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "platform/graphics/Bitmap.h"
-#include "platform/graphics/GraphicsObjects.h"
-#include "platform/graphics/TextOutput.h"
+#include "grid/base/EditorLayout.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
@@ -19,15 +17,6 @@ namespace {
 constexpr double HoursPerDay = 24, MinutesPerDay = 24 * 60, SecondsPerDay = 24 * 60 * 60;
 // Reals are written with at most this many significant digits.
 constexpr int FloatDigits = 15;
-
-int FontHeight(const TFont& Font)
-{
-    TBitmap probe(1, 1);
-    probe.Canvas()->Font()->Assign(&Font);
-    TEXTMETRIC metrics{};
-    GetTextMetrics(probe.Canvas()->Handle(), metrics);
-    return metrics.tmHeight;
-}
 
 // Which separator-delimited field of Text the caret at Caret stands in: 0, 1 or 2.
 int FieldAt(const std::u32string& Text, int Caret, char Separator)
@@ -299,8 +288,7 @@ void TSarnSpinEdit::AlignControls(TControl* AControl, TRect& Rect)
 
 void TSarnSpinEdit::RaiseToMinimumHeight()
 {
-    const int fontHeight = FontHeight(Font());
-    int minimum = fontHeight + std::min(FontHeight(TFont()), fontHeight) / 4 + 2;
+    int minimum = vistra::grid::EditMinimumHeight(Font()) + 2;
     if (BorderStyle() == bsSingle) minimum += 4 * GetSystemMetrics(SM_CYBORDER);
     if (Height() < minimum) SetHeight(minimum);
 }
@@ -308,11 +296,8 @@ void TSarnSpinEdit::RaiseToMinimumHeight()
 void TSarnSpinEdit::LayoutButtonAndText()
 {
     if (!FButton) return;
-    const bool bordered = BorderStyle() == bsSingle;
-    const int extra = bordered ? 0 : 4;
-    const int buttonWidth = FButton->Width();
-    FButton->SetBounds(Width() - buttonWidth - 5 + extra, 0, buttonWidth, Height() - 5 + extra);
-    const int inset = bordered ? 0 : 3;
+    vistra::grid::PlaceEmbeddedButton(*FButton, *this);
+    const int inset = BorderStyle() == bsSingle ? 0 : 3;
     // The text stops short of the buttons so it never runs under them.
     TRect text{inset, inset, FButton->Left() - 2, ClientHeight() - inset};
     Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&text));

@@ -1,0 +1,37 @@
+// Layout rules shared by the edit with a button and the spin edit.
+#include "grid/base/EditorLayout.h"
+
+#include <algorithm>
+
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/graphics/TextOutput.h"
+
+namespace vistra::grid {
+
+namespace {
+
+int FontHeight(const TFont& Font)
+{
+    TBitmap probe(1, 1);
+    probe.Canvas()->Font()->Assign(&Font);
+    TEXTMETRIC metrics{};
+    GetTextMetrics(probe.Canvas()->Handle(), metrics);
+    return metrics.tmHeight;
+}
+
+} // namespace
+
+int EditMinimumHeight(const TFont& Font)
+{
+    const int fontHeight = FontHeight(Font);
+    return fontHeight + std::min(FontHeight(TFont()), fontHeight) / 4;
+}
+
+void PlaceEmbeddedButton(TControl& Button, const TCustomEdit& Edit)
+{
+    const int extra = Edit.BorderStyle() == bsSingle ? 0 : 4;
+    Button.SetBounds(Edit.Width() - Button.Width() - 5 + extra, 0, Button.Width(), Edit.Height() - 5 + extra);
+}
+
+} // namespace vistra::grid
