@@ -85,6 +85,8 @@ class TRTFEngine : public TObject {
     std::string AddPicture(TPicture* Picture);
     // Merges another RTF document's body, with its fonts and colours mapped onto this document's tables.
     void AddRTF(std::string_view RTFText);
+    // Converts mini-HTML markup into this document, starting from the default font.
+    void AddHTML(std::string_view HTMLText);
 
     bool Bold() const noexcept { return FBold; }
     bool Italic() const noexcept { return FItalic; }
