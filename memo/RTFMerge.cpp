@@ -48,6 +48,8 @@ public:
             const char c = body[i];
             if (c == '\\') {
                 i = ControlAt(body, i);
+            } else if (const size_t skippedEnd = c == '{' ? SkippedGroupEnd(body, i) : 0) {
+                i = skippedEnd;
             } else if (c == '{') {
                 ++FDepth;
                 Emit(std::string_view(&body[i++], 1), false);
@@ -73,6 +75,32 @@ public:
     }
 
 private:
+    // A whole document's own tables, style sheet and information, and
+    // destinations marked ignorable other than list numbering, hold no body
+    // text: the index after such a group starting at I, else 0.
+    static size_t SkippedGroupEnd(std::string_view body, size_t i)
+    {
+        size_t word = i + 1;
+        const bool ignorable = body.substr(word).starts_with("\\*");
+        if (ignorable) word += 2;
+        if (word >= body.size() || body[word] != '\\') return 0;
+        size_t end = word + 1;
+        while (end < body.size() && IsLetter(body[end]))
+            ++end;
+        const std::string name = LowerCase(body.substr(word + 1, end - word - 1));
+        const bool skipped = ignorable ? name != "pn"
+                                       : name == "fonttbl" || name == "colortbl" || name == "stylesheet" ||
+                                             name == "info" || name == "listtable" || name == "listoverridetable";
+        if (!skipped) return 0;
+        int depth = 0;
+        for (size_t j = i; j < body.size(); ++j) {
+            if (body[j] == '\\') ++j;
+            else if (body[j] == '{') ++depth;
+            else if (body[j] == '}' && --depth == 0) return j + 1;
+        }
+        return body.size();
+    }
+
     void Emit(std::string_view s, bool word)
     {
         FOut += s;

@@ -59,6 +59,9 @@ TEST(RTFMerge, WordsTheBuilderDoesNotWriteAreDropped)
         {"control word ended by punctuation", "\\b0,text", "\\b0,text"},
         {"code-page escapes and symbols stay", "\\'e9\\~\\-\\\\", "\\'e9\\~\\-\\\\"},
         {"unknown symbol dropped", "a\\|b", "ab"},
+        {"a whole document's tables and ignorable groups hold no text",
+         "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1;}{\\*\\generator x;}{\\*\\pn\\pnlvlblt}Hi}",
+         "{{\\*\\pn\\pnlvlblt}Hi}"},
     };
     for (const Case& c : cases) {
         TRTFEngine target;

@@ -35,12 +35,13 @@ protected:
     {
         const fs::path source = FDir / "doc.rtf";
         rtf.SaveToFile(source.string());
+        const fs::path output = FDir / "out";
         // A private profile, so runs beside other LibreOffice users do not wait on each other.
         const std::string command = std::string(Office) + " -env:UserInstallation=file://" + (FDir / "profile").string() +
-                                    " --headless --convert-to '" + filter + "' --outdir " + FDir.string() + " " +
+                                    " --headless --convert-to '" + filter + "' --outdir " + output.string() + " " +
                                     source.string() + " >/dev/null 2>&1";
         EXPECT_EQ(std::system(command.c_str()), 0) << command;
-        std::ifstream in(FDir / ("doc." + extension), std::ios::binary);
+        std::ifstream in(output / ("doc." + extension), std::ios::binary);
         EXPECT_TRUE(in) << "LibreOffice wrote no " << extension;
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
@@ -105,6 +106,28 @@ TEST_F(RTFPeer, StylesLinkShadingAndListReadBack)
     for (std::string_view part : {"<b>Hello</b>", "#ff0000", "href=\"http://example.org/a?b=1&amp;c=%7B2%7D\"",
                                   "<u>", "<td", "<li", "first"})
         EXPECT_NE(html.find(part), std::string::npos) << part << " missing from:\n" << html;
+}
+
+TEST_F(RTFPeer, DocumentWrittenByTheReaderMergesWithoutItsTables)
+{
+    TRTFEngine original;
+    original.AddBold(true);
+    original.AddText("Merged a{b}\\c");
+    original.AddBold(false);
+    original.AddNewLine();
+    original.AddText("caf\xC3\xA9 \xE2\x82\xAC");
+    const std::string written = Convert(original, "rtf", "rtf");
+    ASSERT_EQ(written.find("\\viewkind"), std::string::npos) << "the reader's documents have no view kind";
+
+    TRTFEngine merged;
+    merged.AddText("Before");
+    merged.AddNewLine();
+    merged.AddRTF(written);
+    const std::string text = Convert(merged, "txt:Text (encoded):UTF8", "txt");
+    EXPECT_NE(text.find("Before\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Merged a{b}\\c\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("caf\xC3\xA9 \xE2\x82\xAC"), std::string::npos) << text;
+    EXPECT_EQ(text.find(";"), std::string::npos) << "table entries leaked into the text:\n" << text;
 }
 
 } // namespace
