@@ -2,8 +2,7 @@
 // (id, length, data) loaded as a worksheet's cells and a workbook's formats
 // would be, then every cell and format is read and the cells are saved and
 // their size checked against what was written.
-#include "platform/classes/Streams.h"
-#include "xlsAdapter/qorUOle2Impl.h"
+#include "fuzz/XlsFuzzSupport.h"
 #include "xlsAdapter/qorUXlsCellList.h"
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsRecordFactory.h"
@@ -15,16 +14,6 @@
 #include <memory>
 
 namespace {
-
-TMemoryStream& Template()
-{
-    static const auto stream = [] {
-        auto s = std::make_unique<TMemoryStream>();
-        s->LoadFromFile(VISTRA_SOURCE_DIR "/xlsAdapter/tests/data/libreoffice.xls");
-        return s;
-    }();
-    return *stream;
-}
 
 void Load(std::unique_ptr<TBaseRecord> record, TCells& cells, TWorkbookGlobals& globals)
 {
@@ -77,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::int64_t announced = cells.TotalSize();
     TMemoryStream file;
-    Template().SetPosition(0);
-    TOle2File container(Template());
+    xlsfuzz::Template().SetPosition(0);
+    TOle2File container(xlsfuzz::Template());
     container.PrepareForWrite(file, u"Workbook");
     cells.SaveToStream(container);
     // Offsets of later sections are computed from the announced size.

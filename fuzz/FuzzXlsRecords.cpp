@@ -1,24 +1,13 @@
 // Fuzzes the record stream: the input is a Workbook stream, stored in a
 // copy of a real container and read back record by record.
-#include "platform/classes/Streams.h"
-#include "xlsAdapter/qorUOle2Impl.h"
+#include "fuzz/XlsFuzzSupport.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <string>
 
 namespace {
-
-TMemoryStream& Template()
-{
-    static const auto stream = [] {
-        auto s = std::make_unique<TMemoryStream>();
-        s->LoadFromFile(VISTRA_SOURCE_DIR "/xlsAdapter/tests/data/libreoffice.xls");
-        return s;
-    }();
-    return *stream;
-}
 
 void ReadEveryString(const TBaseRecord& record)
 {
@@ -37,14 +26,7 @@ void ReadEveryString(const TBaseRecord& record)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     TMemoryStream file;
-    {
-        Template().SetPosition(0);
-        TOle2File container(Template());
-        container.PrepareForWrite(file, u"Workbook");
-        container.WriteMem(data, static_cast<std::int64_t>(size));
-        container.FinishWrite();
-    }
-    file.SetPosition(0);
+    xlsfuzz::WrapAsWorkbook(data, size, file);
     try {
         TOle2File container(file);
         container.SelectStream(u"Workbook");

@@ -1,37 +1,14 @@
 // Fuzzes workbook loading and saving: the input is a Workbook stream, put
 // into a copy of a real container. A stream that loads must save; what it
 // saves must load again and save to the same bytes.
-#include "platform/classes/Streams.h"
+#include "fuzz/XlsFuzzSupport.h"
 #include "xlsAdapter/qorUExcelRecords.h"
-#include "xlsAdapter/qorUOle2Impl.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 
 namespace {
-
-TMemoryStream& Template()
-{
-    static const auto stream = [] {
-        auto s = std::make_unique<TMemoryStream>();
-        s->LoadFromFile(VISTRA_SOURCE_DIR "/xlsAdapter/tests/data/libreoffice.xls");
-        return s;
-    }();
-    return *stream;
-}
-
-// A container holding Stream as its Workbook stream.
-void Wrap(const std::uint8_t* Stream, std::size_t Size, TMemoryStream& File)
-{
-    Template().SetPosition(0);
-    TOle2File container(Template());
-    container.PrepareForWrite(File, u"Workbook");
-    container.WriteMem(Stream, static_cast<std::int64_t>(Size));
-    container.FinishWrite();
-    File.SetPosition(0);
-}
 
 // Loads the container's workbook and saves it; false when loading or saving
 // refuses the data.
@@ -66,7 +43,7 @@ ByteArray WorkbookBytes(TMemoryStream& File)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     TMemoryStream file;
-    Wrap(data, size, file);
+    xlsfuzz::WrapAsWorkbook(data, size, file);
     TMemoryStream first;
     if (!LoadAndSave(file, first))
         return 0;
