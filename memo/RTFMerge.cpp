@@ -1,6 +1,7 @@
 // Merging another RTF document into the body: control words filtered and fonts and colours renumbered.
 #include "memo/RTFEngine.h"
 
+#include "memo/RTFEscape.h"
 #include "platform/rtl/Strings.h"
 
 #include <array>
@@ -64,6 +65,11 @@ public:
                 // The dropped word's delimiter is still needed after a word that was kept.
                 if (FEndsInWord) Emit(" ", false);
                 ++i;
+            } else if (static_cast<unsigned char>(c) >= 0x80) {
+                // Raw characters beyond ASCII get the same escapes as the builder's own text.
+                std::string escaped;
+                vistra::memo::AppendRTFChar(escaped, rtl::Utf8Decode(body, i));
+                Emit(escaped, false);
             } else {
                 Emit(std::string_view(&body[i++], 1), false);
             }

@@ -59,6 +59,7 @@ TEST(RTFMerge, WordsTheBuilderDoesNotWriteAreDropped)
         {"control word ended by punctuation", "\\b0,text", "\\b0,text"},
         {"code-page escapes and symbols stay", "\\'e9\\~\\-\\\\", "\\'e9\\~\\-\\\\"},
         {"unknown symbol dropped", "a\\|b", "ab"},
+        {"raw characters beyond ASCII are escaped", "caf\xC3\xA9", "caf\\u233\\'e9"},
         {"a whole document's tables and ignorable groups hold no text",
          "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1;}{\\*\\generator x;}{\\*\\pn\\pnlvlblt}Hi}",
          "{{\\*\\pn\\pnlvlblt}Hi}"},

@@ -1,7 +1,10 @@
 // Documents from the RTF builder read back by LibreOffice, as plain text and as HTML.
 #include "memo/RTFEngine.h"
 
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 
@@ -128,6 +131,39 @@ TEST_F(RTFPeer, DocumentWrittenByTheReaderMergesWithoutItsTables)
     EXPECT_NE(text.find("Merged a{b}\\c\n"), std::string::npos) << text;
     EXPECT_NE(text.find("caf\xC3\xA9 \xE2\x82\xAC"), std::string::npos) << text;
     EXPECT_EQ(text.find(";"), std::string::npos) << "table entries leaked into the text:\n" << text;
+}
+
+TEST_F(RTFPeer, PictureMetafileRendersTheBitmap)
+{
+    if (std::system("/usr/bin/python3 -c 'import PIL' >/dev/null 2>&1") != 0) GTEST_SKIP() << "python3-pil is missing";
+    // Blue top-left quarter on red, so a flipped or shifted bitmap shows.
+    TBitmap bitmap(40, 20);
+    bitmap.Canvas()->Brush()->SetColor(clRed);
+    bitmap.Canvas()->FillRect(TRect{0, 0, 40, 20});
+    bitmap.Canvas()->Brush()->SetColor(clBlue);
+    bitmap.Canvas()->FillRect(TRect{0, 0, 20, 10});
+    TPicture picture;
+    picture.SetGraphic(&bitmap);
+    TRTFEngine rtf;
+    rtf.AddText("before");
+    rtf.AddPicture(&picture);
+    rtf.AddText("after");
+    Convert(rtf, "odt", "odt");
+
+    // The reader keeps a bitmap rendering of the metafile inside the document.
+    const fs::path report = FDir / "picture.txt";
+    const std::string script =
+        "import sys, zipfile, io\n"
+        "from PIL import Image\n"
+        "z = zipfile.ZipFile(sys.argv[1])\n"
+        "name = [n for n in z.namelist() if n.startswith('Pictures/') and n.endswith('.png')][0]\n"
+        "im = Image.open(io.BytesIO(z.read(name))).convert('RGB')\n"
+        "open(sys.argv[2], 'w').write('%d %d %s %s' % (im.size + (im.getpixel((5, 5)), im.getpixel((30, 15)))))\n";
+    const std::string command = "/usr/bin/python3 -c \"" + script + "\" " + (FDir / "out" / "doc.odt").string() + " " +
+                                report.string();
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    std::ifstream in(report);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "40 20 (0, 0, 255) (255, 0, 0)");
 }
 
 } // namespace
