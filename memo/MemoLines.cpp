@@ -394,8 +394,11 @@ TLineProp* TQuillMemoStrings::GetLineProp(int Index) const
 
 TLineProp* TQuillMemoStrings::CreateLineProp(int Index)
 {
+    if (Index < 0 || Index >= Count())
+        IndexError(Index);
     auto prop = std::make_unique<TLineProp>();
-    prop->FObject = TStringList::Objects(Index);
+    // Objects() gives the user object, also when the slot holds a line object already.
+    prop->FObject = Objects(Index);
     if (FMemo && FMemo->CodeFoldingEnabled() && Index > 0) {
         if (const TLineProp* before = GetLineProp(Index - 1))
             prop->SetHasParent((before->HasParent() && !before->LastChild()) ||

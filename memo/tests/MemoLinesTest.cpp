@@ -213,6 +213,8 @@ TEST(MemoLines, ObjectsAreTheUserObjectsNeverLineObjects)
     EXPECT_EQ(memo.Lines.Objects(0), &third);
     SetExecutable(memo.Lines, 0, true);
     EXPECT_EQ(memo.Lines.Objects(0), &third);
+    memo.Lines.CreateLineProp(0);
+    EXPECT_EQ(memo.Lines.Objects(0), &third);
 
     EXPECT_EQ(memo.Lines.Objects(7), nullptr);
     memo.Lines.SetObjects(7, &first);
