@@ -32,16 +32,25 @@ constexpr std::array<int, 5> HTMLFontSizes{16, 20, 24, 28, 32};
 // Larger sizes are no size a document can show.
 constexpr int MaxFontPoints = 1638;
 
-std::string DecodeMarkupEntities(std::string text)
+// Decodes until no entity is left, so "&amp;copy;" becomes the copyright
+// sign. Only "&amp;" makes an "&", which can only start a later entity, so
+// one pass that decodes each entity as its ";" arrives reaches that end
+// without rescanning the text.
+std::string DecodeMarkupEntities(std::string_view text)
 {
-    if (text.find('&') == std::string::npos) return text;
-    // Each replacement shortens the text, so the rounds come to an end.
-    for (bool replaced = true; replaced;) {
-        replaced = false;
-        for (const auto& [entity, character] : MarkupEntities)
-            replaced = ReplaceFirstNoCase(entity, character, text) || replaced;
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        out += c;
+        if (c != ';') continue;
+        for (const auto& [entity, character] : MarkupEntities) {
+            if (out.size() >= entity.size() && SameText(std::string_view(out).substr(out.size() - entity.size()), entity)) {
+                out.replace(out.size() - entity.size(), entity.size(), character);
+                break;
+            }
+        }
     }
-    return text;
+    return out;
 }
 
 // An attribute's value, quoted or not; empty optional when the attribute is missing.
@@ -223,7 +232,7 @@ private:
 
 void HTMLToRTF(std::string_view Text, const TFont& BaseFont, TRTFEngine& Builder)
 {
-    const std::string text = CRLFToBRTags(UnwrapHashTags(DecodeMarkupEntities(std::string(Text))), true);
+    const std::string text = CRLFToBRTags(UnwrapHashTags(DecodeMarkupEntities(Text)), true);
     THTMLConversion(BaseFont, Builder).Run(text);
 }
 

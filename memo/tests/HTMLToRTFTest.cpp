@@ -39,6 +39,7 @@ TEST(HTMLToRTF, MarkupBecomesBuilderCalls)
         {"bold run", "<B>bold</B> plain", "\\b bold\\b0  plain"},
         {"italic, underline and strike-out", "<i>a</i><u>b</u><s>c</s>", "\\i a\\i0\\ul b\\ulnone\\strike c\\strike0"},
         {"entities", "a &amp; b &copy;", " a & b \\u169\\'a9"},
+        {"entities decoded until none is left", "&AMP;amp;copy;&amp;lt;", " \\u169\\'a9<"},
         {"escaped tag is text", "&lt;B&gt;", " <B>"},
         {"hex colour, then back to the base font", "<FONT COLOR=\"#FF0000\">x</FONT>",
          "\\cf0 x\\f0\\cf1\\fs16"},
