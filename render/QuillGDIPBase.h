@@ -57,6 +57,16 @@ inline Status TakeStatus(Status& last) noexcept
     return status;
 }
 
+// Reads one value through a flat-API getter, keeping the call's status in
+// last; the value stays initial when the getter does not set it.
+template <typename Value, typename Native, typename Getter>
+Value ReadValue(Status& last, Native* native, Getter get, Value initial)
+{
+    Value value = initial;
+    RecordStatus(last, get(native, &value));
+    return value;
+}
+
 // The first length characters of UTF-8 text; all of it for a negative length.
 std::string_view LeadingCharacters(std::string_view text, int length);
 

@@ -298,9 +298,7 @@ Status TGPPen::SetBrush(const TGPBrush* brush) { return SetStatus(GdipSetPenBrus
 
 DashStyle TGPPen::GetDashStyle()
 {
-    DashStyle style = DashStyleSolid;
-    SetStatus(GdipGetPenDashStyle(nativePen, &style));
-    return style;
+    return render::ReadValue(lastResult, nativePen, GdipGetPenDashStyle, DashStyleSolid);
 }
 
 Status TGPPen::SetDashStyle(DashStyle dashStyle) { return SetStatus(GdipSetPenDashStyle(nativePen, dashStyle)); }

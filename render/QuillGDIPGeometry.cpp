@@ -114,16 +114,12 @@ Status TGPMatrix::TransformVectors(TGPPoint* pts, int count)
 
 bool TGPMatrix::IsInvertible()
 {
-    bool result = false;
-    SetStatus(GdipIsMatrixInvertible(nativeMatrix, &result));
-    return result;
+    return render::ReadValue(lastResult, nativeMatrix, GdipIsMatrixInvertible, false);
 }
 
 bool TGPMatrix::IsIdentity()
 {
-    bool result = false;
-    SetStatus(GdipIsMatrixIdentity(nativeMatrix, &result));
-    return result;
+    return render::ReadValue(lastResult, nativeMatrix, GdipIsMatrixIdentity, false);
 }
 
 TGPGraphicsPath::TGPGraphicsPath(FillMode fillMode) { lastResult = GdipCreatePath(fillMode, &nativePath); }

@@ -27,9 +27,7 @@ Status TGPGraphics::Clear(ARGB color) { return SetStatus(GdipGraphicsClear(nativ
 
 HDC TGPGraphics::GetHDC()
 {
-    HDC hdc = nullptr;
-    SetStatus(GdipGetDC(nativeGraphics, &hdc));
-    return hdc;
+    return render::ReadValue(lastResult, nativeGraphics, GdipGetDC, HDC{});
 }
 
 Status TGPGraphics::ReleaseHDC(HDC hdc) { return SetStatus(GdipReleaseDC(nativeGraphics, hdc)); }
@@ -41,9 +39,7 @@ Status TGPGraphics::SetTextRenderingHint(TextRenderingHint newMode)
 
 TextRenderingHint TGPGraphics::GetTextRenderingHint()
 {
-    TextRenderingHint mode = TextRenderingHintSystemDefault;
-    SetStatus(GdipGetTextRenderingHint(nativeGraphics, &mode));
-    return mode;
+    return render::ReadValue(lastResult, nativeGraphics, GdipGetTextRenderingHint, TextRenderingHintSystemDefault);
 }
 
 Status TGPGraphics::SetSmoothingMode(SmoothingMode smoothingMode)
@@ -53,9 +49,7 @@ Status TGPGraphics::SetSmoothingMode(SmoothingMode smoothingMode)
 
 SmoothingMode TGPGraphics::GetSmoothingMode()
 {
-    SmoothingMode mode = SmoothingModeInvalid;
-    SetStatus(GdipGetSmoothingMode(nativeGraphics, &mode));
-    return mode;
+    return render::ReadValue(lastResult, nativeGraphics, GdipGetSmoothingMode, SmoothingModeInvalid);
 }
 
 Status TGPGraphics::SetCompositingQuality(CompositingQuality compositingQuality)
@@ -65,9 +59,7 @@ Status TGPGraphics::SetCompositingQuality(CompositingQuality compositingQuality)
 
 CompositingQuality TGPGraphics::GetCompositingQuality()
 {
-    CompositingQuality quality = CompositingQualityInvalid;
-    SetStatus(GdipGetCompositingQuality(nativeGraphics, &quality));
-    return quality;
+    return render::ReadValue(lastResult, nativeGraphics, GdipGetCompositingQuality, CompositingQualityInvalid);
 }
 
 Status TGPGraphics::SetTransform(const TGPMatrix* matrix)

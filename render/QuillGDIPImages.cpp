@@ -35,23 +35,17 @@ TGPImage::~TGPImage() { GdipDisposeImage(nativeImage); }
 
 unsigned TGPImage::GetWidth()
 {
-    unsigned width = 0;
-    SetStatus(GdipGetImageWidth(nativeImage, &width));
-    return width;
+    return render::ReadValue(lastResult, nativeImage, GdipGetImageWidth, unsigned{});
 }
 
 unsigned TGPImage::GetHeight()
 {
-    unsigned height = 0;
-    SetStatus(GdipGetImageHeight(nativeImage, &height));
-    return height;
+    return render::ReadValue(lastResult, nativeImage, GdipGetImageHeight, unsigned{});
 }
 
 PixelFormat TGPImage::GetPixelFormat()
 {
-    PixelFormat format = 0;
-    SetStatus(GdipGetImagePixelFormat(nativeImage, &format));
-    return format;
+    return render::ReadValue(lastResult, nativeImage, GdipGetImagePixelFormat, PixelFormat{});
 }
 
 unsigned TGPImage::GetPixelDepth() { return (static_cast<unsigned>(GetPixelFormat()) >> 8) & 0xFF; }

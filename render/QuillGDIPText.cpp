@@ -81,9 +81,7 @@ Status TGPStringFormat::SetAlignment(StringAlignment align) { return SetStatus(G
 
 StringAlignment TGPStringFormat::GetAlignment()
 {
-    StringAlignment align = StringAlignmentNear;
-    SetStatus(GdipGetStringFormatAlign(nativeFormat, &align));
-    return align;
+    return render::ReadValue(lastError, nativeFormat, GdipGetStringFormatAlign, StringAlignmentNear);
 }
 
 Status TGPStringFormat::SetLineAlignment(StringAlignment align)
@@ -93,18 +91,14 @@ Status TGPStringFormat::SetLineAlignment(StringAlignment align)
 
 StringAlignment TGPStringFormat::GetLineAlignment()
 {
-    StringAlignment align = StringAlignmentNear;
-    SetStatus(GdipGetStringFormatLineAlign(nativeFormat, &align));
-    return align;
+    return render::ReadValue(lastError, nativeFormat, GdipGetStringFormatLineAlign, StringAlignmentNear);
 }
 
 Status TGPStringFormat::SetFormatFlags(int flags) { return SetStatus(GdipSetStringFormatFlags(nativeFormat, flags)); }
 
 int TGPStringFormat::GetFormatFlags()
 {
-    int flags = 0;
-    SetStatus(GdipGetStringFormatFlags(nativeFormat, &flags));
-    return flags;
+    return render::ReadValue(lastError, nativeFormat, GdipGetStringFormatFlags, int{});
 }
 
 Status TGPStringFormat::SetTrimming(StringTrimming trimming)
@@ -114,9 +108,7 @@ Status TGPStringFormat::SetTrimming(StringTrimming trimming)
 
 StringTrimming TGPStringFormat::GetTrimming()
 {
-    StringTrimming trimming = StringTrimmingNone;
-    SetStatus(GdipGetStringFormatTrimming(nativeFormat, &trimming));
-    return trimming;
+    return render::ReadValue(lastError, nativeFormat, GdipGetStringFormatTrimming, StringTrimmingNone);
 }
 
 Status TGPStringFormat::SetHotkeyPrefix(HotkeyPrefix hotkeyPrefix)
@@ -126,7 +118,6 @@ Status TGPStringFormat::SetHotkeyPrefix(HotkeyPrefix hotkeyPrefix)
 
 HotkeyPrefix TGPStringFormat::GetHotkeyPrefix()
 {
-    int prefix = HotkeyPrefixNone;
-    SetStatus(GdipGetStringFormatHotkeyPrefix(nativeFormat, &prefix));
+    const int prefix = render::ReadValue(lastError, nativeFormat, GdipGetStringFormatHotkeyPrefix, int(HotkeyPrefixNone));
     return static_cast<HotkeyPrefix>(prefix);
 }
