@@ -38,16 +38,6 @@ std::string ExpectRoundTrip(const std::string& file, const std::string& out)
     return report;
 }
 
-std::string ExceptionText(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EExcelException& e) {
-        return e.Message();
-    }
-    return "no exception";
-}
-
 } // namespace
 
 TEST(Ole2File, PeerContainersRoundTripWithOtherStreamsUnchanged)
@@ -182,13 +172,13 @@ TEST(Ole2File, ReadingBoundariesAndRefusedOperations)
     std::uint8_t buffer[200] = {};
     container.ReadMem(buffer, 10); // no stream selected: nothing happens
     EXPECT_EQ(0, container.Position());
-    EXPECT_EQ("The file \"\" is invalid", ExceptionText([&] { container.SelectStream(u"Nothing"); }));
+    EXPECT_EQ("The file \"\" is invalid", ErrorOf([&] { container.SelectStream(u"Nothing"); }));
 
     container.SelectStream(u"Workbook");
     container.ReadMem(buffer, 60);
     EXPECT_FALSE(container.Eof());
-    EXPECT_EQ("Tabulor can't read the properties of this file.", ExceptionText([&] { container.SeekForward(10); }));
-    EXPECT_EQ("End of stream reached with 1 bytes left to read", ExceptionText([&] { container.ReadMem(buffer, 41); }));
+    EXPECT_EQ("Tabulor can't read the properties of this file.", ErrorOf([&] { container.SeekForward(10); }));
+    EXPECT_EQ("End of stream reached with 1 bytes left to read", ErrorOf([&] { container.ReadMem(buffer, 41); }));
     EXPECT_EQ(60, container.Position());
     container.ReadMem(buffer + 60, 40);
     EXPECT_TRUE(container.Eof());
@@ -196,10 +186,10 @@ TEST(Ole2File, ReadingBoundariesAndRefusedOperations)
 
     container.PrepareForWrite(output, u"Workbook");
     EXPECT_EQ("Invalid OLE Stream operation on stream: \"Workbook\"",
-              ExceptionText([&] { container.SelectStream(u"Workbook"); }));
-    EXPECT_EQ("Invalid OLE Stream operation on stream: \"\"", ExceptionText([&] { container.ReadMem(buffer, 1); }));
+              ErrorOf([&] { container.SelectStream(u"Workbook"); }));
+    EXPECT_EQ("Invalid OLE Stream operation on stream: \"\"", ErrorOf([&] { container.ReadMem(buffer, 1); }));
     EXPECT_EQ("Invalid OLE Stream operation on stream: \"\"",
-              ExceptionText([&] { container.PrepareForWrite(output, u"Workbook"); }));
+              ErrorOf([&] { container.PrepareForWrite(output, u"Workbook"); }));
 }
 
 TEST(Ole2File, InvalidHeaderWithAndWithoutExceptions)
@@ -211,7 +201,7 @@ TEST(Ole2File, InvalidHeaderWithAndWithoutExceptions)
     TOle2File quiet(stream, true);
     EXPECT_TRUE(quiet.NotXls97());
     EXPECT_EQ(100, stream.Position());
-    EXPECT_EQ("The file \"\" is invalid", ExceptionText([&] { TOle2File loud(stream); }));
+    EXPECT_EQ("The file \"\" is invalid", ErrorOf([&] { TOle2File loud(stream); }));
 }
 
 namespace {
@@ -250,7 +240,7 @@ THostileBase MakeHostileBase(const TTempDir& dir, std::size_t workbookSize)
 
 std::string OpenAndReadAll(const ByteArray& bytes)
 {
-    return ExceptionText([&] {
+    return ErrorOf([&] {
         TMemoryStream stream;
         TMemoryStream output;
         stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
@@ -330,7 +320,7 @@ TEST(Ole2File, FatChainWalks)
     EXPECT_EQ(1u, fat.FindSector(0, 1));
     EXPECT_EQ((std::vector<std::uint32_t>{0, 1, 2}), fat.Chain(0, -1, "test"));
     EXPECT_EQ((std::vector<std::uint32_t>{0, 1}), fat.Chain(0, 2, "test"));
-    EXPECT_EQ("The sector chain of test loops back to sector 3", ExceptionText([&] { fat.Chain(3, -1, "test"); }));
-    EXPECT_EQ("Sector 9 is not in the allocation table (4 entries)", ExceptionText([&] { fat.GetNextSector(9); }));
-    EXPECT_NE("no exception", ExceptionText([&] { fat.FindSector(3, 50); }));
+    EXPECT_EQ("The sector chain of test loops back to sector 3", ErrorOf([&] { fat.Chain(3, -1, "test"); }));
+    EXPECT_EQ("Sector 9 is not in the allocation table (4 entries)", ErrorOf([&] { fat.GetNextSector(9); }));
+    EXPECT_NE("no exception", ErrorOf([&] { fat.FindSector(3, 50); }));
 }

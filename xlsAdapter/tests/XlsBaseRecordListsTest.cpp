@@ -9,24 +9,6 @@ using namespace xlstest;
 
 namespace {
 
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EExcelException& e) {
-        return e.Message();
-    }
-    return "no exception";
-}
-
-TSheetInfo SameSheet()
-{
-    TSheetInfo info;
-    info.InsSheet = 0;
-    info.FormulaSheet = 0;
-    return info;
-}
-
 // A cell that joins with the cell right after it, as blanks join into one
 // multiple-blank record: first writes the header, row and column, each cell
 // its format, the last the final column.

@@ -17,24 +17,6 @@ namespace xlr = xlsAdapter::xlr;
 
 namespace {
 
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EExcelException& e) {
-        return e.Message();
-    }
-    return "no exception";
-}
-
-TSheetInfo SameSheet()
-{
-    TSheetInfo info;
-    info.InsSheet = 0;
-    info.FormulaSheet = 0;
-    return info;
-}
-
 class XlsCellList : public ::testing::Test {
 protected:
     TWorkbookGlobals Globals;

@@ -16,16 +16,6 @@ namespace xlr = xlsAdapter::xlr;
 
 namespace {
 
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EExcelException& e) {
-        return e.Message();
-    }
-    return "no exception";
-}
-
 // The bytes a row of cells writes, range limited to columns Left..Right.
 ByteArray Saved(TCellRecordList& cells, int Left = 0, int Right = 255)
 {

@@ -1,22 +1,11 @@
 // Byte and string routines of the engine, and its general routines.
 #include "xlsAdapter/qorUVyxMessages.h"
 #include "xlsAdapter/qorXlsMessages.h"
+#include "xlsAdapter/tests/XlsTestSupport.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EExcelException& e) {
-        return e.Message();
-    }
-    return "no exception";
-}
-
-} // namespace
+using namespace xlstest;
 
 TEST(XlsMessages, CheckedIncrements)
 {

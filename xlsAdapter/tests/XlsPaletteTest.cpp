@@ -1,26 +1,11 @@
 // The PALETTE record and the standard palette.
 #include "xlsAdapter/qorUXlsPalette.h"
 #include "xlsAdapter/tests/XlsCellsTestSupport.h"
+#include "xlsAdapter/tests/XlsTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace xlstest;
-
-namespace {
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EExcelException& e) {
-        return e.Message();
-    }
-    return "no exception";
-}
-
-} // namespace
 
 TEST(XlsPalette, TheStandardPaletteIsTheOneXlrdKnows)
 {

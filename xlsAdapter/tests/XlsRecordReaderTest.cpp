@@ -46,13 +46,10 @@ private:
 std::string LoadError(const ByteArray& workbook, int recordsBefore)
 {
     TRecordStream stream(workbook);
-    try {
+    return ErrorOf([&] {
         for (int i = 0; i <= recordsBefore; ++i)
             stream.Next();
-    } catch (const EExcelException& e) {
-        return e.Message();
-    }
-    return "no exception";
+    });
 }
 
 int ChainLength(const TBaseRecord& record)

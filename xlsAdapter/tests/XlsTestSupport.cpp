@@ -1,6 +1,8 @@
 // Helpers shared by the workbook engine's tests.
 #include "xlsAdapter/tests/XlsTestSupport.h"
 
+#include "xlsAdapter/qorXlsMessages.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -111,6 +113,24 @@ void RewriteWorkbook(const std::string& in, const std::string& out, const ByteAr
     container.PrepareForWrite(output, u"Workbook");
     container.Write(workbook);
     container.FinishWrite();
+}
+
+std::string ErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const EExcelException& e) {
+        return e.Message();
+    }
+    return "no exception";
+}
+
+TSheetInfo SameSheet()
+{
+    TSheetInfo info;
+    info.InsSheet = 0;
+    info.FormulaSheet = 0;
+    return info;
 }
 
 } // namespace xlstest

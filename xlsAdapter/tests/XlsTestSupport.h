@@ -4,9 +4,11 @@
 
 #include "platform/classes/Streams.h"
 #include "xlsAdapter/qorUOle2Impl.h"
+#include "xlsAdapter/qorUXlsBaseRecords.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -45,5 +47,10 @@ std::string MakeContainer(const TTempDir& dir, const std::string& name, const By
 ByteArray ReadStream(const std::string& file, std::u16string_view name);
 // Writes a copy of the container with the Workbook stream given new bytes.
 void RewriteWorkbook(const std::string& in, const std::string& out, const ByteArray& workbook);
+
+// The message of the engine error that action raises, or "no exception".
+std::string ErrorOf(const std::function<void()>& action);
+// The context of an operation on sheet 0 whose formulas are on sheet 0 too.
+TSheetInfo SameSheet();
 
 } // namespace xlstest

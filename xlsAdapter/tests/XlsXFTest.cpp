@@ -29,16 +29,6 @@ void FillFonts(TFontRecordList& fonts, int n)
         fonts.Add(TFontRecord::CreateFromVyxFont(MakeFont("F" + std::to_string(i))));
 }
 
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EExcelException& e) {
-        return e.Message();
-    }
-    return "no exception";
-}
-
 // A border's colour as a file index where it has a line.
 std::string BorderColor(const TVyxOneBorder& border)
 {
