@@ -80,6 +80,13 @@ Affine Combine(const Affine& matrix, const cairo_matrix_t& operation, MatrixOrde
     return FromCairo(result);
 }
 
+cairo_matrix_t Rotation(float angle) noexcept
+{
+    cairo_matrix_t rotation;
+    cairo_matrix_init_rotate(&rotation, angle * M_PI / 180.0);
+    return rotation;
+}
+
 } // namespace gdiplus
 
 Status GdipCreateMatrix(GpMatrix** matrix) { return create({}, matrix); }
@@ -154,10 +161,7 @@ Status GdipScaleMatrix(GpMatrix* matrix, float scaleX, float scaleY, MatrixOrder
 
 Status GdipRotateMatrix(GpMatrix* matrix, float angle, MatrixOrder order)
 {
-    // Angles are degrees, clockwise on a y-down surface.
-    cairo_matrix_t op;
-    cairo_matrix_init_rotate(&op, angle * M_PI / 180.0);
-    return combine(matrix, op, order);
+    return combine(matrix, gdiplus::Rotation(angle), order);
 }
 
 Status GdipShearMatrix(GpMatrix* matrix, float shearX, float shearY, MatrixOrder order)

@@ -25,6 +25,8 @@ _cairo_matrix ToCairo(const Affine& a) noexcept;
 Affine FromCairo(const _cairo_matrix& m) noexcept;
 // The matrix combined with an operation: prepended, the operation applies to points first.
 Affine Combine(const Affine& matrix, const _cairo_matrix& operation, MatrixOrder order) noexcept;
+// A rotation by angle degrees, clockwise on a y-down surface.
+_cairo_matrix Rotation(float angle) noexcept;
 
 // Point kinds of a path, as the path stores them beside its points.
 constexpr std::uint8_t PathPointStart = 0;

@@ -127,9 +127,7 @@ Status GdipScaleTextureTransform(GpTexture* brush, float sx, float sy, MatrixOrd
 
 Status GdipRotateTextureTransform(GpTexture* brush, float angle, MatrixOrder order)
 {
-    cairo_matrix_t op;
-    cairo_matrix_init_rotate(&op, angle * M_PI / 180.0);
-    return transform(brush, op, order);
+    return transform(brush, gdiplus::Rotation(angle), order);
 }
 
 Status GdipSetTextureWrapMode(GpTexture* brush, WrapMode wrapmode)
