@@ -102,16 +102,6 @@ Status GdipDeleteFont(GpFont* font)
     return Ok;
 }
 
-Status GdipGetFontStyle(GpFont* font, int* style)
-{
-    if (!font || !style) return InvalidParameter;
-    *style = font->Style;
-    return Ok;
-}
+Status GdipGetFontStyle(GpFont* font, int* style) { return gdiplus::ReadOut(font, style, &GpFont::Style); }
 
-Status GdipGetFontSize(GpFont* font, float* size)
-{
-    if (!font || !size) return InvalidParameter;
-    *size = font->EmSize;
-    return Ok;
-}
+Status GdipGetFontSize(GpFont* font, float* size) { return gdiplus::ReadOut(font, size, &GpFont::EmSize); }

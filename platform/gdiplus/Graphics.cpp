@@ -256,9 +256,7 @@ Status GdipSetTextRenderingHint(GpGraphics* graphics, TextRenderingHint mode)
 
 Status GdipGetTextRenderingHint(GpGraphics* graphics, TextRenderingHint* mode)
 {
-    if (!graphics || !mode) return InvalidParameter;
-    *mode = graphics->TextHint;
-    return Ok;
+    return gdiplus::ReadOut(graphics, mode, &GpGraphics::TextHint);
 }
 
 Status GdipSetSmoothingMode(GpGraphics* graphics, SmoothingMode smoothingMode)
@@ -270,9 +268,7 @@ Status GdipSetSmoothingMode(GpGraphics* graphics, SmoothingMode smoothingMode)
 
 Status GdipGetSmoothingMode(GpGraphics* graphics, SmoothingMode* smoothingMode)
 {
-    if (!graphics || !smoothingMode) return InvalidParameter;
-    *smoothingMode = graphics->Smoothing;
-    return Ok;
+    return gdiplus::ReadOut(graphics, smoothingMode, &GpGraphics::Smoothing);
 }
 
 Status GdipSetCompositingQuality(GpGraphics* graphics, CompositingQuality compositingQuality)
@@ -285,9 +281,7 @@ Status GdipSetCompositingQuality(GpGraphics* graphics, CompositingQuality compos
 
 Status GdipGetCompositingQuality(GpGraphics* graphics, CompositingQuality* compositingQuality)
 {
-    if (!graphics || !compositingQuality) return InvalidParameter;
-    *compositingQuality = graphics->Quality;
-    return Ok;
+    return gdiplus::ReadOut(graphics, compositingQuality, &GpGraphics::Quality);
 }
 
 Status GdipSetWorldTransform(GpGraphics* graphics, GpMatrix* matrix)

@@ -103,23 +103,17 @@ Status GdipCreateHatchBrush(HatchStyle hatchstyle, ARGB forecol, ARGB backcol, G
 
 Status GdipGetHatchStyle(GpHatch* brush, HatchStyle* hatchstyle)
 {
-    if (!brush || !hatchstyle) return InvalidParameter;
-    *hatchstyle = brush->Style;
-    return Ok;
+    return gdiplus::ReadOut(brush, hatchstyle, &GpHatch::Style);
 }
 
 Status GdipGetHatchForegroundColor(GpHatch* brush, ARGB* forecol)
 {
-    if (!brush || !forecol) return InvalidParameter;
-    *forecol = brush->ForeColor;
-    return Ok;
+    return gdiplus::ReadOut(brush, forecol, &GpHatch::ForeColor);
 }
 
 Status GdipGetHatchBackgroundColor(GpHatch* brush, ARGB* backcol)
 {
-    if (!brush || !backcol) return InvalidParameter;
-    *backcol = brush->BackColor;
-    return Ok;
+    return gdiplus::ReadOut(brush, backcol, &GpHatch::BackColor);
 }
 
 namespace gdiplus {

@@ -165,30 +165,22 @@ Status GdipDisposeImage(GpImage* image)
 
 Status GdipGetImageWidth(GpImage* image, unsigned* width)
 {
-    if (!image || !width) return InvalidParameter;
-    *width = static_cast<unsigned>(image->Width);
-    return Ok;
+    return gdiplus::ReadOut(image, width, [](const GpImage& source) { return static_cast<unsigned>(source.Width); });
 }
 
 Status GdipGetImageHeight(GpImage* image, unsigned* height)
 {
-    if (!image || !height) return InvalidParameter;
-    *height = static_cast<unsigned>(image->Height);
-    return Ok;
+    return gdiplus::ReadOut(image, height, [](const GpImage& source) { return static_cast<unsigned>(source.Height); });
 }
 
 Status GdipGetImagePixelFormat(GpImage* image, PixelFormat* format)
 {
-    if (!image || !format) return InvalidParameter;
-    *format = image->Pixels;
-    return Ok;
+    return gdiplus::ReadOut(image, format, &GpImage::Pixels);
 }
 
 Status GdipGetImageRawFormat(GpImage* image, ImageFormatId* format)
 {
-    if (!image || !format) return InvalidParameter;
-    *format = image->Format;
-    return Ok;
+    return gdiplus::ReadOut(image, format, &GpImage::Format);
 }
 
 Status GdipImageRotateFlip(GpImage* image, RotateFlipType rfType)

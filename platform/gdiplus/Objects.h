@@ -4,6 +4,7 @@
 #include "platform/gdiplus/GdiPlusTypes.h"
 #include "platform/graphics/GdiTypes.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,16 @@ Affine FromCairo(const _cairo_matrix& m) noexcept;
 Affine Combine(const Affine& matrix, const _cairo_matrix& operation, MatrixOrder order) noexcept;
 // A rotation by angle degrees, clockwise on a y-down surface.
 _cairo_matrix Rotation(float angle) noexcept;
+
+// What every flat getter does: refuse a missing object or destination, else
+// store what read (a field or a function of the object) gives.
+template <typename Object, typename Value, typename Read>
+Status ReadOut(const Object* object, Value* out, Read read)
+{
+    if (!object || !out) return InvalidParameter;
+    *out = std::invoke(read, *object);
+    return Ok;
+}
 
 // Point kinds of a path, as the path stores them beside its points.
 constexpr std::uint8_t PathPointStart = 0;

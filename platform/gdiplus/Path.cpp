@@ -144,9 +144,7 @@ Status GdipResetPath(GpPath* path)
 
 Status GdipGetPointCount(GpPath* path, int* count)
 {
-    if (!path || !count) return InvalidParameter;
-    *count = static_cast<int>(path->Points.size());
-    return Ok;
+    return gdiplus::ReadOut(path, count, [](const GpPath& source) { return static_cast<int>(source.Points.size()); });
 }
 
 Status GdipClosePathFigure(GpPath* path)

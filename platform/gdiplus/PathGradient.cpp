@@ -137,9 +137,7 @@ Status GdipCreatePathGradientFromPath(const GpPath* path, GpPathGradient** polyG
 
 Status GdipGetPathGradientCenterColor(GpPathGradient* brush, ARGB* colors)
 {
-    if (!brush || !colors) return InvalidParameter;
-    *colors = brush->CenterColor;
-    return Ok;
+    return gdiplus::ReadOut(brush, colors, &GpPathGradient::CenterColor);
 }
 
 Status GdipSetPathGradientCenterColor(GpPathGradient* brush, ARGB colors)
@@ -151,9 +149,8 @@ Status GdipSetPathGradientCenterColor(GpPathGradient* brush, ARGB colors)
 
 Status GdipGetPathGradientPointCount(GpPathGradient* brush, int* count)
 {
-    if (!brush || !count) return InvalidParameter;
-    *count = static_cast<int>(brush->Path.Points.size());
-    return Ok;
+    return gdiplus::ReadOut(brush, count,
+                            [](const GpPathGradient& source) { return static_cast<int>(source.Path.Points.size()); });
 }
 
 Status GdipGetPathGradientSurroundColorCount(GpPathGradient* brush, int* count)
@@ -182,16 +179,14 @@ Status GdipSetPathGradientSurroundColorsWithCount(GpPathGradient* brush, const A
 
 Status GdipGetPathGradientCenterPoint(GpPathGradient* brush, TGPPointF* point)
 {
-    if (!brush || !point) return InvalidParameter;
-    *point = brush->CenterPoint;
-    return Ok;
+    return gdiplus::ReadOut(brush, point, &GpPathGradient::CenterPoint);
 }
 
 Status GdipGetPathGradientCenterPointI(GpPathGradient* brush, TGPPoint* point)
 {
-    if (!brush || !point) return InvalidParameter;
-    *point = {static_cast<int>(std::lround(brush->CenterPoint.X)), static_cast<int>(std::lround(brush->CenterPoint.Y))};
-    return Ok;
+    return gdiplus::ReadOut(brush, point, [](const GpPathGradient& source) {
+        return TGPPoint{static_cast<int>(std::lround(source.CenterPoint.X)), static_cast<int>(std::lround(source.CenterPoint.Y))};
+    });
 }
 
 Status GdipSetPathGradientCenterPoint(GpPathGradient* brush, const TGPPointF* point)

@@ -38,9 +38,7 @@ Status GdipDeletePen(GpPen* pen)
 
 Status GdipGetPenFillType(GpPen* pen, PenType* type)
 {
-    if (!pen || !type) return InvalidParameter;
-    *type = static_cast<PenType>(pen->Brush->Type);
-    return Ok;
+    return gdiplus::ReadOut(pen, type, [](const GpPen& source) { return static_cast<PenType>(source.Brush->Type); });
 }
 
 Status GdipGetPenBrushFill(GpPen* pen, GpBrush** brush)
@@ -57,12 +55,7 @@ Status GdipSetPenBrushFill(GpPen* pen, GpBrush* brush)
     return Ok;
 }
 
-Status GdipGetPenDashStyle(GpPen* pen, DashStyle* dashstyle)
-{
-    if (!pen || !dashstyle) return InvalidParameter;
-    *dashstyle = pen->Dash;
-    return Ok;
-}
+Status GdipGetPenDashStyle(GpPen* pen, DashStyle* dashstyle) { return gdiplus::ReadOut(pen, dashstyle, &GpPen::Dash); }
 
 Status GdipSetPenDashStyle(GpPen* pen, DashStyle dashstyle)
 {

@@ -88,12 +88,7 @@ Status GdipDeleteBrush(GpBrush* brush)
     return Ok;
 }
 
-Status GdipGetBrushType(GpBrush* brush, BrushType* type)
-{
-    if (!brush || !type) return InvalidParameter;
-    *type = brush->Type;
-    return Ok;
-}
+Status GdipGetBrushType(GpBrush* brush, BrushType* type) { return gdiplus::ReadOut(brush, type, &GpBrush::Type); }
 
 Status GdipCreateSolidFill(ARGB color, GpSolidFill** brush)
 {
@@ -103,9 +98,7 @@ Status GdipCreateSolidFill(ARGB color, GpSolidFill** brush)
 
 Status GdipGetSolidFillColor(GpSolidFill* brush, ARGB* color)
 {
-    if (!brush || !color) return InvalidParameter;
-    *color = brush->Color;
-    return Ok;
+    return gdiplus::ReadOut(brush, color, &GpSolidFill::Color);
 }
 
 Status GdipCreateLineBrush(const TGPPointF* point1, const TGPPointF* point2, ARGB color1, ARGB color2, WrapMode wrapMode,

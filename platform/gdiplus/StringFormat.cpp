@@ -43,9 +43,7 @@ Status GdipSetStringFormatAlign(GpStringFormat* format, StringAlignment align)
 
 Status GdipGetStringFormatAlign(GpStringFormat* format, StringAlignment* align)
 {
-    if (!format || !align) return InvalidParameter;
-    *align = format->Align;
-    return Ok;
+    return gdiplus::ReadOut(format, align, &GpStringFormat::Align);
 }
 
 Status GdipSetStringFormatLineAlign(GpStringFormat* format, StringAlignment align)
@@ -57,9 +55,7 @@ Status GdipSetStringFormatLineAlign(GpStringFormat* format, StringAlignment alig
 
 Status GdipGetStringFormatLineAlign(GpStringFormat* format, StringAlignment* align)
 {
-    if (!format || !align) return InvalidParameter;
-    *align = format->LineAlign;
-    return Ok;
+    return gdiplus::ReadOut(format, align, &GpStringFormat::LineAlign);
 }
 
 Status GdipSetStringFormatFlags(GpStringFormat* format, int flags)
@@ -71,9 +67,7 @@ Status GdipSetStringFormatFlags(GpStringFormat* format, int flags)
 
 Status GdipGetStringFormatFlags(GpStringFormat* format, int* flags)
 {
-    if (!format || !flags) return InvalidParameter;
-    *flags = format->Flags;
-    return Ok;
+    return gdiplus::ReadOut(format, flags, &GpStringFormat::Flags);
 }
 
 Status GdipSetStringFormatTrimming(GpStringFormat* format, StringTrimming trimming)
@@ -85,9 +79,7 @@ Status GdipSetStringFormatTrimming(GpStringFormat* format, StringTrimming trimmi
 
 Status GdipGetStringFormatTrimming(GpStringFormat* format, StringTrimming* trimming)
 {
-    if (!format || !trimming) return InvalidParameter;
-    *trimming = format->Trimming;
-    return Ok;
+    return gdiplus::ReadOut(format, trimming, &GpStringFormat::Trimming);
 }
 
 Status GdipSetStringFormatHotkeyPrefix(GpStringFormat* format, int hotkeyPrefix)
@@ -99,7 +91,5 @@ Status GdipSetStringFormatHotkeyPrefix(GpStringFormat* format, int hotkeyPrefix)
 
 Status GdipGetStringFormatHotkeyPrefix(GpStringFormat* format, int* hotkeyPrefix)
 {
-    if (!format || !hotkeyPrefix) return InvalidParameter;
-    *hotkeyPrefix = format->HotkeyPrefix;
-    return Ok;
+    return gdiplus::ReadOut(format, hotkeyPrefix, &GpStringFormat::HotkeyPrefix);
 }

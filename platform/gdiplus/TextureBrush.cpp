@@ -139,9 +139,7 @@ Status GdipSetTextureWrapMode(GpTexture* brush, WrapMode wrapmode)
 
 Status GdipGetTextureWrapMode(GpTexture* brush, WrapMode* wrapmode)
 {
-    if (!brush || !wrapmode) return InvalidParameter;
-    *wrapmode = brush->Wrap;
-    return Ok;
+    return gdiplus::ReadOut(brush, wrapmode, &GpTexture::Wrap);
 }
 
 Status GdipGetTextureImage(GpTexture* brush, GpImage** image)

@@ -1,4 +1,4 @@
-// Matrix arithmetic and the figures paths build.
+// Matrix arithmetic, the figures paths build, and what every getter checks.
 #include "platform/gdiplus/GdiPlusFlat.h"
 #include "platform/gdiplus/Objects.h"
 
@@ -139,4 +139,25 @@ TEST(Path, ArcsEndingOnWholeTurnsSweepOnlyTheirAngle)
     EXPECT_NEAR(path.Points[0].Y, 0, 1e-4);
     EXPECT_NEAR(path.Points[3].X, 20, 1e-4);
     EXPECT_NEAR(path.Points[3].Y, 10, 1e-4);
+}
+
+TEST(Getters, RefuseAMissingObjectOrDestinationAndOtherwiseRead)
+{
+    GpPath path;
+    ASSERT_EQ(GdipAddPathRectangle(&path, 0, 0, 10, 10), Ok);
+    int count = -1;
+    EXPECT_EQ(GdipGetPointCount(nullptr, &count), InvalidParameter);
+    EXPECT_EQ(GdipGetPointCount(&path, nullptr), InvalidParameter);
+    EXPECT_EQ(count, -1);
+    EXPECT_EQ(GdipGetPointCount(&path, &count), Ok);
+    EXPECT_EQ(count, 4);
+
+    GpStringFormat* format = nullptr;
+    ASSERT_EQ(GdipCreateStringFormat(0x1000, 0, &format), Ok);
+    int flags = 0;
+    EXPECT_EQ(GdipGetStringFormatFlags(nullptr, &flags), InvalidParameter);
+    EXPECT_EQ(GdipGetStringFormatFlags(format, nullptr), InvalidParameter);
+    EXPECT_EQ(GdipGetStringFormatFlags(format, &flags), Ok);
+    EXPECT_EQ(flags, 0x1000);
+    GdipDeleteStringFormat(format);
 }
