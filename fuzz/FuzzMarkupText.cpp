@@ -1,8 +1,11 @@
-// Fuzzes the text that users and files put into cells: the first byte picks
-// a rendering mode, the rest is markup laid out, drawn and hit-tested on a
-// bitmap, stripped to plain text, and used as a filter condition against
-// itself. None of it may crash, hang or read out of bounds.
+// Fuzzes the text that users and files put into cells and documents: the
+// first byte picks a rendering mode, the rest is markup laid out, drawn and
+// hit-tested on a bitmap, stripped to plain text, used as a filter condition
+// against itself, converted to RTF, and merged into an RTF document as RTF.
+// None of it may crash, hang or read out of bounds.
 #include "grid/base/FilterMatch.h"
+#include "memo/HTMLToRTF.h"
+#include "memo/RTFEngine.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "render/HTMLRenderer.h"
@@ -37,5 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     StripHTMLMarkup(text);
     MatchFilterExpr(text, text, mode & 8);
+
+    TRTFEngine document;
+    HTMLToRTF(text, *bitmap->Canvas()->Font(), document);
+    document.AddRTF(text);
+    document.GetText();
     return 0;
 }
