@@ -111,10 +111,9 @@ void TSarnCustomCombo::SetDisabledBorder(bool Value)
     Invalidate();
 }
 
-void TSarnCustomCombo::SetButtonColor(TColor Value)
+void TSarnCustomCombo::ButtonColorChanged(vistra::grid::TButtonColorPart Part)
 {
-    FButtonColor = Value;
-    Invalidate();
+    if (Part == vistra::grid::TButtonColorPart::Face) Invalidate();
 }
 
 void TSarnCustomCombo::CMColorChanged(TMessage& Message)

@@ -6,9 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "grid/base/ButtonColorSet.h"
 #include "platform/ui/ListControls.h"
 
-class TSarnCustomCombo : public TCustomComboBox {
+class TSarnCustomCombo : public TCustomComboBox, public vistra::grid::TButtonColorProperties {
     VISTRA_CLASS(TSarnCustomCombo, TCustomComboBox)
 
     explicit TSarnCustomCombo(TComponent* AOwner);
@@ -68,22 +69,8 @@ class TSarnCustomCombo : public TCustomComboBox {
     TFont& LabelFont() const noexcept { return *FLabelFont; }
     void SetLabelFont(const TFont& Value);
 
-    // The drop button's colours, set by the grid's combo editor; clNone
-    // leaves the button to the usual look. The hot text colour is kept only.
-    TColor ButtonColor() const noexcept { return FButtonColor; }
-    void SetButtonColor(TColor Value);
-    TColor ButtonColorHot() const noexcept { return FButtonColorHot; }
-    void SetButtonColorHot(TColor Value) { FButtonColorHot = Value; }
-    TColor ButtonColorDown() const noexcept { return FButtonColorDown; }
-    void SetButtonColorDown(TColor Value) { FButtonColorDown = Value; }
-    TColor ButtonTextColor() const noexcept { return FButtonTextColor; }
-    void SetButtonTextColor(TColor Value) { FButtonTextColor = Value; }
-    TColor ButtonTextColorHot() const noexcept { return FButtonTextColorHot; }
-    void SetButtonTextColorHot(TColor Value) { FButtonTextColorHot = Value; }
-    TColor ButtonTextColorDown() const noexcept { return FButtonTextColorDown; }
-    void SetButtonTextColorDown(TColor Value) { FButtonTextColorDown = Value; }
-    TColor ButtonBorderColor() const noexcept { return FButtonBorderColor; }
-    void SetButtonBorderColor(TColor Value) { FButtonBorderColor = Value; }
+    // The drop button's colours (ButtonColor… from TButtonColorProperties) are
+    // set by the grid's combo editor; the hot text colour is kept only.
     // Looks asked for by the owner: with the newer-platform flag and no
     // button colour the combo paints as the platform's does.
     bool IsWinXP() const noexcept { return FIsWinXP; }
@@ -115,6 +102,8 @@ protected:
     void CMColorChanged(TMessage& Message) override;
     void CMParentFontChanged(TMessage& Message) override;
     void PaintNonClient(TCanvas& Canvas) override;
+    // A new plain face colour may switch the combo to its own painting.
+    void ButtonColorChanged(vistra::grid::TButtonColorPart Part) override;
 
 private:
     void UpdateLabel();
@@ -144,9 +133,6 @@ private:
     // The colour and parent-colour flag a flat combo had before it was disabled.
     TColor FDisabledSavedColor = clWindow;
     bool FDisabledSavedParentColor = false;
-    TColor FButtonColor = clNone, FButtonColorHot = clNone, FButtonColorDown = clNone;
-    TColor FButtonTextColor = clNone, FButtonTextColorHot = clNone, FButtonTextColorDown = clNone;
-    TColor FButtonBorderColor = clNone;
 };
 
 class TSarnComboBox : public TSarnCustomCombo {

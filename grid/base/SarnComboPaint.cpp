@@ -23,8 +23,8 @@ TColor OrElse(TColor Color, TColor Fallback) { return Color != clNone ? Color : 
 
 bool TSarnCustomCombo::UsesOwnPainting() const
 {
-    if (FIsVista && FButtonColor == clNone) return false;
-    return FFlat || FButtonColor != clNone || FBorderColor != clNone || (FFocusBorderColor != clNone && FHasFocus);
+    if (FIsVista && !ButtonColors().Custom()) return false;
+    return FFlat || ButtonColors().Custom() || FBorderColor != clNone || (FFocusBorderColor != clNone && FHasFocus);
 }
 
 TRect TSarnCustomCombo::ButtonRect() const { return {Width() - FButtonWidth - 1, 1, Width() - 1, Height() - 1}; }
@@ -46,18 +46,18 @@ void TSarnCustomCombo::PaintButton(TCanvas& Canvas)
 {
     TRect r = ButtonRect();
     const bool held = MouseButtonHeld();
-    if (FButtonColor != clNone) {
-        TColor fill = FButtonHover ? (held ? FButtonColorDown : FButtonColorHot) : clNone;
+    const vistra::grid::TButtonColorSet& colors = ButtonColors();
+    if (colors.Custom()) {
         Canvas.Brush()->SetStyle(bsSolid);
-        Canvas.Brush()->SetColor(OrElse(fill, FButtonColor));
+        Canvas.Brush()->SetColor(colors.FaceFor(FButtonHover && held, FButtonHover));
         Canvas.FillRect(r);
-        if (FButtonBorderColor != clNone) {
-            Canvas.Pen()->SetColor(FButtonBorderColor);
+        if (colors.Border != clNone) {
+            Canvas.Pen()->SetColor(colors.Border);
             Canvas.MoveTo(r.Left, r.Top);
             Canvas.LineTo(r.Left, r.Bottom);
         }
         r = {r.Left - 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
-        const TColor arrow = OrElse(held ? FButtonTextColorDown : FButtonTextColor, clBlack);
+        const TColor arrow = OrElse(held ? colors.TextDown : colors.Text, clBlack);
         Canvas.Pen()->SetColor(arrow);
         Canvas.Brush()->SetColor(arrow);
         const std::array<TPoint, 3> triangle{{{r.Left + 4, r.Top + 7}, {r.Left + 10, r.Top + 7}, {r.Left + 7, r.Top + 10}}};

@@ -4,9 +4,10 @@
 
 #include <string>
 
+#include "grid/base/ButtonColorSet.h"
 #include "grid/base/PlainDateTimePicker.h"
 
-class TSarnDateTimePicker : public vistra::grid::TPlainDateTimePicker {
+class TSarnDateTimePicker : public vistra::grid::TPlainDateTimePicker, public vistra::grid::TButtonColorProperties {
     VISTRA_CLASS(TSarnDateTimePicker, vistra::grid::TPlainDateTimePicker)
 
     explicit TSarnDateTimePicker(TComponent* AOwner);
@@ -28,20 +29,8 @@ class TSarnDateTimePicker : public vistra::grid::TPlainDateTimePicker {
     void SetMetroStyle(bool Value);
     int ButtonWidth() const noexcept { return FButtonWidth; }
     void SetButtonWidth(int Value) { FButtonWidth = Value; }
-    TColor ButtonColor() const noexcept { return FButtonColor; }
-    void SetButtonColor(TColor Value) { FButtonColor = Value; }
-    TColor ButtonColorHot() const noexcept { return FButtonColorHot; }
-    void SetButtonColorHot(TColor Value) { FButtonColorHot = Value; }
-    TColor ButtonColorDown() const noexcept { return FButtonColorDown; }
-    void SetButtonColorDown(TColor Value) { FButtonColorDown = Value; }
-    TColor ButtonTextColor() const noexcept { return FButtonTextColor; }
-    void SetButtonTextColor(TColor Value) { FButtonTextColor = Value; }
-    TColor ButtonTextColorHot() const noexcept { return FButtonTextColorHot; }
-    void SetButtonTextColorHot(TColor Value) { FButtonTextColorHot = Value; }
-    TColor ButtonTextColorDown() const noexcept { return FButtonTextColorDown; }
-    void SetButtonTextColorDown(TColor Value) { FButtonTextColorDown = Value; }
-    TColor ButtonBorderColor() const noexcept { return FButtonBorderColor; }
-    void SetButtonBorderColor(TColor Value) { FButtonBorderColor = Value; }
+    // The drop button's colours (ButtonColor… from TButtonColorProperties) are
+    // only kept; the next paint reads them.
     // Always "1.0.0.0"; assigning changes nothing.
     std::string Version() const { return "1.0.0.0"; }
     void SetVersion(const std::string&) {}
@@ -80,13 +69,6 @@ private:
     bool FDisabledBorder = false;
     bool FMetroStyle = false;
     int FButtonWidth;
-    TColor FButtonColor = clNone;
-    TColor FButtonColorHot = clNone;
-    TColor FButtonColorDown = clNone;
-    TColor FButtonTextColor = clNone;
-    TColor FButtonTextColorHot = clNone;
-    TColor FButtonTextColorDown = clNone;
-    TColor FButtonBorderColor = clNone;
     bool FIsWinXP;
     bool FIsThemed;
     bool FMouseInControl = false;

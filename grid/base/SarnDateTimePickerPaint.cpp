@@ -52,17 +52,18 @@ void TSarnDateTimePicker::PaintButton(TCanvas& C)
     TRect r = OwnButtonRect();
     InflateRect(r, -1, -1);
     const bool held = FMouseButtonDown;
-    if (FButtonColor != clNone) {
-        const TColor fill = FButtonHover ? (held ? FButtonColorDown : FButtonColorHot) : FButtonColor;
+    const vistra::grid::TButtonColorSet& colors = ButtonColors();
+    if (colors.Custom()) {
+        const TColor fill = FButtonHover ? (held ? colors.FaceDown : colors.FaceHot) : colors.Face;
         C.Brush()->SetStyle(bsSolid);
         C.Brush()->SetColor(fill);
         C.FillRect({r.Left + 2, r.Top, r.Right, r.Bottom});
-        if (FButtonBorderColor != clNone) {
-            C.Pen()->SetColor(FButtonBorderColor);
+        if (colors.Border != clNone) {
+            C.Pen()->SetColor(colors.Border);
             C.MoveTo(r.Left, r.Top);
             C.LineTo(r.Left, r.Bottom);
         }
-        const TColor arrow = held ? FButtonTextColorDown : FButtonTextColor;
+        const TColor arrow = held ? colors.TextDown : colors.Text;
         const std::array<TPoint, 3> points{{{r.Left + 5, r.Top + 7}, {r.Left + 11, r.Top + 7}, {r.Left + 8, r.Top + 10}}};
         C.Brush()->SetColor(arrow);
         C.Pen()->SetColor(arrow);

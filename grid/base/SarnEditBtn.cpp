@@ -111,16 +111,8 @@ void TSarnEditBtn::KeyDown(unsigned short& Key, TShiftState Shift)
 
 void TSarnEditBtn::Dispatch(TMessage& Message)
 {
-    switch (Message.Msg) {
-    case WM_CHAR:
-        if (!FEditorEnabled) return;
-        break;
-    case WM_PASTE:
-    case WM_CUT:
-        if (!FEditorEnabled || ReadOnly()) return;
-        break;
-    default: break;
-    }
+    if (Message.Msg == WM_CHAR && !FEditorEnabled) return;
+    if (vistra::grid::CutOrPasteLocked(Message.Msg, FEditorEnabled, ReadOnly())) return;
     TCustomEdit::Dispatch(Message);
 }
 

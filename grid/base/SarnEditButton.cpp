@@ -56,11 +56,9 @@ TRect TQuillSpeedButton::PaintFace(TCanvas& C, const TSarnEditButton* Container)
 {
     TRect r = ClientRect();
     const bool pressed = PressedOrLatched();
-    if (Container && Container->ButtonColor() != clNone) {
-        // An unset hot or down colour keeps the plain one rather than painting clNone.
-        TColor fill = pressed ? Container->ButtonColorDown() : FHot ? Container->ButtonColorHot() : clNone;
+    if (Container && Container->ButtonColors().Custom()) {
         C.Brush()->SetStyle(bsSolid);
-        C.Brush()->SetColor(fill != clNone ? fill : Container->ButtonColor());
+        C.Brush()->SetColor(Container->ButtonColors().FaceFor(pressed, FHot));
         C.FillRect(r);
         return r;
     }
@@ -121,22 +119,10 @@ void TSarnEditButton::Notification(TComponent* AComponent, TOperation Operation)
     if (AComponent == FButton) FButton = nullptr;
 }
 
-void TSarnEditButton::SetButtonColor(TColor Value)
+void TSarnEditButton::ButtonColorChanged(vistra::grid::TButtonColorPart Part)
 {
-    FButtonColor = Value;
-    FButton->Invalidate();
-}
-
-void TSarnEditButton::SetButtonColorHot(TColor Value)
-{
-    FButtonColorHot = Value;
-    FButton->Invalidate();
-}
-
-void TSarnEditButton::SetButtonColorDown(TColor Value)
-{
-    FButtonColorDown = Value;
-    FButton->Invalidate();
+    using enum vistra::grid::TButtonColorPart;
+    if (Part == Face || Part == FaceHot || Part == FaceDown) FButton->Invalidate();
 }
 
 void TSarnEditButton::ButtonReleased()

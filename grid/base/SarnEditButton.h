@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "grid/base/ButtonColorSet.h"
 #include "platform/ui/Buttons.h"
 
 class TSarnEditButton;
@@ -43,7 +44,7 @@ private:
 
 } // namespace vistra::grid
 
-class TSarnEditButton : public TWinControl {
+class TSarnEditButton : public TWinControl, public vistra::grid::TButtonColorProperties {
     VISTRA_CLASS(TSarnEditButton, TWinControl)
 
     explicit TSarnEditButton(TComponent* AOwner);
@@ -62,26 +63,13 @@ class TSarnEditButton : public TWinControl {
     TWinControl* FocusControl() const noexcept { return FFocusControl; }
     void SetFocusControl(TWinControl* Value);
 
-    // Colours of the face; clNone leaves the face to the usual look. The text
-    // colours are kept for the editors that read them back.
-    TColor ButtonColor() const noexcept { return FButtonColor; }
-    void SetButtonColor(TColor Value);
-    TColor ButtonColorHot() const noexcept { return FButtonColorHot; }
-    void SetButtonColorHot(TColor Value);
-    TColor ButtonColorDown() const noexcept { return FButtonColorDown; }
-    void SetButtonColorDown(TColor Value);
-    TColor ButtonTextColor() const noexcept { return FButtonTextColor; }
-    void SetButtonTextColor(TColor Value) { FButtonTextColor = Value; }
-    TColor ButtonTextColorHot() const noexcept { return FButtonTextColorHot; }
-    void SetButtonTextColorHot(TColor Value) { FButtonTextColorHot = Value; }
-    TColor ButtonTextColorDown() const noexcept { return FButtonTextColorDown; }
-    void SetButtonTextColorDown(TColor Value) { FButtonTextColorDown = Value; }
-    TColor ButtonBorderColor() const noexcept { return FButtonBorderColor; }
-    void SetButtonBorderColor(TColor Value) { FButtonBorderColor = Value; }
+    // The face paints in the face colours of ButtonColors() when one is set;
+    // the text colours are kept for the editors that read them back.
 
 protected:
     void BoundsChanged() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    void ButtonColorChanged(vistra::grid::TButtonColorPart Part) override;
 
 private:
     // A left release on the speed button: OnClick, then the focus moves on.
@@ -89,7 +77,4 @@ private:
 
     vistra::grid::TQuillSpeedButton* FButton;
     TWinControl* FFocusControl = nullptr;
-    TColor FButtonColor = clNone, FButtonColorHot = clNone, FButtonColorDown = clNone;
-    TColor FButtonTextColor = clNone, FButtonTextColorHot = clNone, FButtonTextColorDown = clNone;
-    TColor FButtonBorderColor = clNone;
 };

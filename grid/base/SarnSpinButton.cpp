@@ -101,9 +101,8 @@ void TQuillTimerSpeedButton::Paint()
     TRect r = ClientRect();
     const bool pressed = Pressing() || Down();
     auto* owner = dynamic_cast<const TSarnSpinButton*>(Parent());
-    if (owner && owner->ButtonColor() != clNone) {
-        const TColor state = pressed ? owner->ButtonColorDown() : FMouseOver ? owner->ButtonColorHot() : clNone;
-        c.Brush()->SetColor(state != clNone ? state : owner->ButtonColor());
+    if (owner && owner->ButtonColors().Custom()) {
+        c.Brush()->SetColor(owner->ButtonColors().FaceFor(pressed, FMouseOver));
         c.Pen()->SetColor(c.Brush()->Color());
         c.Rectangle(r);
         const int L = r.Left, T = r.Top;
@@ -177,9 +176,9 @@ void TSarnSpinButton::SetIsWinXP(bool Value)
     FDownButton->SetIsWinXP(Value);
 }
 
-void TSarnSpinButton::SetButtonColor(TColor Value)
+void TSarnSpinButton::ButtonColorChanged(vistra::grid::TButtonColorPart Part)
 {
-    FButtonColor = Value;
+    if (Part != vistra::grid::TButtonColorPart::Face) return;
     FUpButton->Invalidate();
     FDownButton->Invalidate();
 }

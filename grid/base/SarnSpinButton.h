@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "grid/base/ButtonColorSet.h"
 #include "platform/classes/Sets.h"
 #include "platform/ui/Buttons.h"
 
@@ -45,7 +46,7 @@ private:
     TTimer* FRepeatTimer = nullptr;
 };
 
-class TSarnSpinButton : public TWinControl {
+class TSarnSpinButton : public TWinControl, public vistra::grid::TButtonColorProperties {
     VISTRA_CLASS(TSarnSpinButton, TWinControl)
 
     explicit TSarnSpinButton(TComponent* AOwner);
@@ -59,22 +60,8 @@ class TSarnSpinButton : public TWinControl {
     void SetFocusControl(TWinControl* Value);
     void SetIsWinXP(bool Value);
 
-    // Face colours; clNone leaves the buttons to the usual look. The text
-    // colours are kept for the editors that read them back.
-    TColor ButtonColor() const noexcept { return FButtonColor; }
-    void SetButtonColor(TColor Value);
-    TColor ButtonColorHot() const noexcept { return FButtonColorHot; }
-    void SetButtonColorHot(TColor Value) { FButtonColorHot = Value; }
-    TColor ButtonColorDown() const noexcept { return FButtonColorDown; }
-    void SetButtonColorDown(TColor Value) { FButtonColorDown = Value; }
-    TColor ButtonTextColor() const noexcept { return FButtonTextColor; }
-    void SetButtonTextColor(TColor Value) { FButtonTextColor = Value; }
-    TColor ButtonTextColorHot() const noexcept { return FButtonTextColorHot; }
-    void SetButtonTextColorHot(TColor Value) { FButtonTextColorHot = Value; }
-    TColor ButtonTextColorDown() const noexcept { return FButtonTextColorDown; }
-    void SetButtonTextColorDown(TColor Value) { FButtonTextColorDown = Value; }
-    TColor ButtonBorderColor() const noexcept { return FButtonBorderColor; }
-    void SetButtonBorderColor(TColor Value) { FButtonBorderColor = Value; }
+    // The buttons paint in the face colours of ButtonColors() when one is set;
+    // the text colours are kept for the editors that read them back.
 
     TNotifyEvent OnUpClick;
     TNotifyEvent OnDownClick;
@@ -86,6 +73,7 @@ protected:
     void KeyDown(unsigned short& Key, TShiftState Shift) override;
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
+    void ButtonColorChanged(vistra::grid::TButtonColorPart Part) override;
 
 private:
     TQuillTimerSpeedButton* CreateButton(TButtonDirection Direction);
@@ -99,7 +87,4 @@ private:
     TQuillTimerSpeedButton* FFocusedButton;
     TSpinDirection FDirection = spVertical;
     TWinControl* FFocusControl = nullptr;
-    TColor FButtonColor = clNone, FButtonColorHot = clNone, FButtonColorDown = clNone;
-    TColor FButtonTextColor = clNone, FButtonTextColorHot = clNone, FButtonTextColorDown = clNone;
-    TColor FButtonBorderColor = clNone;
 };

@@ -2,6 +2,7 @@
 // key, the typing lock, and the character filter of each kind.
 #include <algorithm>
 
+#include "grid/base/EditorLayout.h"
 #include "grid/base/SarnSpinEdit.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/ui/MessageQueue.h"
@@ -20,6 +21,7 @@ int CountOf(const std::u32string& Text, char32_t Key) { return static_cast<int>(
 
 void TSarnSpinEdit::Dispatch(TMessage& Message)
 {
+    if (vistra::grid::CutOrPasteLocked(Message.Msg, FEditorEnabled, ReadOnly())) return;
     switch (Message.Msg) {
     case WM_KEYDOWN:
         // The stepping keys are used up here, before any key event sees them.
@@ -34,10 +36,6 @@ void TSarnSpinEdit::Dispatch(TMessage& Message)
     case WM_CHAR:
         if (FExcelStyleDecimalSeparator && Message.WParam == '.' && (Message.LParam & KeypadScanCodeBit))
             Message.WParam = static_cast<WPARAM>(static_cast<unsigned char>(FormatSettings().DecimalSeparator));
-        break;
-    case WM_PASTE:
-    case WM_CUT:
-        if (!FEditorEnabled || ReadOnly()) return;
         break;
     default: break;
     }

@@ -1,6 +1,6 @@
 // The edit with a button and the unit edit: where the button and the text
 // go, using the button by mouse and F4, the typing lock, the value and unit
-// split, the unit menu, and the rendered look.
+// split, the unit menu, the button colours, and the rendered look.
 #include <string>
 #include <vector>
 
@@ -216,6 +216,48 @@ TEST_F(EditorsTest, UnitMenuOffersTheUnitsUnderTheButton)
     edit->Perform(WM_COMMAND, 3, 0);
     EXPECT_EQ(edit->UnitID(), "m");
     EXPECT_EQ(events, (std::vector<std::string>{"cm", "m"}));
+}
+
+TEST(ButtonColorSet, FaceFollowsTheStateAndFallsBackToThePlainColour)
+{
+    const vistra::grid::TButtonColorSet both{.Face = clNavy, .FaceHot = clBlue, .FaceDown = clMaroon};
+    const vistra::grid::TButtonColorSet plainOnly{.Face = clNavy};
+    struct Case {
+        const vistra::grid::TButtonColorSet& colors;
+        bool pressed, hot;
+        TColor face;
+    } const cases[] = {
+        {both, false, false, clNavy},
+        {both, false, true, clBlue},
+        {both, true, false, clMaroon},
+        {both, true, true, clMaroon},
+        {plainOnly, false, true, clNavy},
+        {plainOnly, true, true, clNavy},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.colors.FaceFor(c.pressed, c.hot), c.face) << "pressed " << c.pressed << ", hot " << c.hot;
+    EXPECT_TRUE(plainOnly.Custom());
+    EXPECT_FALSE(vistra::grid::TButtonColorSet{.FaceHot = clBlue}.Custom()) << "only the plain face switches the look";
+}
+
+TEST_F(EditorsTest, EachButtonColourPropertyKeepsItsOwnColour)
+{
+    auto* button = Add<TSarnEditButton>(200, 40, 20, 25);
+    button->SetButtonColor(0x000001);
+    button->SetButtonColorHot(0x000002);
+    button->SetButtonColorDown(0x000003);
+    button->SetButtonTextColor(0x000004);
+    button->SetButtonTextColorHot(0x000005);
+    button->SetButtonTextColorDown(0x000006);
+    button->SetButtonBorderColor(0x000007);
+    const vistra::grid::TButtonColorSet& set = button->ButtonColors();
+    const TColor kept[] = {set.Face, set.FaceHot, set.FaceDown, set.Text, set.TextHot, set.TextDown, set.Border};
+    const TColor read[] = {button->ButtonColor(), button->ButtonColorHot(), button->ButtonColorDown(),
+        button->ButtonTextColor(), button->ButtonTextColorHot(), button->ButtonTextColorDown(), button->ButtonBorderColor()};
+    for (TColor i = 0; i < 7; ++i) {
+        EXPECT_EQ(kept[i], i + 1) << "slot " << i;
+        EXPECT_EQ(read[i], i + 1) << "property " << i;
+    }
 }
 
 TEST_F(EditorsTest, EditWithButtonLooks)
