@@ -3,6 +3,7 @@
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/tests/InkColumns.h"
 #include "render/HTMLRenderer.h"
 
 #include <gtest/gtest.h>
@@ -77,19 +78,7 @@ protected:
         return count;
     }
 
-    // Columns [first, last] with pixels other than white in the rows; -1 when none.
-    std::pair<int, int> InkColumns(int top, int bottom)
-    {
-        int first = -1, last = -1;
-        for (int x = 0; x < bitmap.Width(); ++x)
-            for (int y = top; y < bottom; ++y)
-                if (canvas->Pixels(x, y) != clWhite) {
-                    if (first < 0) first = x;
-                    last = x;
-                    break;
-                }
-        return {first, last};
-    }
+    std::pair<int, int> InkColumns(int top, int bottom) { return graphics::testing::InkColumns(bitmap, top, bottom); }
 
     TBitmap bitmap{400, 200};
     TCanvas* canvas = nullptr;

@@ -3,6 +3,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/TextOutput.h"
+#include "platform/graphics/tests/InkColumns.h"
 
 #include <gtest/gtest.h>
 
@@ -25,19 +26,7 @@ protected:
         return r;
     }
 
-    // The columns that hold non-white pixels in a row band, as [first, last].
-    std::pair<int, int> InkColumns(int top, int bottom)
-    {
-        int first = -1, last = -1;
-        for (int x = 0; x < bitmap.Width(); ++x)
-            for (int y = top; y < bottom; ++y)
-                if (canvas->Pixels(x, y) != clWhite) {
-                    if (first < 0) first = x;
-                    last = x;
-                    break;
-                }
-        return {first, last};
-    }
+    std::pair<int, int> InkColumns(int top, int bottom) { return graphics::testing::InkColumns(bitmap, top, bottom); }
 
     TBitmap bitmap{200, 100};
     TCanvas* canvas = nullptr;
