@@ -54,7 +54,7 @@ void TSarnDateTimePicker::PaintButton(TCanvas& C)
     const bool held = FMouseButtonDown;
     const vistra::grid::TButtonColorSet& colors = ButtonColors();
     if (colors.Custom()) {
-        const TColor fill = FButtonHover ? (held ? colors.FaceDown : colors.FaceHot) : colors.Face;
+        const TColor fill = colors.FaceFor(FButtonHover && held, FButtonHover);
         C.Brush()->SetStyle(bsSolid);
         C.Brush()->SetColor(fill);
         C.FillRect({r.Left + 2, r.Top, r.Right, r.Bottom});
@@ -63,7 +63,7 @@ void TSarnDateTimePicker::PaintButton(TCanvas& C)
             C.MoveTo(r.Left, r.Top);
             C.LineTo(r.Left, r.Bottom);
         }
-        const TColor arrow = held ? colors.TextDown : colors.Text;
+        const TColor arrow = held && colors.TextDown != clNone ? colors.TextDown : colors.Text;
         const std::array<TPoint, 3> points{{{r.Left + 5, r.Top + 7}, {r.Left + 11, r.Top + 7}, {r.Left + 8, r.Top + 10}}};
         C.Brush()->SetColor(arrow);
         C.Pen()->SetColor(arrow);

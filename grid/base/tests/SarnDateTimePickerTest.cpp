@@ -144,6 +144,14 @@ TEST_F(PickerTest, MetroButtonTakesItsColoursByHoverAndPress)
     input::MouseMove(*picker, {5, 5});
     EXPECT_FALSE(picker->ButtonHover());
     EXPECT_EQ(PixelAt(x, y), ColorToRGB(clBlue));
+
+    // Without hot and down colours the button keeps its own colour.
+    picker->SetButtonColorHot(clNone);
+    picker->SetButtonColorDown(clNone);
+    input::MouseMove(*picker, overButton);
+    input::MouseDown(*picker, overButton);
+    EXPECT_EQ(PixelAt(x, y), ColorToRGB(clBlue));
+    input::MouseUp(*picker, overButton);
 }
 
 TEST_F(PickerTest, MetroTimePickerKeepsItsUpDownAndGetsOnlyTheFrame)
