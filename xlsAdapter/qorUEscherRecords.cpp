@@ -130,15 +130,22 @@ void TEscherRecord::SaveToStream(TOle2File& DataStream, TBreakList& BreakList)
 
 void IncNextPos(int& NextPos, int n, int& RealSize, TBreakList& BreakList)
 {
-    if (NextPos > xlr::MaxRecordDataSize)
+    if (NextPos > xlr::MaxRecordDataSize || n < 0)
         ExcelError(msg::LogicalError);
-    NextPos += n;
-    RealSize += n;
-    while (NextPos > xlr::MaxRecordDataSize) {
-        NextPos -= xlr::MaxRecordDataSize;
-        RealSize += 4;
+    // Summed in 64 bits: a drawing too big for the stream's 32-bit offsets
+    // is refused instead of wrapping around.
+    std::int64_t nextPos = static_cast<std::int64_t>(NextPos) + n;
+    std::int64_t realSize = static_cast<std::int64_t>(RealSize) + n;
+    const std::int64_t breaks = (nextPos - 1) / xlr::MaxRecordDataSize;
+    if (realSize + 4 * breaks > INT32_MAX)
+        ExcelError(msg::LogicalError);
+    while (nextPos > xlr::MaxRecordDataSize) {
+        nextPos -= xlr::MaxRecordDataSize;
+        realSize += 4;
         BreakList.Add(xlr::CONTINUE, xlr::MaxRecordDataSize);
     }
+    NextPos = static_cast<int>(nextPos);
+    RealSize = static_cast<int>(realSize);
 }
 
 void TEscherRecord::SplitRecords(int& NextPos, int& RealSize, int& NextDwg, TBreakList& BreakList) const
