@@ -29,8 +29,18 @@ std::string WithoutThousands(std::string_view Text)
 
 } // namespace
 
-TQuillEdit::TQuillEdit(TComponent* AOwner) : TCustomEdit(AOwner), FLabelFont(std::make_unique<TFont>())
+TQuillEdit::TQuillEdit(TComponent* AOwner) : TCustomEdit(AOwner)
 {
+    FLabelLink.OnLabelCreated = [this](TLabel& Label) {
+        Label.SetFont(LabelFont());
+        Label.SetParentFont(ParentFont());
+        Label.OnClick = [this](TObject*) {
+            if (OnLabelClick) OnLabelClick(this);
+        };
+        Label.OnDblClick = [this](TObject*) {
+            if (OnLabelDblClick) OnLabelDblClick(this);
+        };
+    };
     FNormalColor = TCustomEdit::Color();
     FFontColor = Font().Color();
     FOldBorder = BorderStyle();
@@ -38,7 +48,7 @@ TQuillEdit::TQuillEdit(TComponent* AOwner) : TCustomEdit(AOwner), FLabelFont(std
 
 TQuillEdit::~TQuillEdit()
 {
-    delete FLabel;
+    delete FLabelLink.Label();
 }
 
 // ---- Value positions

@@ -162,21 +162,21 @@ class TQuillEdit : public TCustomEdit {
     int GetTextSize();
 
     // ---- Label
-    TLabel* EditLabel() const noexcept { return FLabel; }
-    std::string LabelCaption() const;
+    TLabel* EditLabel() const noexcept { return FLabelLink.Label(); }
+    std::string LabelCaption() const { return FLabelLink.Caption(); }
     void SetLabelCaption(const std::string& Value);
-    TLabelPosition LabelPosition() const noexcept { return FLabelPosition; }
+    TLabelPosition LabelPosition() const noexcept { return FLabelLink.Position(); }
     void SetLabelPosition(TLabelPosition Value);
-    int LabelMargin() const noexcept { return FLabelMargin; }
+    int LabelMargin() const noexcept { return FLabelLink.Margin(); }
     void SetLabelMargin(int Value);
-    bool LabelTransparent() const noexcept { return FLabelTransparent; }
+    bool LabelTransparent() const noexcept { return FLabelLink.Transparent(); }
     void SetLabelTransparent(bool Value);
-    bool LabelAlwaysEnabled() const noexcept { return FLabelAlwaysEnabled; }
+    bool LabelAlwaysEnabled() const noexcept { return FLabelLink.AlwaysEnabled(); }
     void SetLabelAlwaysEnabled(bool Value);
-    TFont& LabelFont() const noexcept { return *FLabelFont; }
+    TFont& LabelFont() const noexcept { return FLabelLink.Font(); }
     void SetLabelFont(const TFont& Value);
-    bool FocusLabel() const noexcept { return FFocusLabel; }
-    void SetFocusLabel(bool Value) { FFocusLabel = Value; }
+    bool FocusLabel() const noexcept { return FLabelLink.FocusLabel(); }
+    void SetFocusLabel(bool Value) { FLabelLink.SetFocusLabel(Value); }
 
     void SetParent(TWinControl* AParent) override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -250,7 +250,6 @@ private:
     void FocusArrived();
     void FocusLeaving();
     void FocusLeft();
-    void UnboldLabel();
     void SetURLLook(bool On);
     void ApplyEditMargins(bool FlatMargins);
     void PaintOverlay(TCanvas& Canvas);
@@ -262,8 +261,6 @@ private:
     void SetFontColor(TColor Value);
     bool Loading() const { return ComponentState().Contains(csLoading); }
 
-    // Label.
-    void CreateLabel();
     void UpdateLabel();
 
     TQuillEditType FEditType = etString;
@@ -288,13 +285,7 @@ private:
     bool FBlockCopy = false;
     bool FError = false;
 
-    TLabel* FLabel = nullptr;
-    std::unique_ptr<TFont> FLabelFont;
-    TLabelPosition FLabelPosition = lpLeftTop;
-    int FLabelMargin = 4;
-    bool FLabelTransparent = false;
-    bool FLabelAlwaysEnabled = false;
-    bool FFocusLabel = false;
+    TEditLabelLink FLabelLink;
     bool FAutoFocus = false;
     bool FFlat = false;
     TColor FFlatLineColor = clBlack;

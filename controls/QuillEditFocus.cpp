@@ -51,7 +51,7 @@ void TQuillEdit::FocusArrived()
         if (!FIsUrl && FFocusFontColor != clNone) SetFontColor(FFocusFontColor);
     }
     if (AutoSelect()) SelectAll();
-    if (FFocusLabel && FLabel) FLabel->Font().SetStyle(FLabel->Font().Style().Include(fsBold));
+    FLabelLink.ShowFocus(true);
     if (FFocusWidthInc > 0 && !FAlignChanging) SetWidth(Width() + FFocusWidthInc);
     FOldEditAlign = FEditAlign;
     if (FFocusAlign != FEditAlign && FFocusAlign != eaDefault) {
@@ -92,7 +92,7 @@ void TQuillEdit::FocusLeaving()
 {
     if (!FError && TCustomEdit::Color() != FNormalColor) TCustomEdit::SetColor(FNormalColor);
     if (!(FError && FShowError) && !FShowModified && !FIsUrl) SetFontColor(FFontColor);
-    UnboldLabel();
+    FLabelLink.ShowFocus(false);
 }
 
 void TQuillEdit::FocusLeft()
@@ -103,13 +103,8 @@ void TQuillEdit::FocusLeft()
     }
     // The focus moves on only after this handler, so re-placing the label
     // above still saw the edit focused.
-    UnboldLabel();
+    FLabelLink.ShowFocus(false);
     Invalidate();
-}
-
-void TQuillEdit::UnboldLabel()
-{
-    if (FLabel) FLabel->Font().SetStyle(FLabel->Font().Style().Exclude(fsBold));
 }
 
 void TQuillEdit::SetFontColor(TColor Value)
@@ -153,7 +148,7 @@ void TQuillEdit::SetEnabled(bool Value)
         }
     }
     TCustomEdit::SetEnabled(Value);
-    if (FLabel && !FLabelAlwaysEnabled) FLabel->SetEnabled(Value);
+    FLabelLink.FollowEnabled(Value);
     Invalidate();
 }
 
@@ -220,9 +215,9 @@ void TQuillEdit::Loaded()
 {
     TCustomEdit::Loaded();
     Init();
-    if (FLabel && !FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
+    FLabelLink.FollowEnabled(Enabled());
     UpdateLabel();
-    if (FLabel && ParentFont()) FLabel->SetFont(Font());
+    if (EditLabel() && ParentFont()) EditLabel()->SetFont(Font());
     FParentFnt = ParentFont();
     UpdateLabel();
 }

@@ -6,97 +6,69 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/ui/ExtCtrls.h"
 
-void TQuillEdit::CreateLabel()
-{
-    FLabel = new TLabel(this);
-    FLabel->SetParent(Parent());
-    FLabel->SetFocusControl(this);
-    FLabel->SetFont(*FLabelFont);
-    FLabel->SetParentFont(ParentFont());
-    FLabel->OnClick = [this](TObject*) {
-        if (OnLabelClick) OnLabelClick(this);
-    };
-    FLabel->OnDblClick = [this](TObject*) {
-        if (OnLabelDblClick) OnLabelDblClick(this);
-    };
-}
-
 void TQuillEdit::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomEdit::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FLabel) FLabel = nullptr;
+    if (Operation == opRemove) FLabelLink.Forget(AComponent);
 }
-
-std::string TQuillEdit::LabelCaption() const { return FLabel ? FLabel->Caption() : std::string(); }
 
 void TQuillEdit::SetLabelCaption(const std::string& Value)
 {
-    if (!FLabel) CreateLabel();
-    FLabel->SetCaption(Value);
+    FLabelLink.SetCaption(*this, Value);
     UpdateLabel();
 }
 
 void TQuillEdit::SetLabelPosition(TLabelPosition Value)
 {
-    FLabelPosition = Value;
+    FLabelLink.SetPosition(Value);
     UpdateLabel();
 }
 
 void TQuillEdit::SetLabelMargin(int Value)
 {
-    FLabelMargin = Value;
+    FLabelLink.SetMargin(Value);
     UpdateLabel();
 }
 
 void TQuillEdit::SetLabelTransparent(bool Value)
 {
-    FLabelTransparent = Value;
+    FLabelLink.SetTransparent(Value);
     UpdateLabel();
 }
 
 void TQuillEdit::SetLabelAlwaysEnabled(bool Value)
 {
-    FLabelAlwaysEnabled = Value;
-    if (FLabel && Value) FLabel->SetEnabled(true);
+    FLabelLink.SetAlwaysEnabled(Value);
+    if (EditLabel() && Value) EditLabel()->SetEnabled(true);
 }
 
 void TQuillEdit::SetLabelFont(const TFont& Value)
 {
-    FLabelFont->Assign(&Value);
+    LabelFont().Assign(&Value);
     UpdateLabel();
 }
 
-void TQuillEdit::UpdateLabel()
-{
-    if (!FLabel) return;
-    FLabel->SetTransparent(FLabelTransparent);
-    FLabel->SetFont(FParentFnt ? Font() : *FLabelFont);
-    // A focus label stays bold while the edit is focused, whatever moved it.
-    if (FFocusLabel && Focused()) FLabel->Font().SetStyle(FLabel->Font().Style().Include(fsBold));
-    PlaceEditLabel(*FLabel, *this, FLabelPosition, FLabelMargin);
-    FLabel->SetVisible(Visible());
-}
+// The label follows the edit's font as it stood when loading finished.
+void TQuillEdit::UpdateLabel() { FLabelLink.Update(*this, Focused(), FParentFnt); }
 
 void TQuillEdit::SetParent(TWinControl* AParent)
 {
     TCustomEdit::SetParent(AParent);
-    if (FLabel) {
-        FLabel->SetParent(AParent);
-        UpdateLabel();
-    }
+    FLabelLink.SetParent(AParent);
+    UpdateLabel();
 }
 
 void TQuillEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
     TCustomEdit::SetBounds(ALeft, ATop, AWidth, AHeight);
     ApplyEditMargins(FFlat);
-    if (FLabel && FLabel->Parent()) UpdateLabel();
+    if (EditLabel() && EditLabel()->Parent()) UpdateLabel();
 }
 
 void TQuillEdit::CMVisibleChanged(TMessage& Message)
 {
     TCustomEdit::CMVisibleChanged(Message);
-    if (FLabel) FLabel->SetVisible(Visible());
+    FLabelLink.SetVisible(Visible());
 }
 
 void TQuillEdit::CMFontChanged(TMessage& Message)
@@ -108,8 +80,5 @@ void TQuillEdit::CMFontChanged(TMessage& Message)
 void TQuillEdit::CMParentFontChanged(TMessage& Message)
 {
     TCustomEdit::CMParentFontChanged(Message);
-    if (FLabel && FParentFnt) {
-        FLabel->SetFont(Font());
-        UpdateLabel();
-    }
+    if (FParentFnt) UpdateLabel();
 }

@@ -13,13 +13,12 @@ constexpr int MaxButtonWidth = 32;
 } // namespace
 
 TSarnCustomCombo::TSarnCustomCombo(TComponent* AOwner)
-    : TCustomComboBox(AOwner), FLabelFont(std::make_unique<TFont>()),
-      FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2)
+    : TCustomComboBox(AOwner), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2)
 {
-    FLabelFont->OnChange = [this](TObject*) { UpdateLabel(); };
+    LabelFont().OnChange = [this](TObject*) { UpdateLabel(); };
 }
 
-TSarnCustomCombo::~TSarnCustomCombo() { FLabelFont->OnChange = nullptr; }
+TSarnCustomCombo::~TSarnCustomCombo() { LabelFont().OnChange = nullptr; }
 
 bool TSarnCustomCombo::Loading() const { return ComponentState().Contains(csLoading); }
 
@@ -37,7 +36,7 @@ void TSarnCustomCombo::Loaded()
     SetDroppedWidth(FDropWidth);
     FDisabledSavedColor = FLoadingColor;
     if (FFlat || !FFlatParentColor) SetColor(FLoadingColor);
-    if (FLabel && !FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
+    FLabelLink.FollowEnabled(Enabled());
     UpdateLabel();
     Init();
 }
@@ -137,8 +136,8 @@ void TSarnCustomCombo::SetEnabled(bool Value)
         }
     }
     TCustomComboBox::SetEnabled(Value);
-    if (!changed || Loading() || !FLabel) return;
-    if (!FLabelAlwaysEnabled) FLabel->SetEnabled(Value);
+    if (!changed || Loading() || !ComboLabel()) return;
+    FLabelLink.FollowEnabled(Value);
     UpdateLabel();
 }
 
@@ -152,7 +151,7 @@ void TSarnCustomCombo::ShowFocusLook()
         if (FNormalColor == clNone) FNormalColor = Color();
         SetColor(FFocusColor);
     }
-    if (FLabel && FFocusLabel) FLabel->Font().SetStyle(FLabel->Font().Style().Include(fsBold));
+    FLabelLink.ShowFocus(true);
     Invalidate();
 }
 
@@ -160,7 +159,7 @@ void TSarnCustomCombo::ShowNormalLook()
 {
     FHasFocus = false;
     if (FFocusColor != clNone && FNormalColor != clNone) SetColor(FNormalColor);
-    if (FLabel) FLabel->Font().SetStyle(FLabel->Font().Style().Exclude(fsBold));
+    FLabelLink.ShowFocus(false);
     Invalidate();
 }
 
@@ -238,55 +237,42 @@ void TSarnCustomCombo::Dispatch(TMessage& Message)
 
 // ---- Label
 
-std::string TSarnCustomCombo::LabelCaption() const { return FLabel ? FLabel->Caption() : std::string(); }
-
 void TSarnCustomCombo::SetLabelCaption(const std::string& Value)
 {
-    if (!FLabel) {
-        FLabel = new TLabel(this);
-        FLabel->SetParent(Parent());
-        FLabel->SetFocusControl(this);
-    }
-    FLabel->SetCaption(Value);
+    FLabelLink.SetCaption(*this, Value);
     UpdateLabel();
 }
 
 void TSarnCustomCombo::SetLabelPosition(TLabelPosition Value)
 {
-    FLabelPosition = Value;
+    FLabelLink.SetPosition(Value);
     UpdateLabel();
 }
 
 void TSarnCustomCombo::SetLabelMargin(int Value)
 {
-    FLabelMargin = Value;
+    FLabelLink.SetMargin(Value);
     UpdateLabel();
 }
 
 void TSarnCustomCombo::SetLabelTransparent(bool Value)
 {
-    FLabelTransparent = Value;
+    FLabelLink.SetTransparent(Value);
     UpdateLabel();
 }
 
+// Unlike the edit's, turning this off hands the label back the combo's state.
 void TSarnCustomCombo::SetLabelAlwaysEnabled(bool Value)
 {
-    FLabelAlwaysEnabled = Value;
-    if (FLabel) FLabel->SetEnabled(Value || Enabled());
+    FLabelLink.SetAlwaysEnabled(Value);
+    if (ComboLabel()) ComboLabel()->SetEnabled(Value || Enabled());
     UpdateLabel();
 }
 
-void TSarnCustomCombo::SetLabelFont(const TFont& Value) { FLabelFont->Assign(&Value); }
+// The font's change handler updates the label.
+void TSarnCustomCombo::SetLabelFont(const TFont& Value) { LabelFont().Assign(&Value); }
 
-void TSarnCustomCombo::UpdateLabel()
-{
-    if (!FLabel) return;
-    FLabel->SetTransparent(FLabelTransparent);
-    FLabel->SetFont(ParentFont() ? Font() : *FLabelFont);
-    if (FFocusLabel && FHasFocus) FLabel->Font().SetStyle(FLabel->Font().Style().Include(fsBold));
-    PlaceEditLabel(*FLabel, *this, FLabelPosition, FLabelMargin);
-    FLabel->SetVisible(Visible());
-}
+void TSarnCustomCombo::UpdateLabel() { FLabelLink.Update(*this, FHasFocus, ParentFont()); }
 
 void TSarnCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
@@ -297,15 +283,14 @@ void TSarnCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 void TSarnCustomCombo::SetParent(TWinControl* AParent)
 {
     TCustomComboBox::SetParent(AParent);
-    if (!FLabel) return;
-    FLabel->SetParent(AParent);
+    FLabelLink.SetParent(AParent);
     UpdateLabel();
 }
 
 void TSarnCustomCombo::CMVisibleChanged(TMessage& Message)
 {
     TCustomComboBox::CMVisibleChanged(Message);
-    if (FLabel) FLabel->SetVisible(Visible());
+    FLabelLink.SetVisible(Visible());
 }
 
 void TSarnCustomCombo::CMParentFontChanged(TMessage& Message)
@@ -317,5 +302,5 @@ void TSarnCustomCombo::CMParentFontChanged(TMessage& Message)
 void TSarnCustomCombo::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomComboBox::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FLabel) FLabel = nullptr;
+    if (Operation == opRemove) FLabelLink.Forget(AComponent);
 }

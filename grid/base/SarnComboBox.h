@@ -47,26 +47,26 @@ class TSarnCustomCombo : public TCustomComboBox, public vistra::grid::TButtonCol
     TColor FocusColor() const noexcept { return FFocusColor; }
     void SetFocusColor(TColor Value) { FFocusColor = Value; }
     // The label turns bold while the combo has the focus.
-    bool FocusLabel() const noexcept { return FFocusLabel; }
-    void SetFocusLabel(bool Value) { FFocusLabel = Value; }
+    bool FocusLabel() const noexcept { return FLabelLink.FocusLabel(); }
+    void SetFocusLabel(bool Value) { FLabelLink.SetFocusLabel(Value); }
     bool DisabledBorder() const noexcept { return FDisabledBorder; }
     void SetDisabledBorder(bool Value);
 
     // The attached label, made when a caption is first given; null before.
-    TLabel* ComboLabel() const noexcept { return FLabel; }
-    std::string LabelCaption() const;
+    TLabel* ComboLabel() const noexcept { return FLabelLink.Label(); }
+    std::string LabelCaption() const { return FLabelLink.Caption(); }
     void SetLabelCaption(const std::string& Value);
-    TLabelPosition LabelPosition() const noexcept { return FLabelPosition; }
+    TLabelPosition LabelPosition() const noexcept { return FLabelLink.Position(); }
     void SetLabelPosition(TLabelPosition Value);
-    int LabelMargin() const noexcept { return FLabelMargin; }
+    int LabelMargin() const noexcept { return FLabelLink.Margin(); }
     void SetLabelMargin(int Value);
-    bool LabelTransparent() const noexcept { return FLabelTransparent; }
+    bool LabelTransparent() const noexcept { return FLabelLink.Transparent(); }
     void SetLabelTransparent(bool Value);
     // The label stays enabled whatever the combo's state.
-    bool LabelAlwaysEnabled() const noexcept { return FLabelAlwaysEnabled; }
+    bool LabelAlwaysEnabled() const noexcept { return FLabelLink.AlwaysEnabled(); }
     void SetLabelAlwaysEnabled(bool Value);
     // The label's font, used unless the combo takes its parent's font.
-    TFont& LabelFont() const noexcept { return *FLabelFont; }
+    TFont& LabelFont() const noexcept { return FLabelLink.Font(); }
     void SetLabelFont(const TFont& Value);
 
     // The drop button's colours (ButtonColor… from TButtonColorProperties) are
@@ -117,13 +117,9 @@ private:
     void PaintButton(TCanvas& Canvas);
     void PaintFrame(TCanvas& Canvas);
 
-    TLabel* FLabel = nullptr;
-    std::unique_ptr<TFont> FLabelFont;
-    TLabelPosition FLabelPosition = lpLeftTop;
-    int FLabelMargin = 4;
-    bool FLabelTransparent = false, FLabelAlwaysEnabled = false;
+    TEditLabelLink FLabelLink;
     bool FFlat = false, FFlatParentColor = true, FEtched = false, FAutoFocus = false;
-    bool FFocusBorder = false, FFocusLabel = false, FDisabledBorder = true;
+    bool FFocusBorder = false, FDisabledBorder = true;
     bool FIsWinXP = false, FIsVista = false;
     bool FHasFocus = false, FMouseInControl = false, FButtonHover = false;
     int FButtonWidth;

@@ -716,3 +716,58 @@ void PlaceEditLabel(TLabel& Label, const TControl& Control, TLabelPosition Posit
     }
     Label.SetBounds(labelLeft, labelTop, lw, lh);
 }
+
+TEditLabelLink::TEditLabelLink() : FFont(std::make_unique<TFont>()) {}
+
+TEditLabelLink::~TEditLabelLink() = default;
+
+std::string TEditLabelLink::Caption() const { return FLabel ? FLabel->Caption() : std::string(); }
+
+void TEditLabelLink::SetCaption(TWinControl& Control, const std::string& Value)
+{
+    if (!FLabel) {
+        FLabel = new TLabel(&Control);
+        FLabel->SetParent(Control.Parent());
+        FLabel->SetFocusControl(&Control);
+        if (OnLabelCreated) OnLabelCreated(*FLabel);
+    }
+    FLabel->SetCaption(Value);
+}
+
+void TEditLabelLink::Update(const TControl& Control, bool Focused, bool UseParentFont)
+{
+    if (!FLabel) return;
+    FLabel->SetTransparent(FTransparent);
+    FLabel->SetFont(UseParentFont ? Control.Font() : *FFont);
+    // A focus label stays bold while the control is focused, whatever moved it.
+    if (FFocusLabel && Focused) FLabel->Font().SetStyle(FLabel->Font().Style().Include(fsBold));
+    PlaceEditLabel(*FLabel, Control, FPosition, FMargin);
+    FLabel->SetVisible(Control.Visible());
+}
+
+void TEditLabelLink::ShowFocus(bool Focused)
+{
+    if (!FLabel) return;
+    if (!Focused) FLabel->Font().SetStyle(FLabel->Font().Style().Exclude(fsBold));
+    else if (FFocusLabel) FLabel->Font().SetStyle(FLabel->Font().Style().Include(fsBold));
+}
+
+void TEditLabelLink::SetParent(TWinControl* Parent)
+{
+    if (FLabel) FLabel->SetParent(Parent);
+}
+
+void TEditLabelLink::SetVisible(bool Visible)
+{
+    if (FLabel) FLabel->SetVisible(Visible);
+}
+
+void TEditLabelLink::FollowEnabled(bool Enabled)
+{
+    if (FLabel && !FAlwaysEnabled) FLabel->SetEnabled(Enabled);
+}
+
+void TEditLabelLink::Forget(const TComponent* Component) noexcept
+{
+    if (Component == FLabel) FLabel = nullptr;
+}

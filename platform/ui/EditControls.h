@@ -6,8 +6,10 @@
 // caret stands at the start and the undo step is cleared.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/ui/CustomControl.h"
@@ -33,6 +35,59 @@ enum TLabelPosition {
 // label keeps its size; positions left of the control measure the caption in
 // the label's font, so a label wider than its text still ends at the margin.
 void PlaceEditLabel(TLabel& Label, const TControl& Control, TLabelPosition Position, int Margin);
+
+// The caption label an edit-like control carries: its settings, the label
+// itself (made on the first caption, owned by the control and focusing it)
+// and the rule that keeps it in step with the control. Setters only store;
+// the control calls Update afterwards, passing what it alone knows: whether
+// it has the focus and whether the label follows the control's font.
+class TEditLabelLink {
+public:
+    TEditLabelLink();
+    ~TEditLabelLink();
+    TEditLabelLink(const TEditLabelLink&) = delete;
+    TEditLabelLink& operator=(const TEditLabelLink&) = delete;
+
+    // Null until the first caption.
+    TLabel* Label() const noexcept { return FLabel; }
+    // Called once, on the new label, before it gets its first caption.
+    std::function<void(TLabel&)> OnLabelCreated;
+
+    std::string Caption() const;
+    void SetCaption(TWinControl& Control, const std::string& Value);
+    TLabelPosition Position() const noexcept { return FPosition; }
+    void SetPosition(TLabelPosition Value) noexcept { FPosition = Value; }
+    int Margin() const noexcept { return FMargin; }
+    void SetMargin(int Value) noexcept { FMargin = Value; }
+    bool Transparent() const noexcept { return FTransparent; }
+    void SetTransparent(bool Value) noexcept { FTransparent = Value; }
+    bool AlwaysEnabled() const noexcept { return FAlwaysEnabled; }
+    void SetAlwaysEnabled(bool Value) noexcept { FAlwaysEnabled = Value; }
+    TFont& Font() const noexcept { return *FFont; }
+    // The label turns bold while the control has the focus.
+    bool FocusLabel() const noexcept { return FFocusLabel; }
+    void SetFocusLabel(bool Value) noexcept { FFocusLabel = Value; }
+
+    // Transparency, font, focus boldness, place beside Control and visibility.
+    void Update(const TControl& Control, bool Focused, bool UseParentFont);
+    // Bold on focus (for a focus label), plain when the focus leaves.
+    void ShowFocus(bool Focused);
+    void SetParent(TWinControl* Parent);
+    void SetVisible(bool Visible);
+    // The label follows the control's enabled state unless it is always enabled.
+    void FollowEnabled(bool Enabled);
+    // Drops the pointer when the label is being freed.
+    void Forget(const TComponent* Component) noexcept;
+
+private:
+    TLabel* FLabel = nullptr;
+    std::unique_ptr<TFont> FFont;
+    TLabelPosition FPosition = lpLeftTop;
+    int FMargin = 4;
+    bool FTransparent = false;
+    bool FAlwaysEnabled = false;
+    bool FFocusLabel = false;
+};
 
 class TCustomEdit : public TCustomControl {
     VISTRA_CLASS(TCustomEdit, TCustomControl)
