@@ -11,7 +11,6 @@
 #include "platform/rtl/Strings.h"
 
 #include <cstring>
-#include <thread>
 
 using vistra::render::TGifFrameHeader;
 using vistra::render::TGifLayout;
@@ -19,16 +18,6 @@ using vistra::render::TGifLayout;
 namespace {
 
 constexpr int TickHundredths = 10;
-
-// The worker an asynchronous address would be fetched by. Pictures load only
-// from resources, files and streams, so it touches nothing and ends at once.
-class TDownLoadThread {
-public:
-    static void Start(THTMLPicture* HTMLPicture)
-    {
-        std::thread([HTMLPicture] { (void)HTMLPicture; }).detach();
-    }
-};
 
 std::unique_ptr<TGraphic> DecodeBytes(TMemoryStream& data)
 {
@@ -164,11 +153,9 @@ void THTMLPicture::LoadFromURL(const std::string& URL)
     }
 }
 
-void THTMLPicture::StartDownload()
-{
-    FThreadBusy = true;
-    TDownLoadThread::Start(this);
-}
+// Pictures load only from resources, files and streams: an asynchronous
+// address is marked as being fetched, and nothing fetches it.
+void THTMLPicture::StartDownload() { FThreadBusy = true; }
 
 void THTMLPicture::SaveToStream(TStream& Stream) const
 {
