@@ -106,3 +106,14 @@ file(WRITE "${OUTPUT}" "${text}")
   target_sources(${target} PRIVATE "${output}")
   target_link_options(${target} INTERFACE "LINKER:--undefined=${anchor}")
 endfunction()
+
+# vistra_include_fragments(<glob>)
+# Includes every file of the current folder matching <glob>. A library whose
+# areas are built side by side keeps each area's files in its own fragment, so
+# work on one area never edits another's list.
+macro(vistra_include_fragments glob)
+  file(GLOB _vistra_fragments CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${glob})
+  foreach(_vistra_fragment IN LISTS _vistra_fragments)
+    include(${_vistra_fragment})
+  endforeach()
+endmacro()
