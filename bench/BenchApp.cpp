@@ -53,7 +53,7 @@ struct LiveProgram {
     bool Start()
     {
         ::setenv("VISTRA_BACKEND", "headless", 1);
-        vistra::ui::DialogHook().MessageBox = [](const vistra::ui::TMessageBoxRequest&) { return IDOK; };
+        ui::DialogHook().MessageBox = [](const ui::TMessageBoxRequest&) { return IDOK; };
         server = std::make_unique<web::testing::MapStandinServer>();
         std::string markerFile;
         app::SetSettingsFileName(WriteFiles(markerFile));

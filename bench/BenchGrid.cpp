@@ -21,7 +21,7 @@ constexpr int Cols = 10;
 struct TGridScene {
     TGridScene()
     {
-        vistra::backend::InstallHeadlessBackend();
+        backend::InstallHeadlessBackend();
         Form = std::make_unique<TForm>(nullptr);
         Form->SetBounds(0, 0, 1300, 1000);
         Grid = new TStringGrid(Form.get());
@@ -84,8 +84,8 @@ void ScrollToEndAndBack(benchmark::State& state)
     for (int r = 0; r < Rows; r += 7) scene.Grid->SetRowHeights(r, 30 + r % 11);
     scene.Grid->SetFocus();
     for (auto _ : state) {
-        vistra::backend::input::PressKey(*scene.Form, VK_END, TShiftState{ssCtrl});
-        vistra::backend::input::PressKey(*scene.Form, VK_HOME, TShiftState{ssCtrl});
+        backend::input::PressKey(*scene.Form, VK_END, TShiftState{ssCtrl});
+        backend::input::PressKey(*scene.Form, VK_HOME, TShiftState{ssCtrl});
     }
     if (scene.Grid->Row() != scene.Grid->FixedRows()) state.SkipWithError("the current row did not come back");
 }

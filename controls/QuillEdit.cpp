@@ -13,7 +13,7 @@
 #include "platform/rtl/Strings.h"
 #include "platform/ui/ExtCtrls.h"
 
-using namespace vistra::controls;
+using namespace controls;
 
 namespace {
 
@@ -267,7 +267,7 @@ void TQuillEdit::ApplyMoneyGrouping()
 
 int TQuillEdit::IntegerPartLength(const std::string& Value) const
 {
-    return vistra::controls::IntegerPartLength(ToU32(Value), FSigned && IsNumberKind(FEditType));
+    return controls::IntegerPartLength(ToU32(Value), FSigned && IsNumberKind(FEditType));
 }
 
 // ---- Validation and change

@@ -15,7 +15,7 @@
 #include "platform/ui/Screen.h"
 #include "platform/ui/Shell.h"
 
-using namespace vistra::controls;
+using namespace controls;
 
 namespace {
 

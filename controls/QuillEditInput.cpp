@@ -10,7 +10,7 @@
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
-namespace vistra::controls {
+namespace controls {
 
 char32_t DecimalSeparator() { return static_cast<unsigned char>(FormatSettings().DecimalSeparator); }
 char32_t ThousandSeparator() { return static_cast<unsigned char>(FormatSettings().ThousandSeparator); }
@@ -226,4 +226,4 @@ bool LooksLikeURL(std::string_view Text)
     return Text.size() >= 4 && SameText(Text.substr(0, 4), "www.");
 }
 
-} // namespace vistra::controls
+} // namespace controls

@@ -9,7 +9,7 @@
 
 #include "controls/QuillEditTypes.h"
 
-namespace vistra::controls {
+namespace controls {
 
 enum class TNumberKind { Integer, Decimal, Hexadecimal, Other };
 
@@ -71,4 +71,4 @@ char32_t ThousandSeparator();
 std::u32string ToU32(std::string_view Utf8);
 std::string ToUtf8(std::u32string_view Text);
 
-} // namespace vistra::controls
+} // namespace controls

@@ -12,7 +12,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/MessageQueue.h"
 
-using namespace vistra::controls;
+using namespace controls;
 
 namespace {
 
@@ -359,7 +359,7 @@ void TQuillEdit::HandleWMKeyDown(TMessage& Message)
         if (SelLength() > 0) predicted.erase(static_cast<size_t>(start), static_cast<size_t>(SelLength()));
         else if (start < static_cast<int>(predicted.size())) predicted.erase(static_cast<size_t>(start), 1);
         if (FLengthLimit > 0 &&
-            vistra::controls::IntegerPartLength(predicted, FSigned && IsNumberKind(FEditType)) - 1 > FLengthLimit)
+            controls::IntegerPartLength(predicted, FSigned && IsNumberKind(FEditType)) - 1 > FLengthLimit)
             return consume();
         SetModified(true);
     }

@@ -19,7 +19,7 @@
 
 namespace {
 
-using vistra::render::HTMLTagAttribute;
+using render::HTMLTagAttribute;
 
 // Entities decoded before scanning; the rest are decoded in each text piece.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 9> MarkupEntities{{
@@ -175,7 +175,7 @@ private:
         if (std::optional<std::string> face = AttributeValue(body, "FACE")) FBuilder.AddFontName(*face);
         if (std::optional<std::string> color = AttributeValue(body, "COLOR"); color && !color->empty())
             FBuilder.AddForeColor((*color)[0] == '#' ? ColorFromHTMLHex(*color) : ColorFromHTMLName(LowerCase(*color)));
-        if (std::optional<int> size = vistra::render::HTMLTagLeadingInteger(body, "SIZE");
+        if (std::optional<int> size = render::HTMLTagLeadingInteger(body, "SIZE");
             size && *size > 0 && *size <= MaxFontPoints)
             FBuilder.AddFontSize(*size <= 5 ? HTMLFontSizes[static_cast<size_t>(*size - 1)] : *size * 2);
     }

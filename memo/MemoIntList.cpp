@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace vistra::memo {
+namespace memo {
 
 namespace {
 
@@ -56,4 +56,4 @@ int TIntList::IndexOf(int Value) const
     return -1;
 }
 
-} // namespace vistra::memo
+} // namespace memo

@@ -3,7 +3,7 @@
 
 #include "platform/classes/Lists.h"
 
-namespace vistra::memo {
+namespace memo {
 
 // A plain list of 32-bit integers with no change events. It is not the grid's
 // cell-bound integer list. Index errors are the platform list's EListError.
@@ -23,4 +23,4 @@ class TIntList : public TList {
     int IndexOf(int Value) const;
 };
 
-} // namespace vistra::memo
+} // namespace memo

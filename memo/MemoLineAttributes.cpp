@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace vistra::memo {
+namespace memo {
 
 namespace {
 
@@ -227,4 +227,4 @@ void ClearStyleCacheRange(TQuillMemoStrings& Lines, int FromLine, int ToLine)
             prop->CachedStyle = false;
 }
 
-} // namespace vistra::memo
+} // namespace memo

@@ -11,7 +11,7 @@ class TQuillMemoStrings;
 // a line object give the new-object values; writes make the line object when
 // missing and raise the list's index error for a line that does not exist.
 // Writes that say "repaint" repaint the memo the lines serve, if any.
-namespace vistra::memo {
+namespace memo {
 
 bool BreakPoint(const TQuillMemoStrings& Lines, int Index);
 // Fires no line change; repaints.
@@ -59,4 +59,4 @@ void ClearStyleCache(TQuillMemoStrings& Lines);
 // Lines FromLine to ToLine, both included; nothing when ToLine < FromLine.
 void ClearStyleCacheRange(TQuillMemoStrings& Lines, int FromLine, int ToLine);
 
-} // namespace vistra::memo
+} // namespace memo

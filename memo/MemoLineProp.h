@@ -36,8 +36,8 @@ class TLineProp : public TObject {
     // The user object of the line (the list's Objects[i]); not owned.
     TObject* FObject = nullptr;
     // Error marks on the line: start columns and lengths, same order.
-    vistra::memo::TIntList FErrStart;
-    vistra::memo::TIntList FErrLen;
+    memo::TIntList FErrStart;
+    memo::TIntList FErrLen;
 
     bool Expanded() const noexcept { return FExpanded; }
     void SetExpanded(bool Value) noexcept { FExpanded = Value; }

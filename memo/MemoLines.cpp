@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <utility>
 
-using vistra::memo::MarkModifiedLinesSaved;
-using vistra::memo::ResetLineModifiedStates;
+using memo::MarkModifiedLinesSaved;
+using memo::ResetLineModifiedStates;
 
 namespace {
 

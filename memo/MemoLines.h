@@ -97,7 +97,7 @@ class TQuillMemoStrings : public TStringList {
 
     // 0 for no lines or a single empty line, else Count.
     int RealCount() const;
-    const vistra::memo::TIntList& LineLengths() const noexcept { return FListLengths; }
+    const memo::TIntList& LineLengths() const noexcept { return FListLengths; }
 
     // Silences OnChange for its lifetime and puts the handler back afterwards,
     // also when an exception passes.
@@ -128,6 +128,6 @@ private:
     int FLockCount = 0;
     bool FDeleting = false;
     LineProps FLinesProp;
-    vistra::memo::TIntList FListLengths;
+    memo::TIntList FListLengths;
     bool FNoObjCreate = false;
 };

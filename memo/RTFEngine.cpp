@@ -40,7 +40,7 @@ void TRTFEngine::AppendText(std::string_view Text)
             FNewLine = true;
             continue;
         }
-        vistra::memo::AppendRTFChar(FText, ch);
+        memo::AppendRTFChar(FText, ch);
         FNewLine = false;
     }
 }
@@ -263,8 +263,8 @@ void TRTFEngine::AddHyperLink(std::string_view Link, std::string_view Text, cons
     const std::string c = std::to_string(FRTFHeader->ColorTable()->AddColor(Font.Color()));
     const std::string s = std::to_string(Font.Size() * 2);
     // A quote would end the field's argument early; "%22" is the same character in a link.
-    const std::string link = StringReplace(vistra::memo::EscapeRTFText(Link), "\"", "%22", rfReplaceAll);
+    const std::string link = StringReplace(memo::EscapeRTFText(Link), "\"", "%22", rfReplaceAll);
     FText += "{\\field{\\*\\fldinst {\\rtlch \\af" + f + "\\afs" + s + "\\ltrch \\f" + f + "\\fs" + s +
              "  HYPERLINK \"" + link + "\" }}{\\fldrslt {\\rtlch \\af" + f + "\\afs" + s + " \\ltrch \\f" + f +
-             "\\fs" + s + "\\ul\\cf" + c + " " + vistra::memo::EscapeRTFText(Text) + "}}}";
+             "\\fs" + s + "\\ul\\cf" + c + " " + memo::EscapeRTFText(Text) + "}}}";
 }

@@ -3,7 +3,7 @@
 
 #include "platform/rtl/Strings.h"
 
-namespace vistra::memo {
+namespace memo {
 namespace {
 
 constexpr char HexDigits[] = "0123456789abcdef";
@@ -53,4 +53,4 @@ std::string EscapeRTFText(std::string_view Text)
     return out;
 }
 
-} // namespace vistra::memo
+} // namespace memo

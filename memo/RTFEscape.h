@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace vistra::memo {
+namespace memo {
 
 // Appends one character in RTF form: "\", "{" and "}" escaped, characters
 // beyond ASCII as "\u" escapes followed by a one-character fallback for
@@ -15,4 +15,4 @@ void AppendRTFChar(std::string& Out, char32_t Ch);
 // text, font names): every character in RTF form, control characters dropped.
 std::string EscapeRTFText(std::string_view Text);
 
-} // namespace vistra::memo
+} // namespace memo

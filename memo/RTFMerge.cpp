@@ -68,7 +68,7 @@ public:
             } else if (static_cast<unsigned char>(c) >= 0x80) {
                 // Raw characters beyond ASCII get the same escapes as the builder's own text.
                 std::string escaped;
-                vistra::memo::AppendRTFChar(escaped, rtl::Utf8Decode(body, i));
+                memo::AppendRTFChar(escaped, rtl::Utf8Decode(body, i));
                 Emit(escaped, false);
             } else {
                 Emit(std::string_view(&body[i++], 1), false);

@@ -78,7 +78,7 @@ std::string TFontTable::GetText() const
     std::string text = "{\\fonttbl";
     for (int i = 0; i < FFonts->Count(); ++i) {
         const TFontItem* item = FFonts->GetItem(i);
-        text += "{" + item->Code() + "\\fnil " + vistra::memo::EscapeRTFText(item->FaceName()) + ";}";
+        text += "{" + item->Code() + "\\fnil " + memo::EscapeRTFText(item->FaceName()) + ";}";
     }
     return text + "}";
 }

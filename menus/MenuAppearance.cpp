@@ -11,7 +11,7 @@ namespace {
 std::unique_ptr<TFont> CopyOfSystemMenuFont()
 {
     auto font = std::make_unique<TFont>();
-    font->Assign(&vistra::menus::SystemMenuFont());
+    font->Assign(&menus::SystemMenuFont());
     return font;
 }
 
@@ -51,7 +51,7 @@ void TGradientBar::SetColorByIndex(int Index, TColor Value)
 
 void TGradientBar::Refresh(bool Rebuild) const
 {
-    vistra::menus::RefreshOwnerMenu(FMenu, Rebuild);
+    menus::RefreshOwnerMenu(FMenu, Rebuild);
 }
 
 TColor TMarkBoxes::CheckColorByIndex(int Index) const
@@ -115,7 +115,7 @@ void TIconBar::SetSize(int Value)
 
 TSelectedItem::TSelectedItem(TMenu* AMenu)
     : TGradientBar(AMenu), TMarkBoxes(0x3E80FE), FFont(CopyOfSystemMenuFont()),
-      FNotesFont(vistra::menus::NewNotesFont(clWindowText))
+      FNotesFont(menus::NewNotesFont(clWindowText))
 {
     FColor = 0xC2EEFF;
     FColorTo = clNone;
@@ -232,7 +232,7 @@ void TRootItem::SetUseSystemFont(bool Value)
 
 void TRootItem::UpdateFont()
 {
-    if (FUseSystemFont) FFont->Assign(&vistra::menus::SystemMenuFont());
+    if (FUseSystemFont) FFont->Assign(&menus::SystemMenuFont());
 }
 
 TSeparator::TSeparator(TMenu* AMenu) : TGradientBar(AMenu)

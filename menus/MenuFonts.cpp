@@ -3,7 +3,7 @@
 
 #include "platform/graphics/GraphicsObjects.h"
 
-namespace vistra::menus {
+namespace menus {
 
 const TFont& SystemMenuFont()
 {
@@ -21,4 +21,4 @@ std::unique_ptr<TFont> NewNotesFont(TColor Color)
     return font;
 }
 
-} // namespace vistra::menus
+} // namespace menus

@@ -7,11 +7,11 @@
 
 class TFont;
 
-namespace vistra::menus {
+namespace menus {
 
 // The font the platform uses for menu text.
 const TFont& SystemMenuFont();
 // A copy of the system menu font two points smaller, for notes lines.
 std::unique_ptr<TFont> NewNotesFont(TColor Color);
 
-} // namespace vistra::menus
+} // namespace menus

@@ -45,5 +45,5 @@ void TMenuGlyphs::Replace(TBitmap& Glyph, const TBitmap* Value)
 {
     Glyph.Assign(Value);
     Glyph.SetTransparent(true);
-    vistra::menus::RefreshOwnerMenu(FMenu, false);
+    menus::RefreshOwnerMenu(FMenu, false);
 }

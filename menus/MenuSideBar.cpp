@@ -37,7 +37,7 @@ void TBarCaption::Assign(const TPersistent* Source)
 void TBarCaption::SetFont(const TFont* Value)
 {
     FFont->Assign(Value);
-    vistra::menus::RefreshOwnerMenu(FMenu, true);
+    menus::RefreshOwnerMenu(FMenu, true);
 }
 
 TSideBar::TSideBar(TMenu* AMenu)
@@ -71,7 +71,7 @@ void TSideBar::Assign(const TPersistent* Source)
 void TSideBar::SetImage(const TBackground* Value)
 {
     FImage->Assign(Value);
-    vistra::menus::RefreshOwnerMenu(FMenu, true);
+    menus::RefreshOwnerMenu(FMenu, true);
 }
 
 void TSideBar::SetBackground(const TBackground* Value)
@@ -79,5 +79,5 @@ void TSideBar::SetBackground(const TBackground* Value)
     FBackground->Assign(Value);
     if (FBackground->HasPicture() && dynamic_cast<TBitmap*>(FBackground->Image()->Graphic()))
         FBackground->WorkBitmap().SetTransparent(true);
-    vistra::menus::RefreshOwnerMenu(FMenu, true);
+    menus::RefreshOwnerMenu(FMenu, true);
 }

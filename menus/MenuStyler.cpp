@@ -23,9 +23,9 @@ TCustomQuillMenuStyler::TCustomQuillMenuStyler(TComponent* AOwner)
     FGlyphs = std::make_unique<TMenuGlyphs>(FMenu);
     FSeparator = std::make_unique<TSeparator>(FMenu);
     FFont = std::make_unique<TFont>();
-    FFont->Assign(&vistra::menus::SystemMenuFont());
+    FFont->Assign(&menus::SystemMenuFont());
     FBackgroundBitmap = std::make_unique<TBitmap>();
-    FNotesFont = vistra::menus::NewNotesFont(clGray);
+    FNotesFont = menus::NewNotesFont(clGray);
     FButtonAppearance = std::make_unique<TButtonAppearance>();
 }
 
@@ -54,7 +54,7 @@ void TCustomQuillMenuStyler::Notification(TComponent* AComponent, TOperation Ope
 
 void TCustomQuillMenuStyler::Refresh(bool Rebuild) const
 {
-    vistra::menus::RefreshOwnerMenu(FMenu, Rebuild);
+    menus::RefreshOwnerMenu(FMenu, Rebuild);
 }
 
 void TCustomQuillMenuStyler::SetAntiAlias(TAntiAlias Value)

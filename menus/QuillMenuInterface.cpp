@@ -14,9 +14,9 @@ void RefreshMenu(IQuillMenu* Intf, bool RebuildA, bool RebuildB)
     if (RebuildA || RebuildB) Intf->UpdateItems();
 }
 
-namespace vistra::menus {
+namespace menus {
 void RefreshOwnerMenu(TMenu* Menu, bool Rebuild)
 {
     RefreshMenu(MenuInterface(Menu), Rebuild, false);
 }
-} // namespace vistra::menus
+} // namespace menus

@@ -35,7 +35,7 @@ IQuillMenu* MenuInterface(TMenu* Menu);
 // a rebuild; nothing without a menu behind Intf.
 void RefreshMenu(IQuillMenu* Intf, bool RebuildA, bool RebuildB);
 
-namespace vistra::menus {
+namespace menus {
 // What an appearance object does after a change: refresh the menu it belongs to.
 void RefreshOwnerMenu(TMenu* Menu, bool Rebuild);
-} // namespace vistra::menus
+} // namespace menus

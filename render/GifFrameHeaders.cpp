@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-namespace vistra::render {
+namespace render {
 
 namespace {
 
@@ -107,4 +107,4 @@ TGifLayout ScanGifFrames(const std::uint8_t* Data, std::size_t Size)
     return layout;
 }
 
-} // namespace vistra::render
+} // namespace render

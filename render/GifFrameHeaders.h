@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace vistra::render {
+namespace render {
 
 // One animation frame: a graphic control extension directly followed by an image descriptor.
 struct TGifFrameHeader {
@@ -29,4 +29,4 @@ struct TGifLayout {
 // frames found before the damage; nothing is read outside the data.
 TGifLayout ScanGifFrames(const std::uint8_t* Data, std::size_t Size);
 
-} // namespace vistra::render
+} // namespace render

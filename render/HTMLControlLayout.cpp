@@ -6,7 +6,7 @@
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
-namespace vistra::render {
+namespace render {
 
 namespace {
 
@@ -155,4 +155,4 @@ void LayoutHTMLControl(THTMLInlinePass& Pass, THTMLItemCallState& Call, std::str
     Pass.LineHeight = std::max(Pass.LineHeight, control.ItemHeight);
 }
 
-} // namespace vistra::render
+} // namespace render

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-using vistra::render::HTMLTagAttribute;
+using render::HTMLTagAttribute;
 
 namespace {
 

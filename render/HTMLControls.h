@@ -36,10 +36,10 @@ bool WriteControlValue(std::string& Text, std::string_view ID, std::string_view 
 // One "*" per character of Text.
 std::string PasswordMask(std::string_view Text);
 
-namespace vistra::render {
+namespace render {
 
 // Lays out, draws (painting pass, unthemed look) and hit-tests one CONTROL tag.
 // Tag is the tag text from "<" up to its ">".
 void LayoutHTMLControl(THTMLInlinePass& Pass, THTMLItemCallState& Call, std::string_view Tag);
 
-} // namespace vistra::render
+} // namespace render

@@ -15,7 +15,7 @@
 #include <cmath>
 #include <filesystem>
 
-using vistra::render::HTMLTagAttribute;
+using render::HTMLTagAttribute;
 
 namespace {
 
@@ -83,7 +83,7 @@ bool IsDirectory(const std::string& Path)
     return std::filesystem::is_directory(Path, error);
 }
 
-namespace vistra::render {
+namespace render {
 
 namespace {
 
@@ -247,4 +247,4 @@ void DrawHTMLBackground(TCanvas& Canvas, const TRect& Bounds, std::string_view B
     DeleteObject(saved);
 }
 
-} // namespace vistra::render
+} // namespace render

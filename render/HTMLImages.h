@@ -23,7 +23,7 @@ void DrawSystemIcon(TCanvas& Canvas, int X, int Y, TSize& Size, double PrintScal
 void StretchBitmapToRect(TCanvas& Canvas, const TRect& Rect, TBitmap& Bitmap);
 bool IsDirectory(const std::string& Path);
 
-namespace vistra::render {
+namespace render {
 
 // Where the pictures of IMG tags come from; any of the three may be missing.
 struct THTMLImageSources {
@@ -52,4 +52,4 @@ void LayoutHTMLImage(THTMLInlinePass& Pass, THTMLItemCallState& Call, const THTM
 void DrawHTMLBackground(TCanvas& Canvas, const TRect& Bounds, std::string_view Background,
                         const TPictureContainer* Container, THTMLPictureCache* Cache);
 
-} // namespace vistra::render
+} // namespace render

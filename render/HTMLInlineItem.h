@@ -7,7 +7,7 @@
 
 class TCanvas;
 
-namespace vistra::render {
+namespace render {
 
 // One line pass at the moment it meets an inline item. The item reads where the
 // line stands and moves X, DrawX and LineHeight on by the room it takes.
@@ -53,4 +53,4 @@ struct THTMLItemCallState {
     std::string ControlType;
 };
 
-} // namespace vistra::render
+} // namespace render

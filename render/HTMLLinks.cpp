@@ -5,7 +5,7 @@
 #include "render/HTMLRenderCall.h"
 #include "render/HTMLTags.h"
 
-namespace vistra::render {
+namespace render {
 namespace {
 
 bool DrawsHovered(const THTMLRenderParams& params, int number)
@@ -103,4 +103,4 @@ void EndHTMLLinkLine(THTMLRenderCall& Call, THTMLLinePass& Pass)
     }
 }
 
-} // namespace vistra::render
+} // namespace render

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-namespace vistra::render {
+namespace render {
 
 struct THTMLRenderCall;
 struct THTMLLinePass;
@@ -16,4 +16,4 @@ void CloseHTMLLink(THTMLRenderCall& Call, THTMLLinePass& Pass);
 // rectangle is drawn up to here.
 void EndHTMLLinkLine(THTMLRenderCall& Call, THTMLLinePass& Pass);
 
-} // namespace vistra::render
+} // namespace render

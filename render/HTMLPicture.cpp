@@ -12,8 +12,8 @@
 
 #include <cstring>
 
-using vistra::render::TGifFrameHeader;
-using vistra::render::TGifLayout;
+using render::TGifFrameHeader;
+using render::TGifLayout;
 
 namespace {
 
@@ -166,7 +166,7 @@ const TGifLayout& THTMLPicture::GifLayout()
 {
     if (!FGifLayout)
         FGifLayout = std::make_unique<TGifLayout>(
-            vistra::render::ScanGifFrames(FDatastream->Memory(), static_cast<std::size_t>(FDatastream->Size())));
+            render::ScanGifFrames(FDatastream->Memory(), static_cast<std::size_t>(FDatastream->Size())));
     return *FGifLayout;
 }
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vistra::render {
+namespace render {
 
 enum class THTMLPassMode { Calculating, Painting };
 enum class THTMLAlignment { Left, Right, Center };
@@ -129,8 +129,8 @@ int MeasureHTMLPiece(THTMLRenderCall& Call, const THTMLLinePass& Pass, std::stri
 // which is measured unless Width already gives it.
 int DrawHTMLPiece(THTMLRenderCall& Call, THTMLLinePass& Pass, std::string_view Piece, int Width);
 
-} // namespace vistra::render
+} // namespace render
 
 // Lays out one line from the front of Text, which it shortens by what it used,
 // measuring (calculating) or drawing it.
-void RenderHTMLLine(vistra::render::THTMLRenderCall& Call, vistra::render::THTMLLinePass& Pass, std::string_view& Text);
+void RenderHTMLLine(render::THTMLRenderCall& Call, render::THTMLLinePass& Pass, std::string_view& Text);

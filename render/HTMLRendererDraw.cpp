@@ -56,7 +56,7 @@ unsigned BiDiDrawTextFlags(unsigned Flags, THTMLReadingMode Mode)
     return BiDiDrawTextFlags(Flags, Mode, IsMiddleEastLocale());
 }
 
-namespace vistra::render {
+namespace render {
 
 TColor BrushColorOrNone(const TCanvas& canvas)
 {
@@ -141,4 +141,4 @@ int DrawHTMLPiece(THTMLRenderCall& Call, THTMLLinePass& Pass, std::string_view P
     return width;
 }
 
-} // namespace vistra::render
+} // namespace render

@@ -9,7 +9,7 @@
 
 #include <array>
 
-using namespace vistra::render;
+using namespace render;
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cctype>
 
-using namespace vistra::render;
+using namespace render;
 
 namespace {
 

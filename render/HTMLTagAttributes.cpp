@@ -6,7 +6,7 @@
 
 #include <cctype>
 
-namespace vistra::render {
+namespace render {
 namespace {
 
 bool IsNameCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-'; }
@@ -66,4 +66,4 @@ TColor HTMLTagColor(std::string_view Value)
     return ColorFromHTMLName(LowerCase(Value));
 }
 
-} // namespace vistra::render
+} // namespace render

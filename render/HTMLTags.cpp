@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-namespace vistra::render {
+namespace render {
 namespace {
 
 // Sizes and offsets from the markup stay within this many pixels or points,
@@ -286,7 +286,7 @@ void DrawErrorZigZag(TCanvas& Canvas, int Left, int Right, int Bottom)
     }
 }
 
-} // namespace vistra::render
+} // namespace render
 
 void BeginRotatedFont(TCanvas& Canvas, int Angle, graphics::TGdiObjectPtr& Rotated)
 {

@@ -15,7 +15,7 @@ void BeginRotatedFont(TCanvas& Canvas, int Angle, graphics::TGdiObjectPtr& Rotat
 // Selects the canvas's own font again and frees the rotated copy.
 void RestoreUnrotatedFont(TCanvas& Canvas, graphics::TGdiObjectPtr& Rotated);
 
-namespace vistra::render {
+namespace render {
 
 struct THTMLRenderCall;
 struct THTMLLinePass;
@@ -41,4 +41,4 @@ void ApplyHTMLTag(THTMLRenderCall& Call, THTMLLinePass& Pass, std::string_view T
 // pieces drawn one after another join into one wave.
 void DrawErrorZigZag(TCanvas& Canvas, int Left, int Right, int Bottom);
 
-} // namespace vistra::render
+} // namespace render

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-namespace vistra::render {
+namespace render {
 
 // Present when the Office version's settings exist for the user.
 constexpr std::string_view kOffice2007General = "Software\\Microsoft\\Office\\12.0\\Common\\General";
@@ -12,4 +12,4 @@ constexpr std::string_view kOffice2010General = "Software\\Microsoft\\Office\\14
 constexpr std::string_view kOffice2007Common = "Software\\Microsoft\\Office\\12.0\\Common";
 constexpr std::string_view kOffice2010Common = "Software\\Microsoft\\Office\\14.0\\Common";
 
-} // namespace vistra::render
+} // namespace render

@@ -1,7 +1,7 @@
 // The platform tests (system and common-controls versions), answered from one set of facts.
 #include "render/QuillStyleIF.h"
 
-namespace vistra::render {
+namespace render {
 
 namespace {
 
@@ -25,20 +25,20 @@ TOperatingSystemFacts SetOperatingSystemForTesting(const TOperatingSystemFacts& 
     return old;
 }
 
-} // namespace vistra::render
+} // namespace render
 
 bool CommonControlsThemed()
 {
-    return vistra::render::OperatingSystem().CommonControlsMajorVersion > 5;
+    return render::OperatingSystem().CommonControlsMajorVersion > 5;
 }
 
 bool IsVistaOrNewer()
 {
-    return vistra::render::OperatingSystem().KernelHasGetLocaleInfoEx;
+    return render::OperatingSystem().KernelHasGetLocaleInfoEx;
 }
 
 bool IsWindowsXPOrNewer()
 {
-    const auto& os = vistra::render::OperatingSystem();
+    const auto& os = render::OperatingSystem();
     return os.MajorVersion > 5 || (os.MajorVersion == 5 && os.MinorVersion != 0);
 }

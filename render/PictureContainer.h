@@ -13,7 +13,7 @@
 
 class TMemoryStream;
 
-namespace vistra::render {
+namespace render {
 struct TGifLayout;
 }
 
@@ -106,12 +106,12 @@ private:
     void LoadData(TStream& Stream);
     void DecodeCurrentFrame();
     void ForgetDecoded();
-    const vistra::render::TGifLayout& GifLayout();
+    const render::TGifLayout& GifLayout();
     void StartDownload();
 
     std::unique_ptr<TMemoryStream> FDatastream;
     std::unique_ptr<TGraphic> FDecoded;
-    std::unique_ptr<vistra::render::TGifLayout> FGifLayout;
+    std::unique_ptr<render::TGifLayout> FGifLayout;
     bool FIsEmpty = true;
     bool FStretched = false;
     std::string FURL;

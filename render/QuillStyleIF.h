@@ -82,7 +82,7 @@ protected:
     ~IQORTones() = default;
 };
 
-// Platform tests. They answer from the facts in vistra::render::OperatingSystem().
+// Platform tests. They answer from the facts in render::OperatingSystem().
 bool CommonControlsThemed();
 bool IsVistaOrNewer();
 bool IsWindowsXPOrNewer();
@@ -97,7 +97,7 @@ int ReadOfficeThemeValue(TRegistry& Registry, std::string_view Key);
 // The Office colour theme from the registry, else from the desktop's scheme.
 TOfficeTheme DetectOfficeTheme();
 
-namespace vistra::render {
+namespace render {
 
 // What the platform tests are answered from. The defaults describe a current
 // desktop: a modern system with the newer common controls.
@@ -123,4 +123,4 @@ using TThemeLibraryProbe = std::function<std::optional<TThemeLibraryState>()>;
 // Replaces the probe (null restores "no library"); returns the old one.
 TThemeLibraryProbe SetThemeLibraryProbeForTesting(TThemeLibraryProbe Probe);
 
-} // namespace vistra::render
+} // namespace render

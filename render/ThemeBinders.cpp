@@ -2,7 +2,7 @@
 // unbound when it ends.
 #include "render/ThemeBinders.h"
 
-namespace vistra::render {
+namespace render {
 
 namespace {
 
@@ -57,4 +57,4 @@ TThemeLibraryBinder& EditButtonThemeBinder()
     return binding.Binder();
 }
 
-} // namespace vistra::render
+} // namespace render

@@ -3,7 +3,7 @@
 // unthemed look when it is false.
 #pragma once
 
-namespace vistra::render {
+namespace render {
 
 // Binds the library at program start and unbinds it at the end. This platform
 // has no such library, so a binding never loads and Loaded() stays false.
@@ -27,4 +27,4 @@ TThemeLibraryBinder& DropDownThemeBinder();
 // The edit-with-button's speed button.
 TThemeLibraryBinder& EditButtonThemeBinder();
 
-} // namespace vistra::render
+} // namespace render

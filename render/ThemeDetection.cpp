@@ -9,14 +9,14 @@
 
 namespace {
 
-using vistra::render::kOffice2007Common;
-using vistra::render::kOffice2007General;
-using vistra::render::kOffice2010Common;
-using vistra::render::kOffice2010General;
+using render::kOffice2007Common;
+using render::kOffice2007General;
+using render::kOffice2010Common;
+using render::kOffice2010General;
 
-vistra::render::TThemeLibraryProbe& Probe()
+render::TThemeLibraryProbe& Probe()
 {
-    static vistra::render::TThemeLibraryProbe probe;
+    static render::TThemeLibraryProbe probe;
     return probe;
 }
 
@@ -29,14 +29,14 @@ bool OccursWithin(const std::string& name, std::string_view word)
 
 } // namespace
 
-namespace vistra::render {
+namespace render {
 
 TThemeLibraryProbe SetThemeLibraryProbeForTesting(TThemeLibraryProbe NewProbe)
 {
     return std::exchange(Probe(), std::move(NewProbe));
 }
 
-} // namespace vistra::render
+} // namespace render
 
 int InstalledOfficeVersion()
 {
@@ -53,7 +53,7 @@ int CurrentXPColorScheme()
 {
     if (!IsWindowsXPOrNewer() || !Probe())
         return 0;
-    std::optional<vistra::render::TThemeLibraryState> state = Probe()();
+    std::optional<render::TThemeLibraryState> state = Probe()();
     if (!state || !state->ThemeActive || !CommonControlsThemed())
         return 0;
     if (OccursWithin(state->ColorSchemeName, "NormalColor"))

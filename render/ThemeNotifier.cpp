@@ -176,8 +176,8 @@ TThemeNotifier::TThemeNotifier(TComponent* AOwner) : TComponent(AOwner)
     FRegMonitorThread = std::make_unique<TRegMonitorThread>();
     FRegMonitorThread->SetWnd(FNotifier->Handle());
     FRegMonitorThread->SetFilter(4); // changes of values
-    FRegMonitorThread->SetKey(std::string(office == 2 ? vistra::render::kOffice2010Common
-                                                      : vistra::render::kOffice2007Common));
+    FRegMonitorThread->SetKey(std::string(office == 2 ? render::kOffice2010Common
+                                                      : render::kOffice2007Common));
     FRegMonitorThread->SetRootKey(HKEY_CURRENT_USER);
     FRegMonitorThread->SetWatchSub(true);
     FRegMonitorThread->Start();

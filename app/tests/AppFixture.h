@@ -37,24 +37,24 @@ protected:
             [](int w, int h) { return std::make_unique<web::RecordingEngine>(w, h); });
         Settings() = {};
         app::SetSettingsFileName(dir / "Vistra.INI");
-        auto& hook = vistra::ui::DialogHook();
+        auto& hook = ui::DialogHook();
         hook = {};
-        hook.MessageBox = [this](const vistra::ui::TMessageBoxRequest& r) {
+        hook.MessageBox = [this](const ui::TMessageBoxRequest& r) {
             messages.push_back(r.Text);
             return IDOK;
         };
-        hook.FileDialog = [this](const vistra::ui::TFileDialogRequest& r) -> std::optional<vistra::ui::TFileDialogAnswer> {
+        hook.FileDialog = [this](const ui::TFileDialogRequest& r) -> std::optional<ui::TFileDialogAnswer> {
             fileDialogs.push_back(r);
             if (fileAnswers.empty()) return std::nullopt;
             auto answer = fileAnswers.front();
             fileAnswers.pop_front();
             return answer;
         };
-        hook.InputQuery = [this](const vistra::ui::TInputQueryRequest& r) -> std::optional<std::string> {
+        hook.InputQuery = [this](const ui::TInputQueryRequest& r) -> std::optional<std::string> {
             inputQueries.push_back(r);
             return inputAnswer;
         };
-        vistra::ui::SetShellOpenHandler([this](const std::string& target) {
+        ui::SetShellOpenHandler([this](const std::string& target) {
             opened.push_back(target);
             return true;
         });
@@ -66,8 +66,8 @@ protected:
     void TearDown() override
     {
         app::DestroyWindows();
-        vistra::ui::SetShellOpenHandler(nullptr);
-        vistra::ui::DialogHook() = {};
+        ui::SetShellOpenHandler(nullptr);
+        ui::DialogHook() = {};
         TWebBrowser::SetEngineFactory(savedFactory);
         app::SetSettingsFileName("");
         Settings() = {};
@@ -116,9 +116,9 @@ protected:
     TempFolder dir{"window"};
     TWebBrowser::EngineFactory savedFactory;
     std::vector<std::string> messages;
-    std::vector<vistra::ui::TFileDialogRequest> fileDialogs;
-    std::deque<vistra::ui::TFileDialogAnswer> fileAnswers;
-    std::vector<vistra::ui::TInputQueryRequest> inputQueries;
+    std::vector<ui::TFileDialogRequest> fileDialogs;
+    std::deque<ui::TFileDialogAnswer> fileAnswers;
+    std::vector<ui::TInputQueryRequest> inputQueries;
     std::optional<std::string> inputAnswer;
     std::vector<std::string> opened;
 };

@@ -41,7 +41,7 @@ TEST_F(UMainTest, CreationPreparesTheWindowBeforeAnySettingIsRead)
     EXPECT_EQ(FrmMain->ELongitude->Text(), "0");
     EXPECT_EQ(FrmMain->DeleteMarker, -1);
     EXPECT_EQ(FormatSettings().DecimalSeparator, '.');
-    EXPECT_EQ(vistra::ui::ParseFilter(FrmMain->SavePictureDialog1->Filter()).size(), 3u);
+    EXPECT_EQ(ui::ParseFilter(FrmMain->SavePictureDialog1->Filter()).size(), 3u);
     EXPECT_EQ(FrmMain->OpenTextFileDialog1->InitialDir(), FrmMain->GlobalPath() + "Files/MarkerFiles");
     EXPECT_EQ(FrmMain->MainMenu1->Items()->Count(), 7);
     EXPECT_EQ(Application->MainForm(), FrmMain);

@@ -16,7 +16,7 @@ class QuillEditTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        vistra::backend::InstallHeadlessBackend();
+        backend::InstallHeadlessBackend();
         FOldSettings = FormatSettings();
         FormatSettings().DecimalSeparator = '.';
         FormatSettings().ThousandSeparator = ',';
@@ -45,7 +45,7 @@ protected:
     // character, then the key-up.
     void Type(std::string_view text)
     {
-        using namespace vistra::backend;
+        using namespace backend;
         for (char c : text) {
             unsigned short vk = 0;
             if (c >= 'a' && c <= 'z') vk = static_cast<unsigned short>(c - 32);
@@ -60,7 +60,7 @@ protected:
             if (vk) input::KeyUp(*Form, vk);
         }
     }
-    void Press(unsigned short vk, TShiftState shift = {}) { vistra::backend::input::PressKey(*Form, vk, shift); }
+    void Press(unsigned short vk, TShiftState shift = {}) { backend::input::PressKey(*Form, vk, shift); }
     void Focus() { Edit->SetFocus(); }
     // Caret at a value position, nothing selected.
     void Caret(int valuePos) { Edit->SetSelStart(static_cast<int>(Edit->Prefix().size()) + valuePos); }

@@ -5,7 +5,7 @@
 #include "controls/QuillEditInput.h"
 #include "platform/rtl/FormatSettings.h"
 
-using namespace vistra::controls;
+using namespace controls;
 
 namespace {
 

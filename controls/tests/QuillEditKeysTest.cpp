@@ -155,7 +155,7 @@ TEST_F(QuillEditTest, PrefixAndSuffixGuardTheCaret)
 
     // A click in the suffix puts the caret at the end of the value.
     Caret(0);
-    vistra::backend::input::Click(*Edit, {Edit->ClientWidth() - 4, 5});
+    backend::input::Click(*Edit, {Edit->ClientWidth() - 4, 5});
     EXPECT_EQ(ValueCaret(), 3);
     EXPECT_EQ(Edit->SelLength(), 0);
 }
@@ -284,7 +284,7 @@ TEST_F(QuillEditTest, KeypadSeparatorTypesTheDecimalSeparator)
     Focus();
     Type("3");
     // The host reports the keypad's "." with the keypad bit in its key data.
-    auto& window = static_cast<vistra::backend::THeadlessWindow&>(*Form->NativeWindow());
+    auto& window = static_cast<backend::THeadlessWindow&>(*Form->NativeWindow());
     window.Events().NativeChar(U'.', KF_KEYPAD_BIT | 1, false);
     Type("5");
     EXPECT_EQ(Edit->Text(), "3,5");
@@ -299,6 +299,6 @@ TEST_F(QuillEditTest, EnterAndEscGoToTheParentWithoutDefaultHandling)
     Focus();
     Press(VK_RETURN);
     Press(VK_ESCAPE);
-    vistra::backend::input::Pump();
+    backend::input::Pump();
     EXPECT_EQ(parentKeys, (std::vector<unsigned short>{VK_RETURN, VK_ESCAPE}));
 }

@@ -85,7 +85,7 @@ TEST_F(QuillEditTest, ErrorAndDisabledColours)
 TEST_F(QuillEditTest, AddressLookAndClick)
 {
     std::vector<std::string> opened;
-    vistra::ui::SetShellOpenHandler([&](const std::string& target) {
+    ui::SetShellOpenHandler([&](const std::string& target) {
         opened.push_back(target);
         return true;
     });
@@ -97,7 +97,7 @@ TEST_F(QuillEditTest, AddressLookAndClick)
     EXPECT_EQ(Edit->Font().Color(), clBlue);
 
     Focus();
-    vistra::backend::input::Click(*Edit, {5, 5});
+    backend::input::Click(*Edit, {5, 5});
     EXPECT_EQ(opened, (std::vector<std::string>{"http://www.example.org"}));
 
     bool offered = false;
@@ -105,21 +105,21 @@ TEST_F(QuillEditTest, AddressLookAndClick)
         offered = true;
         show = false;
     };
-    vistra::backend::input::Click(*Edit, {5, 5});
+    backend::input::Click(*Edit, {5, 5});
     EXPECT_TRUE(offered);
     EXPECT_EQ(opened.size(), 1u) << "the event may keep the address from opening";
 
     // Addresses of local files and programs look like links but never open.
     Edit->OnURLClick = nullptr;
     Edit->SetText("file:///usr/bin/env");
-    vistra::backend::input::Click(*Edit, {5, 5});
+    backend::input::Click(*Edit, {5, 5});
     Edit->SetText("ann@example.org");
-    vistra::backend::input::Click(*Edit, {5, 5});
+    backend::input::Click(*Edit, {5, 5});
     EXPECT_EQ(opened, (std::vector<std::string>{"http://www.example.org", "mailto:ann@example.org"}));
 
     Edit->SetText("plain");
     EXPECT_FALSE(Edit->Font().Style().Contains(fsUnderline));
-    vistra::ui::SetShellOpenHandler(nullptr);
+    ui::SetShellOpenHandler(nullptr);
 }
 
 TEST_F(QuillEditTest, RenderedStates)
@@ -161,7 +161,7 @@ TEST_F(QuillEditTest, RenderedStates)
     flat->SetFocus();
     flat->SetAutoSelect(false);
 
-    vistra::backend::input::Pump();
+    backend::input::Pump();
     graphics::testing::ExpectMatchesGolden(Form->Surface(), "quill-edit-states");
 }
 
@@ -170,7 +170,7 @@ namespace {
 // How many pixels of the edit's client area show the grey of the empty text.
 int GreyPixels(TForm& form, TQuillEdit& edit)
 {
-    vistra::backend::input::Pump();
+    backend::input::Pump();
     const TBitmap& surface = form.Surface();
     const TPoint origin = edit.ClientToParent({0, 0}, &form);
     int count = 0;

@@ -103,7 +103,7 @@ bool TBaseGrid::HasNodes() { return false; }
 void TBaseGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState)
 {
     std::string text = GetCellEx(ACol, ARow);
-    if (ClassifyCellText(text, false) == vistra::grid::ctkWide) text = rtl::Utf16ToUtf8(DecodeWideCellText(text));
+    if (ClassifyCellText(text, false) == grid::ctkWide) text = rtl::Utf16ToUtf8(DecodeWideCellText(text));
     TRect rect = ARect;
     ACanvas.Brush()->SetStyle(bsClear);
     ACanvas.TextRect(rect, text, {tfCenter, tfVerticalCenter, tfSingleLine, tfNoPrefix});

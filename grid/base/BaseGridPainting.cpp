@@ -242,7 +242,7 @@ void TBaseGrid::PaintStyledSelection(TCanvas& ACanvas, int ACol, const TRect& AR
     if (!Options().Contains(goHorzLine)) box.Bottom += 1;
     if (!Options().Contains(goVertLine)) box.Right += 1;
     const bool focused = Focused() || Options().Contains(goDrawFocusSelected);
-    const vistra::grid::TSelectionLook look = vistra::grid::SelectionLook(FSelectionStyle, focused);
+    const grid::TSelectionLook look = grid::SelectionLook(FSelectionStyle, focused);
     DrawStyledSelection(ACanvas, look.FillFrom, look.FillTo, look.LowerFrom, look.LowerTo, look.InnerTop,
                         look.InnerBottom, look.Frame, look.Corner, Color(), box, part);
 }

@@ -3,7 +3,7 @@
 
 #include "platform/graphics/Colors.h"
 
-namespace vistra::grid {
+namespace grid {
 
 // Face, text and border colours of a button in its plain, hot and pressed states.
 // clNone everywhere leaves the button to its usual look.
@@ -66,4 +66,4 @@ private:
     TButtonColorSet FButtonColors;
 };
 
-} // namespace vistra::grid
+} // namespace grid

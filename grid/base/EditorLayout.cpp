@@ -8,7 +8,7 @@
 #include "platform/graphics/TextOutput.h"
 #include "platform/ui/Messages.h"
 
-namespace vistra::grid {
+namespace grid {
 
 namespace {
 
@@ -40,4 +40,4 @@ bool CutOrPasteLocked(unsigned Msg, bool EditorEnabled, bool ReadOnly)
     return (Msg == WM_CUT || Msg == WM_PASTE) && (!EditorEnabled || ReadOnly);
 }
 
-} // namespace vistra::grid
+} // namespace grid

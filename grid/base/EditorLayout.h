@@ -5,7 +5,7 @@
 
 #include "platform/ui/EditControls.h"
 
-namespace vistra::grid {
+namespace grid {
 
 // The font's height plus a quarter of the smaller of it and the system font's.
 int EditMinimumHeight(const TFont& Font);
@@ -19,4 +19,4 @@ void PlaceEmbeddedButton(TControl& Button, const TCustomEdit& Edit);
 // Msg is WM_CUT or WM_PASTE and either holds.
 bool CutOrPasteLocked(unsigned Msg, bool EditorEnabled, bool ReadOnly);
 
-} // namespace vistra::grid
+} // namespace grid

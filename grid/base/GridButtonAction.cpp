@@ -5,7 +5,7 @@
 
 #include "platform/ui/Controls.h"
 
-namespace vistra::grid {
+namespace grid {
 
 TGridAction::~TGridAction()
 {
@@ -119,4 +119,4 @@ void TGridActionLink::SetVisible(bool Value)
     if (IsVisibleLinked()) FClient.SetVisible(Value);
 }
 
-} // namespace vistra::grid
+} // namespace grid

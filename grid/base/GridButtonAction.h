@@ -9,7 +9,7 @@
 
 class TControl;
 
-namespace vistra::grid {
+namespace grid {
 
 class TGridActionLink;
 
@@ -89,4 +89,4 @@ private:
     TGridAction* FAction = nullptr;
 };
 
-} // namespace vistra::grid
+} // namespace grid

@@ -1,7 +1,7 @@
 // The glyph-and-caption arrangement shared by the grid's painted buttons.
 #include "grid/base/GridButtonLayout.h"
 
-namespace vistra::grid {
+namespace grid {
 
 namespace {
 
@@ -55,4 +55,4 @@ TGlyphCaptionPlaces LayoutGlyphAndCaption(TSize ContentSize, TSize GlyphSize, TS
     return places;
 }
 
-} // namespace vistra::grid
+} // namespace grid

@@ -4,7 +4,7 @@
 #include "platform/graphics/Types.h"
 #include "platform/ui/Buttons.h"
 
-namespace vistra::grid {
+namespace grid {
 
 struct TGlyphCaptionPlaces {
     TPoint Glyph;
@@ -17,4 +17,4 @@ struct TGlyphCaptionPlaces {
 TGlyphCaptionPlaces LayoutGlyphAndCaption(TSize ContentSize, TSize GlyphSize, TSize CaptionSize, TButtonLayout Layout,
     int Margin, int Spacing);
 
-} // namespace vistra::grid
+} // namespace grid

@@ -3,7 +3,7 @@
 
 #include <iterator>
 
-namespace vistra::grid {
+namespace grid {
 
 // One table per enumeration; the static_assert ties each table to the last
 // value, so a value added to the enumeration without its name fails to build.
@@ -69,4 +69,4 @@ VISTRA_ENUM_NAMES(TDropFormat, dfGridCells,
 
 #undef VISTRA_ENUM_NAMES
 
-}  // namespace vistra::grid
+}  // namespace grid

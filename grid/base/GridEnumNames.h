@@ -10,7 +10,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Strings.h"
 
-namespace vistra::grid {
+namespace grid {
 
 // The names of Enum's values, indexed by ordinal. Defined for every
 // enumeration of GridEnums.h.
@@ -78,4 +78,4 @@ Enum NameToEnum(std::string_view Name)
     throw EConvertError("'" + std::string(Name) + "' is not a value name of this enumeration");
 }
 
-}  // namespace vistra::grid
+}  // namespace grid

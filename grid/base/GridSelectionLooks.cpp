@@ -1,7 +1,7 @@
 // Colour sets of the styled selection looks ($BBGGRR).
 #include "grid/base/GridSelectionLooks.h"
 
-namespace vistra::grid {
+namespace grid {
 
 TSelectionLook SelectionLook(TGridSelectionStyle Style, bool Focused)
 {
@@ -15,4 +15,4 @@ TSelectionLook SelectionLook(TGridSelectionStyle Style, bool Focused)
     return {0xFDF8F1, 0xFCEFD5, 0xFCEDCB, 0xFDDE99, 0xFDF5E7, 0xFDFBF6, clNone, clNone};
 }
 
-} // namespace vistra::grid
+} // namespace grid

@@ -4,7 +4,7 @@
 #include "grid/base/GridEnums.h"
 #include "platform/graphics/Colors.h"
 
-namespace vistra::grid {
+namespace grid {
 
 struct TSelectionLook {
     TColor FillFrom;
@@ -21,4 +21,4 @@ struct TSelectionLook {
 // The look of Style, focused or not; all styles share one unfocused look.
 TSelectionLook SelectionLook(TGridSelectionStyle Style, bool Focused);
 
-} // namespace vistra::grid
+} // namespace grid

@@ -8,7 +8,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/ScrollBars.h"
 
-namespace vistra::grid {
+namespace grid {
 
 TPlainDateTimePicker::TPlainDateTimePicker(TComponent* AOwner) : TCustomEdit(AOwner), FDateTime(::Date())
 {
@@ -137,4 +137,4 @@ void TPlainDateTimePicker::PaintNonClient(TCanvas& Canvas)
     Canvas.FrameRect(inner);
 }
 
-} // namespace vistra::grid
+} // namespace grid

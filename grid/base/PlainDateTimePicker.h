@@ -8,7 +8,7 @@
 
 enum TDateTimeKind { dtkDate, dtkTime };
 
-namespace vistra::grid {
+namespace grid {
 
 class TPlainDateTimePicker : public TCustomEdit {
     VISTRA_CLASS(TPlainDateTimePicker, TCustomEdit)
@@ -52,4 +52,4 @@ private:
     bool FCtl3D = true;
 };
 
-} // namespace vistra::grid
+} // namespace grid

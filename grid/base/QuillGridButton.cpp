@@ -326,13 +326,13 @@ void TQuillGridButton::Loaded()
     if (FAutoThemeAdapt) AdaptToTheme();
 }
 
-vistra::grid::TGridAction* TQuillGridButton::Action() const
+grid::TGridAction* TQuillGridButton::Action() const
 {
     return FActionLink ? FActionLink->Action() : nullptr;
 }
 
 // A new action hands the button its caption, states, hint and group at once.
-void TQuillGridButton::SetAction(vistra::grid::TGridAction* Value)
+void TQuillGridButton::SetAction(grid::TGridAction* Value)
 {
     if (!Value) {
         FActionLink.reset();
@@ -471,7 +471,7 @@ void TQuillGridButton::SetMouseInControl(bool Value)
 
 void TQuillGridButton::CMMouseEnter(TMessage& Message)
 {
-    if (Enabled() && !FDragging && !vistra::ui::CaptureControl()) SetMouseInControl(true);
+    if (Enabled() && !FDragging && !ui::CaptureControl()) SetMouseInControl(true);
     TGraphicControl::CMMouseEnter(Message);
 }
 

@@ -20,7 +20,7 @@ class TQuillGridButton;
 
 // Keeps a grid button in step with its action; the checked state and group
 // index follow the action only for grouped buttons that agree with it.
-class TQuillGridButtonActionLink : public vistra::grid::TGridActionLink {
+class TQuillGridButtonActionLink : public grid::TGridActionLink {
 public:
     explicit TQuillGridButtonActionLink(TQuillGridButton& Client);
 
@@ -119,8 +119,8 @@ class TQuillGridButton : public TGraphicControl {
     bool AutoXPStyle() const noexcept { return FAutoXPStyle; }
     void SetAutoXPStyle(bool Value) { FAutoXPStyle = Value; }
 
-    vistra::grid::TGridAction* Action() const;
-    void SetAction(vistra::grid::TGridAction* Value);
+    grid::TGridAction* Action() const;
+    void SetAction(grid::TGridAction* Value);
     TQuillGridButtonActionLink* ActionLink() const noexcept { return FActionLink.get(); }
 
     TButtonState State() const noexcept { return FState; }

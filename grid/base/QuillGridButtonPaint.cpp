@@ -89,10 +89,10 @@ void TQuillGridButton::PaintFace(TCanvas& C, TRect& R)
     const bool checked = FStyle == tasCheck && FDown;
     if (!FFlat) {
         if (FAutoXPStyle && HasThemedComCtl()) {
-            const int state = IsPressed(FState) ? vistra::grid::kButtonDown
-                              : FMouseInControl ? vistra::grid::kButtonHot
-                                                : vistra::grid::kButtonNormal;
-            DrawPushButton(C, 0, R, vistra::grid::kButtonLookThemed, state, TColorTones{});
+            const int state = IsPressed(FState) ? grid::kButtonDown
+                              : FMouseInControl ? grid::kButtonHot
+                                                : grid::kButtonNormal;
+            DrawPushButton(C, 0, R, grid::kButtonLookThemed, state, TColorTones{});
         } else {
             TRect frame = R;
             DrawFrameControl(C.Handle(), frame, DFC_BUTTON, DFCS_BUTTONPUSH | (IsPressed(FState) ? DFCS_PUSHED : 0));
@@ -184,7 +184,7 @@ void TQuillGridButton::PaintContent(TCanvas& C, TRect R)
     }
     const TBitmap& glyph = GlyphToDraw(pressed);
     const TSize glyphSize = glyph.Empty() ? TSize{} : TSize{glyph.Width(), glyph.Height()};
-    const auto places = vistra::grid::LayoutGlyphAndCaption({R.Width(), R.Height()}, glyphSize, captionSize, FLayout,
+    const auto places = grid::LayoutGlyphAndCaption({R.Width(), R.Height()}, glyphSize, captionSize, FLayout,
         FMargin, FSpacing);
     // Without a caption the glyph keeps its place whatever the state.
     const TPoint glyphShift = caption.empty() ? TPoint{0, 0} : offset;

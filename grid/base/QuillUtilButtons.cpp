@@ -9,7 +9,7 @@
 
 namespace {
 
-using namespace vistra::grid;
+using namespace grid;
 
 // This platform has no theme library, so the themed look falls back to the
 // classic frame control, as it does wherever the library is missing.

@@ -3,7 +3,7 @@
 
 #include "platform/rtl/Strings.h"
 
-using namespace vistra::grid;
+using namespace grid;
 
 namespace {
 

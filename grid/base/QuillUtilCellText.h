@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace vistra::grid {
+namespace grid {
 
 // Results of ClassifyCellText.
 enum CellTextKind : int {
@@ -15,7 +15,7 @@ enum CellTextKind : int {
     ctkWide = 5,
 };
 
-} // namespace vistra::grid
+} // namespace grid
 
 // The kind of a cell text: formula ("=" first, also a wide-encoded "=..."), wide-encoded
 // ("|\" first), RTF ("{\" first), HTML (only when AllowHTML: holds "</", "<B", "<I" or

@@ -17,7 +17,7 @@
 
 namespace {
 
-using vistra::grid::TLevelProgressSettings;
+using grid::TLevelProgressSettings;
 
 int Rounded(double value)
 {
@@ -221,7 +221,7 @@ void DrawProgressBar(TCanvas& Canvas, const TRect& R, TColor FilledColor, TColor
 }
 
 void DrawLevelProgressBar(
-    TCanvas& Canvas, const TRect& R, int Percent, const vistra::grid::TLevelProgressSettings& Settings)
+    TCanvas& Canvas, const TRect& R, int Percent, const grid::TLevelProgressSettings& Settings)
 {
     const TColor border = Settings.ShowBorder ? Settings.BorderColor : Settings.UnCompleteColor;
     Canvas.Pen()->SetColor(border);

@@ -17,7 +17,7 @@ class TWinControl;
 
 // The look of a level progress bar, filled by the grid from its progress
 // appearance. Percentages are 0..100.
-namespace vistra::grid {
+namespace grid {
 
 struct TLevelProgressSettings {
     TColor Level0Color = clNone;
@@ -43,7 +43,7 @@ struct TLevelProgressSettings {
     bool Vertical = false;
 };
 
-} // namespace vistra::grid
+} // namespace grid
 
 // A bar filled to Value's place in Min..Max (clamped to 0..100 percent) with
 // centred text: FormatText formatted with the value (as a rounded integer when
@@ -56,7 +56,7 @@ void DrawProgressBar(TCanvas& Canvas, const TRect& R, TColor FilledColor, TColor
 
 // A bar in up to four level colours, stacked or chosen by Percent, smooth or in blocks.
 void DrawLevelProgressBar(
-    TCanvas& Canvas, const TRect& R, int Percent, const vistra::grid::TLevelProgressSettings& Settings);
+    TCanvas& Canvas, const TRect& R, int Percent, const grid::TLevelProgressSettings& Settings);
 
 // A grey circle with its wedge from 12 o'clock to Percent x 3.6 degrees clockwise filled in FillColor.
 void DrawPieProgress(TCanvas& Canvas, const TRect& R, TColor FillColor, int Percent, bool Printing);

@@ -43,7 +43,7 @@ enum TCellShape {
     csHalfStar
 };
 
-namespace vistra::grid {
+namespace grid {
 
 // Button states and looks taken by the button routines.
 constexpr int kButtonNormal = 0;
@@ -56,7 +56,7 @@ constexpr int kButtonLookClassic = 1;
 constexpr int kButtonLookFlat = 2;
 constexpr int kButtonLookTones = 3;
 
-} // namespace vistra::grid
+} // namespace grid
 
 // Banded gradient from Color to ColorTo across R (left to right when
 // Horizontal, else top to bottom) in Steps + 1 bands, Steps kept within

@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-using namespace vistra::grid;
+using namespace grid;
 
 namespace {
 

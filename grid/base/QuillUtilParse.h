@@ -24,7 +24,7 @@ bool IsInvariantNumberChar(char32_t Ch);
 // IsNumberChar, "+" or "-".
 bool IsSignedNumberChar(char32_t Ch);
 
-namespace vistra::grid {
+namespace grid {
 
 // Results of ClassifyNumberText.
 enum NumberTextKind : int {
@@ -34,7 +34,7 @@ enum NumberTextKind : int {
     ntkScientific = 5,
 };
 
-} // namespace vistra::grid
+} // namespace grid
 
 // Whether Text is a number under the locale separators, and of which kind.
 int ClassifyNumberText(std::string_view Text);

@@ -110,9 +110,9 @@ void TSarnCustomCombo::SetDisabledBorder(bool Value)
     Invalidate();
 }
 
-void TSarnCustomCombo::ButtonColorChanged(vistra::grid::TButtonColorPart Part)
+void TSarnCustomCombo::ButtonColorChanged(grid::TButtonColorPart Part)
 {
-    if (Part == vistra::grid::TButtonColorPart::Face) Invalidate();
+    if (Part == grid::TButtonColorPart::Face) Invalidate();
 }
 
 void TSarnCustomCombo::CMColorChanged(TMessage& Message)

@@ -9,7 +9,7 @@
 #include "grid/base/ButtonColorSet.h"
 #include "platform/ui/ListControls.h"
 
-class TSarnCustomCombo : public TCustomComboBox, public vistra::grid::TButtonColorProperties {
+class TSarnCustomCombo : public TCustomComboBox, public grid::TButtonColorProperties {
     VISTRA_CLASS(TSarnCustomCombo, TCustomComboBox)
 
     explicit TSarnCustomCombo(TComponent* AOwner);
@@ -103,7 +103,7 @@ protected:
     void CMParentFontChanged(TMessage& Message) override;
     void PaintNonClient(TCanvas& Canvas) override;
     // A new plain face colour may switch the combo to its own painting.
-    void ButtonColorChanged(vistra::grid::TButtonColorPart Part) override;
+    void ButtonColorChanged(grid::TButtonColorPart Part) override;
 
 private:
     void UpdateLabel();

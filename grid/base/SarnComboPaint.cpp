@@ -46,7 +46,7 @@ void TSarnCustomCombo::PaintButton(TCanvas& Canvas)
 {
     TRect r = ButtonRect();
     const bool held = MouseButtonHeld();
-    const vistra::grid::TButtonColorSet& colors = ButtonColors();
+    const grid::TButtonColorSet& colors = ButtonColors();
     if (colors.Custom()) {
         Canvas.Brush()->SetStyle(bsSolid);
         Canvas.Brush()->SetColor(colors.FaceFor(FButtonHover && held, FButtonHover));

@@ -9,7 +9,7 @@
 
 TSarnDateTimePicker::TSarnDateTimePicker(TComponent* AOwner)
     : TPlainDateTimePicker(AOwner), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2),
-      FIsWinXP(IsWindowsXPOrNewer()), FIsThemed(vistra::render::OperatingSystem().CommonControlsMajorVersion > 5)
+      FIsWinXP(IsWindowsXPOrNewer()), FIsThemed(render::OperatingSystem().CommonControlsMajorVersion > 5)
 {
     ApplyBorderStyle(bsSingle);
     FBorderStyle = bsNone;
@@ -43,7 +43,7 @@ bool TSarnDateTimePicker::MetroActive() const
 
 bool TSarnDateTimePicker::UsesTheme() const
 {
-    return FIsThemed && vistra::render::ControlsThemeBinder().Loaded() && HasThemedComCtl();
+    return FIsThemed && render::ControlsThemeBinder().Loaded() && HasThemedComCtl();
 }
 
 bool TSarnDateTimePicker::Active() const

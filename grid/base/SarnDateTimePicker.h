@@ -7,8 +7,8 @@
 #include "grid/base/ButtonColorSet.h"
 #include "grid/base/PlainDateTimePicker.h"
 
-class TSarnDateTimePicker : public vistra::grid::TPlainDateTimePicker, public vistra::grid::TButtonColorProperties {
-    VISTRA_CLASS(TSarnDateTimePicker, vistra::grid::TPlainDateTimePicker)
+class TSarnDateTimePicker : public grid::TPlainDateTimePicker, public grid::TButtonColorProperties {
+    VISTRA_CLASS(TSarnDateTimePicker, grid::TPlainDateTimePicker)
 
     explicit TSarnDateTimePicker(TComponent* AOwner);
 

@@ -32,7 +32,7 @@ TRect TSarnDateTimePicker::OwnButtonRect() const
 void TSarnDateTimePicker::Paint()
 {
     TPlainDateTimePicker::Paint();
-    const bool newerPlatform = vistra::render::OperatingSystem().KernelHasGetLocaleInfoEx;
+    const bool newerPlatform = render::OperatingSystem().KernelHasGetLocaleInfoEx;
     if (!(!Ctl3D() || MetroActive()) || !newerPlatform) return;
     if (!MetroActive() || Kind() == dtkTime) return;
     TCanvas& c = *Canvas();
@@ -52,7 +52,7 @@ void TSarnDateTimePicker::PaintButton(TCanvas& C)
     TRect r = OwnButtonRect();
     InflateRect(r, -1, -1);
     const bool held = FMouseButtonDown;
-    const vistra::grid::TButtonColorSet& colors = ButtonColors();
+    const grid::TButtonColorSet& colors = ButtonColors();
     if (colors.Custom()) {
         const TColor fill = colors.FaceFor(FButtonHover && held, FButtonHover);
         C.Brush()->SetStyle(bsSolid);
@@ -69,11 +69,11 @@ void TSarnDateTimePicker::PaintButton(TCanvas& C)
         C.Pen()->SetColor(arrow);
         C.Polygon(points);
     } else if (UsesTheme()) {
-        int state = vistra::grid::kButtonHot;
-        if (!Enabled()) state = vistra::grid::kButtonDisabled;
-        else if (held && DroppedDown()) state = vistra::grid::kButtonDown;
-        else if (held || !FButtonHover || DroppedDown()) state = vistra::grid::kButtonNormal;
-        DrawComboButton(C, Handle(), r, vistra::grid::kButtonLookThemed, state, TColorTones{});
+        int state = grid::kButtonHot;
+        if (!Enabled()) state = grid::kButtonDisabled;
+        else if (held && DroppedDown()) state = grid::kButtonDown;
+        else if (held || !FButtonHover || DroppedDown()) state = grid::kButtonNormal;
+        DrawComboButton(C, Handle(), r, grid::kButtonLookThemed, state, TColorTones{});
     } else {
         DrawFrameControl(C.Handle(), r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (Enabled() ? DFCS_FLAT : DFCS_INACTIVE));
     }

@@ -87,14 +87,14 @@ void TSarnEditBtn::CMFontChanged(TMessage& Message)
 
 void TSarnEditBtn::RaiseToMinimumHeight()
 {
-    const int minimum = vistra::grid::EditMinimumHeight(Font());
+    const int minimum = grid::EditMinimumHeight(Font());
     if (Height() < minimum) SetHeight(minimum);
 }
 
 void TSarnEditBtn::LayoutButtonAndText()
 {
     if (!FButton) return;
-    vistra::grid::PlaceEmbeddedButton(*FButton, *this);
+    grid::PlaceEmbeddedButton(*FButton, *this);
     const int inset = BorderStyle() == bsSingle ? 1 : 3;
     const int right = ClientWidth() - FButton->Width() - FUnitSpace - 5 - (FUnitSpace > 0 ? 3 : 0);
     TRect text{inset, inset, right, ClientHeight() + 1};
@@ -112,7 +112,7 @@ void TSarnEditBtn::KeyDown(unsigned short& Key, TShiftState Shift)
 void TSarnEditBtn::Dispatch(TMessage& Message)
 {
     if (Message.Msg == WM_CHAR && !FEditorEnabled) return;
-    if (vistra::grid::CutOrPasteLocked(Message.Msg, FEditorEnabled, ReadOnly())) return;
+    if (grid::CutOrPasteLocked(Message.Msg, FEditorEnabled, ReadOnly())) return;
     TCustomEdit::Dispatch(Message);
 }
 

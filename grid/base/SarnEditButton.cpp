@@ -8,7 +8,7 @@
 #include "platform/graphics/FrameDrawing.h"
 #include "platform/graphics/GraphicsObjects.h"
 
-namespace vistra::grid {
+namespace grid {
 
 TQuillSpeedButton::TQuillSpeedButton(TComponent* AOwner) : TSpeedButton(AOwner) {}
 
@@ -87,11 +87,11 @@ void TQuillSpeedButton::PaintGlyph(TCanvas& C, const TRect& R)
     C.Draw(x, y, &first);
 }
 
-} // namespace vistra::grid
+} // namespace grid
 
 TSarnEditButton::TSarnEditButton(TComponent* AOwner) : TWinControl(AOwner)
 {
-    FButton = new vistra::grid::TQuillSpeedButton(this);
+    FButton = new grid::TQuillSpeedButton(this);
     FButton->SetParent(this);
     FButton->OnClick = [this](TObject*) { ButtonReleased(); };
     SetBounds(0, 0, 20, 25);
@@ -119,9 +119,9 @@ void TSarnEditButton::Notification(TComponent* AComponent, TOperation Operation)
     if (AComponent == FButton) FButton = nullptr;
 }
 
-void TSarnEditButton::ButtonColorChanged(vistra::grid::TButtonColorPart Part)
+void TSarnEditButton::ButtonColorChanged(grid::TButtonColorPart Part)
 {
-    using enum vistra::grid::TButtonColorPart;
+    using enum grid::TButtonColorPart;
     if (Part == Face || Part == FaceHot || Part == FaceDown) FButton->Invalidate();
 }
 

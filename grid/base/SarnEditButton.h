@@ -9,7 +9,7 @@
 
 class TSarnEditButton;
 
-namespace vistra::grid {
+namespace grid {
 
 // The speed button inside TSarnEditButton. It paints in its container's
 // button colours when they are set, else as a flat or pushed button.
@@ -42,15 +42,15 @@ private:
     int FNumGlyphs = 1;
 };
 
-} // namespace vistra::grid
+} // namespace grid
 
-class TSarnEditButton : public TWinControl, public vistra::grid::TButtonColorProperties {
+class TSarnEditButton : public TWinControl, public grid::TButtonColorProperties {
     VISTRA_CLASS(TSarnEditButton, TWinControl)
 
     explicit TSarnEditButton(TComponent* AOwner);
     ~TSarnEditButton() override;
 
-    vistra::grid::TQuillSpeedButton& Button() const noexcept { return *FButton; }
+    grid::TQuillSpeedButton& Button() const noexcept { return *FButton; }
     TBitmap& Glyph() const noexcept { return FButton->Glyph(); }
     void SetGlyph(const TBitmap& Value) { FButton->SetGlyph(Value); }
     int NumGlyphs() const noexcept { return FButton->NumGlyphs(); }
@@ -69,12 +69,12 @@ class TSarnEditButton : public TWinControl, public vistra::grid::TButtonColorPro
 protected:
     void BoundsChanged() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
-    void ButtonColorChanged(vistra::grid::TButtonColorPart Part) override;
+    void ButtonColorChanged(grid::TButtonColorPart Part) override;
 
 private:
     // A left release on the speed button: OnClick, then the focus moves on.
     void ButtonReleased();
 
-    vistra::grid::TQuillSpeedButton* FButton;
+    grid::TQuillSpeedButton* FButton;
     TWinControl* FFocusControl = nullptr;
 };

@@ -176,9 +176,9 @@ void TSarnSpinButton::SetIsWinXP(bool Value)
     FDownButton->SetIsWinXP(Value);
 }
 
-void TSarnSpinButton::ButtonColorChanged(vistra::grid::TButtonColorPart Part)
+void TSarnSpinButton::ButtonColorChanged(grid::TButtonColorPart Part)
 {
-    if (Part != vistra::grid::TButtonColorPart::Face) return;
+    if (Part != grid::TButtonColorPart::Face) return;
     FUpButton->Invalidate();
     FDownButton->Invalidate();
 }

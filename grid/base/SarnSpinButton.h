@@ -46,7 +46,7 @@ private:
     TTimer* FRepeatTimer = nullptr;
 };
 
-class TSarnSpinButton : public TWinControl, public vistra::grid::TButtonColorProperties {
+class TSarnSpinButton : public TWinControl, public grid::TButtonColorProperties {
     VISTRA_CLASS(TSarnSpinButton, TWinControl)
 
     explicit TSarnSpinButton(TComponent* AOwner);
@@ -73,7 +73,7 @@ protected:
     void KeyDown(unsigned short& Key, TShiftState Shift) override;
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
-    void ButtonColorChanged(vistra::grid::TButtonColorPart Part) override;
+    void ButtonColorChanged(grid::TButtonColorPart Part) override;
 
 private:
     TQuillTimerSpeedButton* CreateButton(TButtonDirection Direction);

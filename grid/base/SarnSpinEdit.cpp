@@ -87,7 +87,7 @@ void TSarnSpinEdit::SetPrecision(int AValue)
     if (FSpinType == sptFloat) SetFloatValue(FloatValue());
 }
 
-void TSarnSpinEdit::SetEditAlign(vistra::grid::TEditAlign AValue)
+void TSarnSpinEdit::SetEditAlign(grid::TEditAlign AValue)
 {
     FEditAlign = AValue;
     if (HandleAllocated()) RecreateWnd();
@@ -263,8 +263,8 @@ void TSarnSpinEdit::CreateParams(TCreateParams& Params)
     TCustomEdit::CreateParams(Params);
     Params.Style |= ES_MULTILINE | WS_CLIPCHILDREN;
     Params.Style &= ~(ES_CENTER | ES_RIGHT);
-    if (FEditAlign == vistra::grid::eaRight) Params.Style |= ES_RIGHT;
-    if (FEditAlign == vistra::grid::eaCenter) Params.Style |= ES_CENTER;
+    if (FEditAlign == grid::eaRight) Params.Style |= ES_RIGHT;
+    if (FEditAlign == grid::eaCenter) Params.Style |= ES_CENTER;
 }
 
 void TSarnSpinEdit::BoundsChanged()
@@ -288,7 +288,7 @@ void TSarnSpinEdit::AlignControls(TControl* AControl, TRect& Rect)
 
 void TSarnSpinEdit::RaiseToMinimumHeight()
 {
-    int minimum = vistra::grid::EditMinimumHeight(Font()) + 2;
+    int minimum = grid::EditMinimumHeight(Font()) + 2;
     if (BorderStyle() == bsSingle) minimum += 4 * GetSystemMetrics(SM_CYBORDER);
     if (Height() < minimum) SetHeight(minimum);
 }
@@ -296,7 +296,7 @@ void TSarnSpinEdit::RaiseToMinimumHeight()
 void TSarnSpinEdit::LayoutButtonAndText()
 {
     if (!FButton) return;
-    vistra::grid::PlaceEmbeddedButton(*FButton, *this);
+    grid::PlaceEmbeddedButton(*FButton, *this);
     const int inset = BorderStyle() == bsSingle ? 0 : 3;
     // The text stops short of the buttons so it never runs under them.
     TRect text{inset, inset, FButton->Left() - 2, ClientHeight() - inset};

@@ -9,10 +9,10 @@
 
 enum TSarnSpinType { sptNormal, sptFloat, sptDate, sptTime };
 
-namespace vistra::grid {
+namespace grid {
 // The spin edit's text alignment (the typed edit has an alignment type of its own).
 enum TEditAlign { eaLeft, eaRight, eaCenter };
-} // namespace vistra::grid
+} // namespace grid
 
 class TSarnSpinEdit : public TCustomEdit {
     VISTRA_CLASS(TSarnSpinEdit, TCustomEdit)
@@ -70,8 +70,8 @@ class TSarnSpinEdit : public TCustomEdit {
     // Typing allowed; when off only the buttons and keys change the value.
     bool EditorEnabled() const noexcept { return FEditorEnabled; }
     void SetEditorEnabled(bool AValue) { FEditorEnabled = AValue; }
-    vistra::grid::TEditAlign EditAlign() const noexcept { return FEditAlign; }
-    void SetEditAlign(vistra::grid::TEditAlign AValue);
+    grid::TEditAlign EditAlign() const noexcept { return FEditAlign; }
+    void SetEditAlign(grid::TEditAlign AValue);
     TSpinDirection Direction() const noexcept { return FButton->Direction(); }
     void SetDirection(TSpinDirection AValue);
     bool SpinFlat() const noexcept { return FSpinFlat; }
@@ -133,5 +133,5 @@ private:
     int FIncrementHours = 1, FIncrementMinutes = 1, FIncrementSeconds = 1;
     bool FShowSeconds = true, FEditorEnabled = true, FSpinFlat = false, FSpinTransparent = false;
     bool FReturnIsTab = false, FExcelStyleDecimalSeparator = false, FAllowEmptyValue = false;
-    vistra::grid::TEditAlign FEditAlign = vistra::grid::eaLeft;
+    grid::TEditAlign FEditAlign = grid::eaLeft;
 };

@@ -21,7 +21,7 @@ int CountOf(const std::u32string& Text, char32_t Key) { return static_cast<int>(
 
 void TSarnSpinEdit::Dispatch(TMessage& Message)
 {
-    if (vistra::grid::CutOrPasteLocked(Message.Msg, FEditorEnabled, ReadOnly())) return;
+    if (grid::CutOrPasteLocked(Message.Msg, FEditorEnabled, ReadOnly())) return;
     switch (Message.Msg) {
     case WM_KEYDOWN:
         // The stepping keys are used up here, before any key event sees them.

@@ -6,5 +6,5 @@
 
 bool HasThemedComCtl()
 {
-    return IsWindowsXPOrNewer() && vistra::render::ControlsThemeBinder().Loaded() && CommonControlsThemed();
+    return IsWindowsXPOrNewer() && render::ControlsThemeBinder().Loaded() && CommonControlsThemed();
 }

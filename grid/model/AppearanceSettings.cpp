@@ -4,7 +4,7 @@
 
 #include "grid/model/SettingsPictures.h"
 
-using vistra::grid::CopyPicture;
+using grid::CopyPicture;
 
 void TBackGround::Changed()
 {

@@ -26,7 +26,7 @@ class TBackGround : public TPersistent {
     VISTRA_BACKGROUND_OPTIONS(VISTRA_ALWAYS_CHANGED_OPTION)
 
 public:
-    explicit TBackGround(vistra::grid::TGridSettingsOwner* AGrid) : FGrid(AGrid) {}
+    explicit TBackGround(grid::TGridSettingsOwner* AGrid) : FGrid(AGrid) {}
 
     TBitmap* Bitmap() noexcept { return &FBitmap; }
     void SetBitmap(const TBitmap* Value);
@@ -34,7 +34,7 @@ public:
 private:
     void Changed();
 
-    vistra::grid::TGridSettingsOwner* FGrid;
+    grid::TGridSettingsOwner* FGrid;
     TBitmap FBitmap;
 };
 
@@ -99,7 +99,7 @@ class TCellNode : public TPersistent {
     VISTRA_CELL_NODE_STORED_OPTIONS(VISTRA_PLAIN_OPTION)
 
 public:
-    explicit TCellNode(vistra::grid::TGridSettingsOwner* AOwner) : FGrid(AOwner) {}
+    explicit TCellNode(grid::TGridSettingsOwner* AOwner) : FGrid(AOwner) {}
 
     // The glyph setters copy the picture without repainting.
     TBitmap* ExpandGlyph() noexcept { return &FExpandGlyph; }
@@ -113,7 +113,7 @@ public:
 private:
     void Changed();
 
-    vistra::grid::TGridSettingsOwner* FGrid;
+    grid::TGridSettingsOwner* FGrid;
     TBitmap FExpandGlyph;
     TBitmap FContractGlyph;
 };

@@ -40,7 +40,7 @@ class TColumnSize : public TPersistent {
 public:
     static constexpr bool StretchDefault = false;
 
-    explicit TColumnSize(vistra::grid::TGridSettingsOwner* AGrid) : FGrid(AGrid) {}
+    explicit TColumnSize(grid::TGridSettingsOwner* AGrid) : FGrid(AGrid) {}
 
     bool Stretch() const noexcept { return FStretch; }
     // Stores the flag and, once the grid has a parent, applies StretchColumn at once,
@@ -51,7 +51,7 @@ public:
     void Assign(const TPersistent* Source) override;
 
 private:
-    vistra::grid::TGridSettingsOwner* FGrid;
+    grid::TGridSettingsOwner* FGrid;
     bool FStretch = StretchDefault;
 };
 
@@ -161,7 +161,7 @@ public:
     static constexpr bool OleDropTargetDefault = false;
     static constexpr bool OleDropRTFDefault = false;
 
-    explicit TDragDropSettings(vistra::grid::TGridSettingsOwner* AGrid) : FGrid(AGrid) {}
+    explicit TDragDropSettings(grid::TGridSettingsOwner* AGrid) : FGrid(AGrid) {}
 
     bool OleAppendRows() const noexcept { return FOleAppendRows; }
     void SetOleAppendRows(bool Value) noexcept { FOleAppendRows = Value; }
@@ -179,7 +179,7 @@ public:
     void Assign(const TPersistent* Source) override;
 
 private:
-    vistra::grid::TGridSettingsOwner* FGrid;
+    grid::TGridSettingsOwner* FGrid;
     bool FOleAppendRows = false;
     bool FOleDropTarget = OleDropTargetDefault;
     bool FOleDropRTF = OleDropRTFDefault;

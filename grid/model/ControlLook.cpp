@@ -3,9 +3,9 @@
 
 #include "grid/model/SettingsPictures.h"
 
-using vistra::grid::TFixedGradient;
+using grid::TFixedGradient;
 
-TControlLook::TControlLook(vistra::grid::TGridSettingsOwner* AGrid) : FGrid(AGrid) {}
+TControlLook::TControlLook(grid::TGridSettingsOwner* AGrid) : FGrid(AGrid) {}
 
 void TControlLook::Init()
 {
@@ -25,7 +25,7 @@ void TControlLook::Changed()
 
 void TControlLook::SetGlyph(TBitmap& Glyph, const TBitmap* Value)
 {
-    vistra::grid::CopyPicture(Glyph, Value);
+    grid::CopyPicture(Glyph, Value);
     Changed();
 }
 

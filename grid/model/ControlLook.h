@@ -14,7 +14,7 @@
     X(TColor, CommentColor, clRed)                              \
     X(int, CheckSize, 15)                                       \
     X(int, RadioSize, 10)                                       \
-    X(vistra::grid::TControlStyle, ControlStyle, vistra::grid::csTheme) \
+    X(grid::TControlStyle, ControlStyle, grid::csTheme) \
     X(bool, DropDownAlwaysVisible, false)                       \
     X(bool, SpinButtonsAlwaysVisible, false)                    \
     X(bool, FlatButton, false)                                  \
@@ -54,7 +54,7 @@
 public:                                                                    \
     static constexpr TColor Name##Default = Initial;                       \
     TColor Name() const noexcept { return F##Name; }                       \
-    void Set##Name(TColor Value) { SetGradient(F##Name, Value, vistra::grid::Which, KeepGridOnNone); } \
+    void Set##Name(TColor Value) { SetGradient(F##Name, Value, grid::Which, KeepGridOnNone); } \
                                                                            \
 private:                                                                   \
     TColor F##Name = Initial;
@@ -70,7 +70,7 @@ class TControlLook : public TPersistent {
 
 public:
     // AGrid may be null for a look that belongs to no grid.
-    explicit TControlLook(vistra::grid::TGridSettingsOwner* AGrid);
+    explicit TControlLook(grid::TGridSettingsOwner* AGrid);
 
     // Back to the default colours, without telling the grid.
     void Init();
@@ -85,10 +85,10 @@ public:
     TBitmap* RadioOffGlyph() noexcept { return &FRadioOffGlyph; }
     void SetRadioOffGlyph(const TBitmap* Value);
 
-    vistra::grid::THeaderAppearance* DropDownHeader() noexcept { return &FDropDownHeader; }
-    void SetDropDownHeader(const vistra::grid::THeaderAppearance* Value) { FDropDownHeader.Assign(Value); }
-    vistra::grid::TFooterAppearance* DropDownFooter() noexcept { return &FDropDownFooter; }
-    void SetDropDownFooter(const vistra::grid::TFooterAppearance* Value) { FDropDownFooter.Assign(Value); }
+    grid::THeaderAppearance* DropDownHeader() noexcept { return &FDropDownHeader; }
+    void SetDropDownHeader(const grid::THeaderAppearance* Value) { FDropDownHeader.Assign(Value); }
+    grid::TFooterAppearance* DropDownFooter() noexcept { return &FDropDownFooter; }
+    void SetDropDownFooter(const grid::TFooterAppearance* Value) { FDropDownFooter.Assign(Value); }
 
     // Copies the look without repainting and without handing colours to the grid;
     // the fixed drop-down button, flat buttons, disabled looks and ProgressXP stay.
@@ -97,13 +97,13 @@ public:
 private:
     void Changed();
     void SetGlyph(TBitmap& Glyph, const TBitmap* Value);
-    void SetGradient(TColor& Field, TColor Value, vistra::grid::TFixedGradient Which, bool KeepGridOnNone);
+    void SetGradient(TColor& Field, TColor Value, grid::TFixedGradient Which, bool KeepGridOnNone);
 
-    vistra::grid::TGridSettingsOwner* FGrid;
+    grid::TGridSettingsOwner* FGrid;
     TBitmap FCheckedGlyph;
     TBitmap FUnCheckedGlyph;
     TBitmap FRadioOnGlyph;
     TBitmap FRadioOffGlyph;
-    vistra::grid::THeaderAppearance FDropDownHeader;
-    vistra::grid::TFooterAppearance FDropDownFooter;
+    grid::THeaderAppearance FDropDownHeader;
+    grid::TFooterAppearance FDropDownFooter;
 };

@@ -3,7 +3,7 @@
 
 #include "platform/classes/Object.h"
 
-namespace vistra::grid {
+namespace grid {
 
 // Stand-ins for the popups' header and footer settings of the input controls, which
 // the control look owns and copies; they carry no settings of their own here.
@@ -19,4 +19,4 @@ class TFooterAppearance : public TPersistent {
     void Assign(const TPersistent*) override {}
 };
 
-} // namespace vistra::grid
+} // namespace grid

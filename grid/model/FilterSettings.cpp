@@ -16,7 +16,7 @@ void TFilterData::Assign(const TPersistent* SourceObject)
     VISTRA_FILTER_DATA_TEXTS(VISTRA_COPY_OPTION)
 }
 
-TFilter::TFilter(vistra::grid::TGridSettingsOwner* AGrid)
+TFilter::TFilter(grid::TGridSettingsOwner* AGrid)
     : TCollection(ItemClassOf<TFilterData>()), FGrid(AGrid)
 {
 }

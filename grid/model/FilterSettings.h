@@ -40,7 +40,7 @@ class TFilter : public TCollection {
 
 public:
     // AGrid, when given, is also the collection's owner.
-    explicit TFilter(vistra::grid::TGridSettingsOwner* AGrid);
+    explicit TFilter(grid::TGridSettingsOwner* AGrid);
 
     TFilterData* GetItem(int Index) const { return static_cast<TFilterData*>(Items(Index)); }
     void SetItem(int Index, const TFilterData* Value) { SetItems(Index, Value); }
@@ -60,5 +60,5 @@ protected:
     TPersistent* GetOwner() const override;
 
 private:
-    vistra::grid::TGridSettingsOwner* FGrid;
+    grid::TGridSettingsOwner* FGrid;
 };

@@ -5,7 +5,7 @@
 
 void TGridChangeNotifier::NotifyCellsChanged(const TRect&) {}
 
-namespace vistra::grid {
+namespace grid {
 
 void TGridNotifierList::RegisterNotifier(TGridChangeNotifier* ANotifier)
 {
@@ -44,4 +44,4 @@ void TGridNotifierList::Notification(TComponent* AComponent, TOperation Operatio
         std::erase(FNotifiers, AComponent);
 }
 
-} // namespace vistra::grid
+} // namespace grid

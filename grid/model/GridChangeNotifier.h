@@ -17,7 +17,7 @@ public:
     virtual void NotifyCellsChanged(const TRect& R);
 };
 
-namespace vistra::grid {
+namespace grid {
 
 // The notifiers registered with one grid, told of changed cells in registration order.
 // A notifier freed while registered leaves the list by itself.
@@ -46,4 +46,4 @@ private:
     std::vector<TGridChangeNotifier*> FNotifiers;
 };
 
-} // namespace vistra::grid
+} // namespace grid

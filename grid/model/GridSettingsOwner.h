@@ -5,7 +5,7 @@
 
 class TSortIndexList;
 
-namespace vistra::grid {
+namespace grid {
 
 // The grid's fixed-cell gradient colours that the control look hands on.
 enum TFixedGradient {
@@ -46,4 +46,4 @@ protected:
     ~TGridSettingsOwner() = default;
 };
 
-} // namespace vistra::grid
+} // namespace grid

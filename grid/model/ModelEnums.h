@@ -1,14 +1,14 @@
 // The enumerations of the string grid's settings objects.
 #pragma once
 
-namespace vistra::grid {
+namespace grid {
 
 // How cell controls (check boxes, radios, buttons) are drawn. Kept in the grid's
 // namespace because the platform's control classes use the global name for their own
 // control style set.
 enum TControlStyle { csClassic, csFlat, csWinXP, csTarvic, csQOR, csGlyph, csTheme };
 
-} // namespace vistra::grid
+} // namespace grid
 
 enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackGroundCells { bcNormal, bcFixed, bcAll };

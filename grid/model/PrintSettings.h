@@ -14,10 +14,10 @@ enum TPrintBorders {
 };
 enum TFitToPage { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
 
-namespace vistra::grid {
+namespace grid {
 // Page orientation; the platform layer has no printer module of its own yet.
 enum TPrinterOrientation { poPortrait, poLandscape };
-} // namespace vistra::grid
+} // namespace grid
 
 #define VISTRA_PRINT_OPTIONS(X)                                             \
     X(int, FooterSize, 0)                                                   \
@@ -37,7 +37,7 @@ enum TPrinterOrientation { poPortrait, poLandscape };
     X(int, ColumnSpacing, 0)                                                \
     X(int, RowSpacing, 0)                                                   \
     X(int, TitleSpacing, 0)                                                 \
-    X(vistra::grid::TPrinterOrientation, Orientation, vistra::grid::poPortrait) \
+    X(grid::TPrinterOrientation, Orientation, grid::poPortrait) \
     X(int, PageNumberOffset, 0)                                             \
     X(int, MaxPagesOffset, 0)                                               \
     X(int, FixedWidth, 0)                                                   \

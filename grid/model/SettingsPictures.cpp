@@ -3,7 +3,7 @@
 
 #include "platform/graphics/Bitmap.h"
 
-namespace vistra::grid {
+namespace grid {
 
 void CopyPicture(TBitmap& Target, const TBitmap* Source)
 {
@@ -13,4 +13,4 @@ void CopyPicture(TBitmap& Target, const TBitmap* Source)
         Target.SetSize(0, 0);
 }
 
-} // namespace vistra::grid
+} // namespace grid

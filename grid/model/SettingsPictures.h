@@ -3,10 +3,10 @@
 
 class TBitmap;
 
-namespace vistra::grid {
+namespace grid {
 
 // Copies Source into the owned picture Target; no source leaves Target empty, so a
 // glyph can be taken away again.
 void CopyPicture(TBitmap& Target, const TBitmap* Source);
 
-} // namespace vistra::grid
+} // namespace grid

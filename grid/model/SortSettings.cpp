@@ -42,22 +42,22 @@ void TSortSettings::SetRow(int Value)
 
 void TSortSettings::SetUpGlyph(const TBitmap* Value)
 {
-    vistra::grid::CopyPicture(FUpGlyph, Value);
+    grid::CopyPicture(FUpGlyph, Value);
 }
 
 void TSortSettings::SetDownGlyph(const TBitmap* Value)
 {
-    vistra::grid::CopyPicture(FDownGlyph, Value);
+    grid::CopyPicture(FDownGlyph, Value);
 }
 
 void TSortSettings::SetIndexUpGlyph(const TBitmap* Value)
 {
-    vistra::grid::CopyPicture(FIndexUpGlyph, Value);
+    grid::CopyPicture(FIndexUpGlyph, Value);
 }
 
 void TSortSettings::SetIndexDownGlyph(const TBitmap* Value)
 {
-    vistra::grid::CopyPicture(FIndexDownGlyph, Value);
+    grid::CopyPicture(FIndexDownGlyph, Value);
 }
 
 void TSortSettings::RepaintHeaderRow()

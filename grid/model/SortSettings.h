@@ -57,7 +57,7 @@ public:
 
     // AGrid may be null for settings that belong to no grid: then nothing is
     // repainted or sorted and Row is not checked.
-    explicit TSortSettings(vistra::grid::TGridSettingsOwner* AGrid) : FGrid(AGrid) {}
+    explicit TSortSettings(grid::TGridSettingsOwner* AGrid) : FGrid(AGrid) {}
 
     // Whether the header shows the sort indicator; a change repaints the grid.
     bool Show() const noexcept { return FShow; }
@@ -99,7 +99,7 @@ private:
     void SetHeaderColor(TColor& Field, TColor Value);
     void RepaintHeaderRow();
 
-    vistra::grid::TGridSettingsOwner* FGrid;
+    grid::TGridSettingsOwner* FGrid;
     bool FShow = ShowDefault;
     int FRow = RowDefault;
 #define VISTRA_SORT_HEADER_FIELD(Type, Name, Initial) Type F##Name = Initial;

@@ -325,7 +325,7 @@ TEST_F(UGeolithBrowserTest, ScreenShotIsExactlyTheControlsSize)
 // Page callbacks carry the cursor in the browser's client coordinates.
 TEST(UGeolithCursor, MapEventsCarryTheCursorOverTheBrowser)
 {
-    vistra::backend::InstallHeadlessBackend();
+    backend::InstallHeadlessBackend();
     auto saved = TWebBrowser::SetEngineFactory([](int w, int h) { return std::make_unique<web::RecordingEngine>(w, h); });
     auto form = std::make_unique<TForm>(nullptr);
     form->SetBounds(480, 285, 600, 400);
@@ -359,13 +359,13 @@ TEST(UGeolithCursor, MapEventsCarryTheCursorOverTheBrowser)
         return std::string(call) == "ExternalMapClick" ? std::vector<web::ScriptValue>{1.0, 2.0, 1}
                                                        : std::vector<web::ScriptValue>{1.0, 2.0};
     };
-    vistra::backend::input::MouseMove(*geolith->WebBrowser(), {120, 80});
+    backend::input::MouseMove(*geolith->WebBrowser(), {120, 80});
     for (const Case& c : cases) {
         seen.clear();
         EXPECT_TRUE(engine.InjectExternalCall(c.call, args(c.call)));
         EXPECT_EQ(seen, c.overMap) << c.call;
     }
-    vistra::backend::input::MouseMove(*form, {5, 5});
+    backend::input::MouseMove(*form, {5, 5});
     for (const Case& c : cases) {
         seen.clear();
         EXPECT_TRUE(engine.InjectExternalCall(c.call, args(c.call)));

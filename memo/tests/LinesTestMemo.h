@@ -125,7 +125,7 @@ public:
         for (int i = 0; i < Lines.Count(); ++i) {
             wrappedSet.Add(Lines.Strings(i));
             wrappedSlots.push_back(Lines.GetLineProp(i));
-            if (vistra::memo::IsLineWrapped(Lines, i) && joined.Count() > 0)
+            if (memo::IsLineWrapped(Lines, i) && joined.Count() > 0)
                 joined.SetStrings(joined.Count() - 1, joined.Strings(joined.Count() - 1) + Lines.Strings(i));
             else
                 joined.Add(Lines.Strings(i));

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using vistra::memo::TIntList;
+using memo::TIntList;
 
 TEST(MemoIntList, StoresSignedValuesInOrder)
 {

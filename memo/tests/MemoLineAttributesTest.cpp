@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace vistra::memo;
+using namespace memo;
 
 TEST(MemoLineAttributes, LinesWithoutLineObjectsReadAsNew)
 {

@@ -12,7 +12,7 @@
 #include <iterator>
 #include <unistd.h>
 
-using namespace vistra::memo;
+using namespace memo;
 
 namespace {
 

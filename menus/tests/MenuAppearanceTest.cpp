@@ -86,7 +86,7 @@ TEST(MenuAppearanceTest, ColourDefaultsPerRegion)
     EXPECT_FALSE(icon.Drawn());
     EXPECT_EQ(selected.GradientDirection(), gdVertical);
     EXPECT_TRUE(selected.UseSystemFont());
-    EXPECT_EQ(selected.NotesFont()->Size(), vistra::menus::SystemMenuFont().Size() - 2);
+    EXPECT_EQ(selected.NotesFont()->Size(), menus::SystemMenuFont().Size() - 2);
     EXPECT_EQ(root.GradientDirection(), gdHorizontal);
     EXPECT_TRUE(root.UseSystemFont());
     EXPECT_EQ(background.Position(), bpCenter);
@@ -137,12 +137,12 @@ TEST(MenuAppearanceTest, SideBarCaptionAndButtonDefaults)
 
 TEST(MenuAppearanceTest, ButtonCaptionFontFollowsTheSystemGeneration)
 {
-    vistra::render::TOperatingSystemFacts older;
+    render::TOperatingSystemFacts older;
     older.KernelHasGetLocaleInfoEx = false;
     older.MajorVersion = 5;
-    const auto saved = vistra::render::SetOperatingSystemForTesting(older);
+    const auto saved = render::SetOperatingSystemForTesting(older);
     TButtonAppearance onOlder;
-    vistra::render::SetOperatingSystemForTesting(saved);
+    render::SetOperatingSystemForTesting(saved);
     TButtonAppearance onNewer;
     EXPECT_EQ(onOlder.CaptionFont()->Name(), "Tahoma");
     EXPECT_EQ(onNewer.CaptionFont()->Name(), "Segoe UI");

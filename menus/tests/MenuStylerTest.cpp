@@ -28,7 +28,7 @@ std::vector<TMenu*> PartMenus(const TCustomQuillMenuStyler& Styler)
 TEST(MenuStylerTest, NewStylerStartsWithTheDefaultLook)
 {
     TCustomQuillMenuStyler styler(nullptr);
-    const TFont& menuFont = vistra::menus::SystemMenuFont();
+    const TFont& menuFont = menus::SystemMenuFont();
     EXPECT_EQ(styler.Menu(), nullptr);
     EXPECT_EQ(styler.AntiAlias(), aaNone);
     EXPECT_TRUE(styler.UseSystemFont());

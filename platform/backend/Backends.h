@@ -5,7 +5,7 @@
 
 #include "platform/ui/Backend.h"
 
-namespace vistra::backend {
+namespace backend {
 
 // VISTRA_BACKEND=headless|gtk forces one; otherwise GTK with a display,
 // headless without. Raises EInvalidOperation for a forced kind that cannot run.
@@ -14,4 +14,4 @@ std::unique_ptr<ui::TBackend> CreateHeadlessBackend();
 // Null when GTK cannot open a display.
 std::unique_ptr<ui::TBackend> CreateGtkBackend();
 
-} // namespace vistra::backend
+} // namespace backend

@@ -7,7 +7,7 @@
 #include "platform/backend/Backends.h"
 #include "platform/rtl/Exceptions.h"
 
-namespace vistra::backend {
+namespace backend {
 
 std::unique_ptr<ui::TBackend> CreateBackend()
 {
@@ -27,11 +27,11 @@ std::unique_ptr<ui::TBackend> CreateBackend()
     return CreateHeadlessBackend();
 }
 
-} // namespace vistra::backend
+} // namespace backend
 
 // Every program that links the backend library gets this object (the library
 // asks the linker for it by name), and with it the factory at start-up.
 extern "C" const bool vistra_backend_registered = [] {
-    vistra::ui::SetBackendFactory([] { return vistra::backend::CreateBackend(); });
+    ui::SetBackendFactory([] { return backend::CreateBackend(); });
     return true;
 }();

@@ -24,7 +24,7 @@ TApplication::~TApplication()
     FHintWindow.reset();
 }
 
-void TApplication::Initialize() { vistra::ui::Backend(); }
+void TApplication::Initialize() { ui::Backend(); }
 
 std::string TApplication::ExeName() const
 {
@@ -42,16 +42,16 @@ void TApplication::Run()
 void TApplication::Terminate()
 {
     FTerminated = true;
-    if (vistra::ui::BackendCreated()) vistra::ui::Backend().Wake();
+    if (ui::BackendCreated()) ui::Backend().Wake();
 }
 
 void TApplication::ProcessMessages()
 {
-    auto& backend = vistra::ui::Backend();
+    auto& backend = ui::Backend();
     backend.PollEvents();
     // Bounded: a handler that keeps posting cannot hold the caller here forever.
     for (int pass = 0; pass < 64 && !FTerminated; ++pass) {
-        if (!vistra::ui::ProcessPending()) break;
+        if (!ui::ProcessPending()) break;
         backend.PollEvents();
     }
 }
@@ -71,14 +71,14 @@ bool TApplication::Idle()
 
 void TApplication::HandleMessage()
 {
-    auto& backend = vistra::ui::Backend();
+    auto& backend = ui::Backend();
     backend.PollEvents();
-    if (vistra::ui::ProcessPending() || FTerminated) return;
+    if (ui::ProcessPending() || FTerminated) return;
     // Idle handlers that delivered messages did work: the caller looks again first.
-    std::uint64_t before = vistra::ui::DispatchedMessageCount();
-    if (!Idle() || vistra::ui::HasPending() || FTerminated || vistra::ui::DispatchedMessageCount() != before) return;
-    backend.WaitForEvents(vistra::ui::NextTimerDeadline());
-    vistra::ui::ProcessPending();
+    std::uint64_t before = ui::DispatchedMessageCount();
+    if (!Idle() || ui::HasPending() || FTerminated || ui::DispatchedMessageCount() != before) return;
+    backend.WaitForEvents(ui::NextTimerDeadline());
+    ui::ProcessPending();
 }
 
 void TApplication::ThreadMessage(TMessage& Message)
@@ -108,7 +108,7 @@ void TApplication::ShowException(const Exception& E)
 
 int TApplication::MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags)
 {
-    return vistra::ui::RunMessageBox(Text, Caption.empty() ? FTitle : Caption, Flags);
+    return ui::RunMessageBox(Text, Caption.empty() ? FTitle : Caption, Flags);
 }
 
 void TApplication::FormDestroyed(TCustomForm* Form)

@@ -14,7 +14,7 @@
 
 class TBitmap;
 
-namespace vistra::ui {
+namespace ui {
 
 struct TFileDialogRequest;
 struct TFileDialogAnswer;
@@ -174,4 +174,4 @@ void SetBackendFactory(TBackendFactory factory);
 // Replaces the backend in use (tests install a fresh headless backend).
 void SetBackend(std::unique_ptr<TBackend> backend);
 
-} // namespace vistra::ui
+} // namespace ui

@@ -121,7 +121,7 @@ void TButton::CMDialogKey(TMessage& Message)
 {
     auto key = static_cast<unsigned short>(Message.WParam);
     TShiftState shift = KeyDataToShiftState(static_cast<std::uint32_t>(Message.LParam));
-    TWinControl* focused = vistra::ui::FocusedControl();
+    TWinControl* focused = ui::FocusedControl();
     // The focused button takes Enter; the default one does while no other button has the focus.
     bool active = Focused() || (FDefault && !dynamic_cast<TButton*>(focused));
     if (((key == VK_RETURN && active) || (key == VK_ESCAPE && FCancel)) && shift.Empty() && CanFocus()) {

@@ -6,7 +6,7 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinControl.h"
 
-using vistra::ui::TCaretState;
+using ui::TCaretState;
 
 namespace {
 
@@ -60,7 +60,7 @@ TCaretState* OwnedBy(HWND hWnd)
 
 } // namespace
 
-bool TCaretState::Visible() const { return HideCount == 0 && BlinkOn && Owner != 0 && vistra::ui::GetFocus() == Owner; }
+bool TCaretState::Visible() const { return HideCount == 0 && BlinkOn && Owner != 0 && ui::GetFocus() == Owner; }
 
 bool CreateCaret(HWND hWnd, int Width, int Height)
 {
@@ -131,7 +131,7 @@ bool SetCaretBlinkTime(unsigned Milliseconds)
     return true;
 }
 
-namespace vistra::ui {
+namespace ui {
 
 std::optional<TCaretState> CaretState() { return Current().Caret; }
 
@@ -142,4 +142,4 @@ void PaintCaret(HWND hWnd, TCanvas& Canvas)
     if (caret && hWnd != 0 && caret->Visible()) InvertRect(Canvas.Handle(), caret->Bounds);
 }
 
-} // namespace vistra::ui
+} // namespace ui

@@ -25,7 +25,7 @@ unsigned GetCaretBlinkTime();
 // A time of 0 is refused.
 bool SetCaretBlinkTime(unsigned Milliseconds);
 
-namespace vistra::ui {
+namespace ui {
 
 struct TCaretState {
     HWND Owner = 0;
@@ -42,4 +42,4 @@ std::optional<TCaretState> CaretState();
 // paints the owner's client area.
 void PaintCaret(HWND hWnd, TCanvas& Canvas);
 
-} // namespace vistra::ui
+} // namespace ui

@@ -75,8 +75,8 @@ void TClipboard::Close()
 
 void TClipboard::Commit()
 {
-    vistra::ui::TClipboardContents contents;
-    if (!FCleared) contents = vistra::ui::Backend().Clipboard().Contents();
+    ui::TClipboardContents contents;
+    if (!FCleared) contents = ui::Backend().Clipboard().Contents();
     for (auto& [format, bytes] : FPending) {
         std::string mime = MimeOf(format);
         std::erase_if(contents.Items, [&](const auto& item) { return item.first == mime; });
@@ -84,7 +84,7 @@ void TClipboard::Commit()
     }
     FPending.clear();
     FCleared = false;
-    vistra::ui::Backend().Clipboard().SetContents(contents);
+    ui::Backend().Clipboard().SetContents(contents);
 }
 
 void TClipboard::Clear()
@@ -109,7 +109,7 @@ void TClipboard::SetAsText(const std::string& Value) { SetAsBytes(CF_TEXT, Value
 std::optional<std::string> TClipboard::GetAsBytes(unsigned Format)
 {
     std::string mime = MimeOf(Format);
-    for (auto& [name, bytes] : vistra::ui::Backend().Clipboard().Contents().Items)
+    for (auto& [name, bytes] : ui::Backend().Clipboard().Contents().Items)
         if (name == mime) return bytes;
     return std::nullopt;
 }
@@ -121,7 +121,7 @@ bool TClipboard::HasFormat(unsigned Format) { return GetAsBytes(Format).has_valu
 std::vector<unsigned> TClipboard::Formats()
 {
     std::vector<unsigned> out;
-    for (auto& [name, bytes] : vistra::ui::Backend().Clipboard().Contents().Items) {
+    for (auto& [name, bytes] : ui::Backend().Clipboard().Contents().Items) {
         if (name == TextMime) {
             out.push_back(CF_TEXT);
             continue;

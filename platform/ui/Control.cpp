@@ -12,7 +12,7 @@ namespace {
 TControl* gCapture = nullptr;
 }
 
-namespace vistra::ui {
+namespace ui {
 
 TControl* CaptureControl() { return gCapture; }
 
@@ -49,7 +49,7 @@ WPARAM ShiftStateToMouseKeys(TShiftState shift)
     return k;
 }
 
-} // namespace vistra::ui
+} // namespace ui
 
 bool IsAccel(char32_t Key, const std::string& Text)
 {
@@ -408,8 +408,8 @@ bool TControl::MouseCapture() const { return gCapture == this; }
 
 void TControl::SetMouseCapture(bool Value)
 {
-    if (Value) vistra::ui::SetCaptureControl(this);
-    else if (gCapture == this) vistra::ui::SetCaptureControl(nullptr);
+    if (Value) ui::SetCaptureControl(this);
+    else if (gCapture == this) ui::SetCaptureControl(nullptr);
 }
 
 std::string TControl::GetText() const
@@ -485,7 +485,7 @@ bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
 
 void TControl::WMMouseButton(TMessage& Message, TMouseButton Button, bool Down, bool Double)
 {
-    TShiftState shift = vistra::ui::MouseKeysToShiftState(Message.WParam);
+    TShiftState shift = ui::MouseKeysToShiftState(Message.WParam);
     int x = Message.LParamLoSigned(), y = Message.LParamHiSigned();
     if (Down) {
         if (Double) {
@@ -509,12 +509,12 @@ void TControl::WMMouseButton(TMessage& Message, TMouseButton Button, bool Down, 
 void TControl::WMMouseMove(TMessage& Message)
 {
     if (!FControlStyle.Contains(csNoStdEvents))
-        MouseMove(vistra::ui::MouseKeysToShiftState(Message.WParam), Message.LParamLoSigned(), Message.LParamHiSigned());
+        MouseMove(ui::MouseKeysToShiftState(Message.WParam), Message.LParamLoSigned(), Message.LParamHiSigned());
 }
 
 void TControl::WMMouseWheel(TMessage& Message)
 {
-    TShiftState shift = vistra::ui::MouseKeysToShiftState(Message.WParamLo());
+    TShiftState shift = ui::MouseKeysToShiftState(Message.WParamLo());
     int delta = static_cast<std::int16_t>(Message.WParamHi());
     TPoint pos{Message.LParamLoSigned(), Message.LParamHiSigned()};
     if (DoMouseWheel(shift, delta, pos)) Message.Result = 1;

@@ -272,11 +272,11 @@ private:
 // True when Text has "&" before the character Key (either case).
 bool IsAccel(char32_t Key, const std::string& Text);
 
-namespace vistra::ui {
+namespace ui {
 // The control holding the mouse capture, or null.
 TControl* CaptureControl();
 void SetCaptureControl(TControl* Control);
 // The shift state of a mouse message's key flags.
 TShiftState MouseKeysToShiftState(WPARAM keys);
 WPARAM ShiftStateToMouseKeys(TShiftState shift);
-} // namespace vistra::ui
+} // namespace ui

@@ -4,7 +4,7 @@
 #include "platform/graphics/DeviceContext.h"
 #include "platform/ui/Forms.h"
 
-namespace vistra::ui {
+namespace ui {
 
 HDC GetControlDC(TControl& control, bool wholeWindow)
 {
@@ -21,25 +21,25 @@ void ReleaseControlDC(TControl& control, HDC dc)
     if (TCustomForm* form = control.GetParentForm()) form->PresentControl(&control);
 }
 
-} // namespace vistra::ui
+} // namespace ui
 
 HDC GetDC(HWND hWnd)
 {
     TWinControl* c = FindControl(hWnd);
-    return c ? vistra::ui::GetControlDC(*c, false) : nullptr;
+    return c ? ui::GetControlDC(*c, false) : nullptr;
 }
 
 HDC GetWindowDC(HWND hWnd)
 {
     TWinControl* c = FindControl(hWnd);
-    return c ? vistra::ui::GetControlDC(*c, true) : nullptr;
+    return c ? ui::GetControlDC(*c, true) : nullptr;
 }
 
 int ReleaseDC(HWND hWnd, HDC hDC)
 {
     TWinControl* c = FindControl(hWnd);
     if (!c || !hDC) return 0;
-    vistra::ui::ReleaseControlDC(*c, hDC);
+    ui::ReleaseControlDC(*c, hDC);
     return 1;
 }
 
@@ -47,7 +47,7 @@ TControlCanvas::~TControlCanvas() { FreeHandle(); }
 
 void TControlCanvas::CreateHandle()
 {
-    FOwnDC = vistra::ui::GetControlDC(FControl, false);
+    FOwnDC = ui::GetControlDC(FControl, false);
     if (FOwnDC) SetHandle(FOwnDC);
 }
 
@@ -55,7 +55,7 @@ void TControlCanvas::FreeHandle()
 {
     if (!FOwnDC) return;
     SetHandle(nullptr);
-    vistra::ui::ReleaseControlDC(FControl, FOwnDC);
+    ui::ReleaseControlDC(FControl, FOwnDC);
     FOwnDC = nullptr;
 }
 

@@ -64,7 +64,7 @@ HDC GetDC(HWND hWnd);
 HDC GetWindowDC(HWND hWnd);
 int ReleaseDC(HWND hWnd, HDC hDC);
 // The same for any control, windowed or not.
-namespace vistra::ui {
+namespace ui {
 HDC GetControlDC(TControl& control, bool wholeWindow);
 void ReleaseControlDC(TControl& control, HDC dc);
-} // namespace vistra::ui
+} // namespace ui

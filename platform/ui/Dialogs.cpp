@@ -5,7 +5,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 
-namespace vistra::ui {
+namespace ui {
 
 TDialogHook& DialogHook()
 {
@@ -75,9 +75,9 @@ int RunMessageBox(const std::string& Text, const std::string& Caption, unsigned 
     return RunModalDialog([&](TNativeDialogs& d) { return d.RunMessageBox(r); });
 }
 
-} // namespace vistra::ui
+} // namespace ui
 
-using namespace vistra::ui;
+using namespace ui;
 
 int MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int)
 {

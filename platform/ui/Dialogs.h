@@ -25,7 +25,7 @@ enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom }
 enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp, mbClose };
 using TMsgDlgButtons = TSet<TMsgDlgBtn, 16>;
 
-namespace vistra::ui {
+namespace ui {
 
 enum class TFileDialogKind { Open, Save };
 
@@ -93,7 +93,7 @@ TDialogHook& DialogHook();
 // A message box through the backend; Flags are MB_ values. Returns IDOK etc.
 int RunMessageBox(const std::string& Text, const std::string& Caption, unsigned Flags);
 
-} // namespace vistra::ui
+} // namespace ui
 
 // Raised in headless mode for a dialog that no test answers.
 class EDialogUnanswered : public EInvalidOperation {
@@ -146,7 +146,7 @@ class TOpenDialog : public TCommonDialog {
     TNotifyEvent OnTypeChange;
 
 protected:
-    virtual vistra::ui::TFileDialogKind Kind() const { return vistra::ui::TFileDialogKind::Open; }
+    virtual ui::TFileDialogKind Kind() const { return ui::TFileDialogKind::Open; }
 
 private:
     std::string FFileName, FFilter, FDefaultExt, FInitialDir, FTitle;
@@ -160,7 +160,7 @@ class TSaveDialog : public TOpenDialog {
     using TOpenDialog::TOpenDialog;
 
 protected:
-    vistra::ui::TFileDialogKind Kind() const override { return vistra::ui::TFileDialogKind::Save; }
+    ui::TFileDialogKind Kind() const override { return ui::TFileDialogKind::Save; }
 };
 
 // The text-file kinds carry an encoding choice the program does not use.
@@ -204,7 +204,7 @@ private:
     std::unique_ptr<TFont> FFont;
 };
 
-namespace vistra::ui {
+namespace ui {
 // Splits "Desc|pat|Desc|pat" into pairs; a trailing description without a pattern is dropped.
 std::vector<std::pair<std::string, std::string>> ParseFilter(const std::string& filter);
-} // namespace vistra::ui
+} // namespace ui

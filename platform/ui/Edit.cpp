@@ -52,7 +52,7 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TCustomControl(AOwner)
 
 TCustomEdit::~TCustomEdit()
 {
-    if (auto caret = vistra::ui::CaretState(); caret && HandleAllocated() && caret->Owner == Handle()) DestroyCaret();
+    if (auto caret = ui::CaretState(); caret && HandleAllocated() && caret->Owner == Handle()) DestroyCaret();
 }
 
 TRect TCustomEdit::NonClientMargins() const
@@ -372,7 +372,7 @@ void TCustomEdit::ScrollChanged() {}
 
 void TCustomEdit::PlaceCaret()
 {
-    auto caret = vistra::ui::CaretState();
+    auto caret = ui::CaretState();
     if (!caret || !HandleAllocated() || caret->Owner != Handle()) return;
     // The caret is as tall as a line: a new font makes it anew.
     if (const int height = CaretHeight(); caret->Bounds.Height() != height) {
@@ -440,7 +440,7 @@ void TCustomEdit::PaintWindow(TCanvas& ACanvas)
     TCustomControl::PaintWindow(ACanvas);
     // The caret goes on top of whatever descendants paint.
     PlaceCaret();
-    if (HandleAllocated()) vistra::ui::PaintCaret(Handle(), ACanvas);
+    if (HandleAllocated()) ui::PaintCaret(Handle(), ACanvas);
 }
 
 void TCustomEdit::WMEraseBkgnd(TMessage& Message)
@@ -641,7 +641,7 @@ void TCustomEdit::WMSetFocus(TMessage& Message)
 void TCustomEdit::WMKillFocus(TMessage& Message)
 {
     // The caret belongs to the focused window; it goes with the focus.
-    if (auto caret = vistra::ui::CaretState(); caret && caret->Owner == Handle()) DestroyCaret();
+    if (auto caret = ui::CaretState(); caret && caret->Owner == Handle()) DestroyCaret();
     TCustomControl::WMKillFocus(Message);
     FMouseSelecting = false;
     Invalidate();

@@ -9,7 +9,7 @@ namespace {
 TWinControl* gFocus = nullptr;
 }
 
-namespace vistra::ui {
+namespace ui {
 
 TWinControl* FocusedControl() { return gFocus; }
 
@@ -35,7 +35,7 @@ HWND SetFocus(HWND hWnd)
     return oldHandle;
 }
 
-} // namespace vistra::ui
+} // namespace ui
 
 bool TWinControl::CanFocus() const
 {
@@ -52,7 +52,7 @@ void TWinControl::SetFocus()
 {
     TCustomForm* form = GetParentForm();
     if (form) form->FocusControl(this);
-    else if (HandleAllocated() || Parent()) vistra::ui::SetFocus(Handle());
+    else if (HandleAllocated() || Parent()) ui::SetFocus(Handle());
 }
 
 void TWinControl::WMSetFocus(TMessage&) { Invalidate(); }

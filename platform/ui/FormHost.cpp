@@ -11,7 +11,7 @@
 #include "platform/ui/MenuWindow.h"
 #include "platform/ui/Screen.h"
 
-namespace vistra::ui {
+namespace ui {
 
 namespace {
 
@@ -393,4 +393,4 @@ void TFormHost::NativeExposed()
     Present({0, 0, FSurface.Width(), FSurface.Height()});
 }
 
-} // namespace vistra::ui
+} // namespace ui

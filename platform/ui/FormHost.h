@@ -11,7 +11,7 @@
 class TCustomForm;
 class TControl;
 
-namespace vistra::ui {
+namespace ui {
 
 class TFormHost final : public TNativeWindowEvents {
 public:
@@ -70,4 +70,4 @@ private:
     std::uint64_t FLastDownTime = 0;
 };
 
-} // namespace vistra::ui
+} // namespace ui

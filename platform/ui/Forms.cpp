@@ -25,9 +25,9 @@ TRect FrameFor(TFormBorderStyle style)
     }
 }
 
-vistra::ui::TNativeFrame NativeFrameFor(TFormBorderStyle style)
+ui::TNativeFrame NativeFrameFor(TFormBorderStyle style)
 {
-    using vistra::ui::TNativeFrame;
+    using ui::TNativeFrame;
     switch (style) {
     case bsNone: return TNativeFrame::None;
     case bsSingle: return TNativeFrame::Single;
@@ -46,7 +46,7 @@ std::vector<TWinControl*> ChainOf(TWinControl* c)
 }
 } // namespace
 
-namespace vistra::ui {
+namespace ui {
 
 TCustomForm* ActiveForm() { return gActiveForm; }
 
@@ -75,10 +75,10 @@ void ActivateForm(TCustomForm* Form)
     if (Screen) Screen->FormActivated(Form);
 }
 
-} // namespace vistra::ui
+} // namespace ui
 
 TCustomForm::TCustomForm(TComponent* AOwner)
-    : TWinControl(AOwner), FHost(std::make_unique<vistra::ui::TFormHost>(*this))
+    : TWinControl(AOwner), FHost(std::make_unique<ui::TFormHost>(*this))
 {
     FVisible = false;
     ControlStyle().Include(csAcceptsControls);
@@ -98,8 +98,8 @@ TCustomForm::~TCustomForm()
             if (Application) Application->HandleException(this);
         }
     }
-    if (gActiveForm == this) vistra::ui::ActivateForm(nullptr);
-    if (TWinControl* f = vistra::ui::FocusedControl(); f && f->GetParentForm() == this) vistra::ui::SetFocus(0);
+    if (gActiveForm == this) ui::ActivateForm(nullptr);
+    if (TWinControl* f = ui::FocusedControl(); f && f->GetParentForm() == this) ui::SetFocus(0);
     if (Screen) Screen->RemoveForm(this);
     if (Application) Application->FormDestroyed(this);
     while (!FControls.empty()) FControls.back()->SetParent(nullptr);
@@ -123,7 +123,7 @@ void TCustomForm::SetMenu(TMainMenu* Value)
 
 void TCustomForm::MenuChanged()
 {
-    if (FMenu && !FMenuBar) FMenuBar = std::make_unique<vistra::ui::TMenuBar>(*this);
+    if (FMenu && !FMenuBar) FMenuBar = std::make_unique<ui::TMenuBar>(*this);
     if (!FMenu) FMenuBar.reset();
     if (HandleAllocated()) {
         UpdateNativeBounds();
@@ -177,7 +177,7 @@ void TCustomForm::CreateParams(TCreateParams& Params)
 void TCustomForm::CreateWnd()
 {
     TWinControl::CreateWnd();
-    vistra::ui::TNativeWindowParams p;
+    ui::TNativeWindowParams p;
     p.Caption = FText;
     p.Bounds = BoundsRect();
     p.Frame = NativeFrameFor(FBorderStyle);
@@ -195,7 +195,7 @@ void TCustomForm::DestroyWnd()
     TWinControl::DestroyWnd();
 }
 
-vistra::ui::TNativeWindow* TCustomForm::NativeWindow() const noexcept { return FHost->Native(); }
+ui::TNativeWindow* TCustomForm::NativeWindow() const noexcept { return FHost->Native(); }
 
 void TCustomForm::UpdateNativeBounds()
 {
@@ -302,7 +302,7 @@ void TCustomForm::BringToFrontAndActivate()
 {
     if (!FVisible) return;
     if (auto* n = NativeWindow()) n->Show(!FPopup);
-    if (!FPopup) vistra::ui::ActivateForm(this);
+    if (!FPopup) ui::ActivateForm(this);
 }
 
 bool TCustomForm::Showing() const { return FVisible; }
@@ -320,9 +320,9 @@ void TCustomForm::CMVisibleChanged(TMessage& Message)
     } else {
         DoHide();
         if (auto* n = NativeWindow()) n->Hide();
-        if (TWinControl* f = vistra::ui::FocusedControl(); f && f->GetParentForm() == this) vistra::ui::SetFocus(0);
+        if (TWinControl* f = ui::FocusedControl(); f && f->GetParentForm() == this) ui::SetFocus(0);
         if (gActiveForm == this) {
-            vistra::ui::ActivateForm(nullptr);
+            ui::ActivateForm(nullptr);
             if (Screen) Screen->ActivateNextForm(this);
         }
     }
@@ -347,7 +347,7 @@ void TCustomForm::DoCreate()
 TModalResult TCustomForm::ShowModal()
 {
     if (FVisible || FModal) throw EInvalidOperation("Cannot make a visible window modal");
-    if (vistra::ui::CaptureControl()) vistra::ui::SetCaptureControl(nullptr);
+    if (ui::CaptureControl()) ui::SetCaptureControl(nullptr);
     TCustomForm* previous = gActiveForm;
     FModalResult = mrNone;
     FModal = true;
@@ -361,7 +361,7 @@ TModalResult TCustomForm::ShowModal()
             if (Screen) Screen->EndModal(&form);
             if (auto* n = form.NativeWindow()) n->SetModal(false);
             form.Hide();
-            if (previous && previous->Visible()) vistra::ui::ActivateForm(previous);
+            if (previous && previous->Visible()) ui::ActivateForm(previous);
         }
     } restore{*this, previous};
     Show();
@@ -441,8 +441,8 @@ void TCustomForm::FocusControl(TWinControl* Control)
     if (!Control) return;
     if (!Control->CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
     FActiveControl = Control;
-    if (FActive || FPopup) vistra::ui::SetFocus(Control->Handle());
-    else if (FVisible) vistra::ui::ActivateForm(this);
+    if (FActive || FPopup) ui::SetFocus(Control->Handle());
+    else if (FVisible) ui::ActivateForm(this);
 }
 
 bool TCustomForm::SetFocusedControl(TWinControl* Control)
@@ -484,7 +484,7 @@ void TCustomForm::ControlRemoved(TWinControl* Control)
             if (c == Control) return true;
         return false;
     };
-    if (inside(vistra::ui::FocusedControl())) vistra::ui::SetFocus(Handle());
+    if (inside(ui::FocusedControl())) ui::SetFocus(Handle());
     if (inside(FActiveControl)) FActiveControl = nullptr;
     if (inside(FFocusedControl)) FFocusedControl = nullptr;
     FHost->ControlGone(Control);
@@ -501,8 +501,8 @@ void TCustomForm::SetActive(bool Value)
     FActive = Value;
     if (Value) {
         if (!FActiveControl || !FActiveControl->CanFocus()) FActiveControl = FindNextControl(nullptr, true, true, false);
-        if (FActiveControl) vistra::ui::SetFocus(FActiveControl->Handle());
-        else vistra::ui::SetFocus(Handle());
+        if (FActiveControl) ui::SetFocus(FActiveControl->Handle());
+        else ui::SetFocus(Handle());
         Activate();
     } else {
         Deactivate();

@@ -12,11 +12,11 @@ class TBitmap;
 class TMainMenu;
 class TMenuItem;
 
-namespace vistra::ui {
+namespace ui {
 class TNativeWindow;
 class TFormHost;
 class TMenuBar;
-} // namespace vistra::ui
+} // namespace ui
 
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
 enum TFormStyle { fsNormal, fsStayOnTop };
@@ -107,8 +107,8 @@ class TCustomForm : public TWinControl {
     const TBitmap& Surface();
     // The menu bar's height on the surface (0 without menu).
     int MenuBarHeight() const;
-    vistra::ui::TNativeWindow* NativeWindow() const noexcept;
-    vistra::ui::TMenuBar* MenuBar() const noexcept { return FMenuBar.get(); }
+    ui::TNativeWindow* NativeWindow() const noexcept;
+    ui::TMenuBar* MenuBar() const noexcept { return FMenuBar.get(); }
     void NativeCaptureChanged(bool Captured);
     void ControlRemoved(TWinControl* Control);
     void SetActive(bool Value);
@@ -121,7 +121,7 @@ class TCustomForm : public TWinControl {
 
 protected:
     friend class TWinControl;
-    friend class vistra::ui::TFormHost;
+    friend class ui::TFormHost;
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     void DestroyWnd() override;
@@ -159,8 +159,8 @@ private:
     bool FPlaced = false;
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
-    std::unique_ptr<vistra::ui::TFormHost> FHost;
-    std::unique_ptr<vistra::ui::TMenuBar> FMenuBar;
+    std::unique_ptr<ui::TFormHost> FHost;
+    std::unique_ptr<ui::TMenuBar> FMenuBar;
     std::unique_ptr<TCanvas> FCanvas;
 };
 
@@ -169,11 +169,11 @@ class TForm : public TCustomForm {
     using TCustomForm::TCustomForm;
 };
 
-namespace vistra::ui {
+namespace ui {
 // The form that has the activation, or null.
 TCustomForm* ActiveForm();
 // Gives the activation to Form (null: to none): WM_ACTIVATE with WA_INACTIVE
 // goes to the old form naming the new one, then WA_ACTIVE to the new one
 // naming the old. Popup forms are never activated.
 void ActivateForm(TCustomForm* Form);
-} // namespace vistra::ui
+} // namespace ui

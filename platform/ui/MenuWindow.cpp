@@ -13,7 +13,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Screen.h"
 
-namespace vistra::ui {
+namespace ui {
 
 namespace {
 
@@ -507,4 +507,4 @@ bool TMenuBar::OpenByAccelerator(char32_t ch)
     return false;
 }
 
-} // namespace vistra::ui
+} // namespace ui

@@ -9,7 +9,7 @@
 
 class TCustomForm;
 
-namespace vistra::ui {
+namespace ui {
 
 // The item's size when nobody measures it: caption, shortcut and the 17-pixel
 // check strip; separators are 8 pixels high.
@@ -56,4 +56,4 @@ private:
     int FHot = -1;
 };
 
-} // namespace vistra::ui
+} // namespace ui

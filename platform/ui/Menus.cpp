@@ -10,12 +10,12 @@
 
 namespace {
 unsigned gNextCommand = 1;
-vistra::ui::TPopupMenuHook gPopupHook;
+ui::TPopupMenuHook gPopupHook;
 } // namespace
 
-namespace vistra::ui {
+namespace ui {
 void SetPopupMenuHook(TPopupMenuHook hook) { gPopupHook = std::move(hook); }
-} // namespace vistra::ui
+} // namespace ui
 
 std::string StripHotkey(const std::string& Text)
 {
@@ -235,7 +235,7 @@ void TMenuItem::Click()
 
 void TMenuItem::MeasureItem(TCanvas* ACanvas, int& Width, int& Height)
 {
-    vistra::ui::DefaultMeasureMenuItem(*this, ACanvas, Width, Height);
+    ui::DefaultMeasureMenuItem(*this, ACanvas, Width, Height);
     if (OnMeasureItem) OnMeasureItem(this, ACanvas, Width, Height);
 }
 
@@ -249,7 +249,7 @@ void TMenuItem::AdvancedDrawItem(TCanvas* ACanvas, TRect ARect, TOwnerDrawState 
         OnDrawItem(this, ACanvas, ARect, State.Contains(odSelected));
         return;
     }
-    vistra::ui::DefaultDrawMenuItem(*this, ACanvas, ARect, State, TopLevel);
+    ui::DefaultDrawMenuItem(*this, ACanvas, ARect, State, TopLevel);
 }
 
 // ---- TMenu
@@ -337,7 +337,7 @@ void TPopupMenu::Popup(int X, int Y)
     if (OnPopup) OnPopup(this);
     TMenuItem* chosen = nullptr;
     if (gPopupHook) chosen = gPopupHook(*this);
-    else chosen = vistra::ui::TrackPopup(*Items(), {X, Y}, FAlignment);
+    else chosen = ui::TrackPopup(*Items(), {X, Y}, FAlignment);
     if (OnClose) OnClose(this);
     if (chosen) chosen->Click();
 }

@@ -180,9 +180,9 @@ TMenuItem* NewLine();
 // The caption without "&" markers ("&&" stands for one "&").
 std::string StripHotkey(const std::string& Text);
 
-namespace vistra::ui {
+namespace ui {
 // Tests answer popup menus: the handler gets the menu's items and returns the
 // item to choose, or null to dismiss. Without one a popup tracks input normally.
 using TPopupMenuHook = std::function<TMenuItem*(TPopupMenu& Menu)>;
 void SetPopupMenuHook(TPopupMenuHook hook);
-} // namespace vistra::ui
+} // namespace ui

@@ -76,7 +76,7 @@ bool PostMessage(HWND hWnd, unsigned Msg, WPARAM WParam, LPARAM LParam)
         std::lock_guard lock(gQueueLock);
         gPosted.push_back({hWnd, {Msg, WParam, LParam, 0}});
     }
-    if (vistra::ui::BackendCreated()) vistra::ui::Backend().Wake();
+    if (ui::BackendCreated()) ui::Backend().Wake();
     return true;
 }
 
@@ -94,7 +94,7 @@ unsigned RegisterWindowMessage(std::string_view Name)
 std::uintptr_t SetTimer(HWND hWnd, std::uintptr_t IdEvent, unsigned Elapse, TTimerProc TimerFunc)
 {
     if (Elapse == 0) Elapse = 1;
-    std::uint64_t due = vistra::ui::Backend().NowMs() + Elapse;
+    std::uint64_t due = ui::Backend().NowMs() + Elapse;
     if (hWnd == 0 && IdEvent == 0) IdEvent = 0x10000 + gNextTimerId++;
     for (auto& t : gTimers) {
         if (t.Wnd == hWnd && t.Id == IdEvent) {
@@ -114,7 +114,7 @@ bool KillTimer(HWND hWnd, std::uintptr_t IdEvent)
     return n > 0;
 }
 
-namespace vistra::ui {
+namespace ui {
 
 void KillTimersOf(HWND hWnd)
 {
@@ -196,4 +196,4 @@ bool ProcessPending()
     return worked;
 }
 
-} // namespace vistra::ui
+} // namespace ui

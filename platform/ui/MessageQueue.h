@@ -23,7 +23,7 @@ using TTimerProc = std::function<void(HWND hWnd, unsigned Msg, std::uintptr_t Id
 std::uintptr_t SetTimer(HWND hWnd, std::uintptr_t IdEvent, unsigned Elapse, TTimerProc TimerFunc = nullptr);
 bool KillTimer(HWND hWnd, std::uintptr_t IdEvent);
 
-namespace vistra::ui {
+namespace ui {
 
 // One pass of the loop: delivers the posted messages that were queued, the
 // timers that are due, then paints. Returns false when there was nothing to do.
@@ -35,4 +35,4 @@ void KillTimersOf(HWND hWnd);
 // Forgets every posted message and timer (tests start clean).
 void ResetMessageQueue();
 
-} // namespace vistra::ui
+} // namespace ui

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-namespace vistra::ui {
+namespace ui {
 
 std::string MessageName(unsigned msg)
 {
@@ -21,4 +21,4 @@ std::string MessageName(unsigned msg)
     return buffer;
 }
 
-} // namespace vistra::ui
+} // namespace ui

@@ -142,7 +142,7 @@ constexpr WPARAM MakeWParam(unsigned lo, unsigned hi) noexcept
     return static_cast<WPARAM>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16));
 }
 
-namespace vistra::ui {
+namespace ui {
 // The identifier's name for diagnostics ("WM_KEYDOWN"), or a hex number.
 std::string MessageName(unsigned msg);
-} // namespace vistra::ui
+} // namespace ui

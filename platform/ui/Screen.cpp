@@ -8,11 +8,11 @@
 
 TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {}
 
-TCustomForm* TScreen::ActiveForm() const { return vistra::ui::ActiveForm(); }
+TCustomForm* TScreen::ActiveForm() const { return ui::ActiveForm(); }
 
 TWinControl* TScreen::ActiveControl() const
 {
-    TWinControl* f = vistra::ui::FocusedControl();
+    TWinControl* f = ui::FocusedControl();
     return f && f != f->GetParentForm() ? f : nullptr;
 }
 
@@ -23,10 +23,10 @@ TCursor TScreen::Cursors(int Index) const
     return it == FCursors.end() ? crArrow : it->second;
 }
 
-int TScreen::Width() const { return vistra::ui::Backend().ScreenMetrics().Width; }
-int TScreen::Height() const { return vistra::ui::Backend().ScreenMetrics().Height; }
-TRect TScreen::WorkAreaRect() const { return vistra::ui::Backend().ScreenMetrics().WorkArea; }
-int TScreen::PixelsPerInch() const { return vistra::ui::Backend().ScreenMetrics().PixelsPerInch; }
+int TScreen::Width() const { return ui::Backend().ScreenMetrics().Width; }
+int TScreen::Height() const { return ui::Backend().ScreenMetrics().Height; }
+TRect TScreen::WorkAreaRect() const { return ui::Backend().ScreenMetrics().WorkArea; }
+int TScreen::PixelsPerInch() const { return ui::Backend().ScreenMetrics().PixelsPerInch; }
 
 void TScreen::AddForm(TCustomForm* Form) { FForms.push_back(Form); }
 
@@ -47,12 +47,12 @@ void TScreen::FormActivated(TCustomForm* Form)
 void TScreen::ActivateNextForm(TCustomForm* Leaving)
 {
     if (TCustomForm* modal = ModalForm(); modal && modal != Leaving && modal->Visible()) {
-        vistra::ui::ActivateForm(modal);
+        ui::ActivateForm(modal);
         return;
     }
     for (TCustomForm* f : FForms)
         if (f != Leaving && f->Visible() && !f->Popup()) {
-            vistra::ui::ActivateForm(f);
+            ui::ActivateForm(f);
             return;
         }
 }
@@ -71,9 +71,9 @@ void TScreen::PaintForms()
     for (TCustomForm* f : std::vector<TCustomForm*>(FForms)) f->PaintNow();
 }
 
-TControl* TMouse::Capture() const { return vistra::ui::CaptureControl(); }
+TControl* TMouse::Capture() const { return ui::CaptureControl(); }
 
-void TMouse::SetCapture(TControl* Value) { vistra::ui::SetCaptureControl(Value); }
+void TMouse::SetCapture(TControl* Value) { ui::SetCaptureControl(Value); }
 
 bool GetCursorPos(TPoint& Point)
 {

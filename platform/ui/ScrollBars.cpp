@@ -219,8 +219,8 @@ bool ShowScrollBar(HWND hWnd, int wBar, bool bShow)
 int GetSystemMetrics(int nIndex)
 {
     switch (nIndex) {
-    case SM_CXSCREEN: return vistra::ui::Backend().ScreenMetrics().Width;
-    case SM_CYSCREEN: return vistra::ui::Backend().ScreenMetrics().Height;
+    case SM_CXSCREEN: return ui::Backend().ScreenMetrics().Width;
+    case SM_CYSCREEN: return ui::Backend().ScreenMetrics().Height;
     case SM_CXVSCROLL: case SM_CYHSCROLL: case SM_CXHSCROLL: case SM_CYVSCROLL: return BarThickness;
     case SM_CXBORDER: case SM_CYBORDER: return 1;
     case SM_CXEDGE: case SM_CYEDGE: return 2;
@@ -228,7 +228,7 @@ int GetSystemMetrics(int nIndex)
     }
 }
 
-namespace vistra::ui {
+namespace ui {
 
 TSize WindowScrollBarSpace(const TWinControl& control)
 {
@@ -299,7 +299,7 @@ bool WindowScrollBarMouse(TWinControl& control, TMessage& message)
     return false;
 }
 
-} // namespace vistra::ui
+} // namespace ui
 
 // ---- TScrollBar
 

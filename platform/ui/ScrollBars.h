@@ -80,11 +80,11 @@ inline constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHS
                      SM_CYBORDER = 6, SM_CXEDGE = 45, SM_CYEDGE = 46, SM_CXHSCROLL = 21, SM_CYVSCROLL = 20;
 int GetSystemMetrics(int nIndex);
 
-namespace vistra::ui {
+namespace ui {
 // The room a window's visible scroll bars take on the right and at the bottom.
 TSize WindowScrollBarSpace(const TWinControl& control);
 void PaintWindowScrollBars(TWinControl& control, TCanvas& canvas);
 // Handles a mouse message on a window's scroll bars; true when it was one.
 bool WindowScrollBarMouse(TWinControl& control, TMessage& message);
 void ForgetWindowScrollBars(HWND hWnd);
-} // namespace vistra::ui
+} // namespace ui

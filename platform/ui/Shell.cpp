@@ -11,15 +11,15 @@ std::function<bool(const std::string&)>& Handler()
 }
 } // namespace
 
-namespace vistra::ui {
+namespace ui {
 void SetShellOpenHandler(std::function<bool(const std::string& target)> handler) { Handler() = std::move(handler); }
-} // namespace vistra::ui
+} // namespace ui
 
 bool ShellOpen(const std::string& Target)
 {
     if (Target.empty()) return false;
     if (Handler()) return Handler()(Target);
-    return vistra::ui::Backend().OpenDocument(Target);
+    return ui::Backend().OpenDocument(Target);
 }
 
 std::intptr_t ShellExecute(HWND, const std::string& Operation, const std::string& File, const std::string&,

@@ -13,7 +13,7 @@ std::intptr_t ShellExecute(HWND hWnd, const std::string& Operation, const std::s
                            const std::string& Parameters, const std::string& Directory, int ShowCmd);
 inline constexpr int SW_SHOWNORMAL = 1;
 
-namespace vistra::ui {
+namespace ui {
 // Replaces how targets are opened (tests record them); null restores the backend's.
 void SetShellOpenHandler(std::function<bool(const std::string& target)> handler);
-} // namespace vistra::ui
+} // namespace ui

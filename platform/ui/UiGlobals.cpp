@@ -15,8 +15,8 @@ TMouse* Mouse = nullptr;
 namespace {
 
 struct TUiGlobals {
-    vistra::ui::TBackendFactory Factory;
-    std::unique_ptr<vistra::ui::TBackend> Backend;
+    ui::TBackendFactory Factory;
+    std::unique_ptr<ui::TBackend> Backend;
     std::unique_ptr<TMouse> MouseObject = std::make_unique<TMouse>();
     std::unique_ptr<TScreen> ScreenObject = std::make_unique<TScreen>(nullptr);
     std::unique_ptr<TApplication> ApplicationObject = std::make_unique<TApplication>(nullptr);
@@ -53,7 +53,7 @@ TUiGlobals& Globals()
 
 } // namespace
 
-namespace vistra::ui {
+namespace ui {
 
 TBackend& Backend()
 {
@@ -71,4 +71,4 @@ void SetBackendFactory(TBackendFactory factory) { Globals().Factory = std::move(
 
 void SetBackend(std::unique_ptr<TBackend> backend) { Globals().Backend = std::move(backend); }
 
-} // namespace vistra::ui
+} // namespace ui

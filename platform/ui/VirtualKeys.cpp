@@ -74,7 +74,7 @@ std::string ShortCutToText(TShortCut shortCut)
     return text + name;
 }
 
-namespace vistra::ui {
+namespace ui {
 
 void SetKeyDown(unsigned short vk, bool down)
 {
@@ -115,4 +115,4 @@ unsigned short VirtualKeyForCharacter(char32_t Character)
     return 0;
 }
 
-} // namespace vistra::ui
+} // namespace ui

@@ -72,7 +72,7 @@ TShiftState KeyDataToShiftState(std::uint32_t KeyData);
 // "Ctrl+S", "Shift+F4", "" for none.
 std::string ShortCutToText(TShortCut shortCut);
 
-namespace vistra::ui {
+namespace ui {
 // Records a key going down or up in the keyboard state; the input pipeline calls it.
 void SetKeyDown(unsigned short vk, bool down);
 // Forgets every held key and button (tests start from a clean keyboard).
@@ -80,4 +80,4 @@ void ResetKeyboardState();
 // The key that types Character on a US keyboard ('.' is VK_OEM_PERIOD, '!' is
 // '1'); 0 for a character no key types directly.
 unsigned short VirtualKeyForCharacter(char32_t Character);
-} // namespace vistra::ui
+} // namespace ui

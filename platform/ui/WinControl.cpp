@@ -38,7 +38,7 @@ TWinControl::~TWinControl()
     if (Parent()) Parent()->RemoveControl(this);
     // Children that this control does not own stay alive but lose their parent.
     while (!FControls.empty()) FControls.back()->SetParent(nullptr);
-    if (vistra::ui::FocusedControl() == this) vistra::ui::SetFocus(0);
+    if (ui::FocusedControl() == this) ui::SetFocus(0);
     if (FHandle) DestroyWnd();
 }
 
@@ -95,10 +95,10 @@ void TWinControl::DestroyWnd()
 {
     if (!FHandle) return;
     ControlState().Include(csDestroyingHandle);
-    if (vistra::ui::FocusedControl() == this) vistra::ui::SetFocus(0);
+    if (ui::FocusedControl() == this) ui::SetFocus(0);
     Perform(WM_DESTROY, 0, 0);
-    vistra::ui::KillTimersOf(FHandle);
-    vistra::ui::ForgetWindowScrollBars(FHandle);
+    ui::KillTimersOf(FHandle);
+    ui::ForgetWindowScrollBars(FHandle);
     HandleTable().erase(FHandle);
     FHandle = 0;
     ControlState().Exclude(csDestroyingHandle);
@@ -137,7 +137,7 @@ void TWinControl::RemoveControl(TControl* AControl)
     if (!ContainsControl(AControl)) return;
     Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(AControl), 0);
     AControl->InvalidateControl();
-    if (vistra::ui::CaptureControl() == AControl) vistra::ui::SetCaptureControl(nullptr);
+    if (ui::CaptureControl() == AControl) ui::SetCaptureControl(nullptr);
     if (auto* w = dynamic_cast<TWinControl*>(AControl)) {
         std::erase(FTabList, w);
         if (TCustomForm* form = GetParentForm()) form->ControlRemoved(w);
@@ -177,7 +177,7 @@ void TWinControl::Broadcast(TMessage& Message)
 TRect TWinControl::NonClientMargins() const
 {
     int b = FBorderWidth;
-    TSize bars = vistra::ui::WindowScrollBarSpace(*this);
+    TSize bars = ui::WindowScrollBarSpace(*this);
     return {b, b, b + bars.cx, b + bars.cy};
 }
 
@@ -338,7 +338,7 @@ void TWinControl::CMEnabledChanged(TMessage& Message)
 {
     if (!Enabled() && Focused()) {
         if (TCustomForm* form = GetParentForm()) form->SelectNext(this, true, true);
-        if (Focused()) vistra::ui::SetFocus(0);
+        if (Focused()) ui::SetFocus(0);
     }
     TControl::CMEnabledChanged(Message);
 }
@@ -346,11 +346,11 @@ void TWinControl::CMEnabledChanged(TMessage& Message)
 void TWinControl::CMVisibleChanged(TMessage& Message)
 {
     if (!Visible() && Parent()) {
-        TWinControl* focused = vistra::ui::FocusedControl();
+        TWinControl* focused = ui::FocusedControl();
         if (focused && (focused == this || ContainsControl(focused) ||
                         std::ranges::any_of(FTabList, [&](TWinControl* w) { return w == focused; }))) {
             if (TCustomForm* form = GetParentForm()) form->SelectNext(this, true, true);
-            if (focused == vistra::ui::FocusedControl()) vistra::ui::SetFocus(0);
+            if (focused == ui::FocusedControl()) ui::SetFocus(0);
         }
     }
     for (TControl* c : FControls) c->Perform(CM_SHOWINGCHANGED, 0, 0);
@@ -373,9 +373,9 @@ namespace {
 std::uint64_t gDispatched = 0;
 }
 
-std::uint64_t vistra::ui::DispatchedMessageCount() { return gDispatched; }
+std::uint64_t ui::DispatchedMessageCount() { return gDispatched; }
 
-void vistra::ui::NoteInput() { ++gDispatched; }
+void ui::NoteInput() { ++gDispatched; }
 
 void TWinControl::MainWndProc(TMessage& Message)
 {
@@ -399,7 +399,7 @@ void TWinControl::WndProc(TMessage& Message)
     bool mouse = Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONUP || Message.Msg == WM_LBUTTONDBLCLK ||
                  Message.Msg == WM_MOUSEMOVE;
     // Presses on the window's own scroll bars never reach the control's handlers.
-    if (mouse && vistra::ui::WindowScrollBarMouse(*this, Message)) return;
+    if (mouse && ui::WindowScrollBarMouse(*this, Message)) return;
     TControl::WndProc(Message);
 }
 
@@ -427,7 +427,7 @@ void TWinControl::WMNCPaint(TMessage& Message)
     TCanvas c;
     c.SetHandle(reinterpret_cast<HDC>(Message.WParam));
     PaintNonClient(c);
-    vistra::ui::PaintWindowScrollBars(*this, c);
+    ui::PaintWindowScrollBars(*this, c);
     c.SetHandle(nullptr);
 }
 

@@ -177,7 +177,7 @@ private:
     std::vector<TWinControl*> FTabList;
 };
 
-namespace vistra::ui {
+namespace ui {
 // The control that has the keyboard focus, or null.
 TWinControl* FocusedControl();
 HWND GetFocus();
@@ -187,7 +187,7 @@ HWND SetFocus(HWND hWnd);
 // How many messages and host inputs have been handled so far.
 std::uint64_t DispatchedMessageCount();
 void NoteInput();
-} // namespace vistra::ui
+} // namespace ui
 
 // The control owning a handle, or null.
 TWinControl* FindControl(HWND Handle);

@@ -153,7 +153,7 @@ void TWebBrowser::DestroyWnd()
 void TWebBrowser::UpdateNativeView()
 {
     TCustomForm* form = Parent() ? GetParentForm() : nullptr;
-    vistra::ui::TNativeWindow* window = nullptr;
+    ui::TNativeWindow* window = nullptr;
     if (FEngine && form && form->HandleAllocated() && !ControlState().Contains(csDestroyingHandle) &&
         !ComponentState().Contains(csDestroying))
         window = form->NativeWindow();

@@ -20,10 +20,10 @@ using TWebBrowserBeforeNavigate = std::function<void(TObject* Sender, const std:
 using TWebBrowserProgressChange = std::function<void(TObject* ASender, int Progress, int ProgressMax)>;
 
 class TBitmap;
-namespace vistra::ui {
+namespace ui {
 class TNativeChildView;
 class TNativeWindow;
-}  // namespace vistra::ui
+}  // namespace ui
 
 class TWebBrowser : public TWinControl {
     VISTRA_CLASS(TWebBrowser, TWinControl)
@@ -83,8 +83,8 @@ private:
 
     std::unique_ptr<web::BrowserEngine> FEngine;
     // Declared after the engine so the view is given back before the engine goes.
-    std::unique_ptr<vistra::ui::TNativeChildView> FNativeView;
-    vistra::ui::TNativeWindow* FEmbeddedIn = nullptr;
+    std::unique_ptr<ui::TNativeChildView> FNativeView;
+    ui::TNativeWindow* FEmbeddedIn = nullptr;
     std::string FEngineError;
     web::BrowserEngine::Milliseconds FTimeout = web::BrowserEngine::DefaultTimeout;
 };

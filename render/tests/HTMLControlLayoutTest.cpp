@@ -10,9 +10,9 @@
 
 #include <vector>
 
-using vistra::render::LayoutHTMLControl;
-using vistra::render::THTMLInlinePass;
-using vistra::render::THTMLItemCallState;
+using render::LayoutHTMLControl;
+using render::THTMLInlinePass;
+using render::THTMLItemCallState;
 
 namespace {
 

@@ -13,14 +13,14 @@
 
 #include <gtest/gtest.h>
 
-using vistra::render::DrawHTMLBackground;
-using vistra::render::LayoutHTMLImage;
-using vistra::render::THTMLImageSources;
-using vistra::render::THTMLInlinePass;
-using vistra::render::THTMLItemCallState;
-using vistra::render::THTMLLinkState;
-using vistra::render::testing::FixturePath;
-using vistra::render::testing::ReadFixture;
+using render::DrawHTMLBackground;
+using render::LayoutHTMLImage;
+using render::THTMLImageSources;
+using render::THTMLInlinePass;
+using render::THTMLItemCallState;
+using render::THTMLLinkState;
+using render::testing::FixturePath;
+using render::testing::ReadFixture;
 
 namespace {
 

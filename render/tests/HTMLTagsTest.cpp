@@ -2,8 +2,8 @@
 #include "render/HTMLTags.h"
 #include "render/tests/HTMLRenderFixture.h"
 
-using vistra::render::HTMLTagAttribute;
-using vistra::render::HTMLTagLeadingInteger;
+using render::HTMLTagAttribute;
+using render::HTMLTagLeadingInteger;
 
 TEST(HTMLTagAttributeTest, Lookup)
 {

@@ -13,8 +13,8 @@
 #include <filesystem>
 #include <vector>
 
-using vistra::render::testing::FixturePath;
-using vistra::render::testing::ReadFixture;
+using render::testing::FixturePath;
+using render::testing::ReadFixture;
 
 namespace {
 

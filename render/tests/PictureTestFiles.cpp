@@ -5,7 +5,7 @@
 #include <iterator>
 #include <stdexcept>
 
-namespace vistra::render::testing {
+namespace render::testing {
 
 std::string FixturePath(const std::string& Name) { return std::string(VISTRA_TEST_DATA) + "/" + Name; }
 
@@ -16,4 +16,4 @@ std::vector<std::uint8_t> ReadFixture(const std::string& Name)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-} // namespace vistra::render::testing
+} // namespace render::testing

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace vistra::render::testing {
+namespace render::testing {
 
 std::string FixturePath(const std::string& Name);
 std::vector<std::uint8_t> ReadFixture(const std::string& Name);
 
-} // namespace vistra::render::testing
+} // namespace render::testing

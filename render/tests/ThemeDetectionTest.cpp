@@ -16,8 +16,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using vistra::render::TOperatingSystemFacts;
-using vistra::render::TThemeLibraryState;
+using render::TOperatingSystemFacts;
+using render::TThemeLibraryState;
 
 constexpr const char* k2010Common = "Software\\Microsoft\\Office\\14.0\\Common";
 constexpr const char* k2007Common = "Software\\Microsoft\\Office\\12.0\\Common";
@@ -42,8 +42,8 @@ protected:
     }
     void TearDown() override
     {
-        vistra::render::SetOperatingSystemForTesting({});
-        vistra::render::SetThemeLibraryProbeForTesting(nullptr);
+        render::SetOperatingSystemForTesting({});
+        render::SetThemeLibraryProbeForTesting(nullptr);
         ::unsetenv("VISTRA_REGISTRY_FILE");
         fs::remove_all(FDir);
     }
@@ -59,7 +59,7 @@ protected:
     }
     static void UseDesktopScheme(bool active, std::string scheme)
     {
-        vistra::render::SetThemeLibraryProbeForTesting(
+        render::SetThemeLibraryProbeForTesting(
             [=]() -> std::optional<TThemeLibraryState> { return TThemeLibraryState{active, scheme}; });
     }
     fs::path FDir;
@@ -118,14 +118,14 @@ TEST_F(ThemeDetectionTest, WithoutOfficeTheDesktopSchemeDecides)
     }
 
     // Without a theme library, or on an older system, there is no scheme.
-    vistra::render::SetThemeLibraryProbeForTesting(nullptr);
+    render::SetThemeLibraryProbeForTesting(nullptr);
     EXPECT_EQ(CurrentXPColorScheme(), 0);
     UseDesktopScheme(true, "Metallic");
-    vistra::render::SetOperatingSystemForTesting({5, 0, false, 6});
+    render::SetOperatingSystemForTesting({5, 0, false, 6});
     EXPECT_EQ(CurrentXPColorScheme(), 0);
-    vistra::render::SetOperatingSystemForTesting({5, 1, false, 5});
+    render::SetOperatingSystemForTesting({5, 1, false, 5});
     EXPECT_EQ(CurrentXPColorScheme(), 0);
-    vistra::render::SetOperatingSystemForTesting({5, 1, false, 6});
+    render::SetOperatingSystemForTesting({5, 1, false, 6});
     EXPECT_EQ(CurrentXPColorScheme(), 3);
 }
 
@@ -167,13 +167,13 @@ TEST_F(ThemeDetectionTest, PlatformTestsFollowTheFacts)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Facts.MajorVersion * 10 + row.Facts.MinorVersion);
-        vistra::render::SetOperatingSystemForTesting(row.Facts);
+        render::SetOperatingSystemForTesting(row.Facts);
         EXPECT_EQ(IsWindowsXPOrNewer(), row.XP);
         EXPECT_EQ(IsVistaOrNewer(), row.Vista);
         EXPECT_EQ(CommonControlsThemed(), row.Themed);
     }
     // The default describes a current system.
-    vistra::render::SetOperatingSystemForTesting({});
+    render::SetOperatingSystemForTesting({});
     EXPECT_TRUE(IsWindowsXPOrNewer());
     EXPECT_TRUE(IsVistaOrNewer());
     EXPECT_TRUE(CommonControlsThemed());
@@ -181,7 +181,7 @@ TEST_F(ThemeDetectionTest, PlatformTestsFollowTheFacts)
 
 TEST(ThemeBindersTest, NoThemeLibraryHereSoNothingIsEverLoaded)
 {
-    using namespace vistra::render;
+    using namespace render;
     for (TThemeLibraryBinder* binder : {&ControlsThemeBinder(), &DropDownThemeBinder(), &EditButtonThemeBinder()}) {
         EXPECT_FALSE(binder->Loaded());
         binder->BindThemeLibrary();

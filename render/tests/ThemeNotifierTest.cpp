@@ -58,7 +58,7 @@ protected:
                ("notifier-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(FDir);
         ::setenv("VISTRA_REGISTRY_FILE", (FDir / "registry.ini").c_str(), 1);
-        vistra::ui::ResetMessageQueue();
+        ui::ResetMessageQueue();
     }
     void TearDown() override
     {
@@ -84,7 +84,7 @@ protected:
         while (!done()) {
             if (std::chrono::steady_clock::now() > limit)
                 return false;
-            vistra::ui::ProcessPending();
+            ui::ProcessPending();
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         return true;
@@ -203,6 +203,6 @@ TEST_F(ThemeNotifierTest, SharedInstanceLivesUntilItsOwnerFreesIt)
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    vistra::backend::InstallHeadlessBackend();
+    backend::InstallHeadlessBackend();
     return RUN_ALL_TESTS();
 }

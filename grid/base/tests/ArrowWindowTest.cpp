@@ -18,7 +18,7 @@ class ArrowWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        vistra::backend::InstallHeadlessBackend();
+        backend::InstallHeadlessBackend();
         Form = std::make_unique<TForm>(nullptr);
         Form->SetBounds(0, 0, 200, 100);
         Form->SetColor(clWhite);
@@ -45,7 +45,7 @@ TEST_F(ArrowWindowTest, PaintsOnlyTheArrow)
     arrow->SetBounds(40, 20, 10, 9);
     arrow->Show();
     Form->Show();
-    vistra::backend::input::Pump();
+    backend::input::Pump();
 
     EXPECT_EQ(arrow->WindowParams().Style, WS_POPUP);
     EXPECT_EQ(arrow->Arrow()[4], (TPoint{5, 8})) << "the down arrow's tip";

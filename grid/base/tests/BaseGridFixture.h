@@ -94,7 +94,7 @@ class BaseGridTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        vistra::backend::InstallHeadlessBackend();
+        backend::InstallHeadlessBackend();
         Form = new TForm(nullptr);
         Form->SetBounds(50, 50, 400, 300);
         Grid = new TLoggingGrid(Form);
@@ -114,7 +114,7 @@ protected:
     }
     void TearDown() override { delete Form; }
 
-    void Press(unsigned short key) { vistra::backend::input::PressKey(*Form, key, {}); }
+    void Press(unsigned short key) { backend::input::PressKey(*Form, key, {}); }
     TGridCoord Current() const { return {Grid->Col(), Grid->Row()}; }
     // The colour at a client point of the grid, as $BBGGRR.
     TColor PixelAt(int x, int y)

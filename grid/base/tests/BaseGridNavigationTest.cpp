@@ -39,8 +39,8 @@ TEST_F(BaseGridTest, KeysAndWheelStepOverMergedAreas)
         ASSERT_EQ(Current(), c.from) << c.name;
         switch (c.input) {
         case Key: Press(c.key); break;
-        case WheelDown: vistra::backend::input::Wheel(*Grid, -120); break;
-        case WheelUp: vistra::backend::input::Wheel(*Grid, 120); break;
+        case WheelDown: backend::input::Wheel(*Grid, -120); break;
+        case WheelUp: backend::input::Wheel(*Grid, 120); break;
         }
         EXPECT_EQ(Current(), c.to) << c.name;
     }
@@ -54,7 +54,7 @@ TEST_F(BaseGridTest, AnAreaAtTheGridsEdgeKeepsTheCurrentCellOnItsBase)
     EXPECT_EQ(Current(), (TGridCoord{8, 8}));
     Press(VK_DOWN);
     EXPECT_EQ(Current(), (TGridCoord{8, 8}));
-    vistra::backend::input::Wheel(*Grid, -120);
+    backend::input::Wheel(*Grid, -120);
     EXPECT_EQ(Current(), (TGridCoord{8, 8}));
 }
 

@@ -15,17 +15,17 @@ class ButtonsTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        vistra::backend::InstallHeadlessBackend();
+        backend::InstallHeadlessBackend();
         Form = std::make_unique<TForm>(nullptr);
         Form->SetBounds(100, 100, 320, 200);
         Form->Show();
-        vistra::backend::input::Pump();
+        backend::input::Pump();
     }
 
     // The painted pixels of Area of the form's client surface.
     std::unique_ptr<TBitmap> Snapshot(const TRect& Area)
     {
-        vistra::backend::input::Pump();
+        backend::input::Pump();
         TBitmap surface;
         surface.Assign(&Form->Surface());
         auto shot = std::make_unique<TBitmap>(Area.Width(), Area.Height());
@@ -38,7 +38,7 @@ protected:
 
     TColor PixelAt(int X, int Y)
     {
-        vistra::backend::input::Pump();
+        backend::input::Pump();
         TBitmap surface;
         surface.Assign(&Form->Surface());
         return ColorToRGB(surface.Canvas()->Pixels(X, Y + Form->MenuBarHeight()));

@@ -13,7 +13,7 @@ class EditorsTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        vistra::backend::InstallHeadlessBackend();
+        backend::InstallHeadlessBackend();
         Form = new TForm(nullptr);
         Form->SetBounds(100, 100, 360, 240);
         Other = new TEdit(Form);
@@ -29,7 +29,7 @@ protected:
         control->SetBounds(left, top, width, height);
         return control;
     }
-    void Press(unsigned short vk, TShiftState shift = {}) { vistra::backend::input::PressKey(*Form, vk, shift); }
+    void Press(unsigned short vk, TShiftState shift = {}) { backend::input::PressKey(*Form, vk, shift); }
 
     TForm* Form = nullptr;
     TEdit* Other = nullptr;

@@ -13,7 +13,7 @@
 TEST(TFilePicture, TakesTheSizeAndDrawsTheFile)
 {
     const auto path = std::filesystem::temp_directory_path() / ("grid_util_picture_" + std::to_string(getpid()) + ".png");
-    vistra::grid::test::RunPython("from PIL import Image\nImage.new('RGB', (7, 5), (0, 0, 255)).save('" + path.string() + "')\n",
+    grid::test::RunPython("from PIL import Image\nImage.new('RGB', (7, 5), (0, 0, 255)).save('" + path.string() + "')\n",
                                   "");
     TFilePicture picture;
     picture.SetFilename(path.string());

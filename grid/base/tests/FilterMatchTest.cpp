@@ -9,7 +9,7 @@
 #include <random>
 #include <sstream>
 
-using vistra::grid::test::LocaleScope;
+using grid::test::LocaleScope;
 
 namespace {
 
@@ -74,7 +74,7 @@ for line in sys.stdin.read().split('\n')[:-1]:
     pattern, value = line.split(' ')
     sys.stdout.write('1' if fnmatch.fnmatchcase(value, pattern) else '0')
 )";
-    EXPECT_EQ(vistra::grid::test::RunPython(script, pairs), ours);
+    EXPECT_EQ(grid::test::RunPython(script, pairs), ours);
 }
 
 TEST(FilterMatch, Comparisons)

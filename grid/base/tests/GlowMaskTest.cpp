@@ -107,7 +107,7 @@ for x in range(W):
     for y in range(H): img[y][x] = col[y]
 print('\n'.join(' '.join(map(str, img[y][x])) for y in range(H) for x in range(W)))
 )";
-    EXPECT_EQ(vistra::grid::test::RunPython(script, sharp), Pixels(mask));
+    EXPECT_EQ(grid::test::RunPython(script, sharp), Pixels(mask));
     EXPECT_NE(sharp, Pixels(mask));
 }
 

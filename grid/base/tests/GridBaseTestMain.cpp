@@ -6,6 +6,6 @@
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    vistra::backend::InstallHeadlessBackend();
+    backend::InstallHeadlessBackend();
     return RUN_ALL_TESTS();
 }

@@ -19,7 +19,7 @@ class GridUndoRedoTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        vistra::backend::InstallHeadlessBackend();
+        backend::InstallHeadlessBackend();
         Form = std::make_unique<TForm>(nullptr);
         Grid = new TBaseGrid(Form.get());
         Grid->SetParent(Form.get());

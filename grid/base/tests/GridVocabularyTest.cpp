@@ -4,7 +4,7 @@
 #include "grid/base/GridEnumNames.h"
 #include "grid/base/GridEvents.h"  // compiled here so the event types stay well-formed
 
-using namespace vistra::grid;
+using namespace grid;
 
 TEST(GridVocabulary, StoredEditorNamesReadBackAsTheirOrdinals)
 {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace vistra::grid::test {
+namespace grid::test {
 
 class LocaleScope {
 public:
@@ -27,4 +27,4 @@ private:
     TFormatSettings FSaved;
 };
 
-} // namespace vistra::grid::test
+} // namespace grid::test

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <unistd.h>
 
-namespace vistra::grid::test {
+namespace grid::test {
 
 namespace {
 
@@ -51,4 +51,4 @@ std::string RunPython(const std::string& Script, const std::string& Input)
     return output;
 }
 
-} // namespace vistra::grid::test
+} // namespace grid::test

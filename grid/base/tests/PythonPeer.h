@@ -4,10 +4,10 @@
 
 #include <string>
 
-namespace vistra::grid::test {
+namespace grid::test {
 
 // Runs Script with Input on its standard input and returns what it printed. Fails the
 // calling test (and returns empty) when Python is missing or the script fails.
 std::string RunPython(const std::string& Script, const std::string& Input);
 
-} // namespace vistra::grid::test
+} // namespace grid::test

@@ -5,7 +5,7 @@
 #include "grid/base/QuillCheckBox.h"
 #include "platform/graphics/tests/GoldenImage.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "grid/base/QuillGridButton.h"
 #include "platform/graphics/tests/GoldenImage.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 namespace {
 
@@ -85,7 +85,7 @@ TEST_F(GridButtonPaintTest, RaisedButtonWithDropDownPartMatchesItsReference)
 
 TEST(GlyphCaptionLayoutTest, PlacesFollowMarginSpacingAndLayout)
 {
-    using vistra::grid::LayoutGlyphAndCaption;
+    using grid::LayoutGlyphAndCaption;
     struct Case {
         TButtonLayout Layout;
         int Margin, Spacing;

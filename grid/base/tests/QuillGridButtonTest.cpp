@@ -7,7 +7,7 @@
 #include "platform/ui/Menus.h"
 #include "render/QuillStyleIF.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 namespace {
 
@@ -163,7 +163,7 @@ TEST_F(GridButtonTest, ActionLinkCarriesCaptionEnabledHintAndRunsTheAction)
 {
     TQuillGridButton* button = AddButton(10);
     button->OnClick = nullptr;
-    vistra::grid::TGridAction action(nullptr);
+    grid::TGridAction action(nullptr);
     action.SetCaption("Find");
     action.SetHint("Find next");
     int executed = 0;
@@ -192,7 +192,7 @@ TEST_F(GridButtonTest, ActionLinkCarriesCaptionEnabledHintAndRunsTheAction)
 TEST_F(GridButtonTest, ActionCheckedStateFollowsOnlyForGroupedAllowAllUpButtons)
 {
     TQuillGridButton* button = AddButton(10, 3);
-    vistra::grid::TGridAction action(nullptr);
+    grid::TGridAction action(nullptr);
     action.SetGroupIndex(3);
     button->SetAction(&action);
     action.SetChecked(true);
@@ -214,7 +214,7 @@ TEST_F(GridButtonTest, ActionCheckedStateFollowsOnlyForGroupedAllowAllUpButtons)
 TEST_F(GridButtonTest, ActionGoneLeavesTheButtonUnlinked)
 {
     TQuillGridButton* button = AddButton(10);
-    auto action = std::make_unique<vistra::grid::TGridAction>(nullptr);
+    auto action = std::make_unique<grid::TGridAction>(nullptr);
     button->SetAction(action.get());
     action.reset();
     EXPECT_EQ(button->Action(), nullptr);
@@ -250,8 +250,8 @@ TEST_F(GridButtonTest, ThemeAdaptationFollowsTheDesktopColourScheme)
     EXPECT_EQ(button->Look(), 1) << "no theme library";
 
     std::string scheme;
-    vistra::render::SetThemeLibraryProbeForTesting(
-        [&] { return std::optional<vistra::render::TThemeLibraryState>({true, scheme}); });
+    render::SetThemeLibraryProbeForTesting(
+        [&] { return std::optional<render::TThemeLibraryState>({true, scheme}); });
     const std::pair<const char*, int> cases[] = {{"Royale", 1}, {"NormalColor", 2}, {"HomeStead", 3}, {"Metallic", 4}};
     for (const auto& [name, look] : cases) {
         scheme = name;
@@ -263,7 +263,7 @@ TEST_F(GridButtonTest, ThemeAdaptationFollowsTheDesktopColourScheme)
     scheme = "NormalColor";
     button->Perform(WM_THEMECHANGED);
     EXPECT_EQ(button->Look(), 4);
-    vistra::render::SetThemeLibraryProbeForTesting(nullptr);
+    render::SetThemeLibraryProbeForTesting(nullptr);
 }
 
 TEST_F(GridButtonTest, AcceleratorClicksAnEnabledButton)

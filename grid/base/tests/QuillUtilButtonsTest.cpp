@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace vistra::grid;
+using namespace grid;
 
 TColorTones SampleTones()
 {

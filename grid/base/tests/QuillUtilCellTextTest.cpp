@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace vistra::grid;
+using namespace grid;
 
 TEST(QuillUtilCellText, Kinds)
 {
@@ -65,7 +65,7 @@ import sys
 texts = ['', 'plain', 'nul\0inside', '\u00e9\u00ff\u0100\u4e16\uffff', '\U0001F600 surrogates', '\ud800']
 sys.stdout.buffer.write(b''.join(t.encode('utf-16-be', 'surrogatepass') + b'\n' for t in texts))
 )";
-    EXPECT_EQ(vistra::grid::test::RunPython(script, ""), expected);
+    EXPECT_EQ(grid::test::RunPython(script, ""), expected);
     EXPECT_EQ(payloads, expected);
 }
 

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <vector>
 
-using vistra::grid::test::RunPython;
+using grid::test::RunPython;
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using vistra::grid::test::LocaleScope;
+using grid::test::LocaleScope;
 
 TEST(QuillUtilDates, ParseLocaleDateTime)
 {

@@ -50,5 +50,5 @@ assert int(header[b'EndHTML']) == len(data)
 assert data[:start].endswith(b'<!--StartFragment-->') and data[end:].startswith(b'<!--EndFragment-->')
 sys.stdout.buffer.write(data[start:end])
 )";
-    EXPECT_EQ(vistra::grid::test::RunPython(script, wrapped), fragment);
+    EXPECT_EQ(grid::test::RunPython(script, wrapped), fragment);
 }

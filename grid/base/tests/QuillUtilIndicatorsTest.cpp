@@ -17,7 +17,7 @@
 
 namespace {
 
-using vistra::grid::TLevelProgressSettings;
+using grid::TLevelProgressSettings;
 
 constexpr TColor kFilled = RGB(0, 160, 0);
 constexpr TColor kEmpty = RGB(230, 230, 230);

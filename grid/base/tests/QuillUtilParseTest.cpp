@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-using namespace vistra::grid;
-using vistra::grid::test::LocaleScope;
+using namespace grid;
+using grid::test::LocaleScope;
 
 TEST(QuillUtilParse, ClassifyNumberText)
 {

@@ -11,7 +11,7 @@
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Screen.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 namespace {
 

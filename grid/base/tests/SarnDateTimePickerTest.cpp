@@ -7,8 +7,8 @@
 #include "platform/graphics/tests/GoldenImage.h"
 #include "render/QuillStyleIF.h"
 
-using namespace vistra::backend;
-using vistra::grid::test::LocaleScope;
+using namespace backend;
+using grid::test::LocaleScope;
 
 namespace {
 
@@ -43,14 +43,14 @@ class OperatingSystemScope {
 public:
     explicit OperatingSystemScope(int CommonControlsMajor)
     {
-        vistra::render::TOperatingSystemFacts facts = vistra::render::OperatingSystem();
+        render::TOperatingSystemFacts facts = render::OperatingSystem();
         facts.CommonControlsMajorVersion = CommonControlsMajor;
-        FSaved = vistra::render::SetOperatingSystemForTesting(facts);
+        FSaved = render::SetOperatingSystemForTesting(facts);
     }
-    ~OperatingSystemScope() { vistra::render::SetOperatingSystemForTesting(FSaved); }
+    ~OperatingSystemScope() { render::SetOperatingSystemForTesting(FSaved); }
 
 private:
-    vistra::render::TOperatingSystemFacts FSaved;
+    render::TOperatingSystemFacts FSaved;
 };
 
 } // namespace
@@ -89,7 +89,7 @@ TEST_F(PickerTest, TypedDateIsTakenOnEnterAndBadTextGivesTheValueBack)
 
 TEST_F(PickerTest, WithoutMetroAndWithTheThreeDLookItPaintsLikeThePlainPicker)
 {
-    auto* plain = AddPicker<vistra::grid::TPlainDateTimePicker>();
+    auto* plain = AddPicker<grid::TPlainDateTimePicker>();
     const auto expected = Snapshot(kPickerArea);
     delete plain;
     AddPicker<TSarnDateTimePicker>()->SetBorderColor(clRed);
@@ -156,7 +156,7 @@ TEST_F(PickerTest, MetroButtonTakesItsColoursByHoverAndPress)
 
 TEST_F(PickerTest, MetroTimePickerKeepsItsUpDownAndGetsOnlyTheFrame)
 {
-    auto* plain = AddPicker<vistra::grid::TPlainDateTimePicker>();
+    auto* plain = AddPicker<grid::TPlainDateTimePicker>();
     plain->SetKind(dtkTime);
     const auto expected = Snapshot({kPickerArea.Left + 2, kPickerArea.Top + 2, kPickerArea.Right - 2, kPickerArea.Bottom - 2});
     delete plain;

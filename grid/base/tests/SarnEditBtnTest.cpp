@@ -11,7 +11,7 @@
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Menus.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 namespace {
 
@@ -189,7 +189,7 @@ TEST_F(EditorsTest, UnitMenuOffersTheUnitsUnderTheButton)
     int choose = 1;
     std::vector<std::string> captions;
     TPoint shownAt;
-    vistra::ui::SetPopupMenuHook([&](TPopupMenu& menu) -> TMenuItem* {
+    ui::SetPopupMenuHook([&](TPopupMenu& menu) -> TMenuItem* {
         EXPECT_EQ(clickBtn, 1 + static_cast<int>(captions.size()) / 3) << "OnClickBtn fires before the menu shows";
         for (int i = 0; i < menu.Items()->Count(); ++i) captions.push_back(menu.Items()->Items(i)->Caption());
         shownAt = menu.PopupPoint();
@@ -206,7 +206,7 @@ TEST_F(EditorsTest, UnitMenuOffersTheUnitsUnderTheButton)
     Press(VK_F4);
     EXPECT_EQ(edit->UnitID(), "cm");
     EXPECT_EQ(events.size(), 1u);
-    vistra::ui::SetPopupMenuHook(nullptr);
+    ui::SetPopupMenuHook(nullptr);
 
     // Commands that are edit notifications or name no unit are ignored.
     edit->Perform(WM_COMMAND, MakeWParam(3, EN_CHANGE), 0);
@@ -220,10 +220,10 @@ TEST_F(EditorsTest, UnitMenuOffersTheUnitsUnderTheButton)
 
 TEST(ButtonColorSet, FaceFollowsTheStateAndFallsBackToThePlainColour)
 {
-    const vistra::grid::TButtonColorSet both{.Face = clNavy, .FaceHot = clBlue, .FaceDown = clMaroon};
-    const vistra::grid::TButtonColorSet plainOnly{.Face = clNavy};
+    const grid::TButtonColorSet both{.Face = clNavy, .FaceHot = clBlue, .FaceDown = clMaroon};
+    const grid::TButtonColorSet plainOnly{.Face = clNavy};
     struct Case {
-        const vistra::grid::TButtonColorSet& colors;
+        const grid::TButtonColorSet& colors;
         bool pressed, hot;
         TColor face;
     } const cases[] = {
@@ -237,7 +237,7 @@ TEST(ButtonColorSet, FaceFollowsTheStateAndFallsBackToThePlainColour)
     for (const Case& c : cases)
         EXPECT_EQ(c.colors.FaceFor(c.pressed, c.hot), c.face) << "pressed " << c.pressed << ", hot " << c.hot;
     EXPECT_TRUE(plainOnly.Custom());
-    EXPECT_FALSE(vistra::grid::TButtonColorSet{.FaceHot = clBlue}.Custom()) << "only the plain face switches the look";
+    EXPECT_FALSE(grid::TButtonColorSet{.FaceHot = clBlue}.Custom()) << "only the plain face switches the look";
 }
 
 TEST_F(EditorsTest, EachButtonColourPropertyKeepsItsOwnColour)
@@ -250,7 +250,7 @@ TEST_F(EditorsTest, EachButtonColourPropertyKeepsItsOwnColour)
     button->SetButtonTextColorHot(0x000005);
     button->SetButtonTextColorDown(0x000006);
     button->SetButtonBorderColor(0x000007);
-    const vistra::grid::TButtonColorSet& set = button->ButtonColors();
+    const grid::TButtonColorSet& set = button->ButtonColors();
     const TColor kept[] = {set.Face, set.FaceHot, set.FaceDown, set.Text, set.TextHot, set.TextDown, set.Border};
     const TColor read[] = {button->ButtonColor(), button->ButtonColorHot(), button->ButtonColorDown(),
         button->ButtonTextColor(), button->ButtonTextColorHot(), button->ButtonTextColorDown(), button->ButtonBorderColor()};

@@ -9,8 +9,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/tests/GoldenImage.h"
 
-using namespace vistra::backend;
-using vistra::grid::test::LocaleScope;
+using namespace backend;
+using grid::test::LocaleScope;
 
 namespace {
 
@@ -251,7 +251,7 @@ TEST_F(SpinEditTest, SpinEditLooks)
     real->SetSpinType(sptFloat);
     real->SetPrecision(2);
     real->SetFloatValue(3.14159);
-    real->SetEditAlign(vistra::grid::eaRight);
+    real->SetEditAlign(grid::eaRight);
     auto* date = Add<TSarnSpinEdit>(10, 90, 121, 24);
     date->SetSpinType(sptDate);
     date->SetDateValue(EncodeDate(2026, 12, 10));

@@ -8,7 +8,7 @@
 TEST(HasThemedComCtl, NeedsTheThemeLibrary)
 {
     // This platform has no theme library to bind, so even the newest system answers no.
-    const auto saved = vistra::render::SetOperatingSystemForTesting({6, 1, true, 6});
+    const auto saved = render::SetOperatingSystemForTesting({6, 1, true, 6});
     EXPECT_FALSE(HasThemedComCtl());
-    vistra::render::SetOperatingSystemForTesting(saved);
+    render::SetOperatingSystemForTesting(saved);
 }

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace vistra::grid;
+using namespace grid;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-using vistra::grid::TGridNotifierList;
+using grid::TGridNotifierList;
 
 namespace {
 

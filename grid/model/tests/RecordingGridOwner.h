@@ -9,7 +9,7 @@
 #include <vector>
 
 // Each call is recorded as one line of text, such as "repaint" or "cell 3,0".
-class TRecordingGridOwner : public TPersistent, public vistra::grid::TGridSettingsOwner {
+class TRecordingGridOwner : public TPersistent, public grid::TGridSettingsOwner {
     VISTRA_CLASS(TRecordingGridOwner, TPersistent)
 
 public:
@@ -27,7 +27,7 @@ public:
     }
     void RepaintGridRow(int Row) override { Calls.push_back("row " + std::to_string(Row)); }
     int GridFixedRows() const override { return FixedRows; }
-    void SetGridFixedGradient(vistra::grid::TFixedGradient Which, TColor Value) override
+    void SetGridFixedGradient(grid::TFixedGradient Which, TColor Value) override
     {
         Calls.push_back("gradient " + std::to_string(Which) + "=" + std::to_string(Value));
     }

@@ -5,7 +5,7 @@
 
 #include "platform/backend/gtk/GtkWindow.h"
 
-namespace vistra::backend::gtk {
+namespace backend::gtk {
 
 TGtkBackend::TGtkBackend() : FClipboard(CreateGtkClipboard()), FDialogs(CreateGtkDialogs()) {}
 
@@ -91,4 +91,4 @@ bool TGtkBackend::OpenDocument(const std::string& target)
     return ok;
 }
 
-} // namespace vistra::backend::gtk
+} // namespace backend::gtk

@@ -6,7 +6,7 @@
 
 #include "platform/ui/Backend.h"
 
-namespace vistra::backend::gtk {
+namespace backend::gtk {
 
 class TGtkBackend final : public ui::TBackend {
 public:
@@ -35,4 +35,4 @@ private:
 std::unique_ptr<ui::TNativeClipboard> CreateGtkClipboard();
 std::unique_ptr<ui::TNativeDialogs> CreateGtkDialogs();
 
-} // namespace vistra::backend::gtk
+} // namespace backend::gtk

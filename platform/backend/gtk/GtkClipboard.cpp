@@ -7,7 +7,7 @@
 
 #include "platform/backend/gtk/GtkBackend.h"
 
-namespace vistra::backend::gtk {
+namespace backend::gtk {
 
 namespace {
 
@@ -104,4 +104,4 @@ private:
 
 std::unique_ptr<ui::TNativeClipboard> CreateGtkClipboard() { return std::make_unique<TGtkClipboard>(); }
 
-} // namespace vistra::backend::gtk
+} // namespace backend::gtk

@@ -8,7 +8,7 @@
 #include "platform/backend/gtk/GtkBackend.h"
 #include "platform/ui/Dialogs.h"
 
-namespace vistra::backend::gtk {
+namespace backend::gtk {
 
 namespace {
 
@@ -205,4 +205,4 @@ public:
 
 std::unique_ptr<ui::TNativeDialogs> CreateGtkDialogs() { return std::make_unique<TGtkDialogs>(); }
 
-} // namespace vistra::backend::gtk
+} // namespace backend::gtk

@@ -4,7 +4,7 @@
 #include "platform/backend/Backends.h"
 #include "platform/backend/gtk/GtkBackend.h"
 
-namespace vistra::backend {
+namespace backend {
 
 std::unique_ptr<ui::TBackend> CreateGtkBackend()
 {
@@ -12,4 +12,4 @@ std::unique_ptr<ui::TBackend> CreateGtkBackend()
     return std::make_unique<gtk::TGtkBackend>();
 }
 
-} // namespace vistra::backend
+} // namespace backend

@@ -9,7 +9,7 @@
 
 #include "platform/ui/VirtualKeys.h"
 
-namespace vistra::backend::gtk {
+namespace backend::gtk {
 
 namespace {
 
@@ -43,7 +43,7 @@ TTranslatedKey TranslateKey(unsigned keyval, unsigned hardwareKeycode, unsigned 
     else if (keyval >= GDK_KEY_KP_0 && keyval <= GDK_KEY_KP_9) k.VirtualKey = static_cast<unsigned short>(VK_NUMPAD0 + (keyval - GDK_KEY_KP_0));
     else if (keyval >= GDK_KEY_F1 && keyval <= GDK_KEY_F24) k.VirtualKey = static_cast<unsigned short>(VK_F1 + (keyval - GDK_KEY_F1));
     // Printable ASCII key values are their characters.
-    else if (keyval > GDK_KEY_space && keyval < 0x7F) k.VirtualKey = vistra::ui::VirtualKeyForCharacter(keyval);
+    else if (keyval > GDK_KEY_space && keyval < 0x7F) k.VirtualKey = ui::VirtualKeyForCharacter(keyval);
     else {
         for (auto [gdk, vk] : KeyTable)
             if (gdk == keyval) {
@@ -75,4 +75,4 @@ TTranslatedKey TranslateKey(unsigned keyval, unsigned hardwareKeycode, unsigned 
     return k;
 }
 
-} // namespace vistra::backend::gtk
+} // namespace backend::gtk

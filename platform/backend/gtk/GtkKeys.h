@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace vistra::backend::gtk {
+namespace backend::gtk {
 
 struct TTranslatedKey {
     unsigned short VirtualKey = 0; // 0 when the key has no code of ours
@@ -16,4 +16,4 @@ struct TTranslatedKey {
 // the scan-code byte, whose 0x40 bit marks the numeric keypad.
 TTranslatedKey TranslateKey(unsigned keyval, unsigned hardwareKeycode, unsigned modifierState, bool release);
 
-} // namespace vistra::backend::gtk
+} // namespace backend::gtk

@@ -15,7 +15,7 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/VirtualKeys.h"
 
-namespace vistra::backend::gtk {
+namespace backend::gtk {
 
 namespace {
 
@@ -449,4 +449,4 @@ std::unique_ptr<ui::TNativeChildView> TGtkWindow::EmbedNativeView(void* nativeVi
 
 void* TGtkWindow::Widget() const noexcept { return FImpl->Window; }
 
-} // namespace vistra::backend::gtk
+} // namespace backend::gtk

@@ -5,7 +5,7 @@
 
 #include "platform/ui/Backend.h"
 
-namespace vistra::backend::gtk {
+namespace backend::gtk {
 
 class TGtkWindow final : public ui::TNativeWindow {
 public:
@@ -35,4 +35,4 @@ private:
     std::unique_ptr<TImpl> FImpl;
 };
 
-} // namespace vistra::backend::gtk
+} // namespace backend::gtk

@@ -8,7 +8,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/MessageQueue.h"
 
-namespace vistra::backend {
+namespace backend {
 
 namespace {
 
@@ -108,4 +108,4 @@ THeadlessBackend& HeadlessBackend()
     return *b;
 }
 
-} // namespace vistra::backend
+} // namespace backend

@@ -12,7 +12,7 @@
 class TCustomForm;
 class TControl;
 
-namespace vistra::backend {
+namespace backend {
 
 class THeadlessWindow;
 
@@ -83,4 +83,4 @@ THeadlessBackend& InstallHeadlessBackend();
 // The headless backend in use; raises EInvalidOperation when another runs.
 THeadlessBackend& HeadlessBackend();
 
-} // namespace vistra::backend
+} // namespace backend

@@ -5,7 +5,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/MessageQueue.h"
 
-namespace vistra::backend {
+namespace backend {
 
 std::unique_ptr<ui::TBackend> CreateHeadlessBackend() { return std::make_unique<THeadlessBackend>(); }
 
@@ -20,4 +20,4 @@ THeadlessBackend& InstallHeadlessBackend()
     return ref;
 }
 
-} // namespace vistra::backend
+} // namespace backend

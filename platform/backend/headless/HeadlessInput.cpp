@@ -7,7 +7,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Messages.h"
 
-namespace vistra::backend::input {
+namespace backend::input {
 
 namespace {
 
@@ -114,7 +114,7 @@ void TypeText(TCustomForm& form, std::string_view utf8)
         for (std::size_t k = 1; k < len && i + k < utf8.size(); ++k)
             cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         i += len;
-        const unsigned short vk = vistra::ui::VirtualKeyForCharacter(cp);
+        const unsigned short vk = ui::VirtualKeyForCharacter(cp);
         if (vk) KeyDown(form, vk);
         Char(form, cp);
         if (vk) KeyUp(form, vk);
@@ -171,4 +171,4 @@ void Pump()
     if (Application) Application->ProcessMessages();
 }
 
-} // namespace vistra::backend::input
+} // namespace backend::input

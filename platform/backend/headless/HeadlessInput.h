@@ -11,7 +11,7 @@
 class TCustomForm;
 class TControl;
 
-namespace vistra::backend::input {
+namespace backend::input {
 
 // A key going down (WM_KEYDOWN, or WM_SYSKEYDOWN while Alt is held) and up.
 void KeyDown(TCustomForm& form, unsigned short vk);
@@ -41,4 +41,4 @@ void AdvanceTime(std::uint64_t ms);
 // Runs the loop until nothing is pending.
 void Pump();
 
-} // namespace vistra::backend::input
+} // namespace backend::input

@@ -7,7 +7,7 @@
 #include "platform/backend/gtk/GtkKeys.h"
 #include "platform/ui/VirtualKeys.h"
 
-using vistra::backend::gtk::TranslateKey;
+using backend::gtk::TranslateKey;
 
 TEST(GtkKeysTest, KeysTranslateToCodesCharactersAndFlags)
 {

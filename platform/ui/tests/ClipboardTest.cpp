@@ -25,7 +25,7 @@ TEST_F(UiTest, ClipboardKeepsFormatsSetInOneOpeningAndReplacesOnTheNext)
 
     // Other programs read RTF under its usual name.
     bool rtfByName = false;
-    for (auto& [name, bytes] : vistra::ui::Backend().Clipboard().Contents().Items) rtfByName |= name == "text/rtf";
+    for (auto& [name, bytes] : ui::Backend().Clipboard().Contents().Items) rtfByName |= name == "text/rtf";
     EXPECT_TRUE(rtfByName);
 
     Clipboard()->SetAsText("second");
@@ -36,13 +36,13 @@ TEST_F(UiTest, ClipboardKeepsFormatsSetInOneOpeningAndReplacesOnTheNext)
 TEST_F(UiTest, ShellOpenGoesToTheReplacedHandler)
 {
     std::vector<std::string> opened;
-    vistra::ui::SetShellOpenHandler([&](const std::string& t) {
+    ui::SetShellOpenHandler([&](const std::string& t) {
         opened.push_back(t);
         return true;
     });
     EXPECT_GT(ShellExecute(0, "open", "http://example.invalid/page", "", "", SW_SHOWNORMAL), 32);
     EXPECT_LE(ShellExecute(0, "print", "/tmp/x.txt", "", "", SW_SHOWNORMAL), 32);
     EXPECT_EQ(opened, std::vector<std::string>{"http://example.invalid/page"});
-    vistra::ui::SetShellOpenHandler(nullptr);
+    ui::SetShellOpenHandler(nullptr);
     EXPECT_THROW(ShellOpen("/tmp/x.txt"), EInvalidOperation) << "headless has no desktop to open with";
 }

@@ -8,7 +8,7 @@
 #include "platform/ui/EditControls.h"
 #include "platform/ui/MessageQueue.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 namespace {
 
@@ -208,7 +208,7 @@ TEST_F(EditLayoutTest, TransparentEditShowsItsParentsBackground)
 TEST_F(EditLayoutTest, TheCaretFollowsTheFocus)
 {
     Edit->SetFocus();
-    auto caret = vistra::ui::CaretState();
+    auto caret = ui::CaretState();
     ASSERT_TRUE(caret);
     EXPECT_EQ(caret->Owner, Edit->Handle());
     EXPECT_TRUE(caret->Visible());
@@ -219,19 +219,19 @@ TEST_F(EditLayoutTest, TheCaretFollowsTheFocus)
 
     const int height = caret->Bounds.Height();
     Edit->Font().SetSize(Edit->Font().Size() * 2);
-    ASSERT_TRUE(vistra::ui::CaretState());
-    EXPECT_GT(vistra::ui::CaretState()->Bounds.Height(), height) << "a larger font, a taller caret";
-    EXPECT_TRUE(vistra::ui::CaretState()->Visible());
+    ASSERT_TRUE(ui::CaretState());
+    EXPECT_GT(ui::CaretState()->Bounds.Height(), height) << "a larger font, a taller caret";
+    EXPECT_TRUE(ui::CaretState()->Visible());
 
     Other->SetFocus();
-    caret = vistra::ui::CaretState();
+    caret = ui::CaretState();
     ASSERT_TRUE(caret);
     EXPECT_EQ(caret->Owner, Other->Handle()) << "one caret, moved to the new focus";
 
     auto* button = AddControl("plain");
     button->SetTop(150);
     button->SetFocus();
-    EXPECT_FALSE(vistra::ui::CaretState()) << "destroyed when the focus leaves the edits";
+    EXPECT_FALSE(ui::CaretState()) << "destroyed when the focus leaves the edits";
 }
 
 TEST_F(EditLayoutTest, CaretIsDrawnBlinksAndHidesNest)
@@ -247,7 +247,7 @@ TEST_F(EditLayoutTest, CaretIsDrawnBlinksAndHidesNest)
     ASSERT_TRUE(HideCaret(0));
     EXPECT_FALSE(HideCaret(Other->Handle())) << "only the owner hides it";
     EXPECT_TRUE(ShowCaret(Edit->Handle()));
-    EXPECT_FALSE(vistra::ui::CaretState()->Visible()) << "one hide is still in force";
+    EXPECT_FALSE(ui::CaretState()->Visible()) << "one hide is still in force";
     shot = Snapshot();
     EXPECT_EQ(ClientPixel(*shot, Edit, p.X, p.Y + 3), ColorToRGB(clWindow));
     EXPECT_TRUE(ShowCaret(Edit->Handle()));
@@ -256,11 +256,11 @@ TEST_F(EditLayoutTest, CaretIsDrawnBlinksAndHidesNest)
     const unsigned old = GetCaretBlinkTime();
     EXPECT_FALSE(SetCaretBlinkTime(0));
     ASSERT_TRUE(SetCaretBlinkTime(100));
-    EXPECT_TRUE(vistra::ui::CaretState()->BlinkOn);
+    EXPECT_TRUE(ui::CaretState()->BlinkOn);
     input::AdvanceTime(60);
-    EXPECT_TRUE(vistra::ui::CaretState()->BlinkOn);
+    EXPECT_TRUE(ui::CaretState()->BlinkOn);
     input::AdvanceTime(60);
-    EXPECT_FALSE(vistra::ui::CaretState()->BlinkOn) << "the blink timer turns it off";
+    EXPECT_FALSE(ui::CaretState()->BlinkOn) << "the blink timer turns it off";
     shot = Snapshot();
     EXPECT_EQ(ClientPixel(*shot, Edit, p.X, p.Y + 3), ColorToRGB(clWindow)) << "and the dark half is not drawn";
     SetCaretBlinkTime(old);
@@ -269,9 +269,9 @@ TEST_F(EditLayoutTest, CaretIsDrawnBlinksAndHidesNest)
 TEST_F(EditLayoutTest, DestroyingTheFocusedEditTakesItsCaret)
 {
     Edit->SetFocus();
-    ASSERT_TRUE(vistra::ui::CaretState());
+    ASSERT_TRUE(ui::CaretState());
     delete Edit;
     Edit = nullptr;
-    EXPECT_FALSE(vistra::ui::CaretState());
+    EXPECT_FALSE(ui::CaretState());
     EXPECT_FALSE(SetCaretPos(1, 1));
 }

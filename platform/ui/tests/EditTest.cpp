@@ -7,7 +7,7 @@
 #include "platform/ui/EditControls.h"
 #include "platform/ui/ScrollBars.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "platform/ui/Screen.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 TEST_F(UiTest, FocusMessagesNameTheOtherWindowAndEnterExitFollow)
 {
@@ -78,12 +78,12 @@ TEST_F(UiTest, CaptureKeepsMouseMessagesComingAfterThePointerLeaves)
     a->OnClick = [&](TObject*) { ++clicks; };
     Form->Show();
     input::MouseDown(*a, {5, 5});
-    EXPECT_EQ(vistra::ui::CaptureControl(), a);
+    EXPECT_EQ(ui::CaptureControl(), a);
     input::MouseMove(*b, {10, 5}, TShiftState{ssLeft});
     ASSERT_FALSE(moves.empty());
     EXPECT_EQ(moves.back(), (TPoint{110, 5})) << "in the capturing control's coordinates";
     input::MouseUp(*b, {10, 5});
-    EXPECT_EQ(vistra::ui::CaptureControl(), nullptr);
+    EXPECT_EQ(ui::CaptureControl(), nullptr);
     EXPECT_EQ(clicks, 0) << "released outside: no click";
     input::Click(*a);
     EXPECT_EQ(clicks, 1);

@@ -9,7 +9,7 @@
 #include "platform/ui/Hints.h"
 #include "platform/ui/Menus.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 namespace {
 class TMainWindow : public TForm {
@@ -81,10 +81,10 @@ TEST_F(UiTest, PointerShowsTheCursorOfTheControlUnderIt)
     auto* window = dynamic_cast<THeadlessWindow*>(Form->NativeWindow());
     ASSERT_NE(window, nullptr);
     input::MouseMove(*edit, {3, 3});
-    EXPECT_EQ(window->Cursor(), vistra::ui::TNativeCursor::IBeam);
+    EXPECT_EQ(window->Cursor(), ui::TNativeCursor::IBeam);
     Screen->SetCursor(crHourGlass);
     input::MouseMove(*edit, {4, 3});
-    EXPECT_EQ(window->Cursor(), vistra::ui::TNativeCursor::Wait);
+    EXPECT_EQ(window->Cursor(), ui::TNativeCursor::Wait);
     Screen->SetCursor(crDefault);
 }
 

@@ -1,7 +1,7 @@
 // The key pipeline: the order of its stages and what each stage may consume.
 #include "UiFixture.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 namespace {
 

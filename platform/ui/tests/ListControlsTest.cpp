@@ -3,7 +3,7 @@
 
 #include "platform/ui/ListControls.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 TEST_F(UiTest, ListBoxChoosesByArrowsLettersAndClicks)
 {

@@ -3,7 +3,7 @@
 
 #include "platform/ui/Menus.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 namespace {
 TMenuItem* Item(TComponent* owner, TMenuItem* parent, const std::string& caption)

@@ -4,7 +4,7 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Timer.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 TEST_F(UiTest, PostedMessagesArriveInOrderThroughTheLoop)
 {
@@ -18,7 +18,7 @@ TEST_F(UiTest, PostedMessagesArriveInOrderThroughTheLoop)
     PostMessage(a->Handle(), WM_USER + 1, 2, 0);
     EXPECT_TRUE(Log.empty()) << "posting does not deliver";
     input::Pump();
-    EXPECT_EQ(Log, (std::vector<std::string>{"a:" + vistra::ui::MessageName(custom), "a:0x0401"}));
+    EXPECT_EQ(Log, (std::vector<std::string>{"a:" + ui::MessageName(custom), "a:0x0401"}));
 }
 
 TEST_F(UiTest, TimerFiresOncePerIntervalOnTheHeadlessClock)
@@ -76,7 +76,7 @@ TEST_F(UiTest, ExceptionInAHandlerReachesTheApplicationAndTheLoopGoesOn)
     // Without OnException the default handler shows the message in a box.
     Application->OnException = nullptr;
     std::string shown;
-    vistra::ui::DialogHook().MessageBox = [&](const vistra::ui::TMessageBoxRequest& r) {
+    ui::DialogHook().MessageBox = [&](const ui::TMessageBoxRequest& r) {
         shown = r.Text;
         return IDOK;
     };
@@ -98,11 +98,11 @@ TEST_F(UiTest, FileDialogPassesFilterAndReportsTypeChange)
     save.SetDefaultExt("bmp");
     int typeChanges = 0;
     save.OnTypeChange = [&](TObject*) { ++typeChanges; };
-    vistra::ui::DialogHook().FileDialog = [](const vistra::ui::TFileDialogRequest& r) {
+    ui::DialogHook().FileDialog = [](const ui::TFileDialogRequest& r) {
         EXPECT_EQ(r.Filters.size(), 3u);
         EXPECT_EQ(r.Filters[1].second, "*.jpg");
         EXPECT_EQ(r.DefaultExt, "bmp");
-        return std::optional<vistra::ui::TFileDialogAnswer>({{"/tmp/shot.jpg"}, 2});
+        return std::optional<ui::TFileDialogAnswer>({{"/tmp/shot.jpg"}, 2});
     };
     ASSERT_TRUE(save.Execute());
     EXPECT_EQ(save.FileName(), "/tmp/shot.jpg");

@@ -5,7 +5,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/DeviceContext.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 namespace {
 

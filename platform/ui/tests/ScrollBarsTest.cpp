@@ -3,7 +3,7 @@
 
 #include "platform/ui/ScrollBars.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 namespace {
 // A control that records the scroll messages its window scroll bars send.

@@ -6,7 +6,7 @@
 #include "platform/ui/EditControls.h"
 #include "platform/ui/ExtCtrls.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 TEST_F(UiTest, EnterAndEscClickTheDefaultAndCancelButtons)
 {

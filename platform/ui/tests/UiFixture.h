@@ -31,7 +31,7 @@ public:
     {
         if (m.Msg != WM_PAINT && m.Msg != WM_ERASEBKGND && m.Msg != WM_NCPAINT && m.Msg != CM_HITTEST &&
             m.Msg != WM_GETTEXT)
-            FLog.push_back(FTag + ":" + vistra::ui::MessageName(m.Msg));
+            FLog.push_back(FTag + ":" + ui::MessageName(m.Msg));
         TCustomControl::WndProc(m);
     }
 
@@ -48,15 +48,15 @@ class UiTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        vistra::backend::InstallHeadlessBackend();
-        vistra::ui::DialogHook() = {};
+        backend::InstallHeadlessBackend();
+        ui::DialogHook() = {};
         Form = new TForm(nullptr);
         Form->SetBounds(100, 100, 400, 300);
     }
     void TearDown() override
     {
         delete Form;
-        vistra::ui::DialogHook() = {};
+        ui::DialogHook() = {};
         Application->OnException = nullptr;
         Application->OnIdle = nullptr;
     }

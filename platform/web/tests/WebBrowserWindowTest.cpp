@@ -28,9 +28,9 @@ protected:
     {
         std::string whyNot;
         if (!web::WebKitEngine::DisplayAvailable(&whyNot)) GTEST_SKIP() << whyNot;
-        auto gtk = vistra::backend::CreateGtkBackend();
+        auto gtk = backend::CreateGtkBackend();
         if (!gtk) GTEST_SKIP() << "GTK cannot open the display";
-        vistra::ui::SetBackend(std::move(gtk));
+        ui::SetBackend(std::move(gtk));
         Form = new TForm(nullptr);
         Form->SetBounds(50, 50, 400, 300);
         Browser = new TWebBrowser(Form);
@@ -48,7 +48,7 @@ protected:
     // The window's pixel as the X server shows it (0xRRGGBB), or -1 outside it.
     long ScreenPixel(int x, int y)
     {
-        auto* window = static_cast<vistra::backend::gtk::TGtkWindow*>(Form->NativeWindow());
+        auto* window = static_cast<backend::gtk::TGtkWindow*>(Form->NativeWindow());
         GdkWindow* gdk = gtk_widget_get_window(static_cast<GtkWidget*>(window->Widget()));
         if (!gdk) return -1;
         GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk, x, y, 1, 1);
@@ -143,7 +143,7 @@ TEST_F(WebBrowserWindowTest, ViewFollowsTheMenuBarAndParentsWithinTheForm)
 TEST_F(WebBrowserWindowTest, MouseOverThePageIsStillKnownToTheForm)
 {
     ASSERT_TRUE(WaitForPixel(100, 100, true));
-    auto* window = static_cast<vistra::backend::gtk::TGtkWindow*>(Form->NativeWindow());
+    auto* window = static_cast<backend::gtk::TGtkWindow*>(Form->NativeWindow());
     GdkWindow* gdk = gtk_widget_get_window(static_cast<GtkWidget*>(window->Widget()));
     int originX = 0, originY = 0;
     gdk_window_get_origin(gdk, &originX, &originY);

@@ -35,7 +35,7 @@ void Settle(int rounds = 40)
 
 GtkWidget* DrawingAreaOf(TCustomForm& form)
 {
-    auto* native = dynamic_cast<vistra::backend::gtk::TGtkWindow*>(form.NativeWindow());
+    auto* native = dynamic_cast<backend::gtk::TGtkWindow*>(form.NativeWindow());
     if (!native) return nullptr;
     GtkWidget* overlay = gtk_bin_get_child(GTK_BIN(native->Widget()));
     return gtk_bin_get_child(GTK_BIN(overlay));
@@ -90,9 +90,9 @@ protected:
     {
         const char* display = std::getenv("DISPLAY");
         if (!display || !*display) GTEST_SKIP() << "no display: the GTK backend needs one (tools/test runs under Xvfb)";
-        auto gtk = vistra::backend::CreateGtkBackend();
+        auto gtk = backend::CreateGtkBackend();
         if (!gtk) GTEST_SKIP() << "GTK could not open the display " << display;
-        vistra::ui::SetBackend(std::move(gtk));
+        ui::SetBackend(std::move(gtk));
         Form = new TDemoForm(nullptr);
         Form->SetBounds(40, 40, 480, 360);
         Form->Show();
@@ -101,7 +101,7 @@ protected:
     void TearDown() override
     {
         delete Form;
-        vistra::ui::DialogHook() = {};
+        ui::DialogHook() = {};
         if (Form) Settle(5);
     }
     TDemoForm* Form = nullptr;

@@ -2,7 +2,7 @@
 // and the order of the edit hooks.
 #include "GridFixture.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 class FrameworkGridEditing : public FrameworkGrid {
 protected:

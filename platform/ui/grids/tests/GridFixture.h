@@ -91,8 +91,8 @@ class FrameworkGrid : public testing::Test {
 protected:
     void SetUp() override
     {
-        vistra::backend::InstallHeadlessBackend();
-        vistra::ui::ResetKeyboardState();
+        backend::InstallHeadlessBackend();
+        ui::ResetKeyboardState();
         Form = new TForm(nullptr);
         Form->SetBounds(50, 50, 600, 400);
         Grid = new TRecordingGrid(Form);
@@ -113,8 +113,8 @@ protected:
     }
     void TearDown() override { delete Form; }
 
-    void Press(unsigned short key, TShiftState shift = {}) { vistra::backend::input::PressKey(*Form, key, shift); }
-    void Type(const char* text) { vistra::backend::input::TypeText(*Form, text); }
+    void Press(unsigned short key, TShiftState shift = {}) { backend::input::PressKey(*Form, key, shift); }
+    void Type(const char* text) { backend::input::TypeText(*Form, text); }
     // The centre of a cell in view.
     TPoint Centre(int c, int r) const
     {

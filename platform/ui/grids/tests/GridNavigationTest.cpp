@@ -2,7 +2,7 @@
 // and the order of the hooks.
 #include "GridFixture.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 TEST_F(FrameworkGrid, KeysMoveTheCurrentCellAndTheSelection)
 {

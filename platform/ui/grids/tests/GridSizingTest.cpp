@@ -1,7 +1,7 @@
 // Sizing and moving columns and rows by mouse and by code, and deleting rows.
 #include "GridFixture.h"
 
-using namespace vistra::backend;
+using namespace backend;
 
 TEST_F(FrameworkGrid, DraggingAColumnBorderInAFixedRowSizesTheColumn)
 {

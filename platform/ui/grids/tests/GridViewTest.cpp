@@ -197,7 +197,7 @@ TEST_F(FrameworkGrid, PaintingDrawsScrolledCellsThenFixedOnesWithTheirStates)
     Grid->LogDraws = true;
     Grid->ClearLog();
     Grid->Repaint();
-    vistra::backend::input::Pump();
+    backend::input::Pump();
     EXPECT_EQ(Grid->Log, (std::vector<std::string>{
                              "Draw 1,1 S", "Draw 2,1 S", "Draw 1,2 S", "Draw 2,2 C", // scrolling cells
                              "Draw 1,0 F", "Draw 2,0 F",                              // fixed row
@@ -212,7 +212,7 @@ TEST_F(FrameworkGrid, PaintingVisitsOnlyTheCellsInView)
     Grid->LogDraws = true;
     Grid->ClearLog();
     Grid->Repaint();
-    vistra::backend::input::Pump();
+    backend::input::Pump();
     // Five columns by five rows of 51 x 21 pixels fill the 255 x 105 client.
     EXPECT_EQ(Grid->Log.size(), 25u);
     EXPECT_EQ(Grid->Log.front(), "Draw 1,999990 ");
@@ -227,7 +227,7 @@ TEST_F(FrameworkGrid, ASelectionOutsideTheGridIsKeptAndSelectsNothing)
     EXPECT_EQ(Grid->Col(), 20);
     // Painting and keys cope with the parked selection; a key brings it back in.
     Grid->Repaint();
-    vistra::backend::input::Pump();
+    backend::input::Pump();
     Press(VK_UP);
     EXPECT_EQ(Current(), (TGridCoord{19, 99}));
 }
