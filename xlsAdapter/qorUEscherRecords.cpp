@@ -223,7 +223,7 @@ void TEscherDataRecord::Load(const TBaseRecord*& aRecord, int& aPos)
         return;
     const std::int64_t available = BytesLeft(aRecord, aPos);
     if (available <= 0)
-        ExcelError(msg::ErrLoadingEscher);
+        aRecord->Cursor().FailAt(static_cast<std::size_t>(aPos), msg::ErrLoadingEscher);
     const int count = static_cast<int>(std::min(available, wanted));
     Data.resize(Data.size() + static_cast<std::size_t>(count));
     ReadMemAcrossContinue(aRecord, aPos, count, Data.data() + LoadedDataSize);
@@ -332,8 +332,7 @@ TEscherRecord* TEscherContainerRecord::LastRecord() const
 
 void TEscherContainerRecord::Load(const TBaseRecord*& aRecord, int& aPos)
 {
-    if (aPos > aRecord->DataSize())
-        ExcelError(msg::ErrExcelInvalid);
+    aRecord->Cursor().Seek(static_cast<std::size_t>(aPos));
     while (!Loaded() && BytesLeft(aRecord, aPos) > 0) {
         if (!FPendingHeader.empty() || FContainedRecords.Count() == 0 || LastRecord()->Loaded()) {
             // A header may be cut by the end of a carrier: keep its first
@@ -349,7 +348,7 @@ void TEscherContainerRecord::Load(const TBaseRecord*& aRecord, int& aPos)
             FPendingHeader.clear();
             // A child may not reach past the end of its parent.
             if (header.Size < 0 || LoadedDataSize + static_cast<std::int64_t>(EscherHeaderSize) + header.Size > TotalDataSize)
-                ExcelError(msg::ErrLoadingEscher);
+                aRecord->Cursor().FailAt(static_cast<std::size_t>(aPos), msg::EscherChildTooLong);
             FContainedRecords.Add(CreateEscherRecord(header, DwgGroupCache, DwgCache, this));
         }
         TEscherRecord* last = LastRecord();

@@ -100,7 +100,7 @@ void TWorkbook::LoadFromStream(TOle2File& DataStream)
                 // A second globals section would empty the string table
                 // that the sheets read so far use.
                 if (globalsRead)
-                    ExcelError(msg::ErrExcelInvalid);
+                    bof->ReadError(msg::ErrExcelInvalid);
                 globalsRead = true;
                 FGlobals->LoadFromStream(DataStream, header, std::move(bof), &FGlobals->SST());
             } else {
@@ -110,7 +110,7 @@ void TWorkbook::LoadFromStream(TOle2File& DataStream)
                 sheet->LoadFromStream(DataStream, header, std::move(bof), &FGlobals->SST());
             }
         } else if (record->Id != xlr::EOF_) {
-            ExcelError(msg::ErrExcelInvalid);
+            record->ReadError(msg::ErrExcelInvalid);
         }
         if (FGlobals->SheetCount() > 0 && FSheets.Count() >= FGlobals->SheetCount())
             break;

@@ -72,6 +72,10 @@ public:
 
     // Raises "record ... is N bytes, needs M" unless the data holds Needed bytes.
     void RequireSize(int Needed) const;
+    // A cursor over Data whose errors name this record and its offsets.
+    rtl::TByteCursor Cursor() const { return xlsAdapter::RecordCursor(Id, StreamOffset, Data); }
+    // Refuses the record as a whole: the message names it and its offset.
+    [[noreturn]] void ReadError(std::string_view What) const { xlsAdapter::RecordError(Id, StreamOffset, What); }
 
 protected:
     // Copies the bytes and the CONTINUE chain into a new record of class T.

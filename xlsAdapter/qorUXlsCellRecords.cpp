@@ -285,7 +285,7 @@ TMultipleValueRecord::TMultipleValueRecord(std::uint16_t aId, ByteArray aData, i
 ByteArray TMultipleValueRecord::NextCellData()
 {
     if (Eof())
-        ExcelError(msg::ErrReadingRecord);
+        ReadError(msg::ErrReadingRecord);
     const std::size_t first = 4 + static_cast<std::size_t>(CurrentCol) * static_cast<std::size_t>(FCellSize);
     ByteArray data(4 + static_cast<std::size_t>(FCellSize));
     SetWord(data, 0, Row());

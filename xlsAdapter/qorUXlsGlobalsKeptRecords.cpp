@@ -12,7 +12,7 @@ void TKeptReferences::AddSupBook(std::unique_ptr<TBaseRecord> Record)
 void TKeptReferences::AddExternName(std::unique_ptr<TBaseRecord> Record)
 {
     if (!FHasSupBook)
-        ExcelError(msg::ErrExcelInvalid);
+        Record->ReadError(msg::ErrExcelInvalid);
     FRecords.Add(std::move(Record));
 }
 

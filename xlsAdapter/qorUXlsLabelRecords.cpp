@@ -36,7 +36,7 @@ void TLabelSSTRecord::AttachToSST(TSST* aSST)
 {
     const std::uint32_t index = GetCardinal(Data, 6);
     if (index >= static_cast<std::uint32_t>(aSST->Count()))
-        ExcelError(msg::ErrExcelInvalid);
+        ReadError(msg::ErrExcelInvalid);
     if (SST && pSSTEntry >= 0)
         SST->AddReference(static_cast<std::uint32_t>(pSSTEntry), -1);
     SST = aSST;

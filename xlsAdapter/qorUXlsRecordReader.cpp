@@ -6,7 +6,6 @@
 #include "xlsAdapter/qorUXlsRecordFactory.h"
 
 #include <algorithm>
-#include <cstring>
 
 using namespace xlsAdapter;
 
@@ -36,8 +35,7 @@ std::unique_ptr<TBaseRecord> ReadOneRecord(TOle2File& DataStream, const TRecordH
     try {
         record = create(header.Id, std::move(data));
     } catch (const EExcelException& e) {
-        throw EExcelException(e.Message() + FormatMessage(msg::AtStreamOffset, header.Id,
-                                                          static_cast<long long>(offset)));
+        RecordError(header.Id, offset, e.Message());
     }
     record->StreamOffset = offset;
     return record;
@@ -71,7 +69,7 @@ std::uint16_t AddContinueRecords(TOle2File& DataStream, TBaseRecord& Record, TRe
 std::unique_ptr<TBaseRecord> LoadRecord(TOle2File& DataStream, TRecordHeader& RecordHeader)
 {
     if (RecordHeader.Id == xlr::FILEPASS)
-        ExcelError(msg::FileIsPasswordProtected);
+        RecordError(RecordHeader.Id, DataStream.Position() - 4, msg::FileIsPasswordProtected);
     const TRecordClass* recordClass = FindRecordClass(RecordHeader.Id);
     std::unique_ptr<TBaseRecord> record =
         ReadOneRecord(DataStream, RecordHeader, recordClass ? recordClass->Create : CreateRecord);
@@ -89,7 +87,7 @@ std::unique_ptr<TBaseRecord> LoadRecord(TOle2File& DataStream, TRecordHeader& Re
     case xlr::HLINKTOOLTIP: {
         const std::uint16_t owner = RecordHeader.Id == xlr::HLINKTOOLTIP ? xlr::HLINK : xlr::FORMULA;
         if (id != owner)
-            ExcelError(msg::ErrExcelInvalid);
+            RecordError(RecordHeader.Id, DataStream.Position() - 4, msg::ErrExcelInvalid);
         // Until the owner's class models its companion, the companion comes
         // back from the next call as a record of its own.
         if (recordClass && recordClass->AttachCompanion)
@@ -98,7 +96,7 @@ std::unique_ptr<TBaseRecord> LoadRecord(TOle2File& DataStream, TRecordHeader& Re
     }
     case xlr::STRING:
         if (!CanPrecedeString(id))
-            ExcelError(msg::ErrExcelInvalid);
+            RecordError(RecordHeader.Id, DataStream.Position() - 4, msg::ErrExcelInvalid);
         break;
     default:
         break;
@@ -111,18 +109,19 @@ void ReadMemAcrossContinue(const TBaseRecord*& Record, int& Pos, int Count, void
     auto* out = static_cast<std::uint8_t*>(Dest);
     int done = 0;
     while (done < Count) {
-        if (Pos > Record->DataSize())
-            ExcelError(msg::ErrReadingRecord);
-        if (Pos == Record->DataSize()) {
+        rtl::TByteCursor cursor = Record->Cursor();
+        cursor.Seek(static_cast<std::size_t>(Pos));
+        if (cursor.AtEnd()) {
             if (!Record->Continue)
-                ExcelError(msg::ErrReadingRecord);
+                cursor.Fail(FormatMessage(msg::ContinuationMissing, Count - done));
             Record = Record->Continue.get();
             Pos = 0;
             continue;
         }
-        const int n = std::min(Count - done, Record->DataSize() - Pos);
+        const int n = std::min(Count - done, static_cast<int>(cursor.Remaining()));
+        const auto bytes = cursor.Bytes(static_cast<std::size_t>(n));
         if (out)
-            std::memcpy(out + done, Record->Data.data() + Pos, static_cast<std::size_t>(n));
+            std::copy(bytes.begin(), bytes.end(), out + done);
         done += n;
         Pos += n;
     }
@@ -132,13 +131,13 @@ void ReadStrAcrossContinue(const TBaseRecord*& Record, int& Pos, std::string& Sh
                            std::uint8_t& OptionFlags, std::uint8_t& ActiveOptionFlags, std::u16string& WideData)
 {
     while (CharsRead < Count) {
-        if (Pos > Record->DataSize())
-            ExcelError(msg::ErrReadingRecord);
-        if (Pos == Record->DataSize()) {
+        rtl::TByteCursor cursor = Record->Cursor();
+        cursor.Seek(static_cast<std::size_t>(Pos));
+        if (cursor.AtEnd()) {
             // Each CONTINUE that carries string characters starts with an
             // option byte of its own.
             if (!Record->Continue || Record->Continue->DataSize() < 1)
-                ExcelError(msg::ErrReadingRecord);
+                cursor.Fail(FormatMessage(msg::StringContinuationMissing, Count - CharsRead));
             Record = Record->Continue.get();
             OptionFlags = Record->Data[0];
             Pos = 1;
@@ -153,10 +152,10 @@ void ReadStrAcrossContinue(const TBaseRecord*& Record, int& Pos, std::string& Sh
             ActiveOptionFlags |= 1;
         }
         const int width = (OptionFlags & 1) ? 2 : 1;
-        const int chars = std::min(Count - CharsRead, (Record->DataSize() - Pos) / width);
+        const int chars = std::min(Count - CharsRead, static_cast<int>(cursor.Remaining()) / width);
         if (chars == 0)
-            ExcelError(msg::ErrReadingRecord); // a 16-bit character cut in half
-        const std::uint8_t* bytes = Record->Data.data() + Pos;
+            cursor.Fail(msg::CharacterCutInHalf);
+        const std::uint8_t* bytes = cursor.Bytes(static_cast<std::size_t>(chars * width)).data();
         if (ActiveOptionFlags & 1) {
             WideData.resize(std::max<std::size_t>(WideData.size(), static_cast<std::size_t>(CharsRead + chars)));
             for (int i = 0; i < chars; ++i)
@@ -164,7 +163,7 @@ void ReadStrAcrossContinue(const TBaseRecord*& Record, int& Pos, std::string& Sh
                                                      : static_cast<char16_t>(bytes[i]);
         } else {
             ShortData.resize(std::max<std::size_t>(ShortData.size(), static_cast<std::size_t>(CharsRead + chars)));
-            std::memcpy(ShortData.data() + CharsRead, bytes, static_cast<std::size_t>(chars));
+            std::copy(bytes, bytes + chars, ShortData.data() + CharsRead);
         }
         CharsRead += chars;
         Pos += chars * width;

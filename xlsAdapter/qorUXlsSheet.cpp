@@ -101,12 +101,12 @@ void TVyxUnsupportedSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& 
     bool inSubstream = false;
     while (!FEOF) {
         if (RecordHeader.EndOfStream || RecordHeader.Id == 0)
-            ExcelError(msg::SectionNotClosed);
+            First->ReadError(msg::SectionNotClosed);
         std::unique_ptr<TBaseRecord> record = LoadRecord(DataStream, RecordHeader);
         switch (record->Id) {
         case xlr::BOF:
             if (inSubstream)
-                ExcelError(msg::ErrExcelInvalid);
+                record->ReadError(msg::ErrExcelInvalid);
             inSubstream = true;
             FSheetRecords.Add(std::move(record));
             break;

@@ -24,7 +24,7 @@ std::int64_t BytesLeft(const TBaseRecord* Record, int Pos)
 ByteArray ReadBlock(const TBaseRecord*& Record, int& Pos, std::int64_t Count)
 {
     if (Count > BytesLeft(Record, Pos))
-        ExcelError(msg::ErrReadingRecord);
+        Record->Cursor().FailAt(static_cast<std::size_t>(Pos), msg::ErrReadingRecord);
     ByteArray block(static_cast<std::size_t>(Count));
     ReadMemAcrossContinue(Record, Pos, static_cast<int>(Count), block.data());
     return block;

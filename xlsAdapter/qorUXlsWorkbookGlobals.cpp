@@ -102,7 +102,7 @@ void TWorkbookGlobals::LoadFromStream(TOle2File& DataStream, TRecordHeader& Reco
     Clear();
     while (!FEOF) {
         if (RecordHeader.EndOfStream || RecordHeader.Id == 0)
-            ExcelError(msg::SectionNotClosed);
+            First->ReadError(msg::SectionNotClosed);
         Dispatch(LoadRecord(DataStream, RecordHeader));
     }
     FBOF = std::move(First);
@@ -125,7 +125,7 @@ void TWorkbookGlobals::Dispatch(std::unique_ptr<TBaseRecord> Record)
         FFormats.Add(std::unique_ptr<TFormatRecord>(static_cast<TFormatRecord*>(Record.release())));
         return;
     case xlr::BOF:
-        ExcelError(msg::ErrExcelInvalid);
+        Record->ReadError(msg::ErrExcelInvalid);
     case xlr::BOUNDSHEET:
         FBoundSheets.Add(std::unique_ptr<TBoundSheetRecord>(static_cast<TBoundSheetRecord*>(Record.release())));
         return;

@@ -3,6 +3,35 @@
 
 namespace xlsAdapter {
 
+void ThrowExcelError(const std::string& message)
+{
+    throw EExcelException(message);
+}
+
+namespace {
+
+// Records made in memory have no place in a stream; offsets then count from
+// the first byte given.
+rtl::TByteContext RecordContext(std::uint16_t Id, std::int64_t StreamOffset, std::uint64_t Skip)
+{
+    char record[32];
+    std::snprintf(record, sizeof record, StreamOffset < 0 ? "new record 0x%04x" : "record 0x%04x", Id);
+    const std::uint64_t base = StreamOffset < 0 ? 0 : static_cast<std::uint64_t>(StreamOffset) + Skip;
+    return rtl::TByteContext{"xls", record, base};
+}
+
+} // namespace
+
+rtl::TByteCursor RecordCursor(std::uint16_t Id, std::int64_t StreamOffset, std::span<const std::uint8_t> Data)
+{
+    return rtl::TByteCursor(Data, RecordContext(Id, StreamOffset, 4), ThrowExcelError);
+}
+
+void RecordError(std::uint16_t Id, std::int64_t StreamOffset, std::string_view What)
+{
+    rtl::TByteCursor(std::span<const std::uint8_t>(), RecordContext(Id, StreamOffset, 0), ThrowExcelError).Fail(What);
+}
+
 void CheckRange(std::int64_t Size, std::int64_t Pos, std::int64_t Count)
 {
     if (Pos < 0 || Count < 0 || Pos > Size || Count > Size - Pos)

@@ -2,6 +2,7 @@
 // routines with which records read and patch their bytes.
 #pragma once
 
+#include "platform/rtl/ByteCursor.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <cstdint>
@@ -87,7 +88,10 @@ inline constexpr const char* WorkbookStreamName = "Workbook";
 
 // Texts of hostile-input checks that the engine adds to the table above.
 inline constexpr const char* ShortRecord = "Record 0x%04x is %d bytes, needs %d";
-inline constexpr const char* AtStreamOffset = " (record 0x%04x at stream offset %lld)";
+inline constexpr const char* ContinuationMissing = "%d more bytes needed, and no CONTINUE record follows";
+inline constexpr const char* StringContinuationMissing = "%d more characters needed, and no CONTINUE record with them follows";
+inline constexpr const char* EscherChildTooLong = "Error loading Escher record. A drawing record reaches past its container";
+inline constexpr const char* CharacterCutInHalf = "a 16-bit character is cut in half";
 inline constexpr const char* ShortBlock = "Reading %d bytes at position %lld of a %lld-byte block";
 inline constexpr const char* BadSectorShift = "The file's sector size shift %d is not supported (only 9 and 12)";
 inline constexpr const char* BadMiniSectorShift = "The file's mini-sector size shift %d is not supported (only 6)";
@@ -130,6 +134,18 @@ template <typename... Args>
 {
     throw EExcelException(FormatMessage(text, args...));
 }
+
+// The failure function of every cursor over workbook bytes: raises
+// EExcelException with the cursor's message.
+[[noreturn]] void ThrowExcelError(const std::string& message);
+
+// A cursor over the data of record Id whose header starts at StreamOffset
+// in the workbook stream (-1 for a record made in memory). Its errors read
+// "xls: record 0x0208 at offset 5124: ...", the offset naming the byte at
+// fault.
+rtl::TByteCursor RecordCursor(std::uint16_t Id, std::int64_t StreamOffset, std::span<const std::uint8_t> Data);
+// Refuses record Id as a whole, naming the offset of its header.
+[[noreturn]] void RecordError(std::uint16_t Id, std::int64_t StreamOffset, std::string_view What);
 
 // Checks that [Pos, Pos + Count) lies inside a block of Size bytes.
 void CheckRange(std::int64_t Size, std::int64_t Pos, std::int64_t Count);

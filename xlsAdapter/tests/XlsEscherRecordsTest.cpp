@@ -225,8 +225,9 @@ TEST(XlsEscherRecords, HostileTreesRaiseEngineErrors)
         std::string Error;
     } cases[] = {
         {"child past its parent", Join({Header(0x000F, 0xF002, 16), Header(0, 0xF0AA, 9), Body(9, 0)}),
-         msg::ErrLoadingEscher},
-        {"negative size", Join({Header(0x000F, 0xF002, 16), Header(0, 0xF0AA, -1)}), msg::ErrLoadingEscher},
+         std::string("xls: new record 0x00ec at offset 16: ") + msg::EscherChildTooLong},
+        {"negative size", Join({Header(0x000F, 0xF002, 16), Header(0, 0xF0AA, -1)}),
+         std::string("xls: new record 0x00ec at offset 16: ") + msg::EscherChildTooLong},
         {"nesting too deep", deep, msg::ErrLoadingEscher},
         {"second solver", Join({Header(0x000F, 0xF002, 16), Header(0x000F, 0xF005, 0), Header(0x000F, 0xF005, 0)}),
          msg::DuplicatedSolver},
@@ -242,10 +243,12 @@ TEST(XlsEscherRecords, HostileTreesRaiseEngineErrors)
     const auto empty = Carrier(escher::MsoDrawing, {});
     const TBaseRecord* record = empty.get();
     int pos = 0;
-    EXPECT_EQ(msg::ErrLoadingEscher, ErrorOf([&] { data.Load(record, pos); }));
+    EXPECT_EQ(std::string("xls: new record 0x00ec at offset 0: ") + msg::ErrLoadingEscher,
+              ErrorOf([&] { data.Load(record, pos); }));
     TEscherContainerRecord container({0x000F, 0xF002, 8}, nullptr, nullptr, nullptr);
     pos = 1;
-    EXPECT_EQ(msg::ErrExcelInvalid, ErrorOf([&] { container.Load(record, pos); }));
+    EXPECT_EQ("xls: new record 0x00ec at offset 0: offset 1 is past the end (0 bytes)",
+              ErrorOf([&] { container.Load(record, pos); }));
 }
 
 TEST(XlsEscherRecords, ShapeCopyTakesNextObjectIdAndJoinsThePatriarch)

@@ -136,17 +136,17 @@ TEST(XlsRecordReader, RefusedAndBrokenStreams)
         const char* expected;
     };
     const Case cases[] = {
-        {"FILEPASS", Concat({Bof, Rec(0x002F, Bytes(6, 0)), Eof}), 1, "File is password protected"},
+        {"FILEPASS", Concat({Bof, Rec(0x002F, Bytes(6, 0)), Eof}), 1, "xls: record 0x002f at offset 20: File is password protected"},
         {"TABLE after a label", Concat({Bof, Rec(0x0204, Bytes(10, 0)), Rec(0x0236, Bytes(16, 0)), Eof}), 1,
-         "Error reading Excel records. File invalid"},
+         "xls: record 0x0236 at offset 34: Error reading Excel records. File invalid"},
         {"tooltip without a link", Concat({Bof, Rec(0x0203, Bytes(14, 0)), Rec(0x0800, Bytes(10, 0)), Eof}), 1,
-         "Error reading Excel records. File invalid"},
+         "xls: record 0x0800 at offset 38: Error reading Excel records. File invalid"},
         {"STRING after a number", Concat({Bof, Rec(0x0203, Bytes(14, 0)), Rec(0x0207, Bytes(4, 0)), Eof}), 1,
-         "Error reading Excel records. File invalid"},
+         "xls: record 0x0207 at offset 38: Error reading Excel records. File invalid"},
         {"ROW of 8 bytes", Concat({Bof, shortRow, Eof}), 1,
-         "Record 0x0208 is 8 bytes, needs 16 (record 0x0208 at stream offset 20)"},
+         "xls: record 0x0208 at offset 20: Record 0x0208 is 8 bytes, needs 16"},
         {"ROW of 2 bytes", Concat({Bof, Rec(0x0208, {1, 0}), Eof}), 1,
-         "Record with ID 0x208 is invalid (record 0x0208 at stream offset 20)"},
+         "xls: record 0x0208 at offset 20: Record with ID 0x208 is invalid"},
         {"record longer than the stream", Concat({Bof, ByteArray{0x03, 0x02, 0x00, 0x10}, Bytes(20, 0)}), 1,
          "End of stream reached with 4076 bytes left to read"},
     };

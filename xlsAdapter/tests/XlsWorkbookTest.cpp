@@ -228,20 +228,20 @@ TEST(Workbook, HostileStreamsAreRefused)
     const ByteArray sst1 = Rec(0x00FC, Concat({Words({1, 0, 1, 0}), Words({1}), ByteArray{0, 'a'}}));
     const ByteArray label0 = Rec(0x00FD, Concat({Words({0, 0, 15}), Words({0, 0})}));
     const struct { const char* name; const char* error; ByteArray stream; } cases[] = {
-        {"globals without EOF", "has no EOF", Stream({Bof(5), BoundSheet("A")})},
-        {"sheet without EOF", "has no EOF", Stream({Bof(5), BoundSheet("A"), Eof(), Bof(0x10), Rec(0x1234, {1})})},
-        {"SST counting more strings than it holds", "Error reading record", Stream({Bof(5), sst, Eof()})},
-        {"label index past the table", "File invalid", Stream({Bof(5), BoundSheet("A"), Eof(), Bof(0x10),
+        {"globals without EOF", "record 0x0809 at offset 0: Error reading Excel records. A section has no EOF", Stream({Bof(5), BoundSheet("A")})},
+        {"sheet without EOF", "record 0x0809 at offset 37: Error reading Excel records. A section has no EOF", Stream({Bof(5), BoundSheet("A"), Eof(), Bof(0x10), Rec(0x1234, {1})})},
+        {"SST counting more strings than it holds", "record 0x00fc at offset 36: 2 more bytes needed", Stream({Bof(5), sst, Eof()})},
+        {"label index past the table", "record 0x00fd at offset 57: Error reading Excel records. File invalid", Stream({Bof(5), BoundSheet("A"), Eof(), Bof(0x10),
                                                 Rec(0x00FD, Concat({Words({0, 0, 15}), Words({7, 0})})), Eof()})},
-        {"sheet name past its record", "Reading 40 bytes", Stream({Bof(5), Rec(0x0085, Concat({Words({0, 0, 0}), ByteArray{40, 0, 'a'}})), Eof()})},
+        {"sheet name past its record", "record 0x0085 at offset 20: Reading 40 bytes", Stream({Bof(5), Rec(0x0085, Concat({Words({0, 0, 0}), ByteArray{40, 0, 'a'}})), Eof()})},
         {"the same sheet name twice", "Sheet name already exists: a", Stream({Bof(5), BoundSheet("A"), BoundSheet("a"), Eof()})},
-        {"a record between sections", "File invalid", Stream({Bof(5), Eof(), Rec(0x1234, {1})})},
-        {"a BOF inside the globals", "File invalid", Stream({Bof(5), Bof(5), Eof()})},
+        {"a record between sections", "record 0x1234 at offset 24: Error reading Excel records. File invalid", Stream({Bof(5), Eof(), Rec(0x1234, {1})})},
+        {"a BOF inside the globals", "record 0x0809 at offset 20: Error reading Excel records. File invalid", Stream({Bof(5), Bof(5), Eof()})},
         {"an old BOF version", "invalid Excel version", Stream({Rec(0x0809, Words({0x0500, 5, 0, 0}))})},
-        {"an external name before its book", "File invalid", Stream({Bof(5), Rec(0x0023, ByteArray(8)), Eof()})},
-        {"a second globals section", "File invalid",
+        {"an external name before its book", "record 0x0023 at offset 20: Error reading Excel records. File invalid", Stream({Bof(5), Rec(0x0023, ByteArray(8)), Eof()})},
+        {"a second globals section", "record 0x0809 at offset 104: Error reading Excel records. File invalid",
          Stream({Bof(5), BoundSheet("A"), BoundSheet("B"), sst1, Eof(), Bof(0x10), label0, Eof(), Bof(5), Eof()})},
-        {"a window record cut short", "is 6 bytes, needs 16", Stream({Bof(5), Rec(0x003D, ByteArray(6)), Eof()})},
+        {"a window record cut short", "record 0x003d at offset 20: Record 0x003d is 6 bytes, needs 16", Stream({Bof(5), Rec(0x003D, ByteArray(6)), Eof()})},
     };
     for (const auto& c : cases)
         EXPECT_NE(std::string::npos, LoadError(c.stream).find(c.error)) << c.name << ": " << LoadError(c.stream);
