@@ -207,8 +207,10 @@ void TCellList::SetFormat(int Row, int Col, int XF)
 {
     CheckCell(Row, Col);
     TCellRecord* cell = FRowRecordList.HasRow(Row) ? FindCell(Row, Col) : nullptr;
-    if (cell && XF >= 0 && XF <= 0xFFFF) {
-        cell->SetXF(static_cast<std::uint16_t>(XF));
+    if (cell && XF <= 0xFFFF) {
+        // A negative index is the absent format, which the cell's place
+        // provides; the cell keeps its value either way.
+        cell->SetXF(static_cast<std::uint16_t>(XF >= 0 ? XF : DefaultXF(Row, Col)));
         return;
     }
     TXlsCellValue value;

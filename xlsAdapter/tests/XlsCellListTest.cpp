@@ -195,6 +195,10 @@ TEST_F(XlsCellList, SetFormatChangesOnlyTheFormat)
     List.SetFormat(2, 1, 15);
     EXPECT_EQ(0, Kind(2, 1));
     EXPECT_EQ(2, Rows.Count());
+    // A negative index takes the cell's own format away, never its value.
+    List.SetFormat(0, 0, -1);
+    EXPECT_EQ(Variant(4.5), Value(0, 0));
+    EXPECT_EQ(List.DefaultXF(0, 0), List.GetValue(0, 0).XF);
 }
 
 TEST_F(XlsCellList, CopiedRowsBelowTheSource)
