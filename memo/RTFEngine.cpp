@@ -62,6 +62,12 @@ void TRTFEngine::AppendPart(std::string_view S, TPartKind Kind)
     if (Kind != TPartKind::LineBreak && Kind != TPartKind::Text) FNewLine = false;
 }
 
+void TRTFEngine::AppendRTF(std::string_view RTF, bool EndsInWord)
+{
+    FText += RTF;
+    FIsPreviouseKW = EndsInWord;
+}
+
 void TRTFEngine::AddFont(const TFont& Font) { AppendPart(FRTFHeader->FontTable()->AddFont(Font), TPartKind::Other); }
 
 void TRTFEngine::AddFontName(std::string_view FontName)
@@ -264,7 +270,8 @@ void TRTFEngine::AddHyperLink(std::string_view Link, std::string_view Text, cons
     const std::string s = std::to_string(Font.Size() * 2);
     // A quote would end the field's argument early; "%22" is the same character in a link.
     const std::string link = StringReplace(memo::EscapeRTFText(Link), "\"", "%22", rfReplaceAll);
-    FText += "{\\field{\\*\\fldinst {\\rtlch \\af" + f + "\\afs" + s + "\\ltrch \\f" + f + "\\fs" + s +
+    AppendRTF("{\\field{\\*\\fldinst {\\rtlch \\af" + f + "\\afs" + s + "\\ltrch \\f" + f + "\\fs" + s +
              "  HYPERLINK \"" + link + "\" }}{\\fldrslt {\\rtlch \\af" + f + "\\afs" + s + " \\ltrch \\f" + f +
-             "\\fs" + s + "\\ul\\cf" + c + " " + memo::EscapeRTFText(Text) + "}}}";
+             "\\fs" + s + "\\ul\\cf" + c + " " + memo::EscapeRTFText(Text) + "}}}",
+              false);
 }

@@ -109,6 +109,9 @@ private:
     // The single writer of the body: escapes text, separates control words
     // from the text after them and starts a paragraph before an alignment.
     void AppendPart(std::string_view S, TPartKind Kind);
+    // Appends finished RTF (a field, a picture, a merged document); text
+    // after it needs a separator only when it ends in a control word.
+    void AppendRTF(std::string_view RTF, bool EndsInWord);
     void AppendText(std::string_view Text);
     std::string RowAlignmentWord() const;
 

@@ -43,6 +43,10 @@ public:
         FColors.LoadColors(source);
     }
 
+    // Whether the translation ends in a control word, which text after it
+    // must be separated from.
+    bool EndsInWord() const { return FEndsInWord && FDepth == 0; }
+
     std::string Translate(std::string_view body)
     {
         for (size_t i = 0; i < body.size();) {
@@ -195,5 +199,6 @@ private:
 void TRTFEngine::AddRTF(std::string_view RTFText)
 {
     TBodyTranslator translator(*FRTFHeader, FStartTable, RTFText);
-    FText += translator.Translate(ExtractRTFBody(RTFText));
+    const std::string body = translator.Translate(ExtractRTFBody(RTFText));
+    AppendRTF(body, translator.EndsInWord());
 }

@@ -76,6 +76,6 @@ std::string TRTFEngine::AddPicture(TPicture* Picture)
         text += "\r\n";
     }
     text += "030000000000}}\r\n";
-    FText += text;
+    AppendRTF(text, false);
     return text;
 }

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -221,6 +222,33 @@ TEST(RTFEngine, HyperLinkFieldEscapesLinkAndText)
                         "\\ul\\cf0 see \\{here\\}}}}"),
               std::string::npos)
         << text;
+}
+
+TEST(RTFEngine, TextAfterAFieldPictureOrMergedPartHasNoStrayLeadingSpace)
+{
+    TBitmap bitmap(4, 4);
+    TPicture picture;
+    picture.SetGraphic(&bitmap);
+    TRTFEngine boldTail;
+    boldTail.AddText("a");
+    boldTail.AddBold(true);
+    const struct {
+        const char* Name;
+        std::function<void(TRTFEngine&)> Add;
+        const char* Expected; // what the body holds around the next text
+    } cases[] = {
+        {"hyperlink", [](TRTFEngine& rtf) { rtf.AddHyperLink("http://x", "x", TFont()); }, "}}}next\\par"},
+        {"picture", [&](TRTFEngine& rtf) { rtf.AddPicture(&picture); }, "}}\r\nnext\\par"},
+        {"merged text", [](TRTFEngine& rtf) { rtf.AddRTF("{\\rtf1\\ansi\\viewkind4\\uc1 merged}"); }, " mergednext\\par"},
+        {"merged control word", [&](TRTFEngine& rtf) { rtf.AddRTF(boldTail.GetText()); }, "\\b\\par next\\par"},
+    };
+    for (const auto& c : cases) {
+        TRTFEngine rtf;
+        rtf.AddBold(false); // leaves a control word before the part
+        c.Add(rtf);
+        rtf.AddText("next");
+        EXPECT_TRUE(rtf.GetText().ends_with(std::string(c.Expected) + "}")) << c.Name << ": " << rtf.GetText();
+    }
 }
 
 TEST(RTFEngine, StreamGetsTheDocumentAndFileAddsALineEnd)
