@@ -4,6 +4,7 @@
 #include "platform/classes/Streams.h"
 
 #include <algorithm>
+#include <cstring>
 
 using namespace xlsAdapter;
 
@@ -34,6 +35,7 @@ TOle2File::TOle2File(TStream& aStream, bool AvoidExceptions) : FStream(&aStream)
         }
         ExcelError(msg::FileIsInvalid, FileName());
     }
+    SectorBuffer = std::make_unique<TSectorBuffer>(*FHeader, *FStream);
     const std::int64_t sectors = SectorsInFile();
     const auto checkCount = [sectors](std::uint32_t count, const char* what) {
         if (count > sectors)
@@ -49,7 +51,6 @@ TOle2File::TOle2File(TStream& aStream, bool AvoidExceptions) : FStream(&aStream)
     std::vector<std::uint8_t> sector(FHeader->SectorSize);
     ReadSector(FHeader->sectDirStart(), sector.data());
     ROOT = std::make_unique<TOle2Directory>(sector);
-    SectorBuffer = std::make_unique<TSectorBuffer>(*FHeader, *FStream);
 }
 
 TOle2File::~TOle2File()
@@ -63,7 +64,7 @@ TOle2File::~TOle2File()
 
 std::int64_t TOle2File::SectorsInFile() const
 {
-    const std::int64_t bytes = FStream->Size() - FHeader->SectToStPos(0);
+    const std::int64_t bytes = SectorBuffer->FileSize() - FHeader->SectToStPos(0);
     return bytes <= 0 ? 0 : SectorsFor(bytes, FHeader->uSectorShift);
 }
 
@@ -72,8 +73,8 @@ void TOle2File::ReadSector(std::uint32_t Sect, std::uint8_t* Buffer)
     const std::int64_t sectors = SectorsInFile();
     if (Sect >= sectors)
         ExcelError(msg::SectorOutsideFile, Sect, static_cast<long long>(sectors));
-    FStream->SetPosition(FHeader->SectToStPos(Sect));
-    ReadZeroFilled(*FStream, Buffer, FHeader->SectorSize);
+    SectorBuffer->Load(Sect);
+    std::memcpy(Buffer, SectorBuffer->Data(), FHeader->SectorSize);
 }
 
 void TOle2File::LoadFAT()

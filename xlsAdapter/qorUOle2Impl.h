@@ -82,6 +82,7 @@ public:
 private:
     void CheckReadable(std::u16string_view StreamName = {}) const;
     void CheckWritable() const;
+    void FlushWriteBuffer();
     void ReadSector(std::uint32_t Sect, std::uint8_t* Buffer);
     std::int64_t SectorsInFile() const;
     void LoadFAT();
@@ -108,5 +109,8 @@ private:
     bool PreparedForWrite = false;
     bool FWriteFinished = false;
     std::int64_t DIRStartPos = -1;
+    // Record writes are gathered and reach the stream in large blocks.
+    static constexpr std::size_t WriteBufferBytes = 65536;
+    std::vector<std::uint8_t> FWriteBuffer;
     bool FNotXls97 = false;
 };

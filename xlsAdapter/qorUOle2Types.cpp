@@ -222,8 +222,15 @@ std::uint32_t TOle2MiniFAT::FindSector(std::uint32_t StartSect, std::int64_t Sec
     return sect;
 }
 
+namespace {
+// 64 KiB: large enough that read calls stop mattering, small enough for the
+// many containers a paste or a test opens.
+constexpr std::int64_t WindowBytes = 65536;
+} // namespace
+
 TSectorBuffer::TSectorBuffer(const TOle2Header& Header, TStream& DataStream)
-    : Data(Header.SectorSize), FHeader(Header), FDataStream(DataStream)
+    : FHeader(Header), FDataStream(DataStream), FFileSize(DataStream.Size()),
+      FWindow(static_cast<std::size_t>(std::max<std::int64_t>(WindowBytes, Header.SectorSize)))
 {
 }
 
@@ -232,13 +239,19 @@ void TSectorBuffer::Load(std::uint32_t SectNo)
     if (FSectorId == SectNo)
         return;
     const std::int64_t position = FHeader.SectToStPos(SectNo);
-    const std::int64_t fileSize = FDataStream.Size();
-    if (position >= fileSize)
+    if (position >= FFileSize)
         ExcelError(msg::SectorOutsideFile, SectNo,
-                   static_cast<long long>((fileSize - FHeader.SectToStPos(0)) >> FHeader.uSectorShift));
+                   static_cast<long long>((FFileSize - FHeader.SectToStPos(0)) >> FHeader.uSectorShift));
     FSectorId = -1;
-    FDataStream.SetPosition(position);
-    ValidBytes = ReadZeroFilled(FDataStream, Data.data(), FHeader.SectorSize);
+    const auto windowSize = static_cast<std::int64_t>(FWindow.size());
+    if (FWindowStart < 0 || position < FWindowStart || position + FHeader.SectorSize > FWindowStart + windowSize) {
+        FWindowStart = -1;
+        FDataStream.SetPosition(position);
+        FWindowValid = ReadZeroFilled(FDataStream, FWindow.data(), windowSize);
+        FWindowStart = position;
+    }
+    FSectorOffset = position - FWindowStart;
+    ValidBytes = std::clamp<std::int64_t>(FWindowValid - FSectorOffset, 0, FHeader.SectorSize);
     FSectorId = SectNo;
 }
 
@@ -248,7 +261,7 @@ std::int64_t TSectorBuffer::ReadMem(std::uint8_t* Buffer, std::int64_t BufferPos
     const std::int64_t n = std::min(Count, SectorEnd - StartPos);
     if (StartPos + n > ValidBytes)
         ExcelError(msg::FileTruncated, static_cast<long long>(FHeader.SectToStPos(static_cast<std::uint32_t>(FSectorId)) + StartPos),
-                   static_cast<long long>(FDataStream.Size()));
-    std::memcpy(Buffer + BufferPos, Data.data() + StartPos, static_cast<std::size_t>(n));
+                   static_cast<long long>(FFileSize));
+    std::memcpy(Buffer + BufferPos, Data() + StartPos, static_cast<std::size_t>(n));
     return n;
 }

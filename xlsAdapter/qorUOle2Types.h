@@ -152,24 +152,35 @@ public:
     std::uint32_t FindSector(std::uint32_t StartSect, std::int64_t SectOfs) const;
 };
 
-// Caches one sector of the underlying stream. Bytes past the end of the
-// stream read as zeros; ValidBytes tells how many the file really holds.
+// Caches a window of the underlying stream, a few dozen sectors long, so that
+// reading a stream front to back costs one read call per window instead of
+// several calls per sector. Bytes past the end of the stream read as zeros;
+// ValidBytes tells how many of the loaded sector the file really holds.
 class TSectorBuffer {
 public:
     TSectorBuffer(const TOle2Header& Header, TStream& DataStream);
 
+    // Makes sector SectNo the loaded one; raises when it lies outside the file.
     void Load(std::uint32_t SectNo);
+    // The loaded sector, SectorSize bytes.
+    const std::uint8_t* Data() const { return FWindow.data() + FSectorOffset; }
     // Copies min(Count, SectorEnd - StartPos) bytes of the loaded sector into
     // Buffer at BufferPos; returns the count. Raises when they reach past the
     // end of the file.
     std::int64_t ReadMem(std::uint8_t* Buffer, std::int64_t BufferPos, std::int64_t StartPos,
                          std::int64_t Count, std::int64_t SectorEnd) const;
+    // Stream size, read once: the container never reads a stream that grows.
+    std::int64_t FileSize() const { return FFileSize; }
 
-    std::vector<std::uint8_t> Data;
     std::int64_t ValidBytes = 0;
 
 private:
     const TOle2Header& FHeader;
     TStream& FDataStream;
+    std::int64_t FFileSize;
+    std::vector<std::uint8_t> FWindow;
+    std::int64_t FWindowStart = -1; // stream position of FWindow[0]
+    std::int64_t FWindowValid = 0;  // bytes of the window the stream held
+    std::int64_t FSectorOffset = 0;
     std::int64_t FSectorId = -1;
 };

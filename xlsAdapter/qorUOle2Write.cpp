@@ -78,9 +78,9 @@ void TOle2File::CopyStreamSectors(std::span<std::uint8_t> Entry, TOle2FAT& NewFa
         if (used > SectorBuffer->ValidBytes)
             ExcelError(msg::FileTruncated,
                        static_cast<long long>(FHeader->SectToStPos(chain[i]) + SectorBuffer->ValidBytes),
-                       static_cast<long long>(FStream->Size()));
+                       static_cast<long long>(SectorBuffer->FileSize()));
         const bool last = i + 1 == chain.size();
-        AppendSector(Out, SectorBuffer->Data.data(), *FHeader, NewFat,
+        AppendSector(Out, SectorBuffer->Data(), *FHeader, NewFat,
                      last ? ENDOFCHAIN : static_cast<std::uint32_t>(NewFat.Count() + 1), OutStart);
     }
 }
@@ -171,9 +171,20 @@ void TOle2File::WriteMem(const void* Buffer, std::int64_t Count)
     CheckWritable();
     if (!DIR || Count <= 0)
         return;
-    FStream->WriteBuffer(Buffer, Count);
+    const auto* bytes = static_cast<const std::uint8_t*>(Buffer);
+    FWriteBuffer.insert(FWriteBuffer.end(), bytes, bytes + Count);
+    if (FWriteBuffer.size() >= WriteBufferBytes)
+        FlushWriteBuffer();
     DIR->ulSize += Count;
     StreamPos = DIR->ulSize;
+}
+
+void TOle2File::FlushWriteBuffer()
+{
+    if (FWriteBuffer.empty())
+        return;
+    FStream->WriteBuffer(FWriteBuffer.data(), static_cast<std::int64_t>(FWriteBuffer.size()));
+    FWriteBuffer.clear();
 }
 
 void TOle2File::Write16(std::uint16_t Value)
@@ -202,6 +213,8 @@ void TOle2File::FinishWrite()
     if (!PreparedForWrite || FWriteFinished || !DIR)
         return;
     FWriteFinished = true;
+    FlushWriteBuffer();
+    FWriteBuffer = {};
     TStream& out = *FStream;
     const TOle2Header& header = *FHeader;
     const std::int64_t sectorSize = header.SectorSize;
