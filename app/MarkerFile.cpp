@@ -8,13 +8,21 @@
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
+#include "platform/rtl/Files.h"
+#include "platform/rtl/ScopeExit.h"
+
 #include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
 
 namespace app {
 
 namespace {
 
-// The escapes a title may carry, with the character each stands for.
+// The escapes a text field may carry, with the character each stands for.
 struct TTitleEscape {
     char Character;
     const char* Code;  // the two hex digits after "%"
@@ -35,7 +43,8 @@ const TTitleEscape* EscapeAt(std::string_view Text, size_t at)
 double ReadNumber(const std::string& text, const char* field)
 {
     double value = 0;
-    if (!TryStrToFloat(text, value))
+    // "NaN" and "INF" convert, but no place on a map has them.
+    if (!TryStrToFloat(text, value) || !std::isfinite(value))
         throw EConvertError(std::string(field) + ": '" + text + "' is not a valid floating point value");
     return value;
 }
@@ -59,7 +68,7 @@ std::string PrepareIconString(std::string_view inpstr)
     return result;
 }
 
-std::string EncodeMarkerTitle(std::string_view Title)
+std::string EncodeMarkerField(std::string_view Title)
 {
     std::string result;
     result.reserve(Title.size());
@@ -84,7 +93,7 @@ std::string EncodeMarkerTitle(std::string_view Title)
     return result;
 }
 
-std::string DecodeMarkerTitle(std::string_view Field)
+std::string DecodeMarkerField(std::string_view Field)
 {
     std::string result;
     result.reserve(Field.size());
@@ -124,25 +133,34 @@ TMarkerLine ParseMarkerLine(std::string_view Line, std::string_view IconFolder)
     m.Flat = ReadBool(f[7], "Flat");
     m.InitialDropAnimation = ReadBool(f[8], "InitialDropAnimation");
     // A full address or no icon at all is what the marker held when it was saved.
-    if (f[3].empty())
+    const std::string icon = DecodeMarkerField(f[3]);
+    if (icon.empty())
         m.Icon.clear();
-    else if (f[3].find("://") != std::string::npos)
-        m.Icon = PrepareIconString(f[3]);
+    else if (icon.find("://") != std::string::npos)
+        m.Icon = PrepareIconString(icon);
     else
-        m.Icon = PrepareIconString(std::string(IconFolder) + f[3]);
+        m.Icon = PrepareIconString(std::string(IconFolder) + icon);
     m.Latitude = ReadNumber(f[1], "Latitude");
     m.Longitude = ReadNumber(f[2], "Longitude");
     if (!TryStrToInt(f[9], m.Zindex)) throw EConvertError("zIndex: '" + f[9] + "' is not a valid integer value");
-    m.Title = DecodeMarkerTitle(f[0]);
+    m.Title = DecodeMarkerField(f[0]);
     m.LatitudeText = f[1];
     m.LongitudeText = f[2];
     return m;
 }
 
-std::string MarkerLineText(const TMarker& Marker)
+std::string IconFieldText(std::string_view Icon, std::string_view IconFolder)
 {
-    std::string line = EncodeMarkerTitle(Marker.Title());
-    for (const std::string& field : {FloatToStr(Marker.Latitude()), FloatToStr(Marker.Longitude()), Marker.Icon(),
+    const std::string folder = PrepareIconString(IconFolder);
+    if (Icon.size() > folder.size() && Icon.starts_with(folder)) return std::string(Icon.substr(folder.size()));
+    return std::string(Icon);
+}
+
+std::string MarkerLineText(const TMarker& Marker, std::string_view IconFolder)
+{
+    std::string line = EncodeMarkerField(Marker.Title());
+    for (const std::string& field : {FloatToStr(Marker.Latitude()), FloatToStr(Marker.Longitude()),
+                                     EncodeMarkerField(IconFieldText(Marker.Icon(), IconFolder)),
                                      BoolToStr(Marker.Draggable()), BoolToStr(Marker.Visible()),
                                      BoolToStr(Marker.Clickable()), BoolToStr(Marker.Flat()),
                                      BoolToStr(Marker.InitialDropAnimation()), IntToStr(Marker.Zindex())}) {
@@ -162,28 +180,50 @@ std::vector<std::string> ReadMarkerFileLines(const std::string& FileName)
     return lines;
 }
 
-void AddMarkerLines(const std::vector<std::string>& Lines, std::string_view IconFolder, TMarkers& Markers,
-                    const std::function<void(int Index, const TMarkerLine& Line)>& OnLine)
+std::vector<TMarkerLine> ParseMarkerLines(const std::vector<std::string>& Lines, std::string_view IconFolder)
 {
+    std::vector<TMarkerLine> markers;
+    markers.reserve(Lines.size());
     for (size_t i = 0; i < Lines.size(); ++i) {
-        TMarkerLine m;
         try {
-            m = ParseMarkerLine(Lines[i], IconFolder);
+            markers.push_back(ParseMarkerLine(Lines[i], IconFolder));
         } catch (const EConvertError& e) {
             throw EConvertError("Marker file line " + std::to_string(i + 1) + ": " + e.Message());
         }
+    }
+    return markers;
+}
+
+void AddMarkers(const std::vector<TMarkerLine>& Lines, size_t From, size_t To, TMarkers& Markers)
+{
+    for (size_t i = From; i < To && i < Lines.size(); ++i) {
+        const TMarkerLine& m = Lines[i];
         Markers.Add(m.Latitude, m.Longitude, m.Title, m.Icon, m.Draggable, m.Visible, m.Clickable, m.Flat,
                     m.InitialDropAnimation, m.Zindex);
-        if (OnLine) OnLine(static_cast<int>(i), m);
     }
 }
 
-void WriteMarkerFile(const std::string& FileName, const TMarkers& Markers)
+void WriteMarkerFile(const std::string& FileName, const TMarkers& Markers, std::string_view IconFolder)
 {
     std::string text;
-    for (int i = 0; i < Markers.Count(); ++i) text += MarkerLineText(*Markers.Items(i)) + "\r\n";
-    TFileStream file(FileName, fmCreate);
-    file.WriteBuffer(text.data(), static_cast<std::int64_t>(text.size()));
+    for (int i = 0; i < Markers.Count(); ++i) text += MarkerLineText(*Markers.Items(i), IconFolder) + "\r\n";
+    // The file is replaced only once the new one is whole: a failed write
+    // leaves the old file as it was. A link stays a link to the file replaced.
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path target = fs::exists(FileName, error) ? fs::canonical(FileName, error) : fs::path(FileName);
+    if (error) target = FileName;
+    const std::string temporary = target.string() + ".tmp" + std::to_string(::getpid());
+    rtl::ScopeExit removeTemporary([&] { (void)DeleteFile(temporary); });
+    try {
+        TFileStream file(temporary, fmCreate);
+        file.WriteBuffer(text.data(), static_cast<std::int64_t>(text.size()));
+    } catch (const Exception&) {
+        throw EFCreateError("Cannot create file \"" + FileName + "\". " + std::strerror(errno));
+    }
+    fs::rename(temporary, target, error);
+    if (error) throw EFCreateError("Cannot create file \"" + FileName + "\". " + error.message());
+    removeTemporary.Release();
 }
 
 }  // namespace app

@@ -12,6 +12,7 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Numbers.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/ComCtrls.h"
@@ -198,37 +199,32 @@ void TFrmMain::FormShow(TObject*)
 
 std::string TFrmMain::PrepareIconString(const std::string& inpstr) const { return app::PrepareIconString(inpstr); }
 
-namespace {
-
-// The markers' scripts collected and sent as one when the block ends, also
-// when a line fails, so the markers read before it still reach the page.
-struct TMarkersUpdateBlock {
-    TMarkers& markers;
-    explicit TMarkersUpdateBlock(TMarkers& m) : markers(m) { markers.BeginUpdate(); }
-    ~TMarkersUpdateBlock() { markers.EndUpdate(); }
-};
-
-}  // namespace
-
 void TFrmMain::LoadCSVMarkers(const std::string&)
 {
     TMarkers& markers = *Geolith1->Markers();
-    {
-        TMarkersUpdateBlock block(markers);
+    if (!FileExists(MarkerFileName())) {
         markers.Clear();
-        if (!FileExists(MarkerFileName())) return;
-        const std::vector<std::string> lines = app::ReadMarkerFileLines(MarkerFileName());
-        TStringGrid* list = FrmMarkers ? FrmMarkers->SGMarkers : nullptr;
-        if (list) {
-            for (int row = 0; row < list->RowCount(); ++row) list->Rows(row)->Clear();
-            list->SetRowCount(std::max<int>(1, static_cast<int>(lines.size())));
+        return;
+    }
+    // The whole file is read and converted before anything changes: a file
+    // that fails leaves the map's markers and the list as they were.
+    const std::vector<app::TMarkerLine> lines =
+        app::ParseMarkerLines(app::ReadMarkerFileLines(MarkerFileName()), Settings().opt3);
+    {
+        markers.BeginUpdate();
+        rtl::ScopeExit endUpdate([&] { markers.EndUpdate(); });
+        markers.Clear();
+        app::AddMarkers(lines, 0, lines.size(), markers);
+    }
+    if (TStringGrid* list = FrmMarkers ? FrmMarkers->SGMarkers : nullptr) {
+        for (int row = 0; row < list->RowCount(); ++row) list->Rows(row)->Clear();
+        list->SetRowCount(std::max<int>(1, static_cast<int>(lines.size())));
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const int row = static_cast<int>(i);
+            list->SetCells(0, row, IntToStr(row + 1) + " - " + lines[i].Title);
+            list->SetCells(1, row, lines[i].LatitudeText);
+            list->SetCells(2, row, lines[i].LongitudeText);
         }
-        app::AddMarkerLines(lines, Settings().opt3, markers, [&](int i, const app::TMarkerLine& m) {
-            if (!list) return;
-            list->SetCells(0, i, IntToStr(i + 1) + " - " + m.Title);
-            list->SetCells(1, i, m.LatitudeText);
-            list->SetCells(2, i, m.LongitudeText);
-        });
     }
     if (markers.Count() > 0) {
         const TMarker* first = markers.Items(0);
@@ -238,7 +234,10 @@ void TFrmMain::LoadCSVMarkers(const std::string&)
     }
 }
 
-void TFrmMain::SaveCSVMarkers(const std::string& FileName) { app::WriteMarkerFile(FileName, *Geolith1->Markers()); }
+void TFrmMain::SaveCSVMarkers(const std::string& FileName)
+{
+    app::WriteMarkerFile(FileName, *Geolith1->Markers(), Settings().opt3);
+}
 
 void TFrmMain::PanToEdits()
 {

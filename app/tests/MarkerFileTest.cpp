@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <csignal>
+#include <sys/resource.h>
+
 using app::testing::ReadAll;
 using app::testing::TempFolder;
 using app::testing::WriteAll;
@@ -32,15 +36,15 @@ protected:
 
     TMarkers& Markers() { return *geolith->Markers(); }
 
-    // Loads FileName's lines into the collection; the rows the reader reported.
+    // Loads FileName's lines into the collection; the rows the markers list would show.
     std::vector<std::string> Load(const std::string& fileName, const std::string& folder = "/icons/")
     {
+        const auto lines = app::ParseMarkerLines(app::ReadMarkerFileLines(fileName), folder);
+        app::AddMarkers(lines, 0, lines.size(), Markers());
         std::vector<std::string> rows;
-        app::AddMarkerLines(app::ReadMarkerFileLines(fileName), folder, Markers(),
-                            [&](int i, const app::TMarkerLine& m) {
-                                rows.push_back(std::to_string(i + 1) + " - " + m.Title + "|" + m.LatitudeText + "|" +
-                                               m.LongitudeText);
-                            });
+        for (size_t i = 0; i < lines.size(); ++i)
+            rows.push_back(std::to_string(i + 1) + " - " + lines[i].Title + "|" + lines[i].LatitudeText + "|" +
+                           lines[i].LongitudeText);
         return rows;
     }
 
@@ -109,7 +113,7 @@ TEST_F(MarkerFileTest, ReadsEveryLineEndAndEncodingIntoMarkersAndRows)
     }
 }
 
-TEST_F(MarkerFileTest, BadLinesStopTheReadingAndKeepTheMarkersBefore)
+TEST_F(MarkerFileTest, ABadLineRefusesTheWholeFileNamingLineAndField)
 {
     struct Case {
         const char* name;
@@ -121,10 +125,14 @@ TEST_F(MarkerFileTest, BadLinesStopTheReadingAndKeepTheMarkersBefore)
         {"bad boolean", "B;1;2;;yes;-1;-1;0;-1;0;", "Draggable"},
         {"empty line", "", "Draggable"},
         {"no final semicolon", "B;1;2;;-1;-1;-1;0;-1;0", "zIndex"},
+        {"not a number", "B;NaN;2;;-1;-1;-1;0;-1;0;", "Latitude"},
+        {"infinite", "B;1;INF;;-1;-1;-1;0;-1;0;", "Longitude"},
+        {"negative infinite", "B;-Infinity;2;;-1;-1;-1;0;-1;0;", "Latitude"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Markers().Clear();
+        Markers().Add(5, 6, "Before");
         WriteAll(dir / "bad.csv", std::string("A;1;2;;-1;-1;-1;0;-1;0;\r\n") + c.secondLine + "\r\nC;1;2;;-1;-1;-1;0;-1;0;\r\n");
         try {
             Load(dir / "bad.csv");
@@ -133,8 +141,9 @@ TEST_F(MarkerFileTest, BadLinesStopTheReadingAndKeepTheMarkersBefore)
             EXPECT_NE(e.Message().find("line 2"), std::string::npos) << e.Message();
             EXPECT_NE(e.Message().find(c.fieldInMessage), std::string::npos) << e.Message();
         }
+        // Nothing of the file was added.
         ASSERT_EQ(Markers().Count(), 1);
-        EXPECT_EQ(Markers().Items(0)->Title(), "A");
+        EXPECT_EQ(Markers().Items(0)->Title(), "Before");
     }
 }
 
@@ -147,15 +156,62 @@ TEST_F(MarkerFileTest, WritesTenFieldsPerMarkerWithCrLf)
 {
     Markers().Add(38.92, -94.85, "A", "file://c:/vistra/rc.png", true, true, true, false, false, 3);
     Markers().Add(38.92, -94.85, "B", "file://c:/vistra/rc.png", true, true, true, false, false, 0);
-    app::WriteMarkerFile(dir / "out.csv", Markers());
+    app::WriteMarkerFile(dir / "out.csv", Markers(), "/icons/");
     EXPECT_EQ(ReadAll(dir / "out.csv"),
               "A;38.92;-94.85;file://c:/vistra/rc.png;-1;-1;-1;0;0;3;\r\n"
               "B;38.92;-94.85;file://c:/vistra/rc.png;-1;-1;-1;0;0;0;\r\n");
 
     Markers().Clear();
-    app::WriteMarkerFile(dir / "empty.csv", Markers());
+    app::WriteMarkerFile(dir / "empty.csv", Markers(), "/icons/");
     EXPECT_EQ(ReadAll(dir / "empty.csv"), "");
-    EXPECT_THROW(app::WriteMarkerFile(dir / "no-such-folder/x.csv", Markers()), EFCreateError);
+    EXPECT_THROW(app::WriteMarkerFile(dir / "no-such-folder/x.csv", Markers(), "/icons/"), EFCreateError);
+}
+
+TEST_F(MarkerFileTest, AFailedSaveLeavesTheOldFileWhole)
+{
+    WriteAll(dir / "kept.csv", "Old;1;2;;-1;-1;-1;0;-1;0;\r\n");
+    Markers().Add(3, 4, "New");
+    // A folder where the new file's text would go can't be renamed over by a file.
+    std::filesystem::create_directory(dir / "folder.csv");
+    EXPECT_THROW(app::WriteMarkerFile(dir / "folder.csv", Markers(), "/icons/"), EFCreateError);
+    // A write that fails half-way (the disk full, here a file-size limit)
+    // leaves the old file whole, and no temporary file behind.
+    {
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 8;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        EXPECT_THROW(app::WriteMarkerFile(dir / "kept.csv", Markers(), "/icons/"), EFCreateError);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, savedSignal);
+    }
+    EXPECT_EQ(ReadAll(dir / "kept.csv"), "Old;1;2;;-1;-1;-1;0;-1;0;\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
+
+    app::WriteMarkerFile(dir / "kept.csv", Markers(), "/icons/");
+    EXPECT_EQ(ReadAll(dir / "kept.csv"), "New;3;4;;0;-1;-1;0;0;0;\r\n");
+    // A link to the file stays a link, to the new text.
+    std::filesystem::create_symlink(dir / "kept.csv", dir / "link.csv");
+    Markers().Add(5, 6, "Newer");
+    app::WriteMarkerFile(dir / "link.csv", Markers(), "/icons/");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.csv"));
+    EXPECT_NE(ReadAll(dir / "kept.csv").find("Newer"), std::string::npos);
+}
+
+TEST_F(MarkerFileTest, IconsGivenByNameAreSavedByName)
+{
+    WriteAll(dir / "in.csv", "A;1;2;rc.png;-1;-1;-1;0;-1;0;\r\nB;1;2;sub\\pin.png;-1;-1;-1;0;-1;0;\r\n"
+                             "C;1;2;http://host/x.png;-1;-1;-1;0;-1;0;\r\n");
+    Load(dir / "in.csv", "/home/u/Files/MarkerFiles/");
+    EXPECT_EQ(Markers().Items(0)->Icon(), "file:///home/u/Files/MarkerFiles/rc.png");
+    app::WriteMarkerFile(dir / "out.csv", Markers(), "/home/u/Files/MarkerFiles/");
+    EXPECT_EQ(ReadAll(dir / "out.csv"), "A;1;2;rc.png;-1;-1;-1;0;-1;0;\r\nB;1;2;sub/pin.png;-1;-1;-1;0;-1;0;\r\n"
+                                        "C;1;2;http://host/x.png;-1;-1;-1;0;-1;0;\r\n");
+    // The folder in the setting's own spelling, with backslashes, names the same icons.
+    EXPECT_EQ(app::IconFieldText("file://c:/vistra/rc.png", "c:\\vistra\\"), "rc.png");
+    EXPECT_EQ(app::IconFieldText("file://c:/other/rc.png", "c:\\vistra\\"), "file://c:/other/rc.png");
 }
 
 TEST_F(MarkerFileTest, AwkwardTitlesAndIconsSurviveASaveAndALoad)
@@ -166,20 +222,22 @@ TEST_F(MarkerFileTest, AwkwardTitlesAndIconsSurviveASaveAndALoad)
         {"50% off, 100%3B literally, %25 too", ""},
         {"quote \" and <b>tag</b>", "file://c:/vistra/rc.png"},
         {"", "file:///icons/rc.png"},
+        {"icon with ;", "file:///home/u/a;b%3B.png"},
+        {"icon by name with ;", "file:///some/other/folder/x;y.png"},
     };
     for (const auto& [title, icon] : markers)
         Markers().Add(-33.8675, 151.2070125, title, icon, false, true, false, true, true, -4);
-    app::WriteMarkerFile(dir / "round.csv", Markers());
+    app::WriteMarkerFile(dir / "round.csv", Markers(), "/some/other/folder/");
     // Every marker stays on one line of ten fields.
     const std::string text = ReadAll(dir / "round.csv");
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
-    EXPECT_EQ(std::count(text.begin(), text.end(), ';'), 50);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7);
+    EXPECT_EQ(std::count(text.begin(), text.end(), ';'), 70);
     EXPECT_NE(text.find("50% off"), std::string::npos) << "an ordinary % is left readable";
 
     Markers().Clear();
     Load(dir / "round.csv", "/some/other/folder/");
-    ASSERT_EQ(Markers().Count(), 5);
-    for (int i = 0; i < 5; ++i) {
+    ASSERT_EQ(Markers().Count(), 7);
+    for (int i = 0; i < 7; ++i) {
         const TMarker& m = *Markers().Items(i);
         EXPECT_EQ(m.Title(), markers[i].first);
         EXPECT_EQ(m.Icon(), markers[i].second);
@@ -194,8 +252,8 @@ TEST_F(MarkerFileTest, AwkwardTitlesAndIconsSurviveASaveAndALoad)
 TEST(MarkerTitleTest, FilesWithoutEscapesReadAsBefore)
 {
     for (const char* title : {"Main Street", "50% off", "%41", "100 %"})
-        EXPECT_EQ(app::DecodeMarkerTitle(title), title);
-    EXPECT_EQ(app::DecodeMarkerTitle("a%3bb%0d%0A"), "a;b\r\n");
+        EXPECT_EQ(app::DecodeMarkerField(title), title);
+    EXPECT_EQ(app::DecodeMarkerField("a%3bb%0d%0A"), "a;b\r\n");
 }
 
 }  // namespace

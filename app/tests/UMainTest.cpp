@@ -237,7 +237,20 @@ TEST_F(UMainTest, ScreenshotIsSavedInTheChosenTypeOrRefusedWithoutAPicture)
     AnswerFileDialog(dir / "shot.png", 1);
     FrmMain->ExportScreenShot1Click(nullptr);
     EXPECT_TRUE(ReadAll(dir / "shot.png").starts_with("\x89PNG"));
-    EXPECT_EQ(opened, (std::vector<std::string>{dir / "shot.jpg", dir / "shot.png"}));
+    // The dialog gave the name its default extension, or none: the
+    // extension follows the chosen type.
+    AnswerFileDialog(dir / "export2.bmp", 1);
+    FrmMain->ExportScreenShot1Click(nullptr);
+    EXPECT_TRUE(ReadAll(dir / "export2.png").starts_with("\x89PNG"));
+    EXPECT_TRUE(ReadAll(dir / "export2.bmp").empty());
+    AnswerFileDialog(dir / "plain", 2);
+    FrmMain->ExportScreenShot1Click(nullptr);
+    EXPECT_TRUE(ReadAll(dir / "plain.jpg").starts_with("\xFF\xD8"));
+    AnswerFileDialog(dir / "shot.JPEG", 2);
+    FrmMain->ExportScreenShot1Click(nullptr);
+    EXPECT_TRUE(ReadAll(dir / "shot.JPEG").starts_with("\xFF\xD8"));
+    EXPECT_EQ(opened, (std::vector<std::string>{dir / "shot.jpg", dir / "shot.png", dir / "export2.png",
+                                                dir / "plain.jpg", dir / "shot.JPEG"}));
 
     FrmMain->SavePictureDialog1->SetFilterIndex(2);
     FrmMain->SavePictureDialog1TypeChange(nullptr);
@@ -271,21 +284,45 @@ TEST_F(UMainTest, MarkersSavedAndLoadedThroughTheMenu)
     EXPECT_EQ(FrmMarkers->SGMarkers->Cells(0, 0), "1 - A; B");
 }
 
-TEST_F(UMainTest, ABadLineStopsTheLoadButTheMarkersBeforeItReachThePage)
+TEST_F(UMainTest, AFileThatFailsLeavesTheMarkersTheListAndThePageAsTheyWere)
 {
     WriteSettings("");
     ShowAndGoLive();
-    WriteAll(dir / "bad.csv", "Kept;1;2;;-1;-1;-1;0;-1;0;\r\nBad;x;2;;-1;-1;-1;0;-1;0;\r\nNever;1;2;;-1;-1;-1;0;-1;0;\r\n");
-    FrmMain->SetMarkerFileName(dir / "bad.csv");
-    EXPECT_THROW(FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName()), EConvertError);
-    ASSERT_EQ(Markers().Count(), 1);
-    EXPECT_TRUE(Markers().PageInStep());
+    WriteAll(dir / "good.csv", "Kept;1;2;;-1;-1;-1;0;-1;0;\r\n");
+    FrmMain->SetMarkerFileName(dir / "good.csv");
+    FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName());
+    const size_t scriptsBefore = Scripts().size();
+    for (const char* text : {"Bad;x;2;;-1;-1;-1;0;-1;0;\r\n", "A;1;2;;-1;-1;-1;0;-1;0;\r\nB;1;NaN;;-1;-1;-1;0;-1;0;\r\n"}) {
+        WriteAll(dir / "bad.csv", text);
+        FrmMain->SetMarkerFileName(dir / "bad.csv");
+        EXPECT_THROW(FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName()), EConvertError);
+        ASSERT_EQ(Markers().Count(), 1);
+        EXPECT_EQ(Markers().Items(0)->Title(), "Kept");
+        EXPECT_EQ(FrmMarkers->SGMarkers->Cells(0, 0), "1 - Kept");
+        EXPECT_EQ(FrmMarkers->SGMarkers->RowCount(), 1);
+    }
     std::string sent;
-    for (const auto& s : Scripts()) sent += s;
-    EXPECT_NE(sent.find("Kept"), std::string::npos);
-    EXPECT_EQ(sent.find("Never"), std::string::npos);
-    EXPECT_EQ(FrmMarkers->SGMarkers->Cells(0, 0), "1 - Kept");
-    EXPECT_EQ(FrmMarkers->SGMarkers->Cells(0, 2), "");
+    for (size_t i = scriptsBefore; i < Scripts().size(); ++i) sent += Scripts()[i];
+    EXPECT_EQ(sent.find("deleteMapMarker"), std::string::npos) << sent;
+    EXPECT_EQ(sent.find("deleteAllMapMarker"), std::string::npos) << sent;
+}
+
+TEST_F(UMainTest, SavedIconsInTheIconFolderKeepTheirNamesAndSemicolonsSurvive)
+{
+    WriteSettings("");
+    ShowAndGoLive();
+    WriteAll(dir / "in.csv", "A;1;2;rc.png;-1;-1;-1;0;-1;0;\r\n");
+    FrmMain->SetMarkerFileName(dir / "in.csv");
+    FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName());
+    ASSERT_EQ(Markers().Count(), 1);
+    EXPECT_EQ(Markers().Items(0)->Icon(), "file://" + dir.Path() + "rc.png");
+    Markers().Add(3, 4, "B", "file:///x/a;b.png", false, true, true, false, false, 0);
+    AnswerFileDialog(dir / "out.csv");
+    FrmMain->Savemarkers1Click(nullptr);
+    EXPECT_EQ(ReadAll(dir / "out.csv"), "A;1;2;rc.png;-1;-1;-1;0;-1;0;\r\nB;3;4;file:///x/a%3Bb.png;0;-1;-1;0;0;0;\r\n");
+    FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName());
+    ASSERT_EQ(Markers().Count(), 2);
+    EXPECT_EQ(Markers().Items(1)->Icon(), "file:///x/a;b.png");
 }
 
 TEST_F(UMainTest, MenuTogglesSendTheirNewState)
