@@ -344,7 +344,11 @@ void TGeolith::ConnectBrowserEvents()
     b.OnMarkerDblClick = forwardMarker(&TGeolith::OnMarkerDblClick, this);
     b.OnMarkerDragStart = forwardMarker(&TGeolith::OnMarkerDragStart, this);
     b.OnMarkerDrag = forwardMarker(&TGeolith::OnMarkerDrag, this);
-    b.OnMarkerDragEnd = forwardMarker(&TGeolith::OnMarkerDragEnd, this);
+    b.OnMarkerDragEnd = [this](const std::string& title, int id, double lat, double lng) {
+        // Saving the markers or a new page must show them where the user left them.
+        FMarkers->PageMoved(id, lat, lng);
+        Raise(OnMarkerDragEnd, title, id, lat, lng);
+    };
     b.OnMarkerMouseDown = forwardMarker(&TGeolith::OnMarkerMouseDown, this);
     b.OnMarkerMouseUp = forwardMarker(&TGeolith::OnMarkerMouseUp, this);
     b.OnMarkerMouseEnter = forwardMarker(&TGeolith::OnMarkerMouseEnter, this);

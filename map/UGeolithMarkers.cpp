@@ -170,6 +170,15 @@ void TMarkers::PageReset()
     FResyncNeeded = false;
 }
 
+void TMarkers::PageMoved(int Index, double Latitude, double Longitude)
+{
+    // A report from another page or about a marker since removed names none of ours.
+    if (!FPageInStep || Index < 0 || Index >= Count()) return;
+    TMarker* marker = Items(Index);
+    marker->FLatitude = Latitude;
+    marker->FLongitude = Longitude;
+}
+
 void TMarkers::SendToPage(const std::string& script, bool KeepsStep)
 {
     if (!FPageInStep || !FGeolith) return;

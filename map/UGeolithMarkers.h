@@ -89,6 +89,9 @@ class TMarkers : public TCollection {
     bool PageInStep() const { return FPageInStep; }
     // A new page is loading: it holds no markers yet.
     void PageReset();
+    // The user dragged the page's marker Index to a new place: the collection
+    // takes the position the page already shows, sending nothing back.
+    void PageMoved(int Index, double Latitude, double Longitude);
     // Creates every marker in the page, in index order (after clearing the
     // page's list when ClearFirst); the page is in step when all succeeded.
     bool CreateAllInPage(bool ClearFirst);

@@ -273,6 +273,32 @@ TEST_F(UGeolithTest, AFailedCreateRebuildsThePageOrStopsScripting)
     EXPECT_EQ(Scripts().back(), R"(createMapMarker("2", "2", "b", false, true, true, false, false, "" , 0 );)");
 }
 
+TEST_F(UGeolithTest, ADraggedMarkerKeepsItsNewPlaceInTheCollection)
+{
+    GoLive();
+    TMarkers& markers = *geolith->Markers();
+    markers.Add(1, 1, "a");
+    markers.Add(2, 2, "b");
+    Engine().ClearScripts();
+    std::vector<double> reported;
+    geolith->OnMarkerDragEnd = [&](const std::string&, int, double lat, double) { reported.push_back(lat); };
+    ASSERT_TRUE(Engine().InjectExternalCall("ExternalMarkerDragEnd", {"b", 1, 48.5, 2.25}));
+    EXPECT_DOUBLE_EQ(markers.Items(1)->Latitude(), 48.5);
+    EXPECT_DOUBLE_EQ(markers.Items(1)->Longitude(), 2.25);
+    EXPECT_DOUBLE_EQ(markers.Items(0)->Latitude(), 1);
+    EXPECT_EQ(reported, std::vector<double>{48.5});
+    EXPECT_TRUE(Scripts().empty()) << "the page already shows the marker there";
+    // A report naming no marker of ours changes nothing.
+    ASSERT_TRUE(Engine().InjectExternalCall("ExternalMarkerDragEnd", {"x", 7, 9.0, 9.0}));
+    ASSERT_TRUE(Engine().InjectExternalCall("ExternalMarkerDragEnd", {"x", -1, 9.0, 9.0}));
+    EXPECT_DOUBLE_EQ(markers.Items(0)->Latitude(), 1);
+    EXPECT_DOUBLE_EQ(markers.Items(1)->Latitude(), 48.5);
+    // The next page is built with the new place.
+    ASSERT_TRUE(geolith->Launch());
+    ASSERT_TRUE(Engine().InjectExternalCall("ExternalMapTilesLoad"));
+    EXPECT_NE(Scripts().back().find(R"(createMapMarker("48.5", "2.25", "b")"), std::string::npos) << Scripts().back();
+}
+
 TEST_F(UGeolithTest, AnUpdateBlockSendsOneScript)
 {
     GoLive();
