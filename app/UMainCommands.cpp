@@ -18,6 +18,7 @@
 #include "platform/graphics/Graphic.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Numbers.h"
+#include "platform/rtl/Strings.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/EditControls.h"
 #include "platform/ui/Menus.h"
@@ -42,6 +43,22 @@ TWindow* CreateOwnedWindow(TComponent* owner, TWindow*& reference)
     return window;
 }
 
+// The picture dialog's filters in order: 1 PNG, 2 JPEG, 3 bitmap.
+const char* PictureExtension(int FilterIndex) { return FilterIndex == 2 ? ".jpg" : FilterIndex == 3 ? ".bmp" : ".png"; }
+
+// The chosen name with the extension of the chosen type: a picture extension
+// of another type (the dialog's default one included) is replaced, any other
+// name gets the extension added.
+std::string PictureFileName(const std::string& FileName, int FilterIndex)
+{
+    const std::string extension = LowerCase(ExtractFileExt(FileName));
+    const std::string wanted = PictureExtension(FilterIndex);
+    if (extension == wanted || (wanted == ".jpg" && extension == ".jpeg")) return FileName;
+    for (const char* other : {".png", ".jpg", ".jpeg", ".bmp"})
+        if (extension == other) return ChangeFileExt(FileName, wanted);
+    return FileName + wanted;
+}
+
 }  // namespace
 
 bool TFrmMain::ExportScreenShot(const std::string& FileName, int FilterIndex)
@@ -59,8 +76,9 @@ bool TFrmMain::ExportScreenShot(const std::string& FileName, int FilterIndex)
 void TFrmMain::ExportScreenShot1Click(TObject*)
 {
     if (!SavePictureDialog1->Execute()) return;
-    if (ExportScreenShot(SavePictureDialog1->FileName(), SavePictureDialog1->FilterIndex()))
-        ShellExecute(0, "open", SavePictureDialog1->FileName(), "", "", SW_SHOWNORMAL);
+    const std::string fileName = PictureFileName(SavePictureDialog1->FileName(), SavePictureDialog1->FilterIndex());
+    if (ExportScreenShot(fileName, SavePictureDialog1->FilterIndex()))
+        ShellExecute(0, "open", fileName, "", "", SW_SHOWNORMAL);
 }
 
 void TFrmMain::SavePictureDialog1TypeChange(TObject*)
