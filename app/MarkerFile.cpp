@@ -151,6 +151,8 @@ TMarkerLine ParseMarkerLine(std::string_view Line, std::string_view IconFolder)
 
 std::string IconFieldText(std::string_view Icon, std::string_view IconFolder)
 {
+    // Without a folder a name and an address can't be told apart: kept as it is.
+    if (IconFolder.empty()) return std::string(Icon);
     const std::string folder = PrepareIconString(IconFolder);
     if (Icon.size() > folder.size() && Icon.starts_with(folder)) return std::string(Icon.substr(folder.size()));
     return std::string(Icon);

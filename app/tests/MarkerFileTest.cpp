@@ -212,6 +212,7 @@ TEST_F(MarkerFileTest, IconsGivenByNameAreSavedByName)
     // The folder in the setting's own spelling, with backslashes, names the same icons.
     EXPECT_EQ(app::IconFieldText("file://c:/vistra/rc.png", "c:\\vistra\\"), "rc.png");
     EXPECT_EQ(app::IconFieldText("file://c:/other/rc.png", "c:\\vistra\\"), "file://c:/other/rc.png");
+    EXPECT_EQ(app::IconFieldText("file:///usr/pin.png", ""), "file:///usr/pin.png");
 }
 
 TEST_F(MarkerFileTest, AwkwardTitlesAndIconsSurviveASaveAndALoad)
