@@ -1,11 +1,12 @@
 // A local stand-in for the part of the map library's script API that the map page uses.
 //
 // It offers the same names (google.maps.Map, Marker, InfoWindow, LatLng, event,
-// street view, layers and constants), draws a plain map of divs (background,
-// grid, markers as small boxes with their titles, open info windows, a street
-// view cover, control boxes and active layers), and gives tests a handle on
-// everything the page listens to through window.__standin (see the end of the
-// file). Plain ES5, no network, no timers other than zero delays.
+// street view, layers and constants), draws a plain map (background, grid,
+// markers as small boxes with their titles, open info windows, a street view
+// cover, control boxes and active layers), answers the mouse as a map does
+// (see "mouse" below), and gives tests a handle on everything the page listens
+// to through window.__standin (see the end of the file). Plain ES5, no
+// network, no timers other than zero delays.
 (function (window) {
   "use strict";
 
@@ -155,6 +156,169 @@
     return latLng ? { lat: latLng.lat(), lng: latLng.lng() } : null;
   }
 
+  // ---------------------------------------------------------------- mouse
+  //
+  // The map answers the mouse as the library does: a press and release in
+  // place is a click (on the topmost marker under the pointer, or on the map),
+  // the context menu button a right click, a double click zooms in on the
+  // point unless disableDoubleClickZoom; moving with the button down drags a
+  // draggable marker (dragstart, drag, dragend, the marker following the
+  // pointer) or pans the map unless it is not draggable; the wheel zooms
+  // unless scrollwheel is false. Moving reports mousemove, and markers
+  // mouseover and mouseout as the pointer enters and leaves them. Presses on
+  // info windows and controls are theirs, not the map's.
+
+  var DRAG_THRESHOLD = 3;
+
+  function pointIn(div, domEvent) {
+    var bounds = div.getBoundingClientRect();
+    return { x: domEvent.clientX - bounds.left, y: domEvent.clientY - bounds.top };
+  }
+
+  function onOverlay(div, target) {
+    for (var node = target; node && node !== div; node = node.parentNode) {
+      var name = node.className;
+      if (typeof name === "string" && /standin-(info-window|control)/.test(name)) return true;
+    }
+    return false;
+  }
+
+  function fireAt(source, name, latLng) {
+    event.trigger(source, name, { latLng: latLng });
+  }
+
+  function listenToMouse(map, div) {
+    var press = null;   // the left button is down: where, on which marker, dragging yet
+    var hovered = null; // the marker under the pointer
+
+    function option(name, otherwise) {
+      return name in map.__options ? map.__options[name] : otherwise;
+    }
+
+    function hover(marker, latLng) {
+      if (marker === hovered) return;
+      if (hovered) fireAt(hovered, "mouseout", hovered.getPosition());
+      hovered = marker;
+      if (hovered) fireAt(hovered, "mouseover", hovered.getPosition());
+    }
+
+    function clickableAt(point) {
+      var marker = map.__markerAtPoint(point.x, point.y);
+      return marker && marker.getClickable() ? marker : null;
+    }
+
+    div.addEventListener("mousedown", function (domEvent) {
+      if (domEvent.button !== 0 || onOverlay(div, domEvent.target)) return;
+      domEvent.preventDefault();
+      var point = pointIn(div, domEvent);
+      var marker = clickableAt(point);
+      press = { start: point, last: point, marker: marker, dragging: false, moved: false, offset: null };
+      if (marker) fireAt(marker, "mousedown", marker.getPosition());
+    }, false);
+
+    // A drag goes on wherever the pointer goes; hovering is over the map only.
+    function dragTo(point) {
+      if (!press.dragging) {
+        if (Math.abs(point.x - press.start.x) < DRAG_THRESHOLD && Math.abs(point.y - press.start.y) < DRAG_THRESHOLD) return;
+        if (press.marker && !press.marker.getDraggable()) press.marker = null;
+        if (!press.marker && option("draggable", true) === false) return;
+        press.dragging = true;
+        if (press.marker) {
+          // The marker keeps its place relative to the pointer, as when it was taken.
+          var place = markerPlace(press.marker, mapOrigin(map), map.__zoom);
+          press.offset = { x: place.x - press.start.x, y: place.y - press.start.y };
+          fireAt(press.marker, "dragstart", press.marker.getPosition());
+        } else {
+          event.trigger(map, "dragstart");
+        }
+      }
+      if (point.x === press.last.x && point.y === press.last.y && press.moved) return;
+      press.moved = true;
+      if (press.marker) {
+        press.marker.setPosition(map.__latLngAtPoint(point.x + press.offset.x, point.y + press.offset.y));
+        fireAt(press.marker, "drag", press.marker.getPosition());
+      } else {
+        var centre = project(map.__center, map.__zoom);
+        map.__moved(unproject(centre.x - (point.x - press.last.x), centre.y - (point.y - press.last.y), map.__zoom));
+        event.trigger(map, "drag");
+      }
+      press.last = point;
+    }
+
+    window.addEventListener("mousemove", function (domEvent) {
+      var point = pointIn(div, domEvent);
+      if (press) return dragTo(point);
+      if (!div.contains(domEvent.target)) return;
+      if (onOverlay(div, domEvent.target)) return hover(null);
+      hover(clickableAt(point));
+      fireAt(map, "mousemove", map.__latLngAtPoint(point.x, point.y));
+    }, false);
+
+    // The release may happen outside the map after a drag; it ends the drag
+    // where it happens, whether or not the last move was reported.
+    window.addEventListener("mouseup", function (domEvent) {
+      if (!press || domEvent.button !== 0) return;
+      if (press.dragging) dragTo(pointIn(div, domEvent));
+      var done = press;
+      press = null;
+      if (done.dragging) {
+        if (done.marker) fireAt(done.marker, "dragend", done.marker.getPosition());
+        else {
+          event.trigger(map, "dragend");
+          map.__scheduleIdle();
+        }
+        return;
+      }
+      if (done.marker) {
+        fireAt(done.marker, "mouseup", done.marker.getPosition());
+        fireAt(done.marker, "click", done.marker.getPosition());
+      } else {
+        fireAt(map, "click", map.__latLngAtPoint(done.start.x, done.start.y));
+      }
+    }, false);
+
+    div.addEventListener("dblclick", function (domEvent) {
+      if (onOverlay(div, domEvent.target)) return;
+      var point = pointIn(div, domEvent);
+      var marker = clickableAt(point);
+      if (marker) return fireAt(marker, "dblclick", marker.getPosition());
+      var latLng = map.__latLngAtPoint(point.x, point.y);
+      fireAt(map, "dblclick", latLng);
+      if (option("disableDoubleClickZoom", false) !== true) {
+        map.__center = latLng;
+        map.setZoom(map.__zoom + 1);
+      }
+    }, false);
+
+    div.addEventListener("contextmenu", function (domEvent) {
+      domEvent.preventDefault();
+      if (onOverlay(div, domEvent.target)) return;
+      var point = pointIn(div, domEvent);
+      var marker = clickableAt(point);
+      if (marker) fireAt(marker, "rightclick", marker.getPosition());
+      else fireAt(map, "rightclick", map.__latLngAtPoint(point.x, point.y));
+    }, false);
+
+    div.addEventListener("wheel", function (domEvent) {
+      if (option("scrollwheel", true) === false) return;
+      domEvent.preventDefault();
+      if (domEvent.deltaY) map.setZoom(map.__zoom + (domEvent.deltaY < 0 ? 1 : -1));
+    }, false);
+
+    div.addEventListener("mouseenter", function (domEvent) {
+      var point = pointIn(div, domEvent);
+      fireAt(map, "mouseover", map.__latLngAtPoint(point.x, point.y));
+    }, false);
+    div.addEventListener("mouseleave", function (domEvent) {
+      hover(null);
+      var point = pointIn(div, domEvent);
+      fireAt(map, "mouseout", map.__latLngAtPoint(point.x, point.y));
+    }, false);
+
+    // The map fills its element whatever size the window gives it.
+    window.addEventListener("resize", function () { map.__render(); }, false);
+  }
+
   // ---------------------------------------------------------------- map
 
   var CONTROLS = [
@@ -222,7 +386,12 @@
     this.__center = new LatLng(0, 0);
     this.__zoom = 0;
     this.__mapTypeId = MapTypeId.ROADMAP;
+    // Markers in the order they were put on the map. A removed marker leaves
+    // its slot until the list is next read (__liveMarkers), so that taking
+    // thousands of markers off one by one costs no more than the list's length.
     this.__markers = [];
+    this.__markersStale = false;
+    this.__drawn = [];
     this.__infoWindows = [];
     this.__layers = [];
     this.__idlePending = false;
@@ -230,6 +399,7 @@
     this.__streetView = new StreetViewPanorama(this);
     createdMaps.push(this);
     this.setOptions(options || {});
+    if (div && div.addEventListener) listenToMouse(this, div);
     var map = this;
     later(function () {
       event.trigger(map, "tilesloaded");
@@ -252,6 +422,15 @@
     this.__render();
     event.trigger(this, "center_changed");
     this.__scheduleIdle();
+  };
+
+  Map.prototype.__liveMarkers = function () {
+    if (this.__markersStale) {
+      var map = this;
+      this.__markers = this.__markers.filter(function (marker) { return marker.__map === map; });
+      this.__markersStale = false;
+    }
+    return this.__markers;
   };
 
   Map.prototype.getDiv = function () { return this.__div; };
@@ -346,8 +525,7 @@
     var width = div.clientWidth || 400;
     var height = div.clientHeight || 250;
     var zoom = this.__zoom;
-    var centre = project(this.__center, zoom);
-    var origin = { x: centre.x - width / 2, y: centre.y - height / 2 };
+    var origin = mapOrigin(this);
     var gridOffset = (-origin.x % 64 + 64) % 64 + "px " + (-origin.y % 64 + 64) % 64 + "px";
 
     var surface = document.createElement("div");
@@ -358,31 +536,12 @@
       "linear-gradient(90deg,rgba(0,0,0,.12) 1px,transparent 1px);" +
       "background-size:64px 64px;background-position:" + gridOffset + ";";
 
-    var markerAt = [];
-    for (var i = 0; i < this.__markers.length; ++i) {
-      var marker = this.__markers[i];
-      var at = project(marker.getPosition() || this.__center, zoom);
-      var x = at.x - origin.x;
-      var y = at.y - origin.y;
-      markerAt.push({ x: x, y: y });
-      if (!marker.getVisible()) continue;
-      var bouncing = marker.getAnimation() === Animation.BOUNCE;
-      var colour = MARKER_COLOURS[i % MARKER_COLOURS.length];
-      var item = box(surface, "left:" + (x - 6) + "px;top:" + (y - 12) + "px;width:12px;height:12px;" +
-        "background:" + colour + ";border:" + (bouncing ? "3px double #000" : "1px solid #000") + ";" +
-        "z-index:" + (10 + (Number(marker.getZIndex()) || 0)) + ";");
-      item.className = "standin-marker";
-      if (marker.getTitle()) {
-        box(surface, "left:" + (x + 8) + "px;top:" + (y - 14) + "px;padding:0 2px;background:#fff;" +
-          "color:#000;white-space:nowrap;z-index:" + (10 + (Number(marker.getZIndex()) || 0)) + ";",
-          marker.getTitle()).className = "standin-marker-title";
-      }
-    }
-
+    var markers = this.__liveMarkers();
+    this.__drawMarkers(surface, markers, origin, width, height);
     for (var w = 0; w < this.__infoWindows.length; ++w) {
       var infoWindow = this.__infoWindows[w];
-      var anchorIndex = this.__markers.indexOf(infoWindow.__anchor);
-      var anchor = anchorIndex >= 0 ? markerAt[anchorIndex] : { x: width / 2, y: height / 2 };
+      var anchor = infoWindow.__anchor && infoWindow.__anchor.__map === this
+        ? markerPlace(infoWindow.__anchor, origin, zoom) : { x: width / 2, y: height / 2 };
       var bubble = box(surface, "left:" + (anchor.x - 90) + "px;top:" + Math.max(0, anchor.y - 90) + "px;" +
         "width:180px;min-height:60px;padding:6px 16px 6px 6px;background:#fff;border:1px solid #555;" +
         "z-index:1000;overflow:hidden;");
@@ -424,6 +583,89 @@
     div.appendChild(surface);
   };
 
+  function markerPlace(marker, origin, zoom) {
+    var at = project(marker.getPosition() || marker.__map.__center, zoom);
+    return { x: at.x - origin.x, y: at.y - origin.y };
+  }
+
+  // Titles are written only while so few markers are in view that they can be read.
+  var MAX_TITLES = 500;
+  var MARKER_SIZE = 12;
+
+  // Markers in view are drawn on one canvas, in z-index order (later markers
+  // over earlier ones at the same z-index), so that a map of a hundred
+  // thousand markers draws in one pass. Returns what was drawn, topmost last,
+  // for the mouse to find markers by.
+  Map.prototype.__drawMarkers = function (surface, markers, origin, width, height) {
+    var drawn = [];
+    for (var i = 0; i < markers.length; ++i) {
+      var marker = markers[i];
+      if (!marker.getVisible()) continue;
+      var at = markerPlace(marker, origin, this.__zoom);
+      if (at.x < -MARKER_SIZE || at.y < 0 || at.x > width + MARKER_SIZE || at.y > height + MARKER_SIZE) continue;
+      drawn.push({ marker: marker, index: i, x: at.x, y: at.y, z: Number(marker.getZIndex()) || 0 });
+    }
+    drawn.sort(function (a, b) { return a.z - b.z || a.index - b.index; });
+    this.__drawn = drawn;
+
+    var canvas = document.createElement("canvas");
+    canvas.className = "standin-markers";
+    canvas.width = width;
+    canvas.height = height;
+    canvas.style.cssText = "position:absolute;left:0;top:0;z-index:10;";
+    surface.appendChild(canvas);
+    var context = canvas.getContext("2d");
+    if (!context) return drawn;
+    var withTitles = drawn.length <= MAX_TITLES;
+    context.font = "11px sans-serif";
+    context.textBaseline = "top";
+    for (var d = 0; d < drawn.length; ++d) {
+      var item = drawn[d];
+      var left = Math.round(item.x) - MARKER_SIZE / 2;
+      var top = Math.round(item.y) - MARKER_SIZE;
+      var bouncing = item.marker.getAnimation() === Animation.BOUNCE;
+      context.fillStyle = "#000";
+      context.fillRect(left, top, MARKER_SIZE, MARKER_SIZE);
+      var border = bouncing ? 3 : 1;
+      context.fillStyle = MARKER_COLOURS[item.index % MARKER_COLOURS.length];
+      context.fillRect(left + border, top + border, MARKER_SIZE - 2 * border, MARKER_SIZE - 2 * border);
+      var title = item.marker.getTitle();
+      if (withTitles && title) {
+        var text = String(title);
+        var textWidth = context.measureText(text).width;
+        context.fillStyle = "#fff";
+        context.fillRect(left + MARKER_SIZE + 2, top - 2, textWidth + 4, 14);
+        context.fillStyle = "#000";
+        context.fillText(text, left + MARKER_SIZE + 4, top - 1);
+      }
+    }
+    return drawn;
+  };
+
+  // The topmost marker drawn under the point of the map's element, or null.
+  Map.prototype.__markerAtPoint = function (x, y) {
+    for (var d = this.__drawn.length - 1; d >= 0; --d) {
+      var item = this.__drawn[d];
+      if (item.marker.__map !== this || !item.marker.getVisible()) continue;
+      var left = Math.round(item.x) - MARKER_SIZE / 2;
+      var top = Math.round(item.y) - MARKER_SIZE;
+      if (x >= left && x < left + MARKER_SIZE && y >= top && y < top + MARKER_SIZE) return item.marker;
+    }
+    return null;
+  };
+
+  // Where the map element's top left corner lies, in world pixels.
+  function mapOrigin(map) {
+    var centre = project(map.__center, map.__zoom);
+    return { x: centre.x - (map.__div.clientWidth || 400) / 2, y: centre.y - (map.__div.clientHeight || 250) / 2 };
+  }
+
+  // The place on the map under a point of the map's element.
+  Map.prototype.__latLngAtPoint = function (x, y) {
+    var origin = mapOrigin(this);
+    return unproject(origin.x + x, origin.y + y, this.__zoom);
+  };
+
   // ---------------------------------------------------------------- markers
 
   function Marker(options) {
@@ -455,13 +697,12 @@
     // Putting a marker again on its own map keeps its place in the map's order.
     if ((map || null) === this.__map) return;
     if (this.__map) {
-      var list = this.__map.__markers;
-      list.splice(list.indexOf(this), 1);
+      this.__map.__markersStale = true;
       this.__map.__render();
     }
     this.__map = map || null;
     if (this.__map) {
-      this.__map.__markers.push(this);
+      this.__map.__liveMarkers().push(this);
       this.__map.__render();
     }
   };
@@ -655,7 +896,7 @@
   }
 
   function markerAt(index) {
-    var markers = currentMap().__markers;
+    var markers = currentMap().__liveMarkers();
     if (!(index >= 0 && index < markers.length)) throw new Error("no marker at index " + index);
     return markers[index];
   }
@@ -713,8 +954,9 @@
     state: function () {
       var map = currentMap();
       var markers = [];
-      for (var i = 0; i < map.__markers.length; ++i) {
-        var m = map.__markers[i];
+      var all = map.__liveMarkers();
+      for (var i = 0; i < all.length; ++i) {
+        var m = all[i];
         markers.push({ title: m.getTitle(), position: plainLatLng(m.getPosition()), visible: m.getVisible(),
                        draggable: m.getDraggable(), clickable: m.getClickable(), flat: m.getFlat(),
                        icon: m.getIcon(), zIndex: m.getZIndex(), animation: animationName(m.getAnimation()) });
@@ -722,7 +964,7 @@
       var infoWindows = [];
       for (var w = 0; w < map.__infoWindows.length; ++w) {
         var infoWindow = map.__infoWindows[w];
-        infoWindows.push({ marker: map.__markers.indexOf(infoWindow.__anchor),
+        infoWindows.push({ marker: all.indexOf(infoWindow.__anchor),
                            content: String(infoWindow.getContent()) });
       }
       var controls = {};
@@ -740,6 +982,7 @@
         })),
         controls: controls,
         markers: markers,
+        drawnMarkers: map.__drawn.length,
         infoWindows: infoWindows,
         layers: layers,
         streetView: { visible: panorama.getVisible(), pano: panorama.getPano(),
