@@ -10,13 +10,20 @@ function(vistra_library target)
   target_link_libraries(${target} PUBLIC ${ARG_DEPENDS} PRIVATE ${ARG_PRIVATE_DEPENDS})
 endfunction()
 
-# vistra_tests(<target> SOURCES ... DEPENDS ... [PROPERTIES ...])
+# vistra_tests(<target> [HEADLESS] SOURCES ... DEPENDS ... [PROPERTIES ...])
 # One GoogleTest executable per library; its cases are discovered when CTest
-# runs, so building never has to execute the tests.
+# runs, so building never has to execute the tests. Every test program links
+# the test support (testsupport/); HEADLESS gives it the main that runs the
+# tests on the headless backend, for tests that drive windows.
 function(vistra_tests target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(ARG "HEADLESS" "" "SOURCES;DEPENDS;PROPERTIES" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
-  target_link_libraries(${target} PRIVATE ${ARG_DEPENDS} GTest::gtest_main GTest::gmock)
+  if(ARG_HEADLESS)
+    set(main vistra_testsupport_headless)
+  else()
+    set(main GTest::gtest_main)
+  endif()
+  target_link_libraries(${target} PRIVATE ${ARG_DEPENDS} vistra_testsupport ${main} GTest::gmock)
   target_compile_definitions(${target} PRIVATE
     VISTRA_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/tests/data"
     VISTRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

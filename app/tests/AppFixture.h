@@ -5,7 +5,6 @@
 #include "app/UEvent.h"
 #include "app/UMain.h"
 #include "app/VistraMain.h"
-#include "app/tests/TempFolder.h"
 #include "map/UGeolith.h"
 #include "map/UGeolithBrowser.h"
 #include "map/UGeolithMarkers.h"
@@ -16,6 +15,7 @@
 #include "platform/ui/Shell.h"
 #include "platform/web/RecordingEngine.h"
 #include "platform/web/WebBrowser.h"
+#include "testsupport/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +27,10 @@
 #include <vector>
 
 namespace app::testing {
+
+using testsupport::ReadFile;
+using testsupport::TempFolder;
+using testsupport::WriteFile;
 
 class AppFixture : public ::testing::Test {
 protected:
@@ -75,7 +79,7 @@ protected:
 
     void WriteSettings(const std::string& markerFile, const std::string& zoom = "12")
     {
-        WriteAll(dir / "Vistra.INI", "[Settings]\r\nopt1=38.920346\r\nopt2=-94.854674\r\nopt3=" + dir.Path() +
+        WriteFile(dir / "Vistra.INI", "[Settings]\r\nopt1=38.920346\r\nopt2=-94.854674\r\nopt3=" + dir.Path() +
                                          "\r\nopt4=" + markerFile + "\r\nopt5=" + zoom + "\r\n");
     }
 

@@ -1,7 +1,7 @@
 // Marker files: reading (encodings, line ends, bad fields), writing, the round trip, icons and titles.
 #include "app/MarkerFile.h"
 
-#include "app/tests/TempFolder.h"
+#include "testsupport/TempFolder.h"
 #include "map/UGeolith.h"
 #include "map/UGeolithMarkers.h"
 #include "platform/rtl/Exceptions.h"
@@ -14,9 +14,9 @@
 #include <csignal>
 #include <sys/resource.h>
 
-using app::testing::ReadAll;
-using app::testing::TempFolder;
-using app::testing::WriteAll;
+using testsupport::ReadFile;
+using testsupport::TempFolder;
+using testsupport::WriteFile;
 
 namespace {
 
@@ -92,7 +92,7 @@ TEST_F(MarkerFileTest, ReadsEveryLineEndAndEncodingIntoMarkersAndRows)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Markers().Clear();
-        WriteAll(dir / "m.csv", c.bytes);
+        WriteFile(dir / "m.csv", c.bytes);
         const auto rows = Load(dir / "m.csv");
         ASSERT_EQ(Markers().Count(), 2);
         EXPECT_EQ(rows, (std::vector<std::string>{"1 - A|38.92|-94.85", "2 - B|1.5|2.5"}));
@@ -133,7 +133,7 @@ TEST_F(MarkerFileTest, ABadLineRefusesTheWholeFileNamingLineAndField)
         SCOPED_TRACE(c.name);
         Markers().Clear();
         Markers().Add(5, 6, "Before");
-        WriteAll(dir / "bad.csv", std::string("A;1;2;;-1;-1;-1;0;-1;0;\r\n") + c.secondLine + "\r\nC;1;2;;-1;-1;-1;0;-1;0;\r\n");
+        WriteFile(dir / "bad.csv", std::string("A;1;2;;-1;-1;-1;0;-1;0;\r\n") + c.secondLine + "\r\nC;1;2;;-1;-1;-1;0;-1;0;\r\n");
         try {
             Load(dir / "bad.csv");
             ADD_FAILURE() << "no error";
@@ -157,19 +157,19 @@ TEST_F(MarkerFileTest, WritesTenFieldsPerMarkerWithCrLf)
     Markers().Add(38.92, -94.85, "A", "file://c:/vistra/rc.png", true, true, true, false, false, 3);
     Markers().Add(38.92, -94.85, "B", "file://c:/vistra/rc.png", true, true, true, false, false, 0);
     app::WriteMarkerFile(dir / "out.csv", Markers(), "/icons/");
-    EXPECT_EQ(ReadAll(dir / "out.csv"),
+    EXPECT_EQ(ReadFile(dir / "out.csv"),
               "A;38.92;-94.85;file://c:/vistra/rc.png;-1;-1;-1;0;0;3;\r\n"
               "B;38.92;-94.85;file://c:/vistra/rc.png;-1;-1;-1;0;0;0;\r\n");
 
     Markers().Clear();
     app::WriteMarkerFile(dir / "empty.csv", Markers(), "/icons/");
-    EXPECT_EQ(ReadAll(dir / "empty.csv"), "");
+    EXPECT_EQ(ReadFile(dir / "empty.csv"), "");
     EXPECT_THROW(app::WriteMarkerFile(dir / "no-such-folder/x.csv", Markers(), "/icons/"), EFCreateError);
 }
 
 TEST_F(MarkerFileTest, AFailedSaveLeavesTheOldFileWhole)
 {
-    WriteAll(dir / "kept.csv", "Old;1;2;;-1;-1;-1;0;-1;0;\r\n");
+    WriteFile(dir / "kept.csv", "Old;1;2;;-1;-1;-1;0;-1;0;\r\n");
     Markers().Add(3, 4, "New");
     // A folder where the new file's text would go can't be renamed over by a file.
     std::filesystem::create_directory(dir / "folder.csv");
@@ -187,27 +187,27 @@ TEST_F(MarkerFileTest, AFailedSaveLeavesTheOldFileWhole)
         ::setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, savedSignal);
     }
-    EXPECT_EQ(ReadAll(dir / "kept.csv"), "Old;1;2;;-1;-1;-1;0;-1;0;\r\n");
+    EXPECT_EQ(ReadFile(dir / "kept.csv"), "Old;1;2;;-1;-1;-1;0;-1;0;\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
 
     app::WriteMarkerFile(dir / "kept.csv", Markers(), "/icons/");
-    EXPECT_EQ(ReadAll(dir / "kept.csv"), "New;3;4;;0;-1;-1;0;0;0;\r\n");
+    EXPECT_EQ(ReadFile(dir / "kept.csv"), "New;3;4;;0;-1;-1;0;0;0;\r\n");
     // A link to the file stays a link, to the new text.
     std::filesystem::create_symlink(dir / "kept.csv", dir / "link.csv");
     Markers().Add(5, 6, "Newer");
     app::WriteMarkerFile(dir / "link.csv", Markers(), "/icons/");
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.csv"));
-    EXPECT_NE(ReadAll(dir / "kept.csv").find("Newer"), std::string::npos);
+    EXPECT_NE(ReadFile(dir / "kept.csv").find("Newer"), std::string::npos);
 }
 
 TEST_F(MarkerFileTest, IconsGivenByNameAreSavedByName)
 {
-    WriteAll(dir / "in.csv", "A;1;2;rc.png;-1;-1;-1;0;-1;0;\r\nB;1;2;sub\\pin.png;-1;-1;-1;0;-1;0;\r\n"
+    WriteFile(dir / "in.csv", "A;1;2;rc.png;-1;-1;-1;0;-1;0;\r\nB;1;2;sub\\pin.png;-1;-1;-1;0;-1;0;\r\n"
                              "C;1;2;http://host/x.png;-1;-1;-1;0;-1;0;\r\n");
     Load(dir / "in.csv", "/home/u/Files/MarkerFiles/");
     EXPECT_EQ(Markers().Items(0)->Icon(), "file:///home/u/Files/MarkerFiles/rc.png");
     app::WriteMarkerFile(dir / "out.csv", Markers(), "/home/u/Files/MarkerFiles/");
-    EXPECT_EQ(ReadAll(dir / "out.csv"), "A;1;2;rc.png;-1;-1;-1;0;-1;0;\r\nB;1;2;sub/pin.png;-1;-1;-1;0;-1;0;\r\n"
+    EXPECT_EQ(ReadFile(dir / "out.csv"), "A;1;2;rc.png;-1;-1;-1;0;-1;0;\r\nB;1;2;sub/pin.png;-1;-1;-1;0;-1;0;\r\n"
                                         "C;1;2;http://host/x.png;-1;-1;-1;0;-1;0;\r\n");
     // The folder in the setting's own spelling, with backslashes, names the same icons.
     EXPECT_EQ(app::IconFieldText("file://c:/vistra/rc.png", "c:\\vistra\\"), "rc.png");
@@ -230,7 +230,7 @@ TEST_F(MarkerFileTest, AwkwardTitlesAndIconsSurviveASaveAndALoad)
         Markers().Add(-33.8675, 151.2070125, title, icon, false, true, false, true, true, -4);
     app::WriteMarkerFile(dir / "round.csv", Markers(), "/some/other/folder/");
     // Every marker stays on one line of ten fields.
-    const std::string text = ReadAll(dir / "round.csv");
+    const std::string text = ReadFile(dir / "round.csv");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7);
     EXPECT_EQ(std::count(text.begin(), text.end(), ';'), 70);
     EXPECT_NE(text.find("50% off"), std::string::npos) << "an ordinary % is left readable";

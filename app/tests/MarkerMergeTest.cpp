@@ -1,16 +1,16 @@
 // Merging marker files: the copy and appends, and every wrong choice reported without a change.
 #include "app/MarkerMerge.h"
 
-#include "app/tests/TempFolder.h"
+#include "testsupport/TempFolder.h"
 #include "app/vrcommon.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-using app::testing::ReadAll;
-using app::testing::TempFolder;
-using app::testing::WriteAll;
+using testsupport::ReadFile;
+using testsupport::TempFolder;
+using testsupport::WriteFile;
 
 namespace {
 
@@ -23,9 +23,9 @@ protected:
         SetFatalErrorHandler([](std::string_view text, std::string_view, std::uint16_t) {
             ADD_FAILURE() << "fatal report: " << text;
         });
-        WriteAll(dir / "a.csv", "A;1;2;;-1;-1;-1;0;-1;0;\r\n");
-        WriteAll(dir / "b.csv", "B;1;2;;-1;-1;-1;0;-1;0;");  // no final line break
-        WriteAll(dir / "c.csv", "\xEF\xBB\xBF" "C1;1;2;;-1;-1;-1;0;-1;0;\nC2;1;2;;-1;-1;-1;0;-1;0;\n");
+        WriteFile(dir / "a.csv", "A;1;2;;-1;-1;-1;0;-1;0;\r\n");
+        WriteFile(dir / "b.csv", "B;1;2;;-1;-1;-1;0;-1;0;");  // no final line break
+        WriteFile(dir / "c.csv", "\xEF\xBB\xBF" "C1;1;2;;-1;-1;-1;0;-1;0;\nC2;1;2;;-1;-1;-1;0;-1;0;\n");
     }
     void TearDown() override { SetFatalErrorHandler(nullptr); }
 
@@ -37,7 +37,7 @@ TEST_F(MarkerMergeTest, CopiesTheBaseAndAppendsEachLineOnALineOfItsOwn)
     const auto result = app::MergeMarkerFiles({dir / "b.csv", dir / "a.csv", dir / "c.csv"}, dir / "out.csv");
     EXPECT_TRUE(result.Done);
     EXPECT_EQ(result.Message, "Merge complete.");
-    EXPECT_EQ(ReadAll(dir / "out.csv"),
+    EXPECT_EQ(ReadFile(dir / "out.csv"),
               "B;1;2;;-1;-1;-1;0;-1;0;\r\n"
               "A;1;2;;-1;-1;-1;0;-1;0;\r\n"
               "C1;1;2;;-1;-1;-1;0;-1;0;\r\nC2;1;2;;-1;-1;-1;0;-1;0;\r\n");
@@ -46,13 +46,13 @@ TEST_F(MarkerMergeTest, CopiesTheBaseAndAppendsEachLineOnALineOfItsOwn)
 TEST_F(MarkerMergeTest, OneFileIsCopiedAsItIs)
 {
     EXPECT_TRUE(app::MergeMarkerFiles({dir / "b.csv"}, dir / "out.csv").Done);
-    EXPECT_EQ(ReadAll(dir / "out.csv"), ReadAll(dir / "b.csv"));
+    EXPECT_EQ(ReadFile(dir / "out.csv"), ReadFile(dir / "b.csv"));
 }
 
 TEST_F(MarkerMergeTest, WrongChoicesAreReportedAndChangeNothing)
 {
     std::filesystem::create_symlink(dir / "a.csv", dir / "link.csv");
-    WriteAll(dir / "out.csv", "old\r\n");
+    WriteFile(dir / "out.csv", "old\r\n");
     struct Case {
         const char* name;
         std::vector<std::string> files;
@@ -76,8 +76,8 @@ TEST_F(MarkerMergeTest, WrongChoicesAreReportedAndChangeNothing)
         const auto result = app::MergeMarkerFiles(c.files, c.output);
         EXPECT_FALSE(result.Done);
         EXPECT_EQ(result.Message, c.message);
-        EXPECT_EQ(ReadAll(dir / "a.csv"), "A;1;2;;-1;-1;-1;0;-1;0;\r\n");
-        EXPECT_EQ(ReadAll(dir / "out.csv"), "old\r\n");
+        EXPECT_EQ(ReadFile(dir / "a.csv"), "A;1;2;;-1;-1;-1;0;-1;0;\r\n");
+        EXPECT_EQ(ReadFile(dir / "out.csv"), "old\r\n");
     }
 }
 

@@ -10,8 +10,8 @@
 #include "platform/ui/Buttons.h"
 #include "platform/ui/grids/StringGrid.h"
 
-using app::testing::ReadAll;
-using app::testing::WriteAll;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 namespace {
 
@@ -49,7 +49,7 @@ TEST_F(SecondaryWindowsTest, ResetDefaultsThenSaveWritesTheDefaults)
     FrmSettings->Button1Click(nullptr);
     // The folder and zoom reach the store at once, the file only on saving.
     EXPECT_EQ(Settings().opt3, FrmMain->GlobalPath() + "Files/MarkerFiles/");
-    EXPECT_EQ(ReadAll(dir / "Vistra.INI").find("MarkerFiles"), std::string::npos);
+    EXPECT_EQ(ReadFile(dir / "Vistra.INI").find("MarkerFiles"), std::string::npos);
     FrmSettings->BSelectImageClick(nullptr);
     TSettingsStore back;
     app::ReadSettingsFile(dir / "Vistra.INI", back);
@@ -129,8 +129,8 @@ TEST_F(SecondaryWindowsTest, LanguagesListAndChoice)
 
 TEST_F(SecondaryWindowsTest, MergeWindowReportsAndClosesOnlyWhenDone)
 {
-    WriteAll(dir / "a.csv", "A;1;2;;-1;-1;-1;0;-1;0;\r\n");
-    WriteAll(dir / "b.csv", "B;1;2;;-1;-1;-1;0;-1;0;\r\n");
+    WriteFile(dir / "a.csv", "A;1;2;;-1;-1;-1;0;-1;0;\r\n");
+    WriteFile(dir / "b.csv", "B;1;2;;-1;-1;-1;0;-1;0;\r\n");
     frmmerge->Show();
     frmmerge->Memo1->Lines().Clear();
     frmmerge->Memo1->Lines().Add(dir / "a.csv");
@@ -145,7 +145,7 @@ TEST_F(SecondaryWindowsTest, MergeWindowReportsAndClosesOnlyWhenDone)
     frmmerge->Button1Click(nullptr);
     frmmerge->Button2Click(nullptr);
     EXPECT_EQ(messages.back(), "Merge complete.");
-    EXPECT_EQ(ReadAll(dir / "out.csv"), "A;1;2;;-1;-1;-1;0;-1;0;\r\nB;1;2;;-1;-1;-1;0;-1;0;\r\n");
+    EXPECT_EQ(ReadFile(dir / "out.csv"), "A;1;2;;-1;-1;-1;0;-1;0;\r\nB;1;2;;-1;-1;-1;0;-1;0;\r\n");
     EXPECT_FALSE(frmmerge->Visible());
 }
 

@@ -1,14 +1,14 @@
 // The settings file: reading keeps values of missing keys, writing the five keys.
 #include "app/SettingsStore.h"
 
-#include "app/tests/TempFolder.h"
+#include "testsupport/TempFolder.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <gtest/gtest.h>
 
-using app::testing::ReadAll;
-using app::testing::TempFolder;
-using app::testing::WriteAll;
+using testsupport::ReadFile;
+using testsupport::TempFolder;
+using testsupport::WriteFile;
 
 TEST(SettingsStoreTest, FileNameIsTheProgramWithTheExtensionIni)
 {
@@ -27,7 +27,7 @@ TEST(SettingsStoreTest, MissingFileAndMissingKeysKeepTheCurrentValues)
     app::ReadSettingsFile(dir / "none.INI", store);
     EXPECT_EQ(store.opt1 + store.opt2 + store.opt3 + store.opt4 + store.opt5, "");
 
-    WriteAll(dir / "part.INI", "[Settings]\r\nopt1=38.5\r\nopt5=14\r\n");
+    WriteFile(dir / "part.INI", "[Settings]\r\nopt1=38.5\r\nopt5=14\r\n");
     store.opt2 = "-94.25";
     app::ReadSettingsFile(dir / "part.INI", store);
     EXPECT_EQ(store.opt1, "38.5");
@@ -46,7 +46,7 @@ TEST(SettingsStoreTest, ResetDefaultsWrittenAndReadBack)
     EXPECT_EQ(defaults.opt5, "12");
 
     app::WriteSettingsFile(dir / "v.INI", defaults);
-    const std::string text = ReadAll(dir / "v.INI");
+    const std::string text = ReadFile(dir / "v.INI");
     EXPECT_NE(text.find("[Settings]"), std::string::npos);
     EXPECT_LT(text.find("opt1=38.920346"), text.find("opt5=12"));
     TSettingsStore back;

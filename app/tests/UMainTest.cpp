@@ -16,8 +16,8 @@
 
 #include <functional>
 
-using app::testing::ReadAll;
-using app::testing::WriteAll;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 namespace {
 
@@ -51,7 +51,7 @@ TEST_F(UMainTest, CreationPreparesTheWindowBeforeAnySettingIsRead)
 
 TEST_F(UMainTest, FirstShowingReadsSettingsLoadsMarkersAndLaunchesThePage)
 {
-    WriteAll(dir / "m.csv", "A;38.5;-94.25;rc.png;-1;-1;-1;0;-1;3;\r\nB;1;2;;0;-1;0;0;0;0;\r\nC;3;4;;0;-1;0;0;0;0;\r\n");
+    WriteFile(dir / "m.csv", "A;38.5;-94.25;rc.png;-1;-1;-1;0;-1;3;\r\nB;1;2;;0;-1;0;0;0;0;\r\nC;3;4;;0;-1;0;0;0;0;\r\n");
     WriteSettings(dir / "m.csv", "14");
     FrmMain->Show();
     EXPECT_EQ(FrmMain->Caption(), "Corvanta Vistra - Markerfile: m.csv");
@@ -227,28 +227,28 @@ TEST_F(UMainTest, ScreenshotIsSavedInTheChosenTypeOrRefusedWithoutAPicture)
     FrmMain->ExportScreenShot1Click(nullptr);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "The map has no picture to save yet.");
-    EXPECT_TRUE(ReadAll(dir / "none.png").empty());
+    EXPECT_TRUE(ReadFile(dir / "none.png").empty());
 
     WriteSettings("");
     ShowAndGoLive();
     AnswerFileDialog(dir / "shot.jpg", 2);
     FrmMain->ExportScreenShot1Click(nullptr);
-    EXPECT_TRUE(ReadAll(dir / "shot.jpg").starts_with("\xFF\xD8"));
+    EXPECT_TRUE(ReadFile(dir / "shot.jpg").starts_with("\xFF\xD8"));
     AnswerFileDialog(dir / "shot.png", 1);
     FrmMain->ExportScreenShot1Click(nullptr);
-    EXPECT_TRUE(ReadAll(dir / "shot.png").starts_with("\x89PNG"));
+    EXPECT_TRUE(ReadFile(dir / "shot.png").starts_with("\x89PNG"));
     // The dialog gave the name its default extension, or none: the
     // extension follows the chosen type.
     AnswerFileDialog(dir / "export2.bmp", 1);
     FrmMain->ExportScreenShot1Click(nullptr);
-    EXPECT_TRUE(ReadAll(dir / "export2.png").starts_with("\x89PNG"));
-    EXPECT_TRUE(ReadAll(dir / "export2.bmp").empty());
+    EXPECT_TRUE(ReadFile(dir / "export2.png").starts_with("\x89PNG"));
+    EXPECT_TRUE(ReadFile(dir / "export2.bmp").empty());
     AnswerFileDialog(dir / "plain", 2);
     FrmMain->ExportScreenShot1Click(nullptr);
-    EXPECT_TRUE(ReadAll(dir / "plain.jpg").starts_with("\xFF\xD8"));
+    EXPECT_TRUE(ReadFile(dir / "plain.jpg").starts_with("\xFF\xD8"));
     AnswerFileDialog(dir / "shot.JPEG", 2);
     FrmMain->ExportScreenShot1Click(nullptr);
-    EXPECT_TRUE(ReadAll(dir / "shot.JPEG").starts_with("\xFF\xD8"));
+    EXPECT_TRUE(ReadFile(dir / "shot.JPEG").starts_with("\xFF\xD8"));
     EXPECT_EQ(opened, (std::vector<std::string>{dir / "shot.jpg", dir / "shot.png", dir / "export2.png",
                                                 dir / "plain.jpg", dir / "shot.JPEG"}));
 
@@ -265,7 +265,7 @@ TEST_F(UMainTest, MarkersSavedAndLoadedThroughTheMenu)
     AnswerFileDialog(dir / "saved.csv");
     FrmMain->Savemarkers1Click(nullptr);
     EXPECT_EQ(FrmMain->MarkerFileName(), dir / "saved.csv");
-    EXPECT_EQ(ReadAll(dir / "saved.csv"), "A%3B B;38.92;-94.85;file:///x/rc.png;-1;-1;-1;0;0;3;\r\n");
+    EXPECT_EQ(ReadFile(dir / "saved.csv"), "A%3B B;38.92;-94.85;file:///x/rc.png;-1;-1;-1;0;0;3;\r\n");
 
     FrmMain->DeleteAllMarkers1Click(nullptr);
     EXPECT_EQ(Markers().Count(), 0);
@@ -288,12 +288,12 @@ TEST_F(UMainTest, AFileThatFailsLeavesTheMarkersTheListAndThePageAsTheyWere)
 {
     WriteSettings("");
     ShowAndGoLive();
-    WriteAll(dir / "good.csv", "Kept;1;2;;-1;-1;-1;0;-1;0;\r\n");
+    WriteFile(dir / "good.csv", "Kept;1;2;;-1;-1;-1;0;-1;0;\r\n");
     FrmMain->SetMarkerFileName(dir / "good.csv");
     FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName());
     const size_t scriptsBefore = Scripts().size();
     for (const char* text : {"Bad;x;2;;-1;-1;-1;0;-1;0;\r\n", "A;1;2;;-1;-1;-1;0;-1;0;\r\nB;1;NaN;;-1;-1;-1;0;-1;0;\r\n"}) {
-        WriteAll(dir / "bad.csv", text);
+        WriteFile(dir / "bad.csv", text);
         FrmMain->SetMarkerFileName(dir / "bad.csv");
         EXPECT_THROW(FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName()), EConvertError);
         ASSERT_EQ(Markers().Count(), 1);
@@ -311,7 +311,7 @@ TEST_F(UMainTest, SavedIconsInTheIconFolderKeepTheirNamesAndSemicolonsSurvive)
 {
     WriteSettings("");
     ShowAndGoLive();
-    WriteAll(dir / "in.csv", "A;1;2;rc.png;-1;-1;-1;0;-1;0;\r\n");
+    WriteFile(dir / "in.csv", "A;1;2;rc.png;-1;-1;-1;0;-1;0;\r\n");
     FrmMain->SetMarkerFileName(dir / "in.csv");
     FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName());
     ASSERT_EQ(Markers().Count(), 1);
@@ -319,7 +319,7 @@ TEST_F(UMainTest, SavedIconsInTheIconFolderKeepTheirNamesAndSemicolonsSurvive)
     Markers().Add(3, 4, "B", "file:///x/a;b.png", false, true, true, false, false, 0);
     AnswerFileDialog(dir / "out.csv");
     FrmMain->Savemarkers1Click(nullptr);
-    EXPECT_EQ(ReadAll(dir / "out.csv"), "A;1;2;rc.png;-1;-1;-1;0;-1;0;\r\nB;3;4;file:///x/a%3Bb.png;0;-1;-1;0;0;0;\r\n");
+    EXPECT_EQ(ReadFile(dir / "out.csv"), "A;1;2;rc.png;-1;-1;-1;0;-1;0;\r\nB;3;4;file:///x/a%3Bb.png;0;-1;-1;0;0;0;\r\n");
     FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName());
     ASSERT_EQ(Markers().Count(), 2);
     EXPECT_EQ(Markers().Items(1)->Icon(), "file:///x/a;b.png");

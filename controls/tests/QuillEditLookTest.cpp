@@ -7,7 +7,7 @@
 #include "QuillEditFixture.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Shell.h"
 
@@ -162,7 +162,7 @@ TEST_F(QuillEditTest, RenderedStates)
     flat->SetAutoSelect(false);
 
     backend::input::Pump();
-    graphics::testing::ExpectMatchesGolden(Form->Surface(), "quill-edit-states");
+    testsupport::ExpectMatchesGolden(Form->Surface(), "quill-edit-states");
 }
 
 namespace {

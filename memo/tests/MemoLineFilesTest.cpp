@@ -3,14 +3,9 @@
 #include "memo/tests/LinesTestMemo.h"
 #include "platform/classes/Streams.h"
 #include "platform/rtl/Exceptions.h"
+#include "testsupport/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <unistd.h>
 
 using namespace memo;
 
@@ -31,21 +26,12 @@ void LoadFromBytes(TQuillMemoStrings& lines, const std::string& bytes)
     lines.LoadFromStream(in);
 }
 
-class TempFile {
-public:
-    TempFile() : FPath(std::filesystem::temp_directory_path() / ("memo-lines-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".txt")) {}
-    ~TempFile() { std::filesystem::remove(FPath); }
-    std::string Path() const { return FPath.string(); }
-    std::string Read() const
-    {
-        std::ifstream in(FPath, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    void Write(const std::string& bytes) const { std::ofstream(FPath, std::ios::binary) << bytes; }
-
-private:
-    static inline int counter = 0;
-    std::filesystem::path FPath;
+// One file in a fresh folder.
+struct TempFile {
+    testsupport::TempFolder Folder{"memo-lines"};
+    std::string Path() const { return Folder / "lines.txt"; }
+    std::string Read() const { return testsupport::ReadFile(Path()); }
+    void Write(const std::string& bytes) const { testsupport::WriteFile(Path(), bytes); }
 };
 
 } // namespace

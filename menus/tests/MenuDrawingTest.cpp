@@ -5,7 +5,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 
 #include <gtest/gtest.h>
 
@@ -270,5 +270,5 @@ TEST(MenuDrawingTest, ComposedMenuMatchesTheReferenceImage)
                           true);
     DrawGradientBar(canvas, Rect(28, 50, 118, 51), 0x8F6D6E, 0xFFFAFD, gdHorizontal, gtBoth, 30, 2);
     DrawGradientBar(canvas, Rect(60, 55, 62, 88), 0x8F6D6E, 0xFFFAFD, gdVertical, gtLeft, 10, 2);
-    graphics::testing::ExpectMatchesGolden(bitmap, "composed-menu");
+    testsupport::ExpectMatchesGolden(bitmap, "composed-menu");
 }

@@ -1,5 +1,5 @@
 // Form controls in a line of markup: the room they take, where they are hit, and how they look.
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 
 #include "render/HTMLControls.h"
 
@@ -162,5 +162,5 @@ TEST_F(ControlLine, DrawsEachKindUnthemed)
           R"(<CONTROL TYPE="BUTTON" ID="b1" VALUE="OK" WIDTH="50">)",
           R"(<CONTROL TYPE="BUTTON" ID="b2" VALUE="Down" WIDTH="50">)"},
          {335, 20}, true);
-    graphics::testing::ExpectMatchesGolden(bitmap, "html-controls");
+    testsupport::ExpectMatchesGolden(bitmap, "html-controls");
 }

@@ -1,13 +1,13 @@
 // Reference images of rendered markup, and right-to-left reading.
 #include "platform/graphics/TextOutput.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 #include "render/tests/HTMLRenderFixture.h"
 
 #include <cstdlib>
 #include <optional>
 #include <string>
 
-using graphics::testing::ExpectMatchesGolden;
+using testsupport::ExpectMatchesGolden;
 
 TEST_F(HTMLRenderFixture, GoldenStyles)
 {

@@ -1,7 +1,7 @@
 // The drawing wrappers: status keeping, start-up on demand, colour helpers, path-gradient colours and platform-font text.
 #include "render/QuillGDIP.h"
 
-#include "GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 
 #include "platform/classes/Streams.h"
 #include "platform/gdiplus/GdiPlusFlat.h"
@@ -375,5 +375,5 @@ TEST(QuillGDIP, TextLooksAsTheMenusAndDropDownsDrawIt)
     TRect large{4, 54, 4, 54};
     d.Graphics.DrawText("AM PM", -1, large, big.get(), 0, clNone);
     d.Bitmap.PixelsChanged();
-    graphics::testing::ExpectMatchesGolden(d.Bitmap, "gdiplus-text");
+    testsupport::ExpectMatchesGolden(d.Bitmap, "gdiplus-text");
 }

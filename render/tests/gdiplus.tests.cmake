@@ -2,8 +2,6 @@
 vistra_tests(render_gdiplus_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/QuillGDIPTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GDIPictureTest.cpp
-  ${PROJECT_SOURCE_DIR}/platform/graphics/tests/GoldenImage.cpp
-  DEPENDS vistra_render
+  DEPENDS vistra_render vistra_testsupport_golden
   # Fontconfig keeps caches for the life of the process; sanitizer builds are told so.
   PROPERTIES ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/platform/graphics/tests/lsan.supp")
-target_include_directories(render_gdiplus_tests PRIVATE ${PROJECT_SOURCE_DIR}/platform/graphics/tests)

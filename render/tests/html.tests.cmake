@@ -5,5 +5,4 @@ vistra_tests(render_html_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/HTMLTagsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HTMLRendererTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HTMLRendererGoldenTest.cpp
-  ${PROJECT_SOURCE_DIR}/platform/graphics/tests/GoldenImage.cpp
-  DEPENDS vistra_render)
+  DEPENDS vistra_render vistra_testsupport_golden)

@@ -6,5 +6,4 @@ vistra_tests(render_objects_tests
     ${CMAKE_CURRENT_LIST_DIR}/HTMLControlTagsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HTMLControlLayoutTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HTMLImagesTest.cpp
-    ${PROJECT_SOURCE_DIR}/platform/graphics/tests/GoldenImage.cpp
-  DEPENDS vistra_render)
+  DEPENDS vistra_render vistra_testsupport_golden)

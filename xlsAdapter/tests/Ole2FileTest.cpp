@@ -42,14 +42,19 @@ std::string ExpectRoundTrip(const std::string& file, const std::string& out)
 
 TEST(Ole2File, PeerContainersRoundTripWithOtherStreamsUnchanged)
 {
-    TTempDir dir;
-    const std::string xlwtFile = dir.Path("xlwt.xls");
+    REQUIRE_PEER("python3-xlwt");
+    REQUIRE_PEER("python3-xlrd");
+    REQUIRE_PEER("python3-olefile");
+    REQUIRE_PEER("node-cfb");
+    REQUIRE_PEER("node-xlsx");
+    TempFolder dir;
+    const std::string xlwtFile = dir / "xlwt.xls";
     ASSERT_EQ(0, RunCommand(PeerCheck("xlwt " + xlwtFile + " 30 2")));
-    const std::string v4File = dir.Path("v4.xls");
-    WriteFileBytes(dir.Path("big.bin"), Pattern(9000, 1));
-    WriteFileBytes(dir.Path("other.bin"), Pattern(5000, 2));
-    ASSERT_EQ(0, RunCommand(PeerCheck("make-v4 " + v4File + " Workbook=" + dir.Path("big.bin") + " Other=" +
-                               dir.Path("other.bin"))));
+    const std::string v4File = dir / "v4.xls";
+    WriteFileBytes(dir / "big.bin", Pattern(9000, 1));
+    WriteFileBytes(dir / "other.bin", Pattern(5000, 2));
+    ASSERT_EQ(0, RunCommand(PeerCheck("make-v4 " + v4File + " Workbook=" + (dir / "big.bin") + " Other=" +
+                               (dir / "other.bin"))));
     struct Case {
         const char* name;
         std::string file;
@@ -58,12 +63,12 @@ TEST(Ole2File, PeerContainersRoundTripWithOtherStreamsUnchanged)
     const Case cases[] = {
         {"xlwt: workbook in normal sectors", xlwtFile, true},
         {"LibreOffice: workbook in the mini stream, four more streams", VISTRA_TEST_DATA "/libreoffice.xls", true},
-        {"cfb: one stream beside cfb's own", MakeContainer(dir, "cfb.xls", Pattern(6000, 3)), false},
+        {"cfb: one stream beside cfb's own", CfbContainer(dir, "cfb.xls", Pattern(6000, 3)), false},
         {"4096-byte sectors", v4File, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string out = dir.Path("rewritten.xls");
+        const std::string out = dir / "rewritten.xls";
         ExpectRoundTrip(c.file, out);
         if (c.isWorkbook) {
             EXPECT_EQ(XlrdValues(c.file), XlrdValues(out));
@@ -80,24 +85,30 @@ TEST(Ole2File, PeerContainersRoundTripWithOtherStreamsUnchanged)
 
 TEST(Ole2File, LibreOfficeReadsOurRewrittenWorkbook)
 {
-    TTempDir dir;
-    const std::string out = dir.Path("ours.xls");
+    REQUIRE_PEER("libreoffice");
+    REQUIRE_PEER("python3-olefile");
+    REQUIRE_PEER("node-cfb");
+    TempFolder dir;
+    const std::string out = dir / "ours.xls";
     ExpectRoundTrip(VISTRA_TEST_DATA "/libreoffice.xls", out);
     std::string log;
-    ASSERT_EQ(0, RunCommand("soffice -env:UserInstallation=file://" + dir.Path("profile") +
-                         " --headless --convert-to csv --outdir " + dir.Path("") + " " + out,
+    ASSERT_EQ(0, RunCommand(testsupport::LibreOffice(dir.Path()) + " --convert-to csv --outdir " + dir.Path() + " " + out,
                      &log))
         << log;
-    const ByteArray csv = ReadFileBytes(dir.Path("ours.csv"));
+    const ByteArray csv = ReadFileBytes(dir / "ours.csv");
     EXPECT_EQ("Name,Amount,Total\nalpha,1,2\nbeta,2.5,5\ngamma,-3,0.5\n", std::string(csv.begin(), csv.end()));
 }
 
 TEST(Ole2File, LargeWorkbookNeedsFatIndexSectorsAndRoundTrips)
 {
-    TTempDir dir;
-    const std::string file = dir.Path("large.xls");
+    REQUIRE_PEER("python3-xlwt");
+    REQUIRE_PEER("python3-xlrd");
+    REQUIRE_PEER("python3-olefile");
+    REQUIRE_PEER("node-cfb");
+    TempFolder dir;
+    const std::string file = dir / "large.xls";
     ASSERT_EQ(0, RunCommand(PeerCheck("xlwt " + file + " 65536 1")));
-    const std::string out = dir.Path("out.xls");
+    const std::string out = dir / "out.xls";
     const std::string report = ExpectRoundTrip(file, out);
     EXPECT_EQ(std::string::npos, report.find("\"difat\": 0")) << report;
     std::string values;
@@ -109,14 +120,15 @@ TEST(Ole2File, LargeWorkbookNeedsFatIndexSectorsAndRoundTrips)
 
 TEST(Ole2File, FatSizesAroundTheHeaderSlotLimitAreValid)
 {
+    REQUIRE_PEER("python3-olefile");
     // 109 FAT sectors fit the header; the 110th needs a FAT-index sector.
-    TTempDir dir;
+    TempFolder dir;
     const std::string file = MakeContainer(dir, "small.xls", Pattern(5000, 4));
     std::set<std::string> difatCounts;
     for (const std::int64_t sectors : {13835, 13842, 13846, 13852}) {
         SCOPED_TRACE(sectors);
         const ByteArray workbook = Pattern(static_cast<std::size_t>(sectors * 512 - 100), 5);
-        const std::string out = dir.Path("out.xls");
+        const std::string out = dir / "out.xls";
         RewriteWorkbook(file, out, workbook);
         std::string report;
         EXPECT_EQ(0, RunCommand(PeerCheck("olefile " + out), &report)) << report;
@@ -129,7 +141,8 @@ TEST(Ole2File, FatSizesAroundTheHeaderSlotLimitAreValid)
 
 TEST(Ole2File, WrittenStreamSizes)
 {
-    TTempDir dir;
+    REQUIRE_PEER("python3-olefile");
+    TempFolder dir;
     const std::string file = VISTRA_TEST_DATA "/libreoffice.xls";
     struct Case {
         std::size_t written;
@@ -139,7 +152,7 @@ TEST(Ole2File, WrittenStreamSizes)
     // normal sectors.
     for (const Case c : {Case{1, 4096}, Case{4096, 4096}, Case{5000, 5000}}) {
         SCOPED_TRACE(c.written);
-        const std::string out = dir.Path("out.xls");
+        const std::string out = dir / "out.xls";
         RewriteWorkbook(file, out, Pattern(c.written, 6));
         ByteArray expected = Pattern(c.written, 6);
         expected.resize(c.stored);
@@ -152,11 +165,12 @@ TEST(Ole2File, WrittenStreamSizes)
 
 TEST(Ole2File, StreamsBelowAndAtTheCutoff)
 {
-    TTempDir dir;
-    const std::string streams[] = {dir.Path("a.bin"), dir.Path("b.bin")};
+    REQUIRE_PEER("node-cfb");
+    TempFolder dir;
+    const std::string streams[] = {dir / "a.bin", dir / "b.bin"};
     WriteFileBytes(streams[0], Pattern(4095, 7));
     WriteFileBytes(streams[1], Pattern(4096, 8));
-    const std::string file = dir.Path("c.xls");
+    const std::string file = dir / "c.xls";
     ASSERT_EQ(0, RunCommand(CfbTool("write " + file + " Small=" + streams[0] + " Exact=" + streams[1])));
     EXPECT_EQ(Pattern(4095, 7), ReadStream(file, u"SMALL"));
     EXPECT_EQ(Pattern(4096, 8), ReadStream(file, u"exact"));
@@ -164,8 +178,9 @@ TEST(Ole2File, StreamsBelowAndAtTheCutoff)
 
 TEST(Ole2File, ReadingBoundariesAndRefusedOperations)
 {
-    TTempDir dir;
-    const std::string file = MakeContainer(dir, "c.xls", Pattern(100, 9));
+    REQUIRE_PEER("node-cfb");
+    TempFolder dir;
+    const std::string file = CfbContainer(dir, "c.xls", Pattern(100, 9));
     TFileStream input(file, fmOpenRead);
     TMemoryStream output; // outlives the container, which finishes into it
     TOle2File container(input);
@@ -222,10 +237,10 @@ struct THostileBase {
     }
 };
 
-THostileBase MakeHostileBase(const TTempDir& dir, std::size_t workbookSize)
+THostileBase MakeHostileBase(const TempFolder& dir, std::size_t workbookSize)
 {
     THostileBase base;
-    base.bytes = ReadFileBytes(MakeContainer(dir, "base.xls", Pattern(workbookSize, 10)));
+    base.bytes = ReadFileBytes(CfbContainer(dir, "base.xls", Pattern(workbookSize, 10)));
     base.fatSector = GetCardinal(base.bytes, 76);
     const std::uint32_t dirSector = GetCardinal(base.bytes, 48);
     for (std::size_t pos = base.SectorOffset(dirSector); pos < base.SectorOffset(dirSector) + 512; pos += 128)
@@ -258,7 +273,8 @@ std::string OpenAndReadAll(const ByteArray& bytes)
 
 TEST(Ole2File, HostileContainersGiveClearErrors)
 {
-    TTempDir dir;
+    REQUIRE_PEER("node-cfb");
+    TempFolder dir;
     const THostileBase base = MakeHostileBase(dir, 20000);
     ASSERT_EQ("no exception", OpenAndReadAll(base.bytes));
     struct Case {

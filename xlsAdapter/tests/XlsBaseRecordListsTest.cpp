@@ -130,7 +130,7 @@ TEST(XlsBaseRecords, FindByColumnSortsFirst)
 
 TEST(XlsBaseRecords, JoinableCellsAreWrittenAsRuns)
 {
-    TTempDir dir;
+    TempFolder dir;
     const std::string file = MakeContainer(dir, "template.xls", ByteArray(100));
     TCellRecordList cells;
     for (const std::uint16_t col : {1, 2, 3, 5})
@@ -145,7 +145,7 @@ TEST(XlsBaseRecords, JoinableCellsAreWrittenAsRuns)
     container.PrepareForWrite(output, u"Workbook");
     cells.SaveToStream(container);
     container.FinishWrite();
-    const std::string out = dir.Path("out.xls");
+    const std::string out = dir / "out.xls";
     output.SaveToFile(out);
     ByteArray written = ReadStream(out, u"Workbook");
     written.resize(26);

@@ -91,6 +91,7 @@ std::string OurCells(const TCells& cells)
 
 TEST(XlsCellListPeers, PeerFilesReadToTheValuesXlrdReads)
 {
+    REQUIRE_PEER("python3-xlrd");
     for (const std::string& file : {XlwtFixture, LibreOfficeFixture}) {
         SCOPED_TRACE(file);
         TLoadedWorkbook book(file);
@@ -104,11 +105,13 @@ TEST(XlsCellListPeers, PeerFilesReadToTheValuesXlrdReads)
 
 TEST(XlsCellListPeers, SavedCellsReadBackIdentically)
 {
-    TTempDir dir;
+    REQUIRE_PEER("python3-xlrd");
+    REQUIRE_PEER("node-xlsx");
+    TempFolder dir;
     for (const std::string& file : {XlwtFixture, LibreOfficeFixture}) {
         SCOPED_TRACE(file);
         TLoadedWorkbook book(file);
-        const std::string out = dir.Path("out.xls");
+        const std::string out = dir / "out.xls";
         book.Save(file, out);
         EXPECT_EQ(XlrdCells(file), XlrdCells(out));
         EXPECT_EQ(SheetJsCells(file), SheetJsCells(out));
@@ -119,6 +122,7 @@ TEST(XlsCellListPeers, SavedCellsReadBackIdentically)
 
 TEST(XlsCellListPeers, NumbersWeWriteReadBackExactly)
 {
+    REQUIRE_PEER("python3-xlrd");
     const struct {
         double value;
         std::uint16_t record;
@@ -131,7 +135,7 @@ TEST(XlsCellListPeers, NumbersWeWriteReadBackExactly)
         {-2.5e-7, xlr::NUMBER}, {5958.2300000000005, xlr::NUMBER}, {-2038.8999999999999, xlr::NUMBER},
         {-1825.1200000000001, xlr::NUMBER}, {4.9e-324, xlr::NUMBER}, {1.7976931348623157e308, xlr::NUMBER},
     };
-    TTempDir dir;
+    TempFolder dir;
     TLoadedWorkbook book(XlwtFixture);
     book.Cells.Clear();
     std::string expected;
@@ -144,7 +148,7 @@ TEST(XlsCellListPeers, NumbersWeWriteReadBackExactly)
         expectedRecords.push_back(c.record);
         ++row;
     }
-    const std::string out = dir.Path("numbers.xls");
+    const std::string out = dir / "numbers.xls";
     book.Save(XlwtFixture, out);
     EXPECT_EQ(expected, XlrdCells(out));
     EXPECT_EQ(expectedRecords, SavedCellRecordIds(out));

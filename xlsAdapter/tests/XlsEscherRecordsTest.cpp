@@ -71,7 +71,7 @@ struct TLoadedDrawing {
     // The plan and the bytes of the drawing saved with carrier FirstId.
     ByteArray Save(std::uint16_t FirstId, int& RealSize) const
     {
-        TTempDir dir;
+        TempFolder dir;
         const std::string file = MakeContainer(dir, "template.xls", ByteArray(100));
         TFileStream input(file, fmOpenRead);
         TMemoryStream output;
@@ -86,7 +86,7 @@ struct TLoadedDrawing {
         Root->SaveToStream(container, breaks);
         const auto written = static_cast<std::size_t>(container.Position());
         container.FinishWrite();
-        const std::string out = dir.Path("out.xls");
+        const std::string out = dir / "out.xls";
         output.SaveToFile(out);
         // Short streams are padded; only the drawing's bytes count.
         ByteArray saved = ReadStream(out, u"Workbook");

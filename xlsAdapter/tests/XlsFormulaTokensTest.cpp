@@ -4,19 +4,18 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
+#include "testsupport/Peers.h"
+#include "testsupport/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <set>
 #include <utility>
 
-#include <unistd.h>
-
 using namespace xlsAdapter;
+using testsupport::RunCommand;
+using testsupport::TempFolder;
 
 namespace {
 
@@ -165,29 +164,13 @@ TEST(XlsFunctionTable, LookupIsExactAndIndexesOutsideTheTableHaveNoEntry)
     EXPECT_EQ("NotAFunction255", CellFunctionByIndex(255)->Name);
 }
 
-std::string RunPeer(const std::string& command)
-{
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return "cannot start: " + command;
-    char buffer[4096];
-    for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, count);
-    if (pclose(pipe) != 0)
-        output += "[peer failed]";
-    return output;
-}
-
 // Our minimum counts differ from xlwt's only where we accept fewer arguments:
 // the list functions take none, and FIXED's decimals are optional.
 TEST(XlsFunctionTable, NumbersNamesAndCountsMatchXlwt)
 {
-    if (std::system("/usr/bin/python3 -c 'import xlwt.ExcelMagic' 2>/dev/null") != 0)
-        GTEST_SKIP() << "python3-xlwt is not installed";
-
-    const std::filesystem::path dump =
-        std::filesystem::temp_directory_path() / ("xls-functions-" + std::to_string(::getpid()) + ".txt");
+    REQUIRE_PEER("python3-xlwt");
+    const TempFolder folder("xls-functions");
+    const std::string dump = folder / "functions.txt";
     {
         std::ofstream out(dump);
         for (const TCellFunctionData& function : CellFunctionTable())
@@ -195,10 +178,10 @@ TEST(XlsFunctionTable, NumbersNamesAndCountsMatchXlwt)
                 out << function.Index << '\t' << function.Name << '\t' << function.MinArgCount << '\t'
                     << function.MaxArgCount << '\n';
     }
-    const std::string differences = RunPeer("/usr/bin/python3 " VISTRA_SOURCE_DIR
-                                            "/xlsAdapter/tests/peers/function_table_xlwt.py " +
-                                            dump.string());
-    std::filesystem::remove(dump);
+    std::string differences;
+    EXPECT_EQ(0, RunCommand("/usr/bin/python3 " VISTRA_SOURCE_DIR "/xlsAdapter/tests/peers/function_table_xlwt.py " + dump,
+                            &differences))
+        << differences;
 
     EXPECT_EQ("0: ours ('COUNT', 0, 30), xlwt ('COUNT', 1, 30)\n"
               "4: ours ('SUM', 0, 30), xlwt ('SUM', 1, 30)\n"

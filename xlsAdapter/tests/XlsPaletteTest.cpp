@@ -9,6 +9,7 @@ using namespace xlstest;
 
 TEST(XlsPalette, TheStandardPaletteIsTheOneXlrdKnows)
 {
+    REQUIRE_PEER("python3-xlrd");
     std::string ours;
     char rgb[8];
     for (int i = 0; i < xlsAdapter::StandardPaletteCount; ++i) {

@@ -8,6 +8,7 @@
 #include "xlsAdapter/qorUXlsStrings.h"
 #include "xlsAdapter/tests/XlsGlobalsTestSupport.h"
 #include "xlsAdapter/tests/XlsTestSupport.h"
+#include "testsupport/CompoundFile.h"
 
 #include <gtest/gtest.h>
 
@@ -31,15 +32,17 @@ TWrittenTable Write(TSST& sst)
 // The records of a written stream, with their CONTINUE chains.
 std::vector<std::unique_ptr<TBaseRecord>> Records(const ByteArray& stream)
 {
-    xlstest::TTempDir dir;
-    const std::string file = xlstest::MakeContainer(dir, "sst.xls", stream);
-    TFileStream input(file, fmOpenRead);
+    // An EOF record ends the records before the zeros the container pads a short stream with.
+    const ByteArray file = testsupport::CompoundFile(xlstest::Concat({stream, xlstest::Rec(xlr::EOF_, {})}));
+    TMemoryStream input;
+    input.WriteBuffer(file.data(), static_cast<std::int64_t>(file.size()));
+    input.SetPosition(0);
     TOle2File container(input);
     container.SelectStream(u"Workbook");
     std::vector<std::unique_ptr<TBaseRecord>> records;
     TRecordHeader header;
     ReadRecordHeader(container, header);
-    while (!header.EndOfStream)
+    while (!header.EndOfStream && header.Id != xlr::EOF_)
         records.push_back(LoadRecord(container, header));
     return records;
 }

@@ -1,46 +1,13 @@
 // Helpers shared by the workbook engine's tests.
 #include "xlsAdapter/tests/XlsTestSupport.h"
 
+#include "testsupport/CompoundFile.h"
 #include "xlsAdapter/qorXlsMessages.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <sys/wait.h>
 
 namespace xlstest {
-
-TTempDir::TTempDir()
-{
-    std::random_device random;
-    FPath = std::filesystem::temp_directory_path() / ("xls-test-" + std::to_string(random()));
-    std::filesystem::create_directories(FPath);
-}
-
-TTempDir::~TTempDir()
-{
-    std::error_code error;
-    std::filesystem::remove_all(FPath, error);
-}
-
-int RunCommand(const std::string& command, std::string* output)
-{
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return -1;
-    std::array<char, 4096> buffer;
-    std::string text;
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        text.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    if (output)
-        *output = text;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 std::string PeerCheck(const std::string& arguments)
 {
@@ -59,14 +26,13 @@ std::string XlsDump()
 
 ByteArray ReadFileBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return ByteArray(std::istreambuf_iterator<char>(in), {});
+    const std::string bytes = testsupport::ReadFile(path);
+    return ByteArray(bytes.begin(), bytes.end());
 }
 
 void WriteFileBytes(const std::string& path, const ByteArray& bytes)
 {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    testsupport::WriteFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 ByteArray Rec(std::uint16_t id, const ByteArray& data)
@@ -85,10 +51,17 @@ ByteArray Concat(std::initializer_list<ByteArray> parts)
     return bytes;
 }
 
-std::string MakeContainer(const TTempDir& dir, const std::string& name, const ByteArray& workbook)
+std::string MakeContainer(const TempFolder& dir, const std::string& name, const ByteArray& workbook)
 {
-    const std::string streamFile = dir.Path(name + ".stream");
-    const std::string file = dir.Path(name);
+    const std::string file = dir / name;
+    WriteFileBytes(file, testsupport::CompoundFile(workbook));
+    return file;
+}
+
+std::string CfbContainer(const TempFolder& dir, const std::string& name, const ByteArray& workbook)
+{
+    const std::string streamFile = dir / (name + ".stream");
+    const std::string file = dir / name;
     WriteFileBytes(streamFile, workbook);
     std::string output;
     EXPECT_EQ(0, RunCommand(CfbTool("write " + file + " Workbook=" + streamFile), &output)) << output;

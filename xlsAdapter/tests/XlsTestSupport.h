@@ -3,6 +3,8 @@
 #pragma once
 
 #include "platform/classes/Streams.h"
+#include "testsupport/Peers.h"
+#include "testsupport/TempFolder.h"
 #include "xlsAdapter/qorUOle2Impl.h"
 #include "xlsAdapter/qorUXlsBaseRecords.h"
 
@@ -15,23 +17,14 @@
 
 namespace xlstest {
 
-// A fresh folder for this test; removed when the object dies.
-class TTempDir {
-public:
-    TTempDir();
-    ~TTempDir();
-    std::string Path(const std::string& name) const { return (FPath / name).string(); }
+using testsupport::RunCommand;
+using testsupport::TempFolder;
 
-private:
-    std::filesystem::path FPath;
-};
-
-// Runs a shell command; returns its exit status and, when asked, its
-// standard output.
-int RunCommand(const std::string& command, std::string* output = nullptr);
-// The peers: python3 with xlrd, olefile and xlwt; node with cfb.
+// Command lines of the peers: python3 with xlrd, olefile and xlwt (peer_check.py); node with
+// cfb and xlsx (cfb_tool.js). Tests say which they need with REQUIRE_PEER.
 std::string PeerCheck(const std::string& arguments);
 std::string CfbTool(const std::string& arguments);
+// Our own record lister.
 std::string XlsDump();
 
 ByteArray ReadFileBytes(const std::string& path);
@@ -40,8 +33,12 @@ void WriteFileBytes(const std::string& path, const ByteArray& bytes);
 // One record: id, length and data.
 ByteArray Rec(std::uint16_t id, const ByteArray& data);
 ByteArray Concat(std::initializer_list<ByteArray> parts);
-// A compound file made by the cfb peer with one stream "Workbook".
-std::string MakeContainer(const TTempDir& dir, const std::string& name, const ByteArray& workbook);
+// A compound file with one stream "Workbook", made by our container writer (which pads a stream
+// shorter than 4096 bytes with zeros), written to the folder under that name.
+std::string MakeContainer(const TempFolder& dir, const std::string& name, const ByteArray& workbook);
+// The same made by the cfb peer, which keeps a short stream's size in the mini stream and adds
+// a small stream of its own.
+std::string CfbContainer(const TempFolder& dir, const std::string& name, const ByteArray& workbook);
 
 // The whole content of a stream, read through our container.
 ByteArray ReadStream(const std::string& file, std::u16string_view name);

@@ -73,9 +73,11 @@ class WorkbookPeerFiles : public testing::TestWithParam<const char*> {};
 
 TEST_P(WorkbookPeerFiles, SaveBackReadsTheSameForEveryPeer)
 {
-    TTempDir dir;
+    REQUIRE_PEER("python3-xlrd");
+    REQUIRE_PEER("node-xlsx");
+    TempFolder dir;
     const std::string in = Fixture(GetParam());
-    const std::string out = dir.Path("saved.xls");
+    const std::string out = dir / "saved.xls";
     RoundTripFile(in, out);
 
     EXPECT_EQ(Peer(GlobalsPeers("xlrd " + in)), Peer(GlobalsPeers("xlrd " + out)));
@@ -85,7 +87,7 @@ TEST_P(WorkbookPeerFiles, SaveBackReadsTheSameForEveryPeer)
     const ByteArray original = ReadStream(in, u"Workbook");
     const ByteArray saved = ReadStream(out, u"Workbook");
     EXPECT_EQ(KeptRecords(original), KeptRecords(saved));
-    const std::string again = dir.Path("again.xls");
+    const std::string again = dir / "again.xls";
     RoundTripFile(out, again);
     EXPECT_EQ(saved, ReadStream(again, u"Workbook"));
 }
@@ -95,20 +97,20 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, WorkbookPeerFiles,
 
 TEST(WorkbookPeerFiles, LibreOfficeReadsEverySheetOfOurFilesAsItReadsTheOriginals)
 {
+    REQUIRE_PEER("libreoffice");
     // The originals as "o-NAME" and ours as "s-NAME", converted in one run.
-    TTempDir dir;
+    TempFolder dir;
     std::string list;
     for (const std::string name : {"globals-libreoffice.xls", "globals-xlwt.xls"}) {
-        std::filesystem::copy_file(Fixture(name), dir.Path("o-" + name));
-        RoundTripFile(Fixture(name), dir.Path("s-" + name));
+        std::filesystem::copy_file(Fixture(name), dir / ("o-" + name));
+        RoundTripFile(Fixture(name), dir / ("s-" + name));
         list += " o-" + name + " s-" + name;
     }
     // One CSV file per sheet, named after the file and the sheet.
     const std::string csv = "'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1'";
-    Peer("cd " + dir.Path("") + " && soffice -env:UserInstallation=file://" + dir.Path("profile") +
-         " --headless --convert-to " + csv + list);
+    Peer("cd " + dir.Path() + " && " + testsupport::LibreOffice(dir.Path()) + " --convert-to " + csv + list);
     std::map<std::string, std::string> sheets[2];
-    for (const auto& entry : std::filesystem::directory_iterator(dir.Path("")))
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
         if (entry.path().extension() == ".csv") {
             const std::string name = entry.path().filename().string();
             const ByteArray bytes = ReadFileBytes(entry.path().string());
@@ -121,9 +123,11 @@ TEST(WorkbookPeerFiles, LibreOfficeReadsEverySheetOfOurFilesAsItReadsTheOriginal
 
 TEST(Workbook, OurOwnStringsWithRunsAndSplitsReadBackInEveryPeer)
 {
+    REQUIRE_PEER("python3-xlrd");
+    REQUIRE_PEER("node-xlsx");
     // A label replaced by a long rich 16-bit text makes the table split
     // inside it; the old text, no longer used, leaves the table.
-    TTempDir dir;
+    TempFolder dir;
     const std::string in = Fixture("globals-xlwt.xls");
     TFileStream input(in, fmOpenRead);
     TOle2File container(input);
@@ -135,7 +139,7 @@ TEST(Workbook, OurOwnStringsWithRunsAndSplitsReadBackInEveryPeer)
     for (int i = 0; i < records.Count(); ++i)
         if (auto* label = dynamic_cast<TLabelSSTRecord*>(records.Items(i)); label && label->AsString() == u"plain")
             label->SetAsRichString({text, {{0, 6}, {1, 0}}});
-    const std::string out = dir.Path("changed.xls");
+    const std::string out = dir / "changed.xls";
     {
         TFileStream output(out, fmCreate);
         container.PrepareForWrite(output, u"Workbook");
@@ -268,7 +272,7 @@ TEST(Workbook, RangeSavesWriteTheGlobalsWithOneSheet)
 TEST(WorkbookGlobals, TotalSizeIsWhatSavingWrites)
 {
     for (bool isTemplate : {false, true}) {
-        TTempDir dir;
+        TempFolder dir;
         TFileStream input(Fixture("globals-libreoffice.xls"), fmOpenRead);
         TOle2File container(input);
         container.SelectStream(u"Workbook");

@@ -74,15 +74,17 @@ std::string OurFormats(const std::string& file)
 
 TEST(XlsXF, FormatsWrittenByXlwtReadAsXlrdReadsThem)
 {
+    REQUIRE_PEER("python3-xlrd");
     const std::string file = VISTRA_TEST_DATA "/formats-xlwt.xls";
     EXPECT_EQ(CellsPeer("xlrd-formats " + file), OurFormats(file));
 }
 
 TEST(XlsXF, FormatsAndPaletteWeWriteReadAsWeMeantThem)
 {
-    TTempDir dir;
+    REQUIRE_PEER("python3-xlrd");
+    TempFolder dir;
     const std::string in = VISTRA_TEST_DATA "/formats-xlwt.xls";
-    const std::string out = dir.Path("formats.xls");
+    const std::string out = dir / "formats.xls";
     TFileStream input(in, fmOpenRead);
     TOle2File container(input);
     container.SelectStream(u"Workbook");

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 
 namespace {
 
@@ -178,6 +178,6 @@ TEST_F(BaseGridTest, LooksOfMergedFixedAndSelectedCells)
         Grid->SetSelectionStyle(look.style);
         TBitmap picture;
         CopyGridPicture(*Form, *Grid, picture);
-        graphics::testing::ExpectMatchesGolden(picture, look.golden);
+        testsupport::ExpectMatchesGolden(picture, look.golden);
     }
 }

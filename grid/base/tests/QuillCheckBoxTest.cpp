@@ -3,7 +3,7 @@
 #include "ButtonsFixture.h"
 
 #include "grid/base/QuillCheckBox.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 
 using namespace backend;
 
@@ -114,7 +114,7 @@ TEST_F(CheckBoxTest, StatesMatchTheirReference)
     right->SetEllipsis(true);
     right->SetChecked(true);
     unchecked->SetFocus();
-    graphics::testing::ExpectMatchesGolden(*Snapshot({0, 0, 140, 134}), "quill-check-box");
+    testsupport::ExpectMatchesGolden(*Snapshot({0, 0, 140, 134}), "quill-check-box");
 }
 
 TEST_F(CheckBoxTest, ReturnMovesOnLikeTabWhenAsked)

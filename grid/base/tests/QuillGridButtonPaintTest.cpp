@@ -4,7 +4,7 @@
 
 #include "grid/base/GridButtonLayout.h"
 #include "grid/base/QuillGridButton.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 
 using namespace backend;
 
@@ -68,7 +68,7 @@ TEST_F(GridButtonPaintTest, EveryLookMatchesItsReference)
 {
     for (int look = 0; look <= 6; ++look) {
         SCOPED_TRACE(look);
-        graphics::testing::ExpectMatchesGolden(*StateSheet(look), "grid-button-look-" + std::to_string(look));
+        testsupport::ExpectMatchesGolden(*StateSheet(look), "grid-button-look-" + std::to_string(look));
     }
 }
 
@@ -80,7 +80,7 @@ TEST_F(GridButtonPaintTest, RaisedButtonWithDropDownPartMatchesItsReference)
     button->SetCaption("Go");
     button->SetFlat(false);
     button->SetDropDownButton(true);
-    graphics::testing::ExpectMatchesGolden(*Snapshot(kButtonArea), "grid-button-raised-drop-down");
+    testsupport::ExpectMatchesGolden(*Snapshot(kButtonArea), "grid-button-raised-drop-down");
 }
 
 TEST(GlyphCaptionLayoutTest, PlacesFollowMarginSpacingAndLayout)

@@ -3,7 +3,7 @@
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 #include "render/QuillStyleIF.h"
 
 #include <gtest/gtest.h>
@@ -45,9 +45,9 @@ std::unique_ptr<TBitmap> ButtonSheet(TButtonPainter paint)
 
 TEST(ButtonLooksTest, EveryLookAndStateMatchesItsReference)
 {
-    graphics::testing::ExpectMatchesGolden(*ButtonSheet(DrawComboButton), "combo-buttons");
-    graphics::testing::ExpectMatchesGolden(*ButtonSheet(DrawPushButton), "push-buttons");
-    graphics::testing::ExpectMatchesGolden(*ButtonSheet(DrawSpinButtons), "spin-buttons");
+    testsupport::ExpectMatchesGolden(*ButtonSheet(DrawComboButton), "combo-buttons");
+    testsupport::ExpectMatchesGolden(*ButtonSheet(DrawPushButton), "push-buttons");
+    testsupport::ExpectMatchesGolden(*ButtonSheet(DrawSpinButtons), "spin-buttons");
 }
 
 TEST(ButtonLooksTest, ThemedLookDrawsTheClassicButtonWithoutATheme)

@@ -4,7 +4,7 @@
 #include "grid/base/QuillUtilPaint.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 #include "platform/ui/EditControls.h"
 
 #include <gtest/gtest.h>
@@ -92,7 +92,7 @@ TEST(ProgressBarTest, TextFollowsTheFormatsConversion)
         EXPECT_TRUE(SamePixels(*Progress(42.6, 0, 100, row.Format), *Progress(42.6, 0, 100, row.Shown)));
     }
     EXPECT_FALSE(SamePixels(*Progress(42.6, 0, 100, "%.1f done"), *Progress(42.6, 0, 100, "43.0 done")));
-    graphics::testing::ExpectMatchesGolden(*Progress(42.6, 0, 100, "%.1f done"), "progress-bar");
+    testsupport::ExpectMatchesGolden(*Progress(42.6, 0, 100, "%.1f done"), "progress-bar");
 }
 
 TEST(LevelProgressBarTest, LevelColoursBlocksAndStacking)
@@ -167,7 +167,7 @@ TEST(LevelProgressBarTest, GradientAndPercentageLook)
     s.ShowPercentage = true;
     s.CompleteFontColor = clBlack;
     auto bar = Render(120, 20, [&](TCanvas& c) { DrawLevelProgressBar(c, {0, 0, 120, 20}, 64, s); });
-    graphics::testing::ExpectMatchesGolden(*bar, "level-progress");
+    testsupport::ExpectMatchesGolden(*bar, "level-progress");
 }
 
 TEST(PieProgressTest, OutlineLineAndFilledWedge)
@@ -186,7 +186,7 @@ TEST(PieProgressTest, OutlineLineAndFilledWedge)
     EXPECT_EQ(half->Canvas()->Pixels(28, 28), kFill);
     EXPECT_EQ(half->Canvas()->Pixels(12, 20), clWhite);
     EXPECT_EQ(half->Canvas()->Pixels(0, 0), clWhite); // outside the circle
-    graphics::testing::ExpectMatchesGolden(*pie(30), "pie-progress");
+    testsupport::ExpectMatchesGolden(*pie(30), "pie-progress");
 }
 
 TEST(SignedBarTest, GrowsFromTheMiddleAndKeepsToMax)

@@ -5,7 +5,7 @@
 #include "platform/classes/Resources.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <gtest/gtest.h>
@@ -131,7 +131,7 @@ TEST(StyledSelectionTest, RoundedEndsAndMiddlePieces)
             RGB(255, 235, 170), inner, innerBottom, border, corner, background, {part * 24, 20, part * 24 + 24, 40},
             part);
     }
-    graphics::testing::ExpectMatchesGolden(sheet.Bitmap, "styled-selection");
+    testsupport::ExpectMatchesGolden(sheet.Bitmap, "styled-selection");
 
     // The whole box: rows 0..18 and columns 0..22 of its 24 x 20 cell.
     EXPECT_EQ(sheet.At(0, 0), background);
@@ -161,7 +161,7 @@ TEST(CellShapeTest, EveryShapeAndTheSquaredOnes)
     for (int s = 0; s <= csHalfStar; ++s)
         DrawCellShape(
             sheet.Canvas(), s * 22 + 1, 1, 20, 16, static_cast<TCellShape>(s), RGB(250, 200, 0), RGB(0, 0, 128));
-    graphics::testing::ExpectMatchesGolden(sheet.Bitmap, "cell-shapes");
+    testsupport::ExpectMatchesGolden(sheet.Bitmap, "cell-shapes");
 
     // A circle in 30 x 20 is 20 x 20; a shape past the last draws nothing.
     TSheet circle(40, 30);

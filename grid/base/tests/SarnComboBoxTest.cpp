@@ -7,7 +7,7 @@
 #include "grid/base/SarnComboBox.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Screen.h"
 
@@ -252,5 +252,5 @@ TEST_F(EditorsTest, ComboLooks)
     Form->Show();
     focused->SetFocus();
     input::Pump();
-    graphics::testing::ExpectMatchesGolden(Form->Surface(), "sarn-combo-boxes");
+    testsupport::ExpectMatchesGolden(Form->Surface(), "sarn-combo-boxes");
 }

@@ -4,7 +4,7 @@
 
 #include "grid/base/SarnDateTimePicker.h"
 #include "grid/base/tests/LocaleScope.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 #include "render/QuillStyleIF.h"
 
 using namespace backend;
@@ -182,7 +182,7 @@ TEST_F(PickerTest, MetroLooksMatchTheirReference)
     coloured->SetButtonColor(0xE0C080);
     coloured->SetButtonBorderColor(clNavy);
     coloured->SetButtonTextColor(clNavy);
-    graphics::testing::ExpectMatchesGolden(
+    testsupport::ExpectMatchesGolden(
         *Snapshot({kPickerArea.Left - 4, kPickerArea.Top - 4, kPickerArea.Right + 4, kPickerArea.Bottom + 34}),
         "sarn-date-time-picker-metro");
 }

@@ -7,7 +7,7 @@
 #include "EditorsFixture.h"
 #include "grid/base/SarnEditBtn.h"
 #include "platform/graphics/Bitmap.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Menus.h"
 
@@ -292,5 +292,5 @@ TEST_F(EditorsTest, EditWithButtonLooks)
     disabled->SetEnabled(false);
     Form->Show();
     input::Pump();
-    graphics::testing::ExpectMatchesGolden(Form->Surface(), "sarn-edit-buttons");
+    testsupport::ExpectMatchesGolden(Form->Surface(), "sarn-edit-buttons");
 }

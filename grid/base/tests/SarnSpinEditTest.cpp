@@ -7,7 +7,7 @@
 #include "LocaleScope.h"
 #include "grid/base/SarnSpinEdit.h"
 #include "platform/graphics/Bitmap.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 
 using namespace backend;
 using grid::test::LocaleScope;
@@ -267,5 +267,5 @@ TEST_F(SpinEditTest, SpinEditLooks)
     coloured->SetValue(99);
     Other->SetFocus();
     input::Pump();
-    graphics::testing::ExpectMatchesGolden(Form->Surface(), "sarn-spin-edits");
+    testsupport::ExpectMatchesGolden(Form->Surface(), "sarn-spin-edits");
 }

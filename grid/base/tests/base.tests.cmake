@@ -1,11 +1,9 @@
 # Tests of the grid vocabulary, the base grid, cell properties and merged cells.
-vistra_tests(grid_base_tests SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/GridBaseTestMain.cpp
+vistra_tests(grid_base_tests HEADLESS SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/GridVocabularyTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CellPropertiesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MergedCellsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BaseGridTextTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BaseGridNavigationTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BaseGridPaintingTest.cpp
-  ${PROJECT_SOURCE_DIR}/platform/graphics/tests/GoldenImage.cpp
-  DEPENDS vistra_grid_base vistra_backend)
+  DEPENDS vistra_grid_base vistra_backend vistra_testsupport_golden)

@@ -1,11 +1,9 @@
 # Tests of the grid button and check box, the hint content, the cell checker
 # and the date-time picker.
-vistra_tests(grid_buttons_tests SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/ButtonsTestMain.cpp
+vistra_tests(grid_buttons_tests HEADLESS SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/QuillGridButtonTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillGridButtonPaintTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillCheckBoxTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillHintInfoTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SarnDateTimePickerTest.cpp
-  ${PROJECT_SOURCE_DIR}/platform/graphics/tests/GoldenImage.cpp
-  DEPENDS vistra_grid_base vistra_backend)
+  DEPENDS vistra_grid_base vistra_backend vistra_testsupport_golden)

@@ -1,6 +1,5 @@
 # Tests of the text, CSV, parsing and filter utilities, auxiliary and settings objects and undo.
-vistra_tests(grid_util_tests SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/GridBaseTestMain.cpp
+vistra_tests(grid_util_tests HEADLESS SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/PythonPeer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilTextTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillUtilCellTextTest.cpp

@@ -1,5 +1,5 @@
 // Fills, gradients, pens, clipping and transforms, read back from the pixels drawn.
-#include "GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 #include "TestSurface.h"
 
 #include "platform/gdiplus/Objects.h"
@@ -245,7 +245,7 @@ TEST(Fill, ComposesAGlossyFaceOnADeviceContext)
     GdipDeleteBrush(gdiplus::BrushOf(shade));
     GdipDeleteGraphics(g);
     bitmap.PixelsChanged();
-    graphics::testing::ExpectMatchesGolden(bitmap, "shapes-on-device-context");
+    testsupport::ExpectMatchesGolden(bitmap, "shapes-on-device-context");
 }
 
 TEST(Fill, DeviceContextOriginAndClipApply)

@@ -1,5 +1,5 @@
 // Drawing compared with reference images: text in each DrawText mode, shapes, gradients and clipping.
-#include "GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-using graphics::testing::ExpectMatchesGolden;
+using testsupport::ExpectMatchesGolden;
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "platform/rtl/Files.h"
+#include "testsupport/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,40 +10,9 @@
 #include <fstream>
 #include <unistd.h>
 
-namespace {
-
-// A fresh directory under the system's temporary folder, removed with everything in it.
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "rtl-files-XXXXXX").string();
-        FPath = mkdtemp(pattern.data()) ? pattern : std::string();
-    }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(FPath, ignored);
-    }
-    std::string operator/(std::string_view name) const { return FPath + "/" + std::string(name); }
-    const std::string& Path() const { return FPath; }
-
-private:
-    std::string FPath;
-};
-
-void WriteFile(const std::string& name, const std::string& content)
-{
-    std::ofstream(name, std::ios::binary) << content;
-}
-
-std::string ReadFile(const std::string& name)
-{
-    std::ifstream in(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-} // namespace
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+using testsupport::TempFolder;
 
 TEST(Files, NameParts)
 {
@@ -115,7 +85,7 @@ TEST(Files, ExpandFileNameResolvesDotsAsText)
 
 TEST(Files, ExistenceFollowsLinks)
 {
-    TempDir temp;
+    TempFolder temp;
     ASSERT_FALSE(temp.Path().empty());
     WriteFile(temp / "f.txt", "x");
     ASSERT_EQ(symlink((temp / "f.txt").c_str(), (temp / "link").c_str()), 0);
@@ -131,7 +101,7 @@ TEST(Files, ExistenceFollowsLinks)
 
 TEST(Files, CreateRenameDelete)
 {
-    TempDir temp;
+    TempFolder temp;
     const std::string deep = temp / "a/b/c";
     EXPECT_TRUE(ForceDirectories(deep));
     EXPECT_TRUE(DirectoryExists(deep));
@@ -157,7 +127,7 @@ TEST(Files, CreateRenameDelete)
 
 TEST(Files, DatesRoundTripInLocalTime)
 {
-    TempDir temp;
+    TempFolder temp;
     const std::string name = temp / "dated";
     WriteFile(name, "x");
     const TDateTime when = EncodeDateTime(2021, 6, 15, 10, 30, 45, 250);

@@ -1,5 +1,5 @@
 // Golden-image comparison for the drawing tests.
-#include "GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/PngImage.h"
@@ -9,11 +9,11 @@
 #include <cstdlib>
 #include <filesystem>
 
-namespace graphics::testing {
+namespace testsupport {
 
-void ExpectMatchesGolden(const TBitmap& Rendered, const std::string& Name)
+void ExpectMatchesGoldenIn(const std::string& Folder, const TBitmap& Rendered, const std::string& Name)
 {
-    const std::filesystem::path dir = std::filesystem::path(VISTRA_TEST_DATA) / "golden";
+    const std::filesystem::path dir = Folder;
     const std::filesystem::path reference = dir / (Name + ".png");
     const std::filesystem::path failed = dir / (Name + "-FAILED.png");
     TPngImage rendered;
@@ -51,4 +51,4 @@ void ExpectMatchesGolden(const TBitmap& Rendered, const std::string& Name)
                     << "; rendering written to " << failed;
 }
 
-} // namespace graphics::testing
+} // namespace testsupport

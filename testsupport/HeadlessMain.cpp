@@ -1,7 +1,7 @@
-// Runs the editor control tests on the headless backend, whatever the display.
-#include <gtest/gtest.h>
-
+// The main of every test program that drives windows: the headless backend, whatever the display.
 #include "platform/backend/headless/HeadlessBackend.h"
+
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {

@@ -1,0 +1,23 @@
+// Compares a rendered bitmap with a reference PNG in the test program's tests/data/golden.
+#pragma once
+
+#include <string>
+
+class TBitmap;
+
+namespace testsupport {
+
+// Compares Rendered with <Folder>/<Name>.png. On a mismatch the rendering is written as
+// <Name>-FAILED.png beside the reference; with VISTRA_UPDATE_GOLDEN=1 the reference is
+// (re)written instead.
+void ExpectMatchesGoldenIn(const std::string& Folder, const TBitmap& Rendered, const std::string& Name);
+
+#ifdef VISTRA_TEST_DATA
+// Every test program knows its own data folder; its references live in "golden" there.
+inline void ExpectMatchesGolden(const TBitmap& Rendered, const std::string& Name)
+{
+    ExpectMatchesGoldenIn(VISTRA_TEST_DATA "/golden", Rendered, Name);
+}
+#endif
+
+} // namespace testsupport
