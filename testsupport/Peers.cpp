@@ -109,7 +109,8 @@ bool RequirePeer(std::string_view Peer)
     if (PeerAvailable(Peer))
         return true;
     if (OnCiMachine())
-        ADD_FAILURE() << "the peer " << Peer << " is missing; CI machines must have every peer (tools/setup installs them)";
+        // A fatal failure, so that a fixture's SetUp stops its test too.
+        [&] { FAIL() << "the peer " << Peer << " is missing; CI machines must have every peer (tools/setup installs them)"; }();
     else
         [&] { GTEST_SKIP() << "needs the peer " << Peer << ", which is not installed (tools/setup installs it)"; }();
     return false;

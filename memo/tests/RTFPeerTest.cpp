@@ -5,51 +5,36 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/Picture.h"
+#include "testsupport/Peers.h"
+#include "testsupport/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace {
 
-namespace fs = std::filesystem;
-
-constexpr const char* Office = "/usr/bin/soffice";
-
 class RTFPeer : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        if (!fs::exists(Office)) GTEST_SKIP() << "LibreOffice is not installed";
-        FDir = fs::temp_directory_path() / ("memo_rtf_peer_" + std::to_string(::getpid()));
-        fs::create_directories(FDir);
-    }
-    void TearDown() override
-    {
-        if (!FDir.empty()) fs::remove_all(FDir);
-    }
+    void SetUp() override { REQUIRE_PEER("libreoffice"); }
 
     // Saves the document and has LibreOffice convert it; the converted file's text.
     std::string Convert(const TRTFEngine& rtf, const std::string& filter, const std::string& extension)
     {
-        const fs::path source = FDir / "doc.rtf";
-        rtf.SaveToFile(source.string());
-        const fs::path output = FDir / "out";
-        // A private profile, so runs beside other LibreOffice users do not wait on each other.
-        const std::string command = std::string(Office) + " -env:UserInstallation=file://" + (FDir / "profile").string() +
-                                    " --headless --convert-to '" + filter + "' --outdir " + output.string() + " " +
-                                    source.string() + " >/dev/null 2>&1";
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
-        std::ifstream in(output / ("doc." + extension), std::ios::binary);
+        const std::string source = FDir / "doc.rtf";
+        rtf.SaveToFile(source);
+        const std::string output = FDir / "out";
+        const std::string command = testsupport::LibreOffice(FDir.Path()) + " --convert-to '" + filter + "' --outdir " +
+                                    output + " " + source;
+        std::string log;
+        EXPECT_EQ(testsupport::RunCommand(command, &log), 0) << command << "\n" << log;
+        std::ifstream in(output + "/doc." + extension, std::ios::binary);
         EXPECT_TRUE(in) << "LibreOffice wrote no " << extension;
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    fs::path FDir;
+    testsupport::TempFolder FDir{"memo-rtf-peer"};
 };
 
 // Awkward text, styles, a link, a shaded table and a list in one document.
@@ -135,7 +120,7 @@ TEST_F(RTFPeer, DocumentWrittenByTheReaderMergesWithoutItsTables)
 
 TEST_F(RTFPeer, PictureMetafileRendersTheBitmap)
 {
-    if (std::system("/usr/bin/python3 -c 'import PIL' >/dev/null 2>&1") != 0) GTEST_SKIP() << "python3-pil is missing";
+    REQUIRE_PEER("python3-pil");
     // Blue top-left quarter on red, so a flipped or shifted bitmap shows.
     TBitmap bitmap(40, 20);
     bitmap.Canvas()->Brush()->SetColor(clRed);
@@ -151,7 +136,7 @@ TEST_F(RTFPeer, PictureMetafileRendersTheBitmap)
     Convert(rtf, "odt", "odt");
 
     // The reader keeps a bitmap rendering of the metafile inside the document.
-    const fs::path report = FDir / "picture.txt";
+    const std::string report = FDir / "picture.txt";
     const std::string script =
         "import sys, zipfile, io\n"
         "from PIL import Image\n"
@@ -159,9 +144,9 @@ TEST_F(RTFPeer, PictureMetafileRendersTheBitmap)
         "name = [n for n in z.namelist() if n.startswith('Pictures/') and n.endswith('.png')][0]\n"
         "im = Image.open(io.BytesIO(z.read(name))).convert('RGB')\n"
         "open(sys.argv[2], 'w').write('%d %d %s %s' % (im.size + (im.getpixel((5, 5)), im.getpixel((30, 15)))))\n";
-    const std::string command = "/usr/bin/python3 -c \"" + script + "\" " + (FDir / "out" / "doc.odt").string() + " " +
-                                report.string();
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const std::string command = "/usr/bin/python3 -c \"" + script + "\" " + (FDir / "out/doc.odt") + " " + report;
+    std::string log;
+    ASSERT_EQ(testsupport::RunCommand(command, &log), 0) << command << "\n" << log;
     std::ifstream in(report);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "40 20 (0, 0, 255) (255, 0, 0)");
 }

@@ -1,9 +1,9 @@
 // Stripping, entities, colours and the string routines of the markup.
 #include "render/HTMLUtils.h"
+#include "testsupport/Peers.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -16,18 +16,6 @@ const char* const tableEntities[] = {
     "&Aacute;", "&Agrave;", "&Auml;", "&Acirc;", "&ccedil;", "&Ccedil;", "&oslash;", "&Oslash;", "&aring;",
     "&Aring;", "&copy;", "&reg;", "&euro;", "&laquo;", "&raquo;",
 };
-
-std::string RunPython(const std::string& script)
-{
-    const std::string command = "/usr/bin/python3 -c '" + script + "'";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe) return {};
-    std::string out;
-    char buffer[4096];
-    while (size_t n = fread(buffer, 1, sizeof buffer, pipe.get()))
-        out.append(buffer, n);
-    return out;
-}
 
 } // namespace
 
@@ -61,12 +49,13 @@ TEST(HTMLStripTest, StripTagsOnlyStopsAtCloserBeforeOpener)
 TEST(HTMLEntitiesTest, TableMatchesTheStandardEntities)
 {
     // Python's own table of HTML entities is the independent reference.
+    REQUIRE_PEER("python3");
     std::string script = "import html\nfor e in [";
     for (const char* e : tableEntities)
         script += std::string("\"") + e + "\",";
     script += "]: print(html.unescape(e))";
-    const std::string expected = RunPython(script);
-    if (expected.empty()) GTEST_SKIP() << "/usr/bin/python3 is not available";
+    std::string expected;
+    ASSERT_EQ(testsupport::RunCommand("/usr/bin/python3 -c '" + script + "'", &expected), 0) << expected;
     std::string ours;
     for (const char* e : tableEntities)
         ours += UnescapeHTMLChars(e) + "\n";

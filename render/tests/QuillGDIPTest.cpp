@@ -2,6 +2,8 @@
 #include "render/QuillGDIP.h"
 
 #include "testsupport/GoldenImage.h"
+#include "testsupport/Peers.h"
+#include "testsupport/TempFolder.h"
 
 #include "platform/classes/Streams.h"
 #include "platform/gdiplus/GdiPlusFlat.h"
@@ -335,20 +337,18 @@ TEST(QuillGDIP, HatchRepeatsItsPatternInTheTwoColours)
 
 TEST(QuillGDIP, SavedImagesReadBackInAnIndependentReader)
 {
+    REQUIRE_PEER("python3-pil");
+    const testsupport::TempFolder folder("quillgdip");
     TGPBitmap bitmap(3, 1);
     bitmap.SetPixel(0, 0, 0xFFFF0000);
     bitmap.SetPixel(1, 0, 0x8000FF00);
-    const std::string file = ::testing::TempDir() + "/quillgdip-saved.png";
+    const std::string file = folder / "saved.png";
     ASSERT_EQ(bitmap.Save(file, ifPNG), Ok);
     const std::string script = "/usr/bin/python3 -c \"from PIL import Image; im = Image.open('" + file +
                                "').convert('RGBA'); print(*[im.getpixel((x, 0)) for x in range(3)])\"";
-    FILE* peer = popen(script.c_str(), "r");
-    ASSERT_NE(peer, nullptr);
-    char line[256] = {};
-    const bool read = fgets(line, sizeof line, peer) != nullptr;
-    const int exitCode = pclose(peer);
-    if (!read || exitCode != 0) GTEST_SKIP() << "python3 with PIL is not available to read the file back";
-    EXPECT_STREQ(line, "(255, 0, 0, 255) (0, 255, 0, 128) (0, 0, 0, 0)\n");
+    std::string line;
+    EXPECT_EQ(testsupport::RunCommand(script, &line), 0) << line;
+    EXPECT_EQ(line, "(255, 0, 0, 255) (0, 255, 0, 128) (0, 0, 0, 0)\n");
     TMemoryStream stream;
     EXPECT_EQ(bitmap.Save(&stream, ifTIFF), UnknownImageFormat);
 }

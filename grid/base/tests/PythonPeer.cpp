@@ -2,52 +2,21 @@
 // the text formats are checked against.
 #include "grid/base/tests/PythonPeer.h"
 
-#include <gtest/gtest.h>
+#include "testsupport/Peers.h"
+#include "testsupport/TempFolder.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
 namespace grid::test {
 
-namespace {
-
-constexpr const char* Python = "/usr/bin/python3";
-
-std::filesystem::path WriteTemp(const std::string& name, const std::string& content)
-{
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("grid_util_" + std::to_string(getpid()) + "_" + name);
-    std::ofstream(path, std::ios::binary) << content;
-    return path;
-}
-
-} // namespace
-
 std::string RunPython(const std::string& Script, const std::string& Input)
 {
-    if (!std::filesystem::exists(Python)) {
-        ADD_FAILURE() << Python << " is missing";
-        return {};
-    }
-    const auto script = WriteTemp("script.py", Script);
-    const auto input = WriteTemp("input.bin", Input);
-    const std::string command = std::string(Python) + " " + script.string() + " < " + input.string();
+    const testsupport::TempFolder folder("grid-python");
+    testsupport::WriteFile(folder / "script.py", Script);
+    testsupport::WriteFile(folder / "input.bin", Input);
     std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        size_t got = 0;
-        while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            output.append(buffer, got);
-        const int status = pclose(pipe);
-        EXPECT_EQ(status, 0) << "python failed on:\n" << Script;
-    } else {
-        ADD_FAILURE() << "cannot start " << command;
-    }
-    std::filesystem::remove(script);
-    std::filesystem::remove(input);
+    const std::string command = "/usr/bin/python3 " + (folder / "script.py") + " < " + (folder / "input.bin") + " 2>/dev/null";
+    EXPECT_EQ(testsupport::RunCommand(command, &output), 0) << "python failed on:\n" << Script;
     return output;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
+#include "testsupport/Peers.h"
 
 #include <gtest/gtest.h>
 
@@ -196,8 +197,7 @@ TEST_F(IniFileTest, WritesThatCannotBeSavedRaise)
 
 TEST_F(IniFileTest, PythonConfigParserReadsOurFileAndWeReadItsFile)
 {
-    if (std::system("python3 -c 'import configparser' >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "python3 with configparser is not installed";
+    REQUIRE_PEER("python3");
     {
         TIniFile ini(FPath);
         ini.WriteString("Settings", "opt3", "C:\\vistra\\Files;x=y");
@@ -219,7 +219,8 @@ TEST_F(IniFileTest, PythonConfigParserReadsOurFileAndWeReadItsFile)
         TFileStream f(scriptPath, fmCreate);
         f.WriteString(script);
     }
-    ASSERT_EQ(std::system(("python3 " + scriptPath + " " + FPath + " " + out).c_str()), 0);
+    std::string log;
+    ASSERT_EQ(testsupport::RunCommand("/usr/bin/python3 " + scriptPath + " " + FPath + " " + out, &log), 0) << log;
     TMemoryStream m;
     m.LoadFromFile(out);
     EXPECT_EQ(std::string(m.Bytes().begin(), m.Bytes().end()), "C:\\vistra\\Files;x=y|Amsterdam");

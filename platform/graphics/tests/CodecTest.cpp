@@ -7,65 +7,36 @@
 #include "platform/graphics/JpegImage.h"
 #include "platform/graphics/Picture.h"
 #include "platform/graphics/PngImage.h"
+#include "testsupport/Peers.h"
+#include "testsupport/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
 // Test cases run as parallel processes: each works in a folder of its own,
 // removed when the process ends.
-std::filesystem::path scratchFolder()
+const testsupport::TempFolder& scratchFolder()
 {
-    struct Folder {
-        std::filesystem::path Path =
-            std::filesystem::temp_directory_path() / ("vistra-graphics-" + std::to_string(::getpid()));
-        Folder() { std::filesystem::create_directories(Path); }
-        ~Folder()
-        {
-            std::error_code ignored;
-            std::filesystem::remove_all(Path, ignored);
-        }
-    };
-    static const Folder folder;
-    return folder.Path;
-}
-
-const char* peerPython()
-{
-    static const char* found = [] {
-        for (const char* candidate : {"/usr/bin/python3", "python3"}) {
-            std::string probe = std::string(candidate) + " -c 'import PIL' 2>/dev/null";
-            if (std::system(probe.c_str()) == 0) return candidate;
-        }
-        return static_cast<const char*>(nullptr);
-    }();
-    return found;
+    static const testsupport::TempFolder folder("graphics");
+    return folder;
 }
 
 // Runs a Python script with python3-pil and returns what it prints.
 std::string runPeer(const std::string& script)
 {
-    std::filesystem::path file = scratchFolder() / "peer.py";
-    {
-        TFileStream out(file.string(), fmCreate);
-        out.WriteString(script);
-    }
-    std::string command = std::string(peerPython()) + " " + file.string();
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    const std::string file = scratchFolder() / "peer.py";
+    testsupport::WriteFile(file, script);
     std::string output;
-    std::array<char, 256> buffer;
-    while (pipe && fgets(buffer.data(), buffer.size(), pipe.get())) output += buffer.data();
+    EXPECT_EQ(0, testsupport::RunCommand("/usr/bin/python3 " + file, &output)) << output;
     return output;
 }
 
-std::string tempPath(const std::string& name) { return (scratchFolder() / name).string(); }
+std::string tempPath(const std::string& name) { return scratchFolder() / name; }
 
 // A small picture with distinct colours in its corners and a clear pixel when asked.
 std::unique_ptr<TBitmap> testPattern(bool alpha)
@@ -113,7 +84,7 @@ void expectRoundTrip(TGraphic& graphic, const std::string& file, const std::stri
 
 TEST(Codecs, OurFilesReadByPil)
 {
-    if (!peerPython()) GTEST_SKIP() << "python3 with PIL is not installed";
+    REQUIRE_PEER("python3-pil");
     const std::string opaque = "0,0=ff0000ff\n6,0=00ff00ff\n0,4=0000ffff\n6,4=996633ff\n3,2=ffffffff\n";
     const std::string clear = "0,0=ff0000ff\n6,0=00ff00ff\n0,4=0000ffff\n6,4=996633ff\n3,2=00000000\n";
 
@@ -160,7 +131,7 @@ TEST(Codecs, OurFilesReadByPil)
 
 TEST(Codecs, PilFilesReadByUs)
 {
-    if (!peerPython()) GTEST_SKIP() << "python3 with PIL is not installed";
+    REQUIRE_PEER("python3-pil");
     const std::string dir = tempPath("vistra-pil");
     std::filesystem::create_directories(dir);
     // Each file holds the same picture of 4 x 3 blocks of 8 pixels: red, green,
