@@ -12,7 +12,6 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Numbers.h"
-#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/ComCtrls.h"
@@ -198,46 +197,6 @@ void TFrmMain::FormShow(TObject*)
 }
 
 std::string TFrmMain::PrepareIconString(const std::string& inpstr) const { return app::PrepareIconString(inpstr); }
-
-void TFrmMain::LoadCSVMarkers(const std::string&)
-{
-    TMarkers& markers = *Geolith1->Markers();
-    if (!FileExists(MarkerFileName())) {
-        markers.Clear();
-        return;
-    }
-    // The whole file is read and converted before anything changes: a file
-    // that fails leaves the map's markers and the list as they were.
-    const std::vector<app::TMarkerLine> lines =
-        app::ParseMarkerLines(app::ReadMarkerFileLines(MarkerFileName()), Settings().opt3);
-    {
-        markers.BeginUpdate();
-        rtl::ScopeExit endUpdate([&] { markers.EndUpdate(); });
-        markers.Clear();
-        app::AddMarkers(lines, 0, lines.size(), markers);
-    }
-    if (TStringGrid* list = FrmMarkers ? FrmMarkers->SGMarkers : nullptr) {
-        for (int row = 0; row < list->RowCount(); ++row) list->Rows(row)->Clear();
-        list->SetRowCount(std::max<int>(1, static_cast<int>(lines.size())));
-        for (size_t i = 0; i < lines.size(); ++i) {
-            const int row = static_cast<int>(i);
-            list->SetCells(0, row, IntToStr(row + 1) + " - " + lines[i].Title);
-            list->SetCells(1, row, lines[i].LatitudeText);
-            list->SetCells(2, row, lines[i].LongitudeText);
-        }
-    }
-    if (markers.Count() > 0) {
-        const TMarker* first = markers.Items(0);
-        ELatitude->SetText(FloatToStr(first->Latitude()));
-        ELongitude->SetText(FloatToStr(first->Longitude()));
-        Geolith1->MapPanTo(first->Latitude(), first->Longitude());
-    }
-}
-
-void TFrmMain::SaveCSVMarkers(const std::string& FileName)
-{
-    app::WriteMarkerFile(FileName, *Geolith1->Markers(), Settings().opt3);
-}
 
 void TFrmMain::PanToEdits()
 {

@@ -31,6 +31,8 @@ class TFrmMain : public TForm {
     std::string GlobalPath() const;
 
     // Reads the file named by MarkerFileName (the argument is not consulted).
+    // A large file reaches the map in parts, the window showing how far it is
+    // and answering between them.
     void LoadCSVMarkers(const std::string& FileName);
     void SaveCSVMarkers(const std::string& FileName);
     std::string PrepareIconString(const std::string& inpstr) const;
@@ -139,6 +141,8 @@ class TFrmMain : public TForm {
     TLabel* Label1 = nullptr;
     TLabel* Label4 = nullptr;
     TTrackBar* TrbZoom = nullptr;
+    // Shown in the bottom bar while a large marker file loads.
+    TPanel* PnlLoading = nullptr;
     TOpenTextFileDialog* OpenTextFileDialog1 = nullptr;
     TSaveTextFileDialog* SaveTextFileDialog1 = nullptr;
     TSavePictureDialog* SavePictureDialog1 = nullptr;
@@ -166,11 +170,15 @@ private:
     void LogMarker(const char* Name, const std::string& Title, int Id, double Latitude, double Longitude);
     // Converts the two position edits and pans the map there.
     void PanToEdits();
+    void ShowLoadingProgress(size_t Done, size_t Total);
 
     std::string FMarkerFileName;
     // The collection identity of the marker DeleteMarker named when it was
     // clicked, so a delete never reaches a marker that moved into its place.
     int FDeleteMarkerID = -1;
+    // Counts marker file loads: a load started while another one lets the
+    // window answer takes over from it.
+    int FMarkerLoads = 0;
 };
 
 extern TFrmMain* FrmMain;

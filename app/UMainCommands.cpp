@@ -1,10 +1,12 @@
 // The main window's menu commands.
 #include "app/UMain.h"
 
-#include "app/UGrid1.h"
+#include "app/MarkerFile.h"
+#include "app/SettingsStore.h"
 #include "app/UAboutBox.h"
 #include "app/UCustomPan.h"
 #include "app/UEvent.h"
+#include "app/UGrid1.h"
 #include "app/ULanguages.h"
 #include "app/UMarker.h"
 #include "app/UMarkers.h"
@@ -18,11 +20,17 @@
 #include "platform/graphics/Graphic.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Numbers.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Strings.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/EditControls.h"
+#include "platform/ui/ExtCtrls.h"
+#include "platform/ui/grids/StringGrid.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Shell.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -42,6 +50,11 @@ TWindow* CreateOwnedWindow(TComponent* owner, TWindow*& reference)
     window->DoCreate();
     return window;
 }
+
+// Markers sent to the page in one script while a file loads: few enough for
+// the window to answer between two scripts, enough that the round trips to
+// the page cost little.
+constexpr size_t MarkerBatch = 20000;
 
 // The picture dialog's filters in order: 1 PNG, 2 JPEG, 3 bitmap.
 const char* PictureExtension(int FilterIndex) { return FilterIndex == 2 ? ".jpg" : FilterIndex == 3 ? ".bmp" : ".png"; }
@@ -133,6 +146,71 @@ void TFrmMain::Loadmarkers1Click(TObject*)
     if (!OpenTextFileDialog1->Execute() || !FileExists(OpenTextFileDialog1->FileName())) return;
     SetMarkerFileName(OpenTextFileDialog1->FileName());
     LoadCSVMarkers(MarkerFileName());
+}
+
+void TFrmMain::LoadCSVMarkers(const std::string&)
+{
+    TMarkers& markers = *Geolith1->Markers();
+    if (!FileExists(MarkerFileName())) {
+        markers.Clear();
+        return;
+    }
+    // The whole file is read and converted before anything changes: a file
+    // that fails leaves the map's markers and the list as they were.
+    const std::vector<app::TMarkerLine> lines =
+        app::ParseMarkerLines(app::ReadMarkerFileLines(MarkerFileName()), Settings().opt3);
+    const int load = ++FMarkerLoads;
+    if (TStringGrid* list = FrmMarkers ? FrmMarkers->SGMarkers : nullptr) {
+        for (int row = 0; row < list->RowCount(); ++row) list->Rows(row)->Clear();
+        list->SetRowCount(std::max<int>(1, static_cast<int>(lines.size())));
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const int row = static_cast<int>(i);
+            list->SetCells(0, row, IntToStr(row + 1) + " - " + lines[i].Title);
+            list->SetCells(1, row, lines[i].LatitudeText);
+            list->SetCells(2, row, lines[i].LongitudeText);
+        }
+    }
+    rtl::ScopeExit hideProgress([this] {
+        if (PnlLoading) PnlLoading->SetVisible(false);
+    });
+    for (size_t done = 0; done < lines.size() || done == 0; done += MarkerBatch) {
+        if (lines.size() > MarkerBatch) {
+            ShowLoadingProgress(done, lines.size());
+            if (Application) Application->ProcessMessages();
+            if (load != FMarkerLoads || (Application && Application->Terminated())) return;
+        }
+        // One script a part; the first also takes the old markers off.
+        markers.BeginUpdate();
+        rtl::ScopeExit endUpdate([&] { markers.EndUpdate(); });
+        if (done == 0) markers.Clear();
+        app::AddMarkers(lines, done, done + MarkerBatch, markers);
+    }
+    if (markers.Count() > 0) {
+        const TMarker* first = markers.Items(0);
+        ELatitude->SetText(FloatToStr(first->Latitude()));
+        ELongitude->SetText(FloatToStr(first->Longitude()));
+        Geolith1->MapPanTo(first->Latitude(), first->Longitude());
+    }
+}
+
+void TFrmMain::ShowLoadingProgress(size_t Done, size_t Total)
+{
+    if (!PnlLoading) {
+        PnlLoading = new TPanel(this);
+        PnlLoading->SetParent(PnlBottom);
+        PnlLoading->SetAlign(alClient);
+        PnlLoading->SetBevelOuter(bvNone);
+        PnlLoading->SetParentColor(true);
+    }
+    PnlLoading->SetCaption("Loading markers: " + IntToStr(static_cast<int>(Done * 100 / std::max<size_t>(Total, 1))) +
+                           "%");
+    PnlLoading->SetVisible(true);
+    PnlLoading->Repaint();
+}
+
+void TFrmMain::SaveCSVMarkers(const std::string& FileName)
+{
+    app::WriteMarkerFile(FileName, *Geolith1->Markers(), Settings().opt3);
 }
 
 void TFrmMain::Deleteselectedmarker1Click(TObject*)

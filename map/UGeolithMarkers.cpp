@@ -4,6 +4,7 @@
 #include "map/UGeolith.h"
 #include "map/UGeolithScripts.h"
 #include "platform/rtl/Numbers.h"
+#include "platform/rtl/ScopeExit.h"
 
 TMarker::TMarker(TCollection* Collection) : TCollectionItem(Collection)
 {
@@ -164,6 +165,19 @@ TMarker* TMarkers::Add() { return static_cast<TMarker*>(TCollection::Add()); }
 
 TPersistent* TMarkers::GetOwner() const { return FGeolith; }
 
+void TMarkers::Clear()
+{
+    if (Count() == 0) return;
+    BeginUpdate();
+    rtl::ScopeExit endUpdate([this] { EndUpdate(); });
+    {
+        FClearing = true;
+        rtl::ScopeExit cleared([this] { FClearing = false; });
+        TCollection::Clear();
+    }
+    SendToPage(map::scripts::DeleteAllMapMarker(), true);
+}
+
 void TMarkers::PageReset()
 {
     FPageInStep = false;
@@ -237,7 +251,7 @@ void TMarkers::Notify(TCollectionItem* Item, TCollectionNotification Action)
         // A bare Add joins the page at once with its default values, so that
         // later indexes keep naming the same markers.
         if (!FAddingWithValues) SendToPage(map::CreateMarkerScript(*marker), true);
-    } else if (Action == cnExtracting) {
+    } else if (Action == cnExtracting && !FClearing) {
         SendToPage(map::scripts::DeleteMapMarker(marker->Index()), true);
     }
 }

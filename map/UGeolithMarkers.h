@@ -83,6 +83,9 @@ class TMarkers : public TCollection {
 
     TGeolith* Geolith() const { return FGeolith; }
 
+    // Removes every marker; the page is told once, however many there were.
+    void Clear();
+
     void EndUpdate() override;
 
     // Whether the page's marker list is known to match the collection.
@@ -111,6 +114,7 @@ private:
     TGeolith* FGeolith;
     bool FPageInStep = false;
     bool FAddingWithValues = false;
+    bool FClearing = false;
     bool FResyncNeeded = false;
     std::string FPendingScript;
     bool FPendingKeepsStep = false;

@@ -325,6 +325,53 @@ TEST_F(UMainTest, SavedIconsInTheIconFolderKeepTheirNamesAndSemicolonsSurvive)
     EXPECT_EQ(Markers().Items(1)->Icon(), "file:///x/a;b.png");
 }
 
+TEST_F(UMainTest, ALargeFileReachesThePageInPartsShowingProgressAndTheWindowAnswersMeanwhile)
+{
+    WriteSettings("");
+    ShowAndGoLive();
+    Markers().Add(1, 1, "old");
+    std::string text;
+    for (int i = 0; i < 45000; ++i) text += "M" + std::to_string(i) + ";1;2;;-1;-1;-1;0;0;0;\r\n";
+    WriteFile(dir / "large.csv", text);
+    WriteFile(dir / "small.csv", "Small;3;4;;-1;-1;-1;0;0;0;\r\n");
+
+    // A message posted before the load is answered while it runs.
+    const unsigned probe = RegisterWindowMessage("UMainTestProbe");
+    std::vector<std::string> seen;
+    Application->OnMessage = [&](TMessage& m, bool& handled) {
+        if (m.Msg != probe) return;
+        handled = true;
+        seen.push_back(FrmMain->PnlLoading->Caption() + " / " + std::to_string(Markers().Count()));
+    };
+    Engine().ClearScripts();
+    PostMessage(0, probe, 0, 0);
+    FrmMain->SetMarkerFileName(dir / "large.csv");
+    FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName());
+    EXPECT_EQ(seen, std::vector<std::string>{"Loading markers: 0% / 1"});
+    EXPECT_FALSE(FrmMain->PnlLoading->Visible());
+    ASSERT_EQ(Markers().Count(), 45000);
+    EXPECT_EQ(Markers().Items(44999)->Title(), "M44999");
+    // The old markers go in one call; then one script a part.
+    ASSERT_EQ(Scripts().size(), 4u);
+    EXPECT_TRUE(Scripts()[0].starts_with("deleteAllMapMarker();createMapMarker(")) << Scripts()[0].substr(0, 80);
+    EXPECT_TRUE(Scripts()[2].starts_with("createMapMarker(\"1\", \"2\", \"M40000\""));
+    EXPECT_TRUE(Markers().PageInStep());
+
+    // A load started while another lets the window answer takes over.
+    PostMessage(0, probe, 0, 0);
+    Application->OnMessage = [&](TMessage& m, bool& handled) {
+        if (m.Msg != probe) return;
+        handled = true;
+        FrmMain->SetMarkerFileName(dir / "small.csv");
+        FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName());
+    };
+    FrmMain->LoadCSVMarkers(dir / "large.csv");
+    Application->OnMessage = nullptr;
+    ASSERT_EQ(Markers().Count(), 1);
+    EXPECT_EQ(Markers().Items(0)->Title(), "Small");
+    EXPECT_EQ(FrmMarkers->SGMarkers->RowCount(), 1);
+}
+
 TEST_F(UMainTest, MenuTogglesSendTheirNewState)
 {
     WriteSettings("");

@@ -184,8 +184,9 @@ TEST_F(UGeolithTest, MarkersStayInStepWithThePage)
     markers.Add(3, 3, "four");
     Engine().ClearScripts();
     markers.Clear();
-    EXPECT_EQ(Scripts(), Strings{"deleteMapMarker(2);deleteMapMarker(1);deleteMapMarker(0);"})
-        << "last to first, in one script";
+    EXPECT_EQ(Scripts(), Strings{"deleteAllMapMarker();"}) << "one call however many markers";
+    markers.Clear();
+    EXPECT_EQ(Scripts(), Strings{"deleteAllMapMarker();"}) << "nothing to take off";
 }
 
 TEST_F(UGeolithTest, DestructionDeletesThePageMarkersFirst)
@@ -199,7 +200,7 @@ TEST_F(UGeolithTest, DestructionDeletesThePageMarkersFirst)
         return false;
     });
     geolith.reset();
-    EXPECT_EQ(sent, Strings{"deleteMapMarker(1);deleteMapMarker(0);"});
+    EXPECT_EQ(sent, Strings{"deleteAllMapMarker();"});
 }
 
 TEST_F(UGeolithTest, MarkerSettersScriptTheirPageMarker)

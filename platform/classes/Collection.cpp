@@ -51,9 +51,12 @@ int TCollectionItem::Index() const
 {
     if (FCollection == nullptr)
         return -1;
+    // From the end: an item just added, or removed while a collection is
+    // cleared from its end, is found at once, so filling or emptying a large
+    // collection stays linear.
     auto& items = FCollection->FItems;
-    auto it = std::find(items.begin(), items.end(), this);
-    return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+    auto it = std::find(items.rbegin(), items.rend(), this);
+    return it == items.rend() ? -1 : static_cast<int>(items.rend() - it) - 1;
 }
 
 void TCollectionItem::SetIndex(int Value)
@@ -133,9 +136,9 @@ TCollectionItem* TCollection::Announce(TCollectionItem* Item)
 void TCollection::RemoveItem(TCollectionItem* Item)
 {
     Notify(Item, cnExtracting);
-    auto it = std::find(FItems.begin(), FItems.end(), Item);
-    if (it != FItems.end())
-        FItems.erase(it);
+    auto it = std::find(FItems.rbegin(), FItems.rend(), Item);
+    if (it != FItems.rend())
+        FItems.erase(std::next(it).base());
     Item->FCollection = nullptr;
     Changed();
 }
