@@ -4,6 +4,8 @@
 #include "app/UMain.h"
 #include "app/UMarker.h"
 #include "map/UGeolith.h"
+#include "platform/classes/Resources.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/EditControls.h"
@@ -19,6 +21,19 @@ int gMapWidth = 0;
 int gMapHeight = 0;
 
 constexpr int ButtonSize = 46;
+
+// The pictures' resource names follow the pads and the places: arrows for the
+// steps (PANSTEP...) and double arrows for the map's whole size (PANPAGE...);
+// the centres show a cross-hair (pan to the position) and a new marker.
+constexpr const char* PlaceNames[] = {"TOPLEFT",    "TOPCENTER", "TOPRIGHT",   "CENTERLEFT", "CENTER",
+                                      "CENTERRIGHT", "BOTTOMLEFT", "BOTTOMCENTER", "BOTTOMRIGHT"};
+
+void LoadPadPicture(TSpeedButton& button, bool fullSize, int place)
+{
+    TBitmap picture;
+    picture.LoadFromResourceName(HInstance, std::string(fullSize ? "PANPAGE" : "PANSTEP") + PlaceNames[place]);
+    button.SetGlyph(picture);
+}
 
 }  // namespace
 
@@ -41,6 +56,7 @@ TFrmCustomPan::TFrmCustomPan(TComponent* AOwner) : TForm(AOwner)
             const auto place = static_cast<TPadPlace>(i);
             const bool fullSize = pad == 1;
             button->OnClick = [this, place, fullSize](TObject*) { PadClick(place, fullSize); };
+            LoadPadPicture(*button, fullSize, i);
             buttons[i] = button;
         }
     }

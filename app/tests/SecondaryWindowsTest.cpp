@@ -8,7 +8,10 @@
 #include "app/umerge.h"
 #include "controls/QuillEdit.h"
 #include "platform/ui/Buttons.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/ui/grids/StringGrid.h"
+
+#include <set>
 
 using testsupport::ReadFile;
 using testsupport::WriteFile;
@@ -112,6 +115,28 @@ TEST_F(SecondaryWindowsTest, CustomPanStepsAreASixthOfTheMap)
     EXPECT_EQ(Scripts(), (std::vector<std::string>{"map.panBy(-100, -66);", "map.panBy(600, 400);", "map.panBy(100, 0);"}));
     FrmCustomPan->PadClick(TPadPlace::Center, true);
     EXPECT_TRUE(FrmMarker->Visible());
+}
+
+TEST_F(SecondaryWindowsTest, EveryCustomPanButtonShowsItsOwnPicture)
+{
+    // The picture's pixels, row by row, to tell pictures apart.
+    auto pixels = [](TSpeedButton* button) {
+        TBitmap& glyph = button->Glyph();
+        std::string bytes;
+        for (int row = 0; row < glyph.Height(); ++row)
+            bytes.append(reinterpret_cast<const char*>(glyph.ScanLine(row)), glyph.Width() * sizeof(TRGBQuad));
+        return bytes;
+    };
+    std::set<std::string> pictures;
+    for (const auto* pad : {&FrmCustomPan->SB1, &FrmCustomPan->SB2}) {
+        for (TSpeedButton* button : *pad) {
+            ASSERT_FALSE(button->Glyph().Empty());
+            EXPECT_EQ(button->Glyph().Width(), 24);
+            EXPECT_EQ(button->Glyph().Height(), 24);
+            pictures.insert(pixels(button));
+        }
+    }
+    EXPECT_EQ(pictures.size(), 18u) << "eight directions and a centre, different on the two pads";
 }
 
 TEST_F(SecondaryWindowsTest, LanguagesListAndChoice)
