@@ -1,6 +1,8 @@
 # Fuzz targets of the picture decoders, one per file format.
-foreach(target FuzzGraphicsBmp FuzzGraphicsPng FuzzGraphicsJpeg FuzzGraphicsGif FuzzGraphicsIco)
-  add_executable(${target} ${CMAKE_CURRENT_LIST_DIR}/${target}.cpp)
-  target_link_libraries(${target} PRIVATE vistra_graphics)
-  target_link_options(${target} PRIVATE -fsanitize=fuzzer)
+foreach(format Bmp:bmp Png:png Jpeg:jpg Gif:gif Ico:ico)
+  string(REPLACE ":" ";" parts ${format})
+  list(GET parts 0 name)
+  list(GET parts 1 extension)
+  vistra_fuzz_target(FuzzGraphics${name} LIBRARIES vistra_graphics
+    SEEDS platform/graphics/tests/data/seeds/*.${extension})
 endforeach()

@@ -1,9 +1,4 @@
 # Fuzz targets of the runtime's text readers: formats, string lists, INI and XML.
-foreach(pair FuzzTextFormats:vistra_rtl FuzzStringList:vistra_classes FuzzXmlDocument:vistra_xml)
-  string(REPLACE ":" ";" parts ${pair})
-  list(GET parts 0 target)
-  list(GET parts 1 library)
-  add_executable(${target} ${CMAKE_CURRENT_LIST_DIR}/${target}.cpp)
-  target_link_libraries(${target} PRIVATE ${library})
-  target_link_options(${target} PRIVATE -fsanitize=fuzzer)
-endforeach()
+vistra_fuzz_target(FuzzTextFormats LIBRARIES vistra_rtl SEEDS fuzz/seeds/formats.txt)
+vistra_fuzz_target(FuzzStringList LIBRARIES vistra_classes SEEDS fuzz/seeds/settings.ini fuzz/seeds/lines.txt)
+vistra_fuzz_target(FuzzXmlDocument LIBRARIES vistra_xml SEEDS fuzz/seeds/reply.xml)
