@@ -35,22 +35,34 @@
 namespace {
 
 using namespace std::chrono_literals;
+// The size the figures are about, and a tenth of it to show the growth is linear.
 constexpr int LineCount = 100000;
+constexpr int SmallLineCount = 10000;
 constexpr unsigned ClickInterval = 50;
 
-// A marker file of LineCount lines and a settings file without a marker file, in a folder of their own.
-std::string WriteFiles(std::string& markerFile)
+std::filesystem::path BenchFolder()
 {
-    const auto folder = std::filesystem::temp_directory_path() / ("vistra-bench-app-" + std::to_string(::getpid()));
+    return std::filesystem::temp_directory_path() / ("vistra-bench-app-" + std::to_string(::getpid()));
+}
+
+// The marker file of that many lines.
+std::string MarkerFile(int lines) { return (BenchFolder() / ("markers" + std::to_string(lines) + ".csv")).string(); }
+
+// Marker files of LineCount and SmallLineCount lines and a settings file
+// without a marker file, in a folder of their own.
+std::string WriteFiles()
+{
+    const auto folder = BenchFolder();
     std::filesystem::create_directories(folder);
-    std::ofstream markers(folder / "markers.csv", std::ios::binary);
-    for (int i = 0; i < LineCount; ++i)
-        markers << "Marker " << i << ";" << 38.0 + (i % 100) * 0.01 << ";" << -94.0 - (i / 100) * 0.01
-                << ";;-1;-1;-1;0;0;" << i % 50 << ";\r\n";
+    for (int count : {LineCount, SmallLineCount}) {
+        std::ofstream markers(MarkerFile(count), std::ios::binary);
+        for (int i = 0; i < count; ++i)
+            markers << "Marker " << i << ";" << 38.0 + (i % 100) * 0.01 << ";" << -94.0 - (i / 100) * 0.01
+                    << ";;-1;-1;-1;0;0;" << i % 50 << ";\r\n";
+    }
     std::ofstream(folder / "Vistra.INI", std::ios::binary)
         << "[Settings]\r\nopt1=38.5\r\nopt2=-94.5\r\nopt3=" << folder.string() << "/\r\nopt4="
         << "\r\nopt5=12\r\n";
-    markerFile = (folder / "markers.csv").string();
     return (folder / "Vistra.INI").string();
 }
 
@@ -64,15 +76,12 @@ struct LiveProgram {
         ::setenv("VISTRA_BACKEND", "headless", 1);
         ui::DialogHook().MessageBox = [](const ui::TMessageBoxRequest&) { return IDOK; };
         server = std::make_unique<web::testing::MapStandinServer>();
-        std::string markerFile;
-        app::SetSettingsFileName(WriteFiles(markerFile));
+        app::SetSettingsFileName(WriteFiles());
         Application->Initialize();
         app::CreateWindows(*Application);
         FrmMain->Geolith1->OnDownloadFinish = [this](TObject*) { live = true; };
         FrmMain->Show();
         web::WebKitEngine::ProcessEvents(30s, [this] { return live; });
-        // The program starts without markers; the file is what each iteration loads.
-        FrmMain->SetMarkerFileName(markerFile);
         return live;
     }
 };
@@ -93,12 +102,12 @@ LiveProgram* Program(benchmark::State& state)
     return &program;
 }
 
-void CheckLoaded(benchmark::State& state)
+void CheckLoaded(benchmark::State& state, int count)
 {
-    if (FrmMain->Geolith1->Markers()->Count() != LineCount) state.SkipWithError("not every marker reached the map");
+    if (FrmMain->Geolith1->Markers()->Count() != count) state.SkipWithError("not every marker reached the map");
     if (!FrmMain->Geolith1->Markers()->PageInStep()) state.SkipWithError("the page fell out of step");
     state.counters["markers/s"] =
-        benchmark::Counter(static_cast<double>(state.iterations() * LineCount), benchmark::Counter::kIsRate);
+        benchmark::Counter(static_cast<double>(state.iterations() * count), benchmark::Counter::kIsRate);
 }
 
 // A menu click arrives every ClickInterval from the display's side (the main
@@ -140,6 +149,9 @@ struct MenuClicks {
 void BM_LoadMarkerFileIntoWebKitPage(benchmark::State& state)
 {
     if (!Program(state)) return;
+    const int count = static_cast<int>(state.range(0));
+    // The program starts without markers; the file is what each iteration loads.
+    FrmMain->SetMarkerFileName(MarkerFile(count));
     MenuClicks clicks;
     std::uint64_t longest = 0;
     for (auto _ : state) {
@@ -148,23 +160,25 @@ void BM_LoadMarkerFileIntoWebKitPage(benchmark::State& state)
         clicks.Stop();
         longest = std::max(longest, clicks.longest);
     }
-    CheckLoaded(state);
+    CheckLoaded(state, count);
     state.counters["menu_ms"] = static_cast<double>(longest);
     state.counters["menu_clicks"] = clicks.answered;
 }
-BENCHMARK(BM_LoadMarkerFileIntoWebKitPage)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_LoadMarkerFileIntoWebKitPage)
+    ->Arg(SmallLineCount)->Arg(LineCount)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // The baseline: the same markers, created in the page by one script.
 void BM_OneScriptCreatingTheSameMarkers(benchmark::State& state)
 {
     if (!Program(state)) return;
     TMarkers& markers = *FrmMain->Geolith1->Markers();
+    FrmMain->SetMarkerFileName(MarkerFile(LineCount));
     if (markers.Count() != LineCount) FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName());
     std::string script = "deleteAllMapMarker();";
     for (int i = 0; i < markers.Count(); ++i) script += map::CreateMarkerScript(*markers.Items(i));
     for (auto _ : state)
         if (!FrmMain->Geolith1->ExecJScript(script)) state.SkipWithError("the page refused the script");
-    CheckLoaded(state);
+    CheckLoaded(state, LineCount);
 }
 BENCHMARK(BM_OneScriptCreatingTheSameMarkers)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
