@@ -10,6 +10,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Numbers.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Strings.h"
 #include "platform/ui/ExtCtrls.h"
 
@@ -276,14 +277,9 @@ bool TQuillEdit::ValidateValue(const std::string& Value)
 {
     if (FIsValidating) return true;
     FIsValidating = true;
+    const rtl::ScopeExit validated([this] { FIsValidating = false; });
     bool valid = true;
-    try {
-        DoValueValidate(Value, valid);
-    } catch (...) {
-        FIsValidating = false;
-        throw;
-    }
-    FIsValidating = false;
+    DoValueValidate(Value, valid);
     return valid;
 }
 

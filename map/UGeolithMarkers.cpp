@@ -129,13 +129,8 @@ TMarker* TMarkers::Add(double Latitude, double Longitude, const std::string& Tit
                        int zIndex)
 {
     FAddingWithValues = true;
-    TMarker* marker;
-    try {
-        marker = static_cast<TMarker*>(TCollection::Add());
-    } catch (...) {
-        FAddingWithValues = false;
-        throw;
-    }
+    const rtl::ScopeExit added([this] { FAddingWithValues = false; });
+    auto* marker = static_cast<TMarker*>(TCollection::Add());
     marker->FLatitude = Latitude;
     marker->FLongitude = Longitude;
     marker->FTitle = Title;
@@ -152,7 +147,6 @@ TMarker* TMarkers::Add(double Latitude, double Longitude, const std::string& Tit
         SendToPage(map::CreateMarkerScript(*marker), true);
     else
         marker->Changed(false);
-    FAddingWithValues = false;
     return marker;
 }
 

@@ -2,6 +2,7 @@
 #include "memo/MemoLineAttributes.h"
 
 #include "memo/MemoLines.h"
+#include "platform/rtl/ScopeExit.h"
 
 #include <algorithm>
 
@@ -177,17 +178,10 @@ std::string WrappedText(TQuillMemoStrings& Lines)
     TMemoLinesOwner* memo = Lines.Memo();
     if (!memo || !memo->SoftWrapping())
         return Lines.Text();
-    memo->BeginUpdate();
-    std::string text;
-    try {
-        memo->UnwrapLines();
-        text = Lines.Text();
-        memo->WrapLines();
-    } catch (...) {
-        memo->EndUpdate();
-        throw;
-    }
-    memo->EndUpdate();
+    const auto update = rtl::UpdateScope(*memo);
+    memo->UnwrapLines();
+    std::string text = Lines.Text();
+    memo->WrapLines();
     return text;
 }
 

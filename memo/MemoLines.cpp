@@ -3,6 +3,7 @@
 
 #include "memo/MemoLineAttributes.h"
 #include "platform/classes/Streams.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Strings.h"
 
 #include <algorithm>
@@ -18,79 +19,25 @@ int CharLength(const std::string& S)
     return static_cast<int>(rtl::Utf8Length(S));
 }
 
-// Sets a flag for a scope, clearing it again also when an exception passes.
-class FlagScope {
-public:
-    explicit FlagScope(bool& Flag) : FFlag(Flag) { FFlag = true; }
-    ~FlagScope() { FFlag = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
+// Sets a flag until the returned guard ends, also when an exception passes.
+auto FlagRaised(bool& flag)
+{
+    flag = true;
+    return rtl::ScopeExit([&flag] { flag = false; });
+}
 
-private:
-    bool& FFlag;
-};
-
-// An update bracket on the list for a scope.
-class UpdateScope {
-public:
-    explicit UpdateScope(TStrings& Lines) : FLines(Lines) { FLines.BeginUpdate(); }
-    ~UpdateScope() { FLines.EndUpdate(); }
-    UpdateScope(const UpdateScope&) = delete;
-    UpdateScope& operator=(const UpdateScope&) = delete;
-
-private:
-    TStrings& FLines;
-};
-
-// Switches the memo's refreshing off for a scope.
-class RefreshingOff {
-public:
-    explicit RefreshingOff(TMemoLinesOwner& Memo) : FMemo(Memo) { FMemo.SetRefreshing(false); }
-    ~RefreshingOff() { FMemo.SetRefreshing(true); }
-    RefreshingOff(const RefreshingOff&) = delete;
-    RefreshingOff& operator=(const RefreshingOff&) = delete;
-
-private:
-    TMemoLinesOwner& FMemo;
-};
-
-// Undoes the memo's soft wraps for a scope when they are on, and puts them
-// back afterwards, also when the write in between fails.
-class SoftWrapsUndone {
-public:
-    explicit SoftWrapsUndone(TMemoLinesOwner* Memo)
-        : FMemo(Memo != nullptr && Memo->SoftWrapping() ? Memo : nullptr)
-    {
-        if (FMemo)
-            FMemo->UnwrapLines();
-    }
-    ~SoftWrapsUndone()
-    {
-        if (FMemo)
-            FMemo->WrapLines();
-    }
-    SoftWrapsUndone(const SoftWrapsUndone&) = delete;
-    SoftWrapsUndone& operator=(const SoftWrapsUndone&) = delete;
-
-private:
-    TMemoLinesOwner* FMemo;
-};
-
-// The code folding switch restored at the end of a scope.
-class FoldingSuspended {
-public:
-    explicit FoldingSuspended(TMemoLinesOwner& Memo) : FMemo(Memo), FWasEnabled(Memo.CodeFoldingEnabled())
-    {
-        FMemo.SetCodeFoldingEnabled(false);
-    }
-    ~FoldingSuspended() { FMemo.SetCodeFoldingEnabled(FWasEnabled); }
-    FoldingSuspended(const FoldingSuspended&) = delete;
-    FoldingSuspended& operator=(const FoldingSuspended&) = delete;
-
-private:
-    TMemoLinesOwner& FMemo;
-    bool FWasEnabled;
-};
+// Undoes the memo's soft wraps, when they are on, until the returned guard ends: they are
+// put back also when the write in between fails.
+auto SoftWrapsUndone(TMemoLinesOwner* memo)
+{
+    TMemoLinesOwner* wrapped = memo != nullptr && memo->SoftWrapping() ? memo : nullptr;
+    if (wrapped)
+        wrapped->UnwrapLines();
+    return rtl::ScopeExit([wrapped] {
+        if (wrapped)
+            wrapped->WrapLines();
+    });
+}
 
 } // namespace
 
@@ -251,7 +198,7 @@ void TQuillMemoStrings::Delete(int Index)
         FMemo->InvalidateTopLineStyle();
     int oldX, oldY, oldCount;
     {
-        FlagScope deleting(FDeleting);
+        const auto deleting = FlagRaised(FDeleting);
         RemoveFoldingOf(Index);
         oldX = FMemo->CurX();
         oldY = FMemo->CurY();
@@ -313,7 +260,9 @@ void TQuillMemoStrings::Assign(const TPersistent* Source)
         TStringList::Assign(Source);
         return;
     }
-    FoldingSuspended folding(*FMemo);
+    const bool foldingWasEnabled = FMemo->CodeFoldingEnabled();
+    FMemo->SetCodeFoldingEnabled(false);
+    const rtl::ScopeExit restoreFolding([&] { FMemo->SetCodeFoldingEnabled(foldingWasEnabled); });
     FMemo->ClearMemo();
     FMemo->InvalidateTopLineStyle();
     FMemo->AssignLines(*source);
@@ -338,7 +287,7 @@ TQuillMemoStrings::LineProps TQuillMemoStrings::ReplaceLines(const TStrings& Lis
         TStringList::Assign(&List);
         return {};
     }
-    FlagScope noObjects(FNoObjCreate);
+    const auto noObjects = FlagRaised(FNoObjCreate);
     FMemo->InvalidateTopLineStyle();
     LineProps released = ClearStrings();
     AddStrings(List);
@@ -439,7 +388,7 @@ int TQuillMemoStrings::AddLineProp(std::unique_ptr<TLineProp> Obj)
 void TQuillMemoStrings::FreeLineProps()
 {
     {
-        UpdateScope update(*this);
+        const auto update = rtl::UpdateScope(*this);
         for (int i = 0; i < Count(); ++i)
             TStringList::SetObjects(i, nullptr);
     }
@@ -471,7 +420,8 @@ void TQuillMemoStrings::Load(TStream& Stream, bool FromFile)
     FMemo->SetCurX(0);
     FMemo->SetCurY(0);
     {
-        RefreshingOff refreshing(*FMemo);
+        FMemo->SetRefreshing(false);
+        const rtl::ScopeExit refreshing([&] { FMemo->SetRefreshing(true); });
         QuietChanges quiet(*this);
         // Every line arrives through Add, which expands its tabs.
         TStrings::LoadFromStream(Stream);
@@ -494,9 +444,9 @@ void TQuillMemoStrings::Load(TStream& Stream, bool FromFile)
 void TQuillMemoStrings::SaveToFile(const std::string& FileName)
 {
     {
-        SoftWrapsUndone unwrapped(FMemo);
+        const auto unwrapped = SoftWrapsUndone(FMemo);
         {
-            UpdateScope update(*this);
+            const auto update = rtl::UpdateScope(*this);
             for (int i = 0; i < Count(); ++i) {
                 std::string line = Strings(i);
                 std::string trimmed = TrimRight(line);
@@ -513,7 +463,7 @@ void TQuillMemoStrings::SaveToFile(const std::string& FileName)
 void TQuillMemoStrings::SaveToStream(TStream& Stream)
 {
     {
-        SoftWrapsUndone unwrapped(FMemo);
+        const auto unwrapped = SoftWrapsUndone(FMemo);
         TStrings::SaveToStream(Stream);
     }
     if (FMemo)

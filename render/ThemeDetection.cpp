@@ -3,6 +3,7 @@
 #include "render/QuillStyleIF.h"
 
 #include "platform/classes/Registry.h"
+#include "platform/rtl/ScopeExit.h"
 #include "render/OfficeKeys.h"
 
 #include <utility>
@@ -71,14 +72,9 @@ int ReadOfficeThemeValue(TRegistry& Registry, std::string_view Key)
         return -1;
     int result = -1;
     Registry.OpenKey(Key, false);
-    try {
-        if (Registry.ValueExists("Theme"))
-            result = Registry.ReadInteger("Theme");
-    } catch (...) {
-        Registry.CloseKey();
-        throw;
-    }
-    Registry.CloseKey();
+    const rtl::ScopeExit close([&Registry] { Registry.CloseKey(); });
+    if (Registry.ValueExists("Theme"))
+        result = Registry.ReadInteger("Theme");
     return result;
 }
 

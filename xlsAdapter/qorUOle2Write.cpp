@@ -7,6 +7,7 @@
 #include "xlsAdapter/qorUOle2Impl.h"
 
 #include "platform/classes/Streams.h"
+#include "platform/rtl/ScopeExit.h"
 
 using namespace xlsAdapter;
 
@@ -97,7 +98,8 @@ void TOle2File::PrepareForWrite(TStream& OutStream, std::u16string_view OStreamN
     TOle2FAT newFat;
     TOle2Header newHeader = *FHeader;
     const std::int64_t outStart = OutStream.Position();
-    try {
+    {
+        const rtl::ScopeFail forget([this] { DIR.reset(); });
         // A zero header block for now; FinishWrite writes the real one.
         WriteZeros(OutStream, FHeader->SectorSize);
         std::vector<std::uint8_t> sector(FHeader->SectorSize);
@@ -150,9 +152,6 @@ void TOle2File::PrepareForWrite(TStream& OutStream, std::u16string_view OStreamN
             else
                 newFat.Entries[index - 1] = index;
         }
-    } catch (...) {
-        DIR.reset();
-        throw;
     }
 
     newHeader.StartOfs = outStart;

@@ -3,6 +3,7 @@
 
 #include "xlsAdapter/qorUOle2Impl.h"
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
+#include "platform/rtl/ScopeExit.h"
 
 #include <algorithm>
 #include <array>
@@ -198,13 +199,9 @@ void TRowRecord::SaveRangeToStream(TOle2File& DataStream, int aMinCol, int aMaxC
         SetMinCol(static_cast<std::uint16_t>(aMinCol));
     if (oldMax > aMaxCol + 1)
         SetMaxCol(static_cast<std::uint16_t>(aMaxCol + 1));
-    try {
-        SaveToStream(DataStream);
-    } catch (...) {
+    const rtl::ScopeExit restore([&] {
         SetMinCol(oldMin);
         SetMaxCol(oldMax);
-        throw;
-    }
-    SetMinCol(oldMin);
-    SetMaxCol(oldMax);
+    });
+    SaveToStream(DataStream);
 }

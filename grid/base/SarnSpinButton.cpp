@@ -7,6 +7,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/FrameDrawing.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Timer.h"
 
 namespace {
@@ -73,12 +74,8 @@ void TQuillTimerSpeedButton::TimerExpired()
 {
     FRepeatTimer->SetInterval(RepeatInterval);
     if (!Pressing() || !MouseCapture()) return;
-    try {
-        Click();
-    } catch (...) {
-        StopTimer();
-        throw;
-    }
+    const rtl::ScopeFail stop([this] { StopTimer(); });
+    Click();
 }
 
 void TQuillTimerSpeedButton::CMMouseEnter(TMessage& Message)

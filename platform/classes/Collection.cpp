@@ -2,6 +2,7 @@
 #include "platform/classes/Collection.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/ScopeExit.h"
 
 #include <algorithm>
 #include <cassert>
@@ -13,18 +14,6 @@ namespace {
 {
     throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
 }
-
-// Closes an update block also when a hook throws.
-class UpdateBlock {
-public:
-    explicit UpdateBlock(TCollection& c) : FCollection(c) { FCollection.BeginUpdate(); }
-    ~UpdateBlock() { FCollection.EndUpdate(); }
-    UpdateBlock(const UpdateBlock&) = delete;
-    UpdateBlock& operator=(const UpdateBlock&) = delete;
-
-private:
-    TCollection& FCollection;
-};
 
 } // namespace
 
@@ -170,7 +159,7 @@ void TCollection::Clear()
 {
     if (FItems.empty())
         return;
-    UpdateBlock block(*this);
+    const auto update = rtl::UpdateScope(*this);
     while (!FItems.empty())
         FItems.back()->Free();
 }
@@ -213,7 +202,7 @@ void TCollection::Assign(const TPersistent* Source)
     }
     if (source == this)
         return;
-    UpdateBlock block(*this);
+    const auto update = rtl::UpdateScope(*this);
     Clear();
     for (TCollectionItem* item : source->FItems)
         Add()->Assign(item);

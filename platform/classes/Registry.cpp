@@ -4,6 +4,7 @@
 #include "platform/classes/IniDocument.h"
 #include "platform/classes/StringList.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
@@ -397,19 +398,18 @@ TRegistryChangeWatch::TRegistryChangeWatch(HKEY Root, std::string_view Key, bool
     fs::create_directories(store.parent_path(), ec);
     FNotifyFd = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
     FCancelFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    try {
-        if (FNotifyFd < 0 || FCancelFd < 0
-            || inotify_add_watch(FNotifyFd, store.parent_path().c_str(),
-                   IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_CREATE | IN_DELETE) < 0)
-            throw ERegistryException("Unable to watch the registry file " + store.string());
-        FLastSeen = Snapshot();
-    } catch (...) {
+    // The destructor does not run when the constructor fails.
+    const rtl::ScopeFail closeOnFailure([this] {
         if (FNotifyFd >= 0)
             close(FNotifyFd);
         if (FCancelFd >= 0)
             close(FCancelFd);
-        throw;
-    }
+    });
+    if (FNotifyFd < 0 || FCancelFd < 0
+        || inotify_add_watch(FNotifyFd, store.parent_path().c_str(),
+               IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_CREATE | IN_DELETE) < 0)
+        throw ERegistryException("Unable to watch the registry file " + store.string());
+    FLastSeen = Snapshot();
 }
 
 TRegistryChangeWatch::~TRegistryChangeWatch()

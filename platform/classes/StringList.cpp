@@ -5,6 +5,7 @@
 #include "platform/classes/QuickSort.h"
 #include "platform/classes/Streams.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Strings.h"
 
 #include <algorithm>
@@ -16,18 +17,6 @@ constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
 constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
-
-// Closes an update bracket also when an exception passes.
-class UpdateBracket {
-public:
-    explicit UpdateBracket(TStrings& s) : FStrings(s) { FStrings.BeginUpdate(); }
-    ~UpdateBracket() { FStrings.EndUpdate(); }
-    UpdateBracket(const UpdateBracket&) = delete;
-    UpdateBracket& operator=(const UpdateBracket&) = delete;
-
-private:
-    TStrings& FStrings;
-};
 
 bool IsValidUtf8(std::string_view s)
 {
@@ -196,14 +185,14 @@ void TStrings::InsertObject(int Index, const std::string& S, TObject* AObject)
 
 void TStrings::AddStrings(const TStrings& Source)
 {
-    UpdateBracket bracket(*this);
+    const auto update = rtl::UpdateScope(*this);
     for (int i = 0; i < Source.Count(); ++i)
         AddObject(Source.Strings(i), Source.Objects(i));
 }
 
 void TStrings::Exchange(int Index1, int Index2)
 {
-    UpdateBracket bracket(*this);
+    const auto update = rtl::UpdateScope(*this);
     std::string s1 = Strings(Index1), s2 = Strings(Index2);
     TObject* o1 = Objects(Index1);
     TObject* o2 = Objects(Index2);
@@ -217,7 +206,7 @@ void TStrings::Move(int CurIndex, int NewIndex)
 {
     if (CurIndex == NewIndex)
         return;
-    UpdateBracket bracket(*this);
+    const auto update = rtl::UpdateScope(*this);
     std::string s = Strings(CurIndex);
     TObject* object = Objects(CurIndex);
     if (NewIndex < 0 || NewIndex >= Count())
@@ -322,7 +311,7 @@ std::string TStrings::Text() const
 
 void TStrings::SetText(std::string_view Value)
 {
-    UpdateBracket bracket(*this);
+    const auto update = rtl::UpdateScope(*this);
     Clear();
     size_t start = 0;
     while (start < Value.size()) {
@@ -370,7 +359,7 @@ void TStrings::SplitDelimited(std::string_view value, char delimiter, char quote
     // Every step consumes at least one character, so the walk ends. NUL
     // counts as a blank here: it is data, not the end of the text.
     auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    UpdateBracket bracket(*this);
+    const auto update = rtl::UpdateScope(*this);
     Clear();
     size_t p = 0;
     const size_t end = value.size();
@@ -513,7 +502,7 @@ void TStrings::Assign(const TPersistent* Source)
     }
     if (source == this)
         return;
-    UpdateBracket bracket(*this);
+    const auto update = rtl::UpdateScope(*this);
     Clear();
     FNameValueSeparator = source->FNameValueSeparator;
     FDelimiter = source->FDelimiter;

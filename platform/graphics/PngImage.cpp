@@ -3,6 +3,7 @@
 
 #include "platform/graphics/ByteReader.h"
 #include "platform/graphics/PixelBuffer.h"
+#include "platform/rtl/ScopeExit.h"
 
 #include <png.h>
 
@@ -16,22 +17,16 @@ void TPngImage::Decode(const std::vector<std::uint8_t>& Data, TBitmap& Into)
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&image, Data.data(), Data.size()))
         throw EInvalidGraphic(std::string("PNG: ") + image.message);
-    try {
-        // Deflate expands at most 1032 times and a pixel takes at least one bit.
-        CheckImageSize("PNG", image.width, image.height, Data.size(), 8 * 1032);
-    } catch (...) {
-        png_image_free(&image);
-        throw;
-    }
+    // Freeing twice is harmless: the finishing read frees the image itself.
+    const rtl::ScopeExit release([&image] { png_image_free(&image); });
+    // Deflate expands at most 1032 times and a pixel takes at least one bit.
+    CheckImageSize("PNG", image.width, image.height, Data.size(), 8 * 1032);
     bool hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
     // BGRA bytes are 0xAARRGGBB words on this little-endian machine.
     image.format = PNG_FORMAT_BGRA;
     TPixelBuffer pixels(static_cast<int>(image.width), static_cast<int>(image.height), hasAlpha);
-    if (!png_image_finish_read(&image, nullptr, pixels.Pixels.data(), 0, nullptr)) {
-        std::string message = image.message;
-        png_image_free(&image);
-        throw EInvalidGraphic("PNG: " + message);
-    }
+    if (!png_image_finish_read(&image, nullptr, pixels.Pixels.data(), 0, nullptr))
+        throw EInvalidGraphic(std::string("PNG: ") + image.message);
     StoreInBitmap(Into, pixels);
 }
 

@@ -44,4 +44,13 @@ private:
     int FExceptions;
 };
 
+// Brackets the rest of a scope with Target.BeginUpdate() and Target.EndUpdate(), the end
+// also when an exception passes:  const auto update = rtl::UpdateScope(list);
+template <class Target>
+[[nodiscard]] auto UpdateScope(Target& target)
+{
+    target.BeginUpdate();
+    return ScopeExit([&target] { target.EndUpdate(); });
+}
+
 } // namespace rtl

@@ -2,6 +2,7 @@
 #include "platform/ui/CustomControl.h"
 
 #include "platform/graphics/DeviceContext.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Forms.h"
 
 namespace ui {
@@ -74,13 +75,8 @@ void TCustomControl::PaintWindow(TCanvas& ACanvas)
     FCanvas->SetHandle(ACanvas.Handle());
     FCanvas->Font()->Assign(&Font());
     FCanvas->Brush()->SetColor(Color());
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
+    const rtl::ScopeExit release([this] { FCanvas->SetHandle(nullptr); });
+    Paint();
 }
 
 TGraphicControl::TGraphicControl(TComponent* AOwner)
@@ -102,11 +98,6 @@ void TGraphicControl::Dispatch(TMessage& Message)
     FCanvas->SetHandle(reinterpret_cast<HDC>(Message.WParam));
     FCanvas->Font()->Assign(&Font());
     FCanvas->Brush()->SetColor(Color());
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
+    const rtl::ScopeExit release([this] { FCanvas->SetHandle(nullptr); });
+    Paint();
 }

@@ -4,6 +4,7 @@
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/DeviceContext.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Strings.h"
 #include "platform/ui/Caret.h"
 #include "platform/ui/Clipboard.h"
@@ -153,14 +154,9 @@ void TCustomEdit::SyncText()
     FSyncing = true;
     FText = Encode(FText32);
     FModified = true;
-    try {
-        Perform(CM_TEXTCHANGED, 0, 0);
-        Perform(CN_COMMAND, MakeWParam(0, EN_CHANGE), 0);
-    } catch (...) {
-        FSyncing = false;
-        throw;
-    }
-    FSyncing = false;
+    const rtl::ScopeExit synced([this] { FSyncing = false; });
+    Perform(CM_TEXTCHANGED, 0, 0);
+    Perform(CN_COMMAND, MakeWParam(0, EN_CHANGE), 0);
 }
 
 void TCustomEdit::Change()

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/graphics/DeviceContext.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Hints.h"
@@ -105,20 +106,18 @@ void TFormHost::Paint()
     FPainting = true;
     TRect area = FDirty;
     FDirty = {};
-    HDC dc = CreateBitmapDC(FSurface);
-    try {
+    {
+        HDC dc = CreateBitmapDC(FSurface);
+        const rtl::ScopeExit done([&] {
+            DeleteDC(dc);
+            FPainting = false;
+        });
         if (auto* bar = FForm.MenuBar(); bar && area.Top < bar->Height()) bar->Paint(dc, FSurface.Width());
         TPoint o = ClientOffset();
         TRect client{o.X, o.Y, FSurface.Width(), FSurface.Height()};
         PaintControlTree(dc, FForm, o, IntersectRect(area, client));
-    } catch (...) {
-        DeleteDC(dc);
-        FPainting = false;
-        throw;
     }
-    DeleteDC(dc);
     FSurface.PixelsChanged();
-    FPainting = false;
     Present(area);
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/DeviceContext.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/FormHost.h"
 #include "platform/ui/MenuWindow.h"
@@ -352,18 +353,13 @@ TModalResult TCustomForm::ShowModal()
     FModalResult = mrNone;
     FModal = true;
     if (Screen) Screen->BeginModal(this);
-    struct Restore {
-        TCustomForm& form;
-        TCustomForm* previous;
-        ~Restore()
-        {
-            form.FModal = false;
-            if (Screen) Screen->EndModal(&form);
-            if (auto* n = form.NativeWindow()) n->SetModal(false);
-            form.Hide();
-            if (previous && previous->Visible()) ui::ActivateForm(previous);
-        }
-    } restore{*this, previous};
+    const rtl::ScopeExit restore([this, previous] {
+        FModal = false;
+        if (Screen) Screen->EndModal(this);
+        if (auto* n = NativeWindow()) n->SetModal(false);
+        Hide();
+        if (previous && previous->Visible()) ui::ActivateForm(previous);
+    });
     Show();
     if (auto* n = NativeWindow()) n->SetModal(true);
     while (true) {
@@ -575,13 +571,8 @@ void TCustomForm::PaintWindow(TCanvas& ACanvas)
     TWinControl::PaintWindow(ACanvas);
     TCanvas* own = Canvas();
     own->SetHandle(ACanvas.Handle());
-    try {
-        Paint();
-    } catch (...) {
-        own->SetHandle(nullptr);
-        throw;
-    }
-    own->SetHandle(nullptr);
+    const rtl::ScopeExit release([own] { own->SetHandle(nullptr); });
+    Paint();
 }
 
 void TCustomForm::Dispatch(TMessage& Message)

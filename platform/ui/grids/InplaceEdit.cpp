@@ -2,6 +2,7 @@
 // grid, and the change notice that stores the text in the cell.
 #include "platform/ui/grids/InplaceEdit.h"
 
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/grids/Grids.h"
 
 TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TCustomEdit(AGrid), FGrid(AGrid)
@@ -19,13 +20,8 @@ void TInplaceEdit::UpdateContents()
     FEditMask = FGrid->ProvideEditMask(FGrid->Col(), FGrid->Row());
     SetMaxLength(FGrid->ProvideEditLimit());
     FLoading = true;
-    try {
-        SetText(FGrid->ProvideEditText(FGrid->Col(), FGrid->Row()));
-    } catch (...) {
-        FLoading = false;
-        throw;
-    }
-    FLoading = false;
+    const rtl::ScopeExit loaded([this] { FLoading = false; });
+    SetText(FGrid->ProvideEditText(FGrid->Col(), FGrid->Row()));
     SetModified(false);
     SelectAll();
 }

@@ -2,6 +2,7 @@
 #include "platform/ui/grids/StringGrid.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/ScopeExit.h"
 
 TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner) { FStore.SetRowWidthHint(ColCount()); }
 
@@ -70,13 +71,8 @@ std::string TStringGrid::ProvideEditText(int ACol, int ARow)
 void TStringGrid::ApplyEditText(int ACol, int ARow, const std::string& Value)
 {
     FEditUpdate = true;
-    try {
-        SetCells(ACol, ARow, Value);
-    } catch (...) {
-        FEditUpdate = false;
-        throw;
-    }
-    FEditUpdate = false;
+    const rtl::ScopeExit updated([this] { FEditUpdate = false; });
+    SetCells(ACol, ARow, Value);
     TDrawGrid::ApplyEditText(ACol, ARow, Value);
 }
 
