@@ -166,7 +166,7 @@
   // pointer) or pans the map unless it is not draggable; the wheel zooms
   // unless scrollwheel is false. Moving reports mousemove, and markers
   // mouseover and mouseout as the pointer enters and leaves them. Presses on
-  // info windows and controls are theirs, not the map's.
+  // info windows, controls and the street-view cover are theirs, not the map's.
 
   var DRAG_THRESHOLD = 3;
 
@@ -178,7 +178,7 @@
   function onOverlay(div, target) {
     for (var node = target; node && node !== div; node = node.parentNode) {
       var name = node.className;
-      if (typeof name === "string" && /standin-(info-window|control)/.test(name)) return true;
+      if (typeof name === "string" && /standin-(info-window|control|street-view)/.test(name)) return true;
     }
     return false;
   }
@@ -195,7 +195,7 @@
       return name in map.__options ? map.__options[name] : otherwise;
     }
 
-    function hover(marker, latLng) {
+    function hover(marker) {
       if (marker === hovered) return;
       if (hovered) fireAt(hovered, "mouseout", hovered.getPosition());
       hovered = marker;
