@@ -153,7 +153,7 @@ std::string TBaseGrid::GetCellEx(int ACol, int ARow)
 {
     int baseCol = ACol, baseRow = ARow;
     ResolveBaseCell(ACol, ARow, baseCol, baseRow);
-    std::string text = Cells(baseCol, baseRow);
+    std::string text = GetGridCell(baseCol, baseRow);
     if (baseRow < FNormalRowCount) {
         DoGetDisplText(baseCol, baseRow, text);
         if (OnGetDisplWideText) {
@@ -169,11 +169,11 @@ void TBaseGrid::SetCellEx(int ACol, int ARow, const std::string& Value)
 {
     if (const TCellProperties* props = PropsAt(ACol, ARow)) {
         const TPoint base = props->GetBaseCell(ACol, ARow);
-        StoreCellText(base.X, base.Y, Value);
+        SetGridCell(base.X, base.Y, Value);
         CellTextChanged(base.X, base.Y);
         if (Parent()) RepaintCell(ACol, ARow);
     } else {
-        SetCells(ACol, ARow, Value);
+        WriteCellText(ACol, ARow, Value);
     }
     if (FHideLastRow && ARow == RowCount() - 1) UpdateFooterRow();
 }

@@ -74,11 +74,12 @@ class TBaseGrid : public TObjStringGrid {
     // and the write that goes with it.
     std::string GetCellEx(int ACol, int ARow);
     void SetCellEx(int ACol, int ARow, const std::string& Value);
-    // The framework's cell text and object slot: no merging, no events, no repaint.
-    const std::string& GetGridCell(int ACol, int ARow) const { return Cells(ACol, ARow); }
-    void SetGridCell(int ACol, int ARow, const std::string& Value) { StoreCellText(ACol, ARow, Value); }
-    TObject* GetGridObject(int ACol, int ARow) const { return Objects(ACol, ARow); }
-    void SetGridObject(int ACol, int ARow, TObject* Value) { SetObjects(ACol, ARow, Value); }
+    // The stored cell text and object slot: no merging, no events, no repaint.
+    // Virtual because the string grid keeps its cells in its own model.
+    virtual const std::string& GetGridCell(int ACol, int ARow) const { return Cells(ACol, ARow); }
+    virtual void SetGridCell(int ACol, int ARow, const std::string& Value) { StoreCellText(ACol, ARow, Value); }
+    virtual TObject* GetGridObject(int ACol, int ARow) const { return Objects(ACol, ARow); }
+    virtual void SetGridObject(int ACol, int ARow, TObject* Value) { SetObjects(ACol, ARow, Value); }
 
     // Property objects, made on first use with the defaults of GetDefaultCellProps.
     TCellProperties* GetCellProperties(int ACol, int ARow);
@@ -153,6 +154,9 @@ protected:
                                      TVAlignment& VA, bool& WW, TCellGradientDirection& GD);
     // Called after the text of a cell with properties was stored.
     virtual void CellTextChanged(int ACol, int ARow);
+    // Stores a plain cell's text for SetCellEx, repainting it and reloading
+    // the editor that shows it.
+    virtual void WriteCellText(int ACol, int ARow, const std::string& Value) { SetCells(ACol, ARow, Value); }
     virtual bool HasCustomBorders();
     // Fills the looks of a cell for painting; the base leaves them as given.
     virtual void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
