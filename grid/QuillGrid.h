@@ -1,0 +1,360 @@
+// The string grid a client program uses: cells as text and typed values,
+// hidden rows and columns, row blocks, moves, insertion, removal, clearing
+// and merging. The cell data lives in the grid model (grid/model).
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "grid/base/BaseGrid.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Exceptions.h"
+
+class TIntList;
+class TStringList;
+namespace grid {
+class TRowStore;
+class TColumnMap;
+}
+
+// The string grid's own errors; their messages are fixed texts.
+class EQuillGridError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+using TCellsChangedEvent = std::function<void(TObject* Sender, TRect R)>;
+using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+
+// The grid module's shared state.
+namespace grid {
+// The name of the clipboard format of the grid's own cell data, and of the
+// two messages the grid and its date editor post to themselves.
+inline constexpr const char* GridCellsClipboardFormatName = "TQuillStringGrid Cells";
+inline constexpr const char* GridEditDoneMessageName = "GridEditDone";
+inline constexpr const char* DTPShiftFocusMessageName = "DTPShiftFocus";
+// The hand cursor shown over hyperlinks in cells.
+inline constexpr int GridLinkCursorHandPoint = -21;
+} // namespace grid
+
+class TQuillStringGrid;
+extern TQuillStringGrid* FocusFrameGrid;
+extern int GridLinkCursor;
+extern std::string HintFontName;
+
+// Separators and formats of the process's current format settings.
+char CurrentTimeSeparator();
+char CurrentDateSeparator();
+char CurrentThousandSeparator();
+char CurrentDecimalSeparator();
+std::string CurrentShortDateFormat();
+std::string CurrentShortTimeFormat();
+std::string CurrentLongTimeFormat();
+
+class TQuillStringGrid : public TBaseGrid {
+    VISTRA_CLASS(TQuillStringGrid, TBaseGrid)
+
+    explicit TQuillStringGrid(TComponent* AOwner);
+    ~TQuillStringGrid() override;
+
+    // Copies dimensions, sizes, settings named by the grid and every cell of
+    // another string grid; any other source is ignored.
+    void Assign(const TPersistent* Source) override;
+    // Copies only the cell texts of another string grid (hidden rows and
+    // columns included, hidden state too).
+    virtual void AssignCells(const TPersistent* Source);
+
+    // Cells by real column and display row; anything may be read, writing
+    // repaints the cell. Object slots hold the cells' property objects.
+    const std::string& Cells(int ACol, int ARow) const;
+    void SetCells(int ACol, int ARow, const std::string& Value);
+    TObject* Objects(int ACol, int ARow) const { return GetGridObject(ACol, ARow); }
+    void SetObjects(int ACol, int ARow, TObject* Value) { SetGridObject(ACol, ARow, Value); }
+    const std::string& GetGridCell(int ACol, int ARow) const override;
+    void SetGridCell(int ACol, int ARow, const std::string& Value) override;
+    TObject* GetGridObject(int ACol, int ARow) const override;
+    void SetGridObject(int ACol, int ARow, TObject* Value) override;
+
+    // Real-row access: hidden rows are reached too.
+    std::string AllCells(int ACol, int ARow);
+    void SetAllCells(int ACol, int ARow, const std::string& Value);
+    std::string GetCellsEx(int ACol, int ARow) { return AllCells(ACol, ARow); }
+    std::string AllGridCells(int ACol, int ARow) const;
+    void SetAllGridCells(int ACol, int ARow, const std::string& Value);
+    std::u16string AllWideCells(int ACol, int ARow);
+    void SetAllWideCells(int ACol, int ARow, const std::u16string& Value);
+    TObject* AllObjects(int ACol, int ARow) const;
+    void SetAllObjects(int ACol, int ARow, TObject* Value);
+    int AllColCount() const { return TotalColCount(); }
+    int AllRowCount() const { return TotalRowCount(); }
+    int AllColWidths(int ACol) const;
+    void SetAllColWidths(int ACol, int Value);
+
+    // Typed views of the shown text. Reading a text that is no number raises
+    // EQuillGridError and changes nothing.
+    int Ints(int ACol, int ARow);
+    void SetInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow);
+    void SetAllInts(int ACol, int ARow, int Value);
+    double Floats(int ACol, int ARow);
+    void SetFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow);
+    void SetAllFloats(int ACol, int ARow, double Value);
+    TDateTime Dates(int ACol, int ARow);
+    void SetDates(int ACol, int ARow, TDateTime Value);
+    TDateTime Times(int ACol, int ARow);
+    void SetTimes(int ACol, int ARow, TDateTime Value);
+    std::u16string WideCells(int ACol, int ARow) const;
+    void SetWideCells(int ACol, int ARow, const std::u16string& Value);
+    std::string StrippedCells(int ACol, int ARow);
+    int LinesInCell(int ACol, int ARow);
+    std::string OriginalCells(int ACol, int ARow);
+    void SetOriginalCells(int ACol, int ARow, const std::string& Value);
+    std::string UnSortedCells(int ACol, int ARow);
+    void SetUnSortedCells(int ACol, int ARow, const std::string& Value);
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+
+    // The current cell at its real column and, when merged, its base cell.
+    virtual std::string CurrentCell();
+    virtual void SetCurrentCell(const std::string& Value);
+    virtual std::string GetCurrentCellValue();
+    virtual void SetCurrentCellValue(const std::string& Value);
+
+    const std::string& FloatFormat() const noexcept { return FFloatFormat; }
+    void SetFloatFormat(const std::string& Value) { FFloatFormat = Value; }
+    bool ShowNullDates() const noexcept { return FShowNullDates; }
+    void SetShowNullDates(bool Value) noexcept { FShowNullDates = Value; }
+    bool URLShowInText() const noexcept { return FURLShowInText; }
+    void SetURLShowInText(bool Value);
+    bool EditWithTags() const noexcept { return FEditWithTags; }
+    void SetEditWithTags(bool Value) noexcept { FEditWithTags = Value; }
+    const std::string& CheckTrue() const noexcept { return FCheckTrue; }
+    void SetCheckTrue(const std::string& Value) { FCheckTrue = Value; }
+    const std::string& CheckFalse() const noexcept { return FCheckFalse; }
+    void SetCheckFalse(const std::string& Value) { FCheckFalse = Value; }
+
+    // Index mapping between real and display rows and columns.
+    int RealColIndex(int ACol) const;
+    int DisplColIndex(int ACol) override;
+    int RealRowIndex(int ARow) const;
+    int DisplRowIndex(int ARow) const;
+    int RealCol() const { return RealColIndex(Col()); }
+    int RealRow() const { return RealRowIndex(Row()); }
+    bool IsHiddenColumn(int ColIndex) const;
+    bool IsHiddenRow(int RowIndex) const;
+    int NumHiddenColumns() const;
+    int NumHiddenRows() const;
+    int TotalColCount() const override;
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    bool IsIgnoredColumn(int ACol) const;
+    TIntList& IgnoreColumns() noexcept { return *FIgnoreColumns; }
+
+    // Hiding and showing; column and row arguments are real indexes.
+    void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll();
+    void HideRow(int RowIndex) { HideRows(RowIndex, RowIndex); }
+    void HideRows(int FromRow, int ToRow);
+    void HideRowsEx(int FromRow, int ToRow) { HideRows(FromRow, ToRow); }
+    void UnHideRow(int RowIndex) { UnHideRows(RowIndex, RowIndex); }
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    // A filter pass: hides the rows at the given display indexes (ascending)
+    // as one level; UnHideRowList shows the rows of the last level again.
+    void HideRowList(const TIntList& RowList);
+    void UnHideRowList();
+    int FilterLevel() const noexcept { return FFilterLevel; }
+    void SetFilterLevel(int Value) noexcept { FFilterLevel = Value; }
+
+    // Dimensions.
+    void SetRowCount(int Value);
+    void SetColCount(int Value);
+    int FixedRows() const;
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    bool FixedRowAlways() const noexcept { return FFixedRowAlways; }
+    void SetFixedRowAlways(bool Value) noexcept { FFixedRowAlways = Value; }
+    bool FixedColAlways() const noexcept { return FFixedColAlways; }
+    void SetFixedColAlways(bool Value) noexcept { FFixedColAlways = Value; }
+    void SetDefaultRowHeight(int Value);
+    int FixedRowHeight() const noexcept { return FFixedRowHeight; }
+    void SetFixedRowHeight(int Value);
+    int FixedColWidth() const { return ColWidths(0); }
+    void SetFixedColWidth(int Value);
+    int FixedFooters() const noexcept { return FFixedFooters; }
+    void SetFixedFooters(int Value);
+    int FixedRightCols() const noexcept { return FFixedRightCols; }
+    void SetFixedRightCols(int Value);
+    void SetRow(int Value);
+    void SetTopRow(int Value);
+    int MaxRowCount() const noexcept { return FMaxRowCount; }
+    int MaxColCount() const noexcept { return FMaxColCount; }
+    bool SaveFixedCells() const noexcept { return FSaveFixedCells; }
+    void SetSaveFixedCells(bool Value) noexcept { FSaveFixedCells = Value; }
+    bool SaveFixedRows() const noexcept { return FSaveFixedRows; }
+    void SetSaveFixedRows(bool Value) noexcept { FSaveFixedRows = Value; }
+    bool SaveFixedCols() const noexcept { return FSaveFixedCols; }
+    void SetSaveFixedCols(bool Value) noexcept { FSaveFixedCols = Value; }
+    bool SaveHiddenCells() const noexcept { return FSaveHiddenCells; }
+    void SetSaveHiddenCells(bool Value) noexcept { FSaveHiddenCells = Value; }
+    int SaveStartCol() const;
+    int SaveEndCol() const;
+    int SaveColCount() const;
+    int SaveStartRow() const;
+    int SaveEndRow() const;
+    int SaveRowCount() const;
+    // The smallest rectangle holding every shown non-empty text.
+    virtual TRect UsedCells();
+    TColor SelectionColor() const noexcept { return FSelectionColor; }
+    void SetSelectionColor(TColor Value);
+    TColor SelectionTextColor() const noexcept { return FSelectionTextColor; }
+    void SetSelectionTextColor(TColor Value);
+    int SelectionColorMixerFactor() const noexcept { return FSelectionColorMixerFactor; }
+    void SetSelectionColorMixerFactor(int Value);
+    bool ShowSelection() const noexcept { return FShowSel; }
+    void SetShowSelection(bool Value);
+    TVAlignment VAlignment() const noexcept { return FVAlignment; }
+    void SetVAlignment(TVAlignment Value);
+    TAlignment DefaultAlignment() const noexcept { return FDefaultAlignment; }
+    void SetDefaultAlignment(TAlignment Value);
+
+    // Row blocks and moves; rows are display indexes.
+    void InsertRowBlock(int ARow, int ACount, bool AUpdate);
+    void DeleteRowBlock(int ARow, int ACount, bool AUpdate);
+    virtual void RemoveRowRange(int ARow, int ACount);
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    void SetColumnOrder();
+    void ResetColumnOrder();
+    int ColumnPosition(int ACol) const;
+    int ColumnAtPosition(int APos);
+    int ColumnByHeader(std::string_view AValue) const;
+    int GroupColumn() const noexcept { return FGroupColumn; }
+    void ScrollInView(int ColIndex, int RowIndex);
+    void HideSelection();
+    void UnHideSelection();
+    bool SelectionHidden() const noexcept { return FSelHidden; }
+
+    // Insertion, removal, clearing and merging.
+    void AddRow();
+    virtual void RemoveRows(int RowIndex, int RCount);
+    virtual void RemoveRowsEx(int RowIndex, int RCount) { RemoveRows(RowIndex, RCount); }
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void SwapRows(int Index, int Index2);
+    void AddColumn() { InsertCols(ColCount(), 1); }
+    virtual void InsertCols(int ColIndex, int CCount);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    void MergeCols(int ColIndex1, int ColIndex2, std::string_view Separator);
+    void SwapColumns(int Index, int Index2);
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void ClearSelection();
+    void Clear();
+    void ClearAll();
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ACol);
+    void SplitRowCells(int ARow);
+    void SplitAllCells();
+    bool IsCell(std::string_view SubStr, int& ACol, int& ARow) const;
+    bool IsWideCell(int ACol, int ARow);
+
+    // Called after bulk changes with the rectangle that changed.
+    virtual void DoCellsChanged(TRect R);
+    TCellsChangedEvent OnCellsChanged;
+    TRowChangedEvent OnRowUpdate;
+
+protected:
+    void DoGetDisplText(int ACol, int ARow, std::string& Value) override;
+    void WriteCellText(int ACol, int ARow, const std::string& Value) override;
+    void HandleSizeChanged(int OldColCount, int OldRowCount) override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+    std::string ProvideEditText(int ACol, int ARow) override;
+    void ApplyEditText(int ACol, int ARow, const std::string& Value) override;
+    // The raw object of a cell by real row (normally its property object).
+    TObject* GetRealCellObject(int ACol, int ARow) const;
+
+private:
+    // Frees a property object with the cell graphic it owns.
+    void FreeCellObject(TObject* Object);
+    void FreeRowObjects(int AReal);
+    // Removes display rows [ADispl, ADispl + ACount) from the platform's row
+    // axis only (their heights go, the rest move up).
+    void RemoveShownRowSizes(int ADispl, int ACount);
+    // Inserts shown rows with these heights at ADispl in the platform's row axis.
+    void InsertShownRowSizes(int ADispl, const std::vector<int>& Heights);
+    // Gives the platform's row axis exactly these rows.
+    void SetShownRowSizes(const std::vector<int>& Heights);
+    // Sets the platform's row or column count, or moves a platform column,
+    // without touching the model.
+    void SetAxisRowCount(int Value);
+    void SetAxisColCount(int Value);
+    void MoveAxisColumn(int FromIndex, int ToIndex);
+    void MoveAxisRow(int FromIndex, int ToIndex);
+    // A real row's height when it is shown again.
+    int RestoredHeight(int AReal);
+    // The rows the grid keeps shown: never fewer than one.
+    int HideableRows() const { return RowCount() - 1; }
+    void CloseEditor();
+    int CheckedInt(const std::string& Text) const;
+    double CheckedFloat(const std::string& Text) const;
+    void RepaintShownColumn(int ARealCol, int ARow);
+    int SaveColEdge() const;
+
+    std::unique_ptr<grid::TRowStore> FRowStore;
+    std::unique_ptr<grid::TColumnMap> FColumnMap;
+    std::unique_ptr<TIntList> FColumnOrder;
+    std::unique_ptr<TIntList> FSortRowXRef;
+    std::unique_ptr<TIntList> FIgnoreColumns;
+    // Set while the platform moves or counts rows for an operation that has
+    // already updated the model.
+    bool FAxisOnly = false;
+    bool FDestroying = false;
+    int FFilterLevel = 0;
+
+    std::string FFloatFormat = "%.2f";
+    std::string FCheckTrue = "Y";
+    std::string FCheckFalse = "N";
+    bool FShowNullDates = true;
+    bool FURLShowInText = false;
+    bool FEditWithTags = false;
+    bool FFixedRowAlways = false;
+    bool FFixedColAlways = false;
+    int FFixedRowsMin = 0;
+    int FFixedColsMin = 0;
+    int FMaxRowCount = 0;
+    int FMaxColCount = 0;
+    int FFixedRowHeight = 22;
+    int FFixedFooters = 0;
+    int FFixedRightCols = 0;
+    int FOldRowSel = -1;
+    int FGroupColumn = -1;
+    bool FSaveFixedCells = true;
+    bool FSaveFixedRows = false;
+    bool FSaveFixedCols = false;
+    bool FSaveHiddenCells = false;
+    TColor FSelectionColor = 0xEACAB6;
+    TColor FSelectionTextColor = clBlack;
+    int FSelectionColorMixerFactor = 50;
+    TVAlignment FVAlignment = vtaTop;
+    TAlignment FDefaultAlignment = taLeftJustify;
+    TGridRect FOldSelection{};
+    bool FSelHidden = false;
+};

@@ -1,0 +1,199 @@
+// Hidden rows and columns of the string grid and the mapping between real
+// and display indexes. Hidden rows stay in the model at their real place;
+// only the platform's row axis loses them.
+#include "grid/QuillGrid.h"
+
+#include <algorithm>
+
+#include "grid/base/AuxLists.h"
+#include "grid/model/ColumnMap.h"
+#include "grid/model/RowStore.h"
+
+int TQuillStringGrid::RealColIndex(int ACol) const { return FColumnMap->DisplToReal(ACol); }
+
+int TQuillStringGrid::DisplColIndex(int ACol) { return FColumnMap->RealToDispl(ACol); }
+
+int TQuillStringGrid::RealRowIndex(int ARow) const { return FRowStore->DisplToReal(ARow); }
+
+int TQuillStringGrid::DisplRowIndex(int ARow) const { return FRowStore->RealToDispl(ARow); }
+
+bool TQuillStringGrid::IsHiddenColumn(int ColIndex) const { return FColumnMap->IsHidden(ColIndex); }
+
+bool TQuillStringGrid::IsHiddenRow(int RowIndex) const { return FRowStore->IsHidden(RowIndex); }
+
+int TQuillStringGrid::NumHiddenColumns() const { return FColumnMap ? FColumnMap->HiddenCount() : 0; }
+
+int TQuillStringGrid::NumHiddenRows() const { return FRowStore->HiddenCount(); }
+
+int TQuillStringGrid::TotalColCount() const { return ColCount() + NumHiddenColumns(); }
+
+bool TQuillStringGrid::IsIgnoredColumn(int ACol) const { return FIgnoreColumns->HasValue(ACol); }
+
+void TQuillStringGrid::CloseEditor()
+{
+    if (EditorMode()) SetEditorMode(false);
+}
+
+// Columns.
+
+void TQuillStringGrid::HideColumns(int FromCol, int ToCol)
+{
+    CloseEditor();
+    for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
+        // The last shown column is never hidden.
+        if (IsHiddenColumn(c) || c >= TotalColCount() || ColCount() <= 1) continue;
+        const int displ = FColumnMap->RealToDispl(c);
+        FColumnMap->SetWidth(c, ColWidths(displ));
+        MoveAxisColumn(displ, ColCount() - 1);
+        FColumnMap->SetHidden(c, true);
+        if (Col() == ColCount() - 1 && Col() > 0) SetCol(Col() - 1);
+        SetAxisColCount(ColCount() - 1);
+    }
+    Invalidate();
+}
+
+void TQuillStringGrid::UnHideColumns(int FromCol, int ToCol)
+{
+    CloseEditor();
+    for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
+        if (!IsHiddenColumn(c)) continue;
+        FColumnMap->SetHidden(c, false);
+        const int displ = FColumnMap->RealToDispl(c);
+        SetAxisColCount(ColCount() + 1);
+        if (displ != ColCount() - 1) MoveAxisColumn(ColCount() - 1, displ);
+        SetColWidths(displ, FColumnMap->Width(c));
+    }
+    Invalidate();
+}
+
+void TQuillStringGrid::UnHideColumnsAll() { UnHideColumns(0, ColCount() + NumHiddenColumns()); }
+
+// Rows.
+
+int TQuillStringGrid::RestoredHeight(int AReal)
+{
+    const int height = FRowStore->Row(AReal).Height;
+    return height > 0 ? height : DefaultRowHeight();
+}
+
+void TQuillStringGrid::HideRows(int FromRow, int ToRow)
+{
+    FromRow = std::max(FromRow, 0);
+    ToRow = std::min(ToRow, FRowStore->Total() - 1);
+    // The rows newly hidden are consecutive among the shown ones.
+    int first = -1;
+    int count = 0;
+    for (int r = FromRow; r <= ToRow && count < HideableRows(); ++r) {
+        if (IsHiddenRow(r)) continue;
+        if (first < 0) first = DisplRowIndex(r);
+        grid::TRowRecord& record = FRowStore->Row(r);
+        record.Height = RowHeights(first + count);
+        record.Level = grid::TRowRecord::NoFilterLevel;
+        ++count;
+    }
+    if (count == 0) return;
+    CloseEditor();
+    for (int r = FromRow, marked = 0; marked < count; ++r)
+        if (!IsHiddenRow(r)) {
+            FRowStore->SetHidden(r, true);
+            ++marked;
+        }
+    RemoveShownRowSizes(first, count);
+}
+
+void TQuillStringGrid::UnHideRows(int FromRow, int ToRow)
+{
+    if (!IsHiddenRow(FromRow)) return;
+    CloseEditor();
+    ToRow = std::min(ToRow, FRowStore->Total() - 1);
+    int r = FromRow;
+    while (r <= ToRow) {
+        if (!IsHiddenRow(r)) {
+            ++r;
+            continue;
+        }
+        // A run of hidden rows returns as one block at its own place.
+        const int displ = DisplRowIndex(r);
+        std::vector<int> heights;
+        for (; r <= ToRow && IsHiddenRow(r); ++r) {
+            heights.push_back(RestoredHeight(r));
+            FRowStore->SetHidden(r, false);
+        }
+        InsertShownRowSizes(displ, heights);
+    }
+    Invalidate();
+}
+
+void TQuillStringGrid::UnHideRowsAll()
+{
+    if (NumHiddenRows() == 0) return;
+    CloseEditor();
+    std::vector<int> heights;
+    heights.reserve(static_cast<std::size_t>(FRowStore->Total()));
+    int shown = 0;
+    for (int r = 0; r < FRowStore->Total(); ++r) {
+        if (IsHiddenRow(r)) {
+            heights.push_back(RestoredHeight(r));
+            FRowStore->SetHidden(r, false);
+        } else {
+            heights.push_back(RowHeights(shown++));
+        }
+    }
+    SetShownRowSizes(heights);
+    Invalidate();
+}
+
+void TQuillStringGrid::HideRowList(const TIntList& RowList)
+{
+    CloseEditor();
+    // Display indexes name the rows as they stand before any is hidden, and
+    // the store records real rows, so later passes map right.
+    std::vector<int> reals;
+    for (int i = 0; i < RowList.Count() && static_cast<int>(reals.size()) < HideableRows(); ++i) {
+        const int displ = RowList.GetInteger(i);
+        if (displ < 0 || displ >= RowCount()) continue;
+        reals.push_back(RealRowIndex(displ));
+    }
+    std::vector<int> heights;
+    heights.reserve(static_cast<std::size_t>(RowCount()));
+    for (int d = 0; d < RowCount(); ++d) heights.push_back(RowHeights(d));
+    std::vector<bool> drop(heights.size(), false);
+    for (int real : reals) {
+        if (IsHiddenRow(real)) continue;
+        const int displ = DisplRowIndex(real);
+        drop[static_cast<std::size_t>(displ)] = true;
+        grid::TRowRecord& record = FRowStore->Row(real);
+        record.Height = heights[static_cast<std::size_t>(displ)];
+        record.Level = FFilterLevel;
+    }
+    for (int real : reals) FRowStore->SetHidden(real, true);
+    ++FFilterLevel;
+    std::vector<int> kept;
+    kept.reserve(heights.size());
+    for (std::size_t d = 0; d < heights.size(); ++d)
+        if (!drop[d]) kept.push_back(heights[d]);
+    SetShownRowSizes(kept);
+    Invalidate();
+}
+
+void TQuillStringGrid::UnHideRowList()
+{
+    const int level = FFilterLevel - 1;
+    if (level < 0 || NumHiddenRows() == 0) return;
+    CloseEditor();
+    // Only the rows of the last pass come back; rows hidden otherwise stay
+    // hidden with their contents.
+    std::vector<int> heights;
+    int shown = 0;
+    for (int r = 0; r < FRowStore->Total(); ++r) {
+        if (!IsHiddenRow(r)) {
+            heights.push_back(RowHeights(shown++));
+        } else if (FRowStore->Row(r).Level == level) {
+            heights.push_back(RestoredHeight(r));
+            FRowStore->SetHidden(r, false);
+        }
+    }
+    if (Row() >= static_cast<int>(heights.size())) FocusCell(FixedCols(), FixedRows(), true);
+    SetShownRowSizes(heights);
+    Invalidate();
+}

@@ -1,0 +1,355 @@
+// Rows in real order, hidden flags and the real/display index mapping.
+#include "grid/model/RowStore.h"
+
+#include <algorithm>
+
+#include "platform/rtl/Exceptions.h"
+
+namespace grid {
+
+namespace {
+
+const std::string EmptyText;
+
+void CheckIndex(int index)
+{
+    if (index < 0) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+template <class Vector>
+void Rotate(Vector& items, std::size_t from, std::size_t to)
+{
+    auto first = items.begin();
+    if (from < to) std::rotate(first + from, first + from + 1, first + to + 1);
+    else if (from > to) std::rotate(first + to, first + from, first + from + 1);
+}
+
+} // namespace
+
+const TRowRecord* TRowStore::FindRow(int AReal) const noexcept
+{
+    auto r = static_cast<std::size_t>(AReal);
+    return AReal >= 0 && r < FRows.size() ? &FRows[r] : nullptr;
+}
+
+void TRowStore::EnsureRecords(int ACount)
+{
+    if (static_cast<std::size_t>(ACount) > FRows.size()) FRows.resize(static_cast<std::size_t>(ACount));
+}
+
+TRowRecord& TRowStore::Row(int AReal)
+{
+    CheckIndex(AReal);
+    EnsureRecords(AReal + 1);
+    return FRows[static_cast<std::size_t>(AReal)];
+}
+
+const std::string& TRowStore::Text(int ACol, int AReal) const
+{
+    CheckIndex(ACol);
+    CheckIndex(AReal);
+    const TRowRecord* row = FindRow(AReal);
+    auto c = static_cast<std::size_t>(ACol);
+    return row && c < row->Texts.size() ? row->Texts[c] : EmptyText;
+}
+
+void TRowStore::SetText(int ACol, int AReal, std::string Value)
+{
+    CheckIndex(ACol);
+    CheckIndex(AReal);
+    // Clearing a cell that was never written allocates nothing.
+    if (Value.empty() && Text(ACol, AReal).empty()) return;
+    TRowRecord& row = Row(AReal);
+    auto c = static_cast<std::size_t>(ACol);
+    if (row.Texts.capacity() == 0) row.Texts.reserve(std::max(static_cast<std::size_t>(FRowWidthHint), c + 1));
+    if (c >= row.Texts.size()) row.Texts.resize(c + 1);
+    row.Texts[c] = std::move(Value);
+}
+
+TObject* TRowStore::Object(int ACol, int AReal) const
+{
+    CheckIndex(ACol);
+    CheckIndex(AReal);
+    const TRowRecord* row = FindRow(AReal);
+    auto c = static_cast<std::size_t>(ACol);
+    return row && c < row->Objects.size() ? row->Objects[c] : nullptr;
+}
+
+void TRowStore::SetObject(int ACol, int AReal, TObject* Value)
+{
+    CheckIndex(ACol);
+    CheckIndex(AReal);
+    if (!Value && !Object(ACol, AReal)) return;
+    TRowRecord& row = Row(AReal);
+    auto c = static_cast<std::size_t>(ACol);
+    if (c >= row.Objects.size()) row.Objects.resize(c + 1, nullptr);
+    row.Objects[c] = Value;
+}
+
+bool TRowStore::IsHidden(int AReal) const noexcept
+{
+    const TRowRecord* row = AReal < FTotal ? FindRow(AReal) : nullptr;
+    return row && row->Hidden;
+}
+
+void TRowStore::SetHidden(int AReal, bool Value)
+{
+    CheckIndex(AReal);
+    if (AReal >= FTotal || IsHidden(AReal) == Value) return;
+    Row(AReal).Hidden = Value;
+    FHidden += Value ? 1 : -1;
+    if (FTreeValid) TreeAdd(AReal, Value ? -1 : 1);
+    FFlatValid = false;
+    FLookupsSinceChange = 0;
+}
+
+void TRowStore::MarkStructureChanged() noexcept
+{
+    FTreeValid = false;
+    FFlatValid = false;
+    FLookupsSinceChange = 0;
+}
+
+void TRowStore::TreeAdd(int AReal, int Delta) const
+{
+    for (std::size_t i = static_cast<std::size_t>(AReal) + 1; i < FTree.size(); i += i & (~i + 1)) FTree[i] += Delta;
+}
+
+void TRowStore::EnsureTree() const
+{
+    if (FTreeValid) return;
+    const auto n = static_cast<std::size_t>(FTotal);
+    FTree.assign(n + 1, 0);
+    for (std::size_t i = 1; i <= n; ++i) {
+        const TRowRecord* row = i - 1 < FRows.size() ? &FRows[i - 1] : nullptr;
+        FTree[i] += row && row->Hidden ? 0 : 1;
+        const std::size_t parent = i + (i & (~i + 1));
+        if (parent <= n) FTree[parent] += FTree[i];
+    }
+    FTreeValid = true;
+}
+
+int TRowStore::ShownBefore(int ACount) const
+{
+    EnsureTree();
+    int sum = 0;
+    for (std::size_t i = static_cast<std::size_t>(ACount); i > 0; i -= i & (~i + 1)) sum += FTree[i];
+    return sum;
+}
+
+int TRowStore::SelectShown(int ADispl) const
+{
+    // The real row holding the (ADispl + 1)-th shown row: descend the tree.
+    EnsureTree();
+    std::size_t pos = 0;
+    int remaining = ADispl + 1;
+    std::size_t step = 1;
+    while (step * 2 < FTree.size()) step *= 2;
+    for (; step > 0; step /= 2)
+        if (pos + step < FTree.size() && FTree[pos + step] < remaining) {
+            pos += step;
+            remaining -= FTree[pos];
+        }
+    return static_cast<int>(pos);
+}
+
+void TRowStore::BuildFlatMaps() const
+{
+    FDisplToReal.clear();
+    FDisplToReal.reserve(static_cast<std::size_t>(ShownCount()));
+    FRealToDispl.resize(static_cast<std::size_t>(FTotal));
+    int shown = 0;
+    for (int r = 0; r < FTotal; ++r) {
+        FRealToDispl[static_cast<std::size_t>(r)] = shown;
+        if (!IsHidden(r)) {
+            FDisplToReal.push_back(r);
+            ++shown;
+        }
+    }
+    FFlatValid = true;
+}
+
+int TRowStore::RealToDispl(int AReal) const
+{
+    if (FHidden == 0 || AReal < 0) return AReal;
+    if (AReal >= FTotal) return AReal - FHidden;
+    if (!FFlatValid && ++FLookupsSinceChange > FTotal / 16 + 64) BuildFlatMaps();
+    if (FFlatValid) return FRealToDispl[static_cast<std::size_t>(AReal)];
+    return ShownBefore(AReal);
+}
+
+int TRowStore::DisplToReal(int ADispl) const
+{
+    if (FHidden == 0 || ADispl < 0) return ADispl;
+    if (ADispl >= ShownCount()) return ADispl + FHidden;
+    if (!FFlatValid && ++FLookupsSinceChange > FTotal / 16 + 64) BuildFlatMaps();
+    if (FFlatValid) return FDisplToReal[static_cast<std::size_t>(ADispl)];
+    return SelectShown(ADispl);
+}
+
+void TRowStore::AppendShown(int ACount)
+{
+    if (!FTreeValid) {
+        FTotal += ACount;
+        MarkStructureChanged();
+        return;
+    }
+    // Appending to a Fenwick tree: each new node sums its own span.
+    const int oldTotal = FTotal;
+    FTotal += ACount;
+    FTree.resize(static_cast<std::size_t>(FTotal) + 1, 0);
+    for (int r = oldTotal; r < FTotal; ++r) {
+        const std::size_t i = static_cast<std::size_t>(r) + 1;
+        const std::size_t low = i & (~i + 1);
+        FTree[i] = 1 + ShownBefore(r) - ShownBefore(static_cast<int>(i - low));
+    }
+    FFlatValid = false;
+}
+
+void TRowStore::SetShownCount(int ACount)
+{
+    ACount = std::max(ACount, 0);
+    const int shown = ShownCount();
+    if (ACount == shown) return;
+    if (ACount > shown) {
+        // Rows past the grid come back as they were; they are never hidden.
+        AppendShown(ACount - shown);
+        return;
+    }
+    const int cut = ACount == 0 ? 0 : DisplToReal(ACount - 1) + 1;
+    for (int r = cut; r < FTotal; ++r)
+        if (r < static_cast<int>(FRows.size()) && FRows[static_cast<std::size_t>(r)].Hidden) {
+            FRows[static_cast<std::size_t>(r)].Hidden = false;
+            --FHidden;
+        }
+    FTotal = cut;
+    MarkStructureChanged();
+}
+
+void TRowStore::InsertRows(int AReal, int ACount)
+{
+    CheckIndex(AReal);
+    if (ACount <= 0) return;
+    AReal = std::min(AReal, FTotal);
+    if (static_cast<std::size_t>(AReal) < FRows.size())
+        FRows.insert(FRows.begin() + AReal, static_cast<std::size_t>(ACount), TRowRecord{});
+    if (AReal == FTotal) {
+        AppendShown(ACount);
+        return;
+    }
+    FTotal += ACount;
+    MarkStructureChanged();
+}
+
+void TRowStore::AfterRemoval(std::size_t AKept, std::size_t AEnd)
+{
+    const std::size_t removed = AEnd - AKept;
+    std::move(FRows.begin() + static_cast<std::ptrdiff_t>(AEnd), FRows.end(),
+              FRows.begin() + static_cast<std::ptrdiff_t>(AKept));
+    FRows.resize(FRows.size() - removed);
+    FTotal -= static_cast<int>(removed);
+    MarkStructureChanged();
+}
+
+void TRowStore::MoveRow(int AFrom, int ATo)
+{
+    CheckIndex(AFrom);
+    CheckIndex(ATo);
+    if (AFrom == ATo) return;
+    EnsureRecords(std::max(AFrom, ATo) + 1);
+    Rotate(FRows, static_cast<std::size_t>(AFrom), static_cast<std::size_t>(ATo));
+    MarkStructureChanged();
+}
+
+void TRowStore::SwapRows(int A, int B)
+{
+    CheckIndex(A);
+    CheckIndex(B);
+    if (A == B) return;
+    EnsureRecords(std::max(A, B) + 1);
+    std::swap(FRows[static_cast<std::size_t>(A)], FRows[static_cast<std::size_t>(B)]);
+    MarkStructureChanged();
+}
+
+void TRowStore::MoveColumn(int AFrom, int ATo)
+{
+    CheckIndex(AFrom);
+    CheckIndex(ATo);
+    if (AFrom == ATo) return;
+    const auto lo = static_cast<std::size_t>(std::min(AFrom, ATo));
+    const auto need = static_cast<std::size_t>(std::max(AFrom, ATo)) + 1;
+    for (TRowRecord& row : FRows) {
+        // A row holding nothing in the moved range keeps its short arrays.
+        if (row.Texts.size() > lo) {
+            if (row.Texts.size() < need) row.Texts.resize(need);
+            Rotate(row.Texts, static_cast<std::size_t>(AFrom), static_cast<std::size_t>(ATo));
+        }
+        if (row.Objects.size() > lo) {
+            if (row.Objects.size() < need) row.Objects.resize(need, nullptr);
+            Rotate(row.Objects, static_cast<std::size_t>(AFrom), static_cast<std::size_t>(ATo));
+        }
+    }
+}
+
+void TRowStore::SwapColumns(int A, int B)
+{
+    CheckIndex(A);
+    CheckIndex(B);
+    const auto hi = static_cast<std::size_t>(std::max(A, B));
+    for (TRowRecord& row : FRows) {
+        if (row.Texts.size() > static_cast<std::size_t>(std::min(A, B))) {
+            if (row.Texts.size() <= hi) row.Texts.resize(hi + 1);
+            std::swap(row.Texts[static_cast<std::size_t>(A)], row.Texts[static_cast<std::size_t>(B)]);
+        }
+        if (row.Objects.size() > static_cast<std::size_t>(std::min(A, B))) {
+            if (row.Objects.size() <= hi) row.Objects.resize(hi + 1, nullptr);
+            std::swap(row.Objects[static_cast<std::size_t>(A)], row.Objects[static_cast<std::size_t>(B)]);
+        }
+    }
+}
+
+void TRowStore::InsertColumns(int ACol, int ACount)
+{
+    CheckIndex(ACol);
+    if (ACount <= 0) return;
+    const auto at = static_cast<std::size_t>(ACol);
+    const auto n = static_cast<std::size_t>(ACount);
+    for (TRowRecord& row : FRows) {
+        if (row.Texts.size() > at) row.Texts.insert(row.Texts.begin() + ACol, n, std::string());
+        if (row.Objects.size() > at) row.Objects.insert(row.Objects.begin() + ACol, n, nullptr);
+    }
+}
+
+void TRowStore::RemoveColumns(int ACol, int ACount)
+{
+    CheckIndex(ACol);
+    if (ACount <= 0) return;
+    const auto at = static_cast<std::size_t>(ACol);
+    for (TRowRecord& row : FRows) {
+        if (row.Texts.size() > at)
+            row.Texts.erase(row.Texts.begin() + ACol,
+                            row.Texts.begin() + static_cast<std::ptrdiff_t>(std::min(row.Texts.size(), at + static_cast<std::size_t>(ACount))));
+        if (row.Objects.size() > at)
+            row.Objects.erase(row.Objects.begin() + ACol,
+                              row.Objects.begin() + static_cast<std::ptrdiff_t>(std::min(row.Objects.size(), at + static_cast<std::size_t>(ACount))));
+    }
+}
+
+void TRowStore::Clear()
+{
+    FRows.clear();
+    FTotal = 0;
+    FHidden = 0;
+    MarkStructureChanged();
+}
+
+std::vector<TObject*> TRowStore::AllObjects() const
+{
+    std::vector<TObject*> objects;
+    for (const TRowRecord& row : FRows)
+        for (TObject* o : row.Objects)
+            if (o) objects.push_back(o);
+    return objects;
+}
+
+} // namespace grid

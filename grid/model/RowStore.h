@@ -1,0 +1,132 @@
+// The string grid's cell data: every row in its real place, hidden or shown,
+// with the mapping between real and display row indexes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TObject;
+
+namespace grid {
+
+// One row of the grid. Its texts live here once, whether the row is shown or
+// hidden; moving rows moves these records, never their cells.
+struct TRowRecord {
+    std::vector<std::string> Texts;
+    // Empty until the row gets an object; the grid owns what it puts here.
+    std::vector<TObject*> Objects;
+    bool Hidden = false;
+    // Of a hidden row: its height when it was hidden and the filter pass that
+    // hid it (NoFilterLevel for rows hidden otherwise).
+    int Height = 0;
+    int Level = 0;
+    static constexpr int NoFilterLevel = -1;
+};
+
+// Rows are kept in real order. The first Total() records are the grid's rows
+// (hidden ones included); records past them hold data beyond the counts,
+// which reappears when the grid grows. Display indexes count the shown rows;
+// past the shown rows, display and real indexes run on side by side.
+class TRowStore {
+public:
+    int Total() const noexcept { return FTotal; }
+    int HiddenCount() const noexcept { return FHidden; }
+    int ShownCount() const noexcept { return FTotal - FHidden; }
+
+    // Texts and objects by column and real row; anything may be read, a
+    // negative index raises EListError.
+    const std::string& Text(int ACol, int AReal) const;
+    void SetText(int ACol, int AReal, std::string Value);
+    TObject* Object(int ACol, int AReal) const;
+    void SetObject(int ACol, int AReal, TObject* Value);
+    // The record of a real row, made on demand.
+    TRowRecord& Row(int AReal);
+    const TRowRecord* FindRow(int AReal) const noexcept;
+    // How many columns a row makes room for when it is first written.
+    void SetRowWidthHint(int Columns) noexcept { FRowWidthHint = Columns < 1 ? 1 : Columns; }
+
+    bool IsHidden(int AReal) const noexcept;
+    void SetHidden(int AReal, bool Value);
+
+    // Index mapping: O(1) once the map has settled, O(log n) between changes.
+    int RealToDispl(int AReal) const;
+    int DisplToReal(int ADispl) const;
+
+    // Grows or shrinks the grid to ACount shown rows. Shrinking keeps the
+    // cut rows as data beyond the counts; hidden rows among them are shown.
+    void SetShownCount(int ACount);
+    // Inserts ACount empty shown rows before real row AReal (at most Total()).
+    void InsertRows(int AReal, int ACount);
+    // Removes the records of the real rows [AFrom, ATo) for which Drop is
+    // true, keeping the others in order; returns the removed records.
+    template <class Pred>
+    std::vector<TRowRecord> RemoveRows(int AFrom, int ATo, Pred Drop);
+    // Moves real row AFrom to real place ATo; the rows between shift by one.
+    void MoveRow(int AFrom, int ATo);
+    void SwapRows(int A, int B);
+    // Moves column AFrom to ATo in every row; columns between shift by one.
+    void MoveColumn(int AFrom, int ATo);
+    void SwapColumns(int A, int B);
+    // Inserts ACount empty columns before ACol, or removes ACount columns
+    // from ACol, in every row (objects removed are not freed).
+    void InsertColumns(int ACol, int ACount);
+    void RemoveColumns(int ACol, int ACount);
+    // Forgets every row: counts and data.
+    void Clear();
+    // Every object of every record, for the grid to free.
+    std::vector<TObject*> AllObjects() const;
+
+private:
+    void MarkStructureChanged() noexcept;
+    void AppendShown(int ACount);
+    void EnsureTree() const;
+    // Shown rows among the first ACount real rows.
+    int ShownBefore(int ACount) const;
+    int SelectShown(int ADispl) const;
+    void BuildFlatMaps() const;
+    void TreeAdd(int AReal, int Delta) const;
+    void EnsureRecords(int ACount);
+    // Closes the gap between AKept and AEnd left by RemoveRows.
+    void AfterRemoval(std::size_t AKept, std::size_t AEnd);
+
+    std::vector<TRowRecord> FRows;
+    int FTotal = 0;
+    int FHidden = 0;
+    int FRowWidthHint = 1;
+
+    // Fenwick tree over "row is shown" for the first FTotal rows; rebuilt
+    // lazily after structural changes.
+    mutable std::vector<int> FTree;
+    mutable bool FTreeValid = false;
+    // Flat maps, built once enough lookups follow a change to pay for them.
+    mutable std::vector<int> FDisplToReal;
+    mutable std::vector<int> FRealToDispl;
+    mutable bool FFlatValid = false;
+    mutable std::int64_t FLookupsSinceChange = 0;
+};
+
+template <class Pred>
+std::vector<TRowRecord> TRowStore::RemoveRows(int AFrom, int ATo, Pred Drop)
+{
+    std::vector<TRowRecord> removed;
+    if (AFrom < 0) AFrom = 0;
+    if (ATo > FTotal) ATo = FTotal;
+    if (AFrom >= ATo) return removed;
+    EnsureRecords(ATo);
+    std::size_t write = static_cast<std::size_t>(AFrom);
+    for (std::size_t read = write; read < static_cast<std::size_t>(ATo); ++read) {
+        if (Drop(static_cast<int>(read), FRows[read])) {
+            removed.push_back(std::move(FRows[read]));
+            continue;
+        }
+        if (write != read) FRows[write] = std::move(FRows[read]);
+        ++write;
+    }
+    for (const TRowRecord& r : removed)
+        if (r.Hidden) --FHidden;
+    AfterRemoval(write, static_cast<std::size_t>(ATo));
+    return removed;
+}
+
+} // namespace grid
