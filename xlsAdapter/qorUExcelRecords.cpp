@@ -5,14 +5,11 @@
 #include "platform/rtl/Strings.h"
 #include "xlsAdapter/qorUOle2Impl.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
+#include "xlsAdapter/qorUXlsWorkSheet.h"
 
 #include <set>
 
 using namespace xlsAdapter;
-
-namespace xlsAdapter::msg {
-inline constexpr const char* NoEmptySheetModel = "New empty sheets can't be created in this workbook";
-} // namespace xlsAdapter::msg
 
 int TSheetList::Add(std::unique_ptr<TSheet> Sheet)
 {
@@ -104,9 +101,13 @@ void TWorkbook::LoadFromStream(TOle2File& DataStream)
                 globalsRead = true;
                 FGlobals->LoadFromStream(DataStream, header, std::move(bof), &FGlobals->SST());
             } else {
-                // Worksheets and charts are kept record by record until
-                // their models parse them.
-                TSheet* sheet = FSheets.GetItems(FSheets.Add(std::make_unique<TVyxUnsupportedSheet>(FGlobals.get())));
+                // Charts and other sheets are kept record by record.
+                std::unique_ptr<TSheet> created;
+                if (bof->BOFType() == xlr::BofWorksheet)
+                    created = std::make_unique<TWorkSheet>(FGlobals.get());
+                else
+                    created = std::make_unique<TVyxUnsupportedSheet>(FGlobals.get());
+                TSheet* sheet = FSheets.GetItems(FSheets.Add(std::move(created)));
                 sheet->LoadFromStream(DataStream, header, std::move(bof), &FGlobals->SST());
             }
         } else if (record->Id != xlr::EOF_) {
@@ -247,12 +248,11 @@ void TWorkbook::InsertSheets(int CopyFrom, int InsertBefore, int SheetCount)
     if (InsertBefore < 0 || InsertBefore > FSheets.Count())
         ExcelError(msg::InvalidSheetNumber, InsertBefore, 0, FSheets.Count());
     const TSheet* source = CopyFrom >= 0 ? FSheets.GetItems(CopyFrom) : nullptr;
-    if (!source && SheetCount > 0)
-        ExcelError(msg::NoEmptySheetModel);
     const std::uint16_t flags = source ? FGlobals->GetSheetOptionFlags(CopyFrom) : 0;
     FGlobals->InsertSheets(CopyFrom, InsertBefore, flags, rtl::Utf8ToUtf16(msg::DefaultSheetName), SheetCount);
     for (int k = 0; k < SheetCount; ++k) {
-        FSheets.Insert(InsertBefore, TSheet::CopyTo(source));
+        FSheets.Insert(InsertBefore, source ? TSheet::CopyTo(source)
+                                            : TWorkSheet::CreateFromData(FGlobals.get(), &FGlobals->SST()));
         TSheetInfo info = SheetInfoFor(InsertBefore + SheetCount - 1 - k);
         info.FormulaSheet = CopyFrom;
         FSheets.GetItems(InsertBefore)->ArrangeCopySheet(info);

@@ -1,0 +1,524 @@
+// Loading a worksheet into its lists and saving it back in record order.
+#include "xlsAdapter/qorUXlsWorkSheet.h"
+
+#include "platform/classes/Streams.h"
+#include "xlsAdapter/qorUOle2Impl.h"
+#include "xlsAdapter/qorUXlsCellRecords.h"
+#include "xlsAdapter/qorUXlsLabelRecords.h"
+#include "xlsAdapter/qorUXlsRecordReader.h"
+#include "xlsAdapter/qorUXlsTemplate.h"
+#include "xlsAdapter/qorUXlsWorkbookGlobals.h"
+
+#include <algorithm>
+
+using namespace xlsAdapter;
+
+namespace {
+constexpr std::uint16_t COLINFO = 0x007D;
+constexpr int MaxOutlineLevel = 7;
+} // namespace
+
+TWorkSheet::TWorkSheet(TWorkbookGlobals* aWorkbookGlobals)
+    : TSheet(aWorkbookGlobals), FCells(*aWorkbookGlobals, [this](int Col) { return GetColFormat(Col); })
+{
+}
+
+std::unique_ptr<TWorkSheet> TWorkSheet::CreateFromData(TWorkbookGlobals* aWorkbookGlobals, TSST* SST)
+{
+    auto sheet = std::make_unique<TWorkSheet>(aWorkbookGlobals);
+    TMemoryStream file;
+    const ByteArray& bytes = EmptyWorkbookTemplate();
+    file.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    file.SetPosition(0);
+    TOle2File container(file);
+    container.SelectStream(u"Workbook");
+    TRecordHeader header;
+    ReadRecordHeader(container, header);
+    for (;;) {
+        const std::unique_ptr<TBaseRecord> record = LoadRecord(container, header);
+        if (record->Id == xlr::EOF_)
+            break;
+    }
+    std::unique_ptr<TBaseRecord> first = LoadRecord(container, header);
+    if (first->Id != xlr::BOF)
+        ExcelError(msg::ErrExcelInvalid);
+    sheet->LoadFromStream(container, header, std::unique_ptr<TBOFRecord>(static_cast<TBOFRecord*>(first.release())),
+                          SST);
+    return sheet;
+}
+
+void TWorkSheet::ClearValues()
+{
+    std::unique_ptr<TWorkSheet> empty = CreateFromData(FWorkbookGlobals, &FWorkbookGlobals->SST());
+    Clear();
+    FBOF = std::move(empty->FBOF);
+    FEOF = std::move(empty->FEOF);
+    FMiscRecords1.CopyFrom(&empty->FMiscRecords1);
+    FMiscRecords2.CopyFrom(&empty->FMiscRecords2);
+    FDefColWidth = empty->FDefColWidth;
+    FDefRowHeight = empty->FDefRowHeight;
+    FOriginalDimensions = empty->FOriginalDimensions;
+    LinkRecords();
+}
+
+void TWorkSheet::Clear()
+{
+    TSheet::Clear();
+    FMiscRecords1.Clear();
+    FMiscRecords2.Clear();
+    FColumns.Clear();
+    FCells.Clear();
+    FRanges.clear();
+    FCodeName.reset();
+    FGuts = nullptr;
+    FOriginalDimensions = {};
+    FDefRowHeight = DefaultRowHeight;
+    FDefColWidth = DefaultColWidth;
+}
+
+void TWorkSheet::LinkSheetRecord(TBaseRecord* Record)
+{
+    LinkRecord(Record);
+    if (Record->Id == xlr::GUTS)
+        FGuts = static_cast<TGutsRecord*>(Record);
+}
+
+void TWorkSheet::LinkRecords()
+{
+    FWindow2 = nullptr;
+    FGuts = nullptr;
+    for (const TBaseRecordList* list : {&FMiscRecords1, &FMiscRecords2})
+        for (int i = 0; i < list->Count(); ++i)
+            LinkSheetRecord(list->Items(i));
+}
+
+void TWorkSheet::ApplyDefaultSize(const TBaseRecord& Record, int& LastDefColWidth, bool& StandardWidthApplied)
+{
+    // A STANDARDWIDTH wins over a DEFCOLWIDTH of 8 characters in either
+    // order; a DEFCOLWIDTH of another width wins over a STANDARDWIDTH.
+    switch (Record.Id) {
+    case xlr::DEFCOLWIDTH: {
+        const int chars = static_cast<const TDefColWidthRecord&>(Record).Width();
+        if (!StandardWidthApplied || chars != 8) {
+            FDefColWidth = 293 * chars;
+            LastDefColWidth = chars;
+        }
+        break;
+    }
+    case xlr::STANDARDWIDTH:
+        if (LastDefColWidth == 8) {
+            FDefColWidth = static_cast<const TStandardWidthRecord&>(Record).Width();
+            StandardWidthApplied = true;
+        }
+        break;
+    case xlr::DEFAULTROWHEIGHT:
+        FDefRowHeight = static_cast<const TDefRowHeightRecord&>(Record).Height();
+        break;
+    default:
+        break;
+    }
+}
+
+void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHeader, std::unique_ptr<TBOFRecord> First,
+                                TSST* SST)
+{
+    Clear();
+    TBaseRecordList* keep = &FMiscRecords1;
+    int lastDefColWidth = 8;
+    bool standardWidthApplied = false;
+    // An embedded chart is a substream from its own BOF to its EOF among the
+    // sheet's drawing records; it is kept as read. Substreams do not nest.
+    bool inSubstream = false;
+    while (!FEOF) {
+        if (RecordHeader.EndOfStream || RecordHeader.Id == 0)
+            First->ReadError(msg::SectionNotClosed);
+        std::unique_ptr<TBaseRecord> record = LoadRecord(DataStream, RecordHeader);
+        if (inSubstream) {
+            if (record->Id == xlr::BOF)
+                record->ReadError(msg::ErrExcelInvalid);
+            if (record->Id == xlr::EOF_)
+                inSubstream = false;
+            if (record->Id == xlr::LABELSST)
+                static_cast<TLabelSSTRecord&>(*record).AttachToSST(SST);
+            keep->Add(std::move(record));
+            continue;
+        }
+        if (record->Id == xlr::WINDOW2)
+            keep = &FMiscRecords2;
+        ApplyDefaultSize(*record, lastDefColWidth, standardWidthApplied);
+        if (record->Id == xlr::LABELSST)
+            static_cast<TLabelSSTRecord&>(*record).AttachToSST(SST);
+
+        if (record->Id == xlr::BOF) {
+            // Only an embedded chart may start a section here, right after
+            // the drawing object that holds it.
+            if (keep->Count() == 0 || keep->Items(keep->Count() - 1)->Id != xlr::OBJ)
+                record->ReadError(msg::ErrExcelInvalid);
+            inSubstream = true;
+            keep->Add(std::move(record));
+        } else if (dynamic_cast<TIgnoreRecord*>(record.get())) {
+            // Rebuilt on save (INDEX, DBCELL).
+        } else if (record->Id == xlr::DIMENSIONS) {
+            FOriginalDimensions = static_cast<TDimensionsRecord&>(*record).Dim();
+        } else if (record->Id == COLINFO) {
+            FColumns.AddRecord(*record);
+        } else if (auto* multiple = dynamic_cast<TMultipleValueRecord*>(record.get())) {
+            FCells.AddMultipleCells(*multiple);
+        } else if (auto* cell = dynamic_cast<TCellRecord*>(record.get())) {
+            const int row = cell->Row();
+            record.release();
+            FCells.AddCell(std::unique_ptr<TCellRecord>(cell), row);
+        } else if (auto* row = dynamic_cast<TRowRecord*>(record.get())) {
+            record.release();
+            FCells.AddRow(std::unique_ptr<TRowRecord>(row));
+        } else if (record->Id == xlr::CELLMERGING) {
+            auto merged = std::make_unique<TMergedCells>();
+            merged->LoadFromRecord(*record);
+            FRanges.push_back(std::move(merged));
+        } else if (record->Id == xlr::EOF_) {
+            FEOF.reset(static_cast<TEOFRecord*>(record.release()));
+        } else if (record->Id == xlr::CODENAME) {
+            FCodeName.reset(static_cast<TCodeNameRecord*>(record.release()));
+        } else {
+            // Formulas, drawings, notes, hyperlinks, page breaks, conditional
+            // formats and everything else stay as read, in file order.
+            LinkSheetRecord(record.get());
+            keep->Add(std::move(record));
+        }
+    }
+    if (inSubstream)
+        First->ReadError(msg::SectionNotClosed);
+    FCells.FixRows();
+    FBOF = std::move(First);
+}
+
+void TWorkSheet::RecalcGuts()
+{
+    if (!FGuts || !FGuts->RecalcNeeded)
+        return;
+    int rowLevel = 0;
+    const TRowRecordList& rows = FCells.RowList();
+    for (int i = 0; i < rows.Count(); ++i)
+        if (rows.HasRow(i))
+            rowLevel = std::max(rowLevel, rows.GetItems(i)->Options() & 7);
+    FGuts->SetRowLevel(rowLevel);
+    FGuts->SetColLevel(FColumns.CalcGuts());
+    FGuts->RecalcNeeded = false;
+}
+
+std::int64_t TWorkSheet::FixTotalSize(bool NeedsRecalc)
+{
+    std::int64_t size = FMiscRecords1.TotalSize() + TSheet::TotalSize() + FColumns.TotalSize() +
+                        FCells.FixTotalSize(NeedsRecalc) + FMiscRecords2.TotalSize();
+    for (const auto& range : FRanges)
+        size += range->TotalSize();
+    return size;
+}
+
+std::int64_t TWorkSheet::TotalRangeSize(int, const TXlsCellRange& CellRange) const
+{
+    std::int64_t size = FMiscRecords1.TotalSize() + TSheet::TotalSize() + FColumns.TotalRangeSize(CellRange) +
+                        FCells.TotalRangeSize(CellRange) + FMiscRecords2.TotalSize();
+    for (const auto& range : FRanges)
+        size += range->TotalRangeSize(CellRange);
+    return size;
+}
+
+void TWorkSheet::SaveToStream(TOle2File& DataStream)
+{
+    CheckLoaded();
+    FBOF->SaveToStream(DataStream);
+    RecalcGuts();
+    FMiscRecords1.SaveToStream(DataStream);
+    FColumns.SaveToStream(DataStream);
+    FCells.SaveToStream(DataStream);
+    FMiscRecords2.SaveToStream(DataStream);
+    for (const auto& range : FRanges)
+        range->SaveToStream(DataStream);
+    if (FCodeName)
+        FCodeName->SaveToStream(DataStream);
+    FEOF->SaveToStream(DataStream);
+}
+
+void TWorkSheet::SaveRangeToStream(TOle2File& DataStream, int, const TXlsCellRange& CellRange)
+{
+    CheckLoaded();
+    FBOF->SaveToStream(DataStream);
+    FMiscRecords1.SaveToStream(DataStream);
+    FColumns.SaveRangeToStream(DataStream, CellRange);
+    FCells.SaveRangeToStream(DataStream, CellRange);
+    FMiscRecords2.SaveToStream(DataStream);
+    for (const auto& range : FRanges)
+        range->SaveRangeToStream(DataStream, CellRange);
+    if (FCodeName)
+        FCodeName->SaveToStream(DataStream);
+    FEOF->SaveToStream(DataStream);
+}
+
+std::unique_ptr<TSheet> TWorkSheet::DoCopyTo() const
+{
+    auto copy = std::make_unique<TWorkSheet>(FWorkbookGlobals);
+    CopySectionTo(*copy);
+    copy->FMiscRecords1.CopyFrom(&FMiscRecords1);
+    copy->FMiscRecords2.CopyFrom(&FMiscRecords2);
+    copy->FColumns = FColumns;
+    copy->FCells.CopyFrom(FCells);
+    for (const auto& range : FRanges)
+        copy->FRanges.push_back(std::make_unique<TMergedCells>(*range));
+    copy->FDefColWidth = FDefColWidth;
+    copy->FDefRowHeight = FDefRowHeight;
+    copy->FOriginalDimensions = FOriginalDimensions;
+    copy->LinkRecords();
+    return copy;
+}
+
+void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow, int aRowCount, int FirstCol,
+                                          int LastCol, int DestCol, int aColCount, const TSheetInfo& SheetInfo,
+                                          bool OnlyFormulas)
+{
+    if (aRowCount > 0) {
+        FCells.InsertAndCopyRows(FirstRow, LastRow, DestRow, aRowCount, SheetInfo, OnlyFormulas);
+        const int n = LastRow - FirstRow + 1;
+        for (const auto& range : FRanges) {
+            range->ArrangeInsertRowsAndCols(DestRow, n * aRowCount, 0, 0);
+            range->CopyRowsExclusive(FirstRow, LastRow, DestRow, aRowCount, false);
+        }
+    }
+    if (aColCount > 0) {
+        FCells.InsertAndCopyCols(FirstCol, LastCol, DestCol, aColCount, SheetInfo, OnlyFormulas);
+        const int n = LastCol - FirstCol + 1;
+        for (const auto& range : FRanges) {
+            range->ArrangeInsertRowsAndCols(0, 0, DestCol, n * aColCount);
+            range->CopyRowsExclusive(FirstCol, LastCol, DestCol, aColCount, true);
+        }
+        FColumns.ArrangeInsertCols(DestCol, n * aColCount);
+        const int shift = n * aColCount;
+        FColumns.CopyCols(FirstCol < DestCol ? FirstCol : FirstCol + shift,
+                          LastCol < DestCol ? LastCol : LastCol + shift, DestCol, aColCount);
+    }
+}
+
+void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCount, const TSheetInfo& SheetInfo)
+{
+    if (aRowCount != 0) {
+        FCells.DeleteRows(aRow, aRowCount, SheetInfo);
+        for (const auto& range : FRanges) {
+            range->DeleteRows(aRow, aRowCount, false);
+            range->ArrangeInsertRowsAndCols(aRow, -aRowCount, 0, 0);
+        }
+    }
+    if (aColCount != 0) {
+        FCells.DeleteCols(aCol, aColCount, SheetInfo);
+        for (const auto& range : FRanges) {
+            range->DeleteRows(aCol, aColCount, true);
+            range->ArrangeInsertRowsAndCols(0, 0, aCol, -aColCount);
+        }
+        // Widths and formats stay with their columns' data.
+        FColumns.ArrangeInsertCols(aCol, -aColCount);
+    }
+}
+
+void TWorkSheet::ArrangeInsertRowsAndCols(int InsRowPos, int InsRowCount, int InsColPos, int InsColCount,
+                                          const TSheetInfo& SheetInfo)
+{
+    FCells.ArrangeInsertRowsAndCols(InsRowPos, InsRowCount, InsColPos, InsColCount, SheetInfo);
+}
+
+int TWorkSheet::GetColWidth(int aCol, bool HiddenIsZero) const
+{
+    const TColInfo* info = FColumns.Find(aCol);
+    if (!info)
+        return FDefColWidth;
+    return HiddenIsZero && info->Hidden() ? 0 : info->Width;
+}
+
+void TWorkSheet::SetColWidth(int aCol, int Value)
+{
+    FColumns.FindOrAdd(aCol, 0, 15, 0).Width = static_cast<std::uint16_t>(Value);
+}
+
+bool TWorkSheet::GetColHidden(int aCol) const
+{
+    const TColInfo* info = FColumns.Find(aCol);
+    return info && info->Hidden();
+}
+
+void TWorkSheet::SetColHidden(int aCol, bool Value)
+{
+    if (Value) {
+        FColumns.FindOrAdd(aCol, static_cast<std::uint16_t>(FDefColWidth), 15, 1).Options |= 1;
+        return;
+    }
+    TColInfo* info = FColumns.Find(aCol);
+    if (!info)
+        return;
+    if (info->Width == 0)
+        info->Width = static_cast<std::uint16_t>(FDefColWidth);
+    info->Options &= ~1;
+}
+
+int TWorkSheet::GetColFormat(int aCol) const
+{
+    const TColInfo* info = FColumns.Find(aCol);
+    return info ? info->XF : -1;
+}
+
+void TWorkSheet::SetFormatOfCells(bool Column, int Index, int Value)
+{
+    TCellList& cells = FCells.CellList();
+    for (int row = 0; row < cells.Count(); ++row) {
+        if (!Column && row != Index)
+            continue;
+        TCellRecordList* list = cells.CellRow(row);
+        for (int i = 0; i < list->Count(); ++i)
+            if (!Column || list->Items(i)->Column() == Index)
+                list->Items(i)->SetXF(static_cast<std::uint16_t>(Value));
+    }
+}
+
+void TWorkSheet::SetColFormat(int aCol, int Value)
+{
+    FColumns.FindOrAdd(aCol, static_cast<std::uint16_t>(FDefColWidth), 0, 0).XF = static_cast<std::uint16_t>(Value);
+    SetFormatOfCells(true, aCol, Value);
+}
+
+TRowRecord& TWorkSheet::RowRecord(int aRow)
+{
+    TRowRecordList& rows = FCells.RowList();
+    if (!rows.HasRow(aRow))
+        rows.AddRow(aRow);
+    return *rows.GetItems(aRow);
+}
+
+int TWorkSheet::GetRowHeight(int aRow, bool HiddenIsZero) const
+{
+    const TRowRecordList& rows = FCells.RowList();
+    if (!rows.HasRow(aRow))
+        return FDefRowHeight;
+    const TRowRecord* row = rows.GetItems(aRow);
+    return HiddenIsZero && row->IsHidden() ? 0 : row->Height();
+}
+
+void TWorkSheet::SetRowHeight(int aRow, int Value)
+{
+    TRowRecord& row = RowRecord(aRow);
+    row.SetHeight(static_cast<std::uint16_t>(Value));
+    row.ManualHeight();
+}
+
+bool TWorkSheet::GetRowHidden(int aRow) const
+{
+    const TRowRecordList& rows = FCells.RowList();
+    return rows.HasRow(aRow) && rows.GetItems(aRow)->IsHidden();
+}
+
+void TWorkSheet::SetRowHidden(int aRow, bool Value)
+{
+    RowRecord(aRow).Hide(Value);
+}
+
+int TWorkSheet::GetRowFormat(int aRow) const
+{
+    const TRowRecordList& rows = FCells.RowList();
+    if (!rows.HasRow(aRow) || !rows.GetItems(aRow)->IsFormatted())
+        return -1;
+    return rows.GetItems(aRow)->XF();
+}
+
+void TWorkSheet::SetRowFormat(int aRow, int Value)
+{
+    RowRecord(aRow).SetXF(static_cast<std::uint16_t>(Value));
+    SetFormatOfCells(false, aRow, Value);
+}
+
+int TWorkSheet::GetColOutlineLevel(int aCol) const
+{
+    const TColInfo* info = FColumns.Find(aCol);
+    return info ? info->GetColOutlineLevel() : 0;
+}
+
+void TWorkSheet::EnsureGuts()
+{
+    if (!FGuts) {
+        auto guts = std::make_unique<TGutsRecord>(xlr::GUTS, ByteArray(8));
+        FGuts = guts.get();
+        int at = FMiscRecords1.Count();
+        for (int i = 0; i < FMiscRecords1.Count(); ++i)
+            if (FMiscRecords1.Items(i)->Id == xlr::DEFAULTROWHEIGHT) {
+                at = i;
+                break;
+            }
+        FMiscRecords1.Insert(at, std::move(guts));
+    }
+    FGuts->RecalcNeeded = true;
+}
+
+void TWorkSheet::SetColOulineLevel(int aCol, int Value)
+{
+    EnsureGuts();
+    FColumns.FindOrAdd(aCol, static_cast<std::uint16_t>(FDefColWidth), 15, 0)
+        .SetColOutlineLevel(std::clamp(Value, 0, MaxOutlineLevel));
+}
+
+int TWorkSheet::GetRowOutlineLevel(int aRow) const
+{
+    const TRowRecordList& rows = FCells.RowList();
+    return rows.HasRow(aRow) ? rows.GetItems(aRow)->Options() & 7 : 0;
+}
+
+void TWorkSheet::SetRowOulineLevel(int aRow, int Value)
+{
+    EnsureGuts();
+    RowRecord(aRow).SetRowOutlineLevel(std::clamp(Value, 0, MaxOutlineLevel));
+}
+
+void TWorkSheet::MergeCells(int aRow1, int aCol1, int aRow2, int aCol2)
+{
+    TExcelRange rect{std::min(aRow1, aRow2), std::max(aRow1, aRow2), std::min(aCol1, aCol2), std::max(aCol1, aCol2)};
+    for (;;) {
+        const TExcelRange before = rect;
+        for (const auto& range : FRanges)
+            range->PreMerge(rect);
+        if (rect == before)
+            break;
+    }
+    if (FRanges.empty())
+        FRanges.push_back(std::make_unique<TMergedCells>());
+    FRanges.back()->MergeCells(rect.R1, rect.C1, rect.R2, rect.C2);
+}
+
+void TWorkSheet::UnMergeCells(int aRow1, int aCol1, int aRow2, int aCol2)
+{
+    for (const auto& range : FRanges)
+        range->UnMergeCells(std::min(aRow1, aRow2), std::min(aCol1, aCol2), std::max(aRow1, aRow2),
+                            std::max(aCol1, aCol2));
+}
+
+TXlsCellRange TWorkSheet::CellMergedBounds(int aRow, int aCol) const
+{
+    TXlsCellRange bounds{aCol, aRow, aCol, aRow};
+    for (const auto& range : FRanges)
+        if (range->CheckCell(aRow, aCol, bounds))
+            break;
+    return bounds;
+}
+
+TXlsCellRange TWorkSheet::CellMergedList(int index) const
+{
+    if (index < 0)
+        return {};
+    for (const auto& range : FRanges) {
+        if (index < range->MergedCount())
+            return range->MergedCell(index);
+        index -= range->MergedCount();
+    }
+    return {};
+}
+
+int TWorkSheet::CellMergedListCount() const
+{
+    int count = 0;
+    for (const auto& range : FRanges)
+        count += range->MergedCount();
+    return count;
+}
