@@ -1,0 +1,6 @@
+# The file interface and the .xls file object.
+list(APPEND XLS_SOURCES
+  qorXLSAdapter.cpp
+  qorXLSAdapterTypedText.cpp)
+list(APPEND XLS_TEST_SOURCES
+  tests/XLSAdapterTest.cpp)

@@ -1,0 +1,208 @@
+// The file object: new files, sheets, cells, formats, sizes, merges and
+// typed-in text, saved and read back by us and by python3-xlrd.
+#include "xlsAdapter/qorXLSAdapter.h"
+
+#include "xlsAdapter/qorUExcelRecords.h"
+#include "xlsAdapter/qorUXlsWorkbookGlobals.h"
+#include "xlsAdapter/tests/XlsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+using namespace xlstest;
+
+namespace {
+
+std::unique_ptr<TXLSFile> NewWorkbook(int sheets)
+{
+    auto file = std::make_unique<TXLSFile>(nullptr);
+    file->Connect();
+    file->NewFile(sheets);
+    return file;
+}
+
+} // namespace
+
+TEST(XLSAdapter, NewFileHasItsSheetsAndSavesAsAWorkbookPeersRead)
+{
+    auto file = NewWorkbook(3);
+    EXPECT_EQ(file->SheetCount(), 3);
+    EXPECT_EQ(file->ActiveSheet(), 1);
+    EXPECT_EQ(file->ActiveSheetName(), "Sheet1");
+    EXPECT_TRUE(file->IsWorksheet(3));
+    EXPECT_EQ(file->DefaultColWidth(), 8 * 293); // DEFCOLWIDTH 8 in the template
+    EXPECT_EQ(file->DefaultRowHeight(), 255);
+    TTempDir dir;
+    file->Save(false, dir.Path("new.xls"), nullptr, nullptr, nullptr);
+    std::string out;
+    ASSERT_EQ(RunCommand("/usr/bin/python3 -c \"import xlrd; b=xlrd.open_workbook('" + dir.Path("new.xls") +
+                             "'); print([s.name for s in b.sheets()])\"",
+                         &out),
+              0);
+    EXPECT_EQ(out.substr(0, 11), "['Sheet1', ");
+    EXPECT_EQ(std::count(out.begin(), out.end(), ','), 2);
+}
+
+TEST(XLSAdapter, CellsFormatsSizesAndMergesSaveAndReadBack)
+{
+    auto file = NewWorkbook(1);
+    file->SetCellValue(1, 1, Variant(1.5));
+    file->SetCellValue(1, 256, Variant(std::string("last column")));
+    file->SetCellValue(3, 2, Variant(true));
+    TVyxFormat bold = file->GetFormatList(15);
+    bold.Font.Style.Include(flsBold);
+    bold.Format = "0.00%";
+    const int xf = file->AddFormat(bold);
+    EXPECT_EQ(file->AddFormat(bold), xf); // an equal format is found, not added
+    file->SetCellValueX(2, 1, TXlsCellValue{Variant(0.25), xf, false});
+    file->SetColumnWidth(2, 5000);
+    file->SetRowHeight(3, 600);
+    file->SetColumnHidden(4, true);
+    file->MergeCells(5, 1, 6, 3);
+    file->MergeCells(6, 3, 7, 4); // overlaps: grows the first merge
+    EXPECT_EQ(file->CellMergedListCount(), 1);
+    const TXlsCellRange merged = file->GetCellMergedBounds(7, 4);
+    EXPECT_EQ((std::array{merged.Left, merged.Top, merged.Right, merged.Bottom}), (std::array{1, 5, 4, 7}));
+    EXPECT_EQ(file->GetColumnWidthHiddenIsZero(4), 0);
+    EXPECT_EQ(file->GetColumnWidth(4), file->DefaultColWidth());
+
+    TTempDir dir;
+    const std::string path = dir.Path("cells.xls");
+    file->Save(false, path, nullptr, nullptr, nullptr);
+
+    TXLSFile again(nullptr);
+    again.Connect();
+    again.OpenFile(path);
+    EXPECT_EQ(again.GetCellValue(1, 1).AsDouble(), 1.5);
+    EXPECT_EQ(again.GetCellValue(1, 256).AsString(), "last column");
+    EXPECT_EQ(again.GetCellValue(3, 2).AsBoolean(), true);
+    EXPECT_EQ(again.GetFormatList(again.GetCellFormat(2, 1)).Format, "0.00%");
+    EXPECT_TRUE(again.GetFormatList(again.GetCellFormat(2, 1)).Font.Style.Contains(flsBold));
+    EXPECT_EQ(again.GetColumnWidth(2), 5000);
+    EXPECT_EQ(again.GetRowHeight(3), 600);
+    EXPECT_TRUE(again.GetColumnHidden(4));
+    EXPECT_EQ(again.CellMergedListCount(), 1);
+    EXPECT_EQ(again.MaxCol(), 256);
+
+    std::string out;
+    ASSERT_EQ(RunCommand("/usr/bin/python3 -c \"import xlrd; b=xlrd.open_workbook('" + path +
+                             "', formatting_info=True); s=b.sheet_by_index(0); "
+                             "print(s.cell_value(0,0), s.cell_value(0,255), s.cell_value(2,1), s.merged_cells, "
+                             "s.colinfo_map[1].width, s.colinfo_map[3].hidden, s.rowinfo_map[2].height, "
+                             "b.format_map[b.xf_list[s.cell_xf_index(1,0)].format_key].format_str)\"",
+                         &out),
+              0);
+    EXPECT_EQ(out, "1.5 last column 1 [(4, 7, 0, 4)] 5000 1 600 0.00%\n");
+}
+
+TEST(XLSAdapter, OpeningAndSavingKeepsOtherStreamsAndUnmodelledRecords)
+{
+    TTempDir dir;
+    const std::string source = std::string(VISTRA_TEST_DATA "/libreoffice.xls");
+    TXLSFile file(nullptr);
+    file.Connect();
+    file.OpenFile(source);
+    file.Save(false, dir.Path("copy.xls"), nullptr, nullptr, nullptr);
+    for (std::u16string_view stream : {u"\u0005SummaryInformation", u"\u0005DocumentSummaryInformation"})
+        EXPECT_EQ(ReadStream(dir.Path("copy.xls"), stream), ReadStream(source, stream));
+    // Saving what we saved gives the same bytes.
+    TXLSFile copy(nullptr);
+    copy.Connect();
+    copy.OpenFile(dir.Path("copy.xls"));
+    copy.Save(false, dir.Path("copy2.xls"), nullptr, nullptr, nullptr);
+    EXPECT_EQ(ReadStream(dir.Path("copy2.xls"), u"Workbook"), ReadStream(dir.Path("copy.xls"), u"Workbook"));
+}
+
+TEST(XLSAdapter, SheetOperationsAndTheirErrors)
+{
+    auto file = NewWorkbook(3);
+    file->SetActiveSheet(3);
+    file->DeleteSheet(1);
+    EXPECT_EQ(file->SheetCount(), 2);
+    EXPECT_EQ(file->ActiveSheet(), 2);
+    EXPECT_EQ(ErrorOf([&] { file->DeleteSheet(2); }), "There are not visible sheets on the file");
+    file->SetActiveSheetCodeName("Data");
+    EXPECT_EQ(ErrorOf([&] { file->SetActiveSheetCodeName("Data"); }), "Sheet name already exists: Data");
+    // An active sheet outside the workbook holds nothing and takes nothing.
+    file->SetActiveSheet(7);
+    EXPECT_TRUE(file->GetCellValue(1, 1).IsEmpty());
+    file->SetCellValue(1, 1, Variant(1.0));
+    EXPECT_EQ(file->GetColumnFormat(1), -1);
+    // Bad indexes are refused instead of replacing the default format or font.
+    EXPECT_NE(ErrorOf([&] { file->SetFormatList(9999, TVyxFormat{}); }), "no exception");
+    EXPECT_NE(ErrorOf([&] { file->SetFontList(-1, TVyxFont{}); }), "no exception");
+    EXPECT_EQ(file->GetFontList(4).Name, file->GetFontList(0).Name);
+    EXPECT_EQ(file->FontListCount(), 5);
+}
+
+TEST(XLSAdapter, MarkedRowsAreDeletedByExactText)
+{
+    auto file = NewWorkbook(1);
+    const char* marks[] = {"x", "X", "x", "keep"};
+    for (int row = 0; row < 4; ++row) {
+        file->SetCellValue(row + 1, 1, Variant(std::string(marks[row])));
+        file->SetCellValue(row + 1, 2, Variant(double(row)));
+    }
+    file->DeleteMarkedRows("x");
+    EXPECT_EQ(file->GetCellValue(1, 1).AsString(), "X");
+    EXPECT_EQ(file->GetCellValue(2, 1).AsString(), "keep");
+    EXPECT_EQ(file->GetCellValue(2, 2).AsDouble(), 3.0);
+}
+
+TEST(XLSAdapter, AFailedLoadIsDiscardedAndAFailedSaveKeepsTheOldFile)
+{
+    TTempDir dir;
+    auto file = NewWorkbook(1);
+    file->SetCellValue(1, 1, Variant(42.0));
+    const std::string path = dir.Path("kept.xls");
+    file->Save(false, path, nullptr, nullptr, nullptr);
+    const ByteArray before = ReadFileBytes(path);
+
+    WriteFileBytes(dir.Path("broken.xls"), ByteArray(before.begin(), before.begin() + 1536));
+    EXPECT_NE(ErrorOf([&] { file->OpenFile(dir.Path("broken.xls")); }), "no exception");
+    EXPECT_NE(ErrorOf([&] { file->Save(false, dir.Path("other.xls"), nullptr, nullptr, nullptr); }), "no exception");
+
+    auto hidden = NewWorkbook(1);
+    hidden->SetActiveSheetVisible(sv_Hidden);
+    hidden->AllowOverwritingFiles = true;
+    EXPECT_EQ(ErrorOf([&] { hidden->Save(false, path, nullptr, nullptr, nullptr); }),
+              "To save this file, you must select a visible sheet");
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_EQ(ErrorOf([&] { file->Save(false, path, nullptr, nullptr, nullptr); }),
+              "Can't write to file \"" + path + "\". Check it is not in use by another user");
+}
+
+TEST(XLSAdapter, TypedTextBecomesNumbersBooleansDatesOrText)
+{
+    auto file = NewWorkbook(1);
+    struct TCase {
+        const char* Text;
+        Variant Value;
+        const char* Format;
+    };
+    const TCase cases[] = {
+        {"1,234.5", Variant(1234.5), ""},
+        {"-1,234", Variant(-1234.0), ""},
+        {"12,34", Variant(std::string("12,34")), ""},
+        {"1,5", Variant(std::string("1,5")), ""},
+        {"50%", Variant(0.5), "0%"},
+        {"%50", Variant(0.5), "0%"},
+        {"12.5%", Variant(0.125), "0.00%"},
+        {"1e3", Variant(1000.0), "0.00E+00"},
+        {"e3", Variant(std::string("e3")), ""},
+        {" True ", Variant(true), ""},
+        {"$12.50", Variant(12.5), "$###,###.00_);[Red]\\($###,###.00\\)"},
+        {"12$", Variant(12.0), "$###,###_);[Red]\\($###,###\\)"},
+    };
+    int row = 1;
+    for (const TCase& c : cases) {
+        file->SetCellString(row, 1, c.Text);
+        const Variant v = file->GetCellValue(row, 1);
+        EXPECT_EQ(v.VarType(), c.Value.VarType()) << c.Text;
+        EXPECT_EQ(VariantToText(v), VariantToText(c.Value)) << c.Text;
+        EXPECT_EQ(file->GetFormatList(file->GetCellFormat(row, 1)).Format, c.Format) << c.Text;
+        ++row;
+    }
+}
