@@ -27,6 +27,7 @@ std::unique_ptr<TXLSFile> NewWorkbook(int sheets)
 
 TEST(XLSAdapter, NewFileHasItsSheetsAndSavesAsAWorkbookPeersRead)
 {
+    REQUIRE_PEER("python3-xlrd");
     auto file = NewWorkbook(3);
     EXPECT_EQ(file->SheetCount(), 3);
     EXPECT_EQ(file->ActiveSheet(), 1);
@@ -34,10 +35,10 @@ TEST(XLSAdapter, NewFileHasItsSheetsAndSavesAsAWorkbookPeersRead)
     EXPECT_TRUE(file->IsWorksheet(3));
     EXPECT_EQ(file->DefaultColWidth(), 8 * 293); // DEFCOLWIDTH 8 in the template
     EXPECT_EQ(file->DefaultRowHeight(), 255);
-    TTempDir dir;
-    file->Save(false, dir.Path("new.xls"), nullptr, nullptr, nullptr);
+    TempFolder dir;
+    file->Save(false, (dir / "new.xls"), nullptr, nullptr, nullptr);
     std::string out;
-    ASSERT_EQ(RunCommand("/usr/bin/python3 -c \"import xlrd; b=xlrd.open_workbook('" + dir.Path("new.xls") +
+    ASSERT_EQ(RunCommand("/usr/bin/python3 -c \"import xlrd; b=xlrd.open_workbook('" + (dir / "new.xls") +
                              "'); print([s.name for s in b.sheets()])\"",
                          &out),
               0);
@@ -47,6 +48,7 @@ TEST(XLSAdapter, NewFileHasItsSheetsAndSavesAsAWorkbookPeersRead)
 
 TEST(XLSAdapter, CellsFormatsSizesAndMergesSaveAndReadBack)
 {
+    REQUIRE_PEER("python3-xlrd");
     auto file = NewWorkbook(1);
     file->SetCellValue(1, 1, Variant(1.5));
     file->SetCellValue(1, 256, Variant(std::string("last column")));
@@ -68,8 +70,8 @@ TEST(XLSAdapter, CellsFormatsSizesAndMergesSaveAndReadBack)
     EXPECT_EQ(file->GetColumnWidthHiddenIsZero(4), 0);
     EXPECT_EQ(file->GetColumnWidth(4), file->DefaultColWidth());
 
-    TTempDir dir;
-    const std::string path = dir.Path("cells.xls");
+    TempFolder dir;
+    const std::string path = (dir / "cells.xls");
     file->Save(false, path, nullptr, nullptr, nullptr);
 
     TXLSFile again(nullptr);
@@ -99,20 +101,20 @@ TEST(XLSAdapter, CellsFormatsSizesAndMergesSaveAndReadBack)
 
 TEST(XLSAdapter, OpeningAndSavingKeepsOtherStreamsAndUnmodelledRecords)
 {
-    TTempDir dir;
+    TempFolder dir;
     const std::string source = std::string(VISTRA_TEST_DATA "/libreoffice.xls");
     TXLSFile file(nullptr);
     file.Connect();
     file.OpenFile(source);
-    file.Save(false, dir.Path("copy.xls"), nullptr, nullptr, nullptr);
+    file.Save(false, (dir / "copy.xls"), nullptr, nullptr, nullptr);
     for (std::u16string_view stream : {u"\u0005SummaryInformation", u"\u0005DocumentSummaryInformation"})
-        EXPECT_EQ(ReadStream(dir.Path("copy.xls"), stream), ReadStream(source, stream));
+        EXPECT_EQ(ReadStream((dir / "copy.xls"), stream), ReadStream(source, stream));
     // Saving what we saved gives the same bytes.
     TXLSFile copy(nullptr);
     copy.Connect();
-    copy.OpenFile(dir.Path("copy.xls"));
-    copy.Save(false, dir.Path("copy2.xls"), nullptr, nullptr, nullptr);
-    EXPECT_EQ(ReadStream(dir.Path("copy2.xls"), u"Workbook"), ReadStream(dir.Path("copy.xls"), u"Workbook"));
+    copy.OpenFile((dir / "copy.xls"));
+    copy.Save(false, (dir / "copy2.xls"), nullptr, nullptr, nullptr);
+    EXPECT_EQ(ReadStream((dir / "copy2.xls"), u"Workbook"), ReadStream((dir / "copy.xls"), u"Workbook"));
 }
 
 TEST(XLSAdapter, SheetOperationsAndTheirErrors)
@@ -153,16 +155,16 @@ TEST(XLSAdapter, MarkedRowsAreDeletedByExactText)
 
 TEST(XLSAdapter, AFailedLoadIsDiscardedAndAFailedSaveKeepsTheOldFile)
 {
-    TTempDir dir;
+    TempFolder dir;
     auto file = NewWorkbook(1);
     file->SetCellValue(1, 1, Variant(42.0));
-    const std::string path = dir.Path("kept.xls");
+    const std::string path = (dir / "kept.xls");
     file->Save(false, path, nullptr, nullptr, nullptr);
     const ByteArray before = ReadFileBytes(path);
 
-    WriteFileBytes(dir.Path("broken.xls"), ByteArray(before.begin(), before.begin() + 1536));
-    EXPECT_NE(ErrorOf([&] { file->OpenFile(dir.Path("broken.xls")); }), "no exception");
-    EXPECT_NE(ErrorOf([&] { file->Save(false, dir.Path("other.xls"), nullptr, nullptr, nullptr); }), "no exception");
+    WriteFileBytes((dir / "broken.xls"), ByteArray(before.begin(), before.begin() + 1536));
+    EXPECT_NE(ErrorOf([&] { file->OpenFile((dir / "broken.xls")); }), "no exception");
+    EXPECT_NE(ErrorOf([&] { file->Save(false, (dir / "other.xls"), nullptr, nullptr, nullptr); }), "no exception");
 
     auto hidden = NewWorkbook(1);
     hidden->SetActiveSheetVisible(sv_Hidden);
