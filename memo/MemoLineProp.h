@@ -19,8 +19,8 @@ struct TStyle {
     bool iskeyWord = false;
     bool isdelimiter = false;
     bool isURL = false;
-    char16_t EndBracket = 0;
-    char16_t StartBracket = 0;
+    char32_t EndBracket = 0;
+    char32_t StartBracket = 0;
     int index = 0;
 
     friend bool operator==(const TStyle&, const TStyle&) = default;

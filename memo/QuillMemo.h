@@ -1,0 +1,461 @@
+// The source-code memo control: text, caret and selection, editing, undo, styling, folding, gutter and painting.
+#pragma once
+
+#include "memo/MemoFolding.h"
+#include "memo/MemoGutter.h"
+#include "memo/MemoLines.h"
+#include "memo/MemoStyler.h"
+#include "memo/MemoUndo.h"
+#include "platform/classes/Sets.h"
+#include "platform/ui/CustomControl.h"
+#include "platform/ui/ScrollBars.h"
+#include "render/QuillStyleIF.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class TBitmap;
+
+struct TCellPos {
+    int X = 0;
+    int Y = 0;
+};
+struct TFullPos {
+    int LineNo = 0;
+    int Pos = 0;
+};
+struct TCellSize {
+    int W = 0;
+    int H = 0;
+};
+
+enum TWordWrapStyle { wwNone, wwClientWidth, wwRightMargin };
+enum TScrollMode { smAuto, smStrict };
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+enum TMemoClipboardAction { caCopy, caCut, caPaste };
+enum TMemoClipboardFormat { cfText, cfRTF, cfHTML };
+using TMemoClipboardFormats = TSet<TMemoClipboardFormat, 3>;
+
+using TQuillMemoUndoChangeEvent = std::function<void(TObject* Sender, bool CanUndo, bool CanRedo)>;
+using TQuillMemoPosEvent = std::function<void(int Pos)>;
+using TQuillMemoGutterEvent = std::function<void(TObject* Sender, int LineNo)>;
+using TQuillMemoOverwriteEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TQuillMemoClipboardEvent = std::function<void(TObject* Sender, TMemoClipboardAction ClipboardAction, bool& Allow)>;
+using TQuillMemoLineBkColorEvent = std::function<void(TObject* Sender, int LineNo, TColor& BkColor)>;
+using TQuillMemoScrollHintEvent = std::function<void(TObject* Sender, int ARow, std::string& hintstr)>;
+
+// What PaintLine paints on: the screen row through the line bitmap, or a print canvas directly.
+enum TPaintLineMode : unsigned char { plScreen = 0, plPrint = 2 };
+
+class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public IQORStyle {
+    VISTRA_CLASS(TQuillCustomMemo, TCustomControl)
+
+    explicit TQuillCustomMemo(TComponent* AOwner);
+    ~TQuillCustomMemo() override;
+
+    // Lines and text positions.
+    TQuillMemoStrings& Lines() const noexcept { return *FLines; }
+    void SetLines(const TStrings& Value);
+    void TextFromPos(int X, int Y, int& TextPos) const;
+    int TextFromPos(int X, int Y) const;
+    void PosFromText(int TextPos, int& X, int& Y) const;
+    std::string TrimmedLine(int Y) const;
+    bool IsEmpty() const;
+
+    // Caret and selection.
+    int CurX() const override { return FCurX; }
+    int CurY() const override { return FCurY; }
+    void SetCurX(int Value) override;
+    void SetCurY(int Value) override;
+    int SelStartX() const noexcept { return FSelStartX; }
+    int SelStartY() const noexcept { return FSelStartY; }
+    int SelEndX() const noexcept { return FSelEndX; }
+    int SelEndY() const noexcept { return FSelEndY; }
+    int SelStart() const;
+    void SetSelStart(int Value);
+    int SelLength() const;
+    void SetSelLength(int Value);
+    std::string Selection() const;
+    void SetSelection(const std::string& T);
+    void ClearSelection() override;
+    void ExtendSelectionToCaret();
+    void SelectAll();
+
+    // Text operations.
+    void DeleteSelection() { RemoveSelectedText(true); }
+    bool RemoveSelectedText(bool Redraw);
+    void InsertText(const std::string& AValue) { SetSelection(AValue); }
+    void InsertTextAtXY(const std::string& AValue, int X, int Y);
+    void DeleteTextAtXY(int X, int Y, int NumChar);
+    void DeleteLine() override;
+    void BlockIndent(int FromLine, int ToLine, int Indent, bool AllowUndo);
+    void PasteFromClipBoard();
+    void CutToClipBoard();
+    void CopyToClipBoard();
+    bool CanPaste() { return IsEditAllowed(); }
+    void ScrollByDelta(TScrollBar* Bar, int Delta);
+
+    // Editing commands.
+    void ExecuteKeyCommand(unsigned Key, TShiftState Shift);
+    void MoveCaret(int DX, int DY, TShiftState Shift);
+    void MovePage(int Dir, TShiftState Shift);
+    void CaretHome(TShiftState Shift);
+    void CaretEnd(TShiftState Shift);
+    void InsertChar(char32_t Ch);
+    void DeleteChar(int ACurX0, int ACurY0);
+    void DeleteCharBack();
+    void DeleteWordBack();
+    void InsertTab(TShiftState Shift);
+    void InsertNewLine();
+    virtual void EscapePressed() {}
+    std::string AutoIndentText() const;
+    std::string SmartTabText() const;
+    bool IsSymbolDelimiter(char32_t Ch);
+
+    // Undo and redo on the memo's list.
+    void Undo();
+    void Redo();
+    void AddUndoStep(TUndo* AUndoStep) { FUndoList->Add(AUndoStep); }
+    bool CanUndo() const { return FUndoList->Pos() < FUndoList->Count(); }
+    bool CanRedo() const { return FUndoList->Pos() > 0; }
+    void ClearUndoRedo() { FUndoList->Clear(); }
+    TQuillUndoList& UndoList() const noexcept { return *FUndoList; }
+    int UndoLimit() const noexcept { return FUndoLimit; }
+    void SetUndoLimit(int Value);
+    void UndoChanged();
+
+    // Styling.
+    TQuillCustomMemoStyler* SyntaxStyles() const noexcept { return FInternalStyles; }
+    void SetSyntaxStyles(TQuillCustomMemoStyler* Value);
+    bool UseStyler() const noexcept { return FUseStyler; }
+    void SetUseStyler(bool Value);
+    // The styler in use: set, and UseStyler on.
+    TQuillCustomMemoStyler* ActiveStyler() const { return FUseStyler ? FInternalStyles : nullptr; }
+    TQuillStylerList& StylerList() const noexcept { return *FStylerList; }
+    bool CaseSensitive() const noexcept { return FCaseSensitive; }
+    void SetCaseSensitive(bool Value);
+    bool UrlAware() const noexcept { return FUrlAware; }
+    void SetUrlAware(bool Value);
+    TCharStyle& UrlStyle() const noexcept { return *FUrlStyle; }
+    void GetLineStartStyle(int LineIndex, TStyle& Style);
+    void PaintLine(TCanvas& Canvas, int LineIndex, int DisplayRow, TRect Rect, TPaintLineMode Mode, TStyle& Style);
+    virtual void DoLineBkColor(int LineNo, TColor& BkColor);
+    virtual bool IsWordDelimiter(char32_t Ch) const;
+    virtual bool IsTokenDelimiter(char32_t Ch) const;
+    std::string WordAtXY(int X, int Y) const;
+    std::string TokenAtXY(int X, int Y) const;
+    std::string FullWordAtXY(int X, int Y) const;
+    std::string WordAtCursor();
+    std::string WordAtCursorPos(int& Pos);
+    std::string FullWordAtCursor();
+    std::string WordTillCursor();
+
+    // Code folding.
+    TCodeFolding& CodeFolding() const noexcept { return *FCodeFolding; }
+    void SetCodeFolding(const TCodeFolding& Value) { FCodeFolding->Assign(&Value); }
+    bool AddCodeFolding(int StartLineIndex, int EndLineIndex);
+    void RemoveCodeFolding(int Line) override;
+    void RemoveRegionEndingAt(int Line) override;
+    void RemoveAllCodeFolding();
+    void AutoCodeFold() override;
+    bool IsNode(int LineIndex) const;
+    bool ExpandNode(int Index) const;
+    void SetExpandNode(int Index, bool Value);
+    void ExpandAllNodes();
+    void CollapseAllNodes();
+    void ToggleNode(int LineIndex) { SetExpandNode(LineIndex, !ExpandNode(LineIndex)); }
+    int LineFromDisplayRow(int Row) const;
+    int DisplayRowFromLine(int Line) const;
+    int RegionEndLine(int Line) const;
+    bool GetFoldedSummary(int LineIndex, int& DefinitionIndex, std::string& Summary) const;
+    bool HasFoldedSummary(int LineIndex) const;
+    void ExpandEnclosingNodes(int Line);
+    int CodeFoldingNodeCount() const noexcept { return FCodeFoldingNodeCount; }
+    bool FoldingActive() const { return FCodeFolding->Enabled(); }
+
+    // Gutter, active line and looks.
+    TQuillGutter& Gutter() const noexcept { return *FGutter; }
+    TQuillActiveLineSettings& ActiveLineSettings() const noexcept { return *FActiveLineSettings; }
+    int ActiveLine() const noexcept { return FActiveLine; }
+    void SetActiveLine(int Value);
+    void SetStyle(TQuillMemoStyle AStyle);
+    void SetComponentStyle(TQORStyle AStyle) override;
+    void DefaultGutterDraw(TObject* Sender, TCanvas& ACanvas, int LineNo, TRect rct);
+    void DefaultGutterClick(TObject* Sender, int LineNo);
+    std::string FormatLineNumber(int N, int& X);
+
+    // Painting, scrolling and geometry.
+    int VisiblePosCount() { return VisibleRange(0); }
+    int VisibleLineCount() { return VisibleRange(1); }
+    int VisibleRange(int Index);
+    void ScrollCaretIntoView();
+    void RefreshScrollBars(bool Repaint);
+    void RefreshScrollBars() override { RefreshScrollBars(false); }
+    void UpdateLayout();
+    void UpdateGutterHeight();
+    TScrollStyle ScrollBars() const noexcept { return FScrollBars; }
+    void SetScrollBars(TScrollStyle Value);
+    TScrollMode ScrollMode() const noexcept { return FScrollMode; }
+    void SetScrollMode(TScrollMode Value) { FScrollMode = Value; }
+    TScrollBar& VertScrollBar() const noexcept { return *sbVert; }
+    TScrollBar& HorzScrollBar() const noexcept { return *sbHorz; }
+    void InvalidateClient() { InvalidateRect(nullptr, false); }
+    TRect TextAreaRect() const;
+    TRect FoldingColumnRect() const;
+    TRect CharCellRect(int Col, int Row) const;
+    TRect LineRowRect(int VisibleIndex) const;
+    TCellPos PointToCell(int X, int Y);
+    void MouseToCursor(int X, int Y, int& CursorX, int& CursorY);
+    TFullPos CharFromPos(int X, int Y);
+    TCellSize CellSize() const noexcept { return FCellSize; }
+    void UpdateCaret(bool Show);
+    int TopLine() const override { return FTopLine; }
+    void SetTopLine(int Value);
+    int LeftCol() const noexcept { return FLeftCol; }
+    void SetLeftCol(int Value);
+    void BeginUpdate() override;
+    void EndUpdate() override;
+    TFont& Font() const noexcept { return *FFont; }
+    void SetFont(const TFont& Value);
+    bool HiddenCaret() const noexcept { return FHiddenCaret; }
+    void SetHiddenCaret(bool Value);
+    TBorderStyle BorderStyle() const noexcept { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle Value);
+    bool Ctl3D() const noexcept { return FCtl3D; }
+    void SetCtl3D(bool Value);
+    TColor BorderColor() const noexcept { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+    TColor BkColor() const noexcept { return FBkColor; }
+    void SetBkColor(TColor Value) { SetColorIndex(0, Value); }
+    TColor SelColor() const noexcept { return FSelColor; }
+    void SetSelColor(TColor Value) { SetColorIndex(1, Value); }
+    TColor SelBkColor() const noexcept { return FSelBkColor; }
+    void SetSelBkColor(TColor Value) { SetColorIndex(2, Value); }
+    TColor BandColor() const noexcept { return FBandColor; }
+    void SetBandColor(TColor Value);
+    static void DrawMemoFrame(TCanvas& Canvas, TRect Rect, int Scheme);
+    static void DrawGutterGradient(TCanvas& Canvas, TColor Color1, TColor Color2, bool Horizontal, TRect Rect, int Steps);
+    static void DrawErrorWave(TCanvas& Canvas, TRect Rect);
+
+    // Plain settings.
+    bool ReadOnly() const noexcept { return FReadOnly; }
+    void SetReadOnly(bool Value) { FReadOnly = Value; }
+    bool AutoIndent() const noexcept { return FAutoIndent; }
+    void SetAutoIndent(bool Value) { FAutoIndent = Value; }
+    bool AutoExpand() const noexcept { return FAutoExpand; }
+    void SetAutoExpand(bool Value) { FAutoExpand = Value; }
+    bool DelErase() const noexcept { return FDelErase; }
+    void SetDelErase(bool Value) { FDelErase = Value; }
+    bool SmartTabs() const noexcept { return FSmartTabs; }
+    void SetSmartTabs(bool Value) { FSmartTabs = Value; }
+    bool EnhancedHomeKey() const noexcept { return FEnhancedHomeKey; }
+    void SetEnhancedHomeKey(bool Value) { FEnhancedHomeKey = Value; }
+    bool TrimTrailingSpaces() const noexcept { return FTrimTrailingSpaces; }
+    void SetTrimTrailingSpaces(bool Value) { FTrimTrailingSpaces = Value; }
+    bool UndoLineByLine() const noexcept { return FUndoLineByLine; }
+    void SetUndoLineByLine(bool Value) { FUndoLineByLine = Value; }
+    bool Overwrite() const noexcept { return FOverwrite; }
+    void SetOverwrite(bool Value) { FOverwrite = Value; }
+    bool SelectSingleLine() const noexcept { return FSelectSingleLine; }
+    void SetSelectSingleLine(bool Value) { FSelectSingleLine = Value; }
+    bool WantTab() const noexcept { return FWantTab; }
+    void SetWantTab(bool Value) { FWantTab = Value; }
+    bool HideSelection() const noexcept { return FHideSelection; }
+    void SetHideSelection(bool Value);
+    int TabSize() const override { return FTabSize; }
+    void SetTabSize(int Value) { FTabSize = std::max(Value, 1); }
+    int RightMargin() const noexcept { return FRightMargin; }
+    void SetRightMargin(int Value);
+    bool ShowRightMargin() const noexcept { return FShowRightMargin; }
+    void SetShowRightMargin(bool Value);
+    TColor RightMarginColor() const noexcept { return FRightMarginColor; }
+    TColor BreakpointColor() const noexcept { return FBreakpointColor; }
+    TColor BreakpointTextColor() const noexcept { return FBreakpointTextColor; }
+    bool ClearType() const noexcept { return FClearType; }
+    TWordWrapStyle WordWrap() const noexcept { return FWordWrap; }
+    TMemoClipboardFormats ClipboardFormats() const noexcept { return FClipboardFormats; }
+    const std::string& Version() const noexcept { return FVersion; }
+    virtual bool IsEditAllowed() { return true; }
+
+    // Events.
+    TNotifyEvent OnChange;
+    TNotifyEvent OnStatusChange;
+    TNotifyEvent OnSelectionChange;
+    TQuillMemoGutterDrawEvent OnGutterDraw;
+    TQuillMemoGutterEvent OnGutterClick;
+    TQuillMemoUndoChangeEvent OnUndoChange;
+    TQuillMemoPosEvent OnActiveLineChange;
+    TQuillMemoPosEvent OnColumnChange;
+    TQuillMemoOverwriteEvent OnOverwriteToggle;
+    TNotifyEvent OnTopLeftChanged;
+    TQuillMemoScrollHintEvent OnScrollHint;
+    TQuillMemoLineBkColorEvent OnLineBkColor;
+    TQuillMemoClipboardEvent OnClipboardAction;
+
+protected:
+    virtual void DoSelectionChange();
+    virtual void DoStatusChange();
+    virtual void DoChange();
+    virtual void CursorChanged() {}
+    virtual void DoClipboardAction(TMemoClipboardAction Action, bool& Allow);
+    void ClipboardCopy();
+    void ClipboardCut();
+    void ClipboardPaste();
+
+    void Paint() override;
+    void CreateParams(TCreateParams& Params) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void WMGetDlgCode(TMessage& Message) override;
+    void CMWantSpecialKey(TMessage& Message) override;
+    void WMSetFocus(TMessage& Message) override;
+    void WMKillFocus(TMessage& Message) override;
+    void WMEraseBkgnd(TMessage& Message) override;
+    void KeyDown(unsigned short& Key, TShiftState Shift) override;
+    void KeyPress(char32_t& Key) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void Resize() override;
+
+    // TMemoLinesOwner.
+    void InvalidateTopLineStyle() override;
+    void ShiftBookmarksFrom(int Index) override;
+    void StoreCaret(int X, int Y) override;
+    void ResetSelectionAndCaret() override;
+    bool CodeFoldingEnabled() const override { return FCodeFolding->Enabled(); }
+    void SetCodeFoldingEnabled(bool Value) override { FCodeFolding->SetEnabled(Value); }
+    void ResetCodeFoldingNodeCount() override { FCodeFoldingNodeCount = 0; }
+    void ClearMemo() override;
+    void AssignLines(const TStrings& Source) override { SetLines(Source); }
+    void ClearUndoList() override { ClearUndoRedo(); }
+    void SetRefreshing(bool Value) override { FLetRefresh = Value; }
+    void LinesChanged() override;
+    void SetMaxLineLength(int Value) override { FMaxLength = Value; }
+    void UpdateMaxLength() override;
+    void RefreshMemo() override { Invalidate(); }
+    void Repaint() override { Invalidate(); }
+    void StatusChanged() override { DoStatusChange(); }
+    bool SoftWrapping() const override { return false; }
+    void UnwrapLines() override {}
+    void WrapLines() override {}
+    void UpdateWrap() override {}
+
+private:
+    friend class TUndo;
+    friend class TDeleteBufUndo;
+    friend class TDeleteLineUndo;
+    friend class TOverwriteCharUndo;
+    friend class TPasteUndo;
+    friend class TInsertOverwriteUndo;
+    friend class TQuillUndoList;
+    friend class TMemoRunPainter;
+
+    // Line text helpers: columns count characters.
+    int LineLength(int Y) const;
+    std::string LineText(int Y) const;
+    void PutLine(int Y, const std::string& Text);
+    // Notes an edit of line Y for the lexer-state cache.
+    void NoteEdit(int Y);
+    void OrderedSelection(int& SX, int& SY, int& EX, int& EY) const;
+    bool ExtendAllowed(TShiftState Shift) const;
+    void ApplySelectionRule(bool Extend);
+    void WordLeft();
+    void WordRight();
+    int SmartUnindentColumn(int CX, int CY) const;
+    void MarkModified(int Line);
+    void FontChanged(TObject* Sender);
+    void ApplyFont();
+    void ApplyBorderToGutter();
+    void SetColorIndex(int Index, TColor Value);
+    void PaintGutter();
+    void PaintMarginAndCorners();
+    void PrepareLineBitmap();
+    void PaintFoldingCell(int Row, int& Line, int& OpenRegions, TStyle& Style);
+    void ClearDirtyStyleCache();
+    void FoldingChanged(TObject* Sender, int ChangeMsg);
+    void VertScrollChanged(TObject* Sender);
+    void HorzScrollChanged(TObject* Sender);
+    void HandleScrollBarScroll(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
+    void DoActiveLineChange(int Pos);
+    std::string Lookup(int X, int Y, const std::function<bool(char32_t)>& IsDelimiter) const;
+    void CollectStylers();
+
+    TComponent* FOwner;
+    std::string FVersion = "2.3.11.0";
+    bool FUseStyler = true;
+    TQuillCustomMemoStyler* FInternalStyles = nullptr;
+    bool FCaseSensitive = false;
+    TBorderStyle FBorderStyle = bsSingle;
+    bool FAutoIndent = true;
+    bool FAutoExpand = true;
+    int FMargin = 2;
+    bool FHiddenCaret = false;
+    bool FCaretVisible = false;
+    TCellSize FCellSize;
+    int FCurX = 0, FCurY = 0;
+    int FbackupTopLine = -1;
+    int FLeftCol = 0, FTopLine = 0;
+    int FTabSize = 4;
+    std::unique_ptr<TFont> FFont;
+    TColor FBkColor = clWhite, FSelColor = clWhite, FSelBkColor = clNavy;
+    bool FReadOnly = false, FDelErase = false, FShowRightMargin = true, FSmartTabs = false, FEnhancedHomeKey = false;
+    std::unique_ptr<TQuillMemoStrings> FLines;
+    int FSelStartX = 0, FSelStartY = 0, FSelEndX = 0, FSelEndY = 0;
+    int FPrevSelX = 0, FPrevSelY = 0;
+    TScrollStyle FScrollBars = ssBoth;
+    std::unique_ptr<TQuillActiveLineSettings> FActiveLineSettings;
+    std::unique_ptr<TQuillGutter> FGutter;
+    TScrollBar* sbVert = nullptr;
+    TScrollBar* sbHorz = nullptr;
+    std::unique_ptr<TBitmap> FLineBitmap;
+    TScrollMode FScrollMode = smAuto;
+    std::unique_ptr<TQuillUndoList> FUndoList;
+    int FUndoLimit = 100;
+    bool FUndoLineByLine = false;
+    TStyle FBackupTopStyle;
+    std::u32string FTempdelimiters;
+    std::unique_ptr<TCharStyle> FUrlStyle;
+    bool FUrlAware = true;
+    int FActiveLine = -1;
+    bool FCtl3D = false;
+    int FMaxLength = 0;
+    bool FNoRealFixedWidth = false;
+    bool FTrimTrailingSpaces = false;
+    unsigned FCaretX = 0, FCaretY = 0;
+    TColor FBlockColor = clAqua, FBlockLineColor = clNone;
+    bool FBlockShow = true;
+    bool FOverwrite = false;
+    bool FWantTab = true, FHideSelection = true;
+    std::array<int, 10> FBookmarkList;
+    std::u32string FCachedDelimiters;
+    bool FCachedDelimitersFound = false;
+    int FRightMargin = 80;
+    TColor FRightMarginColor = 0xE2E2E2, FBreakpointColor = clRed, FBreakpointTextColor = clWhite;
+    TWordWrapStyle FWordWrap = wwNone;
+    std::unique_ptr<TCodeFolding> FCodeFolding;
+    bool FShouldCheckCodeFolding = false;
+    int FCodeFoldingNodeCount = 0;
+    TColor FBorderColor = clGray;
+    bool FClearType = true;
+    bool FDisableChange = false;
+    TMemoClipboardFormats FClipboardFormats{cfText};
+    TColor FBandColor = clNone;
+    bool FSelChange = false;
+    bool FSelectSingleLine = false;
+    bool FLetRefresh = true;
+    bool FLetCursorUpdate = true;
+    bool FApplyingFont = false;
+    std::unique_ptr<TQuillStylerList> FStylerList;
+    // Lines at and below this one may hold stale cached lexer states.
+    int FStyleDirtyFrom = -1;
+};
+
+class TQuillMemo : public TQuillCustomMemo {
+    VISTRA_CLASS(TQuillMemo, TQuillCustomMemo)
+
+    explicit TQuillMemo(TComponent* AOwner);
+    bool IsWordDelimiter(char32_t Ch) const override;
+};

@@ -1,0 +1,13 @@
+# The memo editor control: caret and text operations, commands, undo, stylers, tokenizer, folding, gutter and view.
+list(APPEND MEMO_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/QuillMemo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoCaret.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoUndo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoStyler.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillmWS.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoTokenizer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoPainter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoFolding.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoGutter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoView.cpp)

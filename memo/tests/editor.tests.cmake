@@ -1,0 +1,7 @@
+# Tests of the memo editor control, its stylers and its tokenizer.
+vistra_tests(memo_editor_tests SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/MemoEditingTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoTokenizerTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoViewTest.cpp
+  ${PROJECT_SOURCE_DIR}/platform/graphics/tests/GoldenImage.cpp
+  DEPENDS vistra_memo vistra_backend)
