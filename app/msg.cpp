@@ -1,7 +1,8 @@
 // The info window.
 #include "app/msg.h"
 
-#include "platform/ui/EditControls.h"
+#include "memo/QuillMemo.h"
+#include "memo/QuillmWS.h"
 
 TFrmMsg* FrmMsg = nullptr;
 
@@ -12,10 +13,10 @@ TFrmMsg::TFrmMsg(TComponent* AOwner) : TForm(AOwner)
     SetPosition(poDesktopCenter);
     SetClientWidth(485);
     SetClientHeight(216);
-    Memo1 = new TMemo(this);
+    Memo1 = new TQuillMemo(this);
     Memo1->SetParent(this);
     Memo1->SetAlign(alClient);
-    Memo1->SetReadOnly(true);
+    QuillHTMLMemoStyler1 = new TQuillHTMLMemoStyler(this);
 }
 
 TFrmMsg::~TFrmMsg()

@@ -3,7 +3,8 @@
 
 #include "platform/ui/Forms.h"
 
-class TMemo;
+class TQuillMemo;
+class TQuillHTMLMemoStyler;
 
 class TFrmMsg : public TForm {
     VISTRA_CLASS(TFrmMsg, TForm)
@@ -11,8 +12,9 @@ class TFrmMsg : public TForm {
     explicit TFrmMsg(TComponent* AOwner);
     ~TFrmMsg() override;
 
-    // A plain memo until the source-code memo with its HTML styler takes its place.
-    TMemo* Memo1 = nullptr;
+    TQuillMemo* Memo1 = nullptr;
+    // Sits beside the memo without being attached, so the notes show in plain colours.
+    TQuillHTMLMemoStyler* QuillHTMLMemoStyler1 = nullptr;
 };
 
 extern TFrmMsg* FrmMsg;

@@ -3,7 +3,7 @@
 
 #include "memo/QuillmWS.h"
 #include "platform/graphics/Bitmap.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ TEST_F(MemoTest, HtmlStylerGutterActiveLineAndSelectionMatchReference)
     Memo->ClearSelection();
     Press(VK_RIGHT, {ssShift, ssCtrl});
     Press(VK_RIGHT, {ssShift, ssCtrl});
-    graphics::testing::ExpectMatchesGolden(Snapshot(*Form), "memo-html");
+    testsupport::ExpectMatchesGolden(Snapshot(*Form), "memo-html");
 }
 
 TEST_F(MemoTest, FoldedRegionPaintsAndEditsAround)
@@ -54,7 +54,7 @@ TEST_F(MemoTest, FoldedRegionPaintsAndEditsAround)
     Memo->SetExpandNode(5, false);
     EXPECT_EQ(Memo->LineFromDisplayRow(6), 8) << "the row after the node shows the line after the region";
     EXPECT_EQ(Memo->DisplayRowFromLine(6), 5) << "a hidden line maps to its node's row";
-    graphics::testing::ExpectMatchesGolden(Snapshot(*Form), "memo-html-folded");
+    testsupport::ExpectMatchesGolden(Snapshot(*Form), "memo-html-folded");
 
     // Editing around the folded region: the line after it and the node line.
     Memo->SetCurY(8);

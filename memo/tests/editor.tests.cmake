@@ -1,7 +1,6 @@
 # Tests of the memo editor control, its stylers and its tokenizer.
-vistra_tests(memo_editor_tests SOURCES
+vistra_tests(memo_editor_tests HEADLESS SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MemoEditingTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoTokenizerTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoViewTest.cpp
-  ${PROJECT_SOURCE_DIR}/platform/graphics/tests/GoldenImage.cpp
-  DEPENDS vistra_memo vistra_backend)
+  DEPENDS vistra_memo vistra_backend vistra_testsupport_golden)

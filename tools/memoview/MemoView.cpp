@@ -1,0 +1,62 @@
+// A window with the source-code memo holding one file, for developers and tests.
+#include "memo/QuillMemo.h"
+#include "memo/QuillmWS.h"
+#include "platform/graphics/PngImage.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Forms.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+namespace {
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: memoview FILE [--styler html] [--screenshot OUT.png]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string file, screenshot, styler;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--styler" && i + 1 < argc) styler = argv[++i];
+        else if (arg == "--screenshot" && i + 1 < argc) screenshot = argv[++i];
+        else if (file.empty() && !arg.starts_with("--")) file = arg;
+        else return Usage();
+    }
+    if (file.empty() || (!styler.empty() && styler != "html")) return Usage();
+
+    Application->Initialize();
+    Application->SetTitle("memoview");
+    TForm* form = nullptr;
+    Application->CreateForm(form);
+    form->SetCaption("memoview - " + file);
+    form->SetBounds(40, 40, 640, 480);
+    auto* memo = new TQuillMemo(form);
+    memo->SetParent(form);
+    memo->SetAlign(alClient);
+    if (styler == "html") memo->SetSyntaxStyles(new TQuillHTMLMemoStyler(form));
+    try {
+        memo->Lines().LoadFromFile(file);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "memoview: cannot read %s: %s\n", file.c_str(), e.what());
+        return 1;
+    }
+    form->Show();
+    memo->SetFocus();
+    if (screenshot.empty()) {
+        Application->Run();
+        return 0;
+    }
+    Application->ProcessMessages();
+    form->Update();
+    TPngImage png;
+    png.Assign(&form->Surface());
+    png.SaveToFile(screenshot);
+    return 0;
+}
