@@ -1,9 +1,6 @@
 // The info window.
 #include "app/msg.h"
 
-#include "memo/QuillMemo.h"
-#include "memo/QuillmWS.h"
-
 TFrmMsg* FrmMsg = nullptr;
 
 TFrmMsg::TFrmMsg(TComponent* AOwner) : TForm(AOwner)

@@ -1,10 +1,9 @@
 // The info window: notes shown before geocoding.
 #pragma once
 
+#include "memo/QuillMemo.h"
+#include "memo/QuillmWS.h"
 #include "platform/ui/Forms.h"
-
-class TQuillMemo;
-class TQuillHTMLMemoStyler;
 
 class TFrmMsg : public TForm {
     VISTRA_CLASS(TFrmMsg, TForm)

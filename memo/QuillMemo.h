@@ -8,6 +8,7 @@
 #include "memo/MemoUndo.h"
 #include "platform/classes/Sets.h"
 #include "platform/ui/CustomControl.h"
+#include "platform/ui/EditControls.h"
 #include "platform/ui/ScrollBars.h"
 #include "render/QuillStyleIF.h"
 
@@ -33,8 +34,6 @@ struct TCellSize {
 
 enum TWordWrapStyle { wwNone, wwClientWidth, wwRightMargin };
 enum TScrollMode { smAuto, smStrict };
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 enum TMemoClipboardAction { caCopy, caCut, caPaste };
 enum TMemoClipboardFormat { cfText, cfRTF, cfHTML };
 using TMemoClipboardFormats = TSet<TMemoClipboardFormat, 3>;
