@@ -13,6 +13,8 @@ TFrmMsg::TFrmMsg(TComponent* AOwner) : TForm(AOwner)
     Memo1 = new TQuillMemo(this);
     Memo1->SetParent(this);
     Memo1->SetAlign(alClient);
+    // The window stores an empty line list for its memo, so the notes added later start at the top.
+    Memo1->SetLines(TStringList());
     QuillHTMLMemoStyler1 = new TQuillHTMLMemoStyler(this);
 }
 
