@@ -1,0 +1,155 @@
+// The file object on a large workbook (2 sheets x 65,536 rows x 10 numbers):
+// opening it and reading every value, and writing it, each beside the
+// python3 peer doing the same in the same run.
+#include "platform/classes/Streams.h"
+#include "xlsAdapter/qorXLSAdapter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int Rows = 65536;
+constexpr int Columns = 10;
+constexpr int Sheets = 2;
+
+const std::string& LargeWorkbook()
+{
+    static const std::string path = [] {
+        const std::string file = XLS_BENCH_DATA "/xls-2x65536x10.xls";
+        if (!std::filesystem::exists(file)) {
+            std::filesystem::create_directories(XLS_BENCH_DATA);
+            const std::string command = "/usr/bin/python3 " VISTRA_SOURCE_DIR
+                                        "/xlsAdapter/tests/peers/peer_check.py xlwt " + file + ".tmp 65536 2 && mv " +
+                                        file + ".tmp " + file;
+            if (std::system(command.c_str()) != 0)
+                return std::string();
+        }
+        return file;
+    }();
+    return path;
+}
+
+double PeakMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// Runs a python3 program; its last output line is its peak memory in KiB.
+bool RunPython(const std::string& program, double& seconds, double& peakMiB)
+{
+    const std::string command = "/usr/bin/python3 -c \"" + program +
+                                "\nimport resource; print(resource.getrusage(resource.RUSAGE_SELF).ru_maxrss)\"";
+    const auto start = std::chrono::steady_clock::now();
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return false;
+    char line[256] = {};
+    std::string last;
+    while (fgets(line, sizeof line, pipe))
+        last = line;
+    if (pclose(pipe) != 0 || last.empty())
+        return false;
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    peakMiB = std::stod(last) / 1024.0;
+    return true;
+}
+
+void BM_FileObjectReadsEveryValue(benchmark::State& state)
+{
+    const std::string& file = LargeWorkbook();
+    if (file.empty()) {
+        state.SkipWithError("python3-xlwt could not write the workbook");
+        return;
+    }
+    double sum = 0;
+    for (auto _ : state) {
+        TXLSFile workbook(nullptr);
+        workbook.Connect();
+        workbook.OpenFile(file);
+        sum = 0;
+        for (int sheet = 1; sheet <= workbook.SheetCount(); ++sheet) {
+            workbook.SetActiveSheet(sheet);
+            for (int row = 1; row <= workbook.MaxRow(); ++row)
+                for (int i = 1; i <= workbook.ColIndexCount(row); ++i) {
+                    const Variant v = workbook.GetCellValue(row, workbook.ColByIndex(row, i));
+                    if (v.VarType() == varDouble)
+                        sum += v.AsDouble();
+                }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["peakMiB"] = PeakMiB();
+}
+BENCHMARK(BM_FileObjectReadsEveryValue)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_XlrdReadsEveryValue(benchmark::State& state)
+{
+    const std::string& file = LargeWorkbook();
+    const std::string program = "import xlrd\nb = xlrd.open_workbook('" + file +
+                                "')\ns = 0.0\nfor sh in b.sheets():\n"
+                                " for r in range(sh.nrows):\n"
+                                "  for v in sh.row_values(r):\n"
+                                "   if isinstance(v, float): s += v";
+    double peak = 0;
+    for (auto _ : state) {
+        double seconds = 0;
+        if (!RunPython(program, seconds, peak)) {
+            state.SkipWithError("python3-xlrd failed");
+            return;
+        }
+        state.SetIterationTime(seconds);
+    }
+    state.counters["peakMiB"] = peak;
+}
+BENCHMARK(BM_XlrdReadsEveryValue)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+void BM_FileObjectWritesTheWorkbook(benchmark::State& state)
+{
+    for (auto _ : state) {
+        TXLSFile workbook(nullptr);
+        workbook.Connect();
+        workbook.NewFile(Sheets);
+        for (int sheet = 1; sheet <= Sheets; ++sheet) {
+            workbook.SetActiveSheet(sheet);
+            for (int row = 0; row < Rows; ++row)
+                for (int col = 0; col < Columns; ++col)
+                    workbook.SetCellValue(row + 1, col + 1, Variant(row * 10 + col + 0.123456789));
+        }
+        const std::string out = XLS_BENCH_DATA "/written-by-file-object.xls";
+        workbook.AllowOverwritingFiles = true;
+        workbook.Save(false, out, nullptr, nullptr, nullptr);
+    }
+}
+BENCHMARK(BM_FileObjectWritesTheWorkbook)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_XlwtWritesTheWorkbook(benchmark::State& state)
+{
+    std::filesystem::create_directories(XLS_BENCH_DATA);
+    const std::string program = "import xlwt\nb = xlwt.Workbook()\nfor s in range(2):\n"
+                                " sh = b.add_sheet('Sheet%d' % (s + 1))\n"
+                                " for r in range(65536):\n"
+                                "  for c in range(10): sh.write(r, c, r * 10 + c + 0.123456789)\n"
+                                "b.save('" XLS_BENCH_DATA "/written-by-xlwt.xls')";
+    double peak = 0;
+    for (auto _ : state) {
+        double seconds = 0;
+        if (!RunPython(program, seconds, peak)) {
+            state.SkipWithError("python3-xlwt failed");
+            return;
+        }
+        state.SetIterationTime(seconds);
+    }
+    state.counters["peakMiB"] = peak;
+}
+BENCHMARK(BM_XlwtWritesTheWorkbook)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+} // namespace
