@@ -11,7 +11,7 @@
 
 namespace {
 
-using gdiplus::SurfacePtr;
+
 
 bool invertible(const gdiplus::Affine& a)
 {
@@ -27,9 +27,9 @@ cairo_matrix_t deviceMatrix(const GpGraphics& g)
     return result;
 }
 
-SurfacePtr newMask(int width, int height, bool covered)
+graphics::CairoSurfacePtr newMask(int width, int height, bool covered)
 {
-    SurfacePtr mask(cairo_image_surface_create(CAIRO_FORMAT_A8, std::max(width, 1), std::max(height, 1)));
+    graphics::CairoSurfacePtr mask(cairo_image_surface_create(CAIRO_FORMAT_A8, std::max(width, 1), std::max(height, 1)));
     if (covered) {
         cairo_t* cr = cairo_create(mask.get());
         cairo_paint(cr);
@@ -77,12 +77,12 @@ void maskShape(cairo_t* cr, cairo_surface_t* shape)
     cairo_mask_surface(cr, shape, 0, 0);
 }
 
-SurfacePtr renderRegion(const GpRegion& region, const cairo_matrix_t& transform, int width, int height)
+graphics::CairoSurfacePtr renderRegion(const GpRegion& region, const cairo_matrix_t& transform, int width, int height)
 {
-    SurfacePtr mask = newMask(width, height, false);
+    graphics::CairoSurfacePtr mask = newMask(width, height, false);
     for (const GpRegion::Step& step : region.Steps) {
         if (step.Nested) {
-            SurfacePtr nested = renderRegion(*step.Nested, transform, width, height);
+            graphics::CairoSurfacePtr nested = renderRegion(*step.Nested, transform, width, height);
             combineInto(mask.get(), step.Mode, [&](cairo_t* cr) { maskShape(cr, nested.get()); });
         } else {
             combineInto(mask.get(), step.Mode, [&](cairo_t* cr) { fillPathShape(cr, step.Path, transform); });
@@ -95,7 +95,7 @@ Status combineClip(GpGraphics* graphics, const GpRegion& region, CombineMode mod
 {
     if (!graphics || mode < CombineModeReplace || mode > CombineModeComplement) return InvalidParameter;
     if (!invertible(graphics->World)) return InvalidParameter;
-    SurfacePtr shape = renderRegion(region, deviceMatrix(*graphics), graphics->Width, graphics->Height);
+    graphics::CairoSurfacePtr shape = renderRegion(region, deviceMatrix(*graphics), graphics->Width, graphics->Height);
     if (!graphics->ClipMask) graphics->ClipMask = newMask(graphics->Width, graphics->Height, true);
     combineInto(graphics->ClipMask.get(), mode, [&](cairo_t* cr) { maskShape(cr, shape.get()); });
     return Ok;
@@ -175,13 +175,12 @@ Status GdipCreateFromHDC(HDC hdc, GpGraphics** graphics)
     g->Origin.x0 = offset.X;
     g->Origin.y0 = offset.Y;
     if (hdc->State.Clipped) {
-        cairo_region_t* clip = hdc->ClipRegion();
-        for (int i = 0, n = cairo_region_num_rectangles(clip); i < n; ++i) {
+        const graphics::CairoRegionPtr clip = hdc->ClipRegion();
+        for (int i = 0, n = cairo_region_num_rectangles(clip.get()); i < n; ++i) {
             cairo_rectangle_int_t r;
-            cairo_region_get_rectangle(clip, i, &r);
+            cairo_region_get_rectangle(clip.get(), i, &r);
             cairo_rectangle(g->Cr, r.x, r.y, r.width, r.height);
         }
-        cairo_region_destroy(clip);
         cairo_clip(g->Cr);
     }
     return made(g, graphics);

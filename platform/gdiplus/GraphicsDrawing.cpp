@@ -165,7 +165,7 @@ Status GdipDrawImageRectRect(GpGraphics* graphics, GpImage* image, float dstx, f
     if (!graphics || !image || !image->Surface || srcUnit != UnitPixel) return InvalidParameter;
     if (srcwidth <= 0 || srcheight <= 0) return InvalidParameter;
     if (dstwidth == 0 || dstheight == 0) return Ok;
-    gdiplus::SurfacePtr adjusted;
+    graphics::CairoSurfacePtr adjusted;
     cairo_surface_t* pixels = image->Surface.get();
     if (imageAttributes && imageAttributes->Adjusts()) {
         adjusted = gdiplus::AdjustedCopy(*imageAttributes, pixels, image->Width, image->Height);

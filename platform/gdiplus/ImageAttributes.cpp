@@ -65,9 +65,9 @@ bool GpImageAttributes::Adjusts() const noexcept
 
 namespace gdiplus {
 
-SurfacePtr AdjustedCopy(const GpImageAttributes& attributes, _cairo_surface* source, int width, int height)
+graphics::CairoSurfacePtr AdjustedCopy(const GpImageAttributes& attributes, _cairo_surface* source, int width, int height)
 {
-    SurfacePtr copy(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+    graphics::CairoSurfacePtr copy(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
     if (cairo_surface_status(copy.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
     cairo_surface_flush(source);
     const unsigned char* from = cairo_image_surface_get_data(source);

@@ -18,9 +18,9 @@ namespace {
 // An encoded picture larger than this is refused before it is read.
 constexpr std::int64_t maxEncodedBytes = std::int64_t(256) << 20;
 
-gdiplus::SurfacePtr newSurface(int width, int height)
+graphics::CairoSurfacePtr newSurface(int width, int height)
 {
-    gdiplus::SurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+    graphics::CairoSurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
     return surface;
 }
@@ -190,7 +190,7 @@ Status GdipImageRotateFlip(GpImage* image, RotateFlipType rfType)
     const bool flipX = rfType >= RotateNoneFlipX;
     const int width = quarterTurns % 2 ? image->Height : image->Width;
     const int height = quarterTurns % 2 ? image->Width : image->Height;
-    gdiplus::SurfacePtr turned = newSurface(width, height);
+    graphics::CairoSurfacePtr turned = newSurface(width, height);
     if (!turned) return OutOfMemory;
     cairo_t* cr = cairo_create(turned.get());
     // Rotate clockwise about the new surface's centre, then mirror.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/gdiplus/GdiPlusTypes.h"
+#include "platform/graphics/CairoWrappers.h"
 #include "platform/graphics/GdiTypes.h"
 
 #include <functional>
@@ -58,12 +59,6 @@ void SetSourceArgb(_cairo* cr, ARGB color);
 // Unpremultiplied ARGB of a premultiplied surface pixel and back.
 ARGB PixelToArgb(std::uint32_t pixel) noexcept;
 std::uint32_t ArgbToPixel(ARGB color) noexcept;
-
-// Surfaces are created, referenced and destroyed only in the .cpp files; this deleter lets headers own one.
-struct SurfaceDeleter {
-    void operator()(_cairo_surface* surface) const noexcept;
-};
-using SurfacePtr = std::unique_ptr<_cairo_surface, SurfaceDeleter>;
 
 } // namespace gdiplus
 
@@ -184,7 +179,7 @@ struct GpStringFormat {
 
 struct GpImage {
     virtual ~GpImage() = default;
-    gdiplus::SurfacePtr Surface; // ARGB32, premultiplied
+    graphics::CairoSurfacePtr Surface; // ARGB32, premultiplied
     int Width = 0;
     int Height = 0;
     ImageFormatId Format = ImageFormatId::Undefined;
@@ -218,7 +213,7 @@ struct GpGraphics {
     std::unique_ptr<graphics::TDeviceContext> OwnDc; // handed out by GetDC for an image
     gdiplus::Affine Origin;                          // the device context's origin
     gdiplus::Affine World;
-    gdiplus::SurfacePtr ClipMask;                    // A8 in device pixels; none: unclipped
+    graphics::CairoSurfacePtr ClipMask;                    // A8 in device pixels; none: unclipped
     SmoothingMode Smoothing = SmoothingModeNone;
     TextRenderingHint TextHint = TextRenderingHintSystemDefault;
     CompositingQuality Quality = CompositingQualityDefault;

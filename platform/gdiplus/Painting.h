@@ -15,6 +15,6 @@ Status Paint(GpGraphics& graphics, DrawKind kind, const std::function<void(_cair
 // The brush as the current source (in user space).
 void SetSourceBrush(_cairo* cr, const GpBrush& brush);
 // A copy of an image surface's pixels with the attributes applied; nullptr when out of memory.
-SurfacePtr AdjustedCopy(const GpImageAttributes& attributes, _cairo_surface* source, int width, int height);
+graphics::CairoSurfacePtr AdjustedCopy(const GpImageAttributes& attributes, _cairo_surface* source, int width, int height);
 
 } // namespace gdiplus

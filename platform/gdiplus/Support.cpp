@@ -1,4 +1,4 @@
-// Colour conversions, owned surfaces and gradient stops shared by the drawing library.
+// Colour conversions and gradient stops shared by the drawing library.
 #include "platform/gdiplus/Gradients.h"
 #include "platform/gdiplus/Objects.h"
 
@@ -8,8 +8,6 @@
 #include <cmath>
 
 namespace gdiplus {
-
-void SurfaceDeleter::operator()(cairo_surface_t* surface) const noexcept { cairo_surface_destroy(surface); }
 
 void SetSourceArgb(cairo_t* cr, ARGB color)
 {

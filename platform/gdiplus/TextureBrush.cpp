@@ -33,7 +33,7 @@ Status create(GpImage* image, WrapMode wrap, const GpImageAttributes* attributes
     auto* brush = new (std::nothrow) GpTexture;
     if (!brush) return OutOfMemory;
     cairo_surface_t* pixels = image->Surface.get();
-    gdiplus::SurfacePtr adjusted;
+    graphics::CairoSurfacePtr adjusted;
     if (attributes && attributes->Adjusts()) {
         adjusted = gdiplus::AdjustedCopy(*attributes, pixels, image->Width, image->Height);
         if (!adjusted) {

@@ -8,6 +8,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace graphics {
@@ -17,10 +18,8 @@ TRegionObject::TRegionObject() : TGdiObject(TGdiKind::Region), Region(cairo_regi
 TRegionObject::TRegionObject(const TRect& r) : TGdiObject(TGdiKind::Region)
 {
     cairo_rectangle_int_t rect{r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height())};
-    Region = cairo_region_create_rectangle(&rect);
+    Region.reset(cairo_region_create_rectangle(&rect));
 }
-
-TRegionObject::~TRegionObject() { cairo_region_destroy(Region); }
 
 TDeviceContext::TDeviceContext(cairo_surface_t* surface)
     : Surface(cairo_surface_reference(surface)), Cr(cairo_create(surface)),
@@ -78,16 +77,16 @@ void TDeviceContext::SetClipRegion(const cairo_region_t* deviceRegion)
     ApplyState();
 }
 
-cairo_region_t* TDeviceContext::ClipRegion() const
+CairoRegionPtr TDeviceContext::ClipRegion() const
 {
     if (!State.Clipped) {
         cairo_rectangle_int_t whole{0, 0, Width, Height};
-        return cairo_region_create_rectangle(&whole);
+        return CairoRegionPtr(cairo_region_create_rectangle(&whole));
     }
-    cairo_region_t* region = cairo_region_create();
+    CairoRegionPtr region(cairo_region_create());
     for (const TRect& r : State.ClipRects) {
         cairo_rectangle_int_t rect{r.Left, r.Top, r.Width(), r.Height()};
-        cairo_region_union_rectangle(region, &rect);
+        cairo_region_union_rectangle(region.get(), &rect);
     }
     return region;
 }
@@ -310,28 +309,30 @@ HRGN CreateRectRgnIndirect(const TRect& R) { return new TRegionObject(R); }
 
 HRGN CreatePolygonRgn(const TPoint* Points, int Count, int FillMode)
 {
-    auto* region = new TRegionObject();
-    if (!Points || Count < 3) return region;
+    // Owned until returned: the size check below may throw.
+    auto region = std::make_unique<TRegionObject>();
+    if (!Points || Count < 3) return region.release();
     int left = Points[0].X, right = Points[0].X, top = Points[0].Y, bottom = Points[0].Y;
     for (int i = 1; i < Count; ++i) {
         left = std::min(left, Points[i].X), right = std::max(right, Points[i].X);
         top = std::min(top, Points[i].Y), bottom = std::max(bottom, Points[i].Y);
     }
-    if (right == left || bottom == top) return region;
+    if (right == left || bottom == top) return region.release();
     CheckBitmapSize(right - left, bottom - top);
     // Rasterise without antialiasing, then collect each row's runs as rectangles.
-    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, right - left, bottom - top);
-    cairo_t* cr = cairo_create(mask);
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    cairo_set_fill_rule(cr, FillMode == WINDING ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_move_to(cr, Points[0].X - left, Points[0].Y - top);
-    for (int i = 1; i < Count; ++i) cairo_line_to(cr, Points[i].X - left, Points[i].Y - top);
-    cairo_close_path(cr);
-    cairo_fill(cr);
-    cairo_destroy(cr);
-    cairo_surface_flush(mask);
-    const unsigned char* data = cairo_image_surface_get_data(mask);
-    int stride = cairo_image_surface_get_stride(mask);
+    const CairoSurfacePtr mask(cairo_image_surface_create(CAIRO_FORMAT_A8, right - left, bottom - top));
+    {
+        const CairoPtr cr(cairo_create(mask.get()));
+        cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_NONE);
+        cairo_set_fill_rule(cr.get(), FillMode == WINDING ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_move_to(cr.get(), Points[0].X - left, Points[0].Y - top);
+        for (int i = 1; i < Count; ++i) cairo_line_to(cr.get(), Points[i].X - left, Points[i].Y - top);
+        cairo_close_path(cr.get());
+        cairo_fill(cr.get());
+    }
+    cairo_surface_flush(mask.get());
+    const unsigned char* data = cairo_image_surface_get_data(mask.get());
+    int stride = cairo_image_surface_get_stride(mask.get());
     for (int y = 0; y < bottom - top; ++y) {
         const unsigned char* row = data + y * stride;
         for (int x = 0; x < right - left;) {
@@ -342,11 +343,10 @@ HRGN CreatePolygonRgn(const TPoint* Points, int Count, int FillMode)
             int start = x;
             while (x < right - left && row[x] >= 128) ++x;
             cairo_rectangle_int_t run{left + start, top + y, x - start, 1};
-            cairo_region_union_rectangle(region->Region, &run);
+            cairo_region_union_rectangle(region->Region.get(), &run);
         }
     }
-    cairo_surface_destroy(mask);
-    return region;
+    return region.release();
 }
 
 int CombineRgn(HRGN Dest, HRGN Source1, HRGN Source2, int Mode)
@@ -355,37 +355,33 @@ int CombineRgn(HRGN Dest, HRGN Source1, HRGN Source2, int Mode)
     TRegionObject* a = asRegion(Source1);
     TRegionObject* b = asRegion(Source2);
     if (!dest || !a || (Mode != RGN_COPY && !b)) return ERROR_REGION;
-    cairo_region_t* result = cairo_region_copy(a->Region);
+    CairoRegionPtr result(cairo_region_copy(a->Region.get()));
     cairo_status_t status = CAIRO_STATUS_SUCCESS;
     switch (Mode) {
-    case RGN_AND: status = cairo_region_intersect(result, b->Region); break;
-    case RGN_OR: status = cairo_region_union(result, b->Region); break;
-    case RGN_XOR: status = cairo_region_xor(result, b->Region); break;
-    case RGN_DIFF: status = cairo_region_subtract(result, b->Region); break;
+    case RGN_AND: status = cairo_region_intersect(result.get(), b->Region.get()); break;
+    case RGN_OR: status = cairo_region_union(result.get(), b->Region.get()); break;
+    case RGN_XOR: status = cairo_region_xor(result.get(), b->Region.get()); break;
+    case RGN_DIFF: status = cairo_region_subtract(result.get(), b->Region.get()); break;
     case RGN_COPY: break;
     default: status = CAIRO_STATUS_INVALID_STATUS;
     }
-    if (status != CAIRO_STATUS_SUCCESS) {
-        cairo_region_destroy(result);
-        return ERROR_REGION;
-    }
-    cairo_region_destroy(dest->Region);
-    dest->Region = result;
-    return regionKind(result);
+    if (status != CAIRO_STATUS_SUCCESS) return ERROR_REGION;
+    dest->Region = std::move(result);
+    return regionKind(dest->Region.get());
 }
 
 int OffsetRgn(HRGN Region, int DX, int DY)
 {
     TRegionObject* region = asRegion(Region);
     if (!region) return ERROR_REGION;
-    cairo_region_translate(region->Region, DX, DY);
-    return regionKind(region->Region);
+    cairo_region_translate(region->Region.get(), DX, DY);
+    return regionKind(region->Region.get());
 }
 
 bool PtInRegion(HRGN Region, int X, int Y)
 {
     TRegionObject* region = asRegion(Region);
-    return region && cairo_region_contains_point(region->Region, X, Y);
+    return region && cairo_region_contains_point(region->Region.get(), X, Y);
 }
 
 int GetRgnBox(HRGN Region, TRect& Box)
@@ -393,16 +389,16 @@ int GetRgnBox(HRGN Region, TRect& Box)
     TRegionObject* region = asRegion(Region);
     if (!region) return ERROR_REGION;
     cairo_rectangle_int_t r;
-    cairo_region_get_extents(region->Region, &r);
+    cairo_region_get_extents(region->Region.get(), &r);
     Box = {r.x, r.y, r.x + r.width, r.y + r.height};
-    return regionKind(region->Region);
+    return regionKind(region->Region.get());
 }
 
 bool EqualRgn(HRGN A, HRGN B)
 {
     TRegionObject* a = asRegion(A);
     TRegionObject* b = asRegion(B);
-    return a && b && cairo_region_equal(a->Region, b->Region);
+    return a && b && cairo_region_equal(a->Region.get(), b->Region.get());
 }
 
 int SelectClipRgn(HDC DC, HRGN Region)
@@ -414,19 +410,17 @@ int SelectClipRgn(HDC DC, HRGN Region)
         return SIMPLEREGION;
     }
     // The region is logical; the clip is kept in device pixels.
-    cairo_region_t* device = cairo_region_create();
-    int n = cairo_region_num_rectangles(region->Region);
+    const CairoRegionPtr device(cairo_region_create());
+    int n = cairo_region_num_rectangles(region->Region.get());
     for (int i = 0; i < n; ++i) {
         cairo_rectangle_int_t r;
-        cairo_region_get_rectangle(region->Region, i, &r);
+        cairo_region_get_rectangle(region->Region.get(), i, &r);
         TRect d = DC->LogicalToDevice({r.x, r.y, r.x + r.width, r.y + r.height});
         cairo_rectangle_int_t dr{d.Left, d.Top, d.Width(), d.Height()};
-        cairo_region_union_rectangle(device, &dr);
+        cairo_region_union_rectangle(device.get(), &dr);
     }
-    DC->SetClipRegion(device);
-    int kind = regionKind(device);
-    cairo_region_destroy(device);
-    return kind;
+    DC->SetClipRegion(device.get());
+    return regionKind(device.get());
 }
 
 namespace {
@@ -436,15 +430,13 @@ int changeClip(HDC DC, const TRect& logical, bool exclude)
     if (!DC) return ERROR_REGION;
     TRect d = DC->LogicalToDevice(logical);
     cairo_rectangle_int_t r{d.Left, d.Top, std::max(0, d.Width()), std::max(0, d.Height())};
-    cairo_region_t* clip = DC->ClipRegion();
+    const CairoRegionPtr clip = DC->ClipRegion();
     if (exclude)
-        cairo_region_subtract_rectangle(clip, &r);
+        cairo_region_subtract_rectangle(clip.get(), &r);
     else
-        cairo_region_intersect_rectangle(clip, &r);
-    DC->SetClipRegion(clip);
-    int kind = regionKind(clip);
-    cairo_region_destroy(clip);
-    return kind;
+        cairo_region_intersect_rectangle(clip.get(), &r);
+    DC->SetClipRegion(clip.get());
+    return regionKind(clip.get());
 }
 
 } // namespace
@@ -475,10 +467,8 @@ int GetClipRgn(HDC DC, HRGN Region)
     TRegionObject* region = asRegion(Region);
     if (!DC || !region) return -1;
     if (!DC->State.Clipped) return 0;
-    cairo_region_t* clip = DC->ClipRegion();
+    region->Region = DC->ClipRegion();
     TPoint offset = DC->Offset();
-    cairo_region_translate(clip, -offset.X, -offset.Y);
-    cairo_region_destroy(region->Region);
-    region->Region = clip;
+    cairo_region_translate(region->Region.get(), -offset.X, -offset.Y);
     return 1;
 }

@@ -462,7 +462,7 @@ int FrameRect(HDC DC, const TRect& R, HBRUSH Brush)
 bool FillRgn(HDC DC, HRGN Region, HBRUSH Brush)
 {
     if (!DC || !Region || Region->Kind != TGdiKind::Region || !Brush || Brush->Kind != TGdiKind::Brush) return false;
-    auto* region = static_cast<TRegionObject*>(Region)->Region;
+    cairo_region_t* region = static_cast<TRegionObject*>(Region)->Region.get();
     FillWithBrush(*DC, [&](cairo_t* cr) {
         int n = cairo_region_num_rectangles(region);
         for (int i = 0; i < n; ++i) {

@@ -1,6 +1,7 @@
 // Inside the graphics library: GDI objects and the device context's state over Cairo.
 #pragma once
 
+#include "platform/graphics/CairoWrappers.h"
 #include "platform/graphics/GdiTypes.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/Types.h"
@@ -12,7 +13,6 @@
 
 struct _cairo;
 struct _cairo_surface;
-struct _cairo_region;
 struct _PangoLayout;
 
 namespace graphics {
@@ -60,8 +60,7 @@ struct TBrushObject : TGdiObject {
 struct TRegionObject : TGdiObject {
     TRegionObject();
     explicit TRegionObject(const TRect& r);
-    ~TRegionObject() override;
-    _cairo_region* Region;
+    CairoRegionPtr Region;
 };
 
 // The background modes of SetBkMode (TRANSPARENT and OPAQUE).
@@ -109,9 +108,9 @@ struct TDeviceContext {
     // The clip as one device rectangle bounding it (the whole surface when unclipped).
     TRect ClipBox() const;
     // Replaces the clip with a device region (nullptr: no clip).
-    void SetClipRegion(const _cairo_region* deviceRegion);
+    void SetClipRegion(const cairo_region_t* deviceRegion);
     // The clip as a new device region (the whole surface when unclipped).
-    _cairo_region* ClipRegion() const;
+    CairoRegionPtr ClipRegion() const;
     TPoint Offset() const
     {
         return {State.ViewportOrg.X - State.WindowOrg.X, State.ViewportOrg.Y - State.WindowOrg.Y};

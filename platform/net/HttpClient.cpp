@@ -1,17 +1,12 @@
 // The HTTP client over one libcurl easy handle.
 #include "platform/net/HttpClient.h"
 
-#include <curl/curl.h>
+#include "platform/net/CurlWrappers.h"
 
 #include <mutex>
 
 namespace net {
 namespace {
-
-struct CurlEasyDeleter {
-    void operator()(CURL* handle) const noexcept { curl_easy_cleanup(handle); }
-};
-using CurlEasyPtr = std::unique_ptr<CURL, CurlEasyDeleter>;
 
 void InitCurlOnce()
 {

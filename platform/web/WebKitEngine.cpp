@@ -1,7 +1,9 @@
 // The browser engine over WebKitGTK.
 #include "platform/web/WebKitEngine.h"
 
+#include "platform/graphics/CairoWrappers.h"
 #include "platform/web/ScriptText.h"
+#include "platform/web/WebKitWrappers.h"
 
 #include <gtk/gtk.h>
 #include <webkit2/webkit2.h>
@@ -17,37 +19,6 @@ namespace web {
 namespace {
 
 constexpr const char* ExternalChannel = "vistraExternal";
-
-struct GObjectUnref {
-    void operator()(gpointer object) const { g_object_unref(object); }
-};
-template <class T>
-using GObjectPtr = std::unique_ptr<T, GObjectUnref>;
-
-struct GFreeDeleter {
-    void operator()(gpointer memory) const { g_free(memory); }
-};
-using GCharPtr = std::unique_ptr<gchar, GFreeDeleter>;
-
-struct GErrorDeleter {
-    void operator()(GError* error) const { g_error_free(error); }
-};
-using GErrorPtr = std::unique_ptr<GError, GErrorDeleter>;
-
-struct CairoSurfaceDeleter {
-    void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
-};
-using CairoSurfacePtr = std::unique_ptr<cairo_surface_t, CairoSurfaceDeleter>;
-
-struct CairoDeleter {
-    void operator()(cairo_t* cr) const { cairo_destroy(cr); }
-};
-using CairoPtr = std::unique_ptr<cairo_t, CairoDeleter>;
-
-struct ProxySettingsDeleter {
-    void operator()(WebKitNetworkProxySettings* settings) const { webkit_network_proxy_settings_free(settings); }
-};
-using ProxySettingsPtr = std::unique_ptr<WebKitNetworkProxySettings, ProxySettingsDeleter>;
 
 std::string Millis(BrowserEngine::Milliseconds timeout)
 {
@@ -96,7 +67,7 @@ ScriptValue ToScriptValue(JSCValue* value)
         return ScriptValue(jsc_value_to_boolean(value) != FALSE);
     if (jsc_value_is_number(value))
         return ScriptValue(jsc_value_to_double(value));
-    GCharPtr text(jsc_value_to_string(value));
+    rtl::GCharPtr text(jsc_value_to_string(value));
     return ScriptValue(std::string(text ? text.get() : ""));
 }
 
@@ -159,9 +130,9 @@ struct WebKitEngine::Impl {
     };
 
     WebKitEngine& Owner;
-    GObjectPtr<WebKitWebContext> Context;
-    GObjectPtr<WebKitUserContentManager> ContentManager;
-    GObjectPtr<WebKitWebView> View;  // our own reference, whoever the parent is
+    rtl::GObjectPtr<WebKitWebContext> Context;
+    rtl::GObjectPtr<WebKitUserContentManager> ContentManager;
+    rtl::GObjectPtr<WebKitWebView> View;  // our own reference, whoever the parent is
     GtkWidget* Offscreen = nullptr;   // owned by GTK's toplevel list until destroyed
     int RequestedWidth;
     int RequestedHeight;
@@ -192,7 +163,7 @@ struct WebKitEngine::Impl {
 WebKitEngine::Impl::Impl(WebKitEngine& owner, int width, int height)
     : Owner(owner), RequestedWidth(std::max(width, 1)), RequestedHeight(std::max(height, 1))
 {
-    GObjectPtr<WebKitWebsiteDataManager> dataManager(webkit_website_data_manager_new_ephemeral());
+    rtl::GObjectPtr<WebKitWebsiteDataManager> dataManager(webkit_website_data_manager_new_ephemeral());
     ApplyProxyFromEnvironment(dataManager.get());
     Context.reset(webkit_web_context_new_with_website_data_manager(dataManager.get()));
     ContentManager.reset(webkit_user_content_manager_new());
@@ -324,16 +295,16 @@ void WebKitEngine::Impl::OnScriptMessage(WebKitUserContentManager*, WebKitJavasc
     JSCValue* call = webkit_javascript_result_get_js_value(message);
     if (!call || !jsc_value_is_object(call))
         return;
-    GObjectPtr<JSCValue> name(jsc_value_object_get_property(call, "name"));
-    GObjectPtr<JSCValue> args(jsc_value_object_get_property(call, "args"));
+    JSCValuePtr name(jsc_value_object_get_property(call, "name"));
+    JSCValuePtr args(jsc_value_object_get_property(call, "args"));
     if (!name || !jsc_value_is_string(name.get()) || !args || !jsc_value_is_array(args.get()))
         return;
-    GCharPtr methodName(jsc_value_to_string(name.get()));
-    GObjectPtr<JSCValue> lengthValue(jsc_value_object_get_property(args.get(), "length"));
+    rtl::GCharPtr methodName(jsc_value_to_string(name.get()));
+    JSCValuePtr lengthValue(jsc_value_object_get_property(args.get(), "length"));
     const int length = lengthValue ? jsc_value_to_int32(lengthValue.get()) : 0;
     std::vector<ScriptValue> arguments;
     for (int i = 0; i < length; ++i) {
-        GObjectPtr<JSCValue> argument(jsc_value_object_get_property_at_index(args.get(), static_cast<guint>(i)));
+        JSCValuePtr argument(jsc_value_object_get_property_at_index(args.get(), static_cast<guint>(i)));
         arguments.push_back(argument ? ToScriptValue(argument.get()) : ScriptValue());
     }
     impl.Owner.DispatchExternalCall(methodName.get(), arguments);
@@ -417,15 +388,15 @@ Outcome WebKitEngine::RunScript(std::string_view script, Milliseconds timeout)
             std::unique_ptr<PendingPtr<std::string>> holder(static_cast<PendingPtr<std::string>*>(data));
             Pending<std::string>& answer = **holder;
             GError* rawError = nullptr;
-            GObjectPtr<JSCValue> value(
+            JSCValuePtr value(
                 webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(view), result, &rawError));
-            GErrorPtr error(rawError);
+            rtl::GErrorPtr error(rawError);
             // A result that cannot be carried back (a function, a DOM node) is not a script failure.
             if (error && !g_error_matches(error.get(), WEBKIT_JAVASCRIPT_ERROR,
                                           WEBKIT_JAVASCRIPT_ERROR_INVALID_RESULT))
                 answer.Error = error->message && *error->message ? error->message : "the script failed";
             if (value && !jsc_value_is_undefined(value.get())) {
-                GCharPtr json(jsc_value_to_json(value.get(), 0));
+                rtl::GCharPtr json(jsc_value_to_json(value.get(), 0));
                 if (json)
                     answer.Result = json.get();
             }
@@ -443,22 +414,22 @@ Outcome WebKitEngine::Snapshot(PixelBuffer& picture)
 {
     const int width = Width();
     const int height = Height();
-    auto pending = std::make_shared<Pending<CairoSurfacePtr>>();
+    auto pending = std::make_shared<Pending<graphics::CairoSurfacePtr>>();
     webkit_web_view_get_snapshot(
         FImpl->View.get(), WEBKIT_SNAPSHOT_REGION_VISIBLE, WEBKIT_SNAPSHOT_OPTIONS_NONE, nullptr,
         [](GObject* view, GAsyncResult* result, gpointer data) {
-            std::unique_ptr<PendingPtr<CairoSurfacePtr>> holder(static_cast<PendingPtr<CairoSurfacePtr>*>(data));
-            Pending<CairoSurfacePtr>& answer = **holder;
+            std::unique_ptr<PendingPtr<graphics::CairoSurfacePtr>> holder(static_cast<PendingPtr<graphics::CairoSurfacePtr>*>(data));
+            Pending<graphics::CairoSurfacePtr>& answer = **holder;
             GError* rawError = nullptr;
             answer.Result.reset(webkit_web_view_get_snapshot_finish(WEBKIT_WEB_VIEW(view), result, &rawError));
-            GErrorPtr error(rawError);
+            rtl::GErrorPtr error(rawError);
             if (error)
                 answer.Error = error->message;
             else if (!answer.Result)
                 answer.Error = "the browser gave no picture";
             answer.Done = true;
         },
-        new PendingPtr<CairoSurfacePtr>(pending));
+        new PendingPtr<graphics::CairoSurfacePtr>(pending));
     if (!PumpUntil([&] { return pending->Done; }, Timeout()))
         return Outcome::Failure("the snapshot did not finish within " + Millis(Timeout()));
     if (!pending->Error.empty())
@@ -476,17 +447,17 @@ Outcome WebKitEngine::Snapshot(PixelBuffer& picture)
         cairo_surface_unmap_image(source, mapped);
         return Outcome::Failure("the snapshot could not be read");
     }
-    CairoSurfacePtr plain(cairo_image_surface_create_for_data(cairo_image_surface_get_data(mapped), format,
+    graphics::CairoSurfacePtr plain(cairo_image_surface_create_for_data(cairo_image_surface_get_data(mapped), format,
                                                               sourceWidth, sourceHeight,
                                                               cairo_image_surface_get_stride(mapped)));
     PixelBuffer result;
     result.Width = width;
     result.Height = height;
     result.Pixels.assign(static_cast<std::size_t>(width) * height, 0);
-    CairoSurfacePtr target(cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(result.Pixels.data()),
+    graphics::CairoSurfacePtr target(cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(result.Pixels.data()),
                                                                CAIRO_FORMAT_ARGB32, width, height, width * 4));
     {
-        CairoPtr cr(cairo_create(target.get()));
+        graphics::CairoPtr cr(cairo_create(target.get()));
         cairo_scale(cr.get(), static_cast<double>(width) / sourceWidth, static_cast<double>(height) / sourceHeight);
         cairo_set_source_surface(cr.get(), plain.get(), 0, 0);
         cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_GOOD);

@@ -3,6 +3,7 @@
 
 #include <gtk/gtk.h>
 
+#include "platform/backend/gtk/GdkWrappers.h"
 #include "platform/backend/gtk/GtkWindow.h"
 
 namespace backend::gtk {
@@ -79,15 +80,12 @@ bool TGtkBackend::OpenDocument(const std::string& target)
     // Addresses go as they are; file names become file addresses.
     std::string uri = target;
     if (target.find("://") == std::string::npos && target.rfind("mailto:", 0) != 0) {
-        GFile* file = g_file_new_for_path(target.c_str());
-        char* u = g_file_get_uri(file);
-        uri = u;
-        g_free(u);
-        g_object_unref(file);
+        const GFilePtr file(g_file_new_for_path(target.c_str()));
+        uri = rtl::GCharPtr(g_file_get_uri(file.get())).get();
     }
     GError* error = nullptr;
-    gboolean ok = g_app_info_launch_default_for_uri(uri.c_str(), nullptr, &error);
-    if (error) g_error_free(error);
+    const gboolean ok = g_app_info_launch_default_for_uri(uri.c_str(), nullptr, &error);
+    const rtl::GErrorPtr owned(error);
     return ok;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/backend/gtk/GdkWrappers.h"
 #include "platform/backend/gtk/GtkBackend.h"
 
 namespace backend::gtk {
@@ -46,32 +47,27 @@ public:
         if (FOwner) return FOwned;
         ui::TClipboardContents result;
         GtkClipboard* clip = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
-        GdkAtom* atoms = nullptr;
+        GdkAtom* targets = nullptr;
         gint count = 0;
-        if (!gtk_clipboard_wait_for_targets(clip, &atoms, &count)) return result;
+        if (!gtk_clipboard_wait_for_targets(clip, &targets, &count)) return result;
+        const rtl::GArrayPtr<GdkAtom> atoms(targets);
         bool text = false;
         for (gint i = 0; i < count; ++i) {
-            char* name = gdk_atom_name(atoms[i]);
-            std::string target = name;
-            g_free(name);
+            const std::string target = rtl::GCharPtr(gdk_atom_name(atoms.get()[i])).get();
             if (IsTextTarget(target)) {
                 text = true;
                 continue;
             }
             if (target == "TARGETS" || target == "TIMESTAMP" || target == "MULTIPLE" || target == "SAVE_TARGETS") continue;
-            if (GtkSelectionData* data = gtk_clipboard_wait_for_contents(clip, atoms[i])) {
+            if (GtkSelectionData* data = gtk_clipboard_wait_for_contents(clip, atoms.get()[i])) {
                 gint length = 0;
                 const guchar* bytes = gtk_selection_data_get_data_with_length(data, &length);
                 if (bytes && length >= 0) result.Items.emplace_back(target, std::string(reinterpret_cast<const char*>(bytes), length));
                 gtk_selection_data_free(data);
             }
         }
-        g_free(atoms);
         if (text) {
-            if (gchar* t = gtk_clipboard_wait_for_text(clip)) {
-                result.Items.emplace_back(TextMime, t);
-                g_free(t);
-            }
+            if (const rtl::GCharPtr t{gtk_clipboard_wait_for_text(clip)}) result.Items.emplace_back(TextMime, t.get());
         }
         return result;
     }
@@ -80,9 +76,7 @@ private:
     static void OnGet(GtkClipboard*, GtkSelectionData* selection, guint, gpointer self)
     {
         auto* c = static_cast<TGtkClipboard*>(self);
-        char* name = gdk_atom_name(gtk_selection_data_get_target(selection));
-        std::string target = name;
-        g_free(name);
+        const std::string target = rtl::GCharPtr(gdk_atom_name(gtk_selection_data_get_target(selection))).get();
         for (auto& [mime, bytes] : c->FOwned.Items) {
             bool match = mime == target || (mime == TextMime && IsTextTarget(target));
             if (!match) continue;

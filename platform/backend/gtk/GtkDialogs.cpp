@@ -5,17 +5,13 @@
 
 #include <filesystem>
 
+#include "platform/backend/gtk/GdkWrappers.h"
 #include "platform/backend/gtk/GtkBackend.h"
 #include "platform/ui/Dialogs.h"
 
 namespace backend::gtk {
 
 namespace {
-
-struct WidgetDeleter {
-    void operator()(GtkWidget* w) const noexcept { gtk_widget_destroy(w); }
-};
-using TDialogPtr = std::unique_ptr<GtkWidget, WidgetDeleter>;
 
 GtkWindow* ActiveParent()
 {
@@ -77,7 +73,7 @@ public:
     {
         if (auto& hook = ui::DialogHook().FileDialog) return hook(request);
         bool save = request.Kind == ui::TFileDialogKind::Save;
-        TDialogPtr dialog(gtk_file_chooser_dialog_new(
+        GtkWidgetPtr dialog(gtk_file_chooser_dialog_new(
             request.Title.empty() ? (save ? "Save As" : "Open") : request.Title.c_str(), ActiveParent(),
             save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN, "_Cancel", GTK_RESPONSE_CANCEL,
             save ? "_Save" : "_Open", GTK_RESPONSE_ACCEPT, nullptr));
@@ -118,7 +114,7 @@ public:
     int RunMessageBox(const ui::TMessageBoxRequest& request) override
     {
         if (auto& hook = ui::DialogHook().MessageBox) return hook(request);
-        TDialogPtr dialog(gtk_message_dialog_new(ActiveParent(), GTK_DIALOG_MODAL, MessageTypeOf(request.Type),
+        GtkWidgetPtr dialog(gtk_message_dialog_new(ActiveParent(), GTK_DIALOG_MODAL, MessageTypeOf(request.Type),
                                                  GTK_BUTTONS_NONE, "%s", request.Text.c_str()));
         gtk_window_set_title(GTK_WINDOW(dialog.get()), request.Caption.c_str());
         for (int b : request.Buttons) gtk_dialog_add_button(GTK_DIALOG(dialog.get()), ButtonLabel(b).c_str(), b);
@@ -134,7 +130,7 @@ public:
     std::optional<std::uint32_t> RunColorDialog(const ui::TColorDialogRequest& request) override
     {
         if (auto& hook = ui::DialogHook().ColorDialog) return hook(request);
-        TDialogPtr dialog(gtk_color_chooser_dialog_new("Color", ActiveParent()));
+        GtkWidgetPtr dialog(gtk_color_chooser_dialog_new("Color", ActiveParent()));
         auto c = static_cast<std::uint32_t>(request.Color);
         GdkRGBA rgba{(c & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, ((c >> 16) & 0xFF) / 255.0, 1.0};
         gtk_color_chooser_set_rgba(GTK_COLOR_CHOOSER(dialog.get()), &rgba);
@@ -147,7 +143,7 @@ public:
     std::optional<ui::TFontDialogAnswer> RunFontDialog(const ui::TFontDialogRequest& request) override
     {
         if (auto& hook = ui::DialogHook().FontDialog) return hook(request);
-        TDialogPtr dialog(gtk_font_chooser_dialog_new("Font", ActiveParent()));
+        GtkWidgetPtr dialog(gtk_font_chooser_dialog_new("Font", ActiveParent()));
         std::string desc = request.Name + (request.Bold ? " Bold" : "") + (request.Italic ? " Italic" : "") + " " +
                            std::to_string(request.Size);
         gtk_font_chooser_set_font(GTK_FONT_CHOOSER(dialog.get()), desc.c_str());
@@ -169,23 +165,21 @@ public:
     std::optional<std::string> RunFolderDialog(const ui::TFolderDialogRequest& request) override
     {
         if (auto& hook = ui::DialogHook().FolderDialog) return hook(request);
-        TDialogPtr dialog(gtk_file_chooser_dialog_new(request.Title.empty() ? "Select Folder" : request.Title.c_str(),
+        GtkWidgetPtr dialog(gtk_file_chooser_dialog_new(request.Title.empty() ? "Select Folder" : request.Title.c_str(),
                                                       ActiveParent(), GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER, "_Cancel",
                                                       GTK_RESPONSE_CANCEL, "_Select", GTK_RESPONSE_ACCEPT, nullptr));
         if (!request.InitialDir.empty())
             gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog.get()), request.InitialDir.c_str());
         if (gtk_dialog_run(GTK_DIALOG(dialog.get())) != GTK_RESPONSE_ACCEPT) return std::nullopt;
-        char* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog.get()));
+        const rtl::GCharPtr name(gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog.get())));
         if (!name) return std::nullopt;
-        std::string folder = name;
-        g_free(name);
-        return folder;
+        return std::string(name.get());
     }
 
     std::optional<std::string> RunInputQuery(const ui::TInputQueryRequest& request) override
     {
         if (auto& hook = ui::DialogHook().InputQuery) return hook(request);
-        TDialogPtr dialog(gtk_dialog_new_with_buttons(request.Caption.c_str(), ActiveParent(), GTK_DIALOG_MODAL, "_OK",
+        GtkWidgetPtr dialog(gtk_dialog_new_with_buttons(request.Caption.c_str(), ActiveParent(), GTK_DIALOG_MODAL, "_OK",
                                                       GTK_RESPONSE_OK, "_Cancel", GTK_RESPONSE_CANCEL, nullptr));
         GtkWidget* area = gtk_dialog_get_content_area(GTK_DIALOG(dialog.get()));
         GtkWidget* label = gtk_label_new(request.Prompt.c_str());

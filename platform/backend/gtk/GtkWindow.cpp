@@ -8,23 +8,18 @@
 #include <memory>
 #include <vector>
 
+#include "platform/backend/gtk/GdkWrappers.h"
 #include "platform/backend/gtk/GtkKeys.h"
 #include "platform/classes/ExceptionHook.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/BitmapImage.h"
+#include "platform/graphics/CairoWrappers.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/VirtualKeys.h"
 
 namespace backend::gtk {
 
 namespace {
-
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const noexcept { cairo_surface_destroy(s); }
-};
-struct CursorDeleter {
-    void operator()(GdkCursor* c) const noexcept { g_object_unref(c); }
-};
 
 // A GTK callback must not let an exception out: it is reported instead.
 template <class F>
@@ -128,8 +123,8 @@ struct TGtkWindow::TImpl {
     GtkWidget* Window = nullptr;
     GtkWidget* Area = nullptr;
     GtkWidget* Fixed = nullptr;
-    std::unique_ptr<cairo_surface_t, SurfaceDeleter> Image;
-    std::unique_ptr<GdkCursor, CursorDeleter> Cursor;
+    graphics::CairoSurfacePtr Image;
+    GdkCursorPtr Cursor;
     ui::TNativeCursor CursorShape = ui::TNativeCursor::Arrow;
     TRect Bounds;
     std::vector<TGtkChildView*> ChildViews;
@@ -412,13 +407,12 @@ void TGtkWindow::Present(const TBitmap& image, const TRect& dirty)
     // The form's surface keeps changing; the window shows a copy of the last image.
     cairo_surface_t* source = image.Image().Surface;
     cairo_surface_flush(source);
-    cairo_t* cr = cairo_create(d.Image.get());
-    cairo_rectangle(cr, dirty.Left, dirty.Top, dirty.Width(), dirty.Height());
-    cairo_clip(cr);
-    cairo_set_source_surface(cr, source, 0, 0);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_paint(cr);
-    cairo_destroy(cr);
+    const graphics::CairoPtr cr(cairo_create(d.Image.get()));
+    cairo_rectangle(cr.get(), dirty.Left, dirty.Top, dirty.Width(), dirty.Height());
+    cairo_clip(cr.get());
+    cairo_set_source_surface(cr.get(), source, 0, 0);
+    cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr.get());
     gtk_widget_queue_draw_area(d.Area, dirty.Left, dirty.Top, dirty.Width(), dirty.Height());
 }
 

@@ -3,6 +3,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/TextOutput.h"
+#include "platform/rtl/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -313,4 +314,11 @@ TEST(Canvas, PolygonRegions)
     HRGN degenerate = CreatePolygonRgn(star, 2, WINDING);
     EXPECT_EQ(GetRgnBox(degenerate, box), NULLREGION);
     for (HRGN r : {alternate, winding, degenerate}) DeleteObject(r);
+}
+
+TEST(Canvas, AnOversizedPolygonRegionIsRefusedAndLeavesNothingBehind)
+{
+    // The sanitizer build reports the region when the refusal leaks it.
+    const TPoint huge[] = {{0, 0}, {100000, 0}, {0, 100000}};
+    EXPECT_THROW(CreatePolygonRgn(huge, 3, WINDING), EOutOfResources);
 }
