@@ -31,6 +31,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -164,8 +165,13 @@ void BM_LoadMarkerFileIntoWebKitPage(benchmark::State& state)
     state.counters["menu_ms"] = static_cast<double>(longest);
     state.counters["menu_clicks"] = clicks.answered;
 }
+// On a busy machine the least of several repetitions (--benchmark_repetitions)
+// is the figure to compare.
+double Least(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+
 BENCHMARK(BM_LoadMarkerFileIntoWebKitPage)
-    ->Arg(SmallLineCount)->Arg(LineCount)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+    ->Arg(SmallLineCount)->Arg(LineCount)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)
+    ->ComputeStatistics("min", Least);
 
 // The baseline: the same markers, created in the page by one script.
 void BM_OneScriptCreatingTheSameMarkers(benchmark::State& state)
@@ -180,6 +186,7 @@ void BM_OneScriptCreatingTheSameMarkers(benchmark::State& state)
         if (!FrmMain->Geolith1->ExecJScript(script)) state.SkipWithError("the page refused the script");
     CheckLoaded(state, LineCount);
 }
-BENCHMARK(BM_OneScriptCreatingTheSameMarkers)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_OneScriptCreatingTheSameMarkers)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)
+    ->ComputeStatistics("min", Least);
 
 }  // namespace

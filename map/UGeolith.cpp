@@ -148,8 +148,10 @@ TGeolith::TGeolith(TComponent* AOwner) : TGeolithBrowser(AOwner)
 
 TGeolith::~TGeolith()
 {
-    // The markers go first, while the browser can still hear their delete
-    // calls: last to first, in one script.
+    // Page calls still on their way are dropped: they must not reach an
+    // owner that is going away while the markers' delete call is waited for.
+    if (HasPageWindow()) FWebBrowser->Engine()->SetExternalMethods({});
+    // The markers go first, while the browser can still hear their delete call.
     FMarkers->Clear();
     FMarkers.reset();
     delete FWebBrowser;

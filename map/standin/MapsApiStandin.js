@@ -396,6 +396,7 @@
     this.__layers = [];
     this.__idlePending = false;
     this.__drawPending = false;
+    this.__drawMs = 0;
     this.__streetView = new StreetViewPanorama(this);
     createdMaps.push(this);
     this.setOptions(options || {});
@@ -507,16 +508,23 @@
   }
 
   // Changes come in bursts (a page puts thousands of markers on the map in one
-  // script), so a change only marks the map for drawing; it is drawn once,
-  // after the script that changed it.
+  // script, or in a few scripts one after the other), so a change only marks
+  // the map for drawing; it is drawn once, after the script that changed it.
+  // A map that takes long to draw waits as long again before it draws anew,
+  // so that scripts arriving meanwhile are not held up by drawings nobody sees.
+  var SLOW_DRAW_MS = 16;
+
   Map.prototype.__render = function () {
     if (this.__drawPending) return;
     this.__drawPending = true;
     var map = this;
-    later(function () {
+    var pause = this.__drawMs > SLOW_DRAW_MS ? this.__drawMs : 0;
+    window.setTimeout(function () {
       map.__drawPending = false;
+      var started = Date.now();
       map.__draw();
-    });
+      map.__drawMs = Date.now() - started;
+    }, pause);
   };
 
   Map.prototype.__draw = function () {
