@@ -23,17 +23,17 @@ namespace app {
 namespace {
 
 // The escapes a text field may carry, with the character each stands for.
-struct TTitleEscape {
+struct TFieldEscape {
     char Character;
     const char* Code;  // the two hex digits after "%"
 };
-constexpr TTitleEscape TitleEscapes[] = {{'%', "25"}, {';', "3B"}, {'\r', "0D"}, {'\n', "0A"}};
+constexpr TFieldEscape FieldEscapes[] = {{'%', "25"}, {';', "3B"}, {'\r', "0D"}, {'\n', "0A"}};
 
 // The escape that starts at Text[at] ("%" and two hex digits), or null.
-const TTitleEscape* EscapeAt(std::string_view Text, size_t at)
+const TFieldEscape* EscapeAt(std::string_view Text, size_t at)
 {
     if (at + 3 > Text.size() || Text[at] != '%') return nullptr;
-    for (const auto& escape : TitleEscapes)
+    for (const auto& escape : FieldEscapes)
         if (std::toupper(static_cast<unsigned char>(Text[at + 1])) == escape.Code[0] &&
             std::toupper(static_cast<unsigned char>(Text[at + 2])) == escape.Code[1])
             return &escape;
@@ -68,20 +68,20 @@ std::string PrepareIconString(std::string_view inpstr)
     return result;
 }
 
-std::string EncodeMarkerField(std::string_view Title)
+std::string EncodeMarkerField(std::string_view Text)
 {
     std::string result;
-    result.reserve(Title.size());
-    for (size_t i = 0; i < Title.size(); ++i) {
-        const char c = Title[i];
+    result.reserve(Text.size());
+    for (size_t i = 0; i < Text.size(); ++i) {
+        const char c = Text[i];
         // A "%" is escaped only where it would otherwise read as an escape,
-        // so ordinary titles stay as readable as they always were.
-        if (c == '%' && !EscapeAt(Title, i)) {
+        // so ordinary texts stay as readable as they always were.
+        if (c == '%' && !EscapeAt(Text, i)) {
             result += c;
             continue;
         }
-        const TTitleEscape* escape = nullptr;
-        for (const auto& e : TitleEscapes)
+        const TFieldEscape* escape = nullptr;
+        for (const auto& e : FieldEscapes)
             if (e.Character == c) escape = &e;
         if (escape) {
             result += '%';
@@ -98,7 +98,7 @@ std::string DecodeMarkerField(std::string_view Field)
     std::string result;
     result.reserve(Field.size());
     for (size_t i = 0; i < Field.size(); ++i) {
-        if (const TTitleEscape* escape = EscapeAt(Field, i)) {
+        if (const TFieldEscape* escape = EscapeAt(Field, i)) {
             result += escape->Character;
             i += 2;
         } else {
