@@ -51,7 +51,11 @@ std::string TQuillCustomMemo::LineText(int Y) const
 void TQuillCustomMemo::PutLine(int Y, const std::string& Text)
 {
     NoteEdit(Y);
+    int oldLength = LineLength(Y);
     FLines->SetStrings(Y, Text);
+    int newLength = LineLength(Y);
+    if (newLength >= FMaxLength) FMaxLength = newLength;
+    else if (oldLength >= FMaxLength) FMaxLengthCount = -1;
 }
 
 void TQuillCustomMemo::MarkModified(int Line)
@@ -89,11 +93,10 @@ void TQuillCustomMemo::SetCurX(int Value)
         bool saved = FLetRefresh;
         FLetRefresh = false;
         auto restore = rtl::ScopeExit([&] { FLetRefresh = saved; });
+        // A shorter column leaves the longest length to the next paint's rescan.
         if (a > FMaxLength) {
             FLeftCol = std::max(a - VisiblePosCount(), 0);
             FMaxLength = a;
-        } else {
-            UpdateMaxLength();
         }
         int length = LineLength(FCurY);
         if (a > length) {

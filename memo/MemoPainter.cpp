@@ -59,7 +59,8 @@ class TMemoRunPainter : public memo::TRunSink {
 public:
     TMemoRunPainter(TQuillCustomMemo& Memo, TCanvas& Canvas, int Line, TRect Pen, int CharWidth, bool Screen,
                     TColor Band)
-        : M(Memo), C(Canvas), FLine(Line), FPen(Pen), FCharWidth(CharWidth), FScreen(Screen), FBand(Band)
+        : M(Memo), C(Canvas), FLine(Line), FPen(Pen), FClipRight(Pen.Right), FCharWidth(CharWidth), FScreen(Screen),
+          FBand(Band)
     {
         M.OrderedSelection(FSX, FSY, FEX, FEY);
         bool visible = !(FSX == FEX && FSY == FEY) && !(M.FHideSelection && !M.Focused());
@@ -159,6 +160,11 @@ private:
         C.Brush()->SetStyle(Transparent ? bsClear : bsSolid);
         TRect r = FPen;
         r.Right = r.Left + static_cast<int>(Part.size()) * FCharWidth;
+        // Runs outside the row are only counted: a very long line costs no drawing.
+        if (r.Right <= 0 || r.Left >= FClipRight) {
+            FPen.Left = r.Right;
+            return;
+        }
         if (!Transparent) C.FillRect(r);
         C.Brush()->SetStyle(bsClear);
         DrawText(C.Handle(), memo::ToUtf8(Part), r, DT_EDITCONTROL | DT_NOPREFIX | DT_NOCLIP | DT_SINGLELINE);
@@ -169,6 +175,7 @@ private:
     TCanvas& C;
     int FLine;
     TRect FPen;
+    int FClipRight;
     int FCharWidth;
     bool FScreen;
     TColor FBand;

@@ -318,6 +318,10 @@ void TQuillCustomMemo::Paint()
 {
     if (FLines->UpdateCount() > 0) return;
     if (FCellSize.H == 0) ApplyFont();
+    if (FMaxLengthCount != FLines->Count()) {
+        UpdateMaxLength();
+        RefreshScrollBars(false);
+    }
     TCanvas& c = *Canvas();
     c.SetFont(FFont.get());
     PrepareLineBitmap();

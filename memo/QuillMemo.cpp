@@ -122,7 +122,7 @@ void TQuillCustomMemo::LinesChanged()
 {
     if (!FLetRefresh || !FLetCursorUpdate) return;
     DoChange();
-    UpdateMaxLength();
+    // The longest length is rescanned at the next paint, not on every change.
     RefreshScrollBars(false);
     ScrollCaretIntoView();
     InvalidateClient();
@@ -132,8 +132,11 @@ void TQuillCustomMemo::LinesChanged()
 
 void TQuillCustomMemo::UpdateMaxLength()
 {
+    // Edits through the memo keep the longest length current (PutLine), so
+    // a scan is needed only after lines came or went or a longest line shrank.
     const memo::TIntList& lengths = FLines->LineLengths();
-    if (lengths.Count() != FLines->Count()) return;
+    if (lengths.Count() != FLines->Count() || FMaxLengthCount == FLines->Count()) return;
+    FMaxLengthCount = FLines->Count();
     int longest = 0;
     for (int i = 0; i < lengths.Count(); ++i) longest = std::max(longest, lengths.Items(i));
     FMaxLength = longest;
@@ -157,6 +160,7 @@ void TQuillCustomMemo::SetLines(const TStrings& Value)
 
 void TQuillCustomMemo::InvalidateTopLineStyle()
 {
+    FMaxLengthCount = -1;
     FbackupTopLine = -1;
     FStyleDirtyFrom = 0;
 }

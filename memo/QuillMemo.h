@@ -421,6 +421,8 @@ private:
     int FActiveLine = -1;
     bool FCtl3D = false;
     int FMaxLength = 0;
+    // FMaxLength holds for this many lines and no edit shortened a longest line since.
+    int FMaxLengthCount = -1;
     bool FNoRealFixedWidth = false;
     bool FTrimTrailingSpaces = false;
     unsigned FCaretX = 0, FCaretY = 0;
