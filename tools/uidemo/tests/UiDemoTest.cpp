@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "platform/backend/Backends.h"
@@ -23,14 +24,27 @@
 
 namespace {
 
+// Runs both loops once, then lets the server catch up a little.
+void RunLoopsOnce()
+{
+    Application->ProcessMessages();
+    while (g_main_context_pending(nullptr)) g_main_context_iteration(nullptr, FALSE);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
+
 // Runs both loops for a while, bounded, so the server and GTK settle.
 void Settle(int rounds = 40)
 {
-    for (int i = 0; i < rounds; ++i) {
-        Application->ProcessMessages();
-        while (g_main_context_pending(nullptr)) g_main_context_iteration(nullptr, FALSE);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    for (int i = 0; i < rounds; ++i) RunLoopsOnce();
+}
+
+// Runs both loops until the synthetic input has had its effect, at most ten
+// seconds, however slow a loaded machine is; the caller's check says what
+// was missing if the time ran out.
+void SettleUntil(const std::function<bool()>& reached)
+{
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!reached() && std::chrono::steady_clock::now() < limit) RunLoopsOnce();
 }
 
 GtkWidget* DrawingAreaOf(TCustomForm& form)
@@ -114,37 +128,38 @@ TEST_F(UiDemoTest, KeysAndClicksFromTheDisplayReachTheControls)
     GtkWidget* area = DrawingAreaOf(*Form);
     ASSERT_NE(area, nullptr);
     GtkWidget* toplevel = gtk_widget_get_toplevel(area);
+    SettleUntil([&] { return Form->Edit1->Focused(); });
     ASSERT_TRUE(Form->Edit1->Focused()) << "the first control in tab order has the focus";
 
     SendKey(toplevel, GDK_KEY_H, GDK_SHIFT_MASK);
     SendKey(toplevel, GDK_KEY_i);
-    Settle(5);
+    SettleUntil([&] { return Form->Edit1->Text() == "Hi"; });
     EXPECT_EQ(Form->Edit1->Text(), "Hi");
 
     SendClick(area, *Form->BtnAdd);
-    Settle(5);
+    SettleUntil([&] { return Form->Memo1->Text() == "Hi\n" && Form->Edit1->Text().empty(); });
     EXPECT_EQ(Form->Memo1->Text(), "Hi\n");
     EXPECT_EQ(Form->Edit1->Text(), "");
 
     // Enter clicks the default button.
     SendKey(toplevel, GDK_KEY_x);
     SendKey(toplevel, GDK_KEY_Return);
-    Settle(5);
+    SettleUntil([&] { return Form->Memo1->Lines().Count() == 2; });
     EXPECT_EQ(Form->Memo1->Lines().Count(), 2);
 
     // Tab twice reaches the track bar (edit, button, track bar); Right moves it.
     SendKey(toplevel, GDK_KEY_Tab);
     SendKey(toplevel, GDK_KEY_Tab);
-    Settle(5);
+    SettleUntil([&] { return Form->TrbZoom->Focused(); });
     ASSERT_TRUE(Form->TrbZoom->Focused());
     SendKey(toplevel, GDK_KEY_Right);
-    Settle(5);
+    SettleUntil([&] { return Form->LblZoom->Caption() == "Zoom 12"; });
     EXPECT_EQ(Form->TrbZoom->Position(), 12);
     EXPECT_EQ(Form->LblZoom->Caption(), "Zoom 12");
 
     // The menu shortcut clears the memo.
     SendKey(toplevel, GDK_KEY_l, GDK_CONTROL_MASK);
-    Settle(5);
+    SettleUntil([&] { return Form->Memo1->Text().empty(); });
     EXPECT_EQ(Form->Memo1->Text(), "");
 }
 
