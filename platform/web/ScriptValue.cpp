@@ -16,6 +16,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Spelled out for clang 14, which the fuzz build uses and which cannot deduce it.
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 [[noreturn]] void CannotConvert(const ScriptValue& value, std::string_view kind)
 {
