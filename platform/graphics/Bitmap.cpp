@@ -202,7 +202,7 @@ void TBitmap::Assign(const TPersistent* Source)
 void TBitmap::LoadFromStream(TStream& Stream)
 {
     std::vector<std::uint8_t> bytes = ReadRemaining(Stream);
-    TDibImage dib = ReadBmp(bytes.data(), bytes.size());
+    TDibImage dib = ReadBmp(bytes);
     ReplaceImage(ToImage(dib.Pixels));
     switch (dib.BitsPerPixel) {
     case 1: FPixelFormat = pf1bit; break;

@@ -33,16 +33,20 @@ struct Mask {
     }
 };
 
-// Reads the info header at the reader's position and the pixels at pixelOffset
-// (or right after the colour table when it is 0).
-TDibImage readDib(TByteReader& r, std::size_t pixelOffset, bool icon)
+// Reads the info header at the cursor's position and the pixels at
+// pixelOffset (or right after the colour table when it is 0); offsets count
+// from the cursor's start.
+TDibImage readDib(rtl::TByteCursor& r, std::size_t pixelOffset, bool icon)
 {
+    r.SetRecord("info header");
     std::size_t headerStart = r.Position();
     std::uint32_t headerSize = r.U32();
     std::int64_t width, height;
     int planes, bpp;
     std::uint32_t compression = BI_RGB, colorsUsed = 0;
     bool core = headerSize == 12;
+    const std::size_t sizeAt = r.Position(), planesAt = sizeAt + (core ? 4 : 8), bppAt = planesAt + 2,
+                      compressionAt = bppAt + 2;
     if (core) {
         width = r.U16();
         height = static_cast<std::int16_t>(r.U16());
@@ -58,21 +62,23 @@ TDibImage readDib(TByteReader& r, std::size_t pixelOffset, bool icon)
         colorsUsed = r.U32();
         r.Skip(4);
     } else {
-        r.Fail("info header size " + std::to_string(headerSize) + " is not supported");
+        r.FailAt(headerStart, "info header size " + std::to_string(headerSize) + " is not supported");
     }
-    if (planes != 1) r.Fail("plane count " + std::to_string(planes) + ", needs 1");
+    if (planes != 1) r.FailAt(planesAt, "plane count " + std::to_string(planes) + ", needs 1");
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
-        r.Fail(std::to_string(bpp) + " bits per pixel are not supported");
+        r.FailAt(bppAt, std::to_string(bpp) + " bits per pixel are not supported");
     bool topDown = height < 0;
     if (topDown) height = -height;
     if (icon) height /= 2;
-    if (width <= 0 || height <= 0) r.Fail("image size " + std::to_string(width) + " x " + std::to_string(height));
-    CheckImageSize("BMP", width, height);
+    if (width <= 0 || height <= 0)
+        r.FailAt(sizeAt, "image size " + std::to_string(width) + " x " + std::to_string(height));
+    CheckImageSize(r, sizeAt, width, height);
 
     Mask red, green, blue, alpha;
     if (compression == BI_BITFIELDS || compression == BI_ALPHABITFIELDS) {
-        if (bpp != 16 && bpp != 32) r.Fail("bit fields need 16 or 32 bits per pixel");
+        if (bpp != 16 && bpp != 32) r.FailAt(bppAt, "bit fields need 16 or 32 bits per pixel");
         // The masks follow a 40-byte header, or are part of a larger one.
+        r.SetRecord("bit fields");
         r.Seek(headerStart + 40);
         red = Mask(r.U32());
         green = Mask(r.U32());
@@ -80,7 +86,7 @@ TDibImage readDib(TByteReader& r, std::size_t pixelOffset, bool icon)
         if (compression == BI_ALPHABITFIELDS || headerSize >= 56) alpha = Mask(r.U32());
         if (headerSize > 40) r.Seek(headerStart + headerSize);
     } else if (compression != BI_RGB) {
-        r.Fail("compression " + std::to_string(compression) + " is not supported");
+        r.FailAt(compressionAt, "compression " + std::to_string(compression) + " is not supported");
     } else if (bpp == 16) {
         red = Mask(0x7C00), green = Mask(0x03E0), blue = Mask(0x001F);
     } else if (bpp == 24 || bpp == 32) {
@@ -89,21 +95,23 @@ TDibImage readDib(TByteReader& r, std::size_t pixelOffset, bool icon)
 
     std::vector<std::uint32_t> palette;
     if (bpp <= 8) {
+        r.SetRecord("colour table");
         r.Seek(headerStart + headerSize);
         std::uint32_t count = colorsUsed ? colorsUsed : (1u << bpp);
         if (count > 256) r.Fail("colour table of " + std::to_string(count) + " entries");
         int entry = core ? 3 : 4;
         for (std::uint32_t i = 0; i < count; ++i) {
-            const std::uint8_t* c = r.Bytes(static_cast<std::size_t>(entry));
+            const std::uint8_t* c = r.Bytes(static_cast<std::size_t>(entry)).data();
             palette.push_back(0xFF000000u | (std::uint32_t(c[2]) << 16) | (std::uint32_t(c[1]) << 8) | c[0]);
         }
         palette.resize(std::size_t(1) << bpp, 0xFF000000u);
     }
 
+    r.SetRecord("pixels");
     if (pixelOffset) r.Seek(pixelOffset);
     else if (bpp > 8 && compression == BI_RGB) r.Seek(headerStart + headerSize);
     std::size_t stride = ((std::size_t(width) * bpp + 31) / 32) * 4;
-    const std::uint8_t* bits = r.Bytes(stride * std::size_t(height));
+    const std::uint8_t* bits = r.Bytes(stride * std::size_t(height)).data();
 
     TDibImage dib;
     dib.BitsPerPixel = bpp;
@@ -147,8 +155,9 @@ TDibImage readDib(TByteReader& r, std::size_t pixelOffset, bool icon)
     if (icon) {
         // The AND mask: 1 bits are transparent. Some icons leave it out at 32 bits.
         std::size_t maskStride = ((std::size_t(width) + 31) / 32) * 4;
+        r.SetRecord("icon mask");
         if (r.Remaining() >= maskStride * std::size_t(height)) {
-            const std::uint8_t* maskBits = r.Bytes(maskStride * std::size_t(height));
+            const std::uint8_t* maskBits = r.Bytes(maskStride * std::size_t(height)).data();
             bool masked = false;
             for (int y = 0; y < height; ++y) {
                 const std::uint8_t* m = maskBits + maskStride * std::size_t(topDown ? y : height - 1 - y);
@@ -223,22 +232,19 @@ void putPixels(std::vector<std::uint8_t>& out, const TPixelBuffer& pixels, int b
 
 } // namespace
 
-TDibImage ReadBmp(const std::uint8_t* data, std::size_t size)
+TDibImage ReadBmp(std::span<const std::uint8_t> data)
 {
-    TByteReader r(data, size, "BMP");
-    const std::uint8_t* magic = r.Bytes(2);
-    if (magic[0] != 'B' || magic[1] != 'M') r.Fail("the file does not start with \"BM\"");
+    rtl::TByteCursor r = PictureCursor(data, "BMP", "file header");
+    auto magic = r.Bytes(2);
+    if (magic[0] != 'B' || magic[1] != 'M') r.FailAt(0, "the file does not start with \"BM\"");
     r.Skip(8);
     std::uint32_t pixelOffset = r.U32();
-    if (pixelOffset < 14 || pixelOffset >= size) r.Fail("pixel offset " + std::to_string(pixelOffset) + " is outside the file");
+    if (pixelOffset < 14 || pixelOffset >= data.size())
+        r.FailAt(10, "pixel offset " + std::to_string(pixelOffset) + " is outside the file");
     return readDib(r, pixelOffset, false);
 }
 
-TDibImage ReadIconDib(const std::uint8_t* data, std::size_t size)
-{
-    TByteReader r(data, size, "ICO");
-    return readDib(r, 0, true);
-}
+TDibImage ReadIconDib(rtl::TByteCursor dib) { return readDib(dib, 0, true); }
 
 std::vector<std::uint8_t> WriteBmp(const TPixelBuffer& pixels, int bitsPerPixel)
 {

@@ -1,10 +1,11 @@
 // Inside the graphics library: the BMP file and the device-independent bitmap inside icons.
 #pragma once
 
-#include "platform/graphics/ByteReader.h"
+#include "platform/graphics/PictureCursor.h"
 #include "platform/graphics/PixelBuffer.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace graphics {
@@ -15,10 +16,11 @@ struct TDibImage {
 };
 
 // A BMP file: "BM" file header, info header, colour table, pixels.
-TDibImage ReadBmp(const std::uint8_t* data, std::size_t size);
-// A DIB without file header as icons store it: the height counts the colour
-// rows and the AND mask rows, which makes masked pixels transparent.
-TDibImage ReadIconDib(const std::uint8_t* data, std::size_t size);
+TDibImage ReadBmp(std::span<const std::uint8_t> data);
+// A DIB without file header as icons store it, read from the whole of the
+// cursor: the height counts the colour rows and the AND mask rows, which
+// makes masked pixels transparent.
+TDibImage ReadIconDib(rtl::TByteCursor dib);
 
 // A BMP file at 1, 24 or 32 bits per pixel (32 keeps the alpha channel).
 std::vector<std::uint8_t> WriteBmp(const TPixelBuffer& pixels, int bitsPerPixel);

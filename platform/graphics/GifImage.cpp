@@ -2,7 +2,7 @@
 #include "platform/graphics/GifImage.h"
 
 #include "platform/classes/Streams.h"
-#include "platform/graphics/ByteReader.h"
+#include "platform/graphics/PictureCursor.h"
 #include "platform/graphics/PixelBuffer.h"
 #include "platform/graphics/RasterGraphic.h"
 #include "platform/rtl/Exceptions.h"
@@ -23,19 +23,43 @@ namespace {
 constexpr std::int64_t MaxTotalFramePixels = std::int64_t(1) << 26;
 constexpr int MaxFrames = 10000;
 
+// The file as giflib reads it: every byte comes through the checked cursor.
+// giflib cannot carry an exception, so a read past the end is remembered and
+// raised once giflib has reported its failure.
 struct MemoryInput {
-    const std::uint8_t* Data;
-    std::size_t Size;
-    std::size_t Pos;
+    explicit MemoryInput(rtl::TByteCursor cursor) : Cursor(std::move(cursor)) {}
+
+    rtl::TByteCursor Cursor;
+    std::size_t BlockStart = 0;
+    std::string Shortfall;
+
+    // Names the block giflib reads next, and where it starts.
+    void Block(std::string record, std::size_t start)
+    {
+        Cursor.SetRecord(std::move(record));
+        BlockStart = start;
+    }
+    void Block(std::string record) { Block(std::move(record), Cursor.Position()); }
+    [[noreturn]] void Fail(const std::string& what) const { Cursor.FailAt(BlockStart, what); }
+    // Raises giflib's failure as the block's error.
+    [[noreturn]] void FailGif(int error) const
+    {
+        if (!Shortfall.empty()) Fail(Shortfall);
+        const char* text = GifErrorString(error);
+        Fail(text ? text : "corrupt data");
+    }
 };
 
 int readFromMemory(GifFileType* gif, GifByteType* buffer, int count)
 {
     auto* in = static_cast<MemoryInput*>(gif->UserData);
-    std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(std::max(count, 0)), in->Size - in->Pos);
+    std::size_t wanted = static_cast<std::size_t>(std::max(count, 0));
+    std::size_t n = std::min(wanted, in->Cursor.Remaining());
+    if (n < wanted && in->Shortfall.empty())
+        in->Shortfall = "the file ends at offset " + std::to_string(in->Cursor.Context().BaseOffset + in->Cursor.Size()) +
+                        " inside it";
     if (n == 0) return 0;
-    std::memcpy(buffer, in->Data + in->Pos, n);
-    in->Pos += n;
+    std::memcpy(buffer, in->Cursor.Bytes(n).data(), n);
     return static_cast<int>(n);
 }
 
@@ -57,6 +81,17 @@ using GifReader = std::unique_ptr<GifFileType, GifCloser>;
 
 [[noreturn]] void fail(const std::string& what) { throw EInvalidGraphic("GIF: " + what); }
 [[noreturn]] void failGif(GifFileType* gif) { fail(GifErrorString(gif->Error) ? GifErrorString(gif->Error) : "corrupt data"); }
+
+const char* ExtensionName(int code)
+{
+    switch (code) {
+    case GRAPHICS_EXT_FUNC_CODE: return "graphic control extension";
+    case APPLICATION_EXT_FUNC_CODE: return "application extension";
+    case COMMENT_EXT_FUNC_CODE: return "comment extension";
+    case PLAINTEXT_EXT_FUNC_CODE: return "plain text extension";
+    default: return "extension";
+    }
+}
 
 } // namespace
 
@@ -163,10 +198,10 @@ void TGIFImage::Draw(TCanvas& ACanvas, const TRect& Rect) const
 void TGIFImage::LoadFromStream(TStream& Stream)
 {
     std::vector<std::uint8_t> data = ReadRemaining(Stream);
-    MemoryInput input{data.data(), data.size(), 0};
+    MemoryInput input(PictureCursor(data, "GIF", "header"));
     int error = 0;
     GifReader gif(DGifOpen(&input, readFromMemory, &error));
-    if (!gif) fail(GifErrorString(error) ? GifErrorString(error) : "not a GIF file");
+    if (!gif) input.FailGif(error ? error : D_GIF_ERR_NOT_GIF_FILE);
 
     int screenWidth = gif->SWidth, screenHeight = gif->SHeight;
     std::vector<TFrame> frames;
@@ -176,28 +211,34 @@ void TGIFImage::LoadFromStream(TStream& Stream)
     std::int64_t totalPixels = 0;
 
     for (;;) {
+        input.Block("block");
         GifRecordType type;
-        if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR) failGif(gif.get());
+        if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR) input.FailGif(gif->Error);
         if (type == TERMINATE_RECORD_TYPE) break;
         if (type == EXTENSION_RECORD_TYPE) {
             int code = 0;
             GifByteType* ext = nullptr;
-            if (DGifGetExtension(gif.get(), &code, &ext) == GIF_ERROR) failGif(gif.get());
+            input.Block("extension", input.BlockStart);
+            if (DGifGetExtension(gif.get(), &code, &ext) == GIF_ERROR) input.FailGif(gif->Error);
+            input.Block(ExtensionName(code), input.BlockStart);
             bool netscape = false;
             if (ext && code == GRAPHICS_EXT_FUNC_CODE && ext[0] >= 4) DGifExtensionToGCB(ext[0], ext + 1, &control);
             if (ext && code == APPLICATION_EXT_FUNC_CODE && ext[0] >= 11 &&
                 (std::memcmp(ext + 1, "NETSCAPE2.0", 11) == 0 || std::memcmp(ext + 1, "ANIMEXTS1.0", 11) == 0))
                 netscape = true;
             while (ext) {
-                if (DGifGetExtensionNext(gif.get(), &ext) == GIF_ERROR) failGif(gif.get());
+                if (DGifGetExtensionNext(gif.get(), &ext) == GIF_ERROR) input.FailGif(gif->Error);
                 if (ext && netscape && ext[0] >= 3 && ext[1] == 1) loopCount = ext[2] | (ext[3] << 8);
             }
             continue;
         }
         if (type != IMAGE_DESC_RECORD_TYPE) continue;
-        if (DGifGetImageDesc(gif.get()) == GIF_ERROR) failGif(gif.get());
+        const std::string frameName = "frame " + std::to_string(frames.size() + 1);
+        input.Block("image descriptor of " + frameName, input.BlockStart);
+        if (DGifGetImageDesc(gif.get()) == GIF_ERROR) input.FailGif(gif->Error);
         const GifImageDesc& desc = gif->Image;
-        if (desc.Width <= 0 || desc.Height <= 0) fail("frame of " + std::to_string(desc.Width) + " x " + std::to_string(desc.Height) + " pixels");
+        if (desc.Width <= 0 || desc.Height <= 0)
+            input.Fail("frame of " + std::to_string(desc.Width) + " x " + std::to_string(desc.Height) + " pixels");
         if (screen.Width == 0) {
             // Some files leave the screen size at 0: take the first frame's extent.
             if (screenWidth <= 0 || screenHeight <= 0) {
@@ -205,26 +246,27 @@ void TGIFImage::LoadFromStream(TStream& Stream)
                 screenHeight = desc.Top + desc.Height;
             }
             // LZW codes of at most 12 bits stand for at most 4096 pixels each.
-            CheckImageSize("GIF", screenWidth, screenHeight, data.size(), 4096);
+            CheckImageSize(input.Cursor, input.BlockStart, screenWidth, screenHeight, data.size(), 4096);
             screen = TPixelBuffer(screenWidth, screenHeight, true);
             std::fill(screen.Pixels.begin(), screen.Pixels.end(), 0u);
         }
-        CheckImageSize("GIF", desc.Width, desc.Height, data.size(), 4096);
+        CheckImageSize(input.Cursor, input.BlockStart, desc.Width, desc.Height, data.size(), 4096);
         totalPixels += std::int64_t(screenWidth) * screenHeight + std::int64_t(desc.Width) * desc.Height;
-        if (frames.size() >= MaxFrames || totalPixels > MaxTotalFramePixels) fail("too many frames");
+        if (frames.size() >= MaxFrames || totalPixels > MaxTotalFramePixels) input.Fail("too many frames");
 
         const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
         std::vector<GifPixelType> indexes(std::size_t(desc.Width) * desc.Height);
+        input.Block("image data of " + frameName);
+        auto readLine = [&](int y) {
+            if (DGifGetLine(gif.get(), indexes.data() + std::size_t(y) * desc.Width, desc.Width) == GIF_ERROR)
+                input.FailGif(gif->Error);
+        };
         if (desc.Interlace) {
             static const int start[] = {0, 4, 2, 1}, step[] = {8, 8, 4, 2};
             for (int pass = 0; pass < 4; ++pass)
-                for (int y = start[pass]; y < desc.Height; y += step[pass])
-                    if (DGifGetLine(gif.get(), indexes.data() + std::size_t(y) * desc.Width, desc.Width) == GIF_ERROR)
-                        failGif(gif.get());
+                for (int y = start[pass]; y < desc.Height; y += step[pass]) readLine(y);
         } else {
-            for (int y = 0; y < desc.Height; ++y)
-                if (DGifGetLine(gif.get(), indexes.data() + std::size_t(y) * desc.Width, desc.Width) == GIF_ERROR)
-                    failGif(gif.get());
+            for (int y = 0; y < desc.Height; ++y) readLine(y);
         }
 
         TPixelBuffer before;
@@ -261,7 +303,7 @@ void TGIFImage::LoadFromStream(TStream& Stream)
         }
         control = GraphicsControlBlock{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
     }
-    if (frames.empty()) fail("the file has no image");
+    if (frames.empty()) input.Fail("the file has no image");
     FFrames = std::move(frames);
     FWidth = screenWidth;
     FHeight = screenHeight;

@@ -2,7 +2,7 @@
 #include "platform/graphics/Icon.h"
 
 #include "platform/graphics/BmpFormat.h"
-#include "platform/graphics/ByteReader.h"
+#include "platform/graphics/PictureCursor.h"
 #include "platform/graphics/PngImage.h"
 
 #include "platform/classes/Streams.h"
@@ -64,14 +64,16 @@ void TIcon::BitmapChanged()
 
 void TIcon::Decode(const std::vector<std::uint8_t>& Data, TBitmap& Into)
 {
-    TByteReader r(Data.data(), Data.size(), "ICO");
-    if (r.U16() != 0) r.Fail("reserved field is not 0");
+    rtl::TByteCursor r = PictureCursor(Data, "ICO", "directory");
+    if (r.U16() != 0) r.FailAt(0, "reserved field is not 0");
     int type = r.U16();
-    if (type != 1 && type != 2) r.Fail("resource type " + std::to_string(type) + " is neither icon nor cursor");
+    if (type != 1 && type != 2) r.FailAt(2, "resource type " + std::to_string(type) + " is neither icon nor cursor");
     int count = r.U16();
-    if (count == 0 || count > MaxIconEntries) r.Fail(std::to_string(count) + " images in the directory");
+    if (count == 0 || count > MaxIconEntries) r.FailAt(4, std::to_string(count) + " images in the directory");
     std::vector<Entry> entries;
     for (int i = 0; i < count; ++i) {
+        r.SetRecord("directory entry " + std::to_string(i));
+        const std::size_t entryAt = r.Position();
         Entry e;
         e.Width = r.U8();
         e.Height = r.U8();
@@ -82,26 +84,31 @@ void TIcon::Decode(const std::vector<std::uint8_t>& Data, TBitmap& Into)
         if (e.Width == 0) e.Width = 256;
         if (e.Height == 0) e.Height = 256;
         if (std::uint64_t(e.Offset) + e.Size > Data.size() || e.Size == 0)
-            r.Fail("image " + std::to_string(i) + " at offset " + std::to_string(e.Offset) + " with " +
-                   std::to_string(e.Size) + " bytes lies outside the file");
+            r.FailAt(entryAt, "image at offset " + std::to_string(e.Offset) + " with " + std::to_string(e.Size) +
+                                  " bytes lies outside the file");
         entries.push_back(e);
     }
     // The largest image with the most colours draws best at every size.
-    const Entry* best = &entries.front();
-    for (const Entry& e : entries)
-        if (e.Width * e.Height > best->Width * best->Height ||
-            (e.Width * e.Height == best->Width * best->Height && e.BitsPerPixel > best->BitsPerPixel))
-            best = &e;
-    const std::uint8_t* image = Data.data() + best->Offset;
-    if (isPng(image, best->Size)) {
+    std::size_t best = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const Entry& e = entries[i];
+        const Entry& b = entries[best];
+        if (e.Width * e.Height > b.Width * b.Height ||
+            (e.Width * e.Height == b.Width * b.Height && e.BitsPerPixel > b.BitsPerPixel))
+            best = i;
+    }
+    const Entry& chosen = entries[best];
+    const std::uint8_t* image = Data.data() + chosen.Offset;
+    if (isPng(image, chosen.Size)) {
         TPngImage png;
         TMemoryStream stream;
-        stream.WriteBuffer(image, best->Size);
+        stream.WriteBuffer(image, chosen.Size);
         stream.SetPosition(0);
         png.LoadFromStream(stream);
         Into.Assign(&png.Bitmap());
     } else {
-        TDibImage dib = ReadIconDib(image, best->Size);
+        r.Seek(chosen.Offset);
+        TDibImage dib = ReadIconDib(r.Sub(chosen.Size, "image " + std::to_string(best)));
         StoreInBitmap(Into, dib.Pixels);
     }
     FOriginal = Data;

@@ -1,7 +1,7 @@
 // JPEG decoding and encoding through libjpeg; its fatal errors come back here by longjmp.
 #include "platform/graphics/JpegImage.h"
 
-#include "platform/graphics/ByteReader.h"
+#include "platform/graphics/PictureCursor.h"
 #include "platform/graphics/PixelBuffer.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // PNG decoding and encoding through libpng's simplified interface, which reports every error as a result.
 #include "platform/graphics/PngImage.h"
 
-#include "platform/graphics/ByteReader.h"
+#include "platform/graphics/PictureCursor.h"
 #include "platform/graphics/PixelBuffer.h"
 #include "platform/rtl/ScopeExit.h"
 

@@ -216,3 +216,31 @@ TEST(HostileInput, SmallFilesClaimingHugePicturesAreRefusedBeforeAllocating)
         EXPECT_THROW(decoder->LoadFromStream(empty), EInvalidGraphic) << decoder->ClassName();
     }
 }
+
+TEST(HostileInput, ErrorsNameTheFormatTheStructureAndTheOffset)
+{
+    const struct {
+        const char* File;
+        const char* Message;
+    } rows[] = {
+        {"bmp-odd-bit-count.bmp", "BMP: info header at offset 28: 7 bits per pixel are not supported"},
+        {"bmp-pixels-cut.bmp", "BMP: pixels at offset 54: needs 1960 bytes, has 196"},
+        {"bmp-colour-table-cut.bmp", "BMP: colour table at offset 498: needs 4 bytes, has 2"},
+        {"ico-entry-outside.ico",
+         "ICO: directory entry 0 at offset 6: image at offset 4294967040 with 92 bytes lies outside the file"},
+        {"ico-dib-planes.ico", "ICO: info header at offset 34: plane count 2, needs 1"},
+        {"gif-cut-in-image-data.gif", "GIF: image data of frame 2 at offset 113: the file ends at offset 120 inside it"},
+        {"gif-defective-image-data.gif", "GIF: image data of frame 2 at offset 113: "},
+    };
+    for (const auto& row : rows) {
+        TMemoryStream file;
+        file.LoadFromFile(std::string(VISTRA_TEST_DATA) + "/hostile/" + row.File);
+        TPicture picture;
+        try {
+            picture.LoadFromStream(file);
+            ADD_FAILURE() << row.File << " was accepted";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(e.Message().rfind(row.Message, 0), 0u) << row.File << ": " << e.Message();
+        }
+    }
+}
