@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace render {
@@ -23,10 +24,15 @@ struct TGifLayout {
     std::uint16_t ScreenWidth = 0;
     std::uint16_t ScreenHeight = 0;
     std::vector<TGifFrameHeader> Frames;
+    // What ended the walk before the trailer, naming the block and its
+    // offset ("GIF: image data of image 2 at offset 812: ..."); empty when
+    // the stream is whole.
+    std::string Damage;
 };
 
 // The stream must start with "GIF8". A truncated or malformed stream gives the
-// frames found before the damage; nothing is read outside the data.
+// frames found before the damage, and says what the damage is; nothing is read
+// outside the data.
 TGifLayout ScanGifFrames(const std::uint8_t* Data, std::size_t Size);
 
 } // namespace render

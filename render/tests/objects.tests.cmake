@@ -2,6 +2,7 @@
 vistra_tests(render_objects_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PictureContainerTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GifFrameHeadersTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureTestFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HTMLControlTagsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HTMLControlLayoutTest.cpp
