@@ -295,7 +295,10 @@ void TQuillCustomMemo::DeleteCharBack()
     // Past the end of a line the caret only walks left through virtual
     // space; deleting there would join the next line instead.
     if (FCurX > LineLength(FCurY)) {
-        SetCurX(FCurX - 1);
+        --FCurX; // not through the setter, which would pad the line up to the caret
+        ScrollCaretIntoView();
+        if (FCaretVisible) UpdateCaret(true);
+        DoStatusChange();
         ClearSelection();
         return;
     }

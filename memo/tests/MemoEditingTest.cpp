@@ -3,6 +3,8 @@
 
 #include "platform/ui/Clipboard.h"
 
+#include <stdexcept>
+
 TEST_F(MemoTest, NewMemoDefaults)
 {
     EXPECT_EQ(Memo->Lines().Count(), 1);
@@ -264,4 +266,56 @@ TEST_F(MemoTest, UndoLimitClampsAndDropsOldest)
         Press(VK_LEFT);
     }
     EXPECT_EQ(Memo->UndoList().Count(), 100);
+}
+
+TEST_F(MemoTest, BackspaceInVirtualSpaceOnlyWalksLeft)
+{
+    SetText({"long line", "ab", "next"});
+    Memo->SetCurX(6);
+    Press(VK_DOWN);
+    ASSERT_EQ(Caret(), std::make_pair(6, 1)) << "the caret keeps its column past the short line's end";
+    Press(VK_BACK);
+    EXPECT_EQ(Text(), "long line|ab|next") << "the next line is not joined";
+    EXPECT_EQ(Caret(), std::make_pair(5, 1));
+}
+
+TEST_F(MemoTest, MultiByteCharactersStayWhole)
+{
+    SetText({"\xC3\xA9t\xC3\xA9 \xE2\x82\xAC\xE2\x82\xAC x"});
+    Press(VK_DELETE);
+    EXPECT_EQ(Text(), "t\xC3\xA9 \xE2\x82\xAC\xE2\x82\xAC x");
+    Press(VK_RIGHT, {ssCtrl});
+    EXPECT_EQ(Caret(), std::make_pair(3, 0));
+    Press(VK_RIGHT, {ssShift});
+    EXPECT_EQ(Memo->Selection(), "\xE2\x82\xAC");
+    Memo->Undo();
+    EXPECT_EQ(Text(), "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC\xE2\x82\xAC x");
+}
+
+// A step whose replay fails must not leave the list replaying for ever.
+class FailingUndo : public TUndo {
+public:
+    FailingUndo() : TUndo(0, 0, 0, 0, {}) {}
+    void PerformUndo() override { throw std::runtime_error("replay failed"); }
+    void PerformRedo() override {}
+};
+
+TEST_F(MemoTest, FailedReplayStillRecordsLaterEdits)
+{
+    Memo->AddUndoStep(new FailingUndo);
+    EXPECT_THROW(Memo->Undo(), std::runtime_error);
+    EXPECT_FALSE(Memo->UndoList().IsPerforming());
+    EXPECT_TRUE(Memo->AutoIndent());
+    Type("a");
+    EXPECT_TRUE(Memo->CanUndo()) << "the keystroke after the failure is recorded";
+}
+
+TEST_F(MemoTest, ProportionalFontIsReplacedByAFixedOne)
+{
+    TFont font;
+    font.SetName("Arial");
+    font.SetSize(10);
+    Memo->SetFont(font);
+    EXPECT_EQ(Memo->Font().Name(), "FixedSys");
+    EXPECT_GT(Memo->CellSize().W, 0);
 }

@@ -122,3 +122,21 @@ TEST_F(MemoTest, GutterSettingsAndStyles)
     EXPECT_EQ(gutter.GutterColor(), TColor(0xECE2E1));
     EXPECT_EQ(gutter.BorderColor(), Memo->BorderColor());
 }
+
+TEST_F(MemoTest, EditOpeningACommentRecoloursTheLinesBelow)
+{
+    TQuillHTMLMemoStyler styler(Form);
+    Memo->SetSyntaxStyles(&styler);
+    Memo->Lines().Clear();
+    for (int i = 0; i < 60; ++i) Memo->Lines().Add("<b>text</b>");
+    TStyle before;
+    Memo->GetLineStartStyle(45, before);
+    EXPECT_FALSE(before.isComment);
+    Memo->SetCurY(2);
+    Memo->SetCurX(0);
+    Memo->ClearSelection();
+    Type("<!--");
+    TStyle after;
+    Memo->GetLineStartStyle(45, after);
+    EXPECT_TRUE(after.isComment) << "the cached state below the edit is not reused";
+}
