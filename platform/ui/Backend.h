@@ -95,6 +95,10 @@ public:
     // nativeView is that host's own object (a GtkWidget* on GTK); null where the
     // host cannot embed views, which the caller must allow for.
     virtual std::unique_ptr<TNativeChildView> EmbedNativeView(void* nativeView) = 0;
+    // Shows only the given part of the window (window coordinates) and lets
+    // mouse input through elsewhere; nothing shows the whole window again.
+    // Hosts that cannot shape windows ignore it.
+    virtual void SetShape(const std::optional<TRect>& shape) { (void)shape; }
 };
 
 // Named clipboard formats to bytes: text is "text/plain;charset=utf-8" (UTF-8),

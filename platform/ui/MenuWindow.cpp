@@ -20,6 +20,9 @@ namespace {
 constexpr int CheckStrip = 17;
 constexpr int BarHeight = 20;
 constexpr int PopupInset = 2;
+// Owner-drawn menus frame their popups themselves, two pixels deep inside a
+// one-pixel margin, the way a native menu border lies around its items.
+constexpr int OwnerDrawPopupInset = 3;
 TMenuTracker* gTracker = nullptr;
 
 bool Selectable(const TMenuItem* item) { return item->Visible() && !item->IsLine() && item->Enabled(); }
@@ -133,7 +136,9 @@ private:
             sizes.emplace_back(w, h);
         }
         // Columns start at items with Break; each column is as wide as its widest item.
-        int x = PopupInset, y = PopupInset, colWidth = 0, maxBottom = PopupInset;
+        TMenu* menu = FParentItem.GetParentMenu();
+        const int inset = menu && menu->OwnerDraw() ? OwnerDrawPopupInset : PopupInset;
+        int x = inset, y = inset, colWidth = 0, maxBottom = inset;
         std::size_t colStart = 0;
         auto closeColumn = [&](std::size_t end) {
             for (std::size_t k = colStart; k < end; ++k) FRects[k].Right = FRects[k].Left + colWidth;
@@ -144,7 +149,7 @@ private:
         for (std::size_t k = 0; k < FItemsShown.size(); ++k) {
             if (k > 0 && FItemsShown[k]->Break()) {
                 closeColumn(k);
-                y = PopupInset;
+                y = inset;
             }
             auto [w, h] = sizes[k];
             colWidth = std::max(colWidth, w);
@@ -153,7 +158,7 @@ private:
             maxBottom = std::max(maxBottom, y);
         }
         closeColumn(FItemsShown.size());
-        SetBounds(0, 0, x + PopupInset, maxBottom + PopupInset);
+        SetBounds(0, 0, x + inset, maxBottom + inset);
     }
 
     TMenuItem& FParentItem;
@@ -225,6 +230,20 @@ public:
     bool Owns(const TCustomForm* form) const override
     {
         return std::any_of(FLevels.begin(), FLevels.end(), [&](const auto& l) { return l.get() == form; });
+    }
+
+    // The screen rectangle of an item in one of the open levels.
+    bool ItemScreenRect(const TMenuItem& item, TRect& rect) const
+    {
+        for (const auto& level : FLevels)
+            for (int i = 0; i < level->Count(); ++i) {
+                if (level->ItemAt(i) != &item) continue;
+                TRect r = level->ItemRect(i);
+                TPoint p = level->ClientToScreen({r.Left, r.Top});
+                rect = Bounds(p.X, p.Y, r.Width(), r.Height());
+                return true;
+            }
+        return false;
     }
 
     // Set by the menu bar: Left/Right at the first level move to a neighbour.
@@ -302,6 +321,12 @@ private:
 } // namespace
 
 TMenuTracker* ActiveMenuTracker() { return gTracker; }
+
+bool GetMenuItemRect(const TMenuItem& item, TRect& rect)
+{
+    auto* tracker = dynamic_cast<const TPopupTracker*>(gTracker);
+    return tracker && tracker->ItemScreenRect(item, rect);
+}
 
 void DefaultMeasureMenuItem(const TMenuItem& item, TCanvas* canvas, int& width, int& height)
 {

@@ -34,6 +34,9 @@ public:
     virtual bool Owns(const TCustomForm* form) const = 0;
 };
 TMenuTracker* ActiveMenuTracker();
+// The screen rectangle of an item in the open popup menu that shows it; false
+// when no open popup shows the item.
+bool GetMenuItemRect(const TMenuItem& item, TRect& rect);
 
 // The menu bar of a form: drawn at the top of its surface.
 class TMenuBar {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/graphics/Bitmap.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/MenuWindow.h"
@@ -117,6 +118,16 @@ void TMenuItem::SetBreak(bool Value)
 void TMenuItem::SetImageIndex(int Value)
 {
     FImageIndex = Value;
+    Changed(false);
+}
+
+void TMenuItem::SetBitmap(const TBitmap* Value)
+{
+    if (!Value) FBitmap.reset();
+    else {
+        if (!FBitmap) FBitmap = std::make_unique<TBitmap>();
+        FBitmap->Assign(Value);
+    }
     Changed(false);
 }
 

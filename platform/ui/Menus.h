@@ -12,6 +12,7 @@
 class TCanvas;
 class TMenu;
 class TImageList;
+class TBitmap;
 
 enum TFindItemKind { fkCommand, fkHandle, fkShortCut };
 enum TPopupAlignment { paLeft, paRight, paCenter };
@@ -72,6 +73,9 @@ class TMenuItem : public TComponent {
     TMenu* GetParentMenu() const;
     // Images of this item's submenu, else the menu's.
     TImageList* GetImageList() const;
+    // A picture of the item's own, used when no image list gives one; null until set.
+    TBitmap* Bitmap() const noexcept { return FBitmap.get(); }
+    void SetBitmap(const TBitmap* Value);
     TImageList* SubMenuImages() const noexcept { return FSubMenuImages; }
     void SetSubMenuImages(TImageList* Value) { FSubMenuImages = Value; }
 
@@ -109,6 +113,7 @@ private:
     TMenu* FMenu = nullptr;
     std::vector<TMenuItem*> FItems;
     TImageList* FSubMenuImages = nullptr;
+    std::unique_ptr<TBitmap> FBitmap;
 };
 
 class TMenu : public TComponent {

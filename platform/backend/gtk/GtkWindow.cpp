@@ -441,6 +441,21 @@ std::unique_ptr<ui::TNativeChildView> TGtkWindow::EmbedNativeView(void* nativeVi
     return std::make_unique<TGtkChildView>(*FImpl, static_cast<GtkWidget*>(nativeView));
 }
 
+void TGtkWindow::SetShape(const std::optional<TRect>& shape)
+{
+    GtkWidget* window = FImpl->Window;
+    if (!shape) {
+        gtk_widget_shape_combine_region(window, nullptr);
+        gtk_widget_input_shape_combine_region(window, nullptr);
+        return;
+    }
+    cairo_rectangle_int_t r{shape->Left, shape->Top, std::max(0, shape->Width()), std::max(0, shape->Height())};
+    cairo_region_t* region = cairo_region_create_rectangle(&r);
+    gtk_widget_shape_combine_region(window, region);
+    gtk_widget_input_shape_combine_region(window, region);
+    cairo_region_destroy(region);
+}
+
 void* TGtkWindow::Widget() const noexcept { return FImpl->Window; }
 
 } // namespace backend::gtk

@@ -23,6 +23,7 @@ public:
     void SetModal(bool modal) override;
     // nativeView is a GtkWidget*.
     std::unique_ptr<ui::TNativeChildView> EmbedNativeView(void* nativeView) override;
+    void SetShape(const std::optional<TRect>& shape) override;
 
     // The GtkWindow* (tests send it events and read its pixels).
     void* Widget() const noexcept;
