@@ -1,0 +1,91 @@
+// The styled popup menu: a platform popup menu whose items measure and paint
+// themselves in the look of a menu styler.
+#pragma once
+
+#include "menus/QuillMenuInterface.h"
+#include "platform/ui/Menus.h"
+
+#include <cstdint>
+#include <string>
+
+class TCustomQuillMenuStyler;
+class TImageList;
+
+inline constexpr bool DefaultQuillMenuShowNotes = true;
+inline constexpr bool DefaultQuillMenuIntlKeybShortCuts = false;
+inline constexpr std::uint8_t DefaultQuillMenuOpacity = 255;
+
+class TQuillPopupMenu : public TPopupMenu, public IQuillMenu, public menus::TDisabledImagesSource {
+    VISTRA_CLASS(TQuillPopupMenu, TPopupMenu)
+
+    explicit TQuillPopupMenu(TComponent* AOwner);
+    ~TQuillPopupMenu() override;
+
+    // Places the popup for the strip its windows lose at the right, then shows
+    // and tracks it; OnClose follows when the menu had items.
+    void Popup(int X, int Y) override;
+    void Popup(TPoint P) { Popup(P.X, P.Y); }
+    void PopupAtCursor();
+    void Loaded() override;
+
+    // Item changes are bound to the styled painting after the last EndUpdate.
+    void BeginUpdate();
+    void EndUpdate();
+    bool MenuUpdating() const noexcept { return FMenuUpdating; }
+    // Binds item changes even while updating.
+    bool DirectUpdate() const noexcept { return FDirectUpdate; }
+    void SetDirectUpdate(bool Value) noexcept { FDirectUpdate = Value; }
+
+    // Images drawn for disabled items. Image lists are not components here, so
+    // whoever frees one that a menu uses clears it from the menu first.
+    TImageList* DisabledImages() const override { return FDisabledImages; }
+    void SetDisabledImages(TImageList* Value);
+
+    virtual std::uint32_t GetVersionNr() const { return 0x02050400; }
+    std::string Version() const;
+    // The version is fixed; writing it changes nothing.
+    void SetVersion(const std::string&) {}
+
+    // Free for the menu's user; the menu never reads it.
+    TObject* ItemObject() const noexcept { return FItemObject; }
+    void SetItemObject(TObject* Value) noexcept { FItemObject = Value; }
+
+    // IQuillMenu
+    void UpdateItems() override { TMenu::UpdateItems(); }
+    TMenu* OwnerMenu() override { return this; }
+    TCustomQuillMenuStyler* MenuStyler() const override { return FMenuStyler; }
+    TCustomQuillMenuStyler* CurrentMenuStyler() const override { return FCurrentMenuStyler; }
+    void SetMenuStyler(TCustomQuillMenuStyler* Value) override;
+    std::uint8_t Opacity() const override { return FOpacity; }
+    void SetOpacity(std::uint8_t Value) override { FOpacity = Value; }
+    bool ShowNotes() const override { return FShowNotes; }
+    void SetShowNotes(bool Value) override { FShowNotes = Value; }
+    bool IntlKeybShortCuts() const override { return FIntlKeybShortCuts; }
+    void SetIntlKeybShortCuts(bool Value) override { FIntlKeybShortCuts = Value; }
+
+    // The handlers every item receives.
+    void ExpandItemWidth(TObject* Sender, TCanvas* ACanvas, int& Width, int& Height);
+    void AdvancedDrawItem(TObject* Sender, TCanvas* ACanvas, TRect ARect, TOwnerDrawState State);
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void MenuChanged(TObject* Sender, TMenuItem* Source, bool Rebuild) override;
+
+private:
+    void CreateInternalStyler();
+    void HookItems(TMenuItem* Item);
+    // The width the first item asks for, measured as its popup would measure it.
+    int FirstItemWidth();
+
+    TCustomQuillMenuStyler* FMenuStyler = nullptr;
+    TCustomQuillMenuStyler* FInternalMenuStyler = nullptr;
+    TCustomQuillMenuStyler* FCurrentMenuStyler = nullptr;
+    std::uint8_t FOpacity = DefaultQuillMenuOpacity;
+    bool FShowNotes = DefaultQuillMenuShowNotes;
+    bool FMenuUpdating = false;
+    int FUpdateRef = 0;
+    bool FDirectUpdate = false;
+    TImageList* FDisabledImages = nullptr;
+    bool FIntlKeybShortCuts = DefaultQuillMenuIntlKeybShortCuts;
+    TObject* FItemObject = nullptr;
+};
