@@ -50,8 +50,10 @@ void HookMenu(TMenu* Menu, TMenuItem* Item, bool Recursive, bool KeepUserHandler
               const TMenuMeasureItemEvent& MeasureHandler)
 {
     if (!Menu) return;
-    if (Item) HookItem(Menu, Item, KeepUserHandlers, DrawHandler, MeasureHandler);
-    else HookChildren(Menu, Menu->Items(), Recursive, KeepUserHandlers, DrawHandler, MeasureHandler);
+    if (Item) {
+        HookItem(Menu, Item, KeepUserHandlers, DrawHandler, MeasureHandler);
+        if (Recursive) HookChildren(Menu, Item, Recursive, KeepUserHandlers, DrawHandler, MeasureHandler);
+    } else HookChildren(Menu, Menu->Items(), Recursive, KeepUserHandlers, DrawHandler, MeasureHandler);
 }
 
 void RefreshOwnerMenu(TMenu* Menu, bool Rebuild)

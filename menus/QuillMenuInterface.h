@@ -54,8 +54,8 @@ struct TItemDrawHandler {
     }
 };
 
-// Binds Item (or, without one, every item of Menu, with Recursive their
-// submenus too) to the styled painting. An item already bound to this draw
+// Binds Item (or, without one, every item of Menu), with Recursive the
+// submenus too, to the styled painting. An item already bound to this draw
 // handler, and every item while Menu loads, is left alone; with
 // KeepUserHandlers an item keeps a measure or draw handler of its user's.
 void HookMenu(TMenu* Menu, TMenuItem* Item, bool Recursive, bool KeepUserHandlers, const TItemDrawHandler& DrawHandler,

@@ -102,9 +102,9 @@ void TQuillPopupMenu::Notification(TComponent* AComponent, TOperation Operation)
         CreateInternalStyler();
 }
 
-void TQuillPopupMenu::HookItems(TMenuItem* Item)
+void TQuillPopupMenu::HookItems(TMenuItem* Item, bool Children)
 {
-    menus::HookMenu(this, Item, true, true,
+    menus::HookMenu(this, Item, !Item || Children, true,
                     menus::TItemDrawHandler{this, [this](TObject* s, TCanvas* c, TRect r, TOwnerDrawState st) {
                                                 AdvancedDrawItem(s, c, r, st);
                                             }},
@@ -114,7 +114,9 @@ void TQuillPopupMenu::HookItems(TMenuItem* Item)
 void TQuillPopupMenu::MenuChanged(TObject* Sender, TMenuItem* Source, bool Rebuild)
 {
     if (FDirectUpdate || !FMenuUpdating) {
-        HookItems(Source);
+        // The platform reports an insertion as a change of the parent item, so
+        // the changed item's submenu is bound with it; the root stands for all.
+        HookItems(Source == Items() ? nullptr : Source, true);
         if (!FMenuUpdating) RefreshMenu(this, false, false);
     } else {
         RefreshMenu(this, false, false);

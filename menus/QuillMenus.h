@@ -73,7 +73,8 @@ protected:
 
 private:
     void CreateInternalStyler();
-    void HookItems(TMenuItem* Item);
+    // Binds Item, or every item without one; with Children, Item's submenu too.
+    void HookItems(TMenuItem* Item, bool Children = false);
     // The width the first item asks for, measured as its popup would measure it.
     int FirstItemWidth();
 
