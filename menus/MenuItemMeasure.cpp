@@ -161,7 +161,9 @@ void MeasureMenuItem(TMenuItem* Item, TCanvas* Canvas, int& Width, bool ShowSide
     Width += text.cx + 7;
     int textHeight = text.cy + 6;
     if (Item->ShortCut() & scWindowsKey) Width += Canvas->TextWidth("Win+");
-    if (ShowSideBar && !menus::InBreakColumn(Item)) Width += S.SideBar()->Size() + S.SideBar()->SplitterWidth();
+    const bool bar = ShowSideBar && !menus::InBreakColumn(Item);
+    const int barWidth = bar ? S.SideBar()->Size() + S.SideBar()->SplitterWidth() : 0;
+    Width += barWidth;
     Height = (Height + 1) / 2 * 2;
     Width += MenuRightStrip;
 
@@ -176,7 +178,8 @@ void MeasureMenuItem(TMenuItem* Item, TCanvas* Canvas, int& Width, bool ShowSide
             widest = std::max(widest, Canvas->TextWidth(lines.Notes[i]));
             if (!last) textHeight += lineHeight;
         }
-        const int needed = widest + MenuRightStrip + S.IconBar()->Size() + 8;
+        // The side bar takes its width from the notes lines as it does from the title.
+        const int needed = widest + MenuRightStrip + S.IconBar()->Size() + 8 + barWidth;
         if (widest > 0 && needed > Width) Width = needed;
     }
     Height = std::max(Height, textHeight);
