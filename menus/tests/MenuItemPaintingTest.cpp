@@ -7,7 +7,7 @@
 #include "menus/tests/PopupFixture.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/ImageList.h"
-#include "platform/graphics/tests/GoldenImage.h"
+#include "testsupport/GoldenImage.h"
 
 namespace {
 
@@ -158,13 +158,13 @@ TEST_P(StyledPopupLooks, PopupMatchesItsReferenceAndHighlightsTheItemUnderTheMou
     GetParam().Apply(*menu.CurrentMenuStyler());
     const std::string name = std::string("popup-") + GetParam().Name;
     WithPopupOpen(menu, 120, 80, [&](TCustomForm& popup) {
-        graphics::testing::ExpectMatchesGolden(*Shot(popup), name);
+        testsupport::ExpectMatchesGolden(*Shot(popup), name);
         // The mouse over "Record", then over the disabled "Print", which is
         // highlighted too (it only cannot be chosen).
         backend::input::MouseMove(popup, {60, 35});
-        graphics::testing::ExpectMatchesGolden(*Shot(popup), name + "-hover");
+        testsupport::ExpectMatchesGolden(*Shot(popup), name + "-hover");
         backend::input::MouseMove(popup, {60, 150});
-        graphics::testing::ExpectMatchesGolden(*Shot(popup), name + "-hover-disabled");
+        testsupport::ExpectMatchesGolden(*Shot(popup), name + "-hover-disabled");
     });
 }
 
