@@ -204,6 +204,7 @@ void TRowStore::AppendShown(int ACount)
         FTree[i] = 1 + ShownBefore(r) - ShownBefore(static_cast<int>(i - low));
     }
     FFlatValid = false;
+    FLookupsSinceChange = 0;
 }
 
 void TRowStore::SetShownCount(int ACount)
