@@ -5,6 +5,7 @@
 #include "platform/rtl/Numbers.h"
 #include "xlsAdapter/qorUVyxMessages.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
@@ -170,9 +171,11 @@ bool ReadColorTag(std::string_view section, std::size_t& pos, int* color)
     const std::size_t close = section.find(']');
     if (close == std::string_view::npos)
         return false;
+    // Names in any case: other programs write "[RED]".
     const std::string_view name = section.substr(1, close - 1);
     for (const auto& [colorName, value] : colors)
-        if (name == colorName) {
+        if (name.size() == std::strlen(colorName) &&
+            std::equal(name.begin(), name.end(), colorName, [](char a, char b) { return Upper(a) == Upper(b); })) {
             if (color)
                 *color = value;
             pos = close + 1;

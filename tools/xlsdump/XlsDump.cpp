@@ -1,5 +1,7 @@
-// Developer tool: lists a workbook file's streams and records, or reads it
-// through the container and record layers and writes it back.
+// Developer tool: lists a workbook file's streams and records or its cells,
+// rewrites it through the container and record layers, or writes a sample.
+#include "XlsDumpCommands.h"
+
 #include "platform/classes/Streams.h"
 #include "xlsAdapter/qorUOle2Impl.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
@@ -86,12 +88,17 @@ void Rewrite(const char* inName, const char* outName)
 int main(int argc, char** argv)
 {
     try {
-        if (argc == 2 && std::strcmp(argv[1], "--rewrite") != 0) {
+        if (argc == 3 && std::strcmp(argv[1], "--cells") == 0) {
+            xlsdump::DumpCells(argv[2]);
+        } else if (argc == 3 && std::strcmp(argv[1], "--write-sample") == 0) {
+            xlsdump::WriteSample(argv[2]);
+        } else if (argc == 2 && argv[1][0] != '-') {
             Dump(argv[1]);
         } else if (argc == 4 && std::strcmp(argv[1], "--rewrite") == 0) {
             Rewrite(argv[2], argv[3]);
         } else {
-            std::fprintf(stderr, "usage: xlsdump FILE\n       xlsdump --rewrite IN OUT\n");
+            std::fprintf(stderr, "usage: xlsdump FILE\n       xlsdump --rewrite IN OUT\n"
+                                 "       xlsdump --cells FILE\n       xlsdump --write-sample OUT\n");
             return 2;
         }
     } catch (const std::exception& e) {

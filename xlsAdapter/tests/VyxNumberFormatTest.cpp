@@ -29,6 +29,7 @@ TEST(VyxNumberFormat, ValuesShowAsTheirFormatsSay)
         {"one section keeps the minus", Variant(-5.0), "0", "-5"},
         {"zero section text", Variant(0.0), "0;-0;\"zero\"", "zero"},
         {"red positive", Variant(5.0), "[Red]0;[Blue]-0", "5", 0x0000FF},
+        {"colour names in any case", Variant(-5.0), "[RED]0;[BLUE]-0", "-5", 0xFF0000},
         {"blue negative writes its own minus", Variant(-5.0), "[Red]0;[Blue]-0", "-5", 0xFF0000},
         {"condition chooses the second section", Variant(12.5), "[<10]0;0.00", "12.50"},
         {"condition bracket shows nothing", Variant(5.0), "[<10]0.00", "5.00"},
