@@ -498,6 +498,9 @@ int TXLSFile::FormatListCount()
 TVyxFormat TXLSFile::GetFormatList(int index)
 {
     TWorkbookGlobals& globals = Workbook().Globals();
+    // A workbook without formats has no format 0 to fall back on.
+    if (globals.XF().Count() == 0)
+        ExcelError(msg::IndexOutOfRange, index, std::string("FormatList"), 0, -1);
     if (index < 0 || index >= globals.XF().Count())
         index = 0;
     return globals.XF().GetItems(index)->VyxFormat(globals.Fonts(), globals.Formats());
@@ -530,6 +533,8 @@ int TXLSFile::FontListCount()
 TVyxFont TXLSFile::GetFontList(int index)
 {
     const TFontRecordList& fonts = Workbook().Globals().Fonts();
+    if (fonts.Count() == 0)
+        ExcelError(msg::IndexOutOfRange, index, std::string("FontList"), 0, 0);
     int position = index == 4 ? 0 : FontIndexToPosition(index);
     if (position < 0 || position >= fonts.Count())
         position = 0;
