@@ -19,6 +19,7 @@ using namespace xlsAdapter;
 
 namespace {
 constexpr int ColumnCount = 256;
+constexpr int DefaultXF = 15;
 
 TRTFRunList ShiftRuns(TRTFRunList runs, int delta)
 {
@@ -102,6 +103,9 @@ void TXLSFile::OpenStream(TStream& Stream)
     TOle2File container(Stream);
     container.SelectStream(u"Workbook");
     FWorkbook->LoadFromStream(container);
+    // New cells take format 15; a workbook without it is not one we can edit.
+    if (FWorkbook->Globals().XF().Count() <= DefaultXF || FWorkbook->Globals().Fonts().Count() == 0)
+        ExcelError(msg::ErrExcelInvalid);
     TMemoryStream others;
     container.PrepareForWrite(others, u"Workbook");
     container.FinishWrite();
