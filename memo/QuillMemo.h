@@ -44,7 +44,6 @@ using TQuillMemoGutterEvent = std::function<void(TObject* Sender, int LineNo)>;
 using TQuillMemoOverwriteEvent = std::function<void(TObject* Sender, bool& Allow)>;
 using TQuillMemoClipboardEvent = std::function<void(TObject* Sender, TMemoClipboardAction ClipboardAction, bool& Allow)>;
 using TQuillMemoLineBkColorEvent = std::function<void(TObject* Sender, int LineNo, TColor& BkColor)>;
-using TQuillMemoScrollHintEvent = std::function<void(TObject* Sender, int ARow, std::string& hintstr)>;
 
 // What PaintLine paints on: the screen row through the line bitmap, or a print canvas directly.
 enum TPaintLineMode : unsigned char { plScreen = 0, plPrint = 2 };
@@ -290,7 +289,6 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     TQuillMemoPosEvent OnColumnChange;
     TQuillMemoOverwriteEvent OnOverwriteToggle;
     TNotifyEvent OnTopLeftChanged;
-    TQuillMemoScrollHintEvent OnScrollHint;
     TQuillMemoLineBkColorEvent OnLineBkColor;
     TQuillMemoClipboardEvent OnClipboardAction;
 
@@ -426,8 +424,6 @@ private:
     bool FNoRealFixedWidth = false;
     bool FTrimTrailingSpaces = false;
     unsigned FCaretX = 0, FCaretY = 0;
-    TColor FBlockColor = clAqua, FBlockLineColor = clNone;
-    bool FBlockShow = true;
     bool FOverwrite = false;
     bool FWantTab = true, FHideSelection = true;
     std::array<int, 10> FBookmarkList;
