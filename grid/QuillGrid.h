@@ -3,13 +3,16 @@
 // and merging. The cell data lives in the grid model (grid/model).
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "grid/base/BaseGrid.h"
+#include "grid/model/CellGraphic.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -275,6 +278,12 @@ class TQuillStringGrid : public TBaseGrid {
     bool IsCell(std::string_view SubStr, int& ACol, int& ARow) const;
     bool IsWideCell(int ACol, int ARow);
 
+    // The graphic of a cell (display row, real column); ctEmpty without one.
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+    virtual TCellType GetCellType(int ACol, int ARow);
+    TCellGraphic* CellGraphics(int ACol, int ARow) { return GetCellGraphic(ACol, ARow); }
+    TCellType CellTypes(int ACol, int ARow) { return GetCellType(ACol, ARow); }
+
     // Called after bulk changes with the rectangle that changed.
     virtual void DoCellsChanged(TRect R);
     TCellsChangedEvent OnCellsChanged;
@@ -290,6 +299,14 @@ protected:
     void ApplyEditText(int ACol, int ARow, const std::string& Value) override;
     // The raw object of a cell by real row (normally its property object).
     TObject* GetRealCellObject(int ACol, int ARow) const;
+    // The store of graphics: a new empty graphic replaces the cell's own.
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
+    // Whether the graphic of the cell's base cell is of one of these kinds.
+    bool BaseCellTypeIn(int ACol, int ARow, std::initializer_list<TCellType> ATypes);
+    // The graphic's identity for sorting by graphic; -1 for other kinds.
+    std::intptr_t GetCellImageKey(int ACol, int ARow);
 
 private:
     // Frees a property object with the cell graphic it owns.
