@@ -275,7 +275,8 @@ void TQuillCustomMemo::DeleteCharBack()
     bool indentOnly = FCurX > 0 && !line.empty();
     for (int i = 0; indentOnly && i < FCurX; ++i)
         if (memo::CharAt(line, i) != U' ') indentOnly = false;
-    if (FSmartTabs && FCurY < FLines->Count() && indentOnly) {
+    // A replayed backspace removes exactly the one character it recorded.
+    if (FSmartTabs && !FUndoList->IsPerforming() && FCurY < FLines->Count() && indentOnly) {
         Quietly(FLetRefresh, [&] {
             int b = std::max(SmartUnindentColumn(FCurX, FCurY), 0);
             std::string removed = memo::Mid(line, b, FCurX - b);
@@ -398,12 +399,9 @@ void TQuillCustomMemo::InsertNewLine()
         int beforeX = FCurX, beforeY = FCurY;
         std::string s = LineText(FCurY);
         std::string indent = AutoIndentText();
+        // The moved text keeps its trailing blanks: dropping them would be a
+        // change that undoing the new line could not bring back.
         std::string rest = memo::Mid(s, FCurX);
-        // A replayed new line keeps the moved text exactly as recorded.
-        if (!FUndoList->IsPerforming()) {
-            size_t end = rest.find_last_not_of(' ');
-            rest.erase(end == std::string::npos ? 0 : end + 1);
-        }
         size_t stripped = FAutoIndent ? std::min(rest.find_first_not_of(' '), rest.size()) : 0;
         PutLine(FCurY, memo::Left(s, FCurX));
         if (FoldingActive()) SetExpandNode(FCurY, true);

@@ -108,7 +108,7 @@ TEST_F(MemoTest, EditingKeysAndTheirUndoAndRedo)
          },
          "aef", 1, 0},
         {"tab inserts spaces", {"ab"}, 1, 0, [](MemoTest& t) { t.Press(VK_TAB); }, "a    b", 5, 0},
-        {"enter keeps the indent", {"  abc  def"}, 6, 0, [](MemoTest& t) { t.Press(VK_RETURN); }, "  abc |  def", 2, 1},
+        {"enter keeps the indent", {"  abc  def  "}, 6, 0, [](MemoTest& t) { t.Press(VK_RETURN); }, "  abc |  def  ", 2, 1},
         {"ctrl+backspace deletes a word", {"one two"}, 7, 0, [](MemoTest& t) { t.Press(VK_BACK, {ssCtrl}); }, "one ", 4, 0},
         {"typing a multi-byte word", {"ab"}, 1, 0, [](MemoTest& t) { t.Type("\xC3\xA9\xE2\x82\xAC"); }, "a\xC3\xA9\xE2\x82\xAC" "b", 3, 0},
         {"backspace over multi-byte", {"x\xC3\xA9\xE2\x82\xACy"}, 3, 0,
@@ -318,4 +318,25 @@ TEST_F(MemoTest, ProportionalFontIsReplacedByAFixedOne)
     Memo->SetFont(font);
     EXPECT_EQ(Memo->Font().Name(), "FixedSys");
     EXPECT_GT(Memo->CellSize().W, 0);
+}
+
+TEST_F(MemoTest, SmartTabsUndoAndRedoExactly)
+{
+    SetText({"    word", "      x"});
+    Memo->SetSmartTabs(true);
+    Memo->SetCurY(1);
+    Memo->SetCurX(6);
+    Memo->ClearSelection();
+    Press(VK_BACK);
+    EXPECT_EQ(Text(), "    word|    x") << "smart backspace returns to the word above";
+    Press(VK_BACK);
+    EXPECT_EQ(Text(), "    word|x");
+    Memo->Undo();
+    Memo->Undo();
+    EXPECT_EQ(Text(), "    word|      x");
+    EXPECT_EQ(Caret(), std::make_pair(6, 1));
+    Memo->Redo();
+    Memo->Redo();
+    EXPECT_EQ(Text(), "    word|x");
+    EXPECT_EQ(Caret(), std::make_pair(0, 1));
 }
