@@ -5,6 +5,7 @@
 #include "platform/rtl/ByteCursor.h"
 #include "platform/rtl/Exceptions.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <span>
@@ -122,8 +123,11 @@ std::string FormatMessage(const char* text, const Args&... args)
     if constexpr (sizeof...(Args) == 0) {
         return text;
     } else {
-        char buffer[512];
-        std::snprintf(buffer, sizeof buffer, text, FormatArgument(args)...);
+        // Messages quote formulas and file names whole, however long.
+        const int size = std::snprintf(nullptr, 0, text, FormatArgument(args)...);
+        std::string buffer(static_cast<std::size_t>(std::max(size, 0)) + 1, '\0');
+        std::snprintf(buffer.data(), buffer.size(), text, FormatArgument(args)...);
+        buffer.pop_back();
         return buffer;
     }
 }

@@ -1,0 +1,7 @@
+# Formula text to tokens and back.
+list(APPEND XLS_SOURCES
+  qorUVyxStack.cpp
+  qorUXlsEncodeFormula.cpp
+  qorUXlsFormulaParser.cpp)
+list(APPEND XLS_TEST_SOURCES
+  tests/XlsFormulaCodersTest.cpp)
