@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <utility>
 #include <vector>
 
@@ -302,6 +303,62 @@ TEST(XlsFormulaCoders, TextReadsBackAsWritten)
     EXPECT_EQ("=SUM(A1)", Decode(book, Encode(book, "=SUM(A1 )")));
     // Whole rows have no short form.
     EXPECT_EQ("=A3:IV5", Decode(book, Encode(book, "=3:5")));
+}
+
+// The records of a Workbook stream that formulas need: sheet names, the
+// external sheet table, and each FORMULA record's row and token array.
+struct TFormulaRows {
+    std::vector<std::string> Sheets;
+    std::vector<std::pair<int, int>> ExternSheets;
+    std::vector<std::pair<int, ByteArray>> Formulas;
+};
+
+TFormulaRows ReadFormulaRows(const ByteArray& stream)
+{
+    TFormulaRows rows;
+    for (std::size_t pos = 0; pos + 4 <= stream.size();) {
+        const std::uint16_t id = GetWord(stream, static_cast<std::int64_t>(pos));
+        const std::uint16_t size = GetWord(stream, static_cast<std::int64_t>(pos) + 2);
+        const ByteArray data(stream.begin() + static_cast<std::ptrdiff_t>(pos + 4),
+                             stream.begin() + static_cast<std::ptrdiff_t>(pos + 4 + size));
+        pos += 4 + size;
+        if (id == 0x0085) {
+            std::int64_t byteCount = 0;
+            std::u16string name;
+            ReadBiffString(false, data, 6, byteCount, name);
+            rows.Sheets.push_back(rtl::Utf16ToUtf8(name));
+        } else if (id == 0x0017) {
+            for (int i = 0; i < GetWord(data, 0); ++i)
+                rows.ExternSheets.emplace_back(GetWord(data, 4 + 6 * i), GetWord(data, 6 + 6 * i));
+        } else if (id == 0x0006) {
+            rows.Formulas.emplace_back(GetWord(data, 0), ByteArray(data.begin() + 20, data.end()));
+        }
+    }
+    return rows;
+}
+
+std::vector<std::string> ReadLines(const std::string& path)
+{
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(XlsFormulaCoders, FormulasXlwtCompiledReadAsItsTextAndEncodeToTheSameText)
+{
+    const std::string data = std::string(VISTRA_SOURCE_DIR) + "/xlsAdapter/tests/data/";
+    const TFormulaRows rows = ReadFormulaRows(xlstest::ReadStream(data + "formulas-xlwt.xls", u"Workbook"));
+    const std::vector<std::string> expected = ReadLines(data + "formulas-xlwt.txt");
+    ASSERT_EQ(expected.size(), rows.Formulas.size());
+    TTestWorkbook book(rows.Sheets);
+    book.ExternSheets = rows.ExternSheets;
+    for (const auto& [row, tokens] : rows.Formulas) {
+        const std::string& text = expected.at(static_cast<std::size_t>(row));
+        EXPECT_EQ(text, DecodeFormula(tokens, 2, book)) << "row " << row;
+        EXPECT_EQ(text, Decode(book, Encode(book, text))) << "row " << row;
+    }
 }
 
 } // namespace
