@@ -291,6 +291,8 @@ class TQuillStringGrid : public TBaseGrid {
 
 protected:
     void DoGetDisplText(int ACol, int ARow, std::string& Value) override;
+    // Draws the cell's graphic and its text beside it; ACol is a display column.
+    void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     void WriteCellText(int ACol, int ARow, const std::string& Value) override;
     void HandleSizeChanged(int OldColCount, int OldRowCount) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;

@@ -1,0 +1,25 @@
+// Draws a cell's graphic: the least drawing of each kind that shows what the
+// cell holds, placed by the graphic's alignment.
+#pragma once
+
+#include <string>
+
+#include "grid/model/CellGraphic.h"
+
+class TCanvas;
+
+namespace grid {
+
+// What painting needs to know of the cell beside its graphic.
+struct TGraphicCell {
+    TRect Rect;
+    std::string Text;
+    // The text that checks a data check box.
+    std::string CheckTrue;
+};
+
+// Draws Graphic into Cell.Rect and returns the part of the rectangle left
+// for the cell's text.
+TRect PaintCellGraphic(TCanvas& Canvas, const TCellGraphic& Graphic, const TGraphicCell& Cell);
+
+} // namespace grid
