@@ -5,6 +5,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/graphics/BitmapImage.h"
 #include "platform/graphics/BmpFormat.h"
+#include "platform/graphics/CairoWrappers.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/GdiState.h"
@@ -67,12 +68,11 @@ void TBitmap::SetSize(int AWidth, int AHeight)
     if (AWidth == Width() && AHeight == Height()) return;
     auto image = std::make_unique<TBitmapImage>(AWidth, AHeight, FImage->Alpha);
     if (!Empty() && AWidth > 0 && AHeight > 0) {
-        cairo_t* cr = cairo_create(image->Surface);
-        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-        cairo_set_source_surface(cr, FImage->Surface, 0, 0);
-        cairo_rectangle(cr, 0, 0, std::min(AWidth, Width()), std::min(AHeight, Height()));
-        cairo_fill(cr);
-        cairo_destroy(cr);
+        const CairoPtr cr(cairo_create(image->Surface));
+        cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
+        cairo_set_source_surface(cr.get(), FImage->Surface, 0, 0);
+        cairo_rectangle(cr.get(), 0, 0, std::min(AWidth, Width()), std::min(AHeight, Height()));
+        cairo_fill(cr.get());
     }
     ReplaceImage(std::move(image));
     Changed();
@@ -179,10 +179,9 @@ void TBitmap::Assign(const TPersistent* Source)
         // Any other picture is drawn onto a bitmap of its size.
         auto image = std::make_unique<TBitmapImage>(graphic->Width(), graphic->Height(), true);
         if (!graphic->Empty()) {
-            cairo_t* cr = cairo_create(image->Surface);
-            cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-            cairo_paint(cr);
-            cairo_destroy(cr);
+            const CairoPtr cr(cairo_create(image->Surface));
+            cairo_set_operator(cr.get(), CAIRO_OPERATOR_CLEAR);
+            cairo_paint(cr.get());
         }
         ReplaceImage(std::move(image));
         FPixelFormat = pf32bit;
@@ -233,7 +232,7 @@ void TBitmap::Draw(TCanvas& ACanvas, const TRect& Rect) const
     if (Empty() || Rect.IsEmpty()) return;
     HDC dc = ACanvas.Handle();
     cairo_surface_t* source = FImage->Surface;
-    cairo_surface_t* keyed = nullptr;
+    CairoSurfacePtr keyed;
     if (Monochrome()) {
         // A black-and-white glyph takes the context's colours: dark pixels the
         // text colour, light ones the background colour (or nothing when the
@@ -246,8 +245,8 @@ void TBitmap::Draw(TCanvas& ACanvas, const TRect& Rect) const
             p = luminance < 128 ? text : back;
         }
         pixels.HasAlpha = true;
-        keyed = cairo_surface_reference(ToImage(pixels)->Surface);
-        source = keyed;
+        keyed.reset(cairo_surface_reference(ToImage(pixels)->Surface));
+        source = keyed.get();
     } else if (Transparent()) {
         // The transparent colour's pixels become clear in a copy that is drawn instead.
         TPixelBuffer pixels = FromImage(*FImage);
@@ -255,8 +254,8 @@ void TBitmap::Draw(TCanvas& ACanvas, const TRect& Rect) const
         for (auto& p : pixels.Pixels)
             if ((p & 0xFFFFFF) == key && (p >> 24) == 0xFF) p = 0;
         pixels.HasAlpha = true;
-        keyed = cairo_surface_reference(ToImage(pixels)->Surface);
-        source = keyed;
+        keyed.reset(cairo_surface_reference(ToImage(pixels)->Surface));
+        source = keyed.get();
     }
     cairo_t* cr = dc->Cr;
     cairo_save(cr);
@@ -271,5 +270,4 @@ void TBitmap::Draw(TCanvas& ACanvas, const TRect& Rect) const
     cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
     cairo_paint(cr);
     cairo_restore(cr);
-    if (keyed) cairo_surface_destroy(keyed);
 }

@@ -1,5 +1,6 @@
 // Block copies between device contexts, with scaling and raster operations.
 #include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/CairoWrappers.h"
 #include "platform/graphics/GdiState.h"
 
 #include <cairo.h>
@@ -43,17 +44,16 @@ bool StretchBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Source, int S
     }
 
     // A copy of the source part first: the source may be the destination itself.
-    cairo_surface_t* part = nullptr;
+    CairoSurfacePtr part;
     if (needsSource) {
         TPoint so = Source->Offset();
         int sw = std::abs(SourceWidth), sh = std::abs(SourceHeight);
         int sx = std::min(SourceX, SourceX + SourceWidth), sy = std::min(SourceY, SourceY + SourceHeight);
-        part = cairo_image_surface_create(cairo_image_surface_get_format(Source->Surface), sw, sh);
-        cairo_t* pc = cairo_create(part);
-        cairo_set_operator(pc, CAIRO_OPERATOR_SOURCE);
-        cairo_set_source_surface(pc, Source->Surface, -(sx + so.X), -(sy + so.Y));
-        cairo_paint(pc);
-        cairo_destroy(pc);
+        part.reset(cairo_image_surface_create(cairo_image_surface_get_format(Source->Surface), sw, sh));
+        const CairoPtr pc(cairo_create(part.get()));
+        cairo_set_operator(pc.get(), CAIRO_OPERATOR_SOURCE);
+        cairo_set_source_surface(pc.get(), Source->Surface, -(sx + so.X), -(sy + so.Y));
+        cairo_paint(pc.get());
     }
 
     cairo_t* cr = Dest->Cr;
@@ -65,12 +65,11 @@ bool StretchBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Source, int S
         cairo_scale(cr, double(Width) / SourceWidth, double(Height) / SourceHeight);
         if (SourceWidth < 0) cairo_translate(cr, SourceWidth, 0);
         if (SourceHeight < 0) cairo_translate(cr, 0, SourceHeight);
-        cairo_set_source_surface(cr, part, 0, 0);
+        cairo_set_source_surface(cr, part.get(), 0, 0);
         cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
         cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
         cairo_paint(cr);
         cairo_restore(cr);
-        cairo_surface_destroy(part);
         return true;
     }
 
@@ -81,11 +80,11 @@ bool StretchBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Source, int S
     const std::uint8_t* partData = nullptr;
     int partStride = 0, pw = 0, ph = 0;
     if (part) {
-        cairo_surface_flush(part);
-        partData = cairo_image_surface_get_data(part);
-        partStride = cairo_image_surface_get_stride(part);
-        pw = cairo_image_surface_get_width(part);
-        ph = cairo_image_surface_get_height(part);
+        cairo_surface_flush(part.get());
+        partData = cairo_image_surface_get_data(part.get());
+        partStride = cairo_image_surface_get_stride(part.get());
+        pw = cairo_image_surface_get_width(part.get());
+        ph = cairo_image_surface_get_height(part.get());
     }
     Dest->BeginDirectAccess();
     std::uint8_t* data = cairo_image_surface_get_data(Dest->Surface);
@@ -115,6 +114,5 @@ bool StretchBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Source, int S
         }
     }
     Dest->EndDirectAccess();
-    if (part) cairo_surface_destroy(part);
     return true;
 }

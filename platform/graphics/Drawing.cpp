@@ -1,6 +1,7 @@
 // Pens, brushes and raster operations over Cairo, and the line and shape routines that use them.
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/BitmapImage.h"
+#include "platform/graphics/CairoWrappers.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/GdiState.h"
 
@@ -53,12 +54,12 @@ std::uint32_t applyRop2(TPenMode mode, std::uint32_t pen, std::uint32_t dst) noe
 }
 
 // An 8 x 8 tile with the hatch lines of a brush style in the colour, clear elsewhere.
-cairo_surface_t* hatchTile(TBrushStyle style, TColorRef color)
+CairoSurfacePtr hatchTile(TBrushStyle style, TColorRef color)
 {
-    cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8);
-    cairo_surface_flush(tile);
-    auto* data = cairo_image_surface_get_data(tile);
-    int stride = cairo_image_surface_get_stride(tile);
+    CairoSurfacePtr tile(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8));
+    cairo_surface_flush(tile.get());
+    auto* data = cairo_image_surface_get_data(tile.get());
+    int stride = cairo_image_surface_get_stride(tile.get());
     std::uint32_t pixel = toPixel(color);
     for (int y = 0; y < 8; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
@@ -76,7 +77,7 @@ cairo_surface_t* hatchTile(TBrushStyle style, TColorRef color)
             row[x] = on ? pixel : 0;
         }
     }
-    cairo_surface_mark_dirty(tile);
+    cairo_surface_mark_dirty(tile.get());
     return tile;
 }
 
@@ -84,15 +85,14 @@ void setAlignedPattern(TDeviceContext& dc, cairo_t* cr, cairo_surface_t* tile)
 {
     // Patterns line up with the device, not with the shape, so that adjacent
     // fills join seamlessly.
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile);
-    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
-    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+    const CairoPatternPtr pattern(cairo_pattern_create_for_surface(tile));
+    cairo_pattern_set_extend(pattern.get(), CAIRO_EXTEND_REPEAT);
+    cairo_pattern_set_filter(pattern.get(), CAIRO_FILTER_NEAREST);
     cairo_matrix_t m;
     TPoint offset = dc.Offset();
     cairo_matrix_init_translate(&m, offset.X, offset.Y);
-    cairo_pattern_set_matrix(pattern, &m);
-    cairo_set_source(cr, pattern);
-    cairo_pattern_destroy(pattern);
+    cairo_pattern_set_matrix(pattern.get(), &m);
+    cairo_set_source(cr, pattern.get());
 }
 
 } // namespace
@@ -126,9 +126,7 @@ void FillWithBrush(TDeviceContext& dc, const std::function<void(cairo_t*)>& path
             SetSourceColor(cr, dc.State.BkColor);
             cairo_fill_preserve(cr);
         }
-        cairo_surface_t* tile = hatchTile(brush.Style, brush.Color);
-        setAlignedPattern(dc, cr, tile);
-        cairo_surface_destroy(tile);
+        setAlignedPattern(dc, cr, hatchTile(brush.Style, brush.Color).get());
         cairo_fill(cr);
     }
     cairo_restore(cr);
@@ -192,29 +190,31 @@ void RasterOperation(TDeviceContext& dc, const std::function<void(cairo_t*)>& pa
                                               int(std::ceil(maxY))});
     if (box.IsEmpty()) return;
 
-    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, box.Width(), box.Height());
-    cairo_t* mc = cairo_create(mask);
-    if (dc.State.Clipped) {
-        for (const TRect& r : dc.State.ClipRects)
-            cairo_rectangle(mc, r.Left - box.Left, r.Top - box.Top, r.Width(), r.Height());
-        cairo_clip(mc);
+    const CairoSurfacePtr mask(cairo_image_surface_create(CAIRO_FORMAT_A8, box.Width(), box.Height()));
+    {
+        const CairoPtr owned(cairo_create(mask.get()));
+        cairo_t* mc = owned.get();
+        if (dc.State.Clipped) {
+            for (const TRect& r : dc.State.ClipRects)
+                cairo_rectangle(mc, r.Left - box.Left, r.Top - box.Top, r.Width(), r.Height());
+            cairo_clip(mc);
+        }
+        m.x0 -= box.Left;
+        m.y0 -= box.Top;
+        cairo_set_matrix(mc, &m);
+        cairo_set_antialias(mc, CAIRO_ANTIALIAS_NONE);
+        cairo_set_fill_rule(mc, CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_set_line_width(mc, lineWidth);
+        path(mc);
+        if (stroke)
+            cairo_stroke(mc);
+        else
+            cairo_fill(mc);
     }
-    m.x0 -= box.Left;
-    m.y0 -= box.Top;
-    cairo_set_matrix(mc, &m);
-    cairo_set_antialias(mc, CAIRO_ANTIALIAS_NONE);
-    cairo_set_fill_rule(mc, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_set_line_width(mc, lineWidth);
-    path(mc);
-    if (stroke)
-        cairo_stroke(mc);
-    else
-        cairo_fill(mc);
-    cairo_destroy(mc);
-    cairo_surface_flush(mask);
+    cairo_surface_flush(mask.get());
 
-    const std::uint8_t* maskData = cairo_image_surface_get_data(mask);
-    int maskStride = cairo_image_surface_get_stride(mask);
+    const std::uint8_t* maskData = cairo_image_surface_get_data(mask.get());
+    int maskStride = cairo_image_surface_get_stride(mask.get());
     dc.BeginDirectAccess();
     std::uint8_t* data = cairo_image_surface_get_data(dc.Surface);
     int stride = cairo_image_surface_get_stride(dc.Surface);
@@ -226,7 +226,6 @@ void RasterOperation(TDeviceContext& dc, const std::function<void(cairo_t*)>& pa
             if (maskRow[x] >= 128) row[x] = 0xFF000000u | (applyRop2(mode, penRgb, row[x]) & 0xFFFFFF);
     }
     dc.EndDirectAccess();
-    cairo_surface_destroy(mask);
 }
 
 TColorRef PixelToColorRef(std::uint32_t pixel) noexcept { return fromPixel(pixel); }
@@ -575,15 +574,14 @@ bool ExtFloodFill(HDC DC, int X, int Y, TColorRef Color, unsigned Type)
             while (x < clip.Right && mark(x, y)) ++x;
             cairo_rectangle(cr, start, y, x - start, 1);
         }
-    cairo_path_t* area = cairo_copy_path(cr);
+    const CairoPathPtr area(cairo_copy_path(cr));
     cairo_new_path(cr);
     cairo_restore(cr);
     FillWithBrush(*DC, [&](cairo_t* c) {
         cairo_save(c);
         cairo_identity_matrix(c);
-        cairo_append_path(c, area);
+        cairo_append_path(c, area.get());
         cairo_restore(c);
     }, DC->State.Brush);
-    cairo_path_destroy(area);
     return true;
 }

@@ -1,6 +1,8 @@
 // The font-name map and the private font set that keeps text metrics identical on every machine.
 #include "platform/graphics/FontMap.h"
 
+#include "platform/graphics/CairoWrappers.h"
+#include "platform/graphics/PangoWrappers.h"
 #include "platform/graphics/TextContext.h"
 
 #include <cairo.h>
@@ -66,20 +68,18 @@ PangoContext* createContext()
     FcConfig* config = FcConfigCreate();
     for (const char* const* file = fontFiles; *file; ++file)
         FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(*file));
-    PangoFontMap* fontMap = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
-    pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(fontMap), config);
+    const PangoFontMapPtr fontMap(pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT));
+    pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(fontMap.get()), config);
     FcConfigDestroy(config);
-    pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(fontMap), ScreenDpi);
+    pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(fontMap.get()), ScreenDpi);
 
-    PangoContext* context = pango_font_map_create_context(fontMap);
-    g_object_unref(fontMap);
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-    cairo_font_options_set_subpixel_order(options, CAIRO_SUBPIXEL_ORDER_DEFAULT);
-    pango_cairo_context_set_font_options(context, options);
-    cairo_font_options_destroy(options);
+    PangoContext* context = pango_font_map_create_context(fontMap.get());
+    const CairoFontOptionsPtr options(cairo_font_options_create());
+    cairo_font_options_set_antialias(options.get(), CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(options.get(), CAIRO_HINT_STYLE_SLIGHT);
+    cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_ON);
+    cairo_font_options_set_subpixel_order(options.get(), CAIRO_SUBPIXEL_ORDER_DEFAULT);
+    pango_cairo_context_set_font_options(context, options.get());
     pango_cairo_context_set_resolution(context, ScreenDpi);
     pango_context_set_round_glyph_positions(context, TRUE);
     return context;

@@ -3,6 +3,7 @@
 
 #include "platform/graphics/FontMap.h"
 #include "platform/graphics/GdiState.h"
+#include "platform/graphics/PangoWrappers.h"
 #include "platform/graphics/TextContext.h"
 
 #include <cairo.h>
@@ -32,13 +33,13 @@ struct FontKey {
     auto operator<=>(const FontKey&) const = default;
 };
 
-PangoFontDescription* describe(const std::string& family, int weight, bool italic, double emPixels)
+PangoFontDescriptionPtr describe(const std::string& family, int weight, bool italic, double emPixels)
 {
-    PangoFontDescription* desc = pango_font_description_new();
-    pango_font_description_set_family(desc, family.c_str());
-    pango_font_description_set_weight(desc, static_cast<PangoWeight>(std::clamp(weight, 100, 1000)));
-    pango_font_description_set_style(desc, italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
-    pango_font_description_set_absolute_size(desc, emPixels * PANGO_SCALE);
+    PangoFontDescriptionPtr desc(pango_font_description_new());
+    pango_font_description_set_family(desc.get(), family.c_str());
+    pango_font_description_set_weight(desc.get(), static_cast<PangoWeight>(std::clamp(weight, 100, 1000)));
+    pango_font_description_set_style(desc.get(), italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    pango_font_description_set_absolute_size(desc.get(), emPixels * PANGO_SCALE);
     return desc;
 }
 
@@ -48,16 +49,14 @@ struct RawMetrics {
 
 RawMetrics rawMetrics(const std::string& family, int weight, bool italic, double emPixels)
 {
-    PangoFontDescription* desc = describe(family, weight, italic, emPixels);
-    PangoFontMetrics* m = pango_context_get_metrics(SharedTextContext(), desc, nullptr);
-    RawMetrics r{pango_font_metrics_get_ascent(m) / double(PANGO_SCALE),
-                 pango_font_metrics_get_descent(m) / double(PANGO_SCALE),
-                 pango_font_metrics_get_height(m) / double(PANGO_SCALE),
-                 pango_font_metrics_get_approximate_char_width(m) / double(PANGO_SCALE),
-                 pango_font_metrics_get_approximate_digit_width(m) / double(PANGO_SCALE)};
-    pango_font_metrics_unref(m);
-    pango_font_description_free(desc);
-    return r;
+    const PangoFontDescriptionPtr desc = describe(family, weight, italic, emPixels);
+    const PangoFontMetricsPtr metrics(pango_context_get_metrics(SharedTextContext(), desc.get(), nullptr));
+    PangoFontMetrics* m = metrics.get();
+    return RawMetrics{pango_font_metrics_get_ascent(m) / double(PANGO_SCALE),
+                      pango_font_metrics_get_descent(m) / double(PANGO_SCALE),
+                      pango_font_metrics_get_height(m) / double(PANGO_SCALE),
+                      pango_font_metrics_get_approximate_char_width(m) / double(PANGO_SCALE),
+                      pango_font_metrics_get_approximate_digit_width(m) / double(PANGO_SCALE)};
 }
 
 // The character height in pixels of a logical font: a negative height is it,
@@ -110,9 +109,8 @@ PangoLayout* LayoutFor(TDeviceContext&, const LOGFONT& font)
     static bool described = false;
     if (!described || !sameFace(font, lastFont)) {
         std::string family = familyOf(font);
-        PangoFontDescription* desc = describe(family, font.lfWeight, font.lfItalic, emPixelsOf(font, family));
-        pango_layout_set_font_description(layout, desc);
-        pango_font_description_free(desc);
+        pango_layout_set_font_description(layout,
+                                          describe(family, font.lfWeight, font.lfItalic, emPixelsOf(font, family)).get());
         lastFont = font;
         described = true;
     }
@@ -126,11 +124,10 @@ PangoLayout* LayoutFor(TDeviceContext&, const LOGFONT& font)
     pango_layout_set_tabs(layout, nullptr);
     pango_layout_set_auto_dir(layout, TRUE);
     if (font.lfUnderline || font.lfStrikeOut) {
-        PangoAttrList* attrs = pango_attr_list_new();
-        if (font.lfUnderline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-        if (font.lfStrikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
-        pango_layout_set_attributes(layout, attrs);
-        pango_attr_list_unref(attrs);
+        const PangoAttrListPtr attrs(pango_attr_list_new());
+        if (font.lfUnderline) pango_attr_list_insert(attrs.get(), pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+        if (font.lfStrikeOut) pango_attr_list_insert(attrs.get(), pango_attr_strikethrough_new(TRUE));
+        pango_layout_set_attributes(layout, attrs.get());
     }
     return layout;
 }
@@ -209,24 +206,21 @@ std::string stripPrefixes(std::string_view text, bool underline, PangoAttrList* 
 void mergeFontAttributes(PangoLayout* layout, PangoAttrList* extra)
 {
     PangoAttrList* current = pango_layout_get_attributes(layout);
-    PangoAttrList* merged = current ? pango_attr_list_copy(current) : pango_attr_list_new();
-    PangoAttrIterator* it = pango_attr_list_get_iterator(extra);
+    const PangoAttrListPtr merged(current ? pango_attr_list_copy(current) : pango_attr_list_new());
+    const PangoAttrIteratorPtr it(pango_attr_list_get_iterator(extra));
     do {
-        GSList* list = pango_attr_iterator_get_attrs(it);
-        for (GSList* l = list; l; l = l->next) pango_attr_list_insert(merged, static_cast<PangoAttribute*>(l->data));
+        GSList* list = pango_attr_iterator_get_attrs(it.get());
+        for (GSList* l = list; l; l = l->next) pango_attr_list_insert(merged.get(), static_cast<PangoAttribute*>(l->data));
         g_slist_free(list);
-    } while (pango_attr_iterator_next(it));
-    pango_attr_iterator_destroy(it);
-    pango_layout_set_attributes(layout, merged);
-    pango_attr_list_unref(merged);
+    } while (pango_attr_iterator_next(it.get()));
+    pango_layout_set_attributes(layout, merged.get());
 }
 
 void setTabs(PangoLayout* layout, int tabPixels)
 {
-    PangoTabArray* tabs = pango_tab_array_new(1, TRUE);
-    pango_tab_array_set_tab(tabs, 0, PANGO_TAB_LEFT, std::max(1, tabPixels));
-    pango_layout_set_tabs(layout, tabs);
-    pango_tab_array_free(tabs);
+    const PangoTabArrayPtr tabs(pango_tab_array_new(1, TRUE));
+    pango_tab_array_set_tab(tabs.get(), 0, PANGO_TAB_LEFT, std::max(1, tabPixels));
+    pango_layout_set_tabs(layout, tabs.get());
 }
 
 void showLayout(TDeviceContext& dc, PangoLayout* layout, double x, double y, int escapement, const TRect* clip,
@@ -337,14 +331,13 @@ int DrawTextEx(HDC DC, std::string_view Text, TRect& Rect, unsigned Format, DRAW
     TFontMetrics metrics = MetricsFor(DC->State.Font);
     PangoLayout* layout = LayoutFor(*DC, DC->State.Font);
 
-    PangoAttrList* prefixAttrs = pango_attr_list_new();
+    const PangoAttrListPtr prefixAttrs(pango_attr_list_new());
     std::string shown = (Format & DT_NOPREFIX)
                             ? std::string(Text)
-                            : stripPrefixes(Text, !(Format & (DT_HIDEPREFIX | DT_PREFIXONLY)), prefixAttrs);
+                            : stripPrefixes(Text, !(Format & (DT_HIDEPREFIX | DT_PREFIXONLY)), prefixAttrs.get());
     // On a single line, line breaks show as spaces rather than as glyphs for control characters.
     if (Format & DT_SINGLELINE) std::replace_if(shown.begin(), shown.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-    mergeFontAttributes(layout, prefixAttrs);
-    pango_attr_list_unref(prefixAttrs);
+    mergeFontAttributes(layout, prefixAttrs.get());
 
     int leftMargin = Params ? Params->iLeftMargin : 0;
     int rightMargin = Params ? Params->iRightMargin : 0;
