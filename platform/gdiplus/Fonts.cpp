@@ -3,6 +3,7 @@
 #include "platform/gdiplus/Objects.h"
 #include "platform/graphics/FontMap.h"
 #include "platform/graphics/TextContext.h"
+#include "platform/rtl/GLibWrappers.h"
 
 #include <pango/pangocairo.h>
 
@@ -19,12 +20,12 @@ bool sameName(std::string_view a, std::string_view b)
 bool isInstalledFamily(std::string_view name)
 {
     PangoFontMap* fontMap = pango_context_get_font_map(graphics::SharedTextContext());
-    PangoFontFamily** families = nullptr;
+    PangoFontFamily** list = nullptr;
     int count = 0;
-    pango_font_map_list_families(fontMap, &families, &count);
+    pango_font_map_list_families(fontMap, &list, &count);
+    const rtl::GArrayPtr<PangoFontFamily*> families(list);
     bool found = false;
-    for (int i = 0; i < count && !found; ++i) found = sameName(pango_font_family_get_name(families[i]), name);
-    g_free(families);
+    for (int i = 0; i < count && !found; ++i) found = sameName(pango_font_family_get_name(families.get()[i]), name);
     return found;
 }
 

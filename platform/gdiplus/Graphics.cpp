@@ -31,9 +31,9 @@ graphics::CairoSurfacePtr newMask(int width, int height, bool covered)
 {
     graphics::CairoSurfacePtr mask(cairo_image_surface_create(CAIRO_FORMAT_A8, std::max(width, 1), std::max(height, 1)));
     if (covered) {
-        cairo_t* cr = cairo_create(mask.get());
+        const graphics::CairoPtr owned(cairo_create(mask.get()));
+        cairo_t* cr = owned.get();
         cairo_paint(cr);
-        cairo_destroy(cr);
     }
     return mask;
 }
@@ -52,7 +52,8 @@ cairo_operator_t operatorFor(CombineMode mode)
 // Combines a shape into a mask: the shape sets up a path to fill or paints itself.
 void combineInto(cairo_surface_t* mask, CombineMode mode, const std::function<void(cairo_t*)>& shape)
 {
-    cairo_t* cr = cairo_create(mask);
+    const graphics::CairoPtr owned(cairo_create(mask));
+    cairo_t* cr = owned.get();
     if (mode == CombineModeReplace) {
         cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
         cairo_paint(cr);
@@ -60,7 +61,6 @@ void combineInto(cairo_surface_t* mask, CombineMode mode, const std::function<vo
     cairo_set_operator(cr, operatorFor(mode));
     cairo_set_source_rgba(cr, 0, 0, 0, 1);
     shape(cr);
-    cairo_destroy(cr);
 }
 
 void fillPathShape(cairo_t* cr, const GpPath& path, const cairo_matrix_t& transform)
@@ -155,9 +155,7 @@ Status Paint(GpGraphics& graphics, DrawKind kind, const std::function<void(cairo
 
 void SetSourceBrush(cairo_t* cr, const GpBrush& brush)
 {
-    cairo_pattern_t* pattern = brush.CreatePattern();
-    cairo_set_source(cr, pattern);
-    cairo_pattern_destroy(pattern);
+    cairo_set_source(cr, brush.CreatePattern().get());
 }
 
 } // namespace gdiplus

@@ -71,22 +71,21 @@ constexpr HatchRows hatchPatterns[HatchStyleTotal] = {
 
 std::unique_ptr<GpBrush> GpHatch::Clone() const { return std::make_unique<GpHatch>(*this); }
 
-cairo_pattern_t* GpHatch::CreatePattern() const
+graphics::CairoPatternPtr GpHatch::CreatePattern() const
 {
-    cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8);
-    cairo_surface_flush(tile);
-    unsigned char* data = cairo_image_surface_get_data(tile);
-    const int stride = cairo_image_surface_get_stride(tile);
+    const graphics::CairoSurfacePtr tile(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8));
+    cairo_surface_flush(tile.get());
+    unsigned char* data = cairo_image_surface_get_data(tile.get());
+    const int stride = cairo_image_surface_get_stride(tile.get());
     const std::uint32_t fore = gdiplus::ArgbToPixel(ForeColor), back = gdiplus::ArgbToPixel(BackColor);
     for (int y = 0; data && y < 8; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
         for (int x = 0; x < 8; ++x) row[x] = (hatchPatterns[Style][y] & (0x80 >> x)) ? fore : back;
     }
-    cairo_surface_mark_dirty(tile);
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile);
-    cairo_surface_destroy(tile);
-    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
-    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+    cairo_surface_mark_dirty(tile.get());
+    graphics::CairoPatternPtr pattern(cairo_pattern_create_for_surface(tile.get()));
+    cairo_pattern_set_extend(pattern.get(), CAIRO_EXTEND_REPEAT);
+    cairo_pattern_set_filter(pattern.get(), CAIRO_FILTER_NEAREST);
     return pattern;
 }
 

@@ -68,11 +68,11 @@ Status fill(GpImage& image, const std::vector<std::uint8_t>& bytes)
     pixels.Flush();
     image.Surface = newSurface(pixels.Width, pixels.Height);
     if (!image.Surface) return OutOfMemory;
-    cairo_t* cr = cairo_create(image.Surface.get());
+    const graphics::CairoPtr owned(cairo_create(image.Surface.get()));
+    cairo_t* cr = owned.get();
     cairo_set_source_surface(cr, pixels.Surface, 0, 0);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_paint(cr);
-    cairo_destroy(cr);
     image.Width = pixels.Width;
     image.Height = pixels.Height;
     image.Format = formatOf(*graphic);
@@ -143,11 +143,11 @@ Status GdipCloneImage(GpImage* image, GpImage** cloneImage)
     std::unique_ptr<GpImage> copy = dynamic_cast<GpBitmap*>(image) ? std::make_unique<GpBitmap>() : std::make_unique<GpImage>();
     copy->Surface = newSurface(image->Width, image->Height);
     if (!copy->Surface) return OutOfMemory;
-    cairo_t* cr = cairo_create(copy->Surface.get());
+    const graphics::CairoPtr owned(cairo_create(copy->Surface.get()));
+    cairo_t* cr = owned.get();
     cairo_set_source_surface(cr, image->Surface.get(), 0, 0);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_paint(cr);
-    cairo_destroy(cr);
     copy->Width = image->Width;
     copy->Height = image->Height;
     copy->Format = image->Format;
@@ -192,7 +192,8 @@ Status GdipImageRotateFlip(GpImage* image, RotateFlipType rfType)
     const int height = quarterTurns % 2 ? image->Width : image->Height;
     graphics::CairoSurfacePtr turned = newSurface(width, height);
     if (!turned) return OutOfMemory;
-    cairo_t* cr = cairo_create(turned.get());
+    const graphics::CairoPtr owned(cairo_create(turned.get()));
+    cairo_t* cr = owned.get();
     // Rotate clockwise about the new surface's centre, then mirror.
     cairo_translate(cr, width / 2.0, height / 2.0);
     cairo_rotate(cr, quarterTurns * M_PI / 2);
@@ -201,7 +202,6 @@ Status GdipImageRotateFlip(GpImage* image, RotateFlipType rfType)
     cairo_set_source_surface(cr, image->Surface.get(), 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
     cairo_paint(cr);
-    cairo_destroy(cr);
     image->Surface = std::move(turned);
     image->Width = width;
     image->Height = height;
@@ -220,13 +220,13 @@ Status GdipGetImageThumbnail(GpImage* image, unsigned thumbWidth, unsigned thumb
     thumb->Height = static_cast<int>(thumbHeight);
     thumb->Surface = newSurface(thumb->Width, thumb->Height);
     if (!thumb->Surface) return OutOfMemory;
-    cairo_t* cr = cairo_create(thumb->Surface.get());
+    const graphics::CairoPtr owned(cairo_create(thumb->Surface.get()));
+    cairo_t* cr = owned.get();
     cairo_scale(cr, double(thumb->Width) / image->Width, double(thumb->Height) / image->Height);
     cairo_set_source_surface(cr, image->Surface.get(), 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
     cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
     cairo_paint(cr);
-    cairo_destroy(cr);
     thumb->Format = ImageFormatId::MemoryBMP;
     thumb->Pixels = PixelFormat32bppARGB;
     *thumbImage = thumb.release();

@@ -91,21 +91,21 @@ struct GpBrush {
     virtual ~GpBrush() = default;
     virtual std::unique_ptr<GpBrush> Clone() const = 0;
     // A Cairo source in user space; the caller destroys it.
-    virtual _cairo_pattern* CreatePattern() const = 0;
+    virtual graphics::CairoPatternPtr CreatePattern() const = 0;
     const BrushType Type;
 };
 
 struct GpSolidFill : GpBrush {
     explicit GpSolidFill(ARGB color) : GpBrush(BrushTypeSolidColor), Color(color) {}
     std::unique_ptr<GpBrush> Clone() const override;
-    _cairo_pattern* CreatePattern() const override;
+    graphics::CairoPatternPtr CreatePattern() const override;
     ARGB Color;
 };
 
 struct GpLineGradient : GpBrush {
     GpLineGradient() : GpBrush(BrushTypeLinearGradient) {}
     std::unique_ptr<GpBrush> Clone() const override;
-    _cairo_pattern* CreatePattern() const override;
+    graphics::CairoPatternPtr CreatePattern() const override;
     TGPPointF Start, End;
     ARGB Color1 = 0, Color2 = 0;
     WrapMode Wrap = WrapModeTile;
@@ -116,7 +116,7 @@ struct GpLineGradient : GpBrush {
 struct GpPathGradient : GpBrush {
     GpPathGradient() : GpBrush(BrushTypePathGradient) {}
     std::unique_ptr<GpBrush> Clone() const override;
-    _cairo_pattern* CreatePattern() const override;
+    graphics::CairoPatternPtr CreatePattern() const override;
     GpPath Path;
     ARGB CenterColor = 0xFF000000;
     TGPPointF CenterPoint;
@@ -131,7 +131,7 @@ struct GpPathGradient : GpBrush {
 struct GpHatch : GpBrush {
     GpHatch() : GpBrush(BrushTypeHatchFill) {}
     std::unique_ptr<GpBrush> Clone() const override;
-    _cairo_pattern* CreatePattern() const override;
+    graphics::CairoPatternPtr CreatePattern() const override;
     HatchStyle Style = HatchStyleHorizontal;
     ARGB ForeColor = 0;
     ARGB BackColor = 0;
@@ -140,7 +140,7 @@ struct GpHatch : GpBrush {
 struct GpTexture : GpBrush {
     GpTexture() : GpBrush(BrushTypeTextureFill) {}
     std::unique_ptr<GpBrush> Clone() const override;
-    _cairo_pattern* CreatePattern() const override;
+    graphics::CairoPatternPtr CreatePattern() const override;
     std::shared_ptr<_cairo_surface> Pixels; // shared by copies; never written after creation
     int Width = 0;
     int Height = 0;

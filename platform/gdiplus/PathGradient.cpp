@@ -92,11 +92,12 @@ void addCornerColor(cairo_pattern_t* mesh, unsigned corner, ARGB color)
 
 std::unique_ptr<GpBrush> GpPathGradient::Clone() const { return std::make_unique<GpPathGradient>(*this); }
 
-cairo_pattern_t* GpPathGradient::CreatePattern() const
+graphics::CairoPatternPtr GpPathGradient::CreatePattern() const
 {
     // Each outline edge becomes a band of patches from the edge (ring 0) to the
     // centre (last ring); the rings sit at the positions of the colour stops.
-    cairo_pattern_t* mesh = cairo_pattern_create_mesh();
+    graphics::CairoPatternPtr owned(cairo_pattern_create_mesh());
+    cairo_pattern_t* mesh = owned.get();
     const double cx = CenterPoint.X, cy = CenterPoint.Y;
     for (const auto& figure : outlineOf(*this)) {
         if (figure.size() < 2) continue;
@@ -120,7 +121,7 @@ cairo_pattern_t* GpPathGradient::CreatePattern() const
             }
         }
     }
-    return mesh;
+    return owned;
 }
 
 Status GdipCreatePathGradientFromPath(const GpPath* path, GpPathGradient** polyGradient)

@@ -62,23 +62,24 @@ TGPRectF toFloat(const TGPRect& r) { return {float(r.X), float(r.Y), float(r.Wid
 
 std::unique_ptr<GpBrush> GpSolidFill::Clone() const { return std::make_unique<GpSolidFill>(*this); }
 
-cairo_pattern_t* GpSolidFill::CreatePattern() const
+graphics::CairoPatternPtr GpSolidFill::CreatePattern() const
 {
-    return cairo_pattern_create_rgba(((Color >> 16) & 0xFF) / 255.0, ((Color >> 8) & 0xFF) / 255.0,
-                                     (Color & 0xFF) / 255.0, (Color >> 24) / 255.0);
+    return graphics::CairoPatternPtr(cairo_pattern_create_rgba(((Color >> 16) & 0xFF) / 255.0, ((Color >> 8) & 0xFF) / 255.0,
+                                     (Color & 0xFF) / 255.0, (Color >> 24) / 255.0));
 }
 
 std::unique_ptr<GpBrush> GpLineGradient::Clone() const { return std::make_unique<GpLineGradient>(*this); }
 
-cairo_pattern_t* GpLineGradient::CreatePattern() const
+graphics::CairoPatternPtr GpLineGradient::CreatePattern() const
 {
-    cairo_pattern_t* pattern = cairo_pattern_create_linear(Start.X, Start.Y, End.X, End.Y);
+    graphics::CairoPatternPtr owned(cairo_pattern_create_linear(Start.X, Start.Y, End.X, End.Y));
+    cairo_pattern_t* pattern = owned.get();
     for (const gdiplus::GradientStop& stop : gdiplus::StopsToDraw(Color1, Color2, Preset, GammaCorrection))
         cairo_pattern_add_color_stop_rgba(pattern, stop.Position, ((stop.Color >> 16) & 0xFF) / 255.0,
                                           ((stop.Color >> 8) & 0xFF) / 255.0, (stop.Color & 0xFF) / 255.0,
                                           (stop.Color >> 24) / 255.0);
     cairo_pattern_set_extend(pattern, extendFor(Wrap));
-    return pattern;
+    return owned;
 }
 
 Status GdipDeleteBrush(GpBrush* brush)

@@ -2,6 +2,7 @@
 #include "platform/gdiplus/GdiPlusFlat.h"
 #include "platform/gdiplus/Objects.h"
 #include "platform/gdiplus/Painting.h"
+#include "platform/graphics/PangoWrappers.h"
 #include "platform/graphics/TextContext.h"
 
 #include <pango/pangocairo.h>
@@ -11,11 +12,6 @@
 #include <string>
 
 namespace {
-
-struct LayoutDeleter {
-    void operator()(PangoLayout* layout) const noexcept { g_object_unref(layout); }
-};
-using LayoutPtr = std::unique_ptr<PangoLayout, LayoutDeleter>;
 
 // One text context per kind of antialiasing, on the font map every other text uses.
 PangoContext* contextFor(TextRenderingHint hint)
@@ -32,12 +28,11 @@ PangoContext* contextFor(TextRenderingHint hint)
     static PangoContext* contexts[3] = {};
     if (!contexts[slot]) {
         PangoContext* context = pango_font_map_create_context(pango_context_get_font_map(graphics::SharedTextContext()));
-        cairo_font_options_t* options = cairo_font_options_create();
-        cairo_font_options_set_antialias(options, antialias);
-        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-        pango_cairo_context_set_font_options(context, options);
-        cairo_font_options_destroy(options);
+        const graphics::CairoFontOptionsPtr options(cairo_font_options_create());
+        cairo_font_options_set_antialias(options.get(), antialias);
+        cairo_font_options_set_hint_style(options.get(), CAIRO_HINT_STYLE_SLIGHT);
+        cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_ON);
+        pango_cairo_context_set_font_options(context, options.get());
         pango_cairo_context_set_resolution(context, graphics::ScreenDpi);
         pango_context_set_round_glyph_positions(context, TRUE);
         contexts[slot] = context;
@@ -68,7 +63,7 @@ void setPrefixedText(PangoLayout* layout, std::string_view text, bool underline,
 }
 
 struct TextBlock {
-    LayoutPtr Layout;
+    graphics::PangoLayoutPtr Layout;
     double X = 0, Y = 0;          // where the layout is drawn
     double Width = 0, Height = 0; // of the laid-out text
     double TextX = 0;             // where the text starts inside the layout, after alignment
@@ -94,15 +89,16 @@ TextBlock layOut(TextRenderingHint hint, std::string_view text, const GpFont& fo
     TextBlock block;
     block.Layout.reset(pango_layout_new(contextFor(hint)));
     PangoLayout* layout = block.Layout.get();
-    PangoFontDescription* desc = pango_font_description_new();
+    const graphics::PangoFontDescriptionPtr owned(pango_font_description_new());
+    PangoFontDescription* desc = owned.get();
     pango_font_description_set_family(desc, font.Family.FaceFamily.c_str());
     pango_font_description_set_weight(desc, font.Style & FontStyleBold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
     pango_font_description_set_style(desc, font.Style & FontStyleItalic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
     pango_font_description_set_absolute_size(desc, std::max(1.0, font.EmPixels()) * PANGO_SCALE);
     pango_layout_set_font_description(layout, desc);
-    pango_font_description_free(desc);
 
-    PangoAttrList* attrs = pango_attr_list_new();
+    const graphics::PangoAttrListPtr ownedAttrs(pango_attr_list_new());
+    PangoAttrList* attrs = ownedAttrs.get();
     if (font.Style & FontStyleUnderline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
     if (font.Style & FontStyleStrikeout) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
     if (f.HotkeyPrefix == HotkeyPrefixNone)
@@ -110,7 +106,6 @@ TextBlock layOut(TextRenderingHint hint, std::string_view text, const GpFont& fo
     else
         setPrefixedText(layout, text, f.HotkeyPrefix == HotkeyPrefixShow, attrs);
     pango_layout_set_attributes(layout, attrs);
-    pango_attr_list_unref(attrs);
 
     // Text keeps a sixth of an em clear on either side of its box.
     block.Padding = text.empty() ? 0 : font.EmPixels() / 6;
@@ -207,11 +202,11 @@ Status GdipAddPathString(GpPath* path, std::string_view text, const GpFontFamily
     if (text.empty()) return Ok;
     const GpFont font{*family, emSize, style, UnitPixel};
     TextBlock block = layOut(TextRenderingHintAntiAlias, text, font, *layoutRect, format);
-    cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-    cairo_t* cr = cairo_create(scratch);
-    cairo_move_to(cr, block.X, block.Y);
-    pango_cairo_layout_path(cr, block.Layout.get());
-    cairo_path_t* outline = cairo_copy_path(cr);
+    const graphics::CairoSurfacePtr scratch(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+    const graphics::CairoPtr cr(cairo_create(scratch.get()));
+    cairo_move_to(cr.get(), block.X, block.Y);
+    pango_cairo_layout_path(cr.get(), block.Layout.get());
+    const graphics::CairoPathPtr outline(cairo_copy_path(cr.get()));
     // Each glyph contour becomes a figure of its own.
     for (int i = 0; outline->status == CAIRO_STATUS_SUCCESS && i < outline->num_data; i += outline->data[i].header.length) {
         const cairo_path_data_t* element = &outline->data[i];
@@ -231,9 +226,6 @@ Status GdipAddPathString(GpPath* path, std::string_view text, const GpFontFamily
         }
     }
     const bool ok = outline->status == CAIRO_STATUS_SUCCESS;
-    cairo_path_destroy(outline);
-    cairo_destroy(cr);
-    cairo_surface_destroy(scratch);
     path->NewFigure = true;
     return ok ? Ok : OutOfMemory;
 }

@@ -10,14 +10,14 @@
 
 namespace {
 
-cairo_surface_t* copyRect(cairo_surface_t* source, int x, int y, int width, int height)
+graphics::CairoSurfacePtr copyRect(cairo_surface_t* source, int x, int y, int width, int height)
 {
-    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-    cairo_t* cr = cairo_create(copy);
+    graphics::CairoSurfacePtr copy(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+    const graphics::CairoPtr owned(cairo_create(copy.get()));
+    cairo_t* cr = owned.get();
     cairo_set_source_surface(cr, source, -x, -y);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_paint(cr);
-    cairo_destroy(cr);
     return copy;
 }
 
@@ -42,7 +42,7 @@ Status create(GpImage* image, WrapMode wrap, const GpImageAttributes* attributes
         }
         pixels = adjusted.get();
     }
-    brush->Pixels.reset(copyRect(pixels, left, top, w, h), cairo_surface_destroy);
+    brush->Pixels = copyRect(pixels, left, top, w, h);
     brush->Width = w;
     brush->Height = h;
     brush->Wrap = wrap;
@@ -61,16 +61,17 @@ Status transform(GpTexture* brush, const cairo_matrix_t& operation, MatrixOrder 
 
 std::unique_ptr<GpBrush> GpTexture::Clone() const { return std::make_unique<GpTexture>(*this); }
 
-cairo_pattern_t* GpTexture::CreatePattern() const
+graphics::CairoPatternPtr GpTexture::CreatePattern() const
 {
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(Pixels.get());
+    graphics::CairoPatternPtr owned(cairo_pattern_create_for_surface(Pixels.get()));
+    cairo_pattern_t* pattern = owned.get();
     // A pattern's matrix maps user space to the texture, the reverse of the brush's transform.
     cairo_matrix_t m = gdiplus::ToCairo(Transform);
     if (cairo_matrix_invert(&m) == CAIRO_STATUS_SUCCESS) cairo_pattern_set_matrix(pattern, &m);
     cairo_pattern_set_extend(pattern, Wrap == WrapModeClamp  ? CAIRO_EXTEND_NONE
                                       : Wrap == WrapModeTile ? CAIRO_EXTEND_REPEAT
                                                              : CAIRO_EXTEND_REFLECT);
-    return pattern;
+    return owned;
 }
 
 Status GdipCreateTexture(GpImage* image, WrapMode wrapmode, GpTexture** texture)
@@ -146,7 +147,7 @@ Status GdipGetTextureImage(GpTexture* brush, GpImage** image)
 {
     if (!brush || !image) return InvalidParameter;
     auto copy = std::make_unique<GpBitmap>();
-    copy->Surface.reset(copyRect(brush->Pixels.get(), 0, 0, brush->Width, brush->Height));
+    copy->Surface = copyRect(brush->Pixels.get(), 0, 0, brush->Width, brush->Height);
     if (cairo_surface_status(copy->Surface.get()) != CAIRO_STATUS_SUCCESS) return OutOfMemory;
     copy->Width = brush->Width;
     copy->Height = brush->Height;
