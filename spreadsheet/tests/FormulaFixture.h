@@ -5,10 +5,14 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grid/QuillGrid.h"
 #include "spreadsheet/QuillPars.h"
+
+// Expression and the number it gives.
+using NumberCaseTable = std::vector<std::pair<const char*, double>>;
 
 struct ReportedError {
     int Code = 0;
