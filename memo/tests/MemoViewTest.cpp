@@ -140,3 +140,31 @@ TEST_F(MemoTest, EditOpeningACommentRecoloursTheLinesBelow)
     Memo->GetLineStartStyle(45, after);
     EXPECT_TRUE(after.isComment) << "the cached state below the edit is not reused";
 }
+
+TEST_F(MemoTest, WheelScrollBarsAndStrictMode)
+{
+    Memo->Lines().Clear();
+    for (int i = 0; i < 100; ++i) Memo->Lines().Add("row " + std::to_string(i));
+    backend::input::Pump();
+    Memo->RefreshScrollBars(false);
+    EXPECT_TRUE(Memo->VertScrollBar().Visible());
+    backend::input::Wheel(*Memo, -120, {60, 60});
+    EXPECT_EQ(Memo->TopLine(), 4) << "the wheel scrolls four lines";
+    backend::input::Wheel(*Memo, 120, {60, 60});
+    EXPECT_EQ(Memo->TopLine(), 0);
+
+    Memo->Lines().Clear();
+    Memo->Lines().Add("short");
+    Memo->RefreshScrollBars(false);
+    EXPECT_FALSE(Memo->VertScrollBar().Visible()) << "all lines fit";
+    EXPECT_EQ(Memo->TopLine(), 0);
+
+    Memo->Lines().Clear();
+    for (int i = 0; i < 100; ++i) Memo->Lines().Add("row");
+    Memo->SetScrollBars(ssNone);
+    Memo->SetScrollMode(smStrict);
+    Memo->SetCurY(0);
+    Memo->SetCurY(80);
+    EXPECT_EQ(Memo->TopLine(), 0) << "strict mode without a bar moves the caret instead of scrolling";
+    EXPECT_LT(Memo->CurY(), 80);
+}
