@@ -105,6 +105,14 @@ public:
     virtual int SheetCount() = 0;
     virtual void SelectSheet(int SheetNo) = 0;
     virtual void DeleteMarkedRows(std::string_view Mark) = 0;
+    virtual void MakePageBreaks(std::string_view Mark) = 0;
+    // A break at Row (Col) lies after that row (column).
+    virtual void InsertHPageBreak(int Row) = 0;
+    virtual void InsertVPageBreak(int Col) = 0;
+    virtual void DeleteHPageBreak(int Row) = 0;
+    virtual void DeleteVPageBreak(int Col) = 0;
+    virtual bool HasHPageBreak(int Row) = 0;
+    virtual bool HasVPageBreak(int Col) = 0;
     virtual void Save(bool AutoClose, const std::string& FileName, const TOnGetFileNameEvent& OnGetFileName,
                       const TOnGetOutStreamEvent& OnGetOutStream, TStream* DataStream) = 0;
     virtual void InsertAndCopyRows(int FirstRow, int LastRow, int DestRow, int aCount, bool OnlyFormulas) = 0;

@@ -15,6 +15,8 @@ using namespace xlsAdapter;
 
 namespace {
 constexpr std::uint16_t COLINFO = 0x007D;
+constexpr std::uint16_t HORIZONTALPAGEBREAKS = 0x001B;
+constexpr std::uint16_t VERTICALPAGEBREAKS = 0x001A;
 constexpr int MaxOutlineLevel = 7;
 } // namespace
 
@@ -66,6 +68,8 @@ void TWorkSheet::Clear()
     TSheet::Clear();
     FMiscRecords1.Clear();
     FMiscRecords2.Clear();
+    FHPageBreaks.Clear();
+    FVPageBreaks.Clear();
     FColumns.Clear();
     FCells.Clear();
     FRanges.clear();
@@ -160,6 +164,10 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
             // Rebuilt on save (INDEX, DBCELL).
         } else if (record->Id == xlr::DIMENSIONS) {
             FOriginalDimensions = static_cast<TDimensionsRecord&>(*record).Dim();
+        } else if (record->Id == HORIZONTALPAGEBREAKS) {
+            FHPageBreaks.AddRecord(*record);
+        } else if (record->Id == VERTICALPAGEBREAKS) {
+            FVPageBreaks.AddRecord(*record);
         } else if (record->Id == COLINFO) {
             FColumns.AddRecord(*record);
         } else if (auto* multiple = dynamic_cast<TMultipleValueRecord*>(record.get())) {
@@ -208,7 +216,8 @@ void TWorkSheet::RecalcGuts()
 
 std::int64_t TWorkSheet::FixTotalSize(bool NeedsRecalc)
 {
-    std::int64_t size = FMiscRecords1.TotalSize() + TSheet::TotalSize() + FColumns.TotalSize() +
+    std::int64_t size = FMiscRecords1.TotalSize() + TSheet::TotalSize() + FHPageBreaks.TotalSize() +
+                        FVPageBreaks.TotalSize() + FColumns.TotalSize() +
                         FCells.FixTotalSize(NeedsRecalc) + FMiscRecords2.TotalSize();
     for (const auto& range : FRanges)
         size += range->TotalSize();
@@ -217,7 +226,9 @@ std::int64_t TWorkSheet::FixTotalSize(bool NeedsRecalc)
 
 std::int64_t TWorkSheet::TotalRangeSize(int, const TXlsCellRange& CellRange) const
 {
-    std::int64_t size = FMiscRecords1.TotalSize() + TSheet::TotalSize() + FColumns.TotalRangeSize(CellRange) +
+    std::int64_t size = FMiscRecords1.TotalSize() + TSheet::TotalSize() +
+                        FHPageBreaks.TotalRangeSize(CellRange.Top, CellRange.Bottom) +
+                        FVPageBreaks.TotalRangeSize(CellRange.Left, CellRange.Right) + FColumns.TotalRangeSize(CellRange) +
                         FCells.TotalRangeSize(CellRange) + FMiscRecords2.TotalSize();
     for (const auto& range : FRanges)
         size += range->TotalRangeSize(CellRange);
@@ -230,6 +241,8 @@ void TWorkSheet::SaveToStream(TOle2File& DataStream)
     FBOF->SaveToStream(DataStream);
     RecalcGuts();
     FMiscRecords1.SaveToStream(DataStream);
+    FHPageBreaks.SaveToStream(DataStream);
+    FVPageBreaks.SaveToStream(DataStream);
     FColumns.SaveToStream(DataStream);
     FCells.SaveToStream(DataStream);
     FMiscRecords2.SaveToStream(DataStream);
@@ -245,6 +258,8 @@ void TWorkSheet::SaveRangeToStream(TOle2File& DataStream, int, const TXlsCellRan
     CheckLoaded();
     FBOF->SaveToStream(DataStream);
     FMiscRecords1.SaveToStream(DataStream);
+    FHPageBreaks.SaveRangeToStream(DataStream, CellRange.Top, CellRange.Bottom);
+    FVPageBreaks.SaveRangeToStream(DataStream, CellRange.Left, CellRange.Right);
     FColumns.SaveRangeToStream(DataStream, CellRange);
     FCells.SaveRangeToStream(DataStream, CellRange);
     FMiscRecords2.SaveToStream(DataStream);
@@ -261,6 +276,8 @@ std::unique_ptr<TSheet> TWorkSheet::DoCopyTo() const
     CopySectionTo(*copy);
     copy->FMiscRecords1.CopyFrom(&FMiscRecords1);
     copy->FMiscRecords2.CopyFrom(&FMiscRecords2);
+    copy->FHPageBreaks = FHPageBreaks;
+    copy->FVPageBreaks = FVPageBreaks;
     copy->FColumns = FColumns;
     copy->FCells.CopyFrom(FCells);
     for (const auto& range : FRanges)
@@ -277,16 +294,19 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
                                           bool OnlyFormulas)
 {
     if (aRowCount > 0) {
-        FCells.InsertAndCopyRows(FirstRow, LastRow, DestRow, aRowCount, SheetInfo, OnlyFormulas);
         const int n = LastRow - FirstRow + 1;
+        // Breaks move with the rows: by the inserted rows, not by the copies.
+        FHPageBreaks.InsertRows(DestRow, n * aRowCount);
+        FCells.InsertAndCopyRows(FirstRow, LastRow, DestRow, aRowCount, SheetInfo, OnlyFormulas);
         for (const auto& range : FRanges) {
             range->ArrangeInsertRowsAndCols(DestRow, n * aRowCount, 0, 0);
             range->CopyRowsExclusive(FirstRow, LastRow, DestRow, aRowCount, false);
         }
     }
     if (aColCount > 0) {
-        FCells.InsertAndCopyCols(FirstCol, LastCol, DestCol, aColCount, SheetInfo, OnlyFormulas);
         const int n = LastCol - FirstCol + 1;
+        FVPageBreaks.InsertRows(DestCol, n * aColCount);
+        FCells.InsertAndCopyCols(FirstCol, LastCol, DestCol, aColCount, SheetInfo, OnlyFormulas);
         for (const auto& range : FRanges) {
             range->ArrangeInsertRowsAndCols(0, 0, DestCol, n * aColCount);
             range->CopyRowsExclusive(FirstCol, LastCol, DestCol, aColCount, true);
@@ -302,6 +322,7 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
 {
     if (aRowCount != 0) {
         FCells.DeleteRows(aRow, aRowCount, SheetInfo);
+        FHPageBreaks.DeleteRows(aRow, aRowCount);
         for (const auto& range : FRanges) {
             range->DeleteRows(aRow, aRowCount, false);
             range->ArrangeInsertRowsAndCols(aRow, -aRowCount, 0, 0);
@@ -309,6 +330,7 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
     }
     if (aColCount != 0) {
         FCells.DeleteCols(aCol, aColCount, SheetInfo);
+        FVPageBreaks.DeleteRows(aCol, aColCount);
         for (const auto& range : FRanges) {
             range->DeleteRows(aCol, aColCount, true);
             range->ArrangeInsertRowsAndCols(0, 0, aCol, -aColCount);

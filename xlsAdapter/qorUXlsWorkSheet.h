@@ -5,6 +5,7 @@
 #include "xlsAdapter/qorUXlsCellList.h"
 #include "xlsAdapter/qorUXlsColInfo.h"
 #include "xlsAdapter/qorUXlsMergedCells.h"
+#include "xlsAdapter/qorUXlsPageBreaks.h"
 #include "xlsAdapter/qorUXlsSheet.h"
 #include "xlsAdapter/qorUXlsWindowRecords.h"
 
@@ -68,6 +69,14 @@ public:
     int GetRowOutlineLevel(int aRow) const;
     void SetRowOulineLevel(int aRow, int Value);
 
+    // Manual page breaks before a 0-based row or column.
+    void InsertHPageBreak(int aRow) override { FHPageBreaks.AddBreak(aRow); }
+    void InsertVPageBreak(int aCol) override { FVPageBreaks.AddBreak(aCol); }
+    void DeleteHPageBreak(int aRow) { FHPageBreaks.DeleteBreak(aRow); }
+    void DeleteVPageBreak(int aCol) { FVPageBreaks.DeleteBreak(aCol); }
+    bool HasHPageBreak(int Row) const { return FHPageBreaks.HasPageBreak(Row); }
+    bool HasVPageBreak(int Col) const { return FVPageBreaks.HasPageBreak(Col); }
+
     // Merged ranges, 0-based.
     void MergeCells(int aRow1, int aCol1, int aRow2, int aCol2);
     void UnMergeCells(int aRow1, int aCol1, int aRow2, int aCol2);
@@ -87,6 +96,8 @@ private:
 
     TBaseRecordList FMiscRecords1;
     TBaseRecordList FMiscRecords2;
+    THPageBreakList FHPageBreaks;
+    TVPageBreakList FVPageBreaks;
     TColInfoList FColumns;
     TCells FCells;
     std::vector<std::unique_ptr<TMergedCells>> FRanges;

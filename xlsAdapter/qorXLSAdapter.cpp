@@ -275,6 +275,56 @@ void TXLSFile::DeleteMarkedRows(std::string_view Mark)
     }
 }
 
+void TXLSFile::MakePageBreaks(std::string_view Mark)
+{
+    TWorkSheet* sheet = ActiveWorkSheet();
+    if (!sheet)
+        return;
+    for (int row = sheet->Cells().CellList().Count() - 1; row >= 0; --row) {
+        const Variant value = sheet->Cells().CellList().GetValue(row, 0).Value;
+        if (value.IsEmpty() || VariantToText(value) != Mark)
+            continue;
+        sheet->Cells().CellList().SetValueX2(row, 0, TXlsCellValue{}, {}, Options1904Dates());
+        sheet->InsertHPageBreak(row);
+    }
+}
+
+void TXLSFile::InsertHPageBreak(int Row)
+{
+    if (TWorkSheet* sheet = ActiveWorkSheet())
+        sheet->InsertHPageBreak(Row);
+}
+
+void TXLSFile::InsertVPageBreak(int Col)
+{
+    if (TWorkSheet* sheet = ActiveWorkSheet())
+        sheet->InsertVPageBreak(Col);
+}
+
+void TXLSFile::DeleteHPageBreak(int Row)
+{
+    if (TWorkSheet* sheet = ActiveWorkSheet())
+        sheet->DeleteHPageBreak(Row);
+}
+
+void TXLSFile::DeleteVPageBreak(int Col)
+{
+    if (TWorkSheet* sheet = ActiveWorkSheet())
+        sheet->DeleteVPageBreak(Col);
+}
+
+bool TXLSFile::HasHPageBreak(int Row)
+{
+    TWorkSheet* sheet = ActiveWorkSheet();
+    return sheet && sheet->HasHPageBreak(Row);
+}
+
+bool TXLSFile::HasVPageBreak(int Col)
+{
+    TWorkSheet* sheet = ActiveWorkSheet();
+    return sheet && sheet->HasVPageBreak(Col);
+}
+
 void TXLSFile::InsertAndCopyRows(int FirstRow, int LastRow, int DestRow, int aCount, bool OnlyFormulas)
 {
     Workbook().InsertAndCopyRowsAndCols(FActiveSheet - 1, FirstRow - 1, LastRow - 1, DestRow - 1, aCount, 0, 0, 0,

@@ -89,6 +89,13 @@ public:
     int SheetCount() override;
     void SelectSheet(int SheetNo) override;
     void DeleteMarkedRows(std::string_view Mark) override;
+    void MakePageBreaks(std::string_view Mark) override;
+    void InsertHPageBreak(int Row) override;
+    void InsertVPageBreak(int Col) override;
+    void DeleteHPageBreak(int Row) override;
+    void DeleteVPageBreak(int Col) override;
+    bool HasHPageBreak(int Row) override;
+    bool HasVPageBreak(int Col) override;
     void Save(bool AutoClose, const std::string& FileName, const TOnGetFileNameEvent& OnGetFileName,
               const TOnGetOutStreamEvent& OnGetOutStream, TStream* DataStream) override;
     void InsertAndCopyRows(int FirstRow, int LastRow, int DestRow, int aCount, bool OnlyFormulas) override;

@@ -3,5 +3,8 @@
 list(APPEND XLS_SOURCES
   qorUXlsColInfo.cpp
   qorUXlsMergedCells.cpp
+  qorUXlsPageBreaks.cpp
   qorUXlsTemplate.cpp
   qorUXlsWorkSheet.cpp)
+list(APPEND XLS_TEST_SOURCES
+  tests/XlsPageBreaksTest.cpp)

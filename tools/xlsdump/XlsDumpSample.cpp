@@ -1,6 +1,6 @@
 // A sample workbook written through the file object: values of every kind,
-// number formats, fonts, colours, fills, merged ranges, column widths and
-// row heights.
+// number formats, fonts, colours, fills, merged ranges, column widths, row
+// heights and page breaks.
 #include "XlsDumpCommands.h"
 
 #include "xlsAdapter/qorXLSAdapter.h"
@@ -68,6 +68,8 @@ void xlsdump::WriteSample(const char* FileName)
     file.SetColumnWidth(2, 20 * 256);
     file.SetRowHeight(1, 400);
     file.SetRowHeight(row, 600);
+    file.InsertHPageBreak(6);
+    file.InsertVPageBreak(2);
 
     file.SetActiveSheet(2);
     file.SetActiveSheetName("Second");

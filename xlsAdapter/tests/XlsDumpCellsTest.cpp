@@ -111,7 +111,7 @@ TEST(XlsDumpCells, CellsAndShownTextAgreeWithXlrdAndLibreOffice)
 
     EXPECT_EQ(RunPeer(Peer + " shape " + sample),
               "Sample [(11, 13, 0, 3)] [4096, 5120, None, None, None] "
-              "[400, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 600, None]\n"
+              "[400, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 600, None] [(6, 0, 255)] [(2, 0, 65535)]\n"
               "Second [(6, 7, 0, 2)] [None, None, None, 2344, None] "
-              "[255, 255, 255, 255, 255, None, None, None, None, None, None, None, None]\n");
+              "[255, 255, 255, 255, 255, None, None, None, None, None, None, None, None] [] []\n");
 }

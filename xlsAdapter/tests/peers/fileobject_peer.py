@@ -8,7 +8,7 @@
   cells FILE        prints every cell as xlrd reads it: Sheet!A1, kind, value
                     (numbers as the shortest text that reads back exactly)
   shape FILE        prints each sheet's merged ranges, column widths of
-                    columns 0..4 and row heights of rows 0..12
+                    columns 0..4, row heights of rows 0..12 and page breaks
 """
 import sys
 
@@ -76,7 +76,8 @@ def cmd_shape(path):
     for sheet in book.sheets():
         widths = [sheet.colinfo_map[c].width if c in sheet.colinfo_map else None for c in range(5)]
         heights = [sheet.rowinfo_map[r].height if r in sheet.rowinfo_map else None for r in range(13)]
-        print(sheet.name, sorted(sheet.merged_cells), widths, heights)
+        print(sheet.name, sorted(sheet.merged_cells), widths, heights, sheet.horizontal_page_breaks,
+              sheet.vertical_page_breaks)
 
 
 if __name__ == "__main__":
