@@ -6,6 +6,7 @@
 
 #include "grid/base/AuxLists.h"
 #include "grid/base/CellProperties.h"
+#include "grid/base/MouseActions.h"
 #include "grid/model/ColumnMap.h"
 #include "grid/model/RowStore.h"
 #include "platform/rtl/FormatSettings.h"
@@ -41,7 +42,8 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
       FColumnMap(std::make_unique<grid::TColumnMap>()),
       FColumnOrder(std::make_unique<TIntList>(-1, -1)),
       FSortRowXRef(std::make_unique<TIntList>(-1, -1)),
-      FIgnoreColumns(std::make_unique<TIntList>(-1, -1))
+      FIgnoreColumns(std::make_unique<TIntList>(-1, -1)),
+      FMouseActions(std::make_unique<TMouseActions>(this))
 {
     FRowStore->SetShownCount(TCustomGrid::RowCount());
     FRowStore->SetRowWidthHint(ColCount());

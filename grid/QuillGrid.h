@@ -13,10 +13,12 @@
 
 #include "grid/base/BaseGrid.h"
 #include "grid/model/CellGraphic.h"
+#include "grid/model/ModelEnums.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
 
 class TIntList;
+class TMouseActions;
 class TStringList;
 namespace grid {
 class TRowStore;
@@ -31,9 +33,14 @@ public:
 
 using TCellsChangedEvent = std::function<void(TObject* Sender, TRect R)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 
 // The grid module's shared state.
 namespace grid {
+// A cell text read as a number: blanks, separators and units dropped,
+// parentheses or a minus making it negative, empty or "-" reading as 0.
+// False when the text is no number.
+[[nodiscard]] bool TryCellFloat(std::string_view Text, double& Value);
 // The name of the clipboard format of the grid's own cell data, and of the
 // two messages the grid and its date editor post to themselves.
 inline constexpr const char* GridCellsClipboardFormatName = "TQuillStringGrid Cells";
@@ -284,6 +291,47 @@ class TQuillStringGrid : public TBaseGrid {
     TCellGraphic* CellGraphics(int ACol, int ARow) { return GetCellGraphic(ACol, ARow); }
     TCellType CellTypes(int ACol, int ARow) { return GetCellType(ACol, ARow); }
 
+    // Column and row statistics over the numbers of a range; -1 for either
+    // row means all normal rows. A text that is no number is left out of
+    // every statistic, including the count an average divides by.
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int FromCol, int ToCol);
+    double RowAvg(int ARow, int FromCol, int ToCol);
+    double RowMin(int ARow, int FromCol, int ToCol);
+    double RowMax(int ARow, int FromCol, int ToCol);
+    TGroupCalcEvent OnColumnCalc;
+
+    // Numbering a column or row from its first normal cell.
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    int AutoNumberStart() const noexcept { return FAutoNumberStart; }
+    void SetAutoNumberStart(int Value) noexcept { FAutoNumberStart = Value; }
+    int AutoNumberOffset() const noexcept { return FAutoNumberOffset; }
+    void SetAutoNumberOffset(int Value) noexcept { FAutoNumberOffset = Value; }
+    TSortDirection AutoNumberDirection() const noexcept { return FAutoNumberDirection; }
+    void SetAutoNumberDirection(TSortDirection Value) noexcept { FAutoNumberDirection = Value; }
+
+    // Selection sets. Disjunct cells are kept as full coordinates, so any
+    // row and column of a large grid can be selected.
+    TMouseActions& MouseActions() noexcept { return *FMouseActions; }
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    std::string SelectedText();
+    bool IsSelected(int ACol, int ARow);
+    bool SelectedCells(int ACol, int ARow) const;
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    TGridCoord SelectedCell(int Index) const;
+    int SelectedCellsCount() const;
+    int SelectedRowCount() const;
+    int SelectedColCount() const;
+    int SelectedRow(int Index) const;
+    void ClearSelectedCells();
+
     // Called after bulk changes with the rectangle that changed.
     virtual void DoCellsChanged(TRect R);
     TCellsChangedEvent OnCellsChanged;
@@ -333,6 +381,11 @@ private:
     int HideableRows() const { return RowCount() - 1; }
     void CloseEditor();
     int CheckedInt(const std::string& Text) const;
+    // The range of a column statistic, and whether it counts real rows.
+    void StatisticRows(int& FromRow, int& ToRow, bool& Real) const;
+    // The numbers of the admitted cells of a column range.
+    std::vector<double> ColumnValues(int ACol, int FromRow, int ToRow);
+    std::vector<double> RowValues(int ARow, int FromCol, int ToCol);
     double CheckedFloat(const std::string& Text) const;
     void RepaintShownColumn(int ARealCol, int ARow);
     int SaveColEdge() const;
@@ -342,6 +395,11 @@ private:
     std::unique_ptr<TIntList> FColumnOrder;
     std::unique_ptr<TIntList> FSortRowXRef;
     std::unique_ptr<TIntList> FIgnoreColumns;
+    std::unique_ptr<TMouseActions> FMouseActions;
+    std::vector<TGridCoord> FSelectedCells;
+    int FAutoNumberStart = 0;
+    int FAutoNumberOffset = 0;
+    TSortDirection FAutoNumberDirection = sdAscending;
     // Set while the platform moves or counts rows for an operation that has
     // already updated the model.
     bool FAxisOnly = false;

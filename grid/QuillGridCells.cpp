@@ -24,6 +24,14 @@ constexpr const char* UrlMarkers[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", 
 
 } // namespace
 
+bool grid::TryCellFloat(std::string_view Text, double& Value)
+{
+    std::string s = NormalizeNumberText(Text);
+    Value = 0;
+    if (s.empty() || s == "-") return true;
+    return TryStrToFloat(s, Value, InvariantFormatSettings()) && std::isfinite(Value);
+}
+
 void TQuillStringGrid::DoGetDisplText(int ACol, int ARow, std::string& Value)
 {
     TBaseGrid::DoGetDisplText(ACol, ARow, Value);
@@ -143,11 +151,8 @@ int TQuillStringGrid::CheckedInt(const std::string& Text) const
 
 double TQuillStringGrid::CheckedFloat(const std::string& Text) const
 {
-    std::string s = NormalizeNumberText(Text);
-    if (s.empty() || s == "-") return 0;
     double value = 0;
-    if (!TryStrToFloat(s, value, InvariantFormatSettings()) || !std::isfinite(value))
-        throw EQuillGridError("Cell does not contain a float value");
+    if (!grid::TryCellFloat(Text, value)) throw EQuillGridError("Cell does not contain a float value");
     return value;
 }
 

@@ -1,0 +1,271 @@
+// Column and row statistics, numbering and the selection sets of the string grid.
+#include "grid/QuillGrid.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+
+#include "grid/base/MouseActions.h"
+#include "grid/base/QuillUtilParse.h"
+#include "platform/rtl/Numbers.h"
+#include "platform/rtl/Strings.h"
+
+namespace {
+
+// A statistic takes a cell only when its text holds a number: empty cells and
+// texts such as "x", which the typed reading takes as 0, are left out.
+bool TryStatisticValue(const std::string& Text, double& Value)
+{
+    const std::string number = NormalizeNumberText(Text);
+    return !number.empty() && number != "-" && grid::TryCellFloat(Text, Value);
+}
+
+} // namespace
+
+// Statistics.
+
+void TQuillStringGrid::StatisticRows(int& FromRow, int& ToRow, bool& Real) const
+{
+    if (FromRow == -1 || ToRow == -1) {
+        FromRow = FixedRows();
+        ToRow = RowCount() - FFixedFooters - 1;
+    }
+    // A range past the shown rows counts real rows, hidden ones included.
+    Real = ToRow >= RowCount();
+}
+
+std::vector<double> TQuillStringGrid::ColumnValues(int ACol, int FromRow, int ToRow)
+{
+    bool real = false;
+    StatisticRows(FromRow, ToRow, real);
+    std::vector<double> values;
+    for (int r = std::max(FromRow, 0); r <= ToRow; ++r) {
+        const int displ = real ? DisplRowIndex(r) : r;
+        const bool shown = !real || !IsHiddenRow(r);
+        // Cells covered by a merged area count once, at their base cell.
+        if (shown && IsMergedNonBaseCell(ACol, displ)) continue;
+        double value = 0;
+        if (TryStatisticValue(real ? AllCells(ACol, r) : GetCellEx(ACol, r), value)) values.push_back(value);
+    }
+    return values;
+}
+
+double TQuillStringGrid::ColumnSum(int ACol, int FromRow, int ToRow)
+{
+    double sum = 0;
+    for (double v : ColumnValues(ACol, FromRow, ToRow)) sum += v;
+    return sum;
+}
+
+double TQuillStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow)
+{
+    const std::vector<double> values = ColumnValues(ACol, FromRow, ToRow);
+    if (values.empty()) return 0;
+    double sum = 0;
+    for (double v : values) sum += v;
+    return sum / static_cast<double>(values.size());
+}
+
+double TQuillStringGrid::ColumnMin(int ACol, int FromRow, int ToRow)
+{
+    const std::vector<double> values = ColumnValues(ACol, FromRow, ToRow);
+    return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
+}
+
+double TQuillStringGrid::ColumnMax(int ACol, int FromRow, int ToRow)
+{
+    const std::vector<double> values = ColumnValues(ACol, FromRow, ToRow);
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+double TQuillStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow)
+{
+    const std::vector<double> values = ColumnValues(ACol, FromRow, ToRow);
+    if (values.empty()) return 0;
+    double mean = 0;
+    for (double v : values) mean += v;
+    mean /= static_cast<double>(values.size());
+    double squares = 0;
+    for (double v : values) squares += (v - mean) * (v - mean);
+    return std::sqrt(squares / static_cast<double>(values.size()));
+}
+
+double TQuillStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow)
+{
+    bool real = false;
+    StatisticRows(FromRow, ToRow, real);
+    std::unordered_set<std::string> seen;
+    for (int r = std::max(FromRow, 0); r <= ToRow; ++r)
+        seen.insert(AnsiUpperCase(real ? AllCells(ACol, r) : GetCellEx(ACol, r)));
+    return static_cast<double>(seen.size());
+}
+
+double TQuillStringGrid::ColumnCustomCalc(int ACol, int FromRow, int ToRow)
+{
+    double result = 0;
+    if (OnColumnCalc) OnColumnCalc(this, ACol, FromRow, ToRow, result);
+    return result;
+}
+
+std::vector<double> TQuillStringGrid::RowValues(int ARow, int FromCol, int ToCol)
+{
+    std::vector<double> values;
+    for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
+        double value = 0;
+        if (IsBaseCell(c, ARow) && TryStatisticValue(GetCellEx(c, ARow), value)) values.push_back(value);
+    }
+    return values;
+}
+
+double TQuillStringGrid::RowSum(int ARow, int FromCol, int ToCol)
+{
+    double sum = 0;
+    for (double v : RowValues(ARow, FromCol, ToCol)) sum += v;
+    return sum;
+}
+
+double TQuillStringGrid::RowAvg(int ARow, int FromCol, int ToCol)
+{
+    const std::vector<double> values = RowValues(ARow, FromCol, ToCol);
+    return values.empty() ? 0 : RowSum(ARow, FromCol, ToCol) / static_cast<double>(values.size());
+}
+
+double TQuillStringGrid::RowMin(int ARow, int FromCol, int ToCol)
+{
+    const std::vector<double> values = RowValues(ARow, FromCol, ToCol);
+    return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
+}
+
+double TQuillStringGrid::RowMax(int ARow, int FromCol, int ToCol)
+{
+    const std::vector<double> values = RowValues(ARow, FromCol, ToCol);
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+// Numbering.
+
+void TQuillStringGrid::AutoNumberCol(int ACol)
+{
+    const int last = RowCount() - FFixedFooters - 1;
+    for (int k = FixedRows() + FAutoNumberStart; k <= last; ++k) {
+        const int row = FAutoNumberDirection == sdDescending ? FixedRows() + last - k : k;
+        SetInts(ACol, row, k - FixedRows() + 1 + FAutoNumberOffset);
+    }
+}
+
+void TQuillStringGrid::AutoNumberRow(int ARow)
+{
+    const int last = ColCount() - FFixedRightCols - 1;
+    for (int k = FixedCols() + FAutoNumberStart; k <= last; ++k) {
+        const int col = FAutoNumberDirection == sdDescending ? FixedCols() + last - k : k;
+        SetInts(col, ARow, k - FixedCols() + 1 + FAutoNumberOffset);
+    }
+}
+
+// Selection sets.
+
+void TQuillStringGrid::SelectCells(int FromCol, int FromRow, int ToCol, int ToRow)
+{
+    SetSelection({FromCol, FromRow, ToCol, ToRow});
+}
+
+namespace {
+
+TGridRect Normalised(TGridRect r)
+{
+    if (r.Left > r.Right) std::swap(r.Left, r.Right);
+    if (r.Top > r.Bottom) std::swap(r.Top, r.Bottom);
+    return r;
+}
+
+} // namespace
+
+bool TQuillStringGrid::SelectedCells(int ACol, int ARow) const
+{
+    if (FMouseActions->DisjunctCellSelect())
+        return std::any_of(FSelectedCells.begin(), FSelectedCells.end(),
+                           [&](const TGridCoord& c) { return c.X == ACol && c.Y == ARow; });
+    return Normalised(Selection()).Contains(ACol, ARow);
+}
+
+void TQuillStringGrid::SetSelectedCells(int ACol, int ARow, bool Value)
+{
+    auto found = std::find_if(FSelectedCells.begin(), FSelectedCells.end(),
+                              [&](const TGridCoord& c) { return c.X == ACol && c.Y == ARow; });
+    if (Value && found == FSelectedCells.end()) FSelectedCells.push_back({ACol, ARow});
+    else if (!Value && found != FSelectedCells.end()) FSelectedCells.erase(found);
+    else return;
+    RepaintCell(ACol, ARow);
+}
+
+bool TQuillStringGrid::IsSelected(int ACol, int ARow)
+{
+    if (ACol < FixedCols() || ARow < FixedRows()) return false;
+    return SelectedCells(ACol, ARow);
+}
+
+TGridCoord TQuillStringGrid::SelectedCell(int Index) const
+{
+    if (FMouseActions->DisjunctCellSelect())
+        return Index >= 0 && Index < static_cast<int>(FSelectedCells.size()) ? FSelectedCells[static_cast<std::size_t>(Index)]
+                                                                             : TGridCoord{-1, -1};
+    // Without a disjunct selection the cells of the rectangle count row by row.
+    const TGridRect s = Normalised(Selection());
+    const int width = s.Right - s.Left + 1;
+    if (Index < 0 || Index >= SelectedCellsCount()) return {-1, -1};
+    return {s.Left + Index % width, s.Top + Index / width};
+}
+
+int TQuillStringGrid::SelectedCellsCount() const
+{
+    if (FMouseActions->DisjunctCellSelect()) return static_cast<int>(FSelectedCells.size());
+    const TGridRect s = Normalised(Selection());
+    return (s.Right - s.Left + 1) * (s.Bottom - s.Top + 1);
+}
+
+int TQuillStringGrid::SelectedRowCount() const
+{
+    const TGridRect s = Selection();
+    const TPoint topSpan = CellSpan(s.Left, s.Top);
+    if (IsMergedCell(s.Left, s.Top) && s.Bottom < s.Top + topSpan.Y) return topSpan.Y + 1;
+    if (!IsMergedCell(s.Left, s.Top) && IsMergedCell(s.Left, s.Bottom))
+        return std::abs(s.Top - s.Bottom) + CellSpan(s.Left, s.Bottom).Y + 1;
+    return std::abs(s.Top - s.Bottom) + 1;
+}
+
+int TQuillStringGrid::SelectedColCount() const
+{
+    const TGridRect s = Selection();
+    const TPoint leftSpan = CellSpan(s.Left, s.Top);
+    if (IsMergedCell(s.Left, s.Top) && s.Right < s.Left + leftSpan.X) return leftSpan.X + 1;
+    if (!IsMergedCell(s.Left, s.Top) && IsMergedCell(s.Right, s.Top))
+        return std::abs(s.Left - s.Right) + CellSpan(s.Right, s.Top).X + 1;
+    return std::abs(s.Left - s.Right) + 1;
+}
+
+int TQuillStringGrid::SelectedRow(int Index) const
+{
+    const TGridRect s = Normalised(Selection());
+    return Index >= 0 && s.Top + Index <= s.Bottom ? s.Top + Index : -1;
+}
+
+std::string TQuillStringGrid::SelectedText()
+{
+    const TGridRect s = Normalised(Selection());
+    std::string text;
+    for (int r = s.Top; r <= s.Bottom; ++r) {
+        for (int c = s.Left; c <= s.Right; ++c) {
+            if (c > s.Left) text += '\t';
+            text += GetCellEx(RealColIndex(c), r);
+        }
+        if (r < s.Bottom) text += "\r\n";
+    }
+    return text;
+}
+
+void TQuillStringGrid::ClearSelectedCells()
+{
+    SetSelection({FixedCols(), FixedRows(), FixedCols(), FixedRows()});
+    FSelectedCells.clear();
+    Invalidate();
+}
