@@ -48,12 +48,13 @@ int ColumnOffset(std::string_view letters)
 }
 
 // A cell text as a formula reads it: a number, a date or time, or the text itself.
-Variant CellTextValue(std::string t, bool emptyIsZero)
+// Separators are mapped only to read a number; a text keeps its commas.
+Variant CellTextValue(const std::string& t, bool emptyIsZero)
 {
-    t = DotDecimalText(t);
+    const std::string dotted = DotDecimalText(t);
     double number = 0;
     if (t.find('=') != std::string::npos) {
-        if (TextToNumber(t, number)) return Variant(number);
+        if (TextToNumber(dotted, number)) return Variant(number);
         return Variant(t);
     }
     const auto slashes = std::count(t.begin(), t.end(), '/');
@@ -65,11 +66,8 @@ Variant CellTextValue(std::string t, bool emptyIsZero)
     } catch (const EConvertError&) {
         return Variant(t);
     }
-    if (t.empty()) {
-        if (!emptyIsZero) return Variant(std::string());
-        t = "0";
-    }
-    if (TextToNumber(t, number)) return Variant(number);
+    if (t.empty()) return emptyIsZero ? Variant(0.0) : Variant(std::string());
+    if (TextToNumber(dotted, number)) return Variant(number);
     return Variant(t);
 }
 

@@ -56,12 +56,14 @@ TEST_F(FormulaTest, CellTextsReadAsNumbersDatesTimesOrTexts)
     Put("A4", "abc");
     Put("A5", "=B1+1");
     Put("A6", "1E999");
+    Put("A7", "a,b");
     EXPECT_DOUBLE_EQ(Eval("A1").Number(), 1234.5);
     EXPECT_NEAR(Eval("A2").Number(), 12.5 / 24, 1e-12);
     EXPECT_DOUBLE_EQ(Eval("A3").Number(), EncodeDate(2011, 3, 4));
     EXPECT_EQ(Eval("A4").Text(), "abc");
     EXPECT_EQ(Eval("A5").Text(), "=B1+1");
     EXPECT_EQ(Eval("A6").Code(), 15);
+    EXPECT_EQ(Eval("A7").Text(), "a,b");
     EXPECT_DOUBLE_EQ(Eval("B1").Number(), 0);
 }
 

@@ -1,0 +1,18 @@
+# Runs PROGRAM on a 10,000-cell chain (A10000 = 1, each cell above it the cell below
+# plus 1, so reading order is the reverse of computing order) and checks its head.
+set(csv "${WORK_DIR}/chain.csv")
+set(lines "")
+foreach(row RANGE 1 9999)
+  math(EXPR next "${row} + 1")
+  string(APPEND lines "=A${next}+1\n")
+endforeach()
+string(APPEND lines "1\n")
+file(WRITE ${csv} "${lines}")
+execute_process(COMMAND ${PROGRAM} ${csv} OUTPUT_VARIABLE output RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "${PROGRAM} ended with ${result}")
+endif()
+string(REGEX MATCH "^[^\n]*" first "${output}")
+if(NOT first STREQUAL "10000")
+  message(FATAL_ERROR "The head of the chain reads ${first}, not 10000")
+endif()
