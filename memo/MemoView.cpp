@@ -6,6 +6,7 @@
 #include "platform/graphics/TextOutput.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Caret.h"
+#include "platform/ui/Screen.h"
 
 #include <cmath>
 
@@ -172,6 +173,7 @@ void TQuillCustomMemo::RefreshScrollBars(bool Repaint)
             if (sbVert->Max() != max) sbVert->SetParams(std::min(sbVert->Position(), max), 0, max);
             sbVert->SetPageSize(visible);
             sbVert->SetPosition(FoldingActive() ? DisplayRowFromLine(FTopLine) : FTopLine);
+            sbVert->SetWidth(GetSystemMetrics(SM_CXVSCROLL));
             sbVert->SetVisible(true);
         } else {
             sbVert->SetPageSize(-1);
@@ -187,6 +189,7 @@ void TQuillCustomMemo::RefreshScrollBars(bool Repaint)
                 sbHorz->SetParams(std::min(sbHorz->Position(), FMaxLength), 0, FMaxLength);
             }
             sbHorz->SetPageSize(visible + 1);
+            sbHorz->SetHeight(GetSystemMetrics(SM_CYHSCROLL));
             sbHorz->SetPosition(FLeftCol);
             sbHorz->SetVisible(true);
         } else {
@@ -277,6 +280,12 @@ void TQuillCustomMemo::PaintFoldingCell(int Row, int& Line, int& OpenRegions, TS
     };
     auto box = [&](bool plus) {
         c.Brush()->SetColor(FBkColor);
+        TBitmap& glyph = plus ? FCodeFolding->ExpandGlyph() : FCodeFolding->CollapsedGlyph();
+        if (!glyph.Empty()) {
+            if (glyph.Width() > column.Width()) c.StretchDraw({left, top + off, column.Right, top + off + 9}, &glyph);
+            else c.Draw(left + 2, top + off, &glyph);
+            return;
+        }
         c.Rectangle(left + 2, top + off, left + 11, top + off + 9);
         c.MoveTo(left + 4, top + off + 4);
         c.LineTo(left + 9, top + off + 4);
@@ -412,6 +421,10 @@ void TQuillCustomMemo::WMSetFocus(TMessage& Message)
     CreateCaret(Handle(), 2, FCellSize.H - 2);
     FCaretX = FCaretY = 0xFFFF;
     FCaretVisible = false;
+    UpdateCaret(true);
+    // Writing the blink time back restarts the blink, so the caret shows at once.
+    FCaretTime = GetCaretBlinkTime();
+    SetCaretBlinkTime(FCaretTime);
     if (!FHiddenCaret) UpdateCaret(true);
     Invalidate();
 }
@@ -422,6 +435,7 @@ void TQuillCustomMemo::WMKillFocus(TMessage& Message)
     bool toOwnBar = (sbVert->HandleAllocated() && next == sbVert->Handle()) ||
                     (sbHorz->HandleAllocated() && next == sbHorz->Handle());
     if (!toOwnBar) {
+        if (FCaretTime) SetCaretBlinkTime(FCaretTime);
         DestroyCaret();
         FCaretVisible = false;
         TCustomControl::WMKillFocus(Message);
@@ -532,6 +546,17 @@ void TQuillCustomMemo::HandleScrollBarScroll(TObject* Sender, TScrollCode Scroll
     if (bar == sbVert) {
         if (ScrollCode == scPageUp) ScrollPos -= VisibleLineCount();
         if (ScrollCode == scPageDown) ScrollPos += VisibleLineCount();
+        if (FScrollHint && ScrollCode == scEndScroll) FScrollHintWindow->ReleaseHandle();
+        if (FScrollHint && ScrollCode == scTrack) {
+            std::string text = "Row : " + std::to_string(ScrollPos + 1);
+            if (OnScrollHint) OnScrollHint(this, ScrollPos + 1, text);
+            TRect r = FScrollHintWindow->CalcHintRect(100, text);
+            TPoint at = Mouse->CursorPos();
+            r = {r.Left + at.X + 10, r.Top + at.Y, r.Right + at.X + 10, r.Bottom + at.Y};
+            FScrollHintWindow->SetCaption(text);
+            FScrollHintWindow->SetColor(clInfoBk);
+            FScrollHintWindow->ActivateHint(r, text);
+        }
     }
     ScrollByDelta(bar, ScrollPos - bar->Position());
     Invalidate();

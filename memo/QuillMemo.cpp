@@ -53,6 +53,7 @@ TQuillCustomMemo::TQuillCustomMemo(TComponent* AOwner)
     FActiveLineSettings = std::make_unique<TQuillActiveLineSettings>(this);
     FGutter = std::make_unique<TQuillGutter>(this);
     FUndoList->SetMemo(this);
+    FScrollHintWindow = new THintWindow(this);
     CollectStylers();
     FCodeFolding->OnChange = [this](TObject* sender, int msg) { FoldingChanged(sender, msg); };
 }

@@ -9,6 +9,7 @@
 #include "platform/classes/Sets.h"
 #include "platform/ui/CustomControl.h"
 #include "platform/ui/EditControls.h"
+#include "platform/ui/Hints.h"
 #include "platform/ui/ScrollBars.h"
 #include "render/QuillStyleIF.h"
 
@@ -43,6 +44,7 @@ using TQuillMemoPosEvent = std::function<void(int Pos)>;
 using TQuillMemoGutterEvent = std::function<void(TObject* Sender, int LineNo)>;
 using TQuillMemoOverwriteEvent = std::function<void(TObject* Sender, bool& Allow)>;
 using TQuillMemoClipboardEvent = std::function<void(TObject* Sender, TMemoClipboardAction ClipboardAction, bool& Allow)>;
+using TQuillMemoScrollHintEvent = std::function<void(TObject* Sender, int ARow, std::string& hintstr)>;
 using TQuillMemoLineBkColorEvent = std::function<void(TObject* Sender, int LineNo, TColor& BkColor)>;
 
 // What PaintLine paints on: the screen row through the line bitmap, or a print canvas directly.
@@ -198,6 +200,10 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     void SetScrollBars(TScrollStyle Value);
     TScrollMode ScrollMode() const noexcept { return FScrollMode; }
     void SetScrollMode(TScrollMode Value) { FScrollMode = Value; }
+    // Dragging the vertical thumb shows the row it reaches in a hint window.
+    bool ScrollHint() const noexcept { return FScrollHint; }
+    void SetScrollHint(bool Value) { FScrollHint = Value; }
+    THintWindow& ScrollHintWindow() const noexcept { return *FScrollHintWindow; }
     TScrollBar& VertScrollBar() const noexcept { return *sbVert; }
     TScrollBar& HorzScrollBar() const noexcept { return *sbHorz; }
     void InvalidateClient() { InvalidateRect(nullptr, false); }
@@ -289,6 +295,7 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     TQuillMemoPosEvent OnColumnChange;
     TQuillMemoOverwriteEvent OnOverwriteToggle;
     TNotifyEvent OnTopLeftChanged;
+    TQuillMemoScrollHintEvent OnScrollHint;
     TQuillMemoLineBkColorEvent OnLineBkColor;
     TQuillMemoClipboardEvent OnClipboardAction;
 
@@ -432,6 +439,9 @@ private:
     int FRightMargin = 80;
     TColor FRightMarginColor = 0xE2E2E2, FBreakpointColor = clRed, FBreakpointTextColor = clWhite;
     TWordWrapStyle FWordWrap = wwNone;
+    bool FScrollHint = false;
+    THintWindow* FScrollHintWindow = nullptr;
+    unsigned FCaretTime = 0;
     std::unique_ptr<TCodeFolding> FCodeFolding;
     bool FShouldCheckCodeFolding = false;
     int FCodeFoldingNodeCount = 0;

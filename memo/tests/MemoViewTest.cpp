@@ -168,3 +168,25 @@ TEST_F(MemoTest, WheelScrollBarsAndStrictMode)
     EXPECT_EQ(Memo->TopLine(), 0) << "strict mode without a bar moves the caret instead of scrolling";
     EXPECT_LT(Memo->CurY(), 80);
 }
+
+TEST_F(MemoTest, DraggingTheThumbShowsTheRowInAHint)
+{
+    Memo->Lines().Clear();
+    for (int i = 0; i < 100; ++i) Memo->Lines().Add("row");
+    Memo->RefreshScrollBars(false);
+    ASSERT_TRUE(Memo->VertScrollBar().Visible());
+    Memo->SetScrollHint(true);
+    std::string shown;
+    Memo->OnScrollHint = [&](TObject*, int row, std::string& text) {
+        text += " / " + std::to_string(row);
+        shown = text;
+    };
+    int pos = 0;
+    Memo->VertScrollBar().OnScroll(&Memo->VertScrollBar(), scTrack, pos);
+    EXPECT_EQ(shown, "Row : 1 / 1");
+    EXPECT_EQ(Memo->ScrollHintWindow().Caption(), "Row : 1 / 1");
+    pos = 10;
+    Memo->VertScrollBar().OnScroll(&Memo->VertScrollBar(), scTrack, pos);
+    EXPECT_EQ(Memo->TopLine(), 10);
+    Memo->VertScrollBar().OnScroll(&Memo->VertScrollBar(), scEndScroll, pos);
+}
