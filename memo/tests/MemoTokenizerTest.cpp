@@ -3,6 +3,7 @@
 
 #include "memo/MemoText.h"
 #include "memo/MemoTokenizer.h"
+#include "memo/QuillMemo.h"
 #include "memo/QuillmWS.h"
 
 namespace {
@@ -128,4 +129,31 @@ TEST(MemoTokenizer, MegabyteLineIsOneLinearPass)
     Recorder r;
     tokenizer.Tokenize(memo::ToU32(line), state, &r);
     EXPECT_GT(r.out.size(), line.size());
+}
+
+TEST(MemoStylers, OwnersStylersAreListedAndFreedStylersForgotten)
+{
+    TComponent owner(nullptr);
+    auto* styler = new TQuillHTMLMemoStyler(&owner);
+    auto* memo = new TQuillMemo(&owner);
+    EXPECT_EQ(memo->StylerList().StylerList().IndexOf(styler), 0);
+    memo->SetSyntaxStyles(styler);
+    EXPECT_EQ(styler->AllStyles().FOwner, memo);
+    EXPECT_EQ(styler->AllStyles().Items(0)->KeyWords().Strings(0), "&lt") << "keywords are lower-cased and sorted";
+    delete styler;
+    EXPECT_EQ(memo->SyntaxStyles(), nullptr);
+    EXPECT_FALSE(memo->UseStyler() && memo->ActiveStyler());
+}
+
+TEST(MemoStylers, RegionDefinitionsTrimAndAssignWithoutShowComments)
+{
+    TRegionDefinitions defs(nullptr);
+    TRegionDefinition* a = defs.Add();
+    a->SetIdentifier("  begin \t");
+    a->SetShowComments(true);
+    EXPECT_EQ(a->Identifier(), "begin");
+    TRegionDefinition* b = defs.Add();
+    b->Assign(a);
+    EXPECT_EQ(b->Identifier(), "begin");
+    EXPECT_FALSE(b->ShowComments());
 }
