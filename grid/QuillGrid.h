@@ -20,6 +20,7 @@
 class TIntList;
 class TMouseActions;
 class TStringList;
+class TStrings;
 namespace grid {
 class TRowStore;
 class TColumnMap;
@@ -291,6 +292,54 @@ class TQuillStringGrid : public TBaseGrid {
     TCellGraphic* CellGraphics(int ACol, int ARow) { return GetCellGraphic(ACol, ARow); }
     TCellType CellTypes(int ACol, int ARow) { return GetCellType(ACol, ARow); }
 
+    // Check boxes (plain, data, virtual, row and tri-state), radio groups,
+    // radio buttons, buttons and expand buttons. Columns are real, rows
+    // display rows unless a reading below says otherwise.
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    void AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    bool HasCheckBox(int ACol, int ARow);
+    bool HasDataCheckBox(int ACol, int ARow);
+    // With hidden rows, ARow is a real row here and in SetCheckBoxState.
+    bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+    bool IsChecked(int ACol, int ARow);
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+    virtual bool ToggleCheck(int ACol, int ARow, bool CheckEditable);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheck(ACol, ARow, false); }
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    TCheckBoxClickEvent OnCheckBoxChange;
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStrings* sl);
+    TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    void RemoveRadio(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRadio); }
+    bool IsRadio(int ACol, int ARow) { return BaseCellTypeIn(ACol, ARow, {ctRadio}); }
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    TStrings* GetRadioStrings(int ACol, int ARow);
+    void AddRadioButton(int ACol, int ARow, bool State);
+    void RemoveRadioButton(int ACol, int ARow);
+    bool HasRadioButton(int ACol, int ARow) { return BaseCellTypeIn(ACol, ARow, {ctRadioButton}); }
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    virtual bool ToggleRadio(int ACol, int ARow, bool CheckEditable);
+    void AddButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal, TCellVAlign val);
+    void RemoveButton(int ACol, int ARow);
+    bool HasButton(int ACol, int ARow) { return BaseCellTypeIn(ACol, ARow, {ctButton, ctBitButton}); }
+    void SetButtonText(int ACol, int ARow, const std::string& Caption);
+    std::string GetButtonText(int ACol, int ARow);
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    void RemoveExpand(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctExpand); }
+    bool HasExpand(int ACol, int ARow) { return BaseCellTypeIn(ACol, ARow, {ctExpand}); }
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+
     // Column and row statistics over the numbers of a range; -1 for either
     // row means all normal rows. A text that is no number is left out of
     // every statistic, including the count an average divides by.
@@ -349,6 +398,11 @@ protected:
     void ApplyEditText(int ACol, int ARow, const std::string& Value) override;
     // The raw object of a cell by real row (normally its property object).
     TObject* GetRealCellObject(int ACol, int ARow) const;
+    // The per-cell texts of a checked and an unchecked data check box.
+    virtual void DoGetCheckTrue(int ACol, int ARow, std::string& Value);
+    virtual void DoGetCheckFalse(int ACol, int ARow, std::string& Value);
+    // Sets a check box by a display row and reports a change.
+    bool ChangeCheckBoxState(int ACol, int ARow, bool State);
     // The store of graphics: a new empty graphic replaces the cell's own.
     TCellGraphic* CreateCellGraphic(int ACol, int ARow);
     bool RemoveCellGraphic(int ACol, int ARow);
@@ -388,6 +442,11 @@ private:
     std::vector<double> RowValues(int ARow, int FromCol, int ToCol);
     double CheckedFloat(const std::string& Text) const;
     void RepaintShownColumn(int ARealCol, int ARow);
+    // A new check box or radio button of the grid's look in a cell.
+    TCellGraphic& NewToggleGraphic(int ACol, int ARow);
+    // The graphic behind a check-box reading: by real row with hidden rows.
+    TCellGraphic* CheckGraphic(int ACol, int ARow, bool& RealRow);
+    std::string CheckText(int ACol, int ARow, bool Checked);
     int SaveColEdge() const;
 
     std::unique_ptr<grid::TRowStore> FRowStore;
