@@ -35,46 +35,9 @@ const TMenuAnimationSwitch gMenuAnimationSwitch;
 
 } // namespace
 
-TQuillPopupMenu::TQuillPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner)
-{
-    SetOwnerDraw(true);
-    CreateInternalStyler();
-}
+TQuillPopupMenu::TQuillPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) { SetOwnerDraw(true); }
 
-TQuillPopupMenu::~TQuillPopupMenu()
-{
-    Destroying();
-    FMenuStyler = nullptr;
-    FCurrentMenuStyler = nullptr;
-    delete FInternalMenuStyler;
-    FInternalMenuStyler = nullptr;
-}
-
-void TQuillPopupMenu::CreateInternalStyler()
-{
-    FMenuStyler = nullptr;
-    FInternalMenuStyler = new TCustomQuillMenuStyler(this);
-    FCurrentMenuStyler = FInternalMenuStyler;
-    FInternalMenuStyler->SetName("InternalMenuStyler");
-}
-
-void TQuillPopupMenu::SetMenuStyler(TCustomQuillMenuStyler* Value)
-{
-    if (Value == FMenuStyler) return;
-    if (FMenuStyler && FMenuStyler != FInternalMenuStyler) FMenuStyler->RemoveFreeNotification(this);
-    if (Value) {
-        if (FInternalMenuStyler && !FInternalMenuStyler->ComponentState().Contains(csLoading)) {
-            delete FInternalMenuStyler;
-            FInternalMenuStyler = nullptr;
-        }
-        FMenuStyler = Value;
-        FCurrentMenuStyler = Value;
-        Value->FreeNotification(this);
-    } else {
-        CreateInternalStyler();
-    }
-    FCurrentMenuStyler->SetMenu(this);
-}
+TQuillPopupMenu::~TQuillPopupMenu() { Destroying(); }
 
 void TQuillPopupMenu::SetDisabledImages(TImageList* Value) { FDisabledImages = Value; }
 
@@ -83,23 +46,13 @@ void TQuillPopupMenu::Loaded()
     TPopupMenu::Loaded();
     SetOwnerDraw(true);
     HookItems(nullptr);
-    if (FInternalMenuStyler && FInternalMenuStyler != FCurrentMenuStyler) {
-        delete FInternalMenuStyler;
-        FInternalMenuStyler = nullptr;
-    }
+    FStyler.Loaded();
 }
 
 void TQuillPopupMenu::Notification(TComponent* AComponent, TOperation Operation)
 {
     TPopupMenu::Notification(AComponent, Operation);
-    if (Operation != opRemove) return;
-    if (AComponent == FInternalMenuStyler) {
-        // Freed by its owner, this menu, on the way out.
-        FInternalMenuStyler = nullptr;
-        if (FCurrentMenuStyler == AComponent) FCurrentMenuStyler = nullptr;
-    }
-    if (!ComponentState().Contains(csDestroying) && AComponent == FMenuStyler && AComponent->Owner() != this)
-        CreateInternalStyler();
+    FStyler.Notification(AComponent, Operation);
 }
 
 void TQuillPopupMenu::HookItems(TMenuItem* Item, bool Children)

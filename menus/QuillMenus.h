@@ -2,6 +2,7 @@
 // themselves in the look of a menu styler.
 #pragma once
 
+#include "menus/MenuStylerSlot.h"
 #include "menus/QuillMenuInterface.h"
 #include "platform/ui/Menus.h"
 
@@ -53,9 +54,9 @@ class TQuillPopupMenu : public TPopupMenu, public IQuillMenu, public menus::TDis
     // IQuillMenu
     void UpdateItems() override { TMenu::UpdateItems(); }
     TMenu* OwnerMenu() override { return this; }
-    TCustomQuillMenuStyler* MenuStyler() const override { return FMenuStyler; }
-    TCustomQuillMenuStyler* CurrentMenuStyler() const override { return FCurrentMenuStyler; }
-    void SetMenuStyler(TCustomQuillMenuStyler* Value) override;
+    TCustomQuillMenuStyler* MenuStyler() const override { return FStyler.Assigned(); }
+    TCustomQuillMenuStyler* CurrentMenuStyler() const override { return FStyler.Current(); }
+    void SetMenuStyler(TCustomQuillMenuStyler* Value) override { FStyler.Assign(Value); }
     std::uint8_t Opacity() const override { return FOpacity; }
     void SetOpacity(std::uint8_t Value) override { FOpacity = Value; }
     bool ShowNotes() const override { return FShowNotes; }
@@ -72,15 +73,12 @@ protected:
     void MenuChanged(TObject* Sender, TMenuItem* Source, bool Rebuild) override;
 
 private:
-    void CreateInternalStyler();
     // Binds Item, or every item without one; with Children, Item's submenu too.
     void HookItems(TMenuItem* Item, bool Children = false);
     // The width the first item asks for, measured as its popup would measure it.
     int FirstItemWidth();
 
-    TCustomQuillMenuStyler* FMenuStyler = nullptr;
-    TCustomQuillMenuStyler* FInternalMenuStyler = nullptr;
-    TCustomQuillMenuStyler* FCurrentMenuStyler = nullptr;
+    menus::TMenuStylerSlot FStyler{*this};
     std::uint8_t FOpacity = DefaultQuillMenuOpacity;
     bool FShowNotes = DefaultQuillMenuShowNotes;
     bool FMenuUpdating = false;
