@@ -433,6 +433,13 @@ std::vector<std::pair<TMenuItem*, TRect>> TMenuBar::Layout() const
         TMenuItem* item = menu->Items()->Items(i);
         if (!item->Visible()) continue;
         int w = c->TextWidth(StripHotkey(item->Caption())) + 12;
+        // An owner-drawn bar's items say how wide they are; the bar keeps its
+        // usual spacing around them.
+        if (menu->OwnerDraw()) {
+            int h = BarHeight;
+            item->MeasureItem(c, w, h);
+            w += 12;
+        }
         out.emplace_back(item, Bounds(x, 0, w, BarHeight));
         x += w;
     }
