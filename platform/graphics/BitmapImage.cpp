@@ -1,6 +1,7 @@
 // The Cairo image surface behind a bitmap.
 #include "platform/graphics/BitmapImage.h"
 
+#include "platform/graphics/CairoWrappers.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <cairo.h>
@@ -20,12 +21,11 @@ void CheckBitmapSize(std::int64_t width, std::int64_t height)
 TBitmapImage::TBitmapImage(int width, int height, bool alpha) : Width(width), Height(height), Alpha(alpha)
 {
     CheckBitmapSize(width, height);
-    Surface = cairo_image_surface_create(alpha ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24, width, height);
-    if (cairo_surface_status(Surface) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(Surface);
+    CairoSurfacePtr surface(cairo_image_surface_create(alpha ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24, width, height));
+    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
         throw EOutOfResources("Out of memory for a bitmap of " + std::to_string(width) + " x " +
                               std::to_string(height) + " pixels");
-    }
+    Surface = surface.release();
     Stride = cairo_image_surface_get_stride(Surface);
     cairo_surface_flush(Surface);
     unsigned char* data = cairo_image_surface_get_data(Surface);

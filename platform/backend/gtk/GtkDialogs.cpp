@@ -7,6 +7,7 @@
 
 #include "platform/backend/gtk/GdkWrappers.h"
 #include "platform/backend/gtk/GtkBackend.h"
+#include "platform/graphics/PangoWrappers.h"
 #include "platform/ui/Dialogs.h"
 
 namespace backend::gtk {
@@ -148,7 +149,8 @@ public:
                            std::to_string(request.Size);
         gtk_font_chooser_set_font(GTK_FONT_CHOOSER(dialog.get()), desc.c_str());
         if (gtk_dialog_run(GTK_DIALOG(dialog.get())) != GTK_RESPONSE_OK) return std::nullopt;
-        PangoFontDescription* font = gtk_font_chooser_get_font_desc(GTK_FONT_CHOOSER(dialog.get()));
+        const graphics::PangoFontDescriptionPtr owned(gtk_font_chooser_get_font_desc(GTK_FONT_CHOOSER(dialog.get())));
+        PangoFontDescription* font = owned.get();
         if (!font) return std::nullopt;
         ui::TFontDialogAnswer answer;
         answer.Name = pango_font_description_get_family(font) ? pango_font_description_get_family(font) : request.Name;
@@ -158,7 +160,6 @@ public:
         answer.Underline = request.Underline;
         answer.StrikeOut = request.StrikeOut;
         answer.Color = request.Color;
-        pango_font_description_free(font);
         return answer;
     }
 

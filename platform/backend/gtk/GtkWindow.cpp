@@ -450,10 +450,9 @@ void TGtkWindow::SetShape(const std::optional<TRect>& shape)
         return;
     }
     cairo_rectangle_int_t r{shape->Left, shape->Top, std::max(0, shape->Width()), std::max(0, shape->Height())};
-    cairo_region_t* region = cairo_region_create_rectangle(&r);
-    gtk_widget_shape_combine_region(window, region);
-    gtk_widget_input_shape_combine_region(window, region);
-    cairo_region_destroy(region);
+    const graphics::CairoRegionPtr region(cairo_region_create_rectangle(&r));
+    gtk_widget_shape_combine_region(window, region.get());
+    gtk_widget_input_shape_combine_region(window, region.get());
 }
 
 void* TGtkWindow::Widget() const noexcept { return FImpl->Window; }
