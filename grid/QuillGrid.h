@@ -340,6 +340,34 @@ class TQuillStringGrid : public TBaseGrid {
     bool GetExpandState(int ACol, int ARow);
     int GetExpandHeight(int ACol, int ARow, bool Expanded);
 
+    // Nodes: a node row holds the glyph in column 0 and spans rows below it;
+    // contracting hides them, expanding shows them in place. Row arguments
+    // are display rows unless named real.
+    bool IsNode(int ARow);
+    bool IsSummary(int ARow);
+    bool GetNodeState(int ARow);
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    int GetSubNodeCount(int ARow);
+    int GetParentRow(int ARow);
+    int NumNodes() const noexcept { return FNumNodes; }
+    // Real rows.
+    void AddNode(int ARow, int Span);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    void ExpandNode(int ARow);
+    void ContractNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    void InsertNormalRow(int ARow);
+    // Display rows.
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    void SetNodeState(int ARow, bool Value);
+    void RemoveNormalRow(int ARow);
+    static constexpr int NodeIndentPixels = 12;
+
     // Column and row statistics over the numbers of a range; -1 for either
     // row means all normal rows. A text that is no number is left out of
     // every statistic, including the count an average divides by.
@@ -401,6 +429,9 @@ protected:
     // The per-cell texts of a checked and an unchecked data check box.
     virtual void DoGetCheckTrue(int ACol, int ARow, std::string& Value);
     virtual void DoGetCheckFalse(int ACol, int ARow, std::string& Value);
+    bool HasNodes() override { return FNumNodes > 0; }
+    int GetNodeIndent(int ARow) override;
+    void MarkSummaryRow(int ARow);
     // Sets a check box by a display row and reports a change.
     bool ChangeCheckBoxState(int ACol, int ARow, bool State);
     // The store of graphics: a new empty graphic replaces the cell's own.
@@ -447,6 +478,10 @@ private:
     // The graphic behind a check-box reading: by real row with hidden rows.
     TCellGraphic* CheckGraphic(int ACol, int ARow, bool& RealRow);
     std::string CheckText(int ACol, int ARow, bool Checked);
+    TCellGraphic* NodeGraphic(int ARow);
+    // The real row after the last one a node at display row ARow covers.
+    int NodeEndReal(int ARow);
+    void ChangeNodeLevels(int FromRow, int Count, int Delta);
     int SaveColEdge() const;
 
     std::unique_ptr<grid::TRowStore> FRowStore;
@@ -464,6 +499,7 @@ private:
     bool FAxisOnly = false;
     bool FDestroying = false;
     int FFilterLevel = 0;
+    int FNumNodes = 0;
 
     std::string FFloatFormat = "%.2f";
     std::string FCheckTrue = "Y";

@@ -208,6 +208,7 @@ void TQuillStringGrid::ClearSelection()
 
 void TQuillStringGrid::Clear()
 {
+    if (!FDestroying) RemoveAllNodes();
     ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
     if (NumHiddenColumns() > 0) Invalidate();
 }
