@@ -125,7 +125,10 @@ void AddTextBuiltins(std::vector<TBuiltin>& t)
                      while (at != Text::npos) {
                          s.replace(at, from.size(), to);
                          if (s.size() > MaxSubstitutedLength) return c.Fail(feInvalidValue, c.NamePos);
-                         at = s.find(from, onePass ? at + to.size() : 0);
+                         // Before the replaced place there is no occurrence left; a new one
+                         // can only start where it overlaps the replacement.
+                         const size_t back = std::min(at, from.size() - 1);
+                         at = s.find(from, onePass ? at + to.size() : at - back);
                      }
                      c.Text = s;
                  }});

@@ -144,3 +144,15 @@ TEST_F(FormulaTest, RangesReadEmptyCellsByTheirFunction)
     EXPECT_DOUBLE_EQ(o.Number(), 6);
     EXPECT_EQ(o.Code(), 4);
 }
+
+// With a row hidden, a single reference and a one-cell range read the same cell.
+TEST_F(FormulaTest, HiddenRowsMapSingleCellsAndRangesAlike)
+{
+    for (int row = 1; row <= 5; ++row) Put("A" + std::to_string(row), std::to_string(row * 10));
+    Grid->HideRow(2);
+    for (const char* cell : {"A1", "A3", "A4", "A5"}) {
+        const double single = Eval(cell).Number();
+        EXPECT_DOUBLE_EQ(Eval(std::string("SUM(") + cell + ":" + cell + ")").Number(), single) << cell;
+    }
+    EXPECT_DOUBLE_EQ(Eval("A3").Number(), 30);
+}
