@@ -20,12 +20,23 @@ namespace {
 // A one-bit glyph: its dark pixels in Color, its light ones left as they are.
 void DrawMonochromeGlyph(TCanvas& Canvas, int X, int Y, const TBitmap& Glyph, TColor Color)
 {
-    TBitmap& glyph = const_cast<TBitmap&>(Glyph);
-    for (int y = 0; y < glyph.Height(); ++y)
-        for (int x = 0; x < glyph.Width(); ++x) {
-            const TColorBytes p = SplitColorBytes(glyph.Canvas()->Pixels(x, y));
-            if (p.R + p.G + p.B < 3 * 128) Canvas.SetPixels(X + x, Y + y, Color);
+    const TColor ink = ColorToRGB(Color);
+    // Any colour but the ink stands for the see-through pixels.
+    const TColor clear = ink ^ 0x000001;
+    TBitmap stamp(Glyph.Width(), Glyph.Height());
+    const TColorBytes inkBytes = SplitColorBytes(ink), clearBytes = SplitColorBytes(clear);
+    for (int y = 0; y < Glyph.Height(); ++y) {
+        const TRGBQuad* from = Glyph.ScanLine(y);
+        TRGBQuad* to = stamp.ScanLine(y);
+        for (int x = 0; x < Glyph.Width(); ++x) {
+            const bool dark = from[x].rgbRed + from[x].rgbGreen + from[x].rgbBlue < 3 * 128;
+            const TColorBytes& c = dark ? inkBytes : clearBytes;
+            to[x] = {c.B, c.G, c.R, 0xFF};
         }
+    }
+    stamp.SetTransparentColor(clear);
+    stamp.SetTransparent(true);
+    Canvas.Draw(X, Y, &stamp);
 }
 
 // The highlight's or the icon column's check and radio looks.

@@ -54,8 +54,6 @@ bool InBreakColumn(const TMenuItem* Item);
 // the right strip. ItemRect (the item's own) stands in when the popup is not
 // open in that window.
 TRect PopupArea(const TMenuItem* Item, HWND Window, const TRect& ItemRect);
-// The rectangle of an open item relative to the popup window showing it.
-bool ItemWindowRect(const TMenuItem* Item, HWND Window, TRect& Rect);
 
 // A caption split at the two characters backslash and n: the title, then the
 // notes lines. Without ShowNotes (or without a separator) all is title.

@@ -80,27 +80,16 @@ bool InBreakColumn(const TMenuItem* Item)
     return false;
 }
 
-bool ItemWindowRect(const TMenuItem* Item, HWND Window, TRect& Rect)
-{
-    TRect screen, window;
-    if (!Window || !ui::GetMenuItemRect(*Item, screen) || !GetWindowRect(Window, window)) return false;
-    Rect = screen;
-    OffsetRect(Rect, -window.Left, -window.Top);
-    return true;
-}
-
 TRect PopupArea(const TMenuItem* Item, HWND Window, const TRect& ItemRect)
 {
+    TRect window;
     const TMenuItem* parent = Item->Parent();
-    TRect area;
-    bool found = false;
-    for (int i = 0; parent && i < parent->Count(); ++i) {
-        TRect r;
-        if (!ItemWindowRect(parent->Items(i), Window, r)) continue;
-        area = found ? UnionRect(area, r) : r;
-        found = true;
-    }
-    if (!found) return ItemRect;
+    if (!parent || !Window || !GetWindowRect(Window, window)) return ItemRect;
+    const std::vector<TRect> rects = ui::GetMenuPopupItemRects(*parent);
+    if (rects.empty()) return ItemRect;
+    TRect area = rects.front();
+    for (const TRect& r : rects) area = UnionRect(area, r);
+    OffsetRect(area, -window.Left, -window.Top);
     area.Right -= MenuRightStrip;
     return area;
 }

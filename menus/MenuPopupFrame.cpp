@@ -103,6 +103,14 @@ void FramePopupWindow(TMenuItem* Item, TCanvas* Canvas)
     const int level = ItemLevel(Item);
     if (!SubclassedPopups().contains(window)) FirstPaint(window, Item, level);
 
+    // The frame lies outside every item, so painting it with the popup's first
+    // item is enough; framing the whole window after each item made a long
+    // popup's painting grow with the square of its items.
+    const TMenuItem* parent = Item->Parent();
+    const TMenuItem* first = nullptr;
+    for (int i = 0; parent && i < parent->Count() && !first; ++i)
+        if (parent->Items(i)->Visible()) first = parent->Items(i);
+    if (first != Item) return;
     TRect R;
     if (!GetWindowRect(window, R)) return;
     HDC dc = GetWindowDC(window);

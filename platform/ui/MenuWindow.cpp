@@ -246,6 +246,22 @@ public:
         return false;
     }
 
+    // The screen rectangles of the items of the open level that shows parent's submenu.
+    std::vector<TRect> LevelScreenRects(const TMenuItem& parent) const
+    {
+        std::vector<TRect> rects;
+        for (const auto& level : FLevels) {
+            if (&level->ParentItem() != &parent) continue;
+            for (int i = 0; i < level->Count(); ++i) {
+                TRect r = level->ItemRect(i);
+                TPoint p = level->ClientToScreen({r.Left, r.Top});
+                rects.push_back(Bounds(p.X, p.Y, r.Width(), r.Height()));
+            }
+            break;
+        }
+        return rects;
+    }
+
     // Set by the menu bar: Left/Right at the first level move to a neighbour.
     bool OnSideways = false;
     int Sideways() const { return FSideways; }
@@ -321,6 +337,12 @@ private:
 } // namespace
 
 TMenuTracker* ActiveMenuTracker() { return gTracker; }
+
+std::vector<TRect> GetMenuPopupItemRects(const TMenuItem& parent)
+{
+    auto* tracker = dynamic_cast<const TPopupTracker*>(gTracker);
+    return tracker ? tracker->LevelScreenRects(parent) : std::vector<TRect>{};
+}
 
 bool GetMenuItemRect(const TMenuItem& item, TRect& rect)
 {

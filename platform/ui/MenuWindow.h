@@ -37,6 +37,9 @@ TMenuTracker* ActiveMenuTracker();
 // The screen rectangle of an item in the open popup menu that shows it; false
 // when no open popup shows the item.
 bool GetMenuItemRect(const TMenuItem& item, TRect& rect);
+// The screen rectangles of the items shown by the open popup of parent's
+// submenu, in order; empty when it is not open.
+std::vector<TRect> GetMenuPopupItemRects(const TMenuItem& parent);
 
 // The menu bar of a form: drawn at the top of its surface.
 class TMenuBar {
