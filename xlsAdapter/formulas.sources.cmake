@@ -1,7 +1,9 @@
 # Formula text to tokens and back.
 list(APPEND XLS_SOURCES
   qorUVyxStack.cpp
+  qorUXlsFormula.cpp
   qorUXlsEncodeFormula.cpp
   qorUXlsFormulaParser.cpp)
 list(APPEND XLS_TEST_SOURCES
-  tests/XlsFormulaCodersTest.cpp)
+  tests/XlsFormulaCodersTest.cpp
+  tests/XlsFormulaRecordTest.cpp)

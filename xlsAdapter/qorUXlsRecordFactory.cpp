@@ -3,6 +3,7 @@
 #include "xlsAdapter/qorUXlsRecordFactory.h"
 
 #include "xlsAdapter/qorUXlsCellRecords.h"
+#include "xlsAdapter/qorUXlsFormula.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
 #include "xlsAdapter/qorUXlsOtherRecords.h"
 #include "xlsAdapter/qorUXlsPageSetupRecords.h"
@@ -24,6 +25,7 @@ std::unique_ptr<TBaseRecord> Make(std::uint16_t id, ByteArray data)
 
 // Sorted by id.
 constexpr std::array RecordClasses{
+    TRecordClass{0x0006, Make<TFormulaRecord>, TFormulaRecord::AttachCompanion}, // FORMULA
     TRecordClass{0x000A, Make<TEOFRecord>, nullptr},            // EOF
     TRecordClass{0x000E, Make<TPrecisionRecord>, nullptr},      // PRECISION
     TRecordClass{0x000F, Make<TRefModeRecord>, nullptr},        // REFMODE

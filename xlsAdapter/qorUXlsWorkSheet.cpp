@@ -1,6 +1,8 @@
 // Loading a worksheet into its lists and saving it back in record order.
 #include "xlsAdapter/qorUXlsWorkSheet.h"
 
+#include "xlsAdapter/qorUXlsFormula.h"
+
 #include "platform/classes/Streams.h"
 #include "xlsAdapter/qorUOle2Impl.h"
 #include "xlsAdapter/qorUXlsCellRecords.h"
@@ -133,6 +135,7 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
     // An embedded chart is a substream from its own BOF to its EOF among the
     // sheet's drawing records; it is kept as read. Substreams do not nest.
     bool inSubstream = false;
+    TFormulaRecord* lastFormula = nullptr;
     while (!FEOF) {
         if (RecordHeader.EndOfStream || RecordHeader.Id == 0)
             First->ReadError(msg::SectionNotClosed);
@@ -147,6 +150,13 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
             keep->Add(std::move(record));
             continue;
         }
+        // A formula's shared-formula record and the text of its result
+        // travel with the formula cell.
+        if (lastFormula && (record->Id == xlr::SHRFMLA || record->Id == xlr::STRING)) {
+            lastFormula->AddFollower(std::move(record));
+            continue;
+        }
+        lastFormula = nullptr;
         if (record->Id == xlr::WINDOW2)
             keep = &FMiscRecords2;
         ApplyDefaultSize(*record, lastDefColWidth, standardWidthApplied);
@@ -174,6 +184,7 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
             FCells.AddMultipleCells(*multiple);
         } else if (auto* cell = dynamic_cast<TCellRecord*>(record.get())) {
             const int row = cell->Row();
+            lastFormula = dynamic_cast<TFormulaRecord*>(cell);
             record.release();
             FCells.AddCell(std::unique_ptr<TCellRecord>(cell), row);
         } else if (auto* row = dynamic_cast<TRowRecord*>(record.get())) {
@@ -188,7 +199,7 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
         } else if (record->Id == xlr::CODENAME) {
             FCodeName.reset(static_cast<TCodeNameRecord*>(record.release()));
         } else {
-            // Formulas, drawings, notes, hyperlinks, page breaks, conditional
+            // Drawings, notes, hyperlinks, page breaks, conditional
             // formats and everything else stay as read, in file order.
             LinkSheetRecord(record.get());
             keep->Add(std::move(record));

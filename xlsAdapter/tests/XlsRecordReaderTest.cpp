@@ -75,10 +75,13 @@ TEST(XlsRecordReader, RecordsComeBackAsTheirClassesWithChains)
     ByteArray row(16, 0);
     row[0] = 5;
     row[8] = 0x77; // cleared on loading
+    ByteArray formula = Bytes(26, 3);
+    formula[20] = 4; // the token count: the last four bytes
+    formula[21] = 0;
     const ByteArray workbook = Concat({Rec(0x003C, Bytes(3, 7)), Bof,
                                        Rec(0x00FC, Bytes(8224, 0)), Rec(0x003C, Bytes(100, 1)),
                                        Rec(0x003C, Bytes(0, 0)), Rec(0x003C, Bytes(7, 2)),
-                                       Rec(0x0006, Bytes(26, 3)), Rec(0x0207, Bytes(5, 4)),
+                                       Rec(0x0006, formula), Rec(0x0207, Bytes(5, 4)),
                                        Rec(0x0862, Bytes(12, 5)), Rec(0x0208, row), Rec(0x020B, Bytes(16, 6)),
                                        Rec(0x003C, Bytes(3, 7)), Eof});
     TRecordStream stream(workbook);

@@ -44,9 +44,14 @@ bool Rebuilt(std::uint16_t id)
 std::vector<TRawRecord> KeptRecords(const ByteArray& stream)
 {
     std::vector<TRawRecord> kept;
-    for (TRawRecord& record : RawRecords(stream))
-        if (!Rebuilt(record.Id))
-            kept.push_back(std::move(record));
+    for (TRawRecord& record : RawRecords(stream)) {
+        if (Rebuilt(record.Id))
+            continue;
+        // Every formula read is marked to be calculated again on load.
+        if (record.Id == 0x0006 && record.Data.size() > 14)
+            record.Data[14] |= 0x02;
+        kept.push_back(std::move(record));
+    }
     std::sort(kept.begin(), kept.end());
     return kept;
 }

@@ -1,0 +1,44 @@
+// Formula cells: the FORMULA record with its token array and last result,
+// and the records that travel with it (ARRAY or TABLE, the first cell's
+// SHRFMLA, the STRING of a text result), kept in their order.
+#pragma once
+
+#include "xlsAdapter/qorUXlsBaseRecords.h"
+
+#include <memory>
+#include <vector>
+
+class TFormulaRecord : public TCellRecord {
+public:
+    // Reads the cached result and asks for a recalculation on load.
+    TFormulaRecord(std::uint16_t aId, ByteArray aData);
+    std::unique_ptr<TBaseRecord> DoCopyTo() const override;
+
+    Variant GetValue() const override { return FormulaValue; }
+
+    // The token array: its byte count sits at TokenStart - 2.
+    static constexpr int TokenStart = 22;
+
+    TBaseRecord* ArrayRecord() const { return FArrayRecord.get(); }
+    TBaseRecord* TableRecord() const { return FTableRecord.get(); }
+    void SetArrayRecord(std::unique_ptr<TBaseRecord> Value) { FArrayRecord = std::move(Value); }
+    void SetTableRecord(std::unique_ptr<TBaseRecord> Value) { FTableRecord = std::move(Value); }
+    // A SHRFMLA or STRING record that followed this one in the file; a
+    // STRING record gives a text result its text.
+    void AddFollower(std::unique_ptr<TBaseRecord> Record);
+
+    void SaveToStream(TOle2File& Workbook) override;
+    int TotalSize() const override;
+    int TotalSizeNoHeaders() const override;
+
+    // Attaches the ARRAY or TABLE record that follows a FORMULA record.
+    static void AttachCompanion(TBaseRecord& Owner, std::unique_ptr<TBaseRecord> Companion);
+
+private:
+    bool HasTextResult() const;
+
+    Variant FormulaValue;
+    std::unique_ptr<TBaseRecord> FArrayRecord;
+    std::unique_ptr<TBaseRecord> FTableRecord;
+    std::vector<std::unique_ptr<TBaseRecord>> FFollowers;
+};
