@@ -12,12 +12,15 @@
 #include <vector>
 
 #include "grid/base/BaseGrid.h"
+#include "grid/base/QuillUtilPaint.h"
 #include "grid/model/CellGraphic.h"
 #include "grid/model/ModelEnums.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
 
 class TIntList;
+class TIcon;
+class TPicture;
 class TMouseActions;
 class TStringList;
 class TStrings;
@@ -339,6 +342,62 @@ class TQuillStringGrid : public TBaseGrid {
     bool ToggleExpand(int ACol, int ARow);
     bool GetExpandState(int ACol, int ARow);
     int GetExpandHeight(int ACol, int ARow, bool Expanded);
+
+    // Pictures, indicators, comments, markers and rotated text. An Add
+    // operation borrows the caller's object; a Create operation makes one the
+    // cell owns and returns it.
+    void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitmap(int ACol, int ARow, bool transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+    void RemoveBitmap(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+    void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+    void AddPicture(int ACol, int ARow, TPicture* APicture, bool transparent, TStretchMode stretchmode, int padding,
+                    TCellHAlign hal, TCellVAlign val);
+    TPicture* CreatePicture(int ACol, int ARow, bool transparent, TStretchMode stretchmode, int padding,
+                            TCellHAlign hal, TCellVAlign val);
+    TPicture* GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+    void RemovePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const std::string& Fmt, int Min, int Max);
+    bool HasProgress(int ACol, int ARow) { return BaseCellTypeIn(ACol, ARow, {ctProgress}); }
+    void RemoveProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+    void AddQuillProgress(int ACol, int ARow, int Min, int Max);
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgressPie); }
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    bool HasRating(int ACol, int ARow) { return BaseCellTypeIn(ACol, ARow, {ctRating}); }
+    void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    TColor GetShapeColor(int ACol, int ARow);
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasScrollBar(int ACol, int ARow) { return BaseCellTypeIn(ACol, ARow, {ctScrollbar}); }
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    int GetScrollPosition(int ACol, int ARow);
+    void AddComment(int ACol, int ARow, const std::string& Comment) { AddColorComment(ACol, ARow, Comment, clRed); }
+    void AddColorComment(int ACol, int ARow, const std::string& Comment, TColor Color);
+    bool IsComment(int ACol, int ARow, std::string& comment);
+    std::string GetComment(int ACol, int ARow);
+    void SetComment(int ACol, int ARow, const std::string& value);
+    void RemoveComment(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctComment); }
+    void RemoveAllComments();
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+    void AddRotated(int ACol, int ARow, int AAngle, const std::string& s);
+    // Turns the cell's graphic into rotated text; a node, or a graphic that
+    // owns an object, is left as it is rather than lost.
+    void SetRotated(int ACol, int ARow, int AAngle);
+    bool IsRotated(int ACol, int ARow, int& aAngle);
+    void RemoveRotated(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRotated); }
 
     // Nodes: a node row holds the glyph in column 0 and spans rows below it;
     // contracting hides them, expanding shows them in place. Row arguments
