@@ -186,7 +186,8 @@ public:
 
     bool HandleKey(unsigned msg, unsigned short vk) override
     {
-        if (msg != WM_KEYDOWN && msg != WM_SYSKEYDOWN) return true;
+        // Keys that arrive after the menu closed, before its loop ends, are swallowed.
+        if (FLevels.empty() || (msg != WM_KEYDOWN && msg != WM_SYSKEYDOWN)) return true;
         TPopupLevel& top = *FLevels.back();
         switch (vk) {
         case VK_UP: top.MoveHot(-1); break;
@@ -214,6 +215,7 @@ public:
 
     bool HandleChar(char32_t ch) override
     {
+        if (FLevels.empty()) return true;
         TPopupLevel& top = *FLevels.back();
         char32_t lower = ch < 128 ? static_cast<char32_t>(std::tolower(static_cast<int>(ch))) : ch;
         for (int i = 0; i < top.Count(); ++i)
@@ -524,18 +526,25 @@ void TMenuBar::OpenItem(int index)
         }
         TRect r = layout[static_cast<std::size_t>(index)].second;
         TPoint at = FForm.ClientToScreen({r.Left, 0});
-        TPopupTracker tracker(*top, at, paLeft);
-        tracker.OnSideways = true;
-        TMenuItem* chosen = tracker.Run();
+        TMenuItem* chosen = nullptr;
+        int sideways = 0;
+        {
+            // The menu is closed and its tracking over before the command runs:
+            // a command may open a modal window that takes keys and clicks.
+            TPopupTracker tracker(*top, at, paLeft);
+            tracker.OnSideways = true;
+            chosen = tracker.Run();
+            sideways = tracker.Sideways();
+        }
         FHot = -1;
         FForm.InvalidateFormArea({0, -Height(), FForm.ClientWidth(), 0}, false);
         if (chosen) {
             chosen->Click();
             return;
         }
-        if (tracker.Sideways() == 0) return;
+        if (sideways == 0) return;
         int n = static_cast<int>(layout.size());
-        index = (index + tracker.Sideways() + n) % n;
+        index = (index + sideways + n) % n;
     }
 }
 

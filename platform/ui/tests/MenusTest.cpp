@@ -1,6 +1,9 @@
 // Menus: auto-check, radio groups, shortcuts, and popups by keyboard.
 #include "UiFixture.h"
 
+#include "platform/ui/Buttons.h"
+#include "platform/ui/EditControls.h"
+#include "platform/ui/MenuWindow.h"
 #include "platform/ui/Menus.h"
 
 using namespace backend;
@@ -144,4 +147,58 @@ TEST_F(UiTest, MenuBarOpensByMouseAndByAccessKey)
     input::PressKey(*Form, 'F', TShiftState{ssAlt});
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(Log.end(), std::find(Log.begin(), Log.end(), "edit:WM_CHAR")) << "menu keys make no characters";
+}
+
+// A command chosen from the menu bar runs after the menu has closed: the modal
+// window it opens takes typed text, button clicks and Esc.
+TEST_F(UiTest, ModalWindowOpenedFromTheMenuBarTakesKeysAndClicks)
+{
+    TMainMenu menu(Form);
+    TMenuItem* options = Item(Form, menu.Items(), "&Options");
+    TMenuItem* settings = Item(Form, options, "&Settings");
+    Form->SetMenu(&menu);
+    Form->Show();
+
+    TForm dialog(nullptr);
+    dialog.SetBounds(150, 150, 200, 120);
+    auto* edit = new TEdit(&dialog);
+    edit->SetParent(&dialog);
+    edit->SetBounds(10, 10, 100, 21);
+    auto* save = new TButton(&dialog);
+    save->SetParent(&dialog);
+    save->SetBounds(10, 50, 75, 25);
+    int saves = 0;
+    save->OnClick = [&](TObject*) { ++saves; };
+    auto* cancel = new TButton(&dialog);
+    cancel->SetParent(&dialog);
+    cancel->SetBounds(100, 50, 75, 25);
+    cancel->SetCancel(true);
+    cancel->SetModalResult(mrCancel);
+
+    TModalResult result = mrNone;
+    bool trackerGone = false;
+    settings->OnClick = [&](TObject*) {
+        trackerGone = ui::ActiveMenuTracker() == nullptr;
+        int step = 0;
+        Application->OnIdle = [&](TObject*, bool&) {
+            if (step++ != 0) return;
+            input::Click(*edit);
+            input::TypeText(dialog, "3");
+            input::Click(*save);
+            input::PressKey(dialog, VK_ESCAPE);
+        };
+        result = dialog.ShowModal();
+    };
+    int step = 0;
+    Application->OnIdle = [&](TObject*, bool&) {
+        if (step++ == 0) {
+            input::PressKey(*Form, VK_DOWN);
+            input::PressKey(*Form, VK_RETURN);
+        }
+    };
+    input::SurfaceMouse(*Form, WM_LBUTTONDOWN, {5, 5});
+    EXPECT_TRUE(trackerGone) << "the menu still tracked while its command ran";
+    EXPECT_EQ(edit->Text(), "3");
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(result, mrCancel) << "Esc closes the modal window";
 }
