@@ -580,6 +580,11 @@ void TCustomForm::Dispatch(TMessage& Message)
     switch (Message.Msg) {
     case WM_ACTIVATE: WMActivate(Message); break;
     case WM_CLOSE: WMClose(Message); break;
+    case CM_TEXTCHANGED:
+        // The caption is the host window's title.
+        if (auto* n = NativeWindow()) n->SetCaption(FText);
+        TWinControl::Dispatch(Message);
+        break;
     default: TWinControl::Dispatch(Message); break;
     }
 }

@@ -40,6 +40,17 @@ TEST_F(UiTest, RunEndsWhenTheMainFormClosesAndCloseQueryCanRefuse)
     EXPECT_EQ(Application->MainForm(), nullptr);
 }
 
+TEST_F(UiTest, CaptionChangesReachTheHostWindowTitle)
+{
+    Form->SetCaption("First");
+    Form->Show();
+    auto* window = dynamic_cast<THeadlessWindow*>(Form->NativeWindow());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->Params().Caption, "First");
+    Form->SetCaption("Corvanta Vistra - Markerfile: a.csv");
+    EXPECT_EQ(window->Params().Caption, "Corvanta Vistra - Markerfile: a.csv");
+}
+
 TEST_F(UiTest, CloseActionsHideOrFreeASecondaryForm)
 {
     auto* other = new TForm(nullptr);
