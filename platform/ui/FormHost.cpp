@@ -302,18 +302,23 @@ void TFormHost::NativeMouse(unsigned msg, TPoint pos, TShiftState shift)
         tracker->OutsidePress();
         return;
     }
+    TControl* capture = CaptureControl();
+    if (capture && capture->GetParentForm() != &FForm) {
+        // A press here means no button is held over the other form any more:
+        // a capture it still holds is left over and would swallow its next clicks.
+        if (IsButtonDown(msg)) SetCaptureControl(nullptr);
+        capture = nullptr;
+    }
     if (IsButtonDown(msg)) {
         if (Application) Application->CancelHint();
         if (!FForm.Popup() && !FForm.Active()) ActivateForm(&FForm);
     }
-    if (auto* bar = FForm.MenuBar(); bar && !CaptureControl() && pos.Y < bar->Height()) {
+    if (auto* bar = FForm.MenuBar(); bar && !capture && pos.Y < bar->Height()) {
         TrackMouseControl(nullptr);
         bar->HandleMouse(msg, pos);
         return;
     }
     TControl* hit = ControlAt(pos);
-    TControl* capture = CaptureControl();
-    if (capture && capture->GetParentForm() != &FForm) capture = nullptr;
     TrackMouseControl(capture ? (hit == capture ? capture : nullptr) : hit);
     TControl* target = capture ? capture : hit;
     if (!target) return;

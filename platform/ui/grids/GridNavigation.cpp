@@ -248,9 +248,14 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
                 ShowEditor();
             } else {
                 bool extend = Shift.Contains(ssShift) && FOptions.Contains(goRangeSelect);
-                if (MoveCurrent(cell.X, cell.Y, !extend, true)) {
-                    FGridState = gsSelecting;
-                    SetMouseCapture(true);
+                // Selecting starts before the move: the click handler it runs may
+                // pump messages (a page script does) and handle the release,
+                // which ends the selecting and must leave no capture behind.
+                FGridState = gsSelecting;
+                SetMouseCapture(true);
+                if (!MoveCurrent(cell.X, cell.Y, !extend, true) && FGridState == gsSelecting) {
+                    FGridState = gsNormal;
+                    SetMouseCapture(false);
                 }
                 if (Shift.Contains(ssDouble) && FOptions.Contains(goEditing)) ShowEditor();
             }

@@ -202,3 +202,33 @@ TEST_F(UiTest, ModalWindowOpenedFromTheMenuBarTakesKeysAndClicks)
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(result, mrCancel) << "Esc closes the modal window";
 }
+
+// A capture left behind by a control of another window (its release went
+// elsewhere) does not keep the menu bar from opening on a press here.
+TEST_F(UiTest, LeftoverCaptureOfAnotherWindowDoesNotBlockTheMenuBar)
+{
+    TMainMenu menu(Form);
+    TMenuItem* file = Item(Form, menu.Items(), "&File");
+    TMenuItem* open = Item(Form, file, "&Open");
+    int opens = 0;
+    open->OnClick = [&](TObject*) { ++opens; };
+    Form->SetMenu(&menu);
+    Form->Show();
+    TForm list(nullptr);
+    list.SetBounds(600, 100, 200, 200);
+    auto* row = new TEdit(&list);
+    row->SetParent(&list);
+    list.Show();
+    ui::SetCaptureControl(row);
+
+    int step = 0;
+    Application->OnIdle = [&](TObject*, bool&) {
+        if (step++ == 0) {
+            input::PressKey(*Form, VK_DOWN);
+            input::PressKey(*Form, VK_RETURN);
+        }
+    };
+    input::SurfaceMouse(*Form, WM_LBUTTONDOWN, {5, 5});
+    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(ui::CaptureControl(), nullptr);
+}

@@ -121,6 +121,18 @@ TEST_F(FrameworkGrid, ClicksAreReportedWhenTheCurrentCellMoves)
     EXPECT_EQ(rows, (std::vector<int>{3, 4})) << "one click each; none for a refused move or a fixed cell";
 }
 
+// A click handler that runs the message loop may handle the button's release
+// itself; the grid then holds no capture that would keep the mouse from other windows.
+TEST_F(FrameworkGrid, AReleaseHandledInsideTheClickHandlerLeavesNoCapture)
+{
+    Grid->OnClick = [&](TObject*) { input::MouseUp(*Grid, Centre(2, 3)); };
+    input::MouseDown(*Grid, Centre(2, 3));
+    EXPECT_EQ(Grid->Row(), 3);
+    EXPECT_EQ(ui::CaptureControl(), nullptr);
+    input::MouseMove(*Grid, Centre(2, 5), {});
+    EXPECT_EQ(Grid->Row(), 3) << "moving without a button selects nothing";
+}
+
 TEST_F(FrameworkGrid, TheWheelMovesTheCurrentRowByOne)
 {
     Grid->FocusCell(2, 4, true);
