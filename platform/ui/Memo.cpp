@@ -1,8 +1,7 @@
 // TMemo: the multi-line edit and its lines as a string list.
 #include "platform/classes/StringList.h"
+#include "platform/rtl/Strings.h"
 #include "platform/ui/EditControls.h"
-
-#include <algorithm>
 
 #include "platform/ui/ScrollBars.h"
 
@@ -37,6 +36,11 @@ public:
         lines.insert(lines.begin() + Index, S);
         // Lines added with Add or Insert end with a break, as the platform's memo does.
         Store(lines, true);
+        // The caret goes behind the new line and the memo scrolls to show it,
+        // so a log written with Add follows its newest line.
+        int after = 0;
+        for (int i = 0; i <= Index; ++i) after += static_cast<int>(rtl::Utf8Length(lines[static_cast<std::size_t>(i)])) + 1;
+        FMemo.SetSelStart(after);
     }
 
     void Delete(int Index) override

@@ -186,7 +186,12 @@ TEST_F(EditTest, MemoVerticalScrollBarFollowsAndScrollsTheLines)
     si.fMask = SIF_ALL;
     ASSERT_TRUE(GetScrollInfo(memo->Handle(), SB_VERT, si));
     EXPECT_EQ(si.nMax, 30) << "thirty lines and the empty one after the last break";
-    EXPECT_EQ(si.nPos, 0);
+    EXPECT_GT(si.nPos, 0);
+    EXPECT_EQ(si.nPos + static_cast<int>(si.nPage), 31) << "adding lines follows the newest one";
+    memo->Lines().Insert(0, "head");
+    GetScrollInfo(memo->Handle(), SB_VERT, si);
+    EXPECT_EQ(si.nPos, 0) << "an inserted line is shown too";
+    EXPECT_EQ(memo->SelStart(), 5);
     memo->Perform(WM_VSCROLL, SB_PAGEDOWN, 0);
     si.fMask = SIF_POS | SIF_PAGE;
     GetScrollInfo(memo->Handle(), SB_VERT, si);
