@@ -81,6 +81,8 @@ public:
     virtual void SetCaption(const std::string& caption) = 0;
     // Moves and sizes the whole window (screen coordinates).
     virtual void SetBounds(const TRect& bounds) = 0;
+    // The smallest size the user may give the area the host shows (menu bar and client).
+    virtual void SetMinSize(int width, int height) = 0;
     virtual void Show(bool activate) = 0;
     virtual void Hide() = 0;
     virtual void Activate() = 0;

@@ -207,7 +207,17 @@ void TCustomForm::UpdateNativeBounds()
     if (auto* n = FHost->Native()) {
         // The host takes the bounds of the area it shows: menu bar and client.
         n->SetBounds(Bounds(FLeft + frame.Left, FTop + frame.Top, w, h));
+        n->SetMinSize(std::max(0, Constraints().MinWidth() - frame.Left - frame.Right),
+                      std::max(0, Constraints().MinHeight() - frame.Top - frame.Bottom));
     }
+}
+
+void TCustomForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    bool moved = ALeft != FLeft || ATop != FTop;
+    TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    // A move changes no size, so BoundsChanged does not run: the host window follows here.
+    if (moved && HandleAllocated()) UpdateNativeBounds();
 }
 
 void TCustomForm::BoundsChanged()

@@ -80,6 +80,7 @@ class TCustomForm : public TWinControl {
     void SetFocus() override;
     bool Showing() const override;
     TPoint ClientOrigin() const override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     // The menu key test: the main menu's shortcuts, then OnShortCut.
     virtual bool IsShortCut(unsigned short Key, TShiftState Shift);
     // Brings the form to the front and gives it the activation.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/backend/gtk/GdkWrappers.h"
@@ -129,7 +130,23 @@ struct TGtkWindow::TImpl {
     TRect Bounds;
     std::vector<TGtkChildView*> ChildViews;
 
+    // The place last asked for, until the server reports the window there: a
+    // report of an older place still on its way would move the form back.
+    std::optional<TPoint> PendingPosition;
+    int StaleReports = 0;
+
     explicit TImpl(ui::TNativeWindowEvents& events) : Events(events) {}
+
+    bool TakeReportedPosition(TPoint reported)
+    {
+        if (!PendingPosition) return true;
+        if (reported == *PendingPosition || ++StaleReports > 3) {
+            // There, or placed elsewhere by a window manager: reports count again.
+            PendingPosition.reset();
+            return reported != TPoint{Bounds.Left, Bounds.Top};
+        }
+        return false;
+    }
 
     static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer self)
     {
@@ -208,7 +225,7 @@ struct TGtkWindow::TImpl {
     {
         auto* impl = static_cast<TImpl*>(self);
         Guarded([&] {
-            impl->Events.NativeMoved({e->x, e->y});
+            if (impl->TakeReportedPosition({e->x, e->y})) impl->Events.NativeMoved({e->x, e->y});
             impl->Events.NativeResized(e->width, e->height);
         });
         return FALSE;
@@ -371,9 +388,21 @@ void TGtkWindow::SetBounds(const TRect& bounds)
 {
     TImpl& d = *FImpl;
     d.Bounds = bounds;
+    d.PendingPosition = TPoint{bounds.Left, bounds.Top};
+    d.StaleReports = 0;
     gtk_window_move(GTK_WINDOW(d.Window), bounds.Left, bounds.Top);
+    // The size is asked of the window, not demanded of its content: a size
+    // request on the drawing area would make every size the window's minimum.
+    gtk_window_set_default_size(GTK_WINDOW(d.Window), std::max(1, bounds.Width()), std::max(1, bounds.Height()));
     gtk_window_resize(GTK_WINDOW(d.Window), std::max(1, bounds.Width()), std::max(1, bounds.Height()));
-    gtk_widget_set_size_request(d.Area, std::max(1, bounds.Width()), std::max(1, bounds.Height()));
+}
+
+void TGtkWindow::SetMinSize(int width, int height)
+{
+    GdkGeometry geometry{};
+    geometry.min_width = std::max(1, width);
+    geometry.min_height = std::max(1, height);
+    gtk_window_set_geometry_hints(GTK_WINDOW(FImpl->Window), nullptr, &geometry, GDK_HINT_MIN_SIZE);
 }
 
 void TGtkWindow::Show(bool activate)

@@ -14,6 +14,7 @@ public:
 
     void SetCaption(const std::string& caption) override;
     void SetBounds(const TRect& bounds) override;
+    void SetMinSize(int width, int height) override;
     void Show(bool activate) override;
     void Hide() override;
     void Activate() override;

@@ -52,6 +52,7 @@ public:
     THeadlessWindow(const ui::TNativeWindowParams& params, ui::TNativeWindowEvents& events);
     void SetCaption(const std::string& caption) override { FParams.Caption = caption; }
     void SetBounds(const TRect& bounds) override { FParams.Bounds = bounds; }
+    void SetMinSize(int width, int height) override { FMinSize = {width, height}; }
     void Show(bool) override { FVisible = true; }
     void Hide() override { FVisible = false; }
     void Activate() override {}
@@ -67,6 +68,7 @@ public:
     bool Captured() const noexcept { return FCaptured; }
     bool IsModal() const noexcept { return FModal; }
     int Presents() const noexcept { return FPresents; }
+    TPoint MinSize() const noexcept { return FMinSize; }
     ui::TNativeCursor Cursor() const noexcept { return FCursor; }
 
 private:
@@ -74,6 +76,7 @@ private:
     ui::TNativeWindowEvents& FEvents;
     bool FVisible = false, FCaptured = false, FModal = false;
     int FPresents = 0;
+    TPoint FMinSize;
     ui::TNativeCursor FCursor = ui::TNativeCursor::Arrow;
 };
 

@@ -51,6 +51,20 @@ TEST_F(UiTest, CaptionChangesReachTheHostWindowTitle)
     EXPECT_EQ(window->Params().Caption, "Corvanta Vistra - Markerfile: a.csv");
 }
 
+TEST_F(UiTest, HostWindowFollowsMovesAndKeepsTheMinimumSizeOnly)
+{
+    Form->Constraints().SetMinWidth(300);
+    Form->Show();
+    auto* window = dynamic_cast<THeadlessWindow*>(Form->NativeWindow());
+    ASSERT_NE(window, nullptr);
+    int frameWidth = Form->Width() - window->Params().Bounds.Width();
+    EXPECT_EQ(window->MinSize().X, 300 - frameWidth) << "the constraint, not the first size, is the minimum";
+    EXPECT_EQ(window->MinSize().Y, 0);
+    int leftBefore = window->Params().Bounds.Left;
+    Form->SetLeft(Form->Left() + 50);
+    EXPECT_EQ(window->Params().Bounds.Left, leftBefore + 50) << "a move alone reaches the host window";
+}
+
 TEST_F(UiTest, CloseActionsHideOrFreeASecondaryForm)
 {
     auto* other = new TForm(nullptr);
