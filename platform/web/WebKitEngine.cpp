@@ -176,6 +176,11 @@ WebKitEngine::Impl::Impl(WebKitEngine& owner, int width, int height)
     auto* view = static_cast<WebKitWebView*>(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", Context.get(),
                                                           "user-content-manager", ContentManager.get(), nullptr));
     View.reset(WEBKIT_WEB_VIEW(g_object_ref_sink(view)));
+    // Composited pages are drawn in a window of their own that is not drawn
+    // again when a menu or another window that covered it goes away; drawn by
+    // the view itself, the uncovered part comes back at once.
+    webkit_settings_set_hardware_acceleration_policy(webkit_web_view_get_settings(view),
+                                                     WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
 
     g_signal_connect(view, "load-changed", G_CALLBACK(OnLoadChanged), this);
     g_signal_connect(view, "load-failed", G_CALLBACK(OnLoadFailed), this);
