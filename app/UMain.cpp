@@ -21,6 +21,8 @@
 #include "platform/ui/Menus.h"
 #include "platform/ui/grids/StringGrid.h"
 
+#include <algorithm>
+
 TFrmMain* FrmMain = nullptr;
 
 namespace {
@@ -78,6 +80,22 @@ TFrmMain::~TFrmMain()
     if (FrmMain == this) FrmMain = nullptr;
 }
 
+void TFrmMain::ArrangeBottomBar()
+{
+    constexpr int FullEditPanel = 512, FullZoomPanel = 293, SliderOnly = 149;
+    constexpr int AddressLeft = 326, AddressMargin = 45, SmallestAddress = 60, ButtonGap = 4;
+    const int width = PnlBottom->ClientWidth();
+    const int buttonSpace = ButtonGap + BGoToAddress->Width() + ButtonGap;
+    int zoom = std::clamp(width - FullEditPanel - buttonSpace, 0, FullZoomPanel);
+    if (zoom < SliderOnly) zoom = 0;  // the map's own zoom control remains
+    ZoomPanel->SetVisible(zoom > 0);
+    if (zoom > 0) ZoomPanel->SetWidth(zoom);
+    const int editPanel = std::clamp(width - zoom - buttonSpace, AddressLeft + SmallestAddress + AddressMargin, FullEditPanel);
+    EditPanel->SetWidth(editPanel);
+    EAddress->SetWidth(editPanel - AddressLeft - AddressMargin);
+    BGoToAddress->SetLeft(editPanel + ButtonGap);
+}
+
 void TFrmMain::BuildLayout()
 {
     PnlBottom = new TPanel(this);
@@ -130,6 +148,7 @@ void TFrmMain::BuildLayout()
     TrbZoom->SetPageSize(1);
     TrbZoom->SetTickStyle(tsNone);
     TrbZoom->OnChange = [this](TObject* sender) { TrbZoomChange(sender); };
+    PnlBottom->OnResize = [this](TObject*) { ArrangeBottomBar(); };
 
     Geolith1 = new TGeolith(this);
     Geolith1->SetParent(this);

@@ -163,6 +163,8 @@ class TFrmMain : public TForm {
 
 private:
     void BuildLayout();
+    // Fits the bottom bar to its width: the zoom slider gives way first, then the address box.
+    void ArrangeBottomBar();
     void BuildMainMenu();
     void ConnectMapEvents();
     void Log(const std::string& Line);
