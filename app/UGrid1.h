@@ -3,6 +3,7 @@
 
 #include "platform/ui/Forms.h"
 
+class TButton;
 class TLabel;
 
 class TFrmGrid1 : public TForm {
@@ -11,7 +12,10 @@ class TFrmGrid1 : public TForm {
     explicit TFrmGrid1(TComponent* AOwner);
     ~TFrmGrid1() override;
 
+    void Button1Click(TObject* Sender);
+
     TLabel* Label1 = nullptr;
+    TButton* Button1 = nullptr;
 };
 
 extern TFrmGrid1* FrmGrid1;

@@ -1,6 +1,8 @@
 // The info window.
 #include "app/msg.h"
 
+#include "app/WindowKeys.h"
+
 TFrmMsg* FrmMsg = nullptr;
 
 TFrmMsg::TFrmMsg(TComponent* AOwner) : TForm(AOwner)
@@ -16,6 +18,7 @@ TFrmMsg::TFrmMsg(TComponent* AOwner) : TForm(AOwner)
     // The window stores an empty line list for its memo, so the notes added later start at the top.
     Memo1->SetLines(TStringList());
     QuillHTMLMemoStyler1 = new TQuillHTMLMemoStyler(this);
+    app::CloseOnEscape(*this);
 }
 
 TFrmMsg::~TFrmMsg()

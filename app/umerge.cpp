@@ -3,9 +3,12 @@
 
 #include "app/MarkerMerge.h"
 #include "app/SettingsStore.h"
+#include "app/WindowKeys.h"
 #include "app/vrutils.h"
 #include "controls/QuillEdit.h"
 #include "platform/classes/StringList.h"
+#include "platform/rtl/Files.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/EditControls.h"
@@ -39,15 +42,17 @@ Tfrmmerge::Tfrmmerge(TComponent* AOwner) : TForm(AOwner)
     Memo1->SetParent(this);
     Memo1->SetBounds(8, 22, 360, 110);
     Memo1->SetScrollBars(ssBoth);
-    Memo1->Lines().Add("c:\\vistra\\vistra0911.csv");
-    Memo1->Lines().Add("c:\\vistra\\vistra0912.csv");
-    Memo1->Lines().Add("c:\\vistra\\vistra0913.csv");
+    // The proposed files lie in the program's own marker folder.
+    const std::string markerFolder = ExtractFilePath(Application ? Application->ExeName() : std::string()) + "Files/MarkerFiles/";
+    Memo1->Lines().Add(markerFolder + "vistra0911.csv");
+    Memo1->Lines().Add(markerFolder + "vistra0912.csv");
+    Memo1->Lines().Add(markerFolder + "vistra0913.csv");
     QuillEdit1 = new TQuillEdit(this);
     QuillEdit1->SetParent(this);
     QuillEdit1->SetBounds(8, 160, 360, 21);
     QuillEdit1->SetLabelPosition(lpTopLeft);
     QuillEdit1->SetLabelCaption("Output File Path and Name");
-    QuillEdit1->SetText("c:\\vistra\\vistra091new.csv");
+    QuillEdit1->SetText(markerFolder + "vistra091new.csv");
     Button1 = AddButton(this, this, 376, 22, "Add File");
     Button2 = AddButton(this, this, 376, 56, "Merge Files");
     Button3 = AddButton(this, this, 376, 158, "Open");
@@ -57,6 +62,7 @@ Tfrmmerge::Tfrmmerge(TComponent* AOwner) : TForm(AOwner)
     Button2->OnClick = [this](TObject* sender) { Button2Click(sender); };
     Button3->OnClick = [this](TObject* sender) { Button3Click(sender); };
     OnShow = [this](TObject* sender) { FormShow(sender); };
+    app::CloseOnEscape(*this);
 }
 
 Tfrmmerge::~Tfrmmerge()
