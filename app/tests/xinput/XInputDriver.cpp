@@ -1,0 +1,517 @@
+// Drives the whole program as a person does, through real X input on the
+// display it runs on: opens every window from its menu item, types into its
+// edits, presses its buttons and Esc, and checks what the screen shows.
+//
+//   CorvantaVistraXInput --data DIR [--shots DIR]
+//
+// DIR holds smoke.INI and smoke.csv (the settings and markers it starts with);
+// --shots keeps screenshots of each step. Exits 0 when every check holds, 1
+// with the failed checks on standard error; gives up after 90 seconds.
+#include "app/SettingsStore.h"
+#include "app/UAboutBox.h"
+#include "app/UCustomPan.h"
+#include "app/UEvent.h"
+#include "app/UGrid1.h"
+#include "app/ULanguages.h"
+#include "app/UMain.h"
+#include "app/UMarker.h"
+#include "app/UMarkers.h"
+#include "app/USettings.h"
+#include "app/VistraMain.h"
+#include "app/msg.h"
+#include "app/tests/xinput/UiThread.h"
+#include "app/tests/xinput/XSession.h"
+#include "app/umerge.h"
+#include "controls/QuillEdit.h"
+#include "map/UGeolith.h"
+#include "map/UGeolithMarkers.h"
+#include "platform/classes/IniFiles.h"
+#include "platform/classes/StringList.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Buttons.h"
+#include "platform/ui/EditControls.h"
+#include "platform/ui/ExtCtrls.h"
+#include "platform/ui/MenuWindow.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/Screen.h"
+#include "platform/ui/grids/StringGrid.h"
+#include "platform/web/testing/MapStandinServer.h"
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using xinput::TShot;
+
+constexpr auto TimeLimit = 90s;
+
+[[noreturn]] void Fail(const std::string& reason)
+{
+    std::cerr << "xinput: " << reason << "\n";
+    std::cerr.flush();
+    ::_exit(1);
+}
+
+// Everything the program reported as an error, for the final verdict.
+std::mutex gReportedMutex;
+std::vector<std::string> gReported;
+
+class TDriver {
+public:
+    TDriver(xinput::TUiThread& ui, std::string shots) : FUi(ui), FShots(std::move(shots)) {}
+
+    // The checks, in the order a person would try them. Returns the failures.
+    std::vector<std::string> Run()
+    {
+        Step("the title names the marker file", [&] { TitleNamesTheMarkerFile(); });
+        Step("a menu over the map leaves the map as it was", [&] { MenuOverTheMapIsRepainted(); });
+        Step("window sizes and places", [&] { SizesAndPlaces(); });
+        Step("settings window", [&] { SettingsWindow(); });
+        Step("merge window", [&] { MergeWindow(); });
+        Step("geocoding notes and grid windows", [&] { GeocodingWindows(); });
+        Step("markers list leaves the mouse to the main window", [&] { MarkersList(); });
+        Step("languages window", [&] { LanguagesWindow(); });
+        Step("marker properties window", [&] { MarkerWindow(); });
+        Step("custom pan window", [&] { CustomPanWindow(); });
+        Step("about box", [&] { AboutBox(); });
+        Step("event viewer follows its newest line", [&] { EventViewer(); });
+        return FFailures;
+    }
+
+private:
+    template <class F>
+    void Step(const std::string& name, F body)
+    {
+        try {
+            body();
+            std::cerr << "xinput: ok   " << name << "\n";
+        } catch (const std::exception& e) {
+            std::cerr << "xinput: FAIL " << name << ": " << e.what() << "\n";
+            FFailures.push_back(name + ": " + e.what());
+            Shoot("failed-" + std::to_string(FFailures.size()));
+            // Leave no modal window or menu behind for the next step.
+            for (int i = 0; i < 3; ++i) FX.Key("Escape");
+        }
+    }
+
+    static void Check(bool condition, const std::string& what)
+    {
+        if (!condition) throw std::runtime_error(what);
+    }
+
+    template <class F>
+    void WaitUntil(const std::string& what, F condition, std::chrono::milliseconds limit = 5s)
+    {
+        auto deadline = std::chrono::steady_clock::now() + limit;
+        while (!FUi.Ask(condition)) {
+            if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error("timed out waiting until " + what);
+            std::this_thread::sleep_for(50ms);
+        }
+    }
+
+    void Shoot(const std::string& name)
+    {
+        if (FShots.empty()) return;
+        TPoint size = FX.ScreenSize();
+        FX.Grab({0, 0, size.X, size.Y}).SavePng(FShots + "/" + name + ".png");
+    }
+
+    // The centre of a control on the screen.
+    TPoint Centre(TControl* control)
+    {
+        return FUi.Ask([control] { return control->ClientToScreen({control->Width() / 2, control->Height() / 2}); });
+    }
+    TRect ScreenRect(TControl* control)
+    {
+        return FUi.Ask([control] {
+            TPoint p = control->ClientToScreen({0, 0});
+            return Bounds(p.X, p.Y, control->Width(), control->Height());
+        });
+    }
+
+    // Opens a main-menu item as a person does: a click on the menu's title,
+    // then Down to the item and Enter.
+    void ChooseMenu(const std::string& menu, const std::string& item)
+    {
+        struct Where {
+            TPoint Title;
+            int Downs = -1;
+        };
+        Where where = FUi.Ask([&] {
+            Where w;
+            for (auto& [top, rect] : FrmMain->MenuBar()->Layout()) {
+                if (StripHotkey(top->Caption()) != menu) continue;
+                w.Title = FrmMain->ClientToScreen({(rect.Left + rect.Right) / 2, rect.Top + rect.Height() / 2 - FrmMain->MenuBarHeight()});
+                int selectable = 0;
+                for (int i = 0; i < top->Count(); ++i) {
+                    TMenuItem* it = top->Items(i);
+                    if (!it->Visible() || it->IsLine() || !it->Enabled()) continue;
+                    ++selectable;
+                    if (StripHotkey(it->Caption()) == item) w.Downs = selectable;
+                }
+            }
+            return w;
+        });
+        Check(where.Downs > 0, "no menu item " + menu + " > " + item);
+        FX.Click(where.Title);
+        FX.Settle(150);
+        for (int i = 0; i < where.Downs; ++i) FX.Key("Down");
+        FX.Key("Return");
+        FX.Settle(200);
+    }
+
+    // Types into an edit after a click into it; the caret goes to its end first.
+    void TypeInto(TControl* edit, const std::string& text)
+    {
+        FX.Click(Centre(edit));
+        FX.Key("End");
+        FX.Type(text);
+    }
+
+    std::string TextOf(TControl* control)
+    {
+        return FUi.Ask([control] { return control->Text(); });
+    }
+
+    bool Showing(TCustomForm* const& form)
+    {
+        return FUi.Ask([&form] { return form && form->Visible(); });
+    }
+
+    std::optional<xinput::TXWindow> XWindowTitled(const std::string& title)
+    {
+        std::optional<xinput::TXWindow> found;
+        for (auto& w : FX.TopLevelWindows())
+            if (w.Title == title) found = w;
+        return found;
+    }
+
+    // ---- the checks
+
+    void TitleNamesTheMarkerFile()
+    {
+        auto main = XWindowTitled("Corvanta Vistra - Markerfile: smoke.csv");
+        std::string titles;
+        for (auto& w : FX.TopLevelWindows()) titles += " \"" + w.Title + "\"";
+        Check(main.has_value(), "no window titled \"Corvanta Vistra - Markerfile: smoke.csv\"; there are" + titles);
+    }
+
+    void MenuOverTheMapIsRepainted()
+    {
+        TRect map = ScreenRect(FrmMain->Geolith1);
+        TRect area{map.Left, map.Top, map.Left + 220, map.Top + 200};
+        TShot before = FX.Grab(area);
+        Shoot("map-before-menu");
+        Check(before.WhiteShare() < 0.9, "the map shows nothing before the menu opens");
+        TPoint view = FUi.Ask([] {
+            for (auto& [top, rect] : FrmMain->MenuBar()->Layout())
+                if (StripHotkey(top->Caption()) == "View")
+                    return FrmMain->ClientToScreen({rect.Left + 8, rect.Top + 8 - FrmMain->MenuBarHeight()});
+            return TPoint{};
+        });
+        FX.Click(view);
+        FX.Settle(300);
+        Shoot("map-menu-open");
+        Check(FX.Grab(area).DifferenceFrom(before) > 0.05, "the View menu did not open over the map");
+        FX.Key("Escape");
+        FX.Settle(300);
+        TShot after = FX.Grab(area);
+        Shoot("map-after-menu");
+        Check(after.DifferenceFrom(before) < 0.02,
+              "where the menu was the map is not back (" + std::to_string(after.WhiteShare() * 100) + "% white)");
+    }
+
+    void SizesAndPlaces()
+    {
+        auto main = XWindowTitled(FUi.Ask([] { return FrmMain->Caption(); }));
+        Check(main.has_value(), "the main window is not on the screen");
+        Check(main->MinSize && main->MinSize->X <= 590, "the main window cannot be made 590 wide");
+        TPoint screen = FX.ScreenSize();
+        int centreX = (main->Bounds.Left + main->Bounds.Right) / 2;
+        Check(std::abs(centreX - screen.X / 2) < 40, "the main window is not centred: left " + std::to_string(main->Bounds.Left));
+        // Narrowed to 600 pixels, the bottom bar still shows the address box and its button.
+        FX.Resize(main->Id, 600 - 16, main->Bounds.Height());
+        WaitUntil("the main window is narrower", [] { return FrmMain->Width() <= 600; });
+        FX.Settle(300);
+        Shoot("main-600-wide");
+        TRect address = ScreenRect(FrmMain->EAddress);
+        TRect go = ScreenRect(FrmMain->BGoToAddress);
+        TRect client = ScreenRect(FrmMain);
+        Check(go.Right <= client.Right && address.Right <= client.Right, "the address box or button is outside the window");
+        Check(address.Width() >= 60, "the address box is too narrow to use");
+        if (FUi.Ask([] { return FrmMain->ZoomPanel->Visible(); })) {
+            TRect zoom = ScreenRect(FrmMain->ZoomPanel);
+            Check(go.Right <= zoom.Left, "the zoom panel covers the address box or button");
+        }
+        FX.Resize(main->Id, main->Bounds.Width(), main->Bounds.Height());
+        WaitUntil("the main window is wide again", [] { return FrmMain->Width() > 900; });
+    }
+
+    void SettingsWindow()
+    {
+        ChooseMenu("Options", "Settings");
+        WaitUntil("the settings window shows", [] { return FrmSettings && FrmSettings->Visible() && FrmSettings->Modal(); });
+        Shoot("settings");
+        Check(FUi.Ask([] { return ui::ActiveMenuTracker() == nullptr; }), "the menu still tracks the keyboard");
+        TypeInto(FrmSettings->ELatitude, "3");
+        Check(TextOf(FrmSettings->ELatitude).ends_with("3"), "typing into Latitude did nothing");
+        FX.Click(Centre(FrmSettings->Button1));  // Reset Defaults
+        WaitUntil("Reset Defaults fills the edits", [] { return FrmSettings->ELatitude->Text() == "38.920346"; });
+        TypeInto(FrmSettings->zoomlevel, "");
+        FX.Key("BackSpace");
+        FX.Key("BackSpace");
+        FX.Type("11");
+        FX.Click(Centre(FrmSettings->BSelectImage));  // Save Settings: a message box answers
+        FX.Settle(600);
+        Shoot("settings-saved-message");
+        FX.Key("Return");
+        FX.Settle(300);
+        TIniFile ini(app::SettingsFileName());
+        Check(ini.ReadString(app::SettingsSection, "opt5", "") == "11", "Save Settings wrote no zoom level 11");
+        Check(ini.ReadString(app::SettingsSection, "opt1", "") == "38.920346", "Save Settings wrote no default latitude");
+        FX.MoveTo(Centre(FrmSettings->Panel1));
+        FX.Key("Escape");
+        WaitUntil("Esc closes the settings window", [] { return !FrmSettings->Visible(); });
+    }
+
+    void MergeWindow()
+    {
+        ChooseMenu("Markers", "MergeMarkerFiles");
+        WaitUntil("the merge window shows", [] { return frmmerge && frmmerge->Visible() && frmmerge->Modal(); });
+        Shoot("merge");
+        std::string lines = FUi.Ask([] { return frmmerge->Memo1->Text(); });
+        Check(lines.find("c:\\") == std::string::npos, "the merge window proposes c:\\ paths: " + lines);
+        TypeInto(frmmerge->QuillEdit1, "x");
+        Check(TextOf(frmmerge->QuillEdit1).ends_with("x"), "typing into the output file name did nothing");
+        FX.Click(Centre(frmmerge->Button1));  // Add File: a file dialog, cancelled
+        FX.Settle(800);
+        Shoot("merge-add-file");
+        FX.Key("Escape");
+        FX.Settle(400);
+        Check(FUi.Ask([] { return frmmerge && frmmerge->Visible(); }), "cancelling Add File closed the merge window");
+        FX.MoveTo(Centre(frmmerge->Label1));
+        FX.Key("Escape");
+        WaitUntil("Esc closes the merge window", [] { return !frmmerge->Visible(); });
+    }
+
+    void GeocodingWindows()
+    {
+        ChooseMenu("Tools", "Geocode");
+        WaitUntil("the notes window shows", [] { return FrmMsg && FrmMsg->Visible() && FrmMsg->Modal(); });
+        Shoot("geocoding-notes");
+        FX.MoveTo(Centre(FrmMsg));
+        FX.Key("Escape");
+        WaitUntil("the grid window follows the notes", [] { return FrmGrid1 && FrmGrid1->Visible(); });
+        Shoot("spreadsheet-grid");
+        auto grid = XWindowTitled("SpreadGrid");
+        Check(grid.has_value(), "no SpreadGrid window on the screen");
+        FX.RequestClose(grid->Id);
+        WaitUntil("closing the grid window", [] { return !FrmGrid1 || !FrmGrid1->Visible(); });
+    }
+
+    void MarkersList()
+    {
+        OpenToolWindow("Options", "Show Markers", FrmMarkers);
+        TPoint row = FUi.Ask([] {
+            TRect r = FrmMarkers->SGMarkers->CellRect(0, 1);
+            return FrmMarkers->SGMarkers->ClientToScreen({r.Left + 20, (r.Top + r.Bottom) / 2});
+        });
+        FX.Click(row);
+        WaitUntil("the row's position reaches the main window", [] { return FrmMain->ELatitude->Text() == "38.93"; });
+        Shoot("markers-list");
+        // The main window takes the mouse at once: its menu opens.
+        ChooseMenu("Options", "Show Events");
+        WaitUntil("the event viewer shows after a markers-list click", [] { return FrmEvent->Visible(); });
+        CloseWindow(FrmMarkers);
+    }
+
+    void LanguagesWindow()
+    {
+        OpenToolWindow("Options", "Show Languages", FrmLanguages);
+        Shoot("languages");
+        TPoint english = FUi.Ask([] {
+            TRect r = FrmLanguages->SGLanguages->CellRect(0, 10);
+            return FrmLanguages->SGLanguages->ClientToScreen({r.Left + 20, (r.Top + r.Bottom) / 2});
+        });
+        FX.Click(english);
+        WaitUntil("the clicked row is current", [] { return FrmLanguages->SGLanguages->Row() == 10; });
+        ChooseMenu("Help", "About");
+        WaitUntil("the main menu works after a languages click", [] { return FrmAboutBox->Visible(); });
+        FX.Click(Centre(FrmAboutBox->OKButton));
+        WaitUntil("OK closes the about box", [] { return !FrmAboutBox->Visible(); });
+        CloseWindow(FrmLanguages);
+    }
+
+    void MarkerWindow()
+    {
+        OpenToolWindow("Markers", "Add marker at Lat/Lon", FrmMarker);
+        int before = FUi.Ask([] { return FrmMain->Geolith1->Markers()->Count(); });
+        TypeInto(FrmMarker->EMText, "Typed");
+        Check(TextOf(FrmMarker->EMText) == "...Typed", "typing into the title did nothing: " + TextOf(FrmMarker->EMText));
+        FX.Click(Centre(FrmMarker->BCreateMarker));
+        WaitUntil("Create Marker adds a marker", [&] { return FrmMain->Geolith1->Markers()->Count() == before + 1; });
+        Shoot("marker-properties");
+        FX.Click(Centre(FrmMarker->BitBtn1));
+        WaitUntil("the cancel button closes the marker properties", [] { return !FrmMarker->Visible(); });
+    }
+
+    void CustomPanWindow()
+    {
+        OpenToolWindow("Controls", "Custom Pan Control", FrmCustomPan);
+        Shoot("custom-pan");
+        FX.Click(Centre(FrmCustomPan->SB2[static_cast<std::size_t>(TPadPlace::Center)]));  // shows the marker properties
+        WaitUntil("the centre button of the full-size pad shows the marker properties", [] { return FrmMarker->Visible(); });
+        FX.Click(Centre(FrmMarker->BitBtn1));
+        CloseWindow(FrmCustomPan);
+    }
+
+    void AboutBox()
+    {
+        ChooseMenu("Help", "About");
+        WaitUntil("the about box shows", [] { return FrmAboutBox->Visible(); });
+        Shoot("about");
+        auto about = XWindowTitled("About");
+        Check(about.has_value(), "no About window on the screen");
+        TPoint screen = FX.ScreenSize();
+        Check(std::abs((about->Bounds.Left + about->Bounds.Right) / 2 - screen.X / 2) < 40 &&
+                  std::abs((about->Bounds.Top + about->Bounds.Bottom) / 2 - screen.Y / 2) < 40,
+              "the about box is not centred on the screen");
+        FX.MoveTo(Centre(FrmAboutBox->OKButton));
+        FX.Key("Return");
+        WaitUntil("Enter presses the about box's default button", [] { return !FrmAboutBox->Visible(); });
+    }
+
+    void EventViewer()
+    {
+        OpenToolWindow("Options", "Show Events", FrmEvent);
+        auto viewer = XWindowTitled("Event viewer");
+        Check(viewer && viewer->MinSize && viewer->MinSize->X < viewer->Bounds.Width(),
+              "the event viewer cannot be made smaller than its first size");
+        // Each delete without a clicked marker logs one line; enough to scroll.
+        for (int i = 0; i < 14; ++i) ChooseMenu("Markers", "Delete selected marker from View");
+        Shoot("event-viewer");
+        bool follows = FUi.Ask([] {
+            TMemo* memo = FrmEvent->MmEvents;
+            return memo->SelStart() == static_cast<int>(memo->Text().size());
+        });
+        Check(follows, "the event viewer does not follow its newest line");
+        CloseWindow(FrmEvent);
+    }
+
+    // Opens a window that stays beside the main window, and moves it to the
+    // screen's bottom right corner, off the main window's menu bar.
+    void OpenToolWindow(const std::string& menu, const std::string& item, TCustomForm* form)
+    {
+        ChooseMenu(menu, item);
+        WaitUntil(item + " shows its window", [form] { return form->Visible(); });
+        auto window = XWindowTitled(FUi.Ask([form] { return form->Caption(); }));
+        Check(window.has_value(), "no window for " + item);
+        TPoint screen = FX.ScreenSize();
+        FX.Move(window->Id, screen.X - window->Bounds.Width(), screen.Y - window->Bounds.Height());
+        WaitUntil(item + " moves", [form, screen] { return form->BoundsRect().Right >= screen.X - 8; });
+    }
+
+    void CloseWindow(TCustomForm* form)
+    {
+        auto window = XWindowTitled(FUi.Ask([form] { return form->Caption(); }));
+        Check(window.has_value(), "no window for " + FUi.Ask([form] { return form->Caption(); }));
+        FX.RequestClose(window->Id);
+        WaitUntil("the window closes", [form] { return !form->Visible(); });
+    }
+
+    xinput::TUiThread& FUi;
+    std::string FShots;
+    xinput::TXSession FX;
+    std::vector<std::string> FFailures;
+};
+
+std::string PrepareSettings(const std::string& data, const std::string& folder)
+{
+    const std::string copy = folder + "/CorvantaVistra.INI";
+    std::filesystem::copy_file(data + "/smoke.INI", copy);
+    std::filesystem::copy_file(data + "/smoke.csv", folder + "/smoke.csv");
+    TIniFile(copy).WriteString(app::SettingsSection, "opt4", folder + "/smoke.csv");
+    return copy;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string data, shots;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        std::string name = argv[i];
+        if (name == "--data") data = argv[i + 1];
+        else if (name == "--shots") shots = argv[i + 1];
+        else Fail("unknown option " + name);
+    }
+    if (data.empty()) Fail("--data DIR is required");
+    if (!shots.empty()) std::filesystem::create_directories(shots);
+    std::thread([] {
+        std::this_thread::sleep_for(TimeLimit);
+        Fail("not done after 90 seconds");
+    }).detach();
+
+    char folderTemplate[] = "/tmp/vistra-xinput-XXXXXX";
+    if (!::mkdtemp(folderTemplate)) Fail("cannot make a temporary folder");
+    const std::string folder = folderTemplate;
+    std::vector<std::string> failures;
+    try {
+        web::testing::MapStandinServer standin;
+        app::SetSettingsFileName(PrepareSettings(data, folder));
+        Application->Initialize();
+        Application->SetMainFormOnTaskBar(true);
+        Application->SetTitle("Corvanta Vistra");
+        Application->OnException = [](TObject*, const Exception& e) {
+            std::lock_guard lock(gReportedMutex);
+            gReported.push_back(e.Message());
+        };
+        app::CreateWindows(*Application);
+        xinput::TUiThread ui;
+
+        std::atomic<bool> mapShown = false;
+        TNotifyEvent logFinish = FrmMain->Geolith1->OnDownloadFinish;
+        FrmMain->Geolith1->OnDownloadFinish = [&](TObject* sender) {
+            if (logFinish) logFinish(sender);
+            mapShown = true;
+        };
+        std::thread driver([&] {
+            while (!mapShown) std::this_thread::sleep_for(50ms);
+            std::this_thread::sleep_for(700ms);  // the first tiles settle
+            try {
+                TDriver d(ui, shots);
+                failures = d.Run();
+            } catch (const std::exception& e) {
+                failures.push_back(e.what());
+            }
+            ui.Ask([] {
+                FrmMain->Close();
+                return true;
+            });
+        });
+        Application->Run();
+        driver.join();
+        app::DestroyWindows();
+    } catch (const std::exception& e) {
+        failures.push_back(e.what());
+    }
+    std::filesystem::remove_all(folder);
+    {
+        std::lock_guard lock(gReportedMutex);
+        for (auto& r : gReported) failures.push_back("the program reported: " + r);
+    }
+    for (auto& f : failures) std::cerr << "xinput: failed: " << f << "\n";
+    return failures.empty() ? 0 : 1;
+}
