@@ -3,7 +3,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <algorithm>
+#include <utility>
 
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Strings.h"
@@ -85,8 +86,7 @@ std::string GeneralNumberText(double Value)
         while (mantissa.back() == '0') mantissa.pop_back();
         if (mantissa.back() == '.') mantissa.pop_back();
     }
-    if (mantissa == "-0" || mantissa.empty()) mantissa = "0";
-    std::string result = mantissa;
+    std::string result = (mantissa == "-0" || mantissa.empty()) ? std::string(1, '0') : std::move(mantissa);
     if (exponent != std::string::npos) {
         // "1.5e-07" becomes "1.5E-7".
         std::string_view tail(text.c_str() + exponent + 1);

@@ -137,7 +137,9 @@ TEST_F(FunctionTableTest, CountsOverTexts)
            Num("COUNTA(0)", 1), Num("COUNTBLANK(A1:A4)", 1), Num("COUNTIF(B1:B3;\">5\")", 2),
            Num("COUNTIF(A1:A4;\"ab*\")", 1), Num("COUNTIF(\">5\")", 0), Num("SEARCH(\"b\";\"abc\")", 2),
            Num("SEARCH(\"B\";\"abc\")", 0), Num("SEARCH(\"\";\"abc\")", 0), Err("SEARCH(\"b\")", 7, 1),
-           Txt("CONCATENATE(1;2)", "12"), Txt("CONCATENATE(1;0;2)", "12"), Txt("CONCATENATE(\"a\";A2;1.5)", "aabc1.5"),
+           Txt("CONCATENATE(1;2)", "12"), Txt("CONCATENATE(1/3)", "0.333333333333333"),
+           Txt("CONCATENATE(0.000001)", "1E-6"), Txt("CONCATENATE(1E16)", "1E16"),
+           Txt("CONCATENATE(0.00001234)", "0.00001234"), Txt("CONCATENATE(-2.5;123456789012345)", "-2.5123456789012345"), Txt("CONCATENATE(1;0;2)", "12"), Txt("CONCATENATE(\"a\";A2;1.5)", "aabc1.5"),
            Txt("SUBSTITUTE(\"a-b-c\";\"-\";\"+\")", "a+b+c"), Txt("SUBSTITUTE(\"aaa\";\"aa\";\"a\")", "a"),
            Txt("SUBSTITUTE(\"ab\";\"a\";\"aa\")", "aab"), Txt("SUBSTITUTE(\"ab\";\"\";\"x\")", "ab"),
            Err("SUBSTITUTE(\"a\";\"b\")", 7, 1)});
