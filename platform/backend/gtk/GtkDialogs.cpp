@@ -7,6 +7,8 @@
 
 #include "platform/backend/gtk/GdkWrappers.h"
 #include "platform/backend/gtk/GtkBackend.h"
+#include "platform/graphics/FontMap.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/PangoWrappers.h"
 #include "platform/ui/Dialogs.h"
 
@@ -22,6 +24,25 @@ GtkWindow* ActiveParent()
         if (gtk_window_is_active(GTK_WINDOW(l->data))) parent = GTK_WINDOW(l->data);
     g_list_free(windows);
     return parent;
+}
+
+// Message and input boxes speak in the application's font, with room around
+// their text, rather than in the desktop theme's.
+void DressAsApplicationBox(GtkWidget* dialog)
+{
+    static const bool styled = [] {
+        const std::string css = ".vistra-box, .vistra-box * { font-family: \"" + graphics::MapFontName(DefFontName) +
+                                "\"; font-size: " + std::to_string(DefFontSize) + "pt; }";
+        GtkCssProvider* provider = gtk_css_provider_new();
+        gtk_css_provider_load_from_data(provider, css.c_str(), -1, nullptr);
+        gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(provider),
+                                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+        g_object_unref(provider);
+        return true;
+    }();
+    (void)styled;
+    gtk_style_context_add_class(gtk_widget_get_style_context(dialog), "vistra-box");
+    gtk_container_set_border_width(GTK_CONTAINER(dialog), 12);
 }
 
 std::string ButtonLabel(int result)
@@ -118,6 +139,7 @@ public:
         GtkWidgetPtr dialog(gtk_message_dialog_new(ActiveParent(), GTK_DIALOG_MODAL, MessageTypeOf(request.Type),
                                                  GTK_BUTTONS_NONE, "%s", request.Text.c_str()));
         gtk_window_set_title(GTK_WINDOW(dialog.get()), request.Caption.c_str());
+        DressAsApplicationBox(dialog.get());
         for (int b : request.Buttons) gtk_dialog_add_button(GTK_DIALOG(dialog.get()), ButtonLabel(b).c_str(), b);
         int response = gtk_dialog_run(GTK_DIALOG(dialog.get()));
         if (response > 0) return response;
@@ -182,8 +204,11 @@ public:
         if (auto& hook = ui::DialogHook().InputQuery) return hook(request);
         GtkWidgetPtr dialog(gtk_dialog_new_with_buttons(request.Caption.c_str(), ActiveParent(), GTK_DIALOG_MODAL, "_OK",
                                                       GTK_RESPONSE_OK, "_Cancel", GTK_RESPONSE_CANCEL, nullptr));
+        DressAsApplicationBox(dialog.get());
         GtkWidget* area = gtk_dialog_get_content_area(GTK_DIALOG(dialog.get()));
+        gtk_box_set_spacing(GTK_BOX(area), 6);
         GtkWidget* label = gtk_label_new(request.Prompt.c_str());
+        gtk_label_set_xalign(GTK_LABEL(label), 0);
         GtkWidget* entry = gtk_entry_new();
         gtk_entry_set_text(GTK_ENTRY(entry), request.Value.c_str());
         gtk_entry_set_activates_default(GTK_ENTRY(entry), TRUE);
