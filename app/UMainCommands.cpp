@@ -143,7 +143,11 @@ void TFrmMain::Savemarkers1Click(TObject*)
 
 void TFrmMain::Loadmarkers1Click(TObject*)
 {
-    if (!OpenTextFileDialog1->Execute() || !FileExists(OpenTextFileDialog1->FileName())) return;
+    if (!OpenTextFileDialog1->Execute()) return;
+    if (!FileExists(OpenTextFileDialog1->FileName())) {
+        ShowMessage("The marker file " + OpenTextFileDialog1->FileName() + " does not exist.");
+        return;
+    }
     SetMarkerFileName(OpenTextFileDialog1->FileName());
     LoadCSVMarkers(MarkerFileName());
 }
@@ -317,7 +321,12 @@ void TFrmMain::ShowLanguages1Click(TObject*)
     if (FrmLanguages) FrmLanguages->Show();
 }
 
-void TFrmMain::Operations1Click(TObject*) { ShellExecute(0, "open", OnlineGuideAddress, "", "", SW_SHOWNORMAL); }
+void TFrmMain::Operations1Click(TObject*)
+{
+    // The shell's open answers 32 or less when it failed.
+    if (ShellExecute(0, "open", OnlineGuideAddress, "", "", SW_SHOWNORMAL) <= 32)
+        ShowMessage(std::string("No web browser could be started to show the guide at ") + OnlineGuideAddress + ".");
+}
 
 void TFrmMain::About1Click(TObject*)
 {

@@ -277,6 +277,14 @@ TEST_F(UMainTest, MarkersSavedAndLoadedThroughTheMenu)
     EXPECT_EQ(FrmMain->ELatitude->Text(), "38.92");
     EXPECT_EQ(Scripts().back(), "map.panTo(new google.maps.LatLng(38.92, -94.85));");
 
+    // Choosing a file that does not exist says so and changes nothing.
+    AnswerFileDialog(dir / "missing.csv");
+    FrmMain->Loadmarkers1Click(nullptr);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back(), "The marker file " + (dir / "missing.csv") + " does not exist.");
+    EXPECT_EQ(FrmMain->MarkerFileName(), dir / "saved.csv");
+    EXPECT_EQ(Markers().Count(), 1);
+
     // A file that no longer exists clears the map and keeps the list's rows.
     FrmMain->SetMarkerFileName(dir / "gone.csv");
     FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName());
@@ -394,6 +402,12 @@ TEST_F(UMainTest, MenuTogglesSendTheirNewState)
     FindMenuItem(FrmMain->MainMenu1->Items(), "&Operations")->Click();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_TRUE(opened[0].starts_with("https://"));
+    EXPECT_TRUE(messages.empty());
+    // Without a browser to start, the command says so.
+    ui::SetShellOpenHandler([](const std::string&) { return false; });
+    FindMenuItem(FrmMain->MainMenu1->Items(), "&Operations")->Click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].starts_with("No web browser could be started")) << messages[0];
 }
 
 TEST_F(UMainTest, ShowEventsChecksItsItemAndClosingTheViewerClearsIt)
