@@ -1,6 +1,7 @@
 # The file interface and the .xls file object.
 list(APPEND XLS_SOURCES
   qorXLSAdapter.cpp
-  qorXLSAdapterTypedText.cpp)
+  qorXLSAdapterTypedText.cpp
+  qorXLSAdapterView.cpp)
 list(APPEND XLS_TEST_SOURCES
   tests/XLSAdapterTest.cpp)

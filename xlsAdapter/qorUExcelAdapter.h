@@ -158,6 +158,31 @@ public:
     virtual void UnMergeCells(int FirstRow, int FirstCol, int LastRow, int LastCol) = 0;
     virtual int CellMergedListCount() = 0;
 
+    // Window and print options of the active sheet.
+    virtual bool ShowGridLines() = 0;
+    virtual void SetShowGridLines(bool Value) = 0;
+    virtual bool ShowGridHeaders() = 0;
+    virtual void SetShowGridHeaders(bool Value) = 0;
+    virtual bool PrintGridLines() = 0;
+    virtual void SetPrintGridLines(bool Value) = 0;
+    virtual int SheetZoom() = 0;
+    virtual void SetSheetZoom(int Value) = 0;
+    virtual bool PrintHCentered() = 0;
+    virtual void SetPrintHCentered(bool Value) = 0;
+    virtual bool PrintVCentered() = 0;
+    virtual void SetPrintVCentered(bool Value) = 0;
+    virtual bool PrintToFit() = 0;
+    virtual void SetPrintToFit(bool Value) = 0;
+    virtual bool OutlineSummaryColsRightOfDetail() = 0;
+    virtual void SetOutlineSummaryColsRightOfDetail(bool Value) = 0;
+    virtual bool OutlineSummaryRowsBelowDetail() = 0;
+    virtual void SetOutlineSummaryRowsBelowDetail(bool Value) = 0;
+    virtual bool OutlineAutomaticStyles() = 0;
+    virtual void SetOutlineAutomaticStyles(bool Value) = 0;
+    // Rows above Row and columns left of Col stay in view.
+    virtual void FreezePanes(int Row, int Col) = 0;
+    virtual void GetFrozenPanes(int& Row, int& Col) = 0;
+
     // Outline levels.
     virtual int GetRowOutlineLevel(int aRow) = 0;
     virtual void SetRowOutlineLevel(int FirstRow, int LastRow, int Value) = 0;

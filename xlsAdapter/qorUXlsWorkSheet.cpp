@@ -7,6 +7,7 @@
 #include "xlsAdapter/qorUOle2Impl.h"
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
+#include "xlsAdapter/qorUXlsPageSetupRecords.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
 #include "xlsAdapter/qorUXlsTemplate.h"
 #include "xlsAdapter/qorUXlsWorkbookGlobals.h"
@@ -76,7 +77,7 @@ void TWorkSheet::Clear()
     FCells.Clear();
     FRanges.clear();
     FCodeName.reset();
-    FGuts = nullptr;
+    LinkRecords();
     FOriginalDimensions = {};
     FDefRowHeight = DefaultRowHeight;
     FDefColWidth = DefaultColWidth;
@@ -85,17 +86,40 @@ void TWorkSheet::Clear()
 void TWorkSheet::LinkSheetRecord(TBaseRecord* Record)
 {
     LinkRecord(Record);
-    if (Record->Id == xlr::GUTS)
-        FGuts = static_cast<TGutsRecord*>(Record);
+    switch (Record->Id) {
+    case xlr::GUTS: FGuts = static_cast<TGutsRecord*>(Record); break;
+    case 0x002B: FPrintGridLines = static_cast<TPrintGridLinesRecord*>(Record); break;
+    case xlr::SCL: FZoom = static_cast<TSCLRecord*>(Record); break;
+    case xlr::WSBOOL: FWSBool = static_cast<TWsBoolRecord*>(Record); break;
+    case 0x0083: FHCenter = static_cast<TPrintCenteredRecord*>(Record); break;
+    case 0x0084: FVCenter = static_cast<TPrintCenteredRecord*>(Record); break;
+    case xlr::PANE: FPane = static_cast<TPaneRecord*>(Record); break;
+    default: break;
+    }
 }
 
 void TWorkSheet::LinkRecords()
 {
     FWindow2 = nullptr;
     FGuts = nullptr;
+    FPrintGridLines = nullptr;
+    FZoom = nullptr;
+    FWSBool = nullptr;
+    FHCenter = nullptr;
+    FVCenter = nullptr;
+    FPane = nullptr;
+    // Records of embedded chart substreams belong to the charts.
+    bool inSubstream = false;
     for (const TBaseRecordList* list : {&FMiscRecords1, &FMiscRecords2})
-        for (int i = 0; i < list->Count(); ++i)
-            LinkSheetRecord(list->Items(i));
+        for (int i = 0; i < list->Count(); ++i) {
+            TBaseRecord* record = list->Items(i);
+            if (record->Id == xlr::BOF)
+                inSubstream = true;
+            else if (record->Id == xlr::EOF_)
+                inSubstream = false;
+            else if (!inSubstream)
+                LinkSheetRecord(record);
+        }
 }
 
 void TWorkSheet::ApplyDefaultSize(const TBaseRecord& Record, int& LastDefColWidth, bool& StandardWidthApplied)

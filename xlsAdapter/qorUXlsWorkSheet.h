@@ -13,6 +13,9 @@
 #include <vector>
 
 class TGutsRecord;
+class TPaneRecord;
+class TPrintCenteredRecord;
+class TPrintGridLinesRecord;
 
 class TWorkSheet : public TSheet {
 public:
@@ -77,6 +80,32 @@ public:
     bool HasHPageBreak(int Row) const { return FHPageBreaks.HasPageBreak(Row); }
     bool HasVPageBreak(int Col) const { return FVPageBreaks.HasPageBreak(Col); }
 
+    // Window and print options, with their defaults when the sheet has no
+    // record for them.
+    bool ShowGridLines() const;
+    void SetShowGridLines(bool Value);
+    bool ShowGridHeaders() const;
+    void SetShowGridHeaders(bool Value);
+    bool PrintGridLines() const;
+    void SetPrintGridLines(bool Value);
+    int SheetZoom() const;
+    void SetSheetZoom(int Value);
+    bool PrintHCentered() const;
+    void SetPrintHCentered(bool Value);
+    bool PrintVCentered() const;
+    void SetPrintVCentered(bool Value);
+    bool PrintToFit() const;
+    void SetPrintToFit(bool Value);
+    bool OutlineSummaryRowsBelowDetail() const;
+    void SetOutlineSummaryRowsBelowDetail(bool Value);
+    bool OutlineSummaryColsRightOfDetail() const;
+    void SetOutlineSummaryColsRightOfDetail(bool Value);
+    bool OutlineAutomaticStyles() const;
+    void SetOutlineAutomaticStyles(bool Value);
+    // Rows above Row and columns left of Col stay in view; (0, 0) unfreezes.
+    void FreezePanes(int Row, int Col);
+    void GetFrozenPanes(int& Row, int& Col) const;
+
     // Merged ranges, 0-based.
     void MergeCells(int aRow1, int aCol1, int aRow2, int aCol2);
     void UnMergeCells(int aRow1, int aCol1, int aRow2, int aCol2);
@@ -101,7 +130,17 @@ private:
     TColInfoList FColumns;
     TCells FCells;
     std::vector<std::unique_ptr<TMergedCells>> FRanges;
+    // Adds the PANE record after WINDOW2 (when the sheet has the records a
+    // view needs), or removes it.
+    void SetPaneRecord(bool Present);
+
     TGutsRecord* FGuts = nullptr;
+    TPrintGridLinesRecord* FPrintGridLines = nullptr;
+    TSCLRecord* FZoom = nullptr;
+    TWsBoolRecord* FWSBool = nullptr;
+    TPrintCenteredRecord* FHCenter = nullptr;
+    TPrintCenteredRecord* FVCenter = nullptr;
+    TPaneRecord* FPane = nullptr;
     TDimensionsRec FOriginalDimensions;
     int FDefRowHeight = DefaultRowHeight;
     int FDefColWidth = DefaultColWidth;

@@ -139,6 +139,29 @@ public:
     void UnMergeCells(int FirstRow, int FirstCol, int LastRow, int LastCol) override;
     int CellMergedListCount() override;
 
+    bool ShowGridLines() override;
+    void SetShowGridLines(bool Value) override;
+    bool ShowGridHeaders() override;
+    void SetShowGridHeaders(bool Value) override;
+    bool PrintGridLines() override;
+    void SetPrintGridLines(bool Value) override;
+    bool PrintHCentered() override;
+    void SetPrintHCentered(bool Value) override;
+    bool PrintVCentered() override;
+    void SetPrintVCentered(bool Value) override;
+    bool PrintToFit() override;
+    void SetPrintToFit(bool Value) override;
+    bool OutlineSummaryColsRightOfDetail() override;
+    void SetOutlineSummaryColsRightOfDetail(bool Value) override;
+    bool OutlineSummaryRowsBelowDetail() override;
+    void SetOutlineSummaryRowsBelowDetail(bool Value) override;
+    bool OutlineAutomaticStyles() override;
+    void SetOutlineAutomaticStyles(bool Value) override;
+    int SheetZoom() override;
+    void SetSheetZoom(int Value) override;
+    void FreezePanes(int Row, int Col) override;
+    void GetFrozenPanes(int& Row, int& Col) override;
+
     int GetRowOutlineLevel(int aRow) override;
     void SetRowOutlineLevel(int FirstRow, int LastRow, int Value) override;
     int GetColOutlineLevel(int aCol) override;

@@ -208,3 +208,45 @@ TEST(XLSAdapter, TypedTextBecomesNumbersBooleansDatesOrText)
         ++row;
     }
 }
+
+TEST(XLSAdapter, WindowOptionsAndFrozenPanesReachXlrd)
+{
+    REQUIRE_PEER("python3-xlrd");
+    auto file = NewWorkbook(1);
+    EXPECT_TRUE(file->ShowGridLines());
+    EXPECT_FALSE(file->PrintGridLines()); // the template's PRINTGRIDLINES 0
+    EXPECT_EQ(file->SheetZoom(), 100);
+    int row = 0;
+    int col = 0;
+    file->GetFrozenPanes(row, col);
+    EXPECT_EQ((std::array{row, col}), (std::array{1, 1}));
+
+    file->SetShowGridLines(false);
+    file->SetPrintGridLines(true);
+    file->SetSheetZoom(150);
+    file->SetPrintHCentered(true);
+    file->FreezePanes(3, 2);
+    file->GetFrozenPanes(row, col);
+    EXPECT_EQ((std::array{row, col}), (std::array{3, 2}));
+
+    TempFolder dir;
+    file->Save(false, dir / "view.xls", nullptr, nullptr, nullptr);
+    TXLSFile again(nullptr);
+    again.Connect();
+    again.OpenFile(dir / "view.xls");
+    EXPECT_FALSE(again.ShowGridLines());
+    EXPECT_TRUE(again.PrintGridLines());
+    EXPECT_EQ(again.SheetZoom(), 150);
+    EXPECT_TRUE(again.PrintHCentered());
+    std::string out;
+    ASSERT_EQ(0, RunCommand("/usr/bin/python3 -c \"import xlrd; s=xlrd.open_workbook('" + (dir / "view.xls") +
+                                "', formatting_info=True).sheet_by_index(0); print(s.show_grid_lines, "
+                                "s.scl_mag_factor, s.panes_are_frozen, s.horz_split_pos, s.vert_split_pos)\"",
+                            &out));
+    EXPECT_EQ(out, "0 150 1 2 1\n");
+
+    // Unfreezing removes the pane again.
+    again.FreezePanes(1, 1);
+    again.GetFrozenPanes(row, col);
+    EXPECT_EQ((std::array{row, col}), (std::array{1, 1}));
+}
