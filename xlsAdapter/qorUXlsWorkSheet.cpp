@@ -60,6 +60,7 @@ void TWorkSheet::ClearValues()
     FEOF = std::move(empty->FEOF);
     FMiscRecords1.CopyFrom(&empty->FMiscRecords1);
     FMiscRecords2.CopyFrom(&empty->FMiscRecords2);
+    FCellBlockAt = empty->FCellBlockAt;
     FDefColWidth = empty->FDefColWidth;
     FDefRowHeight = empty->FDefRowHeight;
     FOriginalDimensions = empty->FOriginalDimensions;
@@ -71,6 +72,7 @@ void TWorkSheet::Clear()
     TSheet::Clear();
     FMiscRecords1.Clear();
     FMiscRecords2.Clear();
+    FCellBlockAt = -1;
     FHPageBreaks.Clear();
     FVPageBreaks.Clear();
     FColumns.Clear();
@@ -194,7 +196,13 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
                 record->ReadError(msg::ErrExcelInvalid);
             inSubstream = true;
             keep->Add(std::move(record));
-        } else if (dynamic_cast<TIgnoreRecord*>(record.get())) {
+            continue;
+        }
+        if (FCellBlockAt < 0 && keep == &FMiscRecords1 &&
+            (record->Id == xlr::DIMENSIONS || record->Id == xlr::ROW || dynamic_cast<TCellRecord*>(record.get()) ||
+             dynamic_cast<TMultipleValueRecord*>(record.get()) || record->Id == xlr::FORMULA))
+            FCellBlockAt = FMiscRecords1.Count();
+        if (dynamic_cast<TIgnoreRecord*>(record.get())) {
             // Rebuilt on save (INDEX, DBCELL).
         } else if (record->Id == xlr::DIMENSIONS) {
             FOriginalDimensions = static_cast<TDimensionsRecord&>(*record).Dim();
@@ -275,11 +283,15 @@ void TWorkSheet::SaveToStream(TOle2File& DataStream)
     CheckLoaded();
     FBOF->SaveToStream(DataStream);
     RecalcGuts();
-    FMiscRecords1.SaveToStream(DataStream);
+    const int split = FCellBlockAt < 0 ? FMiscRecords1.Count() : FCellBlockAt;
+    for (int i = 0; i < split; ++i)
+        FMiscRecords1.Items(i)->SaveToStream(DataStream);
     FHPageBreaks.SaveToStream(DataStream);
     FVPageBreaks.SaveToStream(DataStream);
     FColumns.SaveToStream(DataStream);
     FCells.SaveToStream(DataStream);
+    for (int i = split; i < FMiscRecords1.Count(); ++i)
+        FMiscRecords1.Items(i)->SaveToStream(DataStream);
     FMiscRecords2.SaveToStream(DataStream);
     for (const auto& range : FRanges)
         range->SaveToStream(DataStream);
@@ -292,11 +304,15 @@ void TWorkSheet::SaveRangeToStream(TOle2File& DataStream, int, const TXlsCellRan
 {
     CheckLoaded();
     FBOF->SaveToStream(DataStream);
-    FMiscRecords1.SaveToStream(DataStream);
+    const int split = FCellBlockAt < 0 ? FMiscRecords1.Count() : FCellBlockAt;
+    for (int i = 0; i < split; ++i)
+        FMiscRecords1.Items(i)->SaveToStream(DataStream);
     FHPageBreaks.SaveRangeToStream(DataStream, CellRange.Top, CellRange.Bottom);
     FVPageBreaks.SaveRangeToStream(DataStream, CellRange.Left, CellRange.Right);
     FColumns.SaveRangeToStream(DataStream, CellRange);
     FCells.SaveRangeToStream(DataStream, CellRange);
+    for (int i = split; i < FMiscRecords1.Count(); ++i)
+        FMiscRecords1.Items(i)->SaveToStream(DataStream);
     FMiscRecords2.SaveToStream(DataStream);
     for (const auto& range : FRanges)
         range->SaveRangeToStream(DataStream, CellRange);
@@ -311,6 +327,7 @@ std::unique_ptr<TSheet> TWorkSheet::DoCopyTo() const
     CopySectionTo(*copy);
     copy->FMiscRecords1.CopyFrom(&FMiscRecords1);
     copy->FMiscRecords2.CopyFrom(&FMiscRecords2);
+    copy->FCellBlockAt = FCellBlockAt;
     copy->FHPageBreaks = FHPageBreaks;
     copy->FVPageBreaks = FVPageBreaks;
     copy->FColumns = FColumns;
@@ -506,6 +523,8 @@ void TWorkSheet::EnsureGuts()
                 break;
             }
         FMiscRecords1.Insert(at, std::move(guts));
+        if (FCellBlockAt >= at)
+            ++FCellBlockAt;
     }
     FGuts->RecalcNeeded = true;
 }

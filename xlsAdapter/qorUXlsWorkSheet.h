@@ -124,6 +124,9 @@ private:
     void SetFormatOfCells(bool Column, int Index, int Value);
 
     TBaseRecordList FMiscRecords1;
+    // Records of FMiscRecords1 from this position on came after the cell
+    // block began (formulas, drawings, notes) and are written after it.
+    int FCellBlockAt = -1;
     TBaseRecordList FMiscRecords2;
     THPageBreakList FHPageBreaks;
     TVPageBreakList FVPageBreaks;

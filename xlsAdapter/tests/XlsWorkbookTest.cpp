@@ -5,6 +5,7 @@
 #include "xlsAdapter/qorUExcelRecords.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
 #include "xlsAdapter/qorUXlsPalette.h"
+#include "xlsAdapter/qorUXlsWorkSheet.h"
 #include "xlsAdapter/tests/XlsGlobalsTestSupport.h"
 #include "xlsAdapter/tests/XlsTestSupport.h"
 
@@ -33,11 +34,14 @@ std::string Peer(const std::string& command)
 }
 
 // Records whose bytes saving rebuilds: the string table and its index, the
-// sheet offsets, label indexes, and what the reader drops.
+// sheet offsets, label indexes, what the reader drops, and what worksheets
+// keep in lists of their own (dimensions, cells, column information, merged
+// ranges, page breaks).
 bool Rebuilt(std::uint16_t id)
 {
-    static const std::set<std::uint16_t> ids{0x00FC, 0x00FF, 0x0085, 0x00FD, 0x020B, 0x00D7, 0x0208,
-                                             0x00ED, 0x013D, 0x01C1, 0x0059, 0x005A, 0x1060};
+    static const std::set<std::uint16_t> ids{0x00FC, 0x00FF, 0x0085, 0x00FD, 0x020B, 0x00D7, 0x0208, 0x00ED,
+                                             0x013D, 0x01C1, 0x0059, 0x005A, 0x1060, 0x0200, 0x0201, 0x0203,
+                                             0x0205, 0x027E, 0x00BD, 0x00BE, 0x007D, 0x00E5, 0x001A, 0x001B};
     return ids.count(id) != 0;
 }
 
@@ -140,10 +144,12 @@ TEST(Workbook, OurOwnStringsWithRunsAndSplitsReadBackInEveryPeer)
     TWorkbook workbook;
     workbook.LoadFromStream(container);
     const std::u16string text = u"\u0416" + std::u16string(9000, u'r') + u"\u0416";
-    const auto& records = static_cast<TVyxUnsupportedSheet&>(*workbook.Sheets().GetItems(0)).SheetRecords();
-    for (int i = 0; i < records.Count(); ++i)
-        if (auto* label = dynamic_cast<TLabelSSTRecord*>(records.Items(i)); label && label->AsString() == u"plain")
-            label->SetAsRichString({text, {{0, 6}, {1, 0}}});
+    const TCellList& cells = static_cast<TWorkSheet&>(*workbook.Sheets().GetItems(0)).Cells().CellList();
+    for (int row = 0; row < cells.Count(); ++row)
+        for (int i = 0; i < cells.CellRow(row)->Count(); ++i)
+            if (auto* label = dynamic_cast<TLabelSSTRecord*>(cells.CellRow(row)->Items(i));
+                label && label->AsString() == u"plain")
+                label->SetAsRichString({text, {{0, 6}, {1, 0}}});
     const std::string out = dir / "changed.xls";
     {
         TFileStream output(out, fmCreate);
@@ -316,8 +322,9 @@ TEST(WorkbookGlobals, RecordsAfterTheDirectoryComeBeforeItOnSaving)
     std::vector<std::uint16_t> ids;
     for (const auto& r : records)
         ids.push_back(r.Id);
-    EXPECT_EQ((std::vector<std::uint16_t>{0x0809, 0x003D, 0x008C, 0x0085, 0x00FC, 0x00FF, 0x000A, 0x0809, 0x023E,
-                                          0x000A}),
+    // The worksheet writes its dimensions before WINDOW2.
+    EXPECT_EQ((std::vector<std::uint16_t>{0x0809, 0x003D, 0x008C, 0x0085, 0x00FC, 0x00FF, 0x000A, 0x0809, 0x0200,
+                                          0x023E, 0x000A}),
               ids);
 }
 
