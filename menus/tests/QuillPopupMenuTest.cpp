@@ -168,3 +168,27 @@ TEST_F(PopupTest, PopupWindowIsClippedFramedAndGivenBackWhenItCloses)
     EXPECT_EQ(GetWindowRgn(window, region), ERROR_REGION) << "closing removes the region";
     DeleteObject(region);
 }
+
+TEST_F(PopupTest, SubmenuWindowOpeningRightMovesOverItsParent)
+{
+    TQuillPopupMenu menu(Form);
+    AddItem(menu.Items(), "Plain");
+    TMenuItem* more = AddItem(menu.Items(), "More");
+    AddItem(more, "Deep");
+    WithPopupOpen(menu, 200, 150, [&](TCustomForm& popup) {
+        backend::input::PressKey(*Form, VK_DOWN);
+        backend::input::PressKey(*Form, VK_DOWN);
+        backend::input::PressKey(*Form, VK_RIGHT);
+        std::vector<TCustomForm*> popups = OpenPopups();
+        ASSERT_EQ(popups.size(), 2u);
+        TCustomForm& sub = *popups.back();
+        sub.Surface();
+        // The tracker opened it at its parent item's right edge, three pixels
+        // inside the parent window; the first paint moved it fourteen more.
+        EXPECT_EQ(sub.Left(), popup.Left() + popup.Width() - 3 - 14);
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        EXPECT_NE(GetWindowRgn(sub.Handle(), region), ERROR_REGION);
+        DeleteObject(region);
+        backend::input::PressKey(*Form, VK_ESCAPE);
+    });
+}

@@ -269,7 +269,9 @@ public:
     int Sideways() const { return FSideways; }
 
 private:
-    void Open(TMenuItem& parent, TPoint at, TPopupAlignment alignment)
+    // Returns the left edge the level was placed at; an owner-drawn level may
+    // move itself once it shows.
+    int Open(TMenuItem& parent, TPoint at, TPopupAlignment alignment)
     {
         auto level = std::make_unique<TPopupLevel>(parent);
         TPopupLevel* raw = level.get();
@@ -279,7 +281,8 @@ private:
         else if (alignment == paCenter) x -= raw->Width() / 2;
         if (x + raw->Width() > work.Right) x = std::max(work.Left, work.Right - raw->Width());
         if (y + raw->Height() > work.Bottom) y = std::max(work.Top, work.Bottom - raw->Height());
-        raw->SetBounds(std::max(work.Left, x), y, raw->Width(), raw->Height());
+        const int placedLeft = std::max(work.Left, x);
+        raw->SetBounds(placedLeft, y, raw->Width(), raw->Height());
         std::size_t depth = FLevels.size();
         raw->OnHover = [this, depth](int i) {
             while (FLevels.size() > depth + 1) CloseTop();
@@ -289,6 +292,7 @@ private:
         raw->OnChoose = [this, depth](int i) { Choose(*FLevels[depth], i); };
         FLevels.push_back(std::move(level));
         raw->Show();
+        return placedLeft;
     }
 
     void OpenSub(int index, bool selectFirst)
@@ -297,10 +301,10 @@ private:
         TMenuItem* item = top.ItemAt(index);
         TRect r = top.ItemRect(index);
         TPoint at = top.ClientToScreen({r.Right, r.Top});
-        Open(*item, at, paLeft);
+        const int placedLeft = Open(*item, at, paLeft);
         // Near the screen's right edge a submenu opens to the left of its parent.
         TPopupLevel& sub = *FLevels.back();
-        if (sub.Left() < at.X) sub.SetLeft(std::max(0, top.Left() - sub.Width()));
+        if (placedLeft < at.X) sub.SetLeft(std::max(0, top.Left() - sub.Width()));
         if (selectFirst) sub.MoveHot(1);
     }
 
