@@ -87,6 +87,7 @@ public:
         Step("custom pan window", [&] { CustomPanWindow(); });
         Step("about box", [&] { AboutBox(); });
         Step("event viewer follows its newest line", [&] { EventViewer(); });
+        Step("the map and its markers answer the mouse", [&] { MapAnswersTheMouse(); });
         return FFailures;
     }
 
@@ -421,6 +422,88 @@ private:
         TPoint screen = FX.ScreenSize();
         FX.Move(window->Id, screen.X - window->Bounds.Width(), screen.Y - window->Bounds.Height());
         WaitUntil(item + " moves", [form, screen] { return form->BoundsRect().Right >= screen.X - 8; });
+    }
+
+    // The centre of the first marker drawn in a colour on the map, found in the screen's pixels.
+    TPoint MarkerOnScreen(std::uint32_t colour)
+    {
+        TRect map = ScreenRect(FrmMain->Geolith1);
+        TShot shot = FX.Grab(map);
+        long sumX = 0, sumY = 0, count = 0;
+        for (int y = 0; y < map.Height(); ++y)
+            for (int x = 0; x < map.Width(); ++x)
+                if (shot.Pixels[static_cast<std::size_t>(y * map.Width() + x)] == colour) {
+                    sumX += x;
+                    sumY += y;
+                    ++count;
+                }
+        Check(count > 0, "no marker drawn in the colour looked for");
+        return {map.Left + static_cast<int>(sumX / count), map.Top + static_cast<int>(sumY / count)};
+    }
+
+    int LogCount()
+    {
+        return FUi.Ask([] { return FrmEvent->MmEvents->Lines().Count(); });
+    }
+
+    // Waits for a line of the event log, after the first `from` lines, that starts with start.
+    std::string WaitForLog(int from, const std::string& start)
+    {
+        std::string found;
+        WaitUntil("the event viewer shows \"" + start + "\"", [&] {
+            TStrings& lines = FrmEvent->MmEvents->Lines();
+            for (int i = from; i < lines.Count(); ++i)
+                if (lines.Strings(i).starts_with(start)) {
+                    found = lines.Strings(i);
+                    return true;
+                }
+            return false;
+        });
+        return found;
+    }
+
+    void MapAnswersTheMouse()
+    {
+        OpenToolWindow("Options", "Show Events", FrmEvent);
+        TRect map = ScreenRect(FrmMain->Geolith1);
+        TPoint empty{map.Left + map.Width() / 4, map.Top + map.Height() * 3 / 4};
+
+        int from = LogCount();
+        FX.Click(empty);
+        std::string line = WaitForLog(from, "LeftClick , Lat : ");
+        Check(FUi.Ask([] { return FrmMain->ELatitude->Text(); }) != "38.920346", "a map click did not fill the position edits");
+
+        from = LogCount();
+        FX.Click(empty, 3);
+        WaitForLog(from, "RightClick , Lat : ");
+
+        from = LogCount();
+        FX.Drag(empty, {empty.X + 80, empty.Y - 40});
+        WaitForLog(from, "MapMoveStart , Lat : ");
+        WaitForLog(from, "MapMoveEnd , Lat : ");
+        FX.Settle(300);
+        Shoot("map-dragged");
+
+        constexpr std::uint32_t HeadOfficeColour = 0xd93025;  // the first marker's colour on the map
+        TPoint marker = MarkerOnScreen(HeadOfficeColour);
+        from = LogCount();
+        FX.Click(marker);
+        WaitForLog(from, "MarkerLeftClick , Title :Head office, IdMarker :0");
+        Check(FUi.Ask([] { return FrmMain->DeleteMarker; }) == 0, "a marker click did not select it for deleting");
+
+        double before = FUi.Ask([] { return FrmMain->Geolith1->Markers()->Items(0)->Latitude(); });
+        from = LogCount();
+        FX.Drag(marker, {marker.X + 60, marker.Y + 50});
+        WaitForLog(from, "MarkerDragStart , Lat : ");
+        WaitForLog(from, "MarkerDragEnd , Lat : ");
+        WaitUntil("the dragged marker keeps its new place",
+                  [before] { return FrmMain->Geolith1->Markers()->Items(0)->Latitude() < before; });
+        FX.Settle(300);
+        Shoot("marker-dragged");
+        TPoint moved = MarkerOnScreen(HeadOfficeColour);
+        Check(std::abs(moved.X - (marker.X + 60)) <= 3 && std::abs(moved.Y - (marker.Y + 50)) <= 3,
+              "the marker is not drawn where it was dropped");
+        CloseWindow(FrmEvent);
     }
 
     void CloseWindow(TCustomForm* form)
