@@ -137,6 +137,25 @@ TEST(XLSAdapter, SheetOperationsAndTheirErrors)
     EXPECT_NE(ErrorOf([&] { file->SetFontList(-1, TVyxFont{}); }), "no exception");
     EXPECT_EQ(file->GetFontList(4).Name, file->GetFontList(0).Name);
     EXPECT_EQ(file->FontListCount(), 5);
+    // Counts are checked, not cut to 16 bits.
+    file->SetActiveSheet(1);
+    EXPECT_EQ(ErrorOf([&] { file->DeleteRows(1, 65537); }), "Invalid Row (0)");
+    EXPECT_EQ(ErrorOf([&] { file->DeleteCols(2, -1); }), "Invalid Column (1)");
+}
+
+TEST(XLSAdapter, ColumnWidthsStayWithTheirColumnsWhenColumnsGo)
+{
+    auto file = NewWorkbook(1);
+    file->SetColumnWidth(2, 3000);
+    file->SetColumnWidth(5, 5000);
+    file->SetCellValue(1, 5, Variant(5.0));
+    file->DeleteCols(2, 2);
+    EXPECT_EQ(file->GetCellValue(1, 3).AsDouble(), 5.0);
+    EXPECT_EQ(file->GetColumnWidth(3), 5000);
+    EXPECT_EQ(file->GetColumnWidth(2), file->DefaultColWidth());
+    file->InsertAndCopyCols(3, 3, 1, 2, false);
+    EXPECT_EQ(file->GetColumnWidth(1), 5000);
+    EXPECT_EQ(file->GetColumnWidth(5), 5000);
 }
 
 TEST(XLSAdapter, MarkedRowsAreDeletedByExactText)
