@@ -58,9 +58,9 @@ void DrawSideBarCaption(const TCustomQuillMenuStyler& S, TCanvas& Canvas, const 
     else if ((bar.Alignment() == taRightJustify) == downToUp) y = bar.OffsetY() + cx;
     else {
         y = H - bar.OffsetY();
-        const TBackground& image = *bar.Image();
+        TBackground& image = *bar.Image();
         if (image.HasPicture() && (image.Position() == bpBottomLeft || image.Position() == bpBottomRight))
-            y -= const_cast<TBackground&>(image).Image()->Height();
+            y -= image.Image()->Height();
     }
     y += BarRect.Top;
     if (!downToUp) {
