@@ -1,13 +1,12 @@
 #include "app/vrutils.h"
 
 #include "app/vrcommon.h"
+#include "testsupport/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,24 +14,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteAll(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 class FileUtilsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Dir = fs::temp_directory_path() / ("vistra-vrutils-" + std::to_string(::getpid()));
         fs::create_directories(Dir / "sub");
         ResetLibraryError();
         SetFatalErrorHandler([this](std::string_view text, std::string_view, std::uint16_t code) {
@@ -44,9 +32,9 @@ protected:
     {
         SetFatalErrorHandler(nullptr);
         ResetLibraryError();
-        fs::remove_all(Dir);
     }
-    fs::path Dir;
+    testsupport::TempFolder Folder{"vrutils"};
+    fs::path Dir = Folder.Path();
     std::string ReportText;
     int ExitCode = 0;
 };
@@ -56,13 +44,13 @@ protected:
 TEST_F(FileUtilsTest, CopyKeepsContentAndDate)
 {
     const std::string content(200000, 'x');
-    WriteAll(Dir / "a.csv", content + "end");
+    WriteFile(Dir / "a.csv", content + "end");
     const struct timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, (Dir / "a.csv").c_str(), old, 0), 0);
 
     CopyFileTo((Dir / "a.csv").string(), (Dir / "b.csv").string());
     EXPECT_EQ(ExitCode, 0) << ReportText;
-    EXPECT_EQ(ReadAll(Dir / "b.csv"), content + "end");
+    EXPECT_EQ(ReadFile(Dir / "b.csv"), content + "end");
     struct stat info{};
     ASSERT_EQ(::stat((Dir / "b.csv").c_str(), &info), 0);
     EXPECT_EQ(info.st_mtim.tv_sec, 1000000000);
@@ -70,7 +58,7 @@ TEST_F(FileUtilsTest, CopyKeepsContentAndDate)
 
 TEST_F(FileUtilsTest, CopyOntoItselfIsRefusedUnderAnyNameAndTheSourceSurvives)
 {
-    WriteAll(Dir / "a.csv", "keep me");
+    WriteFile(Dir / "a.csv", "keep me");
     fs::create_symlink(Dir / "a.csv", Dir / "link.csv");
     fs::create_hard_link(Dir / "a.csv", Dir / "hard.csv");
     const fs::path cwd = fs::current_path();
@@ -83,7 +71,7 @@ TEST_F(FileUtilsTest, CopyOntoItselfIsRefusedUnderAnyNameAndTheSourceSurvives)
         EXPECT_EQ(ExitCode, 220) << dest;
         EXPECT_EQ(ReportText.rfind("Error # 220 (Invalid parameter)\r\nFile cannot be copied onto itself.", 0), 0u)
             << ReportText;
-        EXPECT_EQ(ReadAll(Dir / "a.csv"), "keep me") << dest;
+        EXPECT_EQ(ReadFile(Dir / "a.csv"), "keep me") << dest;
     }
     fs::current_path(cwd);
 }
@@ -102,7 +90,7 @@ TEST_F(FileUtilsTest, CopyOfAMissingFileReportsFileNotFound)
 TEST_F(FileUtilsTest, FileInUseMeansLockedByAnotherHolder)
 {
     const fs::path path = Dir / "held.csv";
-    WriteAll(path, "data");
+    WriteFile(path, "data");
     EXPECT_FALSE(FileInUse(path.string()));
     EXPECT_FALSE(FileInUse((Dir / "missing.csv").string()));
 
@@ -119,7 +107,7 @@ TEST_F(FileUtilsTest, FileInUseMeansLockedByAnotherHolder)
 
 TEST_F(FileUtilsTest, FileExistsFollowsLinksAndRejectsFolders)
 {
-    WriteAll(Dir / "a.csv", "x");
+    WriteFile(Dir / "a.csv", "x");
     fs::create_symlink(Dir / "a.csv", Dir / "good-link");
     fs::create_symlink(Dir / "gone.csv", Dir / "dangling-link");
     EXPECT_TRUE(FileExistsShort((Dir / "a.csv").string()));

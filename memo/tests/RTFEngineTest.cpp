@@ -6,15 +6,13 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/Exceptions.h"
+#include "testsupport/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 
 namespace {
 
@@ -260,11 +258,9 @@ TEST(RTFEngine, StreamGetsTheDocumentAndFileAddsALineEnd)
     rtf.SaveToStream(nullptr);
     EXPECT_EQ(stream.Size(), static_cast<std::int64_t>(rtf.GetText().size()));
 
-    const auto path = std::filesystem::temp_directory_path() / "memo_rtf_save.rtf";
-    rtf.SaveToFile(path.string());
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), rtf.GetText() + "\r\n");
-    std::filesystem::remove(path);
+    const testsupport::TempFolder folder("memo-rtf");
+    rtf.SaveToFile(folder / "saved.rtf");
+    EXPECT_EQ(testsupport::ReadFile(folder / "saved.rtf"), rtf.GetText() + "\r\n");
 
     const std::string missing = "/nonexistent-dir/x.rtf";
     try {

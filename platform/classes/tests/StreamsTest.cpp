@@ -1,11 +1,11 @@
 #include "platform/classes/Streams.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "testsupport/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 TEST(MemoryStream, WritingPastTheEndZeroFillsTheGap)
 {
@@ -30,7 +30,8 @@ TEST(MemoryStream, ShortReadsAtTheEndAndReadBufferFails)
 
 TEST(FileStream, RoundTripAndOpenErrors)
 {
-    const auto path = std::filesystem::temp_directory_path() / ("vistra-stream-" + std::to_string(::getpid()) + ".bin");
+    const testsupport::TempFolder folder("stream");
+    const std::filesystem::path path = folder / "file.bin";
     {
         TFileStream f(path.string(), fmCreate);
         f.WriteString("hello world");

@@ -2,6 +2,7 @@
 
 #include "platform/classes/Streams.h"
 #include "testsupport/Peers.h"
+#include "testsupport/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,6 @@ std::string Names(const std::vector<Node>& nodes)
     std::string names;
     for (const Node& n : nodes) names += (n.IsElement() ? n.Name() : "#" + n.Text()) + ",";
     return names;
-}
-
-std::filesystem::path TempFile(const char* name)
-{
-    return std::filesystem::temp_directory_path() / (std::string("vistra-xml-") + std::to_string(getpid()) + name);
 }
 
 }  // namespace
@@ -193,7 +189,8 @@ TEST(XmlDocument, BuildingNeedsAnElement)
 TEST(XmlDocument, FilesRoundTripThroughAnIndependentReader)
 {
     REQUIRE_PEER("python3");
-    const auto path = TempFile("-peer.xml");
+    const testsupport::TempFolder folder("xml");
+    const std::filesystem::path path = folder / "peer.xml";
     Document doc;
     Node root = doc.Root().AppendElement("root");
     root.SetAttribute("lang", "de");
