@@ -10,6 +10,9 @@ namespace {
 constexpr std::uint16_t ColInfoId = 0x007D;
 constexpr int ColInfoDataSize = 12;
 constexpr int LastColumn = 255;
+// Files end their last run at column 256, one past the sheet; such an entry
+// is kept so that the run saves back as it was read.
+constexpr int LastStoredColumn = 256;
 } // namespace
 
 std::vector<TColInfo>::iterator TColInfoList::LowerBound(int aColumn)
@@ -22,7 +25,7 @@ void TColInfoList::AddRecord(const TBaseRecord& R)
 {
     R.RequireSize(10);
     const int first = GetWord(R.Data, 0);
-    const int last = std::min<int>(GetWord(R.Data, 2), LastColumn);
+    const int last = std::min<int>(GetWord(R.Data, 2), LastStoredColumn);
     const std::uint16_t width = GetWord(R.Data, 4);
     const std::uint16_t xf = GetWord(R.Data, 6);
     const std::uint16_t options = GetWord(R.Data, 8);
@@ -59,16 +62,17 @@ std::int64_t TColInfoList::Save(TOle2File* DataStream, int Left, int Right) cons
     std::size_t i = 0;
     while (i < FItems.size() && FItems[i].Column < Left)
         ++i;
+    const int runEnd = Right >= LastColumn ? LastStoredColumn : Right;
     while (i < FItems.size() && FItems[i].Column <= std::min(Right, LastColumn)) {
         std::size_t last = i;
         while (last + 1 < FItems.size() && FItems[last + 1].Column == FItems[last].Column + 1 &&
-               FItems[last + 1].Column <= Right && FItems[last + 1].IsEqual(FItems[i]))
+               FItems[last + 1].Column <= runEnd && FItems[last + 1].IsEqual(FItems[i]))
             ++last;
         if (DataStream) {
             const TColInfo& info = FItems[i];
             DataStream->WriteHeader(ColInfoId, ColInfoDataSize);
             DataStream->Write16(static_cast<std::uint16_t>(info.Column));
-            DataStream->Write16(static_cast<std::uint16_t>(std::min(FItems[last].Column, LastColumn)));
+            DataStream->Write16(static_cast<std::uint16_t>(FItems[last].Column));
             DataStream->Write16(info.Width);
             DataStream->Write16(info.XF);
             DataStream->Write16(info.Options);
@@ -93,7 +97,7 @@ void TColInfoList::ArrangeInsertCols(int DestCol, int aColCount)
                 continue;
             info.Column += aColCount;
         }
-        if (info.Column <= LastColumn)
+        if (info.Column <= LastStoredColumn)
             moved.push_back(info);
     }
     FItems = std::move(moved);
@@ -109,7 +113,7 @@ void TColInfoList::CopyCols(int FirstCol, int LastCol, int DestCol, int aColCoun
     for (int k = 0; k < aColCount; ++k)
         for (const TColInfo& source : sources) {
             const int dest = DestCol + (source.Column - FirstCol) + n * k;
-            if (dest < 0 || dest > LastColumn || dest == source.Column)
+            if (dest < 0 || dest > LastStoredColumn || dest == source.Column)
                 continue;
             TColInfo& info = FindOrAdd(dest, source.Width, source.XF, source.Options);
             info.Width = source.Width;

@@ -35,8 +35,8 @@ public:
     const TColInfo& Items(int Index) const { return FItems.at(static_cast<std::size_t>(Index)); }
     void Clear() { FItems.clear(); }
 
-    // One entry per column of the COLINFO record; columns past the sheet's
-    // last are not kept, since they would never be written.
+    // One entry per column of the COLINFO record, up to column 256 (where
+    // files end their last run); columns beyond are never written.
     void AddRecord(const TBaseRecord& R);
     // The entry of aColumn, or null.
     TColInfo* Find(int aColumn);
