@@ -285,6 +285,11 @@ private:
         FX.MoveTo(Centre(FrmSettings->Panel1));
         FX.Key("Escape");
         WaitUntil("Esc closes the settings window", [] { return !FrmSettings->Visible(); });
+        // A new settings window each time; its Cancel/Close button closes it.
+        ChooseMenu("Options", "Settings");
+        WaitUntil("the settings window shows again", [] { return FrmSettings && FrmSettings->Visible() && FrmSettings->Modal(); });
+        FX.Click(Centre(FrmSettings->BitBtn1));
+        WaitUntil("Cancel/Close closes the settings window", [] { return !FrmSettings->Visible(); });
     }
 
     void MergeWindow()
