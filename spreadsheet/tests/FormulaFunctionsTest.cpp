@@ -109,7 +109,7 @@ TEST_F(FunctionTableTest, NumberLists)
     Put("A2", "4");
     Put("A4", "x");
     Check({
-        Num("SUM(1;2;3)", 6), Num("sum(1;2)", 3), Num("SUM(1;2", 3), Num("SUM(\"abc\")", 0), Num("SUM(1;\"abc\")", 1),
+        Num("SUM(1;2;3)", 6), Num("SUM(1E+5;2)", 100002), Num("sum(1;2)", 3), Num("SUM(1;2", 3), Num("SUM(\"abc\")", 0), Num("SUM(1;\"abc\")", 1),
         Num("SUM(A1:A4)", 6), Num("PRODUCT(2;3;4)", 24), Num("PRODUCT(A1:A2)", 8), Num("AVERAGE(1;2;3;4)", 2.5),
         Num("AVERAGE(A1:A4)", 1.5), Num("MIN(3;1;2)", 1), Num("MAX(3;1;2)", 3), Num("MIN(A1:A3)", 2),
         Num("MAX(A1:A4;-1)", 4), Num("AND(2;3)", 1), Num("AND(1;0)", 0), Num("OR(1;0)", 1), Num("OR(2)", 0),
