@@ -53,6 +53,7 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
     SetDefaultRowHeight(ConstructedRowHeight);
     SetFixedRowHeight(DefaultRowHeight());
     FMaxColCount = ColCount();
+    FQORGradTo = ColorToRGB(clBtnFace);
 }
 
 TQuillStringGrid::~TQuillStringGrid()

@@ -399,6 +399,39 @@ class TQuillStringGrid : public TBaseGrid {
     bool IsRotated(int ACol, int ARow, int& aAngle);
     void RemoveRotated(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRotated); }
 
+    // Per-cell looks kept in the cell's property object (column as stored,
+    // display row). Reading a cell without one answers the default and makes
+    // none, except ReadOnly and WordWraps.
+    TColor Colors(int ACol, int ARow) const;
+    void SetColors(int ACol, int ARow, TColor Value);
+    TColor ColorsTo(int ACol, int ARow) const;
+    void SetColorsTo(int ACol, int ARow, TColor Value);
+    TCellGradientDirection Gradients(int ACol, int ARow) const;
+    void SetGradients(int ACol, int ARow, TCellGradientDirection Value);
+    TColor FontColors(int ACol, int ARow) const;
+    void SetFontColors(int ACol, int ARow, TColor Value);
+    TFontStyles FontStyles(int ACol, int ARow) const;
+    void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+    int FontSizes(int ACol, int ARow) const;
+    void SetFontSizes(int ACol, int ARow, int Value);
+    std::string FontNames(int ACol, int ARow) const;
+    void SetFontNames(int ACol, int ARow, const std::string& Value);
+    TAlignment Alignments(int ACol, int ARow) const;
+    void SetAlignments(int ACol, int ARow, TAlignment Value);
+    bool ReadOnly(int ACol, int ARow);
+    void SetReadOnly(int ACol, int ARow, bool Value);
+    bool WordWraps(int ACol, int ARow);
+    void SetWordWraps(int ACol, int ARow, bool Value);
+    // Whole rows from the first normal column.
+    void SetRowColor(int ARow, TColor Value);
+    void SetRowColorTo(int ARow, TColor Value);
+    void SetRowFontColor(int ARow, TColor Value);
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    TColor QORGradientFrom() const noexcept { return FQORGradFrom; }
+    void SetQORGradientFrom(TColor Value);
+    TColor QORGradientTo() const noexcept { return FQORGradTo; }
+    void SetQORGradientTo(TColor Value);
+
     // Nodes: a node row holds the glyph in column 0 and spans rows below it;
     // contracting hides them, expanding shows them in place. Row arguments
     // are display rows unless named real.
@@ -538,6 +571,11 @@ private:
     TCellGraphic* CheckGraphic(int ACol, int ARow, bool& RealRow);
     std::string CheckText(int ACol, int ARow, bool Checked);
     TCellGraphic* NodeGraphic(int ARow);
+    const TCellProperties* FindProps(int ACol, int ARow) const;
+    // The cell's property object, made when missing, for a write that is
+    // then repainted by RepaintLooks.
+    TCellProperties& WritableProps(int ACol, int ARow) { return *GetCellProperties(ACol, ARow); }
+    void RepaintLooks(int ACol, int ARow);
     // The real row after the last one a node at display row ARow covers.
     int NodeEndReal(int ARow);
     void ChangeNodeLevels(int FromRow, int Count, int Delta);
@@ -559,6 +597,8 @@ private:
     bool FDestroying = false;
     int FFilterLevel = 0;
     int FNumNodes = 0;
+    TColor FQORGradFrom = clWhite;
+    TColor FQORGradTo = 0xF0F0F0;
 
     std::string FFloatFormat = "%.2f";
     std::string FCheckTrue = "Y";
