@@ -18,6 +18,7 @@ void TPageBreakList::AddRecord(const TBaseRecord& aRecord)
 {
     rtl::TByteCursor cursor = aRecord.Cursor();
     const int count = cursor.U16();
+    FHadRecord = true;
     for (int i = 0; i < count; ++i) {
         TPageBreakData data;
         data.Position = cursor.U16();
@@ -81,7 +82,7 @@ std::int64_t TPageBreakList::Save(TOle2File* DataStream, int First, int Last) co
     for (const TPageBreakData& b : FItems)
         if (b.Position >= First && b.Position <= Last)
             written.push_back(&b);
-    if (written.empty())
+    if (written.empty() && !(FHadRecord && FItems.empty()))
         return 0;
     const auto n = static_cast<std::uint16_t>(written.size());
     if (DataStream) {

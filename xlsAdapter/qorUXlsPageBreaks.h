@@ -26,7 +26,11 @@ public:
 
     int Count() const { return static_cast<int>(FItems.size()); }
     const TPageBreakData& Items(int Index) const { return FItems.at(static_cast<std::size_t>(Index)); }
-    void Clear() { FItems.clear(); }
+    void Clear()
+    {
+        FItems.clear();
+        FHadRecord = false;
+    }
 
     // The record's breaks, skipping positions already present.
     void AddRecord(const TBaseRecord& aRecord);
@@ -58,6 +62,8 @@ private:
     std::uint16_t FSpanLast;
     int FLimit;
     std::vector<TPageBreakData> FItems; // sorted by Position
+    // A loaded sheet with a record and no breaks gets its empty record back.
+    bool FHadRecord = false;
 };
 
 class THPageBreakList : public TPageBreakList {

@@ -106,6 +106,11 @@ void TXLSFile::OpenStream(TStream& Stream)
     // New cells take format 15; a workbook without it is not one we can edit.
     if (FWorkbook->Globals().XF().Count() <= DefaultXF || FWorkbook->Globals().Fonts().Count() == 0)
         ExcelError(msg::ErrExcelInvalid);
+    // Number format texts are read when first shown; a broken one is refused
+    // here, where the caller expects errors, rather than when a cell shows.
+    const TFormatRecordList& formats = FWorkbook->Globals().Formats();
+    for (int i = 0; i < formats.Count(); ++i)
+        (void)formats.GetItems(i)->Value();
     TMemoryStream others;
     container.PrepareForWrite(others, u"Workbook");
     container.FinishWrite();

@@ -35,13 +35,12 @@ std::string Peer(const std::string& command)
 
 // Records whose bytes saving rebuilds: the string table and its index, the
 // sheet offsets, label indexes, what the reader drops, and what worksheets
-// keep in lists of their own (dimensions, cells, merged ranges, page breaks;
-// saving drops a page-break record with no breaks).
+// keep in lists of their own (dimensions, cells, merged ranges).
 bool Rebuilt(std::uint16_t id)
 {
     static const std::set<std::uint16_t> ids{0x00FC, 0x00FF, 0x0085, 0x00FD, 0x020B, 0x00D7, 0x0208, 0x00ED,
                                              0x013D, 0x01C1, 0x0059, 0x005A, 0x1060, 0x0200, 0x0201, 0x0203,
-                                             0x0205, 0x027E, 0x00BD, 0x00BE, 0x00E5, 0x001A, 0x001B};
+                                             0x0205, 0x027E, 0x00BD, 0x00BE, 0x00E5};
     return ids.count(id) != 0;
 }
 
