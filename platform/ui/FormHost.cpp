@@ -304,9 +304,10 @@ void TFormHost::NativeMouse(unsigned msg, TPoint pos, TShiftState shift)
     }
     TControl* capture = CaptureControl();
     if (capture && capture->GetParentForm() != &FForm) {
-        // A press here means no button is held over the other form any more:
-        // a capture it still holds is left over and would swallow its next clicks.
-        if (IsButtonDown(msg)) SetCaptureControl(nullptr);
+        // A press on another window means no button is held over the capturing
+        // one any more: its capture is left over and would swallow the next
+        // clicks. Drop-downs and menus are the capturing control's own popups.
+        if (IsButtonDown(msg) && !FForm.Popup()) SetCaptureControl(nullptr);
         capture = nullptr;
     }
     if (IsButtonDown(msg)) {
