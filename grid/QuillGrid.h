@@ -37,6 +37,9 @@ public:
 
 using TCellsChangedEvent = std::function<void(TObject* Sender, TRect R)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+using TIsPasswordCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& IsPassword)>;
+using TWordWrapEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& WordWrap)>;
+using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 
 // The grid module's shared state.
@@ -501,6 +504,30 @@ class TQuillStringGrid : public TBaseGrid {
     int SelectedRow(int Index) const;
     void ClearSelectedCells();
 
+    // The questions the grid asks: a default answer, then the event.
+    virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
+    virtual void DoButtonClick(int ACol, int ARow);
+    // Fires OnExpandClick, then gives the row the expand button's height.
+    virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+    virtual void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void GetEditorTypeForStore(int ACol, int ARow, TEditorType& AEditor);
+    virtual void GetEditorTypeForShow(int ACol, int ARow, TEditorType& AEditor);
+    virtual bool IsEditorNone(int ACol, int ARow);
+    virtual void DoIsPasswordCell(int ACol, int ARow, bool& IsPassword);
+    virtual void DoGetWordWrap(int ACol, int ARow, bool& WordWrap);
+    // The grid's font, or a scratch font the grid owns loaded with the
+    // cell's own font; the next call overwrites it.
+    TFont& GetCellFont(int ACol, int ARow);
+    TCanEditCellEvent OnCanEditCell;
+    TButtonClickEvent OnButtonClick;
+    TExpandClickEvent OnExpandClick;
+    TGridAlignEvent OnGetAlignment;
+    TGetEditorTypeEvent OnGetEditorType;
+    TIsPasswordCellEvent OnIsPasswordCell;
+    TWordWrapEvent OnGetWordWrap;
+    TGetCheckEvent OnGetCheckTrue;
+    TGetCheckEvent OnGetCheckFalse;
+
     // Called after bulk changes with the rectangle that changed.
     virtual void DoCellsChanged(TRect R);
     TCellsChangedEvent OnCellsChanged;
@@ -588,6 +615,7 @@ private:
     std::unique_ptr<TIntList> FIgnoreColumns;
     std::unique_ptr<TMouseActions> FMouseActions;
     std::vector<TGridCoord> FSelectedCells;
+    TFont FCellFont;
     int FAutoNumberStart = 0;
     int FAutoNumberOffset = 0;
     TSortDirection FAutoNumberDirection = sdAscending;

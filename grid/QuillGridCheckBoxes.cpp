@@ -20,9 +20,17 @@ TCellVAlign CellVAlignOf(TVAlignment Value)
 
 } // namespace
 
-void TQuillStringGrid::DoGetCheckTrue(int, int, std::string& Value) { Value = FCheckTrue; }
+void TQuillStringGrid::DoGetCheckTrue(int ACol, int ARow, std::string& Value)
+{
+    Value = FCheckTrue;
+    if (OnGetCheckTrue) OnGetCheckTrue(this, ACol, ARow, Value);
+}
 
-void TQuillStringGrid::DoGetCheckFalse(int, int, std::string& Value) { Value = FCheckFalse; }
+void TQuillStringGrid::DoGetCheckFalse(int ACol, int ARow, std::string& Value)
+{
+    Value = FCheckFalse;
+    if (OnGetCheckFalse) OnGetCheckFalse(this, ACol, ARow, Value);
+}
 
 std::string TQuillStringGrid::CheckText(int ACol, int ARow, bool Checked)
 {
