@@ -2,8 +2,10 @@
 list(APPEND XLS_SOURCES
   qorUVyxStack.cpp
   qorUXlsFormula.cpp
+  qorUXlsTokenArray.cpp
   qorUXlsEncodeFormula.cpp
   qorUXlsFormulaParser.cpp)
 list(APPEND XLS_TEST_SOURCES
   tests/XlsFormulaCodersTest.cpp
-  tests/XlsFormulaRecordTest.cpp)
+  tests/XlsFormulaRecordTest.cpp
+  tests/XlsFileFormulasTest.cpp)

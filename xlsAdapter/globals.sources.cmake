@@ -10,7 +10,7 @@ list(APPEND XLS_SOURCES
   qorUSheetNameList.cpp
   qorUXlsSections.cpp
   qorUXlsSheet.cpp
-  qorUXlsGlobalsKeptRecords.cpp
+  qorUXlsReferences.cpp
   qorUXlsWorkbookGlobals.cpp
   qorUExcelRecords.cpp)
 list(APPEND XLS_TEST_SOURCES

@@ -4,8 +4,13 @@
 #include "platform/rtl/Strings.h"
 #include "xlsAdapter/qorUVyxMessages.h"
 #include "xlsAdapter/qorUXlsCellRecords.h"
+#include "xlsAdapter/qorUXlsFormula.h"
+#include "xlsAdapter/qorUXlsFormulaParser.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
 #include "xlsAdapter/qorUXlsWorkbookGlobals.h"
+
+#include <map>
+#include <vector>
 
 using namespace xlsAdapter;
 
@@ -115,6 +120,80 @@ bool TCellList::FindSheet(std::u16string_view SheetName, int& SheetIndex) const
     }
     SheetIndex = -1;
     return false;
+}
+
+void TCellList::ExpandSharedFormulas()
+{
+    std::vector<TFormulaRecord*> formulas;
+    std::map<std::uint32_t, std::unique_ptr<TBaseRecord>> shared;
+    for (int row = 0; row < Count(); ++row) {
+        const TCellRecordList* cells = CellRow(row);
+        for (int i = 0; cells && i < cells->Count(); ++i) {
+            if (auto* formula = dynamic_cast<TFormulaRecord*>(cells->Items(i))) {
+                formulas.push_back(formula);
+                if (auto record = formula->TakeSharedFormula())
+                    shared[(static_cast<std::uint32_t>(formula->Column()) << 16) | formula->Row()] = std::move(record);
+            }
+        }
+    }
+    for (TFormulaRecord* formula : formulas) {
+        std::uint32_t key = 0;
+        if (!formula->IsExp(key))
+            continue;
+        const auto found = shared.find(key);
+        if (found != shared.end())
+            formula->MixShared(found->second->Data);
+    }
+}
+
+std::string TCellList::GetFormula(int Row, int Col) const
+{
+    CheckCell(Row, Col);
+    const auto* formula = dynamic_cast<const TFormulaRecord*>(FindCell(Row, Col));
+    return formula ? DecodeFormula(formula->Data, TFormulaRecord::TokenStart, *this) : std::string();
+}
+
+int TCellList::AddExternSheet(int, int)
+{
+    // Formulas are read, not yet written, so the external sheet table never grows.
+    ExcelError(msg::LogicalError);
+}
+
+std::string TCellList::ExternSheetPrefix(int ExternSheet) const
+{
+    return FGlobals.References().GetSheetName(ExternSheet, FGlobals);
+}
+
+std::string TCellList::DefinedName(int ExternSheet, int NameIndex) const
+{
+    return FGlobals.References().GetName(ExternSheet, NameIndex, FGlobals);
+}
+
+namespace {
+
+// The ARRAY or TABLE record attached to the formula at a cell.
+ByteArray AttachedFormula(const TCellList& Cells, int Row, int Col, TBaseRecord* (TFormulaRecord::*Attached)() const)
+{
+    CheckCell(Row, Col);
+    const auto* formula = dynamic_cast<const TFormulaRecord*>(Cells.FindCell(Row, Col));
+    if (!formula)
+        ExcelError(msg::SharedFormulaNotFound);
+    const TBaseRecord* record = (formula->*Attached)();
+    if (!record)
+        ExcelError(msg::UnsupportedFormula, Row, Col, 1);
+    return record->Data;
+}
+
+} // namespace
+
+ByteArray TCellList::ArrayFormula(int Row, int Col) const
+{
+    return AttachedFormula(*this, Row, Col, &TFormulaRecord::ArrayRecord);
+}
+
+ByteArray TCellList::TableFormula(int Row, int Col) const
+{
+    return AttachedFormula(*this, Row, Col, &TFormulaRecord::TableRecord);
 }
 
 int TCellList::DefaultXF(int Row, int Col) const

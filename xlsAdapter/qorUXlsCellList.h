@@ -5,6 +5,7 @@
 
 #include "xlsAdapter/qorUVyxFormats.h"
 #include "xlsAdapter/qorUXlsRowColList.h"
+#include "xlsAdapter/qorXlsFormulaContext.h"
 
 #include <functional>
 #include <memory>
@@ -22,7 +23,7 @@ using TColumnXFLookup = std::function<int(int Col)>;
 
 // Cell records by row; every record in row list i has row i, at most one
 // per column.
-class TCellList : public TBaseRowColList {
+class TCellList : public TBaseRowColList, public xlsAdapter::TFormulaContext {
 public:
     // The list keeps no ownership of the globals or the ROW records.
     TCellList(TWorkbookGlobals& aGlobals, TRowRecordList& aRowRecordList, xlsAdapter::TColumnXFLookup aColumnXF);
@@ -45,7 +46,19 @@ public:
     // sheet whose name equals SheetName ignoring case (-1 and false when
     // none does).
     std::u16string GetSheetName(int SheetNumber) const;
-    [[nodiscard]] bool FindSheet(std::u16string_view SheetName, int& SheetIndex) const;
+    [[nodiscard]] bool FindSheet(std::u16string_view SheetName, int& SheetIndex) const override;
+
+    // Gives every formula that points at a shared formula that formula's
+    // tokens for its own cell; the shared formulas themselves are dropped.
+    void ExpandSharedFormulas();
+    // The formula text of a formula cell; empty for any other cell.
+    std::string GetFormula(int Row, int Col) const;
+    // What formulas of these cells read of the workbook.
+    int AddExternSheet(int FirstSheet, int LastSheet) override;
+    std::string ExternSheetPrefix(int ExternSheet) const override;
+    std::string DefinedName(int ExternSheet, int NameIndex) const override;
+    ByteArray ArrayFormula(int Row, int Col) const override;
+    ByteArray TableFormula(int Row, int Col) const override;
 
     // The format a new cell gets: the row's, else the column's, else 15.
     int DefaultXF(int Row, int Col) const;

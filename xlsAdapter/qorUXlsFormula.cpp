@@ -2,6 +2,7 @@
 #include "xlsAdapter/qorUXlsFormula.h"
 
 #include "xlsAdapter/qorUXlsStrings.h"
+#include "xlsAdapter/qorUXlsTokenArray.h"
 #include "xlsAdapter/qorXlsFormulaMessages.h"
 
 #include "platform/rtl/Strings.h"
@@ -72,6 +73,42 @@ void TFormulaRecord::AddFollower(std::unique_ptr<TBaseRecord> Record)
         FormulaValue = rtl::Utf16ToUtf8(TExcelString(2, link, pos).Value());
     }
     FFollowers.push_back(std::move(Record));
+}
+
+bool TFormulaRecord::IsExp(std::uint32_t& Key) const
+{
+    constexpr int AnchorOnlySize = TokenStart + 5;
+    if (DataSize() != AnchorOnlySize || GetWord(Data, TokenStart - 2) != 5 || Data[TokenStart] != xlsAdapter::ptgExp)
+        return false;
+    Key = (static_cast<std::uint32_t>(GetWord(Data, TokenStart + 3)) << 16) | GetWord(Data, TokenStart + 1);
+    return true;
+}
+
+void TFormulaRecord::MixShared(std::span<const std::uint8_t> SharedData)
+{
+    // The SHRFMLA record: its range (6 bytes), 2 reserved bytes, then the
+    // token count and tokens as a formula holds them.
+    constexpr std::size_t SharedTokens = 8;
+    if (SharedData.size() < SharedTokens + 2)
+        ReadError("the shared formula it points at has no tokens");
+    Data.resize(TokenStart - 2);
+    Data.insert(Data.end(), SharedData.begin() + SharedTokens, SharedData.end());
+    const std::size_t end = TokenStart + GetWord(Data, TokenStart - 2);
+    if (end > Data.size())
+        ReadError("the shared formula's tokens reach past its record");
+    xlsAdapter::ArrangeTokensShared(Data, TokenStart, end, Row(), Column());
+}
+
+std::unique_ptr<TBaseRecord> TFormulaRecord::TakeSharedFormula()
+{
+    for (auto it = FFollowers.begin(); it != FFollowers.end(); ++it) {
+        if ((*it)->Id == xlsAdapter::xlr::SHRFMLA) {
+            std::unique_ptr<TBaseRecord> shared = std::move(*it);
+            FFollowers.erase(it);
+            return shared;
+        }
+    }
+    return nullptr;
 }
 
 void TFormulaRecord::AttachCompanion(TBaseRecord& Owner, std::unique_ptr<TBaseRecord> Companion)

@@ -5,7 +5,9 @@
 
 #include "xlsAdapter/qorUXlsBaseRecords.h"
 
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 class TFormulaRecord : public TCellRecord {
@@ -26,6 +28,16 @@ public:
     // A SHRFMLA or STRING record that followed this one in the file; a
     // STRING record gives a text result its text.
     void AddFollower(std::unique_ptr<TBaseRecord> Record);
+
+    // A formula whose tokens are only an anchor to a shared formula gives
+    // that formula's key: (column << 16) | row of the cell that holds it.
+    bool IsExp(std::uint32_t& Key) const;
+    // Takes over a shared formula's tokens (the SHRFMLA record's data) for
+    // this cell.
+    void MixShared(std::span<const std::uint8_t> SharedData);
+    // The SHRFMLA record that followed this formula in the file, taken away:
+    // shared formulas are expanded on load and never written.
+    std::unique_ptr<TBaseRecord> TakeSharedFormula();
 
     void SaveToStream(TOle2File& Workbook) override;
     int TotalSize() const override;

@@ -1,7 +1,6 @@
-// Globals records that are kept as read until their models exist: the
-// external references (SUPBOOK, EXTERNNAME, EXTERNSHEET) and the drawing
-// group (MSODRAWINGGROUP). Both are written back in their place among the
-// globals, unchanged.
+// Globals records that are kept as read until their model exists: the
+// drawing group (MSODRAWINGGROUP), written back in its place among the
+// globals, unchanged; and the ids of the external-reference records.
 #pragma once
 
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
@@ -13,22 +12,6 @@ inline constexpr std::uint16_t EXTERNSHEET = 0x0017;
 inline constexpr std::uint16_t NAME = 0x0018;
 inline constexpr std::uint16_t MSODRAWINGGROUP = 0x00EB;
 } // namespace xlsAdapter::xlr
-
-class TKeptReferences {
-public:
-    void Clear() { FRecords.Clear(); }
-    void AddSupBook(std::unique_ptr<TBaseRecord> Record);
-    // Raises "Error reading Excel records. File invalid" before any SUPBOOK.
-    void AddExternName(std::unique_ptr<TBaseRecord> Record);
-    void AddExternRef(std::unique_ptr<TBaseRecord> Record);
-    bool Empty() const { return FRecords.Count() == 0; }
-    std::int64_t TotalSize() const { return FRecords.TotalSize(); }
-    void SaveToStream(TOle2File& DataStream) { FRecords.SaveToStream(DataStream); }
-
-private:
-    TBaseRecordList FRecords;
-    bool FHasSupBook = false;
-};
 
 class TKeptDrawingGroup {
 public:

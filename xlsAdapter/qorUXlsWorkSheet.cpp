@@ -240,6 +240,7 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
     if (inSubstream)
         First->ReadError(msg::SectionNotClosed);
     FCells.FixRows();
+    FCells.CellList().ExpandSharedFormulas();
     FBOF = std::move(First);
 }
 

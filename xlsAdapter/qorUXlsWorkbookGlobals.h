@@ -5,6 +5,7 @@
 
 #include "xlsAdapter/qorUSheetNameList.h"
 #include "xlsAdapter/qorUXlsGlobalsKeptRecords.h"
+#include "xlsAdapter/qorUXlsReferences.h"
 #include "xlsAdapter/qorUXlsSST.h"
 #include "xlsAdapter/qorUXlsSections.h"
 #include "xlsAdapter/qorUXlsXF.h"
@@ -68,6 +69,7 @@ public:
     TFontRecordList& Fonts() { return FFonts; }
     TFormatRecordList& Formats() { return FFormats; }
     const TBaseRecordList& Names() const { return FNames; }
+    const TReferences& References() const { return FReferences; }
     bool HasMacro() const { return FHasMacro; }
     bool IsXltTemplate() const { return FIsXltTemplate; }
     void SetIsXltTemplate(bool Value) { FIsXltTemplate = Value; }
@@ -112,7 +114,7 @@ private:
     void SaveSequence(TOle2File& DataStream, Write WriteBoundSheets, bool WithDrawingGroup);
 
     TSST FSST;
-    TKeptReferences FReferences;
+    TReferences FReferences;
     TBoundSheetList FBoundSheets;
     TBaseRecordList FMiscRecords;
     TBaseRecordList FNames;

@@ -383,10 +383,10 @@ void TXLSFile::SetCellValueX(int aRow, int aCol, const TXlsCellValue& Value)
     AssignCellDataX(aRow, aCol - FirstColumn - 1, Value);
 }
 
-std::string TXLSFile::GetCellFormula(int, int)
+std::string TXLSFile::GetCellFormula(int aRow, int aCol)
 {
-    // Formula cells are kept as their records until formulas are modelled.
-    return {};
+    TWorkSheet* sheet = ActiveWorkSheet();
+    return sheet ? sheet->Cells().CellList().GetFormula(aRow - 1, aCol - 1) : std::string();
 }
 
 Variant TXLSFile::GetCellData(int aRow, int aColOffset)

@@ -1,6 +1,6 @@
 // Cell listing through the file object: every cell's kind, stored value and
-// the text its number format shows. Formula cells are listed with their
-// cached results.
+// the text its number format shows. Formula cells give their formula text
+// as the value and their cached result as the shown text.
 #include "XlsDumpCommands.h"
 
 #include "platform/rtl/Strings.h"
@@ -69,8 +69,10 @@ void xlsdump::DumpCells(const char* FileName)
                     kind = "number";
                     stored = NumberText(v.Value.AsDouble());
                 }
-                if (v.IsFormula)
+                if (v.IsFormula) {
                     kind = "formula";
+                    stored = file.GetCellFormula(row, col);
+                }
                 std::printf("%s!%s%d\t%s\t%s\t%s\n", sheet.c_str(), ColNumberToLetters(col).c_str(), row,
                             kind.c_str(), stored.c_str(), ShownText(file, v.Value, v.XF).c_str());
             }

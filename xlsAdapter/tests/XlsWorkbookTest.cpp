@@ -35,26 +35,22 @@ std::string Peer(const std::string& command)
 
 // Records whose bytes saving rebuilds: the string table and its index, the
 // sheet offsets, label indexes, what the reader drops, and what worksheets
-// keep in lists of their own (dimensions, cells, merged ranges).
+// keep in lists of their own (dimensions, cells, formulas with their shared
+// formulas expanded, merged ranges).
 bool Rebuilt(std::uint16_t id)
 {
     static const std::set<std::uint16_t> ids{0x00FC, 0x00FF, 0x0085, 0x00FD, 0x020B, 0x00D7, 0x0208, 0x00ED,
                                              0x013D, 0x01C1, 0x0059, 0x005A, 0x1060, 0x0200, 0x0201, 0x0203,
-                                             0x0205, 0x027E, 0x00BD, 0x00BE, 0x00E5};
+                                             0x0205, 0x027E, 0x00BD, 0x00BE, 0x00E5, 0x0006, 0x04BC};
     return ids.count(id) != 0;
 }
 
 std::vector<TRawRecord> KeptRecords(const ByteArray& stream)
 {
     std::vector<TRawRecord> kept;
-    for (TRawRecord& record : RawRecords(stream)) {
-        if (Rebuilt(record.Id))
-            continue;
-        // Every formula read is marked to be calculated again on load.
-        if (record.Id == 0x0006 && record.Data.size() > 14)
-            record.Data[14] |= 0x02;
-        kept.push_back(std::move(record));
-    }
+    for (TRawRecord& record : RawRecords(stream))
+        if (!Rebuilt(record.Id))
+            kept.push_back(std::move(record));
     std::sort(kept.begin(), kept.end());
     return kept;
 }

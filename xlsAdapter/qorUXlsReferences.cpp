@@ -1,0 +1,174 @@
+// External references and the names formulas show.
+#include "xlsAdapter/qorUXlsReferences.h"
+
+#include "xlsAdapter/qorUXlsRecordReader.h"
+#include "xlsAdapter/qorUXlsStrings.h"
+#include "xlsAdapter/qorUXlsWorkbookGlobals.h"
+
+#include "platform/rtl/Strings.h"
+
+using namespace xlsAdapter;
+
+namespace {
+
+constexpr std::uint16_t LocalSupBookMark = 0x0401;
+constexpr std::uint16_t AddInSupBookMark = 0x3A01;
+constexpr int NameLengthOffset = 3;
+constexpr int NameTextOffset = 14;
+
+std::uint16_t ReadWord(const TBaseRecord*& Record, int& Pos)
+{
+    std::uint8_t bytes[2] = {};
+    ReadMemAcrossContinue(Record, Pos, 2, bytes);
+    return GetWord(bytes, 0);
+}
+
+} // namespace
+
+std::u16string NameRecordText(const TBaseRecord& Record)
+{
+    Record.RequireSize(NameTextOffset + 1);
+    std::int64_t byteCount = 0;
+    std::u16string text;
+    ReadBiffString(false, Record.Data, NameTextOffset, byteCount, text, Record.Data[NameLengthOffset], true);
+    return text;
+}
+
+void TReferences::Clear()
+{
+    FRecords.Clear();
+    FSupBooks.clear();
+    FExternRefs.clear();
+    FLocalSupBook = -1;
+}
+
+void TReferences::AddSupBook(std::unique_ptr<TBaseRecord> Record)
+{
+    TSupBook book;
+    const TBaseRecord* link = Record.get();
+    int pos = 0;
+    book.SheetCount = ReadWord(link, pos);
+    if (Record->DataSize() == 4 && GetWord(Record->Data, 2) == LocalSupBookMark) {
+        book.Local = true;
+        FLocalSupBook = static_cast<int>(FSupBooks.size());
+    } else if (Record->DataSize() == 4 && GetWord(Record->Data, 2) == AddInSupBookMark) {
+        book.AddIn = true;
+    } else {
+        book.EncodedPath = TExcelString(2, link, pos).Value();
+        for (int i = 0; i < book.SheetCount; ++i)
+            book.SheetNames.push_back(TExcelString(2, link, pos).Value());
+    }
+    FSupBooks.push_back(std::move(book));
+    FRecords.Add(std::move(Record));
+}
+
+void TReferences::AddExternName(std::unique_ptr<TBaseRecord> Record)
+{
+    if (FSupBooks.empty())
+        Record->ReadError(msg::ErrExcelInvalid);
+    Record->RequireSize(8);
+    std::int64_t byteCount = 0;
+    std::u16string name;
+    ReadBiffString(false, Record->Data, 7, byteCount, name, Record->Data[6], true);
+    FSupBooks.back().ExternNames.push_back(std::move(name));
+    FRecords.Add(std::move(Record));
+}
+
+void TReferences::AddExternRef(std::unique_ptr<TBaseRecord> Record)
+{
+    const TBaseRecord* link = Record.get();
+    int pos = 0;
+    const int count = ReadWord(link, pos);
+    for (int i = 0; i < count; ++i) {
+        const int supBook = ReadWord(link, pos);
+        const int first = ReadWord(link, pos);
+        const int last = ReadWord(link, pos);
+        FExternRefs.push_back({supBook, first, last});
+    }
+    FRecords.Add(std::move(Record));
+}
+
+const TReferences::TExternRef& TReferences::ExternRef(int SheetRef) const
+{
+    if (SheetRef < 0 || SheetRef >= ExternSheetCount())
+        ExcelError(msg::IndexOutOfRange, SheetRef, "Sheet Reference", 0, ExternSheetCount() - 1);
+    return FExternRefs[static_cast<std::size_t>(SheetRef)];
+}
+
+int TReferences::GetSheet(int SheetRef) const
+{
+    const TExternRef& ref = ExternRef(SheetRef);
+    return ref.SupBook == FLocalSupBook && ref.FirstSheet == ref.LastSheet ? ref.FirstSheet : -1;
+}
+
+std::u16string TReferences::TSupBook::BookName() const
+{
+    if (Local || AddIn || EncodedPath.empty() || EncodedPath[0] == 0 || EncodedPath[0] == 2)
+        return {};
+    if (EncodedPath[0] != 1)
+        return EncodedPath;
+    std::u16string name;
+    for (std::size_t i = 1; i < EncodedPath.size(); ++i) {
+        const char16_t c = EncodedPath[i];
+        if (c == 1 && i + 1 < EncodedPath.size()) {
+            const char16_t next = EncodedPath[++i];
+            name += next == u'@' ? std::u16string(u"\\\\") : std::u16string(1, next) + u":\\";
+        } else if (c == 2 || c == 3) {
+            name += u'\\';
+        } else if (c == 4) {
+            name += u"..\\";
+        } else {
+            name += c;
+        }
+    }
+    return name;
+}
+
+std::u16string TReferences::TSupBook::SheetName(int SheetIndex, const TWorkbookGlobals& Globals) const
+{
+    if (SheetIndex < 0 || SheetIndex >= SheetCount)
+        return {};
+    if (Local)
+        return SheetIndex < Globals.SheetCount() ? Globals.GetSheetName(SheetIndex) : std::u16string();
+    return SheetIndex < static_cast<int>(SheetNames.size()) ? SheetNames[static_cast<std::size_t>(SheetIndex)]
+                                                             : std::u16string();
+}
+
+std::string TReferences::GetSheetName(int SheetRef, const TWorkbookGlobals& Globals) const
+{
+    const TExternRef& ref = ExternRef(SheetRef);
+    if (ref.SupBook < 0 || ref.SupBook >= static_cast<int>(FSupBooks.size()))
+        ExcelError(msg::IndexOutOfRange, ref.SupBook, "idx", 0, static_cast<int>(FSupBooks.size()) - 1);
+    const TSupBook& book = FSupBooks[static_cast<std::size_t>(ref.SupBook)];
+    std::u16string sheets = book.SheetName(ref.FirstSheet, Globals);
+    if (ref.LastSheet != ref.FirstSheet)
+        sheets += u":" + book.SheetName(ref.LastSheet, Globals);
+    std::u16string bookPart = book.Local ? std::u16string() : book.BookName();
+    if (!sheets.empty() && !book.Local) {
+        const std::size_t cut = bookPart.find_last_of(u"\\:");
+        bookPart.insert(cut == std::u16string::npos ? 0 : cut + 1, u"[");
+        bookPart += u"]";
+    }
+    const std::u16string text = bookPart + sheets;
+    return text.empty() ? std::string() : "'" + rtl::Utf16ToUtf8(text) + "'!";
+}
+
+std::string TReferences::GetName(int SheetRef, int NameIndex, const TWorkbookGlobals& Globals) const
+{
+    int supBook = FLocalSupBook;
+    if (SheetRef >= 0) {
+        supBook = ExternRef(SheetRef).SupBook;
+        if (supBook < 0 || supBook >= static_cast<int>(FSupBooks.size()))
+            ExcelError(msg::IndexOutOfRange, supBook, "idx", 0, static_cast<int>(FSupBooks.size()) - 1);
+    }
+    if (supBook < 0 || FSupBooks[static_cast<std::size_t>(supBook)].Local) {
+        const TBaseRecordList& names = Globals.Names();
+        if (NameIndex < 0 || NameIndex >= names.Count())
+            ExcelError(msg::IndexOutOfRange, NameIndex, "Name Index", 0, names.Count() - 1);
+        return rtl::Utf16ToUtf8(NameRecordText(*names.Items(NameIndex)));
+    }
+    const auto& externNames = FSupBooks[static_cast<std::size_t>(supBook)].ExternNames;
+    if (NameIndex < 0 || NameIndex >= static_cast<int>(externNames.size()))
+        ExcelError(msg::IndexOutOfRange, NameIndex, "Name Index", 0, static_cast<int>(externNames.size()) - 1);
+    return rtl::Utf16ToUtf8(externNames[static_cast<std::size_t>(NameIndex)]);
+}
