@@ -199,6 +199,16 @@ private:
         return found;
     }
 
+    void CheckCentred(const std::string& title)
+    {
+        auto window = XWindowTitled(title);
+        Check(window.has_value(), "no " + title + " window on the screen");
+        TPoint screen = FX.ScreenSize();
+        Check(std::abs((window->Bounds.Left + window->Bounds.Right) / 2 - screen.X / 2) < 40 &&
+                  std::abs((window->Bounds.Top + window->Bounds.Bottom) / 2 - screen.Y / 2) < 40,
+              "the " + title + " window is not centred on the screen");
+    }
+
     // ---- the checks
 
     void TitleNamesTheMarkerFile()
@@ -317,6 +327,7 @@ private:
         ChooseMenu("Tools", "Geocode");
         WaitUntil("the notes window shows", [] { return FrmMsg && FrmMsg->Visible() && FrmMsg->Modal(); });
         Shoot("geocoding-notes");
+        CheckCentred("Info");
         FX.MoveTo(Centre(FrmMsg));
         FX.Key("Escape");
         WaitUntil("the grid window follows the notes", [] { return FrmGrid1 && FrmGrid1->Visible(); });
@@ -388,12 +399,7 @@ private:
         ChooseMenu("Help", "About");
         WaitUntil("the about box shows", [] { return FrmAboutBox->Visible(); });
         Shoot("about");
-        auto about = XWindowTitled("About");
-        Check(about.has_value(), "no About window on the screen");
-        TPoint screen = FX.ScreenSize();
-        Check(std::abs((about->Bounds.Left + about->Bounds.Right) / 2 - screen.X / 2) < 40 &&
-                  std::abs((about->Bounds.Top + about->Bounds.Bottom) / 2 - screen.Y / 2) < 40,
-              "the about box is not centred on the screen");
+        CheckCentred("About");
         FX.MoveTo(Centre(FrmAboutBox->OKButton));
         FX.Key("Return");
         WaitUntil("Enter presses the about box's default button", [] { return !FrmAboutBox->Visible(); });
