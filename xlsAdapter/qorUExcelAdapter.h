@@ -182,6 +182,10 @@ public:
     // Rows above Row and columns left of Col stay in view.
     virtual void FreezePanes(int Row, int Col) = 0;
     virtual void GetFrozenPanes(int& Row, int& Col) = 0;
+    virtual void SplitWindow(int xOffset, int yOffset) = 0;
+    virtual void GetSplitWindow(int& xOffset, int& yOffset) = 0;
+    virtual TXlsMargins Margins() = 0;
+    virtual void SetMargins(const TXlsMargins& Value) = 0;
 
     // Outline levels.
     virtual int GetRowOutlineLevel(int aRow) = 0;

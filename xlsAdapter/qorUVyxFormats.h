@@ -129,6 +129,16 @@ struct TXlsCellValue {
 
 using BooleanArray = std::vector<bool>;
 
+// Page margins in inches.
+struct TXlsMargins {
+    double Left = 0;
+    double Top = 0;
+    double Right = 0;
+    double Bottom = 0;
+    double Header = 0;
+    double Footer = 0;
+};
+
 // A run of rich text: from FirstChar on the text uses font FontIndex.
 struct TRTFRun {
     std::uint16_t FirstChar = 0;

@@ -96,6 +96,11 @@ void TWorkSheet::LinkSheetRecord(TBaseRecord* Record)
     case 0x0083: FHCenter = static_cast<TPrintCenteredRecord*>(Record); break;
     case 0x0084: FVCenter = static_cast<TPrintCenteredRecord*>(Record); break;
     case xlr::PANE: FPane = static_cast<TPaneRecord*>(Record); break;
+    case 0x0026: FLeftMargin = static_cast<TMarginRecord*>(Record); break;
+    case 0x0027: FRightMargin = static_cast<TMarginRecord*>(Record); break;
+    case 0x0028: FTopMargin = static_cast<TMarginRecord*>(Record); break;
+    case 0x0029: FBottomMargin = static_cast<TMarginRecord*>(Record); break;
+    case 0x00A1: FSetup = static_cast<TSetupRecord*>(Record); break;
     default: break;
     }
 }
@@ -110,6 +115,11 @@ void TWorkSheet::LinkRecords()
     FHCenter = nullptr;
     FVCenter = nullptr;
     FPane = nullptr;
+    FLeftMargin = nullptr;
+    FRightMargin = nullptr;
+    FTopMargin = nullptr;
+    FBottomMargin = nullptr;
+    FSetup = nullptr;
     // Records of embedded chart substreams belong to the charts.
     bool inSubstream = false;
     for (const TBaseRecordList* list : {&FMiscRecords1, &FMiscRecords2})

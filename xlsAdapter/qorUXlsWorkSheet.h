@@ -13,6 +13,8 @@
 #include <vector>
 
 class TGutsRecord;
+class TMarginRecord;
+class TSetupRecord;
 class TPaneRecord;
 class TPrintCenteredRecord;
 class TPrintGridLinesRecord;
@@ -105,6 +107,13 @@ public:
     // Rows above Row and columns left of Col stay in view; (0, 0) unfreezes.
     void FreezePanes(int Row, int Col);
     void GetFrozenPanes(int& Row, int& Col) const;
+    // A split (not frozen) window at these offsets; (0, 0) removes it.
+    void SplitWindow(int xOffset, int yOffset);
+    void GetSplitWindow(int& xOffset, int& yOffset) const;
+    // Missing margin records are created; header and footer margins need
+    // the sheet's SETUP record.
+    TXlsMargins Margins() const;
+    void SetMargins(const TXlsMargins& Value);
 
     // Merged ranges, 0-based.
     void MergeCells(int aRow1, int aCol1, int aRow2, int aCol2);
@@ -136,6 +145,9 @@ private:
     // Adds the PANE record after WINDOW2 (when the sheet has the records a
     // view needs), or removes it.
     void SetPaneRecord(bool Present);
+    // A new margin record after the last margin, VCENTER or
+    // DEFAULTROWHEIGHT record of the print records.
+    TMarginRecord* AddMarginRecord(std::uint16_t Id);
 
     TGutsRecord* FGuts = nullptr;
     TPrintGridLinesRecord* FPrintGridLines = nullptr;
@@ -144,6 +156,11 @@ private:
     TPrintCenteredRecord* FHCenter = nullptr;
     TPrintCenteredRecord* FVCenter = nullptr;
     TPaneRecord* FPane = nullptr;
+    TMarginRecord* FLeftMargin = nullptr;
+    TMarginRecord* FRightMargin = nullptr;
+    TMarginRecord* FTopMargin = nullptr;
+    TMarginRecord* FBottomMargin = nullptr;
+    TSetupRecord* FSetup = nullptr;
     TDimensionsRec FOriginalDimensions;
     int FDefRowHeight = DefaultRowHeight;
     int FDefColWidth = DefaultColWidth;

@@ -161,6 +161,10 @@ public:
     void SetSheetZoom(int Value) override;
     void FreezePanes(int Row, int Col) override;
     void GetFrozenPanes(int& Row, int& Col) override;
+    void SplitWindow(int xOffset, int yOffset) override;
+    void GetSplitWindow(int& xOffset, int& yOffset) override;
+    TXlsMargins Margins() override;
+    void SetMargins(const TXlsMargins& Value) override;
 
     int GetRowOutlineLevel(int aRow) override;
     void SetRowOutlineLevel(int FirstRow, int LastRow, int Value) override;

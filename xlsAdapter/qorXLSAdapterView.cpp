@@ -138,3 +138,29 @@ void TXLSFile::GetFrozenPanes(int& Row, int& Col)
     ++Row;
     ++Col;
 }
+
+void TXLSFile::SplitWindow(int xOffset, int yOffset)
+{
+    if (TWorkSheet* sheet = ActiveWorkSheet())
+        sheet->SplitWindow(xOffset, yOffset);
+}
+
+void TXLSFile::GetSplitWindow(int& xOffset, int& yOffset)
+{
+    xOffset = 0;
+    yOffset = 0;
+    if (TWorkSheet* sheet = ActiveWorkSheet())
+        sheet->GetSplitWindow(xOffset, yOffset);
+}
+
+TXlsMargins TXLSFile::Margins()
+{
+    TWorkSheet* sheet = ActiveWorkSheet();
+    return sheet ? sheet->Margins() : TXlsMargins{};
+}
+
+void TXLSFile::SetMargins(const TXlsMargins& Value)
+{
+    if (TWorkSheet* sheet = ActiveWorkSheet())
+        sheet->SetMargins(Value);
+}

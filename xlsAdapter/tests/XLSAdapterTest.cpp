@@ -269,3 +269,32 @@ TEST(XLSAdapter, WindowOptionsAndFrozenPanesReachXlrd)
     again.GetFrozenPanes(row, col);
     EXPECT_EQ((std::array{row, col}), (std::array{1, 1}));
 }
+
+TEST(XLSAdapter, MarginsAndSplitWindowsSaveAndReadBack)
+{
+    auto file = NewWorkbook(1);
+    const TXlsMargins defaults = file->Margins();
+    EXPECT_DOUBLE_EQ(defaults.Left, 0.7480314960629921);
+    EXPECT_DOUBLE_EQ(defaults.Top, 0.984251968503937);
+    EXPECT_DOUBLE_EQ(defaults.Header, 0.5); // the template's page setup
+    file->SetMargins({1.0, 1.25, 0.5, 0.75, 0.3, 0.2});
+    file->SplitWindow(2000, 900);
+
+    TempFolder dir;
+    file->Save(false, dir / "margins.xls", nullptr, nullptr, nullptr);
+    TXLSFile again(nullptr);
+    again.Connect();
+    again.OpenFile(dir / "margins.xls");
+    const TXlsMargins m = again.Margins();
+    EXPECT_EQ((std::array{m.Left, m.Top, m.Right, m.Bottom, m.Header, m.Footer}),
+              (std::array{1.0, 1.25, 0.5, 0.75, 0.3, 0.2}));
+    int x = 0;
+    int y = 0;
+    again.GetSplitWindow(x, y);
+    EXPECT_EQ((std::array{x, y}), (std::array{2000, 900}));
+    again.GetFrozenPanes(x, y);
+    EXPECT_EQ((std::array{x, y}), (std::array{1, 1}));
+    again.SplitWindow(0, 0);
+    again.GetSplitWindow(x, y);
+    EXPECT_EQ((std::array{x, y}), (std::array{0, 0}));
+}
