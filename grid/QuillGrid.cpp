@@ -9,6 +9,7 @@
 #include "grid/base/MouseActions.h"
 #include "grid/model/ColumnMap.h"
 #include "grid/model/RowStore.h"
+#include "platform/classes/StringList.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/ScopeExit.h"
 
@@ -43,7 +44,9 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
       FColumnOrder(std::make_unique<TIntList>(-1, -1)),
       FSortRowXRef(std::make_unique<TIntList>(-1, -1)),
       FIgnoreColumns(std::make_unique<TIntList>(-1, -1)),
-      FMouseActions(std::make_unique<TMouseActions>(this))
+      FMouseActions(std::make_unique<TMouseActions>(this)),
+      FColumnHeaders(std::make_unique<TStringList>()),
+      FRowHeaders(std::make_unique<TStringList>())
 {
     FRowStore->SetShownCount(TCustomGrid::RowCount());
     FRowStore->SetRowWidthHint(ColCount());

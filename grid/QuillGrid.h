@@ -504,6 +504,36 @@ class TQuillStringGrid : public TBaseGrid {
     int SelectedRow(int Index) const;
     void ClearSelectedCells();
 
+    // Highlighting ("hi" tags) and marking ("e" tags) of text inside cells.
+    // The stored text is tagged and untagged, so shown decoration never
+    // becomes data and untagging gives the original back.
+    static std::string HilightText(bool DoCase, std::string_view S, std::string_view Text);
+    static std::string UnHilightText(std::string_view S);
+    static std::string MarkText(bool DoCase, std::string_view S, std::string_view Text);
+    static std::string UnMarkText(std::string_view S);
+    void HilightInCell(bool DoCase, int Col, int Row, std::string_view HiText);
+    void MarkInCell(bool DoCase, int Col, int Row, std::string_view HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnMarkInCell(int Col, int Row);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, std::string_view HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, std::string_view HiText);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void HilightInGrid(bool DoFixed, bool DoCase, std::string_view HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, std::string_view HiText);
+    void UnHilightInGrid(bool DoFixed);
+    void UnMarkInGrid(bool DoFixed);
+
+    // Headers written into the fixed row and column.
+    const TStringList& ColumnHeaders() const noexcept { return *FColumnHeaders; }
+    void SetColumnHeaders(const TStrings& Value);
+    void ShowColumnHeaders();
+    void ClearColumnHeaders();
+    const TStringList& RowHeaders() const noexcept { return *FRowHeaders; }
+    void SetRowHeaders(const TStrings& Value);
+    void ShowRowHeaders();
+    void ClearRowHeaders();
+
     // The questions the grid asks: a default answer, then the event.
     virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
     virtual void DoButtonClick(int ACol, int ARow);
@@ -603,6 +633,11 @@ private:
     // then repainted by RepaintLooks.
     TCellProperties& WritableProps(int ACol, int ARow) { return *GetCellProperties(ACol, ARow); }
     void RepaintLooks(int ACol, int ARow);
+    // Tags (Tag non-empty with Match) or untags the stored texts of a range.
+    void TagRange(int FromCol, int FromRow, int ToCol, int ToRow, std::string_view Tag, std::string_view Match,
+                  bool DoCase, bool Untag);
+    // The columns and rows the In- and Un-variants cover.
+    int LastNormalRow() const { return RowCount() - FFixedFooters - 1; }
     // The real row after the last one a node at display row ARow covers.
     int NodeEndReal(int ARow);
     void ChangeNodeLevels(int FromRow, int Count, int Delta);
@@ -613,6 +648,8 @@ private:
     std::unique_ptr<TIntList> FColumnOrder;
     std::unique_ptr<TIntList> FSortRowXRef;
     std::unique_ptr<TIntList> FIgnoreColumns;
+    std::unique_ptr<TStringList> FColumnHeaders;
+    std::unique_ptr<TStringList> FRowHeaders;
     std::unique_ptr<TMouseActions> FMouseActions;
     std::vector<TGridCoord> FSelectedCells;
     TFont FCellFont;
