@@ -10,6 +10,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/MenuWindow.h"
+#include "platform/ui/PopupWatch.h"
 #include "platform/ui/Screen.h"
 
 namespace ui {
@@ -311,6 +312,7 @@ void TFormHost::NativeMouse(unsigned msg, TPoint pos, TShiftState shift)
         capture = nullptr;
     }
     if (IsButtonDown(msg)) {
+        PopupWatchPress(&FForm);
         if (Application) Application->CancelHint();
         if (!FForm.Popup() && !FForm.Active()) ActivateForm(&FForm);
     }
@@ -367,6 +369,7 @@ void TFormHost::NativeMoved(TPoint screenTopLeft)
 {
     TPoint now = FForm.ClientToScreen({0, -FForm.MenuBarHeight()});
     if (now == screenTopLeft) return;
+    PopupWatchMoved(&FForm);
     FForm.SetBounds(FForm.Left() + screenTopLeft.X - now.X, FForm.Top() + screenTopLeft.Y - now.Y, FForm.Width(),
                     FForm.Height());
 }

@@ -9,6 +9,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/FormHost.h"
 #include "platform/ui/MenuWindow.h"
+#include "platform/ui/PopupWatch.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Screen.h"
@@ -60,6 +61,7 @@ void ActivateForm(TCustomForm* Form)
     HWND oldHandle = old && old->HandleAllocated() ? old->Handle() : 0;
     HWND newHandle = Form ? Form->Handle() : 0;
     if (old) {
+        PopupWatchDeactivated(old);
         TMessage nc{WM_NCACTIVATE, 0, 0, 0};
         old->MainWndProc(nc);
         TMessage act{WM_ACTIVATE, WA_INACTIVE, static_cast<LPARAM>(newHandle), 0};

@@ -1,0 +1,76 @@
+#include "controls/dropdown/DropDownDrawing.h"
+
+#include <cmath>
+
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsObjects.h"
+
+namespace controls {
+
+namespace {
+
+// Nearest integer, a tie going to the even neighbour (the default rounding mode).
+int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+std::uint8_t Mix(int c1, int c2, double p) { return static_cast<std::uint8_t>(RoundEven(p * c1 + (1 - p) * c2)); }
+
+} // namespace
+
+void DrawGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool Horizontal, TRect Rect, int Steps)
+{
+    if (Steps <= 0) Steps = 1;
+    TColor from = ColorToRGB(FromColor);
+    TColor to = ColorToRGB(ToColor);
+    int r0 = GetRValue(from), g0 = GetGValue(from), b0 = GetBValue(from);
+    int dr = GetRValue(to) - r0, dg = GetGValue(to) - g0, db = GetBValue(to) - b0;
+    if (Horizontal) --Rect.Right;
+    else --Rect.Bottom;
+    double band = (Horizontal ? Rect.Right - Rect.Left : Rect.Bottom - Rect.Top) / static_cast<double>(Steps);
+    for (int i = 0; i < Steps; ++i) {
+        TColor c = RGB(static_cast<std::uint8_t>(r0 + RoundEven(i * dr / static_cast<double>(Steps))),
+                       static_cast<std::uint8_t>(g0 + RoundEven(i * dg / static_cast<double>(Steps))),
+                       static_cast<std::uint8_t>(b0 + RoundEven(i * db / static_cast<double>(Steps))));
+        Canvas.Pen()->SetStyle(psSolid);
+        Canvas.Pen()->SetWidth(1);
+        Canvas.Pen()->SetColor(c);
+        Canvas.Brush()->SetColor(c);
+        if (Horizontal) {
+            int x = Rect.Left + RoundEven(i * band);
+            Canvas.Rectangle(x, Rect.Top, x + RoundEven(band) + 1, Rect.Bottom);
+        } else {
+            int y = Rect.Top + RoundEven(i * band);
+            Canvas.Rectangle(Rect.Left, y, Rect.Right, y + RoundEven(band) + 1);
+        }
+    }
+}
+
+TColor BlendColor(TColor Color1, TColor Color2, int Percent)
+{
+    if (Percent >= 100) return Color1;
+    if (Percent <= 0) return Color2;
+    double p = Percent / 100.0;
+    TColor c1 = ColorToRGB(Color1), c2 = ColorToRGB(Color2);
+    return RGB(Mix(GetRValue(c1), GetRValue(c2), p), Mix(GetGValue(c1), GetGValue(c2), p),
+               Mix(GetBValue(c1), GetBValue(c2), p));
+}
+
+void DrawRectangle(TCanvas& Canvas, TRect Rect, TColor Color, TColor ColorTo, TGradientDirection Direction,
+                   TColor BorderColor, int BorderWidth)
+{
+    if (ColorTo != clNone) {
+        DrawGradient(Canvas, Color, ColorTo, Direction == gdHorizontal, Rect, 80);
+    } else if (Color != clNone) {
+        Canvas.Brush()->SetStyle(bsSolid);
+        Canvas.Brush()->SetColor(Color);
+        Canvas.FillRect(Rect);
+    }
+    if (BorderColor != clNone && BorderWidth > 0) {
+        Canvas.Brush()->SetStyle(bsClear);
+        Canvas.Pen()->SetStyle(psSolid);
+        Canvas.Pen()->SetColor(BorderColor);
+        Canvas.Pen()->SetWidth(BorderWidth);
+        Canvas.Rectangle(Rect);
+    }
+}
+
+} // namespace controls

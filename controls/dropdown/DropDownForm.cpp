@@ -1,0 +1,30 @@
+#include "controls/dropdown/DropDownForm.h"
+
+#include "controls/dropdown/QuillDropDown.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/ui/Backend.h"
+
+namespace controls {
+
+TDropDownForm::TDropDownForm(TQuillCustomDropDown& DropDown) : TCustomForm(nullptr), FDropDown(DropDown)
+{
+    SetPopup(true);
+    SetBorderStyle(bsNone);
+}
+
+void TDropDownForm::NoteDeactivated() { FDeactivatedAt = ui::Backend().NowMs(); }
+
+void TDropDownForm::Paint()
+{
+    TCanvas& canvas = *Canvas();
+    TRect r = ClientRect();
+    DrawRectangle(canvas, r, FDropDown.DropDownColor(), FDropDown.DropDownColorTo(), FDropDown.DropDownGradient(),
+                  clNone, 0);
+    int border = FDropDown.DropDownBorderWidth();
+    if (FDropDown.DropDownBorderColor() == clNone || border <= 0) return;
+    // The frame lies wholly inside the window, however wide the pen.
+    TRect frame{r.Left + border / 2, r.Top + border / 2, r.Right - (border - 1) / 2, r.Bottom - (border - 1) / 2};
+    DrawRectangle(canvas, frame, clNone, clNone, gdHorizontal, FDropDown.DropDownBorderColor(), border);
+}
+
+} // namespace controls

@@ -1,0 +1,39 @@
+// The borderless popup window of a drop-down: a framed, optionally gradient
+// background around the one control the drop-down hosts. It shows without
+// taking the activation, so the drop-down's edit keeps the keyboard.
+#pragma once
+
+#include <cstdint>
+
+#include "controls/dropdown/DropDownDrawing.h"
+#include "platform/ui/Forms.h"
+
+namespace controls {
+
+class TQuillCustomDropDown;
+
+class TDropDownForm : public TCustomForm {
+    VISTRA_CLASS(TDropDownForm, TCustomForm)
+
+    explicit TDropDownForm(TQuillCustomDropDown& DropDown);
+
+    TQuillCustomDropDown& DropDown() const noexcept { return FDropDown; }
+    // A click elsewhere cancels the popup's changes; a drop-down that takes
+    // such a click as an accept switches this off.
+    bool CancelOnDeActivate() const noexcept { return FCancelOnDeActivate; }
+    void SetCancelOnDeActivate(bool Value) noexcept { FCancelOnDeActivate = Value; }
+    // The clock time (milliseconds) the popup was last closed by a click
+    // elsewhere; 0 when never.
+    std::uint64_t DeactivatedAt() const noexcept { return FDeactivatedAt; }
+    void NoteDeactivated();
+
+protected:
+    void Paint() override;
+
+private:
+    TQuillCustomDropDown& FDropDown;
+    bool FCancelOnDeActivate = true;
+    std::uint64_t FDeactivatedAt = 0;
+};
+
+} // namespace controls

@@ -1,0 +1,296 @@
+#include "controls/dropdown/QuillDropDown.h"
+
+#include <algorithm>
+
+#include "controls/dropdown/DropDownForm.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/FrameDrawing.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/Screen.h"
+
+namespace controls {
+
+TQuillCustomDropDown::TQuillCustomDropDown(TComponent* AOwner)
+    : TCustomEdit(AOwner), FDropDownForm(std::make_unique<TDropDownForm>(*this))
+{
+    SetBounds(Left(), Top(), 200, 21);
+    FDropDownForm->OnHide = [this](TObject*) { DropDownHidden(); };
+}
+
+TQuillCustomDropDown::~TQuillCustomDropDown()
+{
+    if (ui::OpenPopup() == this) ui::SetOpenPopup(nullptr);
+    FDropDownForm->OnHide = nullptr;
+}
+
+void TQuillCustomDropDown::SetDropDownControl(TControl* AControl)
+{
+    if (AControl == FControl) return;
+    if (FControl) FControl->RemoveFreeNotification(this);
+    FControl = AControl;
+    if (FControl) {
+        FControl->FreeNotification(this);
+        PlaceDropDownControl();
+    }
+}
+
+void TQuillCustomDropDown::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomEdit::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FControl) FControl = nullptr;
+}
+
+void TQuillCustomDropDown::SetDropDownWidth(int Value)
+{
+    if (Value == FDropDownWidth) return;
+    FDropDownWidth = Value;
+    FUserDropDownWidth = -1;
+}
+
+void TQuillCustomDropDown::SetDropDownHeight(int Value)
+{
+    if (Value == FDropDownHeight) return;
+    FDropDownHeight = Value;
+    FUserDropDownHeight = -1;
+}
+
+void TQuillCustomDropDown::SetEditorEnabled(bool Value)
+{
+    FEditorEnabled = Value;
+    SetCursor(Value ? crIBeam : crArrow);
+}
+
+void TQuillCustomDropDown::SetDropDownButtonWidth(int Value)
+{
+    FButtonWidth = std::max(0, Value);
+    // The frame holds the button: its size changed.
+    SetBounds(Left(), Top(), Width(), Height());
+    Invalidate();
+}
+
+void TQuillCustomDropDown::ApplyText(const std::string& Value)
+{
+    TCustomEdit::SetText(Value);
+    FOldText = Value;
+}
+
+const TCustomForm* TQuillCustomDropDown::PopupForm() const { return FDropDownForm.get(); }
+
+bool TQuillCustomDropDown::PopupVisible() const { return FDropDownForm->Visible(); }
+
+void TQuillCustomDropDown::BeforeDropDown()
+{
+    if (OnBeforeDropDown) OnBeforeDropDown(this);
+}
+
+void TQuillCustomDropDown::AdaptDropDownSize(int& Width, int& Height)
+{
+    bool control = FControl && FControl->Visible();
+    Width = FDropDownWidth > 0 ? FDropDownWidth : control ? FControl->Width() : this->Width();
+    Height = FDropDownHeight > 0 ? FDropDownHeight
+                                 : 2 * FDropDownBorderWidth + (control ? FControl->Height() : 0);
+}
+
+void TQuillCustomDropDown::PlaceDropDownControl()
+{
+    if (!FControl) return;
+    int border = std::max(0, FDropDownBorderWidth);
+    FControl->SetParent(FDropDownForm.get());
+    FControl->SetBounds(border, border, FControl->Width(), FControl->Height());
+    FControl->SetAlign(alClient);
+    FDropDownForm->SetBorderWidth(border);
+}
+
+void TQuillCustomDropDown::DoShowDropDown()
+{
+    if (PopupVisible() || !IsEnabledWithParents() || ReadOnly()) return;
+    // A cancel returns to the text as it was when the popup opened, so
+    // nothing the user typed before opening is lost by Esc.
+    FOldText = Text();
+    BeforeDropDown();
+    int width = 0, height = 0;
+    AdaptDropDownSize(width, height);
+    bool accept = true;
+    if (OnDropDown) OnDropDown(this, accept);
+    if (!accept) return;
+    if (FUserDropDownWidth != -1) width = FUserDropDownWidth;
+    if (FUserDropDownHeight != -1) height = FUserDropDownHeight;
+    width = std::max(width, MinPopupWidth);
+    height = std::max(height, MinPopupHeight);
+    TPoint topLeft = Parent() ? Parent()->ClientToScreen({Left(), Top()}) : ClientToScreen({0, 0});
+    TRect edit{topLeft.X, topLeft.Y, topLeft.X + Width(), topLeft.Y + Height()};
+    TRect work = Screen ? Screen->WorkAreaRect() : ui::Backend().ScreenMetrics().WorkArea;
+    FDropDownForm->SetBoundsRect(PlaceDropDown(edit, width, height, FDropPosition, work));
+    FDroppedDown = true;
+    FDropDownForm->Show();
+    ui::SetOpenPopup(this);
+    Invalidate();
+    FocusDropDownControl();
+}
+
+void TQuillCustomDropDown::DoHideDropDown(bool Cancel)
+{
+    if (!PopupVisible()) return;
+    if (OnBeforeDropUp) OnBeforeDropUp(this);
+    FUserDropDownWidth = FDropDownForm->Width();
+    FUserDropDownHeight = FDropDownForm->Height();
+    if (ui::OpenPopup() == this) ui::SetOpenPopup(nullptr);
+    FDropDownForm->Hide();
+    if (Application) Application->CancelHint();
+    if (Cancel) ApplyText(FOldText);
+    if (OnDropUp) OnDropUp(this, Cancel);
+}
+
+void TQuillCustomDropDown::DropDownHidden()
+{
+    // The edit kept the focus while the popup showed: nothing to return.
+    FDroppedDown = false;
+    Invalidate();
+}
+
+void TQuillCustomDropDown::Dismiss()
+{
+    FDropDownForm->NoteDeactivated();
+    DoHideDropDown(FDropDownForm->CancelOnDeActivate());
+}
+
+void TQuillCustomDropDown::OpenFromClick()
+{
+    if (PopupVisible()) return;
+    std::uint64_t since = ui::Backend().NowMs() - FDropDownForm->DeactivatedAt();
+    if (FDropDownForm->DeactivatedAt() != 0 && since <= ReopenGuardMs) return;
+    DoShowDropDown();
+}
+
+bool TQuillCustomDropDown::DispatchPopupKey(unsigned short Key)
+{
+    if (Key == VK_RETURN && PopupVisible()) {
+        DoHideDropDown(false);
+        return true;
+    }
+    if (Key == VK_ESCAPE && PopupVisible()) {
+        DoHideDropDown(true);
+        return true;
+    }
+    if (Key == VK_F4) {
+        if (PopupVisible()) DoHideDropDown(false);
+        else DoShowDropDown();
+        return true;
+    }
+    return false;
+}
+
+void TQuillCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift)
+{
+    if ((Key == VK_DOWN || Key == VK_UP) && Shift.Contains(ssAlt)) {
+        if (PopupVisible()) DoHideDropDown(false);
+        else DoShowDropDown();
+        Key = 0;
+        return;
+    }
+    if (!FEditorEnabled) {
+        bool used = !ReadOnly() && DispatchPopupKey(Key);
+        if (used || (Key != VK_RETURN && Key != VK_ESCAPE)) {
+            Key = 0;
+            return;
+        }
+        TCustomEdit::KeyDown(Key, Shift);
+        return;
+    }
+    if (Shift.Contains(ssCtrl) && (Key == VK_TAB || Key == VK_RETURN)) {
+        TCustomEdit::KeyDown(Key, Shift);
+        return;
+    }
+    TCustomEdit::KeyDown(Key, Shift);
+    if (Key != 0 && DispatchPopupKey(Key)) Key = 0;
+}
+
+void TQuillCustomDropDown::KeyPress(char32_t& Key)
+{
+    TCustomEdit::KeyPress(Key);
+    if (Key == U'\r') Key = 0;
+    // A face without editor takes no typing.
+    if (!FEditorEnabled) Key = 0;
+}
+
+void TQuillCustomDropDown::WMGetDlgCode(TMessage& Message)
+{
+    TCustomEdit::WMGetDlgCode(Message);
+    // While the popup is down, Enter and Esc belong to it, not to the form.
+    if (FDroppedDown) Message.Result |= DLGC_WANTALLKEYS;
+}
+
+void TQuillCustomDropDown::WMKillFocus(TMessage& Message)
+{
+    // The focus leaving the edit closes the popup as a click elsewhere does.
+    if (PopupVisible()) Dismiss();
+    TCustomEdit::WMKillFocus(Message);
+}
+
+bool TQuillCustomDropDown::InButton(int X) const { return X >= ClientWidth(); }
+
+void TQuillCustomDropDown::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (Button == mbLeft && InButton(X)) {
+        if (CanFocus() && !Focused()) SetFocus();
+        FButtonPressed = true;
+        SetMouseCapture(true);
+        Invalidate();
+        return;
+    }
+    TCustomEdit::MouseDown(Button, Shift, X, Y);
+    if (Button == mbLeft && !FEditorEnabled) OpenFromClick();
+}
+
+void TQuillCustomDropDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (Button == mbLeft && FButtonPressed) {
+        FButtonPressed = false;
+        SetMouseCapture(false);
+        Invalidate();
+        // The button clicks on release, inside it.
+        if (InButton(X) && X < Width() && Y >= 0 && Y < ClientHeight()) OpenFromClick();
+        return;
+    }
+    TCustomEdit::MouseUp(Button, Shift, X, Y);
+}
+
+bool TQuillCustomDropDown::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
+{
+    bool handled = TCustomEdit::DoMouseWheelDown(Shift, MousePos);
+    SelectionWheelDown();
+    return handled;
+}
+
+bool TQuillCustomDropDown::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
+{
+    bool handled = TCustomEdit::DoMouseWheelUp(Shift, MousePos);
+    SelectionWheelUp();
+    return handled;
+}
+
+TRect TQuillCustomDropDown::NonClientMargins() const
+{
+    TRect m = TCustomEdit::NonClientMargins();
+    m.Right += FButtonWidth;
+    return m;
+}
+
+TRect TQuillCustomDropDown::ButtonRect() const
+{
+    TRect m = TCustomEdit::NonClientMargins();
+    return {Width() - m.Right - FButtonWidth, m.Top, Width() - m.Right, Height() - m.Bottom};
+}
+
+void TQuillCustomDropDown::PaintNonClient(TCanvas& Canvas)
+{
+    TCustomEdit::PaintNonClient(Canvas);
+    if (FButtonWidth <= 0) return;
+    bool pushed = FDroppedDown || FButtonPressed;
+    TRect button = ButtonRect();
+    DrawFrameControl(Canvas.Handle(), button, DFC_SCROLL,
+                     DFCS_SCROLLCOMBOBOX | (pushed ? DFCS_PUSHED : 0) | (IsEnabledWithParents() ? 0 : DFCS_INACTIVE));
+}
+
+} // namespace controls

@@ -1,0 +1,139 @@
+// The base of every drop-down editor: a single-line edit with a drop-down
+// button at its right end and a borderless popup (TDropDownForm) that opens
+// below or above the edit and hosts one control supplied by a descendant.
+//
+// A descendant creates its control with the popup as parent, loads it from
+// the edit's value in BeforeDropDown (calling SetDropDownControl there),
+// accepts a choice by writing the text and closing with Cancel false, and may
+// replace the sizing, placement, wheel and key operations below.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "controls/dropdown/DropDownDrawing.h"
+#include "controls/dropdown/DropDownPlacement.h"
+#include "platform/ui/EditControls.h"
+#include "platform/ui/PopupWatch.h"
+
+namespace controls {
+
+class TDropDownForm;
+
+using TDropDownEvent = std::function<void(TObject* Sender, bool& AcceptDrop)>;
+using TDropUpEvent = std::function<void(TObject* Sender, bool Cancelled)>;
+
+class TQuillCustomDropDown : public TCustomEdit, private ui::TOpenPopup {
+    VISTRA_CLASS(TQuillCustomDropDown, TCustomEdit)
+
+    explicit TQuillCustomDropDown(TComponent* AOwner);
+    ~TQuillCustomDropDown() override;
+
+    void ShowDropDown() { DoShowDropDown(); }
+    void HideDropDown(bool CancelChanges) { DoHideDropDown(CancelChanges); }
+    bool DroppedDown() const noexcept { return FDroppedDown; }
+    TDropDownForm* DropDownForm() const noexcept { return FDropDownForm.get(); }
+    // The control the popup hosts; a descendant records it before opening.
+    TControl* DropDownControl() const noexcept { return FControl; }
+    void SetDropDownControl(TControl* AControl);
+
+    // Writing the text also makes it the text a cancelled popup returns to.
+    void SetText(const std::string& Value) override { ApplyText(Value); }
+
+    // Popup size asked for; 0 or less: computed. A new value forgets the size
+    // the popup had when it last closed.
+    int DropDownWidth() const noexcept { return FDropDownWidth; }
+    void SetDropDownWidth(int Value);
+    int DropDownHeight() const noexcept { return FDropDownHeight; }
+    void SetDropDownHeight(int Value);
+    TDropPosition DropPosition() const noexcept { return FDropPosition; }
+    void SetDropPosition(TDropPosition Value) noexcept { FDropPosition = Value; }
+    // False: the edit is a read-only face that opens the popup when clicked.
+    bool EditorEnabled() const noexcept { return FEditorEnabled; }
+    void SetEditorEnabled(bool Value);
+    TColor DropDownColor() const noexcept { return FDropDownColor; }
+    void SetDropDownColor(TColor Value) noexcept { FDropDownColor = Value; }
+    TColor DropDownColorTo() const noexcept { return FDropDownColorTo; }
+    void SetDropDownColorTo(TColor Value) noexcept { FDropDownColorTo = Value; }
+    TGradientDirection DropDownGradient() const noexcept { return FDropDownGradient; }
+    void SetDropDownGradient(TGradientDirection Value) noexcept { FDropDownGradient = Value; }
+    TColor DropDownBorderColor() const noexcept { return FDropDownBorderColor; }
+    void SetDropDownBorderColor(TColor Value) noexcept { FDropDownBorderColor = Value; }
+    int DropDownBorderWidth() const noexcept { return FDropDownBorderWidth; }
+    void SetDropDownBorderWidth(int Value) noexcept { FDropDownBorderWidth = Value; }
+    int DropDownButtonWidth() const noexcept { return FButtonWidth; }
+    void SetDropDownButtonWidth(int Value);
+    // The drop-down button's rectangle in the edit's window coordinates.
+    TRect ButtonRect() const;
+
+    TNotifyEvent OnBeforeDropDown;
+    TDropDownEvent OnDropDown;
+    TNotifyEvent OnBeforeDropUp;
+    TDropUpEvent OnDropUp;
+
+    // The popup's smallest size.
+    static constexpr int MinPopupWidth = 80;
+    static constexpr int MinPopupHeight = 50;
+    // A click on the button this soon after a click elsewhere closed the popup
+    // does not open it again: that click was the one that closed it.
+    static constexpr unsigned ReopenGuardMs = 250;
+
+protected:
+    // The operations a descendant replaces, each calling this one unless it
+    // knows better.
+    virtual void BeforeDropDown();
+    virtual void DoShowDropDown();
+    virtual void AdaptDropDownSize(int& Width, int& Height);
+    virtual void PlaceDropDownControl();
+    virtual void FocusDropDownControl() {}
+    virtual void DoHideDropDown(bool Cancel);
+    virtual void DropDownHidden();
+    virtual void SelectionWheelDown() {}
+    virtual void SelectionWheelUp() {}
+    // Writes the text and remembers it as the text a cancel returns to.
+    virtual void ApplyText(const std::string& Value);
+    // Writes the text without making it the text a cancel returns to: for a
+    // choice made while the popup is still open.
+    void SetRawText(const std::string& Value) { TCustomEdit::SetText(Value); }
+
+    // The button's click, and a click on an edit whose editor is disabled.
+    void OpenFromClick();
+
+    TRect NonClientMargins() const override;
+    void PaintNonClient(TCanvas& Canvas) override;
+    void KeyDown(unsigned short& Key, TShiftState Shift) override;
+    void KeyPress(char32_t& Key) override;
+    void WMGetDlgCode(TMessage& Message) override;
+    void WMKillFocus(TMessage& Message) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    const TCustomForm* PopupForm() const override;
+    const TCustomForm* OwnerForm() const override { return GetParentForm(); }
+    void Dismiss() override;
+    // Enter accepts, Esc cancels, F4 toggles; true when the key was used.
+    bool DispatchPopupKey(unsigned short Key);
+    bool PopupVisible() const;
+    bool InButton(int X) const;
+
+    int FDropDownWidth = 0, FDropDownHeight = 0;
+    int FUserDropDownWidth = -1, FUserDropDownHeight = -1;
+    bool FEditorEnabled = true;
+    TDropPosition FDropPosition = dpAuto;
+    TColor FDropDownColor = clWhite, FDropDownColorTo = clNone, FDropDownBorderColor = clBlack;
+    TGradientDirection FDropDownGradient = gdHorizontal;
+    int FDropDownBorderWidth = 1;
+    int FButtonWidth = 17;
+    bool FDroppedDown = false;
+    bool FButtonPressed = false;
+    TControl* FControl = nullptr;
+    std::unique_ptr<TDropDownForm> FDropDownForm;
+    std::string FOldText;
+};
+
+} // namespace controls
