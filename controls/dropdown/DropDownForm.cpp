@@ -1,5 +1,8 @@
 #include "controls/dropdown/DropDownForm.h"
 
+#include <algorithm>
+
+#include "controls/dropdown/DropDownPanels.h"
 #include "controls/dropdown/QuillDropDown.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/ui/Backend.h"
@@ -13,6 +16,35 @@ TDropDownForm::TDropDownForm(TQuillCustomDropDown& DropDown) : TCustomForm(nullp
 }
 
 void TDropDownForm::NoteDeactivated() { FDeactivatedAt = ui::Backend().NowMs(); }
+
+void TDropDownForm::InitializeAndUpdate()
+{
+    auto update = [this](TDropDownPanel*& panel, const TPanelAppearance& appearance, bool footer) {
+        if (!panel && !appearance.Visible()) return;
+        if (!panel) {
+            panel = new TDropDownPanel(this, FDropDown, footer);
+            panel->SetParent(this);
+        }
+        panel->Refresh();
+    };
+    update(FHeader, FDropDown.DropDownHeader(), false);
+    update(FFooter, FDropDown.DropDownFooter(), true);
+    if (FHeader) {
+        FHeader->OnDrawBackGround = FDropDown.OnDrawHeader;
+        FHeader->OnGetText = FDropDown.OnGetHeaderText;
+    }
+    if (FFooter) {
+        FFooter->OnDrawBackGround = FDropDown.OnDrawFooter;
+        FFooter->OnGetText = FDropDown.OnGetFooterText;
+    }
+}
+
+void TDropDownForm::AdjustClientRect(TRect& Rect)
+{
+    TCustomForm::AdjustClientRect(Rect);
+    int border = std::max(0, FDropDown.DropDownBorderWidth());
+    Rect = {Rect.Left + border, Rect.Top + border, Rect.Right - border, Rect.Bottom - border};
+}
 
 void TDropDownForm::Paint()
 {

@@ -11,6 +11,7 @@
 namespace controls {
 
 class TQuillCustomDropDown;
+class TDropDownPanel;
 
 class TDropDownForm : public TCustomForm {
     VISTRA_CLASS(TDropDownForm, TCustomForm)
@@ -26,14 +27,24 @@ class TDropDownForm : public TCustomForm {
     // elsewhere; 0 when never.
     std::uint64_t DeactivatedAt() const noexcept { return FDeactivatedAt; }
     void NoteDeactivated();
+    // Builds the header and footer strips the drop-down asks for, or brings
+    // the existing ones up to date; each opening does this.
+    void InitializeAndUpdate();
+    // Null until a visible strip was first asked for.
+    TDropDownPanel* Header() const noexcept { return FHeader; }
+    TDropDownPanel* Footer() const noexcept { return FFooter; }
 
 protected:
     void Paint() override;
+    // Header, control and footer align inside the popup's frame.
+    void AdjustClientRect(TRect& Rect) override;
 
 private:
     TQuillCustomDropDown& FDropDown;
     bool FCancelOnDeActivate = true;
     std::uint64_t FDeactivatedAt = 0;
+    TDropDownPanel* FHeader = nullptr;
+    TDropDownPanel* FFooter = nullptr;
 };
 
 } // namespace controls

@@ -16,6 +16,12 @@ TQuillCustomDropDown::TQuillCustomDropDown(TComponent* AOwner)
 {
     SetBounds(Left(), Top(), 200, 21);
     FDropDownForm->OnHide = [this](TObject*) { DropDownHidden(); };
+    // A strip shown or hidden while the popup is open shows at once.
+    auto appearanceChanged = [this](TObject*) {
+        if (FDroppedDown) FDropDownForm->InitializeAndUpdate();
+    };
+    FDropDownHeader.OnChange = appearanceChanged;
+    FDropDownFooter.OnChange = appearanceChanged;
 }
 
 TQuillCustomDropDown::~TQuillCustomDropDown()
@@ -88,18 +94,20 @@ void TQuillCustomDropDown::AdaptDropDownSize(int& Width, int& Height)
 {
     bool control = FControl && FControl->Visible();
     Width = FDropDownWidth > 0 ? FDropDownWidth : control ? FControl->Width() : this->Width();
-    Height = FDropDownHeight > 0 ? FDropDownHeight
-                                 : 2 * FDropDownBorderWidth + (control ? FControl->Height() : 0);
+    if (FDropDownHeight > 0) {
+        Height = FDropDownHeight;
+        return;
+    }
+    Height = 2 * FDropDownBorderWidth + (control ? FControl->Height() : 0);
+    if (FDropDownHeader.Visible()) Height += FDropDownHeader.Height;
+    if (FDropDownFooter.Visible()) Height += FDropDownFooter.Height;
 }
 
 void TQuillCustomDropDown::PlaceDropDownControl()
 {
     if (!FControl) return;
-    int border = std::max(0, FDropDownBorderWidth);
     FControl->SetParent(FDropDownForm.get());
-    FControl->SetBounds(border, border, FControl->Width(), FControl->Height());
     FControl->SetAlign(alClient);
-    FDropDownForm->SetBorderWidth(border);
 }
 
 void TQuillCustomDropDown::DoShowDropDown()
@@ -109,6 +117,7 @@ void TQuillCustomDropDown::DoShowDropDown()
     // nothing the user typed before opening is lost by Esc.
     FOldText = Text();
     BeforeDropDown();
+    FDropDownForm->InitializeAndUpdate();
     int width = 0, height = 0;
     AdaptDropDownSize(width, height);
     bool accept = true;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "controls/dropdown/DropDownDrawing.h"
+#include "controls/dropdown/DropDownPanels.h"
 #include "controls/dropdown/DropDownPlacement.h"
 #include "platform/ui/EditControls.h"
 #include "platform/ui/PopupWatch.h"
@@ -62,6 +63,14 @@ class TQuillCustomDropDown : public TCustomEdit, private ui::TOpenPopup {
     void SetDropDownBorderColor(TColor Value) noexcept { FDropDownBorderColor = Value; }
     int DropDownBorderWidth() const noexcept { return FDropDownBorderWidth; }
     void SetDropDownBorderWidth(int Value) noexcept { FDropDownBorderWidth = Value; }
+    // The popup's header and footer strips.
+    THeaderAppearance& DropDownHeader() noexcept { return FDropDownHeader; }
+    const THeaderAppearance& DropDownHeader() const noexcept { return FDropDownHeader; }
+    TFooterAppearance& DropDownFooter() noexcept { return FDropDownFooter; }
+    const TFooterAppearance& DropDownFooter() const noexcept { return FDropDownFooter; }
+    // The user may resize the popup through the footer's size grip.
+    bool DropDownSizeable() const noexcept { return FDropDownSizeable; }
+    void SetDropDownSizeable(bool Value) noexcept { FDropDownSizeable = Value; }
     int DropDownButtonWidth() const noexcept { return FButtonWidth; }
     void SetDropDownButtonWidth(int Value);
     // The drop-down button's rectangle in the edit's window coordinates.
@@ -71,6 +80,8 @@ class TQuillCustomDropDown : public TCustomEdit, private ui::TOpenPopup {
     TDropDownEvent OnDropDown;
     TNotifyEvent OnBeforeDropUp;
     TDropUpEvent OnDropUp;
+    TDrawBackGroundEvent OnDrawHeader, OnDrawFooter;
+    TGetTextEvent OnGetHeaderText, OnGetFooterText;
 
     // The popup's smallest size.
     static constexpr int MinPopupWidth = 80;
@@ -129,6 +140,9 @@ private:
     TGradientDirection FDropDownGradient = gdHorizontal;
     int FDropDownBorderWidth = 1;
     int FButtonWidth = 17;
+    bool FDropDownSizeable = true;
+    THeaderAppearance FDropDownHeader;
+    TFooterAppearance FDropDownFooter;
     bool FDroppedDown = false;
     bool FButtonPressed = false;
     TControl* FControl = nullptr;

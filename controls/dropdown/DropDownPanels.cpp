@@ -1,0 +1,164 @@
+#include "controls/dropdown/DropDownPanels.h"
+
+#include <algorithm>
+
+#include "controls/dropdown/DropDownForm.h"
+#include "controls/dropdown/QuillDropDown.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/ui/Screen.h"
+
+namespace controls {
+
+TPanelAppearance::TPanelAppearance() : FFont(std::make_unique<TFont>()) {}
+
+void TPanelAppearance::SetVisible(bool Value)
+{
+    if (Value == FVisible) return;
+    FVisible = Value;
+    if (OnChange) OnChange(nullptr);
+}
+
+void TPanelAppearance::AssignPanel(const TPanelAppearance& Source)
+{
+    ColorTo = Source.ColorTo;
+    Color = Source.Color;
+    BorderColor = Source.BorderColor;
+    Caption = Source.Caption;
+    FFont->Assign(Source.FFont.get());
+    BorderWidth = Source.BorderWidth;
+    GradientDirection = Source.GradientDirection;
+    Height = Source.Height;
+    SetVisible(Source.FVisible);
+}
+
+THeaderAppearance::THeaderAppearance() { Font().SetName("Tahoma"); }
+
+void TFooterAppearance::Assign(const TFooterAppearance& Source)
+{
+    AssignPanel(Source);
+    SizeGrip = Source.SizeGrip;
+}
+
+TDropDownPanel::TDropDownPanel(TComponent* AOwner, TQuillCustomDropDown& DropDown, bool Footer)
+    : TCustomControl(AOwner), FDropDown(DropDown), FFooter(Footer)
+{
+    SetAlign(Footer ? alBottom : alTop);
+    Refresh();
+}
+
+const TPanelAppearance& TDropDownPanel::Appearance() const
+{
+    if (FFooter) return FDropDown.DropDownFooter();
+    return FDropDown.DropDownHeader();
+}
+
+bool TDropDownPanel::ShowsGrip() const
+{
+    return FFooter && FDropDown.DropDownFooter().SizeGrip && FDropDown.DropDownSizeable();
+}
+
+void TDropDownPanel::Refresh()
+{
+    const TPanelAppearance& a = Appearance();
+    SetHeight(a.Height);
+    SetVisible(a.Visible());
+    Invalidate();
+}
+
+void TDropDownPanel::Paint()
+{
+    TCanvas& canvas = *Canvas();
+    TRect r = ClientRect();
+    if (OnDrawBackGround) {
+        OnDrawBackGround(this, canvas, r);
+        return;
+    }
+    const TPanelAppearance& a = Appearance();
+    DrawRectangle(canvas, r, a.Color, a.ColorTo, a.GradientDirection, clNone, 0);
+    if (a.BorderColor != clNone && a.BorderWidth > 0) PaintBorder(canvas, r, a);
+
+    TRect content{r.Left + a.BorderWidth, r.Top + a.BorderWidth, r.Right - a.BorderWidth, r.Bottom - a.BorderWidth};
+    std::string text = a.Caption;
+    if (OnGetText) OnGetText(this, text);
+    if (!text.empty()) {
+        canvas.Font()->Assign(&a.Font());
+        canvas.Brush()->SetStyle(bsClear);
+        int spare = content.Height() - canvas.TextHeight(text);
+        canvas.TextRect(content, content.Left + 4, content.Top + std::max(0, spare / 2), text);
+    }
+    if (ShowsGrip()) PaintGrip(canvas, {r.Right - a.BorderWidth - 16, 1, r.Right - a.BorderWidth - 1, r.Bottom}, a);
+}
+
+void TDropDownPanel::PaintBorder(TCanvas& Canvas, TRect R, const TPanelAppearance& A)
+{
+    Canvas.Pen()->SetStyle(psSolid);
+    Canvas.Pen()->SetColor(A.BorderColor);
+    Canvas.Pen()->SetWidth(A.BorderWidth);
+    // Without a frame of the popup's own, the strip closes its outer sides.
+    bool outer = FDropDown.DropDownBorderWidth() <= 0 || FDropDown.DropDownBorderColor() == clNone;
+    int inner = FFooter ? R.Top : R.Bottom - 1;
+    int edge = FFooter ? R.Bottom - 1 : R.Top;
+    Canvas.MoveTo(R.Left, inner);
+    Canvas.LineTo(R.Right, inner);
+    if (outer) {
+        Canvas.MoveTo(R.Left, inner);
+        Canvas.LineTo(R.Left, edge);
+        Canvas.LineTo(R.Right - 1, edge);
+        Canvas.LineTo(R.Right - 1, inner);
+    }
+    Canvas.Pen()->SetWidth(1);
+    Canvas.Pen()->SetColor(BlendColor(A.BorderColor, clWhite, 20));
+    Canvas.Brush()->SetStyle(bsClear);
+    if (FFooter) Canvas.Rectangle(R.Left, R.Top + A.BorderWidth, R.Right, R.Bottom);
+    else Canvas.Rectangle(R.Left, R.Top, R.Right, R.Bottom - A.BorderWidth);
+}
+
+void TDropDownPanel::PaintGrip(TCanvas& Canvas, TRect R, const TPanelAppearance& A)
+{
+    const TPoint dots[] = {{R.Left + 5, R.Bottom - 2},  {R.Left + 9, R.Bottom - 2}, {R.Left + 13, R.Bottom - 2},
+                           {R.Left + 13, R.Bottom - 6}, {R.Left + 13, R.Bottom - 10}, {R.Left + 9, R.Bottom - 6}};
+    Canvas.Brush()->SetStyle(bsSolid);
+    // A light copy, then the dots themselves one pixel up and left: an engraved look.
+    for (int pass = 0; pass < 2; ++pass) {
+        Canvas.Brush()->SetColor(pass == 0 ? clWhite : A.BorderColor);
+        for (TPoint p : dots) Canvas.FillRect({p.X - pass, p.Y - 2 - pass, p.X + 2 - pass, p.Y - pass});
+    }
+}
+
+bool TDropDownPanel::InGrip(int X, int Y) const
+{
+    return ShowsGrip() && X > Width() - GripZoneWidth && Y > Height() - GripZoneHeight;
+}
+
+void TDropDownPanel::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft || !InGrip(X, Y)) return;
+    TCustomForm* popup = GetParentForm();
+    FSizing = true;
+    FSizeStart = ClientToScreen({X, Y});
+    FStartSize = {popup->Width(), popup->Height()};
+    SetMouseCapture(true);
+}
+
+void TDropDownPanel::MouseMove(TShiftState Shift, int X, int Y)
+{
+    TCustomControl::MouseMove(Shift, X, Y);
+    SetCursor(FSizing || InGrip(X, Y) ? crSizeNWSE : crDefault);
+    if (!FSizing) return;
+    TPoint now = ClientToScreen({X, Y});
+    TCustomForm* popup = GetParentForm();
+    popup->SetBounds(popup->Left(), popup->Top(),
+                     std::max(TQuillCustomDropDown::MinPopupWidth, FStartSize.cx + now.X - FSizeStart.X),
+                     std::max(TQuillCustomDropDown::MinPopupHeight, FStartSize.cy + now.Y - FSizeStart.Y));
+}
+
+void TDropDownPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+    if (!FSizing) return;
+    FSizing = false;
+    SetMouseCapture(false);
+}
+
+} // namespace controls
