@@ -1,0 +1,137 @@
+// The drop-down example window on a real display: the pointer and keyboard of
+// the X server (driven by xdotool) open the popup below the edit and close it
+// with Esc and with a click elsewhere; the screen shows what the popup painted.
+#include <gtest/gtest.h>
+
+#include <gtk/gtk.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <thread>
+
+#include "controls/dropdown/DropDownForm.h"
+#include "controls/dropdown/QuillListDropDown.h"
+#include "platform/backend/Backends.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/EditControls.h"
+#include "tools/dropdowndemo/DropDownDemoForm.h"
+
+namespace {
+
+void RunLoopsOnce()
+{
+    Application->ProcessMessages();
+    while (g_main_context_pending(nullptr)) g_main_context_iteration(nullptr, FALSE);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
+
+void Settle(int rounds = 40)
+{
+    for (int i = 0; i < rounds; ++i) RunLoopsOnce();
+}
+
+// Bounded by ten seconds however slow the machine; the caller checks the result.
+void SettleUntil(const std::function<bool()>& reached)
+{
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!reached() && std::chrono::steady_clock::now() < limit) RunLoopsOnce();
+}
+
+// xdotool runs in the background so that this loop keeps serving the display meanwhile.
+void XDo(const std::string& args) { ASSERT_EQ(std::system(("xdotool " + args + " &").c_str()), 0); }
+
+void ClickAt(TPoint screen)
+{
+    XDo("mousemove " + std::to_string(screen.X) + " " + std::to_string(screen.Y) + " click 1");
+}
+
+class DropDownDemoTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* display = std::getenv("DISPLAY");
+        if (!display || !*display) GTEST_SKIP() << "no display: the GTK backend needs one (tools/test runs under Xvfb)";
+        if (std::system("command -v xdotool >/dev/null") != 0) GTEST_SKIP() << "xdotool is not installed";
+        auto gtk = backend::CreateGtkBackend();
+        if (!gtk) GTEST_SKIP() << "GTK could not open the display " << display;
+        ui::SetBackend(std::move(gtk));
+        Form = new TDropDownDemoForm(nullptr);
+        Form->Show();
+        Settle();
+        Form->DrpCity->SetFocus();
+        Settle();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        if (Form) Settle(5);
+    }
+    bool Open() const { return Form->DrpCity->DroppedDown(); }
+    TPoint ButtonOnScreen() const
+    {
+        // The button stands in the frame right of the client area.
+        controls::TQuillListDropDown& d = *Form->DrpCity;
+        return d.ClientToScreen({d.ClientWidth() + d.DropDownButtonWidth() / 2, d.ClientHeight() / 2});
+    }
+    TDropDownDemoForm* Form = nullptr;
+};
+
+} // namespace
+
+TEST_F(DropDownDemoTest, ARealClickOpensThePopupBelowTheEditAndEscOrAClickElsewhereClosesIt)
+{
+    controls::TQuillListDropDown& drop = *Form->DrpCity;
+    ClickAt(ButtonOnScreen());
+    SettleUntil([&] { return Open(); });
+    ASSERT_TRUE(Open()) << "the click on the button opens the popup";
+    controls::TDropDownForm& popup = *drop.DropDownForm();
+    TPoint editTop = Form->ClientToScreen({drop.Left(), drop.Top()});
+    EXPECT_EQ(popup.Left(), editTop.X);
+    EXPECT_EQ(popup.Top(), editTop.Y + drop.Height() - 1);
+    EXPECT_TRUE(drop.Focused()) << "the edit keeps the focus";
+    Settle();
+
+    // What the display shows of the popup is what the popup painted.
+    const TBitmap& surface = popup.Surface();
+    GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), Form->Left(), Form->Top(),
+                                                 Form->Width(), Form->Height() + 120);
+    ASSERT_NE(shot, nullptr);
+    std::string path = (std::filesystem::current_path() / "dropdowndemo-screenshot.png").string();
+    gdk_pixbuf_save(shot, path.c_str(), "png", nullptr, nullptr);
+    std::cout << "screenshot of the open popup: " << path << "\n";
+    TBitmap copy;
+    copy.Assign(&surface);
+    int channels = gdk_pixbuf_get_n_channels(shot), stride = gdk_pixbuf_get_rowstride(shot);
+    const guchar* pixels = gdk_pixbuf_get_pixels(shot);
+    long mismatches = 0;
+    for (int y = 0; y < surface.Height(); y += 2)
+        for (int x = 0; x < surface.Width(); x += 2) {
+            const guchar* p = pixels + (popup.Top() - Form->Top() + y) * stride + (popup.Left() - Form->Left() + x) * channels;
+            if ((copy.Canvas()->Pixels(x, y) & 0xFFFFFF) != RGB(p[0], p[1], p[2])) ++mismatches;
+        }
+    g_object_unref(shot);
+    EXPECT_EQ(mismatches, 0) << "the screen shows the popup (screenshot: " << path << ")";
+
+    XDo("key --clearmodifiers Down");
+    SettleUntil([&] { return drop.Text() == "Dresden"; });
+    EXPECT_EQ(drop.Text(), "Dresden");
+    XDo("key --clearmodifiers Escape");
+    SettleUntil([&] { return !Open(); });
+    EXPECT_FALSE(Open()) << "Esc closes the popup";
+    EXPECT_EQ(drop.Text(), "Cork") << "and cancels its choice";
+
+    // Past the guard against the closing click opening it again.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ClickAt(ButtonOnScreen());
+    SettleUntil([&] { return Open(); });
+    ASSERT_TRUE(Open());
+    ClickAt(Form->EdtNote->ClientToScreen({5, 5}));
+    SettleUntil([&] { return !Open(); });
+    EXPECT_FALSE(Open()) << "a click elsewhere closes the popup";
+}
