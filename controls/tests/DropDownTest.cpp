@@ -130,7 +130,7 @@ TEST_F(DropDownTest, AClickElsewhereCancelsAndTheButtonOfAnOpenPopupClosesIt)
     EXPECT_TRUE(Open());
 }
 
-TEST_F(DropDownTest, TheFocusLeavingOrTheFormLosingTheActivationCloses)
+TEST_F(DropDownTest, TheFocusLeavingTheFormLosingTheActivationOrMovingCloses)
 {
     Press(VK_F4);
     ASSERT_TRUE(Open());
@@ -142,6 +142,13 @@ TEST_F(DropDownTest, TheFocusLeavingOrTheFormLosingTheActivationCloses)
     ASSERT_TRUE(Open());
     ui::ActivateForm(nullptr);
     EXPECT_FALSE(Open());
+
+    ui::ActivateForm(Form);
+    Press(VK_F4);
+    ASSERT_TRUE(Open());
+    auto* window = static_cast<backend::THeadlessWindow*>(Form->NativeWindow());
+    window->Events().NativeMoved({Form->Left() + 30, Form->Top() + 30});
+    EXPECT_FALSE(Open()) << "the form moving leaves no popup behind";
 }
 
 TEST_F(DropDownTest, RefusedOpenings)
