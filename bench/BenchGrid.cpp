@@ -5,9 +5,10 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/grids/StringGrid.h"
 
+#include "BenchMeasures.h"
+
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
 
 #include <memory>
 #include <string>
@@ -40,25 +41,10 @@ struct TGridScene {
     TStringGrid* Grid = nullptr;
 };
 
-std::size_t HeapInUse() { return mallinfo2().uordblks; }
-
 // Every cell written once with a short text, as a loader fills a grid.
 void FillMillionRows(benchmark::State& state)
 {
-    double bytesPerCell = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto scene = std::make_unique<TGridScene>();
-        std::size_t before = HeapInUse();
-        state.ResumeTiming();
-        scene->Fill();
-        state.PauseTiming();
-        bytesPerCell = static_cast<double>(HeapInUse() - before) / (static_cast<double>(Rows) * Cols);
-        scene.reset();
-        state.ResumeTiming();
-    }
-    state.counters["bytes_per_cell"] = bytesPerCell;
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(Rows) * Cols);
+    bench::MeasureFill(state, [] { return std::make_unique<TGridScene>(); }, static_cast<std::int64_t>(Rows) * Cols);
 }
 BENCHMARK(FillMillionRows)->Unit(benchmark::kMillisecond)->Iterations(2);
 

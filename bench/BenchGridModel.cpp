@@ -6,9 +6,10 @@
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/ui/Forms.h"
 
+#include "BenchMeasures.h"
+
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
 
 #include <memory>
 #include <string>
@@ -23,13 +24,6 @@ constexpr int BlockRows = 100'000;
 constexpr int AppendedRows = 100'000;
 
 std::string CellText(int c, int r) { return "R" + std::to_string(r) + "C" + std::to_string(c); }
-
-// Large blocks come from mmap and are counted apart from the heap arena.
-std::size_t HeapInUse()
-{
-    const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
-}
 
 // A shown form with a string grid of Rows x Cols.
 struct TGridScene {
@@ -62,20 +56,7 @@ struct TGridScene {
 
 void GridFillMillionByTen(benchmark::State& state)
 {
-    double bytesPerCell = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto scene = std::make_unique<TGridScene>(false);
-        const std::size_t before = HeapInUse();
-        state.ResumeTiming();
-        scene->Fill();
-        state.PauseTiming();
-        bytesPerCell = static_cast<double>(HeapInUse() - before) / (static_cast<double>(Rows) * Cols);
-        scene.reset();
-        state.ResumeTiming();
-    }
-    state.counters["bytes_per_cell"] = bytesPerCell;
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(Rows) * Cols);
+    bench::MeasureFill(state, [] { return std::make_unique<TGridScene>(false); }, static_cast<std::int64_t>(Rows) * Cols);
 }
 BENCHMARK(GridFillMillionByTen)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -84,12 +65,12 @@ void BaselineFillVectorOfStrings(benchmark::State& state)
 {
     double bytesPerCell = 0;
     for (auto _ : state) {
-        const std::size_t before = HeapInUse();
+        const std::size_t before = bench::HeapInUse();
         std::vector<std::string> texts;
         texts.reserve(static_cast<std::size_t>(Rows) * Cols);
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c) texts.push_back(CellText(c, r));
-        bytesPerCell = static_cast<double>(HeapInUse() - before) / (static_cast<double>(Rows) * Cols);
+        bytesPerCell = static_cast<double>(bench::HeapInUse() - before) / (static_cast<double>(Rows) * Cols);
         benchmark::DoNotOptimize(texts.data());
         state.PauseTiming();
         texts = {};

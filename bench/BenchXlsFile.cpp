@@ -4,6 +4,8 @@
 #include "platform/classes/Streams.h"
 #include "xlsAdapter/qorXLSAdapter.h"
 
+#include "XlsBenchWorkbook.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -18,23 +20,6 @@ namespace {
 constexpr int Rows = 65536;
 constexpr int Columns = 10;
 constexpr int Sheets = 2;
-
-const std::string& LargeWorkbook()
-{
-    static const std::string path = [] {
-        const std::string file = XLS_BENCH_DATA "/xls-2x65536x10.xls";
-        if (!std::filesystem::exists(file)) {
-            std::filesystem::create_directories(XLS_BENCH_DATA);
-            const std::string command = "/usr/bin/python3 " VISTRA_SOURCE_DIR
-                                        "/xlsAdapter/tests/peers/peer_check.py xlwt " + file + ".tmp 65536 2 && mv " +
-                                        file + ".tmp " + file;
-            if (std::system(command.c_str()) != 0)
-                return std::string();
-        }
-        return file;
-    }();
-    return path;
-}
 
 double PeakMiB()
 {
@@ -65,7 +50,7 @@ bool RunPython(const std::string& program, double& seconds, double& peakMiB)
 
 void BM_FileObjectReadsEveryValue(benchmark::State& state)
 {
-    const std::string& file = LargeWorkbook();
+    const std::string& file = bench::LargeWorkbook();
     if (file.empty()) {
         state.SkipWithError("python3-xlwt could not write the workbook");
         return;
@@ -93,7 +78,7 @@ BENCHMARK(BM_FileObjectReadsEveryValue)->Unit(benchmark::kMillisecond)->UseRealT
 
 void BM_XlrdReadsEveryValue(benchmark::State& state)
 {
-    const std::string& file = LargeWorkbook();
+    const std::string& file = bench::LargeWorkbook();
     const std::string program = "import xlrd\nb = xlrd.open_workbook('" + file +
                                 "')\ns = 0.0\nfor sh in b.sheets():\n"
                                 " for r in range(sh.nrows):\n"

@@ -4,6 +4,8 @@
 #include "xlsAdapter/qorUOle2Impl.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
 
+#include "XlsBenchWorkbook.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -13,27 +15,9 @@
 
 namespace {
 
-// 2 sheets x 65,536 rows x 10 numbers, written once by xlwt.
-const std::string& LargeWorkbook()
-{
-    static const std::string path = [] {
-        const std::string file = XLS_BENCH_DATA "/xls-2x65536x10.xls";
-        if (!std::filesystem::exists(file)) {
-            std::filesystem::create_directories(XLS_BENCH_DATA);
-            const std::string command = "/usr/bin/python3 " VISTRA_SOURCE_DIR
-                                        "/xlsAdapter/tests/peers/peer_check.py xlwt " + file + ".tmp 65536 2 && mv " +
-                                        file + ".tmp " + file;
-            if (std::system(command.c_str()) != 0)
-                return std::string();
-        }
-        return file;
-    }();
-    return path;
-}
-
 void BM_OpenAndWalkAllRecords(benchmark::State& state)
 {
-    const std::string& file = LargeWorkbook();
+    const std::string& file = bench::LargeWorkbook();
     if (file.empty()) {
         state.SkipWithError("python3-xlwt could not write the workbook");
         return;
@@ -59,7 +43,7 @@ BENCHMARK(BM_OpenAndWalkAllRecords)->Unit(benchmark::kMillisecond)->UseRealTime(
 // The same file opened by python3-xlrd (process start included, about 50 ms).
 void BM_XlrdOpensTheSameFile(benchmark::State& state)
 {
-    const std::string& file = LargeWorkbook();
+    const std::string& file = bench::LargeWorkbook();
     const std::string command = "/usr/bin/python3 -c \"import xlrd; xlrd.open_workbook('" + file + "')\"";
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();

@@ -44,9 +44,9 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
       FColumnOrder(std::make_unique<TIntList>(-1, -1)),
       FSortRowXRef(std::make_unique<TIntList>(-1, -1)),
       FIgnoreColumns(std::make_unique<TIntList>(-1, -1)),
-      FMouseActions(std::make_unique<TMouseActions>(this)),
       FColumnHeaders(std::make_unique<TStringList>()),
-      FRowHeaders(std::make_unique<TStringList>())
+      FRowHeaders(std::make_unique<TStringList>()),
+      FMouseActions(std::make_unique<TMouseActions>(this))
 {
     FRowStore->SetShownCount(TCustomGrid::RowCount());
     FRowStore->SetRowWidthHint(ColCount());

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-TQuillMainMenu::TQuillMainMenu(TComponent* AOwner) : TMainMenu(AOwner) { SetOwnerDraw(true); }
+TQuillMainMenu::TQuillMainMenu(TComponent* AOwner) : TMainMenu(AOwner), menus::TStyledMenuSettings(static_cast<TMenu&>(*this)) { SetOwnerDraw(true); }
 
 TQuillMainMenu::~TQuillMainMenu() { Destroying(); }
 

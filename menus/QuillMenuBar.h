@@ -3,8 +3,7 @@
 // application's windows kept in one of its menus.
 #pragma once
 
-#include "menus/MenuStylerSlot.h"
-#include "menus/QuillMenuInterface.h"
+#include "menus/StyledMenuSettings.h"
 #include "platform/ui/Menus.h"
 
 #include <cstdint>
@@ -17,7 +16,7 @@ inline constexpr TShortCut WindowListMarkerShortCut = 0xABCD;
 // The radio group of the window-list items.
 inline constexpr std::uint8_t WindowListGroupIndex = 205;
 
-class TQuillMainMenu : public TMainMenu, public IQuillMenu, public menus::TDisabledImagesSource {
+class TQuillMainMenu : public TMainMenu, public menus::TStyledMenuSettings, public menus::TDisabledImagesSource {
     VISTRA_CLASS(TQuillMainMenu, TMainMenu)
 
     explicit TQuillMainMenu(TComponent* AOwner);
@@ -44,15 +43,6 @@ class TQuillMainMenu : public TMainMenu, public IQuillMenu, public menus::TDisab
     // IQuillMenu. Refreshing the bar refreshes its window list too.
     void UpdateItems() override;
     TMenu* OwnerMenu() override { return this; }
-    TCustomQuillMenuStyler* MenuStyler() const override { return FStyler.Assigned(); }
-    TCustomQuillMenuStyler* CurrentMenuStyler() const override { return FStyler.Current(); }
-    void SetMenuStyler(TCustomQuillMenuStyler* Value) override { FStyler.Assign(Value); }
-    std::uint8_t Opacity() const override { return FOpacity; }
-    void SetOpacity(std::uint8_t Value) override { FOpacity = Value; }
-    bool ShowNotes() const override { return FShowNotes; }
-    void SetShowNotes(bool Value) override { FShowNotes = Value; }
-    bool IntlKeybShortCuts() const override { return FIntlKeybShortCuts; }
-    void SetIntlKeybShortCuts(bool Value) override { FIntlKeybShortCuts = Value; }
 
     // The handlers every item receives.
     void BarMeasureItem(TObject* Sender, TCanvas* ACanvas, int& Width, int& Height);
@@ -65,10 +55,6 @@ protected:
 private:
     void HookItems();
 
-    menus::TMenuStylerSlot FStyler{*this};
-    std::uint8_t FOpacity = 255;
-    bool FShowNotes = true;
-    bool FIntlKeybShortCuts = false;
     bool FMenuUpdating = false;
     int FUpdateCount = 0;
     bool FRefreshingList = false;

@@ -35,7 +35,7 @@ const TMenuAnimationSwitch gMenuAnimationSwitch;
 
 } // namespace
 
-TQuillPopupMenu::TQuillPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) { SetOwnerDraw(true); }
+TQuillPopupMenu::TQuillPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner), menus::TStyledMenuSettings(static_cast<TMenu&>(*this)) { SetOwnerDraw(true); }
 
 TQuillPopupMenu::~TQuillPopupMenu() { Destroying(); }
 

@@ -2,8 +2,7 @@
 // themselves in the look of a menu styler.
 #pragma once
 
-#include "menus/MenuStylerSlot.h"
-#include "menus/QuillMenuInterface.h"
+#include "menus/StyledMenuSettings.h"
 #include "platform/ui/Menus.h"
 
 #include <cstdint>
@@ -12,11 +11,8 @@
 class TCustomQuillMenuStyler;
 class TImageList;
 
-inline constexpr bool DefaultQuillMenuShowNotes = true;
-inline constexpr bool DefaultQuillMenuIntlKeybShortCuts = false;
-inline constexpr std::uint8_t DefaultQuillMenuOpacity = 255;
 
-class TQuillPopupMenu : public TPopupMenu, public IQuillMenu, public menus::TDisabledImagesSource {
+class TQuillPopupMenu : public TPopupMenu, public menus::TStyledMenuSettings, public menus::TDisabledImagesSource {
     VISTRA_CLASS(TQuillPopupMenu, TPopupMenu)
 
     explicit TQuillPopupMenu(TComponent* AOwner);
@@ -54,15 +50,6 @@ class TQuillPopupMenu : public TPopupMenu, public IQuillMenu, public menus::TDis
     // IQuillMenu
     void UpdateItems() override { TMenu::UpdateItems(); }
     TMenu* OwnerMenu() override { return this; }
-    TCustomQuillMenuStyler* MenuStyler() const override { return FStyler.Assigned(); }
-    TCustomQuillMenuStyler* CurrentMenuStyler() const override { return FStyler.Current(); }
-    void SetMenuStyler(TCustomQuillMenuStyler* Value) override { FStyler.Assign(Value); }
-    std::uint8_t Opacity() const override { return FOpacity; }
-    void SetOpacity(std::uint8_t Value) override { FOpacity = Value; }
-    bool ShowNotes() const override { return FShowNotes; }
-    void SetShowNotes(bool Value) override { FShowNotes = Value; }
-    bool IntlKeybShortCuts() const override { return FIntlKeybShortCuts; }
-    void SetIntlKeybShortCuts(bool Value) override { FIntlKeybShortCuts = Value; }
 
     // The handlers every item receives.
     void ExpandItemWidth(TObject* Sender, TCanvas* ACanvas, int& Width, int& Height);
@@ -78,13 +65,9 @@ private:
     // The width the first item asks for, measured as its popup would measure it.
     int FirstItemWidth();
 
-    menus::TMenuStylerSlot FStyler{*this};
-    std::uint8_t FOpacity = DefaultQuillMenuOpacity;
-    bool FShowNotes = DefaultQuillMenuShowNotes;
     bool FMenuUpdating = false;
     int FUpdateRef = 0;
     bool FDirectUpdate = false;
     TImageList* FDisabledImages = nullptr;
-    bool FIntlKeybShortCuts = DefaultQuillMenuIntlKeybShortCuts;
     TObject* FItemObject = nullptr;
 };
