@@ -19,29 +19,15 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/ui/Application.h"
+#include "tools/DisplayTestLoops.h"
 #include "platform/ui/EditControls.h"
 #include "tools/dropdowndemo/DropDownDemoForm.h"
 
 namespace {
 
-void RunLoopsOnce()
-{
-    Application->ProcessMessages();
-    while (g_main_context_pending(nullptr)) g_main_context_iteration(nullptr, FALSE);
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-}
-
-void Settle(int rounds = 40)
-{
-    for (int i = 0; i < rounds; ++i) RunLoopsOnce();
-}
-
-// Bounded by ten seconds however slow the machine; the caller checks the result.
-void SettleUntil(const std::function<bool()>& reached)
-{
-    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!reached() && std::chrono::steady_clock::now() < limit) RunLoopsOnce();
-}
+using tools::RunLoopsOnce;
+using tools::Settle;
+using tools::SettleUntil;
 
 // xdotool runs in the background so that this loop keeps serving the display meanwhile.
 void XDo(const std::string& args) { ASSERT_EQ(std::system(("xdotool " + args + " &").c_str()), 0); }

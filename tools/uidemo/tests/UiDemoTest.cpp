@@ -15,6 +15,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/ui/Application.h"
+#include "tools/DisplayTestLoops.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/ComCtrls.h"
 #include "platform/ui/Dialogs.h"
@@ -24,28 +25,9 @@
 
 namespace {
 
-// Runs both loops once, then lets the server catch up a little.
-void RunLoopsOnce()
-{
-    Application->ProcessMessages();
-    while (g_main_context_pending(nullptr)) g_main_context_iteration(nullptr, FALSE);
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-}
-
-// Runs both loops for a while, bounded, so the server and GTK settle.
-void Settle(int rounds = 40)
-{
-    for (int i = 0; i < rounds; ++i) RunLoopsOnce();
-}
-
-// Runs both loops until the synthetic input has had its effect, at most ten
-// seconds, however slow a loaded machine is; the caller's check says what
-// was missing if the time ran out.
-void SettleUntil(const std::function<bool()>& reached)
-{
-    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!reached() && std::chrono::steady_clock::now() < limit) RunLoopsOnce();
-}
+using tools::RunLoopsOnce;
+using tools::Settle;
+using tools::SettleUntil;
 
 GtkWidget* DrawingAreaOf(TCustomForm& form)
 {
