@@ -20,6 +20,39 @@ bool TryStatisticValue(const std::string& Text, double& Value)
     return !number.empty() && number != "-" && grid::TryCellFloat(Text, Value);
 }
 
+// The statistics of a run of values; each is 0 for no values.
+double Sum(const std::vector<double>& Values)
+{
+    double sum = 0;
+    for (double v : Values) sum += v;
+    return sum;
+}
+
+double Mean(const std::vector<double>& Values)
+{
+    return Values.empty() ? 0 : Sum(Values) / static_cast<double>(Values.size());
+}
+
+double Least(const std::vector<double>& Values)
+{
+    return Values.empty() ? 0 : *std::min_element(Values.begin(), Values.end());
+}
+
+double Greatest(const std::vector<double>& Values)
+{
+    return Values.empty() ? 0 : *std::max_element(Values.begin(), Values.end());
+}
+
+// The population standard deviation, in two passes.
+double StdDev(const std::vector<double>& Values)
+{
+    if (Values.empty()) return 0;
+    const double mean = Mean(Values);
+    double squares = 0;
+    for (double v : Values) squares += (v - mean) * (v - mean);
+    return std::sqrt(squares / static_cast<double>(Values.size()));
+}
+
 } // namespace
 
 // Statistics.
@@ -52,42 +85,27 @@ std::vector<double> TQuillStringGrid::ColumnValues(int ACol, int FromRow, int To
 
 double TQuillStringGrid::ColumnSum(int ACol, int FromRow, int ToRow)
 {
-    double sum = 0;
-    for (double v : ColumnValues(ACol, FromRow, ToRow)) sum += v;
-    return sum;
+    return Sum(ColumnValues(ACol, FromRow, ToRow));
 }
 
 double TQuillStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow)
 {
-    const std::vector<double> values = ColumnValues(ACol, FromRow, ToRow);
-    if (values.empty()) return 0;
-    double sum = 0;
-    for (double v : values) sum += v;
-    return sum / static_cast<double>(values.size());
+    return Mean(ColumnValues(ACol, FromRow, ToRow));
 }
 
 double TQuillStringGrid::ColumnMin(int ACol, int FromRow, int ToRow)
 {
-    const std::vector<double> values = ColumnValues(ACol, FromRow, ToRow);
-    return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
+    return Least(ColumnValues(ACol, FromRow, ToRow));
 }
 
 double TQuillStringGrid::ColumnMax(int ACol, int FromRow, int ToRow)
 {
-    const std::vector<double> values = ColumnValues(ACol, FromRow, ToRow);
-    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+    return Greatest(ColumnValues(ACol, FromRow, ToRow));
 }
 
 double TQuillStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow)
 {
-    const std::vector<double> values = ColumnValues(ACol, FromRow, ToRow);
-    if (values.empty()) return 0;
-    double mean = 0;
-    for (double v : values) mean += v;
-    mean /= static_cast<double>(values.size());
-    double squares = 0;
-    for (double v : values) squares += (v - mean) * (v - mean);
-    return std::sqrt(squares / static_cast<double>(values.size()));
+    return StdDev(ColumnValues(ACol, FromRow, ToRow));
 }
 
 double TQuillStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow)
@@ -119,27 +137,22 @@ std::vector<double> TQuillStringGrid::RowValues(int ARow, int FromCol, int ToCol
 
 double TQuillStringGrid::RowSum(int ARow, int FromCol, int ToCol)
 {
-    double sum = 0;
-    for (double v : RowValues(ARow, FromCol, ToCol)) sum += v;
-    return sum;
+    return Sum(RowValues(ARow, FromCol, ToCol));
 }
 
 double TQuillStringGrid::RowAvg(int ARow, int FromCol, int ToCol)
 {
-    const std::vector<double> values = RowValues(ARow, FromCol, ToCol);
-    return values.empty() ? 0 : RowSum(ARow, FromCol, ToCol) / static_cast<double>(values.size());
+    return Mean(RowValues(ARow, FromCol, ToCol));
 }
 
 double TQuillStringGrid::RowMin(int ARow, int FromCol, int ToCol)
 {
-    const std::vector<double> values = RowValues(ARow, FromCol, ToCol);
-    return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
+    return Least(RowValues(ARow, FromCol, ToCol));
 }
 
 double TQuillStringGrid::RowMax(int ARow, int FromCol, int ToCol)
 {
-    const std::vector<double> values = RowValues(ARow, FromCol, ToCol);
-    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+    return Greatest(RowValues(ARow, FromCol, ToCol));
 }
 
 // Numbering.

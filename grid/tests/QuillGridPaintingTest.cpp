@@ -1,5 +1,6 @@
 // Every kind of cell graphic drawn in a grid, compared with a golden image.
 #include "grid/tests/QuillGridFixture.h"
+#include "grid/base/tests/GridPicture.h"
 
 #include <algorithm>
 
@@ -14,18 +15,6 @@ struct TGraphicsGrid : TQuillStringGrid {
     using TQuillStringGrid::CreateCellGraphic;
     using TQuillStringGrid::TQuillStringGrid;
 };
-
-// The grid's client area cut out of the form's surface.
-void CopyGridPicture(TForm& form, TQuillStringGrid& grid, TBitmap& picture)
-{
-    grid.Repaint();
-    picture.SetPixelFormat(pf32bit);
-    picture.SetSize(grid.ClientWidth(), grid.ClientHeight());
-    for (int y = 0; y < grid.ClientHeight(); ++y) {
-        const TRGBQuad* from = form.Surface().ScanLine(y + form.MenuBarHeight());
-        std::copy(from, from + grid.ClientWidth(), picture.ScanLine(y));
-    }
-}
 
 } // namespace
 

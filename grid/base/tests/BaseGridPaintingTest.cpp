@@ -1,26 +1,11 @@
 // The cell painter: merged areas painted once and kept off the fixed cells,
 // its own lines, the model calls per cell, and the looks as golden images.
 #include "BaseGridFixture.h"
+#include "GridPicture.h"
 
 #include <algorithm>
 
 #include "testsupport/GoldenImage.h"
-
-namespace {
-
-// The grid's client area cut out of the form's surface.
-void CopyGridPicture(TForm& form, TBaseGrid& grid, TBitmap& picture)
-{
-    grid.Repaint();
-    picture.SetPixelFormat(pf32bit);
-    picture.SetSize(grid.ClientWidth(), grid.ClientHeight());
-    for (int y = 0; y < grid.ClientHeight(); ++y) {
-        const TRGBQuad* from = form.Surface().ScanLine(y + form.MenuBarHeight());
-        std::copy(from, from + grid.ClientWidth(), picture.ScanLine(y));
-    }
-}
-
-} // namespace
 
 TEST_F(BaseGridTest, CellRectCoversTheWholeMergedAreaAlsoOutOfView)
 {
