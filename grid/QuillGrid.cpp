@@ -56,7 +56,7 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
     SetDefaultRowHeight(ConstructedRowHeight);
     SetFixedRowHeight(DefaultRowHeight());
     FMaxColCount = ColCount();
-    FQORGradTo = ColorToRGB(clBtnFace);
+    ApplyLookPreset(FLook);
 }
 
 TQuillStringGrid::~TQuillStringGrid()

@@ -15,6 +15,7 @@
 #include "grid/base/QuillUtilPaint.h"
 #include "grid/model/CellGraphic.h"
 #include "grid/model/ModelEnums.h"
+#include "grid/paint/GridLooks.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -430,9 +431,9 @@ class TQuillStringGrid : public TBaseGrid {
     void SetRowColorTo(int ARow, TColor Value);
     void SetRowFontColor(int ARow, TColor Value);
     void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
-    TColor QORGradientFrom() const noexcept { return FQORGradFrom; }
+    TColor QORGradientFrom() const noexcept { return FLookColors.Fixed.From; }
     void SetQORGradientFrom(TColor Value);
-    TColor QORGradientTo() const noexcept { return FQORGradTo; }
+    TColor QORGradientTo() const noexcept { return FLookColors.Fixed.To; }
     void SetQORGradientTo(TColor Value);
 
     // Nodes: a node row holds the glyph in column 0 and spans rows below it;
@@ -558,6 +559,17 @@ class TQuillStringGrid : public TBaseGrid {
     TGetCheckEvent OnGetCheckTrue;
     TGetCheckEvent OnGetCheckFalse;
 
+    // Looks, grid styles and colour schemes (grid/paint/GridLookPresets.cpp).
+    TGridLook Look() const noexcept { return FLook; }
+    void SetLook(TGridLook Value);
+    TQuillGridStyle Style() const noexcept { return FStyle; }
+    virtual void SetStyle(TQuillGridStyle AStyle);
+    void SetComponentStyle(TQuillGridStyle AStyle);
+    void SetTheme(TXPColorScheme Scheme);
+    const grid::TGridLookColors& LookColors() const noexcept { return FLookColors; }
+    // For colours no setter of their own covers; repaint afterwards.
+    grid::TGridLookColors& LookColors() noexcept { return FLookColors; }
+
     // Called after bulk changes with the rectangle that changed.
     virtual void DoCellsChanged(TRect R);
     TCellsChangedEvent OnCellsChanged;
@@ -662,8 +674,6 @@ private:
     bool FDestroying = false;
     int FFilterLevel = 0;
     int FNumNodes = 0;
-    TColor FQORGradFrom = clWhite;
-    TColor FQORGradTo = 0xF0F0F0;
 
     std::string FFloatFormat = "%.2f";
     std::string FCheckTrue = "Y";
@@ -693,4 +703,10 @@ private:
     TAlignment FDefaultAlignment = taLeftJustify;
     TGridRect FOldSelection{};
     bool FSelHidden = false;
+
+    // Looks (grid/paint).
+    void ApplyLookPreset(TGridLook Value);
+    TGridLook FLook = glXP;
+    TQuillGridStyle FStyle = gsWindowsXP;
+    grid::TGridLookColors FLookColors;
 };

@@ -1,5 +1,5 @@
 // Per-cell and per-row looks of the string grid, kept in the cells'
-// property objects, and the fixed cells' gradient colours.
+// property objects.
 #include "grid/QuillGrid.h"
 
 #include "grid/model/ColumnMap.h"
@@ -148,16 +148,4 @@ void TQuillStringGrid::ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TCo
 {
     for (int r = std::max(ARow1, 0); r <= ARow2; ++r)
         for (int c = std::max(ACol1, 0); c <= ACol2; ++c) SetColors(c, r, AColor);
-}
-
-void TQuillStringGrid::SetQORGradientFrom(TColor Value)
-{
-    FQORGradFrom = ColorToRGB(Value);
-    Invalidate();
-}
-
-void TQuillStringGrid::SetQORGradientTo(TColor Value)
-{
-    FQORGradTo = ColorToRGB(Value);
-    Invalidate();
 }

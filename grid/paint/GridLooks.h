@@ -1,0 +1,62 @@
+// The grid's appearance presets: looks (how fixed cells, selection and
+// borders are drawn), the sixteen grid styles that set a whole colour
+// scheme, and the older colour schemes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/graphics/Colors.h"
+
+enum TGridLook {
+    glStandard, glSoft, glClassic, glQOR, glXP, glListView, glVista, glWin7, glOffice2007, glCustom
+};
+
+// Grid styles; the component styles come in the same order.
+enum TQuillGridStyle {
+    gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic, gsOffice2007Luna,
+    gsOffice2007Obsidian, gsWindowsXP, gsWhidbey, gsCustom, gsOffice2007Silver, gsWindowsVista, gsWindows7,
+    gsTerminal, gsOffice2010Blue, gsOffice2010Silver, gsOffice2010Black
+};
+
+enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
+
+namespace grid {
+
+// A fixed-cell gradient: upper half From..To, lower half MirrorFrom..
+// MirrorTo when MirrorFrom is set, and the frame of hovered and pressed cells.
+struct TCellGradient {
+    TColor From = clNone;
+    TColor To = clNone;
+    TColor MirrorFrom = clNone;
+    TColor MirrorTo = clNone;
+    TColor Border = clNone;
+};
+
+// The colours a look or style writes beside those the grid and its base
+// already keep (fixed colour, selection colour, grid lines).
+struct TGridLookColors {
+    TCellGradient Fixed;
+    TCellGradient Hover;
+    TCellGradient Down;
+    TCellGradient SortHeader;
+    TColor ActiveCellColor = 0xEACAB6;
+    TColor ActiveCellColorTo = clNone;
+    TColor SelectionColorTo = clNone;
+    TColor SearchFooterColor = clBtnFace;
+    TColor SearchFooterColorTo = clNone;
+};
+
+// "glXP" and the like; empty for glCustom.
+std::string LookIdentifier(TGridLook Look);
+// "Windows XP" and the like; empty for glCustom.
+std::string LookCaption(TGridLook Look);
+// The look of an identifier ("glXP") or, for convenience, of its name
+// without the prefix in any case ("xp"); nothing for an unknown name.
+std::optional<TGridLook> LookFromName(std::string_view Name);
+// "gsOffice2007Luna" and the like.
+std::string StyleIdentifier(TQuillGridStyle Style);
+std::optional<TQuillGridStyle> StyleFromName(std::string_view Name);
+
+} // namespace grid

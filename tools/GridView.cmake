@@ -1,0 +1,10 @@
+# The grid viewer: a string grid filled from a CSV file or with the demonstration.
+vistra_library(vistra_gridview_demo SOURCES gridview/CsvCells.cpp gridview/DemoGrid.cpp DEPENDS vistra_grid)
+
+add_executable(gridview gridview/GridView.cpp)
+target_link_libraries(gridview PRIVATE vistra_gridview_demo vistra_backend)
+
+# Real X input on the display; under CTest the display is Xvfb (tools/test).
+add_test(NAME gridview_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gridview/tests/GridViewXInput.sh
+  $<TARGET_FILE:gridview> ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(gridview_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)

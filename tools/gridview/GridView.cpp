@@ -1,0 +1,85 @@
+// A window with a string grid filled from a CSV file, for developers and tests.
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "grid/QuillGrid.h"
+#include "platform/classes/Streams.h"
+#include "platform/graphics/PngImage.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Forms.h"
+#include "tools/gridview/DemoGrid.h"
+
+namespace {
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: gridview [FILE] [--demo] [--look NAME] [--style NAME] [--screenshot OUT.png]\n");
+    return 2;
+}
+
+std::string ReadWholeFile(const std::string& FileName)
+{
+    TMemoryStream stream;
+    stream.LoadFromFile(FileName);
+    return {reinterpret_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size())};
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string file, screenshot, lookName, styleName;
+    bool demo = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--look" && i + 1 < argc) lookName = argv[++i];
+        else if (arg == "--style" && i + 1 < argc) styleName = argv[++i];
+        else if (arg == "--screenshot" && i + 1 < argc) screenshot = argv[++i];
+        else if (arg == "--demo") demo = true;
+        else if (file.empty() && !arg.starts_with("--")) file = arg;
+        else return Usage();
+    }
+    if (file.empty() && !demo) return Usage();
+    const auto look = lookName.empty() ? std::optional<TGridLook>(glXP) : grid::LookFromName(lookName);
+    if (!look) {
+        std::fprintf(stderr, "gridview: unknown look %s\n", lookName.c_str());
+        return 2;
+    }
+    const auto style = styleName.empty() ? std::nullopt : grid::StyleFromName(styleName);
+    if (!styleName.empty() && !style) {
+        std::fprintf(stderr, "gridview: unknown style %s\n", styleName.c_str());
+        return 2;
+    }
+
+    Application->Initialize();
+    Application->SetTitle("gridview");
+    TForm* form = nullptr;
+    Application->CreateForm(form);
+    form->SetCaption("gridview - " + (file.empty() ? std::string("demo") : file));
+    form->SetBounds(40, 40, 800, 480);
+    auto* grid = new TQuillStringGrid(form);
+    grid->SetParent(form);
+    grid->SetAlign(alClient);
+    try {
+        if (demo) gridview::FillDemoGrid(*grid);
+        if (!file.empty()) gridview::FillGrid(*grid, gridview::ReadCsvCells(ReadWholeFile(file)));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "gridview: cannot read %s: %s\n", file.c_str(), e.what());
+        return 1;
+    }
+    grid->SetLook(*look);
+    if (style) grid->SetComponentStyle(*style);
+    form->Show();
+    grid->SetFocus();
+    if (screenshot.empty()) {
+        Application->Run();
+        return 0;
+    }
+    Application->ProcessMessages();
+    form->Update();
+    TPngImage png;
+    png.Assign(&form->Surface());
+    png.SaveToFile(screenshot);
+    return 0;
+}

@@ -1,0 +1,49 @@
+#!/bin/sh
+# Drives gridview on the display with real X input (xdotool): the demonstration grid opens,
+# a click picks a cell, the wheel and Page Down scroll it; the screen must change, and the
+# screens are kept as gridview-open.png and gridview-scrolled.png for a person to look at.
+# A file that is no CSV must be refused with a message naming the line.
+# Usage: GridViewXInput.sh GRIDVIEW OUTDIR
+set -u
+gridview=$1
+out=$2
+missing=""
+for tool in xdotool xwd xwdtopnm pnmtopng; do command -v $tool >/dev/null 2>&1 || missing="$missing $tool"; done
+if [ -z "${DISPLAY:-}" ] || [ -n "$missing" ]; then
+  echo "needs a display and:$missing"
+  [ "${CI:-}" = "true" ] && exit 1
+  exit 77
+fi
+bad=$out/gridview-bad.csv
+printf 'a,b\n"open,quote\n' > "$bad"
+if msg=$("$gridview" "$bad" --screenshot "$out/gridview-bad.png" 2>&1); then
+  echo "a broken CSV file was accepted"; exit 1
+fi
+case "$msg" in *"line 2"*) ;; *) echo "the error does not name the line: $msg"; exit 1;; esac
+
+csv=$out/gridview-rows.csv
+{ echo "No,Name,Value"; for i in $(seq 200); do echo "$i,name $i,$((i * 7))"; done; } > "$csv"
+"$gridview" "$csv" --look office2007 &
+pid=$!
+trap 'kill $pid 2>/dev/null' EXIT
+win=""
+for i in $(seq 100); do
+  win=$(xdotool search --name "gridview - $csv" 2>/dev/null | head -1)
+  [ -n "$win" ] && break
+  sleep 0.1
+done
+[ -n "$win" ] || { echo "gridview's window did not appear"; exit 1; }
+sleep 0.5
+grab() { xwd -id "$win" -silent | xwdtopnm 2>/dev/null | pnmtopng > "$1"; }
+grab "$out/gridview-open.png"
+xdotool mousemove --window "$win" 150 60 click 1
+sleep 0.2
+xdotool click 5 click 5 click 5
+xdotool key Next
+sleep 0.5
+grab "$out/gridview-scrolled.png"
+if cmp -s "$out/gridview-open.png" "$out/gridview-scrolled.png"; then
+  echo "the screen did not change after scrolling"
+  exit 1
+fi
+echo "screens: $out/gridview-open.png $out/gridview-scrolled.png"
