@@ -45,10 +45,20 @@ TQuillEdit::TQuillEdit(TComponent* AOwner) : TCustomEdit(AOwner)
     FNormalColor = TCustomEdit::Color();
     FFontColor = Font().Color();
     FOldBorder = BorderStyle();
+    FLookupList = std::make_unique<TListHintWindow>(*this);
+    TListBox& list = FLookupList->ListControl();
+    list.OnKeyPress = [this](TObject*, char32_t& Key) {
+        if (Key == U'\r') SelectLookupEntry();
+    };
+    list.OnMouseUp = [this](TObject*, TMouseButton Button, TShiftState, int, int) {
+        if (Button == mbLeft) SelectLookupEntry();
+    };
 }
 
 TQuillEdit::~TQuillEdit()
 {
+    // The window goes with the control: its text and history are kept.
+    if (HandleAllocated()) SavePersist();
     delete FLabelLink.Label();
 }
 
@@ -317,6 +327,10 @@ void TQuillEdit::Dispatch(TMessage& Message)
     case WM_COPY: HandleCopy(Message); return;
     case WM_CUT: HandleCut(Message); return;
     case WM_PASTE: HandlePaste(Message); return;
+    case WM_CANCELMODE:
+        FLookupList->HidePopup();
+        TCustomEdit::Dispatch(Message);
+        return;
     default: TCustomEdit::Dispatch(Message); return;
     }
 }

@@ -7,9 +7,11 @@
 #include <memory>
 #include <string>
 
+#include "controls/QuillEditLookup.h"
 #include "controls/QuillEditTypes.h"
 #include "platform/ui/EditControls.h"
 
+class TCustomIniFile;
 class TLabel;
 class TRangeList;
 
@@ -181,6 +183,24 @@ class TQuillEdit : public TCustomEdit {
     void SetParent(TWinControl* AParent) override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
+    // ---- Lookup list and persistence
+    TLookupSettings& Lookup() noexcept { return FLookup; }
+    TPersistence& Persistence() noexcept { return FPersistence; }
+    // Entries match anywhere in the text, not only at its start (when the
+    // lookup is not case-sensitive).
+    bool FullTextSearch() const noexcept { return FFullTextSearch; }
+    void SetFullTextSearch(bool Value) noexcept { FFullTextSearch = Value; }
+    TListHintWindow& LookupList() const noexcept { return *FLookupList; }
+    // Shows the entries matching the typed part below the caret, or hides
+    // the popup when there are none.
+    void UpdateLookupList();
+    // Takes the highlighted entry (or its paired value) into the edit.
+    void SelectLookupEntry();
+    // Read the text and the lookup history back from the store, and write
+    // them; saving runs when the window goes.
+    virtual void LoadPersist();
+    virtual void SavePersist();
+
     TValueValidateEvent OnValueValidate;
     TClipboardEvent OnClipboardCopy;
     TClipboardEvent OnClipboardCut;
@@ -188,10 +208,14 @@ class TQuillEdit : public TCustomEdit {
     TURLClickEvent OnURLClick;
     TNotifyEvent OnLabelClick;
     TNotifyEvent OnLabelDblClick;
+    TLookupSelectEvent OnLookupSelect;
+    TLookupIndexSelectEvent OnLookupIndexSelect;
 
 protected:
     void Loaded() override;
     void CreateWnd() override;
+    void DestroyWnd() override;
+    void WMSysKeyDown(TMessage& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Change() override;
     void Dispatch(TMessage& Message) override;
@@ -262,6 +286,17 @@ private:
     bool Loading() const { return ComponentState().Contains(csLoading); }
 
     void UpdateLabel();
+
+    // The lookup keys while the popup shows; true when the key was used.
+    bool HandleLookupKey(TMessage& Message);
+    void AddHistoryEntry();
+    // The store the settings name and the section in it.
+    std::unique_ptr<TCustomIniFile> OpenPersistStore(std::string& Section) const;
+
+    TLookupSettings FLookup;
+    TPersistence FPersistence;
+    bool FFullTextSearch = false;
+    std::unique_ptr<TListHintWindow> FLookupList;
 
     TQuillEditType FEditType = etString;
     int FPrecision = 0;

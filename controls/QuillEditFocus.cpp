@@ -71,6 +71,10 @@ void TQuillEdit::WMKillFocus(TMessage& Message)
         TCustomEdit::WMKillFocus(Message);
         return;
     }
+    // The popup stays while the focus moves into it.
+    const auto* receiving = FindControl(reinterpret_cast<HWND>(Message.WParam));
+    if (!receiving || (receiving != FLookupList.get() && receiving->Parent() != FLookupList.get()))
+        FLookupList->HidePopup();
     FocusLeaving();
     const std::string value = Text();
     const bool decimal = FEditType == etFloat || FEditType == etMoney;
@@ -101,6 +105,7 @@ void TQuillEdit::FocusLeft()
         if (FFocusWidthInc > 0) SetWidth(Width() - FFocusWidthInc);
         if (FFocusAlign != eaDefault) SetEditAlign(FOldEditAlign);
     }
+    AddHistoryEntry();
     // The focus moves on only after this handler, so re-placing the label
     // above still saw the edit focused.
     FLabelLink.ShowFocus(false);
@@ -215,6 +220,7 @@ void TQuillEdit::Loaded()
 {
     TCustomEdit::Loaded();
     Init();
+    LoadPersist();
     FLabelLink.FollowEnabled(Enabled());
     UpdateLabel();
     if (EditLabel() && ParentFont()) EditLabel()->SetFont(Font());

@@ -103,6 +103,7 @@ void TQuillEdit::HandleChar(TMessage& Message)
         if (FEditType == etMoney) ApplyMoneyGrouping();
         if (Text().empty() && FIsModified) Change();
         SetModified(FIsModified);
+        UpdateLookupList();
         return;
     }
     if (key == LineFeed) return;
@@ -262,6 +263,7 @@ void TQuillEdit::AfterCharacter()
         ValueCaret() == FLengthLimit)
         MoveFocus(true);
     if (TCustomEdit::Modified()) SetModified(true);
+    UpdateLookupList();
 }
 
 void TQuillEdit::ToggleIntegerSign()
@@ -314,6 +316,7 @@ void TQuillEdit::HandleWMKeyDown(TMessage& Message)
         Message.WParam = 0;
         Message.Result = 0;
     };
+    if (FLookupList->Visible() && HandleLookupKey(Message)) return;
 
     if (key == VK_UP || key == VK_DOWN) {
         if (OnKeyDown) OnKeyDown(this, key, KeyDataToShiftState(static_cast<std::uint32_t>(Message.LParam)));
@@ -444,6 +447,7 @@ void TQuillEdit::HandlePaste(TMessage&)
     if (FEditType == etMoney && ValueLength() > 3) SelectAll();
     else if (selected > 0) SetValueSel(start, pastedLength);
     else SetValueCaret(start + pastedLength);
+    UpdateLookupList();
     if (FTabOnFullLength && FLengthLimit > 0 && ValueLength() == FLengthLimit) MoveFocus(true);
 }
 
