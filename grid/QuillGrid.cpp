@@ -7,8 +7,10 @@
 #include "grid/base/AuxLists.h"
 #include "grid/base/CellProperties.h"
 #include "grid/base/MouseActions.h"
+#include "grid/base/NavigationSettings.h"
 #include "grid/model/ColumnMap.h"
 #include "grid/model/RowStore.h"
+#include "grid/model/SortSettings.h"
 #include "platform/classes/StringList.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/ScopeExit.h"
@@ -48,6 +50,9 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
       FRowHeaders(std::make_unique<TStringList>()),
       FMouseActions(std::make_unique<TMouseActions>(this))
 {
+    FSortSettings = std::make_unique<TSortSettings>(nullptr);
+    FSortIndexes = std::make_unique<TSortIndexList>();
+    FNavigation = std::make_unique<TNavigation>();
     FRowStore->SetShownCount(TCustomGrid::RowCount());
     FRowStore->SetRowWidthHint(ColCount());
     GridLinkCursor = grid::GridLinkCursorHandPoint;

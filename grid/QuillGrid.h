@@ -13,6 +13,7 @@
 
 #include "grid/base/BaseGrid.h"
 #include "grid/base/QuillUtilPaint.h"
+#include "grid/data/SortKey.h"
 #include "grid/model/CellGraphic.h"
 #include "grid/model/ModelEnums.h"
 #include "grid/paint/GridLooks.h"
@@ -20,6 +21,9 @@
 #include "platform/rtl/Exceptions.h"
 
 class TIntList;
+class TNavigation;
+class TSortIndexList;
+class TSortSettings;
 class TIcon;
 class TPicture;
 class TMouseActions;
@@ -575,6 +579,41 @@ class TQuillStringGrid : public TBaseGrid {
     TCellsChangedEvent OnCellsChanged;
     TRowChangedEvent OnRowUpdate;
 
+    // Sorting: by one column with the following columns breaking ties, by the
+    // sort indexes, or inside the groups of an outline. Sorts are stable, and
+    // every sort style orders its values consistently, ranking numbers before
+    // texts where a style meets both. Columns are real indexes.
+    TSortSettings& SortSettings() noexcept { return *FSortSettings; }
+    TSortIndexList& SortIndexes() noexcept { return *FSortIndexes; }
+    TNavigation& Navigation() noexcept { return *FNavigation; }
+    virtual void QSort();
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    // Raises EQuillGridError without sort indexes.
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    // Sort the display rows Left..Right only.
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // Puts every row back where it was before the first sort.
+    virtual void QUnSort();
+    void InitSortXRef();
+    bool SortLine(int Col, int ARow1, int ARow2);
+    virtual void SortSwapRows(int Index, int Index2);
+    // 1 when the first row comes after the second ascending, 0, or -1. Blank
+    // placement is already turned for Descending, which the caller applies.
+    int CompareRowCells(int ACol, int ARow1, int ARow2, bool Descending);
+    int CompareRows(int ACol, int ARow1, int ARow2);
+    // By the sort indexes from entry Index, each entry's direction applied.
+    int CompareRowsIndexed(int Index, int ARow1, int ARow2);
+    virtual void DoGetFormat(int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix);
+    int Compares = 0;
+    int Swaps = 0;
+    TGridFormatEvent OnGetFormat;
+    TCustomCompareEvent OnCustomCompare;
+    TRawCompareEvent OnRawCompare;
+
 protected:
     void DoGetDisplText(int ACol, int ARow, std::string& Value) override;
     // Draws the cell's graphic and its text beside it; ACol is a display column.
@@ -674,6 +713,28 @@ private:
     bool FDestroying = false;
     int FFilterLevel = 0;
     int FNumNodes = 0;
+
+    // Sorting.
+    struct TSortPass;
+    TSortPass ColumnSortPass(int ACol, int Left, int Right);
+    TSortPass IndexedSortPass(int Left, int Right);
+    void SortRows(TSortPass& Pass);
+    // Puts the data of row First + Source[k] at row First + k, by row swaps.
+    void MoveRowsToOrder(int First, const std::vector<int>& Source);
+    // A sort of the normal rows with the current row, scroll position and
+    // fixed column kept as the settings ask.
+    void SortNormalRows(bool Indexed);
+    void SortGroups(bool Indexed);
+    int CompareInPass(TSortPass& Pass, std::size_t Column, int Row1, int Row2);
+    TSortStyle ColumnSortStyle(int ACol, std::string& Prefix, std::string& Suffix);
+    grid::TSortKey CellSortKey(int ACol, int ARow, TSortStyle Style, std::string_view Prefix,
+                               std::string_view Suffix);
+    int CompareSortCells(int ACol, TSortStyle Style, const grid::TSortKey& A, const grid::TSortKey& B, int ARow1,
+                         int ARow2, bool Descending);
+    std::unique_ptr<TSortSettings> FSortSettings;
+    std::unique_ptr<TSortIndexList> FSortIndexes;
+    std::unique_ptr<TNavigation> FNavigation;
+    int FSortRow = -1;
 
     std::string FFloatFormat = "%.2f";
     std::string FCheckTrue = "Y";

@@ -1,0 +1,425 @@
+// Sorting the string grid's rows: the cell comparison of every sort style,
+// sorts by one column or by the sort indexes, inside groups, and unsorting.
+// A sort turns each compared cell into a key once, sorts the keys stably and
+// then moves every row once, so it costs n log n comparisons of plain values
+// and n row moves.
+#include "grid/QuillGrid.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "grid/base/AuxLists.h"
+#include "grid/base/MouseActions.h"
+#include "grid/base/NavigationSettings.h"
+#include "grid/model/RowStore.h"
+#include "grid/model/SortSettings.h"
+#include "platform/rtl/ScopeExit.h"
+
+// The columns a running sort compares, in the order they decide, with the
+// keys of its rows once a comparison has needed them.
+struct TQuillStringGrid::TSortPass {
+    struct TColumn {
+        int Col = 0;
+        bool Descending = false;
+        TSortStyle Style = ssAutomatic;
+        std::string Prefix;
+        std::string Suffix;
+        std::vector<grid::TSortKey> Keys;
+    };
+    std::vector<TColumn> Columns;
+    // Ties in a column go on to the next one; otherwise they keep their order.
+    bool Full = true;
+    int First = 0;
+    int Last = -1;
+};
+
+namespace {
+
+bool IsCheckBoxType(TCellType Type)
+{
+    return Type == ctCheckBox || Type == ctDataCheckBox || Type == ctVirtCheckBox || Type == ctRowCheckBox;
+}
+
+// Styles that an event decides pair by pair instead of a key.
+bool IsEventStyle(TSortStyle Style) { return Style == ssCustom || Style == ssRaw; }
+
+int Sign(int Value) { return Value > 0 ? 1 : (Value < 0 ? -1 : 0); }
+
+} // namespace
+
+void TQuillStringGrid::DoGetFormat(int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix)
+{
+    if (OnGetFormat) OnGetFormat(this, ACol, AStyle, aPrefix, aSuffix);
+}
+
+TSortStyle TQuillStringGrid::ColumnSortStyle(int ACol, std::string& Prefix, std::string& Suffix)
+{
+    const TSortSettings& settings = *FSortSettings;
+    TSortStyle style = settings.AutoFormat() ? ssAutomatic : (settings.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
+    Prefix.clear();
+    Suffix.clear();
+    DoGetFormat(ACol, style, Prefix, Suffix);
+    return style;
+}
+
+grid::TSortKey TQuillStringGrid::CellSortKey(int ACol, int ARow, TSortStyle Style, std::string_view Prefix,
+                                             std::string_view Suffix)
+{
+    const std::string text = FSortSettings->SortOnVirtualCells() ? GetCellEx(ACol, ARow) : Cells(ACol, ARow);
+    grid::TSortKey key;
+    const auto checkState = [&] {
+        bool state = false;
+        // The check-box reading takes real rows once rows are hidden.
+        (void)GetCheckBoxState(ACol, NumHiddenRows() > 0 ? RealRowIndex(ARow) : ARow, state);
+        return state ? 1.0 : 0.0;
+    };
+    if (Style == ssCheckBox || (Style == ssAutomatic && IsCheckBoxType(GetCellType(ACol, ARow)))) {
+        key.Rank = Style == ssAutomatic ? grid::akCheckBox : 0;
+        key.Number = checkState();
+    } else if (Style == ssImages) {
+        key.Number = static_cast<double>(GetCellImageKey(ACol, ARow));
+    } else if (!IsEventStyle(Style)) {
+        key = grid::MakeSortKey(Style, text, {FSortSettings->IgnoreCase(), Prefix, Suffix});
+    }
+    key.Blank = text.empty();
+    return key;
+}
+
+int TQuillStringGrid::CompareSortCells(int ACol, TSortStyle Style, const grid::TSortKey& A, const grid::TSortKey& B,
+                                       int ARow1, int ARow2, bool Descending)
+{
+    ++Compares;
+    const TSortSettings& settings = *FSortSettings;
+    if (settings.IgnoreBlanks() && A.Blank != B.Blank) {
+        // Blanks go first or last whatever the direction; the caller turns
+        // the result for a descending sort, so it is turned here beforehand.
+        const int firstBlank = settings.BlankPos() == blFirst ? -1 : 1;
+        const int result = A.Blank ? firstBlank : -firstBlank;
+        return Descending ? -result : result;
+    }
+    int result = 0;
+    if (Style == ssCustom) {
+        if (OnCustomCompare) {
+            const bool shown = settings.SortOnVirtualCells();
+            OnCustomCompare(this, shown ? GetCellEx(ACol, ARow1) : Cells(ACol, ARow1),
+                            shown ? GetCellEx(ACol, ARow2) : Cells(ACol, ARow2), result);
+        }
+    } else if (Style == ssRaw) {
+        if (OnRawCompare) OnRawCompare(this, ACol, ARow1, ARow2, result);
+    } else {
+        result = grid::CompareSortKeys(A, B);
+    }
+    return Sign(result);
+}
+
+int TQuillStringGrid::CompareRowCells(int ACol, int ARow1, int ARow2, bool Descending)
+{
+    std::string prefix, suffix;
+    const TSortStyle style = ColumnSortStyle(ACol, prefix, suffix);
+    return CompareSortCells(ACol, style, CellSortKey(ACol, ARow1, style, prefix, suffix),
+                            CellSortKey(ACol, ARow2, style, prefix, suffix), ARow1, ARow2, Descending);
+}
+
+int TQuillStringGrid::CompareRows(int ACol, int ARow1, int ARow2)
+{
+    const bool descending = FSortSettings->Direction() == sdDescending;
+    const int last = TotalColCount() - 1;
+    for (int c = ACol; c <= last; ++c) {
+        const int result = IsIgnoredColumn(c) ? 0 : CompareRowCells(c, ARow1, ARow2, descending);
+        // Columns left of the sort column never decide.
+        if (result != 0 || !FSortSettings->Full()) return result;
+    }
+    return 0;
+}
+
+int TQuillStringGrid::CompareRowsIndexed(int Index, int ARow1, int ARow2)
+{
+    for (int i = std::max(Index, 0); i < FSortIndexes->Count(); ++i) {
+        const int col = FSortIndexes->GetSortColumns(i);
+        const bool descending = !FSortIndexes->GetSortDirections(i);
+        int result = IsIgnoredColumn(col) ? 0 : CompareRowCells(col, ARow1, ARow2, descending);
+        if (descending) result = -result;
+        if (result != 0 || !FSortSettings->Full()) return result;
+    }
+    return 0;
+}
+
+// Passes.
+
+TQuillStringGrid::TSortPass TQuillStringGrid::ColumnSortPass(int ACol, int Left, int Right)
+{
+    TSortPass pass;
+    pass.Full = FSortSettings->Full();
+    pass.First = Left;
+    pass.Last = Right;
+    const bool descending = FSortSettings->Direction() == sdDescending;
+    const int last = pass.Full ? TotalColCount() - 1 : ACol;
+    for (int c = ACol; c <= last; ++c) pass.Columns.push_back({c, descending, ssAutomatic, {}, {}, {}});
+    return pass;
+}
+
+TQuillStringGrid::TSortPass TQuillStringGrid::IndexedSortPass(int Left, int Right)
+{
+    TSortPass pass;
+    pass.Full = FSortSettings->Full();
+    pass.First = Left;
+    pass.Last = Right;
+    for (int i = 0; i < FSortIndexes->Count(); ++i)
+        pass.Columns.push_back(
+            {FSortIndexes->GetSortColumns(i), !FSortIndexes->GetSortDirections(i), ssAutomatic, {}, {}, {}});
+    return pass;
+}
+
+int TQuillStringGrid::CompareInPass(TSortPass& Pass, std::size_t Column, int Row1, int Row2)
+{
+    TSortPass::TColumn& column = Pass.Columns[Column];
+    if (IsIgnoredColumn(column.Col)) return 0;
+    // A tie-breaking column converts its cells the first time a tie reaches it.
+    if (column.Keys.empty() && !IsEventStyle(column.Style)) {
+        column.Keys.reserve(static_cast<std::size_t>(Pass.Last - Pass.First + 1));
+        for (int r = Pass.First; r <= Pass.Last; ++r)
+            column.Keys.push_back(CellSortKey(column.Col, r, column.Style, column.Prefix, column.Suffix));
+    }
+    static const grid::TSortKey none;
+    const bool keyed = !column.Keys.empty();
+    const int result = CompareSortCells(
+        column.Col, column.Style, keyed ? column.Keys[static_cast<std::size_t>(Row1 - Pass.First)] : none,
+        keyed ? column.Keys[static_cast<std::size_t>(Row2 - Pass.First)] : none, Row1, Row2, column.Descending);
+    return column.Descending ? -result : result;
+}
+
+void TQuillStringGrid::SortRows(TSortPass& Pass)
+{
+    const int count = Pass.Last - Pass.First + 1;
+    if (count < 2 || Pass.Columns.empty()) return;
+    for (TSortPass::TColumn& column : Pass.Columns)
+        column.Style = ColumnSortStyle(column.Col, column.Prefix, column.Suffix);
+
+    // The deciding column's keys travel with their rows through the sort.
+    struct TItem {
+        grid::TSortKey Key;
+        int Row;
+    };
+    TSortPass::TColumn& first = Pass.Columns.front();
+    const bool firstKeyed = !IsEventStyle(first.Style) && !IsIgnoredColumn(first.Col);
+    std::vector<TItem> items;
+    items.reserve(static_cast<std::size_t>(count));
+    for (int r = Pass.First; r <= Pass.Last; ++r)
+        items.push_back({firstKeyed ? CellSortKey(first.Col, r, first.Style, first.Prefix, first.Suffix)
+                                    : grid::TSortKey{},
+                         r});
+    const auto before = [&](const TItem& a, const TItem& b) {
+        int result = 0;
+        if (firstKeyed) {
+            result = CompareSortCells(first.Col, first.Style, a.Key, b.Key, a.Row, b.Row, first.Descending);
+            if (first.Descending) result = -result;
+        } else {
+            result = CompareInPass(Pass, 0, a.Row, b.Row);
+        }
+        for (std::size_t c = 1; result == 0 && Pass.Full && c < Pass.Columns.size(); ++c)
+            result = CompareInPass(Pass, c, a.Row, b.Row);
+        return result < 0;
+    };
+    std::stable_sort(items.begin(), items.end(), before);
+
+    std::vector<int> source(static_cast<std::size_t>(count));
+    for (std::size_t k = 0; k < source.size(); ++k) source[k] = items[k].Row - Pass.First;
+    items.clear();
+    MoveRowsToOrder(Pass.First, source);
+}
+
+void TQuillStringGrid::MoveRowsToOrder(int First, const std::vector<int>& Source)
+{
+    // Each cycle of the permutation is walked with row swaps, so every row
+    // moves once and a grid that swaps more than texts sees each move.
+    const std::size_t count = Source.size();
+    std::vector<bool> placed(count, false);
+    for (std::size_t start = 0; start < count; ++start) {
+        if (placed[start]) continue;
+        std::size_t at = start;
+        while (true) {
+            placed[at] = true;
+            const auto next = static_cast<std::size_t>(Source[at]);
+            if (next == start) break;
+            SortSwapRows(First + static_cast<int>(at), First + static_cast<int>(next));
+            at = next;
+        }
+    }
+}
+
+void TQuillStringGrid::SortSwapRows(int Index, int Index2)
+{
+    if (Index == Index2) return;
+    ++Swaps;
+    const int xrefCount = FSortRowXRef->Count();
+    if (Index >= 0 && Index2 >= 0 && Index < xrefCount && Index2 < xrefCount) {
+        const int entry = FSortRowXRef->GetInteger(Index);
+        FSortRowXRef->SetInteger(Index, FSortRowXRef->GetInteger(Index2));
+        FSortRowXRef->SetInteger(Index2, entry);
+    }
+    const int real1 = RealRowIndex(Index);
+    const int real2 = RealRowIndex(Index2);
+    if (FSortSettings->SingleColumn()) {
+        const int col = FSortSettings->Column();
+        std::string text = FRowStore->Text(col, real1);
+        FRowStore->SetText(col, real1, FRowStore->Text(col, real2));
+        FRowStore->SetText(col, real2, std::move(text));
+        TObject* object = FRowStore->Object(col, real1);
+        FRowStore->SetObject(col, real1, FRowStore->Object(col, real2));
+        FRowStore->SetObject(col, real2, object);
+        return;
+    }
+    std::swap(FRowStore->Row(real1), FRowStore->Row(real2));
+    if (const int height = RowHeights(Index); height != RowHeights(Index2)) {
+        SetRowHeights(Index, RowHeights(Index2));
+        SetRowHeights(Index2, height);
+    }
+    if (FSortRow == Index) FSortRow = Index2;
+    else if (FSortRow == Index2) FSortRow = Index;
+}
+
+bool TQuillStringGrid::SortLine(int Col, int ARow1, int ARow2)
+{
+    const bool descending = FSortSettings->Direction() == sdDescending;
+    const int sortSign = descending ? -1 : 1;
+    for (int c = Col; c < TotalColCount(); ++c) {
+        const int result = CompareRowCells(c, ARow1, ARow2, descending);
+        if (result == sortSign) {
+            SortSwapRows(ARow1, ARow2);
+            return true;
+        }
+        if (result != 0) return false;
+    }
+    return false;
+}
+
+// Sorts.
+
+void TQuillStringGrid::InitSortXRef()
+{
+    FSortRowXRef->Clear();
+    for (int r = 0; r < RowCount(); ++r) FSortRowXRef->Insert(r, r);
+}
+
+void TQuillStringGrid::QuickSort(int Col, int Left, int Right)
+{
+    TSortPass pass = ColumnSortPass(Col, Left, Right);
+    SortRows(pass);
+}
+
+void TQuillStringGrid::QuickSortIndexed(int Left, int Right)
+{
+    TSortPass pass = IndexedSortPass(Left, Right);
+    SortRows(pass);
+}
+
+void TQuillStringGrid::SortNormalRows(bool Indexed)
+{
+    if (RowCount() != FSortRowXRef->Count()) InitSortXRef();
+    CloseEditor();
+    // With NormalCellsOnly the fixed column keeps its order: its cells are
+    // put back after the rows moved, also when the sort fails.
+    std::vector<std::string> fixedTexts;
+    std::vector<TObject*> fixedObjects;
+    const bool keepFixedColumn = FSortSettings->NormalCellsOnly() && FixedCols() > 0;
+    if (keepFixedColumn)
+        for (int r = 0; r < RowCount(); ++r) {
+            fixedTexts.push_back(Cells(0, r));
+            fixedObjects.push_back(GetGridObject(0, r));
+        }
+    const int oldTop = TopRow();
+    const int oldRow = Row();
+    const bool moveRow = FNavigation->MoveRowOnSort();
+    rtl::ScopeExit restore([&] {
+        if (keepFixedColumn)
+            for (int r = 0; r < RowCount() && r < static_cast<int>(fixedTexts.size()); ++r) {
+                SetGridCell(0, r, fixedTexts[static_cast<std::size_t>(r)]);
+                SetGridObject(0, r, fixedObjects[static_cast<std::size_t>(r)]);
+            }
+        if (FNavigation->KeepScrollOnSort()) SetTopRow(oldTop);
+        Invalidate();
+    });
+    FSortRow = oldRow;
+    const int first = FixedRows();
+    const int last = RowCount() - FFixedFooters - 1;
+    TSortPass pass = Indexed ? IndexedSortPass(first, last) : ColumnSortPass(FSortSettings->Column(), first, last);
+    SortRows(pass);
+    if (Indexed || !FMouseActions->DisjunctRowSelect()) {
+        if (moveRow && FSortRow >= FixedRows() && FSortRow < RowCount() && FSortRow != Row()) SetRow(FSortRow);
+    }
+    if (!Indexed && !moveRow && OnRowUpdate) OnRowUpdate(this, oldRow, Row());
+}
+
+void TQuillStringGrid::QSort()
+{
+    if (FSortSettings->Column() < 0) return;
+    FSortIndexes->Clear();
+    SortNormalRows(false);
+}
+
+void TQuillStringGrid::Sort(int Column, TSortDirection Direction)
+{
+    FSortSettings->SetColumn(Column);
+    FSortSettings->SetDirection(Direction);
+    QSort();
+}
+
+void TQuillStringGrid::SortByColumn(int Col)
+{
+    if (RowCount() <= 1) return;
+    FSortSettings->SetColumn(Col);
+    QSort();
+}
+
+void TQuillStringGrid::QSortIndexed()
+{
+    if (FSortIndexes->Count() == 0) throw EQuillGridError("No indexes specified for indexed sort");
+    SortNormalRows(true);
+}
+
+void TQuillStringGrid::SortGroups(bool Indexed)
+{
+    if (RowCount() != FSortRowXRef->Count()) InitSortXRef();
+    CloseEditor();
+    const int first = FixedRows();
+    const int last = RowCount() - FFixedFooters - 1;
+    int deepest = -1;
+    for (int r = first; r <= last; ++r)
+        if (IsNode(r)) deepest = std::max(deepest, GetNodeLevel(r));
+    // Only expanded groups of the deepest level with two rows or more sort;
+    // their rows are the ones after the header inside its span.
+    for (int r = first; r <= last && deepest >= 0; ++r) {
+        if (!IsNode(r) || GetNodeLevel(r) != deepest || GetNodeState(r)) continue;
+        const int span = GetNodeSpan(r);
+        if (span <= 2) continue;
+        const int end = std::min(r + span - 1, last);
+        TSortPass pass = Indexed ? IndexedSortPass(r + 1, end) : ColumnSortPass(FSortSettings->Column(), r + 1, end);
+        SortRows(pass);
+    }
+    Invalidate();
+}
+
+void TQuillStringGrid::QSortGroup() { SortGroups(false); }
+
+void TQuillStringGrid::QSortGroupIndexed() { SortGroups(true); }
+
+void TQuillStringGrid::QUnSort()
+{
+    const int count = std::min(FSortRowXRef->Count(), RowCount());
+    if (count == 0) return;
+    CloseEditor();
+    // The cross-reference names, for each position, the row its data held
+    // before sorting; walking its cycles puts each row back with one move.
+    std::vector<int> source(static_cast<std::size_t>(count), -1);
+    for (int p = 0; p < count; ++p) {
+        const int t = FSortRowXRef->GetInteger(p);
+        if (t >= 0 && t < count && source[static_cast<std::size_t>(t)] < 0) source[static_cast<std::size_t>(t)] = p;
+    }
+    // A cross-reference that is no permutation of the rows cannot be undone:
+    // nothing moves.
+    for (int p = 0; p < count; ++p)
+        if (source[static_cast<std::size_t>(p)] < 0) return;
+    // Swaps carry the cross-reference along, so it ends as 0, 1, 2, ...
+    MoveRowsToOrder(0, source);
+    Invalidate();
+}

@@ -1,0 +1,47 @@
+// A cell text turned once into the value its sort style compares, so that a
+// sort converts every cell once and then compares plain values.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "grid/base/GridEnums.h"
+
+namespace grid {
+
+// Keys compare by Rank, then Number, then Text (code unit by code unit).
+// Every style fills the fields so that this one order is a strict weak order,
+// which a stable sort needs: a style that mixes numbers and texts ranks all
+// numbers before all texts instead of deciding pair by pair.
+struct TSortKey {
+    int Rank = 0;
+    double Number = 0;
+    std::string Text;
+    // The compared text was empty (before prefix and suffix were cut).
+    bool Blank = false;
+};
+
+// The ranks of the detected kinds of the automatic style, in sort order.
+enum TAutoKeyRank { akBlank, akNumber, akDate, akTime, akText, akCheckBox };
+
+struct TSortKeyOptions {
+    bool IgnoreCase = false;
+    std::string_view Prefix;
+    std::string_view Suffix;
+};
+
+// The key of a text under a style that reads the text. ssImages, ssCheckBox,
+// ssCustom and ssRaw are not decided by the text and give a neutral key.
+TSortKey MakeSortKey(TSortStyle Style, std::string_view Text, const TSortKeyOptions& Options);
+// -1, 0 or 1 in ascending order.
+int CompareSortKeys(const TSortKey& A, const TSortKey& B) noexcept;
+
+// A number by the locale rules read as a double ("1,234.5", "1e3"); False for
+// anything else.
+bool ReadLocaleNumber(std::string_view Text, double& Value);
+// The locale date (with an optional time), the locale time and the short dates
+// of either field order; 0 for a text that is not one. They never raise.
+double ReadSortDateTime(std::string_view Text);
+double ReadSortTime(std::string_view Text);
+
+} // namespace grid

@@ -1,0 +1,291 @@
+// Sorting the string grid: every sort style against a stable sort with the
+// grid's own comparison, tie-breaking, blanks, indexes, groups and unsorting.
+#include "grid/tests/QuillGridFixture.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+#include "grid/base/AuxLists.h"
+#include "grid/base/NavigationSettings.h"
+#include "grid/model/SortSettings.h"
+#include "platform/rtl/FormatSettings.h"
+
+namespace {
+
+class QuillGridSortTest : public QuillGridTest {
+protected:
+    void SetUp() override
+    {
+        QuillGridTest::SetUp();
+        saved = FormatSettings();
+        FormatSettings().DateSeparator = '/';
+        FormatSettings().TimeSeparator = ':';
+        FormatSettings().ShortDateFormat = "dd/mm/yyyy";
+        FormatSettings().DecimalSeparator = '.';
+        FormatSettings().ThousandSeparator = ',';
+    }
+    void TearDown() override
+    {
+        FormatSettings() = saved;
+        QuillGridTest::TearDown();
+    }
+
+    // One fixed row, then the values in column 1 and their row number in column 2.
+    void FillColumn(const std::vector<std::string>& Values)
+    {
+        Grid->SetColCount(3);
+        Grid->SetRowCount(static_cast<int>(Values.size()) + 1);
+        Grid->SetFixedRows(1);
+        for (std::size_t i = 0; i < Values.size(); ++i) {
+            Grid->SetCells(1, static_cast<int>(i) + 1, Values[i]);
+            Grid->SetCells(2, static_cast<int>(i) + 1, std::to_string(i));
+        }
+    }
+    std::string Column(int ACol)
+    {
+        std::string s;
+        for (int r = Grid->FixedRows(); r < Grid->RowCount(); ++r)
+            s += (r > Grid->FixedRows() ? "|" : "") + Grid->Cells(ACol, r);
+        return s;
+    }
+    // The order of the row numbers a stable sort with the grid's own row
+    // comparison gives, taken before the grid sorts.
+    std::string ExpectedOrder(bool Descending)
+    {
+        std::vector<int> rows(static_cast<std::size_t>(Grid->RowCount() - 1));
+        std::iota(rows.begin(), rows.end(), 1);
+        const int sign = Descending ? -1 : 1;
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&](int a, int b) { return Grid->CompareRowCells(1, a, b, Descending) * sign < 0; });
+        std::string s;
+        for (int r : rows) s += (r == rows.front() ? "" : "|") + Grid->Cells(2, r);
+        return s;
+    }
+
+    TFormatSettings saved;
+};
+
+const std::vector<std::string> AwkwardKeys = {
+    "",      "10",       "b",          "9",    "B",         "100",        "x1",         "",
+    "a",     "-3",       "1,000.5",    "2e3",  "31/04/2011", "01/02/2011", "12/31/2011", "15/01/2011",
+    "10:30", "<b>z</b>", "<i>a</i>",   "abc",  "ABC",       "$ 12",       "12 kg",      "abc",
+};
+
+TEST_F(QuillGridSortTest, EveryStyleSortsAsAStableSortWithItsOwnComparison)
+{
+    for (int style = ssAutomatic; style <= ssAlphaNumericNoCase; ++style) {
+        if (style == ssCustom || style == ssRaw) continue;
+        for (bool descending : {false, true})
+            for (bool ignoreBlanks : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "style " << style << (descending ? " descending" : "")
+                                                << (ignoreBlanks ? " blanks last" : ""));
+                FillColumn(AwkwardKeys);
+                Grid->OnGetFormat = [style](TObject*, int, TSortStyle& AStyle, std::string& Prefix,
+                                            std::string& Suffix) {
+                    AStyle = static_cast<TSortStyle>(style);
+                    Prefix = "$ ";
+                    Suffix = " kg";
+                };
+                Grid->SortSettings().SetFull(false);
+                Grid->SortSettings().SetIgnoreBlanks(ignoreBlanks);
+                Grid->SortSettings().SetBlankPos(blLast);
+                Grid->SortSettings().SetDirection(descending ? sdDescending : sdAscending);
+                const std::string expected = ExpectedOrder(descending);
+                Grid->Sort(1, descending ? sdDescending : sdAscending);
+                EXPECT_EQ(Column(2), expected);
+                if (ignoreBlanks) {
+                    EXPECT_EQ(Grid->Cells(1, Grid->RowCount() - 1), "");
+                }
+            }
+    }
+}
+
+TEST_F(QuillGridSortTest, AutomaticStyleDetectsNumbersDatesAndTexts)
+{
+    struct Case {
+        const char* Name;
+        std::vector<std::string> Values;
+        bool AutoFormat;
+        const char* Sorted;
+    };
+    const Case cases[] = {
+        {"numbers", {"10", "9", "100"}, true, "9|10|100"},
+        {"numbers as text", {"10", "9", "100"}, false, "10|100|9"},
+        {"dates", {"02/01/2012", "31/12/2011", "01/02/2011"}, true, "01/02/2011|31/12/2011|02/01/2012"},
+        {"separator at 4 is text", {"2011/02/01", "201/1/01", "10/01/2011"}, true, "10/01/2011|201/1/01|2011/02/01"},
+        {"numbers before texts", {"n/a", "10", "9"}, true, "9|10|n/a"},
+        {"impossible date is text", {"31/04/2011", "01/01/2011"}, true, "01/01/2011|31/04/2011"},
+        {"times", {"10:30", "9:15", "23:00"}, true, "9:15|10:30|23:00"},
+        {"blanks first", {"b", "", "a"}, true, "|a|b"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        FillColumn(c.Values);
+        Grid->SortSettings().SetAutoFormat(c.AutoFormat);
+        Grid->Sort(1, sdAscending);
+        EXPECT_EQ(Column(1), c.Sorted);
+    }
+}
+
+TEST_F(QuillGridSortTest, ShortDatesOfBothOrdersReadFourDigitYearsAndNeverRaise)
+{
+    FillColumn({"12/31/2011", "31/04/2011", "01/15/2010", "02/01/2011"});
+    Grid->OnGetFormat = [](TObject*, int, TSortStyle& AStyle, std::string&, std::string&) { AStyle = ssShortDateUS; };
+    Grid->Sort(1, sdAscending);
+    // The impossible date counts as 0 and goes first; the others by date.
+    EXPECT_EQ(Column(1), "31/04/2011|01/15/2010|02/01/2011|12/31/2011");
+}
+
+TEST_F(QuillGridSortTest, EqualKeysKeepTheirOrderOrGoToTheNextColumn)
+{
+    FillColumn({"b", "a", "b", "a"});
+    for (int r = 1; r <= 4; ++r) Grid->SetCells(2, r, std::to_string(5 - r));
+    Grid->SortSettings().SetFull(false);
+    Grid->Sort(1, sdAscending);
+    EXPECT_EQ(Column(2), "3|1|4|2");
+    Grid->SortSettings().SetFull(true);
+    Grid->Sort(1, sdAscending);
+    EXPECT_EQ(Column(2), "1|3|2|4");
+    Grid->IgnoreColumns().Add(2);
+    Grid->Sort(1, sdDescending);
+    EXPECT_EQ(Column(2), "2|4|1|3");
+}
+
+TEST_F(QuillGridSortTest, BlanksGoLastInBothDirections)
+{
+    for (TSortDirection direction : {sdAscending, sdDescending}) {
+        FillColumn({"", "b", "", "a"});
+        Grid->SortSettings().SetIgnoreBlanks(true);
+        Grid->SortSettings().SetBlankPos(blLast);
+        Grid->Sort(1, direction);
+        EXPECT_EQ(Column(1), direction == sdAscending ? "a|b||" : "b|a||");
+    }
+    FillColumn({"b", "", "a"});
+    Grid->SortSettings().SetIgnoreBlanks(false);
+    Grid->Sort(1, sdAscending);
+    EXPECT_EQ(Column(1), "|a|b");
+}
+
+TEST_F(QuillGridSortTest, IndexedSortUsesEachEntrysDirection)
+{
+    FillColumn({"a", "b", "a", "b"});
+    for (int r = 1; r <= 4; ++r) Grid->SetCells(0, r, std::to_string(r));
+    EXPECT_THROW(Grid->QSortIndexed(), EQuillGridError);
+    Grid->SortIndexes().AddIndex(1, false);
+    Grid->SortIndexes().AddIndex(0, true);
+    Grid->QSortIndexed();
+    EXPECT_EQ(Column(0), "2|4|1|3");
+    EXPECT_EQ(Grid->SortIndexes().Count(), 2);
+    Grid->SortByColumn(1);
+    EXPECT_EQ(Grid->SortIndexes().Count(), 0) << "a column sort forgets the indexes";
+}
+
+TEST_F(QuillGridSortTest, CustomAndRawComparisonsDecide)
+{
+    FillColumn({"ccc", "a", "bb"});
+    Grid->OnGetFormat = [](TObject*, int, TSortStyle& AStyle, std::string&, std::string&) { AStyle = ssCustom; };
+    Grid->OnCustomCompare = [](TObject*, std::string a, std::string b, int& Res) {
+        Res = static_cast<int>(a.size()) - static_cast<int>(b.size());
+    };
+    Grid->Sort(1, sdDescending);
+    EXPECT_EQ(Column(1), "ccc|bb|a");
+    Grid->OnGetFormat = [](TObject*, int, TSortStyle& AStyle, std::string&, std::string&) { AStyle = ssRaw; };
+    Grid->OnRawCompare = [this](TObject*, int ACol, int Row1, int Row2, int& Res) {
+        Res = Grid->Cells(ACol, Row1).compare(Grid->Cells(ACol, Row2));
+    };
+    Grid->Sort(1, sdAscending);
+    EXPECT_EQ(Column(1), "a|bb|ccc");
+}
+
+TEST_F(QuillGridSortTest, CheckBoxesSortUntickedFirst)
+{
+    FillColumn({"", "", ""});
+    Grid->AddCheckBox(1, 1, true, false);
+    Grid->AddCheckBox(1, 2, false, false);
+    Grid->AddCheckBox(1, 3, true, false);
+    Grid->Sort(1, sdAscending);
+    EXPECT_EQ(Column(2), "1|0|2");
+}
+
+TEST_F(QuillGridSortTest, UnSortRestoresTheFirstOrderAfterTwoSorts)
+{
+    FillColumn({"c", "a", "d", "b"});
+    Grid->Sort(1, sdAscending);
+    Grid->Sort(2, sdDescending);
+    Grid->Sort(1, sdDescending);
+    Grid->QUnSort();
+    EXPECT_EQ(Column(1), "c|a|d|b");
+    EXPECT_EQ(Column(2), "0|1|2|3");
+}
+
+TEST_F(QuillGridSortTest, SortMovesObjectsAndHeightsButKeepsFixedPartsAndFooters)
+{
+    FillColumn({"b", "c", "a", "z"});
+    Grid->SetFixedCols(1);
+    Grid->SetFixedFooters(1);
+    for (int r = 1; r <= 4; ++r) Grid->SetCells(0, r, "h" + std::to_string(r));
+    Grid->SetColors(1, 3, clRed);
+    Grid->SetRowHeights(3, 40);
+    Grid->SortSettings().SetNormalCellsOnly(true);
+    Grid->Sort(1, sdAscending);
+    EXPECT_EQ(Column(1), "a|b|c|z") << "the footer row stays last";
+    EXPECT_EQ(Column(0), "h1|h2|h3|h4") << "the fixed column keeps its order";
+    EXPECT_EQ(Grid->Colors(1, 1), clRed);
+    EXPECT_EQ(Grid->RowHeights(1), 40);
+    EXPECT_EQ(Grid->RowHeights(3), Grid->DefaultRowHeight());
+}
+
+TEST_F(QuillGridSortTest, SingleColumnMovesOnlyTheSortColumn)
+{
+    FillColumn({"b", "c", "a"});
+    Grid->SortSettings().SetSingleColumn(true);
+    Grid->Sort(1, sdAscending);
+    EXPECT_EQ(Column(1), "a|b|c");
+    EXPECT_EQ(Column(2), "0|1|2");
+}
+
+TEST_F(QuillGridSortTest, CurrentRowFollowsItsDataWithMoveRowOnSort)
+{
+    FillColumn({"c", "a", "b"});
+    Grid->SetRow(1);
+    Grid->Navigation().SetMoveRowOnSort(true);
+    Grid->Sort(1, sdAscending);
+    EXPECT_EQ(Grid->Row(), 3);
+    Grid->Navigation().SetMoveRowOnSort(false);
+    Grid->Sort(1, sdDescending);
+    EXPECT_EQ(Grid->Row(), 3);
+    EXPECT_EQ(Grid->Cells(1, 3), "a");
+}
+
+TEST_F(QuillGridSortTest, HiddenRowsStayOutsideTheSort)
+{
+    FillColumn({"d", "c", "b", "a"});
+    Grid->HideRow(2);
+    Grid->Sort(1, sdAscending);
+    EXPECT_EQ(Column(1), "a|b|d");
+    Grid->UnHideRowsAll();
+    EXPECT_EQ(Column(1), "a|c|b|d");
+}
+
+TEST_F(QuillGridSortTest, GroupSortSortsInsideExpandedGroupsOnly)
+{
+    FillColumn({"G1", "c", "a", "b", "G2", "z", "y"});
+    Grid->AddNode(1, 4);
+    Grid->AddNode(5, 3);
+    Grid->ContractNode(5);
+    Grid->SortSettings().SetColumn(1);
+    Grid->QSortGroup();
+    Grid->ExpandAll();
+    EXPECT_EQ(Column(1), "G1|a|b|c|G2|z|y");
+}
+
+TEST_F(QuillGridSortTest, SortLineSwapsRowsOutOfOrder)
+{
+    FillColumn({"b", "a"});
+    EXPECT_TRUE(Grid->SortLine(1, 1, 2));
+    EXPECT_EQ(Column(1), "a|b");
+    EXPECT_FALSE(Grid->SortLine(1, 1, 2));
+}
+
+} // namespace
