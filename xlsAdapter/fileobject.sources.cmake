@@ -1,7 +1,9 @@
 # The file interface and the .xls file object.
 list(APPEND XLS_SOURCES
   qorXLSAdapter.cpp
+  qorXLSAdapterPrint.cpp
   qorXLSAdapterTypedText.cpp
   qorXLSAdapterView.cpp)
 list(APPEND XLS_TEST_SOURCES
-  tests/XLSAdapterTest.cpp)
+  tests/XLSAdapterTest.cpp
+  tests/XlsPageSetupTest.cpp)

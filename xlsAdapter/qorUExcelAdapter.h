@@ -187,6 +187,38 @@ public:
     virtual TXlsMargins Margins() = 0;
     virtual void SetMargins(const TXlsMargins& Value) = 0;
 
+    // Page header, footer and print setup of the active sheet.
+    virtual std::string PageHeader() = 0;
+    virtual void SetPageHeader(std::string_view Value) = 0;
+    virtual std::string PageFooter() = 0;
+    virtual void SetPageFooter(std::string_view Value) = 0;
+    virtual int PrintNumberOfHorizontalPages() = 0;
+    virtual void SetPrintNumberOfHorizontalPages(int Value) = 0;
+    virtual int PrintNumberOfVerticalPages() = 0;
+    virtual void SetPrintNumberOfVerticalPages(int Value) = 0;
+    virtual int PrintScale() = 0;
+    virtual void SetPrintScale(int Value) = 0;
+    virtual int PrintOptions() = 0;
+    virtual void SetPrintOptions(int Value) = 0;
+    virtual int PrintCopies() = 0;
+    virtual void SetPrintCopies(int Value) = 0;
+    virtual int PrintPaperSize() = 0;
+    virtual void SetPrintPaperSize(int Value) = 0;
+    virtual int PrintXResolution() = 0;
+    virtual void SetPrintXResolution(int Value) = 0;
+    virtual int PrintYResolution() = 0;
+    virtual void SetPrintYResolution(int Value) = 0;
+    virtual TPrinterDriverSettings PrinterDriverSettings() = 0;
+    virtual void SetPrinterDriverSettings(const TPrinterDriverSettings& Value) = 0;
+    // R1C1 reference style: read from the first worksheet, written to all.
+    virtual bool OptionsR1C1() = 0;
+    virtual void SetOptionsR1C1(bool Value) = 0;
+
+    // Autofilter of the active sheet, 1-based.
+    virtual void SetAutoFilter(int Row, int Col1, int Col2) = 0;
+    virtual void RemoveAutoFilter() = 0;
+    virtual bool HasAutoFilter() = 0;
+
     // Outline levels.
     virtual int GetRowOutlineLevel(int aRow) = 0;
     virtual void SetRowOutlineLevel(int FirstRow, int LastRow, int Value) = 0;

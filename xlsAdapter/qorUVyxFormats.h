@@ -139,6 +139,12 @@ struct TXlsMargins {
     double Footer = 0;
 };
 
+// The printer driver's own settings, carried through without interpretation.
+struct TPrinterDriverSettings {
+    std::uint16_t OperatingEnviroment = 0;
+    std::vector<std::uint8_t> Data;
+};
+
 // A run of rich text: from FirstChar on the text uses font FontIndex.
 struct TRTFRun {
     std::uint16_t FirstChar = 0;

@@ -85,15 +85,26 @@ void TSetupRecord::SetValue(const TSetupRec& aValue)
     SetWord(Data, 32, aValue.Copies);
 }
 
-std::uint16_t TSetupRecord::PrinterField(int Pos, std::uint16_t Default) const
+std::uint16_t TSetupRecord::PrinterField(int Pos) const
 {
-    return PrinterFieldsInvalid() ? Default : GetWord(Data, Pos);
+    if (!PrinterFieldsInvalid())
+        return GetWord(Data, Pos);
+    for (const auto& [pos, value] : PrinterFieldDefaults)
+        if (pos == Pos)
+            return value;
+    return 0;
 }
 
 void TSetupRecord::SetPrinterField(int Pos, std::uint16_t Value)
 {
+    // Making the printer fields valid must not change the ones the caller
+    // did not set: they take the values they read as until now.
+    if (PrinterFieldsInvalid()) {
+        for (const auto& [pos, value] : PrinterFieldDefaults)
+            SetWord(Data, pos, value);
+        SetWord(Data, 10, GetWord(Data, 10) & ~4);
+    }
     SetWord(Data, Pos, Value);
-    SetWord(Data, 10, GetWord(Data, 10) & ~4);
 }
 
 double TSetupRecord::HeaderMargin() const

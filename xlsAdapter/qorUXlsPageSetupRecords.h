@@ -2,10 +2,12 @@
 // margins, the SETUP block, printer driver data, centring and grid lines.
 #pragma once
 
+#include "xlsAdapter/qorUVyxFormats.h"
 #include "xlsAdapter/qorUXlsBaseRecords.h"
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace xlsAdapter::xlr {
 inline constexpr std::uint16_t HEADER = 0x0014;
@@ -25,12 +27,6 @@ namespace xlsAdapter::msg {
 inline constexpr const char* MarginRecordSize = "Error in Margin Record";
 inline constexpr const char* SetupRecordSize = "Error in Setup Record";
 } // namespace xlsAdapter::msg
-
-// The printer driver's own settings, carried through without interpretation.
-struct TPrinterDriverSettings {
-    std::uint16_t OperatingEnviroment = 0;
-    ByteArray Data;
-};
 
 struct TSetupRec {
     std::uint16_t PaperSize = 0;
@@ -102,15 +98,15 @@ public:
 
     // While bit 2 of GrBit is set the printer fields are not valid and
     // read as their defaults; writing one makes them valid.
-    std::uint16_t PrintPaperSize() const { return PrinterField(0, 0); }
+    std::uint16_t PrintPaperSize() const { return PrinterField(0); }
     void SetPrintPaperSize(std::uint16_t Value) { SetPrinterField(0, Value); }
-    std::uint16_t Scale() const { return PrinterField(2, 100); }
+    std::uint16_t Scale() const { return PrinterField(2); }
     void SetScale(std::uint16_t Value) { SetPrinterField(2, Value); }
-    std::uint16_t PrintXResolution() const { return PrinterField(12, 100); }
+    std::uint16_t PrintXResolution() const { return PrinterField(12); }
     void SetPrintXResolution(std::uint16_t Value) { SetPrinterField(12, Value); }
-    std::uint16_t PrintYResolution() const { return PrinterField(14, 100); }
+    std::uint16_t PrintYResolution() const { return PrinterField(14); }
     void SetPrintYResolution(std::uint16_t Value) { SetPrinterField(14, Value); }
-    std::uint16_t PrintCopies() const { return PrinterField(32, 1); }
+    std::uint16_t PrintCopies() const { return PrinterField(32); }
     void SetPrintCopies(std::uint16_t Value) { SetPrinterField(32, Value); }
 
     std::uint16_t PrintOptions() const { return GetWord(Data, 10); }
@@ -127,7 +123,11 @@ public:
 
 private:
     bool PrinterFieldsInvalid() const { return (GetWord(Data, 10) & 4) != 0; }
-    std::uint16_t PrinterField(int Pos, std::uint16_t Default) const;
+    // Position in the data and value while not valid: paper size, scale,
+    // resolutions and copies.
+    static constexpr std::pair<int, std::uint16_t> PrinterFieldDefaults[] = {
+        {0, 0}, {2, 100}, {12, 100}, {14, 100}, {32, 1}};
+    std::uint16_t PrinterField(int Pos) const;
     void SetPrinterField(int Pos, std::uint16_t Value);
 };
 

@@ -191,12 +191,7 @@ TMarginRecord* TWorkSheet::AddMarginRecord(std::uint16_t Id)
             break;
         }
     }
-    auto record = std::make_unique<TMarginRecord>(Id, ByteArray(8));
-    TMarginRecord* margin = record.get();
-    FMiscRecords1.Insert(at, std::move(record));
-    if (FCellBlockAt >= at)
-        ++FCellBlockAt;
-    return margin;
+    return static_cast<TMarginRecord*>(InsertRecord1(at, std::make_unique<TMarginRecord>(Id, ByteArray(8))));
 }
 
 void TWorkSheet::SetMargins(const TXlsMargins& Value)

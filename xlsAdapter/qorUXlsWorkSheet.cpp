@@ -101,6 +101,11 @@ void TWorkSheet::LinkSheetRecord(TBaseRecord* Record)
     case 0x0028: FTopMargin = static_cast<TMarginRecord*>(Record); break;
     case 0x0029: FBottomMargin = static_cast<TMarginRecord*>(Record); break;
     case 0x00A1: FSetup = static_cast<TSetupRecord*>(Record); break;
+    case xlr::HEADER: FPageHeader = static_cast<TPageHeaderFooterRecord*>(Record); break;
+    case xlr::FOOTER: FPageFooter = static_cast<TPageHeaderFooterRecord*>(Record); break;
+    case xlr::PLS: FPrinterDriverSettings = static_cast<TPlsRecord*>(Record); break;
+    case xlr::REFMODE: FRefMode = static_cast<TRefModeRecord*>(Record); break;
+    case xlr::AUTOFILTERINFO: FAutoFilterInfo = static_cast<TAutoFilterInfoRecord*>(Record); break;
     default: break;
     }
 }
@@ -120,6 +125,11 @@ void TWorkSheet::LinkRecords()
     FTopMargin = nullptr;
     FBottomMargin = nullptr;
     FSetup = nullptr;
+    FPageHeader = nullptr;
+    FPageFooter = nullptr;
+    FPrinterDriverSettings = nullptr;
+    FRefMode = nullptr;
+    FAutoFilterInfo = nullptr;
     // Records of embedded chart substreams belong to the charts.
     bool inSubstream = false;
     for (const TBaseRecordList* list : {&FMiscRecords1, &FMiscRecords2})
@@ -525,17 +535,9 @@ int TWorkSheet::GetColOutlineLevel(int aCol) const
 void TWorkSheet::EnsureGuts()
 {
     if (!FGuts) {
-        auto guts = std::make_unique<TGutsRecord>(xlr::GUTS, ByteArray(8));
-        FGuts = guts.get();
-        int at = FMiscRecords1.Count();
-        for (int i = 0; i < FMiscRecords1.Count(); ++i)
-            if (FMiscRecords1.Items(i)->Id == xlr::DEFAULTROWHEIGHT) {
-                at = i;
-                break;
-            }
-        FMiscRecords1.Insert(at, std::move(guts));
-        if (FCellBlockAt >= at)
-            ++FCellBlockAt;
+        const int at = FindRecord1(xlr::DEFAULTROWHEIGHT);
+        FGuts = static_cast<TGutsRecord*>(InsertRecord1(at < 0 ? FMiscRecords1.Count() : at,
+                                                        std::make_unique<TGutsRecord>(xlr::GUTS, ByteArray(8))));
     }
     FGuts->RecalcNeeded = true;
 }

@@ -9,6 +9,7 @@
 #include "xlsAdapter/qorUXlsSheet.h"
 #include "xlsAdapter/qorUXlsWindowRecords.h"
 
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,11 @@ class TSetupRecord;
 class TPaneRecord;
 class TPrintCenteredRecord;
 class TPrintGridLinesRecord;
+class TPageHeaderFooterRecord;
+class TPlsRecord;
+class TRefModeRecord;
+class TAutoFilterInfoRecord;
+struct TPrinterDriverSettings;
 
 class TWorkSheet : public TSheet {
 public:
@@ -115,6 +121,41 @@ public:
     TXlsMargins Margins() const;
     void SetMargins(const TXlsMargins& Value);
 
+    // Page header and footer texts with their codes, as stored; empty and
+    // unchangeable on a sheet without the record.
+    std::u16string PageHeader() const;
+    void SetPageHeader(std::u16string_view Value);
+    std::u16string PageFooter() const;
+    void SetPageFooter(std::u16string_view Value);
+    // The page setup block; defaults without a SETUP record, whose setters
+    // then do nothing. Values outside 0..65535 are refused.
+    int PrintScale() const;
+    void SetPrintScale(int Value);
+    int PrintNumberOfHorizontalPages() const;
+    void SetPrintNumberOfHorizontalPages(int Value);
+    int PrintNumberOfVerticalPages() const;
+    void SetPrintNumberOfVerticalPages(int Value);
+    int PrintOptions() const;
+    void SetPrintOptions(int Value);
+    int PrintPaperSize() const;
+    void SetPrintPaperSize(int Value);
+    int PrintCopies() const;
+    void SetPrintCopies(int Value);
+    int PrintXResolution() const;
+    void SetPrintXResolution(int Value);
+    int PrintYResolution() const;
+    void SetPrintYResolution(int Value);
+    // Empty data removes the printer's own settings.
+    TPrinterDriverSettings PrinterDriverSettings() const;
+    void SetPrinterDriverSettings(const TPrinterDriverSettings& Value);
+    bool IsR1C1() const;
+    void SetIsR1C1(bool Value);
+    // The filter records on Row over Col1..Col2 (0-based); Col2 < Col1
+    // removes them.
+    void SetAutoFilter(int Row, int Col1, int Col2);
+    void RemoveAutoFilter();
+    bool HasAutoFilter() const { return FAutoFilterInfo != nullptr; }
+
     // Merged ranges, 0-based.
     void MergeCells(int aRow1, int aCol1, int aRow2, int aCol2);
     void UnMergeCells(int aRow1, int aCol1, int aRow2, int aCol2);
@@ -149,6 +190,20 @@ private:
     // DEFAULTROWHEIGHT record of the print records.
     TMarginRecord* AddMarginRecord(std::uint16_t Id);
 
+    // Inserts into or deletes from the first misc list, keeping the cell
+    // block's position.
+    TBaseRecord* InsertRecord1(int At, std::unique_ptr<TBaseRecord> Record);
+    void DeleteRecord1(int At);
+    // Deletes the sheet's own records of these kinds from the first list.
+    void DeleteRecords1(std::initializer_list<std::uint16_t> Ids);
+    int FindRecord1(std::uint16_t Id) const;
+    void SetHeaderFooterText(TPageHeaderFooterRecord* Record, std::u16string_view Value);
+
+    TPageHeaderFooterRecord* FPageHeader = nullptr;
+    TPageHeaderFooterRecord* FPageFooter = nullptr;
+    TPlsRecord* FPrinterDriverSettings = nullptr;
+    TRefModeRecord* FRefMode = nullptr;
+    TAutoFilterInfoRecord* FAutoFilterInfo = nullptr;
     TGutsRecord* FGuts = nullptr;
     TPrintGridLinesRecord* FPrintGridLines = nullptr;
     TSCLRecord* FZoom = nullptr;

@@ -127,28 +127,39 @@ void TXLSFile::NewFile(int SheetCount)
     stream.SetPosition(0);
     OpenStream(stream);
     InsertAndCopySheets(-1, 2, SheetCount - 1);
+    // The inserted sheets take unique names in insertion order ("Sheet",
+    // "Sheet2", ...); a new workbook numbers its sheets Sheet1..SheetN. The
+    // names pass through placeholders so that no rename meets a name still
+    // held by a later sheet.
+    TWorkbookGlobals& globals = Workbook().Globals();
+    for (int pass = 0; pass < 2; ++pass)
+        for (int i = 1; i < SheetCount; ++i)
+            globals.SetSheetName(i, rtl::Utf8ToUtf16("Sheet" + std::to_string(i + 1) + (pass == 0 ? "_" : "")));
 }
 
 void TXLSFile::Save(bool, const std::string& FileName, const TOnGetFileNameEvent& OnGetFileName,
                     const TOnGetOutStreamEvent& OnGetOutStream, TStream* DataStream)
 {
-    for (TExcelSaveFormatNative format : {snXLS, snCSVComma, snCSVSemiColon, snTabDelimited}) {
-        const bool wanted = FAdapter ? FAdapter->SaveFormat().Contains(format) : format == snXLS;
-        if (!wanted)
-            continue;
+    const auto wanted = [this](TExcelSaveFormatNative format) {
+        return FAdapter ? FAdapter->SaveFormat().Contains(format) : format == snXLS;
+    };
+    // The text formats have no writer: refuse them before anything is
+    // written rather than report a file that was never made.
+    for (TExcelSaveFormatNative format : {snCSVComma, snCSVSemiColon, snTabDelimited})
+        if (wanted(format))
+            ExcelError(msg::TextSaveFormatUnsupported);
+    if (wanted(snXLS)) {
         std::string name = FileName;
         TStream* target = DataStream;
         if (!target && OnGetOutStream)
-            OnGetOutStream(this, format, target);
+            OnGetOutStream(this, snXLS, target);
         if (!target) {
             if (OnGetFileName && !DataStream && !OnGetOutStream)
-                OnGetFileName(this, format, name);
+                OnGetFileName(this, snXLS, name);
             if (!AllowOverwritingFiles && std::filesystem::exists(name))
                 ExcelError(msg::CantWriteToFile, name);
         }
-        // The text formats have no writer; only the workbook itself is saved.
-        if (format == snXLS)
-            SaveXls(name, target);
+        SaveXls(name, target);
     }
 }
 

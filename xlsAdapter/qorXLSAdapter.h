@@ -166,6 +166,34 @@ public:
     TXlsMargins Margins() override;
     void SetMargins(const TXlsMargins& Value) override;
 
+    std::string PageHeader() override;
+    void SetPageHeader(std::string_view Value) override;
+    std::string PageFooter() override;
+    void SetPageFooter(std::string_view Value) override;
+    int PrintNumberOfHorizontalPages() override;
+    void SetPrintNumberOfHorizontalPages(int Value) override;
+    int PrintNumberOfVerticalPages() override;
+    void SetPrintNumberOfVerticalPages(int Value) override;
+    int PrintScale() override;
+    void SetPrintScale(int Value) override;
+    int PrintOptions() override;
+    void SetPrintOptions(int Value) override;
+    int PrintCopies() override;
+    void SetPrintCopies(int Value) override;
+    int PrintPaperSize() override;
+    void SetPrintPaperSize(int Value) override;
+    int PrintXResolution() override;
+    void SetPrintXResolution(int Value) override;
+    int PrintYResolution() override;
+    void SetPrintYResolution(int Value) override;
+    TPrinterDriverSettings PrinterDriverSettings() override;
+    void SetPrinterDriverSettings(const TPrinterDriverSettings& Value) override;
+    bool OptionsR1C1() override;
+    void SetOptionsR1C1(bool Value) override;
+    void SetAutoFilter(int Row, int Col1, int Col2) override;
+    void RemoveAutoFilter() override;
+    bool HasAutoFilter() override;
+
     int GetRowOutlineLevel(int aRow) override;
     void SetRowOutlineLevel(int FirstRow, int LastRow, int Value) override;
     int GetColOutlineLevel(int aCol) override;

@@ -4,6 +4,7 @@ list(APPEND XLS_SOURCES
   qorUXlsColInfo.cpp
   qorUXlsMergedCells.cpp
   qorUXlsPageBreaks.cpp
+  qorUXlsSheetPrint.cpp
   qorUXlsSheetView.cpp
   qorUXlsTemplate.cpp
   qorUXlsWorkSheet.cpp)

@@ -78,6 +78,8 @@ void xlsdump::WriteSample(const char* FileName)
             file.SetCellValue(r, c, Variant(r * 10 + c));
     file.MergeCells(7, 1, 7, 2);
     file.SetColumnHidden(4, true);
+    file.SetAutoFilter(1, 1, 3);
+    file.SetPageHeader("&CSecond sheet");
     file.SetActiveSheet(1);
     file.Save(false, FileName, nullptr, nullptr, nullptr);
 }

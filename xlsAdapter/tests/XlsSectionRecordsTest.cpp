@@ -189,10 +189,13 @@ TEST(PageSetupRecords, SetupHidesInvalidPrinterFields)
     EXPECT_EQ(100, setup->Scale());
     EXPECT_EQ(1, setup->PrintCopies());
     EXPECT_EQ(100, setup->PrintXResolution());
+    // Making the fields valid keeps what the others read, not the stale
+    // values stored under the flag.
     setup->SetScale(80);
     EXPECT_EQ(80, setup->Scale());
-    EXPECT_EQ(9, setup->PrintPaperSize());
-    EXPECT_EQ(3, setup->PrintCopies());
+    EXPECT_EQ(0, setup->PrintPaperSize());
+    EXPECT_EQ(1, setup->PrintCopies());
+    EXPECT_EQ(100, setup->PrintXResolution());
     setup->SetPrintOptions(0x0602);
     EXPECT_EQ(0x0002, setup->PrintOptions());
 
