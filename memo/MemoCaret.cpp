@@ -73,6 +73,13 @@ std::string TQuillCustomMemo::TrimmedLine(int Y) const
     return line;
 }
 
+char32_t TQuillCustomMemo::CharBeforeCaret() const
+{
+    if (FCurX > 0) return memo::CharAt(LineText(FCurY), FCurX - 1);
+    if (FCurY > 0 && memo::IsLineWrapped(*FLines, FCurY)) return memo::CharAt(LineText(FCurY - 1), LineLength(FCurY - 1) - 1);
+    return 0;
+}
+
 bool TQuillCustomMemo::IsEmpty() const { return FLines->Count() == 1 && FLines->Strings(0).empty(); }
 
 void TQuillCustomMemo::SetCurX(int Value)
@@ -132,7 +139,9 @@ void TQuillCustomMemo::SetCurY(int Value)
         bool saved = FLetRefresh;
         FLetRefresh = false;
         auto restore = rtl::ScopeExit([&] { FLetRefresh = saved; });
-        if (old < FLines->Count() && (FTrimTrailingSpaces || FWordWrap != wwNone)) {
+        // Only on request: trimming a line the user left would drop typed blanks
+        // that no undo step brings back.
+        if (old < FLines->Count() && FTrimTrailingSpaces) {
             std::string trimmed = TrimmedLine(old);
             if (trimmed != FLines->Strings(old)) PutLine(old, trimmed);
         }
@@ -293,6 +302,7 @@ bool TQuillCustomMemo::RemoveSelectedText(bool Redraw)
         FUndoList->SetIsPerforming(true);
         auto restorePerforming = rtl::ScopeExit([&] { FUndoList->SetIsPerforming(performing); });
         for (int i = ey; i > sy; --i) FLines->Delete(i);
+        UpdateWrap();
         DoSelectionChange();
         if (Redraw) Invalidate();
     }
@@ -309,6 +319,11 @@ void TQuillCustomMemo::SetSelection(const std::string& T)
     int sx, sy, ex, ey;
     OrderedSelection(sx, sy, ex, ey);
     bool linked = RemoveSelectedText(false);
+    // The removal may have re-wrapped the lines: the caret holds its start.
+    if (linked) {
+        sx = FCurX;
+        sy = FCurY;
+    }
     int beforeX = FCurX, beforeY = FCurY;
     if (FLines->Count() == 0) FLines->Add("");
     sy = std::clamp(sy, 0, FLines->Count() - 1);
@@ -321,6 +336,7 @@ void TQuillCustomMemo::SetSelection(const std::string& T)
         PutLine(sy, head + T + rest);
         FCurY = sy;
         FCurX = sx + memo::Length(T);
+        UpdateWrap();
         LinesChanged();
         FUndoList->Add(new TPasteUndo(beforeX, beforeY, FCurX, FCurY, T, linked));
         ClearSelection();
@@ -342,6 +358,7 @@ void TQuillCustomMemo::SetSelection(const std::string& T)
     }
     FCurY = sy + static_cast<int>(pieces.size()) - 1;
     FCurX = memo::Length(pieces.back());
+    UpdateWrap();
     ScrollCaretIntoView();
     LinesChanged();
     FUndoList->Add(new TPasteUndo(beforeX, beforeY, FCurX, FCurY, T, linked));

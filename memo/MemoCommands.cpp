@@ -89,6 +89,20 @@ void TQuillCustomMemo::MoveCaret(int DX, int DY, TShiftState Shift)
         ApplySelectionRule(extend);
         return;
     }
+    // The end of a line and the start of its soft-wrap continuation are one
+    // text position: a move across the wrap passes the character beyond it.
+    if (DY == 0 && DX == -1 && FCurX == 0 && memo::IsLineWrapped(*FLines, FCurY)) {
+        SetCurY(FCurY - 1);
+        SetCurX(std::max(LineLength(FCurY) - 1, 0));
+        ApplySelectionRule(extend);
+        return;
+    }
+    if (DY == 0 && DX == 1 && FCurX >= LineLength(FCurY) && memo::IsLineWrapped(*FLines, FCurY + 1)) {
+        SetCurY(FCurY + 1);
+        SetCurX(std::min(1, LineLength(FCurY)));
+        ApplySelectionRule(extend);
+        return;
+    }
     if (DY != 0) {
         int line = FoldingActive() ? LineFromDisplayRow(DisplayRowFromLine(FCurY) + DY) : FCurY + DY;
         SetCurY(line);
@@ -182,9 +196,13 @@ void TQuillCustomMemo::InsertChar(char32_t Ch)
     std::string s = LineText(FCurY);
     int length = memo::Length(s);
     std::string inserted;
+    // Typing in virtual space first fills the line up to the caret; the
+    // blanks are typed text of their own, so undoing the character takes them too.
+    std::string padding;
     if (Ch != U'\t') {
         if (length < FCurX) {
-            s.append(static_cast<size_t>(FCurX - length), ' ');
+            padding.assign(static_cast<size_t>(FCurX - length), ' ');
+            s += padding;
             length = FCurX;
         }
         inserted = rtl::Utf8Encode(Ch);
@@ -209,8 +227,12 @@ void TQuillCustomMemo::InsertChar(char32_t Ch)
     }
     Quietly(FLetRefresh, [&] { PutLine(FCurY, s); });
     SetCurX(target);
+    UpdateWrap();
     ClearSelection();
-    if (!overwritten) FUndoList->Add(new TInsertCharUndo(beforeX, beforeY, FCurX, FCurY, inserted));
+    if (overwritten) return;
+    if (!padding.empty())
+        FUndoList->Add(new TInsertCharUndo(beforeX - memo::Length(padding), beforeY, beforeX, beforeY, padding));
+    FUndoList->Add(new TInsertCharUndo(beforeX, beforeY, FCurX, FCurY, inserted));
 }
 
 void TQuillCustomMemo::DeleteChar(int ACurX0, int ACurY0)
@@ -224,10 +246,15 @@ void TQuillCustomMemo::DeleteChar(int ACurX0, int ACurY0)
         }
         ClearSelection();
         std::string line = LineText(FCurY);
+        std::string removed;
         if (FCurX < memo::Length(line)) {
-            std::string ch = rtl::Utf8Encode(memo::CharAt(line, FCurX));
+            removed = rtl::Utf8Encode(memo::CharAt(line, FCurX));
             PutLine(FCurY, memo::Left(line, FCurX) + memo::Mid(line, FCurX + 1));
-            FUndoList->Add(new TDeleteCharUndo(ACurX0, ACurY0, FCurX, FCurY, ch, isBackspace));
+        } else if (FCurY + 1 < FLines->Count() && memo::IsLineWrapped(*FLines, FCurY + 1)) {
+            // The next character is the first one of this line's continuation.
+            std::string next = LineText(FCurY + 1);
+            removed = rtl::Utf8Encode(memo::CharAt(next, 0));
+            PutLine(FCurY + 1, memo::Mid(next, 1));
         } else if (FCurY + 1 < FLines->Count()) {
             if (FCurX > memo::Length(line)) line.append(static_cast<size_t>(FCurX - memo::Length(line)), ' ');
             PutLine(FCurY, line + LineText(FCurY + 1));
@@ -238,9 +265,12 @@ void TQuillCustomMemo::DeleteChar(int ACurX0, int ACurY0)
                 PutLine(FCurY + 1, "");
                 FLines->Delete(FCurY + 1);
             }
-            FUndoList->Add(new TDeleteCharUndo(ACurX0, ACurY0, FCurX, FCurY, "\r", isBackspace));
+            removed = "\r";
             AutoCodeFold();
         }
+        // The step ends where the caret is once the lines are wrapped again.
+        UpdateWrap();
+        if (!removed.empty()) FUndoList->Add(new TDeleteCharUndo(ACurX0, ACurY0, FCurX, FCurY, removed, isBackspace));
         FSelStartX = FSelEndX = FCurX;
         FSelStartY = FSelEndY = FCurY;
     });
@@ -368,6 +398,7 @@ void TQuillCustomMemo::InsertTab(TShiftState Shift)
             rest.erase(rest.find_last_not_of(' ') == std::string::npos ? 0 : rest.find_last_not_of(' ') + 1);
             PutLine(FCurY, memo::Left(line, FCurX) + inserted + rest);
             FCurX += memo::Length(inserted);
+            UpdateWrap();
             ClearSelection();
             FUndoList->Add(new TInsertCharUndo(beforeX, beforeY, FCurX, FCurY, inserted));
         } else {
@@ -409,6 +440,7 @@ void TQuillCustomMemo::InsertNewLine()
         FLines->DoInsert(FCurY + 1, indent + rest.substr(stripped));
         MoveCaret(0, 1, {});
         SetCurX(memo::Length(indent));
+        UpdateWrap();
         ClearSelection();
         std::string text = "\r" + indent;
         if (FUndoLineByLine) FUndoList->Add(new TNewLineUndo(beforeX, beforeY, FCurX, FCurY, text));

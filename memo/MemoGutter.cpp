@@ -168,8 +168,11 @@ void TQuillGutter::PaintTo(TCanvas& Canvas)
         int h = std::max(Memo->CellSize().H, 1);
         int r = Memo->FoldingActive() ? Memo->DisplayRowFromLine(Memo->TopLine()) : Memo->TopLine();
         int rows = Memo->FoldingActive() ? Memo->DisplayRowFromLine(lines.Count() - 1) + 1 : lines.Count();
-        int n = r;
+        // Numbers count logical lines: a soft-wrap continuation gets none.
+        int n = r > 0 ? memo::GetWrappedLineIndex(lines, r - 1) + 1 : 0;
         for (int y = 0; y < FHeight && r < std::max(rows, 1); y += h, ++r) {
+            int line = Memo->FoldingActive() ? Memo->LineFromDisplayRow(r) : r;
+            if (memo::IsLineWrapped(lines, line)) continue;
             Memo->OnGutterDraw(Memo, c, n, {0, y, FWidth - 2, y + h});
             ++n;
         }

@@ -296,6 +296,19 @@ TQuillMemoStrings::LineProps TQuillMemoStrings::ReplaceLines(const TStrings& Lis
     return released;
 }
 
+void TQuillMemoStrings::RebuildLines(std::vector<Row> Rows)
+{
+    QuietChanges quiet(*this);
+    LineProps pool = ClearStrings();
+    FLinesProp = std::move(pool);
+    for (Row& row : Rows) {
+        FListLengths.Add(CharLength(row.Text));
+        TStringList::AddObject(std::move(row.Text), row.Prop);
+    }
+    if (FMemo)
+        FMemo->InvalidateTopLineStyle();
+}
+
 void TQuillMemoStrings::SetUpdateState(bool Updating)
 {
     if (Updating)

@@ -81,6 +81,15 @@ class TQuillMemoStrings : public TStringList {
     // Replaces every line by the lines of List, which get no line objects.
     // Returns the line objects of the old lines.
     [[nodiscard]] LineProps ReplaceLines(const TStrings& List);
+    // One line of a rebuild: its text and the line object it keeps (none for
+    // a new line); the object must be one of this list's own.
+    struct Row {
+        std::string Text;
+        TLineProp* Prop = nullptr;
+    };
+    // Replaces every line by Rows, with no change events; line objects left
+    // out stay in the pool.
+    void RebuildLines(std::vector<Row> Rows);
 
     // None when Index is out of range or the line has no line object.
     TLineProp* GetLineProp(int Index) const;

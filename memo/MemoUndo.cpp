@@ -43,10 +43,10 @@ void TUndo::BackspaceText()
     std::u32string text = memo::ToU32(FUndoText);
     for (auto it = text.rbegin(); it != text.rend(); ++it) {
         int x = Memo->CurX(), y = Memo->CurY();
-        bool match = *it == U'\r' ? x == 0 && y > 0 : x > 0 && memo::CharAt(Memo->LineText(y), x - 1) == *it;
-        if (!match) continue;
-        Memo->MoveCaret(-1, 0, {});
-        Memo->DeleteChar(x, y);
+        if (*it == U'\r' ? x == 0 && y > 0 : Memo->CharBeforeCaret() == *it) {
+            Memo->MoveCaret(-1, 0, {});
+            Memo->DeleteChar(x, y);
+        }
     }
 }
 

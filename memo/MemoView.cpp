@@ -210,13 +210,15 @@ void TQuillCustomMemo::UpdateLayout()
 {
     // Nothing while the control is being created or loaded.
     if (!FGutter || ComponentState().Contains(csLoading)) return;
-    int selStart = SelStart(), selLength = SelLength(), top = FTopLine;
-    RefreshScrollBars(false);
+    int selStart = SelStart(), selLength = SelLength(), top = FTopLine, count = FLines->Count();
+    // Text offsets hold across a re-wrap: no line break lies between a line and its continuation.
+    UpdateWrap();
+    if (FWordWrap != wwClientWidth) RefreshScrollBars(false);
     UpdateGutterHeight();
     SetSelStart(selStart);
     SetSelLength(selLength);
     ScrollCaretIntoView();
-    FTopLine = top;
+    if (count == FLines->Count() || FWordWrap == wwNone) FTopLine = top;
     Invalidate();
 }
 

@@ -280,6 +280,7 @@ void TQuillCustomMemo::SetHideSelection(bool Value)
 void TQuillCustomMemo::SetRightMargin(int Value)
 {
     FRightMargin = Value;
+    if (FWordWrap == wwRightMargin) UpdateWrap();
     Invalidate();
 }
 

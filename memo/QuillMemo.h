@@ -107,6 +107,8 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     void InsertChar(char32_t Ch);
     void DeleteChar(int ACurX0, int ACurY0);
     void DeleteCharBack();
+    // The character left of the caret, across a soft wrap; 0 at a line start.
+    char32_t CharBeforeCaret() const;
     void DeleteWordBack();
     void InsertTab(TShiftState Shift);
     void InsertNewLine();
@@ -280,6 +282,10 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     TColor BreakpointTextColor() const noexcept { return FBreakpointTextColor; }
     bool ClearType() const noexcept { return FClearType; }
     TWordWrapStyle WordWrap() const noexcept { return FWordWrap; }
+    // Soft word wrap cuts long lines into flagged continuation lines; every
+    // edit re-wraps the text, keeping the caret and selection on their text.
+    void SetWordWrap(TWordWrapStyle Value);
+    void UpdateWrap() override;
     TMemoClipboardFormats ClipboardFormats() const noexcept { return FClipboardFormats; }
     const std::string& Version() const noexcept { return FVersion; }
     virtual bool IsEditAllowed() { return true; }
@@ -342,10 +348,9 @@ protected:
     void RefreshMemo() override { Invalidate(); }
     void Repaint() override { Invalidate(); }
     void StatusChanged() override { DoStatusChange(); }
-    bool SoftWrapping() const override { return false; }
-    void UnwrapLines() override {}
-    void WrapLines() override {}
-    void UpdateWrap() override {}
+    bool SoftWrapping() const override { return FWordWrap != wwNone; }
+    void UnwrapLines() override;
+    void WrapLines() override;
 
 private:
     friend class TUndo;
@@ -386,6 +391,11 @@ private:
     void DoActiveLineChange(int Pos);
     std::string Lookup(int X, int Y, const std::function<bool(char32_t)>& IsDelimiter) const;
     void CollectStylers();
+    // The wrap width in characters; 0 without word wrap.
+    int WrapWidth();
+    // Cuts every logical line at Width (joins them all for 0); false when no line changed.
+    bool Rewrap(int Width);
+    void RelayoutKeepingPositions(int Width);
 
     TComponent* FOwner;
     std::string FVersion = "2.3.11.0";

@@ -340,3 +340,20 @@ TEST_F(MemoTest, SmartTabsUndoAndRedoExactly)
     EXPECT_EQ(Text(), "    word|x");
     EXPECT_EQ(Caret(), std::make_pair(0, 1));
 }
+
+TEST_F(MemoTest, TypingInVirtualSpaceUndoesItsPadding)
+{
+    SetText({"ab", "long line"});
+    Memo->SetCurY(1);
+    Memo->SetCurX(6);
+    Press(VK_UP);
+    ASSERT_EQ(Caret(), std::make_pair(6, 0));
+    Type("xy");
+    EXPECT_EQ(Text(), "ab    xy|long line");
+    Memo->Undo();
+    EXPECT_EQ(Text(), "ab|long line") << "the blanks typing put before the characters go with them";
+    EXPECT_FALSE(Memo->CanUndo());
+    Memo->Redo();
+    EXPECT_EQ(Text(), "ab    xy|long line");
+    EXPECT_EQ(Caret(), std::make_pair(8, 0));
+}
