@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "grid/base/BaseGrid.h"
@@ -573,6 +574,33 @@ class TQuillStringGrid : public TBaseGrid {
     const grid::TGridLookColors& LookColors() const noexcept { return FLookColors; }
     // For colours no setter of their own covers; repaint afterwards.
     grid::TGridLookColors& LookColors() noexcept { return FLookColors; }
+    // Fixed cells that light up under the mouse, and the fixed cell the
+    // mouse is over (-1, -1 for none) and whether its button is down; the
+    // mouse handling reports them, painting reads them.
+    THoverFixedCells HoverFixedCells() const noexcept { return FHoverFixedCells; }
+    void SetHoverFixedCells(THoverFixedCells Value);
+    TPoint HotFixedCell() const noexcept { return FHotFixedCell; }
+    bool HotFixedCellPressed() const noexcept { return FHotFixedCellPressed; }
+    void SetHotFixedCell(TPoint Cell, bool Pressed);
+    bool HideFocusRect() const noexcept { return FHideFocusRect; }
+    void SetHideFocusRect(bool Value);
+    bool Flat() const noexcept { return FFlat; }
+    void SetFlat(bool Value);
+    TColor URLColor() const noexcept { return FURLColor; }
+    void SetURLColor(TColor Value);
+
+    // How a cell looks (grid/paint/CellAppearance.cpp): colours, gradient,
+    // font, alignment and word wrap in their order of precedence. Painting
+    // only asks; nothing of the grid changes.
+    std::pair<TAlignment, TVAlignment> ResolveCellAlignment(int ACol, int ARow);
+    void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont, TBrush& ABrush);
+    // The size of a cell's rendered text; ACol is a real column. VS measures
+    // wrapped text in the cell's width; SB leaves room for an in-cell scroll bar.
+    TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    TSize MeasureCellText(int RealCol, int DisplCol, int ARow, bool VS, bool SB);
+    // Moves R's top-left corner to where text rotated by Angle degrees is
+    // drawn inside R with the canvas's current font.
+    void RotatedTextOrigin(TRect& R, int Angle, const std::string& Text, TAlignment HA, TVAlignment VA);
 
     // Called after bulk changes with the rectangle that changed.
     virtual void DoCellsChanged(TRect R);
@@ -615,6 +643,13 @@ class TQuillStringGrid : public TBaseGrid {
     TRawCompareEvent OnRawCompare;
 
 protected:
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    void GetDefaultCellProps(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& AColorTo,
+                             TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,
+                             bool& WW, TCellGradientDirection& GD) override;
     void DoGetDisplText(int ACol, int ARow, std::string& Value) override;
     // Draws the cell's graphic and its text beside it; ACol is a display column.
     void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
@@ -767,6 +802,17 @@ private:
 
     // Looks (grid/paint).
     void ApplyLookPreset(TGridLook Value);
+    // Cell painting steps (grid/paint).
+    void DrawCellText(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState,
+                      TAlignment HA, TVAlignment VA, bool WW, const TCellGraphic* Graphic);
+    void DrawFixedCellLook(TCanvas& ACanvas, int ACol, int ARow, TRect ARect);
+    void DrawFixedCellEdges(TCanvas& ACanvas, TRect ARect);
+    THoverFixedCells FHoverFixedCells = hfNone;
+    TPoint FHotFixedCell{-1, -1};
+    bool FHotFixedCellPressed = false;
+    bool FHideFocusRect = false;
+    bool FFlat = false;
+    TColor FURLColor = clBlue;
     TGridLook FLook = glXP;
     TQuillGridStyle FStyle = gsWindowsXP;
     grid::TGridLookColors FLookColors;

@@ -6,8 +6,6 @@
 
 #include "grid/base/CellProperties.h"
 #include "grid/model/ColumnMap.h"
-#include "grid/paint/CellGraphicPainter.h"
-#include "platform/graphics/Canvas.h"
 
 TCellGraphic* TQuillStringGrid::GetCellGraphic(int ACol, int ARow)
 {
@@ -66,14 +64,3 @@ std::intptr_t TQuillStringGrid::GetCellImageKey(int ACol, int ARow)
     }
 }
 
-void TQuillStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState)
-{
-    const int realCol = RealColIndex(ACol);
-    grid::TGraphicCell cell{ARect, GetCellEx(realCol, ARow), FCheckTrue};
-    TRect textRect = ARect;
-    if (const TCellGraphic* graphic = GetCellGraphic(realCol, ARow))
-        textRect = grid::PaintCellGraphic(ACanvas, *graphic, cell);
-    if (textRect.Right <= textRect.Left || cell.Text.empty()) return;
-    ACanvas.Brush()->SetStyle(bsClear);
-    ACanvas.TextRect(textRect, cell.Text, {tfVerticalCenter, tfSingleLine, tfNoPrefix});
-}

@@ -8,3 +8,6 @@ target_link_libraries(gridview PRIVATE vistra_gridview_demo vistra_backend)
 add_test(NAME gridview_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gridview/tests/GridViewXInput.sh
   $<TARGET_FILE:gridview> ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(gridview_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)
+
+vistra_tests(gridview_tests HEADLESS SOURCES gridview/tests/GridViewLooksTest.cpp
+  DEPENDS vistra_gridview_demo vistra_backend vistra_testsupport_golden)

@@ -22,6 +22,9 @@ enum TQuillGridStyle {
 
 enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 
+// Which fixed cells light up under the mouse.
+enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
+
 namespace grid {
 
 // A fixed-cell gradient: upper half From..To, lower half MirrorFrom..
