@@ -1,9 +1,11 @@
 # The file interface and the .xls file object.
 list(APPEND XLS_SOURCES
   qorXLSAdapter.cpp
+  qorXLSAdapterAutofit.cpp
   qorXLSAdapterPrint.cpp
   qorXLSAdapterTypedText.cpp
   qorXLSAdapterView.cpp)
 list(APPEND XLS_TEST_SOURCES
   tests/XLSAdapterTest.cpp
-  tests/XlsPageSetupTest.cpp)
+  tests/XlsPageSetupTest.cpp
+  tests/XlsAutofitTest.cpp)

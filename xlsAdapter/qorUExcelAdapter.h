@@ -214,6 +214,12 @@ public:
     virtual bool OptionsR1C1() = 0;
     virtual void SetOptionsR1C1(bool Value) = 0;
 
+    // Row heights and column widths from the contents, 1-based.
+    virtual void AutofitRow(int Row1, int Row2, bool AutofitNotAutofittingRows, bool KeepHeightAutomatic,
+                            double Adjustment) = 0;
+    virtual void AutofitCol(int Col1, int Col2, bool IgnoreStrings, double Adjustment) = 0;
+    virtual void AutofitRowsOnWorkbook(bool AutofitNotAutofittingRows, bool KeepSizesAutomatic, double Adjustment) = 0;
+
     // Autofilter of the active sheet, 1-based.
     virtual void SetAutoFilter(int Row, int Col1, int Col2) = 0;
     virtual void RemoveAutoFilter() = 0;

@@ -79,6 +79,13 @@ public:
     void SetColOulineLevel(int aCol, int Value);
     int GetRowOutlineLevel(int aRow) const;
     void SetRowOulineLevel(int aRow, int Value);
+    // Heights of the rows Row1..Row2 that have a ROW record (automatic-height
+    // ones only unless Forced) fitted to their cells, times Adjustment; the
+    // rows become manual-height unless KeepAutoFit.
+    void RecalcRowHeights(int Row1, int Row2, bool Forced, bool KeepAutoFit, double Adjustment);
+    // Widths of the columns Col1..Col2 fitted to their widest cell (numbers,
+    // booleans and errors only with IgnoreStrings), times Adjustment.
+    void RecalcColWidths(int Col1, int Col2, bool IgnoreStrings, double Adjustment);
 
     // Manual page breaks before a 0-based row or column.
     void InsertHPageBreak(int aRow) override { FHPageBreaks.AddBreak(aRow); }

@@ -190,6 +190,10 @@ public:
     void SetPrinterDriverSettings(const TPrinterDriverSettings& Value) override;
     bool OptionsR1C1() override;
     void SetOptionsR1C1(bool Value) override;
+    void AutofitRow(int Row1, int Row2, bool AutofitNotAutofittingRows, bool KeepHeightAutomatic,
+                    double Adjustment) override;
+    void AutofitCol(int Col1, int Col2, bool IgnoreStrings, double Adjustment) override;
+    void AutofitRowsOnWorkbook(bool AutofitNotAutofittingRows, bool KeepSizesAutomatic, double Adjustment) override;
     void SetAutoFilter(int Row, int Col1, int Col2) override;
     void RemoveAutoFilter() override;
     bool HasAutoFilter() override;

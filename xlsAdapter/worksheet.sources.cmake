@@ -1,6 +1,7 @@
 # Worksheet sections with their column information and merged ranges, and
 # the built-in empty workbook.
 list(APPEND XLS_SOURCES
+  qorUXlsAutofit.cpp
   qorUXlsColInfo.cpp
   qorUXlsMergedCells.cpp
   qorUXlsPageBreaks.cpp
