@@ -459,25 +459,6 @@ void TQuillCustomMemo::CMWantSpecialKey(TMessage& Message)
     Message.Result = Message.WParam == VK_RETURN ? 1 : 0;
 }
 
-// A click puts the caret on the clicked character; the full mouse handling
-// (selection drags, URL clicks, the gutter) is not part of this control yet.
-void TQuillCustomMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    TCustomControl::MouseDown(Button, Shift, X, Y);
-    if (CanFocus() && !Focused()) SetFocus();
-    if (Button != mbLeft) return;
-    if (X < TextAreaRect().Left && FGutter->Visible()) {
-        int line = CharFromPos(X, Y).LineNo;
-        if (OnGutterClick && line < FLines->Count()) OnGutterClick(this, line);
-        return;
-    }
-    TFullPos pos = CharFromPos(X + FCellSize.W / 2, Y);
-    SetCurY(pos.LineNo);
-    SetCurX(std::min(pos.Pos, FAutoExpand ? pos.Pos : LineLength(FCurY)));
-    if (Shift.Contains(ssShift)) ExtendSelectionToCaret();
-    else ClearSelection();
-}
-
 void TQuillCustomMemo::SetHiddenCaret(bool Value)
 {
     if (FHiddenCaret == Value) return;
@@ -562,25 +543,6 @@ void TQuillCustomMemo::HandleScrollBarScroll(TObject* Sender, TScrollCode Scroll
     }
     ScrollByDelta(bar, ScrollPos - bar->Position());
     Invalidate();
-}
-
-bool TQuillCustomMemo::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
-{
-    TCustomControl::DoMouseWheelDown(Shift, MousePos);
-    int top = DisplayRowFromLine(FTopLine);
-    if (top + VisibleLineCount() < FLines->Count()) SetTopLine(FoldingActive() ? LineFromDisplayRow(top + 4) : FTopLine + 4);
-    UpdateCaret(FCaretVisible);
-    return true;
-}
-
-bool TQuillCustomMemo::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
-{
-    TCustomControl::DoMouseWheelUp(Shift, MousePos);
-    int top = DisplayRowFromLine(FTopLine);
-    if (top > 4) SetTopLine(FoldingActive() ? LineFromDisplayRow(top - 4) : FTopLine - 4);
-    else if (VisibleLineCount() < FLines->Count()) SetTopLine(0);
-    UpdateCaret(FCaretVisible);
-    return true;
 }
 
 void TQuillCustomMemo::BeginUpdate() { FLetRefresh = false; }

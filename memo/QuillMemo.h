@@ -326,6 +326,9 @@ protected:
     void KeyDown(unsigned short& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void WMMouseButton(TMessage& Message, TMouseButton Button, bool Down, bool Double) override;
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     void Resize() override;
@@ -391,6 +394,12 @@ private:
     void DoActiveLineChange(int Pos);
     std::string Lookup(int X, int Y, const std::function<bool(char32_t)>& IsDelimiter) const;
     void CollectStylers();
+    // The line shown at a row of the view, within the lines.
+    int LineAtRow(int Row) const;
+    // The caret to (X, Y), past the line's end in virtual space with AutoExpand.
+    void PlaceCaret(int X, int Y);
+    void MouseClickAt(int X, int Y, bool Select, TShiftState Shift, TMouseButton Button);
+    void SelectWordAtCaret();
     // The wrap width in characters; 0 without word wrap.
     int WrapWidth();
     // Cuts every logical line at Width (joins them all for 0); false when no line changed.
@@ -464,6 +473,12 @@ private:
     bool FSelectSingleLine = false;
     bool FLetRefresh = true;
     bool FLetCursorUpdate = true;
+    // The left button went down on text and is held: moves select.
+    bool FLeftButtonDown = false;
+    // The press fell inside the selection; releasing it unmoved places the caret.
+    bool FSelButtonDown = false;
+    // A click placed the caret; the next move only clears this.
+    bool FSelClick = false;
     bool FApplyingFont = false;
     std::unique_ptr<TQuillStylerList> FStylerList;
     // Lines at and below this one may hold stale cached lexer states.

@@ -6,3 +6,6 @@ target_link_libraries(memoview PRIVATE vistra_memo vistra_backend)
 add_test(NAME memoview_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/memoview/tests/MemoViewXInput.sh
   $<TARGET_FILE:memoview> ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(memoview_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)
+add_test(NAME memoview_xmouse COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/memoview/tests/MemoViewXMouse.sh
+  $<TARGET_FILE:memoview> ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(memoview_xmouse PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)
