@@ -1,11 +1,14 @@
 // External references and the names formulas show.
 #include "xlsAdapter/qorUXlsReferences.h"
 
+#include "xlsAdapter/qorUOle2Impl.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
 #include "xlsAdapter/qorUXlsStrings.h"
 #include "xlsAdapter/qorUXlsWorkbookGlobals.h"
 
 #include "platform/rtl/Strings.h"
+
+#include <algorithm>
 
 using namespace xlsAdapter;
 
@@ -15,6 +18,13 @@ constexpr std::uint16_t LocalSupBookMark = 0x0401;
 constexpr std::uint16_t AddInSupBookMark = 0x3A01;
 constexpr int NameLengthOffset = 3;
 constexpr int NameTextOffset = 14;
+constexpr std::int64_t EntrySize = 6;
+constexpr std::size_t EntriesPerRecord = 1370;
+constexpr int DeletedSheet = 0xFFFF;
+// Sheet numbers at or above this one are marks, not sheets.
+constexpr int FirstSheetMark = 0xFFFE;
+constexpr int MaxExternSheets = 65535;
+constexpr int MaxSheet = 65000;
 
 std::uint16_t ReadWord(const TBaseRecord*& Record, int& Pos)
 {
@@ -36,7 +46,6 @@ std::u16string NameRecordText(const TBaseRecord& Record)
 
 void TReferences::Clear()
 {
-    FRecords.Clear();
     FSupBooks.clear();
     FExternRefs.clear();
     FLocalSupBook = -1;
@@ -58,8 +67,8 @@ void TReferences::AddSupBook(std::unique_ptr<TBaseRecord> Record)
         for (int i = 0; i < book.SheetCount; ++i)
             book.SheetNames.push_back(TExcelString(2, link, pos).Value());
     }
+    book.Record = std::move(Record);
     FSupBooks.push_back(std::move(book));
-    FRecords.Add(std::move(Record));
 }
 
 void TReferences::AddExternName(std::unique_ptr<TBaseRecord> Record)
@@ -71,12 +80,12 @@ void TReferences::AddExternName(std::unique_ptr<TBaseRecord> Record)
     std::u16string name;
     ReadBiffString(false, Record->Data, 7, byteCount, name, Record->Data[6], true);
     FSupBooks.back().ExternNames.push_back(std::move(name));
-    FRecords.Add(std::move(Record));
+    FSupBooks.back().ExternNameRecords.push_back(std::move(Record));
 }
 
-void TReferences::AddExternRef(std::unique_ptr<TBaseRecord> Record)
+void TReferences::AddExternRef(const TBaseRecord& Record)
 {
-    const TBaseRecord* link = Record.get();
+    const TBaseRecord* link = &Record;
     int pos = 0;
     const int count = ReadWord(link, pos);
     for (int i = 0; i < count; ++i) {
@@ -85,7 +94,42 @@ void TReferences::AddExternRef(std::unique_ptr<TBaseRecord> Record)
         const int last = ReadWord(link, pos);
         FExternRefs.push_back({supBook, first, last});
     }
-    FRecords.Add(std::move(Record));
+}
+
+std::int64_t TReferences::TotalSize() const
+{
+    std::int64_t size = 0;
+    for (const TSupBook& book : FSupBooks) {
+        size += book.Record->TotalSize();
+        for (const auto& name : book.ExternNameRecords)
+            size += name->TotalSize();
+    }
+    const std::int64_t count = ExternSheetCount();
+    if (count > 0)
+        size += EntrySize * count + 6 + 4 * ((EntrySize * count - 1) / (EntriesPerRecord * EntrySize));
+    return size;
+}
+
+void TReferences::SaveToStream(TOle2File& DataStream) const
+{
+    for (const TSupBook& book : FSupBooks) {
+        book.Record->SaveToStream(DataStream);
+        for (const auto& name : book.ExternNameRecords)
+            name->SaveToStream(DataStream);
+    }
+    // The first record holds the count; CONTINUE records carry the rest.
+    for (std::size_t first = 0; first < FExternRefs.size(); first += EntriesPerRecord) {
+        const std::size_t count = std::min<std::size_t>(EntriesPerRecord, FExternRefs.size() - first);
+        const auto size = static_cast<std::uint16_t>(EntrySize * count + (first == 0 ? 2 : 0));
+        DataStream.WriteHeader(first == 0 ? xlr::EXTERNSHEET : xlr::CONTINUE, size);
+        if (first == 0)
+            DataStream.Write16(static_cast<std::uint16_t>(FExternRefs.size()));
+        for (std::size_t i = first; i < first + count; ++i) {
+            DataStream.Write16(static_cast<std::uint16_t>(FExternRefs[i].SupBook));
+            DataStream.Write16(static_cast<std::uint16_t>(FExternRefs[i].FirstSheet));
+            DataStream.Write16(static_cast<std::uint16_t>(FExternRefs[i].LastSheet));
+        }
+    }
 }
 
 const TReferences::TExternRef& TReferences::ExternRef(int SheetRef) const
@@ -171,4 +215,67 @@ std::string TReferences::GetName(int SheetRef, int NameIndex, const TWorkbookGlo
     if (NameIndex < 0 || NameIndex >= static_cast<int>(externNames.size()))
         ExcelError(msg::IndexOutOfRange, NameIndex, "Name Index", 0, static_cast<int>(externNames.size()) - 1);
     return rtl::Utf16ToUtf8(externNames[static_cast<std::size_t>(NameIndex)]);
+}
+
+int TReferences::FindOrAddLocalRef(int FirstSheet, int LastSheet)
+{
+    for (std::size_t i = 0; i < FExternRefs.size(); ++i) {
+        const TExternRef& ref = FExternRefs[i];
+        if (ref.SupBook == FLocalSupBook && ref.FirstSheet == FirstSheet && ref.LastSheet == LastSheet)
+            return static_cast<int>(i);
+    }
+    if (ExternSheetCount() >= MaxExternSheets)
+        ExcelError(msg::TooManyEntries, ExternSheetCount() + 1, MaxExternSheets);
+    FExternRefs.push_back({FLocalSupBook, FirstSheet, LastSheet});
+    return ExternSheetCount() - 1;
+}
+
+int TReferences::SetSheet(int Sheet)
+{
+    if (FLocalSupBook < 0)
+        ExcelError(msg::ErrExcelInvalid);
+    return FindOrAddLocalRef(Sheet, Sheet);
+}
+
+int TReferences::AddSheet(int SheetCount, int FirstSheet, int LastSheet)
+{
+    if (FLocalSupBook < 0) {
+        ByteArray data(4);
+        SetWord(data, 0, static_cast<std::uint16_t>(SheetCount));
+        SetWord(data, 2, LocalSupBookMark);
+        AddSupBook(std::make_unique<TBaseRecord>(xlr::SUPBOOK, std::move(data)));
+    }
+    return FindOrAddLocalRef(FirstSheet, LastSheet);
+}
+
+void TReferences::InsertSheets(int BeforeSheet, int SheetCount)
+{
+    if (FLocalSupBook < 0)
+        return;
+    // Everything is computed before anything changes, so a refusal leaves
+    // the table as it was.
+    auto moved = [&](int sheet) {
+        if (SheetCount < 0 && sheet >= BeforeSheet && sheet < BeforeSheet - SheetCount)
+            return DeletedSheet;
+        if (sheet >= FirstSheetMark || sheet < BeforeSheet)
+            return sheet;
+        const int result = sheet + SheetCount;
+        if (result > MaxSheet || result < 0)
+            ExcelError(msg::TooManyEntries, result, MaxSheet);
+        return result;
+    };
+    std::vector<TExternRef> refs = FExternRefs;
+    for (TExternRef& ref : refs) {
+        if (ref.SupBook != FLocalSupBook)
+            continue;
+        ref.FirstSheet = moved(ref.FirstSheet);
+        ref.LastSheet = moved(ref.LastSheet);
+    }
+    TSupBook& local = FSupBooks[static_cast<std::size_t>(FLocalSupBook)];
+    const int sheets = local.SheetCount + SheetCount;
+    if (sheets > MaxSheet || sheets < 0)
+        ExcelError(msg::TooManyEntries, sheets, MaxSheet);
+    FExternRefs = std::move(refs);
+    local.SheetCount = sheets;
+    SetWord(local.Record->Data, 0, static_cast<std::uint16_t>(sheets));
 }

@@ -145,7 +145,7 @@ void TWorkbookGlobals::Dispatch(std::unique_ptr<TBaseRecord> Record)
         FReferences.AddExternName(std::move(Record));
         return;
     case xlr::EXTERNSHEET:
-        FReferences.AddExternRef(std::move(Record));
+        FReferences.AddExternRef(*Record);
         return;
     case xlr::MSODRAWINGGROUP:
         FDrawingGroup.LoadFromStream(std::move(Record));

@@ -70,6 +70,7 @@ public:
     TFormatRecordList& Formats() { return FFormats; }
     const TBaseRecordList& Names() const { return FNames; }
     const TReferences& References() const { return FReferences; }
+    TReferences& References() { return FReferences; }
     bool HasMacro() const { return FHasMacro; }
     bool IsXltTemplate() const { return FIsXltTemplate; }
     void SetIsXltTemplate(bool Value) { FIsXltTemplate = Value; }
