@@ -18,4 +18,5 @@ list(APPEND XLS_TEST_SOURCES
   tests/XlsSectionRecordsTest.cpp
   tests/XlsSharedStringsTest.cpp
   tests/XlsSheetNameListTest.cpp
-  tests/XlsWorkbookTest.cpp)
+  tests/XlsWorkbookTest.cpp
+  tests/XlsReferencesTest.cpp)

@@ -36,6 +36,9 @@ public:
     virtual TXlsCellValue GetCellValueX(int aRow, int aCol) = 0;
     virtual void SetCellValueX(int aRow, int aCol, const TXlsCellValue& Value) = 0;
     virtual std::string GetCellFormula(int aRow, int aCol) = 0;
+    virtual void SetCellFormula(int aRow, int aCol, std::string_view Value) = 0;
+    // A formula with its result as computed elsewhere.
+    virtual void SetCellFormulaX(int aRow, int aCol, std::string_view Formula, const Variant& Value) = 0;
 
     // The active sheet.
     virtual int ActiveSheet() const = 0;

@@ -4,6 +4,7 @@
 #include "platform/rtl/Strings.h"
 #include "xlsAdapter/qorUVyxMessages.h"
 #include "xlsAdapter/qorUXlsCellRecords.h"
+#include "xlsAdapter/qorUXlsEncodeFormula.h"
 #include "xlsAdapter/qorUXlsFormula.h"
 #include "xlsAdapter/qorUXlsFormulaParser.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
@@ -19,6 +20,7 @@ namespace {
 constexpr int MaxRow = 65535;
 constexpr int MaxCol = 255;
 constexpr int NormalStyleXF = 15;
+constexpr const char* UnreadableFormula = "The formula at Row %d, column %d can't be read: %s";
 // Days from the 1900 date system's origin to the 1904 one's.
 constexpr double Dates1904Offset = 1462;
 
@@ -150,13 +152,20 @@ std::string TCellList::GetFormula(int Row, int Col) const
 {
     CheckCell(Row, Col);
     const auto* formula = dynamic_cast<const TFormulaRecord*>(FindCell(Row, Col));
-    return formula ? DecodeFormula(formula->Data, TFormulaRecord::TokenStart, *this) : std::string();
+    if (!formula)
+        return {};
+    try {
+        return DecodeFormula(formula->Data, TFormulaRecord::TokenStart, *this);
+    } catch (const EExcelException& e) {
+        // Tokens that name a sheet, name or function that is not there, or
+        // that are cut short, say which cell they came from.
+        ExcelError(UnreadableFormula, Row + 1, Col + 1, e.Message());
+    }
 }
 
-int TCellList::AddExternSheet(int, int)
+int TCellList::AddExternSheet(int FirstSheet, int LastSheet)
 {
-    // Formulas are read, not yet written, so the external sheet table never grows.
-    ExcelError(msg::LogicalError);
+    return FGlobals.References().AddSheet(FGlobals.SheetCount(), FirstSheet, LastSheet);
 }
 
 std::string TCellList::ExternSheetPrefix(int ExternSheet) const
@@ -253,15 +262,24 @@ void TCellList::SetValueX2(int Row, int Col, const TXlsCellValue& Value, const T
     if (Value.XF > 0xFFFF)
         ExcelError(msg::IndexOutOfRange, Value.XF, "XF", 0, 0xFFFF);
     const int defaultXF = DefaultXF(Row, Col);
+    // Built before anything changes, so a value no cell can hold leaves the
+    // sheet as it was.
+    StoreCell(Row, Col,
+              CreateCell(Row, Col, Value.XF >= 0 ? Value.XF : CurrentXF(Row, Col), defaultXF, Value.Value, RTFRuns,
+                         Options1904));
+}
+
+int TCellList::CurrentXF(int Row, int Col) const
+{
+    const TCellRecord* cell = FindCell(Row, Col);
+    return cell ? cell->XF() : DefaultXF(Row, Col);
+}
+
+void TCellList::StoreCell(int Row, int Col, std::unique_ptr<TCellRecord> cell)
+{
     TCellRecordList* cells = CellRow(Row);
     int index = 0;
     const bool existed = cells && cells->Find(Col, index);
-    const int oldXF = existed ? cells->Items(index)->XF() : defaultXF;
-    // Built before anything changes, so a value no cell can hold leaves the
-    // sheet as it was.
-    std::unique_ptr<TCellRecord> cell =
-        CreateCell(Row, Col, Value.XF >= 0 ? Value.XF : oldXF, defaultXF, Value.Value, RTFRuns, Options1904);
-
     FRowRecordList.AddRow(Row);
     if (existed)
         cells->Delete(index);
@@ -280,6 +298,28 @@ void TCellList::SetValueX2(int Row, int Col, const TXlsCellValue& Value, const T
         cells->Insert(index, std::move(cell));
     else
         AddRecord(std::move(cell), Row);
+}
+
+void TCellList::AssignFormulaX(int Row, int Col, std::string_view Formula, const Variant& Value, bool Options1904)
+{
+    CheckCell(Row, Col);
+    if (Formula.empty()) {
+        StoreCell(Row, Col, nullptr);
+        return;
+    }
+    TParseString parser(Formula, *this, fmValue);
+    parser.Parse();
+    ByteArray tokens(static_cast<std::size_t>(parser.TotalSize()));
+    parser.CopyToPtr(tokens, 0);
+    StoreCell(Row, Col,
+              TFormulaRecord::CreateFromData(static_cast<std::uint16_t>(Row), static_cast<std::uint16_t>(Col),
+                                             static_cast<std::uint16_t>(CurrentXF(Row, Col)), tokens, Value,
+                                             Options1904));
+}
+
+void TCellList::SetFormula(int Row, int Col, std::string_view Value)
+{
+    AssignFormulaX(Row, Col, Value, Variant(), false);
 }
 
 void TCellList::SetFormat(int Row, int Col, int XF)

@@ -53,6 +53,11 @@ public:
     void ExpandSharedFormulas();
     // The formula text of a formula cell; empty for any other cell.
     std::string GetFormula(int Row, int Col) const;
+    // Stores a formula (text such as =A1*2) with Value as its last result,
+    // keeping the cell's format; an empty text removes the cell. Text that
+    // is no formula raises and leaves the cell as it was.
+    void AssignFormulaX(int Row, int Col, std::string_view Formula, const Variant& Value, bool Options1904);
+    void SetFormula(int Row, int Col, std::string_view Value);
     // What formulas of these cells read of the workbook.
     int AddExternSheet(int FirstSheet, int LastSheet) override;
     std::string ExternSheetPrefix(int ExternSheet) const override;
@@ -71,6 +76,11 @@ private:
     // Turns Value into a new record at (Row, Col) with format XF, or null.
     std::unique_ptr<TCellRecord> CreateCell(int Row, int Col, int XF, int DefaultFormat, const Variant& Value,
                                             const TRTFRunList& RTFRuns, bool Options1904) const;
+    // The format of the cell, or the one a new cell there gets.
+    int CurrentXF(int Row, int Col) const;
+    // Puts cell (null for none) in place of whatever the cell held, keeping
+    // the row's ROW record in step.
+    void StoreCell(int Row, int Col, std::unique_ptr<TCellRecord> cell);
     // Makes the ROW record's column span fit the row's cells, or removes the
     // record when the row is empty and standard.
     void RepairRowBounds(int Row);

@@ -7,6 +7,7 @@
 
 #include "platform/rtl/Strings.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -18,6 +19,49 @@ constexpr std::uint16_t CalculateOnLoad = 0x0002;
 constexpr std::uint8_t ResultString = 0;
 constexpr std::uint8_t ResultBoolean = 1;
 constexpr std::uint8_t ResultError = 2;
+// A result that is nothing at all: readers show an empty cell until the
+// formula is calculated.
+constexpr std::uint8_t ResultEmpty = 3;
+constexpr int ChainOffset = 16;
+// Days from the 1900 date system's origin to the 1904 one's.
+constexpr double Dates1904Offset = 1462;
+// Character bytes of a text result in the STRING record and in each of its
+// CONTINUE records (which repeat the option byte first).
+constexpr std::size_t StringFirstChars = 8219;
+constexpr std::size_t StringContinueChars = 8218;
+
+// The STRING record of a text result, continued when the text is long.
+std::unique_ptr<TBaseRecord> StringRecord(const std::string& Text)
+{
+    const TExcelString text(2, rtl::Utf8ToUtf16(Text));
+    ByteArray bytes(static_cast<std::size_t>(text.TotalSize()));
+    text.CopyToPtr(bytes, 0);
+    constexpr std::size_t header = 3;  // count and option byte
+    // A 16-bit character is never cut between two records.
+    const std::size_t charSize = static_cast<std::size_t>(text.GetCharSize());
+    const std::size_t firstChars = StringFirstChars / charSize * charSize;
+    const std::size_t continueChars = StringContinueChars / charSize * charSize;
+    const std::size_t first = std::min(bytes.size(), header + firstChars);
+    auto record = std::make_unique<TBaseRecord>(xlsAdapter::xlr::STRING, ByteArray(bytes.begin(), bytes.begin() + first));
+    TBaseRecord* tail = record.get();
+    for (std::size_t pos = first; pos < bytes.size(); pos += continueChars) {
+        const std::size_t end = std::min(bytes.size(), pos + continueChars);
+        ByteArray data{text.OptionFlags};
+        data.insert(data.end(), bytes.begin() + static_cast<std::ptrdiff_t>(pos),
+                    bytes.begin() + static_cast<std::ptrdiff_t>(end));
+        tail->Continue = std::make_unique<TContinueRecord>(xlsAdapter::xlr::CONTINUE, std::move(data));
+        tail = tail->Continue.get();
+    }
+    return record;
+}
+
+void SetSpecialResult(ByteArray& Data, std::uint8_t Kind, std::uint8_t Value)
+{
+    std::fill(Data.begin() + ResultOffset, Data.begin() + ResultOffset + 8, 0);
+    Data[ResultOffset] = Kind;
+    Data[ResultOffset + 2] = Value;
+    SetWord(Data, SpecialResultMarker, 0xFFFF);
+}
 
 } // namespace
 
@@ -46,17 +90,84 @@ TFormulaRecord::TFormulaRecord(std::uint16_t aId, ByteArray aData) : TCellRecord
     SetWord(Data, OptionsOffset, GetWord(Data, OptionsOffset) | CalculateOnLoad);
 }
 
+std::unique_ptr<TFormulaRecord> TFormulaRecord::CreateFromData(std::uint16_t aRow, std::uint16_t aCol,
+                                                               std::uint16_t aXF, std::span<const std::uint8_t> Tokens,
+                                                               const Variant& aValue, bool Options1904)
+{
+    ByteArray data(TokenStart - 2);
+    SetWord(data, 0, aRow);
+    SetWord(data, 2, aCol);
+    SetWord(data, 4, aXF);
+    data.insert(data.end(), Tokens.begin(), Tokens.end());
+    auto formula = std::make_unique<TFormulaRecord>(xlsAdapter::xlr::FORMULA, std::move(data));
+    formula->SetFormulaValue(aValue, Options1904);
+    return formula;
+}
+
+void TFormulaRecord::DropStringRecord()
+{
+    std::erase_if(FFollowers, [](const auto& record) { return record->Id == xlsAdapter::xlr::STRING; });
+}
+
+void TFormulaRecord::SetFormulaValue(const Variant& v, bool Options1904)
+{
+    ByteArray data = Data;
+    std::unique_ptr<TBaseRecord> text;
+    Variant value = v;
+    switch (v.VarType()) {
+    case varEmpty:
+    case varNull:
+        SetSpecialResult(data, ResultEmpty, 0);
+        value = Variant();
+        break;
+    case varBoolean:
+        SetSpecialResult(data, ResultBoolean, v.AsBoolean() ? 1 : 0);
+        break;
+    case varString:
+        if (v.AsString().empty()) {
+            SetSpecialResult(data, ResultEmpty, 0);
+            value = Variant();
+            break;
+        }
+        SetSpecialResult(data, ResultString, 0);
+        text = StringRecord(v.AsString());
+        break;
+    case varDate:
+    case varInteger:
+    case varLongWord:
+    case varInt64:
+    case varDouble:
+    case varCurrency: {
+        const double number = v.VarType() == varDate ? v.AsDate() - (Options1904 ? Dates1904Offset : 0) : v.AsDouble();
+        std::memcpy(data.data() + ResultOffset, &number, sizeof number);
+        value = number;
+        break;
+    }
+    default:
+        xlsAdapter::ExcelError(xlsAdapter::msg::InvalidCellValue, VarTypeName(v.VarType()));
+    }
+    SetWord(data, ChainOffset, 0);
+    SetWord(data, ChainOffset + 2, 0);
+    SetWord(data, OptionsOffset, GetWord(data, OptionsOffset) | CalculateOnLoad);
+    Data = std::move(data);
+    FormulaValue = std::move(value);
+    DropStringRecord();
+    if (text)
+        FFollowers.push_back(std::move(text));
+}
+
 std::unique_ptr<TBaseRecord> TFormulaRecord::DoCopyTo() const
 {
     std::unique_ptr<TBaseRecord> copy = CopyAs<TFormulaRecord>();
     auto& formula = static_cast<TFormulaRecord&>(*copy);
-    formula.FormulaValue = FormulaValue;
     if (FArrayRecord)
         formula.FArrayRecord = CopyTo(FArrayRecord.get());
     if (FTableRecord)
         formula.FTableRecord = CopyTo(FTableRecord.get());
     for (const auto& follower : FFollowers)
         formula.FFollowers.push_back(CopyTo(follower.get()));
+    // A copy computes its own result, often from other cells.
+    formula.SetFormulaValue(Variant());
     return copy;
 }
 

@@ -14,9 +14,19 @@ class TFormulaRecord : public TCellRecord {
 public:
     // Reads the cached result and asks for a recalculation on load.
     TFormulaRecord(std::uint16_t aId, ByteArray aData);
+    // A new formula cell: Tokens as the encoder writes them (count, tokens,
+    // extra data) and Value as its last result (an empty value for none; a
+    // date in a 1904-based workbook is stored 1462 days less).
+    static std::unique_ptr<TFormulaRecord> CreateFromData(std::uint16_t aRow, std::uint16_t aCol, std::uint16_t aXF,
+                                                          std::span<const std::uint8_t> Tokens, const Variant& aValue,
+                                                          bool Options1904);
     std::unique_ptr<TBaseRecord> DoCopyTo() const override;
 
     Variant GetValue() const override { return FormulaValue; }
+    // Stores v as the last result: a number, date, Boolean or text (with
+    // the STRING record a text result needs); an empty value stores none.
+    // Other kinds raise "Invalid cell value" and change nothing.
+    void SetFormulaValue(const Variant& v, bool Options1904 = false);
 
     // The token array: its byte count sits at TokenStart - 2.
     static constexpr int TokenStart = 22;
@@ -48,6 +58,7 @@ public:
 
 private:
     bool HasTextResult() const;
+    void DropStringRecord();
 
     Variant FormulaValue;
     std::unique_ptr<TBaseRecord> FArrayRecord;

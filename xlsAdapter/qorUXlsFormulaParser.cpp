@@ -281,14 +281,13 @@ void TFormulaDecoder::Token(std::uint8_t StoredId)
         Operand(FContext.ExternSheetPrefix(sheet) + FContext.DefinedName(sheet, index - 1));
         break;
     }
-    case ptgRef3d: {
-        const int sheet = FCursor.U16();
-        Operand(FContext.ExternSheetPrefix(sheet) + CellText(ReadCellRef(FCursor)));
-        break;
-    }
+    case ptgRef3d:
     case ptgArea3d: {
-        const int sheet = FCursor.U16();
-        Operand(FContext.ExternSheetPrefix(sheet) + AreaText(FCursor, false));
+        const std::string prefix = FContext.ExternSheetPrefix(FCursor.U16());
+        const std::string reference = id == ptgRef3d ? CellText(ReadCellRef(FCursor)) : AreaText(FCursor, false);
+        // A reference into a deleted sheet has no sheet to name; shown
+        // without one it would point at the formula's own sheet.
+        Operand(prefix.empty() ? std::string(fm::ErrRef) : prefix + reference);
         break;
     }
     default:

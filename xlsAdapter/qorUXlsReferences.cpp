@@ -142,7 +142,9 @@ const TReferences::TExternRef& TReferences::ExternRef(int SheetRef) const
 int TReferences::GetSheet(int SheetRef) const
 {
     const TExternRef& ref = ExternRef(SheetRef);
-    return ref.SupBook == FLocalSupBook && ref.FirstSheet == ref.LastSheet ? ref.FirstSheet : -1;
+    return ref.SupBook == FLocalSupBook && ref.FirstSheet == ref.LastSheet && ref.FirstSheet < FirstSheetMark
+               ? ref.FirstSheet
+               : -1;
 }
 
 std::u16string TReferences::TSupBook::BookName() const
@@ -193,8 +195,13 @@ std::string TReferences::GetSheetName(int SheetRef, const TWorkbookGlobals& Glob
         bookPart.insert(cut == std::u16string::npos ? 0 : cut + 1, u"[");
         bookPart += u"]";
     }
-    const std::u16string text = bookPart + sheets;
-    return text.empty() ? std::string() : "'" + rtl::Utf16ToUtf8(text) + "'!";
+    std::u16string text = bookPart + sheets;
+    if (text.empty())
+        return {};
+    // Quotes inside the name are doubled, so that the text reads back.
+    for (std::size_t pos = text.find(u'\''); pos != std::u16string::npos; pos = text.find(u'\'', pos + 2))
+        text.insert(pos, 1, u'\'');
+    return "'" + rtl::Utf16ToUtf8(text) + "'!";
 }
 
 std::string TReferences::GetName(int SheetRef, int NameIndex, const TWorkbookGlobals& Globals) const

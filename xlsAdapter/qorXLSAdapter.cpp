@@ -400,6 +400,21 @@ std::string TXLSFile::GetCellFormula(int aRow, int aCol)
     return sheet ? sheet->Cells().CellList().GetFormula(aRow - 1, aCol - 1) : std::string();
 }
 
+void TXLSFile::SetCellFormula(int aRow, int aCol, std::string_view Value)
+{
+    TWorkSheet* sheet = ActiveWorkSheet();
+    if (!sheet)
+        return;
+    sheet->Cells().CellList().SetFormula(aRow - 1, aCol - 1, Value);
+    IsFileModified = true;
+}
+
+void TXLSFile::SetCellFormulaX(int aRow, int aCol, std::string_view Formula, const Variant& Value)
+{
+    if (TWorkSheet* sheet = ActiveWorkSheet())
+        sheet->Cells().CellList().AssignFormulaX(aRow - 1, aCol - 1, Formula, Value, Options1904Dates());
+}
+
 Variant TXLSFile::GetCellData(int aRow, int aColOffset)
 {
     return GetCellDataX(aRow, aColOffset).Value;

@@ -25,6 +25,8 @@ public:
     TXlsCellValue GetCellValueX(int aRow, int aCol) override;
     void SetCellValueX(int aRow, int aCol, const TXlsCellValue& Value) override;
     std::string GetCellFormula(int aRow, int aCol) override;
+    void SetCellFormula(int aRow, int aCol, std::string_view Value) override;
+    void SetCellFormulaX(int aRow, int aCol, std::string_view Formula, const Variant& Value) override;
 
     int ActiveSheet() const override { return FActiveSheet; }
     void SetActiveSheet(int Value) override { FActiveSheet = Value; }
