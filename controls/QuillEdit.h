@@ -212,6 +212,15 @@ class TQuillEdit : public TCustomEdit {
     TLookupIndexSelectEvent OnLookupIndexSelect;
 
 protected:
+    // Room kept free at the left and right of the text (for an embedded
+    // button); the flat underline stops that far from the right edge.
+    void SetIndents(int Left, int Right) noexcept
+    {
+        FIndentL = Left;
+        FIndentR = Right;
+    }
+    bool MouseInControl() const noexcept { return FMouseInControl; }
+
     void Loaded() override;
     void CreateWnd() override;
     void DestroyWnd() override;

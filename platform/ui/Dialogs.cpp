@@ -75,6 +75,11 @@ int RunMessageBox(const std::string& Text, const std::string& Caption, unsigned 
     return RunModalDialog([&](TNativeDialogs& d) { return d.RunMessageBox(r); });
 }
 
+std::optional<std::string> RunFolderDialog(const TFolderDialogRequest& Request)
+{
+    return RunModalDialog([&](TNativeDialogs& d) { return d.RunFolderDialog(Request); });
+}
+
 } // namespace ui
 
 using namespace ui;
@@ -119,8 +124,10 @@ std::string InputBox(const std::string& ACaption, const std::string& APrompt, co
 
 bool SelectDirectory(const std::string& Caption, const std::string& Root, std::string& Directory)
 {
-    TFolderDialogRequest r{Caption, Directory.empty() ? Root : Directory};
-    auto answer = RunModalDialog([&](TNativeDialogs& d) { return d.RunFolderDialog(r); });
+    TFolderDialogRequest r;
+    r.Title = Caption;
+    r.InitialDir = Directory.empty() ? Root : Directory;
+    auto answer = RunFolderDialog(r);
     if (!answer) return false;
     Directory = *answer;
     return true;

@@ -71,6 +71,11 @@ struct TFontDialogAnswer {
 struct TFolderDialogRequest {
     std::string Title;
     std::string InitialDir;
+    // The dialog offers to make a new folder.
+    bool AllowNewFolder = true;
+    // Where the dialog goes on the screen, given its size; unset leaves the
+    // place to the window manager.
+    std::function<TPoint(int Width, int Height)> Place;
 };
 struct TInputQueryRequest {
     std::string Caption;
@@ -89,6 +94,9 @@ struct TDialogHook {
     std::function<std::optional<std::string>(const TInputQueryRequest&)> InputQuery;
 };
 TDialogHook& DialogHook();
+
+// The folder the user chose, or none when the dialog was cancelled.
+std::optional<std::string> RunFolderDialog(const TFolderDialogRequest& Request);
 
 // A message box through the backend; Flags are MB_ values. Returns IDOK etc.
 int RunMessageBox(const std::string& Text, const std::string& Caption, unsigned Flags);

@@ -1,10 +1,13 @@
-// The drop-down example window: a list drop-down and a plain edit beside it.
+// The drop-down example window: a list drop-down, a typed edit with a lookup
+// list, a directory edit and a plain edit.
 #pragma once
 
 #include "platform/ui/Forms.h"
 
 class TEdit;
 class TLabel;
+class TQuillEdit;
+class TQuillDirectoryEdit;
 namespace controls {
 class TQuillListDropDown;
 }
@@ -17,4 +20,6 @@ class TDropDownDemoForm : public TForm {
     TLabel* LblCity;
     controls::TQuillListDropDown* DrpCity;
     TEdit* EdtNote;
+    TQuillEdit* EdtTown;
+    TQuillDirectoryEdit* DirFolder;
 };

@@ -193,6 +193,14 @@ public:
                                                       GTK_RESPONSE_CANCEL, "_Select", GTK_RESPONSE_ACCEPT, nullptr));
         if (!request.InitialDir.empty())
             gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog.get()), request.InitialDir.c_str());
+        gtk_file_chooser_set_create_folders(GTK_FILE_CHOOSER(dialog.get()), request.AllowNewFolder);
+        if (request.Place) {
+            // The window manager may still place it elsewhere.
+            int width = 0, height = 0;
+            gtk_window_get_size(GTK_WINDOW(dialog.get()), &width, &height);
+            const TPoint at = request.Place(width, height);
+            gtk_window_move(GTK_WINDOW(dialog.get()), at.X, at.Y);
+        }
         if (gtk_dialog_run(GTK_DIALOG(dialog.get())) != GTK_RESPONSE_ACCEPT) return std::nullopt;
         const rtl::GCharPtr name(gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog.get())));
         if (!name) return std::nullopt;

@@ -13,12 +13,14 @@
 #include <string>
 #include <thread>
 
+#include "controls/QuillDirectoryEdit.h"
 #include "controls/dropdown/DropDownForm.h"
 #include "controls/dropdown/QuillListDropDown.h"
 #include "platform/backend/Backends.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
 #include "tools/DisplayTestLoops.h"
 #include "platform/ui/EditControls.h"
 #include "tools/dropdowndemo/DropDownDemoForm.h"
@@ -28,6 +30,19 @@ namespace {
 using tools::RunLoopsOnce;
 using tools::Settle;
 using tools::SettleUntil;
+
+// Saves what the display shows of the form and the room below it.
+std::string SaveScreenshot(const TForm& form, const std::string& name)
+{
+    GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), form.Left(), form.Top(), form.Width(),
+                                                 form.Height() + 120);
+    if (!shot) return {};
+    std::string path = (std::filesystem::current_path() / name).string();
+    gdk_pixbuf_save(shot, path.c_str(), "png", nullptr, nullptr);
+    g_object_unref(shot);
+    std::cout << "screenshot: " << path << "\n";
+    return path;
+}
 
 // xdotool runs in the background so that this loop keeps serving the display meanwhile.
 void XDo(const std::string& args) { ASSERT_EQ(std::system(("xdotool " + args + " &").c_str()), 0); }
@@ -120,4 +135,40 @@ TEST_F(DropDownDemoTest, ARealClickOpensThePopupBelowTheEditAndEscOrAClickElsewh
     ClickAt(Form->EdtNote->ClientToScreen({5, 5}));
     SettleUntil([&] { return !Open(); });
     EXPECT_FALSE(Open()) << "a click elsewhere closes the popup";
+}
+
+TEST_F(DropDownDemoTest, TypingShowsTheLookupListBelowTheEditAndTheButtonOfTheFolderEditOpensTheDialog)
+{
+    TQuillEdit& town = *Form->EdtTown;
+    ClickAt(town.ClientToScreen({5, 5}));
+    SettleUntil([&] { return town.Focused(); });
+    ASSERT_TRUE(town.Focused());
+    XDo("type --delay 30 Ha");
+    TListHintWindow& popup = town.LookupList();
+    SettleUntil([&] { return popup.Visible() && popup.ListControl().Count() == 3; });
+    ASSERT_TRUE(popup.Visible()) << "two typed letters show the lookup list";
+    EXPECT_EQ(popup.ListControl().Count(), 3);
+    EXPECT_EQ(popup.Top(), town.ClientToScreen({0, 0}).Y + town.Height() - 6);
+    EXPECT_TRUE(town.Focused()) << "the edit keeps the focus";
+    Settle();
+    SaveScreenshot(*Form, "dropdowndemo-lookup.png");
+    XDo("key --clearmodifiers Down Return");
+    SettleUntil([&] { return town.Text() == "Hamburg"; });
+    EXPECT_EQ(town.Text(), "Hamburg");
+    EXPECT_FALSE(popup.Visible());
+
+    // The dialog is answered here; the button is clicked for real.
+    std::string asked;
+    ui::DialogHook().FolderDialog = [&](const ui::TFolderDialogRequest& r) {
+        asked = r.Title;
+        return std::optional<std::string>("/tmp");
+    };
+    TQuillDirectoryEdit& folder = *Form->DirFolder;
+    TEditButton& button = *folder.Button();
+    ClickAt(button.ClientToScreen({button.Width() / 2, button.Height() / 2}));
+    SettleUntil([&] { return folder.Text() == "/tmp"; });
+    ui::DialogHook().FolderDialog = nullptr;
+    EXPECT_EQ(asked, "Select Directory");
+    EXPECT_EQ(folder.Text(), "/tmp");
+    EXPECT_TRUE(folder.Modified());
 }
