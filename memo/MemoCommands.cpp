@@ -560,12 +560,16 @@ void TQuillCustomMemo::KeyDown(unsigned short& Key, TShiftState Shift)
     case VK_RIGHT: MoveCaret(1, 0, Shift); break;
     case VK_UP: MoveCaret(0, -1, Shift); break;
     case VK_DOWN: MoveCaret(0, 1, Shift); break;
-    case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME: case VK_INSERT: case VK_DELETE: case VK_BACK:
     case VK_RETURN:
+        if (!FReadOnly && IsEditAllowed()) CorrectWordAtCaret();
+        ExecuteKeyCommand(Key, Shift);
+        break;
+    case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME: case VK_INSERT: case VK_DELETE: case VK_BACK:
         ExecuteKeyCommand(Key, Shift);
         break;
     case VK_TAB:
         if (!FWantTab) return;
+        if (!FReadOnly && IsEditAllowed()) CorrectWordAtCaret();
         ExecuteKeyCommand(Key, Shift);
         break;
     default: return;
@@ -588,8 +592,14 @@ void TQuillCustomMemo::KeyPress(char32_t& Key)
     default: break;
     }
     if (Key < 32 || FReadOnly || !IsEditAllowed()) return;
+    if (std::u32string_view(U" (,.=[").find(Key) != std::u32string_view::npos) CorrectWordAtCaret();
     RemoveSelectedText(true);
-    InsertChar(Key);
+    char32_t typed = Key;
+    if (FCharCase != ecNormal) {
+        std::string one = rtl::Utf8Encode(Key);
+        typed = memo::CharAt(FCharCase == ecUpperCase ? AnsiUpperCase(one) : AnsiLowerCase(one), 0);
+    }
+    InsertChar(typed);
     MarkModified(FCurY);
     DoChange();
 }

@@ -87,6 +87,17 @@ void TOverwriteCharUndo::Exchange()
     Memo->LinesChanged();
 }
 
+void TCorrectUndo::Exchange()
+{
+    // The line may be gone by now; there is then nothing to exchange.
+    if (FUndoCurY < 0 || FUndoCurY >= Memo->Lines().Count()) return;
+    std::string current = Memo->LineText(FUndoCurY);
+    Memo->PutLine(FUndoCurY, FUndoText);
+    FUndoText = std::move(current);
+    Memo->UpdateWrap();
+    Memo->LinesChanged();
+}
+
 bool TDeleteCharUndo::Append(TUndo* NewUndo)
 {
     auto* other = dynamic_cast<TDeleteCharUndo*>(NewUndo);

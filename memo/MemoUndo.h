@@ -92,6 +92,23 @@ private:
     bool FIsBackspace;
 };
 
+// A whole line replaced by a correction: undo and redo exchange the stored
+// text with the line's. The checker's steps record no caret (-1); the
+// memo's auto-correct records the caret on the line before and after.
+class TCorrectUndo : public TUndo {
+    VISTRA_CLASS(TCorrectUndo, TUndo)
+    TCorrectUndo(int LineNo, std::string UndoLine) : TUndo(-1, -1, -1, LineNo, std::move(UndoLine)) {}
+    TCorrectUndo(int ACurX0, int ACurX, int LineNo, std::string UndoLine)
+        : TUndo(ACurX0, LineNo, ACurX, LineNo, std::move(UndoLine))
+    {
+    }
+    void PerformUndo() override { Exchange(); }
+    void PerformRedo() override { Exchange(); }
+
+private:
+    void Exchange();
+};
+
 class TDeleteLineUndo : public TUndo {
     VISTRA_CLASS(TDeleteLineUndo, TUndo)
     // OnlyLine: the deleted line was the memo's only one, which was emptied.

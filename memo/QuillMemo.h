@@ -1,6 +1,7 @@
 // The source-code memo control: text, caret and selection, editing, undo, styling, folding, gutter and painting.
 #pragma once
 
+#include "memo/MemoAutoCorrect.h"
 #include "memo/MemoFolding.h"
 #include "memo/MemoGutter.h"
 #include "memo/MemoLines.h"
@@ -45,6 +46,7 @@ using TQuillMemoGutterEvent = std::function<void(TObject* Sender, int LineNo)>;
 using TQuillMemoOverwriteEvent = std::function<void(TObject* Sender, bool& Allow)>;
 using TQuillMemoClipboardEvent = std::function<void(TObject* Sender, TMemoClipboardAction ClipboardAction, bool& Allow)>;
 using TQuillMemoScrollHintEvent = std::function<void(TObject* Sender, int ARow, std::string& hintstr)>;
+using TQuillMemoWordCompleteEvent = std::function<void(TObject* Sender, const std::string& CurrentWord, std::string& NewWord)>;
 using TQuillMemoLineBkColorEvent = std::function<void(TObject* Sender, int LineNo, TColor& BkColor)>;
 
 // What PaintLine paints on: the screen row through the line bitmap, or a print canvas directly.
@@ -289,6 +291,14 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     TMemoClipboardFormats ClipboardFormats() const noexcept { return FClipboardFormats; }
     const std::string& Version() const noexcept { return FVersion; }
     virtual bool IsEditAllowed() { return true; }
+    // Typed letters are converted to this case.
+    TEditCharCase CharCase() const noexcept { return FCharCase; }
+    void SetCharCase(TEditCharCase Value) noexcept { FCharCase = Value; }
+    TAutoCorrect& AutoCorrect() const noexcept { return *FAutoCorrect; }
+    void SetAutoCorrect(const TAutoCorrect& Value) { FAutoCorrect->Assign(&Value); }
+    // Replaces the word that ends at the caret by its auto-correct partner or
+    // what OnWordComplete makes of it, as one undoable step.
+    void CorrectWordAtCaret();
 
     // Events.
     TNotifyEvent OnChange;
@@ -304,6 +314,7 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     TQuillMemoScrollHintEvent OnScrollHint;
     TQuillMemoLineBkColorEvent OnLineBkColor;
     TQuillMemoClipboardEvent OnClipboardAction;
+    TQuillMemoWordCompleteEvent OnWordComplete;
 
 protected:
     virtual void DoSelectionChange();
@@ -361,6 +372,7 @@ private:
     friend class TDeleteLineUndo;
     friend class TOverwriteCharUndo;
     friend class TPasteUndo;
+    friend class TCorrectUndo;
     friend class TInsertOverwriteUndo;
     friend class TQuillUndoList;
     friend class TMemoRunPainter;
@@ -473,6 +485,8 @@ private:
     bool FSelectSingleLine = false;
     bool FLetRefresh = true;
     bool FLetCursorUpdate = true;
+    TEditCharCase FCharCase = ecNormal;
+    std::unique_ptr<TAutoCorrect> FAutoCorrect = std::make_unique<TAutoCorrect>();
     // The left button went down on text and is held: moves select.
     bool FLeftButtonDown = false;
     // The press fell inside the selection; releasing it unmoved places the caret.

@@ -357,3 +357,68 @@ TEST_F(MemoTest, TypingInVirtualSpaceUndoesItsPadding)
     EXPECT_EQ(Text(), "ab    xy|long line");
     EXPECT_EQ(Caret(), std::make_pair(8, 0));
 }
+
+TEST_F(MemoTest, AutoCorrectReplacesTheTypedWordAsAnUndoableStep)
+{
+    TStringList before, after;
+    before.Add("teh");
+    before.Add("dont");
+    before.Add("orphan"); // no partner: typed as it is
+    after.Add("the");
+    after.Add("don't");
+    Memo->AutoCorrect().SetOldValue(before);
+    Memo->AutoCorrect().SetNewValue(after);
+    Type("teh dont orphan ");
+    EXPECT_EQ(Text(), "the don't orphan ");
+    EXPECT_EQ(Caret(), std::make_pair(17, 0));
+    Memo->Undo(); // " orphan "
+    Memo->Undo(); // the correction of dont
+    EXPECT_EQ(Text(), "the dont");
+    Memo->Undo(); // " dont"
+    Memo->Undo(); // the correction of teh
+    EXPECT_EQ(Text(), "teh");
+    Memo->Undo();
+    EXPECT_EQ(Text(), "");
+    for (int i = 0; i < 4; ++i) Memo->Redo();
+    EXPECT_EQ(Text(), "the don't");
+
+    // Only the part of a word left of the caret was typed: the rest stays.
+    SetText({"tehxyz"});
+    Memo->SetCurX(3);
+    Type(" ");
+    EXPECT_EQ(Text(), "the xyz");
+    Memo->AutoCorrect().SetActive(false);
+    std::vector<std::pair<std::string, std::string>> seen;
+    Memo->OnWordComplete = [&](TObject*, const std::string& word, std::string& replacement) {
+        seen.emplace_back(word, replacement);
+        if (word == "up") replacement = "UP";
+    };
+    SetText({""});
+    Type("go up.");
+    EXPECT_EQ(Text(), "go UP.");
+    EXPECT_EQ(seen, (std::vector<std::pair<std::string, std::string>>{{"go", "go"}, {"up", "up"}}));
+}
+
+TEST_F(MemoTest, CharCaseConvertsTypedLetters)
+{
+    Memo->SetCharCase(ecUpperCase);
+    Type("ab1");
+    Memo->SetCharCase(ecLowerCase);
+    Type("CD");
+    EXPECT_EQ(Text(), "AB1cd");
+}
+
+TEST_F(MemoTest, CorrectionStepsExchangeTheLineAndSkipALineThatIsGone)
+{
+    SetText({"one", "two"});
+    Memo->Lines().SetStrings(1, "TWO");
+    Memo->AddUndoStep(new TCorrectUndo(1, "two"));
+    Memo->Undo();
+    EXPECT_EQ(Text(), "one|two");
+    Memo->Redo();
+    EXPECT_EQ(Text(), "one|TWO");
+    Memo->AddUndoStep(new TCorrectUndo(7, "gone"));
+    Memo->Undo();
+    EXPECT_EQ(Text(), "one|TWO");
+    EXPECT_FALSE(Memo->UndoList().IsPerforming());
+}
