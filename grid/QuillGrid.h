@@ -586,6 +586,9 @@ class TQuillStringGrid : public TBaseGrid {
     void SetHideFocusRect(bool Value);
     bool Flat() const noexcept { return FFlat; }
     void SetFlat(bool Value);
+    // Blends the selection colour with a coloured cell's own colour.
+    bool SelectionColorMixer() const noexcept { return FSelectionColorMixer; }
+    void SetSelectionColorMixer(bool Value);
     TColor URLColor() const noexcept { return FURLColor; }
     void SetURLColor(TColor Value);
 
@@ -601,6 +604,8 @@ class TQuillStringGrid : public TBaseGrid {
     // Moves R's top-left corner to where text rotated by Angle degrees is
     // drawn inside R with the canvas's current font.
     void RotatedTextOrigin(TRect& R, int Angle, const std::string& Text, TAlignment HA, TVAlignment VA);
+    // The sort mark of the header of real column ACol, centred on (X, Y).
+    void DrawSortIndicator(TCanvas& ACanvas, int ACol, int X, int Y);
 
     // Called after bulk changes with the rectangle that changed.
     virtual void DoCellsChanged(TRect R);
@@ -802,7 +807,10 @@ private:
 
     // Looks (grid/paint).
     void ApplyLookPreset(TGridLook Value);
+    void SetSortHeaderColors(const grid::TCellGradient& Colors);
     // Cell painting steps (grid/paint).
+    // Whether the cell is a header that shows the sort indicator.
+    bool IsSortHeader(int ACol, int ARow);
     void DrawCellText(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState,
                       TAlignment HA, TVAlignment VA, bool WW, const TCellGraphic* Graphic);
     void DrawFixedCellLook(TCanvas& ACanvas, int ACol, int ARow, TRect ARect);
@@ -813,6 +821,7 @@ private:
     bool FHideFocusRect = false;
     bool FFlat = false;
     TColor FURLColor = clBlue;
+    bool FSelectionColorMixer = false;
     TGridLook FLook = glXP;
     TQuillGridStyle FStyle = gsWindowsXP;
     grid::TGridLookColors FLookColors;

@@ -116,8 +116,9 @@ void TQuillStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& A
     };
     if (Select && !Print && FShowSel && !fixed && IsSelected(ACol, ARow)) {
         ABrush.SetColor(ABrush.Color() == Color() ? FSelectionColor
-                                                  : grid::MixColors(FSelectionColor, ABrush.Color(),
-                                                                    FSelectionColorMixerFactor));
+                                                  : grid::MixSelectionColor(FSelectionColor, ABrush.Color(),
+                                                                            FSelectionColorMixer,
+                                                                            FSelectionColorMixerFactor));
         applySelectionColours();
         AState.Include(gdSelected);
     }

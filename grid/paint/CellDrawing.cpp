@@ -5,6 +5,7 @@
 #include "grid/QuillGrid.h"
 
 #include "grid/base/QuillUtilPaint.h"
+#include "grid/model/SortSettings.h"
 #include "grid/paint/CellGraphicPainter.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/FrameDrawing.h"
@@ -91,6 +92,13 @@ void TQuillStringGrid::DrawFixedCellLook(TCanvas& ACanvas, int ACol, int ARow, T
     const bool lastFixedCol = ACol == FixedCols() - 1, lastFixedRow = ARow == FixedRows() - 1;
     if (ActiveRowShow() && ((lastFixedCol && ARow == Row()) || (lastFixedRow && ACol == Col()))) {
         DrawSteppedGradient(ACanvas, c.ActiveCellColor, c.ActiveCellColorTo, 128, ARect, false);
+        return;
+    }
+    const TSortSettings& sort = *FSortSettings;
+    if (sort.Column() >= 0 && sort.HeaderColor() != clNone && RealColIndex(ACol) == sort.Column() && lastFixedRow &&
+        (ACol >= FixedCols() || sort.FixedCols())) {
+        DrawCellGradient(ACanvas, ARect,
+                         {sort.HeaderColor(), sort.HeaderColorTo(), sort.HeaderMirrorColor(), sort.HeaderMirrorColorTo()});
         return;
     }
     if (FLook == glVista) {
@@ -183,6 +191,12 @@ void TQuillStringGrid::SetHideFocusRect(bool Value)
 void TQuillStringGrid::SetFlat(bool Value)
 {
     FFlat = Value;
+    Invalidate();
+}
+
+void TQuillStringGrid::SetSelectionColorMixer(bool Value)
+{
+    FSelectionColorMixer = Value;
     Invalidate();
 }
 

@@ -3,6 +3,8 @@
 // text through its layout, and text turned by an angle.
 #include "grid/QuillGrid.h"
 
+#include <algorithm>
+
 #include "grid/base/QuillUtilCellText.h"
 #include "grid/paint/RotatedText.h"
 #include "platform/graphics/Canvas.h"
@@ -66,6 +68,11 @@ void TQuillStringGrid::DrawCellText(TCanvas& ACanvas, int ACol, int ARow, const 
 
     ACanvas.Brush()->SetStyle(bsClear);
     const int kind = ClassifyCellText(text, true);
+    const bool sortHeader = IsSortHeader(ACol, ARow);
+    // The indicator sits at the top, the middle or the bottom as the text does.
+    auto indicatorY = [&] {
+        return VA == vtaTop ? ARect.Top + 8 : VA == vtaCenter ? ARect.Top + (ARect.Bottom - ARect.Top) / 2 : ARect.Bottom - 8;
+    };
     if (kind == grid::ctkHTML) {
         THTMLRenderParams params;
         params.LinkColor = linkColor;
@@ -73,7 +80,9 @@ void TQuillStringGrid::DrawCellText(TCanvas& ACanvas, int ACol, int ARow, const 
         params.Selected = AState.Contains(gdSelected) && !fixed;
         THTMLRenderResult result;
         --r.Left;
+        if (sortHeader) r.Right -= 10;
         RenderHTMLText(&ACanvas, text, r, params, result);
+        if (sortHeader) DrawSortIndicator(ACanvas, realCol, r.Right + 2, indicatorY());
     } else if (Graphic && Graphic->CellType() == ctRotated) {
         const int angle = Graphic->CellAngle();
         ACanvas.Font()->SetOrientation(angle * 10);
@@ -83,7 +92,25 @@ void TQuillStringGrid::DrawCellText(TCanvas& ACanvas, int ACol, int ARow, const 
         ACanvas.Font()->SetOrientation(0);
     } else {
         if (!WW) text = FirstLine(text);
+        if (sortHeader && HA == taCenter) r.Left += 10;
+        if (WW && VA != vtaTop) {
+            // Wrapped text has no vertical flag of its own: its height moves it.
+            TRect measured = r;
+            std::string copy = text;
+            TTextFormat calc = PlainTextFormat(HA, vtaTop, true);
+            calc.Include(tfCalcRect);
+            ACanvas.TextRect(measured, copy, calc);
+            const int room = (r.Bottom - r.Top) - (measured.Bottom - measured.Top);
+            if (room > 0) r.Top += VA == vtaBottom ? room : room / 2;
+        }
         ACanvas.TextRect(r, text, PlainTextFormat(HA, VA, WW));
+        if (sortHeader) {
+            const int w = std::max(0, std::min(ARect.Right - ARect.Left - 16, ACanvas.TextWidth(text)));
+            const int x = HA == taLeftJustify ? ARect.Left + w + (r.Left - ARect.Left) + 10
+                          : HA == taRightJustify ? ARect.Right - w - 10
+                                                 : ARect.Left + 8;
+            DrawSortIndicator(ACanvas, realCol, x, indicatorY());
+        }
     }
     ACanvas.Brush()->SetStyle(bsSolid);
 }

@@ -2,6 +2,8 @@
 // colour each preset writes.
 #include "grid/QuillGrid.h"
 
+#include "grid/model/SortSettings.h"
+
 namespace {
 
 using grid::TCellGradient;
@@ -43,7 +45,7 @@ void TQuillStringGrid::ApplyLookPreset(TGridLook Value)
     grid::TGridLookColors& c = FLookColors;
     if (Value != glCustom) {
         c.Fixed = NoGradient;
-        c.SortHeader.From = clNone;
+        FSortSettings->SetHeaderColor(clNone);
     }
     switch (Value) {
     case glVista:
@@ -103,7 +105,7 @@ void TQuillStringGrid::SetStyle(TQuillGridStyle AStyle)
     c.SelectionColorTo = clNone;
     SetSelectionTextColor(clHighlightText);
     SetSelectionStyle(ssDefault);
-    c.SortHeader = NoGradient;
+    SetSortHeaderColors(NoGradient);
     c.Hover.MirrorFrom = c.Hover.MirrorTo = clNone;
     c.Down.MirrorFrom = c.Down.MirrorTo = clNone;
 
@@ -127,7 +129,7 @@ void TQuillStringGrid::SetStyle(TQuillGridStyle AStyle)
         apply({{Fixed, Fixed, Fixed, Fixed}, 0x5BD5FF, 0x71EFFF, 0xFFDBB7, Fixed, Fixed, 0xC0C0C0, FixedLine});
         c.Hover = {0x6BDFFF, 0xAFEFFF, 0xAFEFFF, 0xE6FCFF, 0x3ABFE8};
         c.Down = {0x5BD5FF, 0x64E0FF, 0x64E0FF, 0x71EFFF, 0x308AC2};
-        c.SortHeader = {Sort, Sort, Sort, Sort};
+        SetSortHeaderColors({Sort, Sort, Sort, Sort});
         SetSelectionStyle(ssDefault);
     };
     // The sort header of the Vista and Windows 7 styles.
@@ -183,7 +185,7 @@ void TQuillStringGrid::SetStyle(TQuillGridStyle AStyle)
                0xD4D2D1});
         c.Hover = {0xFFF7E3, 0xFFF7E3, 0xFFEDBD, 0xFBE7B7, 0xE3C993};
         c.Down = {0xF9E4BC, 0xF9E4BC, 0xF7D68D, 0xF5D18A, 0xAE904F};
-        c.SortHeader = vistaSort;
+        SetSortHeaderColors(vistaSort);
         SetSelectionStyle(ssVista);
         break;
     case gsWindows7:
@@ -192,7 +194,7 @@ void TQuillStringGrid::SetStyle(TQuillGridStyle AStyle)
                0xD4D2D1});
         c.Hover = {0xFEFBF8, 0xFAF2ED, 0xF4E4D7, 0xE8D2C1, 0xEEE8E3};
         c.Down = {0xF1E8DD, 0xF1E4D8, 0xECDBCF, 0xEDDCCF, 0xD5BCAA};
-        c.SortHeader = vistaSort;
+        SetSortHeaderColors(vistaSort);
         SetSelectionStyle(ssWin7);
         break;
     case gsTerminal:
@@ -209,6 +211,14 @@ void TQuillStringGrid::SetStyle(TQuillGridStyle AStyle)
         break;
     }
     Invalidate();
+}
+
+void TQuillStringGrid::SetSortHeaderColors(const grid::TCellGradient& Colors)
+{
+    FSortSettings->SetHeaderColor(Colors.From);
+    FSortSettings->SetHeaderColorTo(Colors.To);
+    FSortSettings->SetHeaderMirrorColor(Colors.MirrorFrom);
+    FSortSettings->SetHeaderMirrorColorTo(Colors.MirrorTo);
 }
 
 void TQuillStringGrid::SetComponentStyle(TQuillGridStyle AStyle)

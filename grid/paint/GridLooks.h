@@ -37,13 +37,13 @@ struct TCellGradient {
     TColor Border = clNone;
 };
 
-// The colours a look or style writes beside those the grid and its base
-// already keep (fixed colour, selection colour, grid lines).
+// The colours a look or style writes beside those the grid, its base and
+// its sort settings already keep (fixed colour, selection colour, grid
+// lines, sort header).
 struct TGridLookColors {
     TCellGradient Fixed;
     TCellGradient Hover;
     TCellGradient Down;
-    TCellGradient SortHeader;
     TColor ActiveCellColor = 0xEACAB6;
     TColor ActiveCellColorTo = clNone;
     TColor SelectionColorTo = clNone;

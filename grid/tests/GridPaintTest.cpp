@@ -1,0 +1,308 @@
+// How the string grid paints: the resolved looks of cells, the fixed cells'
+// hovered, pressed and sorted states, text kinds, merged areas across the
+// fixed and scrolled parts, and text measures; golden images where the
+// picture is the point.
+#include "grid/tests/QuillGridFixture.h"
+#include "grid/base/tests/GridPicture.h"
+
+#include <cmath>
+
+#include "grid/base/AuxLists.h"
+#include "grid/model/SortSettings.h"
+#include "grid/paint/ColorMix.h"
+#include "grid/paint/RotatedText.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "testsupport/GoldenImage.h"
+
+namespace {
+
+struct TPaintGrid : TQuillStringGrid {
+    using TQuillStringGrid::GetVisualProperties;
+    using TQuillStringGrid::TQuillStringGrid;
+};
+
+// What GetVisualProperties answers for one cell.
+struct TResolved {
+    TColor Brush, ColorTo, Mirror, FontColor;
+    TGridDrawState State;
+};
+
+class GridPaintTest : public QuillGridTest {
+protected:
+    void SetUp() override
+    {
+        QuillGridTest::SetUp();
+        delete Grid;
+        Paint = new TPaintGrid(Form);
+        Grid = Paint;
+        Grid->SetParent(Form);
+        Grid->SetScrollBars(ssNone);
+    }
+
+    TResolved Resolve(int ACol, int ARow, TGridDrawState State = {}, bool Select = true)
+    {
+        TBrush brush;
+        TFont font;
+        TColor to = clNone, mirror = clNone, mirrorTo = clNone;
+        TAlignment ha = taLeftJustify;
+        TVAlignment va = vtaTop;
+        bool ww = false;
+        TCellGradientDirection gd = GradientVertical;
+        Paint->GetVisualProperties(ACol, ARow, State, false, Select, true, brush, to, mirror, mirrorTo, font, ha, va,
+                                   ww, gd);
+        return {brush.Color(), to, mirror, font.Color(), State};
+    }
+
+    void ExpectGolden(const std::string& Name)
+    {
+        TBitmap picture;
+        CopyGridPicture(*Form, *Grid, picture);
+        testsupport::ExpectMatchesGolden(picture, Name);
+    }
+
+    // A small header grid: one fixed row and column, four columns.
+    void MakeHeaderGrid()
+    {
+        Grid->SetColCount(4);
+        Grid->SetRowCount(4);
+        Grid->SetDefaultColWidth(80);
+        Grid->SetDefaultRowHeight(24);
+        Grid->SetBounds(0, 0, 324, 100);
+        for (int c = 1; c < 4; ++c) Grid->SetCells(c, 0, "Head " + std::to_string(c));
+        Grid->SetShowSelection(false);
+    }
+
+    TPaintGrid* Paint = nullptr;
+};
+
+TEST(GridColorMixTest, MixesByPercentWithHalvesToEven)
+{
+    struct TCase {
+        TColor A, B;
+        int Percent;
+        TColor Expected;
+    };
+    for (const TCase& c : {TCase{clRed, clBlue, 50, RGB(128, 0, 128)}, TCase{clRed, clBlue, 0, clBlue},
+                           TCase{clRed, clBlue, 100, clRed}, TCase{clNone, clBlue, 50, clBlue},
+                           TCase{clRed, clNone, 50, clRed}, TCase{RGB(10, 20, 30), RGB(20, 40, 60), 25,
+                                                                   RGB(18, 35, 52)}}) {
+        EXPECT_EQ(grid::MixColors(c.A, c.B, c.Percent), c.Expected) << c.Percent;
+    }
+}
+
+TEST_F(GridPaintTest, OwnColourInAFixedRowWinsOverTheLookButAControlCellTurnsFixed)
+{
+    MakeHeaderGrid();
+    Grid->SetColors(1, 0, clRed);
+    const TResolved own = Resolve(1, 0);
+    EXPECT_EQ(own.Brush, clRed);
+    EXPECT_EQ(own.ColorTo, clNone) << "no look gradient over a cell's own colour";
+    EXPECT_FALSE(own.State.Contains(gdFixed));
+
+    Grid->AddCheckBox(2, 0, true, false);
+    const TResolved check = Resolve(2, 0);
+    EXPECT_EQ(check.Brush, Grid->QORGradientFrom());
+    EXPECT_EQ(check.ColorTo, Grid->QORGradientTo());
+    EXPECT_TRUE(check.State.Contains(gdFixed));
+}
+
+TEST_F(GridPaintTest, SelectedCellsTakeTheSelectionColourMixedOnlyWhenAsked)
+{
+    MakeHeaderGrid();
+    Grid->SetShowSelection(true);
+    Grid->SetSelection({1, 1, 2, 1});
+    Grid->SetColors(2, 1, clBlue);
+    Grid->SetSelectionColor(clRed);
+    Grid->SetSelectionTextColor(clNone);
+    Grid->SetFontColors(1, 1, clGreen);
+    EXPECT_EQ(Resolve(1, 1).Brush, clRed);
+    EXPECT_EQ(Resolve(1, 1).FontColor, clGreen) << "no selection text colour keeps the cell's";
+    EXPECT_EQ(Resolve(2, 1).Brush, clRed);
+    Grid->SetSelectionColorMixer(true);
+    Grid->SetSelectionColorMixerFactor(50);
+    EXPECT_EQ(Resolve(2, 1).Brush, RGB(128, 0, 128));
+    EXPECT_EQ(Resolve(3, 1).Brush, Grid->Color()) << "outside the selection";
+    Grid->SetColors(1, 1, clNone);
+    EXPECT_EQ(Resolve(1, 1).Brush, clRed) << "the grid's own colour is never mixed";
+}
+
+TEST_F(GridPaintTest, PaintingCreatesNoCellProperties)
+{
+    MakeHeaderGrid();
+    Grid->SetCells(2, 2, "<b>html</b>");
+    Grid->SetLook(glVista);
+    TBitmap picture;
+    CopyGridPicture(*Form, *Grid, picture);
+    for (int r = 0; r < Grid->RowCount(); ++r)
+        for (int c = 0; c < Grid->ColCount(); ++c) EXPECT_EQ(Grid->Objects(c, r), nullptr) << c << "," << r;
+}
+
+TEST_F(GridPaintTest, FixedCellsHoveredPressedAndSorted)
+{
+    MakeHeaderGrid();
+    Grid->SetComponentStyle(gsWindowsVista);
+    Grid->SetHoverFixedCells(hfAll);
+    Grid->SortSettings().SetShow(true);
+    Grid->SortSettings().SetColumn(3);
+    Grid->SetHotFixedCell({1, 0}, false);
+    ExpectGolden("fixed-hovered-sorted");
+    Grid->SetHotFixedCell({2, 0}, true);
+    Grid->SortSettings().SetDirection(sdDescending);
+    ExpectGolden("fixed-pressed-sorted-descending");
+    // Hover lighting only covers the fixed cells it is asked to.
+    Grid->SetHoverFixedCells(hfFixedColumns);
+    TBitmap plain, hovered;
+    CopyGridPicture(*Form, *Grid, hovered);
+    Grid->SetHotFixedCell({-1, -1}, false);
+    CopyGridPicture(*Form, *Grid, plain);
+    EXPECT_EQ(testsupport::GoldenMismatch(plain, hovered), "");
+}
+
+TEST_F(GridPaintTest, SortIndexesShowTheirOrder)
+{
+    MakeHeaderGrid();
+    Grid->SortSettings().SetShow(true);
+    Grid->SortSettings().SetIndexShow(true);
+    Grid->SortIndexes().AddIndex(2, true);
+    Grid->SortIndexes().AddIndex(3, false);
+    ExpectGolden("fixed-sort-indexes");
+}
+
+TEST_F(GridPaintTest, TextKinds)
+{
+    Grid->SetColCount(4);
+    Grid->SetRowCount(3);
+    Grid->SetFixedCols(0);
+    Grid->SetDefaultColWidth(110);
+    Grid->SetDefaultRowHeight(60);
+    Grid->SetBounds(0, 0, 444, 184);
+    Grid->SetShowSelection(false);
+    Grid->SetCells(0, 1, "a wrapped text that needs three lines here");
+    Grid->SetWordWraps(0, 1, true);
+    Grid->SetCells(1, 1, "cut off without wrapping at all");
+    Grid->SetWordWraps(1, 1, false);
+    Grid->SetCells(2, 1, "<b>HTML</b> with <font color=\"clRed\">colour</font> and <u>underline</u>");
+    Grid->AddRotated(3, 1, 90, "up 90");
+    Grid->AddRotated(3, 2, 45, "turned 45");
+    Grid->SetCells(0, 2, "right bottom");
+    Grid->SetAlignments(0, 2, taRightJustify);
+    Grid->OnGetAlignment = [](TObject*, int ARow, int ACol, TAlignment&, TVAlignment& VA) {
+        if (ARow == 2 && ACol == 0) VA = vtaBottom;
+        if (ARow == 2 && ACol == 1) VA = vtaCenter;
+    };
+    Grid->SetCells(1, 2, "centred");
+    Grid->SetAlignments(1, 2, taCenter);
+    Grid->SetCells(2, 2, "secret");
+    Grid->OnIsPasswordCell = [](TObject*, int ARow, int ACol, bool& IsPassword) { IsPassword = ARow == 2 && ACol == 2; };
+    ExpectGolden("text-kinds");
+}
+
+TEST_F(GridPaintTest, MergedAreasAcrossFixedAndScrolledParts)
+{
+    Grid->SetColCount(8);
+    Grid->SetRowCount(20);
+    Grid->SetDefaultColWidth(60);
+    Grid->SetDefaultRowHeight(22);
+    Grid->SetBounds(0, 0, 304, 160);
+    Grid->SetShowSelection(false);
+    for (int r = 1; r < 20; ++r)
+        for (int c = 1; c < 8; ++c) Grid->SetCells(c, r, std::to_string(c) + ":" + std::to_string(r));
+    Grid->MergeCells(0, 2, 3, 3);
+    Grid->SetCells(0, 2, "from the fixed column");
+    Grid->MergeCells(2, 0, 3, 2);
+    Grid->SetCells(2, 0, "header over rows");
+    Grid->MergeCells(3, 5, 3, 4);
+    Grid->SetCells(3, 5, "scrolled area");
+    Grid->SetColors(3, 5, 0xCCFFCC);
+    Grid->SetTopRow(4);
+    Grid->SetLeftCol(2);
+    ExpectGolden("merged-fixed-scrolled");
+}
+
+TEST_F(GridPaintTest, MeasuresWithTheCellsOwnFontWhenColumnsAreHidden)
+{
+    Grid->SetColCount(5);
+    Grid->SetCells(3, 1, "measured text");
+    Grid->SetFontSizes(3, 1, 20);
+    Grid->SetFontSizes(2, 1, 6);
+    Grid->SetCells(2, 1, "x");
+    const TSize shown = Grid->GetCellTextSize(3, 1, false, false);
+    Grid->HideColumn(1);
+    EXPECT_EQ(Grid->GetCellTextSize(3, 1, false, false), shown);
+    EXPECT_GT(shown.cy, 20);
+}
+
+TEST_F(GridPaintTest, TurnedTextMeasuresTheBoxAroundBothSides)
+{
+    Grid->SetColCount(3);
+    Grid->SetCells(1, 1, "a rotated text");
+    const TSize flat = Grid->GetCellTextSize(1, 1, false, false);
+    Grid->SetRotated(1, 1, 45);
+    const TSize turned = Grid->GetCellTextSize(1, 1, false, false);
+    const double s = std::sin(M_PI / 4);
+    EXPECT_GE(turned.cx, static_cast<int>((flat.cx + flat.cy) * s));
+    EXPECT_GE(turned.cy, static_cast<int>((flat.cx + flat.cy) * s));
+    Grid->SetRotated(1, 1, 90);
+    EXPECT_EQ(Grid->GetCellTextSize(1, 1, false, false), (TSize{flat.cy + 12, flat.cx + 12}));
+}
+
+TEST(GridRotatedTextTest, PlacesTheOriginByQuadrantAndAlignment)
+{
+    struct TCase {
+        int Angle;
+        TAlignment HA;
+        TVAlignment VA;
+        TPoint Origin;
+    };
+    // A 100 x 50 box at (10, 20); text 40 wide and 10 high.
+    const TRect box{10, 20, 110, 70};
+    for (const TCase& c : {TCase{90, taLeftJustify, vtaTop, {10, 60}}, TCase{0, taLeftJustify, vtaBottom, {10, 60}},
+                           TCase{0, taRightJustify, vtaTop, {70, 20}}, TCase{180, taLeftJustify, vtaTop, {50, 30}},
+                           TCase{270, taRightJustify, vtaBottom, {110, 30}}}) {
+        const double a = c.Angle * M_PI / 180;
+        auto part = [](double v) { return std::abs(static_cast<int>(std::round(v))); };
+        TRect r = box;
+        grid::PlaceRotatedText(r, c.HA, c.VA, c.Angle, part(std::cos(a) * 40), part(std::sin(a) * 10),
+                               part(std::sin(a) * 40), part(std::cos(a) * 10));
+        EXPECT_EQ((TPoint{r.Left, r.Top}), c.Origin) << c.Angle << " " << c.HA << " " << c.VA;
+    }
+}
+
+TEST_F(GridPaintTest, LooksAndStylesWriteTheirPresets)
+{
+    Grid->SetQORGradientFrom(clRed);
+    Grid->SetLook(glXP);
+    EXPECT_EQ(Grid->QORGradientFrom(), clRed) << "setting the current look changes nothing";
+
+    Grid->SetLook(glOffice2007);
+    EXPECT_EQ(Grid->Style(), gsOffice2007Luna);
+    EXPECT_EQ(Grid->SelectionStyle(), ssOffice2007);
+
+    Grid->SetLook(glXP);
+    Grid->SetComponentStyle(gsOffice2010Black);
+    EXPECT_EQ(Grid->Look(), glOffice2007);
+    EXPECT_EQ(Grid->QORGradientFrom(), TColor(0x6A6A6A));
+    EXPECT_EQ(Grid->SortSettings().HeaderColor(), TColor(0xBABABA));
+
+    const TColor fixedFrom = Grid->QORGradientFrom();
+    Grid->SetSelectionColor(clRed);
+    Grid->SetStyle(gsCustom);
+    EXPECT_EQ(Grid->SelectionColor(), clHighlight);
+    EXPECT_EQ(Grid->SelectionTextColor(), clHighlightText);
+    EXPECT_EQ(Grid->QORGradientFrom(), fixedFrom);
+}
+
+TEST(GridLookNamesTest, IdentifiersAndCaptions)
+{
+    EXPECT_EQ(grid::LookIdentifier(glXP), "glXP");
+    EXPECT_EQ(grid::LookCaption(glXP), "Windows XP");
+    EXPECT_EQ(grid::LookCaption(glOffice2007), "Office2007");
+    EXPECT_EQ(grid::LookIdentifier(glCustom), "");
+    EXPECT_EQ(grid::LookFromName("vista"), glVista);
+    EXPECT_EQ(grid::LookFromName("glWin7"), glWin7);
+    EXPECT_FALSE(grid::LookFromName("glCustom"));
+    EXPECT_EQ(grid::StyleFromName("office2010black"), gsOffice2010Black);
+}
+
+} // namespace
