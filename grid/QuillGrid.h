@@ -15,6 +15,7 @@
 #include "grid/base/BaseGrid.h"
 #include "grid/base/QuillUtilPaint.h"
 #include "grid/data/SortKey.h"
+#include "grid/interact/GridEditEvents.h"
 #include "grid/model/CellGraphic.h"
 #include "grid/model/ModelEnums.h"
 #include "grid/paint/GridLooks.h"
@@ -28,11 +29,18 @@ class TSortSettings;
 class TIcon;
 class TPicture;
 class TMouseActions;
+class TNavigation;
+class TQuillInplaceEdit;
 class TStringList;
 class TStrings;
 namespace grid {
 class TRowStore;
 class TColumnMap;
+struct TEditState;
+struct TEditStateDeleter {
+    void operator()(TEditState* State) const noexcept;
+};
+class TSpecialEditors;
 }
 
 // The string grid's own errors; their messages are fixed texts.
@@ -825,4 +833,124 @@ private:
     TGridLook FLook = glXP;
     TQuillGridStyle FStyle = gsWindowsXP;
     grid::TGridLookColors FLookColors;
+
+    // Keyboard and in-place editing (grid/interact): the editor a cell gets,
+    // committing and validating its value, Enter and Tab moves, typing to
+    // edit and search as you type.
+public:
+    TNavigation& Navigation();
+    TEditorType DefaultEditor();
+    void SetDefaultEditor(TEditorType Value);
+    // The kind of the editor open or last open, and whether one is open.
+    TEditorType EditControl();
+    bool EditMode();
+    bool AlwaysValidate();
+    void SetAlwaysValidate(bool Value);
+    int MaxEditLength();
+    void SetMaxEditLength(int Value);
+    std::string EditMask();
+    void SetEditMask(const std::string& Value);
+    std::string ValidChars();
+    void SetValidChars(const std::string& Value);
+    char32_t PasswordChar();
+    void SetPasswordChar(char32_t Value);
+    bool ExcelStyleDecimalSeparator();
+    void SetExcelStyleDecimalSeparator(bool Value);
+    // The text typed so far for search as you type.
+    std::string SearchInc();
+    // The normal text editor (null before the first edit) and the special
+    // editor control open now (null when none).
+    TQuillInplaceEdit* NormalEdit() const;
+    TWinControl* EditCtrl();
+    // Whether the cell (real column) may be edited: editing on for the grid
+    // and the cell neither read-only, refused by OnCanEditCell nor fixed.
+    bool IsEditable(int ACol, int ARow);
+    bool IsCellEditable(int ACol, int ARow);
+    void GetCellEditable(int ACol, int ARow, bool& CanEdit);
+    void DoIsFixedCell(int ACol, int ARow, bool& IsFixed);
+    // Check boxes, radio buttons and cell buttons are worked by click and
+    // key, never by an editor (real column).
+    bool HasClickableControl(int ACol, int ARow);
+    // Validates an edited text for the cell being edited: True when it was
+    // accepted (and stored) or no validation was due. A refused text is
+    // never stored; the editor stays open on it.
+    virtual bool ValidateCell(const std::string& NewValue);
+    void ShowInplaceEdit();
+    void HideInplaceEdit();
+    void ShowCellEdit();
+    void HideCellEdit();
+    // A key (Enter, Tab, an arrow) ended the edit of a special editor.
+    void DoneInplaceEdit(unsigned short Key, TShiftState Shift);
+    bool EditorWantsTab();
+    void MoveToNextEditCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Edit);
+    void MoveToNextTabCell(bool Backward);
+    bool IsTabStopCell(int ACol, int ARow);
+    int FirstTabStopColumn(int ARow);
+    int LastTabStopColumn(int ARow);
+    virtual void MoveToFirstRow();
+    // The first normal row whose text in the sort column begins with the
+    // upper-case text, -1 when none.
+    int IncrementalSearchRow(const std::string& UpperText);
+    // The one item list shared by every combo-box cell.
+    void ClearComboString();
+    void AddComboString(const std::string& S);
+    bool RemoveComboString(const std::string& S);
+    bool SetComboSelectionString(const std::string& S);
+    void SetComboSelection(int Idx);
+    int GetComboCount();
+    TCellValidateEvent OnCellValidate;
+    TNotifyEvent OnEditingDone;
+    TEditCellDoneEvent OnEditCellDone;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TCellChangingEvent OnCellChanging;
+    TChangingEvent OnRowChanging;
+    TChangingEvent OnColChanging;
+    TCanAddRowEvent OnCanAddRow;
+    TAutoAddRowEvent OnAutoAddRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    TGetEditorPropEvent OnGetEditorProp;
+    TGetEditMaskEvent OnGetEditMask;
+    TEditChangeEvent OnEditChange;
+    TCheckBoxClickEvent OnCheckBoxClick;
+
+protected:
+    bool HandleCanEditShow() override;
+    TInplaceEdit* HandleCreateEditor() override;
+    bool HandleSelectCell(int ACol, int ARow) override;
+    void HandleKeyDown(unsigned short& Key, TShiftState Shift) override;
+    void HandleKeyPress(char32_t& Key) override;
+    void KeyUp(unsigned short& Key, TShiftState Shift) override;
+    int ProvideEditLimit() override;
+    std::string ProvideEditMask(int ACol, int ARow) override;
+    void WMKeyDown(TMessage& Message) override;
+    void Dispatch(TMessage& Message) override;
+    virtual void DoCellChanging(int NewCol, int NewRow, bool& Allow);
+    virtual void StoreOldCellValue(int ACol, int ARow);
+    virtual void RestoreCellFromCache();
+    virtual void OpenCellEditor(int ACol, int ARow);
+    virtual void CloseCellEditor(int ACol, int ARow);
+    virtual void StoreEditorText(int ACol, int ARow, const std::string& Value);
+    virtual void DoGetEditorProp(int ACol, int ARow);
+
+private:
+    friend class TQuillInplaceEdit;
+    friend class grid::TSpecialEditors;
+    grid::TEditState& Edit();
+    // Validates the open editor's value and closes the editor when it was
+    // accepted; a refused value stays in the editor. True when accepted.
+    bool CommitEdit();
+    // Closes the open editor without storing anything.
+    void CancelEdit();
+    void NotifyEditingDone(int ACol, int ARow);
+    // The normal editor went out of sight: the edit is over.
+    void InplaceEditorHidden();
+    // Whether the cell being edited is still where the edit began.
+    bool EditedCellUnmoved();
+    bool IsNormalKind(TEditorType Kind) const noexcept;
+    bool StepEnterTarget(int& ACol, int& ARow, bool Forward, bool& Ended);
+    bool StepTabTarget(bool Backward);
+    bool HandleKeyDownMessage(unsigned short Key, TShiftState Shift);
+    bool SearchAsYouType(char32_t Key);
+    void AppendRowOnArrowDown();
+    std::unique_ptr<grid::TEditState, grid::TEditStateDeleter> FEditState;
 };

@@ -1,0 +1,61 @@
+// The editor controls the string grid opens itself over a cell for the
+// kinds its normal text editor does not serve: spin edits, combo boxes,
+// edits with a button, unit edits and date and time pickers. Each is made
+// on first use, reused for every cell, and reports back to the grid through
+// one contract: Enter, Tab and the focus leaving commit the value through
+// the grid's validation, Esc closes without storing, and a refused value
+// keeps the editor open on what was typed.
+#pragma once
+
+#include <string>
+
+#include "grid/base/GridEnums.h"
+#include "platform/ui/EditControls.h"
+
+class TQuillStringGrid;
+
+namespace grid {
+
+class TSpecialEditors {
+public:
+    explicit TSpecialEditors(TQuillStringGrid& Grid);
+    ~TSpecialEditors();
+
+    // Opens the control of the kind over the cell (display column), loads
+    // it and hands it the character that started the edit. False when the
+    // kind has no control here.
+    bool Open(TEditorType Kind, int ACol, int ARow, char32_t StartChar);
+    // The value of the open editor as the cell will store it.
+    std::string Value() const;
+    // Shows a refused value again, all of it selected.
+    void ShowRefused(const std::string& Text);
+    // Hides the open editor; nothing is stored.
+    void Close();
+    TWinControl* OpenControl() const noexcept { return FOpen; }
+    void DetachGrid() noexcept;
+
+    // Called by the controls: a key that may end the edit (true when it was
+    // used), and the focus leaving for the window Target.
+    bool EditorKey(unsigned short Key, TShiftState Shift);
+    void EditorLostFocus(HWND Target);
+    bool WantsTab() const;
+    // The close posted when the focus left.
+    void ClosePosted();
+    static unsigned CloseMessage();
+
+private:
+    TCustomEdit* ControlFor(TEditorType Kind);
+    void Load(TEditorType Kind, const std::string& Text);
+
+    TQuillStringGrid* FGrid;
+    TEditorType FKind = edNormal;
+    TCustomEdit* FOpen = nullptr;
+    TCustomEdit* FSpin = nullptr;
+    TCustomEdit* FCombo = nullptr;
+    TCustomEdit* FEditBtn = nullptr;
+    TCustomEdit* FUnitEditBtn = nullptr;
+    TCustomEdit* FDate = nullptr;
+    bool FClosing = false;
+};
+
+} // namespace grid

@@ -1,0 +1,15 @@
+# Keyboard, in-place editing and navigation of the string grid.
+target_sources(vistra_grid PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/EditCharFilter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridEditCommit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridEditOpen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridEnterTab.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridKeys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridSelectCheck.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuillInplaceEdit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SpecialEditors.cpp)
+
+vistra_tests(grid_interact_tests HEADLESS
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridEditingTest.cpp
+  DEPENDS vistra_grid vistra_backend)
