@@ -23,7 +23,6 @@
 #include "platform/rtl/Exceptions.h"
 
 class TIntList;
-class TNavigation;
 class TSortIndexList;
 class TSortSettings;
 class TIcon;
@@ -838,7 +837,6 @@ private:
     // committing and validating its value, Enter and Tab moves, typing to
     // edit and search as you type.
 public:
-    TNavigation& Navigation();
     TEditorType DefaultEditor();
     void SetDefaultEditor(TEditorType Value);
     // The kind of the editor open or last open, and whether one is open.

@@ -20,7 +20,6 @@ struct TEditState {
     TEditState();
     ~TEditState();
 
-    TNavigation Navigation;
     TEditorType DefaultEditor = edNormal;
     // The kind of the editor open or last open.
     TEditorType EditControl = edNormal;

@@ -54,9 +54,9 @@ bool TQuillStringGrid::ValidateCell(const std::string& NewValue)
     if (NewValue != s.OldCellText || s.AlwaysValidate) {
         const bool changed = NewValue != s.OldCellText;
         // The handler must not start an Enter move of its own.
-        const bool advance = s.Navigation.AdvanceOnEnter();
-        s.Navigation.SetAdvanceOnEnter(false);
-        const rtl::ScopeExit restored([&s, advance] { s.Navigation.SetAdvanceOnEnter(advance); });
+        const bool advance = Navigation().AdvanceOnEnter();
+        Navigation().SetAdvanceOnEnter(false);
+        const rtl::ScopeExit restored([this, advance] { Navigation().SetAdvanceOnEnter(advance); });
         std::string value = NewValue;
         if (OnCellValidate) OnCellValidate(this, col, row, value, valid);
         if (valid) {
@@ -150,7 +150,7 @@ void TQuillStringGrid::DoneInplaceEdit(unsigned short Key, TShiftState Shift)
     grid::TEditState& s = Edit();
     s.Editing = false;
     HideInplaceEdit();
-    if (Key == VK_DOWN && s.Navigation.AppendOnArrowDown() && Row() == RowCount() - FFixedFooters - 1)
+    if (Key == VK_DOWN && Navigation().AppendOnArrowDown() && Row() == RowCount() - FFixedFooters - 1)
         AppendRowOnArrowDown();
     if (Key == VK_TAB) {
         if (Options().Contains(goTabs)) MoveToNextTabCell(Shift.Contains(ssShift));

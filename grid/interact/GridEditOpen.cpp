@@ -36,7 +36,6 @@ grid::TEditState& TQuillStringGrid::Edit()
     return *FEditState;
 }
 
-TNavigation& TQuillStringGrid::Navigation() { return Edit().Navigation; }
 TEditorType TQuillStringGrid::DefaultEditor() { return Edit().DefaultEditor; }
 void TQuillStringGrid::SetDefaultEditor(TEditorType Value) { Edit().DefaultEditor = Value; }
 TEditorType TQuillStringGrid::EditControl() { return Edit().EditControl; }

@@ -51,7 +51,7 @@ int TQuillStringGrid::LastTabStopColumn(int ARow)
 // to edit). False when the step went nowhere.
 bool TQuillStringGrid::StepEnterTarget(int& ACol, int& ARow, bool Forward, bool& Ended)
 {
-    const TNavigation& nav = Edit().Navigation;
+    const TNavigation& nav = Navigation();
     const int first = FixedCols();
     const int lastCol = ColCount() - FFixedRightCols - 1;
     const int lastRow = RowCount() - FFixedFooters - 1;
@@ -115,7 +115,7 @@ bool TQuillStringGrid::StepEnterTarget(int& ACol, int& ARow, bool Forward, bool&
 void TQuillStringGrid::MoveToNextEditCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Edit)
 {
     grid::TEditState& s = this->Edit();
-    if (!s.Navigation.AdvanceOnEnter() && !Force) return;
+    if (!Navigation().AdvanceOnEnter() && !Force) return;
     if (MouseActions().RangeSelectAndEdit() && !Options().Contains(goEditing)) {
         TGridOptions options = Options();
         options.Include(goEditing);
@@ -145,14 +145,14 @@ void TQuillStringGrid::MoveToNextEditCell(int ACol, int ARow, bool Force, bool A
         if (allow) (void)MoveCurrent(ACol, ARow, true, true);
     }
     if (!Edit) return;
-    if (AutoEdit && s.Navigation.AdvanceAutoEdit() && IsEditable(RealCol(), Row())) ShowEditor();
+    if (AutoEdit && Navigation().AdvanceAutoEdit() && IsEditable(RealCol(), Row())) ShowEditor();
 }
 
 // One step of the Tab move from the current cell; false when it found no
 // cell to go to.
 bool TQuillStringGrid::StepTabTarget(bool Backward)
 {
-    const TNavigation& nav = Edit().Navigation;
+    const TNavigation& nav = Navigation();
     const int first = FixedCols();
     const int edge = ColCount() - FFixedRightCols;
     const int lastRow = RowCount() - FFixedFooters - 1;
@@ -219,8 +219,8 @@ void TQuillStringGrid::MoveToNextTabCell(bool Backward)
         if (!editing || IsEditable(RealCol(), Row())) break;
         if (Col() == startCol && Row() == startRow) return;
     }
-    if (s.Navigation.AdvanceAutoEdit() && !HasClickableControl(RealCol(), Row()) && Options().Contains(goEditing) &&
+    if (Navigation().AdvanceAutoEdit() && !HasClickableControl(RealCol(), Row()) && Options().Contains(goEditing) &&
         IsEditable(RealCol(), Row()))
         ShowEditor();
-    if (s.Navigation.AlwaysEdit() && CanFocus()) SetFocus();
+    if (Navigation().AlwaysEdit() && CanFocus()) SetFocus();
 }

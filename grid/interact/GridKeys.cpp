@@ -6,6 +6,7 @@
 
 #include "grid/QuillGrid.h"
 #include "grid/base/MouseActions.h"
+#include "grid/model/SortSettings.h"
 #include "grid/interact/EditState.h"
 #include "grid/interact/QuillInplaceEdit.h"
 #include "platform/rtl/Strings.h"
@@ -36,7 +37,7 @@ void TQuillStringGrid::WMKeyDown(TMessage& Message)
 bool TQuillStringGrid::HandleKeyDownMessage(unsigned short Key, TShiftState Shift)
 {
     grid::TEditState& s = Edit();
-    const TNavigation& nav = s.Navigation;
+    const TNavigation& nav = Navigation();
     const int col = RealCol();
     auto report = [&] {
         unsigned short copy = Key;
@@ -90,7 +91,7 @@ void TQuillStringGrid::HandleKeyDown(unsigned short& Key, TShiftState Shift)
     const TGridCoord pressed{Col(), Row()};
     const unsigned short key = Key;
     TBaseGrid::HandleKeyDown(Key, Shift);
-    const TCursorAdvance advance = Edit().Navigation.CursorAdvance();
+    const TCursorAdvance advance = Navigation().CursorAdvance();
     if (advance == caDefault) return;
     // Wrapping at the grid's edges, judged by where the key was pressed.
     const bool snake = advance == caSnake;
@@ -117,7 +118,7 @@ void TQuillStringGrid::KeyUp(unsigned short& Key, TShiftState Shift)
         Edit().SearchInc.clear();
     TBaseGrid::KeyUp(Key, Shift);
     const bool arrow = Key >= VK_LEFT && Key <= VK_DOWN;
-    if (Edit().Navigation.AlwaysEdit() && (arrow || (Key == VK_TAB && Options().Contains(goTabs))) &&
+    if (Navigation().AlwaysEdit() && (arrow || (Key == VK_TAB && Options().Contains(goTabs))) &&
         !HasClickableControl(RealCol(), Row()))
         ShowInplaceEdit();
 }
@@ -135,19 +136,19 @@ void TQuillStringGrid::HandleKeyPress(char32_t& Key)
     }
     const int col = RealCol();
     if (Key == U'\r') {
-        if (!s.Navigation.AdvanceOnEnter() && !IsEditable(col, Row())) {
+        if (!Navigation().AdvanceOnEnter() && !IsEditable(col, Row())) {
             Key = 0;
             return;
         }
         if (editorOpen || HasClickableControl(col, Row())) {
             MoveToNextEditCell(Col(), Row(), false, false, true, editorOpen);
-            if (!s.Navigation.AdvanceAutoEdit() || HasClickableControl(col, Row())) {
+            if (!Navigation().AdvanceAutoEdit() || HasClickableControl(col, Row())) {
                 Key = 0;
                 return;
             }
         }
     }
-    if (!Options().Contains(goEditing) && s.Navigation.AutoGotoWhenSorted() && SearchAsYouType(Key)) {
+    if (!Options().Contains(goEditing) && Navigation().AutoGotoWhenSorted() && SearchAsYouType(Key)) {
         Key = 0;
         return;
     }
@@ -170,7 +171,7 @@ bool TQuillStringGrid::SearchAsYouType(char32_t Key)
     if (Key < 32 && Key != U'\b') return false;
     std::string typed;
     rtl::Utf8Append(typed, Key);
-    if (s.Navigation.AutoGotoIncremental()) {
+    if (Navigation().AutoGotoIncremental()) {
         if (Key == U'\b') {
             if (!s.SearchInc.empty()) s.SearchInc.pop_back();
         } else {
@@ -189,7 +190,9 @@ bool TQuillStringGrid::SearchAsYouType(char32_t Key)
 
 int TQuillStringGrid::IncrementalSearchRow(const std::string& UpperText)
 {
-    const int col = RealColIndex(std::min(FixedCols(), ColCount() - 1));
+    // The sort column, or the first normal column of an unsorted grid.
+    const int sorted = SortSettings().Column();
+    const int col = sorted >= 0 && sorted < TotalColCount() ? sorted : RealColIndex(std::min(FixedCols(), ColCount() - 1));
     for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r) {
         const std::string& text = GetGridCell(col, r);
         if (text.size() < UpperText.size()) continue;
