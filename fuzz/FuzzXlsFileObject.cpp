@@ -62,6 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             file.MergeCells(2, 2, 3, 3);
             file.InsertAndCopyRows(1, 2, 5, 2, false);
             file.DeleteCols(2, 1);
+            file.DeleteRows(2, 3);
+            file.AutofitRow(1, 10, true, false, 1);
+            file.AutofitCol(1, 5, false, 1);
+            file.SetPageHeader("&CFuzz");
+            file.SetAutoFilter(1, 1, 2);
         }
         file.Save(false, {}, nullptr, nullptr, &saved);
     } catch (const EExcelException&) {

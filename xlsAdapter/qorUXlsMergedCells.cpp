@@ -22,6 +22,60 @@ bool IsValidMerge(const TExcelRange& r)
 }
 } // namespace
 
+bool ShiftRange(TExcelRange& R, int aPos, int aCount, bool UseCols)
+{
+    int& first = UseCols ? R.C1 : R.R1;
+    int& last = UseCols ? R.C2 : R.R2;
+    const int limit = UseCols ? MaxCol : MaxRow;
+    if (aCount >= 0) {
+        if (first >= aPos)
+            first = std::clamp(first + aCount, aPos, limit);
+        if (last >= aPos)
+            last = std::clamp(last + aCount, first, limit);
+        return true;
+    }
+    const int end = aPos - aCount; // first position after the deleted band
+    const int newFirst = first < aPos ? first : (first >= end ? first + aCount : aPos);
+    const int newLast = last < aPos ? last : (last >= end ? last + aCount : aPos - 1);
+    if (newLast < newFirst)
+        return false;
+    first = newFirst;
+    last = newLast;
+    return true;
+}
+
+std::vector<TExcelRange> LoadRanges(const TBaseRecord& First, int Pos)
+{
+    std::vector<TExcelRange> ranges;
+    const TBaseRecord* record = &First;
+    std::uint8_t count[2];
+    ReadMemAcrossContinue(record, Pos, 2, count);
+    const int n = count[0] | (count[1] << 8);
+    for (int i = 0; i < n; ++i) {
+        std::uint8_t bytes[8];
+        ReadMemAcrossContinue(record, Pos, 8, bytes);
+        const TExcelRange r{GetWord(bytes, 0), GetWord(bytes, 2), GetWord(bytes, 4), GetWord(bytes, 6)};
+        // Columns are 16 bits in the record; the sheet has 256.
+        if (r.C1 > MaxCol || r.C2 > MaxCol || r.R2 < r.R1 || r.C2 < r.C1)
+            First.ReadError("a cell range lies outside the sheet");
+        ranges.push_back(r);
+    }
+    return ranges;
+}
+
+void SaveRange(TOle2File& DataStream, const TExcelRange& R)
+{
+    DataStream.Write16(static_cast<std::uint16_t>(R.R1));
+    DataStream.Write16(static_cast<std::uint16_t>(R.R2));
+    DataStream.Write16(static_cast<std::uint16_t>(R.C1));
+    DataStream.Write16(static_cast<std::uint16_t>(R.C2));
+}
+
+bool RangeInside(const TExcelRange& R, const TXlsCellRange& CellRange)
+{
+    return R.R1 >= CellRange.Top && R.R2 <= CellRange.Bottom && R.C1 >= CellRange.Left && R.C2 <= CellRange.Right;
+}
+
 TXlsCellRange TMergedCells::MergedCell(int i) const
 {
     const TExcelRange& r = FRanges.at(static_cast<std::size_t>(i));
@@ -30,21 +84,7 @@ TXlsCellRange TMergedCells::MergedCell(int i) const
 
 void TMergedCells::LoadFromRecord(const TBaseRecord& First)
 {
-    FRanges.clear();
-    const TBaseRecord* record = &First;
-    int pos = 0;
-    std::uint8_t count[2];
-    ReadMemAcrossContinue(record, pos, 2, count);
-    const int n = count[0] | (count[1] << 8);
-    for (int i = 0; i < n; ++i) {
-        std::uint8_t bytes[8];
-        ReadMemAcrossContinue(record, pos, 8, bytes);
-        const TExcelRange r{GetWord(bytes, 0), GetWord(bytes, 2), GetWord(bytes, 4), GetWord(bytes, 6)};
-        // Columns are 16 bits in the record; the sheet has 256.
-        if (r.C1 > MaxCol || r.C2 > MaxCol || r.R2 < r.R1 || r.C2 < r.C1)
-            First.ReadError("a merged range lies outside the sheet");
-        FRanges.push_back(r);
-    }
+    FRanges = LoadRanges(First, 0);
 }
 
 std::int64_t TMergedCells::TotalSizeR(int aCount)
@@ -61,12 +101,8 @@ void TMergedCells::Save(TOle2File& DataStream, const std::vector<TExcelRange>& R
         const std::size_t n = std::min<std::size_t>(MaxRangesPerRecord, Ranges.size() - first);
         DataStream.WriteHeader(MergedCellsId, static_cast<std::uint16_t>(2 + 8 * n));
         DataStream.Write16(static_cast<std::uint16_t>(n));
-        for (std::size_t i = first; i < first + n; ++i) {
-            DataStream.Write16(static_cast<std::uint16_t>(Ranges[i].R1));
-            DataStream.Write16(static_cast<std::uint16_t>(Ranges[i].R2));
-            DataStream.Write16(static_cast<std::uint16_t>(Ranges[i].C1));
-            DataStream.Write16(static_cast<std::uint16_t>(Ranges[i].C2));
-        }
+        for (std::size_t i = first; i < first + n; ++i)
+            SaveRange(DataStream, Ranges[i]);
     }
 }
 
@@ -79,7 +115,7 @@ std::vector<TExcelRange> TMergedCells::RangesInside(const TXlsCellRange& CellRan
 {
     std::vector<TExcelRange> inside;
     for (const TExcelRange& r : FRanges)
-        if (r.R1 >= CellRange.Top && r.R2 <= CellRange.Bottom && r.C1 >= CellRange.Left && r.C2 <= CellRange.Right)
+        if (RangeInside(r, CellRange))
             inside.push_back(r);
     return inside;
 }
@@ -133,25 +169,14 @@ void TMergedCells::UnMergeCells(int FirstRow, int FirstCol, int LastRow, int Las
 void TMergedCells::ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount)
 {
     for (TExcelRange& r : FRanges) {
-        if (r.R1 >= aRowPos)
-            r.R1 = std::clamp(r.R1 + aRowCount, aRowPos, MaxRow);
-        if (r.R2 >= aRowPos)
-            r.R2 = std::clamp(r.R2 + aRowCount, r.R1, MaxRow);
-        if (r.C1 >= aColPos)
-            r.C1 = std::clamp(r.C1 + aColCount, aColPos, MaxCol);
-        if (r.C2 >= aColPos)
-            r.C2 = std::clamp(r.C2 + aColCount, r.C1, MaxCol);
+        (void)ShiftRange(r, aRowPos, aRowCount, false);
+        (void)ShiftRange(r, aColPos, aColCount, true);
     }
 }
 
 void TMergedCells::DeleteRows(int aRow, int aCount, bool UseCols)
 {
-    std::erase_if(FRanges, [&](const TExcelRange& r) {
-        const int start = UseCols ? r.C1 : r.R1;
-        const int end = UseCols ? r.C2 : r.R2;
-        const bool oneWide = UseCols ? r.R1 == r.R2 : r.C1 == r.C2;
-        return start >= aRow && (end < aRow + aCount || (end == aRow + aCount && oneWide));
-    });
+    std::erase_if(FRanges, [&](TExcelRange& r) { return !ShiftRange(r, aRow, -aCount, UseCols) || !IsValidMerge(r); });
 }
 
 void TMergedCells::CopyRowsExclusive(int FirstRow, int LastRow, int DestRow, int aCount, bool UseCols)

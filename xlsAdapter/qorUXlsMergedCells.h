@@ -18,6 +18,18 @@ struct TExcelRange {
     bool operator==(const TExcelRange&) const = default;
 };
 
+// Moves R for aCount rows (columns with UseCols) inserted at aPos, clamped
+// to the sheet, or for -aCount rows deleted from aPos: a range reaching
+// into the deleted band keeps its remaining rows. False when the deletion
+// takes the whole range.
+[[nodiscard]] bool ShiftRange(TExcelRange& R, int aPos, int aCount, bool UseCols);
+// Reads a range count and the ranges that follow it, from Pos on across
+// the record's CONTINUE parts; columns must lie on the sheet.
+std::vector<TExcelRange> LoadRanges(const TBaseRecord& First, int Pos);
+// Writes the four words of R.
+void SaveRange(TOle2File& DataStream, const TExcelRange& R);
+bool RangeInside(const TExcelRange& R, const TXlsCellRange& CellRange);
+
 // The ranges of one MERGEDCELLS entry, written in records of at most 513.
 class TMergedCells {
 public:
@@ -41,9 +53,10 @@ public:
     void MergeCells(int FirstRow, int FirstCol, int LastRow, int LastCol);
     void UnMergeCells(int FirstRow, int FirstCol, int LastRow, int LastCol);
 
-    // Row and column shifts (negative counts delete); ranges inside a deleted
-    // band, or reduced by it to one cell, go.
+    // Row and column insertion shifts.
     void ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount);
+    // Deletes aCount rows (columns with UseCols) from aRow: ranges inside
+    // the band, or reduced by it to one cell, go; the others shrink and move.
     void DeleteRows(int aRow, int aCount, bool UseCols);
     // After an insertion of aCount copies of FirstRow..LastRow at DestRow:
     // the ranges wholly inside the source band are copied into each copy.

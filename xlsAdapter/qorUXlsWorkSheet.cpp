@@ -78,6 +78,7 @@ void TWorkSheet::Clear()
     FColumns.Clear();
     FCells.Clear();
     FRanges.clear();
+    FCondFmts.clear();
     FCodeName.reset();
     LinkRecords();
     FOriginalDimensions = {};
@@ -246,6 +247,10 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
             auto merged = std::make_unique<TMergedCells>();
             merged->LoadFromRecord(*record);
             FRanges.push_back(std::move(merged));
+        } else if (record->Id == xlr::CONDFMT) {
+            auto format = std::make_unique<TCondFmt>();
+            format->LoadFromStream(DataStream, RecordHeader, *record);
+            FCondFmts.push_back(std::move(format));
         } else if (record->Id == xlr::EOF_) {
             FEOF.reset(static_cast<TEOFRecord*>(record.release()));
         } else if (record->Id == xlr::CODENAME) {
@@ -285,6 +290,8 @@ std::int64_t TWorkSheet::FixTotalSize(bool NeedsRecalc)
                         FCells.FixTotalSize(NeedsRecalc) + FMiscRecords2.TotalSize();
     for (const auto& range : FRanges)
         size += range->TotalSize();
+    for (const auto& format : FCondFmts)
+        size += format->TotalSize();
     return size;
 }
 
@@ -296,6 +303,8 @@ std::int64_t TWorkSheet::TotalRangeSize(int, const TXlsCellRange& CellRange) con
                         FCells.TotalRangeSize(CellRange) + FMiscRecords2.TotalSize();
     for (const auto& range : FRanges)
         size += range->TotalRangeSize(CellRange);
+    for (const auto& format : FCondFmts)
+        size += format->TotalRangeSize(CellRange);
     return size;
 }
 
@@ -316,6 +325,8 @@ void TWorkSheet::SaveToStream(TOle2File& DataStream)
     FMiscRecords2.SaveToStream(DataStream);
     for (const auto& range : FRanges)
         range->SaveToStream(DataStream);
+    for (const auto& format : FCondFmts)
+        format->SaveToStream(DataStream);
     if (FCodeName)
         FCodeName->SaveToStream(DataStream);
     FEOF->SaveToStream(DataStream);
@@ -337,6 +348,8 @@ void TWorkSheet::SaveRangeToStream(TOle2File& DataStream, int, const TXlsCellRan
     FMiscRecords2.SaveToStream(DataStream);
     for (const auto& range : FRanges)
         range->SaveRangeToStream(DataStream, CellRange);
+    for (const auto& format : FCondFmts)
+        format->SaveRangeToStream(DataStream, CellRange);
     if (FCodeName)
         FCodeName->SaveToStream(DataStream);
     FEOF->SaveToStream(DataStream);
@@ -355,6 +368,8 @@ std::unique_ptr<TSheet> TWorkSheet::DoCopyTo() const
     copy->FCells.CopyFrom(FCells);
     for (const auto& range : FRanges)
         copy->FRanges.push_back(std::make_unique<TMergedCells>(*range));
+    for (const auto& format : FCondFmts)
+        copy->FCondFmts.push_back(std::make_unique<TCondFmt>(*format));
     copy->FDefColWidth = FDefColWidth;
     copy->FDefRowHeight = FDefRowHeight;
     copy->FOriginalDimensions = FOriginalDimensions;
@@ -375,6 +390,8 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
             range->ArrangeInsertRowsAndCols(DestRow, n * aRowCount, 0, 0);
             range->CopyRowsExclusive(FirstRow, LastRow, DestRow, aRowCount, false);
         }
+        for (const auto& format : FCondFmts)
+            format->InsertAndCopyRowsOrCols(FirstRow, LastRow, DestRow, aRowCount, false);
     }
     if (aColCount > 0) {
         const int n = LastCol - FirstCol + 1;
@@ -384,6 +401,8 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
             range->ArrangeInsertRowsAndCols(0, 0, DestCol, n * aColCount);
             range->CopyRowsExclusive(FirstCol, LastCol, DestCol, aColCount, true);
         }
+        for (const auto& format : FCondFmts)
+            format->InsertAndCopyRowsOrCols(FirstCol, LastCol, DestCol, aColCount, true);
         FColumns.ArrangeInsertCols(DestCol, n * aColCount);
         const int shift = n * aColCount;
         FColumns.CopyCols(FirstCol < DestCol ? FirstCol : FirstCol + shift,
@@ -396,18 +415,18 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
     if (aRowCount != 0) {
         FCells.DeleteRows(aRow, aRowCount, SheetInfo);
         FHPageBreaks.DeleteRows(aRow, aRowCount);
-        for (const auto& range : FRanges) {
+        for (const auto& range : FRanges)
             range->DeleteRows(aRow, aRowCount, false);
-            range->ArrangeInsertRowsAndCols(aRow, -aRowCount, 0, 0);
-        }
+        for (const auto& format : FCondFmts)
+            format->DeleteRowsOrCols(aRow, aRowCount, false);
     }
     if (aColCount != 0) {
         FCells.DeleteCols(aCol, aColCount, SheetInfo);
         FVPageBreaks.DeleteRows(aCol, aColCount);
-        for (const auto& range : FRanges) {
+        for (const auto& range : FRanges)
             range->DeleteRows(aCol, aColCount, true);
-            range->ArrangeInsertRowsAndCols(0, 0, aCol, -aColCount);
-        }
+        for (const auto& format : FCondFmts)
+            format->DeleteRowsOrCols(aCol, aColCount, true);
         // Widths and formats stay with their columns' data.
         FColumns.ArrangeInsertCols(aCol, -aColCount);
     }

@@ -4,6 +4,7 @@
 
 #include "xlsAdapter/qorUXlsCellList.h"
 #include "xlsAdapter/qorUXlsColInfo.h"
+#include "xlsAdapter/qorUXlsCondFmt.h"
 #include "xlsAdapter/qorUXlsMergedCells.h"
 #include "xlsAdapter/qorUXlsPageBreaks.h"
 #include "xlsAdapter/qorUXlsSheet.h"
@@ -163,6 +164,9 @@ public:
     void RemoveAutoFilter();
     bool HasAutoFilter() const { return FAutoFilterInfo != nullptr; }
 
+    // Conditional formats, in file order.
+    const std::vector<std::unique_ptr<TCondFmt>>& CondFmts() const { return FCondFmts; }
+
     // Merged ranges, 0-based.
     void MergeCells(int aRow1, int aCol1, int aRow2, int aCol2);
     void UnMergeCells(int aRow1, int aCol1, int aRow2, int aCol2);
@@ -190,6 +194,8 @@ private:
     TColInfoList FColumns;
     TCells FCells;
     std::vector<std::unique_ptr<TMergedCells>> FRanges;
+    // Written after the merged ranges.
+    std::vector<std::unique_ptr<TCondFmt>> FCondFmts;
     // Adds the PANE record after WINDOW2 (when the sheet has the records a
     // view needs), or removes it.
     void SetPaneRecord(bool Present);

@@ -3,6 +3,7 @@
 list(APPEND XLS_SOURCES
   qorUXlsAutofit.cpp
   qorUXlsColInfo.cpp
+  qorUXlsCondFmt.cpp
   qorUXlsMergedCells.cpp
   qorUXlsPageBreaks.cpp
   qorUXlsSheetPrint.cpp
@@ -10,4 +11,5 @@ list(APPEND XLS_SOURCES
   qorUXlsTemplate.cpp
   qorUXlsWorkSheet.cpp)
 list(APPEND XLS_TEST_SOURCES
-  tests/XlsPageBreaksTest.cpp)
+  tests/XlsPageBreaksTest.cpp
+  tests/XlsCondFmtTest.cpp)

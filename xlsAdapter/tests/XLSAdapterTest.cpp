@@ -312,3 +312,16 @@ TEST(XLSAdapter, MarginsAndSplitWindowsSaveAndReadBack)
     again.GetSplitWindow(x, y);
     EXPECT_EQ((std::array{x, y}), (std::array{0, 0}));
 }
+
+TEST(XLSAdapter, MergesKeepTheRowsADeletionLeavesThem)
+{
+    auto file = NewWorkbook(1);
+    file->MergeCells(3, 1, 6, 2);  // rows 3..6
+    file->MergeCells(8, 1, 9, 1);  // rows 8..9 of one column
+    file->MergeCells(11, 1, 12, 2);
+    file->DeleteRows(5, 4); // rows 5..8: the first merge keeps 3..4, the second one cell
+    ASSERT_EQ(file->CellMergedListCount(), 2);
+    const TXlsCellRange first = file->GetCellMergedList(0);
+    const TXlsCellRange last = file->GetCellMergedList(1);
+    EXPECT_EQ((std::array{first.Top, first.Bottom, last.Top, last.Bottom}), (std::array{3, 4, 7, 8}));
+}
