@@ -4,9 +4,8 @@
 #pragma once
 
 #include "platform/rtl/DateTime.h"
+#include "platform/ui/DateTimePicker.h"
 #include "platform/ui/EditControls.h"
-
-enum TDateTimeKind { dtkDate, dtkTime };
 
 namespace grid {
 
