@@ -388,6 +388,7 @@ void TQuillCustomMemo::DeleteLine()
     int x0 = FCurX, y0 = FCurY;
     std::string text = LineText(FCurY);
     bool onlyLine = FLines->Count() == 1;
+    FMarkerList->Markers().RemoveMarker(FCurY);
     SetCurX(0);
     {
         bool performing = FUndoList->IsPerforming();
@@ -403,8 +404,6 @@ void TQuillCustomMemo::DeleteLine()
             FLines->Delete(FCurY);
         }
     }
-    for (int& line : FBookmarkList)
-        if (line >= y0 || (FLines->Count() == 1 && line == 0)) line = line > 0 && FLines->Count() > 1 ? line - 1 : -1;
     ClearSelection();
     Invalidate();
     FUndoList->Add(new TDeleteLineUndo(x0, y0, FCurX, FCurY, text, onlyLine));

@@ -4,6 +4,7 @@
 #include "memo/MemoLineAttributes.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/ImageList.h"
 
 TQuillGutter::TQuillGutter(TQuillCustomMemo* AOwner) : Memo(AOwner), FFont(std::make_unique<TFont>())
 {
@@ -242,6 +243,12 @@ void TQuillCustomMemo::DefaultGutterDraw(TObject*, TCanvas& ACanvas, int LineNo,
 {
     int x = rct.Left, top = rct.Top;
     if (FoldingActive()) LineNo = LineFromDisplayRow(LineNo);
+    if (FMarkerList->Markers().MarkerAtLine(LineNo)) {
+        int image = FMarkerList->ImageIndexAt(LineNo);
+        if (image >= 0 && FMarkerList->MarkerImageList() && image < FMarkerList->MarkerImageList()->Count())
+            FMarkerList->MarkerImageList()->Draw(&ACanvas, x + 1, top + 2, image);
+        x += 16;
+    }
     if (memo::Bookmark(*FLines, LineNo)) {
         ACanvas.Brush()->SetColor(clBlue);
         ACanvas.FillRect({x + 2, top + 2, x + 8, top + 8});

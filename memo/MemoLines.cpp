@@ -136,7 +136,7 @@ void TQuillMemoStrings::DoInsert(int Index, const std::string& S)
         FMemo->InvalidateTopLineStyle();
     FListLengths.Insert(std::min(Index, FListLengths.Count()), CharLength(text));
     if (FMemo)
-        FMemo->ShiftBookmarksFrom(Index);
+        FMemo->LineInserted(Index);
     TStringList::Insert(Index, text);
 }
 
@@ -192,6 +192,8 @@ void TQuillMemoStrings::Delete(int Index)
         if (Index < FListLengths.Count())
             FListLengths.Delete(Index);
         TStringList::Delete(Index);
+        if (FMemo)
+            FMemo->LineRemoved(Index);
         return;
     }
     if (Index < FMemo->TopLine())

@@ -14,8 +14,10 @@ public:
     virtual int TopLine() const = 0;
     // Forgets the painter's cached lexer state of the top line.
     virtual void InvalidateTopLineStyle() = 0;
-    // Moves every numbered bookmark on line Index or below one line down.
-    virtual void ShiftBookmarksFrom(int Index) = 0;
+    // A line was inserted at, or removed from, Index: marks kept by line
+    // number (numbered bookmarks, markers) on Index or below follow.
+    virtual void LineInserted(int Index) = 0;
+    virtual void LineRemoved(int Index) = 0;
 
     virtual int CurX() const = 0;
     virtual int CurY() const = 0;

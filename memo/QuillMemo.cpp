@@ -13,7 +13,8 @@ TQuillCustomMemo::TQuillCustomMemo(TComponent* AOwner)
       FLineBitmap(std::make_unique<TBitmap>()),
       FUndoList(std::make_unique<TQuillUndoList>()),
       FUrlStyle(std::make_unique<TCharStyle>(clBlue, clWhite, TFontStyles{fsUnderline})),
-      FCodeFolding(std::make_unique<TCodeFolding>())
+      FCodeFolding(std::make_unique<TCodeFolding>()),
+      FMarkerList(std::make_unique<TQuillMarkerList>(this))
 {
     ControlStyle() = TControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks, csReplicatable};
     SetBounds(Left(), Top(), 100, 40);
@@ -172,12 +173,6 @@ void TQuillCustomMemo::NoteEdit(int Y)
     // they are dropped before the next lookup.
     if (FStyleDirtyFrom < 0 || Y + 1 < FStyleDirtyFrom) FStyleDirtyFrom = std::max(Y + 1, 0);
     if (Y < FTopLine) FbackupTopLine = -1;
-}
-
-void TQuillCustomMemo::ShiftBookmarksFrom(int Index)
-{
-    for (int& line : FBookmarkList)
-        if (line >= Index) ++line;
 }
 
 void TQuillCustomMemo::StoreCaret(int X, int Y)

@@ -5,6 +5,7 @@
 #include "memo/MemoFolding.h"
 #include "memo/MemoGutter.h"
 #include "memo/MemoLines.h"
+#include "memo/MemoMarkers.h"
 #include "memo/MemoStyler.h"
 #include "memo/MemoUndo.h"
 #include "platform/classes/Sets.h"
@@ -300,6 +301,28 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     // what OnWordComplete makes of it, as one undoable step.
     void CorrectWordAtCaret();
 
+    // Markers and numbered bookmarks.
+    TQuillMarkerList& MarkerList() const noexcept { return *FMarkerList; }
+    void SetMarkerList(const TQuillMarkerList& Value) { FMarkerList->Assign(&Value); }
+    int MarkerCount() const noexcept { return FMarkerList->Markers().Count(); }
+    bool HasMarkers() const noexcept { return FMarkerList->Markers().HasMarkers(); }
+    bool MarkerAtLine(int LineNo) const { return FMarkerList->Markers().MarkerAtLine(LineNo); }
+    bool GetMarkers(TQuillMarkers& Markers) const { return FMarkerList->Markers().GetMarkers(Markers); }
+    // Fires OnMarkerAdded also when the line had a marker already.
+    void AddMarker(int LineIndex, int ImageIndex, const std::string& MarkerText = {});
+    void RemoveMarker(int LineIndex);
+    void ClearAllMarkers();
+    // Raises "Invalid marker index" / "Marker name not found".
+    void GoToMarker(int Marker);
+    void GoToMarkerName(const std::string& MarkerText);
+    // Slots 0 to 9 hold a line or -1; other indexes raise "Invalid bookmark index".
+    int Bookmarks(int Index) const;
+    void SetBookmarks(int Index, int Value);
+    void GotoBookmark(int Index);
+    void ClearBookmarks();
+    bool HasBookmarks() const;
+    void RepaintGutter();
+
     // Events.
     TNotifyEvent OnChange;
     TNotifyEvent OnStatusChange;
@@ -315,6 +338,8 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     TQuillMemoLineBkColorEvent OnLineBkColor;
     TQuillMemoClipboardEvent OnClipboardAction;
     TQuillMemoWordCompleteEvent OnWordComplete;
+    std::function<void(int LnNo, const std::string& MarkerText)> OnMarkerAdded;
+    std::function<void(int LnNo)> OnMarkerRemoved;
 
 protected:
     virtual void DoSelectionChange();
@@ -346,7 +371,8 @@ protected:
 
     // TMemoLinesOwner.
     void InvalidateTopLineStyle() override;
-    void ShiftBookmarksFrom(int Index) override;
+    void LineInserted(int Index) override;
+    void LineRemoved(int Index) override;
     void StoreCaret(int X, int Y) override;
     void ResetSelectionAndCaret() override;
     bool CodeFoldingEnabled() const override { return FCodeFolding->Enabled(); }
@@ -412,6 +438,8 @@ private:
     void PlaceCaret(int X, int Y);
     void MouseClickAt(int X, int Y, bool Select, TShiftState Shift, TMouseButton Button);
     void SelectWordAtCaret();
+    // Caret to the start of Line, its folded regions opened, and with ToTop the line first in view.
+    void GoToLine(int Line, bool ToTop);
     // The wrap width in characters; 0 without word wrap.
     int WrapWidth();
     // Cuts every logical line at Width (joins them all for 0); false when no line changed.
@@ -486,6 +514,7 @@ private:
     bool FLetRefresh = true;
     bool FLetCursorUpdate = true;
     TEditCharCase FCharCase = ecNormal;
+    std::unique_ptr<TQuillMarkerList> FMarkerList;
     std::unique_ptr<TAutoCorrect> FAutoCorrect = std::make_unique<TAutoCorrect>();
     // The left button went down on text and is held: moves select.
     bool FLeftButtonDown = false;

@@ -49,12 +49,13 @@ public:
     int TabSize() const override { return tabSize; }
     int TopLine() const override { return topLine; }
     void InvalidateTopLineStyle() override { ++topStyleInvalidations; }
-    void ShiftBookmarksFrom(int Index) override
+    void LineInserted(int Index) override
     {
         for (int& line : bookmarks)
             if (line >= Index)
                 ++line;
     }
+    void LineRemoved(int) override {}
 
     int CurX() const override { return curX; }
     int CurY() const override { return curY; }
