@@ -16,6 +16,7 @@
 #include "grid/base/QuillUtilPaint.h"
 #include "grid/data/SortKey.h"
 #include "grid/interact/GridEditEvents.h"
+#include "grid/files/FileSettings.h"
 #include "grid/model/CellGraphic.h"
 #include "grid/model/ModelEnums.h"
 #include "grid/paint/GridLooks.h"
@@ -32,6 +33,7 @@ class TNavigation;
 class TQuillInplaceEdit;
 class TStringList;
 class TStrings;
+class TStream;
 namespace grid {
 class TRowStore;
 class TColumnMap;
@@ -654,6 +656,38 @@ class TQuillStringGrid : public TBaseGrid {
     TCustomCompareEvent OnCustomCompare;
     TRawCompareEvent OnRawCompare;
 
+    // Files (grid/files). Every save writes a new file beside the old one and
+    // renames it over, so a failed save leaves the old file as it was.
+    char Delimiter() const noexcept { return FFileSettings.Delimiter; }
+    void SetDelimiter(char Value) noexcept { FFileSettings.Delimiter = Value; }
+    bool AlwaysQuotes() const noexcept { return FFileSettings.AlwaysQuotes; }
+    void SetAlwaysQuotes(bool Value) noexcept { FFileSettings.AlwaysQuotes = Value; }
+    bool QuoteEmptyCells() const noexcept { return FFileSettings.QuoteEmptyCells; }
+    void SetQuoteEmptyCells(bool Value) noexcept { FFileSettings.QuoteEmptyCells = Value; }
+    bool JavaCSV() const noexcept { return FFileSettings.JavaCSV; }
+    void SetJavaCSV(bool Value) noexcept { FFileSettings.JavaCSV = Value; }
+    bool OemConvert() const noexcept { return FFileSettings.OemConvert; }
+    void SetOemConvert(bool Value) noexcept { FFileSettings.OemConvert = Value; }
+    bool LoadFirstRow() const noexcept { return FFileSettings.LoadFirstRow; }
+    void SetLoadFirstRow(bool Value) noexcept { FFileSettings.LoadFirstRow = Value; }
+    bool MultiLineCells() const noexcept { return FFileSettings.MultiLineCells; }
+    void SetMultiLineCells(bool Value) noexcept { FFileSettings.MultiLineCells = Value; }
+    // The text a writer saves for a cell, and the store of a loaded text.
+    virtual void GetSaveCellText(int ACol, int ARow, std::string& Value);
+    virtual void DoLoadCell(int ACol, int ARow, const std::string& Value);
+    virtual void ExportNotification(TExportState AState, int ARow);
+    virtual void ImportNotification(TImportState AState, int ARow);
+    TCellTextEvent OnSaveCell;
+    TCellTextEvent OnLoadCell;
+    TFileProgressEvent OnFileProgress;
+    // CSV: a missing or unreadable file raises the platform's file error, an
+    // empty one Exception "File is empty"; MaxRows 0 or less loads every line.
+    void SaveToCSV(const std::string& FileName, bool Unicode = true);
+    void AppendToCSV(const std::string& FileName, bool Unicode = true);
+    void LoadFromCSV(const std::string& FileName, int MaxRows = -1);
+    void LoadFromCSVStream(TStream& AStream, int MaxRows = -1);
+    void InsertFromCSV(const std::string& FileName, int MaxRows = -1);
+
 protected:
     void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
                              TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
@@ -951,4 +985,12 @@ private:
     bool SearchAsYouType(char32_t Key);
     void AppendRowOnArrowDown();
     std::unique_ptr<grid::TEditState, grid::TEditStateDeleter> FEditState;
+
+private:
+    // Files (grid/files).
+    grid::TFileSettings FFileSettings;
+    // Reports progress through OnFileProgress when the whole percentage changed.
+    void ReportFileProgress(int& Last, double Fraction);
+    void LoadCSVText(std::string_view Text, int MaxRows, bool Insert);
+    std::string CSVText();
 };

@@ -139,6 +139,13 @@ std::string ReadRest(TStream& stream)
 
 } // namespace
 
+std::string DecodeTextBytes(std::string_view Bytes) { return Decode(Bytes, nullptr).Text; }
+
+std::string EncodeTextBytes(const std::string& Text, TEncoding Encoding, bool Bom)
+{
+    return Encode(Text, Encoding, Bom);
+}
+
 // ---- TStrings ----
 
 void TStrings::IndexError(int Index) const

@@ -133,6 +133,12 @@ private:
     int FUpdateCount = 0;
 };
 
+// The conversions of LoadFromStream and SaveToStream on whole texts: file bytes
+// to UTF-8 text (byte-order mark detected, else UTF-8 when valid, else ANSI),
+// and UTF-8 text to file bytes in an encoding, with its mark when Bom is set.
+std::string DecodeTextBytes(std::string_view Bytes);
+std::string EncodeTextBytes(const std::string& Text, TEncoding Encoding, bool Bom);
+
 class TStringList;
 using TStringListSortCompare = std::function<int(TStringList* List, int Index1, int Index2)>;
 

@@ -1,0 +1,32 @@
+// How the grid writes and reads its text files: delimiter, quoting and line-break conventions.
+#pragma once
+
+#include <functional>
+#include <string>
+
+class TObject;
+
+// Export and import progress stages reported to the grid's notification hooks.
+enum TExportState { esExportStart, esExportNextRow, esExportDone };
+enum TImportState { isImportStart, isImportNextRow, isImportDone };
+
+using TFileProgressEvent = std::function<void(TObject* Sender, int Progression)>;
+using TCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+
+namespace grid {
+
+struct TFileSettings {
+    // The CSV field separator; '\0' writes "," and detects it when reading.
+    char Delimiter = '\0';
+    bool AlwaysQuotes = false;
+    bool QuoteEmptyCells = false;
+    // Line breaks as "~" and empty fields as "^".
+    bool JavaCSV = false;
+    // Texts in the DOS code page (437) on disk.
+    bool OemConvert = false;
+    // Off: the first CSV line is a header line and is not loaded.
+    bool LoadFirstRow = true;
+    bool MultiLineCells = false;
+};
+
+} // namespace grid

@@ -1,0 +1,60 @@
+// The grid's file formats by file-name extension, for programs that open and save any of them.
+#include "grid/files/GridFileFormats.h"
+
+#include "grid/QuillGrid.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Strings.h"
+
+#include <array>
+
+namespace grid::files {
+
+namespace {
+
+struct TFormat {
+    const char* Extension;
+    void (*Load)(TQuillStringGrid&, const std::string&);
+    void (*Save)(TQuillStringGrid&, const std::string&);
+};
+
+const std::array kFormats = {
+    TFormat{".csv", [](TQuillStringGrid& g, const std::string& f) { g.LoadFromCSV(f); },
+            [](TQuillStringGrid& g, const std::string& f) { g.SaveToCSV(f, true); }},
+};
+
+const TFormat& FormatOf(std::string_view FileName)
+{
+    const std::string extension = LowerCase(ExtractFileExt(FileName));
+    for (const TFormat& format : kFormats)
+        if (extension == format.Extension) return format;
+    throw EQuillGridError("Unknown file type \"" + extension + "\" of " + std::string(FileName));
+}
+
+} // namespace
+
+bool CanLoadGridFile(std::string_view FileName)
+{
+    const std::string extension = LowerCase(ExtractFileExt(FileName));
+    for (const TFormat& format : kFormats)
+        if (extension == format.Extension && format.Load) return true;
+    return false;
+}
+
+void LoadGridFile(TQuillStringGrid& Grid, const std::string& FileName)
+{
+    const TFormat& format = FormatOf(FileName);
+    if (!format.Load) throw EQuillGridError("Files of type \"" + std::string(format.Extension) + "\" are only written");
+    format.Load(Grid, FileName);
+}
+
+void SaveGridFile(TQuillStringGrid& Grid, const std::string& FileName) { FormatOf(FileName).Save(Grid, FileName); }
+
+std::string GridFileMask()
+{
+    std::string mask;
+    for (const TFormat& format : kFormats)
+        mask += (mask.empty() ? "*" : ";*") + std::string(format.Extension);
+    return mask;
+}
+
+} // namespace grid::files

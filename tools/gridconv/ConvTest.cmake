@@ -1,0 +1,23 @@
+# Runs gridconv on a good file and on bad ones: a conversion keeps the cells, errors go to
+# standard error with exit status 1.
+file(MAKE_DIRECTORY ${WORK_DIR})
+file(WRITE ${WORK_DIR}/in.csv "a;b\r\n\"x\"\"y\";z\r\n")
+
+execute_process(COMMAND ${PROGRAM} --delimiter ";" ${WORK_DIR}/in.csv ${WORK_DIR}/out.csv
+  RESULT_VARIABLE status ERROR_VARIABLE errors)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "conversion failed (${status}): ${errors}")
+endif()
+# UTF-8 with its mark, the delimiter kept for writing: a;b CR LF "x""y";z CR LF
+file(READ ${WORK_DIR}/out.csv written HEX)
+if(NOT written STREQUAL "efbbbf613b620d0a2278222279223b7a0d0a")
+  message(FATAL_ERROR "unexpected output: ${written}")
+endif()
+
+foreach(case "missing.csv;out.csv" "in.csv;out.unknown" "in.csv")
+  list(TRANSFORM case PREPEND ${WORK_DIR}/)
+  execute_process(COMMAND ${PROGRAM} ${case} RESULT_VARIABLE status ERROR_VARIABLE errors OUTPUT_VARIABLE output)
+  if(NOT status EQUAL 1 OR errors STREQUAL "" OR NOT output STREQUAL "")
+    message(FATAL_ERROR "gridconv ${case}: status ${status}, errors '${errors}', output '${output}'")
+  endif()
+endforeach()
