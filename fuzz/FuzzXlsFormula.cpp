@@ -25,6 +25,11 @@ public:
         SheetIndex = SheetName == u"SHEET1" ? 0 : SheetName == u"SHEET2" ? 1 : -1;
         return SheetIndex >= 0;
     }
+    bool FindName(std::u16string_view Name, int& NameIndex) const override
+    {
+        NameIndex = Name == u"RATES" ? 0 : -1;
+        return NameIndex >= 0;
+    }
     int AddExternSheet(int FirstSheet, int LastSheet) override { return FirstSheet * 2 + LastSheet; }
     std::string ExternSheetPrefix(int ExternSheet) const override
     {

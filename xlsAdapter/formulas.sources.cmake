@@ -2,6 +2,7 @@
 list(APPEND XLS_SOURCES
   qorUVyxStack.cpp
   qorUXlsFormula.cpp
+  qorUXlsNames.cpp
   qorUXlsTokenArray.cpp
   qorUXlsEncodeFormula.cpp
   qorUXlsFormulaParser.cpp)

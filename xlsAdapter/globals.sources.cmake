@@ -19,4 +19,5 @@ list(APPEND XLS_TEST_SOURCES
   tests/XlsSharedStringsTest.cpp
   tests/XlsSheetNameListTest.cpp
   tests/XlsWorkbookTest.cpp
-  tests/XlsReferencesTest.cpp)
+  tests/XlsReferencesTest.cpp
+  tests/XlsNamesTest.cpp)

@@ -124,6 +124,12 @@ bool TCellList::FindSheet(std::u16string_view SheetName, int& SheetIndex) const
     return false;
 }
 
+bool TCellList::FindName(std::u16string_view Name, int& NameIndex) const
+{
+    NameIndex = FGlobals.FindName(-1, Name);
+    return NameIndex >= 0;
+}
+
 void TCellList::ExpandSharedFormulas()
 {
     std::vector<TFormulaRecord*> formulas;

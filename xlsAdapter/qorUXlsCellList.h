@@ -47,6 +47,7 @@ public:
     // none does).
     std::u16string GetSheetName(int SheetNumber) const;
     [[nodiscard]] bool FindSheet(std::u16string_view SheetName, int& SheetIndex) const override;
+    [[nodiscard]] bool FindName(std::u16string_view Name, int& NameIndex) const override;
 
     // Gives every formula that points at a shared formula that formula's
     // tokens for its own cell; the shared formulas themselves are dropped.

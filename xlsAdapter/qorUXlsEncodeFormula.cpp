@@ -488,6 +488,9 @@ void TParseString::Identifier()
         SheetReference(sheets);
     } else if (name == fm::True || name == fm::False) {
         AddParsed({ptgBool, static_cast<std::uint8_t>(name == fm::True ? 1 : 0)});
+    } else if (int index = 0; FCellList.FindName(rtl::Utf8ToUtf16(name), index)) {
+        const auto number = static_cast<std::uint16_t>(index + 1);
+        AddParsed({ptgName, static_cast<std::uint8_t>(number & 0xFF), static_cast<std::uint8_t>(number >> 8), 0, 0});
     } else {
         ExcelError(msg::UnexpectedId, name, FText);
     }

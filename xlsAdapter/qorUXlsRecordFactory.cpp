@@ -5,6 +5,7 @@
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsFormula.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
+#include "xlsAdapter/qorUXlsNameRecord.h"
 #include "xlsAdapter/qorUXlsOtherRecords.h"
 #include "xlsAdapter/qorUXlsPageSetupRecords.h"
 #include "xlsAdapter/qorUXlsPalette.h"
@@ -31,6 +32,7 @@ constexpr std::array RecordClasses{
     TRecordClass{0x000F, Make<TRefModeRecord>, nullptr},        // REFMODE
     TRecordClass{0x0014, Make<TPageHeaderRecord>, nullptr},     // HEADER
     TRecordClass{0x0015, Make<TPageFooterRecord>, nullptr},     // FOOTER
+    TRecordClass{0x0018, Make<TNameRecord>, nullptr},           // NAME
     TRecordClass{0x0022, Make<T1904Record>, nullptr},           // 1904
     TRecordClass{0x0026, Make<TMarginRecord>, nullptr},         // LEFTMARGIN
     TRecordClass{0x0027, Make<TMarginRecord>, nullptr},         // RIGHTMARGIN

@@ -16,8 +16,6 @@ namespace {
 
 constexpr std::uint16_t LocalSupBookMark = 0x0401;
 constexpr std::uint16_t AddInSupBookMark = 0x3A01;
-constexpr int NameLengthOffset = 3;
-constexpr int NameTextOffset = 14;
 constexpr std::int64_t EntrySize = 6;
 constexpr std::size_t EntriesPerRecord = 1370;
 constexpr int DeletedSheet = 0xFFFF;
@@ -34,15 +32,6 @@ std::uint16_t ReadWord(const TBaseRecord*& Record, int& Pos)
 }
 
 } // namespace
-
-std::u16string NameRecordText(const TBaseRecord& Record)
-{
-    Record.RequireSize(NameTextOffset + 1);
-    std::int64_t byteCount = 0;
-    std::u16string text;
-    ReadBiffString(false, Record.Data, NameTextOffset, byteCount, text, Record.Data[NameLengthOffset], true);
-    return text;
-}
 
 void TReferences::Clear()
 {
@@ -213,10 +202,10 @@ std::string TReferences::GetName(int SheetRef, int NameIndex, const TWorkbookGlo
             ExcelError(msg::IndexOutOfRange, supBook, "idx", 0, static_cast<int>(FSupBooks.size()) - 1);
     }
     if (supBook < 0 || FSupBooks[static_cast<std::size_t>(supBook)].Local) {
-        const TBaseRecordList& names = Globals.Names();
+        const TNameRecordList& names = Globals.Names();
         if (NameIndex < 0 || NameIndex >= names.Count())
             ExcelError(msg::IndexOutOfRange, NameIndex, "Name Index", 0, names.Count() - 1);
-        return rtl::Utf16ToUtf8(NameRecordText(*names.Items(NameIndex)));
+        return rtl::Utf16ToUtf8(names.Items(NameIndex)->Name());
     }
     const auto& externNames = FSupBooks[static_cast<std::size_t>(supBook)].ExternNames;
     if (NameIndex < 0 || NameIndex >= static_cast<int>(externNames.size()))

@@ -73,6 +73,3 @@ private:
     std::vector<TExternRef> FExternRefs;
     int FLocalSupBook = -1;
 };
-
-// The text of a NAME record's name.
-std::u16string NameRecordText(const TBaseRecord& Record);

@@ -5,6 +5,7 @@
 
 #include "xlsAdapter/qorUSheetNameList.h"
 #include "xlsAdapter/qorUXlsGlobalsKeptRecords.h"
+#include "xlsAdapter/qorUXlsNameRecord.h"
 #include "xlsAdapter/qorUXlsReferences.h"
 #include "xlsAdapter/qorUXlsSST.h"
 #include "xlsAdapter/qorUXlsSections.h"
@@ -68,7 +69,24 @@ public:
     TXFRecordList& XF() { return FXF; }
     TFontRecordList& Fonts() { return FFonts; }
     TFormatRecordList& Formats() { return FFormats; }
-    const TBaseRecordList& Names() const { return FNames; }
+    const TNameRecordList& Names() const { return FNames; }
+    TNameRecordList& Names() { return FNames; }
+
+    // Defined names. A valid name is 1 to 254 characters that do not read
+    // as a cell reference; a one-character name of code 13 or below is
+    // built in and gets OptionFlags 0x0020.
+    static bool IsValidRangeName(std::string_view Name, std::int32_t& OptionFlags);
+    // Replaces the name of the same text (ignoring case) and sheet, or
+    // appends a new one; an invalid new name raises "Invalid named range".
+    // CellList is the context its formula is written in.
+    void AddName(const TXlsNamedRange& Range, xlsAdapter::TFormulaContext& CellList);
+    // The last name of sheet (-1: of the workbook) with the text aName
+    // ignoring case, or null; FindName gives its position, or -1.
+    TNameRecord* GetName(int sheet, std::string_view aName) const;
+    int FindName(int sheet, std::u16string_view aName) const;
+    // A built-in name drops the COUNTRY record.
+    void CheckInternalNames(std::int32_t OptionFlags);
+    void DeleteCountry();
     const TReferences& References() const { return FReferences; }
     TReferences& References() { return FReferences; }
     bool HasMacro() const { return FHasMacro; }
@@ -118,7 +136,7 @@ private:
     TReferences FReferences;
     TBoundSheetList FBoundSheets;
     TBaseRecordList FMiscRecords;
-    TBaseRecordList FNames;
+    TNameRecordList FNames;
     TKeptDrawingGroup FDrawingGroup;
     TWindow1Record* FWindow1 = nullptr;
     T1904Record* F1904 = nullptr;

@@ -17,6 +17,9 @@ public:
     // The first sheet whose name equals SheetName ignoring case; false when
     // there is none.
     [[nodiscard]] virtual bool FindSheet(std::u16string_view SheetName, int& SheetIndex) const = 0;
+    // The position (from 0) of the workbook's own defined name Name,
+    // compared ignoring case; false when there is none.
+    [[nodiscard]] virtual bool FindName(std::u16string_view Name, int& NameIndex) const = 0;
     // The external sheet index of the span FirstSheet..LastSheet of this
     // workbook, added to the table when missing.
     virtual int AddExternSheet(int FirstSheet, int LastSheet) = 0;

@@ -7,6 +7,7 @@
 #include "xlsAdapter/qorUExcelRecords.h"
 #include "xlsAdapter/qorUXlsFormula.h"
 #include "xlsAdapter/qorUXlsWorkSheet.h"
+#include "xlsAdapter/qorUXlsWorkbookGlobals.h"
 #include "xlsAdapter/tests/XlsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,11 @@ std::unique_ptr<TXLSFile> SourceWorkbook()
     file->SetCellValue(1, 1, Variant(1.5));
     file->SetCellValue(2, 1, Variant(2));
     file->SetCellValue(3, 1, Variant("abc"));
+    // Rates is Data!B1:B2; Start is Sheet1's A1, named without a sheet.
+    TWorkbookGlobals& globals = file->GetTWorkbook()->Globals();
+    TCellList& cells = static_cast<TWorkSheet*>(file->GetTWorkbook()->Sheets().GetItems(0))->Cells().CellList();
+    globals.AddName({"Rates", "='Data'!$B$1:$B$2", 0, -1}, cells);
+    globals.AddName({"Start", "=A1", 0, -1}, cells);
     return file;
 }
 
@@ -95,6 +101,8 @@ const std::pair<const char*, const char*> WrittenFormulas[] = {
     {"=SUMPRODUCT('Data'!A1:A2,'Data'!B1:B2)", "23"},
     {"=ISBLANK(C100)", "1"},
     {"=MOD(7,3)", "1"},
+    {"=SUM(Rates)*Start", "13.5"},
+    {"=INDEX(Rates,2)", "5"},
 };
 
 TEST(XlsFileFormulas, FormulasWeWriteReadBackAndLibreOfficeComputesThem)
@@ -122,11 +130,11 @@ TEST(XlsFileFormulas, FormulasWeWriteReadBackAndLibreOfficeComputesThem)
     EXPECT_EQ("abc", again.GetCellValue(2, 3).AsString());
 
     std::string out;
-    ASSERT_EQ(0, RunCommand("/usr/bin/python3 -c \"import xlrd; s=xlrd.open_workbook('" + path +
-                                "').sheet_by_index(0); print([s.cell_value(r, 2) for r in range(3)])\"",
+    ASSERT_EQ(0, RunCommand("/usr/bin/python3 -c \"import xlrd; b=xlrd.open_workbook('" + path +
+                                "'); s=b.sheet_by_index(0); print([s.cell_value(r, 2) for r in range(3)], [(n.name, n.area2d()[0].name) + n.area2d()[1:] for n in b.name_obj_list])\"",
                             &out))
         << out;
-    EXPECT_EQ("[1.5, 'abc', 1]\n", out);
+    EXPECT_EQ("[1.5, 'abc', 1] [('Rates', 'Data', 0, 2, 1, 2), ('Start', 'Sheet1', 0, 1, 0, 1)]\n", out);
 
     const std::string csv = "'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,1'";
     ASSERT_EQ(0, RunCommand("cd " + dir.Path() + " && " + testsupport::LibreOffice(dir.Path()) + " --convert-to " +

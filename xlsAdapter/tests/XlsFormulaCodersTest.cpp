@@ -41,6 +41,15 @@ public:
         SheetIndex = -1;
         return false;
     }
+    bool FindName(std::u16string_view Name, int& NameIndex) const override
+    {
+        const std::string wanted = AnsiUpperCase(rtl::Utf16ToUtf8(Name));
+        for (NameIndex = 0; NameIndex < static_cast<int>(Names.size()); ++NameIndex)
+            if (AnsiUpperCase(Names[static_cast<std::size_t>(NameIndex)]) == wanted)
+                return true;
+        NameIndex = -1;
+        return false;
+    }
     int AddExternSheet(int FirstSheet, int LastSheet) override
     {
         for (std::size_t i = 0; i < ExternSheets.size(); ++i)
@@ -265,7 +274,10 @@ TEST(XlsFormulaDecoder, RefusesHostileTokenArrays)
 TEST(XlsFormulaCoders, TextReadsBackAsWritten)
 {
     TTestWorkbook book({"Sheet1", "Sales 2026", "Données"});
+    book.Names = {"Rates", "MyTotal"};
     const char* formulas[] = {
+        "=Rates*2",
+        "=SUM(MyTotal,Rates)-MyTotal",
         "=1+2*3-4/5^6&\"x\"",
         "=(1+2)*3",
         "=--1",
@@ -301,6 +313,7 @@ TEST(XlsFormulaCoders, TextReadsBackAsWritten)
     // Names the reader writes in other case or without quotes read back in one form.
     EXPECT_EQ("=SUM('Sheet1'!A1)", Decode(book, Encode(book, "=sum(sheet1!a1)")));
     EXPECT_EQ("=SUM(A1)", Decode(book, Encode(book, "=SUM(A1 )")));
+    EXPECT_EQ("=MyTotal", Decode(book, Encode(book, "=mytotal")));
     // Whole rows have no short form.
     EXPECT_EQ("=A3:IV5", Decode(book, Encode(book, "=3:5")));
 }
