@@ -294,8 +294,9 @@ TRect TDateTimePicker::TextRect() const
 void TDateTimePicker::Paint()
 {
     TCanvas& c = *Canvas();
+    const TColor background = Enabled() ? Color() : clBtnFace;
     c.Brush()->SetStyle(bsSolid);
-    c.Brush()->SetColor(Enabled() ? Color() : clBtnFace);
+    c.Brush()->SetColor(background);
     c.FillRect(ClientRect());
     if (FShowCheckbox) {
         const int top = (ClientHeight() - CheckBoxSize) / 2;
@@ -316,10 +317,8 @@ void TDateTimePicker::Paint()
                              static_cast<int>(i) == editable[static_cast<size_t>(FField)];
         if (current && !FTyped.empty()) shown = FTyped;
         const int w = c.TextWidth(shown);
-        c.Brush()->SetStyle(current ? bsSolid : bsClear);
-        c.Brush()->SetColor(clHighlight);
+        c.Brush()->SetColor(current ? clHighlight : background);
         c.Font()->SetColor(current ? clHighlightText : active ? Font().Color() : clGrayText);
-        if (current) c.FillRect({x, y, x + w, y + c.TextHeight(shown)});
         c.TextOut(x, y, shown);
         x += w;
     }
