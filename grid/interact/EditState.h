@@ -61,8 +61,9 @@ struct TEditState {
     // Search as you type.
     std::string SearchInc;
     int SearchTics = 0;
-    // Set while the normal editor is hidden on purpose by the grid.
-    bool HidingNormal = false;
+    // A special editor closed on Enter's key-down: the character that
+    // follows reaches the grid and must not open the editor again.
+    bool SwallowEnterChar = false;
     TQuillInplaceEdit* NormalEdit = nullptr;
     std::unique_ptr<TSpecialEditors> Specials;
     TStringList ComboItems;

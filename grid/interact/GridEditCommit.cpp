@@ -159,5 +159,6 @@ void TQuillStringGrid::DoneInplaceEdit(unsigned short Key, TShiftState Shift)
         HandleKeyDown(key, Shift);
     }
     if (CanFocus()) SetFocus();
+    s.SwallowEnterChar = Key == VK_RETURN;
     if (Key == VK_RETURN) MoveToNextEditCell(Col(), Row(), false, true, true, false);
 }

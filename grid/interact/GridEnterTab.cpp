@@ -212,12 +212,19 @@ void TQuillStringGrid::MoveToNextTabCell(bool Backward)
     }
     const int startCol = Col(), startRow = Row();
     const long long limit = StepLimit(ColCount(), RowCount());
-    for (long long step = 0; step < limit; ++step) {
+    for (long long step = 0;; ++step) {
+        const TGridCoord before{Col(), Row()};
         if (!StepTabTarget(Backward)) return;
         // Cells that may not be edited are passed over while editing is on.
         const bool editing = Options().Contains(goEditing) || s.EditDisable;
         if (!editing || IsEditable(RealCol(), Row())) break;
-        if (Col() == startCol && Row() == startRow) return;
+        // Stuck, round at the start or out of steps: nothing takes input,
+        // and the current cell stays where the key was pressed.
+        const bool stuck = Col() == before.X && Row() == before.Y;
+        if (stuck || (Col() == startCol && Row() == startRow) || step >= limit) {
+            (void)MoveCurrent(startCol, startRow, true, true);
+            return;
+        }
     }
     if (Navigation().AdvanceAutoEdit() && !HasClickableControl(RealCol(), Row()) && Options().Contains(goEditing) &&
         IsEditable(RealCol(), Row()))

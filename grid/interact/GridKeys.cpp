@@ -3,6 +3,7 @@
 // only, edge wrapping, appending a row), typed characters that start an
 // edit, and search as you type.
 #include <algorithm>
+#include <utility>
 
 #include "grid/QuillGrid.h"
 #include "grid/base/MouseActions.h"
@@ -37,6 +38,7 @@ void TQuillStringGrid::WMKeyDown(TMessage& Message)
 bool TQuillStringGrid::HandleKeyDownMessage(unsigned short Key, TShiftState Shift)
 {
     grid::TEditState& s = Edit();
+    s.SwallowEnterChar = false;
     const TNavigation& nav = Navigation();
     const int col = RealCol();
     auto report = [&] {
@@ -127,6 +129,10 @@ void TQuillStringGrid::HandleKeyPress(char32_t& Key)
 {
     grid::TEditState& s = Edit();
     const bool editorOpen = s.EditMode;
+    if (Key == U'\r' && std::exchange(s.SwallowEnterChar, false)) {
+        Key = 0;
+        return;
+    }
     if (Key == 27) {
         if (editorOpen) {
             CancelEdit();

@@ -12,4 +12,6 @@ target_sources(vistra_grid PRIVATE
 vistra_tests(grid_interact_tests HEADLESS
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridEditingTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridNavigationTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridEditorKindsTest.cpp
   DEPENDS vistra_grid vistra_backend)

@@ -40,12 +40,22 @@ protected:
         Grid->SetFocus();
         Grid->FocusCell(1, 1, true);
     }
-    void TearDown() override { delete Form; }
+    void TearDown() override
+    {
+        delete Form;
+        backend::input::Pump();
+    }
 
     void Press(unsigned short vk, TShiftState shift = {}) { backend::input::PressKey(*Form, vk, shift); }
     void Type(std::string_view text) { backend::input::TypeText(*Form, text); }
     bool EditorShown() { return Grid->NormalEdit() && Grid->NormalEdit()->Visible(); }
     std::string EditorText() { return Grid->NormalEdit() ? Grid->NormalEdit()->Text() : std::string("<none>"); }
+    std::string ShownColumn(int ACol = 1)
+    {
+        std::string s;
+        for (int r = 0; r < Grid->RowCount(); ++r) s += (r ? " " : "") + Grid->Cells(ACol, r);
+        return s;
+    }
     void SetOption(TGridOption option, bool on)
     {
         TGridOptions options = Grid->Options();
