@@ -48,7 +48,9 @@ TEST(EditCharFilter, AcceptsWhatEachKindTakes)
         context.ValidChars = U"ABC";
         char32_t ch = c.Typed;
         EXPECT_EQ(grid::FilterEditChar(context, ch), c.Accepted) << "kind " << c.Kind << " char " << int(c.Typed);
-        if (c.Accepted) EXPECT_EQ(ch, c.Becomes);
+        if (c.Accepted) {
+            EXPECT_EQ(ch, c.Becomes);
+        }
     }
 }
 
