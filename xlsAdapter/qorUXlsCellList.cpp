@@ -86,10 +86,11 @@ void TCellList::GetValueX2(int Row, int Col, TXlsCellValue& V, TRTFRunList& RTFR
     V.XF = cell->XF();
     V.IsFormula = cell->Id == xlr::FORMULA;
     TRichString rich;
-    if (const auto* label = dynamic_cast<const TLabelSSTRecord*>(cell))
-        rich = label->AsRichString();
-    else if (const auto* rstring = dynamic_cast<const TRStringRecord*>(cell))
-        rich = rstring->AsRichString();
+    // Each id has one record class.
+    if (cell->Id == xlr::LABELSST)
+        rich = static_cast<const TLabelSSTRecord*>(cell)->AsRichString();
+    else if (cell->Id == xlr::RSTRING)
+        rich = static_cast<const TRStringRecord*>(cell)->AsRichString();
     else {
         V.Value = cell->GetValue();
         return;
@@ -137,7 +138,8 @@ void TCellList::ExpandSharedFormulas()
     for (int row = 0; row < Count(); ++row) {
         const TCellRecordList* cells = CellRow(row);
         for (int i = 0; cells && i < cells->Count(); ++i) {
-            if (auto* formula = dynamic_cast<TFormulaRecord*>(cells->Items(i))) {
+            if (cells->Items(i)->Id == xlr::FORMULA) {
+                auto* formula = static_cast<TFormulaRecord*>(cells->Items(i));
                 formulas.push_back(formula);
                 if (auto record = formula->TakeSharedFormula())
                     shared[(static_cast<std::uint32_t>(formula->Column()) << 16) | formula->Row()] = std::move(record);

@@ -12,6 +12,7 @@
 
 class TWorkbookGlobals;
 class TWindow2Record;
+class TWorkSheet;
 class TCodeNameRecord;
 
 class TSheet : public TBaseSection {
@@ -40,6 +41,10 @@ public:
     virtual std::int64_t FixTotalSize(bool) { return TotalSize(); }
     virtual void RestoreObjectCoords() {}
     virtual void FixRows() {}
+
+    // This sheet when it is a worksheet, else null; cheaper than a cast on
+    // paths that run once per cell.
+    virtual TWorkSheet* AsWorkSheet() { return nullptr; }
 
     // The WINDOW2 selection flag; False for a sheet without WINDOW2.
     bool Selected() const;

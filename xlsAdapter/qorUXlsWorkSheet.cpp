@@ -219,11 +219,23 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
             keep->Add(std::move(record));
             continue;
         }
+        // One cast per record: this loop runs for every cell of the sheet.
+        const bool multiple = record->Id == xlr::MULRK || record->Id == xlr::MULBLANK;
+        TCellRecord* cell = multiple ? nullptr : dynamic_cast<TCellRecord*>(record.get());
         if (FCellBlockAt < 0 && keep == &FMiscRecords1 &&
-            (record->Id == xlr::DIMENSIONS || record->Id == xlr::ROW || dynamic_cast<TCellRecord*>(record.get()) ||
-             dynamic_cast<TMultipleValueRecord*>(record.get()) || record->Id == xlr::FORMULA))
+            (cell || multiple || record->Id == xlr::DIMENSIONS || record->Id == xlr::ROW))
             FCellBlockAt = FMiscRecords1.Count();
-        if (dynamic_cast<TIgnoreRecord*>(record.get())) {
+        if (cell) {
+            const int row = cell->Row();
+            if (cell->Id == xlr::FORMULA)
+                lastFormula = static_cast<TFormulaRecord*>(cell);
+            record.release();
+            FCells.AddCell(std::unique_ptr<TCellRecord>(cell), row);
+        } else if (multiple) {
+            FCells.AddMultipleCells(static_cast<TMultipleValueRecord&>(*record));
+        } else if (record->Id == xlr::ROW) {
+            FCells.AddRow(std::unique_ptr<TRowRecord>(static_cast<TRowRecord*>(record.release())));
+        } else if (dynamic_cast<TIgnoreRecord*>(record.get())) {
             // Rebuilt on save (INDEX, DBCELL).
         } else if (record->Id == xlr::DIMENSIONS) {
             FOriginalDimensions = static_cast<TDimensionsRecord&>(*record).Dim();
@@ -233,16 +245,6 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
             FVPageBreaks.AddRecord(*record);
         } else if (record->Id == COLINFO) {
             FColumns.AddRecord(*record);
-        } else if (auto* multiple = dynamic_cast<TMultipleValueRecord*>(record.get())) {
-            FCells.AddMultipleCells(*multiple);
-        } else if (auto* cell = dynamic_cast<TCellRecord*>(record.get())) {
-            const int row = cell->Row();
-            lastFormula = dynamic_cast<TFormulaRecord*>(cell);
-            record.release();
-            FCells.AddCell(std::unique_ptr<TCellRecord>(cell), row);
-        } else if (auto* row = dynamic_cast<TRowRecord*>(record.get())) {
-            record.release();
-            FCells.AddRow(std::unique_ptr<TRowRecord>(row));
         } else if (record->Id == xlr::CELLMERGING) {
             auto merged = std::make_unique<TMergedCells>();
             merged->LoadFromRecord(*record);

@@ -39,6 +39,7 @@ public:
     void ClearValues();
 
     void Clear() override;
+    TWorkSheet* AsWorkSheet() override { return this; }
     std::int64_t TotalSize() const override { return const_cast<TWorkSheet*>(this)->FixTotalSize(false); }
     std::int64_t TotalRangeSize(int SheetIndex, const TXlsCellRange& CellRange) const override;
     std::int64_t FixTotalSize(bool NeedsRecalc) override;

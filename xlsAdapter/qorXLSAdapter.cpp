@@ -48,7 +48,7 @@ TWorkSheet* TXLSFile::ActiveWorkSheet()
     // An active sheet outside the workbook acts as a sheet that holds no cells.
     if (!FWorkbook || FActiveSheet < 1 || FActiveSheet > FWorkbook->Sheets().Count())
         return nullptr;
-    return dynamic_cast<TWorkSheet*>(FWorkbook->Sheets().GetItems(FActiveSheet - 1));
+    return FWorkbook->Sheets().GetItems(FActiveSheet - 1)->AsWorkSheet();
 }
 
 TWorkSheet& TXLSFile::ActiveWorkSheetOrRaise()
