@@ -1,5 +1,6 @@
 #include "tools/dropdowndemo/DropDownDemoForm.h"
 
+#include "controls/QuillDateTimePicker.h"
 #include "controls/QuillDirectoryEdit.h"
 #include "controls/dropdown/QuillListDropDown.h"
 #include "platform/ui/EditControls.h"
@@ -13,7 +14,7 @@ constexpr const char* Cities[] = {"Aachen", "Bergen", "Cork", "Dresden", "Evora"
 TDropDownDemoForm::TDropDownDemoForm(TComponent* AOwner) : TForm(AOwner)
 {
     SetCaption("Drop-down");
-    SetBounds(40, 40, 360, 260);
+    SetBounds(40, 40, 360, 300);
     LblCity = new TLabel(this);
     LblCity->SetParent(this);
     LblCity->SetBounds(16, 16, 200, 16);
@@ -43,4 +44,15 @@ TDropDownDemoForm::TDropDownDemoForm(TComponent* AOwner) : TForm(AOwner)
     DirFolder->SetLabelCaption("Folder");
     DirFolder->SetLabelPosition(lpTopLeft);
     DirFolder->SetLabelMargin(2);
+
+    DtpWhen = new TQuillDateTimePicker(this);
+    DtpWhen->SetParent(this);
+    DtpWhen->SetBounds(16, 204, 250, 21);
+    DtpWhen->SetFormat("dd/MM/yyyy");
+    DtpWhen->SetTimeFormat("HH:mm");
+    DtpWhen->SetDateTime(EncodeDateTime(2026, 12, 11, 9, 30, 0, 0));
+    DtpWhen->SetAutoTab(true);
+    DtpWhen->SetLabelCaption("When");
+    DtpWhen->SetLabelPosition(lpTopLeft);
+    DtpWhen->SetLabelMargin(2);
 }

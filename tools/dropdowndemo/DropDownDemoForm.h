@@ -1,5 +1,5 @@
 // The drop-down example window: a list drop-down, a typed edit with a lookup
-// list, a directory edit and a plain edit.
+// list, a directory edit, a date-time picker and a plain edit.
 #pragma once
 
 #include "platform/ui/Forms.h"
@@ -8,6 +8,7 @@ class TEdit;
 class TLabel;
 class TQuillEdit;
 class TQuillDirectoryEdit;
+class TQuillDateTimePicker;
 namespace controls {
 class TQuillListDropDown;
 }
@@ -22,4 +23,5 @@ class TDropDownDemoForm : public TForm {
     TEdit* EdtNote;
     TQuillEdit* EdtTown;
     TQuillDirectoryEdit* DirFolder;
+    TQuillDateTimePicker* DtpWhen;
 };

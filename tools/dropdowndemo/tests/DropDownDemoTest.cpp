@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "controls/QuillDateTimePicker.h"
 #include "controls/QuillDirectoryEdit.h"
 #include "controls/dropdown/DropDownForm.h"
 #include "controls/dropdown/QuillListDropDown.h"
@@ -21,6 +22,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/PopupWatch.h"
 #include "tools/DisplayTestLoops.h"
 #include "platform/ui/EditControls.h"
 #include "tools/dropdowndemo/DropDownDemoForm.h"
@@ -171,4 +173,45 @@ TEST_F(DropDownDemoTest, TypingShowsTheLookupListBelowTheEditAndTheButtonOfTheFo
     EXPECT_EQ(asked, "Select Directory");
     EXPECT_EQ(folder.Text(), "/tmp");
     EXPECT_TRUE(folder.Modified());
+}
+
+TEST_F(DropDownDemoTest, TheDatePickersCalendarOpensOnTheDisplayAndChoosesByKeysAndClick)
+{
+    TQuillDateTimePicker& when = *Form->DtpWhen;
+    auto buttonOnScreen = [&] { return when.ClientToScreen({when.ClientWidth() - 6, when.ClientHeight() / 2}); };
+    ClickAt(buttonOnScreen());
+    SettleUntil([&] { return when.DroppedDown(); });
+    ASSERT_TRUE(when.DroppedDown()) << "the button drops the calendar";
+    ASSERT_NE(ui::OpenPopup(), nullptr);
+    const TCustomForm& calendar = *ui::OpenPopup()->PopupForm();
+    EXPECT_EQ(calendar.Top(), when.ClientToScreen({0, when.ClientHeight()}).Y + 2) << "below the picker";
+    EXPECT_TRUE(when.Focused()) << "the picker keeps the focus";
+    Settle();
+    SaveScreenshot(*Form, "dropdowndemo-calendar.png");
+
+    // Keys move the day; Enter takes it.
+    XDo("key --clearmodifiers Right Down Return");
+    SettleUntil([&] { return !when.DroppedDown(); });
+    EXPECT_FALSE(when.DroppedDown());
+    EXPECT_EQ(when.DisplayText(), "19/12/2026");
+
+    // Esc leaves the date as it was.
+    XDo("key --clearmodifiers F4");
+    SettleUntil([&] { return when.DroppedDown(); });
+    ASSERT_TRUE(when.DroppedDown());
+    XDo("key --clearmodifiers Left Escape");
+    SettleUntil([&] { return !when.DroppedDown(); });
+    EXPECT_EQ(when.DisplayText(), "19/12/2026");
+
+    // A click on a day takes it: December 2026 begins on a Tuesday, so the
+    // first row shows 29 and 30 November, then 1 to 5 December.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ClickAt(buttonOnScreen());
+    SettleUntil([&] { return when.DroppedDown(); });
+    ASSERT_TRUE(when.DroppedDown());
+    const TCustomForm& shown = *ui::OpenPopup()->PopupForm();
+    ClickAt({shown.Left() + 1 + 4 * 24 + 12, shown.Top() + 20 + 16 + 8});
+    SettleUntil([&] { return !when.DroppedDown(); });
+    EXPECT_EQ(when.DisplayText(), "03/12/2026");
+    EXPECT_NEAR(when.Time(), EncodeTime(9, 30, 0, 0), 1e-9) << "the time stays";
 }
