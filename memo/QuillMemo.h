@@ -281,6 +281,14 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     bool ShowRightMargin() const noexcept { return FShowRightMargin; }
     void SetShowRightMargin(bool Value);
     TColor RightMarginColor() const noexcept { return FRightMarginColor; }
+    void SetRightMarginColor(TColor Value);
+    // On, the gutter's gradient follows the desktop theme.
+    bool AutoThemeAdapt() const noexcept { return FAutoThemeAdapt; }
+    void SetAutoThemeAdapt(bool Value);
+    void ApplyThemeGutterColors();
+    // From another memo: its settings, settings objects and text; the
+    // styler, the event handlers and the undo steps stay this memo's own.
+    void Assign(const TPersistent* Source) override;
     TColor BreakpointColor() const noexcept { return FBreakpointColor; }
     TColor BreakpointTextColor() const noexcept { return FBreakpointTextColor; }
     bool ClearType() const noexcept { return FClearType; }
@@ -514,6 +522,7 @@ private:
     bool FLetRefresh = true;
     bool FLetCursorUpdate = true;
     TEditCharCase FCharCase = ecNormal;
+    bool FAutoThemeAdapt = false;
     std::unique_ptr<TQuillMarkerList> FMarkerList;
     std::unique_ptr<TAutoCorrect> FAutoCorrect = std::make_unique<TAutoCorrect>();
     // The left button went down on text and is held: moves select.

@@ -14,4 +14,5 @@ list(APPEND MEMO_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MemoWrap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoMouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoAutoCorrect.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MemoMarkers.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/MemoMarkers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoAssign.cpp)

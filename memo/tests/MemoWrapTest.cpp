@@ -155,3 +155,34 @@ TEST_F(MemoWrapTest, WrappedHtmlMatchesReference)
     Form->Update();
     testsupport::ExpectMatchesGolden(Form->Surface(), "memo-wrapped");
 }
+
+TEST_F(MemoWrapTest, AssignCopiesSettingsAndTheLogicalText)
+{
+    SetText({"aa bb cc dd", "x"});
+    Memo->SetWordWrap(wwRightMargin);
+    Memo->SetTabSize(8);
+    Memo->SetReadOnly(true);
+    Memo->SetBkColor(clYellow);
+    Memo->SetCharCase(ecUpperCase);
+    Memo->Gutter().SetGutterColor(clRed);
+    Memo->AutoCorrect().OldValue().Add("teh");
+    TQuillMemo copy(Form);
+    copy.SetParent(Form);
+    copy.Assign(Memo);
+    EXPECT_EQ(copy.RightMargin(), 10);
+    EXPECT_EQ(copy.WordWrap(), wwRightMargin);
+    EXPECT_TRUE(copy.ReadOnly());
+    EXPECT_EQ(copy.BkColor(), clYellow);
+    EXPECT_EQ(copy.CharCase(), ecUpperCase);
+    EXPECT_EQ(copy.Gutter().GutterColor(), clRed);
+    EXPECT_EQ(copy.AutoCorrect().OldValue().Count(), 1);
+    EXPECT_EQ(copy.TabSize(), 4) << "the tab size is not copied";
+    EXPECT_EQ(memo::WrappedText(copy.Lines()), "aa bb cc dd\r\nx\r\n") << "wrapped lines arrive as the logical text";
+    TStringList notAMemo;
+    copy.Assign(&notAMemo);
+    EXPECT_TRUE(copy.ReadOnly());
+
+    copy.SetAutoThemeAdapt(true);
+    EXPECT_EQ(copy.Gutter().GutterColor(), clWhite);
+    EXPECT_EQ(copy.Gutter().GutterColorTo(), clBtnFace);
+}
