@@ -687,6 +687,21 @@ class TQuillStringGrid : public TBaseGrid {
     void LoadFromCSV(const std::string& FileName, int MaxRows = -1);
     void LoadFromCSVStream(TStream& AStream, int MaxRows = -1);
     void InsertFromCSV(const std::string& FileName, int MaxRows = -1);
+    // The text grid file (size, column widths, each non-empty cell by its
+    // coordinates) and the same lines in UTF-16 on a stream, relative to the
+    // save range; loading a stream stops at the first line that is no grid line.
+    void SaveToFile(const std::string& FileName, bool Unicode = false);
+    void LoadFromFile(const std::string& FileName);
+    void SaveToStream(TStream& Stream);
+    void LoadFromStream(TStream& Stream);
+    // Column text padded with blanks, multi-line cells over continuation lines.
+    void SaveToASCII(const std::string& FileName, bool Unicode = false);
+    void AppendToASCII(const std::string& FileName, bool Unicode = false);
+    // Fixed-width text: Positions holds each saved column's width in
+    // characters (missing ones are added); for loading, the 1-based positions
+    // where fields begin, the last one ending the last field.
+    void SaveToFixed(const std::string& FileName, TIntList& Positions);
+    void LoadFromFixed(const std::string& FileName, TIntList& Positions, bool DoTrim = true, int MaxRows = -1);
 
 protected:
     void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
@@ -993,4 +1008,7 @@ private:
     void ReportFileProgress(int& Last, double Fraction);
     void LoadCSVText(std::string_view Text, int MaxRows, bool Insert);
     std::string CSVText();
+    std::string ASCIIText();
+    // The longest line of a column's saved texts in characters.
+    int MaxSavedTextLength(int ACol);
 };

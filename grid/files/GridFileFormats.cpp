@@ -2,6 +2,7 @@
 #include "grid/files/GridFileFormats.h"
 
 #include "grid/QuillGrid.h"
+#include "grid/base/AuxLists.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 
@@ -20,6 +21,14 @@ struct TFormat {
 const std::array kFormats = {
     TFormat{".csv", [](TQuillStringGrid& g, const std::string& f) { g.LoadFromCSV(f); },
             [](TQuillStringGrid& g, const std::string& f) { g.SaveToCSV(f, true); }},
+    TFormat{".txt", [](TQuillStringGrid& g, const std::string& f) { g.LoadFromFile(f); },
+            [](TQuillStringGrid& g, const std::string& f) { g.SaveToFile(f, true); }},
+    // Reading fixed-width text needs the field positions, which the file does not hold.
+    TFormat{".fixed", nullptr,
+            [](TQuillStringGrid& g, const std::string& f) {
+                TIntList widths(0, 0);
+                g.SaveToFixed(f, widths);
+            }},
 };
 
 const TFormat& FormatOf(std::string_view FileName)
