@@ -60,7 +60,7 @@ struct TData {
         for (int r = 0; r < Rows(); ++r) {
             columns[0].push_back("R" + std::to_string(r));
             columns[TextCol].push_back(RandomWord(random));
-            columns[NumberCol].push_back(std::to_string(random() % 2000) + "." + std::to_string(random() % 100));
+            columns[NumberCol].push_back(std::to_string(random() % 100000) + "." + std::to_string(random() % 100));
             columns[DateCol].push_back(RandomDate(random));
             for (int c = DateCol + 1; c < Cols; ++c) columns[static_cast<std::size_t>(c)].push_back(RandomWord(random));
         }

@@ -825,8 +825,8 @@ private:
     TSortStyle ColumnSortStyle(int ACol, std::string& Prefix, std::string& Suffix);
     grid::TSortKey CellSortKey(int ACol, int ARow, TSortStyle Style, std::string_view Prefix,
                                std::string_view Suffix);
-    int CompareSortCells(int ACol, TSortStyle Style, const grid::TSortKey& A, const grid::TSortKey& B, int ARow1,
-                         int ARow2, bool Descending);
+    int CompareSortCells(int ACol, TSortStyle Style, const grid::TSortKeyRef& A, const grid::TSortKeyRef& B,
+                         int ARow1, int ARow2, bool Descending);
     std::unique_ptr<TSortSettings> FSortSettings;
     std::unique_ptr<TSortIndexList> FSortIndexes;
     std::unique_ptr<TNavigation> FNavigation;

@@ -24,7 +24,10 @@ struct TQuillStringGrid::TSortPass {
         TSortStyle Style = ssAutomatic;
         std::string Prefix;
         std::string Suffix;
+        // Keys by row from First, made one by one as ties reach them.
         std::vector<grid::TSortKey> Keys;
+        std::vector<unsigned char> Made;
+        std::size_t MadeCount = 0;
     };
     std::vector<TColumn> Columns;
     // Ties in a column go on to the next one; otherwise they keep their order.
@@ -85,8 +88,8 @@ grid::TSortKey TQuillStringGrid::CellSortKey(int ACol, int ARow, TSortStyle Styl
     return key;
 }
 
-int TQuillStringGrid::CompareSortCells(int ACol, TSortStyle Style, const grid::TSortKey& A, const grid::TSortKey& B,
-                                       int ARow1, int ARow2, bool Descending)
+int TQuillStringGrid::CompareSortCells(int ACol, TSortStyle Style, const grid::TSortKeyRef& A,
+                                       const grid::TSortKeyRef& B, int ARow1, int ARow2, bool Descending)
 {
     ++Compares;
     const TSortSettings& settings = *FSortSettings;
@@ -116,8 +119,9 @@ int TQuillStringGrid::CompareRowCells(int ACol, int ARow1, int ARow2, bool Desce
 {
     std::string prefix, suffix;
     const TSortStyle style = ColumnSortStyle(ACol, prefix, suffix);
-    return CompareSortCells(ACol, style, CellSortKey(ACol, ARow1, style, prefix, suffix),
-                            CellSortKey(ACol, ARow2, style, prefix, suffix), ARow1, ARow2, Descending);
+    const grid::TSortKey key1 = CellSortKey(ACol, ARow1, style, prefix, suffix);
+    const grid::TSortKey key2 = CellSortKey(ACol, ARow2, style, prefix, suffix);
+    return CompareSortCells(ACol, style, grid::RefOf(key1), grid::RefOf(key2), ARow1, ARow2, Descending);
 }
 
 int TQuillStringGrid::CompareRows(int ACol, int ARow1, int ARow2)
@@ -154,7 +158,7 @@ TQuillStringGrid::TSortPass TQuillStringGrid::ColumnSortPass(int ACol, int Left,
     pass.Last = Right;
     const bool descending = FSortSettings->Direction() == sdDescending;
     const int last = pass.Full ? TotalColCount() - 1 : ACol;
-    for (int c = ACol; c <= last; ++c) pass.Columns.push_back({c, descending, ssAutomatic, {}, {}, {}});
+    for (int c = ACol; c <= last; ++c) pass.Columns.push_back({c, descending, ssAutomatic, {}, {}, {}, {}, 0});
     return pass;
 }
 
@@ -166,7 +170,7 @@ TQuillStringGrid::TSortPass TQuillStringGrid::IndexedSortPass(int Left, int Righ
     pass.Last = Right;
     for (int i = 0; i < FSortIndexes->Count(); ++i)
         pass.Columns.push_back(
-            {FSortIndexes->GetSortColumns(i), !FSortIndexes->GetSortDirections(i), ssAutomatic, {}, {}, {}});
+            {FSortIndexes->GetSortColumns(i), !FSortIndexes->GetSortDirections(i), ssAutomatic, {}, {}, {}, {}, 0});
     return pass;
 }
 
@@ -174,17 +178,35 @@ int TQuillStringGrid::CompareInPass(TSortPass& Pass, std::size_t Column, int Row
 {
     TSortPass::TColumn& column = Pass.Columns[Column];
     if (IsIgnoredColumn(column.Col)) return 0;
-    // A tie-breaking column converts its cells the first time a tie reaches it.
-    if (column.Keys.empty() && !IsEventStyle(column.Style)) {
-        column.Keys.reserve(static_cast<std::size_t>(Pass.Last - Pass.First + 1));
-        for (int r = Pass.First; r <= Pass.Last; ++r)
-            column.Keys.push_back(CellSortKey(column.Col, r, column.Style, column.Prefix, column.Suffix));
+    grid::TSortKeyRef key1, key2;
+    if (!IsEventStyle(column.Style)) {
+        // A tie-breaking column converts a cell the first time a tie needs it.
+        if (column.Keys.empty()) {
+            column.Keys.resize(static_cast<std::size_t>(Pass.Last - Pass.First + 1));
+            column.Made.assign(column.Keys.size(), 0);
+        }
+        const auto make = [&](std::size_t at) {
+            column.Keys[at] = CellSortKey(column.Col, Pass.First + static_cast<int>(at), column.Style,
+                                          column.Prefix, column.Suffix);
+            column.Made[at] = 1;
+            ++column.MadeCount;
+        };
+        const auto keyOf = [&](int ARow) {
+            const auto at = static_cast<std::size_t>(ARow - Pass.First);
+            if (!column.Made[at]) {
+                make(at);
+                // Once ties are common, reading the rest in row order is far
+                // quicker than reading them scattered.
+                if (column.MadeCount * 8 > column.Keys.size())
+                    for (std::size_t k = 0; k < column.Keys.size(); ++k)
+                        if (!column.Made[k]) make(k);
+            }
+            return grid::RefOf(column.Keys[at]);
+        };
+        key1 = keyOf(Row1);
+        key2 = keyOf(Row2);
     }
-    static const grid::TSortKey none;
-    const bool keyed = !column.Keys.empty();
-    const int result = CompareSortCells(
-        column.Col, column.Style, keyed ? column.Keys[static_cast<std::size_t>(Row1 - Pass.First)] : none,
-        keyed ? column.Keys[static_cast<std::size_t>(Row2 - Pass.First)] : none, Row1, Row2, column.Descending);
+    const int result = CompareSortCells(column.Col, column.Style, key1, key2, Row1, Row2, column.Descending);
     return column.Descending ? -result : result;
 }
 
@@ -195,18 +217,25 @@ void TQuillStringGrid::SortRows(TSortPass& Pass)
     for (TSortPass::TColumn& column : Pass.Columns)
         column.Style = ColumnSortStyle(column.Col, column.Prefix, column.Suffix);
 
-    // The deciding column's keys travel with their rows through the sort.
+    // The deciding column's keys are made at once; a small view of each
+    // travels with its row through the sort.
     struct TItem {
-        grid::TSortKey Key;
+        grid::TSortKeyRef Key;
         int Row;
     };
     TSortPass::TColumn& first = Pass.Columns.front();
     const bool firstKeyed = !IsEventStyle(first.Style) && !IsIgnoredColumn(first.Col);
+    std::vector<grid::TSortKey> firstKeys;
     std::vector<TItem> items;
     items.reserve(static_cast<std::size_t>(count));
+    if (firstKeyed) {
+        firstKeys.reserve(static_cast<std::size_t>(count));
+        for (int r = Pass.First; r <= Pass.Last; ++r)
+            firstKeys.push_back(CellSortKey(first.Col, r, first.Style, first.Prefix, first.Suffix));
+    }
     for (int r = Pass.First; r <= Pass.Last; ++r)
-        items.push_back({firstKeyed ? CellSortKey(first.Col, r, first.Style, first.Prefix, first.Suffix)
-                                    : grid::TSortKey{},
+        items.push_back({firstKeyed ? grid::RefOf(firstKeys[static_cast<std::size_t>(r - Pass.First)])
+                                    : grid::TSortKeyRef{},
                          r});
     const auto before = [&](const TItem& a, const TItem& b) {
         int result = 0;

@@ -1,6 +1,7 @@
 // A cell text turned once into the value its sort style compares.
 #include "grid/data/SortKey.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "grid/base/QuillUtilDates.h"
@@ -31,6 +32,25 @@ bool CannotBeNumber(std::string_view Text)
     return false;
 }
 
+// "-12" or "3.25" under a "." decimal separator: certainly a number by the
+// locale rules, read without the general classification.
+bool ReadPlainDecimal(std::string_view Text, double& Value)
+{
+    if (LocaleDecimalSeparator() != '.' || Text.empty()) return false;
+    std::size_t i = Text[0] == '-' ? 1 : 0;
+    const std::size_t digits = i;
+    while (i < Text.size() && IsAsciiDigit(Text[i])) ++i;
+    if (i == digits) return false;
+    if (i < Text.size() && Text[i] == '.') {
+        const std::size_t fraction = ++i;
+        while (i < Text.size() && IsAsciiDigit(Text[i])) ++i;
+        if (i == fraction) return false;
+    }
+    if (i != Text.size()) return false;
+    const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
+    return error == std::errc() && end == Text.data() + Text.size();
+}
+
 bool ParseInvariant(const std::string& Text, double& Value)
 {
     return TryStrToFloat(Text, Value, InvariantFormatSettings()) && std::isfinite(Value);
@@ -53,6 +73,14 @@ TSeparatorPlace PlaceOf(char Separator, std::string_view Text)
     if ((at != 1 && at != 2) || at + 1 == Text.size()) return TSeparatorPlace::Elsewhere;
     return IsAsciiDigit(Text[at - 1]) && IsAsciiDigit(Text[at + 1]) ? TSeparatorPlace::WellPlaced
                                                                      : TSeparatorPlace::WellPlacedNoDigits;
+}
+
+// A number by the locale rules (integer, decimal or scientific) and its value.
+bool IsLocaleNumber(std::string_view Text, double& Value)
+{
+    if (ReadPlainDecimal(Text, Value)) return true;
+    return !Text.empty() && !CannotBeNumber(Text) && ClassifyNumberText(Text) != ntkNotANumber &&
+           ReadLocaleNumber(Text, Value);
 }
 
 TSortKey TextKey(std::string_view Text, bool IgnoreCase)
@@ -97,14 +125,13 @@ TSortKey AutomaticKey(std::string_view Text, bool IgnoreCase)
         key.Rank = akBlank;
         return key;
     }
-    if (!CannotBeNumber(Text) && ClassifyNumberText(Text) != ntkNotANumber &&
-        ReadLocaleNumber(Text, key.Number)) {
+    if (IsLocaleNumber(Text, key.Number)) {
         key.Rank = akNumber;
         return key;
     }
     switch (PlaceOf(LocaleDateSeparator(), Text)) {
     case TSeparatorPlace::WellPlaced:
-        if (TDateTime value; TryStrToDateTime(Text, value) || TryStrToDate(Text, value)) {
+        if (TDateTime value; TryStrToDateTime(Text, value)) {
             key.Rank = akDate;
             key.Number = value;
             return key;
@@ -137,8 +164,7 @@ double ReadSortDateTime(std::string_view Text)
 {
     TDateTime value = 0;
     if (Text.empty()) return 0;
-    if (TryStrToDateTime(Text, value) || TryStrToDate(Text, value)) return value;
-    return 0;
+    return TryStrToDateTime(Text, value) ? value : 0;
 }
 
 double ReadSortTime(std::string_view Text)
@@ -170,8 +196,7 @@ TSortKey MakeSortKey(TSortStyle Style, std::string_view Text, const TSortKeyOpti
     case ssAlphaNumericNoCase: {
         // Numbers by value before texts; the texts in their own order.
         double value = 0;
-        if (!Text.empty() && !CannotBeNumber(Text) && ClassifyNumberText(Text) != ntkNotANumber &&
-            ReadLocaleNumber(Text, value)) {
+        if (IsLocaleNumber(Text, value)) {
             key.Rank = akNumber;
             key.Number = value;
         } else {
@@ -189,7 +214,7 @@ TSortKey MakeSortKey(TSortStyle Style, std::string_view Text, const TSortKeyOpti
     return key;
 }
 
-int CompareSortKeys(const TSortKey& A, const TSortKey& B) noexcept
+int CompareSortKeys(const TSortKeyRef& A, const TSortKeyRef& B) noexcept
 {
     if (A.Rank != B.Rank) return A.Rank < B.Rank ? -1 : 1;
     if (A.Number != B.Number) return A.Number < B.Number ? -1 : 1;

@@ -21,6 +21,17 @@ struct TSortKey {
     bool Blank = false;
 };
 
+// A key as one sort compares it: a plain value that moves cheaply, viewing
+// the text of a TSortKey kept elsewhere.
+struct TSortKeyRef {
+    double Number = 0;
+    int Rank = 0;
+    bool Blank = false;
+    std::string_view Text;
+};
+
+inline TSortKeyRef RefOf(const TSortKey& Key) { return {Key.Number, Key.Rank, Key.Blank, Key.Text}; }
+
 // The ranks of the detected kinds of the automatic style, in sort order.
 enum TAutoKeyRank { akBlank, akNumber, akDate, akTime, akText, akCheckBox };
 
@@ -34,7 +45,7 @@ struct TSortKeyOptions {
 // ssCustom and ssRaw are not decided by the text and give a neutral key.
 TSortKey MakeSortKey(TSortStyle Style, std::string_view Text, const TSortKeyOptions& Options);
 // -1, 0 or 1 in ascending order.
-int CompareSortKeys(const TSortKey& A, const TSortKey& B) noexcept;
+int CompareSortKeys(const TSortKeyRef& A, const TSortKeyRef& B) noexcept;
 
 // A number by the locale rules read as a double ("1,234.5", "1e3"); False for
 // anything else.
