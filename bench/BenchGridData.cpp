@@ -4,6 +4,7 @@
 #include "grid/QuillGrid.h"
 #include "grid/base/AuxLists.h"
 #include "grid/data/SortKey.h"
+#include "grid/model/FilterSettings.h"
 #include "grid/model/SortSettings.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/rtl/FormatSettings.h"
@@ -12,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -186,5 +188,115 @@ void GridSortIndexedThreeKeys(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * Rows());
 }
 BENCHMARK(GridSortIndexedThreeKeys)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Filtering: one pass with one condition, its level removed outside the timing.
+void FilterColumn(benchmark::State& state, int ACol, const char* Condition)
+{
+    TQuillStringGrid& grid = *Scene().Grid;
+    grid.Filter().Clear();
+    TFilterData& data = *grid.Filter().Add();
+    data.SetColumn(ACol);
+    data.SetCondition(Condition);
+    data.SetCaseSensitive(false);
+    int shown = 0;
+    for (auto _ : state) {
+        grid.ApplyFilter();
+        state.PauseTiming();
+        shown = grid.RowCount();
+        grid.RemoveAllFilters();
+        state.ResumeTiming();
+    }
+    grid.Filter().Clear();
+    state.counters["rows_left"] = shown - 1;
+    state.SetItemsProcessed(state.iterations() * Rows());
+}
+
+void GridFilterWildcard(benchmark::State& state) { FilterColumn(state, TextCol, "*ab*"); }
+void GridFilterNumberRange(benchmark::State& state) { FilterColumn(state, NumberCol, ">500&<1000"); }
+BENCHMARK(GridFilterWildcard)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(GridFilterNumberRange)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Baselines: the same tests in bare loops over the texts, collecting the
+// rows that fail as the filter does.
+bool ContainsFolded(const std::string& Text, std::string_view Upper)
+{
+    std::string folded = Text;
+    for (char& c : folded)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return folded.find(Upper) != std::string::npos;
+}
+
+void BaselineSubstringLoop(benchmark::State& state)
+{
+    const auto& texts = Data().columns[TextCol];
+    for (auto _ : state) {
+        std::vector<int> failing;
+        for (std::size_t r = 0; r < texts.size(); ++r)
+            if (!ContainsFolded(texts[r], "AB")) failing.push_back(static_cast<int>(r));
+        benchmark::DoNotOptimize(failing.data());
+    }
+    state.SetItemsProcessed(state.iterations() * Rows());
+}
+BENCHMARK(BaselineSubstringLoop)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BaselineNumberRangeLoop(benchmark::State& state)
+{
+    const auto& texts = Data().columns[NumberCol];
+    for (auto _ : state) {
+        std::vector<int> failing;
+        for (std::size_t r = 0; r < texts.size(); ++r) {
+            double value = 0;
+            const std::string& text = texts[r];
+            const bool number = std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc();
+            if (!(number && value > 500 && value < 1000)) failing.push_back(static_cast<int>(r));
+        }
+        benchmark::DoNotOptimize(failing.data());
+    }
+    state.SetItemsProcessed(state.iterations() * Rows());
+}
+BENCHMARK(BaselineNumberRangeLoop)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Type-ahead: five characters typed, each narrowing the rows left, then
+// deleted one by one.
+constexpr const char* Typed[] = {"a", "ab", "abc", "abcd", "abcde"};
+
+void GridNarrowDownTypeAndDelete(benchmark::State& state)
+{
+    TQuillStringGrid& grid = *Scene().Grid;
+    for (auto _ : state) {
+        for (const char* text : Typed) grid.NarrowDown(text, TextCol);
+        for (int i = 3; i >= 0; --i) grid.NarrowDown(Typed[i], TextCol);
+        grid.NarrowDown("", TextCol);
+    }
+    if (grid.RowCount() != Rows() + 1) state.SkipWithError("rows did not come back");
+    grid.SetFixedRowAlways(false);
+    grid.Filter().Clear();
+    state.SetItemsProcessed(state.iterations() * Rows());
+}
+BENCHMARK(GridNarrowDownTypeAndDelete)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Baseline: the five narrowing passes, each over the rows the last one left.
+void BaselineNarrowingLoops(benchmark::State& state)
+{
+    const auto& texts = Data().columns[TextCol];
+    for (auto _ : state) {
+        std::vector<int> left(texts.size());
+        for (std::size_t r = 0; r < left.size(); ++r) left[r] = static_cast<int>(r);
+        for (const char* text : Typed) {
+            const std::string upper = [&] {
+                std::string u = text;
+                for (char& c : u) c = static_cast<char>(c - 'a' + 'A');
+                return u;
+            }();
+            std::vector<int> kept;
+            for (int r : left)
+                if (ContainsFolded(texts[static_cast<std::size_t>(r)], upper)) kept.push_back(r);
+            left = std::move(kept);
+        }
+        benchmark::DoNotOptimize(left.data());
+    }
+    state.SetItemsProcessed(state.iterations() * Rows());
+}
+BENCHMARK(BaselineNarrowingLoops)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace

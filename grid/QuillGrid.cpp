@@ -10,6 +10,7 @@
 #include "grid/base/NavigationSettings.h"
 #include "grid/model/ColumnMap.h"
 #include "grid/model/RowStore.h"
+#include "grid/model/FilterSettings.h"
 #include "grid/model/SortSettings.h"
 #include "platform/classes/StringList.h"
 #include "platform/rtl/FormatSettings.h"
@@ -53,6 +54,8 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
     FSortSettings = std::make_unique<TSortSettings>(nullptr);
     FSortIndexes = std::make_unique<TSortIndexList>();
     FNavigation = std::make_unique<TNavigation>();
+    FFilter = std::make_unique<TFilter>(nullptr);
+    FFilterList = std::make_unique<TStringList>();
     FRowStore->SetShownCount(TCustomGrid::RowCount());
     FRowStore->SetRowWidthHint(ColCount());
     GridLinkCursor = grid::GridLinkCursorHandPoint;

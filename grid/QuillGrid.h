@@ -26,6 +26,7 @@
 class TIntList;
 class TSortIndexList;
 class TSortSettings;
+class TFilter;
 class TIcon;
 class TPicture;
 class TMouseActions;
@@ -55,6 +56,11 @@ using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int New
 using TIsPasswordCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& IsPassword)>;
 using TWordWrapEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& WordWrap)>;
 using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
+using TGridProgressEvent = std::function<void(TObject* Sender, short Progress)>;
+using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TStrings* Filter)>;
+using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, std::string FriendlyName,
+                                              std::string& FilterCondition)>;
 using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 
 // The grid module's shared state.
@@ -703,6 +709,52 @@ class TQuillStringGrid : public TBaseGrid {
     void SaveToFixed(const std::string& FileName, TIntList& Positions);
     void LoadFromFixed(const std::string& FileName, TIntList& Positions, bool DoTrim = true, int MaxRows = -1);
 
+    // Filtering: each pass hides the normal rows that fail the conditions of
+    // Filter as one level, so later passes narrow and removing a level shows
+    // exactly its rows again. Conditions are read once per pass.
+    TFilter& Filter() noexcept { return *FFilter; }
+    bool FilterActive() const noexcept { return FFilterActive; }
+    void SetFilterActive(bool Value);
+    bool FilterNormalCellsOnly() const noexcept { return FFilterNormalCellsOnly; }
+    void SetFilterNormalCellsOnly(bool Value) noexcept { FFilterNormalCellsOnly = Value; }
+    bool FilterIncremental() const noexcept { return FFilterIncremental; }
+    void SetFilterIncremental(bool Value) noexcept { FFilterIncremental = Value; }
+    bool AutoFilterUpdate() const noexcept { return FAutoFilterUpdate; }
+    void SetAutoFilterUpdate(bool Value) noexcept { FAutoFilterUpdate = Value; }
+    bool FilterDropDownAuto() const noexcept { return FFilterDropDownAuto; }
+    void SetFilterDropDownAuto(bool Value);
+    bool FilterDropDownCheck() const noexcept { return FFilterDropDownCheck; }
+    void SetFilterDropDownCheck(bool Value) noexcept { FFilterDropDownCheck = Value; }
+    const std::string& FilterDropDownClear() const noexcept { return FFilterDropDownClear; }
+    void SetFilterDropDownClear(const std::string& Value) { FFilterDropDownClear = Value; }
+    // Only a fixed row is taken.
+    int FilterDropDownRow() const noexcept { return FFilterDropDownRow; }
+    void SetFilterDropDownRow(int Value);
+    // The entries of the open drop-down, and the real column it belongs to (-1: none).
+    TStringList& FilterList() noexcept { return *FFilterList; }
+    int FilterCol() const noexcept { return FFilterCol; }
+    void SetFilterCol(int Value) noexcept { FFilterCol = Value; }
+    virtual bool DoCustomFilter(int ARow);
+    void FilterRow(int ARow);
+    void ApplyFilter();
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    // Type-ahead narrowing on one column, or on whole rows with AColumn -1;
+    // the typed text is matched literally.
+    void NarrowDown(const std::string& ACondition, int AColumn);
+    // Fills FilterList for a column; the column's own values become entries
+    // that match exactly that value, whatever characters it holds.
+    virtual bool DoGetColumnFilter(int ACol);
+    virtual void FilterListSelect(TObject* Sender, int ItemIndex);
+    // The check-list drop-down: the entries whose boxes are ticked.
+    virtual void FilterCheckListSelect(const std::vector<int>& CheckedItems);
+    virtual void DoFilterDone();
+    TCustomFilterEvent OnCustomFilter;
+    TGridProgressEvent OnFilterProgress;
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TFilterSelectEvent OnFilterSelect;
+    TNotifyEvent OnFilterDone;
+
 protected:
     void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
                              TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
@@ -831,6 +883,32 @@ private:
     std::unique_ptr<TSortIndexList> FSortIndexes;
     std::unique_ptr<TNavigation> FNavigation;
     int FSortRow = -1;
+
+    // Filtering.
+    // The conditions of Filter read for one pass, or null outside a pass.
+    struct TFilterPass;
+    const TFilterPass* FFilterPass = nullptr;
+    bool RowPassesFilter(int ARow, const TFilterPass& Pass);
+    std::string FilterCellText(int ACol, int ARow, TFilterCells Data);
+    void EndFilterLevel();
+    void ApplyFilterCondition(const std::string& ACondition, int AColumn);
+    // The condition of a drop-down entry ("" for the clear entry) and its name.
+    std::string FilterEntryCondition(int ItemIndex, std::string& FriendlyName);
+    std::unique_ptr<TFilter> FFilter;
+    std::unique_ptr<TStringList> FFilterList;
+    // The exact conditions of the entries DoGetColumnFilter made, by entry.
+    std::vector<std::pair<std::string, std::string>> FFilterEntries;
+    bool FFilterActive = false;
+    bool FFilterNormalCellsOnly = true;
+    bool FFilterIncremental = true;
+    bool FAutoFilterUpdate = true;
+    bool FFilterDropDownAuto = false;
+    bool FFilterDropDownCheck = false;
+    std::string FFilterDropDownClear = "(All)";
+    int FFilterDropDownRow = 0;
+    int FFilterFixedRows = 0;
+    int FFilterCol = -1;
+    std::string FLastFilter;
 
     std::string FFloatFormat = "%.2f";
     std::string FCheckTrue = "Y";

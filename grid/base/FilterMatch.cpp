@@ -66,23 +66,11 @@ bool ReadPlainNumber(std::string_view text, double& value)
 bool ReadComparableNumber(std::string_view text, double& value)
 {
     TDateTime date = 0;
-    return ReadPlainNumber(ToInvariantNumberText(text), value) && !ParseLocaleDateTime(text, date);
-}
-
-// Orders Value against Operand: as numbers when both are numbers, else as dates when
-// both are dates, else by character codes.
-int CompareOperand(std::string_view value, std::string_view operand)
-{
-    double valueNumber = 0;
-    double operandNumber = 0;
-    if (ReadComparableNumber(value, valueNumber) && ReadComparableNumber(operand, operandNumber))
-        return (valueNumber > operandNumber) - (valueNumber < operandNumber);
-    TDateTime valueDate = 0;
-    TDateTime operandDate = 0;
-    if (ParseLocaleDateTime(value, valueDate) && ParseLocaleDateTime(operand, operandDate))
-        return (valueDate > operandDate) - (valueDate < operandDate);
-    const int order = FirstChars(value, OperandLimit).compare(FirstChars(operand, OperandLimit));
-    return (order > 0) - (order < 0);
+    // Most texts hold no separator to convert and are read as they stand.
+    const bool invariant = text.find(LocaleThousandSeparator()) == std::string_view::npos &&
+                           (LocaleDecimalSeparator() == '.' || text.find(LocaleDecimalSeparator()) == std::string_view::npos);
+    const bool number = invariant ? ReadPlainNumber(text, value) : ReadPlainNumber(ToInvariantNumberText(text), value);
+    return number && !ParseLocaleDateTime(text, date);
 }
 
 enum class SpaceRule { SingleSpaceInQuotes, AnySpaceEnds };
@@ -122,59 +110,65 @@ std::string CollectOperand(std::string_view term, size_t sign, SpaceRule spaces,
     return std::string(FirstChars(operand, OperandLimit));
 }
 
-// "*" (a run counts as one) matches any run of characters, "?" any one character; "!"
-// anywhere negates the whole match and double quotes are passed over. Backtracks only
-// to the last "*", so the work stays bounded by the product of the lengths.
-bool MatchWildcards(std::string_view term, std::string_view value)
+// Escaped characters travel through parsing as a marker byte that no UTF-8 text holds,
+// followed by an ASCII capital naming the character, so that no operator search finds
+// them; operands and patterns turn them back into the character.
+constexpr char EscapeMarker = '\xFF';
+constexpr std::string_view Escapable = "*?!<>&|;^()\"=\\ ";
+
+std::string MarkEscapes(std::string_view text)
 {
-    bool negate = false;
-    std::string pattern;
-    pattern.reserve(term.size());
-    for (char c : term) {
-        if (c == '!')
-            negate = true;
-        else if (c != '"')
-            pattern += c;
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t kind = i + 1 < text.size() && text[i] == '\\' ? Escapable.find(text[i + 1]) : std::string::npos;
+        if (kind == std::string::npos) {
+            out += text[i];
+            continue;
+        }
+        out += EscapeMarker;
+        out += static_cast<char>('A' + kind);
+        ++i;
     }
-    size_t p = 0;
-    size_t v = 0;
-    size_t starPattern = std::string::npos;
-    size_t starValue = 0;
-    bool matched = true;
-    while (v < value.size()) {
-        if (p < pattern.size() && pattern[p] == '*') {
-            while (p < pattern.size() && pattern[p] == '*')
-                ++p;
-            starPattern = p;
-            starValue = v;
-        } else if (p < pattern.size() && pattern[p] == '?') {
-            ++p;
-            v = rtl::Utf8Next(value, v);
-        } else if (p < pattern.size() && pattern[p] == value[v]) {
-            ++p;
-            ++v;
-        } else if (starPattern != std::string::npos) {
-            starValue = rtl::Utf8Next(value, starValue);
-            v = starValue;
-            p = starPattern;
+    return out;
+}
+
+// The escaped character at a marker, or 0 when Text has no marker at I.
+char EscapedAt(std::string_view text, size_t i)
+{
+    if (text[i] != EscapeMarker || i + 1 >= text.size()) return 0;
+    const size_t kind = static_cast<size_t>(text[i + 1] - 'A');
+    return kind < Escapable.size() ? Escapable[kind] : 0;
+}
+
+std::string UnmarkEscapes(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (const char c = EscapedAt(text, i)) {
+            out += c;
+            ++i;
         } else {
-            matched = false;
-            break;
+            out += text[i];
         }
     }
-    while (matched && p < pattern.size() && pattern[p] == '*')
-        ++p;
-    matched = matched && p == pattern.size();
-    return matched != negate;
+    return out;
+}
+
+bool IsAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // The locale's upper case. Plain ASCII text takes the ASCII rule, which gives the same
 // result everywhere but in Turkic locales and is many times quicker.
 std::string LocaleUpperCase(std::string_view text)
 {
-    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    return ascii ? UpperCase(text) : AnsiUpperCase(text);
+    return IsAscii(text) ? UpperCase(text) : AnsiUpperCase(text);
 }
+
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool Contains(std::string_view text, char c)
 {
@@ -199,69 +193,192 @@ std::vector<size_t> MatchParentheses(std::string_view text)
     return closing;
 }
 
-// Evaluates left to right, without recursion: entering a group saves the enclosing
-// result and operator on a stack, so nesting depth costs memory only.
-bool EvaluateExpression(std::string_view condition, std::string_view value, bool caseSensitive)
+using TOperand = TFilterCondition::TOperand;
+using TTerm = TFilterCondition::TTerm;
+using TStep = TFilterCondition::TStep;
+
+TOperand ReadOperand(std::string_view term, size_t sign, SpaceRule spaces)
 {
-    struct Enclosing {
-        bool accumulated;
-        char pending;
-        std::string_view rest;
-    };
-    std::vector<Enclosing> groups;
-    std::vector<size_t> closing;
-    bool accumulated = true;
-    char pending = 0;
-    const auto join = [&](bool result) {
-        switch (pending) {
-        case '&':
-            accumulated = accumulated && result;
-            break;
-        case ';':
-        case '^':
-        case '|':
-            accumulated = accumulated || result;
-            break;
-        case '(':
-            // The empty term between ")" and the next operator is passed over.
-            break;
-        default:
-            accumulated = result;
-        }
-    };
-    std::string_view text = condition;
-    while (true) {
-        int position = -1;
-        const char found = FindUnquotedOperator("(;^&|", text, position);
-        if (found == 0) {
-            join(MatchFilterTerm(text, value, caseSensitive));
-            if (groups.empty())
-                return accumulated;
-            const bool groupResult = accumulated;
-            accumulated = groups.back().accumulated;
-            pending = groups.back().pending;
-            text = groups.back().rest;
-            groups.pop_back();
-            join(groupResult);
-            pending = '(';
-        } else if (text.front() == '(') {
-            if (closing.empty())
-                closing = MatchParentheses(condition);
-            const size_t start = static_cast<size_t>(text.data() - condition.data());
-            const size_t close = closing[start];
-            // A group that no ")" closes runs to the end of the enclosing text.
-            const size_t innerLength =
-                (close == std::string_view::npos || close - start >= text.size()) ? text.size() - 1 : close - start - 1;
-            groups.push_back({accumulated, pending, text.substr(std::min(text.size(), innerLength + 2))});
-            text = text.substr(1, innerLength);
-            accumulated = true;
-            pending = 0;
-        } else {
-            join(MatchFilterTerm(text.substr(0, static_cast<size_t>(position)), value, caseSensitive));
-            text.remove_prefix(static_cast<size_t>(position) + 1);
-            pending = found;
+    TOperand operand;
+    operand.Present = true;
+    operand.Text = std::string(FirstChars(UnmarkEscapes(CollectOperand(term, sign, spaces, operand.OrEqual)), OperandLimit));
+    operand.IsNumber = ReadComparableNumber(operand.Text, operand.Number);
+    TDateTime date = 0;
+    operand.IsDate = ParseLocaleDateTime(operand.Text, date);
+    operand.Date = date;
+    return operand;
+}
+
+// "*" (a run counts as one) matches any run of characters, "?" any one character; "!"
+// anywhere negates the whole match and double quotes are passed over.
+TTerm CompileTerm(std::string_view term)
+{
+    TTerm compiled;
+    if (const size_t sign = term.find('>'); sign != std::string_view::npos)
+        compiled.Greater = ReadOperand(term, sign, SpaceRule::SingleSpaceInQuotes);
+    if (const size_t sign = term.find('<'); sign != std::string_view::npos)
+        compiled.Less = ReadOperand(term, sign, SpaceRule::AnySpaceEnds);
+    compiled.Bang = Contains(term, '!');
+    compiled.Caret = Contains(term, '^');
+    compiled.Ampersand = Contains(term, '&');
+    for (size_t i = 0; i < term.size(); ++i) {
+        if (const char escaped = EscapedAt(term, i)) {
+            compiled.Pattern += escaped;
+            compiled.Literal.push_back(true);
+            ++i;
+        } else if (term[i] == '!') {
+            compiled.Negate = true;
+        } else if (term[i] != '"') {
+            compiled.Pattern += term[i];
+            compiled.Literal.push_back(false);
         }
     }
+    return compiled;
+}
+
+// A value with the readings the terms ask of it, each made at most once.
+class TValueReadings {
+public:
+    TValueReadings(std::string_view value, bool caseSensitive)
+        : FRaw(value), FCaseSensitive(caseSensitive), FAsciiFold(!caseSensitive && IsAscii(value))
+    {
+    }
+
+    // The value in the case it is compared in.
+    std::string_view Cased()
+    {
+        if (FCaseSensitive) return FRaw;
+        if (!FCasedMade) {
+            FCased = LocaleUpperCase(FRaw);
+            FCasedMade = true;
+        }
+        return FCased;
+    }
+    // Upper-casing leaves a number's reading alone, so the raw value serves.
+    bool Number(double& value)
+    {
+        if (FNumberState == 0) FNumberState = ReadComparableNumber(FRaw, FNumber) ? 1 : 2;
+        value = FNumber;
+        return FNumberState == 1;
+    }
+    bool Date(double& value)
+    {
+        if (FDateState == 0) {
+            TDateTime date = 0;
+            FDateState = ParseLocaleDateTime(Cased(), date) ? 1 : 2;
+            FDate = date;
+        }
+        value = FDate;
+        return FDateState == 1;
+    }
+    // Wildcards compare plain ASCII text by folding each character as they go.
+    bool AsciiFold() const { return FAsciiFold; }
+    std::string_view Raw() const { return FRaw; }
+
+private:
+    std::string_view FRaw;
+    bool FCaseSensitive;
+    bool FAsciiFold;
+    bool FCasedMade = false;
+    std::string FCased;
+    int FNumberState = 0;
+    double FNumber = 0;
+    int FDateState = 0;
+    double FDate = 0;
+};
+
+// Orders the value against an operand: as numbers when both are numbers, else as dates
+// when both are dates, else by character codes.
+int CompareOperand(TValueReadings& value, const TOperand& operand)
+{
+    double valueNumber = 0;
+    if (operand.IsNumber && value.Number(valueNumber))
+        return (valueNumber > operand.Number) - (valueNumber < operand.Number);
+    double valueDate = 0;
+    if (operand.IsDate && value.Date(valueDate))
+        return (valueDate > operand.Date) - (valueDate < operand.Date);
+    const int order = FirstChars(value.Cased(), OperandLimit).compare(operand.Text);
+    return (order > 0) - (order < 0);
+}
+
+// Backtracks only to the last "*", so the work stays bounded by the product of the
+// lengths.
+template <typename Fold>
+bool MatchPattern(const TTerm& term, std::string_view value, Fold fold)
+{
+    const std::string& pattern = term.Pattern;
+    const auto wild = [&](size_t p, char c) { return pattern[p] == c && !term.Literal[p]; };
+    size_t p = 0;
+    size_t v = 0;
+    size_t starPattern = std::string::npos;
+    size_t starValue = 0;
+    bool matched = true;
+    while (v < value.size()) {
+        if (p < pattern.size() && wild(p, '*')) {
+            while (p < pattern.size() && wild(p, '*'))
+                ++p;
+            starPattern = p;
+            starValue = v;
+        } else if (p < pattern.size() && wild(p, '?')) {
+            ++p;
+            v = rtl::Utf8Next(value, v);
+        } else if (p < pattern.size() && pattern[p] == fold(value[v])) {
+            ++p;
+            ++v;
+        } else if (starPattern != std::string::npos) {
+            starValue = rtl::Utf8Next(value, starValue);
+            v = starValue;
+            p = starPattern;
+        } else {
+            matched = false;
+            break;
+        }
+    }
+    while (matched && p < pattern.size() && wild(p, '*'))
+        ++p;
+    matched = matched && p == pattern.size();
+    return matched != term.Negate;
+}
+
+bool MatchTerm(const TTerm& term, TValueReadings& value)
+{
+    bool greaterPresent = term.Greater.Present;
+    bool lessPresent = term.Less.Present;
+    bool greater = true;
+    bool less = true;
+    if (greaterPresent) {
+        const int order = CompareOperand(value, term.Greater);
+        greater = term.Greater.OrEqual ? order >= 0 : order > 0;
+    }
+    if (lessPresent) {
+        const int order = CompareOperand(value, term.Less);
+        less = term.Less.OrEqual ? order <= 0 : order < 0;
+    }
+    const bool hasGreater = greaterPresent;
+    const bool hasLess = lessPresent;
+    if (term.Bang) {
+        greaterPresent = true;
+        lessPresent = true;
+    }
+    if (term.Caret && (greaterPresent || lessPresent))
+        return greater || less;
+    if (term.Ampersand && greaterPresent && lessPresent)
+        return greater && less;
+    if ((hasGreater && greater) || (hasLess && less))
+        return true;
+    if (value.AsciiFold())
+        return MatchPattern(term, value.Raw(), AsciiUpper);
+    return MatchPattern(term, value.Cased(), [](char c) { return c; });
+}
+
+// The condition's text as the evaluation reads it: escapes marked, trimmed, spaces
+// outside quotes dropped and a leading "=" passed over.
+std::string PrepareCondition(std::string_view condition)
+{
+    std::string text = RemoveUnquotedSpaces(Trim(MarkEscapes(condition)));
+    if (text.starts_with('='))
+        text.erase(0, 1);
+    return text;
 }
 
 } // namespace
@@ -309,53 +426,123 @@ size_t FindClosingParenthesis(std::string_view Text)
     return 0;
 }
 
+// Reads the condition left to right, without recursion, into steps: entering a group
+// records the operator that will join the group's result, so nesting depth costs memory
+// only. Terms joined by the "(" of a group just closed are passed over, as the empty
+// term between ")" and the next operator is.
+TFilterCondition::TFilterCondition(std::string_view Condition, bool CaseSensitive) : FCaseSensitive(CaseSensitive)
+{
+    const std::string condition = PrepareCondition(Condition);
+    struct Enclosing {
+        char pending;
+        std::string_view rest;
+    };
+    std::vector<Enclosing> groups;
+    std::vector<size_t> closing;
+    char pending = 0;
+    const auto addTerm = [&](std::string_view term) {
+        if (pending == '(') return;
+        FTerms.push_back(CompileTerm(CaseSensitive ? std::string(term) : LocaleUpperCase(term)));
+        FSteps.push_back({TStep::skTerm, pending, static_cast<int>(FTerms.size()) - 1});
+    };
+    std::string_view text = condition;
+    while (true) {
+        int position = -1;
+        const char found = FindUnquotedOperator("(;^&|", text, position);
+        if (found == 0) {
+            addTerm(text);
+            if (groups.empty())
+                return;
+            FSteps.push_back({TStep::skClose, groups.back().pending, -1});
+            text = groups.back().rest;
+            groups.pop_back();
+            pending = '(';
+        } else if (text.front() == '(') {
+            if (closing.empty())
+                closing = MatchParentheses(condition);
+            const size_t start = static_cast<size_t>(text.data() - condition.data());
+            const size_t close = closing[start];
+            // A group that no ")" closes runs to the end of the enclosing text.
+            const size_t innerLength =
+                (close == std::string_view::npos || close - start >= text.size()) ? text.size() - 1 : close - start - 1;
+            groups.push_back({pending, text.substr(std::min(text.size(), innerLength + 2))});
+            FSteps.push_back({TStep::skOpen, 0, -1});
+            text = text.substr(1, innerLength);
+            pending = 0;
+        } else {
+            addTerm(text.substr(0, static_cast<size_t>(position)));
+            text.remove_prefix(static_cast<size_t>(position) + 1);
+            pending = found;
+        }
+    }
+}
+
+bool TFilterCondition::Matches(std::string_view Value) const
+{
+    TValueReadings value(Value, FCaseSensitive);
+    std::vector<bool> enclosing;
+    bool accumulated = true;
+    const auto join = [&](char op, bool result) {
+        switch (op) {
+        case '&':
+            accumulated = accumulated && result;
+            break;
+        case ';':
+        case '^':
+        case '|':
+            accumulated = accumulated || result;
+            break;
+        default:
+            accumulated = result;
+        }
+    };
+    for (const TStep& step : FSteps) {
+        switch (step.Kind) {
+        case TStep::skTerm:
+            join(step.Join, MatchTerm(FTerms[static_cast<size_t>(step.Term)], value));
+            break;
+        case TStep::skOpen:
+            enclosing.push_back(accumulated);
+            accumulated = true;
+            break;
+        case TStep::skClose: {
+            const bool groupResult = accumulated;
+            accumulated = enclosing.back();
+            enclosing.pop_back();
+            join(step.Join, groupResult);
+            break;
+        }
+        }
+    }
+    return accumulated;
+}
+
+std::string EscapeFilterText(std::string_view Text)
+{
+    std::string out;
+    out.reserve(Text.size() + 8);
+    for (char c : Text) {
+        if (Escapable.find(c) != std::string_view::npos)
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
 bool MatchConditionText(std::string_view Term, std::string_view Value)
 {
-    const size_t greaterSign = Term.find('>');
-    const size_t lessSign = Term.find('<');
-    bool greaterPresent = greaterSign != std::string_view::npos;
-    bool lessPresent = lessSign != std::string_view::npos;
-    bool greater = true;
-    bool less = true;
-    if (greaterPresent) {
-        bool orEqual = false;
-        const std::string operand = CollectOperand(Term, greaterSign, SpaceRule::SingleSpaceInQuotes, orEqual);
-        const int order = CompareOperand(Value, operand);
-        greater = orEqual ? order >= 0 : order > 0;
-    }
-    if (lessPresent) {
-        bool orEqual = false;
-        const std::string operand = CollectOperand(Term, lessSign, SpaceRule::AnySpaceEnds, orEqual);
-        const int order = CompareOperand(Value, operand);
-        less = orEqual ? order <= 0 : order < 0;
-    }
-    const bool hasGreater = greaterPresent;
-    const bool hasLess = lessPresent;
-    if (Contains(Term, '!')) {
-        greaterPresent = true;
-        lessPresent = true;
-    }
-    if (Contains(Term, '^') && (greaterPresent || lessPresent))
-        return greater || less;
-    if (Contains(Term, '&') && greaterPresent && lessPresent)
-        return greater && less;
-    if ((hasGreater && greater) || (hasLess && less))
-        return true;
-    return MatchWildcards(Term, Value);
+    TValueReadings value(Value, true);
+    return MatchTerm(CompileTerm(MarkEscapes(Term)), value);
 }
 
 bool MatchFilterTerm(std::string_view Term, std::string_view Value, bool CaseSensitive)
 {
-    if (CaseSensitive)
-        return MatchConditionText(Term, Value);
-    return MatchConditionText(LocaleUpperCase(Term), LocaleUpperCase(Value));
+    TValueReadings value(Value, CaseSensitive);
+    const std::string term = MarkEscapes(Term);
+    return MatchTerm(CompileTerm(CaseSensitive ? term : LocaleUpperCase(term)), value);
 }
 
 bool MatchFilterExpr(std::string_view Condition, std::string_view Value, bool CaseSensitive)
 {
-    std::string condition = RemoveUnquotedSpaces(Trim(Condition));
-    std::string_view text = condition;
-    if (text.starts_with('='))
-        text.remove_prefix(1);
-    return EvaluateExpression(text, Value, CaseSensitive);
+    return TFilterCondition(Condition, CaseSensitive).Matches(Value);
 }

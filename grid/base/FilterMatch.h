@@ -4,6 +4,55 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+// A backslash before one of the characters the language reads as an operator
+// (* ? ! < > & | ; ^ ( ) " = \ and the space) makes it stand for itself.
+
+// A condition read once, then matched against many values. Matching a value
+// does no parsing of the condition, and plain ASCII values are compared
+// without being copied.
+class TFilterCondition {
+public:
+    TFilterCondition(std::string_view Condition, bool CaseSensitive);
+    bool Matches(std::string_view Value) const;
+
+    struct TOperand {
+        bool Present = false;
+        bool OrEqual = false;
+        std::string Text;
+        bool IsNumber = false;
+        double Number = 0;
+        bool IsDate = false;
+        double Date = 0;
+    };
+    // One term: its comparisons, its flags and its wildcard pattern, whose
+    // characters marked literal came from escapes.
+    struct TTerm {
+        TOperand Greater;
+        TOperand Less;
+        bool Bang = false;
+        bool Caret = false;
+        bool Ampersand = false;
+        bool Negate = false;
+        std::string Pattern;
+        std::vector<bool> Literal;
+    };
+    // Evaluate a term and join it, open a group, or close one and join it.
+    struct TStep {
+        enum TKind { skTerm, skOpen, skClose } Kind;
+        char Join;
+        int Term;
+    };
+
+private:
+    std::vector<TTerm> FTerms;
+    std::vector<TStep> FSteps;
+    bool FCaseSensitive;
+};
+
+// Text that matches only itself when used as a condition or a term.
+std::string EscapeFilterText(std::string_view Text);
 
 // Does Value satisfy the whole Condition? Terms are joined left to right without
 // precedence: "&" is AND, ";", "^" and "|" are OR, and parentheses group. A "(" that no

@@ -158,3 +158,20 @@ TEST(FilterMatch, Helpers)
     EXPECT_EQ(FindClosingParenthesis("(a(b)c)d"), 7u);
     EXPECT_EQ(FindClosingParenthesis("((a)"), 0u);
 }
+
+TEST(FilterMatch, EscapedTextMatchesOnlyItself)
+{
+    const LocaleScope dayFirst('.', ',', '/', ':', "dd/mm/yyyy");
+    for (const char* literal : {"R&D", "a|b", "(none", "x*", "<none>", "!x", "a;b", "=x", " a b ", "50%?", "\\", "\"q\""}) {
+        const std::string condition = EscapeFilterText(literal);
+        EXPECT_TRUE(MatchFilterExpr(condition, literal, true)) << literal;
+        EXPECT_TRUE(MatchFilterExpr(condition, literal, false)) << literal;
+        for (const char* other : {"", "R", "D", "a", "b", "x", "xy", "none", "a b", "q", "50%x"})
+            EXPECT_FALSE(MatchFilterExpr(condition, other, true)) << literal << " on " << other;
+    }
+    // Escaped parts combine with the language around them.
+    EXPECT_TRUE(MatchFilterExpr("*" + EscapeFilterText("x*") + "*", "ax*b", false));
+    EXPECT_FALSE(MatchFilterExpr("*" + EscapeFilterText("x*") + "*", "axyb", false));
+    EXPECT_TRUE(MatchFilterExpr(EscapeFilterText("R&D") + "|b", "b", true));
+    EXPECT_TRUE(MatchFilterExpr("a\\b", "a\\b", true)) << "a backslash before an ordinary character stays";
+}

@@ -1,0 +1,328 @@
+// Filtering the string grid's rows: the row test, filter passes stacked as
+// levels of hidden rows, type-ahead narrowing and the filter drop-down's
+// entries and selections.
+#include "grid/QuillGrid.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "grid/base/AuxLists.h"
+#include "grid/base/FilterMatch.h"
+#include "grid/base/QuillUtilCellText.h"
+#include "grid/model/FilterSettings.h"
+#include "platform/classes/StringList.h"
+#include "platform/rtl/ScopeExit.h"
+#include "platform/rtl/Strings.h"
+
+// The conditions of Filter as one pass reads them: each condition parsed once.
+struct TQuillStringGrid::TFilterPass {
+    struct TCondition {
+        const TFilterData* Data;
+        // Null for an empty condition, which every row passes.
+        std::unique_ptr<TFilterCondition> Matcher;
+        // For whole-row conditions: the upper-cased text searched for.
+        std::string RowText;
+    };
+    std::vector<TCondition> Conditions;
+
+    explicit TFilterPass(const TFilter& Filter)
+    {
+        for (int i = 0; i < Filter.Count(); ++i) {
+            const TFilterData* data = Filter.GetItem(i);
+            TCondition condition{data, nullptr, {}};
+            if (data->Data() == fcRow) condition.RowText = AnsiUpperCase(data->Condition());
+            else if (!data->Condition().empty())
+                condition.Matcher = std::make_unique<TFilterCondition>(data->Condition(), data->CaseSensitive());
+            Conditions.push_back(std::move(condition));
+        }
+    }
+};
+
+namespace {
+
+// Only a text holding this can be a wide text.
+constexpr std::string_view WideTextMarker = "|\\";
+
+// Cuts Prefix from the start and Suffix from the end, as a filter condition
+// compares the text without them.
+void CutAffixes(std::string& Text, const std::string& Prefix, const std::string& Suffix)
+{
+    if (!Prefix.empty() && Text.starts_with(Prefix)) Text.erase(0, Prefix.size());
+    if (!Suffix.empty())
+        if (const std::size_t at = Text.find(Suffix); at != std::string::npos && at + Suffix.size() == Text.size())
+            Text.erase(at);
+}
+
+bool Join(TFilterOperation Operation, bool Result, bool Match)
+{
+    switch (Operation) {
+    case foSHORT:
+    case foNONE: return Match;
+    case foAND: return Result && Match;
+    case foXOR: return Result != Match;
+    case foOR: return Result || Match;
+    }
+    return Match;
+}
+
+} // namespace
+
+std::string TQuillStringGrid::FilterCellText(int ACol, int ARow, TFilterCells Data)
+{
+    switch (Data) {
+    case fcNormal: return Cells(ACol, ARow);
+    case fcStripHTML: return StrippedCells(ACol, ARow);
+    case fcRow: {
+        std::string row;
+        for (int c = 0; c < TotalColCount(); ++c) row += (c ? "\n" : "") + GetCellEx(c, ARow);
+        return row;
+    }
+    case fcVirtual:
+    case fcCalculated: break;
+    }
+    return GetCellEx(ACol, ARow);
+}
+
+bool TQuillStringGrid::RowPassesFilter(int ARow, const TFilterPass& Pass)
+{
+    bool result = true;
+    for (const TFilterPass::TCondition& condition : Pass.Conditions) {
+        const TFilterData& data = *condition.Data;
+        std::string text = Trim(FilterCellText(data.Column(), ARow, data.Data()));
+        if (text.find(WideTextMarker) != std::string::npos && ClassifyCellText(text, false) == grid::ctkWide)
+            text = rtl::Utf16ToUtf8(DecodeWideCellText(text));
+        bool match = true;
+        if (data.Data() == fcRow) {
+            match = AnsiUpperCase(text).find(condition.RowText) != std::string::npos;
+        } else if (condition.Matcher) {
+            CutAffixes(text, data.Prefix(), data.Suffix());
+            match = condition.Matcher->Matches(text);
+        }
+        result = Join(data.Operation(), result, match);
+        if (data.Operation() == foSHORT && !match) break;
+    }
+    if (OnCustomFilter) OnCustomFilter(this, ARow, result);
+    return result;
+}
+
+bool TQuillStringGrid::DoCustomFilter(int ARow)
+{
+    if (FFilterPass) return RowPassesFilter(ARow, *FFilterPass);
+    const TFilterPass pass(*FFilter);
+    return RowPassesFilter(ARow, pass);
+}
+
+void TQuillStringGrid::FilterRow(int ARow)
+{
+    if (!DoCustomFilter(ARow)) HideRow(RealRowIndex(ARow));
+}
+
+void TQuillStringGrid::ApplyFilter()
+{
+    FFilterFixedRows = FixedRows();
+    const int first = FixedRows();
+    const int last = RowCount() - FFixedFooters - 1;
+    const int total = last - first + 1;
+    const TFilterPass pass(*FFilter);
+    FFilterPass = &pass;
+    TIntList hide(-1, -1);
+    {
+        rtl::ScopeExit endPass([this] { FFilterPass = nullptr; });
+        int progress = 0;
+        int done = 0;
+        for (int r = first; r <= last; ++r) {
+            // Node and summary rows exist only in an outline.
+            if (FFilterNormalCellsOnly && FNumNodes > 0 && (IsNode(r) || IsSummary(r))) continue;
+            if (!DoCustomFilter(r)) hide.Add(r);
+            ++done;
+            if (OnFilterProgress && total > 0) {
+                progress = static_cast<int>(std::nearbyint(done * 100.0 / total));
+                OnFilterProgress(this, static_cast<short>(progress));
+            }
+        }
+        HideRowList(hide);
+        if (OnFilterProgress && total > 0) OnFilterProgress(this, static_cast<short>(progress));
+    }
+}
+
+void TQuillStringGrid::SetFilterActive(bool Value)
+{
+    if (Value != FFilterActive) {
+        FFilterActive = Value;
+        if (Value) {
+            if (Row() < 0 || Row() >= RowCount() || Col() < 0 || Col() >= ColCount())
+                FocusCell(FixedCols(), FixedRows(), true);
+            ApplyFilter();
+            FSelHidden = false;
+        } else {
+            EndFilterLevel();
+        }
+        SetTopRow(FixedRows());
+    }
+}
+
+// Shows the rows of the last level again. The level count drops with it, so
+// that switching the filter off and removing a level count alike.
+void TQuillStringGrid::EndFilterLevel()
+{
+    UnHideRowList();
+    SetFixedRows(std::min(FFilterFixedRows, std::max(RowCount() - 1, 0)));
+    if (FSelHidden) UnHideSelection();
+    if (FFilterLevel > 0) --FFilterLevel;
+}
+
+bool TQuillStringGrid::RemoveLastFilter()
+{
+    if (FFilterLevel <= 0) return false;
+    EndFilterLevel();
+    return FFilterLevel > 1;
+}
+
+void TQuillStringGrid::RemoveAllFilters()
+{
+    if (FFilterLevel <= 0) {
+        FFilter->Clear();
+        return;
+    }
+    while (FFilterLevel > 0) RemoveLastFilter();
+}
+
+void TQuillStringGrid::ApplyFilterCondition(const std::string& ACondition, int AColumn)
+{
+    FFilter->Clear();
+    TFilterData& data = *FFilter->Add();
+    // The typed text is taken literally: characters of the condition
+    // language in it match themselves.
+    if (AColumn == -1) {
+        data.SetData(fcRow);
+        data.SetCondition(ACondition);
+    } else {
+        data.SetData(fcNormal);
+        data.SetCondition("*" + EscapeFilterText(ACondition) + "*");
+    }
+    data.SetCaseSensitive(false);
+    data.SetColumn(AColumn);
+    ApplyFilter();
+}
+
+void TQuillStringGrid::NarrowDown(const std::string& ACondition, int AColumn)
+{
+    SetFixedRowAlways(true);
+    if (ACondition.size() == FLastFilter.size() + 1 && ACondition.starts_with(FLastFilter)) {
+        ApplyFilterCondition(ACondition, AColumn);
+    } else if (!ACondition.empty() && ACondition.size() + 1 == FLastFilter.size() &&
+               FLastFilter.starts_with(ACondition)) {
+        RemoveLastFilter();
+    } else {
+        RemoveAllFilters();
+        if (!ACondition.empty()) ApplyFilterCondition(ACondition, AColumn);
+    }
+    FLastFilter = ACondition;
+}
+
+// The drop-down.
+
+void TQuillStringGrid::SetFilterDropDownAuto(bool Value)
+{
+    FFilterDropDownAuto = Value;
+    Invalidate();
+}
+
+void TQuillStringGrid::SetFilterDropDownRow(int Value)
+{
+    if (Value >= FixedRows()) return;
+    FFilterDropDownRow = Value;
+    Invalidate();
+}
+
+bool TQuillStringGrid::DoGetColumnFilter(int ACol)
+{
+    FFilterList->Clear();
+    FFilterEntries.clear();
+    if (FFilterDropDownAuto) {
+        std::vector<std::string> values;
+        for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r) values.push_back(Trim(GetCellEx(ACol, r)));
+        if (!FFilterIncremental)
+            for (int r = 0; r < TotalRowCount(); ++r)
+                if (IsHiddenRow(r)) values.push_back(Trim(AllCells(ACol, r)));
+        std::sort(values.begin(), values.end());
+        values.erase(std::unique(values.begin(), values.end()), values.end());
+        FFilterList->Add(FFilterDropDownClear);
+        FFilterEntries.emplace_back(FFilterDropDownClear, std::string());
+        // Each value's entry is the value itself; its condition, kept beside
+        // the list, matches that value only.
+        for (const std::string& value : values) {
+            if (value.empty()) continue;
+            FFilterList->Add(value);
+            FFilterEntries.emplace_back(value, EscapeFilterText(value));
+        }
+    }
+    if (OnGetColumnFilter) OnGetColumnFilter(this, ACol, FFilterList.get());
+    return FFilterList->Count() > 0;
+}
+
+std::string TQuillStringGrid::FilterEntryCondition(int ItemIndex, std::string& FriendlyName)
+{
+    const std::string entry = FFilterList->Strings(ItemIndex);
+    FriendlyName = entry;
+    std::string condition = entry;
+    const auto item = static_cast<std::size_t>(ItemIndex);
+    if (item < FFilterEntries.size() && FFilterEntries[item].first == entry) {
+        condition = FFilterEntries[item].second;
+    } else if (const std::size_t equals = entry.find('='); equals != std::string::npos) {
+        // An entry the application added: friendly name "=" condition.
+        FriendlyName = entry.substr(0, equals);
+        condition = entry.substr(equals + 1);
+    }
+    return condition == FFilterDropDownClear ? std::string() : condition;
+}
+
+void TQuillStringGrid::FilterListSelect(TObject*, int ItemIndex)
+{
+    if (CanFocus()) SetFocus();
+    const int col = FFilterCol;
+    if (col < 0 || col >= AllColCount()) return;
+    DoGetColumnFilter(col);
+    if (ItemIndex < 0 || ItemIndex >= FFilterList->Count()) return;
+    std::string name;
+    std::string condition = FilterEntryCondition(ItemIndex, name);
+    if (FAutoFilterUpdate) SetFilterActive(false);
+    if (OnFilterSelect) OnFilterSelect(this, col, ItemIndex, name, condition);
+    if (!condition.empty()) FFilter->GetColFilter(col)->SetCondition(condition);
+    else FFilter->RemoveColumnFilter(col);
+    if (FAutoFilterUpdate) {
+        SetFixedRowAlways(true);
+        SetFilterActive(true);
+        if (RowCount() != FixedRows() && RowCount() != 1) SetRow(FixedRows());
+        DoFilterDone();
+    }
+    FFilterCol = -1;
+}
+
+void TQuillStringGrid::FilterCheckListSelect(const std::vector<int>& CheckedItems)
+{
+    const int col = FFilterCol;
+    if (col < 0 || col >= AllColCount()) return;
+    DoGetColumnFilter(col);
+    if (FAutoFilterUpdate) SetFilterActive(false);
+    FFilter->Clear();
+    bool firstCondition = true;
+    for (int item : CheckedItems) {
+        if (item < 0 || item >= FFilterList->Count()) continue;
+        std::string name;
+        const std::string condition = FilterEntryCondition(item, name);
+        TFilterData& data = *FFilter->Add();
+        data.SetColumn(col);
+        data.SetCondition(condition);
+        data.SetOperation(firstCondition ? foNONE : foOR);
+        firstCondition = false;
+    }
+    SetFilterActive(true);
+    Invalidate();
+}
+
+void TQuillStringGrid::DoFilterDone()
+{
+    if (OnFilterDone) OnFilterDone(this);
+}
