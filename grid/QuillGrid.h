@@ -32,6 +32,7 @@ class TPicture;
 class TMouseActions;
 class TNavigation;
 class TQuillInplaceEdit;
+class TPopupMenu;
 class TStringList;
 class TStrings;
 class TStream;
@@ -619,6 +620,34 @@ class TQuillStringGrid : public TBaseGrid {
     // Moves R's top-left corner to where text rotated by Angle degrees is
     // drawn inside R with the canvas's current font.
     void RotatedTextOrigin(TRect& R, int Angle, const std::string& Text, TAlignment HA, TVAlignment VA);
+    // Around the cells (grid/paint/GridFrame.cpp): the border of the modern
+    // looks, the focus glow around the edited cell's rectangle (client
+    // coordinates), and the sizing lines, drawn with XOR so that drawing one
+    // again takes it away.
+    TColor BorderColor() const noexcept { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+    void ShowFocusWindow(const TRect& Rect);
+    void PlaceFocusWindow();
+    void HideFocusWindow();
+    bool FocusWindowShown() const noexcept { return FFocusGlowShown; }
+    void DrawColSizeLine(int X);
+    void DrawRowSizeLine(int Y);
+
+    // The quick-configuration panel of a grid in design mode
+    // (grid/paint/DesignPanel.cpp). Items: 1 "Allow edit", 2 "Column
+    // numbers", 3 the look, 4 close; 255 none.
+    bool DesignMode() const;
+    void SetDesignMode(bool Value);
+    bool ShowDesignHelper() const noexcept { return FShowDesignHelper; }
+    void SetShowDesignHelper(bool Value);
+    bool ShowColumnNumbers() const noexcept { return FShowColNrs; }
+    virtual void PaintDesignHelper(TCanvas& ACanvas);
+    int DesignHitTest(int X, int Y);
+    // The designer's hit test: true when the point is on an item, so that
+    // the click goes to the grid.
+    bool HandleDesignHitTest(TPoint P);
+    virtual void DesignHelperClick(int X, int Y);
+
     // The sort mark of the header of real column ACol, centred on (X, Y).
     void DrawSortIndicator(TCanvas& ACanvas, int ACol, int X, int Y);
 
@@ -756,6 +785,7 @@ class TQuillStringGrid : public TBaseGrid {
     TNotifyEvent OnFilterDone;
 
 protected:
+    void Paint() override;
     void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
                              TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
                              TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
@@ -956,6 +986,17 @@ private:
     bool FFlat = false;
     TColor FURLColor = clBlue;
     bool FSelectionColorMixer = false;
+    void DrawBorderFrame(TCanvas& ACanvas);
+    bool DesignHelperShown() const;
+    void DrawColumnNumber(TCanvas& ACanvas, int ACol, const TRect& ARect);
+    TColor FBorderColor = 0xB99D7F;
+    TRect FFocusGlowRect{};
+    bool FFocusGlowShown = false;
+    bool FShowDesignHelper = true;
+    bool FShowColNrs = false;
+    int FLastDesignChoice = 255;
+    // Owned as a component of the grid.
+    TPopupMenu* FLookMenu = nullptr;
     TGridLook FLook = glXP;
     TQuillGridStyle FStyle = gsWindowsXP;
     grid::TGridLookColors FLookColors;

@@ -65,6 +65,8 @@ void TQuillStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, con
     if (rect.Right > rect.Left) DrawCellText(ACanvas, ACol, ARow, rect, AState, ha, va, ww, graphic);
     if (fixed && !FFlat) DrawFixedCellEdges(ACanvas, ARect);
 
+    if (ARow == 0 && FShowColNrs && DesignMode()) DrawColumnNumber(ACanvas, ACol, ARect);
+
     // The focus rectangle around the current cell (its merged area's base).
     const TPoint base = BaseCell(ACol, ARow);
     if (!FHideFocusRect && !fixed && base.X == Col() && base.Y == Row() && Focused() &&
