@@ -9,6 +9,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "tools/gridview/DemoGrid.h"
+#include "tools/gridview/GridSave.h"
 
 namespace {
 
@@ -67,6 +68,28 @@ int main(int argc, char** argv)
     } catch (const std::exception& e) {
         std::fprintf(stderr, "gridview: cannot read %s: %s\n", file.c_str(), e.what());
         return 1;
+    }
+    if (!file.empty()) {
+        // Cells are edited in place and Ctrl+S writes them back to the file.
+        TGridOptions options = grid->Options();
+        options.Include(goEditing);
+        options.Include(goTabs);
+        grid->SetOptions(options);
+        form->SetKeyPreview(true);
+        form->OnKeyDown = [grid, form, file](TObject*, unsigned short& Key, TShiftState Shift) {
+            if (Key != 'S' || !Shift.Contains(ssCtrl)) return;
+            Key = 0;
+            // The edit under way is part of what is saved.
+            grid->HideInplaceEdit();
+            if (grid->EditMode()) return;
+            try {
+                gridview::SaveGridAsCsv(*grid, file);
+                form->SetCaption("gridview - " + file + " (saved)");
+            } catch (const std::exception& e) {
+                std::fprintf(stderr, "gridview: cannot save %s: %s\n", file.c_str(), e.what());
+                form->SetCaption("gridview - " + file + " (not saved)");
+            }
+        };
     }
     grid->SetLook(*look);
     if (style) grid->SetComponentStyle(*style);
