@@ -9,4 +9,5 @@ list(APPEND XLS_SOURCES
 list(APPEND XLS_TEST_SOURCES
   tests/XlsFormulaCodersTest.cpp
   tests/XlsFormulaRecordTest.cpp
-  tests/XlsFileFormulasTest.cpp)
+  tests/XlsFileFormulasTest.cpp
+  tests/XlsTokenArrayTest.cpp)

@@ -215,10 +215,15 @@ TSheet& TWorkbook::CheckedSheet(int SheetNo)
 
 TSheetInfo TWorkbook::SheetInfoFor(int Sheet) const
 {
-    TSheetInfo info;
-    info.InsSheet = Sheet;
-    info.FormulaSheet = Sheet;
-    return info;
+    return FGlobals->SheetInfoFor(Sheet, Sheet);
+}
+
+void TWorkbook::CheckFormulasCanMove() const
+{
+    FGlobals->Names().CheckArrangeable();
+    for (int i = 0; i < FSheets.Count(); ++i)
+        if (const auto* sheet = dynamic_cast<const TWorkSheet*>(FSheets.GetItems(i)))
+            sheet->CheckFormulasCanMove();
 }
 
 void TWorkbook::InsertAndCopyRowsAndCols(int SheetNo, int FirstRow, int LastRow, int DestRow, int aRowCount,
@@ -231,14 +236,21 @@ void TWorkbook::InsertAndCopyRowsAndCols(int SheetNo, int FirstRow, int LastRow,
     if (invalid(FirstRow, LastRow, DestRow, aRowCount, 65535) || invalid(FirstCol, LastCol, DestCol, aColCount, 255))
         ExcelError(msg::InvalidInsertAndCopyArgs);
     CheckedSheet(SheetNo);
+    CheckFormulasCanMove();
+    const TSheetInfo info = SheetInfoFor(SheetNo);
+    FGlobals->Names().ArrangeInsertRowsAndCols(DestRow, aRowCount * (LastRow - FirstRow + 1), DestCol,
+                                               aColCount * (LastCol - FirstCol + 1), info);
     FSheets.InsertAndCopyRowsAndCols(FirstRow, LastRow, DestRow, aRowCount, FirstCol, LastCol, DestCol, aColCount,
-                                     SheetInfoFor(SheetNo), OnlyFormulas);
+                                     info, OnlyFormulas);
 }
 
 void TWorkbook::DeleteRowsAndCols(int SheetNo, int aRow, int aRowCount, int aCol, int aColCount)
 {
     CheckedSheet(SheetNo);
-    FSheets.DeleteRowsAndCols(aRow, aRowCount, aCol, aColCount, SheetInfoFor(SheetNo));
+    CheckFormulasCanMove();
+    const TSheetInfo info = SheetInfoFor(SheetNo);
+    FGlobals->Names().ArrangeInsertRowsAndCols(aRow, -aRowCount, aCol, -aColCount, info);
+    FSheets.DeleteRowsAndCols(aRow, aRowCount, aCol, aColCount, info);
 }
 
 void TWorkbook::InsertSheets(int CopyFrom, int InsertBefore, int SheetCount)
@@ -247,15 +259,18 @@ void TWorkbook::InsertSheets(int CopyFrom, int InsertBefore, int SheetCount)
         ExcelError(msg::InvalidSheetNumber, CopyFrom, -1, FSheets.Count() - 1);
     if (InsertBefore < 0 || InsertBefore > FSheets.Count())
         ExcelError(msg::InvalidSheetNumber, InsertBefore, 0, FSheets.Count());
+    CheckFormulasCanMove();
     const TSheet* source = CopyFrom >= 0 ? FSheets.GetItems(CopyFrom) : nullptr;
     const std::uint16_t flags = source ? FGlobals->GetSheetOptionFlags(CopyFrom) : 0;
     FGlobals->InsertSheets(CopyFrom, InsertBefore, flags, rtl::Utf8ToUtf16(msg::DefaultSheetName), SheetCount);
+    // The source has moved when the copies go before it.
+    const int sourceAfter = CopyFrom < InsertBefore ? CopyFrom : CopyFrom + SheetCount;
     for (int k = 0; k < SheetCount; ++k) {
         FSheets.Insert(InsertBefore, source ? TSheet::CopyTo(source)
                                             : TWorkSheet::CreateFromData(FGlobals.get(), &FGlobals->SST()));
-        TSheetInfo info = SheetInfoFor(InsertBefore + SheetCount - 1 - k);
-        info.FormulaSheet = CopyFrom;
-        FSheets.GetItems(InsertBefore)->ArrangeCopySheet(info);
+        if (source)
+            FSheets.GetItems(InsertBefore)
+                ->ArrangeCopySheet(FGlobals->SheetInfoFor(InsertBefore + SheetCount - 1 - k, sourceAfter));
     }
 }
 
@@ -263,6 +278,10 @@ void TWorkbook::DeleteSheets(int SheetPos, int SheetCount)
 {
     if (SheetPos < 0 || SheetPos > FSheets.Count())
         ExcelError(msg::InvalidSheetNumber, SheetPos, 0, FSheets.Count());
-    FGlobals->DeleteSheets(SheetPos, SheetCount);
+    CheckFormulasCanMove();
+    const std::vector<int> names = FGlobals->DeleteSheets(SheetPos, SheetCount);
     FSheets.DeleteSheets(SheetPos, SheetCount);
+    for (int i = 0; i < FSheets.Count(); ++i)
+        if (auto* sheet = dynamic_cast<TWorkSheet*>(FSheets.GetItems(i)))
+            sheet->RenumberNames(names);
 }

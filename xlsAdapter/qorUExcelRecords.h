@@ -67,6 +67,9 @@ private:
     void CheckVisibleSheets();
     TSheet& CheckedSheet(int SheetNo);
     TSheetInfo SheetInfoFor(int Sheet) const;
+    // Refuses, before anything changes, an operation that would stop half
+    // way on a formula or name whose tokens cannot be arranged.
+    void CheckFormulasCanMove() const;
 
     std::unique_ptr<TWorkbookGlobals> FGlobals;
     TSheetList FSheets;

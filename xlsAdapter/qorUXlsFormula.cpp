@@ -222,6 +222,62 @@ std::unique_ptr<TBaseRecord> TFormulaRecord::TakeSharedFormula()
     return nullptr;
 }
 
+template <typename TArrange>
+void TFormulaRecord::ArrangeTokens(TArrange Arrange)
+{
+    try {
+        Arrange(std::span<std::uint8_t>(Data), std::size_t{TokenStart}, TokenEnd());
+    } catch (const xlsAdapter::ETokenException& e) {
+        xlsAdapter::ExcelError(xlsAdapter::msg::UnsupportedFormula, Row() + 1, Column() + 1,
+                               static_cast<unsigned>(e.Token));
+    }
+}
+
+void TFormulaRecord::CheckArrangeable() const
+{
+    const_cast<TFormulaRecord*>(this)->ArrangeTokens(
+        [](std::span<const std::uint8_t> data, std::size_t start, std::size_t end) {
+            xlsAdapter::CheckTokens(data, start, end);
+        });
+}
+
+void TFormulaRecord::ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount,
+                                              const TSheetInfo& SheetInfo)
+{
+    CheckArrangeable();
+    // The cell moves first: it refuses to leave the sheet before any token changes.
+    TBaseRowColRecord::ArrangeInsertRowsAndCols(aRowPos, aRowCount, aColPos, aColCount, SheetInfo);
+    ArrangeTokens([&](std::span<std::uint8_t> data, std::size_t start, std::size_t end) {
+        xlsAdapter::ArrangeTokensInsert(data, start, end, aRowPos, aRowCount, 0, aColPos, aColCount, 0, SheetInfo);
+    });
+}
+
+void TFormulaRecord::ArrangeCopyRowsAndCols(int RowOffset, int ColOffset)
+{
+    CheckArrangeable();
+    TSheetInfo sameSheet;
+    sameSheet.InsSheet = 0;
+    sameSheet.FormulaSheet = 0;
+    ArrangeTokens([&](std::span<std::uint8_t> data, std::size_t start, std::size_t end) {
+        xlsAdapter::ArrangeTokensInsert(data, start, end, 0, 0, RowOffset, 0, 0, ColOffset, sameSheet);
+    });
+    TBaseRowColRecord::ArrangeCopyRowsAndCols(RowOffset, ColOffset);
+}
+
+void TFormulaRecord::ArrangeCopySheet(const TSheetInfo& SheetInfo)
+{
+    ArrangeTokens([&](std::span<std::uint8_t> data, std::size_t start, std::size_t end) {
+        xlsAdapter::ArrangeTokensCopySheet(data, start, end, SheetInfo);
+    });
+}
+
+void TFormulaRecord::RenumberNames(const std::vector<int>& NewIndex)
+{
+    ArrangeTokens([&](std::span<std::uint8_t> data, std::size_t start, std::size_t end) {
+        xlsAdapter::RenumberNameTokens(data, start, end, NewIndex);
+    });
+}
+
 void TFormulaRecord::AttachCompanion(TBaseRecord& Owner, std::unique_ptr<TBaseRecord> Companion)
 {
     auto& formula = static_cast<TFormulaRecord&>(Owner);

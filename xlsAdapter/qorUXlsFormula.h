@@ -49,6 +49,23 @@ public:
     // shared formulas are expanded on load and never written.
     std::unique_ptr<TBaseRecord> TakeSharedFormula();
 
+    // The cell moves with its sheet and its references follow the rows and
+    // columns inserted or deleted; a token that cannot be arranged raises
+    // "Formula at Row %d, column %d is not supported" and changes nothing.
+    void ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount,
+                                  const TSheetInfo& SheetInfo) override;
+    // A copy placed RowOffset rows and ColOffset columns away: relative
+    // references move with it.
+    void ArrangeCopyRowsAndCols(int RowOffset, int ColOffset) override;
+    // In a copy of a sheet: references to the source sheet and its names
+    // point at the copy.
+    void ArrangeCopySheet(const TSheetInfo& SheetInfo);
+    // Raises, naming the cell, unless every token can be arranged.
+    void CheckArrangeable() const;
+    // Name tokens renumbered after names were deleted: NewIndex maps each
+    // old position to the new one.
+    void RenumberNames(const std::vector<int>& NewIndex);
+
     void SaveToStream(TOle2File& Workbook) override;
     int TotalSize() const override;
     int TotalSizeNoHeaders() const override;
@@ -58,6 +75,10 @@ public:
 
 private:
     bool HasTextResult() const;
+    std::size_t TokenEnd() const { return TokenStart + GetWord(Data, TokenStart - 2); }
+    // Runs Arrange over the tokens, turning a token error into one naming the cell.
+    template <typename TArrange>
+    void ArrangeTokens(TArrange Arrange);
     void DropStringRecord();
 
     Variant FormulaValue;

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class TNameRecord : public TBaseRecord {
 public:
@@ -45,12 +46,25 @@ public:
     void SetC1(int Value) { SetBound(2, Value); }
     void SetC2(int Value) { SetBound(3, Value); }
 
+    // References into rows and columns inserted or deleted follow them; a
+    // token that cannot be arranged raises "Error in Worksheet name".
+    void ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount, const TSheetInfo& SheetInfo);
+    // A name local to a sheet at or after FirstSheet follows it.
+    void ArrangeInsertSheets(int FirstSheet, int SheetCount);
+    // A copy of this name for the copy of its sheet, SheetInfo.InsSheet.
+    std::unique_ptr<TNameRecord> ArrangeCopySheet(const TSheetInfo& SheetInfo) const;
+    void RenumberNames(const std::vector<int>& NewIndex);
+    // Raises unless every token of the formula can be arranged.
+    void CheckArrangeable() const;
+
     static constexpr int FormulaSizeOffset = 4;
     static constexpr int LocalSheetOffset = 8;
     static constexpr int TextStart = 14;
 
 private:
     int NameBytes() const;
+    template <typename TArrange>
+    void ArrangeTokens(TArrange Arrange);
     // Bound 0..3: first row, last row, first column, last column.
     int Bound(int Which) const;
     void SetBound(int Which, int Value);
@@ -60,4 +74,17 @@ private:
 class TNameRecordList : public TBaseRecordList {
 public:
     TNameRecord* Items(int Index) const { return static_cast<TNameRecord*>(TBaseRecordList::Items(Index)); }
+
+    void ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount, const TSheetInfo& SheetInfo);
+    void CheckArrangeable() const;
+    // SheetCount sheets inserted before BeforeSheet, copies of sheet CopyFrom
+    // when it is 0 or more: the names of the source sheet are copied for
+    // each new sheet (appended), and local names follow their sheets.
+    // SheetInfo gives the source's sheet after the insertion (FormulaSheet)
+    // and the external sheet table (GetSheet, SetSheet).
+    void InsertSheets(int CopyFrom, int BeforeSheet, int SheetCount, const TSheetInfo& SheetInfo);
+    // Drops the names local to the deleted sheets and moves the others;
+    // gives each old position's new one (-1 for a dropped name), after
+    // renumbering the name tokens of the names kept.
+    std::vector<int> DeleteSheets(int SheetIndex, int SheetCount);
 };

@@ -5,6 +5,7 @@
 #include "platform/rtl/Strings.h"
 #include "xlsAdapter/qorUXlsEncodeFormula.h"
 #include "xlsAdapter/qorUXlsStrings.h"
+#include "xlsAdapter/qorUXlsTokenArray.h"
 #include "xlsAdapter/qorUXlsWorkbookGlobals.h"
 
 #include <algorithm>
@@ -140,6 +141,118 @@ void TNameRecord::SetBound(int Which, int Value)
     else
         SetWord(Data, pos,
                 static_cast<std::uint16_t>((GetWord(Data, pos) & ~ColumnWordColumnMask) | (Value & ColumnWordColumnMask)));
+}
+
+template <typename TArrange>
+void TNameRecord::ArrangeTokens(TArrange Arrange)
+{
+    try {
+        Arrange(std::span<std::uint8_t>(Data), static_cast<std::size_t>(FormulaStart()),
+                static_cast<std::size_t>(FormulaStart() + FormulaSize()));
+    } catch (const ETokenException& e) {
+        ExcelError(msg::UnsupportedNameFormula, rtl::Utf16ToUtf8(Name()), static_cast<unsigned>(e.Token));
+    }
+}
+
+void TNameRecord::CheckArrangeable() const
+{
+    const_cast<TNameRecord*>(this)->ArrangeTokens(
+        [](std::span<const std::uint8_t> data, std::size_t start, std::size_t end) { CheckTokens(data, start, end); });
+}
+
+void TNameRecord::ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount,
+                                           const TSheetInfo& SheetInfo)
+{
+    // A name's references all name their sheet; none belongs to a formula sheet.
+    TSheetInfo info = SheetInfo;
+    info.FormulaSheet = -1;
+    ArrangeTokens([&](std::span<std::uint8_t> data, std::size_t start, std::size_t end) {
+        ArrangeTokensInsert(data, start, end, aRowPos, aRowCount, 0, aColPos, aColCount, 0, info);
+    });
+}
+
+void TNameRecord::ArrangeInsertSheets(int FirstSheet, int SheetCount)
+{
+    const int sheet = RangeSheet();
+    if (sheet < 0 || sheet < FirstSheet)
+        return;
+    const int moved = sheet + SheetCount + 1;
+    if (moved > 65001 || moved < 1)
+        ExcelError(msg::TooManyEntries, moved, 65001);
+    SetWord(Data, LocalSheetOffset, static_cast<std::uint16_t>(moved));
+    SetWord(Data, SheetOffset, static_cast<std::uint16_t>(moved));
+}
+
+std::unique_ptr<TNameRecord> TNameRecord::ArrangeCopySheet(const TSheetInfo& SheetInfo) const
+{
+    auto copy = std::make_unique<TNameRecord>(Id, Data);
+    copy->ArrangeTokens([&](std::span<std::uint8_t> data, std::size_t start, std::size_t end) {
+        ArrangeTokensCopySheet(data, start, end, SheetInfo);
+    });
+    SetWord(copy->Data, LocalSheetOffset, static_cast<std::uint16_t>(SheetInfo.InsSheet + 1));
+    SetWord(copy->Data, SheetOffset, static_cast<std::uint16_t>(SheetInfo.InsSheet + 1));
+    return copy;
+}
+
+void TNameRecord::RenumberNames(const std::vector<int>& NewIndex)
+{
+    ArrangeTokens([&](std::span<std::uint8_t> data, std::size_t start, std::size_t end) {
+        RenumberNameTokens(data, start, end, NewIndex);
+    });
+}
+
+void TNameRecordList::ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount,
+                                               const TSheetInfo& SheetInfo)
+{
+    for (int i = 0; i < Count(); ++i)
+        Items(i)->ArrangeInsertRowsAndCols(aRowPos, aRowCount, aColPos, aColCount, SheetInfo);
+}
+
+void TNameRecordList::CheckArrangeable() const
+{
+    for (int i = 0; i < Count(); ++i)
+        Items(i)->CheckArrangeable();
+}
+
+void TNameRecordList::InsertSheets(int CopyFrom, int BeforeSheet, int SheetCount, const TSheetInfo& SheetInfo)
+{
+    const int existing = Count();
+    for (int i = 0; i < existing; ++i) {
+        TNameRecord* name = Items(i);
+        const bool ofSource =
+            CopyFrom >= 0 && (name->RangeSheet() == CopyFrom ||
+                              (name->RangeSheet() == -1 && SheetInfo.GetSheet &&
+                               name->RefersToSheet(SheetInfo.GetSheet) == SheetInfo.FormulaSheet));
+        if (ofSource) {
+            for (int k = 0; k < SheetCount; ++k) {
+                TSheetInfo info = SheetInfo;
+                info.InsSheet = BeforeSheet + k;
+                Add(name->ArrangeCopySheet(info));
+            }
+        }
+        name->ArrangeInsertSheets(BeforeSheet, SheetCount);
+    }
+}
+
+std::vector<int> TNameRecordList::DeleteSheets(int SheetIndex, int SheetCount)
+{
+    std::vector<int> newIndex(static_cast<std::size_t>(Count()), -1);
+    int kept = 0;
+    for (int i = 0; i < Count(); ++i) {
+        const int sheet = Items(i)->RangeSheet();
+        if (sheet < SheetIndex || sheet >= SheetIndex + SheetCount)
+            newIndex[static_cast<std::size_t>(i)] = kept++;
+    }
+    for (int i = Count() - 1; i >= 0; --i) {
+        if (newIndex[static_cast<std::size_t>(i)] < 0) {
+            Delete(i);
+            continue;
+        }
+        Items(i)->ArrangeInsertSheets(SheetIndex, -SheetCount);
+    }
+    for (int i = 0; i < Count(); ++i)
+        Items(i)->RenumberNames(newIndex);
+    return newIndex;
 }
 
 bool TWorkbookGlobals::IsValidRangeName(std::string_view Name, std::int32_t& OptionFlags)

@@ -434,6 +434,36 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
     }
 }
 
+namespace {
+
+template <typename TVisit>
+void ForEachFormula(const TCellList& Cells, TVisit Visit)
+{
+    for (int row = 0; row < Cells.Count(); ++row) {
+        const TCellRecordList* cells = Cells.CellRow(row);
+        for (int i = 0; cells && i < cells->Count(); ++i)
+            if (auto* formula = dynamic_cast<TFormulaRecord*>(cells->Items(i)))
+                Visit(*formula);
+    }
+}
+
+} // namespace
+
+void TWorkSheet::ArrangeCopySheet(const TSheetInfo& SheetInfo)
+{
+    ForEachFormula(FCells.CellList(), [&](TFormulaRecord& formula) { formula.ArrangeCopySheet(SheetInfo); });
+}
+
+void TWorkSheet::CheckFormulasCanMove() const
+{
+    ForEachFormula(FCells.CellList(), [](const TFormulaRecord& formula) { formula.CheckArrangeable(); });
+}
+
+void TWorkSheet::RenumberNames(const std::vector<int>& NewIndex)
+{
+    ForEachFormula(FCells.CellList(), [&](TFormulaRecord& formula) { formula.RenumberNames(NewIndex); });
+}
+
 void TWorkSheet::ArrangeInsertRowsAndCols(int InsRowPos, int InsRowCount, int InsColPos, int InsColCount,
                                           const TSheetInfo& SheetInfo)
 {

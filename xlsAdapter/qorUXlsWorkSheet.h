@@ -56,6 +56,11 @@ public:
                                   const TSheetInfo& SheetInfo) override;
     void FixRows() override { FCells.FixRows(); }
 
+    void ArrangeCopySheet(const TSheetInfo& SheetInfo) override;
+    // Every formula of the sheet: a check that its tokens can be arranged
+    // (raising with its cell), and name tokens renumbered.
+    void CheckFormulasCanMove() const;
+    void RenumberNames(const std::vector<int>& NewIndex);
     TCells& Cells() { return FCells; }
     const TCells& Cells() const { return FCells; }
     int DefColWidth() const { return FDefColWidth; }

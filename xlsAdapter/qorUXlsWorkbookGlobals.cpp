@@ -263,27 +263,39 @@ void TWorkbookGlobals::SetFirstSheetVisible(int index)
         FWindow1->SetFirstSheetVisible(static_cast<std::uint16_t>(index));
 }
 
-void TWorkbookGlobals::CheckSheetsCanMove() const
+TSheetInfo TWorkbookGlobals::SheetInfoFor(int InsSheet, int FormulaSheet)
 {
-    if (!FReferences.Empty() || FNames.Count() > 0)
-        ExcelError(msg::SheetsWithReferences);
+    TSheetInfo info;
+    info.InsSheet = InsSheet;
+    info.FormulaSheet = FormulaSheet;
+    info.GetSheet = [this](int ref) { return FReferences.GetSheet(ref); };
+    info.SetSheet = [this](int sheet) { return FReferences.SetSheet(sheet); };
+    info.Names = &FNames;
+    return info;
 }
 
-void TWorkbookGlobals::InsertSheets(int, int BeforeSheet, std::uint16_t OptionFlags, std::u16string_view Name,
+void TWorkbookGlobals::InsertSheets(int CopyFrom, int BeforeSheet, std::uint16_t OptionFlags, std::u16string_view Name,
                                     int SheetCount)
 {
-    CheckSheetsCanMove();
+    FNames.CheckArrangeable();
     for (int i = 0; i < SheetCount; ++i)
         FBoundSheets.InsertSheet(BeforeSheet, OptionFlags, Name);
+    FReferences.InsertSheets(BeforeSheet, SheetCount);
+    TSheetInfo info = SheetInfoFor(-1, CopyFrom < BeforeSheet ? CopyFrom : CopyFrom + SheetCount);
+    info.Names = nullptr;
+    FNames.InsertSheets(CopyFrom, BeforeSheet, SheetCount, info);
 }
 
-void TWorkbookGlobals::DeleteSheets(int SheetIndex, int SheetCount)
+std::vector<int> TWorkbookGlobals::DeleteSheets(int SheetIndex, int SheetCount)
 {
     if (FHasMacro)
         ExcelError(msg::CantDeleteSheetWithMacros);
-    CheckSheetsCanMove();
-    for (int i = 0; i < SheetCount && SheetIndex < FBoundSheets.Count(); ++i)
+    FNames.CheckArrangeable();
+    const int count = std::min(SheetCount, FBoundSheets.Count() - SheetIndex);
+    for (int i = 0; i < count; ++i)
         FBoundSheets.DeleteSheet(SheetIndex);
+    FReferences.InsertSheets(SheetIndex, -count);
+    return FNames.DeleteSheets(SheetIndex, count);
 }
 
 int TWorkbookGlobals::ActiveSheet() const

@@ -13,6 +13,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TWindow1Record;
 class T1904Record;
@@ -22,8 +23,6 @@ class TPaletteRecord;
 
 namespace xlsAdapter::msg {
 inline constexpr const char* SectionNotClosed = "Error reading Excel records. A section has no EOF record";
-inline constexpr const char* SheetsWithReferences =
-    "Sheets can't be inserted or deleted in a workbook with defined names or external references";
 } // namespace xlsAdapter::msg
 
 enum TXlsSheetVisible : std::uint8_t { sv_Visible, sv_Hidden, sv_VeryHidden };
@@ -106,7 +105,12 @@ public:
     void SetFirstSheetVisible(int index);
     void InsertSheets(int CopyFrom, int BeforeSheet, std::uint16_t OptionFlags, std::u16string_view Name,
                       int SheetCount);
-    void DeleteSheets(int SheetIndex, int SheetCount);
+    // Gives each old name position's new one (-1 for a name dropped with
+    // its sheet), for the name tokens of the sheets' formulas.
+    std::vector<int> DeleteSheets(int SheetIndex, int SheetCount);
+    // The context of an operation on sheet InsSheet for formulas on sheet
+    // FormulaSheet, with the external sheet table and the names.
+    TSheetInfo SheetInfoFor(int InsSheet, int FormulaSheet);
 
     // Window and options; without their records these read 0 or False and
     // writes are ignored.
@@ -126,9 +130,6 @@ public:
 private:
     void Dispatch(std::unique_ptr<TBaseRecord> Record);
     void AddPlaceHolder(TBaseRecordList& List);
-    // Sheets inserted or deleted would leave NAME and EXTERNSHEET records
-    // pointing at the wrong sheets until those records are modelled.
-    void CheckSheetsCanMove() const;
     template <typename Write>
     void SaveSequence(TOle2File& DataStream, Write WriteBoundSheets, bool WithDrawingGroup);
 

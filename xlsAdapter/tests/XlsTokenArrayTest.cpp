@@ -1,0 +1,162 @@
+// References that follow rows, columns and sheets: formulas and names after
+// rows and columns are inserted, deleted and copied, on the changed sheet
+// and on others, and after sheets are inserted, copied and deleted.
+#include "xlsAdapter/qorXLSAdapter.h"
+
+#include "xlsAdapter/qorUExcelRecords.h"
+#include "xlsAdapter/qorUXlsFormula.h"
+#include "xlsAdapter/qorUXlsFormulaParser.h"
+#include "xlsAdapter/qorUXlsWorkSheet.h"
+#include "xlsAdapter/qorUXlsWorkbookGlobals.h"
+#include "xlsAdapter/tests/XlsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+using namespace xlstest;
+
+namespace {
+
+// Each formula with its text after each operation on Sheet1: two rows
+// inserted at row 5, rows 5..6 deleted, column A deleted, and row 1 copied
+// to a new row 2 (the inserted row moves the references below it, then
+// the copy moves its relative ones one row down).
+struct TArrangeCase {
+    const char* Formula;
+    const char* Inserted;
+    const char* RowsDeleted;
+    const char* ColumnDeleted;
+    const char* CopiedDown;
+};
+
+const TArrangeCase Cases[] = {
+    {"=A5", "=A7", "=#REF!", "=#REF!", "=A7"},
+    {"=A3", "=A3", "=A3", "=#REF!", "=A5"},
+    {"=B3*2", "=B3*2", "=B3*2", "=A3*2", "=B5*2"},
+    {"=$A$5", "=$A$7", "=#REF!", "=#REF!", "=$A$6"},
+    {"=SUM(A1:A10)", "=SUM(A1:A12)", "=SUM(A1:A8)", "=SUM(#REF!)", "=SUM(A2:A12)"},
+    {"=SUM(A1:J1)", "=SUM(A1:J1)", "=SUM(A1:J1)", "=SUM(A1:I1)", "=SUM(A2:J2)"},
+    {"=SUM(B1:C1)", "=SUM(B1:C1)", "=SUM(B1:C1)", "=SUM(A1:B1)", "=SUM(B2:C2)"},
+    {"=SUM(A4:A6)", "=SUM(A4:A8)", "=SUM(A4:A4)", "=SUM(#REF!)", "=SUM(A6:A8)"},
+    {"=SUM(A6:A9)", "=SUM(A8:A11)", "=SUM(A5:A7)", "=SUM(#REF!)", "=SUM(A8:A11)"},
+    {"=SUM(B:B)", "=SUM(B:B)", "=SUM(B:B)", "=SUM(A:A)", "=SUM(B:B)"},
+    {"='Sheet1'!B5", "='Sheet1'!B7", "=#REF!", "='Sheet1'!A5", "='Sheet1'!B7"},
+    {"='Sheet2'!B5", "='Sheet2'!B5", "='Sheet2'!B5", "='Sheet2'!B5", "='Sheet2'!B6"},
+};
+
+// Two sheets; the cases in row 1 of Sheet1 from column K on; on Sheet2,
+// A1 =B5 and A2 ='Sheet1'!B5; the name Block is Sheet1's A5:A9.
+std::unique_ptr<TXLSFile> CaseWorkbook()
+{
+    auto file = std::make_unique<TXLSFile>(nullptr);
+    file->Connect();
+    file->NewFile(2);
+    file->SetActiveSheet(2);
+    file->SetCellFormula(1, 1, "=B5");
+    file->SetCellFormula(2, 1, "='Sheet1'!B5");
+    file->SetActiveSheet(1);
+    int col = 11;
+    for (const TArrangeCase& c : Cases)
+        file->SetCellFormula(1, col++, c.Formula);
+    TCellList& cells = static_cast<TWorkSheet*>(file->GetTWorkbook()->Sheets().GetItems(0))->Cells().CellList();
+    file->GetTWorkbook()->Globals().AddName({"Block", "=$A$5:$A$9", 0, -1}, cells);
+    return file;
+}
+
+std::string NameText(TXLSFile& file, int index)
+{
+    TCellList& cells = static_cast<TWorkSheet*>(file.GetTWorkbook()->Sheets().GetItems(0))->Cells().CellList();
+    return xlsAdapter::DecodeFormula(file.GetTWorkbook()->Globals().Names().Items(index)->CountedFormula(), 2, cells);
+}
+
+TEST(XlsTokenArray, ReferencesFollowRowsAndColumnsOfTheirSheet)
+{
+    struct TOperation {
+        const char* Name;
+        std::function<void(TXLSFile&)> Run;
+        const char* TArrangeCase::*Expected;
+        int Row;  // where the cases' row lies afterwards
+        int ColumnShift;
+        const char* Sheet2A1;
+        const char* Sheet2A2;
+        const char* Block;
+    };
+    const TOperation operations[] = {
+        {"two rows inserted at row 5", [](TXLSFile& f) { f.InsertAndCopyRows(60000, 60001, 5, 1, false); },
+         &TArrangeCase::Inserted, 1, 0, "=B5", "='Sheet1'!B7", "='Sheet1'!$A$7:$A$11"},
+        {"rows 5..6 deleted", [](TXLSFile& f) { f.DeleteRows(5, 2); }, &TArrangeCase::RowsDeleted, 1, 0, "=B5",
+         "=#REF!", "='Sheet1'!$A$5:$A$7"},
+        {"column A deleted", [](TXLSFile& f) { f.DeleteCols(1, 1); }, &TArrangeCase::ColumnDeleted, 1, -1, "=B5",
+         "='Sheet1'!A5", "=#REF!"},
+        {"row 1 copied to row 2", [](TXLSFile& f) { f.InsertAndCopyRows(1, 1, 2, 1, false); },
+         &TArrangeCase::CopiedDown, 2, 0, "=B5", "='Sheet1'!B6", "='Sheet1'!$A$6:$A$10"},
+    };
+    for (const TOperation& operation : operations) {
+        SCOPED_TRACE(operation.Name);
+        auto file = CaseWorkbook();
+        operation.Run(*file);
+        int col = 11 + operation.ColumnShift;
+        for (const TArrangeCase& c : Cases)
+            EXPECT_EQ(c.*operation.Expected, file->GetCellFormula(operation.Row, col++)) << c.Formula;
+        file->SetActiveSheet(2);
+        EXPECT_EQ(operation.Sheet2A1, file->GetCellFormula(1, 1));
+        EXPECT_EQ(operation.Sheet2A2, file->GetCellFormula(2, 1));
+        EXPECT_EQ(operation.Block, NameText(*file, 0));
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(XlsTokenArray, ReferencesAndNamesFollowSheetsInsertedCopiedAndDeleted)
+{
+    // Sheet1 A1 sums Sheet2's B1:B2 through the name Prices and directly;
+    // Sheet2 A1 refers to itself and to its own name Local.
+    auto file = std::make_unique<TXLSFile>(nullptr);
+    file->Connect();
+    file->NewFile(3);
+    TWorkbook& workbook = *file->GetTWorkbook();
+    auto cells = [&](int sheet) -> TCellList& {
+        return static_cast<TWorkSheet*>(workbook.Sheets().GetItems(sheet))->Cells().CellList();
+    };
+    workbook.Globals().AddName({"Prices", "='Sheet2'!$B$1:$B$2", 0, -1}, cells(0));
+    workbook.Globals().AddName({"Local", "=$C$1", 0, 1}, cells(1));
+    file->SetActiveSheet(2);
+    file->SetCellFormula(1, 1, "='Sheet2'!B1+Prices");
+    file->SetActiveSheet(1);
+    file->SetCellFormula(1, 1, "=SUM(Prices)+'Sheet2'!B1+'Sheet3'!A1");
+
+    // A copy of Sheet2 inserted before Sheet1: the copy's references and
+    // name are its own, and the other formulas keep their sheets.
+    file->InsertAndCopySheets(2, 1, 1);
+    ASSERT_EQ(4, file->SheetCount());
+    file->SetActiveSheet(2);
+    EXPECT_EQ("=SUM(Prices)+'Sheet2'!B1+'Sheet3'!A1", file->GetCellFormula(1, 1));
+    file->SetActiveSheet(3);
+    EXPECT_EQ("='Sheet2'!B1+Prices", file->GetCellFormula(1, 1));
+    file->SetActiveSheet(1);
+    const std::string copyName = file->ActiveSheetName();
+    EXPECT_EQ("='" + copyName + "'!B1+Prices", file->GetCellFormula(1, 1));
+    EXPECT_EQ(2, workbook.Globals().GetName(2, "Local")->RangeSheet());
+    ASSERT_NE(nullptr, workbook.Globals().GetName(0, "Local"));
+    EXPECT_EQ(0, workbook.Globals().GetName(0, "Prices")->RefersToSheet(
+                     [&](int ref) { return workbook.Globals().References().GetSheet(ref); }));
+
+    // Deleting the copy drops its names; deleting Sheet3 turns references
+    // into it into #REF! and keeps the names' numbers right.
+    file->SetActiveSheet(1);
+    file->DeleteSheet(1);
+    file->SetActiveSheet(3);
+    file->DeleteSheet(1);
+    ASSERT_EQ(2, file->SheetCount());
+    file->SetActiveSheet(1);
+    EXPECT_EQ("=SUM(Prices)+'Sheet2'!B1+#REF!", file->GetCellFormula(1, 1));
+    file->SetActiveSheet(2);
+    EXPECT_EQ("='Sheet2'!B1+Prices", file->GetCellFormula(1, 1));
+    EXPECT_EQ(2, workbook.Globals().Names().Count());
+}
+
+} // namespace
