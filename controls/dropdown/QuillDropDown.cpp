@@ -28,6 +28,7 @@ TQuillCustomDropDown::~TQuillCustomDropDown()
 {
     if (ui::OpenPopup() == this) ui::SetOpenPopup(nullptr);
     FDropDownForm->OnHide = nullptr;
+    delete FLabelLink.Label();
 }
 
 void TQuillCustomDropDown::SetDropDownControl(TControl* AControl)
@@ -44,7 +45,9 @@ void TQuillCustomDropDown::SetDropDownControl(TControl* AControl)
 void TQuillCustomDropDown::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomEdit::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FControl) FControl = nullptr;
+    if (Operation != opRemove) return;
+    if (AComponent == FControl) FControl = nullptr;
+    FLabelLink.Forget(AComponent);
 }
 
 void TQuillCustomDropDown::SetDropDownWidth(int Value)
@@ -77,8 +80,10 @@ void TQuillCustomDropDown::SetDropDownButtonWidth(int Value)
 
 void TQuillCustomDropDown::ApplyText(const std::string& Value)
 {
-    TCustomEdit::SetText(Value);
-    FOldText = Value;
+    const std::string value = FormattedValue(Value);
+    TCustomEdit::SetText(value);
+    FOldText = value;
+    FIsModified = false;
 }
 
 const TCustomForm* TQuillCustomDropDown::PopupForm() const { return FDropDownForm.get(); }
@@ -234,7 +239,13 @@ void TQuillCustomDropDown::WMKillFocus(TMessage& Message)
 {
     // The focus leaving the edit closes the popup as a click elsewhere does.
     if (PopupVisible()) Dismiss();
+    if (FPrecision > 0 && (FEditType == etFloat || FEditType == etMoney) && FEditorEnabled) {
+        const bool modified = FIsModified;
+        TCustomEdit::SetText(FormattedValue(Text()));
+        FIsModified = modified;
+    }
     TCustomEdit::WMKillFocus(Message);
+    Invalidate();
 }
 
 bool TQuillCustomDropDown::InButton(int X) const { return X >= ClientWidth(); }
@@ -295,6 +306,7 @@ TRect TQuillCustomDropDown::ButtonRect() const
 void TQuillCustomDropDown::PaintNonClient(TCanvas& Canvas)
 {
     TCustomEdit::PaintNonClient(Canvas);
+    PaintBorder(Canvas);
     if (FButtonWidth <= 0) return;
     bool pushed = FDroppedDown || FButtonPressed;
     TRect button = ButtonRect();

@@ -8,10 +8,12 @@
 // replace the sizing, placement, wheel and key operations below.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "controls/QuillEditTypes.h"
 #include "controls/dropdown/DropDownDrawing.h"
 #include "controls/dropdown/DropDownPanels.h"
 #include "controls/dropdown/DropDownPlacement.h"
@@ -76,6 +78,49 @@ class TQuillCustomDropDown : public TCustomEdit, private ui::TOpenPopup {
     // The drop-down button's rectangle in the edit's window coordinates.
     TRect ButtonRect() const;
 
+    // ---- The edit face
+    // The kind of value; numbers show Precision decimals when it is above 0.
+    TQuillEditType EditType() const noexcept { return FEditType; }
+    void SetEditType(TQuillEditType Value);
+    int Precision() const noexcept { return FPrecision; }
+    void SetPrecision(int Value);
+    double FloatValue() const;
+    void SetFloatValue(double Value);
+    void SetIntValue(int Value);
+    bool Modified() const noexcept { return FIsModified; }
+    void SetModified(bool Value);
+    // Frames drawn over the border: always, only while focused, or a flat
+    // look that shows its edge while hot.
+    TColor BorderColor() const noexcept { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+    TColor FocusBorderColor() const noexcept { return FFocusBorderColor; }
+    void SetFocusBorderColor(TColor Value);
+    bool DisabledBorder() const noexcept { return FDisabledBorder; }
+    void SetDisabledBorder(bool Value);
+    bool Flat() const noexcept { return FFlat; }
+    void SetFlat(bool Value);
+    // With the editor disabled, the focused face shows its value highlighted.
+    bool FocusDraw() const noexcept { return FFocusDraw; }
+    void SetFocusDraw(bool Value);
+
+    // ---- Label
+    TLabel* EditLabel() const noexcept { return FLabelLink.Label(); }
+    std::string LabelCaption() const { return FLabelLink.Caption(); }
+    void SetLabelCaption(const std::string& Value);
+    TLabelPosition LabelPosition() const noexcept { return FLabelLink.Position(); }
+    void SetLabelPosition(TLabelPosition Value);
+    int LabelMargin() const noexcept { return FLabelLink.Margin(); }
+    void SetLabelMargin(int Value);
+    TFont& LabelFont() const noexcept { return FLabelLink.Font(); }
+    TNotifyEvent OnLabelClick;
+    TNotifyEvent OnLabelDblClick;
+
+    virtual std::uint32_t GetVersionNr() const { return 0x01020101; }
+    std::string Version() const;
+
+    void SetParent(TWinControl* AParent) override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
     TNotifyEvent OnBeforeDropDown;
     TDropDownEvent OnDropDown;
     TNotifyEvent OnBeforeDropUp;
@@ -113,6 +158,13 @@ protected:
 
     TRect NonClientMargins() const override;
     void PaintNonClient(TCanvas& Canvas) override;
+    void Paint() override;
+    void Dispatch(TMessage& Message) override;
+    void CMMouseEnter(TMessage& Message) override;
+    void CMMouseLeave(TMessage& Message) override;
+    void CMVisibleChanged(TMessage& Message) override;
+    void WMSetFocus(TMessage& Message) override;
+    void BoundsChanged() override;
     void KeyDown(unsigned short& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
     void WMGetDlgCode(TMessage& Message) override;
@@ -131,6 +183,20 @@ private:
     bool DispatchPopupKey(unsigned short Key);
     bool PopupVisible() const;
     bool InButton(int X) const;
+    // The value as the face stores it for the edit type and precision.
+    std::string FormattedValue(std::string Value) const;
+    void HandlePaste();
+    void PaintBorder(TCanvas& Canvas);
+    void PaintFocusedText(TCanvas& Canvas);
+    int MinHeight() const;
+    void UpdateLabel();
+
+    TQuillEditType FEditType = etString;
+    int FPrecision = 0;
+    bool FIsModified = false;
+    TColor FBorderColor = clNone, FFocusBorderColor = clNone;
+    bool FDisabledBorder = true, FFlat = false, FMouseInControl = false, FFocusDraw = true;
+    TEditLabelLink FLabelLink;
 
     int FDropDownWidth = 0, FDropDownHeight = 0;
     int FUserDropDownWidth = -1, FUserDropDownHeight = -1;

@@ -1,0 +1,150 @@
+// The drop-down's edit face: the value's formatting by kind and precision,
+// paste and cut, the border frames, the focused face without editor, the
+// least height, the label and the version.
+#include <gtest/gtest.h>
+
+#include "controls/dropdown/QuillListDropDown.h"
+#include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/backend/headless/HeadlessInput.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/rtl/FormatSettings.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/ExtCtrls.h"
+#include "platform/ui/Forms.h"
+
+using namespace controls;
+namespace input = backend::input;
+
+namespace {
+
+class DropDownFaceTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        backend::InstallHeadlessBackend();
+        FormatSettings().DecimalSeparator = '.';
+        FormatSettings().ThousandSeparator = ',';
+        Form = new TForm(nullptr);
+        Form->SetBounds(100, 100, 320, 200);
+        Drop = new TQuillListDropDown(Form);
+        Drop->SetParent(Form);
+        Drop->SetBounds(80, 20, 150, 21);
+        Other = new TEdit(Form);
+        Other->SetParent(Form);
+        Other->SetBounds(80, 120, 100, 21);
+        Form->Show();
+    }
+    void TearDown() override { delete Form; }
+    // The colour the form shows at a point of the drop-down's window.
+    TColor WindowPixel(TPoint p)
+    {
+        input::Pump();
+        const TRect m{2, 2, 0, 0};
+        const TPoint at = Form->ScreenToClient(Drop->ClientToScreen({p.X - m.Left, p.Y - m.Top}));
+        TBitmap copy;
+        copy.Assign(&Form->Surface());
+        return copy.Canvas()->Pixels(at.X, at.Y) & 0xFFFFFF;
+    }
+
+    TForm* Form = nullptr;
+    TQuillListDropDown* Drop = nullptr;
+    TEdit* Other = nullptr;
+};
+
+TEST_F(DropDownFaceTest, WrittenValuesFollowTheKindAndPrecision)
+{
+    struct Case {
+        TQuillEditType type;
+        int precision;
+        const char* written;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {etFloat, 2, "3.14159", "3.14"}, {etFloat, 2, "Error", "Error"}, {etNumeric, 0, "", "0"},
+        {etFloat, 0, "", "0"},           {etMoney, 2, "1234.5", "1,234.50"}, {etMoney, 0, "1234.5", "1234.5"},
+        {etHex, 0, "1a", "1A"},          {etString, 3, "", ""},
+    };
+    for (const Case& c : cases) {
+        Drop->SetEditType(c.type);
+        Drop->SetPrecision(c.precision);
+        Drop->SetText(c.written);
+        EXPECT_EQ(Drop->Text(), c.shown) << c.written << " as kind " << c.type;
+    }
+    Drop->SetEditType(etFloat);
+    Drop->SetPrecision(1);
+    Drop->SetText("Error");
+    EXPECT_EQ(Drop->FloatValue(), 0);
+    Drop->SetFloatValue(2.25);
+    EXPECT_EQ(Drop->Text(), "2.3");
+}
+
+TEST_F(DropDownFaceTest, PasteTakesOneLineThatFitsTheKindAndCutNeedsAnEditor)
+{
+    Drop->SetFocus();
+    Drop->SetEditType(etHex);
+    Drop->SetText("FF");
+    Clipboard()->SetAsText("1A");
+    Drop->SelectAll();
+    input::PressKey(*Form, 'V', {ssCtrl});
+    EXPECT_EQ(Drop->Text(), "FF") << "hexadecimal pastes nothing";
+
+    Drop->SetEditType(etNumeric);
+    Drop->SetText("5");
+    Clipboard()->SetAsText("12x");
+    Drop->SelectAll();
+    input::PressKey(*Form, 'V', {ssCtrl});
+    EXPECT_EQ(Drop->Text(), "5");
+    Clipboard()->SetAsText("42\r\n43");
+    Drop->SelectAll();
+    input::PressKey(*Form, 'V', {ssCtrl});
+    EXPECT_EQ(Drop->Text(), "42") << "one line of a multi-line clipboard";
+
+    Clipboard()->SetAsText("kept");
+    Drop->SetReadOnly(true);
+    Drop->SelectAll();
+    input::PressKey(*Form, 'X', {ssCtrl});
+    EXPECT_EQ(Drop->Text(), "42");
+    EXPECT_EQ(Clipboard()->AsText(), "kept") << "a read-only cut copies nothing";
+}
+
+TEST_F(DropDownFaceTest, BorderColoursFrameTheFaceByFocus)
+{
+    Drop->SetBorderColor(clRed);
+    Drop->SetFocusBorderColor(clBlue);
+    Other->SetFocus();
+    EXPECT_EQ(WindowPixel({0, 10}), clRed);
+    Drop->SetFocus();
+    ASSERT_TRUE(Drop->Focused());
+    EXPECT_EQ(WindowPixel({0, 10}), clBlue);
+    Drop->SetBorderColor(clNone);
+    Other->SetFocus();
+    EXPECT_NE(WindowPixel({0, 10}), clBlue) << "only the focus frame: none while unfocused";
+}
+
+TEST_F(DropDownFaceTest, AFaceWithoutEditorShowsItsValueHighlightedWhenFocused)
+{
+    Drop->Items().Add("alpha");
+    Drop->SetText("alpha");
+    Drop->SetEditorEnabled(false);
+    Drop->SetFocus();
+    EXPECT_EQ(WindowPixel({Drop->Width() - Drop->DropDownButtonWidth() - 8, 10}), ColorToRGB(clHighlight));
+    input::TypeText(*Form, "x");
+    input::PressKey(*Form, VK_BACK);
+    EXPECT_EQ(Drop->Text(), "alpha");
+}
+
+TEST_F(DropDownFaceTest, HeightLabelAndVersion)
+{
+    Drop->SetHeight(4);
+    EXPECT_GT(Drop->Height(), 4);
+    Drop->SetLabelCaption("Pick");
+    ASSERT_NE(Drop->EditLabel(), nullptr);
+    EXPECT_EQ(Drop->EditLabel()->Top(), Drop->Top());
+    EXPECT_EQ(Drop->EditLabel()->Left() + Drop->EditLabel()->Width() + 4, Drop->Left());
+    Drop->SetLabelPosition(lpTopLeft);
+    EXPECT_EQ(Drop->EditLabel()->Left(), Drop->Left());
+    EXPECT_EQ(Drop->Version(), "1.2.1.1");
+}
+
+} // namespace
