@@ -2,10 +2,12 @@
 list(APPEND XLS_SOURCES
   qorXLSAdapter.cpp
   qorXLSAdapterAutofit.cpp
+  qorXLSAdapterNames.cpp
   qorXLSAdapterPrint.cpp
   qorXLSAdapterTypedText.cpp
   qorXLSAdapterView.cpp)
 list(APPEND XLS_TEST_SOURCES
   tests/XLSAdapterTest.cpp
   tests/XlsPageSetupTest.cpp
-  tests/XlsAutofitTest.cpp)
+  tests/XlsAutofitTest.cpp
+  tests/XlsFileNamesTest.cpp)

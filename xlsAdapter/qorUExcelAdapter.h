@@ -227,6 +227,24 @@ public:
     virtual void SetAutoFilter(int Row, int Col1, int Col2) = 0;
     virtual void RemoveAutoFilter() = 0;
     virtual bool HasAutoFilter() = 0;
+    virtual bool HasAutoFilter(int Row, int Col) = 0;
+    virtual TXlsCellRange GetAutoFilterRange() = 0;
+
+    // Defined names of the workbook, 1-based; bounds and sheets 1-based.
+    virtual int RangeCount() = 0;
+    virtual std::string GetRangeName(int index) = 0;
+    virtual int GetRangeR1(int index) = 0;
+    virtual int GetRangeR2(int index) = 0;
+    virtual int GetRangeC1(int index) = 0;
+    virtual int GetRangeC2(int index) = 0;
+    virtual void SetRangeR1(int index, int value) = 0;
+    virtual void SetRangeR2(int index, int value) = 0;
+    virtual void SetRangeC1(int index, int value) = 0;
+    virtual void SetRangeC2(int index, int value) = 0;
+    virtual int GetRangeSheet(int index) = 0;
+    virtual void AddRange(TXlsNamedRange& NamedRange) = 0;
+    // The block operations address the columns of defined name aRangePos.
+    virtual void SetBounds(int aRangePos) = 0;
 
     // Outline levels.
     virtual int GetRowOutlineLevel(int aRow) = 0;

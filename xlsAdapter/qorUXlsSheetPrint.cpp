@@ -3,7 +3,9 @@
 // and the autofilter records.
 #include "xlsAdapter/qorUXlsWorkSheet.h"
 
+#include "xlsAdapter/qorUXlsNameRecord.h"
 #include "xlsAdapter/qorUXlsPageSetupRecords.h"
+#include "xlsAdapter/qorUXlsWorkbookGlobals.h"
 #include "xlsAdapter/qorXlsMessages.h"
 
 #include <algorithm>
@@ -14,6 +16,9 @@ namespace {
 
 constexpr std::uint16_t AUTOFILTER = 0x009E;
 constexpr std::uint16_t FILTERMODE = 0x009B;
+// The built-in name that holds a sheet's filtered range, hidden.
+constexpr char FilterNameChar = 0x0D;
+constexpr std::int32_t HiddenBuiltInName = 0x21;
 
 // Printer driver data travels in one PLS record; longer data would need a
 // record past the format's size limit.
@@ -188,7 +193,7 @@ void TWorkSheet::SetIsR1C1(bool Value)
 
 // Autofilter ----------------------------------------------------------------------
 
-void TWorkSheet::SetAutoFilter(int Row, int Col1, int Col2)
+void TWorkSheet::SetAutoFilter(int SheetIndex, int Row, int Col1, int Col2)
 {
     if (Col2 < Col1) {
         RemoveAutoFilter();
@@ -207,6 +212,28 @@ void TWorkSheet::SetAutoFilter(int Row, int Col1, int Col2)
         InsertRecord1(at, std::make_unique<TAutoFilterInfoRecord>(xlr::AUTOFILTERINFO, ByteArray(2)));
     }
     FAutoFilterInfo->SetDropDownCount(static_cast<std::uint16_t>(Col2 - Col1 + 1));
+    const std::string row = std::to_string(Row + 1);
+    const TXlsNamedRange name{std::string(1, FilterNameChar),
+                              "=$" + ColNumberToLetters(Col1 + 1) + "$" + row + ":$" + ColNumberToLetters(Col2 + 1) +
+                                  "$" + row,
+                              HiddenBuiltInName, SheetIndex};
+    FWorkbookGlobals->AddName(name, FCells.CellList());
+}
+
+TXlsCellRange TWorkSheet::GetAutoFilterRange(int SheetIndex) const
+{
+    const TNameRecord* name =
+        FAutoFilterInfo ? FWorkbookGlobals->GetName(SheetIndex, std::string(1, FilterNameChar)) : nullptr;
+    if (!name || name->GetR1() < 0)
+        return {-1, -1, -1, -1};
+    return {name->GetC1(), name->GetR1(), name->GetC2(), name->GetR2()};
+}
+
+bool TWorkSheet::HasAutoFilter(int SheetIndex, int Row, int Col) const
+{
+    const TXlsCellRange range = GetAutoFilterRange(SheetIndex);
+    return FAutoFilterInfo && range.Top >= 0 && Row >= range.Top && Row <= range.Bottom && Col >= range.Left &&
+           Col <= range.Right;
 }
 
 void TWorkSheet::RemoveAutoFilter()

@@ -164,11 +164,15 @@ public:
     void SetPrinterDriverSettings(const TPrinterDriverSettings& Value);
     bool IsR1C1() const;
     void SetIsR1C1(bool Value);
-    // The filter records on Row over Col1..Col2 (0-based); Col2 < Col1
-    // removes them.
-    void SetAutoFilter(int Row, int Col1, int Col2);
+    // The filter on Row over Col1..Col2 (0-based) of this sheet, number
+    // SheetIndex from 0: its records and the workbook's built-in filter
+    // name. Col2 < Col1 removes the records (the name stays).
+    void SetAutoFilter(int SheetIndex, int Row, int Col1, int Col2);
     void RemoveAutoFilter();
     bool HasAutoFilter() const { return FAutoFilterInfo != nullptr; }
+    // The filtered range from the built-in name; all -1 without a filter.
+    TXlsCellRange GetAutoFilterRange(int SheetIndex) const;
+    bool HasAutoFilter(int SheetIndex, int Row, int Col) const;
 
     // Conditional formats, in file order.
     const std::vector<std::unique_ptr<TCondFmt>>& CondFmts() const { return FCondFmts; }

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class TNameRecord;
 class TWorkbook;
 class TWorkSheet;
 class TXLSAdapter;
@@ -199,6 +200,22 @@ public:
     void SetAutoFilter(int Row, int Col1, int Col2) override;
     void RemoveAutoFilter() override;
     bool HasAutoFilter() override;
+    bool HasAutoFilter(int Row, int Col) override;
+    TXlsCellRange GetAutoFilterRange() override;
+
+    int RangeCount() override;
+    std::string GetRangeName(int index) override;
+    int GetRangeR1(int index) override;
+    int GetRangeR2(int index) override;
+    int GetRangeC1(int index) override;
+    int GetRangeC2(int index) override;
+    void SetRangeR1(int index, int value) override;
+    void SetRangeR2(int index, int value) override;
+    void SetRangeC1(int index, int value) override;
+    void SetRangeC2(int index, int value) override;
+    int GetRangeSheet(int index) override;
+    void AddRange(TXlsNamedRange& NamedRange) override;
+    void SetBounds(int aRangePos) override;
 
     int GetRowOutlineLevel(int aRow) override;
     void SetRowOutlineLevel(int FirstRow, int LastRow, int Value) override;
@@ -211,6 +228,8 @@ private:
     void SaveXls(const std::string& FileName, TStream* DataStream);
     void SaveXlsToStream(TStream& OutStream);
     TWorkbook& Workbook();
+    // Defined name index (1-based), else the index message.
+    TNameRecord& Name(int index);
     // The active sheet when it is a worksheet, else null.
     TWorkSheet* ActiveWorkSheet();
     TWorkSheet& ActiveWorkSheetOrRaise();

@@ -146,7 +146,21 @@ void TXLSFile::SetOptionsR1C1(bool Value)
 void TXLSFile::SetAutoFilter(int Row, int Col1, int Col2)
 {
     if (TWorkSheet* sheet = ActiveWorkSheet())
-        sheet->SetAutoFilter(Row - 1, Col1 - 1, Col2 - 1);
+        sheet->SetAutoFilter(FActiveSheet - 1, Row - 1, Col1 - 1, Col2 - 1);
+}
+
+bool TXLSFile::HasAutoFilter(int Row, int Col)
+{
+    TWorkSheet* sheet = ActiveWorkSheet();
+    return sheet && sheet->HasAutoFilter(FActiveSheet - 1, Row - 1, Col - 1);
+}
+
+TXlsCellRange TXLSFile::GetAutoFilterRange()
+{
+    TXlsCellRange range{-1, -1, -1, -1};
+    if (TWorkSheet* sheet = ActiveWorkSheet())
+        range = sheet->GetAutoFilterRange(FActiveSheet - 1);
+    return {range.Left + 1, range.Top + 1, range.Right + 1, range.Bottom + 1};
 }
 
 void TXLSFile::RemoveAutoFilter()

@@ -58,6 +58,7 @@ inline constexpr const char* InvalidCellErrorCode = "Invalid cell error code: \"
 inline constexpr const char* InvalidCellValue = "Invalid cell value: \"%s\"";
 inline constexpr const char* CantWriteToFile = "Can't write to file \"%s\". Check it is not in use by another user";
 inline constexpr const char* TextSaveFormatUnsupported = "Workbooks can only be saved as .xls files, not as text";
+inline constexpr const char* NameIsNoCellRange = "The defined name \"%s\" is not a range of cells";
 inline constexpr const char* SharedFormulaNotFound = "Can't find Shared Formula";
 inline constexpr const char* StrLenLength = "StrLenLength should be 1 or 2";
 inline constexpr const char* InvalidStringRecord = "Invalid String record";

@@ -149,16 +149,28 @@ TEST(XlsPageSetup, AutofilterRecordsAreAddedCountedAndRemoved)
     ASSERT_NE(info, ids.end());
     EXPECT_EQ(info[1], 0x0055); // before DEFCOLWIDTH
 
+    // The filtered range lives in the workbook's hidden built-in name.
+    const TXlsCellRange range = file->GetAutoFilterRange();
+    EXPECT_EQ((std::array{range.Left, range.Top, range.Right, range.Bottom}), (std::array{2, 1, 5, 1}));
+    EXPECT_EQ(file->RangeCount(), 1);
+    EXPECT_EQ(file->GetRangeName(1), "\x0D");
+    EXPECT_TRUE(file->HasAutoFilter(1, 5));
+    EXPECT_FALSE(file->HasAutoFilter(1, 6));
+    EXPECT_FALSE(file->HasAutoFilter(2, 3));
+
     TempFolder dir;
     auto again = SavedAndOpened(*file, dir / "filter.xls");
     EXPECT_TRUE(again->HasAutoFilter());
+    EXPECT_TRUE(again->HasAutoFilter(1, 2));
     again->SetAutoFilter(1, 4, 2); // the last column before the first: removed
     EXPECT_FALSE(again->HasAutoFilter());
     auto removed = SavedAndOpened(*again, dir / "unfiltered.xls");
     EXPECT_FALSE(removed->HasAutoFilter());
+    const TXlsCellRange none = removed->GetAutoFilterRange();
+    EXPECT_EQ((std::array{none.Left, none.Top, none.Right, none.Bottom}), (std::array{0, 0, 0, 0}));
 }
 
-TEST(XlsPageSetup, LibreOfficeReadsHeaderFooterAndScale)
+TEST(XlsPageSetup, LibreOfficeReadsHeaderFooterScaleAndFilter)
 {
     REQUIRE_PEER("libreoffice");
     auto file = NewWorkbook(1);
@@ -166,6 +178,7 @@ TEST(XlsPageSetup, LibreOfficeReadsHeaderFooterAndScale)
     file->SetPageHeader("&CMonthly report");
     file->SetPageFooter("&LPrepared by the team");
     file->SetPrintScale(75);
+    file->SetAutoFilter(1, 1, 3);
     TempFolder dir;
     file->Save(false, dir / "setup.xls", nullptr, nullptr, nullptr);
     std::string log;
@@ -177,4 +190,6 @@ TEST(XlsPageSetup, LibreOfficeReadsHeaderFooterAndScale)
     EXPECT_NE(fods.find(">Monthly report<"), std::string::npos);
     EXPECT_NE(fods.find(">Prepared by the team<"), std::string::npos);
     EXPECT_NE(fods.find("style:scale-to=\"75%\""), std::string::npos);
+    EXPECT_NE(fods.find("table:target-range-address=\"Sheet1.A1:Sheet1.C1\""), std::string::npos);
+    EXPECT_NE(fods.find("table:display-filter-buttons=\"true\""), std::string::npos);
 }
