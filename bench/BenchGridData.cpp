@@ -299,4 +299,29 @@ void BaselineNarrowingLoops(benchmark::State& state)
 }
 BENCHMARK(BaselineNarrowingLoops)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// Search: a text no cell holds, so every normal cell is tested.
+void GridFindOverEveryCell(benchmark::State& state)
+{
+    TQuillStringGrid& grid = *Scene().Grid;
+    for (auto _ : state) {
+        const TPoint hit = grid.FindFirst("z#9q", {});
+        if (hit.X != -1) state.SkipWithError("a cell held the text");
+    }
+    state.SetItemsProcessed(state.iterations() * Rows() * Cols);
+}
+BENCHMARK(GridFindOverEveryCell)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Baseline: the case-folded substring test over the same texts.
+void BaselineFindLoop(benchmark::State& state)
+{
+    for (auto _ : state) {
+        int found = 0;
+        for (const auto& column : Data().columns)
+            for (const std::string& text : column) found += ContainsFolded(text, "Z#9Q");
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetItemsProcessed(state.iterations() * Rows() * Cols);
+}
+BENCHMARK(BaselineFindLoop)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 } // namespace

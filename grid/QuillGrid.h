@@ -62,6 +62,13 @@ using TGridProgressEvent = std::function<void(TObject* Sender, short Progress)>;
 using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TStrings* Filter)>;
 using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, std::string FriendlyName,
                                               std::string& FilterCondition)>;
+// The search options, bit n for the n-th value.
+enum TFindParameters {
+    fnMatchCase, fnMatchFull, fnMatchRegular, fnDirectionLeftRight, fnMatchStart, fnFindInCurrentRow,
+    fnFindInCurrentCol, fnIncludeFixed, fnAutoGoto, fnIgnoreHTMLTags, fnBackward, fnIncludeHiddenColumns,
+    fnFindInPresetCol, fnFindInPresetRow, fnSelectedCells, fnIncludeHiddenRows
+};
+using TFindParams = TSet<TFindParameters, 16>;
 using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 
 // The grid module's shared state.
@@ -784,6 +791,24 @@ class TQuillStringGrid : public TBaseGrid {
     TFilterSelectEvent OnFilterSelect;
     TNotifyEvent OnFilterDone;
 
+    // Search and replace. Cells are walked row by row or column by column
+    // within the bounds the options give; a hit is (column, row), a miss
+    // (-1, -1). Replace changes stored texts only.
+    TPoint Find(TPoint StartCell, const std::string& s, TFindParams FindParams);
+    TPoint FindWide(TPoint StartCell, const std::u16string& s, TFindParams FindParams);
+    TPoint FindFirst(const std::string& s, TFindParams FindParams);
+    TPoint FindNext();
+    int Replace(const std::string& OrigStr, const std::string& NewStr, TFindParams FindParams);
+    // The first normal row whose sort column starts with s (given in upper case); -1 for none.
+    int Search(const std::string& s);
+    int FindCol() const noexcept { return FFindCol; }
+    void SetFindCol(int Value) noexcept { FFindCol = Value; }
+    int FindRow() const noexcept { return FFindRow; }
+    void SetFindRow(int Value) noexcept { FFindRow = Value; }
+    TPoint SearchCell() const noexcept { return FSearchCell; }
+    void SetSearchCell(TPoint Value) noexcept { FSearchCell = Value; }
+    const std::string& SearchCache() const noexcept { return FSearchCache; }
+
 protected:
     void Paint() override;
     void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
@@ -939,6 +964,17 @@ private:
     int FFilterFixedRows = 0;
     int FFilterCol = -1;
     std::string FLastFilter;
+
+    // Searching.
+    TPoint WalkSearch(TPoint StartCell, TFindParams FindParams, const std::function<bool(std::string_view)>& Test);
+    std::string SearchCellText(int ACol, int ARow, TFindParams FindParams);
+    void GotoSearchHit(TPoint Hit, TFindParams FindParams);
+    TFindParams FFindParams;
+    std::string FSearchCache;
+    std::u16string FSearchCacheWide;
+    TPoint FSearchCell{-1, -1};
+    int FFindCol = 0;
+    int FFindRow = 0;
 
     std::string FFloatFormat = "%.2f";
     std::string FCheckTrue = "Y";
