@@ -154,3 +154,34 @@ void TypeIntoAMegabyteLine(benchmark::State& state)
 BENCHMARK(TypeIntoAMegabyteLine)->Arg(100)->Arg(400)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+namespace {
+
+// Typing 100 characters into the middle of the file with soft word wrap at 40
+// columns (most lines are cut) against the same typing without wrap: each
+// keystroke re-wraps, which scans every line once.
+void Type100Characters(benchmark::State& state)
+{
+    const bool wrapped = state.range(0) != 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Window w;
+        w.memo->Lines().LoadFromFile(HtmlFile());
+        if (wrapped) {
+            w.memo->SetRightMargin(40);
+            w.memo->SetWordWrap(wwRightMargin);
+        }
+        w.memo->SetCurY(w.memo->Lines().Count() / 2);
+        w.memo->SetCurX(10);
+        w.memo->ClearSelection();
+        w.Paint();
+        state.ResumeTiming();
+        for (int i = 0; i < 100; ++i) w.memo->Perform(WM_CHAR, static_cast<WPARAM>(i % 8 == 7 ? ' ' : 'a' + i % 26));
+        w.Paint();
+        benchmark::DoNotOptimize(w.memo->CurX());
+    }
+    state.SetLabel(wrapped ? "word wrap at 40 columns" : "no word wrap");
+}
+BENCHMARK(Type100Characters)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace

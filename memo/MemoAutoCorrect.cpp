@@ -37,7 +37,7 @@ void TQuillCustomMemo::CorrectWordAtCaret()
     FUndoList->Add(new TCorrectUndo(FCurX, start + memo::Length(replacement), FCurY, line));
     PutLine(FCurY, memo::Left(line, start) + replacement + memo::Mid(line, FCurX));
     FCurX = start + memo::Length(replacement);
-    UpdateWrap();
+    RewrapEdits();
     ClearSelection();
     LinesChanged();
 }

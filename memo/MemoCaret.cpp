@@ -302,7 +302,7 @@ bool TQuillCustomMemo::RemoveSelectedText(bool Redraw)
         FUndoList->SetIsPerforming(true);
         auto restorePerforming = rtl::ScopeExit([&] { FUndoList->SetIsPerforming(performing); });
         for (int i = ey; i > sy; --i) FLines->Delete(i);
-        UpdateWrap();
+        RewrapEdits();
         DoSelectionChange();
         if (Redraw) Invalidate();
     }
@@ -336,7 +336,7 @@ void TQuillCustomMemo::SetSelection(const std::string& T)
         PutLine(sy, head + T + rest);
         FCurY = sy;
         FCurX = sx + memo::Length(T);
-        UpdateWrap();
+        RewrapEdits();
         LinesChanged();
         FUndoList->Add(new TPasteUndo(beforeX, beforeY, FCurX, FCurY, T, linked));
         ClearSelection();
@@ -358,7 +358,7 @@ void TQuillCustomMemo::SetSelection(const std::string& T)
     }
     FCurY = sy + static_cast<int>(pieces.size()) - 1;
     FCurX = memo::Length(pieces.back());
-    UpdateWrap();
+    RewrapEdits();
     ScrollCaretIntoView();
     LinesChanged();
     FUndoList->Add(new TPasteUndo(beforeX, beforeY, FCurX, FCurY, T, linked));

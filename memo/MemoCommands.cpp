@@ -227,7 +227,7 @@ void TQuillCustomMemo::InsertChar(char32_t Ch)
     }
     Quietly(FLetRefresh, [&] { PutLine(FCurY, s); });
     SetCurX(target);
-    UpdateWrap();
+    RewrapEdits();
     ClearSelection();
     if (overwritten) return;
     if (!padding.empty())
@@ -269,7 +269,7 @@ void TQuillCustomMemo::DeleteChar(int ACurX0, int ACurY0)
             AutoCodeFold();
         }
         // The step ends where the caret is once the lines are wrapped again.
-        UpdateWrap();
+        RewrapEdits();
         if (!removed.empty()) FUndoList->Add(new TDeleteCharUndo(ACurX0, ACurY0, FCurX, FCurY, removed, isBackspace));
         FSelStartX = FSelEndX = FCurX;
         FSelStartY = FSelEndY = FCurY;
@@ -398,7 +398,7 @@ void TQuillCustomMemo::InsertTab(TShiftState Shift)
             rest.erase(rest.find_last_not_of(' ') == std::string::npos ? 0 : rest.find_last_not_of(' ') + 1);
             PutLine(FCurY, memo::Left(line, FCurX) + inserted + rest);
             FCurX += memo::Length(inserted);
-            UpdateWrap();
+            RewrapEdits();
             ClearSelection();
             FUndoList->Add(new TInsertCharUndo(beforeX, beforeY, FCurX, FCurY, inserted));
         } else {
@@ -440,7 +440,7 @@ void TQuillCustomMemo::InsertNewLine()
         FLines->DoInsert(FCurY + 1, indent + rest.substr(stripped));
         MoveCaret(0, 1, {});
         SetCurX(memo::Length(indent));
-        UpdateWrap();
+        RewrapEdits();
         ClearSelection();
         std::string text = "\r" + indent;
         if (FUndoLineByLine) FUndoList->Add(new TNewLineUndo(beforeX, beforeY, FCurX, FCurY, text));

@@ -140,6 +140,12 @@ void TQuillMemoStrings::DoInsert(int Index, const std::string& S)
     TStringList::Insert(Index, text);
 }
 
+void TQuillMemoStrings::RemoveLine(int Index)
+{
+    const auto raw = FlagRaised(FDeleting);
+    Delete(Index);
+}
+
 void TQuillMemoStrings::Insert(int Index, const std::string& S)
 {
     if (!FMemo) {

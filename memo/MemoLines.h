@@ -75,6 +75,9 @@ class TQuillMemoStrings : public TStringList {
     int DoAdd(const std::string& S) { return Add(S); }
     // Inserts one line without splitting it and without a line object.
     void DoInsert(int Index, const std::string& S);
+    // Removes one line as it is, not through the memo's undoable delete; its
+    // line object stays in the pool.
+    void RemoveLine(int Index);
     // Empties the lines, the pool and the lengths without freeing the line
     // objects, which are handed to the caller.
     [[nodiscard]] LineProps ClearStrings();

@@ -192,21 +192,3 @@ bool TQuillCustomMemo::HasBookmarks() const
 {
     return std::any_of(FBookmarkList.begin(), FBookmarkList.end(), [](int line) { return line >= 0; });
 }
-
-void TQuillCustomMemo::LineInserted(int Index)
-{
-    for (int& line : FBookmarkList)
-        if (line >= Index) ++line;
-    FMarkerList->Markers().AdjustMarkerLinePlus(Index);
-}
-
-void TQuillCustomMemo::LineRemoved(int Index)
-{
-    // Marks below move up with their lines. A bookmark on the removed line
-    // goes with it; a marker there stays with the text joined into the line
-    // above (deleting a line as a whole removes its marker first).
-    for (int& line : FBookmarkList)
-        if (line == Index) line = -1;
-        else if (line > Index) --line;
-    FMarkerList->Markers().AdjustMarkerLineMinus(Index);
-}

@@ -94,7 +94,7 @@ void TCorrectUndo::Exchange()
     std::string current = Memo->LineText(FUndoCurY);
     Memo->PutLine(FUndoCurY, FUndoText);
     FUndoText = std::move(current);
-    Memo->UpdateWrap();
+    Memo->RewrapEdits();
     Memo->LinesChanged();
 }
 

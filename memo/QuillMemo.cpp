@@ -173,6 +173,7 @@ void TQuillCustomMemo::NoteEdit(int Y)
     // they are dropped before the next lookup.
     if (FStyleDirtyFrom < 0 || Y + 1 < FStyleDirtyFrom) FStyleDirtyFrom = std::max(Y + 1, 0);
     if (Y < FTopLine) FbackupTopLine = -1;
+    NoteWrapEdit(Y, Y);
 }
 
 void TQuillCustomMemo::StoreCaret(int X, int Y)

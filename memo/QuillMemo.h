@@ -297,6 +297,8 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     // edit re-wraps the text, keeping the caret and selection on their text.
     void SetWordWrap(TWordWrapStyle Value);
     void UpdateWrap() override;
+    // Re-wraps only the logical lines edits touched since the last wrap.
+    void RewrapEdits();
     TMemoClipboardFormats ClipboardFormats() const noexcept { return FClipboardFormats; }
     const std::string& Version() const noexcept { return FVersion; }
     virtual bool IsEditAllowed() { return true; }
@@ -450,9 +452,22 @@ private:
     void GoToLine(int Line, bool ToTop);
     // The wrap width in characters; 0 without word wrap.
     int WrapWidth();
-    // Cuts every logical line at Width (joins them all for 0); false when no line changed.
-    bool Rewrap(int Width);
-    void RelayoutKeepingPositions(int Width);
+    // A logical line (from Start, OldCount lines) to be shown as Pieces.
+    struct WrapChange {
+        int Start;
+        int OldCount;
+        std::vector<std::string> Pieces;
+    };
+    int WrapGroupStart(int Line) const;
+    std::vector<WrapChange> WrapChanges(int Width, int From, int To) const;
+    void ApplyWrapInPlace(std::vector<WrapChange>& Changes);
+    void RebuildWrapped(std::vector<WrapChange>& Changes);
+    // Cuts the logical lines on lines From..To at Width (joins them for 0),
+    // keeping caret and selection on their text; false when no line changed.
+    bool Rewrap(int Width, int From, int To);
+    void RelayoutAfterWrap();
+    // Notes lines an edit touched, for the next RewrapEdits.
+    void NoteWrapEdit(int From, int To);
 
     TComponent* FOwner;
     std::string FVersion = "2.3.11.0";
@@ -523,6 +538,9 @@ private:
     bool FLetCursorUpdate = true;
     TEditCharCase FCharCase = ecNormal;
     bool FAutoThemeAdapt = false;
+    // Lines edited since the last wrap (-1: none), and a wrap in progress.
+    int FWrapDirtyFrom = -1, FWrapDirtyTo = -1;
+    bool FRewrapping = false;
     std::unique_ptr<TQuillMarkerList> FMarkerList;
     std::unique_ptr<TAutoCorrect> FAutoCorrect = std::make_unique<TAutoCorrect>();
     // The left button went down on text and is held: moves select.

@@ -186,3 +186,19 @@ TEST_F(MemoWrapTest, AssignCopiesSettingsAndTheLogicalText)
     EXPECT_EQ(copy.Gutter().GutterColor(), clWhite);
     EXPECT_EQ(copy.Gutter().GutterColorTo(), clBtnFace);
 }
+
+TEST_F(MemoWrapTest, MarksStayOnTheirTextWhenLinesAreCutOrJoined)
+{
+    SetText({"aa bb cc", "marked"});
+    Memo->AddMarker(1, 0);
+    Memo->SetBookmarks(0, 1);
+    Memo->SetWordWrap(wwRightMargin);
+    Memo->SetCurX(8);
+    Type(" dd");
+    ASSERT_EQ(Text(), "aa bb cc |dd|marked");
+    EXPECT_EQ(Memo->MarkerList().Markers().Items(0)->LineNumber(), 2);
+    EXPECT_EQ(Memo->Bookmarks(0), 2);
+    Memo->SetWordWrap(wwNone);
+    EXPECT_EQ(Memo->MarkerList().Markers().Items(0)->LineNumber(), 1);
+    EXPECT_EQ(Memo->Bookmarks(0), 1);
+}
