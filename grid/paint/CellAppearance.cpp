@@ -10,6 +10,7 @@
 #include "grid/base/QuillUtilCellText.h"
 #include "grid/model/ColumnMap.h"
 #include "grid/paint/ColorMix.h"
+#include "grid/paint/RichText.h"
 #include "platform/graphics/Canvas.h"
 #include "render/HTMLRenderer.h"
 
@@ -170,6 +171,14 @@ TSize TQuillStringGrid::MeasureCellText(int RealCol, int DisplCol, int ARow, boo
         THTMLRenderResult result;
         RenderHTMLText(&canvas, text, r, params, result);
         return {result.Width + 2, result.Height + 2};
+    }
+    if (kind == grid::ctkRTF) {
+        try {
+            if (!VS) r.Right = 65535;
+            return grid::LayoutRichText(canvas, r, grid::ReadRichText(text), VS, true);
+        } catch (const EReadError&) {
+            // Text that is no readable RTF is measured as it shows: plain.
+        }
     }
     int angle = 0;
     const bool rotated = IsRotated(RealCol, ARow, angle);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "grid/base/QuillUtilCellText.h"
+#include "grid/paint/RichText.h"
 #include "grid/paint/RotatedText.h"
 #include "platform/graphics/Canvas.h"
 #include "render/HTMLRenderer.h"
@@ -34,6 +35,18 @@ std::string FirstLine(const std::string& Text)
 {
     const size_t end = Text.find_first_of("\r\n");
     return end == std::string::npos ? Text : Text.substr(0, end);
+}
+
+// Draws a rich-text cell; false when its text is no readable RTF, which then
+// shows as it is.
+bool DrawRichCellText(TCanvas& Canvas, const std::string& Text, const TRect& R, bool WW)
+{
+    try {
+        grid::LayoutRichText(Canvas, R, grid::ReadRichText(Text), WW);
+        return true;
+    } catch (const EReadError&) {
+        return false;
+    }
 }
 
 } // namespace
@@ -83,6 +96,7 @@ void TQuillStringGrid::DrawCellText(TCanvas& ACanvas, int ACol, int ARow, const 
         if (sortHeader) r.Right -= 10;
         RenderHTMLText(&ACanvas, text, r, params, result);
         if (sortHeader) DrawSortIndicator(ACanvas, realCol, r.Right + 2, indicatorY());
+    } else if (kind == grid::ctkRTF && DrawRichCellText(ACanvas, text, r, WW)) {
     } else if (Graphic && Graphic->CellType() == ctRotated) {
         const int angle = Graphic->CellAngle();
         ACanvas.Font()->SetOrientation(angle * 10);

@@ -10,9 +10,11 @@
 #include "grid/base/AuxLists.h"
 #include "grid/model/SortSettings.h"
 #include "grid/paint/ColorMix.h"
+#include "grid/paint/RichText.h"
 #include "grid/paint/RotatedText.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/rtl/Exceptions.h"
 #include "testsupport/GoldenImage.h"
 
 namespace {
@@ -303,6 +305,74 @@ TEST(GridLookNamesTest, IdentifiersAndCaptions)
     EXPECT_EQ(grid::LookFromName("glWin7"), glWin7);
     EXPECT_FALSE(grid::LookFromName("glCustom"));
     EXPECT_EQ(grid::StyleFromName("office2010black"), gsOffice2010Black);
+}
+
+} // namespace
+
+namespace {
+
+std::string RunsText(const std::vector<grid::TRichRun>& Runs)
+{
+    std::string s;
+    for (const auto& r : Runs)
+        s += "[" + std::string(r.Bold ? "b" : "") + (r.Italic ? "i" : "") + (r.Underline ? "u" : "") +
+             (r.StrikeOut ? "s" : "") + (r.Color != clNone ? "c" : "") + (r.Highlight != clNone ? "h" : "") +
+             (r.HalfPoints ? std::to_string(r.HalfPoints) : "") + (r.FontName.empty() ? "" : ":" + r.FontName) + "]" +
+             r.Text;
+    return s;
+}
+
+TEST(GridRichTextTest, ReadsCharacterFormattingParagraphsAndEscapes)
+{
+    struct TCase {
+        const char* Rtf;
+        const char* Runs;
+    };
+    for (const TCase& c : {
+             TCase{"{\\rtf1 plain \\b bold\\b0  \\i it\\i0}", "[]plain [b]bold[] [i]it"},
+             TCase{"{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;}\\cf1 red\\par next}", "[c]red\nnext"},
+             TCase{"{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f1\\fs28 mono}", "[28:Courier New]mono"},
+             TCase{"{\\rtf1 caf\\'e9 \\u8364? \\{x\\}}", "[]caf\xC3\xA9 \xE2\x82\xAC {x}"},
+             TCase{"{\\rtf1{\\*\\generator skipped;}{\\info{\\title no}}shown\\tab x}", "[]shown\tx"},
+             TCase{"{\\rtf1 {\\ul inner} outer}", "[u]inner[] outer"},
+         }) {
+        EXPECT_EQ(RunsText(grid::ReadRichText(c.Rtf)), c.Runs) << c.Rtf;
+    }
+}
+
+TEST(GridRichTextTest, RefusesBrokenTextNamingWhere)
+{
+    const std::string deep = "{\\rtf1 " + std::string(100, '{') + "x" + std::string(100, '}') + "}";
+    for (const std::string& rtf : {std::string("plain text"), std::string("{\\rtf1 open"), deep,
+                                   std::string("{\\rtf1 \\'zz}"), std::string("{\\rtf1 \\fs12345678901234}")}) {
+        try {
+            grid::ReadRichText(rtf);
+            ADD_FAILURE() << "accepted " << rtf.substr(0, 30);
+        } catch (const EReadError& e) {
+            EXPECT_NE(std::string(e.what()).find("RTF: cell text at offset"), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST_F(GridPaintTest, RichTextCellsDrawTheirStylesAndWrap)
+{
+    Grid->SetColCount(2);
+    Grid->SetRowCount(2);
+    Grid->SetFixedCols(0);
+    Grid->SetFixedRows(0);
+    Grid->SetDefaultColWidth(200);
+    Grid->SetDefaultRowHeight(80);
+    Grid->SetBounds(0, 0, 404, 164);
+    Grid->SetShowSelection(false);
+    const std::string rtf = "{\\rtf1{\\colortbl ;\\red200\\green0\\blue0;\\red255\\green255\\blue0;}Plain \\b bold\\b0 "
+                            " \\i italic\\i0  \\ul under\\ulnone\\par \\cf1 red \\highlight2 marked\\highlight0\\cf0 "
+                            "\\fs28 large\\fs0  and a long tail that wraps}";
+    Grid->SetCells(0, 0, rtf);
+    Grid->SetCells(1, 0, rtf);
+    Grid->SetWordWraps(1, 0, false);
+    Grid->SetCells(0, 1, "{\\rtf1 broken");
+    ExpectGolden("rich-text");
+    EXPECT_GT(Grid->GetCellTextSize(0, 0, false, false).cx, Grid->GetCellTextSize(0, 0, true, false).cx);
 }
 
 } // namespace
