@@ -1,3 +1,4 @@
 # Fuzz targets of the string grid's file readers.
 vistra_fuzz_target(FuzzGridCsv LIBRARIES vistra_grid SEEDS grid/files/tests/data/awkward.csv)
 vistra_fuzz_target(FuzzGridTextStream LIBRARIES vistra_grid vistra_backend SEEDS grid/files/tests/data/stream.gridtext)
+vistra_fuzz_target(FuzzGridXml LIBRARIES vistra_grid vistra_backend SEEDS grid/files/tests/data/records.xml)

@@ -744,6 +744,15 @@ class TQuillStringGrid : public TBaseGrid {
     // where fields begin, the last one ending the last field.
     void SaveToFixed(const std::string& FileName, TIntList& Positions);
     void LoadFromFixed(const std::string& FileName, TIntList& Positions, bool DoTrim = true, int MaxRows = -1);
+    // XML: a list element, a record element per row, a field element per cell.
+    // The file is written in the declared encoding (UTF-8 or ISO-8859-1, other
+    // characters as references); FieldDescr names the field elements (FIELD0,
+    // FIELD1 ... without). Loading reads any document of records and fields.
+    const std::string& XMLEncoding() const noexcept { return FFileSettings.XMLEncoding; }
+    void SetXMLEncoding(const std::string& Value) { FFileSettings.XMLEncoding = Value; }
+    void SaveToXML(const std::string& FileName, const std::string& ListDescr, const std::string& RecordDescr,
+                   const TStrings* FieldDescr = nullptr, bool ExportEmptyCells = false);
+    void LoadFromXML(const std::string& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
 
     // Filtering: each pass hides the normal rows that fail the conditions of
     // Filter as one level, so later passes narrow and removing a level shows

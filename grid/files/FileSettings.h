@@ -27,6 +27,8 @@ struct TFileSettings {
     // Off: the first CSV line is a header line and is not loaded.
     bool LoadFirstRow = true;
     bool MultiLineCells = false;
+    // The encoding an XML file declares and is written in.
+    std::string XMLEncoding = "ISO-8859-1";
 };
 
 } // namespace grid

@@ -23,6 +23,11 @@ const std::array kFormats = {
             [](TQuillStringGrid& g, const std::string& f) { g.SaveToCSV(f, true); }},
     TFormat{".txt", [](TQuillStringGrid& g, const std::string& f) { g.LoadFromFile(f); },
             [](TQuillStringGrid& g, const std::string& f) { g.SaveToFile(f, true); }},
+    TFormat{".xml", [](TQuillStringGrid& g, const std::string& f) { g.LoadFromXML(f); },
+            [](TQuillStringGrid& g, const std::string& f) {
+                g.SetXMLEncoding("UTF-8");
+                g.SaveToXML(f, "grid", "row");
+            }},
     // Reading fixed-width text needs the field positions, which the file does not hold.
     TFormat{".fixed", nullptr,
             [](TQuillStringGrid& g, const std::string& f) {
