@@ -160,3 +160,122 @@ TEST(XlsTokenArray, ReferencesAndNamesFollowSheetsInsertedCopiedAndDeleted)
 }
 
 } // namespace
+
+namespace {
+
+// Sheet1 holds 1..10 in A1:A10 and 10..100 in B1:B10, formulas in C1:C8,
+// C14 and E1; Sheet2 a number and formulas over Sheet1; Sheet3 is empty.
+std::unique_ptr<TXLSFile> ReferencesWorkbook()
+{
+    auto file = std::make_unique<TXLSFile>(nullptr);
+    file->Connect();
+    file->NewFile(3);
+    for (int row = 1; row <= 10; ++row) {
+        file->SetCellValue(row, 1, Variant(row));
+        file->SetCellValue(row, 2, Variant(10 * row));
+    }
+    TCellList& cells = static_cast<TWorkSheet*>(file->GetTWorkbook()->Sheets().GetItems(0))->Cells().CellList();
+    file->GetTWorkbook()->Globals().AddName({"Block", "=$A$3:$A$7", 0, -1}, cells);
+    const char* formulas[] = {"=SUM(A1:A12)",           "=A5*B6",         "=SUM(A:A)",
+                              "=AVERAGE(B2:B9)",        "='Sheet2'!A1*2", "=SUM(Block)",
+                              "=INDEX(A1:B10,4,2)",     "=VLOOKUP(7,A1:B10,2,FALSE)"};
+    int row = 1;
+    for (const char* formula : formulas)
+        file->SetCellFormula(row++, 3, formula);
+    file->SetCellFormula(14, 3, "=A3+B4");
+    file->SetCellFormula(1, 5, "=SUM(A1:D1)");
+    file->SetActiveSheet(2);
+    file->SetCellValue(1, 1, Variant(3));
+    file->SetCellFormula(2, 1, "='Sheet1'!A10+'Sheet1'!C1");
+    file->SetCellFormula(3, 1, "=SUM('Sheet1'!B1:B10)+SUM(Block)");
+    file->SetActiveSheet(1);
+    return file;
+}
+
+// A sheet of a CSV file LibreOffice wrote, cell by cell.
+std::vector<std::vector<std::string>> ReadCsv(const std::string& path)
+{
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    for (const char c : ReadFileBytes(path)) {
+        if (c == '\n')
+            rows.emplace_back(1);
+        else if (c == ',')
+            rows.back().emplace_back();
+        else
+            rows.back().back() += c;
+    }
+    return rows;
+}
+
+std::string CsvCell(const std::vector<std::vector<std::string>>& rows, int row, int col)
+{
+    if (row - 1 >= static_cast<int>(rows.size()) || col - 1 >= static_cast<int>(rows[row - 1].size()))
+        return "(none)";
+    return rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)];
+}
+
+TEST(XlsTokenArrayPeers, LibreOfficeComputesTheSameValuesAfterRowsColumnsAndSheetsMove)
+{
+    REQUIRE_PEER("libreoffice");
+    // Each operation and where the formula cells of Sheet1 (row, column)
+    // and Sheet2 lie afterwards.
+    struct TOperation {
+        const char* File;
+        std::function<void(TXLSFile&)> Run;
+        std::function<std::pair<int, int>(int, int)> Sheet1Cell;
+        const char* Sheet2Name;
+    };
+    const auto same = [](int row, int col) { return std::make_pair(row, col); };
+    const TOperation operations[] = {
+        {"before", [](TXLSFile&) {}, same, "Sheet2"},
+        {"rows", [](TXLSFile& f) { f.InsertAndCopyRows(60000, 60001, 5, 1, false); },
+         [](int row, int col) { return std::make_pair(row >= 5 ? row + 2 : row, col); }, "Sheet2"},
+        // A column inside A1:B10 would change what INDEX and VLOOKUP pick.
+        {"cols", [](TXLSFile& f) { f.InsertAndCopyCols(200, 200, 3, 1, false); },
+         [](int row, int col) { return std::make_pair(row, col >= 3 ? col + 1 : col); }, "Sheet2"},
+        {"deleted", [](TXLSFile& f) { f.DeleteRows(11, 2); f.DeleteCols(4, 1); },
+         [](int row, int col) { return std::make_pair(row >= 13 ? row - 2 : row, col >= 5 ? col - 1 : col); },
+         "Sheet2"},
+        {"sheets",
+         [](TXLSFile& f) {
+             f.InsertAndCopySheets(0, 2, 1);
+             f.SetActiveSheet(4);
+             f.DeleteSheet(1);
+             f.SetActiveSheet(1);
+         },
+         same, "Sheet2"},
+    };
+    TempFolder dir;
+    std::string list;
+    for (const TOperation& operation : operations) {
+        auto file = ReferencesWorkbook();
+        operation.Run(*file);
+        file->Save(false, dir / (std::string(operation.File) + ".xls"), nullptr, nullptr, nullptr);
+        list += std::string(" ") + operation.File + ".xls";
+    }
+    const std::string csv = "'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1'";
+    std::string out;
+    ASSERT_EQ(0, RunCommand("cd " + dir.Path() + " && " + testsupport::LibreOffice(dir.Path()) + " --convert-to " +
+                                csv + list,
+                            &out))
+        << out;
+    const std::pair<int, int> sheet1Formulas[] = {{1, 3}, {2, 3}, {3, 3}, {4, 3}, {5, 3}, {6, 3},
+                                                  {7, 3}, {8, 3}, {14, 3}, {1, 5}};
+    const auto before1 = ReadCsv(dir / "before-Sheet1.csv");
+    const auto before2 = ReadCsv(dir / "before-Sheet2.csv");
+    EXPECT_EQ("55", CsvCell(before1, 1, 3));
+    EXPECT_EQ("575", CsvCell(before2, 3, 1));
+    for (const TOperation& operation : operations) {
+        SCOPED_TRACE(operation.File);
+        const auto after1 = ReadCsv(dir / (std::string(operation.File) + "-Sheet1.csv"));
+        const auto after2 = ReadCsv(dir / (std::string(operation.File) + "-" + operation.Sheet2Name + ".csv"));
+        for (const auto& [row, col] : sheet1Formulas) {
+            const auto [newRow, newCol] = operation.Sheet1Cell(row, col);
+            EXPECT_EQ(CsvCell(before1, row, col), CsvCell(after1, newRow, newCol)) << "row " << row << " col " << col;
+        }
+        for (const int row : {2, 3})
+            EXPECT_EQ(CsvCell(before2, row, 1), CsvCell(after2, row, 1)) << "Sheet2 row " << row;
+    }
+}
+
+} // namespace
