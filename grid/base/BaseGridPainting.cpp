@@ -47,7 +47,13 @@ TRect TBaseGrid::MergedAreaRect(const TCellProperties& Props, int ACol, int ARow
     const TPoint span = CellSpan(ACol, ARow);
     const TRect first = AtLeastOnePixelWide(ComputeCellRect(base.X, base.Y), false);
     const TRect last = AtLeastOnePixelWide(ComputeCellRect(base.X + span.X, base.Y + span.Y), true);
-    return Span(first, last);
+    // The base cell is the area's top-left corner. An area reaching from the
+    // fixed cells into scrolled ones whose end is scrolled out of view ends
+    // with the fixed part, never above or left of its base.
+    TRect area = Span(first, last);
+    area.Left = first.Left;
+    area.Top = first.Top;
+    return area;
 }
 
 TRect TBaseGrid::CellRect(int ACol, int ARow)
