@@ -1,9 +1,12 @@
 #include "controls/dropdown/DropDownDrawing.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/graphics/TextOutput.h"
+#include "platform/rtl/Strings.h"
 
 namespace controls {
 
@@ -52,6 +55,47 @@ TColor BlendColor(TColor Color1, TColor Color2, int Percent)
     TColor c1 = ColorToRGB(Color1), c2 = ColorToRGB(Color2);
     return RGB(Mix(GetRValue(c1), GetRValue(c2), p), Mix(GetGValue(c1), GetGValue(c2), p),
                Mix(GetBValue(c1), GetBValue(c2), p));
+}
+
+TColor AdjustColorTone(TColor Color, int DeltaRed, int DeltaGreen, int DeltaBlue)
+{
+    const TColor c = ColorToRGB(Color);
+    auto adjust = [](int channel, int delta) {
+        if (channel == 0) return static_cast<std::uint8_t>(std::clamp(delta, 0, 255));
+        return static_cast<std::uint8_t>(RoundEven(std::min(100, 100 + delta) / 100.0 * channel));
+    };
+    return RGB(adjust(GetRValue(c), DeltaRed), adjust(GetGValue(c), DeltaGreen), adjust(GetBValue(c), DeltaBlue));
+}
+
+TSize MeasureTextLine(TCanvas& Canvas, std::string_view Text)
+{
+    if (Text.empty()) return {0, 0};
+    TRect r{0, 0, 1000, 500};
+    std::string text(Text);
+    Canvas.TextRect(r, text, TTextFormat{tfCalcRect, tfSingleLine});
+    return {r.Right, r.Bottom};
+}
+
+std::string TruncateText(TCanvas& Canvas, std::string_view Text, int MaxWidth, bool AddEllipsis)
+{
+    const std::string whole(Text);
+    if (Canvas.TextWidth(whole) <= MaxWidth) return whole;
+    const std::string tail = AddEllipsis ? "..." : "";
+    auto candidate = [&](size_t characters) { return rtl::Utf8Copy(whole, 1, characters) + tail; };
+    // Wider prefixes are wider text, so the longest that fits is found by
+    // halving rather than by measuring every prefix.
+    size_t low = 0, high = rtl::Utf8Length(whole);
+    bool found = false;
+    while (low < high) {
+        const size_t middle = (low + high) / 2;
+        if (Canvas.TextWidth(candidate(middle)) < MaxWidth) {
+            found = true;
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return found ? candidate(low - 1) : whole;
 }
 
 void DrawRectangle(TCanvas& Canvas, TRect Rect, TColor Color, TColor ColorTo, TGradientDirection Direction,

@@ -2,6 +2,9 @@
 // the string grid's panels.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/Types.h"
 
@@ -19,6 +22,17 @@ void DrawGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool Horizo
 // Percent of Color1 mixed with the rest of Color2. At 100 or more Color1 comes
 // back unchanged (a system colour stays a system colour), at 0 or less Color2.
 TColor BlendColor(TColor Color1, TColor Color2, int Percent);
+
+// A tone of Color: each non-zero channel shrinks by the (negative) percentage
+// Delta, and a zero channel becomes max(0, Delta).
+TColor AdjustColorTone(TColor Color, int DeltaRed, int DeltaGreen, int DeltaBlue);
+
+// Width and height of one line of text in the canvas's font; (0, 0) for none.
+TSize MeasureTextLine(TCanvas& Canvas, std::string_view Text);
+
+// The longest leading part of Text narrower than MaxWidth (with "..." when
+// AddEllipsis); Text itself when it fits, or when no part does.
+std::string TruncateText(TCanvas& Canvas, std::string_view Text, int MaxWidth, bool AddEllipsis);
 
 // A gradient (ColorTo set) or plain (Color set) fill with an optional outline.
 void DrawRectangle(TCanvas& Canvas, TRect Rect, TColor Color, TColor ColorTo, TGradientDirection Direction,

@@ -1,10 +1,12 @@
 #include "controls/dropdown/QuillDropDown.h"
 
 #include <algorithm>
+#include <array>
 
 #include "controls/dropdown/DropDownForm.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/FrameDrawing.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Screen.h"
@@ -22,6 +24,7 @@ TQuillCustomDropDown::TQuillCustomDropDown(TComponent* AOwner)
     };
     FDropDownHeader.OnChange = appearanceChanged;
     FDropDownFooter.OnChange = appearanceChanged;
+    SetComponentStyle(tsOffice2007Luna);
 }
 
 TQuillCustomDropDown::~TQuillCustomDropDown()
@@ -310,6 +313,21 @@ void TQuillCustomDropDown::PaintNonClient(TCanvas& Canvas)
     if (FButtonWidth <= 0) return;
     bool pushed = FDroppedDown || FButtonPressed;
     TRect button = ButtonRect();
+    if (FButtonColor != clNone) {
+        // The colour-tone look: a flat face with a line at its left and an arrow.
+        Canvas.Brush()->SetStyle(bsSolid);
+        Canvas.Brush()->SetColor(pushed ? FButtonColorDown : FMouseInControl ? FButtonColorHot : FButtonColor);
+        Canvas.FillRect(button);
+        Canvas.Pen()->SetColor(FButtonBorderColor == clNone ? FButtonColor : FButtonBorderColor);
+        Canvas.MoveTo(button.Left, button.Top);
+        Canvas.LineTo(button.Left, button.Bottom);
+        Canvas.Brush()->SetColor(clBlack);
+        Canvas.Pen()->SetColor(clBlack);
+        const int x = button.Left + (button.Width() - 7) / 2, y = button.Top + (button.Height() - 4) / 2;
+        const std::array<TPoint, 3> arrow{TPoint{x, y}, TPoint{x + 6, y}, TPoint{x + 3, y + 3}};
+        Canvas.Polygon(arrow);
+        return;
+    }
     DrawFrameControl(Canvas.Handle(), button, DFC_SCROLL,
                      DFCS_SCROLLCOMBOBOX | (pushed ? DFCS_PUSHED : 0) | (IsEnabledWithParents() ? 0 : DFCS_INACTIVE));
 }

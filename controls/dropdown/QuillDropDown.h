@@ -19,6 +19,7 @@
 #include "controls/dropdown/DropDownPlacement.h"
 #include "platform/ui/EditControls.h"
 #include "platform/ui/PopupWatch.h"
+#include "render/QuillStyleIF.h"
 
 namespace controls {
 
@@ -27,7 +28,9 @@ class TDropDownForm;
 using TDropDownEvent = std::function<void(TObject* Sender, bool& AcceptDrop)>;
 using TDropUpEvent = std::function<void(TObject* Sender, bool Cancelled)>;
 
-class TQuillCustomDropDown : public TCustomEdit, private ui::TOpenPopup {
+enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
+
+class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTones, private ui::TOpenPopup {
     VISTRA_CLASS(TQuillCustomDropDown, TCustomEdit)
 
     explicit TQuillCustomDropDown(TComponent* AOwner);
@@ -102,6 +105,22 @@ class TQuillCustomDropDown : public TCustomEdit, private ui::TOpenPopup {
     // With the editor disabled, the focused face shows its value highlighted.
     bool FocusDraw() const noexcept { return FFocusDraw; }
     void SetFocusDraw(bool Value);
+
+    // ---- Colour styles
+    // The popup's, header's and footer's colours of a style; tsCustom keeps them.
+    void SetComponentStyle(TQORStyle AStyle) override;
+    TQORStyle GetComponentStyle() const noexcept { return FComponentStyle; }
+    // The button's colours and the frame from a set of tones.
+    void SetColorTones(const TColorTones& ATones) override;
+    TColor ButtonColor() const noexcept { return FButtonColor; }
+    TSelectionColorStyle SelectionColorStyle() const noexcept { return FSelectionColorStyle; }
+    void SetSelectionColorStyle(TSelectionColorStyle Value);
+    TColor SelectionColor() const noexcept { return FSelectionColor; }
+    void SetSelectionColor(TColor Value) noexcept { FSelectionColor = Value; }
+    TColor SelectionColorTo() const noexcept { return FSelectionColorTo; }
+    void SetSelectionColorTo(TColor Value) noexcept { FSelectionColorTo = Value; }
+    // The background of a chosen item in the pickers' lists.
+    void DrawSelectionBackground(TCanvas& Canvas, const TRect& Rect);
 
     // ---- Label
     TLabel* EditLabel() const noexcept { return FLabelLink.Label(); }
@@ -197,6 +216,10 @@ private:
     TColor FBorderColor = clNone, FFocusBorderColor = clNone;
     bool FDisabledBorder = true, FFlat = false, FMouseInControl = false, FFocusDraw = true;
     TEditLabelLink FLabelLink;
+    TQORStyle FComponentStyle = tsCustom;
+    TColor FButtonColor = clNone, FButtonColorHot = clNone, FButtonColorDown = clNone, FButtonBorderColor = clNone;
+    TSelectionColorStyle FSelectionColorStyle = scCustom;
+    TColor FSelectionColor = clHighlight, FSelectionColorTo = clNone;
 
     int FDropDownWidth = 0, FDropDownHeight = 0;
     int FUserDropDownWidth = -1, FUserDropDownHeight = -1;

@@ -37,3 +37,28 @@ TEST(DropDownDrawing, GradientRunsFromStartToEndWithoutGaps)
     EXPECT_EQ(bitmap.ScanLine(8)[50].rgbRed, 0xFF);
     EXPECT_EQ(bitmap.ScanLine(8)[50].rgbBlue, 0);
 }
+
+TEST(DropDownDrawing, AdjustColorToneDarkensByPercentAndSeedsEmptyChannels)
+{
+    EXPECT_EQ(AdjustColorTone(TColor(0xF9D2B2), -10, -10, 0), TColor(0xF9BDA0));
+    EXPECT_EQ(AdjustColorTone(TColor(0xF9D2B2), 10, 10, 10), TColor(0xF9D2B2));
+    EXPECT_EQ(AdjustColorTone(RGB(0, 100, 0), 20, -50, -5), RGB(20, 50, 0));
+}
+
+TEST(DropDownDrawing, TruncateTextKeepsTheLongestPrefixThatFits)
+{
+    TBitmap bitmap(1, 1);
+    TCanvas& canvas = *bitmap.Canvas();
+    const std::string text = "The quick brown fox jumps";
+    EXPECT_EQ(TruncateText(canvas, text, 1000, true), text);
+    EXPECT_EQ(TruncateText(canvas, text, 1, true), text) << "nothing fits: the whole text";
+    const int limit = canvas.TextWidth(text) / 2;
+    const std::string cut = TruncateText(canvas, text, limit, true);
+    ASSERT_TRUE(cut.ends_with("..."));
+    const std::string kept = cut.substr(0, cut.size() - 3);
+    EXPECT_TRUE(text.starts_with(kept));
+    EXPECT_LT(canvas.TextWidth(cut), limit);
+    EXPECT_GE(canvas.TextWidth(text.substr(0, kept.size() + 1) + "..."), limit) << "one more character would not fit";
+    EXPECT_EQ(MeasureTextLine(canvas, "").cx, 0);
+    EXPECT_EQ(MeasureTextLine(canvas, text).cx, canvas.TextWidth(text));
+}

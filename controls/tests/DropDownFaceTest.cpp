@@ -148,3 +148,42 @@ TEST_F(DropDownFaceTest, HeightLabelAndVersion)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DropDownFaceTest, ComponentStylesColourThePopupAndItsStrips)
+{
+    EXPECT_EQ(Drop->GetComponentStyle(), tsOffice2007Luna);
+    EXPECT_EQ(Drop->DropDownColor(), TColor(0xF3E5DA));
+    Drop->SetDropDownBorderColor(clRed);
+    Drop->SetComponentStyle(tsOffice2003Blue);
+    EXPECT_EQ(Drop->DropDownBorderColor(), clRed) << "the style keeps the popup's border";
+    EXPECT_EQ(Drop->DropDownHeader().Color, TColor(0xFCE1CB));
+    EXPECT_EQ(Drop->DropDownFooter().BorderColor, TColor(0x962D00));
+    Drop->DropDownHeader().Color = clYellow;
+    Drop->SetComponentStyle(tsCustom);
+    EXPECT_EQ(Drop->DropDownHeader().Color, clYellow);
+
+    Drop->SetSelectionColor(clLime);
+    Drop->SetSelectionColorStyle(scCustom);
+    EXPECT_EQ(Drop->SelectionColor(), clLime);
+    Drop->SetSelectionColorStyle(scWindows7);
+    EXPECT_EQ(Drop->SelectionColor(), TColor(0xFCEBDC));
+    EXPECT_EQ(Drop->SelectionColorTo(), TColor(0xFCDBC1));
+}
+
+TEST_F(DropDownFaceTest, ColourTonesPaintTheButtonAndTheFrame)
+{
+    TColorTones tones;
+    tones.Background = {TColor(0xF0E0D0), clNavy, clBlack};
+    tones.Hover = {TColor(0xC0FFFF), clNone, clNone};
+    tones.Selected = {TColor(0x80C0FF), clNone, clNone};
+    Drop->SetColorTones(tones);
+    Other->SetFocus();
+    EXPECT_EQ(Drop->BorderColor(), clNavy);
+    EXPECT_EQ(WindowPixel({0, 10}), clNavy);
+    const TRect button = Drop->ButtonRect();
+    EXPECT_EQ(WindowPixel({button.Right - 2, button.Top + 2}), TColor(0xF0E0D0));
+}
+
+} // namespace

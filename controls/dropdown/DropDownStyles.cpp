@@ -1,0 +1,123 @@
+// TQuillCustomDropDown's colour styles: the component styles of the popup,
+// header and footer, the colour tones of the button and frame, and the
+// selection colour styles of the pickers.
+#include <array>
+
+#include "controls/dropdown/QuillDropDown.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsObjects.h"
+
+namespace controls {
+
+namespace {
+
+// "Kept" in the table: the colour is left as it is.
+constexpr TColor Kept = TColor(0x7FFFFFFF);
+
+struct TStyleColors {
+    TQORStyle style;
+    TColor popup, popupTo, popupBorder;
+    TColor header, headerTo, headerFont, headerBorder;
+    TColor footerBorder = Kept, footer = Kept, footerTo = Kept;
+};
+
+constexpr std::array<TStyleColors, 15> StyleTable{{
+    {tsOffice2003Blue, TColor(0xFFFFFF), clNone, Kept, TColor(0xFCE1CB), TColor(0xE0A57D), clBlack, clBlack, TColor(0x962D00)},
+    {tsOffice2003Silver, TColor(0xFFFFFF), clNone, Kept, TColor(0xECE2E1), TColor(0xB39698), clBlack, TColor(0x947C7C)},
+    {tsOffice2003Olive, TColor(0xFFFFFF), clNone, clNone, TColor(0xCFF0EA), TColor(0x8CC0B1), clBlack, TColor(0x588060)},
+    {tsOffice2003Classic, TColor(0xF2F2F2), TColor(0xF2F2F2), clNone, TColor(0x808080), TColor(0x808080), clWhite,
+     TColor(0x808080)},
+    {tsOffice2007Luna, TColor(0xF3E5DA), TColor(0xF0DED0), clNone, TColor(0xFFEFE3), TColor(0xFFD2AF), TColor(0x723708),
+     TColor(0xFFD2AF)},
+    {tsOffice2007Obsidian, TColor(0xFFFFFF), clNone, clNone, TColor(0xF2F1F0), TColor(0xC9C2BD), TColor(0x433C37),
+     TColor(0x5C534C)},
+    {tsWindowsXP, TColor(0xFFFFFF), clNone, Kept, TColor(0xFFFFFF), clBtnFace, clBlack, TColor(0x808080)},
+    {tsWhidbey, TColor(0xF5F9FA), TColor(0xF5F9FA), clNone, TColor(0xEBEEEF), TColor(0x7E9898), clWhite, TColor(0x962D00)},
+    {tsOffice2007Silver, TColor(0xF8F4F1), TColor(0xF0E8E3), clNone, TColor(0xF8F7F6), TColor(0xE8E0DB), TColor(0x8B4215),
+     TColor(0x74706F)},
+    {tsWindowsVista, TColor(0xFFFFFF), TColor(0xFFFFFF), TColor(0x979797), TColor(0xFFFDF9), TColor(0xFFFAF0), clBlack,
+     TColor(0xFCF2DA), Kept, TColor(0xFFFAF0), TColor(0xFFFDF9)},
+    {tsWindows7, TColor(0xFFFFFF), TColor(0xFFFFFF), TColor(0x979797), TColor(0xFDFBFA), TColor(0xFDF3EB), clBlack,
+     TColor(0xFBD6B8)},
+    {tsTerminal, TColor(0xFFFFFF), TColor(0xFFFFFF), TColor(0x808080), clBtnFace, clBtnFace, clBlack, clNone},
+    {tsOffice2010Blue, TColor(0xFFFFFF), TColor(0xF1EFED), TColor(0xEDEDEC), TColor(0xFDF6EF), TColor(0xF0DAC7),
+     TColor(0x5B391E), TColor(0xC7B29F)},
+    {tsOffice2010Silver, TColor(0xFFFFFF), TColor(0xF1EFED), TColor(0xEDEDEC), TColor(0xFFFFFF), TColor(0xEDE5E0),
+     TColor(0x5B391E), TColor(0xD2CDC8)},
+    {tsOffice2010Black, TColor(0xFFFFFF), TColor(0xF1EFED), TColor(0xEDEDEC), TColor(0xBFBFBF), TColor(0x919191),
+     TColor(0xD7D7D6), TColor(0x6D6D6D)},
+}};
+
+void Take(TColor& Target, TColor Value)
+{
+    if (Value != Kept) Target = Value;
+}
+
+} // namespace
+
+void TQuillCustomDropDown::SetComponentStyle(TQORStyle AStyle)
+{
+    FComponentStyle = AStyle;
+    for (const TStyleColors& s : StyleTable) {
+        if (s.style != AStyle) continue;
+        Take(FDropDownColor, s.popup);
+        Take(FDropDownColorTo, s.popupTo);
+        Take(FDropDownBorderColor, s.popupBorder);
+        for (TPanelAppearance* panel : {static_cast<TPanelAppearance*>(&FDropDownHeader), static_cast<TPanelAppearance*>(&FDropDownFooter)}) {
+            panel->Color = s.header;
+            panel->ColorTo = s.headerTo;
+            panel->Font().SetColor(s.headerFont);
+            panel->BorderColor = s.headerBorder;
+        }
+        Take(FDropDownFooter.BorderColor, s.footerBorder);
+        Take(FDropDownFooter.Color, s.footer);
+        Take(FDropDownFooter.ColorTo, s.footerTo);
+    }
+    Invalidate();
+}
+
+void TQuillCustomDropDown::SetColorTones(const TColorTones& ATones)
+{
+    FButtonColor = ATones.Background.BrushColor;
+    FButtonColorHot = ATones.Hover.BrushColor;
+    FButtonColorDown = ATones.Selected.BrushColor;
+    FButtonBorderColor = ATones.Background.BorderColor;
+    SetBorderColor(ATones.Background.BorderColor);
+}
+
+void TQuillCustomDropDown::SetSelectionColorStyle(TSelectionColorStyle Value)
+{
+    FSelectionColorStyle = Value;
+    switch (Value) {
+    case scOffice2007:
+        FSelectionColor = TColor(0xD7FFFD);
+        FSelectionColorTo = TColor(0x58D4FC);
+        break;
+    case scWindowsVista:
+        FSelectionColor = TColor(0xFDF8F1);
+        FSelectionColorTo = TColor(0xFCEFD5);
+        break;
+    case scWindows7:
+        FSelectionColor = TColor(0xFCEBDC);
+        FSelectionColorTo = TColor(0xFCDBC1);
+        break;
+    case scCustom: break;
+    }
+}
+
+void TQuillCustomDropDown::DrawSelectionBackground(TCanvas& Canvas, const TRect& Rect)
+{
+    if (FSelectionColorStyle == scCustom) {
+        Canvas.Brush()->SetStyle(bsSolid);
+        Canvas.Brush()->SetColor(FSelectionColor);
+        Canvas.Pen()->SetColor(FSelectionColor);
+        Canvas.FillRect(Rect);
+        return;
+    }
+    // The styled selection: a gradient between the style's colours in a frame
+    // of its border colour.
+    static constexpr TColor borders[] = {clNone, TColor(0x8DD7D3), TColor(0xFDDE99), TColor(0xCEA27D)};
+    DrawRectangle(Canvas, Rect, FSelectionColor, FSelectionColorTo, gdVertical, borders[FSelectionColorStyle], 1);
+}
+
+} // namespace controls
