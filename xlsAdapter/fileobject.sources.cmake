@@ -3,6 +3,7 @@ list(APPEND XLS_SOURCES
   qorXLSAdapter.cpp
   qorXLSAdapterAutofit.cpp
   qorXLSAdapterNames.cpp
+  qorXLSAdapterPaste.cpp
   qorXLSAdapterPrint.cpp
   qorXLSAdapterTypedText.cpp
   qorXLSAdapterView.cpp)
@@ -10,4 +11,4 @@ list(APPEND XLS_TEST_SOURCES
   tests/XLSAdapterTest.cpp
   tests/XlsPageSetupTest.cpp
   tests/XlsAutofitTest.cpp
-  tests/XlsFileNamesTest.cpp)
+  tests/XlsFileServicesTest.cpp)

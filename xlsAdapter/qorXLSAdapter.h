@@ -222,6 +222,11 @@ public:
     int GetColOutlineLevel(int aCol) override;
     void SetColOutlineLevel(int FirstCol, int LastCol, int Level) override;
 
+    // Pastes the first worksheet of a workbook copied to the clipboard (its
+    // Biff8 data in Stream) with its top left cell at (Row, Col): values,
+    // formats and rich-text fonts; empty cells of the copy clear theirs.
+    void PasteFromXlsClipboardFormat(int Row, int Col, TStream& Stream);
+
 private:
     void OpenFileAndOrSearch(const TFileName& FileName, bool Search);
     void OpenStream(TStream& Stream);

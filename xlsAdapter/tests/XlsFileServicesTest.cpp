@@ -1,5 +1,6 @@
-// Defined names through the file object: adding them, their areas and
-// sheets, and binding the block operations to a name's columns.
+// Defined names through the file object (adding them, their areas and
+// sheets, binding the block operations to a name's columns) and pasting a
+// copied block.
 #include "xlsAdapter/qorXLSAdapter.h"
 
 #include "xlsAdapter/tests/XlsTestSupport.h"
@@ -73,4 +74,34 @@ TEST(XlsFileNames, BoundsAddressTheColumnsOfAName)
     EXPECT_EQ(file->GetCellValue(1, 3).AsString(), "C1"); // plain cells ignore the bounds
     EXPECT_EQ(ErrorOf([&] { file->SetBounds(2); }), "The defined name \"Text\" is not a range of cells");
     EXPECT_EQ(file->GetFirstColumn(), 3);
+}
+
+TEST(XlsFilePaste, ACopiedBlockReplacesTheTargetBlockWithItsFormats)
+{
+    // The copy: A2:B3 (as its DIMENSIONS record gives it) with a formatted
+    // number, a text, an empty cell and a Boolean.
+    auto copied = NewWorkbook(1);
+    TVyxFormat percent = copied->GetFormatList(15);
+    percent.Font.Style.Include(flsBold);
+    percent.Format = "0.0%";
+    copied->SetCellValueX(2, 1, TXlsCellValue{Variant(0.125), copied->AddFormat(percent), false});
+    copied->SetCellValue(2, 2, Variant(std::string("text")));
+    copied->SetCellValue(3, 2, Variant(true));
+    TMemoryStream clipboard;
+    copied->Save(false, {}, nullptr, nullptr, &clipboard);
+    clipboard.SetPosition(0);
+
+    auto file = NewWorkbook(1);
+    for (int row = 5; row <= 6; ++row)
+        for (int col = 3; col <= 4; ++col)
+            file->SetCellValue(row, col, Variant(std::string("old")));
+    file->PasteFromXlsClipboardFormat(5, 3, clipboard);
+    EXPECT_EQ(file->GetCellValue(5, 3).AsDouble(), 0.125);
+    EXPECT_EQ(file->GetCellValue(5, 4).AsString(), "text");
+    EXPECT_TRUE(file->GetCellValue(6, 3).IsEmpty());
+    EXPECT_TRUE(file->GetCellValue(6, 4).AsBoolean());
+    const TVyxFormat pasted = file->GetFormatList(file->GetCellFormat(5, 3));
+    EXPECT_EQ(pasted.Format, "0.0%");
+    EXPECT_TRUE(pasted.Font.Style.Contains(flsBold));
+    EXPECT_EQ(file->MaxRow(), 6);
 }
