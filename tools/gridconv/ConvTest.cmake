@@ -21,3 +21,21 @@ foreach(case "missing.csv;out.csv" "in.csv;out.unknown" "in.csv")
     message(FATAL_ERROR "gridconv ${case}: status ${status}, errors '${errors}', output '${output}'")
   endif()
 endforeach()
+
+# Every format read back: CSV to each other format and on to CSV again gives the same file,
+# and the viewer opens each file.
+foreach(format txt xml)
+  execute_process(COMMAND ${PROGRAM} --delimiter ";" ${WORK_DIR}/out.csv ${WORK_DIR}/out.${format}
+    COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND ${PROGRAM} --delimiter ";" ${WORK_DIR}/out.${format} ${WORK_DIR}/back-${format}.csv
+    COMMAND_ERROR_IS_FATAL ANY)
+  file(READ ${WORK_DIR}/back-${format}.csv back HEX)
+  if(NOT back STREQUAL written)
+    message(FATAL_ERROR "${format}: read back as ${back}")
+  endif()
+  execute_process(COMMAND ${VIEWER} ${WORK_DIR}/out.${format} --screenshot ${WORK_DIR}/${format}.png
+    RESULT_VARIABLE status ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0 OR NOT EXISTS ${WORK_DIR}/${format}.png)
+    message(FATAL_ERROR "gridview cannot open the ${format} file (${status}): ${errors}")
+  endif()
+endforeach()

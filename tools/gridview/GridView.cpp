@@ -1,11 +1,14 @@
-// A window with a string grid filled from a CSV file, for developers and tests.
+// A window with a string grid filled from a file of any format the grid reads, for developers and tests.
 #include <cstdio>
 #include <exception>
 #include <string>
 
 #include "grid/QuillGrid.h"
+#include "grid/files/GridFileFormats.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/PngImage.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Strings.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "tools/gridview/DemoGrid.h"
@@ -24,6 +27,29 @@ std::string ReadWholeFile(const std::string& FileName)
     TMemoryStream stream;
     stream.LoadFromFile(FileName);
     return {reinterpret_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size())};
+}
+
+// CSV files keep the viewer's own reader and writer; every other format the
+// grid reads opens, and saves, by its extension.
+bool IsCsv(const std::string& FileName) { return SameText(ExtractFileExt(FileName), ".csv"); }
+
+void OpenFile(TQuillStringGrid& Grid, const std::string& FileName)
+{
+    if (IsCsv(FileName)) {
+        gridview::FillGrid(Grid, gridview::ReadCsvCells(ReadWholeFile(FileName)));
+        return;
+    }
+    Grid.SetFixedCols(1);
+    Grid.SetFixedRows(1);
+    grid::files::LoadGridFile(Grid, FileName);
+}
+
+void SaveFile(TQuillStringGrid& Grid, const std::string& FileName)
+{
+    if (IsCsv(FileName))
+        gridview::SaveGridAsCsv(Grid, FileName);
+    else
+        grid::files::SaveGridFile(Grid, FileName);
 }
 
 } // namespace
@@ -64,7 +90,7 @@ int main(int argc, char** argv)
     grid->SetAlign(alClient);
     try {
         if (demo) gridview::FillDemoGrid(*grid);
-        if (!file.empty()) gridview::FillGrid(*grid, gridview::ReadCsvCells(ReadWholeFile(file)));
+        if (!file.empty()) OpenFile(*grid, file);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "gridview: cannot read %s: %s\n", file.c_str(), e.what());
         return 1;
@@ -83,7 +109,7 @@ int main(int argc, char** argv)
             grid->HideInplaceEdit();
             if (grid->EditMode()) return;
             try {
-                gridview::SaveGridAsCsv(*grid, file);
+                SaveFile(*grid, file);
                 form->SetCaption("gridview - " + file + " (saved)");
             } catch (const std::exception& e) {
                 std::fprintf(stderr, "gridview: cannot save %s: %s\n", file.c_str(), e.what());
