@@ -30,6 +30,16 @@ class TDropDownForm : public TCustomForm {
     // Builds the header and footer strips the drop-down asks for, or brings
     // the existing ones up to date; each opening does this.
     void InitializeAndUpdate();
+    // While set, losing the activation (a press elsewhere, the form moving)
+    // leaves the popup open: for operations that show windows of their own.
+    bool BlockActivate() const noexcept { return FBlockActivate; }
+    void SetBlockActivate(bool Value) noexcept { FBlockActivate = Value; }
+    // A drop shadow is asked of the window system; the drop-down sets it
+    // before every opening.
+    bool Shadow() const noexcept { return FShadow; }
+    void SetShadow(bool Value) noexcept { FShadow = Value; }
+    // Raised while the user resizes the popup with its size grip.
+    TNotifyEvent OnSizing;
     // Null until a visible strip was first asked for.
     TDropDownPanel* Header() const noexcept { return FHeader; }
     TDropDownPanel* Footer() const noexcept { return FFooter; }
@@ -42,6 +52,8 @@ protected:
 private:
     TQuillCustomDropDown& FDropDown;
     bool FCancelOnDeActivate = true;
+    bool FBlockActivate = false;
+    bool FShadow = true;
     std::uint64_t FDeactivatedAt = 0;
     TDropDownPanel* FHeader = nullptr;
     TDropDownPanel* FFooter = nullptr;

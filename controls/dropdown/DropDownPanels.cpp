@@ -151,6 +151,7 @@ void TDropDownPanel::MouseMove(TShiftState Shift, int X, int Y)
     popup->SetBounds(popup->Left(), popup->Top(),
                      std::max(TQuillCustomDropDown::MinPopupWidth, FStartSize.cx + now.X - FSizeStart.X),
                      std::max(TQuillCustomDropDown::MinPopupHeight, FStartSize.cy + now.Y - FSizeStart.Y));
+    if (auto* form = dynamic_cast<TDropDownForm*>(popup); form && form->OnSizing) form->OnSizing(form);
 }
 
 void TDropDownPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)

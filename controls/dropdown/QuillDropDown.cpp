@@ -125,6 +125,7 @@ void TQuillCustomDropDown::DoShowDropDown()
     // nothing the user typed before opening is lost by Esc.
     FOldText = Text();
     BeforeDropDown();
+    FDropDownForm->SetShadow(FDropDownShadow);
     FDropDownForm->InitializeAndUpdate();
     int width = 0, height = 0;
     AdaptDropDownSize(width, height);
@@ -168,6 +169,7 @@ void TQuillCustomDropDown::DropDownHidden()
 
 void TQuillCustomDropDown::Dismiss()
 {
+    if (FDropDownForm->BlockActivate()) return;
     FDropDownForm->NoteDeactivated();
     DoHideDropDown(FDropDownForm->CancelOnDeActivate());
 }

@@ -76,6 +76,9 @@ class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTo
     // The user may resize the popup through the footer's size grip.
     bool DropDownSizeable() const noexcept { return FDropDownSizeable; }
     void SetDropDownSizeable(bool Value) noexcept { FDropDownSizeable = Value; }
+    // The popup asks the window system for a drop shadow.
+    bool DropDownShadow() const noexcept { return FDropDownShadow; }
+    void SetDropDownShadow(bool Value) noexcept { FDropDownShadow = Value; }
     int DropDownButtonWidth() const noexcept { return FButtonWidth; }
     void SetDropDownButtonWidth(int Value);
     // The drop-down button's rectangle in the edit's window coordinates.
@@ -230,6 +233,7 @@ private:
     int FDropDownBorderWidth = 1;
     int FButtonWidth = 17;
     bool FDropDownSizeable = true;
+    bool FDropDownShadow = true;
     THeaderAppearance FDropDownHeader;
     TFooterAppearance FDropDownFooter;
     bool FDroppedDown = false;

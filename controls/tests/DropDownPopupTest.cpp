@@ -70,6 +70,8 @@ TEST_F(DropDownPopupTest, HeaderControlAndFooterStackInsideTheBorder)
 TEST_F(DropDownPopupTest, TheGripResizesThePopupAndTheNextOpeningKeepsTheSize)
 {
     Drop->ShowDropDown();
+    int sizings = 0;
+    Popup().OnSizing = [&](TObject*) { ++sizings; };
     TDropDownPanel& footer = *Popup().Footer();
     const int w = Popup().Width(), h = Popup().Height();
     TPoint grip{footer.Width() - 5, footer.Height() - 5};
@@ -78,6 +80,7 @@ TEST_F(DropDownPopupTest, TheGripResizesThePopupAndTheNextOpeningKeepsTheSize)
     input::MouseUp(footer, {grip.X + 40, grip.Y + 30});
     EXPECT_EQ(Popup().Width(), w + 40);
     EXPECT_EQ(Popup().Height(), h + 30);
+    EXPECT_GE(sizings, 1) << "the sizing is reported while it runs";
     EXPECT_TRUE(Drop->DroppedDown()) << "pressing the grip is a press inside the popup";
     // The popup cannot shrink below its smallest size.
     input::MouseDown(*Popup().Footer(), {Popup().Footer()->Width() - 5, Popup().Footer()->Height() - 5});

@@ -130,6 +130,22 @@ TEST_F(DropDownTest, AClickElsewhereCancelsAndTheButtonOfAnOpenPopupClosesIt)
     EXPECT_TRUE(Open());
 }
 
+TEST_F(DropDownTest, ABlockedPopupStaysOpenWhenTheActivationGoesElsewhere)
+{
+    Drop->SetDropDownShadow(false);
+    ClickButton();
+    ASSERT_TRUE(Open());
+    EXPECT_FALSE(Drop->DropDownForm()->Shadow()) << "the popup takes the shadow setting at each opening";
+    Drop->DropDownForm()->SetBlockActivate(true);
+    input::Click(*Other);
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(Drop->DropDownForm()->DeactivatedAt(), 0u) << "no closing time is recorded";
+    Drop->DropDownForm()->SetBlockActivate(false);
+    Drop->SetFocus();
+    input::Click(*Other);
+    EXPECT_FALSE(Open());
+}
+
 TEST_F(DropDownTest, TheFocusLeavingTheFormLosingTheActivationOrMovingCloses)
 {
     Press(VK_F4);
