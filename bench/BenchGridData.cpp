@@ -4,6 +4,7 @@
 #include "grid/QuillGrid.h"
 #include "grid/base/AuxLists.h"
 #include "grid/data/SortKey.h"
+#include "grid/model/BehaviourSettings.h"
 #include "grid/model/FilterSettings.h"
 #include "grid/model/SortSettings.h"
 #include "platform/backend/headless/HeadlessBackend.h"
@@ -323,5 +324,95 @@ void BaselineFindLoop(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * Rows() * Cols);
 }
 BENCHMARK(BaselineFindLoop)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Grouping 200,000 rows into 2,000 groups with summary rows, then ungrouping.
+int GroupRows() { return Rows() / 5; }
+int Groups() { return GroupRows() / 100; }
+
+struct TGroupScene {
+    TGroupScene()
+    {
+        backend::InstallHeadlessBackend();
+        Form = std::make_unique<TForm>(nullptr);
+        Grid = new TQuillStringGrid(Form.get());
+        Grid->SetParent(Form.get());
+        Grid->SetColCount(Cols);
+        Grid->SetRowCount(GroupRows() + 1);
+        Grid->SetFixedRows(1);
+        Form->Show();
+        const TData& data = Data();
+        for (int r = 0; r < GroupRows(); ++r) {
+            for (int c = 1; c < Cols; ++c)
+                Grid->SetCells(c, r + 1, data.columns[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]);
+            Grid->SetCells(GroupCol, r + 1, "G" + std::to_string(r % Groups()));
+        }
+        Grid->Grouping().SetSummary(true);
+    }
+    static constexpr int GroupCol = 4;
+    std::unique_ptr<TForm> Form;
+    TQuillStringGrid* Grid = nullptr;
+};
+
+void GridGroupAndUnGroup(benchmark::State& state)
+{
+    TGroupScene scene;
+    for (auto _ : state) {
+        scene.Grid->Group(TGroupScene::GroupCol);
+        scene.Grid->GroupSum(NumberCol);
+        scene.Grid->UnGroup();
+    }
+    if (scene.Grid->RowCount() != GroupRows() + 1) state.SkipWithError("rows did not come back");
+    state.SetItemsProcessed(state.iterations() * GroupRows());
+}
+BENCHMARK(GridGroupAndUnGroup)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Baseline: the same rows as vectors of texts, stably sorted by the group
+// value, rebuilt with a header and a summary row per group, then rebuilt
+// without them.
+using TRow = std::vector<std::string>;
+
+TRow OutlineRow(const std::string& Text)
+{
+    TRow row(Cols);
+    row[1] = Text;
+    return row;
+}
+
+void BaselineGroupRowVectors(benchmark::State& state)
+{
+    std::vector<TRow> rows;
+    for (int r = 0; r < GroupRows(); ++r) {
+        TRow row;
+        for (int c = 0; c < Cols; ++c) row.push_back(Data().columns[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]);
+        row[TGroupScene::GroupCol] = "G" + std::to_string(r % Groups());
+        rows.push_back(std::move(row));
+    }
+    for (auto _ : state) {
+        std::vector<TRow> sorted = rows;
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [](const TRow& a, const TRow& b) { return a[TGroupScene::GroupCol] < b[TGroupScene::GroupCol]; });
+        std::vector<TRow> grouped;
+        double sum = 0;
+        std::string previous;
+        for (std::size_t r = 0; r < sorted.size(); ++r) {
+            if (r == 0 || sorted[r][TGroupScene::GroupCol] != previous) {
+                previous = sorted[r][TGroupScene::GroupCol];
+                // Inserted rows have an empty first cell; data rows never do.
+                if (r > 0) grouped.push_back(OutlineRow(std::to_string(sum)));
+                grouped.push_back(OutlineRow(sorted[r][TGroupScene::GroupCol]));
+                sum = 0;
+            }
+            sum += std::atof(sorted[r][NumberCol].c_str());
+            grouped.push_back(std::move(sorted[r]));
+        }
+        grouped.push_back(OutlineRow(std::to_string(sum)));
+        std::vector<TRow> ungrouped;
+        for (TRow& row : grouped)
+            if (!row[0].empty()) ungrouped.push_back(std::move(row));
+        benchmark::DoNotOptimize(ungrouped.data());
+    }
+    state.SetItemsProcessed(state.iterations() * GroupRows());
+}
+BENCHMARK(BaselineGroupRowVectors)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "grid/base/NavigationSettings.h"
 #include "grid/model/ColumnMap.h"
 #include "grid/model/RowStore.h"
+#include "grid/model/BehaviourSettings.h"
 #include "grid/model/FilterSettings.h"
 #include "grid/model/SortSettings.h"
 #include "platform/classes/StringList.h"
@@ -56,6 +57,7 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
     FNavigation = std::make_unique<TNavigation>();
     FFilter = std::make_unique<TFilter>(nullptr);
     FFilterList = std::make_unique<TStringList>();
+    FGrouping = std::make_unique<TGrouping>();
     FRowStore->SetShownCount(TCustomGrid::RowCount());
     FRowStore->SetRowWidthHint(ColCount());
     GridLinkCursor = grid::GridLinkCursorHandPoint;

@@ -27,6 +27,7 @@ class TIntList;
 class TSortIndexList;
 class TSortSettings;
 class TFilter;
+class TGrouping;
 class TIcon;
 class TPicture;
 class TMouseActions;
@@ -818,6 +819,31 @@ class TQuillStringGrid : public TBaseGrid {
     void SetSearchCell(TPoint Value) noexcept { FSearchCell = Value; }
     const std::string& SearchCache() const noexcept { return FSearchCache; }
 
+    // Grouping: rows sorted by a column become a one-level outline with a
+    // header row per value (a node spanning its group) and, with
+    // Grouping.Summary, a summary row after each group; the grouped column
+    // leaves the grid until UnGroup brings it back. Column 0 holds the
+    // outline and is never grouped by.
+    TGrouping& Grouping() noexcept { return *FGrouping; }
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    // -1 ungroups, a column above 0 groups; 0 changes nothing.
+    void SetGroupColumn(int Value);
+    bool IsGrouping() const noexcept { return FIsGrouping; }
+    // Method: 1 sum, 2 average, 3 minimum, 4 maximum, 5 count, 6 custom,
+    // 7 distinct values, 8 standard deviation; written into each expanded
+    // group's header row, or its summary row with Grouping.Summary.
+    void GroupCalc(int ACol, int Method);
+    void GroupSum(int Colindex) { GroupCalc(Colindex, 1); }
+    void GroupAvg(int Colindex) { GroupCalc(Colindex, 2); }
+    void GroupMin(int Colindex) { GroupCalc(Colindex, 3); }
+    void GroupMax(int Colindex) { GroupCalc(Colindex, 4); }
+    void GroupCount(int ColIndex) { GroupCalc(ColIndex, 5); }
+    void GroupCustomCalc(int Colindex) { GroupCalc(Colindex, 6); }
+    void GroupDistinct(int ColIndex) { GroupCalc(ColIndex, 7); }
+    void GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }
+    TGroupCalcEvent OnGroupCalc;
+
 protected:
     void Paint() override;
     void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
@@ -984,6 +1010,20 @@ private:
     TPoint FSearchCell{-1, -1};
     int FFindCol = 0;
     int FFindRow = 0;
+
+    // Grouping.
+    // Inserts one empty shown row before each display row of Before
+    // (ascending; RowCount() appends), moving every row at most once.
+    void InsertRowsBefore(const std::vector<int>& Before);
+    // Removes the display rows flagged in Drop in one pass, freeing their objects.
+    void RemoveFlaggedRows(const std::vector<bool>& Drop);
+    void ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
+    std::unique_ptr<TGrouping> FGrouping;
+    bool FIsGrouping = false;
+    int FGroupWidth = 0;
+    std::string FGroupCaption;
+    std::string FGroupFooter;
+    std::vector<std::string> FGroupHiddenValues;
 
     std::string FFloatFormat = "%.2f";
     std::string FCheckTrue = "Y";

@@ -54,24 +54,7 @@ void TQuillStringGrid::RemoveDuplicates(int ACol, bool)
             drop[static_cast<std::size_t>(r)] = true;
             ++dropped;
         }
-    if (dropped == 0) return;
-    CloseEditor();
-    std::vector<int> kept;
-    std::vector<bool> dropReal(static_cast<std::size_t>(FRowStore->Total()), false);
-    for (int r = 0; r < RowCount(); ++r) {
-        if (!drop[static_cast<std::size_t>(r)]) {
-            kept.push_back(RowHeights(r));
-            continue;
-        }
-        const int real = RealRowIndex(r);
-        dropReal[static_cast<std::size_t>(real)] = true;
-        FreeRowObjects(real);
-    }
-    (void)FRowStore->RemoveRows(0, FRowStore->Total(), [&](int real, const grid::TRowRecord&) {
-        return static_cast<bool>(dropReal[static_cast<std::size_t>(real)]);
-    });
-    SetShownRowSizes(kept);
-    DoCellsChanged({0, FixedRows(), ColCount() - 1, RowCount()});
+    if (dropped > 0) RemoveFlaggedRows(drop);
 }
 
 void TQuillStringGrid::SwapRows(int Index, int Index2)
