@@ -20,6 +20,7 @@
 #include "grid/model/CellGraphic.h"
 #include "grid/model/ModelEnums.h"
 #include "grid/paint/GridLooks.h"
+#include "render/QuillStyleIF.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -101,7 +102,7 @@ std::string CurrentShortDateFormat();
 std::string CurrentShortTimeFormat();
 std::string CurrentLongTimeFormat();
 
-class TQuillStringGrid : public TBaseGrid {
+class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones {
     VISTRA_CLASS(TQuillStringGrid, TBaseGrid)
 
     explicit TQuillStringGrid(TComponent* AOwner);
@@ -594,6 +595,14 @@ class TQuillStringGrid : public TBaseGrid {
     TQuillGridStyle Style() const noexcept { return FStyle; }
     virtual void SetStyle(TQuillGridStyle AStyle);
     void SetComponentStyle(TQuillGridStyle AStyle);
+    void SetComponentStyle(TQORStyle AStyle) override { SetComponentStyle(static_cast<TQuillGridStyle>(AStyle)); }
+    // The flat look built from five tones.
+    void SetColorTones(const TColorTones& ATones) override;
+    const TColorTones& ColorTones() const noexcept { return FColorTones; }
+    // Follows the Office theme found on the system; a theme seen last time
+    // changes nothing.
+    void AdaptToOfficeTheme() { AdaptToOfficeTheme(DetectOfficeTheme()); }
+    void AdaptToOfficeTheme(TOfficeTheme Theme);
     void SetTheme(TXPColorScheme Scheme);
     const grid::TGridLookColors& LookColors() const noexcept { return FLookColors; }
     // For colours no setter of their own covers; repaint afterwards.
@@ -1085,6 +1094,8 @@ private:
     TGridLook FLook = glXP;
     TQuillGridStyle FStyle = gsWindowsXP;
     grid::TGridLookColors FLookColors;
+    TColorTones FColorTones;
+    TOfficeTheme FOfficeTheme = otUnknown;
 
     // Keyboard and in-place editing (grid/interact): the editor a cell gets,
     // committing and validating its value, Enter and Tab moves, typing to

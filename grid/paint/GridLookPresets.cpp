@@ -2,6 +2,7 @@
 // colour each preset writes.
 #include "grid/QuillGrid.h"
 
+#include "grid/base/QuillUtilPaint.h"
 #include "grid/model/SortSettings.h"
 
 namespace {
@@ -223,8 +224,10 @@ void TQuillStringGrid::SetSortHeaderColors(const grid::TCellGradient& Colors)
 
 void TQuillStringGrid::SetComponentStyle(TQuillGridStyle AStyle)
 {
-    FStyle = AStyle;
+    // The style's own look change records its base style on the way; the
+    // style asked for is what the grid remembers.
     SetStyle(AStyle);
+    FStyle = AStyle;
 }
 
 void TQuillStringGrid::SetTheme(TXPColorScheme Scheme)
@@ -247,5 +250,33 @@ void TQuillStringGrid::SetTheme(TXPColorScheme Scheme)
     FLookColors.ActiveCellColorTo = s.ActiveTo;
     FLookColors.SearchFooterColor = s.FooterFrom;
     FLookColors.SearchFooterColorTo = s.FooterTo;
+    Invalidate();
+}
+
+void TQuillStringGrid::AdaptToOfficeTheme(TOfficeTheme Theme)
+{
+    if (DesignMode() || Theme == FOfficeTheme) return;
+    FOfficeTheme = Theme;
+    static constexpr TQuillGridStyle styles[] = {gsOffice2003Blue,   gsOffice2003Silver, gsOffice2003Olive,
+                                                 gsOffice2003Classic, gsOffice2007Luna,   gsOffice2007Silver,
+                                                 gsOffice2007Obsidian, gsOffice2010Blue,  gsOffice2010Silver,
+                                                 gsOffice2010Black};
+    if (Theme >= ot2003Blue && Theme <= ot2010Black) SetComponentStyle(styles[Theme]);
+}
+
+void TQuillStringGrid::SetColorTones(const TColorTones& ATones)
+{
+    FColorTones = ATones;
+    SetLook(glClassic);
+    FFlat = true;
+    SetFixedColor(ATones.Foreground.BrushColor);
+    SetColor(ATones.Background.BrushColor);
+    Font().SetColor(ATones.Background.TextColor);
+    SetSelectionColor(ATones.Selected.BrushColor);
+    SetSelectionTextColor(ATones.Selected.TextColor);
+    FLookColors.SelectionColorTo = clNone;
+    SetGridLineColor(0xE6E6E6);
+    SetGridFixedLineColor(AdjustColorByPercent(ATones.Foreground.BrushColor, -20));
+    FLookColors.SearchFooterColor = FLookColors.SearchFooterColorTo = ATones.Foreground.BrushColor;
     Invalidate();
 }

@@ -376,3 +376,34 @@ TEST_F(GridPaintTest, RichTextCellsDrawTheirStylesAndWrap)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridPaintTest, ComponentStylesTonesAndOfficeThemesReachTheGrid)
+{
+    IQORStyle* styled = dynamic_cast<IQORStyle*>(static_cast<TObject*>(Grid));
+    ASSERT_NE(styled, nullptr);
+    styled->SetComponentStyle(tsOffice2010Black);
+    EXPECT_EQ(Grid->Look(), glOffice2007);
+    EXPECT_EQ(Grid->Style(), gsOffice2010Black);
+
+    Grid->AdaptToOfficeTheme(ot2003Olive);
+    EXPECT_EQ(Grid->QORGradientFrom(), TColor(0xCFF0EA));
+    Grid->SetQORGradientFrom(clRed);
+    Grid->AdaptToOfficeTheme(ot2003Olive);
+    EXPECT_EQ(Grid->QORGradientFrom(), clRed) << "the same theme is applied once";
+
+    TColorTones tones;
+    tones.Background = {clWhite, clSilver, clBlack};
+    tones.Foreground = {RGB(100, 150, 200), clGray, clWhite};
+    tones.Selected = {clNavy, clNavy, clYellow};
+    dynamic_cast<IQORTones*>(static_cast<TObject*>(Grid))->SetColorTones(tones);
+    EXPECT_TRUE(Grid->Flat());
+    EXPECT_EQ(Grid->Look(), glClassic);
+    EXPECT_EQ(Grid->FixedColor(), RGB(100, 150, 200));
+    EXPECT_EQ(Grid->GridFixedLineColor(), RGB(80, 120, 160));
+    EXPECT_EQ(Grid->SelectionColor(), clNavy);
+    EXPECT_EQ(Grid->SelectionTextColor(), clYellow);
+}
+
+} // namespace
