@@ -39,6 +39,7 @@ void TQuillCustomMemo::Assign(const TPersistent* Source)
     text.SetText(memo::WrappedText(*other->FLines));
     SetLines(text);
     FMarkerList->Assign(other->FMarkerList.get());
+    FPrintOptions->Assign(other->FPrintOptions.get());
     FReadOnly = other->FReadOnly;
     SetRightMargin(other->FRightMargin);
     SetRightMarginColor(other->FRightMarginColor);

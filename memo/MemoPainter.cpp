@@ -208,6 +208,16 @@ void TQuillCustomMemo::PaintLine(TCanvas& Canvas, int LineIndex, int DisplayRow,
     }
     TRect pen = screen ? TRect{-FLeftCol * FCellSize.W, 0, area.Width(), FCellSize.H} : Rect;
     int charWidth = screen ? FCellSize.W : Canvas.TextWidth("w");
+    if (!screen && FPrintOptions->PrintLineNumbers) {
+        // Right-aligned in a field as wide as the number of the line count.
+        std::string number = PrintedLineNumber(LineIndex);
+        int field = memo::Length(std::to_string(FLines->Count()) + FGutter->NumberSuffix()) * charWidth;
+        target.Font()->SetStyle({});
+        target.Font()->SetColor(clBlack);
+        target.Brush()->SetStyle(bsClear);
+        target.TextOut(pen.Left + std::max(field - memo::Length(number) * charWidth, 0), Rect.Top, number);
+        pen.Left += std::max(field, memo::Length(number) * charWidth);
+    }
     TMemoRunPainter painter(*this, target, LineIndex, pen, charWidth, screen, band);
     bool summary = false;
     std::string summaryText;

@@ -6,6 +6,7 @@
 #include "memo/MemoGutter.h"
 #include "memo/MemoLines.h"
 #include "memo/MemoMarkers.h"
+#include "memo/MemoPrint.h"
 #include "memo/MemoStyler.h"
 #include "memo/MemoUndo.h"
 #include "platform/classes/Sets.h"
@@ -311,6 +312,12 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     // what OnWordComplete makes of it, as one undoable step.
     void CorrectWordAtCaret();
 
+    // Printed pages: a page's layout on a canvas of a page's size, and drawing page PageNr (from 1).
+    TPrintOptions& PrintOptions() const noexcept { return *FPrintOptions; }
+    void SetPrintOptions(const TPrintOptions& Value) { FPrintOptions->Assign(&Value); }
+    int NumberOfPages(TCanvas& Canvas, int PageWidth, int PageHeight) const;
+    void PrintToCanvas(TCanvas& Canvas, int PageWidth, int PageHeight, int PageNr);
+
     // Markers and numbered bookmarks.
     TQuillMarkerList& MarkerList() const noexcept { return *FMarkerList; }
     void SetMarkerList(const TQuillMarkerList& Value) { FMarkerList->Assign(&Value); }
@@ -450,6 +457,16 @@ private:
     void SelectWordAtCaret();
     // Caret to the start of Line, its folded regions opened, and with ToTop the line first in view.
     void GoToLine(int Line, bool ToTop);
+    struct PageLayout {
+        TRect Text;
+        TRect PageNumberBand;
+        int LineHeight = 1;
+        int TitleHeight = 0;
+        int LinesPerPage = 1;
+    };
+    PageLayout LayOutPage(TCanvas& Canvas, int PageWidth, int PageHeight) const;
+    // A line's number as printed beside it: as the gutter numbers it, with its suffix.
+    std::string PrintedLineNumber(int LineIndex) const;
     // The wrap width in characters; 0 without word wrap.
     int WrapWidth();
     // A logical line (from Start, OldCount lines) to be shown as Pieces.
@@ -542,6 +559,7 @@ private:
     int FWrapDirtyFrom = -1, FWrapDirtyTo = -1;
     bool FRewrapping = false;
     std::unique_ptr<TQuillMarkerList> FMarkerList;
+    std::unique_ptr<TPrintOptions> FPrintOptions = std::make_unique<TPrintOptions>();
     std::unique_ptr<TAutoCorrect> FAutoCorrect = std::make_unique<TAutoCorrect>();
     // The left button went down on text and is held: moves select.
     bool FLeftButtonDown = false;

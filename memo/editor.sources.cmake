@@ -15,4 +15,5 @@ list(APPEND MEMO_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MemoMouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoAutoCorrect.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoMarkers.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MemoAssign.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/MemoAssign.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoPrint.cpp)

@@ -6,4 +6,5 @@ vistra_tests(memo_editor_tests HEADLESS SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MemoWrapTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoMouseTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoMarkersTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoPrintTest.cpp
   DEPENDS vistra_memo vistra_backend vistra_testsupport_golden)
