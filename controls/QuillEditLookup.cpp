@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "controls/QuillEdit.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 
 // ---- Lookup settings
@@ -96,6 +97,15 @@ void TListHintWindow::HidePopup()
 {
     if (ui::OpenPopup() == this) ui::SetOpenPopup(nullptr);
     if (Visible()) Hide();
+}
+
+int TListHintWindow::EntryWidth(const std::string& Entry)
+{
+    // The list's font never changes, so a text keeps its width.
+    if (const auto known = FWidths.find(Entry); known != FWidths.end()) return known->second;
+    TBitmap probe(1, 1);
+    probe.Canvas()->Font()->Assign(&FListControl->Font());
+    return FWidths[Entry] = probe.Canvas()->TextWidth(Entry);
 }
 
 void TListHintWindow::AdjustClientRect(TRect& Rect)

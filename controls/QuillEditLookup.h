@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "platform/classes/StringList.h"
 #include "platform/ui/Hints.h"
@@ -109,6 +110,8 @@ class TListHintWindow : public THintWindow, private ui::TOpenPopup {
     // Shows the popup at Rect (screen coordinates) or hides it.
     void ShowAt(const TRect& Rect);
     void HidePopup();
+    // The width of an entry in the list's font, measured once per text.
+    int EntryWidth(const std::string& Entry);
 
     // The list's rows are this high.
     static constexpr int RowHeight = 12;
@@ -125,4 +128,5 @@ private:
 
     TQuillEdit& FEdit;
     TListBox* FListControl;
+    std::unordered_map<std::string, int> FWidths;
 };

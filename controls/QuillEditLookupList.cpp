@@ -74,10 +74,8 @@ void TQuillEdit::UpdateLookupList()
     list.SetColor(FLookup.Color());
 
     const int rows = std::min(count, FLookup.DisplayCount());
-    TBitmap probe(1, 1);
-    probe.Canvas()->Font()->Assign(&list.Font());
     int widest = LeastLookupWidth;
-    for (int i = 0; i < count; ++i) widest = std::max(widest, probe.Canvas()->TextWidth(list.Items().Strings(i)));
+    for (int i = 0; i < count; ++i) widest = std::max(widest, FLookupList->EntryWidth(list.Items().Strings(i)));
     const int width = widest + 8 + (count > FLookup.DisplayCount() ? GetSystemMetrics(SM_CYHSCROLL) : 0);
     const int height = rows * TListHintWindow::RowHeight + 4;
     const TPoint origin = ClientToScreen({0, 0});
