@@ -1174,6 +1174,13 @@ public:
     TGetEditMaskEvent OnGetEditMask;
     TEditChangeEvent OnEditChange;
     TCheckBoxClickEvent OnCheckBoxClick;
+    // The mouse: a header click sorts, Ctrl+wheel zooms by steps in
+    // -10..10 pixels, links in cells open only web and mail addresses.
+    void Zoom(int X);
+    bool IsOverSizingBorder(int X, int Y);
+    TCanSortEvent OnCanSort;
+    TClickSortEvent OnClickSort;
+    TAnchorClickEvent OnAnchorClick;
 
 protected:
     bool HandleCanEditShow() override;
@@ -1193,6 +1200,11 @@ protected:
     virtual void CloseCellEditor(int ACol, int ARow);
     virtual void StoreEditorText(int ACol, int ARow, const std::string& Value);
     virtual void DoGetEditorProp(int ACol, int ARow);
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    bool HandleWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool HandleWheelUp(TShiftState Shift, TPoint MousePos) override;
 
 private:
     friend class TQuillInplaceEdit;
@@ -1214,6 +1226,9 @@ private:
     bool HandleKeyDownMessage(unsigned short Key, TShiftState Shift);
     bool SearchAsYouType(char32_t Key);
     void AppendRowOnArrowDown();
+    void OpenCellLink(int ACol, int ARow, const std::string& Target);
+    void SortByHeaderClick(int ACol);
+    bool WheelStep(TShiftState Shift, TPoint MousePos, int Direction);
     std::unique_ptr<grid::TEditState, grid::TEditStateDeleter> FEditState;
 
 private:

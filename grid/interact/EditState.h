@@ -5,10 +5,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "grid/base/GridEnums.h"
 #include "grid/base/NavigationSettings.h"
 #include "platform/classes/StringList.h"
+#include "platform/ui/grids/GridTypes.h"
 
 class TQuillInplaceEdit;
 
@@ -67,6 +69,11 @@ struct TEditState {
     TQuillInplaceEdit* NormalEdit = nullptr;
     std::unique_ptr<TSpecialEditors> Specials;
     TStringList ComboItems;
+    // The mouse: the cell a press went down on, the column widths when a
+    // sizing began, and the zoom steps taken.
+    TGridCoord PressCell{-1, -1};
+    std::vector<int> SizedWidths;
+    int ZoomFactor = 0;
 };
 
 // The message the grid posts itself when an edit ended (wParam the real

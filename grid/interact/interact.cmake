@@ -1,10 +1,12 @@
 # Keyboard, in-place editing and navigation of the string grid.
 target_sources(vistra_grid PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CellLinks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EditCharFilter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridEditCommit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridEditOpen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridEnterTab.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridKeys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridMouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSelectCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillInplaceEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SpecialEditors.cpp)
@@ -14,4 +16,5 @@ vistra_tests(grid_interact_tests HEADLESS
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridEditingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridNavigationTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridEditorKindsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridMouseTest.cpp
   DEPENDS vistra_grid vistra_backend)

@@ -1,0 +1,198 @@
+// The grid's mouse: check boxes and links worked by a click, the sizing
+// cursor over header borders, column widths that never shrink out of
+// reach, header clicks that sort, the wheel and Ctrl+wheel zoom.
+#include <algorithm>
+#include <charconv>
+#include <vector>
+
+#include "grid/QuillGrid.h"
+#include "grid/base/MouseActions.h"
+#include "grid/interact/CellLinks.h"
+#include "grid/interact/EditState.h"
+#include "grid/model/SortSettings.h"
+#include "platform/ui/Shell.h"
+#include "platform/ui/VirtualKeys.h"
+
+namespace {
+
+// A column sized by the mouse keeps this much, so its border can be
+// grabbed again.
+constexpr int MinSizedColWidth = 4;
+// Rows a wheel notch moves when MouseActions.WheelIncrement is not set.
+constexpr int WheelLines = 3;
+constexpr int MaxZoom = 10;
+
+// "CELL://R<row>C<col>": a row and display column inside the grid.
+bool ReadCellAddress(std::string_view Target, int& ACol, int& ARow)
+{
+    constexpr std::string_view prefix = "CELL://R";
+    if (Target.size() <= prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(Target[i])) != prefix[i]) return false;
+    Target.remove_prefix(prefix.size());
+    const size_t c = Target.find_first_of("Cc");
+    if (c == std::string_view::npos) return false;
+    auto number = [](std::string_view s, int& out) {
+        const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), out);
+        return error == std::errc() && end == s.data() + s.size();
+    };
+    return number(Target.substr(0, c), ARow) && number(Target.substr(c + 1), ACol);
+}
+
+} // namespace
+
+bool TQuillStringGrid::IsOverSizingBorder(int X, int Y)
+{
+    TGridState state = gsNormal;
+    int index = -1, pos = 0, ofs = 0;
+    HandleCalcSizingState(X, Y, state, index, pos, ofs, CalcDrawInfo());
+    return state == gsColSizing || state == gsRowSizing;
+}
+
+void TQuillStringGrid::MouseMove(TShiftState Shift, int X, int Y)
+{
+    TBaseGrid::MouseMove(Shift, X, Y);
+    if (GridState() != gsNormal) return;
+    TGridState state = gsNormal;
+    int index = -1, pos = 0, ofs = 0;
+    HandleCalcSizingState(X, Y, state, index, pos, ofs, CalcDrawInfo());
+    const TCursor cursor = state == gsColSizing ? crHSplit : state == gsRowSizing ? crVSplit : crDefault;
+    if (Cursor() != cursor) SetCursor(cursor);
+}
+
+void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    grid::TEditState& s = Edit();
+    s.PressCell = MouseCoord(X, Y);
+    s.SizedWidths.clear();
+    TBaseGrid::MouseDown(Button, Shift, X, Y);
+    if (GridState() == gsColSizing)
+        for (int c = 0; c < ColCount(); ++c) s.SizedWidths.push_back(ColWidths(c));
+    const TGridState state = GridState();
+    if (Button != mbLeft || Shift.Contains(ssDouble) || (state != gsNormal && state != gsSelecting)) return;
+    const TGridCoord cell = s.PressCell;
+    if (cell.X < FixedCols() || cell.Y < FixedRows()) return;
+    // A merged area answers through its base cell.
+    const TPoint base = BaseCell(cell.X, cell.Y);
+    const int col = RealColIndex(base.X);
+    if (HasCheckBox(col, base.Y)) {
+        bool canEdit = Options().Contains(goEditing) || s.EditDisable;
+        GetCellEditable(col, base.Y, canEdit);
+        if (!canEdit) return;
+        (void)ToggleCheck(col, base.Y, false);
+        bool state = false;
+        (void)GetCheckBoxState(col, RealRowIndex(base.Y), state);
+        if (OnCheckBoxClick) OnCheckBoxClick(this, col, base.Y, state);
+        return;
+    }
+    const std::string target = grid::CellLinkTarget(GetGridCell(col, base.Y));
+    if (!target.empty()) OpenCellLink(base.X, base.Y, target);
+}
+
+void TQuillStringGrid::OpenCellLink(int ACol, int ARow, const std::string& Target)
+{
+    bool autoHandle = true;
+    if (OnAnchorClick) OnAnchorClick(this, ARow, ACol, Target, autoHandle);
+    if (!autoHandle) return;
+    int col = 0, row = 0;
+    if (ReadCellAddress(Target, col, row)) {
+        // An address outside the grid is ignored like one that cannot be read.
+        if (col >= FixedCols() && col < ColCount() && row >= FixedRows() && row < RowCount()) FocusCell(col, row, true);
+        return;
+    }
+    if (grid::IsOpenableLink(Target)) (void)ShellOpen(Target);
+}
+
+void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    grid::TEditState& s = Edit();
+    const TGridState state = GridState();
+    TBaseGrid::MouseUp(Button, Shift, X, Y);
+    if (Button != mbLeft) return;
+    if (state == gsColSizing) {
+        for (int c = 0; c < static_cast<int>(s.SizedWidths.size()) && c < ColCount(); ++c)
+            if (ColWidths(c) != s.SizedWidths[c] && ColWidths(c) < MinSizedColWidth) SetColWidths(c, MinSizedColWidth);
+        return;
+    }
+    const TGridCoord cell = MouseCoord(X, Y);
+    // A press and release on the same header that moved nothing is a click.
+    if (state != gsNormal && state != gsColMoving) return;
+    if (cell.X < 0 || !(cell == s.PressCell)) return;
+    if (FixedRows() > 0 && cell.Y == SortSettings().Row() && cell.Y < FixedRows() && SortSettings().Show() &&
+        RowCount() > 2 && (cell.X >= FixedCols() || SortSettings().FixedCols()))
+        SortByHeaderClick(RealColIndex(cell.X));
+}
+
+void TQuillStringGrid::SortByHeaderClick(int ACol)
+{
+    bool doSort = !IsIgnoredColumn(ACol);
+    if (OnCanSort) OnCanSort(this, ACol, doSort);
+    if (!doSort) return;
+    HideEditor();
+    TSortSettings& sort = SortSettings();
+    if (sort.Column() == ACol) {
+        const TSortDirection flipped = sort.Direction() == sdAscending ? sdDescending : sdAscending;
+        if (sort.UndoSort() && sort.Direction() != sort.InitSortDirection() && !HasNodes()) {
+            QUnSort();
+            sort.SetColumn(-1);
+            sort.SetDirection(sort.InitSortDirection());
+        } else {
+            sort.SetDirection(flipped);
+        }
+    } else {
+        sort.SetColumn(ACol);
+        sort.SetDirection(sort.InitSortDirection());
+    }
+    if (sort.Column() >= 0) {
+        if (HasNodes()) QSortGroup();
+        else QSort();
+    }
+    if (OnClickSort) OnClickSort(this, sort.Column());
+}
+
+void TQuillStringGrid::Zoom(int X)
+{
+    grid::TEditState& s = Edit();
+    if (std::abs(s.ZoomFactor + X) > MaxZoom) return;
+    s.ZoomFactor += X;
+    for (int c = 0; c < ColCount(); ++c)
+        if (ColWidths(c) > 0 && ColWidths(c) + X > 0) SetColWidths(c, ColWidths(c) + X);
+    // Uniform rows change as one; rows of their own sizes one by one.
+    bool uniform = true;
+    for (int r = 0; r < RowCount() && uniform; ++r) uniform = RowHeights(r) == DefaultRowHeight();
+    if (uniform) {
+        if (DefaultRowHeight() + X > 0) SetDefaultRowHeight(DefaultRowHeight() + X);
+        return;
+    }
+    for (int r = 0; r < RowCount(); ++r)
+        if (RowHeights(r) > 0 && RowHeights(r) + X > 0) SetRowHeights(r, RowHeights(r) + X);
+}
+
+// Towards the user (Down) a notch moves on; Ctrl zooms instead.
+bool TQuillStringGrid::HandleWheelDown(TShiftState Shift, TPoint MousePos) { return WheelStep(Shift, MousePos, 1); }
+bool TQuillStringGrid::HandleWheelUp(TShiftState Shift, TPoint MousePos) { return WheelStep(Shift, MousePos, -1); }
+
+bool TQuillStringGrid::WheelStep(TShiftState Shift, TPoint MousePos, int Direction)
+{
+    (void)MousePos;
+    // Ctrl as the keyboard has it now, whatever the message carried.
+    if (Shift.Contains(ssCtrl) || GetKeyState(VK_CONTROL) < 0) {
+        Zoom(Direction * WheelLines);
+        return true;
+    }
+    const int step = MouseActions().WheelIncrement() > 0 ? MouseActions().WheelIncrement() : WheelLines;
+    const int firstRow = FixedRows();
+    const int lastRow = std::max(firstRow, RowCount() - FFixedFooters - 1);
+    if (MouseActions().WheelAction() == waScroll) {
+        const int top = std::clamp(TopRow() + Direction * step, firstRow, std::max(firstRow, MaxTopLeft().Y));
+        if (top != TopRow()) SetTopRow(top);
+        return true;
+    }
+    const int target = std::clamp(Row() + Direction * step, firstRow, lastRow);
+    if (target != Row()) {
+        const bool editing = Edit().EditMode;
+        FocusCell(Col(), target, true);
+        if (editing && !Edit().EditMode && CanFocus()) SetFocus();
+    }
+    return true;
+}

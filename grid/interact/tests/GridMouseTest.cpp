@@ -1,0 +1,145 @@
+// Mouse messages through the platform: selecting by press, move and
+// release; sizing at a border's pixels; moving columns; header sorting;
+// check boxes in merged cells; links; the wheel and zoom.
+#include "grid/interact/tests/GridEditingFixture.h"
+
+#include <vector>
+
+#include "grid/model/SortSettings.h"
+#include "platform/ui/Shell.h"
+
+namespace {
+
+TPoint Centre(TQuillStringGrid* g, int c, int r)
+{
+    const TRect rect = g->CellRect(c, r);
+    return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
+}
+
+} // namespace
+
+using namespace backend::input;
+
+TEST_F(GridEditingTest, PressMoveReleaseSelectsCellsRangesAndRows)
+{
+    Click(*Grid, Centre(Grid, 2, 2));
+    EXPECT_EQ(Grid->Selection(), (TGridRect{2, 2, 2, 2}));
+    MouseDown(*Grid, Centre(Grid, 1, 1));
+    MouseMove(*Grid, Centre(Grid, 3, 3), {ssLeft});
+    MouseUp(*Grid, Centre(Grid, 3, 3));
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 1, 3, 3}));
+    SetOption(goRowSelect, true);
+    Click(*Grid, Centre(Grid, 2, 4));
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 4, 3, 4}));
+}
+
+TEST_F(GridEditingTest, SizingStartsWithinTheBordersPixelsOnly)
+{
+    SetOption(goColSizing, true);
+    const int border = Grid->CellRect(1, 0).Right;
+    const int width = Grid->ColWidths(1);
+    const int y = Centre(Grid, 1, 0).Y;
+    MouseMove(*Grid, {border, y});
+    EXPECT_EQ(Grid->Cursor(), crHSplit);
+    EXPECT_TRUE(Grid->IsOverSizingBorder(border, y));
+    EXPECT_FALSE(Grid->IsOverSizingBorder(border - 10, y));
+    MouseMove(*Grid, {border - 10, y});
+    EXPECT_EQ(Grid->Cursor(), crDefault);
+    MouseDown(*Grid, {border, y});
+    MouseMove(*Grid, {border + 30, y}, {ssLeft});
+    MouseUp(*Grid, {border + 30, y});
+    EXPECT_EQ(Grid->ColWidths(1), width + 30);
+    // Dragged past the column's start it keeps enough to be grabbed again.
+    const int border2 = Grid->CellRect(1, 0).Right;
+    MouseDown(*Grid, {border2, y});
+    MouseUp(*Grid, {Grid->CellRect(1, 0).Left - 20, y});
+    EXPECT_GE(Grid->ColWidths(1), 4);
+}
+
+TEST_F(GridEditingTest, HeaderClicksSortBothWaysAndAMovedColumnKeepsItsSettings)
+{
+    Grid->SortSettings().SetShow(true);
+    const char* names[] = {"", "pear", "apple", "fig", "kiwi"};
+    for (int r = 1; r < 5; ++r) Grid->SetCells(1, r, names[r]);
+    std::vector<int> sorted;
+    Grid->OnClickSort = [&](TObject*, int col) { sorted.push_back(col); };
+    Click(*Grid, Centre(Grid, 1, 0));
+    EXPECT_EQ(ShownColumn(), " apple fig kiwi pear");
+    Click(*Grid, Centre(Grid, 1, 0));
+    EXPECT_EQ(ShownColumn(), " pear kiwi fig apple");
+    EXPECT_EQ(sorted, (std::vector<int>{1, 1}));
+    EXPECT_EQ(Grid->SortSettings().Direction(), sdDescending);
+
+    SetOption(goColMoving, true);
+    Grid->SetColWidths(1, 90);
+    MouseDown(*Grid, Centre(Grid, 1, 0));
+    MouseMove(*Grid, Centre(Grid, 3, 0), {ssLeft});
+    MouseUp(*Grid, Centre(Grid, 3, 0));
+    EXPECT_EQ(Grid->ColWidths(3), 90) << "the size moves with the column";
+    EXPECT_EQ(Grid->Cells(3, 1), "pear");
+    EXPECT_EQ(sorted.size(), 2u) << "a drag is no sort click";
+}
+
+TEST_F(GridEditingTest, ClickOnACheckBoxInAMergedCellTogglesIt)
+{
+    Grid->MergeCells(1, 1, 2, 2);
+    Grid->AddCheckBox(1, 1, false, false);
+    int clicks = 0;
+    Grid->OnCheckBoxClick = [&](TObject*, int col, int row, bool state) {
+        EXPECT_EQ(col, 1);
+        EXPECT_EQ(row, 1);
+        EXPECT_TRUE(state);
+        ++clicks;
+    };
+    Click(*Grid, Centre(Grid, 2, 2));
+    EXPECT_TRUE(Grid->IsChecked(1, 1));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(Grid->EditMode());
+}
+
+TEST_F(GridEditingTest, LinksOpenOnlyWebAndMailAddresses)
+{
+    std::vector<std::string> opened;
+    ui::SetShellOpenHandler([&](const std::string& target) {
+        opened.push_back(target);
+        return true;
+    });
+    Grid->SetCells(1, 1, "see <a href=\"https://example.org/a\">here</a>");
+    Grid->SetCells(2, 1, "<A HREF='file:///bin/sh'>run</A>");
+    Grid->SetCells(3, 1, "mailto:someone@example.org");
+    Grid->SetCells(1, 2, "<a href=\"CELL://R99999C2\">far</a>");
+    Grid->SetCells(2, 2, "<a href=\"cell://r4c3\">near</a>");
+    SetOption(goEditing, false);
+    for (TPoint p : {Centre(Grid, 1, 1), Centre(Grid, 2, 1), Centre(Grid, 3, 1), Centre(Grid, 1, 2)}) Click(*Grid, p);
+    EXPECT_EQ(opened, (std::vector<std::string>{"https://example.org/a", "mailto:someone@example.org"}));
+    EXPECT_EQ(Grid->Row(), 2) << "an address outside the grid is ignored";
+    Click(*Grid, Centre(Grid, 2, 2));
+    EXPECT_EQ((TGridCoord{Grid->Col(), Grid->Row()}), (TGridCoord{3, 4}));
+    ui::SetShellOpenHandler(nullptr);
+}
+
+TEST_F(GridEditingTest, WheelAtTheEndStaysAndCtrlWheelZooms)
+{
+    Grid->SetRowCount(50);
+    Grid->FocusCell(1, 49, true);
+    Wheel(*Grid, -120, Centre(Grid, 1, Grid->TopRow()));
+    EXPECT_EQ(Grid->Row(), 49);
+    Wheel(*Grid, 120, Centre(Grid, 1, Grid->TopRow()));
+    EXPECT_EQ(Grid->Row(), 46);
+    const int width = Grid->ColWidths(1), height = Grid->RowHeights(1);
+    KeyDown(*Form, VK_CONTROL);
+    Wheel(*Grid, 120, Centre(Grid, 1, Grid->TopRow()));
+    KeyUp(*Form, VK_CONTROL);
+    EXPECT_EQ(Grid->ColWidths(1), width - 3);
+    EXPECT_EQ(Grid->RowHeights(1), height - 3);
+    for (int i = 0; i < 10; ++i) Grid->Zoom(3);
+    EXPECT_EQ(Grid->ColWidths(1), width + 9) << "zoom stays within ten steps";
+}
+
+TEST_F(GridEditingTest, DoubleClickOpensTheEditor)
+{
+    Grid->SetCells(2, 2, "text");
+    DoubleClick(*Grid, Centre(Grid, 2, 2));
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(EditorText(), "text");
+}
