@@ -763,6 +763,16 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones {
     void SaveToXML(const std::string& FileName, const std::string& ListDescr, const std::string& RecordDescr,
                    const TStrings* FieldDescr = nullptr, bool ExportEmptyCells = false);
     void LoadFromXML(const std::string& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+    // HTML: one table with a CSS class per cell look. Texts are always
+    // escaped; a file in UTF-16 (Unicode) or ASCII with character references.
+    THTMLSettings& HTMLSettings() noexcept { return FHTMLSettings; }
+    bool URLShow() const noexcept { return FFileSettings.URLShow; }
+    void SetURLShow(bool Value) noexcept { FFileSettings.URLShow = Value; }
+    bool URLFull() const noexcept { return FFileSettings.URLFull; }
+    void SetURLFull(bool Value) noexcept { FFileSettings.URLFull = Value; }
+    std::string SaveToHTMLString();
+    void SaveToHTML(const std::string& FileName, bool Unicode = false);
+    void AppendToHTML(const std::string& FileName, bool Unicode = false);
 
     // Filtering: each pass hides the normal rows that fail the conditions of
     // Filter as one level, so later passes narrow and removing a level shows
@@ -1234,6 +1244,9 @@ private:
 private:
     // Files (grid/files).
     grid::TFileSettings FFileSettings;
+    THTMLSettings FHTMLSettings;
+    std::string HTMLCellLine(int ACol, int ARow, bool Header, bool Widths, std::vector<std::string>& Classes);
+    void SaveHTMLFile(const std::string& FileName, bool Unicode, std::string Earlier);
     // Reports progress through OnFileProgress when the whole percentage changed.
     void ReportFileProgress(int& Last, double Fraction);
     void LoadCSVText(std::string_view Text, int MaxRows, bool Insert);

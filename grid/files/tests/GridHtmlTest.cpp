@@ -1,0 +1,133 @@
+// The grid's HTML tables: classes, spans, escaping, links, and LibreOffice reading the cells back.
+#include "grid/files/tests/AwkwardCells.h"
+#include "grid/tests/QuillGridFixture.h"
+
+#include "testsupport/Peers.h"
+#include "testsupport/TempFolder.h"
+
+using namespace gridfiles_test;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+namespace {
+
+class GridHtmlTest : public QuillGridTest {
+protected:
+    testsupport::TempFolder Dir{"gridhtml"};
+
+    void SmallGrid()
+    {
+        Grid->SetColCount(2);
+        Grid->SetRowCount(2);
+    }
+};
+
+std::size_t Count(const std::string& Text, const std::string& Part)
+{
+    std::size_t n = 0;
+    for (std::size_t p = Text.find(Part); p != std::string::npos; p = Text.find(Part, p + 1)) ++n;
+    return n;
+}
+
+} // namespace
+
+TEST_F(GridHtmlTest, HeaderRowBodyRowsAndSharedClasses)
+{
+    SmallGrid();
+    Grid->SetCells(1, 0, "Name");
+    Grid->SetCells(1, 1, "Ann");
+    const std::string html = Grid->SaveToHTMLString();
+    EXPECT_EQ(Count(html, "<TR>"), 2u);
+    EXPECT_NE(html.find("<TABLE BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"0\"  WIDTH=\"100%\">"), std::string::npos)
+        << html;
+    EXPECT_NE(html.find(" nowrap>Ann</td>"), std::string::npos) << html;
+    EXPECT_NE(html.find(">&nbsp;</td>"), std::string::npos) << html;
+    EXPECT_NE(html.find(".c0 {"), std::string::npos);
+
+    Grid->SetAlignments(1, 1, taRightJustify);
+    const std::string aligned = Grid->SaveToHTMLString();
+    EXPECT_NE(aligned.find("text-align: right"), std::string::npos) << aligned;
+}
+
+TEST_F(GridHtmlTest, TextsNeverBecomeMarkupAndLinksAreQuoted)
+{
+    SmallGrid();
+    Grid->SetCells(1, 0, "<script>alert(1)</script>");
+    Grid->SetCells(1, 1, "a < b & \"c\"\r\nnext");
+    Grid->SetCells(0, 1, "http://x.org/a b>c");
+    const std::string html = Grid->SaveToHTMLString();
+    EXPECT_EQ(html.find("<script>"), std::string::npos) << "a header cell is escaped too";
+    EXPECT_NE(html.find("&lt;script&gt;"), std::string::npos);
+    EXPECT_NE(html.find("a &lt; b &amp; &quot;c&quot;<br>next"), std::string::npos) << html;
+    EXPECT_NE(html.find("<a href=\"http://x.org/a b&gt;c\">http://x.org/a b&gt;c</a>"), std::string::npos) << html;
+    Grid->SetURLFull(false);
+    EXPECT_NE(Grid->SaveToHTMLString().find(">x.org/a b&gt;c</a>"), std::string::npos);
+}
+
+TEST_F(GridHtmlTest, MergedAreaIsOneCellWithSpans)
+{
+    Grid->SetColCount(5);
+    Grid->SetRowCount(4);
+    Grid->MergeCells(1, 1, 3, 2);
+    Grid->SetCells(1, 1, "merged");
+    const std::string html = Grid->SaveToHTMLString();
+    EXPECT_NE(html.find(" COLSPAN=\"3\" ROWSPAN=\"2\""), std::string::npos) << html;
+    EXPECT_EQ(Count(html, "<TD"), 20u - 5u) << "the five covered cells write nothing";
+}
+
+TEST_F(GridHtmlTest, AsciiFileKeepsEveryCharacterAsReference)
+{
+    SmallGrid();
+    Grid->SetCells(1, 1, "\xC3\xBC\xE2\x82\xAC\xF0\x9F\x98\x80");
+    Grid->SaveToHTML(Dir / "t.html");
+    EXPECT_NE(ReadFile(Dir / "t.html").find("&#252;&#8364;&#128512;"), std::string::npos);
+    Grid->AppendToHTML(Dir / "t.html", false);
+    EXPECT_EQ(Count(ReadFile(Dir / "t.html"), "<TABLE"), 2u);
+}
+
+TEST_F(GridHtmlTest, LibreOfficeReadsTheSameCells)
+{
+    REQUIRE_PEER("libreoffice");
+    REQUIRE_PEER("python3");
+    // HTML collapses blanks and spreadsheet cells hold no control characters.
+    std::vector<std::string> cells;
+    for (const std::string& c : AwkwardCells())
+        if (c.find_first_of("\x01\t\v\r ") == std::string::npos && c != "=1+2" && c != "-" && c != "+" && !c.empty())
+            cells.push_back(c);
+    cells.push_back("two words");
+    cells.push_back("l1\r\nl2");
+    FillAwkward(*Grid, cells);
+    Grid->SetFixedRows(0);
+    Grid->SaveToHTML(Dir / "ours.html");
+    std::string output;
+    ASSERT_EQ(0, testsupport::RunCommand(testsupport::LibreOffice(Dir.Path()) +
+                                             " --infilter='HTML (StarCalc)' --convert-to "
+                                             "'csv:Text - txt - csv (StarCalc):44,34,76,1' --outdir " +
+                                             Dir / "lo" + " " + Dir / "ours.html",
+                                         &output))
+        << output;
+    WriteFile(Dir / "read.py", R"(
+import csv, sys
+for row in csv.reader(open(sys.argv[1], newline='', encoding='utf-8-sig')):
+    print(' '.join(c.encode('utf-8').hex() or '-' for c in row))
+)");
+    ASSERT_EQ(0, testsupport::RunCommand("/usr/bin/python3 " + Dir / "read.py" + " " + Dir / "lo/ours.csv", &output))
+        << output;
+    std::vector<std::string> read;
+    std::size_t pos = 0;
+    while (pos < output.size()) {
+        std::size_t end = output.find_first_of(" \n", pos);
+        if (end == std::string::npos) end = output.size();
+        std::string hex = output.substr(pos, end - pos), cell;
+        if (hex != "-")
+            for (std::size_t i = 0; i + 1 < hex.size(); i += 2) cell += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+        read.push_back(cell);
+        pos = end + 1;
+    }
+    ASSERT_GE(read.size(), cells.size()) << output;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        std::string expected = cells[i];
+        if (expected == "l1\r\nl2") expected = "l1\nl2";
+        EXPECT_EQ(read[i], expected) << "cell " << i;
+    }
+}
