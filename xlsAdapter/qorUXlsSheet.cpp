@@ -1,6 +1,8 @@
 // The sheet base and the sheet kept record by record.
 #include "xlsAdapter/qorUXlsSheet.h"
 
+#include "xlsAdapter/qorUXlsPageSetupRecords.h"
+
 #include "xlsAdapter/qorUXlsLabelRecords.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
 #include "xlsAdapter/qorUXlsWindowRecords.h"
@@ -14,6 +16,23 @@ void TSheet::Clear()
 {
     TBaseSection::Clear();
     FWindow2 = nullptr;
+    FPageHeader = nullptr;
+    FPageFooter = nullptr;
+}
+
+std::u16string TSheet::PageHeader() const { return FPageHeader ? FPageHeader->Text() : std::u16string(); }
+std::u16string TSheet::PageFooter() const { return FPageFooter ? FPageFooter->Text() : std::u16string(); }
+void TSheet::SetPageHeader(std::u16string_view Value) { SetHeaderFooterText(FPageHeader, Value); }
+void TSheet::SetPageFooter(std::u16string_view Value) { SetHeaderFooterText(FPageFooter, Value); }
+
+void TSheet::SetHeaderFooterText(TPageHeaderFooterRecord* Record, std::u16string_view Value)
+{
+    if (!Record)
+        return;
+    // The list's total size follows the text's length.
+    const int before = Record->TotalSize();
+    Record->SetText(Value);
+    PrintRecords().AdaptSize(Record->TotalSize() - before);
 }
 
 std::int64_t TSheet::TotalSize() const
@@ -56,6 +75,10 @@ void TSheet::LinkRecord(TBaseRecord* Record)
 {
     if (Record->Id == xlr::WINDOW2)
         FWindow2 = static_cast<TWindow2Record*>(Record);
+    else if (Record->Id == xlr::HEADER)
+        FPageHeader = static_cast<TPageHeaderFooterRecord*>(Record);
+    else if (Record->Id == xlr::FOOTER)
+        FPageFooter = static_cast<TPageHeaderFooterRecord*>(Record);
 }
 
 void TSheet::SaveSection(TOle2File& DataStream, TBaseRecordList& Records) const
@@ -127,7 +150,8 @@ void TVyxUnsupportedSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& 
         default:
             if (dynamic_cast<TIgnoreRecord*>(record.get()))
                 break;
-            LinkRecord(record.get());
+            if (!inSubstream)
+                LinkRecord(record.get());
             FSheetRecords.Add(std::move(record));
         }
     }
@@ -149,7 +173,15 @@ std::unique_ptr<TSheet> TVyxUnsupportedSheet::DoCopyTo() const
     auto copy = std::make_unique<TVyxUnsupportedSheet>(FWorkbookGlobals);
     CopySectionTo(*copy);
     copy->FSheetRecords.CopyFrom(&FSheetRecords);
-    for (int i = 0; i < copy->FSheetRecords.Count(); ++i)
-        copy->LinkRecord(copy->FSheetRecords.Items(i));
+    bool inSubstream = false;
+    for (int i = 0; i < copy->FSheetRecords.Count(); ++i) {
+        TBaseRecord* record = copy->FSheetRecords.Items(i);
+        if (record->Id == xlr::BOF)
+            inSubstream = true;
+        else if (record->Id == xlr::EOF_)
+            inSubstream = false;
+        else if (!inSubstream)
+            copy->LinkRecord(record);
+    }
     return copy;
 }

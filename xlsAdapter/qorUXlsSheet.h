@@ -13,6 +13,7 @@
 class TWorkbookGlobals;
 class TWindow2Record;
 class TWorkSheet;
+class TPageHeaderFooterRecord;
 class TCodeNameRecord;
 
 class TSheet : public TBaseSection {
@@ -51,17 +52,30 @@ public:
     void SetSelected(bool Value);
     std::u16string CodeName() const;
     void SetCodeName(std::u16string_view Value);
+    // Page header and footer texts with their codes, as stored; empty and
+    // unchangeable on a sheet without the record.
+    std::u16string PageHeader() const;
+    void SetPageHeader(std::u16string_view Value);
+    std::u16string PageFooter() const;
+    void SetPageFooter(std::u16string_view Value);
 
 protected:
     // Remembers records the sheet reaches directly.
     void LinkRecord(TBaseRecord* Record);
+    // The list that holds the sheet's header and footer records.
+    virtual TBaseRecordList& PrintRecords() = 0;
     // Saves BOF, the records, CODENAME and EOF.
     void SaveSection(TOle2File& DataStream, TBaseRecordList& Records) const;
     void CopySectionTo(TSheet& Copy) const;
 
     TWorkbookGlobals* FWorkbookGlobals;
     TWindow2Record* FWindow2 = nullptr;
+    TPageHeaderFooterRecord* FPageHeader = nullptr;
+    TPageHeaderFooterRecord* FPageFooter = nullptr;
     std::unique_ptr<TCodeNameRecord> FCodeName;
+
+private:
+    void SetHeaderFooterText(TPageHeaderFooterRecord* Record, std::u16string_view Value);
 };
 
 // A sheet whose records are all kept and written back as read; label
@@ -84,6 +98,9 @@ public:
     void ArrangeInsertRowsAndCols(int, int, int, int, const TSheetInfo&) override {}
 
     const TBaseRecordList& SheetRecords() const { return FSheetRecords; }
+
+protected:
+    TBaseRecordList& PrintRecords() override { return FSheetRecords; }
 
 private:
     TBaseRecordList FSheetRecords;

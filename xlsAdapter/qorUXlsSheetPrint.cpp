@@ -1,5 +1,4 @@
-// A worksheet's page setup over the records it links: header and footer
-// texts, the SETUP block, the printer's own settings, the reference style
+// A worksheet's page setup over the records it links: the SETUP block, the printer's own settings, the reference style
 // and the autofilter records.
 #include "xlsAdapter/qorUXlsWorkSheet.h"
 
@@ -74,24 +73,6 @@ int TWorkSheet::FindRecord1(std::uint16_t Id) const
         if (FMiscRecords1.Items(i)->Id == Id)
             return i;
     return -1;
-}
-
-// Header and footer ----------------------------------------------------------
-
-std::u16string TWorkSheet::PageHeader() const { return FPageHeader ? FPageHeader->Text() : std::u16string(); }
-std::u16string TWorkSheet::PageFooter() const { return FPageFooter ? FPageFooter->Text() : std::u16string(); }
-void TWorkSheet::SetPageHeader(std::u16string_view Value) { SetHeaderFooterText(FPageHeader, Value); }
-void TWorkSheet::SetPageFooter(std::u16string_view Value) { SetHeaderFooterText(FPageFooter, Value); }
-
-void TWorkSheet::SetHeaderFooterText(TPageHeaderFooterRecord* Record, std::u16string_view Value)
-{
-    if (!Record)
-        return;
-    // The record lies in the first misc list; its total size follows the
-    // text's length.
-    const int before = Record->TotalSize();
-    Record->SetText(Value);
-    FMiscRecords1.AdaptSize(Record->TotalSize() - before);
 }
 
 // Page setup -------------------------------------------------------------------

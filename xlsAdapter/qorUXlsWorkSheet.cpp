@@ -102,8 +102,6 @@ void TWorkSheet::LinkSheetRecord(TBaseRecord* Record)
     case 0x0028: FTopMargin = static_cast<TMarginRecord*>(Record); break;
     case 0x0029: FBottomMargin = static_cast<TMarginRecord*>(Record); break;
     case 0x00A1: FSetup = static_cast<TSetupRecord*>(Record); break;
-    case xlr::HEADER: FPageHeader = static_cast<TPageHeaderFooterRecord*>(Record); break;
-    case xlr::FOOTER: FPageFooter = static_cast<TPageHeaderFooterRecord*>(Record); break;
     case xlr::PLS: FPrinterDriverSettings = static_cast<TPlsRecord*>(Record); break;
     case xlr::REFMODE: FRefMode = static_cast<TRefModeRecord*>(Record); break;
     case xlr::AUTOFILTERINFO: FAutoFilterInfo = static_cast<TAutoFilterInfoRecord*>(Record); break;

@@ -20,7 +20,6 @@ class TSetupRecord;
 class TPaneRecord;
 class TPrintCenteredRecord;
 class TPrintGridLinesRecord;
-class TPageHeaderFooterRecord;
 class TPlsRecord;
 class TRefModeRecord;
 class TAutoFilterInfoRecord;
@@ -135,12 +134,6 @@ public:
     TXlsMargins Margins() const;
     void SetMargins(const TXlsMargins& Value);
 
-    // Page header and footer texts with their codes, as stored; empty and
-    // unchangeable on a sheet without the record.
-    std::u16string PageHeader() const;
-    void SetPageHeader(std::u16string_view Value);
-    std::u16string PageFooter() const;
-    void SetPageFooter(std::u16string_view Value);
     // The page setup block; defaults without a SETUP record, whose setters
     // then do nothing. Values outside 0..65535 are refused.
     int PrintScale() const;
@@ -184,6 +177,9 @@ public:
     TXlsCellRange CellMergedList(int index) const;
     int CellMergedListCount() const;
 
+protected:
+    TBaseRecordList& PrintRecords() override { return FMiscRecords1; }
+
 private:
     void LinkRecords();
     void LinkSheetRecord(TBaseRecord* Record);
@@ -220,10 +216,6 @@ private:
     // Deletes the sheet's own records of these kinds from the first list.
     void DeleteRecords1(std::initializer_list<std::uint16_t> Ids);
     int FindRecord1(std::uint16_t Id) const;
-    void SetHeaderFooterText(TPageHeaderFooterRecord* Record, std::u16string_view Value);
-
-    TPageHeaderFooterRecord* FPageHeader = nullptr;
-    TPageHeaderFooterRecord* FPageFooter = nullptr;
     TPlsRecord* FPrinterDriverSettings = nullptr;
     TRefModeRecord* FRefMode = nullptr;
     TAutoFilterInfoRecord* FAutoFilterInfo = nullptr;

@@ -43,12 +43,18 @@ TWorkbook& TXLSFile::Workbook()
     return *FWorkbook;
 }
 
-TWorkSheet* TXLSFile::ActiveWorkSheet()
+TSheet* TXLSFile::ActiveSheetSection()
 {
     // An active sheet outside the workbook acts as a sheet that holds no cells.
     if (!FWorkbook || FActiveSheet < 1 || FActiveSheet > FWorkbook->Sheets().Count())
         return nullptr;
-    return FWorkbook->Sheets().GetItems(FActiveSheet - 1)->AsWorkSheet();
+    return FWorkbook->Sheets().GetItems(FActiveSheet - 1);
+}
+
+TWorkSheet* TXLSFile::ActiveWorkSheet()
+{
+    TSheet* sheet = ActiveSheetSection();
+    return sheet ? sheet->AsWorkSheet() : nullptr;
 }
 
 TWorkSheet& TXLSFile::ActiveWorkSheetOrRaise()

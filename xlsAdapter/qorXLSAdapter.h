@@ -7,6 +7,7 @@
 #include <memory>
 
 class TNameRecord;
+class TSheet;
 class TWorkbook;
 class TWorkSheet;
 class TXLSAdapter;
@@ -235,6 +236,8 @@ private:
     TWorkbook& Workbook();
     // Defined name index (1-based), else the index message.
     TNameRecord& Name(int index);
+    // The active sheet of any kind, or null outside the workbook.
+    TSheet* ActiveSheetSection();
     // The active sheet when it is a worksheet, else null.
     TWorkSheet* ActiveWorkSheet();
     TWorkSheet& ActiveWorkSheetOrRaise();

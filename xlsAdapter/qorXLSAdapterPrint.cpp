@@ -1,6 +1,6 @@
 // The file object's page header, footer, print setup, reference style and
-// autofilter of the active sheet; sheets that are not worksheets read as
-// the defaults and ignore changes.
+// autofilter of the active sheet; apart from header and footer, sheets that
+// are not worksheets read as the defaults and ignore changes.
 #include "xlsAdapter/qorXLSAdapter.h"
 
 #include "platform/rtl/Strings.h"
@@ -9,33 +9,34 @@
 
 namespace {
 
-template <typename T, typename Read>
-T ReadOr(const TWorkSheet* Sheet, T Default, Read read)
+template <typename T, typename Sheet, typename Read>
+T ReadOr(const Sheet* Section, T Default, Read read)
 {
-    return Sheet ? read(*Sheet) : Default;
+    return Section ? read(*Section) : Default;
 }
 
 } // namespace
 
+// Header and footer work on every kind of sheet.
 std::string TXLSFile::PageHeader()
 {
-    return rtl::Utf16ToUtf8(ReadOr(ActiveWorkSheet(), std::u16string(), [](auto& s) { return s.PageHeader(); }));
+    return rtl::Utf16ToUtf8(ReadOr(ActiveSheetSection(), std::u16string(), [](auto& s) { return s.PageHeader(); }));
 }
 
 void TXLSFile::SetPageHeader(std::string_view Value)
 {
-    if (TWorkSheet* sheet = ActiveWorkSheet())
+    if (TSheet* sheet = ActiveSheetSection())
         sheet->SetPageHeader(rtl::Utf8ToUtf16(Value));
 }
 
 std::string TXLSFile::PageFooter()
 {
-    return rtl::Utf16ToUtf8(ReadOr(ActiveWorkSheet(), std::u16string(), [](auto& s) { return s.PageFooter(); }));
+    return rtl::Utf16ToUtf8(ReadOr(ActiveSheetSection(), std::u16string(), [](auto& s) { return s.PageFooter(); }));
 }
 
 void TXLSFile::SetPageFooter(std::string_view Value)
 {
-    if (TWorkSheet* sheet = ActiveWorkSheet())
+    if (TSheet* sheet = ActiveSheetSection())
         sheet->SetPageFooter(rtl::Utf8ToUtf16(Value));
 }
 

@@ -408,3 +408,22 @@ TEST(Workbook, EqualStringsReadFromAFileKeepTheirPlaceThroughSaves)
     LoadWorkbook(once, second);
     EXPECT_EQ(once, SaveWorkbook(second));
 }
+
+TEST(Workbook, ChartSheetsKeepTheirOwnHeaderTextAndSize)
+{
+    // A chart sheet with a page header, and an embedded chart substream
+    // whose own header is not the sheet's.
+    const auto header = [](std::uint8_t letter) { return Rec(0x0014, {1, 0, 0, letter}); };
+    const ByteArray chartSheet = Concat({Bof(0x0020), header('A'), Bof(0x0020), header('B'), Eof(), Eof()});
+    TWorkbook workbook;
+    LoadWorkbook(Concat({Bof(0x0005), Window1(), BoundSheet("Chart1"), Eof(), chartSheet}), workbook);
+    TSheet& sheet = *workbook.Sheets().GetItems(0);
+    EXPECT_EQ(sheet.PageHeader(), u"A");
+    sheet.SetPageHeader(u"&CSales by month");
+    EXPECT_EQ(sheet.PageHeader(), u"&CSales by month");
+    const ByteArray saved = SaveWorkbook(workbook);
+    // The size written into the sheet directory matches the longer text.
+    TWorkbook again;
+    LoadWorkbook(saved, again);
+    EXPECT_EQ(again.Sheets().GetItems(0)->PageHeader(), u"&CSales by month");
+}
