@@ -13,6 +13,7 @@
 #include "platform/rtl/Strings.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/ExtCtrls.h"
+#include "platform/ui/Hints.h"
 #include "platform/ui/Screen.h"
 #include "render/QuillStyleIF.h"
 
@@ -304,6 +305,64 @@ void TQuillCustomDropDown::CMVisibleChanged(TMessage& Message)
 {
     TCustomEdit::CMVisibleChanged(Message);
     FLabelLink.SetVisible(Visible());
+}
+
+} // namespace controls
+
+namespace controls {
+
+// ---- Settings
+
+void TQuillCustomDropDown::SetFocusControl(TWinControl* Value)
+{
+    if (FFocusControl) FFocusControl->RemoveFreeNotification(this);
+    FFocusControl = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TQuillCustomDropDown::FocusDropDownControl()
+{
+    if (FFocusControl && FFocusControl->TabStop() && FFocusControl->CanFocus() && !FFocusControl->Focused())
+        FFocusControl->SetFocus();
+}
+
+void TQuillCustomDropDown::CMHintShow(TMessage& Message)
+{
+    TCustomEdit::CMHintShow(Message);
+    auto* info = reinterpret_cast<THintInfo*>(Message.LParam);
+    // Over the button its own hint shows.
+    if (info && !FButtonHint.empty() && info->CursorPos.X >= ClientWidth()) info->HintStr = FButtonHint;
+}
+
+void TQuillCustomDropDown::Assign(const TPersistent* Source)
+{
+    const auto* source = dynamic_cast<const TQuillCustomDropDown*>(Source);
+    if (!source) return;
+    FFocusDraw = source->FFocusDraw;
+    FDropDownEnabled = source->FDropDownEnabled;
+    FDropDownColor = source->FDropDownColor;
+    FDropDownColorTo = source->FDropDownColorTo;
+    FDropDownGradient = source->FDropDownGradient;
+    FDropDownBorderColor = source->FDropDownBorderColor;
+    FDropDownBorderWidth = source->FDropDownBorderWidth;
+    FDropDownShadow = source->FDropDownShadow;
+    SetDropDownWidth(source->FDropDownWidth);
+    SetDropDownHeight(source->FDropDownHeight);
+    FDropDownSizeable = source->FDropDownSizeable;
+    FEditType = source->FEditType;
+    FPrecision = source->FPrecision;
+    FDropDownHeader.Assign(source->FDropDownHeader);
+    FDropDownFooter.Assign(source->FDropDownFooter);
+    FDropPosition = source->FDropPosition;
+    FFlat = source->FFlat;
+    SetDropDownButtonWidth(source->FButtonWidth);
+    FButtonHint = source->FButtonHint;
+    SetEditorEnabled(source->FEditorEnabled);
+    FEtched = source->FEtched;
+    FSelectionColorStyle = source->FSelectionColorStyle;
+    FSelectionColor = source->FSelectionColor;
+    FSelectionColorTo = source->FSelectionColorTo;
+    Invalidate();
 }
 
 } // namespace controls

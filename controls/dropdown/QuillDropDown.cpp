@@ -24,6 +24,7 @@ TQuillCustomDropDown::TQuillCustomDropDown(TComponent* AOwner)
     };
     FDropDownHeader.OnChange = appearanceChanged;
     FDropDownFooter.OnChange = appearanceChanged;
+    SetSelectionColorStyle(scOffice2007);
     SetComponentStyle(tsOffice2007Luna);
 }
 
@@ -50,6 +51,7 @@ void TQuillCustomDropDown::Notification(TComponent* AComponent, TOperation Opera
     TCustomEdit::Notification(AComponent, Operation);
     if (Operation != opRemove) return;
     if (AComponent == FControl) FControl = nullptr;
+    if (AComponent == FFocusControl) FFocusControl = nullptr;
     FLabelLink.Forget(AComponent);
 }
 

@@ -109,6 +109,20 @@ class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTo
     bool FocusDraw() const noexcept { return FFocusDraw; }
     void SetFocusDraw(bool Value);
 
+    // A flag kept for descendants.
+    bool DropDownEnabled() const noexcept { return FDropDownEnabled; }
+    void SetDropDownEnabled(bool Value) noexcept { FDropDownEnabled = Value; }
+    // The hint shown over the drop-down button.
+    const std::string& DropDownButtonHint() const noexcept { return FButtonHint; }
+    void SetDropDownButtonHint(const std::string& Value) { FButtonHint = Value; }
+    bool Etched() const noexcept { return FEtched; }
+    void SetEtched(bool Value) noexcept { FEtched = Value; }
+    // The control that takes the focus once the popup is open; none by default.
+    TWinControl* FocusControl() const noexcept { return FFocusControl; }
+    void SetFocusControl(TWinControl* Value);
+    // Copies the settings of another drop-down; any other source is ignored.
+    void Assign(const TPersistent* Source) override;
+
     // ---- Colour styles
     // The popup's, header's and footer's colours of a style; tsCustom keeps them.
     void SetComponentStyle(TQORStyle AStyle) override;
@@ -164,7 +178,7 @@ protected:
     virtual void DoShowDropDown();
     virtual void AdaptDropDownSize(int& Width, int& Height);
     virtual void PlaceDropDownControl();
-    virtual void FocusDropDownControl() {}
+    virtual void FocusDropDownControl();
     virtual void DoHideDropDown(bool Cancel);
     virtual void DropDownHidden();
     virtual void SelectionWheelDown() {}
@@ -185,6 +199,7 @@ protected:
     void CMMouseEnter(TMessage& Message) override;
     void CMMouseLeave(TMessage& Message) override;
     void CMVisibleChanged(TMessage& Message) override;
+    void CMHintShow(TMessage& Message) override;
     void WMSetFocus(TMessage& Message) override;
     void BoundsChanged() override;
     void KeyDown(unsigned short& Key, TShiftState Shift) override;
@@ -219,6 +234,9 @@ private:
     TColor FBorderColor = clNone, FFocusBorderColor = clNone;
     bool FDisabledBorder = true, FFlat = false, FMouseInControl = false, FFocusDraw = true;
     TEditLabelLink FLabelLink;
+    bool FDropDownEnabled = false, FEtched = false;
+    std::string FButtonHint;
+    TWinControl* FFocusControl = nullptr;
     TQORStyle FComponentStyle = tsCustom;
     TColor FButtonColor = clNone, FButtonColorHot = clNone, FButtonColorDown = clNone, FButtonBorderColor = clNone;
     TSelectionColorStyle FSelectionColorStyle = scCustom;

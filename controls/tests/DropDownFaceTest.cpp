@@ -187,3 +187,35 @@ TEST_F(DropDownFaceTest, ColourTonesPaintTheButtonAndTheFrame)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DropDownFaceTest, AssignCopiesTheSettingsOfAnotherDropDown)
+{
+    auto* source = new TQuillListDropDown(Form);
+    source->SetEditType(etFloat);
+    source->SetPrecision(3);
+    source->SetDropDownColor(clYellow);
+    source->SetDropDownWidth(220);
+    source->SetDropPosition(dpUp);
+    source->SetEditorEnabled(false);
+    source->SetDropDownButtonHint("Open the list");
+    source->SetDropDownEnabled(true);
+    source->SetSelectionColorStyle(scWindowsVista);
+    source->DropDownHeader().Caption = "Names";
+    Drop->Assign(source);
+    EXPECT_EQ(Drop->EditType(), etFloat);
+    EXPECT_EQ(Drop->Precision(), 3);
+    EXPECT_EQ(Drop->DropDownColor(), clYellow);
+    EXPECT_EQ(Drop->DropDownWidth(), 220);
+    EXPECT_EQ(Drop->DropPosition(), dpUp);
+    EXPECT_FALSE(Drop->EditorEnabled());
+    EXPECT_EQ(Drop->DropDownButtonHint(), "Open the list");
+    EXPECT_TRUE(Drop->DropDownEnabled());
+    EXPECT_EQ(Drop->SelectionColor(), TColor(0xFDF8F1));
+    EXPECT_EQ(Drop->DropDownHeader().Caption, "Names");
+    Drop->Assign(Other);
+    EXPECT_EQ(Drop->Precision(), 3) << "another kind of source is ignored";
+}
+
+} // namespace
