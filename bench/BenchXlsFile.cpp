@@ -8,8 +8,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -26,26 +24,6 @@ double PeakMiB()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
-
-// Runs a python3 program; its last output line is its peak memory in KiB.
-bool RunPython(const std::string& program, double& seconds, double& peakMiB)
-{
-    const std::string command = "/usr/bin/python3 -c \"" + program +
-                                "\nimport resource; print(resource.getrusage(resource.RUSAGE_SELF).ru_maxrss)\"";
-    const auto start = std::chrono::steady_clock::now();
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return false;
-    char line[256] = {};
-    std::string last;
-    while (fgets(line, sizeof line, pipe))
-        last = line;
-    if (pclose(pipe) != 0 || last.empty())
-        return false;
-    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    peakMiB = std::stod(last) / 1024.0;
-    return true;
 }
 
 void BM_FileObjectReadsEveryValue(benchmark::State& state)
@@ -87,7 +65,7 @@ void BM_XlrdReadsEveryValue(benchmark::State& state)
     double peak = 0;
     for (auto _ : state) {
         double seconds = 0;
-        if (!RunPython(program, seconds, peak)) {
+        if (!bench::RunPython(program, seconds, peak)) {
             state.SkipWithError("python3-xlrd failed");
             return;
         }
@@ -127,7 +105,7 @@ void BM_XlwtWritesTheWorkbook(benchmark::State& state)
     double peak = 0;
     for (auto _ : state) {
         double seconds = 0;
-        if (!RunPython(program, seconds, peak)) {
+        if (!bench::RunPython(program, seconds, peak)) {
             state.SkipWithError("python3-xlwt failed");
             return;
         }

@@ -1,12 +1,36 @@
 // The large workbook the workbook benchmarks read: 2 sheets x 65,536 rows x
-// 10 numbers, written once by xlwt into the build's bench-data folder.
+// 10 numbers, written once by xlwt into the build's bench-data folder; and
+// running the python3 peers.
 #pragma once
 
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
 namespace bench {
+
+// Runs a python3 program and times it; its peak memory comes from its own
+// last output line, in KiB.
+inline bool RunPython(const std::string& program, double& seconds, double& peakMiB)
+{
+    const std::string command = "/usr/bin/python3 -c \"" + program +
+                                "\nimport resource; print(resource.getrusage(resource.RUSAGE_SELF).ru_maxrss)\"";
+    const auto start = std::chrono::steady_clock::now();
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return false;
+    char line[256] = {};
+    std::string last;
+    while (fgets(line, sizeof line, pipe))
+        last = line;
+    if (pclose(pipe) != 0 || last.empty())
+        return false;
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    peakMiB = std::stod(last) / 1024.0;
+    return true;
+}
 
 // The file's path; empty when xlwt could not write it.
 inline const std::string& LargeWorkbook()
