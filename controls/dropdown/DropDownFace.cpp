@@ -359,6 +359,7 @@ void TQuillCustomDropDown::Assign(const TPersistent* Source)
     FButtonHint = source->FButtonHint;
     SetEditorEnabled(source->FEditorEnabled);
     FEtched = source->FEtched;
+    FImages = source->FImages;
     FSelectionColorStyle = source->FSelectionColorStyle;
     FSelectionColor = source->FSelectionColor;
     FSelectionColorTo = source->FSelectionColorTo;

@@ -5,6 +5,8 @@
 #include "controls/dropdown/DropDownForm.h"
 #include "controls/dropdown/QuillDropDown.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/ImageList.h"
+#include "render/HTMLRenderer.h"
 #include "platform/ui/Screen.h"
 
 namespace controls {
@@ -27,6 +29,7 @@ void TPanelAppearance::AssignPanel(const TPanelAppearance& Source)
     FFont->Assign(Source.FFont.get());
     BorderWidth = Source.BorderWidth;
     GradientDirection = Source.GradientDirection;
+    ImageIndex = Source.ImageIndex;
     Height = Source.Height;
     SetVisible(Source.FVisible);
 }
@@ -78,13 +81,29 @@ void TDropDownPanel::Paint()
     if (a.BorderColor != clNone && a.BorderWidth > 0) PaintBorder(canvas, r, a);
 
     TRect content{r.Left + a.BorderWidth, r.Top + a.BorderWidth, r.Right - a.BorderWidth, r.Bottom - a.BorderWidth};
+    const TImageList* images = FDropDown.Images();
+    int textLeft = content.Left + 4;
+    if (images && a.ImageIndex >= 0 && a.ImageIndex < images->Count()) {
+        images->Draw(&canvas, content.Left + 4, content.Top + (content.Height() - images->Height()) / 2, a.ImageIndex);
+        textLeft += images->Width() + 4;
+    }
     std::string text = a.Caption;
     if (OnGetText) OnGetText(this, text);
     if (!text.empty()) {
+        // The caption may carry markup: measured first, then drawn centred
+        // in the strip's height.
         canvas.Font()->Assign(&a.Font());
         canvas.Brush()->SetStyle(bsClear);
-        int spare = content.Height() - canvas.TextHeight(text);
-        canvas.TextRect(content, content.Left + 4, content.Top + std::max(0, spare / 2), text);
+        TRect bounds{textLeft, content.Top, content.Right, content.Bottom};
+        THTMLRenderParams params;
+        params.Images = images;
+        params.MeasureOnly = true;
+        THTMLRenderResult measured;
+        RenderHTMLText(&canvas, text, bounds, params, measured);
+        bounds.Top += std::max(0, (bounds.Height() - measured.Height) / 2);
+        params.MeasureOnly = false;
+        THTMLRenderResult drawn;
+        RenderHTMLText(&canvas, text, bounds, params, drawn);
     }
     if (ShowsGrip()) PaintGrip(canvas, {r.Right - a.BorderWidth - 16, 1, r.Right - a.BorderWidth - 1, r.Bottom}, a);
 }

@@ -35,6 +35,8 @@ public:
     TColor ColorTo = clWhite;
     TColor BorderColor = clBlack;
     TGradientDirection GradientDirection = gdVertical;
+    // The picture of the drop-down's image list shown before the caption; -1 none.
+    int ImageIndex = -1;
     TFont& Font() const noexcept { return *FFont; }
     TNotifyEvent OnChange;
 

@@ -21,6 +21,8 @@
 #include "platform/ui/PopupWatch.h"
 #include "render/QuillStyleIF.h"
 
+class TImageList;
+
 namespace controls {
 
 class TDropDownForm;
@@ -109,6 +111,10 @@ class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTo
     bool FocusDraw() const noexcept { return FFocusDraw; }
     void SetFocusDraw(bool Value);
 
+    // Pictures for the header's and footer's ImageIndex and their captions'
+    // "IDX:" images; the list must outlive the drop-down or be set back to null.
+    const TImageList* Images() const noexcept { return FImages; }
+    void SetImages(const TImageList* Value) noexcept { FImages = Value; }
     // A flag kept for descendants.
     bool DropDownEnabled() const noexcept { return FDropDownEnabled; }
     void SetDropDownEnabled(bool Value) noexcept { FDropDownEnabled = Value; }
@@ -235,6 +241,7 @@ private:
     bool FDisabledBorder = true, FFlat = false, FMouseInControl = false, FFocusDraw = true;
     TEditLabelLink FLabelLink;
     bool FDropDownEnabled = false, FEtched = false;
+    const TImageList* FImages = nullptr;
     std::string FButtonHint;
     TWinControl* FFocusControl = nullptr;
     TQORStyle FComponentStyle = tsCustom;

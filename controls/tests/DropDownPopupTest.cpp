@@ -8,6 +8,7 @@
 #include "platform/backend/headless/HeadlessInput.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/ImageList.h"
 #include "testsupport/GoldenImage.h"
 
 using namespace controls;
@@ -104,7 +105,8 @@ TEST_F(DropDownPopupTest, TheGripResizesThePopupAndTheNextOpeningKeepsTheSize)
 
 TEST_F(DropDownPopupTest, Look)
 {
-    Drop->DropDownHeader().Caption = "Choose a name";
+    // Captions take markup.
+    Drop->DropDownHeader().Caption = "Choose a <b>name</b>";
     Drop->DropDownFooter().Caption = "3 names";
     Drop->SetText("beta");
     Drop->ShowDropDown();
@@ -130,4 +132,26 @@ TEST_F(DropDownPopupTest, AnOwnerDrawnStripReplacesCaptionAndGrip)
     for (TPoint p : {TPoint{5, 5}, TPoint{footer.Width() - 4, footer.Height() - 4}})
         EXPECT_EQ(PopupPixel({footer.Left() + p.X, footer.Top() + p.Y}), clRed);
     EXPECT_EQ(asked, "plain");
+}
+
+TEST_F(DropDownPopupTest, AStripShowsItsPictureBeforeTheCaption)
+{
+    TBitmap red(16, 16);
+    red.Canvas()->Brush()->SetColor(clRed);
+    red.Canvas()->FillRect({0, 0, 16, 16});
+    TImageList images;
+    images.AddMasked(&red, clFuchsia);
+    Drop->SetImages(&images);
+    Drop->DropDownHeader().ImageIndex = 0;
+    Drop->DropDownHeader().Caption = "With a picture";
+    Drop->ShowDropDown();
+    input::Pump();
+    TBitmap shot;
+    shot.Assign(&Popup().Surface());
+    const TDropDownPanel& header = *Popup().Header();
+    const int border = Drop->DropDownHeader().BorderWidth;
+    const TPoint middle{header.Left() + border + 4 + 8, header.Top() + header.Height() / 2};
+    EXPECT_EQ(shot.Canvas()->Pixels(middle.X, middle.Y) & 0xFFFFFF, clRed);
+    Drop->HideDropDown(false);
+    Drop->SetImages(nullptr);
 }
