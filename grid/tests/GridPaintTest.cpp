@@ -407,3 +407,24 @@ TEST_F(GridPaintTest, ComponentStylesTonesAndOfficeThemesReachTheGrid)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridPaintTest, IndicatorsWithTextsThatAreNoWholeNumbersStillPaint)
+{
+    Grid->SetColCount(4);
+    Grid->SetRowCount(2);
+    Grid->SetFixedRows(0);
+    Grid->SetCells(1, 0, "abc");
+    Grid->AddProgress(1, 0, clGreen, clWhite);
+    Grid->SetCells(2, 0, "42.5");
+    Grid->AddProgress(2, 0, clGreen, clWhite);
+    Grid->SetCells(3, 0, "x");
+    Grid->AddRating(3, 0, 5, clYellow, clWhite);
+    Grid->SetCells(1, 1, "");
+    Grid->AddProgressPie(1, 1, clBlue, 0);
+    TBitmap picture;
+    EXPECT_NO_THROW(CopyGridPicture(*Form, *Grid, picture));
+}
+
+} // namespace
