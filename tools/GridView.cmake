@@ -16,3 +16,8 @@ vistra_tests(gridview_tests HEADLESS SOURCES gridview/tests/GridViewLooksTest.cp
 add_test(NAME gridview_edit_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gridview/tests/GridViewEditXInput.sh
   $<TARGET_FILE:gridview> ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(gridview_edit_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)
+
+# Headers by the real X pointer: a click sorts, a drag on a border sizes.
+add_test(NAME gridview_mouse_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gridview/tests/GridViewMouseXInput.sh
+  $<TARGET_FILE:gridview> ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(gridview_mouse_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "grid/QuillGrid.h"
+#include "grid/model/SortSettings.h"
 #include "grid/files/GridFileFormats.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/PngImage.h"
@@ -100,7 +101,11 @@ int main(int argc, char** argv)
         TGridOptions options = grid->Options();
         options.Include(goEditing);
         options.Include(goTabs);
+        // Headers size and move columns and sort by a click.
+        options.Include(goColSizing);
+        options.Include(goColMoving);
         grid->SetOptions(options);
+        grid->SortSettings().SetShow(true);
         form->SetKeyPreview(true);
         form->OnKeyDown = [grid, form, file](TObject*, unsigned short& Key, TShiftState Shift) {
             if (Key != 'S' || !Shift.Contains(ssCtrl)) return;
