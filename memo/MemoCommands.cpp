@@ -564,7 +564,23 @@ void TQuillCustomMemo::KeyDown(unsigned short& Key, TShiftState Shift)
         if (!FReadOnly && IsEditAllowed()) CorrectWordAtCaret();
         ExecuteKeyCommand(Key, Shift);
         break;
-    case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME: case VK_INSERT: case VK_DELETE: case VK_BACK:
+    case VK_BACK:
+        // Alt+Backspace undoes, with Shift redoes; never on a read-only memo.
+        if (Shift.Contains(ssAlt)) {
+            if (FReadOnly) break;
+            if (Shift.Contains(ssShift)) Redo();
+            else Undo();
+            break;
+        }
+        ExecuteKeyCommand(Key, Shift);
+        break;
+    case 'F':
+    case 'H':
+        if (!Shift.Contains(ssCtrl)) return;
+        if (Key == 'F' && OnFind) OnFind(this);
+        if (Key == 'H' && OnReplace) OnReplace(this);
+        break;
+    case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME: case VK_INSERT: case VK_DELETE:
         ExecuteKeyCommand(Key, Shift);
         break;
     case VK_TAB:
@@ -602,4 +618,17 @@ void TQuillCustomMemo::KeyPress(char32_t& Key)
     InsertChar(typed);
     MarkModified(FCurY);
     DoChange();
+}
+
+// The clipboard messages an application sends to the focused edit control.
+void TQuillCustomMemo::WndProc(TMessage& Message)
+{
+    TCustomControl::WndProc(Message);
+    if (ComponentState().Contains(csDestroying)) return;
+    switch (Message.Msg) {
+    case WM_COPY: ClipboardCopy(); break;
+    case WM_CUT: ClipboardCut(); break;
+    case WM_PASTE: ClipboardPaste(); break;
+    default: break;
+    }
 }

@@ -355,6 +355,9 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     TQuillMemoLineBkColorEvent OnLineBkColor;
     TQuillMemoClipboardEvent OnClipboardAction;
     TQuillMemoWordCompleteEvent OnWordComplete;
+    // Ctrl+F and Ctrl+H.
+    TNotifyEvent OnFind;
+    TNotifyEvent OnReplace;
     std::function<void(int LnNo, const std::string& MarkerText)> OnMarkerAdded;
     std::function<void(int LnNo)> OnMarkerRemoved;
 
@@ -369,6 +372,7 @@ protected:
     void ClipboardPaste();
 
     void Paint() override;
+    void WndProc(TMessage& Message) override;
     void CreateParams(TCreateParams& Params) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WMGetDlgCode(TMessage& Message) override;

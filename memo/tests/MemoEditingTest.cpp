@@ -422,3 +422,34 @@ TEST_F(MemoTest, CorrectionStepsExchangeTheLineAndSkipALineThatIsGone)
     EXPECT_EQ(Text(), "one|TWO");
     EXPECT_FALSE(Memo->UndoList().IsPerforming());
 }
+
+TEST_F(MemoTest, AltBackspaceFindReplaceAndClipboardMessages)
+{
+    Type("abc");
+    Press(VK_BACK, {ssAlt});
+    EXPECT_EQ(Text(), "");
+    Press(VK_BACK, {ssAlt, ssShift});
+    EXPECT_EQ(Text(), "abc");
+    Memo->SetReadOnly(true);
+    Press(VK_BACK, {ssAlt});
+    EXPECT_EQ(Text(), "abc") << "a read-only memo is not undone";
+    Memo->SetReadOnly(false);
+
+    int finds = 0, replaces = 0;
+    Memo->OnFind = [&](TObject*) { ++finds; };
+    Memo->OnReplace = [&](TObject*) { ++replaces; };
+    Press('F', {ssCtrl});
+    Press('H', {ssCtrl});
+    EXPECT_EQ(finds, 1);
+    EXPECT_EQ(replaces, 1);
+    EXPECT_EQ(Text(), "abc") << "the letters are not typed";
+
+    Memo->SelectAll();
+    Memo->Perform(WM_COPY, 0, 0);
+    EXPECT_EQ(Clipboard()->AsText(), "abc");
+    Memo->Perform(WM_CUT, 0, 0);
+    EXPECT_EQ(Text(), "");
+    Memo->Perform(WM_PASTE, 0, 0);
+    Memo->Perform(WM_PASTE, 0, 0);
+    EXPECT_EQ(Text(), "abcabc");
+}
