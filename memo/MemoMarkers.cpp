@@ -192,3 +192,18 @@ bool TQuillCustomMemo::HasBookmarks() const
 {
     return std::any_of(FBookmarkList.begin(), FBookmarkList.end(), [](int line) { return line >= 0; });
 }
+
+void TQuillCustomMemo::InvalidateLineRow(int Line, int Below)
+{
+    if (Line < 0 || Line >= FLines->Count()) return;
+    TRect row = LineRowRect(FoldingActive() ? DisplayRowFromLine(Line) : Line);
+    row.Bottom += Below;
+    InvalidateRect(&row, true);
+}
+
+void TQuillCustomMemo::MoveBlockMark(BlockMark& Mark, int Line, int Start, int Len)
+{
+    InvalidateLineRow(Mark.OldLine, 2);
+    Mark = {Line, Start, Len, Line};
+    InvalidateLineRow(Line, 0);
+}

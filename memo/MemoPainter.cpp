@@ -60,7 +60,7 @@ public:
     TMemoRunPainter(TQuillCustomMemo& Memo, TCanvas& Canvas, int Line, TRect Pen, int CharWidth, bool Screen,
                     TColor Band)
         : M(Memo), C(Canvas), FLine(Line), FPen(Pen), FClipRight(Pen.Right), FCharWidth(CharWidth), FScreen(Screen),
-          FBand(Band)
+          FBand(Band), FOrigin(Screen ? 0 : Pen.Left)
     {
         M.OrderedSelection(FSX, FSY, FEX, FEY);
         bool visible = !(FSX == FEX && FSY == FEY) && !(M.FHideSelection && !M.Focused());
@@ -129,6 +129,13 @@ public:
         } else if (FLine == FEY && FSY < FEY && FSY >= 0) {
             b = std::clamp(FEX - FCount, 0, n);
         }
+        // A run starting at a block mark's column is the block word.
+        int column = (FPen.Left - FOrigin) / std::max(FCharWidth, 1);
+        if (M.FBlockShow && ((FLine == M.FBlockStart.Line && column == M.FBlockStart.Start) ||
+                             (FLine == M.FBlockEnd.Line && column == M.FBlockEnd.Start))) {
+            brush = M.FBlockColor;
+            transparent = false;
+        }
         DrawPart(Text.substr(0, a), font, brush, style, transparent);
         if (b > a) {
             TColor selFont = M.FSelColor, selBrush = M.FSelBkColor;
@@ -179,6 +186,8 @@ private:
     int FCharWidth;
     bool FScreen;
     TColor FBand;
+    // Pen x of the first visible column.
+    int FOrigin;
     bool FActive = false, FBreak = false;
     int FSX = 0, FSY = -1, FEX = 0, FEY = -1;
     int FCount = 0;
@@ -268,6 +277,14 @@ void TQuillCustomMemo::PaintLine(TCanvas& Canvas, int LineIndex, int DisplayRow,
                 int to = std::max(prop->FErrStart.Items(i) + prop->FErrLen.Items(i) - FLeftCol, 0);
                 if (from != to) DrawErrorWave(target, {from * FCellSize.W, 0, to * FCellSize.W, FCellSize.H - 2});
             }
+        if (FBlockShow && FBlockLineColor != clNone)
+            for (const BlockMark* mark : {&FBlockStart, &FBlockEnd})
+                if (mark->Line == LineIndex && mark->Start >= 0) {
+                    // Block-mark columns count from the first visible column.
+                    target.Pen()->SetColor(FBlockLineColor);
+                    target.MoveTo(mark->Start * FCellSize.W, FCellSize.H - 2);
+                    target.LineTo((mark->Start + mark->Len) * FCellSize.W, FCellSize.H - 2);
+                }
         Canvas.CopyRect(rowRect, target, {0, 0, rowRect.Width(), rowRect.Height()});
     }
 }

@@ -318,6 +318,17 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     int NumberOfPages(TCanvas& Canvas, int PageWidth, int PageHeight) const;
     void PrintToCanvas(TCanvas& Canvas, int PageWidth, int PageHeight, int PageNr);
 
+    // Block marks: the start and end words of a block, painted with BlockColor
+    // behind them and a BlockLineColor line under them while BlockShow is on.
+    void SetBlockStartMark(int Line, int Start, int Len) { MoveBlockMark(FBlockStart, Line, Start, Len); }
+    void SetBlockEndMark(int Line, int Start, int Len) { MoveBlockMark(FBlockEnd, Line, Start, Len); }
+    bool BlockShow() const noexcept { return FBlockShow; }
+    void SetBlockShow(bool Value) { FBlockShow = Value; }
+    TColor BlockColor() const noexcept { return FBlockColor; }
+    void SetBlockColor(TColor Value) { FBlockColor = Value; }
+    TColor BlockLineColor() const noexcept { return FBlockLineColor; }
+    void SetBlockLineColor(TColor Value) { FBlockLineColor = Value; }
+
     // Markers and numbered bookmarks.
     TQuillMarkerList& MarkerList() const noexcept { return *FMarkerList; }
     void SetMarkerList(const TQuillMarkerList& Value) { FMarkerList->Assign(&Value); }
@@ -461,6 +472,11 @@ private:
     void SelectWordAtCaret();
     // Caret to the start of Line, its folded regions opened, and with ToTop the line first in view.
     void GoToLine(int Line, bool ToTop);
+    struct BlockMark {
+        int Line = -1, Start = -1, Len = -1, OldLine = -1;
+    };
+    void MoveBlockMark(BlockMark& Mark, int Line, int Start, int Len);
+    void InvalidateLineRow(int Line, int Below);
     struct PageLayout {
         TRect Text;
         TRect PageNumberBand;
@@ -559,6 +575,9 @@ private:
     bool FLetCursorUpdate = true;
     TEditCharCase FCharCase = ecNormal;
     bool FAutoThemeAdapt = false;
+    bool FBlockShow = true;
+    TColor FBlockColor = clAqua, FBlockLineColor = clNone;
+    BlockMark FBlockStart, FBlockEnd;
     // Lines edited since the last wrap (-1: none), and a wrap in progress.
     int FWrapDirtyFrom = -1, FWrapDirtyTo = -1;
     bool FRewrapping = false;

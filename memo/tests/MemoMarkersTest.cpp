@@ -126,3 +126,29 @@ TEST_F(MemoTest, MarkerImagesDrawInTheGutter)
     EXPECT_TRUE(isRed(x, top + Memo->CellSize().H + 4)) << "the marker's image on its row";
     EXPECT_FALSE(isRed(x, top + 4));
 }
+
+TEST_F(MemoTest, BlockMarksPaintTheirWordAndUnderline)
+{
+    SetText({"begin x", "end"});
+    Memo->SetCurY(1);
+    Memo->SetBlockStartMark(0, 0, 5);
+    Memo->SetBlockLineColor(clRed);
+    backend::input::Pump();
+    Form->Update();
+    const TBitmap& surface = Form->Surface();
+    TPoint origin = Memo->ClientToParent({0, 0}, Form);
+    auto pixel = [&](int x, int y) {
+        const TRGBQuad& p = surface.ScanLine(origin.Y + y)[origin.X + x];
+        return TColor(p.rgbRed | p.rgbGreen << 8 | p.rgbBlue << 16);
+    };
+    TRect area = Memo->TextAreaRect();
+    TCellSize cell = Memo->CellSize();
+    EXPECT_EQ(pixel(area.Left + 5 * cell.W + cell.W / 2, area.Top + 3), clAqua) << "the block word's background";
+    EXPECT_EQ(pixel(area.Left + 2 * cell.W, area.Top + 1 + cell.H - 2), clRed) << "the line under the mark";
+    EXPECT_NE(pixel(area.Left + 5 * cell.W + cell.W / 2, area.Top + cell.H + 3), clAqua) << "the next line is plain";
+    Memo->SetBlockShow(false);
+    Memo->Invalidate();
+    backend::input::Pump();
+    Form->Update();
+    EXPECT_NE(pixel(area.Left + 5 * cell.W + cell.W / 2, area.Top + 3), clAqua);
+}
