@@ -353,6 +353,7 @@ void TQuillCustomDropDown::Assign(const TPersistent* Source)
     FPrecision = source->FPrecision;
     FDropDownHeader.Assign(source->FDropDownHeader);
     FDropDownFooter.Assign(source->FDropDownFooter);
+    FButtonAppearance.Assign(source->FButtonAppearance);
     FDropPosition = source->FDropPosition;
     FFlat = source->FFlat;
     SetDropDownButtonWidth(source->FButtonWidth);

@@ -4,6 +4,7 @@
 
 #include "controls/dropdown/DropDownForm.h"
 #include "controls/dropdown/QuillDropDown.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/ImageList.h"
 #include "render/HTMLRenderer.h"
@@ -30,6 +31,8 @@ void TPanelAppearance::AssignPanel(const TPanelAppearance& Source)
     BorderWidth = Source.BorderWidth;
     GradientDirection = Source.GradientDirection;
     ImageIndex = Source.ImageIndex;
+    Buttons = Source.Buttons;
+    ButtonAlignment = Source.ButtonAlignment;
     Height = Source.Height;
     SetVisible(Source.FVisible);
 }
@@ -65,7 +68,75 @@ void TDropDownPanel::Refresh()
     const TPanelAppearance& a = Appearance();
     SetHeight(a.Height);
     SetVisible(a.Visible());
+    CreateButtons();
     Invalidate();
+}
+
+TRect TDropDownPanel::ButtonArea() const
+{
+    const TRect r = ClientRect();
+    if (!FFooter) return {r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 3};
+    return {r.Left + 2, r.Top + 2, r.Right - (ShowsGrip() ? 14 : 2), r.Bottom - 2};
+}
+
+void TDropDownPanel::CreateButtons()
+{
+    for (auto it = FButtons.rbegin(); it != FButtons.rend(); ++it) delete *it;
+    FButtons.clear();
+    const TPanelAppearance& a = Appearance();
+    const TQuillButtonAppearance& look = FDropDown.ButtonAppearance();
+    const TImageList* images = FDropDown.Images();
+    const int maxHeight = ButtonArea().Height();
+    TBitmap probe(1, 1);
+    probe.Canvas()->Font()->Assign(&look.Font());
+    for (size_t i = 0; i < a.Buttons.size(); ++i) {
+        const TStripButton& item = a.Buttons[i];
+        auto* button = new TQuillButton(this, look);
+        button->SetParent(this);
+        button->SetCaption(item.Caption);
+        button->SetImages(images, item.ImageIndex);
+        button->SetEnabled(item.Enabled);
+        if (FFooter) button->SetModalResult(item.ModalResult, &FDropDown);
+        int w = probe.Canvas()->TextWidth(item.Caption), h = probe.Canvas()->TextHeight(item.Caption);
+        if (images && item.ImageIndex >= 0) {
+            w = std::max(w, images->Width());
+            h = std::max(h, images->Height());
+        }
+        w = item.Width > 0 ? item.Width : w + 8;
+        h = std::min(item.Height > 0 ? item.Height : h + 4, maxHeight);
+        button->SetBounds(0, 0, w, h);
+        button->SetTag(static_cast<int>(i));
+        button->OnClick = [this](TObject* Sender) {
+            const int index = static_cast<TQuillButton*>(Sender)->Tag();
+            auto& event = FFooter ? FDropDown.OnDropDownFooterButtonClick : FDropDown.OnDropDownHeaderButtonClick;
+            if (event) event(&FDropDown, index);
+        };
+        FButtons.push_back(button);
+    }
+    ArrangeButtons();
+}
+
+void TDropDownPanel::ArrangeButtons()
+{
+    if (FButtons.empty()) return;
+    const TRect area = ButtonArea();
+    int x = Appearance().ButtonAlignment == baRight ? area.Right : area.Left;
+    for (TQuillButton* button : FButtons) {
+        const int top = std::max(area.Top, (area.Bottom - button->Height()) / 2);
+        if (Appearance().ButtonAlignment == baRight) {
+            x -= button->Width();
+            button->SetBounds(x, top, button->Width(), button->Height());
+        } else {
+            button->SetBounds(x, top, button->Width(), button->Height());
+            x += button->Width();
+        }
+    }
+}
+
+void TDropDownPanel::BoundsChanged()
+{
+    TCustomControl::BoundsChanged();
+    ArrangeButtons();
 }
 
 void TDropDownPanel::Paint()
@@ -95,6 +166,8 @@ void TDropDownPanel::Paint()
         canvas.Font()->Assign(&a.Font());
         canvas.Brush()->SetStyle(bsClear);
         TRect bounds{textLeft, content.Top, content.Right, content.Bottom};
+        // The caption stops short of the buttons.
+        if (!FButtons.empty()) bounds.Right = FButtons.back()->Left() - 2;
         THTMLRenderParams params;
         params.Images = images;
         params.MeasureOnly = true;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/dropdown/DropDownButtons.h"
 #include "controls/dropdown/DropDownDrawing.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/ui/CustomControl.h"
@@ -37,6 +38,10 @@ public:
     TGradientDirection GradientDirection = gdVertical;
     // The picture of the drop-down's image list shown before the caption; -1 none.
     int ImageIndex = -1;
+    // The strip's buttons, laid out from the right edge leftwards (baRight,
+    // the first rightmost) or from the left edge rightwards.
+    std::vector<TStripButton> Buttons;
+    TButtonAlignment ButtonAlignment = baRight;
     TFont& Font() const noexcept { return *FFont; }
     TNotifyEvent OnChange;
 
@@ -72,8 +77,9 @@ class TDropDownPanel : public TCustomControl {
     const TPanelAppearance& Appearance() const;
     // Whether the footer shows its size grip now.
     bool ShowsGrip() const;
-    // Takes the drop-down's current settings.
+    // Takes the drop-down's current settings and builds its buttons anew.
     void Refresh();
+    const std::vector<TQuillButton*>& ButtonList() const noexcept { return FButtons; }
 
     TDrawBackGroundEvent OnDrawBackGround;
     TGetTextEvent OnGetText;
@@ -84,6 +90,7 @@ class TDropDownPanel : public TCustomControl {
 
 protected:
     void Paint() override;
+    void BoundsChanged() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -92,6 +99,9 @@ private:
     void PaintBorder(TCanvas& Canvas, TRect R, const TPanelAppearance& A);
     void PaintGrip(TCanvas& Canvas, TRect R, const TPanelAppearance& A);
     bool InGrip(int X, int Y) const;
+    void CreateButtons();
+    void ArrangeButtons();
+    TRect ButtonArea() const;
 
     TQuillCustomDropDown& FDropDown;
     bool FFooter;
@@ -99,6 +109,7 @@ private:
     bool FSizing = false;
     TPoint FSizeStart;
     TSize FStartSize;
+    std::vector<TQuillButton*> FButtons;
 };
 
 } // namespace controls

@@ -29,6 +29,7 @@ class TDropDownForm;
 
 using TDropDownEvent = std::function<void(TObject* Sender, bool& AcceptDrop)>;
 using TDropUpEvent = std::function<void(TObject* Sender, bool Cancelled)>;
+using TButtonClickEvent = std::function<void(TObject* Sender, int ButtonIndex)>;
 
 enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
 
@@ -75,6 +76,9 @@ class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTo
     const THeaderAppearance& DropDownHeader() const noexcept { return FDropDownHeader; }
     TFooterAppearance& DropDownFooter() noexcept { return FDropDownFooter; }
     const TFooterAppearance& DropDownFooter() const noexcept { return FDropDownFooter; }
+    // The look every header and footer button shares.
+    TQuillButtonAppearance& ButtonAppearance() noexcept { return FButtonAppearance; }
+    const TQuillButtonAppearance& ButtonAppearance() const noexcept { return FButtonAppearance; }
     // The user may resize the popup through the footer's size grip.
     bool DropDownSizeable() const noexcept { return FDropDownSizeable; }
     void SetDropDownSizeable(bool Value) noexcept { FDropDownSizeable = Value; }
@@ -168,6 +172,7 @@ class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTo
     TNotifyEvent OnBeforeDropUp;
     TDropUpEvent OnDropUp;
     TDrawBackGroundEvent OnDrawHeader, OnDrawFooter;
+    TButtonClickEvent OnDropDownHeaderButtonClick, OnDropDownFooterButtonClick;
     TGetTextEvent OnGetHeaderText, OnGetFooterText;
 
     // The popup's smallest size.
@@ -261,6 +266,7 @@ private:
     bool FDropDownShadow = true;
     THeaderAppearance FDropDownHeader;
     TFooterAppearance FDropDownFooter;
+    TQuillButtonAppearance FButtonAppearance;
     bool FDroppedDown = false;
     bool FButtonPressed = false;
     TControl* FControl = nullptr;

@@ -155,3 +155,40 @@ TEST_F(DropDownPopupTest, AStripShowsItsPictureBeforeTheCaption)
     Drop->HideDropDown(false);
     Drop->SetImages(nullptr);
 }
+
+TEST_F(DropDownPopupTest, StripButtonsLineUpAndClickAndFooterButtonsDecide)
+{
+    for (const char* caption : {"One", "Two", "Three"}) Drop->DropDownHeader().Buttons.push_back({caption});
+    TStripButton ok{"OK"}, cancel{"Cancel"};
+    ok.ModalResult = mrOk;
+    cancel.ModalResult = mrCancel;
+    Drop->DropDownFooter().Buttons = {ok, cancel};
+    std::vector<int> headerClicks, footerClicks;
+    Drop->OnDropDownHeaderButtonClick = [&](TObject*, int index) { headerClicks.push_back(index); };
+    Drop->OnDropDownFooterButtonClick = [&](TObject*, int index) { footerClicks.push_back(index); };
+    Drop->SetText("alpha");
+    Drop->ShowDropDown();
+    const auto& header = Popup().Header()->ButtonList();
+    ASSERT_EQ(header.size(), 3u);
+    // Right aligned: the first is the rightmost, and they touch.
+    EXPECT_EQ(header[0]->Left() + header[0]->Width(), Popup().Header()->ClientWidth() - 2);
+    EXPECT_EQ(header[1]->Left() + header[1]->Width(), header[0]->Left());
+    EXPECT_EQ(header[2]->Left() + header[2]->Width(), header[1]->Left());
+    input::Click(*header[1], {3, 3});
+    EXPECT_EQ(headerClicks, std::vector<int>{1});
+    EXPECT_TRUE(Drop->DroppedDown()) << "a header button keeps the popup open";
+
+    input::PressKey(*Form, VK_DOWN);
+    ASSERT_EQ(Drop->Text(), "beta");
+    const auto& footer = Popup().Footer()->ButtonList();
+    ASSERT_EQ(footer.size(), 2u);
+    input::Click(*footer[1], {3, 3});
+    EXPECT_FALSE(Drop->DroppedDown());
+    EXPECT_EQ(Drop->Text(), "alpha") << "Cancel closes and cancels";
+    EXPECT_EQ(footerClicks, std::vector<int>{1});
+
+    Drop->ShowDropDown();
+    input::Click(*Popup().Footer()->ButtonList()[0], {3, 3});
+    EXPECT_FALSE(Drop->DroppedDown());
+    EXPECT_EQ(footerClicks, (std::vector<int>{1, 0}));
+}
