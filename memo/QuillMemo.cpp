@@ -156,6 +156,7 @@ void TQuillCustomMemo::SetLines(const TStrings& Value)
             FLines->SetStrings(i, line);
         }
     InvalidateTopLineStyle();
+    UpdateWrap();
     DoSelectionChange();
     Invalidate();
 }

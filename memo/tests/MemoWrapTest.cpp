@@ -178,6 +178,10 @@ TEST_F(MemoWrapTest, AssignCopiesSettingsAndTheLogicalText)
     EXPECT_EQ(copy.AutoCorrect().OldValue().Count(), 1);
     EXPECT_EQ(copy.TabSize(), 4) << "the tab size is not copied";
     EXPECT_EQ(memo::WrappedText(copy.Lines()), "aa bb cc dd\r\nx\r\n") << "wrapped lines arrive as the logical text";
+    TStringList text;
+    text.Add("ee ff gg hh");
+    copy.SetLines(text);
+    EXPECT_EQ(copy.Lines().Count(), 2) << "text written while wrapping is on is wrapped";
     TStringList notAMemo;
     copy.Assign(&notAMemo);
     EXPECT_TRUE(copy.ReadOnly());
