@@ -17,6 +17,7 @@
 #include "grid/data/SortKey.h"
 #include "grid/interact/GridEditEvents.h"
 #include "grid/files/FileSettings.h"
+#include "grid/model/BehaviourSettings.h"
 #include "grid/model/CellGraphic.h"
 #include "grid/model/ModelEnums.h"
 #include "grid/paint/GridLooks.h"

@@ -3,7 +3,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 class TObject;
 
@@ -13,26 +12,6 @@ enum TImportState { isImportStart, isImportNextRow, isImportDone };
 
 using TFileProgressEvent = std::function<void(TObject* Sender, int Progression)>;
 using TCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
-
-// How the grid writes HTML tables.
-struct THTMLSettings {
-    int BorderSize = 1;
-    int CellSpacing = 0;
-    int CellPadding = 0;
-    // Accented letters as named entities too; markup characters always are.
-    bool ConvertSpecialChars = false;
-    std::string FooterFile;
-    std::string HeaderFile;
-    bool NonBreakingText = false;
-    std::string PrefixTag;
-    bool SaveColor = true;
-    std::string SuffixTag;
-    std::string Summary;
-    std::string TableStyle;
-    int Width = 100;
-    bool XHTML = false;
-    std::vector<int> ColWidths;
-};
 
 namespace grid {
 

@@ -1,6 +1,9 @@
 // The grid's HTML tables: a style block of the cells' looks and one table row per grid row.
 #include "grid/QuillGrid.h"
 
+#include "grid/base/AuxLists.h"
+#include "grid/model/BehaviourSettings.h"
+
 #include "grid/files/FileBytes.h"
 #include "platform/classes/StringList.h"
 #include "platform/graphics/Colors.h"
@@ -78,7 +81,7 @@ std::string TQuillStringGrid::HTMLCellLine(int ACol, int ARow, bool Header, bool
                                            std::vector<std::string>& Classes)
 {
     if (IsMergedNonBaseCell(ACol, ARow)) return {};
-    const THTMLSettings& settings = FHTMLSettings;
+    THTMLSettings& settings = FHTMLSettings;
     std::string text;
     GetSaveCellText(RealColIndex(ACol), ARow, text);
     const bool empty = Trim(text).empty();
@@ -90,8 +93,8 @@ std::string TQuillStringGrid::HTMLCellLine(int ACol, int ARow, bool Header, bool
         if (!URLFull()) shown = web ? text.substr(scheme + 3, 255) : text.substr(text.find("mailto:") + 7);
         content = "<a href=" + Quoted(EscapeMarkup(text)) + ">" + LineBreaksToHTML(EscapeMarkup(shown)) + "</a>";
     } else {
-        content = settings.ConvertSpecialChars ? EscapeHTMLChars(text) : EscapeMarkup(text);
-        if (settings.NonBreakingText && !Header) content = SpacesToNbsp(content);
+        content = settings.ConvertSpecialChars() ? EscapeHTMLChars(text) : EscapeMarkup(text);
+        if (settings.NonBreakingText() && !Header) content = SpacesToNbsp(content);
         content = LineBreaksToHTML(content);
     }
     if (empty) content = "&nbsp;";
@@ -112,8 +115,8 @@ std::string TQuillStringGrid::HTMLCellLine(int ACol, int ARow, bool Header, bool
                         direction);
     const TColor background = Header ? FixedColor() : brush.Color();
     std::vector<std::string> declarations;
-    if (settings.SaveColor && background != clNone) declarations.push_back("background-color: #" + HexColor(background));
-    if (settings.SaveColor && font.Color() != clNone) declarations.push_back("color: #" + HexColor(font.Color()));
+    if (settings.SaveColor() && background != clNone) declarations.push_back("background-color: #" + HexColor(background));
+    if (settings.SaveColor() && font.Color() != clNone) declarations.push_back("color: #" + HexColor(font.Color()));
     declarations.push_back("font-size:" + IntToStr(font.Size()) + "pt");
     if (font.Style().Contains(fsItalic)) declarations.push_back("font-style: italic");
     if (font.Style().Contains(fsBold)) declarations.push_back("font-weight: bold");
@@ -135,15 +138,16 @@ std::string TQuillStringGrid::HTMLCellLine(int ACol, int ARow, bool Header, bool
     if (Widths) {
         const int firstCol = SaveFixedCells() || SaveFixedCols() ? 0 : FixedCols();
         const std::size_t index = static_cast<std::size_t>(Header ? ACol : ACol - firstCol);
-        if (index < settings.ColWidths.size())
-            line += (Header ? " WIDTH=" : " width=") + IntToStr(settings.ColWidths[index]);
+        TIntList& widths = *FHTMLSettings.ColWidths();
+        if (index < static_cast<std::size_t>(widths.Count()))
+            line += (Header ? " WIDTH=" : " width=") + IntToStr(widths.GetInteger(static_cast<int>(index)));
     }
     return line + ">" + content + "</td>";
 }
 
 std::string TQuillStringGrid::SaveToHTMLString()
 {
-    const THTMLSettings& settings = FHTMLSettings;
+    THTMLSettings& settings = FHTMLSettings;
     const int firstCol = SaveFixedCells() || SaveFixedCols() ? 0 : FixedCols();
     const bool header = FixedRows() > 0 && (SaveFixedCells() || SaveFixedRows());
     const int firstRow = header ? 1 : SaveFixedCells() || SaveFixedRows() ? 0 : FixedRows();
@@ -168,43 +172,43 @@ std::string TQuillStringGrid::SaveToHTMLString()
     ExportNotification(esExportDone, -1);
 
     std::string out;
-    if (settings.XHTML) {
+    if (settings.XHTML()) {
         out += "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
                "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"\r\n"
                "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\r\n"
                "<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\" lang=\"en\">\r\n";
     }
-    out += settings.PrefixTag;
+    out += settings.PrefixTag();
     out += "<style>\r\n";
     for (std::size_t i = 0; i < classes.size(); ++i)
         out += ".c" + std::to_string(i) + " {" + classes[i] + "}\r\n";
     out += "</style>\r\n";
-    out += "<TABLE BORDER=" + Quoted(IntToStr(settings.BorderSize)) + " CELLSPACING=" + Quoted(IntToStr(settings.CellSpacing)) +
-           " CELLPADDING=" + Quoted(IntToStr(settings.CellPadding)) + " ";
-    if (!settings.Summary.empty()) out += "SUMMARY=" + Quoted(EscapeMarkup(settings.Summary)) + " ";
-    if (!settings.TableStyle.empty()) out += " " + settings.TableStyle + " ";
-    out += " WIDTH=" + Quoted(IntToStr(settings.Width) + "%") + ">\r\n";
+    out += "<TABLE BORDER=" + Quoted(IntToStr(settings.BorderSize())) + " CELLSPACING=" + Quoted(IntToStr(settings.CellSpacing())) +
+           " CELLPADDING=" + Quoted(IntToStr(settings.CellPadding())) + " ";
+    if (!settings.Summary().empty()) out += "SUMMARY=" + Quoted(EscapeMarkup(settings.Summary())) + " ";
+    if (!settings.TableStyle().empty()) out += " " + settings.TableStyle() + " ";
+    out += " WIDTH=" + Quoted(IntToStr(settings.Width()) + "%") + ">\r\n";
     out += rows;
     out += "</TABLE>\r\n";
-    if (!settings.SuffixTag.empty()) out += settings.SuffixTag + "\r\n";
-    if (settings.XHTML) out += "</HTML>\r\n";
+    if (!settings.SuffixTag().empty()) out += settings.SuffixTag() + "\r\n";
+    if (settings.XHTML()) out += "</HTML>\r\n";
     return out;
 }
 
 void TQuillStringGrid::SaveHTMLFile(const std::string& FileName, bool Unicode, std::string Earlier)
 {
-    const THTMLSettings& settings = FHTMLSettings;
+    THTMLSettings& settings = FHTMLSettings;
     auto fileText = [](const std::string& Name) {
         std::string text = DecodeTextBytes(grid::files::ReadFileBytes(Name));
         if (!text.empty() && text.back() != '\n') text += "\r\n";
         return text;
     };
     std::string text = std::move(Earlier);
-    if (!settings.HeaderFile.empty()) text += fileText(settings.HeaderFile);
+    if (!settings.HeaderFile().empty()) text += fileText(settings.HeaderFile());
     std::string table = SaveToHTMLString();
-    if (Unicode && settings.XHTML) table.replace(table.find("utf-8"), 5, "utf-16");
+    if (Unicode && settings.XHTML()) table.replace(table.find("utf-8"), 5, "utf-16");
     text += table;
-    if (!settings.FooterFile.empty()) text += fileText(settings.FooterFile);
+    if (!settings.FooterFile().empty()) text += fileText(settings.FooterFile());
     grid::files::SaveFileBytes(FileName,
                                Unicode ? EncodeTextBytes(text, TEncoding::Unicode, true) : AsciiWithReferences(text));
 }
