@@ -415,4 +415,49 @@ void BaselineGroupRowVectors(benchmark::State& state)
 }
 BENCHMARK(BaselineGroupRowVectors)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// Column statistics over a million rows.
+void GridColumnSumAvgStdDev(benchmark::State& state)
+{
+    TQuillStringGrid& grid = *Scene().Grid;
+    for (auto _ : state) {
+        double total = grid.ColumnSum(NumberCol, -1, -1);
+        total += grid.ColumnAvg(NumberCol, -1, -1);
+        total += grid.ColumnStdDev(NumberCol, -1, -1);
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetItemsProcessed(state.iterations() * Rows() * 3);
+}
+BENCHMARK(GridColumnSumAvgStdDev)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Baseline: each statistic parses the texts of the column and folds them.
+void BaselineSumAvgStdDevLoops(benchmark::State& state)
+{
+    const auto& texts = Data().columns[NumberCol];
+    const auto values = [&] {
+        std::vector<double> numbers;
+        for (const std::string& text : texts) {
+            double value = 0;
+            if (std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc())
+                numbers.push_back(value);
+        }
+        return numbers;
+    };
+    for (auto _ : state) {
+        double sum = 0;
+        for (double v : values()) sum += v;
+        const std::vector<double> forMean = values();
+        double mean = 0;
+        for (double v : forMean) mean += v;
+        mean /= static_cast<double>(forMean.size());
+        const std::vector<double> forDeviation = values();
+        double squares = 0, centre = 0;
+        for (double v : forDeviation) centre += v;
+        centre /= static_cast<double>(forDeviation.size());
+        for (double v : forDeviation) squares += (v - centre) * (v - centre);
+        benchmark::DoNotOptimize(sum + mean + squares);
+    }
+    state.SetItemsProcessed(state.iterations() * Rows() * 3);
+}
+BENCHMARK(BaselineSumAvgStdDevLoops)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 } // namespace

@@ -58,6 +58,7 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
     FFilter = std::make_unique<TFilter>(nullptr);
     FFilterList = std::make_unique<TStringList>();
     FGrouping = std::make_unique<TGrouping>();
+    FColumnSize = std::make_unique<TColumnSize>(nullptr);
     FRowStore->SetShownCount(TCustomGrid::RowCount());
     FRowStore->SetRowWidthHint(ColCount());
     GridLinkCursor = grid::GridLinkCursorHandPoint;

@@ -30,6 +30,7 @@ class TSortIndexList;
 class TSortSettings;
 class TFilter;
 class TGrouping;
+class TColumnSize;
 class TIcon;
 class TPicture;
 class TMouseActions;
@@ -72,6 +73,7 @@ enum TFindParameters {
     fnFindInPresetCol, fnFindInPresetRow, fnSelectedCells, fnIncludeHiddenRows
 };
 using TFindParams = TSet<TFindParameters, 16>;
+using TFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 
 // The grid module's shared state.
@@ -864,6 +866,20 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones {
     void GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }
     TGroupCalcEvent OnGroupCalc;
 
+    // Footers and column stretching. A footer row (FixedFooters) whose cells
+    // carry a calculation type shows that statistic of the normal rows above
+    // it, hidden rows included.
+    virtual void UpdateFooterValues(int ACol);
+    // ACol -1: every column.
+    void CalcFooter(int ACol) { UpdateFooterValues(ACol); }
+    TFooterCalcEvent OnFooterCalc;
+    TColumnSize& ColumnSize() noexcept { return *FColumnSize; }
+    // Widens or narrows a display column (-1: the last) to fill the client
+    // width; raises EQuillGridError "Stretch column index out of range" for
+    // a column outside the grid.
+    void StretchColumn(int ACol);
+    void StretchRightColumn() { StretchColumn(ColCount() - 1); }
+
 protected:
     void Paint() override;
     void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
@@ -1044,6 +1060,13 @@ private:
     std::string FGroupCaption;
     std::string FGroupFooter;
     std::vector<std::string> FGroupHiddenValues;
+
+    // Footers and stretching.
+    std::unique_ptr<TColumnSize> FColumnSize;
+    bool FIsColChanging = false;
+    bool FColChangeFlag = false;
+    // Set while the footer calculates: statistic ranges are real rows.
+    bool FRealStatisticRows = false;
 
     std::string FFloatFormat = "%.2f";
     std::string FCheckTrue = "Y";

@@ -160,6 +160,7 @@ void TQuillStringGrid::SetFilterActive(bool Value)
         }
         SetTopRow(FixedRows());
     }
+    CalcFooter(-1);
 }
 
 // Shows the rows of the last level again. The level count drops with it, so
@@ -176,6 +177,7 @@ bool TQuillStringGrid::RemoveLastFilter()
 {
     if (FFilterLevel <= 0) return false;
     EndFilterLevel();
+    CalcFooter(-1);
     return FFilterLevel > 1;
 }
 

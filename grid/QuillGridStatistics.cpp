@@ -7,6 +7,7 @@
 
 #include "grid/base/MouseActions.h"
 #include "grid/base/QuillUtilParse.h"
+#include "grid/data/SortKey.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
@@ -16,6 +17,8 @@ namespace {
 // texts such as "x", which the typed reading takes as 0, are left out.
 bool TryStatisticValue(const std::string& Text, double& Value)
 {
+    // Plain decimals, the usual content of a numeric column, are read at once.
+    if (grid::ReadPlainDecimal(Text, Value)) return true;
     const std::string number = NormalizeNumberText(Text);
     return !number.empty() && number != "-" && grid::TryCellFloat(Text, Value);
 }
@@ -63,8 +66,9 @@ void TQuillStringGrid::StatisticRows(int& FromRow, int& ToRow, bool& Real) const
         FromRow = FixedRows();
         ToRow = RowCount() - FFixedFooters - 1;
     }
-    // A range past the shown rows counts real rows, hidden ones included.
-    Real = ToRow >= RowCount();
+    // A range past the shown rows counts real rows, hidden ones included;
+    // the footer names real rows wherever its range ends.
+    Real = FRealStatisticRows || ToRow >= RowCount();
 }
 
 std::vector<double> TQuillStringGrid::ColumnValues(int ACol, int FromRow, int ToRow)

@@ -32,25 +32,6 @@ bool CannotBeNumber(std::string_view Text)
     return false;
 }
 
-// "-12" or "3.25" under a "." decimal separator: certainly a number by the
-// locale rules, read without the general classification.
-bool ReadPlainDecimal(std::string_view Text, double& Value)
-{
-    if (LocaleDecimalSeparator() != '.' || Text.empty()) return false;
-    std::size_t i = Text[0] == '-' ? 1 : 0;
-    const std::size_t digits = i;
-    while (i < Text.size() && IsAsciiDigit(Text[i])) ++i;
-    if (i == digits) return false;
-    if (i < Text.size() && Text[i] == '.') {
-        const std::size_t fraction = ++i;
-        while (i < Text.size() && IsAsciiDigit(Text[i])) ++i;
-        if (i == fraction) return false;
-    }
-    if (i != Text.size()) return false;
-    const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
-    return error == std::errc() && end == Text.data() + Text.size();
-}
-
 bool ParseInvariant(const std::string& Text, double& Value)
 {
     return TryStrToFloat(Text, Value, InvariantFormatSettings()) && std::isfinite(Value);
@@ -154,6 +135,23 @@ TSortKey AutomaticKey(std::string_view Text, bool IgnoreCase)
 }
 
 } // namespace
+
+bool ReadPlainDecimal(std::string_view Text, double& Value)
+{
+    if (LocaleDecimalSeparator() != '.' || Text.empty()) return false;
+    std::size_t i = Text[0] == '-' ? 1 : 0;
+    const std::size_t digits = i;
+    while (i < Text.size() && IsAsciiDigit(Text[i])) ++i;
+    if (i == digits) return false;
+    if (i < Text.size() && Text[i] == '.') {
+        const std::size_t fraction = ++i;
+        while (i < Text.size() && IsAsciiDigit(Text[i])) ++i;
+        if (i == fraction) return false;
+    }
+    if (i != Text.size()) return false;
+    const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
+    return error == std::errc() && end == Text.data() + Text.size();
+}
 
 bool ReadLocaleNumber(std::string_view Text, double& Value)
 {

@@ -47,6 +47,9 @@ TSortKey MakeSortKey(TSortStyle Style, std::string_view Text, const TSortKeyOpti
 // -1, 0 or 1 in ascending order.
 int CompareSortKeys(const TSortKeyRef& A, const TSortKeyRef& B) noexcept;
 
+// "-12" or "3.25" under a "." decimal separator: a number by any reading,
+// taken without the general classification. False for anything else.
+bool ReadPlainDecimal(std::string_view Text, double& Value);
 // A number by the locale rules read as a double ("1,234.5", "1e3"); False for
 // anything else.
 bool ReadLocaleNumber(std::string_view Text, double& Value);
