@@ -89,20 +89,10 @@ void TQuillButton::Paint()
         color = a.ColorHot, colorTo = a.ColorHot, border = a.BorderColorHot;
     }
     DrawRectangle(c, ClientRect(), color, colorTo, a.Gradient, border, 1);
-    TRect r = ClientRect();
-    const bool image = FImages && FImageIndex >= 0 && FImageIndex < FImages->Count();
-    if (image) {
-        FImages->Draw(&c, r.Left + 4, r.Top + (r.Height() - FImages->Height()) / 2, FImageIndex, Enabled());
-        r.Left += FImages->Width() + 8;
-    }
-    std::string caption = Caption();
-    if (caption.empty()) return;
     c.Font()->Assign(&a.Font());
     if (!Enabled()) c.Font()->SetColor(clGrayText);
     c.Brush()->SetStyle(bsClear);
-    TTextFormat format{tfSingleLine, tfVerticalCenter, tfEndEllipsis};
-    if (!image) format.Include(tfCenter);
-    c.TextRect(r, caption, format);
+    DrawImageAndText(c, ClientRect(), Caption(), FImageIndex, FImages, Enabled());
 }
 
 void TQuillButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)

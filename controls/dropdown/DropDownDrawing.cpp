@@ -5,6 +5,7 @@
 
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/graphics/ImageList.h"
 #include "platform/graphics/TextOutput.h"
 #include "platform/rtl/Strings.h"
 
@@ -96,6 +97,21 @@ std::string TruncateText(TCanvas& Canvas, std::string_view Text, int MaxWidth, b
         }
     }
     return found ? candidate(low - 1) : whole;
+}
+
+void DrawImageAndText(TCanvas& Canvas, TRect Rect, std::string_view Text, int ImageIndex, const TImageList* Images,
+                      bool Enabled)
+{
+    const bool image = Images && ImageIndex >= 0 && ImageIndex < Images->Count();
+    if (image) {
+        Images->Draw(&Canvas, Rect.Left + 4, Rect.Top + (Rect.Height() - Images->Height()) / 2, ImageIndex, Enabled);
+        Rect.Left += Images->Width() + 8;
+    }
+    if (Text.empty()) return;
+    TTextFormat format{tfSingleLine, tfVerticalCenter, tfEndEllipsis};
+    if (!image) format.Include(tfCenter);
+    std::string text(Text);
+    Canvas.TextRect(Rect, text, format);
 }
 
 void DrawRectangle(TCanvas& Canvas, TRect Rect, TColor Color, TColor ColorTo, TGradientDirection Direction,

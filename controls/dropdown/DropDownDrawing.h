@@ -9,6 +9,7 @@
 #include "platform/graphics/Types.h"
 
 class TCanvas;
+class TImageList;
 
 namespace controls {
 
@@ -33,6 +34,12 @@ TSize MeasureTextLine(TCanvas& Canvas, std::string_view Text);
 // The longest leading part of Text narrower than MaxWidth (with "..." when
 // AddEllipsis); Text itself when it fits, or when no part does.
 std::string TruncateText(TCanvas& Canvas, std::string_view Text, int MaxWidth, bool AddEllipsis);
+
+// An image of Images (ImageIndex 0 or more) at the left, vertically centred,
+// and a one-line caption with an end ellipsis: centred without an image, after
+// it with one. An empty text draws no caption.
+void DrawImageAndText(TCanvas& Canvas, TRect Rect, std::string_view Text, int ImageIndex, const TImageList* Images,
+                      bool Enabled = true);
 
 // A gradient (ColorTo set) or plain (Color set) fill with an optional outline.
 void DrawRectangle(TCanvas& Canvas, TRect Rect, TColor Color, TColor ColorTo, TGradientDirection Direction,

@@ -48,6 +48,60 @@ constexpr std::array<TStyleColors, 15> StyleTable{{
      TColor(0xD7D7D6), TColor(0x6D6D6D)},
 }};
 
+// Button colours per style: face, hot, down, disabled and checked.
+struct TButtonStyleColors {
+    TQORStyle style;
+    TColor color, colorTo, border;
+    TColor hot, hotTo, borderHot;
+    TColor down, downTo, borderDown;
+    TColor disabled, disabledTo;
+    TColor checked, checkedTo, borderChecked;
+};
+
+constexpr TColor Office2003Hot = TColor(0xEBFDFF), Office2003HotTo = TColor(0xACECFF);
+
+// The Office 2003 and 2007 styles and Whidbey share all but their face.
+constexpr TButtonStyleColors OfficeButton(TQORStyle Style, TColor Color, TColor ColorTo)
+{
+    return {Style, Color, ColorTo, clNone, Office2003Hot, Office2003HotTo, TColor(0x99CEDB), TColor(0xAAD9FF),
+            TColor(0x6EBBFF), TColor(0x42AEFE), TColor(0xF2F2F2), TColor(0xB6B6B6), TColor(0x76AFF1),
+            TColor(0x4190F3), TColor(0x45667B)};
+}
+
+constexpr TButtonStyleColors Office2010Button(TQORStyle Style, TColor Color, TColor ColorTo, TColor Border)
+{
+    return {Style, Color, ColorTo, Border, TColor(0x8AE3FD), clNone, TColor(0x58CAF1), TColor(0x6CD0FF), clNone,
+            TColor(0x308AC2), TColor(0xF2F2F2), TColor(0xB6B6B6), TColor(0x45E1FE), clNone, TColor(0x4FA0CE)};
+}
+
+constexpr std::array<TButtonStyleColors, 15> ButtonStyleTable{{
+    OfficeButton(tsOffice2003Blue, TColor(0xFCE1CB), TColor(0xE0A57D)),
+    OfficeButton(tsOffice2003Silver, TColor(0xECE2E1), TColor(0xB39698)),
+    OfficeButton(tsOffice2003Olive, TColor(0xCFF0EA), TColor(0x8CC0B1)),
+    OfficeButton(tsOffice2007Luna, TColor(0xFFEFE3), TColor(0xFFDDC4)),
+    OfficeButton(tsOffice2007Obsidian, TColor(0xF2F1F0), TColor(0xC9C2BD)),
+    OfficeButton(tsWhidbey, TColor(0xFFFFFF), TColor(0xDFEDF0)),
+    OfficeButton(tsOffice2007Silver, TColor(0xF9F8F8), TColor(0xE4E2DF)),
+    {tsOffice2003Classic, TColor(0xFFFFFF), TColor(0xC9D1D5), clNone, TColor(0xD2BDB6), TColor(0xD2BDB6),
+     TColor(0x808080), TColor(0xB59285), TColor(0xB59285), TColor(0x808080), TColor(0xD8D5D4), TColor(0xD8D5D4),
+     TColor(0xD8D5D4), TColor(0xD8D5D4), TColor(0x808080)},
+    {tsWindowsXP, TColor(0xFFFFFF), clBtnFace, clNone, TColor(0xEFD3C6), TColor(0xEFD3C6), clHighlight,
+     clInactiveCaption, clInactiveCaption, clHighlight, TColor(0xB6B6B6), TColor(0xB6B6B6), TColor(0xB9D8DC),
+     TColor(0xB9D8DC), clBlack},
+    // The checked border is the pressed one.
+    {tsWindowsVista, TColor(0xFFFDF9), TColor(0xFFFAF0), TColor(0xFCF2DA), TColor(0xFEF9F0), TColor(0xFFFAF0),
+     TColor(0xFCF2DA), TColor(0xFEF9F0), TColor(0xFDF0D7), TColor(0xFEDF9A), TColor(0xFFFFFF), TColor(0xFFFFFF),
+     TColor(0xFEF9F0), TColor(0xFDF0D7), TColor(0xFEDF9A)},
+    {tsWindows7, TColor(0xFDFBFA), TColor(0xFDF3EB), TColor(0xFBD6B8), TColor(0xFDFBFA), TColor(0xFDF3EB),
+     TColor(0xFBD6B8), TColor(0xFCEBDC), TColor(0xFCDBC1), TColor(0xCEA27D), TColor(0xFFFFFF), TColor(0xFFFFFF),
+     TColor(0xFEF9F0), TColor(0xFCDBC1), TColor(0xCEA27D)},
+    {tsTerminal, clBtnFace, clBtnFace, clNone, TColor(0xC0C0C0), TColor(0xC0C0C0), TColor(0x808080), clHighlight,
+     clHighlight, TColor(0x808080), clBtnFace, clBtnFace, clBtnFace, clBtnFace, clHighlight},
+    Office2010Button(tsOffice2010Blue, TColor(0xFDF6EF), TColor(0xF0DAC7), TColor(0xC7B29F)),
+    Office2010Button(tsOffice2010Silver, TColor(0xFFFFFF), TColor(0xEDE5E0), TColor(0xD2CDC8)),
+    Office2010Button(tsOffice2010Black, TColor(0xBFBFBF), TColor(0x919191), TColor(0xD7D7D6)),
+}};
+
 void Take(TColor& Target, TColor Value)
 {
     if (Value != Kept) Target = Value;
@@ -72,6 +126,15 @@ void TQuillCustomDropDown::SetComponentStyle(TQORStyle AStyle)
         Take(FDropDownFooter.BorderColor, s.footerBorder);
         Take(FDropDownFooter.Color, s.footer);
         Take(FDropDownFooter.ColorTo, s.footerTo);
+    }
+    for (const TButtonStyleColors& b : ButtonStyleTable) {
+        if (b.style != AStyle) continue;
+        TQuillButtonAppearance& a = FButtonAppearance;
+        a.Color = b.color, a.ColorTo = b.colorTo, a.BorderColor = b.border;
+        a.ColorHot = b.hot, a.ColorHotTo = b.hotTo, a.BorderColorHot = b.borderHot;
+        a.ColorDown = b.down, a.ColorDownTo = b.downTo, a.BorderColorDown = b.borderDown;
+        a.ColorDisabled = b.disabled, a.ColorDisabledTo = b.disabledTo;
+        a.ColorChecked = b.checked, a.ColorCheckedTo = b.checkedTo, a.BorderColorChecked = b.borderChecked;
     }
     Invalidate();
 }

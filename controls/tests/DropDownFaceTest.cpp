@@ -219,3 +219,20 @@ TEST_F(DropDownFaceTest, AssignCopiesTheSettingsOfAnotherDropDown)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DropDownFaceTest, ComponentStylesColourTheStripButtons)
+{
+    EXPECT_EQ(Drop->ButtonAppearance().Color, TColor(0xFFEFE3)) << "Office 2007 Luna";
+    Drop->SetComponentStyle(tsOffice2010Silver);
+    EXPECT_EQ(Drop->ButtonAppearance().Color, TColor(0xFFFFFF));
+    EXPECT_EQ(Drop->ButtonAppearance().ColorHot, TColor(0x8AE3FD)) << "as Office 2010 Blue";
+    Drop->ButtonAppearance().Color = clYellow;
+    Drop->SetComponentStyle(tsCustom);
+    EXPECT_EQ(Drop->ButtonAppearance().Color, clYellow);
+    TQuillButtonAppearance fresh;
+    EXPECT_EQ(fresh.ColorChecked, AdjustColorTone(fresh.ColorHot, -10, -10, 0));
+}
+
+} // namespace
