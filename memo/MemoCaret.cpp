@@ -121,6 +121,7 @@ void TQuillCustomMemo::SetCurX(int Value)
     }
     CursorChanged();
     if (OnColumnChange) OnColumnChange(FCurX);
+    if (FLetCursorUpdate) FollowCaretWithHint();
 }
 
 void TQuillCustomMemo::SetCurY(int Value)
@@ -153,6 +154,7 @@ void TQuillCustomMemo::SetCurY(int Value)
         DoStatusChange();
         if (FCaretVisible) UpdateCaret(true);
     }
+    if (FLetCursorUpdate) FollowCaretWithHint();
     if (Value != old) CursorChanged();
     if (FShouldCheckCodeFolding) {
         AutoCodeFold();

@@ -555,7 +555,13 @@ void TQuillCustomMemo::ExecuteKeyCommand(unsigned Key, TShiftState Shift)
 void TQuillCustomMemo::KeyDown(unsigned short& Key, TShiftState Shift)
 {
     TCustomControl::KeyDown(Key, Shift);
+    FAllowAutoHint = !Shift.Contains(ssCtrl);
     switch (Key) {
+    case VK_SPACE:
+        if (Shift != TShiftState{ssCtrl, ssShift} || FAutoHintParameters == hpNone) return;
+        FSwallowSpace = true;
+        ShowParameterHint();
+        break;
     case VK_LEFT: MoveCaret(-1, 0, Shift); break;
     case VK_RIGHT: MoveCaret(1, 0, Shift); break;
     case VK_UP: MoveCaret(0, -1, Shift); break;
@@ -596,6 +602,7 @@ void TQuillCustomMemo::KeyDown(unsigned short& Key, TShiftState Shift)
 void TQuillCustomMemo::KeyPress(char32_t& Key)
 {
     TCustomControl::KeyPress(Key);
+    if (std::exchange(FSwallowSpace, false) && Key == U' ') return;
     switch (Key) {
     case 0: case 8: case 9: case 13: case 127: return;
     case 26:
@@ -629,6 +636,7 @@ void TQuillCustomMemo::WndProc(TMessage& Message)
     case WM_COPY: ClipboardCopy(); break;
     case WM_CUT: ClipboardCut(); break;
     case WM_PASTE: ClipboardPaste(); break;
+    case WM_WINDOWPOSCHANGED: HideHint(); break;
     default: break;
     }
 }

@@ -1,6 +1,8 @@
 // Stylers: the syntax rules and colours a memo tokenizes and paints with, and the classes they are built from.
 #pragma once
 
+#include "memo/MemoParamHint.h"
+
 #include "platform/classes/Collection.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Lists.h"
@@ -160,6 +162,8 @@ class TQuillCustomMemoStyler : public TComponent {
     void SetNumberStyle(const TCharStyle& Value) { SetCharStyle(2, Value); }
     TStringList& AutoCompletion() const noexcept { return *FlistAuto; }
     void SetAutoCompletion(const TStrings& Value) { FlistAuto->Assign(&Value); }
+    THintParameter& HintParameter() const noexcept { return *FHintParameter; }
+    void SetHintParameter(const THintParameter& Value) { FHintParameter->Assign(&Value); }
     const std::string& NumericChars() const noexcept { return FNumericChars; }
     void SetNumericChars(const std::string& Value) { FNumericChars = Value; }
     const std::string& HexIdentifier() const noexcept { return FHexIdentifier; }
@@ -203,6 +207,7 @@ private:
     std::unique_ptr<TCharStyle> FCommentStyle;
     std::unique_ptr<TCharStyle> FNumberStyle;
     std::unique_ptr<TStringList> FlistAuto;
+    std::unique_ptr<THintParameter> FHintParameter = std::make_unique<THintParameter>();
     std::string FNumericChars = "+-.0123456789";
     std::string FHexIdentifier;
     std::string FBlockEnd;

@@ -4,6 +4,7 @@
 #include "memo/MemoLineAttributes.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/TextOutput.h"
+#include "platform/ui/Timer.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Caret.h"
 #include "platform/ui/Screen.h"
@@ -433,6 +434,9 @@ void TQuillCustomMemo::WMSetFocus(TMessage& Message)
 
 void TQuillCustomMemo::WMKillFocus(TMessage& Message)
 {
+    // The hint goes after a while, or at once unless it is what took the focus.
+    FHintTimer->SetEnabled(true);
+    if (!FHintShowing) HideHint();
     HWND next = static_cast<HWND>(Message.WParam);
     bool toOwnBar = (sbVert->HandleAllocated() && next == sbVert->Handle()) ||
                     (sbHorz->HandleAllocated() && next == sbHorz->Handle());

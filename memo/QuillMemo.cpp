@@ -4,6 +4,7 @@
 #include "memo/MemoLineAttributes.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/Strings.h"
+#include "platform/ui/Timer.h"
 
 TQuillCustomMemo::TQuillCustomMemo(TComponent* AOwner)
     : TCustomControl(AOwner),
@@ -55,6 +56,14 @@ TQuillCustomMemo::TQuillCustomMemo(TComponent* AOwner)
     FGutter = std::make_unique<TQuillGutter>(this);
     FUndoList->SetMemo(this);
     FScrollHintWindow = new THintWindow(this);
+    FHintForm = new TQuillHintForm(this);
+    FHintTimer = new TTimer(this);
+    FHintTimer->SetEnabled(false);
+    FHintTimer->SetInterval(static_cast<unsigned>(FAutoHintParameterDelay));
+    FHintTimer->OnTimer = [this](TObject*) {
+        FHintTimer->SetEnabled(false);
+        HideHint();
+    };
     CollectStylers();
     FCodeFolding->OnChange = [this](TObject* sender, int msg) { FoldingChanged(sender, msg); };
 }

@@ -6,6 +6,7 @@
 #include "memo/MemoGutter.h"
 #include "memo/MemoLines.h"
 #include "memo/MemoMarkers.h"
+#include "memo/MemoParamHint.h"
 #include "memo/MemoPrint.h"
 #include "memo/MemoStyler.h"
 #include "memo/MemoUndo.h"
@@ -22,6 +23,7 @@
 #include <string>
 
 class TBitmap;
+class TTimer;
 
 struct TCellPos {
     int X = 0;
@@ -38,6 +40,8 @@ struct TCellSize {
 
 enum TWordWrapStyle { wwNone, wwClientWidth, wwRightMargin };
 enum TScrollMode { smAuto, smStrict };
+enum TAutoHintParameters { hpAuto, hpManual, hpNone };
+enum TAutoHintParameterPosition { hpBelowCode, hpAboveCode };
 enum TMemoClipboardAction { caCopy, caCut, caPaste };
 enum TMemoClipboardFormat { cfText, cfRTF, cfHTML };
 using TMemoClipboardFormats = TSet<TMemoClipboardFormat, 3>;
@@ -49,6 +53,10 @@ using TQuillMemoOverwriteEvent = std::function<void(TObject* Sender, bool& Allow
 using TQuillMemoClipboardEvent = std::function<void(TObject* Sender, TMemoClipboardAction ClipboardAction, bool& Allow)>;
 using TQuillMemoScrollHintEvent = std::function<void(TObject* Sender, int ARow, std::string& hintstr)>;
 using TQuillMemoWordCompleteEvent = std::function<void(TObject* Sender, const std::string& CurrentWord, std::string& NewWord)>;
+using TQuillMemoGetParameterHintEvent =
+    std::function<void(TObject* Sender, const std::string& AToken, std::string& AParameterHint, bool& Handled)>;
+using TQuillMemoRetrievedParameterHintEvent =
+    std::function<void(TObject* Sender, const std::string& AToken, const std::string& AParameterHint)>;
 using TQuillMemoLineBkColorEvent = std::function<void(TObject* Sender, int LineNo, TColor& BkColor)>;
 
 // What PaintLine paints on: the screen row through the line bitmap, or a print canvas directly.
@@ -312,6 +320,20 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     // what OnWordComplete makes of it, as one undoable step.
     void CorrectWordAtCaret();
 
+    // The parameter hint shows the declaration of the call the caret is in,
+    // the current parameter in bold, below (or above) the caret line; it
+    // follows the caret and hides after AutoHintParameterDelay milliseconds.
+    TAutoHintParameters AutoHintParameters() const noexcept { return FAutoHintParameters; }
+    void SetAutoHintParameters(TAutoHintParameters Value);
+    TAutoHintParameterPosition AutoHintParameterPosition() const noexcept { return FAutoHintParameterPosition; }
+    void SetAutoHintParameterPosition(TAutoHintParameterPosition Value) noexcept { FAutoHintParameterPosition = Value; }
+    int AutoHintParameterDelay() const noexcept { return FAutoHintParameterDelay; }
+    void SetAutoHintParameterDelay(int Value);
+    void ShowParameterHint();
+    void HideHint();
+    bool ParameterHintVisible() const;
+    TQuillHintForm& HintForm() const noexcept { return *FHintForm; }
+
     // Printed pages: a page's layout on a canvas of a page's size, and drawing page PageNr (from 1).
     TPrintOptions& PrintOptions() const noexcept { return *FPrintOptions; }
     void SetPrintOptions(const TPrintOptions& Value) { FPrintOptions->Assign(&Value); }
@@ -366,6 +388,8 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     TQuillMemoLineBkColorEvent OnLineBkColor;
     TQuillMemoClipboardEvent OnClipboardAction;
     TQuillMemoWordCompleteEvent OnWordComplete;
+    TQuillMemoGetParameterHintEvent OnGetParameterHint;
+    TQuillMemoRetrievedParameterHintEvent OnRetrievedParameterHint;
     // Ctrl+F and Ctrl+H.
     TNotifyEvent OnFind;
     TNotifyEvent OnReplace;
@@ -472,6 +496,10 @@ private:
     void SelectWordAtCaret();
     // Caret to the start of Line, its folded regions opened, and with ToTop the line first in view.
     void GoToLine(int Line, bool ToTop);
+    // The parts of the hint for the caret's call; false when there is none.
+    bool ComputeParameterHint(std::string& Part1, std::string& Part2, std::string& Part3, int& Active);
+    // After a caret move: the hint follows the caret when it is automatic or shown.
+    void FollowCaretWithHint();
     struct BlockMark {
         int Line = -1, Start = -1, Len = -1, OldLine = -1;
     };
@@ -575,6 +603,16 @@ private:
     bool FLetCursorUpdate = true;
     TEditCharCase FCharCase = ecNormal;
     bool FAutoThemeAdapt = false;
+    TAutoHintParameters FAutoHintParameters = hpAuto;
+    TAutoHintParameterPosition FAutoHintParameterPosition = hpBelowCode;
+    int FAutoHintParameterDelay = 2500;
+    TQuillHintForm* FHintForm = nullptr;
+    TTimer* FHintTimer = nullptr;
+    bool FHintShowing = false;
+    // False while the last key went down with Ctrl.
+    bool FAllowAutoHint = true;
+    // Ctrl+Shift+Space showed the hint: its space is not typed.
+    bool FSwallowSpace = false;
     bool FBlockShow = true;
     TColor FBlockColor = clAqua, FBlockLineColor = clNone;
     BlockMark FBlockStart, FBlockEnd;
