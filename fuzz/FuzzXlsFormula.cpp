@@ -1,9 +1,12 @@
 // Fuzzes the formula coders. An input starting with "=" is formula text:
 // it is encoded against a small workbook and, when that succeeds, decoded
 // again. Any other input is a token array with its 16-bit count in front,
-// decoded as a cell's formula would be.
+// decoded as a cell's formula would be, and walked as the reference
+// arrangement walks a formula.
 #include "xlsAdapter/qorUXlsEncodeFormula.h"
+#include "xlsAdapter/qorUXlsBaseRecords.h"
 #include "xlsAdapter/qorUXlsFormulaParser.h"
+#include "xlsAdapter/qorUXlsTokenArray.h"
 
 #include "platform/rtl/Exceptions.h"
 
@@ -66,6 +69,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     } catch (const Exception&) {
         // Refused input is the expected outcome for most of it.
+    }
+    // The same bytes as tokens whose references follow deleted rows and
+    // columns, then a copied sheet.
+    if (size >= 2) {
+        ByteArray tokens(data + 2, data + size);
+        TSheetInfo info;
+        info.InsSheet = 0;
+        info.FormulaSheet = 0;
+        info.GetSheet = [](int ref) { return ref % 3 - 1; };
+        info.SetSheet = [](int sheet) { return sheet + 1; };
+        try {
+            xlsAdapter::ArrangeTokensInsert(tokens, 0, tokens.size(), 3, -2, 1, 1, -1, 0, info);
+            xlsAdapter::ArrangeTokensCopySheet(tokens, 0, tokens.size(), info);
+        } catch (const Exception&) {
+        }
     }
     return 0;
 }
