@@ -993,7 +993,7 @@ private:
     TSortPass ColumnSortPass(int ACol, int Left, int Right);
     TSortPass IndexedSortPass(int Left, int Right);
     void SortRows(TSortPass& Pass);
-    // Puts the data of row First + Source[k] at row First + k, by row swaps.
+    // Puts the data of row First + Source[k] at row First + k, moving each row once.
     void MoveRowsToOrder(int First, const std::vector<int>& Source);
     // A sort of the normal rows with the current row, scroll position and
     // fixed column kept as the settings ask.

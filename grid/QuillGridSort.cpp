@@ -2,7 +2,7 @@
 // sorts by one column or by the sort indexes, inside groups, and unsorting.
 // A sort turns each compared cell into a key once, sorts the keys stably and
 // then moves every row once, so it costs n log n comparisons of plain values
-// and n row moves.
+// and n row moves; SortSwapRows serves single swaps (SortLine and callers).
 #include "grid/QuillGrid.h"
 
 #include <algorithm>
@@ -259,21 +259,54 @@ void TQuillStringGrid::SortRows(TSortPass& Pass)
 
 void TQuillStringGrid::MoveRowsToOrder(int First, const std::vector<int>& Source)
 {
-    // Each cycle of the permutation is walked with row swaps, so every row
-    // moves once and a grid that swaps more than texts sees each move.
+    // Everything that belongs to a row is gathered in the new order and
+    // written back once: the cross-reference, heights, and the row records
+    // (or only the sort column's cells with SingleColumn).
     const std::size_t count = Source.size();
-    std::vector<bool> placed(count, false);
-    for (std::size_t start = 0; start < count; ++start) {
-        if (placed[start]) continue;
-        std::size_t at = start;
-        while (true) {
-            placed[at] = true;
-            const auto next = static_cast<std::size_t>(Source[at]);
-            if (next == start) break;
-            SortSwapRows(First + static_cast<int>(at), First + static_cast<int>(next));
-            at = next;
-        }
+    const auto from = [&](std::size_t k) { return First + Source[k]; };
+    const int last = First + static_cast<int>(count) - 1;
+    if (First >= 0 && last < FSortRowXRef->Count()) {
+        std::vector<int> entries(count);
+        for (std::size_t k = 0; k < count; ++k) entries[k] = FSortRowXRef->GetInteger(from(k));
+        for (std::size_t k = 0; k < count; ++k) FSortRowXRef->SetInteger(First + static_cast<int>(k), entries[k]);
     }
+    std::vector<int> reals(count);
+    for (std::size_t k = 0; k < count; ++k) reals[k] = RealRowIndex(First + static_cast<int>(k));
+    if (FSortSettings->SingleColumn()) {
+        const int col = FSortSettings->Column();
+        std::vector<std::string> texts(count);
+        std::vector<TObject*> objects(count);
+        for (std::size_t k = 0; k < count; ++k) {
+            const int real = reals[static_cast<std::size_t>(Source[k])];
+            texts[k] = FRowStore->Text(col, real);
+            objects[k] = FRowStore->Object(col, real);
+        }
+        for (std::size_t k = 0; k < count; ++k) {
+            FRowStore->SetText(col, reals[k], std::move(texts[k]));
+            FRowStore->SetObject(col, reals[k], objects[k]);
+        }
+    } else {
+        std::vector<int> heights(count);
+        bool uniform = true;
+        for (std::size_t k = 0; k < count; ++k) {
+            heights[k] = RowHeights(First + static_cast<int>(k));
+            uniform = uniform && heights[k] == heights[0];
+        }
+        if (!uniform)
+            for (std::size_t k = 0; k < count; ++k)
+                SetRowHeights(First + static_cast<int>(k), heights[static_cast<std::size_t>(Source[k])]);
+        std::vector<grid::TRowRecord> records(count);
+        for (std::size_t k = 0; k < count; ++k)
+            records[k] = std::move(FRowStore->Row(reals[static_cast<std::size_t>(Source[k])]));
+        for (std::size_t k = 0; k < count; ++k) FRowStore->Row(reals[k]) = std::move(records[k]);
+        if (FSortRow >= First && FSortRow <= last)
+            for (std::size_t k = 0; k < count; ++k)
+                if (from(k) == FSortRow) {
+                    FSortRow = First + static_cast<int>(k);
+                    break;
+                }
+    }
+    Swaps += static_cast<int>(count);
 }
 
 void TQuillStringGrid::SortSwapRows(int Index, int Index2)
@@ -448,7 +481,7 @@ void TQuillStringGrid::QUnSort()
     // nothing moves.
     for (int p = 0; p < count; ++p)
         if (source[static_cast<std::size_t>(p)] < 0) return;
-    // Swaps carry the cross-reference along, so it ends as 0, 1, 2, ...
+    // The cross-reference moves with the rows, so it ends as 0, 1, 2, ...
     MoveRowsToOrder(0, source);
     Invalidate();
 }
