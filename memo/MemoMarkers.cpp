@@ -1,4 +1,4 @@
-// Markers on memo lines, the memo's marker and bookmark operations, and marks following line edits.
+// Markers on memo lines, and the memo's marker, numbered-bookmark and block-mark operations.
 #include "memo/MemoMarkers.h"
 
 #include "memo/MemoLineAttributes.h"

@@ -1,5 +1,6 @@
 // Soft word wrap: logical lines cut into flagged continuation lines and joined back, keeping
-// each logical line's marks, and the caret and selection on the same text.
+// each logical line's marks and the caret and selection on their text; and the bookkeeping of
+// inserted and removed lines (marks kept by line number, lines an edit leaves to re-wrap).
 #include "memo/MemoWrap.h"
 
 #include "memo/MemoLineAttributes.h"
