@@ -618,6 +618,10 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones {
     TPoint HotFixedCell() const noexcept { return FHotFixedCell; }
     bool HotFixedCellPressed() const noexcept { return FHotFixedCellPressed; }
     void SetHotFixedCell(TPoint Cell, bool Pressed);
+    // The fixed cells at the current row and column light up in the look's
+    // active-cell colours.
+    bool ActiveCellShow() const noexcept { return FActiveCellShow; }
+    void SetActiveCellShow(bool Value);
     bool HideFocusRect() const noexcept { return FHideFocusRect; }
     void SetHideFocusRect(bool Value);
     bool Flat() const noexcept { return FFlat; }
@@ -1111,6 +1115,7 @@ private:
     TPoint FHotFixedCell{-1, -1};
     bool FHotFixedCellPressed = false;
     bool FHideFocusRect = false;
+    bool FActiveCellShow = false;
     bool FFlat = false;
     TColor FURLColor = clBlue;
     bool FSelectionColorMixer = false;

@@ -92,7 +92,7 @@ void TQuillStringGrid::DrawFixedCellLook(TCanvas& ACanvas, int ACol, int ARow, T
         return;
     }
     const bool lastFixedCol = ACol == FixedCols() - 1, lastFixedRow = ARow == FixedRows() - 1;
-    if (ActiveRowShow() && ((lastFixedCol && ARow == Row()) || (lastFixedRow && ACol == Col()))) {
+    if (FActiveCellShow && ((lastFixedCol && ARow == Row()) || (lastFixedRow && ACol == Col()))) {
         DrawSteppedGradient(ACanvas, c.ActiveCellColor, c.ActiveCellColorTo, 128, ARect, false);
         return;
     }
@@ -182,6 +182,12 @@ void TQuillStringGrid::SetHotFixedCell(TPoint Cell, bool Pressed)
     FHotFixedCellPressed = Pressed;
     if (old.X >= 0) RepaintCell(old.X, old.Y);
     if (Cell.X >= 0) RepaintCell(Cell.X, Cell.Y);
+}
+
+void TQuillStringGrid::SetActiveCellShow(bool Value)
+{
+    FActiveCellShow = Value;
+    Invalidate();
 }
 
 void TQuillStringGrid::SetHideFocusRect(bool Value)

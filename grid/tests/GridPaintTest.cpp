@@ -152,6 +152,14 @@ TEST_F(GridPaintTest, FixedCellsHoveredPressedAndSorted)
     Grid->SetHotFixedCell({2, 0}, true);
     Grid->SortSettings().SetDirection(sdDescending);
     ExpectGolden("fixed-pressed-sorted-descending");
+    // The headers of the current cell light up in the active-cell colours.
+    Grid->SetHotFixedCell({-1, -1}, false);
+    Grid->SetActiveCellShow(true);
+    Grid->SetCol(2);
+    Grid->SetRow(2);
+    ExpectGolden("fixed-active-cell");
+    Grid->SetActiveCellShow(false);
+    Grid->SetHotFixedCell({2, 0}, true);
     // Hover lighting only covers the fixed cells it is asked to.
     Grid->SetHoverFixedCells(hfFixedColumns);
     TBitmap plain, hovered;
