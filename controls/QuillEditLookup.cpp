@@ -73,7 +73,8 @@ TListHintWindow::TListHintWindow(TQuillEdit& Edit) : THintWindow(nullptr), FEdit
     FListControl->SetStyle(lbOwnerDrawFixed);
     FListControl->SetItemHeight(RowHeight);
     FListControl->SetBorderStyle(bsNone);
-    FListControl->SetSorted(true);
+    // Rows come in the display list's sorted order; sorting them again on
+    // every keystroke would only cost time.
     FListControl->Font().SetName("Arial");
     FListControl->Font().SetSize(8);
 }
