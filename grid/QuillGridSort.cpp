@@ -237,19 +237,30 @@ void TQuillStringGrid::SortRows(TSortPass& Pass)
         items.push_back({firstKeyed ? grid::RefOf(firstKeys[static_cast<std::size_t>(r - Pass.First)])
                                     : grid::TSortKeyRef{},
                          r});
-    const auto before = [&](const TItem& a, const TItem& b) {
-        int result = 0;
-        if (firstKeyed) {
-            result = CompareSortCells(first.Col, first.Style, a.Key, b.Key, a.Row, b.Row, first.Descending);
-            if (first.Descending) result = -result;
-        } else {
-            result = CompareInPass(Pass, 0, a.Row, b.Row);
-        }
-        for (std::size_t c = 1; result == 0 && Pass.Full && c < Pass.Columns.size(); ++c)
-            result = CompareInPass(Pass, c, a.Row, b.Row);
-        return result < 0;
+    const auto compareFirst = [&](const TItem& a, const TItem& b) {
+        if (!firstKeyed) return CompareInPass(Pass, 0, a.Row, b.Row);
+        const int result = CompareSortCells(first.Col, first.Style, a.Key, b.Key, a.Row, b.Row, first.Descending);
+        return first.Descending ? -result : result;
     };
-    std::stable_sort(items.begin(), items.end(), before);
+    std::stable_sort(items.begin(), items.end(),
+                     [&](const TItem& a, const TItem& b) { return compareFirst(a, b) < 0; });
+    // Rows tied in the deciding column stand together now; each run of them
+    // is ordered by the following columns, which keeps their keys' reads
+    // close together and leaves untied rows alone.
+    if (Pass.Full && Pass.Columns.size() > 1) {
+        const auto byRest = [&](const TItem& a, const TItem& b) {
+            int result = 0;
+            for (std::size_t c = 1; result == 0 && c < Pass.Columns.size(); ++c)
+                result = CompareInPass(Pass, c, a.Row, b.Row);
+            return result < 0;
+        };
+        for (auto run = items.begin(); run != items.end();) {
+            auto end = run + 1;
+            while (end != items.end() && compareFirst(*run, *end) == 0) ++end;
+            if (end - run > 1) std::stable_sort(run, end, byRest);
+            run = end;
+        }
+    }
 
     std::vector<int> source(static_cast<std::size_t>(count));
     for (std::size_t k = 0; k < source.size(); ++k) source[k] = items[k].Row - Pass.First;
