@@ -4,6 +4,8 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Numbers.h"
 
+#include <cmath>
+
 namespace xlsAdapter {
 
 std::uint8_t DeletedReferenceId(std::uint8_t Id)
@@ -30,7 +32,13 @@ std::string_view ErrorCodeText(std::uint8_t Code)
 
 std::string InvariantFloatToText(double Value)
 {
-    return FloatToStr(Value, InvariantFormatSettings());
+    // Fifteen digits read back as another number for many doubles (0.1 +
+    // 0.2 is 0.30000000000000004); the fewest digits up to 17 that read
+    // back exactly keep a formula's constant through text.
+    std::string text = FloatToStr(Value, InvariantFormatSettings());
+    for (int precision = 16; precision <= 17 && std::isfinite(Value) && InvariantTextToFloat(text) != Value; ++precision)
+        text = FloatToStrF(Value, ffGeneral, precision, 0, InvariantFormatSettings());
+    return text;
 }
 
 double InvariantTextToFloat(std::string_view Text)

@@ -314,6 +314,14 @@ TEST(XlsFormulaCoders, TextReadsBackAsWritten)
     EXPECT_EQ("=SUM('Sheet1'!A1)", Decode(book, Encode(book, "=sum(sheet1!a1)")));
     EXPECT_EQ("=SUM(A1)", Decode(book, Encode(book, "=SUM(A1 )")));
     EXPECT_EQ("=MyTotal", Decode(book, Encode(book, "=mytotal")));
+    // Number constants keep every bit through their text.
+    for (const double value : {0.1 + 0.2, 1.0 / 3.0, 5958.2300000000005, 1e-300, 123456789.12345679}) {
+        const std::string text = Decode(book, NumberToken(value));
+        double back = 0;
+        std::memcpy(&back, Encode(book, text).data() + 1, sizeof back);
+        EXPECT_EQ(value, back) << text;
+    }
+    EXPECT_EQ("=0.1", Decode(book, NumberToken(0.1)));
     // Whole rows have no short form.
     EXPECT_EQ("=A3:IV5", Decode(book, Encode(book, "=3:5")));
 }

@@ -63,8 +63,10 @@ TEST(XlsFormulaTokens, InvariantNumberTextIgnoresTheUsersSeparator)
 
     EXPECT_EQ("1.5", InvariantFloatToText(1.5));
     EXPECT_EQ("-0.25", InvariantFloatToText(-0.25));
-    EXPECT_EQ("0.3", InvariantFloatToText(0.1 + 0.2));
-    EXPECT_EQ("1.23456789012346E17", InvariantFloatToText(123456789012345678.0));
+    // As many digits as reading the text back needs, up to 17.
+    EXPECT_EQ("0.1", InvariantFloatToText(0.1));
+    EXPECT_EQ("0.30000000000000004", InvariantFloatToText(0.1 + 0.2));
+    EXPECT_EQ("1.2345678901234568E17", InvariantFloatToText(123456789012345678.0));
     EXPECT_DOUBLE_EQ(1.5, InvariantTextToFloat("1.5"));
     EXPECT_DOUBLE_EQ(1200.0, InvariantTextToFloat("1.2E3"));
     EXPECT_DOUBLE_EQ(0.012, InvariantTextToFloat("1.2e-2"));
