@@ -63,6 +63,8 @@ bool TQuillCustomMemo::ComputeParameterHint(std::string& Part1, std::string& Par
     const TQuillCustomMemoStyler* styler = ActiveStyler();
     if (!styler || FCurY < 0 || FCurY >= FLines->Count()) return false;
     const THintParameter& p = styler->HintParameter();
+    // Nothing to show: the caret's line need not be read.
+    if (p.Parameters().Count() == 0 && !OnGetParameterHint) return false;
     const std::u32string line = memo::ToU32(LineText(FCurY));
     // Leftwards from the caret to the call's opening character, counting the
     // arguments passed; a closed call or a long blank run means no call.
