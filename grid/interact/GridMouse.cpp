@@ -128,7 +128,9 @@ void TQuillStringGrid::SortByHeaderClick(int ACol)
     bool doSort = !IsIgnoredColumn(ACol);
     if (OnCanSort) OnCanSort(this, ACol, doSort);
     if (!doSort) return;
-    HideEditor();
+    // The edit under way is committed first; a refused value stops the sort.
+    HideInplaceEdit();
+    if (Edit().EditMode) return;
     TSortSettings& sort = SortSettings();
     if (sort.Column() == ACol) {
         const TSortDirection flipped = sort.Direction() == sdAscending ? sdDescending : sdAscending;

@@ -147,3 +147,15 @@ TEST_F(GridEditingTest, SpecialEditorCommitsWhenTheFocusLeaves)
     EXPECT_EQ(Grid->EditCtrl(), nullptr);
     EXPECT_EQ(Grid->Cells(1, 1), "typed");
 }
+
+TEST_F(GridEditingTest, DateEditorOpensOnTheCellsDateAndEscapeKeepsTheCell)
+{
+    Grid->OnGetEditorType = [](TObject*, int, int, TEditorType& k) { k = edDateEdit; };
+    Grid->SetCells(1, 1, "not a date");
+    Press(VK_F2);
+    ASSERT_NE(Grid->EditCtrl(), nullptr) << "an unreadable date opens on today";
+    Press(VK_UP);
+    Press(VK_ESCAPE);
+    EXPECT_EQ(Grid->EditCtrl(), nullptr);
+    EXPECT_EQ(Grid->Cells(1, 1), "not a date") << "Esc stores nothing";
+}
