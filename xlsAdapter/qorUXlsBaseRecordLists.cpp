@@ -68,7 +68,10 @@ void TBaseRecordList::CopyFrom(const TBaseRecordList* aBaseRecordList)
 
 int TBaseRowColRecordList::Add(std::unique_ptr<TBaseRowColRecord> Record)
 {
-    Sorted = false;
+    // Records arriving in column order, as files give them, keep the list
+    // sorted, so that reading them needs no sort.
+    const TBaseRowColRecord* last = Count() > 0 ? Items(Count() - 1) : nullptr;
+    Sorted = Count() == 0 || (Sorted && last && Record && last->Column() < Record->Column());
     return TBaseRecordList::Add(std::move(Record));
 }
 
