@@ -2,6 +2,7 @@
 #include "xlsAdapter/qorUXlsSheet.h"
 
 #include "xlsAdapter/qorUXlsPageSetupRecords.h"
+#include "xlsAdapter/qorUXlsWindowRecords.h"
 
 #include "xlsAdapter/qorUXlsLabelRecords.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
@@ -18,6 +19,12 @@ void TSheet::Clear()
     FWindow2 = nullptr;
     FPageHeader = nullptr;
     FPageFooter = nullptr;
+    FZoom = nullptr;
+}
+
+int TSheet::SheetZoom() const
+{
+    return FZoom ? FZoom->Zoom() : 100;
 }
 
 std::u16string TSheet::PageHeader() const { return FPageHeader ? FPageHeader->Text() : std::u16string(); }
@@ -79,6 +86,8 @@ void TSheet::LinkRecord(TBaseRecord* Record)
         FPageHeader = static_cast<TPageHeaderFooterRecord*>(Record);
     else if (Record->Id == xlr::FOOTER)
         FPageFooter = static_cast<TPageHeaderFooterRecord*>(Record);
+    else if (Record->Id == xlr::SCL)
+        FZoom = static_cast<TSCLRecord*>(Record);
 }
 
 void TSheet::SaveSection(TOle2File& DataStream, TBaseRecordList& Records) const

@@ -14,6 +14,7 @@ class TWorkbookGlobals;
 class TWindow2Record;
 class TWorkSheet;
 class TPageHeaderFooterRecord;
+class TSCLRecord;
 class TCodeNameRecord;
 
 class TSheet : public TBaseSection {
@@ -58,6 +59,8 @@ public:
     void SetPageHeader(std::u16string_view Value);
     std::u16string PageFooter() const;
     void SetPageFooter(std::u16string_view Value);
+    // The zoom in per cent; 100 without an SCL record.
+    int SheetZoom() const;
 
 protected:
     // Remembers records the sheet reaches directly.
@@ -72,6 +75,7 @@ protected:
     TWindow2Record* FWindow2 = nullptr;
     TPageHeaderFooterRecord* FPageHeader = nullptr;
     TPageHeaderFooterRecord* FPageFooter = nullptr;
+    TSCLRecord* FZoom = nullptr;
     std::unique_ptr<TCodeNameRecord> FCodeName;
 
 private:

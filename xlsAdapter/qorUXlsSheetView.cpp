@@ -73,11 +73,6 @@ void TWorkSheet::SetOutlineAutomaticStyles(bool Value)
         FWSBool->SetOutlineAutomaticStyles(Value);
 }
 
-int TWorkSheet::SheetZoom() const
-{
-    return FZoom ? FZoom->Zoom() : 100;
-}
-
 void TWorkSheet::SetSheetZoom(int Value)
 {
     // A new SCL record goes right after WINDOW2.

@@ -92,7 +92,6 @@ void TWorkSheet::LinkSheetRecord(TBaseRecord* Record)
     switch (Record->Id) {
     case xlr::GUTS: FGuts = static_cast<TGutsRecord*>(Record); break;
     case 0x002B: FPrintGridLines = static_cast<TPrintGridLinesRecord*>(Record); break;
-    case xlr::SCL: FZoom = static_cast<TSCLRecord*>(Record); break;
     case xlr::WSBOOL: FWSBool = static_cast<TWsBoolRecord*>(Record); break;
     case 0x0083: FHCenter = static_cast<TPrintCenteredRecord*>(Record); break;
     case 0x0084: FVCenter = static_cast<TPrintCenteredRecord*>(Record); break;

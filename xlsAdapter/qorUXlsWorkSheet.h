@@ -109,7 +109,6 @@ public:
     void SetShowGridHeaders(bool Value);
     bool PrintGridLines() const;
     void SetPrintGridLines(bool Value);
-    int SheetZoom() const;
     void SetSheetZoom(int Value);
     bool PrintHCentered() const;
     void SetPrintHCentered(bool Value);
@@ -221,7 +220,6 @@ private:
     TAutoFilterInfoRecord* FAutoFilterInfo = nullptr;
     TGutsRecord* FGuts = nullptr;
     TPrintGridLinesRecord* FPrintGridLines = nullptr;
-    TSCLRecord* FZoom = nullptr;
     TWsBoolRecord* FWSBool = nullptr;
     TPrintCenteredRecord* FHCenter = nullptr;
     TPrintCenteredRecord* FVCenter = nullptr;

@@ -113,7 +113,8 @@ void TXLSFile::SetOutlineAutomaticStyles(bool Value)
 
 int TXLSFile::SheetZoom()
 {
-    TWorkSheet* sheet = ActiveWorkSheet();
+    // Read on every kind of sheet; changed only on worksheets.
+    TSheet* sheet = ActiveSheetSection();
     return sheet ? sheet->SheetZoom() : 100;
 }
 

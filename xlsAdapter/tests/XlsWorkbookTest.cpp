@@ -409,16 +409,18 @@ TEST(Workbook, EqualStringsReadFromAFileKeepTheirPlaceThroughSaves)
     EXPECT_EQ(once, SaveWorkbook(second));
 }
 
-TEST(Workbook, ChartSheetsKeepTheirOwnHeaderTextAndSize)
+TEST(Workbook, ChartSheetsKeepTheirOwnHeaderAndZoom)
 {
     // A chart sheet with a page header, and an embedded chart substream
     // whose own header is not the sheet's.
     const auto header = [](std::uint8_t letter) { return Rec(0x0014, {1, 0, 0, letter}); };
-    const ByteArray chartSheet = Concat({Bof(0x0020), header('A'), Bof(0x0020), header('B'), Eof(), Eof()});
+    const ByteArray chartSheet =
+        Concat({Bof(0x0020), header('A'), Rec(0x00A0, {3, 0, 2, 0}), Bof(0x0020), header('B'), Eof(), Eof()});
     TWorkbook workbook;
     LoadWorkbook(Concat({Bof(0x0005), Window1(), BoundSheet("Chart1"), Eof(), chartSheet}), workbook);
     TSheet& sheet = *workbook.Sheets().GetItems(0);
     EXPECT_EQ(sheet.PageHeader(), u"A");
+    EXPECT_EQ(sheet.SheetZoom(), 150);
     sheet.SetPageHeader(u"&CSales by month");
     EXPECT_EQ(sheet.PageHeader(), u"&CSales by month");
     const ByteArray saved = SaveWorkbook(workbook);
