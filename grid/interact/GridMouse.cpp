@@ -66,6 +66,10 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
     s.PressCell = MouseCoord(X, Y);
     s.SizedWidths.clear();
     TBaseGrid::MouseDown(Button, Shift, X, Y);
+    // A right press selects the cell under it first when asked to.
+    if (Button == mbRight && MouseActions().SelectOnRightClick() && s.PressCell.X >= FixedCols() &&
+        s.PressCell.Y >= FixedRows())
+        FocusCell(s.PressCell.X, s.PressCell.Y, true);
     if (GridState() == gsColSizing)
         for (int c = 0; c < ColCount(); ++c) s.SizedWidths.push_back(ColWidths(c));
     const TGridState state = GridState();

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "grid/base/MouseActions.h"
 #include "grid/model/SortSettings.h"
 #include "platform/ui/Shell.h"
 
@@ -31,6 +32,17 @@ TEST_F(GridEditingTest, PressMoveReleaseSelectsCellsRangesAndRows)
     SetOption(goRowSelect, true);
     Click(*Grid, Centre(Grid, 2, 4));
     EXPECT_EQ(Grid->Selection(), (TGridRect{1, 4, 3, 4}));
+    // A refused move holds in a row-select grid too.
+    Grid->OnRowChanging = [](TObject*, int, int, bool& allow) { allow = false; };
+    Click(*Grid, Centre(Grid, 2, 2));
+    Press(VK_UP);
+    EXPECT_EQ(Grid->Row(), 4);
+    Grid->OnRowChanging = nullptr;
+    SetOption(goRowSelect, false);
+    Grid->MouseActions().SetSelectOnRightClick(true);
+    MouseDown(*Grid, Centre(Grid, 3, 2), 1);
+    MouseUp(*Grid, Centre(Grid, 3, 2), 1);
+    EXPECT_EQ((TGridCoord{Grid->Col(), Grid->Row()}), (TGridCoord{3, 2}));
 }
 
 TEST_F(GridEditingTest, SizingStartsWithinTheBordersPixelsOnly)
