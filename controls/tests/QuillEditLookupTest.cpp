@@ -2,6 +2,7 @@
 // mouse, multi entries, history) and the persistence of text and history.
 #include "QuillEditFixture.h"
 
+#include <cstdlib>
 #include <vector>
 
 #include "platform/classes/ExceptionHook.h"
@@ -250,6 +251,31 @@ TEST_F(QuillEditPersistTest, TextAndHistoryAreSavedAndReadBack)
     // The empty value keeps its place, so c stays paired with 3.
     EXPECT_EQ(back->Lookup().ValueList().Count(), 3);
     EXPECT_EQ(back->Lookup().ValueList().Strings(2), "3");
+}
+
+TEST_F(QuillEditPersistTest, TheRegistryStoreKeepsTextAndHistoryUnderItsKey)
+{
+    const std::string store = Folder / "registry.ini";
+    ::setenv("VISTRA_REGISTRY_FILE", store.c_str(), 1);
+    auto onRegistry = [this](TQuillEdit* edit) {
+        edit->Persistence().SetLocation(plRegistry);
+        edit->Persistence().SetKey("Software\\Vistra\\Lookup");
+        edit->Persistence().SetSection("Town");
+        return edit;
+    };
+    TQuillEdit* edit = onRegistry(NewEdit());
+    edit->HandleNeeded();
+    edit->SetText("Ghent");
+    edit->Lookup().DisplayList().Add("Bruges");
+    delete edit;
+    EXPECT_NE(testsupport::ReadFile(store).find("Bruges"), std::string::npos);
+
+    TQuillEdit* back = onRegistry(NewEdit());
+    back->BeginLoading();
+    back->EndLoading();
+    EXPECT_EQ(back->Text(), "Ghent");
+    EXPECT_EQ(back->Lookup().DisplayList().CommaText(), "Bruges");
+    ::unsetenv("VISTRA_REGISTRY_FILE");
 }
 
 TEST_F(QuillEditPersistTest, StoredAtSignHostileCountAndPasswordsAreNotRestored)
