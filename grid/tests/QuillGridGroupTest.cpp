@@ -71,14 +71,23 @@ TEST_F(QuillGridGroupTest, GroupThenUnGroupRestoresTheSortedGridExactly)
     const std::string sorted = Everything();
     const int rows = Grid->RowCount();
     const int hidden = Grid->NumHiddenRows();
-    for (bool summary : {false, true}) {
-        SCOPED_TRACE(summary ? "with summaries" : "without summaries");
+    for (int variant = 0; variant < 3; ++variant) {
+        const bool summary = variant > 0;
+        const bool merged = variant == 2;
+        SCOPED_TRACE(testing::Message() << "summaries " << summary << ", merged " << merged);
         Grid->Grouping().SetSummary(summary);
+        Grid->Grouping().SetMergeHeader(merged);
+        Grid->Grouping().SetMergeSummary(merged);
         Grid->Grouping().SetHeaderColor(clRed);
         Grid->Grouping().SetSummaryColor(clBlue);
         Grid->Group(3);
+        if (merged) {
+            EXPECT_TRUE(Grid->IsBaseCell(1, 1));
+            EXPECT_TRUE(Grid->IsMergedNonBaseCell(2, 1)) << "the header row is one merged cell";
+        }
         Grid->UnGroup();
         EXPECT_EQ(Everything(), sorted);
+        EXPECT_FALSE(Grid->IsMergedNonBaseCell(2, 1));
         EXPECT_EQ(Grid->RowCount(), rows);
         EXPECT_EQ(Grid->NumHiddenRows(), hidden);
         EXPECT_EQ(Grid->Colors(1, 1), clNone) << "no group colour stays behind";
