@@ -780,6 +780,17 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones {
     std::string SaveToHTMLString();
     void SaveToHTML(const std::string& FileName, bool Unicode = false);
     void AppendToHTML(const std::string& FileName, bool Unicode = false);
+    // The clipboard as tab-separated text: a cell holding a tab, a quote or a
+    // line break is quoted with its quotes doubled. Pasting into a larger
+    // selection with Navigation().AllowSmartClipboard continues a number series
+    // or repeats the pasted block.
+    void CopySelectionToClipboard();
+    void CutSelectionToClipboard();
+    void PasteSelectionFromClipboard();
+    void CopyToClipBoard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    virtual void PasteCellText(int ACol, int ARow, const std::string& Text);
 
     // Filtering: each pass hides the normal rows that fail the conditions of
     // Filter as one level, so later passes narrow and removing a level shows
@@ -1276,6 +1287,12 @@ private:
     THTMLSettings FHTMLSettings;
     std::string HTMLCellLine(int ACol, int ARow, bool Header, bool Widths, std::vector<std::string>& Classes);
     void SaveHTMLFile(const std::string& FileName, bool Unicode, std::string Earlier);
+    void CopyRectToClipboard(const TGridRect& R);
+    void CutRect(const TGridRect& R);
+    // Pastes the clipboard text at a cell; the number of cells and the block's size.
+    int PasteTextAt(int ACol, int ARow, int& BlockCols, int& BlockRows);
+    bool ClipboardMayWrite(int ACol, int ARow);
+    void SmartFill(const TGridRect& R, int Pasted);
     // Reports progress through OnFileProgress when the whole percentage changed.
     void ReportFileProgress(int& Last, double Fraction);
     void LoadCSVText(std::string_view Text, int MaxRows, bool Insert);

@@ -1,0 +1,79 @@
+// The tab-separated text the grid puts on the clipboard and reads back from it.
+#include "grid/files/ClipboardText.h"
+
+#include "grid/base/QuillUtilCsv.h"
+
+namespace grid::files {
+
+void AppendClipboardField(std::string& Out, std::string_view Text)
+{
+    if (Text.find_first_of("\t\"\r\n") == std::string_view::npos) {
+        Out += Text;
+        return;
+    }
+    Out += '"';
+    Out += DoubleEmbeddedQuotes(Text);
+    Out += '"';
+}
+
+namespace {
+
+bool EndsField(std::string_view Text, std::size_t Pos)
+{
+    return Pos >= Text.size() || Text[Pos] == '\t' || Text[Pos] == '\r' || Text[Pos] == '\n';
+}
+
+// The index of the quote that closes a quoted field opened before From: a
+// single quote followed by a tab, a line break or the end; npos when none.
+std::size_t ClosingQuote(std::string_view Text, std::size_t From)
+{
+    for (std::size_t i = From; i < Text.size(); ++i) {
+        if (Text[i] != '"') continue;
+        if (i + 1 < Text.size() && Text[i + 1] == '"') {
+            ++i;
+            continue;
+        }
+        if (EndsField(Text, i + 1)) return i;
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
+
+std::vector<std::vector<std::string>> ParseClipboardText(std::string_view Text)
+{
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> row;
+    std::size_t pos = 0;
+    while (pos < Text.size()) {
+        std::size_t end;
+        if (Text[pos] == '"' && (end = ClosingQuote(Text, pos + 1)) != std::string_view::npos) {
+            row.push_back(CollapseDoubledChars('"', Text.substr(pos + 1, end - pos - 1)));
+            pos = end + 1;
+        } else {
+            end = Text.find_first_of("\t\r\n", pos);
+            if (end == std::string_view::npos) end = Text.size();
+            row.emplace_back(Text.substr(pos, end - pos));
+            pos = end;
+        }
+        if (pos >= Text.size()) break;
+        if (Text[pos] == '\t') {
+            ++pos;
+            if (pos >= Text.size()) row.emplace_back();
+            continue;
+        }
+        // A line break ends the row.
+        pos += Text[pos] == '\r' && pos + 1 < Text.size() && Text[pos + 1] == '\n' ? 2 : 1;
+        rows.push_back(std::move(row));
+        row.clear();
+        // An empty line inside the text is a row of one empty cell.
+        while (pos < Text.size() && (Text[pos] == '\r' || Text[pos] == '\n')) {
+            rows.push_back({std::string()});
+            pos += Text[pos] == '\r' && pos + 1 < Text.size() && Text[pos + 1] == '\n' ? 2 : 1;
+        }
+    }
+    if (!row.empty()) rows.push_back(std::move(row));
+    return rows;
+}
+
+} // namespace grid::files
