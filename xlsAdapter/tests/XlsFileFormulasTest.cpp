@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -171,6 +174,62 @@ TEST(XlsFileFormulas, FormulasWeWriteReadBackAndLibreOfficeComputesThem)
             shown = shown.substr(1, shown.size() - 2);
         EXPECT_EQ(value, shown) << formula;
     }
+}
+
+// Our formula text in LibreOffice's notation: sheet names that need no
+// quotes lose them.
+std::string LibreOfficeNotation(const std::string& Formula)
+{
+    static const std::regex quoted("'([A-Za-z_][A-Za-z0-9_]*)'!");
+    return std::regex_replace(Formula, quoted, "$1!");
+}
+
+TEST(XlsFileFormulas, FormulasLibreOfficeWritesReadAsTheTextItShows)
+{
+    REQUIRE_PEER("libreoffice");
+    // LibreOffice writes our formulas again in its own .xls, and shows its
+    // text of them in the .xlsx it makes from that file.
+    auto file = SourceWorkbook();
+    int row = 1;
+    for (const auto& [formula, value] : WrittenFormulas)
+        file->SetCellFormula(row++, 2, formula);
+    TempFolder dir;
+    file->Save(false, dir / "ours.xls", nullptr, nullptr, nullptr);
+    std::string out;
+    const std::string office = testsupport::LibreOffice(dir.Path());
+    ASSERT_EQ(0, RunCommand("cd " + dir.Path() + " && " + office + " --convert-to xls --outdir lo ours.xls && cd lo && " +
+                                office + " --convert-to xlsx ours.xls",
+                            &out))
+        << out;
+    ASSERT_EQ(0, RunCommand("/usr/bin/python3 -c \"import zipfile, re, html\n"
+                            "z = zipfile.ZipFile('" + dir / "lo/ours.xlsx" + "')\n"
+                            "for m in re.finditer(r'<c r=.B([0-9]+).[^>]*>(?:(?!</c>).)*?<f[^>]*>([^<]*)</f>', "
+                            "z.read('xl/worksheets/sheet1.xml').decode()):\n"
+                            " print(m.group(1) + chr(9) + html.unescape(m.group(2)))\"",
+                            &out))
+        << out;
+    TXLSFile theirs(nullptr);
+    theirs.Connect();
+    theirs.OpenFile(dir / "lo/ours.xls");
+    // Where the notations differ: LibreOffice quotes each sheet of a span
+    // and shows Boolean constants as the functions TRUE() and FALSE().
+    const std::map<std::string, std::string> notation = {
+        {"=SUM('Data:Sales 2026'!A1:A1)", "=SUM(Data:'Sales 2026'!A1:A1)"},
+        {"=VLOOKUP(3,Data!A1:B2,2,FALSE)", "=VLOOKUP(3,Data!A1:B2,2,FALSE())"},
+        {"=AND(TRUE,NOT(FALSE))", "=AND(TRUE(),NOT(FALSE()))"},
+    };
+    std::istringstream lines(out);
+    int compared = 0;
+    for (std::string line; std::getline(lines, line); ++compared) {
+        const std::size_t tab = line.find('\t');
+        const int cellRow = std::stoi(line.substr(0, tab));
+        const std::string shown = "=" + line.substr(tab + 1);
+        std::string ours = LibreOfficeNotation(theirs.GetCellFormula(cellRow, 2));
+        if (const auto found = notation.find(ours); found != notation.end())
+            ours = found->second;
+        EXPECT_EQ(shown, ours) << "row " << cellRow;
+    }
+    EXPECT_EQ(static_cast<int>(std::size(WrittenFormulas)), compared);
 }
 
 TEST(XlsFileFormulas, BadFormulaTextLeavesTheCellAsItWas)
