@@ -139,6 +139,15 @@ TEST(XlsFileFormulas, FormulasWeWriteReadBackAndLibreOfficeComputesThem)
     for (const auto& [formula, value] : WrittenFormulas)
         EXPECT_EQ(formula, again.GetCellFormula(row++, 2));
     EXPECT_EQ("abc", again.GetCellValue(2, 3).AsString());
+    // An edit elsewhere keeps the results the formulas carry.
+    again.SetCellValue(40, 1, Variant(1));
+    again.AllowOverwritingFiles = true;
+    again.Save(false, dir / "edited.xls", nullptr, nullptr, nullptr);
+    TXLSFile edited(nullptr);
+    edited.Connect();
+    edited.OpenFile(dir / "edited.xls");
+    EXPECT_EQ(1.5, edited.GetCellValue(1, 3).AsDouble());
+    EXPECT_EQ("abc", edited.GetCellValue(2, 3).AsString());
 
     std::string out;
     ASSERT_EQ(0, RunCommand("/usr/bin/python3 -c \"import xlrd; b=xlrd.open_workbook('" + path +

@@ -279,3 +279,23 @@ TEST(XlsTokenArrayPeers, LibreOfficeComputesTheSameValuesAfterRowsColumnsAndShee
 }
 
 } // namespace
+
+namespace {
+
+TEST(XlsTokenArray, AnOperationOverTokensThatCannotBeArrangedChangesNothing)
+{
+    auto file = CaseWorkbook();
+    TCellList& cells = static_cast<TWorkSheet*>(file->GetTWorkbook()->Sheets().GetItems(0))->Cells().CellList();
+    // Token 0x18 has no meaning; the formula sits in C20.
+    cells.AddRecord(TFormulaRecord::CreateFromData(19, 2, 15, ByteArray{1, 0, 0x18}, Variant(), false), 19);
+    const std::string error = ErrorOf([&] { file->DeleteRows(5, 2); });
+    EXPECT_EQ("Formula at Row 20, column 3 is not supported. Token Id: 0x18", error);
+    int col = 11;
+    for (const TArrangeCase& c : Cases)
+        EXPECT_EQ(c.Formula, file->GetCellFormula(1, col++));
+    EXPECT_EQ("='Sheet1'!$A$5:$A$9", NameText(*file, 0));
+    EXPECT_EQ(error, ErrorOf([&] { file->InsertAndCopySheets(1, 1, 1); }));
+    EXPECT_EQ(2, file->SheetCount());
+}
+
+} // namespace
