@@ -222,6 +222,51 @@ std::unique_ptr<TBaseRecord> TFormulaRecord::TakeSharedFormula()
     return nullptr;
 }
 
+namespace {
+
+// The TABLE record of a data table: its range and its input cells.
+constexpr int TableMinSize = 16;
+constexpr int TableInputs = 8;
+constexpr std::uint16_t NoInputRow = 0xFFFF;
+
+// Moves a data table's range (rows at 0 and 2, columns as bytes at 4 and
+// 5) and its input cells: a row or column at or after its position by the
+// count, then by the offset. A range leaving the sheet is refused; an
+// input cell leaving it becomes none.
+void ArrangeTable(TBaseRecord& Table, int RowPos, int RowCount, int RowOffset, int ColPos, int ColCount,
+                  int ColOffset)
+{
+    Table.RequireSize(TableMinSize);
+    ByteArray data = Table.Data;
+    auto moved = [](int value, int pos, int count, int offset) { return (value >= pos ? value + count : value) + offset; };
+    for (const int at : {0, 2}) {
+        const int row = moved(GetWord(data, at), RowPos, RowCount, RowOffset);
+        if (row < 0 || row > 65535)
+            xlsAdapter::ExcelError(xlsAdapter::msg::TooManyEntries, row, 65535);
+        SetWord(data, at, static_cast<std::uint16_t>(row));
+    }
+    for (const int at : {4, 5}) {
+        const int col = moved(data[static_cast<std::size_t>(at)], ColPos, ColCount, ColOffset);
+        if (col < 0 || col > 255)
+            xlsAdapter::ExcelError(xlsAdapter::msg::TooManyEntries, col, 255);
+        data[static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(col);
+    }
+    for (const int at : {TableInputs, TableInputs + 4}) {
+        const std::uint16_t row = GetWord(data, at);
+        const std::uint16_t col = GetWord(data, at + 2);
+        if (row == NoInputRow || col >= 255)
+            continue;
+        const int newRow = moved(row, RowPos, RowCount, RowOffset);
+        const int newCol = moved(col, ColPos, ColCount, ColOffset);
+        const bool inside = newRow >= 0 && newRow <= 65535 && newCol >= 0 && newCol <= 255;
+        SetWord(data, at, inside ? static_cast<std::uint16_t>(newRow) : NoInputRow);
+        SetWord(data, at + 2, inside ? static_cast<std::uint16_t>(newCol) : 0xFFFF);
+    }
+    Table.Data = std::move(data);
+}
+
+} // namespace
+
 template <typename TArrange>
 void TFormulaRecord::ArrangeTokens(TArrange Arrange)
 {
@@ -245,7 +290,11 @@ void TFormulaRecord::ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aC
                                               const TSheetInfo& SheetInfo)
 {
     CheckArrangeable();
-    // The cell moves first: it refuses to leave the sheet before any token changes.
+    // The cell and its data table move first: they refuse to leave the
+    // sheet before any token changes.
+    const bool ownSheet = SheetInfo.InsSheet >= 0 && SheetInfo.FormulaSheet == SheetInfo.InsSheet;
+    if (FTableRecord && ownSheet)
+        ArrangeTable(*FTableRecord, aRowPos, aRowCount, 0, aColPos, aColCount, 0);
     TBaseRowColRecord::ArrangeInsertRowsAndCols(aRowPos, aRowCount, aColPos, aColCount, SheetInfo);
     ArrangeTokens([&](std::span<std::uint8_t> data, std::size_t start, std::size_t end) {
         xlsAdapter::ArrangeTokensInsert(data, start, end, aRowPos, aRowCount, 0, aColPos, aColCount, 0, SheetInfo);
@@ -258,6 +307,8 @@ void TFormulaRecord::ArrangeCopyRowsAndCols(int RowOffset, int ColOffset)
     TSheetInfo sameSheet;
     sameSheet.InsSheet = 0;
     sameSheet.FormulaSheet = 0;
+    if (FTableRecord)
+        ArrangeTable(*FTableRecord, 0, 0, RowOffset, 0, 0, ColOffset);
     ArrangeTokens([&](std::span<std::uint8_t> data, std::size_t start, std::size_t end) {
         xlsAdapter::ArrangeTokensInsert(data, start, end, 0, 0, RowOffset, 0, 0, ColOffset, sameSheet);
     });

@@ -299,3 +299,35 @@ TEST(XlsTokenArray, AnOperationOverTokensThatCannotBeArrangedChangesNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST(XlsTokenArray, DataTablesFollowInsertedRowsWithTheirInputCells)
+{
+    // A data table at D5:E6 of Sheet1 whose two input cells are B3 and C9.
+    auto file = CaseWorkbook();
+    TCellList& cells = static_cast<TWorkSheet*>(file->GetTWorkbook()->Sheets().GetItems(0))->Cells().CellList();
+    auto formula = TFormulaRecord::CreateFromData(4, 3, 15, ByteArray{5, 0, 0x02, 4, 0, 3, 0}, Variant(), false);
+    ByteArray table(16, 0);
+    SetWord(table, 0, 4);
+    SetWord(table, 2, 5);
+    table[4] = 3;
+    table[5] = 4;
+    SetWord(table, 6, 0x0008);
+    SetWord(table, 8, 2);
+    SetWord(table, 10, 1);
+    SetWord(table, 12, 8);
+    SetWord(table, 14, 2);
+    formula->SetTableRecord(std::make_unique<TBaseRecord>(0x0236, table));
+    cells.AddRecord(std::move(formula), 4);
+    EXPECT_EQ("{=TABLE(B3,C9)}", file->GetCellFormula(5, 4));
+
+    file->InsertAndCopyRows(60000, 60001, 4, 1, false);
+    EXPECT_EQ("{=TABLE(B3,C11)}", file->GetCellFormula(7, 4));
+    const auto* moved = static_cast<const TFormulaRecord*>(cells.FindCell(6, 3));
+    ASSERT_NE(nullptr, moved);
+    EXPECT_EQ(6, GetWord(moved->TableRecord()->Data, 0));
+    EXPECT_EQ(7, GetWord(moved->TableRecord()->Data, 2));
+}
+
+} // namespace
