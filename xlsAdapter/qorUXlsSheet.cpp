@@ -20,6 +20,11 @@ void TSheet::Clear()
     FPageHeader = nullptr;
     FPageFooter = nullptr;
     FZoom = nullptr;
+    FLeftMargin = nullptr;
+    FRightMargin = nullptr;
+    FTopMargin = nullptr;
+    FBottomMargin = nullptr;
+    FSetup = nullptr;
 }
 
 int TSheet::SheetZoom() const
@@ -88,6 +93,81 @@ void TSheet::LinkRecord(TBaseRecord* Record)
         FPageFooter = static_cast<TPageHeaderFooterRecord*>(Record);
     else if (Record->Id == xlr::SCL)
         FZoom = static_cast<TSCLRecord*>(Record);
+    else if (Record->Id == xlr::LEFTMARGIN)
+        FLeftMargin = static_cast<TMarginRecord*>(Record);
+    else if (Record->Id == xlr::RIGHTMARGIN)
+        FRightMargin = static_cast<TMarginRecord*>(Record);
+    else if (Record->Id == xlr::TOPMARGIN)
+        FTopMargin = static_cast<TMarginRecord*>(Record);
+    else if (Record->Id == xlr::BOTTOMMARGIN)
+        FBottomMargin = static_cast<TMarginRecord*>(Record);
+    else if (Record->Id == xlr::SETUP)
+        FSetup = static_cast<TSetupRecord*>(Record);
+}
+
+namespace {
+constexpr double DefaultSideMargin = 0.7480314960629921; // 1.9 cm
+constexpr double DefaultTopMargin = 0.984251968503937;   // 2.5 cm
+} // namespace
+
+TXlsMargins TSheet::Margins() const
+{
+    TXlsMargins margins;
+    margins.Left = FLeftMargin ? FLeftMargin->Value() : DefaultSideMargin;
+    margins.Right = FRightMargin ? FRightMargin->Value() : DefaultSideMargin;
+    margins.Top = FTopMargin ? FTopMargin->Value() : DefaultTopMargin;
+    margins.Bottom = FBottomMargin ? FBottomMargin->Value() : DefaultTopMargin;
+    margins.Header = FSetup ? FSetup->HeaderMargin() : 0;
+    margins.Footer = FSetup ? FSetup->FooterMargin() : 0;
+    return margins;
+}
+
+void TSheet::InsertPrintRecord(int At, std::unique_ptr<TBaseRecord> Record)
+{
+    TBaseRecord* inserted = Record.get();
+    PrintRecords().Insert(At, std::move(Record));
+    LinkRecord(inserted);
+}
+
+TMarginRecord* TSheet::AddMarginRecord(std::uint16_t Id)
+{
+    // Records of embedded chart substreams belong to the charts.
+    TBaseRecordList& records = PrintRecords();
+    int at = records.Count();
+    bool inSubstream = false;
+    for (int i = 0; i < records.Count(); ++i) {
+        const std::uint16_t id = records.Items(i)->Id;
+        if (id == xlr::BOF)
+            inSubstream = true;
+        else if (id == xlr::EOF_)
+            inSubstream = false;
+        else if (!inSubstream && ((id >= xlr::LEFTMARGIN && id <= xlr::BOTTOMMARGIN) || id == xlr::VCENTER ||
+                                  id == xlr::DEFAULTROWHEIGHT))
+            at = i + 1;
+    }
+    auto record = std::make_unique<TMarginRecord>(Id, ByteArray(8));
+    TMarginRecord* margin = record.get();
+    InsertPrintRecord(at, std::move(record));
+    return margin;
+}
+
+void TSheet::SetMargins(const TXlsMargins& Value)
+{
+    const std::pair<TMarginRecord**, std::pair<std::uint16_t, double>> sides[] = {
+        {&FLeftMargin, {xlr::LEFTMARGIN, Value.Left}},
+        {&FRightMargin, {xlr::RIGHTMARGIN, Value.Right}},
+        {&FTopMargin, {xlr::TOPMARGIN, Value.Top}},
+        {&FBottomMargin, {xlr::BOTTOMMARGIN, Value.Bottom}},
+    };
+    for (const auto& [field, side] : sides) {
+        if (!*field)
+            *field = AddMarginRecord(side.first);
+        (*field)->SetValue(side.second);
+    }
+    if (FSetup) {
+        FSetup->SetHeaderMargin(Value.Header);
+        FSetup->SetFooterMargin(Value.Footer);
+    }
 }
 
 void TSheet::SaveSection(TOle2File& DataStream, TBaseRecordList& Records) const

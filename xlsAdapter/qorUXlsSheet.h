@@ -3,6 +3,7 @@
 // parse them.
 #pragma once
 
+#include "xlsAdapter/qorUVyxFormats.h"
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
 #include "xlsAdapter/qorUXlsSections.h"
 
@@ -15,6 +16,8 @@ class TWindow2Record;
 class TWorkSheet;
 class TPageHeaderFooterRecord;
 class TSCLRecord;
+class TMarginRecord;
+class TSetupRecord;
 class TCodeNameRecord;
 
 class TSheet : public TBaseSection {
@@ -61,12 +64,18 @@ public:
     void SetPageFooter(std::u16string_view Value);
     // The zoom in per cent; 100 without an SCL record.
     int SheetZoom() const;
+    // Missing margin records are created; header and footer margins need
+    // the sheet's SETUP record.
+    TXlsMargins Margins() const;
+    void SetMargins(const TXlsMargins& Value);
 
 protected:
     // Remembers records the sheet reaches directly.
     void LinkRecord(TBaseRecord* Record);
-    // The list that holds the sheet's header and footer records.
+    // The list that holds the sheet's header, footer and page setup records.
     virtual TBaseRecordList& PrintRecords() = 0;
+    // Inserts a new page setup record into PrintRecords and links it.
+    virtual void InsertPrintRecord(int At, std::unique_ptr<TBaseRecord> Record);
     // Saves BOF, the records, CODENAME and EOF.
     void SaveSection(TOle2File& DataStream, TBaseRecordList& Records) const;
     void CopySectionTo(TSheet& Copy) const;
@@ -76,9 +85,17 @@ protected:
     TPageHeaderFooterRecord* FPageHeader = nullptr;
     TPageHeaderFooterRecord* FPageFooter = nullptr;
     TSCLRecord* FZoom = nullptr;
+    TMarginRecord* FLeftMargin = nullptr;
+    TMarginRecord* FRightMargin = nullptr;
+    TMarginRecord* FTopMargin = nullptr;
+    TMarginRecord* FBottomMargin = nullptr;
+    TSetupRecord* FSetup = nullptr;
     std::unique_ptr<TCodeNameRecord> FCodeName;
 
 private:
+    // A new margin record after the last margin, VCENTER or
+    // DEFAULTROWHEIGHT record of the sheet's own print records.
+    TMarginRecord* AddMarginRecord(std::uint16_t Id);
     void SetHeaderFooterText(TPageHeaderFooterRecord* Record, std::u16string_view Value);
 };
 

@@ -1,5 +1,5 @@
 // A worksheet's window and print options over the records it links:
-// freezing and splitting panes, and the page margins.
+// freezing and splitting panes.
 #include "xlsAdapter/qorUXlsWorkSheet.h"
 
 #include "xlsAdapter/qorUXlsOtherRecords.h"
@@ -156,54 +156,5 @@ void TWorkSheet::GetSplitWindow(int& xOffset, int& yOffset) const
     if (FPane && FWindow2 && !FWindow2->IsFrozen()) {
         xOffset = FPane->ColSplit();
         yOffset = FPane->RowSplit();
-    }
-}
-
-namespace {
-constexpr double DefaultSideMargin = 0.7480314960629921; // 1.9 cm
-constexpr double DefaultTopMargin = 0.984251968503937;   // 2.5 cm
-} // namespace
-
-TXlsMargins TWorkSheet::Margins() const
-{
-    TXlsMargins margins;
-    margins.Left = FLeftMargin ? FLeftMargin->Value() : DefaultSideMargin;
-    margins.Right = FRightMargin ? FRightMargin->Value() : DefaultSideMargin;
-    margins.Top = FTopMargin ? FTopMargin->Value() : DefaultTopMargin;
-    margins.Bottom = FBottomMargin ? FBottomMargin->Value() : DefaultTopMargin;
-    margins.Header = FSetup ? FSetup->HeaderMargin() : 0;
-    margins.Footer = FSetup ? FSetup->FooterMargin() : 0;
-    return margins;
-}
-
-TMarginRecord* TWorkSheet::AddMarginRecord(std::uint16_t Id)
-{
-    int at = FMiscRecords1.Count();
-    for (int i = FMiscRecords1.Count() - 1; i >= 0; --i) {
-        const std::uint16_t id = FMiscRecords1.Items(i)->Id;
-        if ((id >= 0x0026 && id <= 0x0029) || id == 0x0084 || id == xlr::DEFAULTROWHEIGHT) {
-            at = i + 1;
-            break;
-        }
-    }
-    return static_cast<TMarginRecord*>(InsertRecord1(at, std::make_unique<TMarginRecord>(Id, ByteArray(8))));
-}
-
-void TWorkSheet::SetMargins(const TXlsMargins& Value)
-{
-    const std::pair<TMarginRecord**, std::pair<std::uint16_t, double>> sides[] = {
-        {&FLeftMargin, {0x0026, Value.Left}},
-        {&FRightMargin, {0x0027, Value.Right}},
-        {&FTopMargin, {0x0028, Value.Top}},
-        {&FBottomMargin, {0x0029, Value.Bottom}},
-    };
-    for (const auto& [field, side] : sides) {
-        if (!*field)
-            *field = AddMarginRecord(side.first);
-        (*field)->SetValue(side.second);
-    }
-    if (FSetup) {
-        FSetup->SetHeaderMargin(Value.Header);
-        FSetup->SetFooterMargin(Value.Footer);
     }
 }

@@ -96,11 +96,6 @@ void TWorkSheet::LinkSheetRecord(TBaseRecord* Record)
     case 0x0083: FHCenter = static_cast<TPrintCenteredRecord*>(Record); break;
     case 0x0084: FVCenter = static_cast<TPrintCenteredRecord*>(Record); break;
     case xlr::PANE: FPane = static_cast<TPaneRecord*>(Record); break;
-    case 0x0026: FLeftMargin = static_cast<TMarginRecord*>(Record); break;
-    case 0x0027: FRightMargin = static_cast<TMarginRecord*>(Record); break;
-    case 0x0028: FTopMargin = static_cast<TMarginRecord*>(Record); break;
-    case 0x0029: FBottomMargin = static_cast<TMarginRecord*>(Record); break;
-    case 0x00A1: FSetup = static_cast<TSetupRecord*>(Record); break;
     case xlr::PLS: FPrinterDriverSettings = static_cast<TPlsRecord*>(Record); break;
     case xlr::REFMODE: FRefMode = static_cast<TRefModeRecord*>(Record); break;
     case xlr::AUTOFILTERINFO: FAutoFilterInfo = static_cast<TAutoFilterInfoRecord*>(Record); break;

@@ -128,10 +128,6 @@ public:
     // A split (not frozen) window at these offsets; (0, 0) removes it.
     void SplitWindow(int xOffset, int yOffset);
     void GetSplitWindow(int& xOffset, int& yOffset) const;
-    // Missing margin records are created; header and footer margins need
-    // the sheet's SETUP record.
-    TXlsMargins Margins() const;
-    void SetMargins(const TXlsMargins& Value);
 
     // The page setup block; defaults without a SETUP record, whose setters
     // then do nothing. Values outside 0..65535 are refused.
@@ -178,6 +174,10 @@ public:
 
 protected:
     TBaseRecordList& PrintRecords() override { return FMiscRecords1; }
+    void InsertPrintRecord(int At, std::unique_ptr<TBaseRecord> Record) override
+    {
+        InsertRecord1(At, std::move(Record));
+    }
 
 private:
     void LinkRecords();
@@ -204,9 +204,6 @@ private:
     // Adds the PANE record after WINDOW2 (when the sheet has the records a
     // view needs), or removes it.
     void SetPaneRecord(bool Present);
-    // A new margin record after the last margin, VCENTER or
-    // DEFAULTROWHEIGHT record of the print records.
-    TMarginRecord* AddMarginRecord(std::uint16_t Id);
 
     // Inserts into or deletes from the first misc list, keeping the cell
     // block's position.
@@ -224,11 +221,6 @@ private:
     TPrintCenteredRecord* FHCenter = nullptr;
     TPrintCenteredRecord* FVCenter = nullptr;
     TPaneRecord* FPane = nullptr;
-    TMarginRecord* FLeftMargin = nullptr;
-    TMarginRecord* FRightMargin = nullptr;
-    TMarginRecord* FTopMargin = nullptr;
-    TMarginRecord* FBottomMargin = nullptr;
-    TSetupRecord* FSetup = nullptr;
     TDimensionsRec FOriginalDimensions;
     int FDefRowHeight = DefaultRowHeight;
     int FDefColWidth = DefaultColWidth;

@@ -154,14 +154,15 @@ void TXLSFile::GetSplitWindow(int& xOffset, int& yOffset)
         sheet->GetSplitWindow(xOffset, yOffset);
 }
 
+// Margins work on every kind of sheet.
 TXlsMargins TXLSFile::Margins()
 {
-    TWorkSheet* sheet = ActiveWorkSheet();
+    TSheet* sheet = ActiveSheetSection();
     return sheet ? sheet->Margins() : TXlsMargins{};
 }
 
 void TXLSFile::SetMargins(const TXlsMargins& Value)
 {
-    if (TWorkSheet* sheet = ActiveWorkSheet())
+    if (TSheet* sheet = ActiveSheetSection())
         sheet->SetMargins(Value);
 }

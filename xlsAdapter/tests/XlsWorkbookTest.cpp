@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <algorithm>
 #include <filesystem>
 #include <map>
@@ -409,7 +411,7 @@ TEST(Workbook, EqualStringsReadFromAFileKeepTheirPlaceThroughSaves)
     EXPECT_EQ(once, SaveWorkbook(second));
 }
 
-TEST(Workbook, ChartSheetsKeepTheirOwnHeaderAndZoom)
+TEST(Workbook, ChartSheetsKeepTheirOwnHeaderZoomAndMargins)
 {
     // A chart sheet with a page header, and an embedded chart substream
     // whose own header is not the sheet's.
@@ -428,4 +430,18 @@ TEST(Workbook, ChartSheetsKeepTheirOwnHeaderAndZoom)
     TWorkbook again;
     LoadWorkbook(saved, again);
     EXPECT_EQ(again.Sheets().GetItems(0)->PageHeader(), u"&CSales by month");
+
+    // Margins: the defaults, then new records appended (the sheet has no
+    // margin records to follow), after the embedded chart, not inside it.
+    TSheet& chart = *again.Sheets().GetItems(0);
+    EXPECT_DOUBLE_EQ(chart.Margins().Left, 0.7480314960629921);
+    chart.SetMargins({1.0, 1.25, 0.5, 0.75, 0, 0});
+    TWorkbook third;
+    LoadWorkbook(SaveWorkbook(again), third);
+    const TXlsMargins m = third.Sheets().GetItems(0)->Margins();
+    EXPECT_EQ((std::array{m.Left, m.Top, m.Right, m.Bottom}), (std::array{1.0, 1.25, 0.5, 0.75}));
+    const auto& records = static_cast<const TVyxUnsupportedSheet&>(*third.Sheets().GetItems(0)).SheetRecords();
+    const int n = records.Count();
+    EXPECT_EQ((std::array{records.Items(n - 5)->Id, records.Items(n - 4)->Id, records.Items(n - 1)->Id}),
+              (std::array<std::uint16_t, 3>{0x000A, 0x0026, 0x0029}));
 }
