@@ -106,12 +106,14 @@ void TWorkSheet::SetPaneRecord(bool Present)
 
 void TWorkSheet::FreezePanes(int Row, int Col)
 {
-    const bool frozen = Row > 0 || Col > 0;
+    SetPaneRecord(Row > 0 || Col > 0);
+    // A window is frozen only with the pane that says where: a sheet that
+    // cannot take a PANE record stays unfrozen.
+    const bool frozen = FPane != nullptr;
     if (FWindow2) {
         FWindow2->SetIsFrozen(frozen);
         FWindow2->SetIsFrozenButNoSplit(frozen);
     }
-    SetPaneRecord(frozen);
     if (!FPane)
         return;
     FPane->SetRowSplit(static_cast<std::uint16_t>(Row));

@@ -445,3 +445,20 @@ TEST(Workbook, ChartSheetsKeepTheirOwnHeaderZoomAndMargins)
     EXPECT_EQ((std::array{records.Items(n - 5)->Id, records.Items(n - 4)->Id, records.Items(n - 1)->Id}),
               (std::array<std::uint16_t, 3>{0x000A, 0x0026, 0x0029}));
 }
+
+TEST(Workbook, FreezingWithoutRoomForAPaneLeavesTheWindowUnfrozen)
+{
+    // The sheet's window is its last record: no PANE can follow it.
+    TWorkbook workbook;
+    LoadWorkbook(Stream({Bof(5), Window1(), BoundSheet("Only"), Eof(), SheetSection(true)}), workbook);
+    auto& sheet = dynamic_cast<TWorkSheet&>(*workbook.Sheets().GetItems(0));
+    sheet.FreezePanes(3, 2);
+    int row = -1;
+    int col = -1;
+    sheet.GetFrozenPanes(row, col);
+    EXPECT_EQ((std::array{row, col}), (std::array{0, 0}));
+    const auto records = RawRecords(SaveWorkbook(workbook));
+    const auto window = std::find_if(records.begin(), records.end(), [](auto& r) { return r.Id == 0x023E; });
+    ASSERT_NE(records.end(), window);
+    EXPECT_EQ(GetWord(window->Data, 0) & 0x0108, 0); // neither frozen flag
+}
