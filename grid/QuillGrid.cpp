@@ -272,6 +272,7 @@ void TQuillStringGrid::ColumnMoved(int FromIndex, int ToIndex)
     const int realTo = RealColIndex(ToIndex);
     FRowStore->MoveColumn(realFrom, realTo);
     FColumnMap->Move(realFrom, realTo);
+    KeepColumnSettingsAfterMove(realFrom, realTo);
     if (FColumnOrder->Count() > std::max(FromIndex, ToIndex)) {
         const int entry = FColumnOrder->GetInteger(FromIndex);
         FColumnOrder->Delete(FromIndex);

@@ -1279,6 +1279,8 @@ private:
     void OpenCellLink(int ACol, int ARow, const std::string& Target);
     void SortByHeaderClick(int ACol);
     bool WheelStep(TShiftState Shift, TPoint MousePos, int Direction);
+    // The sort column and sort indexes follow a moved column (real indexes).
+    void KeepColumnSettingsAfterMove(int FromIndex, int ToIndex);
     std::unique_ptr<grid::TEditState, grid::TEditStateDeleter> FEditState;
 
 private:

@@ -2,6 +2,7 @@
 target_sources(vistra_grid PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CellLinks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EditCharFilter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridColumnMoves.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridEditCommit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridEditOpen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridEnterTab.cpp

@@ -88,12 +88,18 @@ TEST_F(GridEditingTest, HeaderClicksSortBothWaysAndAMovedColumnKeepsItsSettings)
     EXPECT_EQ(ShownColumn(), " apple fig kiwi zebra") << "the open edit is committed before the sort";
 
     SetOption(goColMoving, true);
+    Grid->SetColCount(5);
+    Grid->SetCells(4, 1, "hidden");
+    Grid->HideColumn(4);
     Grid->SetColWidths(1, 90);
     MouseDown(*Grid, Centre(Grid, 1, 0));
     MouseMove(*Grid, Centre(Grid, 3, 0), {ssLeft});
     MouseUp(*Grid, Centre(Grid, 3, 0));
     EXPECT_EQ(Grid->ColWidths(3), 90) << "the size moves with the column";
     EXPECT_EQ(Grid->Cells(3, 1), "apple");
+    EXPECT_EQ(Grid->SortSettings().Column(), 3) << "the sort column moves with it";
+    EXPECT_TRUE(Grid->IsHiddenColumn(4));
+    EXPECT_EQ(Grid->AllCells(4, 1), "hidden");
     EXPECT_EQ(sorted.size(), 1u) << "a drag is no sort click";
 }
 
