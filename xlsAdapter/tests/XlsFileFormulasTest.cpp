@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -45,8 +46,8 @@ TEST(XlsFileFormulas, FormulaCellsGiveTheirTextAndOtherCellsNone)
     xlwt.Connect();
     xlwt.OpenFile(Fixture("formulas-xlwt.xls"));
     xlwt.SetActiveSheet(1);
-    EXPECT_EQ("=SUM('Data'!A1:B2)", xlwt.GetCellFormula(21, 1));
-    EXPECT_EQ("='Sales 2026'!C3+1", xlwt.GetCellFormula(22, 1));
+    EXPECT_EQ("=INDEX('Data'!A1:B2,2,1)", xlwt.GetCellFormula(13, 1));
+    EXPECT_EQ("=CONCATENATE(A1,\" \",'Sales 2026'!C3)", xlwt.GetCellFormula(28, 1));
 }
 
 // Three sheets: Sheet1 with A1 1.5, A2 2 and A3 "abc"; Data with 2, 4 in
@@ -185,60 +186,111 @@ TEST(XlsFileFormulas, FormulasWeWriteReadBackAndLibreOfficeComputesThem)
     }
 }
 
-// Our formula text in LibreOffice's notation: sheet names that need no
-// quotes lose them.
+std::vector<std::string> FixtureFormulas()
+{
+    std::ifstream in(Fixture("formulas-xlwt.txt"));
+    std::vector<std::string> formulas;
+    for (std::string line; std::getline(in, line);)
+        formulas.push_back(line);
+    return formulas;
+}
+
+// Formulas over the defined names, for the workbook SourceWorkbook makes.
+const char* const NameFormulas[] = {
+    "=Start+1",        "=-Start",         "=Start*Start^2",        "=Start&\"x\"",
+    "=Start<>Rates",   "=SUM(Rates)",     "=MAX(Rates,Start)",     "=INDEX(Rates,2)*Start",
+    "=COUNT(Rates,A1:A3)", "=IF(Start>1,Rates,0)",
+};
+
+// Where LibreOffice's notation differs from ours: sheet names that need no
+// quotes lose them, a span of sheets quotes each sheet that needs it, and
+// Boolean constants show as the functions TRUE() and FALSE().
 std::string LibreOfficeNotation(const std::string& Formula)
 {
-    static const std::regex quoted("'([A-Za-z_][A-Za-z0-9_]*)'!");
-    return std::regex_replace(Formula, quoted, "$1!");
+    static const std::pair<std::regex, const char*> notation[] = {
+        {std::regex("'([A-Za-z_][A-Za-z0-9_]*)'!"), "$1!"},
+        {std::regex("'Data:Sales 2026'!"), "Data:'Sales 2026'!"},
+        {std::regex("\\b(TRUE|FALSE)\\b(?!\\()"), "$1()"},
+    };
+    std::string text = Formula;
+    for (const auto& [pattern, replacement] : notation)
+        text = std::regex_replace(text, pattern, replacement);
+    return text;
+}
+
+// The formula text LibreOffice shows in each formula cell of the first sheet
+// of an .xlsx it wrote, by row and column.
+std::map<std::pair<int, int>, std::string> FormulasShown(const std::string& xlsx)
+{
+    std::string out;
+    EXPECT_EQ(0, RunCommand("/usr/bin/python3 -c \"import zipfile, re, html\n"
+                            "z = zipfile.ZipFile('" + xlsx + "')\n"
+                            "for m in re.finditer(r'<c r=.([A-Z]+)([0-9]+).[^>]*>(?:(?!</c>).)*?<f[^>]*>([^<]*)</f>', "
+                            "z.read('xl/worksheets/sheet1.xml').decode()):\n"
+                            " print(m.group(1) + chr(9) + m.group(2) + chr(9) + html.unescape(m.group(3)))\"",
+                            &out))
+        << out;
+    std::map<std::pair<int, int>, std::string> shown;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t first = line.find('\t');
+        const std::size_t second = line.find('\t', first + 1);
+        int column = 0;
+        for (const char letter : line.substr(0, first))
+            column = column * 26 + (letter - 'A' + 1);
+        shown[{std::stoi(line.substr(first + 1, second - first - 1)), column}] = "=" + line.substr(second + 1);
+    }
+    return shown;
+}
+
+// Each formula cell of the first sheet reads as the text LibreOffice shows.
+void ExpectTextShown(TXLSFile& file, const std::map<std::pair<int, int>, std::string>& shown)
+{
+    file.SetActiveSheet(1);
+    for (const auto& [cell, text] : shown)
+        EXPECT_EQ(text, LibreOfficeNotation(file.GetCellFormula(cell.first, cell.second)))
+            << "row " << cell.first << ", column " << cell.second;
 }
 
 TEST(XlsFileFormulas, FormulasLibreOfficeWritesReadAsTheTextItShows)
 {
     REQUIRE_PEER("libreoffice");
-    // LibreOffice writes our formulas again in its own .xls, and shows its
-    // text of them in the .xlsx it makes from that file.
+    // LibreOffice writes our formulas, those over names and the fixture's
+    // again in its own .xls, and shows its text of them in the .xlsx it makes
+    // from that file; it shows its text of the formulas xlwt wrote too.
     auto file = SourceWorkbook();
     int row = 1;
     for (const auto& [formula, value] : WrittenFormulas)
         file->SetCellFormula(row++, 2, formula);
+    for (const char* formula : NameFormulas)
+        file->SetCellFormula(row++, 2, formula);
+    const std::vector<std::string> fixture = FixtureFormulas();
+    row = 1;
+    for (const std::string& formula : fixture)
+        file->SetCellFormula(row++, 8, formula);
     TempFolder dir;
     file->Save(false, dir / "ours.xls", nullptr, nullptr, nullptr);
     std::string out;
     const std::string office = testsupport::LibreOffice(dir.Path());
-    ASSERT_EQ(0, RunCommand("cd " + dir.Path() + " && " + office + " --convert-to xls --outdir lo ours.xls && cd lo && " +
-                                office + " --convert-to xlsx ours.xls",
+    ASSERT_EQ(0, RunCommand("cd " + dir.Path() + " && cp " + Fixture("formulas-xlwt.xls") + " lo-xlwt.xls && " + office +
+                                " --convert-to xls --outdir lo ours.xls && " + office +
+                                " --convert-to xlsx lo/ours.xls lo-xlwt.xls",
                             &out))
         << out;
-    ASSERT_EQ(0, RunCommand("/usr/bin/python3 -c \"import zipfile, re, html\n"
-                            "z = zipfile.ZipFile('" + dir / "lo/ours.xlsx" + "')\n"
-                            "for m in re.finditer(r'<c r=.B([0-9]+).[^>]*>(?:(?!</c>).)*?<f[^>]*>([^<]*)</f>', "
-                            "z.read('xl/worksheets/sheet1.xml').decode()):\n"
-                            " print(m.group(1) + chr(9) + html.unescape(m.group(2)))\"",
-                            &out))
-        << out;
+
     TXLSFile theirs(nullptr);
     theirs.Connect();
     theirs.OpenFile(dir / "lo/ours.xls");
-    // Where the notations differ: LibreOffice quotes each sheet of a span
-    // and shows Boolean constants as the functions TRUE() and FALSE().
-    const std::map<std::string, std::string> notation = {
-        {"=SUM('Data:Sales 2026'!A1:A1)", "=SUM(Data:'Sales 2026'!A1:A1)"},
-        {"=VLOOKUP(3,Data!A1:B2,2,FALSE)", "=VLOOKUP(3,Data!A1:B2,2,FALSE())"},
-        {"=AND(TRUE,NOT(FALSE))", "=AND(TRUE(),NOT(FALSE()))"},
-    };
-    std::istringstream lines(out);
-    int compared = 0;
-    for (std::string line; std::getline(lines, line); ++compared) {
-        const std::size_t tab = line.find('\t');
-        const int cellRow = std::stoi(line.substr(0, tab));
-        const std::string shown = "=" + line.substr(tab + 1);
-        std::string ours = LibreOfficeNotation(theirs.GetCellFormula(cellRow, 2));
-        if (const auto found = notation.find(ours); found != notation.end())
-            ours = found->second;
-        EXPECT_EQ(shown, ours) << "row " << cellRow;
-    }
-    EXPECT_EQ(static_cast<int>(std::size(WrittenFormulas)), compared);
+    const auto shown = FormulasShown(dir / "ours.xlsx");
+    EXPECT_EQ(std::size(WrittenFormulas) + std::size(NameFormulas) + fixture.size(), shown.size());
+    ExpectTextShown(theirs, shown);
+
+    TXLSFile xlwt(nullptr);
+    xlwt.Connect();
+    xlwt.OpenFile(Fixture("formulas-xlwt.xls"));
+    const auto shownXlwt = FormulasShown(dir / "lo-xlwt.xlsx");
+    EXPECT_EQ(fixture.size(), shownXlwt.size());
+    ExpectTextShown(xlwt, shownXlwt);
 }
 
 TEST(XlsFileFormulas, BadFormulaTextLeavesTheCellAsItWas)
