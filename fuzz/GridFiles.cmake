@@ -2,3 +2,4 @@
 vistra_fuzz_target(FuzzGridCsv LIBRARIES vistra_grid SEEDS grid/files/tests/data/awkward.csv)
 vistra_fuzz_target(FuzzGridTextStream LIBRARIES vistra_grid vistra_backend SEEDS grid/files/tests/data/stream.gridtext)
 vistra_fuzz_target(FuzzGridXml LIBRARIES vistra_grid vistra_backend SEEDS grid/files/tests/data/records.xml)
+vistra_fuzz_target(FuzzGridClipboardText LIBRARIES vistra_grid SEEDS grid/files/tests/data/clipboard.txt)

@@ -40,6 +40,7 @@ class TPopupMenu;
 class TStringList;
 class TStrings;
 class TStream;
+class TCustomIniFile;
 namespace grid {
 class TRowStore;
 class TColumnMap;
@@ -791,6 +792,15 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones {
     void CutToClipboard();
     void PasteFromClipboard();
     virtual void PasteCellText(int ACol, int ARow, const std::string& Text);
+    // Column layout: "N#widths#order#visibility" (widths by real column), and
+    // "Col"/"Pos" keys in the store ColumnSize() names. A malformed string
+    // raises EConvertError before anything changes; loading never writes the store.
+    std::string ColumnStatesToString();
+    void StringToColumnStates(const std::string& Value);
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
 
     // Filtering: each pass hides the normal rows that fail the conditions of
     // Filter as one level, so later passes narrow and removing a level shows
@@ -1295,6 +1305,9 @@ private:
     int PasteTextAt(int ACol, int ARow, int& BlockCols, int& BlockRows);
     bool ClipboardMayWrite(int ACol, int ARow);
     void SmartFill(const TGridRect& R, int Pasted);
+    // The INI file or registry view ColumnSize() names; null when Key or Section is empty.
+    std::unique_ptr<TCustomIniFile> OpenColumnStore();
+    void ApplyColumnOrder(const std::vector<int>& Order);
     // Reports progress through OnFileProgress when the whole percentage changed.
     void ReportFileProgress(int& Last, double Fraction);
     void LoadCSVText(std::string_view Text, int MaxRows, bool Insert);
