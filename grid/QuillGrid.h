@@ -524,6 +524,47 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones {
     TSortDirection AutoNumberDirection() const noexcept { return FAutoNumberDirection; }
     void SetAutoNumberDirection(TSortDirection Value) noexcept { FAutoNumberDirection = Value; }
 
+    // Sizes of cell graphics (real column, display row): on screen, and for
+    // printing and export in a cell of the given size and scale.
+    virtual TPoint GetCellGraphicSize(int ACol, int ARow);
+    virtual TPoint GetCellGraphicExtent(int ACol, int ARow, int CellWidth, int CellHeight, double Scale);
+    TPoint CellGraphicSize(int ACol, int ARow) { return GetCellGraphicSize(ACol, ARow); }
+
+    // Sizing columns and rows to their contents (display indexes) and fitting
+    // the columns into the control's width. Limits of 0 or less are no limit.
+    int MinColWidth() const noexcept { return FMinColWidth; }
+    void SetMinColWidth(int Value) noexcept { FMinColWidth = Value; }
+    int MaxColWidth() const noexcept { return FMaxColWidth; }
+    void SetMaxColWidth(int Value) noexcept { FMaxColWidth = Value; }
+    int MinRowHeight() const noexcept { return FMinRowHeight; }
+    void SetMinRowHeight(int Value) noexcept { FMinRowHeight = Value; }
+    int MaxRowHeight() const noexcept { return FMaxRowHeight; }
+    void SetMaxRowHeight(int Value) noexcept { FMaxRowHeight = Value; }
+    bool SizeGrowOnly() const noexcept { return FSizeGrowOnly; }
+    void SetSizeGrowOnly(bool Value) noexcept { FSizeGrowOnly = Value; }
+    TPoint XYOffset() const noexcept { return FXYOffset; }
+    void SetXYOffset(TPoint Value) noexcept { FXYOffset = Value; }
+    bool XYOffsetTopLeftOnly() const noexcept { return FXYOffsetTopLeftOnly; }
+    void SetXYOffsetTopLeftOnly(bool Value) noexcept { FXYOffsetTopLeftOnly = Value; }
+    int HorzTextMargin() const noexcept { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
+    int VertTextMargin() const noexcept { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    void AutoSizeColumns(bool DoFixedCols, int Padding);
+    void AutoSizeCol(int ACol, int Padding);
+    void AutoSizeRows(bool DoFixedRows, int Padding);
+    void AutoSizeRow(int ARow, int Padding);
+    void SizeColumnToContent(int ACol, bool GrowOnly);
+    void SizeRowToContent(int ARow, bool GrowOnly);
+    void SizeRowToLines(int ARow, int Lines, int Padding);
+    // The most text lines of a cell in the row (1 without multi-line cells).
+    int RowLineCount(int ARow);
+    void AutoFitColumns(bool DoFixedCells);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    std::function<void(TObject* Sender, int ACol, int& AWidth)> OnUpdateColumnSize;
+    virtual void DoUpdateAutoColumnSize(int ACol, int& AWidth);
+
     // Selection sets. Disjunct cells are kept as full coordinates, so any
     // row and column of a large grid can be selected.
     TMouseActions& MouseActions() noexcept { return *FMouseActions; }
@@ -1003,6 +1044,16 @@ private:
     std::unique_ptr<TMouseActions> FMouseActions;
     std::vector<TGridCoord> FSelectedCells;
     TFont FCellFont;
+    // Auto-sizing.
+    int FMinColWidth = 0;
+    int FMaxColWidth = 0;
+    int FMinRowHeight = 0;
+    int FMaxRowHeight = 0;
+    bool FSizeGrowOnly = false;
+    TPoint FXYOffset{2, 2};
+    bool FXYOffsetTopLeftOnly = false;
+    // The width a column of the display index needs for its cells.
+    int ContentWidth(int ACol);
     int FAutoNumberStart = 0;
     int FAutoNumberOffset = 0;
     TSortDirection FAutoNumberDirection = sdAscending;

@@ -15,8 +15,8 @@ namespace grid {
 
 namespace {
 
-constexpr int CheckSize = 15;
-constexpr int RadioSize = 10;
+constexpr int CheckSize = CheckBoxSize;
+constexpr int RadioSize = RadioButtonSize;
 constexpr int Margin = 2;
 constexpr TColor MarkColor = clBlack;
 

@@ -10,6 +10,10 @@ class TCanvas;
 
 namespace grid {
 
+// The sides check boxes and radio buttons are drawn at.
+inline constexpr int CheckBoxSize = 15;
+inline constexpr int RadioButtonSize = 10;
+
 // What painting needs to know of the cell beside its graphic.
 struct TGraphicCell {
     TRect Rect;
