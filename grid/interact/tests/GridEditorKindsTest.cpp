@@ -159,3 +159,19 @@ TEST_F(GridEditingTest, DateEditorOpensOnTheCellsDateAndEscapeKeepsTheCell)
     EXPECT_EQ(Grid->EditCtrl(), nullptr);
     EXPECT_EQ(Grid->Cells(1, 1), "not a date") << "Esc stores nothing";
 }
+
+TEST_F(GridEditingTest, TabLeavesASpecialEditorWithItsValueStored)
+{
+    SetOption(goTabs, true);
+    Grid->OnGetEditorType = [](TObject*, int, int, TEditorType& k) { k = edUnitEditBtn; };
+    Press(VK_F2);
+    ASSERT_NE(Grid->EditCtrl(), nullptr);
+    Type("12");
+    Press(VK_TAB);
+    EXPECT_EQ(Grid->Cells(1, 1), "12");
+    EXPECT_EQ(Grid->Col(), 2);
+    ASSERT_NE(Grid->EditCtrl(), nullptr) << "the next cell's editor opens";
+    EXPECT_EQ(Grid->EditCtrl()->Left(), Grid->CellRect(2, 1).Left);
+    Press(VK_ESCAPE);
+    EXPECT_EQ(Grid->EditCtrl(), nullptr);
+}
