@@ -47,14 +47,6 @@ const TFormat& FormatOf(std::string_view FileName)
 
 } // namespace
 
-bool CanLoadGridFile(std::string_view FileName)
-{
-    const std::string extension = LowerCase(ExtractFileExt(FileName));
-    for (const TFormat& format : kFormats)
-        if (extension == format.Extension && format.Load) return true;
-    return false;
-}
-
 void LoadGridFile(TQuillStringGrid& Grid, const std::string& FileName)
 {
     const TFormat& format = FormatOf(FileName);

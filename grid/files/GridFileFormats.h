@@ -8,8 +8,6 @@ class TQuillStringGrid;
 
 namespace grid::files {
 
-// Whether a file of this name's extension can be read (case is ignored).
-bool CanLoadGridFile(std::string_view FileName);
 // Reads or writes the file in the format its extension names; an unknown
 // extension raises EQuillGridError naming it.
 void LoadGridFile(TQuillStringGrid& Grid, const std::string& FileName);
