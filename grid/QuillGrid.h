@@ -301,6 +301,14 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones {
     virtual void RemoveRowsEx(int RowIndex, int RCount) { RemoveRows(RowIndex, RCount); }
     void RemoveDuplicates(int ACol, bool DoCase);
     void SwapRows(int Index, int Index2);
+    // Removes the normal rows whose check box in the column (real) is in the
+    // given state; rows without a check box there stay.
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    // The rows and columns of the selection rectangle, or all other normal
+    // ones; hidden columns between shown ones stay.
+    void RemoveSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
     void AddColumn() { InsertCols(ColCount(), 1); }
     virtual void InsertCols(int ColIndex, int CCount);
     virtual void RemoveCols(int ColIndex, int CCount);
@@ -1054,6 +1062,8 @@ private:
     bool FXYOffsetTopLeftOnly = false;
     // The width a column of the display index needs for its cells.
     int ContentWidth(int ACol);
+    // Removes the real columns behind display columns [FromDispl, ToDispl].
+    void RemoveShownCols(int FromDispl, int ToDispl);
     int FAutoNumberStart = 0;
     int FAutoNumberOffset = 0;
     TSortDirection FAutoNumberDirection = sdAscending;
