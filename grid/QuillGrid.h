@@ -1085,7 +1085,6 @@ private:
     // fixed column kept as the settings ask.
     void SortNormalRows(bool Indexed);
     void SortGroups(bool Indexed);
-    int CompareInPass(TSortPass& Pass, std::size_t Column, int Row1, int Row2);
     TSortStyle ColumnSortStyle(int ACol, std::string& Prefix, std::string& Suffix);
     grid::TSortKey CellSortKey(int ACol, int ARow, TSortStyle Style, std::string_view Prefix,
                                std::string_view Suffix);

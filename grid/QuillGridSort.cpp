@@ -24,10 +24,6 @@ struct TQuillStringGrid::TSortPass {
         TSortStyle Style = ssAutomatic;
         std::string Prefix;
         std::string Suffix;
-        // Keys by row from First, made one by one as ties reach them.
-        std::vector<grid::TSortKey> Keys;
-        std::vector<unsigned char> Made;
-        std::size_t MadeCount = 0;
     };
     std::vector<TColumn> Columns;
     // Ties in a column go on to the next one; otherwise they keep their order.
@@ -158,7 +154,7 @@ TQuillStringGrid::TSortPass TQuillStringGrid::ColumnSortPass(int ACol, int Left,
     pass.Last = Right;
     const bool descending = FSortSettings->Direction() == sdDescending;
     const int last = pass.Full ? TotalColCount() - 1 : ACol;
-    for (int c = ACol; c <= last; ++c) pass.Columns.push_back({c, descending, ssAutomatic, {}, {}, {}, {}, 0});
+    for (int c = ACol; c <= last; ++c) pass.Columns.push_back({c, descending, ssAutomatic, {}, {}});
     return pass;
 }
 
@@ -170,44 +166,8 @@ TQuillStringGrid::TSortPass TQuillStringGrid::IndexedSortPass(int Left, int Righ
     pass.Last = Right;
     for (int i = 0; i < FSortIndexes->Count(); ++i)
         pass.Columns.push_back(
-            {FSortIndexes->GetSortColumns(i), !FSortIndexes->GetSortDirections(i), ssAutomatic, {}, {}, {}, {}, 0});
+            {FSortIndexes->GetSortColumns(i), !FSortIndexes->GetSortDirections(i), ssAutomatic, {}, {}});
     return pass;
-}
-
-int TQuillStringGrid::CompareInPass(TSortPass& Pass, std::size_t Column, int Row1, int Row2)
-{
-    TSortPass::TColumn& column = Pass.Columns[Column];
-    if (IsIgnoredColumn(column.Col)) return 0;
-    grid::TSortKeyRef key1, key2;
-    if (!IsEventStyle(column.Style)) {
-        // A tie-breaking column converts a cell the first time a tie needs it.
-        if (column.Keys.empty()) {
-            column.Keys.resize(static_cast<std::size_t>(Pass.Last - Pass.First + 1));
-            column.Made.assign(column.Keys.size(), 0);
-        }
-        const auto make = [&](std::size_t at) {
-            column.Keys[at] = CellSortKey(column.Col, Pass.First + static_cast<int>(at), column.Style,
-                                          column.Prefix, column.Suffix);
-            column.Made[at] = 1;
-            ++column.MadeCount;
-        };
-        const auto keyOf = [&](int ARow) {
-            const auto at = static_cast<std::size_t>(ARow - Pass.First);
-            if (!column.Made[at]) {
-                make(at);
-                // Once ties are common, reading the rest in row order is far
-                // quicker than reading them scattered.
-                if (column.MadeCount * 8 > column.Keys.size())
-                    for (std::size_t k = 0; k < column.Keys.size(); ++k)
-                        if (!column.Made[k]) make(k);
-            }
-            return grid::RefOf(column.Keys[at]);
-        };
-        key1 = keyOf(Row1);
-        key2 = keyOf(Row2);
-    }
-    const int result = CompareSortCells(column.Col, column.Style, key1, key2, Row1, Row2, column.Descending);
-    return column.Descending ? -result : result;
 }
 
 void TQuillStringGrid::SortRows(TSortPass& Pass)
@@ -217,49 +177,77 @@ void TQuillStringGrid::SortRows(TSortPass& Pass)
     for (TSortPass::TColumn& column : Pass.Columns)
         column.Style = ColumnSortStyle(column.Col, column.Prefix, column.Suffix);
 
-    // The deciding column's keys are made at once; a small view of each
-    // travels with its row through the sort.
+    // A row travels through the sort with a small view of its key in the
+    // column being decided and where its blank goes when blanks are placed.
     struct TItem {
         grid::TSortKeyRef Key;
-        int Row;
+        int BlankOrder = 0;
+        int Row = 0;
     };
-    TSortPass::TColumn& first = Pass.Columns.front();
-    const bool firstKeyed = !IsEventStyle(first.Style) && !IsIgnoredColumn(first.Col);
-    std::vector<grid::TSortKey> firstKeys;
-    std::vector<TItem> items;
-    items.reserve(static_cast<std::size_t>(count));
-    if (firstKeyed) {
-        firstKeys.reserve(static_cast<std::size_t>(count));
-        for (int r = Pass.First; r <= Pass.Last; ++r)
-            firstKeys.push_back(CellSortKey(first.Col, r, first.Style, first.Prefix, first.Suffix));
-    }
-    for (int r = Pass.First; r <= Pass.Last; ++r)
-        items.push_back({firstKeyed ? grid::RefOf(firstKeys[static_cast<std::size_t>(r - Pass.First)])
-                                    : grid::TSortKeyRef{},
-                         r});
-    const auto compareFirst = [&](const TItem& a, const TItem& b) {
-        if (!firstKeyed) return CompareInPass(Pass, 0, a.Row, b.Row);
-        const int result = CompareSortCells(first.Col, first.Style, a.Key, b.Key, a.Row, b.Row, first.Descending);
-        return first.Descending ? -result : result;
+    std::vector<TItem> items(static_cast<std::size_t>(count));
+    for (int r = Pass.First; r <= Pass.Last; ++r) items[static_cast<std::size_t>(r - Pass.First)].Row = r;
+
+    // The first column orders all rows; each following column orders only the
+    // runs of rows that every column before it left tied, so a column's keys
+    // are made only for rows that need them and each comparison is of plain
+    // values.
+    struct TRun {
+        std::size_t Begin, End;
     };
-    std::stable_sort(items.begin(), items.end(),
-                     [&](const TItem& a, const TItem& b) { return compareFirst(a, b) < 0; });
-    // Rows tied in the deciding column stand together now; each run of them
-    // is ordered by the following columns, which keeps their keys' reads
-    // close together and leaves untied rows alone.
-    if (Pass.Full && Pass.Columns.size() > 1) {
-        const auto byRest = [&](const TItem& a, const TItem& b) {
-            int result = 0;
-            for (std::size_t c = 1; result == 0 && c < Pass.Columns.size(); ++c)
-                result = CompareInPass(Pass, c, a.Row, b.Row);
-            return result < 0;
-        };
-        for (auto run = items.begin(); run != items.end();) {
-            auto end = run + 1;
-            while (end != items.end() && compareFirst(*run, *end) == 0) ++end;
-            if (end - run > 1) std::stable_sort(run, end, byRest);
-            run = end;
+    std::vector<TRun> runs{{0, items.size()}};
+    const TSortSettings& settings = *FSortSettings;
+    const int blankOrder = settings.BlankPos() == blFirst ? -1 : 1;
+    const std::size_t deciding = Pass.Full ? Pass.Columns.size() : 1;
+    for (std::size_t c = 0; c < deciding && !runs.empty(); ++c) {
+        const TSortPass::TColumn& column = Pass.Columns[c];
+        if (IsIgnoredColumn(column.Col)) continue;
+        const bool keyed = !IsEventStyle(column.Style);
+        // Reserved in full so that the items' views of its texts stay valid.
+        std::vector<grid::TSortKey> keys;
+        if (keyed) {
+            // The cells are read in row order, which is far quicker than in
+            // the scattered order the items stand in after a column sorted them.
+            std::vector<int> itemOfRow(items.size(), -1);
+            std::size_t needed = 0;
+            for (const TRun& run : runs) {
+                needed += run.End - run.Begin;
+                for (std::size_t k = run.Begin; k < run.End; ++k)
+                    itemOfRow[static_cast<std::size_t>(items[k].Row - Pass.First)] = static_cast<int>(k);
+            }
+            keys.reserve(needed);
+            for (const int k : itemOfRow) {
+                if (k < 0) continue;
+                TItem& item = items[static_cast<std::size_t>(k)];
+                keys.push_back(CellSortKey(column.Col, item.Row, column.Style, column.Prefix, column.Suffix));
+                item.Key = grid::RefOf(keys.back());
+                item.BlankOrder = settings.IgnoreBlanks() && item.Key.Blank ? blankOrder : 0;
+            }
         }
+        // Placed blanks go first or last whatever the direction.
+        const auto compare = [&](const TItem& a, const TItem& b) {
+            if (!keyed) {
+                const int result =
+                    CompareSortCells(column.Col, column.Style, {}, {}, a.Row, b.Row, column.Descending);
+                return column.Descending ? -result : result;
+            }
+            ++Compares;
+            if (a.BlankOrder != b.BlankOrder) return a.BlankOrder < b.BlankOrder ? -1 : 1;
+            const int result = grid::CompareSortKeys(a.Key, b.Key);
+            return column.Descending ? -result : result;
+        };
+        std::vector<TRun> tied;
+        for (const TRun& run : runs) {
+            const auto begin = items.begin() + static_cast<std::ptrdiff_t>(run.Begin);
+            const auto end = items.begin() + static_cast<std::ptrdiff_t>(run.End);
+            std::stable_sort(begin, end, [&](const TItem& a, const TItem& b) { return compare(a, b) < 0; });
+            for (std::size_t k = run.Begin; k < run.End;) {
+                std::size_t next = k + 1;
+                while (next < run.End && compare(items[k], items[next]) == 0) ++next;
+                if (next - k > 1) tied.push_back({k, next});
+                k = next;
+            }
+        }
+        runs = std::move(tied);
     }
 
     std::vector<int> source(static_cast<std::size_t>(count));
