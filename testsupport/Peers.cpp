@@ -32,17 +32,18 @@ struct PeerCheck {
 
 constexpr std::string_view NodeModules = VISTRA_SOURCE_DIR "/tools/peers/node_modules";
 
-const std::array<PeerCheck, 8>& PeerChecks()
+const std::array<PeerCheck, 9>& PeerChecks()
 {
     static const std::string cfb = "command -v node && test -d " + std::string(NodeModules) + "/cfb";
     static const std::string xlsx = "command -v node && test -d " + std::string(NodeModules) + "/xlsx";
-    static const std::array<PeerCheck, 8> checks{{
+    static const std::array<PeerCheck, 9> checks{{
         {"python3", "test -x /usr/bin/python3"},
         {"python3-xlrd", "/usr/bin/python3 -c 'import xlrd'"},
         {"python3-xlwt", "/usr/bin/python3 -c 'import xlwt'"},
         {"python3-olefile", "/usr/bin/python3 -c 'import olefile'"},
         {"python3-pil", "/usr/bin/python3 -c 'import PIL.Image'"},
         {"libreoffice", "command -v soffice"},
+        {"python3-uno", "/usr/bin/python3 -c 'import uno'"},
         {"node-cfb", cfb},
         {"node-xlsx", xlsx},
     }};

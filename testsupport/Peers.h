@@ -8,8 +8,8 @@
 namespace testsupport {
 
 // Whether the named peer is installed: "python3", "python3-xlrd", "python3-xlwt",
-// "python3-olefile", "python3-pil", "libreoffice", "node-cfb", "node-xlsx". An unknown
-// name is a fault in the test and throws.
+// "python3-olefile", "python3-pil", "python3-uno", "libreoffice", "node-cfb", "node-xlsx". An
+// unknown name is a fault in the test and throws.
 [[nodiscard]] bool PeerAvailable(std::string_view Peer);
 
 // A test that needs a peer says so by name. When the peer is missing the test fails on a CI

@@ -6,12 +6,14 @@
 #include "testsupport/Peers.h"
 #include "testsupport/TempFolder.h"
 #include "xlsAdapter/qorUOle2Impl.h"
+#include "xlsAdapter/qorXLSAdapter.h"
 #include "xlsAdapter/qorUXlsBaseRecords.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,9 @@ using testsupport::TempFolder;
 // cfb and xlsx (cfb_tool.js). Tests say which they need with REQUIRE_PEER.
 std::string PeerCheck(const std::string& arguments);
 std::string CfbTool(const std::string& arguments);
+// The command line of the LibreOffice driver that applies row, column and sheet
+// operations to a workbook (arrange_uno.py, which says how).
+std::string ArrangeInLibreOffice(const TempFolder& dir, const std::string& arguments);
 // Our own record lister.
 std::string XlsDump();
 
@@ -49,5 +54,13 @@ void RewriteWorkbook(const std::string& in, const std::string& out, const ByteAr
 std::string ErrorOf(const std::function<void()>& action);
 // The context of an operation on sheet 0 whose formulas are on sheet 0 too.
 TSheetInfo SameSheet();
+
+// The formula text LibreOffice shows in each formula cell of a sheet (from 1)
+// of an .xlsx it wrote, by row and column.
+std::map<std::pair<int, int>, std::string> FormulasShown(const std::string& xlsx, int sheet);
+// Our formula text in LibreOffice's notation, where the two differ.
+std::string LibreOfficeNotation(const std::string& formula);
+// Each formula cell LibreOffice shows on a sheet (from 1) reads as that text.
+void ExpectTextShown(TXLSFile& file, int sheet, const std::map<std::pair<int, int>, std::string>& shown);
 
 } // namespace xlstest
