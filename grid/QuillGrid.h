@@ -17,6 +17,7 @@
 #include "grid/data/SortKey.h"
 #include "grid/interact/GridEditEvents.h"
 #include "grid/files/FileSettings.h"
+#include "grid/model/AppearanceSettings.h"
 #include "grid/model/BehaviourSettings.h"
 #include "grid/model/CellGraphic.h"
 #include "grid/model/ModelEnums.h"
@@ -504,6 +505,16 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones {
     void UpdateSubNodeCount(int ARow, int Delta);
     void SetNodeState(int ARow, bool Value);
     void RemoveNormalRow(int ARow);
+    // A new row under the node holding real row ARow, InsertAt rows below
+    // it; on a node row with InsertAt 0 the node's texts move down into the
+    // new first child. RemoveChildRow takes a child row (real) out of its
+    // nodes. Rows hidden inside contracted nodes are left alone.
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveChildRow(int ARow);
+    TCellNode& CellNode();
+    // Whether a point lies on the check box or radio button of a cell (real
+    // column, display row), to the pixel with PreciseCheckBoxCheck.
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
     static constexpr int NodeIndentPixels = 12;
 
     // Column and row statistics over the numbers of a range; -1 for either
@@ -1062,6 +1073,10 @@ private:
     bool FXYOffsetTopLeftOnly = false;
     // The width a column of the display index needs for its cells.
     int ContentWidth(int ACol);
+    // Tree nodes' look, made on first use.
+    std::unique_ptr<TCellNode> FCellNode;
+    // Widens (Delta 1) or narrows the node at display row ARow by one row.
+    void ChangeNodeRows(int ARow, int Delta);
     // Removes the real columns behind display columns [FromDispl, ToDispl].
     void RemoveShownCols(int FromDispl, int ToDispl);
     int FAutoNumberStart = 0;
@@ -1250,6 +1265,8 @@ public:
     bool IsCellEditable(int ACol, int ARow);
     void GetCellEditable(int ACol, int ARow, bool& CanEdit);
     void DoIsFixedCell(int ACol, int ARow, bool& IsFixed);
+    // Whether x lies on the glyph of the node at display row ARow.
+    bool IsNodeButtonHit(int ARow, int X);
     // Check boxes, radio buttons and cell buttons are worked by click and
     // key, never by an editor (real column).
     bool HasClickableControl(int ACol, int ARow);
