@@ -144,7 +144,7 @@ std::map<std::pair<int, int>, std::string> FormulasShown(const std::string& xlsx
     std::string out;
     EXPECT_EQ(0, RunCommand("/usr/bin/python3 -c \"import zipfile, re, html\n"
                             "z = zipfile.ZipFile('" + xlsx + "')\n"
-                            "for m in re.finditer(r'<c r=.([A-Z]+)([0-9]+).[^>]*>(?:(?!</c>).)*?<f[^>]*>([^<]*)</f>', "
+                            "for m in re.finditer(r'<c r=.([A-Z]+)([0-9]+).[^>]*>(?:(?!</c>|<c ).)*?<f[^>]*>([^<]*)</f>', "
                             "z.read('xl/worksheets/sheet" + std::to_string(sheet) + ".xml').decode()):\n"
                             " print(m.group(1) + chr(9) + m.group(2) + chr(9) + html.unescape(m.group(3)))\"",
                             &out))

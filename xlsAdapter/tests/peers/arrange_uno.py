@@ -57,9 +57,9 @@ def apply(document, operation):
     elif words[0] == "delete-cols":
         first.Columns.removeByIndex(int(words[1]) - 1, int(words[2]))
     elif words[0] == "insert-sheet":
-        sheets.insertNewByName(words[2], int(words[1]) - 1)
+        sheets.insertNewByName(" ".join(words[2:]), int(words[1]) - 1)
     elif words[0] == "delete-sheet":
-        sheets.removeByName(words[1])
+        sheets.removeByName(" ".join(words[1:]))
     else:
         raise SystemExit("unknown operation " + operation)
 
