@@ -168,7 +168,9 @@ void TQuillStringGrid::SetCells(int ACol, int ARow, const std::string& Value) { 
 
 void TQuillStringGrid::WriteCellText(int ACol, int ARow, const std::string& Value)
 {
+    const std::string before = FFixedFooters > 0 ? GetGridCell(ACol, ARow) : std::string();
     SetGridCell(ACol, ARow, Value);
+    FooterCellEdited(ACol, ARow, before);
     const int displCol = DisplColIndex(ACol);
     if (displCol < ColCount() && ARow < RowCount()) InvalidateCell(displCol, ARow);
     if (EditorMode() && displCol == Col() && ARow == Row()) InvalidateEditor();

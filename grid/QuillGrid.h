@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -84,6 +85,9 @@ namespace grid {
 // parentheses or a minus making it negative, empty or "-" reading as 0.
 // False when the text is no number.
 [[nodiscard]] bool TryCellFloat(std::string_view Text, double& Value);
+// A cell text as a column statistic or footer takes it: only a text holding
+// a number, so empty cells and texts such as "x" are left out.
+[[nodiscard]] bool TryStatisticValue(const std::string& Text, double& Value);
 // The name of the clipboard format of the grid's own cell data, and of the
 // two messages the grid and its date editor post to themselves.
 inline constexpr const char* GridCellsClipboardFormatName = "TQuillStringGrid Cells";
@@ -1167,6 +1171,16 @@ private:
     bool FColChangeFlag = false;
     // Set while the footer calculates: statistic ranges are real rows.
     bool FRealStatisticRows = false;
+    // The values behind a column's sum or average footer, so that a cell
+    // edit moves the footer by the cell's change instead of re-reading the column.
+    struct TFooterTotal {
+        double Sum = 0;
+        int Count = 0;
+    };
+    std::unordered_map<int, TFooterTotal> FFooterTotals;
+    void ShowFooterTotal(int ACol, TColumnCalcType Calc, const TFooterTotal& Total);
+    // Brings the footer of ACol up to date once its cell in ARow changed from Before.
+    void FooterCellEdited(int ACol, int ARow, const std::string& Before);
 
     std::string FFloatFormat = "%.2f";
     std::string FCheckTrue = "Y";

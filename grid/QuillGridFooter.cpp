@@ -24,8 +24,17 @@ void TQuillStringGrid::UpdateFooterValues(int ACol)
         const TCellProperties* props = FindProps(c, footer);
         if (!props) continue;
         switch (props->CalcType()) {
-        case acSUM: SetFloats(c, footer, ColumnSum(c, from, to)); break;
-        case acAVG: SetFloats(c, footer, ColumnAvg(c, from, to)); break;
+        case acSUM:
+        case acAVG: {
+            TFooterTotal total;
+            for (const double value : ColumnValues(c, from, to)) {
+                total.Sum += value;
+                ++total.Count;
+            }
+            FFooterTotals[c] = total;
+            ShowFooterTotal(c, props->CalcType(), total);
+            break;
+        }
         case acCOUNT: SetInts(c, footer, RowCount() + hidden - FixedRows() - 1); break;
         case acMIN: SetFloats(c, footer, ColumnMin(c, from, to)); break;
         case acMAX: SetFloats(c, footer, ColumnMax(c, from, to)); break;
@@ -41,6 +50,54 @@ void TQuillStringGrid::UpdateFooterValues(int ACol)
         case acSPREAD: break;
         }
     }
+}
+
+void TQuillStringGrid::ShowFooterTotal(int ACol, TColumnCalcType Calc, const TFooterTotal& Total)
+{
+    const double average = Total.Count == 0 ? 0 : Total.Sum / Total.Count;
+    SetFloats(ACol, RowCount() - 1, Calc == acAVG ? average : Total.Sum);
+}
+
+void TQuillStringGrid::FooterCellEdited(int ACol, int ARow, const std::string& Before)
+{
+    if (FFixedFooters <= 0 || ARow < FixedRows() || ARow > LastNormalRow()) return;
+    const TCellProperties* props = FindProps(ACol, RowCount() - 1);
+    const TColumnCalcType calc = props ? props->CalcType() : acNONE;
+    // Totals kept while the column showed another calculation would be stale.
+    if (calc != acSUM && calc != acAVG) FFooterTotals.erase(ACol);
+    switch (calc) {
+    case acNONE:
+    case acSPREAD:
+    case acCOUNT: return; // The count is of rows, which an edit leaves alone.
+    case acSUM:
+    case acAVG: {
+        const auto total = FFooterTotals.find(ACol);
+        if (total == FFooterTotals.end()) break;
+        // A cell under a merged area is no value of the column either way.
+        if (IsMergedNonBaseCell(ACol, ARow)) return;
+        TFooterTotal& kept = total->second;
+        double value = 0;
+        if (grid::TryStatisticValue(Before, value)) {
+            kept.Sum -= value;
+            --kept.Count;
+        }
+        if (grid::TryStatisticValue(GetGridCell(ACol, ARow), value)) {
+            kept.Sum += value;
+            ++kept.Count;
+        }
+        // Without values the sum is exactly 0, not what rounding left over.
+        if (kept.Count == 0) kept.Sum = 0;
+        ShowFooterTotal(ACol, calc, kept);
+        return;
+    }
+    // The others depend on every value of the column.
+    case acMIN:
+    case acMAX:
+    case acDISTINCT:
+    case acSTDDEV:
+    case acCUSTOM: break;
+    }
+    UpdateFooterValues(ACol);
 }
 
 void TQuillStringGrid::StretchColumn(int ACol)

@@ -11,17 +11,15 @@
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
-namespace {
-
-// A statistic takes a cell only when its text holds a number: empty cells and
-// texts such as "x", which the typed reading takes as 0, are left out.
-bool TryStatisticValue(const std::string& Text, double& Value)
+bool grid::TryStatisticValue(const std::string& Text, double& Value)
 {
     // Plain decimals, the usual content of a numeric column, are read at once.
-    if (grid::ReadPlainDecimal(Text, Value)) return true;
+    if (ReadPlainDecimal(Text, Value)) return true;
     const std::string number = NormalizeNumberText(Text);
-    return !number.empty() && number != "-" && grid::TryCellFloat(Text, Value);
+    return !number.empty() && number != "-" && TryCellFloat(Text, Value);
 }
+
+namespace {
 
 // The statistics of a run of values; each is 0 for no values.
 double Sum(const std::vector<double>& Values)
@@ -82,7 +80,7 @@ std::vector<double> TQuillStringGrid::ColumnValues(int ACol, int FromRow, int To
         // Cells covered by a merged area count once, at their base cell.
         if (shown && IsMergedNonBaseCell(ACol, displ)) continue;
         double value = 0;
-        if (TryStatisticValue(real ? AllCells(ACol, r) : GetCellEx(ACol, r), value)) values.push_back(value);
+        if (grid::TryStatisticValue(real ? AllCells(ACol, r) : GetCellEx(ACol, r), value)) values.push_back(value);
     }
     return values;
 }
@@ -134,7 +132,7 @@ std::vector<double> TQuillStringGrid::RowValues(int ARow, int FromCol, int ToCol
     std::vector<double> values;
     for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
         double value = 0;
-        if (IsBaseCell(c, ARow) && TryStatisticValue(GetCellEx(c, ARow), value)) values.push_back(value);
+        if (IsBaseCell(c, ARow) && grid::TryStatisticValue(GetCellEx(c, ARow), value)) values.push_back(value);
     }
     return values;
 }

@@ -55,6 +55,47 @@ TEST_F(QuillGridFooterTest, HiddenRowsCountAndCustomValuesComeFromTheEvent)
     EXPECT_EQ(askedRow, 9);
 }
 
+TEST_F(QuillGridFooterTest, EditsUpdateTheFooterAsAFullCalculationWould)
+{
+    // A number changed, a text turned into a number, a number cleared.
+    const auto edit = [&] {
+        Grid->SetCells(1, 3, "10");
+        Grid->SetCells(1, 4, "5");
+        Grid->SetCells(1, 8, "");
+    };
+    for (const TColumnCalcType type : {acSUM, acAVG, acCOUNT, acMIN, acMAX, acDISTINCT, acSTDDEV}) {
+        FillWithFooter();
+        SetCalc(1, type);
+        Grid->CalcFooter(-1);
+        edit();
+        const std::string updated = Grid->Cells(1, 9);
+        Grid->CalcFooter(-1);
+        EXPECT_EQ(updated, Grid->Cells(1, 9)) << type;
+    }
+    FillWithFooter();
+    SetCalc(1, acSUM);
+    Grid->CalcFooter(-1);
+    edit();
+    EXPECT_EQ(Grid->Cells(1, 9), "36.00");
+    for (int r = 1; r <= 8; ++r) Grid->SetCells(1, r, r % 2 ? "0.1" : "0.2");
+    for (int r = 1; r <= 8; ++r) Grid->SetCells(1, r, "");
+    EXPECT_EQ(Grid->Cells(1, 9), "0.00") << "no rounding left over once the column is empty";
+}
+
+TEST_F(QuillGridFooterTest, AnEditWithoutKeptTotalsCalculatesItsColumn)
+{
+    FillWithFooter();
+    SetCalc(1, acAVG);
+    Grid->SetCells(1, 1, "8");
+    EXPECT_EQ(Grid->Cells(1, 9), "5.57") << "before any calculation";
+    // Edits while the column shows its maximum leave no stale sum behind.
+    SetCalc(1, acMAX);
+    Grid->SetCells(1, 2, "20");
+    SetCalc(1, acSUM);
+    Grid->SetCells(1, 5, "6");
+    EXPECT_EQ(Grid->Cells(1, 9), "58.00");
+}
+
 TEST_F(QuillGridFooterTest, FilteringRecalculatesTheFooter)
 {
     FillWithFooter();
