@@ -4,6 +4,7 @@
 
 #include "xlsAdapter/qorUOle2Impl.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
+#include "xlsAdapter/qorUXlsTokenArray.h"
 
 #include <algorithm>
 
@@ -14,6 +15,8 @@ constexpr int MaxRow = 65535;
 constexpr int MaxCol = 255;
 // CF count, flag and bounding range before the range list.
 constexpr int OtherDataLen = 12;
+// A condition's type, operator and formula sizes.
+constexpr int CFHeadLen = 6;
 } // namespace
 
 TCondFmt::TCondFmt(const TCondFmt& Other) : FFlag(Other.FFlag), FAllRange(Other.FAllRange), FRanges(Other.FRanges)
@@ -35,8 +38,49 @@ void TCondFmt::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHeader
     for (int i = 0; i < cfCount; ++i) {
         if (RecordHeader.EndOfStream || RecordHeader.Id != xlr::CF)
             First.ReadError(msg::InvalidCondFmt);
-        FCFs.Add(LoadRecord(DataStream, RecordHeader));
+        std::unique_ptr<TBaseRecord> cf = LoadRecord(DataStream, RecordHeader);
+        // Type, operator and the two formula sizes, then formulas that must
+        // fit the record.
+        cf->RequireSize(CFHeadLen);
+        if (CFHeadLen + GetWord(cf->Data, 2) + GetWord(cf->Data, 4) > cf->DataSize())
+            cf->ReadError(msg::InvalidCondFmt);
+        FCFs.Add(std::move(cf));
     }
+}
+
+template <typename Visit>
+void TCondFmt::ForEachFormula(Visit visit) const
+{
+    for (int i = 0; i < FCFs.Count(); ++i) {
+        TBaseRecord& cf = *FCFs.Items(i);
+        // The first formula ends where the second, the last bytes, begins.
+        const std::size_t size = cf.Data.size();
+        const std::size_t cce1 = GetWord(cf.Data, 2);
+        const std::size_t cce2 = GetWord(cf.Data, 4);
+        if (cce1 > 0)
+            visit(std::span<std::uint8_t>(cf.Data), size - cce2 - cce1, size - cce2);
+        if (cce2 > 0)
+            visit(std::span<std::uint8_t>(cf.Data), size - cce2, size);
+    }
+}
+
+void TCondFmt::CheckFormulasCanMove() const
+{
+    try {
+        ForEachFormula([](std::span<const std::uint8_t> data, std::size_t start, std::size_t end) {
+            CheckTokens(data, start, end);
+        });
+    } catch (const ETokenException& e) {
+        ExcelError(msg::UnsupportedCondFmtFormula, e.Token);
+    }
+}
+
+void TCondFmt::ArrangeFormulas(int aRowPos, int aRowCount, int aColPos, int aColCount, const TSheetInfo& SheetInfo)
+{
+    CheckFormulasCanMove();
+    ForEachFormula([&](std::span<std::uint8_t> data, std::size_t start, std::size_t end) {
+        ArrangeTokensInsert(data, start, end, aRowPos, aRowCount, 0, aColPos, aColCount, 0, SheetInfo);
+    });
 }
 
 std::int64_t TCondFmt::TotalSizeR(int aCount) const

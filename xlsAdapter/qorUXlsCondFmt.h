@@ -37,6 +37,12 @@ public:
     int CFCount() const { return FCFs.Count(); }
 
     void ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount);
+    // The conditions' formulas follow rows and columns inserted (counts > 0)
+    // or deleted (< 0) on SheetInfo's sheet. CheckFormulasCanMove raises
+    // "Bad Conditional format" for a token they cannot follow, before
+    // anything changes.
+    void CheckFormulasCanMove() const;
+    void ArrangeFormulas(int aRowPos, int aRowCount, int aColPos, int aColCount, const TSheetInfo& SheetInfo);
     // Ranges inside the deleted band go; single cells stay.
     void DeleteRowsOrCols(int aRow, int aCount, bool UseCols);
     // aCount copies of rows (columns with UseCols) FirstRow..LastRow inserted
@@ -45,6 +51,9 @@ public:
     void InsertAndCopyRowsOrCols(int FirstRow, int LastRow, int DestRow, int aCount, bool UseCols);
 
 private:
+    // Calls Visit(data, start, end) for each formula of each condition.
+    template <typename Visit>
+    void ForEachFormula(Visit visit) const;
     void Save(TOle2File& DataStream, const std::vector<TExcelRange>& Ranges) const;
     std::int64_t TotalSizeR(int aCount) const;
     void CopyRowsInclusive(int FirstRow, int LastRow, int DestRow, int aCount, bool UseCols);

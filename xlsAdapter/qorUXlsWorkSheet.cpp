@@ -384,8 +384,10 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
             range->ArrangeInsertRowsAndCols(DestRow, n * aRowCount, 0, 0);
             range->CopyRowsExclusive(FirstRow, LastRow, DestRow, aRowCount, false);
         }
-        for (const auto& format : FCondFmts)
+        for (const auto& format : FCondFmts) {
+            format->ArrangeFormulas(DestRow, n * aRowCount, 0, 0, SheetInfo);
             format->InsertAndCopyRowsOrCols(FirstRow, LastRow, DestRow, aRowCount, false);
+        }
     }
     if (aColCount > 0) {
         const int n = LastCol - FirstCol + 1;
@@ -395,8 +397,10 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
             range->ArrangeInsertRowsAndCols(0, 0, DestCol, n * aColCount);
             range->CopyRowsExclusive(FirstCol, LastCol, DestCol, aColCount, true);
         }
-        for (const auto& format : FCondFmts)
+        for (const auto& format : FCondFmts) {
+            format->ArrangeFormulas(0, 0, DestCol, n * aColCount, SheetInfo);
             format->InsertAndCopyRowsOrCols(FirstCol, LastCol, DestCol, aColCount, true);
+        }
         FColumns.ArrangeInsertCols(DestCol, n * aColCount);
         const int shift = n * aColCount;
         FColumns.CopyCols(FirstCol < DestCol ? FirstCol : FirstCol + shift,
@@ -411,16 +415,20 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
         FHPageBreaks.DeleteRows(aRow, aRowCount);
         for (const auto& range : FRanges)
             range->DeleteRows(aRow, aRowCount, false);
-        for (const auto& format : FCondFmts)
+        for (const auto& format : FCondFmts) {
+            format->ArrangeFormulas(aRow, -aRowCount, 0, 0, SheetInfo);
             format->DeleteRowsOrCols(aRow, aRowCount, false);
+        }
     }
     if (aColCount != 0) {
         FCells.DeleteCols(aCol, aColCount, SheetInfo);
         FVPageBreaks.DeleteRows(aCol, aColCount);
         for (const auto& range : FRanges)
             range->DeleteRows(aCol, aColCount, true);
-        for (const auto& format : FCondFmts)
+        for (const auto& format : FCondFmts) {
+            format->ArrangeFormulas(0, 0, aCol, -aColCount, SheetInfo);
             format->DeleteRowsOrCols(aCol, aColCount, true);
+        }
         // Widths and formats stay with their columns' data.
         FColumns.ArrangeInsertCols(aCol, -aColCount);
     }
@@ -449,6 +457,8 @@ void TWorkSheet::ArrangeCopySheet(const TSheetInfo& SheetInfo)
 void TWorkSheet::CheckFormulasCanMove() const
 {
     ForEachFormula(FCells.CellList(), [](const TFormulaRecord& formula) { formula.CheckArrangeable(); });
+    for (const auto& format : FCondFmts)
+        format->CheckFormulasCanMove();
 }
 
 void TWorkSheet::RenumberNames(const std::vector<int>& NewIndex)
@@ -460,6 +470,8 @@ void TWorkSheet::ArrangeInsertRowsAndCols(int InsRowPos, int InsRowCount, int In
                                           const TSheetInfo& SheetInfo)
 {
     FCells.ArrangeInsertRowsAndCols(InsRowPos, InsRowCount, InsColPos, InsColCount, SheetInfo);
+    for (const auto& format : FCondFmts)
+        format->ArrangeFormulas(InsRowPos, InsRowCount, InsColPos, InsColCount, SheetInfo);
 }
 
 int TWorkSheet::GetColWidth(int aCol, bool HiddenIsZero) const

@@ -33,6 +33,7 @@ inline constexpr const char* UnsupportedToken = "Error reading formula, Token Id
 inline constexpr const char* UnsupportedFormula = "Formula at Row %d, column %d is not supported. Token Id: 0x%2x";
 inline constexpr const char* UnsupportedNameFormula = "Error in Worksheet name: \"%s\". Token Id: 0x%2x";
 inline constexpr const char* UnsupportedChartFormula = "Error in Chart formula. Token Id: 0x%2x";
+inline constexpr const char* UnsupportedCondFmtFormula = "Bad Conditional format. Token Id: 0x%2x";
 inline constexpr const char* ErrReadingRecord = "Error reading record";
 inline constexpr const char* InvalidExcelVersion = "Template file is saved with an invalid Excel version";
 inline constexpr const char* TooManyEntries = "Too many entries for this kind of record (%d out of a maximum of %d)";

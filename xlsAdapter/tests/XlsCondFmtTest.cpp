@@ -99,7 +99,7 @@ TEST(XlsCondFmt, ACountPastTheConditionRecordsIsRefused)
     EXPECT_NE(ErrorOf([&] { Opened(dir / "bad.xls"); }).find("Invalid conditional format record"), std::string::npos);
 }
 
-TEST(XlsCondFmt, LibreOfficeReadsMovedFormats)
+TEST(XlsCondFmt, LibreOfficeReadsMovedFormatsAndTheirFormulas)
 {
     REQUIRE_PEER("libreoffice");
     auto file = Opened(Fixture);
@@ -107,11 +107,19 @@ TEST(XlsCondFmt, LibreOfficeReadsMovedFormats)
     file->DeleteRows(1, 1);
     TempFolder dir;
     file->Save(false, dir / "moved.xls", nullptr, nullptr, nullptr);
+    // A formula condition on B3:B4 comparing B3 with $A$1: deleting row 2
+    // moves the range and the reference to B3, not the one to A1.
+    auto withFormula = Opened(VISTRA_TEST_DATA "/condformula-libreoffice.xls");
+    withFormula->DeleteRows(2, 1);
+    withFormula->Save(false, dir / "formula.xls", nullptr, nullptr, nullptr);
     std::string log;
     ASSERT_EQ(0, RunCommand("cd " + dir.Path() + " && " + testsupport::LibreOffice(dir.Path()) +
-                                " --convert-to fods moved.xls",
+                                " --convert-to fods moved.xls formula.xls",
                             &log))
         << log;
+    const std::string formula = testsupport::ReadFile(dir / "formula.fods");
+    EXPECT_NE(formula.find("target-range-address=\"Sheet1.B2:Sheet1.B3\""), std::string::npos);
+    EXPECT_NE(formula.find("formula-is([.B2]&gt;[.$A$1])"), std::string::npos);
     const std::string fods = testsupport::ReadFile(dir / "moved.fods");
     EXPECT_NE(fods.find("target-range-address=\"Sheet1.A1:Sheet1.A2 Sheet1.A9:Sheet1.A10\""), std::string::npos)
         << fods.substr(fods.find("conditional-format"), 400);
