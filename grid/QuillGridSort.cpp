@@ -44,6 +44,21 @@ bool IsEventStyle(TSortStyle Style) { return Style == ssCustom || Style == ssRaw
 
 int Sign(int Value) { return Value > 0 ? 1 : (Value < 0 ? -1 : 0); }
 
+// Puts the item at Source[k] into place k for every k by walking each cycle
+// of the order once, so every item moves by swaps alone.
+template <typename SwapPlaces> void PermuteBySwaps(const std::vector<int>& Source, SwapPlaces swapPlaces)
+{
+    std::vector<unsigned char> placed(Source.size(), 0);
+    for (std::size_t start = 0; start < Source.size(); ++start)
+        for (std::size_t at = start; !placed[at];) {
+            placed[at] = 1;
+            const auto from = static_cast<std::size_t>(Source[at]);
+            if (from == start) break;
+            swapPlaces(at, from);
+            at = from;
+        }
+}
+
 } // namespace
 
 void TQuillStringGrid::DoGetFormat(int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix)
@@ -294,10 +309,11 @@ void TQuillStringGrid::MoveRowsToOrder(int First, const std::vector<int>& Source
         if (!uniform)
             for (std::size_t k = 0; k < count; ++k)
                 SetRowHeights(First + static_cast<int>(k), heights[static_cast<std::size_t>(Source[k])]);
-        std::vector<grid::TRowRecord> records(count);
-        for (std::size_t k = 0; k < count; ++k)
-            records[k] = std::move(FRowStore->Row(reals[static_cast<std::size_t>(Source[k])]));
-        for (std::size_t k = 0; k < count; ++k) FRowStore->Row(reals[k]) = std::move(records[k]);
+        // Records are swapped along the cycles of the order: no second copy
+        // of every row is gathered.
+        PermuteBySwaps(Source, [&](std::size_t a, std::size_t b) {
+            std::swap(FRowStore->Row(reals[a]), FRowStore->Row(reals[b]));
+        });
         if (FSortRow >= First && FSortRow <= last)
             for (std::size_t k = 0; k < count; ++k)
                 if (from(k) == FSortRow) {
