@@ -845,6 +845,9 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones {
     std::string SaveToHTMLString();
     void SaveToHTML(const std::string& FileName, bool Unicode = false);
     void AppendToHTML(const std::string& FileName, bool Unicode = false);
+    // The table as an HTML document in UTF-8 under "HTML Format" (text/html
+    // here, so without the header of that format's other platforms), and as text.
+    void CopyToClipBoardAsHTML();
     // The clipboard as tab-separated text: a cell holding a tab, a quote or a
     // line break is quoted with its quotes doubled. Pasting into a larger
     // selection with Navigation().AllowSmartClipboard continues a number series

@@ -9,7 +9,9 @@
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Numbers.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Strings.h"
+#include "platform/ui/Clipboard.h"
 #include "render/HTMLUtils.h"
 
 #include <algorithm>
@@ -225,4 +227,15 @@ void TQuillStringGrid::AppendToHTML(const std::string& FileName, bool Unicode)
     }
     if (!earlier.empty() && earlier.back() != '\n') earlier += "\r\n";
     SaveHTMLFile(FileName, Unicode, std::move(earlier));
+}
+
+void TQuillStringGrid::CopyToClipBoardAsHTML()
+{
+    const std::string table = SaveToHTMLString();
+    std::string document = "<html>\r\n<head><meta charset=\"utf-8\"></head>\r\n<body>\r\n";
+    document += table + "</body>\r\n</html>\r\n";
+    Clipboard()->Open();
+    const auto close = rtl::ScopeExit([] { Clipboard()->Close(); });
+    Clipboard()->SetAsText(table);
+    Clipboard()->SetAsBytes(RegisterClipboardFormat("HTML Format"), document);
 }

@@ -2,8 +2,10 @@
 #include "grid/files/tests/AwkwardCells.h"
 #include "grid/tests/QuillGridFixture.h"
 
+#include "platform/ui/Clipboard.h"
 #include "testsupport/Peers.h"
 #include "testsupport/TempFolder.h"
+#include "platform/rtl/Files.h"
 
 using namespace gridfiles_test;
 using testsupport::ReadFile;
@@ -130,4 +132,18 @@ for row in csv.reader(open(sys.argv[1], newline='', encoding='utf-8-sig')):
         if (expected == "l1\r\nl2") expected = "l1\nl2";
         EXPECT_EQ(read[i], expected) << "cell " << i;
     }
+}
+
+TEST_F(GridHtmlTest, ClipboardGetsTheTableAsAnHtmlDocumentAndText)
+{
+    SmallGrid();
+    Grid->SetCells(1, 1, "\xE2\x82\xAC <x>");
+    const std::string before = GetCurrentDir();
+    Grid->CopyToClipBoardAsHTML();
+    const auto html = Clipboard()->GetAsBytes(RegisterClipboardFormat("HTML Format"));
+    ASSERT_TRUE(html.has_value());
+    EXPECT_EQ(html->substr(0, 6), "<html>");
+    EXPECT_NE(html->find("\xE2\x82\xAC &lt;x&gt;"), std::string::npos) << "UTF-8, escaped";
+    EXPECT_NE(Clipboard()->AsText().find("<TABLE"), std::string::npos);
+    EXPECT_FALSE(DirectoryExists(before + "/images")) << "nothing is written into the working folder";
 }
