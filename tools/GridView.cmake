@@ -1,5 +1,5 @@
-# The grid viewer: a string grid filled from a CSV file or with the demonstration.
-vistra_library(vistra_gridview_demo SOURCES gridview/CsvCells.cpp gridview/DemoGrid.cpp gridview/GridSave.cpp DEPENDS vistra_grid)
+# The grid viewer: a string grid filled from a grid file or with the demonstration.
+vistra_library(vistra_gridview_demo SOURCES gridview/DemoGrid.cpp DEPENDS vistra_grid)
 
 add_executable(gridview gridview/GridView.cpp)
 target_link_libraries(gridview PRIVATE vistra_gridview_demo vistra_backend)
@@ -9,7 +9,7 @@ add_test(NAME gridview_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gridview/tests
   $<TARGET_FILE:gridview> ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(gridview_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)
 
-vistra_tests(gridview_tests HEADLESS SOURCES gridview/tests/GridViewLooksTest.cpp gridview/tests/GridSaveTest.cpp
+vistra_tests(gridview_tests HEADLESS SOURCES gridview/tests/GridViewLooksTest.cpp
   DEPENDS vistra_gridview_demo vistra_backend vistra_testsupport_golden)
 
 # Editing by real X keys: typed values and Ctrl+S reach the file.

@@ -7,7 +7,7 @@
 
 namespace gridview {
 
-void FillGrid(TQuillStringGrid& Grid, const TCsvRows& Rows)
+void FillGrid(TQuillStringGrid& Grid, const TTextRows& Rows)
 {
     size_t cols = 1;
     for (const auto& row : Rows) cols = std::max(cols, row.size());

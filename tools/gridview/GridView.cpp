@@ -6,14 +6,10 @@
 #include "grid/QuillGrid.h"
 #include "grid/model/SortSettings.h"
 #include "grid/files/GridFileFormats.h"
-#include "platform/classes/Streams.h"
 #include "platform/graphics/PngImage.h"
-#include "platform/rtl/Files.h"
-#include "platform/rtl/Strings.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "tools/gridview/DemoGrid.h"
-#include "tools/gridview/GridSave.h"
 
 namespace {
 
@@ -23,34 +19,16 @@ int Usage()
     return 2;
 }
 
-std::string ReadWholeFile(const std::string& FileName)
-{
-    TMemoryStream stream;
-    stream.LoadFromFile(FileName);
-    return {reinterpret_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size())};
-}
-
-// CSV files keep the viewer's own reader and writer; every other format the
-// grid reads opens, and saves, by its extension.
-bool IsCsv(const std::string& FileName) { return SameText(ExtractFileExt(FileName), ".csv"); }
-
+// Every format the grid reads opens by its extension, with the first row and
+// column fixed, and saves back through the same format. Loading grows the grid
+// to the file, so it starts at the least size a fixed row and column allow.
 void OpenFile(TQuillStringGrid& Grid, const std::string& FileName)
 {
-    if (IsCsv(FileName)) {
-        gridview::FillGrid(Grid, gridview::ReadCsvCells(ReadWholeFile(FileName)));
-        return;
-    }
+    Grid.SetColCount(2);
+    Grid.SetRowCount(2);
     Grid.SetFixedCols(1);
     Grid.SetFixedRows(1);
     grid::files::LoadGridFile(Grid, FileName);
-}
-
-void SaveFile(TQuillStringGrid& Grid, const std::string& FileName)
-{
-    if (IsCsv(FileName))
-        gridview::SaveGridAsCsv(Grid, FileName);
-    else
-        grid::files::SaveGridFile(Grid, FileName);
 }
 
 } // namespace
@@ -114,7 +92,7 @@ int main(int argc, char** argv)
             grid->HideInplaceEdit();
             if (grid->EditMode()) return;
             try {
-                SaveFile(*grid, file);
+                grid::files::SaveGridFile(*grid, file);
                 form->SetCaption("gridview - " + file + " (saved)");
             } catch (const std::exception& e) {
                 std::fprintf(stderr, "gridview: cannot save %s: %s\n", file.c_str(), e.what());

@@ -57,30 +57,4 @@ TEST_F(GridViewLooksTest, DemoGridInGridStyles)
     }
 }
 
-TEST(GridViewCsvTest, QuotedFieldsKeepSeparatorsQuotesAndLineBreaks)
-{
-    const gridview::TCsvRows rows = gridview::ReadCsvCells("a,\"b,c\",\"say \"\"hi\"\"\"\r\n\"two\nlines\",,x\n");
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"a", "b,c", "say \"hi\""}));
-    EXPECT_EQ(rows[1], (std::vector<std::string>{"two\nlines", "", "x"}));
-}
-
-TEST(GridViewCsvTest, BrokenOrOversizedTextIsRefusedNamingTheLine)
-{
-    struct TCase {
-        const char* Text;
-        const char* Message;
-    };
-    for (const TCase& c : {TCase{"a\nb\n\"open\n", "CSV: line 3"}, TCase{"a,b,c\n", "more fields"},
-                           TCase{"1\n2\n3\n", "more rows"}}) {
-        SCOPED_TRACE(c.Text);
-        try {
-            gridview::ReadCsvCells(c.Text, 2, 2);
-            ADD_FAILURE() << "accepted";
-        } catch (const EReadError& e) {
-            EXPECT_NE(std::string(e.what()).find(c.Message), std::string::npos) << e.what();
-        }
-    }
-}
-
 } // namespace
