@@ -36,6 +36,7 @@ class TColumnSize;
 class TIcon;
 class TPicture;
 class TMouseActions;
+class TFocusHelper;
 class TNavigation;
 class TQuillInplaceEdit;
 class TPopupMenu;
@@ -719,6 +720,9 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones {
     void PlaceFocusWindow();
     void HideFocusWindow();
     bool FocusWindowShown() const noexcept { return FFocusGlowShown; }
+    TRect FocusWindowRect() const noexcept { return FFocusGlowRect; }
+    // Whether an opened editor gets the glow (grid/interact/GridEditOpen.cpp).
+    TFocusHelper& FocusHelper();
     void DrawColSizeLine(int X);
     void DrawRowSizeLine(int Y);
 
@@ -1357,6 +1361,12 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void CMMouseLeave(TMessage& Message) override;
+    void TrackHotFixedCell(int X, int Y, bool Pressed);
+    // The glow follows the edited cell when the view scrolls or sizes change.
+    void HandleTopLeftChanged() override;
+    void HandleColWidthsChanged() override;
+    void HandleRowHeightsChanged() override;
     bool HandleWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool HandleWheelUp(TShiftState Shift, TPoint MousePos) override;
 
@@ -1374,6 +1384,8 @@ private:
     void InplaceEditorHidden();
     // Whether the cell being edited is still where the edit began.
     bool EditedCellUnmoved();
+    // The focus glow around the cell whose editor just opened, when asked for.
+    void ShowEditorGlow();
     bool IsNormalKind(TEditorType Kind) const noexcept;
     bool StepEnterTarget(int& ACol, int& ARow, bool Forward, bool& Ended);
     bool StepTabTarget(bool Backward);

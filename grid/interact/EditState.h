@@ -13,6 +13,7 @@
 #include "platform/ui/grids/GridTypes.h"
 
 class TQuillInplaceEdit;
+class TFocusHelper;
 
 namespace grid {
 
@@ -69,6 +70,7 @@ struct TEditState {
     TQuillInplaceEdit* NormalEdit = nullptr;
     std::unique_ptr<TSpecialEditors> Specials;
     TStringList ComboItems;
+    std::unique_ptr<TFocusHelper> FocusHelper;
     // The mouse: the cell a press went down on, the column widths when a
     // sizing began, and the zoom steps taken.
     TGridCoord PressCell{-1, -1};

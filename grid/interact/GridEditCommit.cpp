@@ -117,6 +117,7 @@ void TQuillStringGrid::CloseCellEditor(int ACol, int ARow)
     s.SpecialEditor = false;
     s.StartEditChar = 0;
     s.Specials->Close();
+    HideFocusWindow();
     NotifyEditingDone(RealColIndex(ACol), ARow);
 }
 
@@ -134,6 +135,7 @@ void TQuillStringGrid::InplaceEditorHidden()
     if (s.SpecialEditor) return;
     s.Editing = false;
     s.EditMode = false;
+    HideFocusWindow();
 }
 
 void TQuillStringGrid::NotifyEditingDone(int ACol, int ARow)

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "grid/QuillGrid.h"
+#include "grid/base/GridSettings.h"
 #include "grid/base/MouseActions.h"
 #include "grid/interact/EditCharFilter.h"
 #include "grid/interact/EditState.h"
@@ -32,9 +33,12 @@ grid::TEditState& TQuillStringGrid::Edit()
     if (!FEditState) {
         FEditState.reset(new grid::TEditState());
         FEditState->Specials = std::make_unique<grid::TSpecialEditors>(*this);
+        FEditState->FocusHelper = std::make_unique<TFocusHelper>(this);
     }
     return *FEditState;
 }
+
+TFocusHelper& TQuillStringGrid::FocusHelper() { return *Edit().FocusHelper; }
 
 TEditorType TQuillStringGrid::DefaultEditor() { return Edit().DefaultEditor; }
 void TQuillStringGrid::SetDefaultEditor(TEditorType Value) { Edit().DefaultEditor = Value; }
@@ -146,10 +150,17 @@ bool TQuillStringGrid::HandleCanEditShow()
         s.EditMode = true;
         s.Editing = true;
         s.StartEditChar = 0;
+        ShowEditorGlow();
         return true;
     }
     OpenCellEditor(base.X, base.Y);
+    if (s.EditMode) ShowEditorGlow();
     return false;
+}
+
+void TQuillStringGrid::ShowEditorGlow()
+{
+    if (Edit().FocusHelper->Enabled()) ShowFocusWindow(CellRect(Col(), Row()));
 }
 
 void TQuillStringGrid::OpenCellEditor(int ACol, int ARow)

@@ -1,5 +1,5 @@
-// The grid's mouse: check boxes and links worked by a click, the sizing
-// cursor over header borders, column widths that never shrink out of
+// The grid's mouse: check boxes and links worked by a click, fixed cells lit
+// under the pointer, the sizing cursor over header borders, column widths that never shrink out of
 // reach, header clicks that sort, the wheel and Ctrl+wheel zoom.
 #include <algorithm>
 #include <charconv>
@@ -41,6 +41,22 @@ bool ReadCellAddress(std::string_view Target, int& ACol, int& ARow)
 
 } // namespace
 
+// The fixed cell under the pointer lights up (pressed while the left button
+// is held on it); anything else leaves no cell lit.
+void TQuillStringGrid::TrackHotFixedCell(int X, int Y, bool Pressed)
+{
+    if (HoverFixedCells() == hfNone) return;
+    const TGridCoord cell = MouseCoord(X, Y);
+    const bool fixed = cell.X >= 0 && cell.Y >= 0 && (cell.X < FixedCols() || cell.Y < FixedRows());
+    SetHotFixedCell(fixed ? TPoint{cell.X, cell.Y} : TPoint{-1, -1}, fixed && Pressed);
+}
+
+void TQuillStringGrid::CMMouseLeave(TMessage& Message)
+{
+    TBaseGrid::CMMouseLeave(Message);
+    SetHotFixedCell({-1, -1}, false);
+}
+
 bool TQuillStringGrid::IsOverSizingBorder(int X, int Y)
 {
     TGridState state = gsNormal;
@@ -52,6 +68,7 @@ bool TQuillStringGrid::IsOverSizingBorder(int X, int Y)
 void TQuillStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
     TBaseGrid::MouseMove(Shift, X, Y);
+    TrackHotFixedCell(X, Y, Shift.Contains(ssLeft) && MouseCoord(X, Y) == Edit().PressCell);
     if (GridState() != gsNormal) return;
     TGridState state = gsNormal;
     int index = -1, pos = 0, ofs = 0;
@@ -65,6 +82,7 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
     grid::TEditState& s = Edit();
     s.PressCell = MouseCoord(X, Y);
     s.SizedWidths.clear();
+    if (Button == mbLeft) TrackHotFixedCell(X, Y, true);
     TBaseGrid::MouseDown(Button, Shift, X, Y);
     // A right press selects the cell under it first when asked to.
     if (Button == mbRight && MouseActions().SelectOnRightClick() && s.PressCell.X >= FixedCols() &&
@@ -113,6 +131,7 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     const TGridState state = GridState();
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     if (Button != mbLeft) return;
+    TrackHotFixedCell(X, Y, false);
     if (state == gsColSizing) {
         for (int c = 0; c < static_cast<int>(s.SizedWidths.size()) && c < ColCount(); ++c)
             if (ColWidths(c) != s.SizedWidths[c] && ColWidths(c) < MinSizedColWidth) SetColWidths(c, MinSizedColWidth);

@@ -69,6 +69,24 @@ void TQuillStringGrid::PlaceFocusWindow()
     Invalidate();
 }
 
+void TQuillStringGrid::HandleTopLeftChanged()
+{
+    TBaseGrid::HandleTopLeftChanged();
+    PlaceFocusWindow();
+}
+
+void TQuillStringGrid::HandleColWidthsChanged()
+{
+    TBaseGrid::HandleColWidthsChanged();
+    PlaceFocusWindow();
+}
+
+void TQuillStringGrid::HandleRowHeightsChanged()
+{
+    TBaseGrid::HandleRowHeightsChanged();
+    PlaceFocusWindow();
+}
+
 void TQuillStringGrid::HideFocusWindow()
 {
     if (FocusFrameGrid == this) FocusFrameGrid = nullptr;

@@ -2,6 +2,7 @@
 // editor, and the special editors opened over a cell.
 #include "grid/interact/tests/GridEditingFixture.h"
 
+#include "grid/base/GridSettings.h"
 #include "grid/base/SarnSpinEdit.h"
 #include "grid/interact/EditCharFilter.h"
 
@@ -174,4 +175,31 @@ TEST_F(GridEditingTest, TabLeavesASpecialEditorWithItsValueStored)
     EXPECT_EQ(Grid->EditCtrl()->Left(), Grid->CellRect(2, 1).Left);
     Press(VK_ESCAPE);
     EXPECT_EQ(Grid->EditCtrl(), nullptr);
+}
+
+TEST_F(GridEditingTest, FocusGlowSurroundsAnOpenEditorAndFollowsItsCell)
+{
+    Press(VK_F2);
+    EXPECT_FALSE(Grid->FocusWindowShown()) << "no glow unless asked";
+    Press(VK_ESCAPE);
+    Grid->FocusHelper().SetEnabled(true);
+    Press(VK_F2);
+    ASSERT_TRUE(Grid->FocusWindowShown());
+    EXPECT_EQ(Grid->FocusWindowRect(), Grid->CellRect(1, 1));
+    Grid->SetColWidths(0, Grid->ColWidths(0) + 20);
+    EXPECT_EQ(Grid->FocusWindowRect(), Grid->CellRect(1, 1));
+    Press(VK_ESCAPE);
+    EXPECT_FALSE(Grid->FocusWindowShown());
+    Press(VK_F2);
+    Type("x");
+    Press(VK_RETURN);
+    EXPECT_FALSE(Grid->FocusWindowShown());
+    Grid->OnGetEditorType = [](TObject*, int, int, TEditorType& k) { k = edSpinEdit; };
+    Grid->FocusCell(2, 2, true);
+    Press(VK_F2);
+    ASSERT_NE(Grid->EditCtrl(), nullptr);
+    EXPECT_TRUE(Grid->FocusWindowShown());
+    EXPECT_EQ(Grid->FocusWindowRect(), Grid->CellRect(2, 2));
+    Press(VK_RETURN);
+    EXPECT_FALSE(Grid->FocusWindowShown());
 }

@@ -166,3 +166,31 @@ TEST_F(GridEditingTest, DoubleClickOpensTheEditor)
     ASSERT_TRUE(EditorShown());
     EXPECT_EQ(EditorText(), "text");
 }
+
+TEST_F(GridEditingTest, HotFixedCellFollowsThePointerAndClearsOnLeave)
+{
+    const TPoint none{-1, -1};
+    MouseMove(*Grid, Centre(Grid, 1, 0));
+    EXPECT_EQ(Grid->HotFixedCell(), none) << "no fixed cells light up unless asked";
+    Grid->SetHoverFixedCells(hfAll);
+    MouseMove(*Grid, Centre(Grid, 1, 0));
+    EXPECT_EQ(Grid->HotFixedCell(), (TPoint{1, 0}));
+    EXPECT_FALSE(Grid->HotFixedCellPressed());
+    MouseMove(*Grid, Centre(Grid, 0, 3));
+    EXPECT_EQ(Grid->HotFixedCell(), (TPoint{0, 3}));
+    MouseMove(*Grid, Centre(Grid, 2, 2));
+    EXPECT_EQ(Grid->HotFixedCell(), none) << "a data cell is never hot";
+    MouseDown(*Grid, Centre(Grid, 2, 0));
+    EXPECT_EQ(Grid->HotFixedCell(), (TPoint{2, 0}));
+    EXPECT_TRUE(Grid->HotFixedCellPressed());
+    MouseMove(*Grid, Centre(Grid, 3, 0), {ssLeft});
+    EXPECT_EQ(Grid->HotFixedCell(), (TPoint{3, 0}));
+    EXPECT_FALSE(Grid->HotFixedCellPressed()) << "only the pressed cell shows pressed";
+    MouseMove(*Grid, Centre(Grid, 2, 0), {ssLeft});
+    EXPECT_TRUE(Grid->HotFixedCellPressed());
+    MouseUp(*Grid, Centre(Grid, 2, 0));
+    EXPECT_EQ(Grid->HotFixedCell(), (TPoint{2, 0}));
+    EXPECT_FALSE(Grid->HotFixedCellPressed());
+    MouseMove(*Other, {5, 5});
+    EXPECT_EQ(Grid->HotFixedCell(), none);
+}
