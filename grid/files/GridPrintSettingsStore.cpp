@@ -37,12 +37,19 @@ std::string UnquotedText(std::string Text)
 std::string Key(std::string_view Prefix, std::string_view Name) { return std::string(Prefix) + std::string(Name); }
 
 // Lines joined with CR LF, every CR stored as backslash and n and every LF dropped.
+// A backslash that reading would take for part of a mark (before "n", before
+// another backslash, or ending the line) is doubled, so that every line comes back.
 std::string TitleLinesValue(const TStrings& Lines)
 {
     std::string value;
     for (int i = 0; i < Lines.Count(); ++i) {
-        for (char c : Lines.Strings(i))
-            if (c != '\r' && c != '\n') value += c;
+        const std::string line = Lines.Strings(i);
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            if (line[c] == '\r' || line[c] == '\n') continue;
+            value += line[c];
+            const char next = c + 1 < line.size() ? line[c + 1] : '\n';
+            if (line[c] == '\\' && (next == 'n' || next == '\\' || next == '\r' || next == '\n')) value += '\\';
+        }
         value += "\\n";
     }
     return value;
@@ -51,10 +58,19 @@ std::string TitleLinesValue(const TStrings& Lines)
 void SetTitleLines(TStrings& Lines, std::string_view Value)
 {
     Lines.Clear();
-    std::size_t start = 0;
-    for (std::size_t mark; (mark = Value.find("\\n", start)) != std::string_view::npos; start = mark + 2)
-        Lines.Add(std::string(Value.substr(start, mark - start)));
-    if (start < Value.size()) Lines.Add(std::string(Value.substr(start)));
+    std::string line;
+    for (std::size_t c = 0; c < Value.size(); ++c) {
+        const char next = c + 1 < Value.size() ? Value[c + 1] : '\0';
+        if (Value[c] == '\\' && next == 'n') {
+            Lines.Add(line);
+            line.clear();
+            ++c;
+        } else {
+            line += Value[c];
+            if (Value[c] == '\\' && next == '\\') ++c;
+        }
+    }
+    if (!line.empty()) Lines.Add(line);
 }
 
 // Reads typed values of one section; a present value of the wrong form is an error.

@@ -77,6 +77,20 @@ TEST_F(GridPrintSettingsStoreTest, LoadRestoresEverySavedValue)
     EXPECT_NE(ReadFile(Ini).find("TitleLines=\" first\\nsecond\\n\""), std::string::npos);
 }
 
+TEST_F(GridPrintSettingsStoreTest, TitleLinesWithBackslashesComeBackLineForLine)
+{
+    TPrintSettings saved, loaded;
+    for (const char* line : {"C:\\new", "ends in \\", "\\\\server\\share", "\\n", "plain"}) saved.TitleLines()->Add(line);
+    grid::SavePrintSettings(saved, Ini, "Print");
+    grid::LoadPrintSettings(loaded, Ini, "Print");
+    EXPECT_EQ(loaded.TitleLines()->Text(), saved.TitleLines()->Text());
+
+    WriteFile(Ini, "[Print]\r\nTitleLines=C:\\temp\\nTotal\\n\r\n");
+    grid::LoadPrintSettings(loaded, Ini, "Print");
+    ASSERT_EQ(loaded.TitleLines()->Count(), 2);
+    EXPECT_EQ(loaded.TitleLines()->Strings(0), "C:\\temp") << "a single backslash stays as stored files have it";
+}
+
 TEST_F(GridPrintSettingsStoreTest, EmptySectionGivesTheLoaderDefaults)
 {
     TPrintSettings settings;
