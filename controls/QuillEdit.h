@@ -9,6 +9,7 @@
 
 #include "controls/QuillEditLookup.h"
 #include "controls/QuillEditTypes.h"
+#include "controls/TypedCharFilter.h"
 #include "platform/ui/EditControls.h"
 
 class TCustomIniFile;
@@ -259,16 +260,9 @@ private:
 
     // Typed characters, step by step.
     void HandleChar(TMessage& Message);
-    enum class TCharResult { Refused, PassedOn, Handled, Finished };
-    TCharResult FilterByKind(char32_t& Key, TMessage& Message);
-    TCharResult FloatRules(char32_t Key, TMessage& Message);
-    TCharResult MoneyRules(char32_t Key, TMessage& Message);
+    void CarryOut(const controls::TTypedOutcome& Outcome, TMessage& Message);
     void AfterCharacter();
     void PassOn(TMessage& Message, char32_t Key);
-    void ToggleIntegerSign();
-    void ToggleDecimalSign();
-    bool ZeroLeadIn(char32_t Key);
-    bool DecimalsFullBlocks(char32_t Key);
     void HandleCommand(TMessage& Message);
     void HandleWMKeyDown(TMessage& Message);
     void HandleWantSpecialKey(TMessage& Message);

@@ -16,7 +16,7 @@ using namespace controls;
 
 namespace {
 
-constexpr char32_t Backspace = 8, LineFeed = 10, Enter = 13, Escape = 27, Tab = 9;
+constexpr char32_t Backspace = 8, Enter = 13, Escape = 27;
 constexpr char32_t CtrlC = 3, CtrlV = 22, CtrlX = 24;
 
 bool IsNumberKind(TQuillEditType Kind) { return Kind == etNumeric || Kind == etFloat || Kind == etMoney; }
@@ -84,13 +84,6 @@ void TQuillEdit::HandleChar(TMessage& Message)
     if (FExcelStyleDecimalSeparator && (key == U'.' || key == U',') && (static_cast<std::uint32_t>(Message.LParam) & KF_KEYPAD_BIT))
         key = decimal;
     if (key == Backspace && !FPrefix.empty() && caret <= 0 && SelLength() == 0) return;
-    if (FLengthLimit > 0 && key != Backspace && SelLength() == 0 &&
-        IntegerPartLength(ToUtf8(value)) > FLengthLimit) {
-        const size_t at = value.find(decimal);
-        const bool beforeDecimal = at == std::u32string::npos || caret <= static_cast<int>(at);
-        const bool allowedAnyway = key == decimal || (key == U'-' && FSigned && IsNumberKind(FEditType));
-        if (beforeDecimal && !allowedAnyway) return;
-    }
     if (key == Backspace) {
         std::u32string predicted = value;
         if (SelLength() > 0) {
@@ -106,155 +99,32 @@ void TQuillEdit::HandleChar(TMessage& Message)
         UpdateLookupList();
         return;
     }
-    if (key == LineFeed) return;
-    if (key == U'-' && IsNumberKind(FEditType) && !FSigned) return;
-
-    if (FilterByKind(key, Message) == TCharResult::PassedOn) AfterCharacter();
+    const bool ctrlHeld = ctrl || KeyHeld(VK_LCONTROL) || KeyHeld(VK_RCONTROL);
+    const TTypedOutcome outcome = FilterTypedChar({FEditType, FPrecision, FSigned, FLengthLimit, ToU32(FValidChars)},
+                                                  {value, ValueSelStart(), SelLength(), caret}, key, ctrlHeld);
+    CarryOut(outcome, Message);
+    if (!outcome.Finished) AfterCharacter();
 }
 
-// PassedOn: the character went on or was dropped as outside the kind's set,
-// and the common after-steps follow. Finished: a rule refused it or did the
-// work itself, and nothing follows.
-TQuillEdit::TCharResult TQuillEdit::FilterByKind(char32_t& Key, TMessage& Message)
+void TQuillEdit::CarryOut(const TTypedOutcome& Outcome, TMessage& Message)
 {
-    const bool ctrl = KeyHeld(VK_CONTROL) || KeyHeld(VK_LCONTROL) || KeyHeld(VK_RCONTROL);
-    switch (FEditType) {
-    case etString:
-    case etPassword:
-        SetModified(true);
-        PassOn(Message, Key);
-        return TCharResult::PassedOn;
-    case etNumeric:
-        if (Key == U'-') {
-            const bool whole = WholeValueSelected();
-            ToggleIntegerSign();
-            return whole ? TCharResult::Finished : TCharResult::PassedOn;
+    using TAction = TTypedOutcome::TAction;
+    using TModified = TTypedOutcome::TModified;
+    if (Outcome.Action == TAction::Insert) {
+        if (Outcome.Modified == TModified::Set) SetModified(true);
+        if (Outcome.State.SelLength != SelLength()) SetValueSel(Outcome.State.SelStart, Outcome.State.SelLength);
+        PassOn(Message, Outcome.Key);
+        if (Outcome.Regroup) {
+            if (TCustomEdit::Modified()) SetModified(true);
+            ApplyMoneyGrouping();
         }
-        if (IsDigit(Key) || Key == Tab || ctrl) PassOn(Message, Key);
-        return TCharResult::PassedOn;
-    case etUppercase:
-        PassOn(Message, rtl::UnicodeUpper(Key));
-        return TCharResult::PassedOn;
-    case etLowerCase:
-        PassOn(Message, rtl::UnicodeLower(Key));
-        return TCharResult::PassedOn;
-    case etMixedCase: {
-        const int position = ValueSelStart();
-        PassOn(Message, Key);
-        const std::string value = Text();
-        const std::string mixed = ToUtf8(MixedCase(ToU32(value)));
-        if (mixed != value) WriteRawValue(mixed);
-        SetValueCaret(position + 1);
-        return TCharResult::PassedOn;
+        return;
     }
-    case etFloat: return FloatRules(Key, Message);
-    case etMoney: return MoneyRules(Key, Message);
-    case etRange: {
-        const bool separator = Key == U',' || Key == U'-' || Key == U';';
-        if (!separator && !IsDigit(Key) && Key != Tab) return TCharResult::Finished;
-        SetModified(true);
-        if (separator && !RangeSeparatorAllows(ToU32(Text()), ValueCaret())) return TCharResult::Finished;
-        PassOn(Message, Key);
-        return TCharResult::PassedOn;
+    if (Outcome.Action == TAction::Write) {
+        WriteRawValue(ToUtf8(Outcome.State.Value));
+        SetValueSel(Outcome.State.SelStart, Outcome.State.SelLength);
     }
-    case etHex:
-    case etAlphaNumeric:
-    case etValidChars: {
-        bool accepted = false;
-        if (FEditType == etHex) accepted = Key == U'-' || IsDigit(Key) || IsHexLetter(Key) || Key == Tab;
-        else if (FEditType == etAlphaNumeric) accepted = IsDigit(Key) || IsAsciiLetter(Key) || Key == Tab;
-        else accepted = ToU32(FValidChars).find(Key) != std::u32string::npos;
-        if (accepted) {
-            SetModified(true);
-            PassOn(Message, Key);
-        }
-        return TCharResult::PassedOn;
-    }
-    }
-    return TCharResult::PassedOn;
-}
-
-bool TQuillEdit::DecimalsFullBlocks(char32_t Key)
-{
-    const std::u32string value = ToU32(Text());
-    const int caret = ValueCaret();
-    if (SelLength() > 0 || !DecimalsFull(value, caret, FPrecision)) return false;
-    if (!IsDigit(Key) && Key != DecimalSeparator()) return false;
-    if (IsDigit(Key) && caret < static_cast<int>(value.size())) {
-        // The digit overwrites the next decimal.
-        SetValueSel(caret, 1);
-        return false;
-    }
-    return true;
-}
-
-bool TQuillEdit::ZeroLeadIn(char32_t Key)
-{
-    if (!Text().empty() || ValueCaret() != 0 || Key != DecimalSeparator()) return false;
-    WriteRawValue(ToUtf8(std::u32string{U'0', Key}));
-    SetValueCaret(2);
-    SetModified(true);
-    return true;
-}
-
-TQuillEdit::TCharResult TQuillEdit::FloatRules(char32_t Key, TMessage& Message)
-{
-    const char32_t decimal = DecimalSeparator(), thousand = ThousandSeparator();
-    const std::u32string value = ToU32(Text());
-    const int caret = ValueCaret();
-    const std::u32string selected = ToU32(SelText());
-    if ((Key == U',' || Key == U'.') && Key != decimal && Key != thousand) return TCharResult::Finished;
-    if (Key != Tab && Key != U',' && Key != U'-' && Key != U'.' && !IsDigit(Key)) return TCharResult::PassedOn;
-    if (Key == decimal && selected.find(decimal) == std::u32string::npos) {
-        if (value.find(decimal) != std::u32string::npos) {
-            if (FPrecision > 0) SelectAfterDecimal();
-            return TCharResult::Finished;
-        }
-        if (FPrecision == 0) return TCharResult::Finished;
-    }
-    if (Key == U',' && thousand != U',') {
-        std::u32string outside = value;
-        const int start = std::clamp(ValueSelStart(), 0, static_cast<int>(value.size()));
-        outside.erase(static_cast<size_t>(start), static_cast<size_t>(SelLength()));
-        if (outside.find(U',') != std::u32string::npos) return TCharResult::Finished;
-    }
-    if ((Key == thousand || Key == decimal) && !SeparatorPlacementAllows(value, caret)) return TCharResult::Finished;
-    if (DecimalsFullBlocks(Key)) return TCharResult::Finished;
-    if (ZeroLeadIn(Key)) return TCharResult::Finished;
-    if (Key == U'-' && SelLength() == 0) {
-        ToggleDecimalSign();
-        return TCharResult::Finished;
-    }
-    PassOn(Message, Key);
-    return TCharResult::PassedOn;
-}
-
-TQuillEdit::TCharResult TQuillEdit::MoneyRules(char32_t Key, TMessage& Message)
-{
-    const char32_t decimal = DecimalSeparator();
-    const std::u32string value = ToU32(Text());
-    if (Key == decimal && (value.find(decimal) != std::u32string::npos || FPrecision == 0)) {
-        if (FPrecision > 0) {
-            if (WholeValueSelected()) SetText("0");
-            SelectAfterDecimal();
-        }
-        return TCharResult::Finished;
-    }
-    if (Key != Tab && Key != U'-' && Key != decimal && !IsDigit(Key)) return TCharResult::PassedOn;
-    if (Key == decimal && !SeparatorPlacementAllows(value, ValueCaret())) return TCharResult::Finished;
-    if (DecimalsFullBlocks(Key)) return TCharResult::Finished;
-    if (ZeroLeadIn(Key)) return TCharResult::Finished;
-    if (Key == U'-' && SelLength() == 0) {
-        ToggleDecimalSign();
-        return TCharResult::Finished;
-    }
-    PassOn(Message, Key);
-    const std::string now = Text();
-    if (!now.empty() && now != "-" && Key != decimal) {
-        if (TCustomEdit::Modified()) SetModified(true);
-        ApplyMoneyGrouping();
-    }
-    return TCharResult::PassedOn;
+    if (Outcome.Modified != TModified::Unchanged) SetModified(Outcome.Modified == TModified::Set);
 }
 
 void TQuillEdit::AfterCharacter()
@@ -264,41 +134,6 @@ void TQuillEdit::AfterCharacter()
         MoveFocus(true);
     if (TCustomEdit::Modified()) SetModified(true);
     UpdateLookupList();
-}
-
-void TQuillEdit::ToggleIntegerSign()
-{
-    std::string value = Text();
-    int caret = ValueCaret();
-    if (WholeValueSelected() || value.empty()) {
-        value = "-";
-        caret = 1;
-    } else if (value.find('-') != std::string::npos) {
-        value.erase(0, 1);
-        caret = std::max(0, caret - 1);
-    } else {
-        value.insert(0, "-");
-        ++caret;
-        SetModified(true);
-    }
-    WriteRawValue(value);
-    SetValueCaret(caret);
-}
-
-void TQuillEdit::ToggleDecimalSign()
-{
-    std::string value = Text();
-    int caret = ValueCaret();
-    if (value.find('-') != std::string::npos) {
-        value.erase(0, 1);
-        caret = std::max(0, caret - 1);
-    } else {
-        value.insert(0, "-");
-        ++caret;
-    }
-    WriteRawValue(value);
-    SetValueCaret(caret);
-    SetModified(true);
 }
 
 // ---- Key-down guards
