@@ -1320,6 +1320,10 @@ public:
     int GetComboCount();
     TCellValidateEvent OnCellValidate;
     TNotifyEvent OnEditingDone;
+    // A button editor was clicked: S is its caption, Result what the
+    // caption and the cell become (S unless OnEllipsClick changes it).
+    virtual void DoEllipsClick(const std::string& S, std::string& Result);
+    TEllipsClickEvent OnEllipsClick;
     TEditCellDoneEvent OnEditCellDone;
     TAutoAdvanceEvent OnAutoAdvance;
     TCellChangingEvent OnCellChanging;

@@ -105,6 +105,13 @@ void TQuillStringGrid::CancelEdit()
     else HideEditor();
 }
 
+void TQuillStringGrid::DoEllipsClick(const std::string& S, std::string& Result)
+{
+    std::string text = S;
+    if (OnEllipsClick) OnEllipsClick(this, RealColIndex(Col()), Row(), text);
+    Result = text;
+}
+
 void TQuillStringGrid::StoreEditorText(int ACol, int ARow, const std::string& Value) { SetCells(ACol, ARow, Value); }
 
 // The value was taken (or dropped) by the validation before; closing only

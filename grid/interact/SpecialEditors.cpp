@@ -12,6 +12,7 @@
 #include "grid/interact/EditState.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/ScopeExit.h"
+#include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ListControls.h"
 #include "platform/ui/MessageQueue.h"
@@ -54,6 +55,7 @@ protected:
         const auto key = static_cast<unsigned short>(Message.WParam);
         if (key == VK_RETURN || key == VK_ESCAPE) Message.Result = 1;
         if (key == VK_TAB && FHost->WantsTab()) Message.Result = 1;
+        if (key >= VK_LEFT && key <= VK_DOWN && FHost->WantsArrows()) Message.Result = 1;
     }
     void WMKillFocus(TMessage& Message) override
     {
@@ -99,6 +101,16 @@ class TGridDatePicker final : public TGridWrapper<TSarnDateTimePicker> {
     using TGridWrapper::TGridWrapper;
 };
 
+class TGridCheckBox final : public TGridWrapper<TCheckBox> {
+    VISTRA_CLASS(TGridCheckBox, TCheckBox)
+    using TGridWrapper::TGridWrapper;
+};
+
+class TGridButton final : public TGridWrapper<TButton> {
+    VISTRA_CLASS(TGridButton, TButton)
+    using TGridWrapper::TGridWrapper;
+};
+
 bool IsSpinKind(TEditorType Kind) { return Kind == edSpinEdit || Kind == edFloatSpinEdit || Kind == edTimeSpinEdit || Kind == edDateSpinEdit; }
 bool IsComboKind(TEditorType Kind) { return Kind == edComboEdit || Kind == edComboList; }
 bool IsEditBtnKind(TEditorType Kind) { return Kind == edEditBtn || Kind == edNumericEditBtn || Kind == edFloatEditBtn; }
@@ -112,7 +124,7 @@ int ReadInteger(const std::string& Text)
     return static_cast<int>(std::strtol(Text.c_str(), nullptr, 10));
 }
 
-template <class T> void DetachWrapper(TCustomEdit* Control)
+template <class T> void DetachWrapper(TWinControl* Control)
 {
     if (auto* wrapper = dynamic_cast<TGridWrapper<T>*>(Control)) wrapper->DetachHost();
 }
@@ -132,13 +144,15 @@ void TSpecialEditors::DetachGrid() noexcept
     DetachWrapper<TSarnEditBtn>(FEditBtn);
     DetachWrapper<TSarnUnitEditBtn>(FUnitEditBtn);
     DetachWrapper<TSarnDateTimePicker>(FDate);
+    DetachWrapper<TCheckBox>(FCheck);
+    DetachWrapper<TButton>(FButton);
 }
 
 bool TSpecialEditors::WantsTab() const { return FGrid && FGrid->EditorWantsTab(); }
 
-TCustomEdit* TSpecialEditors::ControlFor(TEditorType Kind)
+TWinControl* TSpecialEditors::ControlFor(TEditorType Kind)
 {
-    auto make = [this](TCustomEdit*& Slot, TCustomEdit* Made) {
+    auto make = [this](TWinControl*& Slot, TWinControl* Made) {
         Slot = Made;
         Slot->SetVisible(false);
         Slot->SetParent(FGrid);
@@ -149,6 +163,12 @@ TCustomEdit* TSpecialEditors::ControlFor(TEditorType Kind)
     if (IsEditBtnKind(Kind)) return FEditBtn ? FEditBtn : make(FEditBtn, new TGridEditBtn(*FGrid, *this));
     if (IsUnitKind(Kind)) return FUnitEditBtn ? FUnitEditBtn : make(FUnitEditBtn, new TGridUnitEditBtn(*FGrid, *this));
     if (IsDateKind(Kind)) return FDate ? FDate : make(FDate, new TGridDatePicker(*FGrid, *this));
+    if (Kind == edCheckBox) return FCheck ? FCheck : make(FCheck, new TGridCheckBox(*FGrid, *this));
+    if (Kind == edButton && !FButton) {
+        make(FButton, new TGridButton(*FGrid, *this));
+        FButton->OnClick = [this](TObject*) { ButtonClicked(); };
+    }
+    if (Kind == edButton) return FButton;
     return nullptr;
 }
 
@@ -181,6 +201,10 @@ void TSpecialEditors::Load(TEditorType Kind, const std::string& Text)
         bool read = !Text.empty() && (time ? TryStrToTime(Text, value) : TryStrToDateTime(Text, value));
         picker->SetKind(time ? dtkTime : dtkDate);
         picker->SetDateTime(read ? value : Now());
+    } else if (auto* check = dynamic_cast<TCheckBox*>(FOpen)) {
+        // The box shows the cell's value; the caption would only repeat it.
+        check->SetCaption("");
+        check->SetChecked(Text == FGrid->CheckTrue());
     } else {
         FOpen->SetText(Text);
     }
@@ -189,17 +213,20 @@ void TSpecialEditors::Load(TEditorType Kind, const std::string& Text)
 bool TSpecialEditors::Open(TEditorType Kind, int ACol, int ARow, char32_t StartChar)
 {
     if (!FGrid) return false;
-    TCustomEdit* control = ControlFor(Kind);
+    TWinControl* control = ControlFor(Kind);
     if (!control) return false;
     FKind = Kind;
     FOpen = control;
     const TRect r = FGrid->CellRect(ACol, ARow);
-    control->SetBoundsRect(TRect(r.Left, r.Top, r.Right - 1, r.Bottom - 1));
+    // The button covers the cell's lines too, so it looks like the cell.
+    if (Kind == edButton) control->SetBoundsRect(TRect(r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1));
+    else control->SetBoundsRect(TRect(r.Left, r.Top, r.Right - 1, r.Bottom - 1));
     control->SetColor(FGrid->Color());
     FGrid->DoGetEditorProp(FGrid->RealColIndex(ACol), ARow);
     Load(Kind, FGrid->ProvideEditText(ACol, ARow));
-    if (FGrid->MaxEditLength() > 0 && (IsEditBtnKind(Kind) || IsUnitKind(Kind)))
-        control->SetMaxLength(FGrid->MaxEditLength());
+    if (auto* edit = dynamic_cast<TCustomEdit*>(control);
+        edit && FGrid->MaxEditLength() > 0 && (IsEditBtnKind(Kind) || IsUnitKind(Kind)))
+        edit->SetMaxLength(FGrid->MaxEditLength());
     control->SetEnabled(true);
     control->SetVisible(true);
     if (control->CanFocus()) control->SetFocus();
@@ -217,14 +244,30 @@ std::string TSpecialEditors::Value() const
         return std::to_string(spin->Value());
     }
     if (auto* unit = dynamic_cast<TSarnUnitEditBtn*>(FOpen)) return unit->Text() + unit->UnitID();
+    if (auto* check = dynamic_cast<TCheckBox*>(FOpen)) return check->Checked() ? FGrid->CheckTrue() : FGrid->CheckFalse();
     return FOpen->Text();
 }
 
 void TSpecialEditors::ShowRefused(const std::string& Text)
 {
-    if (!FOpen) return;
-    FOpen->SetText(Text);
-    FOpen->SelectAll();
+    if (auto* edit = dynamic_cast<TCustomEdit*>(FOpen)) {
+        edit->SetText(Text);
+        edit->SelectAll();
+    } else if (auto* check = dynamic_cast<TCheckBox*>(FOpen)) {
+        check->SetChecked(Text == FGrid->CheckTrue());
+    }
+}
+
+void TSpecialEditors::ButtonClicked()
+{
+    if (!FGrid || FOpen != FButton) return;
+    std::string caption;
+    FGrid->DoEllipsClick(FButton->Caption(), caption);
+    FButton->SetCaption(caption);
+    FGrid->SetCurrentCell(caption);
+    // The click wrote the cell: the edit goes on from its new text.
+    TEditState& s = FGrid->Edit();
+    FGrid->StoreOldCellValue(s.OldCol, s.OldRow);
 }
 
 void TSpecialEditors::Close()
@@ -232,7 +275,7 @@ void TSpecialEditors::Close()
     if (!FOpen || FClosing) return;
     FClosing = true;
     const rtl::ScopeExit closed([this] { FClosing = false; });
-    TCustomEdit* control = FOpen;
+    TWinControl* control = FOpen;
     FOpen = nullptr;
     const bool hadFocus = control->Focused();
     control->SetVisible(false);
@@ -246,6 +289,8 @@ bool TSpecialEditors::EditorKey(unsigned short Key, TShiftState Shift)
     switch (Key) {
     case VK_ESCAPE:
         FGrid->CancelEdit();
+        // What a click wrote is taken back with the edit.
+        if (FKind == edButton) FGrid->RestoreCellFromCache();
         return true;
     case VK_RETURN:
     case VK_TAB:
@@ -255,7 +300,18 @@ bool TSpecialEditors::EditorKey(unsigned short Key, TShiftState Shift)
     case VK_UP:
     case VK_DOWN:
         // Spin edits, combo boxes and pickers step with these keys.
-        if (!IsEditBtnKind(FKind) && !IsUnitKind(FKind)) return false;
+        if (!IsEditBtnKind(FKind) && !IsUnitKind(FKind) && !WantsArrows()) return false;
+        if (FGrid->CommitEdit()) FGrid->DoneInplaceEdit(Key, Shift);
+        return true;
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (!WantsArrows()) return false;
+        if (FGrid->CommitEdit()) FGrid->DoneInplaceEdit(Key, Shift);
+        return true;
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+        if (FKind != edCheckBox) return false;
         if (FGrid->CommitEdit()) FGrid->DoneInplaceEdit(Key, Shift);
         return true;
     default:

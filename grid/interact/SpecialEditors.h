@@ -1,6 +1,7 @@
 // The editor controls the string grid opens itself over a cell for the
 // kinds its normal text editor does not serve: spin edits, combo boxes,
-// edits with a button, unit edits and date and time pickers. Each is made
+// edits with a button, unit edits, date and time pickers, a check box and a
+// push button. Each is made
 // on first use, reused for every cell, and reports back to the grid through
 // one contract: Enter, Tab and the focus leaving commit the value through
 // the grid's validation, Esc closes without storing, and a refused value
@@ -39,22 +40,28 @@ public:
     bool EditorKey(unsigned short Key, TShiftState Shift);
     void EditorLostFocus(HWND Target);
     bool WantsTab() const;
+    // The check box and the button leave the cell by the arrow keys.
+    bool WantsArrows() const noexcept { return FKind == edCheckBox || FKind == edButton; }
+    // The button editor was clicked (by the mouse or Space).
+    void ButtonClicked();
     // The close posted when the focus left.
     void ClosePosted();
     static unsigned CloseMessage();
 
 private:
-    TCustomEdit* ControlFor(TEditorType Kind);
+    TWinControl* ControlFor(TEditorType Kind);
     void Load(TEditorType Kind, const std::string& Text);
 
     TQuillStringGrid* FGrid;
     TEditorType FKind = edNormal;
-    TCustomEdit* FOpen = nullptr;
-    TCustomEdit* FSpin = nullptr;
-    TCustomEdit* FCombo = nullptr;
-    TCustomEdit* FEditBtn = nullptr;
-    TCustomEdit* FUnitEditBtn = nullptr;
-    TCustomEdit* FDate = nullptr;
+    TWinControl* FOpen = nullptr;
+    TWinControl* FSpin = nullptr;
+    TWinControl* FCombo = nullptr;
+    TWinControl* FEditBtn = nullptr;
+    TWinControl* FUnitEditBtn = nullptr;
+    TWinControl* FDate = nullptr;
+    TWinControl* FCheck = nullptr;
+    TWinControl* FButton = nullptr;
     bool FClosing = false;
 };
 

@@ -1,10 +1,14 @@
 // Editor kinds: the normal editor's character rules, kinds that open no
-// editor, and the special editors opened over a cell.
+// editor, the special editors opened over a cell, and the focus glow.
 #include "grid/interact/tests/GridEditingFixture.h"
+
+#include <utility>
+#include <vector>
 
 #include "grid/base/GridSettings.h"
 #include "grid/base/SarnSpinEdit.h"
 #include "grid/interact/EditCharFilter.h"
+#include "platform/ui/Buttons.h"
 
 namespace {
 
@@ -202,4 +206,66 @@ TEST_F(GridEditingTest, FocusGlowSurroundsAnOpenEditorAndFollowsItsCell)
     EXPECT_EQ(Grid->FocusWindowRect(), Grid->CellRect(2, 2));
     Press(VK_RETURN);
     EXPECT_FALSE(Grid->FocusWindowShown());
+}
+
+TEST_F(GridEditingTest, CheckBoxEditorStoresTheStateItWasLeftIn)
+{
+    Grid->OnGetEditorType = [](TObject*, int, int, TEditorType& k) { k = edCheckBox; };
+    Grid->SetCells(1, 1, "Y");
+    Press(VK_F2);
+    auto* box = dynamic_cast<TCheckBox*>(Grid->EditCtrl());
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->Checked()) << "opens on the cell's state";
+    Press(VK_SPACE);
+    EXPECT_FALSE(box->Checked());
+    Press(VK_RETURN);
+    EXPECT_EQ(Grid->EditCtrl(), nullptr);
+    EXPECT_EQ(Grid->Cells(1, 1), "N");
+    // A click toggles; Down leaves the cell and moves the grid.
+    Press(VK_F2);
+    ASSERT_NE(Grid->EditCtrl(), nullptr);
+    backend::input::Click(*Grid->EditCtrl(), {4, 4});
+    Press(VK_DOWN);
+    EXPECT_EQ(Grid->Cells(1, 1), "Y");
+    EXPECT_EQ(Grid->Row(), 2);
+    // Esc keeps the cell as it was.
+    Grid->FocusCell(1, 1, true);
+    Press(VK_F2);
+    Press(VK_SPACE);
+    Press(VK_ESCAPE);
+    EXPECT_EQ(Grid->EditCtrl(), nullptr);
+    EXPECT_EQ(Grid->Cells(1, 1), "Y");
+}
+
+TEST_F(GridEditingTest, ButtonEditorClickGoesThroughTheEventIntoTheCell)
+{
+    Grid->OnGetEditorType = [](TObject*, int, int, TEditorType& k) { k = edButton; };
+    std::vector<std::pair<int, int>> clicks;
+    Grid->OnEllipsClick = [&clicks](TObject*, int c, int r, std::string& s) {
+        clicks.emplace_back(c, r);
+        s += "+";
+    };
+    Grid->SetCells(1, 1, "go");
+    Press(VK_F2);
+    ASSERT_NE(Grid->EditCtrl(), nullptr);
+    EXPECT_EQ(Grid->EditCtrl()->Caption(), "go");
+    backend::input::Click(*Grid->EditCtrl(), {4, 4});
+    EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{1, 1}}));
+    EXPECT_EQ(Grid->Cells(1, 1), "go+");
+    EXPECT_EQ(Grid->EditCtrl()->Caption(), "go+");
+    Press(VK_SPACE);
+    EXPECT_EQ(clicks.size(), 2u);
+    EXPECT_EQ(Grid->Cells(1, 1), "go++");
+    Press(VK_RIGHT);
+    EXPECT_EQ(Grid->EditCtrl(), nullptr);
+    EXPECT_EQ(Grid->Col(), 2);
+    EXPECT_EQ(Grid->Cells(1, 1), "go++");
+    // Esc takes back what the clicks wrote.
+    Grid->SetCells(2, 1, "stop");
+    Press(VK_F2);
+    Press(VK_SPACE);
+    EXPECT_EQ(Grid->Cells(2, 1), "stop+");
+    Press(VK_ESCAPE);
+    EXPECT_EQ(Grid->EditCtrl(), nullptr);
+    EXPECT_EQ(Grid->Cells(2, 1), "stop");
 }
