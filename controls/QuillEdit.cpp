@@ -88,14 +88,7 @@ bool TQuillEdit::WholeValueSelected() const
 
 std::string TQuillEdit::Text() const
 {
-    std::string display = DisplayText();
-    if (!FPrefix.empty() && display.starts_with(FPrefix)) display.erase(0, FPrefix.size());
-    // The suffix is taken off by its length, whatever the characters are.
-    if (!FSuffix.empty()) {
-        const size_t keep = rtl::Utf8Length(display) - std::min(rtl::Utf8Length(display), rtl::Utf8Length(FSuffix));
-        display.resize(rtl::Utf8ByteOffset(display, keep));
-    }
-    return display;
+    return ValueOfDisplay(DisplayText(), FPrefix, FSuffix);
 }
 
 void TQuillEdit::WriteRawValue(const std::string& Value) { TCustomEdit::SetText(FPrefix + Value + FSuffix); }

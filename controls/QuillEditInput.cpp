@@ -219,6 +219,16 @@ std::u32string MixedCase(std::u32string_view Text)
     return out;
 }
 
+std::string ValueOfDisplay(std::string Display, std::string_view Prefix, std::string_view Suffix)
+{
+    if (!Prefix.empty() && Display.starts_with(Prefix)) Display.erase(0, Prefix.size());
+    if (!Suffix.empty()) {
+        const size_t length = rtl::Utf8Length(Display);
+        Display.resize(rtl::Utf8ByteOffset(Display, length - std::min(length, rtl::Utf8Length(Suffix))));
+    }
+    return Display;
+}
+
 bool LooksLikeURL(std::string_view Text)
 {
     if (Text.find("://") != std::string_view::npos) return true;

@@ -62,6 +62,10 @@ std::u32string MixedCase(std::u32string_view Text);
 // character, or starts with "www." in any case.
 bool LooksLikeURL(std::string_view Text);
 
+// The value of a display text: the prefix taken off when the text starts with
+// it, the suffix by its length, whatever its characters are.
+std::string ValueOfDisplay(std::string Display, std::string_view Prefix, std::string_view Suffix);
+
 // Character helpers.
 inline bool IsDigit(char32_t C) { return C >= U'0' && C <= U'9'; }
 inline bool IsHexLetter(char32_t C) { return (C >= U'A' && C <= U'F') || (C >= U'a' && C <= U'f'); }

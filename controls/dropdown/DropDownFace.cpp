@@ -118,7 +118,7 @@ void TQuillCustomDropDown::HandlePaste()
     if (const size_t lineEnd = pasted.find_first_of("\r\n"); lineEnd != std::string::npos) pasted.resize(lineEnd);
     const std::string value = Text();
     const int length = static_cast<int>(rtl::Utf8Length(value));
-    const int start = std::clamp(SelStart(), 0, length);
+    const int start = std::clamp(SelStart() - PrefixLength(), 0, length);
     const int selected = std::clamp(SelLength(), 0, length - start);
     std::string candidate = value;
     rtl::Utf8Delete(candidate, static_cast<size_t>(start) + 1, static_cast<size_t>(selected));
@@ -128,8 +128,8 @@ void TQuillCustomDropDown::HandlePaste()
     if (FEditType == etNumeric && kind != TNumberKind::Integer) return;
     if ((FEditType == etFloat || FEditType == etMoney) && kind != TNumberKind::Integer && kind != TNumberKind::Decimal)
         return;
-    TCustomEdit::SetText(candidate);
-    SetSelStart(start + static_cast<int>(rtl::Utf8Length(pasted)));
+    WriteValue(candidate);
+    SetValueSel(start + static_cast<int>(rtl::Utf8Length(pasted)), 0);
     FIsModified = true;
 }
 
@@ -232,13 +232,6 @@ void TQuillCustomDropDown::CMMouseLeave(TMessage& Message)
     if (!Enabled()) return;
     FMouseInControl = false;
     if (FFlat) Invalidate();
-}
-
-void TQuillCustomDropDown::WMSetFocus(TMessage& Message)
-{
-    TCustomEdit::WMSetFocus(Message);
-    // The frames and the focused face show the focus.
-    Invalidate();
 }
 
 // ---- Height

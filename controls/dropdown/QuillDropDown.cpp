@@ -86,7 +86,7 @@ void TQuillCustomDropDown::SetDropDownButtonWidth(int Value)
 void TQuillCustomDropDown::ApplyText(const std::string& Value)
 {
     const std::string value = FormattedValue(Value);
-    TCustomEdit::SetText(value);
+    WriteValue(value);
     FOldText = value;
     FIsModified = false;
 }
@@ -225,6 +225,11 @@ void TQuillCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift)
     }
     TCustomEdit::KeyDown(Key, Shift);
     if (Key != 0 && DispatchPopupKey(Key)) Key = 0;
+    if (Key == VK_ESCAPE && FCanUndo) {
+        // The value stays as typed; only its modified mark goes.
+        SelectAll();
+        FIsModified = false;
+    }
 }
 
 void TQuillCustomDropDown::KeyPress(char32_t& Key)
@@ -248,7 +253,7 @@ void TQuillCustomDropDown::WMKillFocus(TMessage& Message)
     if (PopupVisible()) Dismiss();
     if (FPrecision > 0 && (FEditType == etFloat || FEditType == etMoney) && FEditorEnabled) {
         const bool modified = FIsModified;
-        TCustomEdit::SetText(FormattedValue(Text()));
+        WriteValue(FormattedValue(Text()));
         FIsModified = modified;
     }
     TCustomEdit::WMKillFocus(Message);

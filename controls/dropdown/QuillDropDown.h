@@ -14,6 +14,7 @@
 #include <string>
 
 #include "controls/QuillEditTypes.h"
+#include "controls/TypedCharFilter.h"
 #include "controls/dropdown/DropDownDrawing.h"
 #include "controls/dropdown/DropDownPanels.h"
 #include "controls/dropdown/DropDownPlacement.h"
@@ -101,6 +102,24 @@ class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTo
     void SetIntValue(int Value);
     bool Modified() const noexcept { return FIsModified; }
     void SetModified(bool Value);
+    // The value without the prefix and suffix the face shows around it.
+    std::string Text() const override;
+    const std::string& Prefix() const noexcept { return FPrefix; }
+    void SetPrefix(const std::string& Value);
+    const std::string& Suffix() const noexcept { return FSuffix; }
+    void SetSuffix(const std::string& Value);
+    // Numbers may be typed negative.
+    bool Signed() const noexcept { return FSigned; }
+    void SetSigned(bool Value) { FSigned = Value; }
+    // Money groups its integer digits while typed.
+    bool AutoThousandSeparator() const noexcept { return FAutoThousandSeparator; }
+    void SetAutoThousandSeparator(bool Value) { FAutoThousandSeparator = Value; }
+    // Esc selects the value and forgets that it was modified.
+    bool CanUndo() const noexcept { return FCanUndo; }
+    void SetCanUndo(bool Value) { FCanUndo = Value; }
+    // The whole value, without prefix and suffix; the caret before the decimals.
+    void SelectAll() override;
+    void SelectBeforeDecimal();
     // Frames drawn over the border: always, only while focused, or a flat
     // look that shows its edge while hot.
     TColor BorderColor() const noexcept { return FBorderColor; }
@@ -215,6 +234,7 @@ protected:
     void BoundsChanged() override;
     void KeyDown(unsigned short& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
+    void WMChar(TMessage& Message) override;
     void WMGetDlgCode(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -234,6 +254,13 @@ private:
     // The value as the face stores it for the edit type and precision.
     std::string FormattedValue(std::string Value) const;
     void HandlePaste();
+    // Display positions less the prefix.
+    int PrefixLength() const;
+    void SetValueSel(int Start, int Length);
+    // Writes the value between prefix and suffix, unformatted.
+    void WriteValue(const std::string& Value);
+    void CarryOut(const TTypedOutcome& Outcome, TMessage& Message);
+    void RegroupTypedMoney();
     void PaintBorder(TCanvas& Canvas);
     void PaintFocusedText(TCanvas& Canvas);
     int MinHeight() const;
@@ -242,6 +269,8 @@ private:
     TQuillEditType FEditType = etString;
     int FPrecision = 0;
     bool FIsModified = false;
+    std::string FPrefix, FSuffix;
+    bool FSigned = false, FAutoThousandSeparator = true, FCanUndo = true;
     TColor FBorderColor = clNone, FFocusBorderColor = clNone;
     bool FDisabledBorder = true, FFlat = false, FMouseInControl = false, FFocusDraw = true;
     TEditLabelLink FLabelLink;

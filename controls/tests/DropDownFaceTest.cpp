@@ -236,3 +236,92 @@ TEST_F(DropDownFaceTest, ComponentStylesColourTheStripButtons)
 }
 
 } // namespace
+
+namespace {
+
+// Focus coming back selects the whole value, so typing replaces it.
+void Refocus(TWinControl& Away, TWinControl& Back)
+{
+    Away.SetFocus();
+    Back.SetFocus();
+}
+
+} // namespace
+
+TEST_F(DropDownFaceTest, TypedCharactersFollowTheKind)
+{
+    struct Case {
+        TQuillEditType type;
+        int precision;
+        bool isSigned;
+        const char* typed;
+        const char* value;
+    } cases[] = {
+        {etNumeric, 0, false, "12a3", "123"},
+        {etNumeric, 0, false, "-5", "5"},
+        {etNumeric, 0, true, "5-", "-5"},
+        {etFloat, 2, false, "3.145", "3.14"},
+        {etFloat, 0, false, "3.1", "31"},
+        {etMoney, 0, false, "1234567", "1,234,567"},
+        {etHex, 0, false, "1g2f", "12f"},
+        {etUppercase, 0, false, "ab", "AB"},
+        {etMixedCase, 0, false, "ronald mcdonald", "Ronald McDonald"},
+    };
+    for (const Case& c : cases) {
+        Drop->SetEditType(c.type);
+        Drop->SetPrecision(c.precision);
+        Drop->SetSigned(c.isSigned);
+        Drop->SetText("");
+        Refocus(*Other, *Drop);
+        input::TypeText(*Form, c.typed);
+        EXPECT_EQ(Drop->Text(), c.value) << c.typed;
+    }
+}
+
+TEST_F(DropDownFaceTest, PrefixAndSuffixStayAroundTheTypedValue)
+{
+    Drop->SetEditType(etMoney);
+    Drop->SetPrefix("$ ");
+    Drop->SetSuffix(" USD");
+    Drop->SetText("12");
+    EXPECT_EQ(Drop->GetText(), "$ 12 USD");
+    EXPECT_EQ(Drop->Text(), "12");
+    Refocus(*Other, *Drop);
+    EXPECT_EQ(Drop->SelStart(), 2) << "focus selects the value, not the prefix";
+    EXPECT_EQ(Drop->SelLength(), 2);
+    input::TypeText(*Form, "4500");
+    EXPECT_EQ(Drop->GetText(), "$ 4,500 USD");
+    input::PressKey(*Form, VK_HOME);
+    input::PressKey(*Form, VK_BACK);
+    EXPECT_EQ(Drop->GetText(), "$ 4,500 USD") << "Backspace at the value's start leaves the prefix";
+}
+
+TEST_F(DropDownFaceTest, EscSelectsTheValueAndClearsModifiedWithoutRestoring)
+{
+    Drop->SetText("ab");
+    Refocus(*Other, *Drop);
+    input::PressKey(*Form, VK_END);
+    input::TypeText(*Form, "c");
+    EXPECT_TRUE(Drop->Modified());
+    input::PressKey(*Form, VK_ESCAPE);
+    EXPECT_EQ(Drop->Text(), "abc");
+    EXPECT_FALSE(Drop->Modified());
+    EXPECT_EQ(Drop->SelLength(), 3);
+
+    Drop->SetCanUndo(false);
+    input::TypeText(*Form, "d");
+    input::PressKey(*Form, VK_ESCAPE);
+    EXPECT_TRUE(Drop->Modified()) << "without undo Esc leaves the mark";
+}
+
+TEST_F(DropDownFaceTest, FocusWithoutAutoSelectPutsTheCaretBeforeTheDecimals)
+{
+    Drop->SetAutoSelect(false);
+    Drop->SetEditType(etFloat);
+    Drop->SetPrecision(2);
+    Drop->SetText("12.5");
+    Refocus(*Other, *Drop);
+    EXPECT_EQ(Drop->Text(), "12.50");
+    EXPECT_EQ(Drop->SelStart(), 2);
+    EXPECT_EQ(Drop->SelLength(), 0);
+}
