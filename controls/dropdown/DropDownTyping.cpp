@@ -1,6 +1,8 @@
 // TQuillCustomDropDown's typed input: the value between prefix and suffix,
 // the typed characters judged by the typed edit's filter, money grouping
 // while typing, Esc and the selection on focus arrival.
+#include <algorithm>
+
 #include "controls/QuillEditInput.h"
 #include "controls/dropdown/QuillDropDown.h"
 #include "platform/rtl/Strings.h"
@@ -71,6 +73,10 @@ void TQuillCustomDropDown::WMChar(TMessage& Message)
         TCustomEdit::WMChar(Message);
         return;
     }
+    // A character typed with the caret in the prefix or suffix goes into the value.
+    const int valueLength = static_cast<int>(rtl::Utf8Length(Text()));
+    if (SelStart() < prefix || SelStart() + SelLength() > prefix + valueLength)
+        SetValueSel(SelStart() - prefix, SelLength() - std::max(0, prefix - SelStart()));
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     const TTypedState state{ToU32(Text()), SelStart() - prefix, SelLength(), CaretPos() - prefix};
     CarryOut(FilterTypedChar({FEditType, FPrecision, FSigned, 0, {}}, state, key, ctrl), Message);

@@ -294,6 +294,13 @@ TEST_F(DropDownFaceTest, PrefixAndSuffixStayAroundTheTypedValue)
     input::PressKey(*Form, VK_HOME);
     input::PressKey(*Form, VK_BACK);
     EXPECT_EQ(Drop->GetText(), "$ 4,500 USD") << "Backspace at the value's start leaves the prefix";
+
+    Drop->SetEditType(etNumeric);
+    Drop->SetText("45");
+    Refocus(*Other, *Drop);
+    input::PressKey(*Form, VK_HOME);
+    input::TypeText(*Form, "1");
+    EXPECT_EQ(Drop->GetText(), "$ 145 USD") << "a character typed in the prefix goes into the value";
 }
 
 TEST_F(DropDownFaceTest, EscSelectsTheValueAndClearsModifiedWithoutRestoring)
