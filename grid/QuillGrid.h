@@ -1366,7 +1366,6 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void CMMouseLeave(TMessage& Message) override;
-    void TrackHotFixedCell(int X, int Y, bool Pressed);
     // The glow follows the edited cell when the view scrolls or sizes change.
     void HandleTopLeftChanged() override;
     void HandleColWidthsChanged() override;
@@ -1390,6 +1389,8 @@ private:
     bool EditedCellUnmoved();
     // The focus glow around the cell whose editor just opened, when asked for.
     void ShowEditorGlow();
+    // Lights the fixed cell under the pointer, pressed or not.
+    void TrackHotFixedCell(int X, int Y, bool Pressed);
     bool IsNormalKind(TEditorType Kind) const noexcept;
     bool StepEnterTarget(int& ACol, int& ARow, bool Forward, bool& Ended);
     bool StepTabTarget(bool Backward);
