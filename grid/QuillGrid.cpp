@@ -52,13 +52,13 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
       FRowHeaders(std::make_unique<TStringList>()),
       FMouseActions(std::make_unique<TMouseActions>(this))
 {
-    FSortSettings = std::make_unique<TSortSettings>(nullptr);
+    FSortSettings = std::make_unique<TSortSettings>(this);
     FSortIndexes = std::make_unique<TSortIndexList>();
     FNavigation = std::make_unique<TNavigation>();
-    FFilter = std::make_unique<TFilter>(nullptr);
+    FFilter = std::make_unique<TFilter>(this);
     FFilterList = std::make_unique<TStringList>();
     FGrouping = std::make_unique<TGrouping>();
-    FColumnSize = std::make_unique<TColumnSize>(nullptr);
+    FColumnSize = std::make_unique<TColumnSize>(this);
     FRowStore->SetShownCount(TCustomGrid::RowCount());
     FRowStore->SetRowWidthHint(ColCount());
     GridLinkCursor = grid::GridLinkCursorHandPoint;

@@ -112,7 +112,7 @@ std::string CurrentShortDateFormat();
 std::string CurrentShortTimeFormat();
 std::string CurrentLongTimeFormat();
 
-class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones {
+class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones, public grid::TGridSettingsOwner {
     VISTRA_CLASS(TQuillStringGrid, TBaseGrid)
 
     explicit TQuillStringGrid(TComponent* AOwner);
@@ -1426,4 +1426,22 @@ private:
     std::string ASCIIText();
     // The longest line of a column's saved texts in characters.
     int MaxSavedTextLength(int ACol);
+
+private:
+    // What the settings objects the grid owns ask of it (QuillGridOwner.cpp).
+    void RepaintWholeGrid() override;
+    void RepaintGridCell(int Col, int Row) override;
+    void RepaintGridRow(int Row) override;
+    int GridFixedRows() const override;
+    void SetGridFixedGradient(grid::TFixedGradient Which, TColor Value) override;
+    bool GridHasParent() const override;
+    void StretchGridColumn(int Col) override;
+    bool GridDesigning() const override;
+    bool GridDropTargetRegistered() const override;
+    void RegisterGridDropTarget() override;
+    void RevokeGridDropTarget() override;
+    void SetGridOleRTFSupport(bool Value) override;
+    TSortIndexList& GridSortIndexes() override;
+    void SortGridByColumn() override;
+    void SortGridByIndexes() override;
 };

@@ -8,7 +8,7 @@
 
 TCellNode& TQuillStringGrid::CellNode()
 {
-    if (!FCellNode) FCellNode = std::make_unique<TCellNode>(nullptr);
+    if (!FCellNode) FCellNode = std::make_unique<TCellNode>(this);
     return *FCellNode;
 }
 

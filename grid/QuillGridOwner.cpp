@@ -1,0 +1,66 @@
+// The grid's answers to the settings objects it owns: their setters repaint,
+// sort and stretch through the grid's own operations.
+#include "grid/QuillGrid.h"
+
+#include "grid/model/SortSettings.h"
+
+void TQuillStringGrid::RepaintWholeGrid() { Invalidate(); }
+
+void TQuillStringGrid::RepaintGridCell(int Col, int Row) { RepaintCell(Col, Row); }
+
+void TQuillStringGrid::RepaintGridRow(int Row)
+{
+    for (int c = 0; c < ColCount(); ++c) RepaintCell(c, Row);
+}
+
+int TQuillStringGrid::GridFixedRows() const { return FixedRows(); }
+
+void TQuillStringGrid::SetGridFixedGradient(grid::TFixedGradient Which, TColor Value)
+{
+    grid::TCellGradient& fixed = FLookColors.Fixed;
+    grid::TCellGradient& hover = FLookColors.Hover;
+    grid::TCellGradient& down = FLookColors.Down;
+    TColor* target = nullptr;
+    switch (Which) {
+    case grid::fgFrom: target = &fixed.From; break;
+    case grid::fgTo: target = &fixed.To; break;
+    case grid::fgMirrorFrom: target = &fixed.MirrorFrom; break;
+    case grid::fgMirrorTo: target = &fixed.MirrorTo; break;
+    case grid::fgHoverFrom: target = &hover.From; break;
+    case grid::fgHoverTo: target = &hover.To; break;
+    case grid::fgHoverMirrorFrom: target = &hover.MirrorFrom; break;
+    case grid::fgHoverMirrorTo: target = &hover.MirrorTo; break;
+    case grid::fgHoverBorder: target = &hover.Border; break;
+    case grid::fgDownFrom: target = &down.From; break;
+    case grid::fgDownTo: target = &down.To; break;
+    case grid::fgDownMirrorFrom: target = &down.MirrorFrom; break;
+    case grid::fgDownMirrorTo: target = &down.MirrorTo; break;
+    case grid::fgDownBorder: target = &down.Border; break;
+    }
+    if (!target) return;
+    *target = Value;
+    Invalidate();
+}
+
+bool TQuillStringGrid::GridHasParent() const { return Parent() != nullptr; }
+
+void TQuillStringGrid::StretchGridColumn(int Col) { StretchColumn(Col); }
+
+bool TQuillStringGrid::GridDesigning() const { return ComponentState().Contains(csDesigning); }
+
+// The grid has no drop target of its own yet: drag and drop arrives as its
+// own collaborator, which takes these three over. Until then nothing is
+// registered, so a request to register or revoke has nothing to act on.
+bool TQuillStringGrid::GridDropTargetRegistered() const { return false; }
+
+void TQuillStringGrid::RegisterGridDropTarget() {}
+
+void TQuillStringGrid::RevokeGridDropTarget() {}
+
+void TQuillStringGrid::SetGridOleRTFSupport(bool) {}
+
+TSortIndexList& TQuillStringGrid::GridSortIndexes() { return *FSortIndexes; }
+
+void TQuillStringGrid::SortGridByColumn() { QSort(); }
+
+void TQuillStringGrid::SortGridByIndexes() { QSortIndexed(); }
