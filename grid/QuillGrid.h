@@ -822,6 +822,14 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones, p
     void LoadFromFile(const std::string& FileName);
     void SaveToStream(TStream& Stream);
     void LoadFromStream(TStream& Stream);
+    // The binary cell stream: a header, then every cell of a rectangle with its
+    // properties. Loading at a point clips cells that fall outside the grid.
+    void SaveRectToBinStream(const TRect& Rect, TStream& Stream);
+    void SaveToBinStream(TStream& Stream);
+    void SaveToBinFile(const std::string& FileName);
+    void LoadAtPointFromBinStream(const TPoint& Point, TStream& Stream);
+    void LoadFromBinStream(TStream& Stream);
+    void LoadFromBinFile(const std::string& FileName);
     // Column text padded with blanks, multi-line cells over continuation lines.
     void SaveToASCII(const std::string& FileName, bool Unicode = false);
     void AppendToASCII(const std::string& FileName, bool Unicode = false);

@@ -28,6 +28,8 @@ const std::array kFormats = {
                 g.SetXMLEncoding("UTF-8");
                 g.SaveToXML(f, "grid", "row");
             }},
+    TFormat{".grid", [](TQuillStringGrid& g, const std::string& f) { g.LoadFromBinFile(f); },
+            [](TQuillStringGrid& g, const std::string& f) { g.SaveToBinFile(f); }},
     TFormat{".html", nullptr, [](TQuillStringGrid& g, const std::string& f) { g.SaveToHTML(f, false); }},
     // Reading fixed-width text needs the field positions, which the file does not hold.
     TFormat{".fixed", nullptr,

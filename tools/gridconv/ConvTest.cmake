@@ -24,7 +24,7 @@ endforeach()
 
 # Every format read back: CSV to each other format and on to CSV again gives the same file,
 # and the viewer opens each file.
-foreach(format txt xml)
+foreach(format txt xml grid)
   execute_process(COMMAND ${PROGRAM} --delimiter ";" ${WORK_DIR}/out.csv ${WORK_DIR}/out.${format}
     COMMAND_ERROR_IS_FATAL ANY)
   execute_process(COMMAND ${PROGRAM} --delimiter ";" ${WORK_DIR}/out.${format} ${WORK_DIR}/back-${format}.csv

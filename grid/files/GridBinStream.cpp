@@ -1,0 +1,366 @@
+// The grid's binary cell stream and binary files: a header record, then a
+// record per cell of a rectangle with its property record.
+#include "grid/QuillGrid.h"
+
+#include "grid/files/BinRecords.h"
+#include "grid/files/FileBytes.h"
+#include "platform/classes/Streams.h"
+#include "platform/graphics/Colors.h"
+#include "platform/rtl/Numbers.h"
+#include "platform/rtl/Strings.h"
+
+#include <algorithm>
+#include <array>
+
+using grid::files::TBinRecord;
+using grid::files::TBinRecordWriter;
+using grid::files::TBinValue;
+using grid::files::TBinValueKind;
+
+namespace {
+
+// Sizes beyond these are no grid a stream can mean; they would only exhaust memory.
+constexpr std::int64_t kMostStreamRows = 10'000'000;
+constexpr std::int64_t kMostStreamCols = 100'000;
+constexpr int kMostCoordinate = 65535; // the cell record's coordinates are 16-bit
+constexpr int kMostSize = 65535;
+
+constexpr std::array<std::string_view, 3> kAlignments = {"taLeftJustify", "taRightJustify", "taCenter"};
+constexpr std::array<std::string_view, 8> kBrushStyles = {"bsSolid", "bsClear", "bsHorizontal", "bsVertical",
+                                                          "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross"};
+constexpr std::array<std::string_view, 4> kFontStyles = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+constexpr std::array<std::string_view, 2> kGradients = {"GradientVertical", "GradientHorizontal"};
+constexpr std::array<std::string_view, 3> kVAlignments = {"vtaTop", "vtaCenter", "vtaBottom"};
+constexpr std::array<std::string_view, 42> kEditors = {
+    "edNormal", "edSpinEdit", "edComboEdit", "edComboList", "edEditBtn", "edCheckBox", "edDateEdit",
+    "edDateEditUpDown", "edTimeEdit", "edButton", "edDataCheckBox", "edNumeric", "edPositiveNumeric",
+    "edFloat", "edCapital", "edMixedCase", "edPassword", "edUnitEditBtn", "edLowerCase", "edUpperCase",
+    "edFloatSpinEdit", "edTimeSpinEdit", "edDateSpinEdit", "edNumericEditBtn", "edFloatEditBtn",
+    "edCustom", "edRichEdit", "edNone", "edDateTimeEdit", "edValidChars", "edTrackbarDropDown",
+    "edMemoDropDown", "edCalculatorDropDown", "edTimePickerDropDown", "edDetailDropDown",
+    "edGridDropDown", "edColorPickerDropDown", "edImagePickerDropDown", "edQuillGridDropDown",
+    "edPositiveFloat", "edNumericUnitEditBtn", "edFloatUnitEditBtn"};
+// Graphic types whose graphic record is followed by a resource record.
+constexpr std::array<std::string_view, 7> kResourceTypes = {"ctBitmap", "ctBitButton", "ctIcon", "ctRadio",
+                                                            "ctImages", "ctPicture", "ctFilePicture"};
+
+constexpr std::string_view kProps = "CellProperties.";
+
+// Reads the properties of one record, failing at the record's offset on a
+// missing or mistyped value.
+class TRecordValues {
+public:
+    TRecordValues(const TBinRecord& Record, rtl::TByteCursor& Cursor, std::size_t Offset)
+        : FRecord(Record), FCursor(Cursor), FOffset(Offset)
+    {
+    }
+    const TBinValue* Find(std::string_view Name) const
+    {
+        for (const auto& property : FRecord.Properties)
+            if (property.Name == Name) return &property.Value;
+        return nullptr;
+    }
+    std::int64_t Int(std::string_view Name, std::int64_t Default = 0) const
+    {
+        const TBinValue* value = Typed(Name, TBinValueKind::Int);
+        return value ? value->Int : Default;
+    }
+    bool Bool(std::string_view Name) const
+    {
+        const TBinValue* value = Typed(Name, TBinValueKind::Bool);
+        return value && value->Int != 0;
+    }
+    std::string Text(std::string_view Name) const
+    {
+        const TBinValue* value = Typed(Name, TBinValueKind::Text);
+        return value ? value->Text : std::string();
+    }
+    template <std::size_t N>
+    int Enum(std::string_view Name, const std::array<std::string_view, N>& Names, int Default) const
+    {
+        const TBinValue* value = Typed(Name, TBinValueKind::Ident);
+        if (!value) return Default;
+        const auto found = std::find(Names.begin(), Names.end(), value->Text);
+        if (found == Names.end()) Fail("unknown value \"" + value->Text + "\" of " + std::string(Name));
+        return static_cast<int>(found - Names.begin());
+    }
+    TColor Color(std::string_view Name, TColor Default) const
+    {
+        const TBinValue* value = Find(Name);
+        if (!value) return Default;
+        if (value->Kind == TBinValueKind::Int) return static_cast<TColor>(value->Int);
+        if (value->Kind == TBinValueKind::Ident)
+            if (const auto color = IdentToColor(value->Text)) return *color;
+        Fail("bad colour " + std::string(Name));
+    }
+    // Every property must be one the record's class has.
+    void RequireKnown(std::initializer_list<std::string_view> Names) const
+    {
+        for (const auto& property : FRecord.Properties)
+            if (std::find(Names.begin(), Names.end(), property.Name) == Names.end())
+                Fail("unknown property \"" + property.Name + "\" of " + FRecord.ClassName);
+    }
+    [[noreturn]] void Fail(const std::string& What) const { FCursor.FailAt(FOffset, What); }
+
+private:
+    const TBinValue* Typed(std::string_view Name, TBinValueKind Kind) const
+    {
+        const TBinValue* value = Find(Name);
+        if (value && value->Kind != Kind) Fail("wrong value kind of " + std::string(Name));
+        return value;
+    }
+    const TBinRecord& FRecord;
+    rtl::TByteCursor& FCursor;
+    std::size_t FOffset;
+};
+
+TBinRecord ReadRecordOf(rtl::TByteCursor& Cursor, std::string_view ClassName, std::size_t& Offset)
+{
+    Offset = Cursor.Position();
+    TBinRecord record = grid::files::ReadBinRecord(Cursor);
+    if (record.ClassName != ClassName)
+        Cursor.FailAt(Offset, "expected a " + std::string(ClassName) + " record, found \"" + record.ClassName + "\"");
+    return record;
+}
+
+std::string JoinSizes(int First, int Last, auto Size)
+{
+    std::string text;
+    for (int i = First; i <= Last; ++i)
+        text += (i == First ? "" : ",") + IntToStr(Size(i));
+    return text;
+}
+
+void WriteColor(TBinRecordWriter& Writer, std::string_view Name, TColor Color)
+{
+    if (const auto ident = ColorToIdent(Color))
+        Writer.Ident(Name, *ident);
+    else
+        Writer.Int(Name, Color);
+}
+
+void WriteCellProperties(TBinRecordWriter& W, const TCellProperties& P)
+{
+    const auto name = [](std::string_view Inner) { return std::string(kProps) + std::string(Inner); };
+    W.Begin("TGridCellPropIO");
+    W.Bool(name("IsBaseCell"), P.IsBaseCell());
+    W.Int(name("CellSpanX"), P.CellSpanX());
+    W.Int(name("CellSpanY"), P.CellSpanY());
+    W.Ident(name("Alignment"), kAlignments.at(P.Alignment()));
+    WriteColor(W, name("BorderColor"), P.BorderColor());
+    W.Int(name("BorderWidth"), P.BorderWidth());
+    WriteColor(W, name("BrushColor"), P.BrushColor());
+    WriteColor(W, name("BrushColorTo"), P.BrushColorTo());
+    W.Ident(name("BrushStyle"), kBrushStyles.at(P.BrushStyle()));
+    W.Int(name("CellObject"), static_cast<std::int32_t>(P.CellObject()));
+    WriteColor(W, name("FontColor"), P.FontColor());
+    W.Text(name("FontName"), P.FontName());
+    W.Int(name("FontSize"), P.FontSize());
+    std::vector<std::string_view> styles;
+    for (std::size_t i = 0; i < kFontStyles.size(); ++i)
+        if (P.FontStyle().Contains(static_cast<TFontStyle>(i))) styles.push_back(kFontStyles[i]);
+    W.Set(name("FontStyle"), styles);
+    W.Ident(name("Editor"), kEditors.at(P.Editor()));
+    W.Ident(name("GradientDirection"), kGradients.at(P.GradientDirection()));
+    W.Bool(name("ReadOnly"), P.ReadOnly());
+    W.Ident(name("VAlignment"), kVAlignments.at(P.VAlignment()));
+    W.Bool(name("WordWrap"), P.WordWrap());
+    W.Int(name("NodeLevel"), P.NodeLevel());
+    // Cell graphics are not carried yet; the reader still reads them.
+    W.Bool("HasGraphic", false);
+    W.End();
+}
+
+// Reads a property record over the target's properties; returns HasGraphic.
+bool ReadCellProperties(const TRecordValues& V, TCellProperties& P)
+{
+    const auto name = [](std::string_view Inner) { return std::string(kProps) + std::string(Inner); };
+    V.RequireKnown({"CellProperties.IsBaseCell", "CellProperties.CellSpanX", "CellProperties.CellSpanY",
+                    "CellProperties.Alignment", "CellProperties.BorderColor", "CellProperties.BorderWidth",
+                    "CellProperties.BrushColor", "CellProperties.BrushColorTo", "CellProperties.BrushStyle",
+                    "CellProperties.CellObject", "CellProperties.FontColor", "CellProperties.FontName",
+                    "CellProperties.FontSize", "CellProperties.FontStyle", "CellProperties.Editor",
+                    "CellProperties.GradientDirection", "CellProperties.ReadOnly", "CellProperties.VAlignment",
+                    "CellProperties.WordWrap", "CellProperties.NodeLevel", "CellProperties.Control", "HasGraphic"});
+    const auto span = [&](std::string_view Inner, int Current) {
+        const std::int64_t value = V.Int(name(Inner), Current);
+        if (value < -1 || value > kMostSize) V.Fail("cell span out of range"); // -1: not merged
+        return static_cast<int>(value);
+    };
+    if (V.Find(name("IsBaseCell"))) P.SetIsBaseCell(V.Bool(name("IsBaseCell")));
+    P.SetCellSpanX(span("CellSpanX", P.CellSpanX()));
+    P.SetCellSpanY(span("CellSpanY", P.CellSpanY()));
+    P.SetAlignment(static_cast<TAlignment>(V.Enum(name("Alignment"), kAlignments, P.Alignment())));
+    P.SetBorderColor(V.Color(name("BorderColor"), P.BorderColor()));
+    P.SetBorderWidth(static_cast<int>(std::clamp<std::int64_t>(V.Int(name("BorderWidth"), P.BorderWidth()), 0, kMostSize)));
+    P.SetBrushColor(V.Color(name("BrushColor"), P.BrushColor()));
+    P.SetBrushColorTo(V.Color(name("BrushColorTo"), P.BrushColorTo()));
+    P.SetBrushStyle(static_cast<TBrushStyle>(V.Enum(name("BrushStyle"), kBrushStyles, P.BrushStyle())));
+    P.SetCellObject(static_cast<std::uintptr_t>(V.Int(name("CellObject"), static_cast<std::int64_t>(P.CellObject()))));
+    P.SetFontColor(V.Color(name("FontColor"), P.FontColor()));
+    if (V.Find(name("FontName"))) P.SetFontName(V.Text(name("FontName")));
+    P.SetFontSize(static_cast<int>(std::clamp<std::int64_t>(V.Int(name("FontSize"), P.FontSize()), -kMostSize, kMostSize)));
+    if (const TBinValue* set = V.Find(name("FontStyle"))) {
+        if (set->Kind != TBinValueKind::Set) V.Fail("wrong value kind of FontStyle");
+        TFontStyles styles;
+        for (const std::string& member : set->Items) {
+            const auto found = std::find(kFontStyles.begin(), kFontStyles.end(), member);
+            if (found == kFontStyles.end()) V.Fail("unknown font style \"" + member + "\"");
+            styles.Include(static_cast<TFontStyle>(found - kFontStyles.begin()));
+        }
+        P.SetFontStyle(styles);
+    }
+    P.SetEditor(static_cast<TEditorType>(V.Enum(name("Editor"), kEditors, P.Editor())));
+    P.SetGradientDirection(static_cast<TCellGradientDirection>(V.Enum(name("GradientDirection"), kGradients, P.GradientDirection())));
+    if (V.Find(name("ReadOnly"))) P.SetReadOnly(V.Bool(name("ReadOnly")));
+    P.SetVAlignment(static_cast<TVAlignment>(V.Enum(name("VAlignment"), kVAlignments, P.VAlignment())));
+    if (V.Find(name("WordWrap"))) P.SetWordWrap(V.Bool(name("WordWrap")));
+    P.SetNodeLevel(static_cast<int>(std::clamp<std::int64_t>(V.Int(name("NodeLevel"), P.NodeLevel()), 0, kMostSize)));
+    return V.Bool("HasGraphic");
+}
+
+// The comma-joined sizes of a header, applied from First on within Count.
+void ApplySizes(const TRecordValues& V, std::string_view Name, int First, int Count, auto SetSize)
+{
+    const std::string text = V.Text(Name);
+    std::string_view rest = text;
+    for (int index = First; !rest.empty() && index < Count; ++index) {
+        const std::size_t comma = rest.find(',');
+        const std::string item(rest.substr(0, comma));
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+        int size = 0;
+        if (!TryStrToInt(item, size) || size < 0 || size > kMostSize) V.Fail("bad size \"" + item + "\" in " + std::string(Name));
+        SetSize(index, size);
+    }
+}
+
+} // namespace
+
+void TQuillStringGrid::SaveRectToBinStream(const TRect& Rect, TStream& Stream)
+{
+    if (Rect.Left < 0 || Rect.Top < 0 || Rect.Right < Rect.Left || Rect.Bottom < Rect.Top || Rect.Right >= ColCount() ||
+        Rect.Bottom >= RowCount())
+        throw EQuillGridError("Cell rectangle out of range");
+    if (Rect.Right > kMostCoordinate || Rect.Bottom > kMostCoordinate)
+        throw EQuillGridError("Cells beyond column or row 65535 cannot be written to a cell stream");
+    std::string bytes;
+    TBinRecordWriter writer(bytes);
+    const int cols = Rect.Right - Rect.Left + 1, rows = Rect.Bottom - Rect.Top + 1;
+    const bool fullGrid = SaveFixedCells() ? RowCount() == rows && ColCount() == cols
+                                           : RowCount() - FixedRows() == rows && ColCount() - FixedCols() == cols;
+    writer.Begin("TGridPropIO");
+    writer.Int("ColCount", cols);
+    writer.Int("RowCount", rows);
+    writer.Text("ColWidths", JoinSizes(Rect.Left, Rect.Right, [this](int c) { return ColWidths(c); }));
+    writer.Text("RowHeights", JoinSizes(Rect.Top, Rect.Bottom, [this](int r) { return RowHeights(r); }));
+    writer.Bool("FullGrid", fullGrid);
+    // A window handle means nothing to another process; readers ignore it.
+    writer.Int("ID", 0);
+    writer.End();
+    int progress = -1;
+    ExportNotification(esExportStart, Rect.Top);
+    for (int row = Rect.Top; row <= Rect.Bottom; ++row) {
+        ExportNotification(esExportNextRow, row);
+        for (int col = Rect.Left; col <= Rect.Right; ++col) {
+            const bool hasProp = HasCellProperties(col, row);
+            writer.Begin("TGridCellIO");
+            writer.Int("Col", col);
+            writer.Int("Row", row);
+            writer.Text("Cell", GetCellEx(col, row));
+            writer.Bool("HasProp", hasProp);
+            writer.End();
+            if (hasProp) WriteCellProperties(writer, *GetCellProperties(col, row));
+        }
+        ReportFileProgress(progress, double(row - Rect.Top) / std::max(1, Rect.Bottom - Rect.Top));
+    }
+    ExportNotification(esExportDone, -1);
+    Stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+}
+
+void TQuillStringGrid::SaveToBinStream(TStream& Stream)
+{
+    SaveRectToBinStream({SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, Stream);
+}
+
+void TQuillStringGrid::SaveToBinFile(const std::string& FileName)
+{
+    TStringStream stream;
+    SaveToBinStream(stream);
+    grid::files::SaveFileBytes(FileName, stream.DataString());
+}
+
+void TQuillStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream& Stream)
+{
+    const std::string bytes = grid::files::ReadStreamBytes(Stream);
+    rtl::TByteCursor cursor({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, {"Cell stream", "", 0});
+    std::size_t offset = 0;
+    const TBinRecord header = ReadRecordOf(cursor, "TGridPropIO", offset);
+    const TRecordValues h(header, cursor, offset);
+    h.RequireKnown({"ColCount", "RowCount", "ColWidths", "RowHeights", "FullGrid", "ID"});
+    const bool fullGrid = h.Bool("FullGrid");
+    if (fullGrid) {
+        const std::int64_t cols = h.Int("ColCount") + SaveStartCol(), rows = h.Int("RowCount") + SaveStartRow();
+        if (cols <= 0 || rows <= 0 || cols > kMostStreamCols || rows > kMostStreamRows) h.Fail("grid size out of range");
+        Clear();
+        SetRowCount(static_cast<int>(rows));
+        SetColCount(static_cast<int>(cols));
+        ApplySizes(h, "ColWidths", SaveStartCol(), ColCount(), [this](int c, int w) { SetColWidths(c, w); });
+        ApplySizes(h, "RowHeights", SaveStartRow(), RowCount(), [this](int r, int s) { SetRowHeights(r, s); });
+    }
+    bool haveOrigin = fullGrid;
+    int originCol = 0, originRow = 0, lastRow = -1, progress = -1;
+    while (cursor.Remaining() >= 2) {
+        const TBinRecord cellRecord = ReadRecordOf(cursor, "TGridCellIO", offset);
+        const TRecordValues cell(cellRecord, cursor, offset);
+        cell.RequireKnown({"Col", "Row", "Cell", "HasProp"});
+        const std::int64_t col = cell.Int("Col"), row = cell.Int("Row");
+        if (col < 0 || row < 0 || col > kMostCoordinate || row > kMostCoordinate) cell.Fail("cell coordinates out of range");
+        if (!haveOrigin) {
+            originCol = static_cast<int>(col), originRow = static_cast<int>(row);
+            haveOrigin = true;
+        }
+        const std::int64_t targetCol = std::int64_t(Point.X) + col - originCol, targetRow = std::int64_t(Point.Y) + row - originRow;
+        // Cells beyond the grid are dropped: a whole-grid stream pasted at a cell reaches past its edge.
+        const bool inside = targetCol >= 0 && targetRow >= 0 && targetCol < ColCount() && targetRow < RowCount();
+        if (inside) {
+            SetCellEx(static_cast<int>(targetCol), static_cast<int>(targetRow), cell.Text("Cell"));
+            if (targetRow != lastRow) ReportFileProgress(progress, double(targetRow) / std::max(1, RowCount()));
+            lastRow = static_cast<int>(targetRow);
+        }
+        if (!cell.Bool("HasProp")) continue;
+        const TBinRecord propRecord = ReadRecordOf(cursor, "TGridCellPropIO", offset);
+        const TRecordValues props(propRecord, cursor, offset);
+        bool hasGraphic = false;
+        if (inside) {
+            TCellProperties& target = WritableProps(static_cast<int>(targetCol), static_cast<int>(targetRow));
+            hasGraphic = ReadCellProperties(props, target);
+            target.SetOwnerCol(static_cast<int>(targetCol));
+            target.SetOwnerRow(static_cast<int>(targetRow));
+        } else {
+            TCellProperties scratch(this, 0, 0);
+            hasGraphic = ReadCellProperties(props, scratch);
+        }
+        if (!hasGraphic) continue;
+        // Cell graphics are read past, not yet restored.
+        const TBinRecord graphic = ReadRecordOf(cursor, "TGridGraphicIO", offset);
+        const TBinValue* type = TRecordValues(graphic, cursor, offset).Find("CellGraphic.CellType");
+        if (type && std::find(kResourceTypes.begin(), kResourceTypes.end(), type->Text) != kResourceTypes.end())
+            grid::files::ReadBinRecord(cursor);
+    }
+}
+
+void TQuillStringGrid::LoadFromBinStream(TStream& Stream)
+{
+    LoadAtPointFromBinStream({0, 0}, Stream);
+    int nodes = 0;
+    for (int row = FixedRows(); row < RowCount(); ++row)
+        nodes += GetCellType(0, row) == ctNode;
+    FNumNodes = nodes;
+    if (nodes > 0) Invalidate(); // the node column shows the new tree
+}
+
+void TQuillStringGrid::LoadFromBinFile(const std::string& FileName)
+{
+    TStringStream stream(grid::files::ReadFileBytes(FileName));
+    LoadFromBinStream(stream);
+}

@@ -1,0 +1,249 @@
+// The grid's binary cell stream: texts, sizes and cell properties back as they
+// were, the value forms of the format, pasting at a cell, hostile streams.
+#include "grid/files/BinRecords.h"
+#include "grid/files/tests/AwkwardCells.h"
+#include "grid/tests/QuillGridFixture.h"
+
+#include "platform/classes/Streams.h"
+#include "platform/graphics/Colors.h"
+#include "testsupport/TempFolder.h"
+
+#include <memory>
+
+using namespace gridfiles_test;
+
+namespace {
+
+class GridBinStreamTest : public QuillGridTest {
+protected:
+    std::unique_ptr<TQuillStringGrid> NewGrid(int Cols, int Rows)
+    {
+        auto grid = std::make_unique<TQuillStringGrid>(Form);
+        grid->SetParent(Form);
+        grid->SetFixedRows(0);
+        grid->SetFixedCols(0);
+        grid->SetColCount(Cols);
+        grid->SetRowCount(Rows);
+        return grid;
+    }
+
+    static std::string SaveRect(TQuillStringGrid& Grid, TRect Rect)
+    {
+        TStringStream stream;
+        Grid.SaveRectToBinStream(Rect, stream);
+        return stream.DataString();
+    }
+
+    static void LoadAt(TQuillStringGrid& Grid, TPoint Point, std::string_view Bytes)
+    {
+        TStringStream stream(Bytes);
+        Grid.LoadAtPointFromBinStream(Point, stream);
+    }
+
+    // A grid of Cols x Rows whose cells hold "col,row".
+    std::unique_ptr<TQuillStringGrid> NumberedGrid(int Cols, int Rows)
+    {
+        auto grid = NewGrid(Cols, Rows);
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Cols; ++c)
+                grid->SetCells(c, r, std::to_string(c) + "," + std::to_string(r));
+        return grid;
+    }
+};
+
+// A header record as a writer would make it, for streams built by hand.
+std::string Header(int Cols, int Rows, std::string_view Widths, bool FullGrid)
+{
+    std::string bytes;
+    grid::files::TBinRecordWriter writer(bytes);
+    writer.Begin("TGridPropIO");
+    writer.Int("ColCount", Cols);
+    writer.Int("RowCount", Rows);
+    writer.Text("ColWidths", Widths);
+    writer.Bool("FullGrid", FullGrid);
+    writer.End();
+    return bytes;
+}
+
+std::string Replaced(std::string Bytes, std::string_view From, std::string_view To)
+{
+    const std::size_t at = Bytes.find(From);
+    EXPECT_NE(at, std::string::npos) << From;
+    return at == std::string::npos ? Bytes : Bytes.replace(at, From.size(), To);
+}
+
+} // namespace
+
+TEST_F(GridBinStreamTest, AwkwardTextsAndSizesSurviveAFile)
+{
+    auto source = NewGrid(1, 1);
+    FillAwkward(*source);
+    source->SetColWidths(1, 120);
+    source->SetRowHeights(2, 40);
+    testsupport::TempFolder dir("gridbin");
+    source->SaveToBinFile(dir / "cells.grid");
+
+    auto target = NewGrid(2, 2);
+    target->SetCells(1, 1, "overwritten");
+    target->LoadFromBinFile(dir / "cells.grid");
+    ExpectAwkward(*target, "binary file");
+    EXPECT_EQ(target->ColCount(), source->ColCount());
+    EXPECT_EQ(target->RowCount(), source->RowCount());
+    EXPECT_EQ(target->ColWidths(1), 120);
+    EXPECT_EQ(target->RowHeights(2), 40);
+}
+
+TEST_F(GridBinStreamTest, OneEmptyCellIsAHeaderAndABareCellRecord)
+{
+    auto grid = NewGrid(1, 1);
+    grid->SetColWidths(0, 64);
+    grid->SetRowHeights(0, 22);
+    using namespace std::string_literals;
+    const std::string expected =
+        "TPF0\x0BTGridPropIO\0"
+        "\x08" "ColCount\x02\x01\x08RowCount\x02\x01\x09" "ColWidths\x06\x02" "64\x0ARowHeights\x06\x02" "22"
+        "\x08" "FullGrid\x09\x02ID\x02\x00\0\0"
+        "TPF0\x0BTGridCellIO\0\x03" "Col\x02\x00\x03Row\x02\x00\x07HasProp\x08\0\0"s;
+    EXPECT_EQ(SaveRect(*grid, {0, 0, 0, 0}), expected);
+}
+
+TEST_F(GridBinStreamTest, TextsAndCoordinatesTakeTheirSmallestForms)
+{
+    auto grid = NewGrid(1, 40001);
+    const struct {
+        std::string Text;
+        char Kind;
+    } texts[] = {{std::string(255, 'a'), '\x06'}, {std::string(256, 'a'), '\x0C'},
+                 {"\xC3\xA9", '\x12'}, {"a\xC3\xA9", '\x14'}, {"\xF0\x9F\x98\x80", '\x12'}};
+    for (const auto& text : texts) {
+        grid->SetCells(0, 0, text.Text);
+        const std::string bytes = SaveRect(*grid, {0, 0, 0, 0});
+        EXPECT_EQ(bytes[bytes.find("\x04" "Cell") + 5], text.Kind) << text.Text;
+        auto target = NewGrid(1, 1);
+        LoadAt(*target, {0, 0}, bytes);
+        EXPECT_EQ(target->Cells(0, 0), text.Text);
+    }
+    for (auto [row, kind] : {std::pair{127, '\x02'}, {128, '\x03'}, {40000, '\x04'}}) {
+        const std::string bytes = SaveRect(*grid, {0, row, 0, row});
+        EXPECT_EQ(bytes[bytes.find("\x03Row") + 4], kind) << row;
+    }
+}
+
+TEST_F(GridBinStreamTest, CellPropertiesSurviveAndAnAbsentFontNameKeepsTheTargets)
+{
+    auto source = NumberedGrid(3, 3); // a part, so the target is not cleared first
+    TCellProperties& props = *source->GetCellProperties(1, 0);
+    props.SetAlignment(taCenter);
+    props.SetBrushColor(clRed);
+    props.SetBorderColor(0x123456);
+    props.SetBorderWidth(300);
+    props.SetFontStyle(TFontStyles().Include(fsBold).Include(fsStrikeOut));
+    props.SetEditor(edFloatUnitEditBtn);
+    props.SetReadOnly(true);
+    props.SetVAlignment(vtaBottom);
+    props.SetNodeLevel(3);
+    props.SetFontName(""); // left out of the record
+
+    auto target = NewGrid(2, 2);
+    target->GetCellProperties(1, 0)->SetFontName("Serif");
+    LoadAt(*target, {0, 0}, SaveRect(*source, {0, 0, 1, 1}));
+    const TCellProperties& read = *target->GetCellProperties(1, 0);
+    EXPECT_EQ(read.Alignment(), taCenter);
+    EXPECT_EQ(read.BrushColor(), clRed);
+    EXPECT_EQ(read.BorderColor(), TColor(0x123456));
+    EXPECT_EQ(read.BorderWidth(), 300);
+    EXPECT_EQ(read.FontStyle(), TFontStyles().Include(fsBold).Include(fsStrikeOut));
+    EXPECT_EQ(read.Editor(), edFloatUnitEditBtn);
+    EXPECT_TRUE(read.ReadOnly());
+    EXPECT_EQ(read.VAlignment(), vtaBottom);
+    EXPECT_EQ(read.NodeLevel(), 3);
+    EXPECT_EQ(read.FontName(), "Serif");
+    EXPECT_EQ(read.OwnerCol(), 1);
+    EXPECT_EQ(read.OwnerRow(), 0);
+}
+
+TEST_F(GridBinStreamTest, APastedPartMovesAndAWholeGridIsClippedToTheTarget)
+{
+    auto source = NumberedGrid(5, 5);
+    auto target = NewGrid(10, 10);
+    target->SetCells(0, 0, "kept");
+    LoadAt(*target, {3, 5}, SaveRect(*source, {1, 1, 2, 2}));
+    EXPECT_EQ(target->Cells(3, 5), "1,1");
+    EXPECT_EQ(target->Cells(4, 6), "2,2");
+    EXPECT_EQ(target->Cells(1, 1), "");
+    EXPECT_EQ(target->Cells(0, 0), "kept");
+    EXPECT_EQ(target->ColCount(), 10);
+
+    // The whole grid resizes the target to its own size, so cells placed
+    // relative to the point partly fall outside and are dropped.
+    LoadAt(*target, {2, 1}, SaveRect(*source, {0, 0, 4, 4}));
+    EXPECT_EQ(target->ColCount(), 5);
+    EXPECT_EQ(target->RowCount(), 5);
+    EXPECT_EQ(target->Cells(2, 1), "0,0");
+    EXPECT_EQ(target->Cells(4, 4), "2,3");
+    EXPECT_EQ(target->Cells(0, 0), "");
+}
+
+TEST_F(GridBinStreamTest, TrailingByteAndSurplusWidthsLoad)
+{
+    auto source = NumberedGrid(2, 1);
+    auto target = NewGrid(1, 1);
+    LoadAt(*target, {0, 0}, SaveRect(*source, {0, 0, 1, 0}) + '\x07');
+    EXPECT_EQ(target->Cells(1, 0), "1,0");
+
+    // More widths than columns: the surplus is ignored, not written past the grid.
+    LoadAt(*target, {0, 0}, Header(2, 1, "10,20,30,40", true));
+    EXPECT_EQ(target->ColCount(), 2);
+    EXPECT_EQ(target->ColWidths(1), 20);
+}
+
+TEST_F(GridBinStreamTest, HostileStreamsAreRefusedNamingTheOffset)
+{
+    auto source = NumberedGrid(2, 1);
+    source->GetCellProperties(0, 0)->SetAlignment(taRightJustify);
+    const std::string good = SaveRect(*source, {0, 0, 1, 0});
+    using namespace std::string_literals;
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        const char* Error;
+    } cases[] = {
+        {"empty", "", "record at offset 0: Invalid stream format"},
+        {"no signature", "XXXX" + good, "record at offset 0: Invalid stream format"},
+        {"unknown property", Replaced(good, "HasProp", "HasPrXp"), "unknown property \"HasPrXp\""},
+        {"wrong kind", Replaced(good, "FullGrid\x09", "FullGrid\x02\x01"), "wrong value kind of FullGrid"},
+        {"unknown kind", Replaced(good, "FullGrid\x09", "FullGrid\x42"), "unknown value kind 66"},
+        {"length past the end", Replaced(good, "ColWidths\x06", "ColWidths\x0C\xF0\xFF\xFF\xFF"),
+         "length beyond the end of the stream"},
+        {"huge grid", Header(2'000'000'000, 1, "", true), "grid size out of range"},
+        {"bad width", Header(2, 1, "10,x", true), "bad size \"x\" in ColWidths"},
+        {"child component", Replaced(good, "ID\x02\x00\0\0"s, "ID\x02\x00\0\x01"s), "child components"},
+        {"unknown alignment", Replaced(good, "taRightJustify", "taRightJustifx"), "unknown value \"taRightJustifx\""},
+        {"cell without its properties", good.substr(0, good.find("TPF0\x0FTGridCellPropIO")),
+         "record at offset 138: Invalid stream format"},
+    };
+    for (const auto& c : cases) {
+        auto target = NewGrid(2, 1);
+        try {
+            LoadAt(*target, {0, 0}, c.Bytes);
+            ADD_FAILURE() << c.Name << ": loaded";
+        } catch (const EReadError& e) {
+            EXPECT_NE(std::string(e.Message()).find("Cell stream: "), std::string::npos) << c.Name << ": " << e.Message();
+            EXPECT_NE(std::string(e.Message()).find(c.Error), std::string::npos) << c.Name << ": " << e.Message();
+        }
+    }
+}
+
+TEST_F(GridBinStreamTest, EveryCutOfAStreamLoadsOrRaisesOnlyAReadError)
+{
+    auto source = NumberedGrid(2, 2);
+    source->GetCellProperties(1, 1)->SetFontName("\xC3\xA9t\xC3\xA9");
+    const std::string good = SaveRect(*source, {0, 0, 1, 1});
+    for (std::size_t length = 0; length < good.size(); ++length) {
+        auto target = NewGrid(2, 2);
+        try {
+            LoadAt(*target, {0, 0}, good.substr(0, length));
+        } catch (const EReadError&) {
+        }
+    }
+}
