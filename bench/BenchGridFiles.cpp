@@ -1,6 +1,7 @@
 // The string grid's CSV files at 100,000 rows x 10 columns, each beside the npm
 // csv-parse (and csv-stringify) packages working on the same file in the same
-// run: reading into the grid, and reading and writing back byte for byte.
+// run: reading into the grid, and reading and writing back byte for byte;
+// the grid's binary cell stream saved and loaded beside the CSV read.
 // VISTRA_BENCH_SMALL=1 shrinks the file for a quick smoke run.
 #include "grid/QuillGrid.h"
 #include "platform/backend/headless/HeadlessBackend.h"
@@ -104,6 +105,31 @@ void BM_GridLoadAndSaveCsv(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * Rows() * Cols);
 }
 BENCHMARK(BM_GridLoadAndSaveCsv)->Unit(benchmark::kMillisecond);
+
+// The same grid through the binary cell stream, saved to a file and loaded
+// from it, measured against the CSV read above.
+void BM_GridLoadBinFile(benchmark::State& state)
+{
+    const std::string file = (Folder() / "load.grid").string();
+    TGridScene scene, back;
+    scene.Grid->LoadFromCSV(InputFile());
+    scene.Grid->SaveToBinFile(file);
+    for (auto _ : state) back.Grid->LoadFromBinFile(file);
+    if (back.Grid->Cells(Cols - 1, Rows() - 1) != scene.Grid->Cells(Cols - 1, Rows() - 1))
+        state.SkipWithError("the loaded grid differs from the saved one");
+    state.SetItemsProcessed(state.iterations() * Rows() * Cols);
+}
+BENCHMARK(BM_GridLoadBinFile)->Unit(benchmark::kMillisecond);
+
+void BM_GridSaveBinFile(benchmark::State& state)
+{
+    const std::string output = (Folder() / "save.grid").string();
+    TGridScene scene;
+    scene.Grid->LoadFromCSV(InputFile());
+    for (auto _ : state) scene.Grid->SaveToBinFile(output);
+    state.SetItemsProcessed(state.iterations() * Rows() * Cols);
+}
+BENCHMARK(BM_GridSaveBinFile)->Unit(benchmark::kMillisecond);
 
 // Runs the peer script on the input; its own clock measures parsing (and
 // stringifying), so node's start-up is not counted against it.

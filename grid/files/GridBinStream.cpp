@@ -22,7 +22,6 @@ namespace {
 // Sizes beyond these are no grid a stream can mean; they would only exhaust memory.
 constexpr std::int64_t kMostStreamRows = 10'000'000;
 constexpr std::int64_t kMostStreamCols = 100'000;
-constexpr int kMostCoordinate = 65535; // the cell record's coordinates are 16-bit
 constexpr int kMostSize = 65535;
 
 constexpr std::array<std::string_view, 3> kAlignments = {"taLeftJustify", "taRightJustify", "taCenter"};
@@ -241,8 +240,6 @@ void TQuillStringGrid::SaveRectToBinStream(const TRect& Rect, TStream& Stream)
     if (Rect.Left < 0 || Rect.Top < 0 || Rect.Right < Rect.Left || Rect.Bottom < Rect.Top || Rect.Right >= ColCount() ||
         Rect.Bottom >= RowCount())
         throw EQuillGridError("Cell rectangle out of range");
-    if (Rect.Right > kMostCoordinate || Rect.Bottom > kMostCoordinate)
-        throw EQuillGridError("Cells beyond column or row 65535 cannot be written to a cell stream");
     std::string bytes;
     TBinRecordWriter writer(bytes);
     const int cols = Rect.Right - Rect.Left + 1, rows = Rect.Bottom - Rect.Top + 1;
@@ -264,6 +261,7 @@ void TQuillStringGrid::SaveRectToBinStream(const TRect& Rect, TStream& Stream)
         for (int col = Rect.Left; col <= Rect.Right; ++col) {
             const bool hasProp = HasCellProperties(col, row);
             writer.Begin("TGridCellIO");
+            // Coordinates past 65535 take the 32-bit form, so large grids keep their places.
             writer.Int("Col", col);
             writer.Int("Row", row);
             writer.Text("Cell", GetCellEx(col, row));
@@ -314,7 +312,7 @@ void TQuillStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream& St
         const TRecordValues cell(cellRecord, cursor, offset);
         cell.RequireKnown({"Col", "Row", "Cell", "HasProp"});
         const std::int64_t col = cell.Int("Col"), row = cell.Int("Row");
-        if (col < 0 || row < 0 || col > kMostCoordinate || row > kMostCoordinate) cell.Fail("cell coordinates out of range");
+        if (col < 0 || row < 0 || col >= kMostStreamCols || row >= kMostStreamRows) cell.Fail("cell coordinates out of range");
         if (!haveOrigin) {
             originCol = static_cast<int>(col), originRow = static_cast<int>(row);
             haveOrigin = true;
