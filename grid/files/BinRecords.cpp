@@ -3,6 +3,7 @@
 
 #include "platform/rtl/Strings.h"
 
+#include <cmath>
 #include <limits>
 
 namespace grid::files {
@@ -51,6 +52,33 @@ std::string WideText(rtl::TByteCursor& Cursor)
     return rtl::Utf16ToUtf8(units);
 }
 
+// The 80-bit extended form: sign and 15-bit exponent over a 64-bit mantissa
+// with its leading bit explicit.
+constexpr int kExtendedBias = 16383;
+
+void PutExtended(std::string& Out, double Value)
+{
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(Value), &exponent); // in [0.5, 1)
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+    for (int shift = 0; shift < 64; shift += 8)
+        Out += static_cast<char>((mantissa >> shift) & 0xFF);
+    const unsigned top = static_cast<unsigned>(exponent - 1 + kExtendedBias) | (Value < 0 ? 0x8000u : 0u);
+    Out += static_cast<char>(top & 0xFF);
+    Out += static_cast<char>(top >> 8);
+}
+
+double ReadExtended(rtl::TByteCursor& Cursor)
+{
+    const std::size_t at = Cursor.Position();
+    const std::uint64_t mantissa = Cursor.U64();
+    const unsigned top = Cursor.U16();
+    const int exponent = static_cast<int>(top & 0x7FFF);
+    if (exponent == 0x7FFF) Cursor.FailAt(at, "infinite or undefined number");
+    const double value = std::ldexp(static_cast<double>(mantissa), exponent - kExtendedBias - 63);
+    return top & 0x8000 ? -value : value;
+}
+
 // A text value inside a list or a property; false when Kind is no text kind.
 bool ReadTextValue(rtl::TByteCursor& Cursor, std::uint8_t Kind, std::string& Text)
 {
@@ -80,7 +108,7 @@ TBinValue ReadValue(rtl::TByteCursor& Cursor)
     case vaTrue: value.Kind = TBinValueKind::Bool; value.Int = kind == vaTrue; break;
     case vaIdent: value.Kind = TBinValueKind::Ident; value.Text = ShortString(Cursor); break;
     case vaBinary: value.Kind = TBinValueKind::Binary; value.Text = LongBytes(Cursor); break;
-    case vaExtended: value.Kind = TBinValueKind::Float; value.Text = AsText(Cursor.Bytes(10)); break;
+    case vaExtended: value.Kind = TBinValueKind::Float; value.Float = ReadExtended(Cursor); break;
     case vaSet:
         value.Kind = TBinValueKind::Set;
         // Every member takes at least one byte, so the cursor ends the loop.
@@ -153,6 +181,14 @@ void TBinRecordWriter::Set(std::string_view Name, const std::vector<std::string_
     for (std::string_view member : Members)
         ShortName(member);
     FOut += '\0';
+}
+
+void TBinRecordWriter::Float(std::string_view Name, double Value)
+{
+    if (Value == 0) return;
+    ShortName(Name);
+    FOut += static_cast<char>(vaExtended);
+    PutExtended(FOut, Value);
 }
 
 void TBinRecordWriter::Text(std::string_view Name, std::string_view Value)

@@ -22,6 +22,8 @@ public:
     void Bool(std::string_view Name, bool Value);
     void Ident(std::string_view Name, std::string_view Value);
     void Set(std::string_view Name, const std::vector<std::string_view>& Members);
+    // Left out when 0; as an 80-bit extended number.
+    void Float(std::string_view Name, double Value);
     // Left out when empty, as readers take an absent text as empty.
     void Text(std::string_view Name, std::string_view Value);
 
@@ -36,6 +38,7 @@ enum class TBinValueKind { Int, Bool, Ident, Set, Text, List, Binary, Float };
 struct TBinValue {
     TBinValueKind Kind = TBinValueKind::Int;
     std::int64_t Int = 0;
+    double Float = 0;
     std::string Text;                // text, identifier or binary bytes
     std::vector<std::string> Items;  // set members or list items
 };

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 using grid::files::TBinRecord;
 using grid::files::TBinRecordWriter;
@@ -39,11 +40,26 @@ constexpr std::array<std::string_view, 42> kEditors = {
     "edMemoDropDown", "edCalculatorDropDown", "edTimePickerDropDown", "edDetailDropDown",
     "edGridDropDown", "edColorPickerDropDown", "edImagePickerDropDown", "edQuillGridDropDown",
     "edPositiveFloat", "edNumericUnitEditBtn", "edFloatUnitEditBtn"};
+constexpr std::array<std::string_view, 33> kCellTypes = {
+    "ctBitmap", "ctIcon", "ctNone", "ctImageList", "ctCheckBox", "ctDataCheckBox", "ctRotated", "ctDataImage",
+    "ctNode", "ctRadio", "ctEmpty", "ctImages", "ctPicture", "ctFilePicture", "ctValue", "ctProgress", "ctComment",
+    "ctButton", "ctBitButton", "ctVirtCheckBox", "ctRowCheckBox", "ctProgressPie", "ctSummary",
+    "ctRangeIndicator", "ctXPProgress", "ctInterface", "ctScrollbar", "ctRadioButton", "ctBalloon", "ctShape",
+    "ctRating", "ctTriStateCheckBox", "ctExpand"};
+constexpr std::array<std::string_view, 6> kGraphicVAligns = {"vaTop", "vaBottom", "vaCenter", "vaUnderText", "vaAboveText", "vaFull"};
+constexpr std::array<std::string_view, 6> kGraphicHAligns = {"haLeft", "haRight", "haCenter", "haBeforeText", "haAfterText", "haFull"};
+constexpr std::array<std::string_view, 3> kCheckStates = {"cbUnchecked", "cbChecked", "cbGrayed"};
 // Graphic types whose graphic record is followed by a resource record.
 constexpr std::array<std::string_view, 7> kResourceTypes = {"ctBitmap", "ctBitButton", "ctIcon", "ctRadio",
                                                             "ctImages", "ctPicture", "ctFilePicture"};
 
 constexpr std::string_view kProps = "CellProperties.";
+constexpr std::string_view kGraphic = "CellGraphic.";
+
+bool HasResource(TCellType Type)
+{
+    return std::find(kResourceTypes.begin(), kResourceTypes.end(), kCellTypes.at(Type)) != kResourceTypes.end();
+}
 
 // Reads the properties of one record, failing at the record's offset on a
 // missing or mistyped value.
@@ -63,6 +79,11 @@ public:
     {
         const TBinValue* value = Typed(Name, TBinValueKind::Int);
         return value ? value->Int : Default;
+    }
+    double Float(std::string_view Name) const
+    {
+        const TBinValue* value = Typed(Name, TBinValueKind::Float);
+        return value ? value->Float : 0;
     }
     bool Bool(std::string_view Name) const
     {
@@ -138,7 +159,7 @@ void WriteColor(TBinRecordWriter& Writer, std::string_view Name, TColor Color)
         Writer.Int(Name, Color);
 }
 
-void WriteCellProperties(TBinRecordWriter& W, const TCellProperties& P)
+void WriteCellProperties(TBinRecordWriter& W, const TCellProperties& P, bool HasGraphic)
 {
     const auto name = [](std::string_view Inner) { return std::string(kProps) + std::string(Inner); };
     W.Begin("TGridCellPropIO");
@@ -165,9 +186,60 @@ void WriteCellProperties(TBinRecordWriter& W, const TCellProperties& P)
     W.Ident(name("VAlignment"), kVAlignments.at(P.VAlignment()));
     W.Bool(name("WordWrap"), P.WordWrap());
     W.Int(name("NodeLevel"), P.NodeLevel());
-    // Cell graphics are not carried yet; the reader still reads them.
-    W.Bool("HasGraphic", false);
+    W.Bool("HasGraphic", HasGraphic);
     W.End();
+}
+
+void WriteCellGraphic(TBinRecordWriter& W, const TCellGraphic& G)
+{
+    const auto name = [](std::string_view Inner) { return std::string(kGraphic) + std::string(Inner); };
+    W.Begin("TGridGraphicIO");
+    W.Ident(name("CellType"), kCellTypes.at(G.CellType()));
+    W.Ident(name("CellVAlign"), kGraphicVAligns.at(G.CellVAlign()));
+    W.Ident(name("CellHAlign"), kGraphicHAligns.at(G.CellHAlign()));
+    W.Int(name("CellIndex"), G.CellIndex());
+    W.Bool(name("CellTransparent"), G.CellTransparent());
+    W.Bool(name("CellCreated"), G.CellCreated());
+    W.Bool(name("CellBoolean"), G.CellBoolean());
+    W.Ident(name("CellCheckBoxState"), kCheckStates.at(G.CellCheckBoxState()));
+    W.Int(name("CellAngle"), G.CellAngle());
+    W.Float(name("CellValue"), G.CellValue());
+    W.Int(name("CellErrFrom"), G.CellErrFrom());
+    W.Int(name("CellErrLen"), G.CellErrLen());
+    W.Text(name("CellText"), G.CellText());
+    W.End();
+}
+
+// The graphic's type, checked before anything of the cell changes.
+TCellType GraphicType(const TRecordValues& V)
+{
+    V.RequireKnown({"CellGraphic.CellType", "CellGraphic.CellVAlign", "CellGraphic.CellHAlign", "CellGraphic.CellIndex",
+                    "CellGraphic.CellTransparent", "CellGraphic.CellCreated", "CellGraphic.CellBoolean",
+                    "CellGraphic.CellCheckBoxState", "CellGraphic.CellAngle", "CellGraphic.CellValue",
+                    "CellGraphic.CellErrFrom", "CellGraphic.CellErrLen", "CellGraphic.CellText"});
+    return static_cast<TCellType>(V.Enum("CellGraphic.CellType", kCellTypes, ctBitmap));
+}
+
+// Fills a fresh graphic; absent values read as the empty graphic's.
+void ReadCellGraphic(const TRecordValues& V, TCellGraphic& G)
+{
+    const auto name = [](std::string_view Inner) { return std::string(kGraphic) + std::string(Inner); };
+    const auto bounded = [&](std::string_view Inner) {
+        return static_cast<int>(std::clamp<std::int64_t>(V.Int(name(Inner)), INT32_MIN, INT32_MAX));
+    };
+    G.SetCellType(GraphicType(V));
+    G.SetCellVAlign(static_cast<TCellVAlign>(V.Enum(name("CellVAlign"), kGraphicVAligns, vaTop)));
+    G.SetCellHAlign(static_cast<TCellHAlign>(V.Enum(name("CellHAlign"), kGraphicHAligns, haLeft)));
+    G.SetCellIndex(bounded("CellIndex"));
+    G.SetCellTransparent(V.Bool(name("CellTransparent")));
+    G.SetCellCreated(V.Bool(name("CellCreated")));
+    G.SetCellBoolean(V.Bool(name("CellBoolean")));
+    G.SetCellCheckBoxState(static_cast<TCheckBoxState>(V.Enum(name("CellCheckBoxState"), kCheckStates, cbUnchecked)));
+    G.SetCellAngle(bounded("CellAngle"));
+    G.SetCellValue(V.Float(name("CellValue")));
+    G.SetCellErrFrom(bounded("CellErrFrom"));
+    G.SetCellErrLen(bounded("CellErrLen"));
+    G.SetCellText(V.Text(name("CellText")));
 }
 
 // Reads a property record over the target's properties; returns HasGraphic.
@@ -267,7 +339,12 @@ void TQuillStringGrid::SaveRectToBinStream(const TRect& Rect, TStream& Stream)
             writer.Text("Cell", GetCellEx(col, row));
             writer.Bool("HasProp", hasProp);
             writer.End();
-            if (hasProp) WriteCellProperties(writer, *GetCellProperties(col, row));
+            if (!hasProp) continue;
+            // Graphics holding images or lists are not carried yet; they stay out as if not owned.
+            const TCellType type = GetCellType(col, row);
+            TCellGraphic* graphic = type == ctEmpty || HasResource(type) ? nullptr : GetCellGraphic(col, row);
+            WriteCellProperties(writer, *GetCellProperties(col, row), graphic != nullptr);
+            if (graphic) WriteCellGraphic(writer, *graphic);
         }
         ReportFileProgress(progress, double(row - Rect.Top) / std::max(1, Rect.Bottom - Rect.Top));
     }
@@ -339,11 +416,14 @@ void TQuillStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream& St
             hasGraphic = ReadCellProperties(props, scratch);
         }
         if (!hasGraphic) continue;
-        // Cell graphics are read past, not yet restored.
-        const TBinRecord graphic = ReadRecordOf(cursor, "TGridGraphicIO", offset);
-        const TBinValue* type = TRecordValues(graphic, cursor, offset).Find("CellGraphic.CellType");
-        if (type && std::find(kResourceTypes.begin(), kResourceTypes.end(), type->Text) != kResourceTypes.end())
+        const TBinRecord graphicRecord = ReadRecordOf(cursor, "TGridGraphicIO", offset);
+        const TRecordValues graphic(graphicRecord, cursor, offset);
+        const TCellType type = GraphicType(graphic);
+        // Images and lists of a graphic are read past, not yet restored.
+        if (HasResource(type))
             grid::files::ReadBinRecord(cursor);
+        else if (inside)
+            ReadCellGraphic(graphic, *CreateCellGraphic(static_cast<int>(targetCol), static_cast<int>(targetRow)));
     }
 }
 

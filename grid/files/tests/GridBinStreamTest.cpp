@@ -247,3 +247,44 @@ TEST_F(GridBinStreamTest, EveryCutOfAStreamLoadsOrRaisesOnlyAReadError)
         }
     }
 }
+
+TEST_F(GridBinStreamTest, CellGraphicsSurviveWithAZeroValueLeftOut)
+{
+    auto source = NumberedGrid(3, 3);
+    source->AddCheckBox(0, 0, cbGrayed);
+    source->AddRotated(1, 0, 45, "turned");
+    source->AddProgressPie(2, 0, clRed, 50);
+    source->CellGraphics(2, 0)->SetCellValue(-1234.5625);
+    source->AddProgressPie(0, 1, clRed, 0);
+    source->CellGraphics(0, 1)->SetCellValue(0);
+    const std::string bytes = SaveRect(*source, {0, 0, 2, 1});
+    EXPECT_EQ(bytes.find("CellGraphic.CellValue", bytes.find("TPF0\x0ETGridGraphicIO", bytes.find("\x03Row\x02\x01"))),
+              std::string::npos);
+
+    auto target = NewGrid(3, 3);
+    LoadAt(*target, {0, 0}, bytes);
+    TCheckBoxState state = cbUnchecked;
+    ASSERT_TRUE(target->GetCheckBoxState(0, 0, state));
+    EXPECT_EQ(state, cbGrayed);
+    ASSERT_NE(target->CellGraphics(1, 0), nullptr);
+    EXPECT_EQ(target->CellTypes(1, 0), ctRotated);
+    EXPECT_EQ(target->CellGraphics(1, 0)->CellAngle(), 45);
+    ASSERT_NE(target->CellGraphics(2, 0), nullptr);
+    EXPECT_EQ(target->CellGraphics(2, 0)->CellValue(), -1234.5625);
+    ASSERT_NE(target->CellGraphics(0, 1), nullptr);
+    EXPECT_EQ(target->CellGraphics(0, 1)->CellValue(), 0);
+}
+
+TEST_F(GridBinStreamTest, LoadingCountsTheNodesOfColumnZero)
+{
+    auto source = NumberedGrid(2, 6);
+    for (int row : {0, 2, 4})
+        source->AddNode(row, 2);
+    TStringStream stream;
+    source->SaveToBinStream(stream);
+    stream.SetPosition(0);
+    auto target = NewGrid(1, 1);
+    target->LoadFromBinStream(stream);
+    EXPECT_EQ(target->NumNodes(), 3);
+    EXPECT_EQ(target->CellTypes(0, 2), ctNode);
+}
