@@ -17,6 +17,7 @@
 #include "grid/base/QuillUtilPaint.h"
 #include "grid/data/SortKey.h"
 #include "grid/interact/GridEditEvents.h"
+#include "grid/GridScrollTypes.h"
 #include "grid/files/FileSettings.h"
 #include "grid/model/AppearanceSettings.h"
 #include "grid/model/BehaviourSettings.h"
@@ -40,6 +41,8 @@ class TFocusHelper;
 class TNavigation;
 class TQuillInplaceEdit;
 class TPopupMenu;
+class THintWindow;
+class TTimer;
 class TStringList;
 class TStrings;
 class TStream;
@@ -984,6 +987,28 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones, p
     void StretchColumn(int ACol);
     void StretchRightColumn() { StretchColumn(ColCount() - 1); }
 
+    // Scrolling. A proportional thumb covers the visible share of the rows or
+    // columns over the thumb positions 0 to 127.
+    TScrollType ScrollType() const noexcept { return FScrollType; }
+    void SetScrollType(TScrollType Value);
+    bool ScrollProportional() const noexcept { return FScrollProportional; }
+    void SetScrollProportional(bool Value);
+    void UpdateVertProportionalScroll();
+    void UpdateHorzProportionalScroll();
+    TScrollHintType ScrollHints() const noexcept { return FScrollHints; }
+    void SetScrollHints(TScrollHintType Value) noexcept { FScrollHints = Value; }
+    // Scroll while the thumb is dragged, not only when it is released.
+    bool ScrollSynch() const noexcept { return FScrollSynch; }
+    void SetScrollSynch(bool Value) noexcept { FScrollSynch = Value; }
+    TColor HintColor() const noexcept { return FHintColor; }
+    void SetHintColor(TColor Value) noexcept { FHintColor = Value; }
+    // The window showing the row or column a dragged thumb points at; null before the first drag.
+    THintWindow* ScrollHintWindow() const noexcept { return FScrollHintWnd; }
+    TScrollHintEvent OnScrollHint;
+    // Pressing and dragging near or beyond an edge scrolls on a timer.
+    TDragScrollOptions& DragScrollOptions() noexcept { return FDragScrollOptions; }
+    TDragScrollEvent OnDragScroll;
+
 protected:
     void Paint() override;
     void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
@@ -1196,6 +1221,24 @@ private:
     void ShowFooterTotal(int ACol, TColumnCalcType Calc, const TFooterTotal& Total);
     // Brings the footer of ACol up to date once its cell in ARow changed from Before.
     void FooterCellEdited(int ACol, int ARow, const std::string& Before);
+
+    // Scrolling.
+    // Puts the proportional thumbs back after the platform set plain ones for a moved view.
+    void UpdateProportionalScroll();
+    void HandleScrollMessage(TMessage& Message);
+    void ShowScrollHint(const std::string& Prefix, int Index);
+    void DragScrollOver(TShiftState Shift, int X, int Y);
+    void StopDragScroll();
+    void DragScrollStep(TObject* Sender);
+    TScrollType FScrollType = ssNormal;
+    bool FScrollProportional = false;
+    TScrollHintType FScrollHints = shNone;
+    bool FScrollSynch = false;
+    TColor FHintColor = clInfoBk;
+    THintWindow* FScrollHintWnd = nullptr;
+    TDragScrollOptions FDragScrollOptions;
+    TTimer* FDragTmr = nullptr;
+    TDragScrollDirection FDragScrollDirection;
 
     std::string FFloatFormat = "%.2f";
     std::string FCheckTrue = "Y";

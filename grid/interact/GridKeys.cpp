@@ -237,5 +237,9 @@ void TQuillStringGrid::Dispatch(TMessage& Message)
         }
         return;
     }
+    if (Message.Msg == WM_HSCROLL || Message.Msg == WM_VSCROLL) {
+        HandleScrollMessage(Message);
+        return;
+    }
     TBaseGrid::Dispatch(Message);
 }

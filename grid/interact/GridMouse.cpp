@@ -69,6 +69,7 @@ void TQuillStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
     TBaseGrid::MouseMove(Shift, X, Y);
     TrackHotFixedCell(X, Y, Shift.Contains(ssLeft) && MouseCoord(X, Y) == Edit().PressCell);
+    DragScrollOver(Shift, X, Y);
     if (GridState() != gsNormal) return;
     TGridState state = gsNormal;
     int index = -1, pos = 0, ofs = 0;
@@ -128,6 +129,7 @@ void TQuillStringGrid::OpenCellLink(int ACol, int ARow, const std::string& Targe
 void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     grid::TEditState& s = Edit();
+    StopDragScroll();
     const TGridState state = GridState();
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     if (Button != mbLeft) return;

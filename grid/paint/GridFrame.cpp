@@ -73,6 +73,7 @@ void TQuillStringGrid::HandleTopLeftChanged()
 {
     TBaseGrid::HandleTopLeftChanged();
     PlaceFocusWindow();
+    UpdateProportionalScroll();
 }
 
 void TQuillStringGrid::HandleColWidthsChanged()

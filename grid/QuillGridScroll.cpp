@@ -1,0 +1,193 @@
+// The string grid's scroll bars: their style, proportional thumbs, the scroll
+// messages with their hints, and scrolling while the mouse drags at an edge.
+#include "grid/QuillGrid.h"
+
+#include <cstdint>
+
+#include "platform/ui/Hints.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Screen.h"
+#include "platform/ui/ScrollBars.h"
+#include "platform/ui/Timer.h"
+
+namespace {
+
+// The platform's thumb runs from 0 to this position.
+constexpr int LastThumbPos = 127;
+constexpr int ScrollHintWidth = 100;
+constexpr int ScrollHintOffset = 10;
+
+// A * B / C rounded, without overflow for a million rows.
+int ScaleRounded(int A, int B, int C)
+{
+    if (C == 0) return 0;
+    const std::int64_t p = static_cast<std::int64_t>(A) * B;
+    return static_cast<int>((p + (p >= 0 ? C / 2 : -C / 2)) / C);
+}
+
+struct TProportionalBar {
+    int Max = 0;
+    int Page = 0;
+    int Pos = 0;
+};
+
+// Fixed, total and scrolled-off extents are lines included; Own is the
+// control's outer extent. False when the bar should stay as it is.
+bool ProportionalBar(std::int64_t FixedExtent, std::int64_t Total, std::int64_t Scrolled, int Own, int CurrentPos,
+                     TProportionalBar& Bar)
+{
+    if (Total == 0) return false;
+    const float e = static_cast<float>(Own - FixedExtent) / static_cast<float>(Total);
+    if (e >= 0.9999f) return false;
+    Bar.Max = static_cast<int>((e + 127) / (1 - e));
+    Bar.Page = Bar.Max - 126;
+    // The pixel counts of a million rows exceed what a float holds exactly.
+    // Past the last top row the position exceeds 127; the bar keeps it on its range.
+    Bar.Pos = Own < Total ? static_cast<int>(static_cast<double>(Scrolled) / static_cast<double>(Total - Own) * 128)
+                          : CurrentPos;
+    return true;
+}
+
+void ApplyBar(HWND Handle, int Which, const TProportionalBar& Bar)
+{
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = Bar.Max;
+    info.nPage = static_cast<unsigned>(Bar.Page);
+    info.nPos = Bar.Pos;
+    (void)SetScrollInfo(Handle, Which, info, true);
+}
+
+} // namespace
+
+// This platform has no flat scroll bar library, so ssFlat and ssEncarta keep
+// the standard bars; ssMetro hides them.
+void TQuillStringGrid::SetScrollType(TScrollType Value)
+{
+    if (FScrollType == Value) return;
+    FScrollType = Value;
+    if (Value == ssMetro && HandleAllocated()) SetScrollBars(ssNone);
+}
+
+void TQuillStringGrid::SetScrollProportional(bool Value)
+{
+    FScrollProportional = Value;
+    if (Value) UpdateProportionalScroll();
+}
+
+void TQuillStringGrid::UpdateVertProportionalScroll()
+{
+    if (!FScrollProportional || !HandleAllocated()) return;
+    if (VisibleRowCount() + FixedRows() >= RowCount()) return;
+    const int lw = GridLineWidth();
+    const std::int64_t fixedH = lw + RowOffset(FixedRows());
+    const std::int64_t totalH = lw + RowOffset(RowCount()) - RowOffset(FixedRows());
+    const std::int64_t topH = lw + RowOffset(TopRow()) - RowOffset(FixedRows());
+    TProportionalBar bar;
+    if (!ProportionalBar(fixedH, totalH, topH, Height(), LastThumbPos, bar)) return;
+    ApplyBar(Handle(), SB_VERT, bar);
+}
+
+void TQuillStringGrid::UpdateHorzProportionalScroll()
+{
+    if (!FScrollProportional || !HandleAllocated()) return;
+    const int lw = GridLineWidth();
+    const std::int64_t fixedW = lw + ColOffset(FixedCols());
+    const std::int64_t totalW = lw + ColOffset(ColCount()) - ColOffset(FixedCols());
+    const std::int64_t leftW = lw + ColOffset(LeftCol()) - ColOffset(FixedCols());
+    TProportionalBar bar;
+    if (!ProportionalBar(fixedW, totalW, leftW, Width(), GetScrollPos(Handle(), SB_HORZ), bar)) return;
+    ApplyBar(Handle(), SB_HORZ, bar);
+    const bool wanted = ScrollBars() == ssHorizontal || ScrollBars() == ssBoth;
+    if (ColOffset(ColCount()) < Width() || !wanted) (void)ShowScrollBar(Handle(), SB_HORZ, false);
+}
+
+void TQuillStringGrid::UpdateProportionalScroll()
+{
+    UpdateVertProportionalScroll();
+    UpdateHorzProportionalScroll();
+}
+
+void TQuillStringGrid::HandleScrollMessage(TMessage& Message)
+{
+    const bool vertical = Message.Msg == WM_VSCROLL;
+    const unsigned code = Message.WParamLo();
+    const int pos = static_cast<int>(Message.WParamHi());
+    const bool hints = FScrollHints == shBoth || FScrollHints == (vertical ? shVertical : shHorizontal);
+    if (hints && code == SB_ENDSCROLL && FScrollHintWnd) FScrollHintWnd->ReleaseHandle();
+    if (code == SB_THUMBTRACK) {
+        const int target = vertical ? ScaleRounded(pos, RowCount() - VisibleRowCount() - FixedRows(), LastThumbPos) +
+                                          FixedRows()
+                                    : ScaleRounded(pos, ColCount() - VisibleColCount() - FixedCols(), LastThumbPos) +
+                                          FixedCols();
+        if (hints) ShowScrollHint(vertical ? "Row : " : "Col : ", target);
+        if (FScrollSynch) {
+            if (vertical) SetTopRow(target);
+            else SetLeftCol(target);
+        }
+    }
+    TBaseGrid::Dispatch(Message);
+}
+
+void TQuillStringGrid::ShowScrollHint(const std::string& Prefix, int Index)
+{
+    std::string text = Prefix + std::to_string(Index);
+    if (OnScrollHint) OnScrollHint(this, Index, text);
+    if (!FScrollHintWnd) FScrollHintWnd = new THintWindow(this);
+    FScrollHintWnd->SetColor(FHintColor);
+    TPoint mouse;
+    (void)GetCursorPos(mouse);
+    TRect r = FScrollHintWnd->CalcHintRect(ScrollHintWidth, text);
+    OffsetRect(r, mouse.X + ScrollHintOffset, mouse.Y);
+    FScrollHintWnd->ActivateHint(r, text);
+}
+
+void TQuillStringGrid::DragScrollOver(TShiftState Shift, int X, int Y)
+{
+    TDragScrollDirection direction;
+    if (FDragScrollOptions.Active() && Shift.Contains(ssLeft)) {
+        const TDragScrollMargins& m = *FDragScrollOptions.Margins();
+        if (Y < m.TopMargin()) direction.Include(dsUp);
+        if (Y > Height() - m.BottomMargin()) direction.Include(dsDown);
+        if (X < m.LeftMargin()) direction.Include(dsLeft);
+        if (X > Width() - m.RightMargin()) direction.Include(dsRight);
+    }
+    if (direction.Empty()) {
+        StopDragScroll();
+        return;
+    }
+    if (!FDragTmr) {
+        FDragTmr = new TTimer(this);
+        FDragTmr->OnTimer = [this](TObject* Sender) { DragScrollStep(Sender); };
+    }
+    // Entering the edge band starts the initial wait; moving within it keeps the pace.
+    if (!FDragTmr->Enabled() || FDragScrollDirection.Empty()) {
+        FDragTmr->SetInterval(static_cast<unsigned>(FDragScrollOptions.Delays()->InitialDelay()));
+        FDragTmr->SetEnabled(true);
+    }
+    FDragScrollDirection = direction;
+}
+
+void TQuillStringGrid::StopDragScroll()
+{
+    FDragScrollDirection = {};
+    if (FDragTmr) FDragTmr->SetEnabled(false);
+}
+
+void TQuillStringGrid::DragScrollStep(TObject*)
+{
+    if (!FDragScrollOptions.Active()) {
+        StopDragScroll();
+        return;
+    }
+    FDragTmr->SetInterval(static_cast<unsigned>(FDragScrollOptions.Delays()->RepeatDelay()));
+    TDragScrollDirection direction = FDragScrollDirection;
+    bool canScroll = true;
+    if (OnDragScroll) OnDragScroll(this, TopRow(), LeftCol(), direction, canScroll);
+    if (!canScroll) return;
+    if (direction.Contains(dsUp) && TopRow() > FixedRows()) SetTopRow(TopRow() - 1);
+    if (direction.Contains(dsDown) && TopRow() + VisibleRowCount() < RowCount()) SetTopRow(TopRow() + 1);
+    if (direction.Contains(dsLeft) && LeftCol() > FixedCols()) SetLeftCol(LeftCol() - 1);
+    if (direction.Contains(dsRight) && LeftCol() + VisibleColCount() < ColCount()) SetLeftCol(LeftCol() + 1);
+}
