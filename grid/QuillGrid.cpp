@@ -258,6 +258,7 @@ void TQuillStringGrid::HandleSizeChanged(int OldColCount, int OldRowCount)
     if (!FAxisOnly && FRowStore && RowCount() != FRowStore->ShownCount()) FRowStore->SetShownCount(RowCount());
     if (FRowStore) FRowStore->SetRowWidthHint(TotalColCount());
     TBaseGrid::HandleSizeChanged(OldColCount, OldRowCount);
+    UpdateProportionalScroll();
 }
 
 void TQuillStringGrid::RowMoved(int FromIndex, int ToIndex)

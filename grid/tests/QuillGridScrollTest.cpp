@@ -75,6 +75,10 @@ TEST_F(QuillGridScrollTest, ProportionalThumbCoversTheVisibleShare)
     EXPECT_NEAR(static_cast<double>(bar.nPage) / (bar.nMax + 1), share, 0.02);
     // Every thumb position stays reachable: the last one is 127.
     EXPECT_EQ(bar.nMax - static_cast<int>(bar.nPage) + 1, 127);
+    // More rows shrink the thumb at once, before the view moves.
+    Grid->SetRowCount(80);
+    EXPECT_LT(VertBar().nPage, bar.nPage);
+    EXPECT_GT(VertBar().nPage, 1u);
     // Columns that all fit leave the horizontal bar as it was.
     SCROLLINFO horz;
     horz.fMask = SIF_ALL;
