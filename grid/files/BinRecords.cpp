@@ -183,6 +183,16 @@ void TBinRecordWriter::Set(std::string_view Name, const std::vector<std::string_
     FOut += '\0';
 }
 
+void TBinRecordWriter::List(std::string_view Name, const std::vector<std::string>& Items)
+{
+    if (Items.empty()) return;
+    ShortName(Name);
+    FOut += static_cast<char>(vaList);
+    for (const std::string& item : Items)
+        TextValue(item);
+    FOut += '\0';
+}
+
 void TBinRecordWriter::Float(std::string_view Name, double Value)
 {
     if (Value == 0) return;

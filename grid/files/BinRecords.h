@@ -22,6 +22,8 @@ public:
     void Bool(std::string_view Name, bool Value);
     void Ident(std::string_view Name, std::string_view Value);
     void Set(std::string_view Name, const std::vector<std::string_view>& Members);
+    // Left out when empty; every item as text, an empty one included.
+    void List(std::string_view Name, const std::vector<std::string>& Items);
     // Left out when 0; as an 80-bit extended number.
     void Float(std::string_view Name, double Value);
     // Left out when empty, as readers take an absent text as empty.

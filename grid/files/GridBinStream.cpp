@@ -4,6 +4,7 @@
 
 #include "grid/files/BinRecords.h"
 #include "grid/files/FileBytes.h"
+#include "platform/classes/StringList.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/Numbers.h"
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 using grid::files::TBinRecord;
 using grid::files::TBinRecordWriter;
@@ -60,6 +62,10 @@ bool HasResource(TCellType Type)
 {
     return std::find(kResourceTypes.begin(), kResourceTypes.end(), kCellTypes.at(Type)) != kResourceTypes.end();
 }
+
+// Graphics whose images are not carried yet; such a graphic stays out as if not owned.
+bool Carried(TCellType Type) { return Type != ctEmpty && (!HasResource(Type) || Type == ctRadio); }
+
 
 // Reads the properties of one record, failing at the record's offset on a
 // missing or mistyped value.
@@ -188,6 +194,31 @@ void WriteCellProperties(TBinRecordWriter& W, const TCellProperties& P, bool Has
     W.Int(name("NodeLevel"), P.NodeLevel());
     W.Bool("HasGraphic", HasGraphic);
     W.End();
+}
+
+void WriteRadioOptions(TBinRecordWriter& W, const TCellGraphic& G)
+{
+    std::vector<std::string> items;
+    if (const auto* options = dynamic_cast<const TStrings*>(G.CellBitmap()))
+        for (int i = 0; i < options->Count(); ++i)
+            items.push_back(options->Strings(i));
+    W.Begin("TGridSLIO");
+    W.List("Strings.Strings", items);
+    W.End();
+}
+
+// Gives the radio graphic a new option list of its own from the record.
+void ReadRadioOptions(const TRecordValues& V, TCellGraphic& G)
+{
+    V.RequireKnown({"Strings.Strings"});
+    auto options = std::make_unique<TStringList>();
+    if (const TBinValue* list = V.Find("Strings.Strings")) {
+        if (list->Kind != TBinValueKind::List) V.Fail("wrong value kind of Strings.Strings");
+        for (const std::string& item : list->Items)
+            options->Add(item);
+    }
+    G.SetCellBitmap(options.release());
+    G.SetCellCreated(true);
 }
 
 void WriteCellGraphic(TBinRecordWriter& W, const TCellGraphic& G)
@@ -340,11 +371,14 @@ void TQuillStringGrid::SaveRectToBinStream(const TRect& Rect, TStream& Stream)
             writer.Bool("HasProp", hasProp);
             writer.End();
             if (!hasProp) continue;
-            // Graphics holding images or lists are not carried yet; they stay out as if not owned.
             const TCellType type = GetCellType(col, row);
-            TCellGraphic* graphic = type == ctEmpty || HasResource(type) ? nullptr : GetCellGraphic(col, row);
+            TCellGraphic* graphic = Carried(type) ? GetCellGraphic(col, row) : nullptr;
+            // A radio group whose options the grid does not own is left out.
+            if (graphic && type == ctRadio && !graphic->CellCreated()) graphic = nullptr;
             WriteCellProperties(writer, *GetCellProperties(col, row), graphic != nullptr);
-            if (graphic) WriteCellGraphic(writer, *graphic);
+            if (!graphic) continue;
+            WriteCellGraphic(writer, *graphic);
+            if (type == ctRadio) WriteRadioOptions(writer, *graphic);
         }
         ReportFileProgress(progress, double(row - Rect.Top) / std::max(1, Rect.Bottom - Rect.Top));
     }
@@ -419,11 +453,17 @@ void TQuillStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream& St
         const TBinRecord graphicRecord = ReadRecordOf(cursor, "TGridGraphicIO", offset);
         const TRecordValues graphic(graphicRecord, cursor, offset);
         const TCellType type = GraphicType(graphic);
-        // Images and lists of a graphic are read past, not yet restored.
-        if (HasResource(type))
+        if (!Carried(type)) {
+            // Images of a graphic are read past, not yet restored.
             grid::files::ReadBinRecord(cursor);
-        else if (inside)
-            ReadCellGraphic(graphic, *CreateCellGraphic(static_cast<int>(targetCol), static_cast<int>(targetRow)));
+            continue;
+        }
+        std::unique_ptr<TBinRecord> options;
+        if (type == ctRadio) options = std::make_unique<TBinRecord>(ReadRecordOf(cursor, "TGridSLIO", offset));
+        if (!inside) continue;
+        TCellGraphic& target = *CreateCellGraphic(static_cast<int>(targetCol), static_cast<int>(targetRow));
+        ReadCellGraphic(graphic, target);
+        if (options) ReadRadioOptions(TRecordValues(*options, cursor, offset), target);
     }
 }
 

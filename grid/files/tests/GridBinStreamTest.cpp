@@ -4,6 +4,7 @@
 #include "grid/files/tests/AwkwardCells.h"
 #include "grid/tests/QuillGridFixture.h"
 
+#include "platform/classes/StringList.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Colors.h"
 #include "testsupport/TempFolder.h"
@@ -287,4 +288,31 @@ TEST_F(GridBinStreamTest, LoadingCountsTheNodesOfColumnZero)
     target->LoadFromBinStream(stream);
     EXPECT_EQ(target->NumNodes(), 3);
     EXPECT_EQ(target->CellTypes(0, 2), ctNode);
+}
+
+TEST_F(GridBinStreamTest, RadioGroupsBringTheirOwnOptionsAndBorrowedOnesStayOut)
+{
+    auto source = NumberedGrid(3, 1);
+    TStrings* options = source->CreateRadio(0, 0, 1, 1);
+    options->Add("one");
+    options->Add("");
+    options->Add("dr\xC3\xA9i");
+    source->CreateRadio(1, 0, 0, 0);
+    TStringList borrowed;
+    borrowed.Add("not ours");
+    source->AddRadio(2, 0, 0, 0, &borrowed);
+
+    auto target = NewGrid(3, 1);
+    LoadAt(*target, {0, 0}, SaveRect(*source, {0, 0, 2, 0}));
+    ASSERT_EQ(target->CellTypes(0, 0), ctRadio);
+    const auto* read = dynamic_cast<const TStrings*>(target->CellGraphics(0, 0)->CellBitmap());
+    ASSERT_NE(read, nullptr);
+    ASSERT_EQ(read->Count(), 3);
+    EXPECT_EQ(read->Strings(1), "");
+    EXPECT_EQ(read->Strings(2), "dr\xC3\xA9i");
+    EXPECT_EQ(target->CellGraphics(0, 0)->CellIndex(), 1);
+    ASSERT_EQ(target->CellTypes(1, 0), ctRadio);
+    EXPECT_EQ(dynamic_cast<const TStrings*>(target->CellGraphics(1, 0)->CellBitmap())->Count(), 0);
+    EXPECT_EQ(target->CellGraphics(2, 0), nullptr);
+    EXPECT_EQ(target->Cells(2, 0), "2,0");
 }
