@@ -6,37 +6,21 @@
 set -u
 gridview=$1
 out=$2
-missing=""
-for tool in xdotool xwd xwdtopnm pnmtopng; do command -v $tool >/dev/null 2>&1 || missing="$missing $tool"; done
-if [ -z "${DISPLAY:-}" ] || [ -n "$missing" ]; then
-  echo "needs a display and:$missing"
-  [ "${CI:-}" = "true" ] && exit 1
-  exit 77
-fi
+. "$(dirname "$0")/../../XDisplayTest.sh"
+needs_display
 csv=$out/gridview-edit.csv
 printf 'No,Name,City\n1,Avery,Lisbon\n2,Blake,Oslo\n' > "$csv"
-"$gridview" "$csv" &
-pid=$!
-trap 'kill $pid 2>/dev/null' EXIT
-win=""
-for i in $(seq 100); do
-  win=$(xdotool search --name "gridview - $csv" 2>/dev/null | head -1)
-  [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || { echo "gridview's window did not appear"; exit 1; }
-sleep 0.5
+start_window "gridview - $csv" "$gridview" "$csv"
 # The saved text without the byte-order mark and CRs the grid's CSV writer puts in.
 saved() { sed '1s/^\xEF\xBB\xBF//' "$csv" | tr -d '\r'; }
-grab() { xwd -id "$win" -silent | xwdtopnm 2>/dev/null | pnmtopng > "$1"; }
-grab "$out/gridview-edit-before.png"
+grab_window "$out/gridview-edit-before.png"
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 xdotool type --delay 30 "Zoe"
 xdotool key Tab
 xdotool type --delay 30 "Porto"
 xdotool key Return
 sleep 0.3
-grab "$out/gridview-edit-after.png"
+grab_window "$out/gridview-edit-after.png"
 xdotool key ctrl+s
 for i in $(seq 50); do
   grep -q "Porto" "$csv" && break

@@ -7,34 +7,18 @@
 set -u
 gridview=$1
 out=$2
-missing=""
-for tool in xdotool xwd xwdtopnm pnmtopng; do command -v $tool >/dev/null 2>&1 || missing="$missing $tool"; done
-if [ -z "${DISPLAY:-}" ] || [ -n "$missing" ]; then
-  echo "needs a display and:$missing"
-  [ "${CI:-}" = "true" ] && exit 1
-  exit 77
-fi
+. "$(dirname "$0")/../../XDisplayTest.sh"
+needs_display
 csv=$out/gridview-mouse.csv
 printf 'No,Name,City\n1,pear,Lisbon\n2,apple,Oslo\n3,fig,Quito\n' > "$csv"
-"$gridview" "$csv" &
-pid=$!
-trap 'kill $pid 2>/dev/null' EXIT
-win=""
-for i in $(seq 100); do
-  win=$(xdotool search --name "gridview - $csv" 2>/dev/null | head -1)
-  [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || { echo "gridview's window did not appear"; exit 1; }
-sleep 0.5
+start_window "gridview - $csv" "$gridview" "$csv"
 # The saved text without the byte-order mark and CRs the grid's CSV writer puts in.
 saved() { sed '1s/^\xEF\xBB\xBF//' "$csv" | tr -d '\r'; }
-grab() { xwd -id "$win" -silent | xwdtopnm 2>/dev/null | pnmtopng > "$1"; }
-grab "$out/gridview-mouse-before.png"
+grab_window "$out/gridview-mouse-before.png"
 # Columns are 64 pixels wide with a 1-pixel line: "Name" spans x 65..128 of the 22-pixel header row.
 xdotool mousemove --window "$win" 96 10 click 1
 sleep 0.3
-grab "$out/gridview-mouse-sorted.png"
+grab_window "$out/gridview-mouse-sorted.png"
 xdotool key ctrl+s
 for i in $(seq 50); do
   [ "$(saved | sed -n 2p)" = "2,apple,Oslo" ] && break
@@ -51,7 +35,7 @@ xdotool mousemove --window "$win" 129 10 mousedown 1
 xdotool mousemove --window "$win" 160 10
 xdotool mousemove --window "$win" 200 10 mouseup 1
 sleep 0.3
-grab "$out/gridview-mouse-sized.png"
+grab_window "$out/gridview-mouse-sized.png"
 if cmp -s "$out/gridview-mouse-sorted.png" "$out/gridview-mouse-sized.png"; then
   echo "the drag on the header border changed nothing on the screen"; exit 1
 fi

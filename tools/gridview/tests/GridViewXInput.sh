@@ -7,13 +7,8 @@
 set -u
 gridview=$1
 out=$2
-missing=""
-for tool in xdotool xwd xwdtopnm pnmtopng; do command -v $tool >/dev/null 2>&1 || missing="$missing $tool"; done
-if [ -z "${DISPLAY:-}" ] || [ -n "$missing" ]; then
-  echo "needs a display and:$missing"
-  [ "${CI:-}" = "true" ] && exit 1
-  exit 77
-fi
+. "$(dirname "$0")/../../XDisplayTest.sh"
+needs_display
 bad=$out/gridview-bad.xyz
 printf 'a,b\n' > "$bad"
 if msg=$("$gridview" "$bad" --screenshot "$out/gridview-bad.png" 2>&1); then
@@ -23,25 +18,14 @@ case "$msg" in *"Unknown file type"*) ;; *) echo "the error does not name the fi
 
 csv=$out/gridview-rows.csv
 { echo "No,Name,Value"; for i in $(seq 200); do echo "$i,name $i,$((i * 7))"; done; } > "$csv"
-"$gridview" "$csv" --look office2007 &
-pid=$!
-trap 'kill $pid 2>/dev/null' EXIT
-win=""
-for i in $(seq 100); do
-  win=$(xdotool search --name "gridview - $csv" 2>/dev/null | head -1)
-  [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || { echo "gridview's window did not appear"; exit 1; }
-sleep 0.5
-grab() { xwd -id "$win" -silent | xwdtopnm 2>/dev/null | pnmtopng > "$1"; }
-grab "$out/gridview-open.png"
+start_window "gridview - $csv" "$gridview" "$csv" --look office2007
+grab_window "$out/gridview-open.png"
 xdotool mousemove --window "$win" 150 60 click 1
 sleep 0.2
 xdotool click 5 click 5 click 5
 xdotool key Next
 sleep 0.5
-grab "$out/gridview-scrolled.png"
+grab_window "$out/gridview-scrolled.png"
 if cmp -s "$out/gridview-open.png" "$out/gridview-scrolled.png"; then
   echo "the screen did not change after scrolling"
   exit 1

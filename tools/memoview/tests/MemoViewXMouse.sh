@@ -7,28 +7,13 @@
 set -u
 memoview=$1
 out=$2
-missing=""
-for tool in xdotool xwd xwdtopnm pnmtopng; do command -v $tool >/dev/null 2>&1 || missing="$missing $tool"; done
-if [ -z "${DISPLAY:-}" ] || [ -n "$missing" ]; then
-  echo "needs a display and:$missing"
-  [ "${CI:-}" = "true" ] && exit 1
-  exit 77
-fi
+. "$(dirname "$0")/../../XDisplayTest.sh"
+needs_display
 file=$out/memoview-mouse.txt
 : > "$file"
 for i in $(seq 1 60); do echo "line $i with some words to select" >> "$file"; done
-"$memoview" "$file" &
-pid=$!
-trap 'kill $pid 2>/dev/null' EXIT
-win=""
-for i in $(seq 100); do
-  win=$(xdotool search --name "memoview - $file" 2>/dev/null | head -1)
-  [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || { echo "memoview's window did not appear"; exit 1; }
-sleep 0.5
-grab() { xwd -id "$win" -silent | xwdtopnm 2>/dev/null | pnmtopng > "$out/memoview-mouse-$1.png"; }
+start_window "memoview - $file" "$memoview" "$file"
+grab() { grab_window "$out/memoview-mouse-$1.png"; }
 changed() {
   if cmp -s "$out/memoview-mouse-$1.png" "$out/memoview-mouse-$2.png"; then
     echo "the screen did not change: $2"
