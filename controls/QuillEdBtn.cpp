@@ -15,15 +15,6 @@ namespace {
 
 bool KeyHeld(int VirtualKey) { return GetKeyState(VirtualKey) < 0; }
 
-int TextHeight(const TFont& Font)
-{
-    TBitmap probe(1, 1);
-    probe.Canvas()->Font()->Assign(&Font);
-    TEXTMETRIC metrics{};
-    GetTextMetrics(probe.Canvas()->Handle(), metrics);
-    return metrics.tmHeight;
-}
-
 } // namespace
 
 // ---- Button window
@@ -170,8 +161,8 @@ void TQuillEditBtn::SetEnabled(bool Value)
 
 int TQuillEditBtn::GetMinHeight() const
 {
-    const int font = TextHeight(Font());
-    return font + std::min(TextHeight(TFont()), font) / 4;
+    const int font = FontLineHeight(Font());
+    return font + std::min(FontLineHeight(TFont()), font) / 4;
 }
 
 void TQuillEditBtn::ResizeButton()

@@ -25,15 +25,6 @@ constexpr std::string_view ErrorText = "Error";
 
 bool IsNumberKind(TQuillEditType Kind) { return Kind == etNumeric || Kind == etFloat || Kind == etMoney || Kind == etHex; }
 
-int TextHeight(const TFont& Font)
-{
-    TBitmap probe(1, 1);
-    probe.Canvas()->Font()->Assign(&Font);
-    TEXTMETRIC metrics{};
-    GetTextMetrics(probe.Canvas()->Handle(), metrics);
-    return metrics.tmHeight;
-}
-
 } // namespace
 
 // ---- Value
@@ -238,8 +229,8 @@ void TQuillCustomDropDown::CMMouseLeave(TMessage& Message)
 
 int TQuillCustomDropDown::MinHeight() const
 {
-    const int font = TextHeight(Font());
-    return font + std::min(TextHeight(TFont()), font) / 4;
+    const int font = FontLineHeight(Font());
+    return font + std::min(FontLineHeight(TFont()), font) / 4;
 }
 
 void TQuillCustomDropDown::BoundsChanged()

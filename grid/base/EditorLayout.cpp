@@ -10,23 +10,10 @@
 
 namespace grid {
 
-namespace {
-
-int FontHeight(const TFont& Font)
-{
-    TBitmap probe(1, 1);
-    probe.Canvas()->Font()->Assign(&Font);
-    TEXTMETRIC metrics{};
-    GetTextMetrics(probe.Canvas()->Handle(), metrics);
-    return metrics.tmHeight;
-}
-
-} // namespace
-
 int EditMinimumHeight(const TFont& Font)
 {
-    const int fontHeight = FontHeight(Font);
-    return fontHeight + std::min(FontHeight(TFont()), fontHeight) / 4;
+    const int fontHeight = FontLineHeight(Font);
+    return fontHeight + std::min(FontLineHeight(TFont()), fontHeight) / 4;
 }
 
 void PlaceEmbeddedButton(TControl& Button, const TCustomEdit& Edit)

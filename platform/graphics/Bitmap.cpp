@@ -10,6 +10,7 @@
 #include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/GdiState.h"
 #include "platform/graphics/PixelBuffer.h"
+#include "platform/graphics/TextOutput.h"
 #include "platform/graphics/RasterGraphic.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -270,4 +271,13 @@ void TBitmap::Draw(TCanvas& ACanvas, const TRect& Rect) const
     cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
     cairo_paint(cr);
     cairo_restore(cr);
+}
+
+int FontLineHeight(const TFont& Font)
+{
+    TBitmap probe(1, 1);
+    probe.Canvas()->Font()->Assign(&Font);
+    TEXTMETRIC metrics{};
+    GetTextMetrics(probe.Canvas()->Handle(), metrics);
+    return metrics.tmHeight;
 }

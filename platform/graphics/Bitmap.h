@@ -9,6 +9,7 @@
 #include <string_view>
 
 class TCanvas;
+class TFont;
 
 // How the bitmap is stored when saved; pixels in memory are always 32-bit.
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
@@ -89,3 +90,7 @@ private:
     TTransparentMode FTransparentMode = tmAuto;
     TColor FTransparentColor = clDefault;
 };
+
+// The height of a line of text in Font (the font's full cell height), measured
+// off screen, for controls that size themselves before they have a surface.
+int FontLineHeight(const TFont& Font);
