@@ -1,7 +1,7 @@
 // Saving and loading the grid as CSV: every writer option keeps every text, the
 // loader's growth and detection, and files of other programs.
 #include "grid/files/tests/AwkwardCells.h"
-#include "grid/tests/QuillGridFixture.h"
+#include "grid/files/tests/GridFileFixture.h"
 
 #include "platform/classes/Streams.h"
 #include "testsupport/Peers.h"
@@ -18,18 +18,9 @@ using testsupport::WriteFile;
 
 namespace {
 
-class GridCsvTest : public QuillGridTest {
+class GridCsvTest : public GridFileTest {
 protected:
-    testsupport::TempFolder Dir{"gridcsv"};
-
-    std::unique_ptr<TQuillStringGrid> NewGrid()
-    {
-        auto grid = std::make_unique<TQuillStringGrid>(Form);
-        grid->SetParent(Form);
-        grid->SetFixedRows(0);
-        grid->SetFixedCols(0);
-        return grid;
-    }
+    GridCsvTest() : GridFileTest("gridcsv") {}
 };
 
 // Rows of cells from text where cells are hex UTF-8 ("-" empty), split by blanks, rows by lines.

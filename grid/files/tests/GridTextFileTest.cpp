@@ -1,6 +1,6 @@
 // The grid's text file and stream, column text and fixed-width text.
 #include "grid/files/tests/AwkwardCells.h"
-#include "grid/tests/QuillGridFixture.h"
+#include "grid/files/tests/GridFileFixture.h"
 
 #include "grid/base/AuxLists.h"
 #include "platform/classes/Streams.h"
@@ -15,18 +15,9 @@ using testsupport::WriteFile;
 
 namespace {
 
-class GridTextFileTest : public QuillGridTest {
+class GridTextFileTest : public GridFileTest {
 protected:
-    testsupport::TempFolder Dir{"gridtext"};
-
-    std::unique_ptr<TQuillStringGrid> NewGrid()
-    {
-        auto grid = std::make_unique<TQuillStringGrid>(Form);
-        grid->SetParent(Form);
-        grid->SetFixedRows(0);
-        grid->SetFixedCols(0);
-        return grid;
-    }
+    GridTextFileTest() : GridFileTest("gridtext") {}
 };
 
 std::string Utf16(std::string_view Text)

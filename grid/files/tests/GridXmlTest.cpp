@@ -1,6 +1,6 @@
 // The grid's XML files: every text back as it was, the declared encoding, older files, other documents.
 #include "grid/files/tests/AwkwardCells.h"
-#include "grid/tests/QuillGridFixture.h"
+#include "grid/files/tests/GridFileFixture.h"
 
 #include "platform/classes/StringList.h"
 #include "testsupport/Peers.h"
@@ -14,18 +14,9 @@ using testsupport::WriteFile;
 
 namespace {
 
-class GridXmlTest : public QuillGridTest {
+class GridXmlTest : public GridFileTest {
 protected:
-    testsupport::TempFolder Dir{"gridxml"};
-
-    std::unique_ptr<TQuillStringGrid> NewGrid()
-    {
-        auto grid = std::make_unique<TQuillStringGrid>(Form);
-        grid->SetParent(Form);
-        grid->SetFixedRows(0);
-        grid->SetFixedCols(0);
-        return grid;
-    }
+    GridXmlTest() : GridFileTest("gridxml") {}
 };
 
 } // namespace
