@@ -4,31 +4,13 @@
 #include "controls/QuillEdit.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/classes/ExceptionHook.h"
+#include "fuzz/ScratchFile.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
-
-namespace {
-
-// The edit reads a file: one scratch file per process, removed at exit.
-const std::string& ScratchFile()
-{
-    static const std::string name = [] {
-        char path[] = "/tmp/FuzzLookupPersist-XXXXXX";
-        int fd = mkstemp(path);
-        if (fd < 0) std::abort();
-        close(fd);
-        std::atexit([] { std::remove(ScratchFile().c_str()); });
-        return std::string(path);
-    }();
-    return name;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

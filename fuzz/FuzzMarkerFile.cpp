@@ -1,6 +1,7 @@
 // Fuzzes the marker-file reader: the file's encoding and lines, each line's
 // fields, and the title and icon fields' escapes, which must decode what they encode.
 #include "app/MarkerFile.h"
+#include "fuzz/ScratchFile.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <cstddef>
@@ -8,25 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
-
-namespace {
-
-// The reader takes a file name: one scratch file per process, removed at exit.
-const std::string& ScratchFile()
-{
-    static const std::string name = [] {
-        char path[] = "/tmp/FuzzMarkerFile-XXXXXX";
-        int fd = mkstemp(path);
-        if (fd < 0) std::abort();
-        close(fd);
-        std::atexit([] { std::remove(ScratchFile().c_str()); });
-        return std::string(path);
-    }();
-    return name;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
