@@ -63,14 +63,7 @@ void BM_XlrdReadsEveryValue(benchmark::State& state)
                                 "  for v in sh.row_values(r):\n"
                                 "   if isinstance(v, float): s += v";
     double peak = 0;
-    for (auto _ : state) {
-        double seconds = 0;
-        if (!bench::RunPython(program, seconds, peak)) {
-            state.SkipWithError("python3-xlrd failed");
-            return;
-        }
-        state.SetIterationTime(seconds);
-    }
+    if (!bench::TimePython(state, program, "python3-xlrd", peak)) return;
     state.counters["peakMiB"] = peak;
 }
 BENCHMARK(BM_XlrdReadsEveryValue)->Unit(benchmark::kMillisecond)->UseManualTime();
@@ -103,14 +96,7 @@ void BM_XlwtWritesTheWorkbook(benchmark::State& state)
                                 "  for c in range(10): sh.write(r, c, r * 10 + c + 0.123456789)\n"
                                 "b.save('" XLS_BENCH_DATA "/written-by-xlwt.xls')";
     double peak = 0;
-    for (auto _ : state) {
-        double seconds = 0;
-        if (!bench::RunPython(program, seconds, peak)) {
-            state.SkipWithError("python3-xlwt failed");
-            return;
-        }
-        state.SetIterationTime(seconds);
-    }
+    if (!bench::TimePython(state, program, "python3-xlwt", peak)) return;
     state.counters["peakMiB"] = peak;
 }
 BENCHMARK(BM_XlwtWritesTheWorkbook)->Unit(benchmark::kMillisecond)->UseManualTime();

@@ -55,14 +55,7 @@ void BM_XlwtWritesFormulas(benchmark::State& state)
                                 " sh.write(r - 1, 2, xlwt.Formula('SUM(\\$A\\$1:A%d)-B%d' % (r, r)))\n"
                                 "b.save('" XLS_BENCH_DATA "/formulas-by-xlwt.xls')";
     double peak = 0;
-    for (auto _ : state) {
-        double seconds = 0;
-        if (!bench::RunPython(program, seconds, peak)) {
-            state.SkipWithError("python3-xlwt failed");
-            return;
-        }
-        state.SetIterationTime(seconds);
-    }
+    if (!bench::TimePython(state, program, "python3-xlwt", peak)) return;
     state.SetItemsProcessed(state.iterations() * PeerRows * 2);
 }
 BENCHMARK(BM_XlwtWritesFormulas)->Unit(benchmark::kMillisecond)->UseManualTime();
@@ -106,14 +99,7 @@ void BM_XlrdReadsFormulaCells(benchmark::State& state)
                                 "')\nsh = b.sheet_by_index(0)\nn = 0\n"
                                 "for r in range(sh.nrows):\n n += len(sh.row_values(r))";
     double peak = 0;
-    for (auto _ : state) {
-        double seconds = 0;
-        if (!bench::RunPython(program, seconds, peak)) {
-            state.SkipWithError("python3-xlrd failed");
-            return;
-        }
-        state.SetIterationTime(seconds);
-    }
+    if (!bench::TimePython(state, program, "python3-xlrd", peak)) return;
     state.SetItemsProcessed(state.iterations() * FormulaRows * 2);
 }
 BENCHMARK(BM_XlrdReadsFormulaCells)->Unit(benchmark::kMillisecond)->UseManualTime();

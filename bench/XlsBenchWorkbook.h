@@ -3,6 +3,8 @@
 // running the python3 peers.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +31,21 @@ inline bool RunPython(const std::string& program, double& seconds, double& peakM
         return false;
     seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     peakMiB = std::stod(last) / 1024.0;
+    return true;
+}
+
+// Each iteration runs the peer's program and counts its run time; a failed run
+// skips the benchmark naming the peer and answers false.
+inline bool TimePython(benchmark::State& state, const std::string& program, const std::string& peer, double& peakMiB)
+{
+    for (auto _ : state) {
+        double seconds = 0;
+        if (!RunPython(program, seconds, peakMiB)) {
+            state.SkipWithError((peer + " failed").c_str());
+            return false;
+        }
+        state.SetIterationTime(seconds);
+    }
     return true;
 }
 
