@@ -32,12 +32,7 @@ TQuillDateTimePicker::TQuillDateTimePicker(TComponent* AOwner) : TCustomDateTime
     FLabelLink.OnLabelCreated = [this](TLabel& Label) {
         Label.SetFont(LabelFont());
         Label.SetParentFont(ParentFont());
-        Label.OnClick = [this](TObject*) {
-            if (OnLabelClick) OnLabelClick(this);
-        };
-        Label.OnDblClick = [this](TObject*) {
-            if (OnLabelDblClick) OnLabelDblClick(this);
-        };
+        ForwardLabelClicks(Label, this, OnLabelClick, OnLabelDblClick);
     };
     ApplyBorderStyle(bsSingle);
     SetCtl3D(true);

@@ -35,12 +35,7 @@ TQuillEdit::TQuillEdit(TComponent* AOwner) : TCustomEdit(AOwner)
     FLabelLink.OnLabelCreated = [this](TLabel& Label) {
         Label.SetFont(LabelFont());
         Label.SetParentFont(ParentFont());
-        Label.OnClick = [this](TObject*) {
-            if (OnLabelClick) OnLabelClick(this);
-        };
-        Label.OnDblClick = [this](TObject*) {
-            if (OnLabelDblClick) OnLabelDblClick(this);
-        };
+        ForwardLabelClicks(Label, this, OnLabelClick, OnLabelDblClick);
     };
     FNormalColor = TCustomEdit::Color();
     FFontColor = Font().Color();

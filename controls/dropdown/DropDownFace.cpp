@@ -246,12 +246,7 @@ void TQuillCustomDropDown::SetLabelCaption(const std::string& Value)
     if (!FLabelLink.Label()) {
         FLabelLink.OnLabelCreated = [this](TLabel& Label) {
             Label.SetFont(LabelFont());
-            Label.OnClick = [this](TObject*) {
-                if (OnLabelClick) OnLabelClick(this);
-            };
-            Label.OnDblClick = [this](TObject*) {
-                if (OnLabelDblClick) OnLabelDblClick(this);
-            };
+            ForwardLabelClicks(Label, this, OnLabelClick, OnLabelDblClick);
         };
     }
     FLabelLink.SetCaption(*this, Value);

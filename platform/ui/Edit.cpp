@@ -713,6 +713,16 @@ void PlaceEditLabel(TLabel& Label, const TControl& Control, TLabelPosition Posit
     Label.SetBounds(labelLeft, labelTop, lw, lh);
 }
 
+void ForwardLabelClicks(TLabel& Label, TObject* Control, const TNotifyEvent& OnClick, const TNotifyEvent& OnDblClick)
+{
+    Label.OnClick = [Control, &OnClick](TObject*) {
+        if (OnClick) OnClick(Control);
+    };
+    Label.OnDblClick = [Control, &OnDblClick](TObject*) {
+        if (OnDblClick) OnDblClick(Control);
+    };
+}
+
 TEditLabelLink::TEditLabelLink() : FFont(std::make_unique<TFont>()) {}
 
 TEditLabelLink::~TEditLabelLink() = default;

@@ -36,6 +36,10 @@ enum TLabelPosition {
 // the label's font, so a label wider than its text still ends at the margin.
 void PlaceEditLabel(TLabel& Label, const TControl& Control, TLabelPosition Position, int Margin);
 
+// Passes the label's clicks on to its control's events, as they are set when
+// the click comes; the control owns the label, so the events outlive it.
+void ForwardLabelClicks(TLabel& Label, TObject* Control, const TNotifyEvent& OnClick, const TNotifyEvent& OnDblClick);
+
 // The caption label an edit-like control carries: its settings, the label
 // itself (made on the first caption, owned by the control and focusing it)
 // and the rule that keeps it in step with the control. Setters only store;
