@@ -13,6 +13,8 @@
 #include "grid/model/BehaviourSettings.h"
 #include "grid/model/FilterSettings.h"
 #include "grid/model/SortSettings.h"
+#include "grid/base/QuillHintInfo.h"
+#include "render/PictureContainer.h"
 #include "platform/classes/StringList.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/ScopeExit.h"
@@ -59,6 +61,7 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
     FFilterList = std::make_unique<TStringList>();
     FGrouping = std::make_unique<TGrouping>();
     FColumnSize = std::make_unique<TColumnSize>(this);
+    BuildOwnedSettings();
     FRowStore->SetShownCount(TCustomGrid::RowCount());
     FRowStore->SetRowWidthHint(ColCount());
     GridLinkCursor = grid::GridLinkCursorHandPoint;
@@ -68,12 +71,22 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
     SetFixedRowHeight(DefaultRowHeight());
     FMaxColCount = ColCount();
     ApplyLookPreset(FLook);
+    JoinFormResize();
 }
 
 TQuillStringGrid::~TQuillStringGrid()
 {
     FDestroying = true;
     if (FocusFrameGrid == this) FocusFrameGrid = nullptr;
+    LeaveFormResize();
+    FBalloon->SetInitialized(false);
+    if (FColumnSize->Save()) {
+        try {
+            SaveColSizes();
+        } catch (const Exception&) {
+            // A grid going away has no one to report a store it cannot write to.
+        }
+    }
     // Hidden rows hold property objects too; every record is visited.
     for (TObject* object : FRowStore->AllObjects()) FreeCellObject(object);
     FRowStore->Clear();
@@ -100,23 +113,36 @@ void TQuillStringGrid::FreeRowObjects(int AReal)
 
 void TQuillStringGrid::Assign(const TPersistent* Source)
 {
-    const auto* source = dynamic_cast<const TQuillStringGrid*>(Source);
-    if (!source) return;
-    Font().Assign(&source->Font());
-    SetActiveRowShow(source->ActiveRowShow());
-    SetFixedRowAlways(source->FixedRowAlways());
-    SetFixedColAlways(source->FixedColAlways());
-    SetColCount(source->ColCount());
-    SetRowCount(source->RowCount());
-    SetFixedRows(source->TCustomGrid::FixedRows());
-    SetFixedCols(source->TCustomGrid::FixedCols());
-    SetDefaultColWidth(source->DefaultColWidth());
-    SetDefaultRowHeight(source->DefaultRowHeight());
-    SetFixedRowHeight(source->FixedRowHeight());
-    SetOptions(source->Options());
-    for (int c = 0; c < ColCount(); ++c) SetColWidths(c, source->ColWidths(c));
-    for (int r = 0; r < RowCount(); ++r) SetRowHeights(r, source->RowHeights(r));
-    SetScrollBars(source->ScrollBars());
+    const auto* constSource = dynamic_cast<const TQuillStringGrid*>(Source);
+    if (!constSource || constSource == this) return;
+    // The source's settings objects are only read; their accessors are not const.
+    auto& source = const_cast<TQuillStringGrid&>(*constSource);
+    Font().Assign(&source.Font());
+    SetActiveCellShow(source.ActiveCellShow());
+    FActiveCellFont->Assign(source.FActiveCellFont.get());
+    SetActiveRowShow(source.ActiveRowShow());
+    SetAlign(source.Align());
+    FFilterDropDown->Assign(source.FFilterDropDown.get());
+    SetAutoFilterUpdate(source.AutoFilterUpdate());
+    AssignOwnedSettings(source);
+    SetFixedRowAlways(source.FixedRowAlways());
+    SetFixedColAlways(source.FixedColAlways());
+    SetColCount(source.ColCount());
+    SetRowCount(source.RowCount());
+    SetFixedRows(source.TCustomGrid::FixedRows());
+    SetFixedCols(source.TCustomGrid::FixedCols());
+    SetDefaultColWidth(source.DefaultColWidth());
+    SetDefaultRowHeight(source.DefaultRowHeight());
+    SetFixedRowHeight(source.FixedRowHeight());
+    SetOptions(source.Options());
+    for (int c = 0; c < ColCount(); ++c) SetColWidths(c, source.ColWidths(c));
+    SetColumnHeaders(source.ColumnHeaders());
+    for (int r = 0; r < RowCount(); ++r) SetRowHeights(r, source.RowHeights(r));
+    SetScrollProportional(source.ScrollProportional());
+    SetScrollSynch(source.ScrollSynch());
+    SetScrollHints(source.ScrollHints());
+    SetScrollBars(source.ScrollBars());
+    SetScrollType(source.ScrollType());
     AssignCells(Source);
 }
 

@@ -22,6 +22,11 @@
 #include "grid/model/AppearanceSettings.h"
 #include "grid/model/BehaviourSettings.h"
 #include "grid/model/CellGraphic.h"
+#include "grid/model/ControlLook.h"
+#include "grid/model/FloatingFooter.h"
+#include "grid/model/PrintSettings.h"
+#include "grid/base/GridSettings.h"
+#include "grid/base/SearchFooter.h"
 #include "grid/model/ModelEnums.h"
 #include "grid/paint/GridLooks.h"
 #include "render/QuillStyleIF.h"
@@ -47,7 +52,11 @@ class TStringList;
 class TStrings;
 class TStream;
 class TCustomIniFile;
+class TCustomForm;
+class TQuillHintInfo;
+class THTMLPictureCache;
 namespace grid {
+struct TFormResizeChain;
 class TRowStore;
 class TColumnMap;
 struct TEditState;
@@ -127,6 +136,77 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones, p
     // Copies only the cell texts of another string grid (hidden rows and
     // columns included, hidden state too).
     virtual void AssignCells(const TPersistent* Source);
+
+    // The settings objects the grid owns from construction to destruction
+    // (QuillGridSettings.cpp). Setters copy the given object.
+    TControlLook& ControlLook() noexcept { return *FControlLook; }
+    TPrintSettings& PrintSettings() noexcept { return *FPrintSettings; }
+    TBalloonSettings& Balloon() noexcept { return *FBalloon; }
+    TBands& Bands() noexcept { return *FBands; }
+    TBackGround& BackGround() noexcept { return *FBackGround; }
+    TFloatingFooter& FloatingFooter() noexcept { return *FFloatingFooter; }
+    TSearchFooter& SearchFooter() noexcept { return *FSearchFooter; }
+    TDragDropSettings& DragDropSettings() noexcept { return *FDragDropSettings; }
+    TSyncGrid& SyncGrid() noexcept { return *FSyncGrid; }
+    TGridProgressAppearance& ProgressAppearance() noexcept { return *FProgressAppearance; }
+    TShowModified& ShowModified() noexcept { return *FShowModified; }
+    TFilterDropDown& FilterDropDown() noexcept { return *FFilterDropDown; }
+    TSizeWhileTyping& SizeWhileTyping() noexcept { return *FSizeWhileTyping; }
+    TQuillHintInfo& OfficeHint() noexcept { return *FOfficeHint; }
+    THTMLPictureCache& ImageCache() noexcept { return *FImageCache; }
+    // The font of fixed cells and of the cell with the focus; a change repaints.
+    TFont& FixedFont() noexcept { return *FFixedFont; }
+    void SetFixedFont(const TFont* Value);
+    TFont& ActiveCellFont() noexcept { return *FActiveCellFont; }
+    void SetActiveCellFont(const TFont* Value);
+    // The picture shown in column 0 of the current row; empty draws none.
+    TBitmap& RowIndicator() noexcept { return *FRowIndicator; }
+    void SetRowIndicator(const TBitmap* Value);
+    TStringList& LookupItems() noexcept { return *FLookupItems; }
+    // Null is ignored.
+    void SetLookupItems(const TStrings* Value);
+    // Resizing with the form that owns the grid: the grid grows and shrinks
+    // by the form's change of size.
+    bool SizeWithForm() const noexcept { return FSizeWithForm; }
+    void SetSizeWithForm(bool Value) noexcept { FSizeWithForm = Value; }
+
+private:
+    void BuildOwnedSettings();
+    void ApplyFloatingFooterLayout();
+    // Copies the settings objects Assign takes from another grid.
+    void AssignOwnedSettings(TQuillStringGrid& Source);
+    // The owning form's resize, passed on by the form's chain of grids.
+    void FormResized(TCustomForm& Form);
+    void JoinFormResize();
+    void LeaveFormResize();
+    std::unique_ptr<TControlLook> FControlLook;
+    std::unique_ptr<TPrintSettings> FPrintSettings;
+    std::unique_ptr<TBalloonSettings> FBalloon;
+    std::unique_ptr<TBands> FBands;
+    std::unique_ptr<TBackGround> FBackGround;
+    std::unique_ptr<TFloatingFooter> FFloatingFooter;
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    std::unique_ptr<TDragDropSettings> FDragDropSettings;
+    std::unique_ptr<TSyncGrid> FSyncGrid;
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
+    std::unique_ptr<TShowModified> FShowModified;
+    std::unique_ptr<TFilterDropDown> FFilterDropDown;
+    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+    std::unique_ptr<TQuillHintInfo> FOfficeHint;
+    std::unique_ptr<THTMLPictureCache> FImageCache;
+    std::unique_ptr<TFont> FFixedFont;
+    std::unique_ptr<TFont> FActiveCellFont;
+    std::unique_ptr<TBitmap> FRowIndicator;
+    std::unique_ptr<TStringList> FLookupItems;
+    // The form whose resizes reach the grid, and the chain of its grids; null when none.
+    TCustomForm* FResizeForm = nullptr;
+    std::shared_ptr<grid::TFormResizeChain> FResizeChain;
+    bool FDropTargetRegistered = false;
+    int FFormWidth = 0;
+    int FFormHeight = 0;
+    bool FSizeWithForm = false;
+
+public:
 
     // Cells by real column and display row; anything may be read, writing
     // repaints the cell. Object slots hold the cells' property objects.

@@ -107,7 +107,7 @@ bool TQuillStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos)
     }
     if (!FMouseActions->PreciseCheckBoxCheck()) return true;
     const TRect r = TBaseGrid::CellRect(DisplColIndex(ACol), ARow);
-    const int S = grid::CheckBoxSize;
+    const int S = FControlLook->CheckSize();
     int top = r.Top + 2;
     if (graphic->CellVAlign() == vaBottom) top = r.Bottom - S - 2;
     else if (graphic->CellVAlign() == vaCenter) top = r.Top + (r.Height() - S) / 2;

@@ -111,7 +111,7 @@ TPoint TQuillStringGrid::GetCellGraphicSize(int ACol, int ARow)
         w = h = 20;
         break;
     case ctRadioButton:
-        w = h = grid::RadioButtonSize;
+        w = h = FControlLook->RadioSize();
         break;
     case ctRadio: {
         const TPoint size = RadioGroupSize(*Canvas(), *g, 16);
@@ -126,7 +126,7 @@ TPoint TQuillStringGrid::GetCellGraphicSize(int ACol, int ARow)
         break;
     default:
         // Image lists are not kept by this grid: their kinds take no room.
-        if (IsCheckKind(g->CellType())) w = h = grid::CheckBoxSize;
+        if (IsCheckKind(g->CellType())) w = h = FControlLook->CheckSize();
         break;
     }
     if (g->CellVAlign() == vaFull || (g->CellHAlign() == haFull && !fixed)) {
@@ -161,7 +161,7 @@ TPoint TQuillStringGrid::GetCellGraphicExtent(int ACol, int ARow, int CellWidth,
         return {r.Width(), r.Height()};
     }
     case ctRadioButton:
-        return {grid::RadioButtonSize, grid::RadioButtonSize};
+        return {FControlLook->RadioSize(), FControlLook->RadioSize()};
     case ctProgressPie:
     case ctNode:
         return {20, 20};
@@ -175,7 +175,7 @@ TPoint TQuillStringGrid::GetCellGraphicExtent(int ACol, int ARow, int CellWidth,
         return {side, side};
     }
     default:
-        if (IsCheckKind(g->CellType())) return {grid::CheckBoxSize, grid::CheckBoxSize};
+        if (IsCheckKind(g->CellType())) return {FControlLook->CheckSize(), FControlLook->CheckSize()};
         return {0, 0};
     }
 }

@@ -48,15 +48,16 @@ void TQuillStringGrid::StretchGridColumn(int Col) { StretchColumn(Col); }
 
 bool TQuillStringGrid::GridDesigning() const { return ComponentState().Contains(csDesigning); }
 
-// The grid has no drop target of its own yet: drag and drop arrives as its
-// own collaborator, which takes these three over. Until then nothing is
-// registered, so a request to register or revoke has nothing to act on.
-bool TQuillStringGrid::GridDropTargetRegistered() const { return false; }
+// Registration is the grid's own record: drops reach the grid's window only
+// while it is registered.
+bool TQuillStringGrid::GridDropTargetRegistered() const { return FDropTargetRegistered; }
 
-void TQuillStringGrid::RegisterGridDropTarget() {}
+void TQuillStringGrid::RegisterGridDropTarget() { FDropTargetRegistered = true; }
 
-void TQuillStringGrid::RevokeGridDropTarget() {}
+void TQuillStringGrid::RevokeGridDropTarget() { FDropTargetRegistered = false; }
 
+// Rich text in drag and drop is a process-wide switch of the drop formats,
+// which have no rich-text reader yet.
 void TQuillStringGrid::SetGridOleRTFSupport(bool) {}
 
 TSortIndexList& TQuillStringGrid::GridSortIndexes() { return *FSortIndexes; }

@@ -54,7 +54,11 @@ void TQuillStringGrid::SetFixedCols(int Value)
     FFixedColsMin = Value;
 }
 
-void TQuillStringGrid::SetDefaultRowHeight(int Value) { TCustomGrid::SetDefaultRowHeight(Value); }
+void TQuillStringGrid::SetDefaultRowHeight(int Value)
+{
+    TCustomGrid::SetDefaultRowHeight(Value);
+    if (FFloatingFooter) FFloatingFooter->SetHeight(DefaultRowHeight());
+}
 
 void TQuillStringGrid::SetFixedRowHeight(int Value)
 {

@@ -55,7 +55,8 @@ void TQuillStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, con
     TRect rect = ARect;
     const TCellGraphic* graphic = GetCellGraphic(realCol, ARow);
     if (graphic && graphic->CellType() != ctRotated) {
-        grid::TGraphicCell cell{rect, GetCellEx(realCol, ARow), FCheckTrue};
+        grid::TGraphicCell cell{rect, GetCellEx(realCol, ARow), FCheckTrue, FControlLook->CheckSize(),
+                                FControlLook->RadioSize()};
         if (fixed) cell.Rect.Top += 1;
         rect = grid::PaintCellGraphic(ACanvas, *graphic, cell);
         // Restore the cell's font and brush that the graphic's drawing used.

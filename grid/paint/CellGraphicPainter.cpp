@@ -15,8 +15,6 @@ namespace grid {
 
 namespace {
 
-constexpr int CheckSize = CheckBoxSize;
-constexpr int RadioSize = RadioButtonSize;
 constexpr int Margin = 2;
 constexpr TColor MarkColor = clBlack;
 
@@ -92,33 +90,33 @@ TRect PaintCellGraphic(TCanvas& Canvas, const TCellGraphic& Graphic, const TGrap
         break;
     case ctCheckBox:
     case ctRowCheckBox:
-        used = Place(g, cell, CheckSize, CheckSize);
+        used = Place(g, cell, Cell.CheckSize, Cell.CheckSize);
         CheckBox(c, used, g.CellBoolean() ? cbChecked : cbUnchecked);
         break;
     case ctDataCheckBox:
     case ctVirtCheckBox:
-        used = Place(g, cell, CheckSize, CheckSize);
+        used = Place(g, cell, Cell.CheckSize, Cell.CheckSize);
         // The text is the box's state, not a caption.
         CheckBox(c, used, Cell.Text == Cell.CheckTrue ? cbChecked : cbUnchecked);
         return {};
     case ctTriStateCheckBox:
-        used = Place(g, cell, CheckSize, CheckSize);
+        used = Place(g, cell, Cell.CheckSize, Cell.CheckSize);
         CheckBox(c, used, g.CellCheckBoxState());
         break;
     case ctRadioButton:
-        used = Place(g, cell, RadioSize, RadioSize);
+        used = Place(g, cell, Cell.RadioSize, Cell.RadioSize);
         RadioCircle(c, used, g.CellBoolean());
         break;
     case ctRadio:
         if (const auto* options = dynamic_cast<const TStrings*>(g.CellBitmap())) {
             int x = cell.Left + Margin, y = cell.Top + Margin;
             for (int i = 0; i < options->Count(); ++i) {
-                const TRect circle{x, y + 2, x + RadioSize, y + 2 + RadioSize};
+                const TRect circle{x, y + 2, x + Cell.RadioSize, y + 2 + Cell.RadioSize};
                 RadioCircle(c, circle, i == g.CellIndex());
                 c.Brush()->SetStyle(bsClear);
-                c.TextOut(x + RadioSize + 2, y, options->Strings(i));
+                c.TextOut(x + Cell.RadioSize + 2, y, options->Strings(i));
                 c.Brush()->SetStyle(bsSolid);
-                if (g.CellBoolean()) x += RadioSize + 6 + c.TextWidth(options->Strings(i));
+                if (g.CellBoolean()) x += Cell.RadioSize + 6 + c.TextWidth(options->Strings(i));
                 else y += 16;
             }
         }

@@ -20,6 +20,9 @@ struct TGraphicCell {
     std::string Text;
     // The text that checks a data check box.
     std::string CheckTrue;
+    // The sides check boxes and radio buttons are drawn at.
+    int CheckSize = CheckBoxSize;
+    int RadioSize = RadioButtonSize;
 };
 
 // Draws Graphic into Cell.Rect and returns the part of the rectangle left
