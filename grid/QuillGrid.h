@@ -46,6 +46,7 @@ class TFocusHelper;
 class TNavigation;
 class TQuillInplaceEdit;
 class TPopupMenu;
+class TCustomListBox;
 class THintWindow;
 class TTimer;
 class TStringList;
@@ -64,6 +65,11 @@ struct TEditStateDeleter {
     void operator()(TEditState* State) const noexcept;
 };
 class TSpecialEditors;
+struct TFormsState;
+class TFilterDropDownPopup;
+struct TFormsStateDeleter {
+    void operator()(TFormsState* State) const noexcept;
+};
 }
 
 // The string grid's own errors; their messages are fixed texts.
@@ -1003,6 +1009,8 @@ public:
     virtual void FilterListSelect(TObject* Sender, int ItemIndex);
     // The check-list drop-down: the entries whose boxes are ticked.
     virtual void FilterCheckListSelect(const std::vector<int>& CheckedItems);
+    // Filters the column (real index) on rows matching any of the conditions.
+    void FilterOnConditions(int ACol, const std::vector<std::string>& Conditions);
     virtual void DoFilterDone();
     TCustomFilterEvent OnCustomFilter;
     TGridProgressEvent OnFilterProgress;
@@ -1534,6 +1542,34 @@ private:
     // The sort column and sort indexes follow a moved column (real indexes).
     void KeepColumnSettingsAfterMove(int FromIndex, int ToIndex);
     std::unique_ptr<grid::TEditState, grid::TEditStateDeleter> FEditState;
+
+    // Header filter drop-downs, fixed-cell editors and form controls in
+    // cells (grid/interact).
+public:
+    TFilterDropDown& FilterDropDown();
+    // Whether the header cell (display column) shows a filter button: a
+    // cell of FilterDropDownRow whose column has filter entries.
+    bool HasFilterButton(int ACol, int ARow);
+    // Opens the list of the column's filter entries under its header cell
+    // (display column); choosing an entry filters, with FilterDropDownCheck
+    // ticking entries does. The open list closes first.
+    void ShowFilterDropDown(int ACol, int ARow);
+    void HideFilterDropDown();
+    // The open filter list, null when none.
+    TCustomListBox* FilterDropDownList();
+
+protected:
+    void DrawFilterButton(TCanvas& ACanvas, int ACol, const TRect& ARect);
+
+private:
+    friend class grid::TFilterDropDownPopup;
+    grid::TFormsState& Forms();
+    // A press elsewhere closed the filter list.
+    void DismissFilterDropDown();
+    // A left release on a filter button opens its list; True when the
+    // release lay on a filter button (it then sorts nothing).
+    bool FilterButtonRelease(int X, int Y);
+    std::unique_ptr<grid::TFormsState, grid::TFormsStateDeleter> FFormsState;
 
 private:
     // Files (grid/files).

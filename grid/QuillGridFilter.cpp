@@ -307,15 +307,23 @@ void TQuillStringGrid::FilterCheckListSelect(const std::vector<int>& CheckedItem
     const int col = FFilterCol;
     if (col < 0 || col >= AllColCount()) return;
     DoGetColumnFilter(col);
-    if (FAutoFilterUpdate) SetFilterActive(false);
-    FFilter->Clear();
-    bool firstCondition = true;
+    std::vector<std::string> conditions;
     for (int item : CheckedItems) {
         if (item < 0 || item >= FFilterList->Count()) continue;
         std::string name;
-        const std::string condition = FilterEntryCondition(item, name);
+        conditions.push_back(FilterEntryCondition(item, name));
+    }
+    FilterOnConditions(col, conditions);
+}
+
+void TQuillStringGrid::FilterOnConditions(int ACol, const std::vector<std::string>& Conditions)
+{
+    if (FAutoFilterUpdate) SetFilterActive(false);
+    FFilter->Clear();
+    bool firstCondition = true;
+    for (const std::string& condition : Conditions) {
         TFilterData& data = *FFilter->Add();
-        data.SetColumn(col);
+        data.SetColumn(ACol);
         data.SetCondition(condition);
         data.SetOperation(firstCondition ? foNONE : foOR);
         firstCondition = false;

@@ -6,6 +6,7 @@ target_sources(vistra_grid PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GridEditCommit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridEditOpen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridEnterTab.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridFilterDropDown.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridKeys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridMouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSelectCheck.cpp
@@ -18,4 +19,5 @@ vistra_tests(grid_interact_tests HEADLESS
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridNavigationTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridEditorKindsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridMouseTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridFilterDropDownTest.cpp
   DEPENDS vistra_grid vistra_backend)

@@ -63,7 +63,11 @@ void TQuillStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, con
         GetVisualProperties(ACol, ARow, AState, false, false, true, *ACanvas.Brush(), colorTo, mirror, mirrorTo,
                             *ACanvas.Font(), ha, va, ww, gd);
     }
+    // The text keeps clear of a header's filter button.
+    const bool filterButton = fixed && HasFilterButton(ACol, ARow);
+    if (filterButton) rect.Right -= 18;
     if (rect.Right > rect.Left) DrawCellText(ACanvas, ACol, ARow, rect, AState, ha, va, ww, graphic);
+    if (filterButton) DrawFilterButton(ACanvas, realCol, ARect);
     if (fixed && !FFlat) DrawFixedCellEdges(ACanvas, ARect);
 
     if (ARow == 0 && FShowColNrs && DesignMode()) DrawColumnNumber(ACanvas, ACol, ARect);

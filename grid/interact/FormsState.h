@@ -1,0 +1,23 @@
+// What the string grid keeps for its header filter lists, the editor over
+// a fixed cell and the form controls in HTML cells.
+#pragma once
+
+#include "grid/model/AppearanceSettings.h"
+
+namespace grid {
+
+class TFilterDropDownPopup;
+
+struct TFormsState {
+    TFormsState();
+    ~TFormsState();
+
+    TFilterDropDown FilterDropDown;
+    // The open filter list; it frees itself once closed.
+    TFilterDropDownPopup* FilterPopup = nullptr;
+    // A press on the open list's own header button closed it: the release
+    // that follows must not open it again.
+    int ClosedByButtonCol = -1;
+};
+
+} // namespace grid
