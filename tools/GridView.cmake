@@ -21,3 +21,8 @@ set_tests_properties(gridview_edit_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SER
 add_test(NAME gridview_mouse_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gridview/tests/GridViewMouseXInput.sh
   $<TARGET_FILE:gridview> ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(gridview_mouse_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)
+
+# Header filter buttons by the real X pointer: the list drops and a chosen value filters.
+add_test(NAME gridview_filter_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gridview/tests/GridViewFilterXInput.sh
+  $<TARGET_FILE:gridview> ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(gridview_filter_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)

@@ -15,7 +15,7 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: gridview [FILE] [--demo] [--look NAME] [--style NAME] [--screenshot OUT.png]\n");
+    std::fprintf(stderr, "usage: gridview [FILE] [--demo] [--look NAME] [--style NAME] [--screenshot OUT.png] [--filter]\n");
     return 2;
 }
 
@@ -37,12 +37,14 @@ int main(int argc, char** argv)
 {
     std::string file, screenshot, lookName, styleName;
     bool demo = false;
+    bool filter = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--look" && i + 1 < argc) lookName = argv[++i];
         else if (arg == "--style" && i + 1 < argc) styleName = argv[++i];
         else if (arg == "--screenshot" && i + 1 < argc) screenshot = argv[++i];
         else if (arg == "--demo") demo = true;
+        else if (arg == "--filter") filter = true;
         else if (file.empty() && !arg.starts_with("--")) file = arg;
         else return Usage();
     }
@@ -100,6 +102,8 @@ int main(int argc, char** argv)
             }
         };
     }
+    // Every header gets a filter button that lists its column's values.
+    grid->SetFilterDropDownAuto(filter);
     grid->SetLook(*look);
     if (style) grid->SetComponentStyle(*style);
     form->Show();
