@@ -959,7 +959,22 @@ public:
     void CopyToClipBoard();
     void CutToClipboard();
     void PasteFromClipboard();
+    // Stores one pasted value: a check-box cell takes its state (Text equal to
+    // CheckTrue), any other cell the text; the change goes to the undo object.
     virtual void PasteCellText(int ACol, int ARow, const std::string& Text);
+    // With Navigation().AllowRTFClipboard a copy adds the top-left cell's rich
+    // text as "Rich Text Format" (8-bit text), and a paste takes it into one
+    // cell; with AllowFmtClipboard a copy adds every cell with its properties
+    // and graphics as GridCellsClipboardFormatName, and a paste prefers it,
+    // placing the block at the paste cell whatever grid it came from.
+    virtual bool UseFormattedClipboard();
+    virtual void BeforePasteCells() {}
+    virtual void AfterPasteCells() {}
+    // Told of every pasted block: Origin is the top-left cell of this grid's
+    // last copy when the block came from it, else (-1, -1).
+    virtual void PastedCells(TPoint Origin, TRect Target, TClipOperation LastOp);
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
     // Column layout: "N#widths#order#visibility" (widths by real column), and
     // "Col"/"Pos" keys in the store ColumnSize() names. A malformed string
     // raises EConvertError before anything changes; loading never writes the store.
@@ -1579,10 +1594,24 @@ private:
     void SaveHTMLFile(const std::string& FileName, bool Unicode, std::string Earlier);
     void CopyRectToClipboard(const TGridRect& R);
     void CutRect(const TGridRect& R);
-    // Pastes the clipboard text at a cell; the number of cells and the block's size.
+    // Pastes the clipboard at a cell (the grid's cells, rich text or text);
+    // the number of cells and the block's size.
+    int PasteAt(int ACol, int ARow, int& BlockCols, int& BlockRows);
     int PasteTextAt(int ACol, int ARow, int& BlockCols, int& BlockRows);
+    int PasteCellsAt(int ACol, int ARow, const std::string& Bytes, int& BlockCols, int& BlockRows);
+    // Stores a pasted value through the paste events when the cell may be written.
+    bool PasteThroughEvents(int ACol, int ARow, std::string Value, bool Events = true);
     bool ClipboardMayWrite(int ACol, int ARow);
+    void FillWithTopLeft(const TGridRect& R);
     void SmartFill(const TGridRect& R, int Pasted);
+    // Loads a cell stream; AsBlock places its cells from the first one on at
+    // Point and never resizes or clears the grid, as pastes and drops do.
+    void LoadCellStream(const TPoint& Point, TStream& Stream, bool AsBlock);
+    // The top-left cell of the last copy, the last operation, and what tells
+    // this grid's cells on the clipboard from others'.
+    TPoint FClipboardOrigin{-1, -1};
+    TClipOperation FLastClipOp = coCopy;
+    std::size_t FCellsCopyHash = 0;
     // The INI file or registry view ColumnSize() names; null when Key or Section is empty.
     std::unique_ptr<TCustomIniFile> OpenColumnStore();
     void ApplyColumnOrder(const std::vector<int>& Order);

@@ -59,4 +59,7 @@ struct TBinRecord {
 // format", any other fault the cursor's error naming the offset.
 TBinRecord ReadBinRecord(rtl::TByteCursor& Cursor);
 
+// The block size a cell stream's header gives, checked as loading checks it.
+void ReadCellStreamSize(std::string_view Bytes, int& Cols, int& Rows);
+
 } // namespace grid::files

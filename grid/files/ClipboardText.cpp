@@ -2,6 +2,7 @@
 #include "grid/files/ClipboardText.h"
 
 #include "grid/base/QuillUtilCsv.h"
+#include "platform/rtl/Strings.h"
 
 namespace grid::files {
 
@@ -74,6 +75,14 @@ std::vector<std::vector<std::string>> ParseClipboardText(std::string_view Text)
     }
     if (!row.empty()) rows.push_back(std::move(row));
     return rows;
+}
+
+std::string ClipboardRichText(std::string_view Bytes)
+{
+    const std::string_view text = Bytes.substr(0, Bytes.find('\0'));
+    // Valid UTF-8 is exactly what comes back unchanged through UTF-16.
+    std::string utf8 = rtl::Utf16ToUtf8(rtl::Utf8ToUtf16(text));
+    return utf8 == text ? utf8 : rtl::Latin1ToUtf8(text);
 }
 
 } // namespace grid::files

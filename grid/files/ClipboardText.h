@@ -17,4 +17,9 @@ void AppendClipboardField(std::string& Out, std::string_view Text);
 // the last row rather than starting an empty one.
 std::vector<std::vector<std::string>> ParseClipboardText(std::string_view Text);
 
+// The text of rich-text clipboard data: 8-bit text up to its first zero byte
+// or its end; bytes that are no UTF-8 are read as Latin-1, rich text's
+// usual code page.
+std::string ClipboardRichText(std::string_view Bytes);
+
 } // namespace grid::files

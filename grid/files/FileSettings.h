@@ -13,6 +13,13 @@ enum TImportState { isImportStart, isImportNextRow, isImportDone };
 using TFileProgressEvent = std::function<void(TObject* Sender, int Progression)>;
 using TCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 
+// The last clipboard operation of a grid, told to the grid with every pasted block.
+enum TClipOperation { coCut, coCopy };
+// Before a pasted value is stored: Allow false keeps the cell as it is; Value may be changed.
+using TClipboardBeforePasteCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, bool& Allow, std::string& Value)>;
+using TClipboardAfterPasteCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+
 namespace grid {
 
 struct TFileSettings {

@@ -321,6 +321,21 @@ bool ReadCellProperties(const TRecordValues& V, TCellProperties& P)
     return V.Bool("HasGraphic");
 }
 
+// Every cell of a stream has a record of at least this many bytes.
+constexpr std::int64_t kLeastCellRecord = 32;
+
+// The header's properties, and a size no grid of a stream can have: more
+// cells than the stream's bytes can hold records for would only make the
+// grid grow for nothing.
+void CheckHeader(const TRecordValues& H, std::size_t StreamSize)
+{
+    H.RequireKnown({"ColCount", "RowCount", "ColWidths", "RowHeights", "FullGrid", "ID"});
+    const std::int64_t cols = H.Int("ColCount"), rows = H.Int("RowCount");
+    if (cols <= 0 || rows <= 0 || cols > kMostStreamCols || rows > kMostStreamRows ||
+        cols * rows > static_cast<std::int64_t>(StreamSize) / kLeastCellRecord)
+        H.Fail("grid size out of range");
+}
+
 // The comma-joined sizes of a header, applied from First on within Count.
 void ApplySizes(const TRecordValues& V, std::string_view Name, int First, int Count, auto SetSize)
 {
@@ -398,18 +413,34 @@ void TQuillStringGrid::SaveToBinFile(const std::string& FileName)
     grid::files::SaveFileBytes(FileName, stream.DataString());
 }
 
+void grid::files::ReadCellStreamSize(std::string_view Bytes, int& Cols, int& Rows)
+{
+    rtl::TByteCursor cursor({reinterpret_cast<const std::uint8_t*>(Bytes.data()), Bytes.size()}, {"Cell stream", "", 0});
+    std::size_t offset = 0;
+    const TBinRecord header = ReadRecordOf(cursor, "TGridPropIO", offset);
+    const TRecordValues h(header, cursor, offset);
+    CheckHeader(h, Bytes.size());
+    Cols = static_cast<int>(h.Int("ColCount"));
+    Rows = static_cast<int>(h.Int("RowCount"));
+}
+
 void TQuillStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream& Stream)
+{
+    LoadCellStream(Point, Stream, false);
+}
+
+void TQuillStringGrid::LoadCellStream(const TPoint& Point, TStream& Stream, bool AsBlock)
 {
     const std::string bytes = grid::files::ReadStreamBytes(Stream);
     rtl::TByteCursor cursor({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, {"Cell stream", "", 0});
     std::size_t offset = 0;
     const TBinRecord header = ReadRecordOf(cursor, "TGridPropIO", offset);
     const TRecordValues h(header, cursor, offset);
-    h.RequireKnown({"ColCount", "RowCount", "ColWidths", "RowHeights", "FullGrid", "ID"});
-    const bool fullGrid = h.Bool("FullGrid");
+    CheckHeader(h, bytes.size());
+    const bool fullGrid = h.Bool("FullGrid") && !AsBlock;
     if (fullGrid) {
         const std::int64_t cols = h.Int("ColCount") + SaveStartCol(), rows = h.Int("RowCount") + SaveStartRow();
-        if (cols <= 0 || rows <= 0 || cols > kMostStreamCols || rows > kMostStreamRows) h.Fail("grid size out of range");
+        if (cols > kMostStreamCols || rows > kMostStreamRows) h.Fail("grid size out of range");
         Clear();
         SetRowCount(static_cast<int>(rows));
         SetColCount(static_cast<int>(cols));
