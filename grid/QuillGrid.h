@@ -1561,7 +1561,6 @@ private:
     // Header filter drop-downs, fixed-cell editors and form controls in
     // cells (grid/interact).
 public:
-    TFilterDropDown& FilterDropDown();
     // Whether the header cell (display column) shows a filter button: a
     // cell of FilterDropDownRow whose column has filter entries.
     bool HasFilterButton(int ACol, int ARow);

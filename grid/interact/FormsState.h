@@ -2,8 +2,6 @@
 // a fixed cell and the form controls in HTML cells.
 #pragma once
 
-#include "grid/model/AppearanceSettings.h"
-
 namespace grid {
 
 class TFilterDropDownPopup;
@@ -12,7 +10,6 @@ struct TFormsState {
     TFormsState();
     ~TFormsState();
 
-    TFilterDropDown FilterDropDown;
     // The open filter list; it frees itself once closed.
     TFilterDropDownPopup* FilterPopup = nullptr;
     // A press on the open list's own header button closed it: the release

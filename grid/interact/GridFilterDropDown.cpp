@@ -141,14 +141,9 @@ private:
 
 grid::TFormsState& TQuillStringGrid::Forms()
 {
-    if (!FFormsState) {
-        FFormsState.reset(new grid::TFormsState());
-        FFormsState->FilterDropDown.OnChange = [this](TObject*) { Invalidate(); };
-    }
+    if (!FFormsState) FFormsState.reset(new grid::TFormsState());
     return *FFormsState;
 }
-
-TFilterDropDown& TQuillStringGrid::FilterDropDown() { return Forms().FilterDropDown; }
 
 bool TQuillStringGrid::HasFilterButton(int ACol, int ARow)
 {
@@ -189,7 +184,7 @@ void TQuillStringGrid::ShowFilterDropDown(int ACol, int ARow)
     const int realCol = RealColIndex(ACol);
     if (!DoGetColumnFilter(realCol)) return;
     grid::TFormsState& s = Forms();
-    TFilterDropDown& look = s.FilterDropDown;
+    TFilterDropDown& look = FilterDropDown();
     auto* popup = new grid::TFilterDropDownPopup(*this, FFilterDropDownCheck);
     popup->Column = realCol;
     TListBox& list = *popup->List;
