@@ -37,7 +37,7 @@ void ReadEverything(TCells& cells, TWorkbookGlobals& globals)
     TCellList& list = cells.CellList();
     for (int row = 0; row < list.Count(); ++row)
         for (int i = 0; i < list.CellRow(row)->Count(); ++i)
-            (void)list.GetValue(row, list.CellRow(row)->Items(i)->Column());
+            (void)list.GetValue(row, list.CellRow(row)->Column(i));
     for (int i = 0; i < globals.XF().Count(); ++i) {
         const TVyxFormat format = globals.XF().GetItems(i)->VyxFormat(globals.Fonts(), globals.Formats());
         TXFRecord::CreateFromFormat(format, globals.Fonts(), globals.Formats());

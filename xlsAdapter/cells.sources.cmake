@@ -5,6 +5,7 @@ list(APPEND XLS_SOURCES
   qorUXlsXFNumberFormats.cpp
   qorUXlsPalette.cpp
   qorUXlsCellRecords.cpp
+  qorUXlsCellRow.cpp
   qorUXlsRowColList.cpp
   qorUXlsCellList.cpp
   qorUXlsCells.cpp)

@@ -122,10 +122,9 @@ void TWorkSheet::RecalcRowHeights(int Row1, int Row2, bool Forced, bool KeepAuto
         const int rowFormat = GetRowFormat(row);
         int height = measure.CellHeight({}, rowFormat < 0 ? 15 : rowFormat, 0);
         if (const TCellRecordList* list = cells.CellRow(row))
-            for (int i = 0; i < list->Count(); ++i) {
-                const TCellRecord* cell = list->Items(i);
-                height = std::max(height, measure.CellHeight(cell->GetValue(), cell->XF(), GetColWidth(cell->Column())));
-            }
+            for (int i = 0; i < list->Count(); ++i)
+                height = std::max(height,
+                                  measure.CellHeight(list->GetValue(i), list->XF(i), GetColWidth(list->Column(i))));
         record.SetHeight(static_cast<std::uint16_t>(std::min(MaxRowHeight, Adjusted(height, Adjustment))));
         if (!KeepAutoFit)
             record.ManualHeight();
@@ -144,15 +143,14 @@ void TWorkSheet::RecalcColWidths(int Col1, int Col2, bool IgnoreStrings, double 
     for (int row = 0; row < cells.Count(); ++row) {
         const TCellRecordList* list = cells.CellRow(row);
         for (int i = 0; list && i < list->Count(); ++i) {
-            const TCellRecord* cell = list->Items(i);
-            const int col = cell->Column();
+            const int col = list->Column(i);
             if (col < first || col > last)
                 continue;
-            const Variant value = cell->GetValue();
+            const Variant value = list->GetValue(i);
             if (IgnoreStrings && value.VarType() == varString)
                 continue;
             int& width = widths[static_cast<std::size_t>(col - first)];
-            width = std::max(width, measure.CellWidth(value, cell->XF()));
+            width = std::max(width, measure.CellWidth(value, list->XF(i)));
         }
     }
     // Columns without anything to show keep their width.

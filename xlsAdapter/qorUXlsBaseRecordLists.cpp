@@ -1,5 +1,4 @@
-// Record lists: running sizes, column search, joined cell runs and ROW
-// records by row number.
+// Record lists: running sizes, column search and ROW records by row number.
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
 
 #include "xlsAdapter/qorUOle2Impl.h"
@@ -150,77 +149,6 @@ std::int64_t TBaseRowColRecordList::TotalRangeSize(const TXlsCellRange& CellRang
             size += record->FixTotalSize(NeedsRecalc);
     }
     return size;
-}
-
-namespace {
-constexpr TXlsCellRange WholeSheet{0, 0, 255, 65535};
-}
-
-void TCellRecordList::SaveToStream(TOle2File& DataStream)
-{
-    SaveRangeToStream(DataStream, WholeSheet);
-}
-
-std::int64_t TCellRecordList::GetTotalSize() const
-{
-    return FixTotalSize(false);
-}
-
-std::int64_t TCellRecordList::FixTotalSize(bool NeedsRecalc) const
-{
-    return WriteRange(nullptr, WholeSheet, NeedsRecalc);
-}
-
-void TCellRecordList::SaveRangeToStream(TOle2File& DataStream, const TXlsCellRange& CellRange)
-{
-    WriteRange(&DataStream, CellRange, false);
-}
-
-std::int64_t TCellRecordList::TotalRangeSize(const TXlsCellRange& CellRange, bool NeedsRecalc)
-{
-    return WriteRange(nullptr, CellRange, NeedsRecalc);
-}
-
-std::int64_t TCellRecordList::WriteRange(TOle2File* DataStream, const TXlsCellRange& CellRange, bool NeedsRecalc) const
-{
-    // All cells of the list share one row.
-    if (Count() == 0 || !Items(0) || !InRange(Items(0)->Row(), CellRange.Top, CellRange.Bottom))
-        return 0;
-    const auto next = [this](int i) { return i + 1 < Count() ? Items(i + 1) : nullptr; };
-    std::int64_t total = 0;
-    int i = 0;
-    while (i < Count()) {
-        TCellRecord* cell = Items(i);
-        if (!cell || !InRange(cell->Column(), CellRange.Left, CellRange.Right)) {
-            ++i;
-            continue;
-        }
-        if (!cell->CanJoinNext(next(i), CellRange.Right)) {
-            if (DataStream)
-                cell->SaveToStream(*DataStream);
-            total += cell->FixTotalSize(NeedsRecalc);
-            ++i;
-            continue;
-        }
-        // A run: the first cell, every following cell that joins its next,
-        // and the cell that ends the run.
-        int last = i + 1;
-        std::int64_t runSize = cell->TotalSizeFirst();
-        while (Items(last)->CanJoinNext(next(last), CellRange.Right)) {
-            runSize += Items(last)->TotalSizeMid();
-            ++last;
-        }
-        runSize += Items(last)->TotalSizeLast();
-        total += runSize;
-        if (DataStream) {
-            cell->SaveFirstMul(*DataStream, static_cast<std::uint16_t>(runSize));
-            for (int k = i + 1; k < last; ++k)
-                Items(k)->SaveMidMul(*DataStream);
-            Items(last)->SaveLastMul(*DataStream);
-        }
-        i = last + 1;
-    }
-    return total;
 }
 
 void TRowRecordList::AddRecord(std::unique_ptr<TRowRecord> aRecord)

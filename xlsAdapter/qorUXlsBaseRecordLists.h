@@ -54,23 +54,6 @@ public:
     virtual std::int64_t TotalRangeSize(const TXlsCellRange& CellRange, bool NeedsRecalc);
 };
 
-// The cells of one row, sorted by column. Its size is measured by walking,
-// because runs of joinable cells are written as one record.
-class TCellRecordList : public TBaseRowColRecordList {
-public:
-    TCellRecord* Items(int Index) const { return static_cast<TCellRecord*>(TBaseRecordList::Items(Index)); }
-    int Add(std::unique_ptr<TCellRecord> Record) { return TBaseRowColRecordList::Add(std::move(Record)); }
-
-    void SaveToStream(TOle2File& DataStream) override;
-    std::int64_t GetTotalSize() const override;
-    std::int64_t FixTotalSize(bool NeedsRecalc) const;
-    void SaveRangeToStream(TOle2File& DataStream, const TXlsCellRange& CellRange) override;
-    std::int64_t TotalRangeSize(const TXlsCellRange& CellRange, bool NeedsRecalc) override;
-
-private:
-    std::int64_t WriteRange(TOle2File* DataStream, const TXlsCellRange& CellRange, bool NeedsRecalc) const;
-};
-
 // ROW records indexed by row number; rows without one hold an empty item.
 class TRowRecordList : public TBaseRowColRecordList {
 public:

@@ -146,24 +146,6 @@ TCellRecord::TCellRecord(std::uint16_t aId, int aDataSize, std::uint16_t aRow, s
     SetXF(aXF);
 }
 
-bool TCellRecord::CanJoinNext(const TCellRecord*, int) const
-{
-    return false;
-}
-
-void TCellRecord::SaveFirstMul(TOle2File& Workbook, std::uint16_t)
-{
-    SaveToStream(Workbook);
-}
-
-void TCellRecord::SaveMidMul(TOle2File&)
-{
-}
-
-void TCellRecord::SaveLastMul(TOle2File&)
-{
-}
-
 TRowRecord::TRowRecord(std::uint16_t aId, ByteArray aData) : TBaseRowColRecord(aId, std::move(aData))
 {
     RequireSize(16);

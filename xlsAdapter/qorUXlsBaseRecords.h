@@ -169,16 +169,6 @@ public:
     // The cell's value; cells without one are empty and ignore writes.
     virtual Variant GetValue() const { return {}; }
     virtual void SetValue(const Variant&) {}
-
-    // Cells that can be joined with the next into one multiple-cell record
-    // override these; the base writes every cell on its own.
-    virtual bool CanJoinNext(const TCellRecord* NextRecord, int MaxCol) const;
-    virtual void SaveFirstMul(TOle2File& Workbook, std::uint16_t JoinedRecordSize);
-    virtual void SaveMidMul(TOle2File& Workbook);
-    virtual void SaveLastMul(TOle2File& Workbook);
-    virtual int TotalSizeFirst() const { return TotalSize(); }
-    virtual int TotalSizeMid() const { return TotalSize(); }
-    virtual int TotalSizeLast() const { return TotalSize(); }
 };
 
 // ROW: the height, format and outline state of one row.

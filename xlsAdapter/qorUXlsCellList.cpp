@@ -43,17 +43,11 @@ void CheckCell(int Row, int Col)
     ExcelError(msg::InvalidCellValue, text);
 }
 
-std::unique_ptr<TCellRecord> NumberCell(int Row, int Col, std::uint16_t XF, double Value)
+// A number cell: RK when that holds the number exactly.
+TCellSlot NumberCell(int Col, std::uint16_t XF, double Value)
 {
-    const auto row = static_cast<std::uint16_t>(Row);
-    const auto col = static_cast<std::uint16_t>(Col);
-    std::unique_ptr<TCellRecord> cell;
-    if (IsRKEncodable(Value))
-        cell = TRKRecord::CreateFromData(row, col, XF);
-    else
-        cell = TNumberRecord::CreateFromData(row, col, XF);
-    cell->SetValue(Value);
-    return cell;
+    TCellSlot slot;
+    return TCellSlot::RK(Col, XF, Value, slot) ? slot : TCellSlot::Number(Col, XF, Value);
 }
 
 } // namespace
@@ -63,16 +57,17 @@ TCellList::TCellList(TWorkbookGlobals& aGlobals, TRowRecordList& aRowRecordList,
 {
 }
 
-std::unique_ptr<TBaseRowColRecordList> TCellList::CreateRowList() const
-{
-    return std::make_unique<TCellRecordList>();
-}
-
-TCellRecord* TCellList::FindCell(int Row, int Col) const
+TCellRecordList* TCellList::FindCell(int Row, int Col, int& Index) const
 {
     TCellRecordList* cells = CellRow(Row);
+    return cells && cells->Find(Col, Index) ? cells : nullptr;
+}
+
+TCellRecord* TCellList::FindRecord(int Row, int Col) const
+{
     int index = 0;
-    return cells && cells->Find(Col, index) ? cells->Items(index) : nullptr;
+    const TCellRecordList* cells = FindCell(Row, Col, index);
+    return cells ? cells->Record(index) : nullptr;
 }
 
 void TCellList::GetValueX2(int Row, int Col, TXlsCellValue& V, TRTFRunList& RTFRuns) const
@@ -80,19 +75,21 @@ void TCellList::GetValueX2(int Row, int Col, TXlsCellValue& V, TRTFRunList& RTFR
     CheckCell(Row, Col);
     RTFRuns.clear();
     V = TXlsCellValue();
-    const TCellRecord* cell = FindCell(Row, Col);
-    if (!cell)
+    int index = 0;
+    const TCellRecordList* cells = FindCell(Row, Col, index);
+    if (!cells)
         return;
-    V.XF = cell->XF();
-    V.IsFormula = cell->Id == xlr::FORMULA;
+    V.XF = cells->XF(index);
+    const std::uint16_t id = cells->Id(index);
+    V.IsFormula = id == xlr::FORMULA;
     TRichString rich;
-    // Each id has one record class.
-    if (cell->Id == xlr::LABELSST)
-        rich = static_cast<const TLabelSSTRecord*>(cell)->AsRichString();
-    else if (cell->Id == xlr::RSTRING)
-        rich = static_cast<const TRStringRecord*>(cell)->AsRichString();
+    // Each id has one record class; texts are always records.
+    if (id == xlr::LABELSST)
+        rich = static_cast<const TLabelSSTRecord*>(cells->Record(index))->AsRichString();
+    else if (id == xlr::RSTRING)
+        rich = static_cast<const TRStringRecord*>(cells->Record(index))->AsRichString();
     else {
-        V.Value = cell->GetValue();
+        V.Value = cells->GetValue(index);
         return;
     }
     V.Value = rtl::Utf16ToUtf8(rich.Value);
@@ -138,8 +135,8 @@ void TCellList::ExpandSharedFormulas()
     for (int row = 0; row < Count(); ++row) {
         const TCellRecordList* cells = CellRow(row);
         for (int i = 0; cells && i < cells->Count(); ++i) {
-            if (cells->Items(i)->Id == xlr::FORMULA) {
-                auto* formula = static_cast<TFormulaRecord*>(cells->Items(i));
+            if (cells->Id(i) == xlr::FORMULA) {
+                auto* formula = static_cast<TFormulaRecord*>(cells->Record(i));
                 formulas.push_back(formula);
                 if (auto record = formula->TakeSharedFormula())
                     shared[(static_cast<std::uint32_t>(formula->Column()) << 16) | formula->Row()] = std::move(record);
@@ -159,7 +156,7 @@ void TCellList::ExpandSharedFormulas()
 std::string TCellList::GetFormula(int Row, int Col) const
 {
     CheckCell(Row, Col);
-    const auto* formula = dynamic_cast<const TFormulaRecord*>(FindCell(Row, Col));
+    const auto* formula = dynamic_cast<const TFormulaRecord*>(FindRecord(Row, Col));
     if (!formula)
         return {};
     try {
@@ -192,7 +189,7 @@ namespace {
 ByteArray AttachedFormula(const TCellList& Cells, int Row, int Col, TBaseRecord* (TFormulaRecord::*Attached)() const)
 {
     CheckCell(Row, Col);
-    const auto* formula = dynamic_cast<const TFormulaRecord*>(Cells.FindCell(Row, Col));
+    const auto* formula = dynamic_cast<const TFormulaRecord*>(Cells.FindRecord(Row, Col));
     if (!formula)
         ExcelError(msg::SharedFormulaNotFound);
     const TBaseRecord* record = (formula->*Attached)();
@@ -221,8 +218,8 @@ int TCellList::DefaultXF(int Row, int Col) const
     return columnXF >= 0 ? columnXF : NormalStyleXF;
 }
 
-std::unique_ptr<TCellRecord> TCellList::CreateCell(int Row, int Col, int XF, int DefaultFormat, const Variant& Value,
-                                                   const TRTFRunList& RTFRuns, bool Options1904) const
+TCellList::TNewCell TCellList::CreateCell(int Row, int Col, int XF, int DefaultFormat, const Variant& Value,
+                                          const TRTFRunList& RTFRuns, bool Options1904) const
 {
     const auto row = static_cast<std::uint16_t>(Row);
     const auto col = static_cast<std::uint16_t>(Col);
@@ -240,27 +237,26 @@ std::unique_ptr<TCellRecord> TCellList::CreateCell(int Row, int Col, int XF, int
             label->SetValue(Value);
         else
             label->SetAsRichString({rtl::Utf8ToUtf16(text), RTFRuns});
-        return label;
+        return {{}, std::move(label)};
     }
-    case varBoolean: {
-        auto cell = TBoolErrRecord::CreateFromData(row, col, xf);
-        cell->SetValue(Value);
-        return cell;
-    }
+    case varBoolean:
+        return {TCellSlot::BoolErr(Col, xf, Value.AsBoolean() ? 1 : 0, 0), {}};
     case varDate:
-        return NumberCell(Row, Col, xf, Value.AsDate() - (Options1904 ? Dates1904Offset : 0));
+        return {NumberCell(Col, xf, Value.AsDate() - (Options1904 ? Dates1904Offset : 0)), {}};
     case varInteger:
     case varLongWord:
     case varInt64:
     case varDouble:
     case varCurrency:
-        return NumberCell(Row, Col, xf, Value.AsDouble());
+        return {NumberCell(Col, xf, Value.AsDouble()), {}};
     default:
         // Error values and unsigned 64-bit integers have no cell record;
         // dropping the cell would lose the caller's data without a word.
         UnsupportedValue(Value);
     }
-    return XF != DefaultFormat ? TBlankRecord::CreateFromData(row, col, xf) : nullptr;
+    if (XF != DefaultFormat)
+        return {TCellSlot::Blank(Col, xf), {}};
+    return {};
 }
 
 void TCellList::SetValueX2(int Row, int Col, const TXlsCellValue& Value, const TRTFRunList& RTFRuns,
@@ -279,22 +275,24 @@ void TCellList::SetValueX2(int Row, int Col, const TXlsCellValue& Value, const T
 
 int TCellList::CurrentXF(int Row, int Col) const
 {
-    const TCellRecord* cell = FindCell(Row, Col);
-    return cell ? cell->XF() : DefaultXF(Row, Col);
+    int index = 0;
+    const TCellRecordList* cells = FindCell(Row, Col, index);
+    return cells ? cells->XF(index) : DefaultXF(Row, Col);
 }
 
-void TCellList::StoreCell(int Row, int Col, std::unique_ptr<TCellRecord> cell)
+void TCellList::StoreCell(int Row, int Col, TNewCell Cell)
 {
     TCellRecordList* cells = CellRow(Row);
     int index = 0;
     const bool existed = cells && cells->Find(Col, index);
+    const bool empty = !Cell.Plain && !Cell.Record;
     FRowRecordList.AddRow(Row);
     if (existed)
         cells->Delete(index);
-    if (existed && !cell)
+    if (existed && empty)
         RepairRowBounds(Row);
-    TrimTrailingRows(Row, cell != nullptr);
-    if (!cell)
+    TrimTrailingRows(Row, !empty);
+    if (empty)
         return;
 
     TRowRecord* rowRecord = FRowRecordList.GetItems(Row);
@@ -302,17 +300,19 @@ void TCellList::StoreCell(int Row, int Col, std::unique_ptr<TCellRecord> cell)
         rowRecord->SetMaxCol(static_cast<std::uint16_t>(Col + 1));
     if (rowRecord->MinCol() > Col)
         rowRecord->SetMinCol(static_cast<std::uint16_t>(Col));
-    if (cells)
-        cells->Insert(index, std::move(cell));
+    // A row made here is empty, and the cell goes first.
+    TCellRecordList& row = EnsureRow(Row);
+    if (Cell.Record)
+        row.Insert(index, std::move(Cell.Record));
     else
-        AddRecord(std::move(cell), Row);
+        row.Insert(index, *Cell.Plain);
 }
 
 void TCellList::AssignFormulaX(int Row, int Col, std::string_view Formula, const Variant& Value, bool Options1904)
 {
     CheckCell(Row, Col);
     if (Formula.empty()) {
-        StoreCell(Row, Col, nullptr);
+        StoreCell(Row, Col, {});
         return;
     }
     TParseString parser(Formula, *this, fmValue);
@@ -320,9 +320,10 @@ void TCellList::AssignFormulaX(int Row, int Col, std::string_view Formula, const
     ByteArray tokens(static_cast<std::size_t>(parser.TotalSize()));
     parser.CopyToPtr(tokens, 0);
     StoreCell(Row, Col,
-              TFormulaRecord::CreateFromData(static_cast<std::uint16_t>(Row), static_cast<std::uint16_t>(Col),
-                                             static_cast<std::uint16_t>(CurrentXF(Row, Col)), tokens, Value,
-                                             Options1904));
+              {{},
+               TFormulaRecord::CreateFromData(static_cast<std::uint16_t>(Row), static_cast<std::uint16_t>(Col),
+                                              static_cast<std::uint16_t>(CurrentXF(Row, Col)), tokens, Value,
+                                              Options1904)});
 }
 
 void TCellList::SetFormula(int Row, int Col, std::string_view Value)
@@ -333,11 +334,12 @@ void TCellList::SetFormula(int Row, int Col, std::string_view Value)
 void TCellList::SetFormat(int Row, int Col, int XF)
 {
     CheckCell(Row, Col);
-    TCellRecord* cell = FRowRecordList.HasRow(Row) ? FindCell(Row, Col) : nullptr;
-    if (cell && XF <= 0xFFFF) {
+    int index = 0;
+    TCellRecordList* cells = FRowRecordList.HasRow(Row) ? FindCell(Row, Col, index) : nullptr;
+    if (cells && XF <= 0xFFFF) {
         // A negative index is the absent format, which the cell's place
         // provides; the cell keeps its value either way.
-        cell->SetXF(static_cast<std::uint16_t>(XF >= 0 ? XF : DefaultXF(Row, Col)));
+        cells->SetXF(index, static_cast<std::uint16_t>(XF >= 0 ? XF : DefaultXF(Row, Col)));
         return;
     }
     TXlsCellValue value;
@@ -352,8 +354,8 @@ void TCellList::RepairRowBounds(int Row)
     if (cells && cells->Count() > 0) {
         if (!cells->Sorted)
             cells->Sort();
-        rowRecord->SetMinCol(cells->Items(0)->Column());
-        rowRecord->SetMaxCol(static_cast<std::uint16_t>(cells->Items(cells->Count() - 1)->Column() + 1));
+        rowRecord->SetMinCol(static_cast<std::uint16_t>(cells->Column(0)));
+        rowRecord->SetMaxCol(static_cast<std::uint16_t>(cells->Column(cells->Count() - 1) + 1));
     } else if (rowRecord->IsModified()) {
         rowRecord->SetMinCol(0);
         rowRecord->SetMaxCol(0);

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,9 +29,13 @@ public:
     // The list keeps no ownership of the globals or the ROW records.
     TCellList(TWorkbookGlobals& aGlobals, TRowRecordList& aRowRecordList, xlsAdapter::TColumnXFLookup aColumnXF);
 
-    TCellRecordList* CellRow(int Row) const { return static_cast<TCellRecordList*>(RowList(Row)); }
-    // The record at (Row, Col), or null.
-    TCellRecord* FindCell(int Row, int Col) const;
+    TCellRecordList* CellRow(int Row) const { return RowList(Row); }
+    // The row holding a cell at (Row, Col), with the cell's Index in it; null
+    // when there is no such cell.
+    TCellRecordList* FindCell(int Row, int Col, int& Index) const;
+    // The record of the cell at (Row, Col); null when there is no cell or it
+    // is a plain one (blank, number, Boolean or error).
+    TCellRecord* FindRecord(int Row, int Col) const;
 
     // Rows 0..65535 and columns 0..255, else "Invalid Row" or "Invalid
     // Column". An empty cell gives an unassigned value with XF -1.
@@ -70,18 +75,21 @@ public:
     int DefaultXF(int Row, int Col) const;
     std::int64_t FixTotalSize(bool NeedsRecalc) const;
 
-protected:
-    std::unique_ptr<TBaseRowColRecordList> CreateRowList() const override;
-
 private:
-    // Turns Value into a new record at (Row, Col) with format XF, or null.
-    std::unique_ptr<TCellRecord> CreateCell(int Row, int Col, int XF, int DefaultFormat, const Variant& Value,
-                                            const TRTFRunList& RTFRuns, bool Options1904) const;
+    // A cell about to be stored: a plain entry or a record; neither when the
+    // place is to hold no cell.
+    struct TNewCell {
+        std::optional<TCellSlot> Plain;
+        std::unique_ptr<TCellRecord> Record;
+    };
+    // Turns Value into a new cell at (Row, Col) with format XF.
+    TNewCell CreateCell(int Row, int Col, int XF, int DefaultFormat, const Variant& Value,
+                        const TRTFRunList& RTFRuns, bool Options1904) const;
     // The format of the cell, or the one a new cell there gets.
     int CurrentXF(int Row, int Col) const;
-    // Puts cell (null for none) in place of whatever the cell held, keeping
-    // the row's ROW record in step.
-    void StoreCell(int Row, int Col, std::unique_ptr<TCellRecord> cell);
+    // Puts Cell in place of whatever the cell held, keeping the row's ROW
+    // record in step.
+    void StoreCell(int Row, int Col, TNewCell Cell);
     // Makes the ROW record's column span fit the row's cells, or removes the
     // record when the row is empty and standard.
     void RepairRowBounds(int Row);
@@ -136,6 +144,11 @@ public:
     std::int64_t TotalRangeSize(const TXlsCellRange& CellRange) const;
 
 private:
+    // Loading gives rows one after the other: a row's block is fitted to its
+    // cells when the next row begins.
+    void StartLoadingRow(int Row);
+
     TRowRecordList FRowList;
     TCellList FCellList;
+    int FLoadingRow = -1;
 };

@@ -84,14 +84,6 @@ std::unique_ptr<T> NewCell(std::uint16_t Id, int DataSize, std::uint16_t aRow, s
     return std::make_unique<T>(Id, std::move(data));
 }
 
-// The next record continues a run when it is of the same class and in the
-// next column, up to MaxCol.
-bool ContinuesRun(const TCellRecord& Record, const TCellRecord* NextRecord, int MaxCol)
-{
-    return NextRecord && typeid(*NextRecord) == typeid(Record) && NextRecord->Column() == Record.Column() + 1 &&
-           NextRecord->Column() <= MaxCol;
-}
-
 } // namespace
 
 double xlsAdapter::DecodeRK(std::uint32_t RK)
@@ -129,30 +121,6 @@ bool IsRKEncodable(double X)
 std::unique_ptr<TBlankRecord> TBlankRecord::CreateFromData(std::uint16_t aRow, std::uint16_t aCol, std::uint16_t aXF)
 {
     return NewCell<TBlankRecord>(xlr::BLANK, 6, aRow, aCol, aXF);
-}
-
-bool TBlankRecord::CanJoinNext(const TCellRecord* NextRecord, int MaxCol) const
-{
-    return ContinuesRun(*this, NextRecord, MaxCol);
-}
-
-void TBlankRecord::SaveFirstMul(TOle2File& Workbook, std::uint16_t JoinedRecordSize)
-{
-    Workbook.WriteHeader(xlr::MULBLANK, static_cast<std::uint16_t>(JoinedRecordSize - 4));
-    Workbook.Write16(Row());
-    Workbook.Write16(Column());
-    Workbook.Write16(XF());
-}
-
-void TBlankRecord::SaveMidMul(TOle2File& Workbook)
-{
-    Workbook.Write16(XF());
-}
-
-void TBlankRecord::SaveLastMul(TOle2File& Workbook)
-{
-    Workbook.Write16(XF());
-    Workbook.Write16(Column());
 }
 
 TNumberRecord::TNumberRecord(std::uint16_t aId, ByteArray aData) : TCellRecord(aId, std::move(aData))
@@ -202,31 +170,6 @@ void TRKRecord::SetValue(const Variant& Value)
     SetCardinal(Data, ValueOffset, rk);
 }
 
-bool TRKRecord::CanJoinNext(const TCellRecord* NextRecord, int MaxCol) const
-{
-    return ContinuesRun(*this, NextRecord, MaxCol);
-}
-
-void TRKRecord::SaveFirstMul(TOle2File& Workbook, std::uint16_t JoinedRecordSize)
-{
-    Workbook.WriteHeader(xlr::MULRK, static_cast<std::uint16_t>(JoinedRecordSize - 4));
-    Workbook.Write16(Row());
-    Workbook.Write16(Column());
-    SaveMidMul(Workbook);
-}
-
-void TRKRecord::SaveMidMul(TOle2File& Workbook)
-{
-    Workbook.Write16(XF());
-    Workbook.Write32(GetCardinal(Data, ValueOffset));
-}
-
-void TRKRecord::SaveLastMul(TOle2File& Workbook)
-{
-    SaveMidMul(Workbook);
-    Workbook.Write16(Column());
-}
-
 TBoolErrRecord::TBoolErrRecord(std::uint16_t aId, ByteArray aData) : TCellRecord(aId, std::move(aData))
 {
     RequireSize(ValueOffset + 2);
@@ -238,15 +181,19 @@ std::unique_ptr<TBoolErrRecord> TBoolErrRecord::CreateFromData(std::uint16_t aRo
     return NewCell<TBoolErrRecord>(xlr::BOOLERR, 8, aRow, aCol, aXF);
 }
 
-Variant TBoolErrRecord::GetValue() const
+Variant xlsAdapter::BoolErrValue(std::uint8_t Value, std::uint8_t IsError)
 {
-    const std::uint8_t value = Data[ValueOffset];
-    if (Data[ValueOffset + 1] == 0)
-        return value != 0;
+    if (IsError == 0)
+        return Value != 0;
     for (const TErrorCode& error : ErrorCodes)
-        if (error.Code == value)
+        if (error.Code == Value)
             return std::string(error.Text);
     return std::string(ErrorCodes[0].Text);
+}
+
+Variant TBoolErrRecord::GetValue() const
+{
+    return BoolErrValue(Data[ValueOffset], Data[ValueOffset + 1]);
 }
 
 void TBoolErrRecord::SetValue(const Variant& Value)
@@ -269,8 +216,8 @@ void TBoolErrRecord::SetValue(const Variant& Value)
     ExcelError(msg::InvalidCellErrorCode, text);
 }
 
-TMultipleValueRecord::TMultipleValueRecord(std::uint16_t aId, ByteArray aData, int CellSize)
-    : TBaseRecord(aId, std::move(aData)), FCellSize(CellSize)
+TMultipleValueRecord::TMultipleValueRecord(std::uint16_t aId, ByteArray aData, int CellSize, TCellKind Kind)
+    : TBaseRecord(aId, std::move(aData)), FCellSize(CellSize), FKind(Kind)
 {
     RequireSize(6 + CellSize);
     if ((DataSize() - 6) % CellSize != 0)
@@ -282,26 +229,16 @@ TMultipleValueRecord::TMultipleValueRecord(std::uint16_t aId, ByteArray aData, i
         ExcelError(msg::InvalidCol, lastColumn);
 }
 
-ByteArray TMultipleValueRecord::NextCellData()
+TCellSlot TMultipleValueRecord::ExtractOneCell()
 {
     if (Eof())
         ReadError(msg::ErrReadingRecord);
+    // Each cell is its format followed by its value bytes.
     const std::size_t first = 4 + static_cast<std::size_t>(CurrentCol) * static_cast<std::size_t>(FCellSize);
-    ByteArray data(4 + static_cast<std::size_t>(FCellSize));
-    SetWord(data, 0, Row());
-    SetWord(data, 2, static_cast<std::uint16_t>(FirstColumn() + CurrentCol));
-    std::copy(Data.begin() + static_cast<std::ptrdiff_t>(first),
-              Data.begin() + static_cast<std::ptrdiff_t>(first) + FCellSize, data.begin() + 4);
+    TCellSlot slot = TCellSlot::Blank(FirstColumn() + CurrentCol, GetWord(Data, static_cast<std::int64_t>(first)));
+    slot.Kind = FKind;
+    std::copy(Data.begin() + static_cast<std::ptrdiff_t>(first) + 2,
+              Data.begin() + static_cast<std::ptrdiff_t>(first) + FCellSize, slot.Value);
     ++CurrentCol;
-    return data;
-}
-
-std::unique_ptr<TCellRecord> TMulBlankRecord::ExtractOneRecord()
-{
-    return std::make_unique<TBlankRecord>(xlr::BLANK, NextCellData());
-}
-
-std::unique_ptr<TCellRecord> TMulRKRecord::ExtractOneRecord()
-{
-    return std::make_unique<TRKRecord>(xlr::RK, NextCellData());
+    return slot;
 }

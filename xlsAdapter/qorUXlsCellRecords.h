@@ -4,6 +4,7 @@
 #pragma once
 
 #include "xlsAdapter/qorUXlsBaseRecords.h"
+#include "xlsAdapter/qorUXlsCellRow.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,6 +21,9 @@ inline constexpr std::uint16_t RK = 0x027E;
 namespace xlsAdapter {
 // The number an RK value stands for.
 double DecodeRK(std::uint32_t RK);
+// The value of a BOOLERR cell's two value bytes: a Boolean, or an error's
+// text ("#N/A" …).
+Variant BoolErrValue(std::uint8_t Value, std::uint8_t IsError);
 } // namespace xlsAdapter
 // True, with the RK value, when X can be stored as RK and reads back as
 // exactly X.
@@ -31,15 +35,6 @@ public:
     TBlankRecord(std::uint16_t aId, ByteArray aData) : TCellRecord(aId, std::move(aData)) {}
     static std::unique_ptr<TBlankRecord> CreateFromData(std::uint16_t aRow, std::uint16_t aCol, std::uint16_t aXF);
     std::unique_ptr<TBaseRecord> DoCopyTo() const override { return CopyAs<TBlankRecord>(); }
-
-    // Runs of blanks are written as one MULBLANK.
-    bool CanJoinNext(const TCellRecord* NextRecord, int MaxCol) const override;
-    void SaveFirstMul(TOle2File& Workbook, std::uint16_t JoinedRecordSize) override;
-    void SaveMidMul(TOle2File& Workbook) override;
-    void SaveLastMul(TOle2File& Workbook) override;
-    int TotalSizeFirst() const override { return 10; }
-    int TotalSizeMid() const override { return 2; }
-    int TotalSizeLast() const override { return 4; }
 };
 
 class TNumberRecord : public TCellRecord {
@@ -61,15 +56,6 @@ public:
     Variant GetValue() const override;
     // Raises "Invalid cell value" for a number RK cannot hold exactly.
     void SetValue(const Variant& Value) override;
-
-    // Runs of RK cells are written as one MULRK.
-    bool CanJoinNext(const TCellRecord* NextRecord, int MaxCol) const override;
-    void SaveFirstMul(TOle2File& Workbook, std::uint16_t JoinedRecordSize) override;
-    void SaveMidMul(TOle2File& Workbook) override;
-    void SaveLastMul(TOle2File& Workbook) override;
-    int TotalSizeFirst() const override { return 14; }
-    int TotalSizeMid() const override { return 6; }
-    int TotalSizeLast() const override { return 8; }
 };
 
 // A Boolean or an error code. Errors travel as their texts ("#N/A" …).
@@ -85,42 +71,40 @@ public:
 };
 
 // A record that holds several cells of one row; it is split into single
-// cell records on load and never kept.
+// cells on load and never kept.
 class TMultipleValueRecord : public TBaseRecord {
 public:
     // Checks the layout: row, first column, CellSize bytes per cell (at
     // least one), last column, and a column span that matches the cells
-    // and stays inside the sheet.
-    TMultipleValueRecord(std::uint16_t aId, ByteArray aData, int CellSize);
+    // and stays inside the sheet. Its cells are of kind Kind.
+    TMultipleValueRecord(std::uint16_t aId, ByteArray aData, int CellSize, TCellKind Kind);
 
     std::uint16_t Row() const { return GetWord(Data, 0); }
     std::uint16_t FirstColumn() const { return GetWord(Data, 2); }
     int CellCount() const { return (DataSize() - 6) / FCellSize; }
 
     bool Eof() const { return CurrentCol >= CellCount(); }
-    // The next cell as a single record.
-    virtual std::unique_ptr<TCellRecord> ExtractOneRecord() = 0;
+    // The next cell, for the record's row.
+    TCellSlot ExtractOneCell();
 
     int CurrentCol = 0;
 
-protected:
-    // Row, column, and the CurrentCol-th cell's bytes.
-    ByteArray NextCellData();
-
 private:
     int FCellSize;
+    TCellKind FKind;
 };
 
 class TMulBlankRecord : public TMultipleValueRecord {
 public:
-    TMulBlankRecord(std::uint16_t aId, ByteArray aData) : TMultipleValueRecord(aId, std::move(aData), 2) {}
+    TMulBlankRecord(std::uint16_t aId, ByteArray aData)
+        : TMultipleValueRecord(aId, std::move(aData), 2, TCellKind::Blank)
+    {
+    }
     std::unique_ptr<TBaseRecord> DoCopyTo() const override { return CopyAs<TMulBlankRecord>(); }
-    std::unique_ptr<TCellRecord> ExtractOneRecord() override;
 };
 
 class TMulRKRecord : public TMultipleValueRecord {
 public:
-    TMulRKRecord(std::uint16_t aId, ByteArray aData) : TMultipleValueRecord(aId, std::move(aData), 6) {}
+    TMulRKRecord(std::uint16_t aId, ByteArray aData) : TMultipleValueRecord(aId, std::move(aData), 6, TCellKind::RK) {}
     std::unique_ptr<TBaseRecord> DoCopyTo() const override { return CopyAs<TMulRKRecord>(); }
-    std::unique_ptr<TCellRecord> ExtractOneRecord() override;
 };

@@ -22,7 +22,7 @@ std::pair<std::uint16_t, std::uint16_t> CellSpan(TCellRecordList* Cells)
         return {0, 0};
     if (!Cells->Sorted)
         Cells->Sort();
-    return {Cells->Items(0)->Column(), static_cast<std::uint16_t>(Cells->Items(Cells->Count() - 1)->Column() + 1)};
+    return {static_cast<std::uint16_t>(Cells->Column(0)), static_cast<std::uint16_t>(Cells->Column(Cells->Count() - 1) + 1)};
 }
 
 } // namespace
@@ -42,17 +42,29 @@ void TCells::AddCell(std::unique_ptr<TCellRecord> aRecord, int aRow)
     // The record's column is 16 bits wide; the sheet has 256 columns.
     if (aRecord->Column() > 255)
         ExcelError(msg::InvalidCol, static_cast<int>(aRecord->Column()));
+    StartLoadingRow(aRow);
     FCellList.AddRecord(std::move(aRecord), aRow);
 }
 
 void TCells::AddMultipleCells(TMultipleValueRecord& aRecord)
 {
+    StartLoadingRow(aRecord.Row());
     while (!aRecord.Eof())
-        AddCell(aRecord.ExtractOneRecord(), aRecord.Row());
+        FCellList.AddPlainCell(aRecord.ExtractOneCell(), aRecord.Row());
+}
+
+void TCells::StartLoadingRow(int Row)
+{
+    if (Row == FLoadingRow)
+        return;
+    if (TCellRecordList* complete = FCellList.CellRow(FLoadingRow))
+        complete->ShrinkToFit();
+    FLoadingRow = Row;
 }
 
 void TCells::FixRows()
 {
+    StartLoadingRow(-1);
     const int lastCellRow = FCellList.Count() - 1;
     for (int row = 0; row <= lastCellRow; ++row) {
         TCellRecordList* cells = FCellList.CellRow(row);
@@ -79,6 +91,7 @@ void TCells::Clear()
 {
     FRowList.Clear();
     FCellList.Clear();
+    FLoadingRow = -1;
 }
 
 void TCells::CopyFrom(const TCells& aList)

@@ -1,4 +1,4 @@
-// Row-by-row record lists: adding, copying, shifting, deleting and saving.
+// Row-by-row cells: adding, copying, shifting, deleting and saving.
 #include "xlsAdapter/qorUXlsRowColList.h"
 
 #include <algorithm>
@@ -7,28 +7,23 @@ using namespace xlsAdapter;
 
 namespace {
 
-std::unique_ptr<TBaseRowColRecord> CopyOf(const TBaseRowColRecord& Record)
+bool IsCopied(const TCellRecordList& Cells, int Index, bool OnlyFormulas)
 {
-    return std::unique_ptr<TBaseRowColRecord>(static_cast<TBaseRowColRecord*>(Record.DoCopyTo().release()));
-}
-
-bool IsCopied(const TBaseRowColRecord& Record, bool OnlyFormulas)
-{
-    return !OnlyFormulas || Record.Id == xlr::FORMULA;
+    return !OnlyFormulas || Cells.Id(Index) == xlr::FORMULA;
 }
 
 } // namespace
 
-TBaseRowColRecordList* TBaseRowColList::RowList(int Row) const
+TCellRecordList* TBaseRowColList::RowList(int Row) const
 {
-    return Row >= 0 && Row < Count() ? FRows[static_cast<std::size_t>(Row)].get() : nullptr;
+    return Row >= 0 && Row < Count() ? &FRows[static_cast<std::size_t>(Row)] : nullptr;
 }
 
-TBaseRowColRecordList& TBaseRowColList::EnsureRow(int Row)
+TCellRecordList& TBaseRowColList::EnsureRow(int Row)
 {
     while (Count() <= Row)
-        FRows.push_back(CreateRowList());
-    return *FRows[static_cast<std::size_t>(Row)];
+        FRows.emplace_back(Count());
+    return FRows[static_cast<std::size_t>(Row)];
 }
 
 void TBaseRowColList::TruncateRows(int Row)
@@ -37,18 +32,18 @@ void TBaseRowColList::TruncateRows(int Row)
         FRows.resize(static_cast<std::size_t>(std::max(Row, 0)));
 }
 
-void TBaseRowColList::AddRecord(std::unique_ptr<TBaseRowColRecord> aRecord, int aRow)
+void TBaseRowColList::AddRecord(std::unique_ptr<TCellRecord> aRecord, int aRow)
 {
     EnsureRow(aRow).Add(std::move(aRecord));
 }
 
 void TBaseRowColList::CopyFrom(const TBaseRowColList& aList)
 {
-    for (const auto& source : aList.FRows) {
-        auto copy = CreateRowList();
-        for (int i = 0; i < source->Count(); ++i)
-            if (const TBaseRowColRecord* record = source->Items(i))
-                copy->Add(CopyOf(*record));
+    for (const TCellRecordList& source : aList.FRows) {
+        TCellRecordList copy(source.Row());
+        for (int i = 0; i < source.Count(); ++i)
+            copy.AddCopy(source, i);
+        copy.ShrinkToFit();
         FRows.push_back(std::move(copy));
     }
 }
@@ -56,8 +51,8 @@ void TBaseRowColList::CopyFrom(const TBaseRowColList& aList)
 void TBaseRowColList::ArrangeInsertRowsAndCols(int InsRowPos, int InsRowCount, int InsColPos, int InsColCount,
                                                const TSheetInfo& SheetInfo)
 {
-    for (const auto& row : FRows)
-        row->ArrangeInsertRowsAndCols(InsRowPos, InsRowCount, InsColPos, InsColCount, SheetInfo);
+    for (TCellRecordList& row : FRows)
+        row.ArrangeInsertRowsAndCols(InsRowPos, InsRowCount, InsColPos, InsColCount, SheetInfo);
 }
 
 void TBaseRowColList::DeleteRows(int aRow, int aCount, const TSheetInfo& SheetInfo)
@@ -70,11 +65,10 @@ void TBaseRowColList::DeleteRows(int aRow, int aCount, const TSheetInfo& SheetIn
 
 void TBaseRowColList::DeleteCols(int aCol, int aCount, const TSheetInfo& SheetInfo)
 {
-    for (const auto& row : FRows)
-        for (int i = row->Count() - 1; i >= 0; --i)
-            if (const TBaseRowColRecord* record = row->Items(i);
-                record && record->Column() >= aCol && record->Column() < aCol + aCount)
-                row->Delete(i);
+    for (TCellRecordList& row : FRows)
+        for (int i = row.Count() - 1; i >= 0; --i)
+            if (row.Column(i) >= aCol && row.Column(i) < aCol + aCount)
+                row.Delete(i);
     ArrangeInsertRowsAndCols(0, 0, aCol, -aCount, SheetInfo);
 }
 
@@ -88,15 +82,13 @@ void TBaseRowColList::InsertAndCopyRows(int FirstRow, int LastRow, int DestRow, 
     for (int k = 0; k < aCount; ++k) {
         for (int row = FirstRow; row <= LastRow; ++row) {
             // Copies inserted above the source push it down.
-            const TBaseRowColRecordList* source = RowList(FirstRow >= DestRow ? row + inserted : row);
-            auto copy = CreateRowList();
-            if (source) {
+            const TCellRecordList* source = RowList(FirstRow >= DestRow ? row + inserted : row);
+            TCellRecordList copy(source ? source->Row() : dest);
+            if (source)
                 for (int i = 0; i < source->Count(); ++i)
-                    if (const TBaseRowColRecord* record = source->Items(i); record && IsCopied(*record, OnlyFormulas))
-                        copy->Add(CopyOf(*record));
-                if (copy->Count() > 0)
-                    copy->ArrangeCopyRowsAndCols(dest - copy->Items(0)->Row(), 0);
-            }
+                    if (IsCopied(*source, i, OnlyFormulas))
+                        copy.AddCopy(*source, i);
+            copy.ArrangeCopyRowsAndCols(dest - copy.Row(), 0);
             if (dest > Count())
                 EnsureRow(dest - 1);
             FRows.insert(FRows.begin() + dest, std::move(copy));
@@ -116,17 +108,13 @@ void TBaseRowColList::InsertAndCopyCols(int FirstCol, int LastCol, int DestCol, 
     int dest = DestCol;
     for (int k = 0; k < aCount; ++k) {
         for (int col = FirstCol; col <= LastCol; ++col, ++dest) {
-            for (const auto& row : FRows) {
+            for (TCellRecordList& row : FRows) {
+                int source = 0;
+                if (!row.Find(col + sourceShift, source) || !IsCopied(row, source, OnlyFormulas))
+                    continue;
                 int index = 0;
-                if (!row->Find(col + sourceShift, index))
-                    continue;
-                const TBaseRowColRecord* record = row->Items(index);
-                if (!IsCopied(*record, OnlyFormulas))
-                    continue;
-                auto copy = CopyOf(*record);
-                copy->ArrangeCopyRowsAndCols(0, dest - record->Column());
-                row->Find(dest, index);
-                row->Insert(index, std::move(copy));
+                row.Find(dest, index);
+                row.InsertCopy(index, row, source, dest - row.Column(source));
             }
         }
     }
@@ -134,22 +122,22 @@ void TBaseRowColList::InsertAndCopyCols(int FirstCol, int LastCol, int DestCol, 
 
 void TBaseRowColList::SaveToStream(TOle2File& DataStream)
 {
-    for (const auto& row : FRows)
-        row->SaveToStream(DataStream);
+    for (TCellRecordList& row : FRows)
+        row.SaveToStream(DataStream);
 }
 
 void TBaseRowColList::SaveRangeToStream(TOle2File& DataStream, const TXlsCellRange& CellRange)
 {
     const int last = std::min(CellRange.Bottom, Count() - 1);
     for (int row = std::max(CellRange.Top, 0); row <= last; ++row)
-        FRows[static_cast<std::size_t>(row)]->SaveRangeToStream(DataStream, CellRange);
+        FRows[static_cast<std::size_t>(row)].SaveRangeToStream(DataStream, CellRange);
 }
 
 std::int64_t TBaseRowColList::TotalSize() const
 {
     std::int64_t size = 0;
-    for (const auto& row : FRows)
-        size += row->TotalSize();
+    for (const TCellRecordList& row : FRows)
+        size += row.TotalSize();
     return size;
 }
 
@@ -158,6 +146,6 @@ std::int64_t TBaseRowColList::TotalRangeSize(const TXlsCellRange& CellRange) con
     std::int64_t size = 0;
     const int last = std::min(CellRange.Bottom, Count() - 1);
     for (int row = std::max(CellRange.Top, 0); row <= last; ++row)
-        size += FRows[static_cast<std::size_t>(row)]->TotalRangeSize(CellRange, false);
+        size += FRows[static_cast<std::size_t>(row)].TotalRangeSize(CellRange, false);
     return size;
 }

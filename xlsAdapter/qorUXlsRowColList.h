@@ -1,8 +1,9 @@
-// Records of a sheet kept row by row: item i holds the records of row i,
-// sorted by column on demand.
+// Cells of a sheet kept row by row: item i holds the cells of row i, sorted
+// by column on demand.
 #pragma once
 
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
+#include "xlsAdapter/qorUXlsCellRow.h"
 
 #include <memory>
 #include <vector>
@@ -13,27 +14,27 @@ class TBaseRowColList {
 public:
     virtual ~TBaseRowColList() = default;
 
-    // Rows up to the last that was ever given a record; rows in between may
-    // hold empty lists.
+    // Rows up to the last that was ever given a cell; rows in between may
+    // be empty.
     int Count() const { return static_cast<int>(FRows.size()); }
-    // The list of row Row, or null when the row lies past the end.
-    TBaseRowColRecordList* RowList(int Row) const;
+    // The cells of row Row, or null when the row lies past the end.
+    TCellRecordList* RowList(int Row) const;
     void Clear() { FRows.clear(); }
 
-    // Appends aRecord to row aRow's list (unsorted), adding empty rows up to
-    // it.
-    void AddRecord(std::unique_ptr<TBaseRowColRecord> aRecord, int aRow);
+    // Appends aRecord to row aRow (unsorted), adding empty rows up to it.
+    void AddRecord(std::unique_ptr<TCellRecord> aRecord, int aRow);
+    void AddPlainCell(const TCellSlot& Slot, int aRow) { EnsureRow(aRow).Add(Slot); }
     // Appends copies of every row of aList.
     void CopyFrom(const TBaseRowColList& aList);
 
-    // Every record moves its own row and column (and formula references).
+    // Every cell moves its own row and column (and formula references).
     // Negative counts delete.
     virtual void ArrangeInsertRowsAndCols(int InsRowPos, int InsRowCount, int InsColPos, int InsColCount,
                                           const TSheetInfo& SheetInfo);
     void DeleteRows(int aRow, int aCount, const TSheetInfo& SheetInfo);
     void DeleteCols(int aCol, int aCount, const TSheetInfo& SheetInfo);
     // Inserts aCount copies of rows FirstRow..LastRow at DestRow; with
-    // OnlyFormulas the copies hold only the formula records.
+    // OnlyFormulas the copies hold only the formula cells.
     void InsertAndCopyRows(int FirstRow, int LastRow, int DestRow, int aCount, const TSheetInfo& SheetInfo,
                            bool OnlyFormulas);
     virtual void InsertAndCopyCols(int FirstCol, int LastCol, int DestCol, int aCount, const TSheetInfo& SheetInfo,
@@ -45,14 +46,11 @@ public:
     std::int64_t TotalRangeSize(const TXlsCellRange& CellRange) const;
 
 protected:
-    // A new, empty list of the kind this list keeps per row.
-    virtual std::unique_ptr<TBaseRowColRecordList> CreateRowList() const = 0;
-    // Removes the row lists from Row on.
+    // Removes the rows from Row on.
     void TruncateRows(int Row);
+    // The cells of row Row, created (with the rows before it) when missing.
+    TCellRecordList& EnsureRow(int Row);
 
-    std::vector<std::unique_ptr<TBaseRowColRecordList>> FRows;
-
-private:
-    // The list of row Row, created (with the rows before it) when missing.
-    TBaseRowColRecordList& EnsureRow(int Row);
+    // Mutable so that finding a cell may sort its row.
+    mutable std::vector<TCellRecordList> FRows;
 };

@@ -442,8 +442,8 @@ void ForEachFormula(const TCellList& Cells, TVisit Visit)
     for (int row = 0; row < Cells.Count(); ++row) {
         const TCellRecordList* cells = Cells.CellRow(row);
         for (int i = 0; cells && i < cells->Count(); ++i)
-            if (auto* formula = dynamic_cast<TFormulaRecord*>(cells->Items(i)))
-                Visit(*formula);
+            if (cells->Id(i) == xlr::FORMULA)
+                Visit(static_cast<TFormulaRecord&>(*cells->Record(i)));
     }
 }
 
@@ -521,8 +521,8 @@ void TWorkSheet::SetFormatOfCells(bool Column, int Index, int Value)
             continue;
         TCellRecordList* list = cells.CellRow(row);
         for (int i = 0; i < list->Count(); ++i)
-            if (!Column || list->Items(i)->Column() == Index)
-                list->Items(i)->SetXF(static_cast<std::uint16_t>(Value));
+            if (!Column || list->Column(i) == Index)
+                list->SetXF(i, static_cast<std::uint16_t>(Value));
     }
 }
 

@@ -502,7 +502,7 @@ int TXLSFile::MaxCol()
     for (int row = 0; row < cells.Count(); ++row) {
         const TCellRecordList* list = cells.CellRow(row);
         if (list->Count() > 0)
-            result = std::max(result, list->Items(list->Count() - 1)->Column() + 1);
+            result = std::max(result, list->Column(list->Count() - 1) + 1);
     }
     return result;
 }
@@ -526,7 +526,7 @@ int TXLSFile::ColByIndex(int Row, int ColIndex)
 {
     if (ColIndex < 1 || ColIndex > ColIndexCount(Row))
         return 0;
-    return ActiveWorkSheet()->Cells().CellList().CellRow(Row - 1)->Items(ColIndex - 1)->Column() + 1;
+    return ActiveWorkSheet()->Cells().CellList().CellRow(Row - 1)->Column(ColIndex - 1) + 1;
 }
 
 int TXLSFile::ColIndex(int Row, int Col)

@@ -60,8 +60,9 @@ void xlsdump::DumpCells(const char* FileName)
                     stored = v.Value.AsBoolean() ? "TRUE" : "FALSE";
                     break;
                 case varString: {
-                    const TCellRecord* cell = worksheet->Cells().CellList().FindCell(row - 1, col - 1);
-                    kind = cell && cell->Id == 0x0205 ? "error" : "text";
+                    int index = 0;
+                    const TCellRecordList* cells = worksheet->Cells().CellList().FindCell(row - 1, col - 1, index);
+                    kind = cells && cells->Id(index) == 0x0205 ? "error" : "text";
                     stored = v.Value.AsString();
                     break;
                 }

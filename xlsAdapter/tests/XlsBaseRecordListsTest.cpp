@@ -1,46 +1,12 @@
 // Record base classes and lists: sizes, ROW records, shifting rows and
 // columns, column search and joined cell runs.
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
+#include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/tests/XlsTestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace xlstest;
-
-namespace {
-
-// A cell that joins with the cell right after it, as blanks join into one
-// multiple-blank record: first writes the header, row and column, each cell
-// its format, the last the final column.
-class TJoinableCell : public TCellRecord {
-public:
-    using TCellRecord::TCellRecord;
-    TJoinableCell(std::uint16_t col) : TCellRecord(0x0201, 6, 0, col, 15) {}
-
-    bool CanJoinNext(const TCellRecord* next, int maxCol) const override
-    {
-        return next && dynamic_cast<const TJoinableCell*>(next) && next->Column() == Column() + 1 &&
-               next->Column() <= maxCol;
-    }
-    void SaveFirstMul(TOle2File& workbook, std::uint16_t size) override
-    {
-        workbook.WriteHeader(0x00BE, static_cast<std::uint16_t>(size - 4));
-        workbook.Write16(Row());
-        workbook.Write16(Column());
-        workbook.Write16(XF());
-    }
-    void SaveMidMul(TOle2File& workbook) override { workbook.Write16(XF()); }
-    void SaveLastMul(TOle2File& workbook) override
-    {
-        workbook.Write16(XF());
-        workbook.Write16(Column());
-    }
-    int TotalSizeFirst() const override { return 10; }
-    int TotalSizeMid() const override { return 2; }
-    int TotalSizeLast() const override { return 4; }
-};
-
-} // namespace
 
 TEST(XlsBaseRecords, SizesCopiesAndListTotals)
 {
@@ -128,13 +94,13 @@ TEST(XlsBaseRecords, FindByColumnSortsFirst)
     EXPECT_EQ(4, index);
 }
 
-TEST(XlsBaseRecords, JoinableCellsAreWrittenAsRuns)
+TEST(XlsBaseRecords, AdjacentBlanksAreWrittenAsRuns)
 {
     TempFolder dir;
     const std::string file = MakeContainer(dir, "template.xls", ByteArray(100));
     TCellRecordList cells;
     for (const std::uint16_t col : {1, 2, 3, 5})
-        cells.Add(std::make_unique<TJoinableCell>(col));
+        cells.Add(TBlankRecord::CreateFromData(0, col, 15));
     EXPECT_EQ(10 + 2 + 4 + 10, cells.TotalSize());
     EXPECT_EQ(10, cells.TotalRangeSize({5, 0, 255, 0}, false));
     EXPECT_EQ(0, cells.TotalRangeSize({0, 1, 255, 9}, false));

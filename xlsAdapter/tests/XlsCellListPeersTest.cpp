@@ -59,8 +59,8 @@ std::string OurCells(const TCells& cells)
         TCellRecordList* records = list.CellRow(row);
         records->Sort();
         for (int i = 0; i < records->Count(); ++i) {
-            const TCellRecord* record = records->Items(i);
-            const TXlsCellValue v = list.GetValue(row, record->Column());
+            const int col = records->Column(i);
+            const TXlsCellValue v = list.GetValue(row, col);
             std::string type, value;
             switch (v.Value.VarType()) {
             case varDouble:
@@ -72,7 +72,7 @@ std::string OurCells(const TCells& cells)
                 value = v.Value.AsBoolean() ? "1" : "0";
                 break;
             case varString:
-                type = dynamic_cast<const TBoolErrRecord*>(record) ? "error" : "text";
+                type = records->Id(i) == xlr::BOOLERR ? "error" : "text";
                 value = v.Value.AsString();
                 break;
             default:
@@ -81,7 +81,7 @@ std::string OurCells(const TCells& cells)
                 type = "blank";
                 value = "-";
             }
-            out << row << ' ' << record->Column() << ' ' << type << ' ' << value << ' ' << v.XF << '\n';
+            out << row << ' ' << col << ' ' << type << ' ' << value << ' ' << v.XF << '\n';
         }
     }
     return out.str();

@@ -32,8 +32,16 @@ protected:
     // The record id at a cell, 0 when none.
     std::uint16_t Kind(int row, int col) const
     {
-        const TCellRecord* cell = List.FindCell(row, col);
-        return cell ? cell->Id : 0;
+        int index = 0;
+        const TCellRecordList* cells = List.FindCell(row, col, index);
+        return cells ? cells->Id(index) : 0;
+    }
+    // The row a cell is written in, -1 when there is no cell.
+    int RowOf(int row, int col) const
+    {
+        int index = 0;
+        const TCellRecordList* cells = List.FindCell(row, col, index);
+        return cells ? cells->Row() : -1;
     }
     Variant Value(int row, int col) const { return List.GetValue(row, col).Value; }
 };
@@ -213,7 +221,7 @@ TEST_F(XlsCellList, CopiedRowsBelowTheSource)
     for (int row = 0; row < 12; ++row) {
         EXPECT_EQ(Variant(expected[row]), Value(row, 1)) << row;
         EXPECT_EQ(row, Rows.GetItems(row)->Row()) << row;
-        EXPECT_EQ(row, List.FindCell(row, 1)->Row()) << row;
+        EXPECT_EQ(row, RowOf(row, 1)) << row;
     }
     EXPECT_EQ(500, Rows.RowHeight(3));
     EXPECT_EQ(500, Rows.RowHeight(10));
@@ -225,7 +233,7 @@ TEST_F(XlsCellList, CopiedRowsBelowTheSource)
 
     Cells.DeleteRows(0, 3, SameSheet());
     EXPECT_EQ(Variant(50.0), Value(0, 1));
-    EXPECT_EQ(0, List.FindCell(0, 1)->Row());
+    EXPECT_EQ(0, RowOf(0, 1));
     EXPECT_EQ(10, Rows.Count());
 }
 

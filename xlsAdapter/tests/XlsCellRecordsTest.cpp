@@ -17,9 +17,9 @@ namespace xlr = xlsAdapter::xlr;
 namespace {
 
 // The bytes a row of cells writes, range limited to columns Left..Right.
-ByteArray Saved(TCellRecordList& cells, int Left = 0, int Right = 255)
+ByteArray Saved(TCellRecordList& cells, int Left = 0, int Right = 255, int Row = 0)
 {
-    const TXlsCellRange range{Left, 0, Right, 0};
+    const TXlsCellRange range{Left, Row, Right, Row};
     const ByteArray written = WrittenBytes([&](TOle2File& out) { cells.SaveRangeToStream(out, range); });
     EXPECT_EQ(static_cast<std::int64_t>(written.size()), cells.TotalRangeSize(range, false));
     return written;
@@ -144,26 +144,30 @@ TEST(XlsCellRecords, MultipleRecordsSplitIntoSingleCells)
     auto record = xlsAdapter::CreateRecord(xlr::MULRK, mulrk);
     auto* multiple = dynamic_cast<TMultipleValueRecord*>(record.get());
     ASSERT_TRUE(multiple);
+    TCellRecordList row(7);
     for (int i = 0; i < 5; ++i) {
         ASSERT_FALSE(multiple->Eof());
-        const auto cell = multiple->ExtractOneRecord();
-        ASSERT_TRUE(dynamic_cast<TRKRecord*>(cell.get()));
-        EXPECT_EQ(7, cell->Row());
-        EXPECT_EQ(3 + i, cell->Column());
-        EXPECT_EQ(20 + i, cell->XF());
-        EXPECT_EQ(Variant(static_cast<double>(i + 1)), cell->GetValue());
+        row.Add(multiple->ExtractOneCell());
+        EXPECT_EQ(xlr::RK, row.Id(i));
+        EXPECT_EQ(3 + i, row.Column(i));
+        EXPECT_EQ(20 + i, row.XF(i));
+        EXPECT_EQ(Variant(static_cast<double>(i + 1)), row.GetValue(i));
     }
     EXPECT_TRUE(multiple->Eof());
-    EXPECT_NE("no exception", ErrorOf([&] { multiple->ExtractOneRecord(); }));
+    EXPECT_NE("no exception", ErrorOf([&] { multiple->ExtractOneCell(); }));
+    // Written back, the cells join into the same record.
+    EXPECT_EQ(Rec(xlr::MULRK, mulrk), Saved(row, 0, 255, 7));
 
     auto blanks = xlsAdapter::CreateRecord(xlr::MULBLANK, Words({2, 0, 15, 16, 1}));
     auto* mulblank = dynamic_cast<TMultipleValueRecord*>(blanks.get());
     ASSERT_TRUE(mulblank);
-    const auto first = mulblank->ExtractOneRecord();
-    const auto second = mulblank->ExtractOneRecord();
+    TCellRecordList blankRow(2);
+    blankRow.Add(mulblank->ExtractOneCell());
+    blankRow.Add(mulblank->ExtractOneCell());
     EXPECT_TRUE(mulblank->Eof());
-    EXPECT_TRUE(dynamic_cast<TBlankRecord*>(second.get()));
-    EXPECT_EQ((ByteArray{2, 0, 1, 0, 16, 0}), second->Data);
+    EXPECT_EQ(xlr::BLANK, blankRow.Id(1));
+    EXPECT_EQ(1, blankRow.Column(1));
+    EXPECT_EQ(16, blankRow.XF(1));
 }
 
 TEST(XlsCellRecords, HostileCellRecordsAreRefused)

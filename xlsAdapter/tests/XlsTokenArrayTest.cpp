@@ -418,7 +418,7 @@ TEST(XlsTokenArray, DataTablesFollowInsertedRowsWithTheirInputCells)
 
     file->InsertAndCopyRows(60000, 60001, 4, 1, false);
     EXPECT_EQ("{=TABLE(B3,C11)}", file->GetCellFormula(7, 4));
-    const auto* moved = static_cast<const TFormulaRecord*>(cells.FindCell(6, 3));
+    const auto* moved = static_cast<const TFormulaRecord*>(cells.FindRecord(6, 3));
     ASSERT_NE(nullptr, moved);
     EXPECT_EQ(6, GetWord(moved->TableRecord()->Data, 0));
     EXPECT_EQ(7, GetWord(moved->TableRecord()->Data, 2));

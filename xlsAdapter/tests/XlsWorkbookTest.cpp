@@ -144,7 +144,7 @@ TEST(Workbook, OurOwnStringsWithRunsAndSplitsReadBackInEveryPeer)
     const TCellList& cells = static_cast<TWorkSheet&>(*workbook.Sheets().GetItems(0)).Cells().CellList();
     for (int row = 0; row < cells.Count(); ++row)
         for (int i = 0; i < cells.CellRow(row)->Count(); ++i)
-            if (auto* label = dynamic_cast<TLabelSSTRecord*>(cells.CellRow(row)->Items(i));
+            if (auto* label = dynamic_cast<TLabelSSTRecord*>(cells.CellRow(row)->Record(i));
                 label && label->AsString() == u"plain")
                 label->SetAsRichString({text, {{0, 6}, {1, 0}}});
     const std::string out = dir / "changed.xls";
