@@ -208,6 +208,15 @@ void TBinRecordWriter::Text(std::string_view Name, std::string_view Value)
     TextValue(Value);
 }
 
+void TBinRecordWriter::Binary(std::string_view Name, std::string_view Bytes)
+{
+    if (Bytes.empty()) return;
+    ShortName(Name);
+    FOut += static_cast<char>(vaBinary);
+    PutU32(FOut, static_cast<std::uint32_t>(Bytes.size()));
+    FOut += Bytes;
+}
+
 void TBinRecordWriter::TextValue(std::string_view Value)
 {
     const std::u16string units = rtl::Utf8ToUtf16(Value);

@@ -28,6 +28,8 @@ public:
     void Float(std::string_view Name, double Value);
     // Left out when empty, as readers take an absent text as empty.
     void Text(std::string_view Name, std::string_view Value);
+    // Graphic data; left out when empty.
+    void Binary(std::string_view Name, std::string_view Bytes);
 
 private:
     void ShortName(std::string_view Name);

@@ -2,7 +2,9 @@
 // record per cell of a rectangle with its property record.
 #include "grid/QuillGrid.h"
 
+#include "grid/files/BinRecordValues.h"
 #include "grid/files/BinRecords.h"
+#include "grid/files/CellResources.h"
 #include "grid/files/FileBytes.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/Streams.h"
@@ -19,6 +21,8 @@ using grid::files::TBinRecord;
 using grid::files::TBinRecordWriter;
 using grid::files::TBinValue;
 using grid::files::TBinValueKind;
+using grid::files::TRecordValues;
+using grid::files::ReadRecordOf;
 
 namespace {
 
@@ -51,102 +55,15 @@ constexpr std::array<std::string_view, 33> kCellTypes = {
 constexpr std::array<std::string_view, 6> kGraphicVAligns = {"vaTop", "vaBottom", "vaCenter", "vaUnderText", "vaAboveText", "vaFull"};
 constexpr std::array<std::string_view, 6> kGraphicHAligns = {"haLeft", "haRight", "haCenter", "haBeforeText", "haAfterText", "haFull"};
 constexpr std::array<std::string_view, 3> kCheckStates = {"cbUnchecked", "cbChecked", "cbGrayed"};
-// Graphic types whose graphic record is followed by a resource record.
-constexpr std::array<std::string_view, 7> kResourceTypes = {"ctBitmap", "ctBitButton", "ctIcon", "ctRadio",
-                                                            "ctImages", "ctPicture", "ctFilePicture"};
-
 constexpr std::string_view kProps = "CellProperties.";
 constexpr std::string_view kGraphic = "CellGraphic.";
 
-bool HasResource(TCellType Type)
+
+// A graphic goes into the stream unless it is empty or holds an object the grid does not own.
+bool Carried(const TCellGraphic* Graphic)
 {
-    return std::find(kResourceTypes.begin(), kResourceTypes.end(), kCellTypes.at(Type)) != kResourceTypes.end();
-}
-
-// Graphics whose images are not carried yet; such a graphic stays out as if not owned.
-bool Carried(TCellType Type) { return Type != ctEmpty && (!HasResource(Type) || Type == ctRadio); }
-
-
-// Reads the properties of one record, failing at the record's offset on a
-// missing or mistyped value.
-class TRecordValues {
-public:
-    TRecordValues(const TBinRecord& Record, rtl::TByteCursor& Cursor, std::size_t Offset)
-        : FRecord(Record), FCursor(Cursor), FOffset(Offset)
-    {
-    }
-    const TBinValue* Find(std::string_view Name) const
-    {
-        for (const auto& property : FRecord.Properties)
-            if (property.Name == Name) return &property.Value;
-        return nullptr;
-    }
-    std::int64_t Int(std::string_view Name, std::int64_t Default = 0) const
-    {
-        const TBinValue* value = Typed(Name, TBinValueKind::Int);
-        return value ? value->Int : Default;
-    }
-    double Float(std::string_view Name) const
-    {
-        const TBinValue* value = Typed(Name, TBinValueKind::Float);
-        return value ? value->Float : 0;
-    }
-    bool Bool(std::string_view Name) const
-    {
-        const TBinValue* value = Typed(Name, TBinValueKind::Bool);
-        return value && value->Int != 0;
-    }
-    std::string Text(std::string_view Name) const
-    {
-        const TBinValue* value = Typed(Name, TBinValueKind::Text);
-        return value ? value->Text : std::string();
-    }
-    template <std::size_t N>
-    int Enum(std::string_view Name, const std::array<std::string_view, N>& Names, int Default) const
-    {
-        const TBinValue* value = Typed(Name, TBinValueKind::Ident);
-        if (!value) return Default;
-        const auto found = std::find(Names.begin(), Names.end(), value->Text);
-        if (found == Names.end()) Fail("unknown value \"" + value->Text + "\" of " + std::string(Name));
-        return static_cast<int>(found - Names.begin());
-    }
-    TColor Color(std::string_view Name, TColor Default) const
-    {
-        const TBinValue* value = Find(Name);
-        if (!value) return Default;
-        if (value->Kind == TBinValueKind::Int) return static_cast<TColor>(value->Int);
-        if (value->Kind == TBinValueKind::Ident)
-            if (const auto color = IdentToColor(value->Text)) return *color;
-        Fail("bad colour " + std::string(Name));
-    }
-    // Every property must be one the record's class has.
-    void RequireKnown(std::initializer_list<std::string_view> Names) const
-    {
-        for (const auto& property : FRecord.Properties)
-            if (std::find(Names.begin(), Names.end(), property.Name) == Names.end())
-                Fail("unknown property \"" + property.Name + "\" of " + FRecord.ClassName);
-    }
-    [[noreturn]] void Fail(const std::string& What) const { FCursor.FailAt(FOffset, What); }
-
-private:
-    const TBinValue* Typed(std::string_view Name, TBinValueKind Kind) const
-    {
-        const TBinValue* value = Find(Name);
-        if (value && value->Kind != Kind) Fail("wrong value kind of " + std::string(Name));
-        return value;
-    }
-    const TBinRecord& FRecord;
-    rtl::TByteCursor& FCursor;
-    std::size_t FOffset;
-};
-
-TBinRecord ReadRecordOf(rtl::TByteCursor& Cursor, std::string_view ClassName, std::size_t& Offset)
-{
-    Offset = Cursor.Position();
-    TBinRecord record = grid::files::ReadBinRecord(Cursor);
-    if (record.ClassName != ClassName)
-        Cursor.FailAt(Offset, "expected a " + std::string(ClassName) + " record, found \"" + record.ClassName + "\"");
-    return record;
+    return Graphic && Graphic->CellType() != ctEmpty &&
+           (!grid::files::HasResourceRecord(Graphic->CellType()) || Graphic->CellCreated());
 }
 
 std::string JoinSizes(int First, int Last, auto Size)
@@ -194,31 +111,6 @@ void WriteCellProperties(TBinRecordWriter& W, const TCellProperties& P, bool Has
     W.Int(name("NodeLevel"), P.NodeLevel());
     W.Bool("HasGraphic", HasGraphic);
     W.End();
-}
-
-void WriteRadioOptions(TBinRecordWriter& W, const TCellGraphic& G)
-{
-    std::vector<std::string> items;
-    if (const auto* options = dynamic_cast<const TStrings*>(G.CellBitmap()))
-        for (int i = 0; i < options->Count(); ++i)
-            items.push_back(options->Strings(i));
-    W.Begin("TGridSLIO");
-    W.List("Strings.Strings", items);
-    W.End();
-}
-
-// Gives the radio graphic a new option list of its own from the record.
-void ReadRadioOptions(const TRecordValues& V, TCellGraphic& G)
-{
-    V.RequireKnown({"Strings.Strings"});
-    auto options = std::make_unique<TStringList>();
-    if (const TBinValue* list = V.Find("Strings.Strings")) {
-        if (list->Kind != TBinValueKind::List) V.Fail("wrong value kind of Strings.Strings");
-        for (const std::string& item : list->Items)
-            options->Add(item);
-    }
-    G.SetCellBitmap(options.release());
-    G.SetCellCreated(true);
 }
 
 void WriteCellGraphic(TBinRecordWriter& W, const TCellGraphic& G)
@@ -386,14 +278,12 @@ void TQuillStringGrid::SaveRectToBinStream(const TRect& Rect, TStream& Stream)
             writer.Bool("HasProp", hasProp);
             writer.End();
             if (!hasProp) continue;
-            const TCellType type = GetCellType(col, row);
-            TCellGraphic* graphic = Carried(type) ? GetCellGraphic(col, row) : nullptr;
-            // A radio group whose options the grid does not own is left out.
-            if (graphic && type == ctRadio && !graphic->CellCreated()) graphic = nullptr;
+            const TCellGraphic* graphic = GetCellGraphic(col, row);
+            if (!Carried(graphic)) graphic = nullptr;
             WriteCellProperties(writer, *GetCellProperties(col, row), graphic != nullptr);
             if (!graphic) continue;
             WriteCellGraphic(writer, *graphic);
-            if (type == ctRadio) WriteRadioOptions(writer, *graphic);
+            grid::files::WriteCellResource(writer, *graphic);
         }
         ReportFileProgress(progress, double(row - Rect.Top) / std::max(1, Rect.Bottom - Rect.Top));
     }
@@ -483,18 +373,14 @@ void TQuillStringGrid::LoadCellStream(const TPoint& Point, TStream& Stream, bool
         if (!hasGraphic) continue;
         const TBinRecord graphicRecord = ReadRecordOf(cursor, "TGridGraphicIO", offset);
         const TRecordValues graphic(graphicRecord, cursor, offset);
-        const TCellType type = GraphicType(graphic);
-        if (!Carried(type)) {
-            // Images of a graphic are read past, not yet restored.
-            grid::files::ReadBinRecord(cursor);
-            continue;
-        }
-        std::unique_ptr<TBinRecord> options;
-        if (type == ctRadio) options = std::make_unique<TBinRecord>(ReadRecordOf(cursor, "TGridSLIO", offset));
-        if (!inside) continue;
-        TCellGraphic& target = *CreateCellGraphic(static_cast<int>(targetCol), static_cast<int>(targetRow));
+        TCellGraphic scratch;
+        TCellGraphic& target =
+            inside ? *CreateCellGraphic(static_cast<int>(targetCol), static_cast<int>(targetRow)) : scratch;
         ReadCellGraphic(graphic, target);
-        if (options) ReadRadioOptions(TRecordValues(*options, cursor, offset), target);
+        // The graphic owns only the object its resource record gives it.
+        target.SetCellCreated(false);
+        if (grid::files::HasResourceRecord(target.CellType()))
+            grid::files::ReadCellResource(cursor, target, static_cast<int>(targetCol), static_cast<int>(targetRow));
     }
 }
 

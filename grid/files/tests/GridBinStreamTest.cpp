@@ -4,7 +4,13 @@
 #include "grid/files/tests/AwkwardCells.h"
 #include "grid/tests/QuillGridFixture.h"
 
+#include "grid/base/AuxLists.h"
+#include "grid/base/FilePicture.h"
 #include "platform/classes/StringList.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Icon.h"
+#include "platform/graphics/Picture.h"
+#include "platform/graphics/PngImage.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Colors.h"
 #include "testsupport/TempFolder.h"
@@ -315,4 +321,141 @@ TEST_F(GridBinStreamTest, RadioGroupsBringTheirOwnOptionsAndBorrowedOnesStayOut)
     EXPECT_EQ(dynamic_cast<const TStrings*>(target->CellGraphics(1, 0)->CellBitmap())->Count(), 0);
     EXPECT_EQ(target->CellGraphics(2, 0), nullptr);
     EXPECT_EQ(target->Cells(2, 0), "2,0");
+}
+
+namespace {
+
+// A 3 x 2 white bitmap with one red pixel at (2, 1).
+void MarkedBitmap(TBitmap& Bitmap)
+{
+    Bitmap.SetPixelFormat(pf24bit);
+    Bitmap.SetSize(3, 2);
+    TRGBQuad& pixel = Bitmap.ScanLine(1)[2];
+    pixel.rgbRed = 255;
+    pixel.rgbGreen = pixel.rgbBlue = 0;
+}
+
+bool IsMarked(const TBitmap* Bitmap)
+{
+    if (!Bitmap || Bitmap->Width() != 3 || Bitmap->Height() != 2) return false;
+    const TRGBQuad& pixel = Bitmap->ScanLine(1)[2];
+    const TRGBQuad& white = Bitmap->ScanLine(0)[0];
+    return pixel.rgbRed == 255 && pixel.rgbGreen == 0 && white.rgbGreen == 255;
+}
+
+// A cell's graphic for a kind the grid has no operation of its own to add.
+TCellGraphic* NewGraphic(TQuillStringGrid& Grid, int ACol, int ARow)
+{
+    Grid.AddButton(ACol, ARow, 0, 0, "", haLeft, vaTop);
+    return Grid.CellGraphics(ACol, ARow);
+}
+
+} // namespace
+
+TEST_F(GridBinStreamTest, OwnedImagesComeBackAsTheReadingGridsOwn)
+{
+    testsupport::TempFolder dir("gridbinimages");
+    TBitmap marked;
+    MarkedBitmap(marked);
+    TPngImage png;
+    png.Assign(&marked);
+    const std::string pngFile = dir.Path() + "marked.png";
+    png.SaveToFile(pngFile);
+
+    auto source = NumberedGrid(3, 2);
+    MarkedBitmap(*source->CreateBitmap(0, 0, false, haLeft, vaTop));
+    source->CreateIcon(1, 0, haLeft, vaTop)->Assign(&marked);
+    source->CreatePicture(2, 0, false, Stretch, 2, haLeft, vaTop)->SetGraphic(&png);
+    auto* glyph = new TBitmap;
+    MarkedBitmap(*glyph);
+    TCellGraphic* button = NewGraphic(*source, 0, 1);
+    button->SetBitButton(40, 20, "Go", glyph, haLeft, vaTop);
+    button->SetCellCreated(true);
+    TCellGraphic* file = NewGraphic(*source, 1, 1);
+    auto* filePicture = new TFilePicture;
+    filePicture->SetFilename(pngFile);
+    file->SetCellType(ctFilePicture);
+    file->SetCellBitmap(filePicture);
+    file->SetCellCreated(true);
+    TCellGraphic* images = NewGraphic(*source, 2, 1);
+    images->SetMultiImage(2, 1, 0, haLeft, vaTop, {});
+    dynamic_cast<TIntList*>(images->CellBitmap())->SetStrValue("3,7");
+    const std::string bytes = SaveRect(*source, {0, 0, 2, 1});
+    const std::size_t data = bytes.find("\x0B" "Bitmap.Data\x0A");
+    ASSERT_NE(data, std::string::npos);
+    EXPECT_EQ(bytes.substr(data + 17 + 4, 2), "BM") << "the bitmap's own data: its length, then a BMP file";
+
+    auto target = NewGrid(3, 2);
+    LoadAt(*target, {0, 0}, bytes);
+    EXPECT_TRUE(IsMarked(target->GetBitmap(0, 0)));
+    EXPECT_NE(target->GetBitmap(0, 0), source->GetBitmap(0, 0));
+    const TIcon* icon = target->CellGraphics(1, 0)->CellIcon();
+    ASSERT_NE(icon, nullptr);
+    EXPECT_TRUE(IsMarked(&icon->Bitmap()));
+    const TPicture* picture = target->GetPicture(2, 0);
+    ASSERT_NE(picture, nullptr);
+    ASSERT_NE(dynamic_cast<const TPngImage*>(picture->Graphic()), nullptr) << "the picture keeps its class";
+    EXPECT_TRUE(IsMarked(&dynamic_cast<const TPngImage*>(picture->Graphic())->Bitmap()));
+    EXPECT_EQ(target->CellGraphics(2, 0)->CellAngle(), Stretch);
+    EXPECT_EQ(target->CellTypes(0, 1), ctBitButton);
+    EXPECT_TRUE(IsMarked(dynamic_cast<const TBitmap*>(target->CellGraphics(0, 1)->CellBitmap())));
+    EXPECT_EQ(target->CellGraphics(0, 1)->CellText(), "Go");
+    const auto* readFile = dynamic_cast<const TFilePicture*>(target->CellGraphics(1, 1)->CellBitmap());
+    ASSERT_NE(readFile, nullptr);
+    EXPECT_EQ(readFile->Filename(), pngFile);
+    EXPECT_EQ(readFile->Width(), 3);
+    const auto* indexes = dynamic_cast<const TIntList*>(target->CellGraphics(2, 1)->CellBitmap());
+    ASSERT_NE(indexes, nullptr);
+    EXPECT_EQ(indexes->StrValue(), "3,7");
+    for (int row = 0; row < 2; ++row)
+        for (int col = 0; col < 3; ++col)
+            EXPECT_TRUE(target->CellGraphics(col, row)->CellCreated()) << col << "," << row;
+}
+
+TEST_F(GridBinStreamTest, BorrowedImagesStayOutAndBadImagesAreRefused)
+{
+    auto source = NumberedGrid(2, 1);
+    TBitmap borrowed;
+    MarkedBitmap(borrowed);
+    source->AddBitmap(0, 0, &borrowed, false, haLeft, vaTop);
+    MarkedBitmap(*source->CreateBitmap(1, 0, false, haLeft, vaTop));
+    const std::string good = SaveRect(*source, {0, 0, 1, 0});
+    auto target = NewGrid(2, 1);
+    LoadAt(*target, {0, 0}, good);
+    EXPECT_EQ(target->CellGraphics(0, 0), nullptr) << "a bitmap the grid does not own is left out";
+    EXPECT_TRUE(IsMarked(target->GetBitmap(1, 0)));
+
+    std::string filePicture;
+    grid::files::TBinRecordWriter writer(filePicture);
+    writer.Begin("TGridCellIO");
+    writer.Int("Col", 0);
+    writer.Int("Row", 0);
+    writer.Bool("HasProp", true);
+    writer.End();
+    writer.Begin("TGridCellPropIO");
+    writer.Bool("HasGraphic", true);
+    writer.End();
+    writer.Begin("TGridGraphicIO");
+    writer.Ident("CellGraphic.CellType", "ctFilePicture");
+    writer.End();
+    writer.Begin("TGridFilePicIO");
+    writer.Text("Picture.Filename", "/dev/zero");
+    writer.End();
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        const char* Error;
+    } cases[] = {
+        {"no BMP in the bitmap's data", std::string(good).replace(good.find("BM", good.find("Bitmap.Data")), 2, "XX"),
+         "unreadable Bitmap.Data"},
+        {"a device named as a file picture", Header(1, 1, "", false) + filePicture, "\"/dev/zero\" is no file"},
+    };
+    for (const auto& c : cases) {
+        try {
+            LoadAt(*target, {0, 0}, c.Bytes);
+            ADD_FAILURE() << c.Name << ": loaded";
+        } catch (const EReadError& e) {
+            EXPECT_NE(std::string(e.Message()).find(c.Error), std::string::npos) << c.Name << ": " << e.Message();
+        }
+    }
 }
