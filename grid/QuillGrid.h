@@ -25,6 +25,7 @@
 #include "grid/model/ControlLook.h"
 #include "grid/model/FloatingFooter.h"
 #include "grid/model/PrintSettings.h"
+#include "grid/model/SelectionSets.h"
 #include "grid/base/GridSettings.h"
 #include "grid/base/SearchFooter.h"
 #include "grid/model/ModelEnums.h"
@@ -693,6 +694,66 @@ public:
     int SelectedRow(int Index) const;
     void ClearSelectedCells();
 
+    // Row and column flags (QuillGridRowFlags.cpp). With
+    // MouseActions().DisjunctRowSelect rows are flagged one by one (by real
+    // row with RowSelectPersistent), with DisjunctColSelect columns; without,
+    // the selection rectangle answers. Bad indexes raise EQuillGridError.
+    bool RowSelect(int ARow) const;
+    void SetRowSelect(int ARow, bool Value);
+    bool ColSelect(int ACol) const;
+    void SetColSelect(int ACol, bool Value);
+    void ClearRowSelect();
+    void ClearColSelect();
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    int RowSelectCount() const;
+    int ColSelectCount() const;
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void GotoCell(int ACol, int ARow);
+    // Rows flagged as modified (marked in column 0) and rows disabled.
+    bool RowModified(int ARow) const { return FModifiedRows.Get(ARow); }
+    void SetRowModified(int ARow, bool Value);
+    int ModifiedRowCount() const noexcept { return FModifiedRows.FlaggedCount(); }
+    void ClearModifiedRows();
+    bool RowEnabled(int ARow) const { return !FDisabledRows.Get(ARow); }
+    // Disabling or enabling the current row first moves the current row to
+    // the first other enabled normal row, when there is one.
+    void SetRowEnabled(int ARow, bool Value);
+    bool UseEnabledRows() const noexcept { return FUseEnabledRows; }
+    // Hiding and removing the flagged rows or all others, each in one pass.
+    void HideSelectedRows() { HideRowsByFlag(true); }
+    void HideUnSelectedRows() { HideRowsByFlag(false); }
+    void RemoveUnSelectedRows();
+    std::function<void(TObject* Sender, int ARow, bool Value, bool& Allow)> OnRowDisjunctSelect;
+    std::function<void(TObject* Sender, int ARow)> OnRowDisjunctSelected;
+
+protected:
+    void UpdateRowSelectFromSelection(bool All);
+    void UpdateColSelectFromSelection(bool All);
+
+private:
+    // The index a display row's selection flag is kept at.
+    int RowFlagIndex(int ARow) const;
+    void RepaintFlaggedRow(int AFlagIndex);
+    void HideRowsByFlag(bool Flagged);
+    // Keeps the row flags in step when rows go: display rows and their real
+    // rows, both ascending.
+    void DropRowFlags(const std::vector<int>& Displ, const std::vector<int>& Real);
+    void InsertRowFlags(int ARow, int AReal, int ACount);
+    // Hides the shown real rows given as one pass at a filter level,
+    // keeping at least one row shown.
+    void HideRealRows(const std::vector<int>& Reals, int Level);
+    grid::TIndexFlags FRowSelect;
+    grid::TIndexFlags FColSelect;
+    grid::TIndexFlags FModifiedRows;
+    grid::TIndexFlags FDisabledRows;
+    grid::TCellSet FSelectedCells;
+    bool FUseEnabledRows = false;
+
+public:
+
     // Highlighting ("hi" tags) and marking ("e" tags) of text inside cells.
     // The stored text is tagged and untagged, so shown decoration never
     // becomes data and untagging gives the original back.
@@ -1208,7 +1269,6 @@ private:
     std::unique_ptr<TStringList> FColumnHeaders;
     std::unique_ptr<TStringList> FRowHeaders;
     std::unique_ptr<TMouseActions> FMouseActions;
-    std::vector<TGridCoord> FSelectedCells;
     TFont FCellFont;
     // Auto-sizing.
     int FMinColWidth = 0;
@@ -1226,6 +1286,8 @@ private:
     void ChangeNodeRows(int ARow, int Delta);
     // Removes the real columns behind display columns [FromDispl, ToDispl].
     void RemoveShownCols(int FromDispl, int ToDispl);
+    // Removes the normal columns whose selection flag is (or is not) set.
+    void RemoveFlaggedCols(bool Flagged);
     int FAutoNumberStart = 0;
     int FAutoNumberOffset = 0;
     TSortDirection FAutoNumberDirection = sdAscending;

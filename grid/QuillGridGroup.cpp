@@ -70,7 +70,7 @@ void TQuillStringGrid::InsertRowsBefore(const std::vector<int>& Before)
 void TQuillStringGrid::RemoveFlaggedRows(const std::vector<bool>& Drop)
 {
     CloseEditor();
-    std::vector<int> kept;
+    std::vector<int> kept, displ, reals;
     std::vector<bool> dropReal(static_cast<std::size_t>(FRowStore->Total()), false);
     for (int r = 0; r < RowCount(); ++r) {
         if (r >= static_cast<int>(Drop.size()) || !Drop[static_cast<std::size_t>(r)]) {
@@ -80,7 +80,10 @@ void TQuillStringGrid::RemoveFlaggedRows(const std::vector<bool>& Drop)
         const int real = RealRowIndex(r);
         dropReal[static_cast<std::size_t>(real)] = true;
         FreeRowObjects(real);
+        displ.push_back(r);
+        reals.push_back(real);
     }
+    DropRowFlags(displ, reals);
     (void)FRowStore->RemoveRows(0, FRowStore->Total(), [&](int real, const grid::TRowRecord&) {
         return static_cast<bool>(dropReal[static_cast<std::size_t>(real)]);
     });

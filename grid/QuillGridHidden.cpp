@@ -145,29 +145,38 @@ void TQuillStringGrid::UnHideRowsAll()
 
 void TQuillStringGrid::HideRowList(const TIntList& RowList)
 {
-    CloseEditor();
     // Display indexes name the rows as they stand before any is hidden, and
     // the store records real rows, so later passes map right.
     std::vector<int> reals;
-    for (int i = 0; i < RowList.Count() && static_cast<int>(reals.size()) < HideableRows(); ++i) {
+    for (int i = 0; i < RowList.Count(); ++i) {
         const int displ = RowList.GetInteger(i);
-        if (displ < 0 || displ >= RowCount()) continue;
-        reals.push_back(RealRowIndex(displ));
+        if (displ >= 0 && displ < RowCount()) reals.push_back(RealRowIndex(displ));
     }
+    HideRealRows(reals, FFilterLevel);
+    ++FFilterLevel;
+}
+
+void TQuillStringGrid::HideRealRows(const std::vector<int>& Reals, int Level)
+{
+    CloseEditor();
     std::vector<int> heights;
     heights.reserve(static_cast<std::size_t>(RowCount()));
     for (int d = 0; d < RowCount(); ++d) heights.push_back(RowHeights(d));
     std::vector<bool> drop(heights.size(), false);
-    for (int real : reals) {
+    std::vector<int> hidden;
+    for (int real : Reals) {
+        if (static_cast<int>(hidden.size()) == HideableRows()) break;
         if (IsHiddenRow(real)) continue;
         const int displ = DisplRowIndex(real);
+        if (drop[static_cast<std::size_t>(displ)]) continue;
         drop[static_cast<std::size_t>(displ)] = true;
         grid::TRowRecord& record = FRowStore->Row(real);
         record.Height = heights[static_cast<std::size_t>(displ)];
-        record.Level = FFilterLevel;
+        record.Level = Level;
+        hidden.push_back(real);
     }
-    for (int real : reals) FRowStore->SetHidden(real, true);
-    ++FFilterLevel;
+    // Marked only now: the display indexes above name the rows as they stood.
+    for (int real : hidden) FRowStore->SetHidden(real, true);
     std::vector<int> kept;
     kept.reserve(heights.size());
     for (std::size_t d = 0; d < heights.size(); ++d)

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "grid/base/MouseActions.h"
+
 void TQuillStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked)
 {
     if (CheckBoxColumn < 0 || CheckBoxColumn >= TotalColCount()) return;
@@ -23,6 +25,15 @@ void TQuillStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked)
 
 void TQuillStringGrid::RemoveSelectedRows()
 {
+    if (FMouseActions->DisjunctRowSelect()) {
+        std::vector<bool> drop(static_cast<std::size_t>(RowCount()), false);
+        bool any = false;
+        for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r)
+            if (FRowSelect.Get(RowFlagIndex(r))) drop[static_cast<std::size_t>(r)] = any = true;
+        if (any) RemoveFlaggedRows(drop);
+        ClearRowSelect();
+        return;
+    }
     const TGridRect sel = Selection();
     const int top = std::max(std::min(sel.Top, sel.Bottom), FixedRows());
     const int bottom = std::max(sel.Top, sel.Bottom);
@@ -35,16 +46,31 @@ void TQuillStringGrid::RemoveShownCols(int FromDispl, int ToDispl)
         if (c >= 0 && c < ColCount()) RemoveCols(RealColIndex(c), 1);
 }
 
+void TQuillStringGrid::RemoveFlaggedCols(bool Flagged)
+{
+    for (int c = ColCount() - 1; c >= FixedCols(); --c)
+        if (FColSelect.Get(c) == Flagged) RemoveCols(RealColIndex(c), 1);
+}
+
 void TQuillStringGrid::RemoveSelectedCols()
 {
+    if (FMouseActions->DisjunctColSelect()) {
+        RemoveFlaggedCols(true);
+        return;
+    }
     const TGridRect sel = Selection();
     RemoveShownCols(std::max(std::min(sel.Left, sel.Right), FixedCols()), std::max(sel.Left, sel.Right));
 }
 
 void TQuillStringGrid::RemoveUnSelectedCols()
 {
-    const TGridRect sel = Selection();
-    const int left = std::min(sel.Left, sel.Right), right = std::max(sel.Left, sel.Right);
-    RemoveShownCols(right + 1, ColCount() - FFixedRightCols - 1);
-    RemoveShownCols(FixedCols(), left - 1);
+    if (FMouseActions->DisjunctColSelect()) {
+        RemoveFlaggedCols(false);
+    } else {
+        const TGridRect sel = Selection();
+        const int left = std::min(sel.Left, sel.Right), right = std::max(sel.Left, sel.Right);
+        RemoveShownCols(right + 1, ColCount() - FFixedRightCols - 1);
+        RemoveShownCols(FixedCols(), left - 1);
+    }
+    ClearColSelect();
 }

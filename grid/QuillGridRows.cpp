@@ -192,7 +192,9 @@ void TQuillStringGrid::InsertRowBlock(int ARow, int ACount, bool)
     ARow = std::min(ARow, RowCount());
     // New rows go before the shown row ARow; a hidden row just above it
     // keeps its place between its old neighbours.
-    FRowStore->InsertRows(ARow < RowCount() ? RealRowIndex(ARow) : FRowStore->Total(), ACount);
+    const int real = ARow < RowCount() ? RealRowIndex(ARow) : FRowStore->Total();
+    FRowStore->InsertRows(real, ACount);
+    InsertRowFlags(ARow, real, ACount);
     InsertShownRowSizes(ARow, std::vector<int>(static_cast<std::size_t>(ACount), DefaultRowHeight()));
     FMaxRowCount = std::max(FMaxRowCount, RowCount());
     if (!FDestroying) DoCellsChanged({0, ARow, ColCount() - 1, ARow + ACount});
@@ -216,6 +218,12 @@ void TQuillStringGrid::DeleteRowBlock(int ARow, int ACount, bool)
         --ACount;
     }
     if (ACount > 0) {
+        std::vector<int> displ, reals;
+        for (int d = ARow + (keepOne ? 1 : 0); d < ARow + (keepOne ? 1 : 0) + ACount; ++d) {
+            displ.push_back(d);
+            reals.push_back(RealRowIndex(d));
+        }
+        DropRowFlags(displ, reals);
         // Hidden rows inside the block stay; they move up with the rows after it.
         (void)FRowStore->RemoveRows(firstReal, lastReal + 1,
                                     [](int, const grid::TRowRecord& row) { return !row.Hidden; });

@@ -197,33 +197,27 @@ TGridRect Normalised(TGridRect r)
 
 bool TQuillStringGrid::SelectedCells(int ACol, int ARow) const
 {
-    if (FMouseActions->DisjunctCellSelect())
-        return std::any_of(FSelectedCells.begin(), FSelectedCells.end(),
-                           [&](const TGridCoord& c) { return c.X == ACol && c.Y == ARow; });
+    if (FMouseActions->DisjunctCellSelect()) return FSelectedCells.Contains(ACol, ARow);
     return Normalised(Selection()).Contains(ACol, ARow);
 }
 
 void TQuillStringGrid::SetSelectedCells(int ACol, int ARow, bool Value)
 {
-    auto found = std::find_if(FSelectedCells.begin(), FSelectedCells.end(),
-                              [&](const TGridCoord& c) { return c.X == ACol && c.Y == ARow; });
-    if (Value && found == FSelectedCells.end()) FSelectedCells.push_back({ACol, ARow});
-    else if (!Value && found != FSelectedCells.end()) FSelectedCells.erase(found);
-    else return;
-    RepaintCell(ACol, ARow);
+    if (Value ? FSelectedCells.Add(ACol, ARow) : FSelectedCells.Remove(ACol, ARow)) RepaintCell(ACol, ARow);
 }
 
 bool TQuillStringGrid::IsSelected(int ACol, int ARow)
 {
     if (ACol < FixedCols() || ARow < FixedRows()) return false;
-    return SelectedCells(ACol, ARow);
+    if (FMouseActions->DisjunctCellSelect()) return FSelectedCells.Contains(ACol, ARow);
+    if (FMouseActions->DisjunctRowSelect()) return FRowSelect.Get(RowFlagIndex(ARow));
+    if (FMouseActions->DisjunctColSelect()) return FColSelect.Get(ACol);
+    return Normalised(Selection()).Contains(ACol, ARow);
 }
 
 TGridCoord TQuillStringGrid::SelectedCell(int Index) const
 {
-    if (FMouseActions->DisjunctCellSelect())
-        return Index >= 0 && Index < static_cast<int>(FSelectedCells.size()) ? FSelectedCells[static_cast<std::size_t>(Index)]
-                                                                             : TGridCoord{-1, -1};
+    if (FMouseActions->DisjunctCellSelect()) return FSelectedCells.Item(Index);
     // Without a disjunct selection the cells of the rectangle count row by row.
     const TGridRect s = Normalised(Selection());
     const int width = s.Right - s.Left + 1;
@@ -233,13 +227,14 @@ TGridCoord TQuillStringGrid::SelectedCell(int Index) const
 
 int TQuillStringGrid::SelectedCellsCount() const
 {
-    if (FMouseActions->DisjunctCellSelect()) return static_cast<int>(FSelectedCells.size());
+    if (FMouseActions->DisjunctCellSelect()) return FSelectedCells.Count();
     const TGridRect s = Normalised(Selection());
     return (s.Right - s.Left + 1) * (s.Bottom - s.Top + 1);
 }
 
 int TQuillStringGrid::SelectedRowCount() const
 {
+    if (FMouseActions->DisjunctRowSelect()) return FRowSelect.FlaggedCount();
     const TGridRect s = Selection();
     const TPoint topSpan = CellSpan(s.Left, s.Top);
     if (IsMergedCell(s.Left, s.Top) && s.Bottom < s.Top + topSpan.Y) return topSpan.Y + 1;
@@ -250,6 +245,7 @@ int TQuillStringGrid::SelectedRowCount() const
 
 int TQuillStringGrid::SelectedColCount() const
 {
+    if (FMouseActions->DisjunctColSelect()) return FColSelect.FlaggedCount();
     const TGridRect s = Selection();
     const TPoint leftSpan = CellSpan(s.Left, s.Top);
     if (IsMergedCell(s.Left, s.Top) && s.Right < s.Left + leftSpan.X) return leftSpan.X + 1;
@@ -260,6 +256,10 @@ int TQuillStringGrid::SelectedColCount() const
 
 int TQuillStringGrid::SelectedRow(int Index) const
 {
+    if (FMouseActions->DisjunctRowSelect()) {
+        const std::vector<int>& rows = FRowSelect.InFlagOrder();
+        return Index >= 0 && Index < static_cast<int>(rows.size()) ? rows[static_cast<std::size_t>(Index)] : -1;
+    }
     const TGridRect s = Normalised(Selection());
     return Index >= 0 && s.Top + Index <= s.Bottom ? s.Top + Index : -1;
 }
@@ -267,13 +267,20 @@ int TQuillStringGrid::SelectedRow(int Index) const
 std::string TQuillStringGrid::SelectedText()
 {
     const TGridRect s = Normalised(Selection());
+    std::vector<int> rows;
+    if (FMouseActions->DisjunctRowSelect()) {
+        for (int r = FixedRows(); r < RowCount(); ++r)
+            if (FRowSelect.Get(RowFlagIndex(r))) rows.push_back(r);
+    } else {
+        for (int r = s.Top; r <= s.Bottom; ++r) rows.push_back(r);
+    }
     std::string text;
-    for (int r = s.Top; r <= s.Bottom; ++r) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         for (int c = s.Left; c <= s.Right; ++c) {
             if (c > s.Left) text += '\t';
-            text += GetCellEx(RealColIndex(c), r);
+            text += GetCellEx(RealColIndex(c), rows[i]);
         }
-        if (r < s.Bottom) text += "\r\n";
+        if (i + 1 < rows.size()) text += "\r\n";
     }
     return text;
 }
@@ -281,6 +288,6 @@ std::string TQuillStringGrid::SelectedText()
 void TQuillStringGrid::ClearSelectedCells()
 {
     SetSelection({FixedCols(), FixedRows(), FixedCols(), FixedRows()});
-    FSelectedCells.clear();
+    FSelectedCells.Clear();
     Invalidate();
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "grid/base/MouseActions.h"
 #include "grid/base/QuillUtilCellText.h"
 #include "grid/model/ColumnMap.h"
 #include "grid/model/RowStore.h"
@@ -77,6 +78,7 @@ void TQuillStringGrid::InsertCols(int ColIndex, int CCount)
     FColumnMap->Insert(ColIndex, CCount);
     const int displ = FColumnMap->RealToDispl(ColIndex);
     const int n = ColCount();
+    FColSelect.Insert(displ, CCount);
     SetAxisColCount(n + CCount);
     for (int i = 0; i < CCount; ++i) {
         if (displ + i != n + i) MoveAxisColumn(n + i, displ + i);
@@ -102,6 +104,7 @@ void TQuillStringGrid::RemoveCols(int ColIndex, int CCount)
     for (int c = ColIndex + CCount - 1; c >= ColIndex; --c) {
         if (IsHiddenColumn(c) || ColCount() <= 1) continue;
         const int displ = FColumnMap->RealToDispl(c);
+        FColSelect.Remove(displ, 1);
         MoveAxisColumn(displ, ColCount() - 1);
         SetAxisColCount(ColCount() - 1);
     }
@@ -185,8 +188,16 @@ void TQuillStringGrid::ClearNormalCells()
 
 void TQuillStringGrid::ClearSelection()
 {
-    const TGridRect s = Selection();
-    ClearRect(s.Left, s.Top, s.Right, s.Bottom);
+    if (FMouseActions->DisjunctRowSelect()) {
+        for (int r = FixedRows(); r < RowCount(); ++r)
+            if (FRowSelect.Get(RowFlagIndex(r))) ClearRows(r, 1);
+    } else if (FMouseActions->DisjunctColSelect()) {
+        for (int c = FixedCols(); c < ColCount(); ++c)
+            if (FColSelect.Get(c)) ClearCols(c, 1);
+    } else {
+        const TGridRect s = Selection();
+        ClearRect(s.Left, s.Top, s.Right, s.Bottom);
+    }
 }
 
 void TQuillStringGrid::Clear()
