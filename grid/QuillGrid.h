@@ -17,6 +17,7 @@
 #include "grid/base/QuillUtilPaint.h"
 #include "grid/data/SortKey.h"
 #include "grid/interact/GridEditEvents.h"
+#include "grid/interact/PointerState.h"
 #include "grid/GridScrollTypes.h"
 #include "grid/files/FileSettings.h"
 #include "grid/model/AppearanceSettings.h"
@@ -1646,6 +1647,62 @@ private:
     // release lay on a filter button (it then sorts nothing).
     bool FilterButtonRelease(int X, int Y);
     std::unique_ptr<grid::TFormsState, grid::TFormsStateDeleter> FFormsState;
+
+    // Pointer feedback (grid/interact/GridHover.cpp, GridHeaderSort.cpp,
+    // GridWheelPan.cpp, GridFillHandle.cpp): cell hints, the cursor of each
+    // region, fixed cells pressed like buttons, sorting by several headers,
+    // wheel panning and the fill handle.
+public:
+    // Hints over cells: every cell's text, only texts that do not fit, the
+    // size while a column or row is sized, HTML shown as HTML, the title of
+    // the link under the pointer. They need ShowHint.
+    bool HintShowCells() const noexcept { return FPointer.HintShowCells; }
+    void SetHintShowCells(bool Value) noexcept { FPointer.HintShowCells = Value; }
+    bool HintShowLargeText() const noexcept { return FPointer.HintShowLargeText; }
+    void SetHintShowLargeText(bool Value) noexcept { FPointer.HintShowLargeText = Value; }
+    bool HintShowSizing() const noexcept { return FPointer.HintShowSizing; }
+    void SetHintShowSizing(bool Value) noexcept { FPointer.HintShowSizing = Value; }
+    bool HTMLHint() const noexcept { return FPointer.HTMLHint; }
+    void SetHTMLHint(bool Value) noexcept { FPointer.HTMLHint = Value; }
+    bool AnchorHint() const noexcept { return FPointer.AnchorHint; }
+    void SetAnchorHint(bool Value) noexcept { FPointer.AnchorHint = Value; }
+    bool UseInternalHintClass() const noexcept { return FPointer.UseInternalHintClass; }
+    void SetUseInternalHintClass(bool Value) noexcept { FPointer.UseInternalHintClass = Value; }
+    // Answers the hint request for the point in HintInfo.CursorPos.
+    void GetCellHintInfo(std::string& HintStr, bool& CanShow, THintInfo& HintInfo);
+    // The window of the sizing hint; null before the first sizing with HintShowSizing.
+    THintWindow* SizingHintWindow() const noexcept;
+    // Whether HoverFixedCells covers the cell.
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    // Hover of fixed cells stops while a fixed cell's drop-down menu is open.
+    void SuspendFixedHover(bool Value);
+    TMouseSelectMode MouseSelectMode() const noexcept { return FPointer.MouseSelectMode; }
+    // Header cells drawn sunken while pressed (with the fixed grid lines).
+    bool FixedAsButtons() const noexcept { return FPointer.FixedAsButtons; }
+    void SetFixedAsButtons(bool Value) noexcept { FPointer.FixedAsButtons = Value; }
+    TGridCoord PushedFixedCell() const noexcept { return FPointer.PushedFixedCell; }
+    TAnchorHintEvent OnAnchorHint;
+    TGridHintEvent OnGridHint;
+    TGetCellCursorEvent OnGetCellCursor;
+
+protected:
+    void CMHintShow(TMessage& Message) override;
+    virtual void DoGridHint(int ACol, int ARow, std::string& HintStr);
+    // The cursor for the cell (display column) under (X, Y), starting from ACursor.
+    virtual void DoGetCellCursor(int ACol, int ARow, int X, int Y, TCursor& ACursor);
+
+private:
+    // The cursor the pointer at (X, Y) asks for, shown at once.
+    void UpdatePointerCursor(int X, int Y);
+    void ShowGridCursor(TCursor Value);
+    TMouseSelectMode SelectModeAt(int X, int Y);
+    void TrackHintCell(int X, int Y);
+    void BeginSizingHint(int X, int Y);
+    void ShowSizingHint(int X, int Y);
+    void EndSizingHint();
+    void PressFixedButton(int X, int Y);
+    void ReleaseFixedButton();
+    grid::TPointerState FPointer;
 
 private:
     // Files (grid/files).

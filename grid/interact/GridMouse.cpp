@@ -43,18 +43,22 @@ bool ReadCellAddress(std::string_view Target, int& ACol, int& ARow)
 
 // The fixed cell under the pointer lights up (pressed while the left button
 // is held on it); anything else leaves no cell lit.
+// The list-view look lights its headers whatever HoverFixedCells says.
+// Nothing changes while a fixed cell's drop-down menu is open.
 void TQuillStringGrid::TrackHotFixedCell(int X, int Y, bool Pressed)
 {
-    if (HoverFixedCells() == hfNone) return;
+    if (FPointer.NoMouseLeave || (HoverFixedCells() == hfNone && Look() != glListView)) return;
     const TGridCoord cell = MouseCoord(X, Y);
-    const bool fixed = cell.X >= 0 && cell.Y >= 0 && (cell.X < FixedCols() || cell.Y < FixedRows());
+    const bool fixed = cell.X >= 0 && cell.Y >= 0 && (cell.X < FixedCols() || cell.Y < FixedRows()) &&
+                       (IsHoverFixedCell(cell.X, cell.Y) || Look() == glListView);
     SetHotFixedCell(fixed ? TPoint{cell.X, cell.Y} : TPoint{-1, -1}, fixed && Pressed);
 }
 
 void TQuillStringGrid::CMMouseLeave(TMessage& Message)
 {
     TBaseGrid::CMMouseLeave(Message);
-    SetHotFixedCell({-1, -1}, false);
+    FPointer.MouseSelectMode = msNormal;
+    if (!FPointer.NoMouseLeave) SetHotFixedCell({-1, -1}, false);
 }
 
 bool TQuillStringGrid::IsOverSizingBorder(int X, int Y)
@@ -70,12 +74,9 @@ void TQuillStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     TBaseGrid::MouseMove(Shift, X, Y);
     TrackHotFixedCell(X, Y, Shift.Contains(ssLeft) && MouseCoord(X, Y) == Edit().PressCell);
     DragScrollOver(Shift, X, Y);
-    if (GridState() != gsNormal) return;
-    TGridState state = gsNormal;
-    int index = -1, pos = 0, ofs = 0;
-    HandleCalcSizingState(X, Y, state, index, pos, ofs, CalcDrawInfo());
-    const TCursor cursor = state == gsColSizing ? crHSplit : state == gsRowSizing ? crVSplit : crDefault;
-    if (Cursor() != cursor) SetCursor(cursor);
+    TrackHintCell(X, Y);
+    ShowSizingHint(X, Y);
+    UpdatePointerCursor(X, Y);
 }
 
 void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -91,6 +92,7 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
         FocusCell(s.PressCell.X, s.PressCell.Y, true);
     if (GridState() == gsColSizing)
         for (int c = 0; c < ColCount(); ++c) s.SizedWidths.push_back(ColWidths(c));
+    if (Button == mbLeft && (GridState() == gsColSizing || GridState() == gsRowSizing)) BeginSizingHint(X, Y);
     const TGridState state = GridState();
     if (Button != mbLeft || Shift.Contains(ssDouble) || (state != gsNormal && state != gsSelecting)) return;
     const TGridCoord cell = s.PressCell;
@@ -130,6 +132,7 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
 {
     grid::TEditState& s = Edit();
     StopDragScroll();
+    EndSizingHint();
     const TGridState state = GridState();
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     if (Button != mbLeft) return;

@@ -9,6 +9,8 @@ target_sources(vistra_grid PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GridFilterDropDown.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridKeys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridMouse.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridHover.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HTMLHintWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSelectCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillInplaceEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SpecialEditors.cpp)
@@ -20,4 +22,5 @@ vistra_tests(grid_interact_tests HEADLESS
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridEditorKindsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridMouseTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridFilterDropDownTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridHoverTest.cpp
   DEPENDS vistra_grid vistra_backend)

@@ -88,8 +88,7 @@ void TQuillStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, con
 
 void TQuillStringGrid::DrawFixedCellLook(TCanvas& ACanvas, int ACol, int ARow, TRect ARect)
 {
-    const bool covered = FHoverFixedCells == hfAll || (ACol < FixedCols() && FHoverFixedCells == hfFixedColumns) ||
-                         (ARow < FixedRows() && FHoverFixedCells == hfFixedRows);
+    const bool covered = IsHoverFixedCell(ACol, ARow) || FLook == glListView;
     const grid::TGridLookColors& c = FLookColors;
     if (covered && FHotFixedCell == TPoint{ACol, ARow} && !ComponentState().Contains(csDesigning)) {
         ++ARect.Bottom;

@@ -132,10 +132,9 @@ void TApplication::CancelHint()
 }
 
 namespace {
-bool ControlShowsHint(TControl* c)
-{
-    return c && c->ShowHint() && !c->Hint().empty();
-}
+// A control without a hint text of its own may still give one for the
+// point under the pointer (CM_HINTSHOW), so ShowHint alone decides.
+bool ControlShowsHint(TControl* c) { return c && c->ShowHint(); }
 } // namespace
 
 void TApplication::HintMouseMessage(TControl* Control)
@@ -167,7 +166,12 @@ void TApplication::ActivateHint(TPoint CursorPos)
     if (control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0 || info.HintStr.empty()) return;
     FHint = info.HintStr;
     if (OnHint) OnHint(this);
-    if (!FHintWindow) FHintWindow = std::make_unique<THintWindow>(nullptr);
+    if (!FHintWindow || info.HintWindowClass != FHintWindowClass) {
+        if (FHintWindow) FHintWindow->ReleaseHandle();
+        FHintWindowClass = info.HintWindowClass;
+        FHintWindow.reset(FHintWindowClass ? FHintWindowClass(nullptr) : new THintWindow(nullptr));
+    }
+    FHintWindow->SetColor(info.HintColor);
     TRect r = FHintWindow->CalcHintRect(info.HintMaxWidth, info.HintStr);
     OffsetRect(r, info.HintPos.X, info.HintPos.Y);
     FHintWindow->ActivateHint(r, info.HintStr);

@@ -102,6 +102,7 @@ private:
     TControl* FHintControl = nullptr;
     bool FHintShown = false;
     std::unique_ptr<THintWindow> FHintWindow;
+    THintWindow* (*FHintWindowClass)(TComponent*) = nullptr;
 };
 
 // The application object; made by the first TApplication and cleared with it.

@@ -72,7 +72,10 @@ public:
 };
 
 // Mouse cursor shapes a host can show.
-enum class TNativeCursor { Arrow, IBeam, Wait, Cross, UpArrow, SizeAll, SizeNESW, SizeNS, SizeNWSE, SizeWE, No, HandPoint, Help, Hidden };
+enum class TNativeCursor {
+    Arrow, IBeam, Wait, Cross, UpArrow, SizeAll, SizeNESW, SizeNS, SizeNWSE, SizeWE, No, HandPoint, Help, Hidden,
+    Cell, AllScroll, ArrowN, ArrowS, ArrowE, ArrowW, ArrowNE, ArrowNW, ArrowSE, ArrowSW
+};
 
 // One top-level window of the host.
 class TNativeWindow {

@@ -46,6 +46,10 @@ inline constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3,
                          crUpArrow = -10, crHourGlass = -11, crDrag = -12, crNoDrop = -13,
                          crHSplit = -14, crVSplit = -15, crNo = -18, crAppStart = -19, crHelp = -20,
                          crHandPoint = -21, crSizeAll = -22;
+// Further shapes our controls use: a cell outline, scrolling in every
+// direction, and arrows pointing up, down, right, left and to the corners.
+inline constexpr TCursor crCell = -30, crAllScroll = -31, crArrowN = -32, crArrowS = -33, crArrowE = -34,
+                         crArrowW = -35, crArrowNE = -36, crArrowNW = -37, crArrowSE = -38, crArrowSW = -39;
 
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;

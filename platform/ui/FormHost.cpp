@@ -44,6 +44,8 @@ unsigned DoubleOf(unsigned msg) { return msg + 2; } // WM_xBUTTONDOWN + 2 is WM_
 
 TNativeCursor NativeCursorOf(TCursor c)
 {
+    // A registered number stands for one of the shapes.
+    if (c > 0 && Screen) c = Screen->Cursors(c);
     switch (c) {
     case crIBeam: return TNativeCursor::IBeam;
     case crHourGlass: case crAppStart: return TNativeCursor::Wait;
@@ -58,6 +60,16 @@ TNativeCursor NativeCursorOf(TCursor c)
     case crHandPoint: return TNativeCursor::HandPoint;
     case crHelp: return TNativeCursor::Help;
     case crNone: return TNativeCursor::Hidden;
+    case crCell: return TNativeCursor::Cell;
+    case crAllScroll: return TNativeCursor::AllScroll;
+    case crArrowN: return TNativeCursor::ArrowN;
+    case crArrowS: return TNativeCursor::ArrowS;
+    case crArrowE: return TNativeCursor::ArrowE;
+    case crArrowW: return TNativeCursor::ArrowW;
+    case crArrowNE: return TNativeCursor::ArrowNE;
+    case crArrowNW: return TNativeCursor::ArrowNW;
+    case crArrowSE: return TNativeCursor::ArrowSE;
+    case crArrowSW: return TNativeCursor::ArrowSW;
     default: return TNativeCursor::Arrow;
     }
 }
@@ -329,13 +341,22 @@ void TFormHost::NativeMouse(unsigned msg, TPoint pos, TShiftState shift)
     if (IsButtonDown(msg)) msg = DoubleClickMessage(msg, target, pos);
     TPoint local = target->ScreenToClient(screenPos);
     if (msg == WM_MOUSEMOVE && FNative) {
-        TCursor cursor = Screen && Screen->Cursor() != crDefault ? Screen->Cursor() : target->Cursor();
-        for (TControl* c = target; cursor == crDefault && c->Parent(); c = c->Parent()) cursor = c->Parent()->Cursor();
-        FNative->SetCursor(NativeCursorOf(cursor));
+        ShowCursorOf(*target);
         if (Application) Application->HintMouseMessage(target);
     }
     TMessage m{msg, ShiftStateToMouseKeys(shift), MakeLParam(local.X, local.Y), 0};
     Deliver(*target, m);
+    // The control may have chosen another cursor for the point it was told
+    // about; show it now rather than at the next move. A control gone
+    // meanwhile is no longer the one the pointer is over.
+    if (FNative && (FMouseControl == target || CaptureControl() == target)) ShowCursorOf(*target);
+}
+
+void TFormHost::ShowCursorOf(TControl& target)
+{
+    TCursor cursor = Screen && Screen->Cursor() != crDefault ? Screen->Cursor() : target.Cursor();
+    for (TControl* c = &target; cursor == crDefault && c->Parent(); c = c->Parent()) cursor = c->Parent()->Cursor();
+    FNative->SetCursor(NativeCursorOf(cursor));
 }
 
 void TFormHost::NativeWheel(int delta, TPoint pos, TShiftState shift)

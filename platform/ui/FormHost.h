@@ -54,6 +54,8 @@ private:
     void PaintControlTree(HDC dc, TControl& control, TPoint origin, const TRect& clip);
     TControl* ControlAt(TPoint surfacePos) const;
     void TrackMouseControl(TControl* control);
+    // Shows the cursor the control (or the screen, or a parent) asks for.
+    void ShowCursorOf(TControl& target);
     unsigned DoubleClickMessage(unsigned msg, TControl* target, TPoint pos);
 
     TCustomForm& FForm;

@@ -5,6 +5,10 @@
 
 #include "platform/ui/Forms.h"
 
+class THintWindow;
+// Makes the window a hint is shown in; a control may ask for a window of its own kind.
+using THintWindowClass = THintWindow* (*)(TComponent* AOwner);
+
 // What CM_HINTSHOW carries in LParam; a handler may change it or answer 1 to
 // show nothing.
 struct THintInfo {
@@ -13,6 +17,9 @@ struct THintInfo {
     TPoint HintPos;     // screen coordinates of the hint window
     int HintMaxWidth = 300;
     std::string HintStr;
+    TColor HintColor = clInfoBk;
+    // Null: the application's plain hint window.
+    THintWindowClass HintWindowClass = nullptr;
 };
 
 class THintWindow : public TCustomForm {

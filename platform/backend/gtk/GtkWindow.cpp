@@ -80,6 +80,16 @@ const char* CursorName(ui::TNativeCursor c)
     case TNativeCursor::HandPoint: return "pointer";
     case TNativeCursor::Help: return "help";
     case TNativeCursor::Hidden: return "none";
+    case TNativeCursor::Cell: return "cell";
+    case TNativeCursor::AllScroll: return "all-scroll";
+    case TNativeCursor::ArrowN: return "n-resize";
+    case TNativeCursor::ArrowS: return "s-resize";
+    case TNativeCursor::ArrowE: return "e-resize";
+    case TNativeCursor::ArrowW: return "w-resize";
+    case TNativeCursor::ArrowNE: return "ne-resize";
+    case TNativeCursor::ArrowNW: return "nw-resize";
+    case TNativeCursor::ArrowSE: return "se-resize";
+    case TNativeCursor::ArrowSW: return "sw-resize";
     default: return "default";
     }
 }
