@@ -117,6 +117,7 @@ public:
     void AddRow(std::unique_ptr<TRowRecord> aRecord);
     void AddCell(std::unique_ptr<TCellRecord> aRecord, int aRow);
     void AddMultipleCells(TMultipleValueRecord& aRecord);
+    void AddPlainCell(const TCellSlot& Slot, int aRow);
     // After loading: every row with cells gets a ROW record.
     void FixRows();
 

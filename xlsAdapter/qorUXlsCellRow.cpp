@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <utility>
 
@@ -126,19 +127,26 @@ TCellSlot TCellSlot::BoolErr(int Col, std::uint16_t XF, std::uint8_t Value, std:
     return slot;
 }
 
-bool TCellSlot::FromRecord(const TCellRecord& Record, TCellSlot& Slot)
+bool TCellSlot::PlainLayout(std::uint16_t Id, int DataSize, TCellSlot& Slot)
 {
-    if (Record.Continue || Record.Column() > MaxCol)
-        return false;
     for (const TPlainLayout& layout : PlainLayouts) {
-        if (layout.Id != Record.Id || Record.DataSize() != ValueOffset + layout.ValueBytes)
-            continue;
-        Slot = Blank(Record.Column(), Record.XF());
-        Slot.Kind = layout.Kind;
-        std::memcpy(Slot.Value, Record.Data.data() + ValueOffset, static_cast<std::size_t>(layout.ValueBytes));
-        return true;
+        if (layout.Id == Id && DataSize == ValueOffset + layout.ValueBytes) {
+            Slot.Kind = layout.Kind;
+            return true;
+        }
     }
     return false;
+}
+
+bool TCellSlot::FromRecord(const TCellRecord& Record, TCellSlot& Slot)
+{
+    TCellSlot slot;
+    if (Record.Continue || Record.Column() > MaxCol || !PlainLayout(Record.Id, Record.DataSize(), slot))
+        return false;
+    Slot = Blank(Record.Column(), Record.XF());
+    Slot.Kind = slot.Kind;
+    std::memcpy(Slot.Value, Record.Data.data() + ValueOffset, static_cast<std::size_t>(LayoutOf(slot.Kind).ValueBytes));
+    return true;
 }
 
 TCellRecordList::~TCellRecordList()
@@ -147,8 +155,8 @@ TCellRecordList::~TCellRecordList()
 }
 
 TCellRecordList::TCellRecordList(TCellRecordList&& Other) noexcept
-    : FSlots(std::move(Other.FSlots)), FCount(std::exchange(Other.FCount, 0)),
-      FCapacity(std::exchange(Other.FCapacity, 0)), FRow(Other.FRow), Sorted(Other.Sorted)
+    : FSlots(std::move(Other.FSlots)), FCount(std::exchange(Other.FCount, 0)), FRow(Other.FRow),
+      FFitted(Other.FFitted), Sorted(Other.Sorted)
 {
 }
 
@@ -158,8 +166,8 @@ TCellRecordList& TCellRecordList::operator=(TCellRecordList&& Other) noexcept
         Clear();
         FSlots = std::move(Other.FSlots);
         FCount = std::exchange(Other.FCount, 0);
-        FCapacity = std::exchange(Other.FCapacity, 0);
         FRow = Other.FRow;
+        FFitted = Other.FFitted;
         Sorted = Other.Sorted;
     }
     return *this;
@@ -229,15 +237,21 @@ void TCellRecordList::MakeRoom(int Index)
 {
     if (Index < 0 || Index > Count())
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
-    if (FCount < FCapacity)
+    if (FCount < Capacity())
         return;
-    // Grows by half: rows are short, and loading fits each block to its row
-    // once the row is complete.
-    const std::uint32_t capacity = FCapacity + FCapacity / 2 + 2;
+    // Loading fits each block to its row once the row is complete.
+    const std::uint32_t capacity = std::bit_ceil(FCount + 1);
     auto slots = std::make_unique<TCellSlot[]>(capacity);
     std::copy(FSlots.get(), FSlots.get() + FCount, slots.get());
     FSlots = std::move(slots);
-    FCapacity = capacity;
+    FFitted = false;
+}
+
+std::uint32_t TCellRecordList::Capacity() const
+{
+    // Deleting never shrinks the block, so the count's power of two is at
+    // most what the block holds.
+    return !FSlots ? 0 : FFitted ? FCount : std::bit_ceil(FCount);
 }
 
 void TCellRecordList::InsertSlot(int Index, const TCellSlot& Slot)
@@ -316,7 +330,7 @@ void TCellRecordList::Clear()
         ReleaseRecord(FSlots[i]);
     FSlots.reset();
     FCount = 0;
-    FCapacity = 0;
+    FFitted = false;
     Sorted = true;
 }
 
@@ -345,7 +359,7 @@ void TCellRecordList::InsertCopy(int Index, const TCellRecordList& Source, int S
 
 void TCellRecordList::ShrinkToFit()
 {
-    if (FCapacity == FCount)
+    if (FFitted || !FSlots)
         return;
     std::unique_ptr<TCellSlot[]> slots;
     if (FCount > 0) {
@@ -353,7 +367,7 @@ void TCellRecordList::ShrinkToFit()
         std::copy(FSlots.get(), FSlots.get() + FCount, slots.get());
     }
     FSlots = std::move(slots);
-    FCapacity = FCount;
+    FFitted = FCount > 0;
 }
 
 void TCellRecordList::Sort()
@@ -377,31 +391,37 @@ bool TCellRecordList::Find(int Col, int& Index)
 void TCellRecordList::ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount,
                                                const TSheetInfo& SheetInfo)
 {
+    // Plain cells move only with operations on their own sheet, as cell
+    // records do. Their shifts are checked before anything moves: a row or
+    // column past the sheet raises as a record's row or column word would.
+    const bool ownSheet = SheetInfo.InsSheet >= 0 && SheetInfo.FormulaSheet == SheetInfo.InsSheet;
+    const bool hasPlainCells =
+        std::any_of(FSlots.get(), FSlots.get() + FCount, [](const TCellSlot& s) { return s.Kind != TCellKind::Record; });
+    std::uint16_t row = FRow;
+    const auto shifted = [&](const TCellSlot& slot) {
+        std::uint16_t col = slot.Col;
+        if (slot.Kind != TCellKind::Record && col >= aColPos)
+            IncWordVar(col, aColCount, MaxCol);
+        return static_cast<std::uint8_t>(col);
+    };
+    if (ownSheet) {
+        if (row >= aRowPos && hasPlainCells)
+            IncWordVar(row, aRowCount, 65535);
+        else if (row >= aRowPos)
+            row = static_cast<std::uint16_t>(row + aRowCount);
+        if (aColCount != 0)
+            for (std::uint32_t i = 0; i < FCount; ++i)
+                (void)shifted(FSlots[i]);
+    }
     for (std::uint32_t i = 0; i < FCount; ++i)
         if (FSlots[i].Kind == TCellKind::Record)
             RecordOf(FSlots[i])->ArrangeInsertRowsAndCols(aRowPos, aRowCount, aColPos, aColCount, SheetInfo);
-    // Plain cells move only with operations on their own sheet, as cell
-    // records do; the shifts are checked before anything moves.
-    if (SheetInfo.InsSheet < 0 || SheetInfo.FormulaSheet != SheetInfo.InsSheet)
+    if (!ownSheet)
         return;
-    std::uint16_t row = FRow;
-    const bool hasPlainCells =
-        std::any_of(FSlots.get(), FSlots.get() + FCount, [](const TCellSlot& s) { return s.Kind != TCellKind::Record; });
-    if (row >= aRowPos) {
-        if (hasPlainCells)
-            IncWordVar(row, aRowCount, 65535);
-        else
-            row = static_cast<std::uint16_t>(row + aRowCount);
-    }
-    if (aColCount != 0)
-        for (std::uint32_t i = 0; i < FCount; ++i)
-            if (FSlots[i].Kind != TCellKind::Record && FSlots[i].Col >= aColPos)
-                (void)ShiftedColumn(FSlots[i].Col, aColCount);
     FRow = row;
     if (aColCount != 0)
         for (std::uint32_t i = 0; i < FCount; ++i)
-            if (FSlots[i].Kind != TCellKind::Record && FSlots[i].Col >= aColPos)
-                FSlots[i].Col = ShiftedColumn(FSlots[i].Col, aColCount);
+            FSlots[i].Col = shifted(FSlots[i]);
 }
 
 void TCellRecordList::ArrangeCopyRowsAndCols(int RowOffset, int ColOffset)

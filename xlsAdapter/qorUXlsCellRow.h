@@ -28,6 +28,9 @@ struct TCellSlot {
     // False when Value has no exact RK form.
     [[nodiscard]] static bool RK(int Col, std::uint16_t XF, double Value, TCellSlot& Slot);
     static TCellSlot BoolErr(int Col, std::uint16_t XF, std::uint8_t Value, std::uint8_t IsError);
+    // True, with Slot's kind set, when a record of this id and data size
+    // has a plain entry: a BLANK, NUMBER, RK or BOOLERR of its plain size.
+    [[nodiscard]] static bool PlainLayout(std::uint16_t Id, int DataSize, TCellSlot& Slot);
     // The plain entry of a BLANK, NUMBER, RK or BOOLERR record of exactly
     // its plain size and without CONTINUE records; false for any other
     // record, which stays a record so that it is written back as read.
@@ -101,12 +104,18 @@ private:
     static void ReleaseRecord(TCellSlot& Slot);
     std::int64_t WriteRange(TOle2File* DataStream, const TXlsCellRange& CellRange, bool NeedsRecalc) const;
 
+    // Entries the block holds: the count once fitted, else the power of two
+    // the count grew into (a row and its header are 16 bytes apart from the
+    // entries, as a sheet has many rows).
+    std::uint32_t Capacity() const;
+
     std::unique_ptr<TCellSlot[]> FSlots;
     std::uint32_t FCount = 0;
-    std::uint32_t FCapacity = 0;
     std::uint16_t FRow;
+    bool FFitted = false;
 
 public:
     // Cells added in column order keep the row sorted.
     bool Sorted = true;
 };
+static_assert(sizeof(TCellRecordList) == 16);

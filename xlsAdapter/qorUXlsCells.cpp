@@ -48,9 +48,14 @@ void TCells::AddCell(std::unique_ptr<TCellRecord> aRecord, int aRow)
 
 void TCells::AddMultipleCells(TMultipleValueRecord& aRecord)
 {
-    StartLoadingRow(aRecord.Row());
     while (!aRecord.Eof())
-        FCellList.AddPlainCell(aRecord.ExtractOneCell(), aRecord.Row());
+        AddPlainCell(aRecord.ExtractOneCell(), aRecord.Row());
+}
+
+void TCells::AddPlainCell(const TCellSlot& Slot, int aRow)
+{
+    StartLoadingRow(aRow);
+    FCellList.AddPlainCell(Slot, aRow);
 }
 
 void TCells::StartLoadingRow(int Row)

@@ -6,6 +6,7 @@
 #include "xlsAdapter/qorUXlsRecordFactory.h"
 
 #include <algorithm>
+#include <array>
 
 using namespace xlsAdapter;
 
@@ -23,22 +24,33 @@ bool ReadRecordHeader(TOle2File& DataStream, TRecordHeader& RecordHeader)
 
 namespace {
 
-// Reads a record's data and creates its object; a refusal names the record's
-// place in the stream.
+// Creates the object of a record read at offset; a refusal names the
+// record's place in the stream.
+std::unique_ptr<TBaseRecord> CreateAt(std::uint16_t Id, std::int64_t Offset, ByteArray Data, TRecordCreator Create)
+{
+    std::unique_ptr<TBaseRecord> record;
+    try {
+        record = Create(Id, std::move(Data));
+    } catch (const EExcelException& e) {
+        RecordError(Id, Offset, e.Message());
+    }
+    record->StreamOffset = Offset;
+    return record;
+}
+
+// Reads a record's data and creates its object.
 std::unique_ptr<TBaseRecord> ReadOneRecord(TOle2File& DataStream, const TRecordHeader& header,
                                            TRecordCreator create)
 {
     const std::int64_t offset = DataStream.Position() - 4;
     ByteArray data(header.Size);
     DataStream.ReadMem(data.data(), header.Size);
-    std::unique_ptr<TBaseRecord> record;
-    try {
-        record = create(header.Id, std::move(data));
-    } catch (const EExcelException& e) {
-        RecordError(header.Id, offset, e.Message());
-    }
-    record->StreamOffset = offset;
-    return record;
+    return CreateAt(header.Id, offset, std::move(data), create);
+}
+
+TRecordCreator CreatorFor(const TRecordClass* RecordClass)
+{
+    return RecordClass ? RecordClass->Create : CreateRecord;
 }
 
 std::unique_ptr<TBaseRecord> CreateContinue(std::uint16_t id, ByteArray data)
@@ -49,6 +61,39 @@ std::unique_ptr<TBaseRecord> CreateContinue(std::uint16_t id, ByteArray data)
 bool CanPrecedeString(std::uint16_t id)
 {
     return id == xlr::FORMULA || id == xlr::SHRFMLA || id == xlr::ARRAY || id == xlr::TABLE;
+}
+
+// Attaches what follows Record (whose next header is in RecordHeader): its
+// CONTINUE chain and companions, refusing companions of other records.
+void AttachFollowers(TOle2File& DataStream, TRecordHeader& RecordHeader, TBaseRecord& Record,
+                     const TRecordClass* recordClass)
+{
+    if (RecordHeader.EndOfStream)
+        return;
+    const std::uint16_t id = Record.Id;
+    switch (RecordHeader.Id) {
+    case xlr::CONTINUE:
+        AddContinueRecords(DataStream, Record, RecordHeader);
+        break;
+    case xlr::TABLE:
+    case xlr::ARRAY:
+    case xlr::HLINKTOOLTIP: {
+        const std::uint16_t owner = RecordHeader.Id == xlr::HLINKTOOLTIP ? xlr::HLINK : xlr::FORMULA;
+        if (id != owner)
+            RecordError(RecordHeader.Id, DataStream.Position() - 4, msg::ErrExcelInvalid);
+        // Until the owner's class models its companion, the companion comes
+        // back from the next call as a record of its own.
+        if (recordClass && recordClass->AttachCompanion)
+            recordClass->AttachCompanion(Record, LoadRecord(DataStream, RecordHeader));
+        break;
+    }
+    case xlr::STRING:
+        if (!CanPrecedeString(id))
+            RecordError(RecordHeader.Id, DataStream.Position() - 4, msg::ErrExcelInvalid);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace
@@ -71,36 +116,60 @@ std::unique_ptr<TBaseRecord> LoadRecord(TOle2File& DataStream, TRecordHeader& Re
     if (RecordHeader.Id == xlr::FILEPASS)
         RecordError(RecordHeader.Id, DataStream.Position() - 4, msg::FileIsPasswordProtected);
     const TRecordClass* recordClass = FindRecordClass(RecordHeader.Id);
-    std::unique_ptr<TBaseRecord> record =
-        ReadOneRecord(DataStream, RecordHeader, recordClass ? recordClass->Create : CreateRecord);
+    std::unique_ptr<TBaseRecord> record = ReadOneRecord(DataStream, RecordHeader, CreatorFor(recordClass));
     ReadRecordHeader(DataStream, RecordHeader);
-    if (RecordHeader.EndOfStream)
-        return record;
+    AttachFollowers(DataStream, RecordHeader, *record, recordClass);
+    return record;
+}
 
-    const std::uint16_t id = record->Id;
-    switch (RecordHeader.Id) {
+namespace {
+
+// Whether the record that follows belongs to the one before it, as its
+// CONTINUE chain or companion, or must be checked against it.
+bool FollowsItsOwner(const TRecordHeader& Next)
+{
+    if (Next.EndOfStream)
+        return false;
+    switch (Next.Id) {
     case xlr::CONTINUE:
-        AddContinueRecords(DataStream, *record, RecordHeader);
-        break;
     case xlr::TABLE:
     case xlr::ARRAY:
-    case xlr::HLINKTOOLTIP: {
-        const std::uint16_t owner = RecordHeader.Id == xlr::HLINKTOOLTIP ? xlr::HLINK : xlr::FORMULA;
-        if (id != owner)
-            RecordError(RecordHeader.Id, DataStream.Position() - 4, msg::ErrExcelInvalid);
-        // Until the owner's class models its companion, the companion comes
-        // back from the next call as a record of its own.
-        if (recordClass && recordClass->AttachCompanion)
-            recordClass->AttachCompanion(*record, LoadRecord(DataStream, RecordHeader));
-        break;
-    }
+    case xlr::HLINKTOOLTIP:
     case xlr::STRING:
-        if (!CanPrecedeString(id))
-            RecordError(RecordHeader.Id, DataStream.Position() - 4, msg::ErrExcelInvalid);
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
+}
+
+} // namespace
+
+std::unique_ptr<TBaseRecord> LoadRecordOrPlainCell(TOle2File& DataStream, TRecordHeader& RecordHeader,
+                                                   TPlainCell& Cell)
+{
+    TCellSlot slot;
+    if (!TCellSlot::PlainLayout(RecordHeader.Id, RecordHeader.Size, slot))
+        return LoadRecord(DataStream, RecordHeader);
+    const TRecordHeader header = RecordHeader;
+    const std::int64_t offset = DataStream.Position() - 4;
+    std::array<std::uint8_t, 16> data{};
+    DataStream.ReadMem(data.data(), header.Size);
+    ReadRecordHeader(DataStream, RecordHeader);
+    const int col = GetWord(data, 2);
+    if (col <= 255 && !FollowsItsOwner(RecordHeader)) {
+        Cell.Row = GetWord(data, 0);
+        slot.Col = static_cast<std::uint8_t>(col);
+        slot.XF = GetWord(data, 4);
+        std::copy(data.begin() + 6, data.begin() + header.Size, slot.Value);
+        Cell.Slot = slot;
+        return nullptr;
+    }
+    // Rare: the cell has followers or a column past the sheet, which the
+    // record object and its checks deal with.
+    const TRecordClass* recordClass = FindRecordClass(header.Id);
+    std::unique_ptr<TBaseRecord> record = CreateAt(header.Id, offset, ByteArray(data.begin(), data.begin() + header.Size),
+                                                   CreatorFor(recordClass));
+    AttachFollowers(DataStream, RecordHeader, *record, recordClass);
     return record;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "xlsAdapter/qorUXlsBaseRecords.h"
+#include "xlsAdapter/qorUXlsCellRow.h"
 
 #include <memory>
 #include <string>
@@ -17,6 +18,19 @@ bool ReadRecordHeader(TOle2File& DataStream, TRecordHeader& RecordHeader);
 // object of the class that models its id, with its CONTINUE chain and
 // companions, and leaves the next header in RecordHeader.
 std::unique_ptr<TBaseRecord> LoadRecord(TOle2File& DataStream, TRecordHeader& RecordHeader);
+
+// A cell read straight into its row entry.
+struct TPlainCell {
+    int Row = 0;
+    TCellSlot Slot;
+};
+// As LoadRecord, except that a plain cell (a BLANK, NUMBER, RK or BOOLERR of
+// its plain size, inside the sheet, with no CONTINUE or companion after it)
+// makes no record: it fills Cell and the answer is null. Sheets are mostly
+// such cells, and this spares them a record object each.
+std::unique_ptr<TBaseRecord> LoadRecordOrPlainCell(TOle2File& DataStream, TRecordHeader& RecordHeader,
+                                                   TPlainCell& Cell);
+
 // Attaches the CONTINUE records that follow to Record's chain; returns the
 // id of the first header that is not a CONTINUE.
 std::uint16_t AddContinueRecords(TOle2File& DataStream, TBaseRecord& Record, TRecordHeader& RecordHeader);

@@ -178,7 +178,16 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
     while (!FEOF) {
         if (RecordHeader.EndOfStream || RecordHeader.Id == 0)
             First->ReadError(msg::SectionNotClosed);
-        std::unique_ptr<TBaseRecord> record = LoadRecord(DataStream, RecordHeader);
+        TPlainCell plain;
+        std::unique_ptr<TBaseRecord> record = inSubstream ? LoadRecord(DataStream, RecordHeader)
+                                                          : LoadRecordOrPlainCell(DataStream, RecordHeader, plain);
+        if (!record) {
+            if (FCellBlockAt < 0 && keep == &FMiscRecords1)
+                FCellBlockAt = FMiscRecords1.Count();
+            lastFormula = nullptr;
+            FCells.AddPlainCell(plain.Slot, plain.Row);
+            continue;
+        }
         if (inSubstream) {
             if (record->Id == xlr::BOF)
                 record->ReadError(msg::ErrExcelInvalid);

@@ -266,6 +266,24 @@ TEST_F(XlsCellList, ColumnsCopiedAndDeleted)
     EXPECT_EQ(Variant("b"), copy.CellList().GetValue(2, 0).Value);
 }
 
+TEST_F(XlsCellList, ColumnsPushedPastTheSheetMoveNothingInTheirRow)
+{
+    Set(0, 200, 1.0);
+    List.SetFormula(0, 210, "=1+1");
+    Set(0, 250, true);
+    EXPECT_EQ("Too many entries for this kind of record (260 out of a maximum of 255)",
+              ErrorOf([&] { Cells.ArrangeInsertRowsAndCols(0, 0, 205, 10, SameSheet()); }));
+    EXPECT_EQ(Variant(1.0), Value(0, 200));
+    EXPECT_EQ(0x0006, Kind(0, 210));
+    EXPECT_EQ(Variant(true), Value(0, 250));
+    // Operations on another sheet leave this sheet's cells where they are.
+    TSheetInfo otherSheet = SameSheet();
+    otherSheet.FormulaSheet = 1;
+    Cells.ArrangeInsertRowsAndCols(0, 3, 0, 3, otherSheet);
+    EXPECT_EQ(Variant(1.0), Value(0, 200));
+    EXPECT_EQ(Variant(true), Value(0, 250));
+}
+
 TEST_F(XlsCellList, AnEmptySheetSavesItsDimensions)
 {
     EXPECT_EQ(18, Cells.TotalSize());
