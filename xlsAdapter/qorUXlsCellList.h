@@ -145,8 +145,8 @@ public:
     std::int64_t TotalRangeSize(const TXlsCellRange& CellRange) const;
 
 private:
-    // Loading gives rows one after the other: a row's block is fitted to its
-    // cells when the next row begins.
+    // Loading gives rows one after the other: a row's block is sized from its
+    // ROW record when it begins and fitted to its cells when the next begins.
     void StartLoadingRow(int Row);
 
     TRowRecordList FRowList;

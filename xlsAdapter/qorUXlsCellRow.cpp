@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstring>
 #include <utility>
 
@@ -17,6 +16,7 @@ namespace {
 
 constexpr int ValueOffset = 6;
 constexpr int MaxCol = 255;
+constexpr int MaxCells = 65535;
 
 // A joined run's header, row, first column and last column.
 constexpr int MulHeaderSize = 4 + 6;
@@ -155,8 +155,8 @@ TCellRecordList::~TCellRecordList()
 }
 
 TCellRecordList::TCellRecordList(TCellRecordList&& Other) noexcept
-    : FSlots(std::move(Other.FSlots)), FCount(std::exchange(Other.FCount, 0)), FRow(Other.FRow),
-      FFitted(Other.FFitted), Sorted(Other.Sorted)
+    : FSlots(std::move(Other.FSlots)), FCount(std::exchange(Other.FCount, 0)),
+      FCapacity(std::exchange(Other.FCapacity, 0)), FRow(Other.FRow), Sorted(Other.Sorted)
 {
 }
 
@@ -166,8 +166,8 @@ TCellRecordList& TCellRecordList::operator=(TCellRecordList&& Other) noexcept
         Clear();
         FSlots = std::move(Other.FSlots);
         FCount = std::exchange(Other.FCount, 0);
+        FCapacity = std::exchange(Other.FCapacity, 0);
         FRow = Other.FRow;
-        FFitted = Other.FFitted;
         Sorted = Other.Sorted;
     }
     return *this;
@@ -237,21 +237,29 @@ void TCellRecordList::MakeRoom(int Index)
 {
     if (Index < 0 || Index > Count())
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
-    if (FCount < Capacity())
+    if (FCount < FCapacity)
         return;
-    // Loading fits each block to its row once the row is complete.
-    const std::uint32_t capacity = std::bit_ceil(FCount + 1);
-    auto slots = std::make_unique<TCellSlot[]>(capacity);
-    std::copy(FSlots.get(), FSlots.get() + FCount, slots.get());
-    FSlots = std::move(slots);
-    FFitted = false;
+    if (FCount == MaxCells)
+        ExcelError(msg::TooManyEntries, FCount + 1, MaxCells);
+    // Doubles: loading fits each block to its row once the row is complete.
+    Reallocate(static_cast<std::uint16_t>(std::min(2 * FCount + 2, MaxCells)));
 }
 
-std::uint32_t TCellRecordList::Capacity() const
+void TCellRecordList::Reallocate(std::uint16_t Capacity)
 {
-    // Deleting never shrinks the block, so the count's power of two is at
-    // most what the block holds.
-    return !FSlots ? 0 : FFitted ? FCount : std::bit_ceil(FCount);
+    std::unique_ptr<TCellSlot[]> slots;
+    if (Capacity > 0) {
+        slots = std::make_unique<TCellSlot[]>(Capacity);
+        std::copy(FSlots.get(), FSlots.get() + FCount, slots.get());
+    }
+    FSlots = std::move(slots);
+    FCapacity = Capacity;
+}
+
+void TCellRecordList::Reserve(int Count)
+{
+    if (Count > FCapacity)
+        Reallocate(static_cast<std::uint16_t>(std::min(Count, MaxCells)));
 }
 
 void TCellRecordList::InsertSlot(int Index, const TCellSlot& Slot)
@@ -330,7 +338,7 @@ void TCellRecordList::Clear()
         ReleaseRecord(FSlots[i]);
     FSlots.reset();
     FCount = 0;
-    FFitted = false;
+    FCapacity = 0;
     Sorted = true;
 }
 
@@ -359,15 +367,8 @@ void TCellRecordList::InsertCopy(int Index, const TCellRecordList& Source, int S
 
 void TCellRecordList::ShrinkToFit()
 {
-    if (FFitted || !FSlots)
-        return;
-    std::unique_ptr<TCellSlot[]> slots;
-    if (FCount > 0) {
-        slots = std::make_unique<TCellSlot[]>(FCount);
-        std::copy(FSlots.get(), FSlots.get() + FCount, slots.get());
-    }
-    FSlots = std::move(slots);
-    FFitted = FCount > 0;
+    if (FCapacity > FCount)
+        Reallocate(FCount);
 }
 
 void TCellRecordList::Sort()

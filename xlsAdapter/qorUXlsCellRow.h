@@ -74,6 +74,8 @@ public:
     // Inserts at Index a copy of cell SourceIndex of Source (which may be
     // this row) moved ColOffset columns, as its record would move.
     void InsertCopy(int Index, const TCellRecordList& Source, int SourceIndex, int ColOffset);
+    // Makes room for Count cells in all, as the row's span announces them.
+    void Reserve(int Count);
     // Fits the block to the cells, once a row is complete.
     void ShrinkToFit();
 
@@ -104,15 +106,15 @@ private:
     static void ReleaseRecord(TCellSlot& Slot);
     std::int64_t WriteRange(TOle2File* DataStream, const TXlsCellRange& CellRange, bool NeedsRecalc) const;
 
-    // Entries the block holds: the count once fitted, else the power of two
-    // the count grew into (a row and its header are 16 bytes apart from the
-    // entries, as a sheet has many rows).
-    std::uint32_t Capacity() const;
+    // Moves the entries into a block of Capacity entries.
+    void Reallocate(std::uint16_t Capacity);
 
+    // A sheet has many rows, so a row's header is 16 bytes. A row holds up
+    // to 65,535 cells: 256 columns, and what duplicates a hostile file adds.
     std::unique_ptr<TCellSlot[]> FSlots;
-    std::uint32_t FCount = 0;
+    std::uint16_t FCount = 0;
+    std::uint16_t FCapacity = 0;
     std::uint16_t FRow;
-    bool FFitted = false;
 
 public:
     // Cells added in column order keep the row sorted.

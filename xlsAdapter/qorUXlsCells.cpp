@@ -65,6 +65,13 @@ void TCells::StartLoadingRow(int Row)
     if (TCellRecordList* complete = FCellList.CellRow(FLoadingRow))
         complete->ShrinkToFit();
     FLoadingRow = Row;
+    // The row's ROW record, which comes before its cells, gives their span:
+    // one block of the right size then serves the whole row.
+    if (FRowList.HasRow(Row)) {
+        const TRowRecord& rowRecord = *FRowList.GetItems(Row);
+        const int span = std::clamp(rowRecord.MaxCol() - rowRecord.MinCol(), 0, 256);
+        FCellList.ReserveRow(Row, span);
+    }
 }
 
 void TCells::FixRows()

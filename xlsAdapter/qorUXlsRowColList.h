@@ -24,6 +24,8 @@ public:
     // Appends aRecord to row aRow (unsorted), adding empty rows up to it.
     void AddRecord(std::unique_ptr<TCellRecord> aRecord, int aRow);
     void AddPlainCell(const TCellSlot& Slot, int aRow) { EnsureRow(aRow).Add(Slot); }
+    // Makes room for Count cells in row aRow.
+    void ReserveRow(int aRow, int Count) { EnsureRow(aRow).Reserve(Count); }
     // Appends copies of every row of aList.
     void CopyFrom(const TBaseRowColList& aList);
 

@@ -170,6 +170,18 @@ TEST(XlsCellRecords, MultipleRecordsSplitIntoSingleCells)
     EXPECT_EQ(16, blankRow.XF(1));
 }
 
+TEST(XlsCellRecords, ARowRefusesCellsPastItsLimit)
+{
+    // Only duplicated columns, as a hostile file may hold, get this far.
+    TCellRecordList row;
+    for (int i = 0; i < 65535; ++i)
+        row.Add(TCellSlot::Blank(i % 256, 15));
+    EXPECT_EQ("Too many entries for this kind of record (65536 out of a maximum of 65535)",
+              ErrorOf([&] { row.Add(TCellSlot::Blank(3, 15)); }));
+    EXPECT_EQ(65535, row.Count());
+    EXPECT_EQ(254, row.Column(65534));
+}
+
 TEST(XlsCellRecords, HostileCellRecordsAreRefused)
 {
     const struct {
