@@ -3,6 +3,7 @@
 // run. VISTRA_BENCH_SMALL=1 shrinks the grid for a quick smoke run.
 #include "grid/QuillGrid.h"
 #include "grid/base/AuxLists.h"
+#include "grid/base/CellProperties.h"
 #include "grid/data/SortKey.h"
 #include "grid/model/BehaviourSettings.h"
 #include "grid/model/FilterSettings.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -459,5 +461,62 @@ void BaselineSumAvgStdDevLoops(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * Rows() * 3);
 }
 BENCHMARK(BaselineSumAvgStdDevLoops)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Single-cell edits on the million rows, with a footer row under ten
+// calculated columns and, as the baseline, the same edits without one.
+struct TCellEdit {
+    int Col;
+    int Row;
+    std::string Text;
+};
+
+const std::vector<TCellEdit>& FooterEdits()
+{
+    static const std::vector<TCellEdit> edits = [] {
+        std::mt19937 random(29);
+        std::vector<TCellEdit> list;
+        for (int k = 0; k < 10'000; ++k)
+            list.push_back({k % Cols, 1 + static_cast<int>(random() % static_cast<unsigned>(Rows())),
+                            std::to_string(random() % 100000) + "." + std::to_string(random() % 100)});
+        return list;
+    }();
+    return edits;
+}
+
+// Runs the edits, putting the old texts back outside the timing.
+void TimeFooterEdits(benchmark::State& state, TQuillStringGrid& grid)
+{
+    const std::vector<TCellEdit>& edits = FooterEdits();
+    std::vector<std::string> before;
+    for (const TCellEdit& edit : edits) before.push_back(grid.Cells(edit.Col, edit.Row));
+    for (auto _ : state) {
+        for (const TCellEdit& edit : edits) grid.SetCells(edit.Col, edit.Row, edit.Text);
+        state.PauseTiming();
+        for (std::size_t k = edits.size(); k-- > 0;) grid.SetCells(edits[k].Col, edits[k].Row, before[k]);
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(edits.size()));
+}
+
+void GridEditsWithTenFooterColumns(benchmark::State& state)
+{
+    TQuillStringGrid& grid = *Scene().Grid;
+    grid.SetRowCount(Rows() + 2);
+    grid.SetFixedFooters(1);
+    const TColumnCalcType calcs[Cols] = {acCOUNT, acSUM, acAVG, acMIN, acMAX, acSTDDEV, acDISTINCT, acSUM, acAVG, acMAX};
+    for (int c = 0; c < Cols; ++c) grid.GetCellProperties(c, Rows() + 1)->SetCalcType(calcs[c]);
+    grid.CalcFooter(-1);
+    TimeFooterEdits(state, grid);
+    const std::string sum = grid.Cells(NumberCol, Rows() + 1);
+    grid.CalcFooter(-1);
+    if (grid.Cells(NumberCol, Rows() + 1) != sum) state.SkipWithError("the kept sum differs from a full calculation");
+    grid.SetFixedFooters(0);
+    grid.ClearRows(Rows() + 1, 1);
+    grid.SetRowCount(Rows() + 1);
+}
+BENCHMARK(GridEditsWithTenFooterColumns)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BaselineEditsWithoutFooter(benchmark::State& state) { TimeFooterEdits(state, *Scene().Grid); }
+BENCHMARK(BaselineEditsWithoutFooter)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace

@@ -175,7 +175,7 @@ const std::string& TQuillStringGrid::GetGridCell(int ACol, int ARow) const
 
 void TQuillStringGrid::SetGridCell(int ACol, int ARow, const std::string& Value)
 {
-    FRowStore->SetText(ACol, FRowStore->DisplToReal(ARow), Value);
+    StoreCellText(ACol, FRowStore->DisplToReal(ARow), Value);
 }
 
 TObject* TQuillStringGrid::GetGridObject(int ACol, int ARow) const
@@ -194,9 +194,8 @@ void TQuillStringGrid::SetCells(int ACol, int ARow, const std::string& Value) { 
 
 void TQuillStringGrid::WriteCellText(int ACol, int ARow, const std::string& Value)
 {
-    const std::string before = FFixedFooters > 0 ? GetGridCell(ACol, ARow) : std::string();
     SetGridCell(ACol, ARow, Value);
-    FooterCellEdited(ACol, ARow, before);
+    FooterCellEdited(ACol, ARow);
     const int displCol = DisplColIndex(ACol);
     if (displCol < ColCount() && ARow < RowCount()) InvalidateCell(displCol, ARow);
     if (EditorMode() && displCol == Col() && ARow == Row()) InvalidateEditor();
@@ -313,4 +312,5 @@ void TQuillStringGrid::ColumnMoved(int FromIndex, int ToIndex)
 void TQuillStringGrid::DoCellsChanged(TRect R)
 {
     if (OnCellsChanged) OnCellsChanged(this, R);
+    FooterCellsChanged();
 }

@@ -19,6 +19,7 @@
 #include "grid/interact/GridEditEvents.h"
 #include "grid/interact/PointerState.h"
 #include "grid/GridScrollTypes.h"
+#include "grid/QuillGridFooterTotals.h"
 #include "grid/files/FileSettings.h"
 #include "grid/model/AppearanceSettings.h"
 #include "grid/model/BehaviourSettings.h"
@@ -1142,6 +1143,9 @@ public:
     // carry a calculation type shows that statistic of the normal rows above
     // it, hidden rows included.
     virtual void UpdateFooterValues(int ACol);
+    // Merging and splitting change which cells a footer counts.
+    void MergeCells(int ACol, int ARow, int SpanX, int SpanY) override;
+    void SplitCells(int ACol, int ARow) override;
     // ACol -1: every column.
     void CalcFooter(int ACol) { UpdateFooterValues(ACol); }
     TFooterCalcEvent OnFooterCalc;
@@ -1187,6 +1191,7 @@ protected:
     // Draws the cell's graphic and its text beside it; ACol is a display column.
     void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     void WriteCellText(int ACol, int ARow, const std::string& Value) override;
+    void CellTextChanged(int ACol, int ARow) override;
     void HandleSizeChanged(int OldColCount, int OldRowCount) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
@@ -1375,18 +1380,34 @@ private:
     std::unique_ptr<TColumnSize> FColumnSize;
     bool FIsColChanging = false;
     bool FColChangeFlag = false;
-    // Set while the footer calculates: statistic ranges are real rows.
-    bool FRealStatisticRows = false;
-    // The values behind a column's sum or average footer, so that a cell
-    // edit moves the footer by the cell's change instead of re-reading the column.
-    struct TFooterTotal {
-        double Sum = 0;
-        int Count = 0;
-    };
-    std::unordered_map<int, TFooterTotal> FFooterTotals;
-    void ShowFooterTotal(int ACol, TColumnCalcType Calc, const TFooterTotal& Total);
-    // Brings the footer of ACol up to date once its cell in ARow changed from Before.
-    void FooterCellEdited(int ACol, int ARow, const std::string& Before);
+    // The running totals behind each tracked footer cell, by real column, so
+    // that edits and row insertions and removals move a footer by what
+    // changed instead of re-reading its column.
+    std::unordered_map<int, grid::TFooterTotals> FFooterTotals;
+    // Set by a row insertion or removal that kept the totals in step, for
+    // the cells-changed notification that follows it.
+    bool FFooterInStep = false;
+    bool FFooterAreaOut = false;
+    bool InFooterRange(int AReal) const;
+    const TCellProperties* FooterProps(int ACol) const;
+    grid::TFooterCellValue FooterCellValue(int ACol, int AReal, TColumnCalcType Calc);
+    // The column's totals when they still belong to its footer cell and rows
+    // (AddedRows: rows inserted since); stale ones are dropped.
+    grid::TFooterTotals* KeptFooterTotals(int ACol, int AddedRows = 0);
+    void CalculateFooter(int ACol);
+    void ShowFooterValue(int ACol, TColumnCalcType Calc);
+    void RefreshFooterValues();
+    void FooterCellsChanged();
+    // Brings the footer of ACol up to date once its cell in display row ARow changed.
+    void FooterCellEdited(int ACol, int ARow);
+    // Stores a cell text by real row, moving the totals of its column.
+    void StoreCellText(int ACol, int AReal, const std::string& Value);
+    // Around row blocks: shown rows about to go, shown rows just inserted.
+    void FooterRowsRemoving(int ARow, int ACount);
+    void FooterRowsInserted(int ARow, int ACount);
+    // Takes the cells of an area out of the totals before its merge changes
+    // (Leaving) and puts them back after.
+    void FooterAreaChanging(const TRect& Area, bool Leaving);
 
     // Scrolling.
     // Puts the proportional thumbs back after the platform set plain ones for a moved view.

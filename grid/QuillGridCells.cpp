@@ -68,7 +68,7 @@ std::string TQuillStringGrid::AllCells(int ACol, int ARow)
 void TQuillStringGrid::SetAllCells(int ACol, int ARow, const std::string& Value)
 {
     if (IsHiddenRow(ARow)) {
-        FRowStore->SetText(ACol, ARow, Value);
+        StoreCellText(ACol, ARow, Value);
         return;
     }
     SetCellEx(ACol, DisplRowIndex(ARow), Value);
@@ -83,7 +83,7 @@ std::string TQuillStringGrid::AllGridCells(int ACol, int ARow) const
 
 void TQuillStringGrid::SetAllGridCells(int ACol, int ARow, const std::string& Value)
 {
-    FRowStore->SetText(ACol, ARow, Value);
+    StoreCellText(ACol, ARow, Value);
     if (!IsHiddenRow(ARow)) RepaintShownColumn(ACol, DisplRowIndex(ARow));
 }
 

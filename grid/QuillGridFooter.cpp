@@ -1,103 +1,229 @@
-// The string grid's footer values and the stretching of a column to the
-// client width.
+// The string grid's footer values, kept in step with edits and with rows
+// inserted and removed, and the stretching of a column to the client width.
 #include "grid/QuillGrid.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "grid/base/CellProperties.h"
 #include "grid/model/BehaviourSettings.h"
+#include "grid/model/RowStore.h"
+#include "platform/rtl/Strings.h"
 #include "platform/rtl/ScopeExit.h"
+
+// The footer takes the rows between the fixed rows and the footer row by
+// real index, hidden ones included.
+bool TQuillStringGrid::InFooterRange(int AReal) const
+{
+    return AReal >= FixedRows() && AReal < RealRowIndex(RowCount() - 1);
+}
+
+const TCellProperties* TQuillStringGrid::FooterProps(int ACol) const
+{
+    if (FFixedFooters <= 0 || RowCount() <= FixedRows()) return nullptr;
+    return FindProps(ACol, RowCount() - 1);
+}
+
+grid::TFooterCellValue TQuillStringGrid::FooterCellValue(int ACol, int AReal, TColumnCalcType Calc)
+{
+    grid::TFooterCellValue value;
+    // Cells covered by a merged area count once, at their base cell.
+    if (!IsHiddenRow(AReal) && IsMergedNonBaseCell(ACol, DisplRowIndex(AReal))) {
+        value.Counted = false;
+        return value;
+    }
+    const std::string text = AllCells(ACol, AReal);
+    if (grid::TFooterTotals::WantsTexts(Calc)) value.Folded = AnsiUpperCase(text);
+    if (grid::TFooterTotals::WantsNumbers(Calc)) value.HasNumber = grid::TryStatisticValue(text, value.Number);
+    return value;
+}
+
+grid::TFooterTotals* TQuillStringGrid::KeptFooterTotals(int ACol, int AddedRows)
+{
+    const auto kept = FFooterTotals.find(ACol);
+    if (kept == FFooterTotals.end()) return nullptr;
+    grid::TFooterTotals& totals = kept->second;
+    // Totals of another footer cell, calculation or row set are stale.
+    const TCellProperties* props = FooterProps(ACol);
+    if (props && props == totals.Footer && props->CalcType() == totals.Calc() &&
+        totals.Rows + AddedRows == TotalRowCount())
+        return &totals;
+    FFooterTotals.erase(kept);
+    return nullptr;
+}
 
 void TQuillStringGrid::UpdateFooterValues(int ACol)
 {
     if (FFixedFooters <= 0 || RowCount() <= FixedRows()) return;
-    const int footer = RowCount() - 1;
-    const int hidden = NumHiddenRows();
-    // The rows above the footer by real index, hidden ones included.
-    const int from = FixedRows();
-    const int to = RealRowIndex(footer) - 1;
-    FRealStatisticRows = true;
-    rtl::ScopeExit shownRows([this] { FRealStatisticRows = false; });
-    const int firstCol = ACol == -1 ? 0 : ACol;
-    const int lastCol = ACol == -1 ? AllColCount() - 1 : ACol;
-    for (int c = std::max(firstCol, 0); c <= lastCol && c < AllColCount(); ++c) {
-        const TCellProperties* props = FindProps(c, footer);
-        if (!props) continue;
-        switch (props->CalcType()) {
-        case acSUM:
-        case acAVG: {
-            TFooterTotal total;
-            for (const double value : ColumnValues(c, from, to)) {
-                total.Sum += value;
-                ++total.Count;
-            }
-            FFooterTotals[c] = total;
-            ShowFooterTotal(c, props->CalcType(), total);
-            break;
-        }
-        case acCOUNT: SetInts(c, footer, RowCount() + hidden - FixedRows() - 1); break;
-        case acMIN: SetFloats(c, footer, ColumnMin(c, from, to)); break;
-        case acMAX: SetFloats(c, footer, ColumnMax(c, from, to)); break;
-        case acDISTINCT: SetFloats(c, footer, ColumnDistinct(c, from, to)); break;
-        case acSTDDEV: SetFloats(c, footer, ColumnStdDev(c, from, to)); break;
-        case acCUSTOM: {
-            std::string value;
-            if (OnFooterCalc) OnFooterCalc(this, c, footer + hidden, value);
-            SetCells(c, footer, value);
-            break;
-        }
-        case acNONE:
-        case acSPREAD: break;
-        }
-    }
-}
-
-void TQuillStringGrid::ShowFooterTotal(int ACol, TColumnCalcType Calc, const TFooterTotal& Total)
-{
-    const double average = Total.Count == 0 ? 0 : Total.Sum / Total.Count;
-    SetFloats(ACol, RowCount() - 1, Calc == acAVG ? average : Total.Sum);
-}
-
-void TQuillStringGrid::FooterCellEdited(int ACol, int ARow, const std::string& Before)
-{
-    if (FFixedFooters <= 0 || ARow < FixedRows() || ARow > LastNormalRow()) return;
-    const TCellProperties* props = FindProps(ACol, RowCount() - 1);
-    const TColumnCalcType calc = props ? props->CalcType() : acNONE;
-    // Totals kept while the column showed another calculation would be stale.
-    if (calc != acSUM && calc != acAVG) FFooterTotals.erase(ACol);
-    switch (calc) {
-    case acNONE:
-    case acSPREAD:
-    case acCOUNT: return; // The count is of rows, which an edit leaves alone.
-    case acSUM:
-    case acAVG: {
-        const auto total = FFooterTotals.find(ACol);
-        if (total == FFooterTotals.end()) break;
-        // A cell under a merged area is no value of the column either way.
-        if (IsMergedNonBaseCell(ACol, ARow)) return;
-        TFooterTotal& kept = total->second;
-        double value = 0;
-        if (grid::TryStatisticValue(Before, value)) {
-            kept.Sum -= value;
-            --kept.Count;
-        }
-        if (grid::TryStatisticValue(GetGridCell(ACol, ARow), value)) {
-            kept.Sum += value;
-            ++kept.Count;
-        }
-        // Without values the sum is exactly 0, not what rounding left over.
-        if (kept.Count == 0) kept.Sum = 0;
-        ShowFooterTotal(ACol, calc, kept);
+    if (ACol != -1) {
+        CalculateFooter(ACol);
         return;
     }
-    // The others depend on every value of the column.
-    case acMIN:
-    case acMAX:
-    case acDISTINCT:
-    case acSTDDEV:
-    case acCUSTOM: break;
+    for (int c = 0; c < AllColCount(); ++c) CalculateFooter(c);
+}
+
+void TQuillStringGrid::CalculateFooter(int ACol)
+{
+    FFooterTotals.erase(ACol);
+    const TCellProperties* props = FooterProps(ACol);
+    if (!props) return;
+    const TColumnCalcType calc = props->CalcType();
+    if (grid::TFooterTotals::Tracks(calc)) {
+        std::vector<grid::TFooterCellValue> values;
+        const int end = RealRowIndex(RowCount() - 1);
+        for (int r = FixedRows(); r < end; ++r) values.push_back(FooterCellValue(ACol, r, calc));
+        grid::TFooterTotals& totals = FFooterTotals.try_emplace(ACol, calc, values).first->second;
+        totals.Footer = props;
+        totals.Rows = TotalRowCount();
     }
-    UpdateFooterValues(ACol);
+    ShowFooterValue(ACol, calc);
+}
+
+void TQuillStringGrid::ShowFooterValue(int ACol, TColumnCalcType Calc)
+{
+    const int footer = RowCount() - 1;
+    const int hidden = NumHiddenRows();
+    switch (Calc) {
+    case acCOUNT: SetInts(ACol, footer, RowCount() + hidden - FixedRows() - 1); break;
+    case acCUSTOM: {
+        std::string value;
+        if (OnFooterCalc) OnFooterCalc(this, ACol, footer + hidden, value);
+        SetCells(ACol, footer, value);
+        break;
+    }
+    case acNONE:
+    case acSPREAD: break;
+    default: SetFloats(ACol, footer, FFooterTotals.at(ACol).Result()); break;
+    }
+}
+
+void TQuillStringGrid::RefreshFooterValues()
+{
+    if (FFixedFooters <= 0 || RowCount() <= FixedRows()) return;
+    for (int c = 0; c < AllColCount(); ++c) {
+        const TCellProperties* props = FooterProps(c);
+        if (!props) continue;
+        const TColumnCalcType calc = props->CalcType();
+        if (!grid::TFooterTotals::Tracks(calc) || KeptFooterTotals(c)) ShowFooterValue(c, calc);
+        else CalculateFooter(c);
+    }
+}
+
+void TQuillStringGrid::FooterCellsChanged()
+{
+    // Row insertions and removals that kept the totals in step only show
+    // them; any other bulk change calculates every footer afresh.
+    if (std::exchange(FFooterInStep, false)) RefreshFooterValues();
+    else UpdateFooterValues(-1);
+}
+
+void TQuillStringGrid::StoreCellText(int ACol, int AReal, const std::string& Value)
+{
+    grid::TFooterTotals* totals = FFooterTotals.empty() || FFooterAreaOut ? nullptr : KeptFooterTotals(ACol);
+    if (totals && !InFooterRange(AReal)) totals = nullptr;
+    if (totals) totals->Remove(FooterCellValue(ACol, AReal, totals->Calc()));
+    FRowStore->SetText(ACol, AReal, Value);
+    if (!totals) return;
+    totals->Add(FooterCellValue(ACol, AReal, totals->Calc()));
+    // No cell edit follows for a hidden row to show the footer.
+    if (IsHiddenRow(AReal)) ShowFooterValue(ACol, totals->Calc());
+}
+
+void TQuillStringGrid::FooterCellEdited(int ACol, int ARow)
+{
+    if (ARow < FixedRows() || ARow >= RowCount() - 1) return;
+    const TCellProperties* props = FooterProps(ACol);
+    if (!props) return;
+    const TColumnCalcType calc = props->CalcType();
+    // The count is of rows, which an edit leaves alone.
+    if (calc == acNONE || calc == acSPREAD || calc == acCOUNT) return;
+    if (grid::TFooterTotals::Tracks(calc) && KeptFooterTotals(ACol)) ShowFooterValue(ACol, calc);
+    else CalculateFooter(ACol);
+}
+
+void TQuillStringGrid::CellTextChanged(int ACol, int ARow) { FooterCellEdited(ACol, ARow); }
+
+void TQuillStringGrid::FooterRowsRemoving(int ARow, int ACount)
+{
+    if (FFooterTotals.empty()) return;
+    const bool normalRows = ARow >= FixedRows() && ARow + ACount <= RowCount() - 1;
+    std::vector<int> columns;
+    for (const auto& kept : FFooterTotals) columns.push_back(kept.first);
+    for (const int c : columns) {
+        grid::TFooterTotals* totals = KeptFooterTotals(c);
+        if (!totals) continue;
+        if (!normalRows) {
+            FFooterTotals.erase(c);
+            continue;
+        }
+        for (int d = ARow; d < ARow + ACount; ++d) totals->Remove(FooterCellValue(c, RealRowIndex(d), totals->Calc()));
+        totals->Rows -= ACount;
+    }
+    FFooterInStep = true;
+}
+
+void TQuillStringGrid::FooterRowsInserted(int ARow, int ACount)
+{
+    if (FFooterTotals.empty()) return;
+    const bool normalRows = ARow >= FixedRows() && ARow + ACount <= RowCount() - 1;
+    std::vector<int> columns;
+    for (const auto& kept : FFooterTotals) columns.push_back(kept.first);
+    for (const int c : columns) {
+        grid::TFooterTotals* totals = KeptFooterTotals(c, ACount);
+        if (!totals) continue;
+        if (!normalRows) {
+            FFooterTotals.erase(c);
+            continue;
+        }
+        for (int d = ARow; d < ARow + ACount; ++d) totals->Add(FooterCellValue(c, RealRowIndex(d), totals->Calc()));
+        totals->Rows += ACount;
+    }
+    FFooterInStep = true;
+}
+
+void TQuillStringGrid::FooterAreaChanging(const TRect& Area, bool Leaving)
+{
+    if (FFooterTotals.empty()) return;
+    for (int c = Area.Left; c <= Area.Right; ++c) {
+        grid::TFooterTotals* totals = KeptFooterTotals(c);
+        if (!totals) continue;
+        for (int d = std::max(Area.Top, 0); d <= Area.Bottom && d < RowCount(); ++d) {
+            const int real = RealRowIndex(d);
+            if (!InFooterRange(real)) continue;
+            const grid::TFooterCellValue value = FooterCellValue(c, real, totals->Calc());
+            if (Leaving) totals->Remove(value);
+            else totals->Add(value);
+        }
+        if (!Leaving) ShowFooterValue(c, totals->Calc());
+    }
+}
+
+// Merging or splitting changes which cells of the area count.
+void TQuillStringGrid::MergeCells(int ACol, int ARow, int SpanX, int SpanY)
+{
+    const TRect area{ACol, ARow, ACol + SpanX - 1, ARow + SpanY - 1};
+    FooterAreaChanging(area, true);
+    {
+        // The area's cells are out of the totals while the merge writes them.
+        FFooterAreaOut = true;
+        const rtl::ScopeExit areaBack([this] { FFooterAreaOut = false; });
+        TBaseGrid::MergeCells(ACol, ARow, SpanX, SpanY);
+    }
+    FooterAreaChanging(area, false);
+}
+
+void TQuillStringGrid::SplitCells(int ACol, int ARow)
+{
+    const TRect area = FullCell(ACol, ARow);
+    FooterAreaChanging(area, true);
+    {
+        // The area's cells are out of the totals while the merge writes them.
+        FFooterAreaOut = true;
+        const rtl::ScopeExit areaBack([this] { FFooterAreaOut = false; });
+        TBaseGrid::SplitCells(ACol, ARow);
+    }
+    FooterAreaChanging(area, false);
 }
 
 void TQuillStringGrid::StretchColumn(int ACol)

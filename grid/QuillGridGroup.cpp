@@ -233,7 +233,7 @@ void TQuillStringGrid::UnGroup()
     RemoveFlaggedRows(drop);
     std::size_t kept = 0;
     for (int real = 0; real < TotalRowCount() && kept < FGroupHiddenValues.size(); ++real)
-        if (IsHiddenRow(real)) FRowStore->SetText(FGroupColumn, real, FGroupHiddenValues[kept++]);
+        if (IsHiddenRow(real)) StoreCellText(FGroupColumn, real, FGroupHiddenValues[kept++]);
     FGroupHiddenValues.clear();
 }
 

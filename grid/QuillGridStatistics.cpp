@@ -64,9 +64,8 @@ void TQuillStringGrid::StatisticRows(int& FromRow, int& ToRow, bool& Real) const
         FromRow = FixedRows();
         ToRow = RowCount() - FFixedFooters - 1;
     }
-    // A range past the shown rows counts real rows, hidden ones included;
-    // the footer names real rows wherever its range ends.
-    Real = FRealStatisticRows || ToRow >= RowCount();
+    // A range past the shown rows counts real rows, hidden ones included.
+    Real = ToRow >= RowCount();
 }
 
 std::vector<double> TQuillStringGrid::ColumnValues(int ACol, int FromRow, int ToRow)

@@ -3,6 +3,8 @@
 
 #include "grid/model/BehaviourSettings.h"
 
+#include <functional>
+
 namespace {
 
 class QuillGridFooterTest : public QuillGridTest {
@@ -94,6 +96,101 @@ TEST_F(QuillGridFooterTest, AnEditWithoutKeptTotalsCalculatesItsColumn)
     SetCalc(1, acSUM);
     Grid->SetCells(1, 5, "6");
     EXPECT_EQ(Grid->Cells(1, 9), "58.00");
+}
+
+// Every calculation kept by running totals, one per column, over eight
+// normal rows holding numbers, a text and a repeated value.
+class QuillGridFooterInStepTest : public QuillGridTest {
+protected:
+    static constexpr TColumnCalcType Calcs[] = {acSUM, acAVG, acMIN, acMAX, acSTDDEV, acDISTINCT, acCOUNT};
+    static constexpr int Cols = 7;
+    void SetUp() override
+    {
+        QuillGridTest::SetUp();
+        Grid->SetColCount(Cols);
+        Grid->SetRowCount(10);
+        Grid->SetFixedRows(1);
+        Grid->SetFixedCols(0);
+        Grid->SetFixedFooters(1);
+        const char* texts[] = {"4", "-2.5", "x", "10", "4", "7", "", "1e3"};
+        for (int c = 0; c < Cols; ++c) {
+            for (int r = 1; r <= 8; ++r) Grid->SetCells(c, r, texts[(r + c) % 8]);
+            Grid->GetCellProperties(c, 9)->SetCalcType(Calcs[c]);
+        }
+        Grid->CalcFooter(-1);
+    }
+    std::string Footer() { return ShownRow(Grid->RowCount() - 1); }
+    // The footer after the change must be what a full calculation shows.
+    void ExpectInStep(const std::string& What)
+    {
+        const std::string kept = Footer();
+        Grid->CalcFooter(-1);
+        EXPECT_EQ(kept, Footer()) << What;
+    }
+};
+
+TEST_F(QuillGridFooterInStepTest, RowsInsertedAndRemovedMoveEveryFooter)
+{
+    struct Step {
+        const char* What;
+        std::function<void(TQuillStringGrid&)> Change;
+    };
+    const Step steps[] = {
+        {"rows inserted", [](TQuillStringGrid& g) { g.InsertRows(3, 2); }},
+        {"values typed into them",
+         [](TQuillStringGrid& g) {
+             for (int c = 0; c < Cols; ++c) g.SetCells(c, 3, "12");
+         }},
+        {"a row inserted just above the footer", [](TQuillStringGrid& g) { g.InsertRows(g.RowCount() - 1, 1); }},
+        {"rows removed", [](TQuillStringGrid& g) { g.RemoveRows(2, 2); }},
+        {"the first normal row removed", [](TQuillStringGrid& g) { g.RemoveRowRange(1, 1); }},
+        {"a block deleted", [](TQuillStringGrid& g) { g.DeleteRowBlock(2, 2, true); }},
+        {"a hidden row edited", [](TQuillStringGrid& g) {
+             g.HideRow(2);
+             for (int c = 0; c < Cols; ++c) g.SetAllCells(c, 2, "100");
+         }},
+        {"rows removed around a hidden row", [](TQuillStringGrid& g) { g.RemoveRows(1, 2); }},
+    };
+    for (const Step& step : steps) {
+        step.Change(*Grid);
+        ExpectInStep(step.What);
+    }
+    EXPECT_EQ(Grid->Cells(6, Grid->RowCount() - 1), std::to_string(Grid->RowCount() + Grid->NumHiddenRows() - 2));
+}
+
+TEST_F(QuillGridFooterInStepTest, EditsOfCellsWithPropertiesAndMergedCellsMoveTheFooter)
+{
+    // A cell with properties takes its text through the merged-cell path.
+    for (int c = 0; c < Cols; ++c) {
+        Grid->SetColors(c, 2, clYellow);
+        Grid->SetFloats(c, 2, 50);
+    }
+    ExpectInStep("typed value into a cell with properties");
+    EXPECT_EQ(Grid->Cells(0, 9), "1072.50");
+    // Cells under a merged area leave the statistics; writing to one writes its base cell.
+    for (int c = 0; c < Cols; ++c) Grid->MergeCells(c, 4, 1, 2);
+    ExpectInStep("merged");
+    for (int c = 0; c < Cols; ++c) Grid->SetCellEx(c, 5, "-8");
+    ExpectInStep("written through a covered cell");
+    for (int c = 0; c < Cols; ++c) Grid->SplitCells(c, 4);
+    for (int c = 0; c < Cols; ++c) Grid->SetCells(c, 5, "3");
+    ExpectInStep("split and edited");
+}
+
+TEST_F(QuillGridFooterInStepTest, ChangesAroundTheFooterRowCalculateAfresh)
+{
+    // Rows after the footer make a new last row; the old footer becomes data.
+    Grid->InsertRows(Grid->RowCount(), 1);
+    Grid->GetCellProperties(0, Grid->RowCount() - 1)->SetCalcType(acSUM);
+    Grid->SetCells(0, 1, "1");
+    ExpectInStep("footer moved down");
+    Grid->RemoveRows(Grid->RowCount() - 1, 1);
+    Grid->SetCells(0, 2, "2");
+    ExpectInStep("footer row removed");
+    // A footer whose calculation changed is not moved by the old totals.
+    Grid->GetCellProperties(1, Grid->RowCount() - 1)->SetCalcType(acMAX);
+    Grid->SetCells(1, 1, "-50");
+    ExpectInStep("calculation changed");
 }
 
 TEST_F(QuillGridFooterTest, FilteringRecalculatesTheFooter)
