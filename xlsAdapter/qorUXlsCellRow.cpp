@@ -84,8 +84,9 @@ public:
     }
 
 private:
-    // The longest body: a MULRK run over all 256 columns.
-    std::array<std::uint8_t, 6 + 6 * (MaxCol + 1)> FBytes{};
+    // The longest body: a MULRK run over all 256 columns. Only the bytes
+    // written are read, so the buffer is not cleared for every cell.
+    std::array<std::uint8_t, 6 + 6 * (MaxCol + 1)> FBytes;
     std::size_t FSize = 0;
 };
 
