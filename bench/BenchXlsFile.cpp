@@ -1,6 +1,7 @@
 // The file object on a large workbook (2 sheets x 65,536 rows x 10 numbers):
 // opening it and reading every value, and writing it, each beside the
-// python3 peer doing the same in the same run.
+// python3 peer doing the same in the same run; and rows and columns inserted
+// and deleted in it, which move every cell of the sheet.
 #include "platform/classes/Streams.h"
 #include "xlsAdapter/qorXLSAdapter.h"
 
@@ -86,6 +87,30 @@ void BM_FileObjectWritesTheWorkbook(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FileObjectWritesTheWorkbook)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One iteration deletes the top row and copies the next one into its place
+// (the sheet is full, so deleting comes first), then copies a column to the
+// left and deletes it again.
+void BM_FileObjectInsertsAndDeletesRowsAndColumns(benchmark::State& state)
+{
+    const std::string& file = bench::LargeWorkbook();
+    if (file.empty()) {
+        state.SkipWithError("python3-xlwt could not write the workbook");
+        return;
+    }
+    TXLSFile workbook(nullptr);
+    workbook.Connect();
+    workbook.OpenFile(file);
+    workbook.SetActiveSheet(1);
+    for (auto _ : state) {
+        workbook.DeleteRows(1, 1);
+        workbook.InsertAndCopyRows(1, 1, 1, 1, false);
+        workbook.InsertAndCopyCols(2, 2, 1, 1, false);
+        workbook.DeleteCols(1, 1);
+    }
+    benchmark::DoNotOptimize(workbook.GetCellValue(1, 1));
+}
+BENCHMARK(BM_FileObjectInsertsAndDeletesRowsAndColumns)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_XlwtWritesTheWorkbook(benchmark::State& state)
 {
