@@ -502,7 +502,7 @@ void GridEditsWithTenFooterColumns(benchmark::State& state)
 {
     TQuillStringGrid& grid = *Scene().Grid;
     grid.SetRowCount(Rows() + 2);
-    grid.SetFixedFooters(1);
+    grid.FloatingFooter().SetVisible(true);
     const TColumnCalcType calcs[Cols] = {acCOUNT, acSUM, acAVG, acMIN, acMAX, acSTDDEV, acDISTINCT, acSUM, acAVG, acMAX};
     for (int c = 0; c < Cols; ++c) grid.GetCellProperties(c, Rows() + 1)->SetCalcType(calcs[c]);
     grid.CalcFooter(-1);
@@ -510,7 +510,7 @@ void GridEditsWithTenFooterColumns(benchmark::State& state)
     const std::string sum = grid.Cells(NumberCol, Rows() + 1);
     grid.CalcFooter(-1);
     if (grid.Cells(NumberCol, Rows() + 1) != sum) state.SkipWithError("the kept sum differs from a full calculation");
-    grid.SetFixedFooters(0);
+    grid.FloatingFooter().SetVisible(false);
     grid.ClearRows(Rows() + 1, 1);
     grid.SetRowCount(Rows() + 1);
 }

@@ -1388,7 +1388,11 @@ private:
     // the cells-changed notification that follows it.
     bool FFooterInStep = false;
     bool FFooterAreaOut = false;
+    bool FooterCalculates() const;
     bool InFooterRange(int AReal) const;
+    // The hidden rows the footer counts.
+    int FooterHiddenRows() const;
+    int HiddenRowsLeftOut() const;
     const TCellProperties* FooterProps(int ACol) const;
     grid::TFooterCellValue FooterCellValue(int ACol, int AReal, TColumnCalcType Calc);
     // The column's totals when they still belong to its footer cell and rows

@@ -12,17 +12,36 @@
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/ScopeExit.h"
 
+// The footer calculates while the floating footer shows the last row.
+bool TQuillStringGrid::FooterCalculates() const
+{
+    const TFloatingFooter& footer = *FFloatingFooter;
+    return footer.Visible() && footer.FooterStyle() == fsFixedLastRow && footer.EnableCalculation() &&
+           FFixedFooters > 0 && RowCount() > FixedRows();
+}
+
 // The footer takes the rows between the fixed rows and the footer row by
-// real index, hidden ones included.
+// real index, hidden ones only with CalculateHiddenRows.
 bool TQuillStringGrid::InFooterRange(int AReal) const
 {
-    return AReal >= FixedRows() && AReal < RealRowIndex(RowCount() - 1);
+    return AReal >= FixedRows() && AReal < RealRowIndex(RowCount() - 1) &&
+           (FFloatingFooter->CalculateHiddenRows() || !IsHiddenRow(AReal));
+}
+
+int TQuillStringGrid::FooterHiddenRows() const
+{
+    return FFloatingFooter->CalculateHiddenRows() ? NumHiddenRows() : 0;
+}
+
+// Hiding or showing a row changes the totals only while hidden rows are left out.
+int TQuillStringGrid::HiddenRowsLeftOut() const
+{
+    return FFloatingFooter->CalculateHiddenRows() ? 0 : NumHiddenRows();
 }
 
 const TCellProperties* TQuillStringGrid::FooterProps(int ACol) const
 {
-    if (FFixedFooters <= 0 || RowCount() <= FixedRows()) return nullptr;
-    return FindProps(ACol, RowCount() - 1);
+    return FooterCalculates() ? FindProps(ACol, RowCount() - 1) : nullptr;
 }
 
 grid::TFooterCellValue TQuillStringGrid::FooterCellValue(int ACol, int AReal, TColumnCalcType Calc)
@@ -47,7 +66,7 @@ grid::TFooterTotals* TQuillStringGrid::KeptFooterTotals(int ACol, int AddedRows)
     // Totals of another footer cell, calculation or row set are stale.
     const TCellProperties* props = FooterProps(ACol);
     if (props && props == totals.Footer && props->CalcType() == totals.Calc() &&
-        totals.Rows + AddedRows == TotalRowCount())
+        totals.Rows + AddedRows == TotalRowCount() && totals.Hidden == HiddenRowsLeftOut())
         return &totals;
     FFooterTotals.erase(kept);
     return nullptr;
@@ -55,7 +74,7 @@ grid::TFooterTotals* TQuillStringGrid::KeptFooterTotals(int ACol, int AddedRows)
 
 void TQuillStringGrid::UpdateFooterValues(int ACol)
 {
-    if (FFixedFooters <= 0 || RowCount() <= FixedRows()) return;
+    if (!FooterCalculates()) return;
     if (ACol != -1) {
         CalculateFooter(ACol);
         return;
@@ -72,10 +91,12 @@ void TQuillStringGrid::CalculateFooter(int ACol)
     if (grid::TFooterTotals::Tracks(calc)) {
         std::vector<grid::TFooterCellValue> values;
         const int end = RealRowIndex(RowCount() - 1);
-        for (int r = FixedRows(); r < end; ++r) values.push_back(FooterCellValue(ACol, r, calc));
+        for (int r = FixedRows(); r < end; ++r)
+            if (InFooterRange(r)) values.push_back(FooterCellValue(ACol, r, calc));
         grid::TFooterTotals& totals = FFooterTotals.try_emplace(ACol, calc, values).first->second;
         totals.Footer = props;
         totals.Rows = TotalRowCount();
+        totals.Hidden = HiddenRowsLeftOut();
     }
     ShowFooterValue(ACol, calc);
 }
@@ -83,12 +104,13 @@ void TQuillStringGrid::CalculateFooter(int ACol)
 void TQuillStringGrid::ShowFooterValue(int ACol, TColumnCalcType Calc)
 {
     const int footer = RowCount() - 1;
-    const int hidden = NumHiddenRows();
+    const int hidden = FooterHiddenRows();
     switch (Calc) {
     case acCOUNT: SetInts(ACol, footer, RowCount() + hidden - FixedRows() - 1); break;
     case acCUSTOM: {
         std::string value;
         if (OnFooterCalc) OnFooterCalc(this, ACol, footer + hidden, value);
+        else if (FFloatingFooter->OnCalcFooter) FFloatingFooter->OnCalcFooter(this, ACol, footer + hidden, value);
         SetCells(ACol, footer, value);
         break;
     }
@@ -100,7 +122,7 @@ void TQuillStringGrid::ShowFooterValue(int ACol, TColumnCalcType Calc)
 
 void TQuillStringGrid::RefreshFooterValues()
 {
-    if (FFixedFooters <= 0 || RowCount() <= FixedRows()) return;
+    if (!FooterCalculates()) return;
     for (int c = 0; c < AllColCount(); ++c) {
         const TCellProperties* props = FooterProps(c);
         if (!props) continue;

@@ -40,11 +40,12 @@ public:
     // The statistic as a full pass over the same values gives it; 0 without values.
     double Result() const;
 
-    // What the totals were taken for: the footer cell's property object and
-    // the number of rows, hidden ones included. A footer that no longer
+    // What the totals were taken for: the footer cell's property object,
+    // the number of rows and of the hidden rows left out. A footer that no longer
     // matches is calculated afresh.
     const TCellProperties* Footer = nullptr;
     int Rows = 0;
+    int Hidden = 0;
 
 private:
     TColumnCalcType FCalc;

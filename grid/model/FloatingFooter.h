@@ -6,7 +6,11 @@
 #include "platform/classes/Object.h"
 #include "platform/graphics/Colors.h"
 
+#include <functional>
 #include <string>
+
+// Supplies the text of a footer cell calculated by the application.
+using TCalcFooterEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 
 // What the strip shows: the grid's last row, one column of the current row, a
 // template filled from the current row, or what the application paints.
@@ -50,6 +54,9 @@ public:
     TNotifyEvent OnChange;
     // Visible or FooterStyle was set.
     TNotifyEvent OnLayoutChange;
+    // The text of a footer cell of the custom calculation, when the grid's
+    // own OnFooterCalc is not assigned.
+    TCalcFooterEvent OnCalcFooter;
 
 private:
     void Changed();

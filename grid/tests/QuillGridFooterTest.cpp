@@ -15,7 +15,7 @@ protected:
         Grid->SetColCount(3);
         Grid->SetRowCount(10);
         Grid->SetFixedRows(1);
-        Grid->SetFixedFooters(1);
+        Grid->FloatingFooter().SetVisible(true);
         for (int r = 1; r <= 8; ++r) Grid->SetCells(1, r, std::to_string(r));
         Grid->SetCells(1, 4, "n/a");
     }
@@ -55,6 +55,38 @@ TEST_F(QuillGridFooterTest, HiddenRowsCountAndCustomValuesComeFromTheEvent)
     EXPECT_EQ(Grid->Cells(1, Grid->RowCount() - 1), "32.00") << "the hidden row still counts";
     EXPECT_EQ(Grid->Cells(2, Grid->RowCount() - 1), "custom");
     EXPECT_EQ(askedRow, 9);
+}
+
+TEST_F(QuillGridFooterTest, TheFloatingFooterDecidesWhatIsCalculated)
+{
+    FillWithFooter();
+    SetCalc(1, acSUM);
+    SetCalc(2, acCUSTOM);
+    int askedRow = -1;
+    Grid->FloatingFooter().OnCalcFooter = [&](TObject* Sender, int, int ARow, std::string& Value) {
+        EXPECT_EQ(Sender, Grid);
+        askedRow = ARow;
+        Value = "from the footer";
+    };
+    Grid->FloatingFooter().SetCalculateHiddenRows(false);
+    Grid->HideRow(8);
+    Grid->CalcFooter(-1);
+    EXPECT_EQ(Grid->Cells(1, 8), "24.00") << "the hidden row is left out";
+    EXPECT_EQ(Grid->Cells(2, 8), "from the footer");
+    EXPECT_EQ(askedRow, 8);
+    Grid->SetCells(1, 1, "11");
+    EXPECT_EQ(Grid->Cells(1, 8), "34.00");
+    Grid->UnHideRow(8);
+    Grid->SetCells(1, 2, "12");
+    EXPECT_EQ(Grid->Cells(1, 9), "52.00") << "a row shown again counts";
+    // Without calculation, or with another style, the last row is left alone.
+    Grid->FloatingFooter().SetEnableCalculation(false);
+    Grid->SetCells(1, 3, "13");
+    EXPECT_EQ(Grid->Cells(1, 9), "52.00");
+    Grid->FloatingFooter().SetEnableCalculation(true);
+    Grid->FloatingFooter().SetFooterStyle(fsColumnPreview);
+    Grid->CalcFooter(-1);
+    EXPECT_EQ(Grid->Cells(1, 9), "52.00");
 }
 
 TEST_F(QuillGridFooterTest, EditsUpdateTheFooterAsAFullCalculationWould)
@@ -111,7 +143,7 @@ protected:
         Grid->SetRowCount(10);
         Grid->SetFixedRows(1);
         Grid->SetFixedCols(0);
-        Grid->SetFixedFooters(1);
+        Grid->FloatingFooter().SetVisible(true);
         const char* texts[] = {"4", "-2.5", "x", "10", "4", "7", "", "1e3"};
         for (int c = 0; c < Cols; ++c) {
             for (int r = 1; r <= 8; ++r) Grid->SetCells(c, r, texts[(r + c) % 8]);
