@@ -55,6 +55,11 @@ bool InRange(int value, int low, int high)
     return value >= low && value <= high;
 }
 
+[[noreturn]] void IndexOutOfBounds(int Index)
+{
+    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+}
+
 // A plain cell's column after a shift; a column past the sheet raises.
 std::uint8_t ShiftedColumn(int Col, int Delta)
 {
@@ -177,7 +182,7 @@ TCellRecordList& TCellRecordList::operator=(TCellRecordList&& Other) noexcept
 TCellSlot& TCellRecordList::Slot(int Index) const
 {
     if (Index < 0 || Index >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        IndexOutOfBounds(Index);
     return FSlots[static_cast<std::size_t>(Index)];
 }
 
@@ -237,7 +242,7 @@ TCellRecord* TCellRecordList::Record(int Index) const
 void TCellRecordList::MakeRoom(int Index)
 {
     if (Index < 0 || Index > Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        IndexOutOfBounds(Index);
     if (FCount < FCapacity)
         return;
     if (FCount == MaxCells)
