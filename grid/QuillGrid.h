@@ -1124,6 +1124,11 @@ public:
     virtual void UnGroup();
     // -1 ungroups, a column above 0 groups; 0 changes nothing.
     void SetGroupColumn(int Value);
+    // Sub-groups inside the groups by a column: a header row before each run
+    // of its values, the value moving into the next column of the header;
+    // SubUnGroup gives the values back and removes those headers.
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
     bool IsGrouping() const noexcept { return FIsGrouping; }
     // Method: 1 sum, 2 average, 3 minimum, 4 maximum, 5 count, 6 custom,
     // 7 distinct values, 8 standard deviation; written into each expanded
@@ -1369,6 +1374,11 @@ private:
     // Removes the display rows flagged in Drop in one pass, freeing their objects.
     void RemoveFlaggedRows(const std::vector<bool>& Drop);
     void ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
+    // Node and summary rows, which sub-grouping walks past.
+    bool IsOutlineRow(int ARow);
+    // Merges or colours a sub-group header (or summary) row as Grouping says.
+    void LookSubGroupRow(int ARow, int Colindex, bool Header);
+    void CloseSubGroup(int AHeader, int ASpan, int Colindex);
     std::unique_ptr<TGrouping> FGrouping;
     bool FIsGrouping = false;
     int FGroupWidth = 0;
