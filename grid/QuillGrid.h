@@ -1038,6 +1038,14 @@ public:
     virtual void PastedCells(TPoint Origin, TRect Target, TClipOperation LastOp);
     TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
     TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+    // Visual properties (colours, fonts, look, bands, grouping, background
+    // ...) as key=value lines; the print settings in an INI file's section.
+    // Saving goes through a temporary file; loading never writes, and a
+    // malformed value raises EConvertError before anything changes.
+    void SaveVisualProps(const std::string& FileName);
+    void LoadVisualProps(const std::string& FileName);
+    void SavePrintSettings(const std::string& Key, const std::string& Section);
+    void LoadPrintSettings(const std::string& Key, const std::string& Section);
     // Column layout: "N#widths#order#visibility" (widths by real column), and
     // "Col"/"Pos" keys in the store ColumnSize() names. A malformed string
     // raises EConvertError before anything changes; loading never writes the store.
