@@ -20,6 +20,7 @@
 #include "grid/interact/PointerState.h"
 #include "grid/GridScrollTypes.h"
 #include "grid/QuillGridFooterTotals.h"
+#include "grid/QuillGridSearchPanel.h"
 #include "grid/files/FileSettings.h"
 #include "grid/model/AppearanceSettings.h"
 #include "grid/model/BehaviourSettings.h"
@@ -1122,6 +1123,20 @@ public:
     void SetSearchCell(TPoint Value) noexcept { FSearchCell = Value; }
     const std::string& SearchCache() const noexcept { return FSearchCache; }
 
+    // The find panel under the grid drives these: typing searches from the
+    // start, Next and Previous step from the last hit, the highlight button
+    // tags the text in the search column (all columns for -1).
+    grid::TSearchPanelState& SearchPanelState() noexcept { return FSearchPanel; }
+    void SearchPanelEditChange(const std::string& Text);
+    void SearchPanelForwardClick();
+    void SearchPanelBackwardClick();
+    void SearchPanelHighLightClick(bool Down);
+    void SearchPanelClose();
+    virtual void DoSearchFooterAction(const std::string& Value, int ACol, int ARow, TSearchAction SearchAction);
+    TSearchEditChangeEvent OnSearchEditChange;
+    TSearchFooterActionEvent OnSearchFooterAction;
+    TNotifyEvent OnSearchFooterClose;
+
     // Grouping: rows sorted by a column become a one-level outline with a
     // header row per value (a node spanning its group) and, with
     // Grouping.Summary, a summary row after each group; the grouped column
@@ -1368,6 +1383,10 @@ private:
     TPoint WalkSearch(TPoint StartCell, TFindParams FindParams, const std::function<bool(std::string_view)>& Test);
     std::string SearchCellText(int ACol, int ARow, TFindParams FindParams);
     void GotoSearchHit(TPoint Hit, TFindParams FindParams);
+    TFindParams SearchPanelParams(bool Typing);
+    void HighlightSearchText(bool On);
+    void SearchPanelStep(bool Backward);
+    grid::TSearchPanelState FSearchPanel;
     TFindParams FFindParams;
     std::string FSearchCache;
     std::u16string FSearchCacheWide;
