@@ -60,6 +60,9 @@ class TCustomIniFile;
 class TCustomForm;
 class TQuillHintInfo;
 class THTMLPictureCache;
+namespace grid::files {
+class THtmlImageWriter;
+}
 namespace grid {
 struct TFormResizeChain;
 class TRowStore;
@@ -1770,7 +1773,10 @@ private:
     // Files (grid/files).
     grid::TFileSettings FFileSettings;
     THTMLSettings FHTMLSettings;
-    std::string HTMLCellLine(int ACol, int ARow, bool Header, bool Widths, std::vector<std::string>& Classes);
+    std::string HTMLCellLine(int ACol, int ARow, bool Header, bool Widths, std::vector<std::string>& Classes,
+                             grid::files::THtmlImageWriter& Images);
+    // The table; its cells' pictures go to Images when that writes any.
+    std::string HTMLTable(grid::files::THtmlImageWriter& Images);
     void SaveHTMLFile(const std::string& FileName, bool Unicode, std::string Earlier);
     void CopyRectToClipboard(const TGridRect& R);
     void CutRect(const TGridRect& R);

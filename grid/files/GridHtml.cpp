@@ -5,6 +5,8 @@
 #include "grid/model/BehaviourSettings.h"
 
 #include "grid/files/FileBytes.h"
+#include "grid/files/HtmlImages.h"
+#include "platform/graphics/Picture.h"
 #include "platform/classes/StringList.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/Files.h"
@@ -77,10 +79,32 @@ std::string AsciiWithReferences(std::string_view Text)
     return out;
 }
 
+// A cell's content with its graphic: pictures as image files after the text,
+// a node as "+" before it. A data image shows no text, only its image.
+std::string HTMLGraphicContent(const TCellGraphic& Graphic, const std::string& Content,
+                               grid::files::THtmlImageWriter& Images)
+{
+    switch (Graphic.CellType()) {
+    case ctNode: return "+" + Content;
+    case ctDataImage: return "&nbsp;"; // the grid has no image list to show its index from
+    case ctBitmap:
+        if (const auto* bitmap = dynamic_cast<const TGraphic*>(Graphic.CellBitmap()); bitmap && !bitmap->Empty() &&
+                                                                                       Images.Active())
+            return Content + Images.Write(*bitmap);
+        return Content;
+    case ctPicture:
+        if (const auto* picture = dynamic_cast<const TPicture*>(Graphic.CellBitmap());
+            picture && picture->Graphic() && !picture->Graphic()->Empty() && Images.Active())
+            return Content + Images.Write(*picture->Graphic());
+        return Content;
+    default: return Content;
+    }
+}
+
 } // namespace
 
 std::string TQuillStringGrid::HTMLCellLine(int ACol, int ARow, bool Header, bool Widths,
-                                           std::vector<std::string>& Classes)
+                                           std::vector<std::string>& Classes, grid::files::THtmlImageWriter& Images)
 {
     if (IsMergedNonBaseCell(ACol, ARow)) return {};
     THTMLSettings& settings = FHTMLSettings;
@@ -100,6 +124,8 @@ std::string TQuillStringGrid::HTMLCellLine(int ACol, int ARow, bool Header, bool
         content = LineBreaksToHTML(content);
     }
     if (empty) content = "&nbsp;";
+    if (settings.ExportImages())
+        if (const TCellGraphic* graphic = GetCellGraphic(ACol, ARow)) content = HTMLGraphicContent(*graphic, content, Images);
 
     TGridDrawState state;
     if (ACol < FixedCols() || ARow < FixedRows()) state.Include(gdFixed);
@@ -149,6 +175,13 @@ std::string TQuillStringGrid::HTMLCellLine(int ACol, int ARow, bool Header, bool
 
 std::string TQuillStringGrid::SaveToHTMLString()
 {
+    // Only a file has a folder to put images beside.
+    grid::files::THtmlImageWriter none({});
+    return HTMLTable(none);
+}
+
+std::string TQuillStringGrid::HTMLTable(grid::files::THtmlImageWriter& Images)
+{
     THTMLSettings& settings = FHTMLSettings;
     const int firstCol = SaveFixedCells() || SaveFixedCols() ? 0 : FixedCols();
     const bool header = FixedRows() > 0 && (SaveFixedCells() || SaveFixedRows());
@@ -158,7 +191,7 @@ std::string TQuillStringGrid::SaveToHTMLString()
     auto writeRow = [&](int row, bool isHeader) {
         rows += "<TR>\r\n";
         for (int col = firstCol; col < ColCount(); ++col) {
-            const std::string line = HTMLCellLine(col, row, isHeader, isHeader || !header, classes);
+            const std::string line = HTMLCellLine(col, row, isHeader, isHeader || !header, classes, Images);
             if (!line.empty()) rows += line + "\r\n";
         }
         rows += "</TR>\r\n";
@@ -207,7 +240,8 @@ void TQuillStringGrid::SaveHTMLFile(const std::string& FileName, bool Unicode, s
     };
     std::string text = std::move(Earlier);
     if (!settings.HeaderFile().empty()) text += fileText(settings.HeaderFile());
-    std::string table = SaveToHTMLString();
+    grid::files::THtmlImageWriter images(ExtractFilePath(ExpandFileName(FileName)));
+    std::string table = HTMLTable(images);
     if (Unicode && settings.XHTML()) table.replace(table.find("utf-8"), 5, "utf-16");
     text += table;
     if (!settings.FooterFile().empty()) text += fileText(settings.FooterFile());

@@ -2,10 +2,14 @@
 #include "grid/files/tests/AwkwardCells.h"
 #include "grid/tests/QuillGridFixture.h"
 
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/JpegImage.h"
 #include "platform/ui/Clipboard.h"
 #include "testsupport/Peers.h"
 #include "testsupport/TempFolder.h"
 #include "platform/rtl/Files.h"
+
+#include <filesystem>
 
 using namespace gridfiles_test;
 using testsupport::ReadFile;
@@ -146,4 +150,43 @@ TEST_F(GridHtmlTest, ClipboardGetsTheTableAsAnHtmlDocumentAndText)
     EXPECT_NE(html->find("\xE2\x82\xAC &lt;x&gt;"), std::string::npos) << "UTF-8, escaped";
     EXPECT_NE(Clipboard()->AsText().find("<TABLE"), std::string::npos);
     EXPECT_FALSE(DirectoryExists(before + "/images")) << "nothing is written into the working folder";
+}
+
+TEST_F(GridHtmlTest, CellPicturesGoBesideTheFileAndAreNeverOverwritten)
+{
+    SmallGrid();
+    Grid->CreateBitmap(1, 1, false, haLeft, vaTop)->SetSize(4, 3);
+    Grid->SetCells(1, 1, "pic");
+    Grid->AddNode(1, 1);
+    const std::string folder = Dir / "my pages";
+    ForceDirectories(folder);
+    const std::string file = folder + "/t.html";
+    Grid->SaveToHTML(file);
+    const std::string first = ReadFile(file);
+    EXPECT_NE(first.find(">pic<img src= \"file://" + Dir.Path() + "my%20pages/images/img1.jpg\"></td>"),
+              std::string::npos) << first;
+    EXPECT_NE(first.find(">+"), std::string::npos) << "a node's cell shows \"+\" before its text";
+    TJPEGImage image;
+    image.LoadFromFile(folder + "/images/img1.jpg");
+    EXPECT_EQ(image.Width(), 4);
+    EXPECT_EQ(image.Height(), 3);
+
+    Grid->GetBitmap(1, 1)->SetSize(6, 5);
+    Grid->AppendToHTML(file);
+    image.LoadFromFile(folder + "/images/img1.jpg");
+    EXPECT_EQ(image.Width(), 4) << "the earlier table's image stays as it was";
+    image.LoadFromFile(folder + "/images/img2.jpg");
+    EXPECT_EQ(image.Width(), 6);
+    const std::string both = ReadFile(file);
+    EXPECT_NE(both.find("images/img1.jpg"), std::string::npos);
+    EXPECT_NE(both.find("images/img2.jpg"), std::string::npos);
+
+    // A clipboard copy has no folder of its own: it writes no files and refers to none.
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(Dir.Path());
+    Grid->CopyToClipBoardAsHTML();
+    std::filesystem::current_path(here);
+    EXPECT_FALSE(std::filesystem::exists(Dir / "images"));
+    EXPECT_EQ(Clipboard()->AsText().find("<img"), std::string::npos);
+    EXPECT_NE(Clipboard()->AsText().find(">pic</td>"), std::string::npos);
 }
