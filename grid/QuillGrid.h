@@ -1680,7 +1680,9 @@ private:
     bool SearchAsYouType(char32_t Key);
     void AppendRowOnArrowDown();
     void OpenCellLink(int ACol, int ARow, const std::string& Target);
-    void SortByHeaderClick(int ACol);
+    void SortByHeaderClick(int ACol, TShiftState Shift);
+    void SortByColumnClick(int ACol);
+    void SortByIndexClick(int ACol, TShiftState Shift);
     bool WheelStep(TShiftState Shift, TPoint MousePos, int Direction);
     // The sort column and sort indexes follow a moved column (real indexes).
     void KeepColumnSettingsAfterMove(int FromIndex, int ToIndex);
@@ -1766,7 +1768,8 @@ private:
     void ShowSizingHint(int X, int Y);
     void EndSizingHint();
     void PressFixedButton(int X, int Y);
-    void ReleaseFixedButton();
+    void ReleaseFixedButton(int X, int Y);
+    void DrawPushedFixedCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect);
     grid::TPointerState FPointer;
 
 private:

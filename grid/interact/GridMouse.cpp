@@ -84,7 +84,10 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
     grid::TEditState& s = Edit();
     s.PressCell = MouseCoord(X, Y);
     s.SizedWidths.clear();
-    if (Button == mbLeft) TrackHotFixedCell(X, Y, true);
+    if (Button == mbLeft) {
+        TrackHotFixedCell(X, Y, true);
+        PressFixedButton(X, Y);
+    }
     TBaseGrid::MouseDown(Button, Shift, X, Y);
     // A right press selects the cell under it first when asked to.
     if (Button == mbRight && MouseActions().SelectOnRightClick() && s.PressCell.X >= FixedCols() &&
@@ -136,6 +139,7 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     const TGridState state = GridState();
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     if (Button != mbLeft) return;
+    ReleaseFixedButton(X, Y);
     TrackHotFixedCell(X, Y, false);
     if (state == gsColSizing) {
         for (int c = 0; c < static_cast<int>(s.SizedWidths.size()) && c < ColCount(); ++c)
@@ -150,36 +154,7 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     if (cell.X < 0 || !(cell == s.PressCell)) return;
     if (FixedRows() > 0 && cell.Y == SortSettings().Row() && cell.Y < FixedRows() && SortSettings().Show() &&
         RowCount() > 2 && (cell.X >= FixedCols() || SortSettings().FixedCols()))
-        SortByHeaderClick(RealColIndex(cell.X));
-}
-
-void TQuillStringGrid::SortByHeaderClick(int ACol)
-{
-    bool doSort = !IsIgnoredColumn(ACol);
-    if (OnCanSort) OnCanSort(this, ACol, doSort);
-    if (!doSort) return;
-    // The edit under way is committed first; a refused value stops the sort.
-    HideInplaceEdit();
-    if (Edit().EditMode) return;
-    TSortSettings& sort = SortSettings();
-    if (sort.Column() == ACol) {
-        const TSortDirection flipped = sort.Direction() == sdAscending ? sdDescending : sdAscending;
-        if (sort.UndoSort() && sort.Direction() != sort.InitSortDirection() && !HasNodes()) {
-            QUnSort();
-            sort.SetColumn(-1);
-            sort.SetDirection(sort.InitSortDirection());
-        } else {
-            sort.SetDirection(flipped);
-        }
-    } else {
-        sort.SetColumn(ACol);
-        sort.SetDirection(sort.InitSortDirection());
-    }
-    if (sort.Column() >= 0) {
-        if (HasNodes()) QSortGroup();
-        else QSort();
-    }
-    if (OnClickSort) OnClickSort(this, sort.Column());
+        SortByHeaderClick(RealColIndex(cell.X), Shift);
 }
 
 void TQuillStringGrid::Zoom(int X)

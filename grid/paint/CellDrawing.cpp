@@ -69,6 +69,7 @@ void TQuillStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, con
     if (rect.Right > rect.Left) DrawCellText(ACanvas, ACol, ARow, rect, AState, ha, va, ww, graphic);
     if (filterButton) DrawFilterButton(ACanvas, realCol, ARect);
     if (fixed && !FFlat) DrawFixedCellEdges(ACanvas, ARect);
+    DrawPushedFixedCell(ACanvas, ACol, ARow, ARect);
 
     if (ARow == 0 && FShowColNrs && DesignMode()) DrawColumnNumber(ACanvas, ACol, ARect);
 
