@@ -254,6 +254,8 @@ TEST(Workbook, HostileStreamsAreRefused)
         {"a second globals section", "record 0x0809 at offset 104: Error reading Excel records. File invalid",
          Stream({Bof(5), BoundSheet("A"), BoundSheet("B"), sst1, Eof(), Bof(0x10), label0, Eof(), Bof(5), Eof()})},
         {"a window record cut short", "record 0x003d at offset 20: Record 0x003d is 6 bytes, needs 16", Stream({Bof(5), Rec(0x003D, ByteArray(6)), Eof()})},
+        {"a number past the last column", "Invalid Column (300)",
+         Stream({Bof(5), BoundSheet("A"), Eof(), Bof(0x10), Rec(0x0203, Words({0, 300, 15, 0, 0, 0, 0})), Eof()})},
     };
     for (const auto& c : cases)
         EXPECT_NE(std::string::npos, LoadError(c.stream).find(c.error)) << c.name << ": " << LoadError(c.stream);
