@@ -119,8 +119,6 @@ void TQuillStringGrid::CutRect(const TGridRect& R)
             for (int col = R.Left; col <= R.Right; ++col)
                 if (ClipboardMayWrite(col, row)) PasteCellText(col, row, {});
     }
-    // The properties went with the cells onto the clipboard.
-    if (Navigation().AllowFmtClipboard()) FreeCellPropertiesRect(R.Left, R.Top, R.Right, R.Bottom);
     FLastClipOp = coCut;
     DoCellsChanged({R.Left, R.Top, R.Right, R.Bottom});
 }
@@ -131,7 +129,13 @@ void TQuillStringGrid::CopySelectionToClipboard()
     FLastClipOp = coCopy;
 }
 
-void TQuillStringGrid::CutSelectionToClipboard() { CutRect(Selection()); }
+void TQuillStringGrid::CutSelectionToClipboard()
+{
+    const TGridRect r = Selection();
+    CutRect(r);
+    // The selection's properties went with its cells onto the clipboard.
+    if (Navigation().AllowFmtClipboard()) FreeCellPropertiesRect(r.Left, r.Top, r.Right, r.Bottom);
+}
 
 void TQuillStringGrid::CopyToClipBoard()
 {

@@ -36,14 +36,19 @@ protected:
     void SetUp() override
     {
         QuillGridTest::SetUp();
-        Grid->SetFixedRows(0);
-        Grid->SetFixedCols(0);
-        Grid->SetColCount(5);
-        Grid->SetRowCount(5);
-        TGridOptions options = Grid->Options();
+        MakeEditable(*Grid, 5);
+    }
+    // Normal cells only, Size x Size, editable, with range selection.
+    static void MakeEditable(TQuillStringGrid& G, int Size)
+    {
+        G.SetFixedRows(0);
+        G.SetFixedCols(0);
+        G.SetColCount(Size);
+        G.SetRowCount(Size);
+        TGridOptions options = G.Options();
         options.Include(goEditing);
         options.Include(goRangeSelect);
-        Grid->SetOptions(options);
+        G.SetOptions(options);
     }
     void Select(int Left, int Top, int Right, int Bottom) { Grid->SetSelection({Left, Top, Right, Bottom}); }
     std::string Row(int ARow)
@@ -57,14 +62,7 @@ protected:
     {
         auto grid = std::make_unique<TPasteRecordingGrid>(Form);
         grid->SetParent(Form);
-        grid->SetFixedRows(0);
-        grid->SetFixedCols(0);
-        grid->SetColCount(3);
-        grid->SetRowCount(3);
-        TGridOptions options = grid->Options();
-        options.Include(goEditing);
-        options.Include(goRangeSelect);
-        grid->SetOptions(options);
+        MakeEditable(*grid, 3);
         grid->Navigation().SetAllowFmtClipboard(true);
         return grid;
     }
@@ -211,6 +209,16 @@ TEST_F(GridClipboardTest, CellsFormatCarriesPropertiesAndTellsWhereTheBlockCameF
     b->PasteSelectionFromClipboard();
     EXPECT_EQ(b->Colors(0, 0), clNone) << "without the cells format the text is pasted";
     EXPECT_EQ(b->Cells(0, 0), "x");
+
+    a->SetSelection({1, 0, 1, 0});
+    a->CutSelectionToClipboard();
+    EXPECT_EQ(a->Cells(1, 0), "");
+    EXPECT_EQ(a->Colors(1, 0), clNone) << "a cut takes the properties along";
+    a->SetSelection({0, 2, 0, 2});
+    a->PasteSelectionFromClipboard();
+    EXPECT_EQ(a->Colors(0, 2), clRed);
+    EXPECT_EQ(a->Pasted.back().Origin, (TPoint{1, 0}));
+    EXPECT_EQ(a->Pasted.back().Op, coCut);
 }
 
 TEST_F(GridClipboardTest, AWholeGridPastedAtACellNeitherClearsNorResizesTheTarget)
