@@ -38,6 +38,9 @@
 #include "platform/rtl/Exceptions.h"
 
 class TIntList;
+namespace grid {
+struct TSortRun;
+}
 class TSortIndexList;
 class TSortSettings;
 class TFilter;
@@ -1347,8 +1350,19 @@ private:
     void SortNormalRows(bool Indexed);
     void SortGroups(bool Indexed);
     TSortStyle ColumnSortStyle(int ACol, std::string& Prefix, std::string& Suffix);
-    grid::TSortKey CellSortKey(int ACol, int ARow, TSortStyle Style, std::string_view Prefix,
-                               std::string_view Suffix);
+    // Each orders the runs of Order (rows as indexes in the pass's range) by
+    // one column and returns the runs it left tied.
+    using TSortRuns = std::vector<grid::TSortRun>;
+    TSortRuns SortRunsByKeys(const TSortPass& Pass, std::size_t Column, std::vector<std::uint32_t>& Order,
+                             const TSortRuns& Runs);
+    TSortRuns SortRunsByEvents(const TSortPass& Pass, std::size_t Column, std::vector<std::uint32_t>& Order,
+                               const TSortRuns& Runs);
+    // The shown texts are the stored ones in every cell without properties.
+    bool ShowsStoredTexts() const;
+    std::string_view SortCellText(int ACol, int ARow, std::string& Storage);
+    // The key of a cell; its text views the stored text, CellText or KeyText.
+    grid::TSortKeyRef CellSortKey(int ACol, int ARow, TSortStyle Style, std::string_view Prefix,
+                                  std::string_view Suffix, std::string& CellText, std::string& KeyText);
     int CompareSortCells(int ACol, TSortStyle Style, const grid::TSortKeyRef& A, const grid::TSortKeyRef& B,
                          int ARow1, int ARow2, bool Descending);
     std::unique_ptr<TSortSettings> FSortSettings;

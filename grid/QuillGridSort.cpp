@@ -6,11 +6,15 @@
 #include "grid/QuillGrid.h"
 
 #include <algorithm>
+#include <deque>
+#include <functional>
 #include <numeric>
+#include <typeinfo>
 
 #include "grid/base/AuxLists.h"
 #include "grid/base/MouseActions.h"
 #include "grid/base/NavigationSettings.h"
+#include "grid/data/PackedSort.h"
 #include "grid/model/RowStore.h"
 #include "grid/model/SortSettings.h"
 #include "platform/rtl/ScopeExit.h"
@@ -45,18 +49,46 @@ bool IsEventStyle(TSortStyle Style) { return Style == ssCustom || Style == ssRaw
 int Sign(int Value) { return Value > 0 ? 1 : (Value < 0 ? -1 : 0); }
 
 // Puts the item at Source[k] into place k for every k by walking each cycle
-// of the order once, so every item moves by swaps alone.
-template <typename SwapPlaces> void PermuteBySwaps(const std::vector<int>& Source, SwapPlaces swapPlaces)
+// of the order once with one item held aside, so every item moves once.
+// The items a few steps ahead on the cycle are fetched early: each step
+// would otherwise wait for its item's memory in turn.
+template <typename Item, typename ItemAt> void PermuteByCycles(const std::vector<int>& Source, ItemAt itemAt)
 {
+    constexpr int lookAhead = 8;
+    const auto next = [&](std::size_t at) { return static_cast<std::size_t>(Source[at]); };
     std::vector<unsigned char> placed(Source.size(), 0);
-    for (std::size_t start = 0; start < Source.size(); ++start)
-        for (std::size_t at = start; !placed[at];) {
-            placed[at] = 1;
-            const auto from = static_cast<std::size_t>(Source[at]);
-            if (from == start) break;
-            swapPlaces(at, from);
-            at = from;
+    for (std::size_t start = 0; start < Source.size(); ++start) {
+        if (placed[start]) continue;
+        placed[start] = 1;
+        if (next(start) == start) continue;
+        std::size_t ahead = start;
+        for (int i = 0; i < lookAhead; ++i) __builtin_prefetch(&itemAt(ahead = next(ahead)), 1);
+        Item held = std::move(itemAt(start));
+        std::size_t at = start;
+        for (std::size_t from = next(at); from != start; at = from, from = next(at)) {
+            __builtin_prefetch(&itemAt(ahead = next(ahead)), 1);
+            itemAt(at) = std::move(itemAt(from));
+            placed[from] = 1;
         }
+        itemAt(at) = std::move(held);
+    }
+}
+
+// Keeps the text a key views alive in Kept when it lies in one of the
+// scratch strings, which the next cell reuses.
+std::string_view KeepKeyText(std::string_view Text, std::string& CellText, std::string& KeyText,
+                             std::deque<std::string>& Kept)
+{
+    if (Text.empty()) return Text;
+    const std::less<const char*> before;
+    for (std::string* scratch : {&CellText, &KeyText}) {
+        const char* begin = scratch->data();
+        if (before(Text.data(), begin) || before(begin + scratch->size(), Text.data() + Text.size())) continue;
+        const auto offset = static_cast<std::size_t>(Text.data() - begin);
+        Kept.push_back(std::move(*scratch));
+        return std::string_view(Kept.back()).substr(offset, Text.size());
+    }
+    return Text;
 }
 
 } // namespace
@@ -76,11 +108,22 @@ TSortStyle TQuillStringGrid::ColumnSortStyle(int ACol, std::string& Prefix, std:
     return style;
 }
 
-grid::TSortKey TQuillStringGrid::CellSortKey(int ACol, int ARow, TSortStyle Style, std::string_view Prefix,
-                                             std::string_view Suffix)
+std::string_view TQuillStringGrid::SortCellText(int ACol, int ARow, std::string& Storage)
 {
-    const std::string text = FSortSettings->SortOnVirtualCells() ? GetCellEx(ACol, ARow) : Cells(ACol, ARow);
-    grid::TSortKey key;
+    if (!FSortSettings->SortOnVirtualCells()) return Cells(ACol, ARow);
+    // A merge shows another cell's text, and merges live in the cells'
+    // properties.
+    if (ShowsStoredTexts() && !GetGridObject(ACol, ARow)) return GetGridCell(ACol, ARow);
+    Storage = GetCellEx(ACol, ARow);
+    return Storage;
+}
+
+grid::TSortKeyRef TQuillStringGrid::CellSortKey(int ACol, int ARow, TSortStyle Style, std::string_view Prefix,
+                                                std::string_view Suffix, std::string& CellText,
+                                                std::string& KeyText)
+{
+    const std::string_view text = SortCellText(ACol, ARow, CellText);
+    grid::TSortKeyRef key;
     const auto checkState = [&] {
         bool state = false;
         // The check-box reading takes real rows once rows are hidden.
@@ -93,7 +136,7 @@ grid::TSortKey TQuillStringGrid::CellSortKey(int ACol, int ARow, TSortStyle Styl
     } else if (Style == ssImages) {
         key.Number = static_cast<double>(GetCellImageKey(ACol, ARow));
     } else if (!IsEventStyle(Style)) {
-        key = grid::MakeSortKey(Style, text, {FSortSettings->IgnoreCase(), Prefix, Suffix});
+        key = grid::MakeSortKeyRef(Style, text, {FSortSettings->IgnoreCase(), Prefix, Suffix}, KeyText);
     }
     key.Blank = text.empty();
     return key;
@@ -130,9 +173,10 @@ int TQuillStringGrid::CompareRowCells(int ACol, int ARow1, int ARow2, bool Desce
 {
     std::string prefix, suffix;
     const TSortStyle style = ColumnSortStyle(ACol, prefix, suffix);
-    const grid::TSortKey key1 = CellSortKey(ACol, ARow1, style, prefix, suffix);
-    const grid::TSortKey key2 = CellSortKey(ACol, ARow2, style, prefix, suffix);
-    return CompareSortCells(ACol, style, grid::RefOf(key1), grid::RefOf(key2), ARow1, ARow2, Descending);
+    std::string cell1, cell2, text1, text2;
+    const grid::TSortKeyRef key1 = CellSortKey(ACol, ARow1, style, prefix, suffix, cell1, text1);
+    const grid::TSortKeyRef key2 = CellSortKey(ACol, ARow2, style, prefix, suffix, cell2, text2);
+    return CompareSortCells(ACol, style, key1, key2, ARow1, ARow2, Descending);
 }
 
 int TQuillStringGrid::CompareRows(int ACol, int ARow1, int ARow2)
@@ -192,83 +236,96 @@ void TQuillStringGrid::SortRows(TSortPass& Pass)
     for (TSortPass::TColumn& column : Pass.Columns)
         column.Style = ColumnSortStyle(column.Col, column.Prefix, column.Suffix);
 
-    // A row travels through the sort with a small view of its key in the
-    // column being decided and where its blank goes when blanks are placed.
-    struct TItem {
-        grid::TSortKeyRef Key;
-        int BlankOrder = 0;
-        int Row = 0;
-    };
-    std::vector<TItem> items(static_cast<std::size_t>(count));
-    for (int r = Pass.First; r <= Pass.Last; ++r) items[static_cast<std::size_t>(r - Pass.First)].Row = r;
+    // The order holds each row as its index in the range (row First + index).
+    std::vector<std::uint32_t> order(static_cast<std::size_t>(count));
+    std::iota(order.begin(), order.end(), 0u);
 
     // The first column orders all rows; each following column orders only the
     // runs of rows that every column before it left tied, so a column's keys
-    // are made only for rows that need them and each comparison is of plain
-    // values.
-    struct TRun {
-        std::size_t Begin, End;
-    };
-    std::vector<TRun> runs{{0, items.size()}};
-    const TSortSettings& settings = *FSortSettings;
-    const int blankOrder = settings.BlankPos() == blFirst ? -1 : 1;
+    // are made only for rows that need them.
+    TSortRuns runs{{0, order.size()}};
     const std::size_t deciding = Pass.Full ? Pass.Columns.size() : 1;
     for (std::size_t c = 0; c < deciding && !runs.empty(); ++c) {
-        const TSortPass::TColumn& column = Pass.Columns[c];
-        if (IsIgnoredColumn(column.Col)) continue;
-        const bool keyed = !IsEventStyle(column.Style);
-        // Reserved in full so that the items' views of its texts stay valid.
-        std::vector<grid::TSortKey> keys;
-        if (keyed) {
-            // The cells are read in row order, which is far quicker than in
-            // the scattered order the items stand in after a column sorted them.
-            std::vector<int> itemOfRow(items.size(), -1);
-            std::size_t needed = 0;
-            for (const TRun& run : runs) {
-                needed += run.End - run.Begin;
-                for (std::size_t k = run.Begin; k < run.End; ++k)
-                    itemOfRow[static_cast<std::size_t>(items[k].Row - Pass.First)] = static_cast<int>(k);
-            }
-            keys.reserve(needed);
-            for (const int k : itemOfRow) {
-                if (k < 0) continue;
-                TItem& item = items[static_cast<std::size_t>(k)];
-                keys.push_back(CellSortKey(column.Col, item.Row, column.Style, column.Prefix, column.Suffix));
-                item.Key = grid::RefOf(keys.back());
-                item.BlankOrder = settings.IgnoreBlanks() && item.Key.Blank ? blankOrder : 0;
-            }
-        }
-        // Placed blanks go first or last whatever the direction.
-        const auto compare = [&](const TItem& a, const TItem& b) {
-            if (!keyed) {
-                const int result =
-                    CompareSortCells(column.Col, column.Style, {}, {}, a.Row, b.Row, column.Descending);
-                return column.Descending ? -result : result;
-            }
-            ++Compares;
-            if (a.BlankOrder != b.BlankOrder) return a.BlankOrder < b.BlankOrder ? -1 : 1;
-            const int result = grid::CompareSortKeys(a.Key, b.Key);
-            return column.Descending ? -result : result;
-        };
-        std::vector<TRun> tied;
-        for (const TRun& run : runs) {
-            const auto begin = items.begin() + static_cast<std::ptrdiff_t>(run.Begin);
-            const auto end = items.begin() + static_cast<std::ptrdiff_t>(run.End);
-            std::stable_sort(begin, end, [&](const TItem& a, const TItem& b) { return compare(a, b) < 0; });
-            for (std::size_t k = run.Begin; k < run.End;) {
-                std::size_t next = k + 1;
-                while (next < run.End && compare(items[k], items[next]) == 0) ++next;
-                if (next - k > 1) tied.push_back({k, next});
-                k = next;
-            }
-        }
-        runs = std::move(tied);
+        if (IsIgnoredColumn(Pass.Columns[c].Col)) continue;
+        runs = IsEventStyle(Pass.Columns[c].Style) ? SortRunsByEvents(Pass, c, order, runs)
+                                                   : SortRunsByKeys(Pass, c, order, runs);
     }
 
-    std::vector<int> source(static_cast<std::size_t>(count));
-    for (std::size_t k = 0; k < source.size(); ++k) source[k] = items[k].Row - Pass.First;
-    items.clear();
+    std::vector<int> source(order.begin(), order.end());
+    order.clear();
     MoveRowsToOrder(Pass.First, source);
+}
+
+bool TQuillStringGrid::ShowsStoredTexts() const
+{
+    // A derived grid may show other texts through its own virtuals.
+    return !OnGetDisplText && !OnGetDisplWideText && !FURLShowInText && typeid(*this) == typeid(TQuillStringGrid);
+}
+
+TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pass, std::size_t ColumnIndex,
+                                                             std::vector<std::uint32_t>& Order, const TSortRuns& Runs)
+{
+    const TSortPass::TColumn& column = Pass.Columns[ColumnIndex];
+    const TSortSettings& settings = *FSortSettings;
+    // The keys are made in row order, which reads the cells far quicker than
+    // the scattered order the rows stand in after an earlier column.
+    std::vector<unsigned char> needed(Order.size(), 0);
+    for (const grid::TSortRun& run : Runs)
+        for (std::size_t k = run.Begin; k < run.End; ++k) needed[Order[k]] = 1;
+    const int blankOrder = settings.IgnoreBlanks() ? (settings.BlankPos() == blFirst ? -1 : 1) : 0;
+    // A cell without properties in a grid that shows its stored texts is
+    // read straight from its row record.
+    const bool direct = (!settings.SortOnVirtualCells() || ShowsStoredTexts()) &&
+                        typeid(*this) == typeid(TQuillStringGrid) && column.Style != ssCheckBox &&
+                        column.Style != ssImages;
+    const auto col = static_cast<std::size_t>(column.Col);
+    const grid::TSortKeyOptions options{settings.IgnoreCase(), column.Prefix, column.Suffix};
+    grid::TPackedSortKeys keys(Order.size(), column.Descending);
+    // Key texts that are no stored cell text, kept while the column sorts.
+    std::deque<std::string> kept;
+    std::string cellText, keyText;
+    for (std::size_t i = 0; i < needed.size(); ++i) {
+        if (!needed[i]) continue;
+        const int row = Pass.First + static_cast<int>(i);
+        const grid::TRowRecord* record = direct ? FRowStore->FindRow(FRowStore->DisplToReal(row)) : nullptr;
+        grid::TSortKeyRef key;
+        if (direct && (!record || col >= record->Objects.size() || !record->Objects[col])) {
+            const std::string_view text = record && col < record->Texts.size() ? std::string_view(record->Texts[col]) : "";
+            key = grid::MakeSortKeyRef(column.Style, text, options, keyText);
+        } else {
+            key = CellSortKey(column.Col, row, column.Style, column.Prefix, column.Suffix, cellText, keyText);
+        }
+        key.Text = KeepKeyText(key.Text, cellText, keyText, kept);
+        keys.Set(static_cast<std::uint32_t>(i), key, key.Blank ? blankOrder : 0);
+    }
+    TSortRuns tied;
+    for (const grid::TSortRun& run : Runs) Compares += static_cast<int>(keys.Sort(Order, run, tied));
+    return tied;
+}
+
+TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByEvents(const TSortPass& Pass, std::size_t ColumnIndex,
+                                                               std::vector<std::uint32_t>& Order, const TSortRuns& Runs)
+{
+    const TSortPass::TColumn& column = Pass.Columns[ColumnIndex];
+    const auto compare = [&](std::uint32_t a, std::uint32_t b) {
+        const int rowA = Pass.First + static_cast<int>(a);
+        const int rowB = Pass.First + static_cast<int>(b);
+        const int result = CompareSortCells(column.Col, column.Style, {}, {}, rowA, rowB, column.Descending);
+        return column.Descending ? -result : result;
+    };
+    TSortRuns tied;
+    for (const grid::TSortRun& run : Runs) {
+        const auto begin = Order.begin() + static_cast<std::ptrdiff_t>(run.Begin);
+        const auto end = Order.begin() + static_cast<std::ptrdiff_t>(run.End);
+        std::stable_sort(begin, end, [&](std::uint32_t a, std::uint32_t b) { return compare(a, b) < 0; });
+        for (std::size_t k = run.Begin; k < run.End;) {
+            std::size_t next = k + 1;
+            while (next < run.End && compare(Order[k], Order[next]) == 0) ++next;
+            if (next - k > 1) tied.push_back({k, next});
+            k = next;
+        }
+    }
+    return tied;
 }
 
 void TQuillStringGrid::MoveRowsToOrder(int First, const std::vector<int>& Source)
@@ -309,10 +366,10 @@ void TQuillStringGrid::MoveRowsToOrder(int First, const std::vector<int>& Source
         if (!uniform)
             for (std::size_t k = 0; k < count; ++k)
                 SetRowHeights(First + static_cast<int>(k), heights[static_cast<std::size_t>(Source[k])]);
-        // Records are swapped along the cycles of the order: no second copy
-        // of every row is gathered.
-        PermuteBySwaps(Source, [&](std::size_t a, std::size_t b) {
-            std::swap(FRowStore->Row(reals[a]), FRowStore->Row(reals[b]));
+        // Every record exists before references to them are taken.
+        if (count > 0) FRowStore->Row(reals.back());
+        PermuteByCycles<grid::TRowRecord>(Source, [&](std::size_t k) -> grid::TRowRecord& {
+            return FRowStore->Row(reals[k]);
         });
         if (FSortRow >= First && FSortRow <= last)
             for (std::size_t k = 0; k < count; ++k)

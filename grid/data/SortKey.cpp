@@ -1,8 +1,10 @@
 // A cell text turned once into the value its sort style compares.
 #include "grid/data/SortKey.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "grid/base/QuillUtilDates.h"
 #include "grid/base/QuillUtilParse.h"
@@ -64,44 +66,64 @@ bool IsLocaleNumber(std::string_view Text, double& Value)
            ReadLocaleNumber(Text, Value);
 }
 
-TSortKey TextKey(std::string_view Text, bool IgnoreCase)
+bool HasLowerAscii(std::string_view Text)
 {
-    TSortKey key;
-    key.Text = IgnoreCase ? UpperCase(Text) : std::string(Text);
-    return key;
+    return std::any_of(Text.begin(), Text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
-TSortKey NumberKey(std::string_view Text, const TSortKeyOptions& Options, bool Financial)
+// The text itself, or its upper-cased copy in Owned when there is anything
+// to upper-case.
+std::string_view TextKey(std::string_view Text, bool IgnoreCase, std::string& Owned)
 {
+    if (!IgnoreCase || !HasLowerAscii(Text)) return Text;
+    Owned = UpperCase(Text);
+    return Owned;
+}
+
+TSortKeyRef NumberKey(std::string_view Text, const TSortKeyOptions& Options, bool Financial)
+{
+    TSortKeyRef key;
+    key.Rank = akNumber;
+    // An empty cell counts as 0; any other text that is no number sorts
+    // after every number.
+    if (Text.empty()) return key;
+    const bool plain = Options.Prefix.empty() && Options.Suffix.empty() && !Financial;
+    if (plain && ReadPlainDecimal(Text, key.Number)) return key;
     std::string number(Text);
     CutFirst(number, Options.Suffix);
     CutFirst(number, Options.Prefix);
     if (Financial) std::erase(number, LocaleThousandSeparator());
     if (const char decimal = LocaleDecimalSeparator(); decimal != '.')
         if (const size_t at = number.find(decimal); at != std::string::npos) number[at] = '.';
-    TSortKey key;
-    key.Rank = akNumber;
-    // An empty cell counts as 0; any other text that is no number sorts
-    // after every number.
-    if (!Text.empty() && !ParseInvariant(number, key.Number)) {
+    if (!ParseInvariant(number, key.Number)) {
         key.Rank = akText;
         key.Number = 0;
     }
     return key;
 }
 
-TSortKey ValueKey(double Value)
+TSortKeyRef ValueKey(double Value)
 {
-    TSortKey key;
+    TSortKeyRef key;
     key.Number = Value;
     return key;
 }
 
+// A short date in the plain form first, then by the general reader.
+bool ReadDateTime(std::string_view Text, double& Value)
+{
+    if (ReadPlainShortDate(Text, Value)) return true;
+    TDateTime value = 0;
+    if (!TryStrToDateTime(Text, value)) return false;
+    Value = value;
+    return true;
+}
+
 // The automatic style decides by the kind of each cell: numbers, then dates,
 // then times, then texts, each kind in its own order.
-TSortKey AutomaticKey(std::string_view Text, bool IgnoreCase)
+TSortKeyRef AutomaticKey(std::string_view Text, bool IgnoreCase, std::string& Owned)
 {
-    TSortKey key;
+    TSortKeyRef key;
     if (Text.empty()) {
         key.Rank = akBlank;
         return key;
@@ -112,9 +134,8 @@ TSortKey AutomaticKey(std::string_view Text, bool IgnoreCase)
     }
     switch (PlaceOf(LocaleDateSeparator(), Text)) {
     case TSeparatorPlace::WellPlaced:
-        if (TDateTime value; TryStrToDateTime(Text, value)) {
+        if (ReadDateTime(Text, key.Number)) {
             key.Rank = akDate;
-            key.Number = value;
             return key;
         }
         break;
@@ -129,28 +150,93 @@ TSortKey AutomaticKey(std::string_view Text, bool IgnoreCase)
         break;
     case TSeparatorPlace::WellPlacedNoDigits: break;
     }
-    key = TextKey(Text, IgnoreCase);
+    key.Number = 0;
     key.Rank = akText;
+    key.Text = TextKey(Text, IgnoreCase, Owned);
     return key;
 }
+
+// Up to this many digits a decimal's digits make an integer that a double
+// holds exactly (below 2^53).
+constexpr std::size_t ExactDigits = 15;
+constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 } // namespace
 
 bool ReadPlainDecimal(std::string_view Text, double& Value)
 {
     if (LocaleDecimalSeparator() != '.' || Text.empty()) return false;
-    std::size_t i = Text[0] == '-' ? 1 : 0;
+    const bool negative = Text[0] == '-';
+    std::size_t i = negative ? 1 : 0;
     const std::size_t digits = i;
+    std::uint64_t mantissa = 0;
+    std::size_t count = 0;
+    std::size_t fractionDigits = 0;
+    while (i < Text.size() && IsAsciiDigit(Text[i])) {
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(Text[i++] - '0');
+        ++count;
+        if (count > ExactDigits) break;
+    }
     while (i < Text.size() && IsAsciiDigit(Text[i])) ++i;
     if (i == digits) return false;
     if (i < Text.size() && Text[i] == '.') {
         const std::size_t fraction = ++i;
-        while (i < Text.size() && IsAsciiDigit(Text[i])) ++i;
+        while (i < Text.size() && IsAsciiDigit(Text[i])) {
+            if (count <= ExactDigits) {
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(Text[i] - '0');
+                ++count;
+                ++fractionDigits;
+            }
+            ++i;
+        }
         if (i == fraction) return false;
     }
     if (i != Text.size()) return false;
+    // Both the digits and the power of ten are exact doubles, so the one
+    // division rounds correctly, as the general reader does.
+    if (count <= ExactDigits) {
+        const double value = static_cast<double>(mantissa) / PowersOfTen[fractionDigits];
+        Value = negative ? -value : value;
+        return true;
+    }
     const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
     return error == std::errc() && end == Text.data() + Text.size();
+}
+
+bool ReadPlainShortDate(std::string_view Text, double& Value)
+{
+    const TFormatSettings& settings = FormatSettings();
+    const char separator = settings.DateSeparator;
+    if (IsAsciiDigit(separator) || separator == ' ' || separator == '\t') return false;
+    int numbers[3];
+    std::size_t digits[3];
+    std::size_t i = 0;
+    for (int field = 0; field < 3; ++field) {
+        if (field > 0 && (i >= Text.size() || Text[i++] != separator)) return false;
+        int number = 0;
+        std::size_t count = 0;
+        for (; i < Text.size() && IsAsciiDigit(Text[i]) && count <= 4; ++i, ++count) number = number * 10 + (Text[i] - '0');
+        if (count == 0 || count > 4) return false;
+        numbers[field] = number;
+        digits[field] = count;
+    }
+    if (i != Text.size()) return false;
+    int year = numbers[2], month = numbers[1], day = numbers[0];
+    std::size_t yearDigits = digits[2];
+    switch (ShortDateOrder(settings.ShortDateFormat)) {
+    case TDateOrder::DMY: break;
+    case TDateOrder::MDY: std::swap(month, day); break;
+    case TDateOrder::YMD:
+        year = numbers[0], day = numbers[2], yearDigits = digits[0];
+        break;
+    }
+    // Short years are placed by the century window of the general reader.
+    if (yearDigits <= 2) return false;
+    TDateTime date = 0;
+    if (!TryEncodeDate(year, month, day, date)) return false;
+    Value = date;
+    return true;
 }
 
 bool ReadLocaleNumber(std::string_view Text, double& Value)
@@ -160,9 +246,8 @@ bool ReadLocaleNumber(std::string_view Text, double& Value)
 
 double ReadSortDateTime(std::string_view Text)
 {
-    TDateTime value = 0;
-    if (Text.empty()) return 0;
-    return TryStrToDateTime(Text, value) ? value : 0;
+    double value = 0;
+    return !Text.empty() && ReadDateTime(Text, value) ? value : 0;
 }
 
 double ReadSortTime(std::string_view Text)
@@ -171,17 +256,21 @@ double ReadSortTime(std::string_view Text)
     return !Text.empty() && TryStrToTime(Text, value) ? value : 0;
 }
 
-TSortKey MakeSortKey(TSortStyle Style, std::string_view Text, const TSortKeyOptions& Options)
+TSortKeyRef MakeSortKeyRef(TSortStyle Style, std::string_view Text, const TSortKeyOptions& Options,
+                           std::string& Owned)
 {
-    TSortKey key;
+    TSortKeyRef key;
     switch (Style) {
-    case ssAutomatic: key = AutomaticKey(Text, Options.IgnoreCase); break;
+    case ssAutomatic: key = AutomaticKey(Text, Options.IgnoreCase, Owned); break;
     case ssAlphabetic:
-    case ssAlphaCase: key = TextKey(Text, false); break;
-    case ssAlphaNoCase: key = TextKey(Text, true); break;
+    case ssAlphaCase: key.Text = Text; break;
+    case ssAlphaNoCase: key.Text = TextKey(Text, true, Owned); break;
     // Unicode-aware: by code point, case-folded for the case-blind style.
-    case ssAnsiAlphaCase: key.Text = std::string(Text); break;
-    case ssAnsiAlphaNoCase: key.Text = AnsiLowerCase(Text); break;
+    case ssAnsiAlphaCase: key.Text = Text; break;
+    case ssAnsiAlphaNoCase:
+        Owned = AnsiLowerCase(Text);
+        key.Text = Owned;
+        break;
     case ssNumeric: key = NumberKey(Text, Options, false); break;
     case ssFinancial: key = NumberKey(Text, Options, true); break;
     case ssDate:
@@ -189,17 +278,19 @@ TSortKey MakeSortKey(TSortStyle Style, std::string_view Text, const TSortKeyOpti
     case ssTime: key = ValueKey(ReadSortTime(Text)); break;
     case ssShortDateEU: key = ValueKey(ParseDMYShortDate(Text)); break;
     case ssShortDateUS: key = ValueKey(ParseMDYShortDate(Text)); break;
-    case ssHTML: key.Text = StripHTMLMarkup(Text); break;
+    case ssHTML:
+        Owned = StripHTMLMarkup(Text);
+        key.Text = Owned;
+        break;
     case ssAlphaNumeric:
     case ssAlphaNumericNoCase: {
         // Numbers by value before texts; the texts in their own order.
-        double value = 0;
-        if (IsLocaleNumber(Text, value)) {
+        if (IsLocaleNumber(Text, key.Number)) {
             key.Rank = akNumber;
-            key.Number = value;
         } else {
-            key = TextKey(Text, Style == ssAlphaNumericNoCase);
+            key.Number = 0;
             key.Rank = akText;
+            key.Text = TextKey(Text, Style == ssAlphaNumericNoCase, Owned);
         }
         break;
     }
@@ -210,6 +301,13 @@ TSortKey MakeSortKey(TSortStyle Style, std::string_view Text, const TSortKeyOpti
     }
     key.Blank = Text.empty();
     return key;
+}
+
+TSortKey MakeSortKey(TSortStyle Style, std::string_view Text, const TSortKeyOptions& Options)
+{
+    std::string owned;
+    const TSortKeyRef key = MakeSortKeyRef(Style, Text, Options, owned);
+    return {key.Rank, key.Number, std::string(key.Text), key.Blank};
 }
 
 int CompareSortKeys(const TSortKeyRef& A, const TSortKeyRef& B) noexcept

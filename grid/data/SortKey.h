@@ -44,12 +44,21 @@ struct TSortKeyOptions {
 // The key of a text under a style that reads the text. ssImages, ssCheckBox,
 // ssCustom and ssRaw are not decided by the text and give a neutral key.
 TSortKey MakeSortKey(TSortStyle Style, std::string_view Text, const TSortKeyOptions& Options);
+// The same key without copying the text: its Text views Text itself where
+// the style compares it unchanged, or Owned, which the caller keeps.
+TSortKeyRef MakeSortKeyRef(TSortStyle Style, std::string_view Text, const TSortKeyOptions& Options,
+                           std::string& Owned);
 // -1, 0 or 1 in ascending order.
 int CompareSortKeys(const TSortKeyRef& A, const TSortKeyRef& B) noexcept;
 
 // "-12" or "3.25" under a "." decimal separator: a number by any reading,
 // taken without the general classification. False for anything else.
 bool ReadPlainDecimal(std::string_view Text, double& Value);
+// Three numbers split by the locale date separator, in the locale order,
+// with a year of three or four digits ("05/11/2024"): the date the general
+// reader gives, read without it. False for anything else, impossible dates
+// included, which the general reader then decides.
+bool ReadPlainShortDate(std::string_view Text, double& Value);
 // A number by the locale rules read as a double ("1,234.5", "1e3"); False for
 // anything else.
 bool ReadLocaleNumber(std::string_view Text, double& Value);

@@ -62,6 +62,10 @@ std::string DateTimeToStr(TDateTime Value, const TFormatSettings& Settings);
 // TwoDigitYearCenturyWindow. Times are h[:n[:s[.z]]] with an optional AM/PM marker.
 // Date-times are a date, blanks and an optional time. Blanks around are ignored.
 // Failures raise EConvertError.
+// The order of day, month and year that a ShortDateFormat gives; texts of dates are read
+// in it.
+enum class TDateOrder { MDY, DMY, YMD };
+TDateOrder ShortDateOrder(std::string_view ShortDateFormat) noexcept;
 TDateTime StrToDate(std::string_view S);
 TDateTime StrToDate(std::string_view S, const TFormatSettings& Settings);
 TDateTime StrToTime(std::string_view S);

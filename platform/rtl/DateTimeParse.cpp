@@ -9,21 +9,6 @@
 
 namespace {
 
-enum class DateOrder { MDY, DMY, YMD };
-
-DateOrder OrderOf(std::string_view shortDateFormat)
-{
-    const std::string lower = LowerCase(shortDateFormat);
-    const size_t y = lower.find('y');
-    const size_t m = lower.find('m');
-    const size_t d = lower.find('d');
-    if (y != std::string::npos && (m == std::string::npos || y < m) && (d == std::string::npos || y < d))
-        return DateOrder::YMD;
-    if (d != std::string::npos && m != std::string::npos && d < m)
-        return DateOrder::DMY;
-    return DateOrder::MDY;
-}
-
 // A cursor over the text being read.
 class Scanner {
 public:
@@ -104,16 +89,16 @@ bool ScanDate(Scanner& scanner, const TFormatSettings& settings, TDateTime& valu
     }
     if (count < 2)
         return false;
-    const DateOrder order = OrderOf(settings.ShortDateFormat);
+    const TDateOrder order = ShortDateOrder(settings.ShortDateFormat);
     int year, month, day;
     size_t yearDigits = 4;
     if (count == 2) {
         year = CurrentYear();
-        month = order == DateOrder::DMY ? numbers[1] : numbers[0];
-        day = order == DateOrder::DMY ? numbers[0] : numbers[1];
-    } else if (order == DateOrder::MDY) {
+        month = order == TDateOrder::DMY ? numbers[1] : numbers[0];
+        day = order == TDateOrder::DMY ? numbers[0] : numbers[1];
+    } else if (order == TDateOrder::MDY) {
         month = numbers[0], day = numbers[1], year = numbers[2], yearDigits = digits[2];
-    } else if (order == DateOrder::DMY) {
+    } else if (order == TDateOrder::DMY) {
         day = numbers[0], month = numbers[1], year = numbers[2], yearDigits = digits[2];
     } else {
         year = numbers[0], month = numbers[1], day = numbers[2], yearDigits = digits[0];
@@ -182,6 +167,19 @@ bool Finished(Scanner& scanner)
 }
 
 } // namespace
+
+TDateOrder ShortDateOrder(std::string_view ShortDateFormat) noexcept
+{
+    // Read once per date: found in place, without a lower-cased copy.
+    const size_t y = ShortDateFormat.find_first_of("yY");
+    const size_t m = ShortDateFormat.find_first_of("mM");
+    const size_t d = ShortDateFormat.find_first_of("dD");
+    if (y != std::string_view::npos && (m == std::string_view::npos || y < m) && (d == std::string_view::npos || y < d))
+        return TDateOrder::YMD;
+    if (d != std::string_view::npos && m != std::string_view::npos && d < m)
+        return TDateOrder::DMY;
+    return TDateOrder::MDY;
+}
 
 bool TryStrToDate(std::string_view S, TDateTime& Value, const TFormatSettings& Settings)
 {
