@@ -152,6 +152,53 @@ TEST_F(QuillGridSortTest, EqualKeysKeepTheirOrderOrGoToTheNextColumn)
     EXPECT_EQ(Column(2), "2|4|1|3");
 }
 
+TEST_F(QuillGridSortTest, LongColumnsWithManyTiesSortAsTheRowComparisonDoes)
+{
+    // Enough rows for the quick paths of long sorts; keys that tie often in
+    // both sort columns, and the row number in column 3 to show the order.
+    const char* const keys[] = {"", "10", "9", "-0", "0", "1,000.5", "31/12/2011", "01/02/2011", "31/04/2011",
+                                "10:30", "abc", "ABC", "abcdefghij", "abcdefghik", "n/a", "<b>z</b>"};
+    constexpr int rows = 1500;
+    for (bool shownTexts : {false, true})
+        for (TSortDirection direction : {sdAscending, sdDescending}) {
+            SCOPED_TRACE(testing::Message() << (shownTexts ? "shown texts " : "") << direction);
+            Grid->SetColCount(4);
+            Grid->SetRowCount(rows + 1);
+            Grid->SetFixedRows(1);
+            for (int r = 1; r <= rows; ++r) {
+                Grid->SetCells(1, r, keys[(r * 7) % std::size(keys)]);
+                Grid->SetCells(2, r, keys[(r * 5 / 3) % std::size(keys)]);
+                Grid->SetCells(3, r, std::to_string(r));
+            }
+            // An event that changes what the grid shows sends every cell
+            // through the shown text.
+            Grid->OnGetDisplText = nullptr;
+            if (shownTexts)
+                Grid->OnGetDisplText = [](TObject*, int, int, std::string& Value) {
+                    if (Value == "abc") Value = "zz";
+                };
+            Grid->SortSettings().SetDirection(direction);
+            Grid->SortSettings().SetIgnoreBlanks(direction == sdDescending);
+            std::vector<int> order(rows);
+            std::iota(order.begin(), order.end(), 1);
+            const int sign = direction == sdDescending ? -1 : 1;
+            std::stable_sort(order.begin(), order.end(),
+                             [&](int a, int b) { return Grid->CompareRows(1, a, b) * sign < 0; });
+            std::string expected;
+            for (int r : order) expected += (r == order.front() ? "" : "|") + std::to_string(r);
+            Grid->Sort(1, direction);
+            EXPECT_EQ(Column(3), expected);
+            // Shown as "zz", the stored "abc" sorts after "n/a".
+            int lastNa = -1, firstAbc = rows + 1;
+            for (int r = rows; r >= 1; --r) {
+                if (Grid->Cells(1, r) == "n/a") lastNa = std::max(lastNa, r);
+                if (Grid->Cells(1, r) == "abc") firstAbc = r;
+            }
+            EXPECT_EQ(firstAbc > lastNa, shownTexts == (direction == sdAscending));
+        }
+    Grid->OnGetDisplText = nullptr;
+}
+
 TEST_F(QuillGridSortTest, BlanksGoLastInBothDirections)
 {
     for (TSortDirection direction : {sdAscending, sdDescending}) {
