@@ -1194,6 +1194,16 @@ public:
     // columns over the thumb positions 0 to 127.
     TScrollType ScrollType() const noexcept { return FScrollType; }
     void SetScrollType(TScrollType Value);
+    TColor ScrollColor() const noexcept { return FScrollColor; }
+    // With ssFlat or ssEncarta the window's bars take this track colour
+    // (clNone: the standard one) and this thickness.
+    void SetScrollColor(TColor Value);
+    int ScrollWidth() const noexcept { return FScrollWidth; }
+    void SetScrollWidth(int Value);
+    TScrollBarAlways ScrollBarAlways() const noexcept { return FScrollBarAlways; }
+    // Keeps the named bars shown, empty, while all rows (columns) fit.
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    void UpdateScrollBarsAlways(bool Forced);
     bool ScrollProportional() const noexcept { return FScrollProportional; }
     void SetScrollProportional(bool Value);
     void UpdateVertProportionalScroll();
@@ -1227,6 +1237,8 @@ protected:
     void WriteCellText(int ACol, int ARow, const std::string& Value) override;
     void CellTextChanged(int ACol, int ARow) override;
     void HandleSizeChanged(int OldColCount, int OldRowCount) override;
+    // The thumbs and bar rules follow a change of the control's size.
+    void BoundsChanged() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
     std::string ProvideEditText(int ACol, int ARow) override;
@@ -1470,13 +1482,23 @@ private:
     // Scrolling.
     // Puts the proportional thumbs back after the platform set plain ones for a moved view.
     void UpdateProportionalScroll();
+    void ApplyScrollBarLook();
+    // The thin bars of ssMetro, over the cells at the right and bottom edges.
+    void PaintThinScrollBars(TCanvas& ACanvas);
     void HandleScrollMessage(TMessage& Message);
     void ShowScrollHint(const std::string& Prefix, int Index);
     void DragScrollOver(TShiftState Shift, int X, int Y);
     void StopDragScroll();
     void DragScrollStep(TObject* Sender);
     TScrollType FScrollType = ssNormal;
+    // The window's bars take the flat look (ssFlat, ssEncarta).
+    bool FIsFlat = false;
+    TColor FScrollColor = clNone;
+    int FScrollWidth = 17;
+    TScrollBarAlways FScrollBarAlways = saNone;
     bool FScrollProportional = false;
+    // Raised while sizes change in bulk (zooming): the proportional thumbs wait.
+    bool FScrollLock = false;
     TScrollHintType FScrollHints = shNone;
     bool FScrollSynch = false;
     TColor FHintColor = clInfoBk;

@@ -2,6 +2,8 @@
 // messages with their hints, and scrolling while the mouse drags at an edge.
 #include "grid/QuillGrid.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "platform/ui/Hints.h"
@@ -61,13 +63,64 @@ void ApplyBar(HWND Handle, int Which, const TProportionalBar& Bar)
 
 } // namespace
 
-// This platform has no flat scroll bar library, so ssFlat and ssEncarta keep
-// the standard bars; ssMetro hides them.
+// ssFlat and ssEncarta give the window's bars the grid's width and colour;
+// ssMetro hides them for the thin bars the grid draws itself.
 void TQuillStringGrid::SetScrollType(TScrollType Value)
 {
     if (FScrollType == Value) return;
     FScrollType = Value;
-    if (Value == ssMetro && HandleAllocated()) SetScrollBars(ssNone);
+    FIsFlat = Value == ssFlat || Value == ssEncarta;
+    ApplyScrollBarLook();
+    if (Value == ssMetro && HandleAllocated()) {
+        SetScrollBars(ssNone);
+        UpdateScrollBarsAlways(false);
+    }
+    Invalidate();
+}
+
+void TQuillStringGrid::SetScrollColor(TColor Value)
+{
+    FScrollColor = Value;
+    ApplyScrollBarLook();
+}
+
+void TQuillStringGrid::SetScrollWidth(int Value)
+{
+    FScrollWidth = Value;
+    ApplyScrollBarLook();
+}
+
+void TQuillStringGrid::ApplyScrollBarLook()
+{
+    if (HandleAllocated())
+        ui::SetWindowScrollBarLook(Handle(), FIsFlat ? FScrollWidth : 0, FIsFlat ? FScrollColor : clNone);
+}
+
+void TQuillStringGrid::SetScrollBarAlways(TScrollBarAlways Value)
+{
+    FScrollBarAlways = Value;
+    UpdateScrollBarsAlways(false);
+}
+
+// The window keeps the named bars shown, so they stay through every later
+// change of rows, columns and size.
+void TQuillStringGrid::UpdateScrollBarsAlways(bool)
+{
+    if (!HandleAllocated()) return;
+    // Only a bar the grid has at all.
+    const bool vertical = ScrollBars() == ssVertical || ScrollBars() == ssBoth;
+    const bool horizontal = ScrollBars() == ssHorizontal || ScrollBars() == ssBoth;
+    ui::KeepWindowScrollBar(Handle(), SB_VERT, vertical && (FScrollBarAlways == saVert || FScrollBarAlways == saBoth));
+    ui::KeepWindowScrollBar(Handle(), SB_HORZ,
+                            horizontal && (FScrollBarAlways == saHorz || FScrollBarAlways == saBoth));
+}
+
+void TQuillStringGrid::BoundsChanged()
+{
+    TBaseGrid::BoundsChanged();
+    ApplyScrollBarLook();
+    UpdateScrollBarsAlways(false);
+    UpdateProportionalScroll();
 }
 
 void TQuillStringGrid::SetScrollProportional(bool Value)
@@ -78,7 +131,7 @@ void TQuillStringGrid::SetScrollProportional(bool Value)
 
 void TQuillStringGrid::UpdateVertProportionalScroll()
 {
-    if (!FScrollProportional || !HandleAllocated()) return;
+    if (!FScrollProportional || FScrollLock || !HandleAllocated()) return;
     if (VisibleRowCount() + FixedRows() >= RowCount()) return;
     const int lw = GridLineWidth();
     const std::int64_t fixedH = lw + RowOffset(FixedRows());
@@ -91,7 +144,7 @@ void TQuillStringGrid::UpdateVertProportionalScroll()
 
 void TQuillStringGrid::UpdateHorzProportionalScroll()
 {
-    if (!FScrollProportional || !HandleAllocated()) return;
+    if (!FScrollProportional || FScrollLock || !HandleAllocated()) return;
     const int lw = GridLineWidth();
     const std::int64_t fixedW = lw + ColOffset(FixedCols());
     const std::int64_t totalW = lw + ColOffset(ColCount()) - ColOffset(FixedCols());
@@ -100,13 +153,49 @@ void TQuillStringGrid::UpdateHorzProportionalScroll()
     if (!ProportionalBar(fixedW, totalW, leftW, Width(), GetScrollPos(Handle(), SB_HORZ), bar)) return;
     ApplyBar(Handle(), SB_HORZ, bar);
     const bool wanted = ScrollBars() == ssHorizontal || ScrollBars() == ssBoth;
-    if (ColOffset(ColCount()) < Width() || !wanted) (void)ShowScrollBar(Handle(), SB_HORZ, false);
+    const bool always = FScrollBarAlways == saHorz || FScrollBarAlways == saBoth;
+    if (!always && (ColOffset(ColCount()) < Width() || !wanted)) (void)ShowScrollBar(Handle(), SB_HORZ, false);
 }
 
 void TQuillStringGrid::UpdateProportionalScroll()
 {
     UpdateVertProportionalScroll();
     UpdateHorzProportionalScroll();
+}
+
+grid::TThinThumb grid::ThinThumb(int Extent, int FixedExtent, int FooterExtent, int First, int Count, int Top,
+                                 int Visible)
+{
+    TThinThumb thumb;
+    if (Count - First <= 0 || Count <= 0 || Visible >= Count - First) return thumb;
+    const double track = Extent - FixedExtent - FooterExtent;
+    const double position = static_cast<double>(Top - First) / (Count - First);
+    const double size = static_cast<double>(Visible) / Count;
+    thumb.Length = std::max(MinThinThumb, static_cast<int>(std::lround(track * size)));
+    thumb.Start = FixedExtent + static_cast<int>(std::lround(track * position));
+    if (thumb.Start + thumb.Length > Extent) thumb.Start = Extent - thumb.Length;
+    thumb.Shown = true;
+    return thumb;
+}
+
+void TQuillStringGrid::PaintThinScrollBars(TCanvas& ACanvas)
+{
+    if (FScrollType != ssMetro) return;
+    const TRect client = ClientRect();
+    int fixedH = 0, footerH = 0, fixedW = 0;
+    for (int r = 0; r < FixedRows(); ++r) fixedH += RowHeights(r);
+    for (int r = std::max(RowCount() - FFixedFooters, 0); r < RowCount(); ++r) footerH += RowHeights(r);
+    for (int c = 0; c < FixedCols(); ++c) fixedW += ColWidths(c);
+    ACanvas.Brush()->SetColor(grid::ThinThumbColor);
+    ACanvas.Pen()->SetColor(grid::ThinThumbColor);
+    const grid::TThinThumb rows = grid::ThinThumb(client.Height(), fixedH, footerH, FixedRows(), RowCount(), TopRow(),
+                                                  VisibleRowCount());
+    const int x = client.Right - grid::ThinBarExtent;
+    if (rows.Shown) ACanvas.Rectangle(x, rows.Start, x + grid::ThinThumbWidth, rows.Start + rows.Length);
+    const grid::TThinThumb cols = grid::ThinThumb(client.Width(), fixedW, 0, FixedCols(), ColCount(), LeftCol(),
+                                                  VisibleColCount());
+    const int y = client.Bottom - grid::ThinBarExtent;
+    if (cols.Shown) ACanvas.Rectangle(cols.Start, y, cols.Start + cols.Length, y + grid::ThinThumbWidth);
 }
 
 void TQuillStringGrid::HandleScrollMessage(TMessage& Message)

@@ -10,6 +10,7 @@
 #include "grid/interact/CellLinks.h"
 #include "grid/interact/EditState.h"
 #include "grid/model/SortSettings.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -162,6 +163,12 @@ void TQuillStringGrid::Zoom(int X)
     grid::TEditState& s = Edit();
     if (std::abs(s.ZoomFactor + X) > MaxZoom) return;
     s.ZoomFactor += X;
+    // The thumbs follow once, when every size has changed.
+    FScrollLock = true;
+    const rtl::ScopeExit unlock([this] {
+        FScrollLock = false;
+        UpdateProportionalScroll();
+    });
     for (int c = 0; c < ColCount(); ++c)
         if (ColWidths(c) > 0 && ColWidths(c) + X > 0) SetColWidths(c, ColWidths(c) + X);
     // Uniform rows change as one; rows of their own sizes one by one.

@@ -34,6 +34,7 @@ void TQuillStringGrid::Paint()
     }
     DrawBorderFrame(canvas);
     PaintDesignHelper(canvas);
+    PaintThinScrollBars(canvas);
 }
 
 void TQuillStringGrid::DrawBorderFrame(TCanvas& ACanvas)
@@ -80,12 +81,14 @@ void TQuillStringGrid::HandleColWidthsChanged()
 {
     TBaseGrid::HandleColWidthsChanged();
     PlaceFocusWindow();
+    UpdateProportionalScroll();
 }
 
 void TQuillStringGrid::HandleRowHeightsChanged()
 {
     TBaseGrid::HandleRowHeightsChanged();
     PlaceFocusWindow();
+    UpdateProportionalScroll();
 }
 
 void TQuillStringGrid::HideFocusWindow()

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "grid/base/tests/GridPicture.h"
 #include "platform/backend/headless/HeadlessInput.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/Messages.h"
@@ -144,6 +145,102 @@ TEST_F(QuillGridScrollTest, DraggingPastTheBottomScrollsOnATimerAndStopsAtTheEnd
     MouseMove(*Grid, below);
     AdvanceTime(2000);
     EXPECT_EQ(Grid->TopRow(), 1);
+}
+
+TEST_F(QuillGridScrollTest, FlatBarsTakeTheGridsWidthAndColour)
+{
+    Grid->SetRowCount(100);
+    const TSize standard = ui::WindowScrollBarSpace(*Grid);
+    EXPECT_EQ(standard.cx, 17);
+    Grid->SetScrollWidth(11);
+    Grid->SetScrollColor(clRed);
+    EXPECT_EQ(ui::WindowScrollBarSpace(*Grid).cx, 17) << "the normal style keeps the standard bars";
+    Grid->SetScrollType(ssFlat);
+    EXPECT_EQ(ui::WindowScrollBarSpace(*Grid).cx, 11);
+    TBitmap picture;
+    CopyGridPicture(*Form, *Grid, picture);
+    // The bar lies outside the client area, so the form shows it right of the grid's cells.
+    const int barX = Form->ClientOrigin().X + Grid->Left() + Grid->ClientWidth() + 5;
+    const TRGBQuad track = Form->Surface().ScanLine(Form->MenuBarHeight() + Grid->Top() + 150)[barX];
+    EXPECT_EQ(RGB(track.rgbRed, track.rgbGreen, track.rgbBlue), clRed);
+    Grid->SetScrollType(ssNormal);
+    EXPECT_EQ(ui::WindowScrollBarSpace(*Grid).cx, 17);
+}
+
+TEST_F(QuillGridScrollTest, BarsKeptWhileEverythingFits)
+{
+    Grid->SetRowCount(3);
+    EXPECT_EQ(ui::WindowScrollBarSpace(*Grid).cx, 0);
+    Grid->SetScrollBarAlways(saVert);
+    EXPECT_EQ(ui::WindowScrollBarSpace(*Grid).cx, 17);
+    EXPECT_EQ(ui::WindowScrollBarSpace(*Grid).cy, 0);
+    Grid->SetBounds(0, 0, 380, 280);
+    EXPECT_EQ(ui::WindowScrollBarSpace(*Grid).cx, 17) << "a size change keeps it";
+    Grid->SetScrollBarAlways(saNone);
+    EXPECT_EQ(ui::WindowScrollBarSpace(*Grid).cx, 0);
+    Grid->SetScrollBars(ssHorizontal);
+    Grid->SetScrollBarAlways(saBoth);
+    EXPECT_EQ(ui::WindowScrollBarSpace(*Grid).cx, 0) << "only bars the grid has";
+    EXPECT_EQ(ui::WindowScrollBarSpace(*Grid).cy, 17);
+}
+
+TEST_F(QuillGridScrollTest, ProportionalThumbsFollowSizesButWaitWhileZooming)
+{
+    Grid->SetRowCount(40);
+    Grid->SetScrollProportional(true);
+    const unsigned page = VertBar().nPage;
+    for (int r = 0; r < 40; ++r) Grid->SetRowHeights(r, 40);
+    EXPECT_LT(VertBar().nPage, page) << "taller rows, a shorter thumb";
+    const unsigned tall = VertBar().nPage;
+    Grid->SetBounds(0, 0, 400, 600);
+    EXPECT_GT(VertBar().nPage, tall) << "a taller grid, a longer thumb";
+    const unsigned before = VertBar().nPage;
+    Grid->Zoom(10);
+    EXPECT_LT(VertBar().nPage, before) << "updated once the zoom is done";
+}
+
+TEST_F(QuillGridScrollTest, ThinThumbGeometry)
+{
+    struct Case {
+        const char* Name;
+        int Extent, Fixed, Footer, First, Count, Top, Visible;
+        bool Shown;
+        int Start, Length;
+    };
+    const Case cases[] = {
+        {"all rows fit", 300, 20, 0, 1, 10, 1, 9, false, 0, 0},
+        {"a short thumb is made 20 long", 300, 20, 0, 1, 1000, 1, 20, true, 20, 20},
+        {"half way", 300, 20, 0, 1, 101, 51, 50, true, 160, 139},
+        {"at the end it stays inside the bar", 300, 20, 20, 1, 1000, 999, 20, true, 280, 20},
+    };
+    for (const Case& c : cases) {
+        const grid::TThinThumb thumb = grid::ThinThumb(c.Extent, c.Fixed, c.Footer, c.First, c.Count, c.Top, c.Visible);
+        EXPECT_EQ(thumb.Shown, c.Shown) << c.Name;
+        if (!c.Shown) continue;
+        EXPECT_EQ(thumb.Start, c.Start) << c.Name;
+        EXPECT_EQ(thumb.Length, c.Length) << c.Name;
+    }
+}
+
+TEST_F(QuillGridScrollTest, MetroStyleDrawsThinBarsInPlaceOfTheWindowsBars)
+{
+    Grid->SetRowCount(200);
+    Grid->SetColCount(30);
+    Grid->SetScrollType(ssMetro);
+    EXPECT_EQ(ui::WindowScrollBarSpace(*Grid).cx, 0);
+    EXPECT_EQ(ui::WindowScrollBarSpace(*Grid).cy, 0);
+    TBitmap picture;
+    CopyGridPicture(*Form, *Grid, picture);
+    const auto at = [&](int X, int Y) {
+        const TRGBQuad p = picture.ScanLine(Y)[X];
+        return RGB(p.rgbRed, p.rgbGreen, p.rgbBlue);
+    };
+    const int right = Grid->ClientWidth() - grid::ThinBarExtent;
+    const int top = Grid->RowHeights(0) + 5;
+    EXPECT_EQ(at(right + 1, top), static_cast<TColor>(grid::ThinThumbColor)) << "the row thumb at the top";
+    EXPECT_NE(at(right + 1, Grid->ClientHeight() - 30), static_cast<TColor>(grid::ThinThumbColor));
+    const int bottom = Grid->ClientHeight() - grid::ThinBarExtent;
+    EXPECT_EQ(at(Grid->ColWidths(0) + 5, bottom + 1), static_cast<TColor>(grid::ThinThumbColor)) << "the column thumb";
 }
 
 } // namespace

@@ -19,12 +19,13 @@ struct TBarLayout {
     TRect Whole, Up, Down, Thumb;
     bool Vertical;
     int Min, Max, Page, TrackLength, ThumbLength;
+    TColor Track = clScrollBar;
 
-    TBarLayout(TRect r, bool vertical, int min, int max, int page, int pos)
+    TBarLayout(TRect r, bool vertical, int min, int max, int page, int pos, int thickness = BarThickness)
         : Whole(r), Vertical(vertical), Min(min), Max(std::max(min, max)), Page(std::max(0, page))
     {
         int length = vertical ? r.Height() : r.Width();
-        int arrow = std::min(BarThickness, length / 2);
+        int arrow = std::min(thickness, length / 2);
         Up = vertical ? Bounds(r.Left, r.Top, r.Width(), arrow) : Bounds(r.Left, r.Top, arrow, r.Height());
         Down = vertical ? Bounds(r.Left, r.Bottom - arrow, r.Width(), arrow) : Bounds(r.Right - arrow, r.Top, arrow, r.Height());
         TrackLength = std::max(0, length - 2 * arrow);
@@ -62,7 +63,7 @@ struct TBarLayout {
 
     void Paint(TCanvas& c, bool enabled) const
     {
-        c.Brush()->SetColor(clScrollBar);
+        c.Brush()->SetColor(Track);
         c.FillRect(Whole);
         TRect up = Up, down = Down, thumb = Thumb;
         unsigned inactive = enabled ? 0 : DFCS_INACTIVE;
@@ -92,9 +93,13 @@ struct TWindowBar {
     SCROLLINFO Info;
     bool Visible = false;
     bool AlwaysShow = false;
+    // Shown whatever its range, until no longer kept.
+    bool Kept = false;
 };
 struct TWindowBars {
     TWindowBar Bars[2];
+    int Thickness = BarThickness;
+    TColor Color = clNone;
     int Tracking = -1; // the bar whose thumb is dragged
     int TrackOffset = 0;
 };
@@ -121,17 +126,20 @@ void Relayout(HWND hWnd)
     }
 }
 
-TRect BarRect(const TWinControl& control, int bar)
+TRect BarRect(const TWinControl& control, const TWindowBars& bars, int bar)
 {
     TRect wc = control.WindowClientRect();
-    return bar == SB_VERT ? TRect{wc.Right, wc.Top, wc.Right + BarThickness, wc.Bottom}
-                          : TRect{wc.Left, wc.Bottom, wc.Right, wc.Bottom + BarThickness};
+    return bar == SB_VERT ? TRect{wc.Right, wc.Top, wc.Right + bars.Thickness, wc.Bottom}
+                          : TRect{wc.Left, wc.Bottom, wc.Right, wc.Bottom + bars.Thickness};
 }
 
-TBarLayout LayoutOf(const TWinControl& control, const TWindowBar& b, int bar)
+TBarLayout LayoutOf(const TWinControl& control, const TWindowBars& bars, int bar)
 {
-    return TBarLayout(BarRect(control, bar), bar == SB_VERT, b.Info.nMin, b.Info.nMax, static_cast<int>(b.Info.nPage),
-                      b.Info.nPos);
+    const TWindowBar& b = bars.Bars[bar];
+    TBarLayout layout(BarRect(control, bars, bar), bar == SB_VERT, b.Info.nMin, b.Info.nMax,
+                      static_cast<int>(b.Info.nPage), b.Info.nPos, bars.Thickness);
+    if (bars.Color != clNone) layout.Track = bars.Color;
+    return layout;
 }
 
 } // namespace
@@ -151,7 +159,7 @@ int SetScrollInfo(HWND hWnd, int nBar, const SCROLLINFO& Info, bool Redraw)
     int maxPos = b.Info.nPage > 0 ? static_cast<int>(std::max<long long>(b.Info.nMin, b.Info.nMax - static_cast<long long>(b.Info.nPage) + 1))
                                   : b.Info.nMax;
     b.Info.nPos = std::clamp(b.Info.nPos, b.Info.nMin, maxPos);
-    bool visible = b.AlwaysShow || (range > static_cast<long long>(b.Info.nPage) && b.Info.nMax > b.Info.nMin);
+    bool visible = b.AlwaysShow || b.Kept || (range > static_cast<long long>(b.Info.nPage) && b.Info.nMax > b.Info.nMin);
     if (visible != b.Visible) {
         b.Visible = visible;
         Relayout(hWnd);
@@ -234,21 +242,44 @@ TSize WindowScrollBarSpace(const TWinControl& control)
 {
     const TWindowBars* bars = BarsOf(control);
     if (!bars) return {};
-    return {bars->Bars[SB_VERT].Visible ? BarThickness : 0, bars->Bars[SB_HORZ].Visible ? BarThickness : 0};
+    return {bars->Bars[SB_VERT].Visible ? bars->Thickness : 0, bars->Bars[SB_HORZ].Visible ? bars->Thickness : 0};
 }
 
 void ForgetWindowScrollBars(HWND hWnd) { WindowBars().erase(hWnd); }
+
+void KeepWindowScrollBar(HWND hWnd, int Bar, bool Keep)
+{
+    if (Bar != SB_HORZ && Bar != SB_VERT) return;
+    TWindowBar& b = WindowBars()[hWnd].Bars[Bar];
+    if (b.Kept == Keep) return;
+    b.Kept = Keep;
+    const long long range = static_cast<long long>(b.Info.nMax) - b.Info.nMin + 1;
+    const bool visible = b.AlwaysShow || Keep || (range > static_cast<long long>(b.Info.nPage) && b.Info.nMax > b.Info.nMin);
+    if (visible == b.Visible) return;
+    b.Visible = visible;
+    Relayout(hWnd);
+}
+
+void SetWindowScrollBarLook(HWND hWnd, int Thickness, TColor Color)
+{
+    TWindowBars& bars = WindowBars()[hWnd];
+    const int thickness = Thickness > 0 ? Thickness : BarThickness;
+    if (bars.Thickness == thickness && bars.Color == Color) return;
+    bars.Thickness = thickness;
+    bars.Color = Color;
+    Relayout(hWnd);
+}
 
 void PaintWindowScrollBars(TWinControl& control, TCanvas& canvas)
 {
     TWindowBars* bars = BarsOf(control);
     if (!bars) return;
     for (int bar : {SB_HORZ, SB_VERT})
-        if (bars->Bars[bar].Visible) LayoutOf(control, bars->Bars[bar], bar).Paint(canvas, control.IsEnabledWithParents());
+        if (bars->Bars[bar].Visible) LayoutOf(control, *bars, bar).Paint(canvas, control.IsEnabledWithParents());
     if (bars->Bars[SB_HORZ].Visible && bars->Bars[SB_VERT].Visible) {
         TRect wc = control.WindowClientRect();
         canvas.Brush()->SetColor(clBtnFace);
-        canvas.FillRect({wc.Right, wc.Bottom, wc.Right + BarThickness, wc.Bottom + BarThickness});
+        canvas.FillRect({wc.Right, wc.Bottom, wc.Right + bars->Thickness, wc.Bottom + bars->Thickness});
     }
 }
 
@@ -265,7 +296,7 @@ bool WindowScrollBarMouse(TWinControl& control, TMessage& message)
     if (bars->Tracking >= 0) {
         int bar = bars->Tracking;
         TWindowBar& b = bars->Bars[bar];
-        TBarLayout layout = LayoutOf(control, b, bar);
+        TBarLayout layout = LayoutOf(control, *bars, bar);
         int start = (bar == SB_VERT ? p.Y : p.X) - bars->TrackOffset;
         int pos = layout.PositionAt(start);
         b.Info.nTrackPos = pos;
@@ -283,7 +314,7 @@ bool WindowScrollBarMouse(TWinControl& control, TMessage& message)
     for (int bar : {SB_HORZ, SB_VERT}) {
         TWindowBar& b = bars->Bars[bar];
         if (!b.Visible) continue;
-        TBarLayout layout = LayoutOf(control, b, bar);
+        TBarLayout layout = LayoutOf(control, *bars, bar);
         TPart part = layout.Hit(p);
         if (part == TPart::None) continue;
         if (part == TPart::Thumb) {

@@ -84,6 +84,12 @@ namespace ui {
 // The room a window's visible scroll bars take on the right and at the bottom.
 TSize WindowScrollBarSpace(const TWinControl& control);
 void PaintWindowScrollBars(TWinControl& control, TCanvas& canvas);
+// The thickness in pixels (0 or less: the standard one) and the track colour
+// (clNone: the standard one) of a window's own scroll bars.
+void SetWindowScrollBarLook(HWND hWnd, int Thickness, TColor Color);
+// Keeps a window's bar (SB_HORZ, SB_VERT) shown, empty when its range fits,
+// through later scroll-info changes.
+void KeepWindowScrollBar(HWND hWnd, int Bar, bool Keep);
 // Handles a mouse message on a window's scroll bars; true when it was one.
 bool WindowScrollBarMouse(TWinControl& control, TMessage& message);
 void ForgetWindowScrollBars(HWND hWnd);
