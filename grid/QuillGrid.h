@@ -33,6 +33,7 @@
 #include "grid/base/SearchFooter.h"
 #include "grid/model/ModelEnums.h"
 #include "grid/paint/GridLooks.h"
+#include "grid/paint/RichText.h"
 #include "render/QuillStyleIF.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
@@ -280,6 +281,18 @@ public:
     virtual void SetCurrentCell(const std::string& Value);
     virtual std::string GetCurrentCellValue();
     virtual void SetCurrentCellValue(const std::string& Value);
+
+    // Values of the HTML form controls in a cell, by control ID (real
+    // column, display row): empty when the cell has no such control. Writing
+    // rewrites the control in the stored text; a cell without it is left as it is.
+    std::string ControlValues(int ACol, int ARow, const std::string& ID);
+    void SetControlValues(int ACol, int ARow, const std::string& ID, const std::string& Value);
+    // Rich text (QuillGridRichText.cpp). A rich editor's content is its
+    // styled runs: a cell holding RTF loads formatted, any other text as it
+    // is, every character kept; RichToString gives the content as RTF.
+    void CellToRich(int Col, int Row, std::vector<grid::TRichRun>& RichEditor);
+    std::string RichToString(const std::vector<grid::TRichRun>& RichEditor);
+    void RichToCell(int Col, int Row, const std::vector<grid::TRichRun>& RichEditor);
 
     const std::string& FloatFormat() const noexcept { return FFloatFormat; }
     void SetFloatFormat(const std::string& Value) { FFloatFormat = Value; }

@@ -277,7 +277,16 @@ std::string TQuillStringGrid::SelectedText()
     for (std::size_t i = 0; i < rows.size(); ++i) {
         for (int c = s.Left; c <= s.Right; ++c) {
             if (c > s.Left) text += '\t';
-            text += GetCellEx(RealColIndex(c), rows[i]);
+            const std::string cell = GetCellEx(RealColIndex(c), rows[i]);
+            if (cell.find("{\\") == std::string::npos) {
+                text += cell;
+                continue;
+            }
+            // Rich text is given as the text it shows.
+            std::vector<grid::TRichRun> runs;
+            CellToRich(RealColIndex(c), rows[i], runs);
+            for (const grid::TRichRun& run : runs)
+                for (char ch : run.Text) ch == '\n' ? text += "\r\n" : text += ch;
         }
         if (i + 1 < rows.size()) text += "\r\n";
     }

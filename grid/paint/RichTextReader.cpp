@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdint>
 #include <span>
+#include <utility>
 
 #include "platform/rtl/ByteCursor.h"
 #include "platform/rtl/Strings.h"
@@ -73,6 +74,12 @@ public:
             pendingSkip = 0;
         }
         FCursor.Require(FStack.empty(), "the text ends inside a group");
+        FlushHighSurrogate();
+        // The last paragraph mark ends the last paragraph; it starts no line of its own.
+        if (!FRuns.empty() && FRuns.back().Text.ends_with('\n')) {
+            FRuns.back().Text.pop_back();
+            if (FRuns.back().Text.empty()) FRuns.pop_back();
+        }
         return std::move(FRuns);
     }
 
@@ -81,6 +88,7 @@ private:
 
     void Character(char32_t Ch)
     {
+        FlushHighSurrogate();
         TGroupState& s = State();
         if (s.Destination == dFontTable) {
             if (Ch == ';') {
@@ -214,9 +222,25 @@ private:
         else if (Word == "u") {
             // Negative numbers stand for the upper half of the 16-bit range.
             const int code = Param < 0 ? std::max(Param + 65536, 0) : std::min(Param, 0x10FFFF);
-            Character(code >= 0xD800 && code <= 0xDFFF ? 0xFFFD : static_cast<char32_t>(code));
+            // Characters beyond 16 bits come as a pair of surrogates; a lone one is no character.
+            if (code >= 0xD800 && code <= 0xDBFF) {
+                FlushHighSurrogate();
+                FHighSurrogate = static_cast<char32_t>(code);
+            } else if (code >= 0xDC00 && code <= 0xDFFF) {
+                const char32_t high = std::exchange(FHighSurrogate, 0);
+                Character(high ? 0x10000 + ((high - 0xD800) << 10) + (static_cast<char32_t>(code) - 0xDC00) : 0xFFFD);
+            } else {
+                Character(static_cast<char32_t>(code));
+            }
             PendingSkip = s.UnicodeSkip;
         }
+    }
+
+    void FlushHighSurrogate()
+    {
+        if (FHighSurrogate == 0) return;
+        FHighSurrogate = 0;
+        Character(0xFFFD);
     }
 
     TColor ColorAt(int Index) const
@@ -233,6 +257,7 @@ private:
     std::vector<TColor> FColors;
     std::uint8_t FRed = 0, FGreen = 0, FBlue = 0;
     bool FColorSet = false;
+    char32_t FHighSurrogate = 0;
 };
 
 } // namespace
