@@ -72,9 +72,8 @@ void LoadInto(TCells& cells)
         std::unique_ptr<TBaseRecord> record = xlsAdapter::CreateRecord(raw.Id, raw.Data);
         if (auto* multiple = dynamic_cast<TMultipleValueRecord*>(record.get())) {
             cells.AddMultipleCells(*multiple);
-        } else if (auto* row = dynamic_cast<TRowRecord*>(record.get())) {
-            record.release();
-            cells.AddRow(std::unique_ptr<TRowRecord>(row));
+        } else if (dynamic_cast<TRowRecord*>(record.get())) {
+            cells.AddRow(TRowEntry(std::move(record)));
         } else {
             auto* cell = static_cast<TCellRecord*>(record.release());
             cells.AddCell(std::unique_ptr<TCellRecord>(cell), cell->Row());

@@ -19,8 +19,8 @@ void Load(std::unique_ptr<TBaseRecord> record, TCells& cells, TWorkbookGlobals& 
 {
     if (auto* multiple = dynamic_cast<TMultipleValueRecord*>(record.get())) {
         cells.AddMultipleCells(*multiple);
-    } else if (auto* row = dynamic_cast<TRowRecord*>(record.get()); row && record.release()) {
-        cells.AddRow(std::unique_ptr<TRowRecord>(row));
+    } else if (dynamic_cast<TRowRecord*>(record.get())) {
+        cells.AddRow(TRowEntry(std::move(record)));
     } else if (auto* cell = dynamic_cast<TCellRecord*>(record.get()); cell && record.release()) {
         cells.AddCell(std::unique_ptr<TCellRecord>(cell), cell->Row());
     } else if (auto* font = dynamic_cast<TFontRecord*>(record.get()); font && record.release()) {

@@ -6,6 +6,7 @@ list(APPEND XLS_SOURCES
   qorUXlsPalette.cpp
   qorUXlsCellRecords.cpp
   qorUXlsCellRow.cpp
+  qorUXlsRowEntries.cpp
   qorUXlsRowColList.cpp
   qorUXlsCellList.cpp
   qorUXlsCells.cpp)

@@ -116,7 +116,7 @@ void TWorkSheet::RecalcRowHeights(int Row1, int Row2, bool Forced, bool KeepAuto
     for (int row = std::max(Row1, 0); row <= last; ++row) {
         if (!rows.HasRow(row))
             continue;
-        TRowRecord& record = *rows.GetItems(row);
+        TRowEntry& record = *rows.GetItems(row);
         if (!Forced && !record.IsAutoHeight())
             continue;
         const int rowFormat = GetRowFormat(row);

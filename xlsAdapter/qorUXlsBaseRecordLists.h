@@ -53,21 +53,3 @@ public:
     virtual void SaveRangeToStream(TOle2File& DataStream, const TXlsCellRange& CellRange);
     virtual std::int64_t TotalRangeSize(const TXlsCellRange& CellRange, bool NeedsRecalc);
 };
-
-// ROW records indexed by row number; rows without one hold an empty item.
-class TRowRecordList : public TBaseRowColRecordList {
-public:
-    void AddRecord(std::unique_ptr<TRowRecord> aRecord);
-    TRowRecord* GetItems(int Index) const;
-    bool HasRow(int Index) const;
-
-    void AddRow(int Index);
-    int RowHeight(int aRow) const;
-    void SetRowHeight(int aRow, int Height);
-    void AutoRowHeight(int aRow, bool Value);
-    bool IsAutoRowHeight(int aRow) const;
-
-    void DeleteRows(int aRow, int aRowCount, const TSheetInfo& SheetInfo);
-    void InsertAndCopyRows(int FirstRow, int LastRow, int DestRow, int aCount, const TSheetInfo& SheetInfo);
-    std::int64_t TotalRangeSize(const TXlsCellRange& CellRange, bool NeedsRecalc) override;
-};

@@ -3,7 +3,6 @@
 
 #include "xlsAdapter/qorUOle2Impl.h"
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
-#include "platform/rtl/ScopeExit.h"
 
 #include <algorithm>
 #include <array>
@@ -149,41 +148,6 @@ TCellRecord::TCellRecord(std::uint16_t aId, int aDataSize, std::uint16_t aRow, s
 TRowRecord::TRowRecord(std::uint16_t aId, ByteArray aData) : TBaseRowColRecord(aId, std::move(aData))
 {
     RequireSize(16);
+    // Bytes 8..9 are reserved and written as zero.
     SetWord(Data, 8, 0);
-}
-
-std::unique_ptr<TRowRecord> TRowRecord::CreateStandard(std::uint16_t Row)
-{
-    ByteArray data(16);
-    SetWord(data, 0, Row);
-    SetWord(data, 6, 255);
-    SetWord(data, 12, 0x0100);
-    SetWord(data, 14, 15);
-    return std::make_unique<TRowRecord>(xlr::ROW, std::move(data));
-}
-
-std::uint16_t TRowRecord::XF() const
-{
-    return IsFormatted() ? GetWord(Data, 14) & 0x0FFF : 15;
-}
-
-void TRowRecord::SetXF(std::uint16_t Value)
-{
-    SetOptions(Options() | 0x0080 | 0x0100);
-    SetWord(Data, 14, Value);
-}
-
-void TRowRecord::SaveRangeToStream(TOle2File& DataStream, int aMinCol, int aMaxCol)
-{
-    const std::uint16_t oldMin = MinCol();
-    const std::uint16_t oldMax = MaxCol();
-    if (oldMin < aMinCol)
-        SetMinCol(static_cast<std::uint16_t>(aMinCol));
-    if (oldMax > aMaxCol + 1)
-        SetMaxCol(static_cast<std::uint16_t>(aMaxCol + 1));
-    const rtl::ScopeExit restore([&] {
-        SetMinCol(oldMin);
-        SetMaxCol(oldMax);
-    });
-    SaveToStream(DataStream);
 }

@@ -171,33 +171,10 @@ public:
     virtual void SetValue(const Variant&) {}
 };
 
-// ROW: the height, format and outline state of one row.
+// ROW as read from a stream: checked for its 16 bytes, its reserved word
+// cleared. Sheets keep their rows as entries of a TRowRecordList.
 class TRowRecord : public TBaseRowColRecord {
 public:
     TRowRecord(std::uint16_t aId, ByteArray aData);
-    static std::unique_ptr<TRowRecord> CreateStandard(std::uint16_t Row);
     std::unique_ptr<TBaseRecord> DoCopyTo() const override { return CopyAs<TRowRecord>(); }
-
-    std::uint16_t MinCol() const { return GetWord(Data, 2); }
-    void SetMinCol(std::uint16_t Value) { SetWord(Data, 2, Value); }
-    std::uint16_t MaxCol() const { return GetWord(Data, 4); }
-    void SetMaxCol(std::uint16_t Value) { SetWord(Data, 4, Value); }
-    std::uint16_t Height() const { return GetWord(Data, 6); }
-    void SetHeight(std::uint16_t Value) { SetWord(Data, 6, Value); }
-    std::uint16_t Options() const { return GetWord(Data, 12); }
-    void SetOptions(std::uint16_t Value) { SetWord(Data, 12, Value); }
-    std::uint16_t XF() const;
-    void SetXF(std::uint16_t Value);
-
-    void ManualHeight() { SetOptions(Options() | 0x40); }
-    void AutoHeight() { SetOptions(Options() & ~0x40); }
-    bool IsAutoHeight() const { return (Options() & 0x40) == 0; }
-    void Hide(bool Value) { SetOptions(Value ? Options() | 0x20 : Options() & ~0x20); }
-    bool IsHidden() const { return (Options() & 0x20) != 0; }
-    bool IsFormatted() const { return (Options() & 0x80) != 0; }
-    bool IsModified() const { return (Options() & 0xFF) != 0 || (Options() >> 8) != 1; }
-    void SetRowOutlineLevel(int Level) { SetOptions(static_cast<std::uint16_t>((Options() & ~7) | (Level & 7))); }
-
-    // Saves the record with its column span cut to aMinCol..aMaxCol.
-    void SaveRangeToStream(TOle2File& DataStream, int aMinCol, int aMaxCol);
 };

@@ -295,7 +295,7 @@ void TCellList::StoreCell(int Row, int Col, TNewCell Cell)
     if (empty)
         return;
 
-    TRowRecord* rowRecord = FRowRecordList.GetItems(Row);
+    TRowEntry* rowRecord = FRowRecordList.GetItems(Row);
     if (rowRecord->MaxCol() < Col + 1)
         rowRecord->SetMaxCol(static_cast<std::uint16_t>(Col + 1));
     if (rowRecord->MinCol() > Col)
@@ -349,7 +349,7 @@ void TCellList::SetFormat(int Row, int Col, int XF)
 
 void TCellList::RepairRowBounds(int Row)
 {
-    TRowRecord* rowRecord = FRowRecordList.GetItems(Row);
+    TRowEntry* rowRecord = FRowRecordList.GetItems(Row);
     TCellRecordList* cells = CellRow(Row);
     if (cells && cells->Count() > 0) {
         if (!cells->Sorted)
@@ -361,9 +361,7 @@ void TCellList::RepairRowBounds(int Row)
         rowRecord->SetMaxCol(0);
     } else {
         // Rows keep their numbers: an inner row leaves an empty item.
-        FRowRecordList.Delete(Row);
-        if (Row < FRowRecordList.Count())
-            FRowRecordList.Insert(Row, nullptr);
+        FRowRecordList.Remove(Row);
     }
 }
 
@@ -376,7 +374,7 @@ void TCellList::TrimTrailingRows(int Row, bool KeepRow)
             break;
         if (CellRow(i) && CellRow(i)->Count() > 0)
             break;
-        FRowRecordList.Delete(i);
+        FRowRecordList.Remove(i);
     }
     // Cell rows past the last ROW record hold nothing once the walk is done.
     int last = Count() - 1;

@@ -114,7 +114,7 @@ public:
 
     // Loading: a ROW record, a cell of row aRow, and the single cells of a
     // MULBLANK or MULRK (which the caller keeps).
-    void AddRow(std::unique_ptr<TRowRecord> aRecord);
+    void AddRow(TRowEntry aRow);
     void AddCell(std::unique_ptr<TCellRecord> aRecord, int aRow);
     void AddMultipleCells(TMultipleValueRecord& aRecord);
     void AddPlainCell(const TCellSlot& Slot, int aRow);

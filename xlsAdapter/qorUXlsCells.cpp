@@ -32,9 +32,9 @@ TCells::TCells(TWorkbookGlobals& aGlobals, TColumnXFLookup aColumnXF)
 {
 }
 
-void TCells::AddRow(std::unique_ptr<TRowRecord> aRecord)
+void TCells::AddRow(TRowEntry aRow)
 {
-    FRowList.AddRecord(std::move(aRecord));
+    FRowList.AddRecord(std::move(aRow));
 }
 
 void TCells::AddCell(std::unique_ptr<TCellRecord> aRecord, int aRow)
@@ -68,7 +68,7 @@ void TCells::StartLoadingRow(int Row)
     // The row's ROW record, which comes before its cells, gives their span:
     // one block of the right size then serves the whole row.
     if (FRowList.HasRow(Row)) {
-        const TRowRecord& rowRecord = *FRowList.GetItems(Row);
+        const TRowEntry& rowRecord = *FRowList.GetItems(Row);
         const int span = std::clamp(rowRecord.MaxCol() - rowRecord.MinCol(), 0, 256);
         FCellList.ReserveRow(Row, span);
     }
@@ -91,7 +91,7 @@ void TCells::FixRows()
         }
         // The saved range follows the ROW records' spans, so a span that
         // misses some of its cells would drop them on saving.
-        TRowRecord* rowRecord = FRowList.GetItems(row);
+        TRowEntry* rowRecord = FRowList.GetItems(row);
         if (cells->Count() > 0 && rowRecord->MinCol() > first)
             rowRecord->SetMinCol(first);
         if (rowRecord->MaxCol() < lastPlusOne)
@@ -108,7 +108,7 @@ void TCells::Clear()
 
 void TCells::CopyFrom(const TCells& aList)
 {
-    FRowList.CopyFrom(&aList.FRowList);
+    FRowList.CopyFrom(aList.FRowList);
     FCellList.CopyFrom(aList.FCellList);
 }
 

@@ -4,6 +4,7 @@
 
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
 #include "xlsAdapter/qorUXlsCellRow.h"
+#include "xlsAdapter/qorUXlsRowEntries.h"
 
 #include <memory>
 #include <vector>

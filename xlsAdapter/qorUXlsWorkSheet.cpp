@@ -235,7 +235,7 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
         } else if (multiple) {
             FCells.AddMultipleCells(static_cast<TMultipleValueRecord&>(*record));
         } else if (record->Id == xlr::ROW) {
-            FCells.AddRow(std::unique_ptr<TRowRecord>(static_cast<TRowRecord*>(record.release())));
+            FCells.AddRow(TRowEntry(std::move(record)));
         } else if (dynamic_cast<TIgnoreRecord*>(record.get())) {
             // Rebuilt on save (INDEX, DBCELL).
         } else if (record->Id == xlr::DIMENSIONS) {
@@ -541,7 +541,7 @@ void TWorkSheet::SetColFormat(int aCol, int Value)
     SetFormatOfCells(true, aCol, Value);
 }
 
-TRowRecord& TWorkSheet::RowRecord(int aRow)
+TRowEntry& TWorkSheet::RowRecord(int aRow)
 {
     TRowRecordList& rows = FCells.RowList();
     if (!rows.HasRow(aRow))
@@ -554,13 +554,13 @@ int TWorkSheet::GetRowHeight(int aRow, bool HiddenIsZero) const
     const TRowRecordList& rows = FCells.RowList();
     if (!rows.HasRow(aRow))
         return FDefRowHeight;
-    const TRowRecord* row = rows.GetItems(aRow);
+    const TRowEntry* row = rows.GetItems(aRow);
     return HiddenIsZero && row->IsHidden() ? 0 : row->Height();
 }
 
 void TWorkSheet::SetRowHeight(int aRow, int Value)
 {
-    TRowRecord& row = RowRecord(aRow);
+    TRowEntry& row = RowRecord(aRow);
     row.SetHeight(static_cast<std::uint16_t>(Value));
     row.ManualHeight();
 }

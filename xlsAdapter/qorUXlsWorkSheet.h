@@ -186,7 +186,7 @@ private:
     void EnsureGuts();
     void RecalcGuts();
     // The row record of aRow, made when missing.
-    TRowRecord& RowRecord(int aRow);
+    TRowEntry& RowRecord(int aRow);
     void SetFormatOfCells(bool Column, int Index, int Value);
 
     TBaseRecordList FMiscRecords1;

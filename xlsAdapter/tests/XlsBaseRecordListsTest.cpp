@@ -2,6 +2,7 @@
 // columns, column search and joined cell runs.
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
 #include "xlsAdapter/qorUXlsCellRecords.h"
+#include "xlsAdapter/qorUXlsRowEntries.h"
 #include "xlsAdapter/tests/XlsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ TEST(XlsBaseRecords, SizesCopiesAndListTotals)
     list.Add(std::move(record));
     list.Add(std::make_unique<TIgnoreRecord>(0x020B, ByteArray(16)));
     list.Add(nullptr);
-    list.Add(TRowRecord::CreateStandard(3));
+    list.Add(std::make_unique<TRowRecord>(0x0208, ByteArray(16)));
     EXPECT_EQ(38 + 0 + 20, list.TotalSize());
     list.Delete(0);
     EXPECT_EQ(20, list.TotalSize());
@@ -39,13 +40,15 @@ TEST(XlsBaseRecords, SizesCopiesAndListTotals)
 
 TEST(XlsBaseRecords, RowRecordBytes)
 {
-    const auto row = TRowRecord::CreateStandard(5);
-    EXPECT_EQ((ByteArray{5, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 1, 0x0F, 0}), row->Data);
+    TRowEntry entry(5);
+    TRowEntry* row = &entry;
+    EXPECT_EQ((ByteArray{5, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 1, 0x0F, 0}),
+              ByteArray(row->Data().begin(), row->Data().end()));
     EXPECT_FALSE(row->IsModified());
     EXPECT_EQ(15, row->XF());
     row->SetXF(20);
     EXPECT_EQ(0x0180, row->Options());
-    EXPECT_EQ(20, GetWord(row->Data, 14));
+    EXPECT_EQ(20, GetWord(row->Data(), 14));
     EXPECT_EQ(20, row->XF());
     EXPECT_TRUE(row->IsModified());
     row->Hide(true);
@@ -123,9 +126,9 @@ TEST(XlsBaseRecords, AdjacentBlanksAreWrittenAsRuns)
 TEST(XlsBaseRecords, RowListByRowNumber)
 {
     TRowRecordList rows;
-    rows.AddRecord(TRowRecord::CreateStandard(3));
-    rows.AddRecord(TRowRecord::CreateStandard(1));
-    EXPECT_EQ("Duplicated ROW record", ErrorOf([&] { rows.AddRecord(TRowRecord::CreateStandard(3)); }));
+    rows.AddRecord(TRowEntry(3));
+    rows.AddRecord(TRowEntry(1));
+    EXPECT_EQ("Duplicated ROW record", ErrorOf([&] { rows.AddRecord(TRowEntry(3)); }));
     EXPECT_EQ("Missing ROW Record for row 2", ErrorOf([&] { rows.GetItems(2); }));
     EXPECT_EQ(4, rows.Count());
     EXPECT_EQ(40, rows.TotalSize());
@@ -134,8 +137,8 @@ TEST(XlsBaseRecords, RowListByRowNumber)
     EXPECT_EQ(300, rows.RowHeight(2));
     EXPECT_FALSE(rows.IsAutoRowHeight(2));
     EXPECT_EQ(0, rows.RowHeight(50));
-    EXPECT_EQ(60, rows.TotalRangeSize({0, 1, 255, 3}, false));
-    EXPECT_EQ("Missing ROW Record for row 0", ErrorOf([&] { rows.TotalRangeSize({0, 0, 255, 1}, false); }));
+    EXPECT_EQ(60, rows.TotalRangeSize({0, 1, 255, 3}));
+    EXPECT_EQ("Missing ROW Record for row 0", ErrorOf([&] { rows.TotalRangeSize({0, 0, 255, 1}); }));
 
     // Copy rows 1..2 twice before row 1: rows 1..2 become 5..6.
     rows.InsertAndCopyRows(1, 2, 1, 2, SameSheet());

@@ -323,7 +323,7 @@ TEST_F(XlsCellList, LoadedCellsGetRowRecordsThatCoverThem)
 {
     // A writer that leaves out ROW records, or gives one too narrow a span:
     // saving follows the ROW records, so the cells would be lost.
-    Cells.AddRow(TRowRecord::CreateStandard(0));
+    Cells.AddRow(TRowEntry(0));
     Cells.AddCell(TRKRecord::CreateFromData(0, 7, 15), 0);
     Cells.AddCell(TRKRecord::CreateFromData(3, 2, 15), 3);
     Cells.FixRows();

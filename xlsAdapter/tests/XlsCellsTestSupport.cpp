@@ -69,9 +69,8 @@ TLoadedWorkbook::TLoadedWorkbook(const std::string& file)
             const int row = cell->Row();
             record.release();
             Cells.AddCell(std::unique_ptr<TCellRecord>(cell), row);
-        } else if (auto* row = dynamic_cast<TRowRecord*>(record.get())) {
-            record.release();
-            Cells.AddRow(std::unique_ptr<TRowRecord>(row));
+        } else if (dynamic_cast<TRowRecord*>(record.get())) {
+            Cells.AddRow(TRowEntry(std::move(record)));
         }
     }
     for (TLabelSSTRecord* label : labels)

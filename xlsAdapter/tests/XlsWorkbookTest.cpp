@@ -263,12 +263,14 @@ TEST(Workbook, HostileStreamsAreRefused)
 
 TEST(Workbook, CellRecordsBeyondTheirPlainLayoutSaveAsRead)
 {
-    // A number with two bytes more than its layout and a blank with a
-    // CONTINUE stay as read; two adjacent RK cells join as they always do.
+    // A ROW and a number with two bytes more than their layout and a blank
+    // with a CONTINUE stay as read; two adjacent RK cells join as they
+    // always do.
+    const ByteArray longRow = Rec(0x0208, Words({0, 0, 6, 255, 0, 0, 0x0100, 15, 0xCAFE}));
     const ByteArray longNumber = Rec(0x0203, Words({0, 0, 15, 0, 0, 0, 0x4000, 0xBEEF}));
     const ByteArray chainedBlank = Concat({Rec(0x0201, Words({0, 1, 16})), Rec(0x003C, {1, 2, 3})});
     const ByteArray boolean = Rec(0x0205, Concat({Words({0, 5, 15}), ByteArray{1, 0}}));
-    const ByteArray sheet = Concat({Bof(0x10), longNumber, chainedBlank, Rec(0x027E, Words({0, 2, 15, 0, 0x3FF0})),
+    const ByteArray sheet = Concat({Bof(0x10), longRow, longNumber, chainedBlank, Rec(0x027E, Words({0, 2, 15, 0, 0x3FF0})),
                                     Rec(0x027E, Words({0, 3, 15, 0, 0x4000})), boolean,
                                     Rec(0x023E, Words({0x06B6, 0, 0, 64, 0, 0, 0, 0, 0})), Eof()});
     TWorkbook workbook;
@@ -282,7 +284,7 @@ TEST(Workbook, CellRecordsBeyondTheirPlainLayoutSaveAsRead)
 
     const ByteArray saved = SaveWorkbook(workbook);
     const ByteArray expected =
-        Concat({longNumber, chainedBlank, Rec(0x00BD, Words({0, 2, 15, 0, 0x3FF0, 15, 0, 0x4000, 3})), boolean});
+        Concat({longRow, longNumber, chainedBlank, Rec(0x00BD, Words({0, 2, 15, 0, 0x3FF0, 15, 0, 0x4000, 3})), boolean});
     EXPECT_NE(saved.end(), std::search(saved.begin(), saved.end(), expected.begin(), expected.end()));
     // A string result after a plain number is refused as after any number.
     const ByteArray stray = Concat({Bof(0x10), Rec(0x0203, Words({0, 0, 15, 0, 0, 0, 0})), Rec(0x0207, {0, 0, 0}),
