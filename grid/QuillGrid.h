@@ -1485,9 +1485,8 @@ private:
     void FooterCellEdited(int ACol, int ARow);
     // Stores a cell text by real row, moving the totals of its column.
     void StoreCellText(int ACol, int AReal, const std::string& Value);
-    // Around row blocks: shown rows about to go, shown rows just inserted.
-    void FooterRowsRemoving(int ARow, int ACount);
-    void FooterRowsInserted(int ARow, int ACount);
+    // Around row blocks: shown rows just inserted, or about to go.
+    void FooterRowsChanging(int ARow, int ACount, grid::TRowChange Change);
     // Takes the cells of an area out of the totals before its merge changes
     // (Leaving) and puts them back after.
     void FooterAreaChanging(const TRect& Area, bool Leaving);

@@ -166,40 +166,28 @@ void TQuillStringGrid::FooterCellEdited(int ACol, int ARow)
 
 void TQuillStringGrid::CellTextChanged(int ACol, int ARow) { FooterCellEdited(ACol, ARow); }
 
-void TQuillStringGrid::FooterRowsRemoving(int ARow, int ACount)
+void TQuillStringGrid::FooterRowsChanging(int ARow, int ACount, grid::TRowChange Change)
 {
+    const bool inserted = Change == grid::TRowChange::Inserted;
     if (FFooterTotals.empty()) return;
+    // Rows between the fixed rows and the footer row keep the footer in
+    // place; others change what the footer is and leave it to a full pass.
     const bool normalRows = ARow >= FixedRows() && ARow + ACount <= RowCount() - 1;
     std::vector<int> columns;
     for (const auto& kept : FFooterTotals) columns.push_back(kept.first);
     for (const int c : columns) {
-        grid::TFooterTotals* totals = KeptFooterTotals(c);
+        grid::TFooterTotals* totals = KeptFooterTotals(c, inserted ? ACount : 0);
         if (!totals) continue;
         if (!normalRows) {
             FFooterTotals.erase(c);
             continue;
         }
-        for (int d = ARow; d < ARow + ACount; ++d) totals->Remove(FooterCellValue(c, RealRowIndex(d), totals->Calc()));
-        totals->Rows -= ACount;
-    }
-    FFooterInStep = true;
-}
-
-void TQuillStringGrid::FooterRowsInserted(int ARow, int ACount)
-{
-    if (FFooterTotals.empty()) return;
-    const bool normalRows = ARow >= FixedRows() && ARow + ACount <= RowCount() - 1;
-    std::vector<int> columns;
-    for (const auto& kept : FFooterTotals) columns.push_back(kept.first);
-    for (const int c : columns) {
-        grid::TFooterTotals* totals = KeptFooterTotals(c, ACount);
-        if (!totals) continue;
-        if (!normalRows) {
-            FFooterTotals.erase(c);
-            continue;
+        for (int d = ARow; d < ARow + ACount; ++d) {
+            const grid::TFooterCellValue value = FooterCellValue(c, RealRowIndex(d), totals->Calc());
+            if (inserted) totals->Add(value);
+            else totals->Remove(value);
         }
-        for (int d = ARow; d < ARow + ACount; ++d) totals->Add(FooterCellValue(c, RealRowIndex(d), totals->Calc()));
-        totals->Rows += ACount;
+        totals->Rows += inserted ? ACount : -ACount;
     }
     FFooterInStep = true;
 }

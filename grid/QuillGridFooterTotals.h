@@ -23,6 +23,9 @@ struct TFooterCellValue {
     std::string Folded;
 };
 
+// Whether shown rows were just inserted or are about to be removed.
+enum class TRowChange { Inserted, Removing };
+
 class TFooterTotals {
 public:
     // Starts from the values of every row of the column at once.

@@ -196,7 +196,7 @@ void TQuillStringGrid::InsertRowBlock(int ARow, int ACount, bool)
     FRowStore->InsertRows(real, ACount);
     InsertRowFlags(ARow, real, ACount);
     InsertShownRowSizes(ARow, std::vector<int>(static_cast<std::size_t>(ACount), DefaultRowHeight()));
-    FooterRowsInserted(ARow, ACount);
+    FooterRowsChanging(ARow, ACount, grid::TRowChange::Inserted);
     FMaxRowCount = std::max(FMaxRowCount, RowCount());
     if (!FDestroying) DoCellsChanged({0, ARow, ColCount() - 1, ARow + ACount});
 }
@@ -211,7 +211,7 @@ void TQuillStringGrid::DeleteRowBlock(int ARow, int ACount, bool)
     const int savedFixed = FixedRows();
     // The platform keeps at least one row: deleting them all empties the first.
     const bool keepOne = ACount == RowCount();
-    FooterRowsRemoving(ARow, ACount);
+    FooterRowsChanging(ARow, ACount, grid::TRowChange::Removing);
     const int firstReal = RealRowIndex(ARow + (keepOne ? 1 : 0));
     const int lastReal = RealRowIndex(ARow + ACount - 1);
     if (keepOne) {

@@ -1,43 +1,13 @@
 // Grouping the string grid: header and summary rows, the grouped column
 // leaving and coming back, group calculations, and ungrouping that gives the
 // grid back exactly.
-#include "grid/tests/QuillGridFixture.h"
-
-#include <vector>
+#include "grid/tests/QuillGridGroupFixture.h"
 
 #include "grid/model/BehaviourSettings.h"
 #include "grid/model/SortSettings.h"
 
 namespace {
 
-class QuillGridGroupTest : public QuillGridTest {
-protected:
-    // Header row "h0".."h3", then rows of (row number, name, group value, amount).
-    void FillRows(const std::vector<std::string>& Groups)
-    {
-        Grid->SetColCount(4);
-        Grid->SetRowCount(static_cast<int>(Groups.size()) + 1);
-        Grid->SetFixedRows(1);
-        for (int c = 0; c < 4; ++c) Grid->SetCells(c, 0, "h" + std::to_string(c));
-        for (std::size_t i = 0; i < Groups.size(); ++i) {
-            const int r = static_cast<int>(i) + 1;
-            Grid->SetCells(0, r, std::to_string(r));
-            Grid->SetCells(1, r, "n" + std::to_string(r));
-            Grid->SetCells(2, r, std::to_string(10 * r));
-            Grid->SetCells(3, r, Groups[i]);
-        }
-    }
-    // Every cell of every row, real rows included, as one text.
-    std::string Everything()
-    {
-        std::string s;
-        for (int r = 0; r < Grid->TotalRowCount(); ++r) {
-            for (int c = 0; c < Grid->AllColCount(); ++c) s += Grid->AllGridCells(c, r) + ",";
-            s += Grid->IsHiddenRow(r) ? "hidden;" : ";";
-        }
-        return s;
-    }
-};
 
 TEST_F(QuillGridGroupTest, HeadersSpanTheirGroupsAndTheColumnLeaves)
 {
@@ -71,15 +41,7 @@ TEST_F(QuillGridGroupTest, GroupThenUnGroupRestoresTheSortedGridExactly)
     const std::string sorted = Everything();
     const int rows = Grid->RowCount();
     const int hidden = Grid->NumHiddenRows();
-    for (int variant = 0; variant < 3; ++variant) {
-        const bool summary = variant > 0;
-        const bool merged = variant == 2;
-        SCOPED_TRACE(testing::Message() << "summaries " << summary << ", merged " << merged);
-        Grid->Grouping().SetSummary(summary);
-        Grid->Grouping().SetMergeHeader(merged);
-        Grid->Grouping().SetMergeSummary(merged);
-        Grid->Grouping().SetHeaderColor(clRed);
-        Grid->Grouping().SetSummaryColor(clBlue);
+    ForEachGroupingLook([&](bool, bool merged) {
         Grid->Group(3);
         if (merged) {
             EXPECT_TRUE(Grid->IsBaseCell(1, 1));
@@ -91,7 +53,7 @@ TEST_F(QuillGridGroupTest, GroupThenUnGroupRestoresTheSortedGridExactly)
         EXPECT_EQ(Grid->RowCount(), rows);
         EXPECT_EQ(Grid->NumHiddenRows(), hidden);
         EXPECT_EQ(Grid->Colors(1, 1), clNone) << "no group colour stays behind";
-    }
+    });
 }
 
 TEST_F(QuillGridGroupTest, SummaryRowFollowsEveryGroup)
@@ -101,9 +63,7 @@ TEST_F(QuillGridGroupTest, SummaryRowFollowsEveryGroup)
     Grid->Group(3);
     // a: header, 2 rows, summary; b: header, row, summary; c: header, row, summary.
     EXPECT_EQ(Grid->RowCount(), 1 + 4 + 3 * 2);
-    std::string kinds;
-    for (int r = 1; r < Grid->RowCount(); ++r) kinds += Grid->IsNode(r) ? 'H' : (Grid->IsSummary(r) ? 'S' : 'd');
-    EXPECT_EQ(kinds, "HddSHdSHdS");
+    EXPECT_EQ(Kinds(), "HddSHdSHdS");
     Grid->GroupCount(2);
     Grid->GroupSum(2);
     EXPECT_EQ(Grid->Cells(2, 4), "60.00") << "rows 2 and 4 hold 20 and 40";

@@ -1,51 +1,26 @@
 // Sub-groups inside the groups of a grouped string grid, and their removal.
-#include "grid/tests/QuillGridFixture.h"
+#include "grid/tests/QuillGridGroupFixture.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grid/model/BehaviourSettings.h"
 
 namespace {
 
-class QuillGridSubGroupTest : public QuillGridTest {
+class QuillGridSubGroupTest : public QuillGridGroupTest {
 protected:
-    // A header row, then rows of (number, name, kind, amount, group); grouped
-    // by the last column, which leaves: kind in column 2, amount in 3.
+    // Rows of (group, kind) grouped by group: kind stays in column 2, amount in 3.
     void GroupRows(const std::vector<std::pair<std::string, std::string>>& GroupAndKind)
     {
-        Grid->SetColCount(5);
-        Grid->SetRowCount(static_cast<int>(GroupAndKind.size()) + 1);
-        Grid->SetFixedRows(1);
-        for (int c = 0; c < 5; ++c) Grid->SetCells(c, 0, "h" + std::to_string(c));
-        for (std::size_t i = 0; i < GroupAndKind.size(); ++i) {
-            const int r = static_cast<int>(i) + 1;
-            Grid->SetCells(0, r, std::to_string(r));
-            Grid->SetCells(1, r, "n" + std::to_string(r));
-            Grid->SetCells(2, r, GroupAndKind[i].second);
-            Grid->SetCells(3, r, std::to_string(10 * r));
-            Grid->SetCells(4, r, GroupAndKind[i].first);
+        std::vector<std::string> groups, kinds;
+        for (const auto& [group, kind] : GroupAndKind) {
+            groups.push_back(group);
+            kinds.push_back(kind);
         }
+        FillRows(groups, kinds);
         Grid->Group(4);
-    }
-    // Every stored text and the outline: H a node (its span), S a summary row.
-    std::string Everything()
-    {
-        std::string s;
-        for (int r = 0; r < Grid->TotalRowCount(); ++r) {
-            for (int c = 0; c < Grid->AllColCount(); ++c) s += Grid->AllGridCells(c, r) + ",";
-            if (Grid->IsNode(r)) s += "H" + std::to_string(Grid->GetNodeSpan(r));
-            if (Grid->IsSummary(r)) s += "S";
-            s += ";";
-        }
-        return s;
-    }
-    std::string Kinds()
-    {
-        std::string kinds;
-        for (int r = 1; r < Grid->RowCount(); ++r)
-            kinds += Grid->IsNode(r) ? (Grid->GetNodeLevel(r) > 1 ? 'h' : 'H') : (Grid->IsSummary(r) ? 'S' : 'd');
-        return kinds;
     }
 };
 
@@ -64,13 +39,7 @@ TEST_F(QuillGridSubGroupTest, RunsOfAColumnBecomeHeadersInsideEachGroup)
 
 TEST_F(QuillGridSubGroupTest, SubUnGroupAndUnGroupGiveTheGridBack)
 {
-    for (int variant = 0; variant < 3; ++variant) {
-        const bool summary = variant > 0;
-        const bool merged = variant == 2;
-        SCOPED_TRACE(testing::Message() << "summaries " << summary << ", merged " << merged);
-        Grid->Grouping().SetSummary(summary);
-        Grid->Grouping().SetMergeHeader(merged);
-        Grid->Grouping().SetHeaderColor(clRed);
+    ForEachGroupingLook([&](bool summary, bool merged) {
         GroupRows({{"A", "x"}, {"B", "x"}, {"A", "y"}, {"B", "x"}, {"A", "x"}, {"C", "z"}});
         if (summary) Grid->GroupSum(2);
         const std::string grouped = Everything();
@@ -87,7 +56,7 @@ TEST_F(QuillGridSubGroupTest, SubUnGroupAndUnGroupGiveTheGridBack)
         EXPECT_EQ(ShownColumn(2), "h2 x y x x x z");
         EXPECT_EQ(ShownColumn(4), "h4 A A A B B C");
         EXPECT_EQ(Grid->NumNodes(), 0);
-    }
+    });
 }
 
 TEST_F(QuillGridSubGroupTest, AwkwardValuesAndColumns)
