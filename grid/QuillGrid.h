@@ -1796,6 +1796,17 @@ public:
     bool FixedAsButtons() const noexcept { return FPointer.FixedAsButtons; }
     void SetFixedAsButtons(bool Value) noexcept { FPointer.FixedAsButtons = Value; }
     TGridCoord PushedFixedCell() const noexcept { return FPointer.PushedFixedCell; }
+    // The wheel: off with EnableWheel, Ctrl+wheel zoom with IntelliZoom, and
+    // panning while the wheel button is pressed in the directions IntelliPan allows.
+    bool EnableWheel() const noexcept { return FPointer.EnableWheel; }
+    void SetEnableWheel(bool Value) noexcept { FPointer.EnableWheel = Value; }
+    bool IntelliZoom() const noexcept { return FPointer.IntelliZoom; }
+    void SetIntelliZoom(bool Value) noexcept { FPointer.IntelliZoom = Value; }
+    TIntelliPan IntelliPan() const noexcept { return FPointer.IntelliPan; }
+    void SetIntelliPan(TIntelliPan Value) noexcept { FPointer.IntelliPan = Value; }
+    bool Panning() const noexcept;
+    // The zoom steps taken; cells paint their fonts this many points larger.
+    int ZoomFactor() const noexcept;
     TAnchorHintEvent OnAnchorHint;
     TGridHintEvent OnGridHint;
     TGetCellCursorEvent OnGetCellCursor;
@@ -1818,6 +1829,12 @@ private:
     void PressFixedButton(int X, int Y);
     void ReleaseFixedButton(int X, int Y);
     void DrawPushedFixedCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect);
+    bool PanMessage(TMessage& Message);
+    void StartPanning(TPoint At);
+    void EndPanning();
+    void PanStep();
+    void InvalidatePanIndicator();
+    void DrawPanIndicator(TCanvas& ACanvas);
     grid::TPointerState FPointer;
 
 private:

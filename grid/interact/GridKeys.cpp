@@ -219,6 +219,7 @@ void TQuillStringGrid::AppendRowOnArrowDown()
 
 void TQuillStringGrid::Dispatch(TMessage& Message)
 {
+    if (PanMessage(Message)) return;
     if (Message.Msg == grid::GridEditDoneMessage()) {
         if (OnEditCellDone) OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
         if (MouseActions().EditOnDblClickOnly()) {

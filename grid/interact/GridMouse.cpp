@@ -10,7 +10,6 @@
 #include "grid/interact/CellLinks.h"
 #include "grid/interact/EditState.h"
 #include "grid/model/SortSettings.h"
-#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -19,9 +18,6 @@ namespace {
 // A column sized by the mouse keeps this much, so its border can be
 // grabbed again.
 constexpr int MinSizedColWidth = 4;
-// Rows a wheel notch moves when MouseActions.WheelIncrement is not set.
-constexpr int WheelLines = 3;
-constexpr int MaxZoom = 10;
 
 // "CELL://R<row>C<col>": a row and display column inside the grid.
 bool ReadCellAddress(std::string_view Target, int& ACol, int& ARow)
@@ -156,57 +152,4 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     if (FixedRows() > 0 && cell.Y == SortSettings().Row() && cell.Y < FixedRows() && SortSettings().Show() &&
         RowCount() > 2 && (cell.X >= FixedCols() || SortSettings().FixedCols()))
         SortByHeaderClick(RealColIndex(cell.X), Shift);
-}
-
-void TQuillStringGrid::Zoom(int X)
-{
-    grid::TEditState& s = Edit();
-    if (std::abs(s.ZoomFactor + X) > MaxZoom) return;
-    s.ZoomFactor += X;
-    // The thumbs follow once, when every size has changed.
-    FScrollLock = true;
-    const rtl::ScopeExit unlock([this] {
-        FScrollLock = false;
-        UpdateProportionalScroll();
-    });
-    for (int c = 0; c < ColCount(); ++c)
-        if (ColWidths(c) > 0 && ColWidths(c) + X > 0) SetColWidths(c, ColWidths(c) + X);
-    // Uniform rows change as one; rows of their own sizes one by one.
-    bool uniform = true;
-    for (int r = 0; r < RowCount() && uniform; ++r) uniform = RowHeights(r) == DefaultRowHeight();
-    if (uniform) {
-        if (DefaultRowHeight() + X > 0) SetDefaultRowHeight(DefaultRowHeight() + X);
-        return;
-    }
-    for (int r = 0; r < RowCount(); ++r)
-        if (RowHeights(r) > 0 && RowHeights(r) + X > 0) SetRowHeights(r, RowHeights(r) + X);
-}
-
-// Towards the user (Down) a notch moves on; Ctrl zooms instead.
-bool TQuillStringGrid::HandleWheelDown(TShiftState Shift, TPoint MousePos) { return WheelStep(Shift, MousePos, 1); }
-bool TQuillStringGrid::HandleWheelUp(TShiftState Shift, TPoint MousePos) { return WheelStep(Shift, MousePos, -1); }
-
-bool TQuillStringGrid::WheelStep(TShiftState Shift, TPoint MousePos, int Direction)
-{
-    (void)MousePos;
-    // Ctrl as the keyboard has it now, whatever the message carried.
-    if (Shift.Contains(ssCtrl) || GetKeyState(VK_CONTROL) < 0) {
-        Zoom(Direction * WheelLines);
-        return true;
-    }
-    const int step = MouseActions().WheelIncrement() > 0 ? MouseActions().WheelIncrement() : WheelLines;
-    const int firstRow = FixedRows();
-    const int lastRow = std::max(firstRow, RowCount() - FFixedFooters - 1);
-    if (MouseActions().WheelAction() == waScroll) {
-        const int top = std::clamp(TopRow() + Direction * step, firstRow, std::max(firstRow, MaxTopLeft().Y));
-        if (top != TopRow()) SetTopRow(top);
-        return true;
-    }
-    const int target = std::clamp(Row() + Direction * step, firstRow, lastRow);
-    if (target != Row()) {
-        const bool editing = Edit().EditMode;
-        FocusCell(Col(), target, true);
-        if (editing && !Edit().EditMode && CanFocus()) SetFocus();
-    }
-    return true;
 }

@@ -75,6 +75,7 @@ struct TPointerState {
     bool Panning = false;
     TPoint PanOrigin{};
     TCursor PanPrevCursor = crDefault;
+    bool PanHintsWereOn = true;
 
     // The fill handle.
     bool SelectionResizer = false;

@@ -11,6 +11,7 @@ target_sources(vistra_grid PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GridMouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridHover.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridHeaderClick.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridWheelPan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HTMLHintWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSelectCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillInplaceEdit.cpp
@@ -25,4 +26,5 @@ vistra_tests(grid_interact_tests HEADLESS
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridFilterDropDownTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHoverTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHeaderClickTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridWheelPanTest.cpp
   DEPENDS vistra_grid vistra_backend)

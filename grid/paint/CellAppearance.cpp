@@ -142,6 +142,8 @@ void TQuillStringGrid::GetFontProperties(int, int RCol, int ARow, TGridDrawState
     // Fixed and normal cells share the grid's font.
     AFont.Assign(&Font());
     if (const TCellProperties* props = FindProps(RCol, ARow)) ApplyCellFont(*props, AFont);
+    // Zoomed cells paint (and measure) their fonts by the zoom steps larger or smaller.
+    if (const int zoom = ZoomFactor(); zoom != 0) AFont.SetSize(std::max(1, AFont.Size() + zoom));
 }
 
 TSize TQuillStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB)

@@ -1,0 +1,134 @@
+// The wheel: zoom steps, scrolling without moving the current cell, and
+// panning with the wheel button on the timer.
+#include "grid/interact/tests/GridEditingFixture.h"
+
+#include "grid/base/MouseActions.h"
+#include "platform/ui/Application.h"
+
+using namespace backend::input;
+
+namespace {
+
+TPoint Centre(TQuillStringGrid* g, int c, int r)
+{
+    const TRect rect = g->CellRect(c, r);
+    return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
+}
+
+constexpr unsigned MiddleButton = 2;
+
+} // namespace
+
+TEST_F(GridEditingTest, ZoomStepsStayWithinTenAndNeverCloseAColumn)
+{
+    struct Case {
+        const char* name;
+        int before;    // zoom steps already taken
+        int step;
+        int width;     // of column 1
+        int expectedWidth;
+        int expectedFactor;
+    };
+    const Case cases[] = {
+        {"within the range", 7, 3, 40, 43, 10},
+        {"past the range", 9, 3, 40, 40, 9},
+        {"past the range below", -9, -2, 40, 40, -9},
+        {"a size that would reach 0", 0, -2, 2, 2, -2},
+    };
+    for (const Case& c : cases) {
+        Grid->Zoom(-Grid->ZoomFactor());
+        Grid->Zoom(c.before);
+        Grid->SetColWidths(1, c.width);
+        Grid->Zoom(c.step);
+        EXPECT_EQ(Grid->ColWidths(1), c.expectedWidth) << c.name;
+        EXPECT_EQ(Grid->ZoomFactor(), c.expectedFactor) << c.name;
+    }
+}
+
+TEST_F(GridEditingTest, CtrlWheelZoomsTheFontsAndSizesTheCellsToThem)
+{
+    Grid->SetCells(1, 1, "a longer text than fits");
+    const TSize plain = Grid->GetCellTextSize(1, 1, false, false);
+    KeyDown(*Form, VK_CONTROL);
+    Wheel(*Grid, -120, Centre(Grid, 1, 1));
+    KeyUp(*Form, VK_CONTROL);
+    EXPECT_EQ(Grid->ZoomFactor(), 3) << "towards the user zooms in";
+    const TSize zoomed = Grid->GetCellTextSize(1, 1, false, false);
+    EXPECT_GT(zoomed.cx, plain.cx);
+    EXPECT_GT(zoomed.cy, plain.cy);
+    EXPECT_GE(Grid->ColWidths(1), zoomed.cx + 4) << "the cells fit the zoomed text";
+
+    Grid->SetIntelliZoom(false);
+    KeyDown(*Form, VK_CONTROL);
+    Wheel(*Grid, 120, Centre(Grid, 1, 1));
+    KeyUp(*Form, VK_CONTROL);
+    EXPECT_EQ(Grid->ZoomFactor(), 3) << "no zoom without IntelliZoom";
+}
+
+TEST_F(GridEditingTest, WheelScrollsWithoutMovingTheCellOrNotAtAll)
+{
+    Grid->SetRowCount(40);
+    Grid->MouseActions().SetWheelAction(waScroll);
+    Wheel(*Grid, -120, Centre(Grid, 2, 2));
+    EXPECT_EQ(Grid->TopRow(), 4);
+    EXPECT_EQ(Grid->Row(), 1) << "scrolling leaves the current cell";
+
+    Grid->MouseActions().SetWheelAction(waMoveSelection);
+    Grid->SetEnableWheel(false);
+    Wheel(*Grid, -120, Centre(Grid, 2, 2));
+    EXPECT_EQ(Grid->Row(), 1);
+    EXPECT_EQ(Grid->TopRow(), 4);
+}
+
+TEST_F(GridEditingTest, TheWheelButtonPansUntilTheNextPress)
+{
+    Grid->SetRowCount(60);
+    Grid->SetColCount(12);
+    Grid->SetShowHint(true);
+    const TPoint origin = Centre(Grid, 2, 3);
+    MouseDown(*Grid, origin, MiddleButton);
+    MouseUp(*Grid, origin, MiddleButton);
+    ASSERT_TRUE(Grid->Panning());
+    EXPECT_EQ(Grid->Cursor(), grid::crPanOrigin);
+    EXPECT_FALSE(Application->ShowHint()) << "no hints while panning";
+
+    // Within the dead zone nothing moves.
+    MouseMove(*Grid, {origin.X + 5, origin.Y + 5});
+    AdvanceTime(30);
+    EXPECT_EQ(Grid->Row(), 1);
+    // Below the press the current cell goes down a row each tick; the
+    // vertical pan never moves it sideways.
+    MouseMove(*Grid, {origin.X + 40, origin.Y + 20});
+    AdvanceTime(10);
+    AdvanceTime(10);
+    EXPECT_EQ(Grid->Row(), 3);
+    EXPECT_EQ(Grid->Col(), 1);
+    EXPECT_EQ(Grid->Cursor(), grid::crPanOrigin + 1) << "the downward cursor";
+
+    Grid->SetIntelliPan(ipBoth);
+    MouseMove(*Grid, {origin.X - 40, origin.Y - 20});
+    Grid->FocusCell(5, 10, true);
+    AdvanceTime(10);
+    EXPECT_EQ((TGridCoord{Grid->Col(), Grid->Row()}), (TGridCoord{4, 9}));
+    EXPECT_EQ(Grid->Cursor(), grid::crPanOrigin + 6) << "the up-left cursor";
+
+    Grid->MouseActions().SetWheelAction(waScroll);
+    MouseMove(*Grid, {origin.X, origin.Y + 20});
+    const int top = Grid->TopRow();
+    AdvanceTime(10);
+    EXPECT_EQ(Grid->TopRow(), top + 1);
+    EXPECT_EQ(Grid->Row(), 9) << "scrolling pans the view only";
+
+    MouseDown(*Grid, origin);
+    MouseUp(*Grid, origin);
+    EXPECT_FALSE(Grid->Panning()) << "any press ends it";
+    EXPECT_TRUE(Application->ShowHint());
+    EXPECT_EQ(Grid->Cursor(), crDefault);
+    const int endTop = Grid->TopRow();
+    AdvanceTime(100);
+    EXPECT_EQ(Grid->TopRow(), endTop) << "and its timer";
+
+    Grid->SetIntelliPan(ipNone);
+    MouseDown(*Grid, origin, MiddleButton);
+    EXPECT_FALSE(Grid->Panning());
+}
