@@ -63,6 +63,7 @@ class TStream;
 class TCustomIniFile;
 class TCustomForm;
 class TQuillHintInfo;
+class TQuillStringGridCheck;
 class THTMLPictureCache;
 namespace grid::files {
 class THtmlImageWriter;
@@ -795,6 +796,40 @@ public:
     void MarkInGrid(bool DoFixed, bool DoCase, std::string_view HiText);
     void UnHilightInGrid(bool DoFixed);
     void UnMarkInGrid(bool DoFixed);
+
+    // Row variants, cell checking, test fills and swapping two cells
+    // (QuillGridUtility.cpp).
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, std::string_view HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, std::string_view HiText);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnMarkInRow(bool DoFixed, int Row);
+    // The checker that corrects and marks cell texts; cleared when it is freed.
+    TQuillStringGridCheck* CellChecker() const noexcept { return FCellChecker; }
+    void SetCellChecker(TQuillStringGridCheck* Value);
+    // True when the checker left the cell's text as it was (or there is none).
+    bool CheckCell(int Col, int Row);
+    // Checks every cell of the range, also after a failure; True when all passed.
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+    void TextFill(bool DoFixed, const std::string& Txt);
+    // Each cell gets Fmt formatted with its column and row.
+    void FormatFill(bool DoFixed, const std::string& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+    // Exchanges the stored texts and cell objects of two cells (real columns).
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    // Writes Text(c, r) into every cell of the fill range, then reports the change.
+    void FillCells(bool DoFixed, const std::function<std::string(int, int)>& Text);
+    TQuillStringGridCheck* FCellChecker = nullptr;
+
+public:
 
     // Headers written into the fixed row and column.
     const TStringList& ColumnHeaders() const noexcept { return *FColumnHeaders; }

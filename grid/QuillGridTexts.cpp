@@ -142,3 +142,28 @@ void TQuillStringGrid::ClearRowHeaders()
 {
     for (int r = 0; r < RowCount(); ++r) SetCells(0, r, "");
 }
+
+void TQuillStringGrid::HilightInRow(bool DoFixed, bool DoCase, int Row, std::string_view HiText)
+{
+    TagRange(DoFixed ? 0 : FixedCols(), Row, DoFixed ? ColCount() - 1 : ColCount() - FFixedRightCols - 1, Row,
+             HilightTag, HiText, DoCase, false);
+}
+
+void TQuillStringGrid::MarkInRow(bool DoFixed, bool DoCase, int Row, std::string_view HiText)
+{
+    TagRange(DoFixed ? 0 : FixedCols(), Row, DoFixed ? ColCount() - 1 : ColCount() - FFixedRightCols - 1, Row,
+             MarkTag, HiText, DoCase, false);
+}
+
+// Untagging reaches the hidden columns too, so nothing tagged stays behind.
+void TQuillStringGrid::UnHilightInRow(bool DoFixed, int Row)
+{
+    TagRange(DoFixed ? 0 : FixedCols(), Row, DoFixed ? TotalColCount() - 1 : TotalColCount() - FFixedRightCols - 1,
+             Row, HilightTag, {}, false, true);
+}
+
+void TQuillStringGrid::UnMarkInRow(bool DoFixed, int Row)
+{
+    TagRange(DoFixed ? 0 : FixedCols(), Row, DoFixed ? TotalColCount() - 1 : TotalColCount() - FFixedRightCols - 1,
+             Row, MarkTag, {}, false, true);
+}
