@@ -1287,6 +1287,7 @@ protected:
     void HandleSizeChanged(int OldColCount, int OldRowCount) override;
     // The thumbs and bar rules follow a change of the control's size.
     void BoundsChanged() override;
+    void CreateHandle() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
     std::string ProvideEditText(int ACol, int ARow) override;
@@ -1530,8 +1531,20 @@ private:
     // Puts the proportional thumbs back after the platform set plain ones for a moved view.
     void UpdateProportionalScroll();
     void ApplyScrollBarLook();
-    // The thin bars of ssMetro, over the cells at the right and bottom edges.
+    void ApplyScrollType();
+    // The thin bars of ssMetro, over the cells at the right and bottom edges:
+    // a press before or after the thumb pages, on it drags.
+    grid::TThinThumb ThinBarThumb(bool Vertical);
     void PaintThinScrollBars(TCanvas& ACanvas);
+    enum class TThinBarMouse { Press, Move, Release };
+    // True when the thin bars took the mouse.
+    bool ThinBarMouse(TThinBarMouse Action, int X, int Y);
+    struct TThinDrag {
+        int Bar = 0; // 0: none, else SB_HORZ + 1 or SB_VERT + 1
+        int Start = 0;
+        int First = 0;
+    };
+    TThinDrag FThinDrag;
     void HandleScrollMessage(TMessage& Message);
     void ShowScrollHint(const std::string& Prefix, int Index);
     void DragScrollOver(TShiftState Shift, int X, int Y);

@@ -70,12 +70,23 @@ void TQuillStringGrid::SetScrollType(TScrollType Value)
     if (FScrollType == Value) return;
     FScrollType = Value;
     FIsFlat = Value == ssFlat || Value == ssEncarta;
-    ApplyScrollBarLook();
-    if (Value == ssMetro && HandleAllocated()) {
-        SetScrollBars(ssNone);
-        UpdateScrollBarsAlways(false);
-    }
+    ApplyScrollType();
     Invalidate();
+}
+
+// Also when the window is made: a style set before has waited for it.
+void TQuillStringGrid::ApplyScrollType()
+{
+    if (!HandleAllocated()) return;
+    ApplyScrollBarLook();
+    if (FScrollType == ssMetro) SetScrollBars(ssNone);
+    UpdateScrollBarsAlways(false);
+}
+
+void TQuillStringGrid::CreateHandle()
+{
+    TBaseGrid::CreateHandle();
+    ApplyScrollType();
 }
 
 void TQuillStringGrid::SetScrollColor(TColor Value)
@@ -178,24 +189,73 @@ grid::TThinThumb grid::ThinThumb(int Extent, int FixedExtent, int FooterExtent, 
     return thumb;
 }
 
+grid::TThinThumb TQuillStringGrid::ThinBarThumb(bool Vertical)
+{
+    const TRect client = ClientRect();
+    if (Vertical) {
+        int fixedH = 0, footerH = 0;
+        for (int r = 0; r < FixedRows(); ++r) fixedH += RowHeights(r);
+        for (int r = std::max(RowCount() - FFixedFooters, 0); r < RowCount(); ++r) footerH += RowHeights(r);
+        return grid::ThinThumb(client.Height(), fixedH, footerH, FixedRows(), RowCount(), TopRow(), VisibleRowCount());
+    }
+    int fixedW = 0;
+    for (int c = 0; c < FixedCols(); ++c) fixedW += ColWidths(c);
+    return grid::ThinThumb(client.Width(), fixedW, 0, FixedCols(), ColCount(), LeftCol(), VisibleColCount());
+}
+
 void TQuillStringGrid::PaintThinScrollBars(TCanvas& ACanvas)
 {
     if (FScrollType != ssMetro) return;
     const TRect client = ClientRect();
-    int fixedH = 0, footerH = 0, fixedW = 0;
-    for (int r = 0; r < FixedRows(); ++r) fixedH += RowHeights(r);
-    for (int r = std::max(RowCount() - FFixedFooters, 0); r < RowCount(); ++r) footerH += RowHeights(r);
-    for (int c = 0; c < FixedCols(); ++c) fixedW += ColWidths(c);
     ACanvas.Brush()->SetColor(grid::ThinThumbColor);
     ACanvas.Pen()->SetColor(grid::ThinThumbColor);
-    const grid::TThinThumb rows = grid::ThinThumb(client.Height(), fixedH, footerH, FixedRows(), RowCount(), TopRow(),
-                                                  VisibleRowCount());
+    const grid::TThinThumb rows = ThinBarThumb(true);
     const int x = client.Right - grid::ThinBarExtent;
     if (rows.Shown) ACanvas.Rectangle(x, rows.Start, x + grid::ThinThumbWidth, rows.Start + rows.Length);
-    const grid::TThinThumb cols = grid::ThinThumb(client.Width(), fixedW, 0, FixedCols(), ColCount(), LeftCol(),
-                                                  VisibleColCount());
+    const grid::TThinThumb cols = ThinBarThumb(false);
     const int y = client.Bottom - grid::ThinBarExtent;
     if (cols.Shown) ACanvas.Rectangle(cols.Start, y, cols.Start + cols.Length, y + grid::ThinThumbWidth);
+}
+
+bool TQuillStringGrid::ThinBarMouse(TThinBarMouse Action, int X, int Y)
+{
+    if (Action == TThinBarMouse::Release) {
+        const bool dragging = FThinDrag.Bar != 0;
+        FThinDrag.Bar = 0;
+        return dragging;
+    }
+    if (Action == TThinBarMouse::Move) {
+        if (FThinDrag.Bar == 0) return false;
+        const bool vertical = FThinDrag.Bar == SB_VERT + 1;
+        // The pointer's travel over the bar, as a share of all rows (columns).
+        const int along = (vertical ? Y : X) - FThinDrag.Start;
+        const int extent = vertical ? ClientHeight() - RowHeights(0) : ClientWidth() - ColWidths(0);
+        const int count = vertical ? RowCount() : ColCount();
+        const int delta = extent > 0 ? static_cast<int>(std::lround(static_cast<double>(along) / extent * count)) : 0;
+        if (vertical)
+            SetTopRow(std::max(FixedRows(), std::min(FThinDrag.First + delta, RowCount() - VisibleRowCount())));
+        else
+            SetLeftCol(std::max(FixedCols(), std::min(FThinDrag.First + delta, ColCount() - VisibleColCount())));
+        return true;
+    }
+    if (FScrollType != ssMetro) return false;
+    const TRect client = ClientRect();
+    const bool vertical = X >= client.Right - grid::ThinBarExtent;
+    if (!vertical && Y < client.Bottom - grid::ThinBarExtent) return false;
+    const grid::TThinThumb thumb = ThinBarThumb(vertical);
+    if (!thumb.Shown) return false;
+    const int along = vertical ? Y : X;
+    const int first = vertical ? TopRow() : LeftCol();
+    const int page = vertical ? VisibleRowCount() : VisibleColCount();
+    const int fixed = vertical ? FixedRows() : FixedCols();
+    const int count = vertical ? RowCount() : ColCount();
+    int target = first;
+    if (along < thumb.Start) target = std::max(fixed, first - page);
+    else if (along >= thumb.Start + thumb.Length) target = std::min(first + page, count - page);
+    else FThinDrag = {vertical ? SB_VERT + 1 : SB_HORZ + 1, along, first};
+    if (vertical) SetTopRow(target);
+    else SetLeftCol(target);
+    return true;
 }
 
 void TQuillStringGrid::HandleScrollMessage(TMessage& Message)

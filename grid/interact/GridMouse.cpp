@@ -68,6 +68,7 @@ bool TQuillStringGrid::IsOverSizingBorder(int X, int Y)
 
 void TQuillStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
+    if (ThinBarMouse(TThinBarMouse::Move, X, Y)) return;
     TBaseGrid::MouseMove(Shift, X, Y);
     TrackHotFixedCell(X, Y, Shift.Contains(ssLeft) && MouseCoord(X, Y) == Edit().PressCell);
     DragScrollOver(Shift, X, Y);
@@ -78,6 +79,7 @@ void TQuillStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 
 void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    if (Button == mbLeft && ThinBarMouse(TThinBarMouse::Press, X, Y)) return;
     grid::TEditState& s = Edit();
     s.PressCell = MouseCoord(X, Y);
     s.SizedWidths.clear();
@@ -130,6 +132,7 @@ void TQuillStringGrid::OpenCellLink(int ACol, int ARow, const std::string& Targe
 
 void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    if (ThinBarMouse(TThinBarMouse::Release, X, Y)) return;
     grid::TEditState& s = Edit();
     StopDragScroll();
     EndSizingHint();

@@ -243,4 +243,29 @@ TEST_F(QuillGridScrollTest, MetroStyleDrawsThinBarsInPlaceOfTheWindowsBars)
     EXPECT_EQ(at(Grid->ColWidths(0) + 5, bottom + 1), static_cast<TColor>(grid::ThinThumbColor)) << "the column thumb";
 }
 
+TEST_F(QuillGridScrollTest, ThinBarsPageAndDragTheView)
+{
+    using namespace backend::input;
+    Grid->SetRowCount(200);
+    Grid->SetScrollType(ssMetro);
+    const int x = Grid->ClientWidth() - grid::ThinBarExtent + 1;
+    const int page = Grid->VisibleRowCount();
+    MouseDown(*Grid, {x, Grid->ClientHeight() - 30});
+    MouseUp(*Grid, {x, Grid->ClientHeight() - 30});
+    EXPECT_EQ(Grid->TopRow(), 1 + page) << "below the thumb pages down";
+    EXPECT_EQ(Grid->Row(), 1) << "the current cell stays";
+    MouseDown(*Grid, {x, Grid->RowHeights(0) + 1});
+    MouseUp(*Grid, {x, Grid->RowHeights(0) + 1});
+    EXPECT_EQ(Grid->TopRow(), 1) << "above it pages up";
+    // Dragging the thumb a quarter of the bar down moves a quarter of the rows.
+    const int start = Grid->RowHeights(0) + 5;
+    const int quarter = (Grid->ClientHeight() - Grid->RowHeights(0)) / 4;
+    MouseDown(*Grid, {x, start});
+    MouseMove(*Grid, {x, start + quarter}, {ssLeft});
+    EXPECT_NEAR(Grid->TopRow(), 1 + 50, 1);
+    MouseUp(*Grid, {x, start + quarter});
+    MouseMove(*Grid, {x, start + 2 * quarter});
+    EXPECT_NEAR(Grid->TopRow(), 1 + 50, 1) << "released, the thumb stays";
+}
+
 } // namespace

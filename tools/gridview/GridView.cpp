@@ -15,7 +15,8 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: gridview [FILE] [--demo] [--look NAME] [--style NAME] [--screenshot OUT.png] [--filter]\n");
+    std::fprintf(stderr, "usage: gridview [FILE] [--demo] [--look NAME] [--style NAME] [--screenshot OUT.png] [--filter]\n"
+                         "                [--scroll normal|flat|metro]\n");
     return 2;
 }
 
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
     std::string file, screenshot, lookName, styleName;
     bool demo = false;
     bool filter = false;
+    std::string scrollName;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--look" && i + 1 < argc) lookName = argv[++i];
@@ -45,6 +47,7 @@ int main(int argc, char** argv)
         else if (arg == "--screenshot" && i + 1 < argc) screenshot = argv[++i];
         else if (arg == "--demo") demo = true;
         else if (arg == "--filter") filter = true;
+        else if (arg == "--scroll" && i + 1 < argc) scrollName = argv[++i];
         else if (file.empty() && !arg.starts_with("--")) file = arg;
         else return Usage();
     }
@@ -106,6 +109,16 @@ int main(int argc, char** argv)
     grid->SetFilterDropDownAuto(filter);
     grid->SetLook(*look);
     if (style) grid->SetComponentStyle(*style);
+    // The scroll bars' styles: flat bars in a colour of their own, or thin bars over the cells.
+    if (scrollName == "flat") {
+        grid->SetScrollType(ssFlat);
+        grid->SetScrollWidth(12);
+        grid->SetScrollColor(clSkyBlue);
+    } else if (scrollName == "metro") {
+        grid->SetScrollType(ssMetro);
+    } else if (!scrollName.empty() && scrollName != "normal") {
+        return Usage();
+    }
     form->Show();
     grid->SetFocus();
     if (screenshot.empty()) {
