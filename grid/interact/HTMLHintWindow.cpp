@@ -7,7 +7,7 @@
 #include "render/HTMLRenderer.h"
 
 namespace {
-// Room around the text for the frame.
+// Room around the text for the frame, as the plain hint window leaves it.
 constexpr int FrameWidth = 3;
 constexpr int FrameHeight = 2;
 } // namespace
@@ -35,15 +35,12 @@ TRect THTMLHintWindow::CalcHintRect(int MaxWidth, const std::string& AHint)
 void THTMLHintWindow::Paint()
 {
     UseHintFont();
-    TCanvas* c = Canvas();
-    TRect r = ClientRect();
-    c->Brush()->SetColor(Color());
-    c->Pen()->SetColor(clBlack);
-    c->Rectangle(r);
-    c->Font()->Assign(&Font());
-    c->Brush()->SetStyle(bsClear);
-    InflateRect(r, -FrameWidth + 1, -FrameHeight);
+    THintWindow::Paint();
+}
+
+void THTMLHintWindow::DrawHintText(TCanvas& ACanvas, const TRect& R)
+{
     THTMLRenderParams params;
     THTMLRenderResult result;
-    RenderHTMLText(c, Caption(), r, params, result);
+    RenderHTMLText(&ACanvas, Caption(), R, params, result);
 }

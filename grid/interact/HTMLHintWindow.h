@@ -15,6 +15,7 @@ class THTMLHintWindow : public THintWindow {
 
 protected:
     void Paint() override;
+    void DrawHintText(TCanvas& ACanvas, const TRect& R) override;
 
 private:
     void UseHintFont();

@@ -47,6 +47,12 @@ void THintWindow::Paint()
     c->Font()->Assign(&Font());
     c->Brush()->SetStyle(bsClear);
     InflateRect(r, -2, -2);
+    DrawHintText(*c, r);
+}
+
+void THintWindow::DrawHintText(TCanvas& ACanvas, const TRect& R)
+{
+    TRect r = R;
     std::string text = Caption();
-    c->TextRect(r, text, TTextFormat{tfLeft, tfWordBreak, tfNoPrefix});
+    ACanvas.TextRect(r, text, TTextFormat{tfLeft, tfWordBreak, tfNoPrefix});
 }

@@ -36,4 +36,6 @@ class THintWindow : public TCustomForm {
 
 protected:
     void Paint() override;
+    // Draws the text inside the frame, with the window's font and a clear brush.
+    virtual void DrawHintText(TCanvas& ACanvas, const TRect& R);
 };

@@ -89,6 +89,11 @@ int main(int argc, char** argv)
         options.Include(goColMoving);
         grid->SetOptions(options);
         grid->SortSettings().SetShow(true);
+        // Shift+click on another header sorts by it too.
+        grid->SortSettings().SetIndexShow(true);
+        // A text cut off by its cell shows whole when the pointer rests on it.
+        grid->SetShowHint(true);
+        grid->SetHintShowLargeText(true);
         form->SetKeyPreview(true);
         form->OnKeyDown = [grid, form, file](TObject*, unsigned short& Key, TShiftState Shift) {
             if (Key != 'S' || !Shift.Contains(ssCtrl)) return;

@@ -56,6 +56,12 @@ protected:
         for (int r = 0; r < Grid->RowCount(); ++r) s += (r ? " " : "") + Grid->Cells(ACol, r);
         return s;
     }
+    // The middle of a cell in view, in the grid's client coordinates.
+    TPoint Centre(int ACol, int ARow) const
+    {
+        const TRect rect = Grid->CellRect(ACol, ARow);
+        return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
+    }
     void SetOption(TGridOption option, bool on)
     {
         TGridOptions options = Grid->Options();

@@ -12,12 +12,6 @@ using namespace backend::input;
 
 namespace {
 
-TPoint Centre(TQuillStringGrid* g, int c, int r)
-{
-    const TRect rect = g->CellRect(c, r);
-    return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
-}
-
 class GridHeaderClickTest : public GridEditingTest {
 protected:
     void SetUp() override
@@ -79,17 +73,17 @@ TEST_F(GridHeaderClickTest, TheIndexKeyAddsColumnsAndAPlainClickStartsOver)
         {3, {ssCtrl}, "3+ ", "b e a d c"},
     };
     for (const Step& s : steps) {
-        MouseDown(*Grid, Centre(Grid, s.col, 0), 0, s.shift);
-        MouseUp(*Grid, Centre(Grid, s.col, 0), 0, s.shift);
+        MouseDown(*Grid, Centre(s.col, 0), 0, s.shift);
+        MouseUp(*Grid, Centre(s.col, 0), 0, s.shift);
         EXPECT_EQ(Indexes(), s.indexes) << "click on " << s.col;
         EXPECT_EQ(Order(), s.order) << "click on " << s.col;
     }
     EXPECT_EQ(Grid->SortSettings().Column(), 3);
 
     Grid->SortSettings().SetIndexSortKey(ikCtrl);
-    Click(*Grid, Centre(Grid, 2, 0));
-    MouseDown(*Grid, Centre(Grid, 4, 0), 0, {ssCtrl});
-    MouseUp(*Grid, Centre(Grid, 4, 0), 0, {ssCtrl});
+    Click(*Grid, Centre(2, 0));
+    MouseDown(*Grid, Centre(4, 0), 0, {ssCtrl});
+    MouseUp(*Grid, Centre(4, 0), 0, {ssCtrl});
     EXPECT_EQ(Indexes(), "2+ 4+ ") << "Ctrl is the key when asked";
     EXPECT_EQ(Grid->SortSettings().Column(), 2);
 }
@@ -99,11 +93,11 @@ TEST_F(GridHeaderClickTest, NoSortOnASmallGridOrARefusal)
     int sorts = 0;
     Grid->OnClickSort = [&](TObject*, int) { ++sorts; };
     Grid->OnCanSort = [](TObject*, int ACol, bool& doSort) { doSort = ACol != 3; };
-    Click(*Grid, Centre(Grid, 3, 0));
+    Click(*Grid, Centre(3, 0));
     EXPECT_EQ(Indexes(), "");
     EXPECT_EQ(Order(), "a b c d e");
     Grid->SetRowCount(2);
-    Click(*Grid, Centre(Grid, 2, 0));
+    Click(*Grid, Centre(2, 0));
     EXPECT_EQ(Indexes(), "") << "one data row is never sorted";
     EXPECT_EQ(sorts, 0);
 }
@@ -115,18 +109,18 @@ TEST_F(GridHeaderClickTest, FixedCellsPressLikeButtons)
         clicks.push_back(std::to_string(ACol) + "," + std::to_string(ARow));
     };
     Grid->SortSettings().SetShow(false);
-    MouseDown(*Grid, Centre(Grid, 2, 0));
+    MouseDown(*Grid, Centre(2, 0));
     EXPECT_EQ(Grid->PushedFixedCell(), (TGridCoord{-1, -1})) << "only with FixedAsButtons";
-    MouseUp(*Grid, Centre(Grid, 2, 0));
+    MouseUp(*Grid, Centre(2, 0));
     Grid->SetFixedAsButtons(true);
     const std::vector<std::uint32_t> raised = CellPixels(2, 0);
-    MouseDown(*Grid, Centre(Grid, 2, 0));
+    MouseDown(*Grid, Centre(2, 0));
     EXPECT_EQ(Grid->PushedFixedCell(), (TGridCoord{2, 0}));
     EXPECT_NE(CellPixels(2, 0), raised) << "drawn pressed in";
-    MouseUp(*Grid, Centre(Grid, 2, 0));
+    MouseUp(*Grid, Centre(2, 0));
     EXPECT_EQ(Grid->PushedFixedCell(), (TGridCoord{-1, -1}));
     EXPECT_EQ(CellPixels(2, 0), raised) << "and out again";
-    Click(*Grid, Centre(Grid, 0, 3));
-    Click(*Grid, Centre(Grid, 3, 3));
+    Click(*Grid, Centre(0, 3));
+    Click(*Grid, Centre(3, 3));
     EXPECT_EQ(clicks, (std::vector<std::string>{"2,0", "0,3"})) << "data cells are no buttons";
 }

@@ -14,12 +14,6 @@ using namespace backend::input;
 
 namespace {
 
-TPoint Centre(TQuillStringGrid* g, int c, int r)
-{
-    const TRect rect = g->CellRect(c, r);
-    return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
-}
-
 class GridHoverTest : public GridEditingTest {
 protected:
     // What the grid answers to a hint request at a client point.
@@ -44,11 +38,11 @@ TEST_F(GridHoverTest, RestingOverACutOffTextShowsItWholeUntilThePointerMovesOn)
     Grid->SetHintColor(clYellow);
     Grid->SetCells(1, 1, "a text far too long for the sixty-four pixels of its column");
     Grid->SetCells(2, 1, "fits");
-    MouseMove(*Grid, Centre(Grid, 2, 1));
+    MouseMove(*Grid, Centre(2, 1));
     AdvanceTime(Application->HintPause());
     EXPECT_FALSE(HintShown()) << "a text that fits needs no hint";
-    MouseMove(*Grid, Centre(Grid, 1, 1));
-    MouseMove(*Grid, Centre(Grid, 1, 1));
+    MouseMove(*Grid, Centre(1, 1));
+    MouseMove(*Grid, Centre(1, 1));
     AdvanceTime(Application->HintPause());
     ASSERT_TRUE(HintShown());
     EXPECT_EQ(Application->HintWindow()->Caption(), Grid->Cells(1, 1));
@@ -56,9 +50,9 @@ TEST_F(GridHoverTest, RestingOverACutOffTextShowsItWholeUntilThePointerMovesOn)
     const TRect cell = Grid->CellRect(1, 1);
     EXPECT_EQ(Application->HintWindow()->BoundsRect().TopLeft(), Grid->ClientToScreen(cell.TopLeft()))
         << "the hint lies over the cell's text";
-    MouseMove(*Grid, Centre(Grid, 2, 2));
+    MouseMove(*Grid, Centre(2, 2));
     EXPECT_FALSE(HintShown()) << "another cell takes the hint away";
-    MouseMove(*Grid, Centre(Grid, 1, 1));
+    MouseMove(*Grid, Centre(1, 1));
     AdvanceTime(Application->HintPause());
     EXPECT_TRUE(HintShown()) << "and resting again brings it back";
 }
@@ -71,19 +65,19 @@ TEST_F(GridHoverTest, HintTextsOfCellsCommentsAndLinks)
     Grid->SetCells(3, 3, "<a href=\"https://example.org\" title=\"the site\">go</a>");
     Grid->SetCells(3, 2, "<a href=\"https://example.org/x\">x</a>");
 
-    EXPECT_EQ(HintAt(Centre(Grid, 1, 1)).HintStr, "") << "no hint unless asked for";
+    EXPECT_EQ(HintAt(Centre(1, 1)).HintStr, "") << "no hint unless asked for";
     Grid->SetHintShowCells(true);
-    THintInfo plain = HintAt(Centre(Grid, 1, 1));
+    THintInfo plain = HintAt(Centre(1, 1));
     EXPECT_EQ(plain.HintStr, "bold words");
     EXPECT_EQ(plain.HintWindowClass, nullptr);
-    EXPECT_EQ(HintAt(Centre(Grid, 1, 0)).HintStr, "") << "fixed cells show no cell hint";
+    EXPECT_EQ(HintAt(Centre(1, 0)).HintStr, "") << "fixed cells show no cell hint";
     Grid->SetHTMLHint(true);
-    THintInfo html = HintAt(Centre(Grid, 1, 1));
+    THintInfo html = HintAt(Centre(1, 1));
     EXPECT_EQ(html.HintStr, "<b>bold</b> words");
     EXPECT_EQ(html.HintWindowClass, &THTMLHintWindow::Create) << "HTML is shown as HTML";
     Grid->SetHintShowCells(false);
 
-    const THintInfo comment = HintAt(Centre(Grid, 2, 2));
+    const THintInfo comment = HintAt(Centre(2, 2));
     EXPECT_EQ(comment.HintStr, "checked by Ana");
     const TRect cell = Grid->CellRect(2, 2);
     EXPECT_EQ(comment.HintPos, Grid->ClientToScreen({cell.Right, cell.Top})) << "beside the comment mark";
@@ -108,7 +102,7 @@ TEST_F(GridHoverTest, HintTextsOfCellsCommentsAndLinks)
     Grid->OnGridHint = [](TObject*, int ARow, int ACol, std::string& hint) {
         hint = "cell " + std::to_string(ACol) + "," + std::to_string(ARow);
     };
-    EXPECT_EQ(HintAt(Centre(Grid, 2, 4)).HintStr, "cell 2,4");
+    EXPECT_EQ(HintAt(Centre(2, 4)).HintStr, "cell 2,4");
 }
 
 TEST_F(GridHoverTest, SizingAColumnShowsItsWidthAsItGoes)
@@ -116,7 +110,7 @@ TEST_F(GridHoverTest, SizingAColumnShowsItsWidthAsItGoes)
     SetOption(goColSizing, true);
     SetOption(goRowSizing, true);
     const int border = Grid->CellRect(1, 0).Right;
-    const int y = Centre(Grid, 1, 0).Y;
+    const int y = Centre(1, 0).Y;
     MouseDown(*Grid, {border, y});
     MouseMove(*Grid, {border + 10, y}, {ssLeft});
     EXPECT_EQ(Grid->SizingHintWindow(), nullptr) << "only with HintShowSizing";
@@ -136,7 +130,7 @@ TEST_F(GridHoverTest, SizingAColumnShowsItsWidthAsItGoes)
 
     const int bottom = Grid->CellRect(0, 2).Bottom;
     const int top = Grid->CellRect(0, 2).Top;
-    const int x = Centre(Grid, 0, 2).X;
+    const int x = Centre(0, 2).X;
     MouseDown(*Grid, {x, bottom});
     MouseMove(*Grid, {x, bottom + 12}, {ssLeft});
     EXPECT_EQ(Grid->SizingHintWindow()->Caption(), "rh=<b>" + std::to_string(bottom + 12 - top) + "</b>");
@@ -159,11 +153,11 @@ TEST_F(GridHoverTest, EachRegionShowsItsCursor)
     };
     const int border = Grid->CellRect(2, 0).Right;
     const Case cases[] = {
-        {"row header", Centre(Grid, 0, 2), grid::crRowSelect, ui::TNativeCursor::ArrowE},
-        {"column header", Centre(Grid, 2, 0), grid::crColSelect, ui::TNativeCursor::ArrowS},
-        {"corner", Centre(Grid, 0, 0), grid::crSelectAll, ui::TNativeCursor::ArrowSE},
-        {"column border", {border, Centre(Grid, 2, 0).Y}, crHSplit, ui::TNativeCursor::SizeWE},
-        {"data cell", Centre(Grid, 2, 2), crDefault, ui::TNativeCursor::Arrow},
+        {"row header", Centre(0, 2), grid::crRowSelect, ui::TNativeCursor::ArrowE},
+        {"column header", Centre(2, 0), grid::crColSelect, ui::TNativeCursor::ArrowS},
+        {"corner", Centre(0, 0), grid::crSelectAll, ui::TNativeCursor::ArrowSE},
+        {"column border", {border, Centre(2, 0).Y}, crHSplit, ui::TNativeCursor::SizeWE},
+        {"data cell", Centre(2, 2), crDefault, ui::TNativeCursor::Arrow},
     };
     for (const Case& c : cases) {
         MouseMove(*Grid, c.at);
@@ -171,21 +165,21 @@ TEST_F(GridHoverTest, EachRegionShowsItsCursor)
         EXPECT_EQ(window->Cursor(), c.shape) << c.where << ": shown by the move that chose it";
     }
     EXPECT_EQ(Grid->MouseSelectMode(), msNormal);
-    MouseMove(*Grid, Centre(Grid, 0, 2));
+    MouseMove(*Grid, Centre(0, 2));
     EXPECT_EQ(Grid->MouseSelectMode(), msRow);
 
     // The application's cursor comes back between regions; a handler may
     // choose one per cell.
     Grid->SetCursor(crHandPoint);
-    MouseMove(*Grid, Centre(Grid, 2, 0));
-    MouseMove(*Grid, Centre(Grid, 2, 2));
+    MouseMove(*Grid, Centre(2, 0));
+    MouseMove(*Grid, Centre(2, 2));
     EXPECT_EQ(Grid->Cursor(), crHandPoint);
     Grid->OnGetCellCursor = [](TObject*, int ACol, int ARow, TCursor& cursor) {
         if (ACol == 3 && ARow == 3) cursor = crCross;
     };
-    MouseMove(*Grid, Centre(Grid, 3, 3));
+    MouseMove(*Grid, Centre(3, 3));
     EXPECT_EQ(Grid->Cursor(), crCross);
-    MouseMove(*Grid, Centre(Grid, 2, 3));
+    MouseMove(*Grid, Centre(2, 3));
     EXPECT_EQ(Grid->Cursor(), crHandPoint);
 }
 
@@ -193,23 +187,23 @@ TEST_F(GridHoverTest, HoverCoversTheChosenFixedCellsAndPausesWhileAMenuIsOpen)
 {
     const TPoint none{-1, -1};
     Grid->SetHoverFixedCells(hfFixedRows);
-    MouseMove(*Grid, Centre(Grid, 0, 3));
+    MouseMove(*Grid, Centre(0, 3));
     EXPECT_EQ(Grid->HotFixedCell(), none) << "a row header is no fixed row";
-    MouseMove(*Grid, Centre(Grid, 2, 0));
+    MouseMove(*Grid, Centre(2, 0));
     EXPECT_EQ(Grid->HotFixedCell(), (TPoint{2, 0}));
     Grid->SetHoverFixedCells(hfFixedColumns);
-    MouseMove(*Grid, Centre(Grid, 3, 0));
+    MouseMove(*Grid, Centre(3, 0));
     EXPECT_EQ(Grid->HotFixedCell(), none);
-    MouseMove(*Grid, Centre(Grid, 0, 3));
+    MouseMove(*Grid, Centre(0, 3));
     EXPECT_EQ(Grid->HotFixedCell(), (TPoint{0, 3}));
 
     Grid->SetHoverFixedCells(hfNone);
     Grid->SetLook(glListView);
-    MouseMove(*Grid, Centre(Grid, 1, 0));
+    MouseMove(*Grid, Centre(1, 0));
     EXPECT_EQ(Grid->HotFixedCell(), (TPoint{1, 0})) << "the list-view look lights its headers by itself";
 
     Grid->SuspendFixedHover(true);
-    MouseMove(*Grid, Centre(Grid, 2, 0));
+    MouseMove(*Grid, Centre(2, 0));
     MouseMove(*Other, {5, 5});
     EXPECT_EQ(Grid->HotFixedCell(), (TPoint{1, 0})) << "a menu of the header is open";
     Grid->SuspendFixedHover(false);

@@ -9,39 +9,29 @@
 #include "grid/model/SortSettings.h"
 #include "platform/ui/Shell.h"
 
-namespace {
-
-TPoint Centre(TQuillStringGrid* g, int c, int r)
-{
-    const TRect rect = g->CellRect(c, r);
-    return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
-}
-
-} // namespace
-
 using namespace backend::input;
 
 TEST_F(GridEditingTest, PressMoveReleaseSelectsCellsRangesAndRows)
 {
-    Click(*Grid, Centre(Grid, 2, 2));
+    Click(*Grid, Centre(2, 2));
     EXPECT_EQ(Grid->Selection(), (TGridRect{2, 2, 2, 2}));
-    MouseDown(*Grid, Centre(Grid, 1, 1));
-    MouseMove(*Grid, Centre(Grid, 3, 3), {ssLeft});
-    MouseUp(*Grid, Centre(Grid, 3, 3));
+    MouseDown(*Grid, Centre(1, 1));
+    MouseMove(*Grid, Centre(3, 3), {ssLeft});
+    MouseUp(*Grid, Centre(3, 3));
     EXPECT_EQ(Grid->Selection(), (TGridRect{1, 1, 3, 3}));
     SetOption(goRowSelect, true);
-    Click(*Grid, Centre(Grid, 2, 4));
+    Click(*Grid, Centre(2, 4));
     EXPECT_EQ(Grid->Selection(), (TGridRect{1, 4, 3, 4}));
     // A refused move holds in a row-select grid too.
     Grid->OnRowChanging = [](TObject*, int, int, bool& allow) { allow = false; };
-    Click(*Grid, Centre(Grid, 2, 2));
+    Click(*Grid, Centre(2, 2));
     Press(VK_UP);
     EXPECT_EQ(Grid->Row(), 4);
     Grid->OnRowChanging = nullptr;
     SetOption(goRowSelect, false);
     Grid->MouseActions().SetSelectOnRightClick(true);
-    MouseDown(*Grid, Centre(Grid, 3, 2), 1);
-    MouseUp(*Grid, Centre(Grid, 3, 2), 1);
+    MouseDown(*Grid, Centre(3, 2), 1);
+    MouseUp(*Grid, Centre(3, 2), 1);
     EXPECT_EQ((TGridCoord{Grid->Col(), Grid->Row()}), (TGridCoord{3, 2}));
 }
 
@@ -50,7 +40,7 @@ TEST_F(GridEditingTest, SizingStartsWithinTheBordersPixelsOnly)
     SetOption(goColSizing, true);
     const int border = Grid->CellRect(1, 0).Right;
     const int width = Grid->ColWidths(1);
-    const int y = Centre(Grid, 1, 0).Y;
+    const int y = Centre(1, 0).Y;
     MouseMove(*Grid, {border, y});
     EXPECT_EQ(Grid->Cursor(), crHSplit);
     EXPECT_TRUE(Grid->IsOverSizingBorder(border, y));
@@ -75,16 +65,16 @@ TEST_F(GridEditingTest, HeaderClicksSortBothWaysAndAMovedColumnKeepsItsSettings)
     for (int r = 1; r < 5; ++r) Grid->SetCells(1, r, names[r]);
     std::vector<int> sorted;
     Grid->OnClickSort = [&](TObject*, int col) { sorted.push_back(col); };
-    Click(*Grid, Centre(Grid, 1, 0));
+    Click(*Grid, Centre(1, 0));
     EXPECT_EQ(ShownColumn(), " apple fig kiwi pear");
-    Click(*Grid, Centre(Grid, 1, 0));
+    Click(*Grid, Centre(1, 0));
     EXPECT_EQ(ShownColumn(), " pear kiwi fig apple");
     EXPECT_EQ(sorted, (std::vector<int>{1, 1}));
     sorted.clear();
     EXPECT_EQ(Grid->SortSettings().Direction(), sdDescending);
     Grid->FocusCell(1, 1, true);
     Type("zebra");
-    Click(*Grid, Centre(Grid, 1, 0));
+    Click(*Grid, Centre(1, 0));
     EXPECT_EQ(ShownColumn(), " apple fig kiwi zebra") << "the open edit is committed before the sort";
 
     SetOption(goColMoving, true);
@@ -92,9 +82,9 @@ TEST_F(GridEditingTest, HeaderClicksSortBothWaysAndAMovedColumnKeepsItsSettings)
     Grid->SetCells(4, 1, "hidden");
     Grid->HideColumn(4);
     Grid->SetColWidths(1, 90);
-    MouseDown(*Grid, Centre(Grid, 1, 0));
-    MouseMove(*Grid, Centre(Grid, 3, 0), {ssLeft});
-    MouseUp(*Grid, Centre(Grid, 3, 0));
+    MouseDown(*Grid, Centre(1, 0));
+    MouseMove(*Grid, Centre(3, 0), {ssLeft});
+    MouseUp(*Grid, Centre(3, 0));
     EXPECT_EQ(Grid->ColWidths(3), 90) << "the size moves with the column";
     EXPECT_EQ(Grid->Cells(3, 1), "apple");
     EXPECT_EQ(Grid->SortSettings().Column(), 3) << "the sort column moves with it";
@@ -114,7 +104,7 @@ TEST_F(GridEditingTest, ClickOnACheckBoxInAMergedCellTogglesIt)
         EXPECT_TRUE(state);
         ++clicks;
     };
-    Click(*Grid, Centre(Grid, 2, 2));
+    Click(*Grid, Centre(2, 2));
     EXPECT_TRUE(Grid->IsChecked(1, 1));
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(Grid->EditMode());
@@ -133,10 +123,10 @@ TEST_F(GridEditingTest, LinksOpenOnlyWebAndMailAddresses)
     Grid->SetCells(1, 2, "<a href=\"CELL://R99999C2\">far</a>");
     Grid->SetCells(2, 2, "<a href=\"cell://r4c3\">near</a>");
     SetOption(goEditing, false);
-    for (TPoint p : {Centre(Grid, 1, 1), Centre(Grid, 2, 1), Centre(Grid, 3, 1), Centre(Grid, 1, 2)}) Click(*Grid, p);
+    for (TPoint p : {Centre(1, 1), Centre(2, 1), Centre(3, 1), Centre(1, 2)}) Click(*Grid, p);
     EXPECT_EQ(opened, (std::vector<std::string>{"https://example.org/a", "mailto:someone@example.org"}));
     EXPECT_EQ(Grid->Row(), 2) << "an address outside the grid is ignored";
-    Click(*Grid, Centre(Grid, 2, 2));
+    Click(*Grid, Centre(2, 2));
     EXPECT_EQ((TGridCoord{Grid->Col(), Grid->Row()}), (TGridCoord{3, 4}));
     ui::SetShellOpenHandler(nullptr);
 }
@@ -145,16 +135,16 @@ TEST_F(GridEditingTest, WheelAtTheEndStays)
 {
     Grid->SetRowCount(50);
     Grid->FocusCell(1, 49, true);
-    Wheel(*Grid, -120, Centre(Grid, 1, Grid->TopRow()));
+    Wheel(*Grid, -120, Centre(1, Grid->TopRow()));
     EXPECT_EQ(Grid->Row(), 49);
-    Wheel(*Grid, 120, Centre(Grid, 1, Grid->TopRow()));
+    Wheel(*Grid, 120, Centre(1, Grid->TopRow()));
     EXPECT_EQ(Grid->Row(), 46);
 }
 
 TEST_F(GridEditingTest, DoubleClickOpensTheEditor)
 {
     Grid->SetCells(2, 2, "text");
-    DoubleClick(*Grid, Centre(Grid, 2, 2));
+    DoubleClick(*Grid, Centre(2, 2));
     ASSERT_TRUE(EditorShown());
     EXPECT_EQ(EditorText(), "text");
 }
@@ -162,25 +152,25 @@ TEST_F(GridEditingTest, DoubleClickOpensTheEditor)
 TEST_F(GridEditingTest, HotFixedCellFollowsThePointerAndClearsOnLeave)
 {
     const TPoint none{-1, -1};
-    MouseMove(*Grid, Centre(Grid, 1, 0));
+    MouseMove(*Grid, Centre(1, 0));
     EXPECT_EQ(Grid->HotFixedCell(), none) << "no fixed cells light up unless asked";
     Grid->SetHoverFixedCells(hfAll);
-    MouseMove(*Grid, Centre(Grid, 1, 0));
+    MouseMove(*Grid, Centre(1, 0));
     EXPECT_EQ(Grid->HotFixedCell(), (TPoint{1, 0}));
     EXPECT_FALSE(Grid->HotFixedCellPressed());
-    MouseMove(*Grid, Centre(Grid, 0, 3));
+    MouseMove(*Grid, Centre(0, 3));
     EXPECT_EQ(Grid->HotFixedCell(), (TPoint{0, 3}));
-    MouseMove(*Grid, Centre(Grid, 2, 2));
+    MouseMove(*Grid, Centre(2, 2));
     EXPECT_EQ(Grid->HotFixedCell(), none) << "a data cell is never hot";
-    MouseDown(*Grid, Centre(Grid, 2, 0));
+    MouseDown(*Grid, Centre(2, 0));
     EXPECT_EQ(Grid->HotFixedCell(), (TPoint{2, 0}));
     EXPECT_TRUE(Grid->HotFixedCellPressed());
-    MouseMove(*Grid, Centre(Grid, 3, 0), {ssLeft});
+    MouseMove(*Grid, Centre(3, 0), {ssLeft});
     EXPECT_EQ(Grid->HotFixedCell(), (TPoint{3, 0}));
     EXPECT_FALSE(Grid->HotFixedCellPressed()) << "only the pressed cell shows pressed";
-    MouseMove(*Grid, Centre(Grid, 2, 0), {ssLeft});
+    MouseMove(*Grid, Centre(2, 0), {ssLeft});
     EXPECT_TRUE(Grid->HotFixedCellPressed());
-    MouseUp(*Grid, Centre(Grid, 2, 0));
+    MouseUp(*Grid, Centre(2, 0));
     EXPECT_EQ(Grid->HotFixedCell(), (TPoint{2, 0}));
     EXPECT_FALSE(Grid->HotFixedCellPressed());
     MouseMove(*Other, {5, 5});

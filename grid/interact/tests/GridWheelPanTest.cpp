@@ -9,12 +9,6 @@ using namespace backend::input;
 
 namespace {
 
-TPoint Centre(TQuillStringGrid* g, int c, int r)
-{
-    const TRect rect = g->CellRect(c, r);
-    return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
-}
-
 constexpr unsigned MiddleButton = 2;
 
 } // namespace
@@ -50,7 +44,7 @@ TEST_F(GridEditingTest, CtrlWheelZoomsTheFontsAndSizesTheCellsToThem)
     Grid->SetCells(1, 1, "a longer text than fits");
     const TSize plain = Grid->GetCellTextSize(1, 1, false, false);
     KeyDown(*Form, VK_CONTROL);
-    Wheel(*Grid, -120, Centre(Grid, 1, 1));
+    Wheel(*Grid, -120, Centre(1, 1));
     KeyUp(*Form, VK_CONTROL);
     EXPECT_EQ(Grid->ZoomFactor(), 3) << "towards the user zooms in";
     const TSize zoomed = Grid->GetCellTextSize(1, 1, false, false);
@@ -60,7 +54,7 @@ TEST_F(GridEditingTest, CtrlWheelZoomsTheFontsAndSizesTheCellsToThem)
 
     Grid->SetIntelliZoom(false);
     KeyDown(*Form, VK_CONTROL);
-    Wheel(*Grid, 120, Centre(Grid, 1, 1));
+    Wheel(*Grid, 120, Centre(1, 1));
     KeyUp(*Form, VK_CONTROL);
     EXPECT_EQ(Grid->ZoomFactor(), 3) << "no zoom without IntelliZoom";
 }
@@ -69,13 +63,13 @@ TEST_F(GridEditingTest, WheelScrollsWithoutMovingTheCellOrNotAtAll)
 {
     Grid->SetRowCount(40);
     Grid->MouseActions().SetWheelAction(waScroll);
-    Wheel(*Grid, -120, Centre(Grid, 2, 2));
+    Wheel(*Grid, -120, Centre(2, 2));
     EXPECT_EQ(Grid->TopRow(), 4);
     EXPECT_EQ(Grid->Row(), 1) << "scrolling leaves the current cell";
 
     Grid->MouseActions().SetWheelAction(waMoveSelection);
     Grid->SetEnableWheel(false);
-    Wheel(*Grid, -120, Centre(Grid, 2, 2));
+    Wheel(*Grid, -120, Centre(2, 2));
     EXPECT_EQ(Grid->Row(), 1);
     EXPECT_EQ(Grid->TopRow(), 4);
 }
@@ -85,7 +79,7 @@ TEST_F(GridEditingTest, TheWheelButtonPansUntilTheNextPress)
     Grid->SetRowCount(60);
     Grid->SetColCount(12);
     Grid->SetShowHint(true);
-    const TPoint origin = Centre(Grid, 2, 3);
+    const TPoint origin = Centre(2, 3);
     MouseDown(*Grid, origin, MiddleButton);
     MouseUp(*Grid, origin, MiddleButton);
     ASSERT_TRUE(Grid->Panning());
