@@ -1,8 +1,9 @@
 // The string grid's model at a million rows, each operation beside a bare
 // baseline measured in the same run: filling, real/display row mapping with
 // hidden rows, hiding and showing scattered rows, deleting a block and
-// appending rows one at a time.
+// appending rows one at a time, and hiding the rows a disjunct selection flags.
 #include "grid/QuillGrid.h"
+#include "grid/base/MouseActions.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/ui/Forms.h"
 
@@ -142,6 +143,24 @@ void BaselineFlagScatteredRows(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * HiddenRows);
 }
 BENCHMARK(BaselineFlagScatteredRows)->Unit(benchmark::kMillisecond);
+
+// Flagging 100,000 scattered rows of a filled million in a disjunct row
+// selection, hiding the flagged rows in one pass, then showing all (the
+// baseline above sets and clears the same flags).
+void GridHideFlaggedRowsThenUnhideAll(benchmark::State& state)
+{
+    TGridScene scene(true);
+    scene.Grid->MouseActions().SetDisjunctRowSelect(true);
+    for (auto _ : state) {
+        for (int r = 5; r < Rows; r += Rows / HiddenRows) scene.Grid->SetRowSelect(r, true);
+        scene.Grid->HideSelectedRows();
+        scene.Grid->UnHideRowsAll();
+        scene.Grid->ClearRowSelect();
+    }
+    if (scene.Grid->RowCount() != Rows) state.SkipWithError("rows did not come back");
+    state.SetItemsProcessed(state.iterations() * HiddenRows);
+}
+BENCHMARK(GridHideFlaggedRowsThenUnhideAll)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // Deleting a 100,000-row block from the middle of a filled million.
 void GridDeleteRowBlock(benchmark::State& state)

@@ -9,17 +9,6 @@
 #include "grid/model/RowStore.h"
 #include "platform/graphics/Bitmap.h"
 
-namespace {
-
-TGridRect Ordered(TGridRect r)
-{
-    if (r.Left > r.Right) std::swap(r.Left, r.Right);
-    if (r.Top > r.Bottom) std::swap(r.Top, r.Bottom);
-    return r;
-}
-
-} // namespace
-
 int TQuillStringGrid::RowFlagIndex(int ARow) const
 {
     return FMouseActions->RowSelectPersistent() ? RealRowIndex(ARow) : ARow;
@@ -36,7 +25,7 @@ bool TQuillStringGrid::RowSelect(int ARow) const
     if (ARow < 0 || ARow >= TotalRowCount())
         throw EQuillGridError("Invalid row " + std::to_string(ARow) + " accessed");
     if (FMouseActions->DisjunctRowSelect()) return FRowSelect.Get(ARow);
-    const TGridRect s = Ordered(Selection());
+    const TGridRect s = grid::OrderedRect(Selection());
     return ARow >= s.Top && ARow <= s.Bottom;
 }
 
@@ -147,7 +136,7 @@ void TQuillStringGrid::GotoCell(int ACol, int ARow)
 
 void TQuillStringGrid::UpdateRowSelectFromSelection(bool All)
 {
-    const TGridRect s = Ordered(Selection());
+    const TGridRect s = grid::OrderedRect(Selection());
     for (int r = FixedRows(); r < RowCount(); ++r) {
         const bool inside = r >= s.Top && r <= s.Bottom;
         if (All || inside) SetRowSelect(RowFlagIndex(r), inside);
@@ -157,7 +146,7 @@ void TQuillStringGrid::UpdateRowSelectFromSelection(bool All)
 
 void TQuillStringGrid::UpdateColSelectFromSelection(bool All)
 {
-    const TGridRect s = Ordered(Selection());
+    const TGridRect s = grid::OrderedRect(Selection());
     for (int c = FixedCols(); c < ColCount(); ++c) {
         const bool inside = c >= s.Left && c <= s.Right;
         if (All || inside) SetColSelect(c, inside);

@@ -183,21 +183,10 @@ void TQuillStringGrid::SelectCells(int FromCol, int FromRow, int ToCol, int ToRo
     SetSelection({FromCol, FromRow, ToCol, ToRow});
 }
 
-namespace {
-
-TGridRect Normalised(TGridRect r)
-{
-    if (r.Left > r.Right) std::swap(r.Left, r.Right);
-    if (r.Top > r.Bottom) std::swap(r.Top, r.Bottom);
-    return r;
-}
-
-} // namespace
-
 bool TQuillStringGrid::SelectedCells(int ACol, int ARow) const
 {
     if (FMouseActions->DisjunctCellSelect()) return FSelectedCells.Contains(ACol, ARow);
-    return Normalised(Selection()).Contains(ACol, ARow);
+    return grid::OrderedRect(Selection()).Contains(ACol, ARow);
 }
 
 void TQuillStringGrid::SetSelectedCells(int ACol, int ARow, bool Value)
@@ -211,14 +200,14 @@ bool TQuillStringGrid::IsSelected(int ACol, int ARow)
     if (FMouseActions->DisjunctCellSelect()) return FSelectedCells.Contains(ACol, ARow);
     if (FMouseActions->DisjunctRowSelect()) return FRowSelect.Get(RowFlagIndex(ARow));
     if (FMouseActions->DisjunctColSelect()) return FColSelect.Get(ACol);
-    return Normalised(Selection()).Contains(ACol, ARow);
+    return grid::OrderedRect(Selection()).Contains(ACol, ARow);
 }
 
 TGridCoord TQuillStringGrid::SelectedCell(int Index) const
 {
     if (FMouseActions->DisjunctCellSelect()) return FSelectedCells.Item(Index);
     // Without a disjunct selection the cells of the rectangle count row by row.
-    const TGridRect s = Normalised(Selection());
+    const TGridRect s = grid::OrderedRect(Selection());
     const int width = s.Right - s.Left + 1;
     if (Index < 0 || Index >= SelectedCellsCount()) return {-1, -1};
     return {s.Left + Index % width, s.Top + Index / width};
@@ -227,7 +216,7 @@ TGridCoord TQuillStringGrid::SelectedCell(int Index) const
 int TQuillStringGrid::SelectedCellsCount() const
 {
     if (FMouseActions->DisjunctCellSelect()) return FSelectedCells.Count();
-    const TGridRect s = Normalised(Selection());
+    const TGridRect s = grid::OrderedRect(Selection());
     return (s.Right - s.Left + 1) * (s.Bottom - s.Top + 1);
 }
 
@@ -259,13 +248,13 @@ int TQuillStringGrid::SelectedRow(int Index) const
         const std::vector<int>& rows = FRowSelect.InFlagOrder();
         return Index >= 0 && Index < static_cast<int>(rows.size()) ? rows[static_cast<std::size_t>(Index)] : -1;
     }
-    const TGridRect s = Normalised(Selection());
+    const TGridRect s = grid::OrderedRect(Selection());
     return Index >= 0 && s.Top + Index <= s.Bottom ? s.Top + Index : -1;
 }
 
 std::string TQuillStringGrid::SelectedText()
 {
-    const TGridRect s = Normalised(Selection());
+    const TGridRect s = grid::OrderedRect(Selection());
     std::vector<int> rows;
     if (FMouseActions->DisjunctRowSelect()) {
         for (int r = FixedRows(); r < RowCount(); ++r)

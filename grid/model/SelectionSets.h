@@ -5,11 +5,20 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/grids/GridTypes.h"
 
 namespace grid {
+
+// R with its left column before its right and its top row above its bottom.
+inline TGridRect OrderedRect(TGridRect R)
+{
+    if (R.Left > R.Right) std::swap(R.Left, R.Right);
+    if (R.Top > R.Bottom) std::swap(R.Top, R.Bottom);
+    return R;
+}
 
 // One flag per index, grown on demand with cleared flags.
 class TIndexFlags {
