@@ -312,5 +312,6 @@ void TQuillStringGrid::ColumnMoved(int FromIndex, int ToIndex)
 void TQuillStringGrid::DoCellsChanged(TRect R)
 {
     if (OnCellsChanged) OnCellsChanged(this, R);
+    NotifyCellsChanged(R);
     FooterCellsChanged();
 }

@@ -21,6 +21,7 @@
 #include "grid/GridScrollTypes.h"
 #include "grid/QuillGridFooterTotals.h"
 #include "grid/QuillGridSearchPanel.h"
+#include "grid/model/GridChangeNotifier.h"
 #include "grid/files/FileSettings.h"
 #include "grid/model/AppearanceSettings.h"
 #include "grid/model/BehaviourSettings.h"
@@ -1221,6 +1222,11 @@ public:
     void GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }
     TGroupCalcEvent OnGroupCalc;
 
+    // Components told of changed cells after OnCellsChanged, in the order
+    // they registered; each is registered once.
+    void RegisterNotifier(TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+
     // Footers and column stretching. A footer row (FixedFooters) whose cells
     // carry a calculation type shows that statistic of the normal rows above
     // it, hidden rows included.
@@ -1502,6 +1508,8 @@ private:
     // Set by a row insertion or removal that kept the totals in step, for
     // the cells-changed notification that follows it.
     bool FFooterInStep = false;
+    std::unique_ptr<grid::TGridNotifierList> FNotifierList;
+    void NotifyCellsChanged(const TRect& R);
     bool FFooterAreaOut = false;
     bool FooterCalculates() const;
     bool InFooterRange(int AReal) const;

@@ -4,6 +4,8 @@
 #include "grid/model/BehaviourSettings.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -232,6 +234,32 @@ TEST_F(QuillGridFooterTest, FilteringRecalculatesTheFooter)
     Grid->SetCells(1, 9, "");
     Grid->SetFilterActive(true);
     EXPECT_EQ(Grid->Cells(1, Grid->RowCount() - 1), "8");
+}
+
+TEST_F(QuillGridFooterTest, RegisteredNotifiersHearOfChangedCellsBeforeTheFooterIsCalculated)
+{
+    struct TListener : TGridChangeNotifier {
+        using TGridChangeNotifier::TGridChangeNotifier;
+        void NotifyCellsChanged(const TRect& R) override { Heard.push_back(R.Top); }
+        std::vector<int> Heard;
+    };
+    FillWithFooter();
+    SetCalc(1, acSUM);
+    TListener first(nullptr), second(nullptr);
+    std::vector<std::string> order;
+    Grid->OnCellsChanged = [&](TObject*, TRect) { order.push_back("event"); };
+    Grid->RegisterNotifier(&first);
+    Grid->RegisterNotifier(&first);
+    Grid->RegisterNotifier(&second);
+    Grid->RemoveRows(2, 1);
+    EXPECT_EQ(first.Heard, std::vector<int>{2}) << "registered once";
+    EXPECT_EQ(second.Heard, std::vector<int>{2});
+    EXPECT_EQ(order, std::vector<std::string>{"event"});
+    EXPECT_EQ(Grid->Cells(1, Grid->RowCount() - 1), "30.00");
+    Grid->UnRegisterNotifier(&first);
+    Grid->ClearRows(1, 1);
+    EXPECT_EQ(first.Heard.size(), 1u);
+    EXPECT_EQ(second.Heard.size(), 2u);
 }
 
 TEST_F(QuillGridFooterTest, StretchFillsTheClientWidth)
