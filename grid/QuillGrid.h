@@ -1891,6 +1891,8 @@ private:
     void PanStep();
     void InvalidatePanIndicator();
     void DrawPanIndicator(TCanvas& ACanvas);
+    void DisjunctCellPress(TShiftState Shift, int X, int Y);
+    void DisjunctCellRelease(TShiftState Shift, int X, int Y);
     grid::TPointerState FPointer;
 
 private:

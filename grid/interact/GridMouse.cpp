@@ -86,6 +86,7 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
     if (Button == mbLeft) {
         TrackHotFixedCell(X, Y, true);
         PressFixedButton(X, Y);
+        DisjunctCellPress(Shift, X, Y);
     }
     TBaseGrid::MouseDown(Button, Shift, X, Y);
     // A right press selects the cell under it first when asked to.
@@ -140,6 +141,7 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     if (Button != mbLeft) return;
     ReleaseFixedButton(X, Y);
+    DisjunctCellRelease(Shift, X, Y);
     TrackHotFixedCell(X, Y, false);
     if (state == gsColSizing) {
         for (int c = 0; c < static_cast<int>(s.SizedWidths.size()) && c < ColCount(); ++c)

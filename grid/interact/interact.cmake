@@ -12,6 +12,7 @@ target_sources(vistra_grid PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GridHover.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridHeaderClick.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridWheelPan.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridDisjunctClick.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HTMLHintWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSelectCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillInplaceEdit.cpp
@@ -27,4 +28,5 @@ vistra_tests(grid_interact_tests HEADLESS
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHoverTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHeaderClickTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridWheelPanTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridDisjunctClickTest.cpp
   DEPENDS vistra_grid vistra_backend)
