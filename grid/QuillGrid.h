@@ -80,6 +80,7 @@ struct TEditStateDeleter {
 class TSpecialEditors;
 struct TFormsState;
 class TFilterDropDownPopup;
+class TFixedCellEditor;
 struct TFormsStateDeleter {
     void operator()(TFormsState* State) const noexcept;
 };
@@ -1805,18 +1806,41 @@ public:
     void HideFilterDropDown();
     // The open filter list, null when none.
     TCustomListBox* FilterDropDownList();
+    // Opens the editor over a fixed cell (display column) unless the open
+    // one refuses to close or OnCanEditCell refuses.
+    void ShowFixedCellEditor(int ACol, int ARow);
+    // The open fixed-cell editor, null when none.
+    TWinControl* FixedCellEditor();
+    TDblClickCellEvent OnDblClickCell;
+    // (row, column); -1 outside the cells.
+    TClickCellEvent OnRightClickCell;
+    TColumnSizeEvent OnColumnSize;
+    TEndColumnSizeEvent OnEndColumnSize;
+    // May change the kind of editor and the combo's values.
+    std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values)>
+        OnFixedEdit;
 
 protected:
     void DrawFilterButton(TCanvas& ACanvas, int ACol, const TRect& ARect);
+    void WMMouseButton(TMessage& Message, TMouseButton Button, bool Down, bool Double) override;
 
 private:
     friend class grid::TFilterDropDownPopup;
+    friend class grid::TFixedCellEditor;
     grid::TFormsState& Forms();
     // A press elsewhere closed the filter list.
     void DismissFilterDropDown();
     // A left release on a filter button opens its list; True when the
     // release lay on a filter button (it then sorts nothing).
     bool FilterButtonRelease(int X, int Y);
+    // Whether a header release belongs to a filter button or ends a double
+    // click that fitted a column: it then sorts nothing.
+    bool HeaderReleaseTaken(int X, int Y);
+    void DoubleClickAt(TMessage& Message, int X, int Y);
+    void OpenEditorByDoubleClick(TGridCoord Cell);
+    // A press that opens a fixed cell's editor by MouseActions.
+    void FixedCellPress(TMouseButton Button, int X, int Y);
+    grid::TFixedCellEditor& FixedEditor();
     std::unique_ptr<grid::TFormsState, grid::TFormsStateDeleter> FFormsState;
 
     // Pointer feedback (grid/interact/GridHover.cpp, GridHeaderSort.cpp,

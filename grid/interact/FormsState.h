@@ -2,9 +2,12 @@
 // a fixed cell and the form controls in HTML cells.
 #pragma once
 
+#include <memory>
+
 namespace grid {
 
 class TFilterDropDownPopup;
+class TFixedCellEditor;
 
 struct TFormsState {
     TFormsState();
@@ -15,6 +18,10 @@ struct TFormsState {
     // A press on the open list's own header button closed it: the release
     // that follows must not open it again.
     int ClosedByButtonCol = -1;
+    // A double click fitted a column to its content: the release that
+    // follows does nothing more.
+    bool DblClk = false;
+    std::unique_ptr<TFixedCellEditor> FixedEditor;
 };
 
 } // namespace grid

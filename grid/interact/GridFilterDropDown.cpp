@@ -33,14 +33,6 @@ constexpr int CheckMargin = 2;
 
 namespace grid {
 
-TFormsState::TFormsState() = default;
-TFormsState::~TFormsState() = default;
-
-void TFormsStateDeleter::operator()(TFormsState* State) const noexcept
-{
-    delete State;
-}
-
 class TFilterDropDownPopup final : public TCustomForm, private ui::TOpenPopup {
 public:
     TFilterDropDownPopup(TQuillStringGrid& Grid, bool Checks) : TCustomForm(nullptr), FGrid(Grid), FChecks(Checks)

@@ -150,7 +150,7 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     }
     const TGridCoord cell = MouseCoord(X, Y);
     // A release on a header's filter button drops its list and never sorts.
-    if (cell == s.PressCell && FilterButtonRelease(X, Y)) return;
+    if (cell == s.PressCell && HeaderReleaseTaken(X, Y)) return;
     // A press and release on the same header that moved nothing is a click.
     if (state != gsNormal && state != gsColMoving) return;
     if (cell.X < 0 || !(cell == s.PressCell)) return;

@@ -6,7 +6,10 @@ target_sources(vistra_grid PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GridEditCommit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridEditOpen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridEnterTab.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FormsState.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridClicks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridFilterDropDown.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridFixedEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridKeys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridMouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridHover.cpp
@@ -29,4 +32,5 @@ vistra_tests(grid_interact_tests HEADLESS
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHeaderClickTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridWheelPanTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridDisjunctClickTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridClicksTest.cpp
   DEPENDS vistra_grid vistra_backend)
