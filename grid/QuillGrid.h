@@ -56,6 +56,7 @@ class TNavigation;
 class TQuillInplaceEdit;
 class TPopupMenu;
 class TCustomListBox;
+struct THTMLRenderResult;
 class THintWindow;
 class TTimer;
 class TStringList;
@@ -81,6 +82,7 @@ class TSpecialEditors;
 struct TFormsState;
 class TFilterDropDownPopup;
 class TFixedCellEditor;
+class TCellControlEditor;
 struct TFormsStateDeleter {
     void operator()(TFormsState* State) const noexcept;
 };
@@ -1819,6 +1821,22 @@ public:
     // May change the kind of editor and the combo's values.
     std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values)>
         OnFixedEdit;
+    // Form controls in HTML cells, (row, column): a click, with the value
+    // from before it, and the end of an edit, with the new value.
+    using TControlEvent = std::function<void(TObject* Sender, int ARow, int ACol, std::string CtrlID,
+                                             std::string CtrlType, std::string CtrlVal)>;
+    TControlEvent OnControlClick;
+    TControlEvent OnControlEditDone;
+    // Fills a COMBO control's list; Edit lets its text be typed.
+    std::function<void(TObject* Sender, int ARow, int ACol, std::string CtrlID, std::string CtrlType,
+                       std::string CtrlVal, TStrings* Values, bool& Edit, int& DropCount)>
+        OnControlComboList;
+    std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex, std::string CtrlID, std::string CtrlValue)>
+        OnControlComboSelect;
+    // The open editor of a form control in a cell, null when none; closing
+    // it writes its text into the control.
+    TWinControl* CellControlEditor();
+    void EndCellControlEdit();
 
 protected:
     void DrawFilterButton(TCanvas& ACanvas, int ACol, const TRect& ARect);
@@ -1827,6 +1845,7 @@ protected:
 private:
     friend class grid::TFilterDropDownPopup;
     friend class grid::TFixedCellEditor;
+    friend class grid::TCellControlEditor;
     grid::TFormsState& Forms();
     // A press elsewhere closed the filter list.
     void DismissFilterDropDown();
@@ -1841,6 +1860,17 @@ private:
     // A press that opens a fixed cell's editor by MouseActions.
     void FixedCellPress(TMouseButton Button, int X, int Y);
     grid::TFixedCellEditor& FixedEditor();
+    grid::TCellControlEditor& ControlEditor();
+    // A left press on a form control in an HTML cell works the control;
+    // True when it did (nothing else answers the press then).
+    bool PressCellControl(int X, int Y);
+    // A press on a link in the cell (display column) opens it.
+    void PressCellLink(int ACol, int ARow, int X, int Y);
+    bool HitTestHTMLCell(int ACol, int ARow, int X, int Y, THTMLRenderResult& Result);
+    // The release of a held BUTTON control.
+    void ReleaseCellButton();
+    // Where a cell's text is laid out inside ARect.
+    TRect CellTextRect(int ACol, int ARow, TRect ARect);
     std::unique_ptr<grid::TFormsState, grid::TFormsStateDeleter> FFormsState;
 
     // Pointer feedback (grid/interact/GridHover.cpp, GridHeaderSort.cpp,

@@ -2,6 +2,7 @@
 #include "grid/interact/FormsState.h"
 
 #include "grid/QuillGrid.h"
+#include "grid/interact/CellControlEditor.h"
 #include "grid/interact/FixedCellEditor.h"
 
 namespace grid {

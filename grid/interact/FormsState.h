@@ -4,10 +4,13 @@
 
 #include <memory>
 
+#include "platform/graphics/Types.h"
+
 namespace grid {
 
 class TFilterDropDownPopup;
 class TFixedCellEditor;
+class TCellControlEditor;
 
 struct TFormsState {
     TFormsState();
@@ -22,6 +25,11 @@ struct TFormsState {
     // follows does nothing more.
     bool DblClk = false;
     std::unique_ptr<TFixedCellEditor> FixedEditor;
+    // The editor of a form control in a cell, and the cell (real column,
+    // row) whose BUTTON control is held down.
+    std::unique_ptr<TCellControlEditor> ControlEditor;
+    bool CtrlDown = false;
+    TPoint CtrlXY{-1, -1};
 };
 
 } // namespace grid

@@ -29,6 +29,7 @@ void TQuillStringGrid::WMMouseButton(TMessage& Message, TMouseButton Button, boo
         // Only the release right after a double click that fitted a column
         // is held back from sorting.
         if (Button == mbLeft && FFormsState) FFormsState->DblClk = false;
+        if (Button == mbLeft) ReleaseCellButton();
         return;
     }
     FixedCellPress(Button, x, y);

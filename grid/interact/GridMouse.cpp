@@ -88,6 +88,8 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
         PressFixedButton(X, Y);
         DisjunctCellPress(Shift, X, Y);
     }
+    // A form control in a cell takes the press for itself.
+    if (Button == mbLeft && !Shift.Contains(ssDouble) && PressCellControl(X, Y)) return;
     TBaseGrid::MouseDown(Button, Shift, X, Y);
     // A right press selects the cell under it first when asked to.
     if (Button == mbRight && MouseActions().SelectOnRightClick() && s.PressCell.X >= FixedCols() &&
@@ -113,8 +115,7 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
         if (OnCheckBoxClick) OnCheckBoxClick(this, col, base.Y, state);
         return;
     }
-    const std::string target = grid::CellLinkTarget(GetGridCell(col, base.Y));
-    if (!target.empty()) OpenCellLink(base.X, base.Y, target);
+    PressCellLink(base.X, base.Y, X, Y);
 }
 
 void TQuillStringGrid::OpenCellLink(int ACol, int ARow, const std::string& Target)

@@ -1,5 +1,6 @@
 # Keyboard, in-place editing and navigation of the string grid.
 target_sources(vistra_grid PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CellFormControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CellLinks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EditCharFilter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridColumnMoves.cpp
@@ -33,4 +34,5 @@ vistra_tests(grid_interact_tests HEADLESS
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridWheelPanTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridDisjunctClickTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridClicksTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridFormControlsTest.cpp
   DEPENDS vistra_grid vistra_backend)

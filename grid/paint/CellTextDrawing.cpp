@@ -51,6 +51,19 @@ bool DrawRichCellText(TCanvas& Canvas, const std::string& Text, const TRect& R, 
 
 } // namespace
 
+TRect TQuillStringGrid::CellTextRect(int ACol, int ARow, TRect ARect)
+{
+    if (IsFixed(ACol, ARow)) {
+        ARect.Left += GridLineWidth();
+        ARect.Top += GridLineWidth();
+    }
+    ARect.Left += TextOffset.X;
+    ARect.Top += TextOffset.Y;
+    ARect.Right -= TextOffset.X;
+    if (RealColIndex(ACol) == 0 && HasNodes() && !IsNode(ARow)) ARect.Left += GetNodeIndent(ARow);
+    return ARect;
+}
+
 void TQuillStringGrid::DrawCellText(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState,
                                     TAlignment HA, TVAlignment VA, bool WW, const TCellGraphic* Graphic)
 {
@@ -68,15 +81,7 @@ void TQuillStringGrid::DrawCellText(TCanvas& ACanvas, int ACol, int ARow, const 
     DoIsPasswordCell(realCol, ARow, password);
     if (password) text.assign(text.size(), '*');
 
-    TRect r = ARect;
-    if (IsFixed(ACol, ARow)) {
-        r.Left += GridLineWidth();
-        r.Top += GridLineWidth();
-    }
-    r.Left += TextOffset.X;
-    r.Top += TextOffset.Y;
-    r.Right -= TextOffset.X;
-    if (realCol == 0 && HasNodes() && !IsNode(ARow)) r.Left += GetNodeIndent(ARow);
+    TRect r = CellTextRect(ACol, ARow, ARect);
     if (r.Right <= r.Left) return;
 
     ACanvas.Brush()->SetStyle(bsClear);

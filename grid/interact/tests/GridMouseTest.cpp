@@ -117,16 +117,20 @@ TEST_F(GridEditingTest, LinksOpenOnlyWebAndMailAddresses)
         opened.push_back(target);
         return true;
     });
-    Grid->SetCells(1, 1, "see <a href=\"https://example.org/a\">here</a>");
+    // Only a press on an anchor's own text opens it.
+    Grid->SetCells(1, 1, "<a href=\"https://example.org/a\">see here</a>");
     Grid->SetCells(2, 1, "<A HREF='file:///bin/sh'>run</A>");
     Grid->SetCells(3, 1, "mailto:someone@example.org");
     Grid->SetCells(1, 2, "<a href=\"CELL://R99999C2\">far</a>");
     Grid->SetCells(2, 2, "<a href=\"cell://r4c3\">near</a>");
     SetOption(goEditing, false);
-    for (TPoint p : {Centre(1, 1), Centre(2, 1), Centre(3, 1), Centre(1, 2)}) Click(*Grid, p);
+    auto onText = [&](int c, int r) { return TPoint{Grid->CellRect(c, r).Left + 6, Centre(c, r).Y}; };
+    Click(*Grid, {Grid->CellRect(1, 1).Right - 3, Centre(1, 1).Y});
+    EXPECT_TRUE(opened.empty()) << "beside the anchor";
+    for (TPoint p : {onText(1, 1), onText(2, 1), onText(3, 1), onText(1, 2)}) Click(*Grid, p);
     EXPECT_EQ(opened, (std::vector<std::string>{"https://example.org/a", "mailto:someone@example.org"}));
     EXPECT_EQ(Grid->Row(), 2) << "an address outside the grid is ignored";
-    Click(*Grid, Centre(2, 2));
+    Click(*Grid, onText(2, 2));
     EXPECT_EQ((TGridCoord{Grid->Col(), Grid->Row()}), (TGridCoord{3, 4}));
     ui::SetShellOpenHandler(nullptr);
 }
