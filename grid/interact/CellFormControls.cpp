@@ -109,10 +109,7 @@ void TCellControlEditor::Close()
     for (TWinControl* control : {static_cast<TWinControl*>(FEdit.get()), static_cast<TWinControl*>(FCombo.get())}) {
         if (!control || !control->Visible()) continue;
         if (FCombo && control == FCombo.get()) FCombo->SetDroppedDown(false);
-        // The grid takes the focus back before the editor goes, which would
-        // otherwise hand it on to the next control.
-        if (control->Focused() && FGrid.CanFocus()) FGrid.SetFocus();
-        control->Hide();
+        HideOverlay(*control, FGrid);
     }
 }
 

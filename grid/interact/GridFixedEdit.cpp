@@ -97,10 +97,7 @@ void TFixedCellEditor::Cancel()
 {
     TWinControl* shown = Shown();
     if (!shown) return;
-    // The grid takes the focus back before the editor goes, which would
-    // otherwise hand it on to the next control.
-    if (shown->Focused() && FGrid.CanFocus()) FGrid.SetFocus();
-    shown->Hide();
+    HideOverlay(*shown, FGrid);
 }
 
 bool TFixedCellEditor::OverlayKey(unsigned short Key)

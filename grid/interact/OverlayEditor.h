@@ -23,6 +23,14 @@ public:
 // The message an overlay editor posts itself when it lost the focus.
 unsigned OverlayFocusLostMessage();
 
+// Hides an overlay editor; one that has the focus gives it back to the grid
+// first, as hiding it would hand the focus on to the next control.
+inline void HideOverlay(TWinControl& Editor, TWinControl& Grid)
+{
+    if (Editor.Focused() && Grid.CanFocus()) Grid.SetFocus();
+    Editor.Hide();
+}
+
 template <class Base> class TOverlayEditor : public Base {
 public:
     TOverlayEditor(TWinControl& Parent, TOverlayEditorOwner& Owner) : Base(nullptr), FOwner(Owner)
