@@ -12,12 +12,6 @@ using namespace backend::input;
 
 namespace {
 
-TPoint Centre(TQuillStringGrid* g, int c, int r)
-{
-    const TRect rect = g->CellRect(c, r);
-    return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
-}
-
 class GridClicksTest : public GridEditingTest {
 protected:
     std::string FixedEditorText()
@@ -71,7 +65,7 @@ TEST_F(GridClicksTest, DoubleClickOnAHeaderBorderFitsTheColumnWithinThreePixels)
     DoubleClick(*Grid, {Grid->CellRect(2, 0).Left + 1, 8});
     EXPECT_EQ(Grid->ColWidths(1), 30);
     EXPECT_EQ(sorts, 0);
-    Click(*Grid, Centre(Grid, 2, 0));
+    Click(*Grid, Centre(2, 0));
     EXPECT_EQ(sorts, 1);
 }
 
@@ -82,11 +76,11 @@ TEST_F(GridClicksTest, DoubleClickReportsTheCellButNotOnACellButton)
     Grid->OnDblClickCell = [&](TObject*, int row, int col) { cells.push_back({col, row}); };
     Grid->OnDblClick = [&](TObject*) { ++dblClicks; };
     Grid->AddButton(2, 3, 40, 16, "Go", haCenter, vaCenter);
-    DoubleClick(*Grid, Centre(Grid, 2, 3));
+    DoubleClick(*Grid, Centre(2, 3));
     EXPECT_TRUE(cells.empty());
     EXPECT_EQ(dblClicks, 0);
     EXPECT_FALSE(EditorShown());
-    DoubleClick(*Grid, Centre(Grid, 3, 2));
+    DoubleClick(*Grid, Centre(3, 2));
     EXPECT_EQ(cells, std::vector<TPoint>{(TPoint{3, 2})});
     EXPECT_EQ(dblClicks, 1);
 }
@@ -95,9 +89,9 @@ TEST_F(GridClicksTest, EditOnDoubleClickOnlyOpensTheEditorOnTheSecondClick)
 {
     Grid->MouseActions().SetEditOnDblClickOnly(true);
     Grid->SetCells(2, 2, "text");
-    Click(*Grid, Centre(Grid, 2, 2));
+    Click(*Grid, Centre(2, 2));
     EXPECT_FALSE(EditorShown());
-    DoubleClick(*Grid, Centre(Grid, 2, 2));
+    DoubleClick(*Grid, Centre(2, 2));
     ASSERT_TRUE(EditorShown());
     EXPECT_EQ(EditorText(), "text");
     EXPECT_FALSE(Grid->MouseActions().RangeSelectAndEdit()) << "put back after the double click";
@@ -111,8 +105,8 @@ TEST_F(GridClicksTest, RightPressReportsTheCellAfterSelectingIt)
         EXPECT_EQ((TPoint{Grid->Col(), Grid->Row()}), (TPoint{col, row})) << "the focus moved first";
     };
     Grid->MouseActions().SetSelectOnRightClick(true);
-    MouseDown(*Grid, Centre(Grid, 3, 4), 1);
-    MouseUp(*Grid, Centre(Grid, 3, 4), 1);
+    MouseDown(*Grid, Centre(3, 4), 1);
+    MouseUp(*Grid, Centre(3, 4), 1);
     Grid->OnRightClickCell = [&](TObject*, int row, int col) { cells.push_back({col, row}); };
     const TRect last = Grid->CellRect(3, 4);
     MouseDown(*Grid, {last.Right + 5, last.Bottom + 5}, 1);
@@ -128,7 +122,7 @@ TEST_F(GridClicksTest, FixedCellEditorStoresOnEnterAndFocusLossAndDropsOnEsc)
     Grid->OnEditChange = [&](TObject*, int col, int row, std::string value) {
         changes.push_back(std::to_string(col) + "," + std::to_string(row) + ":" + value);
     };
-    DoubleClick(*Grid, Centre(Grid, 1, 0));
+    DoubleClick(*Grid, Centre(1, 0));
     ASSERT_NE(Grid->FixedCellEditor(), nullptr);
     EXPECT_EQ(FixedEditorText(), "head");
     Press(VK_END);
@@ -140,7 +134,7 @@ TEST_F(GridClicksTest, FixedCellEditorStoresOnEnterAndFocusLossAndDropsOnEsc)
     EXPECT_TRUE(Grid->Focused());
     EXPECT_FALSE(EditorShown()) << "the Enter that stored the header edits no cell";
 
-    DoubleClick(*Grid, Centre(Grid, 1, 0));
+    DoubleClick(*Grid, Centre(1, 0));
     Type("x");
     Press(VK_ESCAPE);
     EXPECT_EQ(Grid->Cells(1, 0), "header");
@@ -148,7 +142,7 @@ TEST_F(GridClicksTest, FixedCellEditorStoresOnEnterAndFocusLossAndDropsOnEsc)
 
     // A refused value keeps the editor; an accepted one is stored when the focus leaves.
     Grid->OnCellValidate = [](TObject*, int, int, std::string& value, bool& valid) { valid = !value.empty(); };
-    DoubleClick(*Grid, Centre(Grid, 2, 0));
+    DoubleClick(*Grid, Centre(2, 0));
     Press(VK_DELETE);
     Press(VK_RETURN);
     EXPECT_NE(Grid->FixedCellEditor(), nullptr);
@@ -160,7 +154,7 @@ TEST_F(GridClicksTest, FixedCellEditorStoresOnEnterAndFocusLossAndDropsOnEsc)
     EXPECT_TRUE(Other->Focused()) << "the focus stays where the user sent it";
 
     Grid->OnCanEditCell = [](TObject*, int, int, bool& canEdit) { canEdit = false; };
-    DoubleClick(*Grid, Centre(Grid, 1, 0));
+    DoubleClick(*Grid, Centre(1, 0));
     EXPECT_EQ(Grid->FixedCellEditor(), nullptr);
 }
 
@@ -176,11 +170,11 @@ TEST_F(GridClicksTest, FixedCellEditorKindAndClickFollowTheMouseActions)
     values.Add("one");
     values.Add("two");
     actions.SetFixedComboValues(values);
-    DoubleClick(*Grid, Centre(Grid, 1, 2));
+    DoubleClick(*Grid, Centre(1, 2));
     EXPECT_NE(dynamic_cast<TCustomEdit*>(Grid->FixedCellEditor()), nullptr) << "column 1 takes the rows' editor";
     EXPECT_EQ(dynamic_cast<TCustomComboBox*>(Grid->FixedCellEditor()), nullptr);
     Press(VK_ESCAPE);
-    DoubleClick(*Grid, Centre(Grid, 0, 2));
+    DoubleClick(*Grid, Centre(0, 2));
     auto* combo = dynamic_cast<TCustomComboBox*>(Grid->FixedCellEditor());
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->Style(), csDropDownList);
@@ -189,10 +183,10 @@ TEST_F(GridClicksTest, FixedCellEditorKindAndClickFollowTheMouseActions)
 
     // A right press opens the rows' editor, a left press does not.
     actions.SetFixedRowsEdit(fceRightClick);
-    Click(*Grid, Centre(Grid, 3, 0));
+    Click(*Grid, Centre(3, 0));
     EXPECT_EQ(Grid->FixedCellEditor(), nullptr);
-    MouseDown(*Grid, Centre(Grid, 3, 0), 1);
-    MouseUp(*Grid, Centre(Grid, 3, 0), 1);
+    MouseDown(*Grid, Centre(3, 0), 1);
+    MouseUp(*Grid, Centre(3, 0), 1);
     EXPECT_NE(Grid->FixedCellEditor(), nullptr);
     Press(VK_ESCAPE);
 
@@ -201,6 +195,6 @@ TEST_F(GridClicksTest, FixedCellEditorKindAndClickFollowTheMouseActions)
     SetOption(goColSizing, true);
     Click(*Grid, {Grid->CellRect(3, 0).Right - 3, 8});
     EXPECT_EQ(Grid->FixedCellEditor(), nullptr);
-    Click(*Grid, Centre(Grid, 3, 0));
+    Click(*Grid, Centre(3, 0));
     EXPECT_NE(Grid->FixedCellEditor(), nullptr);
 }
