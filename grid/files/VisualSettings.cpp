@@ -22,6 +22,8 @@ template <class... Visitors>
 struct TOverloaded : Visitors... {
     using Visitors::operator()...;
 };
+template <class... Visitors>
+TOverloaded(Visitors...) -> TOverloaded<Visitors...>;
 
 std::string Joined(std::string_view Key, std::string_view Part) { return std::string(Key) + std::string(Part); }
 

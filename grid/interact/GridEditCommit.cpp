@@ -63,7 +63,7 @@ bool TQuillStringGrid::ValidateCell(const std::string& NewValue)
             if (value != s.OldCellText) s.GridModified = true;
             if (UndoRedo()) UndoRedo()->RegisterChange(col, row, s.OldCellText, value);
             SetCells(col, row, value);
-            if (changed) DoCellsChanged(TRect(col, row, col, row));
+            if (changed) DoCellsChanged(Rect(col, row, col, row));
             s.NewCellText = value;
         } else {
             // A refused value is never stored. The editor keeps what was

@@ -219,8 +219,8 @@ bool TSpecialEditors::Open(TEditorType Kind, int ACol, int ARow, char32_t StartC
     FOpen = control;
     const TRect r = FGrid->CellRect(ACol, ARow);
     // The button covers the cell's lines too, so it looks like the cell.
-    if (Kind == edButton) control->SetBoundsRect(TRect(r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1));
-    else control->SetBoundsRect(TRect(r.Left, r.Top, r.Right - 1, r.Bottom - 1));
+    if (Kind == edButton) control->SetBoundsRect(Rect(r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1));
+    else control->SetBoundsRect(Rect(r.Left, r.Top, r.Right - 1, r.Bottom - 1));
     control->SetColor(FGrid->Color());
     FGrid->DoGetEditorProp(FGrid->RealColIndex(ACol), ARow);
     Load(Kind, FGrid->ProvideEditText(ACol, ARow));
