@@ -3,6 +3,7 @@
 // records of comments, the range records and the GUTS and PANE records.
 #pragma once
 
+#include "xlsAdapter/qorUXlsBaseClientData.h"
 #include "xlsAdapter/qorUXlsBaseRecords.h"
 
 #include <string>
@@ -15,8 +16,6 @@ inline constexpr std::uint16_t EXTSST = 0x00FF;
 inline constexpr std::uint16_t BOUNDSHEET = 0x0085;
 inline constexpr std::uint16_t CODENAME = 0x01BA;
 inline constexpr std::uint16_t OBPROJ = 0x00D3;
-inline constexpr std::uint16_t OBJ = 0x005D;
-inline constexpr std::uint16_t TXO = 0x01B6;
 inline constexpr std::uint16_t CELLMERGING = 0x00E5;
 inline constexpr std::uint16_t DVAL = 0x01B2;
 inline constexpr std::uint16_t GUTS = 0x0080;

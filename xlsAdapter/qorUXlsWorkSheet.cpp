@@ -79,6 +79,7 @@ void TWorkSheet::Clear()
     FCells.Clear();
     FRanges.clear();
     FCondFmts.clear();
+    FAnchors.Clear();
     FCodeName.reset();
     LinkRecords();
     FOriginalDimensions = {};
@@ -269,6 +270,7 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
         First->ReadError(msg::SectionNotClosed);
     FCells.FixRows();
     FCells.CellList().ExpandSharedFormulas();
+    FAnchors.Load(DrawingLists(), *this);
     FBOF = std::move(First);
 }
 
@@ -376,6 +378,7 @@ std::unique_ptr<TSheet> TWorkSheet::DoCopyTo() const
     copy->FDefColWidth = FDefColWidth;
     copy->FDefRowHeight = FDefRowHeight;
     copy->FOriginalDimensions = FOriginalDimensions;
+    copy->FAnchors = FAnchors;
     copy->LinkRecords();
     return copy;
 }
@@ -397,6 +400,7 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
             format->ArrangeFormulas(DestRow, n * aRowCount, 0, 0, SheetInfo);
             format->InsertAndCopyRowsOrCols(FirstRow, LastRow, DestRow, aRowCount, false);
         }
+        FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, DestRow, n * aRowCount, 0, 0);
     }
     if (aColCount > 0) {
         const int n = LastCol - FirstCol + 1;
@@ -411,6 +415,7 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
             format->InsertAndCopyRowsOrCols(FirstCol, LastCol, DestCol, aColCount, true);
         }
         FColumns.ArrangeInsertCols(DestCol, n * aColCount);
+        FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, 0, 0, DestCol, n * aColCount);
         const int shift = n * aColCount;
         FColumns.CopyCols(FirstCol < DestCol ? FirstCol : FirstCol + shift,
                           LastCol < DestCol ? LastCol : LastCol + shift, DestCol, aColCount);
@@ -428,6 +433,7 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
             format->ArrangeFormulas(aRow, -aRowCount, 0, 0, SheetInfo);
             format->DeleteRowsOrCols(aRow, aRowCount, false);
         }
+        FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, aRow, -aRowCount, 0, 0);
     }
     if (aColCount != 0) {
         FCells.DeleteCols(aCol, aColCount, SheetInfo);
@@ -440,6 +446,7 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
         }
         // Widths and formats stay with their columns' data.
         FColumns.ArrangeInsertCols(aCol, -aColCount);
+        FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, 0, 0, aCol, -aColCount);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "xlsAdapter/qorUXlsMergedCells.h"
 #include "xlsAdapter/qorUXlsPageBreaks.h"
 #include "xlsAdapter/qorUXlsSheet.h"
+#include "xlsAdapter/qorUXlsSheetAnchors.h"
 #include "xlsAdapter/qorUXlsWindowRecords.h"
 
 #include <initializer_list>
@@ -56,6 +57,11 @@ public:
     void FixRows() override { FCells.FixRows(); }
 
     void ArrangeCopySheet(const TSheetInfo& SheetInfo) override;
+    // Shapes that keep their size or place follow the new row heights and
+    // column widths.
+    void RestoreObjectCoords() override { FAnchors.RestoreObjectCoords(DrawingLists(), *this); }
+    // The cell anchors of the drawing's shapes, in drawing order.
+    std::vector<TClientAnchor> ObjectAnchors() const { return FAnchors.Anchors(DrawingLists()); }
     // Every formula of the sheet: a check that its tokens can be arranged
     // (raising with its cell), and name tokens renumbered.
     void CheckFormulasCanMove() const;
@@ -194,6 +200,9 @@ private:
     // block began (formulas, drawings, notes) and are written after it.
     int FCellBlockAt = -1;
     TBaseRecordList FMiscRecords2;
+    // The lists that hold the drawing records, in save order.
+    std::vector<const TBaseRecordList*> DrawingLists() const { return {&FMiscRecords1, &FMiscRecords2}; }
+    TSheetAnchors FAnchors;
     THPageBreakList FHPageBreaks;
     TVPageBreakList FVPageBreaks;
     TColInfoList FColumns;

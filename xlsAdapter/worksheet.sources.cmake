@@ -9,7 +9,9 @@ list(APPEND XLS_SOURCES
   qorUXlsSheetPrint.cpp
   qorUXlsSheetView.cpp
   qorUXlsTemplate.cpp
+  qorUXlsSheetAnchors.cpp
   qorUXlsWorkSheet.cpp)
 list(APPEND XLS_TEST_SOURCES
   tests/XlsPageBreaksTest.cpp
-  tests/XlsCondFmtTest.cpp)
+  tests/XlsCondFmtTest.cpp
+  tests/XlsSheetAnchorsTest.cpp)
