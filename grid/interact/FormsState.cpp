@@ -12,6 +12,7 @@ TFormsState::~TFormsState() = default;
 
 void TFormsStateDeleter::operator()(TFormsState* State) const noexcept
 {
+    WithdrawFilterPopup(State->FilterPopup);
     delete State;
 }
 

@@ -12,6 +12,9 @@ class TFilterDropDownPopup;
 class TFixedCellEditor;
 class TCellControlEditor;
 
+// Closes a filter list whose grid is going; it must not call back.
+void WithdrawFilterPopup(TFilterDropDownPopup* Popup);
+
 struct TFormsState {
     TFormsState();
     ~TFormsState();

@@ -129,6 +129,11 @@ private:
     bool FChecks;
 };
 
+void WithdrawFilterPopup(TFilterDropDownPopup* Popup)
+{
+    if (Popup) Popup->Withdraw();
+}
+
 } // namespace grid
 
 grid::TFormsState& TQuillStringGrid::Forms()

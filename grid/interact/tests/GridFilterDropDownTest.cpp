@@ -7,6 +7,7 @@
 #include "grid/model/FilterSettings.h"
 #include "grid/model/SortSettings.h"
 #include "platform/ui/ListControls.h"
+#include "platform/ui/PopupWatch.h"
 
 using namespace backend::input;
 
@@ -116,6 +117,17 @@ TEST_F(GridFilterDropDownTest, TickedEntriesFilterTogetherAndStayTickedWhenReope
     EXPECT_EQ(ShownColumn(), " fig tree");
     ASSERT_EQ(Grid->Filter().Count(), 1);
     EXPECT_EQ(Grid->Filter().GetItem(0)->Condition(), "fig\\ tree");
+}
+
+TEST_F(GridFilterDropDownTest, AGridFreedWithItsListOpenLeavesNoListBehind)
+{
+    Click(*Grid, Button(1));
+    ASSERT_NE(Grid->FilterDropDownList(), nullptr);
+    delete Grid;
+    Grid = nullptr;
+    Click(*Other);
+    Pump();
+    EXPECT_EQ(ui::OpenPopup(), nullptr);
 }
 
 TEST_F(GridFilterDropDownTest, ListSitsUnderTheButtonInsideTheGrid)
