@@ -1445,7 +1445,8 @@ private:
     struct TFilterPass;
     const TFilterPass* FFilterPass = nullptr;
     bool RowPassesFilter(int ARow, const TFilterPass& Pass);
-    std::string FilterCellText(int ACol, int ARow, TFilterCells Data);
+    // The text a condition tests: a view of the stored text, or of Storage.
+    std::string_view FilterCellText(int ACol, int ARow, TFilterCells Data, std::string& Storage);
     void EndFilterLevel();
     void ApplyFilterCondition(const std::string& ACondition, int AColumn);
     // The condition of a drop-down entry ("" for the clear entry) and its name.

@@ -46,12 +46,13 @@ constexpr std::string_view WideTextMarker = "|\\";
 
 // Cuts Prefix from the start and Suffix from the end, as a filter condition
 // compares the text without them.
-void CutAffixes(std::string& Text, const std::string& Prefix, const std::string& Suffix)
+std::string_view CutAffixes(std::string_view Text, std::string_view Prefix, std::string_view Suffix)
 {
-    if (!Prefix.empty() && Text.starts_with(Prefix)) Text.erase(0, Prefix.size());
+    if (!Prefix.empty() && Text.starts_with(Prefix)) Text.remove_prefix(Prefix.size());
     if (!Suffix.empty())
-        if (const std::size_t at = Text.find(Suffix); at != std::string::npos && at + Suffix.size() == Text.size())
-            Text.erase(at);
+        if (const std::size_t at = Text.find(Suffix); at != std::string_view::npos && at + Suffix.size() == Text.size())
+            Text.remove_suffix(Suffix.size());
+    return Text;
 }
 
 bool Join(TFilterOperation Operation, bool Result, bool Match)
@@ -68,37 +69,38 @@ bool Join(TFilterOperation Operation, bool Result, bool Match)
 
 } // namespace
 
-std::string TQuillStringGrid::FilterCellText(int ACol, int ARow, TFilterCells Data)
+std::string_view TQuillStringGrid::FilterCellText(int ACol, int ARow, TFilterCells Data, std::string& Storage)
 {
     switch (Data) {
     case fcNormal: return Cells(ACol, ARow);
-    case fcStripHTML: return StrippedCells(ACol, ARow);
-    case fcRow: {
-        std::string row;
-        for (int c = 0; c < TotalColCount(); ++c) row += (c ? "\n" : "") + GetCellEx(c, ARow);
-        return row;
-    }
+    case fcStripHTML: return Storage = StrippedCells(ACol, ARow);
+    case fcRow:
+        Storage.clear();
+        for (int c = 0; c < TotalColCount(); ++c) Storage += (c ? "\n" : "") + GetCellEx(c, ARow);
+        return Storage;
     case fcVirtual:
     case fcCalculated: break;
     }
-    return GetCellEx(ACol, ARow);
+    // A merge shows another cell's text, and merges live in the cells'
+    // properties.
+    if (ShowsStoredTexts() && !GetGridObject(ACol, ARow)) return GetGridCell(ACol, ARow);
+    return Storage = GetCellEx(ACol, ARow);
 }
 
 bool TQuillStringGrid::RowPassesFilter(int ARow, const TFilterPass& Pass)
 {
     bool result = true;
+    std::string storage, wide;
     for (const TFilterPass::TCondition& condition : Pass.Conditions) {
         const TFilterData& data = *condition.Data;
-        std::string text = Trim(FilterCellText(data.Column(), ARow, data.Data()));
-        if (text.find(WideTextMarker) != std::string::npos && ClassifyCellText(text, false) == grid::ctkWide)
-            text = rtl::Utf16ToUtf8(DecodeWideCellText(text));
-        bool match = true;
-        if (data.Data() == fcRow) {
-            match = AnsiUpperCase(text).find(condition.RowText) != std::string::npos;
-        } else if (condition.Matcher) {
-            CutAffixes(text, data.Prefix(), data.Suffix());
-            match = condition.Matcher->Matches(text);
+        std::string_view text = TrimmedView(FilterCellText(data.Column(), ARow, data.Data(), storage));
+        if (text.find(WideTextMarker) != std::string_view::npos && ClassifyCellText(text, false) == grid::ctkWide) {
+            wide = rtl::Utf16ToUtf8(DecodeWideCellText(text));
+            text = wide;
         }
+        bool match = true;
+        if (data.Data() == fcRow) match = AnsiUpperCase(text).find(condition.RowText) != std::string::npos;
+        else if (condition.Matcher) match = condition.Matcher->Matches(CutAffixes(text, data.Prefix(), data.Suffix()));
         result = Join(data.Operation(), result, match);
         if (data.Operation() == foSHORT && !match) break;
     }

@@ -69,7 +69,8 @@ bool ReadComparableNumber(std::string_view text, double& value)
     // Most texts hold no separator to convert and are read as they stand.
     const bool invariant = text.find(LocaleThousandSeparator()) == std::string_view::npos &&
                            (LocaleDecimalSeparator() == '.' || text.find(LocaleDecimalSeparator()) == std::string_view::npos);
-    const bool number = invariant ? ReadPlainNumber(text, value) : ReadPlainNumber(ToInvariantNumberText(text), value);
+    const bool number = invariant ? grid::ReadPlainDecimal(text, value) || ReadPlainNumber(text, value)
+                                  : ReadPlainNumber(ToInvariantNumberText(text), value);
     return number && !ParseLocaleDateTime(text, date);
 }
 

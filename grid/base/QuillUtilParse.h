@@ -34,6 +34,11 @@ enum NumberTextKind : int {
     ntkScientific = 5,
 };
 
+// "-12" or "3.25" under a "." decimal separator: a number by any reading,
+// taken without the general classification, to the same double the general
+// readers give. False for anything else.
+bool ReadPlainDecimal(std::string_view Text, double& Value);
+
 } // namespace grid
 
 // Whether Text is a number under the locale separators, and of which kind.

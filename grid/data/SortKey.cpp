@@ -2,7 +2,6 @@
 #include "grid/data/SortKey.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -156,53 +155,7 @@ TSortKeyRef AutomaticKey(std::string_view Text, bool IgnoreCase, std::string& Ow
     return key;
 }
 
-// Up to this many digits a decimal's digits make an integer that a double
-// holds exactly (below 2^53).
-constexpr std::size_t ExactDigits = 15;
-constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
 } // namespace
-
-bool ReadPlainDecimal(std::string_view Text, double& Value)
-{
-    if (LocaleDecimalSeparator() != '.' || Text.empty()) return false;
-    const bool negative = Text[0] == '-';
-    std::size_t i = negative ? 1 : 0;
-    const std::size_t digits = i;
-    std::uint64_t mantissa = 0;
-    std::size_t count = 0;
-    std::size_t fractionDigits = 0;
-    while (i < Text.size() && IsAsciiDigit(Text[i])) {
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(Text[i++] - '0');
-        ++count;
-        if (count > ExactDigits) break;
-    }
-    while (i < Text.size() && IsAsciiDigit(Text[i])) ++i;
-    if (i == digits) return false;
-    if (i < Text.size() && Text[i] == '.') {
-        const std::size_t fraction = ++i;
-        while (i < Text.size() && IsAsciiDigit(Text[i])) {
-            if (count <= ExactDigits) {
-                mantissa = mantissa * 10 + static_cast<std::uint64_t>(Text[i] - '0');
-                ++count;
-                ++fractionDigits;
-            }
-            ++i;
-        }
-        if (i == fraction) return false;
-    }
-    if (i != Text.size()) return false;
-    // Both the digits and the power of ten are exact doubles, so the one
-    // division rounds correctly, as the general reader does.
-    if (count <= ExactDigits) {
-        const double value = static_cast<double>(mantissa) / PowersOfTen[fractionDigits];
-        Value = negative ? -value : value;
-        return true;
-    }
-    const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
-    return error == std::errc() && end == Text.data() + Text.size();
-}
 
 bool ReadPlainShortDate(std::string_view Text, double& Value)
 {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "grid/base/GridEnums.h"
+#include "grid/base/QuillUtilParse.h"
 
 namespace grid {
 
@@ -51,9 +52,6 @@ TSortKeyRef MakeSortKeyRef(TSortStyle Style, std::string_view Text, const TSortK
 // -1, 0 or 1 in ascending order.
 int CompareSortKeys(const TSortKeyRef& A, const TSortKeyRef& B) noexcept;
 
-// "-12" or "3.25" under a "." decimal separator: a number by any reading,
-// taken without the general classification. False for anything else.
-bool ReadPlainDecimal(std::string_view Text, double& Value);
 // Three numbers split by the locale date separator, in the locale order,
 // with a year of three or four digits ("05/11/2024"): the date the general
 // reader gives, read without it. False for anything else, impossible dates

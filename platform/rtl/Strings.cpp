@@ -154,7 +154,18 @@ std::string TrimRight(std::string_view S)
     return std::string(S.substr(0, end));
 }
 
-std::string Trim(std::string_view S) { return TrimLeft(TrimRight(S)); }
+std::string_view TrimmedView(std::string_view S)
+{
+    size_t first = 0;
+    size_t end = S.size();
+    while (end > 0 && Byte(S, end - 1) <= ' ')
+        --end;
+    while (first < end && Byte(S, first) <= ' ')
+        ++first;
+    return S.substr(first, end - first);
+}
+
+std::string Trim(std::string_view S) { return std::string(TrimmedView(S)); }
 
 std::string StringReplace(std::string_view S, std::string_view OldPattern, std::string_view NewPattern,
                           TReplaceFlags Flags)

@@ -39,6 +39,8 @@ bool AnsiSameText(std::string_view S1, std::string_view S2);
 
 // Remove leading and/or trailing characters at or below the blank (controls and spaces).
 std::string Trim(std::string_view S);
+// The part of S that Trim keeps, without a copy.
+std::string_view TrimmedView(std::string_view S);
 std::string TrimLeft(std::string_view S);
 std::string TrimRight(std::string_view S);
 
