@@ -1916,6 +1916,16 @@ public:
     TIntelliPan IntelliPan() const noexcept { return FPointer.IntelliPan; }
     void SetIntelliPan(TIntelliPan Value) noexcept { FPointer.IntelliPan = Value; }
     bool Panning() const noexcept;
+    // A frame around the selection and, with SelectionResizer, the fill
+    // handle at its corner: dragging it grows the selection and fills it.
+    bool SelectionRectangle() const noexcept { return FPointer.SelectionRectangle; }
+    void SetSelectionRectangle(bool Value);
+    bool SelectionResizer() const noexcept { return FPointer.SelectionResizer; }
+    void SetSelectionResizer(bool Value);
+    // Whether the point lies on the fill handle.
+    bool OverFillHandle(int X, int Y);
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
     // The zoom steps taken; cells paint their fonts this many points larger.
     int ZoomFactor() const noexcept;
     TAnchorHintEvent OnAnchorHint;
@@ -1947,6 +1957,10 @@ private:
     void InvalidatePanIndicator();
     void DrawPanIndicator(TCanvas& ACanvas);
     void DisjunctCellPress(TShiftState Shift, int X, int Y);
+    TRect FillHandleRect();
+    bool FillHandlePress(int X, int Y);
+    bool FillHandleRelease();
+    void DrawFillHandle(TCanvas& ACanvas);
     void DisjunctCellRelease(TShiftState Shift, int X, int Y);
     grid::TPointerState FPointer;
 

@@ -179,6 +179,7 @@ void TQuillStringGrid::EndSizingHint()
 // whole rows from a row header, the whole grid from the corner.
 TMouseSelectMode TQuillStringGrid::SelectModeAt(int X, int Y)
 {
+    if (OverFillHandle(X, Y)) return msResize;
     const TGridCoord cell = MouseCoord(X, Y);
     if (cell.X < 0 || cell.Y < 0) return msNormal;
     const TMouseActions& actions = MouseActions();

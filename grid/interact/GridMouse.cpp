@@ -83,6 +83,7 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
     grid::TEditState& s = Edit();
     s.PressCell = MouseCoord(X, Y);
     s.SizedWidths.clear();
+    if (Button == mbLeft && FillHandlePress(X, Y)) return;
     if (Button == mbLeft) {
         TrackHotFixedCell(X, Y, true);
         PressFixedButton(X, Y);
@@ -140,7 +141,7 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     EndSizingHint();
     const TGridState state = GridState();
     TBaseGrid::MouseUp(Button, Shift, X, Y);
-    if (Button != mbLeft) return;
+    if (Button != mbLeft || FillHandleRelease()) return;
     ReleaseFixedButton(X, Y);
     DisjunctCellRelease(Shift, X, Y);
     TrackHotFixedCell(X, Y, false);

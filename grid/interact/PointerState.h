@@ -15,6 +15,8 @@ struct THintInfo;
 class TObject;
 
 // Lets the application choose the cursor over a cell (real column).
+// The selection grown with the fill handle: as it was grabbed and as released.
+using TSelectionResizeEvent = std::function<void(TObject* Sender, TGridRect OrigSelection, TGridRect NewSelection)>;
 using TGetCellCursorEvent = std::function<void(TObject* Sender, int ACol, int ARow, TCursor& ACursor)>;
 
 // What a press in a fixed cell selects, decided while the pointer moves.
@@ -82,8 +84,6 @@ struct TPointerState {
     bool SelectionRectangle = false;
     bool MouseResize = false;
     TGridRect DropSelection{};
-    // Set while the fill handle's paste runs (never the grid's edit permission).
-    bool FillPasting = false;
 };
 
 } // namespace grid

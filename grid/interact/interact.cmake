@@ -17,6 +17,7 @@ target_sources(vistra_grid PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GridHeaderClick.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridWheelPan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridDisjunctClick.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridFillHandle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HTMLHintWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSelectCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QuillInplaceEdit.cpp
@@ -35,4 +36,5 @@ vistra_tests(grid_interact_tests HEADLESS
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridDisjunctClickTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridClicksTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridFormControlsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridFillHandleTest.cpp
   DEPENDS vistra_grid vistra_backend)

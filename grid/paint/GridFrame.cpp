@@ -35,6 +35,7 @@ void TQuillStringGrid::Paint()
     DrawBorderFrame(canvas);
     PaintDesignHelper(canvas);
     PaintThinScrollBars(canvas);
+    DrawFillHandle(canvas);
     DrawPanIndicator(canvas);
 }
 
