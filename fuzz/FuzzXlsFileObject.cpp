@@ -59,6 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 continue;
             file.SetCellValue(1, 1, Variant(1.5));
             file.SetColumnWidth(3, 4000);
+            file.SetRowHeight(2, 600);
+            file.SetRowHidden(4, true);
             file.MergeCells(2, 2, 3, 3);
             file.InsertAndCopyRows(1, 2, 5, 2, false);
             file.DeleteCols(2, 1);
@@ -68,6 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             file.SetPageHeader("&CFuzz");
             file.SetAutoFilter(1, 1, 2);
         }
+        if (file.SheetCount() > 0)
+            file.InsertAndCopySheets(1, 1, 1);
         file.Save(false, {}, nullptr, nullptr, &saved);
     } catch (const EExcelException&) {
         return 0;

@@ -43,3 +43,6 @@ PY
 soffice -env:UserInstallation=file://"$profile" --headless --convert-to xls --outdir "$work" "$work/drawings-libreoffice.fods" >/dev/null
 mv "$work/drawings-libreoffice.xls" "$here/drawings-libreoffice.xls"
 rm -rf "$profile" "$work"
+# The bare Workbook stream seeds the fuzzers.
+/usr/bin/python3 -c "import olefile, sys; sys.stdout.buffer.write(olefile.OleFileIO('$here/drawings-libreoffice.xls').openstream('Workbook').read())" \
+  > "$here/drawings-libreoffice.workbook"
