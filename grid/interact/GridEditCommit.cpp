@@ -51,8 +51,11 @@ bool TQuillStringGrid::ValidateCell(const std::string& NewValue)
     const int col = RealColIndex(base.X);
     const int row = base.Y;
     s.NewCellText = NewValue;
-    if (NewValue != s.OldCellText || s.AlwaysValidate) {
-        const bool changed = NewValue != s.OldCellText;
+    // An editor closed on the very text it was given changes nothing, even
+    // where that text is not the stored one (markup stripped from an HTML
+    // cell, the form OnGetEditText gave it).
+    const bool changed = NewValue != s.OldCellText && NewValue != ProvideEditText(s.OldCol, s.OldRow);
+    if (changed || s.AlwaysValidate) {
         // The handler must not start an Enter move of its own.
         const bool advance = Navigation().AdvanceOnEnter();
         Navigation().SetAdvanceOnEnter(false);
@@ -60,10 +63,12 @@ bool TQuillStringGrid::ValidateCell(const std::string& NewValue)
         std::string value = NewValue;
         if (OnCellValidate) OnCellValidate(this, col, row, value, valid);
         if (valid) {
-            if (value != s.OldCellText) s.GridModified = true;
-            if (UndoRedo()) UndoRedo()->RegisterChange(col, row, s.OldCellText, value);
-            SetCells(col, row, value);
-            if (changed) DoCellsChanged(Rect(col, row, col, row));
+            if (changed || value != NewValue) {
+                if (value != s.OldCellText) s.GridModified = true;
+                if (UndoRedo()) UndoRedo()->RegisterChange(col, row, s.OldCellText, value);
+                SetCells(col, row, value);
+                if (changed) DoCellsChanged(Rect(col, row, col, row));
+            }
             s.NewCellText = value;
         } else {
             // A refused value is never stored. The editor keeps what was

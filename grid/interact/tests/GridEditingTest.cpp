@@ -29,6 +29,22 @@ TEST_F(GridEditingTest, EscapeRestoresTheCellAndF2ReopensOnIt)
     EXPECT_EQ(EditorText(), "keep");
 }
 
+TEST_F(GridEditingTest, AnEditorClosedUnchangedKeepsTheStoredMarkup)
+{
+    Grid->SetCells(1, 1, "<b>bold</b> text");
+    Press(VK_F2);
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(EditorText(), "bold text") << "markup is edited as its plain text";
+    Press(VK_RETURN);
+    EXPECT_FALSE(EditorShown());
+    EXPECT_EQ(Grid->Cells(1, 1), "<b>bold</b> text");
+    Press(VK_F2);
+    Press(VK_END);
+    Type("!");
+    Press(VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 1), "bold text!") << "an edited text replaces the cell";
+}
+
 TEST_F(GridEditingTest, FocusLeavingTheGridCommits)
 {
     Type("gone");
