@@ -1762,6 +1762,11 @@ protected:
     void HandleRowHeightsChanged() override;
     bool HandleWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool HandleWheelUp(TShiftState Shift, TPoint MousePos) override;
+    // The wheel asks the parent first; the grid moves only when it declines.
+    void WMMouseWheel(TMessage& Message) override;
+    // Told the rows the current row moved after a wheel notch moved or
+    // scrolled the grid; clearing Handled adds the platform's one-row step.
+    virtual void MouseWheelScrolled(int Delta, bool& Handled);
 
 private:
     friend class TQuillInplaceEdit;

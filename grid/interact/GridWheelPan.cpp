@@ -70,13 +70,32 @@ void TQuillStringGrid::Zoom(int X)
     Invalidate();
 }
 
+// The parent, and its parents in turn, may take the wheel before the grid:
+// a form that scrolls or zooms as a whole on the wheel keeps the grid still.
+void TQuillStringGrid::WMMouseWheel(TMessage& Message)
+{
+    if (!FPointer.Panning && Parent()) {
+        const LRESULT taken = Parent()->Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam);
+        if (taken != 0) {
+            Message.Result = taken;
+            return;
+        }
+    }
+    TBaseGrid::WMMouseWheel(Message);
+}
+
+void TQuillStringGrid::MouseWheelScrolled(int Delta, bool& Handled)
+{
+    (void)Delta;
+    (void)Handled;
+}
+
 // Towards the user (Down) a notch moves on; Ctrl zooms instead.
 bool TQuillStringGrid::HandleWheelDown(TShiftState Shift, TPoint MousePos) { return WheelStep(Shift, MousePos, 1); }
 bool TQuillStringGrid::HandleWheelUp(TShiftState Shift, TPoint MousePos) { return WheelStep(Shift, MousePos, -1); }
 
 bool TQuillStringGrid::WheelStep(TShiftState Shift, TPoint MousePos, int Direction)
 {
-    (void)MousePos;
     // Ctrl as the keyboard has it now, whatever the message carried.
     if ((Shift.Contains(ssCtrl) || GetKeyState(VK_CONTROL) < 0) && FPointer.IntelliZoom) {
         Zoom(Direction * WheelLines);
@@ -89,18 +108,25 @@ bool TQuillStringGrid::WheelStep(TShiftState Shift, TPoint MousePos, int Directi
     const int step = MouseActions().WheelIncrement() > 0 ? MouseActions().WheelIncrement() : WheelLines;
     const int firstRow = FixedRows();
     const int lastRow = std::max(firstRow, RowCount() - FFixedFooters - 1);
+    const int before = Row();
     if (MouseActions().WheelAction() == waScroll) {
         const int top = std::clamp(TopRow() + Direction * step, firstRow, std::max(firstRow, MaxTopLeft().Y));
         if (top != TopRow()) SetTopRow(top);
-        return true;
+    } else {
+        const int target = std::clamp(Row() + Direction * step, firstRow, lastRow);
+        if (MouseActions().DisjunctRowSelect()) ClearRowSelect();
+        if (target != Row()) {
+            const bool editing = Edit().EditMode;
+            FocusCell(Col(), target, true);
+            if (editing && !Edit().EditMode && CanFocus()) SetFocus();
+        }
     }
-    const int target = std::clamp(Row() + Direction * step, firstRow, lastRow);
-    if (target != Row()) {
-        const bool editing = Edit().EditMode;
-        FocusCell(Col(), target, true);
-        if (editing && !Edit().EditMode && CanFocus()) SetFocus();
-    }
-    return true;
+    // A descendant that leaves the notch unhandled gets the platform's own
+    // single-row step on top.
+    bool handled = true;
+    MouseWheelScrolled(Row() - before, handled);
+    if (handled) return true;
+    return Direction > 0 ? TBaseGrid::HandleWheelDown(Shift, MousePos) : TBaseGrid::HandleWheelUp(Shift, MousePos);
 }
 
 // Messages of wheel panning, ahead of every other handling: the wheel button

@@ -5,13 +5,96 @@
 #include "grid/base/MouseActions.h"
 #include "platform/ui/Application.h"
 
+#include <vector>
+
 using namespace backend::input;
 
 namespace {
 
 constexpr unsigned MiddleButton = 2;
 
+// Records what each notch moved and may leave the notch unhandled.
+class TWheelGrid final : public TQuillStringGrid {
+public:
+    using TQuillStringGrid::TQuillStringGrid;
+    std::vector<int> Deltas;
+    bool LeaveUnhandled = false;
+
+protected:
+    void MouseWheelScrolled(int Delta, bool& Handled) override
+    {
+        Deltas.push_back(Delta);
+        if (LeaveUnhandled) Handled = false;
+    }
+};
+
 } // namespace
+
+TEST_F(GridEditingTest, TheParentMayTakeTheWheelFirst)
+{
+    Grid->SetRowCount(40);
+    int asked = 0;
+    bool take = true;
+    Form->OnMouseWheel = [&](TObject*, TShiftState, int, TPoint, bool& Handled) {
+        ++asked;
+        Handled = take;
+    };
+    Wheel(*Grid, -120, Centre(1, 1));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(Grid->Row(), 1) << "the form took the wheel";
+
+    take = false;
+    Wheel(*Grid, -120, Centre(1, 1));
+    EXPECT_EQ(asked, 2) << "asked once, not again after the grid moved";
+    EXPECT_EQ(Grid->Row(), 4);
+
+    // Ctrl+wheel zoom is the parent's to take too.
+    take = true;
+    KeyDown(*Form, VK_CONTROL);
+    Wheel(*Grid, -120, Centre(1, 1));
+    KeyUp(*Form, VK_CONTROL);
+    EXPECT_EQ(Grid->ZoomFactor(), 0);
+}
+
+TEST_F(GridEditingTest, WheelOverAGridAtItsEndMovesNothing)
+{
+    auto* grid = new TWheelGrid(Form);
+    grid->SetParent(Form);
+    grid->SetBounds(0, 0, 300, 120);
+    grid->SetColCount(3);
+    grid->SetRowCount(30);
+    grid->SetFocus();
+    struct Case {
+        const char* name;
+        TWheelAction action;
+        int delta;     // of the notch
+        bool atEnd;    // the last row current and in view, else the first
+        int expectedRow, expectedTopRowChange;
+        int expectedDelta;
+    };
+    const Case cases[] = {
+        {"moving past the last row", waMoveSelection, -120, true, 29, 0, 0},
+        {"scrolling past the end", waScroll, -120, true, 29, 0, 0},
+        {"moving above the first row", waMoveSelection, 120, false, 1, 0, 0},
+        {"moving back from the end", waMoveSelection, 120, true, 26, 0, -3},
+    };
+    for (const Case& c : cases) {
+        grid->MouseActions().SetWheelAction(c.action);
+        grid->FocusCell(1, c.atEnd ? 29 : 1, true);
+        grid->Deltas.clear();
+        const int top = grid->TopRow();
+        Wheel(*grid, c.delta);
+        EXPECT_EQ(grid->Row(), c.expectedRow) << c.name;
+        EXPECT_EQ(grid->TopRow() - top, c.expectedTopRowChange) << c.name;
+        EXPECT_EQ(grid->Deltas, std::vector<int>{c.expectedDelta}) << c.name;
+    }
+    // Left unhandled, a notch adds the platform's single row.
+    grid->MouseActions().SetWheelAction(waMoveSelection);
+    grid->LeaveUnhandled = true;
+    grid->FocusCell(1, 1, true);
+    Wheel(*grid, -120);
+    EXPECT_EQ(grid->Row(), 5);
+}
 
 TEST_F(GridEditingTest, ZoomStepsStayWithinTenAndNeverCloseAColumn)
 {
