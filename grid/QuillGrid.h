@@ -17,6 +17,7 @@
 #include "grid/base/QuillUtilPaint.h"
 #include "grid/data/SortKey.h"
 #include "grid/interact/GridEditEvents.h"
+#include "grid/interact/HeaderPressState.h"
 #include "grid/interact/PointerState.h"
 #include "grid/GridScrollTypes.h"
 #include "grid/QuillGridFooterTotals.h"
@@ -1800,6 +1801,34 @@ private:
     // The sort column and sort indexes follow a moved column (real indexes).
     void KeepColumnSettingsAfterMove(int FromIndex, int ToIndex);
     std::unique_ptr<grid::TEditState, grid::TEditStateDeleter> FEditState;
+
+    // Presses on the headers (grid/interact/GridHeaderSelect.cpp,
+    // GridSizingEvents.cpp): whole rows, columns or the grid selected from the
+    // fixed cells and dragged over, fixed columns and rows sized by their
+    // borders, sizes reported while a border is dragged.
+public:
+    TSelectionChangedEvent OnSelectionChanged;
+    TColumnSizingEvent OnColumnSizing;
+    TRowSizingEvent OnRowSizing;
+    TRowSizeEvent OnRowSize;
+    TEndRowSizeEvent OnEndRowSize;
+
+protected:
+    // Reports a selection changed by the user, corners in order.
+    virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    // Receives the selection a press on a fixed cell is about to apply.
+    virtual void AdjustMouseSelection(TGridRect& ARect);
+
+private:
+    // A press on a fixed cell selects whole rows, columns or the grid.
+    void HeaderSelectPress(TShiftState Shift, int X, int Y);
+    // A drag begun there selects every row (column) it passes.
+    void HeaderSelectMove(int X, int Y);
+    void HeaderSelectRelease();
+    // The selection at a press; the release reports it when it changed.
+    void BeginSelectionReport();
+    void ReportSelectionChange();
+    grid::THeaderPressState FHeaderPress;
 
     // Header filter drop-downs, fixed-cell editors and form controls in
     // cells (grid/interact).

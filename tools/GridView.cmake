@@ -26,3 +26,8 @@ set_tests_properties(gridview_mouse_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SE
 add_test(NAME gridview_filter_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gridview/tests/GridViewFilterXInput.sh
   $<TARGET_FILE:gridview> ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(gridview_filter_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)
+
+# Headers selecting whole rows and columns by the real X pointer: a click and a drag.
+add_test(NAME gridview_select_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gridview/tests/GridViewSelectXInput.sh
+  $<TARGET_FILE:gridview> ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(gridview_select_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)

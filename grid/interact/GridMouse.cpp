@@ -69,17 +69,23 @@ bool TQuillStringGrid::IsOverSizingBorder(int X, int Y)
 void TQuillStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
     if (ThinBarMouse(TThinBarMouse::Move, X, Y)) return;
+    const TGridRect before = Selection();
     TBaseGrid::MouseMove(Shift, X, Y);
     TrackHotFixedCell(X, Y, Shift.Contains(ssLeft) && MouseCoord(X, Y) == Edit().PressCell);
     DragScrollOver(Shift, X, Y);
     TrackHintCell(X, Y);
     ShowSizingHint(X, Y);
     UpdatePointerCursor(X, Y);
+    // A drag begun on a header selects whole rows or columns.
+    HeaderSelectMove(X, Y);
+    if (!(Selection() == before)) ReportSelectionChange();
 }
 
 void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     if (Button == mbLeft && ThinBarMouse(TThinBarMouse::Press, X, Y)) return;
+    // Whole rows and columns by header presses; the release reports the selection when it changed.
+    if (Button == mbLeft || (Button == mbRight && MouseActions().SelectOnRightClick())) BeginSelectionReport();
     grid::TEditState& s = Edit();
     s.PressCell = MouseCoord(X, Y);
     s.SizedWidths.clear();
@@ -91,6 +97,7 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
     }
     // A form control in a cell takes the press for itself.
     if (Button == mbLeft && !Shift.Contains(ssDouble) && PressCellControl(X, Y)) return;
+    if (Button == mbLeft && !Shift.Contains(ssDouble)) HeaderSelectPress(Shift, X, Y);
     TBaseGrid::MouseDown(Button, Shift, X, Y);
     // A right press selects the cell under it first when asked to.
     if (Button == mbRight && MouseActions().SelectOnRightClick() && s.PressCell.X >= FixedCols() &&
@@ -141,6 +148,8 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     EndSizingHint();
     const TGridState state = GridState();
     TBaseGrid::MouseUp(Button, Shift, X, Y);
+    if (Button == mbLeft) HeaderSelectRelease();
+    if (Button == mbLeft || (Button == mbRight && MouseActions().SelectOnRightClick())) ReportSelectionChange();
     if (Button != mbLeft || FillHandleRelease()) return;
     ReleaseFixedButton(X, Y);
     DisjunctCellRelease(Shift, X, Y);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "grid/QuillGrid.h"
+#include "grid/base/MouseActions.h"
 #include "grid/model/SortSettings.h"
 #include "grid/files/GridFileFormats.h"
 #include "platform/graphics/PngImage.h"
@@ -16,7 +17,7 @@ namespace {
 int Usage()
 {
     std::fprintf(stderr, "usage: gridview [FILE] [--demo] [--look NAME] [--style NAME] [--screenshot OUT.png] [--filter]\n"
-                         "                [--scroll normal|flat|metro]\n");
+                         "                [--scroll normal|flat|metro] [--select]\n");
     return 2;
 }
 
@@ -40,6 +41,7 @@ int main(int argc, char** argv)
     bool demo = false;
     bool filter = false;
     std::string scrollName;
+    bool select = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--look" && i + 1 < argc) lookName = argv[++i];
@@ -48,6 +50,7 @@ int main(int argc, char** argv)
         else if (arg == "--demo") demo = true;
         else if (arg == "--filter") filter = true;
         else if (arg == "--scroll" && i + 1 < argc) scrollName = argv[++i];
+        else if (arg == "--select") select = true;
         else if (file.empty() && !arg.starts_with("--")) file = arg;
         else return Usage();
     }
@@ -109,6 +112,16 @@ int main(int argc, char** argv)
                 form->SetCaption("gridview - " + file + " (not saved)");
             }
         };
+    }
+    // Row headers select whole rows, column headers whole columns and the corner the grid; a drag
+    // along the headers selects every row or column it passes (so column headers no longer move).
+    if (select) {
+        grid->MouseActions().SetRowSelect(true);
+        grid->MouseActions().SetColSelect(true);
+        grid->MouseActions().SetAllSelect(true);
+        TGridOptions options = grid->Options();
+        options.Exclude(goColMoving);
+        grid->SetOptions(options);
     }
     // Every header gets a filter button that lists its column's values.
     grid->SetFilterDropDownAuto(filter);
