@@ -1416,6 +1416,9 @@ private:
     void SortRows(TSortPass& Pass);
     // Puts the data of row First + Source[k] at row First + k, moving each row once.
     void MoveRowsToOrder(int First, const std::vector<int>& Source);
+    // Moves the modified, disabled and selected flags of the rows at display
+    // rows Places (real rows Reals) as their records moved.
+    void ReorderRowFlags(std::span<const int> Places, std::span<const int> Reals, std::span<const int> Source);
     // A sort of the normal rows with the current row, scroll position and
     // fixed column kept as the settings ask.
     void SortNormalRows(bool Indexed);

@@ -48,32 +48,6 @@ bool IsEventStyle(TSortStyle Style) { return Style == ssCustom || Style == ssRaw
 
 int Sign(int Value) { return Value > 0 ? 1 : (Value < 0 ? -1 : 0); }
 
-// Puts the item at Source[k] into place k for every k by walking each cycle
-// of the order once with one item held aside, so every item moves once.
-// The items a few steps ahead on the cycle are fetched early: each step
-// would otherwise wait for its item's memory in turn.
-template <typename Item, typename ItemAt> void PermuteByCycles(const std::vector<int>& Source, ItemAt itemAt)
-{
-    constexpr int lookAhead = 8;
-    const auto next = [&](std::size_t at) { return static_cast<std::size_t>(Source[at]); };
-    std::vector<unsigned char> placed(Source.size(), 0);
-    for (std::size_t start = 0; start < Source.size(); ++start) {
-        if (placed[start]) continue;
-        placed[start] = 1;
-        if (next(start) == start) continue;
-        std::size_t ahead = start;
-        for (int i = 0; i < lookAhead; ++i) __builtin_prefetch(&itemAt(ahead = next(ahead)), 1);
-        Item held = std::move(itemAt(start));
-        std::size_t at = start;
-        for (std::size_t from = next(at); from != start; at = from, from = next(at)) {
-            __builtin_prefetch(&itemAt(ahead = next(ahead)), 1);
-            itemAt(at) = std::move(itemAt(from));
-            placed[from] = 1;
-        }
-        itemAt(at) = std::move(held);
-    }
-}
-
 // Keeps the text a key views alive in Kept when it lies in one of the
 // scratch strings, which the next cell reuses.
 std::string_view KeepKeyText(std::string_view Text, std::string& CellText, std::string& KeyText,
@@ -331,8 +305,8 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByEvents(const TSortPass& 
 void TQuillStringGrid::MoveRowsToOrder(int First, const std::vector<int>& Source)
 {
     // Everything that belongs to a row is gathered in the new order and
-    // written back once: the cross-reference, heights, and the row records
-    // (or only the sort column's cells with SingleColumn).
+    // written back once: the cross-reference, heights, flags and the row
+    // records (or only the sort column's cells with SingleColumn).
     const std::size_t count = Source.size();
     const auto from = [&](std::size_t k) { return First + Source[k]; };
     const int last = First + static_cast<int>(count) - 1;
@@ -366,11 +340,10 @@ void TQuillStringGrid::MoveRowsToOrder(int First, const std::vector<int>& Source
         if (!uniform)
             for (std::size_t k = 0; k < count; ++k)
                 SetRowHeights(First + static_cast<int>(k), heights[static_cast<std::size_t>(Source[k])]);
-        // Every record exists before references to them are taken.
-        if (count > 0) FRowStore->Row(reals.back());
-        PermuteByCycles<grid::TRowRecord>(Source, [&](std::size_t k) -> grid::TRowRecord& {
-            return FRowStore->Row(reals[k]);
-        });
+        FRowStore->ReorderRows(reals, Source);
+        std::vector<int> places(count);
+        std::iota(places.begin(), places.end(), First);
+        ReorderRowFlags(places, reals, Source);
         if (FSortRow >= First && FSortRow <= last)
             for (std::size_t k = 0; k < count; ++k)
                 if (from(k) == FSortRow) {
@@ -379,6 +352,15 @@ void TQuillStringGrid::MoveRowsToOrder(int First, const std::vector<int>& Source
                 }
     }
     Swaps += static_cast<int>(count);
+}
+
+void TQuillStringGrid::ReorderRowFlags(std::span<const int> Places, std::span<const int> Reals,
+                                       std::span<const int> Source)
+{
+    // The row selection counts real rows when it persists through hiding.
+    FModifiedRows.Reorder(Places, Source);
+    FDisabledRows.Reorder(Places, Source);
+    FRowSelect.Reorder(FMouseActions->RowSelectPersistent() ? Reals : Places, Source);
 }
 
 void TQuillStringGrid::SortSwapRows(int Index, int Index2)
@@ -404,6 +386,10 @@ void TQuillStringGrid::SortSwapRows(int Index, int Index2)
         return;
     }
     std::swap(FRowStore->Row(real1), FRowStore->Row(real2));
+    const int places[] = {Index, Index2};
+    const int reals[] = {real1, real2};
+    const int swapped[] = {1, 0};
+    ReorderRowFlags(places, reals, swapped);
     if (const int height = RowHeights(Index); height != RowHeights(Index2)) {
         SetRowHeights(Index, RowHeights(Index2));
         SetRowHeights(Index2, height);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,7 @@ namespace grid {
 
 // One row of the grid. Its texts live here once, whether the row is shown or
 // hidden; moving rows moves these records, never their cells.
-struct TRowRecord {
+struct alignas(64) TRowRecord {
     std::vector<std::string> Texts;
     // Empty until the row gets an object; the grid owns what it puts here.
     std::vector<TObject*> Objects;
@@ -76,6 +77,12 @@ public:
     void Clear();
     // Every object of every record, for the grid to free.
     std::vector<TObject*> AllObjects() const;
+
+    // Puts rows in a new order in one pass: afterwards real row Places[k]
+    // holds the record that stood at Places[Source[k]]. Source must be a
+    // permutation of 0 .. Places.size()-1 and Places distinct real rows;
+    // anything else raises EListError before a record moves.
+    void ReorderRows(std::span<const int> Places, std::span<const int> Source);
 
 private:
     void MarkStructureChanged() noexcept;

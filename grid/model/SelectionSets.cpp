@@ -105,6 +105,28 @@ void TIndexFlags::Insert(int Index, int Count)
     Changed();
 }
 
+void TIndexFlags::Reorder(std::span<const int> Places, std::span<const int> Source)
+{
+    if (FFlagged == 0 || Places.size() != Source.size()) return;
+    const auto stampAt = [&](int Index) {
+        return Index >= 0 && Index < Size() ? FStamps[static_cast<std::size_t>(Index)] : std::uint64_t{0};
+    };
+    std::vector<std::uint64_t> moved(Places.size());
+    bool any = false;
+    for (std::size_t k = 0; k < Places.size(); ++k) {
+        const auto from = static_cast<std::size_t>(Source[k]);
+        moved[k] = from < Places.size() ? stampAt(Places[from]) : 0;
+        any = any || moved[k] != 0;
+    }
+    if (!any) return;
+    for (std::size_t k = 0; k < Places.size(); ++k)
+        if (Places[k] >= 0 && (moved[k] != 0 || Places[k] < Size())) {
+            Grow(Places[k] + 1);
+            FStamps[static_cast<std::size_t>(Places[k])] = moved[k];
+        }
+    Changed();
+}
+
 std::uint64_t TCellSet::Key(int ACol, int ARow) noexcept
 {
     return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(ARow)) << 32) | static_cast<std::uint32_t>(ACol);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -44,6 +45,9 @@ public:
     void RemoveEach(const std::vector<int>& Indexes);
     // Inserts Count cleared entries before Index (only inside the list).
     void Insert(int Index, int Count);
+    // Moves the flags with rows put in a new order: afterwards Places[k]
+    // holds the flag (and its place in the flag order) of Places[Source[k]].
+    void Reorder(std::span<const int> Places, std::span<const int> Source);
 
 private:
     void Changed() noexcept { FOrderValid = false; }

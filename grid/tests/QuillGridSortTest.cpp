@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/base/AuxLists.h"
+#include "grid/base/MouseActions.h"
 #include "grid/base/NavigationSettings.h"
 #include "grid/model/SortSettings.h"
 #include "platform/rtl/FormatSettings.h"
@@ -281,6 +282,65 @@ TEST_F(QuillGridSortTest, SortMovesObjectsAndHeightsButKeepsFixedPartsAndFooters
     EXPECT_EQ(Grid->Colors(1, 1), clRed);
     EXPECT_EQ(Grid->RowHeights(1), 40);
     EXPECT_EQ(Grid->RowHeights(3), Grid->DefaultRowHeight());
+}
+
+TEST_F(QuillGridSortTest, EveryRowListFollowsItsRowThroughSortAndUnsort)
+{
+    // Rows "e".."a" with "c" hidden; the shown rows e d b a each carry a
+    // height, a colour, a flag or a selection, and sort into a b d e.
+    for (bool persistent : {false, true}) {
+        SCOPED_TRACE(persistent ? "selection by real row" : "selection by display row");
+        FillColumn({"e", "d", "c", "b", "a"});
+        Grid->MouseActions().SetDisjunctRowSelect(true);
+        Grid->MouseActions().SetRowSelectPersistent(persistent);
+        Grid->HideRow(3);
+        Grid->InitSortXRef();
+        const auto flagIndex = [&](int ARow) { return persistent ? Grid->RealRowIndex(ARow) : ARow; };
+        Grid->SetRowHeights(1, 31);
+        Grid->SetColors(2, 2, clRed);
+        Grid->SetRowModified(3, true);
+        Grid->SetRowEnabled(2, false);
+        Grid->SetRowSelect(flagIndex(4), true);
+        Grid->SetRowSelect(flagIndex(1), true);
+        const auto rowsWith = [&](auto has) {
+            std::string s;
+            for (int r = 1; r < Grid->RowCount(); ++r)
+                if (has(r)) s += Grid->Cells(1, r);
+            return s;
+        };
+        const auto state = [&] {
+            return rowsWith([&](int r) { return Grid->RowHeights(r) == 31; }) + " " +
+                   rowsWith([&](int r) { return Grid->Colors(2, r) == clRed; }) + " " +
+                   rowsWith([&](int r) { return Grid->RowModified(r); }) + " " +
+                   rowsWith([&](int r) { return !Grid->RowEnabled(r); }) + " " +
+                   rowsWith([&](int r) { return Grid->RowSelect(flagIndex(r)); });
+        };
+        ASSERT_EQ(state(), "e d b d ea");
+
+        Grid->Sort(1, sdAscending);
+        EXPECT_EQ(Column(1), "a|b|d|e");
+        EXPECT_EQ(state(), "e d b d ae");
+        EXPECT_EQ(Grid->SelectedRow(0), flagIndex(1)) << "the first flagged row is still first in flag order";
+
+        Grid->QUnSort();
+        EXPECT_EQ(Column(1), "e|d|b|a");
+        EXPECT_EQ(state(), "e d b d ea");
+
+        // One swap of SortLine moves them the same way.
+        EXPECT_TRUE(Grid->SortLine(1, 1, 2));
+        EXPECT_EQ(Column(1), "d|e|b|a");
+        EXPECT_EQ(state(), "e d b d ea");
+
+        Grid->UnHideRowsAll();
+        EXPECT_EQ(Column(1), "d|e|c|b|a") << "the hidden row kept its place";
+        Grid->ClearRowSelect();
+        Grid->ClearModifiedRows();
+        for (int r = 1; r < Grid->RowCount(); ++r) {
+            Grid->SetRowEnabled(r, true);
+            Grid->SetRowHeights(r, Grid->DefaultRowHeight());
+            Grid->SetColors(2, r, clNone);
+        }
+    }
 }
 
 TEST_F(QuillGridSortTest, SingleColumnMovesOnlyTheSortColumn)

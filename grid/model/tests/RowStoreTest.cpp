@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
 #include <vector>
 
 #include "grid/model/RowStore.h"
+#include "platform/rtl/Exceptions.h"
 
 namespace {
 
@@ -126,4 +128,46 @@ TEST(RowStoreTest, ShrinkingKeepsDataBeyondTheCountAndShowsCutHiddenRows)
     store.SetShownCount(5);
     EXPECT_EQ(store.Text(0, 4), "last");
     EXPECT_FALSE(store.IsHidden(3));
+}
+
+TEST(RowStoreTest, ReorderingMovesWholeRecordsAndKeepsTheMappingRight)
+{
+    grid::TRowStore store;
+    store.SetShownCount(6);
+    for (int r = 0; r < 6; ++r) store.SetText(1, r, "r" + std::to_string(r));
+    store.SetHidden(4, true);
+    // Settle the flat maps, so a stale one would show.
+    for (int i = 0; i < 200; ++i) (void)store.DisplToReal(i % 5);
+
+    // The shown rows 0, 1, 3 and 5 take the order 5, 3, 0, 1; row 2 and the
+    // hidden row 4 keep their places.
+    const std::vector<int> places = {0, 1, 3, 5};
+    store.ReorderRows(places, std::vector<int>{3, 2, 0, 1});
+    std::string texts;
+    for (int r = 0; r < 6; ++r) texts += store.Text(1, r) + " ";
+    EXPECT_EQ(texts, "r5 r3 r2 r0 r4 r1 ");
+    EXPECT_TRUE(store.IsHidden(4));
+    EXPECT_EQ(store.DisplToReal(4), 5);
+
+    // A hidden record moved to another place takes its hidden state along.
+    store.ReorderRows(std::vector<int>{4, 5}, std::vector<int>{1, 0});
+    EXPECT_TRUE(store.IsHidden(5));
+    EXPECT_FALSE(store.IsHidden(4));
+    EXPECT_EQ(store.Text(1, 5), "r4");
+    EXPECT_EQ(store.DisplToReal(4), 4);
+    EXPECT_EQ(store.RealToDispl(5), 5);
+    EXPECT_EQ(store.HiddenCount(), 1);
+}
+
+TEST(RowStoreTest, ReorderingRejectsAnOrderThatIsNoPermutation)
+{
+    grid::TRowStore store;
+    store.SetShownCount(3);
+    for (int r = 0; r < 3; ++r) store.SetText(0, r, std::to_string(r));
+    const std::vector<int> places = {0, 1, 2};
+    const std::vector<std::vector<int>> broken = {{0, 0, 1}, {0, 1, 3}, {2, -1, 0}, {0, 1}};
+    for (const std::vector<int>& source : broken)
+        EXPECT_THROW(store.ReorderRows(places, source), EListError);
+    EXPECT_THROW(store.ReorderRows(std::vector<int>{0, -2}, std::vector<int>{1, 0}), EListError);
+    EXPECT_EQ(store.Text(0, 0) + store.Text(0, 1) + store.Text(0, 2), "012") << "nothing moved";
 }
