@@ -1879,6 +1879,7 @@ public:
 protected:
     void DrawFilterButton(TCanvas& ACanvas, int ACol, const TRect& ARect);
     void WMMouseButton(TMessage& Message, TMouseButton Button, bool Down, bool Double) override;
+    void CMWantSpecialKey(TMessage& Message) override;
 
 private:
     friend class grid::TFilterDropDownPopup;
@@ -1887,6 +1888,10 @@ private:
     grid::TFormsState& Forms();
     // A press elsewhere closed the filter list.
     void DismissFilterDropDown();
+    // Keys and characters reach the open filter list through the grid,
+    // which keeps the focus; True when the list took the key.
+    bool FilterListKey(unsigned short Key, TShiftState Shift);
+    bool FilterListChar(char32_t Key);
     // A left release on a filter button opens its list; True when the
     // release lay on a filter button (it then sorts nothing).
     bool FilterButtonRelease(int X, int Y);

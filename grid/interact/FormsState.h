@@ -24,6 +24,8 @@ struct TFormsState {
     // A press on the open list's own header button closed it: the release
     // that follows must not open it again.
     int ClosedByButtonCol = -1;
+    // The open list took Enter, Space or Esc: their character goes nowhere.
+    bool SwallowFilterChar = false;
     // A double click fitted a column to its content: the release that
     // follows does nothing more.
     bool DblClk = false;

@@ -5,6 +5,7 @@
 #include "grid/QuillGrid.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "grid/interact/FormsState.h"
 #include "grid/model/FilterSettings.h"
@@ -13,9 +14,11 @@
 #include "platform/graphics/FrameDrawing.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ListControls.h"
+#include "platform/ui/ListPopupForm.h"
 #include "platform/ui/PopupWatch.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/ScrollBars.h"
+#include "platform/ui/VirtualKeys.h"
 
 namespace {
 
@@ -33,17 +36,11 @@ constexpr int CheckMargin = 2;
 
 namespace grid {
 
-class TFilterDropDownPopup final : public TCustomForm, private ui::TOpenPopup {
+class TFilterDropDownPopup final : public TListPopupForm, private ui::TOpenPopup {
 public:
-    TFilterDropDownPopup(TQuillStringGrid& Grid, bool Checks) : TCustomForm(nullptr), FGrid(Grid), FChecks(Checks)
+    TFilterDropDownPopup(TQuillStringGrid& Grid, bool Checks)
+        : TListPopupForm(*Grid.FilterDropDown().Font()), FGrid(Grid), FChecks(Checks)
     {
-        SetPopup(true);
-        SetBorderStyle(bsNone);
-        List = new TListBox(this);
-        List->SetParent(this);
-        List->SetAlign(alClient);
-        List->SetTabStop(false);
-        List->Font().Assign(Grid.FilterDropDown().Font());
         List->SetColor(Grid.FilterDropDown().Color());
         if (Checks) {
             List->SetStyle(lbOwnerDrawFixed);
@@ -77,11 +74,35 @@ public:
         Release();
     }
 
-    TListBox* List;
     // The real column, and each entry's condition and tick.
     int Column = -1;
     std::vector<std::string> Conditions;
     std::vector<bool> Checked;
+
+    // A key the grid hands on while the list is open: the arrows, Home,
+    // End and the page keys move in the list, Enter chooses (a check list
+    // closes, its ticks already made), Space ticks in a check list, Esc
+    // closes. True when the key was the list's.
+    bool Key(unsigned short Key)
+    {
+        switch (Key) {
+        case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: case VK_HOME: case VK_END:
+            List->Perform(WM_KEYDOWN, Key, 0);
+            return true;
+        case VK_RETURN:
+            if (!FChecks && List->ItemIndex() >= 0) Choose(List->ItemIndex());
+            else FGrid.HideFilterDropDown();
+            return true;
+        case VK_SPACE:
+            if (!FChecks) return false;
+            if (List->ItemIndex() >= 0) Choose(List->ItemIndex());
+            return true;
+        case VK_ESCAPE:
+            FGrid.HideFilterDropDown();
+            return true;
+        default: return false;
+        }
+    }
 
 private:
     const TCustomForm* PopupForm() const override { return this; }
@@ -122,7 +143,8 @@ private:
         std::string s = List->Items().Strings(Index);
         c.TextRect(text, s, TTextFormat{tfSingleLine, tfVerticalCenter, tfLeft, tfNoPrefix});
         c.Brush()->SetStyle(bsSolid);
-        if (State.Contains(odFocused)) c.DrawFocusRect(Rect);
+        // The list never holds the focus: the item the keys reached is framed.
+        if (State.Contains(odSelected)) c.DrawFocusRect(Rect);
     }
 
     TQuillStringGrid& FGrid;
@@ -223,6 +245,31 @@ void TQuillStringGrid::ShowFilterDropDown(int ACol, int ARow)
     FFilterCol = realCol;
     s.FilterPopup = popup;
     popup->Open({at.X, at.Y, at.X + width, at.Y + height});
+}
+
+bool TQuillStringGrid::FilterListKey(unsigned short Key, TShiftState Shift)
+{
+    if (!FFormsState || !FFormsState->FilterPopup || Shift.Contains(ssAlt) || Shift.Contains(ssCtrl)) return false;
+    if (!FFormsState->FilterPopup->Key(Key)) return false;
+    // Enter, Space and Esc make a character the grid must not take next.
+    FFormsState->SwallowFilterChar = Key == VK_RETURN || Key == VK_SPACE || Key == VK_ESCAPE;
+    return true;
+}
+
+bool TQuillStringGrid::FilterListChar(char32_t Key)
+{
+    if (!FFormsState || !std::exchange(FFormsState->SwallowFilterChar, false)) return false;
+    return Key == U'\r' || Key == U' ' || Key == 27;
+}
+
+void TQuillStringGrid::CMWantSpecialKey(TMessage& Message)
+{
+    // While the filter list is open, Enter and Esc are its, not the form's.
+    if (FFormsState && FFormsState->FilterPopup) {
+        Message.Result = 1;
+        return;
+    }
+    TBaseGrid::CMWantSpecialKey(Message);
 }
 
 bool TQuillStringGrid::FilterButtonRelease(int X, int Y)

@@ -27,6 +27,10 @@ void TQuillStringGrid::WMKeyDown(TMessage& Message)
 {
     const auto key = static_cast<unsigned short>(Message.WParam);
     const TShiftState shift = KeyDataToShiftState(static_cast<std::uint32_t>(Message.LParam));
+    if (FilterListKey(key, shift)) {
+        Message.Result = 1;
+        return;
+    }
     if (HandleKeyDownMessage(key, shift)) {
         Message.Result = 1;
         return;
@@ -129,6 +133,10 @@ void TQuillStringGrid::HandleKeyPress(char32_t& Key)
 {
     grid::TEditState& s = Edit();
     const bool editorOpen = s.EditMode;
+    if (FilterListChar(Key)) {
+        Key = 0;
+        return;
+    }
     if (Key == U'\r' && std::exchange(s.SwallowEnterChar, false)) {
         Key = 0;
         return;

@@ -4,26 +4,19 @@
 #include "platform/graphics/FrameDrawing.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ListControls.h"
+#include "platform/ui/ListPopupForm.h"
 
-// The drop-down: a popup form holding a list box under the combo box.
-class TCustomComboBox::TDropForm final : public TCustomForm {
+// The drop-down: the popup list under the combo box, started on its items.
+class TCustomComboBox::TDropForm final : public TListPopupForm {
 public:
-    TDropForm(TCustomComboBox& combo) : TCustomForm(nullptr), FCombo(combo)
+    TDropForm(TCustomComboBox& combo) : TListPopupForm(combo.Font()), FCombo(combo)
     {
-        SetPopup(true);
-        SetBorderStyle(bsNone);
-        List = new TListBox(this);
-        List->SetParent(this);
-        List->SetAlign(alClient);
-        List->SetTabStop(false);
-        List->Font().Assign(&combo.Font());
         List->Items().Assign(&combo.Items());
         List->SetItemIndex(combo.ItemIndex());
         List->OnMouseUp = [this](TObject*, TMouseButton b, TShiftState, int x, int y) {
             if (b == mbLeft && List->ItemAtPos({x, y}, true) >= 0) FCombo.CloseUp(true);
         };
     }
-    TListBox* List;
 
 private:
     TCustomComboBox& FCombo;

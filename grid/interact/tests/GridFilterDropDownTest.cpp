@@ -2,10 +2,12 @@
 // choosing or ticking an entry filters, and where the list shows.
 #include "grid/interact/tests/GridEditingFixture.h"
 
+#include <utility>
 #include <vector>
 
 #include "grid/model/FilterSettings.h"
 #include "grid/model/SortSettings.h"
+#include "platform/ui/Buttons.h"
 #include "platform/ui/ListControls.h"
 #include "platform/ui/PopupWatch.h"
 
@@ -165,4 +167,62 @@ TEST_F(GridFilterDropDownTest, ListSitsUnderTheButtonInsideTheGrid)
         }
         Grid->HideFilterDropDown();
     }
+}
+
+TEST_F(GridFilterDropDownTest, KeysWorkTheOpenListWhileTheGridKeepsTheFocus)
+{
+    // Enter and Esc belong to the open list, not to the form's buttons.
+    auto* ok = new TButton(Form);
+    ok->SetParent(Form);
+    ok->SetBounds(510, 40, 80, 25);
+    ok->SetDefault(true);
+    auto* cancel = new TButton(Form);
+    cancel->SetParent(Form);
+    cancel->SetBounds(510, 70, 80, 25);
+    cancel->SetCancel(true);
+    int buttonClicks = 0;
+    ok->OnClick = cancel->OnClick = [&](TObject*) { ++buttonClicks; };
+    auto itemIndex = [this] { return Grid->FilterDropDownList()->ItemIndex(); };
+
+    // Entries: "(All)", "7", ">5", "apple", "fig tree", "pear".
+    Click(*Grid, Button(1));
+    ASSERT_NE(Grid->FilterDropDownList(), nullptr);
+    EXPECT_TRUE(Grid->Focused());
+    const std::pair<unsigned short, int> moves[] = {
+        {VK_DOWN, 1}, {VK_DOWN, 2}, {VK_END, 5}, {VK_UP, 4}, {VK_HOME, 0}, {VK_NEXT, 5}, {VK_PRIOR, 0}, {VK_DOWN, 1},
+    };
+    for (const auto& [key, expected] : moves) {
+        Press(key);
+        EXPECT_EQ(itemIndex(), expected) << "after key " << key;
+    }
+    EXPECT_EQ(Grid->Row(), 1) << "the grid's own cell stays";
+    Press(VK_DOWN);
+    Press(VK_RETURN);
+    EXPECT_EQ(Grid->FilterDropDownList(), nullptr);
+    EXPECT_EQ(ShownColumn(), " >5");
+    EXPECT_FALSE(EditorShown()) << "Enter's character opened no editor";
+    Click(*Grid, Button(1));
+    Press(VK_HOME);
+    Press(VK_RETURN);
+    EXPECT_EQ(ShownColumn(), " pear apple >5 7 pear fig tree");
+
+    // The check list: Space ticks the item reached, Esc closes.
+    Grid->SetFilterDropDownCheck(true);
+    Click(*Grid, Button(1));
+    EXPECT_EQ(itemIndex(), -1);
+    for (int i = 0; i < 4; ++i) Press(VK_DOWN);
+    Press(VK_SPACE);
+    EXPECT_EQ(ShownColumn(), " apple");
+    ASSERT_NE(Grid->FilterDropDownList(), nullptr) << "ticking keeps the list open";
+    Press(VK_DOWN);
+    Press(VK_SPACE);
+    EXPECT_EQ(ShownColumn(), " apple fig tree");
+    Press(VK_ESCAPE);
+    EXPECT_EQ(Grid->FilterDropDownList(), nullptr);
+    EXPECT_FALSE(EditorShown()) << "Space's character opened no editor";
+    EXPECT_EQ(buttonClicks, 0);
+
+    // Closed, Space and Esc are the grid's and the form's again.
+    Press(VK_ESCAPE);
+    EXPECT_EQ(buttonClicks, 1);
 }

@@ -2,6 +2,8 @@
 #include "UiFixture.h"
 
 #include "platform/ui/ListControls.h"
+#include "platform/ui/ListPopupForm.h"
+#include "platform/ui/Screen.h"
 
 using namespace backend;
 
@@ -62,5 +64,17 @@ TEST_F(UiTest, ComboBoxSelectsFromItsListAndDropsDown)
     input::PressKey(*Form, VK_ESCAPE);
     EXPECT_FALSE(combo->DroppedDown());
     EXPECT_EQ(combo->Text(), "Android");
+
+    // A click in the dropped list chooses; the combo box keeps the focus.
+    input::PressKey(*Form, VK_DOWN, TShiftState{ssAlt});
+    TListBox* list = nullptr;
+    for (int i = 0; i < Screen->FormCount() && !list; ++i)
+        if (auto* popup = dynamic_cast<TListPopupForm*>(Screen->Forms(i)); popup && popup->Visible()) list = popup->List;
+    ASSERT_NE(list, nullptr);
+    const TRect small = list->ItemRect(2);
+    input::Click(*list, {small.Left + 5, small.Top + 3});
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->Text(), "Small");
+    EXPECT_TRUE(combo->Focused());
     input::Pump();
 }
