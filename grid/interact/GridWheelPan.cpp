@@ -109,6 +109,7 @@ bool TQuillStringGrid::WheelStep(TShiftState Shift, TPoint MousePos, int Directi
     const int firstRow = FixedRows();
     const int lastRow = std::max(firstRow, RowCount() - FFixedFooters - 1);
     const int before = Row();
+    BeginSelectionReport();
     if (MouseActions().WheelAction() == waScroll) {
         const int top = std::clamp(TopRow() + Direction * step, firstRow, std::max(firstRow, MaxTopLeft().Y));
         if (top != TopRow()) SetTopRow(top);
@@ -125,6 +126,7 @@ bool TQuillStringGrid::WheelStep(TShiftState Shift, TPoint MousePos, int Directi
     // single-row step on top.
     bool handled = true;
     MouseWheelScrolled(Row() - before, handled);
+    ReportSelectionChange();
     if (handled) return true;
     return Direction > 0 ? TBaseGrid::HandleWheelDown(Shift, MousePos) : TBaseGrid::HandleWheelUp(Shift, MousePos);
 }
@@ -189,6 +191,7 @@ void TQuillStringGrid::PanStep()
     const int firstCol = FixedCols(), lastCol = std::max(firstCol, ColCount() - FFixedRightCols - 1);
     const int firstRow = FixedRows(), lastRow = std::max(firstRow, RowCount() - FFixedFooters - 1);
     const int col = std::clamp(Col(), firstCol, lastCol), row = std::clamp(Row(), firstRow, lastRow);
+    BeginSelectionReport();
     if (dx != 0 || dy != 0) {
         InvalidatePanIndicator();
         if (MouseActions().WheelAction() == waScroll) {
@@ -204,6 +207,7 @@ void TQuillStringGrid::PanStep()
     }
     ShowGridCursor(PanCursor(dx, dy));
     InvalidatePanIndicator();
+    ReportSelectionChange();
 }
 
 void TQuillStringGrid::InvalidatePanIndicator()

@@ -64,6 +64,8 @@ TEST_F(GridEditingTest, WheelOverAGridAtItsEndMovesNothing)
     grid->SetColCount(3);
     grid->SetRowCount(30);
     grid->SetFocus();
+    int reports = 0;
+    grid->OnSelectionChanged = [&](TObject*, int, int, int, int) { ++reports; };
     struct Case {
         const char* name;
         TWheelAction action;
@@ -82,11 +84,13 @@ TEST_F(GridEditingTest, WheelOverAGridAtItsEndMovesNothing)
         grid->MouseActions().SetWheelAction(c.action);
         grid->FocusCell(1, c.atEnd ? 29 : 1, true);
         grid->Deltas.clear();
+        reports = 0;
         const int top = grid->TopRow();
         Wheel(*grid, c.delta);
         EXPECT_EQ(grid->Row(), c.expectedRow) << c.name;
         EXPECT_EQ(grid->TopRow() - top, c.expectedTopRowChange) << c.name;
         EXPECT_EQ(grid->Deltas, std::vector<int>{c.expectedDelta}) << c.name;
+        EXPECT_EQ(reports, c.expectedDelta != 0 ? 1 : 0) << c.name << ": a moved selection is reported once";
     }
     // Left unhandled, a notch adds the platform's single row.
     grid->MouseActions().SetWheelAction(waMoveSelection);
