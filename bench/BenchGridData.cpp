@@ -434,6 +434,91 @@ void BaselineGroupRowVectors(benchmark::State& state)
 }
 BENCHMARK(BaselineGroupRowVectors)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// Sub-grouping the 200,000 grouped rows into ten sub-groups per group
+// (20,000 in all), then taking the sub-groups out again.
+constexpr int SubGroupCol = 5;
+// After grouping removes the group column, the sub-group column sits one to the left.
+constexpr int SubGroupShownCol = SubGroupCol - 1;
+
+std::string SubGroupValue(int ARow) { return "S" + std::to_string(ARow / (GroupRows() / 10)); }
+
+void GridSubGroupAndSubUnGroup(benchmark::State& state)
+{
+    TGroupScene scene;
+    TQuillStringGrid& grid = *scene.Grid;
+    // Grouping keeps the rows of a group in their order, so each group
+    // holds ten runs of equal values.
+    for (int r = 0; r < GroupRows(); ++r) grid.SetCells(SubGroupCol, r + 1, SubGroupValue(r));
+    grid.Group(TGroupScene::GroupCol);
+    const int grouped = grid.RowCount();
+    for (auto _ : state) {
+        grid.SubGroup(SubGroupShownCol);
+        state.PauseTiming();
+        if (grid.RowCount() != grouped + Groups() * 10) state.SkipWithError("not ten sub-groups per group");
+        state.ResumeTiming();
+        grid.SubUnGroup(SubGroupShownCol);
+    }
+    if (grid.RowCount() != grouped) state.SkipWithError("rows did not come back");
+    state.SetItemsProcessed(state.iterations() * GroupRows());
+}
+BENCHMARK(GridSubGroupAndSubUnGroup)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Baseline: the grouped rows as vectors of texts, rebuilt with a header
+// row before each run, values moved into it, then rebuilt without them
+// with the values put back.
+void BaselineSubGroupRowVectors(benchmark::State& state)
+{
+    std::vector<TRow> grouped;
+    for (int g = 0; g < Groups(); ++g) {
+        grouped.push_back(OutlineRow("G" + std::to_string(g)));
+        for (int r = g; r < GroupRows(); r += Groups()) {
+            TRow row;
+            for (int c = 0; c < Cols; ++c) row.push_back(Data().columns[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]);
+            row[SubGroupCol] = SubGroupValue(r);
+            grouped.push_back(std::move(row));
+        }
+        grouped.push_back(OutlineRow("0"));
+    }
+    for (auto _ : state) {
+        std::vector<TRow> sub;
+        sub.reserve(grouped.size() + static_cast<std::size_t>(Groups()) * 10);
+        bool open = false;
+        std::string previous;
+        for (const TRow& row : grouped) {
+            // Inserted and outline rows have an empty first cell; data rows never do.
+            if (row[0].empty()) {
+                open = false;
+                sub.push_back(row);
+                continue;
+            }
+            if (!open || row[SubGroupCol] != previous) {
+                previous = row[SubGroupCol];
+                TRow header(Cols);
+                header[SubGroupCol + 1] = previous;
+                sub.push_back(std::move(header));
+                open = true;
+            }
+            sub.push_back(row);
+            sub.back()[SubGroupCol].clear();
+        }
+        std::vector<TRow> back;
+        back.reserve(grouped.size());
+        std::string value;
+        for (TRow& row : sub) {
+            if (row[0].empty() && !row[SubGroupCol + 1].empty() && row[1].empty()) {
+                value = row[SubGroupCol + 1];
+                continue;
+            }
+            if (!row[0].empty()) row[SubGroupCol] = value;
+            back.push_back(std::move(row));
+        }
+        if (back.size() != grouped.size()) state.SkipWithError("rows did not come back");
+        benchmark::DoNotOptimize(back.data());
+    }
+    state.SetItemsProcessed(state.iterations() * GroupRows());
+}
+BENCHMARK(BaselineSubGroupRowVectors)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 // Column statistics over a million rows.
 void GridColumnSumAvgStdDev(benchmark::State& state)
 {

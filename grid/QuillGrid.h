@@ -1497,7 +1497,12 @@ private:
     bool IsOutlineRow(int ARow);
     // Merges or colours a sub-group header (or summary) row as Grouping says.
     void LookSubGroupRow(int ARow, int Colindex, bool Header);
-    void CloseSubGroup(int AHeader, int ASpan, int Colindex);
+    // For each display row from FixedRows() to AEnd (exclusive), the display
+    // row of the innermost node holding it, -1 for none, in one walk.
+    std::vector<int> EnclosingNodes(int AEnd);
+    // Counts one row more (or less) in Delta, indexed from FixedRows(), for
+    // AParent and each outer node above it, as a child row changes them.
+    void ResizeEnclosingNodes(const std::vector<int>& Enclosing, int AParent, std::vector<int>& Delta);
     std::unique_ptr<TGrouping> FGrouping;
     bool FIsGrouping = false;
     int FGroupWidth = 0;

@@ -74,4 +74,36 @@ TEST_F(QuillGridSubGroupTest, AwkwardValuesAndColumns)
     EXPECT_EQ(Grid->RowCount(), rows) << "fixed column";
 }
 
+TEST_F(QuillGridSubGroupTest, FooterRowsStayLastAndKeepTheirTexts)
+{
+    Grid->Grouping().SetSummary(false);
+    FillRows({"A", "B", "A", "X"}, {"x", "y", "x", "total"});
+    Grid->SetFixedFooters(1);
+    Grid->Group(4);
+    // Summaries switched on after grouping: the last sub-group gets one.
+    Grid->Grouping().SetSummary(true);
+    Grid->SubGroup(2);
+    EXPECT_EQ(Kinds(), "HhddHhdSd");
+    EXPECT_EQ(ShownRow(Grid->RowCount() - 1), "4 n4 total 40");
+}
+
+TEST_F(QuillGridSubGroupTest, ContractedGroupsAndHiddenRowsKeepTheirValues)
+{
+    GroupRows({{"A", "x"}, {"B", "y"}, {"A", "x"}, {"B", "z"}, {"A", "y"}, {"A", "y"}});
+    // A: n1 x, n3 x, n5 y, n6 y; B: n2 y, n4 z.
+    Grid->ContractNode(Grid->RealRowIndex(6));
+    Grid->HideRow(Grid->RealRowIndex(2));
+    Grid->SubGroup(2);
+    EXPECT_EQ(Kinds(), "HhdhddH") << "the contracted group is passed over";
+    EXPECT_EQ(ShownColumn(3), "h3  x 30 y 50 60 ");
+    EXPECT_EQ(Grid->GetNodeSpan(1), 7) << "two headers more, the hidden row counted";
+    EXPECT_EQ(Grid->GetNodeSpan(2), 2);
+    Grid->SubUnGroup(2);
+    EXPECT_EQ(Kinds(), "HdddHdd");
+    EXPECT_EQ(ShownColumn(2), "h2  x y y  y z") << "rows no header held keep their own values";
+    EXPECT_EQ(Grid->GetNodeSpan(1), 5);
+    Grid->UnHideRow(Grid->RealRowIndex(1) + 1);
+    EXPECT_EQ(Grid->Cells(2, 2), "x");
+}
+
 } // namespace
