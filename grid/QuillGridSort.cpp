@@ -241,11 +241,38 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pa
 {
     const TSortPass::TColumn& column = Pass.Columns[ColumnIndex];
     const TSortSettings& settings = *FSortSettings;
+    // Only the rows that this column must decide get a key, in a slot of
+    // their own. When they are few, the rows of one run take slots side by
+    // side, so its keys lie together while it sorts; when they are most
+    // rows, the slot is the row, and the keys are written in order.
+    constexpr std::uint32_t noSlot = UINT32_MAX;
+    std::size_t decided = 0;
+    for (const grid::TSortRun& run : Runs) decided += run.End - run.Begin;
+    const bool slotIsRow = decided * 2 > Order.size();
+    std::vector<std::uint32_t> slotOf(Order.size(), noSlot);
+    std::vector<std::uint32_t> rowOfSlot(slotIsRow ? Order.size() : decided);
+    std::vector<std::uint32_t> slotOrder;
+    if (slotIsRow) {
+        std::iota(rowOfSlot.begin(), rowOfSlot.end(), 0u);
+        for (const grid::TSortRun& run : Runs)
+            for (std::size_t k = run.Begin; k < run.End; ++k) slotOf[Order[k]] = Order[k];
+        slotOrder = Order;
+    } else {
+        std::uint32_t slot = 0;
+        for (const grid::TSortRun& run : Runs)
+            for (std::size_t k = run.Begin; k < run.End; ++k, ++slot) {
+                slotOf[Order[k]] = slot;
+                rowOfSlot[slot] = Order[k];
+            }
+        slotOrder.resize(decided);
+        std::iota(slotOrder.begin(), slotOrder.end(), 0u);
+    }
     // The keys are made in row order, which reads the cells far quicker than
     // the scattered order the rows stand in after an earlier column.
-    std::vector<unsigned char> needed(Order.size(), 0);
-    for (const grid::TSortRun& run : Runs)
-        for (std::size_t k = run.Begin; k < run.End; ++k) needed[Order[k]] = 1;
+    std::vector<std::uint32_t> rows;
+    rows.reserve(rowOfSlot.size());
+    for (std::uint32_t i = 0; i < slotOf.size(); ++i)
+        if (slotOf[i] != noSlot) rows.push_back(i);
     const int blankOrder = settings.IgnoreBlanks() ? (settings.BlankPos() == blFirst ? -1 : 1) : 0;
     // A cell without properties in a grid that shows its stored texts is
     // read straight from its row record.
@@ -253,16 +280,29 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pa
                         typeid(*this) == typeid(TQuillStringGrid) && column.Style != ssCheckBox &&
                         column.Style != ssImages;
     const auto col = static_cast<std::size_t>(column.Col);
+    const auto recordOf = [&](std::size_t j) { return FRowStore->FindRow(FRowStore->DisplToReal(Pass.First + static_cast<int>(rows[j]))); };
+    // Rows far apart wait on memory twice, for the record and then for its
+    // texts: both are asked for a few rows ahead.
+    constexpr std::size_t lookAhead = 8;
+    const auto prefetch = [&](std::size_t j) {
+        if (j + 2 * lookAhead < rows.size()) __builtin_prefetch(recordOf(j + 2 * lookAhead));
+        if (j + lookAhead < rows.size())
+            if (const grid::TRowRecord* ahead = recordOf(j + lookAhead); ahead && col < ahead->Texts.size())
+                __builtin_prefetch(&ahead->Texts[col]);
+    };
     const grid::TSortKeyOptions options{settings.IgnoreCase(), column.Prefix, column.Suffix};
-    grid::TPackedSortKeys keys(Order.size(), column.Descending);
+    grid::TPackedSortKeys keys(rowOfSlot.size(), column.Descending);
     // Key texts that are no stored cell text, kept while the column sorts.
     std::deque<std::string> kept;
     std::string cellText, keyText;
-    for (std::size_t i = 0; i < needed.size(); ++i) {
-        if (!needed[i]) continue;
-        const int row = Pass.First + static_cast<int>(i);
-        const grid::TRowRecord* record = direct ? FRowStore->FindRow(FRowStore->DisplToReal(row)) : nullptr;
+    for (std::size_t j = 0; j < rows.size(); ++j) {
+        const int row = Pass.First + static_cast<int>(rows[j]);
         grid::TSortKeyRef key;
+        const grid::TRowRecord* record = nullptr;
+        if (direct) {
+            prefetch(j);
+            record = recordOf(j);
+        }
         if (direct && (!record || col >= record->Objects.size() || !record->Objects[col])) {
             const std::string_view text = record && col < record->Texts.size() ? std::string_view(record->Texts[col]) : "";
             key = grid::MakeSortKeyRef(column.Style, text, options, keyText);
@@ -270,10 +310,23 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pa
             key = CellSortKey(column.Col, row, column.Style, column.Prefix, column.Suffix, cellText, keyText);
         }
         key.Text = KeepKeyText(key.Text, cellText, keyText, kept);
-        keys.Set(static_cast<std::uint32_t>(i), key, key.Blank ? blankOrder : 0);
+        keys.Set(slotOf[rows[j]], key, key.Blank ? blankOrder : 0);
     }
-    TSortRuns tied;
-    for (const grid::TSortRun& run : Runs) Compares += static_cast<int>(keys.Sort(Order, run, tied));
+    slotOf = {};
+    rows = {};
+
+    // Each run sorts its slots; the rows then stand in the order of theirs.
+    TSortRuns tied, tiedSlots;
+    std::size_t first = 0;
+    for (const grid::TSortRun& run : Runs) {
+        const std::size_t length = run.End - run.Begin;
+        if (slotIsRow) first = run.Begin;
+        tiedSlots.clear();
+        Compares += static_cast<int>(keys.Sort(slotOrder, {first, first + length}, tiedSlots));
+        for (std::size_t k = 0; k < length; ++k) Order[run.Begin + k] = rowOfSlot[slotOrder[first + k]];
+        for (const grid::TSortRun& t : tiedSlots) tied.push_back({run.Begin + t.Begin - first, run.Begin + t.End - first});
+        first += length;
+    }
     return tied;
 }
 

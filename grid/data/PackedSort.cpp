@@ -87,26 +87,31 @@ bool TPackedSortKeys::SameWords(std::uint32_t A, std::uint32_t B) const
     return FClass[A] == FClass[B] && FNumber[A] == FNumber[B] && FPrefix[A] == FPrefix[B];
 }
 
-bool TPackedSortKeys::Equal(std::uint32_t A, std::uint32_t B) const
+bool TPackedSortKeys::Less(const TWords& A, const TWords& B) const
 {
-    return SameWords(A, B) && (FPrefixesDecide || FText[A] == FText[B]);
+    if (A.Class != B.Class) return A.Class < B.Class;
+    if (A.Number != B.Number) return A.Number < B.Number;
+    if (A.Prefix != B.Prefix || FPrefixesDecide) return A.Prefix < B.Prefix;
+    return TextLess(A.Row, B.Row);
 }
 
-bool TPackedSortKeys::Less(std::uint32_t A, std::uint32_t B) const
+bool TPackedSortKeys::TextLess(std::uint32_t A, std::uint32_t B) const
 {
-    if (FClass[A] != FClass[B]) return FClass[A] < FClass[B];
-    if (FNumber[A] != FNumber[B]) return FNumber[A] < FNumber[B];
-    if (FPrefix[A] != FPrefix[B] || FPrefixesDecide) return FPrefix[A] < FPrefix[B];
     return FDescending ? FText[B] < FText[A] : FText[A] < FText[B];
 }
 
 std::size_t TPackedSortKeys::CompareSort(std::uint32_t* First, std::size_t Count)
 {
+    // The rows' words are copied side by side first, so the comparisons
+    // read each row's keys from memory once, not once per comparison.
+    FShort.clear();
+    for (std::size_t k = 0; k < Count; ++k) FShort.push_back(WordsOf(First[k]));
     std::size_t compares = 0;
-    std::stable_sort(First, First + Count, [&](std::uint32_t a, std::uint32_t b) {
+    std::stable_sort(FShort.begin(), FShort.end(), [&](const TWords& a, const TWords& b) {
         ++compares;
         return Less(a, b);
     });
+    for (std::size_t k = 0; k < Count; ++k) First[k] = FShort[k].Row;
     return compares;
 }
 
@@ -143,7 +148,12 @@ std::size_t TPackedSortKeys::SplitByTexts(std::vector<std::uint32_t>& Order, TSo
     const std::size_t size = FText[first[0]].size();
     const bool compared =
         size > PrefixBytes || std::any_of(first, first + count, [&](std::uint32_t row) { return FText[row].size() != size; });
-    const std::size_t compares = compared ? CompareSort(first, count) : 0;
+    std::size_t compares = 0;
+    if (compared)
+        std::stable_sort(first, first + count, [&](std::uint32_t a, std::uint32_t b) {
+            ++compares;
+            return TextLess(a, b);
+        });
     for (std::size_t b = 0; b < count;) {
         std::size_t e = b + 1;
         while (e < count && FText[first[e]] == FText[first[b]]) ++e;
@@ -169,7 +179,7 @@ std::size_t TPackedSortKeys::Sort(std::vector<std::uint32_t>& Order, TSortRun Ru
     };
     if (count < RadixThreshold) {
         compares = CompareSort(first, count);
-        addRuns([&](std::size_t a, std::size_t b) { return SameWords(first[a], first[b]); });
+        addRuns([&](std::size_t a, std::size_t b) { return FShort[a] == FShort[b]; });
         return compares;
     }
     if (FRadixRoom < count) {

@@ -41,10 +41,22 @@ private:
     enum TWord { wPrefix, wNumber, wClass };
     static constexpr int WordCount = 3;
 
+    // The words of one row, copied beside each other.
+    struct TWords {
+        std::uint64_t Number, Prefix;
+        std::uint32_t Row;
+        std::uint8_t Class;
+        bool operator==(const TWords& Other) const noexcept
+        {
+            return Class == Other.Class && Number == Other.Number && Prefix == Other.Prefix;
+        }
+    };
+
     std::uint64_t Word(int Which, std::uint32_t Row) const;
+    TWords WordsOf(std::uint32_t Row) const { return {FNumber[Row], FPrefix[Row], Row, FClass[Row]}; }
     bool SameWords(std::uint32_t A, std::uint32_t B) const;
-    bool Equal(std::uint32_t A, std::uint32_t B) const;
-    bool Less(std::uint32_t A, std::uint32_t B) const;
+    bool Less(const TWords& A, const TWords& B) const;
+    bool TextLess(std::uint32_t A, std::uint32_t B) const;
     std::size_t CompareSort(std::uint32_t* First, std::size_t Count);
     void RadixSort(std::size_t Count);
     // Splits [Begin, End) of rows with equal words into runs of equal keys.
@@ -64,6 +76,8 @@ private:
     std::size_t FRadixRoom = 0;
     std::unique_ptr<TRadixItem[]> FItems;
     std::unique_ptr<TRadixItem[]> FScratch;
+    // The words of a short run while it sorts.
+    std::vector<TWords> FShort;
 };
 
 } // namespace grid

@@ -155,6 +155,19 @@ TSortKeyRef AutomaticKey(std::string_view Text, bool IgnoreCase, std::string& Ow
     return key;
 }
 
+// The field order of the locale short date; every cell of a sort reads
+// the same format, so it is worked out again only when the format changes.
+TDateOrder LocaleDateOrder(const TFormatSettings& Settings)
+{
+    thread_local std::string format;
+    thread_local TDateOrder order = ShortDateOrder(format);
+    if (format != Settings.ShortDateFormat) {
+        format = Settings.ShortDateFormat;
+        order = ShortDateOrder(format);
+    }
+    return order;
+}
+
 } // namespace
 
 bool ReadPlainShortDate(std::string_view Text, double& Value)
@@ -177,7 +190,7 @@ bool ReadPlainShortDate(std::string_view Text, double& Value)
     if (i != Text.size()) return false;
     int year = numbers[2], month = numbers[1], day = numbers[0];
     std::size_t yearDigits = digits[2];
-    switch (ShortDateOrder(settings.ShortDateFormat)) {
+    switch (LocaleDateOrder(settings)) {
     case TDateOrder::DMY: break;
     case TDateOrder::MDY: std::swap(month, day); break;
     case TDateOrder::YMD:
