@@ -773,6 +773,10 @@ private:
     // Hides the shown real rows given as one pass at a filter level,
     // keeping at least one row shown.
     void HideRealRows(const std::vector<int>& Reals, int Level);
+    // Hiding and showing many rows in one pass: Drop flags display rows
+    // (at most HideableRows() of them); Reals are hidden rows, ascending.
+    void HideDisplayRows(const std::vector<unsigned char>& Drop, int Level);
+    void ShowHiddenRows(const std::vector<int>& Reals);
     grid::TIndexFlags FRowSelect;
     grid::TIndexFlags FColSelect;
     grid::TIndexFlags FModifiedRows;

@@ -128,61 +128,77 @@ void TQuillStringGrid::UnHideRowsAll()
 {
     if (NumHiddenRows() == 0) return;
     CloseEditor();
-    std::vector<int> heights;
-    heights.reserve(static_cast<std::size_t>(FRowStore->Total()));
-    int shown = 0;
-    for (int r = 0; r < FRowStore->Total(); ++r) {
-        if (IsHiddenRow(r)) {
-            heights.push_back(RestoredHeight(r));
-            FRowStore->SetHidden(r, false);
-        } else {
-            heights.push_back(RowHeights(shown++));
-        }
-    }
-    SetShownRowSizes(heights);
+    ShowHiddenRows(FRowStore->HiddenReals());
     Invalidate();
 }
 
 void TQuillStringGrid::HideRowList(const TIntList& RowList)
 {
-    // Display indexes name the rows as they stand before any is hidden, and
-    // the store records real rows, so later passes map right.
-    std::vector<int> reals;
-    for (int i = 0; i < RowList.Count(); ++i) {
+    // Display indexes name the rows as they stand before any is hidden.
+    std::vector<unsigned char> drop(static_cast<std::size_t>(RowCount()), 0);
+    int count = 0;
+    for (int i = 0; i < RowList.Count() && count < HideableRows(); ++i) {
         const int displ = RowList.GetInteger(i);
-        if (displ >= 0 && displ < RowCount()) reals.push_back(RealRowIndex(displ));
+        if (displ < 0 || displ >= RowCount() || drop[static_cast<std::size_t>(displ)]) continue;
+        drop[static_cast<std::size_t>(displ)] = 1;
+        ++count;
     }
-    HideRealRows(reals, FFilterLevel);
+    HideDisplayRows(drop, FFilterLevel);
     ++FFilterLevel;
 }
 
 void TQuillStringGrid::HideRealRows(const std::vector<int>& Reals, int Level)
 {
-    CloseEditor();
-    std::vector<int> heights;
-    heights.reserve(static_cast<std::size_t>(RowCount()));
-    for (int d = 0; d < RowCount(); ++d) heights.push_back(RowHeights(d));
-    std::vector<bool> drop(heights.size(), false);
-    std::vector<int> hidden;
-    for (int real : Reals) {
-        if (static_cast<int>(hidden.size()) == HideableRows()) break;
-        if (IsHiddenRow(real)) continue;
-        const int displ = DisplRowIndex(real);
-        if (drop[static_cast<std::size_t>(displ)]) continue;
-        drop[static_cast<std::size_t>(displ)] = true;
-        grid::TRowRecord& record = FRowStore->Row(real);
-        record.Height = heights[static_cast<std::size_t>(displ)];
-        record.Level = Level;
-        hidden.push_back(real);
+    std::vector<unsigned char> drop(static_cast<std::size_t>(RowCount()), 0);
+    int count = 0;
+    for (std::size_t i = 0; i < Reals.size() && count < HideableRows(); ++i) {
+        const int real = Reals[i];
+        if (real < 0 || real >= FRowStore->Total() || IsHiddenRow(real)) continue;
+        const auto displ = static_cast<std::size_t>(DisplRowIndex(real));
+        if (drop[displ]) continue;
+        drop[displ] = 1;
+        ++count;
     }
-    // Marked only now: the display indexes above name the rows as they stood.
-    for (int real : hidden) FRowStore->SetHidden(real, true);
+    HideDisplayRows(drop, Level);
+}
+
+void TQuillStringGrid::HideDisplayRows(const std::vector<unsigned char>& Drop, int Level)
+{
+    if (std::find(Drop.begin(), Drop.end(), 1) == Drop.end()) return;
+    CloseEditor();
+    FRowStore->HideDisplayRows(Drop, [&](int Displ, grid::TRowRecord& Record) {
+        Record.Height = RowHeights(Displ);
+        Record.Level = Level;
+    });
     std::vector<int> kept;
-    kept.reserve(heights.size());
-    for (std::size_t d = 0; d < heights.size(); ++d)
-        if (!drop[d]) kept.push_back(heights[d]);
+    kept.reserve(Drop.size());
+    for (std::size_t d = 0; d < Drop.size(); ++d)
+        if (!Drop[d]) kept.push_back(RowHeights(static_cast<int>(d)));
     SetShownRowSizes(kept);
     Invalidate();
+}
+
+void TQuillStringGrid::ShowHiddenRows(const std::vector<int>& Reals)
+{
+    if (Reals.empty()) return;
+    FRowStore->ShowMany(Reals);
+    // The rows shown before keep their heights in order; the others get back
+    // the heights they had.
+    std::vector<int> heights;
+    heights.reserve(static_cast<std::size_t>(FRowStore->ShownCount()));
+    std::size_t back = 0;
+    int before = 0;
+    for (int d = 0; d < FRowStore->ShownCount(); ++d) {
+        const int real = RealRowIndex(d);
+        if (back < Reals.size() && Reals[back] == real) {
+            heights.push_back(RestoredHeight(real));
+            ++back;
+        } else {
+            heights.push_back(RowHeights(before++));
+        }
+    }
+    if (Row() >= static_cast<int>(heights.size())) FocusCell(FixedCols(), FixedRows(), true);
+    SetShownRowSizes(heights);
 }
 
 void TQuillStringGrid::UnHideRowList()
@@ -192,17 +208,9 @@ void TQuillStringGrid::UnHideRowList()
     CloseEditor();
     // Only the rows of the last pass come back; rows hidden otherwise stay
     // hidden with their contents.
-    std::vector<int> heights;
-    int shown = 0;
-    for (int r = 0; r < FRowStore->Total(); ++r) {
-        if (!IsHiddenRow(r)) {
-            heights.push_back(RowHeights(shown++));
-        } else if (FRowStore->Row(r).Level == level) {
-            heights.push_back(RestoredHeight(r));
-            FRowStore->SetHidden(r, false);
-        }
-    }
-    if (Row() >= static_cast<int>(heights.size())) FocusCell(FixedCols(), FixedRows(), true);
-    SetShownRowSizes(heights);
+    std::vector<int> back;
+    for (int real : FRowStore->HiddenReals())
+        if (FRowStore->Row(real).Level == level) back.push_back(real);
+    ShowHiddenRows(back);
     Invalidate();
 }

@@ -2,6 +2,7 @@
 // with the mapping between real and display row indexes.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -84,6 +85,20 @@ public:
     // anything else raises EListError before a record moves.
     void ReorderRows(std::span<const int> Places, std::span<const int> Source);
 
+    // Hiding and showing many rows in one pass: the flags change, then the
+    // index maps are rebuilt once from the shown rows, without visiting the
+    // rows that keep their state.
+    // Hides the display rows flagged in Drop (indexed by display row; flags
+    // past the shown rows are passed over), calling Hide(display row, record)
+    // for each before it is marked; returns how many were hidden.
+    template <class OnHide>
+    int HideDisplayRows(const std::vector<unsigned char>& Drop, OnHide Hide);
+    // Shows the listed real rows: ascending, below Total() (else EListError,
+    // with nothing changed); rows already shown are passed over.
+    void ShowMany(const std::vector<int>& Reals);
+    // The hidden real rows, ascending, found between the shown ones.
+    std::vector<int> HiddenReals() const;
+
 private:
     void MarkStructureChanged() noexcept;
     void AppendShown(int ACount);
@@ -96,6 +111,11 @@ private:
     void EnsureRecords(int ACount);
     // Closes the gap between AKept and AEnd left by RemoveRows.
     void AfterRemoval(std::size_t AKept, std::size_t AEnd);
+    // The real rows shown, ascending: the flat map when it is valid, else
+    // Scratch filled.
+    const std::vector<int>& ShownReals(std::vector<int>& Scratch) const;
+    // Makes the flat maps from the shown rows, ascending, and settles them.
+    void SettleFlatMaps(std::vector<int> Shown) const;
 
     std::vector<TRowRecord> FRows;
     int FTotal = 0;
@@ -134,6 +154,32 @@ std::vector<TRowRecord> TRowStore::RemoveRows(int AFrom, int ATo, Pred Drop)
         if (r.Hidden) --FHidden;
     AfterRemoval(write, static_cast<std::size_t>(ATo));
     return removed;
+}
+
+template <class OnHide>
+int TRowStore::HideDisplayRows(const std::vector<unsigned char>& Drop, OnHide Hide)
+{
+    std::vector<int> scratch;
+    const std::vector<int>& before = ShownReals(scratch);
+    const std::size_t flagged = std::min(Drop.size(), before.size());
+    std::vector<int> shown;
+    shown.reserve(before.size());
+    int hidden = 0;
+    for (std::size_t d = 0; d < before.size(); ++d) {
+        const int real = before[d];
+        if (d >= flagged || !Drop[d]) {
+            shown.push_back(real);
+            continue;
+        }
+        TRowRecord& row = Row(real);
+        Hide(static_cast<int>(d), row);
+        row.Hidden = true;
+        ++hidden;
+    }
+    if (hidden == 0) return 0;
+    FHidden += hidden;
+    SettleFlatMaps(std::move(shown));
+    return hidden;
 }
 
 } // namespace grid
