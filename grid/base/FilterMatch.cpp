@@ -63,8 +63,22 @@ bool ReadPlainNumber(std::string_view text, double& value)
     return true;
 }
 
+bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A plain decimal ("-12", "3.25") holds at most one of each character but
+// digits, and a date needs two date separators, so such a text is a number
+// and never a date, unless the locale groups thousands with a character a
+// plain decimal holds.
+bool ReadPlainNumberText(std::string_view text, double& value)
+{
+    const char thousands = LocaleThousandSeparator();
+    return thousands != '.' && thousands != '-' && !IsAsciiDigit(thousands) && grid::ReadPlainDecimal(text, value);
+}
+
 bool ReadComparableNumber(std::string_view text, double& value)
 {
+    if (ReadPlainNumberText(text, value))
+        return true;
     TDateTime date = 0;
     // Most texts hold no separator to convert and are read as they stand.
     const bool invariant = text.find(LocaleThousandSeparator()) == std::string_view::npos &&
@@ -234,16 +248,34 @@ TTerm CompileTerm(std::string_view term)
             compiled.Literal.push_back(false);
         }
     }
+    // The pattern keeps the comparison sign, which no number holds, so a
+    // number passes such a term by its comparisons alone.
+    const auto numberOrAbsent = [](const TOperand& operand) { return !operand.Present || operand.IsNumber; };
+    compiled.NumbersOnly = (compiled.Greater.Present || compiled.Less.Present) && numberOrAbsent(compiled.Greater) &&
+                           numberOrAbsent(compiled.Less) && !compiled.Bang && !compiled.Caret && !compiled.Ampersand &&
+                           !compiled.Negate;
     return compiled;
+}
+
+bool PassesComparison(double value, const TOperand& operand, bool greater)
+{
+    if (!operand.Present)
+        return false;
+    if (greater)
+        return operand.OrEqual ? value >= operand.Number : value > operand.Number;
+    return operand.OrEqual ? value <= operand.Number : value < operand.Number;
+}
+
+// A NumbersOnly term on a number, as MatchTerm decides it.
+bool MatchNumberTerm(const TTerm& term, double value)
+{
+    return PassesComparison(value, term.Greater, true) || PassesComparison(value, term.Less, false);
 }
 
 // A value with the readings the terms ask of it, each made at most once.
 class TValueReadings {
 public:
-    TValueReadings(std::string_view value, bool caseSensitive)
-        : FRaw(value), FCaseSensitive(caseSensitive), FAsciiFold(!caseSensitive && IsAscii(value))
-    {
-    }
+    TValueReadings(std::string_view value, bool caseSensitive) : FRaw(value), FCaseSensitive(caseSensitive) {}
 
     // The value in the case it is compared in.
     std::string_view Cased()
@@ -273,13 +305,17 @@ public:
         return FDateState == 1;
     }
     // Wildcards compare plain ASCII text by folding each character as they go.
-    bool AsciiFold() const { return FAsciiFold; }
+    bool AsciiFold()
+    {
+        if (FAsciiFoldState == 0) FAsciiFoldState = !FCaseSensitive && IsAscii(FRaw) ? 1 : 2;
+        return FAsciiFoldState == 1;
+    }
     std::string_view Raw() const { return FRaw; }
 
 private:
     std::string_view FRaw;
     bool FCaseSensitive;
-    bool FAsciiFold;
+    int FAsciiFoldState = 0;
     bool FCasedMade = false;
     std::string FCased;
     int FNumberState = 0;
@@ -452,8 +488,11 @@ TFilterCondition::TFilterCondition(std::string_view Condition, bool CaseSensitiv
         const char found = FindUnquotedOperator("(;^&|", text, position);
         if (found == 0) {
             addTerm(text);
-            if (groups.empty())
+            if (groups.empty()) {
+                FNumbersOnly = !FTerms.empty() &&
+                               std::all_of(FTerms.begin(), FTerms.end(), [](const TTerm& term) { return term.NumbersOnly; });
                 return;
+            }
             FSteps.push_back({TStep::skClose, groups.back().pending, -1});
             text = groups.back().rest;
             groups.pop_back();
@@ -478,9 +517,9 @@ TFilterCondition::TFilterCondition(std::string_view Condition, bool CaseSensitiv
     }
 }
 
-bool TFilterCondition::Matches(std::string_view Value) const
+template <typename MatchTermAt>
+bool TFilterCondition::RunSteps(MatchTermAt matchTerm) const
 {
-    TValueReadings value(Value, FCaseSensitive);
     std::vector<bool> enclosing;
     bool accumulated = true;
     const auto join = [&](char op, bool result) {
@@ -500,7 +539,7 @@ bool TFilterCondition::Matches(std::string_view Value) const
     for (const TStep& step : FSteps) {
         switch (step.Kind) {
         case TStep::skTerm:
-            join(step.Join, MatchTerm(FTerms[static_cast<size_t>(step.Term)], value));
+            join(step.Join, matchTerm(FTerms[static_cast<size_t>(step.Term)]));
             break;
         case TStep::skOpen:
             enclosing.push_back(accumulated);
@@ -516,6 +555,16 @@ bool TFilterCondition::Matches(std::string_view Value) const
         }
     }
     return accumulated;
+}
+
+bool TFilterCondition::Matches(std::string_view Value) const
+{
+    // Number ranges on plain decimals: read the value once, compare numbers.
+    double number = 0;
+    if (FNumbersOnly && ReadPlainNumberText(Value, number))
+        return RunSteps([number](const TTerm& term) { return MatchNumberTerm(term, number); });
+    TValueReadings value(Value, FCaseSensitive);
+    return RunSteps([&value](const TTerm& term) { return MatchTerm(term, value); });
 }
 
 std::string EscapeFilterText(std::string_view Text)

@@ -37,6 +37,8 @@ public:
         bool Negate = false;
         std::string Pattern;
         std::vector<bool> Literal;
+        // Only number comparisons, which decide the term for any number.
+        bool NumbersOnly = false;
     };
     // Evaluate a term and join it, open a group, or close one and join it.
     struct TStep {
@@ -46,9 +48,15 @@ public:
     };
 
 private:
+    // Evaluates the steps, each term through MatchTermAt(term).
+    template <typename MatchTermAt>
+    bool RunSteps(MatchTermAt matchTerm) const;
+
     std::vector<TTerm> FTerms;
     std::vector<TStep> FSteps;
     bool FCaseSensitive;
+    // Every term is NumbersOnly.
+    bool FNumbersOnly = false;
 };
 
 // Text that matches only itself when used as a condition or a term.

@@ -123,6 +123,35 @@ TEST(FilterMatch, Expressions)
               MatchFilterExpr);
 }
 
+// Conditions made only of number comparisons read plain decimals directly;
+// any other value takes the general reading.
+TEST(FilterMatch, NumberRanges)
+{
+    const LocaleScope dayFirst('.', ',', '/', ':', "dd/mm/yyyy");
+    ExpectAll({{">500&<1000", "500", false, false},
+               {">500&<1000", "500.01", false, true},
+               {">500&<1000", "999.999", false, true},
+               {">500&<1000", "1000", false, false},
+               {">500&<1000", "-700", false, false},
+               {">500&<1000", "0700", false, true},
+               {">500&<1000", "12345678901234567890", false, false},
+               {">500&<1000", "6e2", false, true},
+               {">500&<1000", " 600", false, true},
+               {">500&<1000", "1,000", false, false},
+               {">500&<1000", "abc", false, false},
+               {">=-2.5&<=-2.5", "-2.5", false, true},
+               {"<0|>10", "-0.5", false, true},
+               {"<0|>10", "5", false, false},
+               {"(>1&<3)|>=10", "10", false, true},
+               {"(>1&<3)|>=10", "3", false, false},
+               {">5*", "7", false, true}},
+              MatchFilterExpr);
+    // With "-" between the parts of a date, a negative number is still one.
+    const LocaleScope dashDates('.', ',', '-', ':', "yyyy-mm-dd");
+    ExpectAll({{"<0", "-5", false, true}, {">-10&<-1", "-2.5", false, true}, {">-10&<-1", "-0.5", false, false}},
+              MatchFilterExpr);
+}
+
 TEST(FilterMatch, UnbalancedAndHostileConditionsEnd)
 {
     // A "(" that no ")" closes groups the rest of the condition. A "(" after a term
