@@ -1830,6 +1830,10 @@ protected:
     virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
     // Receives the selection a press on a fixed cell is about to apply.
     virtual void AdjustMouseSelection(TGridRect& ARect);
+    // Also grabs fixed columns' and rows' far borders (SizeFixedCol,
+    // SizeFixedRow); OnColumnSize and OnRowSize may refuse a border.
+    void HandleCalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
+                               const TGridDrawInfo& FixedInfo) override;
 
 private:
     // A press on a fixed cell selects whole rows, columns or the grid.
@@ -1840,6 +1844,19 @@ private:
     // The selection at a press; the release reports it when it changed.
     void BeginSelectionReport();
     void ReportSelectionChange();
+    void FixedBorderAt(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs);
+    // The cell the sizing hint sits on and the size the pointer gives the
+    // column (row) being sized.
+    TRect SizingReferenceRect();
+    int SizingSizeAt(int X, int Y);
+    // OnColumnSizing (OnRowSizing) while a border is dragged.
+    void ReportSizing(int X, int Y);
+    void BeginUserSizing();
+    // OnEndColumnSize and OnUpdateColumnSize (OnEndRowSize) at a drop that
+    // changed the size.
+    void EndUserSizing(bool Column, int Index);
+    // Whether a release in row 0 lies on a column border rather than on the header.
+    bool OnHeaderSideBorder(TGridCoord Cell, int X);
     grid::THeaderPressState FHeaderPress;
 
     // Header filter drop-downs, fixed-cell editors and form controls in

@@ -156,11 +156,8 @@ void TQuillStringGrid::BeginSizingHint(int X, int Y)
 void TQuillStringGrid::ShowSizingHint(int X, int Y)
 {
     if (!FPointer.Sizing || !(FPointer.HintShowSizing || DesignMode())) return;
-    const int index = FPointer.SizingIndex;
-    const TGridCoord pressed = Edit().PressCell;
-    const TRect ref = FPointer.SizingColumn ? CellRect(index, std::max(pressed.Y, 0)) : CellRect(std::max(pressed.X, 0), index);
-    const int size = FPointer.SizingColumn ? X - FPointer.SizingOfs - ref.Left : Y - FPointer.SizingOfs - ref.Top;
-    const std::string text = (FPointer.SizingColumn ? "cw=<b>" : "rh=<b>") + std::to_string(std::max(size, 0)) + "</b>";
+    const TRect ref = SizingReferenceRect();
+    const std::string text = (FPointer.SizingColumn ? "cw=<b>" : "rh=<b>") + std::to_string(SizingSizeAt(X, Y)) + "</b>";
     if (!FPointer.SizingHint) FPointer.SizingHint = new THTMLHintWindow(this);
     FPointer.SizingHint->SetColor(FHintColor);
     TRect r = FPointer.SizingHint->CalcHintRect(SizingHintWidth, text);

@@ -75,6 +75,7 @@ void TQuillStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     DragScrollOver(Shift, X, Y);
     TrackHintCell(X, Y);
     ShowSizingHint(X, Y);
+    ReportSizing(X, Y);
     UpdatePointerCursor(X, Y);
     // A drag begun on a header selects whole rows or columns.
     HeaderSelectMove(X, Y);
@@ -105,7 +106,10 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
         FocusCell(s.PressCell.X, s.PressCell.Y, true);
     if (GridState() == gsColSizing)
         for (int c = 0; c < ColCount(); ++c) s.SizedWidths.push_back(ColWidths(c));
-    if (Button == mbLeft && (GridState() == gsColSizing || GridState() == gsRowSizing)) BeginSizingHint(X, Y);
+    if (Button == mbLeft && (GridState() == gsColSizing || GridState() == gsRowSizing)) {
+        BeginSizingHint(X, Y);
+        BeginUserSizing();
+    }
     const TGridState state = GridState();
     if (Button != mbLeft || Shift.Contains(ssDouble) || (state != gsNormal && state != gsSelecting)) return;
     const TGridCoord cell = s.PressCell;
@@ -154,9 +158,10 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     ReleaseFixedButton(X, Y);
     DisjunctCellRelease(Shift, X, Y);
     TrackHotFixedCell(X, Y, false);
-    if (state == gsColSizing) {
+    if (state == gsColSizing || state == gsRowSizing) {
         for (int c = 0; c < static_cast<int>(s.SizedWidths.size()) && c < ColCount(); ++c)
             if (ColWidths(c) != s.SizedWidths[c] && ColWidths(c) < MinSizedColWidth) SetColWidths(c, MinSizedColWidth);
+        EndUserSizing(state == gsColSizing, FPointer.SizingIndex);
         return;
     }
     const TGridCoord cell = MouseCoord(X, Y);
@@ -164,7 +169,7 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     if (cell == s.PressCell && HeaderReleaseTaken(X, Y)) return;
     // A press and release on the same header that moved nothing is a click.
     if (state != gsNormal && state != gsColMoving) return;
-    if (cell.X < 0 || !(cell == s.PressCell)) return;
+    if (cell.X < 0 || !(cell == s.PressCell) || OnHeaderSideBorder(cell, X)) return;
     if (FixedRows() > 0 && cell.Y == SortSettings().Row() && cell.Y < FixedRows() && SortSettings().Show() &&
         RowCount() > 2 && (cell.X >= FixedCols() || SortSettings().FixedCols()))
         SortByHeaderClick(RealColIndex(cell.X), Shift);
