@@ -49,9 +49,7 @@ std::uint64_t PrefixBits(std::string_view Text)
 
 TPackedSortKeys::TPackedSortKeys(std::size_t Count, bool Descending)
     : FClass(std::make_unique_for_overwrite<std::uint8_t[]>(Count)),
-      FNumber(std::make_unique_for_overwrite<std::uint64_t[]>(Count)),
-      FPrefix(std::make_unique_for_overwrite<std::uint64_t[]>(Count)),
-      FText(std::make_unique<std::string_view[]>(Count)), FDescending(Descending)
+      FNumber(Count), FPrefix(Count), FText(Count), FDescending(Descending)
 {
 }
 
@@ -67,9 +65,9 @@ void TPackedSortKeys::Set(std::uint32_t Row, const TSortKeyRef& Key, int BlankOr
     }
     const auto placed = static_cast<unsigned>(std::clamp(BlankOrder, -1, 1) + 1);
     FClass[Row] = static_cast<std::uint8_t>(placed << 3 | rank);
-    FNumber[Row] = number;
-    FPrefix[Row] = prefix;
-    FText[Row] = Key.Text;
+    FNumber.Set(Row, number);
+    FPrefix.Set(Row, prefix);
+    FText.Set(Row, Key.Text);
     FPrefixesDecide = FPrefixesDecide && Key.Text.size() <= PrefixBytes && Key.Text.find('\0') == std::string_view::npos;
 }
 
@@ -192,6 +190,7 @@ std::size_t TPackedSortKeys::Sort(std::vector<std::uint32_t>& Order, TSortRun Ru
     // passed over.
     int varying = 0;
     for (int w = 0; w < WordCount; ++w) {
+        if ((w == wNumber && !FNumber.Varies()) || (w == wPrefix && !FPrefix.Varies())) continue;
         const std::uint64_t shared = Word(w, first[0]);
         if (std::all_of(first, first + count, [&](std::uint32_t row) { return Word(w, row) == shared; })) continue;
         ++varying;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -17,6 +18,36 @@ namespace grid {
 // The places [Begin, End) of a sort's order.
 struct TSortRun {
     std::size_t Begin, End;
+};
+
+// One field of the keys of Count rows. It holds a single value until a row
+// differs, so a field no key of a column uses (the number of a text, the
+// text of a number) takes no memory.
+template <typename T> class TKeyField {
+public:
+    explicit TKeyField(std::size_t Count) : FCount(Count) {}
+    void Set(std::uint32_t Row, T Value)
+    {
+        if (!FValues) {
+            if (!FSet || Value == FShared) {
+                FShared = Value;
+                FSet = true;
+                return;
+            }
+            FValues = std::make_unique_for_overwrite<T[]>(FCount);
+            std::fill_n(FValues.get(), FCount, FShared);
+        }
+        FValues[Row] = Value;
+    }
+    T operator[](std::uint32_t Row) const { return FValues ? FValues[Row] : FShared; }
+    // False while every row set holds the same value.
+    bool Varies() const noexcept { return FValues != nullptr; }
+
+private:
+    std::size_t FCount;
+    std::unique_ptr<T[]> FValues;
+    T FShared{};
+    bool FSet = false;
 };
 
 class TPackedSortKeys {
@@ -66,9 +97,9 @@ private:
     // bytes of the text. A descending key is packed complemented, except
     // where its blank goes. Only the rows set are ever read.
     std::unique_ptr<std::uint8_t[]> FClass;
-    std::unique_ptr<std::uint64_t[]> FNumber;
-    std::unique_ptr<std::uint64_t[]> FPrefix;
-    std::unique_ptr<std::string_view[]> FText;
+    TKeyField<std::uint64_t> FNumber;
+    TKeyField<std::uint64_t> FPrefix;
+    TKeyField<std::string_view> FText;
     bool FDescending;
     // No text is longer than its prefix or holds a zero byte: equal
     // prefixes are equal texts, and the texts are never read.

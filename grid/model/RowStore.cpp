@@ -2,6 +2,8 @@
 #include "grid/model/RowStore.h"
 
 #include <algorithm>
+#include <numeric>
+#include <utility>
 
 #include "platform/rtl/Exceptions.h"
 
@@ -375,25 +377,46 @@ void TRowStore::ReorderRows(std::span<const int> Places, std::span<const int> So
                              ") is no place of the order");
         seen[static_cast<std::size_t>(from)] = 1;
     }
+    std::vector<unsigned char> taken(static_cast<std::size_t>(highest + 1), 0);
+    for (std::size_t k = 0; k < count; ++k)
+        if (std::exchange(taken[static_cast<std::size_t>(Places[k])], 1))
+            throw EListError("Row " + std::to_string(Places[k]) + " stands twice in a row order");
     if (count < 2) return;
     EnsureRecords(highest + 1);
-    const auto place = [&](std::size_t k) -> TRowRecord& { return FRows[static_cast<std::size_t>(Places[k])]; };
-    // Gathering the records in their new order reads each once, with the
-    // records a few entries ahead already on their way from memory; writing
-    // them back then runs through the places in order.
-    // The place a source names is fetched twice as far ahead as its record.
+    // The records are read in their new order, with those a few entries
+    // ahead already on their way from memory.
     constexpr std::size_t lookAhead = 16;
-    std::vector<TRowRecord> ordered;
-    ordered.reserve(count);
-    for (std::size_t k = 0; k < count; ++k) {
-        if (k + 2 * lookAhead < count) __builtin_prefetch(&Places[static_cast<std::size_t>(Source[k + 2 * lookAhead])]);
-        if (k + lookAhead < count) __builtin_prefetch(&place(static_cast<std::size_t>(Source[k + lookAhead])), 1);
-        ordered.push_back(std::move(place(static_cast<std::size_t>(Source[k]))));
-    }
     bool hiddenMoved = false;
-    for (std::size_t k = 0; k < count; ++k) {
-        hiddenMoved = hiddenMoved || ordered[k].Hidden != place(k).Hidden;
-        place(k) = std::move(ordered[k]);
+    if (count * 2 >= FRows.size()) {
+        // Most records move: they are gathered into a new array, which is
+        // written once from front to back, and it takes the old one's place.
+        std::vector<std::uint32_t> from(FRows.size());
+        std::iota(from.begin(), from.end(), 0u);
+        for (std::size_t k = 0; k < count; ++k)
+            from[static_cast<std::size_t>(Places[k])] = static_cast<std::uint32_t>(Places[static_cast<std::size_t>(Source[k])]);
+        std::vector<TRowRecord> reordered;
+        reordered.reserve(FRows.size());
+        for (std::size_t i = 0; i < from.size(); ++i) {
+            if (i + lookAhead < from.size()) __builtin_prefetch(&FRows[from[i + lookAhead]], 1);
+            reordered.push_back(std::move(FRows[from[i]]));
+            // A moved-from record still tells whether its place was hidden.
+            hiddenMoved = hiddenMoved || (FHidden > 0 && reordered.back().Hidden != FRows[i].Hidden);
+        }
+        FRows.swap(reordered);
+    } else {
+        // A few records move: they are gathered aside and written back to
+        // their places.
+        const auto place = [&](std::size_t k) -> TRowRecord& { return FRows[static_cast<std::size_t>(Places[k])]; };
+        std::vector<TRowRecord> ordered;
+        ordered.reserve(count);
+        for (std::size_t k = 0; k < count; ++k) {
+            if (k + lookAhead < count) __builtin_prefetch(&place(static_cast<std::size_t>(Source[k + lookAhead])), 1);
+            ordered.push_back(std::move(place(static_cast<std::size_t>(Source[k]))));
+        }
+        for (std::size_t k = 0; k < count; ++k) {
+            hiddenMoved = hiddenMoved || (FHidden > 0 && ordered[k].Hidden != place(k).Hidden);
+            place(k) = std::move(ordered[k]);
+        }
     }
     if (hiddenMoved) MarkStructureChanged();
 }

@@ -43,11 +43,16 @@ std::vector<TKeyCase> AwkwardKeys(std::size_t Count, TTexts Texts, unsigned Seed
 
 TEST(PackedSort, OrdersAndTiesAsAStableSortWithTheKeyComparison)
 {
+    // With the first half of the keys all alike, each field holds one value
+    // for a while before the rows differ.
+    for (bool alikeFirstHalf : {false, true})
     for (std::size_t count : {std::size_t{40}, std::size_t{3000}})
         for (TTexts texts : {tsShort, tsLong, tsZeroByte})
             for (bool descending : {false, true}) {
-                SCOPED_TRACE(testing::Message() << count << " texts " << texts << (descending ? " descending" : ""));
-                const std::vector<TKeyCase> keys = AwkwardKeys(count, texts, static_cast<unsigned>(count) + descending);
+                SCOPED_TRACE(testing::Message() << count << " texts " << texts << (descending ? " descending" : "")
+                                                << (alikeFirstHalf ? " first half alike" : ""));
+                std::vector<TKeyCase> keys = AwkwardKeys(count, texts, static_cast<unsigned>(count) + descending);
+                if (alikeFirstHalf) std::fill(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(count / 2), keys[count / 2]);
                 grid::TPackedSortKeys packed(count, descending);
                 for (std::uint32_t i = 0; i < count; ++i)
                     packed.Set(i, grid::RefOf(keys[i].Key), keys[i].BlankOrder);
