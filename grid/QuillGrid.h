@@ -18,6 +18,7 @@
 #include "grid/data/SortKey.h"
 #include "grid/interact/GridEditEvents.h"
 #include "grid/interact/HeaderPressState.h"
+#include "grid/interact/HoverState.h"
 #include "grid/interact/PointerState.h"
 #include "grid/GridScrollTypes.h"
 #include "grid/QuillGridFooterTotals.h"
@@ -1941,6 +1942,38 @@ private:
     // Where a cell's text is laid out inside ARect.
     TRect CellTextRect(int ACol, int ARow, TRect ARect);
     std::unique_ptr<grid::TFormsState, grid::TFormsStateDeleter> FFormsState;
+
+    // Hover and links (grid/interact/GridHoverItems.cpp): the row and the
+    // cell button under the pointer lit, links underlined while the pointer
+    // is on them, anchors entered and left, addresses edited by a right press.
+public:
+    bool URLUnderlineOnHover() const noexcept { return FHover.URLUnderlineOnHover; }
+    void SetURLUnderlineOnHover(bool Value);
+    bool URLEdit() const noexcept { return FHover.URLEdit; }
+    void SetURLEdit(bool Value) noexcept { FHover.URLEdit = Value; }
+    // The row painted in HoverRowColor; -1 when none.
+    int HoverRowIndex() const noexcept { return FHoverRowIdx; }
+    // The cell whose button is drawn hot; (-1, -1) when none.
+    TGridCoord HoverButton() const noexcept { return FHover.Button; }
+    grid::TAnchorEvent OnAnchorEnter;
+    grid::TAnchorEvent OnAnchorExit;
+
+private:
+    void TrackHover(int X, int Y);
+    void TrackHoverRow(int ARow);
+    void TrackHoverButton(TGridCoord Cell, int X, int Y);
+    void TrackCellLinks(TGridCoord Cell, int X, int Y);
+    void SetHoverLink(TGridCoord Cell, int Link);
+    void LeaveAnchor(TGridCoord Cell);
+    // The pointer left the grid: nothing stays lit.
+    void ClearHover();
+    // Where the cell's graphic is drawn.
+    TRect CellGraphicRect(int ACol, int ARow);
+    // A right press on an address opens the cell's editor on it.
+    void EditURLCell(TGridCoord Cell);
+    // The cell (real column, row) of the BUTTON control held down; (-1, -1) when none.
+    TPoint HeldCellButton() const noexcept;
+    grid::THoverState FHover;
 
     // Pointer feedback (grid/interact/GridHover.cpp, GridHeaderSort.cpp,
     // GridWheelPan.cpp, GridFillHandle.cpp): cell hints, the cursor of each

@@ -193,6 +193,7 @@ bool TQuillStringGrid::PressCellControl(int X, int Y)
         grid::TFormsState& s = Forms();
         s.CtrlDown = true;
         s.CtrlXY = {col, base.Y};
+        s.CtrlPoint = {X, Y};
         RepaintCell(base.X, base.Y);
     } else if (type == "CHECK" || type == "RADIO") {
         // Only the exact text "TRUE" is on.
@@ -218,6 +219,11 @@ void TQuillStringGrid::PressCellLink(int ACol, int ARow, int X, int Y)
         if (HitTestHTMLCell(ACol, ARow, X, Y, hit) && hit.ControlID.empty()) target = hit.LinkValue;
     }
     if (!target.empty()) OpenCellLink(ACol, ARow, target);
+}
+
+TPoint TQuillStringGrid::HeldCellButton() const noexcept
+{
+    return FFormsState && FFormsState->CtrlDown ? FFormsState->CtrlXY : TPoint{-1, -1};
 }
 
 void TQuillStringGrid::ReleaseCellButton()

@@ -35,6 +35,8 @@ struct TFormsState {
     std::unique_ptr<TCellControlEditor> ControlEditor;
     bool CtrlDown = false;
     TPoint CtrlXY{-1, -1};
+    // Where the held BUTTON was pressed: the button drawn there is drawn pressed.
+    TPoint CtrlPoint{-1, -1};
 };
 
 } // namespace grid

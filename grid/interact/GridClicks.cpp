@@ -36,6 +36,7 @@ void TQuillStringGrid::WMMouseButton(TMessage& Message, TMouseButton Button, boo
     if (Button != mbRight) return;
     const TGridCoord cell = MouseCoord(x, y);
     if (OnRightClickCell) OnRightClickCell(this, cell.Y, cell.X);
+    EditURLCell(cell);
 }
 
 void TQuillStringGrid::DoubleClickAt(TMessage& Message, int X, int Y)

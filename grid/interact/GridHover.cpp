@@ -219,6 +219,7 @@ void TQuillStringGrid::UpdatePointerCursor(int X, int Y)
         else if (sizing == gsRowSizing) cursor = crVSplit;
     }
     const TGridCoord cell = MouseCoord(X, Y);
+    if (cursor == FPointer.OldCursor && FHover.OverLink) cursor = crHandPoint;
     if (cursor == FPointer.OldCursor && cell.X >= 0 && cell.Y >= 0) DoGetCellCursor(cell.X, cell.Y, X, Y, cursor);
     ShowGridCursor(cursor);
 }

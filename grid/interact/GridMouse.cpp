@@ -56,6 +56,7 @@ void TQuillStringGrid::CMMouseLeave(TMessage& Message)
     TBaseGrid::CMMouseLeave(Message);
     FPointer.MouseSelectMode = msNormal;
     if (!FPointer.NoMouseLeave) SetHotFixedCell({-1, -1}, false);
+    ClearHover();
 }
 
 bool TQuillStringGrid::IsOverSizingBorder(int X, int Y)
@@ -70,6 +71,7 @@ void TQuillStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
     if (ThinBarMouse(TThinBarMouse::Move, X, Y)) return;
     const TGridRect before = Selection();
+    TrackHover(X, Y);
     TBaseGrid::MouseMove(Shift, X, Y);
     TrackHotFixedCell(X, Y, Shift.Contains(ssLeft) && MouseCoord(X, Y) == Edit().PressCell);
     DragScrollOver(Shift, X, Y);

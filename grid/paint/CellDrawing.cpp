@@ -58,6 +58,7 @@ void TQuillStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, con
         grid::TGraphicCell cell{rect, GetCellEx(realCol, ARow), FCheckTrue, FControlLook->CheckSize(),
                                 FControlLook->RadioSize()};
         if (fixed) cell.Rect.Top += 1;
+        cell.Hot = HoverButton() == TGridCoord{ACol, ARow};
         rect = grid::PaintCellGraphic(ACanvas, *graphic, cell);
         // Restore the cell's font and brush that the graphic's drawing used.
         GetVisualProperties(ACol, ARow, AState, false, false, true, *ACanvas.Brush(), colorTo, mirror, mirrorTo,

@@ -17,6 +17,9 @@ namespace {
 
 constexpr int Margin = 2;
 constexpr TColor MarkColor = clBlack;
+// The face of a cell button under the pointer.
+constexpr TColor HotButtonFace = static_cast<TColor>(0xFCE4CA);
+constexpr int ExpandBoxSide = 9;
 
 // The box of w x h the graphic's alignment gives inside R.
 TRect Place(const TCellGraphic& g, const TRect& r, int w, int h)
@@ -75,6 +78,24 @@ void Caption(TCanvas& c, const TRect& r, const std::string& text)
 
 } // namespace
 
+TRect CellButtonBox(const TCellGraphic& Graphic, const TRect& Cell)
+{
+    switch (Graphic.CellType()) {
+    case ctButton:
+    case ctBitButton:
+        return Place(Graphic, Cell, Graphic.ButtonWidth(), Graphic.ButtonHeight());
+    case ctNode:
+    case ctExpand: {
+        TRect box = Place(Graphic, Cell, ExpandBoxSide, ExpandBoxSide);
+        box.Top = (Cell.Top + Cell.Bottom - ExpandBoxSide) / 2;
+        box.Bottom = box.Top + ExpandBoxSide;
+        return box;
+    }
+    default:
+        return {};
+    }
+}
+
 TRect PaintCellGraphic(TCanvas& Canvas, const TCellGraphic& Graphic, const TGraphicCell& Cell)
 {
     TCanvas& c = Canvas;
@@ -123,16 +144,14 @@ TRect PaintCellGraphic(TCanvas& Canvas, const TCellGraphic& Graphic, const TGrap
         return {};
     case ctButton:
     case ctBitButton:
-        used = Place(g, cell, g.ButtonWidth(), g.ButtonHeight());
-        Frame(c, used, g.CellBoolean() ? clSilver : clBtnFace);
+        used = CellButtonBox(g, cell);
+        Frame(c, used, g.CellBoolean() ? clSilver : Cell.Hot ? HotButtonFace : clBtnFace);
         Caption(c, used, g.CellText());
         break;
     case ctNode:
     case ctExpand: {
-        used = Place(g, cell, 9, 9);
-        used.Top = (cell.Top + cell.Bottom - 9) / 2;
-        used.Bottom = used.Top + 9;
-        Frame(c, used, clWhite);
+        used = CellButtonBox(g, cell);
+        Frame(c, used, g.CellType() == ctExpand && Cell.Hot ? HotButtonFace : clWhite);
         const int mid = (used.Top + used.Bottom) / 2;
         c.MoveTo(used.Left + 2, mid);
         c.LineTo(used.Right - 2, mid);

@@ -23,7 +23,13 @@ struct TGraphicCell {
     // The sides check boxes and radio buttons are drawn at.
     int CheckSize = CheckBoxSize;
     int RadioSize = RadioButtonSize;
+    // The pointer is over the cell's button.
+    bool Hot = false;
 };
+
+// Where a button, bit button or expand button sits in the cell's rectangle;
+// empty for other kinds.
+TRect CellButtonBox(const TCellGraphic& Graphic, const TRect& Cell);
 
 // Draws Graphic into Cell.Rect and returns the part of the rectangle left
 // for the cell's text.

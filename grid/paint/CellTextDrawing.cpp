@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "grid/base/QuillUtilCellText.h"
+#include "grid/interact/FormsState.h"
 #include "grid/paint/RichText.h"
 #include "grid/paint/RotatedText.h"
 #include "platform/graphics/Canvas.h"
@@ -96,6 +97,14 @@ void TQuillStringGrid::DrawCellText(TCanvas& ACanvas, int ACol, int ARow, const 
         params.LinkColor = linkColor;
         params.WordWrap = WW;
         params.Selected = AState.Contains(gdSelected) && !fixed;
+        // Links underlined only under the pointer, and a held BUTTON pressed.
+        params.HoverOnly = URLUnderlineOnHover();
+        params.HoverLink = FHover.LinkCell == TGridCoord{ACol, ARow} ? FHover.HoverLink : 0;
+        if (const TPoint held = HeldCellButton(); held.X >= 0 && held == TPoint{realCol, ARow}) {
+            params.MouseDown = true;
+            params.XPos = FFormsState->CtrlPoint.X;
+            params.YPos = FFormsState->CtrlPoint.Y;
+        }
         THTMLRenderResult result;
         --r.Left;
         if (sortHeader) r.Right -= 10;
