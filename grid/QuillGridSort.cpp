@@ -242,37 +242,40 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pa
     const TSortPass::TColumn& column = Pass.Columns[ColumnIndex];
     const TSortSettings& settings = *FSortSettings;
     // Only the rows that this column must decide get a key, in a slot of
-    // their own. When they are few, the rows of one run take slots side by
-    // side, so its keys lie together while it sorts; when they are most
-    // rows, the slot is the row, and the keys are written in order.
-    constexpr std::uint32_t noSlot = UINT32_MAX;
+    // their own. When they are most rows, the slot is the row, and the keys
+    // are written in order; when they are few, the rows of one run take
+    // slots side by side, so its keys lie together while it sorts.
     std::size_t decided = 0;
     for (const grid::TSortRun& run : Runs) decided += run.End - run.Begin;
     const bool slotIsRow = decided * 2 > Order.size();
-    std::vector<std::uint32_t> slotOf(Order.size(), noSlot);
-    std::vector<std::uint32_t> rowOfSlot(slotIsRow ? Order.size() : decided);
-    std::vector<std::uint32_t> slotOrder;
-    if (slotIsRow) {
-        std::iota(rowOfSlot.begin(), rowOfSlot.end(), 0u);
-        for (const grid::TSortRun& run : Runs)
-            for (std::size_t k = run.Begin; k < run.End; ++k) slotOf[Order[k]] = Order[k];
-        slotOrder = Order;
+    // The rows to key with their slots, in row order, which reads the cells
+    // far quicker than the scattered order the rows stand in after an
+    // earlier column.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> keyed;
+    keyed.reserve(decided);
+    std::vector<std::uint32_t> rowOfSlot;
+    if (decided == Order.size()) {
+        for (std::uint32_t row = 0; row < Order.size(); ++row) keyed.emplace_back(row, row);
     } else {
-        std::uint32_t slot = 0;
+        if (!slotIsRow) rowOfSlot.reserve(decided);
         for (const grid::TSortRun& run : Runs)
-            for (std::size_t k = run.Begin; k < run.End; ++k, ++slot) {
-                slotOf[Order[k]] = slot;
-                rowOfSlot[slot] = Order[k];
+            for (std::size_t k = run.Begin; k < run.End; ++k) {
+                keyed.emplace_back(Order[k], slotIsRow ? Order[k] : static_cast<std::uint32_t>(rowOfSlot.size()));
+                if (!slotIsRow) rowOfSlot.push_back(Order[k]);
             }
-        slotOrder.resize(decided);
-        std::iota(slotOrder.begin(), slotOrder.end(), 0u);
+        // A few rows are sorted; many are put in row order through a table
+        // of every row's slot.
+        if (decided * 16 < Order.size()) {
+            std::sort(keyed.begin(), keyed.end());
+        } else {
+            constexpr std::uint32_t noSlot = UINT32_MAX;
+            std::vector<std::uint32_t> slotOf(Order.size(), noSlot);
+            for (const auto& [row, slot] : keyed) slotOf[row] = slot;
+            keyed.clear();
+            for (std::uint32_t row = 0; row < slotOf.size(); ++row)
+                if (slotOf[row] != noSlot) keyed.emplace_back(row, slotOf[row]);
+        }
     }
-    // The keys are made in row order, which reads the cells far quicker than
-    // the scattered order the rows stand in after an earlier column.
-    std::vector<std::uint32_t> rows;
-    rows.reserve(rowOfSlot.size());
-    for (std::uint32_t i = 0; i < slotOf.size(); ++i)
-        if (slotOf[i] != noSlot) rows.push_back(i);
     const int blankOrder = settings.IgnoreBlanks() ? (settings.BlankPos() == blFirst ? -1 : 1) : 0;
     // A cell without properties in a grid that shows its stored texts is
     // read straight from its row record.
@@ -280,23 +283,25 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pa
                         typeid(*this) == typeid(TQuillStringGrid) && column.Style != ssCheckBox &&
                         column.Style != ssImages;
     const auto col = static_cast<std::size_t>(column.Col);
-    const auto recordOf = [&](std::size_t j) { return FRowStore->FindRow(FRowStore->DisplToReal(Pass.First + static_cast<int>(rows[j]))); };
+    const auto recordOf = [&](std::size_t j) {
+        return FRowStore->FindRow(FRowStore->DisplToReal(Pass.First + static_cast<int>(keyed[j].first)));
+    };
     // Rows far apart wait on memory twice, for the record and then for its
     // texts: both are asked for a few rows ahead.
     constexpr std::size_t lookAhead = 8;
     const auto prefetch = [&](std::size_t j) {
-        if (j + 2 * lookAhead < rows.size()) __builtin_prefetch(recordOf(j + 2 * lookAhead));
-        if (j + lookAhead < rows.size())
+        if (j + 2 * lookAhead < keyed.size()) __builtin_prefetch(recordOf(j + 2 * lookAhead));
+        if (j + lookAhead < keyed.size())
             if (const grid::TRowRecord* ahead = recordOf(j + lookAhead); ahead && col < ahead->Texts.size())
                 __builtin_prefetch(&ahead->Texts[col]);
     };
     const grid::TSortKeyOptions options{settings.IgnoreCase(), column.Prefix, column.Suffix};
-    grid::TPackedSortKeys keys(rowOfSlot.size(), column.Descending);
+    grid::TPackedSortKeys keys(slotIsRow ? Order.size() : decided, column.Descending);
     // Key texts that are no stored cell text, kept while the column sorts.
     std::deque<std::string> kept;
     std::string cellText, keyText;
-    for (std::size_t j = 0; j < rows.size(); ++j) {
-        const int row = Pass.First + static_cast<int>(rows[j]);
+    for (std::size_t j = 0; j < keyed.size(); ++j) {
+        const int row = Pass.First + static_cast<int>(keyed[j].first);
         grid::TSortKeyRef key;
         const grid::TRowRecord* record = nullptr;
         if (direct) {
@@ -310,17 +315,22 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pa
             key = CellSortKey(column.Col, row, column.Style, column.Prefix, column.Suffix, cellText, keyText);
         }
         key.Text = KeepKeyText(key.Text, cellText, keyText, kept);
-        keys.Set(slotOf[rows[j]], key, key.Blank ? blankOrder : 0);
+        keys.Set(keyed[j].second, key, key.Blank ? blankOrder : 0);
     }
-    slotOf = {};
-    rows = {};
+    keyed = {};
 
+    TSortRuns tied;
+    if (slotIsRow) {
+        for (const grid::TSortRun& run : Runs) Compares += static_cast<int>(keys.Sort(Order, run, tied));
+        return tied;
+    }
     // Each run sorts its slots; the rows then stand in the order of theirs.
-    TSortRuns tied, tiedSlots;
+    std::vector<std::uint32_t> slotOrder(decided);
+    std::iota(slotOrder.begin(), slotOrder.end(), 0u);
+    TSortRuns tiedSlots;
     std::size_t first = 0;
     for (const grid::TSortRun& run : Runs) {
         const std::size_t length = run.End - run.Begin;
-        if (slotIsRow) first = run.Begin;
         tiedSlots.clear();
         Compares += static_cast<int>(keys.Sort(slotOrder, {first, first + length}, tiedSlots));
         for (std::size_t k = 0; k < length; ++k) Order[run.Begin + k] = rowOfSlot[slotOrder[first + k]];

@@ -161,17 +161,17 @@ TEST_F(QuillGridSortTest, LongColumnsWithManyTiesSortAsTheRowComparisonDoes)
                                 "10:30", "abc", "ABC", "abcdefghij", "abcdefghik", "n/a", "<b>z</b>"};
     constexpr int rows = 1500;
     // With few ties, the first column leaves only some rows to the next one:
-    // distinct texts but for every seventh row.
-    for (bool fewTies : {false, true})
+    // distinct texts but for every seventh or every 23rd row.
+    for (int tieEvery : {1, 7, 23})
     for (bool shownTexts : {false, true})
         for (TSortDirection direction : {sdAscending, sdDescending}) {
-            SCOPED_TRACE(testing::Message() << (fewTies ? "few ties " : "") << (shownTexts ? "shown texts " : "")
+            SCOPED_TRACE(testing::Message() << "ties every " << tieEvery << (shownTexts ? " shown texts " : " ")
                                             << direction);
             Grid->SetColCount(4);
             Grid->SetRowCount(rows + 1);
             Grid->SetFixedRows(1);
             for (int r = 1; r <= rows; ++r) {
-                Grid->SetCells(1, r, fewTies && r % 7 ? "k" + std::to_string(r * 37 % 1499) : keys[(r * 7) % std::size(keys)]);
+                Grid->SetCells(1, r, r % tieEvery ? "k" + std::to_string(r * 37 % 1499) : keys[(r * 7) % std::size(keys)]);
                 Grid->SetCells(2, r, keys[(r * 5 / 3) % std::size(keys)]);
                 Grid->SetCells(3, r, std::to_string(r));
             }
