@@ -170,5 +170,6 @@ TEST(RowStoreTest, ReorderingRejectsAnOrderThatIsNoPermutation)
         EXPECT_THROW(store.ReorderRows(places, source), EListError);
     EXPECT_THROW(store.ReorderRows(std::vector<int>{0, -2}, std::vector<int>{1, 0}), EListError);
     EXPECT_THROW(store.ReorderRows(std::vector<int>{1, 1}, std::vector<int>{1, 0}), EListError);
+    EXPECT_THROW(store.ReorderRows(std::vector<int>{2, 0, 2}, std::vector<int>{1, 2, 0}), EListError);
     EXPECT_EQ(store.Text(0, 0) + store.Text(0, 1) + store.Text(0, 2), "012") << "nothing moved";
 }
