@@ -1825,6 +1825,15 @@ public:
     TRowSizingEvent OnRowSizing;
     TRowSizeEvent OnRowSize;
     TEndRowSizeEvent OnEndRowSize;
+    // Columns merged by equal neighbouring texts; every change merges them
+    // afresh, and with SortSettings.AutoColumnMerge a header sort splits and
+    // merges them again around the sort.
+    TIntList& MergedColumns();
+    // Splits the vertical merges of every column; merges the listed columns again.
+    void SplitMergedColumns();
+    void RemergeColumns();
+    // Milliseconds the last sort by a header click took.
+    int SortTime() const noexcept { return FHeaderPress.SortTime; }
 
 protected:
     // Reports a selection changed by the user, corners in order.
@@ -1858,7 +1867,10 @@ private:
     void EndUserSizing(bool Column, int Index);
     // Whether a release in row 0 lies on a column border rather than on the header.
     bool OnHeaderSideBorder(TGridCoord Cell, int X);
+    // The sort a header click asks for, timed, with the merged columns split around it.
+    void RunHeaderSort(int ACol, TShiftState Shift);
     grid::THeaderPressState FHeaderPress;
+    std::unique_ptr<TIntList> FMergedColumns;
 
     // Header filter drop-downs, fixed-cell editors and form controls in
     // cells (grid/interact).

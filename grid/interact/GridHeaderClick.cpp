@@ -19,10 +19,8 @@ void TQuillStringGrid::SortByHeaderClick(int ACol, TShiftState Shift)
     // The edit under way is committed first; a refused value stops the sort.
     HideInplaceEdit();
     if (Edit().EditMode) return;
-    TSortSettings& sort = SortSettings();
-    if (sort.IndexShow()) SortByIndexClick(ACol, Shift);
-    else SortByColumnClick(ACol);
-    if (OnClickSort) OnClickSort(this, sort.Column());
+    RunHeaderSort(ACol, Shift);
+    if (OnClickSort) OnClickSort(this, SortSettings().Column());
 }
 
 // One sort column: a second click turns the order, a third (with UndoSort)

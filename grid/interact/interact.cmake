@@ -17,6 +17,7 @@ target_sources(vistra_grid PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GridHoverItems.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridHeaderClick.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridHeaderSelect.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridHeaderSortMerge.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSizingEvents.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridWheelPan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridDisjunctClick.cpp
@@ -37,6 +38,7 @@ vistra_tests(grid_interact_tests HEADLESS
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHoverItemsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHeaderClickTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHeaderSelectTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridHeaderSortMergeTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridSizingEventsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridWheelPanTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridDisjunctClickTest.cpp

@@ -1,0 +1,48 @@
+// Around a sort by a header click: columns listed in MergedColumns are merged
+// by equal neighbouring texts, split before the rows move and merged again
+// after, and the sort's duration is kept.
+#include <chrono>
+
+#include "grid/QuillGrid.h"
+#include "grid/base/AuxLists.h"
+#include "grid/model/SortSettings.h"
+
+TIntList& TQuillStringGrid::MergedColumns()
+{
+    if (!FMergedColumns) {
+        FMergedColumns = std::make_unique<TIntList>(-1, -1);
+        // Every change merges the listed columns afresh.
+        FMergedColumns->OnChange = [this](TObject*, int, int) {
+            SplitMergedColumns();
+            RemergeColumns();
+        };
+    }
+    return *FMergedColumns;
+}
+
+void TQuillStringGrid::SplitMergedColumns()
+{
+    for (int c = 0; c < ColCount(); ++c) SplitColumnCells(c);
+}
+
+void TQuillStringGrid::RemergeColumns()
+{
+    if (!FMergedColumns) return;
+    for (int i = 0; i < FMergedColumns->Count(); ++i) {
+        const int col = FMergedColumns->GetInteger(i);
+        if (col >= 0 && col < ColCount()) MergeColumnCells(col, i == 0);
+    }
+}
+
+void TQuillStringGrid::RunHeaderSort(int ACol, TShiftState Shift)
+{
+    const bool remerge = SortSettings().AutoColumnMerge();
+    // Merged cells would tie rows together while they move.
+    if (remerge) SplitMergedColumns();
+    const auto start = std::chrono::steady_clock::now();
+    if (SortSettings().IndexShow()) SortByIndexClick(ACol, Shift);
+    else SortByColumnClick(ACol);
+    FHeaderPress.SortTime = static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
+    if (remerge) RemergeColumns();
+}
