@@ -31,3 +31,8 @@ set_tests_properties(gridview_filter_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_S
 add_test(NAME gridview_select_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gridview/tests/GridViewSelectXInput.sh
   $<TARGET_FILE:gridview> ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(gridview_select_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)
+
+# Hover by the real X pointer: the row under it lights up, a held BUTTON control draws pressed.
+add_test(NAME gridview_hover_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gridview/tests/GridViewHoverXInput.sh
+  $<TARGET_FILE:gridview> ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(gridview_hover_xinput PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)

@@ -17,7 +17,7 @@ namespace {
 int Usage()
 {
     std::fprintf(stderr, "usage: gridview [FILE] [--demo] [--look NAME] [--style NAME] [--screenshot OUT.png] [--filter]\n"
-                         "                [--scroll normal|flat|metro] [--select]\n");
+                         "                [--scroll normal|flat|metro] [--select] [--hover]\n");
     return 2;
 }
 
@@ -42,6 +42,7 @@ int main(int argc, char** argv)
     bool filter = false;
     std::string scrollName;
     bool select = false;
+    bool hover = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--look" && i + 1 < argc) lookName = argv[++i];
@@ -51,6 +52,7 @@ int main(int argc, char** argv)
         else if (arg == "--filter") filter = true;
         else if (arg == "--scroll" && i + 1 < argc) scrollName = argv[++i];
         else if (arg == "--select") select = true;
+        else if (arg == "--hover") hover = true;
         else if (file.empty() && !arg.starts_with("--")) file = arg;
         else return Usage();
     }
@@ -122,6 +124,12 @@ int main(int argc, char** argv)
         TGridOptions options = grid->Options();
         options.Exclude(goColMoving);
         grid->SetOptions(options);
+    }
+    // The row under the pointer lights up and links underline only under it.
+    if (hover) {
+        grid->SetHoverRow(true);
+        grid->SetHoverRowColor(clSkyBlue);
+        grid->SetURLUnderlineOnHover(true);
     }
     // Every header gets a filter button that lists its column's values.
     grid->SetFilterDropDownAuto(filter);
