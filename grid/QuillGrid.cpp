@@ -290,6 +290,7 @@ void TQuillStringGrid::RowMoved(int FromIndex, int ToIndex)
 {
     if (FAxisOnly) return;
     FRowStore->MoveRow(RealRowIndex(FromIndex), RealRowIndex(ToIndex));
+    FooterRowMoved(FromIndex, ToIndex);
     TDrawGrid::RowMoved(FromIndex, ToIndex);
 }
 

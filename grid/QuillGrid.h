@@ -1243,7 +1243,10 @@ public:
     // Merging and splitting change which cells a footer counts.
     void MergeCells(int ACol, int ARow, int SpanX, int SpanY) override;
     void SplitCells(int ACol, int ARow) override;
-    // ACol -1: every column.
+    // ACol -1: every column. Footers keep running totals of the shown texts
+    // and move them by each stored change; when OnGetDisplText starts
+    // answering differently for cells already counted, or FixedRows changes,
+    // call CalcFooter(-1) to count the column afresh.
     void CalcFooter(int ACol) { UpdateFooterValues(ACol); }
     TFooterCalcEvent OnFooterCalc;
     TColumnSize& ColumnSize() noexcept { return *FColumnSize; }
@@ -1545,6 +1548,12 @@ private:
     void FooterCellsChanged();
     // Brings the footer of ACol up to date once its cell in display row ARow changed.
     void FooterCellEdited(int ACol, int ARow);
+    // Reports one cell whose new text was stored through the running totals:
+    // the footers only show them.
+    void NotifyCellEdited(int ACol, int ARow);
+    // A row moved between the counted rows and the fixed or footer rows
+    // changes what the footers count.
+    void FooterRowMoved(int FromIndex, int ToIndex);
     // Stores a cell text by real row, moving the totals of its column.
     void StoreCellText(int ACol, int AReal, const std::string& Value);
     // Around row blocks: shown rows just inserted, or about to go.

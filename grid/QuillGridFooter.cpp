@@ -66,7 +66,8 @@ grid::TFooterTotals* TQuillStringGrid::KeptFooterTotals(int ACol, int AddedRows)
     // Totals of another footer cell, calculation or row set are stale.
     const TCellProperties* props = FooterProps(ACol);
     if (props && props == totals.Footer && props->CalcType() == totals.Calc() &&
-        totals.Rows + AddedRows == TotalRowCount() && totals.Hidden == HiddenRowsLeftOut())
+        totals.Rows + AddedRows == TotalRowCount() && totals.Hidden == HiddenRowsLeftOut() &&
+        totals.First == FixedRows())
         return &totals;
     FFooterTotals.erase(kept);
     return nullptr;
@@ -97,6 +98,7 @@ void TQuillStringGrid::CalculateFooter(int ACol)
         totals.Footer = props;
         totals.Rows = TotalRowCount();
         totals.Hidden = HiddenRowsLeftOut();
+        totals.First = FixedRows();
     }
     ShowFooterValue(ACol, calc);
 }
@@ -165,6 +167,23 @@ void TQuillStringGrid::FooterCellEdited(int ACol, int ARow)
 }
 
 void TQuillStringGrid::CellTextChanged(int ACol, int ARow) { FooterCellEdited(ACol, ARow); }
+
+void TQuillStringGrid::NotifyCellEdited(int ACol, int ARow)
+{
+    FFooterInStep = true;
+    // A handler that skips the footer leaves no claim behind for the next change.
+    const rtl::ScopeExit done([this] { FFooterInStep = false; });
+    DoCellsChanged(Rect(ACol, ARow, ACol, ARow));
+}
+
+void TQuillStringGrid::FooterRowMoved(int FromIndex, int ToIndex)
+{
+    if (FFooterTotals.empty()) return;
+    const auto counted = [this](int ARow) { return ARow >= FixedRows() && ARow < RowCount() - 1; };
+    // A move among the counted rows leaves every statistic as it was.
+    if (counted(FromIndex) && counted(ToIndex)) return;
+    UpdateFooterValues(-1);
+}
 
 void TQuillStringGrid::FooterRowsChanging(int ARow, int ACount, grid::TRowChange Change)
 {

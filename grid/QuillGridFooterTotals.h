@@ -44,11 +44,13 @@ public:
     double Result() const;
 
     // What the totals were taken for: the footer cell's property object,
-    // the number of rows and of the hidden rows left out. A footer that no longer
+    // the number of rows, of the hidden rows left out and of the fixed rows. A footer that no longer
     // matches is calculated afresh.
     const TCellProperties* Footer = nullptr;
     int Rows = 0;
     int Hidden = 0;
+    // The first counted row: the fixed rows above it are left out.
+    int First = 0;
 
 private:
     TColumnCalcType FCalc;

@@ -67,7 +67,7 @@ bool TQuillStringGrid::ValidateCell(const std::string& NewValue)
                 if (value != s.OldCellText) s.GridModified = true;
                 if (UndoRedo()) UndoRedo()->RegisterChange(col, row, s.OldCellText, value);
                 SetCells(col, row, value);
-                if (changed) DoCellsChanged(Rect(col, row, col, row));
+                if (changed) NotifyCellEdited(col, row);
             }
             s.NewCellText = value;
         } else {

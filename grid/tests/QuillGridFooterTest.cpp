@@ -227,6 +227,31 @@ TEST_F(QuillGridFooterInStepTest, ChangesAroundTheFooterRowCalculateAfresh)
     ExpectInStep("calculation changed");
 }
 
+TEST_F(QuillGridFooterInStepTest, ChangesThatWriteNoCountedCellCountAfresh)
+{
+    for (int c = 0; c < Cols; ++c) Grid->SetCells(c, 0, "1000");
+    // The fixed row trades places with a counted one.
+    Grid->MoveRow(0, 3);
+    ExpectInStep("fixed row moved among the counted rows");
+    Grid->MoveRow(2, 4);
+    ExpectInStep("counted rows moved among themselves");
+    // The first row becomes counted: the next edit of a column with running
+    // totals counts it; the row count waits for CalcFooter.
+    Grid->SetFixedRows(0);
+    for (int c = 0; c < Cols; ++c) Grid->SetCells(c, 2, "5");
+    const std::string kept = Footer();
+    Grid->CalcFooter(-1);
+    EXPECT_EQ(kept.substr(0, kept.rfind(' ')), Footer().substr(0, Footer().rfind(' '))) << "fixed rows changed";
+    // Shown texts the totals cannot see change: the caller counts afresh.
+    Grid->OnGetDisplText = [](TObject*, int, int ARow, std::string& Value) {
+        if (ARow == 3) Value = "-100";
+    };
+    Grid->CalcFooter(-1);
+    EXPECT_EQ(Grid->Cells(2, 9), "-100.00") << "the minimum shown";
+    for (int c = 0; c < Cols; ++c) Grid->SetCells(c, 4, "6");
+    ExpectInStep("edited after the shown texts changed");
+}
+
 TEST_F(QuillGridFooterTest, FilteringRecalculatesTheFooter)
 {
     FillWithFooter();
