@@ -250,13 +250,12 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pa
     const bool slotIsRow = decided * 2 > Order.size();
     // The rows to key with their slots, in row order, which reads the cells
     // far quicker than the scattered order the rows stand in after an
-    // earlier column.
+    // earlier column. When every row is keyed, the j-th is row j.
+    const bool everyRow = decided == Order.size();
     std::vector<std::pair<std::uint32_t, std::uint32_t>> keyed;
-    keyed.reserve(decided);
     std::vector<std::uint32_t> rowOfSlot;
-    if (decided == Order.size()) {
-        for (std::uint32_t row = 0; row < Order.size(); ++row) keyed.emplace_back(row, row);
-    } else {
+    if (!everyRow) {
+        keyed.reserve(decided);
         if (!slotIsRow) rowOfSlot.reserve(decided);
         for (const grid::TSortRun& run : Runs)
             for (std::size_t k = run.Begin; k < run.End; ++k) {
@@ -283,15 +282,16 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pa
                         typeid(*this) == typeid(TQuillStringGrid) && column.Style != ssCheckBox &&
                         column.Style != ssImages;
     const auto col = static_cast<std::size_t>(column.Col);
+    const auto rowAt = [&](std::size_t j) { return everyRow ? static_cast<std::uint32_t>(j) : keyed[j].first; };
     const auto recordOf = [&](std::size_t j) {
-        return FRowStore->FindRow(FRowStore->DisplToReal(Pass.First + static_cast<int>(keyed[j].first)));
+        return FRowStore->FindRow(FRowStore->DisplToReal(Pass.First + static_cast<int>(rowAt(j))));
     };
     // Rows far apart wait on memory twice, for the record and then for its
     // texts: both are asked for a few rows ahead.
     constexpr std::size_t lookAhead = 8;
     const auto prefetch = [&](std::size_t j) {
-        if (j + 2 * lookAhead < keyed.size()) __builtin_prefetch(recordOf(j + 2 * lookAhead));
-        if (j + lookAhead < keyed.size())
+        if (j + 2 * lookAhead < decided) __builtin_prefetch(recordOf(j + 2 * lookAhead));
+        if (j + lookAhead < decided)
             if (const grid::TRowRecord* ahead = recordOf(j + lookAhead); ahead && col < ahead->Texts.size())
                 __builtin_prefetch(&ahead->Texts[col]);
     };
@@ -300,8 +300,8 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pa
     // Key texts that are no stored cell text, kept while the column sorts.
     std::deque<std::string> kept;
     std::string cellText, keyText;
-    for (std::size_t j = 0; j < keyed.size(); ++j) {
-        const int row = Pass.First + static_cast<int>(keyed[j].first);
+    for (std::size_t j = 0; j < decided; ++j) {
+        const int row = Pass.First + static_cast<int>(rowAt(j));
         grid::TSortKeyRef key;
         const grid::TRowRecord* record = nullptr;
         if (direct) {
@@ -315,7 +315,7 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pa
             key = CellSortKey(column.Col, row, column.Style, column.Prefix, column.Suffix, cellText, keyText);
         }
         key.Text = KeepKeyText(key.Text, cellText, keyText, kept);
-        keys.Set(keyed[j].second, key, key.Blank ? blankOrder : 0);
+        keys.Set(everyRow ? static_cast<std::uint32_t>(j) : keyed[j].second, key, key.Blank ? blankOrder : 0);
     }
     keyed = {};
 
