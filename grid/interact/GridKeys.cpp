@@ -31,11 +31,11 @@ void TQuillStringGrid::WMKeyDown(TMessage& Message)
         Message.Result = 1;
         return;
     }
-    if (HandleKeyDownMessage(key, shift)) {
-        Message.Result = 1;
-        return;
-    }
-    TBaseGrid::WMKeyDown(Message);
+    const TGridRect before = Selection();
+    if (HandleKeyDownMessage(key, shift)) Message.Result = 1;
+    else TBaseGrid::WMKeyDown(Message);
+    // A key that moved or grew the selection reports it.
+    if (!(Selection() == before)) ReportSelectionChange();
 }
 
 // True when the grid used the key up: the platform does not see it.

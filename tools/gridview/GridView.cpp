@@ -117,7 +117,9 @@ int main(int argc, char** argv)
     }
     // Row headers select whole rows, column headers whole columns and the corner the grid; a drag
     // along the headers selects every row or column it passes (so column headers no longer move).
+    // The row headers' column sizes by its border in any row.
     if (select) {
+        grid->MouseActions().SetSizeFixedCol(true);
         grid->MouseActions().SetRowSelect(true);
         grid->MouseActions().SetColSelect(true);
         grid->MouseActions().SetAllSelect(true);

@@ -108,3 +108,14 @@ TEST_F(GridHeaderSelectTest, RowDragAtTheBottomEdgeScrollsAndNeverTakesFooterRow
     EXPECT_EQ(Grid->Selection(), (TGridRect{1, 2, 3, 38})) << "the footer row stays out";
     EXPECT_EQ(Grid->MouseSelectMode(), msNormal);
 }
+
+TEST_F(GridHeaderSelectTest, KeysThatMoveOrGrowTheSelectionReportItOnce)
+{
+    Press(VK_DOWN);
+    Press(VK_RIGHT, {ssShift});
+    Press(VK_UP);
+    Press(VK_UP);
+    Press(VK_TAB);
+    EXPECT_EQ(Reports, (std::vector<TGridRect>{{1, 2, 1, 2}, {1, 2, 2, 2}, {2, 1, 2, 1}}))
+        << "Up on the first row and Tab without goTabs move nothing";
+}

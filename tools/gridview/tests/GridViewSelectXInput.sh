@@ -1,10 +1,11 @@
 #!/bin/sh
 # Drives gridview's headers with the real X pointer (xdotool) when they select: a click on a row
 # header selects that row, a drag along two column headers selects both columns, and a click on
-# the corner selects the whole grid. Each is read back from the screen: the cells' background
-# turns to the selection colour. The screens are kept as gridview-select-before.png,
-# gridview-select-row.png, gridview-select-columns.png and gridview-select-all.png for a person
-# to look at.
+# the corner selects the whole grid, and a drag on the row headers' border in a data row widens
+# them. Each is read back from the screen: the cells' background turns to the selection colour,
+# or the headers' colour reaches further right. The screens are kept as gridview-select-before.png,
+# gridview-select-row.png, gridview-select-columns.png, gridview-select-all.png and
+# gridview-select-sized.png for a person to look at.
 # Usage: GridViewSelectXInput.sh GRIDVIEW OUTDIR
 set -u
 gridview=$1
@@ -18,9 +19,10 @@ start_window "gridview - $csv" "$gridview" "$csv" --select
 pixel() { pngtopnm "$out/gridview-select-$1.png" | pnmcut -left "$2" -top "$3" -width 1 -height 1 | pnmtoplainpnm | tail -1; }
 # On the screen column c spans x 64c..64c+62 and row r spans y 22r..22r+20, each followed by a
 # 1-pixel line. The points below lie in the cells' empty lower right.
-# expect NAME MESSAGE SAME|CHANGED X Y: the pixel against the screen before any press.
+# expect NAME MESSAGE SAME|CHANGED X Y [EARLIER]: the pixel against the screen EARLIER, by
+# default the one before any press.
 expect() {
-  was=$(pixel before "$4" "$5")
+  was=$(pixel "${6:-before}" "$4" "$5")
   now=$(pixel "$1" "$4" "$5")
   if [ "$3" = SAME ] && [ "$was" != "$now" ]; then echo "$2 (pixel $4,$5: $was -> $now)"; exit 1; fi
   if [ "$3" = CHANGED ] && [ "$was" = "$now" ]; then echo "$2 (pixel $4,$5 stayed $was)"; exit 1; fi
@@ -48,5 +50,13 @@ sleep 0.3
 grab_window "$out/gridview-select-all.png"
 expect all "a click on the corner did not select row 3" CHANGED 184 82
 expect all "a click on the corner did not select row 4" CHANGED 120 104
+# The row headers end at x 63; grabbed on that border in row 3 and dropped at x 100.
+xdotool mousemove --window "$win" 64 82 mousedown 1
+xdotool mousemove --window "$win" 80 82
+xdotool mousemove --window "$win" 100 82 mouseup 1
+sleep 0.3
+grab_window "$out/gridview-select-sized.png"
+expect sized "a drag on the row headers' border in row 3 did not widen them" CHANGED 90 38 all
+expect sized "a drag on the row headers' border selected something else" SAME 184 38 all
 echo "screens: $out/gridview-select-before.png $out/gridview-select-row.png" \
-  "$out/gridview-select-columns.png $out/gridview-select-all.png"
+  "$out/gridview-select-columns.png $out/gridview-select-all.png $out/gridview-select-sized.png"
