@@ -23,6 +23,7 @@
 #include "grid/GridScrollTypes.h"
 #include "grid/QuillGridFooterTotals.h"
 #include "grid/QuillGridSearchPanel.h"
+#include "grid/interact/DragOutState.h"
 #include "grid/model/GridChangeNotifier.h"
 #include "grid/files/FileSettings.h"
 #include "grid/model/AppearanceSettings.h"
@@ -1880,6 +1881,25 @@ private:
     void RunHeaderSort(int ACol, TShiftState Shift);
     grid::THeaderPressState FHeaderPress;
     std::unique_ptr<TIntList> FMergedColumns;
+
+    // Dragging cells and columns out of the grid with DragDropSettings'
+    // OleDropSource (grid/interact/GridDragOut.cpp).
+public:
+    // (row, real column) under the pointer as the drag starts, with its text;
+    // Allow false turns the gesture into a selection.
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Data, bool& Allow)> OnOleDrag;
+    std::function<void(TObject* Sender, int ARow, int ACol)> OnOleDragStart;
+    // The drop's effect (DROPEFFECT_COPY, DROPEFFECT_MOVE); never after a cancel.
+    std::function<void(TObject* Sender, int OLEEffect)> OnOleDragStop;
+
+private:
+    bool DragCandidatePress(TShiftState Shift, int X, int Y);
+    // True while the press waits for the pointer to move, and when a drag ran.
+    bool DragOutMove(TShiftState Shift, int X, int Y);
+    bool DragCandidateRelease(int X, int Y);
+    int DragColumn(int ACol);
+    int DragSelectedCells(TGridCoord Pressed);
+    grid::TDragOutState FDragOut;
 
     // Header filter drop-downs, fixed-cell editors and form controls in
     // cells (grid/interact).

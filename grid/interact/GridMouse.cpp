@@ -70,6 +70,8 @@ bool TQuillStringGrid::IsOverSizingBorder(int X, int Y)
 void TQuillStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
     if (ThinBarMouse(TThinBarMouse::Move, X, Y)) return;
+    // A press on the selection becomes a drag out of the grid.
+    if (DragOutMove(Shift, X, Y)) return;
     const TGridRect before = Selection();
     TrackHover(X, Y);
     TBaseGrid::MouseMove(Shift, X, Y);
@@ -100,6 +102,7 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
     }
     // A form control in a cell takes the press for itself.
     if (Button == mbLeft && !Shift.Contains(ssDouble) && PressCellControl(X, Y)) return;
+    if (Button == mbLeft && !Shift.Contains(ssDouble) && DragCandidatePress(Shift, X, Y)) return;
     if (Button == mbLeft && !Shift.Contains(ssDouble)) HeaderSelectPress(Shift, X, Y);
     TBaseGrid::MouseDown(Button, Shift, X, Y);
     // A right press selects the cell under it first when asked to.
@@ -154,6 +157,8 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     EndSizingHint();
     const TGridState state = GridState();
     TBaseGrid::MouseUp(Button, Shift, X, Y);
+    // A press on the selection that never dragged selects the released cell.
+    if (Button == mbLeft) DragCandidateRelease(X, Y);
     if (Button == mbLeft) HeaderSelectRelease();
     if (Button == mbLeft || (Button == mbRight && MouseActions().SelectOnRightClick())) ReportSelectionChange();
     if (Button != mbLeft || FillHandleRelease()) return;

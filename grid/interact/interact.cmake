@@ -21,6 +21,7 @@ target_sources(vistra_grid PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GridSizingEvents.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridWheelPan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridDisjunctClick.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridDragOut.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridFillHandle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HTMLHintWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSelectCheck.cpp
@@ -42,6 +43,7 @@ vistra_tests(grid_interact_tests HEADLESS
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHeaderSortMergeTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridSizingEventsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridWheelPanTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridDragOutTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridDisjunctClickTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridClicksTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridFormControlsTest.cpp

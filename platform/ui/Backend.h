@@ -25,6 +25,8 @@ struct TFontDialogAnswer;
 struct TFolderDialogRequest;
 struct TInputQueryRequest;
 
+struct TClipboardContents;
+
 // The frame a host draws around a top-level window.
 enum class TNativeFrame { Sizeable, Dialog, Single, ToolWindow, None };
 
@@ -104,6 +106,11 @@ public:
     // mouse input through elsewhere; nothing shows the whole window again.
     // Hosts that cannot shape windows ignore it.
     virtual void SetShape(const std::optional<TRect>& shape) { (void)shape; }
+    // Drags the data from this window while the left button is down, until
+    // it is dropped on a window (of any program) or cancelled. Answers the
+    // drop's effect among allowedEffects (platform/ui/DragDrop.h), none when
+    // cancelled.
+    virtual int RunDrag(const TClipboardContents& data, int allowedEffects) = 0;
 };
 
 // Named clipboard formats to bytes: text is "text/plain;charset=utf-8" (UTF-8),

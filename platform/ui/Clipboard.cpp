@@ -30,7 +30,9 @@ std::string Lower(std::string_view s)
     return out;
 }
 
-std::string MimeOf(unsigned format)
+} // namespace
+
+std::string ui::FormatMime(unsigned format)
 {
     if (format == CF_TEXT || format == CF_UNICODETEXT) return TextMime;
     auto& m = Formats().Mime;
@@ -38,7 +40,12 @@ std::string MimeOf(unsigned format)
     return it == m.end() ? "application/x-vistra-format-" + std::to_string(format) : it->second;
 }
 
-} // namespace
+ui::TClipboardContents ui::NamedContents(const std::vector<std::pair<unsigned, std::string>>& Formats)
+{
+    TClipboardContents contents;
+    for (const auto& [format, bytes] : Formats) contents.Items.emplace_back(FormatMime(format), bytes);
+    return contents;
+}
 
 unsigned RegisterClipboardFormat(std::string_view Name)
 {
@@ -78,7 +85,7 @@ void TClipboard::Commit()
     ui::TClipboardContents contents;
     if (!FCleared) contents = ui::Backend().Clipboard().Contents();
     for (auto& [format, bytes] : FPending) {
-        std::string mime = MimeOf(format);
+        std::string mime = ui::FormatMime(format);
         std::erase_if(contents.Items, [&](const auto& item) { return item.first == mime; });
         contents.Items.emplace_back(mime, std::move(bytes));
     }
@@ -108,7 +115,7 @@ void TClipboard::SetAsText(const std::string& Value) { SetAsBytes(CF_TEXT, Value
 
 std::optional<std::string> TClipboard::GetAsBytes(unsigned Format)
 {
-    std::string mime = MimeOf(Format);
+    std::string mime = ui::FormatMime(Format);
     for (auto& [name, bytes] : ui::Backend().Clipboard().Contents().Items)
         if (name == mime) return bytes;
     return std::nullopt;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/classes/Object.h"
@@ -43,3 +44,15 @@ private:
 
 // The process clipboard.
 TClipboard* Clipboard();
+
+namespace ui {
+
+struct TClipboardContents;
+
+// The name other programs know a format by ("text/plain;charset=utf-8",
+// "text/rtf", or the registered name).
+std::string FormatMime(unsigned Format);
+// Formats and their bytes under those names.
+TClipboardContents NamedContents(const std::vector<std::pair<unsigned, std::string>>& Formats);
+
+} // namespace ui

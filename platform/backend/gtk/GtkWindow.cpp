@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/backend/gtk/GdkWrappers.h"
+#include "platform/backend/gtk/GtkDragSource.h"
 #include "platform/backend/gtk/GtkKeys.h"
 #include "platform/classes/ExceptionHook.h"
 #include "platform/graphics/Bitmap.h"
@@ -492,6 +493,11 @@ void TGtkWindow::SetShape(const std::optional<TRect>& shape)
     const graphics::CairoRegionPtr region(cairo_region_create_rectangle(&r));
     gtk_widget_shape_combine_region(window, region.get());
     gtk_widget_input_shape_combine_region(window, region.get());
+}
+
+int TGtkWindow::RunDrag(const ui::TClipboardContents& data, int allowedEffects)
+{
+    return RunGtkDrag(FImpl->Area, data, allowedEffects);
 }
 
 void* TGtkWindow::Widget() const noexcept { return FImpl->Window; }

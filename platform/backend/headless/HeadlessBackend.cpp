@@ -101,6 +101,16 @@ THeadlessWindow::THeadlessWindow(const ui::TNativeWindowParams& params, ui::TNat
 {
 }
 
+int THeadlessBackend::Drop(const ui::TClipboardContents& data, int allowedEffects)
+{
+    return FDropHandler ? FDropHandler(data, allowedEffects) : 0;
+}
+
+int THeadlessWindow::RunDrag(const ui::TClipboardContents& data, int allowedEffects)
+{
+    return HeadlessBackend().Drop(data, allowedEffects);
+}
+
 THeadlessBackend& HeadlessBackend()
 {
     auto* b = dynamic_cast<THeadlessBackend*>(&ui::Backend());

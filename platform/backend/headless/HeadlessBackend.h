@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,7 +40,15 @@ public:
 
     void AdvanceClock(std::uint64_t ms) { FNow += ms; }
 
+    // Where a drag ends: the test's drop target gets the dragged data and the
+    // allowed effects and answers the effect of its drop. Without one, every
+    // drag is cancelled.
+    using TDropHandler = std::function<int(const ui::TClipboardContents& data, int allowedEffects)>;
+    void SetDropHandler(TDropHandler handler) { FDropHandler = std::move(handler); }
+    int Drop(const ui::TClipboardContents& data, int allowedEffects);
+
 private:
+    TDropHandler FDropHandler;
     std::uint64_t FNow = 1000;
     TPoint FCursor;
     std::unique_ptr<ui::TNativeClipboard> FClipboard;
@@ -61,6 +70,7 @@ public:
     void SetMouseCapture(bool capture) override { FCaptured = capture; }
     void SetModal(bool modal) override { FModal = modal; }
     std::unique_ptr<ui::TNativeChildView> EmbedNativeView(void*) override { return nullptr; }
+    int RunDrag(const ui::TClipboardContents& data, int allowedEffects) override;
 
     ui::TNativeWindowEvents& Events() const noexcept { return FEvents; }
     const ui::TNativeWindowParams& Params() const noexcept { return FParams; }
