@@ -5,6 +5,7 @@
 
 #include "grid/QuillGrid.h"
 #include "grid/base/MouseActions.h"
+#include "grid/model/BehaviourSettings.h"
 #include "grid/model/SortSettings.h"
 #include "grid/files/GridFileFormats.h"
 #include "platform/graphics/PngImage.h"
@@ -17,7 +18,7 @@ namespace {
 int Usage()
 {
     std::fprintf(stderr, "usage: gridview [FILE] [--demo] [--look NAME] [--style NAME] [--screenshot OUT.png] [--filter]\n"
-                         "                [--scroll normal|flat|metro] [--select] [--hover]\n");
+                         "                [--scroll normal|flat|metro] [--select] [--hover] [--drag]\n");
     return 2;
 }
 
@@ -43,6 +44,7 @@ int main(int argc, char** argv)
     std::string scrollName;
     bool select = false;
     bool hover = false;
+    bool drag = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--look" && i + 1 < argc) lookName = argv[++i];
@@ -53,6 +55,7 @@ int main(int argc, char** argv)
         else if (arg == "--scroll" && i + 1 < argc) scrollName = argv[++i];
         else if (arg == "--select") select = true;
         else if (arg == "--hover") hover = true;
+        else if (arg == "--drag") drag = true;
         else if (file.empty() && !arg.starts_with("--")) file = arg;
         else return Usage();
     }
@@ -132,6 +135,14 @@ int main(int argc, char** argv)
         grid->SetHoverRow(true);
         grid->SetHoverRowColor(clSkyBlue);
         grid->SetURLUnderlineOnHover(true);
+    }
+    // Selected cells drag out to other windows, moved or copied as the drop
+    // decides; cells are not edited in place, so a press on the selection can drag.
+    if (drag) {
+        grid->DragDropSettings().SetOleDropSource(true);
+        TGridOptions options = grid->Options();
+        options.Exclude(goEditing);
+        grid->SetOptions(options);
     }
     // Every header gets a filter button that lists its column's values.
     grid->SetFilterDropDownAuto(filter);
