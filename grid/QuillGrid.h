@@ -25,6 +25,7 @@
 #include "grid/QuillGridSearchPanel.h"
 #include "grid/interact/DragOutState.h"
 #include "grid/model/GridChangeNotifier.h"
+#include "grid/model/GridSelectionListener.h"
 #include "grid/files/FileSettings.h"
 #include "grid/model/AppearanceSettings.h"
 #include "grid/model/BehaviourSettings.h"
@@ -1236,6 +1237,11 @@ public:
     // they registered; each is registered once.
     void RegisterNotifier(TGridChangeNotifier* ANotifier);
     void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    // The one listener told of every accepted move of the current cell; a
+    // new one replaces it, and it is forgotten when freed.
+    void RegisterSelListener(TGridSelectionListener* AListener);
+    // Forgets the listener, whichever is passed.
+    void UnRegisterSelListener(TGridSelectionListener* AListener);
 
     // Footers and column stretching. A footer row (FixedFooters) whose cells
     // carry a calculation type shows that statistic of the normal rows above
@@ -1531,6 +1537,9 @@ private:
     // the cells-changed notification that follows it.
     bool FFooterInStep = false;
     std::unique_ptr<grid::TGridNotifierList> FNotifierList;
+    std::unique_ptr<grid::TSelectionListenerLink> FSelListener;
+    // Tells the selection listener that the cell became current.
+    void NotifySelectionChanged(int ACol, int ARow);
     void NotifyCellsChanged(const TRect& R);
     bool FFooterAreaOut = false;
     bool FooterCalculates() const;

@@ -1,4 +1,5 @@
-// The components a string grid tells of its changed cells.
+// The components a string grid tells of its changed cells and of moves of
+// its current cell.
 #include "grid/QuillGrid.h"
 
 void TQuillStringGrid::RegisterNotifier(TGridChangeNotifier* ANotifier)
@@ -16,4 +17,20 @@ void TQuillStringGrid::UnRegisterNotifier(TGridChangeNotifier* ANotifier)
 void TQuillStringGrid::NotifyCellsChanged(const TRect& R)
 {
     if (FNotifierList) FNotifierList->NotifyCellsChanged(R);
+}
+
+void TQuillStringGrid::RegisterSelListener(TGridSelectionListener* AListener)
+{
+    if (!FSelListener) FSelListener = std::make_unique<grid::TSelectionListenerLink>();
+    FSelListener->SetListener(AListener);
+}
+
+void TQuillStringGrid::UnRegisterSelListener(TGridSelectionListener*)
+{
+    if (FSelListener) FSelListener->SetListener(nullptr);
+}
+
+void TQuillStringGrid::NotifySelectionChanged(int ACol, int ARow)
+{
+    if (FSelListener) FSelListener->SelectionChanged(ACol, ARow);
 }

@@ -59,5 +59,7 @@ bool TQuillStringGrid::HandleSelectCell(int ACol, int ARow)
     if (fixed && !options.Contains(goRowSelect)) return false;
     if (!TBaseGrid::HandleSelectCell(ACol, ARow)) return false;
     s.CellCache = GetGridCell(col, ARow);
+    // Only a move that happens is reported, with the cell it reaches.
+    NotifySelectionChanged(ACol, ARow);
     return true;
 }

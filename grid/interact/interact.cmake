@@ -32,6 +32,7 @@ vistra_tests(grid_interact_tests HEADLESS
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridEditingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridEditFooterTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridSelListenerTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridNavigationTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridEditorKindsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridMouseTest.cpp
