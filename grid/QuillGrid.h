@@ -776,9 +776,11 @@ private:
     // Hides the shown real rows given as one pass at a filter level,
     // keeping at least one row shown.
     void HideRealRows(const std::vector<int>& Reals, int Level);
-    // Hiding and showing many rows in one pass: Drop flags display rows
-    // (at most HideableRows() of them); Reals are hidden rows, ascending.
-    void HideDisplayRows(const std::vector<unsigned char>& Drop, int Level);
+    // Hiding and showing many rows in one pass: Drop flags display rows, of
+    // which the first HideableRows() are hidden; Reals are hidden rows,
+    // ascending. A filter pass hides its rows as the next level.
+    void HideDisplayRows(std::vector<unsigned char> Drop, int Level);
+    void HideFilterPass(std::vector<unsigned char> Drop);
     void ShowHiddenRows(const std::vector<int>& Reals);
     grid::TIndexFlags FRowSelect;
     grid::TIndexFlags FColSelect;
@@ -1465,7 +1467,7 @@ private:
     const TFilterPass* FFilterPass = nullptr;
     bool RowPassesFilter(int ARow, const TFilterPass& Pass);
     // The text a condition tests: a view of the stored text, or of Storage.
-    std::string_view FilterCellText(int ACol, int ARow, TFilterCells Data, std::string& Storage);
+    std::string_view FilterCellText(int ACol, int ARow, TFilterCells Data, bool StoredTexts, std::string& Storage);
     void EndFilterLevel();
     void ApplyFilterCondition(const std::string& ACondition, int AColumn);
     // The condition of a drop-down entry ("" for the clear entry) and its name.

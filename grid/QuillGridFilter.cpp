@@ -11,6 +11,7 @@
 #include "grid/base/FilterMatch.h"
 #include "grid/base/QuillUtilCellText.h"
 #include "grid/model/FilterSettings.h"
+#include "grid/model/RowStore.h"
 #include "platform/classes/StringList.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Strings.h"
@@ -25,8 +26,10 @@ struct TQuillStringGrid::TFilterPass {
         std::string RowText;
     };
     std::vector<TCondition> Conditions;
+    // Whether the grid shows its stored texts, as asked once for the pass.
+    bool StoredTexts;
 
-    explicit TFilterPass(const TFilter& Filter)
+    TFilterPass(const TFilter& Filter, bool AStoredTexts) : StoredTexts(AStoredTexts)
     {
         for (int i = 0; i < Filter.Count(); ++i) {
             const TFilterData* data = Filter.GetItem(i);
@@ -69,10 +72,22 @@ bool Join(TFilterOperation Operation, bool Result, bool Match)
 
 } // namespace
 
-std::string_view TQuillStringGrid::FilterCellText(int ACol, int ARow, TFilterCells Data, std::string& Storage)
+std::string_view TQuillStringGrid::FilterCellText(int ACol, int ARow, TFilterCells Data, bool StoredTexts,
+                                                  std::string& Storage)
 {
+    // The stored text straight from the row's record: the usual case, and the
+    // one a pass over many rows spends its time on.
+    const auto storedText = [&](bool WithoutObject, std::string_view& Text) {
+        if (ACol < 0) return false;
+        const grid::TRowRecord* row = FRowStore->FindRow(RealRowIndex(ARow));
+        const auto c = static_cast<std::size_t>(ACol);
+        if (WithoutObject && row && c < row->Objects.size() && row->Objects[c]) return false;
+        Text = row && c < row->Texts.size() ? std::string_view(row->Texts[c]) : std::string_view();
+        return true;
+    };
+    std::string_view text;
     switch (Data) {
-    case fcNormal: return Cells(ACol, ARow);
+    case fcNormal: return storedText(false, text) ? text : std::string_view(Cells(ACol, ARow));
     case fcStripHTML: return Storage = StrippedCells(ACol, ARow);
     case fcRow:
         Storage.clear();
@@ -83,7 +98,7 @@ std::string_view TQuillStringGrid::FilterCellText(int ACol, int ARow, TFilterCel
     }
     // A merge shows another cell's text, and merges live in the cells'
     // properties.
-    if (ShowsStoredTexts() && !GetGridObject(ACol, ARow)) return GetGridCell(ACol, ARow);
+    if (StoredTexts && storedText(true, text)) return text;
     return Storage = GetCellEx(ACol, ARow);
 }
 
@@ -93,7 +108,8 @@ bool TQuillStringGrid::RowPassesFilter(int ARow, const TFilterPass& Pass)
     std::string storage, wide;
     for (const TFilterPass::TCondition& condition : Pass.Conditions) {
         const TFilterData& data = *condition.Data;
-        std::string_view text = TrimmedView(FilterCellText(data.Column(), ARow, data.Data(), storage));
+        std::string_view text =
+            TrimmedView(FilterCellText(data.Column(), ARow, data.Data(), Pass.StoredTexts, storage));
         if (text.find(WideTextMarker) != std::string_view::npos && ClassifyCellText(text, false) == grid::ctkWide) {
             wide = rtl::Utf16ToUtf8(DecodeWideCellText(text));
             text = wide;
@@ -111,7 +127,7 @@ bool TQuillStringGrid::RowPassesFilter(int ARow, const TFilterPass& Pass)
 bool TQuillStringGrid::DoCustomFilter(int ARow)
 {
     if (FFilterPass) return RowPassesFilter(ARow, *FFilterPass);
-    const TFilterPass pass(*FFilter);
+    const TFilterPass pass(*FFilter, ShowsStoredTexts());
     return RowPassesFilter(ARow, pass);
 }
 
@@ -126,9 +142,9 @@ void TQuillStringGrid::ApplyFilter()
     const int first = FixedRows();
     const int last = RowCount() - FFixedFooters - 1;
     const int total = last - first + 1;
-    const TFilterPass pass(*FFilter);
+    const TFilterPass pass(*FFilter, ShowsStoredTexts());
     FFilterPass = &pass;
-    TIntList hide(-1, -1);
+    std::vector<unsigned char> hide(static_cast<std::size_t>(RowCount()), 0);
     {
         rtl::ScopeExit endPass([this] { FFilterPass = nullptr; });
         int progress = 0;
@@ -136,14 +152,14 @@ void TQuillStringGrid::ApplyFilter()
         for (int r = first; r <= last; ++r) {
             // Node and summary rows exist only in an outline.
             if (FFilterNormalCellsOnly && FNumNodes > 0 && (IsNode(r) || IsSummary(r))) continue;
-            if (!DoCustomFilter(r)) hide.Add(r);
+            if (!DoCustomFilter(r)) hide[static_cast<std::size_t>(r)] = 1;
             ++done;
             if (OnFilterProgress && total > 0) {
                 progress = static_cast<int>(std::nearbyint(done * 100.0 / total));
                 OnFilterProgress(this, static_cast<short>(progress));
             }
         }
-        HideRowList(hide);
+        HideFilterPass(std::move(hide));
         if (OnFilterProgress && total > 0) OnFilterProgress(this, static_cast<short>(progress));
     }
 }

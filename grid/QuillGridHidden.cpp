@@ -136,35 +136,42 @@ void TQuillStringGrid::HideRowList(const TIntList& RowList)
 {
     // Display indexes name the rows as they stand before any is hidden.
     std::vector<unsigned char> drop(static_cast<std::size_t>(RowCount()), 0);
-    int count = 0;
-    for (int i = 0; i < RowList.Count() && count < HideableRows(); ++i) {
-        const int displ = RowList.GetInteger(i);
-        if (displ < 0 || displ >= RowCount() || drop[static_cast<std::size_t>(displ)]) continue;
-        drop[static_cast<std::size_t>(displ)] = 1;
-        ++count;
-    }
-    HideDisplayRows(drop, FFilterLevel);
+    for (int i = 0; i < RowList.Count(); ++i)
+        if (const int displ = RowList.GetInteger(i); displ >= 0 && displ < RowCount())
+            drop[static_cast<std::size_t>(displ)] = 1;
+    HideFilterPass(std::move(drop));
+}
+
+void TQuillStringGrid::HideFilterPass(std::vector<unsigned char> Drop)
+{
+    HideDisplayRows(std::move(Drop), FFilterLevel);
     ++FFilterLevel;
 }
 
 void TQuillStringGrid::HideRealRows(const std::vector<int>& Reals, int Level)
 {
     std::vector<unsigned char> drop(static_cast<std::size_t>(RowCount()), 0);
-    int count = 0;
-    for (std::size_t i = 0; i < Reals.size() && count < HideableRows(); ++i) {
-        const int real = Reals[i];
-        if (real < 0 || real >= FRowStore->Total() || IsHiddenRow(real)) continue;
-        const auto displ = static_cast<std::size_t>(DisplRowIndex(real));
-        if (drop[displ]) continue;
-        drop[displ] = 1;
-        ++count;
-    }
-    HideDisplayRows(drop, Level);
+    for (int real : Reals)
+        if (real >= 0 && real < FRowStore->Total() && !IsHiddenRow(real))
+            drop[static_cast<std::size_t>(DisplRowIndex(real))] = 1;
+    HideDisplayRows(std::move(drop), Level);
 }
 
-void TQuillStringGrid::HideDisplayRows(const std::vector<unsigned char>& Drop, int Level)
+void TQuillStringGrid::HideDisplayRows(std::vector<unsigned char> Drop, int Level)
 {
-    if (std::find(Drop.begin(), Drop.end(), 1) == Drop.end()) return;
+    // The grid keeps a row shown: flags past the first HideableRows() go.
+    int left = HideableRows();
+    bool any = false;
+    for (unsigned char& flag : Drop) {
+        if (!flag) continue;
+        if (left > 0) {
+            --left;
+            any = true;
+        } else {
+            flag = 0;
+        }
+    }
+    if (!any) return;
     CloseEditor();
     FRowStore->HideDisplayRows(Drop, [&](int Displ, grid::TRowRecord& Record) {
         Record.Height = RowHeights(Displ);

@@ -98,7 +98,6 @@ public:
     void ShowMany(const std::vector<int>& Reals);
     // The hidden real rows, ascending, found between the shown ones.
     std::vector<int> HiddenReals() const;
-
 private:
     void MarkStructureChanged() noexcept;
     void AppendShown(int ACount);
@@ -165,13 +164,14 @@ int TRowStore::HideDisplayRows(const std::vector<unsigned char>& Drop, OnHide Hi
     std::vector<int> shown;
     shown.reserve(before.size());
     int hidden = 0;
+    EnsureRecords(FTotal);
     for (std::size_t d = 0; d < before.size(); ++d) {
         const int real = before[d];
         if (d >= flagged || !Drop[d]) {
             shown.push_back(real);
             continue;
         }
-        TRowRecord& row = Row(real);
+        TRowRecord& row = FRows[static_cast<std::size_t>(real)];
         Hide(static_cast<int>(d), row);
         row.Hidden = true;
         ++hidden;
