@@ -776,12 +776,14 @@ private:
     // Hides the shown real rows given as one pass at a filter level,
     // keeping at least one row shown.
     void HideRealRows(const std::vector<int>& Reals, int Level);
-    // Hiding and showing many rows in one pass: Drop flags display rows, of
-    // which the first HideableRows() are hidden; Reals are hidden rows,
-    // ascending. A filter pass hides its rows as the next level.
+    // Hiding many rows in one pass: Drop flags display rows, of which the
+    // first HideableRows() are hidden. A filter pass hides its rows as the
+    // next level.
     void HideDisplayRows(std::vector<unsigned char> Drop, int Level);
     void HideFilterPass(std::vector<unsigned char> Drop);
-    void ShowHiddenRows(const std::vector<int>& Reals);
+    // Gives the platform's row axis the heights of the rows shown once the
+    // store has shown the real rows Reals (ascending) again.
+    void RestoreShownRowSizes(const std::vector<int>& Reals);
     grid::TIndexFlags FRowSelect;
     grid::TIndexFlags FColSelect;
     grid::TIndexFlags FModifiedRows;

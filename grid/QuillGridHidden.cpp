@@ -128,7 +128,9 @@ void TQuillStringGrid::UnHideRowsAll()
 {
     if (NumHiddenRows() == 0) return;
     CloseEditor();
-    ShowHiddenRows(FRowStore->HiddenReals());
+    const std::vector<int> back = FRowStore->HiddenReals();
+    FRowStore->ShowMany(back);
+    RestoreShownRowSizes(back);
     Invalidate();
 }
 
@@ -173,10 +175,7 @@ void TQuillStringGrid::HideDisplayRows(std::vector<unsigned char> Drop, int Leve
     }
     if (!any) return;
     CloseEditor();
-    FRowStore->HideDisplayRows(Drop, [&](int Displ, grid::TRowRecord& Record) {
-        Record.Height = RowHeights(Displ);
-        Record.Level = Level;
-    });
+    FRowStore->HideDisplayRows(Drop, Level, [&](int Displ, grid::TRowRecord& Record) { Record.Height = RowHeights(Displ); });
     std::vector<int> kept;
     kept.reserve(Drop.size());
     for (std::size_t d = 0; d < Drop.size(); ++d)
@@ -185,10 +184,9 @@ void TQuillStringGrid::HideDisplayRows(std::vector<unsigned char> Drop, int Leve
     Invalidate();
 }
 
-void TQuillStringGrid::ShowHiddenRows(const std::vector<int>& Reals)
+void TQuillStringGrid::RestoreShownRowSizes(const std::vector<int>& Reals)
 {
     if (Reals.empty()) return;
-    FRowStore->ShowMany(Reals);
     // The rows shown before keep their heights in order; the others get back
     // the heights they had.
     std::vector<int> heights;
@@ -215,9 +213,6 @@ void TQuillStringGrid::UnHideRowList()
     CloseEditor();
     // Only the rows of the last pass come back; rows hidden otherwise stay
     // hidden with their contents.
-    std::vector<int> back;
-    for (int real : FRowStore->HiddenReals())
-        if (FRowStore->Row(real).Level == level) back.push_back(real);
-    ShowHiddenRows(back);
+    RestoreShownRowSizes(FRowStore->ShowLevel(level));
     Invalidate();
 }

@@ -99,6 +99,8 @@ void TRowStore::SetHidden(int AReal, bool Value)
     CheckIndex(AReal);
     if (AReal >= FTotal || IsHidden(AReal) == Value) return;
     Row(AReal).Hidden = Value;
+    // A row hidden alone under a filter level is not among the level's rows.
+    if (Value && Row(AReal).Level != TRowRecord::NoFilterLevel) FLevelRowsKnown = false;
     FHidden += Value ? 1 : -1;
     if (FTreeValid) TreeAdd(AReal, Value ? -1 : 1);
     FFlatValid = false;
@@ -107,6 +109,7 @@ void TRowStore::SetHidden(int AReal, bool Value)
 
 void TRowStore::MarkStructureChanged() noexcept
 {
+    FLevelRowsKnown = false;
     FTreeValid = false;
     FFlatValid = false;
     FLookupsSinceChange = 0;
@@ -405,6 +408,7 @@ void TRowStore::ReorderRows(std::span<const int> Places, std::span<const int> So
             reordered.push_back(std::move(FRows[from[i]]));
             // A moved-from record still tells whether its place was hidden.
             hiddenMoved = hiddenMoved || (FHidden > 0 && reordered.back().Hidden != FRows[i].Hidden);
+            if (reordered.back().Hidden && from[i] != i) FLevelRowsKnown = false;
         }
         FRows.swap(reordered);
     } else {
@@ -419,6 +423,7 @@ void TRowStore::ReorderRows(std::span<const int> Places, std::span<const int> So
         }
         for (std::size_t k = 0; k < count; ++k) {
             hiddenMoved = hiddenMoved || (FHidden > 0 && ordered[k].Hidden != place(k).Hidden);
+            if (ordered[k].Hidden && Source[k] != static_cast<int>(k)) FLevelRowsKnown = false;
             place(k) = std::move(ordered[k]);
         }
     }

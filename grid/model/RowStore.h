@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
 #include <vector>
@@ -89,13 +90,18 @@ public:
     // index maps are rebuilt once from the shown rows, without visiting the
     // rows that keep their state.
     // Hides the display rows flagged in Drop (indexed by display row; flags
-    // past the shown rows are passed over), calling Hide(display row, record)
-    // for each before it is marked; returns how many were hidden.
+    // past the shown rows are passed over) at filter level Level (or
+    // NoFilterLevel), calling Hide(display row, record) for each before it is
+    // marked; returns how many were hidden.
     template <class OnHide>
-    int HideDisplayRows(const std::vector<unsigned char>& Drop, OnHide Hide);
+    int HideDisplayRows(const std::vector<unsigned char>& Drop, int Level, OnHide Hide);
     // Shows the listed real rows: ascending, below Total() (else EListError,
     // with nothing changed); rows already shown are passed over.
     void ShowMany(const std::vector<int>& Reals);
+    // Shows every row hidden at filter level Level and returns them,
+    // ascending. The rows each level hid are remembered while no hidden row
+    // moves, so only they are visited; otherwise every hidden row is.
+    std::vector<int> ShowLevel(int Level);
     // The hidden real rows, ascending, found between the shown ones.
     std::vector<int> HiddenReals() const;
 private:
@@ -115,6 +121,8 @@ private:
     const std::vector<int>& ShownReals(std::vector<int>& Scratch) const;
     // Makes the flat maps from the shown rows, ascending, and settles them.
     void SettleFlatMaps(std::vector<int> Shown) const;
+    // Starts the levels' rows afresh when no row is hidden.
+    void ForgetLevelRowsWhenNoneHidden();
 
     std::vector<TRowRecord> FRows;
     int FTotal = 0;
@@ -130,6 +138,12 @@ private:
     mutable std::vector<int> FRealToDispl;
     mutable bool FFlatValid = false;
     mutable std::int64_t FLookupsSinceChange = 0;
+
+    // The real rows each filter level hid, ascending; to be trusted only
+    // while FLevelRowsKnown, which a hidden row moving or a row hidden alone
+    // at a level clears.
+    std::map<int, std::vector<int>> FLevelRows;
+    bool FLevelRowsKnown = true;
 };
 
 template <class Pred>
@@ -156,14 +170,15 @@ std::vector<TRowRecord> TRowStore::RemoveRows(int AFrom, int ATo, Pred Drop)
 }
 
 template <class OnHide>
-int TRowStore::HideDisplayRows(const std::vector<unsigned char>& Drop, OnHide Hide)
+int TRowStore::HideDisplayRows(const std::vector<unsigned char>& Drop, int Level, OnHide Hide)
 {
+    ForgetLevelRowsWhenNoneHidden();
     std::vector<int> scratch;
     const std::vector<int>& before = ShownReals(scratch);
     const std::size_t flagged = std::min(Drop.size(), before.size());
     std::vector<int> shown;
     shown.reserve(before.size());
-    int hidden = 0;
+    std::vector<int> hidden;
     EnsureRecords(FTotal);
     for (std::size_t d = 0; d < before.size(); ++d) {
         const int real = before[d];
@@ -174,12 +189,19 @@ int TRowStore::HideDisplayRows(const std::vector<unsigned char>& Drop, OnHide Hi
         TRowRecord& row = FRows[static_cast<std::size_t>(real)];
         Hide(static_cast<int>(d), row);
         row.Hidden = true;
-        ++hidden;
+        row.Level = Level;
+        hidden.push_back(real);
     }
-    if (hidden == 0) return 0;
-    FHidden += hidden;
+    if (hidden.empty()) return 0;
+    FHidden += static_cast<int>(hidden.size());
     SettleFlatMaps(std::move(shown));
-    return hidden;
+    const int count = static_cast<int>(hidden.size());
+    if (Level != TRowRecord::NoFilterLevel) {
+        // A level hiding rows twice is not one list any more.
+        if (FLevelRows.contains(Level)) FLevelRowsKnown = false;
+        FLevelRows[Level] = std::move(hidden);
+    }
+    return count;
 }
 
 } // namespace grid

@@ -61,6 +61,29 @@ void TRowStore::ShowMany(const std::vector<int>& Reals)
     SettleFlatMaps(std::move(shown));
 }
 
+void TRowStore::ForgetLevelRowsWhenNoneHidden()
+{
+    if (FHidden != 0) return;
+    FLevelRows.clear();
+    FLevelRowsKnown = true;
+}
+
+std::vector<int> TRowStore::ShowLevel(int Level)
+{
+    std::vector<int> rows;
+    const auto remembered = FLevelRows.find(Level);
+    const bool known = FLevelRowsKnown && remembered != FLevelRows.end();
+    // Rows shown again or hidden otherwise since drop out of the list.
+    for (int real : known ? remembered->second : HiddenReals()) {
+        const TRowRecord* row = FindRow(real);
+        if (row && row->Hidden && row->Level == Level) rows.push_back(real);
+    }
+    if (remembered != FLevelRows.end()) FLevelRows.erase(remembered);
+    ShowMany(rows);
+    ForgetLevelRowsWhenNoneHidden();
+    return rows;
+}
+
 std::vector<int> TRowStore::HiddenReals() const
 {
     std::vector<int> hidden;
