@@ -9,8 +9,10 @@
 #include "grid/model/FilterSettings.h"
 #include "grid/model/SortSettings.h"
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/backend/headless/HeadlessInput.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/VirtualKeys.h"
 
 #include <benchmark/benchmark.h>
 
@@ -624,25 +626,81 @@ void TimeFooterEdits(benchmark::State& state, TQuillStringGrid& grid)
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(edits.size()));
 }
 
+// A footer row under the scene's rows, ten columns calculated, for as long
+// as it lives; it checks that the kept sum is what a full calculation gives.
+struct TSceneFooter {
+    explicit TSceneFooter(benchmark::State& AState) : State(AState)
+    {
+        Grid.SetRowCount(Rows() + 2);
+        Grid.FloatingFooter().SetVisible(true);
+        const TColumnCalcType calcs[Cols] = {acCOUNT, acSUM, acAVG, acMIN, acMAX, acSTDDEV, acDISTINCT, acSUM, acAVG, acMAX};
+        for (int c = 0; c < Cols; ++c) Grid.GetCellProperties(c, Rows() + 1)->SetCalcType(calcs[c]);
+        Grid.CalcFooter(-1);
+    }
+    ~TSceneFooter()
+    {
+        const std::string sum = Grid.Cells(NumberCol, Rows() + 1);
+        Grid.CalcFooter(-1);
+        if (Grid.Cells(NumberCol, Rows() + 1) != sum) State.SkipWithError("the kept sum differs from a full calculation");
+        Grid.FloatingFooter().SetVisible(false);
+        Grid.ClearRows(Rows() + 1, 1);
+        Grid.SetRowCount(Rows() + 1);
+    }
+    TSceneFooter(const TSceneFooter&) = delete;
+    TSceneFooter& operator=(const TSceneFooter&) = delete;
+    TQuillStringGrid& Grid = *Scene().Grid;
+    benchmark::State& State;
+};
+
 void GridEditsWithTenFooterColumns(benchmark::State& state)
 {
-    TQuillStringGrid& grid = *Scene().Grid;
-    grid.SetRowCount(Rows() + 2);
-    grid.FloatingFooter().SetVisible(true);
-    const TColumnCalcType calcs[Cols] = {acCOUNT, acSUM, acAVG, acMIN, acMAX, acSTDDEV, acDISTINCT, acSUM, acAVG, acMAX};
-    for (int c = 0; c < Cols; ++c) grid.GetCellProperties(c, Rows() + 1)->SetCalcType(calcs[c]);
-    grid.CalcFooter(-1);
-    TimeFooterEdits(state, grid);
-    const std::string sum = grid.Cells(NumberCol, Rows() + 1);
-    grid.CalcFooter(-1);
-    if (grid.Cells(NumberCol, Rows() + 1) != sum) state.SkipWithError("the kept sum differs from a full calculation");
-    grid.FloatingFooter().SetVisible(false);
-    grid.ClearRows(Rows() + 1, 1);
-    grid.SetRowCount(Rows() + 1);
+    TSceneFooter footer(state);
+    TimeFooterEdits(state, footer.Grid);
 }
 BENCHMARK(GridEditsWithTenFooterColumns)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 void BaselineEditsWithoutFooter(benchmark::State& state) { TimeFooterEdits(state, *Scene().Grid); }
 BENCHMARK(BaselineEditsWithoutFooter)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Values typed into the in-place editor and committed with Enter, with the
+// ten footer columns and, as the baseline, without a footer.
+void TimeEditorCommits(benchmark::State& state)
+{
+    TGridScene& scene = Scene();
+    TQuillStringGrid& grid = *scene.Grid;
+    TGridOptions options = grid.Options();
+    options.Include(goEditing);
+    grid.SetOptions(options);
+    grid.SetFocus();
+    std::vector<TCellEdit> edits(FooterEdits().begin(), FooterEdits().begin() + 1'000);
+    // The first column is fixed.
+    for (TCellEdit& edit : edits) edit.Col = 1 + edit.Col % (Cols - 1);
+    std::vector<std::string> before;
+    for (const TCellEdit& edit : edits) before.push_back(grid.Cells(edit.Col, edit.Row));
+    for (auto _ : state) {
+        for (const TCellEdit& edit : edits) {
+            grid.FocusCell(edit.Col, edit.Row, true);
+            backend::input::TypeText(*scene.Form, edit.Text);
+            backend::input::PressKey(*scene.Form, VK_RETURN);
+        }
+        state.PauseTiming();
+        if (grid.Cells(edits.back().Col, edits.back().Row) != edits.back().Text) state.SkipWithError("the editor stored nothing");
+        for (std::size_t k = edits.size(); k-- > 0;) grid.SetCells(edits[k].Col, edits[k].Row, before[k]);
+        state.ResumeTiming();
+    }
+    options.Exclude(goEditing);
+    grid.SetOptions(options);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(edits.size()));
+}
+
+void GridEditorCommitsWithTenFooterColumns(benchmark::State& state)
+{
+    TSceneFooter footer(state);
+    TimeEditorCommits(state);
+}
+BENCHMARK(GridEditorCommitsWithTenFooterColumns)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BaselineEditorCommitsWithoutFooter(benchmark::State& state) { TimeEditorCommits(state); }
+BENCHMARK(BaselineEditorCommitsWithoutFooter)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
