@@ -1973,6 +1973,7 @@ private:
     // which keeps the focus; True when the list took the key.
     bool FilterListKey(unsigned short Key, TShiftState Shift);
     bool FilterListChar(char32_t Key);
+    bool FilterListKeyUp(unsigned short Key);
     // A left release on a filter button opens its list; True when the
     // release lay on a filter button (it then sorts nothing).
     bool FilterButtonRelease(int X, int Y);

@@ -26,6 +26,8 @@ struct TFormsState {
     int ClosedByButtonCol = -1;
     // The open list took Enter, Space or Esc: their character goes nowhere.
     bool SwallowFilterChar = false;
+    // The key the open list took last, whose release is the list's too.
+    unsigned short FilterKeyDown = 0;
     // A double click fitted a column to its content: the release that
     // follows does nothing more.
     bool DblClk = false;

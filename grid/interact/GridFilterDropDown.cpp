@@ -253,7 +253,13 @@ bool TQuillStringGrid::FilterListKey(unsigned short Key, TShiftState Shift)
     if (!FFormsState->FilterPopup->Key(Key)) return false;
     // Enter, Space and Esc make a character the grid must not take next.
     FFormsState->SwallowFilterChar = Key == VK_RETURN || Key == VK_SPACE || Key == VK_ESCAPE;
+    FFormsState->FilterKeyDown = Key;
     return true;
+}
+
+bool TQuillStringGrid::FilterListKeyUp(unsigned short Key)
+{
+    return FFormsState && Key != 0 && std::exchange(FFormsState->FilterKeyDown, 0) == Key;
 }
 
 bool TQuillStringGrid::FilterListChar(char32_t Key)

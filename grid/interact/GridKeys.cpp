@@ -120,6 +120,11 @@ void TQuillStringGrid::HandleKeyDown(unsigned short& Key, TShiftState Shift)
 
 void TQuillStringGrid::KeyUp(unsigned short& Key, TShiftState Shift)
 {
+    // The release of a key the open filter list took is the list's too.
+    if (FilterListKeyUp(Key)) {
+        Key = 0;
+        return;
+    }
     if ((Key >= VK_PRIOR && Key <= VK_DOWN && Key != VK_HOME) || Key == VK_INSERT || Key == VK_DELETE)
         Edit().SearchInc.clear();
     TBaseGrid::KeyUp(Key, Shift);

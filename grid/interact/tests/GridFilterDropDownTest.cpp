@@ -225,4 +225,14 @@ TEST_F(GridFilterDropDownTest, KeysWorkTheOpenListWhileTheGridKeepsTheFocus)
     // Closed, Space and Esc are the grid's and the form's again.
     Press(VK_ESCAPE);
     EXPECT_EQ(buttonClicks, 1);
+
+    // A grid that edits after every arrow opens no editor under the list.
+    SetOption(goEditing, true);
+    Grid->Navigation().SetAlwaysEdit(true);
+    Click(*Grid, Button(1));
+    Press(VK_DOWN);
+    EXPECT_FALSE(EditorShown());
+    Press(VK_ESCAPE);
+    Press(VK_DOWN);
+    EXPECT_TRUE(EditorShown()) << "closed, the arrows are the grid's again";
 }
