@@ -1884,6 +1884,7 @@ private:
     int SizingSizeAt(int X, int Y);
     // OnColumnSizing (OnRowSizing) while a border is dragged.
     void ReportSizing(int X, int Y);
+    bool CommitBeforeSizing(int X, int Y);
     void BeginUserSizing();
     // OnEndColumnSize and OnUpdateColumnSize (OnEndRowSize) at a drop that
     // changed the size.

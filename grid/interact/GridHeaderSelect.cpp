@@ -5,6 +5,7 @@
 
 #include "grid/QuillGrid.h"
 #include "grid/base/MouseActions.h"
+#include "grid/interact/EditState.h"
 #include "grid/model/SelectionSets.h"
 
 namespace {
@@ -44,6 +45,10 @@ void TQuillStringGrid::HeaderSelectPress(TShiftState Shift, int X, int Y)
     // A press may come without a move onto its cell first.
     const TMouseSelectMode mode = SelectModeAt(X, Y);
     FPointer.MouseSelectMode = mode;
+    if (mode != msAll && mode != msRow && mode != msColumn) return;
+    // The edit under way is committed first; a refused value keeps its cell.
+    HideInplaceEdit();
+    if (Edit().EditMode) return;
     const TGridCoord cell = MouseCoord(X, Y);
     const TGridRect old = Selection();
     const bool shift = Shift.Contains(ssShift);

@@ -102,6 +102,7 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
     }
     // A form control in a cell takes the press for itself.
     if (Button == mbLeft && !Shift.Contains(ssDouble) && PressCellControl(X, Y)) return;
+    if (Button == mbLeft && !CommitBeforeSizing(X, Y)) return;
     if (Button == mbLeft && !Shift.Contains(ssDouble) && DragCandidatePress(Shift, X, Y)) return;
     if (Button == mbLeft && !Shift.Contains(ssDouble)) HeaderSelectPress(Shift, X, Y);
     TBaseGrid::MouseDown(Button, Shift, X, Y);

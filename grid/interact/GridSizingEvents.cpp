@@ -62,6 +62,20 @@ void TQuillStringGrid::FixedBorderAt(int X, int Y, TGridState& State, int& Index
         grab(gsRowSizing, FixedRows(), [this](int i) { return RowOffset(i); }, [this](int i) { return RowHeights(i); }, Y);
 }
 
+// Grabbing a border closes the editor: the edit under way is committed
+// first. False when its value was refused; the editor then stays and
+// nothing is sized.
+bool TQuillStringGrid::CommitBeforeSizing(int X, int Y)
+{
+    if (!Edit().EditMode) return true;
+    TGridState state = gsNormal;
+    int index = -1, pos = 0, ofs = 0;
+    HandleCalcSizingState(X, Y, state, index, pos, ofs, CalcDrawInfo());
+    if (state != gsColSizing && state != gsRowSizing) return true;
+    HideInplaceEdit();
+    return !Edit().EditMode;
+}
+
 TRect TQuillStringGrid::SizingReferenceRect()
 {
     const TGridCoord pressed = Edit().PressCell;

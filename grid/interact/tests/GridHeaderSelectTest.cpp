@@ -119,3 +119,23 @@ TEST_F(GridHeaderSelectTest, KeysThatMoveOrGrowTheSelectionReportItOnce)
     EXPECT_EQ(Reports, (std::vector<TGridRect>{{1, 2, 1, 2}, {1, 2, 2, 2}, {2, 1, 2, 1}}))
         << "Up on the first row and Tab without goTabs move nothing";
 }
+
+TEST_F(GridHeaderSelectTest, AHeaderPressCommitsTheOpenEditFirstAndARefusedValueKeepsTheCell)
+{
+    SetOption(goEditing, true);
+    Grid->MouseActions().SetRowSelect(true);
+    Type("zebra");
+    ASSERT_TRUE(EditorShown());
+    MouseMove(*Grid, Centre(0, 3));
+    Click(*Grid, Centre(0, 3));
+    EXPECT_EQ(Grid->Cells(1, 1), "zebra");
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 3, 3, 3}));
+
+    Grid->FocusCell(1, 1, true);
+    Grid->OnCellValidate = [](TObject*, int, int, std::string&, bool& valid) { valid = false; };
+    Type("yak");
+    MouseMove(*Grid, Centre(0, 4));
+    Click(*Grid, Centre(0, 4));
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 1, 1, 1})) << "the refused edit stays open on its cell";
+    EXPECT_TRUE(EditorShown());
+}

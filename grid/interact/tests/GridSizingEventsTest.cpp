@@ -129,3 +129,21 @@ TEST_F(GridSizingEventsTest, ARefusedBorderCannotBeGrabbedAndHeaderBordersReport
     EXPECT_EQ(Grid->ColWidths(1), width1 + 15);
     EXPECT_EQ(Log, (std::vector<std::string>{"c1=" + std::to_string(width1 + 15), "end c1"}));
 }
+
+TEST_F(GridSizingEventsTest, GrabbingABorderCommitsTheEditUnderWayFirst)
+{
+    SetOption(goEditing, true);
+    Grid->MouseActions().SetSizeFixedCol(true);
+    Type("zebra");
+    const int edge = static_cast<int>(Grid->ColOffset(1));
+    Drag({edge, Centre(2, 3).Y}, {{20, 0}});
+    EXPECT_EQ(Grid->ColWidths(0), edge + 20);
+    EXPECT_EQ(Grid->Cells(1, 1), "zebra");
+    // A refused value keeps its editor, and the border stays where it was.
+    Grid->FocusCell(1, 1, true);
+    Grid->OnCellValidate = [](TObject*, int, int, std::string&, bool& valid) { valid = false; };
+    Type("yak");
+    Drag({edge + 20, Centre(2, 3).Y}, {{20, 0}});
+    EXPECT_EQ(Grid->ColWidths(0), edge + 20);
+    EXPECT_TRUE(EditorShown());
+}
