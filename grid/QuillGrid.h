@@ -2013,6 +2013,13 @@ public:
     TGridCoord HoverButton() const noexcept { return FHover.Button; }
     grid::TAnchorEvent OnAnchorEnter;
     grid::TAnchorEvent OnAnchorExit;
+    // Balloon tips (grid/interact/GridBalloon.cpp): with Balloon().Enable, a
+    // window with a title and the cell's text shows after the pointer rests on a cell.
+    void BalloonInit();
+    void BalloonDone();
+    // The balloon shown now; null when none.
+    THintWindow* BalloonWindow() const noexcept;
+    grid::TGridBalloonEvent OnCellBalloon;
 
 private:
     void TrackHover(int X, int Y);
@@ -2030,6 +2037,7 @@ private:
     // The cell (real column, row) of the BUTTON control held down; (-1, -1) when none.
     TPoint HeldCellButton() const noexcept;
     grid::THoverState FHover;
+    std::unique_ptr<grid::TGridBalloon, grid::TGridBalloonDeleter> FBalloonTip;
 
     // Pointer feedback (grid/interact/GridHover.cpp, GridHeaderSort.cpp,
     // GridWheelPan.cpp, GridFillHandle.cpp): cell hints, the cursor of each

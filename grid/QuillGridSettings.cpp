@@ -51,10 +51,10 @@ void TQuillStringGrid::BuildOwnedSettings()
     FProgressAppearance->OnChange = repaint;
     FSyncGrid = std::make_unique<TSyncGrid>(this);
     FBalloon = std::make_unique<TBalloonSettings>();
-    // Balloon hints are shown by the cells' hint windows; the flag records
-    // whether the grid has them set up.
+    // Balloon tips start and stop at once with Enable (not while designing).
     FBalloon->OnEnableChange = [this](TObject*) {
-        FBalloon->SetInitialized(FBalloon->Enable() && !ComponentState().Contains(csDesigning));
+        if (FBalloon->Enable() && !ComponentState().Contains(csDesigning)) BalloonInit();
+        else BalloonDone();
     };
     FShowModified = std::make_unique<TShowModified>();
     FShowModified->OnChange = [this](TObject*) { InvalidateCol(0); };

@@ -34,3 +34,6 @@ gridview_xinput_test(gridview_hover_xinput GridViewHoverXInput.sh)
 
 # Cells dragged by the real X pointer out of gridview onto another program's window.
 gridview_xinput_test(gridview_drag_xinput GridViewDragXInput.sh)
+
+# Balloon tips by the real X pointer: resting on a cell shows one, moving off the cells hides it.
+gridview_xinput_test(gridview_balloon_xinput GridViewBalloonXInput.sh)

@@ -9,6 +9,7 @@
 
 #include "grid/base/QuillUtilCellText.h"
 #include "grid/base/QuillUtilText.h"
+#include "grid/interact/GridBalloon.h"
 #include "grid/interact/EditState.h"
 #include "grid/paint/CellGraphicPainter.h"
 #include "platform/ui/Application.h"
@@ -28,6 +29,7 @@ void TQuillStringGrid::TrackHover(int X, int Y)
     if (onCell && !DesignMode()) TrackHoverRow(cell.Y);
     TrackHoverButton(cell, X, Y);
     TrackCellLinks(cell, X, Y);
+    if (FBalloonTip) FBalloonTip->PointerAt({X, Y});
 }
 
 void TQuillStringGrid::TrackHoverRow(int ARow)
@@ -137,6 +139,7 @@ void TQuillStringGrid::ClearHover()
     // Leaving the grid from an anchor leaves the anchor too.
     LeaveAnchor({-1, -1});
     FHover.OverLink = false;
+    if (FBalloonTip) FBalloonTip->Close();
 }
 
 void TQuillStringGrid::EditURLCell(TGridCoord Cell)

@@ -15,6 +15,7 @@ target_sources(vistra_grid PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GridMouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridHover.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridHoverItems.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridBalloon.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridHeaderClick.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridHeaderSelect.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridHeaderSortMerge.cpp
@@ -39,6 +40,7 @@ vistra_tests(grid_interact_tests HEADLESS
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridFilterDropDownTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHoverTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHoverItemsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/GridBalloonTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHeaderClickTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHeaderSelectTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/GridHeaderSortMergeTest.cpp

@@ -18,7 +18,7 @@ namespace {
 int Usage()
 {
     std::fprintf(stderr, "usage: gridview [FILE] [--demo] [--look NAME] [--style NAME] [--screenshot OUT.png] [--filter]\n"
-                         "                [--scroll normal|flat|metro] [--select] [--hover] [--drag]\n");
+                         "                [--scroll normal|flat|metro] [--select] [--hover] [--drag] [--balloon]\n");
     return 2;
 }
 
@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     bool select = false;
     bool hover = false;
     bool drag = false;
+    bool balloon = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--look" && i + 1 < argc) lookName = argv[++i];
@@ -56,6 +57,7 @@ int main(int argc, char** argv)
         else if (arg == "--select") select = true;
         else if (arg == "--hover") hover = true;
         else if (arg == "--drag") drag = true;
+        else if (arg == "--balloon") balloon = true;
         else if (file.empty() && !arg.starts_with("--")) file = arg;
         else return Usage();
     }
@@ -144,6 +146,8 @@ int main(int argc, char** argv)
         options.Exclude(goEditing);
         grid->SetOptions(options);
     }
+    // A balloon with the cell's text shows when the pointer rests on a cell.
+    grid->Balloon().SetEnable(balloon);
     // Every header gets a filter button that lists its column's values.
     grid->SetFilterDropDownAuto(filter);
     grid->SetLook(*look);
