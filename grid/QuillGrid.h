@@ -126,7 +126,7 @@ namespace grid {
 [[nodiscard]] bool TryCellFloat(std::string_view Text, double& Value);
 // A cell text as a column statistic or footer takes it: only a text holding
 // a number, so empty cells and texts such as "x" are left out.
-[[nodiscard]] bool TryStatisticValue(const std::string& Text, double& Value);
+[[nodiscard]] bool TryStatisticValue(std::string_view Text, double& Value);
 // The name of the clipboard format of the grid's own cell data, and of the
 // two messages the grid and its date editor post to themselves.
 inline constexpr const char* GridCellsClipboardFormatName = "TQuillStringGrid Cells";
@@ -1468,6 +1468,10 @@ private:
     struct TFilterPass;
     const TFilterPass* FFilterPass = nullptr;
     bool RowPassesFilter(int ARow, const TFilterPass& Pass);
+    // The stored text of a cell without an object of its own (so with no
+    // merge and no properties); false for a cell with one. Where the grid
+    // ShowsStoredTexts, it is also the text the cell shows.
+    bool PlainStoredText(int ACol, int ARow, std::string_view& Text) const;
     // The text a condition tests: a view of the stored text, or of Storage.
     std::string_view FilterCellText(int ACol, int ARow, TFilterCells Data, bool StoredTexts, std::string& Storage);
     void EndFilterLevel();

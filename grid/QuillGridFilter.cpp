@@ -72,22 +72,21 @@ bool Join(TFilterOperation Operation, bool Result, bool Match)
 
 } // namespace
 
+bool TQuillStringGrid::PlainStoredText(int ACol, int ARow, std::string_view& Text) const
+{
+    if (ACol < 0) return false;
+    const grid::TRowRecord* row = FRowStore->FindRow(RealRowIndex(ARow));
+    const auto c = static_cast<std::size_t>(ACol);
+    if (row && c < row->Objects.size() && row->Objects[c]) return false;
+    Text = row && c < row->Texts.size() ? std::string_view(row->Texts[c]) : std::string_view();
+    return true;
+}
+
 std::string_view TQuillStringGrid::FilterCellText(int ACol, int ARow, TFilterCells Data, bool StoredTexts,
                                                   std::string& Storage)
 {
-    // The stored text straight from the row's record: the usual case, and the
-    // one a pass over many rows spends its time on.
-    const auto storedText = [&](bool WithoutObject, std::string_view& Text) {
-        if (ACol < 0) return false;
-        const grid::TRowRecord* row = FRowStore->FindRow(RealRowIndex(ARow));
-        const auto c = static_cast<std::size_t>(ACol);
-        if (WithoutObject && row && c < row->Objects.size() && row->Objects[c]) return false;
-        Text = row && c < row->Texts.size() ? std::string_view(row->Texts[c]) : std::string_view();
-        return true;
-    };
-    std::string_view text;
     switch (Data) {
-    case fcNormal: return storedText(false, text) ? text : std::string_view(Cells(ACol, ARow));
+    case fcNormal: return Cells(ACol, ARow);
     case fcStripHTML: return Storage = StrippedCells(ACol, ARow);
     case fcRow:
         Storage.clear();
@@ -98,7 +97,8 @@ std::string_view TQuillStringGrid::FilterCellText(int ACol, int ARow, TFilterCel
     }
     // A merge shows another cell's text, and merges live in the cells'
     // properties.
-    if (StoredTexts && storedText(true, text)) return text;
+    std::string_view text;
+    if (StoredTexts && PlainStoredText(ACol, ARow, text)) return text;
     return Storage = GetCellEx(ACol, ARow);
 }
 

@@ -11,7 +11,7 @@
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
-bool grid::TryStatisticValue(const std::string& Text, double& Value)
+bool grid::TryStatisticValue(std::string_view Text, double& Value)
 {
     // Plain decimals, the usual content of a numeric column, are read at once.
     if (ReadPlainDecimal(Text, Value)) return true;
@@ -73,12 +73,18 @@ std::vector<double> TQuillStringGrid::ColumnValues(int ACol, int FromRow, int To
     bool real = false;
     StatisticRows(FromRow, ToRow, real);
     std::vector<double> values;
+    const bool storedTexts = ShowsStoredTexts();
     for (int r = std::max(FromRow, 0); r <= ToRow; ++r) {
+        double value = 0;
+        // A shown cell without properties is read where it is stored.
+        if (std::string_view text; !real && storedTexts && PlainStoredText(ACol, r, text)) {
+            if (grid::TryStatisticValue(text, value)) values.push_back(value);
+            continue;
+        }
         const int displ = real ? DisplRowIndex(r) : r;
         const bool shown = !real || !IsHiddenRow(r);
         // Cells covered by a merged area count once, at their base cell.
         if (shown && IsMergedNonBaseCell(ACol, displ)) continue;
-        double value = 0;
         if (grid::TryStatisticValue(real ? AllCells(ACol, r) : GetCellEx(ACol, r), value)) values.push_back(value);
     }
     return values;

@@ -43,6 +43,16 @@ TEST_F(QuillGridTest, RangesPastTheShownRowsIncludeHiddenRows)
     EXPECT_DOUBLE_EQ(Grid->ColumnSum(1, 1, Grid->TotalRowCount() - 1), 15);
 }
 
+TEST_F(QuillGridTest, ColumnStatisticsTakeTheShownTexts)
+{
+    FillColumn(*Grid, 1, {"1", "2", "x"});
+    Grid->OnGetDisplText = [](TObject*, int, int ARow, std::string& Value) {
+        if (ARow == 3) Value = "10";
+    };
+    EXPECT_DOUBLE_EQ(Grid->ColumnSum(1, -1, -1), 13);
+    EXPECT_DOUBLE_EQ(Grid->ColumnAvg(1, -1, -1), 13.0 / 3);
+}
+
 TEST_F(QuillGridTest, MergedCellsCountOnceAndRowStatisticsSkipTexts)
 {
     FillColumn(*Grid, 1, {"5", "5", "1"});
