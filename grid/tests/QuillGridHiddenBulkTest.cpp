@@ -1,6 +1,6 @@
 // A pass of hidden rows (HideRowList) against the same rows hidden one by one
-// with HideRow: the same shown rows, count, mapping, texts and heights, and
-// the same grid once they are shown again.
+// with HideRow: the same shown rows, count, mapping, texts (a merge's too)
+// and heights, and the same grid once they are shown again.
 #include "grid/tests/QuillGridFixture.h"
 
 #include <algorithm>
@@ -27,7 +27,7 @@ TRowsSeen Seen(TQuillStringGrid& grid)
     seen.RowCount = grid.RowCount();
     seen.Hidden = grid.NumHiddenRows();
     for (int d = 0; d < grid.RowCount(); ++d) {
-        seen.Texts.push_back(grid.Cells(0, d) + "|" + grid.Cells(1, d));
+        seen.Texts.push_back(grid.Cells(0, d) + "|" + grid.GetCellEx(1, d));
         seen.Heights.push_back(grid.RowHeights(d));
         seen.RealOf.push_back(grid.RealRowIndex(d));
     }
@@ -48,6 +48,8 @@ void Fill(TQuillStringGrid& grid, const std::vector<int>& HiddenFirst)
         grid.SetCells(1, r, "c" + std::to_string(r));
         grid.SetRowHeights(r, 20 + r);
     }
+    // A merge over real rows 8 and 9 of column 1 goes with its rows.
+    grid.MergeCells(1, 8, 1, 2);
     for (int r : HiddenFirst) grid.HideRow(r);
 }
 
@@ -76,6 +78,7 @@ TEST_F(QuillGridTest, APassHidesTheSameRowsAsHidingThemOneByOne)
         Fill(*single, c.HiddenFirst);
         const TRowsSeen before = Seen(*Grid);
         ASSERT_EQ(before, Seen(*single));
+        ASSERT_EQ(Grid->GetCellEx(1, Grid->DisplRowIndex(9)), "c8");
 
         TIntList list(-1, -1);
         std::vector<int> reals;
