@@ -48,7 +48,6 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
       FRowStore(std::make_unique<grid::TRowStore>()),
       FColumnMap(std::make_unique<grid::TColumnMap>()),
       FColumnOrder(std::make_unique<TIntList>(-1, -1)),
-      FSortRowXRef(std::make_unique<TIntList>(-1, -1)),
       FIgnoreColumns(std::make_unique<TIntList>(-1, -1)),
       FColumnHeaders(std::make_unique<TStringList>()),
       FRowHeaders(std::make_unique<TStringList>()),

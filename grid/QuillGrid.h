@@ -1394,7 +1394,9 @@ private:
     std::unique_ptr<grid::TRowStore> FRowStore;
     std::unique_ptr<grid::TColumnMap> FColumnMap;
     std::unique_ptr<TIntList> FColumnOrder;
-    std::unique_ptr<TIntList> FSortRowXRef;
+    // For each real row, hidden or shown, the real row its data held before
+    // the first sort; hiding and showing rows leave it valid.
+    std::vector<int> FSortRowXRef;
     std::unique_ptr<TIntList> FIgnoreColumns;
     std::unique_ptr<TStringList> FColumnHeaders;
     std::unique_ptr<TStringList> FRowHeaders;
@@ -1433,11 +1435,18 @@ private:
     TSortPass ColumnSortPass(int ACol, int Left, int Right);
     TSortPass IndexedSortPass(int Left, int Right);
     void SortRows(TSortPass& Pass);
-    // Puts the data of row First + Source[k] at row First + k, moving each row once.
-    void MoveRowsToOrder(int First, const std::vector<int>& Source);
-    // Moves the modified, disabled and selected flags of the rows at display
-    // rows Places (real rows Reals) as their records moved.
-    void ReorderRowFlags(std::span<const int> Places, std::span<const int> Reals, std::span<const int> Source);
+    // The row UnSortedCells reads for ARow.
+    int UnSortedCellRow(int ARow) const;
+    // Puts the data of real row Reals[Source[k]] at real row Reals[k], moving
+    // each row once; Reals ascend. Hidden rows move with their data, so the
+    // shown rows among Reals must fill the same display rows afterwards: all
+    // of Reals are shown, or they run from real row 0 without a gap.
+    void MoveRowsToOrder(std::span<const int> Reals, std::span<const int> Source);
+    // Moves the modified, disabled and selected flags as rows moved: display
+    // row Places[k] takes the flags of Places[PlaceSource[k]], real row
+    // Reals[k] those of Reals[RealSource[k]].
+    void ReorderRowFlags(std::span<const int> Places, std::span<const int> PlaceSource, std::span<const int> Reals,
+                         std::span<const int> RealSource);
     // A sort of the normal rows with the current row, scroll position and
     // fixed column kept as the settings ask.
     void SortNormalRows(bool Indexed);

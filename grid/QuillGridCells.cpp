@@ -2,6 +2,7 @@
 // typed values, edit text and the current cell.
 #include "grid/QuillGrid.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "grid/base/AuxLists.h"
@@ -218,29 +219,27 @@ void TQuillStringGrid::SetOriginalCells(int ACol, int ARow, const std::string& V
 
 int TQuillStringGrid::UnSortedRowIndex(int ARow) const
 {
-    const int n = FSortRowXRef->Count();
-    if (n == 0) return ARow;
-    for (int i = 0; i < n; ++i)
-        if (FSortRowXRef->GetInteger(i) == ARow) return i;
-    return n;
+    const auto found = std::find(FSortRowXRef.begin(), FSortRowXRef.end(), ARow);
+    return FSortRowXRef.empty() ? ARow : static_cast<int>(found - FSortRowXRef.begin());
 }
 
 int TQuillStringGrid::SortedRowIndex(int ARow) const
 {
-    const int entry = ARow >= 0 && ARow < FSortRowXRef->Count() ? FSortRowXRef->GetInteger(ARow) : ARow;
-    return RealRowIndex(entry);
+    const bool recorded = ARow >= 0 && ARow < static_cast<int>(FSortRowXRef.size());
+    return RealRowIndex(recorded ? FSortRowXRef[static_cast<std::size_t>(ARow)] : ARow);
 }
 
-std::string TQuillStringGrid::UnSortedCells(int ACol, int ARow)
+int TQuillStringGrid::UnSortedCellRow(int ARow) const
 {
-    const int n = FSortRowXRef->Count();
-    return GetCellEx(ACol, n >= ARow && n != 0 ? UnSortedRowIndex(ARow) : ARow);
+    const int n = static_cast<int>(FSortRowXRef.size());
+    return n >= ARow && n != 0 ? UnSortedRowIndex(ARow) : ARow;
 }
+
+std::string TQuillStringGrid::UnSortedCells(int ACol, int ARow) { return GetCellEx(ACol, UnSortedCellRow(ARow)); }
 
 void TQuillStringGrid::SetUnSortedCells(int ACol, int ARow, const std::string& Value)
 {
-    const int n = FSortRowXRef->Count();
-    SetCellEx(ACol, n >= ARow && n != 0 ? UnSortedRowIndex(ARow) : ARow, Value);
+    SetCellEx(ACol, UnSortedCellRow(ARow), Value);
 }
 
 // Edit text and the current cell.

@@ -227,7 +227,9 @@ void TQuillStringGrid::SortRows(TSortPass& Pass)
 
     std::vector<int> source(order.begin(), order.end());
     order.clear();
-    MoveRowsToOrder(Pass.First, source);
+    std::vector<int> reals(source.size());
+    for (std::size_t k = 0; k < reals.size(); ++k) reals[k] = RealRowIndex(Pass.First + static_cast<int>(k));
+    MoveRowsToOrder(reals, source);
 }
 
 bool TQuillStringGrid::ShowsStoredTexts() const
@@ -365,79 +367,96 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByEvents(const TSortPass& 
     return tied;
 }
 
-void TQuillStringGrid::MoveRowsToOrder(int First, const std::vector<int>& Source)
+void TQuillStringGrid::MoveRowsToOrder(std::span<const int> Reals, std::span<const int> Source)
 {
     // Everything that belongs to a row is gathered in the new order and
-    // written back once: the cross-reference, heights, flags and the row
-    // records (or only the sort column's cells with SingleColumn).
-    const std::size_t count = Source.size();
-    const auto from = [&](std::size_t k) { return First + Source[k]; };
-    const int last = First + static_cast<int>(count) - 1;
-    if (First >= 0 && last < FSortRowXRef->Count()) {
+    // written back once: the record of original places, heights, flags and
+    // the row records (or only the sort column's cells with SingleColumn).
+    const std::size_t count = Reals.size();
+    if (count == 0) return;
+    const auto from = [&](std::size_t k) { return Reals[static_cast<std::size_t>(Source[k])]; };
+    if (Reals.back() < static_cast<int>(FSortRowXRef.size())) {
         std::vector<int> entries(count);
-        for (std::size_t k = 0; k < count; ++k) entries[k] = FSortRowXRef->GetInteger(from(k));
-        for (std::size_t k = 0; k < count; ++k) FSortRowXRef->SetInteger(First + static_cast<int>(k), entries[k]);
+        for (std::size_t k = 0; k < count; ++k) entries[k] = FSortRowXRef[static_cast<std::size_t>(from(k))];
+        for (std::size_t k = 0; k < count; ++k) FSortRowXRef[static_cast<std::size_t>(Reals[k])] = entries[k];
     }
-    std::vector<int> reals(count);
-    for (std::size_t k = 0; k < count; ++k) reals[k] = RealRowIndex(First + static_cast<int>(k));
+    Swaps += static_cast<int>(count);
     if (FSortSettings->SingleColumn()) {
         const int col = FSortSettings->Column();
         std::vector<std::string> texts(count);
         std::vector<TObject*> objects(count);
         for (std::size_t k = 0; k < count; ++k) {
-            const int real = reals[static_cast<std::size_t>(Source[k])];
-            texts[k] = FRowStore->Text(col, real);
-            objects[k] = FRowStore->Object(col, real);
+            texts[k] = FRowStore->Text(col, from(k));
+            objects[k] = FRowStore->Object(col, from(k));
         }
         for (std::size_t k = 0; k < count; ++k) {
-            FRowStore->SetText(col, reals[k], std::move(texts[k]));
-            FRowStore->SetObject(col, reals[k], objects[k]);
+            FRowStore->SetText(col, Reals[k], std::move(texts[k]));
+            FRowStore->SetObject(col, Reals[k], objects[k]);
         }
-    } else {
-        std::vector<int> heights(count);
-        bool uniform = true;
-        for (std::size_t k = 0; k < count; ++k) {
-            heights[k] = RowHeights(First + static_cast<int>(k));
-            uniform = uniform && heights[k] == heights[0];
-        }
-        if (!uniform)
-            for (std::size_t k = 0; k < count; ++k)
-                SetRowHeights(First + static_cast<int>(k), heights[static_cast<std::size_t>(Source[k])]);
-        FRowStore->ReorderRows(reals, Source);
-        std::vector<int> places(count);
-        std::iota(places.begin(), places.end(), First);
-        ReorderRowFlags(places, reals, Source);
-        if (FSortRow >= First && FSortRow <= last)
-            for (std::size_t k = 0; k < count; ++k)
-                if (from(k) == FSortRow) {
-                    FSortRow = First + static_cast<int>(k);
-                    break;
-                }
+        return;
     }
-    Swaps += static_cast<int>(count);
+    // The shown rows among Reals keep their display rows, one after the
+    // other; a hidden row moving among them changes which data each shows.
+    std::span<const int> placeSource = Source;
+    std::vector<int> shownSource;
+    int firstShown = 0;
+    std::size_t shownCount = count;
+    if (NumHiddenRows() > 0) {
+        std::vector<int> shownIndex(count, -1);
+        shownCount = 0;
+        for (std::size_t j = 0; j < count; ++j)
+            if (!FRowStore->IsHidden(Reals[j])) {
+                if (shownCount == 0) firstShown = static_cast<int>(j);
+                shownIndex[j] = static_cast<int>(shownCount++);
+            }
+        if (shownCount < count) {
+            shownSource.reserve(shownCount);
+            for (std::size_t k = 0; k < count; ++k)
+                if (const int index = shownIndex[static_cast<std::size_t>(Source[k])]; index >= 0)
+                    shownSource.push_back(index);
+            placeSource = shownSource;
+        }
+    }
+    std::vector<int> places(shownCount);
+    if (shownCount > 0) std::iota(places.begin(), places.end(), DisplRowIndex(Reals[static_cast<std::size_t>(firstShown)]));
+    std::vector<int> heights(shownCount);
+    bool uniform = true;
+    for (std::size_t k = 0; k < shownCount; ++k) {
+        heights[k] = RowHeights(places[k]);
+        uniform = uniform && heights[k] == heights[0];
+    }
+    if (!uniform)
+        for (std::size_t k = 0; k < shownCount; ++k)
+            SetRowHeights(places[k], heights[static_cast<std::size_t>(placeSource[k])]);
+    FRowStore->ReorderRows(Reals, Source);
+    ReorderRowFlags(places, placeSource, Reals, Source);
+    if (shownCount > 0 && FSortRow >= places.front() && FSortRow <= places.back())
+        for (std::size_t k = 0; k < shownCount; ++k)
+            if (places[static_cast<std::size_t>(placeSource[k])] == FSortRow) {
+                FSortRow = places[k];
+                break;
+            }
 }
 
-void TQuillStringGrid::ReorderRowFlags(std::span<const int> Places, std::span<const int> Reals,
-                                       std::span<const int> Source)
+void TQuillStringGrid::ReorderRowFlags(std::span<const int> Places, std::span<const int> PlaceSource,
+                                       std::span<const int> Reals, std::span<const int> RealSource)
 {
+    FModifiedRows.Reorder(Places, PlaceSource);
+    FDisabledRows.Reorder(Places, PlaceSource);
     // The row selection counts real rows when it persists through hiding.
-    FModifiedRows.Reorder(Places, Source);
-    FDisabledRows.Reorder(Places, Source);
-    FRowSelect.Reorder(FMouseActions->RowSelectPersistent() ? Reals : Places, Source);
+    if (FMouseActions->RowSelectPersistent()) FRowSelect.Reorder(Reals, RealSource);
+    else FRowSelect.Reorder(Places, PlaceSource);
 }
 
 void TQuillStringGrid::SortSwapRows(int Index, int Index2)
 {
     if (Index == Index2) return;
     ++Swaps;
-    const int xrefCount = FSortRowXRef->Count();
-    if (Index >= 0 && Index2 >= 0 && Index < xrefCount && Index2 < xrefCount) {
-        const int entry = FSortRowXRef->GetInteger(Index);
-        FSortRowXRef->SetInteger(Index, FSortRowXRef->GetInteger(Index2));
-        FSortRowXRef->SetInteger(Index2, entry);
-    }
     const int real1 = RealRowIndex(Index);
     const int real2 = RealRowIndex(Index2);
+    const int recorded = static_cast<int>(FSortRowXRef.size());
+    if (real1 >= 0 && real2 >= 0 && real1 < recorded && real2 < recorded)
+        std::swap(FSortRowXRef[static_cast<std::size_t>(real1)], FSortRowXRef[static_cast<std::size_t>(real2)]);
     if (FSortSettings->SingleColumn()) {
         const int col = FSortSettings->Column();
         std::string text = FRowStore->Text(col, real1);
@@ -452,7 +471,7 @@ void TQuillStringGrid::SortSwapRows(int Index, int Index2)
     const int places[] = {Index, Index2};
     const int reals[] = {real1, real2};
     const int swapped[] = {1, 0};
-    ReorderRowFlags(places, reals, swapped);
+    ReorderRowFlags(places, swapped, reals, swapped);
     if (const int height = RowHeights(Index); height != RowHeights(Index2)) {
         SetRowHeights(Index, RowHeights(Index2));
         SetRowHeights(Index2, height);
@@ -480,8 +499,10 @@ bool TQuillStringGrid::SortLine(int Col, int ARow1, int ARow2)
 
 void TQuillStringGrid::InitSortXRef()
 {
-    FSortRowXRef->Clear();
-    for (int r = 0; r < RowCount(); ++r) FSortRowXRef->Insert(r, r);
+    // Hidden rows have their place too, so hiding or showing rows later
+    // leaves the record valid.
+    FSortRowXRef.resize(static_cast<std::size_t>(FRowStore->Total()));
+    std::iota(FSortRowXRef.begin(), FSortRowXRef.end(), 0);
 }
 
 void TQuillStringGrid::QuickSort(int Col, int Left, int Right)
@@ -498,7 +519,7 @@ void TQuillStringGrid::QuickSortIndexed(int Left, int Right)
 
 void TQuillStringGrid::SortNormalRows(bool Indexed)
 {
-    if (RowCount() != FSortRowXRef->Count()) InitSortXRef();
+    if (FRowStore->Total() != static_cast<int>(FSortRowXRef.size())) InitSortXRef();
     CloseEditor();
     // With NormalCellsOnly the fixed column keeps its order: its cells are
     // put back after the rows moved, also when the sort fails.
@@ -562,7 +583,7 @@ void TQuillStringGrid::QSortIndexed()
 
 void TQuillStringGrid::SortGroups(bool Indexed)
 {
-    if (RowCount() != FSortRowXRef->Count()) InitSortXRef();
+    if (FRowStore->Total() != static_cast<int>(FSortRowXRef.size())) InitSortXRef();
     CloseEditor();
     const int first = FixedRows();
     const int last = RowCount() - FFixedFooters - 1;
@@ -588,21 +609,23 @@ void TQuillStringGrid::QSortGroupIndexed() { SortGroups(true); }
 
 void TQuillStringGrid::QUnSort()
 {
-    const int count = std::min(FSortRowXRef->Count(), RowCount());
+    const int count = std::min(static_cast<int>(FSortRowXRef.size()), FRowStore->Total());
     if (count == 0) return;
     CloseEditor();
-    // The cross-reference names, for each position, the row its data held
-    // before sorting; walking its cycles puts each row back with one move.
+    // The record names, for each real row, the real row its data held before
+    // sorting; hidden rows go back too, so every row returns to its place.
     std::vector<int> source(static_cast<std::size_t>(count), -1);
     for (int p = 0; p < count; ++p) {
-        const int t = FSortRowXRef->GetInteger(p);
+        const int t = FSortRowXRef[static_cast<std::size_t>(p)];
         if (t >= 0 && t < count && source[static_cast<std::size_t>(t)] < 0) source[static_cast<std::size_t>(t)] = p;
     }
-    // A cross-reference that is no permutation of the rows cannot be undone:
-    // nothing moves.
+    // A record that is no permutation of the rows cannot be undone: nothing
+    // moves.
     for (int p = 0; p < count; ++p)
         if (source[static_cast<std::size_t>(p)] < 0) return;
-    // The cross-reference moves with the rows, so it ends as 0, 1, 2, ...
-    MoveRowsToOrder(0, source);
+    std::vector<int> reals(static_cast<std::size_t>(count));
+    std::iota(reals.begin(), reals.end(), 0);
+    // The record moves with the rows, so it ends as 0, 1, 2, ...
+    MoveRowsToOrder(reals, source);
     Invalidate();
 }

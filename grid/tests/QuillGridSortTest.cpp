@@ -3,12 +3,14 @@
 #include "grid/tests/QuillGridFixture.h"
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
 #include <vector>
 
 #include "grid/base/AuxLists.h"
 #include "grid/base/MouseActions.h"
 #include "grid/base/NavigationSettings.h"
+#include "grid/model/FilterSettings.h"
 #include "grid/model/SortSettings.h"
 #include "platform/rtl/FormatSettings.h"
 
@@ -377,6 +379,57 @@ TEST_F(QuillGridSortTest, HiddenRowsStayOutsideTheSort)
     EXPECT_EQ(Column(1), "a|b|d");
     Grid->UnHideRowsAll();
     EXPECT_EQ(Column(1), "a|c|b|d");
+}
+
+TEST_F(QuillGridSortTest, UnSortRestoresEveryRowWhateverWasHiddenOrShownMeanwhile)
+{
+    // Column 1 sorts descending into e d c b a, that is rows 0 2 4 1 3.
+    const auto hideTwo = [&] { Grid->HideRows(2, 3); };
+    const auto filterAboveOne = [&] {
+        TFilterData& data = *Grid->Filter().Add();
+        data.SetColumn(2);
+        data.SetCondition(">1");
+        Grid->ApplyFilter();
+    };
+    const auto removeFilters = [&] { Grid->RemoveAllFilters(); };
+    const auto unhideAll = [&] { Grid->UnHideRowsAll(); };
+    const std::function<void()> nothing = [] {};
+    struct Case {
+        const char* Name;
+        std::function<void()> BeforeSort;
+        std::function<void()> AfterSort;
+        const char* ShownAfterUnSort;
+    };
+    const Case cases[] = {
+        {"hide after the sort", nothing, hideTwo, "0|1|3"},
+        {"unhide all after the sort", hideTwo, unhideAll, "0|1|2|3|4"},
+        {"hide before, hide more after", hideTwo, [&] { Grid->HideRows(4, 4); }, "0|3"},
+        {"filter after the sort", nothing, filterAboveOne, "2|3|4"},
+        {"remove the filter after the sort", filterAboveOne, removeFilters, "0|1|2|3|4"},
+        {"filter before, unhide all after", filterAboveOne, unhideAll, "0|1|2|3|4"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Grid->Filter().Clear();
+        FillColumn({"e", "b", "d", "a", "c"});
+        // Rows 1 and 2 are taller, hidden or shown.
+        const auto height = [&](int ARow) { return ARow == 2 ? 31 : (ARow == 3 ? 32 : Grid->DefaultRowHeight()); };
+        for (int r = 1; r <= 5; ++r) Grid->SetRowHeights(r, height(r));
+        c.BeforeSort();
+        Grid->Sort(1, sdDescending);
+        c.AfterSort();
+        Grid->QUnSort();
+        EXPECT_EQ(Column(2), c.ShownAfterUnSort);
+        Grid->RemoveAllFilters();
+        Grid->UnHideRowsAll();
+        EXPECT_EQ(Column(2), "0|1|2|3|4");
+        EXPECT_EQ(Column(1), "e|b|d|a|c");
+        for (int r = 1; r <= 5; ++r) EXPECT_EQ(Grid->RowHeights(r), height(r)) << "row " << r;
+        // A second sort and unsort starts from the restored order.
+        Grid->Sort(1, sdAscending);
+        Grid->QUnSort();
+        EXPECT_EQ(Column(2), "0|1|2|3|4");
+    }
 }
 
 TEST_F(QuillGridSortTest, GroupSortSortsInsideExpandedGroupsOnly)
