@@ -340,8 +340,8 @@ int CompareOperand(TValueReadings& value, const TOperand& operand)
 
 // Backtracks only to the last "*", so the work stays bounded by the product of the
 // lengths.
-template <typename Fold>
-bool MatchPattern(const TTerm& term, std::string_view value, Fold fold)
+template <typename Fold, typename Next>
+bool MatchPattern(const TTerm& term, std::string_view value, Fold fold, Next next)
 {
     const std::string& pattern = term.Pattern;
     const auto wild = [&](size_t p, char c) { return pattern[p] == c && !term.Literal[p]; };
@@ -358,12 +358,12 @@ bool MatchPattern(const TTerm& term, std::string_view value, Fold fold)
             starValue = v;
         } else if (p < pattern.size() && wild(p, '?')) {
             ++p;
-            v = rtl::Utf8Next(value, v);
+            v = next(value, v);
         } else if (p < pattern.size() && pattern[p] == fold(value[v])) {
             ++p;
             ++v;
         } else if (starPattern != std::string::npos) {
-            starValue = rtl::Utf8Next(value, starValue);
+            starValue = next(value, starValue);
             v = starValue;
             p = starPattern;
         } else {
@@ -404,8 +404,8 @@ bool MatchTerm(const TTerm& term, TValueReadings& value)
     if ((hasGreater && greater) || (hasLess && less))
         return true;
     if (value.AsciiFold())
-        return MatchPattern(term, value.Raw(), AsciiUpper);
-    return MatchPattern(term, value.Cased(), [](char c) { return c; });
+        return MatchPattern(term, value.Raw(), AsciiUpper, [](std::string_view, size_t i) { return i + 1; });
+    return MatchPattern(term, value.Cased(), [](char c) { return c; }, rtl::Utf8Next);
 }
 
 // The condition's text as the evaluation reads it: escapes marked, trimmed, spaces
