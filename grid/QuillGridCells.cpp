@@ -225,8 +225,10 @@ int TQuillStringGrid::UnSortedRowIndex(int ARow) const
 
 int TQuillStringGrid::SortedRowIndex(int ARow) const
 {
-    const bool recorded = ARow >= 0 && ARow < static_cast<int>(FSortRowXRef.size());
-    return RealRowIndex(recorded ? FSortRowXRef[static_cast<std::size_t>(ARow)] : ARow);
+    // The record is kept by real row and names real rows.
+    const int real = RealRowIndex(ARow);
+    const bool recorded = real >= 0 && real < static_cast<int>(FSortRowXRef.size());
+    return recorded ? FSortRowXRef[static_cast<std::size_t>(real)] : real;
 }
 
 int TQuillStringGrid::UnSortedCellRow(int ARow) const

@@ -432,6 +432,18 @@ TEST_F(QuillGridSortTest, UnSortRestoresEveryRowWhateverWasHiddenOrShownMeanwhil
     }
 }
 
+TEST_F(QuillGridSortTest, SortedRowIndexNamesTheRealRowTheDataCameFrom)
+{
+    FillColumn({"d", "c", "b", "a"});
+    Grid->HideRow(2);
+    Grid->Sort(1, sdAscending);
+    ASSERT_EQ(Column(1), "a|b|d");
+    // Shown rows a b d stood at real rows 4 3 1.
+    EXPECT_EQ(Grid->SortedRowIndex(1), 4);
+    EXPECT_EQ(Grid->SortedRowIndex(2), 3);
+    EXPECT_EQ(Grid->SortedRowIndex(3), 1);
+}
+
 TEST_F(QuillGridSortTest, GroupSortSortsInsideExpandedGroupsOnly)
 {
     FillColumn({"G1", "c", "a", "b", "G2", "z", "y"});
