@@ -25,19 +25,11 @@ class TDrawingBytes {
 public:
     explicit TDrawingBytes(const std::vector<const TBaseRecordList*>& Lists)
     {
-        for (const TBaseRecordList* list : Lists) {
-            int nesting = 0;
-            for (int i = 0; i < list->Count(); ++i) {
-                TBaseRecord* record = list->Items(i);
-                if (record->Id == xlr::BOF)
-                    ++nesting;
-                else if (record->Id == xlr::EOF_ && nesting > 0)
-                    --nesting;
-                else if (nesting == 0 && record->Id == escher::MsoDrawing)
-                    for (TBaseRecord* part = record; part; part = part->Continue.get())
-                        FParts.push_back(&part->Data);
-            }
-        }
+        ForEachSheetRecord(Lists, [this](TBaseRecord& record) {
+            if (record.Id == escher::MsoDrawing)
+                for (TBaseRecord* part = &record; part; part = part->Continue.get())
+                    FParts.push_back(&part->Data);
+        });
         for (const ByteArray* part : FParts)
             FSize += static_cast<std::int64_t>(part->size());
     }
@@ -174,6 +166,23 @@ void MoveBoth(std::uint16_t& Index1, std::uint16_t& Offset1, std::uint16_t& Inde
 }
 
 } // namespace
+
+void ForEachSheetRecord(const std::vector<const TBaseRecordList*>& Lists,
+                        const std::function<void(TBaseRecord&)>& Visit)
+{
+    for (const TBaseRecordList* list : Lists) {
+        int nesting = 0;
+        for (int i = 0; i < list->Count(); ++i) {
+            TBaseRecord* record = list->Items(i);
+            if (record->Id == xlr::BOF)
+                ++nesting;
+            else if (record->Id == xlr::EOF_ && nesting > 0)
+                --nesting;
+            else if (nesting == 0)
+                Visit(*record);
+        }
+    }
+}
 
 void TSheetAnchors::Load(const std::vector<const TBaseRecordList*>& Lists, const TWorkSheet& Sheet)
 {

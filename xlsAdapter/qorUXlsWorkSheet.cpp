@@ -9,6 +9,7 @@
 #include "xlsAdapter/qorUXlsLabelRecords.h"
 #include "xlsAdapter/qorUXlsPageSetupRecords.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
+#include "xlsAdapter/qorUXlsSheetNotes.h"
 #include "xlsAdapter/qorUXlsTemplate.h"
 #include "xlsAdapter/qorUXlsWorkbookGlobals.h"
 
@@ -401,6 +402,7 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
             format->InsertAndCopyRowsOrCols(FirstRow, LastRow, DestRow, aRowCount, false);
         }
         FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, DestRow, n * aRowCount, 0, 0);
+        ArrangeNoteCells(DrawingLists(), DestRow, n * aRowCount, 0, 0);
     }
     if (aColCount > 0) {
         const int n = LastCol - FirstCol + 1;
@@ -416,6 +418,7 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
         }
         FColumns.ArrangeInsertCols(DestCol, n * aColCount);
         FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, 0, 0, DestCol, n * aColCount);
+        ArrangeNoteCells(DrawingLists(), 0, 0, DestCol, n * aColCount);
         const int shift = n * aColCount;
         FColumns.CopyCols(FirstCol < DestCol ? FirstCol : FirstCol + shift,
                           LastCol < DestCol ? LastCol : LastCol + shift, DestCol, aColCount);
@@ -434,6 +437,7 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
             format->DeleteRowsOrCols(aRow, aRowCount, false);
         }
         FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, aRow, -aRowCount, 0, 0);
+        ArrangeNoteCells(DrawingLists(), aRow, -aRowCount, 0, 0);
     }
     if (aColCount != 0) {
         FCells.DeleteCols(aCol, aColCount, SheetInfo);
@@ -447,6 +451,7 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
         // Widths and formats stay with their columns' data.
         FColumns.ArrangeInsertCols(aCol, -aColCount);
         FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, 0, 0, aCol, -aColCount);
+        ArrangeNoteCells(DrawingLists(), 0, 0, aCol, -aColCount);
     }
 }
 

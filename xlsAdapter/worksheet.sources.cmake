@@ -10,8 +10,10 @@ list(APPEND XLS_SOURCES
   qorUXlsSheetView.cpp
   qorUXlsTemplate.cpp
   qorUXlsSheetAnchors.cpp
+  qorUXlsSheetNotes.cpp
   qorUXlsWorkSheet.cpp)
 list(APPEND XLS_TEST_SOURCES
   tests/XlsPageBreaksTest.cpp
   tests/XlsCondFmtTest.cpp
-  tests/XlsSheetAnchorsTest.cpp)
+  tests/XlsSheetAnchorsTest.cpp
+  tests/XlsSheetNotesTest.cpp)

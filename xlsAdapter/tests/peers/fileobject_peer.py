@@ -10,6 +10,7 @@
   shape FILE        prints each sheet's merged ranges, column widths of
                     columns 0..4, row heights of rows 0..12 and page breaks
 """
+import struct
 import sys
 
 
@@ -80,5 +81,67 @@ def cmd_shape(path):
               sheet.vertical_page_breaks)
 
 
+def cmd_notes(*paths):
+    import os
+    import xlrd
+    for path in paths:
+        book = xlrd.open_workbook(path)
+        for sheet in book.sheets():
+            for (r, c), note in sorted(sheet.cell_note_map.items()):
+                print("%s\t%s!%s%d\t%s" % (os.path.basename(path), sheet.name, xlrd.colname(c), r + 1, note.text))
+
+
+def escher_walk(data, visit):
+    at = 0
+    while at + 8 <= len(data):
+        ver_inst, kind, size = struct.unpack_from("<HHI", data, at)
+        if ver_inst & 0xF == 0xF:
+            at += 8
+            continue
+        visit(kind, ver_inst >> 4, data[at + 8:at + 8 + size])
+        at += 8 + size
+
+
+def cmd_shapes(path):
+    import olefile
+    stream = olefile.OleFileIO(path).openstream("Workbook").read()
+    sections = []  # drawing bytes of the globals, then of each worksheet
+    depth, current, last = 0, None, None
+    at = 0
+    while at + 4 <= len(stream):
+        rid, size = struct.unpack_from("<HH", stream, at)
+        body = stream[at + 4:at + 4 + size]
+        at += 4 + size
+        if rid == 0x0809:
+            depth += 1
+            if depth == 1:
+                current = bytearray()
+                sections.append(current)
+        elif rid == 0x000A:
+            depth -= 1
+        elif depth == 1 and (rid in (0x00EB, 0x00EC) or (rid == 0x003C and last in (0x00EB, 0x00EC))):
+            current += body
+        if rid != 0x003C:
+            last = rid
+
+    def globals_visit(kind, inst, body):
+        if kind == 0xF006:
+            spid_max, clusters, saved, drawings = struct.unpack_from("<IIII", body)
+            print("group", spid_max, saved, drawings,
+                  [struct.unpack_from("<II", body, 16 + 8 * i) for i in range(clusters - 1)])
+    escher_walk(bytes(sections[0]), globals_visit)
+    for index, drawing in enumerate(sections[1:]):
+        found = {"dg": None, "spids": []}
+
+        def visit(kind, inst, body):
+            if kind == 0xF008:
+                found["dg"] = (inst,) + struct.unpack_from("<II", body)
+            elif kind == 0xF00A:
+                found["spids"].append(struct.unpack_from("<I", body)[0])
+        escher_walk(bytes(drawing), visit)
+        print("sheet", index, found["dg"], found["spids"])
+
+
 if __name__ == "__main__":
-    {"xlwt": cmd_xlwt, "cells": cmd_cells, "shape": cmd_shape}[sys.argv[1]](*sys.argv[2:])
+    {"xlwt": cmd_xlwt, "cells": cmd_cells, "shape": cmd_shape, "notes": cmd_notes,
+     "shapes": cmd_shapes}[sys.argv[1]](*sys.argv[2:])
