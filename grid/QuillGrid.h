@@ -2047,6 +2047,8 @@ private:
     TRect CellGraphicRect(int ACol, int ARow);
     // A right press on an address opens the cell's editor on it.
     void EditURLCell(TGridCoord Cell);
+    // Makes the (base) cell current and opens its in-place editor.
+    void ShowEditorAt(TPoint Base);
     // The cell (real column, row) of the BUTTON control held down; (-1, -1) when none.
     TPoint HeldCellButton() const noexcept;
     grid::THoverState FHover;

@@ -115,11 +115,16 @@ void TQuillStringGrid::OpenEditorByDoubleClick(TGridCoord Cell)
     TGridOptions options = Options();
     options.Include(goEditing);
     SetOptions(options);
-    if (base.X != Col() || base.Y != Row()) FocusCell(base.X, base.Y, true);
-    if (base.X != Col() || base.Y != Row()) return;
+    ShowEditorAt(base);
+}
+
+void TQuillStringGrid::ShowEditorAt(TPoint Base)
+{
+    if (Base.X != Col() || Base.Y != Row()) FocusCell(Base.X, Base.Y, true);
+    if (Base.X != Col() || Base.Y != Row()) return;
     grid::TEditState& edit = Edit();
-    edit.OldCol = base.X;
-    edit.OldRow = base.Y;
+    edit.OldCol = Base.X;
+    edit.OldRow = Base.Y;
     if (!EditMode()) ShowInplaceEdit();
 }
 

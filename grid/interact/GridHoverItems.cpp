@@ -10,7 +10,6 @@
 #include "grid/base/QuillUtilCellText.h"
 #include "grid/base/QuillUtilText.h"
 #include "grid/interact/GridBalloon.h"
-#include "grid/interact/EditState.h"
 #include "grid/paint/CellGraphicPainter.h"
 #include "platform/ui/Application.h"
 #include "render/HTMLRenderer.h"
@@ -147,10 +146,5 @@ void TQuillStringGrid::EditURLCell(TGridCoord Cell)
     if (!URLShow() || !FHover.URLEdit || Cell.X < FixedCols() || Cell.Y < FixedRows()) return;
     const TPoint base = BaseCell(Cell.X, Cell.Y);
     if (!IsURLText(GetGridCell(RealColIndex(base.X), base.Y))) return;
-    if (base.X != Col() || base.Y != Row()) FocusCell(base.X, base.Y, true);
-    if (base.X != Col() || base.Y != Row()) return;
-    grid::TEditState& edit = Edit();
-    edit.OldCol = base.X;
-    edit.OldRow = base.Y;
-    if (!EditMode()) ShowInplaceEdit();
+    ShowEditorAt(base);
 }

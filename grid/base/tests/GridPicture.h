@@ -6,6 +6,8 @@
 #include "platform/ui/Forms.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 inline void CopyGridPicture(TForm& form, TBaseGrid& grid, TBitmap& picture)
 {
@@ -16,4 +18,19 @@ inline void CopyGridPicture(TForm& form, TBaseGrid& grid, TBitmap& picture)
         const TRGBQuad* from = form.Surface().ScanLine(y + form.MenuBarHeight());
         std::copy(from, from + grid.ClientWidth(), picture.ScanLine(y));
     }
+}
+
+// A cell's pixels as painted now, each as 0xRRGGBB.
+inline std::vector<std::uint32_t> GridCellPixels(TForm& form, TBaseGrid& grid, int ACol, int ARow)
+{
+    TBitmap picture;
+    CopyGridPicture(form, grid, picture);
+    const TRect rect = grid.CellRect(ACol, ARow);
+    std::vector<std::uint32_t> pixels;
+    for (int y = rect.Top; y < rect.Bottom; ++y)
+        for (int x = rect.Left; x < rect.Right; ++x) {
+            const TRGBQuad q = picture.ScanLine(y)[x];
+            pixels.push_back(q.rgbRed << 16 | q.rgbGreen << 8 | q.rgbBlue);
+        }
+    return pixels;
 }

@@ -40,16 +40,7 @@ protected:
     // The cell's pixels as painted now.
     std::vector<std::uint32_t> CellPixels(int c, int r)
     {
-        TBitmap picture;
-        CopyGridPicture(*Form, *Grid, picture);
-        const TRect rect = Grid->CellRect(c, r);
-        std::vector<std::uint32_t> pixels;
-        for (int y = rect.Top; y < rect.Bottom; ++y)
-            for (int x = rect.Left; x < rect.Right; ++x) {
-                const TRGBQuad q = picture.ScanLine(y)[x];
-                pixels.push_back(q.rgbRed << 16 | q.rgbGreen << 8 | q.rgbBlue);
-            }
-        return pixels;
+        return GridCellPixels(*Form, *Grid, c, r);
     }
 };
 
