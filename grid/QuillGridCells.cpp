@@ -217,6 +217,8 @@ void TQuillStringGrid::SetOriginalCells(int ACol, int ARow, const std::string& V
     SetCellEx(position < 0 ? ACol : position, ARow, Value);
 }
 
+// The record of original places names real rows, so the row found is real
+// and is read as such, hidden or shown.
 int TQuillStringGrid::UnSortedRowIndex(int ARow) const
 {
     const auto found = std::find(FSortRowXRef.begin(), FSortRowXRef.end(), ARow);
@@ -237,11 +239,11 @@ int TQuillStringGrid::UnSortedCellRow(int ARow) const
     return n >= ARow && n != 0 ? UnSortedRowIndex(ARow) : ARow;
 }
 
-std::string TQuillStringGrid::UnSortedCells(int ACol, int ARow) { return GetCellEx(ACol, UnSortedCellRow(ARow)); }
+std::string TQuillStringGrid::UnSortedCells(int ACol, int ARow) { return AllCells(ACol, UnSortedCellRow(ARow)); }
 
 void TQuillStringGrid::SetUnSortedCells(int ACol, int ARow, const std::string& Value)
 {
-    SetCellEx(ACol, UnSortedCellRow(ARow), Value);
+    SetAllCells(ACol, UnSortedCellRow(ARow), Value);
 }
 
 // Edit text and the current cell.

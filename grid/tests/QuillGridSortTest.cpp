@@ -442,6 +442,15 @@ TEST_F(QuillGridSortTest, SortedRowIndexNamesTheRealRowTheDataCameFrom)
     EXPECT_EQ(Grid->SortedRowIndex(1), 4);
     EXPECT_EQ(Grid->SortedRowIndex(2), 3);
     EXPECT_EQ(Grid->SortedRowIndex(3), 1);
+
+    // Read and written by their place before the sort, the hidden one too.
+    for (const auto& [place, text] : std::vector<std::pair<int, std::string>>{{1, "d"}, {2, "c"}, {3, "b"}, {4, "a"}})
+        EXPECT_EQ(Grid->UnSortedCells(1, place), text) << place;
+    Grid->SetUnSortedCells(1, 2, "C");
+    Grid->SetUnSortedCells(1, 4, "A");
+    Grid->UnHideRowsAll();
+    Grid->QUnSort();
+    EXPECT_EQ(Column(1), "d|C|b|A");
 }
 
 TEST_F(QuillGridSortTest, GroupSortSortsInsideExpandedGroupsOnly)
