@@ -1902,6 +1902,9 @@ private:
     // OnEndColumnSize and OnUpdateColumnSize (OnEndRowSize) at a drop that
     // changed the size.
     void EndUserSizing(bool Column, int Index);
+    // With AllColumnSize (AllRowSize) the other data columns (rows) follow
+    // the sized one in proportion to its size before the drag.
+    void ScaleOtherSizes(bool Column, int Index, int SizeAtPress);
     // Whether a release in row 0 lies on a column border rather than on the header.
     bool OnHeaderSideBorder(TGridCoord Cell, int X);
     // The sort a header click asks for, timed, with the merged columns split around it.

@@ -15,10 +15,6 @@
 
 namespace {
 
-// A column sized by the mouse keeps this much, so its border can be
-// grabbed again.
-constexpr int MinSizedColWidth = 4;
-
 // "CELL://R<row>C<col>": a row and display column inside the grid.
 bool ReadCellAddress(std::string_view Target, int& ACol, int& ARow)
 {
@@ -168,7 +164,8 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     TrackHotFixedCell(X, Y, false);
     if (state == gsColSizing || state == gsRowSizing) {
         for (int c = 0; c < static_cast<int>(s.SizedWidths.size()) && c < ColCount(); ++c)
-            if (ColWidths(c) != s.SizedWidths[c] && ColWidths(c) < MinSizedColWidth) SetColWidths(c, MinSizedColWidth);
+            if (ColWidths(c) != s.SizedWidths[c] && ColWidths(c) < grid::MinSizedColWidth)
+                SetColWidths(c, grid::MinSizedColWidth);
         EndUserSizing(state == gsColSizing, FPointer.SizingIndex);
         return;
     }

@@ -3,6 +3,7 @@
 // application asked before a border can be grabbed, told the size while the
 // border is dragged and given the last word on a column's width at the drop.
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -114,6 +115,7 @@ void TQuillStringGrid::EndUserSizing(bool Column, int Index)
     const int sizeAtPress = std::exchange(FHeaderPress.SizeAtPress, -1);
     if (Index >= (Column ? ColCount() : RowCount()) || (Column ? ColWidths(Index) : RowHeights(Index)) == sizeAtPress)
         return;
+    ScaleOtherSizes(Column, Index, sizeAtPress);
     if (!Column) {
         if (OnEndRowSize) OnEndRowSize(this, Index);
         return;
@@ -122,6 +124,24 @@ void TQuillStringGrid::EndUserSizing(bool Column, int Index)
     int width = ColWidths(Index);
     if (OnUpdateColumnSize) OnUpdateColumnSize(this, Index, width);
     if (width != ColWidths(Index)) SetColWidths(Index, width);
+}
+
+void TQuillStringGrid::ScaleOtherSizes(bool Column, int Index, int SizeAtPress)
+{
+    const TMouseActions& actions = MouseActions();
+    // A column (row) that had no size gives no proportion.
+    if (SizeAtPress <= 0 || !(Column ? actions.AllColumnSize() : actions.AllRowSize())) return;
+    const double ratio = static_cast<double>(Column ? ColWidths(Index) : RowHeights(Index)) / SizeAtPress;
+    const int count = Column ? ColCount() : RowCount();
+    for (int i = Column ? FixedCols() : FixedRows(); i < count; ++i) {
+        const int size = Column ? ColWidths(i) : RowHeights(i);
+        // Hidden ones stay hidden; none shrinks out of reach of the mouse.
+        if (i == Index || size <= 0) continue;
+        const int scaled =
+            std::max(static_cast<int>(std::lround(size * ratio)), std::min(size, grid::MinSizedColWidth));
+        if (Column) SetColWidths(i, scaled);
+        else SetRowHeights(i, scaled);
+    }
 }
 
 bool TQuillStringGrid::OnHeaderSideBorder(TGridCoord Cell, int X)

@@ -14,6 +14,10 @@ using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, in
 
 namespace grid {
 
+// A column sized by the mouse keeps this much, so its border can be
+// grabbed again.
+constexpr int MinSizedColWidth = 4;
+
 // What a drag begun on a header selects whole.
 enum class THeaderDrag { None, Rows, Columns };
 

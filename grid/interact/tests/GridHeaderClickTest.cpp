@@ -115,3 +115,27 @@ TEST_F(GridHeaderClickTest, FixedCellsPressLikeButtons)
     Click(*Grid, Centre(3, 3));
     EXPECT_EQ(clicks, (std::vector<std::string>{"2,0", "0,3"})) << "data cells are no buttons";
 }
+
+TEST_F(GridHeaderClickTest, ARowSelectSortWithKeepHorizScrollKeepsTheLeftColumn)
+{
+    Grid->SortSettings().SetIndexShow(false);
+    Grid->SortSettings().SetInitSortDirection(sdDescending);
+    SetOption(goRowSelect, true);
+    Grid->Navigation().SetMoveRowOnSort(true);
+    Grid->SetColCount(12);
+    for (int c = 1; c < 12; ++c) Grid->SetColWidths(c, 90);
+    for (const bool keep : {false, true}) {
+        SCOPED_TRACE(keep ? "kept" : "not kept");
+        Grid->Navigation().SetKeepHorizScroll(keep);
+        Grid->SortSettings().SetColumn(-1);
+        for (int r = 1; r < 6; ++r) Grid->SetCells(7, r, std::string(1, static_cast<char>('a' + r - 1)));
+        Grid->FocusCell(1, 1, true);
+        Grid->SetLeftCol(6);
+        ASSERT_EQ(Grid->Cells(7, Grid->Row()), "a");
+        // Sorted downwards, the current row moves from the top to the bottom.
+        Click(*Grid, Centre(7, 0));
+        ASSERT_EQ(ShownColumn(7), " e d c b a");
+        EXPECT_EQ(Grid->Cells(7, Grid->Row()), "a") << "the current row follows its row";
+        EXPECT_EQ(Grid->LeftCol(), keep ? 6 : 1);
+    }
+}

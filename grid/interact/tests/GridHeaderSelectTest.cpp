@@ -139,3 +139,21 @@ TEST_F(GridHeaderSelectTest, AHeaderPressCommitsTheOpenEditFirstAndARefusedValue
     EXPECT_EQ(Grid->Selection(), (TGridRect{1, 1, 1, 1})) << "the refused edit stays open on its cell";
     EXPECT_TRUE(EditorShown());
 }
+
+TEST_F(GridHeaderSelectTest, WithColumnMovingAHeaderPressSelectsItsColumnAndADragMovesItWithoutSelectingAlong)
+{
+    Grid->MouseActions().SetColSelect(true);
+    TGridOptions options = Grid->Options();
+    options.Include(goColMoving);
+    Grid->SetOptions(options);
+    for (int c = 1; c < 4; ++c) Grid->SetCells(c, 1, std::string(1, static_cast<char>('a' + c - 1)));
+    MouseMove(*Grid, Centre(1, 0));
+    MouseDown(*Grid, Centre(1, 0));
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 1, 1, 4})) << "the press selects the column";
+    MouseMove(*Grid, Centre(2, 0), {ssLeft});
+    MouseMove(*Grid, Centre(3, 0), {ssLeft});
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 1, 1, 4})) << "the drag moves, it selects nothing along";
+    MouseUp(*Grid, Centre(3, 0));
+    EXPECT_EQ(Grid->Cells(3, 1), "a");
+    EXPECT_EQ(Grid->Selection(), (TGridRect{3, 1, 3, 4})) << "the selection goes with the moved column";
+}

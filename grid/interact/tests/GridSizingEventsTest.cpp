@@ -147,3 +147,37 @@ TEST_F(GridSizingEventsTest, GrabbingABorderCommitsTheEditUnderWayFirst)
     EXPECT_EQ(Grid->ColWidths(0), edge + 20);
     EXPECT_TRUE(EditorShown());
 }
+
+TEST_F(GridSizingEventsTest, WithAllColumnSizeOrAllRowSizeTheOtherDataColumnsOrRowsFollowInProportion)
+{
+    SetOption(goColSizing, true);
+    SetOption(goRowSizing, true);
+    Grid->SetColCount(5);
+    Grid->SetRowCount(5);
+    const int widths[] = {30, 40, 60, 3, 0};
+    for (int c = 0; c < 5; ++c) Grid->SetColWidths(c, widths[c]);
+    auto columns = [this] {
+        std::vector<int> w;
+        for (int c = 0; c < Grid->ColCount(); ++c) w.push_back(Grid->ColWidths(c));
+        return w;
+    };
+    // Off, only the dragged column changes.
+    Drag({Grid->CellRect(1, 0).Right, Centre(1, 0).Y}, {{20, 0}});
+    EXPECT_EQ(columns(), (std::vector<int>{30, 60, 60, 3, 0}));
+
+    // Column 1 from 60 to 90: the data columns grow by half, the fixed one
+    // stays, a hidden one stays hidden.
+    Grid->MouseActions().SetAllColumnSize(true);
+    Drag({Grid->CellRect(1, 0).Right, Centre(1, 0).Y}, {{30, 0}});
+    EXPECT_EQ(columns(), (std::vector<int>{30, 90, 90, 5, 0}));
+    EXPECT_EQ(Log.back(), "end c1") << "the others are scaled before the application hears of the drop";
+    // Shrunk far, the others keep enough to be grabbed again.
+    Drag({Grid->CellRect(1, 0).Right, Centre(1, 0).Y}, {{-81, 0}});
+    EXPECT_EQ(columns(), (std::vector<int>{30, 9, 9, 4, 0}));
+
+    // Rows the same.
+    Grid->MouseActions().SetAllRowSize(true);
+    for (int r = 0; r < 5; ++r) Grid->SetRowHeights(r, 20);
+    Drag({Centre(0, 2).X, Grid->CellRect(0, 2).Bottom}, {{0, 10}});
+    for (int r = 0; r < 5; ++r) EXPECT_EQ(Grid->RowHeights(r), r == 0 ? 20 : 30) << "row " << r;
+}
