@@ -96,8 +96,9 @@ void TQuillStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
         PressFixedButton(X, Y);
         DisjunctCellPress(Shift, X, Y);
     }
-    // A form control in a cell takes the press for itself.
-    if (Button == mbLeft && !Shift.Contains(ssDouble) && PressCellControl(X, Y)) return;
+    // A form control in a cell takes the press for itself, a quick second one
+    // too: the cell editor would otherwise open on the control's markup.
+    if (Button == mbLeft && PressCellControl(X, Y)) return;
     if (Button == mbLeft && !CommitBeforeSizing(X, Y)) return;
     if (Button == mbLeft && !Shift.Contains(ssDouble) && DragCandidatePress(Shift, X, Y)) return;
     if (Button == mbLeft && !Shift.Contains(ssDouble)) HeaderSelectPress(Shift, X, Y);

@@ -75,6 +75,16 @@ TEST_F(GridFormControlsTest, CheckBoxesAndRadioButtonsRewriteTheirValues)
     EXPECT_EQ(Grid->CellControlEditor(), nullptr);
 }
 
+TEST_F(GridFormControlsTest, ASecondQuickPressIsTheControlsTooAndOpensNoEditor)
+{
+    Grid->SetCells(1, 1, Control("CHECK", "c", "FALSE"));
+    Click(*Grid, On(1, 1, "c"));
+    Click(*Grid, On(1, 1, "c"));
+    EXPECT_EQ(Value(1, 1, "c"), "FALSE") << "both presses toggle";
+    EXPECT_FALSE(Grid->EditMode()) << "the markup is never handed to the cell editor";
+    EXPECT_EQ(Clicks.size(), 2u);
+}
+
 TEST_F(GridFormControlsTest, ControlsOfCellsThatMayNotBeEditedOnlyReportTheClick)
 {
     Grid->SetCells(1, 1, Control("CHECK", "c", "FALSE"));
