@@ -1,6 +1,6 @@
 // Globals records that are kept as read until their model exists: the
 // drawing group (MSODRAWINGGROUP), written back in its place among the
-// globals, unchanged; and the ids of the external-reference records.
+// globals, changed only by the ids of copied sheets' drawings; and the ids of the external-reference records.
 #pragma once
 
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
@@ -19,6 +19,8 @@ public:
     void LoadFromStream(std::unique_ptr<TBaseRecord> First) { FRecords.Add(std::move(First)); }
     std::int64_t TotalSize() const { return FRecords.TotalSize(); }
     void SaveToStream(TOle2File& DataStream) { FRecords.SaveToStream(DataStream); }
+    // The MSODRAWINGGROUP records, for the bookkeeping of drawing and shape ids.
+    TBaseRecordList& Records() { return FRecords; }
 
 private:
     TBaseRecordList FRecords;

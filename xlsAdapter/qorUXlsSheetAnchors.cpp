@@ -1,5 +1,7 @@
 #include "xlsAdapter/qorUXlsSheetAnchors.h"
 
+#include "xlsAdapter/qorUXlsDrawingBytes.h"
+
 #include "xlsAdapter/qorUEscherRecords.h"
 #include "xlsAdapter/qorUXlsBaseRecordLists.h"
 #include "xlsAdapter/qorUXlsBaseRecords.h"
@@ -18,84 +20,30 @@ constexpr int AnchorSize = 18;
 constexpr int MaxCol = 255;
 constexpr int MaxRow = 65535;
 
-// The sheet's drawing data: the bodies of its drawing records and their
-// CONTINUE records, one after the other, addressed as one run of bytes.
-// Records of an embedded chart's section belong to the chart.
-class TDrawingBytes {
-public:
-    explicit TDrawingBytes(const std::vector<const TBaseRecordList*>& Lists)
-    {
-        ForEachSheetRecord(Lists, [this](TBaseRecord& record) {
-            if (record.Id == escher::MsoDrawing)
-                for (TBaseRecord* part = &record; part; part = part->Continue.get())
-                    FParts.push_back(&part->Data);
-        });
-        for (const ByteArray* part : FParts)
-            FSize += static_cast<std::int64_t>(part->size());
-    }
+TClientAnchor ReadAnchor(const TDrawingBytes& Bytes, std::int64_t Offset)
+{
+    std::uint16_t w[9];
+    for (int i = 0; i < 9; ++i)
+        w[i] = static_cast<std::uint16_t>(Bytes.Get(Offset + 2 * i, 2));
+    return {w[0], w[1], w[2], w[3], w[4], w[5], w[6], w[7], w[8]};
+}
 
-    std::int64_t Size() const { return FSize; }
+void WriteAnchor(const TDrawingBytes& Bytes, std::int64_t Offset, const TClientAnchor& A)
+{
+    const std::uint16_t w[9] = {A.Flag, A.Col1, A.Dx1, A.Row1, A.Dy1, A.Col2, A.Dx2, A.Row2, A.Dy2};
+    for (int i = 0; i < 9; ++i)
+        Bytes.Set(Offset + 2 * i, 2, w[i]);
+}
 
-    std::uint8_t& At(std::int64_t Offset) const
-    {
-        for (ByteArray* part : FParts) {
-            if (Offset < static_cast<std::int64_t>(part->size()))
-                return (*part)[static_cast<std::size_t>(Offset)];
-            Offset -= static_cast<std::int64_t>(part->size());
-        }
-        throw EExcelException(msg::ErrExcelInvalid);
-    }
-    std::uint32_t Get(std::int64_t Offset, int Bytes) const
-    {
-        std::uint32_t value = 0;
-        for (int i = Bytes - 1; i >= 0; --i)
-            value = (value << 8) | At(Offset + i);
-        return value;
-    }
-    void SetWord(std::int64_t Offset, std::uint16_t Value) const
-    {
-        At(Offset) = static_cast<std::uint8_t>(Value & 0xFF);
-        At(Offset + 1) = static_cast<std::uint8_t>(Value >> 8);
-    }
-
-    TClientAnchor ReadAnchor(std::int64_t Offset) const
-    {
-        std::uint16_t w[9];
-        for (int i = 0; i < 9; ++i)
-            w[i] = static_cast<std::uint16_t>(Get(Offset + 2 * i, 2));
-        return {w[0], w[1], w[2], w[3], w[4], w[5], w[6], w[7], w[8]};
-    }
-    void WriteAnchor(std::int64_t Offset, const TClientAnchor& A) const
-    {
-        const std::uint16_t w[9] = {A.Flag, A.Col1, A.Dx1, A.Row1, A.Dy1, A.Col2, A.Dx2, A.Row2, A.Dy2};
-        for (int i = 0; i < 9; ++i)
-            SetWord(Offset + 2 * i, w[i]);
-    }
-
-private:
-    std::vector<ByteArray*> FParts;
-    std::int64_t FSize = 0;
-};
-
-// Offsets of the anchor bodies. Every step passes at least one record
-// header, so the walk ends whatever the bytes say.
+// Offsets of the anchor bodies.
 std::vector<std::int64_t> FindAnchors(const TDrawingBytes& Bytes)
 {
     std::vector<std::int64_t> found;
-    std::int64_t at = 0;
-    while (at + escher::HeaderSize <= Bytes.Size()) {
-        const auto pre = Bytes.Get(at, 2);
-        const auto id = Bytes.Get(at + 2, 2);
-        const std::int64_t size = Bytes.Get(at + 4, 4);
-        const std::int64_t body = at + escher::HeaderSize;
-        if ((pre & 0x000F) == 0x000F) {
-            at = body;
-            continue;
-        }
-        if (id == ClientAnchorId && size >= AnchorSize && body + AnchorSize <= Bytes.Size())
-            found.push_back(body);
-        at = body + size;
-    }
+    ForEachEscherRecord(Bytes, [&](const TEscherHeader& header) {
+        if (!header.IsContainer() && header.Id == ClientAnchorId && header.Size >= AnchorSize &&
+            header.Body() + AnchorSize <= Bytes.Size())
+            found.push_back(header.Body());
+    });
     return found;
 }
 
@@ -167,29 +115,12 @@ void MoveBoth(std::uint16_t& Index1, std::uint16_t& Offset1, std::uint16_t& Inde
 
 } // namespace
 
-void ForEachSheetRecord(const std::vector<const TBaseRecordList*>& Lists,
-                        const std::function<void(TBaseRecord&)>& Visit)
-{
-    for (const TBaseRecordList* list : Lists) {
-        int nesting = 0;
-        for (int i = 0; i < list->Count(); ++i) {
-            TBaseRecord* record = list->Items(i);
-            if (record->Id == xlr::BOF)
-                ++nesting;
-            else if (record->Id == xlr::EOF_ && nesting > 0)
-                --nesting;
-            else if (nesting == 0)
-                Visit(*record);
-        }
-    }
-}
-
 void TSheetAnchors::Load(const std::vector<const TBaseRecordList*>& Lists, const TWorkSheet& Sheet)
 {
-    const TDrawingBytes bytes(Lists);
+    const TDrawingBytes bytes = TDrawingBytes::OfSheet(Lists);
     FAnchors.clear();
     for (const std::int64_t offset : FindAnchors(bytes)) {
-        const TClientAnchor a = bytes.ReadAnchor(offset);
+        const TClientAnchor a = ReadAnchor(bytes, offset);
         TSavedAnchor saved{offset};
         if ((a.Flag & 3) != 0) {
             saved.X1 = Columns(Sheet).ToAbsolute(a.Col1, a.Dx1);
@@ -203,21 +134,21 @@ void TSheetAnchors::Load(const std::vector<const TBaseRecordList*>& Lists, const
 
 std::vector<TClientAnchor> TSheetAnchors::Anchors(const std::vector<const TBaseRecordList*>& Lists) const
 {
-    const TDrawingBytes bytes(Lists);
+    const TDrawingBytes bytes = TDrawingBytes::OfSheet(Lists);
     std::vector<TClientAnchor> anchors;
     for (const TSavedAnchor& saved : FAnchors)
-        anchors.push_back(bytes.ReadAnchor(saved.Offset));
+        anchors.push_back(ReadAnchor(bytes, saved.Offset));
     return anchors;
 }
 
 void TSheetAnchors::RestoreObjectCoords(const std::vector<const TBaseRecordList*>& Lists,
                                         const TWorkSheet& Sheet) const
 {
-    const TDrawingBytes bytes(Lists);
+    const TDrawingBytes bytes = TDrawingBytes::OfSheet(Lists);
     const TAxis cols = Columns(Sheet);
     const TAxis rows = Rows(Sheet);
     for (auto it = FAnchors.rbegin(); it != FAnchors.rend(); ++it) {
-        TClientAnchor a = bytes.ReadAnchor(it->Offset);
+        TClientAnchor a = ReadAnchor(bytes, it->Offset);
         switch (a.Flag & 3) {
         case 0:
             continue;
@@ -231,7 +162,7 @@ void TSheetAnchors::RestoreObjectCoords(const std::vector<const TBaseRecordList*
             cols.FromAbsolute(cols.ToAbsolute(a.Col1, a.Dx1) + (it->X2 - it->X1), a.Col2, a.Dx2);
             rows.FromAbsolute(rows.ToAbsolute(a.Row1, a.Dy1) + (it->Y2 - it->Y1), a.Row2, a.Dy2);
         }
-        bytes.WriteAnchor(it->Offset, a);
+        WriteAnchor(bytes, it->Offset, a);
     }
 }
 
@@ -239,9 +170,9 @@ void TSheetAnchors::ArrangeInsertRowsAndCols(const std::vector<const TBaseRecord
                                              const TWorkSheet& Sheet, int aRowPos, int aRowCount, int aColPos,
                                              int aColCount) const
 {
-    const TDrawingBytes bytes(Lists);
+    const TDrawingBytes bytes = TDrawingBytes::OfSheet(Lists);
     for (const TSavedAnchor& saved : FAnchors) {
-        TClientAnchor a = bytes.ReadAnchor(saved.Offset);
+        TClientAnchor a = ReadAnchor(bytes, saved.Offset);
         switch (a.Flag & 3) {
         case 0:
             MoveCorner(a.Row1, a.Dy1, aRowPos, aRowCount, MaxRow);
@@ -255,7 +186,7 @@ void TSheetAnchors::ArrangeInsertRowsAndCols(const std::vector<const TBaseRecord
             MoveBoth(a.Row1, a.Dy1, a.Row2, aRowPos, aRowCount, MaxRow);
             MoveBoth(a.Col1, a.Dx1, a.Col2, aColPos, aColCount, MaxCol);
         }
-        bytes.WriteAnchor(saved.Offset, a);
+        WriteAnchor(bytes, saved.Offset, a);
     }
     RestoreObjectCoords(Lists, Sheet);
 }

@@ -6,17 +6,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
-class TBaseRecord;
 class TBaseRecordList;
 class TWorkSheet;
-
-// Visits the records of a worksheet's kept lists, in save order, leaving out
-// the records of embedded chart sections, which belong to the chart.
-void ForEachSheetRecord(const std::vector<const TBaseRecordList*>& Lists,
-                        const std::function<void(TBaseRecord&)>& Visit);
 
 // The 18-byte body of a client anchor: the flag (bits 0-1: 0 moves and sizes
 // with its cells, 1 and 2 move only, 3 neither), then two cell corners with

@@ -1,7 +1,7 @@
 #include "xlsAdapter/qorUXlsSheetNotes.h"
 
 #include "xlsAdapter/qorUXlsBaseRecords.h"
-#include "xlsAdapter/qorUXlsSheetAnchors.h"
+#include "xlsAdapter/qorUXlsDrawingBytes.h"
 #include "xlsAdapter/qorXlsMessages.h"
 
 using namespace xlsAdapter;

@@ -8,6 +8,7 @@
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
 #include "xlsAdapter/qorUXlsPageSetupRecords.h"
+#include "xlsAdapter/qorUXlsDrawingIds.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
 #include "xlsAdapter/qorUXlsSheetNotes.h"
 #include "xlsAdapter/qorUXlsTemplate.h"
@@ -473,6 +474,9 @@ void ForEachFormula(const TCellList& Cells, TVisit Visit)
 void TWorkSheet::ArrangeCopySheet(const TSheetInfo& SheetInfo)
 {
     ForEachFormula(FCells.CellList(), [&](TFormulaRecord& formula) { formula.ArrangeCopySheet(SheetInfo); });
+    // The copy's shapes must not share ids with the source's.
+    if (FWorkbookGlobals)
+        GiveCopiedDrawingNewIds(DrawingLists(), FWorkbookGlobals->DrawingGroup().Records());
 }
 
 void TWorkSheet::CheckFormulasCanMove() const

@@ -65,6 +65,7 @@ public:
     void SaveRangeToStream(TOle2File& DataStream, int SheetIndex, const TXlsCellRange& CellRange) override;
 
     TSST& SST() { return FSST; }
+    TKeptDrawingGroup& DrawingGroup() { return FDrawingGroup; }
     TXFRecordList& XF() { return FXF; }
     TFontRecordList& Fonts() { return FFonts; }
     TFormatRecordList& Formats() { return FFormats; }

@@ -9,6 +9,8 @@ list(APPEND XLS_SOURCES
   qorUXlsSheetPrint.cpp
   qorUXlsSheetView.cpp
   qorUXlsTemplate.cpp
+  qorUXlsDrawingBytes.cpp
+  qorUXlsDrawingIds.cpp
   qorUXlsSheetAnchors.cpp
   qorUXlsSheetNotes.cpp
   qorUXlsWorkSheet.cpp)
@@ -16,4 +18,5 @@ list(APPEND XLS_TEST_SOURCES
   tests/XlsPageBreaksTest.cpp
   tests/XlsCondFmtTest.cpp
   tests/XlsSheetAnchorsTest.cpp
-  tests/XlsSheetNotesTest.cpp)
+  tests/XlsSheetNotesTest.cpp
+  tests/XlsDrawingIdsTest.cpp)
