@@ -1905,6 +1905,9 @@ private:
     // With AllColumnSize (AllRowSize) the other data columns (rows) follow
     // the sized one in proportion to its size before the drag.
     void ScaleOtherSizes(bool Column, int Index, int SizeAtPress);
+    // The line that shows where a dragged border would drop.
+    void MoveSizeLine(int Pos);
+    void PaintSizeLine();
     // Whether a release in row 0 lies on a column border rather than on the header.
     bool OnHeaderSideBorder(TGridCoord Cell, int X);
     // The sort a header click asks for, timed, with the merged columns split around it.

@@ -94,6 +94,8 @@ void TQuillStringGrid::ReportSizing(int X, int Y)
 {
     if (!FPointer.Sizing) return;
     const int size = SizingSizeAt(X, Y);
+    const TRect ref = SizingReferenceRect();
+    MoveSizeLine((FPointer.SizingColumn ? ref.Left : ref.Top) + size);
     if (FPointer.SizingColumn) {
         if (OnColumnSizing) OnColumnSizing(this, FPointer.SizingIndex, size);
     } else if (OnRowSizing) {
@@ -109,8 +111,16 @@ void TQuillStringGrid::BeginUserSizing()
 
 // The drop: the column's (row's) size is final unless the application
 // changes a column's width. A press and release that sized nothing report nothing.
+void TQuillStringGrid::MoveSizeLine(int Pos)
+{
+    if (Pos == FHeaderPress.SizeLinePos) return;
+    FHeaderPress.SizeLinePos = Pos;
+    Invalidate();
+}
+
 void TQuillStringGrid::EndUserSizing(bool Column, int Index)
 {
+    MoveSizeLine(-1);
     if (Index < 0 || FHeaderPress.SizeAtPress < 0) return;
     const int sizeAtPress = std::exchange(FHeaderPress.SizeAtPress, -1);
     if (Index >= (Column ? ColCount() : RowCount()) || (Column ? ColWidths(Index) : RowHeights(Index)) == sizeAtPress)

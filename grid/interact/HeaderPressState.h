@@ -26,6 +26,8 @@ struct THeaderPressState {
 
     // The size of the column (row) being sized when its border was grabbed.
     int SizeAtPress = -1;
+    // Where the dragged border would drop, drawn as a line; -1 when none.
+    int SizeLinePos = -1;
 
     // The selection the application last heard of, or the one at the
     // press; a release reports the selection only when it differs.

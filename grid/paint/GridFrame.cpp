@@ -37,6 +37,7 @@ void TQuillStringGrid::Paint()
     PaintThinScrollBars(canvas);
     DrawFillHandle(canvas);
     DrawPanIndicator(canvas);
+    PaintSizeLine();
 }
 
 void TQuillStringGrid::DrawBorderFrame(TCanvas& ACanvas)
@@ -130,4 +131,13 @@ void TQuillStringGrid::DrawRowSizeLine(int Y)
 {
     const int lastRight = CellRect(ColCount() - 1, 0).Right;
     DrawSizeLine(*Canvas(), {0, Y}, {std::max(Width(), lastRight), Y});
+}
+
+// The border being dragged, drawn over the painted cells until the drop.
+void TQuillStringGrid::PaintSizeLine()
+{
+    const int pos = FHeaderPress.SizeLinePos;
+    if (pos < 0 || !FPointer.Sizing) return;
+    if (FPointer.SizingColumn) DrawColSizeLine(pos);
+    else DrawRowSizeLine(pos);
 }

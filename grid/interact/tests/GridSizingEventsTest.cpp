@@ -3,10 +3,12 @@
 // dragged and changing a column's width at the drop.
 #include "grid/interact/tests/GridEditingFixture.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "grid/base/MouseActions.h"
+#include "grid/base/tests/GridPicture.h"
 
 using namespace backend::input;
 
@@ -180,4 +182,34 @@ TEST_F(GridSizingEventsTest, WithAllColumnSizeOrAllRowSizeTheOtherDataColumnsOrR
     for (int r = 0; r < 5; ++r) Grid->SetRowHeights(r, 20);
     Drag({Centre(0, 2).X, Grid->CellRect(0, 2).Bottom}, {{0, 10}});
     for (int r = 0; r < 5; ++r) EXPECT_EQ(Grid->RowHeights(r), r == 0 ? 20 : 30) << "row " << r;
+}
+
+TEST_F(GridSizingEventsTest, ALineShowsWhereADraggedBorderWouldDropUntilTheRelease)
+{
+    SetOption(goColSizing, true);
+    const int y = Centre(2, 3).Y;
+    // The painted pixels of a few pixels of the column at x, over a data row.
+    auto strip = [&](int x) {
+        TBitmap bitmap;
+        CopyGridPicture(*Form, *Grid, bitmap);
+        std::vector<std::uint32_t> pixels;
+        for (int dy = 0; dy < 8; ++dy) {
+            const TRGBQuad q = bitmap.ScanLine(y + dy)[x];
+            pixels.push_back(q.rgbRed << 16 | q.rgbGreen << 8 | q.rgbBlue);
+        }
+        return pixels;
+    };
+    const TPoint border{Grid->CellRect(1, 0).Right, Centre(1, 0).Y};
+    const int width = Grid->ColWidths(1);
+    const auto plain = strip(border.X + 30), plainAtBorder = strip(border.X);
+    MouseMove(*Grid, border);
+    MouseDown(*Grid, border);
+    MouseMove(*Grid, {border.X + 30, border.Y}, {ssLeft});
+    EXPECT_NE(strip(border.X + 30), plain) << "the line follows the pointer over the data cells";
+    EXPECT_EQ(Grid->ColWidths(1), width) << "the column itself is sized at the drop";
+    // Dragged back and dropped where it was, nothing is sized and the line goes.
+    MouseMove(*Grid, border, {ssLeft});
+    MouseUp(*Grid, border);
+    EXPECT_EQ(strip(border.X + 30), plain);
+    EXPECT_EQ(strip(border.X), plainAtBorder);
 }
