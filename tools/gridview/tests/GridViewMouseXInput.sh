@@ -3,7 +3,7 @@
 # the rows (Ctrl+S then writes them in their new order), a drag on that header's right border
 # widens the column, a Shift+click on "City" sorts by name and then city, and the pointer resting on
 # a city cut off by its cell shows the whole text in a hint. The screens are kept as
-# gridview-mouse-before.png, gridview-mouse-sorted.png, gridview-mouse-sized.png,
+# gridview-mouse-before.png, gridview-mouse-sorted.png, gridview-mouse-sizing.png, gridview-mouse-sized.png,
 # gridview-mouse-two-columns.png and gridview-mouse-hint.png (the whole screen) for a person to look at.
 # Usage: GridViewMouseXInput.sh GRIDVIEW OUTDIR
 set -u
@@ -37,6 +37,9 @@ expect_saved "a click on the Name header did not sort the rows" 'No,Name,City
 1,pear,Lisbon'
 xdotool mousemove --window "$win" 129 10 mousedown 1
 xdotool mousemove --window "$win" 160 10
+# While the button is held a dotted line shows where the border would drop.
+sleep 0.3
+grab_window "$out/gridview-mouse-sizing.png"
 xdotool mousemove --window "$win" 200 10 mouseup 1
 sleep 0.3
 grab_window "$out/gridview-mouse-sized.png"
