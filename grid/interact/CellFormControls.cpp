@@ -211,8 +211,9 @@ void TQuillStringGrid::PressCellLink(int ACol, int ARow, int X, int Y)
     const std::string text = Cells(RealColIndex(ACol), ARow);
     std::string target;
     if (ClassifyCellText(text, true) != grid::ctkHTML) {
-        // A plain text that is an address is one link as a whole.
-        target = grid::CellLinkTarget(text);
+        // A plain text that is an address is one link as a whole, while
+        // addresses are shown as links.
+        if (URLShow()) target = grid::CellLinkTarget(text);
     } else {
         THTMLRenderResult hit;
         // Form controls answered the press before the framework did.

@@ -132,6 +132,12 @@ TEST_F(GridEditingTest, LinksOpenOnlyWebAndMailAddresses)
     EXPECT_EQ(Grid->Row(), 2) << "an address outside the grid is ignored";
     Click(*Grid, onText(2, 2));
     EXPECT_EQ((TGridCoord{Grid->Col(), Grid->Row()}), (TGridCoord{3, 4}));
+    // A plain address is a link only while addresses are shown as links.
+    Grid->SetURLShow(false);
+    opened.clear();
+    Click(*Grid, onText(3, 1));
+    Click(*Grid, onText(1, 1));
+    EXPECT_EQ(opened, (std::vector<std::string>{"https://example.org/a"}));
     ui::SetShellOpenHandler(nullptr);
 }
 
