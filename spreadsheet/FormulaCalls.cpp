@@ -73,6 +73,7 @@ bool TGridFormula::CallLibrary(TTokenClass& cls, double& num, Text& str, const s
                 CheckFinite(cls, num, nameStart);
             } else {
                 str = Utf8ToUtf16(result);
+                CheckTextLength(cls, str, nameStart);
             }
             return true;
         }
@@ -131,6 +132,7 @@ void TGridFormula::CallBuiltin(TTokenClass& cls, double& num, Text& str, const T
     if (!read || cls == tcError) return;
     builtin.Compute(call);
     CheckFinite(cls, num, nameStart);
+    CheckTextLength(cls, str, nameStart);
 }
 
 void TGridFormula::ParseArgument(TTokenClass& cls, double& num, Text& str)

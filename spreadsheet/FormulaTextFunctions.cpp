@@ -59,9 +59,6 @@ int WholeNumberOf(const Text& t)
     return static_cast<int>(std::clamp(std::trunc(number), -1e6, 1e6));
 }
 
-// Longest text SUBSTITUTE builds before it gives up with error 3.
-constexpr size_t MaxSubstitutedLength = 1 << 20;
-
 } // namespace
 
 void AddTextBuiltins(std::vector<TBuiltin>& t)
@@ -105,7 +102,11 @@ void AddTextBuiltins(std::vector<TBuiltin>& t)
                  }});
     t.push_back({"CONCATENATE", R::TextList, [](C& c) {
                      Text joined;
-                     for (const Text& s : c.Texts) joined += s;
+                     for (const Text& s : c.Texts) {
+                         if (joined.size() + s.size() > TGridFormula::MaxTextLength)
+                             return c.Fail(feOverflow, c.NamePos);
+                         joined += s;
+                     }
                      c.Text = joined;
                  }});
     t.push_back({"SUBSTITUTE", R::TextList, [](C& c) {
@@ -124,7 +125,7 @@ void AddTextBuiltins(std::vector<TBuiltin>& t)
                      size_t at = s.find(from);
                      while (at != Text::npos) {
                          s.replace(at, from.size(), to);
-                         if (s.size() > MaxSubstitutedLength) return c.Fail(feInvalidValue, c.NamePos);
+                         if (s.size() > TGridFormula::MaxTextLength) return c.Fail(feOverflow, c.NamePos);
                          // Before the replaced place there is no occurrence left; a new one
                          // can only start where it overlaps the replacement.
                          const size_t back = std::min(at, from.size() - 1);

@@ -224,18 +224,15 @@ void TGridFormula::ParseSigned(TTokenClass& cls, double& num, Text& str)
     if (negate) num = -num;
 }
 
-// b^e: the magnitude through logarithms; a negative base keeps its sign except under
-// an even whole exponent.
+// b^e: the magnitude as the correctly rounded power, so that whole powers are exact
+// where representable; a negative base keeps its sign except under an even whole exponent.
 static double Power(double b, double e)
 {
     if (b == 0) return e == 0 ? 1.0 : 0.0;
-    double r = std::exp(std::log(std::fabs(b)) * e);
-    if (b < 0) {
-        const bool whole = e == std::trunc(e);
-        const bool even = whole && std::fmod(e, 2.0) == 0;
-        r = even ? r : -r;
-    }
-    return r;
+    const double r = std::pow(std::fabs(b), e);
+    if (b >= 0) return r;
+    const bool even = e == std::trunc(e) && std::fmod(e, 2.0) == 0;
+    return even ? r : -r;
 }
 
 void TGridFormula::ParsePower(TTokenClass& cls, double& num, Text& str)
@@ -311,6 +308,13 @@ void TGridFormula::CheckFinite(TTokenClass& cls, double num, int Position)
         RaiseError(cls, Position, feInvalidValue, {});
     else if (std::isinf(num))
         RaiseError(cls, Position, feOverflow, {});
+}
+
+void TGridFormula::CheckTextLength(TTokenClass& cls, Text& str, int Position)
+{
+    if (str.size() <= MaxTextLength) return;
+    str.clear();
+    RaiseError(cls, Position, feOverflow, {});
 }
 
 void TGridFormula::RaiseError(TTokenClass& cls, int Position, int Code, const std::string& ErrText)

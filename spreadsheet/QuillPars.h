@@ -228,6 +228,8 @@ class TGridFormula : public TObject {
 
     // Deepest nesting of parentheses, signs, powers and calls a formula may have.
     static constexpr int MaxNesting = 200;
+    // Longest text a formula may produce; a longer one is an overflow.
+    static constexpr size_t MaxTextLength = 32767;
 
     static std::uint32_t PackCell(int ACol, int ARow);
     static TObject* PackedCellObject(int ACol, int ARow);
@@ -254,6 +256,8 @@ private:
     bool EnterNesting(TTokenClass& cls);
     // Raises NaN as error 3 and infinity as error 15 at Position.
     void CheckFinite(TTokenClass& cls, double num, int Position);
+    // Raises a text longer than MaxTextLength as error 15 at Position and drops it.
+    void CheckTextLength(TTokenClass& cls, Text& str, int Position);
     void RaiseError(TTokenClass& cls, int Position, int Code, const std::string& ErrText);
 
     // References.

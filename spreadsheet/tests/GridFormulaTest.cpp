@@ -42,6 +42,9 @@ TEST_F(FormulaTest, StringsCarryTheirTextThroughArithmetic)
     EXPECT_EQ(Eval("\"abc\"").Text(), "abc");
     EXPECT_EQ(Eval("\"a b\"").Text(), "a b");
     EXPECT_EQ(Eval("1+\"x\"").Text(), "x");
+    EXPECT_EQ(Eval("2*\"x\"").Text(), "x");
+    // "&" is no operator of the language: like any leftover it ends the expression.
+    EXPECT_EQ(Eval("\"x\"&1").Text(), "x");
     EXPECT_EQ(Eval("\"open").Text(), "open");
     EXPECT_EQ(Eval("\"caf\xC3\xA9\"").Text(), "caf\xC3\xA9");
 }
@@ -110,4 +113,38 @@ TEST_F(FormulaTest, ACommaDecimalSeparatorChangesNumbersAndSeparators)
     EXPECT_DOUBLE_EQ(Eval("SUM(1;2,5)").Number(), 3.5);
     settings = saved;
     EXPECT_DOUBLE_EQ(Eval("SUM(1,2)").Number(), 3);
+}
+
+// Powers are exact wherever the result is representable; beyond a double's range they overflow.
+TEST_F(FormulaTest, PowersAreExactAndOverflowIsAnError)
+{
+    const NumberCase exact[] = {
+        {"10^2", 100}, {"10^15", 1e15}, {"10^-2", 0.01}, {"2^0.5", std::sqrt(2.0)}, {"3^3", 27},
+        {"(-10)^3", -1000}, {"2^1023", std::ldexp(1.0, 1023)}, {"2^-1074", std::ldexp(1.0, -1074)},
+    };
+    for (const NumberCase& c : exact) {
+        const Outcome o = Eval(c.Expression);
+        EXPECT_TRUE(o.Ok) << c.Expression;
+        EXPECT_EQ(o.Number(), c.Expected) << c.Expression;
+    }
+    for (const char* overflow : {"2^1024", "(-2)^1025", "10^309", "1.5^2000"}) {
+        const Outcome o = Eval(overflow);
+        EXPECT_FALSE(o.Ok) << overflow;
+        EXPECT_EQ(o.Code(), 15) << overflow;
+    }
+}
+
+// A text result has a length limit: a formula that would build a longer text fails with
+// an overflow instead of exhausting memory.
+TEST_F(FormulaTest, TextResultsHaveALengthLimit)
+{
+    const std::string half(TGridFormula::MaxTextLength / 2 + 1, 'x');
+    Put("A1", half);
+    EXPECT_EQ(Eval("CONCATENATE(A1;\"y\")").Text().size(), half.size() + 1);
+    for (const char* tooLong : {"CONCATENATE(A1;A1)", "CONCATENATE(A1;A1;A1;A1;A1;A1;A1;A1)",
+                                "SUBSTITUTE(A1;\"x\";\"xx\")", "CONCATENATE(SUBSTITUTE(A1;\"x\";\"ab\"))"}) {
+        const Outcome o = Eval(tooLong);
+        EXPECT_FALSE(o.Ok) << tooLong;
+        EXPECT_EQ(o.Code(), 15) << tooLong;
+    }
 }
