@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::string_view line1, line2;
-    grid::files::FirstTwoLines(text, line1, line2);
+    grid::files::FirstTwoRecords(text, line1, line2);
     const char detected = grid::files::DetectCsvDelimiter(line1, line2);
     (void)grid::files::CountLines(text);
     std::vector<std::string> fields;

@@ -62,7 +62,6 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
     FColumnSize = std::make_unique<TColumnSize>(this);
     BuildOwnedSettings();
     FRowStore->SetShownCount(TCustomGrid::RowCount());
-    FRowStore->SetRowWidthHint(ColCount());
     GridLinkCursor = grid::GridLinkCursorHandPoint;
     SetRowCount(ConstructedRowCount);
     SetBounds(Left(), Top(), ConstructedWidth, ConstructedHeight);
@@ -104,10 +103,10 @@ void TQuillStringGrid::FreeCellObject(TObject* Object)
 void TQuillStringGrid::FreeRowObjects(int AReal)
 {
     grid::TRowRecord& row = FRowStore->Row(AReal);
-    for (TObject*& object : row.Objects) {
+    row.Objects.ForEach([this](TObject*& object) {
         FreeCellObject(object);
         object = nullptr;
-    }
+    });
 }
 
 void TQuillStringGrid::Assign(const TPersistent* Source)
@@ -280,7 +279,6 @@ void TQuillStringGrid::SetShownRowSizes(const std::vector<int>& Heights)
 void TQuillStringGrid::HandleSizeChanged(int OldColCount, int OldRowCount)
 {
     if (!FAxisOnly && FRowStore && RowCount() != FRowStore->ShownCount()) FRowStore->SetShownCount(RowCount());
-    if (FRowStore) FRowStore->SetRowWidthHint(TotalColCount());
     TBaseGrid::HandleSizeChanged(OldColCount, OldRowCount);
     UpdateProportionalScroll();
 }

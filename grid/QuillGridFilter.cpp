@@ -77,8 +77,9 @@ bool TQuillStringGrid::PlainStoredText(int ACol, int ARow, std::string_view& Tex
     if (ACol < 0) return false;
     const grid::TRowRecord* row = FRowStore->FindRow(RealRowIndex(ARow));
     const auto c = static_cast<std::size_t>(ACol);
-    if (row && c < row->Objects.size() && row->Objects[c]) return false;
-    Text = row && c < row->Texts.size() ? std::string_view(row->Texts[c]) : std::string_view();
+    if (TObject* const* object = row ? row->Objects.Find(c) : nullptr; object && *object) return false;
+    const std::string* stored = row ? row->Texts.Find(c) : nullptr;
+    Text = stored ? std::string_view(*stored) : std::string_view();
     return true;
 }
 

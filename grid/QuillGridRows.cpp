@@ -216,7 +216,7 @@ void TQuillStringGrid::DeleteRowBlock(int ARow, int ACount, bool)
     const int lastReal = RealRowIndex(ARow + ACount - 1);
     if (keepOne) {
         FreeRowObjects(RealRowIndex(ARow));
-        FRowStore->Row(RealRowIndex(ARow)).Texts.clear();
+        FRowStore->Row(RealRowIndex(ARow)).Texts.Clear();
         --ACount;
     }
     if (ACount > 0) {

@@ -294,8 +294,8 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pa
     const auto prefetch = [&](std::size_t j) {
         if (j + 2 * lookAhead < decided) __builtin_prefetch(recordOf(j + 2 * lookAhead));
         if (j + lookAhead < decided)
-            if (const grid::TRowRecord* ahead = recordOf(j + lookAhead); ahead && col < ahead->Texts.size())
-                __builtin_prefetch(&ahead->Texts[col]);
+            if (const grid::TRowRecord* ahead = recordOf(j + lookAhead))
+                if (const std::string* text = ahead->Texts.Find(col)) __builtin_prefetch(text);
     };
     const grid::TSortKeyOptions options{settings.IgnoreCase(), column.Prefix, column.Suffix};
     grid::TPackedSortKeys keys(slotIsRow ? Order.size() : decided, column.Descending);
@@ -310,8 +310,10 @@ TQuillStringGrid::TSortRuns TQuillStringGrid::SortRunsByKeys(const TSortPass& Pa
             prefetch(j);
             record = recordOf(j);
         }
-        if (direct && (!record || col >= record->Objects.size() || !record->Objects[col])) {
-            const std::string_view text = record && col < record->Texts.size() ? std::string_view(record->Texts[col]) : "";
+        TObject* const* object = record ? record->Objects.Find(col) : nullptr;
+        if (direct && (!object || !*object)) {
+            const std::string* stored = record ? record->Texts.Find(col) : nullptr;
+            const std::string_view text = stored ? std::string_view(*stored) : "";
             key = grid::MakeSortKeyRef(column.Style, text, options, keyText);
         } else {
             key = CellSortKey(column.Col, row, column.Style, column.Prefix, column.Suffix, cellText, keyText);

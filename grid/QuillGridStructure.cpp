@@ -211,7 +211,7 @@ void TQuillStringGrid::ClearAll()
 {
     Clear();
     for (int r = 0; r < FRowStore->Total(); ++r)
-        if (IsHiddenRow(r)) FRowStore->Row(r).Texts.clear();
+        if (IsHiddenRow(r)) FRowStore->Row(r).Texts.Clear();
 }
 
 void TQuillStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2)

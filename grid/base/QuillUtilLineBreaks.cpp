@@ -44,14 +44,15 @@ std::string EncodeLineBreaksForFile(std::string_view Text)
 {
     if (Text.find('\r') == std::string_view::npos)
         return std::string(Text);
-    return MapBytes(Text, {{'\r', 9}, {'\n', 8}, {'\0', 1}});
+    // A tab would read back as the CR it encodes, so it is stored as U+0002.
+    return MapBytes(Text, {{'\r', 9}, {'\n', 8}, {'\0', 1}, {'\t', 2}});
 }
 
 std::string DecodeLineBreaksFromFile(std::string_view Text, bool Multiline)
 {
     if (Text.find('\x08') == std::string_view::npos)
         return std::string(Text);
-    std::string decoded = MapBytes(Text, {{'\x09', '\r'}, {'\x08', '\n'}, {'\x01', 0}});
+    std::string decoded = MapBytes(Text, {{'\x09', '\r'}, {'\x08', '\n'}, {'\x01', 0}, {'\x02', '\t'}});
     if (Multiline)
         return decoded;
     return TakeFirstLine(decoded, false);

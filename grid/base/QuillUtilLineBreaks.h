@@ -5,7 +5,7 @@
 #include <string_view>
 
 // Grid text files: only when Text holds a CR, every CR becomes character 9, every LF
-// character 8 and every character 0 character 1.
+// character 8, every character 0 character 1 and every tab character 2.
 std::string EncodeLineBreaksForFile(std::string_view Text);
 // The reverse, only when Text holds character 8; without Multiline only the first line
 // of the result is kept.

@@ -24,20 +24,39 @@ bool EndsField(std::string_view Text, std::size_t Pos)
     return Pos >= Text.size() || Text[Pos] == '\t' || Text[Pos] == '\r' || Text[Pos] == '\n';
 }
 
-// The index of the quote that closes a quoted field opened before From: a
-// single quote followed by a tab, a line break or the end; npos when none.
-std::size_t ClosingQuote(std::string_view Text, std::size_t From)
-{
-    for (std::size_t i = From; i < Text.size(); ++i) {
-        if (Text[i] != '"') continue;
-        if (i + 1 < Text.size() && Text[i + 1] == '"') {
-            ++i;
-            continue;
+// Finds the quote that closes a quoted field: the last quote of a run of odd
+// length that a tab, a line break or the end follows.
+class TClosingQuotes {
+public:
+    explicit TClosingQuotes(std::string_view Text) : FText(Text) {}
+
+    // The closing quote of a field whose text begins at From, or npos.
+    std::size_t After(std::size_t From)
+    {
+        // Past a scan that found none, only the run of quotes at From can
+        // differ (its pairing starts anew), which keeps the parse linear.
+        const bool firstRunOnly = FNoneFrom != std::string_view::npos && From >= FNoneFrom;
+        std::size_t i = From;
+        while (i < FText.size()) {
+            if (FText[i] != '"') {
+                if (firstRunOnly) break;
+                i = FText.find('"', i);
+                if (i == std::string_view::npos) break;
+            }
+            const std::size_t start = i;
+            while (i < FText.size() && FText[i] == '"')
+                ++i;
+            if ((i - start) % 2 == 1 && EndsField(FText, i)) return i - 1;
+            if (firstRunOnly) break;
         }
-        if (EndsField(Text, i + 1)) return i;
+        if (!firstRunOnly) FNoneFrom = From;
+        return std::string_view::npos;
     }
-    return std::string_view::npos;
-}
+
+private:
+    std::string_view FText;
+    std::size_t FNoneFrom = std::string_view::npos;
+};
 
 } // namespace
 
@@ -45,10 +64,11 @@ std::vector<std::vector<std::string>> ParseClipboardText(std::string_view Text)
 {
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> row;
+    TClosingQuotes closing(Text);
     std::size_t pos = 0;
     while (pos < Text.size()) {
         std::size_t end;
-        if (Text[pos] == '"' && (end = ClosingQuote(Text, pos + 1)) != std::string_view::npos) {
+        if (Text[pos] == '"' && (end = closing.After(pos + 1)) != std::string_view::npos) {
             row.push_back(CollapseDoubledChars('"', Text.substr(pos + 1, end - pos - 1)));
             pos = end + 1;
         } else {

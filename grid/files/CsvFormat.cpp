@@ -59,13 +59,55 @@ void AppendCsvField(std::string& Out, std::string_view Text, const TCsvWriteOpti
     Out += '"';
 }
 
-char DetectCsvDelimiter(std::string_view Line1, std::string_view Line2)
+namespace {
+
+// Candidates that also occur inside ordinary texts: dates, phone numbers,
+// sums, addresses. They are taken only when no other candidate occurs and
+// only where they do not touch a digit.
+bool IsTextLikeCandidate(char Ch) { return std::string_view("#@*-+&").find(Ch) != std::string_view::npos; }
+
+bool IsDigit(char Ch) { return Ch >= '0' && Ch <= '9'; }
+
+// A line without its quoted parts: a delimiter inside quotes separates nothing.
+// A text-like candidate next to a digit becomes a blank, being part of a number.
+std::string SeparatingChars(std::string_view Line)
+{
+    std::string out;
+    out.reserve(Line.size());
+    bool quoted = false;
+    for (std::size_t i = 0; i < Line.size(); ++i) {
+        const char c = Line[i];
+        if (c == '"') {
+            quoted = !quoted;
+            continue;
+        }
+        if (quoted) continue;
+        const bool byDigit = (i > 0 && IsDigit(Line[i - 1])) || (i + 1 < Line.size() && IsDigit(Line[i + 1]));
+        out += IsTextLikeCandidate(c) && byDigit ? ' ' : c;
+    }
+    return out;
+}
+
+// Every comma of the lines stands between two digits: decimal commas of a
+// file separated by something else.
+bool OnlyDecimalCommas(std::string_view Line)
+{
+    for (std::size_t i = Line.find(','); i != std::string_view::npos; i = Line.find(',', i + 1))
+        if (i == 0 || i + 1 >= Line.size() || !IsDigit(Line[i - 1]) || !IsDigit(Line[i + 1])) return false;
+    return true;
+}
+
+// The three counting passes over the candidates that Take admits; ties keep
+// the earlier candidate. Consistent tells whether the counts agreed in both lines.
+template <typename Admit>
+char CountingPasses(std::string_view Line1, std::string_view Line2, Admit Take, bool& Consistent)
 {
     char chosen = '\0';
     std::size_t best = 0;
+    Consistent = true;
     for (char c : kDelimiterCandidates) {
         const std::size_t n1 = CountUnpairedChars(c, Line1), n2 = CountUnpairedChars(c, Line2);
-        if (n1 == n2 && n1 > best) {
+        if (Take(c) && n1 == n2 && n1 > best) {
             chosen = c;
             best = n1;
         }
@@ -73,22 +115,48 @@ char DetectCsvDelimiter(std::string_view Line1, std::string_view Line2)
     if (best == 0) {
         for (char c : kDelimiterCandidates) {
             const std::size_t n1 = CountOccurrences(c, Line1), n2 = CountOccurrences(c, Line2);
-            if (n1 == n2 && n1 > best) {
+            if (Take(c) && n1 == n2 && n1 > best) {
                 chosen = c;
                 best = n1;
             }
         }
     }
     if (best == 0) {
+        Consistent = false;
         for (char c : kDelimiterCandidates) {
             const std::size_t n1 = CountOccurrences(c, Line1), n2 = CountOccurrences(c, Line2);
-            if (n1 > best || n2 > best) {
+            if (Take(c) && (n1 > best || n2 > best)) {
                 chosen = c;
                 best = std::max(n1, n2);
             }
         }
     }
     return chosen;
+}
+
+} // namespace
+
+char DetectCsvDelimiter(std::string_view Line1, std::string_view Line2)
+{
+    const std::string line1 = SeparatingChars(Line1), line2 = SeparatingChars(Line2);
+    bool consistent = true;
+    // The grid writes "," and quotes every text holding one, so a comma that
+    // separates means ","; another separator wins only over decimal commas.
+    const bool hasComma = line1.find(',') != std::string::npos || line2.find(',') != std::string::npos;
+    if (hasComma) {
+        if (OnlyDecimalCommas(line1) && OnlyDecimalCommas(line2)) {
+            const char other = CountingPasses(line1, line2, [](char c) { return c != ',' && !IsTextLikeCandidate(c); },
+                                              consistent);
+            if (other != '\0' && consistent) return other;
+        }
+        return ',';
+    }
+    const char chosen = CountingPasses(line1, line2, [](char c) { return !IsTextLikeCandidate(c); }, consistent);
+    if (chosen != '\0') return chosen;
+    // Text-like candidates need the same count in two lines; one line saying
+    // "AT&T" or "a-b" is no table.
+    const char textLike = CountingPasses(line1, line2, IsTextLikeCandidate, consistent);
+    return consistent ? textLike : '\0';
 }
 
 namespace {
@@ -108,12 +176,30 @@ std::size_t AfterLineBreak(std::string_view Text, std::size_t End)
 
 } // namespace
 
-void FirstTwoLines(std::string_view Text, std::string_view& Line1, std::string_view& Line2)
+namespace {
+
+// The end of the record that starts at From: its first line break outside quotes.
+std::size_t RecordEnd(std::string_view Text, std::size_t From)
 {
-    const std::size_t end1 = PhysicalLineEnd(Text, 0);
-    Line1 = Text.substr(0, end1);
+    bool quoted = false;
+    for (std::size_t i = From; i < Text.size(); ++i) {
+        if (Text[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && (Text[i] == '\r' || Text[i] == '\n'))
+            return i;
+    }
+    // A quote that never closes: its record is only its first line.
+    return quoted ? PhysicalLineEnd(Text, From) : Text.size();
+}
+
+} // namespace
+
+void FirstTwoRecords(std::string_view Text, std::string_view& Record1, std::string_view& Record2)
+{
+    const std::size_t end1 = RecordEnd(Text, 0);
+    Record1 = Text.substr(0, end1);
     const std::size_t start2 = AfterLineBreak(Text, end1);
-    Line2 = Text.substr(start2, PhysicalLineEnd(Text, start2) - start2);
+    Record2 = Text.substr(start2, RecordEnd(Text, start2) - start2);
 }
 
 std::size_t CountLines(std::string_view Text)

@@ -21,12 +21,18 @@ struct TCsvWriteOptions {
 // text reads back as it was (except the codes themselves).
 void AppendCsvField(std::string& Out, std::string_view Text, const TCsvWriteOptions& Options);
 
-// The delimiter of a file from its first two lines among the ten candidates
+// The delimiter of a file from its first two records among the ten candidates
 // (",", ";", "#", tab, "|", "@", "*", "-", "+", "&"); '\0' when none occurs.
+// Only characters outside quotes count. "," wins wherever it separates, so a
+// file the grid wrote reads back as written; the candidates that occur inside
+// ordinary texts ("#", "@", "*", "-", "+", "&") are taken only when no other
+// occurs, with the same count in both records and never next to a digit, so
+// dates and phone numbers stay whole.
 char DetectCsvDelimiter(std::string_view Line1, std::string_view Line2);
 
-// The first two physical lines of a text (the second empty when there is one).
-void FirstTwoLines(std::string_view Text, std::string_view& Line1, std::string_view& Line2);
+// The first two records of a text (the second empty when there is one): a
+// line break inside quotes belongs to its record.
+void FirstTwoRecords(std::string_view Text, std::string_view& Record1, std::string_view& Record2);
 // The number of physical lines (a final line break ends the last line).
 std::size_t CountLines(std::string_view Text);
 

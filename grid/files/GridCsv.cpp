@@ -79,7 +79,7 @@ void TQuillStringGrid::LoadCSVText(std::string_view Text, int MaxRows, bool Inse
     char delimiter = Delimiter();
     if (delimiter == '\0') {
         std::string_view line1, line2;
-        grid::files::FirstTwoLines(Text, line1, line2);
+        grid::files::FirstTwoRecords(Text, line1, line2);
         delimiter = grid::files::DetectCsvDelimiter(line1, line2);
     }
     const int footers = FixedFooters();

@@ -101,6 +101,16 @@ std::string HTMLGraphicContent(const TCellGraphic& Graphic, const std::string& C
     }
 }
 
+// The length of the scheme a text opens with when a browser may follow it as a
+// link ("http://", "https://", "ftp://", "mailto:"), else 0: any other text,
+// "javascript:" above all, is written as text.
+std::size_t SafeLinkSchemeEnd(std::string_view Text)
+{
+    for (const std::string_view scheme : {"http://", "https://", "ftp://", "mailto:"})
+        if (Text.size() > scheme.size() && SameText(Text.substr(0, scheme.size()), scheme)) return scheme.size();
+    return 0;
+}
+
 } // namespace
 
 std::string TQuillStringGrid::HTMLCellLine(int ACol, int ARow, bool Header, bool Widths,
@@ -112,11 +122,10 @@ std::string TQuillStringGrid::HTMLCellLine(int ACol, int ARow, bool Header, bool
     GetSaveCellText(RealColIndex(ACol), ARow, text);
     const bool empty = Trim(text).empty();
     std::string content;
-    const auto scheme = text.find("://");
-    const bool web = scheme != std::string::npos, mail = text.find("mailto:") != std::string::npos;
-    if (URLShow() && (web || mail) && text.find("</") == std::string::npos) {
+    const std::size_t schemeEnd = SafeLinkSchemeEnd(text);
+    if (URLShow() && schemeEnd > 0 && text.find("</") == std::string::npos) {
         std::string shown = text;
-        if (!URLFull()) shown = web ? text.substr(scheme + 3, 255) : text.substr(text.find("mailto:") + 7);
+        if (!URLFull()) shown = text.substr(schemeEnd, 255);
         content = "<a href=" + Quoted(EscapeMarkup(text)) + ">" + LineBreaksToHTML(EscapeMarkup(shown)) + "</a>";
     } else {
         content = settings.ConvertSpecialChars() ? EscapeHTMLChars(text) : EscapeMarkup(text);

@@ -17,6 +17,8 @@ namespace {
 // Sizes beyond these are no grid a file can mean; they would only exhaust memory.
 constexpr long long kMostFileRows = 10'000'000;
 constexpr long long kMostFileCols = 100'000;
+// Every save visits every cell of the grid, so the cells together are bounded too.
+constexpr long long kMostFileCells = 100'000'000;
 
 // The base routine encodes only texts holding a CR; a lone LF would then
 // break the file line, so such a text is encoded too.
@@ -26,7 +28,7 @@ std::string EncodeCellText(std::string_view Text)
         return EncodeLineBreaksForFile(Text);
     std::string out(Text);
     for (char& c : out)
-        c = c == '\n' ? '\x08' : c == '\0' ? '\x01' : c;
+        c = c == '\n' ? '\x08' : c == '\0' ? '\x01' : c == '\t' ? '\x02' : c;
     return out;
 }
 
@@ -57,8 +59,12 @@ bool CutField(std::string_view& Line, std::string_view& Field)
 
 void CheckGridSize(long long Cols, long long Rows, const std::string& FileName)
 {
-    if (Cols <= 0 || Rows <= 0 || Cols > kMostFileCols || Rows > kMostFileRows)
-        throw EQuillGridError("File contains no data or corrupt file " + FileName);
+    if (Cols <= 0 || Rows <= 0) throw EQuillGridError("File contains no data or corrupt file " + FileName);
+    if (Cols > kMostFileCols || Rows > kMostFileRows || Cols * Rows > kMostFileCells)
+        throw EQuillGridError(FileName + ", line 1: a grid of " + IntToStr(Cols) + " columns and " + IntToStr(Rows) +
+                              " rows is more than a grid file can hold (at most " + IntToStr(kMostFileCols) +
+                              " columns, " + IntToStr(kMostFileRows) + " rows and " + IntToStr(kMostFileCells) +
+                              " cells)");
 }
 
 void AppendUtf16Line(std::string& Out, std::string_view Line)
@@ -118,7 +124,8 @@ void TQuillStringGrid::LoadFromFile(const std::string& FileName)
     const bool allCols = SaveFixedCells() || SaveFixedCols(), allRows = SaveFixedCells() || SaveFixedRows();
     const int colOffset = allCols ? 0 : FixedCols(), rowOffset = allRows ? 0 : FixedRows();
     if (lines.Count() > 0 && !lines.Strings(0).empty()) {
-        std::string_view size = lines.Strings(0);
+        const std::string sizeLine = lines.Strings(0);
+        const std::string_view size = sizeLine;
         const std::size_t comma = size.find(',');
         const long long cols = LenientInt(size.substr(0, comma)) + colOffset;
         const long long rows = comma == std::string_view::npos ? rowOffset : LenientInt(size.substr(comma + 1)) + rowOffset;

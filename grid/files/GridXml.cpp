@@ -39,6 +39,11 @@ std::size_t ChildCount(const pugi::xml_node& Node)
     return count;
 }
 
+bool IsBlank(std::string_view Text)
+{
+    return Text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
 // The raw text at or below a node in document order; CDATA is taken as it is.
 void CollectText(const pugi::xml_node& Node, std::string& Out, int Depth)
 {
@@ -162,6 +167,12 @@ private:
             }
         }
         const std::size_t children = ChildCount(Node);
+        // A record holding only the line break between its tags is an empty row.
+        if (Level == 1 && children == 1 && Node.first_child().type() == pugi::node_pcdata &&
+            IsBlank(Node.first_child().value())) {
+            if (!FLevelToRow) FMaxRow = std::max(FMaxRow, FStartRow + FRowOffset);
+            return;
+        }
         // A single child element is a field of its own too, so that its name counts.
         if (children > 1 || (children == 1 && !IsTextChild(Node.first_child()))) {
             if (FLevelToRow && !startedRow) ++FRowOffset;

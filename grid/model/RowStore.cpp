@@ -51,8 +51,8 @@ const std::string& TRowStore::Text(int ACol, int AReal) const
     CheckIndex(ACol);
     CheckIndex(AReal);
     const TRowRecord* row = FindRow(AReal);
-    auto c = static_cast<std::size_t>(ACol);
-    return row && c < row->Texts.size() ? row->Texts[c] : EmptyText;
+    const std::string* text = row ? row->Texts.Find(static_cast<std::size_t>(ACol)) : nullptr;
+    return text ? *text : EmptyText;
 }
 
 void TRowStore::SetText(int ACol, int AReal, std::string Value)
@@ -61,11 +61,7 @@ void TRowStore::SetText(int ACol, int AReal, std::string Value)
     CheckIndex(AReal);
     // Clearing a cell that was never written allocates nothing.
     if (Value.empty() && Text(ACol, AReal).empty()) return;
-    TRowRecord& row = Row(AReal);
-    auto c = static_cast<std::size_t>(ACol);
-    if (row.Texts.capacity() == 0) row.Texts.reserve(std::max(static_cast<std::size_t>(FRowWidthHint), c + 1));
-    if (c >= row.Texts.size()) row.Texts.resize(c + 1);
-    row.Texts[c] = std::move(Value);
+    Row(AReal).Texts.Slot(static_cast<std::size_t>(ACol)) = std::move(Value);
 }
 
 TObject* TRowStore::Object(int ACol, int AReal) const
@@ -73,8 +69,8 @@ TObject* TRowStore::Object(int ACol, int AReal) const
     CheckIndex(ACol);
     CheckIndex(AReal);
     const TRowRecord* row = FindRow(AReal);
-    auto c = static_cast<std::size_t>(ACol);
-    return row && c < row->Objects.size() ? row->Objects[c] : nullptr;
+    TObject* const* object = row ? row->Objects.Find(static_cast<std::size_t>(ACol)) : nullptr;
+    return object ? *object : nullptr;
 }
 
 void TRowStore::SetObject(int ACol, int AReal, TObject* Value)
@@ -82,10 +78,7 @@ void TRowStore::SetObject(int ACol, int AReal, TObject* Value)
     CheckIndex(ACol);
     CheckIndex(AReal);
     if (!Value && !Object(ACol, AReal)) return;
-    TRowRecord& row = Row(AReal);
-    auto c = static_cast<std::size_t>(ACol);
-    if (c >= row.Objects.size()) row.Objects.resize(c + 1, nullptr);
-    row.Objects[c] = Value;
+    Row(AReal).Objects.Slot(static_cast<std::size_t>(ACol)) = Value;
 }
 
 bool TRowStore::IsHidden(int AReal) const noexcept
@@ -281,19 +274,10 @@ void TRowStore::MoveColumn(int AFrom, int ATo)
 {
     CheckIndex(AFrom);
     CheckIndex(ATo);
-    if (AFrom == ATo) return;
-    const auto lo = static_cast<std::size_t>(std::min(AFrom, ATo));
-    const auto need = static_cast<std::size_t>(std::max(AFrom, ATo)) + 1;
+    const auto from = static_cast<std::size_t>(AFrom), to = static_cast<std::size_t>(ATo);
     for (TRowRecord& row : FRows) {
-        // A row holding nothing in the moved range keeps its short arrays.
-        if (row.Texts.size() > lo) {
-            if (row.Texts.size() < need) row.Texts.resize(need);
-            Rotate(row.Texts, static_cast<std::size_t>(AFrom), static_cast<std::size_t>(ATo));
-        }
-        if (row.Objects.size() > lo) {
-            if (row.Objects.size() < need) row.Objects.resize(need, nullptr);
-            Rotate(row.Objects, static_cast<std::size_t>(AFrom), static_cast<std::size_t>(ATo));
-        }
+        row.Texts.Move(from, to);
+        row.Objects.Move(from, to);
     }
 }
 
@@ -301,16 +285,10 @@ void TRowStore::SwapColumns(int A, int B)
 {
     CheckIndex(A);
     CheckIndex(B);
-    const auto hi = static_cast<std::size_t>(std::max(A, B));
+    const auto a = static_cast<std::size_t>(A), b = static_cast<std::size_t>(B);
     for (TRowRecord& row : FRows) {
-        if (row.Texts.size() > static_cast<std::size_t>(std::min(A, B))) {
-            if (row.Texts.size() <= hi) row.Texts.resize(hi + 1);
-            std::swap(row.Texts[static_cast<std::size_t>(A)], row.Texts[static_cast<std::size_t>(B)]);
-        }
-        if (row.Objects.size() > static_cast<std::size_t>(std::min(A, B))) {
-            if (row.Objects.size() <= hi) row.Objects.resize(hi + 1, nullptr);
-            std::swap(row.Objects[static_cast<std::size_t>(A)], row.Objects[static_cast<std::size_t>(B)]);
-        }
+        row.Texts.Swap(a, b);
+        row.Objects.Swap(a, b);
     }
 }
 
@@ -318,11 +296,9 @@ void TRowStore::InsertColumns(int ACol, int ACount)
 {
     CheckIndex(ACol);
     if (ACount <= 0) return;
-    const auto at = static_cast<std::size_t>(ACol);
-    const auto n = static_cast<std::size_t>(ACount);
     for (TRowRecord& row : FRows) {
-        if (row.Texts.size() > at) row.Texts.insert(row.Texts.begin() + ACol, n, std::string());
-        if (row.Objects.size() > at) row.Objects.insert(row.Objects.begin() + ACol, n, nullptr);
+        row.Texts.Insert(static_cast<std::size_t>(ACol), static_cast<std::size_t>(ACount));
+        row.Objects.Insert(static_cast<std::size_t>(ACol), static_cast<std::size_t>(ACount));
     }
 }
 
@@ -330,14 +306,9 @@ void TRowStore::RemoveColumns(int ACol, int ACount)
 {
     CheckIndex(ACol);
     if (ACount <= 0) return;
-    const auto at = static_cast<std::size_t>(ACol);
     for (TRowRecord& row : FRows) {
-        if (row.Texts.size() > at)
-            row.Texts.erase(row.Texts.begin() + ACol,
-                            row.Texts.begin() + static_cast<std::ptrdiff_t>(std::min(row.Texts.size(), at + static_cast<std::size_t>(ACount))));
-        if (row.Objects.size() > at)
-            row.Objects.erase(row.Objects.begin() + ACol,
-                              row.Objects.begin() + static_cast<std::ptrdiff_t>(std::min(row.Objects.size(), at + static_cast<std::size_t>(ACount))));
+        row.Texts.Erase(static_cast<std::size_t>(ACol), static_cast<std::size_t>(ACount));
+        row.Objects.Erase(static_cast<std::size_t>(ACol), static_cast<std::size_t>(ACount));
     }
 }
 
@@ -353,8 +324,9 @@ std::vector<TObject*> TRowStore::AllObjects() const
 {
     std::vector<TObject*> objects;
     for (const TRowRecord& row : FRows)
-        for (TObject* o : row.Objects)
+        row.Objects.ForEach([&objects](TObject* o) {
             if (o) objects.push_back(o);
+        });
     return objects;
 }
 

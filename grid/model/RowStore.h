@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/model/RowCells.h"
+
 class TObject;
 
 namespace grid {
@@ -16,9 +18,9 @@ namespace grid {
 // One row of the grid. Its texts live here once, whether the row is shown or
 // hidden; moving rows moves these records, never their cells.
 struct alignas(64) TRowRecord {
-    std::vector<std::string> Texts;
+    TRowCells<std::string> Texts;
     // Empty until the row gets an object; the grid owns what it puts here.
-    std::vector<TObject*> Objects;
+    TRowCells<TObject*> Objects;
     bool Hidden = false;
     // Of a hidden row: its height when it was hidden and the filter pass that
     // hid it (NoFilterLevel for rows hidden otherwise).
@@ -46,8 +48,6 @@ public:
     // The record of a real row, made on demand.
     TRowRecord& Row(int AReal);
     const TRowRecord* FindRow(int AReal) const noexcept;
-    // How many columns a row makes room for when it is first written.
-    void SetRowWidthHint(int Columns) noexcept { FRowWidthHint = Columns < 1 ? 1 : Columns; }
 
     bool IsHidden(int AReal) const noexcept;
     void SetHidden(int AReal, bool Value);
@@ -127,7 +127,6 @@ private:
     std::vector<TRowRecord> FRows;
     int FTotal = 0;
     int FHidden = 0;
-    int FRowWidthHint = 1;
 
     // Fenwick tree over "row is shown" for the first FTotal rows; rebuilt
     // lazily after structural changes.

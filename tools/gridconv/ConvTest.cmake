@@ -1,16 +1,18 @@
 # Runs gridconv on a good file and on bad ones: a conversion keeps the cells, errors go to
 # standard error with exit status 1.
 file(MAKE_DIRECTORY ${WORK_DIR})
-file(WRITE ${WORK_DIR}/in.csv "a;b\r\n\"x\"\"y\";z\r\n")
+# The third row's first cell has two lines (a vertical tab in the file) and a tab.
+string(ASCII 11 vt)
+file(WRITE ${WORK_DIR}/in.csv "a;b\r\n\"x\"\"y\";z\r\n\"l1${vt}l2\tt\";w\r\n")
 
 execute_process(COMMAND ${PROGRAM} --delimiter ";" ${WORK_DIR}/in.csv ${WORK_DIR}/out.csv
   RESULT_VARIABLE status ERROR_VARIABLE errors)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "conversion failed (${status}): ${errors}")
 endif()
-# UTF-8 with its mark, the delimiter kept for writing: a;b CR LF "x""y";z CR LF
+# UTF-8 with its mark, the delimiter kept for writing: a;b CR LF "x""y";z CR LF "l1 VT l2 TAB t";w CR LF
 file(READ ${WORK_DIR}/out.csv written HEX)
-if(NOT written STREQUAL "efbbbf613b620d0a2278222279223b7a0d0a")
+if(NOT written STREQUAL "efbbbf613b620d0a2278222279223b7a0d0a226c310b6c320974223b770d0a")
   message(FATAL_ERROR "unexpected output: ${written}")
 endif()
 

@@ -46,6 +46,8 @@ int main(int argc, char** argv)
         grid.SetColCount(1);
         grid.SetRowCount(1);
         grid.SetDelimiter(delimiter);
+        // Files keep every line of a cell; a converter must not cut them.
+        grid.SetMultiLineCells(true);
         grid::files::LoadGridFile(grid, files[0]);
         grid::files::SaveGridFile(grid, files[1]);
     } catch (const std::exception& e) {

@@ -71,6 +71,58 @@ TEST(CsvFormat, DetectsTheDelimiterInThreePasses)
     EXPECT_EQ(DetectCsvDelimiter("abc", "def"), '\0');
 }
 
+TEST(CsvFormat, DetectionKeepsDatesNumbersAndQuotedTextsWhole)
+{
+    struct Case {
+        const char* Name;
+        std::string Text;
+        char Expected;
+    };
+    const Case cases[] = {
+        {"ISO dates", "2024-01-05,2024-02-06\r\n2024-03-07,2024-04-08\r\n", ','},
+        {"phone numbers alone", "+1-555-0100\r\n+1-555-0199\r\n", '\0'},
+        {"phone numbers and names", "+1-555-0100,Ann\r\n+44-20-7946-0000,Bob\r\n", ','},
+        {"amount and note", "5+3,R&D\r\n7+1,A&B\r\n", ','},
+        {"semicolons inside quotes", "\"a;b;c\",d\r\n\"e;f;g\",h\r\n", ','},
+        {"the grid's unquoted semicolons", "a;b;c,x\r\nd;e;f,y\r\n", ','},
+        {"decimal commas between semicolons", "1,5;2,5;x\r\n3,25;4,0;y\r\n", ';'},
+        {"one word with an ampersand", "AT&T\r\n", '\0'},
+        {"ampersand table", "a&b&c\r\nd&e&f\r\n", '&'},
+        {"a line break in the first cell", "\"one\ntwo\nthree\",b,c\r\nd,e,f\r\n", ','},
+        {"an unclosed quote", "\"a;b\r\nc;d\r\n", ';'},
+    };
+    for (const Case& c : cases) {
+        std::string_view line1, line2;
+        FirstTwoRecords(c.Text, line1, line2);
+        EXPECT_EQ(DetectCsvDelimiter(line1, line2), c.Expected) << c.Name;
+    }
+}
+
+TEST(CsvFormat, EveryFileTheWriterMakesIsDetectedAsComma)
+{
+    // Texts full of the other candidates, in every position, one or two rows.
+    const std::vector<std::vector<std::string>> tables = {
+        {"2024-01-05", "+1-555-0100", "a;b", "x|y"},
+        {"R&D", "#1", "a@b.c", "2*3"},
+        {"one\r\ntwo", "t\tab", "q\"uote", "-"},
+    };
+    for (std::size_t rows = 1; rows <= 2; ++rows) {
+        for (const auto& first : tables) {
+            std::string text;
+            for (std::size_t r = 0; r < rows; ++r) {
+                for (std::size_t i = 0; i < first.size(); ++i) {
+                    if (i) text += ',';
+                    AppendCsvField(text, first[(i + r) % first.size()], {});
+                }
+                text += "\r\n";
+            }
+            std::string_view line1, line2;
+            FirstTwoRecords(text, line1, line2);
+            EXPECT_EQ(DetectCsvDelimiter(line1, line2), ',') << text;
+        }
+    }
+}
+
 TEST(CsvFormat, ReadsRecordsAsOtherProgramsWriteThem)
 {
     using Records = std::vector<std::vector<std::string>>;

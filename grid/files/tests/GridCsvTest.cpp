@@ -196,6 +196,36 @@ TEST_F(GridCsvTest, HeaderLineIsSkippedButStillDecidesTheDelimiter)
     EXPECT_EQ(Grid->Delimiter(), '\0') << "the detected delimiter is for this load only";
 }
 
+TEST_F(GridCsvTest, DatesPhoneNumbersAndMultiLineFirstCellsLoadAsWritten)
+{
+    struct Case {
+        const char* Name;
+        std::string File;
+        std::vector<std::vector<std::string>> Rows;
+    };
+    const Case cases[] = {
+        {"ISO dates", "2024-01-05,2024-02-06\r\n2024-03-07,2024-04-08\r\n",
+         {{"2024-01-05", "2024-02-06"}, {"2024-03-07", "2024-04-08"}}},
+        {"phone numbers", "+1-555-0100\r\n+1-555-0199\r\n", {{"+1-555-0100"}, {"+1-555-0199"}}},
+        {"office suite's line break in the first cell", "\"one\ntwo\nthree\",b,c\n1,2,3\n",
+         {{"one\ntwo\nthree", "b", "c"}, {"1", "2", "3"}}},
+    };
+    for (const Case& c : cases) {
+        WriteFile(Dir / "in.csv", c.File);
+        auto grid = NewGrid();
+        grid->SetColCount(1);
+        grid->SetRowCount(1);
+        grid->LoadFromCSV(Dir / "in.csv");
+        ExpectRows(*grid, c.Rows, c.Name);
+        EXPECT_EQ(grid->ColCount(), static_cast<int>(c.Rows[0].size())) << c.Name;
+        // And what the grid writes of them reads back the same.
+        grid->SaveToCSV(Dir / "out.csv", true);
+        auto back = NewGrid();
+        back->LoadFromCSV(Dir / "out.csv");
+        ExpectRows(*back, c.Rows, std::string(c.Name) + ", written and read back");
+    }
+}
+
 TEST_F(GridCsvTest, MaxRowsAndInsertAddBelow)
 {
     WriteFile(Dir / "r.csv", "1,a\n2,b\n3,c\n");

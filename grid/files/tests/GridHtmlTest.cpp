@@ -70,6 +70,32 @@ TEST_F(GridHtmlTest, TextsNeverBecomeMarkupAndLinksAreQuoted)
     EXPECT_NE(Grid->SaveToHTMLString().find(">x.org/a b&gt;c</a>"), std::string::npos);
 }
 
+TEST_F(GridHtmlTest, OnlyTextsOpeningWithASafeSchemeBecomeLinks)
+{
+    SmallGrid();
+    Grid->SetURLFull(false);
+    struct Case {
+        const char* Text;
+        const char* Expected; // what the cell's content holds
+    };
+    const Case cases[] = {
+        {"javascript:alert(document.cookie)//mailto:", ">javascript:alert(document.cookie)//mailto:<"},
+        {"javascript:alert(1)//http://x", ">javascript:alert(1)//http://x<"},
+        {"data:text/html,<b>x</b>://", "data:text/html,&lt;b&gt;x&lt;/b&gt;://"},
+        {"see http://x.org", ">see http://x.org<"},
+        {"HTTPS://x.org/p", "<a href=\"HTTPS://x.org/p\">x.org/p</a>"},
+        {"ftp://files.example", "<a href=\"ftp://files.example\">files.example</a>"},
+        {"mailto:ann@example.org", "<a href=\"mailto:ann@example.org\">ann@example.org</a>"},
+    };
+    for (const Case& c : cases) {
+        Grid->SetCells(1, 1, c.Text);
+        const std::string html = Grid->SaveToHTMLString();
+        EXPECT_NE(html.find(c.Expected), std::string::npos) << c.Text << "\n" << html;
+        if (std::string_view(c.Expected).find("<a ") == std::string_view::npos)
+            EXPECT_EQ(html.find("<a href"), std::string::npos) << c.Text;
+    }
+}
+
 TEST_F(GridHtmlTest, MergedAreaIsOneCellWithSpans)
 {
     Grid->SetColCount(5);

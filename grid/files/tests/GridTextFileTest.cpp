@@ -93,6 +93,31 @@ TEST_F(GridTextFileTest, LineBreaksAreEncodedAndSingleLineGridsKeepTheFirstLine)
     EXPECT_EQ(target->Cells(0, 0), "a");
 }
 
+TEST_F(GridTextFileTest, TabsBesideLineBreaksStayTabs)
+{
+    Grid->SetFixedRows(0);
+    Grid->SetFixedCols(0);
+    Grid->SetColCount(2);
+    Grid->SetRowCount(1);
+    Grid->SetMultiLineCells(true);
+    Grid->SetCells(0, 0, "a\tb\r\nc\td");
+    Grid->SetCells(1, 0, "tab\there\nLF only");
+    Grid->SaveToFile(Dir / "t.txt");
+    TMemoryStream stream;
+    Grid->SaveToStream(stream);
+    auto target = NewGrid();
+    target->SetMultiLineCells(true);
+    target->LoadFromFile(Dir / "t.txt");
+    stream.SetPosition(0);
+    auto fromStream = NewGrid();
+    fromStream->SetMultiLineCells(true);
+    fromStream->LoadFromStream(stream);
+    for (TQuillStringGrid* g : {target.get(), fromStream.get()}) {
+        EXPECT_EQ(g->Cells(0, 0), "a\tb\r\nc\td");
+        EXPECT_EQ(g->Cells(1, 0), "tab\there\nLF only");
+    }
+}
+
 TEST_F(GridTextFileTest, BadFilesAreRefusedOrTheirStrayLinesIgnored)
 {
     WriteFile(Dir / "zero.txt", "0,5\r\n");
@@ -102,8 +127,17 @@ TEST_F(GridTextFileTest, BadFilesAreRefusedOrTheirStrayLinesIgnored)
     } catch (const EQuillGridError& e) {
         EXPECT_EQ(std::string(e.what()), "File contains no data or corrupt file " + Dir / "zero.txt");
     }
-    WriteFile(Dir / "huge.txt", "99999999,99999999\r\n");
-    EXPECT_THROW(Grid->LoadFromFile(Dir / "huge.txt"), EQuillGridError);
+    // Sizes no grid file can hold are refused naming the line, before any cell is made.
+    for (const char* size : {"99999999,99999999", "100000,10000000", "20000,10000"}) {
+        WriteFile(Dir / "huge.txt", std::string(size) + "\r\n0,0,x\r\n");
+        try {
+            Grid->LoadFromFile(Dir / "huge.txt");
+            ADD_FAILURE() << size << " loads";
+        } catch (const EQuillGridError& e) {
+            EXPECT_NE(std::string(e.what()).find(Dir / "huge.txt" + ", line 1: a grid of "), std::string::npos) << size << ": " << e.what();
+        }
+        EXPECT_LE(static_cast<long long>(Grid->ColCount()) * Grid->RowCount(), 100'000'000LL) << size;
+    }
 
     WriteFile(Dir / "stray.txt", "5,3\r\ncw 9,10\r\ncw 1,x\r\n7,2,outside\r\n4,2,inside\r\nno commas\r\n");
     Grid->SetFixedRows(0);

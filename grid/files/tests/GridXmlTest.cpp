@@ -39,6 +39,25 @@ TEST_F(GridXmlTest, EveryTextSurvivesInEachEncodingWithEmptyCellsLeftOut)
     }
 }
 
+TEST_F(GridXmlTest, EmptyRowsStayEmptyWhereverTheyAre)
+{
+    auto source = NewGrid();
+    source->SetColCount(2);
+    source->SetRowCount(4);
+    source->SetCells(0, 1, "b");
+    source->SetCells(1, 2, " ");
+    source->SaveToXML(Dir / "empty.xml", "list", "rec", nullptr, false);
+    auto target = NewGrid();
+    target->SetColCount(1);
+    target->SetRowCount(1);
+    target->LoadFromXML(Dir / "empty.xml");
+    EXPECT_EQ(target->RowCount(), 4);
+    EXPECT_EQ(target->ColCount(), 2);
+    for (int row = 0; row < 4; ++row)
+        for (int col = 0; col < 2; ++col)
+            EXPECT_EQ(target->Cells(col, row), source->Cells(col, row)) << col << "," << row;
+}
+
 TEST_F(GridXmlTest, WritesTheDeclaredEncodingAndWellFormedXml)
 {
     REQUIRE_PEER("python3");
