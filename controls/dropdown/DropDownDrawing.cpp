@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/ImageList.h"
 #include "platform/graphics/TextOutput.h"
 #include "platform/rtl/Strings.h"
+#include "render/HTMLRenderer.h"
 
 namespace controls {
 
@@ -131,6 +133,29 @@ void DrawRectangle(TCanvas& Canvas, TRect Rect, TColor Color, TColor ColorTo, TG
         Canvas.Pen()->SetWidth(BorderWidth);
         Canvas.Rectangle(Rect);
     }
+}
+
+void DrawTransparentBitmap(TCanvas& Canvas, TBitmap& Bitmap, TColor BackColor, const TRect& Rect)
+{
+    if (Bitmap.Empty()) return;
+    const TRect glyph{0, 0, Bitmap.Width(), Bitmap.Height()};
+    TBitmap work;
+    work.SetSize(glyph.Width(), glyph.Height());
+    work.Canvas()->Brush()->SetStyle(bsSolid);
+    work.Canvas()->Brush()->SetColor(BackColor);
+    work.Canvas()->FillRect(glyph);
+    work.Canvas()->BrushCopy(glyph, &Bitmap, glyph, Bitmap.Canvas()->Pixels(0, 0));
+    Canvas.CopyRect(Rect, *work.Canvas(), glyph);
+}
+
+TSize DrawHTMLText(TCanvas& Canvas, std::string_view Text, const TRect& Rect, bool Draw, const TImageList* Images)
+{
+    THTMLRenderParams params;
+    params.Images = Images;
+    params.MeasureOnly = !Draw;
+    THTMLRenderResult result;
+    RenderHTMLText(&Canvas, Text, Rect, params, result);
+    return {result.Width, result.Height};
 }
 
 } // namespace controls

@@ -8,12 +8,15 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/Types.h"
 
+class TBitmap;
 class TCanvas;
 class TImageList;
 
 namespace controls {
 
 enum TGradientDirection { gdHorizontal, gdVertical };
+// The preset selection colours of the pickers; scCustom keeps the colours set.
+enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
 
 // Fills Rect with Steps bands going from FromColor to ToColor, left to right
 // when Horizontal, else top to bottom. Neighbouring bands overlap by one
@@ -44,5 +47,14 @@ void DrawImageAndText(TCanvas& Canvas, TRect Rect, std::string_view Text, int Im
 // A gradient (ColorTo set) or plain (Color set) fill with an optional outline.
 void DrawRectangle(TCanvas& Canvas, TRect Rect, TColor Color, TColor ColorTo, TGradientDirection Direction,
                    TColor BorderColor, int BorderWidth);
+
+// Bitmap copied into Rect with the colour of its top-left pixel replaced by
+// BackColor: a glyph on a background of that colour.
+void DrawTransparentBitmap(TCanvas& Canvas, TBitmap& Bitmap, TColor BackColor, const TRect& Rect);
+
+// Mini-HTML Text laid out in Rect: drawn when Draw, else only measured.
+// Returns the size the text takes; Images supplies its "IDX:" pictures.
+TSize DrawHTMLText(TCanvas& Canvas, std::string_view Text, const TRect& Rect, bool Draw,
+                   const TImageList* Images = nullptr);
 
 } // namespace controls

@@ -91,22 +91,36 @@ std::string TQuillCustomDropDown::Version() const
 void TQuillCustomDropDown::Dispatch(TMessage& Message)
 {
     switch (Message.Msg) {
-    case WM_CUT:
-        // A face that takes no typing keeps its text, and so does the clipboard.
-        if (FEditorEnabled && !ReadOnly()) TCustomEdit::Dispatch(Message);
+    case WM_COPY: {
+        bool allow = true;
+        if (OnClipboardCopy) OnClipboardCopy(this, SelectedValueText(), allow);
+        if (allow) TCustomEdit::Dispatch(Message);
         return;
+    }
+    case WM_CUT: {
+        // A face that takes no typing keeps its text, and so does the clipboard.
+        if (!FEditorEnabled || ReadOnly()) return;
+        bool allow = true;
+        if (OnClipboardCut) OnClipboardCut(this, SelectedValueText(), allow);
+        if (allow) TCustomEdit::Dispatch(Message);
+        return;
+    }
     case WM_PASTE: HandlePaste(); return;
     default: TCustomEdit::Dispatch(Message);
     }
+}
+
+std::string TQuillCustomDropDown::SelectedValueText() const
+{
+    return rtl::Utf8Copy(Text(), std::max(0, SelStart() - PrefixLength()) + 1, SelLength());
 }
 
 void TQuillCustomDropDown::HandlePaste()
 {
     if (!FEditorEnabled || ReadOnly() || !Clipboard()->HasFormat(CF_TEXT)) return;
     if (FEditType == etHex || FEditType == etRange) return;
-    std::string pasted = Clipboard()->AsText();
-    // The face holds one line: what follows a line break stays out.
-    if (const size_t lineEnd = pasted.find_first_of("\r\n"); lineEnd != std::string::npos) pasted.resize(lineEnd);
+    // The whole clipboard text goes in, line breaks and all.
+    const std::string pasted = Clipboard()->AsText();
     const std::string value = Text();
     const int length = static_cast<int>(rtl::Utf8Length(value));
     const int start = std::clamp(SelStart() - PrefixLength(), 0, length);
@@ -114,7 +128,16 @@ void TQuillCustomDropDown::HandlePaste()
     std::string candidate = value;
     rtl::Utf8Delete(candidate, static_cast<size_t>(start) + 1, static_cast<size_t>(selected));
     rtl::Utf8Insert(pasted, candidate, static_cast<size_t>(start) + 1);
-    if (MaxLength() > 0 && static_cast<int>(rtl::Utf8Length(candidate)) > MaxLength()) return;
+    bool allow = true;
+    if (OnClipboardPaste) OnClipboardPaste(this, candidate, allow);
+    if (!allow) return;
+    const int limit = FLengthLimit > 0 ? FLengthLimit : MaxLength();
+    if (limit > 0 && static_cast<int>(rtl::Utf8Length(candidate)) > limit) return;
+    if (FEditType == etValidChars) {
+        const std::u32string valid = ToU32(FValidChars);
+        for (char32_t c : ToU32(pasted))
+            if (valid.find(c) == std::u32string::npos) return;
+    }
     const TNumberKind kind = NumberKindOf(candidate);
     if (FEditType == etNumeric && kind != TNumberKind::Integer) return;
     if ((FEditType == etFloat || FEditType == etMoney) && kind != TNumberKind::Integer && kind != TNumberKind::Decimal)
@@ -236,8 +259,20 @@ int TQuillCustomDropDown::MinHeight() const
 void TQuillCustomDropDown::BoundsChanged()
 {
     TCustomEdit::BoundsChanged();
-    if (const int least = MinHeight(); Height() < least) SetHeight(least);
+    PositionDropDownButton();
 }
+
+void TQuillCustomDropDown::PositionDropDownButton()
+{
+    // The button stands in the frame's right end and follows the height.
+    if (const int least = MinHeight(); Height() < least) {
+        SetHeight(least);
+        return;
+    }
+    Invalidate();
+}
+
+TRect TQuillCustomDropDown::EditRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
 
 // ---- Label
 
@@ -246,7 +281,8 @@ void TQuillCustomDropDown::SetLabelCaption(const std::string& Value)
     if (!FLabelLink.Label()) {
         FLabelLink.OnLabelCreated = [this](TLabel& Label) {
             Label.SetFont(LabelFont());
-            ForwardLabelClicks(Label, this, OnLabelClick, OnLabelDblClick);
+            Label.OnClick = [this](TObject*) { DoLabelClick(); };
+            Label.OnDblClick = [this](TObject*) { DoLabelDblClick(); };
         };
     }
     FLabelLink.SetCaption(*this, Value);
@@ -339,6 +375,16 @@ void TQuillCustomDropDown::Assign(const TPersistent* Source)
     FButtonHint = source->FButtonHint;
     SetEditorEnabled(source->FEditorEnabled);
     FEtched = source->FEtched;
+    FForceShadow = source->FForceShadow;
+    FReturnIsTab = source->FReturnIsTab;
+    FLengthLimit = source->FLengthLimit;
+    FValidChars = source->FValidChars;
+    FSigned = source->FSigned;
+    FAutoThousandSeparator = source->FAutoThousandSeparator;
+    FCanUndo = source->FCanUndo;
+    SetPrefix(source->FPrefix);
+    SetSuffix(source->FSuffix);
+    FButtonGlyph->Assign(source->FButtonGlyph.get());
     FImages = source->FImages;
     FSelectionColorStyle = source->FSelectionColorStyle;
     FSelectionColor = source->FSelectionColor;

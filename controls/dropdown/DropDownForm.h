@@ -38,6 +38,9 @@ class TDropDownForm : public TCustomForm {
     // before every opening.
     bool Shadow() const noexcept { return FShadow; }
     void SetShadow(bool Value) noexcept { FShadow = Value; }
+    // False: the popup cannot be resized by the user, whatever the footer says.
+    bool Sizeable() const noexcept { return FSizeable; }
+    void SetSizeable(bool Value) noexcept { FSizeable = Value; }
     // Raised while the user resizes the popup with its size grip.
     TNotifyEvent OnSizing;
     // Null until a visible strip was first asked for.
@@ -54,6 +57,7 @@ private:
     bool FCancelOnDeActivate = true;
     bool FBlockActivate = false;
     bool FShadow = true;
+    bool FSizeable = true;
     std::uint64_t FDeactivatedAt = 0;
     TDropDownPanel* FHeader = nullptr;
     TDropDownPanel* FFooter = nullptr;

@@ -60,7 +60,8 @@ const TPanelAppearance& TDropDownPanel::Appearance() const
 
 bool TDropDownPanel::ShowsGrip() const
 {
-    return FFooter && FDropDown.DropDownFooter().SizeGrip && FDropDown.DropDownSizeable();
+    return FFooter && FDropDown.DropDownFooter().SizeGrip && FDropDown.DropDownSizeable() &&
+           FDropDown.DropDownForm()->Sizeable();
 }
 
 void TDropDownPanel::Refresh()

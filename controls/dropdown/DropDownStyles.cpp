@@ -4,6 +4,7 @@
 #include <array>
 
 #include "controls/dropdown/QuillDropDown.h"
+#include "controls/dropdown/ItemSelector.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 
@@ -181,6 +182,67 @@ void TQuillCustomDropDown::DrawSelectionBackground(TCanvas& Canvas, const TRect&
     // of its border colour.
     static constexpr TColor borders[] = {clNone, TColor(0x8DD7D3), TColor(0xFDDE99), TColor(0xCEA27D)};
     DrawRectangle(Canvas, Rect, FSelectionColor, FSelectionColorTo, gdVertical, borders[FSelectionColorStyle], 1);
+}
+
+void TQuillCustomDropDown::SetItemAppearanceStyle(TItemAppearance* Appearance, TQORStyle AStyle)
+{
+    if (!Appearance || AStyle == tsCustom) return;
+    TItemAppearance& a = *Appearance;
+    a.BorderColorHot = clNone;
+    a.BorderColorSelected = clNone;
+    a.ColorSelectedText = clBlack;
+    a.ColorHotText = clBlack;
+    struct TLook {
+        TColor Hot, HotTo, MirrorHot, MirrorHotTo, Border, Selected, SelectedTo, MirrorSelected, MirrorSelectedTo,
+            Top, Bottom, Edge, SelectedText;
+    };
+    static constexpr TLook office2003{TColor(0xEBFDFF), TColor(0xACECFF), TColor(0x59DAFF), TColor(0xA4E9FF),
+                                      TColor(0x42AEFE), TColor(0xAAD9FF), TColor(0x6EBBFF), TColor(0x42AEFE),
+                                      TColor(0x7AE1FE), clNone, clNone, clNone, clBlack};
+    static constexpr TLook classic{TColor(0xD2BDB6), TColor(0xD2BDB6), clNone, clNone, TColor(0x808080),
+                                   TColor(0xB59285), TColor(0xB59285), clNone, clNone, clNone, clNone, clNone, clBlack};
+    static constexpr TLook office2007{TColor(0xEBFDFF), TColor(0xACECFF), TColor(0x59DAFF), TColor(0xA4E9FF),
+                                      TColor(0x42AEFE), TColor(0xAAD9FF), TColor(0x6EBBFF), TColor(0x42AEFE),
+                                      TColor(0x7AE1FE), TColor(0xF4FEFF), TColor(0xCAF8FF), TColor(0xC3D9DF), clBlack};
+    static constexpr TLook xp{TColor(0xEFD3C6), TColor(0xEFD3C6), clNone, clNone, clHighlight, clHighlight, clNone,
+                              clNone, clNone, clNone, clNone, clNone, clHighlightText};
+    static constexpr TLook vista{TColor(0xFFFDF9), TColor(0xFFFAF0), clNone, clNone, TColor(0xFEDF9A),
+                                 TColor(0xFEF9F0), TColor(0xFDF0D7), clNone, clNone, TColor(0xFDFBF6),
+                                 TColor(0xFDF5E7), TColor(0xFCEDCB), clBlack};
+    static constexpr TLook seven{TColor(0xFDFBFA), TColor(0xFDF3EB), clNone, clNone, TColor(0xCEA27D),
+                                 TColor(0xFCEBDC), TColor(0xFCDBC1), clNone, clNone, TColor(0xFDF4EB),
+                                 TColor(0xFDEADB), TColor(0xE0C5AE), clBlack};
+    static constexpr TLook terminal{TColor(0xC0C0C0), TColor(0xC0C0C0), clNone, clNone, TColor(0x808080),
+                                    clHighlight, clNone, clNone, clNone, clNone, clNone, clNone, clHighlightText};
+    static constexpr TLook office2010{TColor(0xD9F9FD), TColor(0x8AE3FD), TColor(0x8AE3FD), TColor(0xD9F9FD),
+                                      TColor(0x308AC2), TColor(0x7BEEFF), TColor(0x6CD0FF), TColor(0x6CD0FF),
+                                      TColor(0x7BEEFF), clNone, clNone, clNone, clBlack};
+    const TLook* look = nullptr;
+    switch (AStyle) {
+    case tsOffice2003Blue: case tsOffice2003Silver: case tsOffice2003Olive: case tsWhidbey: look = &office2003; break;
+    case tsOffice2003Classic: look = &classic; break;
+    case tsOffice2007Luna: case tsOffice2007Obsidian: case tsOffice2007Silver: look = &office2007; break;
+    case tsWindowsXP: look = &xp; break;
+    case tsWindowsVista: look = &vista; break;
+    case tsWindows7: look = &seven; break;
+    case tsTerminal: look = &terminal; break;
+    case tsOffice2010Blue: case tsOffice2010Silver: case tsOffice2010Black: look = &office2010; break;
+    case tsCustom: return;
+    }
+    if (!look) return;
+    a.ColorHot = look->Hot;
+    a.ColorHotTo = look->HotTo;
+    a.ColorMirrorHot = look->MirrorHot;
+    a.ColorMirrorHotTo = look->MirrorHotTo;
+    a.BorderColor = look->Border;
+    a.ColorSelected = look->Selected;
+    a.ColorSelectedTo = look->SelectedTo;
+    a.ColorMirrorSelected = look->MirrorSelected;
+    a.ColorMirrorSelectedTo = look->MirrorSelectedTo;
+    a.BorderColorTop = look->Top;
+    a.BorderColorBottom = look->Bottom;
+    a.EdgeColor = look->Edge;
+    a.ColorSelectedText = look->SelectedText;
 }
 
 } // namespace controls

@@ -79,7 +79,7 @@ void TQuillCustomDropDown::WMChar(TMessage& Message)
         SetValueSel(SelStart() - prefix, SelLength() - std::max(0, prefix - SelStart()));
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     const TTypedState state{ToU32(Text()), SelStart() - prefix, SelLength(), CaretPos() - prefix};
-    CarryOut(FilterTypedChar({FEditType, FPrecision, FSigned, 0, {}}, state, key, ctrl), Message);
+    CarryOut(FilterTypedChar({FEditType, FPrecision, FSigned, FLengthLimit, ToU32(FValidChars)}, state, key, ctrl), Message);
 }
 
 void TQuillCustomDropDown::CarryOut(const TTypedOutcome& Outcome, TMessage& Message)

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "controls/dropdown/DropDownForm.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/FrameDrawing.h"
 #include "platform/graphics/GraphicsObjects.h"
@@ -14,10 +15,10 @@
 namespace controls {
 
 TQuillCustomDropDown::TQuillCustomDropDown(TComponent* AOwner)
-    : TCustomEdit(AOwner), FDropDownForm(std::make_unique<TDropDownForm>(*this))
+    : TCustomEdit(AOwner), FButtonGlyph(std::make_unique<TBitmap>())
 {
     SetBounds(Left(), Top(), 200, 21);
-    FDropDownForm->OnHide = [this](TObject*) { DropDownHidden(); };
+    CreateDropDownForm();
     // A strip shown or hidden while the popup is open shows at once.
     auto appearanceChanged = [this](TObject*) {
         if (FDroppedDown) FDropDownForm->InitializeAndUpdate();
@@ -32,7 +33,60 @@ TQuillCustomDropDown::~TQuillCustomDropDown()
 {
     if (ui::OpenPopup() == this) ui::SetOpenPopup(nullptr);
     FDropDownForm->OnHide = nullptr;
+    FDropDownForm->OnDestroy = nullptr;
     delete FLabelLink.Label();
+}
+
+void TQuillCustomDropDown::CreateDropDownForm()
+{
+    if (FDropDownForm) return;
+    FDropDownForm = std::make_unique<TDropDownForm>(*this);
+    FDropDownForm->SetBounds(0, 0, FDropDownWidth, FDropDownHeight);
+    TDropDownForm& form = *FDropDownForm;
+    form.OnHide = [this](TObject*) { DropDownHidden(); };
+    form.OnDestroy = [this](TObject*) { DropDownFormDestroyed(); };
+    form.OnKeyPress = [this](TObject*, char32_t& Key) { FormKeyPress(Key); };
+    form.OnKeyDown = [this](TObject*, unsigned short& Key, TShiftState Shift) { FormKeyDown(Key, Shift); };
+    form.OnKeyUp = [this](TObject*, unsigned short& Key, TShiftState Shift) { FormKeyUp(Key, Shift); };
+    form.OnMouseWheelDown = [this](TObject*, TShiftState Shift, TPoint Pos, bool& Handled) {
+        FormMouseWheelDown(Shift, Pos, Handled);
+    };
+    form.OnMouseWheelUp = [this](TObject*, TShiftState Shift, TPoint Pos, bool& Handled) {
+        FormMouseWheelUp(Shift, Pos, Handled);
+    };
+    form.OnSizing = [this](TObject*) { FormSizing(); };
+}
+
+void TQuillCustomDropDown::FormMouseWheelDown(TShiftState, TPoint, bool&) { SelectionWheelDown(); }
+
+void TQuillCustomDropDown::FormMouseWheelUp(TShiftState, TPoint, bool&) { SelectionWheelUp(); }
+
+void TQuillCustomDropDown::FormKeyPress(char32_t& Key) { Perform(WM_CHAR, Key, 0); }
+
+void TQuillCustomDropDown::FormKeyDown(unsigned short& Key, TShiftState) { Perform(WM_KEYDOWN, Key, 0); }
+
+void TQuillCustomDropDown::FormKeyUp(unsigned short& Key, TShiftState) { Perform(WM_KEYUP, Key, 0); }
+
+void TQuillCustomDropDown::ControlKeyDown(unsigned short& Key, TShiftState) { Perform(WM_KEYDOWN, Key, 0); }
+
+void TQuillCustomDropDown::ControlKeyUp(unsigned short& Key, TShiftState) { Perform(WM_KEYUP, Key, 0); }
+
+void TQuillCustomDropDown::ControlKeyPress(char32_t& Key) { Perform(WM_CHAR, Key, 0); }
+
+void TQuillCustomDropDown::DoLabelClick()
+{
+    if (OnLabelClick) OnLabelClick(this);
+}
+
+void TQuillCustomDropDown::DoLabelDblClick()
+{
+    if (OnLabelDblClick) OnLabelDblClick(this);
+}
+
+void TQuillCustomDropDown::DrawBackgroundGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor,
+                                                  TGradientDirection Direction, const TRect& Rect, int Steps)
+{
+    DrawGradient(Canvas, FromColor, ToColor, Direction == gdHorizontal, Rect, Steps);
 }
 
 void TQuillCustomDropDown::SetDropDownControl(TControl* AControl)
@@ -131,6 +185,13 @@ void TQuillCustomDropDown::DoShowDropDown()
     FDropDownForm->InitializeAndUpdate();
     int width = 0, height = 0;
     AdaptDropDownSize(width, height);
+    PlaceDropDownControl();
+    // The hosted control's keys reach the edit as the popup's own do.
+    if (auto* control = dynamic_cast<TWinControl*>(FControl)) {
+        control->OnKeyDown = [this](TObject*, unsigned short& Key, TShiftState Shift) { ControlKeyDown(Key, Shift); };
+        control->OnKeyUp = [this](TObject*, unsigned short& Key, TShiftState Shift) { ControlKeyUp(Key, Shift); };
+        control->OnKeyPress = [this](TObject*, char32_t& Key) { ControlKeyPress(Key); };
+    }
     bool accept = true;
     if (OnDropDown) OnDropDown(this, accept);
     if (!accept) return;
@@ -144,6 +205,12 @@ void TQuillCustomDropDown::DoShowDropDown()
     FDropDownForm->SetBoundsRect(PlaceDropDown(edit, width, height, FDropPosition, work));
     FDroppedDown = true;
     FDropDownForm->Show();
+    if (FDropDownShadow && FForceShadow) {
+        // Mapped a second time, the popup takes the shadow it asked for.
+        FDropDownForm->Hide();
+        FDroppedDown = true;
+        FDropDownForm->Show();
+    }
     ui::SetOpenPopup(this);
     Invalidate();
     FocusDropDownControl();
@@ -221,6 +288,12 @@ void TQuillCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift)
     }
     if (Shift.Contains(ssCtrl) && (Key == VK_TAB || Key == VK_RETURN)) {
         TCustomEdit::KeyDown(Key, Shift);
+        return;
+    }
+    if (FReturnIsTab && Key == VK_RETURN) {
+        // Enter moves on as Tab would, and leaves an open popup open.
+        Key = 0;
+        if (TCustomForm* form = GetParentForm()) form->Perform(WM_NEXTDLGCTL, 0, 0);
         return;
     }
     TCustomEdit::KeyDown(Key, Shift);
@@ -335,6 +408,15 @@ void TQuillCustomDropDown::PaintNonClient(TCanvas& Canvas)
         const int x = button.Left + (button.Width() - 7) / 2, y = button.Top + (button.Height() - 4) / 2;
         const std::array<TPoint, 3> arrow{TPoint{x, y}, TPoint{x + 6, y}, TPoint{x + 3, y + 3}};
         Canvas.Polygon(arrow);
+        return;
+    }
+    if (!FButtonGlyph->Empty()) {
+        Canvas.Brush()->SetStyle(bsSolid);
+        Canvas.Brush()->SetColor(clBtnFace);
+        Canvas.Pen()->SetColor(TColor(0x808080));
+        Canvas.Rectangle(button);
+        FButtonGlyph->SetTransparent(true);
+        Canvas.Draw(button.Left, button.Top, FButtonGlyph.get());
         return;
     }
     DrawFrameControl(Canvas.Handle(), button, DFC_SCROLL,

@@ -8,6 +8,7 @@
 // replace the sizing, placement, wheel and key operations below.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -22,17 +23,17 @@
 #include "platform/ui/PopupWatch.h"
 #include "render/QuillStyleIF.h"
 
+class TBitmap;
 class TImageList;
 
 namespace controls {
 
 class TDropDownForm;
+class TItemAppearance;
 
 using TDropDownEvent = std::function<void(TObject* Sender, bool& AcceptDrop)>;
 using TDropUpEvent = std::function<void(TObject* Sender, bool Cancelled)>;
 using TButtonClickEvent = std::function<void(TObject* Sender, int ButtonIndex)>;
-
-enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
 
 class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTones, private ui::TOpenPopup {
     VISTRA_CLASS(TQuillCustomDropDown, TCustomEdit)
@@ -108,6 +109,16 @@ class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTo
     void SetPrefix(const std::string& Value);
     const std::string& Suffix() const noexcept { return FSuffix; }
     void SetSuffix(const std::string& Value);
+    // The longest value that may be typed; 0: no limit.
+    int LengthLimit() const noexcept { return FLengthLimit; }
+    void SetLengthLimit(int Value) noexcept { FLengthLimit = std::max(0, Value); }
+    // The characters an etValidChars face accepts.
+    const std::string& ValidChars() const noexcept { return FValidChars; }
+    void SetValidChars(const std::string& Value) { FValidChars = Value; }
+    // Enter moves on to the next control as Tab does, and no longer closes
+    // the popup.
+    bool ReturnIsTab() const noexcept { return FReturnIsTab; }
+    void SetReturnIsTab(bool Value) noexcept { FReturnIsTab = Value; }
     // Numbers may be typed negative.
     bool Signed() const noexcept { return FSigned; }
     void SetSigned(bool Value) { FSigned = Value; }
@@ -146,6 +157,13 @@ class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTo
     void SetDropDownButtonHint(const std::string& Value) { FButtonHint = Value; }
     bool Etched() const noexcept { return FEtched; }
     void SetEtched(bool Value) noexcept { FEtched = Value; }
+    // A picture drawn on the drop-down button in place of its arrow; empty:
+    // the arrow.
+    TBitmap& DropDownButtonGlyph() const noexcept { return *FButtonGlyph; }
+    // Shows the popup a second time when it opens, so that a window system
+    // that takes the shadow only at mapping time draws it.
+    bool ForceShadow() const noexcept { return FForceShadow; }
+    void SetForceShadow(bool Value) noexcept { FForceShadow = Value; }
     // The control that takes the focus once the popup is open; none by default.
     TWinControl* FocusControl() const noexcept { return FFocusControl; }
     void SetFocusControl(TWinControl* Value);
@@ -160,13 +178,16 @@ class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTo
     void SetColorTones(const TColorTones& ATones) override;
     TColor ButtonColor() const noexcept { return FButtonColor; }
     TSelectionColorStyle SelectionColorStyle() const noexcept { return FSelectionColorStyle; }
-    void SetSelectionColorStyle(TSelectionColorStyle Value);
+    virtual void SetSelectionColorStyle(TSelectionColorStyle Value);
     TColor SelectionColor() const noexcept { return FSelectionColor; }
     void SetSelectionColor(TColor Value) noexcept { FSelectionColor = Value; }
     TColor SelectionColorTo() const noexcept { return FSelectionColorTo; }
     void SetSelectionColorTo(TColor Value) noexcept { FSelectionColorTo = Value; }
     // The background of a chosen item in the pickers' lists.
     void DrawSelectionBackground(TCanvas& Canvas, const TRect& Rect);
+    // The hot and selected look of a picker's items for a style; tsCustom and
+    // a missing appearance change nothing.
+    static void SetItemAppearanceStyle(TItemAppearance* Appearance, TQORStyle AStyle);
 
     // ---- Label
     TLabel* EditLabel() const noexcept { return FLabelLink.Label(); }
@@ -186,6 +207,8 @@ class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTo
     void SetParent(TWinControl* AParent) override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
+    // Asked before the clipboard takes or gives text (Allow false refuses).
+    TClipboardEvent OnClipboardCopy, OnClipboardCut, OnClipboardPaste;
     TNotifyEvent OnBeforeDropDown;
     TDropDownEvent OnDropDown;
     TNotifyEvent OnBeforeDropUp;
@@ -204,6 +227,11 @@ class TQuillCustomDropDown : public TCustomEdit, public IQORStyle, public IQORTo
 protected:
     // The operations a descendant replaces, each calling this one unless it
     // knows better.
+    //
+    // Makes the popup once; the constructor runs this one. A descendant
+    // replaces it to make its hosted control with the popup as parent, and
+    // calls its own version from its constructor.
+    virtual void CreateDropDownForm();
     virtual void BeforeDropDown();
     virtual void DoShowDropDown();
     virtual void AdaptDropDownSize(int& Width, int& Height);
@@ -213,6 +241,34 @@ protected:
     virtual void DropDownHidden();
     virtual void SelectionWheelDown() {}
     virtual void SelectionWheelUp() {}
+    // The popup form is going away with the drop-down.
+    virtual void DropDownFormDestroyed() {}
+    // The wheel turned over the popup: moves the selection as over the edit.
+    virtual void FormMouseWheelDown(TShiftState Shift, TPoint MousePos, bool& Handled);
+    virtual void FormMouseWheelUp(TShiftState Shift, TPoint MousePos, bool& Handled);
+    // Keys the popup form or its hosted control receive go on to the edit
+    // (as WM_CHAR, WM_KEYDOWN and WM_KEYUP with no key data), so that Enter,
+    // Esc and F4 typed there close the popup by the edit's rules. A
+    // descendant whose control must see a key first replaces these.
+    virtual void FormKeyPress(char32_t& Key);
+    virtual void FormKeyDown(unsigned short& Key, TShiftState Shift);
+    virtual void FormKeyUp(unsigned short& Key, TShiftState Shift);
+    virtual void ControlKeyDown(unsigned short& Key, TShiftState Shift);
+    virtual void ControlKeyUp(unsigned short& Key, TShiftState Shift);
+    virtual void ControlKeyPress(char32_t& Key);
+    // The user is resizing the popup by its size grip.
+    virtual void FormSizing() {}
+    // The attached label was clicked or double-clicked.
+    virtual void DoLabelClick();
+    virtual void DoLabelDblClick();
+    // Keeps the edit at least as high as its font needs; the button fills
+    // the frame's right end.
+    virtual void PositionDropDownButton();
+    // A picker's background gradient.
+    virtual void DrawBackgroundGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor,
+                                        TGradientDirection Direction, const TRect& Rect, int Steps);
+    // The rectangle the face's text stands in, in client coordinates.
+    TRect EditRect() const;
     // Writes the text and remembers it as the text a cancel returns to.
     virtual void ApplyText(const std::string& Value);
     // Writes the text without making it the text a cancel returns to: for a
@@ -254,6 +310,7 @@ private:
     // The value as the face stores it for the edit type and precision.
     std::string FormattedValue(std::string Value) const;
     void HandlePaste();
+    std::string SelectedValueText() const;
     // Display positions less the prefix.
     int PrefixLength() const;
     void SetValueSel(int Start, int Length);
@@ -270,7 +327,9 @@ private:
     int FPrecision = 0;
     bool FIsModified = false;
     std::string FPrefix, FSuffix;
-    bool FSigned = false, FAutoThousandSeparator = true, FCanUndo = true;
+    bool FSigned = false, FAutoThousandSeparator = true, FCanUndo = true, FReturnIsTab = false;
+    int FLengthLimit = 0;
+    std::string FValidChars;
     TColor FBorderColor = clNone, FFocusBorderColor = clNone;
     bool FDisabledBorder = true, FFlat = false, FMouseInControl = false, FFocusDraw = true;
     TEditLabelLink FLabelLink;
@@ -297,6 +356,8 @@ private:
     TFooterAppearance FDropDownFooter;
     TQuillButtonAppearance FButtonAppearance;
     bool FDroppedDown = false;
+    bool FForceShadow = false;
+    std::unique_ptr<TBitmap> FButtonGlyph;
     bool FButtonPressed = false;
     TControl* FControl = nullptr;
     std::unique_ptr<TDropDownForm> FDropDownForm;

@@ -79,7 +79,7 @@ TEST_F(DropDownFaceTest, WrittenValuesFollowTheKindAndPrecision)
     EXPECT_EQ(Drop->Text(), "2.3");
 }
 
-TEST_F(DropDownFaceTest, PasteTakesOneLineThatFitsTheKindAndCutNeedsAnEditor)
+TEST_F(DropDownFaceTest, PasteTakesTheWholeTextWhenItFitsTheKindAndCutNeedsAnEditor)
 {
     Drop->SetFocus();
     Drop->SetEditType(etHex);
@@ -98,7 +98,11 @@ TEST_F(DropDownFaceTest, PasteTakesOneLineThatFitsTheKindAndCutNeedsAnEditor)
     Clipboard()->SetAsText("42\r\n43");
     Drop->SelectAll();
     input::PressKey(*Form, 'V', {ssCtrl});
-    EXPECT_EQ(Drop->Text(), "42") << "one line of a multi-line clipboard";
+    EXPECT_EQ(Drop->Text(), "5") << "the whole clipboard text is judged, and two lines are no number";
+    Clipboard()->SetAsText("42");
+    Drop->SelectAll();
+    input::PressKey(*Form, 'V', {ssCtrl});
+    EXPECT_EQ(Drop->Text(), "42");
 
     Clipboard()->SetAsText("kept");
     Drop->SetReadOnly(true);
