@@ -220,8 +220,11 @@ void TQuillCustomDropDown::DoHideDropDown(bool Cancel)
 {
     if (!PopupVisible()) return;
     if (OnBeforeDropUp) OnBeforeDropUp(this);
-    FUserDropDownWidth = FDropDownForm->Width();
-    FUserDropDownHeight = FDropDownForm->Height();
+    // A popup the user cannot resize has no size of the user's to keep: a
+    // later opening, perhaps with another control, computes its size again.
+    const bool sizeable = FDropDownForm->Sizeable();
+    FUserDropDownWidth = sizeable ? FDropDownForm->Width() : -1;
+    FUserDropDownHeight = sizeable ? FDropDownForm->Height() : -1;
     if (ui::OpenPopup() == this) ui::SetOpenPopup(nullptr);
     FDropDownForm->Hide();
     if (Application) Application->CancelHint();

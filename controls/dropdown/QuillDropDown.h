@@ -267,6 +267,8 @@ protected:
     // A picker's background gradient.
     virtual void DrawBackgroundGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor,
                                         TGradientDirection Direction, const TRect& Rect, int Steps);
+    // The next opening computes the popup's size again, whatever size it closed with.
+    void ForgetUserDropDownSize() noexcept { FUserDropDownWidth = FUserDropDownHeight = -1; }
     // The rectangle the face's text stands in, in client coordinates.
     TRect EditRect() const;
     // Writes the text and remembers it as the text a cancel returns to.

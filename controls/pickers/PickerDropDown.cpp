@@ -69,6 +69,15 @@ void TQuillPickerDropDown::LoadSelectorWith(const std::function<void(TSelectorIt
     s.SetShowHint(ShowHint());
 }
 
+void TQuillPickerDropDown::SyncSelector(int Index)
+{
+    if (!FItemSelector) return;
+    const TNotifyEvent hook = FItemSelector->OnItemSelect;
+    FItemSelector->OnItemSelect = nullptr;
+    FItemSelector->SetItemIndex(Index);
+    FItemSelector->OnItemSelect = hook;
+}
+
 void TQuillPickerDropDown::Internal(const std::function<void()>& Action)
 {
     const bool was = FInternalCall;
@@ -95,6 +104,8 @@ void TQuillPickerDropDown::AdaptToSelector(int& Width, int& Height)
     FItemSelector->SetBounds(0, 0, DropDownWidth() <= 0 ? panel.cx : FItemSelector->Width(),
                              DropDownHeight() <= 0 ? panel.cy : FItemSelector->Height());
     TQuillCustomDropDown::AdaptDropDownSize(Width, Height);
+    // The list stands inside the popup's border: the popup is that much wider.
+    if (DropDownWidth() <= 0) Width += 2 * DropDownBorderWidth();
     // The list scrolls when the popup leaves it less than its height.
     int room = Height - 2 * DropDownBorderWidth();
     if (DropDownHeader().Visible()) room -= DropDownHeader().Height;

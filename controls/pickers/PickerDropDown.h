@@ -71,6 +71,9 @@ protected:
     // Copies the common list settings (columns, images, layout, colour,
     // appearance) into the list and hooks its selection; Fill adds the items.
     void LoadSelectorWith(const std::function<void(TSelectorItems&)>& Fill, int ItemIndex);
+    // Puts the list's selection at Index without choosing anything: a cancel
+    // leaves the list where the choice went back to.
+    void SyncSelector(int Index);
     // Runs Action as a key or wheel move: the choice moves, the popup stays.
     void Internal(const std::function<void()>& Action);
     bool InternalCall() const noexcept { return FInternalCall; }

@@ -238,6 +238,8 @@ void TQuillColorPickerDropDown::ShowStyleControl()
         break;
     case csDiscrete:
         EnsureBoxSelector();
+        // The panel takes its own size; the popup then fits it.
+        FColorSelector->SetAlign(alNone);
         hide(FItemSelector);
         hide(FSpectrumPanel);
         hide(FColorCubePanel);
@@ -250,6 +252,8 @@ void TQuillColorPickerDropDown::ShowStyleControl()
         break;
     case csColorCube:
         EnsureCubePanel();
+        // The panel takes its own size; the popup then fits it.
+        FColorCubePanel->SetAlign(alNone);
         hide(FItemSelector);
         hide(FSpectrumPanel);
         hide(FColorSelector);
@@ -261,6 +265,8 @@ void TQuillColorPickerDropDown::ShowStyleControl()
         break;
     case csSpectrum:
         EnsureSpectrumPanel();
+        // The panel takes its own size; the popup then fits it.
+        FSpectrumPanel->SetAlign(alNone);
         hide(FItemSelector);
         hide(FColorCubePanel);
         hide(FColorSelector);
@@ -277,6 +283,8 @@ void TQuillColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Valu
 {
     if (Value == FColorSelectionStyle) return;
     FColorSelectionStyle = Value;
+    // The size the popup closed with was the other style's.
+    ForgetUserDropDownSize();
     ShowStyleControl();
     DropDownForm()->Invalidate();
 }
@@ -314,7 +322,10 @@ void TQuillColorPickerDropDown::DoHideDropDown(bool Cancel)
 {
     TQuillPickerDropDown::DoHideDropDown(Cancel);
     if (!Cancel) return;
-    if (FColorSelectionStyle == csList && FItemSelector) SetItemIndex(FOldItemIndex);
+    if (FColorSelectionStyle == csList && FItemSelector) {
+        SetItemIndex(FOldItemIndex);
+        SyncSelector(FOldItemIndex);
+    }
     if (FColorSelectionStyle == csDiscrete && FColorSelector) {
         // A colour no box has leaves the choice as it is; put it back plainly.
         FColorSelector->SetSelectedColor(FOldSelectedColor);

@@ -8,6 +8,7 @@
 #include "platform/graphics/Graphic.h"
 #include "platform/graphics/ImageList.h"
 #include "platform/rtl/Strings.h"
+#include "platform/ui/MessageQueue.h"
 #include "platform/ui/ScrollBars.h"
 
 namespace controls {
@@ -185,7 +186,9 @@ void TQuillDetailDropDown::AdaptDropDownSize(int& Width, int& Height)
 void TQuillDetailDropDown::DoHideDropDown(bool Cancel)
 {
     TQuillPickerDropDown::DoHideDropDown(Cancel);
-    if (Cancel && FItemSelector && FOldItemIndex != -1) SetItemIndex(FOldItemIndex);
+    if (!Cancel || !FItemSelector || FOldItemIndex == -1) return;
+    SetItemIndex(FOldItemIndex);
+    SyncSelector(FOldItemIndex);
 }
 
 void TQuillDetailDropDown::FormSizing()
@@ -282,14 +285,15 @@ void TQuillDetailDropDown::Change()
         FCompleting = false;
         // The completed part is selected; the caret stays after the typed part.
         const int prefix = static_cast<int>(rtl::Utf8Length(Prefix()));
-        Perform(EM_SETSEL, prefix + static_cast<int>(rtl::Utf8Length(completed)), prefix + keyLength);
+        // After the edit has placed the caret for the typed character.
+        PostMessage(Handle(), EM_SETSEL, prefix + static_cast<int>(rtl::Utf8Length(completed)), prefix + keyLength);
         return;
     }
     FCompleting = true;
     ApplyText(typed);
     FCompleting = false;
     const int end = static_cast<int>(rtl::Utf8Length(Prefix() + typed));
-    Perform(EM_SETSEL, end, end);
+    PostMessage(Handle(), EM_SETSEL, end, end);
 }
 
 void TQuillDetailDropDown::MeasureDetailItem(TSize& Size)

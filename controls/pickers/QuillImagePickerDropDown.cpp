@@ -168,7 +168,9 @@ void TQuillImagePickerDropDown::AdaptDropDownSize(int& Width, int& Height) { Ada
 void TQuillImagePickerDropDown::DoHideDropDown(bool Cancel)
 {
     TQuillPickerDropDown::DoHideDropDown(Cancel);
-    if (Cancel && FItemSelector) SetItemIndex(FOldItemIndex);
+    if (!Cancel || !FItemSelector) return;
+    SetItemIndex(FOldItemIndex);
+    SyncSelector(FOldItemIndex);
 }
 
 void TQuillImagePickerDropDown::Wheel(bool Down)

@@ -151,11 +151,14 @@ void TCustomEdit::TextChanged()
 
 void TCustomEdit::SyncText()
 {
-    FSyncing = true;
-    FText = Encode(FText32);
-    FModified = true;
-    const rtl::ScopeExit synced([this] { FSyncing = false; });
-    Perform(CM_TEXTCHANGED, 0, 0);
+    {
+        FSyncing = true;
+        FText = Encode(FText32);
+        FModified = true;
+        const rtl::ScopeExit synced([this] { FSyncing = false; });
+        Perform(CM_TEXTCHANGED, 0, 0);
+    }
+    // A change handler that writes the text is heard: the characters follow it.
     Perform(CN_COMMAND, MakeWParam(0, EN_CHANGE), 0);
 }
 

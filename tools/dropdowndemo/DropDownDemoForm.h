@@ -1,6 +1,10 @@
 // The drop-down example window: a list drop-down, a typed edit with a lookup
-// list, a directory edit, a date-time picker and a plain edit.
+// list, a directory edit, a date-time picker and a plain edit; beside them
+// the pickers (details, images and colours in four styles), each with its
+// value shown to its right.
 #pragma once
+
+#include <memory>
 
 #include "platform/ui/Forms.h"
 
@@ -11,12 +15,17 @@ class TQuillDirectoryEdit;
 class TQuillDateTimePicker;
 namespace controls {
 class TQuillListDropDown;
+class TQuillDetailDropDown;
+class TQuillImagePickerDropDown;
+class TQuillColorPickerDropDown;
 }
+class TImageList;
 
 class TDropDownDemoForm : public TForm {
     VISTRA_CLASS(TDropDownDemoForm, TForm)
 
     explicit TDropDownDemoForm(TComponent* AOwner);
+    ~TDropDownDemoForm() override;
 
     TLabel* LblCity;
     controls::TQuillListDropDown* DrpCity;
@@ -24,4 +33,14 @@ class TDropDownDemoForm : public TForm {
     TQuillEdit* EdtTown;
     TQuillDirectoryEdit* DirFolder;
     TQuillDateTimePicker* DtpWhen;
+
+    controls::TQuillDetailDropDown* DrpFruit;
+    controls::TQuillImagePickerDropDown* DrpShape;
+    // The colour styles: list, palette, honeycomb, spectrum.
+    controls::TQuillColorPickerDropDown* DrpColors[4];
+    // The value of each picker, beside it: fruit, shape, then the colours.
+    TLabel* LblValues[6];
+
+private:
+    std::unique_ptr<TImageList> FShapes;
 };

@@ -17,6 +17,9 @@
 #include "controls/QuillDirectoryEdit.h"
 #include "controls/dropdown/DropDownForm.h"
 #include "controls/dropdown/QuillListDropDown.h"
+#include "controls/pickers/QuillColorPickerDropDown.h"
+#include "controls/pickers/QuillDetailDropDown.h"
+#include "controls/pickers/QuillImagePickerDropDown.h"
 #include "platform/backend/Backends.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -37,7 +40,7 @@ using tools::SettleUntil;
 std::string SaveScreenshot(const TForm& form, const std::string& name)
 {
     GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), form.Left(), form.Top(), form.Width(),
-                                                 form.Height() + 120);
+                                                 form.Height() + 200);
     if (!shot) return {};
     std::string path = (std::filesystem::current_path() / name).string();
     gdk_pixbuf_save(shot, path.c_str(), "png", nullptr, nullptr);
@@ -214,4 +217,99 @@ TEST_F(DropDownDemoTest, TheDatePickersCalendarOpensOnTheDisplayAndChoosesByKeys
     SettleUntil([&] { return !when.DroppedDown(); });
     EXPECT_EQ(when.DisplayText(), "03/12/2026");
     EXPECT_NEAR(when.Time(), EncodeTime(9, 30, 0, 0), 1e-9) << "the time stays";
+}
+
+namespace {
+
+// The point of the picker's button on the screen.
+TPoint ButtonOf(const controls::TQuillCustomDropDown& d)
+{
+    return d.ClientToScreen({d.ClientWidth() + d.DropDownButtonWidth() / 2, d.ClientHeight() / 2});
+}
+
+TPoint CentreOf(const TControl& c, const TRect& r)
+{
+    return c.ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+}
+
+} // namespace
+
+TEST_F(DropDownDemoTest, EachPickerOpensByItsButtonAndByAltDownChoosesByMouseAndKeysAndEscKeepsTheValue)
+{
+    using namespace controls;
+    struct Picker {
+        const char* name;
+        TQuillCustomDropDown* drop;
+        TLabel* value;
+        // Where a click in the open popup chooses another value.
+        std::function<TPoint()> choice;
+        // Keys that move the choice in the open popup; none: the popup is worked by the mouse alone.
+        const char* keys;
+    };
+    TDropDownDemoForm& f = *Form;
+    auto listItem = [](TQuillCustomItemSelector* s, int i) {
+        return [s, i] { return CentreOf(*s->SelectorPanel(), s->SelectorPanel()->GetItemRect(i)); };
+    };
+    const Picker pickers[] = {
+        {"detail", f.DrpFruit, f.LblValues[0], listItem(f.DrpFruit->ItemSelector(), 2), "Down"},
+        {"image", f.DrpShape, f.LblValues[1], listItem(f.DrpShape->ItemSelector(), 4), "Left"},
+        {"colour-list", f.DrpColors[0], f.LblValues[2], listItem(f.DrpColors[0]->ItemSelector(), 12), "Left"},
+        {"colour-palette", f.DrpColors[1], f.LblValues[3],
+         [&] { return CentreOf(*f.DrpColors[1]->ColorSelector(), f.DrpColors[1]->ColorSelector()->BoxRect(25)); },
+         "Right"},
+        {"colour-honeycomb", f.DrpColors[2], f.LblValues[4],
+         [&] {
+             const TQuillColorCubePanel& c = *f.DrpColors[2]->ColorCubePanel();
+             return c.ClientToScreen({c.Cell(30).X, c.Cell(30).Y});
+         },
+         nullptr},
+        {"colour-spectrum", f.DrpColors[3], f.LblValues[4 + 1],
+         [&] { return f.DrpColors[3]->SpectrumPanel()->SpectrumImage().ClientToScreen({100, 40}); }, nullptr},
+    };
+    for (const Picker& p : pickers) {
+        SCOPED_TRACE(p.name);
+        TQuillCustomDropDown& drop = *p.drop;
+        const std::string before = p.value->Caption();
+        // Past the guard against a closing click opening the popup again.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        ClickAt(ButtonOf(drop));
+        SettleUntil([&] { return drop.DroppedDown(); });
+        ASSERT_TRUE(drop.DroppedDown()) << "the button opens the popup";
+        Settle();
+        SaveScreenshot(*Form, std::string("dropdowndemo-") + p.name + ".png");
+        ClickAt(p.choice());
+        SettleUntil([&] { return !drop.DroppedDown(); });
+        EXPECT_FALSE(drop.DroppedDown()) << "a click chooses and closes";
+        const std::string byMouse = p.value->Caption();
+        EXPECT_NE(byMouse, before) << "the click chose another value";
+        Settle();
+        SaveScreenshot(*Form, std::string("dropdowndemo-") + p.name + "-chosen.png");
+
+        // The pointer leaves the popup's place, so that no item becomes hot under it.
+        XDo("mousemove " + std::to_string(Form->Left() + 20) + " " + std::to_string(Form->Top() + Form->Height() - 10));
+        Settle();
+        XDo("key --clearmodifiers alt+Down");
+        SettleUntil([&] { return drop.DroppedDown(); });
+        ASSERT_TRUE(drop.DroppedDown()) << "Alt+Down opens the popup";
+        std::string byKeys = byMouse;
+        if (p.keys) {
+            XDo(std::string("key --clearmodifiers ") + p.keys + " Return");
+            SettleUntil([&] { return !drop.DroppedDown(); });
+            byKeys = p.value->Caption();
+            EXPECT_NE(byKeys, byMouse) << "the keys chose another value";
+            XDo("key --clearmodifiers alt+Down");
+            SettleUntil([&] { return drop.DroppedDown(); });
+            ASSERT_TRUE(drop.DroppedDown());
+            XDo(std::string("key --clearmodifiers ") + p.keys);
+            SettleUntil([&] { return p.value->Caption() != byKeys; });
+            EXPECT_NE(p.value->Caption(), byKeys) << "the keys move the value while open";
+        }
+        XDo("key --clearmodifiers Escape");
+        SettleUntil([&] { return !drop.DroppedDown(); });
+        EXPECT_FALSE(drop.DroppedDown());
+        SettleUntil([&] { return p.value->Caption() == byKeys; });
+        EXPECT_EQ(p.value->Caption(), byKeys) << "Esc returns to the value before the opening";
+        Settle();
+        SaveScreenshot(*Form, std::string("dropdowndemo-") + p.name + "-esc.png");
+    }
 }
