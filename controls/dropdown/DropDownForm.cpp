@@ -15,6 +15,13 @@ TDropDownForm::TDropDownForm(TQuillCustomDropDown& DropDown) : TCustomForm(nullp
     SetBorderStyle(bsNone);
 }
 
+TWinControl* TDropDownForm::TopLevelWindow() const
+{
+    TWinControl* top = FDropDown.Parent();
+    while (top && top->Parent()) top = top->Parent();
+    return top;
+}
+
 void TDropDownForm::NoteDeactivated() { FDeactivatedAt = ui::Backend().NowMs(); }
 
 void TDropDownForm::InitializeAndUpdate()

@@ -19,13 +19,15 @@ class TDropDownForm : public TCustomForm {
     explicit TDropDownForm(TQuillCustomDropDown& DropDown);
 
     TQuillCustomDropDown& DropDown() const noexcept { return FDropDown; }
+    // The top-level window the drop-down stands in; null without one.
+    TWinControl* TopLevelWindow() const;
     // A click elsewhere cancels the popup's changes; a drop-down that takes
     // such a click as an accept switches this off.
     bool CancelOnDeActivate() const noexcept { return FCancelOnDeActivate; }
     void SetCancelOnDeActivate(bool Value) noexcept { FCancelOnDeActivate = Value; }
     // The clock time (milliseconds) the popup was last closed by a click
     // elsewhere; 0 when never.
-    std::uint64_t DeactivatedAt() const noexcept { return FDeactivatedAt; }
+    std::uint64_t DeActivateTime() const noexcept { return FDeactivatedAt; }
     void NoteDeactivated();
     // Builds the header and footer strips the drop-down asks for, or brings
     // the existing ones up to date; each opening does this.

@@ -21,15 +21,20 @@ void TPanelAppearance::SetVisible(bool Value)
     if (OnChange) OnChange(nullptr);
 }
 
-void TPanelAppearance::AssignPanel(const TPanelAppearance& Source)
+void TPanelAppearance::AssignColors(const TPanelAppearance& Source)
 {
     ColorTo = Source.ColorTo;
     Color = Source.Color;
     BorderColor = Source.BorderColor;
-    Caption = Source.Caption;
     FFont->Assign(Source.FFont.get());
-    BorderWidth = Source.BorderWidth;
     GradientDirection = Source.GradientDirection;
+}
+
+void TPanelAppearance::AssignPanel(const TPanelAppearance& Source)
+{
+    AssignColors(Source);
+    Caption = Source.Caption;
+    BorderWidth = Source.BorderWidth;
     ImageIndex = Source.ImageIndex;
     Buttons = Source.Buttons;
     ButtonAlignment = Source.ButtonAlignment;

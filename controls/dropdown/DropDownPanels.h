@@ -43,6 +43,8 @@ public:
     std::vector<TStripButton> Buttons;
     TButtonAlignment ButtonAlignment = baRight;
     TFont& Font() const noexcept { return *FFont; }
+    // Copies only the colours, the font and the gradient's direction.
+    void AssignColors(const TPanelAppearance& Source);
     TNotifyEvent OnChange;
 
 protected:

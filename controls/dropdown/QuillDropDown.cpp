@@ -249,8 +249,8 @@ void TQuillCustomDropDown::Dismiss()
 void TQuillCustomDropDown::OpenFromClick()
 {
     if (PopupVisible()) return;
-    std::uint64_t since = ui::Backend().NowMs() - FDropDownForm->DeactivatedAt();
-    if (FDropDownForm->DeactivatedAt() != 0 && since <= ReopenGuardMs) return;
+    std::uint64_t since = ui::Backend().NowMs() - FDropDownForm->DeActivateTime();
+    if (FDropDownForm->DeActivateTime() != 0 && since <= ReopenGuardMs) return;
     DoShowDropDown();
 }
 

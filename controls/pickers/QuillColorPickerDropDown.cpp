@@ -197,21 +197,24 @@ void TQuillColorPickerDropDown::CreateDropDownForm()
     }
 }
 
+void TQuillColorPickerDropDown::FillSelector(TSelectorItems& Items) const
+{
+    for (int i = 0; i < FColors->Count(); ++i) {
+        const TColorItem& source = *FColors->Items(i);
+        TSelectorItem& item = *Items.Add();
+        item.SetCaption(source.Caption());
+        item.SetColor(source.Color());
+        item.SetHint(source.Hint());
+    }
+}
+
 void TQuillColorPickerDropDown::LoadSelector()
 {
     LoadSelectorWith(
-        [this](TSelectorItems& items) {
-            for (int i = 0; i < FColors->Count(); ++i) {
-                const TColorItem& source = *FColors->Items(i);
-                TSelectorItem& item = *items.Add();
-                item.SetCaption(source.Caption());
-                item.SetColor(source.Color());
-                item.SetHint(source.Hint());
-            }
-            if (FItemSelector) {
-                FItemSelector->SetColorBoxHeight(FColorBoxHeight);
-                FItemSelector->SetColorBoxWidth(FColorBoxWidth);
-            }
+        [this](TSelectorItems& Items) {
+            FillSelector(Items);
+            FItemSelector->SetColorBoxHeight(FColorBoxHeight);
+            FItemSelector->SetColorBoxWidth(FColorBoxWidth);
         },
         FItemIndex);
 }
@@ -260,7 +263,7 @@ void TQuillColorPickerDropDown::ShowStyleControl()
         FColorCubePanel->SetSelectedColor(FSelectedColor);
         FColorCubePanel->BuildCells();
         FColorCubePanel->ResetHot();
-        FColorCubePanel->OnSelect = [this](TObject*) { TakePanelColor(FColorCubePanel->SelectedColor()); };
+        FColorCubePanel->OnSelect = [this](TObject*) { HandleCubeSelect(); };
         FColorCubePanel->Show();
         break;
     case csSpectrum:
@@ -272,7 +275,7 @@ void TQuillColorPickerDropDown::ShowStyleControl()
         hide(FColorSelector);
         FSpectrumPanel->SetSelectedColor(FSelectedColor);
         FSpectrumPanel->ArrangeSpectrum();
-        FSpectrumPanel->OnSelect = [this](TObject*) { TakePanelColor(FSpectrumPanel->SelectedColor()); };
+        FSpectrumPanel->OnSelect = [this](TObject*) { HandleSpectrumSelect(); };
         FSpectrumPanel->Show();
         break;
     }
@@ -351,6 +354,11 @@ void TQuillColorPickerDropDown::HandleBoxSelect()
     if (!InternalCall()) DoHideDropDown(false);
 }
 
+void TQuillColorPickerDropDown::HandleCubeSelect() { TakePanelColor(FColorCubePanel->SelectedColor()); }
+
+void TQuillColorPickerDropDown::HandleSpectrumSelect() { TakePanelColor(FSpectrumPanel->SelectedColor()); }
+
+// The honeycomb and the spectrum are worked by the mouse alone: a choice closes.
 void TQuillColorPickerDropDown::TakePanelColor(TColor Color)
 {
     SetSelectedColor(Color);

@@ -130,7 +130,10 @@ private:
     void EnsureSpectrumPanel();
     // Makes, loads and shows the current style's control and hides the others.
     void ShowStyleControl();
+    void FillSelector(TSelectorItems& Items) const;
     void HandleBoxSelect();
+    void HandleCubeSelect();
+    void HandleSpectrumSelect();
     void TakePanelColor(TColor Color);
     void Wheel(bool Down);
     void DrawSelectedColor(TCanvas& Canvas);

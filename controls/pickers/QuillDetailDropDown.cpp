@@ -144,20 +144,22 @@ void TQuillDetailDropDown::PickerSelectLast()
     if (!EditorEnabled()) SelectLast();
 }
 
+// Notes stay with the detail items: the drawing reads them there.
+void TQuillDetailDropDown::FillSelector(TSelectorItems& Items) const
+{
+    for (int i = 0; i < FItems->Count(); ++i) {
+        const TDetailItem& source = *FItems->Items(i);
+        TSelectorItem& item = *Items.Add();
+        item.SetCaption(source.Caption());
+        item.SetImage(source.Image());
+        item.SetImageIndex(source.ImageIndex());
+    }
+}
+
 void TQuillDetailDropDown::LoadSelector()
 {
     SetColumns(1);
-    LoadSelectorWith(
-        [this](TSelectorItems& items) {
-            for (int i = 0; i < FItems->Count(); ++i) {
-                const TDetailItem& source = *FItems->Items(i);
-                TSelectorItem& item = *items.Add();
-                item.SetCaption(source.Caption());
-                item.SetImage(source.Image());
-                item.SetImageIndex(source.ImageIndex());
-            }
-        },
-        FItemIndex);
+    LoadSelectorWith([this](TSelectorItems& Items) { FillSelector(Items); }, FItemIndex);
 }
 
 void TQuillDetailDropDown::TakeSelectorChoice(int Index)

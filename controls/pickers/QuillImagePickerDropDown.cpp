@@ -133,20 +133,26 @@ void TQuillImagePickerDropDown::AddImagesFromImageList()
     for (int i = 0; i < Images()->Count(); ++i) FItems->Add()->SetImageIndex(i);
 }
 
+void TQuillImagePickerDropDown::FillSelector(TSelectorItems& Items) const
+{
+    for (int i = 0; i < FItems->Count(); ++i) {
+        const TImageItem& source = *FItems->Items(i);
+        TSelectorItem& item = *Items.Add();
+        item.SetCaption(source.Caption());
+        item.SetImage(source.Image());
+        item.SetImageIndex(source.ImageIndex());
+        item.SetHint(source.Hint());
+    }
+}
+
 void TQuillImagePickerDropDown::LoadSelector()
 {
-    LoadSelectorWith(
-        [this](TSelectorItems& items) {
-            for (int i = 0; i < FItems->Count(); ++i) {
-                const TImageItem& source = *FItems->Items(i);
-                TSelectorItem& item = *items.Add();
-                item.SetCaption(source.Caption());
-                item.SetImage(source.Image());
-                item.SetImageIndex(source.ImageIndex());
-                item.SetHint(source.Hint());
-            }
-        },
-        FItemIndex);
+    LoadSelectorWith([this](TSelectorItems& Items) { FillSelector(Items); }, FItemIndex);
+}
+
+void TQuillImagePickerDropDown::DrawImageItem(TCanvas& Canvas, const TRect& R, int Index)
+{
+    if (OnDrawItem) OnDrawItem(this, Canvas, R, Index);
 }
 
 void TQuillImagePickerDropDown::BeforeDropDown()
@@ -157,7 +163,7 @@ void TQuillImagePickerDropDown::BeforeDropDown()
         FItemSelector->OnDrawItem = nullptr;
         if (OnDrawItem)
             FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, const TRect& R, int Index) {
-                OnDrawItem(this, Canvas, R, Index);
+                DrawImageItem(Canvas, R, Index);
             };
     }
     FOldItemIndex = FItemIndex;

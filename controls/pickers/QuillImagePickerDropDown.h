@@ -103,6 +103,9 @@ protected:
     void PickerSelectPrevious() override { SelectPrevious(); }
 
 private:
+    void FillSelector(TSelectorItems& Items) const;
+    // The list's item drawing handed to OnDrawItem, with the drop-down as sender.
+    void DrawImageItem(TCanvas& Canvas, const TRect& R, int Index);
     void DrawSelectedImage(TCanvas& Canvas);
     void Wheel(bool Down);
 

@@ -160,6 +160,17 @@ TEST_F(DropDownFrameworkTest, AssignCopiesTheSettingsOfAnotherDropDown)
     Drop->Assign(&plain); // any other source is ignored
     EXPECT_EQ(Drop->LengthLimit(), 7);
 
+    // Only the colours, font and direction of a strip.
+    source.DropDownHeader().Color = clRed;
+    source.DropDownHeader().Caption = "not copied";
+    source.DropDownHeader().Font().SetSize(17);
+    Drop->DropDownHeader().Caption = "kept";
+    Drop->DropDownHeader().AssignColors(source.DropDownHeader());
+    EXPECT_EQ(Drop->DropDownHeader().Color, clRed);
+    EXPECT_EQ(Drop->DropDownHeader().Font().Size(), 17);
+    EXPECT_EQ(Drop->DropDownHeader().Caption, "kept");
+    EXPECT_EQ(Popup().TopLevelWindow(), Form) << "the window the drop-down stands in";
+
     // Shown twice for the shadow, the popup is still open once.
     Drop->ShowDropDown();
     EXPECT_TRUE(Drop->DroppedDown());

@@ -139,7 +139,7 @@ TEST_F(DropDownTest, ABlockedPopupStaysOpenWhenTheActivationGoesElsewhere)
     Drop->DropDownForm()->SetBlockActivate(true);
     input::Click(*Other);
     EXPECT_TRUE(Open());
-    EXPECT_EQ(Drop->DropDownForm()->DeactivatedAt(), 0u) << "no closing time is recorded";
+    EXPECT_EQ(Drop->DropDownForm()->DeActivateTime(), 0u) << "no closing time is recorded";
     Drop->DropDownForm()->SetBlockActivate(false);
     Drop->SetFocus();
     input::Click(*Other);
