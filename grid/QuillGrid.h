@@ -868,11 +868,18 @@ public:
     virtual bool IsEditorNone(int ACol, int ARow);
     virtual void DoIsPasswordCell(int ACol, int ARow, bool& IsPassword);
     virtual void DoGetWordWrap(int ACol, int ARow, bool& WordWrap);
+    // A cell's colour or image editor chose: the events get the current cell
+    // and the editor's colour with its text, or its image index. The editors
+    // stand above the grid and hand their choice in.
+    virtual void DoColorSelect(TColor Color, const std::string& Value);
+    virtual void DoImageSelect(int Index);
     // The grid's font, or a scratch font the grid owns loaded with the
     // cell's own font; the next call overwrites it.
     TFont& GetCellFont(int ACol, int ARow);
     TCanEditCellEvent OnCanEditCell;
     TButtonClickEvent OnButtonClick;
+    TColorSelectEvent OnColorSelect;
+    TImageSelectEvent OnImageSelect;
     TExpandClickEvent OnExpandClick;
     TGridAlignEvent OnGetAlignment;
     TGetEditorTypeEvent OnGetEditorType;

@@ -12,6 +12,16 @@ void TQuillStringGrid::DoButtonClick(int ACol, int ARow)
     if (OnButtonClick) OnButtonClick(this, ACol, ARow);
 }
 
+void TQuillStringGrid::DoColorSelect(TColor Color, const std::string& Value)
+{
+    if (OnColorSelect) OnColorSelect(this, Col(), Row(), Color, Value);
+}
+
+void TQuillStringGrid::DoImageSelect(int Index)
+{
+    if (OnImageSelect) OnImageSelect(this, Col(), Row(), Index);
+}
+
 void TQuillStringGrid::DoExpandClick(int ACol, int ARow, bool Expanded)
 {
     if (OnExpandClick) OnExpandClick(this, ACol, ARow, Expanded);

@@ -42,6 +42,11 @@ using TCanEditCellEvent = std::function<void(TObject* Sender, int ARow, int ACol
 
 using TScrollHintEvent = std::function<void(TObject* Sender, int ARow, std::string& hintstr)>;
 using TButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+// The colour chosen in a cell's colour editor, with its text.
+using TColorSelectEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const std::string& Value)>;
+// The index of the image chosen in a cell's image editor.
+using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
 using TExpandClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool Expanded)>;
 using TCheckBoxClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool State)>;
 using TGetEditorTypeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor)>;

@@ -41,3 +41,21 @@ TEST_F(QuillGridTest, CellFontsComeFromTheCellsProperties)
     EXPECT_EQ(font.Name(), "Courier New");
     EXPECT_EQ(font.Size(), 14);
 }
+
+TEST_F(QuillGridTest, ColourAndImageChoicesReachTheirEventsWithTheCurrentCell)
+{
+    std::string reported;
+    Grid->DoColorSelect(clRed, "Red"); // no event: nothing happens
+    Grid->OnColorSelect = [&](TObject*, int ACol, int ARow, TColor Color, const std::string& Value) {
+        reported = std::to_string(ACol) + "," + std::to_string(ARow) + " " + std::to_string(Color) + " " + Value;
+    };
+    Grid->OnImageSelect = [&](TObject*, int ACol, int ARow, int Index) {
+        reported = std::to_string(ACol) + "," + std::to_string(ARow) + " image " + std::to_string(Index);
+    };
+    Grid->SetCol(2);
+    Grid->SetRow(3);
+    Grid->DoColorSelect(clRed, "Red");
+    EXPECT_EQ(reported, "2,3 255 Red");
+    Grid->DoImageSelect(4);
+    EXPECT_EQ(reported, "2,3 image 4");
+}
