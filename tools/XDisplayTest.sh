@@ -32,3 +32,18 @@ start_window() {
 
 # grab_window FILE: the window's picture as PNG.
 grab_window() { xwd -id "$win" -silent | xwdtopnm 2>/dev/null | pnmtopng > "$1"; }
+
+# wait_until SECONDS COMMAND...: runs COMMAND every tenth of a second until it
+# succeeds or SECONDS have passed; fails in the second case. Timers that show a
+# hint or a balloon fire late on a loaded machine, so tests wait for the effect
+# instead of sleeping a fixed time.
+wait_until() {
+  limit=$(( $1 * 10 ))
+  shift
+  i=0
+  until "$@"; do
+    i=$(( i + 1 ))
+    [ "$i" -ge "$limit" ] && return 1
+    sleep 0.1
+  done
+}

@@ -16,19 +16,22 @@ screen() { xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng > "$1"; }
 balloons() { xdotool search --onlyvisible --name "" 2>/dev/null | wc -l; }
 before=$(balloons)
 # "City" of the second data row: x 130..193, y 46..67.
+# The screen without a balloon is taken before the pointer reaches the cell: a screen grab
+# while it rests there is a pointer grab, which the grid takes as the pointer leaving.
+screen "$out/gridview-balloon-none.png"
 xdotool mousemove --window "$win" 150 56
 sleep 0.2
-screen "$out/gridview-balloon-none.png"
 xdotool mousemove --window "$win" 151 57
-sleep 1.2
+shown() { [ "$(balloons)" -gt "$before" ]; }
+wait_until 10 shown || { echo "no balloon appeared over the resting pointer"; exit 1; }
+sleep 0.2
 screen "$out/gridview-balloon-shown.png"
-[ "$(balloons)" -gt "$before" ] || { echo "no balloon appeared over the resting pointer"; exit 1; }
 if cmp -s "$out/gridview-balloon-none.png" "$out/gridview-balloon-shown.png"; then
   echo "the balloon changed nothing on the screen"; exit 1
 fi
 # Below the last row the pointer is on no cell.
 xdotool mousemove --window "$win" 300 300
-sleep 1
+gone() { [ "$(balloons)" -eq "$before" ]; }
+wait_until 10 gone || { echo "the balloon stayed after the pointer left the cells"; exit 1; }
 screen "$out/gridview-balloon-gone.png"
-[ "$(balloons)" -eq "$before" ] || { echo "the balloon stayed after the pointer left the cells"; exit 1; }
 echo "screens: $out/gridview-balloon-none.png $out/gridview-balloon-shown.png $out/gridview-balloon-gone.png"
