@@ -2,6 +2,7 @@
 // beside a bare baseline doing the same work on plain vectors in the same
 // run. VISTRA_BENCH_SMALL=1 shrinks the grid for a quick smoke run.
 #include "grid/QuillGrid.h"
+#include "grid/model/FloatingFooter.h"
 #include "grid/base/AuxLists.h"
 #include "grid/base/CellProperties.h"
 #include "grid/data/SortKey.h"

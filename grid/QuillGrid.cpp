@@ -10,10 +10,25 @@
 #include "grid/base/NavigationSettings.h"
 #include "grid/model/ColumnMap.h"
 #include "grid/model/RowStore.h"
+#include "grid/base/GridSettings.h"
+#include "grid/base/SearchFooter.h"
+#include "grid/model/AppearanceSettings.h"
 #include "grid/model/BehaviourSettings.h"
+#include "grid/model/ControlLook.h"
+#include "grid/model/FloatingFooter.h"
+#include "grid/model/GridChangeNotifier.h"
+#include "grid/model/GridSelectionListener.h"
+#include "grid/model/PrintSettings.h"
 #include "grid/model/FilterSettings.h"
 #include "grid/model/SortSettings.h"
 #include "grid/base/QuillHintInfo.h"
+#include "grid/interact/DragOutState.h"
+#include "grid/interact/HeaderPressState.h"
+#include "grid/interact/HoverState.h"
+#include "grid/interact/PointerState.h"
+#include "grid/paint/GridLooks.h"
+#include "grid/QuillGridFooterTotals.h"
+#include "grid/QuillGridSearchPanel.h"
 #include "render/PictureContainer.h"
 #include "platform/classes/StringList.h"
 #include "platform/rtl/FormatSettings.h"
@@ -53,6 +68,15 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
       FRowHeaders(std::make_unique<TStringList>()),
       FMouseActions(std::make_unique<TMouseActions>(this))
 {
+    FLookColors = std::make_unique<grid::TGridLookColors>();
+    FHover = std::make_unique<grid::THoverState>();
+    FPointer = std::make_unique<grid::TPointerState>();
+    FHeaderPress = std::make_unique<grid::THeaderPressState>();
+    FDragOut = std::make_unique<grid::TDragOutState>();
+    FSearchPanel = std::make_unique<grid::TSearchPanelState>();
+    FFooterTotals = std::make_unique<grid::TFooterTotalsMap>();
+    FHTMLSettings = std::make_unique<THTMLSettings>();
+    FDragScrollOptions = std::make_unique<TDragScrollOptions>();
     FSortSettings = std::make_unique<TSortSettings>(this);
     FSortIndexes = std::make_unique<TSortIndexList>();
     FNavigation = std::make_unique<TNavigation>();

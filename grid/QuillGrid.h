@@ -14,34 +14,57 @@
 #include <vector>
 
 #include "grid/base/BaseGrid.h"
-#include "grid/base/QuillUtilPaint.h"
-#include "grid/data/SortKey.h"
-#include "grid/interact/GridEditEvents.h"
-#include "grid/interact/HeaderPressState.h"
-#include "grid/interact/HoverState.h"
-#include "grid/interact/PointerState.h"
-#include "grid/GridScrollTypes.h"
-#include "grid/QuillGridFooterTotals.h"
-#include "grid/QuillGridSearchPanel.h"
-#include "grid/interact/DragOutState.h"
-#include "grid/model/GridChangeNotifier.h"
-#include "grid/model/GridSelectionListener.h"
 #include "grid/files/FileSettings.h"
-#include "grid/model/AppearanceSettings.h"
-#include "grid/model/BehaviourSettings.h"
-#include "grid/model/CellGraphic.h"
-#include "grid/model/ControlLook.h"
-#include "grid/model/FloatingFooter.h"
-#include "grid/model/PrintSettings.h"
-#include "grid/model/SelectionSets.h"
-#include "grid/base/GridSettings.h"
-#include "grid/base/SearchFooter.h"
+#include "grid/GridScrollTypes.h"
+#include "grid/interact/GridEditEvents.h"
+#include "grid/interact/PointerEvents.h"
+#include "grid/model/GridSettingsOwner.h"
 #include "grid/model/ModelEnums.h"
-#include "grid/paint/GridLooks.h"
-#include "grid/paint/RichText.h"
+#include "grid/model/SelectionSets.h"
 #include "render/QuillStyleIF.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/ui/Buttons.h"
 #include "platform/rtl/Exceptions.h"
+
+// The settings objects the grid owns and hands out by reference.
+class TBackGround;
+class TBalloonSettings;
+class TBands;
+class TCellGraphic;
+class TCellNode;
+class TControlLook;
+class TDragDropSettings;
+class TDragScrollOptions;
+class TFilterDropDown;
+class TFloatingFooter;
+class TGridChangeNotifier;
+class TGridProgressAppearance;
+class TGridSelectionListener;
+class THTMLSettings;
+class TPrintSettings;
+class TSearchFooter;
+class TShowModified;
+class TSizeWhileTyping;
+class TSyncGrid;
+struct THintInfo;
+// The grid's private states and its collaborators' records.
+namespace grid {
+struct TCellGradient;
+struct TDragOutState;
+struct TFooterCellValue;
+class TFooterTotals;
+struct TFooterTotalsMap;
+struct TGridLookColors;
+class TGridNotifierList;
+struct THeaderPressState;
+struct THoverState;
+struct TPointerState;
+struct TRichRun;
+enum class TRowChange;
+struct TSearchPanelState;
+class TSelectionListenerLink;
+struct TSortKeyRef;
+} // namespace grid
 
 class TIntList;
 namespace grid {
@@ -163,8 +186,8 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones, p
     // columns included, hidden state too).
     virtual void AssignCells(const TPersistent* Source);
 
-    // The settings objects the grid owns from construction to destruction
-    // (QuillGridSettings.cpp). Setters copy the given object.
+    // The settings objects the grid owns from construction to destruction.
+    // Setters copy the given object.
     TControlLook& ControlLook() noexcept { return *FControlLook; }
     TPrintSettings& PrintSettings() noexcept { return *FPrintSettings; }
     TBalloonSettings& Balloon() noexcept { return *FBalloon; }
@@ -296,7 +319,7 @@ public:
     // rewrites the control in the stored text; a cell without it is left as it is.
     std::string ControlValues(int ACol, int ARow, const std::string& ID);
     void SetControlValues(int ACol, int ARow, const std::string& ID, const std::string& Value);
-    // Rich text (QuillGridRichText.cpp). A rich editor's content is its
+    // Rich text. A rich editor's content is its
     // styled runs: a cell holding RTF loads formatted, any other text as it
     // is, every character kept; RichToString gives the content as RTF.
     void CellToRich(int Col, int Row, std::vector<grid::TRichRun>& RichEditor);
@@ -600,9 +623,9 @@ public:
     void SetRowColorTo(int ARow, TColor Value);
     void SetRowFontColor(int ARow, TColor Value);
     void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
-    TColor QORGradientFrom() const noexcept { return FLookColors.Fixed.From; }
+    TColor QORGradientFrom() const noexcept;
     void SetQORGradientFrom(TColor Value);
-    TColor QORGradientTo() const noexcept { return FLookColors.Fixed.To; }
+    TColor QORGradientTo() const noexcept;
     void SetQORGradientTo(TColor Value);
 
     // Nodes: a node row holds the glyph in column 0 and spans rows below it;
@@ -725,7 +748,7 @@ public:
     int SelectedRow(int Index) const;
     void ClearSelectedCells();
 
-    // Row and column flags (QuillGridRowFlags.cpp). With
+    // Row and column flags. With
     // MouseActions().DisjunctRowSelect rows are flagged one by one (by real
     // row with RowSelectPersistent), with DisjunctColSelect columns; without,
     // the selection rectangle answers. Bad indexes raise EQuillGridError.
@@ -813,8 +836,7 @@ public:
     void UnHilightInGrid(bool DoFixed);
     void UnMarkInGrid(bool DoFixed);
 
-    // Row variants, cell checking, test fills and swapping two cells
-    // (QuillGridUtility.cpp).
+    // Row variants, cell checking, test fills and swapping two cells.
     void HilightInRow(bool DoFixed, bool DoCase, int Row, std::string_view HiText);
     void MarkInRow(bool DoFixed, bool DoCase, int Row, std::string_view HiText);
     void UnHilightInRow(bool DoFixed, int Row);
@@ -888,7 +910,7 @@ public:
     TGetCheckEvent OnGetCheckTrue;
     TGetCheckEvent OnGetCheckFalse;
 
-    // Looks, grid styles and colour schemes (grid/paint/GridLookPresets.cpp).
+    // Looks, grid styles and colour schemes.
     TGridLook Look() const noexcept { return FLook; }
     void SetLook(TGridLook Value);
     TQuillGridStyle Style() const noexcept { return FStyle; }
@@ -903,9 +925,9 @@ public:
     void AdaptToOfficeTheme() { AdaptToOfficeTheme(DetectOfficeTheme()); }
     void AdaptToOfficeTheme(TOfficeTheme Theme);
     void SetTheme(TXPColorScheme Scheme);
-    const grid::TGridLookColors& LookColors() const noexcept { return FLookColors; }
+    const grid::TGridLookColors& LookColors() const noexcept { return *FLookColors; }
     // For colours no setter of their own covers; repaint afterwards.
-    grid::TGridLookColors& LookColors() noexcept { return FLookColors; }
+    grid::TGridLookColors& LookColors() noexcept { return *FLookColors; }
     // Fixed cells that light up under the mouse, and the fixed cell the
     // mouse is over (-1, -1 for none) and whether its button is down; the
     // mouse handling reports them, painting reads them.
@@ -928,7 +950,7 @@ public:
     TColor URLColor() const noexcept { return FURLColor; }
     void SetURLColor(TColor Value);
 
-    // How a cell looks (grid/paint/CellAppearance.cpp): colours, gradient,
+    // How a cell looks: colours, gradient,
     // font, alignment and word wrap in their order of precedence. Painting
     // only asks; nothing of the grid changes.
     std::pair<TAlignment, TVAlignment> ResolveCellAlignment(int ACol, int ARow);
@@ -940,7 +962,7 @@ public:
     // Moves R's top-left corner to where text rotated by Angle degrees is
     // drawn inside R with the canvas's current font.
     void RotatedTextOrigin(TRect& R, int Angle, const std::string& Text, TAlignment HA, TVAlignment VA);
-    // Around the cells (grid/paint/GridFrame.cpp): the border of the modern
+    // Around the cells: the border of the modern
     // looks, the focus glow around the edited cell's rectangle (client
     // coordinates), and the sizing lines, drawn with XOR so that drawing one
     // again takes it away.
@@ -951,14 +973,13 @@ public:
     void HideFocusWindow();
     bool FocusWindowShown() const noexcept { return FFocusGlowShown; }
     TRect FocusWindowRect() const noexcept { return FFocusGlowRect; }
-    // Whether an opened editor gets the glow (grid/interact/GridEditOpen.cpp).
+    // Whether an opened editor gets the glow.
     TFocusHelper& FocusHelper();
     void DrawColSizeLine(int X);
     void DrawRowSizeLine(int Y);
 
-    // The quick-configuration panel of a grid in design mode
-    // (grid/paint/DesignPanel.cpp). Items: 1 "Allow edit", 2 "Column
-    // numbers", 3 the look, 4 close; 255 none.
+    // The quick-configuration panel of a grid in design mode. Items: 1
+    // "Allow edit", 2 "Column numbers", 3 the look, 4 close; 255 none.
     bool DesignMode() const;
     void SetDesignMode(bool Value);
     bool ShowDesignHelper() const noexcept { return FShowDesignHelper; }
@@ -1079,7 +1100,7 @@ public:
     void LoadFromXML(const std::string& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
     // HTML: one table with a CSS class per cell look. Texts are always
     // escaped; a file in UTF-16 (Unicode) or ASCII with character references.
-    THTMLSettings& HTMLSettings() noexcept { return FHTMLSettings; }
+    THTMLSettings& HTMLSettings() noexcept { return *FHTMLSettings; }
     bool URLShow() const noexcept { return FFileSettings.URLShow; }
     void SetURLShow(bool Value) noexcept { FFileSettings.URLShow = Value; }
     bool URLFull() const noexcept { return FFileSettings.URLFull; }
@@ -1203,7 +1224,7 @@ public:
     // The find panel under the grid drives these: typing searches from the
     // start, Next and Previous step from the last hit, the highlight button
     // tags the text in the search column (all columns for -1).
-    grid::TSearchPanelState& SearchPanelState() noexcept { return FSearchPanel; }
+    grid::TSearchPanelState& SearchPanelState() noexcept { return *FSearchPanel; }
     void SearchPanelEditChange(const std::string& Text);
     void SearchPanelForwardClick();
     void SearchPanelBackwardClick();
@@ -1303,7 +1324,7 @@ public:
     THintWindow* ScrollHintWindow() const noexcept { return FScrollHintWnd; }
     TScrollHintEvent OnScrollHint;
     // Pressing and dragging near or beyond an edge scrolls on a timer.
-    TDragScrollOptions& DragScrollOptions() noexcept { return FDragScrollOptions; }
+    TDragScrollOptions& DragScrollOptions() noexcept { return *FDragScrollOptions; }
     TDragScrollEvent OnDragScroll;
 
 protected:
@@ -1517,7 +1538,7 @@ private:
     TFindParams SearchPanelParams(bool Typing);
     void HighlightSearchText(bool On);
     void SearchPanelStep(bool Backward);
-    grid::TSearchPanelState FSearchPanel;
+    std::unique_ptr<grid::TSearchPanelState> FSearchPanel;
     TFindParams FFindParams;
     std::string FSearchCache;
     std::u16string FSearchCacheWide;
@@ -1556,7 +1577,7 @@ private:
     // The running totals behind each tracked footer cell, by real column, so
     // that edits and row insertions and removals move a footer by what
     // changed instead of re-reading its column.
-    std::unordered_map<int, grid::TFooterTotals> FFooterTotals;
+    std::unique_ptr<grid::TFooterTotalsMap> FFooterTotals;
     // Set by a row insertion or removal that kept the totals in step, for
     // the cells-changed notification that follows it.
     bool FFooterInStep = false;
@@ -1632,7 +1653,7 @@ private:
     bool FScrollSynch = false;
     TColor FHintColor = clInfoBk;
     THintWindow* FScrollHintWnd = nullptr;
-    TDragScrollOptions FDragScrollOptions;
+    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
     TTimer* FDragTmr = nullptr;
     TDragScrollDirection FDragScrollDirection;
 
@@ -1696,7 +1717,7 @@ private:
     TPopupMenu* FLookMenu = nullptr;
     TGridLook FLook = glXP;
     TQuillGridStyle FStyle = gsWindowsXP;
-    grid::TGridLookColors FLookColors;
+    std::unique_ptr<grid::TGridLookColors> FLookColors;
     TColorTones FColorTones;
     TOfficeTheme FOfficeTheme = otUnknown;
 
@@ -1858,8 +1879,7 @@ private:
     void KeepColumnSettingsAfterMove(int FromIndex, int ToIndex);
     std::unique_ptr<grid::TEditState, grid::TEditStateDeleter> FEditState;
 
-    // Presses on the headers (grid/interact/GridHeaderSelect.cpp,
-    // GridSizingEvents.cpp): whole rows, columns or the grid selected from the
+    // Presses on the headers: whole rows, columns or the grid selected from the
     // fixed cells and dragged over, fixed columns and rows sized by their
     // borders, sizes reported while a border is dragged.
 public:
@@ -1876,7 +1896,7 @@ public:
     void SplitMergedColumns();
     void RemergeColumns();
     // Milliseconds the last sort by a header click took.
-    int SortTime() const noexcept { return FHeaderPress.SortTime; }
+    int SortTime() const noexcept;
 
 protected:
     // Reports a selection changed by the user, corners in order.
@@ -1919,11 +1939,11 @@ private:
     bool OnHeaderSideBorder(TGridCoord Cell, int X);
     // The sort a header click asks for, timed, with the merged columns split around it.
     void RunHeaderSort(int ACol, TShiftState Shift);
-    grid::THeaderPressState FHeaderPress;
+    std::unique_ptr<grid::THeaderPressState> FHeaderPress;
     std::unique_ptr<TIntList> FMergedColumns;
 
     // Dragging cells and columns out of the grid with DragDropSettings'
-    // OleDropSource (grid/interact/GridDragOut.cpp).
+    // OleDropSource.
 public:
     // (row, real column) under the pointer as the drag starts, with its text;
     // Allow false turns the gesture into a selection.
@@ -1939,7 +1959,7 @@ private:
     bool DragCandidateRelease(int X, int Y);
     int DragColumn(int ACol);
     int DragSelectedCells(TGridCoord Pressed);
-    grid::TDragOutState FDragOut;
+    std::unique_ptr<grid::TDragOutState> FDragOut;
 
     // Header filter drop-downs, fixed-cell editors and form controls in
     // cells (grid/interact).
@@ -2025,21 +2045,21 @@ private:
     TRect CellTextRect(int ACol, int ARow, TRect ARect);
     std::unique_ptr<grid::TFormsState, grid::TFormsStateDeleter> FFormsState;
 
-    // Hover and links (grid/interact/GridHoverItems.cpp): the row and the
+    // Hover and links: the row and the
     // cell button under the pointer lit, links underlined while the pointer
     // is on them, anchors entered and left, addresses edited by a right press.
 public:
-    bool URLUnderlineOnHover() const noexcept { return FHover.URLUnderlineOnHover; }
+    bool URLUnderlineOnHover() const noexcept;
     void SetURLUnderlineOnHover(bool Value);
-    bool URLEdit() const noexcept { return FHover.URLEdit; }
-    void SetURLEdit(bool Value) noexcept { FHover.URLEdit = Value; }
+    bool URLEdit() const noexcept;
+    void SetURLEdit(bool Value) noexcept;
     // The row painted in HoverRowColor; -1 when none.
     int HoverRowIndex() const noexcept { return FHoverRowIdx; }
     // The cell whose button is drawn hot; (-1, -1) when none.
-    TGridCoord HoverButton() const noexcept { return FHover.Button; }
+    TGridCoord HoverButton() const noexcept;
     grid::TAnchorEvent OnAnchorEnter;
     grid::TAnchorEvent OnAnchorExit;
-    // Balloon tips (grid/interact/GridBalloon.cpp): with Balloon().Enable, a
+    // Balloon tips: with Balloon().Enable, a
     // window with a title and the cell's text shows after the pointer rests on a cell.
     void BalloonInit();
     void BalloonDone();
@@ -2064,29 +2084,28 @@ private:
     void ShowEditorAt(TPoint Base);
     // The cell (real column, row) of the BUTTON control held down; (-1, -1) when none.
     TPoint HeldCellButton() const noexcept;
-    grid::THoverState FHover;
+    std::unique_ptr<grid::THoverState> FHover;
     std::unique_ptr<grid::TGridBalloon, grid::TGridBalloonDeleter> FBalloonTip;
 
-    // Pointer feedback (grid/interact/GridHover.cpp, GridHeaderSort.cpp,
-    // GridWheelPan.cpp, GridFillHandle.cpp): cell hints, the cursor of each
+    // Pointer feedback: cell hints, the cursor of each
     // region, fixed cells pressed like buttons, sorting by several headers,
     // wheel panning and the fill handle.
 public:
     // Hints over cells: every cell's text, only texts that do not fit, the
     // size while a column or row is sized, HTML shown as HTML, the title of
     // the link under the pointer. They need ShowHint.
-    bool HintShowCells() const noexcept { return FPointer.HintShowCells; }
-    void SetHintShowCells(bool Value) noexcept { FPointer.HintShowCells = Value; }
-    bool HintShowLargeText() const noexcept { return FPointer.HintShowLargeText; }
-    void SetHintShowLargeText(bool Value) noexcept { FPointer.HintShowLargeText = Value; }
-    bool HintShowSizing() const noexcept { return FPointer.HintShowSizing; }
-    void SetHintShowSizing(bool Value) noexcept { FPointer.HintShowSizing = Value; }
-    bool HTMLHint() const noexcept { return FPointer.HTMLHint; }
-    void SetHTMLHint(bool Value) noexcept { FPointer.HTMLHint = Value; }
-    bool AnchorHint() const noexcept { return FPointer.AnchorHint; }
-    void SetAnchorHint(bool Value) noexcept { FPointer.AnchorHint = Value; }
-    bool UseInternalHintClass() const noexcept { return FPointer.UseInternalHintClass; }
-    void SetUseInternalHintClass(bool Value) noexcept { FPointer.UseInternalHintClass = Value; }
+    bool HintShowCells() const noexcept;
+    void SetHintShowCells(bool Value) noexcept;
+    bool HintShowLargeText() const noexcept;
+    void SetHintShowLargeText(bool Value) noexcept;
+    bool HintShowSizing() const noexcept;
+    void SetHintShowSizing(bool Value) noexcept;
+    bool HTMLHint() const noexcept;
+    void SetHTMLHint(bool Value) noexcept;
+    bool AnchorHint() const noexcept;
+    void SetAnchorHint(bool Value) noexcept;
+    bool UseInternalHintClass() const noexcept;
+    void SetUseInternalHintClass(bool Value) noexcept;
     // Answers the hint request for the point in HintInfo.CursorPos.
     void GetCellHintInfo(std::string& HintStr, bool& CanShow, THintInfo& HintInfo);
     // The window of the sizing hint; null before the first sizing with HintShowSizing.
@@ -2095,25 +2114,25 @@ public:
     bool IsHoverFixedCell(int ACol, int ARow) const;
     // Hover of fixed cells stops while a fixed cell's drop-down menu is open.
     void SuspendFixedHover(bool Value);
-    TMouseSelectMode MouseSelectMode() const noexcept { return FPointer.MouseSelectMode; }
+    TMouseSelectMode MouseSelectMode() const noexcept;
     // Header cells drawn sunken while pressed (with the fixed grid lines).
-    bool FixedAsButtons() const noexcept { return FPointer.FixedAsButtons; }
-    void SetFixedAsButtons(bool Value) noexcept { FPointer.FixedAsButtons = Value; }
-    TGridCoord PushedFixedCell() const noexcept { return FPointer.PushedFixedCell; }
+    bool FixedAsButtons() const noexcept;
+    void SetFixedAsButtons(bool Value) noexcept;
+    TGridCoord PushedFixedCell() const noexcept;
     // The wheel: off with EnableWheel, Ctrl+wheel zoom with IntelliZoom, and
     // panning while the wheel button is pressed in the directions IntelliPan allows.
-    bool EnableWheel() const noexcept { return FPointer.EnableWheel; }
-    void SetEnableWheel(bool Value) noexcept { FPointer.EnableWheel = Value; }
-    bool IntelliZoom() const noexcept { return FPointer.IntelliZoom; }
-    void SetIntelliZoom(bool Value) noexcept { FPointer.IntelliZoom = Value; }
-    TIntelliPan IntelliPan() const noexcept { return FPointer.IntelliPan; }
-    void SetIntelliPan(TIntelliPan Value) noexcept { FPointer.IntelliPan = Value; }
+    bool EnableWheel() const noexcept;
+    void SetEnableWheel(bool Value) noexcept;
+    bool IntelliZoom() const noexcept;
+    void SetIntelliZoom(bool Value) noexcept;
+    TIntelliPan IntelliPan() const noexcept;
+    void SetIntelliPan(TIntelliPan Value) noexcept;
     bool Panning() const noexcept;
     // A frame around the selection and, with SelectionResizer, the fill
     // handle at its corner: dragging it grows the selection and fills it.
-    bool SelectionRectangle() const noexcept { return FPointer.SelectionRectangle; }
+    bool SelectionRectangle() const noexcept;
     void SetSelectionRectangle(bool Value);
-    bool SelectionResizer() const noexcept { return FPointer.SelectionResizer; }
+    bool SelectionResizer() const noexcept;
     void SetSelectionResizer(bool Value);
     // Whether the point lies on the fill handle.
     bool OverFillHandle(int X, int Y);
@@ -2155,12 +2174,12 @@ private:
     bool FillHandleRelease();
     void DrawFillHandle(TCanvas& ACanvas);
     void DisjunctCellRelease(TShiftState Shift, int X, int Y);
-    grid::TPointerState FPointer;
+    std::unique_ptr<grid::TPointerState> FPointer;
 
 private:
     // Files (grid/files).
     grid::TFileSettings FFileSettings;
-    THTMLSettings FHTMLSettings;
+    std::unique_ptr<THTMLSettings> FHTMLSettings;
     std::string HTMLCellLine(int ACol, int ARow, bool Header, bool Widths, std::vector<std::string>& Classes,
                              grid::files::THtmlImageWriter& Images);
     // The table; its cells' pictures go to Images when that writes any.
@@ -2198,7 +2217,7 @@ private:
     int MaxSavedTextLength(int ACol);
 
 private:
-    // What the settings objects the grid owns ask of it (QuillGridOwner.cpp).
+    // What the settings objects the grid owns ask of it.
     void RepaintWholeGrid() override;
     void RepaintGridCell(int Col, int Row) override;
     void RepaintGridRow(int Row) override;

@@ -2,6 +2,8 @@
 // the control's width. Texts are measured as painting draws them, each cell
 // with the font of its real column, so hidden columns keep their own fonts.
 #include "grid/QuillGrid.h"
+#include "grid/model/CellGraphic.h"
+#include "grid/model/BehaviourSettings.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 // Check boxes, radio groups, radio buttons, buttons and expand buttons in
 // the cells of the string grid.
 #include "grid/QuillGrid.h"
+#include "grid/model/CellGraphic.h"
 
 #include "grid/base/GridUndoRedo.h"
 #include "grid/model/ColumnMap.h"

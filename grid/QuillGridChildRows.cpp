@@ -1,6 +1,7 @@
 // Rows added to and taken from nodes, and where a click hits a node glyph
 // or a check box.
 #include "grid/QuillGrid.h"
+#include "grid/model/ControlLook.h"
 
 #include "grid/base/MouseActions.h"
 #include "grid/model/AppearanceSettings.h"

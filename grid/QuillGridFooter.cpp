@@ -1,6 +1,8 @@
 // The string grid's footer values, kept in step with edits and with rows
 // inserted and removed, and the stretching of a column to the client width.
 #include "grid/QuillGrid.h"
+#include "grid/QuillGridFooterTotals.h"
+#include "grid/model/FloatingFooter.h"
 
 #include <algorithm>
 #include <utility>
@@ -60,8 +62,8 @@ grid::TFooterCellValue TQuillStringGrid::FooterCellValue(int ACol, int AReal, TC
 
 grid::TFooterTotals* TQuillStringGrid::KeptFooterTotals(int ACol, int AddedRows)
 {
-    const auto kept = FFooterTotals.find(ACol);
-    if (kept == FFooterTotals.end()) return nullptr;
+    const auto kept = FFooterTotals->find(ACol);
+    if (kept == FFooterTotals->end()) return nullptr;
     grid::TFooterTotals& totals = kept->second;
     // Totals of another footer cell, calculation or row set are stale.
     const TCellProperties* props = FooterProps(ACol);
@@ -69,7 +71,7 @@ grid::TFooterTotals* TQuillStringGrid::KeptFooterTotals(int ACol, int AddedRows)
         totals.Rows + AddedRows == TotalRowCount() && totals.Hidden == HiddenRowsLeftOut() &&
         totals.First == FixedRows())
         return &totals;
-    FFooterTotals.erase(kept);
+    FFooterTotals->erase(kept);
     return nullptr;
 }
 
@@ -85,7 +87,7 @@ void TQuillStringGrid::UpdateFooterValues(int ACol)
 
 void TQuillStringGrid::CalculateFooter(int ACol)
 {
-    FFooterTotals.erase(ACol);
+    FFooterTotals->erase(ACol);
     const TCellProperties* props = FooterProps(ACol);
     if (!props) return;
     const TColumnCalcType calc = props->CalcType();
@@ -94,7 +96,7 @@ void TQuillStringGrid::CalculateFooter(int ACol)
         const int end = RealRowIndex(RowCount() - 1);
         for (int r = FixedRows(); r < end; ++r)
             if (InFooterRange(r)) values.push_back(FooterCellValue(ACol, r, calc));
-        grid::TFooterTotals& totals = FFooterTotals.try_emplace(ACol, calc, values).first->second;
+        grid::TFooterTotals& totals = FFooterTotals->try_emplace(ACol, calc, values).first->second;
         totals.Footer = props;
         totals.Rows = TotalRowCount();
         totals.Hidden = HiddenRowsLeftOut();
@@ -118,7 +120,7 @@ void TQuillStringGrid::ShowFooterValue(int ACol, TColumnCalcType Calc)
     }
     case acNONE:
     case acSPREAD: break;
-    default: SetFloats(ACol, footer, FFooterTotals.at(ACol).Result()); break;
+    default: SetFloats(ACol, footer, FFooterTotals->at(ACol).Result()); break;
     }
 }
 
@@ -144,7 +146,7 @@ void TQuillStringGrid::FooterCellsChanged()
 
 void TQuillStringGrid::StoreCellText(int ACol, int AReal, const std::string& Value)
 {
-    grid::TFooterTotals* totals = FFooterTotals.empty() || FFooterAreaOut ? nullptr : KeptFooterTotals(ACol);
+    grid::TFooterTotals* totals = FFooterTotals->empty() || FFooterAreaOut ? nullptr : KeptFooterTotals(ACol);
     if (totals && !InFooterRange(AReal)) totals = nullptr;
     if (totals) totals->Remove(FooterCellValue(ACol, AReal, totals->Calc()));
     FRowStore->SetText(ACol, AReal, Value);
@@ -178,7 +180,7 @@ void TQuillStringGrid::NotifyCellEdited(int ACol, int ARow)
 
 void TQuillStringGrid::FooterRowMoved(int FromIndex, int ToIndex)
 {
-    if (FFooterTotals.empty()) return;
+    if (FFooterTotals->empty()) return;
     const auto counted = [this](int ARow) { return ARow >= FixedRows() && ARow < RowCount() - 1; };
     // A move among the counted rows leaves every statistic as it was.
     if (counted(FromIndex) && counted(ToIndex)) return;
@@ -188,17 +190,17 @@ void TQuillStringGrid::FooterRowMoved(int FromIndex, int ToIndex)
 void TQuillStringGrid::FooterRowsChanging(int ARow, int ACount, grid::TRowChange Change)
 {
     const bool inserted = Change == grid::TRowChange::Inserted;
-    if (FFooterTotals.empty()) return;
+    if (FFooterTotals->empty()) return;
     // Rows between the fixed rows and the footer row keep the footer in
     // place; others change what the footer is and leave it to a full pass.
     const bool normalRows = ARow >= FixedRows() && ARow + ACount <= RowCount() - 1;
     std::vector<int> columns;
-    for (const auto& kept : FFooterTotals) columns.push_back(kept.first);
+    for (const auto& kept : *FFooterTotals) columns.push_back(kept.first);
     for (const int c : columns) {
         grid::TFooterTotals* totals = KeptFooterTotals(c, inserted ? ACount : 0);
         if (!totals) continue;
         if (!normalRows) {
-            FFooterTotals.erase(c);
+            FFooterTotals->erase(c);
             continue;
         }
         for (int d = ARow; d < ARow + ACount; ++d) {
@@ -213,7 +215,7 @@ void TQuillStringGrid::FooterRowsChanging(int ARow, int ACount, grid::TRowChange
 
 void TQuillStringGrid::FooterAreaChanging(const TRect& Area, bool Leaving)
 {
-    if (FFooterTotals.empty()) return;
+    if (FFooterTotals->empty()) return;
     for (int c = Area.Left; c <= Area.Right; ++c) {
         grid::TFooterTotals* totals = KeptFooterTotals(c);
         if (!totals) continue;

@@ -65,4 +65,7 @@ private:
     std::unordered_map<std::string, int> FTexts;
 };
 
+// The totals of each tracked footer cell, by real column.
+struct TFooterTotalsMap : std::unordered_map<int, TFooterTotals> {};
+
 } // namespace grid

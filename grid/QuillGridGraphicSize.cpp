@@ -1,6 +1,7 @@
 // The room a cell's graphic takes: on screen beside or over the cell's text,
 // and for printing and export at a scale.
 #include "grid/QuillGrid.h"
+#include "grid/model/ControlLook.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 // The string grid's store of cell graphics: finding, typing, creating and
 // removing the graphic a cell's property object holds.
 #include "grid/QuillGrid.h"
+#include "grid/model/CellGraphic.h"
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
 // Nodes of the string grid: node rows in column 0, their spans and levels,
 // contracting and expanding through the hidden rows, and summary rows.
 #include "grid/QuillGrid.h"
+#include "grid/model/CellGraphic.h"
 
 #include <algorithm>
 

@@ -1,6 +1,8 @@
 // The components a string grid tells of its changed cells and of moves of
 // its current cell.
 #include "grid/QuillGrid.h"
+#include "grid/model/GridChangeNotifier.h"
+#include "grid/model/GridSelectionListener.h"
 
 void TQuillStringGrid::RegisterNotifier(TGridChangeNotifier* ANotifier)
 {

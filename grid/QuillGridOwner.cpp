@@ -1,6 +1,7 @@
 // The grid's answers to the settings objects it owns: their setters repaint,
 // sort and stretch through the grid's own operations.
 #include "grid/QuillGrid.h"
+#include "grid/paint/GridLooks.h"
 
 #include "grid/model/SortSettings.h"
 
@@ -17,9 +18,9 @@ int TQuillStringGrid::GridFixedRows() const { return FixedRows(); }
 
 void TQuillStringGrid::SetGridFixedGradient(grid::TFixedGradient Which, TColor Value)
 {
-    grid::TCellGradient& fixed = FLookColors.Fixed;
-    grid::TCellGradient& hover = FLookColors.Hover;
-    grid::TCellGradient& down = FLookColors.Down;
+    grid::TCellGradient& fixed = FLookColors->Fixed;
+    grid::TCellGradient& hover = FLookColors->Hover;
+    grid::TCellGradient& down = FLookColors->Down;
     TColor* target = nullptr;
     switch (Which) {
     case grid::fgFrom: target = &fixed.From; break;

@@ -1,6 +1,7 @@
 // Pictures, indicators, comments, markers and rotated text in the cells of
 // the string grid.
 #include "grid/QuillGrid.h"
+#include "grid/model/CellGraphic.h"
 
 #include "grid/model/ColumnMap.h"
 #include "platform/graphics/Bitmap.h"

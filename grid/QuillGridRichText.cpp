@@ -1,5 +1,6 @@
 // Cell texts as the values of their HTML form controls and as rich text.
 #include "grid/QuillGrid.h"
+#include "grid/paint/RichText.h"
 
 #include <algorithm>
 

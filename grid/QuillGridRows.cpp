@@ -1,6 +1,8 @@
 // The string grid's dimensions, simple setters, row blocks, moves, the column
 // order and the parked selection.
 #include "grid/QuillGrid.h"
+#include "grid/QuillGridFooterTotals.h"
+#include "grid/model/FloatingFooter.h"
 
 #include <algorithm>
 

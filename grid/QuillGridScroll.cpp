@@ -1,6 +1,7 @@
 // The string grid's scroll bars: their style, proportional thumbs, the scroll
 // messages with their hints, and scrolling while the mouse drags at an edge.
 #include "grid/QuillGrid.h"
+#include "grid/model/BehaviourSettings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -295,8 +296,8 @@ void TQuillStringGrid::ShowScrollHint(const std::string& Prefix, int Index)
 void TQuillStringGrid::DragScrollOver(TShiftState Shift, int X, int Y)
 {
     TDragScrollDirection direction;
-    if (FDragScrollOptions.Active() && Shift.Contains(ssLeft)) {
-        const TDragScrollMargins& m = *FDragScrollOptions.Margins();
+    if (FDragScrollOptions->Active() && Shift.Contains(ssLeft)) {
+        const TDragScrollMargins& m = *FDragScrollOptions->Margins();
         if (Y < m.TopMargin()) direction.Include(dsUp);
         if (Y > Height() - m.BottomMargin()) direction.Include(dsDown);
         if (X < m.LeftMargin()) direction.Include(dsLeft);
@@ -312,7 +313,7 @@ void TQuillStringGrid::DragScrollOver(TShiftState Shift, int X, int Y)
     }
     // Entering the edge band starts the initial wait; moving within it keeps the pace.
     if (!FDragTmr->Enabled() || FDragScrollDirection.Empty()) {
-        FDragTmr->SetInterval(static_cast<unsigned>(FDragScrollOptions.Delays()->InitialDelay()));
+        FDragTmr->SetInterval(static_cast<unsigned>(FDragScrollOptions->Delays()->InitialDelay()));
         FDragTmr->SetEnabled(true);
     }
     FDragScrollDirection = direction;
@@ -326,11 +327,11 @@ void TQuillStringGrid::StopDragScroll()
 
 void TQuillStringGrid::DragScrollStep(TObject*)
 {
-    if (!FDragScrollOptions.Active()) {
+    if (!FDragScrollOptions->Active()) {
         StopDragScroll();
         return;
     }
-    FDragTmr->SetInterval(static_cast<unsigned>(FDragScrollOptions.Delays()->RepeatDelay()));
+    FDragTmr->SetInterval(static_cast<unsigned>(FDragScrollOptions->Delays()->RepeatDelay()));
     TDragScrollDirection direction = FDragScrollDirection;
     bool canScroll = true;
     if (OnDragScroll) OnDragScroll(this, TopRow(), LeftCol(), direction, canScroll);

@@ -1,6 +1,8 @@
 // The grid's handlers of the find panel under it: searching as the user
 // types, the Next and Previous buttons, highlighting and closing.
 #include "grid/QuillGrid.h"
+#include "grid/QuillGridSearchPanel.h"
+#include "grid/model/FloatingFooter.h"
 
 #include "grid/base/SearchFooter.h"
 
@@ -9,8 +11,8 @@ TFindParams TQuillStringGrid::SearchPanelParams(bool Typing)
     const TSearchFooter& footer = *FSearchFooter;
     TFindParams params;
     params.Include(fnAutoGoto);
-    if (FSearchPanel.HighlightDown) params.Include(fnIgnoreHTMLTags);
-    if (FSearchPanel.MatchCase) params.Include(fnMatchCase);
+    if (FSearchPanel->HighlightDown) params.Include(fnIgnoreHTMLTags);
+    if (FSearchPanel->MatchCase) params.Include(fnMatchCase);
     if (footer.SearchActiveColumnOnly()) params.Include(fnFindInCurrentCol);
     if (footer.SearchMatchStart()) params.Include(fnMatchStart);
     if (Typing && footer.SearchFixedCells()) params.Include(fnIncludeFixed);
@@ -28,12 +30,12 @@ void TQuillStringGrid::HighlightSearchText(bool On)
     const TSearchFooter& footer = *FSearchFooter;
     const bool fixed = footer.SearchFixedCells();
     const int col = footer.SearchColumn();
-    const std::string& text = FSearchPanel.Text;
+    const std::string& text = FSearchPanel->Text;
     if (col == -1) {
-        if (On) HilightInGrid(fixed, FSearchPanel.MatchCase, text);
+        if (On) HilightInGrid(fixed, FSearchPanel->MatchCase, text);
         else UnHilightInGrid(fixed);
     } else if (col >= 0 && col < AllColCount()) {
-        if (On) HilightInCol(fixed, FSearchPanel.MatchCase, col, text);
+        if (On) HilightInCol(fixed, FSearchPanel->MatchCase, col, text);
         else UnHilightInCol(fixed, col);
     }
 }
@@ -45,32 +47,32 @@ void TQuillStringGrid::DoSearchFooterAction(const std::string& Value, int ACol, 
 
 void TQuillStringGrid::SearchPanelEditChange(const std::string& Text)
 {
-    FSearchPanel.Text = Text;
+    FSearchPanel->Text = Text;
     bool defaultSearch = true;
     if (OnSearchEditChange) OnSearchEditChange(this, Text, defaultSearch);
     if (!defaultSearch || !FSearchFooter->AutoSearch()) return;
     const TFindParams params = SearchPanelParams(true);
     HighlightSearchText(false);
     if (Text.empty()) {
-        FSearchPanel.EditColor = clWindow;
+        FSearchPanel->EditColor = clWindow;
         return;
     }
     const TPoint hit = Find({-1, -1}, Text, params);
     FSearchCell = hit;
     DoSearchFooterAction(Text, hit.X, hit.Y, saFindFirst);
     if (hit.X < 0) {
-        FSearchPanel.EditColor = grid::SearchNotFoundColor;
+        FSearchPanel->EditColor = grid::SearchNotFoundColor;
         return;
     }
-    FSearchPanel.EditColor = clWindow;
+    FSearchPanel->EditColor = clWindow;
     ScrollInView(hit.X, params.Contains(fnIncludeHiddenRows) ? DisplRowIndex(hit.Y) : hit.Y);
-    if (FSearchPanel.HighlightDown || FSearchFooter->AlwaysHighLight()) HighlightSearchText(true);
+    if (FSearchPanel->HighlightDown || FSearchFooter->AlwaysHighLight()) HighlightSearchText(true);
 }
 
 void TQuillStringGrid::SearchPanelStep(bool Backward)
 {
     TSearchFooter& footer = *FSearchFooter;
-    const std::string& text = FSearchPanel.Text;
+    const std::string& text = FSearchPanel->Text;
     if (!footer.AutoSearch()) {
         // A new text starts from the beginning.
         if (text != footer.LastSearch()) FSearchCell = {-1, -1};
@@ -98,7 +100,7 @@ void TQuillStringGrid::SearchPanelBackwardClick() { SearchPanelStep(true); }
 
 void TQuillStringGrid::SearchPanelHighLightClick(bool Down)
 {
-    FSearchPanel.HighlightDown = Down;
+    FSearchPanel->HighlightDown = Down;
     HighlightSearchText(Down);
 }
 

@@ -3,20 +3,9 @@
 // highlight button. The panel control keeps these in step with what it shows.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "platform/graphics/Colors.h"
-
-class TObject;
-
-enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
-
-// May take over a change of the typed text (DefaultSearch False: no search).
-using TSearchEditChangeEvent = std::function<void(TObject* Sender, std::string Value, bool& DefaultSearch)>;
-// A search of the panel ran: the hit, or (-1, -1).
-using TSearchFooterActionEvent =
-    std::function<void(TObject* Sender, std::string Value, int ACol, int ARow, TSearchAction SearchAction)>;
 
 namespace grid {
 

@@ -1,6 +1,13 @@
 // The settings objects the grid owns: built with their defaults and wired to
 // the grid, copied from another grid, and the owning form's resizes.
 #include "grid/QuillGrid.h"
+#include "grid/model/ControlLook.h"
+#include "grid/base/GridSettings.h"
+#include "grid/base/SearchFooter.h"
+#include "grid/model/AppearanceSettings.h"
+#include "grid/model/BehaviourSettings.h"
+#include "grid/model/FloatingFooter.h"
+#include "grid/model/PrintSettings.h"
 
 #include "grid/base/MouseActions.h"
 #include "grid/base/NavigationSettings.h"
@@ -97,11 +104,11 @@ void TQuillStringGrid::AssignOwnedSettings(TQuillStringGrid& Source)
     FSearchFooter->Assign(Source.FSearchFooter.get());
     FPrintSettings->Assign(Source.FPrintSettings.get());
     FFilter->Assign(Source.FFilter.get());
-    FHTMLSettings.Assign(&Source.FHTMLSettings);
+    FHTMLSettings->Assign(Source.FHTMLSettings.get());
     FBands->Assign(Source.FBands.get());
     CellNode().Assign(&Source.CellNode());
     FSortSettings->Assign(Source.FSortSettings.get());
-    FDragScrollOptions.Assign(&Source.FDragScrollOptions);
+    FDragScrollOptions->Assign(Source.FDragScrollOptions.get());
     FDragDropSettings->Assign(Source.FDragDropSettings.get());
     FProgressAppearance->Assign(Source.FProgressAppearance.get());
     FColumnSize->Assign(Source.FColumnSize.get());

@@ -1,5 +1,6 @@
 // Column and row statistics, numbering and the selection sets of the string grid.
 #include "grid/QuillGrid.h"
+#include "grid/paint/RichText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,6 +4,7 @@
 // one pass over the rows each way, so the work stays linear in the rows
 // however many sub-groups there are.
 #include "grid/QuillGrid.h"
+#include "grid/model/CellGraphic.h"
 
 #include <algorithm>
 #include <string>

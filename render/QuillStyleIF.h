@@ -1,9 +1,9 @@
-// The library's shared vocabulary of looks, the platform tests, the Office colour
-// theme detection, and (through ThemeNotifier.h) the theme-change notifier.
+// The library's shared vocabulary of looks, the platform tests and the Office
+// colour theme detection. The theme-change notifier, with its watcher thread,
+// is in ThemeNotifier.h, for the files that register windows with it.
 #pragma once
 
 #include "platform/graphics/Colors.h"
-#include "render/ThemeNotifier.h"
 
 #include <functional>
 #include <optional>

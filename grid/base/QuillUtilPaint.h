@@ -8,6 +8,7 @@
 // otherwise; clNone marks the absence of a colour.
 #pragma once
 
+#include "grid/base/GridEnums.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GdiTypes.h"
 #include "platform/graphics/Types.h"
@@ -19,29 +20,6 @@
 class TBitmap;
 class TCanvas;
 struct TColorTones;
-
-// Shapes a cell can show; ordinals beyond csHalfStar draw nothing.
-enum TCellShape {
-    csRectangle,
-    csCircle,
-    csTriangleLeft,
-    csTriangleRight,
-    csTriangleUp,
-    csTriangleDown,
-    csDiamond,
-    csLineVert,
-    csLineHorz,
-    csRoundRect,
-    csEllips,
-    csSquare,
-    csRoundSquare,
-    csStar,
-    csArrowUp,
-    csArrowDown,
-    csArrowLeft,
-    csArrowRight,
-    csHalfStar
-};
 
 namespace grid {
 

@@ -1,5 +1,6 @@
 // The grid's HTML tables: a style block of the cells' looks and one table row per grid row.
 #include "grid/QuillGrid.h"
+#include "grid/model/CellGraphic.h"
 
 #include "grid/base/AuxLists.h"
 #include "grid/model/BehaviourSettings.h"
@@ -117,7 +118,7 @@ std::string TQuillStringGrid::HTMLCellLine(int ACol, int ARow, bool Header, bool
                                            std::vector<std::string>& Classes, grid::files::THtmlImageWriter& Images)
 {
     if (IsMergedNonBaseCell(ACol, ARow)) return {};
-    THTMLSettings& settings = FHTMLSettings;
+    THTMLSettings& settings = *FHTMLSettings;
     std::string text;
     GetSaveCellText(RealColIndex(ACol), ARow, text);
     const bool empty = Trim(text).empty();
@@ -175,7 +176,7 @@ std::string TQuillStringGrid::HTMLCellLine(int ACol, int ARow, bool Header, bool
     if (Widths) {
         const int firstCol = SaveFixedCells() || SaveFixedCols() ? 0 : FixedCols();
         const std::size_t index = static_cast<std::size_t>(Header ? ACol : ACol - firstCol);
-        TIntList& widths = *FHTMLSettings.ColWidths();
+        TIntList& widths = *FHTMLSettings->ColWidths();
         if (index < static_cast<std::size_t>(widths.Count()))
             line += (Header ? " WIDTH=" : " width=") + IntToStr(widths.GetInteger(static_cast<int>(index)));
     }
@@ -191,7 +192,7 @@ std::string TQuillStringGrid::SaveToHTMLString()
 
 std::string TQuillStringGrid::HTMLTable(grid::files::THtmlImageWriter& Images)
 {
-    THTMLSettings& settings = FHTMLSettings;
+    THTMLSettings& settings = *FHTMLSettings;
     const int firstCol = SaveFixedCells() || SaveFixedCols() ? 0 : FixedCols();
     const bool header = FixedRows() > 0 && (SaveFixedCells() || SaveFixedRows());
     const int firstRow = header ? 1 : SaveFixedCells() || SaveFixedRows() ? 0 : FixedRows();
@@ -241,7 +242,7 @@ std::string TQuillStringGrid::HTMLTable(grid::files::THtmlImageWriter& Images)
 
 void TQuillStringGrid::SaveHTMLFile(const std::string& FileName, bool Unicode, std::string Earlier)
 {
-    THTMLSettings& settings = FHTMLSettings;
+    THTMLSettings& settings = *FHTMLSettings;
     auto fileText = [](const std::string& Name) {
         std::string text = DecodeTextBytes(grid::files::ReadFileBytes(Name));
         if (!text.empty() && text.back() != '\n') text += "\r\n";

@@ -1,6 +1,7 @@
 // The grid's visual properties in a key=value file and its print settings in
 // an INI section: which setting each key stands for.
 #include "grid/QuillGrid.h"
+#include "grid/paint/GridLooks.h"
 
 #include "grid/base/GridSettings.h"
 #include "grid/base/SearchFooter.h"

@@ -1,6 +1,7 @@
 // Balloon tips of the grid's cells: the content of a cell's balloon, the
 // window that shows it, and the timing of showing, moving on and hiding.
 #include "grid/interact/GridBalloon.h"
+#include "grid/model/BehaviourSettings.h"
 
 #include <algorithm>
 

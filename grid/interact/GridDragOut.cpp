@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "grid/QuillGrid.h"
+#include "grid/interact/DragOutState.h"
 #include "grid/base/MouseActions.h"
 #include "grid/base/NavigationSettings.h"
 #include "grid/model/BehaviourSettings.h"
@@ -28,7 +29,7 @@ bool IsRichText(const std::string& Text) { return Text.rfind("{\\rtf", 0) == 0; 
 
 bool TQuillStringGrid::DragCandidatePress(TShiftState Shift, int X, int Y)
 {
-    FDragOut.Pending = false;
+    FDragOut->Pending = false;
     const TDragDropSettings& settings = DragDropSettings();
     if (!settings.OleDropSource() || Options().Contains(goEditing)) return false;
     const TGridCoord cell = MouseCoord(X, Y);
@@ -46,16 +47,16 @@ bool TQuillStringGrid::DragCandidatePress(TShiftState Shift, int X, int Y)
     if (Options().Contains(goColSizing) && (X <= r.Left + BorderMargin || X >= r.Right - BorderMargin)) return false;
     if (CanFocus() && !Focused()) SetFocus();
     if (OnMouseDown) OnMouseDown(this, mbLeft, Shift, X, Y);
-    FDragOut.Pending = true;
-    FDragOut.Press = {X, Y};
-    FDragOut.Cell = cell;
-    FDragOut.PressShift = Shift;
+    FDragOut->Pending = true;
+    FDragOut->Press = {X, Y};
+    FDragOut->Cell = cell;
+    FDragOut->PressShift = Shift;
     return true;
 }
 
 bool TQuillStringGrid::DragOutMove(TShiftState Shift, int X, int Y)
 {
-    grid::TDragOutState& d = FDragOut;
+    grid::TDragOutState& d = *FDragOut;
     if (!d.Pending) return false;
     if (!Shift.Contains(ssLeft)) {
         d.Pending = false;
@@ -91,7 +92,7 @@ int TQuillStringGrid::DragColumn(int ACol)
 int TQuillStringGrid::DragSelectedCells(TGridCoord Pressed)
 {
     const TGridRect sel = Selection();
-    FDragOut.DropSelection = sel;
+    FDragOut->DropSelection = sel;
     TDragFormats data{{CF_TEXT, SelectedText()}};
     const std::string& pressed = Cells(RealColIndex(Pressed.X), Pressed.Y);
     if (IsRichText(pressed)) data.emplace_back(RegisterClipboardFormat("Rich Text Format"), pressed);
@@ -103,7 +104,7 @@ int TQuillStringGrid::DragSelectedCells(TGridCoord Pressed)
     const int effect = DoDragDrop(*this, data, BothEffects);
     if (effect != DROPEFFECT_MOVE || DragDropSettings().OleCopyAlways()) return effect;
     // Moved: the cells leave the grid, whole rows when rows are selected.
-    const TGridRect& dropped = FDragOut.DropSelection;
+    const TGridRect& dropped = FDragOut->DropSelection;
     const bool disjunct = MouseActions().DisjunctRowSelect();
     if (DragDropSettings().OleRemoveRows() && Options().Contains(goRowSelect)) {
         if (disjunct) RemoveSelectedRows();
@@ -120,7 +121,7 @@ int TQuillStringGrid::DragSelectedCells(TGridCoord Pressed)
 // the selection.
 bool TQuillStringGrid::DragCandidateRelease(int X, int Y)
 {
-    if (!std::exchange(FDragOut.Pending, false)) return false;
+    if (!std::exchange(FDragOut->Pending, false)) return false;
     const TGridCoord cell = MouseCoord(X, Y);
     if (cell.X < FixedCols() || cell.Y < FixedRows()) return false;
     FocusCell(cell.X, cell.Y, true);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "grid/QuillGrid.h"
+#include "grid/interact/PointerState.h"
 #include "grid/base/NavigationSettings.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/ScopeExit.h"
@@ -25,7 +26,7 @@ TGridRect Normalised(TGridRect r)
 // corner is out of view or the grid shows no handle.
 TRect TQuillStringGrid::FillHandleRect()
 {
-    if (!FPointer.SelectionResizer || !FPointer.SelectionRectangle) return {};
+    if (!FPointer->SelectionResizer || !FPointer->SelectionRectangle) return {};
     const TGridRect s = Normalised(Selection());
     const TRect cell = CellRect(s.Right, s.Bottom);
     if (cell.Right <= cell.Left || cell.Bottom <= cell.Top) return {};
@@ -44,9 +45,9 @@ bool TQuillStringGrid::FillHandlePress(int X, int Y)
 {
     if (!OverFillHandle(X, Y)) return false;
     const TGridRect s = Normalised(Selection());
-    FPointer.DropSelection = s;
+    FPointer->DropSelection = s;
     CopySelectionToClipboard();
-    FPointer.MouseResize = true;
+    FPointer->MouseResize = true;
     SetSelection(s);
     SetGridState(gsSelecting);
     return true;
@@ -55,10 +56,10 @@ bool TQuillStringGrid::FillHandlePress(int X, int Y)
 // The release fills the grown selection with the copied block.
 bool TQuillStringGrid::FillHandleRelease()
 {
-    if (!FPointer.MouseResize) return false;
-    FPointer.MouseResize = false;
+    if (!FPointer->MouseResize) return false;
+    FPointer->MouseResize = false;
     if (GridState() == gsSelecting) SetGridState(gsNormal);
-    const TGridRect before = FPointer.DropSelection;
+    const TGridRect before = FPointer->DropSelection;
     const TGridRect after = Normalised(Selection());
     if (OnSelectionResize) OnSelectionResize(this, before, after);
     {
@@ -77,13 +78,13 @@ bool TQuillStringGrid::FillHandleRelease()
 
 void TQuillStringGrid::SetSelectionRectangle(bool Value)
 {
-    FPointer.SelectionRectangle = Value;
+    FPointer->SelectionRectangle = Value;
     Invalidate();
 }
 
 void TQuillStringGrid::SetSelectionResizer(bool Value)
 {
-    FPointer.SelectionResizer = Value;
+    FPointer->SelectionResizer = Value;
     Invalidate();
 }
 

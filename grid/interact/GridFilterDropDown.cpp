@@ -3,6 +3,7 @@
 // The list is a popup that never takes the activation, so the grid's form
 // keeps the focus while it shows; a press anywhere else closes it.
 #include "grid/QuillGrid.h"
+#include "grid/model/AppearanceSettings.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,7 @@
 // Clicks on the grid's headers: sorting by one column, or by several with a
 // key held, and fixed cells pressed in and out like buttons.
 #include "grid/QuillGrid.h"
+#include "grid/interact/PointerState.h"
 #include "grid/base/AuxLists.h"
 #include "grid/interact/EditState.h"
 #include "grid/model/SortSettings.h"
@@ -76,13 +77,13 @@ void TQuillStringGrid::SortByIndexClick(int ACol, TShiftState Shift)
 void TQuillStringGrid::PressFixedButton(int X, int Y)
 {
     const TGridOptions options = Options();
-    if (!FPointer.FixedAsButtons || !options.Contains(goFixedVertLine) || !options.Contains(goFixedHorzLine)) return;
+    if (!FPointer->FixedAsButtons || !options.Contains(goFixedVertLine) || !options.Contains(goFixedHorzLine)) return;
     const TGridCoord cell = MouseCoord(X, Y);
     if (cell.X < 0 || cell.Y < 0) return;
     bool fixed = cell.X < FixedCols() || cell.Y < FixedRows();
     if (!fixed) DoIsFixedCell(RealColIndex(cell.X), cell.Y, fixed);
     if (!fixed || (cell.X == 0 && IsNode(cell.Y) && IsNodeButtonHit(cell.Y, X))) return;
-    FPointer.PushedFixedCell = cell;
+    FPointer->PushedFixedCell = cell;
     RepaintCell(cell.X, cell.Y);
 }
 
@@ -90,9 +91,9 @@ void TQuillStringGrid::PressFixedButton(int X, int Y)
 // the pressed cell's button click.
 void TQuillStringGrid::ReleaseFixedButton(int X, int Y)
 {
-    const TGridCoord pushed = FPointer.PushedFixedCell;
+    const TGridCoord pushed = FPointer->PushedFixedCell;
     if (pushed.X < 0) return;
-    FPointer.PushedFixedCell = {-1, -1};
+    FPointer->PushedFixedCell = {-1, -1};
     if (pushed.X < ColCount() && pushed.Y < RowCount()) RepaintCell(pushed.X, pushed.Y);
     const TGridCoord over = MouseCoord(X, Y);
     if (over.X >= 0 && over.Y >= 0 && pushed.X < ColCount() && pushed.Y < RowCount()) DoButtonClick(pushed.X, pushed.Y);
@@ -100,7 +101,7 @@ void TQuillStringGrid::ReleaseFixedButton(int X, int Y)
 
 void TQuillStringGrid::DrawPushedFixedCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect)
 {
-    if (!(TGridCoord{ACol, ARow} == FPointer.PushedFixedCell)) return;
+    if (!(TGridCoord{ACol, ARow} == FPointer->PushedFixedCell)) return;
     ++ARect.Bottom;
     ++ARect.Right;
     TRect edge = ARect;

@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "grid/QuillGrid.h"
+#include "grid/interact/HeaderPressState.h"
+#include "grid/interact/PointerState.h"
 #include "grid/base/MouseActions.h"
 #include "grid/interact/EditState.h"
 #include "grid/model/SelectionSets.h"
@@ -19,19 +21,19 @@ void TQuillStringGrid::AdjustMouseSelection(TGridRect& ARect) { (void)ARect; }
 
 void TQuillStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom)
 {
-    FHeaderPress.Reported = {ALeft, ATop, ARight, ABottom};
+    FHeaderPress->Reported = {ALeft, ATop, ARight, ABottom};
     // These looks frame the selection as a whole, so it is drawn again.
     const TGridLook look = Look();
     if (look == glVista || look == glWin7 || look == glOffice2007) Invalidate();
     if (OnSelectionChanged) OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
 }
 
-void TQuillStringGrid::BeginSelectionReport() { FHeaderPress.Reported = Selection(); }
+void TQuillStringGrid::BeginSelectionReport() { FHeaderPress->Reported = Selection(); }
 
 void TQuillStringGrid::ReportSelectionChange()
 {
     const TGridRect s = Selection();
-    if (!(s == FHeaderPress.Reported)) DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+    if (!(s == FHeaderPress->Reported)) DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
 }
 
 // The corner selects the grid, a row header its row and a column header its
@@ -39,12 +41,12 @@ void TQuillStringGrid::ReportSelectionChange()
 // to the pressed one. A drag from a row or column header goes on from there.
 void TQuillStringGrid::HeaderSelectPress(TShiftState Shift, int X, int Y)
 {
-    FHeaderPress.Drag = grid::THeaderDrag::None;
-    FPointer.MouseSelectStart = -1;
+    FHeaderPress->Drag = grid::THeaderDrag::None;
+    FPointer->MouseSelectStart = -1;
     if (!Options().Contains(goRangeSelect)) return;
     // A press may come without a move onto its cell first.
     const TMouseSelectMode mode = SelectModeAt(X, Y);
-    FPointer.MouseSelectMode = mode;
+    FPointer->MouseSelectMode = mode;
     if (mode != msAll && mode != msRow && mode != msColumn) return;
     // The edit under way is committed first; a refused value keeps its cell.
     HideInplaceEdit();
@@ -60,15 +62,15 @@ void TQuillStringGrid::HeaderSelectPress(TShiftState Shift, int X, int Y)
         // extended block survives the pointer moving on.
         const int start = shift ? old.Top : cell.Y;
         next = {FixedCols(), start, ColCount() - 1, cell.Y};
-        FHeaderPress.Drag = grid::THeaderDrag::Rows;
-        FPointer.MouseSelectStart = start;
+        FHeaderPress->Drag = grid::THeaderDrag::Rows;
+        FPointer->MouseSelectStart = start;
         break;
     }
     case msColumn: {
         const int start = shift ? old.Left : cell.X;
         next = {start, FixedRows(), cell.X, RowCount() - 1};
-        FHeaderPress.Drag = grid::THeaderDrag::Columns;
-        FPointer.MouseSelectStart = start;
+        FHeaderPress->Drag = grid::THeaderDrag::Columns;
+        FPointer->MouseSelectStart = start;
         break;
     }
     default: return;
@@ -82,15 +84,15 @@ void TQuillStringGrid::HeaderSelectPress(TShiftState Shift, int X, int Y)
 // at the grid's top or bottom edge scrolls a row at a time.
 void TQuillStringGrid::HeaderSelectMove(int X, int Y)
 {
-    const grid::THeaderDrag drag = FHeaderPress.Drag;
+    const grid::THeaderDrag drag = FHeaderPress->Drag;
     // A header the framework is moving is dragged, not selected along.
-    if (drag == grid::THeaderDrag::None || FPointer.MouseSelectStart < 0 || GridState() != gsNormal) return;
-    const int start = FPointer.MouseSelectStart;
+    if (drag == grid::THeaderDrag::None || FPointer->MouseSelectStart < 0 || GridState() != gsNormal) return;
+    const int start = FPointer->MouseSelectStart;
     const int x = std::clamp(X, 0, std::max(ClientWidth() - 1, 0));
     const int y = std::clamp(Y, 0, std::max(ClientHeight() - 1, 0));
     TGridRect next{};
     if (drag == grid::THeaderDrag::Rows) {
-        FPointer.MouseSelectMode = msRow;
+        FPointer->MouseSelectMode = msRow;
         ShowGridCursor(grid::crRowSelect);
         bool aboveData = false;
         if (Y >= ClientHeight() - RowDragScrollZone) {
@@ -104,7 +106,7 @@ void TQuillStringGrid::HeaderSelectMove(int X, int Y)
         row = std::max(row, FixedRows());
         next = {FixedCols(), start, ColCount() - 1, row};
     } else {
-        FPointer.MouseSelectMode = msColumn;
+        FPointer->MouseSelectMode = msColumn;
         ShowGridCursor(grid::crColSelect);
         const int col = MouseCoord(x, 0).X;
         if (col < FixedCols()) return;
@@ -115,7 +117,7 @@ void TQuillStringGrid::HeaderSelectMove(int X, int Y)
 
 void TQuillStringGrid::HeaderSelectRelease()
 {
-    FHeaderPress.Drag = grid::THeaderDrag::None;
-    FPointer.MouseSelectStart = -1;
-    FPointer.MouseSelectMode = msNormal;
+    FHeaderPress->Drag = grid::THeaderDrag::None;
+    FPointer->MouseSelectStart = -1;
+    FPointer->MouseSelectMode = msNormal;
 }

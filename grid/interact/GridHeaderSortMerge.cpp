@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "grid/QuillGrid.h"
+#include "grid/interact/HeaderPressState.h"
 #include "grid/base/AuxLists.h"
 #include "grid/base/NavigationSettings.h"
 #include "grid/model/SortSettings.h"
@@ -48,8 +49,10 @@ void TQuillStringGrid::RunHeaderSort(int ACol, TShiftState Shift)
     const auto start = std::chrono::steady_clock::now();
     if (SortSettings().IndexShow()) SortByIndexClick(ACol, Shift);
     else SortByColumnClick(ACol);
-    FHeaderPress.SortTime = static_cast<int>(
+    FHeaderPress->SortTime = static_cast<int>(
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
     if (remerge) RemergeColumns();
     if (keepLeft && LeftCol() != left) SetLeftCol(left);
 }
+
+int TQuillStringGrid::SortTime() const noexcept { return FHeaderPress->SortTime; }

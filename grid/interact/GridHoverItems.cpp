@@ -4,6 +4,8 @@
 // entering and leaving anchors is reported. Each move repaints only what
 // changed. A right press on an address edits it with URLEdit.
 #include "grid/QuillGrid.h"
+#include "grid/interact/HoverState.h"
+#include "grid/interact/PointerState.h"
 
 #include <utility>
 
@@ -16,8 +18,8 @@
 
 void TQuillStringGrid::SetURLUnderlineOnHover(bool Value)
 {
-    if (FHover.URLUnderlineOnHover == Value) return;
-    FHover.URLUnderlineOnHover = Value;
+    if (FHover->URLUnderlineOnHover == Value) return;
+    FHover->URLUnderlineOnHover = Value;
     Invalidate();
 }
 
@@ -64,34 +66,34 @@ void TQuillStringGrid::TrackHoverButton(TGridCoord Cell, int X, int Y)
             grid::CellButtonBox(*graphic, CellGraphicRect(base.X, base.Y)).Contains({X, Y}))
             hot = {base.X, base.Y};
     }
-    if (hot == FHover.Button) return;
-    const TGridCoord old = std::exchange(FHover.Button, hot);
+    if (hot == FHover->Button) return;
+    const TGridCoord old = std::exchange(FHover->Button, hot);
     if (old.X >= 0 && old.X < ColCount() && old.Y < RowCount()) RepaintCell(old.X, old.Y);
     if (hot.X >= 0) RepaintCell(hot.X, hot.Y);
 }
 
 void TQuillStringGrid::SetHoverLink(TGridCoord Cell, int Link)
 {
-    if (Cell == FHover.LinkCell && Link == FHover.HoverLink) return;
-    const TGridCoord old = FHover.LinkCell;
-    const bool oldLit = FHover.HoverLink >= 0;
-    FHover.LinkCell = Cell;
-    FHover.HoverLink = Link;
-    if (!FHover.URLUnderlineOnHover) return;
+    if (Cell == FHover->LinkCell && Link == FHover->HoverLink) return;
+    const TGridCoord old = FHover->LinkCell;
+    const bool oldLit = FHover->HoverLink >= 0;
+    FHover->LinkCell = Cell;
+    FHover->HoverLink = Link;
+    if (!FHover->URLUnderlineOnHover) return;
     if (oldLit && old.X >= 0 && old.X < ColCount() && old.Y < RowCount()) RepaintCell(old.X, old.Y);
     if (Link >= 0 && Cell.X >= 0) RepaintCell(Cell.X, Cell.Y);
 }
 
 void TQuillStringGrid::LeaveAnchor(TGridCoord Cell)
 {
-    if (FHover.Anchor.empty()) return;
-    FHover.Anchor.clear();
-    if (OnAnchorExit) OnAnchorExit(this, Cell.Y, Cell.X, FHover.Anchor);
+    if (FHover->Anchor.empty()) return;
+    FHover->Anchor.clear();
+    if (OnAnchorExit) OnAnchorExit(this, Cell.Y, Cell.X, FHover->Anchor);
 }
 
 void TQuillStringGrid::TrackCellLinks(TGridCoord Cell, int X, int Y)
 {
-    FHover.OverLink = false;
+    FHover->OverLink = false;
     if (Cell.X < 0 || Cell.Y < 0) {
         SetHoverLink({-1, -1}, -1);
         LeaveAnchor(Cell);
@@ -101,7 +103,7 @@ void TQuillStringGrid::TrackCellLinks(TGridCoord Cell, int X, int Y)
     const std::string& text = GetGridCell(RealColIndex(base.X), base.Y);
     if (ClassifyCellText(text, true) != grid::ctkHTML) {
         // An address in a plain cell is one link as a whole.
-        FHover.OverLink = URLShow() && IsURLText(text);
+        FHover->OverLink = URLShow() && IsURLText(text);
         SetHoverLink({-1, -1}, -1);
         LeaveAnchor(Cell);
         return;
@@ -114,16 +116,16 @@ void TQuillStringGrid::TrackCellLinks(TGridCoord Cell, int X, int Y)
         LeaveAnchor(Cell);
         return;
     }
-    FHover.OverLink = true;
+    FHover->OverLink = true;
     // A link's title that changed while its hint shows takes the old hint away.
     std::string title = hit.LinkTitle.empty() ? anchor : hit.LinkTitle;
     if (hit.LinkTitle.empty() && OnAnchorHint) OnAnchorHint(this, Cell.Y, Cell.X, title);
-    if (!FPointer.LastAnchorHint.empty() && title != FPointer.LastAnchorHint) {
-        FPointer.LastAnchorHint.clear();
+    if (!FPointer->LastAnchorHint.empty() && title != FPointer->LastAnchorHint) {
+        FPointer->LastAnchorHint.clear();
         if (Application) Application->CancelHint();
     }
-    if (anchor == FHover.Anchor) return;
-    FHover.Anchor = anchor;
+    if (anchor == FHover->Anchor) return;
+    FHover->Anchor = anchor;
     if (OnAnchorEnter) OnAnchorEnter(this, Cell.Y, Cell.X, anchor);
 }
 
@@ -137,14 +139,19 @@ void TQuillStringGrid::ClearHover()
     SetHoverLink({-1, -1}, -1);
     // Leaving the grid from an anchor leaves the anchor too.
     LeaveAnchor({-1, -1});
-    FHover.OverLink = false;
+    FHover->OverLink = false;
     if (FBalloonTip) FBalloonTip->Close();
 }
 
 void TQuillStringGrid::EditURLCell(TGridCoord Cell)
 {
-    if (!URLShow() || !FHover.URLEdit || Cell.X < FixedCols() || Cell.Y < FixedRows()) return;
+    if (!URLShow() || !FHover->URLEdit || Cell.X < FixedCols() || Cell.Y < FixedRows()) return;
     const TPoint base = BaseCell(Cell.X, Cell.Y);
     if (!IsURLText(GetGridCell(RealColIndex(base.X), base.Y))) return;
     ShowEditorAt(base);
 }
+
+bool TQuillStringGrid::URLUnderlineOnHover() const noexcept { return FHover->URLUnderlineOnHover; }
+bool TQuillStringGrid::URLEdit() const noexcept { return FHover->URLEdit; }
+void TQuillStringGrid::SetURLEdit(bool Value) noexcept { FHover->URLEdit = Value; }
+TGridCoord TQuillStringGrid::HoverButton() const noexcept { return FHover->Button; }

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "grid/QuillGrid.h"
+#include "grid/interact/HeaderPressState.h"
+#include "grid/interact/PointerState.h"
 #include "grid/base/MouseActions.h"
 #include "grid/interact/CellLinks.h"
 #include "grid/interact/EditState.h"
@@ -40,7 +42,7 @@ bool ReadCellAddress(std::string_view Target, int& ACol, int& ARow)
 // Nothing changes while a fixed cell's drop-down menu is open.
 void TQuillStringGrid::TrackHotFixedCell(int X, int Y, bool Pressed)
 {
-    if (FPointer.NoMouseLeave || (HoverFixedCells() == hfNone && Look() != glListView)) return;
+    if (FPointer->NoMouseLeave || (HoverFixedCells() == hfNone && Look() != glListView)) return;
     const TGridCoord cell = MouseCoord(X, Y);
     const bool fixed = cell.X >= 0 && cell.Y >= 0 && (cell.X < FixedCols() || cell.Y < FixedRows()) &&
                        (IsHoverFixedCell(cell.X, cell.Y) || Look() == glListView);
@@ -50,8 +52,8 @@ void TQuillStringGrid::TrackHotFixedCell(int X, int Y, bool Pressed)
 void TQuillStringGrid::CMMouseLeave(TMessage& Message)
 {
     TBaseGrid::CMMouseLeave(Message);
-    FPointer.MouseSelectMode = msNormal;
-    if (!FPointer.NoMouseLeave) SetHotFixedCell({-1, -1}, false);
+    FPointer->MouseSelectMode = msNormal;
+    if (!FPointer->NoMouseLeave) SetHotFixedCell({-1, -1}, false);
     ClearHover();
 }
 
@@ -167,7 +169,7 @@ void TQuillStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
         for (int c = 0; c < static_cast<int>(s.SizedWidths.size()) && c < ColCount(); ++c)
             if (ColWidths(c) != s.SizedWidths[c] && ColWidths(c) < grid::MinSizedColWidth)
                 SetColWidths(c, grid::MinSizedColWidth);
-        EndUserSizing(state == gsColSizing, FPointer.SizingIndex);
+        EndUserSizing(state == gsColSizing, FPointer->SizingIndex);
         return;
     }
     const TGridCoord cell = MouseCoord(X, Y);

@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "grid/QuillGrid.h"
+#include "grid/interact/HeaderPressState.h"
+#include "grid/interact/PointerState.h"
 #include "grid/base/MouseActions.h"
 #include "grid/interact/EditState.h"
 
@@ -80,49 +82,49 @@ bool TQuillStringGrid::CommitBeforeSizing(int X, int Y)
 TRect TQuillStringGrid::SizingReferenceRect()
 {
     const TGridCoord pressed = Edit().PressCell;
-    const int index = FPointer.SizingIndex;
-    return FPointer.SizingColumn ? CellRect(index, std::max(pressed.Y, 0)) : CellRect(std::max(pressed.X, 0), index);
+    const int index = FPointer->SizingIndex;
+    return FPointer->SizingColumn ? CellRect(index, std::max(pressed.Y, 0)) : CellRect(std::max(pressed.X, 0), index);
 }
 
 int TQuillStringGrid::SizingSizeAt(int X, int Y)
 {
     const TRect ref = SizingReferenceRect();
-    return std::max(FPointer.SizingColumn ? X - FPointer.SizingOfs - ref.Left : Y - FPointer.SizingOfs - ref.Top, 0);
+    return std::max(FPointer->SizingColumn ? X - FPointer->SizingOfs - ref.Left : Y - FPointer->SizingOfs - ref.Top, 0);
 }
 
 void TQuillStringGrid::ReportSizing(int X, int Y)
 {
-    if (!FPointer.Sizing) return;
+    if (!FPointer->Sizing) return;
     const int size = SizingSizeAt(X, Y);
     const TRect ref = SizingReferenceRect();
-    MoveSizeLine((FPointer.SizingColumn ? ref.Left : ref.Top) + size);
-    if (FPointer.SizingColumn) {
-        if (OnColumnSizing) OnColumnSizing(this, FPointer.SizingIndex, size);
+    MoveSizeLine((FPointer->SizingColumn ? ref.Left : ref.Top) + size);
+    if (FPointer->SizingColumn) {
+        if (OnColumnSizing) OnColumnSizing(this, FPointer->SizingIndex, size);
     } else if (OnRowSizing) {
-        OnRowSizing(this, FPointer.SizingIndex, size);
+        OnRowSizing(this, FPointer->SizingIndex, size);
     }
 }
 
 void TQuillStringGrid::BeginUserSizing()
 {
-    const int index = FPointer.SizingIndex;
-    FHeaderPress.SizeAtPress = !FPointer.Sizing ? -1 : FPointer.SizingColumn ? ColWidths(index) : RowHeights(index);
+    const int index = FPointer->SizingIndex;
+    FHeaderPress->SizeAtPress = !FPointer->Sizing ? -1 : FPointer->SizingColumn ? ColWidths(index) : RowHeights(index);
 }
 
 // The drop: the column's (row's) size is final unless the application
 // changes a column's width. A press and release that sized nothing report nothing.
 void TQuillStringGrid::MoveSizeLine(int Pos)
 {
-    if (Pos == FHeaderPress.SizeLinePos) return;
-    FHeaderPress.SizeLinePos = Pos;
+    if (Pos == FHeaderPress->SizeLinePos) return;
+    FHeaderPress->SizeLinePos = Pos;
     Invalidate();
 }
 
 void TQuillStringGrid::EndUserSizing(bool Column, int Index)
 {
     MoveSizeLine(-1);
-    if (Index < 0 || FHeaderPress.SizeAtPress < 0) return;
-    const int sizeAtPress = std::exchange(FHeaderPress.SizeAtPress, -1);
+    if (Index < 0 || FHeaderPress->SizeAtPress < 0) return;
+    const int sizeAtPress = std::exchange(FHeaderPress->SizeAtPress, -1);
     if (Index >= (Column ? ColCount() : RowCount()) || (Column ? ColWidths(Index) : RowHeights(Index)) == sizeAtPress)
         return;
     ScaleOtherSizes(Column, Index, sizeAtPress);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "grid/QuillGrid.h"
+#include "grid/interact/PointerState.h"
 #include "grid/base/MouseActions.h"
 #include "grid/interact/EditState.h"
 #include "platform/graphics/Canvas.h"
@@ -74,7 +75,7 @@ void TQuillStringGrid::Zoom(int X)
 // a form that scrolls or zooms as a whole on the wheel keeps the grid still.
 void TQuillStringGrid::WMMouseWheel(TMessage& Message)
 {
-    if (!FPointer.Panning && Parent()) {
+    if (!FPointer->Panning && Parent()) {
         const LRESULT taken = Parent()->Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam);
         if (taken != 0) {
             Message.Result = taken;
@@ -97,12 +98,12 @@ bool TQuillStringGrid::HandleWheelUp(TShiftState Shift, TPoint MousePos) { retur
 bool TQuillStringGrid::WheelStep(TShiftState Shift, TPoint MousePos, int Direction)
 {
     // Ctrl as the keyboard has it now, whatever the message carried.
-    if ((Shift.Contains(ssCtrl) || GetKeyState(VK_CONTROL) < 0) && FPointer.IntelliZoom) {
+    if ((Shift.Contains(ssCtrl) || GetKeyState(VK_CONTROL) < 0) && FPointer->IntelliZoom) {
         Zoom(Direction * WheelLines);
         AutoSizeCells(true, 4, 4);
         return true;
     }
-    if (!FPointer.EnableWheel) return true;
+    if (!FPointer->EnableWheel) return true;
     // A grid of nothing but its fixed row takes no wheel.
     if (FFixedRowAlways && RowCount() <= FixedRows()) return true;
     const int step = MouseActions().WheelIncrement() > 0 ? MouseActions().WheelIncrement() : WheelLines;
@@ -137,7 +138,7 @@ bool TQuillStringGrid::WheelStep(TShiftState Shift, TPoint MousePos, int Directi
 bool TQuillStringGrid::PanMessage(TMessage& Message)
 {
     const unsigned msg = Message.Msg;
-    if (FPointer.Panning) {
+    if (FPointer->Panning) {
         if (msg == WM_TIMER) {
             PanStep();
             return true;
@@ -149,18 +150,18 @@ bool TQuillStringGrid::PanMessage(TMessage& Message)
         }
         return false;
     }
-    if (msg != WM_MBUTTONDOWN || FPointer.IntelliPan == ipNone || RowCount() <= FixedRows()) return false;
+    if (msg != WM_MBUTTONDOWN || FPointer->IntelliPan == ipNone || RowCount() <= FixedRows()) return false;
     StartPanning({Message.LParamLoSigned(), Message.LParamHiSigned()});
     return true;
 }
 
 void TQuillStringGrid::StartPanning(TPoint At)
 {
-    FPointer.Panning = true;
-    FPointer.PanOrigin = At;
-    FPointer.PanPrevCursor = Cursor();
+    FPointer->Panning = true;
+    FPointer->PanOrigin = At;
+    FPointer->PanPrevCursor = Cursor();
     ShowGridCursor(grid::crPanOrigin);
-    FPointer.PanHintsWereOn = Application && Application->ShowHint();
+    FPointer->PanHintsWereOn = Application && Application->ShowHint();
     if (Application) Application->SetShowHint(false);
     (void)SetTimer(Handle(), PanTimerId, PanInterval);
     SetMouseCapture(true);
@@ -169,15 +170,15 @@ void TQuillStringGrid::StartPanning(TPoint At)
 
 void TQuillStringGrid::EndPanning()
 {
-    FPointer.Panning = false;
+    FPointer->Panning = false;
     SetMouseCapture(false);
     (void)KillTimer(Handle(), PanTimerId);
-    ShowGridCursor(FPointer.PanPrevCursor);
-    if (Application && FPointer.PanHintsWereOn) Application->SetShowHint(true);
+    ShowGridCursor(FPointer->PanPrevCursor);
+    if (Application && FPointer->PanHintsWereOn) Application->SetShowHint(true);
     InvalidatePanIndicator();
 }
 
-bool TQuillStringGrid::Panning() const noexcept { return FPointer.Panning; }
+bool TQuillStringGrid::Panning() const noexcept { return FPointer->Panning; }
 
 // One pan step: a row and a column towards the pointer.
 void TQuillStringGrid::PanStep()
@@ -185,9 +186,9 @@ void TQuillStringGrid::PanStep()
     TPoint pointer;
     (void)GetCursorPos(pointer);
     pointer = ScreenToClient(pointer);
-    const TIntelliPan pan = FPointer.IntelliPan;
-    const int dx = pan == ipVertical ? 0 : PanDirection(pointer.X - FPointer.PanOrigin.X);
-    const int dy = pan == ipHorizontal ? 0 : PanDirection(pointer.Y - FPointer.PanOrigin.Y);
+    const TIntelliPan pan = FPointer->IntelliPan;
+    const int dx = pan == ipVertical ? 0 : PanDirection(pointer.X - FPointer->PanOrigin.X);
+    const int dy = pan == ipHorizontal ? 0 : PanDirection(pointer.Y - FPointer->PanOrigin.Y);
     const int firstCol = FixedCols(), lastCol = std::max(firstCol, ColCount() - FFixedRightCols - 1);
     const int firstRow = FixedRows(), lastRow = std::max(firstRow, RowCount() - FFixedFooters - 1);
     const int col = std::clamp(Col(), firstCol, lastCol), row = std::clamp(Row(), firstRow, lastRow);
@@ -212,7 +213,7 @@ void TQuillStringGrid::PanStep()
 
 void TQuillStringGrid::InvalidatePanIndicator()
 {
-    const TPoint p = FPointer.PanOrigin;
+    const TPoint p = FPointer->PanOrigin;
     TRect r{p.X, p.Y, p.X + PanMarkSize, p.Y + PanMarkSize};
     InvalidateRect(&r, false);
 }
@@ -221,8 +222,8 @@ void TQuillStringGrid::InvalidatePanIndicator()
 // the view can pan.
 void TQuillStringGrid::DrawPanIndicator(TCanvas& ACanvas)
 {
-    if (!FPointer.Panning || FPointer.IntelliPan == ipNone) return;
-    const TPoint o = FPointer.PanOrigin;
+    if (!FPointer->Panning || FPointer->IntelliPan == ipNone) return;
+    const TPoint o = FPointer->PanOrigin;
     const int c = PanMarkSize / 2;
     ACanvas.Brush()->SetStyle(bsSolid);
     ACanvas.Brush()->SetColor(clWhite);
@@ -240,11 +241,11 @@ void TQuillStringGrid::DrawPanIndicator(TCanvas& ACanvas)
         const TPoint points[3] = {tip, {base.X + side.X, base.Y + side.Y}, {base.X - side.X, base.Y - side.Y}};
         ACanvas.Polygon(points);
     };
-    if (FPointer.IntelliPan != ipHorizontal) {
+    if (FPointer->IntelliPan != ipHorizontal) {
         arrow(0, -1);
         arrow(0, 1);
     }
-    if (FPointer.IntelliPan != ipVertical) {
+    if (FPointer->IntelliPan != ipVertical) {
         arrow(-1, 0);
         arrow(1, 0);
     }

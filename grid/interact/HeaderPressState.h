@@ -3,14 +3,7 @@
 // or row whose border was grabbed, and the selection last reported as changed.
 #pragma once
 
-#include <functional>
-
 #include "platform/ui/grids/GridTypes.h"
-
-class TObject;
-
-// The selection changed by the user: its corners, in order.
-using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
 
 namespace grid {
 

@@ -3,26 +3,12 @@
 // link settings that go with them.
 #pragma once
 
-#include <functional>
 #include <string>
 
+#include "grid/interact/PointerEvents.h"
 #include "platform/ui/grids/GridTypes.h"
 
-class TObject;
-
 namespace grid {
-
-// The pointer entered or left an anchor of a cell.
-using TAnchorEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Anchor)>;
-// The title, text and icon (0 none, 1 information, 2 warning, 3 error) of
-// the balloon about to show for a cell (real column).
-using TGridBalloonEvent =
-    std::function<void(TObject* Sender, int ACol, int ARow, std::string& ATitle, std::string& AText, int& AIcon)>;
-
-class TGridBalloon;
-struct TGridBalloonDeleter {
-    void operator()(TGridBalloon* Balloon) const noexcept;
-};
 
 struct THoverState {
     // Links are underlined only while the pointer is on them.

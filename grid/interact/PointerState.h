@@ -3,36 +3,17 @@
 // select, a column being sized, wheel panning and the fill handle.
 #pragma once
 
-#include <functional>
 #include <string>
 
+#include "grid/interact/PointerEvents.h"
 #include "platform/graphics/Types.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/grids/GridTypes.h"
 
 class THTMLHintWindow;
 struct THintInfo;
-class TObject;
-
-// Lets the application choose the cursor over a cell (real column).
-// The selection grown with the fill handle: as it was grabbed and as released.
-using TSelectionResizeEvent = std::function<void(TObject* Sender, TGridRect OrigSelection, TGridRect NewSelection)>;
-using TGetCellCursorEvent = std::function<void(TObject* Sender, int ACol, int ARow, TCursor& ACursor)>;
-
-// What a press in a fixed cell selects, decided while the pointer moves.
-enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
-// The directions the middle button pans in.
-enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 
 namespace grid {
-
-// The grid's own cursors, by number; each stands for a shape the platform
-// shows (registered with the screen when the grid is made).
-inline constexpr TCursor crPanOrigin = 8000;    // 8000..8008: panning by direction
-inline constexpr TCursor crRowSelect = 8010;
-inline constexpr TCursor crColSelect = 8011;
-inline constexpr TCursor crSelectAll = 8012;
-inline constexpr TCursor crCellSelector = 8014;
 
 struct TPointerState {
     // Hints.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "grid/base/GridEnums.h"
 #include "grid/base/GridEvents.h"
 #include "platform/classes/Object.h"
 #include "platform/graphics/Colors.h"
@@ -14,18 +15,6 @@
 class TBitmap;
 class TIcon;
 class TIntList;
-
-enum TCellType {
-    ctBitmap, ctIcon, ctNone, ctImageList, ctCheckBox, ctDataCheckBox, ctRotated, ctDataImage, ctNode, ctRadio,
-    ctEmpty, ctImages, ctPicture, ctFilePicture, ctValue, ctProgress, ctComment, ctButton, ctBitButton,
-    ctVirtCheckBox, ctRowCheckBox, ctProgressPie, ctSummary, ctRangeIndicator, ctXPProgress, ctInterface,
-    ctScrollbar, ctRadioButton, ctBalloon, ctShape, ctRating, ctTriStateCheckBox, ctExpand,
-};
-inline constexpr int CellTypeCount = ctExpand + 1;
-
-enum TCellVAlign { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
-enum TCellHAlign { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
-enum TStretchMode { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio };
 
 // Several kinds keep colours beside their objects (a progress bar's bar and
 // background, a shape's line); they are held apart from the object slots so

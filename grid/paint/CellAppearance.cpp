@@ -3,6 +3,7 @@
 // events and the selection meet, in their order of precedence; and the
 // measuring of a cell's text that sizing and the editors use.
 #include "grid/QuillGrid.h"
+#include "grid/paint/GridLooks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -102,16 +103,16 @@ void TQuillStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& A
             ABrush.SetColor(FixedColor());
             AState.Include(gdFixed);
         }
-        if (FLook > glClassic && FLook != glCustom && FLookColors.Fixed.From != clNone) {
-            ABrush.SetColor(FLookColors.Fixed.From);
-            AColorTo = FLookColors.Fixed.To;
-            AMirrorColor = FLookColors.Fixed.MirrorFrom;
-            AMirrorColorTo = FLookColors.Fixed.MirrorTo;
+        if (FLook > glClassic && FLook != glCustom && FLookColors->Fixed.From != clNone) {
+            ABrush.SetColor(FLookColors->Fixed.From);
+            AColorTo = FLookColors->Fixed.To;
+            AMirrorColor = FLookColors->Fixed.MirrorFrom;
+            AMirrorColorTo = FLookColors->Fixed.MirrorTo;
         }
     }
 
     auto applySelectionColours = [&] {
-        AColorTo = FLookColors.SelectionColorTo;
+        AColorTo = FLookColors->SelectionColorTo;
         AMirrorColor = AMirrorColorTo = clNone;
         if (FSelectionTextColor != clNone) AFont.SetColor(FSelectionTextColor);
     };

@@ -3,6 +3,8 @@
 // sorted), the cell graphic, the text, the edges of the older looks and the
 // focus rectangle.
 #include "grid/QuillGrid.h"
+#include "grid/paint/GridLooks.h"
+#include "grid/model/ControlLook.h"
 
 #include "grid/base/QuillUtilPaint.h"
 #include "grid/model/SortSettings.h"
@@ -91,7 +93,7 @@ void TQuillStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, con
 void TQuillStringGrid::DrawFixedCellLook(TCanvas& ACanvas, int ACol, int ARow, TRect ARect)
 {
     const bool covered = IsHoverFixedCell(ACol, ARow) || FLook == glListView;
-    const grid::TGridLookColors& c = FLookColors;
+    const grid::TGridLookColors& c = *FLookColors;
     if (covered && FHotFixedCell == TPoint{ACol, ARow} && !ComponentState().Contains(csDesigning)) {
         ++ARect.Bottom;
         DrawCellGradient(ACanvas, ARect, FHotFixedCellPressed ? c.Down : c.Hover);

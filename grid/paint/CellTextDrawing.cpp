@@ -2,6 +2,8 @@
 // with its alignment and wrapping, HTML through the markup renderer, rich
 // text through its layout, and text turned by an angle.
 #include "grid/QuillGrid.h"
+#include "grid/model/CellGraphic.h"
+#include "grid/interact/HoverState.h"
 
 #include <algorithm>
 
@@ -99,7 +101,7 @@ void TQuillStringGrid::DrawCellText(TCanvas& ACanvas, int ACol, int ARow, const 
         params.Selected = AState.Contains(gdSelected) && !fixed;
         // Links underlined only under the pointer, and a held BUTTON pressed.
         params.HoverOnly = URLUnderlineOnHover();
-        params.HoverLink = FHover.LinkCell == TGridCoord{ACol, ARow} ? FHover.HoverLink : 0;
+        params.HoverLink = FHover->LinkCell == TGridCoord{ACol, ARow} ? FHover->HoverLink : 0;
         if (const TPoint held = HeldCellButton(); held.X >= 0 && held == TPoint{realCol, ARow}) {
             params.MouseDown = true;
             params.XPos = FFormsState->CtrlPoint.X;

@@ -2,6 +2,7 @@
 // bottom-right corner: "Allow edit", "Column numbers", the look, and a close
 // button. Nothing of it shows or answers outside design mode.
 #include "grid/QuillGrid.h"
+#include "grid/paint/GridLooks.h"
 
 #include <algorithm>
 

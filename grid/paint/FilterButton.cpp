@@ -1,6 +1,7 @@
 // The filter button at the right of a header cell: the application's glyph,
 // its active glyph while the column is filtered, or a drawn funnel.
 #include "grid/QuillGrid.h"
+#include "grid/model/AppearanceSettings.h"
 
 #include "grid/model/FilterSettings.h"
 #include "platform/graphics/Bitmap.h"

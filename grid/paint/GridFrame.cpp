@@ -2,6 +2,8 @@
 // modern looks, the focus glow around an edited cell, and the dotted lines
 // that follow the mouse while a column or row is sized.
 #include "grid/QuillGrid.h"
+#include "grid/interact/HeaderPressState.h"
+#include "grid/interact/PointerState.h"
 
 #include <algorithm>
 
@@ -136,8 +138,8 @@ void TQuillStringGrid::DrawRowSizeLine(int Y)
 // The border being dragged, drawn over the painted cells until the drop.
 void TQuillStringGrid::PaintSizeLine()
 {
-    const int pos = FHeaderPress.SizeLinePos;
-    if (pos < 0 || !FPointer.Sizing) return;
-    if (FPointer.SizingColumn) DrawColSizeLine(pos);
+    const int pos = FHeaderPress->SizeLinePos;
+    if (pos < 0 || !FPointer->Sizing) return;
+    if (FPointer->SizingColumn) DrawColSizeLine(pos);
     else DrawRowSizeLine(pos);
 }

@@ -1,6 +1,7 @@
 // The string grid's looks, grid styles and older colour schemes: every
 // colour each preset writes.
 #include "grid/QuillGrid.h"
+#include "grid/paint/GridLooks.h"
 
 #include "grid/base/QuillUtilPaint.h"
 #include "grid/model/SortSettings.h"
@@ -24,13 +25,13 @@ struct TStyleColors {
 
 void TQuillStringGrid::SetQORGradientFrom(TColor Value)
 {
-    FLookColors.Fixed.From = Value;
+    FLookColors->Fixed.From = Value;
     Invalidate();
 }
 
 void TQuillStringGrid::SetQORGradientTo(TColor Value)
 {
-    FLookColors.Fixed.To = Value;
+    FLookColors->Fixed.To = Value;
     Invalidate();
 }
 
@@ -43,7 +44,7 @@ void TQuillStringGrid::SetLook(TGridLook Value)
 
 void TQuillStringGrid::ApplyLookPreset(TGridLook Value)
 {
-    grid::TGridLookColors& c = FLookColors;
+    grid::TGridLookColors& c = *FLookColors;
     if (Value != glCustom) {
         c.Fixed = NoGradient;
         FSortSettings->SetHeaderColor(clNone);
@@ -101,7 +102,7 @@ void TQuillStringGrid::ApplyLookPreset(TGridLook Value)
 
 void TQuillStringGrid::SetStyle(TQuillGridStyle AStyle)
 {
-    grid::TGridLookColors& c = FLookColors;
+    grid::TGridLookColors& c = *FLookColors;
     SetSelectionColor(clHighlight);
     c.SelectionColorTo = clNone;
     SetSelectionTextColor(clHighlightText);
@@ -245,11 +246,11 @@ void TQuillStringGrid::SetTheme(TXPColorScheme Scheme)
     };
     if (Scheme < xpNone || Scheme > vistaAero) return;
     const TScheme& s = schemes[Scheme];
-    FLookColors.Fixed = {s.Fixed.From, s.Fixed.To, s.Fixed.MirrorFrom, s.Fixed.MirrorTo, FLookColors.Fixed.Border};
-    FLookColors.ActiveCellColor = s.ActiveFrom;
-    FLookColors.ActiveCellColorTo = s.ActiveTo;
-    FLookColors.SearchFooterColor = s.FooterFrom;
-    FLookColors.SearchFooterColorTo = s.FooterTo;
+    FLookColors->Fixed = {s.Fixed.From, s.Fixed.To, s.Fixed.MirrorFrom, s.Fixed.MirrorTo, FLookColors->Fixed.Border};
+    FLookColors->ActiveCellColor = s.ActiveFrom;
+    FLookColors->ActiveCellColorTo = s.ActiveTo;
+    FLookColors->SearchFooterColor = s.FooterFrom;
+    FLookColors->SearchFooterColorTo = s.FooterTo;
     Invalidate();
 }
 
@@ -274,9 +275,12 @@ void TQuillStringGrid::SetColorTones(const TColorTones& ATones)
     Font().SetColor(ATones.Background.TextColor);
     SetSelectionColor(ATones.Selected.BrushColor);
     SetSelectionTextColor(ATones.Selected.TextColor);
-    FLookColors.SelectionColorTo = clNone;
+    FLookColors->SelectionColorTo = clNone;
     SetGridLineColor(0xE6E6E6);
     SetGridFixedLineColor(AdjustColorByPercent(ATones.Foreground.BrushColor, -20));
-    FLookColors.SearchFooterColor = FLookColors.SearchFooterColorTo = ATones.Foreground.BrushColor;
+    FLookColors->SearchFooterColor = FLookColors->SearchFooterColorTo = ATones.Foreground.BrushColor;
     Invalidate();
 }
+
+TColor TQuillStringGrid::QORGradientFrom() const noexcept { return FLookColors->Fixed.From; }
+TColor TQuillStringGrid::QORGradientTo() const noexcept { return FLookColors->Fixed.To; }

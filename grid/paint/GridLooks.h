@@ -7,23 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "grid/base/GridEnums.h"
 #include "platform/graphics/Colors.h"
-
-enum TGridLook {
-    glStandard, glSoft, glClassic, glQOR, glXP, glListView, glVista, glWin7, glOffice2007, glCustom
-};
-
-// Grid styles; the component styles come in the same order.
-enum TQuillGridStyle {
-    gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic, gsOffice2007Luna,
-    gsOffice2007Obsidian, gsWindowsXP, gsWhidbey, gsCustom, gsOffice2007Silver, gsWindowsVista, gsWindows7,
-    gsTerminal, gsOffice2010Blue, gsOffice2010Silver, gsOffice2010Black
-};
-
-enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
-
-// Which fixed cells light up under the mouse.
-enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 
 namespace grid {
 

@@ -1,5 +1,6 @@
 // What the grid paints around its cells, and the quick-configuration panel
 // of a grid in design mode.
+#include "grid/paint/GridLooks.h"
 #include "grid/tests/QuillGridFixture.h"
 #include "grid/base/tests/GridPicture.h"
 

@@ -2,6 +2,7 @@
 // hovered, pressed and sorted states, text kinds, merged areas across the
 // fixed and scrolled parts, and text measures; golden images where the
 // picture is the point.
+#include "grid/paint/GridLooks.h"
 #include "grid/tests/QuillGridFixture.h"
 #include "grid/base/tests/GridPicture.h"
 

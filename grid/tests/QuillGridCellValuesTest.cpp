@@ -1,5 +1,6 @@
 // Cell texts as form-control values and as rich text.
 #include "grid/tests/QuillGridFixture.h"
+#include "grid/paint/RichText.h"
 
 #include <vector>
 

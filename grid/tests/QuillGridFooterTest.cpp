@@ -1,5 +1,7 @@
 // The string grid's footer values and column stretching.
 #include "grid/tests/QuillGridFixture.h"
+#include "grid/model/FloatingFooter.h"
+#include "grid/model/GridChangeNotifier.h"
 
 #include "grid/model/BehaviourSettings.h"
 

@@ -1,6 +1,7 @@
 // The grid's store of cell graphics: typing, creating, removing, and graphics
 // travelling with their cells.
 #include "grid/tests/QuillGridFixture.h"
+#include "grid/model/CellGraphic.h"
 
 #include "grid/base/CellProperties.h"
 

@@ -1,5 +1,6 @@
 // Every kind of cell graphic drawn in a grid, compared with a golden image.
 #include "grid/tests/QuillGridFixture.h"
+#include "grid/model/CellGraphic.h"
 #include "grid/base/tests/GridPicture.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // Pictures, indicators, comments, markers and rotated text.
 #include "grid/tests/QuillGridFixture.h"
+#include "grid/model/CellGraphic.h"
 
 #include "platform/graphics/Bitmap.h"
 

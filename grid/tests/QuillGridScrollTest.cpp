@@ -1,6 +1,7 @@
 // The string grid's scroll bars through the platform's scroll messages, its
 // scroll hints and scrolling while the mouse drags beyond an edge.
 #include "grid/tests/QuillGridFixture.h"
+#include "grid/model/BehaviourSettings.h"
 
 #include <string>
 

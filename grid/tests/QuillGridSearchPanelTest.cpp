@@ -1,6 +1,7 @@
 // The grid's handlers of its find panel: typing, Next and Previous,
 // highlighting and closing.
 #include "grid/tests/QuillGridFixture.h"
+#include "grid/QuillGridSearchPanel.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,13 @@
 // The objects a grid owns: what a new grid starts with, what they change in
 // the grid, what copying a grid takes over, and the owning form's resizes.
 #include "grid/tests/QuillGridFixture.h"
+#include "grid/base/GridSettings.h"
+#include "grid/base/SearchFooter.h"
+#include "grid/model/AppearanceSettings.h"
+#include "grid/model/BehaviourSettings.h"
+#include "grid/model/ControlLook.h"
+#include "grid/model/FloatingFooter.h"
+#include "grid/model/PrintSettings.h"
 
 #include <stdexcept>
 

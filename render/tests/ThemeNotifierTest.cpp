@@ -1,6 +1,7 @@
 // The theme notifier: its handle list, its registration rules, and the delivery
 // of a real registry change to the registered windows.
 #include "render/QuillStyleIF.h"
+#include "render/ThemeNotifier.h"
 
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/classes/Registry.h"

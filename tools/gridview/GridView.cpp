@@ -3,6 +3,7 @@
 #include <exception>
 #include <string>
 
+#include "grid/paint/GridLooks.h"
 #include "grid/QuillGrid.h"
 #include "grid/base/MouseActions.h"
 #include "grid/model/BehaviourSettings.h"

@@ -1,6 +1,7 @@
 // The grid's binary cell stream: texts, sizes and cell properties back as they
 // were, the value forms of the format, pasting at a cell, hostile streams.
 #include "grid/files/BinRecords.h"
+#include "grid/model/CellGraphic.h"
 #include "grid/files/tests/AwkwardCells.h"
 #include "grid/tests/QuillGridFixture.h"
 

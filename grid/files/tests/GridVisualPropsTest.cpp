@@ -1,6 +1,7 @@
 // The grid's visual properties and print settings: what a grid saves, another
 // grid loads exactly, whatever look it had, and loading never writes.
 #include "grid/files/tests/GridFileFixture.h"
+#include "grid/paint/GridLooks.h"
 
 #include "grid/base/GridSettings.h"
 #include "grid/base/SearchFooter.h"

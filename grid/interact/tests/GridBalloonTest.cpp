@@ -2,6 +2,7 @@
 // the pointer rests on a cell, closed on another cell or outside the grid,
 // with the cell's plain text, a title and an icon the application may set.
 #include "grid/interact/tests/GridEditingFixture.h"
+#include "grid/model/BehaviourSettings.h"
 
 #include <vector>
 

@@ -1,6 +1,7 @@
 // Header filter buttons driven by mouse messages: the list they drop, what
 // choosing or ticking an entry filters, and where the list shows.
 #include "grid/interact/tests/GridEditingFixture.h"
+#include "grid/model/AppearanceSettings.h"
 
 #include <utility>
 #include <vector>

@@ -2,6 +2,7 @@
 // compared with golden images; and the CSV reader's rows and errors.
 #include <gtest/gtest.h>
 
+#include "grid/paint/GridLooks.h"
 #include "grid/QuillGrid.h"
 #include "grid/base/tests/GridPicture.h"
 #include "platform/backend/headless/HeadlessBackend.h"
