@@ -208,7 +208,15 @@ bool TGridFormula::ReadCellValue(TTokenClass& cls, const std::string& gridName, 
         RaiseError(cls, i, feInvalidCellReference, {});
         return false;
     }
-    if (OnGetStoredValue && OnGetStoredValue(grid, col, row, value)) return true;
+    if (OnGetStoredValue && OnGetStoredValue(grid, col, row, value)) {
+        // A cell whose own formula failed has no value to give: the reader fails too.
+        if (value.VarType() == varError) {
+            value = Variant(0.0);
+            RaiseError(cls, i, feInvalidCellReference, {});
+            return false;
+        }
+        return true;
+    }
     value = CellTextValue(grid->GetCellEx(col, row), !rangeCell);
     return true;
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "grid/QuillGrid.h"
@@ -61,9 +62,25 @@ private:
         return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(c.X)) << 32) | static_cast<std::uint32_t>(c.Y);
     }
     void Reindex();
+    // One entry's identity for the duplicate test.
+    struct TEntryKey {
+        std::uint64_t Src, Dst;
+        const void* SrcGrd;
+        const void* DstGrd;
+        bool operator==(const TEntryKey&) const = default;
+    };
+    struct TEntryHash {
+        size_t operator()(const TEntryKey& k) const noexcept
+        {
+            return std::hash<std::uint64_t>()(k.Src * 0x9E3779B97F4A7C15ull ^ k.Dst) ^
+                   std::hash<const void*>()(k.SrcGrd) ^ (std::hash<const void*>()(k.DstGrd) << 1);
+        }
+    };
+    static TEntryKey EntryKey(const TCellRef& r) noexcept { return {Key(r.Src), Key(r.Dst), r.SrcGrd, r.DstGrd}; }
 
     std::vector<TCellRef> FItems;
     std::unordered_map<std::uint64_t, std::vector<int>> FBySource;
+    std::unordered_set<TEntryKey, TEntryHash> FEntries;
 };
 
 class TQuillSpreadGrid : public TQuillStringGrid {
@@ -186,6 +203,8 @@ class TQuillSpreadGrid : public TQuillStringGrid {
     void ClearCellState(int ACol, int ARow);
     void StoreCellValue(int ACol, int ARow, const Variant& Value);
     void StoreCellError(int ACol, int ARow, int ErrFrom, int ErrLen);
+    // A copy of the stored result; 0 when the cell has no graphic object.
+    Variant GetStoredValue(int ACol, int ARow);
     // 0 not computed, 1 computed, 2 in error.
     int GetCellState(int ACol, int ARow);
 
@@ -261,6 +280,7 @@ private:
     bool FSetCV = false;
     bool FCellSelectorMode = false;
     bool FInStructureChange = false;
+    bool FInEdit = false;
     std::string FShownHint;
     std::unique_ptr<THintWindow> FHintWindow;
 };

@@ -157,6 +157,12 @@ int TQuillSpreadGrid::GetCellState(int ACol, int ARow)
     return graphic->CellBoolean() ? 1 : 0;
 }
 
+Variant TQuillSpreadGrid::GetStoredValue(int ACol, int ARow)
+{
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    return graphic ? graphic->CellVar() : Variant(0.0);
+}
+
 bool TQuillSpreadGrid::HasError(int ACol, int ARow)
 {
     const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
@@ -168,11 +174,16 @@ bool TQuillSpreadGrid::StoredValueOf(int ACol, int ARow, Variant& Value)
     const std::string& text = GetGridCell(ACol, ARow);
     if (!IsFormulaText(text)) return false;
     const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
-    if (graphic && graphic->CellBoolean() && graphic->CellErrLen() == 0) {
+    if (graphic && graphic->CellErrLen() != 0) {
+        // A formula in error passes its error on to the formulas that read it.
+        Value = Variant::FromError(feInvalidCellReference);
+        return true;
+    }
+    if (graphic && graphic->CellBoolean()) {
         Value = graphic->CellVar();
         return true;
     }
-    // A formula not computed (or in error) reads as its own text.
+    // A formula not computed yet reads as its own text.
     Value = Variant(text);
     return true;
 }
@@ -237,7 +248,7 @@ void TQuillSpreadGrid::ComposeCellText(int ACol, int ARow, std::string& S, bool 
         return;
     }
     case 1: {
-        const Variant v = GetCellGraphic(ACol, ARow)->CellVar();
+        const Variant v = GetStoredValue(ACol, ARow);
         S = FormatResult(ACol, ARow, v, true);
         return;
     }

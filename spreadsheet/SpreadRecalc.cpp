@@ -15,19 +15,19 @@
 void TCellRefList::Add(const TCellRef& Value)
 {
     if (Value.Src == Value.Dst && Value.SrcGrd == Value.DstGrd) return;
-    auto& readers = FBySource[Key(Value.Src)];
-    for (int index : readers) {
-        const TCellRef& held = FItems[static_cast<size_t>(index)];
-        if (held.Dst == Value.Dst && held.DstGrd == Value.DstGrd && held.SrcGrd == Value.SrcGrd) return;
-    }
-    readers.push_back(Count());
+    if (!FEntries.insert(EntryKey(Value)).second) return;
+    FBySource[Key(Value.Src)].push_back(Count());
     FItems.push_back(Value);
 }
 
 void TCellRefList::Reindex()
 {
     FBySource.clear();
-    for (int k = 0; k < Count(); ++k) FBySource[Key(FItems[static_cast<size_t>(k)].Src)].push_back(k);
+    FEntries.clear();
+    for (int k = 0; k < Count(); ++k) {
+        FBySource[Key(FItems[static_cast<size_t>(k)].Src)].push_back(k);
+        FEntries.insert(EntryKey(FItems[static_cast<size_t>(k)]));
+    }
 }
 
 void TCellRefList::Delete(int Index)
@@ -54,6 +54,7 @@ void TCellRefList::DeleteAll()
 {
     FItems.clear();
     FBySource.clear();
+    FEntries.clear();
 }
 
 void TCellRefList::ClearAll()
@@ -370,7 +371,14 @@ bool TQuillSpreadGrid::ValidateCell(const std::string& NewValue)
     const std::string before = GetGridCell(col, row);
     const bool bracket = HasDirtyDependent(col, row);
     if (bracket) DoBeforeRecalc();
-    const bool valid = TQuillStringGrid::ValidateCell(NewValue);
+    bool valid = false;
+    {
+        // The edited cell is recalculated below with its dependents alone, not the whole grid.
+        const bool wasEditing = FInEdit;
+        FInEdit = true;
+        valid = TQuillStringGrid::ValidateCell(NewValue);
+        FInEdit = wasEditing;
+    }
     if (valid && GetGridCell(col, row) != before) CellValueChanged(col, row);
     if (bracket) DoAfterRecalc();
     return valid;
@@ -381,7 +389,7 @@ void TQuillSpreadGrid::AfterPasteCells() { Recalc(); }
 void TQuillSpreadGrid::DoCellsChanged(TRect R)
 {
     TQuillStringGrid::DoCellsChanged(R);
-    if (FInStructureChange) return;
+    if (FInStructureChange || FInEdit) return;
     const bool wasChanging = FInStructureChange;
     FInStructureChange = true;
     if (FAutoHeaders) AutoSpreadHeaders();

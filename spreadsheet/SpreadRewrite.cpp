@@ -1,6 +1,8 @@
 // References that follow their cells: rows and columns inserted or removed,
 // formulas moved and pasted, cells cleared.
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "grid/base/QuillUtilCellText.h"
 #include "grid/model/CellGraphic.h"
@@ -103,6 +105,22 @@ struct TAxisShift {
     }
 };
 
+// One cell reference after the shift, or #REF! when its cell is gone.
+std::string RewriteCellRef(const TQuillSpreadGrid& Target, TCorner a, const TAxisShift& Cols, const TAxisShift& Rows)
+{
+    const bool kept = Cols.Cell(a.Cell.X, a.AbsCol) && Rows.Cell(a.Cell.Y, a.AbsRow);
+    return kept ? WriteCorner(Target, a) : DeletedReference;
+}
+
+// A range after the shift: removed rows or columns inside it shrink it; #REF! when all of it is gone.
+std::string RewriteRangeRef(const TQuillSpreadGrid& Target, TCorner a, TCorner b, const TAxisShift& Cols,
+                            const TAxisShift& Rows)
+{
+    const bool kept =
+        Cols.Range(a.Cell.X, b.Cell.X, a.AbsCol, b.AbsCol) && Rows.Range(a.Cell.Y, b.Cell.Y, a.AbsRow, b.AbsRow);
+    return kept ? WriteCorner(Target, a) + ":" + WriteCorner(Target, b) : DeletedReference;
+}
+
 } // namespace
 
 // Scans a formula for references outside string literals and rewrites those
@@ -165,12 +183,9 @@ static std::string RewriteReferences(TQuillSpreadGrid& G, const std::string& S, 
         if (pointed != Target) {
             out.append(text, refStart, pos - refStart);
         } else if (!isRange) {
-            const bool kept = Cols.Cell(a.Cell.X, a.AbsCol) && Rows.Cell(a.Cell.Y, a.AbsRow);
-            out += kept ? WriteCorner(*Target, a) : DeletedReference;
+            out += RewriteCellRef(*Target, a, Cols, Rows);
         } else {
-            const bool kept = Cols.Range(a.Cell.X, b.Cell.X, a.AbsCol, b.AbsCol) &&
-                              Rows.Range(a.Cell.Y, b.Cell.Y, a.AbsRow, b.AbsRow);
-            out += kept ? WriteCorner(*Target, a) + ":" + WriteCorner(*Target, b) : DeletedReference;
+            out += RewriteRangeRef(*Target, a, b, Cols, Rows);
         }
         i = pos;
     }
@@ -353,24 +368,53 @@ void TQuillSpreadGrid::PastedCells(TPoint Origin, TRect Target, TClipOperation L
     const TAxisShift cols{-1, dx, true, FixedCols()};
     const TAxisShift rows{-1, dy, true, FixedRows()};
     TStringList& names = FGridFormula->CellNameList();
-    for (int c = Target.Left; c <= Target.Right && c < ColCount(); ++c)
-        for (int r = Target.Top; r <= Target.Bottom && r < RowCount(); ++r) {
-            const int sc = Origin.X + c - Target.Left;
-            const int sr = Origin.Y + r - Target.Top;
+    // The source cells' pictures and looks, names included, taken before any target overwrites them.
+    struct TTaken {
+        std::unique_ptr<TCellGraphic> Graphic;
+        std::string Name;
+    };
+    std::vector<TTaken> taken;
+    const auto inGrid = [&](int c, int r) { return c >= 0 && r >= 0 && c < ColCount() && r < RowCount(); };
+    for (int c = Target.Left; c <= Target.Right; ++c)
+        for (int r = Target.Top; r <= Target.Bottom; ++r) {
+            const int sc = Origin.X + c - Target.Left, sr = Origin.Y + r - Target.Top;
+            TTaken item;
+            if (inGrid(sc, sr))
+                if (const TCellGraphic* source = GetCellGraphic(sc, sr)) {
+                    item.Graphic = std::make_unique<TCellGraphic>();
+                    item.Graphic->Assign(source);
+                    item.Graphic->SetCellAngle(0);
+                    item.Name = GetCellName(sc, sr);
+                    if (LastOp == coCut) RemoveCellGraphic(sc, sr);
+                }
+            taken.push_back(std::move(item));
+        }
+    size_t k = 0;
+    for (int c = Target.Left; c <= Target.Right; ++c)
+        for (int r = Target.Top; r <= Target.Bottom; ++r, ++k) {
+            if (!inGrid(c, r)) continue;
+            const int sc = Origin.X + c - Target.Left, sr = Origin.Y + r - Target.Top;
             const std::string& pasted = GetGridCell(c, r);
-            if (IsFormulaText(pasted) && sc >= 0 && sr >= 0 && sc < ColCount() && sr < RowCount())
-                SetGridCell(c, r, RewriteReferences(*this, GetGridCell(sc, sr), this, cols, rows));
-            // The pasted cell starts without a result; a name goes with it.
-            ClearCellState(c, r);
-            const std::string name = sc >= 0 && sr >= 0 ? GetCellName(sc, sr) : std::string();
-            if (name.empty()) continue;
+            if (IsFormulaText(pasted) && inGrid(sc, sr))
+                SetGridCell(c, r, RewriteReferences(*this, pasted, this, cols, rows));
+            if (GetCellGraphic(c, r)) RemoveCellGraphic(c, r);
+            TTaken& item = taken[k];
+            if (!item.Graphic) continue;
+            TCellGraphic* graphic = CreateCellGraphic(c, r);
+            graphic->Assign(item.Graphic.get());
+            // A pasted formula starts without a result.
+            graphic->SetCellBoolean(false);
+            graphic->SetCellErrFrom(0);
+            graphic->SetCellErrLen(0);
+            if (item.Name.empty()) continue;
             if (LastOp == coCut) {
-                const int index = names.IndexOf(name);
-                if (index >= 0) names.SetObjects(index, TGridFormula::PackedCellObject(c, r));
-                if (TCellGraphic* from = GetCellGraphic(sc, sr)) from->SetCellAngle(0);
-                if (TCellGraphic* to = EnsureGraphic(c, r, ctNone)) to->SetCellAngle(index + 1);
+                const int index = names.IndexOf(item.Name);
+                if (index >= 0) {
+                    names.SetObjects(index, TGridFormula::PackedCellObject(c, r));
+                    graphic->SetCellAngle(index + 1);
+                }
             } else {
-                SetCellName(c, r, name);
+                SetCellName(c, r, item.Name);
             }
         }
 }

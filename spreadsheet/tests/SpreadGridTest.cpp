@@ -15,6 +15,7 @@ namespace {
 class TEditedGrid : public TQuillSpreadGrid {
 public:
     explicit TEditedGrid(TComponent* Owner = nullptr) : TQuillSpreadGrid(Owner) {}
+    using TQuillSpreadGrid::PastedCells;
     void Edit(int c, int r, const std::string& Text)
     {
         SetGridCell(c, r, Text);
@@ -222,6 +223,37 @@ TEST_F(SpreadGridTest, MovedFormulasShiftTheirRelativeParts)
     G->MoveFormula({C('B'), 2}, {C('D'), 5});
     EXPECT_EQ(G->Cells(C('D'), 5), "=C4+$A$1");
     EXPECT_EQ(G->Cells(C('B'), 2), "=A1+$A$1");
+}
+
+// The paste has written the source texts; the formulas then shift by the distance
+// pasted, and names are copied or, for a cut, moved.
+TEST_F(SpreadGridTest, PastedFormulasShiftAndNamesFollow)
+{
+    G->SetCells(C('B'), 2, "=A1+$A$1");
+    G->SetCellName(C('B'), 2, "Price");
+    G->SetGridCell(C('D'), 5, "=A1+$A$1");
+    G->PastedCells({C('B'), 2}, {C('D'), 5, C('D'), 5}, coCopy);
+    EXPECT_EQ(G->Cells(C('D'), 5), "=C4+$A$1");
+    EXPECT_EQ(G->GetCellName(C('D'), 5), "Price");
+    EXPECT_EQ(G->FindCellName("Price"), (TGridCoord{C('B'), 2}));
+    G->SetGridCell(C('E'), 7, "=A1+$A$1");
+    G->PastedCells({C('B'), 2}, {C('E'), 7, C('E'), 7}, coCut);
+    EXPECT_EQ(G->Cells(C('E'), 7), "=D6+$A$1");
+    EXPECT_EQ(G->FindCellName("Price"), (TGridCoord{C('E'), 7}));
+    EXPECT_EQ(G->GetCellName(C('B'), 2), "");
+}
+
+// A formula reading a cell in error is in error too, never a number made of its text.
+TEST_F(SpreadGridTest, ErrorsPassToTheFormulasThatReadThem)
+{
+    G->Edit(C('A'), 1, "=1/0");
+    G->Edit(C('B'), 1, "=A1+1");
+    G->Edit(C('C'), 1, "=SUM(A1:A2)");
+    EXPECT_EQ(G->GetCellState(C('B'), 1), 2);
+    EXPECT_EQ(G->GetCellState(C('C'), 1), 2);
+    G->Edit(C('A'), 1, "=2");
+    EXPECT_EQ(G->Shown(C('B'), 1), "3.00");
+    EXPECT_EQ(G->Shown(C('C'), 1), "2.00");
 }
 
 TEST_F(SpreadGridTest, ReferencesAcrossGridsRecalculateAndFollowStructureChanges)

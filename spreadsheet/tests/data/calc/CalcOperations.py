@@ -2,21 +2,19 @@
 """LibreOffice Calc does what a workbook test did: fills sheets, inserts and deletes
 rows and columns, recalculates, and prints every non-empty cell.
 
-Input (standard input), one command a line, fields separated by tabs:
+Input (the file COMMANDS), one command a line, fields separated by tabs:
   cell SHEET NAME TEXT        a number, a text or a formula (=...; references Sheet2!A1)
   insertRows SHEET INDEX COUNT / removeRows / insertCols / removeCols (0-based sheet indexes)
 Output: SHEET NAME FORMULA-OR-TEXT VALUE ERROR, tab-separated, formulas written as the
 grid writes them (Sheet2!A1) and values with 15 significant digits.
 
-Usage: CalcOperations.py PROFILE_FOLDER < commands"""
+Usage: CalcOperations.py PROFILE_FOLDER COMMANDS"""
 import os
 import re
-import subprocess
 import sys
-import time
 
-import uno
-from com.sun.star.connection import NoConnectException
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../../tools/peers"))
+from CalcSession import CalcSession  # noqa: E402
 
 SHEETS = ("Sheet1", "Sheet2")
 OURS_TO_CALC = re.compile(r'("[^"]*")|\b([A-Za-z][A-Za-z0-9]*)!(\$?[A-Z]{1,2}\$?[0-9]+(:\$?[A-Z]{1,2}\$?[0-9]+)?)')
@@ -36,41 +34,19 @@ def to_ours(formula):
     return CALC_TO_OURS.sub(replace, formula)
 
 
-def connect(profile):
-    # A new profile makes soffice restart once after its first start: let that happen first.
-    subprocess.run(["soffice", "-env:UserInstallation=file://" + profile, "--headless", "--terminate_after_init"],
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
-    pipe = "vistra_calc_%d" % os.getpid()
-    office = subprocess.Popen(["soffice", "-env:UserInstallation=file://" + profile, "--headless", "--invisible",
-                               "--norestore", "--nologo", "--accept=pipe,name=%s;urp;" % pipe],
-                              stdout=subprocess.DEVNULL, stderr=sys.stderr)
-    local = uno.getComponentContext()
-    resolver = local.ServiceManager.createInstanceWithContext("com.sun.star.bridge.UnoUrlResolver", local)
-    for _ in range(1200):
-        try:
-            context = resolver.resolve("uno:pipe,name=%s;urp;StarOffice.ComponentContext" % pipe)
-            return office, context
-        except NoConnectException:
-            time.sleep(0.1)
-    office.kill()
-    raise SystemExit("soffice did not answer")
-
-
 def main():
-    profile = sys.argv[1]
-    office, context = connect(profile)
+    calc = CalcSession(sys.argv[1])
     try:
-        desktop = context.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", context)
-        hidden = uno.createUnoStruct("com.sun.star.beans.PropertyValue")
-        hidden.Name, hidden.Value = "Hidden", True
-        doc = desktop.loadComponentFromURL("private:factory/scalc", "_blank", 0, (hidden,))
+        doc = calc.open("private:factory/scalc")
         sheets = doc.Sheets
         sheets.getByIndex(0).Name = SHEETS[0]
         while sheets.Count > 1:
             sheets.removeByName(sheets.getByIndex(1).Name)
         sheets.insertNewByName(SHEETS[1], 1)
-        for line in sys.stdin:
-            fields = line.rstrip("\n").split("\t")
+        with open(sys.argv[2], encoding="utf-8") as f:
+            commands = f.read().splitlines()
+        for line in commands:
+            fields = line.split("\t")
             if not fields or not fields[0]:
                 continue
             sheet = sheets.getByName(fields[1])
@@ -107,11 +83,7 @@ def main():
                     print("\t".join([name, label, to_ours(formula), value, "1" if error else "0"]))
         doc.close(True)
     finally:
-        try:
-            desktop.terminate()
-        except Exception:
-            pass
-        office.wait(timeout=30)
+        calc.close()
 
 
 main()
