@@ -25,11 +25,23 @@ grab_window "$out/spreadview-row-inserted.png"
 xdotool mousemove --window "$win" 400 422 click 1; sleep 0.5
 cell 96 52; typein "=Sheet1!B2+1"
 grab_window "$out/spreadview-new-sheet.png"
+# While a formula is typed: the hint of the function, a click on a cell inserts its name,
+# Ctrl+click puts a name in place of the selection.
+cell 160 52; xdotool type --delay 40 "=EQ(1;"; sleep 0.5
+xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng > "$out/spreadview-hint.png"
+xdotool key Escape; sleep 0.2
+cell 224 52; xdotool type --delay 40 "="; cell 96 52; typein "*3"
+cell 288 52; xdotool type --delay 40 "=2*"
+xdotool keydown ctrl; xdotool mousemove --window "$win" 96 52 click 1; xdotool keyup ctrl; sleep 0.2
+xdotool key Return; sleep 0.3
+grab_window "$out/spreadview-clicked-names.png"
 xdotool key alt+s; sleep 0.3; xdotool key x
 for i in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 expected='sheet Sheet 4
-A1	=Sheet1!B2+1	43.00'
+A1	=Sheet1!B2+1	43.00
+C1	=A1*3	129.00
+D1	=2*A1	86.00'
 if [ "$(cat "$cells")" != "$expected" ]; then
   echo "the new sheet does not hold what was typed:"; cat "$cells"; exit 1
 fi
-echo "screens: $out/spreadview-typed.png $out/spreadview-row-inserted.png $out/spreadview-new-sheet.png"
+echo "screens: $out/spreadview-typed.png $out/spreadview-row-inserted.png $out/spreadview-new-sheet.png $out/spreadview-hint.png $out/spreadview-clicked-names.png"
