@@ -2,6 +2,8 @@
 list(APPEND XLS_SOURCES
   qorUEscherBreakList.cpp
   qorUEscherRecords.cpp
-  qorUEscherShapeRecords.cpp)
+  qorUEscherShapeRecords.cpp
+  qorUXlsMD5.cpp)
 list(APPEND XLS_TEST_SOURCES
-  tests/XlsEscherRecordsTest.cpp)
+  tests/XlsEscherRecordsTest.cpp
+  tests/XlsBlipsTest.cpp)

@@ -2,6 +2,7 @@
 list(APPEND XLS_SOURCES
   qorXLSAdapter.cpp
   qorXLSAdapterAutofit.cpp
+  qorXLSAdapterLinks.cpp
   qorXLSAdapterNames.cpp
   qorXLSAdapterPaste.cpp
   qorXLSAdapterPrint.cpp
@@ -11,4 +12,5 @@ list(APPEND XLS_TEST_SOURCES
   tests/XLSAdapterTest.cpp
   tests/XlsPageSetupTest.cpp
   tests/XlsAutofitTest.cpp
-  tests/XlsFileServicesTest.cpp)
+  tests/XlsFileServicesTest.cpp
+  tests/XlsHyperLinksTest.cpp)

@@ -246,6 +246,15 @@ public:
     // The block operations address the columns of defined name aRangePos.
     virtual void SetBounds(int aRangePos) = 0;
 
+    // Hyperlinks of the active sheet, 1-based indexes and ranges.
+    virtual int HyperLinkCount() = 0;
+    virtual THyperLink GetHyperLink(int HyperLinkIndex) = 0;
+    virtual void SetHyperLink(int HyperLinkIndex, const THyperLink& value) = 0;
+    virtual TXlsCellRange GetHyperLinkCellRange(int HyperLinkIndex) = 0;
+    virtual void SetHyperLinkCellRange(int HyperLinkIndex, const TXlsCellRange& CellRange) = 0;
+    virtual void AddHyperLink(const TXlsCellRange& CellRange, const THyperLink& value) = 0;
+    virtual void DeleteHyperLink(int HyperLinkIndex) = 0;
+
     // Outline levels.
     virtual int GetRowOutlineLevel(int aRow) = 0;
     virtual void SetRowOutlineLevel(int FirstRow, int LastRow, int Value) = 0;

@@ -4,6 +4,7 @@
 
 #include "platform/classes/Sets.h"
 #include "platform/rtl/Variant.h"
+#include "xlsAdapter/qorUVyxDrawingTypes.h"
 
 #include <cstdint>
 #include <string>

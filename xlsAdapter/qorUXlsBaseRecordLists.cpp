@@ -24,7 +24,9 @@ bool InRange(int value, int low, int high)
 int TBaseRecordList::Add(std::unique_ptr<TBaseRecord> Record)
 {
     FTotalSize += SizeOf(Record.get());
+    TBaseRecord* added = Record.get();
     FItems.push_back(std::move(Record));
+    HandleNotify(added, true);
     return Count() - 1;
 }
 
@@ -33,7 +35,9 @@ void TBaseRecordList::Insert(int Index, std::unique_ptr<TBaseRecord> Record)
     if (Index < 0 || Index > Count())
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
     FTotalSize += SizeOf(Record.get());
+    TBaseRecord* added = Record.get();
     FItems.insert(FItems.begin() + Index, std::move(Record));
+    HandleNotify(added, true);
 }
 
 void TBaseRecordList::Delete(int Index)
@@ -41,11 +45,14 @@ void TBaseRecordList::Delete(int Index)
     if (Index < 0 || Index >= Count())
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
     FTotalSize -= SizeOf(FItems[static_cast<std::size_t>(Index)].get());
+    HandleNotify(FItems[static_cast<std::size_t>(Index)].get(), false);
     FItems.erase(FItems.begin() + Index);
 }
 
 void TBaseRecordList::Clear()
 {
+    for (const auto& record : FItems)
+        HandleNotify(record.get(), false);
     FItems.clear();
     FTotalSize = 0;
 }

@@ -31,6 +31,8 @@ public:
     void CopyFrom(const TBaseRecordList* aBaseRecordList);
 
 protected:
+    // Told of every record added to or removed from the list.
+    virtual void HandleNotify(TBaseRecord*, bool /*Added*/) {}
     std::vector<std::unique_ptr<TBaseRecord>> FItems;
     std::int64_t FTotalSize = 0;
 };

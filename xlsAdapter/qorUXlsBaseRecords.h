@@ -38,6 +38,9 @@ inline constexpr std::uint16_t TABLE = 0x0236;
 inline constexpr std::uint16_t SHRFMLA = 0x04BC;
 inline constexpr std::uint16_t HLINKTOOLTIP = 0x0800;
 inline constexpr std::uint16_t BOF = 0x0809;
+// Last 0-based row and column of a sheet.
+inline constexpr int MaxRow = 65535;
+inline constexpr int MaxCol = 255;
 // Longest record data the format allows.
 inline constexpr int MaxRecordDataSize = 8224;
 } // namespace xlsAdapter::xlr

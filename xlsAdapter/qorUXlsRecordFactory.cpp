@@ -3,7 +3,9 @@
 #include "xlsAdapter/qorUXlsRecordFactory.h"
 
 #include "xlsAdapter/qorUXlsCellRecords.h"
+#include "xlsAdapter/qorUXlsChart.h"
 #include "xlsAdapter/qorUXlsFormula.h"
+#include "xlsAdapter/qorUXlsHyperLink.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
 #include "xlsAdapter/qorUXlsNameRecord.h"
 #include "xlsAdapter/qorUXlsOtherRecords.h"
@@ -74,6 +76,7 @@ constexpr std::array RecordClasses{
     TRecordClass{0x013D, Make<TIgnoreRecord>, nullptr},         // TABID
     TRecordClass{0x01B2, Make<TDValRecord>, nullptr},           // DVAL
     TRecordClass{0x01B6, Make<TTXORecord>, nullptr},            // TXO
+    TRecordClass{0x01B8, Make<THLinkRecord>, THLinkRecord::AttachCompanion}, // HLINK
     TRecordClass{0x01BA, Make<TCodeNameRecord>, nullptr},       // CODENAME
     TRecordClass{0x01C1, Make<TIgnoreRecord>, nullptr},         // RECALCID
     TRecordClass{0x0200, Make<TDimensionsRecord>, nullptr},     // DIMENSIONS
@@ -89,6 +92,9 @@ constexpr std::array RecordClasses{
     TRecordClass{0x0293, Make<TStyleRecord>, nullptr},          // STYLE
     TRecordClass{0x041E, Make<TFormatRecord>, nullptr},         // FORMAT
     TRecordClass{0x0809, Make<TBOFRecord>, nullptr},            // BOF
+    TRecordClass{0x1033, Make<TBeginRecord>, nullptr},          // chart BEGIN
+    TRecordClass{0x1034, Make<TEndRecord>, nullptr},            // chart END
+    TRecordClass{0x1051, Make<TChartAIRecord>, nullptr},        // chart series link
     TRecordClass{0x1060, Make<TIgnoreRecord>, nullptr},         // chart FONTX
 };
 static_assert(std::is_sorted(RecordClasses.begin(), RecordClasses.end(),

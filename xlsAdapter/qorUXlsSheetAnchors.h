@@ -5,22 +5,14 @@
 // columns are sized, hidden, inserted or deleted.
 #pragma once
 
+#include "xlsAdapter/qorUVyxDrawingTypes.h"
+
 #include <cstdint>
 #include <vector>
 
 class TBaseRecordList;
 class TWorkSheet;
 
-// The 18-byte body of a client anchor: the flag (bits 0-1: 0 moves and sizes
-// with its cells, 1 and 2 move only, 3 neither), then two cell corners with
-// offsets in 1/1024 of the column's width and 1/255 of the row's height.
-struct TClientAnchor {
-    std::uint16_t Flag = 0;
-    std::uint16_t Col1 = 0, Dx1 = 0, Row1 = 0, Dy1 = 0;
-    std::uint16_t Col2 = 0, Dx2 = 0, Row2 = 0, Dy2 = 0;
-
-    bool operator==(const TClientAnchor&) const = default;
-};
 
 class TSheetAnchors {
 public:

@@ -81,6 +81,7 @@ void TWorkSheet::Clear()
     FCells.Clear();
     FRanges.clear();
     FCondFmts.clear();
+    FHLinks.Clear();
     FAnchors.Clear();
     FCodeName.reset();
     LinkRecords();
@@ -257,6 +258,8 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
             auto format = std::make_unique<TCondFmt>();
             format->LoadFromStream(DataStream, RecordHeader, *record);
             FCondFmts.push_back(std::move(format));
+        } else if (record->Id == xlr::HLINK) {
+            FHLinks.Add(std::unique_ptr<THLinkRecord>(static_cast<THLinkRecord*>(record.release())));
         } else if (record->Id == xlr::EOF_) {
             FEOF.reset(static_cast<TEOFRecord*>(record.release()));
         } else if (record->Id == xlr::CODENAME) {
@@ -299,7 +302,7 @@ std::int64_t TWorkSheet::FixTotalSize(bool NeedsRecalc)
         size += range->TotalSize();
     for (const auto& format : FCondFmts)
         size += format->TotalSize();
-    return size;
+    return size + FHLinks.TotalSize();
 }
 
 std::int64_t TWorkSheet::TotalRangeSize(int, const TXlsCellRange& CellRange) const
@@ -312,7 +315,7 @@ std::int64_t TWorkSheet::TotalRangeSize(int, const TXlsCellRange& CellRange) con
         size += range->TotalRangeSize(CellRange);
     for (const auto& format : FCondFmts)
         size += format->TotalRangeSize(CellRange);
-    return size;
+    return size + FHLinks.TotalRangeSize(CellRange);
 }
 
 void TWorkSheet::SaveToStream(TOle2File& DataStream)
@@ -334,6 +337,7 @@ void TWorkSheet::SaveToStream(TOle2File& DataStream)
         range->SaveToStream(DataStream);
     for (const auto& format : FCondFmts)
         format->SaveToStream(DataStream);
+    FHLinks.SaveToStream(DataStream);
     if (FCodeName)
         FCodeName->SaveToStream(DataStream);
     FEOF->SaveToStream(DataStream);
@@ -357,6 +361,7 @@ void TWorkSheet::SaveRangeToStream(TOle2File& DataStream, int, const TXlsCellRan
         range->SaveRangeToStream(DataStream, CellRange);
     for (const auto& format : FCondFmts)
         format->SaveRangeToStream(DataStream, CellRange);
+    FHLinks.SaveRangeToStream(DataStream, CellRange);
     if (FCodeName)
         FCodeName->SaveToStream(DataStream);
     FEOF->SaveToStream(DataStream);
@@ -377,6 +382,7 @@ std::unique_ptr<TSheet> TWorkSheet::DoCopyTo() const
         copy->FRanges.push_back(std::make_unique<TMergedCells>(*range));
     for (const auto& format : FCondFmts)
         copy->FCondFmts.push_back(std::make_unique<TCondFmt>(*format));
+    copy->FHLinks.CopyFrom(FHLinks);
     copy->FDefColWidth = FDefColWidth;
     copy->FDefRowHeight = FDefRowHeight;
     copy->FOriginalDimensions = FOriginalDimensions;
@@ -404,6 +410,7 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
         }
         FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, DestRow, n * aRowCount, 0, 0);
         ArrangeNoteCells(DrawingLists(), DestRow, n * aRowCount, 0, 0);
+        FHLinks.InsertAndCopyRange({0, FirstRow, xlr::MaxCol, LastRow}, DestRow, 0, aRowCount, 0, SheetInfo);
     }
     if (aColCount > 0) {
         const int n = LastCol - FirstCol + 1;
@@ -420,6 +427,7 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
         FColumns.ArrangeInsertCols(DestCol, n * aColCount);
         FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, 0, 0, DestCol, n * aColCount);
         ArrangeNoteCells(DrawingLists(), 0, 0, DestCol, n * aColCount);
+        FHLinks.InsertAndCopyRange({FirstCol, 0, LastCol, xlr::MaxRow}, 0, DestCol, 0, aColCount, SheetInfo);
         const int shift = n * aColCount;
         FColumns.CopyCols(FirstCol < DestCol ? FirstCol : FirstCol + shift,
                           LastCol < DestCol ? LastCol : LastCol + shift, DestCol, aColCount);
@@ -439,6 +447,7 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
         }
         FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, aRow, -aRowCount, 0, 0);
         ArrangeNoteCells(DrawingLists(), aRow, -aRowCount, 0, 0);
+        FHLinks.DeleteRange({0, aRow, xlr::MaxCol, aRow}, aRowCount, 0, SheetInfo);
     }
     if (aColCount != 0) {
         FCells.DeleteCols(aCol, aColCount, SheetInfo);
@@ -453,6 +462,7 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
         FColumns.ArrangeInsertCols(aCol, -aColCount);
         FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, 0, 0, aCol, -aColCount);
         ArrangeNoteCells(DrawingLists(), 0, 0, aCol, -aColCount);
+        FHLinks.DeleteRange({aCol, 0, aCol, xlr::MaxRow}, 0, aColCount, SheetInfo);
     }
 }
 

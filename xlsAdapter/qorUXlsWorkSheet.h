@@ -4,6 +4,7 @@
 
 #include "xlsAdapter/qorUXlsCellList.h"
 #include "xlsAdapter/qorUXlsColInfo.h"
+#include "xlsAdapter/qorUXlsHyperLink.h"
 #include "xlsAdapter/qorUXlsCondFmt.h"
 #include "xlsAdapter/qorUXlsMergedCells.h"
 #include "xlsAdapter/qorUXlsPageBreaks.h"
@@ -168,6 +169,9 @@ public:
     TXlsCellRange GetAutoFilterRange(int SheetIndex) const;
     bool HasAutoFilter(int SheetIndex, int Row, int Col) const;
 
+    // Hyperlinks, 0-based ranges.
+    THLinkList& HLinks() { return FHLinks; }
+
     // Conditional formats, in file order.
     const std::vector<std::unique_ptr<TCondFmt>>& CondFmts() const { return FCondFmts; }
 
@@ -210,6 +214,8 @@ private:
     std::vector<std::unique_ptr<TMergedCells>> FRanges;
     // Written after the merged ranges.
     std::vector<std::unique_ptr<TCondFmt>> FCondFmts;
+    // Written after the conditional formats.
+    THLinkList FHLinks;
     // Adds the PANE record after WINDOW2 (when the sheet has the records a
     // view needs), or removes it.
     void SetPaneRecord(bool Present);

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class THLinkRecord;
 class TNameRecord;
 class TSheet;
 class TWorkbook;
@@ -228,7 +229,18 @@ public:
     // formats and rich-text fonts; empty cells of the copy clear theirs.
     void PasteFromXlsClipboardFormat(int Row, int Col, TStream& Stream);
 
+    int HyperLinkCount() override;
+    THyperLink GetHyperLink(int HyperLinkIndex) override;
+    void SetHyperLink(int HyperLinkIndex, const THyperLink& value) override;
+    TXlsCellRange GetHyperLinkCellRange(int HyperLinkIndex) override;
+    void SetHyperLinkCellRange(int HyperLinkIndex, const TXlsCellRange& CellRange) override;
+    void AddHyperLink(const TXlsCellRange& CellRange, const THyperLink& value) override;
+    void DeleteHyperLink(int HyperLinkIndex) override;
+
 private:
+    // Hyperlink HyperLinkIndex (1-based) of the active sheet, else the
+    // index message.
+    THLinkRecord& HyperLink(int HyperLinkIndex);
     void OpenFileAndOrSearch(const TFileName& FileName, bool Search);
     void OpenStream(TStream& Stream);
     void SaveXls(const std::string& FileName, TStream* DataStream);

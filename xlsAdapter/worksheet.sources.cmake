@@ -3,6 +3,7 @@
 list(APPEND XLS_SOURCES
   qorUXlsAutofit.cpp
   qorUXlsColInfo.cpp
+  qorUXlsChart.cpp
   qorUXlsCondFmt.cpp
   qorUXlsMergedCells.cpp
   qorUXlsPageBreaks.cpp
@@ -13,6 +14,7 @@ list(APPEND XLS_SOURCES
   qorUXlsDrawingIds.cpp
   qorUXlsSheetAnchors.cpp
   qorUXlsSheetNotes.cpp
+  qorUXlsHyperLink.cpp
   qorUXlsWorkSheet.cpp)
 list(APPEND XLS_TEST_SOURCES
   tests/XlsPageBreaksTest.cpp

@@ -7,6 +7,8 @@
                     sections, colour tags), Booleans and errors
   cells FILE        prints every cell as xlrd reads it: Sheet!A1, kind, value
                     (numbers as the shortest text that reads back exactly)
+  links FILE...     prints every hyperlink as xlrd reads it: file, Sheet!A1:B2,
+                    kind, target, location, description, tip
   shape FILE        prints each sheet's merged ranges, column widths of
                     columns 0..4, row heights of rows 0..12 and page breaks
 """
@@ -91,6 +93,20 @@ def cmd_notes(*paths):
                 print("%s\t%s!%s%d\t%s" % (os.path.basename(path), sheet.name, xlrd.colname(c), r + 1, note.text))
 
 
+def cmd_links(*paths):
+    import os
+    import xlrd
+    for path in paths:
+        book = xlrd.open_workbook(path)
+        for sheet in book.sheets():
+            for link in sheet.hyperlink_list:
+                target = link.url_or_path if link.type in ("url", "local file", "unc") else ""
+                print("%s\t%s!%s%d:%s%d\t%s\t%s\t%s\t%s\t%s" % (
+                    os.path.basename(path), sheet.name, xlrd.colname(link.fcolx), link.frowx + 1,
+                    xlrd.colname(link.lcolx), link.lrowx + 1, link.type, target or "",
+                    link.textmark or "", link.desc or "", link.quicktip or ""))
+
+
 def escher_walk(data, visit):
     at = 0
     while at + 8 <= len(data):
@@ -143,5 +159,5 @@ def cmd_shapes(path):
 
 
 if __name__ == "__main__":
-    {"xlwt": cmd_xlwt, "cells": cmd_cells, "shape": cmd_shape, "notes": cmd_notes,
+    {"xlwt": cmd_xlwt, "cells": cmd_cells, "shape": cmd_shape, "notes": cmd_notes, "links": cmd_links,
      "shapes": cmd_shapes}[sys.argv[1]](*sys.argv[2:])
