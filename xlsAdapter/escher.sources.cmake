@@ -1,8 +1,12 @@
 # The drawing record tree and the cutting of drawings into BIFF records.
 list(APPEND XLS_SOURCES
+  qorUEscherBlips.cpp
   qorUEscherBreakList.cpp
   qorUEscherRecords.cpp
   qorUEscherShapeRecords.cpp
+  qorUEscherShapes.cpp
+  qorUXlsClientData.cpp
+  qorUXlsEscher.cpp
   qorUXlsMD5.cpp)
 list(APPEND XLS_TEST_SOURCES
   tests/XlsEscherRecordsTest.cpp

@@ -5,6 +5,8 @@ list(APPEND XLS_SOURCES
   qorXLSAdapterLinks.cpp
   qorXLSAdapterNames.cpp
   qorXLSAdapterPaste.cpp
+  qorXLSAdapterPictures.cpp
+  qorUVyxRowComments.cpp
   qorXLSAdapterPrint.cpp
   qorXLSAdapterTypedText.cpp
   qorXLSAdapterView.cpp)

@@ -1,5 +1,6 @@
 // Loading, sizing, cutting and copying of the drawing record tree.
 #include "xlsAdapter/qorUEscherRecords.h"
+#include "xlsAdapter/qorUEscherShapes.h"
 
 #include "xlsAdapter/qorUEscherBreakList.h"
 #include "xlsAdapter/qorUOle2Impl.h"
@@ -321,7 +322,10 @@ void TEscherRecordList::CopyFrom(const TEscherRecordList* aEscherRecordList, TEs
 
 // ---------------------------------------------------------------------------
 
-TEscherContainerRecord::~TEscherContainerRecord() = default;
+TEscherContainerRecord::~TEscherContainerRecord()
+{
+    FContainedRecords.Clear();
+}
 
 TEscherRecord* TEscherContainerRecord::LastRecord() const
 {
@@ -420,4 +424,78 @@ TEscherRecord* TEscherContainerRecord::FindRecWhere(bool (*Matches)(const TEsche
         if (Matches(FContainedRecords[i]))
             return FContainedRecords[i];
     return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+
+void TEscherRecordCache::ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount,
+                                                  const TSheetInfo& SheetInfo, bool Forced, TSheet* dSheet)
+{
+    for (int i = Count() - 1; i >= 0; --i)
+        FItems[static_cast<std::size_t>(i)]->ArrangeInsertRowsAndCols(aRowPos, aRowCount, aColPos, aColCount,
+                                                                      SheetInfo, Forced, dSheet);
+}
+
+namespace {
+std::uint32_t ShapeIdOf(const TEscherRecord* Record)
+{
+    const auto* sp = static_cast<const TEscherDataRecord*>(Record);
+    return sp->Data.size() >= 4 ? GetCardinal(sp->Data, 0) : 0;
+}
+} // namespace
+
+void TEscherShapeCache::Sort()
+{
+    std::stable_sort(FItems.begin(), FItems.end(),
+                     [](const TEscherRecord* a, const TEscherRecord* b) { return ShapeIdOf(a) < ShapeIdOf(b); });
+    FSorted = true;
+}
+
+bool TEscherShapeCache::Find(std::uint32_t aShapeId, int& Index)
+{
+    if (!FSorted)
+        Sort();
+    const auto it = std::lower_bound(FItems.begin(), FItems.end(), aShapeId,
+                                     [](const TEscherRecord* r, std::uint32_t id) { return ShapeIdOf(r) < id; });
+    Index = static_cast<int>(it - FItems.begin());
+    return it != FItems.end() && ShapeIdOf(*it) == aShapeId;
+}
+
+void TEscherOPTCache::Sort()
+{
+    std::stable_sort(FItems.begin(), FItems.end(), [](const TEscherRecord* a, const TEscherRecord* b) {
+        return static_cast<const TEscherOPTRecord*>(a)->Row() < static_cast<const TEscherOPTRecord*>(b)->Row();
+    });
+    FSorted = true;
+}
+
+bool TEscherOPTCache::Find(int aRow, int& Index)
+{
+    if (!FSorted)
+        Sort();
+    const auto it = std::lower_bound(FItems.begin(), FItems.end(), aRow, [](const TEscherRecord* r, int row) {
+        return static_cast<const TEscherOPTRecord*>(r)->Row() < row;
+    });
+    Index = static_cast<int>(it - FItems.begin());
+    return it != FItems.end() && static_cast<const TEscherOPTRecord*>(*it)->Row() == aRow;
+}
+
+bool TEscherRecordList::Remove(const TEscherRecord* Record)
+{
+    const auto it = std::find_if(FItems.begin(), FItems.end(), [&](const auto& item) { return item.get() == Record; });
+    if (it == FItems.end())
+        return false;
+    // Out of the list first: the record's destructor may look at its
+    // parent's list.
+    std::unique_ptr<TEscherRecord> gone = std::move(*it);
+    FItems.erase(it);
+    return true;
+}
+
+void TEscherRecordList::Clear()
+{
+    while (!FItems.empty()) {
+        std::unique_ptr<TEscherRecord> gone = std::move(FItems.back());
+        FItems.pop_back();
+    }
 }

@@ -4,6 +4,7 @@
 
 #include "xlsAdapter/qorUXlsBaseClientData.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -13,6 +14,9 @@ class TEscherContainerRecord;
 class TEscherSpgrContainerRecord;
 class TEscherSolverContainerRecord;
 class TEscherRecord;
+class TEscherDgRecord;
+class TEscherDggRecord;
+class TEscherBStoreRecord;
 class TSheet;
 
 struct TEscherRecordHeader {
@@ -41,18 +45,47 @@ inline constexpr std::uint16_t MsoDrawing = 0x00EC;
 // A list of records that does not own them.
 class TEscherRecordCache {
 public:
-    void Add(TEscherRecord* Record) { FItems.push_back(Record); }
+    virtual ~TEscherRecordCache() = default;
+    void Add(TEscherRecord* Record)
+    {
+        FItems.push_back(Record);
+        FSorted = false;
+    }
     void Remove(const TEscherRecord* Record);
     int Count() const { return static_cast<int>(FItems.size()); }
     TEscherRecord* operator[](int Index) const { return FItems.at(static_cast<std::size_t>(Index)); }
+    // Forwards to every record, last to first.
+    void ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount,
+                                  const TSheetInfo& SheetInfo, bool Forced, TSheet* dSheet);
 
 protected:
     std::vector<TEscherRecord*> FItems;
+    bool FSorted = false;
 };
+
+// Every client anchor of a drawing.
+class TEscherAnchorCache : public TEscherRecordCache {};
 
 class TEscherObjCache : public TEscherRecordCache {
 public:
     void ArrangeCopySheet(const TSheetInfo& SheetInfo);
+};
+
+// Every shape record of a drawing, searchable by shape id.
+class TEscherShapeCache : public TEscherRecordCache {
+public:
+    void Sort();
+    // On a hit Index is the shape with that id, otherwise where it would go.
+    bool Find(std::uint32_t aShapeId, int& Index);
+};
+
+// The property tables that show pictures, in the order they were loaded or
+// added: the picture index of the sheet.
+class TEscherOPTCache : public TEscherRecordCache {
+public:
+    // By the first row of each picture's anchor.
+    void Sort();
+    bool Find(int aRow, int& Index);
 };
 
 // The caches of one sheet drawing. The drawing that owns this object also
@@ -60,19 +93,19 @@ public:
 struct TEscherDwgCache {
     bool Destroying = false;
     std::uint16_t MaxObjId = 0;
-    TEscherRecord* Dg = nullptr;
+    TEscherDgRecord* Dg = nullptr;
     TEscherSolverContainerRecord* Solver = nullptr;
     TEscherSpgrContainerRecord* Patriarch = nullptr;
-    TEscherRecordCache* Anchor = nullptr;
-    TEscherRecordCache* Shape = nullptr;
+    TEscherAnchorCache* Anchor = nullptr;
+    TEscherShapeCache* Shape = nullptr;
     TEscherObjCache* Obj = nullptr;
-    TEscherRecordCache* Blip = nullptr;
+    TEscherOPTCache* Blip = nullptr;
 };
 
 // The caches of a workbook's drawing group.
 struct TEscherDwgGroupCache {
-    TEscherRecord* BStore = nullptr;
-    TEscherRecord* Dgg = nullptr;
+    TEscherBStoreRecord* BStore = nullptr;
+    TEscherDggRecord* Dgg = nullptr;
 };
 
 class TEscherRecord {
@@ -183,6 +216,9 @@ public:
     std::int64_t TotalSizeNoSplit() const;
     void CopyFrom(const TEscherRecordList* aEscherRecordList, TEscherDwgCache* NewDwgCache, int RowOfs, int ColOfs,
                   TSheet* dSheet);
+    // Frees the record; false when it is not in the list.
+    bool Remove(const TEscherRecord* Record);
+    void Clear();
 
 private:
     std::vector<std::unique_ptr<TEscherRecord>> FItems;
@@ -229,12 +265,20 @@ public:
 
 // One shape. The shape, property table and anchor records of the shape set
 // these shortcuts.
+class TEscherSPRecord;
+class TEscherOPTRecord;
+class TEscherClientAnchorRecord;
 class TEscherSpContainerRecord : public TEscherContainerRecord {
 public:
     using TEscherContainerRecord::TEscherContainerRecord;
-    TEscherRecord* SP = nullptr;
-    TEscherRecord* Opt = nullptr;
-    TEscherRecord* ClientAnchor = nullptr;
+    // The children go first, while the shortcuts they clear still exist.
+    ~TEscherSpContainerRecord() override { ContainedRecords().Clear(); }
+    TEscherSPRecord* SP = nullptr;
+    TEscherOPTRecord* Opt = nullptr;
+    TEscherClientAnchorRecord* ClientAnchor = nullptr;
+    // The anchor's first row and column; 0 without an anchor.
+    int Row() const;
+    int Col() const;
 };
 
 // The rules that tie connectors to shapes; one per drawing.
@@ -243,6 +287,17 @@ public:
     TEscherSolverContainerRecord(const TEscherRecordHeader& aEscherHeader, TEscherDwgGroupCache* aDwgGroupCache,
                                  TEscherDwgCache* aDwgCache, TEscherContainerRecord* aParent);
     ~TEscherSolverContainerRecord() override;
+
+    std::uint32_t MaxRuleId = 0;
+    void CheckMax(std::uint32_t aRuleId) { MaxRuleId = std::max(MaxRuleId, aRuleId); }
+    std::uint32_t IncMaxRuleId() { return MaxRuleId += 2; }
+    // Drops the rules that lose their connector or their only shape.
+    void DeleteRef(const TEscherRecord* Shape);
+    // After loading: rule ids and the shapes the rules name.
+    void FixPointers();
+    // Copies the rules whose shapes the current copy pass copied.
+    void ArrangeCopyRowsAndCols(TSheet* dSheet);
+    void SaveToStream(TOle2File& DataStream, TBreakList& BreakList) override;
 };
 
 // The record after which the drawing's carrier gives way to the OBJ record
@@ -274,6 +329,9 @@ protected:
 class TEscherClientTextBoxRecord : public TEscherClientDataRecord {
 public:
     using TEscherClientDataRecord::TEscherClientDataRecord;
+    // The text of its TXO; empty without one.
+    std::u16string Value() const;
+    void SetValue(std::u16string_view Text);
 
 protected:
     TClientDataType ExpectedClientData() const override { return TClientDataType::Txo; }

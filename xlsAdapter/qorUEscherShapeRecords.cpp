@@ -1,7 +1,8 @@
 // Records that register themselves in the drawing's caches (patriarch,
 // solver, client data) and the choice of record class for each id.
 #include "xlsAdapter/qorUEscherBreakList.h"
-#include "xlsAdapter/qorUEscherRecords.h"
+#include "xlsAdapter/qorUEscherShapes.h"
+#include "xlsAdapter/qorUXlsClientData.h"
 #include "xlsAdapter/qorUOle2Impl.h"
 
 using namespace xlsAdapter;
@@ -147,6 +148,8 @@ std::unique_ptr<TEscherRecord> CreateEscherRecord(const TEscherRecordHeader& aEs
             return std::make_unique<TEscherSpContainerRecord>(h, aDwgGroupCache, aDwgCache, aParent);
         case escher::SolverContainer:
             return std::make_unique<TEscherSolverContainerRecord>(h, aDwgGroupCache, aDwgCache, aParent);
+        case escher::BStoreContainer:
+            return std::make_unique<TEscherBStoreRecord>(h, aDwgGroupCache, aDwgCache, aParent);
         default:
             return std::make_unique<TEscherContainerRecord>(h, aDwgGroupCache, aDwgCache, aParent);
         }
@@ -156,7 +159,41 @@ std::unique_ptr<TEscherRecord> CreateEscherRecord(const TEscherRecordHeader& aEs
         return std::make_unique<TEscherClientDataRecord>(h, aDwgGroupCache, aDwgCache, aParent);
     case escher::ClientTextBox:
         return std::make_unique<TEscherClientTextBoxRecord>(h, aDwgGroupCache, aDwgCache, aParent);
+    case escher::Dgg:
+        return std::make_unique<TEscherDggRecord>(h, aDwgGroupCache, aDwgCache, aParent);
+    case escher::BSE:
+        return std::make_unique<TEscherBSERecord>(h, aDwgGroupCache, aDwgCache, aParent);
+    case escher::Dg:
+        return std::make_unique<TEscherDgRecord>(h, aDwgGroupCache, aDwgCache, aParent);
+    case escher::SP:
+        return std::make_unique<TEscherSPRecord>(h, aDwgGroupCache, aDwgCache, aParent);
+    case escher::OPT:
+        return std::make_unique<TEscherOPTRecord>(h, aDwgGroupCache, aDwgCache, aParent);
+    case escher::ClientAnchor:
+        return std::make_unique<TEscherClientAnchorRecord>(h, aDwgGroupCache, aDwgCache, aParent);
+    case escher::ConnectorRule:
+        return std::make_unique<TEscherConnectorRuleRecord>(h, aDwgGroupCache, aDwgCache, aParent);
+    case escher::AlignRule:
+        return std::make_unique<TEscherAlignRuleRecord>(h, aDwgGroupCache, aDwgCache, aParent);
+    case escher::ArcRule:
+        return std::make_unique<TEscherArcRuleRecord>(h, aDwgGroupCache, aDwgCache, aParent);
+    case escher::CalloutRule:
+        return std::make_unique<TEscherCalloutRuleRecord>(h, aDwgGroupCache, aDwgCache, aParent);
+    case escher::SplitMenuColors:
+        return std::make_unique<TEscherSplitMenuRecord>(h, aDwgGroupCache, aDwgCache, aParent);
     default:
         return std::make_unique<TEscherDataRecord>(h, aDwgGroupCache, aDwgCache, aParent);
     }
+}
+
+std::u16string TEscherClientTextBoxRecord::Value() const
+{
+    const auto* txo = dynamic_cast<const TTXO*>(ClientData.get());
+    return txo ? txo->Value() : std::u16string();
+}
+
+void TEscherClientTextBoxRecord::SetValue(std::u16string_view Text)
+{
+    if (auto* txo = dynamic_cast<TTXO*>(ClientData.get()))
+        txo->SetValue(Text);
 }

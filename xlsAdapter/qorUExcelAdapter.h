@@ -246,6 +246,34 @@ public:
     // The block operations address the columns of defined name aRangePos.
     virtual void SetBounds(int aRangePos) = 0;
 
+    // Pictures of the active sheet. Row 0 or less addresses picture aPos
+    // (from 0) of the sheet; a row from 1 on addresses the aPos-th picture
+    // anchored in that row. Corners in TImageProperties count from 1.
+    virtual int GetPicturesCount(int Row) = 0;
+    virtual std::string GetPictureName(int Row, int aPos) = 0;
+    virtual void AssignPicture(int Row, int aPos, const ByteArray& Pic, TXlsImgTypes PicType) = 0;
+    virtual void AssignPicture(int Row, int aPos, const ByteArray& Pic, TXlsImgTypes PicType,
+                               const TImageProperties& Props, TVyxAnchorType Anchor) = 0;
+    virtual void AssignPictureProperties(int Row, int aPos, const TImageProperties& Props, TVyxAnchorType Anchor) = 0;
+    // The picture's data (when Pic is given) and its anchor, rows and
+    // columns from 1.
+    virtual void GetPicture(int Row, int aPos, TStream* Pic, TXlsImgTypes& PicType, TClientAnchor& Anchor) = 0;
+    virtual void DeleteImage(int Index) = 0;
+    virtual void ClearImage(int Index) = 0;
+    virtual void AddImage(const ByteArray& Data, TXlsImgTypes DataType, const TImageProperties& Properties,
+                          TVyxAnchorType Anchor) = 0;
+
+    // Comments of the active sheet; aPos counts the row's comments from 0.
+    virtual int GetCommentsCount(int Row) = 0;
+    virtual std::string GetCommentText(int Row, int aPos) = 0;
+    virtual int GetCommentColumn(int Row, int aPos) = 0;
+    // An empty Comment deletes it.
+    virtual void AssignComment(int Row, int aPos, std::string_view Comment) = 0;
+    virtual std::string GetCellComment(int Row, int Col) = 0;
+    // Sets, adds (its box at Properties) or, when Value is empty, deletes.
+    virtual void SetCellComment(int Row, int Col, std::string_view Value, const TImageProperties& Properties) = 0;
+    virtual void ParseComments() = 0;
+
     // Hyperlinks of the active sheet, 1-based indexes and ranges.
     virtual int HyperLinkCount() = 0;
     virtual THyperLink GetHyperLink(int HyperLinkIndex) = 0;

@@ -8,6 +8,7 @@
 #include "xlsAdapter/qorUXlsHyperLink.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
 #include "xlsAdapter/qorUXlsNameRecord.h"
+#include "xlsAdapter/qorUXlsNotes.h"
 #include "xlsAdapter/qorUXlsOtherRecords.h"
 #include "xlsAdapter/qorUXlsPageSetupRecords.h"
 #include "xlsAdapter/qorUXlsPalette.h"
@@ -35,6 +36,7 @@ constexpr std::array RecordClasses{
     TRecordClass{0x0014, Make<TPageHeaderRecord>, nullptr},     // HEADER
     TRecordClass{0x0015, Make<TPageFooterRecord>, nullptr},     // FOOTER
     TRecordClass{0x0018, Make<TNameRecord>, nullptr},           // NAME
+    TRecordClass{0x001C, Make<TNoteRecord>, nullptr},           // NOTE
     TRecordClass{0x0022, Make<T1904Record>, nullptr},           // 1904
     TRecordClass{0x0026, Make<TMarginRecord>, nullptr},         // LEFTMARGIN
     TRecordClass{0x0027, Make<TMarginRecord>, nullptr},         // RIGHTMARGIN

@@ -8,9 +8,7 @@
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
 #include "xlsAdapter/qorUXlsPageSetupRecords.h"
-#include "xlsAdapter/qorUXlsDrawingIds.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
-#include "xlsAdapter/qorUXlsSheetNotes.h"
 #include "xlsAdapter/qorUXlsTemplate.h"
 #include "xlsAdapter/qorUXlsWorkbookGlobals.h"
 
@@ -26,8 +24,52 @@ constexpr int MaxOutlineLevel = 7;
 } // namespace
 
 TWorkSheet::TWorkSheet(TWorkbookGlobals* aWorkbookGlobals)
-    : TSheet(aWorkbookGlobals), FCells(*aWorkbookGlobals, [this](int Col) { return GetColFormat(Col); })
+    : TSheet(aWorkbookGlobals), FCells(*aWorkbookGlobals, [this](int Col) { return GetColFormat(Col); }),
+      FDrawing(std::make_unique<TDrawing>(&aWorkbookGlobals->DrawingGroup()))
 {
+}
+
+TWorkSheet::~TWorkSheet()
+{
+    // The drawing goes with the notes: they need not remove their shapes.
+    FNotes.DetachDwgs();
+}
+
+namespace {
+
+// Stands among the sheet's records where its drawing and notes are written;
+// their sizes are counted by the sheet.
+class TObjectsSlotRecord : public TBaseRecord {
+public:
+    TObjectsSlotRecord() : TBaseRecord(0, ByteArray()) {}
+    TWorkSheet* Owner = nullptr;
+    std::unique_ptr<TBaseRecord> DoCopyTo() const override { return std::make_unique<TObjectsSlotRecord>(); }
+    void SaveToStream(TOle2File& Workbook) override
+    {
+        if (Owner)
+            Owner->SaveObjects(Workbook);
+    }
+    int TotalSize() const override { return 0; }
+};
+
+} // namespace
+
+void TWorkSheet::EnsureObjectsSlot()
+{
+    if (FHasObjectsSlot)
+        return;
+    if (FCellBlockAt < 0)
+        FCellBlockAt = FMiscRecords1.Count();
+    auto slot = std::make_unique<TObjectsSlotRecord>();
+    slot->Owner = this;
+    FMiscRecords1.Add(std::move(slot));
+    FHasObjectsSlot = true;
+}
+
+void TWorkSheet::SaveObjects(TOle2File& DataStream)
+{
+    FDrawing->SaveToStream(DataStream);
+    FNotes.SaveToStream(DataStream);
 }
 
 std::unique_ptr<TWorkSheet> TWorkSheet::CreateFromData(TWorkbookGlobals* aWorkbookGlobals, TSST* SST)
@@ -82,7 +124,10 @@ void TWorkSheet::Clear()
     FRanges.clear();
     FCondFmts.clear();
     FHLinks.Clear();
-    FAnchors.Clear();
+    FNotes.DetachDwgs();
+    FNotes.Clear();
+    FDrawing->Clear();
+    FHasObjectsSlot = false;
     FCodeName.reset();
     LinkRecords();
     FOriginalDimensions = {};
@@ -92,6 +137,11 @@ void TWorkSheet::Clear()
 
 void TWorkSheet::LinkSheetRecord(TBaseRecord* Record)
 {
+    if (auto* slot = dynamic_cast<TObjectsSlotRecord*>(Record)) {
+        slot->Owner = this;
+        FHasObjectsSlot = true;
+        return;
+    }
     LinkRecord(Record);
     switch (Record->Id) {
     case xlr::GUTS: FGuts = static_cast<TGutsRecord*>(Record); break;
@@ -258,6 +308,13 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
             auto format = std::make_unique<TCondFmt>();
             format->LoadFromStream(DataStream, RecordHeader, *record);
             FCondFmts.push_back(std::move(format));
+        } else if (record->Id == escher::MsoDrawing && keep == &FMiscRecords1) {
+            EnsureObjectsSlot();
+            FDrawing->LoadFromStream(DataStream, RecordHeader, std::move(record), *SST);
+        } else if (record->Id == xlr::NOTE && keep == &FMiscRecords1) {
+            EnsureObjectsSlot();
+            auto* note = static_cast<TNoteRecord*>(record.release());
+            FNotes.AddRecord(std::unique_ptr<TNoteRecord>(note), note->Row());
         } else if (record->Id == xlr::HLINK) {
             FHLinks.Add(std::unique_ptr<THLinkRecord>(static_cast<THLinkRecord*>(record.release())));
         } else if (record->Id == xlr::EOF_) {
@@ -275,7 +332,8 @@ void TWorkSheet::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHead
         First->ReadError(msg::SectionNotClosed);
     FCells.FixRows();
     FCells.CellList().ExpandSharedFormulas();
-    FAnchors.Load(DrawingLists(), *this);
+    FNotes.FixDwgIds(*FDrawing);
+    FDrawing->SaveObjectCoords(this);
     FBOF = std::move(First);
 }
 
@@ -302,7 +360,7 @@ std::int64_t TWorkSheet::FixTotalSize(bool NeedsRecalc)
         size += range->TotalSize();
     for (const auto& format : FCondFmts)
         size += format->TotalSize();
-    return size + FHLinks.TotalSize();
+    return size + FHLinks.TotalSize() + FDrawing->TotalSize() + FNotes.TotalSize();
 }
 
 std::int64_t TWorkSheet::TotalRangeSize(int, const TXlsCellRange& CellRange) const
@@ -315,7 +373,7 @@ std::int64_t TWorkSheet::TotalRangeSize(int, const TXlsCellRange& CellRange) con
         size += range->TotalRangeSize(CellRange);
     for (const auto& format : FCondFmts)
         size += format->TotalRangeSize(CellRange);
-    return size + FHLinks.TotalRangeSize(CellRange);
+    return size + FHLinks.TotalRangeSize(CellRange) + FDrawing->TotalSize() + FNotes.TotalSize();
 }
 
 void TWorkSheet::SaveToStream(TOle2File& DataStream)
@@ -386,7 +444,9 @@ std::unique_ptr<TSheet> TWorkSheet::DoCopyTo() const
     copy->FDefColWidth = FDefColWidth;
     copy->FDefRowHeight = FDefRowHeight;
     copy->FOriginalDimensions = FOriginalDimensions;
-    copy->FAnchors = FAnchors;
+    copy->FDrawing->CopyFrom(*FDrawing, copy.get());
+    copy->FNotes.CopyFrom(FNotes);
+    copy->FNotes.FixDwgIds(*copy->FDrawing);
     copy->LinkRecords();
     return copy;
 }
@@ -408,8 +468,8 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
             format->ArrangeFormulas(DestRow, n * aRowCount, 0, 0, SheetInfo);
             format->InsertAndCopyRowsOrCols(FirstRow, LastRow, DestRow, aRowCount, false);
         }
-        FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, DestRow, n * aRowCount, 0, 0);
-        ArrangeNoteCells(DrawingLists(), DestRow, n * aRowCount, 0, 0);
+        FDrawing->InsertAndCopyRowsAndCols(FirstRow, LastRow, DestRow, aRowCount, 0, 0, 0, 0, SheetInfo, this);
+        FNotes.InsertAndCopyRows(FirstRow, LastRow, DestRow, aRowCount, SheetInfo);
         FHLinks.InsertAndCopyRange({0, FirstRow, xlr::MaxCol, LastRow}, DestRow, 0, aRowCount, 0, SheetInfo);
     }
     if (aColCount > 0) {
@@ -425,8 +485,8 @@ void TWorkSheet::InsertAndCopyRowsAndCols(int FirstRow, int LastRow, int DestRow
             format->InsertAndCopyRowsOrCols(FirstCol, LastCol, DestCol, aColCount, true);
         }
         FColumns.ArrangeInsertCols(DestCol, n * aColCount);
-        FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, 0, 0, DestCol, n * aColCount);
-        ArrangeNoteCells(DrawingLists(), 0, 0, DestCol, n * aColCount);
+        FDrawing->InsertAndCopyRowsAndCols(0, 0, 0, 0, FirstCol, LastCol, DestCol, aColCount, SheetInfo, this);
+        FNotes.InsertAndCopyCols(FirstCol, LastCol, DestCol, aColCount, SheetInfo);
         FHLinks.InsertAndCopyRange({FirstCol, 0, LastCol, xlr::MaxRow}, 0, DestCol, 0, aColCount, SheetInfo);
         const int shift = n * aColCount;
         FColumns.CopyCols(FirstCol < DestCol ? FirstCol : FirstCol + shift,
@@ -445,8 +505,8 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
             format->ArrangeFormulas(aRow, -aRowCount, 0, 0, SheetInfo);
             format->DeleteRowsOrCols(aRow, aRowCount, false);
         }
-        FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, aRow, -aRowCount, 0, 0);
-        ArrangeNoteCells(DrawingLists(), aRow, -aRowCount, 0, 0);
+        FDrawing->DeleteRows(aRow, aRowCount, SheetInfo, this);
+        FNotes.DeleteRows(aRow, aRowCount, SheetInfo);
         FHLinks.DeleteRange({0, aRow, xlr::MaxCol, aRow}, aRowCount, 0, SheetInfo);
     }
     if (aColCount != 0) {
@@ -460,8 +520,8 @@ void TWorkSheet::DeleteRowsAndCols(int aRow, int aRowCount, int aCol, int aColCo
         }
         // Widths and formats stay with their columns' data.
         FColumns.ArrangeInsertCols(aCol, -aColCount);
-        FAnchors.ArrangeInsertRowsAndCols(DrawingLists(), *this, 0, 0, aCol, -aColCount);
-        ArrangeNoteCells(DrawingLists(), 0, 0, aCol, -aColCount);
+        FDrawing->DeleteCols(aCol, aColCount, SheetInfo, this);
+        FNotes.DeleteCols(aCol, aColCount, SheetInfo);
         FHLinks.DeleteRange({aCol, 0, aCol, xlr::MaxRow}, 0, aColCount, SheetInfo);
     }
 }
@@ -484,9 +544,7 @@ void ForEachFormula(const TCellList& Cells, TVisit Visit)
 void TWorkSheet::ArrangeCopySheet(const TSheetInfo& SheetInfo)
 {
     ForEachFormula(FCells.CellList(), [&](TFormulaRecord& formula) { formula.ArrangeCopySheet(SheetInfo); });
-    // The copy's shapes must not share ids with the source's.
-    if (FWorkbookGlobals)
-        GiveCopiedDrawingNewIds(DrawingLists(), FWorkbookGlobals->DrawingGroup().Records());
+    FDrawing->ArrangeCopySheet(SheetInfo);
 }
 
 void TWorkSheet::CheckFormulasCanMove() const
@@ -505,6 +563,7 @@ void TWorkSheet::ArrangeInsertRowsAndCols(int InsRowPos, int InsRowCount, int In
                                           const TSheetInfo& SheetInfo)
 {
     FCells.ArrangeInsertRowsAndCols(InsRowPos, InsRowCount, InsColPos, InsColCount, SheetInfo);
+    FDrawing->ArrangeInsertRowsAndCols(InsRowPos, InsRowCount, InsColPos, InsColCount, SheetInfo, this);
     for (const auto& format : FCondFmts)
         format->ArrangeFormulas(InsRowPos, InsRowCount, InsColPos, InsColCount, SheetInfo);
 }

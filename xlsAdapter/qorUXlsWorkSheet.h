@@ -9,7 +9,8 @@
 #include "xlsAdapter/qorUXlsMergedCells.h"
 #include "xlsAdapter/qorUXlsPageBreaks.h"
 #include "xlsAdapter/qorUXlsSheet.h"
-#include "xlsAdapter/qorUXlsSheetAnchors.h"
+#include "xlsAdapter/qorUXlsEscher.h"
+#include "xlsAdapter/qorUXlsNotes.h"
 #include "xlsAdapter/qorUXlsWindowRecords.h"
 
 #include <initializer_list>
@@ -33,6 +34,7 @@ public:
     static constexpr int DefaultRowHeight = 255;
 
     explicit TWorkSheet(TWorkbookGlobals* aWorkbookGlobals);
+    ~TWorkSheet() override;
     // A worksheet holding the empty sheet of the built-in new-workbook
     // template, its labels attached to SST.
     static std::unique_ptr<TWorkSheet> CreateFromData(TWorkbookGlobals* aWorkbookGlobals, TSST* SST);
@@ -60,9 +62,16 @@ public:
     void ArrangeCopySheet(const TSheetInfo& SheetInfo) override;
     // Shapes that keep their size or place follow the new row heights and
     // column widths.
-    void RestoreObjectCoords() override { FAnchors.RestoreObjectCoords(DrawingLists(), *this); }
+    void RestoreObjectCoords() override { FDrawing->RestoreObjectCoords(this); }
     // The cell anchors of the drawing's shapes, in drawing order.
-    std::vector<TClientAnchor> ObjectAnchors() const { return FAnchors.Anchors(DrawingLists()); }
+    std::vector<TClientAnchor> ObjectAnchors() const { return FDrawing->Anchors(); }
+    // The shapes of the sheet and its comments, 0-based.
+    TDrawing& Drawing() { return *FDrawing; }
+    TNoteList& Notes() { return FNotes; }
+    // Where the drawing and the notes go among the sheet's records; made
+    // after the cells when the sheet has none.
+    void EnsureObjectsSlot();
+    void SaveObjects(TOle2File& DataStream);
     // Every formula of the sheet: a check that its tokens can be arranged
     // (raising with its cell), and name tokens renumbered.
     void CheckFormulasCanMove() const;
@@ -204,9 +213,9 @@ private:
     // block began (formulas, drawings, notes) and are written after it.
     int FCellBlockAt = -1;
     TBaseRecordList FMiscRecords2;
-    // The lists that hold the drawing records, in save order.
-    std::vector<const TBaseRecordList*> DrawingLists() const { return {&FMiscRecords1, &FMiscRecords2}; }
-    TSheetAnchors FAnchors;
+    std::unique_ptr<TDrawing> FDrawing;
+    TNoteList FNotes;
+    bool FHasObjectsSlot = false;
     THPageBreakList FHPageBreaks;
     TVPageBreakList FVPageBreaks;
     TColInfoList FColumns;

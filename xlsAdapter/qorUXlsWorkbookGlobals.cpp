@@ -105,6 +105,7 @@ void TWorkbookGlobals::LoadFromStream(TOle2File& DataStream, TRecordHeader& Reco
             First->ReadError(msg::SectionNotClosed);
         Dispatch(LoadRecord(DataStream, RecordHeader));
     }
+    FDrawingGroup.CheckLoaded();
     FBOF = std::move(First);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "xlsAdapter/qorUSheetNameList.h"
+#include "xlsAdapter/qorUXlsEscher.h"
 #include "xlsAdapter/qorUXlsGlobalsKeptRecords.h"
 #include "xlsAdapter/qorUXlsNameRecord.h"
 #include "xlsAdapter/qorUXlsReferences.h"
@@ -20,10 +21,6 @@ class T1904Record;
 class TBookBoolRecord;
 class TPrecisionRecord;
 class TPaletteRecord;
-
-namespace xlsAdapter::msg {
-inline constexpr const char* SectionNotClosed = "Error reading Excel records. A section has no EOF record";
-} // namespace xlsAdapter::msg
 
 enum TXlsSheetVisible : std::uint8_t { sv_Visible, sv_Hidden, sv_VeryHidden };
 
@@ -65,7 +62,7 @@ public:
     void SaveRangeToStream(TOle2File& DataStream, int SheetIndex, const TXlsCellRange& CellRange) override;
 
     TSST& SST() { return FSST; }
-    TKeptDrawingGroup& DrawingGroup() { return FDrawingGroup; }
+    TDrawingGroup& DrawingGroup() { return FDrawingGroup; }
     TXFRecordList& XF() { return FXF; }
     TFontRecordList& Fonts() { return FFonts; }
     TFormatRecordList& Formats() { return FFormats; }
@@ -139,7 +136,7 @@ private:
     TBoundSheetList FBoundSheets;
     TBaseRecordList FMiscRecords;
     TNameRecordList FNames;
-    TKeptDrawingGroup FDrawingGroup;
+    TDrawingGroup FDrawingGroup;
     TWindow1Record* FWindow1 = nullptr;
     T1904Record* F1904 = nullptr;
     TBookBoolRecord* FBookBool = nullptr;

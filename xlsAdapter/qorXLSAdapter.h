@@ -3,6 +3,7 @@
 #pragma once
 
 #include "xlsAdapter/qorUExcelAdapter.h"
+#include "xlsAdapter/qorUVyxRowComments.h"
 
 #include <memory>
 
@@ -107,7 +108,8 @@ public:
     void InsertAndCopyCols(int FirstCol, int LastCol, int DestCol, int aCount, bool OnlyFormulas) override;
     void DeleteRows(int aRow, int aCount) override;
     void DeleteCols(int aCol, int aCount) override;
-    void BeginSheet() override {}
+    // Rebuilds the by-row picture index of the active sheet.
+    void BeginSheet() override { IndexRowPictures(); }
     void EndSheet(int) override {}
     bool CanOptimizeRead() override { return true; }
 
@@ -229,6 +231,25 @@ public:
     // formats and rich-text fonts; empty cells of the copy clear theirs.
     void PasteFromXlsClipboardFormat(int Row, int Col, TStream& Stream);
 
+    int GetPicturesCount(int Row) override;
+    std::string GetPictureName(int Row, int aPos) override;
+    void AssignPicture(int Row, int aPos, const ByteArray& Pic, TXlsImgTypes PicType) override;
+    void AssignPicture(int Row, int aPos, const ByteArray& Pic, TXlsImgTypes PicType, const TImageProperties& Props,
+                       TVyxAnchorType Anchor) override;
+    void AssignPictureProperties(int Row, int aPos, const TImageProperties& Props, TVyxAnchorType Anchor) override;
+    void GetPicture(int Row, int aPos, TStream* Pic, TXlsImgTypes& PicType, TClientAnchor& Anchor) override;
+    void DeleteImage(int Index) override;
+    void ClearImage(int Index) override;
+    void AddImage(const ByteArray& Data, TXlsImgTypes DataType, const TImageProperties& Properties,
+                  TVyxAnchorType Anchor) override;
+    int GetCommentsCount(int Row) override;
+    std::string GetCommentText(int Row, int aPos) override;
+    int GetCommentColumn(int Row, int aPos) override;
+    void AssignComment(int Row, int aPos, std::string_view Comment) override;
+    std::string GetCellComment(int Row, int Col) override;
+    void SetCellComment(int Row, int Col, std::string_view Value, const TImageProperties& Properties) override;
+    void ParseComments() override {}
+
     int HyperLinkCount() override;
     THyperLink GetHyperLink(int HyperLinkIndex) override;
     void SetHyperLink(int HyperLinkIndex, const THyperLink& value) override;
@@ -241,6 +262,9 @@ private:
     // Hyperlink HyperLinkIndex (1-based) of the active sheet, else the
     // index message.
     THLinkRecord& HyperLink(int HyperLinkIndex);
+    void IndexRowPictures();
+    // The sheet's picture index of (Row, aPos).
+    int PictureIndex(int Row, int aPos);
     void OpenFileAndOrSearch(const TFileName& FileName, bool Search);
     void OpenStream(TStream& Stream);
     void SaveXls(const std::string& FileName, TStream* DataStream);
@@ -259,6 +283,8 @@ private:
     // The format F for a typed value: Fm, else the cell's current format.
     TVyxFormat FormatForTyped(int aRow, int aCol, const TVyxFormat* Fm);
 
+    // The active sheet's pictures by row, as of the last BeginSheet.
+    std::unique_ptr<TRowComments> RowPictures;
     TXLSAdapter* FAdapter;
     int FActiveSheet = 1;
     std::unique_ptr<TWorkbook> FWorkbook;

@@ -37,6 +37,7 @@ inline constexpr const char* UnsupportedCondFmtFormula = "Bad Conditional format
 inline constexpr const char* ErrReadingRecord = "Error reading record";
 inline constexpr const char* InvalidExcelVersion = "Template file is saved with an invalid Excel version";
 inline constexpr const char* TooManyEntries = "Too many entries for this kind of record (%d out of a maximum of %d)";
+inline constexpr const char* SectionNotClosed = "Error reading Excel records. A section has no EOF record";
 inline constexpr const char* SectionNotLoaded = "A section of the workbook is not loaded";
 inline constexpr const char* ContinueAlreadyAdded = "Trying to add more than one CONTINUE record to the same record";
 inline constexpr const char* UnsupportedDrawing = "The file has an usupported drawing record";

@@ -10,10 +10,7 @@ list(APPEND XLS_SOURCES
   qorUXlsSheetPrint.cpp
   qorUXlsSheetView.cpp
   qorUXlsTemplate.cpp
-  qorUXlsDrawingBytes.cpp
-  qorUXlsDrawingIds.cpp
-  qorUXlsSheetAnchors.cpp
-  qorUXlsSheetNotes.cpp
+  qorUXlsNotes.cpp
   qorUXlsHyperLink.cpp
   qorUXlsWorkSheet.cpp)
 list(APPEND XLS_TEST_SOURCES

@@ -148,7 +148,7 @@ TEST(XlsEscherRecords, HeaderCutByCarriersLoadsAndSavesAcrossTheBreak)
     // The second child's header starts 3 bytes before the 8224-byte limit
     // of a carrier, so it straddles carriers in the file and when saved.
     const int firstBody = xlr::MaxRecordDataSize - 3 - 16;
-    const ByteArray stream = Join({Header(0x000F, 0xF002, 8 + firstBody + 8 + 20), Header(0x0010, 0xF00A, firstBody),
+    const ByteArray stream = Join({Header(0x000F, 0xF002, 8 + firstBody + 8 + 20), Header(0x0010, 0xF0AB, firstBody),
                                    Body(firstBody, 1), Header(0x0020, 0xF0AA, 20), Body(20, 9)});
     const std::size_t cut = xlr::MaxRecordDataSize;
 

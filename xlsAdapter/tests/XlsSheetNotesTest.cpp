@@ -35,9 +35,9 @@ const TCase Cases[] = {
     {"a column inserted before B", [](TXLSFile& f) { f.InsertAndCopyCols(20, 20, 2, 1, false); },
      "Notes!C3 on B3|Notes!E6 on D6|"},
     {"rows 1 and 2 deleted", [](TXLSFile& f) { f.DeleteRows(1, 2); }, "Notes!B1 on B3|Notes!D4 on D6|"},
-    // A note whose cell goes keeps the cell that takes its place.
-    {"the commented row 3 deleted", [](TXLSFile& f) { f.DeleteRows(3, 1); }, "Notes!B3 on B3|Notes!D5 on D6|"},
-    {"columns A to C deleted", [](TXLSFile& f) { f.DeleteCols(1, 3); }, "Notes!A3 on B3|Notes!A6 on D6|"},
+    // A note goes with its cell.
+    {"the commented row 3 deleted", [](TXLSFile& f) { f.DeleteRows(3, 1); }, "Notes!D5 on D6|"},
+    {"columns A to C deleted", [](TXLSFile& f) { f.DeleteCols(1, 3); }, "Notes!A6 on D6|"},
 };
 
 std::string Slug(const std::string& name)
