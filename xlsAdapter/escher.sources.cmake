@@ -7,7 +7,11 @@ list(APPEND XLS_SOURCES
   qorUEscherShapes.cpp
   qorUXlsClientData.cpp
   qorUXlsEscher.cpp
+  qorUXlsImages.cpp
+  qorUEscherGraphToBSE.cpp
   qorUXlsMD5.cpp)
 list(APPEND XLS_TEST_SOURCES
   tests/XlsEscherRecordsTest.cpp
-  tests/XlsBlipsTest.cpp)
+  tests/XlsBlipsTest.cpp
+  tests/XlsDrawingModelTest.cpp
+  tests/XlsImagesTest.cpp)

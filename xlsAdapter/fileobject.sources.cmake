@@ -15,4 +15,5 @@ list(APPEND XLS_TEST_SOURCES
   tests/XlsPageSetupTest.cpp
   tests/XlsAutofitTest.cpp
   tests/XlsFileServicesTest.cpp
-  tests/XlsHyperLinksTest.cpp)
+  tests/XlsHyperLinksTest.cpp
+  tests/XlsDrawingsPeersTest.cpp)

@@ -90,20 +90,26 @@ int TEscherRecord::CompareRec(const TEscherRecord& aRecord) const
     return Compare(TotalDataSize, aRecord.TotalDataSize);
 }
 
+void CheckBreak(TOle2File& DataStream, TBreakList& BreakList)
+{
+    const std::int64_t breakAt = BreakList.AcumSize();
+    const std::int64_t position = DataStream.Position();
+    if (position > breakAt)
+        ExcelError(msg::LogicalError);
+    if (position == breakAt) {
+        DataStream.WriteHeader(static_cast<std::uint16_t>(BreakList.CurrentId()),
+                               static_cast<std::uint16_t>(BreakList.CurrentSize()));
+        BreakList.IncCurrent();
+    }
+}
+
 void WriteAcrossBreaks(TOle2File& DataStream, TBreakList& BreakList, std::span<const std::uint8_t> Bytes)
 {
     std::size_t done = 0;
     while (done < Bytes.size()) {
+        CheckBreak(DataStream, BreakList);
         const std::int64_t breakAt = BreakList.AcumSize();
         const std::int64_t position = DataStream.Position();
-        if (position > breakAt)
-            ExcelError(msg::LogicalError);
-        if (position == breakAt) {
-            DataStream.WriteHeader(static_cast<std::uint16_t>(BreakList.CurrentId()),
-                                   static_cast<std::uint16_t>(BreakList.CurrentSize()));
-            BreakList.IncCurrent();
-            continue;
-        }
         const auto n = static_cast<std::size_t>(std::min<std::int64_t>(breakAt - position, Bytes.size() - done));
         DataStream.Write(Bytes.subspan(done, n));
         done += n;

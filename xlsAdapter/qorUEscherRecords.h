@@ -172,6 +172,9 @@ private:
     int FDepth;
 };
 
+// Writes the BIFF header of the break the stream has reached, if any;
+// a stream past its break is a planning error.
+void CheckBreak(TOle2File& DataStream, TBreakList& BreakList);
 // Writes Bytes, inserting the BIFF header of every break it reaches.
 void WriteAcrossBreaks(TOle2File& DataStream, TBreakList& BreakList, std::span<const std::uint8_t> Bytes);
 // Adds n bytes of drawing data to the plan, breaking into CONTINUE records

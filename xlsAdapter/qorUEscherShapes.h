@@ -6,6 +6,7 @@
 #include "xlsAdapter/qorUEscherRecords.h"
 #include "xlsAdapter/qorUVyxDrawingTypes.h"
 
+#include <cstddef>
 #include <string>
 
 namespace xlsAdapter::escher {
@@ -25,6 +26,11 @@ inline constexpr std::uint16_t ArcRule = 0xF014;
 inline constexpr std::uint16_t CalloutRule = 0xF017;
 inline constexpr std::uint16_t SplitMenuColors = 0xF11E;
 } // namespace xlsAdapter::escher
+
+// The head of the DGG body; cluster entries {dgid, cspidCur} follow.
+struct TDgg {
+    std::uint32_t MaxShapeId, FIDclCount, ShapesSaved, DwgSaved;
+};
 
 // The drawing group's shape-id bookkeeping: clusters of 1024 ids, each owned
 // by one drawing.
@@ -221,9 +227,23 @@ private:
     TEscherClientAnchorRecord* Anchor() const;
     // The entry in the store equal to a new one for the data, inserted when
     // missing; counted once more when Count.
-    TEscherBSERecord* FindOrAddBlip(std::span<const std::uint8_t> Data, TXlsImgTypes DataType, bool Count);
+    TEscherBSERecord* AddBlip(std::span<const std::uint8_t> Data, TXlsImgTypes DataType, bool Count);
     void ReleaseBlips();
     std::u16string FShapeName;
+};
+
+// Rule bodies, 32-bit values.
+struct TConnectorRule {
+    std::uint32_t RuleId, SpIdA, SpIdB, SpIdC, CpA, CpB;
+};
+struct TArcRule {
+    std::uint32_t RuleId, SpId;
+};
+struct TCalloutRule {
+    std::uint32_t RuleId, SpId;
+};
+struct TAlignRule {
+    std::uint32_t RuleId, Align, nProxies;
 };
 
 // A rule of the solver container. Rules name shapes by id; the links are
@@ -251,7 +271,10 @@ class TEscherConnectorRuleRecord : public TRuleRecord {
 public:
     using TRuleRecord::TRuleRecord;
     bool DeleteRef(const TEscherRecord* aShape) override;
-    void FixPointers() override { LinkShapes({4, 8, 12}); }
+    void FixPointers() override
+    {
+        LinkShapes({offsetof(TConnectorRule, SpIdA), offsetof(TConnectorRule, SpIdB), offsetof(TConnectorRule, SpIdC)});
+    }
     bool WasCopied() const override;
 };
 
@@ -260,7 +283,7 @@ class TEscherArcRuleRecord : public TRuleRecord {
 public:
     using TRuleRecord::TRuleRecord;
     bool DeleteRef(const TEscherRecord* aShape) override;
-    void FixPointers() override { LinkShapes({4}); }
+    void FixPointers() override { LinkShapes({offsetof(TArcRule, SpId)}); }
     bool WasCopied() const override;
 };
 

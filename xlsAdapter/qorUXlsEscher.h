@@ -10,6 +10,26 @@
 
 class TSST;
 
+// The BIFF records that carry drawings: MSODRAWINGGROUP in the globals and
+// MSODRAWING in sheets; kept only while their drawing loads.
+class TXlsEscherRecord : public TBaseRecord {
+public:
+    using TBaseRecord::TBaseRecord;
+    std::unique_ptr<TBaseRecord> DoCopyTo() const override { return CopyAs<TXlsEscherRecord>(); }
+};
+
+class TDrawingGroupRecord : public TXlsEscherRecord {
+public:
+    using TXlsEscherRecord::TXlsEscherRecord;
+    std::unique_ptr<TBaseRecord> DoCopyTo() const override { return CopyAs<TDrawingGroupRecord>(); }
+};
+
+class TDrawingRecord : public TXlsEscherRecord {
+public:
+    using TXlsEscherRecord::TXlsEscherRecord;
+    std::unique_ptr<TBaseRecord> DoCopyTo() const override { return CopyAs<TDrawingRecord>(); }
+};
+
 class TDrawingGroup {
 public:
     TDrawingGroup() = default;

@@ -4,6 +4,7 @@
 
 #include "xlsAdapter/qorUXlsCellRecords.h"
 #include "xlsAdapter/qorUXlsChart.h"
+#include "xlsAdapter/qorUXlsEscher.h"
 #include "xlsAdapter/qorUXlsFormula.h"
 #include "xlsAdapter/qorUXlsHyperLink.h"
 #include "xlsAdapter/qorUXlsLabelRecords.h"
@@ -71,6 +72,8 @@ constexpr std::array RecordClasses{
     TRecordClass{0x00DA, Make<TBookBoolRecord>, nullptr},       // BOOKBOOL
     TRecordClass{0x00E0, Make<TXFRecord>, nullptr},             // XF
     TRecordClass{0x00E5, Make<TCellMergingRecord>, nullptr},    // MERGEDCELLS
+    TRecordClass{0x00EB, Make<TDrawingGroupRecord>, nullptr},   // MSODRAWINGGROUP
+    TRecordClass{0x00EC, Make<TDrawingRecord>, nullptr},        // MSODRAWING
     TRecordClass{0x00ED, Make<TIgnoreRecord>, nullptr},         // MSODRAWINGSELECTION
     TRecordClass{0x00FC, Make<TSSTRecord>, nullptr},            // SST
     TRecordClass{0x00FD, Make<TLabelSSTRecord>, nullptr},       // LABELSST

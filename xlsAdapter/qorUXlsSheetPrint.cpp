@@ -193,6 +193,11 @@ void TWorkSheet::SetAutoFilter(int SheetIndex, int Row, int Col1, int Col2)
         InsertRecord1(at, std::make_unique<TAutoFilterInfoRecord>(xlr::AUTOFILTERINFO, ByteArray(2)));
     }
     FAutoFilterInfo->SetDropDownCount(static_cast<std::uint16_t>(Col2 - Col1 + 1));
+    // One drop-down button over each filtered column.
+    FDrawing->RemoveAutoFilter();
+    FWorkbookGlobals->DrawingGroup().EnsureDwgGroup();
+    EnsureObjectsSlot();
+    FDrawing->AddAutoFilter(Row, Col1, Col2, this);
     const std::string row = std::to_string(Row + 1);
     const TXlsNamedRange name{std::string(1, FilterNameChar),
                               "=$" + ColNumberToLetters(Col1 + 1) + "$" + row + ":$" + ColNumberToLetters(Col2 + 1) +
@@ -221,4 +226,5 @@ void TWorkSheet::RemoveAutoFilter()
 {
     DeleteRecords1({AUTOFILTER, xlr::AUTOFILTERINFO, FILTERMODE});
     FAutoFilterInfo = nullptr;
+    FDrawing->RemoveAutoFilter();
 }

@@ -85,4 +85,5 @@ def main():
         office.wait(timeout=30)
 
 
-main()
+if __name__ == "__main__":
+    main()
