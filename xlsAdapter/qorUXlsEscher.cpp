@@ -458,6 +458,15 @@ TEscherClientDataRecord* TDrawing::FindObjId(std::uint16_t ObjId) const
     return nullptr;
 }
 
+std::unordered_map<std::uint16_t, TEscherClientDataRecord*> TDrawing::ObjIdIndex() const
+{
+    std::unordered_map<std::uint16_t, TEscherClientDataRecord*> index;
+    for (int i = 0; FObjCache && i < FObjCache->Count(); ++i)
+        if (auto* client = dynamic_cast<TEscherClientDataRecord*>((*FObjCache)[i]))
+            index.emplace(client->ObjId(), client);
+    return index;
+}
+
 void TDrawing::ArrangeCopySheet(const TSheetInfo& SheetInfo)
 {
     if (FObjCache)

@@ -7,6 +7,7 @@
 #include "xlsAdapter/qorUVyxDrawingTypes.h"
 
 #include <memory>
+#include <unordered_map>
 
 class TSST;
 
@@ -92,6 +93,9 @@ public:
     void AddAutoFilter(int Row, int Col, TSheet* sSheet);
     void RemoveAutoFilter();
     TEscherClientDataRecord* FindObjId(std::uint16_t ObjId) const;
+    // Every client data record by object id (the first of equal ids), for
+    // finding many at once.
+    std::unordered_map<std::uint16_t, TEscherClientDataRecord*> ObjIdIndex() const;
     void ArrangeCopySheet(const TSheetInfo& SheetInfo);
 
     void ArrangeInsertRowsAndCols(int aRowPos, int aRowCount, int aColPos, int aColCount, const TSheetInfo& SheetInfo,

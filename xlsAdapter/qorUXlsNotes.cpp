@@ -154,8 +154,13 @@ void TNoteList::Delete(int aRow, int Index)
 
 void TNoteList::FixDwgIds(const TDrawing& Drawing)
 {
+    // One index for all notes: a search per note would cost notes x shapes.
+    const auto index = Drawing.ObjIdIndex();
     for (const auto& row : FRows)
-        row->FixDwgIds(Drawing);
+        for (int i = 0; i < row->Count(); ++i) {
+            const auto found = index.find(row->Items(i)->ObjId());
+            row->Items(i)->Dwg = found == index.end() ? nullptr : found->second;
+        }
 }
 
 void TNoteList::DetachDwgs()
