@@ -135,8 +135,8 @@ TEST(SharedStrings, ReferencesCountPast65535)
     TSST sst;
     for (int i = 0; i < 70000; ++i)
         sst.AddString(u"Yes", {});
-    sst.AddString(u"No", {});
-    sst.AddReference(sst.Items(0), -1);  // "No" is no longer used
+    const int no = sst.AddString(u"No", {});
+    sst.AddReference(sst.Items(no), -1);  // "No" is no longer used
     sst.FixRefs();
     ASSERT_EQ(1, sst.Count());
     EXPECT_EQ(u"Yes", sst.Text(sst.Items(0)));
