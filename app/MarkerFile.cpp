@@ -2,6 +2,7 @@
 #include "app/MarkerFile.h"
 
 #include "map/UGeolithMarkers.h"
+#include "platform/classes/FileSave.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/Streams.h"
 #include "platform/rtl/Exceptions.h"
@@ -209,23 +210,7 @@ void WriteMarkerFile(const std::string& FileName, const TMarkers& Markers, std::
 {
     std::string text;
     for (int i = 0; i < Markers.Count(); ++i) text += MarkerLineText(*Markers.Items(i), IconFolder) + "\r\n";
-    // The file is replaced only once the new one is whole: a failed write
-    // leaves the old file as it was. A link stays a link to the file replaced.
-    namespace fs = std::filesystem;
-    std::error_code error;
-    fs::path target = fs::exists(FileName, error) ? fs::canonical(FileName, error) : fs::path(FileName);
-    if (error) target = FileName;
-    const std::string temporary = target.string() + ".tmp" + std::to_string(::getpid());
-    rtl::ScopeExit removeTemporary([&] { (void)DeleteFile(temporary); });
-    try {
-        TFileStream file(temporary, fmCreate);
-        file.WriteBuffer(text.data(), static_cast<std::int64_t>(text.size()));
-    } catch (const Exception&) {
-        throw EFCreateError("Cannot create file \"" + FileName + "\". " + std::strerror(errno));
-    }
-    fs::rename(temporary, target, error);
-    if (error) throw EFCreateError("Cannot create file \"" + FileName + "\". " + error.message());
-    removeTemporary.Release();
+    classes::SaveFileBytes(FileName, text);
 }
 
 }  // namespace app

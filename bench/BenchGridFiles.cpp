@@ -4,6 +4,7 @@
 // the grid's binary cell stream saved and loaded beside the CSV read.
 // VISTRA_BENCH_SMALL=1 shrinks the file for a quick smoke run.
 #include "grid/QuillGrid.h"
+#include "grid/files/ClipboardText.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/ui/Forms.h"
 
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -35,14 +37,16 @@ std::filesystem::path Folder()
 }
 
 // UTF-8 with a mark, CR LF, quotes only where needed: the form the grid
-// writes, so that writing back gives the same bytes.
-std::string InputFile()
+// writes, so that writing back gives the same bytes. One file per row count.
+std::string InputFile(int RowCount = Rows())
 {
-    static const std::string path = [] {
-        const std::string file = (Folder() / "input.csv").string();
+    static std::map<int, std::string> made;
+    std::string& path = made[RowCount];
+    if (path.empty()) {
+        const std::string file = (Folder() / ("input-" + std::to_string(RowCount) + ".csv")).string();
         std::ofstream out(file, std::ios::binary);
         out << "\xEF\xBB\xBF";
-        for (int r = 0; r < Rows(); ++r) {
+        for (int r = 0; r < RowCount; ++r) {
             for (int c = 0; c < Cols; ++c) {
                 if (c) out << ',';
                 const int n = r * Cols + c;
@@ -55,8 +59,8 @@ std::string InputFile()
             }
             out << "\r\n";
         }
-        return file;
-    }();
+        path = file;
+    }
     return path;
 }
 
@@ -83,14 +87,17 @@ struct TGridScene {
     TQuillStringGrid* Grid = nullptr;
 };
 
+// Two sizes ten times apart show whether the cost follows the rows.
 void BM_GridLoadCsv(benchmark::State& state)
 {
-    const std::string input = InputFile();
+    const int rows = static_cast<int>(state.range(0));
+    const std::string input = InputFile(rows);
     TGridScene scene;
     for (auto _ : state) scene.Grid->LoadFromCSV(input);
-    state.SetItemsProcessed(state.iterations() * Rows() * Cols);
+    state.SetItemsProcessed(state.iterations() * rows * Cols);
+    state.counters["fileKiB"] = static_cast<double>(std::filesystem::file_size(input)) / 1024.0;
 }
-BENCHMARK(BM_GridLoadCsv)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GridLoadCsv)->Arg(Rows() / 10)->Arg(Rows())->Unit(benchmark::kMillisecond);
 
 void BM_GridLoadAndSaveCsv(benchmark::State& state)
 {
@@ -110,26 +117,42 @@ BENCHMARK(BM_GridLoadAndSaveCsv)->Unit(benchmark::kMillisecond);
 // from it, measured against the CSV read above.
 void BM_GridLoadBinFile(benchmark::State& state)
 {
+    const int rows = static_cast<int>(state.range(0));
     const std::string file = (Folder() / "load.grid").string();
     TGridScene scene, back;
-    scene.Grid->LoadFromCSV(InputFile());
+    scene.Grid->LoadFromCSV(InputFile(rows));
     scene.Grid->SaveToBinFile(file);
     for (auto _ : state) back.Grid->LoadFromBinFile(file);
-    if (back.Grid->Cells(Cols - 1, Rows() - 1) != scene.Grid->Cells(Cols - 1, Rows() - 1))
+    if (back.Grid->Cells(Cols - 1, rows - 1) != scene.Grid->Cells(Cols - 1, rows - 1))
         state.SkipWithError("the loaded grid differs from the saved one");
-    state.SetItemsProcessed(state.iterations() * Rows() * Cols);
+    state.SetItemsProcessed(state.iterations() * rows * Cols);
+    state.counters["fileKiB"] = static_cast<double>(std::filesystem::file_size(file)) / 1024.0;
 }
-BENCHMARK(BM_GridLoadBinFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GridLoadBinFile)->Arg(Rows() / 10)->Arg(Rows())->Unit(benchmark::kMillisecond);
 
 void BM_GridSaveBinFile(benchmark::State& state)
 {
+    const int rows = static_cast<int>(state.range(0));
     const std::string output = (Folder() / "save.grid").string();
     TGridScene scene;
-    scene.Grid->LoadFromCSV(InputFile());
+    scene.Grid->LoadFromCSV(InputFile(rows));
     for (auto _ : state) scene.Grid->SaveToBinFile(output);
-    state.SetItemsProcessed(state.iterations() * Rows() * Cols);
+    state.SetItemsProcessed(state.iterations() * rows * Cols);
 }
-BENCHMARK(BM_GridSaveBinFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GridSaveBinFile)->Arg(Rows() / 10)->Arg(Rows())->Unit(benchmark::kMillisecond);
+
+// Pasted text of ordinary lines, some opening a quote that no tab closes (as
+// "Hello," he said): the parse must follow the text's length.
+void BM_ParseClipboardText(benchmark::State& state)
+{
+    std::string text;
+    for (int r = 0; r < state.range(0); ++r)
+        text += (r % 3 == 0 ? "\"Hello,\" he said\t" : "plain words\t") + std::to_string(r) + "\tmore text here\r\n";
+    for (auto _ : state) benchmark::DoNotOptimize(grid::files::ParseClipboardText(text));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+    state.counters["textKiB"] = static_cast<double>(text.size()) / 1024.0;
+}
+BENCHMARK(BM_ParseClipboardText)->Arg(Rows() / 4)->Arg(Rows() * 10 / 4)->Unit(benchmark::kMillisecond);
 
 // Runs the peer script on the input; its own clock measures parsing (and
 // stringifying), so node's start-up is not counted against it.

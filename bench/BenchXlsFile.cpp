@@ -88,6 +88,27 @@ void BM_FileObjectWritesTheWorkbook(benchmark::State& state)
 }
 BENCHMARK(BM_FileObjectWritesTheWorkbook)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A workbook of distinct texts only, at two sizes ten times apart: every new
+// text enters the shared string table, so the cost shows whether adding one
+// grows with the table.
+void BM_FileObjectWritesDistinctTexts(benchmark::State& state)
+{
+    const int rows = static_cast<int>(state.range(0));
+    std::filesystem::create_directories(XLS_BENCH_DATA);
+    for (auto _ : state) {
+        TXLSFile workbook(nullptr);
+        workbook.Connect();
+        workbook.NewFile(1);
+        for (int row = 0; row < rows; ++row)
+            for (int col = 0; col < Columns; ++col)
+                workbook.SetCellValue(row + 1, col + 1, Variant("text " + std::to_string(row * Columns + col)));
+        workbook.AllowOverwritingFiles = true;
+        workbook.Save(false, XLS_BENCH_DATA "/distinct-texts.xls", nullptr, nullptr, nullptr);
+    }
+    state.SetItemsProcessed(state.iterations() * rows * Columns);
+}
+BENCHMARK(BM_FileObjectWritesDistinctTexts)->Arg(6550)->Arg(65500)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // One iteration deletes the top row and copies the next one into its place
 // (the sheet is full, so deleting comes first), then copies a column to the
 // left and deletes it again.

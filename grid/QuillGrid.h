@@ -2199,7 +2199,7 @@ private:
     void SmartFill(const TGridRect& R, int Pasted);
     // Loads a cell stream; AsBlock places its cells from the first one on at
     // Point and never resizes or clears the grid, as pastes and drops do.
-    void LoadCellStream(const TPoint& Point, TStream& Stream, bool AsBlock);
+    void LoadCellStream(const TPoint& Point, std::string_view Bytes, bool AsBlock);
     // The top-left cell of the last copy, the last operation, and what tells
     // this grid's cells on the clipboard from others'.
     TPoint FClipboardOrigin{-1, -1};

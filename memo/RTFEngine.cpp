@@ -2,6 +2,7 @@
 #include "memo/RTFEngine.h"
 
 #include "memo/RTFEscape.h"
+#include "platform/classes/FileSave.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/Exceptions.h"
@@ -18,11 +19,7 @@ std::string TRTFEngine::GetText() const { return FRTFHeader->GetText() + FText +
 
 void TRTFEngine::SaveToFile(const std::string& FileName) const
 {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(FileName.c_str(), "wb"), &std::fclose);
-    if (!file) throw EFCreateError("Cannot Create " + FileName);
-    const std::string text = GetText() + "\r\n";
-    if (std::fwrite(text.data(), 1, text.size(), file.get()) != text.size() || std::fclose(file.release()) != 0)
-        throw EWriteError("Cannot write " + FileName);
+    classes::SaveFileBytes(FileName, GetText() + "\r\n");
 }
 
 void TRTFEngine::SaveToStream(TStream* Stream) const

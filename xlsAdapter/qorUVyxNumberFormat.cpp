@@ -185,8 +185,9 @@ bool ReadColorTag(std::string_view section, std::size_t& pos, int* color)
 }
 
 // "[$text-locale]" or "[$text]": the text is shown; a locale number the
-// settings know changes them for the rest of the section.
-bool ReadLocaleOrCurrencyTag(std::string_view s, std::size_t& pos, std::string& out, TFormatSettings& settings)
+// settings know changes them for the rest of the section. Settings points at
+// long-lived settings, so no section copies them.
+bool ReadLocaleOrCurrencyTag(std::string_view s, std::size_t& pos, std::string& out, const TFormatSettings*& settings)
 {
     if (s.substr(pos, 2) != "[$")
         return false;
@@ -208,7 +209,7 @@ bool ReadLocaleOrCurrencyTag(std::string_view s, std::size_t& pos, std::string& 
         }
         // US English is the one locale known by number; others keep the settings.
         if (allHex && locale == 0x409)
-            settings = InvariantFormatSettings();
+            settings = &InvariantFormatSettings();
     }
     pos = close == std::string_view::npos ? s.size() : close + 1;
     return true;
@@ -365,7 +366,7 @@ bool SkipConditionBracket(std::string_view s, std::size_t& pos)
 std::string RenderNumberSection(const Variant& value, bool suppressMinus, std::string_view section,
                                 TRenderState& state)
 {
-    TFormatSettings settings = LocaleFormatSettings();
+    const TFormatSettings* settings = &LocaleFormatSettings();
     const double x = value.AsDouble();
     std::size_t pos = 0;
     ReadColorTag(section, pos, state.Color);
@@ -374,7 +375,7 @@ std::string RenderNumberSection(const Variant& value, bool suppressMinus, std::s
     while (pos < section.size()) {
         if (ReadLocaleOrCurrencyTag(section, pos, out, settings) ||
             FormatElapsedTime(section, pos, x, out, hourFlag, state) || SkipConditionBracket(section, pos) ||
-            ReadLiteral(section, pos, out) || FormatDateRun(section, pos, x, out, hourFlag, settings, state) ||
+            ReadLiteral(section, pos, out) || FormatDateRun(section, pos, x, out, hourFlag, *settings, state) ||
             FormatNumberRun(section, pos, x, suppressMinus, out))
             continue;
         return PlainText(value, suppressMinus);
@@ -404,7 +405,7 @@ std::string RenderTextSection(const Variant& value, std::string_view format, TRe
     }
     std::size_t pos = 0;
     ReadColorTag(section, pos, state.Color);
-    TFormatSettings settings = LocaleFormatSettings();
+    const TFormatSettings* settings = &LocaleFormatSettings();
     std::string out;
     while (pos < section.size()) {
         if (ReadLocaleOrCurrencyTag(section, pos, out, settings) || ReadLiteral(section, pos, out))

@@ -214,14 +214,34 @@ std::uint32_t TSST::PackSSTEntry(std::u16string_view s, const TRTFRunList& RTFRu
     return AppendEntry(bytes);
 }
 
-bool TSST::Find(std::uint32_t Entry, int& Index) const
+std::uint64_t TSST::HashOf(std::uint32_t Entry) const
 {
+    const auto bytes = EntryBytes(Entry).subspan(EntryHeaderSize);
+    return std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+void TSST::IndexItems()
+{
+    FIndex.clear();
+    FIndex.reserve(FItems.size());
+    for (std::size_t i = 0; i < FItems.size(); ++i)
+        FIndex.emplace(HashOf(FItems[i]), static_cast<int>(i));
+    FIndexed = true;
+}
+
+bool TSST::Find(std::uint32_t Entry, int& Index)
+{
+    if (!FIndexed) IndexItems();
     const auto wanted = EntryBytes(Entry);
-    const auto it = std::lower_bound(FItems.begin(), FItems.end(), wanted, [this](std::uint32_t item, auto key) {
-        return CompareSSTEntries(EntryBytes(item), key) < 0;
-    });
-    Index = static_cast<int>(it - FItems.begin());
-    return it != FItems.end() && CompareSSTEntries(EntryBytes(*it), wanted) == 0;
+    const auto [first, last] = FIndex.equal_range(HashOf(Entry));
+    for (auto it = first; it != last; ++it) {
+        if (CompareSSTEntries(EntryBytes(FItems[static_cast<std::size_t>(it->second)]), wanted) == 0) {
+            Index = it->second;
+            return true;
+        }
+    }
+    Index = Count();
+    return false;
 }
 
 int TSST::AddString(std::u16string_view s, const TRTFRunList& RTFRuns)
@@ -234,7 +254,10 @@ int TSST::AddString(std::u16string_view s, const TRTFRunList& RTFRuns)
         AddReference(FItems[static_cast<std::size_t>(index)], 1);
         return index;
     }
-    FItems.insert(FItems.begin() + index, entry);
+    // Appended: the order comes once, before saving.
+    FItems.push_back(entry);
+    FIndex.emplace(HashOf(entry), index);
+    FSorted = false;
     AddReference(entry, 1);
     return index;
 }
@@ -251,10 +274,14 @@ void TSST::Load(const TSSTRecord& aSSTRecord)
         text.CopyToPtr(bytes, 0);
         FItems.push_back(AppendEntry(bytes));
     }
+    FSorted = false;
+    FIndexed = false;
 }
 
 void TSST::Sort()
 {
+    FIndexed = false;
+    FSorted = true;
     // Stable, so that equal strings read from a file keep their order and
     // a saved workbook saves again to the same bytes.
     std::stable_sort(FItems.begin(), FItems.end(), [this](std::uint32_t a, std::uint32_t b) {
@@ -265,6 +292,8 @@ void TSST::Sort()
 void TSST::FixRefs()
 {
     std::erase_if(FItems, [this](std::uint32_t entry) { return References(entry) == 0; });
+    FIndexed = false;
+    if (!FSorted) Sort();
 }
 
 std::uint32_t TSST::References(std::uint32_t Entry) const

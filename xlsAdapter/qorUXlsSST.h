@@ -1,6 +1,7 @@
 // The shared string table: every cell text once, with a count of the label
-// records that use it, kept sorted for binary search, and written as SST and
-// EXTSST records split across CONTINUE records.
+// records that use it, found by a hash while texts are added, put in order
+// once before saving, and written as SST and EXTSST records split across
+// CONTINUE records.
 #pragma once
 
 #include "xlsAdapter/qorUVyxFormats.h"
@@ -10,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class TOle2File;
@@ -32,22 +34,23 @@ class TSST {
 public:
     static constexpr int EntryHeaderSize = 14;
 
-    // Positions in sort order; each item is an entry's buffer offset.
+    // Positions (in the order of adding until the table is put in order);
+    // each item is an entry's buffer offset.
     int Count() const { return static_cast<int>(FItems.size()); }
     std::uint32_t Items(int Index) const { return FItems.at(static_cast<std::size_t>(Index)); }
 
     // The position of the entry holding s with those runs, adding it when
     // new; either way the entry gains one reference.
     int AddString(std::u16string_view s, const TRTFRunList& RTFRuns);
-    // Binary search for an entry equal to the one at buffer offset Entry;
-    // Index is the match or where it would be inserted.
-    bool Find(std::uint32_t Entry, int& Index) const;
+    // The position of an entry equal to the one at buffer offset Entry.
+    bool Find(std::uint32_t Entry, int& Index);
 
     // Appends the record's strings in file order, unsorted, so that label
     // records can turn their stored indexes into entries.
     void Load(const TSSTRecord& aSSTRecord);
+    // Puts the entries in the order they are saved in.
     void Sort();
-    // Drops entries that no label record uses.
+    // Drops entries that no label record uses and puts the rest in order.
     void FixRefs();
     void SaveToStream(TOle2File& DataStream);
     void WriteExtSST(TOle2File& DataStream) const;
@@ -75,6 +78,13 @@ private:
     int StringsPerBucket() const;
     int Buckets() const;
 
+    std::uint64_t HashOf(std::uint32_t Entry) const;
+    void IndexItems();
+
     TMemSST MemSST;
     std::vector<std::uint32_t> FItems;
+    bool FSorted = true;
+    // Hash of an entry's string to its position, while positions stay put.
+    std::unordered_multimap<std::uint64_t, int> FIndex;
+    bool FIndexed = true;
 };

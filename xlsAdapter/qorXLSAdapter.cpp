@@ -2,6 +2,7 @@
 // cell, format and size operations on the active sheet.
 #include "xlsAdapter/qorXLSAdapter.h"
 
+#include "platform/classes/FileSave.h"
 #include "platform/classes/Streams.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Strings.h"
@@ -175,15 +176,7 @@ void TXLSFile::SaveXls(const std::string& FileName, TStream* DataStream)
         SaveXlsToStream(*DataStream);
         return;
     }
-    // Written beside the target and renamed over it at the end, so that a
-    // failed save leaves an existing file as it was.
-    const std::string temporary = FileName + ".saving-" + std::to_string(::getpid());
-    {
-        auto removeTemporary = rtl::ScopeFail([&] { std::filesystem::remove(temporary); });
-        TFileStream out(temporary, fmCreate);
-        SaveXlsToStream(out);
-    }
-    std::filesystem::rename(temporary, FileName);
+    classes::SaveFileThrough(FileName, [this](TStream& Out) { SaveXlsToStream(Out); });
 }
 
 void TXLSFile::SaveXlsToStream(TStream& OutStream)

@@ -1,6 +1,8 @@
 // Whole-file reads and writes for the grid's files; a save never leaves a half-written file.
 #pragma once
 
+#include "platform/classes/FileSave.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,9 +14,7 @@ namespace grid::files {
 std::string ReadFileBytes(const std::string& FileName);
 // The bytes from the stream's position to its end.
 std::string ReadStreamBytes(TStream& Stream);
-// Writes Bytes to a new file beside FileName and renames it over FileName, so
-// a failure (disk full, no permission) leaves an existing file as it was.
-// Failing raises EFCreateError naming the file.
-void SaveFileBytes(const std::string& FileName, std::string_view Bytes);
+// Saves go through the program's one save (beside the file, renamed over it).
+using classes::SaveFileBytes;
 
 } // namespace grid::files

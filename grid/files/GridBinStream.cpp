@@ -6,6 +6,7 @@
 #include "grid/files/BinRecords.h"
 #include "grid/files/CellResources.h"
 #include "grid/files/FileBytes.h"
+#include "platform/classes/FileSave.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Colors.h"
@@ -30,6 +31,8 @@ namespace {
 constexpr std::int64_t kMostStreamRows = 10'000'000;
 constexpr std::int64_t kMostStreamCols = 100'000;
 constexpr int kMostSize = 65535;
+// Records gathered before they go to the stream.
+constexpr std::size_t kFlushBytes = 1 << 20;
 
 constexpr std::array<std::string_view, 3> kAlignments = {"taLeftJustify", "taRightJustify", "taCenter"};
 constexpr std::array<std::string_view, 8> kBrushStyles = {"bsSolid", "bsClear", "bsHorizontal", "bsVertical",
@@ -285,6 +288,11 @@ void TQuillStringGrid::SaveRectToBinStream(const TRect& Rect, TStream& Stream)
             WriteCellGraphic(writer, *graphic);
             grid::files::WriteCellResource(writer, *graphic);
         }
+        // Written as it goes, so a large grid never waits in memory whole.
+        if (bytes.size() >= kFlushBytes) {
+            Stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+            bytes.clear();
+        }
         ReportFileProgress(progress, double(row - Rect.Top) / std::max(1, Rect.Bottom - Rect.Top));
     }
     ExportNotification(esExportDone, -1);
@@ -298,9 +306,7 @@ void TQuillStringGrid::SaveToBinStream(TStream& Stream)
 
 void TQuillStringGrid::SaveToBinFile(const std::string& FileName)
 {
-    TStringStream stream;
-    SaveToBinStream(stream);
-    grid::files::SaveFileBytes(FileName, stream.DataString());
+    classes::SaveFileThrough(FileName, [this](TStream& Out) { SaveToBinStream(Out); });
 }
 
 void grid::files::ReadCellStreamSize(std::string_view Bytes, int& Cols, int& Rows)
@@ -316,17 +322,16 @@ void grid::files::ReadCellStreamSize(std::string_view Bytes, int& Cols, int& Row
 
 void TQuillStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream& Stream)
 {
-    LoadCellStream(Point, Stream, false);
+    LoadCellStream(Point, grid::files::ReadStreamBytes(Stream), false);
 }
 
-void TQuillStringGrid::LoadCellStream(const TPoint& Point, TStream& Stream, bool AsBlock)
+void TQuillStringGrid::LoadCellStream(const TPoint& Point, std::string_view Bytes, bool AsBlock)
 {
-    const std::string bytes = grid::files::ReadStreamBytes(Stream);
-    rtl::TByteCursor cursor({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, {"Cell stream", "", 0});
+    rtl::TByteCursor cursor({reinterpret_cast<const std::uint8_t*>(Bytes.data()), Bytes.size()}, {"Cell stream", "", 0});
     std::size_t offset = 0;
     const TBinRecord header = ReadRecordOf(cursor, "TGridPropIO", offset);
     const TRecordValues h(header, cursor, offset);
-    CheckHeader(h, bytes.size());
+    CheckHeader(h, Bytes.size());
     const bool fullGrid = h.Bool("FullGrid") && !AsBlock;
     if (fullGrid) {
         const std::int64_t cols = h.Int("ColCount") + SaveStartCol(), rows = h.Int("RowCount") + SaveStartRow();
@@ -396,6 +401,7 @@ void TQuillStringGrid::LoadFromBinStream(TStream& Stream)
 
 void TQuillStringGrid::LoadFromBinFile(const std::string& FileName)
 {
-    TStringStream stream(grid::files::ReadFileBytes(FileName));
+    // Read once, straight from the file: the file's bytes are held one time only.
+    TFileStream stream(FileName, fmOpenRead | fmShareDenyNone);
     LoadFromBinStream(stream);
 }

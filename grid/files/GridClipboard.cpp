@@ -170,8 +170,7 @@ int TQuillStringGrid::PasteCellsAt(int ACol, int ARow, const std::string& Bytes,
     if (Navigation().AllowClipboardColGrow() && ACol + cols > ColCount()) SetColCount(ACol + cols);
     if (Navigation().ClipboardPasteAction() == paInsert) InsertRows(ARow, rows);
     else if (Navigation().AllowClipboardRowGrow() && ARow + rows > RowCount()) SetRowCount(ARow + rows);
-    TStringStream stream(Bytes);
-    LoadCellStream({ACol, ARow}, stream, true);
+    LoadCellStream({ACol, ARow}, Bytes, true);
     BlockCols = cols;
     BlockRows = rows;
     const bool ours = FCellsCopyHash != 0 && std::hash<std::string>{}(Bytes) == FCellsCopyHash;

@@ -267,7 +267,7 @@ TEST(RTFEngine, StreamGetsTheDocumentAndFileAddsALineEnd)
         rtf.SaveToFile(missing);
         FAIL() << "saved into a missing folder";
     } catch (const EFCreateError& e) {
-        EXPECT_EQ(e.Message(), "Cannot Create " + missing);
+        EXPECT_EQ(e.Message(), "Cannot save \"" + missing + "\": no new file can be made beside it (No such file or directory)");
     }
 }
 

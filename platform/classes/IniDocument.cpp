@@ -83,27 +83,14 @@ void IniDocument::GetLines(TStrings& Lines) const
 
 void IniDocument::SaveToFile(const std::string& FileName) const
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    // Write where a link points, so the link stays a link.
-    fs::path target = fs::exists(FileName, ec) ? fs::canonical(FileName, ec) : fs::path(FileName);
-    if (ec)
-        target = FileName;
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(::getpid());
+    // The list's save writes beside the file (or where a link leads) and renames.
     try {
         TStringList lines;
         GetLines(lines);
         lines.SetEncoding(FEncoding);
         lines.SetWriteBOM(FWriteBOM);
-        lines.SaveToFile(temp.string());
+        lines.SaveToFile(FileName);
     } catch (const Exception&) {
-        fs::remove(temp, ec);
-        throw EIniFileException("Unable to write to " + FileName);
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
         throw EIniFileException("Unable to write to " + FileName);
     }
 }

@@ -1,6 +1,8 @@
 // Byte streams over memory and files.
 #include "platform/classes/Streams.h"
 
+#include "platform/classes/FileSave.h"
+
 #include "platform/rtl/Exceptions.h"
 
 #include <algorithm>
@@ -127,8 +129,7 @@ void TMemoryStream::LoadFromFile(const std::string& FileName)
 
 void TMemoryStream::SaveToFile(const std::string& FileName) const
 {
-    TFileStream file(FileName, fmCreate);
-    SaveToStream(file);
+    classes::SaveFileThrough(FileName, [this](TStream& Out) { SaveToStream(Out); });
 }
 
 TFileStream::TFileStream(const std::string& FileName, std::uint16_t Mode) : FFileName(FileName)

@@ -3,6 +3,7 @@
 #include "platform/classes/StringList.h"
 
 #include "platform/classes/QuickSort.h"
+#include "platform/classes/FileSave.h"
 #include "platform/classes/Streams.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/ScopeExit.h"
@@ -27,6 +28,28 @@ bool IsValidUtf8(std::string_view s)
             return false;
     }
     return true;
+}
+
+// Text of unmarked bytes: UTF-8 where they are UTF-8, and a byte that starts
+// no valid sequence read as Latin-1, so one stray byte changes one character
+// rather than the whole text. Multibyte tells whether a sequence of more than
+// one byte was valid UTF-8.
+std::string Utf8OrLatin1(std::string_view bytes, bool& multibyte)
+{
+    std::string text;
+    text.reserve(bytes.size());
+    multibyte = false;
+    for (size_t offset = 0; offset < bytes.size();) {
+        const size_t start = offset;
+        if (rtl::Utf8Decode(bytes, offset) == rtl::ReplacementChar && bytes.substr(start, 3) != "\xEF\xBF\xBD") {
+            rtl::Utf8Append(text, static_cast<unsigned char>(bytes[start]));
+            offset = start + 1;
+            continue;
+        }
+        multibyte = multibyte || offset - start > 1;
+        text.append(bytes.substr(start, offset - start));
+    }
+    return text;
 }
 
 std::string DecodeUtf16(std::string_view bytes, bool bigEndian)
@@ -85,7 +108,12 @@ DecodedText Decode(std::string_view bytes, const TEncoding* forced)
     } else if (forced) {
         encoding = *forced;
     } else {
-        encoding = IsValidUtf8(bytes) ? TEncoding::UTF8 : TEncoding::ANSI;
+        // Without a mark: UTF-8 unless a byte is no UTF-8 and nothing else
+        // is; the text keeps every valid sequence either way.
+        bool multibyte = false;
+        std::string text = Utf8OrLatin1(bytes, multibyte);
+        const bool utf8 = multibyte || IsValidUtf8(bytes);
+        return {std::move(text), utf8 ? TEncoding::UTF8 : TEncoding::ANSI, false};
     }
     switch (encoding) {
     case TEncoding::Unicode:
@@ -461,14 +489,12 @@ void TStrings::LoadFromStream(TStream& Stream, TEncoding Encoding)
 
 void TStrings::SaveToFile(const std::string& FileName) const
 {
-    TFileStream stream(FileName, fmCreate);
-    SaveToStream(stream);
+    classes::SaveFileThrough(FileName, [this](TStream& Out) { SaveToStream(Out); });
 }
 
 void TStrings::SaveToFile(const std::string& FileName, TEncoding Encoding) const
 {
-    TFileStream stream(FileName, fmCreate);
-    SaveToStream(stream, Encoding);
+    classes::SaveFileThrough(FileName, [this, Encoding](TStream& Out) { SaveToStream(Out, Encoding); });
 }
 
 void TStrings::SaveToStream(TStream& Stream) const

@@ -1,6 +1,7 @@
 // The abstract picture's change event and its file forms.
 #include "platform/graphics/Graphic.h"
 
+#include "platform/classes/FileSave.h"
 #include "platform/classes/Streams.h"
 
 #include <cstdint>
@@ -35,8 +36,7 @@ void TGraphic::LoadFromFile(const std::string& FileName)
 
 void TGraphic::SaveToFile(const std::string& FileName) const
 {
-    TFileStream stream(FileName, fmCreate);
-    SaveToStream(stream);
+    classes::SaveFileThrough(FileName, [this](TStream& Out) { SaveToStream(Out); });
 }
 
 void TGraphic::ReadData(TStream& Stream)

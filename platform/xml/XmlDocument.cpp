@@ -1,6 +1,7 @@
 // The XML document object model over pugixml.
 #include "platform/xml/XmlDocument.h"
 
+#include "platform/classes/FileSave.h"
 #include "platform/classes/Streams.h"
 
 #include <pugixml.hpp>
@@ -265,9 +266,7 @@ std::string Document::SaveToString(XmlLayout layout) const
 
 void Document::SaveToFile(const std::string& fileName, XmlLayout layout) const
 {
-    const std::string text = SaveToString(layout);
-    TFileStream file(fileName, fmCreate);
-    file.WriteString(text);
+    classes::SaveFileBytes(fileName, SaveToString(layout));
 }
 
 }  // namespace xml

@@ -2,6 +2,7 @@
 // rewrites it through the container and record layers, or writes a sample.
 #include "XlsDumpCommands.h"
 
+#include "platform/classes/FileSave.h"
 #include "platform/classes/Streams.h"
 #include "xlsAdapter/qorUOle2Impl.h"
 #include "xlsAdapter/qorUXlsRecordReader.h"
@@ -71,16 +72,17 @@ void Rewrite(const char* inName, const char* outName)
     // Fewer than 4 bytes after the last record are padding, not a record.
     ByteArray padding(static_cast<std::size_t>(file.Length() - file.Position()));
     file.ReadMem(padding.data(), static_cast<std::int64_t>(padding.size()));
-    TFileStream output(outName, fmCreate);
-    file.PrepareForWrite(output, u"Workbook");
-    // Every record as read, including those the workbook layer would rebuild.
-    for (const auto& record : records) {
-        record->SaveDataToStream(file, record->Data);
-        for (const TContinueRecord* link = record->Continue.get(); link; link = link->Continue.get())
-            link->SaveDataToStream(file, link->Data);
-    }
-    file.Write(padding);
-    file.FinishWrite();
+    classes::SaveFileThrough(outName, [&](TStream& output) {
+        file.PrepareForWrite(output, u"Workbook");
+        // Every record as read, including those the workbook layer would rebuild.
+        for (const auto& record : records) {
+            record->SaveDataToStream(file, record->Data);
+            for (const TContinueRecord* link = record->Continue.get(); link; link = link->Continue.get())
+                link->SaveDataToStream(file, link->Data);
+        }
+        file.Write(padding);
+        file.FinishWrite();
+    });
 }
 
 } // namespace

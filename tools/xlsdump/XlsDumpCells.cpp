@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cstdio>
 #include <string>
+#include <unordered_map>
 
 namespace {
 
@@ -23,12 +24,26 @@ std::string NumberText(double value)
     return std::string(buffer, result.ptr);
 }
 
-std::string ShownText(TXLSFile& file, const Variant& value, int xf)
-{
-    int color = 0;
-    const std::string format = file.GetFormatList(xf).Format;
-    return ApplyNumberFormat(value, format.empty() ? "General" : format, file.Options1904Dates(), nullptr, color);
-}
+// Each cell format's number format, looked up once: a workbook has few.
+class TShownTexts {
+public:
+    explicit TShownTexts(TXLSFile& File) : FFile(File) {}
+
+    std::string Of(const Variant& Value, int XF)
+    {
+        auto found = FFormats.find(XF);
+        if (found == FFormats.end()) {
+            std::string format = FFile.GetFormatList(XF).Format;
+            found = FFormats.emplace(XF, format.empty() ? "General" : std::move(format)).first;
+        }
+        int color = 0;
+        return ApplyNumberFormat(Value, found->second, FFile.Options1904Dates(), nullptr, color);
+    }
+
+private:
+    TXLSFile& FFile;
+    std::unordered_map<int, std::string> FFormats;
+};
 
 } // namespace
 
@@ -37,6 +52,8 @@ void xlsdump::DumpCells(const char* FileName)
     TXLSFile file(nullptr);
     file.Connect();
     file.OpenFile(FileName);
+    TShownTexts shown(file);
+    std::string line;
     for (int sheetNo = 1; sheetNo <= file.SheetCount(); ++sheetNo) {
         file.SetActiveSheet(sheetNo);
         if (!file.IsWorksheet(sheetNo))
@@ -74,8 +91,10 @@ void xlsdump::DumpCells(const char* FileName)
                     kind = "formula";
                     stored = file.GetCellFormula(row, col);
                 }
-                std::printf("%s!%s%d\t%s\t%s\t%s\n", sheet.c_str(), ColNumberToLetters(col).c_str(), row,
-                            kind.c_str(), stored.c_str(), ShownText(file, v.Value, v.XF).c_str());
+                line.assign(sheet).append("!").append(ColNumberToLetters(col)).append(std::to_string(row));
+                line.append("\t").append(kind).append("\t").append(stored).append("\t");
+                line.append(shown.Of(v.Value, v.XF)).append("\n");
+                std::fwrite(line.data(), 1, line.size(), stdout);
             }
     }
 }

@@ -117,9 +117,12 @@ TEST(SharedStrings, EqualStringsShareOneEntry)
     const int rich = sst.AddString(u"abc", {{1, 5}});
     EXPECT_EQ(2, sst.Count());
     EXPECT_NE(sst.Items(rich), sst.Items(sst.AddString(u"abc", {})));
-    // Shorter entries sort first; at equal size the bytes decide.
+    // Entries keep the order of adding until they are put in the saved
+    // order: shorter entries first; at equal size the bytes decide.
     sst.AddString(u"ab", {});
     sst.AddString(u"abd", {});
+    EXPECT_EQ(u"ab", sst.Text(sst.Items(2)));
+    sst.FixRefs();
     std::vector<std::u16string> order;
     for (int i = 0; i < sst.Count(); ++i)
         order.push_back(sst.Text(sst.Items(i)));
@@ -132,8 +135,8 @@ TEST(SharedStrings, ReferencesCountPast65535)
     TSST sst;
     for (int i = 0; i < 70000; ++i)
         sst.AddString(u"Yes", {});
-    sst.AddString(u"No", {});
-    sst.AddReference(sst.Items(0), -1);  // "No" is no longer used
+    const int no = sst.AddString(u"No", {});
+    sst.AddReference(sst.Items(no), -1);  // "No" is no longer used
     sst.FixRefs();
     ASSERT_EQ(1, sst.Count());
     EXPECT_EQ(u"Yes", sst.Text(sst.Items(0)));

@@ -72,6 +72,12 @@ TEST(StringList, EncodingIsDetectedAndWrittenBack)
          std::string("\xFE\xFF\0a\0\r\0\n\0b\0\r\0\n", 14)},
         {"UTF-8 without mark", "gr\xC3\xBC\xC3\x9F\n", {"gr\xC3\xBC\xC3\x9F"}, TEncoding::UTF8, "gr\xC3\xBC\xC3\x9F\r\n"},
         {"Latin-1", "caf\xE9\r\nna\xEFve", {"caf\xC3\xA9", "na\xC3\xAFve"}, TEncoding::ANSI, "caf\xE9\r\nna\xEFve\r\n"},
+        // One stray byte costs its own character only; the rest stays UTF-8.
+        {"UTF-8 with one Latin-1 byte", "gr\xC3\xBC\xC3\x9F\r\nna\xEFve \xE2\x82\xAC\xEF\xBF\xBD",
+         {"gr\xC3\xBC\xC3\x9F", "na\xC3\xAFve \xE2\x82\xAC\xEF\xBF\xBD"}, TEncoding::UTF8,
+         "gr\xC3\xBC\xC3\x9F\r\nna\xC3\xAFve \xE2\x82\xAC\xEF\xBF\xBD\r\n"},
+        {"a torn UTF-8 sequence at the end", "ok \xC3\xBC \xE2\x82", {"ok \xC3\xBC \xC3\xA2\xC2\x82"}, TEncoding::UTF8,
+         "ok \xC3\xBC \xC3\xA2\xC2\x82\r\n"},
         {"UTF-16 with a torn last unit", std::string("\xFF\xFE" "a\0b", 5), {"a\xEF\xBF\xBD"}, TEncoding::Unicode,
          std::string("\xFF\xFE" "a\0\xFD\xFF\r\0\n\0", 10)},
         {"empty", "", {}, TEncoding::UTF8, ""},
