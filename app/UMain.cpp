@@ -199,6 +199,14 @@ void TFrmMain::FormCreate(TObject*)
     SavePictureDialog1->SetDefaultExt("bmp");
     SavePictureDialog1->SetFilterIndex(0);
     SetMarkerFileName(Settings().opt4);
+    ShowMapZoom();
+}
+
+void TFrmMain::ShowMapZoom()
+{
+    // The slider and its label say the zoom the map opens with, not the
+    // slider's own start value.
+    TrbZoom->SetPosition(Geolith1->MapOptions()->ZoomMap());
     Label4->SetCaption(IntToStr(TrbZoom->Position()));
 }
 
@@ -206,6 +214,7 @@ void TFrmMain::FormShow(TObject*)
 {
     LoadSettings();
     Geolith1->MapOptions()->SetZoomMap(static_cast<TZoomMap>(StrToInt(Settings().opt5)));
+    ShowMapZoom();
     Geolith1->MapOptions()->SetDefaultLatitude(StrToFloat(Settings().opt1, InvariantFormatSettings()));
     Geolith1->MapOptions()->SetDefaultLongitude(StrToFloat(Settings().opt2, InvariantFormatSettings()));
     SetMarkerFileName(Settings().opt4);

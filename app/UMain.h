@@ -172,6 +172,8 @@ private:
     void LogMarker(const char* Name, const std::string& Title, int Id, double Latitude, double Longitude);
     // Converts the two position edits and pans the map there.
     void PanToEdits();
+    // Sets the zoom slider and its label to the map's zoom.
+    void ShowMapZoom();
     void ShowLoadingProgress(size_t Done, size_t Total);
 
     std::string FMarkerFileName;
