@@ -214,3 +214,27 @@ TEST_F(UiTest, UnplacedModalWindowOpensCentredOnItsOwner)
     shown.Show();
     EXPECT_EQ(shown.Left(), 0) << "a window shown modelessly keeps its designed place";
 }
+
+// A wheel turned over a hint scrolls the control beneath, as it would with no
+// hint there, and the hint goes.
+TEST_F(UiTest, WheelOverAHintReachesTheFocusedControl)
+{
+    auto* edit = AddControl("edit");
+    edit->SetHint("a long text cut off by its cell");
+    edit->SetShowHint(true);
+    int wheels = 0;
+    edit->OnMouseWheel = [&](TObject*, TShiftState, int, TPoint, bool& handled) {
+        ++wheels;
+        handled = true;
+    };
+    Form->Show();
+    edit->SetFocus();
+    input::MouseMove(*edit, {5, 5});
+    input::AdvanceTime(Application->HintPause());
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    ASSERT_TRUE(Application->HintWindow()->Visible());
+    auto& hint = dynamic_cast<THeadlessWindow*>(Application->HintWindow()->NativeWindow())->Events();
+    hint.NativeWheel(-120, {4, 4}, {});
+    EXPECT_EQ(wheels, 1);
+    EXPECT_FALSE(Application->HintWindow()->Visible());
+}

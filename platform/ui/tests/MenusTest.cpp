@@ -279,3 +279,27 @@ TEST_F(UiTest, MenuOpenedByKeyboardStartsOnItsFirstItem)
         EXPECT_EQ(ui::ActiveMenuTracker(), nullptr) << c.how;
     }
 }
+
+// A press on a native view in the window (the browser) while a menu is open
+// closes the menu and is kept from the view; with no menu the view has it.
+TEST_F(UiTest, PressOnAnEmbeddedViewClosesAnOpenMenuAndStopsThere)
+{
+    TPopupMenu popup(Form);
+    TMenuItem* cut = Item(Form, popup.Items(), "&Cut");
+    int cuts = 0;
+    cut->OnClick = [&](TObject*) { ++cuts; };
+    Form->Show();
+    auto& events = dynamic_cast<THeadlessWindow*>(Form->NativeWindow())->Events();
+    bool taken = true;
+    int step = 0;
+    Application->OnIdle = [&](TObject*, bool& done) {
+        if (step++ == 0) taken = events.NativeViewPress({150, 150});
+        done = false;
+    };
+    popup.Popup(200, 200);
+    EXPECT_TRUE(taken) << "the press closed the menu and stays away from the view";
+    EXPECT_EQ(ui::ActiveMenuTracker(), nullptr);
+    EXPECT_EQ(cuts, 0);
+    Application->OnIdle = nullptr;
+    EXPECT_FALSE(events.NativeViewPress({150, 150})) << "with nothing open, the view has the press";
+}
