@@ -86,5 +86,5 @@ void TFrmMarkers::SGMarkersClick(TObject*)
     if (SGMarkers->Cells(1, row).empty() && SGMarkers->Cells(2, row).empty()) return;
     FrmMain->ELatitude->SetText(SGMarkers->Cells(1, row));
     FrmMain->ELongitude->SetText(SGMarkers->Cells(2, row));
-    FrmMain->Geolith1->MapPanTo(StrToFloat(FrmMain->ELatitude->Text()), StrToFloat(FrmMain->ELongitude->Text()));
+    FrmMain->PanToEdits();
 }

@@ -1,5 +1,7 @@
 // The main window on the headless backend: creation, first showing, the event log, marker clicks and commands.
 #include "app/tests/AppFixture.h"
+#include "platform/backend/headless/HeadlessInput.h"
+#include "platform/ui/Clipboard.h"
 
 #include "app/UAboutBox.h"
 #include "app/UMarkers.h"
@@ -223,25 +225,53 @@ TEST_F(UMainTest, DeleteReachesOnlyTheClickedMarker)
     EXPECT_EQ(Markers().Count(), 2);
 }
 
-TEST_F(UMainTest, PositionEditsTakeOnlyNumberCharactersAndPanOnExit)
+// The position edits as a person uses them: letters are not typed, editing
+// keys work, leaving pans only after a change, a bad number is reported once
+// with its field named, and a left field shows the number's start.
+TEST_F(UMainTest, PositionEditsTakeNumbersAndEditingKeysAndPanOnlyAfterAChange)
 {
     WriteSettings("");
     ShowAndGoLive();
-    for (char32_t key : {U'a', U' ', U',', U'e'}) {
-        char32_t k = key;
-        FrmMain->ELatitudeKeyPress(FrmMain->ELatitude, k);
-        EXPECT_EQ(k, 0u);
-    }
-    for (char32_t key : {U'0', U'9', U'.', U'-', char32_t(8), char32_t(13)}) {
-        char32_t k = key;
-        FrmMain->ELatitudeKeyPress(FrmMain->ELatitude, k);
-        EXPECT_EQ(k, key);
-    }
-    FrmMain->ELatitude->SetText("10.5");
-    FrmMain->ELongitude->SetText("-3");
-    FrmMain->ELatitudeExit(FrmMain->ELatitude);
-    EXPECT_EQ(Scripts().back(), "map.panTo(new google.maps.LatLng(10.5, -3));");
-    FrmMain->ELatitude->SetText("-");
+    TEdit& latitude = *FrmMain->ELatitude;
+    latitude.SetFocus();
+    backend::input::PressKey(*FrmMain, 'A', TShiftState{ssCtrl});
+    EXPECT_EQ(latitude.SelLength(), static_cast<int>(latitude.Text().size())) << "Ctrl+A selects all";
+    backend::input::TypeText(*FrmMain, "a,e 1-.5");
+    EXPECT_EQ(latitude.Text(), "1-.5") << "only digits, '.' and '-' are typed";
+    Clipboard()->SetAsText("12.5");
+    backend::input::PressKey(*FrmMain, 'A', TShiftState{ssCtrl});
+    backend::input::PressKey(*FrmMain, 'V', TShiftState{ssCtrl});
+    EXPECT_EQ(latitude.Text(), "12.5") << "Ctrl+V pastes";
+    backend::input::PressKey(*FrmMain, VK_TAB);
+    ASSERT_FALSE(Scripts().empty());
+    EXPECT_EQ(Scripts().back(), "map.panTo(new google.maps.LatLng(12.5, -94.854674));");
+
+    // Passing through the fields without a change moves nothing.
+    const size_t scripts = Scripts().size();
+    backend::input::PressKey(*FrmMain, VK_TAB, TShiftState{ssShift});
+    backend::input::PressKey(*FrmMain, VK_TAB);
+    backend::input::PressKey(*FrmMain, VK_TAB);
+    EXPECT_EQ(Scripts().size(), scripts);
+
+    // A long number in the narrow field: once left, its start shows.
+    latitude.SetFocus();
+    Clipboard()->SetAsText("38.9203482211914");
+    backend::input::PressKey(*FrmMain, 'A', TShiftState{ssCtrl});
+    backend::input::PressKey(*FrmMain, 'V', TShiftState{ssCtrl});
+    backend::input::PressKey(*FrmMain, VK_TAB);
+    EXPECT_EQ(latitude.SelStart(), 0);
+    EXPECT_TRUE(messages.empty());
+
+    // Text that is no number: one message naming the field, and the map stays.
+    latitude.SetFocus();
+    Clipboard()->SetAsText("12.5abc");
+    backend::input::PressKey(*FrmMain, 'A', TShiftState{ssCtrl});
+    backend::input::PressKey(*FrmMain, 'V', TShiftState{ssCtrl});
+    const size_t before = Scripts().size();
+    backend::input::PressKey(*FrmMain, VK_TAB);
+    EXPECT_EQ(messages, (std::vector<std::string>{"Latitude: \"12.5abc\" is not a number."}));
+    EXPECT_EQ(Scripts().size(), before);
+    FrmMain->ELongitude->SetText("-");
     EXPECT_THROW(FrmMain->Pantopostition1Click(nullptr), EConvertError);
 }
 
