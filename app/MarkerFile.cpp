@@ -145,8 +145,6 @@ TMarkerLine ParseMarkerLine(std::string_view Line, std::string_view IconFolder)
     m.Longitude = ReadNumber(f[2], "Longitude");
     if (!TryStrToInt(f[9], m.Zindex)) throw EConvertError("zIndex: '" + f[9] + "' is not a valid integer value");
     m.Title = DecodeMarkerField(f[0]);
-    m.LatitudeText = f[1];
-    m.LongitudeText = f[2];
     return m;
 }
 

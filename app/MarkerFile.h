@@ -32,9 +32,6 @@ struct TMarkerLine {
     bool Flat = false;
     bool InitialDropAnimation = false;
     int Zindex = 0;
-    // The position fields as they stand in the file, for the markers list.
-    std::string LatitudeText;
-    std::string LongitudeText;
 };
 
 // The icon address for the page: "file://" in front unless it holds "://",

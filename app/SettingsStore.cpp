@@ -2,6 +2,8 @@
 #include "app/SettingsStore.h"
 
 #include "platform/classes/IniFiles.h"
+#include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/Numbers.h"
 #include "platform/ui/Application.h"
 
 #include <filesystem>
@@ -46,6 +48,37 @@ void ReadSettingsFile(const std::string& FileName, TSettingsStore& Store)
     for (auto [key, value] : {std::pair{"opt1", &Store.opt1}, {"opt2", &Store.opt2}, {"opt3", &Store.opt3},
                               {"opt4", &Store.opt4}, {"opt5", &Store.opt5}})
         *value = ini.ReadString(SettingsSection, key, *value);
+}
+
+void FillMissingSettings(TSettingsStore& Store, const TSettingsStore& Defaults)
+{
+    for (auto [value, fallback] : {std::pair{&Store.opt1, &Defaults.opt1}, {&Store.opt2, &Defaults.opt2},
+                                   {&Store.opt3, &Defaults.opt3}, {&Store.opt4, &Defaults.opt4},
+                                   {&Store.opt5, &Defaults.opt5}})
+        if (value->empty()) *value = *fallback;
+}
+
+TSettingsProblem SettingsProblem(const TSettingsStore& Store)
+{
+    struct TRange {
+        const char* field;
+        const std::string& text;
+        double low, high;
+        bool whole;
+    };
+    const TRange ranges[] = {{"Latitude", Store.opt1, -90, 90, false},
+                             {"Longitude", Store.opt2, -180, 180, false},
+                             {"ZoomLevel", Store.opt5, 0, 21, true}};
+    for (const TRange& r : ranges) {
+        double value = 0;
+        int32_t whole = 0;
+        const bool read = r.whole ? TryStrToInt(r.text, whole) : TryStrToFloat(r.text, value, InvariantFormatSettings());
+        if (r.whole) value = whole;
+        if (read && value >= r.low && value <= r.high) continue;
+        return {r.field, std::string(r.field) + ": \"" + r.text + "\" is not " + (r.whole ? "a whole number" : "a number") +
+               " from " + FloatToStr(r.low) + " to " + FloatToStr(r.high) + "."};
+    }
+    return {};
 }
 
 void WriteSettingsFile(const std::string& FileName, const TSettingsStore& Store)

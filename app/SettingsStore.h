@@ -27,6 +27,16 @@ void SetSettingsFileName(const std::string& FileName);
 // Reads the five keys from FileName into Store, each key's current value
 // being its default; a missing file leaves the store as it is.
 void ReadSettingsFile(const std::string& FileName, TSettingsStore& Store);
+// Every value left empty (a key the file lacks, or a missing file) takes the
+// one of Defaults, so a first start works without a settings file.
+void FillMissingSettings(TSettingsStore& Store, const TSettingsStore& Defaults);
+// The first value the next start could not use: its field ("Latitude",
+// "Longitude", "ZoomLevel") and a message naming it; both empty when all can be used.
+struct TSettingsProblem {
+    std::string Field;
+    std::string Message;
+};
+TSettingsProblem SettingsProblem(const TSettingsStore& Store);
 // Writes the five keys; raises EIniFileException when the file can't be written.
 void WriteSettingsFile(const std::string& FileName, const TSettingsStore& Store);
 

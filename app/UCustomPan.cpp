@@ -90,7 +90,7 @@ void TFrmCustomPan::PadClick(TPadPlace Place, bool FullSize)
         if (FullSize) {
             if (FrmMarker) FrmMarker->Show();
         } else {
-            FrmMain->Geolith1->MapPanTo(StrToFloat(FrmMain->ELatitude->Text()), StrToFloat(FrmMain->ELongitude->Text()));
+            FrmMain->PanToEdits();
         }
         return;
     }

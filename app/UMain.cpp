@@ -9,6 +9,7 @@
 #include "map/UGeolith.h"
 #include "map/UGeolithGeocoding.h"
 #include "map/UGeolithMarkers.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Numbers.h"
@@ -22,6 +23,7 @@
 #include "platform/ui/grids/StringGrid.h"
 
 #include <algorithm>
+#include <cmath>
 
 TFrmMain* FrmMain = nullptr;
 
@@ -199,6 +201,14 @@ void TFrmMain::FormCreate(TObject*)
     SavePictureDialog1->SetDefaultExt("bmp");
     SavePictureDialog1->SetFilterIndex(0);
     SetMarkerFileName(Settings().opt4);
+    ShowMapZoom();
+}
+
+void TFrmMain::ShowMapZoom()
+{
+    // The slider and its label say the zoom the map opens with, not the
+    // slider's own start value.
+    TrbZoom->SetPosition(Geolith1->MapOptions()->ZoomMap());
     Label4->SetCaption(IntToStr(TrbZoom->Position()));
 }
 
@@ -206,6 +216,7 @@ void TFrmMain::FormShow(TObject*)
 {
     LoadSettings();
     Geolith1->MapOptions()->SetZoomMap(static_cast<TZoomMap>(StrToInt(Settings().opt5)));
+    ShowMapZoom();
     Geolith1->MapOptions()->SetDefaultLatitude(StrToFloat(Settings().opt1, InvariantFormatSettings()));
     Geolith1->MapOptions()->SetDefaultLongitude(StrToFloat(Settings().opt2, InvariantFormatSettings()));
     SetMarkerFileName(Settings().opt4);
@@ -217,10 +228,27 @@ void TFrmMain::FormShow(TObject*)
 
 std::string TFrmMain::PrepareIconString(const std::string& inpstr) const { return app::PrepareIconString(inpstr); }
 
+namespace {
+
+// The number a position edit holds; a text that is none is refused once, with
+// the field named.
+double PositionValue(const TEdit& Edit, const char* Field)
+{
+    double value = 0;
+    if (!TryStrToFloat(Edit.Text(), value) || !std::isfinite(value))
+        throw EConvertError(std::string(Field) + ": \"" + Edit.Text() + "\" is not a number.");
+    return value;
+}
+
+}  // namespace
+
 void TFrmMain::PanToEdits()
 {
-    const double latitude = StrToFloat(ELatitude->Text());
-    const double longitude = StrToFloat(ELongitude->Text());
+    // What the edits hold now is taken, whether it pans or is refused.
+    ELatitude->SetModified(false);
+    ELongitude->SetModified(false);
+    const double latitude = PositionValue(*ELatitude, "Latitude");
+    const double longitude = PositionValue(*ELongitude, "Longitude");
     Geolith1->MapPanTo(latitude, longitude);
 }
 
@@ -234,11 +262,20 @@ void TFrmMain::BGoToAddressClick(TObject*)
     Geolith1->MapPanTo(GeolithGeocoding1->ResultLatitude(), GeolithGeocoding1->ResultLongitude());
 }
 
-void TFrmMain::ELatitudeExit(TObject*) { PanToEdits(); }
+void TFrmMain::ELatitudeExit(TObject* Sender)
+{
+    // A narrow field shows the number's start once it is left.
+    if (auto* edit = dynamic_cast<TEdit*>(Sender)) edit->SetSelStart(0);
+    // Only a position the user typed or pasted moves the map; passing through does not.
+    if (!ELatitude->Modified() && !ELongitude->Modified()) return;
+    PanToEdits();
+}
 
 void TFrmMain::ELatitudeKeyPress(TObject*, char32_t& Key)
 {
-    const bool allowed = (Key >= U'0' && Key <= U'9') || Key == U'.' || Key == U'-' || Key == 8 || Key == 13;
+    // Control characters are editing commands (Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+Z,
+    // Backspace, Enter), never typed text: they pass.
+    const bool allowed = (Key >= U'0' && Key <= U'9') || Key == U'.' || Key == U'-' || Key < 32;
     if (!allowed) Key = 0;
 }
 

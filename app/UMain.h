@@ -161,6 +161,10 @@ class TFrmMain : public TForm {
     // Index of the marker last clicked with the left button; -1 when there is none.
     int DeleteMarker = -1;
 
+    // Converts the two position edits and pans the map there; a text that is
+    // no number raises EConvertError naming its field.
+    void PanToEdits();
+
 private:
     void BuildLayout();
     // Fits the bottom bar to its width: the zoom slider gives way first, then the address box.
@@ -170,8 +174,8 @@ private:
     void Log(const std::string& Line);
     void LogPosition(const char* Name, double Latitude, double Longitude, int X, int Y);
     void LogMarker(const char* Name, const std::string& Title, int Id, double Latitude, double Longitude);
-    // Converts the two position edits and pans the map there.
-    void PanToEdits();
+    // Sets the zoom slider and its label to the map's zoom.
+    void ShowMapZoom();
     void ShowLoadingProgress(size_t Done, size_t Total);
 
     std::string FMarkerFileName;

@@ -164,16 +164,6 @@ void TFrmMain::LoadCSVMarkers(const std::string&)
     const std::vector<app::TMarkerLine> lines =
         app::ParseMarkerLines(app::ReadMarkerFileLines(MarkerFileName()), Settings().opt3);
     const int load = ++FMarkerLoads;
-    if (TStringGrid* list = FrmMarkers ? FrmMarkers->SGMarkers : nullptr) {
-        for (int row = 0; row < list->RowCount(); ++row) list->Rows(row)->Clear();
-        list->SetRowCount(std::max<int>(1, static_cast<int>(lines.size())));
-        for (size_t i = 0; i < lines.size(); ++i) {
-            const int row = static_cast<int>(i);
-            list->SetCells(0, row, IntToStr(row + 1) + " - " + lines[i].Title);
-            list->SetCells(1, row, lines[i].LatitudeText);
-            list->SetCells(2, row, lines[i].LongitudeText);
-        }
-    }
     rtl::ScopeExit hideProgress([this] {
         if (PnlLoading) PnlLoading->SetVisible(false);
     });

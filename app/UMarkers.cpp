@@ -3,10 +3,13 @@
 
 #include "app/UMain.h"
 #include "map/UGeolith.h"
+#include "map/UGeolithMarkers.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/ui/EditControls.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/grids/StringGrid.h"
+
+#include <algorithm>
 
 TFrmMarkers* FrmMarkers = nullptr;
 
@@ -28,11 +31,36 @@ TFrmMarkers::TFrmMarkers(TComponent* AOwner) : TForm(AOwner)
     SGMarkers->OnClick = [this](TObject* sender) { SGMarkersClick(sender); };
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
+    if (FrmMain) FrmMain->Geolith1->Markers()->OnListChange = [this](TMarker* marker) { MarkersChanged(marker); };
 }
 
 TFrmMarkers::~TFrmMarkers()
 {
+    if (FrmMain) FrmMain->Geolith1->Markers()->OnListChange = nullptr;
     if (FrmMarkers == this) FrmMarkers = nullptr;
+}
+
+void TFrmMarkers::MarkersChanged(TMarker* Marker)
+{
+    if (Marker && Marker->Index() >= 0 && Marker->Index() < SGMarkers->RowCount()) ShowMarker(*Marker, Marker->Index());
+    else ShowAllMarkers();
+}
+
+void TFrmMarkers::ShowMarker(const TMarker& Marker, int Row)
+{
+    SGMarkers->SetCells(0, Row, IntToStr(Row + 1) + " - " + Marker.Title());
+    SGMarkers->SetCells(1, Row, FloatToStr(Marker.Latitude()));
+    SGMarkers->SetCells(2, Row, FloatToStr(Marker.Longitude()));
+}
+
+void TFrmMarkers::ShowAllMarkers()
+{
+    if (!FrmMain) return;
+    const TMarkers& markers = *FrmMain->Geolith1->Markers();
+    // An empty map leaves one empty row, the grid's least.
+    SGMarkers->SetRowCount(std::max(1, markers.Count()));
+    if (markers.Count() == 0) SGMarkers->Rows(0)->Clear();
+    for (int i = 0; i < markers.Count(); ++i) ShowMarker(*markers.Items(i), i);
 }
 
 void TFrmMarkers::FormCreate(TObject*)
@@ -54,7 +82,9 @@ void TFrmMarkers::FormClose(TObject*, TCloseAction&)
 void TFrmMarkers::SGMarkersClick(TObject*)
 {
     const int row = SGMarkers->Row();
+    // The empty row of an empty list names no place.
+    if (SGMarkers->Cells(1, row).empty() && SGMarkers->Cells(2, row).empty()) return;
     FrmMain->ELatitude->SetText(SGMarkers->Cells(1, row));
     FrmMain->ELongitude->SetText(SGMarkers->Cells(2, row));
-    FrmMain->Geolith1->MapPanTo(StrToFloat(FrmMain->ELatitude->Text()), StrToFloat(FrmMain->ELongitude->Text()));
+    FrmMain->PanToEdits();
 }

@@ -1,9 +1,10 @@
-// The markers list: one row per line of the last marker file read.
+// The markers list: one row per marker of the map, kept in step with its collection.
 #pragma once
 
 #include "platform/ui/Forms.h"
 
 class TStringGrid;
+class TMarker;
 
 class TFrmMarkers : public TForm {
     VISTRA_CLASS(TFrmMarkers, TForm)
@@ -17,6 +18,13 @@ class TFrmMarkers : public TForm {
     void SGMarkersClick(TObject* Sender);
 
     TStringGrid* SGMarkers = nullptr;
+
+private:
+    // Row n shows marker n: "n+1 - title", latitude and longitude.
+    void ShowMarker(const TMarker& Marker, int Row);
+    void ShowAllMarkers();
+    // A change of the map's markers: one row, or the whole list (null).
+    void MarkersChanged(TMarker* Marker);
 };
 
 extern TFrmMarkers* FrmMarkers;

@@ -31,11 +31,14 @@ TButton* AddButton(TWinControl* parent, TComponent* owner, int left, int top, co
     return button;
 }
 
+std::string ProgramFolder() { return FrmMain ? FrmMain->GlobalPath() : std::string(); }
+
 }  // namespace
 
 void LoadSettings()
 {
     app::ReadSettingsFile(app::SettingsFileName(), Settings());
+    app::FillMissingSettings(Settings(), app::ResetDefaults(ProgramFolder()));
     if (FrmSettings) FrmSettings->Path1->SetText(Settings().opt3);
 }
 
@@ -48,6 +51,21 @@ void SaveSettings()
     store.opt4 = FrmSettings->markerfile->Text();
     store.opt5 = FrmSettings->zoomlevel->Text();
     app::WriteSettingsFile(app::SettingsFileName(), store);
+}
+
+bool TFrmSettings::CheckFields()
+{
+    TSettingsStore typed = Settings();
+    typed.opt1 = ELatitude->Text();
+    typed.opt2 = ELongitude->Text();
+    typed.opt5 = zoomlevel->Text();
+    const app::TSettingsProblem problem = app::SettingsProblem(typed);
+    if (problem.Field.empty()) return true;
+    ShowMessage(problem.Message);
+    // The field named takes the focus, so the user can mend it at once.
+    TQuillEdit* field = problem.Field == "Latitude" ? ELatitude : problem.Field == "Longitude" ? ELongitude : zoomlevel;
+    if (field->CanFocus()) field->SetFocus();
+    return false;
 }
 
 TFrmSettings::TFrmSettings(TComponent* AOwner) : TForm(AOwner)
@@ -72,6 +90,7 @@ TFrmSettings::TFrmSettings(TComponent* AOwner) : TForm(AOwner)
     markerfile = LabelledEdit(Panel1, this, 12, 144, 300, "Active Marker File");
     Button2 = AddButton(Panel1, this, 330, 142, "Open");
     BSelectImage = AddButton(Panel1, this, 12, 200, "Save Settings");
+    BSelectImage->SetDefault(true);
     Button1 = AddButton(Panel1, this, 124, 200, "Reset Defaults");
     BitBtn1 = new TBitBtn(this);
     BitBtn1->SetParent(Panel1);
@@ -126,7 +145,7 @@ void TFrmSettings::Button2Click(TObject*)
 
 void TFrmSettings::Button1Click(TObject*)
 {
-    const TSettingsStore defaults = app::ResetDefaults(FrmMain ? FrmMain->GlobalPath() : std::string());
+    const TSettingsStore defaults = app::ResetDefaults(ProgramFolder());
     ELatitude->SetText(defaults.opt1);
     ELongitude->SetText(defaults.opt2);
     Path1->SetText(defaults.opt3);
@@ -136,6 +155,8 @@ void TFrmSettings::Button1Click(TObject*)
 
 void TFrmSettings::BSelectImageClick(TObject*)
 {
+    // Values the next start could not use are never written.
+    if (!CheckFields()) return;
     SaveSettings();
     ShowMessage("Settings saved.");
 }

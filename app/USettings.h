@@ -43,6 +43,11 @@ class TFrmSettings : public TForm {
     TButton* Button1 = nullptr;
     TBitBtn* BitBtn1 = nullptr;
     TOpenDialog* OpenDialog1 = nullptr;
+
+private:
+    // Shows the first typed value the next start could not use, naming its
+    // field, and focuses that field; true when every value can be used.
+    bool CheckFields();
 };
 
 extern TFrmSettings* FrmSettings;

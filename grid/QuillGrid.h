@@ -1137,6 +1137,12 @@ public:
     virtual void PastedCells(TPoint Origin, TRect Target, TClipOperation LastOp);
     TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
     TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+    // The clipboard shortcuts of Navigation().AllowClipboardShortCuts, each
+    // asked first: Ctrl+X or Shift+Delete cut, Ctrl+V or Shift+Insert paste,
+    // Ctrl+C or Ctrl+Insert copy.
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardPaste;
+    TClipboardEvent OnClipboardCopy;
     // Visual properties (colours, fonts, look, bands, grouping, background
     // ...) as key=value lines; the print settings in an INI file's section.
     // Saving goes through a temporary file; loading never writes, and a
@@ -1868,6 +1874,8 @@ private:
     bool StepEnterTarget(int& ACol, int& ARow, bool Forward, bool& Ended);
     bool StepTabTarget(bool Backward);
     bool HandleKeyDownMessage(unsigned short Key, TShiftState Shift);
+    // Runs the cut, copy or paste a clipboard shortcut names; false for other keys.
+    bool ClipboardShortCut(unsigned short Key, TShiftState Shift);
     bool SearchAsYouType(char32_t Key);
     void AppendRowOnArrowDown();
     void OpenCellLink(int ACol, int ARow, const std::string& Target);

@@ -78,18 +78,21 @@ void TMarker::SetLatitude(double Value)
 {
     FLatitude = Value;
     SendToPage(map::scripts::MarkerSetPosition(Index(), FLatitude, FLongitude));
+    if (auto* markers = Markers()) markers->ShownChanged(this);
 }
 
 void TMarker::SetLongitude(double Value)
 {
     FLongitude = Value;
     SendToPage(map::scripts::MarkerSetPosition(Index(), FLatitude, FLongitude));
+    if (auto* markers = Markers()) markers->ShownChanged(this);
 }
 
 void TMarker::SetTitle(const std::string& Value)
 {
     FTitle = Value;
     SendToPage(map::scripts::MarkerSetTitle(Index(), Value));
+    if (auto* markers = Markers()) markers->ShownChanged(this);
 }
 
 void TMarker::SetDraggable(bool Value)
@@ -185,6 +188,12 @@ void TMarkers::PageMoved(int Index, double Latitude, double Longitude)
     TMarker* marker = Items(Index);
     marker->FLatitude = Latitude;
     marker->FLongitude = Longitude;
+    ShownChanged(marker);
+}
+
+void TMarkers::ShownChanged(TMarker* Marker) const
+{
+    if (OnListChange && UpdateCount() == 0) OnListChange(Marker);
 }
 
 void TMarkers::SendToPage(const std::string& script, bool KeepsStep)
@@ -235,6 +244,8 @@ void TMarkers::Update(TCollectionItem* Item)
     } else if (FResyncNeeded && FPageInStep) {
         Resync();
     }
+    // A marker that joins with its values is a change of the whole list.
+    ShownChanged(FAddingWithValues ? nullptr : marker);
 }
 
 void TMarkers::Notify(TCollectionItem* Item, TCollectionNotification Action)

@@ -14,6 +14,7 @@
 
 #include "platform/classes/Collection.h"
 
+#include <functional>
 #include <string>
 
 class TGeolith;
@@ -99,6 +100,11 @@ class TMarkers : public TCollection {
     // page's list when ClearFirst); the page is in step when all succeeded.
     bool CreateAllInPage(bool ClearFirst);
 
+    // Raised after a change a list of the markers shows: a marker's title or
+    // position (Marker), or markers added, removed or reordered (null). Inside
+    // an update block only once, at its end, for the whole list.
+    std::function<void(TMarker* Marker)> OnListChange;
+
 protected:
     void Update(TCollectionItem* Item) override;
     void Notify(TCollectionItem* Item, TCollectionNotification Action) override;
@@ -110,6 +116,7 @@ private:
     // create or delete (KeepsStep) rebuilds the page's list.
     void SendToPage(const std::string& script, bool KeepsStep);
     void Resync();
+    void ShownChanged(TMarker* Marker) const;
 
     TGeolith* FGeolith;
     bool FPageInStep = false;

@@ -135,6 +135,7 @@ function stopMarkerBounceAnimation(IdMarker) {
 
 function deleteMapMarker(IdMarker) {
   if (validMarker(IdMarker)) {
+    allinfowindows[IdMarker].close();
     allmarkers[IdMarker].setMap(null);
     allmarkers.splice(IdMarker, 1);
     allinfowindows.splice(IdMarker, 1);
@@ -153,7 +154,10 @@ function closeMarkerInfoWindowHtml(IdMarker) {
 }
 
 function deleteAllMapMarker() {
-  for (var i = 0; i < allmarkers.length; i++) { allmarkers[i].setMap(null); }
+  for (var i = 0; i < allmarkers.length; i++) {
+    allinfowindows[i].close();
+    allmarkers[i].setMap(null);
+  }
   allmarkers = [];
   allinfowindows = [];
 }

@@ -1,5 +1,6 @@
 // The settings, marker-properties, custom-pan, languages and merge windows on the headless backend.
 #include "app/tests/AppFixture.h"
+#include "platform/backend/headless/HeadlessInput.h"
 
 #include "app/UCustomPan.h"
 #include "app/ULanguages.h"
@@ -61,6 +62,49 @@ TEST_F(SecondaryWindowsTest, ResetDefaultsThenSaveWritesTheDefaults)
     EXPECT_EQ(back.opt3, FrmMain->GlobalPath() + "Files/MarkerFiles/");
     EXPECT_EQ(back.opt4, FrmMain->GlobalPath() + "Files/MarkerFiles/vistra091.csv");
     EXPECT_EQ(back.opt5, "12");
+}
+
+// Values the next start could not use are refused with their field named, and
+// the file keeps what it had; Enter in a field saves.
+TEST_F(SecondaryWindowsTest, SaveSettingsRefusesValuesTheNextStartCannotUse)
+{
+    WriteSettings("");
+    ShowAndGoLive();
+    FrmSettings->Show();
+    const std::string before = ReadFile(dir / "Vistra.INI");
+    struct Case {
+        const char *latitude, *longitude, *zoom;
+        const char* message;  // empty: saved
+    };
+    const Case cases[] = {
+        {"38.5", "-94.25", "abc", "ZoomLevel: \"abc\" is not a whole number from 0 to 21."},
+        {"38.5", "-94.25", "22", "ZoomLevel: \"22\" is not a whole number from 0 to 21."},
+        {"38,5", "-94.25", "12", "Latitude: \"38,5\" is not a number from -90 to 90."},
+        {"91", "-94.25", "12", "Latitude: \"91\" is not a number from -90 to 90."},
+        {"38.5", "", "12", "Longitude: \"\" is not a number from -180 to 180."},
+    };
+    for (const Case& c : cases) {
+        messages.clear();
+        FrmSettings->ELatitude->SetText(c.latitude);
+        FrmSettings->ELongitude->SetText(c.longitude);
+        FrmSettings->zoomlevel->SetText(c.zoom);
+        FrmSettings->BSelectImageClick(nullptr);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0], c.message);
+        EXPECT_EQ(ReadFile(dir / "Vistra.INI"), before) << c.message;
+    }
+    // Enter in a field presses the window's default button, "Save Settings".
+    messages.clear();
+    FrmSettings->ELatitude->SetText("-33.75");
+    FrmSettings->ELongitude->SetText("151.5");
+    FrmSettings->zoomlevel->SetText("9");
+    FrmSettings->ELatitude->SetFocus();
+    backend::input::PressKey(*FrmSettings, VK_RETURN);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Settings saved.");
+    TSettingsStore back;
+    app::ReadSettingsFile(dir / "Vistra.INI", back);
+    EXPECT_EQ(back.opt1 + " " + back.opt2 + " " + back.opt5, "-33.75 151.5 9");
 }
 
 TEST_F(SecondaryWindowsTest, AFolderTypedAndCancelledHoldsForTheRunButNotTheFile)

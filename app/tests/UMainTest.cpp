@@ -1,10 +1,13 @@
 // The main window on the headless backend: creation, first showing, the event log, marker clicks and commands.
 #include "app/tests/AppFixture.h"
+#include "platform/backend/headless/HeadlessInput.h"
+#include "platform/ui/Clipboard.h"
 
 #include "app/UAboutBox.h"
 #include "app/UMarkers.h"
 #include "app/USettings.h"
 #include "app/msg.h"
+#include "map/UGeolithControls.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Screen.h"
 #include "platform/rtl/FormatSettings.h"
@@ -14,6 +17,7 @@
 #include "platform/ui/grids/StringGrid.h"
 #include "platform/web/ScriptText.h"
 
+#include <filesystem>
 #include <functional>
 
 using testsupport::ReadFile;
@@ -36,7 +40,9 @@ TMenuItem* FindMenuItem(TMenuItem* parent, const std::string& caption)
 TEST_F(UMainTest, CreationPreparesTheWindowBeforeAnySettingIsRead)
 {
     EXPECT_EQ(FrmMain->Caption(), "Corvanta Vistra - Markerfile: ");
-    EXPECT_EQ(FrmMain->Label4->Caption(), "11");
+    // The zoom slider and its label show the zoom the map opens with.
+    EXPECT_EQ(FrmMain->Label4->Caption(), "12");
+    EXPECT_EQ(FrmMain->TrbZoom->Position(), FrmMain->Geolith1->MapOptions()->ZoomMap());
     EXPECT_EQ(FrmMain->ELatitude->Text(), "0");
     EXPECT_EQ(FrmMain->ELongitude->Text(), "0");
     EXPECT_EQ(FrmMain->DeleteMarker, -1);
@@ -71,14 +77,35 @@ TEST_F(UMainTest, FirstShowingReadsSettingsLoadsMarkersAndLaunchesThePage)
     EXPECT_EQ(LogLines().front(), "DownloadStart");
 }
 
-TEST_F(UMainTest, AMissingSettingsFileIsReportedAndLeavesTheWindowWithoutAPage)
+// A first start has no settings file, and a hand-made one may lack keys: what
+// is missing takes the defaults, and the map opens.
+TEST_F(UMainTest, MissingSettingsTakeTheDefaults)
 {
-    FrmMain->Show();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find("not a valid integer"), std::string::npos) << messages[0];
-    EXPECT_TRUE(Engine().Documents().empty());
-    EXPECT_EQ(FrmMain->ELatitude->Text(), "0");
-    EXPECT_TRUE(FrmMain->Visible());
+    const std::string defaultFolder = FrmMain->GlobalPath() + "Files/MarkerFiles/";
+    struct Case {
+        const char* file;  // null: no settings file at all
+        const char* latitude;
+        int zoom;
+    };
+    const Case cases[] = {
+        {nullptr, "38.920346", 12},
+        {"[Settings]\r\nopt1=10.5\r\nopt5=\r\n", "10.5", 12},
+        {"[Settings]\r\nopt5=7\r\n", "38.920346", 7},
+    };
+    for (const Case& c : cases) {
+        Settings() = {};
+        std::filesystem::remove(dir / "Vistra.INI");
+        if (c.file) WriteFile(dir / "Vistra.INI", c.file);
+        messages.clear();
+        FrmMain->FormShow(FrmMain);
+        EXPECT_TRUE(messages.empty()) << (c.file ? c.file : "no file");
+        EXPECT_EQ(FrmMain->ELatitude->Text(), c.latitude);
+        EXPECT_EQ(FrmMain->ELongitude->Text(), "-94.854674");
+        EXPECT_EQ(FrmMain->Geolith1->MapOptions()->ZoomMap(), c.zoom);
+        EXPECT_EQ(FrmMain->Label4->Caption(), std::to_string(c.zoom));
+        EXPECT_EQ(Settings().opt3, defaultFolder);
+    }
+    EXPECT_FALSE(Engine().Documents().empty()) << "the page is launched";
 }
 
 TEST_F(UMainTest, EveryMapEventWritesItsLine)
@@ -198,25 +225,53 @@ TEST_F(UMainTest, DeleteReachesOnlyTheClickedMarker)
     EXPECT_EQ(Markers().Count(), 2);
 }
 
-TEST_F(UMainTest, PositionEditsTakeOnlyNumberCharactersAndPanOnExit)
+// The position edits as a person uses them: letters are not typed, editing
+// keys work, leaving pans only after a change, a bad number is reported once
+// with its field named, and a left field shows the number's start.
+TEST_F(UMainTest, PositionEditsTakeNumbersAndEditingKeysAndPanOnlyAfterAChange)
 {
     WriteSettings("");
     ShowAndGoLive();
-    for (char32_t key : {U'a', U' ', U',', U'e'}) {
-        char32_t k = key;
-        FrmMain->ELatitudeKeyPress(FrmMain->ELatitude, k);
-        EXPECT_EQ(k, 0u);
-    }
-    for (char32_t key : {U'0', U'9', U'.', U'-', char32_t(8), char32_t(13)}) {
-        char32_t k = key;
-        FrmMain->ELatitudeKeyPress(FrmMain->ELatitude, k);
-        EXPECT_EQ(k, key);
-    }
-    FrmMain->ELatitude->SetText("10.5");
-    FrmMain->ELongitude->SetText("-3");
-    FrmMain->ELatitudeExit(FrmMain->ELatitude);
-    EXPECT_EQ(Scripts().back(), "map.panTo(new google.maps.LatLng(10.5, -3));");
-    FrmMain->ELatitude->SetText("-");
+    TEdit& latitude = *FrmMain->ELatitude;
+    latitude.SetFocus();
+    backend::input::PressKey(*FrmMain, 'A', TShiftState{ssCtrl});
+    EXPECT_EQ(latitude.SelLength(), static_cast<int>(latitude.Text().size())) << "Ctrl+A selects all";
+    backend::input::TypeText(*FrmMain, "a,e 1-.5");
+    EXPECT_EQ(latitude.Text(), "1-.5") << "only digits, '.' and '-' are typed";
+    Clipboard()->SetAsText("12.5");
+    backend::input::PressKey(*FrmMain, 'A', TShiftState{ssCtrl});
+    backend::input::PressKey(*FrmMain, 'V', TShiftState{ssCtrl});
+    EXPECT_EQ(latitude.Text(), "12.5") << "Ctrl+V pastes";
+    backend::input::PressKey(*FrmMain, VK_TAB);
+    ASSERT_FALSE(Scripts().empty());
+    EXPECT_EQ(Scripts().back(), "map.panTo(new google.maps.LatLng(12.5, -94.854674));");
+
+    // Passing through the fields without a change moves nothing.
+    const size_t scripts = Scripts().size();
+    backend::input::PressKey(*FrmMain, VK_TAB, TShiftState{ssShift});
+    backend::input::PressKey(*FrmMain, VK_TAB);
+    backend::input::PressKey(*FrmMain, VK_TAB);
+    EXPECT_EQ(Scripts().size(), scripts);
+
+    // A long number in the narrow field: once left, its start shows.
+    latitude.SetFocus();
+    Clipboard()->SetAsText("38.9203482211914");
+    backend::input::PressKey(*FrmMain, 'A', TShiftState{ssCtrl});
+    backend::input::PressKey(*FrmMain, 'V', TShiftState{ssCtrl});
+    backend::input::PressKey(*FrmMain, VK_TAB);
+    EXPECT_EQ(latitude.SelStart(), 0);
+    EXPECT_TRUE(messages.empty());
+
+    // Text that is no number: one message naming the field, and the map stays.
+    latitude.SetFocus();
+    Clipboard()->SetAsText("12.5abc");
+    backend::input::PressKey(*FrmMain, 'A', TShiftState{ssCtrl});
+    backend::input::PressKey(*FrmMain, 'V', TShiftState{ssCtrl});
+    const size_t before = Scripts().size();
+    backend::input::PressKey(*FrmMain, VK_TAB);
+    EXPECT_EQ(messages, (std::vector<std::string>{"Latitude: \"12.5abc\" is not a number."}));
+    EXPECT_EQ(Scripts().size(), before);
+    FrmMain->ELongitude->SetText("-");
     EXPECT_THROW(FrmMain->Pantopostition1Click(nullptr), EConvertError);
 }
 
@@ -285,11 +340,11 @@ TEST_F(UMainTest, MarkersSavedAndLoadedThroughTheMenu)
     EXPECT_EQ(FrmMain->MarkerFileName(), dir / "saved.csv");
     EXPECT_EQ(Markers().Count(), 1);
 
-    // A file that no longer exists clears the map and keeps the list's rows.
+    // A file that no longer exists clears the map, and the list with it.
     FrmMain->SetMarkerFileName(dir / "gone.csv");
     FrmMain->LoadCSVMarkers(FrmMain->MarkerFileName());
     EXPECT_EQ(Markers().Count(), 0);
-    EXPECT_EQ(FrmMarkers->SGMarkers->Cells(0, 0), "1 - A; B");
+    EXPECT_EQ(FrmMarkers->SGMarkers->Cells(0, 0), "");
 }
 
 TEST_F(UMainTest, AFileThatFailsLeavesTheMarkersTheListAndThePageAsTheyWere)
@@ -392,10 +447,9 @@ TEST_F(UMainTest, MenuTogglesSendTheirNewState)
     hybrid->Click();
     EXPECT_EQ(FrmMain->Geolith1->MapOptions()->MapType(), mtHybrid);
     EXPECT_FALSE(FindMenuItem(FrmMain->MainMenu1->Items(), "&Road Map")->Checked());
-    // The items start in their own states, so choosing one sends the inverse of the item, not of the option.
     TMenuItem* disableControls = FindMenuItem(FrmMain->MainMenu1->Items(), "DisableControls");
     disableControls->Click();
-    EXPECT_FALSE(FrmMain->Geolith1->MapOptions()->DisableControls());
+    EXPECT_TRUE(FrmMain->Geolith1->MapOptions()->DisableControls());
 
     FindMenuItem(FrmMain->MainMenu1->Items(), "&About")->Click();
     EXPECT_TRUE(FrmAboutBox->Visible());
@@ -408,6 +462,69 @@ TEST_F(UMainTest, MenuTogglesSendTheirNewState)
     FindMenuItem(FrmMain->MainMenu1->Items(), "&Operations")->Click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].starts_with("No web browser could be started")) << messages[0];
+}
+
+// Every check mark of the menu starts as the map's own state.
+TEST_F(UMainTest, CheckMarksStartAsTheMapIs)
+{
+    WriteSettings("");
+    ShowAndGoLive();
+    const TMapOptions& map = *FrmMain->Geolith1->MapOptions();
+    const TControlsOptions& ctl = *FrmMain->Geolith1->ControlsOptions();
+    TMenuItem* root = FrmMain->MainMenu1->Items();
+    auto checked = [&](const char* caption) {
+        TMenuItem* item = FindMenuItem(root, caption);
+        EXPECT_NE(item, nullptr) << caption;
+        return item && item->Checked();
+    };
+    const std::pair<const char*, bool> toggles[] = {
+        {"Draggable", map.Draggable()},
+        {"DisableControls", map.DisableControls()},
+        {"DisableDoubleClickZoom", map.DisableDoubleClickZoom()},
+        {"ScrollWheel", map.ScrollWheel()},
+        {"EnableKeyboard", map.EnableKeyboard()},
+        {"Show &Traffic", map.ShowTraffic()},
+        {"Show &Bicycling", map.ShowBicycling()},
+        {"&Road Map", map.MapType() == mtDefault},
+        {"Open", ctl.OverviewMapControl()->Open()},
+    };
+    for (auto [caption, state] : toggles) EXPECT_EQ(checked(caption), state) << caption;
+    // Each control's position submenu checks the control's place.
+    TMenuItem* scale = FindMenuItem(root, "&Scale Control");
+    ASSERT_NE(scale, nullptr);
+    TMenuItem* positions = scale->Items(0);
+    for (int i = 0; i < positions->Count(); ++i)
+        EXPECT_EQ(positions->Items(i)->Checked(), positions->Items(i)->Tag() == ctl.ScaleControl()->Position())
+            << positions->Items(i)->Caption();
+}
+
+// The markers list shows the map's markers whatever added or removed them.
+TEST_F(UMainTest, MarkersListFollowsTheMarkers)
+{
+    WriteFile(dir / "m.csv", "A;38.5;-94.25;;0;-1;0;0;0;0;\r\nB;1;2;;0;-1;0;0;0;0;\r\n");
+    WriteSettings(dir / "m.csv");
+    ShowAndGoLive();
+    TStringGrid& list = *FrmMarkers->SGMarkers;
+    auto rows = [&] {
+        std::vector<std::string> out;
+        for (int r = 0; r < list.RowCount(); ++r) out.push_back(list.Cells(0, r) + "|" + list.Cells(1, r) + "|" + list.Cells(2, r));
+        return out;
+    };
+    FrmMarkers->Show();
+    EXPECT_EQ(rows(), (std::vector<std::string>{"1 - A|38.5|-94.25", "2 - B|1|2"}));
+    Markers().Add(3.5, 4, "C", "", true, true, true, false, false, 0);
+    EXPECT_EQ(rows().back(), "3 - C|3.5|4");
+    Engine().InjectExternalCall("ExternalMarkerDragEnd", {std::string("C"), 2, 5.25, 6});
+    EXPECT_EQ(rows().back(), "3 - C|5.25|6") << "a dragged marker's row follows it";
+    Markers().Delete(0);
+    EXPECT_EQ(rows(), (std::vector<std::string>{"1 - B|1|2", "2 - C|5.25|6"}));
+    FrmMain->DeleteAllMarkers1Click(nullptr);
+    EXPECT_EQ(rows(), (std::vector<std::string>{"||"}));
+    // The empty row of an empty list pans nowhere and reports nothing.
+    const size_t scripts = Scripts().size();
+    FrmMarkers->SGMarkersClick(nullptr);
+    EXPECT_EQ(Scripts().size(), scripts);
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(UMainTest, ShowEventsChecksItsItemAndClosingTheViewerClearsIt)

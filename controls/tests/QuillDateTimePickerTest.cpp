@@ -193,3 +193,22 @@ TEST_F(QuillDateTimePickerTest, Look)
 }
 
 } // namespace
+
+// Tab goes from the date to the companion's hour field and on to the next
+// control; Shift+Tab comes back.
+TEST_F(QuillDateTimePickerTest, TabReachesTheTimeFieldsAndLeavesThem)
+{
+    TCustomDateTimePicker* time = Picker->TimePicker();
+    ASSERT_NE(time, nullptr);
+    input::Pump();
+    input::PressKey(*Form, VK_TAB);
+    EXPECT_TRUE(time->Focused()) << "Tab from the date reaches the hour";
+    input::PressKey(*Form, VK_UP);
+    EXPECT_EQ(Picker->DateTime(), At(2026, 6, 15, 9, 30)) << "the hour field takes the arrow";
+    input::PressKey(*Form, VK_TAB);
+    EXPECT_TRUE(Other->Focused());
+    input::PressKey(*Form, VK_TAB, TShiftState{ssShift});
+    EXPECT_TRUE(time->Focused());
+    input::PressKey(*Form, VK_TAB, TShiftState{ssShift});
+    EXPECT_TRUE(Picker->Focused());
+}

@@ -19,6 +19,8 @@ enum TClipOperation { coCut, coCopy };
 using TClipboardBeforePasteCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, bool& Allow, std::string& Value)>;
 using TClipboardAfterPasteCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+// Before a clipboard shortcut's cut, copy or paste: Allow false skips it.
+using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
 
 namespace grid {
 

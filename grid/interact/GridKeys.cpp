@@ -85,10 +85,28 @@ bool TQuillStringGrid::HandleKeyDownMessage(unsigned short Key, TShiftState Shif
         return true;
     }
     if (Key == VK_DOWN && nav.AppendOnArrowDown() && Row() == RowCount() - FFixedFooters - 1) AppendRowOnArrowDown();
+    if (nav.AllowClipboardShortCuts() && ClipboardShortCut(Key, Shift)) return true;
     if (Key == 'A' && Shift.Contains(ssCtrl) && (Options().Contains(goRangeSelect) || Options().Contains(goRowSelect))) {
         SetSelection({FixedCols(), FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1});
         return report();
     }
+    return false;
+}
+
+bool TQuillStringGrid::ClipboardShortCut(unsigned short Key, TShiftState Shift)
+{
+    const bool ctrl = Shift.Contains(ssCtrl), shift = Shift.Contains(ssShift);
+    auto run = [this](const TClipboardEvent& ask, void (TQuillStringGrid::*operation)()) {
+        bool allow = true;
+        if (ask) ask(this, allow);
+        if (allow) (this->*operation)();
+        return true;
+    };
+    if ((ctrl && Key == 'X') || (shift && Key == VK_DELETE))
+        return run(OnClipboardCut, &TQuillStringGrid::CutSelectionToClipboard);
+    if ((ctrl && Key == 'V') || (shift && Key == VK_INSERT))
+        return run(OnClipboardPaste, &TQuillStringGrid::PasteSelectionFromClipboard);
+    if (ctrl && (Key == 'C' || Key == VK_INSERT)) return run(OnClipboardCopy, &TQuillStringGrid::CopySelectionToClipboard);
     return false;
 }
 

@@ -133,6 +133,12 @@ void TQuillStringGrid::DrawCellText(TCanvas& ACanvas, int ACol, int ARow, const 
             const int room = (r.Bottom - r.Top) - (measured.Bottom - measured.Top);
             if (room > 0) r.Top += VA == vtaBottom ? room : room / 2;
         }
+        if (WW) {
+            // A wrapped line the cell cannot show whole stays out, rather than
+            // showing cut through its letters.
+            const int lineHeight = std::max(1, ACanvas.TextHeight("Wg"));
+            r.Bottom = std::min(r.Bottom, r.Top + std::max(1, (r.Bottom - r.Top) / lineHeight) * lineHeight);
+        }
         ACanvas.TextRect(r, text, PlainTextFormat(HA, VA, WW));
         if (sortHeader) {
             const int w = std::max(0, std::min(ARect.Right - ARect.Left - 16, ACanvas.TextWidth(text)));

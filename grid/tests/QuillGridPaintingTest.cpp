@@ -108,3 +108,38 @@ TEST_F(QuillGridTest, EveryCellGraphicKindIsDrawn)
     CopyGridPicture(*Form, *grid, picture);
     testsupport::ExpectMatchesGolden(picture, "cell-graphics");
 }
+
+// A long text in a wrapping cell of one line's height shows its first line
+// whole and nothing of the next, never a line cut through its letters.
+TEST_F(QuillGridTest, WrappedTextShowsOnlyTheLinesThatFitWhole)
+{
+    auto* grid = new TQuillStringGrid(Form);
+    grid->SetParent(Form);
+    grid->SetScrollBars(ssNone);
+    grid->SetColCount(2);
+    grid->SetRowCount(2);
+    grid->SetFixedCols(0);
+    grid->SetFixedRows(0);
+    grid->SetDefaultColWidth(80);
+    grid->SetBounds(0, 0, 170, 90);
+    grid->SetShowSelection(false);
+    grid->SetSelection({9, 9, 9, 9});
+    grid->SetWordWrap(true);
+    const std::string text = "Wg wrapping words go on well past the cell";
+    grid->SetCells(0, 0, text);
+    for (int height : {22, 18}) {
+        grid->SetRowHeights(0, height);
+        const auto pixels = GridCellPixels(*Form, *grid, 0, 0);
+        const TRect cell = grid->CellRect(0, 0);
+        const int width = cell.Width();
+        // The text's lowest ink: a whole line ends well above a cut one's edge.
+        int lowest = -1;
+        for (int y = 0; y < cell.Height() - 1; ++y)
+            for (int x = 0; x < width - 1; ++x)
+                if ((pixels[static_cast<std::size_t>(y * width + x)] & 0xFF) < 0x80) lowest = y;
+        ASSERT_GE(lowest, 0) << "no text drawn at row height " << height;
+        TBitmap probe(1, 1);
+        probe.Canvas()->Font()->Assign(&grid->Font());
+        EXPECT_LE(lowest, 2 + probe.Canvas()->TextHeight("Wg")) << "a second line shows cut at row height " << height;
+    }
+}

@@ -281,6 +281,27 @@ TEST_F(UGeolithBrowserTest, HostileTitleArrivesIntact)
     EXPECT_TRUE(errors.empty());
 }
 
+// An info window belongs to its marker: deleting the marker, or all markers,
+// takes its open info window off the map.
+TEST_F(UGeolithBrowserTest, DeletedMarkersTakeTheirInfoWindowsAlong)
+{
+    LaunchAndWait();
+    TMarkers& markers = *geolith->Markers();
+    for (const char* title : {"a", "b", "c"}) markers.Add(1, 2, title);
+    auto openInfo = [&](std::initializer_list<int> ids) {
+        for (int id : ids) ASSERT_TRUE(geolith->openMarkerInfoWindowHtml(id, "info " + std::to_string(id)));
+    };
+    const std::string shown = "__standin.state().infoWindows.map(function(w){return w.content;}).join('|')";
+    openInfo({0, 1, 2});
+    markers.Delete(1);
+    EXPECT_EQ(Page(shown), Json("info 0|info 2"));
+    openInfo({1});
+    EXPECT_EQ(Page(shown), Json("info 0|info 1")) << "the marker now at 1 keeps its own window";
+    markers.Clear();
+    EXPECT_EQ(Page(shown), Json(""));
+    EXPECT_TRUE(errors.empty());
+}
+
 // What python3-pil makes of a picture file: "<format> <width>x<height>".
 std::string PeerReads(const std::string& file)
 {

@@ -12,6 +12,8 @@
 
 #include <strings.h>
 
+#include <vector>
+
 namespace graphics {
 namespace {
 
@@ -61,13 +63,58 @@ constexpr const char* fontFiles[] = {
     nullptr,
 };
 
+// After the family asked for, the fixed fonts are tried first for a character
+// it lacks; only what none of them has comes from the machine's other fonts.
+constexpr const char* fixedFirstRule = R"(<?xml version="1.0"?>
+<fontconfig>
+  <match target="pattern">
+    <edit name="family" mode="append_last"><string>DejaVu Sans</string></edit>
+  </match>
+</fontconfig>
+)";
+
+// True when the font is one of the fixed ones or another copy of their families.
+bool isFixed(FcPattern* font, const std::vector<FcPattern*>& fixed)
+{
+    FcChar8* family = nullptr;
+    if (FcPatternGetString(font, FC_FAMILY, 0, &family) != FcResultMatch) return false;
+    for (FcPattern* own : fixed) {
+        FcChar8* ownFamily = nullptr;
+        if (FcPatternGetString(own, FC_FAMILY, 0, &ownFamily) == FcResultMatch && FcStrCmpIgnoreCase(ownFamily, family) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The machine's installed fonts join as fallbacks, so Chinese, Japanese or
+// emoji show in whatever font has them instead of as boxes. Their patterns
+// come from the machine's own font caches; no file is opened here.
+void addInstalledFallbacks(FcConfig* config)
+{
+    FcConfig* installed = FcInitLoadConfigAndFonts();
+    if (!installed) return;
+    FcFontSet* fonts = FcConfigGetFonts(installed, FcSetSystem);
+    FcFontSet* ours = FcConfigGetFonts(config, FcSetApplication);
+    // Adding may move the set's array: the fixed fonts are listed apart first.
+    const std::vector<FcPattern*> fixed = ours ? std::vector<FcPattern*>(ours->fonts, ours->fonts + ours->nfont)
+                                               : std::vector<FcPattern*>{};
+    for (int i = 0; fonts && ours && i < fonts->nfont; ++i) {
+        if (isFixed(fonts->fonts[i], fixed)) continue;
+        FcPattern* copy = FcPatternDuplicate(fonts->fonts[i]);
+        if (copy && !FcFontSetAdd(ours, copy)) FcPatternDestroy(copy);
+    }
+    FcConfigDestroy(installed);
+}
+
 PangoContext* createContext()
 {
-    // A configuration of our own holds only the fixed files, so fonts the
-    // machine happens to have installed never take part in matching.
+    // A configuration of our own holds the fixed files first, so the fonts the
+    // Parts name always match them and text measures the same everywhere.
     FcConfig* config = FcConfigCreate();
     for (const char* const* file = fontFiles; *file; ++file)
         FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(*file));
+    FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(fixedFirstRule), FcFalse);
+    addInstalledFallbacks(config);
     const PangoFontMapPtr fontMap(pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT));
     pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(fontMap.get()), config);
     FcConfigDestroy(config);

@@ -53,6 +53,10 @@ public:
     virtual void NativeMouse(unsigned msg, TPoint pos, TShiftState shift) = 0;
     virtual void NativeWheel(int delta, TPoint pos, TShiftState shift) = 0;
     virtual void NativeMouseLeave() = 0;
+    // A button press on a native view embedded in the window (the browser):
+    // true when an open menu or drop-down took it to close, so the view must
+    // not see the press (nor its release).
+    virtual bool NativeViewPress(TPoint pos) = 0;
     // The host resized or moved the window; sizes are of the client area.
     virtual void NativeResized(int clientWidth, int clientHeight) = 0;
     virtual void NativeMoved(TPoint screenTopLeft) = 0;

@@ -300,6 +300,18 @@ void TFormHost::NativeChar(char32_t ch, std::uint32_t keyData, bool sysChar)
     }
 }
 
+bool TFormHost::NativeViewPress(TPoint pos)
+{
+    // A click beside an open menu or drop-down closes it and does nothing else.
+    if (!ActiveMenuTracker() && !OpenPopup()) return false;
+    NoteInput();
+    TPoint surfaceOrigin = FForm.ClientToScreen({0, -FForm.MenuBarHeight()});
+    if (Mouse) Mouse->SetCursorPosition({surfaceOrigin.X + pos.X, surfaceOrigin.Y + pos.Y});
+    if (TMenuTracker* tracker = ActiveMenuTracker()) tracker->OutsidePress();
+    else PopupWatchPress(&FForm);
+    return true;
+}
+
 void TFormHost::NativeMouse(unsigned msg, TPoint pos, TShiftState shift)
 {
     NoteInput();
@@ -363,7 +375,11 @@ void TFormHost::NativeWheel(int delta, TPoint pos, TShiftState shift)
 {
     if (BlockedByModal(FForm)) return;
     TControl* target = FocusedControl();
-    if (!target || target->GetParentForm() != &FForm) target = ControlAt(pos);
+    // The hint floats over the control it tells of: a wheel turned over it
+    // closes it and scrolls the focused control as it would have anyway.
+    const bool overHint = Application && Application->HintWindow() == &FForm;
+    if (overHint) Application->CancelHint();
+    if (!target || (target->GetParentForm() != &FForm && !overHint)) target = ControlAt(pos);
     if (!target) return;
     TPoint surfaceOrigin = FForm.ClientToScreen({0, -FForm.MenuBarHeight()});
     TPoint screenPos{surfaceOrigin.X + pos.X, surfaceOrigin.Y + pos.Y};

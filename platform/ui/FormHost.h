@@ -41,6 +41,7 @@ public:
     void NativeMouse(unsigned msg, TPoint pos, TShiftState shift) override;
     void NativeWheel(int delta, TPoint pos, TShiftState shift) override;
     void NativeMouseLeave() override;
+    bool NativeViewPress(TPoint pos) override;
     void NativeResized(int clientWidth, int clientHeight) override;
     void NativeMoved(TPoint screenTopLeft) override;
     void NativeActivated(bool active) override;

@@ -290,13 +290,18 @@ void TCustomForm::PlaceOnScreen()
     FPlaced = true;
     TRect work = Screen ? Screen->WorkAreaRect() : TRect{0, 0, 1920, 1080};
     TRect base = work;
-    if (FPosition == poMainFormCenter || FPosition == poOwnerFormCenter) {
-        TCustomForm* anchor = FPosition == poOwnerFormCenter ? dynamic_cast<TCustomForm*>(Owner()) : nullptr;
+    TPosition position = FPosition;
+    // A modal window that nobody placed opens over the window it serves, not
+    // at the screen's corner.
+    if (position == poDesigned && FModal && FLeft == 0 && FTop == 0) position = poOwnerFormCenter;
+    if (position == poMainFormCenter || position == poOwnerFormCenter) {
+        TCustomForm* anchor = position == poOwnerFormCenter ? dynamic_cast<TCustomForm*>(Owner()) : nullptr;
+        if (!anchor && FModal) anchor = gActiveForm;
         if (!anchor && Application) anchor = Application->MainForm();
         if (anchor && anchor != this) base = anchor->BoundsRect();
     }
-    if (FPosition == poScreenCenter || FPosition == poDesktopCenter || FPosition == poMainFormCenter ||
-        FPosition == poOwnerFormCenter) {
+    if (position == poScreenCenter || position == poDesktopCenter || position == poMainFormCenter ||
+        position == poOwnerFormCenter) {
         int x = base.Left + (base.Width() - FWidth) / 2;
         int y = base.Top + (base.Height() - FHeight) / 2;
         SetBounds(std::max(work.Left, x), std::max(work.Top, y), FWidth, FHeight);

@@ -4,6 +4,7 @@
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/ListControls.h"
+#include "platform/ui/ScrollBars.h"
 
 TCustomListBox::TCustomListBox(TComponent* AOwner)
     : TCustomControl(AOwner), FItems(std::make_unique<TStringList>())
@@ -22,6 +23,7 @@ void TCustomListBox::ItemsChanged()
 {
     if (FItemIndex >= Count()) FItemIndex = -1;
     SetTopIndex(FTopIndex);
+    ScrollChanged();
     Invalidate();
 }
 
@@ -65,7 +67,51 @@ void TCustomListBox::SetTopIndex(int Value)
     Value = std::clamp(Value, 0, maxTop);
     if (Value == FTopIndex) return;
     FTopIndex = Value;
+    ScrollChanged();
     Invalidate();
+}
+
+void TCustomListBox::CreateHandle()
+{
+    TCustomControl::CreateHandle();
+    ScrollChanged();
+}
+
+void TCustomListBox::Resize()
+{
+    TCustomControl::Resize();
+    SetTopIndex(FTopIndex);
+    ScrollChanged();
+}
+
+void TCustomListBox::ScrollChanged()
+{
+    if (!HandleAllocated()) return;
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMin = 0;
+    si.nMax = std::max(0, Count() - 1);
+    si.nPage = static_cast<unsigned>(VisibleCount());
+    si.nPos = FTopIndex;
+    SetScrollInfo(Handle(), SB_VERT, si, true);
+}
+
+void TCustomListBox::Dispatch(TMessage& Message)
+{
+    if (Message.Msg != WM_VSCROLL) {
+        TCustomControl::Dispatch(Message);
+        return;
+    }
+    switch (Message.WParamLo()) {
+    case SB_LINEUP: SetTopIndex(FTopIndex - 1); break;
+    case SB_LINEDOWN: SetTopIndex(FTopIndex + 1); break;
+    case SB_PAGEUP: SetTopIndex(FTopIndex - VisibleCount()); break;
+    case SB_PAGEDOWN: SetTopIndex(FTopIndex + VisibleCount()); break;
+    case SB_THUMBTRACK: case SB_THUMBPOSITION: SetTopIndex(static_cast<int>(Message.WParamHi())); break;
+    case SB_TOP: SetTopIndex(0); break;
+    case SB_BOTTOM: SetTopIndex(Count()); break;
+    default: break;
+    }
 }
 
 void TCustomListBox::SetBorderStyle(TBorderStyle Value)

@@ -52,9 +52,14 @@ protected:
     // The user chose an item (keys or mouse): the base raises OnClick.
     virtual void UserSelected(int Index);
     int VisibleCount() const;
+    void CreateHandle() override;
+    void Resize() override;
+    void Dispatch(TMessage& Message) override;
 
 private:
     void ItemsChanged();
+    // A vertical scroll bar shows while the items do not all fit.
+    void ScrollChanged();
     std::unique_ptr<TStringList> FItems;
     int FItemIndex = -1;
     int FTopIndex = 0;

@@ -170,11 +170,14 @@ private:
 // Tracks one popup menu and its open submenus.
 class TPopupTracker final : public TMenuTracker {
 public:
-    TPopupTracker(TMenuItem& root, TPoint at, TPopupAlignment alignment)
+    // A menu opened by keyboard starts with its first item chosen, so Enter
+    // runs it; one opened by the mouse starts with nothing chosen.
+    TPopupTracker(TMenuItem& root, TPoint at, TPopupAlignment alignment, bool chooseFirst = false)
     {
         FPrevious = gTracker;
         gTracker = this;
         Open(root, at, alignment);
+        if (chooseFirst) FLevels.back()->MoveHot(1);
     }
     ~TPopupTracker() override { gTracker = FPrevious; }
 
@@ -515,7 +518,7 @@ void TMenuBar::MouseLeft()
     FForm.InvalidateFormArea({0, -Height(), FForm.ClientWidth(), 0}, false);
 }
 
-void TMenuBar::OpenItem(int index)
+void TMenuBar::OpenItem(int index, bool byKeyboard)
 {
     auto layout = Layout();
     while (index >= 0 && index < static_cast<int>(layout.size())) {
@@ -535,7 +538,7 @@ void TMenuBar::OpenItem(int index)
         {
             // The menu is closed and its tracking over before the command runs:
             // a command may open a modal window that takes keys and clicks.
-            TPopupTracker tracker(*top, at, paLeft);
+            TPopupTracker tracker(*top, at, paLeft, byKeyboard);
             tracker.OnSideways = true;
             chosen = tracker.Run();
             sideways = tracker.Sideways();
@@ -549,6 +552,7 @@ void TMenuBar::OpenItem(int index)
         if (sideways == 0) return;
         int n = static_cast<int>(layout.size());
         index = (index + sideways + n) % n;
+        byKeyboard = true;
     }
 }
 
@@ -556,7 +560,7 @@ bool TMenuBar::HandleKey(unsigned msg, unsigned short vk)
 {
     if (TMenuTracker* t = ActiveMenuTracker()) return t->HandleKey(msg, vk);
     if (msg == WM_SYSKEYDOWN && vk == VK_F10) {
-        if (Height() > 0) OpenItem(0);
+        if (Height() > 0) OpenItem(0, true);
         return Height() > 0;
     }
     return false;
@@ -568,7 +572,7 @@ bool TMenuBar::OpenByAccelerator(char32_t ch)
     auto layout = Layout();
     for (std::size_t i = 0; i < layout.size(); ++i)
         if (layout[i].first->AccessKey() == lower) {
-            OpenItem(static_cast<int>(i));
+            OpenItem(static_cast<int>(i), true);
             return true;
         }
     return false;

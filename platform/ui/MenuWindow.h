@@ -54,8 +54,9 @@ public:
     bool OpenByAccelerator(char32_t ch);
     // The rectangles of the visible top-level items, in surface coordinates.
     std::vector<std::pair<TMenuItem*, TRect>> Layout() const;
-    // Opens the popup of one top-level item (by index in Layout) and runs it.
-    void OpenItem(int index);
+    // Opens the popup of one top-level item (by index in Layout) and runs it;
+    // opened by keyboard, its first item starts chosen.
+    void OpenItem(int index, bool byKeyboard = false);
 
 private:
     TCustomForm& FForm;

@@ -6,6 +6,7 @@
 #include "grid/paint/GridLooks.h"
 #include "grid/QuillGrid.h"
 #include "grid/base/MouseActions.h"
+#include "grid/base/NavigationSettings.h"
 #include "grid/model/BehaviourSettings.h"
 #include "grid/model/SortSettings.h"
 #include "grid/files/GridFileFormats.h"
@@ -102,6 +103,8 @@ int main(int argc, char** argv)
         grid->SortSettings().SetShow(true);
         // Shift+click on another header sorts by it too.
         grid->SortSettings().SetIndexShow(true);
+        // Ctrl+C, Ctrl+X and Ctrl+V copy, cut and paste the selected cells.
+        grid->Navigation().SetAllowClipboardShortCuts(true);
         // A text cut off by its cell shows whole when the pointer rests on it.
         grid->SetShowHint(true);
         grid->SetHintShowLargeText(true);

@@ -6,7 +6,7 @@
 //
 // DIR holds smoke.INI and smoke.csv (the settings and markers it starts with);
 // --shots keeps screenshots of each step. Exits 0 when every check holds, 1
-// with the failed checks on standard error; gives up after 90 seconds.
+// with the failed checks on standard error; gives up after 140 seconds.
 #include "app/SettingsStore.h"
 #include "app/UAboutBox.h"
 #include "app/UCustomPan.h"
@@ -24,6 +24,7 @@
 #include "app/umerge.h"
 #include "controls/QuillEdit.h"
 #include "map/UGeolith.h"
+#include "map/UGeolithControls.h"
 #include "map/UGeolithMarkers.h"
 #include "platform/classes/IniFiles.h"
 #include "platform/classes/StringList.h"
@@ -55,7 +56,7 @@ namespace {
 using namespace std::chrono_literals;
 using xinput::TShot;
 
-constexpr auto TimeLimit = 90s;
+constexpr auto TimeLimit = 140s;
 
 [[noreturn]] void Fail(const std::string& reason)
 {
@@ -79,6 +80,9 @@ public:
         Step("a menu over the map leaves the map as it was", [&] { MenuOverTheMapIsRepainted(); });
         Step("window sizes and places", [&] { SizesAndPlaces(); });
         Step("settings window", [&] { SettingsWindow(); });
+        Step("every menu by keyboard", [&] { MenusByKeyboard(); });
+        Step("settings by keyboard: centred, checked, Enter saves", [&] { SettingsByKeyboard(); });
+        Step("a click on the map closes an open menu and stops there", [&] { MapClickClosesMenu(); });
         Step("merge window", [&] { MergeWindow(); });
         Step("geocoding notes and grid windows", [&] { GeocodingWindows(); });
         Step("markers list leaves the mouse to the main window", [&] { MarkersList(); });
@@ -300,6 +304,162 @@ private:
         WaitUntil("the settings window shows again", [] { return FrmSettings && FrmSettings->Visible() && FrmSettings->Modal(); });
         FX.Click(Centre(FrmSettings->BitBtn1));
         WaitUntil("Cancel/Close closes the settings window", [] { return !FrmSettings->Visible(); });
+    }
+
+    bool MenuOpen() { return FUi.Ask([] { return ui::ActiveMenuTracker() != nullptr; }); }
+
+    // Alt and the menu's letter, as a person opens a menu without the mouse.
+    void OpenMenuByKey(const std::string& letter, const std::string& name)
+    {
+        FX.Chord("Alt_L", letter);
+        WaitUntil("Alt+" + letter + " opens " + name, [] { return ui::ActiveMenuTracker() != nullptr; });
+        FX.Settle(200);
+    }
+
+    // Every menu of the bar by keyboard alone: Alt+letter opens it with its
+    // first item chosen, so Enter runs that item; arrows move within and
+    // across menus and into submenus; Esc closes.
+    void MenusByKeyboard()
+    {
+        const TMapOptions* map = FrmMain->Geolith1->MapOptions();
+        const TControlsOptions* controls = FrmMain->Geolith1->ControlsOptions();
+
+        OpenMenuByKey("f", "File");
+        Shoot("keys-file");
+        FX.Key("Down");  // Exit: looked at, not chosen
+        FX.Key("Right");  // on to View
+        FX.Settle(200);
+        Check(MenuOpen(), "Right did not move on to the View menu");
+        Shoot("keys-file-right-view");
+        FX.Key("Escape");
+        WaitUntil("Esc closes the menu", [] { return ui::ActiveMenuTracker() == nullptr; });
+
+        // View: Enter runs the first item; Down and Enter the second.
+        OpenMenuByKey("v", "View");
+        Shoot("keys-view");
+        FX.Key("Down");
+        FX.Key("Return");
+        WaitUntil("Down, Enter chooses Satellite View", [map] { return map->MapType() == mtSatellite; });
+        OpenMenuByKey("v", "View");
+        FX.Key("Return");
+        WaitUntil("Enter on the first item chooses Road Map", [map] { return map->MapType() == mtDefault; });
+
+        // Markers: Enter pans to the position edits.
+        OpenMenuByKey("m", "Markers");
+        Shoot("keys-markers");
+        FX.Key("Return");
+        WaitUntil("Enter closes the Markers menu", [] { return ui::ActiveMenuTracker() == nullptr; });
+
+        // Controls: Right opens the first item's submenu, its first item chosen.
+        OpenMenuByKey("c", "Controls");
+        FX.Key("Right");
+        FX.Settle(200);
+        Shoot("keys-controls-submenu");
+        FX.Key("Down");
+        FX.Key("Return");
+        WaitUntil("Right, Down, Enter chooses the Android controls", [controls] { return controls->ControlsType() == ctAndroid; });
+        OpenMenuByKey("c", "Controls");
+        FX.Key("Return");  // the submenu opens on Default
+        FX.Settle(200);
+        FX.Key("Return");
+        WaitUntil("Enter, Enter chooses the Default controls", [controls] { return controls->ControlsType() == ctDefault; });
+
+        // Options: Enter opens Settings; Esc closes it.
+        OpenMenuByKey("o", "Options");
+        Shoot("keys-options");
+        FX.Key("Return");
+        WaitUntil("Alt+O, Enter opens Settings", [] { return FrmSettings && FrmSettings->Visible() && FrmSettings->Modal(); });
+        FX.Key("Escape");
+        WaitUntil("Esc closes Settings", [] { return !FrmSettings->Visible(); });
+
+        // Tools: Enter opens the geocoding notes, then the grid window.
+        OpenMenuByKey("t", "Tools");
+        Shoot("keys-tools");
+        FX.Key("Return");
+        WaitUntil("Alt+T, Enter shows the notes", [] { return FrmMsg && FrmMsg->Visible() && FrmMsg->Modal(); });
+        FX.Key("Escape");
+        WaitUntil("the grid window follows the notes", [] { return FrmGrid1 && FrmGrid1->Visible(); });
+        auto grid = XWindowTitled("SpreadGrid");
+        Check(grid.has_value(), "no SpreadGrid window on the screen");
+        FX.RequestClose(grid->Id);
+        WaitUntil("closing the grid window", [] { return !FrmGrid1 || !FrmGrid1->Visible(); });
+
+        // Help: Down to About, Enter; the about box's default button takes Enter.
+        OpenMenuByKey("h", "Help");
+        Shoot("keys-help");
+        FX.Key("Down");
+        FX.Key("Return");
+        WaitUntil("Alt+H, Down, Enter shows the about box", [] { return FrmAboutBox->Visible(); });
+        FX.Key("Return");
+        WaitUntil("Enter closes the about box", [] { return !FrmAboutBox->Visible(); });
+    }
+
+    // Settings opened by keyboard sits over the main window; a zoom level the
+    // next start could not use is refused by name; Enter saves what is good.
+    void SettingsByKeyboard()
+    {
+        OpenMenuByKey("o", "Options");
+        FX.Key("Return");
+        WaitUntil("the settings window shows", [] { return FrmSettings && FrmSettings->Visible() && FrmSettings->Modal(); });
+        FX.Settle(300);
+        Shoot("settings-by-keyboard");
+        auto settings = XWindowTitled("Settings");
+        auto main = XWindowTitled(FUi.Ask([] { return FrmMain->Caption(); }));
+        Check(settings && main, "the settings or the main window is not on the screen");
+        const TPoint centre{(settings->Bounds.Left + settings->Bounds.Right) / 2, (settings->Bounds.Top + settings->Bounds.Bottom) / 2};
+        const TPoint mainCentre{(main->Bounds.Left + main->Bounds.Right) / 2, (main->Bounds.Top + main->Bounds.Bottom) / 2};
+        Check(std::abs(centre.X - mainCentre.X) < 40 && std::abs(centre.Y - mainCentre.Y) < 40,
+              "the settings window is not centred on the main window");
+        const std::string before = TIniFile(app::SettingsFileName()).ReadString(app::SettingsSection, "opt5", "");
+        FX.Click(Centre(FrmSettings->zoomlevel));
+        FX.Chord("Control_L", "a");
+        FX.Type("abc");
+        FX.Key("Return");
+        FX.Settle(600);
+        Shoot("settings-refused");
+        FX.Key("Return");  // the message box
+        FX.Settle(300);
+        Check(FUi.Ask([] { return FrmSettings->Visible(); }), "the refusal closed the settings window");
+        Check(TIniFile(app::SettingsFileName()).ReadString(app::SettingsSection, "opt5", "") == before,
+              "a zoom level of abc was saved");
+        FX.Click(Centre(FrmSettings->zoomlevel));
+        FX.Chord("Control_L", "a");
+        FX.Type("13");
+        FX.Key("Return");
+        FX.Settle(600);
+        Shoot("settings-saved-by-enter");
+        FX.Key("Return");
+        FX.Settle(300);
+        Check(TIniFile(app::SettingsFileName()).ReadString(app::SettingsSection, "opt5", "") == "13",
+              "Enter in the zoom field did not save 13");
+        FX.Key("Escape");
+        WaitUntil("Esc closes the settings window", [] { return !FrmSettings->Visible(); });
+    }
+
+    // An open menu over the map: a click on the map closes it, and the map
+    // does not take the click.
+    void MapClickClosesMenu()
+    {
+        TRect map = ScreenRect(FrmMain->Geolith1);
+        TPoint empty{map.Left + map.Width() / 3, map.Top + map.Height() * 2 / 3};
+        const std::string latitude = TextOf(FrmMain->ELatitude);
+        const int from = LogCount();
+        OpenMenuByKey("v", "View");
+        FX.Click(empty);
+        WaitUntil("a click on the map closes the menu", [] { return ui::ActiveMenuTracker() == nullptr; });
+        FX.Settle(500);
+        Shoot("map-click-closed-menu");
+        const bool reached = FUi.Ask([from] {
+            TStrings& lines = FrmEvent->MmEvents->Lines();
+            for (int i = from; i < lines.Count(); ++i)
+                if (lines.Strings(i).starts_with("LeftClick")) return true;
+            return false;
+        });
+        Check(!reached, "the click that closed the menu reached the map");
+        Check(TextOf(FrmMain->ELatitude) == latitude, "the click that closed the menu moved the position edits");
+        // The next click is the map's again.
+        FX.Click(empty);
+        WaitForLog(from, "LeftClick , Lat : ");
     }
 
     void MergeWindow()
@@ -555,7 +715,7 @@ int main(int argc, char** argv)
     if (!shots.empty()) std::filesystem::create_directories(shots);
     std::thread([] {
         std::this_thread::sleep_for(TimeLimit);
-        Fail("not done after 90 seconds");
+        Fail("not done after 140 seconds");
     }).detach();
 
     char folderTemplate[] = "/tmp/vistra-xinput-XXXXXX";

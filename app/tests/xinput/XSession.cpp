@@ -157,6 +157,18 @@ void TXSession::Key(const std::string& keyName)
     PressCode(code, false);
 }
 
+void TXSession::Chord(const std::string& modifierName, const std::string& keyName)
+{
+    KeySym sym = XStringToKeysym(modifierName.c_str());
+    unsigned code = sym == NoSymbol ? 0 : XKeysymToKeycode(FImpl->Dpy, sym);
+    if (code == 0) throw std::runtime_error("no key " + modifierName);
+    XTestFakeKeyEvent(FImpl->Dpy, code, True, CurrentTime);
+    Settle(25);
+    Key(keyName);
+    XTestFakeKeyEvent(FImpl->Dpy, code, False, CurrentTime);
+    Settle(25);
+}
+
 void TXSession::Type(const std::string& text)
 {
     for (char c : text) {

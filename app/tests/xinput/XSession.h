@@ -50,6 +50,8 @@ public:
 
     // A key by its X name ("Return", "Escape", "Down", "Tab", "BackSpace", "a").
     void Key(const std::string& keyName);
+    // A key pressed while a modifier is held ("Alt_L", "Control_L" and "o").
+    void Chord(const std::string& modifierName, const std::string& keyName);
     // Types printable ASCII text, with Shift where a character needs it.
     void Type(const std::string& text);
 

@@ -145,3 +145,37 @@ TEST_F(GridEditingTest, SearchAsYouTypeOverAMillionRows)
     Type("k12");
     EXPECT_EQ(Grid->Row(), 12);
 }
+
+// With clipboard shortcuts allowed, Ctrl+C copies the selected cells and
+// Ctrl+V pastes them at the current cell; each can be refused by its event,
+// and without the setting the keys do nothing.
+TEST_F(GridEditingTest, ClipboardShortcutsCopyAndPasteTheSelectedCells)
+{
+    Grid->SetCells(1, 1, "pear");
+    Grid->SetCells(2, 1, "Lisbon");
+    Grid->SetCells(1, 2, "apple");
+    Grid->SetSelection({1, 1, 2, 1});
+    Press('C', TShiftState{ssCtrl});
+    Grid->FocusCell(1, 2, true);
+    Press('V', TShiftState{ssCtrl});
+    EXPECT_EQ(Grid->Cells(1, 2), "apple") << "shortcuts are off by default";
+
+    Grid->Navigation().SetAllowClipboardShortCuts(true);
+    Grid->SetSelection({1, 1, 2, 1});
+    Press('C', TShiftState{ssCtrl});
+    Grid->FocusCell(1, 3, true);
+    Press('V', TShiftState{ssCtrl});
+    EXPECT_EQ(Grid->Cells(1, 3), "pear");
+    EXPECT_EQ(Grid->Cells(2, 3), "Lisbon");
+    EXPECT_FALSE(EditorShown()) << "the keys type nothing";
+
+    bool asked = false;
+    Grid->OnClipboardPaste = [&](TObject*, bool& allow) {
+        asked = true;
+        allow = false;
+    };
+    Grid->FocusCell(1, 2, true);
+    Press(VK_INSERT, TShiftState{ssShift});
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(Grid->Cells(1, 2), "apple") << "a refused paste changes nothing";
+}

@@ -120,6 +120,8 @@ private:
     void GiveBack();
     // The form still learns where the mouse is while it is over the view.
     static gboolean OnViewMotion(GtkWidget*, GdkEventMotion* e, gpointer self);
+    // A press that closes an open menu or drop-down never reaches the view.
+    static gboolean OnViewButton(GtkWidget*, GdkEventButton* e, gpointer self);
 
     TGtkWindow::TImpl* FWindow;
     GtkWidget* FView;
@@ -128,6 +130,7 @@ private:
     TRect FBounds;
     bool FVisible = true;
     bool FBorrowed = false;
+    bool FSwallowRelease = false;
 };
 
 struct TGtkWindow::TImpl {
@@ -309,7 +312,28 @@ void TGtkChildView::Borrow()
     gtk_fixed_put(GTK_FIXED(FWindow->Fixed), FView, FBounds.Left, FBounds.Top);
     gtk_widget_show(FView);
     g_signal_connect(FView, "motion-notify-event", G_CALLBACK(OnViewMotion), this);
+    g_signal_connect(FView, "button-press-event", G_CALLBACK(OnViewButton), this);
+    g_signal_connect(FView, "button-release-event", G_CALLBACK(OnViewButton), this);
     FBorrowed = true;
+}
+
+gboolean TGtkChildView::OnViewButton(GtkWidget*, GdkEventButton* e, gpointer self)
+{
+    auto* view = static_cast<TGtkChildView*>(self);
+    if (e->type == GDK_BUTTON_RELEASE) {
+        const bool swallow = view->FSwallowRelease;
+        view->FSwallowRelease = false;
+        return swallow;
+    }
+    GdkWindow* area = view->FWindow ? gtk_widget_get_window(view->FWindow->Area) : nullptr;
+    if (!area || e->type != GDK_BUTTON_PRESS) return FALSE;
+    int originX = 0, originY = 0;
+    gdk_window_get_origin(area, &originX, &originY);
+    TPoint pos{static_cast<int>(e->x_root) - originX, static_cast<int>(e->y_root) - originY};
+    bool taken = false;
+    Guarded([&] { taken = view->FWindow->Events.NativeViewPress(pos); });
+    view->FSwallowRelease = taken;
+    return taken;
 }
 
 gboolean TGtkChildView::OnViewMotion(GtkWidget*, GdkEventMotion* e, gpointer self)

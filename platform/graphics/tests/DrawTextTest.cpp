@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class DrawTextTest : public ::testing::Test {
@@ -124,4 +126,71 @@ TEST_F(DrawTextTest, VerticalPlacementAndReturnedHeight)
     EXPECT_EQ(DrawText(canvas->Handle(), "x", r, DT_SINGLELINE | DT_VCENTER), (60 - lineHeight) / 2 + lineHeight);
     int plain = Measure("a\nb", 0).Height();
     EXPECT_GE(Measure("a\nb", DT_EXTERNALLEADING).Height(), plain);
+}
+
+namespace {
+
+// Where a glyph left ink in a fresh white picture: its box, and whether any
+// pixel is coloured (not grey).
+struct TInk {
+    TRect Box{-1, -1, -1, -1};
+    bool Coloured = false;
+    // The longest run of ink down the box's leftmost column, as a share of its height.
+    double LeftEdgeShare = 0;
+};
+
+TInk InkOf(const std::string& text)
+{
+    TBitmap picture(120, 80);
+    TCanvas& c = *picture.Canvas();
+    c.Brush()->SetColor(clWhite);
+    c.FillRect({0, 0, 120, 80});
+    c.Font()->SetName("Tahoma");
+    c.Font()->SetHeight(-48);
+    c.Font()->SetColor(clBlack);
+    c.Brush()->SetStyle(bsClear);
+    c.TextOut(10, 10, text);
+    TInk ink;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 120; ++x) {
+            const TColor p = c.Pixels(x, y);
+            if (p == clWhite) continue;
+            const int r = p & 0xFF, g = (p >> 8) & 0xFF, b = (p >> 16) & 0xFF;
+            if (std::max({r, g, b}) - std::min({r, g, b}) > 40) ink.Coloured = true;
+            if (ink.Box.Left < 0 || x < ink.Box.Left) ink.Box.Left = x;
+            if (ink.Box.Top < 0) ink.Box.Top = y;
+            ink.Box.Right = std::max(ink.Box.Right, x + 1);
+            ink.Box.Bottom = y + 1;
+        }
+    if (ink.Box.Left < 0) return ink;
+    int run = 0, longest = 0;
+    for (int y = ink.Box.Top; y < ink.Box.Bottom; ++y) {
+        run = c.Pixels(ink.Box.Left, y) != clWhite ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    ink.LeftEdgeShare = static_cast<double>(longest) / ink.Box.Height();
+    return ink;
+}
+
+} // namespace
+
+// Characters the fixed fonts lack are drawn from a font that has them, not as
+// the box of a missing glyph. (The golden pictures hold Latin text to the
+// fixed fonts.)
+TEST(TextFallback, CharactersTheFixedFontsLackComeFromAFontThatHasThem)
+{
+    // A private-use character no font has: the missing-glyph box, whose left
+    // edge runs its whole height.
+    const TInk box = InkOf("\xEE\x80\x80");
+    ASSERT_GE(box.Box.Left, 0);
+    EXPECT_GT(box.LeftEdgeShare, 0.9) << "the box of a missing glyph is not recognised";
+    for (const char* cjk : {"\xE4\xB8\xAD" /* zhong */, "\xE3\x81\x82" /* hiragana a */}) {
+        const TInk ink = InkOf(cjk);
+        ASSERT_GE(ink.Box.Left, 0) << cjk;
+        EXPECT_LT(ink.LeftEdgeShare, 0.8) << cjk << " is drawn as a missing-glyph box";
+    }
+    // An emoji none of the fixed fonts has comes in colour from the emoji font.
+    const TInk emoji = InkOf("\xF0\x9F\x8D\x95" /* slice of pizza */);
+    EXPECT_LT(emoji.LeftEdgeShare, 0.8) << "the emoji is drawn as a missing-glyph box";
+    EXPECT_TRUE(emoji.Coloured) << "the emoji is not drawn from the colour emoji font";
 }

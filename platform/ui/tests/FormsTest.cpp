@@ -176,3 +176,65 @@ TEST_F(UiTest, AnimatedGifStepsItsFramesOnTheTimer)
     input::AdvanceTime(1000);
     EXPECT_EQ(shown->CurrentFrame(), 0);
 }
+
+// A modal window nobody placed opens centred over its owner (or, owned by no
+// window, over the active one); a placed or centred-on-screen one keeps its place.
+TEST_F(UiTest, UnplacedModalWindowOpensCentredOnItsOwner)
+{
+    Form->SetBounds(300, 200, 600, 400);
+    Form->Show();
+    struct Case {
+        const char* what;
+        TComponent* owner;
+        TPosition position;
+        TPoint designed;
+        TPoint expected;
+    };
+    const Case cases[] = {
+        {"owned by the window", Form, poDesigned, {0, 0}, {300 + (600 - 200) / 2, 200 + (400 - 100) / 2}},
+        {"owned by nobody: the active window", nullptr, poDesigned, {0, 0}, {500, 350}},
+        {"placed by its maker", Form, poDesigned, {40, 30}, {40, 30}},
+    };
+    for (const Case& c : cases) {
+        TForm dialog(c.owner);
+        dialog.SetPosition(c.position);
+        dialog.SetBounds(c.designed.X, c.designed.Y, 200, 100);
+        TPoint shown{-1, -1};
+        Application->OnIdle = [&](TObject*, bool& done) {
+            shown = {dialog.Left(), dialog.Top()};
+            dialog.SetModalResult(mrOk);
+            done = false;
+        };
+        dialog.ShowModal();
+        EXPECT_EQ(shown.X, c.expected.X) << c.what;
+        EXPECT_EQ(shown.Y, c.expected.Y) << c.what;
+    }
+    TForm shown(nullptr);
+    shown.SetBounds(0, 0, 200, 100);
+    shown.Show();
+    EXPECT_EQ(shown.Left(), 0) << "a window shown modelessly keeps its designed place";
+}
+
+// A wheel turned over a hint scrolls the control beneath, as it would with no
+// hint there, and the hint goes.
+TEST_F(UiTest, WheelOverAHintReachesTheFocusedControl)
+{
+    auto* edit = AddControl("edit");
+    edit->SetHint("a long text cut off by its cell");
+    edit->SetShowHint(true);
+    int wheels = 0;
+    edit->OnMouseWheel = [&](TObject*, TShiftState, int, TPoint, bool& handled) {
+        ++wheels;
+        handled = true;
+    };
+    Form->Show();
+    edit->SetFocus();
+    input::MouseMove(*edit, {5, 5});
+    input::AdvanceTime(Application->HintPause());
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    ASSERT_TRUE(Application->HintWindow()->Visible());
+    auto& hint = dynamic_cast<THeadlessWindow*>(Application->HintWindow()->NativeWindow())->Events();
+    hint.NativeWheel(-120, {4, 4}, {});
+    EXPECT_EQ(wheels, 1);
+    EXPECT_FALSE(Application->HintWindow()->Visible());
+}

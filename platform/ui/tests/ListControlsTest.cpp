@@ -1,6 +1,8 @@
 // The list box and the combo box by keyboard and mouse.
 #include "UiFixture.h"
 
+#include "platform/ui/ScrollBars.h"
+
 #include "platform/ui/ListControls.h"
 #include "platform/ui/ListPopupForm.h"
 #include "platform/ui/Screen.h"
@@ -77,4 +79,37 @@ TEST_F(UiTest, ComboBoxSelectsFromItsListAndDropsDown)
     EXPECT_EQ(combo->Text(), "Small");
     EXPECT_TRUE(combo->Focused());
     input::Pump();
+}
+
+// A dropped list longer than its rows shows a scroll bar that scrolls it; a
+// short one shows none.
+TEST_F(UiTest, DroppedListLongerThanItsRowsShowsAScrollBar)
+{
+    auto* combo = new TComboBox(Form);
+    combo->SetParent(Form);
+    combo->SetStyle(csDropDownList);
+    Form->Show();
+    auto droppedList = [&]() -> TListBox* {
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            if (auto* popup = dynamic_cast<TListPopupForm*>(Screen->Forms(i)); popup && popup->Visible()) return popup->List;
+        return nullptr;
+    };
+    for (int items : {3, 8, 11}) {
+        combo->Items().Clear();
+        for (int i = 0; i < items; ++i) combo->Items().Add("Item " + std::to_string(i));
+        combo->SetFocus();
+        input::PressKey(*Form, VK_DOWN, TShiftState{ssAlt});
+        TListBox* list = droppedList();
+        ASSERT_NE(list, nullptr);
+        const bool bar = ui::WindowScrollBarSpace(*list).cx > 0;
+        EXPECT_EQ(bar, items > 8) << items << " items";
+        if (bar) {
+            // A click on the bar's lower arrow brings the next item in.
+            input::Click(*list, {list->ClientWidth() + 4, list->ClientHeight() - 4});
+            EXPECT_EQ(list->TopIndex(), 1);
+            EXPECT_TRUE(combo->DroppedDown()) << "scrolling keeps the list down";
+        }
+        input::PressKey(*Form, VK_ESCAPE);
+        input::Pump();
+    }
 }

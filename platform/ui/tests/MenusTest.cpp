@@ -232,3 +232,74 @@ TEST_F(UiTest, LeftoverCaptureOfAnotherWindowDoesNotBlockTheMenuBar)
     EXPECT_EQ(opens, 1);
     EXPECT_EQ(ui::CaptureControl(), nullptr);
 }
+
+// Opened by keyboard, a menu of the bar starts on its first command, so Enter
+// runs it; opened by the mouse it starts with nothing chosen.
+TEST_F(UiTest, MenuOpenedByKeyboardStartsOnItsFirstItem)
+{
+    TMainMenu menu(Form);
+    TMenuItem* file = Item(Form, menu.Items(), "&File");
+    TMenuItem* exit = Item(Form, file, "E&xit");
+    TMenuItem* options = Item(Form, menu.Items(), "&Options");
+    Item(Form, options, "-");
+    TMenuItem* disabled = Item(Form, options, "&Locked");
+    disabled->SetEnabled(false);
+    TMenuItem* settings = Item(Form, options, "&Settings");
+    Item(Form, options, "&Draggable");
+    std::vector<std::string> ran;
+    for (TMenuItem* item : {exit, settings}) item->OnClick = [&, item](TObject*) { ran.push_back(item->Caption()); };
+    Form->SetMenu(&menu);
+    Form->Show();
+
+    struct Case {
+        const char* how;
+        std::function<void()> open;
+        std::vector<unsigned short> keys;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"Alt+O, Enter", [&] { input::PressKey(*Form, 'O', TShiftState{ssAlt}); }, {VK_RETURN}, {"&Settings"}},
+        {"F10, Enter", [&] { input::PressKey(*Form, VK_F10, TShiftState{}); }, {VK_RETURN}, {"E&xit"}},
+        {"Alt+F, Right, Enter", [&] { input::PressKey(*Form, 'F', TShiftState{ssAlt}); }, {VK_RIGHT, VK_RETURN},
+         {"&Settings"}},
+        {"Alt+O, Esc", [&] { input::PressKey(*Form, 'O', TShiftState{ssAlt}); }, {VK_ESCAPE}, {}},
+        {"mouse, Enter", [&] { input::SurfaceMouse(*Form, WM_LBUTTONDOWN, {5, 5}); }, {VK_RETURN}, {}},
+    };
+    for (const Case& c : cases) {
+        ran.clear();
+        // One key per turn of the loop, as a person types them.
+        std::size_t next = 0;
+        Application->OnIdle = [&](TObject*, bool& done) {
+            if (next < c.keys.size()) input::PressKey(*Form, c.keys[next++]);
+            else if (ui::ActiveMenuTracker()) input::PressKey(*Form, VK_ESCAPE);
+            done = false;
+        };
+        c.open();
+        EXPECT_EQ(ran, c.expected) << c.how;
+        EXPECT_EQ(ui::ActiveMenuTracker(), nullptr) << c.how;
+    }
+}
+
+// A press on a native view in the window (the browser) while a menu is open
+// closes the menu and is kept from the view; with no menu the view has it.
+TEST_F(UiTest, PressOnAnEmbeddedViewClosesAnOpenMenuAndStopsThere)
+{
+    TPopupMenu popup(Form);
+    TMenuItem* cut = Item(Form, popup.Items(), "&Cut");
+    int cuts = 0;
+    cut->OnClick = [&](TObject*) { ++cuts; };
+    Form->Show();
+    auto& events = dynamic_cast<THeadlessWindow*>(Form->NativeWindow())->Events();
+    bool taken = true;
+    int step = 0;
+    Application->OnIdle = [&](TObject*, bool& done) {
+        if (step++ == 0) taken = events.NativeViewPress({150, 150});
+        done = false;
+    };
+    popup.Popup(200, 200);
+    EXPECT_TRUE(taken) << "the press closed the menu and stays away from the view";
+    EXPECT_EQ(ui::ActiveMenuTracker(), nullptr);
+    EXPECT_EQ(cuts, 0);
+    Application->OnIdle = nullptr;
+    EXPECT_FALSE(events.NativeViewPress({150, 150})) << "with nothing open, the view has the press";
+}

@@ -312,4 +312,24 @@ TEST_F(DropDownDemoTest, EachPickerOpensByItsButtonAndByAltDownChoosesByMouseAnd
         Settle();
         SaveScreenshot(*Form, std::string("dropdowndemo-") + p.name + "-esc.png");
     }
+TEST_F(DropDownDemoTest, TabFromTheDateReachesTheHourOnTheDisplay)
+{
+    TQuillDateTimePicker& when = *Form->DtpWhen;
+    ClickAt(when.ClientToScreen({8, when.ClientHeight() / 2}));
+    SettleUntil([&] { return when.Focused(); });
+    ASSERT_TRUE(when.Focused());
+    ASSERT_NE(when.TimePicker(), nullptr);
+    XDo("key --clearmodifiers Tab");
+    SettleUntil([&] { return when.TimePicker()->Focused(); });
+    EXPECT_TRUE(when.TimePicker()->Focused()) << "Tab from the date does not reach the hour";
+    SaveScreenshot(*Form, "dropdowndemo-tab-to-hour.png");
+    // Coming by Tab from the folder edit: the date first, then the hour.
+    Form->DirFolder->SetFocus();
+    SettleUntil([&] { return Form->DirFolder->Focused(); });
+    XDo("key --clearmodifiers Tab");
+    SettleUntil([&] { return when.Focused(); });
+    EXPECT_TRUE(when.Focused()) << "Tab from the folder does not reach the date";
+    XDo("key --clearmodifiers Tab");
+    SettleUntil([&] { return when.TimePicker()->Focused(); });
+    EXPECT_TRUE(when.TimePicker()->Focused()) << "the second Tab does not reach the hour";
 }

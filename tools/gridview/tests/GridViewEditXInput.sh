@@ -1,6 +1,7 @@
 #!/bin/sh
 # Drives gridview's editing with real X keys (xdotool): a value typed into the first cell, Tab,
 # a second value, Enter, then Ctrl+S; the saved file must hold both values where they were typed.
+# Then Ctrl+C on the edited row's cells and Ctrl+V on the next row copy them there.
 # The screens before and after are kept as gridview-edit-before.png and gridview-edit-after.png.
 # Usage: GridViewEditXInput.sh GRIDVIEW OUTDIR
 set -u
@@ -32,4 +33,19 @@ expected='No,Name,City
 if [ "$(saved)" != "$expected" ]; then
   echo "the saved file is not what was typed:"; cat "$csv"; exit 1
 fi
-echo "screens: $out/gridview-edit-before.png $out/gridview-edit-after.png"
+# Enter left the current cell on Porto; Shift+Left takes the name too.
+xdotool key shift+Left ctrl+c Down ctrl+v
+sleep 0.3
+grab_window "$out/gridview-edit-pasted.png"
+xdotool key ctrl+s
+for i in $(seq 50); do
+  [ "$(saved | tail -1)" = "2,Zoe,Porto" ] && break
+  sleep 0.1
+done
+expected='No,Name,City
+1,Zoe,Porto
+2,Zoe,Porto'
+if [ "$(saved)" != "$expected" ]; then
+  echo "Ctrl+C and Ctrl+V did not copy the row's cells:"; cat "$csv"; exit 1
+fi
+echo "screens: $out/gridview-edit-before.png $out/gridview-edit-after.png $out/gridview-edit-pasted.png"
