@@ -237,6 +237,8 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones, p
     int PrintColStart() const;
     int PrintColEnd() const;
     grid::print::TGridPrinter& Printing() noexcept { return *FPrinting; }
+    // The lines a printed cell gets: raises OnGetCellPrintBorder.
+    virtual void DoGetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, TPen* APen);
     TPrintStartEvent OnPrintStart;
     TPrintColumnWidthEvent OnPrintSetColumnWidth;
     TFitToPageEvent OnFitToPage;

@@ -56,13 +56,13 @@ int TGridPrinter::MapFontSize(int Height) { return static_cast<int>(std::trunc(H
 int TGridPrinter::PrintColWidth(int ACol) const
 {
     if (ACol < 0 || ACol > PrintColumnSlots - 2) throw EQuillGridError("Columns is not in valid range");
-    return FMaxWidths[static_cast<size_t>(ACol)];
+    return MaxWidths[static_cast<size_t>(ACol)];
 }
 
 int TGridPrinter::PrintColOffset(int ACol) const
 {
     if (ACol < 0 || ACol > PrintColumnSlots - 2) throw EQuillGridError("Columns is not in valid range");
-    return FIndents[static_cast<size_t>(ACol)];
+    return Indents[static_cast<size_t>(ACol)];
 }
 
 bool TGridPrinter::RowIncluded(int ARow, bool SelectedOnly) const
@@ -160,7 +160,7 @@ int TGridPrinter::PrintPages(TCanvas& Canvas, int Mode, int TotalPages, bool Sel
     FitColumns(L);
     if (FGrid.OnPrintSetColumnWidth)
         for (int c = L.Range.Left; c <= L.Range.Right; ++c)
-            FGrid.OnPrintSetColumnWidth(&FGrid, c, FMaxWidths[static_cast<size_t>(c)]);
+            FGrid.OnPrintSetColumnWidth(&FGrid, c, MaxWidths[static_cast<size_t>(c)]);
 
     L.StartCol = L.EndCol = L.Range.Left;
     while (L.EndCol <= L.Range.Right && !L.Cancel) LayOutBand(L);
@@ -170,11 +170,11 @@ int TGridPrinter::PrintPages(TCanvas& Canvas, int Mode, int TotalPages, bool Sel
 void TGridPrinter::MeasureColumns(Layout& L)
 {
     TPrintSettings& S = FGrid.PrintSettings();
-    for (int c = L.Range.Left; c <= L.Range.Right; ++c) FMaxWidths[static_cast<size_t>(c)] = 0;
+    for (int c = L.Range.Left; c <= L.Range.Right; ++c) MaxWidths[static_cast<size_t>(c)] = 0;
     // Repeated fixed columns outside the range are measured like the range's own.
     const int firstCol = S.RepeatFixedCols() ? std::min(L.Range.Left, FGrid.FixedCols()) : L.Range.Left;
     for (int c = firstCol; c <= L.Range.Right; ++c) {
-        int& width = FMaxWidths[static_cast<size_t>(c)];
+        int& width = MaxWidths[static_cast<size_t>(c)];
         width = 0;
         if (!ColIncluded(c, L.SelectedOnly) && c >= L.Range.Left) continue;
         if (S.NoAutoSize()) {
@@ -197,7 +197,7 @@ void TGridPrinter::FitColumns(Layout& L)
     if (S.FitToPage() == fpNever) return;
     int total = 0;
     for (int c = L.Range.Left; c <= L.Range.Right; ++c)
-        if (ColIncluded(c, L.SelectedOnly)) total += FMaxWidths[static_cast<size_t>(c)] + L.Spacing;
+        if (ColIncluded(c, L.SelectedOnly)) total += MaxWidths[static_cast<size_t>(c)] + L.Spacing;
     const int spacingTotal = (L.Range.Right - L.Range.Left + 1) * L.Spacing;
     double scale = 1.0;
     if (total != spacingTotal)
@@ -217,7 +217,7 @@ void TGridPrinter::FitColumns(Layout& L)
     L.Scale = scale;
     if (scale == 1.0) return;
     for (int c = L.Range.Left; c <= L.Range.Right; ++c) {
-        int& width = FMaxWidths[static_cast<size_t>(c)];
+        int& width = MaxWidths[static_cast<size_t>(c)];
         width = static_cast<int>(std::trunc(width * scale));
     }
 }
@@ -225,16 +225,16 @@ void TGridPrinter::FitColumns(Layout& L)
 void TGridPrinter::PlaceColumns(Layout& L, int Width, int FixedColsWidth)
 {
     TPrintSettings& S = FGrid.PrintSettings();
-    auto indent = [this](int c) -> int& { return FIndents[static_cast<size_t>(c)]; };
+    auto indent = [this](int c) -> int& { return Indents[static_cast<size_t>(c)]; };
     const int start = S.Centered() ? 0 : S.LeftSize();
     indent(L.StartCol) = indent(0) = start;
     for (int c = L.StartCol; c <= L.EndCol; ++c)
-        indent(c + 1) = indent(c) + (ColIncluded(c, L.SelectedOnly) ? FMaxWidths[static_cast<size_t>(c)] + L.Spacing : 0);
+        indent(c + 1) = indent(c) + (ColIncluded(c, L.SelectedOnly) ? MaxWidths[static_cast<size_t>(c)] + L.Spacing : 0);
     FPrintColStart = L.StartCol;
     FPrintColEnd = L.EndCol;
     const int fixedCols = FGrid.FixedCols();
     if (L.RepeatCols)
-        for (int c = 1; c <= fixedCols; ++c) indent(c) = indent(c - 1) + FMaxWidths[static_cast<size_t>(c - 1)] + L.Spacing;
+        for (int c = 1; c <= fixedCols; ++c) indent(c) = indent(c - 1) + MaxWidths[static_cast<size_t>(c - 1)] + L.Spacing;
     if (S.Centered() && Width < L.PageWidth) {
         const int offset = (L.PageWidth - Width) / 2;
         for (int c = L.StartCol; c <= L.EndCol + 1; ++c) indent(c) += offset;
@@ -270,24 +270,24 @@ void TGridPrinter::LayOutBand(Layout& L)
     L.RepeatCols = fixedCols > 0 && S.RepeatFixedCols() && (L.StartCol > L.Range.Left || L.Range.Left >= fixedCols);
     int fixedColsWidth = 0;
     if (L.RepeatCols)
-        for (int c = 0; c < fixedCols; ++c) fixedColsWidth += FMaxWidths[static_cast<size_t>(c)] + L.Spacing;
+        for (int c = 0; c < fixedCols; ++c) fixedColsWidth += MaxWidths[static_cast<size_t>(c)] + L.Spacing;
 
     const int limit = L.PageWidth - S.RightSize();
     int width = fixedColsWidth;
     bool overflow = false;
     while (width <= limit && L.EndCol <= L.Range.Right) {
-        width += FMaxWidths[static_cast<size_t>(L.EndCol)] + L.Spacing;
+        width += MaxWidths[static_cast<size_t>(L.EndCol)] + L.Spacing;
         if (width <= limit)
             ++L.EndCol;
         else
             overflow = true;
     }
-    if (overflow) width -= FMaxWidths[static_cast<size_t>(L.EndCol)] + L.Spacing;
+    if (overflow) width -= MaxWidths[static_cast<size_t>(L.EndCol)] + L.Spacing;
     --L.EndCol;
     // A band holds at least its first column, even one wider than the page.
     if (L.EndCol < L.StartCol) {
         L.EndCol = L.StartCol;
-        width = fixedColsWidth + FMaxWidths[static_cast<size_t>(L.StartCol)] + L.Spacing;
+        width = fixedColsWidth + MaxWidths[static_cast<size_t>(L.StartCol)] + L.Spacing;
     }
     L.EndCol = std::min(L.EndCol, L.Range.Right);
     if (L.EndCol < L.Range.Right) L.SeveralBands = true;
@@ -361,8 +361,8 @@ void TGridPrinter::DrawPageFrame(Layout& L)
     TPageCanvas& page = *L.Page;
     L.Canvas->SetPen(&L.FramePen);
     const int first = L.RepeatCols ? 0 : L.StartCol;
-    const int left = FIndents[static_cast<size_t>(first)];
-    const int right = FIndents[static_cast<size_t>(L.EndCol + 1)];
+    const int left = Indents[static_cast<size_t>(first)];
+    const int right = Indents[static_cast<size_t>(L.EndCol + 1)];
     const int top = -L.HeaderHeight - S.TitleSpacing();
     const int bottom = L.Y + L.Gap / 2;
     const TPrintBorders b = S.Borders();
@@ -375,7 +375,7 @@ void TGridPrinter::DrawPageFrame(Layout& L)
     if (b == pbDouble || b == pbHorizontal || b == pbAroundHorizontal) page.Line(left, bottom, right, bottom);
     if ((b == pbDouble || b == pbVertical || b == pbAroundVertical) && L.RepeatCols)
         for (int c = 0; c < FGrid.FixedCols(); ++c) {
-            const int x = FIndents[static_cast<size_t>(c)];
+            const int x = Indents[static_cast<size_t>(c)];
             page.Line(x, top, x, bottom);
         }
 }

@@ -7,6 +7,8 @@
 #include "grid/paint/RotatedText.h"
 #include "grid/print/GridPrintLayout.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/Icon.h"
 #include "platform/ui/Printers.h"
 #include "render/HTMLRenderer.h"
 
@@ -36,6 +38,20 @@ bool IsCheckBox(TCellType Type)
 }
 
 } // namespace
+
+void StretchBitmapToCanvas(TCanvas& Canvas, const TRect& R, TBitmap& Bitmap)
+{
+    StretchGraphicToCanvas(Canvas, R, Bitmap, SRCCOPY);
+}
+
+void StretchGraphicToCanvas(TCanvas& Canvas, const TRect& R, TBitmap& Bitmap, unsigned RasterOp)
+{
+    if (Bitmap.Width() <= 0 || Bitmap.Height() <= 0) return;
+    StretchBlt(Canvas.Handle(), R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top, Bitmap.Canvas()->Handle(), 0, 0,
+               Bitmap.Width(), Bitmap.Height(), RasterOp);
+}
+
+int TGridPrinter::PrinterLandscapeAngle() { return Printer()->LandscapeAngle(); }
 
 std::string TGridPrinter::PrintText(int ACol, int ARow) const
 {
@@ -116,7 +132,7 @@ TPoint TGridPrinter::PrintCellSize(Layout& L, int ACol, int ARow)
     if (text.empty()) text = "gh";
     TPoint size;
     if (FGrid.WordWrap() && S.NoAutoSize() && !rotated) {
-        const int width = FGrid.IsXMergedCell(displayCol, ARow) ? 65535 : FMaxWidths[static_cast<size_t>(std::clamp(displayCol, 0, PrintColumnSlots - 1))];
+        const int width = FGrid.IsXMergedCell(displayCol, ARow) ? 65535 : MaxWidths[static_cast<size_t>(std::clamp(displayCol, 0, PrintColumnSlots - 1))];
         size = {width, page.MeasureWrapped(width, text)};
     } else {
         const std::vector<std::string> lines = TextLines(text, FGrid.MultiLineCells());
@@ -157,14 +173,14 @@ int TGridPrinter::PrintRow(Layout& L, int Y, int FromCol, int ToCol, int ARow)
         const int realCol = FGrid.RealColIndex(c);
         const TPoint ext = FGrid.CellExt(c, ARow);
         int width = 0;
-        for (int k = 0; k <= ext.X && c + k < PrintColumnSlots; ++k) width += FMaxWidths[static_cast<size_t>(c + k)] + L.Spacing;
+        for (int k = 0; k <= ext.X && c + k < PrintColumnSlots; ++k) width += MaxWidths[static_cast<size_t>(c + k)] + L.Spacing;
         auto rowTerm = [&](int r) {
             const int h = static_cast<int>(std::trunc((FGrid.RowHeights(r) - 4) * L.ResFactor));
             return h + h / 8 + 2 * L.Gap + S.RowSpacing();
         };
         int height = ext.Y > 0 && S.NoAutoSizeRow() ? rowTerm(ARow) : space;
         for (int r = ARow + 1; r <= ARow + ext.Y; ++r) height += rowTerm(r);
-        const int left = FIndents[static_cast<size_t>(c)];
+        const int left = Indents[static_cast<size_t>(c)];
         TRect cell{left, Y, left + width, Y - height};
 
         TCellBorders lines;
@@ -181,7 +197,7 @@ int TGridPrinter::PrintRow(Layout& L, int Y, int FromCol, int ToCol, int ARow)
         cellPen.Assign(canvas.Pen());
         cellPen.SetWidth(1);
         cellPen.SetColor(S.BorderColor());
-        if (FGrid.OnGetCellPrintBorder) FGrid.OnGetCellPrintBorder(&FGrid, ARow, realCol, &cellPen, lines);
+        FGrid.DoGetCellPrintBorder(realCol, ARow, lines, &cellPen);
         int penWidth = L.Mode == ModeDraw ? static_cast<int>(std::lround(cellPen.Width() * L.ResFactor)) : cellPen.Width();
 
         const bool base = FGrid.IsBaseCell(c, ARow);
@@ -199,7 +215,7 @@ int TGridPrinter::PrintRow(Layout& L, int Y, int FromCol, int ToCol, int ARow)
             cell.Bottom = Y - space;
             lines.Exclude(cbBottom);
         }
-        if (cell.Right > L.PageWidth) cell.Right = FIndents[static_cast<size_t>(L.EndCol + 1)];
+        if (cell.Right > L.PageWidth) cell.Right = Indents[static_cast<size_t>(L.EndCol + 1)];
         if (lines.Empty()) continue;
         canvas.Pen()->SetColor(cellPen.Color());
         canvas.Pen()->SetStyle(S.BorderStyle());
@@ -264,7 +280,7 @@ void TGridPrinter::PrintCellContent(Layout& L, int ACol, int DisplayCol, int ARo
     int angle = 0;
     const bool rotated = FGrid.IsRotated(ACol, ARow, angle) && angle != 0;
     if (rotated) {
-        const bool turnBack = L.Mode == ModeDraw && FPrinterDriverFix && Printer()->LandscapeAngle() != 270;
+        const bool turnBack = L.Mode == ModeDraw && FPrinterDriverFix && PrinterLandscapeAngle() != 270;
         canvas.Font()->SetOrientation(turnBack ? -angle * 10 : angle * 10);
     }
 
@@ -294,7 +310,7 @@ void TGridPrinter::PrintCellContent(Layout& L, int ACol, int DisplayCol, int ARo
     }
 
     canvas.Brush()->SetStyle(bsClear);
-    const int bandRight = FIndents[static_cast<size_t>(L.EndCol + 1)];
+    const int bandRight = Indents[static_cast<size_t>(L.EndCol + 1)];
     if (graphic && graphic->CellType() == ctRadio) {
         // A radio group prints no text.
     } else if (kind == ctkHTML) {
@@ -366,7 +382,10 @@ void TGridPrinter::PrintCellContent(Layout& L, int ACol, int DisplayCol, int ARo
     if (graphic) {
         const TCellType type = graphic->CellType();
         if (type == ctBitmap) {
-            if (auto* bitmap = dynamic_cast<TBitmap*>(graphic->CellBitmap())) canvas.StretchDraw(page.LPtoDP(box), bitmap);
+            if (auto* bitmap = dynamic_cast<TBitmap*>(graphic->CellBitmap()))
+                StretchBitmapToCanvas(canvas, page.LPtoDP(box), *bitmap);
+        } else if (type == ctIcon) {
+            if (graphic->CellIcon()) canvas.StretchDraw(page.LPtoDP(box), graphic->CellIcon());
         } else if (IsCheckBox(type)) {
             bool checked = false;
             FGrid.GetCheckBoxState(ACol, ARow, checked);

@@ -12,10 +12,15 @@
 #include <string>
 
 class TQuillStringGrid;
+class TBitmap;
 
 namespace grid::print {
 
 class TPageCanvas;
+
+// A bitmap stretched into R on the canvas (device units), with a raster operation.
+void StretchBitmapToCanvas(TCanvas& Canvas, const TRect& R, TBitmap& Bitmap);
+void StretchGraphicToCanvas(TCanvas& Canvas, const TRect& R, TBitmap& Bitmap, unsigned RasterOp);
 
 // Columns whose print width and offset a layout keeps.
 constexpr int PrintColumnSlots = 513;
@@ -36,6 +41,8 @@ public:
     int PrintColOffset(int ACol) const;
     int MapFontHeight(int PointSize) const;
     static int MapFontSize(int Height);
+    // The printer's landscape turn, in degrees.
+    static int PrinterLandscapeAngle();
 
     int PreviewPage() const noexcept { return FPreviewPage; }
     void SetPreviewPage(int Value) noexcept { FPreviewPage = FPrintPageTo = Value; }
@@ -90,8 +97,8 @@ private:
     int FPrintPageWidth = 0;
     int FPrintColStart = 0;
     int FPrintColEnd = 0;
-    std::array<int, PrintColumnSlots> FMaxWidths{};
-    std::array<int, PrintColumnSlots> FIndents{};
+    std::array<int, PrintColumnSlots> MaxWidths{};
+    std::array<int, PrintColumnSlots> Indents{};
     double FFontscalefactor = 1.0;
 };
 

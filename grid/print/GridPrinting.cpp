@@ -65,3 +65,8 @@ TRect TQuillStringGrid::PrintPageRect() const { return FPrinting->PrintPageRect(
 int TQuillStringGrid::PrintPageWidth() const { return FPrinting->PrintPageWidth(); }
 int TQuillStringGrid::PrintColStart() const { return FPrinting->PrintColStart(); }
 int TQuillStringGrid::PrintColEnd() const { return FPrinting->PrintColEnd(); }
+
+void TQuillStringGrid::DoGetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, TPen* APen)
+{
+    if (OnGetCellPrintBorder) OnGetCellPrintBorder(this, ARow, ACol, APen, Borders);
+}

@@ -217,4 +217,48 @@ TEST_F(QuillGridPrintTest, TheLayoutCutsBandsFitsColumnsAndRaisesItsEvents)
     EXPECT_EQ(Grid->PrintNrOfPages(), 0);
 }
 
+TEST_F(QuillGridPrintTest, BandsRepeatFixedColumnsAndNumberTheirPages)
+{
+    REQUIRE_PEER("poppler-utils");
+    FillGrid(5, 14);
+    Grid->SetFixedCols(1);
+    for (int c = 0; c < 14; ++c) Grid->SetCells(c, 1, "wide" + std::to_string(c) + std::string(30, 'm'));
+    TPrintSettings& S = Grid->PrintSettings();
+    S.SetRepeatFixedCols(true);
+    S.SetPageNr(ppBottomRight);
+    Grid->Print();
+    const std::string text = PdfText(Folder / "grid.pdf");
+    const int pages = Grid->PrintNrOfPages();
+    ASSERT_GE(pages, 2);
+    EXPECT_EQ(PdfPages(Folder / "grid.pdf"), pages);
+    size_t start = 0;
+    for (int band = 1; band <= pages; ++band) {
+        const std::string page = text.substr(start, text.find('\f', start) - start);
+        EXPECT_NE(page.find(" 1-" + std::to_string(band)), std::string::npos) << page;
+        EXPECT_NE(page.find("Head 0"), std::string::npos) << "the fixed column on band " << band;
+        start = text.find('\f', start) + 1;
+    }
+    // Every column is on some band.
+    for (int c = 1; c < 14; ++c) EXPECT_NE(text.find("Head " + std::to_string(c)), std::string::npos) << c;
+}
+
+TEST_F(QuillGridPrintTest, ForcedBreaksAndFastPrintNumberThePages)
+{
+    REQUIRE_PEER("poppler-utils");
+    FillGrid(30, 2);
+    Grid->PrintSettings().SetPageNr(ppBottomCenter);
+    // A break after every tenth row; the one after the last row adds an empty page.
+    Grid->OnPrintNewPage = [](TObject*, int ARow, bool& NewPage) { NewPage = ARow % 10 == 1 && ARow > 1; };
+    Grid->Print();
+    EXPECT_EQ(Grid->PrintNrOfPages(), 4);
+    EXPECT_EQ(PdfPages(Folder / "grid.pdf"), 4);
+    const std::string text = PdfText(Folder / "grid.pdf");
+    EXPECT_NE(text.find("3/4"), std::string::npos);
+    // Without the counting pass the total is not known.
+    Grid->OnPrintNewPage = nullptr;
+    Grid->SetFastPrint(true);
+    Grid->Print();
+    EXPECT_NE(PdfText(Folder / "grid.pdf").find("1/2147483647"), std::string::npos);
+}
+
 } // namespace

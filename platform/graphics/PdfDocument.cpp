@@ -29,6 +29,12 @@ bool NextPageDC(HDC DC)
 std::string EndDocumentDC(HDC DC)
 {
     if (!DC || DC->DirectPixels) return "not a document";
+    // The document leaves out a last page nothing was drawn on; a page the job started stays.
+    cairo_save(DC->Cr);
+    cairo_set_source_rgb(DC->Cr, 1, 1, 1); // paper white: nothing shows
+    cairo_rectangle(DC->Cr, 0, 0, 1, 1);
+    cairo_fill(DC->Cr);
+    cairo_restore(DC->Cr);
     cairo_surface_flush(DC->Surface);
     cairo_surface_finish(DC->Surface);
     cairo_status_t status = cairo_status(DC->Cr);
