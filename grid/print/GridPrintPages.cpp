@@ -3,7 +3,9 @@
 // headers and footers, draws page frames and raises the print events.
 #include "grid/QuillGrid.h"
 #include "grid/base/MouseActions.h"
+#include "grid/base/QuillUtilCellText.h"
 #include "grid/print/GridPrintLayout.h"
+#include "render/HTMLRenderer.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Printers.h"
@@ -402,21 +404,58 @@ int TGridPrinter::PrintHeaderFooter(Layout& L)
         number = std::to_string(L.PageCounter + 1 + S.PageNumberOffset());
     join(S.PageNr(), S.PagePrefix() + " " + number + " " + S.PageSuffix());
     std::vector<std::string> moreTitleLines;
+    std::string htmlTitle;
     if (!S.TitleText().empty()) {
         join(S.Title(), S.TitleText());
     } else if (S.TitleLines()->Count() > 0 && S.Title() != ppNone) {
-        std::string& text = texts[static_cast<size_t>(S.Title())];
-        const std::string first = S.TitleLines()->Strings(0);
-        if (text.empty() || first.empty())
-            text = IsLeft(S.Title()) ? first + text : text + first;
-        else
-            text = IsLeft(S.Title()) ? first + " " + text : text + " " + first;
-        for (int i = 1; i < S.TitleLines()->Count(); ++i) moreTitleLines.push_back(S.TitleLines()->Strings(i));
+        std::string all;
+        for (int i = 0; i < S.TitleLines()->Count(); ++i) all += S.TitleLines()->Strings(i);
+        if (ClassifyCellText(all, true) == ctkHTML) {
+            htmlTitle = all;
+        } else {
+            std::string& text = texts[static_cast<size_t>(S.Title())];
+            const std::string first = S.TitleLines()->Strings(0);
+            if (text.empty() || first.empty())
+                text = IsLeft(S.Title()) ? first + text : text + first;
+            else
+                text = IsLeft(S.Title()) ? first + " " + text : text + " " + first;
+            for (int i = 1; i < S.TitleLines()->Count(); ++i) moreTitleLines.push_back(S.TitleLines()->Strings(i));
+        }
     }
-    if (!PageDrawn(L)) return 0;
-
     TPageCanvas& page = *L.Page;
     TCanvas& canvas = *L.Canvas;
+    const bool drawn = PageDrawn(L);
+    // An HTML title is measured on every page, drawn or not, so that counting and drawing
+    // break the pages alike; it is drawn in device pixels in the box it takes.
+    int titleHeight = 0;
+    if (!htmlTitle.empty()) {
+        TFont kept;
+        kept.Assign(canvas.Font());
+        canvas.SetFont(S.HeaderFont());
+        THTMLRenderParams params;
+        params.Printing = true;
+        params.PrintScale = L.FontRatio;
+        params.LinkColor = FGrid.URLColor();
+        THTMLRenderResult result;
+        if (IsTop(S.Title())) {
+            params.MeasureOnly = true;
+            const TRect measure = page.LPtoDP({S.LeftSize(), -S.HeaderSize(), L.PageWidth, -S.HeaderSize() - 65535});
+            RenderHTMLText(&canvas, htmlTitle, measure, params, result);
+            const int h = static_cast<int>(std::lround(result.Height * 254.0 / page.DpiY() * L.Scale));
+            titleHeight = L.Gap + h;
+            if (drawn) {
+                params.MeasureOnly = false;
+                RenderHTMLText(&canvas, htmlTitle, page.LPtoDP({S.LeftSize(), -S.HeaderSize(), L.PageWidth, -S.HeaderSize() - h}),
+                               params, result);
+            }
+        } else if (drawn) {
+            RenderHTMLText(&canvas, htmlTitle, page.LPtoDP({S.LeftSize(), L.PageHeight + S.FooterSize(), L.PageWidth, L.PageHeight}),
+                           params, result);
+        }
+        canvas.SetFont(&kept);
+    }
+    if (!drawn) return titleHeight;
+
     TFont keptFont;
     keptFont.Assign(canvas.Font());
     const TBrushStyle keptBrush = canvas.Brush()->Style();
@@ -452,7 +491,7 @@ int TGridPrinter::PrintHeaderFooter(Layout& L)
     FFontscalefactor = 1.0;
     canvas.SetFont(&keptFont);
     canvas.Brush()->SetStyle(keptBrush);
-    return 0;
+    return titleHeight;
 }
 
 } // namespace grid::print

@@ -242,6 +242,25 @@ TEST_F(QuillGridPrintTest, BandsRepeatFixedColumnsAndNumberTheirPages)
     for (int c = 1; c < 14; ++c) EXPECT_NE(text.find("Head " + std::to_string(c)), std::string::npos) << c;
 }
 
+TEST_F(QuillGridPrintTest, AnHtmlTitleHeadsEveryPageAboveTheRows)
+{
+    REQUIRE_PEER("poppler-utils");
+    FillGrid(150, 2);
+    TPrintSettings& S = Grid->PrintSettings();
+    S.SetTitle(ppTopCenter);
+    S.TitleLines()->Add("<b>Quarterly</b> report");
+    Grid->Print();
+    const std::string text = PdfText(Folder / "grid.pdf");
+    ASSERT_GE(Grid->PrintNrOfPages(), 2);
+    size_t start = 0;
+    for (int p = 1; p <= Grid->PrintNrOfPages(); ++p) {
+        const std::string page = text.substr(start, text.find('\f', start) - start);
+        ASSERT_NE(page.find("Quarterly report"), std::string::npos) << "page " << p;
+        EXPECT_LT(page.find("Quarterly report"), page.find("R")) << "page " << p;
+        start = text.find('\f', start) + 1;
+    }
+}
+
 TEST_F(QuillGridPrintTest, ForcedBreaksAndFastPrintNumberThePages)
 {
     REQUIRE_PEER("poppler-utils");
