@@ -1,6 +1,7 @@
 // The string grid's module state, construction, copying and destruction,
 // and the cell store behind the base grid's accessors.
 #include "grid/QuillGrid.h"
+#include "grid/print/GridPrinter.h"
 
 #include <algorithm>
 
@@ -84,6 +85,7 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
     FFilterList = std::make_unique<TStringList>();
     FGrouping = std::make_unique<TGrouping>();
     FColumnSize = std::make_unique<TColumnSize>(this);
+    FPrinting = std::make_unique<grid::print::TGridPrinter>(*this);
     BuildOwnedSettings();
     FRowStore->SetShownCount(TCustomGrid::RowCount());
     GridLinkCursor = grid::GridLinkCursorHandPoint;

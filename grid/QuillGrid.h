@@ -19,6 +19,7 @@
 #include "grid/interact/GridEditEvents.h"
 #include "grid/interact/PointerEvents.h"
 #include "grid/model/GridSettingsOwner.h"
+#include "grid/print/PrintEvents.h"
 #include "grid/model/ModelEnums.h"
 #include "grid/model/SelectionSets.h"
 #include "render/QuillStyleIF.h"
@@ -160,6 +161,9 @@ inline constexpr int GridLinkCursorHandPoint = -21;
 } // namespace grid
 
 class TQuillStringGrid;
+namespace grid::print {
+class TGridPrinter;
+}
 extern TQuillStringGrid* FocusFrameGrid;
 extern int GridLinkCursor;
 extern std::string HintFontName;
@@ -219,7 +223,60 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones, p
     bool SizeWithForm() const noexcept { return FSizeWithForm; }
     void SetSizeWithForm(bool Value) noexcept { FSizeWithForm = Value; }
 
+    // Printing (grid/print/): the whole grid, a range or the selection on the printer, the
+    // same pages previewed on any canvas, or the grid drawn as one page.
+    void Print();
+    void PrintRect(const TGridRect& Gridrect);
+    void PrintSelection();
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    void PrintPreview(TCanvas& Canvas, const TRect& Displayrect);
+    void PrintPreviewRect(TCanvas& Canvas, const TRect& Displayrect, const TGridRect& Gridrect);
+    void PrintPreviewSelection(TCanvas& Canvas, const TRect& Displayrect);
+    void PrintPreviewSelectedRows(TCanvas& Canvas, const TRect& Displayrect);
+    void PrintPreviewSelectedCols(TCanvas& Canvas, const TRect& Displayrect);
+    void PrintDraw(TCanvas& Canvas, const TRect& DrawRect);
+    void PrintDrawRect(TCanvas& Canvas, const TRect& DrawRect, const TGridRect& Gridrect);
+    void PrintGridRect(const TGridRect& GridRect, bool SelectedOnly);
+    void PreviewGridRect(TCanvas& Canvas, const TRect& DisplayRect, bool SelectedOnly, const TGridRect& GridRect);
+    // Lays the print range out: mode 0 previews, 1 draws, 2 and 3 count (print, preview).
+    int PrintPages(TCanvas& Canvas, int Mode, int TotalPages, bool SelectedOnly);
+    // The last layout's print width and left edge of a display column (0 to 511).
+    int PrintColWidth(int ACol) const;
+    int PrintColOffset(int ACol) const;
+    // Font heights in tenths of a millimetre for a size in points, and back.
+    int MapFontHeight(int pointsize) const;
+    static int MapFontSize(int Height);
+    int PreviewPage() const;
+    void SetPreviewPage(int Value);
+    int PrintNrOfPages() const;
+    bool FastPrint() const;
+    void SetFastPrint(bool Value);
+    bool PrinterDriverFix() const;
+    void SetPrinterDriverFix(bool Value);
+    bool IsPrintPreview() const;
+    TRect PrintPageRect() const;
+    int PrintPageWidth() const;
+    int PrintColStart() const;
+    int PrintColEnd() const;
+    grid::print::TGridPrinter& Printing() noexcept { return *FPrinting; }
+    // The lines a printed cell gets: raises OnGetCellPrintBorder.
+    virtual void DoGetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, TPen* APen);
+    TPrintStartEvent OnPrintStart;
+    TPrintColumnWidthEvent OnPrintSetColumnWidth;
+    TFitToPageEvent OnFitToPage;
+    TPrintRowHeightEvent OnPrintSetRowHeight;
+    TPrintPageEvent OnPrintPage;
+    TPrintNewPageEvent OnPrintNewPage;
+    TPrintPageDoneEvent OnPrintPageDone;
+    TPrintCancelEvent OnPrintCancel;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TCustomCellSizeEvent OnCustomCellSize;
+
 private:
+    friend class grid::print::TGridPrinter;
+    std::unique_ptr<grid::print::TGridPrinter> FPrinting;
     void BuildOwnedSettings();
     void ApplyFloatingFooterLayout();
     // Copies the settings objects Assign takes from another grid.

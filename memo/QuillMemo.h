@@ -339,6 +339,11 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     void SetPrintOptions(const TPrintOptions& Value) { FPrintOptions->Assign(&Value); }
     int NumberOfPages(TCanvas& Canvas, int PageWidth, int PageHeight) const;
     void PrintToCanvas(TCanvas& Canvas, int PageWidth, int PageHeight, int PageNr);
+    // Print jobs on the process's printer (MemoPrintJob.cpp): every page, the pages FromPage
+    // to ToPage (nothing unless 0 < FromPage <= ToPage), or the selected text alone.
+    void Print();
+    void PrintPages(int FromPage, int ToPage);
+    void PrintSelection();
 
     // Block marks: the start and end words of a block, painted with BlockColor
     // behind them and a BlockLineColor line under them while BlockShow is on.

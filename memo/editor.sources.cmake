@@ -17,4 +17,5 @@ list(APPEND MEMO_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MemoMarkers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoAssign.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoPrint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoPrintJob.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoParamHint.cpp)

@@ -32,11 +32,11 @@ struct PeerCheck {
 
 constexpr std::string_view NodeModules = VISTRA_SOURCE_DIR "/tools/peers/node_modules";
 
-const std::array<PeerCheck, 9>& PeerChecks()
+const std::array<PeerCheck, 10>& PeerChecks()
 {
     static const std::string cfb = "command -v node && test -d " + std::string(NodeModules) + "/cfb";
     static const std::string xlsx = "command -v node && test -d " + std::string(NodeModules) + "/xlsx";
-    static const std::array<PeerCheck, 9> checks{{
+    static const std::array<PeerCheck, 10> checks{{
         {"python3", "test -x /usr/bin/python3"},
         {"python3-xlrd", "/usr/bin/python3 -c 'import xlrd'"},
         {"python3-xlwt", "/usr/bin/python3 -c 'import xlwt'"},
@@ -46,6 +46,7 @@ const std::array<PeerCheck, 9>& PeerChecks()
         {"python3-uno", "/usr/bin/python3 -c 'import uno'"},
         {"node-cfb", cfb},
         {"node-xlsx", xlsx},
+        {"poppler-utils", "command -v pdftotext && command -v pdfinfo && command -v pdftoppm"},
     }};
     return checks;
 }

@@ -8,7 +8,8 @@
 namespace testsupport {
 
 // Whether the named peer is installed: "python3", "python3-xlrd", "python3-xlwt",
-// "python3-olefile", "python3-pil", "python3-uno", "libreoffice", "node-cfb", "node-xlsx". An
+// "python3-olefile", "python3-pil", "python3-uno", "libreoffice", "node-cfb", "node-xlsx",
+// "poppler-utils" (pdftotext, pdfinfo, pdftoppm). An
 // unknown name is a fault in the test and throws.
 [[nodiscard]] bool PeerAvailable(std::string_view Peer);
 

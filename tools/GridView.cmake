@@ -37,3 +37,5 @@ gridview_xinput_test(gridview_drag_xinput GridViewDragXInput.sh)
 
 # Balloon tips by the real X pointer: resting on a cell shows one, moving off the cells hides it.
 gridview_xinput_test(gridview_balloon_xinput GridViewBalloonXInput.sh)
+# File > Print by real X keys: the print dialog opens and "Print to File" writes the PDF.
+gridview_xinput_test(gridview_print_xinput GridViewPrintXInput.sh)

@@ -7,7 +7,7 @@
 class TObject;
 
 // Export and import progress stages reported to the grid's notification hooks.
-enum TExportState { esExportStart, esExportNextRow, esExportDone };
+enum TExportState { esExportStart, esExportNextRow, esExportDone, esExportNewRow, esExportSelRow };
 enum TImportState { isImportStart, isImportNextRow, isImportDone };
 
 using TFileProgressEvent = std::function<void(TObject* Sender, int Progression)>;

@@ -216,7 +216,7 @@ void ReadSection(TPrintSettings& S, TSectionReader& In)
     S.SetPageNumSep(In.Text("PageNumSep", ""));
     S.SetPageSuffix(In.Text("PageSuffix", ""));
     S.SetPagePrefix(In.Text("PagePrefix", ""));
-    S.SetOrientation(In.Ordinal("Orientation", 0, grid::poPortrait, grid::poLandscape, S.Orientation()));
+    S.SetOrientation(In.Ordinal("Orientation", 0, poPortrait, poLandscape, S.Orientation()));
     SetTitleLines(*S.TitleLines(), In.Text("TitleLines", ""));
     S.SetPrintGraphics(In.YesNo("PrintGraphics", false));
 }

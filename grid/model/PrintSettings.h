@@ -6,6 +6,7 @@
 #include "platform/classes/Object.h"
 #include "platform/classes/StringList.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/ui/Printers.h"
 
 enum TPrintPosition { ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight, ppBottomCenter };
 enum TPrintBorders {
@@ -14,10 +15,6 @@ enum TPrintBorders {
 };
 enum TFitToPage { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
 
-namespace grid {
-// Page orientation; the platform layer has no printer module of its own yet.
-enum TPrinterOrientation { poPortrait, poLandscape };
-} // namespace grid
 
 #define VISTRA_PRINT_OPTIONS(X)                                             \
     X(int, FooterSize, 0)                                                   \
@@ -37,7 +34,7 @@ enum TPrinterOrientation { poPortrait, poLandscape };
     X(int, ColumnSpacing, 0)                                                \
     X(int, RowSpacing, 0)                                                   \
     X(int, TitleSpacing, 0)                                                 \
-    X(grid::TPrinterOrientation, Orientation, grid::poPortrait) \
+    X(TPrinterOrientation, Orientation, poPortrait)             \
     X(int, PageNumberOffset, 0)                                             \
     X(int, MaxPagesOffset, 0)                                               \
     X(int, FixedWidth, 0)                                                   \

@@ -57,7 +57,8 @@ bool StretchBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Source, int S
     }
 
     cairo_t* cr = Dest->Cr;
-    if (Rop == SRCCOPY) {
+    // A page without pixels of its own (a PDF page) takes every copy as a plain copy.
+    if (Rop == SRCCOPY || !Dest->DirectPixels) {
         cairo_save(cr);
         cairo_rectangle(cr, std::min(X, X + Width), std::min(Y, Y + Height), std::abs(Width), std::abs(Height));
         cairo_clip(cr);

@@ -30,6 +30,15 @@ TDeviceContext::TDeviceContext(cairo_surface_t* surface)
     ApplyState();
 }
 
+TDeviceContext::TDeviceContext(cairo_surface_t* surface, int width, int height, int pixelsPerInch)
+    : Surface(cairo_surface_reference(surface)), Cr(cairo_create(surface)), Width(width), Height(height),
+      PixelsPerInch(pixelsPerInch), DirectPixels(false)
+{
+    State.Font.lfHeight = -11;
+    State.Font.lfFaceName = DefFontName;
+    ApplyState();
+}
+
 TDeviceContext::~TDeviceContext()
 {
     cairo_destroy(Cr);
@@ -245,7 +254,7 @@ int GetDeviceCaps(HDC DC, int Index)
     case VERTRES: return DC ? DC->Height : 0;
     case BITSPIXEL: return 32;
     case LOGPIXELSX:
-    case LOGPIXELSY: return ScreenPixelsPerInch;
+    case LOGPIXELSY: return DC ? DC->PixelsPerInch : ScreenPixelsPerInch;
     default: return 0;
     }
 }

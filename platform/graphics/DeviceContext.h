@@ -6,6 +6,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/Types.h"
 
+#include <string>
 #include <string_view>
 
 class TBitmap;
@@ -14,6 +15,15 @@ class TBitmap;
 // must outlive the context and keep its size while the context exists.
 HDC CreateBitmapDC(TBitmap& Bitmap);
 void DeleteDC(HDC DC);
+
+// A device context drawing the pages of a PDF document, each Width x Height dots at
+// PixelsPerInch; nullptr when the file cannot be made. The pages are complete in the
+// file after EndDocumentDC; DeleteDC frees the context.
+HDC CreatePdfDocumentDC(const std::string& FileName, int Width, int Height, int PixelsPerInch);
+// Ends the current page and starts a blank one of the same size.
+bool NextPageDC(HDC DC);
+// Finishes the document: the failure's text, or empty when every page was written.
+std::string EndDocumentDC(HDC DC);
 
 // Objects. SelectObject copies the object's attributes into the context and
 // returns the handle selected before (nullptr when the default was in use).

@@ -167,7 +167,9 @@ void RasterOperation(TDeviceContext& dc, const std::function<void(cairo_t*)>& pa
                      TColorRef color, TPenMode mode)
 {
     // Cairo has no bitwise pixel operations: draw the shape into a mask over
-    // its bounding box, then combine the covered pixels one by one.
+    // its bounding box, then combine the covered pixels one by one. A page
+    // without pixels of its own (PDF) has nothing to combine with.
+    if (!dc.DirectPixels) return;
     cairo_t* cr = dc.Cr;
     cairo_save(cr);
     cairo_new_path(cr);
@@ -483,7 +485,7 @@ bool InvertRect(HDC DC, const TRect& R)
 
 bool DrawFocusRect(HDC DC, const TRect& R)
 {
-    if (!DC || R.IsEmpty()) return false;
+    if (!DC || R.IsEmpty() || !DC->DirectPixels) return false;
     // Every other pixel of the one-pixel frame, inverted.
     DC->BeginDirectAccess();
     std::uint8_t* data = cairo_image_surface_get_data(DC->Surface);
@@ -509,7 +511,7 @@ bool DrawFocusRect(HDC DC, const TRect& R)
 TColorRef GetPixel(HDC DC, int X, int Y)
 {
     int dx, dy;
-    if (!DC || !toDevice(DC, X, Y, dx, dy) || !DC->InClip(dx, dy)) return CLR_INVALID;
+    if (!DC || !DC->DirectPixels || !toDevice(DC, X, Y, dx, dy) || !DC->InClip(dx, dy)) return CLR_INVALID;
     DC->BeginDirectAccess();
     const std::uint8_t* data = cairo_image_surface_get_data(DC->Surface);
     std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(data + dy * cairo_image_surface_get_stride(DC->Surface))[dx];
@@ -519,7 +521,7 @@ TColorRef GetPixel(HDC DC, int X, int Y)
 TColorRef SetPixel(HDC DC, int X, int Y, TColorRef Color)
 {
     int dx, dy;
-    if (!DC || !toDevice(DC, X, Y, dx, dy) || !DC->InClip(dx, dy)) return CLR_INVALID;
+    if (!DC || !DC->DirectPixels || !toDevice(DC, X, Y, dx, dy) || !DC->InClip(dx, dy)) return CLR_INVALID;
     DC->BeginDirectAccess();
     std::uint8_t* data = cairo_image_surface_get_data(DC->Surface);
     reinterpret_cast<std::uint32_t*>(data + dy * cairo_image_surface_get_stride(DC->Surface))[dx] =

@@ -86,6 +86,8 @@ struct TDcState {
 
 struct TDeviceContext {
     explicit TDeviceContext(_cairo_surface* surface);
+    // A context over a surface without pixels of its own (a PDF page), Width x Height dots.
+    TDeviceContext(_cairo_surface* surface, int width, int height, int pixelsPerInch);
     ~TDeviceContext();
     TDeviceContext(const TDeviceContext&) = delete;
     TDeviceContext& operator=(const TDeviceContext&) = delete;
@@ -94,6 +96,10 @@ struct TDeviceContext {
     _cairo* Cr;
     int Width;
     int Height;
+    // The device's resolution, reported as its logical pixels per inch.
+    int PixelsPerInch = ScreenPixelsPerInch;
+    // Whether the pixels can be read and written directly (an image surface).
+    bool DirectPixels = true;
     TDcState State;
     std::vector<TDcState> Saved;
     // SelectObject hands back snapshots of what was selected before; a ring per

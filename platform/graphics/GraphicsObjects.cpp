@@ -33,13 +33,14 @@ void TFont::Assign(const TPersistent* Source)
     if (auto* font = dynamic_cast<const TFont*>(Source)) {
         if (font == this) return;
         FName = font->FName;
-        FHeight = font->FHeight;
+        // A font for another resolution (a printer's) keeps its size in points.
+        FHeight = font->FPixelsPerInch == FPixelsPerInch ? font->FHeight
+                                                         : pointsToHeight(font->Size(), FPixelsPerInch);
         FStyle = font->FStyle;
         FColor = font->FColor;
         FCharset = font->FCharset;
         FPitch = font->FPitch;
         FOrientation = font->FOrientation;
-        FPixelsPerInch = font->FPixelsPerInch;
         Changed();
         return;
     }

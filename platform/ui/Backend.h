@@ -24,6 +24,8 @@ struct TFontDialogRequest;
 struct TFontDialogAnswer;
 struct TFolderDialogRequest;
 struct TInputQueryRequest;
+struct TPrintDialogRequest;
+struct TPrintDialogAnswer;
 
 struct TClipboardContents;
 
@@ -142,6 +144,15 @@ public:
     virtual std::optional<TFontDialogAnswer> RunFontDialog(const TFontDialogRequest& request) = 0;
     virtual std::optional<std::string> RunFolderDialog(const TFolderDialogRequest& request) = 0;
     virtual std::optional<std::string> RunInputQuery(const TInputQueryRequest& request) = 0;
+    virtual std::optional<TPrintDialogAnswer> RunPrintDialog(const TPrintDialogRequest& request) = 0;
+};
+
+// A finished PDF document for a printer of the print system.
+struct TPrintJobRequest {
+    std::string Printer;
+    std::string DocumentFile;
+    std::string Title;
+    int Copies = 1;
 };
 
 // Facts about the screen.
@@ -180,6 +191,14 @@ public:
     virtual TPoint CursorPos() = 0;
     // Opens a file or an address with the desktop's program for it.
     virtual bool OpenDocument(const std::string& target) = 0;
+    // The printers of the print system, by name; none where there is no print system.
+    virtual std::vector<std::string> PrinterNames() { return {}; }
+    // Hands a finished document to a printer: the failure's text, or empty when the
+    // print system took the job.
+    virtual std::string SubmitPrintJob(const TPrintJobRequest& job)
+    {
+        return "there is no print system to send \"" + job.Title + "\" to " + job.Printer;
+    }
 };
 
 using TBackendFactory = std::function<std::unique_ptr<TBackend>()>;

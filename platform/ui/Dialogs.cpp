@@ -80,6 +80,11 @@ std::optional<std::string> RunFolderDialog(const TFolderDialogRequest& Request)
     return RunModalDialog([&](TNativeDialogs& d) { return d.RunFolderDialog(Request); });
 }
 
+std::optional<TPrintDialogAnswer> RunPrintDialog(const TPrintDialogRequest& Request)
+{
+    return RunModalDialog([&](TNativeDialogs& d) { return d.RunPrintDialog(Request); });
+}
+
 } // namespace ui
 
 using namespace ui;

@@ -83,6 +83,29 @@ struct TInputQueryRequest {
     std::string Value;
 };
 
+// The print dialog: where to print, which pages, how many copies, which way up.
+enum class TPrintRangeKind { AllPages, Selection, PageNums };
+struct TPrintDialogRequest {
+    // The printer chosen before (a name of the print system), empty for the file printer.
+    std::string Printer;
+    // The PDF file the file printer writes.
+    std::string FileName;
+    int MinPage = 1, MaxPage = 1, FromPage = 1, ToPage = 1;
+    bool SelectionAllowed = false;
+    int Copies = 1;
+    bool Landscape = false;
+    std::string JobTitle;
+};
+struct TPrintDialogAnswer {
+    // The chosen printer of the print system; empty: print to the file FileName.
+    std::string Printer;
+    std::string FileName;
+    TPrintRangeKind Range = TPrintRangeKind::AllPages;
+    int FromPage = 1, ToPage = 1;
+    int Copies = 1;
+    bool Landscape = false;
+};
+
 // The one place a test answers dialogs. Each handler receives the request and
 // returns the answer; a dialog with no handler raises EDialogUnanswered.
 struct TDialogHook {
@@ -92,11 +115,14 @@ struct TDialogHook {
     std::function<std::optional<TFontDialogAnswer>(const TFontDialogRequest&)> FontDialog;
     std::function<std::optional<std::string>(const TFolderDialogRequest&)> FolderDialog;
     std::function<std::optional<std::string>(const TInputQueryRequest&)> InputQuery;
+    std::function<std::optional<TPrintDialogAnswer>(const TPrintDialogRequest&)> PrintDialog;
 };
 TDialogHook& DialogHook();
 
 // The folder the user chose, or none when the dialog was cancelled.
 std::optional<std::string> RunFolderDialog(const TFolderDialogRequest& Request);
+// The print dialog's choice, or none when it was cancelled.
+std::optional<TPrintDialogAnswer> RunPrintDialog(const TPrintDialogRequest& Request);
 
 // A message box through the backend; Flags are MB_ values. Returns IDOK etc.
 int RunMessageBox(const std::string& Text, const std::string& Caption, unsigned Flags);

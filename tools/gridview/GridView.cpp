@@ -13,6 +13,9 @@
 #include "platform/graphics/PngImage.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/PrintDialog.h"
+#include "platform/ui/Printers.h"
 #include "tools/gridview/DemoGrid.h"
 
 namespace {
@@ -20,8 +23,47 @@ namespace {
 int Usage()
 {
     std::fprintf(stderr, "usage: gridview [FILE] [--demo] [--look NAME] [--style NAME] [--screenshot OUT.png] [--filter]\n"
-                         "                [--scroll normal|flat|metro] [--select] [--hover] [--drag] [--balloon]\n");
+                         "                [--scroll normal|flat|metro] [--select] [--hover] [--drag] [--balloon]\n"
+                         "                [--print OUT.pdf]\n");
     return 2;
+}
+
+// File > Print: the print dialog chooses the printer or a PDF file, and the pages or the selection;
+// the header row repeats on every page, each page numbered at its foot.
+void AddPrintMenu(TForm& Form, TQuillStringGrid& Grid)
+{
+    auto* menu = new TMainMenu(&Form);
+    auto* file = new TMenuItem(&Form);
+    file->SetCaption("&File");
+    menu->Items()->Add(file);
+    auto* print = new TMenuItem(&Form);
+    print->SetCaption("&Print...");
+    print->SetShortCut(ShortCut('P', TShiftState{ssCtrl}));
+    file->Add(print);
+    Form.SetMenu(menu);
+    print->OnClick = [&Form, &Grid](TObject*) {
+        TPrintDialog dialog(&Form);
+        dialog.SetMaxPage(std::max(1, Grid.PrintNrOfPages()));
+        dialog.SetToPage(dialog.MaxPage());
+        dialog.SetSelectionAllowed(true);
+        if (!dialog.Execute()) return;
+        const bool pages = dialog.PrintRange() == prPageNums;
+        Grid.OnPrintStart = [&dialog, pages](TObject*, int, int& FromPage, int& ToPage) {
+            if (!pages) return;
+            FromPage = dialog.FromPage();
+            ToPage = dialog.ToPage();
+        };
+        try {
+            if (dialog.PrintRange() == prSelection) Grid.PrintSelection();
+            else Grid.Print();
+            TPrinter* printer = Printer();
+            Form.SetCaption("gridview - printed to " +
+                            (printer->PrinterIndex() == 0 ? printer->FileName() : printer->PrinterName()));
+        } catch (const std::exception& e) {
+            ShowMessage(std::string("The grid was not printed: ") + e.what());
+        }
+        Grid.OnPrintStart = nullptr;
+    };
 }
 
 // Every format the grid reads opens by its extension, with the first row and
@@ -40,7 +82,7 @@ void OpenFile(TQuillStringGrid& Grid, const std::string& FileName)
 
 int main(int argc, char** argv)
 {
-    std::string file, screenshot, lookName, styleName;
+    std::string file, screenshot, lookName, styleName, pdf;
     bool demo = false;
     bool filter = false;
     std::string scrollName;
@@ -53,6 +95,7 @@ int main(int argc, char** argv)
         if (arg == "--look" && i + 1 < argc) lookName = argv[++i];
         else if (arg == "--style" && i + 1 < argc) styleName = argv[++i];
         else if (arg == "--screenshot" && i + 1 < argc) screenshot = argv[++i];
+        else if (arg == "--print" && i + 1 < argc) pdf = argv[++i];
         else if (arg == "--demo") demo = true;
         else if (arg == "--filter") filter = true;
         else if (arg == "--scroll" && i + 1 < argc) scrollName = argv[++i];
@@ -166,6 +209,22 @@ int main(int argc, char** argv)
     } else if (!scrollName.empty() && scrollName != "normal") {
         return Usage();
     }
+    grid->PrintSettings().SetRepeatFixedRows(true);
+    grid->PrintSettings().SetPageNr(ppBottomCenter);
+    grid->PrintSettings().SetPagePrefix("Page");
+    grid->PrintSettings().SetJobName("gridview - " + (file.empty() ? std::string("demo") : file));
+    if (!pdf.empty()) {
+        Printer()->SetFileName(pdf);
+        try {
+            grid->Print();
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "gridview: cannot print to %s: %s\n", pdf.c_str(), e.what());
+            return 1;
+        }
+        std::printf("%d pages\n", grid->PrintNrOfPages());
+        return 0;
+    }
+    AddPrintMenu(*form, *grid);
     form->Show();
     grid->SetFocus();
     if (screenshot.empty()) {

@@ -4,6 +4,9 @@
 #include "platform/graphics/PngImage.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/PrintDialog.h"
+#include "platform/ui/Printers.h"
 
 #include <cstdio>
 #include <exception>
@@ -13,19 +16,50 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: memoview FILE [--styler html] [--screenshot OUT.png]\n");
+    std::fprintf(stderr, "usage: memoview FILE [--styler html] [--screenshot OUT.png] [--print OUT.pdf]\n");
     return 2;
+}
+
+// File > Print: the print dialog chooses the printer or a PDF file, and the pages or the selection.
+void AddPrintMenu(TForm& Form, TQuillMemo& Memo)
+{
+    auto* menu = new TMainMenu(&Form);
+    auto* file = new TMenuItem(&Form);
+    file->SetCaption("&File");
+    menu->Items()->Add(file);
+    auto* print = new TMenuItem(&Form);
+    print->SetCaption("&Print...");
+    print->SetShortCut(ShortCut('P', TShiftState{ssCtrl}));
+    file->Add(print);
+    Form.SetMenu(menu);
+    print->OnClick = [&Form, &Memo](TObject*) {
+        TPrintDialog dialog(&Form);
+        TPrinter* printer = Printer();
+        dialog.SetMaxPage(Memo.NumberOfPages(*printer->Canvas(), printer->PageWidth(), printer->PageHeight()));
+        dialog.SetToPage(dialog.MaxPage());
+        dialog.SetSelectionAllowed(Memo.SelLength() > 0);
+        if (!dialog.Execute()) return;
+        try {
+            if (dialog.PrintRange() == prSelection) Memo.PrintSelection();
+            else if (dialog.PrintRange() == prPageNums) Memo.PrintPages(dialog.FromPage(), dialog.ToPage());
+            else Memo.Print();
+            Form.SetCaption("memoview - printed to " + (printer->PrinterIndex() == 0 ? printer->FileName() : printer->PrinterName()));
+        } catch (const std::exception& e) {
+            ShowMessage(std::string("The document was not printed: ") + e.what());
+        }
+    };
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    std::string file, screenshot, styler;
+    std::string file, screenshot, styler, pdf;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--styler" && i + 1 < argc) styler = argv[++i];
         else if (arg == "--screenshot" && i + 1 < argc) screenshot = argv[++i];
+        else if (arg == "--print" && i + 1 < argc) pdf = argv[++i];
         else if (file.empty() && !arg.starts_with("--")) file = arg;
         else return Usage();
     }
@@ -47,6 +81,23 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "memoview: cannot read %s: %s\n", file.c_str(), e.what());
         return 1;
     }
+    // Printed pages keep half an inch of paper around the text and carry their numbers.
+    TPrintOptions& print = memo->PrintOptions();
+    print.MarginLeft = print.MarginRight = print.MarginTop = print.MarginBottom = TPrinter::Resolution / 2;
+    print.PageNr = true;
+    print.PagePrefix = "Page";
+    print.JobName = "memoview - " + file;
+    if (!pdf.empty()) {
+        Printer()->SetFileName(pdf);
+        try {
+            memo->Print();
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "memoview: cannot print to %s: %s\n", pdf.c_str(), e.what());
+            return 1;
+        }
+        return 0;
+    }
+    AddPrintMenu(*form, *memo);
     form->Show();
     memo->SetFocus();
     if (screenshot.empty()) {

@@ -40,7 +40,7 @@ protected:
             font->SetColor(0x010203 * n);
         }
         S.SetPageNumSep(" of "); S.SetPageSuffix("]"); S.SetPagePrefix("[");
-        S.SetOrientation(grid::poLandscape);
+        S.SetOrientation(poLandscape);
         S.TitleLines()->SetText(" first\nsecond\n");
         S.SetPrintGraphics(true);
     }
@@ -121,7 +121,7 @@ TEST_F(GridPrintSettingsStoreTest, OutOfRangeOrdinalsLeaveTheSettingAndPositions
     EXPECT_EQ(settings.Borders(), pbAroundVertical);
     EXPECT_EQ(settings.BorderStyle(), psDashDot);
     EXPECT_EQ(settings.FitToPage(), fpShrink);
-    EXPECT_EQ(settings.Orientation(), grid::poLandscape);
+    EXPECT_EQ(settings.Orientation(), poLandscape);
     EXPECT_EQ(settings.Date(), ppNone);
     EXPECT_EQ(settings.Title(), ppTopCenter);
 }

@@ -29,7 +29,7 @@ TEST(PrintSettingsTest, StartsAtItsDeclaredDefaults)
         {"ColumnSpacing", print.ColumnSpacing(), 0},
         {"RowSpacing", print.RowSpacing(), 0},
         {"TitleSpacing", print.TitleSpacing(), 0},
-        {"Orientation", print.Orientation(), grid::poPortrait},
+        {"Orientation", print.Orientation(), poPortrait},
         {"PageNumberOffset", print.PageNumberOffset(), 0},
         {"MaxPagesOffset", print.MaxPagesOffset(), 0},
         {"FixedWidth", print.FixedWidth(), 0},
@@ -55,7 +55,7 @@ TEST(PrintSettingsTest, StartsAtItsDeclaredDefaults)
 TEST(PrintSettingsTest, AssignCopiesStoredSettingsFontsAndTitleLines)
 {
     TPrintSettings source;
-    source.SetOrientation(grid::poLandscape);
+    source.SetOrientation(poLandscape);
     source.SetFitToPage(fpShrink);
     source.SetBorders(pbAroundVertical);
     source.SetPageNr(ppBottomCenter);
@@ -68,7 +68,7 @@ TEST(PrintSettingsTest, AssignCopiesStoredSettingsFontsAndTitleLines)
 
     target.Assign(&source);
 
-    EXPECT_EQ(target.Orientation(), grid::poLandscape);
+    EXPECT_EQ(target.Orientation(), poLandscape);
     EXPECT_EQ(target.FitToPage(), fpShrink);
     EXPECT_EQ(target.Borders(), pbAroundVertical);
     EXPECT_EQ(target.PageNr(), ppBottomCenter);

@@ -48,6 +48,10 @@ ui::TNativeClipboard& TGtkBackend::Clipboard() { return *FClipboard; }
 
 ui::TNativeDialogs& TGtkBackend::Dialogs() { return *FDialogs; }
 
+std::vector<std::string> TGtkBackend::PrinterNames() { return GtkPrinterNames(); }
+
+std::string TGtkBackend::SubmitPrintJob(const ui::TPrintJobRequest& job) { return SubmitGtkPrintJob(job); }
+
 ui::TScreenMetrics TGtkBackend::ScreenMetrics()
 {
     ui::TScreenMetrics m;

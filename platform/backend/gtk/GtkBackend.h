@@ -25,6 +25,8 @@ public:
     ui::TScreenMetrics ScreenMetrics() override;
     TPoint CursorPos() override;
     bool OpenDocument(const std::string& target) override;
+    std::vector<std::string> PrinterNames() override;
+    std::string SubmitPrintJob(const ui::TPrintJobRequest& job) override;
 
 private:
     std::unique_ptr<ui::TNativeClipboard> FClipboard;
@@ -34,5 +36,8 @@ private:
 // The clipboard and the dialogs, each in its own file.
 std::unique_ptr<ui::TNativeClipboard> CreateGtkClipboard();
 std::unique_ptr<ui::TNativeDialogs> CreateGtkDialogs();
+// The print system (GtkPrinting.cpp).
+std::vector<std::string> GtkPrinterNames();
+std::string SubmitGtkPrintJob(const ui::TPrintJobRequest& job);
 
 } // namespace backend::gtk

@@ -14,6 +14,8 @@
 
 namespace backend::gtk {
 
+std::optional<ui::TPrintDialogAnswer> RunGtkPrintDialog(const ui::TPrintDialogRequest& request, GtkWindow* parent);
+
 namespace {
 
 GtkWindow* ActiveParent()
@@ -226,6 +228,12 @@ public:
         gtk_widget_show_all(area);
         if (gtk_dialog_run(GTK_DIALOG(dialog.get())) != GTK_RESPONSE_OK) return std::nullopt;
         return std::string(gtk_entry_get_text(GTK_ENTRY(entry)));
+    }
+
+    std::optional<ui::TPrintDialogAnswer> RunPrintDialog(const ui::TPrintDialogRequest& request) override
+    {
+        if (auto& hook = ui::DialogHook().PrintDialog) return hook(request);
+        return RunGtkPrintDialog(request, ActiveParent());
     }
 };
 

@@ -62,6 +62,10 @@ public:
     {
         return Require(ui::DialogHook().InputQuery, "input box")(request);
     }
+    std::optional<ui::TPrintDialogAnswer> RunPrintDialog(const ui::TPrintDialogRequest& request) override
+    {
+        return Require(ui::DialogHook().PrintDialog, "print dialog")(request);
+    }
 };
 
 } // namespace

@@ -4,6 +4,8 @@
 # the cells leave the grid, as Ctrl+S then shows. The screens are kept as gridview-drag-grid.png
 # and gridview-drag-target.png for a person to look at.
 # Usage: GridViewDragXInput.sh GRIDVIEW OUTDIR
+# gridview's File menu bar sits above the grid: grid positions count from below it.
+menu_bar=20
 set -u
 gridview=$1
 out=$2
@@ -30,13 +32,13 @@ tw=$(xdotool search --name "drop target" | head -1)
 saved() { sed '1s/^\xEF\xBB\xBF//' "$csv" | tr -d '\r'; }
 # "Name" of row 2 (apple) lies at about x 96, y 44 in the window: a click selects it, then a
 # press there, moves with the button held and a release over the drop target drag it away.
-xdotool mousemove --window "$win" 96 44 click 1
+xdotool mousemove --window "$win" 96 $((44 + menu_bar)) click 1
 # Pressed again at once, it would be a double click.
 sleep 0.8
-xdotool mousemove --window "$win" 96 44 mousedown 1
+xdotool mousemove --window "$win" 96 $((44 + menu_bar)) mousedown 1
 sleep 0.2
 for step in 8 20 60 200; do
-  xdotool mousemove --window "$win" $((96 + step)) 44
+  xdotool mousemove --window "$win" $((96 + step)) $((44 + menu_bar))
   sleep 0.1
 done
 for step in 1 2 3; do
@@ -50,7 +52,7 @@ if [ "$(cat "$dropped" 2>/dev/null)" != "apple" ]; then
   echo "the drop target received \"$(cat "$dropped" 2>/dev/null)\", not apple"; exit 1
 fi
 # The drop was a move: the cell is empty now.
-xdotool mousemove --window "$win" 300 200
+xdotool mousemove --window "$win" 300 $((200 + menu_bar))
 sleep 0.3
 grab_window "$out/gridview-drag-grid.png"
 xdotool key ctrl+s

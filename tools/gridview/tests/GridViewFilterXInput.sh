@@ -5,6 +5,8 @@
 # are kept as gridview-filter-before.png, gridview-filter-list.png, gridview-filter-after.png and
 # gridview-filter-keys.png for a person to look at.
 # Usage: GridViewFilterXInput.sh GRIDVIEW OUTDIR
+# gridview's File menu bar sits above the grid: grid positions count from below it.
+menu_bar=20
 set -u
 gridview=$1
 out=$2
@@ -16,7 +18,7 @@ start_window "gridview - $csv" "$gridview" "$csv" --filter
 saved() { sed '1s/^\xEF\xBB\xBF//' "$csv" | tr -d '\r'; }
 grab_window "$out/gridview-filter-before.png"
 # "Name" spans x 65..128 of the header row; its button takes the 16 pixels at the right.
-xdotool mousemove --window "$win" 120 8 click 1
+xdotool mousemove --window "$win" 120 $((8 + menu_bar)) click 1
 sleep 0.5
 # The list drops 16 pixels below the header's top, its left edge under the button (x 113):
 # "(All)", then "apple", "fig" and "pear", each about 16 pixels high. It is a window of its
@@ -30,7 +32,7 @@ find_list() {
 }
 find_list
 xwd -id "$list" -silent | xwdtopnm 2>/dev/null | pnmtopng > "$out/gridview-filter-list.png"
-xdotool mousemove --window "$win" 140 43 click 1
+xdotool mousemove --window "$win" 140 $((43 + menu_bar)) click 1
 sleep 0.5
 grab_window "$out/gridview-filter-after.png"
 if cmp -s "$out/gridview-filter-before.png" "$out/gridview-filter-after.png"; then
@@ -58,7 +60,7 @@ save_and_expect() {
   done
   echo "$2:"; cat "$csv"; exit 1
 }
-xdotool mousemove --window "$win" 120 8 click 1
+xdotool mousemove --window "$win" 120 $((8 + menu_bar)) click 1
 sleep 0.5
 xdotool key Home Return
 sleep 0.3
@@ -66,7 +68,7 @@ save_and_expect 'No,Name,City
 1,pear,Lisbon
 2,apple,Oslo
 3,fig,Quito' "Home and Return in the Name list did not choose (All)"
-xdotool mousemove --window "$win" 120 8 click 1
+xdotool mousemove --window "$win" 120 $((8 + menu_bar)) click 1
 sleep 0.5
 find_list
 xdotool key Down Down Down

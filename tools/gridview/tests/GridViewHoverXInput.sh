@@ -5,6 +5,8 @@
 # are kept as gridview-hover-row3.png, gridview-hover-row2.png, gridview-hover-raised.png and
 # gridview-hover-held.png for a person to look at.
 # Usage: GridViewHoverXInput.sh GRIDVIEW OUTDIR
+# gridview's File menu bar sits above the grid: grid positions count from below it.
+menu_bar=20
 set -u
 gridview=$1
 out=$2
@@ -14,17 +16,17 @@ csv=$out/gridview-hover.csv
 printf 'No,Name,Action\n1,pear,"<CONTROL TYPE=""BUTTON"" ID=""go"" VALUE=""Go"" WIDTH=""50"">"\n2,apple,x\n3,fig,y\n' > "$csv"
 start_window "gridview - $csv" "$gridview" "$csv" --hover
 # pixel X Y: the window's pixel as "R G B".
-pixel() { xwd -id "$win" -silent | xwdtopnm 2>/dev/null | pamcut -left "$1" -top "$2" -width 1 -height 1 |
+pixel() { xwd -id "$win" -silent | xwdtopnm 2>/dev/null | pamcut -left "$1" -top "$(($2 + menu_bar))" -width 1 -height 1 |
   pnmtoplainpnm | tail -1 | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
 sky="166 202 240"
 # Rows are 22 pixels high under a 1-pixel line: row 2 spans y 46..67, row 3 y 69..90; the
 # pixels at x 120 lie right of the short names of column 1.
-xdotool mousemove --window "$win" 100 80
+xdotool mousemove --window "$win" 100 $((80 + menu_bar))
 sleep 0.3
 grab_window "$out/gridview-hover-row3.png"
 [ "$(pixel 120 80)" = "$sky" ] || { echo "the row under the pointer is not lit: $(pixel 120 80)"; exit 1; }
 [ "$(pixel 120 57)" != "$sky" ] || { echo "a row away from the pointer is lit"; exit 1; }
-xdotool mousemove --window "$win" 100 57
+xdotool mousemove --window "$win" 100 $((57 + menu_bar))
 sleep 0.3
 grab_window "$out/gridview-hover-row2.png"
 [ "$(pixel 120 57)" = "$sky" ] || { echo "the row the pointer moved to is not lit: $(pixel 120 57)"; exit 1; }
@@ -32,7 +34,7 @@ grab_window "$out/gridview-hover-row2.png"
 # The button sits at the left of column 2 (x 130..193) in row 1 (y 23..44). A first click makes
 # the cell current, so the pictures that follow differ only by the press; the press waits out
 # the double-click time.
-xdotool mousemove --window "$win" 150 34 click 1
+xdotool mousemove --window "$win" 150 $((34 + menu_bar)) click 1
 sleep 1
 grab_window "$out/gridview-hover-raised.png"
 xdotool mousedown 1

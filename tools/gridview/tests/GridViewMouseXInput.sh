@@ -6,6 +6,8 @@
 # gridview-mouse-before.png, gridview-mouse-sorted.png, gridview-mouse-sizing.png, gridview-mouse-sized.png,
 # gridview-mouse-two-columns.png and gridview-mouse-hint.png (the whole screen) for a person to look at.
 # Usage: GridViewMouseXInput.sh GRIDVIEW OUTDIR
+# gridview's File menu bar sits above the grid: grid positions count from below it.
+menu_bar=20
 set -u
 gridview=$1
 out=$2
@@ -27,7 +29,7 @@ expect_saved() {
 }
 grab_window "$out/gridview-mouse-before.png"
 # Columns are 64 pixels wide with a 1-pixel line: "Name" spans x 65..128 of the 22-pixel header row.
-xdotool mousemove --window "$win" 96 10 click 1
+xdotool mousemove --window "$win" 96 $((10 + menu_bar)) click 1
 sleep 0.3
 grab_window "$out/gridview-mouse-sorted.png"
 expect_saved "a click on the Name header did not sort the rows" 'No,Name,City
@@ -35,19 +37,19 @@ expect_saved "a click on the Name header did not sort the rows" 'No,Name,City
 4,apple,Amsterdam by its canals
 3,fig,Quito
 1,pear,Lisbon'
-xdotool mousemove --window "$win" 129 10 mousedown 1
-xdotool mousemove --window "$win" 160 10
+xdotool mousemove --window "$win" 129 $((10 + menu_bar)) mousedown 1
+xdotool mousemove --window "$win" 160 $((10 + menu_bar))
 # While the button is held a dotted line shows where the border would drop.
 sleep 0.3
 grab_window "$out/gridview-mouse-sizing.png"
-xdotool mousemove --window "$win" 200 10 mouseup 1
+xdotool mousemove --window "$win" 200 $((10 + menu_bar)) mouseup 1
 sleep 0.3
 grab_window "$out/gridview-mouse-sized.png"
 if cmp -s "$out/gridview-mouse-sorted.png" "$out/gridview-mouse-sized.png"; then
   echo "the drag on the header border changed nothing on the screen"; exit 1
 fi
 # "Name" now ends at x 200, so "City" spans x 201..264.
-xdotool mousemove --window "$win" 232 10 keydown shift click 1 keyup shift
+xdotool mousemove --window "$win" 232 $((10 + menu_bar)) keydown shift click 1 keyup shift
 sleep 0.3
 grab_window "$out/gridview-mouse-two-columns.png"
 expect_saved "a Shift+click on the City header did not sort by name and city" 'No,Name,City
@@ -61,9 +63,9 @@ expect_saved "a Shift+click on the City header did not sort by name and city" 'N
 xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng > "$out/gridview-mouse-nohint.png"
 windows() { xdotool search --onlyvisible --name "" 2>/dev/null | wc -l; }
 before=$(windows)
-xdotool mousemove --window "$win" 225 34
+xdotool mousemove --window "$win" 225 $((34 + menu_bar))
 sleep 0.2
-xdotool mousemove --window "$win" 226 35
+xdotool mousemove --window "$win" 226 $((35 + menu_bar))
 hinted() { [ "$(windows)" -gt "$before" ]; }
 wait_until 10 hinted || { echo "no hint appeared over the cut-off text"; exit 1; }
 sleep 0.2

@@ -4,6 +4,8 @@
 # screens are kept as gridview-open.png and gridview-scrolled.png for a person to look at.
 # A file of no format the grid reads must be refused with a message saying so.
 # Usage: GridViewXInput.sh GRIDVIEW OUTDIR
+# gridview's File menu bar sits above the grid: grid positions count from below it.
+menu_bar=20
 set -u
 gridview=$1
 out=$2
@@ -20,7 +22,7 @@ csv=$out/gridview-rows.csv
 { echo "No,Name,Value"; for i in $(seq 200); do echo "$i,name $i,$((i * 7))"; done; } > "$csv"
 start_window "gridview - $csv" "$gridview" "$csv" --look office2007
 grab_window "$out/gridview-open.png"
-xdotool mousemove --window "$win" 150 60 click 1
+xdotool mousemove --window "$win" 150 $((60 + menu_bar)) click 1
 sleep 0.2
 xdotool click 5 click 5 click 5
 xdotool key Next
