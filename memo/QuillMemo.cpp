@@ -172,6 +172,7 @@ void TQuillCustomMemo::SetLines(const TStrings& Value)
 
 void TQuillCustomMemo::InvalidateTopLineStyle()
 {
+    FLogicalFrom = -1;
     FMaxLengthCount = -1;
     FbackupTopLine = -1;
     FStyleDirtyFrom = 0;

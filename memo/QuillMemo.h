@@ -308,6 +308,9 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     void UpdateWrap() override;
     // Re-wraps only the logical lines edits touched since the last wrap.
     void RewrapEdits();
+    // The logical line a stored line belongs to (soft-wrap continuations
+    // counted with their head), walked from the last line asked about.
+    int LogicalLineIndex(int Line);
     TMemoClipboardFormats ClipboardFormats() const noexcept { return FClipboardFormats; }
     const std::string& Version() const noexcept { return FVersion; }
     virtual bool IsEditAllowed() { return true; }
@@ -480,7 +483,8 @@ private:
     void PaintMarginAndCorners();
     void PrepareLineBitmap();
     void PaintFoldingCell(int Row, int& Line, int& OpenRegions, TStyle& Style);
-    void ClearDirtyStyleCache();
+    // Drops the cached start states edits made stale, on the lines up to UpTo.
+    void ClearDirtyStyleCache(int UpTo);
     void FoldingChanged(TObject* Sender, int ChangeMsg);
     void VertScrollChanged(TObject* Sender);
     void HorzScrollChanged(TObject* Sender);
@@ -619,6 +623,12 @@ private:
     // Lines edited since the last wrap (-1: none), and a wrap in progress.
     int FWrapDirtyFrom = -1, FWrapDirtyTo = -1;
     bool FRewrapping = false;
+    // LogicalLineIndex's last answer: line FLogicalFrom is logical line FLogicalIndex (-1: none).
+    int FLogicalFrom = -1, FLogicalIndex = 0;
+    void ForgetLogicalFrom(int Line)
+    {
+        if (Line <= FLogicalFrom) FLogicalFrom = -1;
+    }
     std::unique_ptr<TQuillMarkerList> FMarkerList;
     std::unique_ptr<TPrintOptions> FPrintOptions = std::make_unique<TPrintOptions>();
     std::unique_ptr<TAutoCorrect> FAutoCorrect = std::make_unique<TAutoCorrect>();
