@@ -236,3 +236,54 @@ void PaintALongLine(benchmark::State& state)
 BENCHMARK(PaintALongLine)->Arg(400'000)->Arg(4'000'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+namespace {
+
+// 200,000 lines, every other one holding "foo" once: 100,000 matches.
+std::vector<std::string> FooLines()
+{
+    std::vector<std::string> lines;
+    lines.reserve(200'000);
+    for (int i = 0; i < 200'000; ++i)
+        lines.push_back(i % 2 ? "  plain words of line " + std::to_string(i) : "  call foo(" + std::to_string(i) + ");");
+    return lines;
+}
+
+// The baseline: the same replacements by a plain loop over the lines.
+void PlainLoopReplacing100000Matches(benchmark::State& state)
+{
+    const std::vector<std::string> source = FooLines();
+    for (auto _ : state) {
+        std::vector<std::string> lines = source;
+        int count = 0;
+        for (std::string& line : lines)
+            for (size_t at = line.find("foo"); at != std::string::npos; at = line.find("foo", at + 3)) {
+                line.replace(at, 3, "barbaz");
+                ++count;
+            }
+        benchmark::DoNotOptimize(count);
+    }
+}
+BENCHMARK(PlainLoopReplacing100000Matches)->Unit(benchmark::kMillisecond);
+
+// The memo replacing every match as one undo step, and that step undone.
+void MemoReplacing100000Matches(benchmark::State& state)
+{
+    const std::vector<std::string> source = FooLines();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Window w;
+        w.memo->SetSyntaxStyles(nullptr);
+        TStringList list;
+        for (const std::string& line : source) list.Add(line);
+        w.memo->SetLines(list);
+        w.memo->SetCursor(0, 0);
+        state.ResumeTiming();
+        const int count = w.memo->FindAndReplace("foo", "barbaz", {frDown});
+        w.memo->Undo();
+        benchmark::DoNotOptimize(count);
+    }
+}
+BENCHMARK(MemoReplacing100000Matches)->Unit(benchmark::kMillisecond);
+
+} // namespace

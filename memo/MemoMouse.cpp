@@ -61,7 +61,7 @@ void TQuillCustomMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
     if (Button != mbLeft) return;
     if (inGutter) {
         int line = CharFromPos(X, Y).LineNo;
-        if (OnGutterClick && line < FLines->Count()) OnGutterClick(this, line);
+        if (line < FLines->Count()) DoGutterClick(line);
     }
     MouseClickAt(X, Y, true, Shift, Button);
     bool inFolding = FoldingActive() && FoldingColumnRect().Contains({X, Y});

@@ -13,6 +13,7 @@
 #include "platform/classes/Sets.h"
 #include "platform/ui/CustomControl.h"
 #include "platform/ui/EditControls.h"
+#include "platform/ui/FindOptions.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/ScrollBars.h"
 #include "render/QuillStyleIF.h"
@@ -57,6 +58,7 @@ using TQuillMemoGetParameterHintEvent =
     std::function<void(TObject* Sender, const std::string& AToken, std::string& AParameterHint, bool& Handled)>;
 using TQuillMemoRetrievedParameterHintEvent =
     std::function<void(TObject* Sender, const std::string& AToken, const std::string& AParameterHint)>;
+using TQuillMemoTextFoundEvent = std::function<void(TObject* Sender, int X, int Y)>;
 using TQuillMemoLineBkColorEvent = std::function<void(TObject* Sender, int LineNo, TColor& BkColor)>;
 
 // What PaintLine paints on: the screen row through the line bitmap, or a print canvas directly.
@@ -376,6 +378,55 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     bool HasBookmarks() const;
     void RepaintGutter();
 
+    // Finding and replacing, line by line from the caret; positions found are
+    // text positions (a line break counts two), -1 for none.
+    int FindText(const std::string& SearchStr, TFindOptions Options);
+    int FindTextInMemo(const std::string& SearchStr, TFindOptions Options) { return FindText(SearchStr, Options); }
+    // The number of matching lines, each reported once through OnTextFound.
+    int FindTextCount(const std::string& SearchStr, TFindOptions Options);
+    // Where the next match lies; the caret and the selection stay.
+    int FindTextPos(const std::string& SearchStr, TFindOptions Options);
+    // Replaces every match from the caret on as one undoable step; returns how many.
+    int FindAndReplace(const std::string& SearchStr, const std::string& NewStr, TFindOptions Options);
+
+    // Whether the undo list holds a step; writing false empties it and
+    // clears the lines' modified marks (writing true does nothing).
+    bool Modified() const;
+    void SetModified(bool Value);
+    virtual unsigned GetVersionNr();
+    virtual std::string GetVersionString();
+    bool CanCopy() const;
+    bool CanCut() const;
+    // Empties the text; the undo steps stay.
+    void Clear();
+    // The caret to a place, the selection collapsed there.
+    void SetCursor(int ACurX, int ACurY);
+    using TCustomControl::SetCursor;
+    const std::string& FixedBlockStart() const noexcept { return FFixedBlockStart; }
+    void SetFixedBlockStart(const std::string& Value) { FFixedBlockStart = Value; }
+    const std::string& FixedBlockEnd() const noexcept { return FFixedBlockEnd; }
+    void SetFixedBlockEnd(const std::string& Value) { FFixedBlockEnd = Value; }
+    // The lines every operation works on.
+    TQuillMemoStrings& EffectiveLines() const noexcept { return *FLines; }
+
+    // Error marks: column spans of a line underlined with a red wave.
+    void SetError(int LineNo, int ErrPos, int ErrLen);
+    void ClearErrors();
+    void ClearLineErrors(int LineNo);
+    void ClearWordError(int LineNo, int LinePos);
+
+    // Block words: the 1-based position of the first whole-word Word in Text
+    // (0 for none); of the first of the comma-separated Words found, which
+    // Words then holds alone.
+    int FindWholeWord(const std::string& Word, const std::string& Text, int& Pos);
+    int FindBlockWord(std::string& Words, int& Pos, const std::string& Text);
+    struct BlockMark {
+        int Line = -1, Start = -1, Len = -1, OldLine = -1;
+    };
+    // The end word closing the caret's block, and the start word opening it.
+    const BlockMark& BlockStartMark() const noexcept { return FBlockStart; }
+    const BlockMark& BlockEndMark() const noexcept { return FBlockEnd; }
+
     // Events.
     TNotifyEvent OnChange;
     TNotifyEvent OnStatusChange;
@@ -396,6 +447,8 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     // Ctrl+F and Ctrl+H.
     TNotifyEvent OnFind;
     TNotifyEvent OnReplace;
+    TQuillMemoTextFoundEvent OnTextFound;
+    TNotifyEvent OnCursorChange;
     std::function<void(int LnNo, const std::string& MarkerText)> OnMarkerAdded;
     std::function<void(int LnNo)> OnMarkerRemoved;
 
@@ -403,7 +456,10 @@ protected:
     virtual void DoSelectionChange();
     virtual void DoStatusChange();
     virtual void DoChange();
-    virtual void CursorChanged() {}
+    virtual void CursorChanged();
+    virtual void DoGutterClick(int LineNo);
+    void DoFind();
+    void DoReplace();
     virtual void DoClipboardAction(TMemoClipboardAction Action, bool& Allow);
     void ClipboardCopy();
     void ClipboardCut();
@@ -458,6 +514,7 @@ private:
     friend class TOverwriteCharUndo;
     friend class TPasteUndo;
     friend class TCorrectUndo;
+    friend class TReplaceLinesUndo;
     friend class TInsertOverwriteUndo;
     friend class TQuillUndoList;
     friend class TMemoRunPainter;
@@ -504,9 +561,19 @@ private:
     bool ComputeParameterHint(std::string& Part1, std::string& Part2, std::string& Part3, int& Active);
     // After a caret move: the hint follows the caret when it is automatic or shown.
     void FollowCaretWithHint();
-    struct BlockMark {
-        int Line = -1, Start = -1, Len = -1, OldLine = -1;
+    struct BlockWord {
+        int Col, Len;
+        bool Opens;
     };
+    // The block words of a text, left to right.
+    std::vector<BlockWord> BlockWordsOf(const std::string& Text, const std::string& Start, const std::string& End);
+    // The search text's case-folded (unless frMatchCase) line, and the part
+    // [From, To) of it a search from the caret looks at; false: skip the line.
+    std::u32string SearchableLine(int Line, TFindOptions Options) const;
+    bool SearchWindow(int Line, int Length, bool Forward, int& From, int& To) const;
+    int SearchLines(const std::string& SearchStr, TFindOptions Options, bool CountOnly);
+    // Lines First..First+Count-1 become Texts (each may hold line breaks); returns how many lines they are now.
+    int ReplaceLineRange(int First, int Count, const std::vector<std::string>& Texts);
     void MoveBlockMark(BlockMark& Mark, int Line, int Start, int Len);
     void InvalidateLineRow(int Line, int Below);
     struct PageLayout {
@@ -623,6 +690,8 @@ private:
     // Lines edited since the last wrap (-1: none), and a wrap in progress.
     int FWrapDirtyFrom = -1, FWrapDirtyTo = -1;
     bool FRewrapping = false;
+    bool FCursorChangedTrigered = false;
+    std::string FFixedBlockStart, FFixedBlockEnd;
     // LogicalLineIndex's last answer: line FLogicalFrom is logical line FLogicalIndex (-1: none).
     int FLogicalFrom = -1, FLogicalIndex = 0;
     void ForgetLogicalFrom(int Line)

@@ -17,4 +17,6 @@ list(APPEND MEMO_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MemoMarkers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoAssign.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoPrint.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MemoParamHint.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/MemoParamHint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoFind.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoStatus.cpp)

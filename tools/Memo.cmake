@@ -16,3 +16,6 @@ add_test(NAME memoview_headless_exit COMMAND ${CMAKE_COMMAND} -E env VISTRA_BACK
   $<TARGET_FILE:memoview> ${CMAKE_CURRENT_SOURCE_DIR}/memoview/MemoView.cpp
   --screenshot ${CMAKE_CURRENT_BINARY_DIR}/memoview-headless-exit.png)
 set_tests_properties(memoview_headless_exit PROPERTIES TIMEOUT 30)
+add_test(NAME memoview_xreplace COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/memoview/tests/MemoViewXReplace.sh
+  $<TARGET_FILE:memoview> ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(memoview_xreplace PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)
