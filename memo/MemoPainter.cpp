@@ -74,36 +74,10 @@ public:
 
     void Run(std::u32string_view Text, const TStyle& Q) override
     {
-        const TQuillCustomMemoStyler* styler = M.ActiveStyler();
-        TColor font = M.FFont->Color();
-        TFontStyles style = M.FFont->Style();
-        TColor brush = M.FBkColor;
-        auto charStyle = [&](const TCharStyle& s) {
-            font = s.TextColor;
-            style = s.Style;
-            brush = s.BkColor == clNone ? M.FBkColor : s.BkColor;
-        };
-        auto element = [&] {
-            if (styler && Q.index >= 0 && Q.index < styler->AllStyles().Count()) {
-                const TElementStyle& e = *styler->AllStyles().Items(Q.index);
-                font = e.Font().Color();
-                style = e.Font().Style();
-                brush = e.BGColor() == clNone ? M.FBkColor : e.BGColor();
-            } else {
-                font = M.FFont->Color();
-                style = M.FFont->Style();
-                brush = M.FBkColor;
-            }
-        };
-        if (Q.isComment && !Q.isURL && styler) {
-            charStyle(styler->CommentStyle());
-        } else if (!Q.isBracket || Q.isURL) {
-            if (Q.isnumber && styler) charStyle(styler->NumberStyle());
-            if (Q.isdelimiter || Q.iskeyWord) element();
-            if (Q.isURL) charStyle(*M.FUrlStyle);
-        } else {
-            element();
-        }
+        const TQuillCustomMemo::RunLook look = M.LookOfRun(Q, false);
+        TColor font = look.Font;
+        TFontStyles style = look.Style;
+        TColor brush = look.Brush;
         if (FBand != clNone) brush = FBand;
         bool transparent = false;
         if (FActive) {

@@ -2,6 +2,7 @@
 #include "memo/QuillMemo.h"
 
 #include "memo/MemoLineAttributes.h"
+#include "memo/RTFEngine.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/Strings.h"
 #include "platform/ui/Timer.h"

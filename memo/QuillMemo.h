@@ -24,6 +24,11 @@
 #include <string>
 
 class TBitmap;
+class TRTFEngine;
+class TStream;
+namespace memo {
+class TRunSink;
+}
 class TTimer;
 
 struct TCellPos {
@@ -406,6 +411,29 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     void SetFixedBlockStart(const std::string& Value) { FFixedBlockStart = Value; }
     const std::string& FixedBlockEnd() const noexcept { return FFixedBlockEnd; }
     void SetFixedBlockEnd(const std::string& Value) { FFixedBlockEnd = Value; }
+    // The text written as HTML (UTF-8) or RTF, coloured as painted; false when
+    // the file or stream could not be written.
+    bool SaveToHTML(const std::string& FileName, bool Fixedfonts);
+    bool SaveToHTMLStream(TStream& AStream, bool Fixedfonts);
+    bool SaveToRTF(const std::string& FileName, bool Fixedfonts);
+    bool SaveToRTFStream(TStream& AStream, bool Fixedfonts);
+    // The whole text as an HTML document on the clipboard, its source as plain text.
+    void CopyHTMLToClipboard();
+    void SetClipboardFormats(TMemoClipboardFormats Value) noexcept { FClipboardFormats = Value; }
+    // The lines of the last HTML build, each followed by CR LF.
+    std::string HTMLText() const;
+    // FromLine -1: every line. The HTML goes to the build's lines; the RTF to
+    // the builder of a save or copy (nothing without one).
+    void BuildHTML(bool Fixedfonts, int FromLine, bool NoHeader, int ToLine);
+    void BuildRTF(bool Fixedfonts, int FromLine, int ToLine, int FromX = 0, int ToX = -1);
+    // One run of a line, as the tokenizer hands it over.
+    void AddHTMLToken(std::u32string_view Text, const TStyle& Style);
+    void AddRTFToken(std::u32string_view Text, const TStyle& Style);
+    static std::string MemoColorToHTML(TColor C);
+    static std::string FontStyleToCSS(TFontStyles S);
+    static std::string WrapMemoClipboardHTML(const std::string& T);
+    // The styler of the text, whether in use or not.
+    TQuillCustomMemoStyler* EffectiveStyler() const noexcept { return FInternalStyles; }
     // The lines every operation works on.
     TQuillMemoStrings& EffectiveLines() const noexcept { return *FLines; }
 
@@ -561,6 +589,19 @@ private:
     bool ComputeParameterHint(std::string& Part1, std::string& Part2, std::string& Part3, int& Active);
     // After a caret move: the hint follows the caret when it is automatic or shown.
     void FollowCaretWithHint();
+    // A run's text colour, font style and background.
+    struct RunLook {
+        TColor Font;
+        TFontStyles Style;
+        TColor Brush;
+    };
+    // ElementBackgroundAsSet keeps an element style's clNone background as clNone.
+    RunLook LookOfRun(const TStyle& Q, bool ElementBackgroundAsSet) const;
+    // The runs of the logical lines over FromLine (from column FromX) to
+    // ToLine (up to column ToX, -1 its end), LineEnd after each.
+    void ExportLines(int FromLine, int FromX, int ToLine, int ToX, memo::TRunSink& Sink, const std::function<void()>& LineEnd);
+    void ApplyRTFFontStyle(TFontStyles S);
+    static std::string WrapSelectionHTML(const std::string& F);
     struct BlockWord {
         int Col, Len;
         bool Opens;
@@ -691,6 +732,9 @@ private:
     int FWrapDirtyFrom = -1, FWrapDirtyTo = -1;
     bool FRewrapping = false;
     bool FCursorChangedTrigered = false;
+    std::vector<std::string> Html;
+    std::string FHtmlfont;
+    std::unique_ptr<TRTFEngine> FRTFEngine;
     std::string FFixedBlockStart, FFixedBlockEnd;
     // LogicalLineIndex's last answer: line FLogicalFrom is logical line FLogicalIndex (-1: none).
     int FLogicalFrom = -1, FLogicalIndex = 0;
