@@ -637,6 +637,7 @@ void TQuillCustomMemo::WndProc(TMessage& Message)
     case WM_CUT: ClipboardCut(); break;
     case WM_PASTE: ClipboardPaste(); break;
     case WM_WINDOWPOSCHANGED: HideHint(); break;
+    case WM_COMMAND: HandleCommand(static_cast<int>(Message.WParam & 0xFFFF)); break;
     default: break;
     }
 }

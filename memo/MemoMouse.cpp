@@ -49,6 +49,7 @@ void TQuillCustomMemo::MouseClickAt(int X, int Y, bool Select, TShiftState Shift
     if (Shift.Contains(ssShift)) ExtendSelectionToCaret();
     else ClearSelection();
     FLeftButtonDown = true;
+    if (FCurY < FLines->Count()) OpenURLAt(FCurY);
 }
 
 void TQuillCustomMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -79,6 +80,7 @@ void TQuillCustomMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
 void TQuillCustomMemo::MouseMove(TShiftState Shift, int X, int Y)
 {
     TCustomControl::MouseMove(Shift, X, Y);
+    UpdateURLCursor(X, Y);
     if (FSelClick) {
         FSelClick = false;
         return;

@@ -64,6 +64,7 @@ using TQuillMemoGetParameterHintEvent =
 using TQuillMemoRetrievedParameterHintEvent =
     std::function<void(TObject* Sender, const std::string& AToken, const std::string& AParameterHint)>;
 using TQuillMemoTextFoundEvent = std::function<void(TObject* Sender, int X, int Y)>;
+using TQuillMemoURLClickEvent = std::function<void(TObject* Sender, const std::string& URL)>;
 using TQuillMemoLineBkColorEvent = std::function<void(TObject* Sender, int LineNo, TColor& BkColor)>;
 
 // What PaintLine paints on: the screen row through the line bitmap, or a print canvas directly.
@@ -432,6 +433,11 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     static std::string MemoColorToHTML(TColor C);
     static std::string FontStyleToCSS(TFontStyles S);
     static std::string WrapMemoClipboardHTML(const std::string& T);
+    // With UrlAware, whether the word at a column is an address; a left click
+    // on one hands it to OnURLClick, or without a handler opens it when it is
+    // an http, https, ftp or mailto address.
+    bool IsURLAt(int Line, int Col) const;
+    void OpenURLAt(int Line);
     // The styler of the text, whether in use or not.
     TQuillCustomMemoStyler* EffectiveStyler() const noexcept { return FInternalStyles; }
     // The lines every operation works on.
@@ -477,6 +483,7 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     TNotifyEvent OnReplace;
     TQuillMemoTextFoundEvent OnTextFound;
     TNotifyEvent OnCursorChange;
+    TQuillMemoURLClickEvent OnURLClick;
     std::function<void(int LnNo, const std::string& MarkerText)> OnMarkerAdded;
     std::function<void(int LnNo)> OnMarkerRemoved;
 
@@ -502,6 +509,10 @@ protected:
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
     void WMEraseBkgnd(TMessage& Message) override;
+    // Without a PopupMenu, a right click in the text shows the built-in menu.
+    void WMContextMenu(TMessage& Message) override;
+    // The built-in menu's commands, 1 to 7.
+    void HandleCommand(int Command);
     void KeyDown(unsigned short& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -602,6 +613,10 @@ private:
     void ExportLines(int FromLine, int FromX, int ToLine, int ToX, memo::TRunSink& Sink, const std::function<void()>& LineEnd);
     void ApplyRTFFontStyle(TFontStyles S);
     static std::string WrapSelectionHTML(const std::string& F);
+    bool URLRunAt(int Line, int Col, std::string& Url) const;
+    // The hand over an address, the memo's own cursor elsewhere.
+    void UpdateURLCursor(int X, int Y);
+    TCursor FOldCursor = crIBeam;
     struct BlockWord {
         int Col, Len;
         bool Opens;

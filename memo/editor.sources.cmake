@@ -20,4 +20,5 @@ list(APPEND MEMO_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MemoParamHint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoFind.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoStatus.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MemoExport.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/MemoExport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoContextMenu.cpp)
