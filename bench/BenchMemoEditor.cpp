@@ -5,6 +5,7 @@
 #include "memo/QuillMemo.h"
 #include "memo/QuillmWS.h"
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/classes/Streams.h"
 #include "platform/ui/Forms.h"
 
 #include <benchmark/benchmark.h>
@@ -285,5 +286,62 @@ void MemoReplacing100000Matches(benchmark::State& state)
     }
 }
 BENCHMARK(MemoReplacing100000Matches)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// Exporting the HTML file of range(0) lines as HTML and as RTF against reading
+// and tokenizing the same lines once: both exports grow with the lines alone.
+void ExportHtmlAndRtf(benchmark::State& state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    Window w;
+    w.memo->Lines().LoadFromFile(HtmlFile(lines));
+    TMemoryStream html, rtf;
+    for (auto _ : state) {
+        html.Clear();
+        rtf.Clear();
+        w.memo->SaveToHTMLStream(html, true);
+        w.memo->SaveToRTFStream(rtf, true);
+        benchmark::DoNotOptimize(html.Size() + rtf.Size());
+    }
+    state.counters["html_bytes"] = static_cast<double>(html.Size());
+    state.counters["rtf_bytes"] = static_cast<double>(rtf.Size());
+}
+BENCHMARK(ExportHtmlAndRtf)->Arg(20'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
+
+void TokenizeEveryLineOnce(benchmark::State& state)
+{
+    TQuillHTMLMemoStyler styler(nullptr);
+    TStringList lines;
+    lines.LoadFromFile(HtmlFile(static_cast<int>(state.range(0))));
+    memo::TTokenRules rules(&styler, false, true);
+    memo::TLineTokenizer tokenizer(rules);
+    for (auto _ : state) {
+        TStyle style = memo::ClearedStyle();
+        for (int i = 0; i < lines.Count(); ++i) tokenizer.Tokenize(memo::ToU32(lines.Strings(i)), style, nullptr);
+        benchmark::DoNotOptimize(style);
+    }
+}
+BENCHMARK(TokenizeEveryLineOnce)->Arg(20'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
+
+// Replacing every other line's match in files of range(0) lines: the cost follows the lines.
+void MemoReplacingEveryOtherLine(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    TStringList list;
+    for (int i = 0; i < count; ++i) list.Add(i % 2 ? "  plain words of line " + std::to_string(i) : "  call foo(" + std::to_string(i) + ");");
+    for (auto _ : state) {
+        state.PauseTiming();
+        Window w;
+        w.memo->SetSyntaxStyles(nullptr);
+        w.memo->SetLines(list);
+        w.memo->SetCursor(0, 0);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(w.memo->FindAndReplace("foo", "barbaz", {frDown}));
+    }
+}
+BENCHMARK(MemoReplacingEveryOtherLine)->Arg(20'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
