@@ -451,12 +451,6 @@ void TQuillCustomMemo::PasteFromClipBoard()
     Invalidate();
 }
 
-void TQuillCustomMemo::CopyToClipBoard()
-{
-    std::string text = Selection();
-    if (!text.empty()) Clipboard()->SetAsText(text);
-}
-
 void TQuillCustomMemo::CutToClipBoard()
 {
     if (FReadOnly || !IsEditAllowed()) return;

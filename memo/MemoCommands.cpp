@@ -583,8 +583,8 @@ void TQuillCustomMemo::KeyDown(unsigned short& Key, TShiftState Shift)
     case 'F':
     case 'H':
         if (!Shift.Contains(ssCtrl)) return;
-        if (Key == 'F' && OnFind) OnFind(this);
-        if (Key == 'H' && OnReplace) OnReplace(this);
+        if (Key == 'F') DoFind();
+        else DoReplace();
         break;
     case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME: case VK_INSERT: case VK_DELETE:
         ExecuteKeyCommand(Key, Shift);
@@ -637,6 +637,7 @@ void TQuillCustomMemo::WndProc(TMessage& Message)
     case WM_CUT: ClipboardCut(); break;
     case WM_PASTE: ClipboardPaste(); break;
     case WM_WINDOWPOSCHANGED: HideHint(); break;
+    case WM_COMMAND: HandleCommand(static_cast<int>(Message.WParam & 0xFFFF)); break;
     default: break;
     }
 }

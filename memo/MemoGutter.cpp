@@ -170,7 +170,7 @@ void TQuillGutter::PaintTo(TCanvas& Canvas)
         int r = Memo->FoldingActive() ? Memo->DisplayRowFromLine(Memo->TopLine()) : Memo->TopLine();
         int rows = Memo->FoldingActive() ? Memo->DisplayRowFromLine(lines.Count() - 1) + 1 : lines.Count();
         // Numbers count logical lines: a soft-wrap continuation gets none.
-        int n = r > 0 ? memo::GetWrappedLineIndex(lines, r - 1) + 1 : 0;
+        int n = r > 0 ? Memo->LogicalLineIndex(r - 1) + 1 : 0;
         for (int y = 0; y < FHeight && r < std::max(rows, 1); y += h, ++r) {
             int line = Memo->FoldingActive() ? Memo->LineFromDisplayRow(r) : r;
             if (memo::IsLineWrapped(lines, line)) continue;
@@ -285,7 +285,7 @@ void TQuillCustomMemo::DefaultGutterDraw(TObject*, TCanvas& ACanvas, int LineNo,
         ACanvas.Pen()->SetColor(clBlack);
         ACanvas.Ellipse(x + 2, top + 4, x + 12, top + 14);
     }
-    if (LineNo == memo::GetWrappedLineIndex(*FLines, FActiveLine) && FActiveLineSettings->ShowActiveLineIndicator()) {
+    if (LineNo == LogicalLineIndex(FActiveLine) && FActiveLineSettings->ShowActiveLineIndicator()) {
         ACanvas.Brush()->SetColor(clLime);
         ACanvas.Pen()->SetColor(clGray);
         const TPoint arrow[] = {{x + 13, top + 7}, {x + 13, top + 11}, {x + 16, top + 11}, {x + 16, top + 14},

@@ -49,6 +49,7 @@ void TQuillCustomMemo::MouseClickAt(int X, int Y, bool Select, TShiftState Shift
     if (Shift.Contains(ssShift)) ExtendSelectionToCaret();
     else ClearSelection();
     FLeftButtonDown = true;
+    if (FCurY < FLines->Count()) OpenURLAt(FCurY);
 }
 
 void TQuillCustomMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -61,7 +62,7 @@ void TQuillCustomMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
     if (Button != mbLeft) return;
     if (inGutter) {
         int line = CharFromPos(X, Y).LineNo;
-        if (OnGutterClick && line < FLines->Count()) OnGutterClick(this, line);
+        if (line < FLines->Count()) DoGutterClick(line);
     }
     MouseClickAt(X, Y, true, Shift, Button);
     bool inFolding = FoldingActive() && FoldingColumnRect().Contains({X, Y});
@@ -79,6 +80,7 @@ void TQuillCustomMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
 void TQuillCustomMemo::MouseMove(TShiftState Shift, int X, int Y)
 {
     TCustomControl::MouseMove(Shift, X, Y);
+    UpdateURLCursor(X, Y);
     if (FSelClick) {
         FSelClick = false;
         return;

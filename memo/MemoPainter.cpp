@@ -7,11 +7,14 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/TextOutput.h"
 
-void TQuillCustomMemo::ClearDirtyStyleCache()
+void TQuillCustomMemo::ClearDirtyStyleCache(int UpTo)
 {
+    // Only the stale states a lookup could reach are dropped, so an edit
+    // costs the lines up to the next line looked at, not every line below it.
     if (FStyleDirtyFrom < 0) return;
-    if (FStyleDirtyFrom < FLines->Count()) memo::ClearStyleCacheRange(*FLines, FStyleDirtyFrom, FLines->Count() - 1);
-    FStyleDirtyFrom = -1;
+    const int last = std::min(UpTo, FLines->Count() - 1);
+    if (FStyleDirtyFrom <= last) memo::ClearStyleCacheRange(*FLines, FStyleDirtyFrom, last);
+    FStyleDirtyFrom = last + 1 < FLines->Count() ? std::max(FStyleDirtyFrom, last + 1) : -1;
 }
 
 // The start state comes from the same tokenizer that paints, so a line is
@@ -25,8 +28,8 @@ void TQuillCustomMemo::GetLineStartStyle(int LineIndex, TStyle& Style)
     memo::TTokenRules rules(styler, FCaseSensitive, FUrlAware);
     FTempdelimiters = rules.Delimiters();
     if (FLines->Count() == 0) return;
-    ClearDirtyStyleCache();
     LineIndex = std::clamp(LineIndex, 0, FLines->Count());
+    ClearDirtyStyleCache(LineIndex);
     int start = 0;
     for (int i = std::min(LineIndex, FLines->Count()) - 1; i >= 0; --i) {
         TStyle cached;
@@ -71,36 +74,10 @@ public:
 
     void Run(std::u32string_view Text, const TStyle& Q) override
     {
-        const TQuillCustomMemoStyler* styler = M.ActiveStyler();
-        TColor font = M.FFont->Color();
-        TFontStyles style = M.FFont->Style();
-        TColor brush = M.FBkColor;
-        auto charStyle = [&](const TCharStyle& s) {
-            font = s.TextColor;
-            style = s.Style;
-            brush = s.BkColor == clNone ? M.FBkColor : s.BkColor;
-        };
-        auto element = [&] {
-            if (styler && Q.index >= 0 && Q.index < styler->AllStyles().Count()) {
-                const TElementStyle& e = *styler->AllStyles().Items(Q.index);
-                font = e.Font().Color();
-                style = e.Font().Style();
-                brush = e.BGColor() == clNone ? M.FBkColor : e.BGColor();
-            } else {
-                font = M.FFont->Color();
-                style = M.FFont->Style();
-                brush = M.FBkColor;
-            }
-        };
-        if (Q.isComment && !Q.isURL && styler) {
-            charStyle(styler->CommentStyle());
-        } else if (!Q.isBracket || Q.isURL) {
-            if (Q.isnumber && styler) charStyle(styler->NumberStyle());
-            if (Q.isdelimiter || Q.iskeyWord) element();
-            if (Q.isURL) charStyle(*M.FUrlStyle);
-        } else {
-            element();
-        }
+        const TQuillCustomMemo::RunLook look = M.LookOfRun(Q, false);
+        TColor font = look.Font;
+        TFontStyles style = look.Style;
+        TColor brush = look.Brush;
         if (FBand != clNone) brush = FBand;
         bool transparent = false;
         if (FActive) {
@@ -172,9 +149,16 @@ private:
             FPen.Left = r.Right;
             return;
         }
-        if (!Transparent) C.FillRect(r);
+        // Only the characters inside the row are laid out, so a run of
+        // megabytes costs what one screen of it shows.
+        const int w = std::max(FCharWidth, 1);
+        const int skip = r.Left < 0 ? -r.Left / w : 0;
+        const int shown = std::min(static_cast<int>(Part.size()) - skip, (FClipRight - r.Left) / w - skip + 1);
+        TRect visible{r.Left + skip * w, r.Top, std::min(r.Right, FClipRight + w), r.Bottom};
+        if (!Transparent) C.FillRect(visible);
         C.Brush()->SetStyle(bsClear);
-        DrawText(C.Handle(), memo::ToUtf8(Part), r, DT_EDITCONTROL | DT_NOPREFIX | DT_NOCLIP | DT_SINGLELINE);
+        DrawText(C.Handle(), memo::ToUtf8(Part.substr(static_cast<size_t>(skip), static_cast<size_t>(shown))), visible,
+                 DT_EDITCONTROL | DT_NOPREFIX | DT_NOCLIP | DT_SINGLELINE);
         FPen.Left = r.Right;
     }
 

@@ -98,6 +98,14 @@ void TCorrectUndo::Exchange()
     Memo->LinesChanged();
 }
 
+void TReplaceLinesUndo::Exchange()
+{
+    std::vector<std::string> current;
+    for (int i = FFirst; i < FFirst + FCount && i < Memo->EffectiveLines().Count(); ++i) current.push_back(Memo->LineText(i));
+    FCount = Memo->ReplaceLineRange(FFirst, static_cast<int>(current.size()), FLines);
+    FLines = std::move(current);
+}
+
 bool TDeleteCharUndo::Append(TUndo* NewUndo)
 {
     auto* other = dynamic_cast<TDeleteCharUndo*>(NewUndo);

@@ -4,6 +4,7 @@
 #include "platform/classes/Lists.h"
 
 #include <string>
+#include <vector>
 
 class TQuillCustomMemo;
 
@@ -107,6 +108,23 @@ class TCorrectUndo : public TUndo {
 
 private:
     void Exchange();
+};
+
+// Lines replaced as a block (every match of a replace-all): undo and redo
+// exchange the stored lines with those now in their place.
+class TReplaceLinesUndo : public TUndo {
+    VISTRA_CLASS(TReplaceLinesUndo, TUndo)
+    TReplaceLinesUndo(int ACurX0, int ACurY0, int ACurX, int ACurY, int First, int Count, std::vector<std::string> Lines)
+        : TUndo(ACurX0, ACurY0, ACurX, ACurY, {}), FFirst(First), FCount(Count), FLines(std::move(Lines))
+    {
+    }
+    void PerformUndo() override { Exchange(); }
+    void PerformRedo() override { Exchange(); }
+    void Exchange();
+
+private:
+    int FFirst, FCount;
+    std::vector<std::string> FLines;
 };
 
 class TDeleteLineUndo : public TUndo {

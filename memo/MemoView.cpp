@@ -346,7 +346,8 @@ void TQuillCustomMemo::Paint()
     PaintGutter();
     c.SetFont(FFont.get());
     TStyle style;
-    if (FTopLine == FbackupTopLine && FStyleDirtyFrom < 0) {
+    // Edits below the top line leave its start state as it was.
+    if (FTopLine == FbackupTopLine && (FStyleDirtyFrom < 0 || FStyleDirtyFrom > FTopLine)) {
         style = FBackupTopStyle;
     } else {
         bool saved = FLetRefresh;

@@ -154,6 +154,7 @@ bool TQuillCustomMemo::Rewrap(int Width, int From, int To)
     };
     for (Held& h : held) h.Start += shift(h.Start);
 
+    ForgetLogicalFrom(changes.front().Start);
     if (changes.size() > 64) RebuildWrapped(changes);
     else ApplyWrapInPlace(changes);
 
@@ -168,6 +169,23 @@ bool TQuillCustomMemo::Rewrap(int Width, int From, int To)
     return true;
 }
 
+int TQuillCustomMemo::LogicalLineIndex(int Line)
+{
+    if (FWordWrap == wwNone || Line < 0) return Line;
+    Line = std::min(Line, FLines->Count() - 1);
+    if (Line < 0) return 0;
+    int from = FLogicalFrom, index = FLogicalIndex;
+    if (from < 0 || from >= FLines->Count()) from = index = 0;
+    // Each head line (not a continuation) between the two lines is one logical line.
+    for (int i = from + 1; i <= Line; ++i)
+        if (!memo::IsLineWrapped(*FLines, i)) ++index;
+    for (int i = from; i > Line; --i)
+        if (!memo::IsLineWrapped(*FLines, i)) --index;
+    FLogicalFrom = Line;
+    FLogicalIndex = index;
+    return index;
+}
+
 void TQuillCustomMemo::NoteWrapEdit(int From, int To)
 {
     if (FWordWrap == wwNone || FRewrapping) return;
@@ -177,6 +195,7 @@ void TQuillCustomMemo::NoteWrapEdit(int From, int To)
 
 void TQuillCustomMemo::LineInserted(int Index)
 {
+    ForgetLogicalFrom(Index);
     for (int& line : FBookmarkList)
         if (line >= Index) ++line;
     FMarkerList->Markers().AdjustMarkerLinePlus(Index);
@@ -188,6 +207,7 @@ void TQuillCustomMemo::LineInserted(int Index)
 
 void TQuillCustomMemo::LineRemoved(int Index)
 {
+    ForgetLogicalFrom(Index);
     // Marks below move up with their lines. A bookmark on the removed line
     // goes with it; a marker there stays with the text joined into the line
     // above (deleting a line as a whole removes its marker first).

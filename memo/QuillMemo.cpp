@@ -2,6 +2,7 @@
 #include "memo/QuillMemo.h"
 
 #include "memo/MemoLineAttributes.h"
+#include "memo/RTFEngine.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/Strings.h"
 #include "platform/ui/Timer.h"
@@ -172,6 +173,7 @@ void TQuillCustomMemo::SetLines(const TStrings& Value)
 
 void TQuillCustomMemo::InvalidateTopLineStyle()
 {
+    FLogicalFrom = -1;
     FMaxLengthCount = -1;
     FbackupTopLine = -1;
     FStyleDirtyFrom = 0;

@@ -13,6 +13,7 @@
 #include "platform/classes/Sets.h"
 #include "platform/ui/CustomControl.h"
 #include "platform/ui/EditControls.h"
+#include "platform/ui/FindOptions.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/ScrollBars.h"
 #include "render/QuillStyleIF.h"
@@ -23,6 +24,11 @@
 #include <string>
 
 class TBitmap;
+class TRTFEngine;
+class TStream;
+namespace memo {
+class TRunSink;
+}
 class TTimer;
 
 struct TCellPos {
@@ -57,6 +63,8 @@ using TQuillMemoGetParameterHintEvent =
     std::function<void(TObject* Sender, const std::string& AToken, std::string& AParameterHint, bool& Handled)>;
 using TQuillMemoRetrievedParameterHintEvent =
     std::function<void(TObject* Sender, const std::string& AToken, const std::string& AParameterHint)>;
+using TQuillMemoTextFoundEvent = std::function<void(TObject* Sender, int X, int Y)>;
+using TQuillMemoURLClickEvent = std::function<void(TObject* Sender, const std::string& URL)>;
 using TQuillMemoLineBkColorEvent = std::function<void(TObject* Sender, int LineNo, TColor& BkColor)>;
 
 // What PaintLine paints on: the screen row through the line bitmap, or a print canvas directly.
@@ -308,6 +316,9 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     void UpdateWrap() override;
     // Re-wraps only the logical lines edits touched since the last wrap.
     void RewrapEdits();
+    // The logical line a stored line belongs to (soft-wrap continuations
+    // counted with their head), walked from the last line asked about.
+    int LogicalLineIndex(int Line);
     TMemoClipboardFormats ClipboardFormats() const noexcept { return FClipboardFormats; }
     const std::string& Version() const noexcept { return FVersion; }
     virtual bool IsEditAllowed() { return true; }
@@ -378,6 +389,83 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     bool HasBookmarks() const;
     void RepaintGutter();
 
+    // Finding and replacing, line by line from the caret; positions found are
+    // text positions (a line break counts two), -1 for none.
+    int FindText(const std::string& SearchStr, TFindOptions Options);
+    int FindTextInMemo(const std::string& SearchStr, TFindOptions Options) { return FindText(SearchStr, Options); }
+    // The number of matching lines, each reported once through OnTextFound.
+    int FindTextCount(const std::string& SearchStr, TFindOptions Options);
+    // Where the next match lies; the caret and the selection stay.
+    int FindTextPos(const std::string& SearchStr, TFindOptions Options);
+    // Replaces every match from the caret on as one undoable step; returns how many.
+    int FindAndReplace(const std::string& SearchStr, const std::string& NewStr, TFindOptions Options);
+
+    // Whether the undo list holds a step; writing false empties it and
+    // clears the lines' modified marks (writing true does nothing).
+    bool Modified() const;
+    void SetModified(bool Value);
+    virtual unsigned GetVersionNr();
+    virtual std::string GetVersionString();
+    bool CanCopy() const;
+    bool CanCut() const;
+    // Empties the text; the undo steps stay.
+    void Clear();
+    // The caret to a place, the selection collapsed there.
+    void SetCursor(int ACurX, int ACurY);
+    using TCustomControl::SetCursor;
+    const std::string& FixedBlockStart() const noexcept { return FFixedBlockStart; }
+    void SetFixedBlockStart(const std::string& Value) { FFixedBlockStart = Value; }
+    const std::string& FixedBlockEnd() const noexcept { return FFixedBlockEnd; }
+    void SetFixedBlockEnd(const std::string& Value) { FFixedBlockEnd = Value; }
+    // The text written as HTML (UTF-8) or RTF, coloured as painted; false when
+    // the file or stream could not be written.
+    bool SaveToHTML(const std::string& FileName, bool Fixedfonts);
+    bool SaveToHTMLStream(TStream& AStream, bool Fixedfonts);
+    bool SaveToRTF(const std::string& FileName, bool Fixedfonts);
+    bool SaveToRTFStream(TStream& AStream, bool Fixedfonts);
+    // The whole text as an HTML document on the clipboard, its source as plain text.
+    void CopyHTMLToClipboard();
+    void SetClipboardFormats(TMemoClipboardFormats Value) noexcept { FClipboardFormats = Value; }
+    // The lines of the last HTML build, each followed by CR LF.
+    std::string HTMLText() const;
+    // FromLine -1: every line. The HTML goes to the build's lines; the RTF to
+    // the builder of a save or copy (nothing without one).
+    void BuildHTML(bool Fixedfonts, int FromLine, bool NoHeader, int ToLine);
+    void BuildRTF(bool Fixedfonts, int FromLine, int ToLine, int FromX = 0, int ToX = -1);
+    // One run of a line, as the tokenizer hands it over.
+    void AddHTMLToken(std::u32string_view Text, const TStyle& Style);
+    void AddRTFToken(std::u32string_view Text, const TStyle& Style);
+    static std::string MemoColorToHTML(TColor C);
+    static std::string FontStyleToCSS(TFontStyles S);
+    static std::string WrapMemoClipboardHTML(const std::string& T);
+    // With UrlAware, whether the word at a column is an address; a left click
+    // on one hands it to OnURLClick, or without a handler opens it when it is
+    // an http, https, ftp or mailto address.
+    bool IsURLAt(int Line, int Col) const;
+    void OpenURLAt(int Line);
+    // The styler of the text, whether in use or not.
+    TQuillCustomMemoStyler* EffectiveStyler() const noexcept { return FInternalStyles; }
+    // The lines every operation works on.
+    TQuillMemoStrings& EffectiveLines() const noexcept { return *FLines; }
+
+    // Error marks: column spans of a line underlined with a red wave.
+    void SetError(int LineNo, int ErrPos, int ErrLen);
+    void ClearErrors();
+    void ClearLineErrors(int LineNo);
+    void ClearWordError(int LineNo, int LinePos);
+
+    // Block words: the 1-based position of the first whole-word Word in Text
+    // (0 for none); of the first of the comma-separated Words found, which
+    // Words then holds alone.
+    int FindWholeWord(const std::string& Word, const std::string& Text, int& Pos);
+    int FindBlockWord(std::string& Words, int& Pos, const std::string& Text);
+    struct BlockMark {
+        int Line = -1, Start = -1, Len = -1, OldLine = -1;
+    };
+    // The end word closing the caret's block, and the start word opening it.
+    const BlockMark& BlockStartMark() const noexcept { return FBlockStart; }
+    const BlockMark& BlockEndMark() const noexcept { return FBlockEnd; }
+
     // Events.
     TNotifyEvent OnChange;
     TNotifyEvent OnStatusChange;
@@ -398,6 +486,9 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     // Ctrl+F and Ctrl+H.
     TNotifyEvent OnFind;
     TNotifyEvent OnReplace;
+    TQuillMemoTextFoundEvent OnTextFound;
+    TNotifyEvent OnCursorChange;
+    TQuillMemoURLClickEvent OnURLClick;
     std::function<void(int LnNo, const std::string& MarkerText)> OnMarkerAdded;
     std::function<void(int LnNo)> OnMarkerRemoved;
 
@@ -405,7 +496,10 @@ protected:
     virtual void DoSelectionChange();
     virtual void DoStatusChange();
     virtual void DoChange();
-    virtual void CursorChanged() {}
+    virtual void CursorChanged();
+    virtual void DoGutterClick(int LineNo);
+    void DoFind();
+    void DoReplace();
     virtual void DoClipboardAction(TMemoClipboardAction Action, bool& Allow);
     void ClipboardCopy();
     void ClipboardCut();
@@ -420,6 +514,10 @@ protected:
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
     void WMEraseBkgnd(TMessage& Message) override;
+    // Without a PopupMenu, a right click in the text shows the built-in menu.
+    void WMContextMenu(TMessage& Message) override;
+    // The built-in menu's commands, 1 to 7.
+    void HandleCommand(int Command);
     void KeyDown(unsigned short& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -460,6 +558,7 @@ private:
     friend class TOverwriteCharUndo;
     friend class TPasteUndo;
     friend class TCorrectUndo;
+    friend class TReplaceLinesUndo;
     friend class TInsertOverwriteUndo;
     friend class TQuillUndoList;
     friend class TMemoRunPainter;
@@ -485,7 +584,8 @@ private:
     void PaintMarginAndCorners();
     void PrepareLineBitmap();
     void PaintFoldingCell(int Row, int& Line, int& OpenRegions, TStyle& Style);
-    void ClearDirtyStyleCache();
+    // Drops the cached start states edits made stale, on the lines up to UpTo.
+    void ClearDirtyStyleCache(int UpTo);
     void FoldingChanged(TObject* Sender, int ChangeMsg);
     void VertScrollChanged(TObject* Sender);
     void HorzScrollChanged(TObject* Sender);
@@ -505,9 +605,36 @@ private:
     bool ComputeParameterHint(std::string& Part1, std::string& Part2, std::string& Part3, int& Active);
     // After a caret move: the hint follows the caret when it is automatic or shown.
     void FollowCaretWithHint();
-    struct BlockMark {
-        int Line = -1, Start = -1, Len = -1, OldLine = -1;
+    // A run's text colour, font style and background.
+    struct RunLook {
+        TColor Font;
+        TFontStyles Style;
+        TColor Brush;
     };
+    // ElementBackgroundAsSet keeps an element style's clNone background as clNone.
+    RunLook LookOfRun(const TStyle& Q, bool ElementBackgroundAsSet) const;
+    // The runs of the logical lines over FromLine (from column FromX) to
+    // ToLine (up to column ToX, -1 its end), LineEnd after each.
+    void ExportLines(int FromLine, int FromX, int ToLine, int ToX, memo::TRunSink& Sink, const std::function<void()>& LineEnd);
+    void ApplyRTFFontStyle(TFontStyles S);
+    static std::string WrapSelectionHTML(const std::string& F);
+    bool URLRunAt(int Line, int Col, std::string& Url) const;
+    // The hand over an address, the memo's own cursor elsewhere.
+    void UpdateURLCursor(int X, int Y);
+    TCursor FOldCursor = crIBeam;
+    struct BlockWord {
+        int Col, Len;
+        bool Opens;
+    };
+    // The block words of a text, left to right.
+    std::vector<BlockWord> BlockWordsOf(const std::string& Text, const std::string& Start, const std::string& End);
+    // The search text's case-folded (unless frMatchCase) line, and the part
+    // [From, To) of it a search from the caret looks at; false: skip the line.
+    std::u32string SearchableLine(int Line, TFindOptions Options) const;
+    bool SearchWindow(int Line, int Length, bool Forward, int& From, int& To) const;
+    int SearchLines(const std::string& SearchStr, TFindOptions Options, bool CountOnly);
+    // Lines First..First+Count-1 become Texts (each may hold line breaks); returns how many lines they are now.
+    int ReplaceLineRange(int First, int Count, const std::vector<std::string>& Texts);
     void MoveBlockMark(BlockMark& Mark, int Line, int Start, int Len);
     void InvalidateLineRow(int Line, int Below);
     struct PageLayout {
@@ -624,6 +751,17 @@ private:
     // Lines edited since the last wrap (-1: none), and a wrap in progress.
     int FWrapDirtyFrom = -1, FWrapDirtyTo = -1;
     bool FRewrapping = false;
+    bool FCursorChangedTrigered = false;
+    std::vector<std::string> Html;
+    std::string FHtmlfont;
+    std::unique_ptr<TRTFEngine> FRTFEngine;
+    std::string FFixedBlockStart, FFixedBlockEnd;
+    // LogicalLineIndex's last answer: line FLogicalFrom is logical line FLogicalIndex (-1: none).
+    int FLogicalFrom = -1, FLogicalIndex = 0;
+    void ForgetLogicalFrom(int Line)
+    {
+        if (Line <= FLogicalFrom) FLogicalFrom = -1;
+    }
     std::unique_ptr<TQuillMarkerList> FMarkerList;
     std::unique_ptr<TPrintOptions> FPrintOptions = std::make_unique<TPrintOptions>();
     std::unique_ptr<TAutoCorrect> FAutoCorrect = std::make_unique<TAutoCorrect>();

@@ -8,4 +8,7 @@ vistra_tests(memo_editor_tests HEADLESS SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MemoMarkersTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoPrintTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoParamHintTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoFindTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoExportTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoMenuTest.cpp
   DEPENDS vistra_memo vistra_backend vistra_testsupport_golden)

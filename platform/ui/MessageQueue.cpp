@@ -30,11 +30,22 @@ struct TTimerEntry {
     TTimerProc Proc;
 };
 
-std::mutex gQueueLock;
-std::deque<TPosted> gPosted;
-std::vector<TTimerEntry> gTimers;
-std::map<std::string, unsigned> gRegistered;
-std::uintptr_t gNextTimerId = 1;
+struct TQueueState {
+    std::mutex Lock;
+    std::deque<TPosted> Posted;
+    std::vector<TTimerEntry> Timers;
+    std::map<std::string, unsigned> Registered;
+    std::uintptr_t NextTimerId = 1;
+};
+
+// Windows destroyed at exit (the application's forms go with the window
+// layer's globals, after every file-scope object) still kill focus and set
+// timers, so the queue is never destroyed: it lives as long as the process.
+TQueueState& State()
+{
+    static TQueueState* state = new TQueueState;
+    return *state;
+}
 
 std::string Lower(std::string_view s)
 {
@@ -73,8 +84,8 @@ LRESULT SendMessage(HWND hWnd, unsigned Msg, WPARAM WParam, LPARAM LParam)
 bool PostMessage(HWND hWnd, unsigned Msg, WPARAM WParam, LPARAM LParam)
 {
     {
-        std::lock_guard lock(gQueueLock);
-        gPosted.push_back({hWnd, {Msg, WParam, LParam, 0}});
+        std::lock_guard lock(State().Lock);
+        State().Posted.push_back({hWnd, {Msg, WParam, LParam, 0}});
     }
     if (ui::BackendCreated()) ui::Backend().Wake();
     return true;
@@ -82,12 +93,12 @@ bool PostMessage(HWND hWnd, unsigned Msg, WPARAM WParam, LPARAM LParam)
 
 unsigned RegisterWindowMessage(std::string_view Name)
 {
-    std::lock_guard lock(gQueueLock);
+    std::lock_guard lock(State().Lock);
     std::string key = Lower(Name);
-    auto it = gRegistered.find(key);
-    if (it != gRegistered.end()) return it->second;
-    unsigned id = FirstRegisteredMessage + static_cast<unsigned>(gRegistered.size());
-    gRegistered.emplace(key, id);
+    auto it = State().Registered.find(key);
+    if (it != State().Registered.end()) return it->second;
+    unsigned id = FirstRegisteredMessage + static_cast<unsigned>(State().Registered.size());
+    State().Registered.emplace(key, id);
     return id;
 }
 
@@ -95,8 +106,8 @@ std::uintptr_t SetTimer(HWND hWnd, std::uintptr_t IdEvent, unsigned Elapse, TTim
 {
     if (Elapse == 0) Elapse = 1;
     std::uint64_t due = ui::Backend().NowMs() + Elapse;
-    if (hWnd == 0 && IdEvent == 0) IdEvent = 0x10000 + gNextTimerId++;
-    for (auto& t : gTimers) {
+    if (hWnd == 0 && IdEvent == 0) IdEvent = 0x10000 + State().NextTimerId++;
+    for (auto& t : State().Timers) {
         if (t.Wnd == hWnd && t.Id == IdEvent) {
             t.Interval = Elapse;
             t.Due = due;
@@ -104,13 +115,13 @@ std::uintptr_t SetTimer(HWND hWnd, std::uintptr_t IdEvent, unsigned Elapse, TTim
             return IdEvent;
         }
     }
-    gTimers.push_back({hWnd, IdEvent, Elapse, due, std::move(TimerFunc)});
+    State().Timers.push_back({hWnd, IdEvent, Elapse, due, std::move(TimerFunc)});
     return IdEvent;
 }
 
 bool KillTimer(HWND hWnd, std::uintptr_t IdEvent)
 {
-    auto n = std::erase_if(gTimers, [&](const TTimerEntry& t) { return t.Wnd == hWnd && t.Id == IdEvent; });
+    auto n = std::erase_if(State().Timers, [&](const TTimerEntry& t) { return t.Wnd == hWnd && t.Id == IdEvent; });
     return n > 0;
 }
 
@@ -118,29 +129,29 @@ namespace ui {
 
 void KillTimersOf(HWND hWnd)
 {
-    std::erase_if(gTimers, [&](const TTimerEntry& t) { return t.Wnd == hWnd; });
+    std::erase_if(State().Timers, [&](const TTimerEntry& t) { return t.Wnd == hWnd; });
 }
 
 void ResetMessageQueue()
 {
-    std::lock_guard lock(gQueueLock);
-    gPosted.clear();
-    gTimers.clear();
+    std::lock_guard lock(State().Lock);
+    State().Posted.clear();
+    State().Timers.clear();
 }
 
 std::optional<std::uint64_t> NextTimerDeadline()
 {
-    if (gTimers.empty()) return std::nullopt;
-    std::uint64_t due = gTimers.front().Due;
-    for (const auto& t : gTimers) due = std::min(due, t.Due);
+    if (State().Timers.empty()) return std::nullopt;
+    std::uint64_t due = State().Timers.front().Due;
+    for (const auto& t : State().Timers) due = std::min(due, t.Due);
     return due;
 }
 
 bool HasPending()
 {
     {
-        std::lock_guard lock(gQueueLock);
-        if (!gPosted.empty()) return true;
+        std::lock_guard lock(State().Lock);
+        if (!State().Posted.empty()) return true;
     }
     if (auto due = NextTimerDeadline(); due && *due <= Backend().NowMs()) return true;
     return Screen && Screen->AnyFormNeedsPaint();
@@ -152,22 +163,22 @@ bool ProcessPending()
     // Only what was queued before this pass: handlers that post again wait for the next.
     std::deque<TPosted> batch;
     {
-        std::lock_guard lock(gQueueLock);
-        batch.swap(gPosted);
+        std::lock_guard lock(State().Lock);
+        batch.swap(State().Posted);
     }
     for (std::size_t i = 0; i < batch.size(); ++i) {
         worked = true;
         DeliverPosted(batch[i]);
         if (Application && Application->Terminated()) {
             // What is left waits for whoever pumps messages next.
-            std::lock_guard lock(gQueueLock);
-            gPosted.insert(gPosted.begin(), batch.begin() + static_cast<std::ptrdiff_t>(i + 1), batch.end());
+            std::lock_guard lock(State().Lock);
+            State().Posted.insert(State().Posted.begin(), batch.begin() + static_cast<std::ptrdiff_t>(i + 1), batch.end());
             return true;
         }
     }
     std::uint64_t now = Backend().NowMs();
     std::vector<TTimerEntry> due;
-    for (auto& t : gTimers) {
+    for (auto& t : State().Timers) {
         if (t.Due <= now) {
             t.Due = now + t.Interval;
             due.push_back(t);
@@ -175,7 +186,7 @@ bool ProcessPending()
     }
     for (auto& t : due) {
         // A handler may have killed this timer meanwhile.
-        if (std::none_of(gTimers.begin(), gTimers.end(), [&](const TTimerEntry& e) { return e.Wnd == t.Wnd && e.Id == t.Id; }))
+        if (std::none_of(State().Timers.begin(), State().Timers.end(), [&](const TTimerEntry& e) { return e.Wnd == t.Wnd && e.Id == t.Id; }))
             continue;
         worked = true;
         if (t.Proc) {

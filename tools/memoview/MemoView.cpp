@@ -3,6 +3,7 @@
 #include "memo/QuillmWS.h"
 #include "platform/graphics/PngImage.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/PrintDialog.h"
@@ -75,6 +76,21 @@ int main(int argc, char** argv)
     memo->SetParent(form);
     memo->SetAlign(alClient);
     if (styler == "html") memo->SetSyntaxStyles(new TQuillHTMLMemoStyler(form));
+    // Ctrl+F finds the next match from the caret; Ctrl+H replaces every match
+    // in the text, which one Ctrl+Z takes back.
+    std::string lastFind;
+    memo->OnFind = [&](TObject*) {
+        if (InputQuery("Find", "Find what:", lastFind) && memo->FindText(lastFind, {frDown}) < 0)
+            ShowMessage("\"" + lastFind + "\" was not found.");
+    };
+    memo->OnReplace = [&](TObject*) {
+        std::string with;
+        if (!InputQuery("Replace", "Find what:", lastFind) || lastFind.empty()) return;
+        if (!InputQuery("Replace", "Replace with:", with)) return;
+        memo->SetCursor(0, 0);
+        memo->ClearSelection();
+        memo->FindAndReplace(lastFind, with, {frDown});
+    };
     try {
         memo->Lines().LoadFromFile(file);
     } catch (const std::exception& e) {
