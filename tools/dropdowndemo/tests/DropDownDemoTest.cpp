@@ -312,6 +312,8 @@ TEST_F(DropDownDemoTest, EachPickerOpensByItsButtonAndByAltDownChoosesByMouseAnd
         Settle();
         SaveScreenshot(*Form, std::string("dropdowndemo-") + p.name + "-esc.png");
     }
+}
+
 TEST_F(DropDownDemoTest, TabFromTheDateReachesTheHourOnTheDisplay)
 {
     TQuillDateTimePicker& when = *Form->DtpWhen;
