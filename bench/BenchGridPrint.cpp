@@ -2,6 +2,7 @@
 // PDF file, beside the same pages drawn into an A4 bitmap one after another. Both cost the
 // same per row at either size: printing is linear in the rows.
 #include "grid/QuillGrid.h"
+#include "grid/model/PrintSettings.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Forms.h"

@@ -1,6 +1,7 @@
 // The printing entry points: a print job on the printer, a preview on any canvas,
 // and the grid drawn as one page.
 #include "grid/QuillGrid.h"
+#include "grid/model/PrintSettings.h"
 #include "grid/print/GridPrinter.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Printers.h"

@@ -2,6 +2,7 @@
 // fit the page width and each band into pages, repeats fixed rows and columns, writes
 // headers and footers, draws page frames and raises the print events.
 #include "grid/QuillGrid.h"
+#include "grid/model/PrintSettings.h"
 #include "grid/base/MouseActions.h"
 #include "grid/base/QuillUtilCellText.h"
 #include "grid/print/GridPrintLayout.h"

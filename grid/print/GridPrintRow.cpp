@@ -1,5 +1,6 @@
 // The print cell renderer: one row of a band on a page, and the print size of one cell.
 #include "grid/QuillGrid.h"
+#include "grid/model/PrintSettings.h"
 #include "grid/base/QuillUtilCellText.h"
 #include "grid/base/QuillUtilText.h"
 #include "grid/model/CellGraphic.h"

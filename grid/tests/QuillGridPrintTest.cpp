@@ -1,6 +1,7 @@
 // Printing the grid: pages on the printer read back by independent PDF readers, and the
 // page engine's layout counted on a preview canvas.
 #include "QuillGridFixture.h"
+#include "grid/model/PrintSettings.h"
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/PngImage.h"

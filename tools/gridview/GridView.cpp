@@ -5,6 +5,7 @@
 
 #include "grid/paint/GridLooks.h"
 #include "grid/QuillGrid.h"
+#include "grid/model/PrintSettings.h"
 #include "grid/base/MouseActions.h"
 #include "grid/base/NavigationSettings.h"
 #include "grid/model/BehaviourSettings.h"
