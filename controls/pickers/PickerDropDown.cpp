@@ -9,6 +9,18 @@
 
 namespace controls {
 
+int SteppedIndex(TListStep Step, int Current, int Count) noexcept
+{
+    if (Count <= 0) return -1;
+    switch (Step) {
+    case TListStep::First: return 0;
+    case TListStep::Last: return Count - 1;
+    case TListStep::Next: return Current < 0 ? 0 : Current + 1 < Count ? Current + 1 : -1;
+    case TListStep::Previous: return Current < 0 ? 0 : Current > 0 ? Current - 1 : -1;
+    }
+    return -1;
+}
+
 TQuillPickerDropDown::TQuillPickerDropDown(TComponent* AOwner)
     : TQuillCustomDropDown(AOwner), FItemAppearance(std::make_unique<TItemAppearance>(this)),
       FKeyTimer(new TTimer(this))

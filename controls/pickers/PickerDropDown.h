@@ -25,6 +25,13 @@ namespace controls {
 
 using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas& Canvas, const TRect& R)>;
 
+enum class TListStep { First, Last, Next, Previous };
+
+// The index one step moves a choice at Current among Count items to, or -1 when
+// the choice stays: Next and Previous start at the first item when nothing is
+// chosen, and a step past either end stays where it is.
+[[nodiscard]] int SteppedIndex(TListStep Step, int Current, int Count) noexcept;
+
 class TQuillPickerDropDown : public TQuillCustomDropDown {
     VISTRA_CLASS(TQuillPickerDropDown, TQuillCustomDropDown)
 

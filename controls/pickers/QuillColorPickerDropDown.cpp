@@ -125,26 +125,14 @@ void TQuillColorPickerDropDown::SetShowText(bool Value)
     Invalidate();
 }
 
-void TQuillColorPickerDropDown::SelectFirstColor()
-{
-    if (FColors->Count() > 0) SetItemIndex(0);
-}
+void TQuillColorPickerDropDown::SelectFirstColor() { StepChoice(TListStep::First); }
+void TQuillColorPickerDropDown::SelectLastColor() { StepChoice(TListStep::Last); }
+void TQuillColorPickerDropDown::SelectNextColor() { StepChoice(TListStep::Next); }
+void TQuillColorPickerDropDown::SelectPreviousColor() { StepChoice(TListStep::Previous); }
 
-void TQuillColorPickerDropDown::SelectLastColor()
+void TQuillColorPickerDropDown::StepChoice(TListStep Step)
 {
-    if (FColors->Count() > 0) SetItemIndex(FColors->Count() - 1);
-}
-
-void TQuillColorPickerDropDown::SelectNextColor()
-{
-    if (FItemIndex < 0) SelectFirstColor();
-    else if (FItemIndex + 1 < FColors->Count()) SetItemIndex(FItemIndex + 1);
-}
-
-void TQuillColorPickerDropDown::SelectPreviousColor()
-{
-    if (FItemIndex < 0) SelectFirstColor();
-    else if (FItemIndex > 0) SetItemIndex(FItemIndex - 1);
+    if (int index = SteppedIndex(Step, FItemIndex, FColors->Count()); index >= 0) SetItemIndex(index);
 }
 
 // ---- The styles' controls

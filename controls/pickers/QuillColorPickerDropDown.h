@@ -124,6 +124,7 @@ protected:
     void PickerSelectPrevious() override { SelectPreviousColor(); }
 
 private:
+    void StepChoice(TListStep Step);
     void EnsureListSelector();
     void EnsureBoxSelector();
     void EnsureCubePanel();

@@ -110,26 +110,14 @@ void TQuillDetailDropDown::SetItemIndex(int Value)
     }
 }
 
-void TQuillDetailDropDown::SelectFirst()
-{
-    if (FItems->Count() > 0) SetItemIndex(0);
-}
+void TQuillDetailDropDown::SelectFirst() { StepChoice(TListStep::First); }
+void TQuillDetailDropDown::SelectLast() { StepChoice(TListStep::Last); }
+void TQuillDetailDropDown::SelectNext() { StepChoice(TListStep::Next); }
+void TQuillDetailDropDown::SelectPrevious() { StepChoice(TListStep::Previous); }
 
-void TQuillDetailDropDown::SelectLast()
+void TQuillDetailDropDown::StepChoice(TListStep Step)
 {
-    if (FItems->Count() > 0) SetItemIndex(FItems->Count() - 1);
-}
-
-void TQuillDetailDropDown::SelectNext()
-{
-    if (FItemIndex < 0) SelectFirst();
-    else if (FItemIndex + 1 < FItems->Count()) SetItemIndex(FItemIndex + 1);
-}
-
-void TQuillDetailDropDown::SelectPrevious()
-{
-    if (FItemIndex < 0) SelectFirst();
-    else if (FItemIndex > 0) SetItemIndex(FItemIndex - 1);
+    if (int index = SteppedIndex(Step, FItemIndex, FItems->Count()); index >= 0) SetItemIndex(index);
 }
 
 // Home and End step through a closed list only on a face without editor: in

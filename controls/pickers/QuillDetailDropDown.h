@@ -106,6 +106,7 @@ protected:
     void PickerSelectPrevious() override { SelectPrevious(); }
 
 private:
+    void StepChoice(TListStep Step);
     void FillSelector(TSelectorItems& Items) const;
     void DrawDetailItem(TCanvas& Canvas, TRect R, int Index);
     void MeasureDetailItem(TSize& Size);

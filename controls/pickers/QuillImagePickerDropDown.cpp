@@ -83,26 +83,14 @@ void TQuillImagePickerDropDown::SetImageIndex(int Value)
     SetItemIndex(-1);
 }
 
-void TQuillImagePickerDropDown::SelectFirst()
-{
-    if (FItems->Count() > 0) SetItemIndex(0);
-}
+void TQuillImagePickerDropDown::SelectFirst() { StepChoice(TListStep::First); }
+void TQuillImagePickerDropDown::SelectLast() { StepChoice(TListStep::Last); }
+void TQuillImagePickerDropDown::SelectNext() { StepChoice(TListStep::Next); }
+void TQuillImagePickerDropDown::SelectPrevious() { StepChoice(TListStep::Previous); }
 
-void TQuillImagePickerDropDown::SelectLast()
+void TQuillImagePickerDropDown::StepChoice(TListStep Step)
 {
-    if (FItems->Count() > 0) SetItemIndex(FItems->Count() - 1);
-}
-
-void TQuillImagePickerDropDown::SelectNext()
-{
-    if (FItemIndex < 0) SelectFirst();
-    else if (FItemIndex + 1 < FItems->Count()) SetItemIndex(FItemIndex + 1);
-}
-
-void TQuillImagePickerDropDown::SelectPrevious()
-{
-    if (FItemIndex < 0) SelectFirst();
-    else if (FItemIndex > 0) SetItemIndex(FItemIndex - 1);
+    if (int index = SteppedIndex(Step, FItemIndex, FItems->Count()); index >= 0) SetItemIndex(index);
 }
 
 void TQuillImagePickerDropDown::AddImagesFromFolder(const std::string& Mask, bool SetImageCaption)

@@ -103,6 +103,7 @@ protected:
     void PickerSelectPrevious() override { SelectPrevious(); }
 
 private:
+    void StepChoice(TListStep Step);
     void FillSelector(TSelectorItems& Items) const;
     // The list's item drawing handed to OnDrawItem, with the drop-down as sender.
     void DrawImageItem(TCanvas& Canvas, const TRect& R, int Index);
