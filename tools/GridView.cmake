@@ -2,7 +2,7 @@
 vistra_library(vistra_gridview_demo SOURCES gridview/DemoGrid.cpp DEPENDS vistra_grid)
 
 add_executable(gridview gridview/GridView.cpp)
-target_link_libraries(gridview PRIVATE vistra_gridview_demo vistra_backend)
+target_link_libraries(gridview PRIVATE vistra_gridview_demo vistra_tool_common vistra_backend)
 
 # Real X input on the display; under CTest the display is Xvfb (tools/test). Each script drives
 # gridview and writes its screens to the build folder; without a display it is skipped (77).

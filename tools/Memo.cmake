@@ -1,6 +1,6 @@
 # The memo viewer: one window with the source-code memo holding a file.
 add_executable(memoview memoview/MemoView.cpp)
-target_link_libraries(memoview PRIVATE vistra_memo vistra_backend)
+target_link_libraries(memoview PRIVATE vistra_memo vistra_tool_common vistra_backend)
 
 # Real X input on the display; under CTest the display is Xvfb (tools/test).
 add_test(NAME memoview_xinput COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/memoview/tests/MemoViewXInput.sh

@@ -14,9 +14,9 @@
 #include "platform/graphics/PngImage.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
-#include "platform/ui/Menus.h"
 #include "platform/ui/PrintDialog.h"
-#include "platform/ui/Printers.h"
+#include "platform/rtl/ScopeExit.h"
+#include "tools/common/PrintMenu.h"
 #include "tools/gridview/DemoGrid.h"
 
 namespace {
@@ -33,38 +33,22 @@ int Usage()
 // the header row repeats on every page, each page numbered at its foot.
 void AddPrintMenu(TForm& Form, TQuillStringGrid& Grid)
 {
-    auto* menu = new TMainMenu(&Form);
-    auto* file = new TMenuItem(&Form);
-    file->SetCaption("&File");
-    menu->Items()->Add(file);
-    auto* print = new TMenuItem(&Form);
-    print->SetCaption("&Print...");
-    print->SetShortCut(ShortCut('P', TShiftState{ssCtrl}));
-    file->Add(print);
-    Form.SetMenu(menu);
-    print->OnClick = [&Form, &Grid](TObject*) {
-        TPrintDialog dialog(&Form);
+    tools::AddPrintMenu(Form, "gridview", "grid", [&Grid](TPrintDialog& dialog) {
         dialog.SetMaxPage(std::max(1, Grid.PrintNrOfPages()));
         dialog.SetToPage(dialog.MaxPage());
         dialog.SetSelectionAllowed(true);
-        if (!dialog.Execute()) return;
+        if (!dialog.Execute()) return false;
         const bool pages = dialog.PrintRange() == prPageNums;
         Grid.OnPrintStart = [&dialog, pages](TObject*, int, int& FromPage, int& ToPage) {
             if (!pages) return;
             FromPage = dialog.FromPage();
             ToPage = dialog.ToPage();
         };
-        try {
-            if (dialog.PrintRange() == prSelection) Grid.PrintSelection();
-            else Grid.Print();
-            TPrinter* printer = Printer();
-            Form.SetCaption("gridview - printed to " +
-                            (printer->PrinterIndex() == 0 ? printer->FileName() : printer->PrinterName()));
-        } catch (const std::exception& e) {
-            ShowMessage(std::string("The grid was not printed: ") + e.what());
-        }
-        Grid.OnPrintStart = nullptr;
-    };
+        rtl::ScopeExit forgetDialog([&Grid] { Grid.OnPrintStart = nullptr; });
+        if (dialog.PrintRange() == prSelection) Grid.PrintSelection();
+        else Grid.Print();
+        return true;
+    });
 }
 
 // Every format the grid reads opens by its extension, with the first row and

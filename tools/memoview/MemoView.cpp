@@ -5,9 +5,9 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
-#include "platform/ui/Menus.h"
 #include "platform/ui/PrintDialog.h"
 #include "platform/ui/Printers.h"
+#include "tools/common/PrintMenu.h"
 
 #include <cstdio>
 #include <exception>
@@ -24,31 +24,17 @@ int Usage()
 // File > Print: the print dialog chooses the printer or a PDF file, and the pages or the selection.
 void AddPrintMenu(TForm& Form, TQuillMemo& Memo)
 {
-    auto* menu = new TMainMenu(&Form);
-    auto* file = new TMenuItem(&Form);
-    file->SetCaption("&File");
-    menu->Items()->Add(file);
-    auto* print = new TMenuItem(&Form);
-    print->SetCaption("&Print...");
-    print->SetShortCut(ShortCut('P', TShiftState{ssCtrl}));
-    file->Add(print);
-    Form.SetMenu(menu);
-    print->OnClick = [&Form, &Memo](TObject*) {
-        TPrintDialog dialog(&Form);
+    tools::AddPrintMenu(Form, "memoview", "document", [&Memo](TPrintDialog& dialog) {
         TPrinter* printer = Printer();
         dialog.SetMaxPage(Memo.NumberOfPages(*printer->Canvas(), printer->PageWidth(), printer->PageHeight()));
         dialog.SetToPage(dialog.MaxPage());
         dialog.SetSelectionAllowed(Memo.SelLength() > 0);
-        if (!dialog.Execute()) return;
-        try {
-            if (dialog.PrintRange() == prSelection) Memo.PrintSelection();
-            else if (dialog.PrintRange() == prPageNums) Memo.PrintPages(dialog.FromPage(), dialog.ToPage());
-            else Memo.Print();
-            Form.SetCaption("memoview - printed to " + (printer->PrinterIndex() == 0 ? printer->FileName() : printer->PrinterName()));
-        } catch (const std::exception& e) {
-            ShowMessage(std::string("The document was not printed: ") + e.what());
-        }
-    };
+        if (!dialog.Execute()) return false;
+        if (dialog.PrintRange() == prSelection) Memo.PrintSelection();
+        else if (dialog.PrintRange() == prPageNums) Memo.PrintPages(dialog.FromPage(), dialog.ToPage());
+        else Memo.Print();
+        return true;
+    });
 }
 
 } // namespace
