@@ -42,7 +42,7 @@ constexpr const char* Cities[] = {"Aachen", "Bergen", "Cork", "Dresden", "Evora"
 TDropDownDemoForm::TDropDownDemoForm(TComponent* AOwner) : TForm(AOwner)
 {
     SetCaption("Drop-down");
-    SetBounds(40, 40, 720, 340);
+    SetBounds(40, 40, 960, 340);
     LblCity = new TLabel(this);
     LblCity->SetParent(this);
     LblCity->SetBounds(16, 16, 200, 16);
@@ -151,6 +151,7 @@ TDropDownDemoForm::TDropDownDemoForm(TComponent* AOwner) : TForm(AOwner)
         };
         colour->SetSelectedColor(clRed);
     }
+    CreateValueEditors();
 }
 
 TDropDownDemoForm::~TDropDownDemoForm() = default;

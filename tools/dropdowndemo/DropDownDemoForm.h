@@ -1,7 +1,7 @@
 // The drop-down example window: a list drop-down, a typed edit with a lookup
 // list, a directory edit, a date-time picker and a plain edit; beside them
 // the pickers (details, images and colours in four styles), each with its
-// value shown to its right.
+// value shown to its right; and a column of value editors (calculator).
 #pragma once
 
 #include <memory>
@@ -18,6 +18,7 @@ class TQuillListDropDown;
 class TQuillDetailDropDown;
 class TQuillImagePickerDropDown;
 class TQuillColorPickerDropDown;
+class TQuillCalculatorDropdown;
 }
 class TImageList;
 
@@ -41,6 +42,10 @@ class TDropDownDemoForm : public TForm {
     // The value of each picker, beside it: fruit, shape, then the colours.
     TLabel* LblValues[6];
 
+    // The value editors, in a third column.
+    controls::TQuillCalculatorDropdown* DrpCalc;
+
 private:
+    void CreateValueEditors();
     std::unique_ptr<TImageList> FShapes;
 };

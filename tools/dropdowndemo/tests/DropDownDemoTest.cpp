@@ -29,66 +29,9 @@
 #include "tools/DisplayTestLoops.h"
 #include "platform/ui/EditControls.h"
 #include "tools/dropdowndemo/DropDownDemoForm.h"
+#include "tools/dropdowndemo/tests/DemoDisplay.h"
 
-namespace {
-
-using tools::RunLoopsOnce;
-using tools::Settle;
-using tools::SettleUntil;
-
-// Saves what the display shows of the form and the room below it.
-std::string SaveScreenshot(const TForm& form, const std::string& name)
-{
-    GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), form.Left(), form.Top(), form.Width(),
-                                                 form.Height() + 200);
-    if (!shot) return {};
-    std::string path = (std::filesystem::current_path() / name).string();
-    gdk_pixbuf_save(shot, path.c_str(), "png", nullptr, nullptr);
-    g_object_unref(shot);
-    std::cout << "screenshot: " << path << "\n";
-    return path;
-}
-
-// xdotool runs in the background so that this loop keeps serving the display meanwhile.
-void XDo(const std::string& args) { ASSERT_EQ(std::system(("xdotool " + args + " &").c_str()), 0); }
-
-void ClickAt(TPoint screen)
-{
-    XDo("mousemove " + std::to_string(screen.X) + " " + std::to_string(screen.Y) + " click 1");
-}
-
-class DropDownDemoTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        const char* display = std::getenv("DISPLAY");
-        if (!display || !*display) GTEST_SKIP() << "no display: the GTK backend needs one (tools/test runs under Xvfb)";
-        if (std::system("command -v xdotool >/dev/null") != 0) GTEST_SKIP() << "xdotool is not installed";
-        auto gtk = backend::CreateGtkBackend();
-        if (!gtk) GTEST_SKIP() << "GTK could not open the display " << display;
-        ui::SetBackend(std::move(gtk));
-        Form = new TDropDownDemoForm(nullptr);
-        Form->Show();
-        Settle();
-        Form->DrpCity->SetFocus();
-        Settle();
-    }
-    void TearDown() override
-    {
-        delete Form;
-        if (Form) Settle(5);
-    }
-    bool Open() const { return Form->DrpCity->DroppedDown(); }
-    TPoint ButtonOnScreen() const
-    {
-        // The button stands in the frame right of the client area.
-        controls::TQuillListDropDown& d = *Form->DrpCity;
-        return d.ClientToScreen({d.ClientWidth() + d.DropDownButtonWidth() / 2, d.ClientHeight() / 2});
-    }
-    TDropDownDemoForm* Form = nullptr;
-};
-
-} // namespace
+using namespace demo_display;
 
 TEST_F(DropDownDemoTest, ARealClickOpensThePopupBelowTheEditAndEscOrAClickElsewhereClosesIt)
 {
@@ -218,21 +161,6 @@ TEST_F(DropDownDemoTest, TheDatePickersCalendarOpensOnTheDisplayAndChoosesByKeys
     EXPECT_EQ(when.DisplayText(), "03/12/2026");
     EXPECT_NEAR(when.Time(), EncodeTime(9, 30, 0, 0), 1e-9) << "the time stays";
 }
-
-namespace {
-
-// The point of the picker's button on the screen.
-TPoint ButtonOf(const controls::TQuillCustomDropDown& d)
-{
-    return d.ClientToScreen({d.ClientWidth() + d.DropDownButtonWidth() / 2, d.ClientHeight() / 2});
-}
-
-TPoint CentreOf(const TControl& c, const TRect& r)
-{
-    return c.ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
-}
-
-} // namespace
 
 TEST_F(DropDownDemoTest, EachPickerOpensByItsButtonAndByAltDownChoosesByMouseAndKeysAndEscKeepsTheValue)
 {
