@@ -961,6 +961,8 @@ public:
     TImageSelectEvent OnImageSelect;
     TExpandClickEvent OnExpandClick;
     TGridAlignEvent OnGetAlignment;
+    // A number's display format; the spreadsheet grid asks it for every numeric result.
+    TFloatFormatEvent OnGetFloatFormat;
     TGetEditorTypeEvent OnGetEditorType;
     TIsPasswordCellEvent OnIsPasswordCell;
     TWordWrapEvent OnGetWordWrap;

@@ -3,6 +3,7 @@
 
 #include "grid/model/SortSettings.h"
 #include "spreadsheet/QuillGridWorkbook.h"
+#include "spreadsheet/QuillSprd.h"
 
 // Sheets.
 
@@ -250,6 +251,9 @@ void TQuillGridWorkbook::LoadSheet(int Index)
     FGrid->SetLeftCol(FGrid->FixedCols());
     FGrid->SetDefaultRowHeight(FDefaultRowHeight);
     FGrid->SetDefaultColWidth(FDefaultColWidth);
+    // Clearing went through the string grid, which knows nothing of a spreadsheet's headers.
+    if (auto* spread = dynamic_cast<TQuillSpreadGrid*>(FGrid); spread && spread->AutoHeaders())
+        spread->AutoSpreadHeaders();
 }
 
 void TQuillGridWorkbook::SetActiveSheet(int Value)

@@ -210,6 +210,9 @@ std::string TQuillSpreadGrid::FormatResult(int ACol, int ARow, const Variant& V,
     const double number = V.AsDouble();
     if (Events) {
         if (OnCellFormat) OnCellFormat(this, ACol, ARow, fmt, dateType);
+        // Only the format of the answer counts: the result is a number either way.
+        bool isFloat = true;
+        if (OnGetFloatFormat) OnGetFloatFormat(this, ACol, ARow, isFloat, fmt);
     }
     if (dateType) return FormatDateTime(fmt, number);
     return Format(fmt, {number});

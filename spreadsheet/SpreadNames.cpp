@@ -290,6 +290,12 @@ TInplaceEdit* TQuillSpreadGrid::HandleCreateEditor()
             if (previous) previous(Sender);
             EditorChanged();
         };
+        // The hint belongs to the edit: it goes when the editor loses the focus.
+        TNotifyEvent previousExit = normal->OnExit;
+        normal->OnExit = [this, previousExit](TObject* Sender) {
+            if (previousExit) previousExit(Sender);
+            ShowEditHint({}, TPoint{-1, -1}, -1);
+        };
     }
     return editor;
 }

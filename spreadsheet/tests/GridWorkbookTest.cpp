@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "spreadsheet/QuillGridWorkbook.h"
+#include "spreadsheet/QuillSprd.h"
 
 namespace {
 
@@ -96,4 +97,33 @@ TEST_F(GridWorkbookTest, ASheetChangeCanBeRefusedAndClearingLeavesNoSheet)
     Book->SetActiveSheet(0);
     EXPECT_EQ(Grid->ColCount(), cols);
     EXPECT_EQ(Tabs(), "New|");
+}
+
+namespace {
+
+class TSpreadWorkbook : public TQuillGridWorkbook {
+public:
+    using TQuillGridWorkbook::TQuillGridWorkbook;
+
+protected:
+    TQuillStringGrid* CreateGrid() override
+    {
+        auto* grid = new TQuillSpreadGrid(this);
+        grid->SetAutoHeaders(true);
+        return grid;
+    }
+};
+
+} // namespace
+
+// A sheet shown for the first time starts cleared, and a spreadsheet grid's headers come back.
+TEST(GridWorkbookSpread, ANewSheetOfASpreadsheetGridHasItsHeaders)
+{
+    TSpreadWorkbook book(nullptr);
+    auto* grid = dynamic_cast<TQuillSpreadGrid*>(book.Grid());
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->Cells(1, 0), "A");
+    book.AddSheet("New");
+    EXPECT_EQ(grid->Cells(1, 0), "A");
+    EXPECT_EQ(grid->Cells(0, 2), "2");
 }

@@ -87,6 +87,30 @@ TEST_F(SpreadGridTest, ShowsResultsAndSavesFormulas)
     EXPECT_EQ(G->ErrorToString(8), "Circular reference");
 }
 
+// The cell format event runs first, then the float format event, whose format is the one used;
+// texts ask neither.
+TEST_F(SpreadGridTest, NumericResultsTakeTheFormatTheEventsGive)
+{
+    std::string order;
+    G->OnCellFormat = [&](TObject*, int, int, std::string& Format, bool&) {
+        order += "cell ";
+        Format = "%.1f";
+    };
+    G->OnGetFloatFormat = [&](TObject*, int c, int, bool& IsFloat, std::string& Format) {
+        order += "float(" + Format + ") ";
+        if (c == 2) Format = "%.3f";
+        IsFloat = false;
+    };
+    G->SetCells(1, 1, "=1/3");
+    G->SetCells(2, 1, "=1/3");
+    G->SetCells(3, 1, "=\"t\"");
+    order.clear();
+    EXPECT_EQ(G->Shown(1, 1), "0.3");
+    EXPECT_EQ(G->Shown(2, 1), "0.333");
+    EXPECT_EQ(G->Shown(3, 1), "t");
+    EXPECT_EQ(order, "cell float(%.1f) cell float(%.1f) ");
+}
+
 TEST_F(SpreadGridTest, AnEmptyFormulaIsReportedOnceAndShownByTheErrorDisplay)
 {
     G->SetGridCell(1, 1, "=");

@@ -29,7 +29,12 @@ grab_window "$out/spreadview-new-sheet.png"
 # Ctrl+click puts a name in place of the selection.
 cell 160 52; xdotool type --delay 40 "=EQ(1;"; sleep 0.5
 xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng > "$out/spreadview-hint.png"
-xdotool key Escape; sleep 0.2
+hint_shown() { [ -n "$(xdotool search --onlyvisible --name '^Eq\(' 2>/dev/null)" ]; }
+hint_gone() { ! hint_shown; }
+wait_until 5 hint_shown || { echo "no function hint while =EQ(1; is typed"; exit 1; }
+# Leaving the editor takes the hint away.
+xdotool key Escape
+wait_until 5 hint_gone || { echo "the function hint stays after the editor is left"; exit 1; }
 cell 224 52; xdotool type --delay 40 "="; cell 96 52; typein "*3"
 cell 288 52; xdotool type --delay 40 "=2*"
 xdotool keydown ctrl; xdotool mousemove --window "$win" 96 52 click 1; xdotool keyup ctrl; sleep 0.2
