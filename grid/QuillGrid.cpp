@@ -88,6 +88,7 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
     FPrinting = std::make_unique<grid::print::TGridPrinter>(*this);
     BuildOwnedSettings();
     FRowStore->SetShownCount(TCustomGrid::RowCount());
+    FRowStore->SetRowWidthHint(ColCount());
     GridLinkCursor = grid::GridLinkCursorHandPoint;
     SetRowCount(ConstructedRowCount);
     SetBounds(Left(), Top(), ConstructedWidth, ConstructedHeight);
@@ -305,6 +306,7 @@ void TQuillStringGrid::SetShownRowSizes(const std::vector<int>& Heights)
 void TQuillStringGrid::HandleSizeChanged(int OldColCount, int OldRowCount)
 {
     if (!FAxisOnly && FRowStore && RowCount() != FRowStore->ShownCount()) FRowStore->SetShownCount(RowCount());
+    if (FRowStore) FRowStore->SetRowWidthHint(TotalColCount());
     TBaseGrid::HandleSizeChanged(OldColCount, OldRowCount);
     UpdateProportionalScroll();
 }

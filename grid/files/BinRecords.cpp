@@ -252,6 +252,8 @@ TBinRecord ReadBinRecord(rtl::TByteCursor& Cursor)
     record.ClassName = ShortString(Cursor);
     Cursor.SetRecord(record.ClassName);
     ShortString(Cursor); // the component name, unused
+    // A cell record has a handful of properties: one allocation for them.
+    record.Properties.reserve(8);
     // Every property takes at least two bytes, so the cursor ends the loop.
     for (std::string name = ShortString(Cursor); !name.empty(); name = ShortString(Cursor))
         record.Properties.push_back({std::move(name), ReadValue(Cursor)});

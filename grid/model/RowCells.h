@@ -45,11 +45,18 @@ public:
         return it != FPairs->end() && it->first == Col ? &it->second : nullptr;
     }
 
-    // The slot of a column, made when missing.
-    T& Slot(std::size_t Col)
+    // The slot of a column, made when missing. A row's first slot makes the
+    // array FirstWidth columns wide at once (at most MaxFirstWidth), so that a
+    // row filled one column at a time is one allocation, not one per doubling.
+    T& Slot(std::size_t Col, std::size_t FirstWidth = 0)
     {
         if (!FPairs) {
             if (Col < FSize) return FData[Col];
+            if (const std::size_t width = std::min(FirstWidth, MaxFirstWidth); FSize == 0 && Col < width) {
+                Resize(width);
+                FUsed = 1;
+                return FData[Col];
+            }
             // A step of one or two past the end keeps the proportion; a
             // longer jump counts the cells first.
             if (Col > FSize + 1 && !FitsArray(Col + 1, FUsed + 1)) FUsed = CountUsed();
@@ -172,6 +179,9 @@ public:
         if (!(b == T{})) Slot(A) = std::move(b);
         if (!(a == T{})) Slot(B) = std::move(a);
     }
+
+    // Within what FitsArray allows a row of one cell.
+    static constexpr std::size_t MaxFirstWidth = 16;
 
 private:
     using TPairs = std::vector<std::pair<std::uint32_t, T>>;

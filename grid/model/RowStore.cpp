@@ -61,7 +61,7 @@ void TRowStore::SetText(int ACol, int AReal, std::string Value)
     CheckIndex(AReal);
     // Clearing a cell that was never written allocates nothing.
     if (Value.empty() && Text(ACol, AReal).empty()) return;
-    Row(AReal).Texts.Slot(static_cast<std::size_t>(ACol)) = std::move(Value);
+    Row(AReal).Texts.Slot(static_cast<std::size_t>(ACol), FRowWidthHint) = std::move(Value);
 }
 
 TObject* TRowStore::Object(int ACol, int AReal) const

@@ -48,6 +48,9 @@ public:
     // The record of a real row, made on demand.
     TRowRecord& Row(int AReal);
     const TRowRecord* FindRow(int AReal) const noexcept;
+    // How many columns a row's texts make room for when it is first written
+    // (the grid's width; the row's cells cap it).
+    void SetRowWidthHint(int Columns) noexcept { FRowWidthHint = Columns < 1 ? 1 : static_cast<std::size_t>(Columns); }
 
     bool IsHidden(int AReal) const noexcept;
     void SetHidden(int AReal, bool Value);
@@ -127,6 +130,7 @@ private:
     std::vector<TRowRecord> FRows;
     int FTotal = 0;
     int FHidden = 0;
+    std::size_t FRowWidthHint = 1;
 
     // Fenwick tree over "row is shown" for the first FTotal rows; rebuilt
     // lazily after structural changes.

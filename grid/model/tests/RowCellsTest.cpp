@@ -125,3 +125,25 @@ TEST(RowCells, FarApartCellsKeepNoSlotsBetweenThem)
     EXPECT_LE(slots, 2 * 334 + 16);
     EXPECT_EQ(*filled.Find(999), "x");
 }
+
+TEST(RowCells, AFirstWidthMakesOneArrayForARowFilledColumnByColumn)
+{
+    TRowCells<std::string> row;
+    const std::string* first = &(row.Slot(0, 10) = "a");
+    for (std::size_t c = 1; c < 10; ++c)
+        row.Slot(c, 10) = std::string(1, static_cast<char>('a' + c));
+    EXPECT_EQ(row.Find(0), first) << "the cells stayed where the first write put them";
+    EXPECT_EQ(*row.Find(9), "j");
+    // A hostile width is capped, and a far cell still takes no room between.
+    TRowCells<std::string> wide;
+    wide.Slot(0, 1'000'000) = "x";
+    std::size_t slots = 0;
+    wide.ForEach([&slots](const std::string&) { ++slots; });
+    EXPECT_LE(slots, TRowCells<std::string>::MaxFirstWidth);
+    TRowCells<std::string> far;
+    far.Slot(99'999, 100'000) = "far";
+    slots = 0;
+    far.ForEach([&slots](const std::string&) { ++slots; });
+    EXPECT_EQ(slots, 1u);
+    EXPECT_EQ(*far.Find(99'999), "far");
+}
