@@ -226,6 +226,10 @@ void TQuillCustomDropDown::DoHideDropDown(bool Cancel)
     FUserDropDownWidth = sizeable ? FDropDownForm->Width() : -1;
     FUserDropDownHeight = sizeable ? FDropDownForm->Height() : -1;
     if (ui::OpenPopup() == this) ui::SetOpenPopup(nullptr);
+    // A control in the popup that holds the focus gives it back to the edit.
+    if (const TWinControl* focused = ui::FocusedControl();
+        focused && focused->GetParentForm() == FDropDownForm.get() && CanFocus())
+        SetFocus();
     FDropDownForm->Hide();
     if (Application) Application->CancelHint();
     if (Cancel) ApplyText(FOldText);
@@ -325,8 +329,10 @@ void TQuillCustomDropDown::WMGetDlgCode(TMessage& Message)
 
 void TQuillCustomDropDown::WMKillFocus(TMessage& Message)
 {
-    // The focus leaving the edit closes the popup as a click elsewhere does.
-    if (PopupVisible()) Dismiss();
+    // The focus leaving the edit closes the popup as a click elsewhere does,
+    // unless it goes to a control in the popup.
+    const TWinControl* next = FindControl(reinterpret_cast<HWND>(Message.WParam));
+    if (PopupVisible() && !(next && next->GetParentForm() == FDropDownForm.get())) Dismiss();
     if (FPrecision > 0 && (FEditType == etFloat || FEditType == etMoney) && FEditorEnabled) {
         const bool modified = FIsModified;
         WriteValue(FormattedValue(Text()));

@@ -240,6 +240,17 @@ unsigned TFormHost::DoubleClickMessage(unsigned msg, TControl* target, TPoint po
     return msg;
 }
 
+TWinControl* TFormHost::KeyTarget() const
+{
+    TWinControl* target = FocusedControl();
+    if (!target) return &FForm;
+    // A popup shown without taking the keyboard gets its keys through the
+    // window that opened it while one of its controls holds the focus.
+    const TCustomForm* form = target->GetParentForm();
+    if (form == &FForm || (form && form->Popup() && form->Visible())) return target;
+    return &FForm;
+}
+
 void TFormHost::NativeKey(unsigned msg, unsigned short vk, std::uint32_t keyData)
 {
     NoteInput();
@@ -258,8 +269,7 @@ void TFormHost::NativeKey(unsigned msg, unsigned short vk, std::uint32_t keyData
         FSuppressChar = down;
         return;
     }
-    TWinControl* target = FocusedControl();
-    if (!target || target->GetParentForm() != &FForm) target = &FForm;
+    TWinControl* target = KeyTarget();
     HWND handle = target->Handle();
     if (down || msg == WM_KEYUP || msg == WM_SYSKEYUP) {
         unsigned reflected = msg == WM_KEYDOWN ? CN_KEYDOWN : msg == WM_SYSKEYDOWN ? CN_SYSKEYDOWN
@@ -288,8 +298,7 @@ void TFormHost::NativeChar(char32_t ch, std::uint32_t keyData, bool sysChar)
         tracker->HandleChar(ch);
         return;
     }
-    TWinControl* target = FocusedControl();
-    if (!target || target->GetParentForm() != &FForm) target = &FForm;
+    TWinControl* target = KeyTarget();
     HWND handle = target->Handle();
     TMessage cn{sysChar ? CN_SYSCHAR : CN_CHAR, ch, static_cast<LPARAM>(keyData), 0};
     target->MainWndProc(cn);

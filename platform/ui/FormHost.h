@@ -9,6 +9,7 @@
 #include "platform/ui/Backend.h"
 
 class TCustomForm;
+class TWinControl;
 class TControl;
 
 namespace ui {
@@ -52,6 +53,8 @@ public:
     void ControlGone(const TControl* control);
 
 private:
+    // The control a key typed on this window goes to.
+    TWinControl* KeyTarget() const;
     void PaintControlTree(HDC dc, TControl& control, TPoint origin, const TRect& clip);
     TControl* ControlAt(TPoint surfacePos) const;
     void TrackMouseControl(TControl* control);

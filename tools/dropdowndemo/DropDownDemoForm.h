@@ -1,7 +1,7 @@
 // The drop-down example window: a list drop-down, a typed edit with a lookup
 // list, a directory edit, a date-time picker and a plain edit; beside them
 // the pickers (details, images and colours in four styles), each with its
-// value shown to its right; and a column of value editors (calculator).
+// value shown to its right; and a column of value editors (calculator, time, track bar, memo).
 #pragma once
 
 #include <memory>
@@ -19,6 +19,9 @@ class TQuillDetailDropDown;
 class TQuillImagePickerDropDown;
 class TQuillColorPickerDropDown;
 class TQuillCalculatorDropdown;
+class TQuillTimePickerDropDown;
+class TQuillTrackBarDropDown;
+class TQuillMemoDropDown;
 }
 class TImageList;
 
@@ -44,6 +47,9 @@ class TDropDownDemoForm : public TForm {
 
     // The value editors, in a third column.
     controls::TQuillCalculatorDropdown* DrpCalc;
+    controls::TQuillTimePickerDropDown* DrpTime;
+    controls::TQuillTrackBarDropDown* DrpLevel;
+    controls::TQuillMemoDropDown* DrpNote;
 
 private:
     void CreateValueEditors();

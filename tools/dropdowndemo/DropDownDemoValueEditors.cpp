@@ -1,5 +1,9 @@
 // The demo's third column: the drop-downs that edit a value of their own.
 #include "controls/pickers/QuillCalculatorDropdown.h"
+#include "controls/pickers/QuillMemoDropDown.h"
+#include "controls/pickers/QuillTimePickerDropDown.h"
+#include "controls/pickers/QuillTrackBarDropDown.h"
+#include "platform/classes/StringList.h"
 #include "tools/dropdowndemo/DropDownDemoForm.h"
 
 void TDropDownDemoForm::CreateValueEditors()
@@ -13,4 +17,17 @@ void TDropDownDemoForm::CreateValueEditors()
     };
     DrpCalc = new controls::TQuillCalculatorDropdown(this);
     place(*DrpCalc, "Amount (calculator)", 36);
+
+    DrpTime = new controls::TQuillTimePickerDropDown(this);
+    place(*DrpTime, "Start (time)", 84);
+    DrpTime->SetEditorEnabled(true);
+    DrpTime->SetTime(EncodeTime(9, 10, 0, 0));
+
+    DrpLevel = new controls::TQuillTrackBarDropDown(this);
+    place(*DrpLevel, "Level (track bar)", 132);
+    DrpLevel->SetPosition(4);
+
+    DrpNote = new controls::TQuillMemoDropDown(this);
+    place(*DrpNote, "Note (memo)", 180);
+    DrpNote->MemoText().SetText("Bring the maps\nand the compass");
 }

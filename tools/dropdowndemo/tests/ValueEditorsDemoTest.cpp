@@ -5,6 +5,11 @@
 
 #include "controls/dropdown/DropDownForm.h"
 #include "controls/pickers/QuillCalculatorDropdown.h"
+#include "controls/pickers/QuillMemoDropDown.h"
+#include "controls/pickers/QuillTimePickerDropDown.h"
+#include "controls/pickers/QuillTrackBarDropDown.h"
+#include "platform/classes/StringList.h"
+#include "platform/ui/ComCtrls.h"
 #include "tools/dropdowndemo/tests/DemoDisplay.h"
 
 using namespace demo_display;
@@ -55,4 +60,97 @@ TEST_F(DropDownDemoTest, TheCalculatorComputesTwelveTimesSevenByMouseIntoItsFace
     EXPECT_EQ(calc.Text(), "21.00");
     Settle();
     SaveScreenshot(*Form, "dropdowndemo-calculator-typed.png");
+}
+
+TEST_F(DropDownDemoTest, TheTimeIsSetByDraggingTheMinuteHandAndEscKeepsTheOldTime)
+{
+    controls::TQuillTimePickerDropDown& time = *Form->DrpTime;
+    time.SetAnimation(false);
+    ClickAt(ButtonOf(time));
+    SettleUntil([&] { return time.DroppedDown(); });
+    ASSERT_TRUE(time.DroppedDown()) << "the button opens the watch";
+    Settle();
+    SaveScreenshot(*Form, "dropdowndemo-time.png");
+    const controls::TQuillWatch& watch = *time.Watch();
+    const TPoint c = watch.Center();
+    const int r = watch.Radius();
+    // 09:10: the minute hand points at 2 o'clock; drag it round to 8 o'clock (minute 40).
+    const TPoint grip = watch.ClientToScreen({c.X + r * 4 / 10 * 866 / 1000, c.Y - r * 4 / 10 / 2});
+    const TPoint via = watch.ClientToScreen({c.X, c.Y + r / 2});
+    const TPoint drop = watch.ClientToScreen({c.X - r * 4 / 10 * 866 / 1000, c.Y + r * 4 / 10 / 2});
+    XDo("mousemove " + std::to_string(grip.X) + " " + std::to_string(grip.Y) + " mousedown 1 mousemove " +
+        std::to_string(via.X) + " " + std::to_string(via.Y) + " mousemove " + std::to_string(drop.X) + " " +
+        std::to_string(drop.Y) + " mouseup 1");
+    SettleUntil([&] { return time.Text() == "09:40:00"; });
+    EXPECT_EQ(time.Text(), "09:40:00") << "the minute hand follows the drag";
+    Settle();
+    SaveScreenshot(*Form, "dropdowndemo-time-dragged.png");
+    XDo("key --clearmodifiers Return");
+    SettleUntil([&] { return !time.DroppedDown(); });
+    EXPECT_FALSE(time.DroppedDown());
+    EXPECT_EQ(time.Text(), "09:40:00");
+
+    // Keys on the open watch move it; Esc returns to the time before opening.
+    XDo("key --clearmodifiers alt+Down");
+    SettleUntil([&] { return time.DroppedDown(); });
+    ASSERT_TRUE(time.DroppedDown());
+    XDo("key --clearmodifiers Right Right Prior");
+    SettleUntil([&] { return time.Text() == "10:42:00"; });
+    EXPECT_EQ(time.Text(), "10:42:00");
+    XDo("key --clearmodifiers Escape");
+    SettleUntil([&] { return !time.DroppedDown(); });
+    EXPECT_EQ(time.Text(), "09:40:00");
+
+    // Up on the closed face steps the hour under the caret.
+    XDo("key --clearmodifiers Home Up");
+    SettleUntil([&] { return time.Text() == "08:40:00"; });
+    EXPECT_EQ(time.Text(), "08:40:00");
+    Settle();
+    SaveScreenshot(*Form, "dropdowndemo-time-stepped.png");
+}
+
+TEST_F(DropDownDemoTest, TheTrackBarAndTheMemoEditTheirValuesInTheirPopups)
+{
+    controls::TQuillTrackBarDropDown& level = *Form->DrpLevel;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ClickAt(ButtonOf(level));
+    SettleUntil([&] { return level.DroppedDown(); });
+    ASSERT_TRUE(level.DroppedDown());
+    Settle();
+    const TTrackBar& bar = *level.TrackBar();
+    const TRect thumb = bar.ThumbRect();
+    const TPoint from = CentreOf(bar, thumb);
+    XDo("mousemove " + std::to_string(from.X) + " " + std::to_string(from.Y) + " mousedown 1 mousemove " +
+        std::to_string(bar.ClientToScreen({bar.ClientWidth() - 4, 0}).X) + " " + std::to_string(from.Y) + " mouseup 1");
+    SettleUntil([&] { return level.Position() == 10; });
+    EXPECT_EQ(level.Position(), 10);
+    EXPECT_EQ(level.Text(), "10");
+    Settle();
+    SaveScreenshot(*Form, "dropdowndemo-trackbar.png");
+    ClickAt(Form->EdtNote->ClientToScreen({5, 5}));
+    SettleUntil([&] { return !level.DroppedDown(); });
+    EXPECT_EQ(level.Position(), 10) << "a click elsewhere keeps the value";
+
+    controls::TQuillMemoDropDown& note = *Form->DrpNote;
+    EXPECT_EQ(note.Text(), "Bring the maps...");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ClickAt(ButtonOf(note));
+    SettleUntil([&] { return note.DroppedDown(); });
+    ASSERT_TRUE(note.DroppedDown());
+    SettleUntil([&] { return note.Memo()->Focused(); });
+    XDo("key --clearmodifiers ctrl+Home");
+    Settle();
+    XDo("type --delay 40 'Please '");
+    SettleUntil([&] { return note.Memo()->Lines().Count() >= 1 && note.Memo()->Lines().Strings(0) == "Please Bring the maps"; });
+    Settle();
+    SaveScreenshot(*Form, "dropdowndemo-memo.png");
+    ClickAt(Form->EdtNote->ClientToScreen({5, 5}));
+    SettleUntil([&] { return !note.DroppedDown(); });
+    EXPECT_FALSE(note.DroppedDown());
+    ASSERT_GE(note.MemoText().Count(), 2);
+    EXPECT_EQ(note.MemoText().Strings(0), "Please Bring the maps");
+    EXPECT_EQ(note.MemoText().Strings(1), "and the compass");
+    EXPECT_EQ(note.Text(), "Please Bring the maps...");
+    Settle();
+    SaveScreenshot(*Form, "dropdowndemo-memo-closed.png");
 }
