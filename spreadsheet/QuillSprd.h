@@ -8,11 +8,10 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "grid/QuillGrid.h"
+#include "spreadsheet/CellIndexMap.h"
 #include "spreadsheet/QuillPars.h"
 
 class TQuillSpreadGrid;
@@ -37,11 +36,13 @@ struct TCellRef {
 };
 
 // The dependencies whose source cells lie in one grid, indexed by source cell so
-// that the readers of a cell are found without a search.
+// that the readers of a cell are found without a search: each source cell holds
+// its latest entry, and each entry the one before it with the same source.
 class TCellRefList {
 public:
     int Count() const noexcept { return static_cast<int>(FItems.size()); }
-    // Adds a copy, except a cell reading itself in its own grid and an entry already held.
+    // Adds a copy, except a cell reading itself in its own grid and a repeat of the
+    // latest entry of the same source (a formula naming a cell twice).
     void Add(const TCellRef& Value);
     void Delete(int Index);
     // Removes every entry whose formula cell is gc of AGrid.
@@ -53,34 +54,22 @@ public:
     void ClearCell(int ACol, int ARow);
     TCellRef CellRefs(int Index) const { return FItems.at(static_cast<size_t>(Index)); }
     void SetDirty(int Index) { FItems.at(static_cast<size_t>(Index)).Dirty = true; }
-    // The entries whose source is (ACol, ARow), by index.
-    const std::vector<int>& ReadersOf(int ACol, int ARow) const;
+    // Calls Visit with the index of every entry whose source is (ACol, ARow).
+    template <class TVisit>
+    void ForEachReader(int ACol, int ARow, TVisit&& Visit) const
+    {
+        for (int k = FLatest.Find(nullptr, {ACol, ARow}); k != TCellIndexMap::None; k = FEarlier[static_cast<size_t>(k)])
+            Visit(k);
+    }
 
 private:
-    static std::uint64_t Key(TGridCoord c) noexcept
-    {
-        return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(c.X)) << 32) | static_cast<std::uint32_t>(c.Y);
-    }
+    void Link(int Index);
     void Reindex();
-    // One entry's identity for the duplicate test.
-    struct TEntryKey {
-        std::uint64_t Src, Dst;
-        const void* SrcGrd;
-        const void* DstGrd;
-        bool operator==(const TEntryKey&) const = default;
-    };
-    struct TEntryHash {
-        size_t operator()(const TEntryKey& k) const noexcept
-        {
-            return std::hash<std::uint64_t>()(k.Src * 0x9E3779B97F4A7C15ull ^ k.Dst) ^
-                   std::hash<const void*>()(k.SrcGrd) ^ (std::hash<const void*>()(k.DstGrd) << 1);
-        }
-    };
-    static TEntryKey EntryKey(const TCellRef& r) noexcept { return {Key(r.Src), Key(r.Dst), r.SrcGrd, r.DstGrd}; }
 
     std::vector<TCellRef> FItems;
-    std::unordered_map<std::uint64_t, std::vector<int>> FBySource;
-    std::unordered_set<TEntryKey, TEntryHash> FEntries;
+    // Per entry, the previous entry with the same source, or None.
+    std::vector<int> FEarlier;
+    TCellIndexMap FLatest;
 };
 
 class TQuillSpreadGrid : public TQuillStringGrid {
@@ -270,6 +259,9 @@ private:
     bool FEditHint = false;
     std::string FCellFormat = "%.2f";
     TCellRefList FCellRefList;
+    // The evaluation order's cell table, kept between evaluations for its room.
+    TCellIndexMap FOrderIndex;
+    bool FOrderIndexInUse = false;
     std::string FErrorText = "Error";
     TCellNameMode FCellNameMode = nmA1;
     bool FAutoHeaders = false;

@@ -2,8 +2,6 @@
 // re-evaluates only the formulas that read it, each after the cells it reads,
 // without recursion; formulas on a cycle are reported as circular.
 #include <algorithm>
-#include <deque>
-#include <unordered_map>
 
 #include "grid/model/CellGraphic.h"
 #include "platform/rtl/Strings.h"
@@ -15,19 +13,31 @@
 void TCellRefList::Add(const TCellRef& Value)
 {
     if (Value.Src == Value.Dst && Value.SrcGrd == Value.DstGrd) return;
-    if (!FEntries.insert(EntryKey(Value)).second) return;
-    FBySource[Key(Value.Src)].push_back(Count());
+    // The entries of one formula are added together, so a cell it names twice
+    // finds its first entry as the latest of that source.
+    if (const int latest = FLatest.Find(nullptr, Value.Src); latest != TCellIndexMap::None) {
+        const TCellRef& held = FItems[static_cast<size_t>(latest)];
+        if (held.Dst == Value.Dst && held.DstGrd == Value.DstGrd && held.SrcGrd == Value.SrcGrd) return;
+    }
     FItems.push_back(Value);
+    FEarlier.push_back(TCellIndexMap::None);
+    Link(Count() - 1);
+}
+
+void TCellRefList::Link(int Index)
+{
+    bool inserted = false;
+    int& latest = FLatest.Emplace(nullptr, FItems[static_cast<size_t>(Index)].Src, Index, &inserted);
+    if (inserted) return;
+    FEarlier[static_cast<size_t>(Index)] = latest;
+    latest = Index;
 }
 
 void TCellRefList::Reindex()
 {
-    FBySource.clear();
-    FEntries.clear();
-    for (int k = 0; k < Count(); ++k) {
-        FBySource[Key(FItems[static_cast<size_t>(k)].Src)].push_back(k);
-        FEntries.insert(EntryKey(FItems[static_cast<size_t>(k)]));
-    }
+    FLatest.Reset(FItems.size());
+    FEarlier.assign(FItems.size(), TCellIndexMap::None);
+    for (int k = 0; k < Count(); ++k) Link(k);
 }
 
 void TCellRefList::Delete(int Index)
@@ -53,8 +63,8 @@ void TCellRefList::DeleteGrid(const TQuillSpreadGrid* AGrid)
 void TCellRefList::DeleteAll()
 {
     FItems.clear();
-    FBySource.clear();
-    FEntries.clear();
+    FEarlier.clear();
+    FLatest.Reset(0);
 }
 
 void TCellRefList::ClearAll()
@@ -66,13 +76,6 @@ void TCellRefList::ClearCell(int ACol, int ARow)
 {
     for (TCellRef& r : FItems)
         if (!(r.Src == TGridCoord{ACol, ARow})) r.Dirty = false;
-}
-
-const std::vector<int>& TCellRefList::ReadersOf(int ACol, int ARow) const
-{
-    static const std::vector<int> none;
-    const auto found = FBySource.find(Key({ACol, ARow}));
-    return found == FBySource.end() ? none : found->second;
 }
 
 // Finding references.
@@ -185,48 +188,29 @@ void TQuillSpreadGrid::RebuildCellRefs()
 
 bool TQuillSpreadGrid::HasDirtyDependent(int ACol, int ARow) const
 {
-    for (int index : FCellRefList.ReadersOf(ACol, ARow))
-        if (FCellRefList.CellRefs(index).Dirty) return true;
-    return false;
+    bool dirty = false;
+    FCellRefList.ForEachReader(ACol, ARow, [&](int index) { dirty = dirty || FCellRefList.CellRefs(index).Dirty; });
+    return dirty;
 }
 
 // Evaluation order.
 
-namespace {
-
-struct TKeyHash {
-    size_t operator()(const std::pair<const void*, std::uint64_t>& k) const noexcept
-    {
-        return std::hash<const void*>()(k.first) ^ (k.second * 0x9E3779B97F4A7C15ull);
-    }
-};
-
-std::pair<const void*, std::uint64_t> HashKey(const TQuillSpreadGrid* g, TGridCoord c)
-{
-    return {g, (static_cast<std::uint64_t>(static_cast<std::uint32_t>(c.X)) << 32) | static_cast<std::uint32_t>(c.Y)};
-}
-
-} // namespace
-
 std::vector<TQuillSpreadGrid::TCellKey> TQuillSpreadGrid::DependentsOf(int ACol, int ARow)
 {
+    // Breadth first over the readers; the cells found are the queue.
     std::vector<TCellKey> found;
-    std::unordered_map<std::pair<const void*, std::uint64_t>, bool, TKeyHash> seen;
-    std::deque<TCellKey> work{{this, {ACol, ARow}}};
-    while (!work.empty()) {
-        const TCellKey from = work.front();
-        work.pop_front();
+    TCellIndexMap seen;
+    const auto follow = [&](const TCellKey& from) {
         TCellRefList& list = from.Grid->FCellRefList;
-        for (int index : list.ReadersOf(from.Cell.X, from.Cell.Y)) {
+        list.ForEachReader(from.Cell.X, from.Cell.Y, [&](int index) {
             // The marks tell which references a propagation followed.
             list.SetDirty(index);
             const TCellRef ref = list.CellRefs(index);
-            const TCellKey to{ref.DstGrd, ref.Dst};
-            if (!seen.emplace(HashKey(to.Grid, to.Cell), true).second) continue;
-            found.push_back(to);
-            work.push_back(to);
-        }
-    }
+            if (seen.Insert(ref.DstGrd, ref.Dst, 0)) found.push_back({ref.DstGrd, ref.Dst});
+        });
+    };
+    follow({this, {ACol, ARow}});
+    for (size_t next = 0; next < found.size(); ++next) follow(found[next]);
     return found;
 }
 
@@ -241,32 +225,46 @@ void TQuillSpreadGrid::EvaluateCell(int ACol, int ARow)
 void TQuillSpreadGrid::EvaluateInOrder(const std::vector<TCellKey>& Cells, bool ReportCycles)
 {
     // Kahn's order over the cells given: a cell is evaluated once every cell
-    // of the set it reads has been.
-    std::unordered_map<std::pair<const void*, std::uint64_t>, int, TKeyHash> index;
-    index.reserve(Cells.size() * 2);
-    for (size_t k = 0; k < Cells.size(); ++k) index.emplace(HashKey(Cells[k].Grid, Cells[k].Cell), static_cast<int>(k));
+    // of the set it reads has been. The readers within the set are looked up
+    // once, into one array: readers[first[k] .. first[k + 1]) read cell k.
+    // The table of the grid is reused while no evaluation runs inside another.
+    TCellIndexMap scratch;
+    TCellIndexMap& index = FOrderIndexInUse ? scratch : FOrderIndex;
+    const bool wasInUse = FOrderIndexInUse;
+    FOrderIndexInUse = true;
+    struct TRelease {
+        bool& InUse;
+        bool Was;
+        ~TRelease() { InUse = Was; }
+    } release{FOrderIndexInUse, wasInUse};
+    index.Reset(Cells.size());
+    for (size_t k = 0; k < Cells.size(); ++k) index.Insert(Cells[k].Grid, Cells[k].Cell, static_cast<int>(k));
+    std::vector<int> first(Cells.size() + 1, 0);
+    std::vector<int> readers;
     std::vector<int> pending(Cells.size(), 0);
-    for (const TCellKey& cell : Cells) {
-        const TCellRefList& list = cell.Grid->FCellRefList;
-        for (int ref : list.ReadersOf(cell.Cell.X, cell.Cell.Y)) {
+    for (size_t k = 0; k < Cells.size(); ++k) {
+        const TCellRefList& list = Cells[k].Grid->FCellRefList;
+        list.ForEachReader(Cells[k].Cell.X, Cells[k].Cell.Y, [&](int ref) {
             const TCellRef r = list.CellRefs(ref);
-            if (const auto to = index.find(HashKey(r.DstGrd, r.Dst)); to != index.end()) ++pending[to->second];
-        }
+            if (const int to = index.Find(r.DstGrd, r.Dst); to != TCellIndexMap::None) {
+                readers.push_back(to);
+                ++pending[static_cast<size_t>(to)];
+            }
+        });
+        first[k + 1] = static_cast<int>(readers.size());
     }
     std::vector<int> ready;
     for (size_t k = 0; k < Cells.size(); ++k)
         if (pending[k] == 0) ready.push_back(static_cast<int>(k));
     size_t done = 0;
     while (!ready.empty()) {
-        const TCellKey cell = Cells[static_cast<size_t>(ready.back())];
+        const auto k = static_cast<size_t>(ready.back());
         ready.pop_back();
         ++done;
-        cell.Grid->EvaluateCell(cell.Cell.X, cell.Cell.Y);
-        TCellRefList& list = cell.Grid->FCellRefList;
-        for (int ref : list.ReadersOf(cell.Cell.X, cell.Cell.Y)) {
-            const TCellRef r = list.CellRefs(ref);
-            const auto to = index.find(HashKey(r.DstGrd, r.Dst));
-            if (to != index.end() && --pending[to->second] == 0) ready.push_back(to->second);
+        Cells[k].Grid->EvaluateCell(Cells[k].Cell.X, Cells[k].Cell.Y);
+        for (int e = first[k]; e < first[k + 1]; ++e) {
+            const int to = readers[static_cast<size_t>(e)];
+            if (--pending[static_cast<size_t>(to)] == 0) ready.push_back(to);
         }
     }
     if (done == Cells.size()) return;
@@ -302,19 +300,23 @@ void TQuillSpreadGrid::Recalc()
     for (int c = 0; c < ColCount(); ++c)
         for (int r = 0; r < RowCount(); ++r)
             if (IsFormulaText(GetGridCell(c, r))) formulas.push_back({this, {c, r}});
-    // Formulas of other grids that read this grid's cells follow them.
-    std::unordered_map<std::pair<const void*, std::uint64_t>, bool, TKeyHash> seen;
-    for (const TCellKey& cell : formulas) seen.emplace(HashKey(cell.Grid, cell.Cell), true);
+    // Formulas of other grids that read this grid's cells follow them; the
+    // cells taken are only tracked once there is such a formula.
+    TCellIndexMap seen;
     const size_t own = formulas.size();
+    const auto take = [&](TQuillSpreadGrid* Grid, TGridCoord Cell) {
+        if (seen.Count() == 0)
+            for (size_t k = 0; k < own; ++k) seen.Insert(formulas[k].Grid, formulas[k].Cell, 0);
+        if (seen.Insert(Grid, Cell, 0)) formulas.push_back({Grid, Cell});
+    };
     for (size_t k = 0; k < own; ++k) {
         const TCellKey cell = formulas[k];
-        for (int ref : FCellRefList.ReadersOf(cell.Cell.X, cell.Cell.Y)) {
+        FCellRefList.ForEachReader(cell.Cell.X, cell.Cell.Y, [&](int ref) {
             const TCellRef r = FCellRefList.CellRefs(ref);
-            if (r.DstGrd == this) continue;
-            for (const TCellKey& more : r.DstGrd->DependentsOf(r.Dst.X, r.Dst.Y))
-                if (seen.emplace(HashKey(more.Grid, more.Cell), true).second) formulas.push_back(more);
-            if (seen.emplace(HashKey(r.DstGrd, r.Dst), true).second) formulas.push_back({r.DstGrd, r.Dst});
-        }
+            if (r.DstGrd == this) return;
+            for (const TCellKey& more : r.DstGrd->DependentsOf(r.Dst.X, r.Dst.Y)) take(more.Grid, more.Cell);
+            take(r.DstGrd, r.Dst);
+        });
     }
     FCellRefList.ClearAll();
     EvaluateInOrder(formulas, true);
