@@ -10,6 +10,7 @@ list(APPEND XLS_SOURCES
   qorUSheetNameList.cpp
   qorUXlsSections.cpp
   qorUXlsSheet.cpp
+  qorUXlsSupBook.cpp
   qorUXlsReferences.cpp
   qorUXlsWorkbookGlobals.cpp
   qorUExcelRecords.cpp)

@@ -13,6 +13,7 @@
 #include "xlsAdapter/qorUXlsOtherRecords.h"
 #include "xlsAdapter/qorUXlsPageSetupRecords.h"
 #include "xlsAdapter/qorUXlsPalette.h"
+#include "xlsAdapter/qorUXlsSupBook.h"
 #include "xlsAdapter/qorUXlsWindowRecords.h"
 #include "xlsAdapter/qorUXlsXF.h"
 
@@ -36,9 +37,11 @@ constexpr std::array RecordClasses{
     TRecordClass{0x000F, Make<TRefModeRecord>, nullptr},        // REFMODE
     TRecordClass{0x0014, Make<TPageHeaderRecord>, nullptr},     // HEADER
     TRecordClass{0x0015, Make<TPageFooterRecord>, nullptr},     // FOOTER
+    TRecordClass{0x0017, Make<TExternSheetRecord>, nullptr},    // EXTERNSHEET
     TRecordClass{0x0018, Make<TNameRecord>, nullptr},           // NAME
     TRecordClass{0x001C, Make<TNoteRecord>, nullptr},           // NOTE
     TRecordClass{0x0022, Make<T1904Record>, nullptr},           // 1904
+    TRecordClass{0x0023, Make<TExternNameRecord>, nullptr},     // EXTERNNAME
     TRecordClass{0x0026, Make<TMarginRecord>, nullptr},         // LEFTMARGIN
     TRecordClass{0x0027, Make<TMarginRecord>, nullptr},         // RIGHTMARGIN
     TRecordClass{0x0028, Make<TMarginRecord>, nullptr},         // TOPMARGIN
@@ -79,6 +82,7 @@ constexpr std::array RecordClasses{
     TRecordClass{0x00FD, Make<TLabelSSTRecord>, nullptr},       // LABELSST
     TRecordClass{0x00FF, Make<TIgnoreRecord>, nullptr},         // EXTSST
     TRecordClass{0x013D, Make<TIgnoreRecord>, nullptr},         // TABID
+    TRecordClass{0x01AE, Make<TSupBookRecord>, nullptr},        // SUPBOOK
     TRecordClass{0x01B2, Make<TDValRecord>, nullptr},           // DVAL
     TRecordClass{0x01B6, Make<TTXORecord>, nullptr},            // TXO
     TRecordClass{0x01B8, Make<THLinkRecord>, THLinkRecord::AttachCompanion}, // HLINK

@@ -4,7 +4,7 @@
 // from this model, so formulas can add entries and sheets can move.
 #pragma once
 
-#include "xlsAdapter/qorUXlsBaseRecordLists.h"
+#include "xlsAdapter/qorUXlsSupBook.h"
 
 #include <string>
 #include <vector>
@@ -21,11 +21,15 @@ public:
     // records); the record itself is rebuilt on saving.
     void AddExternRef(const TBaseRecord& Record);
 
-    bool Empty() const { return FSupBooks.empty() && FExternRefs.empty(); }
+    bool Empty() const { return FSupBooks.Count() == 0 && FExternRefs.Count() == 0; }
+    // Position of the file's own SUPBOOK; -1 when there is none.
+    int LocalSupBook() const { return FLocalSupBook; }
+    const TSupBookRecordList& SupBooks() const { return FSupBooks; }
+    const TExternRefList& ExternRefs() const { return FExternRefs; }
     std::int64_t TotalSize() const;
     void SaveToStream(TOle2File& DataStream) const;
 
-    int ExternSheetCount() const { return static_cast<int>(FExternRefs.size()); }
+    int ExternSheetCount() const { return FExternRefs.Count(); }
     // The sheet of an entry of the file's own workbook that spans one sheet;
     // -1 otherwise.
     int GetSheet(int SheetRef) const;
@@ -47,29 +51,11 @@ public:
     void InsertSheets(int BeforeSheet, int SheetCount);
 
 private:
-    struct TSupBook {
-        std::unique_ptr<TBaseRecord> Record;
-        std::vector<std::unique_ptr<TBaseRecord>> ExternNameRecords;
-        bool Local = false;
-        bool AddIn = false;
-        int SheetCount = 0;
-        std::u16string EncodedPath;
-        std::vector<std::u16string> SheetNames;
-        std::vector<std::u16string> ExternNames;
-
-        std::u16string BookName() const;
-        std::u16string SheetName(int SheetIndex, const TWorkbookGlobals& Globals) const;
-    };
-    struct TExternRef {
-        int SupBook;
-        int FirstSheet;
-        int LastSheet;
-    };
-
     const TExternRef& ExternRef(int SheetRef) const;
+    const TSupBookRecord& SupBook(int Index) const;
     int FindOrAddLocalRef(int FirstSheet, int LastSheet);
 
-    std::vector<TSupBook> FSupBooks;
-    std::vector<TExternRef> FExternRefs;
+    TSupBookRecordList FSupBooks;
+    TExternRefList FExternRefs;
     int FLocalSupBook = -1;
 };

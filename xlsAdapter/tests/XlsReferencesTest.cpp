@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 using namespace xlstest;
 
 namespace {
@@ -69,6 +71,50 @@ TEST(XlsReferences, SheetPrefixesOfThisAndOtherWorkbooks)
     EXPECT_EQ("='O''Brien'!A1+'Sheet1:Sheet3'!B2", file->GetCellFormula(1, 1));
 }
 
+// A SUPBOOK of another book keeps its external names, copies them with
+// itself and writes them after itself; records that end early are refused.
+TEST(XlsReferences, BooksCarryTheirExternalNames)
+{
+    ByteArray bookData = Words({1});
+    for (const std::string& text : {std::string("\x01" "book.xls"), std::string("Data")}) {
+        const ByteArray part = BiffText(text);
+        bookData.insert(bookData.end(), part.begin(), part.end());
+    }
+    TSupBookRecord book(0x01AE, bookData);
+    book.LoadNames();
+    EXPECT_FALSE(book.IsLocal());
+    EXPECT_FALSE(book.IsAddIn());
+    EXPECT_EQ(u"book.xls", book.BookName());
+    ByteArray nameData(6, 0);
+    nameData.push_back(4);
+    nameData.push_back(0);
+    for (const char c : std::string("Rate"))
+        nameData.push_back(static_cast<std::uint8_t>(c));
+    nameData.insert(nameData.end(), {2, 0, 0x1C, 0x17});
+    book.AddExternName(std::make_unique<TExternNameRecord>(0x0023, nameData));
+    EXPECT_EQ(4, book.ExternNames().Items(0)->NameLength());
+    EXPECT_EQ(u"Rate", book.ExternNames().Items(0)->Name());
+
+    const auto copy = TBaseRecord::CopyTo(&book);
+    const auto& copied = dynamic_cast<const TSupBookRecord&>(*copy);
+    ASSERT_EQ(1, copied.ExternNames().Count());
+    EXPECT_EQ(u"Rate", copied.ExternNames().Items(0)->Name());
+    EXPECT_EQ(u"book.xls", copied.BookName());
+    const ByteArray written = WrittenBytes([&](TOle2File& f) { copy->SaveToStream(f); });
+    ASSERT_EQ(static_cast<std::size_t>(book.TotalSize()), written.size());
+    EXPECT_EQ(0x0023, GetWord(written, 4 + bookData.size()));
+
+    EXPECT_TRUE(TSupBookRecord::CreateEmpty(3)->IsLocal());
+    // Hostile records: two sheet names promised, one present; a name shorter than its header.
+    TSupBookRecord shortBook(0x01AE, ByteArray(bookData.begin(), bookData.end()));
+    SetWord(shortBook.Data, 0, 2);
+    EXPECT_NE("", ErrorOf([&] { shortBook.LoadNames(); }));
+    EXPECT_NE("", ErrorOf([&] { book.AddExternName(std::make_unique<TExternNameRecord>(0x0023, ByteArray(5, 0))); }));
+    TExternNameRecord overlong(0x0023, ByteArray{0, 0, 0, 0, 0, 0, 200, 0, 'x'});
+    EXPECT_NE("", ErrorOf([&] { overlong.Name(); }));
+    EXPECT_EQ(1, book.ExternNames().Count());
+}
+
 TEST(XlsReferences, TableOfMoreThan1370EntriesContinues)
 {
     TReferences references;
@@ -119,6 +165,56 @@ TEST(XlsReferences, EntriesFollowInsertedAndDeletedSheets)
     EXPECT_EQ(0xFFFF, GetWord(bytes, 18));
     EXPECT_EQ(0xFFFF, GetWord(bytes, 34));
     EXPECT_EQ(3, GetWord(bytes, 36));
+}
+
+} // namespace
+
+namespace {
+
+// What LibreOffice shows of the first sheet's formulas, and xlrd of the tables, per file.
+std::string DescribeExternal(const TempFolder& dir, const std::string& files)
+{
+    std::string output;
+    const std::string command = "cd " VISTRA_SOURCE_DIR "/xlsAdapter/tests/peers && /usr/bin/python3 extrefs_uno.py '" +
+                                testsupport::LibreOffice(dir.Path()) + "' describe " + files;
+    EXPECT_EQ(0, RunCommand(command, &output)) << output;
+    return output;
+}
+
+TEST(XlsReferencesPeers, ReferencesToAnotherWorkbookAreWrittenAndReadBack)
+{
+    REQUIRE_PEER("libreoffice");
+    REQUIRE_PEER("python3-uno");
+    TempFolder dir;
+    const std::string fixture = VISTRA_TEST_DATA "/extrefs-libreoffice.xls";
+    TXLSFile file(nullptr);
+    file.Connect();
+    file.OpenFile(fixture);
+    file.SetActiveSheet(1);
+    EXPECT_EQ("='\\tmp\\vistra-books\\[other.xls]Prices'!A1+A1", file.GetCellFormula(1, 2));
+    const TReferences& references = file.GetTWorkbook()->Globals().References();
+    ASSERT_EQ(2, references.SupBooks().Count());
+    EXPECT_EQ(0, references.LocalSupBook());
+    EXPECT_TRUE(references.SupBooks().Items(0)->IsLocal());
+    EXPECT_FALSE(references.SupBooks().Items(1)->IsLocal());
+    EXPECT_FALSE(references.SupBooks().Items(1)->IsAddIn());
+
+    file.InsertAndCopyRows(60, 60, 1, 2, false);  // two empty rows on top
+    file.Save(false, dir / "ours.xls", nullptr, nullptr, nullptr);
+    TXLSFile again(nullptr);
+    again.Connect();
+    again.OpenFile(dir / "ours.xls");
+    again.SetActiveSheet(1);
+    EXPECT_EQ("='\\tmp\\vistra-books\\[other.xls]Prices'!A1+A3", again.GetCellFormula(3, 2));
+    EXPECT_EQ("=SUM('\\tmp\\vistra-books\\[other.xls]Prices'!A1:B1)", again.GetCellFormula(3, 3));
+
+    // LibreOffice reads the same book and sheet in both; the book's address
+    // is resolved against where each file lies, so only its name is compared.
+    const std::regex book("'file:///[^']*/other.xls'");
+    const std::string both = DescribeExternal(dir, fixture + " " + (dir / "ours.xls"));
+    EXPECT_EQ("B1\t=BOOK#$Prices.A1+A1\nC1\t=SUM(BOOK#$Prices.A1:B1)\nsupbooks 1 2\nexternsheets 1:0:0\n--\n"
+              "B3\t=BOOK#$Prices.A1+A3\nC3\t=SUM(BOOK#$Prices.A1:B1)\nsupbooks 1 2\nexternsheets 1:0:0\n--\n",
+              std::regex_replace(both, book, "BOOK"));
 }
 
 } // namespace
