@@ -1,7 +1,7 @@
 // The drop-down example window: a list drop-down, a typed edit with a lookup
 // list, a directory edit, a date-time picker and a plain edit; beside them
 // the pickers (details, images and colours in four styles), each with its
-// value shown to its right; and a column of value editors (calculator, time, track bar, memo).
+// value shown to its right; and a column of value editors (calculator, time, track bar, memo, multi-column list).
 #pragma once
 
 #include <memory>
@@ -22,6 +22,7 @@ class TQuillCalculatorDropdown;
 class TQuillTimePickerDropDown;
 class TQuillTrackBarDropDown;
 class TQuillMemoDropDown;
+class TQuillMultiColumnDropDown;
 }
 class TImageList;
 
@@ -50,6 +51,7 @@ class TDropDownDemoForm : public TForm {
     controls::TQuillTimePickerDropDown* DrpTime;
     controls::TQuillTrackBarDropDown* DrpLevel;
     controls::TQuillMemoDropDown* DrpNote;
+    controls::TQuillMultiColumnDropDown* DrpPlace;
 
 private:
     void CreateValueEditors();

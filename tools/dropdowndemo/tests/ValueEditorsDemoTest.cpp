@@ -6,6 +6,7 @@
 #include "controls/dropdown/DropDownForm.h"
 #include "controls/pickers/QuillCalculatorDropdown.h"
 #include "controls/pickers/QuillMemoDropDown.h"
+#include "controls/pickers/QuillMultiColumnDropDown.h"
 #include "controls/pickers/QuillTimePickerDropDown.h"
 #include "controls/pickers/QuillTrackBarDropDown.h"
 #include "platform/classes/StringList.h"
@@ -153,4 +154,38 @@ TEST_F(DropDownDemoTest, TheTrackBarAndTheMemoEditTheirValuesInTheirPopups)
     EXPECT_EQ(note.Text(), "Please Bring the maps...");
     Settle();
     SaveScreenshot(*Form, "dropdowndemo-memo-closed.png");
+}
+
+TEST_F(DropDownDemoTest, AMultiColumnItemIsFoundByItsFirstLettersAndChosenWithEnter)
+{
+    controls::TQuillMultiColumnDropDown& place = *Form->DrpPlace;
+    ClickAt(place.ClientToScreen({5, 5}));
+    SettleUntil([&] { return place.Focused(); });
+    ASSERT_TRUE(place.Focused());
+    // Typed into the closed face: the entry completes as the letters come.
+    XDo("key --clearmodifiers ctrl+a BackSpace");
+    Settle();
+    XDo("type --delay 60 Han");
+    SettleUntil([&] { return place.Text() == "Hannover"; });
+    EXPECT_EQ(place.Text(), "Hannover");
+    XDo("key --clearmodifiers Return");
+    Settle();
+    EXPECT_EQ(place.ItemIndex(), 5);
+
+    // In the open list: its first letters find the row, Enter chooses it.
+    XDo("key --clearmodifiers alt+Down");
+    SettleUntil([&] { return place.DroppedDown(); });
+    ASSERT_TRUE(place.DroppedDown());
+    XDo("type --delay 60 be");
+    SettleUntil([&] { return place.Grid()->Row() == 2; });
+    EXPECT_EQ(place.Grid()->Row(), 2);
+    Settle();
+    SaveScreenshot(*Form, "dropdowndemo-multicolumn.png");
+    XDo("key --clearmodifiers Return");
+    SettleUntil([&] { return !place.DroppedDown(); });
+    EXPECT_FALSE(place.DroppedDown());
+    EXPECT_EQ(place.Text(), "Bergen");
+    EXPECT_EQ(place.ItemIndex(), 1);
+    Settle();
+    SaveScreenshot(*Form, "dropdowndemo-multicolumn-chosen.png");
 }
