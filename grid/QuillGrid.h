@@ -271,11 +271,22 @@ class TQuillStringGrid : public TBaseGrid, public IQORStyle, public IQORTones, p
     TPrintPageDoneEvent OnPrintPageDone;
     TPrintCancelEvent OnPrintCancel;
     TGridBorderEvent OnGetCellPrintBorder;
+    // The sides of a cell that carry a border line, and its pen: raises OnGetCellBorder.
+    virtual void DoGetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    // Nested brackets around a long change: the grid repaints once, when the last one closes.
+    void BeginUpdate() noexcept { ++FUpdateCount; }
+    void EndUpdate();
+    int UpdateCount() const noexcept { return FUpdateCount; }
     TCustomCellDrawEvent OnCustomCellDraw;
     TCustomCellSizeEvent OnCustomCellSize;
 
 private:
     friend class grid::print::TGridPrinter;
+    // The workbook export asks how each cell is painted.
+    friend class TQuillGridExcelIO;
+    int FUpdateCount = 0;
     std::unique_ptr<grid::print::TGridPrinter> FPrinting;
     void BuildOwnedSettings();
     void ApplyFloatingFooterLayout();
