@@ -10,19 +10,24 @@
 
 namespace ui {
 
-enum class TDateField { Literal, Day, Month, Year, Hour, Minute, Second };
+// Hour12 shows 1 to 12 ("h"), AmPm the half of the day ("t", "tt") and
+// DayName the weekday ("ddd", "dddd"); a Month of width 3 or 4 shows the
+// short or long month name ("MMM", "MMMM").
+enum class TDateField { Literal, Day, Month, Year, Hour, Minute, Second, Hour12, AmPm, DayName };
 
 struct TDateFieldPart {
     TDateField Field = TDateField::Literal;
     // Digits shown (1: as many as needed, 2: with a leading zero, 4: a
-    // four-digit year), or the literal text.
+    // four-digit year); for names 3 short and 4 long; for AmPm 1 letter or 2
+    // the whole text; or the literal text.
     int Width = 0;
     std::string Literal;
 };
 
 class TDateTimeFields {
 public:
-    // Format letters: d, M, y for the date, H or h, m, s for the time; text
+    // Format letters: d, M, y for the date, H (24 hours) or h (12 hours), m, s
+    // and t (AM/PM) for the time; dddd, ddd, MMMM and MMM for names; text
     // in single quotes and every other character are shown as they are.
     explicit TDateTimeFields(std::string_view Format);
 
@@ -41,6 +46,9 @@ public:
     // further digit could keep the number valid, the field takes it (Typed
     // empties); until then Value is returned unchanged.
     static TDateTime TypeDigit(TDateTime Value, TDateField Field, int Digit, std::string& Typed);
+    // A letter typed into the AM/PM field: A (or the first letter of the AM
+    // text) the morning, P the afternoon; other fields keep the value.
+    static TDateTime TypeLetter(TDateTime Value, TDateField Field, char32_t Letter);
     // The field takes the digits typed so far, when they make a valid number.
     static TDateTime Commit(TDateTime Value, TDateField Field, std::string& Typed);
 

@@ -416,7 +416,16 @@ void TDateTimePicker::KeyPress(char32_t& Key)
         Key = 0;
         return;
     }
-    if (Key < U'0' || Key > U'9' || !FChecked || DroppedDown()) return;
+    if (!FChecked || DroppedDown()) return;
+    if (CurrentField() == ui::TDateField::AmPm && Key >= U'A') {
+        // A or P chooses the half of the day.
+        FTyped.clear();
+        UserSets(ui::TDateTimeFields::TypeLetter(FDateTime, CurrentField(), Key));
+        Invalidate();
+        Key = 0;
+        return;
+    }
+    if (Key < U'0' || Key > U'9') return;
     const TDateTime value = ui::TDateTimeFields::TypeDigit(FDateTime, CurrentField(), static_cast<int>(Key - U'0'), FTyped);
     UserSets(value);
     Invalidate();

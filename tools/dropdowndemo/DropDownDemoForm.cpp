@@ -77,7 +77,7 @@ TDropDownDemoForm::TDropDownDemoForm(TComponent* AOwner) : TForm(AOwner)
     DtpWhen->SetParent(this);
     DtpWhen->SetBounds(16, 204, 250, 21);
     DtpWhen->SetFormat("dd/MM/yyyy");
-    DtpWhen->SetTimeFormat("HH:mm");
+    DtpWhen->SetTimeFormat("hh:mm tt");
     DtpWhen->SetDateTime(EncodeDateTime(2026, 12, 11, 9, 30, 0, 0));
     DtpWhen->SetAutoTab(true);
     DtpWhen->SetLabelCaption("When");

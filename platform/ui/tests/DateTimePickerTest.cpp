@@ -82,6 +82,43 @@ TEST(DateTimeFields, TypedDigitsFillAFieldBeforeItTakesThem)
     EXPECT_TRUE(typed.empty());
 }
 
+TEST(DateTimeFields, TwelveHourClockAmPmAndNames)
+{
+    // Saturday 7 March 2026, in the morning and in the afternoon.
+    const TDateTime morning = At(2026, 3, 7, 9, 5, 4), afternoon = At(2026, 3, 7, 21, 5, 4);
+    const TDateTime noon = At(2026, 3, 7, 12, 0, 0), midnight = At(2026, 3, 7, 0, 0, 0);
+    struct Case {
+        const char* format;
+        TDateTime value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"hh:mm tt", morning, "09:05 AM"},  {"hh:mm tt", afternoon, "09:05 PM"}, {"h:mm t", afternoon, "9:05 P"},
+        {"hh tt", noon, "12 PM"},           {"hh tt", midnight, "12 AM"},        {"HH:mm", afternoon, "21:05"},
+        {"ddd d MMM yyyy", morning, "Sat 7 Mar 2026"}, {"dddd, d MMMM", morning, "Saturday, 7 March"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TDateTimeFields(c.format).Text(c.value), c.text) << c.format;
+    EXPECT_EQ(TDateTimeFields("dddd MMMM").Editable().size(), 2u) << "names are fields";
+
+    // The 12-hour hour steps and takes digits inside its half of the day;
+    // the AM/PM field switches the half by a step or by A and P.
+    EXPECT_EQ(TDateTimeFields::Step(afternoon, TDateField::Hour12, 3), At(2026, 3, 7, 12, 5, 4));
+    EXPECT_EQ(TDateTimeFields::Step(noon, TDateField::Hour12, -1), At(2026, 3, 7, 23, 0, 0));
+    EXPECT_EQ(TDateTimeFields::Step(morning, TDateField::AmPm, 1), afternoon);
+    std::string typed;
+    EXPECT_EQ(TDateTimeFields::TypeDigit(afternoon, TDateField::Hour12, 4, typed), At(2026, 3, 7, 16, 5, 4));
+    typed.clear();
+    TDateTime twelve = TDateTimeFields::TypeDigit(morning, TDateField::Hour12, 1, typed);
+    twelve = TDateTimeFields::TypeDigit(twelve, TDateField::Hour12, 2, typed);
+    EXPECT_EQ(twelve, At(2026, 3, 7, 0, 5, 4)) << "12 in the morning is midnight's hour";
+    EXPECT_EQ(TDateTimeFields::TypeLetter(morning, TDateField::AmPm, U'p'), afternoon);
+    EXPECT_EQ(TDateTimeFields::TypeLetter(afternoon, TDateField::AmPm, U'A'), morning);
+    EXPECT_EQ(TDateTimeFields::TypeLetter(morning, TDateField::AmPm, U'x'), morning);
+    EXPECT_EQ(TDateTimeFields::TypeLetter(morning, TDateField::Hour12, U'p'), morning);
+    // A weekday steps the day.
+    EXPECT_EQ(TDateTimeFields::Step(morning, TDateField::DayName, 1), At(2026, 3, 8, 9, 5, 4));
+}
+
 class DateTimePickerTest : public UiTest {
 protected:
     void SetUp() override
@@ -183,4 +220,18 @@ TEST_F(DateTimePickerTest, TimeModeStepsTheFieldFromTheButton)
     input::Click(*Picker, {x, Picker->ClientHeight() - 2});
     input::Click(*Picker, {x, Picker->ClientHeight() - 2});
     EXPECT_EQ(Picker->DisplayText(), "07:30");
+}
+
+TEST_F(DateTimePickerTest, APressedPTurnsTheTimeToTheAfternoon)
+{
+    Picker->SetKind(dtkTime);
+    Picker->SetFormat("hh:mm tt");
+    EXPECT_EQ(Picker->DisplayText(), "08:30 AM");
+    Picker->SetFieldIndex(2);
+    input::TypeText(*Form, "p");
+    EXPECT_EQ(Picker->DisplayText(), "08:30 PM");
+    EXPECT_EQ(Changes, 1);
+    Picker->SetFieldIndex(0);
+    input::TypeText(*Form, "11");
+    EXPECT_EQ(Picker->DisplayText(), "11:30 PM");
 }

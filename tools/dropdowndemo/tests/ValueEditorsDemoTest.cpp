@@ -3,6 +3,7 @@
 #include <chrono>
 #include <thread>
 
+#include "controls/QuillDateTimePicker.h"
 #include "controls/dropdown/DropDownForm.h"
 #include "controls/pickers/QuillCalculatorDropdown.h"
 #include "controls/pickers/QuillMemoDropDown.h"
@@ -188,4 +189,26 @@ TEST_F(DropDownDemoTest, AMultiColumnItemIsFoundByItsFirstLettersAndChosenWithEn
     EXPECT_EQ(place.ItemIndex(), 1);
     Settle();
     SaveScreenshot(*Form, "dropdowndemo-multicolumn-chosen.png");
+}
+
+TEST_F(DropDownDemoTest, TheDateTimePickerIsSetToAnAfternoonTimeByKeysAndShowsItsAmPmField)
+{
+    TQuillDateTimePicker& when = *Form->DtpWhen;
+    ASSERT_NE(when.TimePicker(), nullptr);
+    TCustomDateTimePicker& time = *when.TimePicker();
+    EXPECT_EQ(time.DisplayText(), "09:30 AM");
+    ClickAt(time.ClientToScreen({4, time.ClientHeight() / 2}));
+    SettleUntil([&] { return time.Focused(); });
+    ASSERT_TRUE(time.Focused());
+    XDo("key --clearmodifiers Right Right p");
+    SettleUntil([&] { return time.DisplayText() == "09:30 PM"; });
+    EXPECT_EQ(time.DisplayText(), "09:30 PM");
+    EXPECT_NEAR(when.Time(), EncodeTime(21, 30, 0, 0), 1e-9);
+    // The hour by its digits keeps the afternoon.
+    XDo("key --clearmodifiers Left Left 1 1");
+    SettleUntil([&] { return time.DisplayText() == "11:30 PM"; });
+    EXPECT_EQ(time.DisplayText(), "11:30 PM");
+    EXPECT_NEAR(when.Time(), EncodeTime(23, 30, 0, 0), 1e-9);
+    Settle();
+    SaveScreenshot(*Form, "dropdowndemo-datetime-pm.png");
 }
