@@ -203,9 +203,9 @@ class TQuillEdit : public TCustomEdit {
     virtual void SavePersist();
 
     TValueValidateEvent OnValueValidate;
-    TClipboardEvent OnClipboardCopy;
-    TClipboardEvent OnClipboardCut;
-    TClipboardEvent OnClipboardPaste;
+    controls::TClipboardEvent OnClipboardCopy;
+    controls::TClipboardEvent OnClipboardCut;
+    controls::TClipboardEvent OnClipboardPaste;
     TURLClickEvent OnURLClick;
     TNotifyEvent OnLabelClick;
     TNotifyEvent OnLabelDblClick;

@@ -17,5 +17,9 @@ enum TPrecisionDisplay { pdNormal, pdShortest };
 enum TEditAlign { eaLeft, eaRight, eaDefault, eaCenter };
 
 using TValueValidateEvent = std::function<void(TObject* Sender, const std::string& Value, bool& IsValid)>;
+// In a namespace: the string grid has a clipboard event of its own by this
+// name, and both are seen together where the grid uses the controls.
+namespace controls {
 using TClipboardEvent = std::function<void(TObject* Sender, const std::string& Value, bool& Allow)>;
+}
 using TURLClickEvent = std::function<void(TObject* Sender, const std::string& URL, bool& Show)>;

@@ -9,6 +9,7 @@
 #include "grid/base/SarnDateTimePicker.h"
 #include "grid/base/SarnEditBtn.h"
 #include "grid/base/SarnSpinEdit.h"
+#include "grid/interact/CellEditorFactory.h"
 #include "grid/interact/EditState.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/ScopeExit.h"
@@ -146,6 +147,7 @@ void TSpecialEditors::DetachGrid() noexcept
     DetachWrapper<TSarnDateTimePicker>(FDate);
     DetachWrapper<TCheckBox>(FCheck);
     DetachWrapper<TButton>(FButton);
+    for (auto& [kind, link] : FLinks) link->DetachGrid();
 }
 
 bool TSpecialEditors::WantsTab() const { return FGrid && FGrid->EditorWantsTab(); }
@@ -169,12 +171,25 @@ TWinControl* TSpecialEditors::ControlFor(TEditorType Kind)
         FButton->OnClick = [this](TObject*) { ButtonClicked(); };
     }
     if (Kind == edButton) return FButton;
-    return nullptr;
+    if (auto found = FLinks.find(Kind); found != FLinks.end()) return &found->second->Control();
+    ICellEditorLink* link = MakeRegisteredCellEditor(*FGrid, *this, Kind);
+    if (!link) return nullptr;
+    FLinks[Kind] = link;
+    TWinControl* control = &link->Control();
+    return make(control, control);
+}
+
+ICellEditorLink* TSpecialEditors::OpenLink() const
+{
+    auto found = FLinks.find(FKind);
+    return found != FLinks.end() && FOpen == &found->second->Control() ? found->second : nullptr;
 }
 
 void TSpecialEditors::Load(TEditorType Kind, const std::string& Text)
 {
-    if (auto* spin = dynamic_cast<TSarnSpinEdit*>(FOpen)) {
+    if (ICellEditorLink* link = OpenLink()) {
+        link->LoadCellText(Text);
+    } else if (auto* spin = dynamic_cast<TSarnSpinEdit*>(FOpen)) {
         switch (Kind) {
         case edFloatSpinEdit: spin->SetSpinType(sptFloat); spin->SetText(Text); break;
         case edTimeSpinEdit: spin->SetSpinType(sptTime); spin->SetText(Text); break;
@@ -238,6 +253,7 @@ bool TSpecialEditors::Open(TEditorType Kind, int ACol, int ARow, char32_t StartC
 std::string TSpecialEditors::Value() const
 {
     if (!FOpen) return {};
+    if (ICellEditorLink* link = OpenLink()) return link->CellValue();
     if (auto* spin = dynamic_cast<TSarnSpinEdit*>(FOpen); spin && FKind == edSpinEdit) {
         // A cleared spin edit empties the cell rather than storing 0.
         if (spin->Text().find_first_not_of(" \t") == std::string::npos) return {};
@@ -250,7 +266,8 @@ std::string TSpecialEditors::Value() const
 
 void TSpecialEditors::ShowRefused(const std::string& Text)
 {
-    if (auto* edit = dynamic_cast<TCustomEdit*>(FOpen)) {
+    if (ICellEditorLink* link = OpenLink()) link->ShowRefused(Text);
+    else if (auto* edit = dynamic_cast<TCustomEdit*>(FOpen)) {
         edit->SetText(Text);
         edit->SelectAll();
     } else if (auto* check = dynamic_cast<TCheckBox*>(FOpen)) {

@@ -5,9 +5,11 @@
 // on first use, reused for every cell, and reports back to the grid through
 // one contract: Enter, Tab and the focus leaving commit the value through
 // the grid's validation, Esc closes without storing, and a refused value
-// keeps the editor open on what was typed.
+// keeps the editor open on what was typed. Kinds the grid has no control
+// for come from the factory a library above it registers.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "grid/base/GridEnums.h"
@@ -16,6 +18,8 @@
 class TQuillStringGrid;
 
 namespace grid {
+
+class ICellEditorLink;
 
 class TSpecialEditors {
 public:
@@ -50,6 +54,8 @@ public:
 
 private:
     TWinControl* ControlFor(TEditorType Kind);
+    // The open control when a library above the grid made it.
+    ICellEditorLink* OpenLink() const;
     void Load(TEditorType Kind, const std::string& Text);
 
     TQuillStringGrid* FGrid;
@@ -62,6 +68,8 @@ private:
     TWinControl* FDate = nullptr;
     TWinControl* FCheck = nullptr;
     TWinControl* FButton = nullptr;
+    // The controls the registered factory made, by kind.
+    std::map<TEditorType, ICellEditorLink*> FLinks;
     bool FClosing = false;
 };
 

@@ -1,5 +1,6 @@
 # Keyboard, in-place editing and navigation of the string grid.
 target_sources(vistra_grid PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CellEditorFactory.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CellFormControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CellLinks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EditCharFilter.cpp
