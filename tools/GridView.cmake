@@ -1,8 +1,8 @@
 # The grid viewer: a string grid filled from a grid file or with the demonstration.
 vistra_library(vistra_gridview_demo SOURCES gridview/DemoGrid.cpp DEPENDS vistra_grid)
 
-add_executable(gridview gridview/GridView.cpp)
-target_link_libraries(gridview PRIVATE vistra_gridview_demo vistra_tool_common vistra_backend)
+add_executable(gridview gridview/GridView.cpp gridview/EditorColumns.cpp)
+target_link_libraries(gridview PRIVATE vistra_gridview_demo vistra_grideditors vistra_tool_common vistra_backend)
 
 # Real X input on the display; under CTest the display is Xvfb (tools/test). Each script drives
 # gridview and writes its screens to the build folder; without a display it is skipped (77).
@@ -37,5 +37,8 @@ gridview_xinput_test(gridview_drag_xinput GridViewDragXInput.sh)
 
 # Balloon tips by the real X pointer: resting on a cell shows one, moving off the cells hides it.
 gridview_xinput_test(gridview_balloon_xinput GridViewBalloonXInput.sh)
+# The drop-down cell editors by real X input: each kind opened by a double click or F4, a value
+# chosen in its popup by the pointer, Enter, and Ctrl+S writes it to the file.
+gridview_xinput_test(gridview_editors_xinput GridViewEditorsXInput.sh)
 # File > Print by real X keys: the print dialog opens and "Print to File" writes the PDF.
 gridview_xinput_test(gridview_print_xinput GridViewPrintXInput.sh)

@@ -198,8 +198,12 @@ TEST_F(GridDropDownEditorsTest, TheFocusLeavingStoresAndTheOpenPopupKeepsTheEdit
     Press(VK_DOWN, {ssAlt});
     ASSERT_TRUE(editor->DropDownForm()->Visible());
     // A click in the list chooses; the edit stays open with the choice.
+    // Pressed where the pointer is, as the display reports it to the popup.
     const TRect r = editor->GetColGrid()->CellRect(0, 2);
-    backend::input::Click(*editor->GetColGrid(), {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+    const TPoint at = editor->GetColGrid()->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+    const TPoint onPopup = editor->DropDownForm()->ScreenToClient(at);
+    backend::input::SurfaceMouse(*editor->DropDownForm(), WM_LBUTTONDOWN, onPopup);
+    backend::input::SurfaceMouse(*editor->DropDownForm(), WM_LBUTTONUP, onPopup);
     backend::input::Pump();
     EXPECT_FALSE(editor->DropDownForm()->Visible());
     EXPECT_TRUE(Grid->EditMode());

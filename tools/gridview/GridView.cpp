@@ -18,6 +18,7 @@
 #include "platform/rtl/ScopeExit.h"
 #include "tools/common/PrintMenu.h"
 #include "tools/gridview/DemoGrid.h"
+#include "tools/gridview/EditorColumns.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ int Usage()
 {
     std::fprintf(stderr, "usage: gridview [FILE] [--demo] [--look NAME] [--style NAME] [--screenshot OUT.png] [--filter]\n"
                          "                [--scroll normal|flat|metro] [--select] [--hover] [--drag] [--balloon]\n"
+                         "                [--editors]\n"
                          "                [--print OUT.pdf]\n");
     return 2;
 }
@@ -75,6 +77,7 @@ int main(int argc, char** argv)
     bool hover = false;
     bool drag = false;
     bool balloon = false;
+    bool editors = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--look" && i + 1 < argc) lookName = argv[++i];
@@ -88,6 +91,7 @@ int main(int argc, char** argv)
         else if (arg == "--hover") hover = true;
         else if (arg == "--drag") drag = true;
         else if (arg == "--balloon") balloon = true;
+        else if (arg == "--editors") editors = true;
         else if (file.empty() && !arg.starts_with("--")) file = arg;
         else return Usage();
     }
@@ -178,6 +182,8 @@ int main(int argc, char** argv)
         options.Exclude(goEditing);
         grid->SetOptions(options);
     }
+    // The columns headed Fruit, Colour, Shape and City edit by drop-downs.
+    if (editors) gridview::UseDropDownEditors(*grid);
     // A balloon with the cell's text shows when the pointer rests on a cell.
     grid->Balloon().SetEnable(balloon);
     // Every header gets a filter button that lists its column's values.
