@@ -27,8 +27,9 @@ row1=$((34 + menu_bar))
 pick() {
   xdotool mousemove --window "$win" "$2" "$row1"
   if [ "$3" = dblclick ]; then
-    xdotool click --repeat 2 --delay 80 1
     sleep 0.3
+    xdotool click --repeat 2 --delay 60 1
+    sleep 0.6
     xdotool key F4
   else
     xdotool click 1
