@@ -24,6 +24,7 @@
 #include "grid/model/SortSettings.h"
 #include "grid/base/QuillHintInfo.h"
 #include "grid/interact/DragOutState.h"
+#include "grid/interact/OleDropState.h"
 #include "grid/interact/HeaderPressState.h"
 #include "grid/interact/HoverState.h"
 #include "grid/interact/PointerState.h"
@@ -74,6 +75,7 @@ TQuillStringGrid::TQuillStringGrid(TComponent* AOwner)
     FPointer = std::make_unique<grid::TPointerState>();
     FHeaderPress = std::make_unique<grid::THeaderPressState>();
     FDragOut = std::make_unique<grid::TDragOutState>();
+    FOleDrop = std::make_unique<grid::TOleDropState>();
     FSearchPanel = std::make_unique<grid::TSearchPanelState>();
     FFooterTotals = std::make_unique<grid::TFooterTotalsMap>();
     FHTMLSettings = std::make_unique<THTMLSettings>();

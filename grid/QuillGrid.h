@@ -52,6 +52,7 @@ struct THintInfo;
 namespace grid {
 struct TCellGradient;
 struct TDragOutState;
+struct TOleDropState;
 struct TFooterCellValue;
 class TFooterTotals;
 struct TFooterTotalsMap;
@@ -2039,6 +2040,30 @@ private:
     int DragSelectedCells(TGridCoord Pressed);
     std::unique_ptr<grid::TDragOutState> FDragOut;
 
+    // Drops from other windows and programs with DragDropSettings'
+    // OleDropTarget (grid/interact/GridOleDrop.cpp).
+public:
+    // The cell under a screen point; column or row -1 outside the cells.
+    TGridCoord ScreenToCell(TPoint pt);
+    // A column (real index ACol) is dragged out of the list box AList, where
+    // it is item AIndex: the next column drop shows it again.
+    void OleColumnDragStart(int ACol, int AIndex, class TCustomListBox* AList);
+    // (target row, column) under a drag; Allow refuses the drop there.
+    std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)> OnOleDragOver;
+    // A drop of text, rich text or a file to load, with the text or file name.
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Data, bool& Allow)> OnOleDrop;
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& URL, bool& Allow)> OnOleDropURL;
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& FileName, bool& Allow)> OnOleDropFile;
+    // A column dropped: target row, the dragged column, the target column.
+    std::function<void(TObject* Sender, int ARow, int PCol, int DropCol)> OnOleDropCol;
+    // A drop completed; the rectangle it changed.
+    std::function<void(TObject* Sender, const TGridRect& Rect)> OnOleDropped;
+
+private:
+    friend class TGridDropTarget;
+    friend class TGridDropSource;
+    std::unique_ptr<grid::TOleDropState> FOleDrop;
+
     // Header filter drop-downs, fixed-cell editors and form controls in
     // cells (grid/interact).
 public:
@@ -2269,6 +2294,8 @@ private:
     // the number of cells and the block's size.
     int PasteAt(int ACol, int ARow, int& BlockCols, int& BlockRows);
     int PasteTextAt(int ACol, int ARow, int& BlockCols, int& BlockRows);
+    // Pastes tab-separated text as the clipboard's text paste does.
+    int PasteTextBlock(int ACol, int ARow, const std::string& Text, int& BlockCols, int& BlockRows);
     int PasteCellsAt(int ACol, int ARow, const std::string& Bytes, int& BlockCols, int& BlockRows);
     // Stores a pasted value through the paste events when the cell may be written.
     bool PasteThroughEvents(int ACol, int ARow, std::string Value, bool Events = true);

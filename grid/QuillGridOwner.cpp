@@ -1,6 +1,10 @@
 // The grid's answers to the settings objects it owns: their setters repaint,
 // sort and stretch through the grid's own operations.
 #include "grid/QuillGrid.h"
+
+#include "grid/interact/GridOleDrop.h"
+#include "grid/interact/OleDropState.h"
+#include "grid/model/BehaviourSettings.h"
 #include "grid/paint/GridLooks.h"
 
 #include "grid/model/SortSettings.h"
@@ -49,17 +53,30 @@ void TQuillStringGrid::StretchGridColumn(int Col) { StretchColumn(Col); }
 
 bool TQuillStringGrid::GridDesigning() const { return ComponentState().Contains(csDesigning); }
 
-// Registration is the grid's own record: drops reach the grid's window only
-// while it is registered.
+// Drops reach the grid's window only while its target is registered; a
+// failed registration leaves the grid without one.
 bool TQuillStringGrid::GridDropTargetRegistered() const { return FDropTargetRegistered; }
 
-void TQuillStringGrid::RegisterGridDropTarget() { FDropTargetRegistered = true; }
+void TQuillStringGrid::RegisterGridDropTarget()
+{
+    auto target = std::make_shared<TGridDropTarget>(*this);
+    const TDragDropSettings& s = DragDropSettings();
+    target->SetAcceptText(s.OleAcceptText());
+    target->SetAcceptFiles(s.OleAcceptFiles());
+    target->SetAcceptURLs(s.OleAcceptURLs());
+    target->SetAcceptCols(true);
+    FDropTargetRegistered = RegisterDragDrop(Handle(), target) == S_OK;
+    if (FDropTargetRegistered) FOleDrop->Target = std::move(target);
+}
 
-void TQuillStringGrid::RevokeGridDropTarget() { FDropTargetRegistered = false; }
+void TQuillStringGrid::RevokeGridDropTarget()
+{
+    if (HandleAllocated()) RevokeDragDrop(Handle());
+    FOleDrop->Target.reset();
+    FDropTargetRegistered = false;
+}
 
-// Rich text in drag and drop is a process-wide switch of the drop formats,
-// which have no rich-text reader yet.
-void TQuillStringGrid::SetGridOleRTFSupport(bool) {}
+void TQuillStringGrid::SetGridOleRTFSupport(bool Value) { SetOleRTFSupport(Value); }
 
 TSortIndexList& TQuillStringGrid::GridSortIndexes() { return *FSortIndexes; }
 

@@ -8,4 +8,5 @@ list(APPEND GRID_BASE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/BaseGridNavigation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MergedCells.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BaseGridUndo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SarnDD.cpp
 )

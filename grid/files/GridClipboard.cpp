@@ -183,7 +183,13 @@ int TQuillStringGrid::PasteTextAt(int ACol, int ARow, int& BlockCols, int& Block
 {
     BlockCols = BlockRows = 0;
     if (!(Options().Contains(goEditing) || Navigation().AllowClipboardAlways())) return 0;
-    const auto lines = grid::files::ParseClipboardText(Clipboard()->AsText());
+    return PasteTextBlock(ACol, ARow, Clipboard()->AsText(), BlockCols, BlockRows);
+}
+
+int TQuillStringGrid::PasteTextBlock(int ACol, int ARow, const std::string& Text, int& BlockCols, int& BlockRows)
+{
+    BlockCols = BlockRows = 0;
+    const auto lines = grid::files::ParseClipboardText(Text);
     int cells = 0, lastCol = ACol, lastRow = ARow;
     {
         const TUndoSequence sequence(UndoRedo());

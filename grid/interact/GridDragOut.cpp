@@ -1,6 +1,6 @@
 // Dragging cells out of the grid: a press on the selection waits for the
 // pointer to move, then the selected cells travel as text, as the pressed
-// cell's rich text and as the grid's cell stream to whatever window takes
+// cell's text as rich text and as the grid's cell stream to whatever window takes
 // the drop; a move takes them out of the grid. A header drags its column.
 #include <cstdlib>
 #include <utility>
@@ -11,8 +11,7 @@
 #include "grid/base/NavigationSettings.h"
 #include "grid/model/BehaviourSettings.h"
 #include "platform/classes/Streams.h"
-#include "platform/ui/Clipboard.h"
-#include "platform/ui/DragDrop.h"
+#include "grid/interact/GridOleDrop.h"
 
 namespace {
 
@@ -21,9 +20,7 @@ constexpr int DragThreshold = 3;
 // A press this close to a column's side is left to column sizing.
 constexpr int BorderMargin = 3;
 
-constexpr int BothEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-
-bool IsRichText(const std::string& Text) { return Text.rfind("{\\rtf", 0) == 0; }
+constexpr DWORD BothEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE;
 
 } // namespace
 
@@ -83,25 +80,26 @@ bool TQuillStringGrid::DragOutMove(TShiftState Shift, int X, int Y)
 
 int TQuillStringGrid::DragColumn(int ACol)
 {
-    const int col = RealColIndex(ACol);
-    std::string text;
-    for (int r = FixedRows(); r < RowCount(); ++r) text += Cells(col, r) + "\r\n";
-    return DoDragDrop(*this, {{CF_TEXT, text}}, BothEffects);
+    DWORD effect = DROPEFFECT_NONE;
+    if (BeginColumnDragDrop(std::make_shared<TGridDropSource>(*this), ACol, BothEffects, effect) != DRAGDROP_S_DROP)
+        return DROPEFFECT_NONE;
+    return static_cast<int>(effect);
 }
 
 int TQuillStringGrid::DragSelectedCells(TGridCoord Pressed)
 {
     const TGridRect sel = Selection();
     FDragOut->DropSelection = sel;
-    TDragFormats data{{CF_TEXT, SelectedText()}};
-    const std::string& pressed = Cells(RealColIndex(Pressed.X), Pressed.Y);
-    if (IsRichText(pressed)) data.emplace_back(RegisterClipboardFormat("Rich Text Format"), pressed);
+    std::unique_ptr<TMemoryStream> cells;
     if (Navigation().AllowFmtClipboard()) {
-        TStringStream cells;
-        SaveRectToBinStream({sel.Left, sel.Top, sel.Right, sel.Bottom}, cells);
-        data.emplace_back(RegisterClipboardFormat(grid::GridCellsClipboardFormatName), cells.DataString());
+        cells = std::make_unique<TMemoryStream>();
+        SaveRectToBinStream({sel.Left, sel.Top, sel.Right, sel.Bottom}, *cells);
     }
-    const int effect = DoDragDrop(*this, data, BothEffects);
+    DWORD dropEffect = DROPEFFECT_NONE;
+    const HRESULT result = BeginTextDragDrop(std::make_shared<TGridDropSource>(*this), SelectedText(),
+                                             Cells(RealColIndex(Pressed.X), Pressed.Y), cells.get(), BothEffects,
+                                             dropEffect);
+    const int effect = result == DRAGDROP_S_DROP ? static_cast<int>(dropEffect) : DROPEFFECT_NONE;
     if (effect != DROPEFFECT_MOVE || DragDropSettings().OleCopyAlways()) return effect;
     // Moved: the cells leave the grid, whole rows when rows are selected.
     const TGridRect& dropped = FDragOut->DropSelection;

@@ -24,6 +24,7 @@ target_sources(vistra_grid PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GridWheelPan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridDisjunctClick.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridDragOut.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridOleDrop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridFillHandle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HTMLHintWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridSelectCheck.cpp

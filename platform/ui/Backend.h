@@ -29,6 +29,28 @@ struct TPrintDialogAnswer;
 
 struct TClipboardContents;
 
+// Data dragged over a window: its format names (the clipboard's names, text as
+// "text/plain;charset=utf-8") and the bytes of one of them. Bytes from another
+// program come only with the drop; before it they are nothing.
+class TDragData {
+public:
+    virtual ~TDragData() = default;
+    virtual std::vector<std::string> Formats() = 0;
+    virtual std::optional<std::string> Bytes(const std::string& format) = 0;
+    // True when a drag of this program carries the data.
+    virtual bool Local() const { return false; }
+};
+
+// A drag out of one of our windows, as the host runs it.
+class TDragOffer : public TDragData {
+public:
+    bool Local() const override { return true; }
+    // Asked while the drag runs: false cancels it.
+    virtual bool KeepGoing(bool escapePressed, TShiftState keys) = 0;
+    // The effect the window under the pointer would give the drop.
+    virtual void Feedback(int effect) = 0;
+};
+
 // The frame a host draws around a top-level window.
 enum class TNativeFrame { Sizeable, Dialog, Single, ToolWindow, None };
 
@@ -68,6 +90,11 @@ public:
     virtual void NativeCloseRequested() = 0;
     // The host lost the pixels and needs the last image again.
     virtual void NativeExposed() = 0;
+    // A drag over the window at a client point: the effect (DROPEFFECT_...)
+    // a drop there would have, among allowed. A leave ends it without a drop.
+    virtual int NativeDragOver(TDragData& data, TPoint pos, TShiftState keys, int allowed) = 0;
+    virtual void NativeDragLeave() = 0;
+    virtual int NativeDrop(TDragData& data, TPoint pos, TShiftState keys, int allowed) = 0;
 };
 
 // A native view embedded in a form at given bounds (the web browser uses it).
@@ -112,11 +139,11 @@ public:
     // mouse input through elsewhere; nothing shows the whole window again.
     // Hosts that cannot shape windows ignore it.
     virtual void SetShape(const std::optional<TRect>& shape) { (void)shape; }
-    // Drags the data from this window while the left button is down, until
+    // Drags the offer from this window while the left button is down, until
     // it is dropped on a window (of any program) or cancelled. Answers the
     // drop's effect among allowedEffects (platform/ui/DragDrop.h), none when
     // cancelled.
-    virtual int RunDrag(const TClipboardContents& data, int allowedEffects) = 0;
+    virtual int RunDrag(TDragOffer& offer, int allowedEffects) = 0;
 };
 
 // Named clipboard formats to bytes: text is "text/plain;charset=utf-8" (UTF-8),

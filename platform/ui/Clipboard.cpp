@@ -40,6 +40,13 @@ std::string ui::FormatMime(unsigned format)
     return it == m.end() ? "application/x-vistra-format-" + std::to_string(format) : it->second;
 }
 
+unsigned ui::FormatOfMime(std::string_view mime)
+{
+    for (const auto& [id, name] : Formats().Mime)
+        if (name == mime) return id;
+    return 0;
+}
+
 ui::TClipboardContents ui::NamedContents(const std::vector<std::pair<unsigned, std::string>>& Formats)
 {
     TClipboardContents contents;

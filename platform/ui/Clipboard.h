@@ -52,6 +52,8 @@ struct TClipboardContents;
 // The name other programs know a format by ("text/plain;charset=utf-8",
 // "text/rtf", or the registered name).
 std::string FormatMime(unsigned Format);
+// The registered format known by that name, 0 when none is.
+unsigned FormatOfMime(std::string_view mime);
 // Formats and their bytes under those names.
 TClipboardContents NamedContents(const std::vector<std::pair<unsigned, std::string>>& Formats);
 

@@ -2,6 +2,8 @@
 // host's input into messages for the right control.
 #include "platform/ui/FormHost.h"
 
+#include "platform/ui/DragDrop.h"
+
 #include <cstdlib>
 
 #include "platform/graphics/DeviceContext.h"
@@ -201,6 +203,31 @@ TControl* TFormHost::ControlAt(TPoint surfacePos) const
     }
 }
 
+TPoint TFormHost::SurfaceToScreen(TPoint surfacePos) const
+{
+    TPoint origin = FForm.ClientToScreen({0, -FForm.MenuBarHeight()});
+    return {origin.X + surfacePos.X, origin.Y + surfacePos.Y};
+}
+
+int TFormHost::NativeDragOver(TDragData& data, TPoint pos, TShiftState keys, int allowed)
+{
+    if (BlockedByModal(FForm)) return DROPEFFECT_NONE;
+    DWORD k = static_cast<DWORD>(ShiftStateToMouseKeys(keys)) | (keys.Contains(ssAlt) ? MK_ALT : 0);
+    return static_cast<int>(DragOverControl(ControlAt(pos), data, SurfaceToScreen(pos), k, static_cast<DWORD>(allowed)));
+}
+
+void TFormHost::NativeDragLeave() { DragLeaveTarget(); }
+
+int TFormHost::NativeDrop(TDragData& data, TPoint pos, TShiftState keys, int allowed)
+{
+    if (BlockedByModal(FForm)) {
+        DragLeaveTarget();
+        return DROPEFFECT_NONE;
+    }
+    DWORD k = static_cast<DWORD>(ShiftStateToMouseKeys(keys)) | (keys.Contains(ssAlt) ? MK_ALT : 0);
+    return static_cast<int>(DropOnControl(ControlAt(pos), data, SurfaceToScreen(pos), k, static_cast<DWORD>(allowed)));
+}
+
 void TFormHost::ControlGone(const TControl* control)
 {
     if (FMouseControl == control) FMouseControl = nullptr;
@@ -324,8 +351,7 @@ bool TFormHost::NativeViewPress(TPoint pos)
 void TFormHost::NativeMouse(unsigned msg, TPoint pos, TShiftState shift)
 {
     NoteInput();
-    TPoint surfaceOrigin = FForm.ClientToScreen({0, -FForm.MenuBarHeight()});
-    TPoint screenPos{surfaceOrigin.X + pos.X, surfaceOrigin.Y + pos.Y};
+    TPoint screenPos = SurfaceToScreen(pos);
     if (Mouse) Mouse->SetCursorPosition(screenPos);
     if (msg == WM_LBUTTONDOWN) SetKeyDown(VK_LBUTTON, true);
     if (msg == WM_LBUTTONUP) SetKeyDown(VK_LBUTTON, false);

@@ -48,6 +48,9 @@ public:
     void NativeActivated(bool active) override;
     void NativeCloseRequested() override;
     void NativeExposed() override;
+    int NativeDragOver(TDragData& data, TPoint pos, TShiftState keys, int allowed) override;
+    void NativeDragLeave() override;
+    int NativeDrop(TDragData& data, TPoint pos, TShiftState keys, int allowed) override;
 
     // Forgets a control that is going away (mouse tracking).
     void ControlGone(const TControl* control);
@@ -57,6 +60,8 @@ private:
     TWinControl* KeyTarget() const;
     void PaintControlTree(HDC dc, TControl& control, TPoint origin, const TRect& clip);
     TControl* ControlAt(TPoint surfacePos) const;
+    // The screen point of a point of the surface.
+    TPoint SurfaceToScreen(TPoint surfacePos) const;
     void TrackMouseControl(TControl* control);
     // Shows the cursor the control (or the screen, or a parent) asks for.
     void ShowCursorOf(TControl& target);

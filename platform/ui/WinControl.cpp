@@ -1,6 +1,8 @@
 // TWinControl: handles, children, the non-client frame and message dispatch.
 #include "platform/ui/WinControl.h"
 
+#include "platform/ui/DragDrop.h"
+
 #include <algorithm>
 #include <unordered_map>
 
@@ -99,6 +101,7 @@ void TWinControl::DestroyWnd()
     Perform(WM_DESTROY, 0, 0);
     ui::KillTimersOf(FHandle);
     ui::ForgetWindowScrollBars(FHandle);
+    ui::ForgetDropTarget(FHandle);
     HandleTable().erase(FHandle);
     FHandle = 0;
     ControlState().Exclude(csDestroyingHandle);

@@ -102,21 +102,28 @@ TEST_F(GridDragOutTest, TheDragCarriesTextRichTextAndTheCellStream)
     PressAndMove(1, 1, 4, 0);
     ASSERT_TRUE(Dropped);
     EXPECT_EQ(DroppedAs("text/plain;charset=utf-8"), "a1\tb1\r\na2\tb\xC3\xA9" "2") << "rich text as its plain text";
-    EXPECT_EQ(DroppedAs("text/rtf"), std::nullopt) << "the pressed cell holds plain text";
+    EXPECT_EQ(DroppedAs("text/rtf"), std::nullopt) << "rich text takes part only when switched on";
     EXPECT_EQ(DroppedAs(grid::GridCellsClipboardFormatName), std::nullopt) << "cells travel as text only by default";
 
-    // From the rich text cell, with the grid's own format allowed.
+    // From the rich text cell, with the grid's own format and rich text allowed.
     Dropped.reset();
     Grid->Navigation().SetAllowFmtClipboard(true);
+    Grid->DragDropSettings().SetOleDropRTF(true);
     PressAndMove(2, 2, -4, -4);
+    Grid->DragDropSettings().SetOleDropRTF(false);
     ASSERT_TRUE(Dropped);
     EXPECT_EQ(DroppedAs("text/rtf"), "{\\rtf1 b\\'e92}");
-    const std::optional<std::string> cells = DroppedAs(grid::GridCellsClipboardFormatName);
-    ASSERT_TRUE(cells);
+    const std::optional<std::string> block = DroppedAs(grid::GridCellsClipboardFormatName);
+    ASSERT_TRUE(block);
+    // The block is its byte count, four zero bytes, then the stream.
+    ASSERT_GT(block->size(), 8u);
+    const std::string cells = block->substr(8);
+    EXPECT_EQ(static_cast<unsigned char>((*block)[0]) | static_cast<unsigned char>((*block)[1]) << 8, cells.size());
+    EXPECT_EQ(block->substr(4, 4), std::string(4, '\0'));
     // Another grid takes the stream whole.
     Grid->SetSelection({1, 3, 1, 3});
     Grid->Navigation().SetAllowClipboardAlways(true);
-    Clipboard()->SetAsBytes(RegisterClipboardFormat(grid::GridCellsClipboardFormatName), *cells);
+    Clipboard()->SetAsBytes(RegisterClipboardFormat(grid::GridCellsClipboardFormatName), cells);
     Grid->PasteSelectionFromClipboard();
     EXPECT_EQ(Grid->Cells(1, 3), "a1");
     EXPECT_EQ(Grid->Cells(2, 4), "{\\rtf1 b\\'e92}");
@@ -166,7 +173,8 @@ TEST_F(GridDragOutTest, AHeaderDragsItsColumn)
     Grid->SetCells(2, 0, "B");
     PressAndMove(2, 0, 0, 30);
     ASSERT_TRUE(Dropped);
-    EXPECT_EQ(DroppedAs("text/plain;charset=utf-8"), "b1\r\nb2\r\nb3\r\nb4\r\n");
+    EXPECT_EQ(DroppedAs("Grid Column"), std::string("\2\0\0\0", 4)) << "the column's index travels";
+    EXPECT_EQ(DroppedAs("text/plain;charset=utf-8"), std::nullopt);
     EXPECT_EQ(Events, (std::vector<std::string>{"start 2,1", "stop 1"}));
     EXPECT_EQ(Grid->Cells(2, 1), "b1") << "a column is dragged, never moved away";
 

@@ -1,12 +1,14 @@
-// A drag out of a form's window through GTK's drag and drop: the data is
-// offered under its format names (text also under the usual text names) and
-// handed over when the drop target asks; the drag runs in a loop of its own
-// until the drop or the cancel.
+// A drag out of a form's window through GTK's drag and drop: the offer's
+// formats are offered under their names (text also under the usual text
+// names) and handed over when the drop target asks; the source is asked
+// whether to go on and told the effect while the drag runs in a loop of its
+// own until the drop or the cancel.
 #include "platform/backend/gtk/GtkDragSource.h"
 
 #include <string>
 
 #include "platform/backend/gtk/GdkWrappers.h"
+#include "platform/classes/ExceptionHook.h"
 #include "platform/ui/DragDrop.h"
 
 namespace backend::gtk {
@@ -14,6 +16,8 @@ namespace backend::gtk {
 namespace {
 
 constexpr const char* TextMime = "text/plain;charset=utf-8";
+// How often the source is asked whether the drag goes on.
+constexpr guint QueryIntervalMs = 40;
 
 struct TTargetListUnref {
     void operator()(GtkTargetList* list) const noexcept { gtk_target_list_unref(list); }
@@ -24,37 +28,60 @@ struct TMainLoopUnref {
 };
 using GMainLoopPtr = std::unique_ptr<GMainLoop, TMainLoopUnref>;
 
-// Target info 0 is text; info i + 1 is the data's item i.
+// Target info 0 is text; info i + 1 is the offer's format i.
 constexpr guint TextInfo = 0;
 
 struct TDragRun {
-    const ui::TClipboardContents& Data;
+    ui::TDragOffer& Offer;
+    std::vector<std::string> Formats;
+    GtkWidget* Widget;
     GMainLoop* Loop;
+    GdkDragContext* Context = nullptr;
     bool Failed = false;
     bool Ended = false;
+    int LastFeedback = -1;
     GdkDragAction Action = static_cast<GdkDragAction>(0);
 };
 
-void OnDataGet(GtkWidget*, GdkDragContext*, GtkSelectionData* selection, guint info, guint, gpointer self)
+template <class F>
+void Guarded(F&& f)
 {
-    const auto& data = static_cast<TDragRun*>(self)->Data;
-    for (std::size_t i = 0; i < data.Items.size(); ++i) {
-        const auto& [mime, bytes] = data.Items[i];
-        if (info == TextInfo && mime == TextMime) {
-            gtk_selection_data_set_text(selection, bytes.data(), static_cast<gint>(bytes.size()));
-            return;
-        }
-        if (info == i + 1) {
-            gtk_selection_data_set(selection, gtk_selection_data_get_target(selection), 8,
-                                   reinterpret_cast<const guchar*>(bytes.data()), static_cast<gint>(bytes.size()));
-            return;
-        }
+    try {
+        f();
+    } catch (...) {
+        HandleException(nullptr);
     }
 }
 
-gboolean OnFailed(GtkWidget*, GdkDragContext*, GtkDragResult, gpointer self)
+int EffectOf(GdkDragAction action)
 {
-    static_cast<TDragRun*>(self)->Failed = true;
+    if (action & GDK_ACTION_MOVE) return DROPEFFECT_MOVE;
+    if (action & GDK_ACTION_COPY) return DROPEFFECT_COPY;
+    if (action & GDK_ACTION_LINK) return DROPEFFECT_LINK;
+    return DROPEFFECT_NONE;
+}
+
+void OnDataGet(GtkWidget*, GdkDragContext*, GtkSelectionData* selection, guint info, guint, gpointer self)
+{
+    auto* run = static_cast<TDragRun*>(self);
+    Guarded([&] {
+        if (info == TextInfo) {
+            if (auto text = run->Offer.Bytes(TextMime))
+                gtk_selection_data_set_text(selection, text->data(), static_cast<gint>(text->size()));
+            return;
+        }
+        if (info - 1 >= run->Formats.size()) return;
+        if (auto bytes = run->Offer.Bytes(run->Formats[info - 1]))
+            gtk_selection_data_set(selection, gtk_selection_data_get_target(selection), 8,
+                                   reinterpret_cast<const guchar*>(bytes->data()), static_cast<gint>(bytes->size()));
+    });
+}
+
+gboolean OnFailed(GtkWidget*, GdkDragContext*, GtkDragResult result, gpointer self)
+{
+    auto* run = static_cast<TDragRun*>(self);
+    run->Failed = true;
+    if (result == GTK_DRAG_RESULT_USER_CANCELLED) Guarded([&] { run->Offer.KeepGoing(true, PointerKeys(run->Widget)); });
     // No animation of the icon flying back: the drag is simply over.
     return TRUE;
 }
@@ -62,26 +89,60 @@ gboolean OnFailed(GtkWidget*, GdkDragContext*, GtkDragResult, gpointer self)
 void OnEnd(GtkWidget*, GdkDragContext* context, gpointer self)
 {
     auto* run = static_cast<TDragRun*>(self);
-    run->Action = gdk_drag_context_get_selected_action(context);
+    run->Action = run->Failed ? static_cast<GdkDragAction>(0) : gdk_drag_context_get_selected_action(context);
     run->Ended = true;
+    // The source hears the drop's last word on the effect.
+    const int effect = EffectOf(run->Action);
+    if (effect != run->LastFeedback) Guarded([&] { run->Offer.Feedback(run->LastFeedback = effect); });
     g_main_loop_quit(run->Loop);
+}
+
+gboolean OnQuery(gpointer self)
+{
+    auto* run = static_cast<TDragRun*>(self);
+    if (run->Ended || !run->Context) return G_SOURCE_CONTINUE;
+    Guarded([&] {
+        int effect = EffectOf(gdk_drag_context_get_selected_action(run->Context));
+        if (effect != run->LastFeedback) run->Offer.Feedback(run->LastFeedback = effect);
+        TShiftState keys = PointerKeys(run->Widget);
+        // The release itself is the host's to handle, with the drop.
+        keys.Include(ssLeft);
+        if (!run->Offer.KeepGoing(false, keys)) gtk_drag_cancel(run->Context);
+    });
+    return G_SOURCE_CONTINUE;
 }
 
 } // namespace
 
-int RunGtkDrag(GtkWidget* widget, const ui::TClipboardContents& data, int allowedEffects)
+TShiftState PointerKeys(GtkWidget* widget)
+{
+    TShiftState s;
+    GdkWindow* window = gtk_widget_get_window(widget);
+    if (!window) return s;
+    GdkSeat* seat = gdk_display_get_default_seat(gdk_window_get_display(window));
+    GdkModifierType mask = static_cast<GdkModifierType>(0);
+    gdk_window_get_device_position(window, gdk_seat_get_pointer(seat), nullptr, nullptr, &mask);
+    if (mask & GDK_SHIFT_MASK) s.Include(ssShift);
+    if (mask & GDK_CONTROL_MASK) s.Include(ssCtrl);
+    if (mask & GDK_MOD1_MASK) s.Include(ssAlt);
+    if (mask & GDK_BUTTON1_MASK) s.Include(ssLeft);
+    if (mask & GDK_BUTTON3_MASK) s.Include(ssRight);
+    return s;
+}
+
+int RunGtkDrag(GtkWidget* widget, ui::TDragOffer& offer, int allowedEffects)
 {
     const GtkTargetListPtr targets(gtk_target_list_new(nullptr, 0));
-    for (std::size_t i = 0; i < data.Items.size(); ++i) {
-        if (data.Items[i].first == TextMime) gtk_target_list_add_text_targets(targets.get(), TextInfo);
-        else gtk_target_list_add(targets.get(), gdk_atom_intern(data.Items[i].first.c_str(), FALSE), 0,
-                                 static_cast<guint>(i + 1));
+    const GMainLoopPtr loop(g_main_loop_new(nullptr, FALSE));
+    TDragRun run{offer, offer.Formats(), widget, loop.get()};
+    for (std::size_t i = 0; i < run.Formats.size(); ++i) {
+        if (run.Formats[i] == TextMime) gtk_target_list_add_text_targets(targets.get(), TextInfo);
+        else gtk_target_list_add(targets.get(), gdk_atom_intern(run.Formats[i].c_str(), FALSE), 0, static_cast<guint>(i + 1));
     }
     int actions = 0;
     if (allowedEffects & DROPEFFECT_COPY) actions |= GDK_ACTION_COPY;
     if (allowedEffects & DROPEFFECT_MOVE) actions |= GDK_ACTION_MOVE;
-    const GMainLoopPtr loop(g_main_loop_new(nullptr, FALSE));
-    TDragRun run{data, loop.get()};
+    if (allowedEffects & DROPEFFECT_LINK) actions |= GDK_ACTION_LINK;
     const gulong handlers[] = {
         g_signal_connect(widget, "drag-data-get", G_CALLBACK(OnDataGet), &run),
         g_signal_connect(widget, "drag-failed", G_CALLBACK(OnFailed), &run),
@@ -89,15 +150,15 @@ int RunGtkDrag(GtkWidget* widget, const ui::TClipboardContents& data, int allowe
     };
     // The event that moved the pointer with the button down starts the drag.
     GdkEvent* current = gtk_get_current_event();
-    GdkDragContext* context = gtk_drag_begin_with_coordinates(widget, targets.get(), static_cast<GdkDragAction>(actions),
-                                                              1, current, -1, -1);
+    run.Context = gtk_drag_begin_with_coordinates(widget, targets.get(), static_cast<GdkDragAction>(actions), 1, current,
+                                                  -1, -1);
     if (current) gdk_event_free(current);
-    if (context && !run.Ended) g_main_loop_run(loop.get());
+    const guint query = g_timeout_add(QueryIntervalMs, OnQuery, &run);
+    if (run.Context && !run.Ended) g_main_loop_run(loop.get());
+    g_source_remove(query);
     for (gulong handler : handlers) g_signal_handler_disconnect(widget, handler);
-    if (!context || run.Failed) return DROPEFFECT_NONE;
-    if (run.Action & GDK_ACTION_MOVE) return DROPEFFECT_MOVE;
-    if (run.Action & GDK_ACTION_COPY) return DROPEFFECT_COPY;
-    return DROPEFFECT_NONE;
+    if (!run.Context || run.Failed) return DROPEFFECT_NONE;
+    return EffectOf(run.Action);
 }
 
 } // namespace backend::gtk

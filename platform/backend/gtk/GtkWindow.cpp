@@ -143,6 +143,7 @@ struct TGtkWindow::TImpl {
     ui::TNativeCursor CursorShape = ui::TNativeCursor::Arrow;
     TRect Bounds;
     std::vector<TGtkChildView*> ChildViews;
+    TDropSitePtr DropSite;
 
     // The place last asked for, until the server reports the window there: a
     // report of an older place still on its way would move the form back.
@@ -401,6 +402,7 @@ TGtkWindow::TGtkWindow(const ui::TNativeWindowParams& params, ui::TNativeWindowE
     g_signal_connect(d.Window, "focus-in-event", G_CALLBACK(TImpl::OnFocus), &d);
     g_signal_connect(d.Window, "focus-out-event", G_CALLBACK(TImpl::OnFocus), &d);
     g_signal_connect(d.Window, "delete-event", G_CALLBACK(TImpl::OnDelete), &d);
+    d.DropSite = InstallDropSite(d.Area, events);
     gtk_widget_show_all(overlay);
     SetBounds(params.Bounds);
 }
@@ -411,6 +413,7 @@ TGtkWindow::~TGtkWindow()
     // Borrowed views go home before the window (and everything in it) is destroyed.
     while (!d.ChildViews.empty()) d.ChildViews.back()->Orphan();
     // No signal may reach the events object once this window is going.
+    d.DropSite.reset();
     g_signal_handlers_disconnect_by_data(d.Area, &d);
     g_signal_handlers_disconnect_by_data(d.Window, &d);
     gtk_widget_destroy(d.Window);
@@ -519,9 +522,9 @@ void TGtkWindow::SetShape(const std::optional<TRect>& shape)
     gtk_widget_input_shape_combine_region(window, region.get());
 }
 
-int TGtkWindow::RunDrag(const ui::TClipboardContents& data, int allowedEffects)
+int TGtkWindow::RunDrag(ui::TDragOffer& offer, int allowedEffects)
 {
-    return RunGtkDrag(FImpl->Area, data, allowedEffects);
+    return RunGtkDrag(FImpl->Area, offer, allowedEffects);
 }
 
 void* TGtkWindow::Widget() const noexcept { return FImpl->Window; }

@@ -25,7 +25,7 @@ public:
     // nativeView is a GtkWidget*.
     std::unique_ptr<ui::TNativeChildView> EmbedNativeView(void* nativeView) override;
     void SetShape(const std::optional<TRect>& shape) override;
-    int RunDrag(const ui::TClipboardContents& data, int allowedEffects) override;
+    int RunDrag(ui::TDragOffer& offer, int allowedEffects) override;
 
     // The GtkWindow* (tests send it events and read its pixels).
     void* Widget() const noexcept;

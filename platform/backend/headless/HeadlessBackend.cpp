@@ -105,14 +105,26 @@ THeadlessWindow::THeadlessWindow(const ui::TNativeWindowParams& params, ui::TNat
 {
 }
 
-int THeadlessBackend::Drop(const ui::TClipboardContents& data, int allowedEffects)
+int THeadlessBackend::Drop(ui::TDragOffer& offer, int allowedEffects)
 {
-    return FDropHandler ? FDropHandler(data, allowedEffects) : 0;
+    // The pointer moved with the button held: the source is asked once.
+    if (!offer.KeepGoing(false, TShiftState{ssLeft})) return 0;
+    int effect = 0;
+    if (FDragHandler) {
+        effect = FDragHandler(offer, allowedEffects);
+    } else if (FDropHandler) {
+        ui::TClipboardContents data;
+        for (const std::string& format : offer.Formats())
+            if (auto bytes = offer.Bytes(format)) data.Items.emplace_back(format, *bytes);
+        effect = FDropHandler(data, allowedEffects);
+    }
+    offer.Feedback(effect);
+    return effect;
 }
 
-int THeadlessWindow::RunDrag(const ui::TClipboardContents& data, int allowedEffects)
+int THeadlessWindow::RunDrag(ui::TDragOffer& offer, int allowedEffects)
 {
-    return HeadlessBackend().Drop(data, allowedEffects);
+    return HeadlessBackend().Drop(offer, allowedEffects);
 }
 
 THeadlessBackend& HeadlessBackend()

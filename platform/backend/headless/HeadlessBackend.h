@@ -45,10 +45,15 @@ public:
     // drag is cancelled.
     using TDropHandler = std::function<int(const ui::TClipboardContents& data, int allowedEffects)>;
     void SetDropHandler(TDropHandler handler) { FDropHandler = std::move(handler); }
-    int Drop(const ui::TClipboardContents& data, int allowedEffects);
+    // The same with the running drag itself, which a test can carry over one
+    // of our windows (backend::input::DragOver, Drop) or steer by hand.
+    using TDragHandler = std::function<int(ui::TDragOffer& offer, int allowedEffects)>;
+    void SetDragHandler(TDragHandler handler) { FDragHandler = std::move(handler); }
+    int Drop(ui::TDragOffer& offer, int allowedEffects);
 
 private:
     TDropHandler FDropHandler;
+    TDragHandler FDragHandler;
     std::uint64_t FNow = 1000;
     TPoint FCursor;
     std::unique_ptr<ui::TNativeClipboard> FClipboard;
@@ -70,7 +75,7 @@ public:
     void SetMouseCapture(bool capture) override { FCaptured = capture; }
     void SetModal(bool modal) override { FModal = modal; }
     std::unique_ptr<ui::TNativeChildView> EmbedNativeView(void*) override { return nullptr; }
-    int RunDrag(const ui::TClipboardContents& data, int allowedEffects) override;
+    int RunDrag(ui::TDragOffer& offer, int allowedEffects) override;
 
     ui::TNativeWindowEvents& Events() const noexcept { return FEvents; }
     const ui::TNativeWindowParams& Params() const noexcept { return FParams; }

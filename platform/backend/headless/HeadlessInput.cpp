@@ -160,6 +160,32 @@ void SurfaceMouse(TCustomForm& form, unsigned msg, TPoint surfacePos)
     EventsOf(form).NativeMouse(msg, surfacePos, msg == WM_LBUTTONDOWN ? TShiftState{ssLeft} : TShiftState{});
 }
 
+int DragOver(TControl& control, TPoint pos, ui::TDragData& data, TShiftState keys, int allowed)
+{
+    return EventsOf(FormOf(control)).NativeDragOver(data, SurfacePoint(control, pos), keys, allowed);
+}
+
+int Drop(TControl& control, TPoint pos, ui::TDragData& data, TShiftState keys, int allowed)
+{
+    return EventsOf(FormOf(control)).NativeDrop(data, SurfacePoint(control, pos), keys, allowed);
+}
+
+void DragLeave(TCustomForm& form) { EventsOf(form).NativeDragLeave(); }
+
+std::vector<std::string> TForeignDrag::Formats()
+{
+    std::vector<std::string> names;
+    for (const auto& item : FItems) names.push_back(item.first);
+    return names;
+}
+
+std::optional<std::string> TForeignDrag::Bytes(const std::string& format)
+{
+    for (const auto& [name, bytes] : FItems)
+        if (name == format) return bytes;
+    return std::nullopt;
+}
+
 void AdvanceTime(std::uint64_t ms)
 {
     HeadlessBackend().AdvanceClock(ms);

@@ -3,7 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/ui/Backend.h"
 
 #include "platform/graphics/Types.h"
 #include "platform/ui/VirtualKeys.h"
@@ -35,6 +41,26 @@ void DoubleClick(TControl& control, TPoint pos = {2, 2});
 void Wheel(TControl& control, int delta, TPoint pos = {2, 2});
 // Mouse input at a point of the form's surface (menu bar included).
 void SurfaceMouse(TCustomForm& form, unsigned msg, TPoint surfacePos);
+
+// A drag carried over a control at a point of its client area, as the host
+// would report it: the effect a drop there would have, among allowed. Drop
+// ends it with a drop there; DragLeave without one.
+int DragOver(TControl& control, TPoint pos, ui::TDragData& data, TShiftState keys = {ssLeft}, int allowed = 3);
+int Drop(TControl& control, TPoint pos, ui::TDragData& data, TShiftState keys = {}, int allowed = 3);
+void DragLeave(TCustomForm& form);
+
+// Data another program drags: format names and their bytes (text as
+// "text/plain;charset=utf-8", files as "text/uri-list").
+class TForeignDrag final : public ui::TDragData {
+public:
+    explicit TForeignDrag(std::vector<std::pair<std::string, std::string>> items) : FItems(std::move(items)) {}
+    TForeignDrag(std::string format, std::string bytes) : FItems{{std::move(format), std::move(bytes)}} {}
+    std::vector<std::string> Formats() override;
+    std::optional<std::string> Bytes(const std::string& format) override;
+
+private:
+    std::vector<std::pair<std::string, std::string>> FItems;
+};
 
 // Moves the headless clock on and runs what became due (timers, posted messages).
 void AdvanceTime(std::uint64_t ms);
