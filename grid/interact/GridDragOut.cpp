@@ -80,9 +80,13 @@ bool TQuillStringGrid::DragOutMove(TShiftState Shift, int X, int Y)
 
 int TQuillStringGrid::DragColumn(int ACol)
 {
+    // The column's cells travel with its index, for a grid that is not this one.
+    TMemoryStream cells;
+    SaveRectToBinStream({ACol, 0, ACol, RowCount() - 1}, cells);
+    auto source = std::make_shared<TGridDropSource>(*this);
     DWORD effect = DROPEFFECT_NONE;
-    if (BeginColumnDragDrop(std::make_shared<TGridDropSource>(*this), ACol, BothEffects, effect) != DRAGDROP_S_DROP)
-        return DROPEFFECT_NONE;
+    const HRESULT result = DoDragDrop(std::make_shared<TSourceDataObject>("", "", ACol, &cells), source, BothEffects, effect);
+    if (result != DRAGDROP_S_DROP || source->NoAccept()) return DROPEFFECT_NONE;
     return static_cast<int>(effect);
 }
 

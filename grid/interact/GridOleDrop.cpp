@@ -56,6 +56,14 @@ std::string Upper(std::string s)
 
 TGridDropTarget::TGridDropTarget(TQuillStringGrid& AGrid) : FGrid(AGrid) {}
 
+HRESULT TGridDropTarget::Drop(IDataObject* dataObj, DWORD grfKeyState, TPoint pt, DWORD& dwEffect)
+{
+    FDropData = dataObj;
+    const HRESULT result = TSARNDropTarget::Drop(dataObj, grfKeyState, pt, dwEffect);
+    FDropData = nullptr;
+    return result;
+}
+
 TGridCoord TQuillStringGrid::ScreenToCell(TPoint pt)
 {
     const TPoint client = ScreenToClient(pt);
@@ -277,7 +285,11 @@ void TGridDropTarget::DropCol(TPoint pt, int Col)
     int target = cell.X >= 0 ? cell.X : g.ColCount();
     HideArrows(false, true, true);
     auto moveTo = [&](int from, int to) { g.MoveColumn(from, to); };
-    if (d.DragCol >= 0) {
+    TGridDropSource* source = TGridDropSource::Current();
+    const bool fromAnotherGrid = !source || &source->Grid() != &g;
+    if (d.DragCol < 0 && fromAnotherGrid) {
+        InsertDroppedColumn(target);
+    } else if (d.DragCol >= 0) {
         if (d.DragList && d.DragListIndex >= 0 && d.DragListIndex < d.DragList->Items().Count())
             d.DragList->Items().Delete(d.DragListIndex);
         const int real = d.DragCol;
@@ -294,7 +306,33 @@ void TGridDropTarget::DropCol(TPoint pt, int Col)
     if (g.OnOleDropCol) g.OnOleDropCol(&g, cell.Y, Col, target);
 }
 
-TGridDropSource::TGridDropSource(TQuillStringGrid& aGrid) : FGrid(aGrid) {}
+void TGridDropTarget::InsertDroppedColumn(int Target)
+{
+    if (!FDropData) return;
+    TEnumFormats formats(FDropData);
+    std::unique_ptr<TMemoryStream> cells = formats.Stream();
+    if (!cells) return;
+    TQuillStringGrid& g = FGrid;
+    const int at = std::clamp(Target, g.FixedCols(), g.ColCount());
+    if (at == g.ColCount()) g.SetColCount(g.ColCount() + 1);
+    else g.InsertCols(at, 1);
+    g.LoadAtPointFromBinStream({at, 0}, *cells);
+}
+
+namespace {
+
+TGridDropSource* gCurrentSource = nullptr;
+
+} // namespace
+
+TGridDropSource::TGridDropSource(TQuillStringGrid& aGrid) : FGrid(aGrid) { gCurrentSource = this; }
+
+TGridDropSource::~TGridDropSource()
+{
+    if (gCurrentSource == this) gCurrentSource = nullptr;
+}
+
+TGridDropSource* TGridDropSource::Current() noexcept { return gCurrentSource; }
 
 void TGridDropSource::CurrentEffect(DWORD dwEffect)
 {

@@ -12,6 +12,9 @@ class TGridDropTarget : public TSARNDropTarget {
 public:
     explicit TGridDropTarget(TQuillStringGrid& AGrid);
 
+    // Keeps the dropped data at hand for the drop operations.
+    HRESULT Drop(IDataObject* dataObj, DWORD grfKeyState, TPoint pt, DWORD& dwEffect) override;
+
     void DropText(TPoint pt, const std::string& s) override;
     void DropStream(TPoint pt, std::unique_ptr<TMemoryStream> ms) override;
     void DropCol(TPoint pt, int Col) override;
@@ -29,12 +32,23 @@ private:
     void ShowMarks(TGridCoord Cell, bool ColumnDrag, bool Append);
     void HideArrows(bool Left, bool Down, bool Up);
 
+    // A column of another grid brings its cells: a new column holds them.
+    void InsertDroppedColumn(int Target);
+
     TQuillStringGrid& FGrid;
+    IDataObject* FDropData = nullptr;
 };
 
 class TGridDropSource : public TSARNDropSource {
 public:
     explicit TGridDropSource(TQuillStringGrid& aGrid);
+    ~TGridDropSource() override;
+    TGridDropSource(const TGridDropSource&) = delete;
+    TGridDropSource& operator=(const TGridDropSource&) = delete;
+
+    // The source of the drag this program runs now; null when none runs.
+    static TGridDropSource* Current() noexcept;
+    TQuillStringGrid& Grid() const noexcept { return FGrid; }
 
     void DragDropDone() override;
     void CurrentEffect(DWORD dwEffect) override;

@@ -176,8 +176,13 @@ int main(int argc, char** argv)
     }
     // Selected cells drag out to other windows, moved or copied as the drop
     // decides; cells are not edited in place, so a press on the selection can drag.
+    // Headers drag their columns, and cells, text and columns dragged from other
+    // windows drop in (text lands although cells are not edited in place).
     if (drag) {
         grid->DragDropSettings().SetOleDropSource(true);
+        grid->DragDropSettings().SetOleColumnDragDrop(true);
+        grid->DragDropSettings().SetOleDropTarget(true);
+        grid->Navigation().SetAllowClipboardAlways(true);
         TGridOptions options = grid->Options();
         options.Exclude(goEditing);
         grid->SetOptions(options);
