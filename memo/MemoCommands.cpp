@@ -4,6 +4,7 @@
 #include "memo/MemoLineAttributes.h"
 #include "memo/MemoText.h"
 #include "platform/rtl/ScopeExit.h"
+#include "platform/ui/Timer.h"
 
 namespace {
 
@@ -555,9 +556,24 @@ void TQuillCustomMemo::ExecuteKeyCommand(unsigned Key, TShiftState Shift)
 void TQuillCustomMemo::KeyDown(unsigned short& Key, TShiftState Shift)
 {
     TCustomControl::KeyDown(Key, Shift);
+    FAutoCompleteTimer->SetEnabled(false);
+    FLetShowAutoCompletion = true;
     FAllowAutoHint = !Shift.Contains(ssCtrl);
+    // The open completion list has the keys; characters follow as key presses.
+    if (FListHooked && FListCompletion) {
+        FListCompletion->Perform(WM_KEYDOWN, Key, 0);
+        return;
+    }
     switch (Key) {
     case VK_SPACE:
+        if (Shift == TShiftState{ssCtrl} && FAutoCompletion->Active) {
+            FLetShowAutoCompletion = false;
+            const std::string word = FLines->Count() > 0 ? FullWordAtCursor() : std::string();
+            FAutoCompleteDot = HasCompletionStartToken(word);
+            if (FAutoCompleteDot) FDotPoint = {FCurX - memo::Length(TokenAtXY(FCurX, FCurY)), FCurY};
+            ShowAutoCompletion();
+            break;
+        }
         if (Shift != TShiftState{ssCtrl, ssShift} || FAutoHintParameters == hpNone) return;
         FSwallowSpace = true;
         ShowParameterHint();
@@ -601,8 +617,13 @@ void TQuillCustomMemo::KeyDown(unsigned short& Key, TShiftState Shift)
 
 void TQuillCustomMemo::KeyPress(char32_t& Key)
 {
+    if (FListHooked && FListCompletion) {
+        if (FListCompletion->OnKeyPress) FListCompletion->OnKeyPress(FListCompletion, Key);
+        return;
+    }
     TCustomControl::KeyPress(Key);
     if (std::exchange(FSwallowSpace, false) && Key == U' ') return;
+    if (FAutoCompletion->Active && !FLetShowAutoCompletion) return;
     switch (Key) {
     case 0: case 8: case 9: case 13: case 127: return;
     case 26:
@@ -625,6 +646,7 @@ void TQuillCustomMemo::KeyPress(char32_t& Key)
     InsertChar(typed);
     MarkModified(FCurY);
     DoChange();
+    CheckCompletionTrigger(typed);
 }
 
 // The clipboard messages an application sends to the focused edit control.

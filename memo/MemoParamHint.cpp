@@ -58,13 +58,8 @@ std::string Normalised(const std::string& S, bool CaseSensitive) { return CaseSe
 
 } // namespace
 
-bool TQuillCustomMemo::ComputeParameterHint(std::string& Part1, std::string& Part2, std::string& Part3, int& Active)
+bool TQuillCustomMemo::ScanCallAtCaret(const THintParameter& p, std::string& Token, int& Index) const
 {
-    const TQuillCustomMemoStyler* styler = ActiveStyler();
-    if (!styler || FCurY < 0 || FCurY >= FLines->Count()) return false;
-    const THintParameter& p = styler->HintParameter();
-    // Nothing to show: the caret's line need not be read.
-    if (p.Parameters().Count() == 0 && !OnGetParameterHint) return false;
     const std::u32string line = memo::ToU32(LineText(FCurY));
     // Leftwards from the caret to the call's opening character, counting the
     // arguments passed; a closed call or a long blank run means no call.
@@ -87,12 +82,37 @@ bool TQuillCustomMemo::ComputeParameterHint(std::string& Part1, std::string& Par
     while (from > 0 && line[static_cast<size_t>(from - 1)] != U' ' && line[static_cast<size_t>(from - 1)] != p.HintCharStart &&
            line[static_cast<size_t>(from - 1)] != p.HintCharEnd)
         --from;
-    std::string token = Trim(memo::ToUtf8(std::u32string_view(line).substr(static_cast<size_t>(from), static_cast<size_t>(i - from))));
+    Token = memo::ToUtf8(std::u32string_view(line).substr(static_cast<size_t>(from), static_cast<size_t>(i - from)));
+    Index = index;
+    return true;
+}
+
+void TQuillCustomMemo::GetParameterHintToken(std::string&, int&, bool&, bool&) {}
+
+void TQuillCustomMemo::DoGetParameterHint(const std::string& AToken, std::string& AParameterHint, bool& Handled)
+{
+    if (OnGetParameterHint) OnGetParameterHint(this, AToken, AParameterHint, Handled);
+}
+
+bool TQuillCustomMemo::ComputeParameterHint(std::string& Part1, std::string& Part2, std::string& Part3, int& Active)
+{
+    const TQuillCustomMemoStyler* styler = ActiveStyler();
+    if (!styler || FCurY < 0 || FCurY >= FLines->Count()) return false;
+    const THintParameter& p = styler->HintParameter();
+    // Nothing to show: the caret's line need not be read.
+    if (p.Parameters().Count() == 0 && !OnGetParameterHint) return false;
+    std::string token;
+    int index = 0;
+    bool show = true, tokenHandled = false;
+    GetParameterHintToken(token, index, show, tokenHandled);
+    if (tokenHandled && !show) return false;
+    if (!tokenHandled && !ScanCallAtCaret(p, token, index)) return false;
+    token = Trim(token);
     if (token.empty()) return false;
 
     std::string hint;
     bool handled = false;
-    if (OnGetParameterHint) OnGetParameterHint(this, token, hint, handled);
+    DoGetParameterHint(token, hint, handled);
     if (!handled) {
         std::u32string name = memo::ToU32(token);
         size_t dot = name.rfind(p.HintClassDelimiter);

@@ -438,6 +438,7 @@ void TQuillCustomMemo::WMKillFocus(TMessage& Message)
     // The hint goes after a while, or at once unless it is what took the focus.
     FHintTimer->SetEnabled(true);
     if (!FHintShowing) HideHint();
+    CancelAutoCompletion();
     HWND next = static_cast<HWND>(Message.WParam);
     bool toOwnBar = (sbVert->HandleAllocated() && next == sbVert->Handle()) ||
                     (sbHorz->HandleAllocated() && next == sbHorz->Handle());

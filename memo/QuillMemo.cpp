@@ -65,6 +65,11 @@ TQuillCustomMemo::TQuillCustomMemo(TComponent* AOwner)
         FHintTimer->SetEnabled(false);
         HideHint();
     };
+    FAutoCompleteTimer = new TTimer(this);
+    FAutoCompleteTimer->SetEnabled(false);
+    FAutoCompleteTimer->SetInterval(500);
+    FAutoCompleteTimer->OnTimer = [this](TObject*) { CompletionTimerTick(); };
+    FAutoCompletion = std::make_unique<TAutoCompletion>(this);
     CollectStylers();
     FCodeFolding->OnChange = [this](TObject* sender, int msg) { FoldingChanged(sender, msg); };
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "memo/MemoAutoCorrect.h"
+#include "memo/MemoCompletion.h"
 #include "memo/MemoFolding.h"
 #include "memo/MemoGutter.h"
 #include "memo/MemoLines.h"
@@ -24,6 +25,7 @@
 #include <string>
 
 class TBitmap;
+class TImageList;
 class TRTFEngine;
 class TStream;
 namespace memo {
@@ -63,6 +65,11 @@ using TQuillMemoGetParameterHintEvent =
     std::function<void(TObject* Sender, const std::string& AToken, std::string& AParameterHint, bool& Handled)>;
 using TQuillMemoRetrievedParameterHintEvent =
     std::function<void(TObject* Sender, const std::string& AToken, const std::string& AParameterHint)>;
+using TQuillMemoBeforeAutoCompletionEvent = std::function<void(TObject* Sender, const std::string& AToken, bool& Show)>;
+using TQuillMemoGetAutoCompletionListEvent = std::function<void(TObject* Sender, const std::string& AToken, TStringList& AList)>;
+using TQuillMemoGetAutoCompletionListIndexEvent =
+    std::function<void(TObject* Sender, const std::string& AToken, TStringList& AList, int& AIndex)>;
+using TQuillMemoInsertAutoCompletionEntryEvent = std::function<void(TObject* Sender, std::string& AEntry)>;
 using TQuillMemoTextFoundEvent = std::function<void(TObject* Sender, int X, int Y)>;
 using TQuillMemoURLClickEvent = std::function<void(TObject* Sender, const std::string& URL)>;
 using TQuillMemoLineBkColorEvent = std::function<void(TObject* Sender, int LineNo, TColor& BkColor)>;
@@ -345,6 +352,30 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     bool ParameterHintVisible() const;
     TQuillHintForm& HintForm() const noexcept { return *FHintForm; }
 
+    // The completion list: candidates for the word at the caret from the
+    // styler's AutoCompletion list and OnGetAutoCompletionList, opened by
+    // Ctrl+Space or a while after a StartToken character. The memo keeps the
+    // focus while it is open and hands the list its keys.
+    TAutoCompletion& AutoCompletion() const noexcept { return *FAutoCompletion; }
+    void SetAutoCompletion(const TAutoCompletion& Value) { FAutoCompletion->Assign(&Value); }
+    TImageList* AutoCompletionListImages() const noexcept { return FAutoCompletionListImages; }
+    void SetAutoCompletionListImages(TImageList* Value);
+    void ShowAutoCompletion(bool Unused = false);
+    virtual void UpdateCompletionList(const std::string& AToken);
+    void CloseAutoCompletion();
+    void CancelAutoCompletion();
+    void AcceptAutoCompletion(bool AddParentheses);
+    // The open list's window and list box; nullptr while closed.
+    TQuillAutoform* FormAutoCompletion() const noexcept { return FFormAutoCompletion; }
+    TAutoCompletionListBox* ListCompletion() const noexcept { return FListCompletion; }
+    virtual bool IsCompletionStartKey(char32_t Ch) const;
+    virtual bool HasCompletionStartToken(const std::string& Text) const;
+    virtual bool IsParameterHintKey(char32_t) const { return false; }
+    virtual bool IsCompletionWordChar(char32_t Ch) const;
+    virtual bool IsCompletionAcceptChar(char32_t) const { return false; }
+    // The settings' delay, colour and font reach the timer and an open list.
+    void CompletionSettingsChanged();
+
     // Printed pages: a page's layout on a canvas of a page's size, and drawing page PageNr (from 1).
     TPrintOptions& PrintOptions() const noexcept { return *FPrintOptions; }
     void SetPrintOptions(const TPrintOptions& Value) { FPrintOptions->Assign(&Value); }
@@ -487,6 +518,15 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     TNotifyEvent OnFind;
     TNotifyEvent OnReplace;
     TQuillMemoTextFoundEvent OnTextFound;
+    TQuillMemoBeforeAutoCompletionEvent OnBeforeAutoCompletion;
+    TQuillMemoGetAutoCompletionListEvent OnGetAutoCompletionList;
+    TQuillMemoGetAutoCompletionListIndexEvent OnGetAutoCompletionListIndex;
+    TNotifyEvent OnStartAutoCompletion;
+    TNotifyEvent OnAutoCompletion;
+    TNotifyEvent OnCancelAutoCompletion;
+    TQuillMemoInsertAutoCompletionEntryEvent OnInsertAutoCompletionEntry;
+    // Kept for form compatibility: the list keeps the order it was built in.
+    std::function<void(TObject* Sender, TStringList& AList)> OnSortAutoCompletionList;
     TNotifyEvent OnCursorChange;
     TQuillMemoURLClickEvent OnURLClick;
     std::function<void(int LnNo, const std::string& MarkerText)> OnMarkerAdded;
@@ -501,6 +541,21 @@ protected:
     void DoFind();
     void DoReplace();
     virtual void DoClipboardAction(TMemoClipboardAction Action, bool& Allow);
+    virtual void DoGetAutoCompletionList(const std::string& AToken, TStringList& AList);
+    virtual void DoGetAutoCompletionListIndex(const std::string& AToken, TStringList& AList, int& AIndex);
+    virtual void DoInsertAutoCompletionEntry(std::string& AEntry);
+    virtual void DoGetParameterHint(const std::string& AToken, std::string& AParameterHint, bool& Handled);
+    // Lets a descendant name the call and the argument the caret is in.
+    virtual void GetParameterHintToken(std::string& AToken, int& AParamIndex, bool& AShow, bool& AHandled);
+    void CreateCompletionForm();
+    void HookAutoCompletionList();
+    void UnhookAutoCompletionList();
+    void AutoCompletionListKeyPress(TObject* Sender, char32_t& Key);
+    void AutoCompletionListKeyDown(TObject* Sender, unsigned short& Key, TShiftState Shift);
+    void AutoCompletionListMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    // After a typed character: a start character arms the completion timer.
+    void CheckCompletionTrigger(char32_t Key);
+    void CompletionTimerTick();
     void ClipboardCopy();
     void ClipboardCut();
     void ClipboardPaste();
@@ -603,6 +658,9 @@ private:
     void GoToLine(int Line, bool ToTop);
     // The parts of the hint for the caret's call; false when there is none.
     bool ComputeParameterHint(std::string& Part1, std::string& Part2, std::string& Part3, int& Active);
+    // Leftwards from the caret to the opening of the call it is in: the called
+    // name and the argument index; false when the caret is in no call.
+    bool ScanCallAtCaret(const THintParameter& p, std::string& Token, int& Index) const;
     // After a caret move: the hint follows the caret when it is automatic or shown.
     void FollowCaretWithHint();
     // A run's text colour, font style and background.
@@ -765,6 +823,23 @@ private:
     std::unique_ptr<TQuillMarkerList> FMarkerList;
     std::unique_ptr<TPrintOptions> FPrintOptions = std::make_unique<TPrintOptions>();
     std::unique_ptr<TAutoCorrect> FAutoCorrect = std::make_unique<TAutoCorrect>();
+    std::unique_ptr<TAutoCompletion> FAutoCompletion;
+    TImageList* FAutoCompletionListImages = nullptr;
+    // The candidates of the open list, with their kinds.
+    std::unique_ptr<TStringList> FAutoCompleteList = std::make_unique<TStringList>();
+    TQuillAutoform* FFormAutoCompletion = nullptr;
+    TAutoCompletionListBox* FListCompletion = nullptr;
+    bool FListHooked = false;
+    // The list anchors at FDotPoint: it opened after a start character or on a qualified name.
+    bool FAutoCompleteDot = false;
+    TPoint FDotPoint;
+    TTimer* FAutoCompleteTimer = nullptr;
+    // False from the Ctrl+Space that opened the list until the next key-down.
+    bool FLetShowAutoCompletion = true;
+    // Replaces the word at the caret by a chosen entry: the name ends at one of
+    // NameEnds, the word at one of Bounds.
+    void InsertCompletion(std::string Entry, bool AddParentheses, std::u32string_view NameEnds, std::u32string_view Bounds);
+    std::string CompletionTokenAfterEdit();
     // The left button went down on text and is held: moves select.
     bool FLeftButtonDown = false;
     // The press fell inside the selection; releasing it unmoved places the caret.

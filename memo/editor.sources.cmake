@@ -19,6 +19,8 @@ list(APPEND MEMO_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MemoPrint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoPrintJob.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoParamHint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoCompletion.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoAutoComplete.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoFind.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoStatus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoExport.cpp

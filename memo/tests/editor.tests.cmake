@@ -11,4 +11,5 @@ vistra_tests(memo_editor_tests HEADLESS SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MemoFindTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoExportTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoMenuTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoCompletionTest.cpp
   DEPENDS vistra_memo vistra_backend vistra_testsupport_golden)

@@ -2,6 +2,7 @@
 #include "memo/QuillMemo.h"
 #include "memo/QuillmWS.h"
 #include "platform/graphics/PngImage.h"
+#include "platform/rtl/Strings.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
@@ -9,7 +10,9 @@
 #include "platform/ui/Printers.h"
 #include "tools/common/PrintMenu.h"
 
+#include <cctype>
 #include <cstdio>
+#include <set>
 #include <exception>
 #include <string>
 
@@ -35,6 +38,29 @@ void AddPrintMenu(TForm& Form, TQuillMemo& Memo)
         else Memo.Print();
         return true;
     });
+}
+
+// Ctrl+Space offers the words of the text that begin like the word at the caret.
+void CompleteFromTheText(TQuillMemo& Memo)
+{
+    Memo.OnGetAutoCompletionList = [&Memo](TObject*, const std::string& Token, TStringList& List) {
+        std::set<std::string> seen;
+        for (int i = 0; i < Memo.Lines().Count(); ++i) {
+            const std::string& line = Memo.Lines().Strings(i);
+            size_t at = 0;
+            while (at < line.size()) {
+                size_t end = at;
+                while (end < line.size() && (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '_' || (line[end] & 0x80))) ++end;
+                if (end == at) {
+                    ++at;
+                    continue;
+                }
+                std::string word = line.substr(at, end - at);
+                at = end;
+                if (word.size() > Token.size() && AnsiUpperCase(word).starts_with(Token) && seen.insert(word).second) List.Add(word);
+            }
+        }
+    };
 }
 
 } // namespace
@@ -77,6 +103,7 @@ int main(int argc, char** argv)
         memo->ClearSelection();
         memo->FindAndReplace(lastFind, with, {frDown});
     };
+    CompleteFromTheText(*memo);
     try {
         memo->Lines().LoadFromFile(file);
     } catch (const std::exception& e) {
