@@ -583,7 +583,10 @@ void TQuillCustomMemo::KeyDown(unsigned short& Key, TShiftState Shift)
     case VK_UP: MoveCaret(0, -1, Shift); break;
     case VK_DOWN: MoveCaret(0, 1, Shift); break;
     case VK_RETURN:
-        if (!FReadOnly && IsEditAllowed()) CorrectWordAtCaret();
+        if (!FReadOnly && IsEditAllowed()) {
+            RunChecker(U'\r');
+            CorrectWordAtCaret();
+        }
         ExecuteKeyCommand(Key, Shift);
         break;
     case VK_BACK:
@@ -607,7 +610,10 @@ void TQuillCustomMemo::KeyDown(unsigned short& Key, TShiftState Shift)
         break;
     case VK_TAB:
         if (!FWantTab) return;
-        if (!FReadOnly && IsEditAllowed()) CorrectWordAtCaret();
+        if (!FReadOnly && IsEditAllowed()) {
+            RunChecker(U'\t');
+            CorrectWordAtCaret();
+        }
         ExecuteKeyCommand(Key, Shift);
         break;
     default: return;
@@ -636,6 +642,7 @@ void TQuillCustomMemo::KeyPress(char32_t& Key)
     default: break;
     }
     if (Key < 32 || FReadOnly || !IsEditAllowed()) return;
+    if (Key == U' ') RunChecker(Key);
     if (std::u32string_view(U" (,.=[").find(Key) != std::u32string_view::npos) CorrectWordAtCaret();
     RemoveSelectedText(true);
     char32_t typed = Key;

@@ -165,7 +165,7 @@ void TQuillGutter::PaintTo(TCanvas& Canvas)
     c.MoveTo(FWidth - 2, 0);
     c.LineTo(FWidth - 2, FHeight);
     if (Memo->OnGutterDraw) {
-        const TQuillMemoStrings& lines = Memo->Lines();
+        const TQuillMemoStrings& lines = Memo->EffectiveLines();
         int h = std::max(Memo->CellSize().H, 1);
         int r = Memo->FoldingActive() ? Memo->DisplayRowFromLine(Memo->TopLine()) : Memo->TopLine();
         int rows = Memo->FoldingActive() ? Memo->DisplayRowFromLine(lines.Count() - 1) + 1 : lines.Count();

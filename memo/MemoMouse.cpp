@@ -59,6 +59,8 @@ void TQuillCustomMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
     int top = FTopLine;
     if (CanFocus() && !Focused()) SetFocus();
     bool inGutter = FGutter->Visible() && FGutter->FullRect().Contains({X, Y});
+    if (Button == mbRight && inGutter && OnGutterRightClick)
+        if (const int line = CharFromPos(X, Y).LineNo; line < FLines->Count()) OnGutterRightClick(this, line);
     if (Button != mbLeft) return;
     if (inGutter) {
         int line = CharFromPos(X, Y).LineNo;
@@ -80,6 +82,7 @@ void TQuillCustomMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
 void TQuillCustomMemo::MouseMove(TShiftState Shift, int X, int Y)
 {
     TCustomControl::MouseMove(Shift, X, Y);
+    ForgetHoverHint(X, Y);
     UpdateURLCursor(X, Y);
     if (FSelClick) {
         FSelClick = false;
@@ -135,6 +138,8 @@ void TQuillCustomMemo::WMMouseButton(TMessage& Message, TMouseButton Button, boo
     }
     // The second press of a double click selects the word the first one placed the caret in.
     int x = Message.LParamLoSigned(), y = Message.LParamHiSigned();
+    if (OnGutterDblClick && FGutter->Visible() && FGutter->FullRect().Contains({x, y}))
+        if (const int line = CharFromPos(x, y).LineNo; line < FLines->Count()) OnGutterDblClick(this, line);
     if (FGutter->Visible() && x < FGutter->GutterWidth()) return;
     if (!TextAreaRect().Contains({x, y})) return;
     DblClick();

@@ -69,7 +69,7 @@ public:
         bool visible = !(FSX == FEX && FSY == FEY) && !(M.FHideSelection && !M.Focused());
         if (!visible) FSY = FEY = -1;
         FActive = FScreen && M.FActiveLine == FLine && M.FActiveLineSettings->ShowActiveLine();
-        FBreak = FScreen && memo::BreakPoint(M.Lines(), FLine);
+        FBreak = FScreen && memo::BreakPoint(M.EffectiveLines(), FLine);
     }
 
     void Run(std::u32string_view Text, const TStyle& Q) override
@@ -129,6 +129,21 @@ public:
             }
         }
         DrawPart(Text.substr(b), font, brush, style, transparent);
+        FCount += n;
+    }
+
+    // The styler draws the keyword from the pen on; the keyword keeps its
+    // cells whatever was drawn, so the text after it stays in its columns.
+    void CustomKeyword(std::u32string_view Keyword) override
+    {
+        const int n = static_cast<int>(Keyword.size());
+        const TRect cells{FPen.Left, FPen.Top, std::min(FPen.Left + n * FCharWidth, FClipRight), FPen.Top + M.FCellSize.H};
+        C.Brush()->SetColor(FBand != clNone ? FBand : M.Color());
+        C.FillRect(cells);
+        TRect rest = FPen;
+        rest.Right = FClipRight;
+        if (TQuillCustomMemoStyler* styler = M.EffectiveStyler()) styler->DrawKeyword(C, memo::ToUtf8(Keyword), rest);
+        FPen.Left += n * FCharWidth;
         FCount += n;
     }
 

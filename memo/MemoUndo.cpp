@@ -90,7 +90,7 @@ void TOverwriteCharUndo::Exchange()
 void TCorrectUndo::Exchange()
 {
     // The line may be gone by now; there is then nothing to exchange.
-    if (FUndoCurY < 0 || FUndoCurY >= Memo->Lines().Count()) return;
+    if (FUndoCurY < 0 || FUndoCurY >= Memo->EffectiveLines().Count()) return;
     std::string current = Memo->LineText(FUndoCurY);
     Memo->PutLine(FUndoCurY, FUndoText);
     FUndoText = std::move(current);
@@ -139,7 +139,7 @@ void TDeleteCharUndo::PerformRedo()
 void TDeleteLineUndo::PerformUndo()
 {
     Memo->ClearSelection();
-    TQuillMemoStrings& lines = Memo->Lines();
+    TQuillMemoStrings& lines = Memo->EffectiveLines();
     if (FOnlyLine && lines.Count() == 1) {
         Memo->PutLine(0, FUndoText);
     } else {

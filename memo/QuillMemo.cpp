@@ -11,9 +11,11 @@ TQuillCustomMemo::TQuillCustomMemo(TComponent* AOwner)
     : TCustomControl(AOwner),
       FOwner(AOwner),
       FFont(std::make_unique<TFont>()),
-      FLines(std::make_unique<TQuillMemoStrings>()),
+      FOwnLines(std::make_unique<TQuillMemoStrings>()),
+      FLines(FOwnLines.get()),
       FLineBitmap(std::make_unique<TBitmap>()),
-      FUndoList(std::make_unique<TQuillUndoList>()),
+      FOwnUndoList(std::make_unique<TQuillUndoList>()),
+      FUndoList(FOwnUndoList.get()),
       FUrlStyle(std::make_unique<TCharStyle>(clBlue, clWhite, TFontStyles{fsUnderline})),
       FCodeFolding(std::make_unique<TCodeFolding>()),
       FMarkerList(std::make_unique<TQuillMarkerList>(this))
@@ -76,6 +78,8 @@ TQuillCustomMemo::TQuillCustomMemo(TComponent* AOwner)
 
 TQuillCustomMemo::~TQuillCustomMemo()
 {
+    SetMemoSource(nullptr);
+    if (FMemoChecker) FMemoChecker->SetMemo(nullptr);
     FLines->OnChange = nullptr;
     FLines->SetMemo(nullptr);
     Destroying();
@@ -100,6 +104,8 @@ void TQuillCustomMemo::CreateParams(TCreateParams& Params)
 
 void TQuillCustomMemo::Notification(TComponent* AComponent, TOperation Operation)
 {
+    if (Operation == opRemove && AComponent == FMemoSource) SourceDestroyed(FMemoSource);
+    if (Operation == opRemove && AComponent == FMemoChecker) FMemoChecker = nullptr;
     if (Operation == opRemove && AComponent == FInternalStyles) {
         FInternalStyles = nullptr;
         FCachedDelimiters.clear();

@@ -9,6 +9,7 @@
 #include "memo/MemoMarkers.h"
 #include "memo/MemoParamHint.h"
 #include "memo/MemoPrint.h"
+#include "memo/MemoSource.h"
 #include "memo/MemoStyler.h"
 #include "memo/MemoUndo.h"
 #include "platform/classes/Sets.h"
@@ -70,6 +71,9 @@ using TQuillMemoGetAutoCompletionListEvent = std::function<void(TObject* Sender,
 using TQuillMemoGetAutoCompletionListIndexEvent =
     std::function<void(TObject* Sender, const std::string& AToken, TStringList& AList, int& AIndex)>;
 using TQuillMemoInsertAutoCompletionEntryEvent = std::function<void(TObject* Sender, std::string& AEntry)>;
+// A hint for the word or token at column X of line Y: AHint is shown unless Show is cleared.
+using TQuillMemoHintEvent =
+    std::function<void(TObject* Sender, int X, int Y, const std::string& AValue, std::string& AHint, bool& Show)>;
 using TQuillMemoTextFoundEvent = std::function<void(TObject* Sender, int X, int Y)>;
 using TQuillMemoURLClickEvent = std::function<void(TObject* Sender, const std::string& URL)>;
 using TQuillMemoLineBkColorEvent = std::function<void(TObject* Sender, int LineNo, TColor& BkColor)>;
@@ -84,7 +88,8 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     ~TQuillCustomMemo() override;
 
     // Lines and text positions.
-    TQuillMemoStrings& Lines() const noexcept { return *FLines; }
+    // The memo's own lines; with a MemoSource the memo works on EffectiveLines.
+    TQuillMemoStrings& Lines() const noexcept { return *FOwnLines; }
     void SetLines(const TStrings& Value);
     void TextFromPos(int X, int Y, int& TextPos) const;
     int TextFromPos(int X, int Y) const;
@@ -162,7 +167,7 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     bool UseStyler() const noexcept { return FUseStyler; }
     void SetUseStyler(bool Value);
     // The styler in use: set, and UseStyler on.
-    TQuillCustomMemoStyler* ActiveStyler() const { return FUseStyler ? FInternalStyles : nullptr; }
+    TQuillCustomMemoStyler* ActiveStyler() const { return FUseStyler ? EffectiveStyler() : nullptr; }
     TQuillStylerList& StylerList() const noexcept { return *FStylerList; }
     bool CaseSensitive() const noexcept { return FCaseSensitive; }
     void SetCaseSensitive(bool Value);
@@ -337,6 +342,8 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     // Replaces the word that ends at the caret by its auto-correct partner or
     // what OnWordComplete makes of it, as one undoable step.
     void CorrectWordAtCaret();
+    // The checker's part at the end of a typed word (space, Tab) or line (Enter, as '\r').
+    void RunChecker(char32_t Key);
 
     // The parameter hint shows the declaration of the call the caret is in,
     // the current parameter in bold, below (or above) the caret line; it
@@ -375,6 +382,12 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     virtual bool IsCompletionAcceptChar(char32_t) const { return false; }
     // The settings' delay, colour and font reach the timer and an open list.
     void CompletionSettingsChanged();
+
+    // The look and behaviour settings as keys of an INI file (not the text).
+    // Saving rewrites the file beside itself, keeping other sections; loading
+    // a missing file does nothing, and a colour that is no colour raises.
+    void SaveMemoSettingsToFile(const std::string& FileName);
+    void LoadMemoSettingsFromFile(const std::string& FileName);
 
     // Printed pages: a page's layout on a canvas of a page's size, and drawing page PageNr (from 1).
     TPrintOptions& PrintOptions() const noexcept { return *FPrintOptions; }
@@ -474,10 +487,24 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     // an http, https, ftp or mailto address.
     bool IsURLAt(int Line, int Col) const;
     void OpenURLAt(int Line);
-    // The styler of the text, whether in use or not.
-    TQuillCustomMemoStyler* EffectiveStyler() const noexcept { return FInternalStyles; }
-    // The lines every operation works on.
+    // The styler of the text, whether in use or not: the source's with a MemoSource.
+    TQuillCustomMemoStyler* EffectiveStyler() const noexcept { return FMemoSource ? FMemoSource->SyntaxStyler() : FInternalStyles; }
+    // The lines every operation works on: the source's with a MemoSource.
     TQuillMemoStrings& EffectiveLines() const noexcept { return *FLines; }
+
+    // A shared document: with a source set the memo edits the source's lines
+    // with its undo steps and styler, and finds its place in it again.
+    TQuillMemoSource* MemoSource() const noexcept { return FMemoSource; }
+    void SetMemoSource(TQuillMemoSource* Value);
+    void SaveViewState(TQuillMemoSavePos& Pos) const;
+    void RestoreViewState(const TQuillMemoSavePos& Pos);
+    // Checks or corrects lines and words while the user types.
+    TQuillMemoChecker* MemoChecker() const noexcept { return FMemoChecker; }
+    void SetMemoChecker(TQuillMemoChecker* Value);
+    // From the source and the checker as they go.
+    void SourceDestroyed(TQuillMemoSource* Source);
+    void SourceStylerChanged();
+    void CheckerDestroyed(TQuillMemoChecker* Checker);
 
     // Error marks: column spans of a line underlined with a red wave.
     void SetError(int LineNo, int ErrPos, int ErrLen);
@@ -529,6 +556,11 @@ class TQuillCustomMemo : public TCustomControl, public TMemoLinesOwner, public I
     std::function<void(TObject* Sender, TStringList& AList)> OnSortAutoCompletionList;
     TNotifyEvent OnCursorChange;
     TQuillMemoURLClickEvent OnURLClick;
+    // With ShowHint on, the hint for the word (else the token) under the mouse.
+    TQuillMemoHintEvent OnHintForWord;
+    TQuillMemoHintEvent OnHintForToken;
+    TQuillMemoGutterEvent OnGutterRightClick;
+    TQuillMemoGutterEvent OnGutterDblClick;
     std::function<void(int LnNo, const std::string& MarkerText)> OnMarkerAdded;
     std::function<void(int LnNo)> OnMarkerRemoved;
 
@@ -569,6 +601,7 @@ protected:
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
     void WMEraseBkgnd(TMessage& Message) override;
+    void CMHintShow(TMessage& Message) override;
     // Without a PopupMenu, a right click in the text shows the built-in menu.
     void WMContextMenu(TMessage& Message) override;
     // The built-in menu's commands, 1 to 7.
@@ -616,6 +649,7 @@ private:
     friend class TReplaceLinesUndo;
     friend class TInsertOverwriteUndo;
     friend class TQuillUndoList;
+    friend class TQuillMemoSource;
     friend class TMemoRunPainter;
 
     // Line text helpers: columns count characters.
@@ -679,6 +713,11 @@ private:
     bool URLRunAt(int Line, int Col, std::string& Url) const;
     // The hand over an address, the memo's own cursor elsewhere.
     void UpdateURLCursor(int X, int Y);
+    // The character (column, line) under a client point.
+    TPoint CharacterAt(int X, int Y) const;
+    void ForgetHoverHint(int X, int Y);
+    // The character the last hover hint was given for; (-1, -1) for none.
+    TPoint FLastHintPos{-1, -1};
     TCursor FOldCursor = crIBeam;
     struct BlockWord {
         int Col, Len;
@@ -743,7 +782,9 @@ private:
     std::unique_ptr<TFont> FFont;
     TColor FBkColor = clWhite, FSelColor = clWhite, FSelBkColor = clNavy;
     bool FReadOnly = false, FDelErase = false, FShowRightMargin = true, FSmartTabs = false, FEnhancedHomeKey = false;
-    std::unique_ptr<TQuillMemoStrings> FLines;
+    std::unique_ptr<TQuillMemoStrings> FOwnLines;
+    // The lines in use: the memo's own or the source's.
+    TQuillMemoStrings* FLines;
     int FSelStartX = 0, FSelStartY = 0, FSelEndX = 0, FSelEndY = 0;
     int FPrevSelX = 0, FPrevSelY = 0;
     TScrollStyle FScrollBars = ssBoth;
@@ -753,7 +794,10 @@ private:
     TScrollBar* sbHorz = nullptr;
     std::unique_ptr<TBitmap> FLineBitmap;
     TScrollMode FScrollMode = smAuto;
-    std::unique_ptr<TQuillUndoList> FUndoList;
+    std::unique_ptr<TQuillUndoList> FOwnUndoList;
+    TQuillUndoList* FUndoList;
+    TQuillMemoSource* FMemoSource = nullptr;
+    TQuillMemoChecker* FMemoChecker = nullptr;
     int FUndoLimit = 100;
     bool FUndoLineByLine = false;
     TStyle FBackupTopStyle;

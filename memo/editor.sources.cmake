@@ -21,6 +21,9 @@ list(APPEND MEMO_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MemoParamHint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoCompletion.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoAutoComplete.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoSource.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoSettings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoHoverHint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoFind.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoStatus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoExport.cpp

@@ -25,3 +25,6 @@ set_tests_properties(memoview_xmenu PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TR
 add_test(NAME memoview_xcomplete COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/memoview/tests/MemoViewXComplete.sh
   $<TARGET_FILE:memoview> ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(memoview_xcomplete PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)
+add_test(NAME memoview_xshared COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/memoview/tests/MemoViewXShared.sh
+  $<TARGET_FILE:memoview> ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(memoview_xshared PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE TIMEOUT 60)

@@ -190,3 +190,29 @@ TEST_F(MemoTest, DraggingTheThumbShowsTheRowInAHint)
     EXPECT_EQ(Memo->TopLine(), 10);
     Memo->VertScrollBar().OnScroll(&Memo->VertScrollBar(), scEndScroll, pos);
 }
+
+TEST_F(MemoTest, ACustomDrawStylerDrawsItsKeywordsInTheirCells)
+{
+    struct Drawer : TQuillHTMLMemoStyler {
+        using TQuillHTMLMemoStyler::TQuillHTMLMemoStyler;
+        std::vector<std::pair<std::string, int>> Drawn;
+        void DrawKeyword(TCanvas& Canvas, const std::string& AKeyword, TRect& ARect) override
+        {
+            Drawn.emplace_back(AKeyword, ARect.Left);
+            Canvas.Brush()->SetColor(clRed);
+            Canvas.FillRect({ARect.Left, ARect.Top, ARect.Left + 4, ARect.Top + 4});
+            ARect.Left += 4;
+        }
+    } styler(Form);
+    styler.SetCustomDraw(true);
+    Memo->SetSyntaxStyles(&styler);
+    Memo->Lines().Clear();
+    Memo->Lines().Add("<table>");
+    Memo->SetActiveLine(-1);
+    const TBitmap& shot = Snapshot(*Form);
+    ASSERT_FALSE(styler.Drawn.empty());
+    EXPECT_EQ(styler.Drawn.front().first, "table");
+    const TRect cell = Memo->CharCellRect(1, 0);
+    const TPoint origin = Memo->ClientToParent({cell.Left, cell.Top}, Form);
+    EXPECT_EQ(const_cast<TBitmap&>(shot).Canvas()->Pixels(origin.X + 1, origin.Y + 1), clRed) << "the keyword is drawn where its first cell is";
+}

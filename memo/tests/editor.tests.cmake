@@ -12,4 +12,7 @@ vistra_tests(memo_editor_tests HEADLESS SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MemoExportTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoMenuTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoCompletionTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoSourceTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoSettingsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoHoverTest.cpp
   DEPENDS vistra_memo vistra_backend vistra_testsupport_golden)

@@ -20,7 +20,7 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: memoview FILE [--styler html] [--screenshot OUT.png] [--print OUT.pdf]\n");
+    std::fprintf(stderr, "usage: memoview FILE [--styler html] [--shared] [--screenshot OUT.png] [--print OUT.pdf]\n");
     return 2;
 }
 
@@ -45,8 +45,8 @@ void CompleteFromTheText(TQuillMemo& Memo)
 {
     Memo.OnGetAutoCompletionList = [&Memo](TObject*, const std::string& Token, TStringList& List) {
         std::set<std::string> seen;
-        for (int i = 0; i < Memo.Lines().Count(); ++i) {
-            const std::string& line = Memo.Lines().Strings(i);
+        for (int i = 0; i < Memo.EffectiveLines().Count(); ++i) {
+            const std::string& line = Memo.EffectiveLines().Strings(i);
             size_t at = 0;
             while (at < line.size()) {
                 size_t end = at;
@@ -68,11 +68,13 @@ void CompleteFromTheText(TQuillMemo& Memo)
 int main(int argc, char** argv)
 {
     std::string file, screenshot, styler, pdf;
+    bool shared = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--styler" && i + 1 < argc) styler = argv[++i];
         else if (arg == "--screenshot" && i + 1 < argc) screenshot = argv[++i];
         else if (arg == "--print" && i + 1 < argc) pdf = argv[++i];
+        else if (arg == "--shared") shared = true;
         else if (file.empty() && !arg.starts_with("--")) file = arg;
         else return Usage();
     }
@@ -125,6 +127,24 @@ int main(int argc, char** argv)
             return 1;
         }
         return 0;
+    }
+    // --shared: a second memo below shows the same document; the memo with the
+    // focus is bound to it, and the other repaints as the text changes.
+    if (shared) {
+        auto* source = new TQuillMemoSource(form);
+        source->SetLines(memo->Lines());
+        auto* lower = new TQuillMemo(form);
+        lower->SetParent(form);
+        lower->SetAlign(alBottom);
+        lower->SetHeight(form->ClientHeight() / 2);
+        for (auto [self, other] : {std::pair{memo, lower}, std::pair{lower, memo}}) {
+            self->SetSyntaxStyles(memo->SyntaxStyles());
+            self->SetMemoSource(source);
+            self->OnEnter = [source, self](TObject*) { source->AttachMemo(self); };
+            self->OnChange = [other](TObject*) { other->Invalidate(); };
+        }
+        CompleteFromTheText(*lower);
+        source->AttachMemo(memo);
     }
     AddPrintMenu(*form, *memo);
     form->Show();
