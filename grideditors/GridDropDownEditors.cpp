@@ -203,6 +203,55 @@ TGridQuillGridDropDown::TGridQuillGridDropDown(TQuillStringGrid& Grid, grid::TSp
 {
 }
 
+TGridTrackbarDropDown::TGridTrackbarDropDown(TQuillStringGrid& Grid, grid::TSpecialEditors& Host)
+    : TGridDropDownEditor(Grid, Host, {.WantsEnterAndEsc = true})
+{
+    SetEditorEnabled(true);
+}
+
+TGridMemoDropDown::TGridMemoDropDown(TQuillStringGrid& Grid, grid::TSpecialEditors& Host)
+    : TGridDropDownEditor(Grid, Host, {})
+{
+}
+
+std::string TGridMemoDropDown::CellValue() const
+{
+    // The lines joined by line breaks, without one after the last.
+    std::string text = MemoText().Text();
+    if (text.ends_with("\r\n")) text.resize(text.size() - 2);
+    return text;
+}
+
+TGridCalculatorDropDown::TGridCalculatorDropDown(TQuillStringGrid& Grid, grid::TSpecialEditors& Host)
+    : TGridDropDownEditor(Grid, Host, {})
+{
+    SetEditorEnabled(true);
+}
+
+void TGridCalculatorDropDown::KeyDown(unsigned short& Key, TShiftState Shift)
+{
+    if (Key == VK_RETURN && EditorGrid()) CalcResult();
+    TGridDropDownEditor::KeyDown(Key, Shift);
+}
+
+TGridTimepickerDropDown::TGridTimepickerDropDown(TQuillStringGrid& Grid, grid::TSpecialEditors& Host)
+    : TGridDropDownEditor(Grid, Host, {})
+{
+    SetFocusDraw(false);
+}
+
+TGridGridDropDown::TGridGridDropDown(TQuillStringGrid& Grid, grid::TSpecialEditors& Host)
+    : TGridDropDownEditor(Grid, Host, {})
+{
+}
+
+void TGridGridDropDown::LoadCellText(const std::string& Text)
+{
+    const int i = GetItemIndex(Text);
+    if (i >= 0) SetItemIndex(i);
+    SetRawText(Text);
+}
+
 void RegisterGridDropDownEditors()
 {
     grid::RegisterCellEditorFactory(
@@ -212,6 +261,11 @@ void RegisterGridDropDownEditors()
             case edColorPickerDropDown: return new TGridColorDropDown(Grid, Host);
             case edImagePickerDropDown: return new TGridImageDropDown(Grid, Host);
             case edQuillGridDropDown: return new TGridQuillGridDropDown(Grid, Host);
+            case edTrackbarDropDown: return new TGridTrackbarDropDown(Grid, Host);
+            case edMemoDropDown: return new TGridMemoDropDown(Grid, Host);
+            case edCalculatorDropDown: return new TGridCalculatorDropDown(Grid, Host);
+            case edTimePickerDropDown: return new TGridTimepickerDropDown(Grid, Host);
+            case edGridDropDown: return new TGridGridDropDown(Grid, Host);
             default: return nullptr;
             }
         });

@@ -7,9 +7,14 @@
 
 #include <string>
 
+#include "controls/pickers/QuillCalculatorDropdown.h"
 #include "controls/pickers/QuillColorPickerDropDown.h"
 #include "controls/pickers/QuillDetailDropDown.h"
 #include "controls/pickers/QuillImagePickerDropDown.h"
+#include "controls/pickers/QuillMemoDropDown.h"
+#include "controls/pickers/QuillMultiColumnDropDown.h"
+#include "controls/pickers/QuillTimePickerDropDown.h"
+#include "controls/pickers/QuillTrackBarDropDown.h"
 #include "grid/QuillGrid.h"
 #include "grid/interact/CellEditorFactory.h"
 #include "grideditors/QuillCustomGridDropDown.h"
@@ -95,6 +100,47 @@ public:
     TGridQuillGridDropDown(TQuillStringGrid& Grid, grid::TSpecialEditors& Host);
     // The grid in the popup.
     TQuillStringGrid* Grid() const noexcept { return GetColGrid(); }
+};
+
+class TGridTrackbarDropDown final : public TGridDropDownEditor<controls::TQuillTrackBarDropDown> {
+    VISTRA_CLASS(TGridTrackbarDropDown, controls::TQuillTrackBarDropDown)
+public:
+    TGridTrackbarDropDown(TQuillStringGrid& Grid, grid::TSpecialEditors& Host);
+    // Shown with the face's own formatting, as a value typed.
+    void LoadCellText(const std::string& Text) override { ApplyText(Text); }
+    void DoChange() {}
+};
+
+class TGridMemoDropDown final : public TGridDropDownEditor<controls::TQuillMemoDropDown> {
+    VISTRA_CLASS(TGridMemoDropDown, controls::TQuillMemoDropDown)
+public:
+    TGridMemoDropDown(TQuillStringGrid& Grid, grid::TSpecialEditors& Host);
+    // The cell holds every line of the memo.
+    std::string CellValue() const override;
+};
+
+class TGridCalculatorDropDown final : public TGridDropDownEditor<controls::TQuillCalculatorDropdown> {
+    VISTRA_CLASS(TGridCalculatorDropDown, controls::TQuillCalculatorDropdown)
+public:
+    TGridCalculatorDropDown(TQuillStringGrid& Grid, grid::TSpecialEditors& Host);
+
+protected:
+    // Enter completes a pending calculation before the value is stored.
+    void KeyDown(unsigned short& Key, TShiftState Shift) override;
+};
+
+class TGridTimepickerDropDown final : public TGridDropDownEditor<controls::TQuillTimePickerDropDown> {
+    VISTRA_CLASS(TGridTimepickerDropDown, controls::TQuillTimePickerDropDown)
+public:
+    TGridTimepickerDropDown(TQuillStringGrid& Grid, grid::TSpecialEditors& Host);
+};
+
+class TGridGridDropDown final : public TGridDropDownEditor<controls::TQuillMultiColumnDropDown> {
+    VISTRA_CLASS(TGridGridDropDown, controls::TQuillMultiColumnDropDown)
+public:
+    TGridGridDropDown(TQuillStringGrid& Grid, grid::TSpecialEditors& Host);
+    // Chooses the item of that text and shows the text.
+    void LoadCellText(const std::string& Text) override;
 };
 
 // Makes the grid ask for these editors; once, at start.

@@ -231,6 +231,8 @@ TEST(ColorPalette, BoxesLayoutSelectionAndKeys)
     EXPECT_EQ(boxes->ItemIndex(), -1);
     boxes->SelectNextBox();
     EXPECT_EQ(boxes->ItemIndex(), 0);
+    boxes->SelectPreviousBox();
+    EXPECT_EQ(boxes->ItemIndex(), 0) << "the first box stays chosen";
 
     struct KeyCase {
         int from;

@@ -179,6 +179,13 @@ TEST_F(ImagePickerTest, TypingLooksUpCaptionsWithinHalfASecond)
     Press('L');
     EXPECT_EQ(Pick->ItemIndex(), 3) << "a later L starts afresh";
     EXPECT_TRUE(Pick->DroppedDown());
+    input::AdvanceTime(600);
+    Press('B');
+    // Shift pressed between the letters is no part of the search.
+    input::KeyDown(*Form, VK_SHIFT);
+    input::KeyUp(*Form, VK_SHIFT);
+    Press('L');
+    EXPECT_EQ(Pick->ItemIndex(), 1) << "B, Shift, L still finds BL";
 }
 
 TEST_F(ImagePickerTest, Looks)

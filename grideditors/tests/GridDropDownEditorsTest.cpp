@@ -68,6 +68,27 @@ std::vector<KindCase> Kinds()
          },
          [](controls::TQuillCustomDropDown& d) { dynamic_cast<TCustomQuillGridDropDown&>(d).SetItemIndex(1); },
          "Oslo"},
+        {edTrackbarDropDown, "10", {},
+         [](controls::TQuillCustomDropDown& d) { dynamic_cast<controls::TQuillTrackBarDropDown&>(d).SetText("30"); },
+         "30"},
+        {edMemoDropDown, "one", {},
+         [](controls::TQuillCustomDropDown& d) {
+             TStringList lines;
+             lines.Add("two");
+             lines.Add("lines");
+             dynamic_cast<controls::TQuillMemoDropDown&>(d).SetMemoText(lines);
+         },
+         "two\r\nlines"},
+        {edGridDropDown, "Lisbon",
+         [](controls::TQuillCustomDropDown& d) {
+             auto& g = dynamic_cast<controls::TQuillMultiColumnDropDown&>(d);
+             if (g.Items().Count() > 0) return;
+             g.Columns().Add()->Header = "City";
+             for (const char* city : {"Lisbon", "Oslo"}) g.Items().Add()->Text().Add(city);
+             g.EndUpdate();
+         },
+         [](controls::TQuillCustomDropDown& d) { dynamic_cast<controls::TQuillMultiColumnDropDown&>(d).SetItemIndex(1); },
+         "Oslo"},
     };
 }
 
@@ -192,7 +213,7 @@ TEST_F(GridDropDownEditorsTest, TheFocusLeavingStoresAndTheOpenPopupKeepsTheEdit
     auto* other = new TEdit(Form);
     other->SetParent(Form);
     other->SetBounds(510, 10, 80, 21);
-    const KindCase c = Kinds().back();
+    const KindCase c = Kinds()[3];
     auto* editor = dynamic_cast<TCustomQuillGridDropDown*>(OpenOn(c));
     ASSERT_NE(editor, nullptr);
     Press(VK_DOWN, {ssAlt});
@@ -233,6 +254,29 @@ TEST_F(GridDropDownEditorsTest, ChangesAndChoicesReachTheGridsEvents)
     EXPECT_EQ(chosenColor, colour->SelectedColor());
     Press(VK_ESCAPE);
     auto* gridEditor = dynamic_cast<TGridQuillGridDropDown*>(OpenOn(kinds[3]));
+    ASSERT_NE(gridEditor, nullptr);
+    EXPECT_EQ(gridEditor->Grid(), gridEditor->GetColGrid());
+    Press(VK_ESCAPE);
+}
+
+TEST_F(GridDropDownEditorsTest, EnterOnACalculatorCellStoresThePendingResult)
+{
+    FKind = edCalculatorDropDown;
+    Grid->SetCells(1, 1, "");
+    Grid->FocusCell(1, 1, true);
+    Press(VK_F2);
+    ASSERT_NE(dynamic_cast<TGridCalculatorDropDown*>(Grid->EditCtrl()), nullptr);
+    backend::input::TypeText(*Form, "2+3");
+    backend::input::Pump();
+    Press(VK_RETURN);
+    EXPECT_FALSE(Grid->EditMode());
+    // 2 + 3, completed by Enter, in the calculator's two decimals.
+    EXPECT_EQ(Grid->Cells(1, 1), "5.00");
+}
+
+TEST_F(GridDropDownEditorsTest, TheGridEditorShowsItsInnerGrid)
+{
+    auto* gridEditor = dynamic_cast<TGridQuillGridDropDown*>(OpenOn(Kinds()[3]));
     ASSERT_NE(gridEditor, nullptr);
     EXPECT_EQ(gridEditor->Grid(), gridEditor->GetColGrid());
 }
