@@ -35,9 +35,6 @@ gridview_xinput_test(gridview_hover_xinput GridViewHoverXInput.sh)
 # Cells dragged by the real X pointer out of gridview onto another program's window.
 gridview_xinput_test(gridview_drag_xinput GridViewDragXInput.sh)
 
-# Cells and a column dragged by the real X pointer from one gridview program into another.
-gridview_xinput_test(gridview_drop_xinput GridViewDropXInput.sh)
-
 # Balloon tips by the real X pointer: resting on a cell shows one, moving off the cells hides it.
 gridview_xinput_test(gridview_balloon_xinput GridViewBalloonXInput.sh)
 # The drop-down cell editors by real X input: each kind opened by a double click or F4, a value
