@@ -1,5 +1,5 @@
 // Fuzzes the compound-file container: open, list, read the Workbook stream,
-// and write a copy with it replaced.
+// and write a copy with it replaced and every storage left out.
 #include "platform/classes/Streams.h"
 #include "xlsAdapter/qorUOle2Impl.h"
 
@@ -14,11 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TMemoryStream output;
     try {
         TOle2File container(input);
-        container.ListEntries();
+        std::vector<std::u16string> storages;
+        for (const auto& entry : container.ListEntries())
+            if (entry.Type == STGTY_STORAGE) storages.push_back(entry.Name);
         container.SelectStream(u"Workbook");
         ByteArray bytes(static_cast<std::size_t>(container.Length()));
         container.ReadMem(bytes.data(), container.Length());
-        container.PrepareForWrite(output, u"Workbook");
+        container.PrepareForWrite(output, u"Workbook", storages);
         container.Write(bytes);
         container.FinishWrite();
     } catch (const Exception&) {

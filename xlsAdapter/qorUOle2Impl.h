@@ -29,6 +29,17 @@ struct TEncryptionData {
     int TotalSize() const { return Engine ? Engine->GetFilePassRecordLen() : 0; }
 };
 
+// One directory entry as a node of the tree, while storages are deleted.
+struct TOneDirEntry {
+    std::u16string Name;
+    std::int32_t LeftSid = -1;
+    std::int32_t RightSid = -1;
+    std::int32_t ChildSid = -1;
+    DECOLOR Color = DECOLOR_RED;
+    bool Live = false;
+    bool Deleted = false;
+};
+
 class TOle2File {
 public:
     // Opens the compound file whose header starts at aStream's position. The
@@ -66,9 +77,16 @@ public:
     std::vector<TStreamInfo> ListEntries();
 
     // Writing: copies the container to OutStream from its position, with
-    // OStreamName emptied, and makes that stream the target of the writes.
-    void PrepareForWrite(TStream& OutStream, std::u16string_view OStreamName);
+    // OStreamName emptied and the storages named in DeleteStorages (with all
+    // they hold) left out, and makes that stream the target of the writes.
+    void PrepareForWrite(TStream& OutStream, std::u16string_view OStreamName,
+                         const std::vector<std::u16string>& DeleteStorages = {});
     void WriteMem(const void* Buffer, std::int64_t Count);
+    // The bytes as they are, never through an encryption engine (none is ever attached,
+    // so these write what WriteMem writes).
+    void WriteRawMem(const void* Buffer, std::int64_t Count) { WriteMem(Buffer, Count); }
+    void WriteRaw(std::span<const std::uint8_t> Buffer) { WriteRawMem(Buffer.data(), static_cast<std::int64_t>(Buffer.size())); }
+    void WriteRaw(std::span<const std::uint8_t> Buffer, std::int64_t StartPos, std::int64_t Count);
     void Write(std::span<const std::uint8_t> Buffer) { WriteMem(Buffer.data(), static_cast<std::int64_t>(Buffer.size())); }
     void Write16(std::uint16_t Value);
     void Write32(std::uint32_t Value);
@@ -80,6 +98,16 @@ public:
     const TOle2Header& Header() const { return *FHeader; }
 
 private:
+    // The directory as a tree, with the storages named in DeleteStorages and
+    // everything below them marked deleted and unlinked; DeletedBlack tells
+    // whether a named storage was black.
+    std::vector<TOneDirEntry> ReadDirEntries(const std::vector<std::u16string>& DeleteStorages, bool& DeletedBlack);
+    static bool FindString(std::u16string_view Name, const std::vector<std::u16string>& Names);
+    static void MarkDeleted(std::vector<TOneDirEntry>& Entries, std::int32_t Index);
+    // The links below Root no longer reach a deleted entry.
+    static void RemoveDeleted(std::vector<TOneDirEntry>& Entries, std::int32_t Root);
+    // The entry that takes a deleted entry's place among its siblings, or -1.
+    static std::int32_t UnlinkEntry(std::vector<TOneDirEntry>& Entries, std::int32_t Index);
     void CheckReadable(std::u16string_view StreamName = {}) const;
     void CheckWritable() const;
     void FlushWriteBuffer();

@@ -86,7 +86,8 @@ void TOle2File::CopyStreamSectors(std::span<std::uint8_t> Entry, TOle2FAT& NewFa
     }
 }
 
-void TOle2File::PrepareForWrite(TStream& OutStream, std::u16string_view OStreamName)
+void TOle2File::PrepareForWrite(TStream& OutStream, std::u16string_view OStreamName,
+                                const std::vector<std::u16string>& DeleteStorages)
 {
     if (PreparedForWrite || FNotXls97)
         ExcelError(msg::InvalidOle2Stream, std::string());
@@ -105,11 +106,30 @@ void TOle2File::PrepareForWrite(TStream& OutStream, std::u16string_view OStreamN
         std::vector<std::uint8_t> sector(FHeader->SectorSize);
         std::int64_t previousDirIndex = -1;
         std::vector<bool> copied(static_cast<std::size_t>(FAT.Count()));
+        // Storages left out: the tree relinked around them, in memory first.
+        bool deletedBlack = false;
+        const std::vector<TOneDirEntry> tree =
+            DeleteStorages.empty() ? std::vector<TOneDirEntry>() : ReadDirEntries(DeleteStorages, deletedBlack);
+        std::size_t entryIndex = 0;
         for (std::uint32_t dirSect : DirectoryChain()) {
             ReadSector(dirSect, sector.data());
             std::int64_t targetPosInSector = -1;
-            for (std::uint32_t pos = 0; pos < FHeader->SectorSize; pos += DirEntrySize) {
+            for (std::uint32_t pos = 0; pos < FHeader->SectorSize; pos += DirEntrySize, ++entryIndex) {
                 std::span<std::uint8_t> entry = std::span(sector).subspan(pos, DirEntrySize);
+                if (entryIndex < tree.size()) {
+                    const TOneDirEntry& node = tree[entryIndex];
+                    if (deletedBlack)
+                        TOle2Directory::SetColor(entry, 0, DECOLOR_BLACK);
+                    if (node.Deleted) {
+                        TOle2Directory::Clear(entry, 0);
+                        continue;
+                    }
+                    if (node.Live) {
+                        TOle2Directory::SetLeftSid(entry, 0, node.LeftSid);
+                        TOle2Directory::SetRightSid(entry, 0, node.RightSid);
+                        TOle2Directory::SetChildSid(entry, 0, node.ChildSid);
+                    }
+                }
                 const STGTY type = TOle2Directory::GetType(entry, 0);
                 if (!DIR && type != STGTY_INVALID && SameTextAscii(TOle2Directory::GetName(entry, 0), OStreamName)) {
                     if (type != STGTY_STREAM)
@@ -176,6 +196,13 @@ void TOle2File::WriteMem(const void* Buffer, std::int64_t Count)
         FlushWriteBuffer();
     DIR->ulSize += Count;
     StreamPos = DIR->ulSize;
+}
+
+void TOle2File::WriteRaw(std::span<const std::uint8_t> Buffer, std::int64_t StartPos, std::int64_t Count)
+{
+    if (StartPos < 0 || Count < 0 || StartPos + Count > static_cast<std::int64_t>(Buffer.size()))
+        ExcelError(msg::InvalidOle2Stream, std::string());
+    WriteRawMem(Buffer.data() + StartPos, Count);
 }
 
 void TOle2File::FlushWriteBuffer()

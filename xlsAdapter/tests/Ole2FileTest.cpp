@@ -207,6 +207,47 @@ TEST(Ole2File, ReadingBoundariesAndRefusedOperations)
               ErrorOf([&] { container.PrepareForWrite(output, u"Workbook"); }));
 }
 
+// A copy can leave storages out: the named storage goes with everything it
+// holds, its siblings and the other streams stay, and strict readers open the copy.
+TEST(Ole2File, StoragesLeftOutOfACopyTakeTheirContentWithThem)
+{
+    REQUIRE_PEER("python3-olefile");
+    REQUIRE_PEER("node-cfb");
+    TempFolder dir;
+    WriteFileBytes(dir / "small.bin", Pattern(300, 2));
+    WriteFileBytes(dir / "big.bin", Pattern(5000, 3));
+    WriteFileBytes(dir / "workbook.bin", Pattern(6000, 1));
+    const std::string in = dir / "in.xls";
+    const std::string small = dir / "small.bin";
+    const std::string big = dir / "big.bin";
+    ASSERT_EQ(0, RunCommand(CfbTool("write " + in + " Workbook=" + (dir / "workbook.bin") + " Macros/VBA/dir=" + small +
+                                    " Macros/VBA/Module1=" + big + " Macros/PROJECT=" + small + " Keep/Inner=" + small +
+                                    " Other=" + big + " Zeta=" + small)));
+    const std::string out = dir / "out.xls";
+    RewriteWorkbook(in, out, Pattern(7000, 4), {u"Macros"});
+
+    std::string report;
+    ASSERT_EQ(0, RunCommand(CfbTool("read " + out), &report)) << report;
+    std::string original;
+    ASSERT_EQ(0, RunCommand(CfbTool("read " + in), &original)) << original;
+    for (const char* kept : {"\"Keep/Inner\":", "\"Other\":", "\"Zeta\":"}) {
+        const std::size_t at = original.find(kept);
+        ASSERT_NE(std::string::npos, at) << original;
+        const std::string entry = original.substr(at, original.find('}', at) - at);
+        EXPECT_NE(std::string::npos, report.find(entry)) << kept << " " << report;
+    }
+    EXPECT_EQ(std::string::npos, report.find("Macros")) << report;
+    EXPECT_EQ(ByteArray(Pattern(7000, 4)), ReadStream(out, u"Workbook"));
+    std::string strict;
+    EXPECT_EQ(0, RunCommand(PeerCheck("olefile " + out), &strict)) << strict;
+    EXPECT_EQ(std::string::npos, strict.find("Macros")) << strict;
+
+    // The root cannot go, and a name the directory lacks changes nothing.
+    RewriteWorkbook(in, out, Pattern(10, 5), {u"Nothing here"});
+    ASSERT_EQ(0, RunCommand(CfbTool("read " + out), &report)) << report;
+    EXPECT_NE(std::string::npos, report.find("Macros/VBA/Module1")) << report;
+}
+
 TEST(Ole2File, InvalidHeaderWithAndWithoutExceptions)
 {
     TMemoryStream stream;

@@ -86,12 +86,13 @@ ByteArray ReadStream(const std::string& file, std::u16string_view name)
     return bytes;
 }
 
-void RewriteWorkbook(const std::string& in, const std::string& out, const ByteArray& workbook)
+void RewriteWorkbook(const std::string& in, const std::string& out, const ByteArray& workbook,
+                     const std::vector<std::u16string>& DeleteStorages)
 {
     TFileStream input(in, fmOpenRead);
     TOle2File container(input);
     TFileStream output(out, fmCreate);
-    container.PrepareForWrite(output, u"Workbook");
+    container.PrepareForWrite(output, u"Workbook", DeleteStorages);
     container.Write(workbook);
     container.FinishWrite();
 }

@@ -48,7 +48,8 @@ std::string CfbContainer(const TempFolder& dir, const std::string& name, const B
 // The whole content of a stream, read through our container.
 ByteArray ReadStream(const std::string& file, std::u16string_view name);
 // Writes a copy of the container with the Workbook stream given new bytes.
-void RewriteWorkbook(const std::string& in, const std::string& out, const ByteArray& workbook);
+void RewriteWorkbook(const std::string& in, const std::string& out, const ByteArray& workbook,
+                     const std::vector<std::u16string>& DeleteStorages = {});
 
 // The message of the engine error that action raises, or "no exception".
 std::string ErrorOf(const std::function<void()>& action);
