@@ -7,6 +7,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/FrameDrawing.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "render/ThemeBinders.h"
 
 struct TQuillSpeedButton::TLook {
     bool disabled, pressed, hot, custom;
@@ -91,6 +92,16 @@ void DropTriangle(TCanvas& Canvas, TColor Color)
     Canvas.Polygon(points);
 }
 
+// The desktop theme's face of the button when a theme is active.
+bool ThemedFace(TCanvas& Canvas, HWND Window, std::string_view ThemeClass, int Part, const TRect& R, bool Disabled,
+                bool Pressed, bool Hot)
+{
+    const render::TThemeLibraryBinder& binder = render::EditButtonThemeBinder();
+    if (!binder.ThemeActive()) return false;
+    const int state = Disabled ? PBS_DISABLED : Pressed ? PBS_PRESSED : Hot ? PBS_HOT : PBS_NORMAL;
+    return binder.DrawPart(Window, ThemeClass, Part, state, Canvas.Handle(), R);
+}
+
 // The raised face of a button, sunken while pressed.
 void ClassicFace(TCanvas& Canvas, TRect R, bool Pressed)
 {
@@ -109,6 +120,9 @@ void TQuillSpeedButton::PaintDropDown(TCanvas& Canvas, const TLook& Look)
         DropTriangle(Canvas, Look.text);
         return;
     }
+    if (Glyph().Empty() &&
+        ThemedFace(Canvas, FOwner.Edit().Handle(), "combobox", CP_DROPDOWNBUTTON, r, Look.disabled, Look.pressed, Look.hot))
+        return;
     ClassicFace(Canvas, r, Look.pressed);
     Canvas.Pen()->SetColor(clBtnFace);
     Canvas.MoveTo(Width() - 2, 0);
@@ -133,7 +147,8 @@ void TQuillSpeedButton::PaintButton(TCanvas& Canvas, const TLook& Look)
         r.Right += 1;
         r.Bottom += 1;
         DrawEdge(Canvas.Handle(), r, FEtched ? EDGE_ETCHED : EDGE_RAISED, BF_RECT | (Look.pressed ? BF_FLAT : 0));
-    } else {
+    } else if (!ThemedFace(Canvas, FOwner.Edit().Handle(), "button", BP_PUSHBUTTON, r, Look.disabled, Look.pressed,
+                           Look.hot)) {
         ClassicFace(Canvas, r, Look.pressed);
     }
     PaintGlyphAndCaption(Canvas, Look);

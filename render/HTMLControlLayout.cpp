@@ -5,6 +5,7 @@
 #include "platform/graphics/FrameDrawing.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
+#include "render/ThemeBinders.h"
 
 namespace render {
 
@@ -55,6 +56,15 @@ void DrawFrame(TCanvas& canvas, TRect r, unsigned type, unsigned state)
     DrawFrameControl(canvas.Handle(), r, type, state);
 }
 
+// The desktop theme's part when themed drawing is possible, else the frame control.
+void DrawThemedOrFrame(TCanvas& canvas, const THTMLItemCallState& call, const TRect& r, std::string_view themeClass,
+                       int part, int themeState, unsigned type, unsigned state)
+{
+    if (call.Themed && ControlsThemeBinder().DrawPart(call.Window, themeClass, part, themeState, canvas.Handle(), r))
+        return;
+    DrawFrame(canvas, r, type, state);
+}
+
 void DrawControl(const THTMLInlinePass& pass, THTMLItemCallState& call, TControlKind kind,
                  const TControlTagAttributes& tag)
 {
@@ -71,23 +81,29 @@ void DrawControl(const THTMLInlinePass& pass, THTMLItemCallState& call, TControl
         DrawValue(canvas, TRect{x + 2, b - L + 4, x + width, b},
                   kind == TControlKind::Password ? PasswordMask(tag.Value) : tag.Value, false);
         break;
-    case TControlKind::Combo:
+    case TControlKind::Combo: {
         DrawEditBox(canvas, x, b, L, width);
         DrawValue(canvas, TRect{x + 4, b - L + 4, x + width - ComboButtonWidth, b}, tag.Value, false);
-        DrawFrame(canvas, TRect{x + width - ComboButtonWidth, b - L + 5, x + width - 1, b + 1}, DFC_SCROLL,
-                  DFCS_SCROLLCOMBOBOX);
+        const TPoint& p = pass.Point;
+        const bool hover = x - 2 < p.X && p.X < x + width - 2 && b - call.Control.ItemHeight - 2 < p.Y && p.Y < b - 2;
+        DrawThemedOrFrame(canvas, call, TRect{x + width - ComboButtonWidth, b - L + 5, x + width - 1, b + 1},
+                          "combobox", CP_DROPDOWNBUTTON, hover ? CBXS_HOT : CBXS_NORMAL, DFC_SCROLL,
+                          DFCS_SCROLLCOMBOBOX);
         break;
+    }
     case TControlKind::Check:
     case TControlKind::Radio: {
         canvas.Pen()->SetColor(BorderColor);
         canvas.Brush()->SetStyle(bsClear);
         bool checked = UpperCase(tag.Value) == "TRUE";
         if (kind == TControlKind::Check)
-            DrawFrame(canvas, TRect{x + 2, b - 15, x + 15, b}, DFC_BUTTON,
-                      DFCS_FLAT | DFCS_BUTTONCHECK | (checked ? DFCS_CHECKED : 0u));
+            DrawThemedOrFrame(canvas, call, TRect{x + 2, b - 15, x + 15, b}, "button", BP_CHECKBOX,
+                              checked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL, DFC_BUTTON,
+                              DFCS_FLAT | DFCS_BUTTONCHECK | (checked ? DFCS_CHECKED : 0u));
         else
-            DrawFrame(canvas, TRect{x + 2, b - 14, x + 14, b}, DFC_BUTTON,
-                      DFCS_FLAT | DFCS_BUTTONRADIO | (checked ? DFCS_CHECKED : 0u));
+            DrawThemedOrFrame(canvas, call, TRect{x + 2, b - 14, x + 14, b}, "button", BP_RADIOBUTTON,
+                              checked ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL, DFC_BUTTON,
+                              DFCS_FLAT | DFCS_BUTTONRADIO | (checked ? DFCS_CHECKED : 0u));
         break;
     }
     case TControlKind::Button: {
@@ -96,7 +112,10 @@ void DrawControl(const THTMLInlinePass& pass, THTMLItemCallState& call, TControl
         TRect r{x + 2, b - call.Control.Height, x + width - 2, b};
         const TPoint& p = pass.Point;
         call.Control.Hover = x - 2 < p.X && p.X < x + width - 2 && b - ButtonHoverHeight - 2 < p.Y && p.Y < b - 2;
-        DrawFrame(canvas, r, DFC_BUTTON, DFCS_BUTTONPUSH | (call.Control.Hover && call.MouseDown ? DFCS_PUSHED : 0u));
+        const bool pressed = call.Control.Hover && call.MouseDown;
+        DrawThemedOrFrame(canvas, call, r, "button", BP_PUSHBUTTON,
+                          pressed ? PBS_PRESSED : call.Control.Hover ? PBS_HOT : PBS_NORMAL, DFC_BUTTON,
+                          DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0u));
         DrawValue(canvas, TRect{r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2}, tag.Value, true);
         break;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/graphics/Types.h"
+#include "platform/ui/Messages.h"
 
 #include <string>
 
@@ -41,6 +42,8 @@ struct THTMLControlGeometry {
 struct THTMLItemCallState {
     bool HitTestCall = false;  // the call's second pass only hit-tests
     bool MouseDown = false;    // a hovered push button draws pressed
+    bool Themed = false;       // form controls draw in the desktop theme's look
+    HWND Window = 0;           // the window the theme is opened for
     int ImageCounter = 0;      // grows by one for every IMG tag
     int ImageHit = -1;         // number of the image (or control) under the point
     THTMLControlGeometry Control;

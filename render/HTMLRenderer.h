@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/graphics/Colors.h"
+#include "platform/ui/Messages.h"
 #include "platform/graphics/Types.h"
 
 #include <string>
@@ -37,6 +38,7 @@ struct THTMLRenderParams {
     bool HoverOnly = false;                // only link HoverLink is underlined and hover-coloured
     bool WordWrap = true;                  // break lines at spaces; otherwise ellipsis and stop
     bool MouseDown = false;                // a push button under the point draws pressed
+    HWND Window = 0;                       // the window themed form controls are drawn for
     double PrintScale = 1.0;
     TColor LinkColor = clBlue;
     TColor HoverColor = clNone;            // brush behind hovered links

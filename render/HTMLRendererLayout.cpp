@@ -4,6 +4,7 @@
 #include "platform/graphics/TextOutput.h"
 #include "platform/rtl/Strings.h"
 #include "render/HTMLRenderCall.h"
+#include "render/ThemeBinders.h"
 #include "render/HTMLTags.h"
 #include "render/HTMLUtils.h"
 
@@ -226,6 +227,8 @@ THTMLRenderCall::THTMLRenderCall(TCanvas& canvas, const TRect& bounds, const THT
                                      params.Printing, params.PrintScale,       EntryBrushColor};
     Items.HitTestCall = params.HitTest;
     Items.MouseDown = params.MouseDown;
+    Items.Window = params.Window;
+    Items.Themed = ControlsThemeBinder().ThemeActive();
     if (params.HitTest) Items.ControlID = params.ControlID;
     TextFormat = BiDiDrawTextFlags(pieceFormat | (params.WordWrap ? 0u : DT_END_ELLIPSIS), params.ReadingMode);
     RightToLeftReading = (TextFormat & DT_RTLREADING) != 0;

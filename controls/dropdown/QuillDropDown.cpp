@@ -11,6 +11,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Screen.h"
+#include "render/ThemeBinders.h"
 
 namespace controls {
 
@@ -428,6 +429,11 @@ void TQuillCustomDropDown::PaintNonClient(TCanvas& Canvas)
         Canvas.Draw(button.Left, button.Top, FButtonGlyph.get());
         return;
     }
+    const int themeState = !IsEnabledWithParents() ? CBXS_DISABLED : pushed ? CBXS_PRESSED : CBXS_NORMAL;
+    if (render::DropDownThemeBinder().ThemeActive() &&
+        render::DropDownThemeBinder().DrawPart(Handle(), "combobox", CP_DROPDOWNBUTTON, themeState, Canvas.Handle(),
+                                               button))
+        return;
     DrawFrameControl(Canvas.Handle(), button, DFC_SCROLL,
                      DFCS_SCROLLCOMBOBOX | (pushed ? DFCS_PUSHED : 0) | (IsEnabledWithParents() ? 0 : DFCS_INACTIVE));
 }

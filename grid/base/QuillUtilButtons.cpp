@@ -4,6 +4,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/FrameDrawing.h"
 #include "render/QuillStyleIF.h"
+#include "render/ThemeBinders.h"
 
 #include <array>
 
@@ -11,8 +12,19 @@ namespace {
 
 using namespace grid;
 
-// This platform has no theme library, so the themed look falls back to the
-// classic frame control, as it does wherever the library is missing.
+// The themed look draws the desktop theme's part; without a theme library it
+// falls back to the classic frame control.
+bool ThemedPart(TCanvas& canvas, HWND wnd, std::string_view themeClass, int part, int state, const TRect& r)
+{
+    return render::ControlsThemeBinder().DrawPart(wnd, themeClass, part, state, canvas.Handle(), r);
+}
+
+// Combo and spin buttons show only normal and disabled in the theme.
+int NormalOrDisabled(int state)
+{
+    return state == kButtonDisabled ? 4 : 1;
+}
+
 unsigned FlatFlag(int look)
 {
     return look == kButtonLookFlat ? DFCS_FLAT : 0;
@@ -61,9 +73,10 @@ void ToneRectangle(TCanvas& canvas, const TRect& r, TColor fill, TColor outline)
 
 } // namespace
 
-void DrawComboButton(TCanvas& Canvas, HWND, const TRect& R, int Look, int State, const TColorTones& Tones)
+void DrawComboButton(TCanvas& Canvas, HWND Wnd, const TRect& R, int Look, int State, const TColorTones& Tones)
 {
     const TRect button{R.Right - 17 - 2, R.Top + 1, R.Right - 2, R.Bottom - 1};
+    if (Look == kButtonLookThemed && ThemedPart(Canvas, Wnd, "combobox", 1, NormalOrDisabled(State), button)) return;
     if (Look != kButtonLookTones) {
         FrameControl(Canvas, button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | InactiveFlag(State) | FlatFlag(Look));
         return;
@@ -78,8 +91,10 @@ void DrawComboButton(TCanvas& Canvas, HWND, const TRect& R, int Look, int State,
         {face.Left + 8, face.Top + 11});
 }
 
-void DrawPushButton(TCanvas& Canvas, HWND, const TRect& R, int Look, int State, const TColorTones& Tones)
+void DrawPushButton(TCanvas& Canvas, HWND Wnd, const TRect& R, int Look, int State, const TColorTones& Tones)
 {
+    if (Look == kButtonLookThemed && State >= 0 && State < 4 && ThemedPart(Canvas, Wnd, "button", 1, State + 1, R))
+        return;
     if (Look != kButtonLookTones) {
         static constexpr std::array<unsigned, 4> stateFlags{0, DFCS_HOT, DFCS_PUSHED, DFCS_INACTIVE};
         const unsigned stateFlag = State >= 0 && State < 4 ? stateFlags[static_cast<std::size_t>(State)] : 0;
@@ -90,12 +105,16 @@ void DrawPushButton(TCanvas& Canvas, HWND, const TRect& R, int Look, int State, 
     ToneRectangle(Canvas, R, tone.BrushColor, tone.BorderColor);
 }
 
-void DrawSpinButtons(TCanvas& Canvas, HWND, const TRect& R, int Look, int State, const TColorTones& Tones)
+void DrawSpinButtons(TCanvas& Canvas, HWND Wnd, const TRect& R, int Look, int State, const TColorTones& Tones)
 {
     const TRect area{R.Right - 15 - 1, R.Top - 1, R.Right - 1, R.Bottom - 1};
     const int middle = area.Top + area.Height() / 2;
     const TRect up{area.Left, area.Top, area.Right, middle};
     const TRect down{area.Left, middle + 1, area.Right, area.Bottom};
+    if (Look == kButtonLookThemed && ThemedPart(Canvas, Wnd, "spin", 1, NormalOrDisabled(State), up)) {
+        ThemedPart(Canvas, Wnd, "spin", 2, NormalOrDisabled(State), down);
+        return;
+    }
     if (Look != kButtonLookTones) {
         const unsigned flags = InactiveFlag(State) | FlatFlag(Look);
         FrameControl(Canvas, up, DFC_SCROLL, DFCS_SCROLLUP | flags);

@@ -5,6 +5,7 @@
 #include "grid/base/SarnComboBox.h"
 #include "platform/graphics/FrameDrawing.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "render/ThemeBinders.h"
 
 namespace {
 
@@ -64,7 +65,14 @@ void TSarnCustomCombo::PaintButton(TCanvas& Canvas)
         Canvas.Polygon(triangle);
         return;
     }
-    // No theme library is present here, so the unthemed arrow button is drawn.
+    if (FIsWinXP && render::ControlsThemeBinder().ThemeActive()) {
+        const int state = !IsEnabledWithParents()       ? CBXS_DISABLED
+                          : held && DroppedDown()       ? CBXS_PRESSED
+                          : held || !FButtonHover || DroppedDown() ? CBXS_NORMAL
+                                                          : CBXS_HOT;
+        if (render::ControlsThemeBinder().DrawPart(Handle(), "combobox", CP_DROPDOWNBUTTON, state, Canvas.Handle(), r))
+            return;
+    }
     DrawFrameControl(Canvas.Handle(), r, DFC_SCROLL,
         DFCS_SCROLLCOMBOBOX | DFCS_FLAT | (IsEnabledWithParents() ? 0 : DFCS_INACTIVE));
 }

@@ -9,6 +9,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Timer.h"
+#include "render/ThemeBinders.h"
 
 namespace {
 
@@ -115,7 +116,12 @@ void TQuillTimerSpeedButton::Paint()
         c.Polygon(arrow);
         return;
     }
-    // No theme library is present here, so the unthemed faces are drawn.
+    if (FIsWinXP) {
+        static constexpr int parts[] = {SPNP_DOWNHORZ, SPNP_UPHORZ, SPNP_UP, SPNP_DOWN};
+        const int state = pressed ? 3 : FMouseOver ? 2 : 1;
+        const HWND window = Parent() ? Parent()->Handle() : 0;
+        if (render::ControlsThemeBinder().DrawPart(window, "spin", parts[FDirection], state, c.Handle(), r)) return;
+    }
     if (FDirection == bdLeft || FDirection == bdRight) {
         DrawFrameControl(c.Handle(), r, DFC_SCROLL,
             (FDirection == bdLeft ? DFCS_SCROLLLEFT : DFCS_SCROLLRIGHT) | (pressed ? DFCS_PUSHED : 0) |

@@ -11,6 +11,8 @@
 #include "grid/paint/CellGraphicPainter.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/FrameDrawing.h"
+#include "render/QuillStyleIF.h"
+#include "render/ThemeBinders.h"
 
 namespace {
 
@@ -61,6 +63,9 @@ void TQuillStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, con
                                 FControlLook->RadioSize()};
         if (fixed) cell.Rect.Top += 1;
         cell.Hot = HoverButton() == TGridCoord{ACol, ARow};
+        cell.Themed = FControlLook->ControlStyle() == grid::csTheme && render::ControlsThemeBinder().ThemeActive() &&
+                      CommonControlsThemed();
+        cell.Window = Handle();
         rect = grid::PaintCellGraphic(ACanvas, *graphic, cell);
         // Restore the cell's font and brush that the graphic's drawing used.
         GetVisualProperties(ACol, ARow, AState, false, false, true, *ACanvas.Brush(), colorTo, mirror, mirrorTo,

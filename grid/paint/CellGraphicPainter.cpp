@@ -10,6 +10,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/Numbers.h"
+#include "render/ThemeBinders.h"
 
 namespace grid {
 
@@ -49,6 +50,19 @@ void Tick(TCanvas& c, const TRect& r)
     c.MoveTo(r.Left + 3, r.Top + 7);
     c.LineTo(r.Left + 6, r.Top + 10);
     c.LineTo(r.Right - 3, r.Top + 3);
+}
+
+// The theme's check box or radio button; false when not themed.
+bool ThemedBox(TCanvas& c, const TGraphicCell& cell, const TRect& r, int part, int state)
+{
+    return cell.Themed && render::ControlsThemeBinder().DrawPart(cell.Window, "button", part, state, c.Handle(), r);
+}
+
+bool ThemedCheckBox(TCanvas& c, const TGraphicCell& cell, const TRect& r, TCheckBoxState state)
+{
+    const int themeState = state == cbChecked ? CBS_CHECKEDNORMAL : state == cbGrayed ? CBS_MIXEDNORMAL
+                                                                                       : CBS_UNCHECKEDNORMAL;
+    return ThemedBox(c, cell, r, BP_CHECKBOX, themeState);
 }
 
 void CheckBox(TCanvas& c, const TRect& r, TCheckBoxState state)
@@ -112,28 +126,33 @@ TRect PaintCellGraphic(TCanvas& Canvas, const TCellGraphic& Graphic, const TGrap
     case ctCheckBox:
     case ctRowCheckBox:
         used = Place(g, cell, Cell.CheckSize, Cell.CheckSize);
-        CheckBox(c, used, g.CellBoolean() ? cbChecked : cbUnchecked);
+        if (!ThemedCheckBox(c, Cell, used, g.CellBoolean() ? cbChecked : cbUnchecked))
+            CheckBox(c, used, g.CellBoolean() ? cbChecked : cbUnchecked);
         break;
     case ctDataCheckBox:
     case ctVirtCheckBox:
         used = Place(g, cell, Cell.CheckSize, Cell.CheckSize);
         // The text is the box's state, not a caption.
-        CheckBox(c, used, Cell.Text == Cell.CheckTrue ? cbChecked : cbUnchecked);
+        if (!ThemedCheckBox(c, Cell, used, Cell.Text == Cell.CheckTrue ? cbChecked : cbUnchecked))
+            CheckBox(c, used, Cell.Text == Cell.CheckTrue ? cbChecked : cbUnchecked);
         return {};
     case ctTriStateCheckBox:
         used = Place(g, cell, Cell.CheckSize, Cell.CheckSize);
-        CheckBox(c, used, g.CellCheckBoxState());
+        if (!ThemedCheckBox(c, Cell, used, g.CellCheckBoxState())) CheckBox(c, used, g.CellCheckBoxState());
         break;
     case ctRadioButton:
         used = Place(g, cell, Cell.RadioSize, Cell.RadioSize);
-        RadioCircle(c, used, g.CellBoolean());
+        if (!ThemedBox(c, Cell, used, BP_RADIOBUTTON, g.CellBoolean() ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL))
+            RadioCircle(c, used, g.CellBoolean());
         break;
     case ctRadio:
         if (const auto* options = dynamic_cast<const TStrings*>(g.CellBitmap())) {
             int x = cell.Left + Margin, y = cell.Top + Margin;
             for (int i = 0; i < options->Count(); ++i) {
                 const TRect circle{x, y + 2, x + Cell.RadioSize, y + 2 + Cell.RadioSize};
-                RadioCircle(c, circle, i == g.CellIndex());
+                if (!ThemedBox(c, Cell, circle, BP_RADIOBUTTON,
+                               i == g.CellIndex() ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL))
+                    RadioCircle(c, circle, i == g.CellIndex());
                 c.Brush()->SetStyle(bsClear);
                 c.TextOut(x + Cell.RadioSize + 2, y, options->Strings(i));
                 c.Brush()->SetStyle(bsSolid);

@@ -2,6 +2,7 @@
 // cell holds, placed by the graphic's alignment.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "grid/model/CellGraphic.h"
@@ -25,6 +26,10 @@ struct TGraphicCell {
     int RadioSize = RadioButtonSize;
     // The pointer is over the cell's button.
     bool Hot = false;
+    // Check boxes and radio buttons take the desktop theme's look, drawn for
+    // this window.
+    bool Themed = false;
+    std::uintptr_t Window = 0;
 };
 
 // Where a button, bit button or expand button sits in the cell's rectangle;

@@ -141,6 +141,14 @@ TColorRef ToColorRef(TColor color) noexcept
 
 using namespace graphics;
 
+void DrawWithCairo(HDC DC, const std::function<void(_cairo*)>& Draw)
+{
+    if (!DC || !DC->Cr) return;
+    cairo_save(DC->Cr);
+    Draw(DC->Cr);
+    cairo_restore(DC->Cr);
+}
+
 namespace {
 
 TRegionObject* asRegion(HRGN region)

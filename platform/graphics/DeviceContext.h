@@ -6,8 +6,11 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/Types.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
+
+struct _cairo;
 
 class TBitmap;
 
@@ -15,6 +18,12 @@ class TBitmap;
 // must outlive the context and keep its size while the context exists.
 HDC CreateBitmapDC(TBitmap& Bitmap);
 void DeleteDC(HDC DC);
+
+// Lets a host renderer that draws with Cairo itself (the desktop theme) draw
+// into a device context: Draw gets the context's Cairo context with the
+// origin and clip of the device context in force; what it changes of that
+// Cairo state is undone afterwards.
+void DrawWithCairo(HDC DC, const std::function<void(_cairo*)>& Draw);
 
 // A device context drawing the pages of a PDF document, each Width x Height dots at
 // PixelsPerInch; nullptr when the file cannot be made. The pages are complete in the

@@ -160,3 +160,21 @@ void TImageList::GetBitmap(int Index, TBitmap* Image) const
     canvas->FillRect(Rect(0, 0, FWidth, FHeight));
     canvas->Draw(0, 0, FImages[static_cast<std::size_t>(Index)].get());
 }
+
+bool ImageList_Draw(const TImageList* List, int Index, HDC DC, int X, int Y, unsigned Style)
+{
+    if (!List || !DC || Index < 0 || Index >= List->Count()) return false;
+    TCanvas canvas;
+    canvas.SetHandle(DC);
+    List->Draw(&canvas, X, Y, Index, (Style & ILD_DISABLED) == 0);
+    canvas.SetHandle(nullptr);
+    return true;
+}
+
+bool ImageList_GetIconSize(const TImageList* List, int& Width, int& Height)
+{
+    if (!List) return false;
+    Width = List->Width();
+    Height = List->Height();
+    return true;
+}

@@ -3,6 +3,7 @@
 
 #include "platform/classes/Object.h"
 #include "platform/graphics/Colors.h"
+#include "platform/graphics/GdiTypes.h"
 
 #include <memory>
 #include <vector>
@@ -49,3 +50,12 @@ private:
     // Each image as a 32-bit bitmap whose masked pixels are clear.
     std::vector<std::unique_ptr<TBitmap>> FImages;
 };
+
+// Draw styles of ImageList_Draw: as stored, or greyed as a disabled image.
+constexpr unsigned ILD_NORMAL = 0;
+constexpr unsigned ILD_DISABLED = 0x100;
+// Draws image Index of List into a device context at (X, Y); false when there
+// is no such image.
+bool ImageList_Draw(const TImageList* List, int Index, HDC DC, int X, int Y, unsigned Style);
+// The size of the list's images; false without a list.
+bool ImageList_GetIconSize(const TImageList* List, int& Width, int& Height);

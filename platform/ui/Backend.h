@@ -28,6 +28,7 @@ struct TPrintDialogRequest;
 struct TPrintDialogAnswer;
 
 struct TClipboardContents;
+class TThemeLibrary;
 
 // Data dragged over a window: its format names (the clipboard's names, text as
 // "text/plain;charset=utf-8") and the bytes of one of them. Bytes from another
@@ -218,6 +219,9 @@ public:
     virtual TPoint CursorPos() = 0;
     // Opens a file or an address with the desktop's program for it.
     virtual bool OpenDocument(const std::string& target) = 0;
+    // The desktop theme's drawing of standard controls; null where the host
+    // has no desktop theme.
+    virtual std::unique_ptr<TThemeLibrary> LoadThemeLibrary();
     // The printers of the print system, by name; none where there is no print system.
     virtual std::vector<std::string> PrinterNames() { return {}; }
     // Hands a finished document to a printer: the failure's text, or empty when the

@@ -179,11 +179,13 @@ TEST_F(ThemeDetectionTest, PlatformTestsFollowTheFacts)
     EXPECT_TRUE(CommonControlsThemed());
 }
 
-TEST(ThemeBindersTest, NoThemeLibraryHereSoNothingIsEverLoaded)
+TEST(ThemeBindersTest, WithoutADisplayNothingIsEverLoaded)
 {
     using namespace render;
-    for (TThemeLibraryBinder* binder : {&ControlsThemeBinder(), &DropDownThemeBinder(), &EditButtonThemeBinder()}) {
+    for (TThemeLibraryBinder* binder :
+         {&ControlsThemeBinder(), &DropDownThemeBinder(), &SpareThemeBinder(), &EditButtonThemeBinder()}) {
         EXPECT_FALSE(binder->Loaded());
+        EXPECT_EQ(binder->OpenThemeData, nullptr);
         binder->BindThemeLibrary();
         binder->BindThemeLibrary();
         EXPECT_FALSE(binder->Loaded());

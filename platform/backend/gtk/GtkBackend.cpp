@@ -4,7 +4,9 @@
 #include <gtk/gtk.h>
 
 #include "platform/backend/gtk/GdkWrappers.h"
+#include "platform/backend/gtk/GtkThemeLibrary.h"
 #include "platform/backend/gtk/GtkWindow.h"
+#include "platform/ui/ThemeLibrary.h"
 
 namespace backend::gtk {
 
@@ -16,6 +18,11 @@ std::unique_ptr<ui::TNativeWindow> TGtkBackend::CreateNativeWindow(const ui::TNa
                                                                    ui::TNativeWindowEvents& events)
 {
     return std::make_unique<TGtkWindow>(params, events);
+}
+
+std::unique_ptr<ui::TThemeLibrary> TGtkBackend::LoadThemeLibrary()
+{
+    return CreateGtkThemeLibrary();
 }
 
 std::uint64_t TGtkBackend::NowMs() { return static_cast<std::uint64_t>(g_get_monotonic_time() / 1000); }

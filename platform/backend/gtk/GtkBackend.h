@@ -25,6 +25,7 @@ public:
     ui::TScreenMetrics ScreenMetrics() override;
     TPoint CursorPos() override;
     bool OpenDocument(const std::string& target) override;
+    std::unique_ptr<ui::TThemeLibrary> LoadThemeLibrary() override;
     std::vector<std::string> PrinterNames() override;
     std::string SubmitPrintJob(const ui::TPrintJobRequest& job) override;
 
