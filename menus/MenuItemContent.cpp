@@ -8,12 +8,15 @@
 #include "menus/MenuGlyphs.h"
 #include "menus/MenuStyler.h"
 #include "menus/MenuUtil.h"
+#include "menus/QuillMenuBar.h"
 #include "menus/QuillMenuInterface.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/ImageList.h"
 #include "platform/graphics/TextOutput.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/ScrollBars.h"
 
 namespace {
 
@@ -82,6 +85,25 @@ void DrawSubMenuArrow(const TCustomQuillMenuStyler& S, TCanvas& Canvas, const TR
     DrawMonochromeGlyph(Canvas, at.Left, at.Top, glyph, clBlack);
 }
 
+// A bar item's slice of one gradient across the whole bar; the last item of
+// its row also fills the bar to its right end, short of the caption buttons
+// of a maximised MDI child.
+void DrawBarSlice(const TRootItem& Root, TMenuItem* Item, TCanvas& Canvas, const TRect& R)
+{
+    TCustomForm* form = FormOfWindow(MenuWindow(Item->GetParentMenu()));
+    if (!form) return;
+    TRect full{0, R.Top, form->ClientWidth(), R.Bottom};
+    TRect clip = R;
+    if (IsLastBarItem(Item)) {
+        clip.Right = full.Right;
+        TCustomForm* child = form->ActiveMDIChild();
+        if (child && child->WindowState() == wsMaximized) clip.Right -= 3 * GetSystemMetrics(SM_CXMENUSIZE);
+    }
+    // The bar is drawn on the form's own surface, so the gradient runs on past its end.
+    full.Right += 100;
+    DrawGradientSlice(Canvas, full, clip, Root.Color(), Root.ColorTo(), Root.GradientDirection());
+}
+
 void DrawRootHighlight(const TCustomQuillMenuStyler& S, TMenuItem* Item, TCanvas& Canvas, const TRect& R,
                        TOwnerDrawState State)
 {
@@ -108,7 +130,7 @@ void DrawRootHighlight(const TCustomQuillMenuStyler& S, TMenuItem* Item, TCanvas
                                   root.HoverColorMirrorTo(), root.HoverGradientDirection(), root.HoverBorderColor(),
                                   true);
     } else if (root.Color() != clNone) {
-        DrawGradientBox(Canvas, R, root.Color(), root.ColorTo(), root.GradientDirection(), clNone, true);
+        DrawBarSlice(root, Item, Canvas, R);
     }
 }
 

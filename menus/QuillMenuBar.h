@@ -7,9 +7,15 @@
 #include "platform/ui/Menus.h"
 
 #include <cstdint>
+#include <memory>
 
+#include "platform/ui/Messages.h"
+
+class TBitmap;
+class TCustomForm;
 class TCustomQuillMenuStyler;
 class TImageList;
+class IQuillMenu;
 
 // The shortcut value that marks the separator in front of the window list.
 inline constexpr TShortCut WindowListMarkerShortCut = 0xABCD;
@@ -31,16 +37,16 @@ class TQuillMainMenu : public TMainMenu, public menus::TStyledMenuSettings, publ
     TImageList* DisabledImages() const override { return FDisabledImages; }
     void SetDisabledImages(TImageList* Value) { FDisabledImages = Value; }
 
-    // The menu that lists the application's windows after a marker separator.
-    TMenuItem* WindowMenu() const noexcept { return FWindowMenu; }
-    void SetWindowMenu(TMenuItem* Value);
-    // Rebuilds the window list: one numbered radio item per shown top-level
-    // form, sorted by caption, the active form's checked.
-    void RefreshWindowList();
-    // Brings the form of a window-list item to the front.
+    // Rebuilds the window list of Frame's window menu: a marker separator,
+    // then one numbered radio item per MDI child, sorted by caption, the
+    // active child's checked.
+    void RefreshWindowList(TCustomForm& Frame);
+    // Activates the MDI child of a window-list item.
     void WindowListItemClick(TObject* Sender);
+    // The MDI client window the bar watches (0 for none).
+    HWND HookedClient() const noexcept { return FMDIClient; }
 
-    // IQuillMenu. Refreshing the bar refreshes its window list too.
+    // IQuillMenu. Refreshing the bar also watches its form's MDI client.
     void UpdateItems() override;
     TMenu* OwnerMenu() override { return this; }
 
@@ -54,10 +60,35 @@ protected:
 
 private:
     void HookItems();
+    void HookMDIClient();
+    void UnhookMDIClient();
 
     bool FMenuUpdating = false;
     int FUpdateCount = 0;
-    bool FRefreshingList = false;
     TImageList* FDisabledImages = nullptr;
-    TMenuItem* FWindowMenu = nullptr;
+    HWND FMDIClient = 0;
 };
+
+// The window a menu is drawn for: its form, or for an MDI child's menu the
+// MDI frame; 0 when there is none.
+HWND MenuWindow(TMenu* Menu);
+// The MDI client window of a main menu's form: for an MDI child its frame's
+// client, for an MDI frame its own; 0 for any other menu or form.
+HWND MDIClientOfMenu(IQuillMenu* Intf);
+// The form whose handle is Window, among the screen's forms.
+TCustomForm* FormOfWindow(HWND Window);
+// A copy of a window's icon at the small or large icon size; Icon is null
+// when the window has none.
+struct TWindowIcon {
+    std::unique_ptr<TBitmap> Icon;
+    TSize Size;
+};
+TWindowIcon WindowIcon(HWND Window, bool Large);
+// The window procedure a styled menu bar installs on its MDI client: rebuilds
+// the window list on WM_MDIREFRESHMENU and hands every other message to the
+// client's earlier procedure.
+LRESULT MDIClientWindowProc(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam);
+// Whether a bar item is the last of its row.
+bool IsLastBarItem(TMenuItem* Item);
+// Draws the active MDI child's small icon left of the bar's first item.
+void DrawMDIChildIcon(TMenuItem* Item, const TRect& R);

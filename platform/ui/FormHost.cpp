@@ -1,6 +1,7 @@
 // TFormHost: paints a form's control tree into its surface and turns the
 // host's input into messages for the right control.
 #include "platform/ui/FormHost.h"
+#include "platform/ui/MDIClient.h"
 
 #include "platform/ui/DragDrop.h"
 
@@ -275,6 +276,8 @@ TWinControl* TFormHost::KeyTarget() const
     // window that opened it while one of its controls holds the focus.
     const TCustomForm* form = target->GetParentForm();
     if (form == &FForm || (form && form->Popup() && form->Visible())) return target;
+    // Keys of an MDI frame go on to the focused control of its active child.
+    if (form && MDIFrameFor(*form) == &FForm) return target;
     return &FForm;
 }
 

@@ -20,6 +20,8 @@ public:
     ~TFormHost() override;
 
     void CreateNative(const TNativeWindowParams& params);
+    // Takes a host window made elsewhere (an MDI child's window in its frame).
+    void AdoptNative(std::unique_ptr<TNativeWindow> native) { FNative = std::move(native); }
     void DestroyNative();
     TNativeWindow* Native() const noexcept { return FNative.get(); }
 

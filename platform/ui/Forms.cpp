@@ -8,6 +8,8 @@
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/FormHost.h"
+#include "platform/ui/MDIClient.h"
+#include "platform/graphics/Icon.h"
 #include "platform/ui/MenuWindow.h"
 #include "platform/ui/PopupWatch.h"
 #include "platform/ui/Menus.h"
@@ -81,7 +83,7 @@ void ActivateForm(TCustomForm* Form)
 } // namespace ui
 
 TCustomForm::TCustomForm(TComponent* AOwner)
-    : TWinControl(AOwner), FHost(std::make_unique<ui::TFormHost>(*this))
+    : TWinControl(AOwner), FIcon(std::make_unique<TIcon>()), FHost(std::make_unique<ui::TFormHost>(*this))
 {
     FVisible = false;
     ControlStyle().Include(csAcceptsControls);
@@ -163,7 +165,44 @@ TRect TCustomForm::NonClientMargins() const
 TPoint TCustomForm::ClientOrigin() const
 {
     TRect m = NonClientMargins();
+    // An MDI child's place is within its frame's client window.
+    if (TCustomForm* frame = ui::MDIFrameFor(*this); frame && frame->MDIClient()) {
+        const TPoint client = frame->MDIClient()->ClientOrigin();
+        return {client.X + FLeft + m.Left, client.Y + FTop + m.Top};
+    }
     return {FLeft + m.Left, FTop + m.Top};
+}
+
+void TCustomForm::SetFormStyle(TFormStyle Value)
+{
+    if (Value == FFormStyle) return;
+    if (FFormStyle == fsMDIForm && FMDIClient) {
+        delete FMDIClient;
+        FMDIClient = nullptr;
+    }
+    FFormStyle = Value;
+    if (Value == fsMDIForm) FMDIClient = new ui::TMDIClient(*this);
+}
+
+HWND TCustomForm::ClientHandle()
+{
+    return FMDIClient ? FMDIClient->Handle() : 0;
+}
+
+int TCustomForm::MDIChildCount() const
+{
+    return FMDIClient ? FMDIClient->ChildCount() : 0;
+}
+
+TCustomForm* TCustomForm::MDIChildren(int Index) const
+{
+    if (!FMDIClient || Index < 0 || Index >= FMDIClient->ChildCount()) throw EListError("List index out of bounds");
+    return FMDIClient->Child(Index);
+}
+
+TCustomForm* TCustomForm::ActiveMDIChild() const
+{
+    return FMDIClient ? FMDIClient->ActiveChild() : nullptr;
 }
 
 void TCustomForm::CreateParams(TCreateParams& Params)
@@ -188,7 +227,15 @@ void TCustomForm::CreateWnd()
     p.StayOnTop = FFormStyle == fsStayOnTop || FPopup;
     if (auto* owner = dynamic_cast<TCustomForm*>(Owner()); owner && owner->HandleAllocated())
         p.Owner = owner->NativeWindow();
-    FHost->CreateNative(p);
+    if (FFormStyle == fsMDIChild) {
+        TCustomForm* frame = ui::MDIFrameFor(*this);
+        if (!frame || !frame->MDIClient())
+            throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
+        frame->MDIClient()->HandleNeeded();
+        FHost->AdoptNative(frame->MDIClient()->CreateChildWindow(p, *FHost, *this));
+    } else {
+        FHost->CreateNative(p);
+    }
     UpdateNativeBounds();
 }
 
@@ -542,7 +589,10 @@ bool TCustomForm::IsShortCut(unsigned short Key, TShiftState Shift)
         OnShortCut(m, handled);
         if (handled) return true;
     }
-    return FMenu && FMenu->IsShortCut(ShortCut(Key, Shift));
+    if (FMenu && FMenu->IsShortCut(ShortCut(Key, Shift))) return true;
+    // An MDI child's keys reach its frame's menu too.
+    TCustomForm* frame = ui::MDIFrameFor(*this);
+    return frame && frame->IsShortCut(Key, Shift);
 }
 
 void TCustomForm::CMDialogKey(TMessage& Message)
@@ -576,6 +626,9 @@ void TCustomForm::CMDialogChar(TMessage& Message)
     if (Message.Result == 0 && FMenuBar && GetKeyState(VK_MENU) < 0 &&
         FMenuBar->OpenByAccelerator(static_cast<char32_t>(Message.WParam)))
         Message.Result = 1;
+    // Alt+letter in an MDI child opens its frame's menus.
+    if (Message.Result == 0)
+        if (TCustomForm* frame = ui::MDIFrameFor(*this)) frame->CMDialogChar(Message);
 }
 
 void TCustomForm::Paint()
@@ -597,6 +650,10 @@ void TCustomForm::Dispatch(TMessage& Message)
     switch (Message.Msg) {
     case WM_ACTIVATE: WMActivate(Message); break;
     case WM_CLOSE: WMClose(Message); break;
+    case WM_GETICON:
+        // The icon itself stands for its handle; none while it is empty.
+        Message.Result = FIcon->Empty() ? 0 : reinterpret_cast<LRESULT>(FIcon.get());
+        break;
     case CM_TEXTCHANGED:
         // The caption is the host window's title.
         if (auto* n = NativeWindow()) n->SetCaption(FText);

@@ -11,15 +11,17 @@ class TCanvas;
 class TBitmap;
 class TMainMenu;
 class TMenuItem;
+class TIcon;
 
 namespace ui {
+class TMDIClient;
 class TNativeWindow;
 class TFormHost;
 class TMenuBar;
 } // namespace ui
 
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
-enum TFormStyle { fsNormal, fsStayOnTop };
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
@@ -43,7 +45,20 @@ class TCustomForm : public TWinControl {
     TPosition Position() const noexcept { return FPosition; }
     void SetPosition(TPosition Value) { FPosition = Value; }
     TFormStyle FormStyle() const noexcept { return FFormStyle; }
-    void SetFormStyle(TFormStyle Value) { FFormStyle = Value; }
+    // An MDI frame (fsMDIForm) gets a client window that fills its client
+    // area; an MDI child (fsMDIChild) lives inside the frame's client window.
+    void SetFormStyle(TFormStyle Value);
+    // The frame's client window (null unless fsMDIForm) and its handle.
+    ui::TMDIClient* MDIClient() const noexcept { return FMDIClient; }
+    HWND ClientHandle();
+    int MDIChildCount() const;
+    TCustomForm* MDIChildren(int Index) const;
+    TCustomForm* ActiveMDIChild() const;
+    // The menu whose end lists the MDI children.
+    TMenuItem* WindowMenu() const noexcept { return FWindowMenu; }
+    void SetWindowMenu(TMenuItem* Value) { FWindowMenu = Value; }
+    // The window's icon; answered to WM_GETICON while it holds a picture.
+    TIcon* Icon() const noexcept { return FIcon.get(); }
     TWindowState WindowState() const noexcept { return FWindowState; }
     void SetWindowState(TWindowState Value) { FWindowState = Value; }
     TMainMenu* Menu() const noexcept { return FMenu; }
@@ -152,6 +167,9 @@ private:
     TFormStyle FFormStyle = fsNormal;
     TWindowState FWindowState = wsNormal;
     TMainMenu* FMenu = nullptr;
+    ui::TMDIClient* FMDIClient = nullptr;
+    TMenuItem* FWindowMenu = nullptr;
+    std::unique_ptr<TIcon> FIcon;
     bool FKeyPreview = false;
     TModalResult FModalResult = mrNone;
     bool FPopup = false;

@@ -28,6 +28,8 @@ using LRESULT = std::intptr_t;
     X(WM_KEYUP, 0x0101) X(WM_CHAR, 0x0102) X(WM_SYSKEYDOWN, 0x0104) X(WM_SYSKEYUP, 0x0105)   \
     X(WM_SYSCHAR, 0x0106) X(WM_COMMAND, 0x0111) X(WM_SYSCOMMAND, 0x0112) X(WM_TIMER, 0x0113) \
     X(WM_HSCROLL, 0x0114) X(WM_VSCROLL, 0x0115) X(WM_INITMENUPOPUP, 0x0117)                  \
+    X(WM_GETICON, 0x007F) X(WM_MDIACTIVATE, 0x0222) X(WM_MDIGETACTIVE, 0x0229)               \
+    X(WM_MDIREFRESHMENU, 0x0234)                                                              \
     X(WM_MENUSELECT, 0x011F) X(WM_MOUSEMOVE, 0x0200) X(WM_LBUTTONDOWN, 0x0201)               \
     X(WM_LBUTTONUP, 0x0202) X(WM_LBUTTONDBLCLK, 0x0203) X(WM_RBUTTONDOWN, 0x0204)            \
     X(WM_RBUTTONUP, 0x0205) X(WM_RBUTTONDBLCLK, 0x0206) X(WM_MBUTTONDOWN, 0x0207)            \
@@ -88,6 +90,8 @@ inline constexpr LRESULT MA_ACTIVATE = 1;
 inline constexpr LRESULT MA_NOACTIVATE = 3;
 
 // WM_NCHITTEST answers.
+// WM_GETICON's kinds.
+inline constexpr WPARAM ICON_SMALL = 0, ICON_BIG = 1, ICON_SMALL2 = 2;
 inline constexpr LRESULT HTNOWHERE = 0;
 inline constexpr LRESULT HTCLIENT = 1;
 inline constexpr LRESULT HTCAPTION = 2;

@@ -232,6 +232,9 @@ int GetSystemMetrics(int nIndex)
     case SM_CXVSCROLL: case SM_CYHSCROLL: case SM_CXHSCROLL: case SM_CYVSCROLL: return BarThickness;
     case SM_CXBORDER: case SM_CYBORDER: return 1;
     case SM_CXEDGE: case SM_CYEDGE: return 2;
+    case SM_CXICON: case SM_CYICON: return 32;
+    case SM_CXSMICON: case SM_CYSMICON: return 16;
+    case SM_CXMENUSIZE: return 18;
     default: return 0;
     }
 }

@@ -77,7 +77,8 @@ bool SetScrollRange(HWND hWnd, int nBar, int nMinPos, int nMaxPos, bool Redraw);
 bool ShowScrollBar(HWND hWnd, int wBar, bool bShow);
 
 inline constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CXBORDER = 5,
-                     SM_CYBORDER = 6, SM_CXEDGE = 45, SM_CYEDGE = 46, SM_CXHSCROLL = 21, SM_CYVSCROLL = 20;
+                     SM_CYBORDER = 6, SM_CXEDGE = 45, SM_CYEDGE = 46, SM_CXHSCROLL = 21, SM_CYVSCROLL = 20,
+                     SM_CXICON = 11, SM_CYICON = 12, SM_CXSMICON = 49, SM_CYSMICON = 50, SM_CXMENUSIZE = 54;
 int GetSystemMetrics(int nIndex);
 
 namespace ui {

@@ -1,6 +1,7 @@
 // Loading the host's theme library.
 #include "platform/ui/ThemeLibrary.h"
 
+#include "platform/rtl/Exceptions.h"
 #include "platform/ui/Backend.h"
 
 namespace ui {
@@ -12,7 +13,12 @@ std::unique_ptr<TThemeLibrary> TBackend::LoadThemeLibrary()
 
 std::unique_ptr<TThemeLibrary> LoadThemeLibrary()
 {
-    return Backend().LoadThemeLibrary();
+    // A program without a window backend draws without a theme.
+    try {
+        return Backend().LoadThemeLibrary();
+    } catch (const EInvalidOperation&) {
+        return nullptr;
+    }
 }
 
 } // namespace ui
