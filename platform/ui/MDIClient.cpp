@@ -77,7 +77,7 @@ public:
     }
     void SetModal(bool) override {}
     std::unique_ptr<TNativeChildView> EmbedNativeView(void*) override { return nullptr; }
-    int RunDrag(const TClipboardContents& data, int allowedEffects) override
+    int RunDrag(TDragOffer& data, int allowedEffects) override
     {
         auto* n = FrameWindow();
         return n ? n->RunDrag(data, allowedEffects) : 0;
